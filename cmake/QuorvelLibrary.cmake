@@ -1,0 +1,44 @@
+# quorvel_library(<name> DEPS <targets...>)
+# Builds the static library quorvel_<name> from every .cpp file of the
+# current source folder and its subfolders (a subfolder with its own
+# CMakeLists.txt is left to it). Sources are globbed with CONFIGURE_DEPENDS
+# so that a new file is picked up by the next build without editing lists.
+function(quorvel_library name)
+  cmake_parse_arguments(QL "" "" "DEPS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  foreach(ex IN LISTS QL_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${ex}")
+  endforeach()
+  if(sources)
+    add_library(quorvel_${name} STATIC ${sources})
+    target_include_directories(quorvel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(quorvel_${name} PUBLIC ${QL_DEPS})
+  else()
+    add_library(quorvel_${name} INTERFACE)
+    target_include_directories(quorvel_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(quorvel_${name} INTERFACE ${QL_DEPS})
+  endif()
+endfunction()
+
+# quorvel_test(<area> DEPS <targets...>)
+# One test executable per area of tests/ (tests/<area>/*.cpp), run by CTest
+# through gtest_discover_tests so that every case is reported by name.
+function(quorvel_test area)
+  cmake_parse_arguments(QT "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  string(REPLACE "/" "_" exe "test_${area}")
+  string(REPLACE "-" "_" exe "${exe}")
+  add_executable(${exe} ${sources})
+  target_include_directories(${exe} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${exe} PRIVATE ${QT_DEPS} GTest::gmock_main)
+  target_compile_definitions(${exe} PRIVATE
+      QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      QUORVEL_FIXTURES_DIR="${CMAKE_CURRENT_SOURCE_DIR}/fixtures")
+  gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,43 @@
+# Shared by scripts/run and scripts/test: installs what is missing, then
+# configures and builds. Sourced, not run.
+
+QUORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
+
+quorvel_packages=(
+  cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 fonts-dejavu-core xvfb xauth
+)
+
+quorvel_install_missing() {
+  local missing=()
+  local p
+  for p in "${quorvel_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+      sudo="sudo"
+    else
+      echo "These packages are missing and this script is not run as root:" >&2
+      echo "  ${missing[*]}" >&2
+      echo "Install them with:" >&2
+      echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+      exit 1
+    fi
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q || { echo "apt-get update failed" >&2; exit 1; }
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" \
+    || { echo "apt-get install failed for: ${missing[*]}" >&2; exit 1; }
+}
+
+quorvel_build() {
+  cmake -S "$QUORVEL_ROOT" -B "$QUORVEL_BUILD" -G Ninja "$@" || exit 1
+  cmake --build "$QUORVEL_BUILD" || exit 1
+}

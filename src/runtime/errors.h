@@ -1,0 +1,66 @@
+#pragma once
+// Run-time errors with the program's error numbers, the floating-point
+// checkpoint of a calculation, and the checked conversions through which a
+// floating-point number becomes an integer or an array index.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace quorvel::runtime {
+
+// The error numbers the program reports (as status or as "Virhe N").
+enum ErrorNumber : int {
+    ErrInvalidCall = 5,          // invalid procedure call or argument
+    ErrOverflow = 6,
+    ErrSubscriptOutOfRange = 9,
+    ErrDivisionByZero = 11,
+    ErrTypeMismatch = 13,
+    ErrBadFileNameOrNumber = 52,
+    ErrFileNotFound = 53,
+    ErrFileAlreadyOpen = 55,
+    ErrDeviceIo = 57,
+    ErrDiskFull = 61,
+    ErrInputPastEndOfFile = 62,
+    ErrPermissionDenied = 70,
+    ErrPathFileAccess = 75,
+    ErrPathNotFound = 76,
+};
+
+class RunTimeError : public std::runtime_error {
+public:
+    explicit RunTimeError(int number);
+    RunTimeError(int number, const std::string& detail);
+    int number() const noexcept { return number_; }
+
+private:
+    int number_;
+};
+
+// Short English description of an error number (for logs and tests).
+std::string errorDescription(int number);
+
+// Floating-point checkpoint. A calculation clears the flags when it starts
+// and checks them at the end of each stage: a raised divide-by-zero flag
+// becomes error 11, overflow 6 and an invalid operation (0/0, root of a
+// negative number) 5. Clearing after a check lets the next stage start clean.
+void clearFloatingPointFlags();
+void checkFloatingPoint();
+
+// Rounds half to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+double roundHalfEven(double x);
+
+// Checked conversions. Rounding conversions round half to even; the
+// truncating ones drop the fraction (towards zero), the floor ones round
+// down. A non-finite value or one outside the target range raises 6.
+int16_t toInt16(double x);
+int32_t toInt32(double x);
+int16_t truncToInt16(double x);
+int32_t truncToInt32(double x);
+int32_t floorToInt32(double x);
+
+// Converts a number to an array index: rounded half to even, 6 when not
+// finite or beyond 32 bits, 9 when outside lo..hi.
+int toIndex(double x, int lo, int hi);
+
+}  // namespace quorvel::runtime

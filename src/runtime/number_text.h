@@ -1,0 +1,40 @@
+#pragma once
+// Numbers to text and text to numbers, as the program's files, reports and
+// windows need them. Nothing here depends on the process locale.
+
+#include <string>
+#include <string_view>
+
+#include "runtime/value.h"
+
+namespace quorvel::runtime {
+
+// The shortest text of a number with at most 7 significant digits (single)
+// or 15 (double): no leading zero before the point (".5", "-.5"), no
+// trailing zeros, exponent form with sign and at least two digits ("1E-05",
+// "1.5E+30") when the decimal exponent is below -4 or at or above the number
+// of significant digits. An integer kind is written as a double.
+std::string numberText(double x, NumberKind kind);
+
+// numberText with a leading blank when the number is not negative (" 12",
+// "-3", " .5"): the style of numbers in the data files and messages.
+std::string numberStr(double x, NumberKind kind);
+std::string numberStr(const Value& v);  // empty gives " 0"
+
+// The general number format of the windows: the shortest text as above but
+// with a leading zero ("0.5"), the given decimal mark, no grouping, no
+// leading blank. An empty value gives the empty text.
+std::string generalNumberText(double x, NumberKind kind, char decimalMark = '.');
+std::string generalNumberText(const Value& v, char decimalMark = '.');
+
+// The leading-number scanner used wherever text becomes a number. Blanks,
+// tabs and line feeds are skipped anywhere ("1 2" gives 12); then an
+// optional sign, digits, one ".", an optional exponent introduced by E or D
+// with its own sign; "&H" and "&O" introduce hexadecimal and octal integers
+// (16-bit when they fit 4 hex / 6 octal digits, as "&HFFFF" = -1, else
+// 32-bit). The scan stops at the first character that cannot continue the
+// number; a text without a number gives 0. "nan", "inf" and hex floats are
+// not numbers. A magnitude beyond the double range raises error 6.
+double scanNumber(std::string_view text);
+
+}  // namespace quorvel::runtime

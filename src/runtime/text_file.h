@@ -1,0 +1,119 @@
+#pragma once
+// 8-bit sequential text files. On disk the program's files are Windows-1252
+// with CR LF line ends, so that they move unchanged between this program and
+// older installations; in memory every text is UTF-8. Reading accepts CR LF,
+// LF and lone CR line ends.
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/value.h"
+
+namespace quorvel::runtime {
+
+// Conversion at the boundary. Characters that Windows-1252 cannot hold are
+// written as "?"; bytes undefined in Windows-1252 (0x81, 0x8D, 0x8F, 0x90,
+// 0x9D) map to the C1 control of the same number so a round trip keeps them.
+std::string cp1252ToUtf8(std::string_view bytes);
+std::string utf8ToCp1252(std::string_view text);
+
+// Splits 8-bit file contents into lines (CR LF, LF or CR end a line; a last
+// line without an end counts as a line).
+std::vector<std::string> splitLines(std::string_view bytes);
+
+// A text file open for sequential input. The whole file is read when it is
+// opened; lines are handed out one by one in UTF-8.
+class TextFileReader {
+public:
+    // Opens the file; raises 53 when it does not exist, 75 when it cannot be
+    // read.
+    explicit TextFileReader(const std::string& path);
+    // A reader over text held in memory (8-bit file contents).
+    static TextFileReader fromBytes(std::string_view bytes);
+
+    bool eof() const { return next_ >= lines_.size(); }
+    // The next line without its line end; raises 62 past the end.
+    std::string readLine();
+    // Back to the first line.
+    void rewind() { next_ = 0; }
+    std::size_t lineCount() const { return lines_.size(); }
+
+private:
+    TextFileReader() = default;
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+};
+
+// A text file open for sequential output with print-zone semantics:
+// columns count from 1; print zones are 14 columns wide (zone starts 1, 15,
+// 29, ...). Text is converted to Windows-1252 as it is written; lines end in
+// CR LF.
+class TextFileWriter {
+public:
+    // Output creates or truncates, Append appends. Replace writes to a
+    // temporary file in the same folder and renames it over the target in
+    // close(); a writer destroyed without a successful close() removes the
+    // temporary file and leaves the target as it was.
+    enum class Mode { Output, Append, Replace };
+    // Opens the file; raises 76 for a missing folder, 75 when the file
+    // cannot be written.
+    TextFileWriter(const std::string& path, Mode mode = Mode::Output);
+    ~TextFileWriter();
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+    // Items of a print statement.
+    TextFileWriter& text(std::string_view s);        // text as it stands
+    TextFileWriter& number(double x, NumberKind k);  // numberStr(x) + " "
+    TextFileWriter& number(const Value& v);
+    TextFileWriter& nextZone();                      // the "," separator: on to the next zone start after the current column
+    TextFileWriter& tab(int column);                 // to column n; a new line first when already past it
+    TextFileWriter& spaces(int n);
+    TextFileWriter& newLine();                       // CR LF
+
+    // A whole line: text then CR LF.
+    TextFileWriter& line(std::string_view s) { return text(s).newLine(); }
+
+    // Items of a write statement: strings in double quotes, numbers without
+    // the leading blank, items separated by commas; writeEnd ends the record.
+    TextFileWriter& writeItem(std::string_view s);
+    TextFileWriter& writeItem(double x, NumberKind k);
+    TextFileWriter& writeEnd();
+
+    int column() const { return column_; }  // the next column to be written, from 1
+
+    // Flushes and closes; raises 57 / 61 when the data could not be written.
+    void close();
+    void flush();
+
+private:
+    void put(std::string_view utf8);
+    std::ofstream out_;
+    std::string path_;      // the file the caller named
+    std::string openPath_;  // the file actually written (temporary for Replace)
+    Mode mode_;
+    int column_ = 1;
+    bool recordHasItem_ = false;
+    bool closed_ = false;
+};
+
+// Case-insensitive lookup of a file in a folder: the path of the existing
+// file whose name equals name without regard to ASCII letter case, or
+// nothing. An exact match is preferred. folder may or may not end in "/".
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name);
+
+// folder + name resolved through findFileIgnoringCase, or folder + name as
+// given when no such file exists (the path for creating it).
+std::string resolveFile(const std::string& folder, const std::string& name);
+
+// Writes a whole file safely: the contents go to a temporary file in the
+// same folder, which is renamed over the target only when everything was
+// written. Raises the error of the failing step; the target is then untouched.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace quorvel::runtime
