@@ -1,0 +1,123 @@
+#include "inputfile/data_line.h"
+
+#include <optional>
+
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+
+namespace quorvel::inputfile {
+
+using runtime::ErrInvalidCall;
+using runtime::ErrOverflow;
+using runtime::ErrSubscriptOutOfRange;
+using runtime::NumberKind;
+using runtime::RunTimeError;
+
+namespace {
+
+bool isSeparator(char c) { return c == ' ' || c == ',' || c == '/'; }
+
+std::string num(int n) { return runtime::numberStr(n, NumberKind::Integer); }
+
+const std::string& defaultOf(const std::vector<std::string>& defaults, int k) {
+    if (k < 0 || static_cast<std::size_t>(k) >= defaults.size()) throw RunTimeError(ErrSubscriptOutOfRange);
+    return defaults[static_cast<std::size_t>(k)];
+}
+
+// Splits line into fieldCount fields. Returns the number of fields found when
+// the line ended before fieldCount of them (the caller reports it), or
+// nothing when the line gave them all or its data ended at a "/".
+std::optional<int> splitFields(int fieldCount, const std::string& line, std::vector<double>& values,
+                               std::vector<std::string>& texts,
+                               const std::vector<std::string>& defaults) {
+    if (fieldCount < 0) throw RunTimeError(ErrInvalidCall);
+    const auto n = static_cast<std::size_t>(fieldCount);
+    if (values.size() < n + 1 || texts.size() < n + 2) throw RunTimeError(ErrSubscriptOutOfRange);
+
+    auto store = [&](std::size_t k, const std::string& field) {
+        texts[k] = field;
+        values[k] = runtime::scanNumber(field);
+    };
+
+    // Positions count from 1 as in the line; position L + 1 is a blank.
+    const std::size_t length = line.size();
+    std::size_t k = 0;  // fields taken
+    std::size_t p = 0;  // position of the last separator seen
+    std::size_t q = 0;  // where the last step of the scan began
+    bool complete = false;
+    bool endedAtSlash = false;
+    for (std::size_t i = 1; i <= length + 1; ++i) {
+        q = i;
+        if (k == n) {
+            complete = true;
+            break;
+        }
+        const char c = i == length + 1 ? ' ' : line[i - 1];
+        if (!isSeparator(c)) continue;
+        std::string field = line.substr(p, i - 1 - p);
+        p = i;
+        if (field.empty()) {
+            if (c == ' ') continue;
+            if (c == ',') {
+                // Only a comma that touches the one before it omits a field;
+                // a comma after a blank or in the first column ends nothing.
+                if (i >= 2 && line[i - 2] == ',') {
+                    ++k;
+                    store(k, defaultOf(defaults, static_cast<int>(k)));
+                }
+                continue;
+            }
+            endedAtSlash = true;  // "/" with nothing before it
+            break;
+        }
+        ++k;
+        store(k, field);
+        if (c == '/') {
+            endedAtSlash = true;
+            break;
+        }
+    }
+
+    std::optional<int> shortBy;
+    if (!complete) {
+        if (!endedAtSlash && k < n) shortBy = static_cast<int>(k);
+        for (std::size_t j = k + 1; j <= n; ++j) store(j, defaultOf(defaults, static_cast<int>(j)));
+    }
+    texts[n + 1] = q <= length ? line.substr(q - 1) : std::string();
+    return shortBy;
+}
+
+void reportShortLine(DataLineReporting& report, const std::string& text) {
+    report.ui.messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation,
+                         report.ui.applicationTitle());
+    report.errorLog.write(text);
+}
+
+}  // namespace
+
+void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,
+                  int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
+                  const std::vector<std::string>& defaults, int16_t& errorFlag) {
+    errorFlag = 0;
+    if (lineCounter == INT16_MAX) throw RunTimeError(ErrOverflow);
+    ++lineCounter;
+    const std::string line = file.readLine();
+    if (auto found = splitFields(fieldCount, line, values, texts, defaults)) {
+        reportShortLine(report, line + "\r\n" + "Rivillä " + num(lineCounter) + " liian vähän lukuja: " +
+                                    num(*found) + " < " + num(fieldCount));
+        errorFlag = 1;
+    }
+}
+
+void ParseDataFields(DataLineReporting& report, int fieldCount, const std::string& lineText,
+                     std::vector<double>& values, std::vector<std::string>& texts,
+                     const std::vector<std::string>& defaults, int16_t& errorFlag) {
+    errorFlag = 0;
+    if (auto found = splitFields(fieldCount, lineText, values, texts, defaults)) {
+        reportShortLine(report, lineText + "\r\n" + "rivillä liian vähän lukuja: " + num(*found) + " < " +
+                                    num(fieldCount));
+        errorFlag = 1;
+    }
+}
+
+}  // namespace quorvel::inputfile

@@ -1,0 +1,47 @@
+#pragma once
+// The data-line parser shared by every reader of the program's text data
+// files (project input file, beam libraries, slab catalogue).
+//
+// A data line holds fields separated by blanks, commas and slashes; the
+// caller asks for n fields. Arrays are indexed from 1 (element 0 unused):
+// values(k) gets the leading number of field k, texts(k) the field as
+// written and texts(n+1) the rest of the line behind field n; defaults(k) is
+// what field k takes when the line does not give it. "/" ends the data of a
+// line (what follows is a comment, missing fields take their defaults
+// silently); two touching commas omit a field. A line that ends before n
+// fields is reported in a message box and in the error log, flagged, and
+// completed from the defaults.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "inputfile/error_log.h"
+#include "platform/platform.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::inputfile {
+
+// Where a short line is reported.
+struct DataLineReporting {
+    platform::Platform& ui;
+    ErrorLog& errorLog;
+};
+
+// Reads the next line of file and splits it. lineCounter is increased before
+// the line is read (also when the read then fails). errorFlag is 1 when the
+// line ended before fieldCount fields, else 0. Reading past the end raises
+// error 62; a counter beyond 32767 raises 6; values with fewer than
+// fieldCount + 1 elements, texts with fewer than fieldCount + 2 or defaults
+// lacking a needed element raise 9.
+void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,
+                  int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
+                  const std::vector<std::string>& defaults, int16_t& errorFlag);
+
+// Splits a text the caller already holds (typically texts(n+1) of an earlier
+// call); its short-line message carries no line number.
+void ParseDataFields(DataLineReporting& report, int fieldCount, const std::string& lineText,
+                     std::vector<double>& values, std::vector<std::string>& texts,
+                     const std::vector<std::string>& defaults, int16_t& errorFlag);
+
+}  // namespace quorvel::inputfile

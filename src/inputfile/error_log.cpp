@@ -1,0 +1,23 @@
+#include "inputfile/error_log.h"
+
+#include "runtime/errors.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::inputfile {
+
+ErrorLog::ErrorLog(const std::string& dataPath)
+    : path_(runtime::resolveFile(dataPath, fileName)) {}
+
+void ErrorLog::write(const std::string& entry) {
+    try {
+        runtime::TextFileWriter out(path_, runtime::TextFileWriter::Mode::Append);
+        out.line(entry);
+        out.close();
+    } catch (const runtime::RunTimeError&) {
+        ++failedWrites_;
+    } catch (const std::exception&) {
+        ++failedWrites_;
+    }
+}
+
+}  // namespace quorvel::inputfile

@@ -1,0 +1,30 @@
+#pragma once
+// The error log "quorvel.err" in the data folder: data-line errors and the
+// readers' summaries, one entry per write, appended and flushed at once so
+// that every entry reaches the file even if the program stops afterwards.
+
+#include <string>
+
+namespace quorvel::inputfile {
+
+class ErrorLog {
+public:
+    static constexpr const char* fileName = "quorvel.err";
+
+    // The log of the data folder dataPath (ending with "/").
+    explicit ErrorLog(const std::string& dataPath);
+
+    // Appends one entry (UTF-8 text, possibly several lines) followed by a
+    // line end. Writing to the log never fails the read that reports: a
+    // failure to write is swallowed and counted.
+    void write(const std::string& entry);
+
+    const std::string& path() const { return path_; }
+    int failedWrites() const { return failedWrites_; }
+
+private:
+    std::string path_;
+    int failedWrites_ = 0;
+};
+
+}  // namespace quorvel::inputfile
