@@ -1,0 +1,277 @@
+#include "runtime/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+#include "runtime/errors.h"
+
+namespace quorvel::runtime {
+
+namespace {
+
+// A finite, non-zero number rounded to a number of significant digits:
+// value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at the place
+// 10^exponent. Trailing zeros are dropped from digits.
+struct RoundedDecimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+RoundedDecimal roundToSignificant(double x, int significant) {
+    char buf[64];
+    // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
+    // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
+    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                   significant - 1);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    RoundedDecimal d;
+    std::size_t i = 0;
+    if (s[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
+    for (; i < s.size() && s[i] != 'e'; ++i) {
+        if (s[i] != '.') d.digits.push_back(s[i]);
+    }
+    // s[i] == 'e', then a sign and the exponent digits.
+    int exponent = 0;
+    std::from_chars(s.data() + i + 2, s.data() + s.size(), exponent);
+    d.exponent = s[i + 1] == '-' ? -exponent : exponent;
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+int significantDigits(NumberKind kind) { return kind == NumberKind::Single ? 7 : 15; }
+
+// The number as the chosen precision holds it: a single is rounded to
+// single precision first, as a single variable would hold it.
+double inPrecision(double x, NumberKind kind) {
+    if (kind == NumberKind::Single && std::fabs(x) <= std::numeric_limits<float>::max()) {
+        return static_cast<double>(static_cast<float>(x));
+    }
+    return x;
+}
+
+// The common text of numberText and generalNumberText, without sign.
+// leadingZero puts "0" before a point that would otherwise start the text.
+std::string unsignedText(const RoundedDecimal& d, int significant, bool leadingZero,
+                         char decimalMark) {
+    const int count = static_cast<int>(d.digits.size());
+    const int e = d.exponent;
+    // Fixed form needs e + 1 integer digits, or -e - 1 zeros after the
+    // point before the digits: it is used only while it stays within the
+    // precision's digit count on either side of the point.
+    const int decimals = count - 1 - e;
+    const bool exponentForm = e < -4 || e >= significant || decimals > significant;
+    std::string out;
+    if (exponentForm) {
+        out.push_back(d.digits[0]);
+        if (count > 1) {
+            out.push_back(decimalMark);
+            out.append(d.digits, 1);
+        }
+        out.push_back('E');
+        out.push_back(e < 0 ? '-' : '+');
+        const int a = e < 0 ? -e : e;
+        if (a < 10) out.push_back('0');
+        out += std::to_string(a);
+        return out;
+    }
+    if (e >= 0) {
+        const int intDigits = e + 1;
+        if (count <= intDigits) {
+            out = d.digits;
+            out.append(static_cast<std::size_t>(intDigits - count), '0');
+        } else {
+            out.assign(d.digits, 0, static_cast<std::size_t>(intDigits));
+            out.push_back(decimalMark);
+            out.append(d.digits, static_cast<std::size_t>(intDigits));
+        }
+        return out;
+    }
+    if (leadingZero) out.push_back('0');
+    out.push_back(decimalMark);
+    out.append(static_cast<std::size_t>(-e - 1), '0');
+    out += d.digits;
+    return out;
+}
+
+std::string formatNumber(double x, NumberKind kind, bool leadingZero, char decimalMark) {
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
+    if (x == 0.0) return "0";  // also a negative zero
+    const int significant = significantDigits(kind);
+    const RoundedDecimal d = roundToSignificant(inPrecision(x, kind), significant);
+    std::string text = unsignedText(d, significant, leadingZero, decimalMark);
+    return d.negative ? "-" + text : text;
+}
+
+}  // namespace
+
+std::string numberText(double x, NumberKind kind) {
+    return formatNumber(x, kind, false, '.');
+}
+
+std::string numberStr(double x, NumberKind kind) {
+    std::string text = numberText(x, kind);
+    if (text[0] != '-') text.insert(text.begin(), ' ');
+    return text;
+}
+
+std::string numberStr(const Value& v) {
+    return numberStr(v.number(), v.kind());
+}
+
+std::string generalNumberText(double x, NumberKind kind, char decimalMark) {
+    return formatNumber(x, kind, true, decimalMark);
+}
+
+std::string generalNumberText(const Value& v, char decimalMark) {
+    if (v.isEmpty()) return {};
+    return generalNumberText(v.number(), v.kind(), decimalMark);
+}
+
+namespace {
+
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c, int radix) {
+    int v = -1;
+    if (c >= '0' && c <= '9') v = c - '0';
+    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+    return v < radix ? v : -1;
+}
+
+// The characters of the text with the skipped blanks taken out, read one by
+// one from the front.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) { skip(); }
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    void advance() {
+        ++pos_;
+        skip();
+    }
+
+private:
+    void skip() {
+        while (pos_ < text_.size() && isSkipped(text_[pos_])) ++pos_;
+    }
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// "&H..." / "&O...": an integer of 16 bits when the digits' value fits 16
+// bits (so "&HFFFF" is -1), else of 32 bits; more raises overflow.
+double scanRadixInteger(Cursor& c, int radix) {
+    uint64_t value = 0;
+    while (!c.atEnd()) {
+        const int d = digitValue(c.peek(), radix);
+        if (d < 0) break;
+        value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(d);
+        if (value > 0xFFFFFFFFu) throw RunTimeError(ErrOverflow);
+        c.advance();
+    }
+    if (value <= 0xFFFFu) return static_cast<int16_t>(static_cast<uint16_t>(value));
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+}  // namespace
+
+double scanNumber(std::string_view text) {
+    Cursor c(text);
+    if (c.peek() == '&') {
+        c.advance();
+        const char p = c.peek();
+        if (p == 'H' || p == 'h') {
+            c.advance();
+            return scanRadixInteger(c, 16);
+        }
+        if (p == 'O' || p == 'o') {
+            c.advance();
+            return scanRadixInteger(c, 8);
+        }
+        return 0.0;
+    }
+
+    // Gather a clean decimal text: sign, digits, point, exponent.
+    std::string clean;
+    if (c.peek() == '-' || c.peek() == '+') {
+        if (c.peek() == '-') clean.push_back('-');
+        c.advance();
+    }
+    bool anyDigit = false;
+    bool point = false;
+    // The place of the first non-zero digit relative to the point, to tell an
+    // overflow from an underflow when the conversion is out of range.
+    long long leadingPlace = 0;
+    bool nonZeroSeen = false;
+    long long intDigits = 0;
+    long long zerosAfterPoint = 0;
+    while (!c.atEnd()) {
+        const char ch = c.peek();
+        if (isDigit(ch)) {
+            anyDigit = true;
+            if (ch != '0' && !nonZeroSeen) {
+                nonZeroSeen = true;
+                leadingPlace = point ? -zerosAfterPoint - 1 : 0;
+            }
+            if (!point) {
+                if (nonZeroSeen) ++intDigits;
+            } else if (!nonZeroSeen) {
+                ++zerosAfterPoint;
+            }
+            clean.push_back(ch);
+        } else if (ch == '.' && !point) {
+            point = true;
+            clean.push_back('.');
+        } else {
+            break;
+        }
+        c.advance();
+    }
+    if (!anyDigit) return 0.0;
+    if (nonZeroSeen && intDigits > 0) leadingPlace = intDigits - 1;
+
+    long long exponent = 0;
+    const char e = c.peek();
+    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
+        c.advance();
+        bool negative = false;
+        if (c.peek() == '-' || c.peek() == '+') {
+            negative = c.peek() == '-';
+            c.advance();
+        }
+        while (isDigit(c.peek())) {
+            // Saturate: anything this large is out of range either way.
+            if (exponent < 100000) exponent = exponent * 10 + (c.peek() - '0');
+            c.advance();
+        }
+        if (negative) exponent = -exponent;
+    }
+    if (!nonZeroSeen) return 0.0;
+    if (exponent != 0) {
+        clean.push_back('e');
+        clean += std::to_string(exponent);
+    }
+
+    double result = 0.0;
+    const auto res = std::from_chars(clean.data(), clean.data() + clean.size(), result,
+                                     std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (leadingPlace + exponent > 0) throw RunTimeError(ErrOverflow);
+        return 0.0;  // below the smallest double
+    }
+    if (res.ec != std::errc() || !std::isfinite(result)) throw RunTimeError(ErrOverflow);
+    return result;
+}
+
+}  // namespace quorvel::runtime
