@@ -1,0 +1,53 @@
+#pragma once
+// The slab types read from the slab catalogue and the strand file at
+// start-up: one record per slab type, numbered 1..SlabTypeCount in the order
+// of the catalogue lines.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "runtime/arrays.h"
+#include "runtime/errors.h"
+
+namespace quorvel::model {
+
+inline constexpr int MaxStrandNames = 20;
+
+struct SlabTypeRecord {
+    std::string Name;                // slab type name (upper case, no blanks)
+    float Thickness = 0.0f;          // slab thickness, mm
+    float DefaultSupportLength = 0.0f;  // support length offered for an empty box, mm
+    int16_t StrandCount = 0;         // strand designations 0..20
+    runtime::Array1<std::string, 0, MaxStrandNames> StrandNames;  // elements 0..StrandCount-1
+};
+
+// Records 1..size(); any other number is a subscript error (9). The loader
+// keeps SlabTypeCount equal to size().
+class SlabCatalogueArray {
+public:
+    SlabTypeRecord& operator()(int i) { return records_[offset(i)]; }
+    const SlabTypeRecord& operator()(int i) const { return records_[offset(i)]; }
+    SlabTypeRecord& operator[](int i) { return records_[offset(i)]; }
+    const SlabTypeRecord& operator[](int i) const { return records_[offset(i)]; }
+
+    void append(SlabTypeRecord record) { records_.push_back(std::move(record)); }
+    void clear() { records_.clear(); }
+    int size() const { return static_cast<int>(records_.size()); }
+
+    auto begin() { return records_.begin(); }
+    auto end() { return records_.end(); }
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    std::size_t offset(int i) const {
+        if (i < 1 || i > size()) throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange);
+        return static_cast<std::size_t>(i - 1);
+    }
+    std::vector<SlabTypeRecord> records_;
+};
+
+}  // namespace quorvel::model
