@@ -13,7 +13,10 @@ namespace quorvel::runtime {
 // or 15 (double): no leading zero before the point (".5", "-.5"), no
 // trailing zeros, exponent form with sign and at least two digits ("1E-05",
 // "1.5E+30") when the decimal exponent is below -4 or at or above the number
-// of significant digits. An integer kind is written as a double.
+// of significant digits, or when the fixed form would need more places after
+// the point than that number (a single's .00012345 is "1.2345E-04"). An
+// integer kind is written as a double; a single is first rounded to single
+// precision.
 std::string numberText(double x, NumberKind kind);
 
 // numberText with a leading blank when the number is not negative (" 12",
@@ -31,8 +34,8 @@ std::string generalNumberText(const Value& v, char decimalMark = '.');
 // tabs and line feeds are skipped anywhere ("1 2" gives 12); then an
 // optional sign, digits, one ".", an optional exponent introduced by E or D
 // with its own sign; "&H" and "&O" introduce hexadecimal and octal integers
-// (16-bit when they fit 4 hex / 6 octal digits, as "&HFFFF" = -1, else
-// 32-bit). The scan stops at the first character that cannot continue the
+// (16-bit when the value fits 16 bits, as "&HFFFF" = -1 and "&O177777" = -1,
+// else 32-bit; beyond 32 bits raises error 6). The scan stops at the first character that cannot continue the
 // number; a text without a number gives 0. "nan", "inf" and hex floats are
 // not numbers. A magnitude beyond the double range raises error 6.
 double scanNumber(std::string_view text);

@@ -1,0 +1,375 @@
+#include "runtime/text_file.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+
+namespace fs = std::filesystem;
+
+namespace quorvel::runtime {
+
+// ---------------------------------------------------------------------------
+// Windows-1252
+
+namespace {
+
+// Unicode code points of the bytes 0x80..0x9F. The five bytes Windows-1252
+// leaves undefined stand for the C1 control of the same number.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+char toCp1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    const auto it = std::find(kHighControls.begin(), kHighControls.end(), cp);
+    if (it != kHighControls.end()) return static_cast<char>(0x80 + (it - kHighControls.begin()));
+    return '?';
+}
+
+// Decodes one UTF-8 sequence at text[i]; advances i. A malformed sequence
+// gives U+FFFD and consumes one byte.
+char32_t decodeUtf8(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b0 = byte(i);
+    int length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        length = 2, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (i + static_cast<std::size_t>(length) > text.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    for (int k = 1; k < length; ++k) {
+        const unsigned char b = byte(i + static_cast<std::size_t>(k));
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
+    }
+    i += static_cast<std::size_t>(length);
+    return cp;
+}
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F) appendUtf8(out, kHighControls[b - 0x80]);
+        else appendUtf8(out, b);
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) out.push_back(toCp1252(decodeUtf8(text, i)));
+    return out;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.emplace_back(bytes.substr(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+// ---------------------------------------------------------------------------
+// Opening, error numbers and temporary files
+
+namespace {
+
+[[noreturn]] void throwWriteError(int savedErrno, const std::string& path) {
+    throw RunTimeError(savedErrno == ENOSPC ? ErrDiskFull : ErrDeviceIo, path);
+}
+
+// 76 when the folder a file is to be created in does not exist.
+void requireFolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    std::error_code ec;
+    if (!folder.empty() && !fs::is_directory(folder, ec)) throw RunTimeError(ErrPathNotFound, path);
+}
+
+// A name for a new file in the same folder as target, not in use now.
+std::string temporaryPathFor(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    const fs::path t(target);
+    for (;;) {
+        const std::string name = "." + t.filename().string() + "." + std::to_string(stamp % 1000000) +
+                                 "-" + std::to_string(counter++) + ".tmp";
+        const fs::path candidate = t.parent_path() / name;
+        std::error_code ec;
+        if (!fs::exists(candidate, ec)) return candidate.string();
+    }
+}
+
+void removeQuietly(const std::string& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+// Puts a completely written temporary file in place of the target.
+void replaceWithTemporary(const std::string& temporary, const std::string& target) {
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        removeQuietly(temporary);
+        throw RunTimeError(ErrPathFileAccess, target);
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Reader
+
+TextFileReader::TextFileReader(const std::string& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) throw RunTimeError(ErrFileNotFound, path);
+    if (fs::is_directory(path, ec)) throw RunTimeError(ErrPathFileAccess, path);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw RunTimeError(ErrPathFileAccess, path);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw RunTimeError(ErrDeviceIo, path);
+    *this = fromBytes(bytes);
+}
+
+TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
+    TextFileReader reader;
+    reader.lines_ = splitLines(bytes);
+    for (auto& line : reader.lines_) line = cp1252ToUtf8(line);
+    return reader;
+}
+
+std::string TextFileReader::readLine() {
+    if (eof()) throw RunTimeError(ErrInputPastEndOfFile);
+    return lines_[next_++];
+}
+
+// ---------------------------------------------------------------------------
+// Writer
+
+namespace {
+constexpr int kZoneWidth = 14;
+}
+
+TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path), mode_(mode) {
+    requireFolderOf(path);
+    openPath_ = mode == Mode::Replace ? temporaryPathFor(path) : path;
+    const auto openMode = std::ios::binary | (mode == Mode::Append ? std::ios::app : std::ios::trunc);
+    out_.open(openPath_, std::ios::out | openMode);
+    if (!out_) throw RunTimeError(ErrPathFileAccess, path);
+}
+
+TextFileWriter::~TextFileWriter() {
+    if (closed_) return;
+    out_.close();
+    if (mode_ == Mode::Replace) removeQuietly(openPath_);
+}
+
+void TextFileWriter::put(std::string_view utf8) {
+    if (closed_) throw RunTimeError(ErrBadFileNameOrNumber, path_);
+    const std::string bytes = utf8ToCp1252(utf8);
+    errno = 0;
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out_) throwWriteError(errno, path_);
+    const auto lineEnd = bytes.find_last_of("\r\n");
+    if (lineEnd == std::string::npos) column_ += static_cast<int>(bytes.size());
+    else column_ = static_cast<int>(bytes.size() - lineEnd);
+}
+
+TextFileWriter& TextFileWriter::text(std::string_view s) {
+    put(s);
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::number(double x, NumberKind k) {
+    put(numberStr(x, k) + " ");
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::number(const Value& v) {
+    return number(v.number(), v.kind());
+}
+
+TextFileWriter& TextFileWriter::nextZone() {
+    const int next = ((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1;
+    return spaces(next - column_);
+}
+
+TextFileWriter& TextFileWriter::tab(int column) {
+    column = std::max(column, 1);
+    if (column_ > column) newLine();
+    return spaces(column - column_);
+}
+
+TextFileWriter& TextFileWriter::spaces(int n) {
+    if (n > 0) put(std::string(static_cast<std::size_t>(n), ' '));
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::newLine() {
+    put("\r\n");
+    recordHasItem_ = false;
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::writeItem(std::string_view s) {
+    std::string item = recordHasItem_ ? ",\"" : "\"";
+    item += s;
+    item += '"';
+    put(item);
+    recordHasItem_ = true;
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::writeItem(double x, NumberKind k) {
+    put((recordHasItem_ ? "," : "") + numberText(x, k));
+    recordHasItem_ = true;
+    return *this;
+}
+
+TextFileWriter& TextFileWriter::writeEnd() {
+    return newLine();
+}
+
+void TextFileWriter::flush() {
+    if (closed_) return;
+    errno = 0;
+    out_.flush();
+    if (!out_) throwWriteError(errno, path_);
+}
+
+void TextFileWriter::close() {
+    if (closed_) return;
+    closed_ = true;
+    errno = 0;
+    out_.flush();
+    const int flushErrno = errno;
+    const bool flushed = static_cast<bool>(out_);
+    out_.close();
+    const int closeErrno = errno;
+    if (!flushed || !out_) {
+        if (mode_ == Mode::Replace) removeQuietly(openPath_);
+        throwWriteError(flushed ? closeErrno : flushErrno, path_);
+    }
+    if (mode_ == Mode::Replace) replaceWithTemporary(openPath_, path_);
+}
+
+// ---------------------------------------------------------------------------
+// Files in folders
+
+namespace {
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+}  // namespace
+
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    const std::string exact = joinPath(folder, name);
+    if (fs::is_regular_file(exact, ec)) return exact;
+    if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
+
+    // Several names may differ only in case; take the first in byte order
+    // so the choice does not depend on the order of the directory listing.
+    std::optional<std::string> best;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (!equalIgnoringAsciiCase(entry, name)) continue;
+        std::error_code typeEc;
+        if (!fs::is_regular_file(it->path(), typeEc)) continue;
+        if (!best || entry < *best) best = entry;
+    }
+    if (!best) return std::nullopt;
+    return joinPath(folder, *best);
+}
+
+std::string resolveFile(const std::string& folder, const std::string& name) {
+    if (auto found = findFileIgnoringCase(folder, name)) return *found;
+    return joinPath(folder, name);
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    requireFolderOf(path);
+    const std::string temporary = temporaryPathFor(path);
+    {
+        std::ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
+        if (!out) throw RunTimeError(ErrPathFileAccess, path);
+        errno = 0;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        const int saved = errno;
+        const bool written = static_cast<bool>(out);
+        out.close();
+        if (!written || !out) {
+            removeQuietly(temporary);
+            throwWriteError(saved != 0 ? saved : errno, path);
+        }
+    }
+    replaceWithTemporary(temporary, path);
+}
+
+}  // namespace quorvel::runtime
