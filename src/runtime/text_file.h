@@ -39,6 +39,8 @@ public:
     bool eof() const { return next_ >= lines_.size(); }
     // The next line without its line end; raises 62 past the end.
     std::string readLine();
+    // The next line without taking it; the empty text at the end.
+    std::string peekLine() const { return eof() ? std::string() : lines_[next_]; }
     // Back to the first line.
     void rewind() { next_ = 0; }
     std::size_t lineCount() const { return lines_.size(); }

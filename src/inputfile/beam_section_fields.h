@@ -1,0 +1,27 @@
+#pragma once
+// The section parameters of the beam section record, by beam family: which
+// model field each parameter of the record is, in record order. The writer
+// writes them in this order and the reader stores them back in the same
+// order, so that a project reopens with the section it was saved with.
+
+#include <string>
+#include <vector>
+
+#include "model/project_model.h"
+
+namespace quorvel::inputfile {
+
+// The model fields of the family's parameters 1..n in record order, or an
+// empty list for a family code the input file does not know.
+std::vector<runtime::Value*> sectionParameterFields(model::ProjectModel& m, const std::string& family);
+
+// Whether the input file knows the family code.
+bool isKnownSectionFamily(const std::string& family);
+
+// After the parameters of a section record were stored: the fields that
+// follow from them (a second ledge height equal to the first, the overall
+// height of the LB and SX beams, the part counts of the BI, SX and XX
+// section models, the fixed hole pattern of the ABeamS beam).
+void completeSectionFields(model::ProjectModel& m, const std::string& family);
+
+}  // namespace quorvel::inputfile

@@ -1,0 +1,31 @@
+#pragma once
+// Reads a project input file into the project model, with the corrections
+// of old or incomplete values, the company name of the data folder, and a
+// summary of the lines that were too short.
+
+#include <cstdint>
+#include <string>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+
+namespace quorvel::inputfile {
+
+// Returns 0 when the file was read completely with no line flagged, -1 when
+// it was read completely but lines were flagged (the summary message has
+// been shown and logged, firstErrorLine holds the first of them), or the
+// number of the run-time error that stopped the read (no summary;
+// firstErrorLine unchanged; the model holds what was read so far).
+int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+                          int16_t& firstErrorLine);
+
+// The first item of the company header file: the text up to the first comma
+// or the end of the first line, without enclosing double quotes. Raises 53
+// when the file does not exist.
+std::string ReadCompanyName(const std::string& dataPath);
+
+// A steel strength field ("S355", "[S460]", "1000"): the whole number after
+// any letter prefix.
+double steelStrengthOf(const std::string& field);
+
+}  // namespace quorvel::inputfile

@@ -1,0 +1,283 @@
+// Damaged, hand-edited and library-based input files: every one is read
+// without a crash or an access beyond the model's arrays, and every fault
+// reaches the user in the summary and the result.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inputfile/input_file_reader.h"
+#include "inputfile/input_file_writer.h"
+#include "model/project_model.h"
+#include "platform/headless/headless_platform.h"
+
+using namespace quorvel;
+using inputfile::ReadInputDataFile;
+using model::ProjectModel;
+
+namespace {
+
+std::string makeDataFolder() {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("quorvel-damage-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "firma.da0", std::ios::binary) << "Testirakenne Oy\r\n";
+    return dir.string() + "/";
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// A complete file of a rectangular concrete beam, one line per record.
+std::vector<std::string> plainFile() {
+    return {
+        "Otsikko 1",
+        "Otsikko 2",
+        "ONTELO",
+        "P27 10L 0  900  20  40  1  50  7200  7200",
+        "P27 10L 0  900  20  40  1  50  7200  7200",
+        " 0",
+        " 25  2  50  0  500",
+        "0 SUORA  6000  50  1",
+        "SUORA 2  0  2  580  380",
+        " 200000  500  1",
+        " 4  491  38  .00001",
+        " 25  2",
+        " 10  10  90  90  65  65",
+        " 1.15  1.5  1  1.15  1.15  1  .7",
+        " .0011  .5  2.5",
+        " .0011  .5  2.5",
+        " 7200  7200",
+        " 0",
+        " 0",
+        " 0",
+        " 0",
+        " 0  0  0  0",
+        " 0  0  0  0",
+        " 0",
+        " 0  0  0  0  0  0  0  0",
+        " .2",
+        " 1",
+        " 0  1",
+        " 0",
+        " 0",
+        " 0",
+    };
+}
+
+struct Read {
+    int16_t status = 0;
+    int16_t firstErrorLine = -7;
+    ProjectModel model;
+    platform::HeadlessPlatform ui;
+};
+
+std::unique_ptr<Read> readLines(const std::string& dir, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    std::ofstream(dir + "t.dat", std::ios::binary) << bytes;
+    auto r = std::make_unique<Read>();
+    r->model.DataPath = dir;
+    r->status = ReadInputDataFile(r->model, r->ui, dir + "t.dat", r->firstErrorLine);
+    return r;
+}
+
+bool anyMessageContains(const platform::HeadlessPlatform& ui, const std::string& text) {
+    for (const auto& m : ui.messages())
+        if (m.text.find(text) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(InputFileReader, CompleteFileReadsWithoutMessages) {
+    const auto dir = makeDataFolder();
+    auto r = readLines(dir, plainFile());
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->firstErrorLine, 0);
+    EXPECT_TRUE(r->ui.messages().empty());
+    EXPECT_EQ(r->model.CompanyName, "Testirakenne Oy");
+    EXPECT_EQ(r->model.BeamTypeName, "SUORA");
+    EXPECT_EQ(r->model.OverallBeamHeight.number(), 580);
+}
+
+TEST(InputFileReader, ShortToppingRecordIsListedAndCorrected) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[6] = " 25  2  50  0";  // four numbers of five
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->firstErrorLine, 7);
+    EXPECT_EQ(r->model.ToppingReinforcementStrength.number(), 500);
+    ASSERT_EQ(r->ui.messages().size(), 2u);
+    EXPECT_EQ(r->ui.messages()[0].text, " 25  2  50  0\r\nRivillä  7 liian vähän lukuja:  4 <  5");
+    EXPECT_EQ(r->ui.messages()[1].text,
+              "Lähtötietovirheitä:\nLähtötietovirhe rivillä  7\r\nVirheilmoitukset tiedostossa quorvel.err");
+    EXPECT_NE(readBytes(dir + "quorvel.err").find("L\xE4ht\xF6tietovirhe rivill\xE4  7\r\n"), std::string::npos);
+}
+
+TEST(InputFileReader, SlashRecordsTakeTheirDefaultsSilently) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[25] = "/";  // allowed crack width
+    lines[30] = "/";  // language
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->model.AllowedCrackWidth.number(), 0.2);
+    EXPECT_EQ(r->model.LanguageIndex, 0);
+    EXPECT_TRUE(r->ui.messages().empty());
+}
+
+TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[7] = "0 HQ  6000 S460";
+    lines[8] = "HQ 1  1  6  400  10  20  300  12  500";
+    lines.erase(lines.begin() + 9, lines.begin() + 11);  // no concrete reinforcement for a steel beam
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->model.SteelStrength.number(), 460);
+    EXPECT_EQ(r->model.SteelStrength2.number(), 355);  // from the appended defaults
+    EXPECT_EQ(r->model.SteelStrength3.number(), 355);
+    EXPECT_EQ(r->model.MaterialParameterCount, 3);
+
+    lines[7] = "0 HQ  6000 [S460] 1000 S355J2";
+    r = readLines(dir, lines);
+    EXPECT_EQ(r->model.SteelStrength.number(), 460);
+    EXPECT_EQ(r->model.SteelStrength2.number(), 1000);
+    EXPECT_EQ(r->model.SteelStrength3.number(), 355);
+}
+
+TEST(InputFileReader, CountsBeyondTheArraysAreFlaggedNotFollowed) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[9] = " 200000  500  12";  // twelve reinforcement rows: the model holds ten
+    for (int i = 0; i < 9; ++i) lines.insert(lines.begin() + 11, " 4  491  38  0");
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->firstErrorLine, 10);
+    EXPECT_EQ(r->model.ReinforcementRowCount, 10);
+
+    lines = plainFile();
+    lines[17] = " -3";  // a negative line-load count
+    lines[23] = " 99";  // beam point loads: at most five
+    r = readLines(dir, lines);
+    EXPECT_NE(r->status, 0);
+    EXPECT_EQ(r->model.SlabLineLoadCount(1).number(), 0);
+    EXPECT_LE(r->model.BeamPointLoadCount, 5);
+}
+
+TEST(InputFileReader, SectionParameterCountBeyondTheLineIsFlagged) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[8] = "SUORA 2  0  40  580  380";
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->firstErrorLine, 9);
+    EXPECT_EQ(r->model.OverallBeamHeight.number(), 580);
+}
+
+TEST(InputFileReader, MissingParametersAreZeroNotLeftFromAnEarlierRead) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[8] = "BLEUKA 2  0  6  600  400  300  300  150  150";
+    lines[7] = "0 BLEUKA  6000  50  1";
+    ProjectModel m;
+    m.DataPath = dir;
+    platform::HeadlessPlatform ui;
+    int16_t first = 0;
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    std::ofstream(dir + "a.dat", std::ios::binary) << bytes;
+    ASSERT_EQ(ReadInputDataFile(m, ui, dir + "a.dat", first), 0);
+    EXPECT_EQ(m.RightLedgeDepth.number(), 150);
+
+    lines[8] = "BLEUKA 2  0  4  600  400  300  300";  // the record gives four of six
+    bytes.clear();
+    for (const auto& l : lines) bytes += l + "\r\n";
+    std::ofstream(dir + "b.dat", std::ios::binary) << bytes;
+    ASSERT_EQ(ReadInputDataFile(m, ui, dir + "b.dat", first), 0);
+    EXPECT_EQ(m.LeftLedgeDepth.number(), 0);
+    EXPECT_EQ(m.RightLedgeDepth.number(), 0);
+}
+
+TEST(InputFileReader, DefaultsOfOneReadDoNotCarryIntoTheNext) {
+    const auto dir = makeDataFolder();
+    auto first = readLines(dir, plainFile());
+    ASSERT_EQ(first->status, 0);
+    auto lines = plainFile();
+    lines[3] = "";  // a slab record with nothing in it
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->model.SlabTypeName(1), "");  // not the "0" the last read's language record used
+}
+
+TEST(InputFileReader, FileThatEndsEarlyStopsWithError62AndNoSummary) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines.resize(20);
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, 62);
+    EXPECT_EQ(r->firstErrorLine, -7);  // left as it was
+    EXPECT_TRUE(r->ui.messages().empty());
+
+    ProjectModel m;
+    m.DataPath = dir;
+    platform::HeadlessPlatform ui;
+    int16_t firstError = 0;
+    EXPECT_EQ(ReadInputDataFile(m, ui, dir + "nothing.dat", firstError), 53);
+    std::filesystem::remove(dir + "firma.da0");
+    EXPECT_EQ(ReadInputDataFile(m, ui, dir + "t.dat", firstError), 53);
+}
+
+TEST(InputFileReader, LibrarySectionReplacesTheFilesSectionRecordWithoutShiftingLaterRecords) {
+    const auto dir = makeDataFolder();
+    std::ofstream(dir + "PALKIT.MIT", std::ios::binary)
+        << "HQ320 1 1 120 60 6 320 12 25 420 15 520\r\n"
+           "SUORA600 2 0 0 90 2 600 400\r\n"
+           "LOPPU\r\n";
+    auto lines = plainFile();
+    lines[7] = "PALKIT SUORA600  6000  50  1";
+    lines[8] = "SUORA600 2  0  2  580  380";  // written by the program, passed over
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->model.OverallBeamHeight.number(), 600);
+    EXPECT_EQ(r->model.BeamWidth.number(), 400);
+    EXPECT_EQ(r->model.JointGroutWidth(2).number(), 90);
+    EXPECT_EQ(r->model.ReinforcementModulus.number(), 200000);  // record 10 read from its own line
+    EXPECT_EQ(r->model.LanguageIndex, 0);
+
+    // A file without the section record (as the library format expects) reads the same.
+    lines.erase(lines.begin() + 8);
+    r = readLines(dir, lines);
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->model.OverallBeamHeight.number(), 600);
+    EXPECT_EQ(r->model.ReinforcementModulus.number(), 200000);
+}
+
+TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
+    const auto dir = makeDataFolder();
+    auto lines = plainFile();
+    lines[7] = "PUUTTUU SUORA600  6000  50  1";
+    lines[8] = "SUORA600 2  0  2  580  380";
+    auto r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->firstErrorLine, 9);
+    EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
+
+    std::ofstream(dir + "palkit.mit", std::ios::binary) << "HQ320 1 1 120 60 6 320 12 25 420 15 520\r\nLOPPU\r\n";
+    lines[7] = "PALKIT SUORA600  6000  50  1";
+    r = readLines(dir, lines);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_TRUE(anyMessageContains(r->ui, "*** Virhe: Palkkityyppi SUORA600 tuntematon"));
+    EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
+}
