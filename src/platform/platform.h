@@ -1,17 +1,63 @@
 #pragma once
 // What the program needs of the desktop around it. Windows reach message
-// boxes (and, as the windows layer grows, input boxes, file dialogs, the
-// printer, the settings store, the screen and the help viewer) only through
-// this interface; the headless backend answers it in tests, the Qt backend
-// on a real desktop.
+// boxes, input boxes, file dialogs, the printer, the settings store, the
+// screen and the help viewer only through this interface; the headless
+// backend answers it in tests, the Qt backend on a real desktop.
+//
+// The second half of the interface is the backend's side of the windows
+// layer: a Form tells its platform when it is shown, hidden or unloaded and
+// when a control or the focus changed, so that a backend can mirror it.
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/forms/style.h"
 
 namespace quorvel::platform {
+
+class Form;
+class Control;
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+// Flags of the file dialogs (the values of the common dialog's flags).
+namespace FileFlags {
+constexpr long OverwritePrompt = 0x2;
+constexpr long HideReadOnly = 0x4;
+constexpr long PathMustExist = 0x800;
+constexpr long FileMustExist = 0x1000;
+}  // namespace FileFlags
+
+struct FileDialogRequest {
+    std::string title;        // empty: the dialog's own title
+    std::string filter;       // "Text (*.txt)|*.txt|All (*.*)|*.*"
+    int filterIndex = 1;      // from 1
+    long flags = 0;           // FileFlags
+    std::string fileName;     // initial name
+    std::string initialFolder;
+};
+
+// A print job: text lines printed in one font, broken into pages by the
+// backend.
+struct PrintJob {
+    std::string fontName = "Courier New";
+    double fontSize = 10;
+    std::vector<std::string> lines;
+};
+
+struct ScreenSize {
+    int width = 0;   // twips
+    int height = 0;  // twips
+};
+
+// Raised by a platform whose program end does not stop the process (the
+// headless one), so that the code after the end is never run.
+struct ProgramEnded {
+    int exitCode = 0;
+};
 
 class Platform {
 public:
@@ -20,9 +66,60 @@ public:
     // A modal message box; returns the button the user chose.
     virtual Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
                               const std::string& title) = 0;
+    // The same with the application title.
+    Answer messageBox(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None) {
+        return messageBox(text, buttons, icon, applicationTitle());
+    }
 
     // The application's title, used as the title of messages that name none.
     virtual std::string applicationTitle() const { return "Quorvel"; }
+
+    // An input box; nothing when cancelled.
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) = 0;
+
+    // File dialogs; the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+
+    // Sends a print job to the printer; false when the user cancelled or
+    // nothing could be printed.
+    virtual bool print(const PrintJob& job) = 0;
+
+    // The per-user settings store.
+    virtual std::string getSetting(const std::string& application, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) = 0;
+    virtual void saveSetting(const std::string& application, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+
+    virtual ScreenSize screenSize() const = 0;
+    // The folder of the program file, ending with "/".
+    virtual std::string programFolder() const = 0;
+    // Opens a help file at its contents; false when it cannot be opened.
+    virtual bool showHelp(const std::string& helpFile) = 0;
+    virtual void beep() = 0;
+    // The decimal mark of the user's locale ("," or ".").
+    virtual char decimalMark() const = 0;
+    // Ends the program at once: no window is unloaded, nothing is saved.
+    [[noreturn]] virtual void endProgram() = 0;
+
+    // Text metrics in pixels, for drawing on picture boxes.
+    virtual int textWidthPixels(const Font& font, const std::string& text) const = 0;
+    virtual int textHeightPixels(const Font& font) const = 0;
+
+    // --- the backend's side of the windows layer (called by Form) ---
+
+    // A form is shown; a modal show returns when the form is hidden or
+    // unloaded.
+    virtual void showForm(Form& form, bool modal) = 0;
+    virtual void formHidden(Form&) {}
+    virtual void formUnloaded(Form&) {}
+    virtual void formDestroyed(Form&) {}
+    // A property of a control (or of the form itself when control is null)
+    // was changed by code or by the user.
+    virtual void controlChanged(Form&, Control*) {}
+    // The focus of the form moved to control (null: no control).
+    virtual void focusChanged(Form&, Control*) {}
 };
 
 }  // namespace quorvel::platform

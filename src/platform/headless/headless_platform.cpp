@@ -1,8 +1,19 @@
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <regex>
+
+#include "platform/forms/utf8.h"
+
 namespace quorvel::platform {
 
 namespace {
+
 Answer firstButton(Buttons b) {
     switch (b) {
     case Buttons::Ok:
@@ -14,15 +25,410 @@ Answer firstButton(Buttons b) {
     }
     return Answer::Ok;
 }
+
+const char* buttonsName(Buttons b) {
+    switch (b) {
+    case Buttons::Ok: return "Ok";
+    case Buttons::OkCancel: return "OkCancel";
+    case Buttons::YesNo: return "YesNo";
+    case Buttons::YesNoCancel: return "YesNoCancel";
+    case Buttons::RetryCancel: return "RetryCancel";
+    case Buttons::AbortRetryIgnore: return "AbortRetryIgnore";
+    }
+    return "?";
+}
+
+const char* iconName(Icon i) {
+    switch (i) {
+    case Icon::None: return "None";
+    case Icon::Critical: return "Critical";
+    case Icon::Question: return "Question";
+    case Icon::Exclamation: return "Exclamation";
+    case Icon::Information: return "Information";
+    }
+    return "?";
+}
+
+std::string describe(const std::string& text, const std::string& title, Buttons b, Icon i) {
+    return "\"" + text + "\" titled \"" + title + "\" (" + buttonsName(b) + ", " + iconName(i) + ")";
+}
+
 }  // namespace
 
-Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon,
-                                    const std::string& title) {
+HeadlessPlatform::HeadlessPlatform(char decimalMark) : decimalMark_(decimalMark) {}
+
+HeadlessPlatform::~HeadlessPlatform() {
+    if (expected_.empty() || std::uncaught_exceptions() > 0) return;
+    std::fprintf(stderr, "HeadlessPlatform: %zu scripted message box(es) never shown; the first: %s\n",
+                 expected_.size(),
+                 expected_.front().any ? "(any box)" : expected_.front().text.c_str());
+    std::abort();
+}
+
+void HeadlessPlatform::fail(const std::string& what) { throw HeadlessFailure(what); }
+
+// --- message boxes ---
+
+Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
     messages_.push_back({text, buttons, icon, title});
-    if (answers_.empty()) return firstButton(buttons);
-    Answer a = answers_.front();
-    answers_.pop_front();
+    if (expected_.empty()) {
+        if (strict_) fail("unexpected message box " + describe(text, title, buttons, icon));
+        return firstButton(buttons);
+    }
+    Expected e = expected_.front();
+    expected_.pop_front();
+    if (!e.any) {
+        bool textMatches = e.regex ? std::regex_match(text, std::regex(e.text)) : e.text == text;
+        if (!textMatches || e.title != title || e.buttons != buttons || e.icon != icon)
+            fail("message box " + describe(text, title, buttons, icon) + " where " +
+                 describe(e.text, e.title, e.buttons, e.icon) + " was expected");
+    }
+    return e.answer.value_or(firstButton(buttons));
+}
+
+void HeadlessPlatform::expectMessage(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+                                     std::optional<Answer> answer) {
+    strict_ = true;
+    expected_.push_back({false, false, text, title, buttons, icon, answer});
+}
+
+void HeadlessPlatform::expectMessageMatching(const std::string& pattern, const std::string& title, Buttons buttons,
+                                             Icon icon, std::optional<Answer> answer) {
+    strict_ = true;
+    expected_.push_back({false, true, pattern, title, buttons, icon, answer});
+}
+
+void HeadlessPlatform::answerNext(Answer a) { expected_.push_back({true, false, {}, {}, Buttons::Ok, Icon::None, a}); }
+
+void HeadlessPlatform::verify() {
+    if (!expected_.empty()) {
+        std::string first = expected_.front().any ? "(any box)" : expected_.front().text;
+        expected_.clear();
+        fail("scripted message box never shown: " + first);
+    }
+}
+
+// --- dialogs, printer, help ---
+
+std::optional<std::string> HeadlessPlatform::inputBox(const std::string& prompt, const std::string&,
+                                                      const std::string&) {
+    if (inputAnswers_.empty()) fail("unexpected input box: " + prompt);
+    auto a = inputAnswers_.front();
+    inputAnswers_.pop_front();
     return a;
+}
+
+std::optional<std::string> HeadlessPlatform::openFileDialog(const FileDialogRequest& request) {
+    fileDialogs_.push_back({false, request});
+    if (fileAnswers_.empty()) fail("unexpected open file dialog: " + request.title);
+    auto a = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    return a;
+}
+
+std::optional<std::string> HeadlessPlatform::saveFileDialog(const FileDialogRequest& request) {
+    fileDialogs_.push_back({true, request});
+    if (fileAnswers_.empty()) fail("unexpected save file dialog: " + request.title);
+    auto a = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    return a;
+}
+
+bool HeadlessPlatform::print(const PrintJob& job) {
+    if (!printerAvailable_) return false;
+    printJobs_.push_back(job);
+    return true;
+}
+
+bool HeadlessPlatform::showHelp(const std::string& helpFile) {
+    helpRequests_.push_back(helpFile);
+    return true;
+}
+
+// --- settings, folders, end ---
+
+std::string HeadlessPlatform::getSetting(const std::string& application, const std::string& section,
+                                         const std::string& key, const std::string& defaultValue) {
+    auto it = settings_.find(application + "/" + section + "/" + key);
+    return it == settings_.end() ? defaultValue : it->second;
+}
+
+void HeadlessPlatform::saveSetting(const std::string& application, const std::string& section,
+                                   const std::string& key, const std::string& value) {
+    settings_[application + "/" + section + "/" + key] = value;
+}
+
+void HeadlessPlatform::setProgramFolder(const std::string& f) {
+    programFolder_ = f;
+    if (programFolder_.empty() || programFolder_.back() != '/') programFolder_ += '/';
+}
+
+void HeadlessPlatform::endProgram() {
+    ended_ = true;
+    throw ProgramEnded{};
+}
+
+int HeadlessPlatform::textWidthPixels(const Font& font, const std::string& text) const {
+    double em = font.size * 96.0 / 72.0;
+    return static_cast<int>(std::lround(utf8::length(text) * 0.55 * em));
+}
+
+int HeadlessPlatform::textHeightPixels(const Font& font) const {
+    return static_cast<int>(std::lround(font.size * 96.0 / 72.0 * 1.2));
+}
+
+// --- forms ---
+
+void HeadlessPlatform::onModal(const std::string& formName, std::function<void(Form&)> driver) {
+    drivers_.emplace_back(formName, std::move(driver));
+}
+
+void HeadlessPlatform::showModal(Form& form, std::function<void()> driver) {
+    drivers_.emplace_front(form.name(), [d = std::move(driver)](Form&) { d(); });
+    form.showModal();
+}
+
+void HeadlessPlatform::showForm(Form& form, bool modal) {
+    forget(form);
+    if (!modal) {
+        shown_.push_back(&form);
+        return;
+    }
+    auto it = std::find_if(drivers_.begin(), drivers_.end(),
+                           [&](const auto& d) { return d.first.empty() || d.first == form.name(); });
+    if (it == drivers_.end()) fail("form " + form.name() + " shown modally without a driver");
+    auto driver = std::move(it->second);
+    drivers_.erase(it);
+    modalStack_.push_back(&form);
+    struct Pop {
+        std::vector<Form*>& stack;
+        Form* f;
+        ~Pop() {
+            auto i = std::find(stack.begin(), stack.end(), f);
+            if (i != stack.end()) stack.erase(i);
+        }
+    } pop{modalStack_, &form};
+    driver(form);
+    if (form.isLoaded() && form.isVisible())
+        fail("modal form " + form.name() + " still open after its driver returned");
+}
+
+void HeadlessPlatform::forget(Form& form) {
+    shown_.erase(std::remove(shown_.begin(), shown_.end(), &form), shown_.end());
+    modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &form), modalStack_.end());
+}
+
+Form* HeadlessPlatform::activeForm() const {
+    if (!modalStack_.empty()) return modalStack_.back();
+    if (!shown_.empty()) return shown_.back();
+    return nullptr;
+}
+
+// --- the user's actions ---
+
+bool HeadlessPlatform::focusFor(Control& c) {
+    if (!c.canTakeFocus()) fail("control " + c.name() + " cannot take the focus (hidden or disabled)");
+    Form& form = c.form();
+    if (form.activeControl() != &c) form.setFocus(c);
+    return form.activeControl() == &c;
+}
+
+void HeadlessPlatform::keyDown(Form& form, Control* target, int keyCode, int shift) {
+    if (form.keyPreview() && form.onKeyDown) {
+        form.onKeyDown(keyCode, shift);
+        if (keyCode == 0) return;
+    }
+    if (target) target->fireKeyDown(keyCode, shift);
+}
+
+void HeadlessPlatform::keyUp(Form& form, Control* target, int keyCode, int shift) {
+    if (form.keyPreview() && form.onKeyUp) {
+        form.onKeyUp(keyCode, shift);
+        if (keyCode == 0) return;
+    }
+    if (target) target->fireKeyUp(keyCode, shift);
+}
+
+void HeadlessPlatform::keyPress(Control& target, int key) {
+    Form& form = target.form();
+    int code = key < 128 ? std::toupper(key) : key;
+    keyDown(form, &target, code, 0);
+    if (form.keyPreview() && form.onKeyPress) form.onKeyPress(key);
+    if (key != 0) target.fireKeyPress(key);
+    if (key != 0 && target.form().isLoaded()) {
+        if (target.kind() == ControlKind::TextBox) {
+            auto& box = static_cast<TextBox&>(target);
+            if (key == Keys::Backspace) {
+                if (!box.locked()) box.backspace();
+            } else if (key >= 32 && !box.locked()) {
+                box.replaceSelection(utf8::encode(static_cast<char32_t>(key)));
+            }
+        } else if (target.kind() == ControlKind::ComboBox) {
+            auto& combo = static_cast<ComboBox&>(target);
+            if (combo.style() == ComboStyle::DropDownCombo) {
+                std::string t = combo.text();
+                if (key == Keys::Backspace) {
+                    if (!t.empty()) t.erase(utf8::offsetOf(t, utf8::length(t) - 1));
+                } else if (key >= 32) {
+                    t += utf8::encode(static_cast<char32_t>(key));
+                }
+                combo.setText(t);
+            }
+        }
+    }
+    keyUp(form, &target, code, 0);
+}
+
+void HeadlessPlatform::type(Control& box, const std::string& text) {
+    focusFor(box);
+    Control* target = box.form().activeControl();
+    if (!target) return;
+    if (target->kind() == ControlKind::TextBox) {
+        auto& tb = static_cast<TextBox&>(*target);
+        tb.setSelStart(tb.length());
+    }
+    for (char32_t c : utf8::decode(text)) {
+        target = box.form().activeControl();
+        if (!target) return;
+        keyPress(*target, static_cast<int>(c));
+    }
+}
+
+void HeadlessPlatform::typeOver(Control& box, const std::string& text) {
+    if (!focusFor(box)) return;
+    if (box.kind() == ControlKind::TextBox) {
+        auto& tb = static_cast<TextBox&>(box);
+        tb.setSelStart(0);
+        tb.setSelLength(tb.length());
+        for (char32_t c : utf8::decode(text)) {
+            Control* target = box.form().activeControl();
+            if (!target) return;
+            keyPress(*target, static_cast<int>(c));
+        }
+    } else {
+        if (box.kind() == ControlKind::ComboBox) static_cast<ComboBox&>(box).setText({});
+        type(box, text);
+    }
+}
+
+void HeadlessPlatform::backspace(Control& box) {
+    focusFor(box);
+    if (Control* target = box.form().activeControl()) keyPress(*target, Keys::Backspace);
+}
+
+void HeadlessPlatform::paste(Control& box, const std::string& text) {
+    if (!focusFor(box)) return;
+    if (box.kind() == ControlKind::TextBox) {
+        auto& tb = static_cast<TextBox&>(box);
+        if (tb.locked()) return;
+        tb.setSelStart(0);
+        tb.setSelLength(tb.length());
+        tb.replaceSelection(text);
+    } else if (box.kind() == ControlKind::ComboBox) {
+        static_cast<ComboBox&>(box).setText(text);
+    } else {
+        fail("paste into " + box.name() + ", which holds no text");
+    }
+}
+
+void HeadlessPlatform::tab() {
+    Form* form = activeForm();
+    if (!form) fail("Tab without a form shown");
+    if (Control* next = form->nextInTabOrder(true)) form->setFocus(*next);
+}
+
+void HeadlessPlatform::shiftTab() {
+    Form* form = activeForm();
+    if (!form) fail("Shift+Tab without a form shown");
+    if (Control* next = form->nextInTabOrder(false)) form->setFocus(*next);
+}
+
+void HeadlessPlatform::click(Control& c) {
+    if (!c.isEffectivelyVisible() || !c.isEffectivelyEnabled())
+        fail("click on " + c.name() + ", which is hidden or disabled");
+    if (c.kind() == ControlKind::Menu) {
+        c.fireClick();
+        return;
+    }
+    if (!c.canHoldFocus()) {
+        c.fireClick();
+        return;
+    }
+    if (!focusFor(c)) return;  // the focus was put back: the click is lost
+    switch (c.kind()) {
+    case ControlKind::OptionButton: static_cast<OptionButton&>(c).setValue(true); break;
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<CheckBox&>(c);
+        box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
+        break;
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::VScrollBar: break;
+    default: c.fireClick();
+    }
+}
+
+void HeadlessPlatform::click(Form& form) {
+    if (form.onClick) form.onClick();
+}
+
+void HeadlessPlatform::selectItem(ComboBox& combo, int index) {
+    if (!focusFor(combo)) return;
+    combo.setListIndex(index);
+}
+
+void HeadlessPlatform::spinUp(VScrollBar& bar) {
+    if (focusFor(bar)) bar.lineUp();
+}
+
+void HeadlessPlatform::spinDown(VScrollBar& bar) {
+    if (focusFor(bar)) bar.lineDown();
+}
+
+void HeadlessPlatform::pressEnter() {
+    Form* form = activeForm();
+    if (!form) fail("Enter without a form shown");
+    Control* focused = form->activeControl();
+    if (focused && focused->kind() == ControlKind::CommandButton) {
+        focused->fireClick();
+        return;
+    }
+    CommandButton* def = form->defaultButton();
+    if (def && def->isEffectivelyVisible() && def->isEffectivelyEnabled()) {
+        def->fireClick();
+        return;
+    }
+    if (focused) keyPress(*focused, Keys::Enter);
+}
+
+void HeadlessPlatform::pressEscape() {
+    Form* form = activeForm();
+    if (!form) fail("Esc without a form shown");
+    CommandButton* cancel = form->cancelButton();
+    if (cancel && cancel->isEffectivelyVisible() && cancel->isEffectivelyEnabled()) {
+        cancel->fireClick();
+        return;
+    }
+    Control* focused = form->activeControl();
+    int code = Keys::Escape;
+    keyDown(*form, focused, code, 0);
+    if (!form->isLoaded()) return;
+    int key = Keys::Escape;
+    if (form->keyPreview() && form->onKeyPress) form->onKeyPress(key);
+    if (key != 0 && focused && form->activeControl() == focused) focused->fireKeyPress(key);
+    if (!form->isLoaded()) return;
+    code = Keys::Escape;
+    keyUp(*form, form->activeControl(), code, 0);
+}
+
+void HeadlessPlatform::pressKey(int keyCode, int shift) {
+    Form* form = activeForm();
+    if (!form) fail("key without a form shown");
+    int code = keyCode;
+    keyDown(*form, form->activeControl(), code, shift);
+    if (!form->isLoaded()) return;
+    code = keyCode;
+    keyUp(*form, form->activeControl(), code, shift);
 }
 
 }  // namespace quorvel::platform

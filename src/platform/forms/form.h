@@ -1,0 +1,134 @@
+#pragma once
+// A window: its controls (as members of a subclass, registered in the order
+// they are built), its caption, place and font, its life cycle (load, show
+// modal or not, hide, unload) and the focus. Each window of the program is
+// a class deriving from Form with its controls under their given names.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/forms/controls.h"
+#include "platform/platform.h"
+
+namespace quorvel::platform {
+
+// Why a form is being unloaded (the argument of QueryUnload).
+enum UnloadMode { UnloadByFrame = 0, UnloadByCode = 1, UnloadByApplication = 2 };
+
+class Form {
+public:
+    Form(Platform& platform, std::string name, const std::string& caption, int clientWidth,
+         int clientHeight);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Platform& platform() const { return platform_; }
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c);
+
+    // The outer place of the window (frame included), in twips.
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const;
+    int height() const;
+    void move(int left, int top);
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    void setClientSize(int width, int height);
+
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c);
+    const Font& font() const { return font_; }
+    void setFont(const Font& f);
+    // With key preview the form sees KeyDown / KeyUp / KeyPress before the
+    // focused control.
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool k) { keyPreview_ = k; }
+
+    // The controls in the window's control order.
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* findControl(const std::string& name, int index = -1) const;
+    bool hasMenus() const;
+
+    // Life cycle.
+    bool isLoaded() const { return loaded_; }
+    bool isVisible() const { return visible_; }
+    bool isModal() const { return modal_; }
+    void load();
+    void show();
+    // Returns when the form is hidden or unloaded.
+    void showModal();
+    void hide();
+    // Unload from code: QueryUnload and Unload, either may cancel; false
+    // when cancelled.
+    bool unload() { return unloadWithMode(UnloadByCode); }
+    // The window frame's close button.
+    bool closeByFrame() { return unloadWithMode(UnloadByFrame); }
+    void paint() { fire(onPaint); }
+
+    // Focus.
+    Control* activeControl() const { return active_; }
+    // Moves the focus: LostFocus on the control that had it, then GotFocus
+    // on the new one. A LostFocus handler that sets the focus (back) wins:
+    // the focus goes there and the first target gets no event. Raises error
+    // 5 when the control cannot take the focus.
+    void setFocus(Control& c);
+    // The next control after the focused one in tab order (forward or back),
+    // or null.
+    Control* nextInTabOrder(bool forward = true) const;
+    CommandButton* defaultButton() const;
+    CommandButton* cancelButton() const;
+
+    // Event slots.
+    std::function<void()> onLoad;
+    std::function<void()> onActivate;
+    std::function<void()> onPaint;
+    std::function<void()> onClick;
+    std::function<void(int& cancel)> onUnload;
+    std::function<void(int& cancel, int unloadMode)> onQueryUnload;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int& key)> onKeyPress;
+
+    // Used by controls and backends.
+    void registerControl(Control* c);
+    void unregisterControl(Control* c);
+    void notifyChanged(Control* c) { platform_.controlChanged(*this, c); }
+
+private:
+    void showImpl(bool modal);
+    bool unloadWithMode(int mode);
+    static void fire(const std::function<void()>& slot) {
+        if (slot) {
+            auto copy = slot;
+            copy();
+        }
+    }
+
+    Platform& platform_;
+    std::string name_;
+    std::string caption_;
+    int left_ = 0;
+    int top_ = 0;
+    int clientWidth_;
+    int clientHeight_;
+    Color backColor_ = Colors::ButtonFace;
+    Font font_;
+    bool keyPreview_ = false;
+    std::vector<Control*> controls_;
+    int nextTabIndex_ = 0;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool modal_ = false;
+    Control* active_ = nullptr;
+    bool inLostFocus_ = false;
+    Control* focusRequestedInLostFocus_ = nullptr;
+
+    friend class Control;
+};
+
+}  // namespace quorvel::platform
