@@ -1,0 +1,50 @@
+#pragma once
+// Start-up loading of the slab type list: the slab catalogue (ONTELO.MIT by
+// default) gives the names, thicknesses and default support lengths, the
+// strand file (PUNOS.VAT) the strand designations offered for each type.
+//
+// Catalogue layout: strand lines up to the first line starting "LOPPU1",
+// one heading line, then slab lines (17 or more words; shorter lines are
+// passed over) up to the first line starting "LOPPU". Strand file: lines up
+// to the first one starting "DATA" are skipped, then one line per slab type
+// (name and at most 20 designations) up to the first line starting "LOPPU".
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+
+namespace quorvel::app {
+
+// A data file that cannot serve the program: it ends before one of its end
+// markers, or the catalogue holds no slab type. Start-up shows it as a fatal
+// error (ShowDataFileError) instead of reading past the end of the file or
+// starting a project without a slab type.
+class DataFileError : public std::runtime_error {
+public:
+    DataFileError(std::string path, std::string text)
+        : std::runtime_error(text), path_(std::move(path)), text_(std::move(text)) {}
+    const std::string& path() const { return path_; }
+    // The Finnish message shown to the user.
+    const std::string& text() const { return text_; }
+
+private:
+    std::string path_;
+    std::string text_;
+};
+
+// Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
+// DataPath & StrandFileName (names matched without regard to case).
+// A missing or unreadable file raises its run-time error (53, 75);
+// a missing end marker or an empty catalogue raises DataFileError.
+void LoadSlabCatalogue(model::ProjectModel& m);
+
+// The critical "Vakava virhe!" message box for a DataFileError.
+void ShowDataFileError(platform::Platform& ui, const DataFileError& error);
+
+// The words of a text separated by runs of blanks.
+std::vector<std::string> splitBlankWords(const std::string& text);
+
+}  // namespace quorvel::app
