@@ -281,3 +281,77 @@ TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
     EXPECT_TRUE(anyMessageContains(r->ui, "*** Virhe: Palkkityyppi SUORA600 tuntematon"));
     EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
 }
+
+// Truncated files, absurd counts, very long lines and arbitrary bytes: the
+// reader never crashes, answers 0, -1 or an error number, and every count it
+// stores lies within its array.
+TEST(InputFileReader, BadInputGivesAResultAndKeepsCountsInBounds) {
+    const auto dir = makeDataFolder();
+    auto countsInBounds = [](const ProjectModel& m) {
+        EXPECT_GE(m.ReinforcementRowCount, 0);
+        EXPECT_LE(m.ReinforcementRowCount, 10);
+        EXPECT_GE(m.TopRebarRowCount, 0);
+        EXPECT_LE(m.TopRebarRowCount, 10);
+        EXPECT_GE(m.SteelBeamRebarRowCount, 0);
+        EXPECT_LE(m.SteelBeamRebarRowCount, 10);
+        EXPECT_GE(m.BeamPointLoadCount, 0);
+        EXPECT_LE(m.BeamPointLoadCount, 5);
+        for (int s = 1; s <= 2; ++s) {
+            EXPECT_GE(m.HoleCount(s), 0);
+            EXPECT_LE(m.HoleCount(s), 2);
+            EXPECT_GE(m.SlabLineLoadCount(s).number(), 0);
+            EXPECT_LE(m.SlabLineLoadCount(s).number(), 5);
+            EXPECT_GE(m.SlabPointLoadCount(s).number(), 0);
+            EXPECT_LE(m.SlabPointLoadCount(s).number(), 5);
+        }
+    };
+    auto acceptable = [](int16_t status) {
+        return status == 0 || status == -1 || (status >= 5 && status <= 76);
+    };
+
+    // Truncated after every record, including the empty file.
+    const auto full = plainFile();
+    for (std::size_t n = 0; n < full.size(); ++n) {
+        SCOPED_TRACE("lines kept: " + std::to_string(n));
+        auto r = readLines(dir, std::vector<std::string>(full.begin(), full.begin() + static_cast<long>(n)));
+        EXPECT_EQ(r->status, 62);
+        countsInBounds(r->model);
+    }
+
+    // Counts negative, fractional and huge on every count record.
+    const std::vector<std::string> counts = {" -1", " 2.7", " 1E+300", " -1E+300", " 32768", " &HFFFF", "x"};
+    const std::vector<std::size_t> countLines = {17, 18, 19, 20, 23, 28, 29};
+    for (std::size_t line : countLines) {
+        for (const auto& value : counts) {
+            SCOPED_TRACE("line " + std::to_string(line + 1) + " = [" + value + "]");
+            auto lines = full;
+            lines[line] = value;
+            auto r = readLines(dir, lines);
+            EXPECT_TRUE(acceptable(r->status)) << r->status;
+            countsInBounds(r->model);
+        }
+    }
+    for (const auto& value : counts) {
+        auto lines = full;
+        lines[9] = " 200000  500" + value;  // reinforcement row count
+        auto r = readLines(dir, lines);
+        EXPECT_TRUE(acceptable(r->status)) << r->status;
+        countsInBounds(r->model);
+        lines = full;
+        lines[8] = "SUORA 2  0 " + value + "  580  380";  // section parameter count
+        r = readLines(dir, lines);
+        EXPECT_TRUE(acceptable(r->status)) << r->status;
+    }
+
+    // A line of 100 000 characters, high bytes and NUL characters.
+    auto lines = full;
+    lines[3] = std::string(100000, '7');
+    auto r = readLines(dir, lines);
+    EXPECT_TRUE(acceptable(r->status));
+    lines = full;
+    lines[3] = std::string("P27\x00\xFF\x80 10L", 10) + " 0  900 20 40 1  50 7200 7200";
+    lines[0] = std::string("\x00\x00\xE4\x9D", 4);
+    r = readLines(dir, lines);
+    EXPECT_TRUE(acceptable(r->status));
+    countsInBounds(r->model);
+}
