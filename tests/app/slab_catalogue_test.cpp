@@ -1,0 +1,161 @@
+#include "app/slab_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "app/input_items.h"
+#include "platform/headless/headless_platform.h"
+#include "runtime/errors.h"
+#include "test_files.h"
+
+namespace quorvel::app {
+namespace {
+
+using testing::TempFolder;
+
+// 17 words: name, cores, thickness, ..., word 16 the default support length.
+std::string slabLine(const std::string& name, const std::string& thickness, const std::string& word16 = "45") {
+    return name + " 6 " + thickness + " 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 " + word16 + " 60";
+}
+
+const std::string strandPart[] = {"PUNOKSET tunnus d A fpk eta Ep", "0 12.5 93 1860 3.2 195000",
+                                  "LOPPU1 loppu"};
+const std::string heading = "TYYPPI n h t hc hct hv d bb b db e g gd c ap l";
+
+model::ProjectModel modelFor(const TempFolder& folder) {
+    model::ProjectModel m;
+    m.DataPath = folder.dataPath();
+    m.SlabFileName = "ONTELO.MIT";
+    m.StrandFileName = "PUNOS.VAT";
+    return m;
+}
+
+TEST(LoadSlabCatalogue, TakesLinesOf17WordsUpToLoppu) {
+    TempFolder folder;
+    folder.write("ONTELO.MIT", {strandPart[0], strandPart[1], strandPart[2], heading,
+                                slabLine("P27", "265", "47.5"),
+                                "P16 6 160 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 45",  // 16 words
+                                "", slabLine("P32", "320"), "LOPPU", slabLine("P40", "400")});
+    folder.write("PUNOS.VAT", {"DATA", "LOPPU"});
+    model::ProjectModel m = modelFor(folder);
+    m.SlabTypeCount = 9;
+    LoadSlabCatalogue(m);
+    ASSERT_EQ(m.SlabTypeCount, 2);
+    EXPECT_EQ(m.SlabCatalogue(1).Name, "P27");
+    EXPECT_FLOAT_EQ(m.SlabCatalogue(1).Thickness, 265);
+    EXPECT_FLOAT_EQ(m.SlabCatalogue(1).DefaultSupportLength, 47.5f);
+    EXPECT_EQ(m.SlabCatalogue(2).Name, "P32");
+    EXPECT_EQ(m.SlabCatalogue(2).StrandCount, 0);  // the strand file names no type
+}
+
+TEST(LoadSlabCatalogue, LineAfterLoppu1IsAlwaysTheHeading) {
+    TempFolder folder;
+    // LOPPU1 on the first line ends part A at once; the slab-like line after
+    // it is the heading and is not a slab type.
+    folder.write("ONTELO.MIT", {"LOPPU1", slabLine("HEAD", "999"), slabLine("P20", "200"), "LOPPU"});
+    folder.write("PUNOS.VAT", {"DATA", "LOPPU"});
+    model::ProjectModel m = modelFor(folder);
+    LoadSlabCatalogue(m);
+    ASSERT_EQ(m.SlabTypeCount, 1);
+    EXPECT_EQ(m.SlabCatalogue(1).Name, "P20");
+}
+
+TEST(LoadSlabCatalogue, StrandDesignationsPerType) {
+    TempFolder folder;
+    folder.write("ONTELO.MIT", {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265"),
+                                slabLine("P32", "320"), slabLine("P40", "400"), "LOPPU"});
+    folder.write("punos.vat",  // the name is matched without regard to case
+                 {"Kuvaus", "P27 4 5", "DATA", "P27 1 2 3 4 5 6 7 8 9 10 11 12", "",
+                  "P27   6  8   10", "p32 6 7",
+                  "P40 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24", "LOPPU", "P32 9"});
+    model::ProjectModel m = modelFor(folder);
+    LoadSlabCatalogue(m);
+    const model::SlabTypeRecord& p27 = m.SlabCatalogue(1);
+    ASSERT_EQ(p27.StrandCount, 3);  // the last line of a type wins
+    EXPECT_EQ(p27.StrandNames(0), "6");
+    EXPECT_EQ(p27.StrandNames(1), "8");
+    EXPECT_EQ(p27.StrandNames(2), "10");
+    EXPECT_EQ(m.SlabCatalogue(2).StrandCount, 0);  // "p32" differs in case; "P32 9" lies after LOPPU
+    const model::SlabTypeRecord& p40 = m.SlabCatalogue(3);
+    ASSERT_EQ(p40.StrandCount, 20);  // 25 words keep 20 designations
+    EXPECT_EQ(p40.StrandNames(0), "1");
+    EXPECT_EQ(p40.StrandNames(19), "20");
+}
+
+TEST(LoadSlabCatalogue, MissingEndMarkersAreReportedNotReadPast) {
+    struct Case {
+        std::initializer_list<std::string> catalogue;
+        std::initializer_list<std::string> strands;
+        std::string marker;
+    };
+    const Case cases[] = {
+        {{strandPart[0], strandPart[1]}, {"DATA", "LOPPU"}, "LOPPU1"},
+        {{"LOPPU1"}, {"DATA", "LOPPU"}, "LOPPU"},  // not even the heading
+        {{"LOPPU1", heading, slabLine("P27", "265")}, {"DATA", "LOPPU"}, "LOPPU"},
+        {{"LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"P27 6"}, "DATA"},
+        {{"LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"DATA", "P27 6"}, "LOPPU"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.write("ONTELO.MIT", c.catalogue);
+        folder.write("PUNOS.VAT", c.strands);
+        model::ProjectModel m = modelFor(folder);
+        try {
+            LoadSlabCatalogue(m);
+            ADD_FAILURE() << "no error for a missing " << c.marker;
+        } catch (const DataFileError& e) {
+            EXPECT_NE(e.text().find("rivi " + c.marker + " puuttuu"), std::string::npos) << e.text();
+        }
+    }
+}
+
+TEST(LoadSlabCatalogue, CatalogueWithoutSlabTypesIsAFatalDataError) {
+    TempFolder folder;
+    folder.write("ONTELO.MIT", {strandPart[0], strandPart[1], strandPart[2], heading, "P27 6 265", "LOPPU"});
+    folder.write("PUNOS.VAT", {"DATA", "LOPPU"});
+    model::ProjectModel m = modelFor(folder);
+    try {
+        LoadSlabCatalogue(m);
+        FAIL() << "an empty catalogue was accepted";
+    } catch (const DataFileError& e) {
+        platform::HeadlessPlatform ui;
+        ui.expectMessage("Laattatiedostossa " + folder.dataPath() + "ONTELO.MIT ei ole yhtään laattatyyppiä.",
+                         "Vakava virhe!", platform::Buttons::Ok, platform::Icon::Critical);
+        ShowDataFileError(ui, e);
+        ui.verify();
+    }
+}
+
+TEST(LoadSlabCatalogue, MissingFileIsARunTimeError) {
+    TempFolder folder;
+    model::ProjectModel m = modelFor(folder);
+    try {
+        LoadSlabCatalogue(m);
+        FAIL();
+    } catch (const runtime::RunTimeError& e) {
+        EXPECT_EQ(e.number(), runtime::ErrFileNotFound);
+    }
+}
+
+TEST(InputItemReader, ItemsEndAtCommasAndLineEnds) {
+    runtime::TextFileReader file =
+        runtime::TextFileReader::fromBytes("  first item ,second\r\n\r\n\"a, quoted\" x ,3.5,\r\nlast");
+    InputItemReader items(file);
+    EXPECT_EQ(items.readItem(), "first item");
+    EXPECT_EQ(items.readItem(), "second");
+    EXPECT_EQ(items.readItem(), "");  // the empty line
+    EXPECT_EQ(items.readItem(), "a, quoted");
+    EXPECT_DOUBLE_EQ(items.readNumber(), 3.5);
+    EXPECT_EQ(items.readItem(), "");  // after the comma that ends the line
+    EXPECT_FALSE(items.eof());
+    EXPECT_EQ(items.readItem(), "last");
+    EXPECT_TRUE(items.eof());
+    try {
+        items.readItem();
+        FAIL();
+    } catch (const runtime::RunTimeError& e) {
+        EXPECT_EQ(e.number(), runtime::ErrInputPastEndOfFile);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::app
