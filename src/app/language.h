@@ -1,0 +1,61 @@
+#pragma once
+// Language tables: the captions of every window, and a few texts built by
+// code, come from "language.fin" (language 0) or "language.eng" (language 1)
+// in the program folder. An entry is a line "key = value"; keys are
+// compared without regard to case, the first matching line wins, empty
+// lines and lines starting with "'" are comments. Caption keys are the form
+// name, ".", the control name ("frmQuorvel.cmdOhje"), the window's own
+// caption "frmQuorvel.caption". Quoted entries (key = "text") serve the
+// report writers and the results table.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/forms/form.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::app {
+
+// The path of the language file of a language index: the program folder and
+// "language.fin" (0) or "language.eng" (1); any other index gives the bare
+// "language.fin" of the current folder.
+std::string languageFilePath(int16_t languageIndex, const platform::Platform& platform);
+
+// Sets the captions of the form and of its translatable controls from the
+// language file. The calculate button "cmdTaulukko" takes the entry
+// "cmdTaulukkoLaskettu" while ResultsValid is -1. A missing language file is
+// reported and ends the program.
+void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t ResultsValid = 0);
+
+// From the current position of the open file to its end: the value of the
+// first entry formName & "." & key, or "".
+std::string LookupLanguageEntry(const std::string& formName, const std::string& key,
+                                runtime::TextFileReader& file);
+// From the start of the open file: the quoted text of the first entry key,
+// or "".
+std::string LookupQuotedEntry(const std::string& key, runtime::TextFileReader& file);
+
+// The text after the first "=", leading blanks removed; a line without "="
+// whole.
+std::string GetValueAfterEquals(const std::string& line);
+// The text between the double quotes of the value; without a closing quote
+// the text up to the end of the line.
+std::string GetQuotedValue(const std::string& line);
+// The trimmed text before the first "=", or "" without "=".
+std::string GetKeyPart(const std::string& line);
+
+// -1 for menu items (not separators), labels, frames, options, check boxes
+// and command buttons (by their name prefixes), else 0.
+int16_t IsTranslatableControl(const platform::Control& control);
+
+// One value of the language file of the language index, or "" when the
+// entry is missing or empty; a missing file is reported and gives "".
+std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex, const std::string& formName,
+                            const std::string& key);
+
+// The missing-file message for language index x 1000 + message number
+// (1: Finnish, 1001: English; nothing for other codes).
+void ShowFileNotFound(platform::Platform& platform, int16_t messageNumber, const std::string& path,
+                      int16_t languageIndex);
+
+}  // namespace quorvel::app
