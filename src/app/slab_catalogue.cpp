@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/input_items.h"
-#include "runtime/number_text.h"
+#include "app/input_tools.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -12,9 +12,15 @@ namespace {
 
 bool startsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
-// Catalogue words become numbers as typed numbers do; the items hold no
+// Catalogue words become numbers as typed numbers do; an item holds no
 // comma, so the locale's decimal mark plays no part.
-float parseWord(const std::string& word) { return static_cast<float>(runtime::scanNumber(word)); }
+float parseWord(const std::string& word) { return ParseNumber(word, '.'); }
+
+// The blank-separated words of a line, from index 1, and their number.
+int blankWords(const std::string& line, std::vector<std::string>& words) {
+    words.assign(1, std::string());
+    return SplitWords(line, words, 32);
+}
 
 // Reads items until one starts with marker (that item is consumed and
 // returned); a file that ends first is a DataFileError.
@@ -41,12 +47,12 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
     nextItem(items, path, "LOPPU");  // the heading line
     for (;;) {
         std::string line = nextItem(items, path, "LOPPU");
-        std::vector<std::string> words = splitBlankWords(line);
-        if (words.size() > 16) {
+        std::vector<std::string> words;
+        if (blankWords(line, words) > 16) {
             model::SlabTypeRecord record;
-            record.Name = words[0];
-            record.Thickness = parseWord(words[2]);
-            record.DefaultSupportLength = parseWord(words[15]);
+            record.Name = words[1];
+            record.Thickness = parseWord(words[3]);
+            record.DefaultSupportLength = parseWord(words[16]);
             m.SlabCatalogue.append(std::move(record));
             m.SlabTypeCount = static_cast<int16_t>(m.SlabCatalogue.size());
         }
@@ -62,13 +68,13 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
     readThrough(items, path, "DATA");
     for (;;) {
         std::string line = nextItem(items, path, "LOPPU");
-        std::vector<std::string> words = splitBlankWords(line);
-        if (!words.empty()) {
-            const std::size_t n = std::min<std::size_t>(words.size(), model::MaxStrandNames + 1);
+        std::vector<std::string> words;
+        if (const int count = blankWords(line, words); count > 0) {
+            const int n = std::min(count, model::MaxStrandNames + 1);
             for (model::SlabTypeRecord& record : m.SlabCatalogue) {
-                if (record.Name != words[0]) continue;
+                if (record.Name != words[1]) continue;
                 record.StrandCount = static_cast<int16_t>(n - 1);
-                for (std::size_t j = 0; j + 1 < n; ++j) record.StrandNames(static_cast<int>(j)) = words[j + 1];
+                for (int j = 0; j <= n - 2; ++j) record.StrandNames(j) = words[j + 2];
             }
         }
         if (startsWith(line, "LOPPU")) break;
@@ -76,18 +82,6 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
 }
 
 }  // namespace
-
-std::vector<std::string> splitBlankWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && text[i] == ' ') ++i;
-        std::size_t start = i;
-        while (i < text.size() && text[i] != ' ') ++i;
-        if (i > start) words.push_back(text.substr(start, i - start));
-    }
-    return words;
-}
 
 void LoadSlabCatalogue(model::ProjectModel& m) {
     m.SlabTypeCount = 0;

@@ -11,7 +11,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "model/project_model.h"
 #include "platform/platform.h"
@@ -43,8 +42,5 @@ void LoadSlabCatalogue(model::ProjectModel& m);
 
 // The critical "Vakava virhe!" message box for a DataFileError.
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error);
-
-// The words of a text separated by runs of blanks.
-std::vector<std::string> splitBlankWords(const std::string& text);
 
 }  // namespace quorvel::app
