@@ -22,6 +22,11 @@ int blankWords(const std::string& line, std::vector<std::string>& words) {
     return SplitWords(line, words, 32);
 }
 
+DataFileError missingMarker(const std::string& path, const char* marker) {
+    return DataFileError(path, "Tiedosto " + path + " on virheellinen:\r\nrivi " + marker +
+                                   " puuttuu, tiedosto loppuu ennen sitä.");
+}
+
 // Reads items until one starts with marker (that item is consumed and
 // returned); a file that ends first is a DataFileError.
 std::string readThrough(InputItemReader& items, const std::string& path, const char* marker) {
@@ -29,14 +34,12 @@ std::string readThrough(InputItemReader& items, const std::string& path, const c
         std::string item = items.readItem();
         if (startsWith(item, marker)) return item;
     }
-    throw DataFileError(path, "Tiedosto " + path + " on virheellinen:\r\nrivi " + marker +
-                                  " puuttuu, tiedosto loppuu ennen sitä.");
+    throw missingMarker(path, marker);
 }
 
+// The next item, read while the file's end marker awaited is still due.
 std::string nextItem(InputItemReader& items, const std::string& path, const char* awaited) {
-    if (items.eof())
-        throw DataFileError(path, "Tiedosto " + path + " on virheellinen:\r\nrivi " + awaited +
-                                      " puuttuu, tiedosto loppuu ennen sitä.");
+    if (items.eof()) throw missingMarker(path, awaited);
     return items.readItem();
 }
 
