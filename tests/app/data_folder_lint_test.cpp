@@ -17,6 +17,7 @@
 #include "app/slab_catalogue.h"
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
+#include "inputfile/input_file_reader.h"
 #include "model/project_defaults.h"
 #include "platform/headless/headless_platform.h"
 #include "runtime/number_text.h"
@@ -244,9 +245,7 @@ TEST(DataFolder, CoefficientTableHasABlockForEveryBeamFamily) {
 }
 
 TEST(DataFolder, CompanyHeaderHasAName) {
-    runtime::TextFileReader file(dataFile("FIRMA.DA0"));
-    InputItemReader items(file);
-    EXPECT_FALSE(items.readItem().empty());
+    EXPECT_EQ(inputfile::ReadCompanyName(dataFolder), "Insinööritoimisto Esimerkki Oy");
 }
 
 std::vector<std::string> headingItems(const std::string& name) {
