@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/input_items.h"
+#include "app/input_tools.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
@@ -207,6 +208,19 @@ TEST(DataFolder, EveryStrandDesignationResolvesToAStrandKey) {
             EXPECT_GT(runtime::scanNumber(code), 0) << code;
         }
     }
+
+    // The loader keeps 20 designations of a line and drops the rest
+    // silently: no line of the strand file may hold more.
+    runtime::TextFileReader strands(dataFile("PUNOS.VAT"));
+    bool data = false;
+    while (!strands.eof()) {
+        const std::string line = strands.readLine();
+        if (line.rfind("LOPPU", 0) == 0) break;
+        std::vector<std::string> words(1);
+        if (data) EXPECT_LE(SplitWords(line, words, 32), model::MaxStrandNames + 1) << line;
+        data = data || line.rfind("DATA", 0) == 0;
+    }
+    EXPECT_TRUE(data);
 }
 
 TEST(DataFolder, CoefficientTableHasABlockForEveryBeamFamily) {
