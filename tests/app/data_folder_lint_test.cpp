@@ -82,10 +82,11 @@ ParsedCatalogue parseCatalogue() {
         inputfile::ReadDataLine(report, file, counter, fields, line.values, line.texts, defaults, flag);
         // The closing "LOPPU" cannot have 17 words (start-up would take it
         // for a slab type); the calculation reads it only for an unknown type.
-        if (line.texts[1] == "LOPPU")
+        if (line.texts[1] == "LOPPU") {
             ui.clearMessages();
-        else
+        } else {
             EXPECT_EQ(flag, 0) << "short catalogue line " << counter;
+        }
         return line;
     };
     read(6);  // title of part A
@@ -217,7 +218,9 @@ TEST(DataFolder, EveryStrandDesignationResolvesToAStrandKey) {
         const std::string line = strands.readLine();
         if (line.rfind("LOPPU", 0) == 0) break;
         std::vector<std::string> words(1);
-        if (data) EXPECT_LE(SplitWords(line, words, 32), model::MaxStrandNames + 1) << line;
+        if (data) {
+            EXPECT_LE(SplitWords(line, words, 32), model::MaxStrandNames + 1) << line;
+        }
         data = data || line.rfind("DATA", 0) == 0;
     }
     EXPECT_TRUE(data);
