@@ -1,0 +1,48 @@
+#pragma once
+// The beam types the main window offers, with their family codes,
+// categories, flags and the defaults that choosing a type writes into the
+// project.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "model/project_model.h"
+
+namespace quorvel::app {
+
+enum class DowelFlag { OnBeamTop, Connection };
+
+struct BeamTypeInfo {
+    std::string_view option;    // option button of the main window
+    std::string_view caption;   // its layout caption
+    std::string_view typeName;  // BeamTypeName
+    std::string_view family;    // BeamFamilyCode
+    int category;               // BeamCategory
+    std::string_view dialog;    // the beam dialog that edits the type
+    int16_t slabsOnLedge;       // SlabsOnLedge
+    DowelFlag dowelFlag;        // which dowel flag the type writes
+    int16_t dowelValue;
+    int16_t materialParameterCount;  // provisional; the input file sets it per family
+};
+
+// The fifteen types in the order of the main window's options.
+std::span<const BeamTypeInfo> BeamTypes();
+
+// The type of a type name (exact spelling) or nothing.
+const BeamTypeInfo* findBeamType(std::string_view typeName);
+// The first type of a family code ("BL" gives BLEUKA, "JA" JALO) or nothing.
+const BeamTypeInfo* findBeamTypeByFamily(std::string_view family);
+
+// Replaces the beam definition by the type's: clears it, then writes the
+// type name, category, flags, geometry, slab-end values of both sides,
+// materials and reinforcement rows.
+void ApplyBeamTypeDefaults(model::ProjectModel& m, const BeamTypeInfo& type);
+
+// Choosing a beam type, as far as the project model goes: an edge beam is
+// returned to the middle state first (removing the old type's half-width
+// shift of the right joint grout), the type's defaults are written, and an
+// edge beam is made an edge beam again for the new type.
+void SelectBeamType(model::ProjectModel& m, const BeamTypeInfo& type);
+
+}  // namespace quorvel::app
