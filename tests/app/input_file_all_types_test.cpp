@@ -21,19 +21,13 @@
 #include "model/project_defaults.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "support/test_support.h"
 
 using namespace quorvel;
 using model::ProjectModel;
 using runtime::Value;
 
 namespace {
-
-std::string dataFolder() {
-    const auto dir = std::filesystem::temp_directory_path() / "quorvel-alltypes";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "FIRMA.DA0", std::ios::binary) << "Testirakenne Oy\r\n";
-    return dir.string() + "/";
-}
 
 ProjectModel busyProject(const std::string& dataPath, const app::BeamTypeInfo& type, bool middle) {
     ProjectModel m;
@@ -272,7 +266,9 @@ void expectSameInput(const ProjectModel& e, ProjectModel& b) {
 }  // namespace
 
 TEST(InputFileAllTypes, EveryBeamTypeAsMiddleAndEdgeBeamReadsBackAsItself) {
-    const std::string dir = dataFolder();
+    quorvel::testing::TempFolder folder;
+    folder.write("FIRMA.DA0", {"Testirakenne Oy"});
+    const std::string dir = folder.dataPath();
     for (const auto& type : app::BeamTypes()) {
         for (bool middle : {true, false}) {
             SCOPED_TRACE(std::string(type.typeName) + (middle ? " middle" : " edge"));

@@ -13,20 +13,12 @@
 #include "inputfile/input_file_writer.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "support/test_support.h"
 
 using namespace quorvel;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-}  // namespace
+using quorvel::testing::readBytes;
 
 TEST(InputFileCorpus, EveryProjectReadsAndRewritesStably) {
     const fs::path corpus = fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles";

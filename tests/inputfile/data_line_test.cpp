@@ -9,28 +9,14 @@
 #include "inputfile/data_line.h"
 #include "platform/headless/headless_platform.h"
 #include "runtime/errors.h"
+#include "support/test_support.h"
 
 using namespace quorvel;
 using inputfile::DataLineReporting;
 using inputfile::ErrorLog;
+using quorvel::testing::readBytes;
 
 namespace {
-
-std::string tempFolder() {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("quorvel-dataline-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir.string() + "/";
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 struct Parsed {
     std::vector<double> values;
@@ -39,7 +25,8 @@ struct Parsed {
 };
 
 struct Fixture {
-    std::string folder = tempFolder();
+    quorvel::testing::TempFolder temp;
+    std::string folder = temp.dataPath();
     platform::HeadlessPlatform ui;
     ErrorLog log{folder};
     DataLineReporting report{ui, log};

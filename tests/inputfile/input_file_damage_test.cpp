@@ -14,28 +14,14 @@
 #include "inputfile/input_file_writer.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "input_file_support.h"
 
 using namespace quorvel;
 using inputfile::ReadInputDataFile;
 using model::ProjectModel;
+using quorvel::testing::readBytes;
 
 namespace {
-
-std::string makeDataFolder() {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("quorvel-damage-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "firma.da0", std::ios::binary) << "Testirakenne Oy\r\n";
-    return dir.string() + "/";
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // A complete file of a rectangular concrete beam, one line per record.
 std::vector<std::string> plainFile() {
@@ -100,7 +86,7 @@ bool anyMessageContains(const platform::HeadlessPlatform& ui, const std::string&
 }  // namespace
 
 TEST(InputFileReader, CompleteFileReadsWithoutMessages) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto r = readLines(dir, plainFile());
     EXPECT_EQ(r->status, 0);
     EXPECT_EQ(r->firstErrorLine, 0);
@@ -111,7 +97,7 @@ TEST(InputFileReader, CompleteFileReadsWithoutMessages) {
 }
 
 TEST(InputFileReader, ShortToppingRecordIsListedAndCorrected) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[6] = " 25  2  50  0";  // four numbers of five
     auto r = readLines(dir, lines);
@@ -126,7 +112,7 @@ TEST(InputFileReader, ShortToppingRecordIsListedAndCorrected) {
 }
 
 TEST(InputFileReader, SlashRecordsTakeTheirDefaultsSilently) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[25] = "/";  // allowed crack width
     lines[30] = "/";  // language
@@ -138,7 +124,7 @@ TEST(InputFileReader, SlashRecordsTakeTheirDefaultsSilently) {
 }
 
 TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[7] = "0 HQ  6000 S460";
     lines[8] = "HQ 1  1  6  400  10  20  300  12  500";
@@ -158,7 +144,7 @@ TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
 }
 
 TEST(InputFileReader, CountsBeyondTheArraysAreFlaggedNotFollowed) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[9] = " 200000  500  12";  // twelve reinforcement rows: the model holds ten
     for (int i = 0; i < 9; ++i) lines.insert(lines.begin() + 11, " 4  491  38  0");
@@ -177,7 +163,7 @@ TEST(InputFileReader, CountsBeyondTheArraysAreFlaggedNotFollowed) {
 }
 
 TEST(InputFileReader, SectionParameterCountBeyondTheLineIsFlagged) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[8] = "SUORA 2  0  40  580  380";
     auto r = readLines(dir, lines);
@@ -187,7 +173,7 @@ TEST(InputFileReader, SectionParameterCountBeyondTheLineIsFlagged) {
 }
 
 TEST(InputFileReader, MissingParametersAreZeroNotLeftFromAnEarlierRead) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[8] = "BLEUKA 2  0  6  600  400  300  300  150  150";
     lines[7] = "0 BLEUKA  6000  50  1";
@@ -211,7 +197,7 @@ TEST(InputFileReader, MissingParametersAreZeroNotLeftFromAnEarlierRead) {
 }
 
 TEST(InputFileReader, DefaultsOfOneReadDoNotCarryIntoTheNext) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto first = readLines(dir, plainFile());
     ASSERT_EQ(first->status, 0);
     auto lines = plainFile();
@@ -222,7 +208,7 @@ TEST(InputFileReader, DefaultsOfOneReadDoNotCarryIntoTheNext) {
 }
 
 TEST(InputFileReader, FileThatEndsEarlyStopsWithError62AndNoSummary) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines.resize(20);
     auto r = readLines(dir, lines);
@@ -235,12 +221,12 @@ TEST(InputFileReader, FileThatEndsEarlyStopsWithError62AndNoSummary) {
     platform::HeadlessPlatform ui;
     int16_t firstError = 0;
     EXPECT_EQ(ReadInputDataFile(m, ui, dir + "nothing.dat", firstError), 53);
-    std::filesystem::remove(dir + "firma.da0");
+    std::filesystem::remove(dir + "FIRMA.DA0");
     EXPECT_EQ(ReadInputDataFile(m, ui, dir + "t.dat", firstError), 53);
 }
 
 TEST(InputFileReader, LibrarySectionReplacesTheFilesSectionRecordWithoutShiftingLaterRecords) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     std::ofstream(dir + "PALKIT.MIT", std::ios::binary)
         << "HQ320 1 1 120 60 6 320 12 25 420 15 520\r\n"
            "SUORA600 2 0 0 90 2 600 400\r\n"
@@ -265,7 +251,7 @@ TEST(InputFileReader, LibrarySectionReplacesTheFilesSectionRecordWithoutShifting
 }
 
 TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[7] = "PUUTTUU SUORA600  6000  50  1";
     lines[8] = "SUORA600 2  0  2  580  380";
@@ -286,7 +272,7 @@ TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
 // reader never crashes, answers 0, -1 or an error number, and every count it
 // stores lies within its array.
 TEST(InputFileReader, BadInputGivesAResultAndKeepsCountsInBounds) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     auto countsInBounds = [](const ProjectModel& m) {
         EXPECT_GE(m.ReinforcementRowCount, 0);
         EXPECT_LE(m.ReinforcementRowCount, 10);

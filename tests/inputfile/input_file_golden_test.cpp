@@ -14,6 +14,7 @@
 #include "model/project_defaults.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "input_file_support.h"
 
 using namespace quorvel;
 namespace fs = std::filesystem;
@@ -57,17 +58,10 @@ model::ProjectModel newProject(const std::string& dataPath) {
     return m;
 }
 
-std::string dataFolder() {
-    const fs::path dir = fs::temp_directory_path() / "quorvel-golden";
-    fs::create_directories(dir);
-    std::ofstream(dir / "FIRMA.DA0", std::ios::binary) << "Testirakenne Oy\r\n";
-    return dir.string() + "/";
-}
-
 }  // namespace
 
 TEST(InputFileGolden, NewProjectWritesThe31LinesOfTheFormat) {
-    const std::string dir = dataFolder();
+    const std::string dir = quorvel::testing::companyDataFolder();
     model::ProjectModel m = newProject(dir);
     ASSERT_EQ(inputfile::WriteInputDataFile(m, dir + "new.dat"), 0);
     // Derived by hand from the new-project defaults: numbers with a leading
@@ -119,7 +113,7 @@ TEST(InputFileGolden, NewProjectWritesThe31LinesOfTheFormat) {
 }
 
 TEST(InputFileGolden, SlabsOnLedgesWriteTheDowelFlagAndFixedBeta) {
-    const std::string dir = dataFolder();
+    const std::string dir = quorvel::testing::companyDataFolder();
     model::ProjectModel m = newProject(dir);
     m.SlabsOnLedge = 1;
     m.DowelledConnection = 1;

@@ -12,34 +12,17 @@
 #include "inputfile/input_file_writer.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "input_file_support.h"
 
 using namespace quorvel;
 using inputfile::ReadInputDataFile;
 using inputfile::WriteInputDataFile;
 using model::ProjectModel;
 using runtime::Value;
+using quorvel::testing::readBytes;
+using quorvel::testing::writeBytes;
 
 namespace {
-
-std::string makeDataFolder() {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("quorvel-inputfile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "FIRMA.DA0", std::ios::binary) << "\"Testirakenne Oy\",Esimerkkikatu 1\r\n";
-    return dir.string() + "/";
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -118,7 +101,7 @@ ProjectModel plainProject(const std::string& dataPath) {
 }  // namespace
 
 TEST(InputFileWriter, PlainConcreteProjectHas31LinesInTheFileNumberStyle) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     ProjectModel m = plainProject(dir);
     ASSERT_EQ(WriteInputDataFile(m, dir + "p.dat"), 0);
     const auto lines = linesOf(readBytes(dir + "p.dat"));
@@ -136,7 +119,7 @@ TEST(InputFileWriter, PlainConcreteProjectHas31LinesInTheFileNumberStyle) {
 }
 
 TEST(InputFileWriter, FailedWriteLeavesTheSavedFileAsItWas) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     writeBytes(dir + "p.dat", "saved project\r\n");
     ProjectModel m = plainProject(dir);
     m.SlabFileName = "ab";  // too short to drop an extension: invalid argument
@@ -149,7 +132,7 @@ TEST(InputFileWriter, FailedWriteLeavesTheSavedFileAsItWas) {
 }
 
 TEST(InputFileWriter, NegativeNumbersSideBySideStaySeparate) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     ProjectModel m = plainProject(dir);
     m.BarDistanceFromBottom(1) = -38;
     m.BarPrestress(1) = -5;
@@ -170,7 +153,7 @@ TEST(InputFileWriter, NegativeNumbersSideBySideStaySeparate) {
 }
 
 TEST(InputFileRoundTrip, PlainProjectReadsBackWithTheReadersCorrections) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     ProjectModel m = plainProject(dir);
     m.ToppingThickness = 0;
     m.AdditionalSafetyFactor = 0;
@@ -255,7 +238,7 @@ TEST(InputFileRoundTrip, EverySectionFamilyKeepsItsParameters) {
         {"LBL", 3, 6},    {"KEMO_UUSI", 3, 9}, {"KVATRO", 3, 6}, {"BESUPER", 3, 9}, {"APALKKI", 3, 10},
         {"ABEAMS", 4, 13}, {"SX", 5, 7},      {"XX", 2, 9},
     };
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typeName);
         ProjectModel m = plainProject(dir);
@@ -306,7 +289,7 @@ TEST(InputFileRoundTrip, EverySectionFamilyKeepsItsParameters) {
 }
 
 TEST(BeamSectionRecord, FamilyRulesDeriveTheDependentFields) {
-    const auto dir = makeDataFolder();
+    const auto dir = quorvel::testing::companyDataFolder();
     struct Derived {
         const char* typeName;
         int category;

@@ -3,20 +3,14 @@
 #include <string>
 
 #include "runtime/errors.h"
+#include "support/test_support.h"
 #include "runtime/number_text.h"
 
 using namespace quorvel::runtime;
+using quorvel::testing::errorOf;
 
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 struct TextCase {
     double x;

@@ -10,22 +10,16 @@
 #include <vector>
 
 #include "runtime/errors.h"
+#include "support/test_support.h"
 #include "runtime/text_file.h"
 
 using namespace quorvel::runtime;
+using quorvel::testing::errorOf;
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class TextFileTest : public ::testing::Test {
 protected:

@@ -6,22 +6,11 @@
 
 #include "runtime/arrays.h"
 #include "runtime/errors.h"
+#include "support/test_support.h"
 #include "runtime/value.h"
 
 using namespace quorvel::runtime;
-
-namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-}  // namespace
+using quorvel::testing::errorOf;
 
 TEST(Value, EmptyCountsAsZeroAndKindsAreRemembered) {
     Value empty;

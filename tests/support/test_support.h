@@ -1,0 +1,72 @@
+#pragma once
+// Helpers shared by the tests: run-time error numbers of a call, and a
+// temporary folder whose files are written and read as raw bytes.
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "runtime/errors.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::testing {
+
+// The error number a call raises, 0 when it raises none.
+template <typename F>
+int errorOf(F&& f) {
+    try {
+        f();
+    } catch (const runtime::RunTimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A temporary folder, removed with the object. Text files are written in
+// Windows-1252 with CR LF line ends, as the program's data files are.
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("quorvel-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The folder path ending with "/", as the model's DataPath.
+    std::string dataPath() const { return path_.string() + "/"; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    void write(const std::string& name, std::initializer_list<std::string> lines) const {
+        std::string bytes;
+        for (const std::string& line : lines) bytes += runtime::utf8ToCp1252(line) + "\r\n";
+        writeBytes(path_ / name, bytes);
+    }
+    void writeRaw(const std::string& name, const std::string& bytes) const { writeBytes(path_ / name, bytes); }
+    std::string read(const std::string& name) const { return readBytes(path_ / name); }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace quorvel::testing
