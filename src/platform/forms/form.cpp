@@ -133,6 +133,50 @@ bool Form::unloadWithMode(int mode) {
     return true;
 }
 
+// --- the user's actions ---
+
+int Form::userKeyPress(Control& target, int key) {
+    if (keyPreview_ && onKeyPress) {
+        auto copy = onKeyPress;
+        copy(key);
+        if (key == 0) return 0;
+    }
+    target.fireKeyPress(key);
+    return key;
+}
+
+void Form::userKeyDown(Control* target, int& keyCode, int shift) {
+    if (keyPreview_ && onKeyDown) {
+        auto copy = onKeyDown;
+        copy(keyCode, shift);
+        if (keyCode == 0) return;
+    }
+    if (target) target->fireKeyDown(keyCode, shift);
+}
+
+void Form::userKeyUp(Control* target, int& keyCode, int shift) {
+    if (keyPreview_ && onKeyUp) {
+        auto copy = onKeyUp;
+        copy(keyCode, shift);
+        if (keyCode == 0) return;
+    }
+    if (target) target->fireKeyUp(keyCode, shift);
+}
+
+void Form::userClickEffect(Control& c) {
+    switch (c.kind()) {
+    case ControlKind::OptionButton: static_cast<OptionButton&>(c).setValue(true); break;
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<CheckBox&>(c);
+        box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
+        break;
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::VScrollBar: break;
+    default: c.fireClick();
+    }
+}
+
 // --- focus ---
 
 void Form::setFocus(Control& c) {

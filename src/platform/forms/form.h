@@ -94,6 +94,16 @@ public:
     std::function<void(int& keyCode, int shift)> onKeyUp;
     std::function<void(int& key)> onKeyPress;
 
+    // What a user's action does, shared by the backends. A key press goes
+    // to the form first with key preview, then to the control; the result
+    // is the key that goes in (0: swallowed). KeyDown / KeyUp likewise.
+    int userKeyPress(Control& target, int key);
+    void userKeyDown(Control* target, int& keyCode, int shift);
+    void userKeyUp(Control* target, int& keyCode, int shift);
+    // The effect of a click once the focus is where it should be: an option
+    // is selected, a check box toggled, anything else gets Click.
+    void userClickEffect(Control& c);
+
     // Used by controls and backends.
     void registerControl(Control* c);
     void unregisterControl(Control* c);

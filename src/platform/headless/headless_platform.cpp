@@ -233,29 +233,12 @@ bool HeadlessPlatform::focusFor(Control& c) {
     return form.activeControl() == &c;
 }
 
-void HeadlessPlatform::keyDown(Form& form, Control* target, int keyCode, int shift) {
-    if (form.keyPreview() && form.onKeyDown) {
-        form.onKeyDown(keyCode, shift);
-        if (keyCode == 0) return;
-    }
-    if (target) target->fireKeyDown(keyCode, shift);
-}
-
-void HeadlessPlatform::keyUp(Form& form, Control* target, int keyCode, int shift) {
-    if (form.keyPreview() && form.onKeyUp) {
-        form.onKeyUp(keyCode, shift);
-        if (keyCode == 0) return;
-    }
-    if (target) target->fireKeyUp(keyCode, shift);
-}
-
 void HeadlessPlatform::keyPress(Control& target, int key) {
     Form& form = target.form();
     int code = key < 128 ? std::toupper(key) : key;
-    keyDown(form, &target, code, 0);
-    if (form.keyPreview() && form.onKeyPress) form.onKeyPress(key);
-    if (key != 0) target.fireKeyPress(key);
-    if (key != 0 && target.form().isLoaded()) {
+    form.userKeyDown(&target, code, 0);
+    key = form.userKeyPress(target, key);
+    if (key != 0 && form.isLoaded()) {
         if (target.kind() == ControlKind::TextBox) {
             auto& box = static_cast<TextBox&>(target);
             if (key == Keys::Backspace) {
@@ -276,7 +259,8 @@ void HeadlessPlatform::keyPress(Control& target, int key) {
             }
         }
     }
-    keyUp(form, &target, code, 0);
+    code = key < 128 ? std::toupper(key) : key;
+    if (form.isLoaded()) form.userKeyUp(&target, code, 0);
 }
 
 void HeadlessPlatform::type(Control& box, const std::string& text) {
@@ -355,17 +339,7 @@ void HeadlessPlatform::click(Control& c) {
         return;
     }
     if (!focusFor(c)) return;  // the focus was put back: the click is lost
-    switch (c.kind()) {
-    case ControlKind::OptionButton: static_cast<OptionButton&>(c).setValue(true); break;
-    case ControlKind::CheckBox: {
-        auto& box = static_cast<CheckBox&>(c);
-        box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
-        break;
-    }
-    case ControlKind::ComboBox:
-    case ControlKind::VScrollBar: break;
-    default: c.fireClick();
-    }
+    c.form().userClickEffect(c);
 }
 
 void HeadlessPlatform::click(Form& form) {
@@ -411,24 +385,22 @@ void HeadlessPlatform::pressEscape() {
     }
     Control* focused = form->activeControl();
     int code = Keys::Escape;
-    keyDown(*form, focused, code, 0);
+    form->userKeyDown(focused, code, 0);
     if (!form->isLoaded()) return;
-    int key = Keys::Escape;
-    if (form->keyPreview() && form->onKeyPress) form->onKeyPress(key);
-    if (key != 0 && focused && form->activeControl() == focused) focused->fireKeyPress(key);
+    if (focused && form->activeControl() == focused) form->userKeyPress(*focused, Keys::Escape);
     if (!form->isLoaded()) return;
     code = Keys::Escape;
-    keyUp(*form, form->activeControl(), code, 0);
+    form->userKeyUp(form->activeControl(), code, 0);
 }
 
 void HeadlessPlatform::pressKey(int keyCode, int shift) {
     Form* form = activeForm();
     if (!form) fail("key without a form shown");
     int code = keyCode;
-    keyDown(*form, form->activeControl(), code, shift);
+    form->userKeyDown(form->activeControl(), code, shift);
     if (!form->isLoaded()) return;
     code = keyCode;
-    keyUp(*form, form->activeControl(), code, shift);
+    form->userKeyUp(form->activeControl(), code, shift);
 }
 
 }  // namespace quorvel::platform

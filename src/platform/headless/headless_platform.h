@@ -167,8 +167,6 @@ private:
     void forget(Form& form);
     bool focusFor(Control& c);
     void keyPress(Control& target, int key);
-    void keyDown(Form& form, Control* target, int keyCode, int shift);
-    void keyUp(Form& form, Control* target, int keyCode, int shift);
 
     std::deque<Expected> expected_;
     bool strict_ = false;

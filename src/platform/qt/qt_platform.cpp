@@ -1,0 +1,326 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QUrl>
+#include <cstdlib>
+
+#include "platform/forms/form.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/qt_widgets.h"
+#include "runtime/errors.h"
+
+namespace quorvel::platform::qt {
+
+namespace {
+
+std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+// Message texts break lines with CR LF (some with LF CR); Qt shows LF.
+QString messageText(const std::string& s) {
+    QString q = qs(s);
+    q.replace("\r\n", "\n");
+    q.replace("\n\r", "\n");
+    q.replace("\r", "\n");
+    return q;
+}
+
+// "Text (*.txt)|*.txt|All (*.*)|*.*" as Qt's name filters.
+QStringList nameFilters(const std::string& filter) {
+    QStringList parts = qs(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        QString label = parts[i];
+        if (!label.contains('(')) label += " (" + patterns + ")";
+        else if (!label.contains(patterns)) label = label.left(label.indexOf('(')).trimmed() + " (" + patterns + ")";
+        out << label;
+    }
+    return out;
+}
+
+}  // namespace
+
+// Counts an open platform dialog; when it closes, the focus goes back to
+// the control that holds it in the topmost form.
+class QtPlatform::DialogScope {
+public:
+    explicit DialogScope(QtPlatform& p) : p_(p) { ++p_.dialogDepth_; }
+    ~DialogScope() {
+        for (auto& [form, window] : p_.windows_)
+            if (window->isVisible()) window->syncFocus();
+        --p_.dialogDepth_;
+    }
+
+private:
+    QtPlatform& p_;
+};
+
+QtPlatform::QtPlatform() {
+    focusConnection_ = QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                     [this](QWidget*, QWidget* now) { onApplicationFocusChanged(now); });
+}
+
+QtPlatform::~QtPlatform() {
+    QObject::disconnect(focusConnection_);
+    auto windows = windows_;
+    windows_.clear();
+    for (auto& [form, window] : windows) delete window;
+}
+
+// --- services ---
+
+Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+    DialogScope scope(*this);
+    QMessageBox box;
+    box.setWindowTitle(qs(title));
+    box.setText(messageText(text));
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    struct Choice {
+        QMessageBox::StandardButton button;
+        Answer answer;
+    };
+    std::vector<Choice> choices;
+    switch (buttons) {
+    case Buttons::Ok: choices = {{QMessageBox::Ok, Answer::Ok}}; break;
+    case Buttons::OkCancel: choices = {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}}; break;
+    case Buttons::YesNo: choices = {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}}; break;
+    case Buttons::YesNoCancel:
+        choices = {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}, {QMessageBox::Cancel, Answer::Cancel}};
+        break;
+    case Buttons::RetryCancel:
+        choices = {{QMessageBox::Retry, Answer::Retry}, {QMessageBox::Cancel, Answer::Cancel}};
+        break;
+    case Buttons::AbortRetryIgnore:
+        choices = {{QMessageBox::Abort, Answer::Abort}, {QMessageBox::Retry, Answer::Retry},
+                   {QMessageBox::Ignore, Answer::Ignore}};
+        break;
+    }
+    QMessageBox::StandardButtons all;
+    for (const Choice& c : choices) all |= c.button;
+    box.setStandardButtons(all);
+    box.setDefaultButton(choices.front().button);
+    int result = box.exec();
+    for (const Choice& c : choices)
+        if (result == c.button) return c.answer;
+    // Closed by its frame: the cancelling answer where there is one.
+    for (const Choice& c : choices)
+        if (c.answer == Answer::Cancel || c.answer == Answer::No) return c.answer;
+    return choices.front().answer;
+}
+
+std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) {
+    DialogScope scope(*this);
+    bool ok = false;
+    QString text = QInputDialog::getText(nullptr, qs(title), messageText(prompt), QLineEdit::Normal,
+                                         qs(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return utf8(text);
+}
+
+namespace {
+std::optional<std::string> runFileDialog(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog;
+    if (!request.title.empty()) dialog.setWindowTitle(qs(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    bool mustExist = !save && (request.flags & FileFlags::FileMustExist);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!(request.flags & FileFlags::OverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filters = nameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        int i = request.filterIndex - 1;
+        if (i >= 0 && i < filters.size()) dialog.selectNameFilter(filters[i]);
+    }
+    if (!request.initialFolder.empty()) dialog.setDirectory(qs(request.initialFolder));
+    if (!request.fileName.empty()) dialog.selectFile(qs(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return utf8(dialog.selectedFiles().first());
+}
+}  // namespace
+
+std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& request) {
+    DialogScope scope(*this);
+    return runFileDialog(request, false);
+}
+
+std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& request) {
+    DialogScope scope(*this);
+    return runFileDialog(request, true);
+}
+
+bool QtPlatform::print(const PrintJob& job) {
+    DialogScope scope(*this);
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    Font font;
+    font.name = job.fontName;
+    QFont f = mapFont(font);
+    f.setPointSizeF(job.fontSize > 0 ? job.fontSize : 10);
+    painter.setFont(f);
+    QFontMetrics metrics(f, &printer);
+    const int pageHeight = painter.viewport().height();
+    int y = metrics.ascent();
+    for (const std::string& line : job.lines) {
+        if (y + metrics.descent() > pageHeight) {
+            printer.newPage();
+            y = metrics.ascent();
+        }
+        QString text = qs(line);
+        text.remove('\r');
+        painter.drawText(0, y, text);
+        y += metrics.lineSpacing();
+    }
+    return painter.end();
+}
+
+std::string QtPlatform::getSetting(const std::string& application, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) {
+    QSettings settings(qs(application), qs(application));
+    return utf8(settings.value(qs(section + "/" + key), qs(defaultValue)).toString());
+}
+
+void QtPlatform::saveSetting(const std::string& application, const std::string& section, const std::string& key,
+                             const std::string& value) {
+    QSettings settings(qs(application), qs(application));
+    settings.setValue(qs(section + "/" + key), qs(value));
+}
+
+ScreenSize QtPlatform::screenSize() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QRect r = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    return {r.width() * TwipsPerPixel, r.height() * TwipsPerPixel};
+}
+
+std::string QtPlatform::programFolder() const { return utf8(QCoreApplication::applicationDirPath()) + "/"; }
+
+bool QtPlatform::showHelp(const std::string& helpFile) {
+    QFileInfo info(qs(helpFile));
+    if (!info.exists()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+char QtPlatform::decimalMark() const {
+    QString point = QLocale().decimalPoint();
+    return point == "," ? ',' : '.';
+}
+
+void QtPlatform::endProgram() { std::exit(0); }
+
+int QtPlatform::textWidthPixels(const Font& font, const std::string& text) const {
+    return QFontMetrics(mapFont(font)).horizontalAdvance(qs(text));
+}
+
+int QtPlatform::textHeightPixels(const Font& font) const { return QFontMetrics(mapFont(font)).height(); }
+
+// --- forms ---
+
+QWidget* QtPlatform::windowOf(const Form& form) const {
+    auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+QWidget* QtPlatform::widgetOf(const Control& control) const {
+    auto it = windows_.find(&control.form());
+    return it == windows_.end() ? nullptr : it->second->widgetOf(&control);
+}
+
+void QtPlatform::showForm(Form& form, bool modal) {
+    FormWindow*& slot = windows_[&form];
+    if (!slot) slot = new FormWindow(*this, form);
+    QPointer<FormWindow> window(slot);
+    window->syncAll();
+    if (modal) window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    if (QGuiApplication::platformName() != "offscreen") window->raise();
+    window->activateWindow();
+    window->syncFocus();
+    if (!modal) return;
+    if (!form.isVisible() || !form.isLoaded()) return;
+    QEventLoop loop;
+    window->loop = &loop;
+    loop.exec();
+    if (window) {
+        window->loop = nullptr;
+        window->setWindowModality(Qt::NonModal);
+    }
+}
+
+void QtPlatform::formHidden(Form& form) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    FormWindow* window = it->second;
+    window->hide();
+    if (window->loop) window->loop->quit();
+}
+
+void QtPlatform::dropWindow(Form& form) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    FormWindow* window = it->second;
+    windows_.erase(it);
+    window->detach();
+    window->hide();
+    if (window->loop) window->loop->quit();
+    window->deleteLater();
+}
+
+void QtPlatform::formUnloaded(Form& form) { dropWindow(form); }
+
+void QtPlatform::formDestroyed(Form& form) { dropWindow(form); }
+
+void QtPlatform::controlChanged(Form& form, Control* control) {
+    auto it = windows_.find(&form);
+    if (it != windows_.end()) it->second->sync(control);
+}
+
+void QtPlatform::focusChanged(Form& form, Control*) {
+    auto it = windows_.find(&form);
+    if (it != windows_.end()) it->second->syncFocus();
+}
+
+void QtPlatform::onApplicationFocusChanged(QWidget* now) {
+    if (!now || inDialog()) return;
+    for (auto& [form, window] : windows_) {
+        Control* c = window->controlOf(now);
+        if (!c || !window->form()) continue;
+        if (!c->canTakeFocus()) return;
+        Form* f = window->form();
+        try {
+            f->setFocus(*c);
+        } catch (const runtime::RunTimeError&) {
+        }
+        auto still = windows_.find(f);
+        if (still != windows_.end()) still->second->refused = f->activeControl() == c ? nullptr : c;
+        return;
+    }
+}
+
+}  // namespace quorvel::platform::qt

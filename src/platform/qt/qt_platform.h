@@ -1,0 +1,70 @@
+#pragma once
+// The Platform of a real desktop, with Qt 6 Widgets: each shown form
+// becomes a window whose widgets mirror its controls; message boxes, input
+// boxes, file dialogs, the printer and the settings store are Qt's. A
+// QApplication must exist before the platform is made.
+
+#include <QMetaObject>
+#include <map>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace quorvel::platform::qt {
+
+class FormWindow;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+    using Platform::messageBox;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    bool print(const PrintJob& job) override;
+    std::string getSetting(const std::string& application, const std::string& section, const std::string& key,
+                           const std::string& defaultValue) override;
+    void saveSetting(const std::string& application, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    ScreenSize screenSize() const override;
+    std::string programFolder() const override;
+    bool showHelp(const std::string& helpFile) override;
+    void beep() override;
+    char decimalMark() const override;
+    [[noreturn]] void endProgram() override;
+    int textWidthPixels(const Font& font, const std::string& text) const override;
+    int textHeightPixels(const Font& font) const override;
+
+    void showForm(Form& form, bool modal) override;
+    void formHidden(Form& form) override;
+    void formUnloaded(Form& form) override;
+    void formDestroyed(Form& form) override;
+    void controlChanged(Form& form, Control* control) override;
+    void focusChanged(Form& form, Control* control) override;
+
+    // The window of a shown form and the widget of a control (null when the
+    // form has no window); for tests and screenshots.
+    QWidget* windowOf(const Form& form) const;
+    QWidget* widgetOf(const Control& control) const;
+
+    // While a dialog of the platform is open, focus moves of the windows
+    // beneath it are not passed on to their forms.
+    bool inDialog() const { return dialogDepth_ > 0; }
+
+private:
+    class DialogScope;
+    void dropWindow(Form& form);
+    void onApplicationFocusChanged(QWidget* now);
+
+    std::map<const Form*, FormWindow*> windows_;
+    QMetaObject::Connection focusConnection_;
+    int dialogDepth_ = 0;
+};
+
+}  // namespace quorvel::platform::qt

@@ -1,0 +1,314 @@
+// The Qt backend, run offscreen: a form with every control kind becomes a
+// window whose widgets follow the controls, and a user's actions on the
+// widgets fire the same events as in the headless backend.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/forms/form.h"
+#include "platform/qt/qt_platform.h"
+
+namespace quorvel::platform {
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_platform_qt";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// A form holding one control of every kind.
+class frmKaikki : public Form {
+public:
+    explicit frmKaikki(Platform& p) : Form(p, "frmKaikki", "Kaikki ohjaimet", 9000, 6000) {
+        setBackColor(Colors::White);
+        cboLuokka.addItem("1");
+        cboLuokka.addItem("2");
+        cboBetoni.addItem("30");
+        cboBetoni.addItem("35");
+        cboBetoni.setText("30");
+        optA.setValue(true);
+        cmdOK.setDefault(true);
+        cmdPeruuta.setCancel(true);
+        vsbLkm.setRange(10, 0);
+        vsbLkm.setValue(3);
+        shpLaatta.setFill(true, paletteColor(7));
+        linViiva.setBorderColor(paletteColor(9));
+        Grid1.setTextMatrix(0, 1, "Mitoittava");
+        Grid1.setTextMatrix(1, 0, "Leikkaus");
+        Grid1.setTextMatrix(1, 1, "12.50 ");
+        Grid1.setColWidth(0, 1800);
+        txtArvo.onChange = [this] { ++changes; };
+        txtArvo.onLostFocus = [this] { log.push_back("txtArvo.LostFocus"); };
+        txtMuu.onGotFocus = [this] { log.push_back("txtMuu.GotFocus"); };
+        optB.onClick = [this] { log.push_back("optB.Click"); };
+        vsbLkm.onChange = [this] { txtLkm.setText(std::to_string(vsbLkm.value())); };
+        cmdOK.onClick = [this] {
+            log.push_back("cmdOK.Click");
+            unload();
+        };
+        cmdUusi.onClick = [this] { log.push_back("cmdUusi.Click"); };
+    }
+
+    Menu mnuMain{*this, "mnuMain", "&Tiedosto"};
+    Menu cmdUusi{*this, "cmdUusi", "Uusi", &mnuMain, "Ctrl+N"};
+    Menu mnu0{*this, "mnu0", "-", &mnuMain};
+    Menu cmdLopeta{*this, "cmdLopeta", "Lopeta", &mnuMain};
+    Label lblOtsikko{*this, "lblOtsikko", {120, 120, 3000, 255}, "&Pysyvä hyötykuorma"};
+    TextBox txtArvo{*this, "txtArvo", {120, 480, 855, 285}, "0.5"};
+    TextBox txtMuu{*this, "txtMuu", {1200, 480, 855, 285}};
+    ComboBox cboLuokka{*this, "cboLuokka", {120, 900, 1095, 315}, ComboStyle::DropDownList};
+    ComboBox cboBetoni{*this, "cboBetoni", {1320, 900, 1095, 315}, ComboStyle::DropDownCombo};
+    Frame fraValinta{*this, "fraValinta", {120, 1320, 2800, 1100}, "&Palkin sijainti"};
+    OptionButton optA{*this, "optA", {120, 300, 2400, 255}, "&Keskipalkki", &fraValinta};
+    OptionButton optB{*this, "optB", {120, 660, 2400, 255}, "&Reunapalkki", &fraValinta};
+    CheckBox chkVaarnoitus{*this, "chkVaarnoitus", {120, 2520, 2400, 255}, "Vaarnoitus"};
+    TextBox txtLkm{*this, "txtLkm", {3200, 480, 495, 285}, "3"};
+    VScrollBar vsbLkm{*this, "vsbLkm", {3700, 480, 255, 285}};
+    PictureBox picMittari{*this, "picMittari", {3200, 1320, 3015, 375}};
+    Line linViiva{*this, "linViiva", 3200, 1900, 6200, 1900};
+    Shape shpLaatta{*this, "shpLaatta", {3200, 2000, 1500, 400}};
+    Image imgLippu{*this, "imgLippu", {4800, 2000, 384, 240}};
+    Grid Grid1{*this, "Grid1", {120, 2900, 6000, 1300}, 5, 4};
+    CommandButton cmdOK{*this, "cmdOK", {120, 5400, 1215, 375}, "OK"};
+    CommandButton cmdPeruuta{*this, "cmdPeruuta", {1440, 5400, 1215, 375}, "Peruuta"};
+
+    int changes = 0;
+    std::vector<std::string> log;
+};
+
+class QtBackend : public ::testing::Test {
+protected:
+    template <typename W>
+    W* widget(const Control& c) {
+        return dynamic_cast<W*>(ui.widgetOf(c));
+    }
+    void showAndActivate(Form& f) {
+        f.show();
+        QWidget* window = ui.windowOf(f);
+        ASSERT_NE(window, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    QApplication& app = application();  // before the platform
+    qt::QtPlatform ui;
+};
+
+TEST_F(QtBackend, EveryControlKindBecomesAWidgetAtItsTwips) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    EXPECT_EQ(ui.windowOf(f)->windowTitle(), "Kaikki ohjaimet");
+    ASSERT_NE(widget<QLabel>(f.lblOtsikko), nullptr);
+    EXPECT_EQ(widget<QLabel>(f.lblOtsikko)->text(), "Pysyvä hyötykuorma");
+    ASSERT_NE(widget<QLineEdit>(f.txtArvo), nullptr);
+    EXPECT_EQ(widget<QLineEdit>(f.txtArvo)->geometry(), QRect(8, 32, 57, 19));
+    EXPECT_EQ(widget<QLineEdit>(f.txtArvo)->text(), "0.5");
+    ASSERT_NE(widget<QComboBox>(f.cboLuokka), nullptr);
+    EXPECT_FALSE(widget<QComboBox>(f.cboLuokka)->isEditable());
+    EXPECT_TRUE(widget<QComboBox>(f.cboBetoni)->isEditable());
+    ASSERT_NE(widget<QGroupBox>(f.fraValinta), nullptr);
+    EXPECT_EQ(widget<QRadioButton>(f.optA)->parentWidget(), widget<QGroupBox>(f.fraValinta));
+    EXPECT_TRUE(widget<QRadioButton>(f.optA)->isChecked());
+    ASSERT_NE(widget<QCheckBox>(f.chkVaarnoitus), nullptr);
+    ASSERT_NE(widget<QPushButton>(f.cmdOK), nullptr);
+    ASSERT_NE(widget<QScrollBar>(f.vsbLkm), nullptr);
+    ASSERT_NE(ui.widgetOf(f.picMittari), nullptr);
+    ASSERT_NE(ui.widgetOf(f.linViiva), nullptr);
+    ASSERT_NE(ui.widgetOf(f.shpLaatta), nullptr);
+    ASSERT_NE(ui.widgetOf(f.imgLippu), nullptr);
+    ASSERT_NE(widget<QTableWidget>(f.Grid1), nullptr);
+    f.unload();
+    EXPECT_EQ(ui.windowOf(f), nullptr) << "unloading drops the window";
+}
+
+TEST_F(QtBackend, UserEditFiresChangeOnceAndCodeChangesReachTheWidgetWithoutASecondEvent) {
+    frmKaikki f(ui);
+    f.txtArvo.onKeyPress = [](int& key) {
+        if (key == ',') key = '.';
+        if (key == 'x') key = 0;
+    };
+    showAndActivate(f);
+    QLineEdit* edit = widget<QLineEdit>(f.txtArvo);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, '7');
+    EXPECT_EQ(f.txtArvo.text(), "7");
+    EXPECT_EQ(f.changes, 1);
+    QTest::keyClick(edit, ',');  // changed by the KeyPress handler
+    QTest::keyClick(edit, 'x');  // swallowed
+    QTest::keyClick(edit, '5');
+    EXPECT_EQ(f.txtArvo.text(), "7.5");
+    EXPECT_EQ(edit->text(), "7.5");
+    EXPECT_EQ(f.changes, 3);
+
+    f.txtArvo.setText("12");
+    QApplication::processEvents();
+    EXPECT_EQ(edit->text(), "12");
+    EXPECT_EQ(f.changes, 4) << "the code's change fired once, the widget's update nothing";
+
+    // A spin moved by the user writes its box through its Change handler.
+    QScrollBar* bar = widget<QScrollBar>(f.vsbLkm);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the up arrow: towards the top, 10
+    EXPECT_EQ(f.vsbLkm.value(), 4);
+    EXPECT_EQ(f.txtLkm.text(), "4");
+    f.vsbLkm.setMin(2);  // new bounds clamp the value, and the widget follows
+    EXPECT_EQ(f.vsbLkm.value(), 2);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(widget<QLineEdit>(f.txtLkm)->text(), "2");
+    f.unload();
+}
+
+TEST_F(QtBackend, OptionsAndCheckBoxesFollowTheEventRules) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    QTest::mouseClick(widget<QRadioButton>(f.optB), Qt::LeftButton);
+    EXPECT_TRUE(f.optB.value());
+    EXPECT_FALSE(f.optA.value());
+    EXPECT_FALSE(widget<QRadioButton>(f.optA)->isChecked());
+    QTest::mouseClick(widget<QRadioButton>(f.optB), Qt::LeftButton);
+    EXPECT_TRUE(widget<QRadioButton>(f.optB)->isChecked()) << "clicking the selected option keeps it";
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "optB.Click"), 1);
+    QTest::mouseClick(widget<QCheckBox>(f.chkVaarnoitus), Qt::LeftButton);
+    EXPECT_EQ(f.chkVaarnoitus.value(), CheckBox::Checked);
+    f.chkVaarnoitus.setValue(CheckBox::Unchecked);
+    EXPECT_FALSE(widget<QCheckBox>(f.chkVaarnoitus)->isChecked());
+    widget<QComboBox>(f.cboLuokka)->activated(1);  // the user picks the second item
+    EXPECT_EQ(f.cboLuokka.text(), "2");
+    f.unload();
+}
+
+TEST_F(QtBackend, FocusOutFiresLostFocusAndGotFocus) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    widget<QLineEdit>(f.txtArvo)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f.activeControl(), &f.txtArvo);
+    f.log.clear();
+    widget<QLineEdit>(f.txtMuu)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"txtArvo.LostFocus", "txtMuu.GotFocus"}));
+    EXPECT_EQ(f.activeControl(), &f.txtMuu);
+    // A focus moved by code moves the widget focus too.
+    f.txtArvo.setFocus();
+    EXPECT_TRUE(widget<QLineEdit>(f.txtArvo)->hasFocus());
+    f.unload();
+}
+
+TEST_F(QtBackend, LostFocusHandlerWithAMessagePutsTheFocusBackOnce) {
+    frmKaikki f(ui);
+    int lostFocus = 0;
+    f.txtArvo.onLostFocus = [&] {
+        ++lostFocus;
+        // As a validator does: a message, then the focus back on the box.
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+        });
+        ui.messageBox("Syöte 700 ei arvoalueella (16<=...<=60)", Buttons::Ok, Icon::Exclamation, "Lukuarvovirhe");
+        f.txtArvo.setFocus();
+    };
+    showAndActivate(f);
+    widget<QLineEdit>(f.txtArvo)->setFocus();
+    QApplication::processEvents();
+    f.log.clear();
+    QTest::mouseClick(widget<QPushButton>(f.cmdOK), Qt::LeftButton);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(lostFocus, 1);
+    EXPECT_EQ(f.activeControl(), &f.txtArvo);
+    EXPECT_TRUE(f.isLoaded()) << "the click on OK was lost";
+    EXPECT_TRUE(f.log.empty());
+    f.unload();
+}
+
+TEST_F(QtBackend, ModalFormReturnsWhenItsButtonUnloadsIt) {
+    frmKaikki f(ui);
+    QTimer::singleShot(0, [&] {
+        QWidget* window = ui.windowOf(f);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isModal());
+        QTest::mouseClick(widget<QPushButton>(f.cmdOK), Qt::LeftButton);
+    });
+    f.showModal();
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.log.back(), "cmdOK.Click");
+
+    frmKaikki g(ui);
+    QTimer::singleShot(0, [&] {
+        QLineEdit* edit = widget<QLineEdit>(g.txtArvo);
+        edit->setFocus();
+        g.log.clear();
+        QTest::keyClick(edit, Qt::Key_Return);  // the default button, without LostFocus
+    });
+    g.showModal();
+    EXPECT_EQ(g.log, std::vector<std::string>{"cmdOK.Click"});
+}
+
+TEST_F(QtBackend, GridShowsItsCellsAndPictureBoxPaintsItsDisplayList) {
+    frmKaikki f(ui);
+    f.picMittari.setScaleMode(ScaleMode::Pixels);
+    f.picMittari.filledBox(20, 2, 120, 18, paletteColor(12));
+    f.picMittari.line(150, 0, 150, 20, paletteColor(0));
+    f.picMittari.setCurrentX(2);
+    f.picMittari.print("85");
+    showAndActivate(f);
+    auto* table = widget<QTableWidget>(f.Grid1);
+    EXPECT_EQ(table->rowCount(), 5);
+    EXPECT_EQ(table->columnCount(), 4);
+    EXPECT_EQ(table->item(0, 1)->text(), "Mitoittava");
+    EXPECT_EQ(table->item(1, 1)->text(), "12.50 ");
+    EXPECT_EQ(table->columnWidth(0), 120);
+    f.Grid1.setTextMatrix(2, 2, "99.00 ");
+    EXPECT_EQ(table->item(2, 2)->text(), "99.00 ");
+
+    QImage image = ui.widgetOf(f.picMittari)->grab().toImage();
+    // The box has a border of 2 pixels; drawing starts inside it.
+    EXPECT_EQ(image.pixelColor(2 + 60, 2 + 10), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(2 + 150, 2 + 10), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(2 + 180, 2 + 10), QColor(255, 255, 255));
+    f.picMittari.cls();
+    image = ui.widgetOf(f.picMittari)->grab().toImage();
+    EXPECT_EQ(image.pixelColor(2 + 60, 2 + 10), QColor(255, 255, 255)) << "cls clears the painting";
+
+    // A screenshot of the whole test form, to look at.
+    f.picMittari.filledBox(20, 2, 120, 18, paletteColor(2));
+    f.picMittari.print("92");
+    EXPECT_TRUE(ui.windowOf(f)->grab().save("/tmp/quorvel_test_form.png"));
+    f.unload();
+}
+
+TEST_F(QtBackend, MenuShortcutAndCaptionChanges) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    QTest::keyClick(ui.windowOf(f), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(f.log, std::vector<std::string>{"cmdUusi.Click"});
+    f.cmdOK.setCaption("Sulje");
+    EXPECT_EQ(widget<QPushButton>(f.cmdOK)->text(), "Sulje");
+    f.fraValinta.setEnabled(false);
+    EXPECT_FALSE(widget<QRadioButton>(f.optA)->isEnabled()) << "a disabled frame disables what it holds";
+    f.unload();
+}
+
+TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
+    Font serif{"MS Serif", 6.75};
+    Font courier{"Courier New", 10};
+    EXPECT_GT(ui.textWidthPixels(serif, "999,"), 0);
+    EXPECT_EQ(ui.textWidthPixels(courier, "iiii"), ui.textWidthPixels(courier, "MMMM")) << "a monospace";
+    EXPECT_GT(ui.textHeightPixels(courier), ui.textHeightPixels(serif));
+}
+
+}  // namespace
+}  // namespace quorvel::platform
