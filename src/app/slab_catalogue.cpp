@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/input_items.h"
+#include "runtime/input_items.h"
 #include "app/input_tools.h"
 #include "runtime/text_file.h"
 
@@ -29,7 +29,7 @@ DataFileError missingMarker(const std::string& path, const char* marker) {
 
 // Reads items until one starts with marker (that item is consumed and
 // returned); a file that ends first is a DataFileError.
-std::string readThrough(InputItemReader& items, const std::string& path, const char* marker) {
+std::string readThrough(runtime::InputItemReader& items, const std::string& path, const char* marker) {
     while (!items.eof()) {
         std::string item = items.readItem();
         if (startsWith(item, marker)) return item;
@@ -38,14 +38,14 @@ std::string readThrough(InputItemReader& items, const std::string& path, const c
 }
 
 // The next item, read while the file's end marker awaited is still due.
-std::string nextItem(InputItemReader& items, const std::string& path, const char* awaited) {
+std::string nextItem(runtime::InputItemReader& items, const std::string& path, const char* awaited) {
     if (items.eof()) throw missingMarker(path, awaited);
     return items.readItem();
 }
 
 void readSlabLines(model::ProjectModel& m, const std::string& path) {
     runtime::TextFileReader file(path);
-    InputItemReader items(file);
+    runtime::InputItemReader items(file);
     readThrough(items, path, "LOPPU1");
     nextItem(items, path, "LOPPU");  // the heading line
     for (;;) {
@@ -67,7 +67,7 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
 
 void readStrandLines(model::ProjectModel& m, const std::string& path) {
     runtime::TextFileReader file(path);
-    InputItemReader items(file);
+    runtime::InputItemReader items(file);
     readThrough(items, path, "DATA");
     for (;;) {
         std::string line = nextItem(items, path, "LOPPU");

@@ -7,6 +7,7 @@
 #include "inputfile/beam_section.h"
 #include "inputfile/data_line.h"
 #include "runtime/errors.h"
+#include "runtime/input_items.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -19,19 +20,8 @@ using runtime::Value;
 
 std::string ReadCompanyName(const std::string& dataPath) {
     runtime::TextFileReader file(runtime::resolveFile(dataPath, "firma.da0"));
-    if (file.eof()) throw RunTimeError(runtime::ErrInputPastEndOfFile);
-    std::string line = file.readLine();
-    const auto start = line.find_first_not_of(" \t");
-    if (start == std::string::npos) return "";
-    line = line.substr(start);
-    if (line.front() == '"') {
-        const auto close = line.find('"', 1);
-        return close == std::string::npos ? line.substr(1) : line.substr(1, close - 1);
-    }
-    const auto comma = line.find(',');
-    std::string item = comma == std::string::npos ? line : line.substr(0, comma);
-    while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
-    return item;
+    runtime::InputItemReader items(file);
+    return items.readItem();
 }
 
 double steelStrengthOf(const std::string& field) {

@@ -1,9 +1,9 @@
-#include "app/input_items.h"
+#include "runtime/input_items.h"
 
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
-namespace quorvel::app {
+namespace quorvel::runtime {
 
 std::string InputItemReader::readItem() {
     if (!pending_) {
@@ -33,6 +33,6 @@ std::string InputItemReader::readItem() {
     return item;
 }
 
-double InputItemReader::readNumber() { return runtime::scanNumber(readItem()); }
+double InputItemReader::readNumber() { return scanNumber(readItem()); }
 
-}  // namespace quorvel::app
+}  // namespace quorvel::runtime

@@ -9,11 +9,11 @@
 
 #include "runtime/text_file.h"
 
-namespace quorvel::app {
+namespace quorvel::runtime {
 
 class InputItemReader {
 public:
-    explicit InputItemReader(runtime::TextFileReader& file) : file_(file) {}
+    explicit InputItemReader(TextFileReader& file) : file_(file) {}
 
     // The next item; raises 62 (input past end of file) when the file holds
     // no further item.
@@ -24,10 +24,10 @@ public:
     bool eof() const { return !pending_ && file_.eof(); }
 
 private:
-    runtime::TextFileReader& file_;
+    TextFileReader& file_;
     std::string line_;
     std::size_t pos_ = 0;
     bool pending_ = false;  // line_ holds items from pos_ on
 };
 
-}  // namespace quorvel::app
+}  // namespace quorvel::runtime

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/input_items.h"
+#include "runtime/input_items.h"
 #include "app/input_tools.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/data_line.h"
@@ -228,7 +228,7 @@ TEST(DataFolder, EveryStrandDesignationResolvesToAStrandKey) {
 
 TEST(DataFolder, CoefficientTableHasABlockForEveryBeamFamily) {
     runtime::TextFileReader file(dataFile("KEF.DA0"));
-    InputItemReader items(file);
+    runtime::InputItemReader items(file);
     const double rows = items.readNumber();
     ASSERT_GE(rows, 1);
     ASSERT_LE(rows, 10);
@@ -267,7 +267,7 @@ TEST(DataFolder, CompanyHeaderHasAName) {
 
 std::vector<std::string> headingItems(const std::string& name) {
     runtime::TextFileReader file(dataFile(name));
-    InputItemReader items(file);
+    runtime::InputItemReader items(file);
     std::vector<std::string> result(1);  // items from 1
     while (!items.eof()) result.push_back(items.readItem());
     return result;

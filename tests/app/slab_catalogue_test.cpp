@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/input_items.h"
 #include "platform/headless/headless_platform.h"
 #include "runtime/errors.h"
 #include "test_files.h"
@@ -133,27 +132,6 @@ TEST(LoadSlabCatalogue, MissingFileIsARunTimeError) {
         FAIL();
     } catch (const runtime::RunTimeError& e) {
         EXPECT_EQ(e.number(), runtime::ErrFileNotFound);
-    }
-}
-
-TEST(InputItemReader, ItemsEndAtCommasAndLineEnds) {
-    runtime::TextFileReader file =
-        runtime::TextFileReader::fromBytes("  first item ,second\r\n\r\n\"a, quoted\" x ,3.5,\r\nlast");
-    InputItemReader items(file);
-    EXPECT_EQ(items.readItem(), "first item");
-    EXPECT_EQ(items.readItem(), "second");
-    EXPECT_EQ(items.readItem(), "");  // the empty line
-    EXPECT_EQ(items.readItem(), "a, quoted");
-    EXPECT_DOUBLE_EQ(items.readNumber(), 3.5);
-    EXPECT_EQ(items.readItem(), "");  // after the comma that ends the line
-    EXPECT_FALSE(items.eof());
-    EXPECT_EQ(items.readItem(), "last");
-    EXPECT_TRUE(items.eof());
-    try {
-        items.readItem();
-        FAIL();
-    } catch (const runtime::RunTimeError& e) {
-        EXPECT_EQ(e.number(), runtime::ErrInputPastEndOfFile);
     }
 }
 
