@@ -257,6 +257,24 @@ TEST_F(QtBackend, ModalFormReturnsWhenItsButtonUnloadsIt) {
     EXPECT_EQ(g.log, std::vector<std::string>{"cmdOK.Click"});
 }
 
+TEST_F(QtBackend, ClosingTheWindowFrameAsksTheFormAndEndsTheModalShow) {
+    frmKaikki f(ui);
+    int asked = 0;
+    f.onQueryUnload = [&](int& cancel, int mode) {
+        EXPECT_EQ(mode, UnloadByFrame);
+        if (++asked == 1) cancel = 1;  // the first close is refused
+    };
+    QTimer::singleShot(0, [&] {
+        ui.windowOf(f)->close();
+        EXPECT_TRUE(f.isLoaded());
+        EXPECT_TRUE(ui.windowOf(f)->isVisible());
+        ui.windowOf(f)->close();
+    });
+    f.showModal();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(f.isLoaded());
+}
+
 TEST_F(QtBackend, GridShowsItsCellsAndPictureBoxPaintsItsDisplayList) {
     frmKaikki f(ui);
     f.picMittari.setScaleMode(ScaleMode::Pixels);
@@ -295,6 +313,10 @@ TEST_F(QtBackend, MenuShortcutAndCaptionChanges) {
     showAndActivate(f);
     QTest::keyClick(ui.windowOf(f), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(f.log, std::vector<std::string>{"cmdUusi.Click"});
+    int labelClicks = 0;
+    f.lblOtsikko.onClick = [&] { ++labelClicks; };
+    QTest::mouseClick(widget<QLabel>(f.lblOtsikko), Qt::LeftButton);
+    EXPECT_EQ(labelClicks, 1);
     f.cmdOK.setCaption("Sulje");
     EXPECT_EQ(widget<QPushButton>(f.cmdOK)->text(), "Sulje");
     f.fraValinta.setEnabled(false);

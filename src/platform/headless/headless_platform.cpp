@@ -342,6 +342,11 @@ void HeadlessPlatform::click(Control& c) {
     c.form().userClickEffect(c);
 }
 
+void HeadlessPlatform::dblClick(Control& c) {
+    click(c);
+    if (c.form().isLoaded()) c.fireDblClick();
+}
+
 void HeadlessPlatform::click(Form& form) {
     if (form.onClick) form.onClick();
 }

@@ -140,6 +140,8 @@ public:
     // may put it back, and then the click is lost); then Click.
     void click(Control& c);
     void click(Form& form);  // on the window background
+    // A double click: the click, then DblClick.
+    void dblClick(Control& c);
     void selectItem(ComboBox& combo, int index);
     void spinUp(VScrollBar& bar);
     void spinDown(VScrollBar& bar);

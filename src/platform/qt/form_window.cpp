@@ -291,8 +291,8 @@ QWidget* FormWindow::create(Control* c) {
     }
     widgets_[c] = w;
     controls_[w] = c;
-    if (c->canHoldFocus()) w->installEventFilter(this);
-    else w->setFocusPolicy(Qt::NoFocus);
+    w->installEventFilter(this);
+    if (!c->canHoldFocus()) w->setFocusPolicy(Qt::NoFocus);
     syncWidget(c, w);
     return w;
 }
@@ -594,6 +594,22 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
         if (e->type() == QEvent::MouseButtonPress && form_->onClick) {
             auto click = form_->onClick;
             click();
+        }
+        return false;
+    }
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        if (Control* c = controlOf(w)) c->fireDblClick();
+        return false;
+    }
+    if (e->type() == QEvent::MouseButtonPress) {
+        // Labels, images and frames have no click signal of their own.
+        auto it = controls_.find(w);
+        if (it != controls_.end()) {
+            Control* c = it->second;
+            ControlKind k = c->kind();
+            if ((k == ControlKind::Label || k == ControlKind::Image || k == ControlKind::Frame) &&
+                c->isEffectivelyEnabled())
+                c->fireClick();
         }
         return false;
     }
