@@ -1,0 +1,275 @@
+#include "app/frm_quorvel.h"
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#include "app/frm_about.h"
+#include "app/gauges.h"
+#include "app/input_tools.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/slab_catalogue.h"
+#include "model/project_defaults.h"
+#include "runtime/errors.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::app {
+
+namespace {
+
+using platform::Buttons;
+namespace Colors = platform::Colors;
+using platform::Icon;
+using platform::rgb;
+
+constexpr platform::Color BandGrey = rgb(192, 192, 192);
+constexpr platform::Color SlabGrey = rgb(192, 192, 192);
+constexpr platform::Color DarkGrey = rgb(128, 128, 128);
+constexpr platform::Color Blue = rgb(0, 0, 255);
+
+const char* const StartupVersionText = "Versio 8.38 /EC 17.03.2017";
+const char* const HelpFile = "Quorvel.HLP";
+const char* const TemporaryReport = "quor01.tmp";
+
+}  // namespace
+
+frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
+    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m) {
+    setBackColor(Colors::White);
+    setFont(platform::Font{"MS Sans Serif", 7.8, true});
+
+    // Button row: a grey band under the buttons, the flag at its right end.
+    shpPainikerivi.setFill(true, BandGrey);
+    shpPainikerivi.setBorderColor(BandGrey);
+    linPainikerivi.setBorderColor(DarkGrey);
+    imgFlagFin.setPicture(p.programFolder() + "flag_fin.png");
+    imgFlagEng.setPicture(p.programFolder() + "flag_eng.png");
+    imgFlagFin.setVisible(false);
+    imgFlagEng.setVisible(false);
+    imgFlag.setPicture(imgFlagFin.picture());
+
+    txtOtsikko1.setMaxLength(70);
+    txtOtsikko2.setMaxLength(70);
+
+    fLahtotiedot.setBackColor(Colors::White);
+    fLahtotiedot.setBordered(false);
+    buildDrawing();
+
+    for (ComboBox* grade : {&cboSaumabetoni, &cboPintabetoni}) {
+        grade->setText("30");
+        grade->setToolTip("EC2:n mukainen sylinterilujuus");
+    }
+
+    // Design states; no handler is connected yet, so nothing fires.
+    optKeskipalkki.setValue(true);
+    optSuora.setValue(true);
+    OptCWQ.setVisible(false);
+    optSuper.setVisible(false);
+    optJalo.setVisible(false);
+    optJalo.setEnabled(false);
+
+    for (PictureBox* gauge : {&picVasenleikkaus, &picVasentaipuma, &picVasenhalkeilu, &picOikealeikkaus,
+                              &picOikeataipuma, &picOikeahalkeilu, &picPalkkitaipuma, &picVenyma}) {
+        gauge->setBackColor(Colors::White);
+        gauge->setTabStop(false);
+    }
+    for (Label* notice : {&txtOntelotaytto1, &txtOntelotaytto2}) {
+        notice->setForeColor(Blue);
+        notice->setEnabled(false);
+    }
+
+    onLoad = [this] { Form_Load(); };
+    onPaint = [this] { Form_Paint(); };
+    onUnload = [this](int& cancel) { Form_Unload(cancel); };
+
+    wireCommands();
+    wireInputHandlers();
+}
+
+frmQuorvel::~frmQuorvel() = default;
+
+// The cross-section: slab ends on both sides of the joint, the topping over
+// them, the beam under them. The named elements switch between slabs resting
+// on the beam top and slabs on ledges; the rest is fixed.
+void frmQuorvel::buildDrawing() {
+    shpVasenlaatta.setFill(true, SlabGrey);
+    shpOikealaatta.setFill(true, SlabGrey);
+    shpSauma.setBorderColor(DarkGrey);
+    shpPaalla.setFill(true, DarkGrey);
+    linYlempiyla.setDashed(true);
+    linAlempiyla.setDashed(true);
+    linKeskivino.setDashed(true);
+    for (Line* end : {&linVasenpysty, &linVasenvino, &linOikeapysty, &linOikeavino}) end->setVisible(false);
+    for (Line* gaugeLine : {&linErotin1, &linErotin2, &linErotin3, &linErotin4}) gaugeLine->setBorderColor(DarkGrey);
+
+    auto line = [this](const char* name, int x1, int y1, int x2, int y2, platform::Color color) {
+        auto l = std::make_unique<Line>(*this, name, x1, y1, x2, y2, &fLahtotiedot);
+        l->setBorderColor(color);
+        drawing_.push_back(std::move(l));
+    };
+    // The beam under the slab ends.
+    line("linPalkkiVasen", 2280, 4620, 2280, 5640, Colors::Black);
+    line("linPalkkiAla", 2280, 5640, 4695, 5640, Colors::Black);
+    line("linPalkkiOikea", 4695, 4620, 4695, 5640, Colors::Black);
+    // Bearing lengths of the two slab ends, with end ticks.
+    line("linTukiVasen", 2280, 4980, 2880, 4980, Blue);
+    line("linTukiVasen1", 2280, 4920, 2280, 5040, Blue);
+    line("linTukiVasen2", 2880, 4920, 2880, 5040, Blue);
+    line("linTukiOikea", 4095, 4980, 4695, 4980, Blue);
+    line("linTukiOikea1", 4095, 4920, 4095, 5040, Blue);
+    line("linTukiOikea2", 4695, 4920, 4695, 5040, Blue);
+    // Topping thickness and the gap under the slab ends.
+    line("linPintaMitta", 6480, 3690, 6480, 3780, Blue);
+    line("linRakoVasen", 1080, 4500, 1080, 5040, Blue);
+    line("linRakoOikea", 6180, 4500, 6180, 5040, Blue);
+    // Beam spacings, start and end.
+    line("linValiAlku", 2460, 5820, 4455, 5820, Blue);
+    line("linValiLoppu", 2460, 6300, 4455, 6300, Blue);
+}
+
+// Commands that are not built yet stay disabled: a command works or is
+// visibly unavailable, never a silent no-op.
+void frmQuorvel::wireCommands() {
+    cmdTietoja.onClick = [this] { cmdTietoja_Click(); };
+
+    for (platform::Control* command : controls()) {
+        const bool isMenuCommand =
+            command->kind() == platform::ControlKind::Menu &&
+            static_cast<Menu*>(command)->parentMenu() != nullptr && !static_cast<Menu*>(command)->isSeparator() &&
+            static_cast<Menu*>(command)->items().empty();
+        const bool isButton = command->kind() == platform::ControlKind::CommandButton;
+        if ((isMenuCommand || isButton) && !command->onClick) command->setEnabled(false);
+    }
+}
+
+void frmQuorvel::cmdTietoja_Click() {
+    frmAbout about(model_, platform());
+    about.showModal();
+}
+
+void frmQuorvel::Form_Load() {
+    platform::Platform& ui = platform();
+    CenterForm(*this);
+    LoadSettings(model_, ui);
+    ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
+    if (model_.LanguageIndex == 0)
+        imgFlag.setPicture(imgFlagFin.picture());
+    else if (model_.LanguageIndex == 1)
+        imgFlag.setPicture(imgFlagEng.picture());
+
+    if (CheckDataFilesPresent(model_) == 0) {
+        ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        model_.DataPath = ui.programFolder();
+        SaveSettings(model_, ui);
+        unload();
+        ui.endProgram();
+    }
+
+    const std::string folder = model_.DataPath.empty() ? "." : model_.DataPath;
+    if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {
+        std::error_code ignored;
+        std::filesystem::remove(*leftOver, ignored);
+    }
+
+    // The catalogue was found above; a damaged or empty one still cannot
+    // start a project.
+    try {
+        LoadSlabCatalogue(model_);
+    } catch (const DataFileError& e) {
+        ShowDataFileError(ui, e);
+        ui.endProgram();
+    } catch (const runtime::RunTimeError& e) {
+        ui.messageBox("Virhe " + std::to_string(e.number()) + "\r\n" + model_.DataPath + model_.SlabFileName,
+                      Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        ui.endProgram();
+    }
+
+    model::ResetProjectDefaults(model_);
+    model_.IsMiddleBeam = 1;
+    model_.SubFormChanged = 0;
+    model_.InputChanged = 0;
+    RefreshMainForm();
+    model_.InputChanged = 0;
+    model_.VersionText = StartupVersionText;
+    txtOntelotaytto1.setCaption("");
+    txtOntelotaytto2.setCaption("");
+    helpFileName_ = HelpFile;
+
+    {
+        frmAbout about(model_, ui);
+        about.showModal();
+    }
+
+    setCaption(caption() + " " + model_.VersionText.substr(std::min<std::size_t>(6, model_.VersionText.size())));
+}
+
+void frmQuorvel::Form_Paint() {
+    if (model_.ResultsValid == -1)
+        DrawResultGauges();
+    else
+        ClearResultGauges();
+}
+
+void frmQuorvel::Form_Unload(int&) { SaveSettings(model_, platform()); }
+
+namespace {
+
+struct GaugeValue {
+    platform::PictureBox* pic;
+    float value;
+    bool stale;
+};
+
+// A ratio as a single; beyond the single range it becomes an infinity, which
+// the gauge draws as exceeded.
+float single(double v) {
+    if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max())
+        return v > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
+void drawAll(std::initializer_list<GaugeValue> gauges) {
+    for (GaugeValue g : gauges) DrawGauge(*g.pic, g.value, g.stale);
+}
+
+}  // namespace
+
+void frmQuorvel::DrawResultGauges() {
+    const model::ProjectModel& m = model_;
+    const bool edgeBeam = m.IsMiddleBeam == 0;
+    drawAll({{&picVasenleikkaus, single(std::fabs(m.SlabShearUtilisation[1])), edgeBeam},
+             {&picVasentaipuma, single(std::fabs(m.SlabBendingUtilisation[1])), edgeBeam},
+             {&picVasenhalkeilu, single(std::fabs(m.SlabCrackingUtilisation[1])), edgeBeam},
+             {&picOikealeikkaus, single(std::fabs(m.SlabShearUtilisation[2])), false},
+             {&picOikeataipuma, single(std::fabs(m.SlabBendingUtilisation[2])), false},
+             {&picOikeahalkeilu, single(std::fabs(m.SlabCrackingUtilisation[2])), false},
+             {&picPalkkitaipuma, single(std::fabs(m.UtilisationRatio)), false},
+             {&picVenyma, single(std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain))), false}});
+}
+
+void frmQuorvel::ClearResultGauges() {
+    const model::ProjectModel& m = model_;
+    drawAll({{&picVasenleikkaus, single(m.SlabShearUtilisation[1]), true},
+             {&picVasentaipuma, single(m.SlabBendingUtilisation[1]), true},
+             {&picVasenhalkeilu, single(m.SlabCrackingUtilisation[1]), true},
+             {&picOikealeikkaus, single(m.SlabShearUtilisation[2]), true},
+             {&picOikeataipuma, single(m.SlabBendingUtilisation[2]), true},
+             {&picOikeahalkeilu, single(m.SlabCrackingUtilisation[2]), true},
+             {&picPalkkitaipuma, single(m.UtilisationRatio), true},
+             {&picVenyma, 0.0f, true}});
+}
+
+void frmQuorvel::hideCoreFillingNotices() {
+    txtOntelotaytto1.setVisible(false);
+    txtOntelotaytto2.setVisible(false);
+}
+
+void frmQuorvel::setTableButtonCaption(const std::string& caption) { cmdTaulukko.setCaption(caption); }
+
+void frmQuorvel::enableCalculateCommand() {
+    if (cmdLaske0.onClick) cmdLaske0.setEnabled(true);
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,69 @@
+#include "app/gauges.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace quorvel::app {
+
+namespace {
+
+constexpr double FullScale = 1.3;     // the ratio drawn over the full bar width
+constexpr float ExceededFrom = 1.005f;  // red from here on
+constexpr double TextCap = 9.99;        // "999" at most
+
+// The gauge text: percent rounded to a whole number, halves away from zero.
+std::string percentText(double value) {
+    double percent = 100.0 * std::min(value, TextCap);
+    return std::to_string(static_cast<long long>(std::round(percent)));
+}
+
+}  // namespace
+
+void DrawGauge(platform::PictureBox& pic, float& value, bool& stale) {
+    // A ratio that is not a number cannot be drawn to scale: show it as
+    // exceeded, and keep it away from every integer conversion below.
+    const double v = std::isfinite(value) ? static_cast<double>(value) : TextCap;
+
+    pic.setFont(platform::Font{"MS Serif", 6.75});
+    const std::string text = percentText(v);
+    pic.cls();
+    pic.setDrawWidth(1);
+    pic.setScaleMode(platform::ScaleMode::Pixels);
+
+    const double tw = std::round(pic.textWidth("999,"));
+    platform::Color color;
+    if (stale)
+        color = platform::paletteColor(8);
+    else
+        color = static_cast<float>(v) >= ExceededFrom ? platform::paletteColor(12) : platform::paletteColor(2);
+    pic.setDrawColor(color);
+
+    const double sw = std::floor(pic.scaleWidth());
+    const double sh = std::floor(pic.scaleHeight());
+    const float span = static_cast<float>(sw - tw);
+    const double x = tw + std::floor(static_cast<double>(span * static_cast<float>(v)) / FullScale);
+
+    if (stale) {
+        pic.line(tw, 0.1 * sh, x, 0.1 * sh, color);
+        pic.line(tw, 0.8 * sh, x, 0.8 * sh, color);
+        pic.line(tw, 0.1 * sh, tw, 0.8 * sh, color);
+        pic.line(x, 0.1 * sh, x, 0.8 * sh, color);
+    } else {
+        pic.filledBox(tw, 0.1 * sh, x, 0.8 * sh, color);
+    }
+
+    pic.setCurrentX(2);
+    pic.setCurrentY((sh - pic.textHeight(text)) / 2);
+    pic.print(text);
+
+    pic.setDrawWidth(1);
+    const platform::Color black = platform::paletteColor(0);
+    pic.setDrawColor(black);
+    pic.line(0, 0, 0, sh, black);
+    pic.line(tw, 0, tw, sh, black);
+    const double full = tw + std::floor(static_cast<double>(span) / FullScale);
+    pic.line(full, 0, full, sh, black);
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,126 @@
+#include "app/settings.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+
+#include "runtime/number_text.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::app {
+
+namespace {
+
+const char* const App = "Quorvel835";
+const char* const Section = "Settings";
+
+const char* const DefaultSlabFile = "ONTELO.MIT";
+const char* const DefaultFontName = "Courier New";
+constexpr float DefaultFontSize = 10.0f;
+const char* const DefaultStrandFile = "PUNOS.VAT";
+
+std::string get(platform::Platform& p, const char* key, const std::string& defaultValue) {
+    return p.getSetting(App, Section, key, defaultValue);
+}
+
+// The whole text as a number (blanks around it allowed, either decimal
+// mark), or nothing when it holds anything else.
+std::optional<double> wholeNumber(std::string text) {
+    std::size_t b = text.find_first_not_of(" \t");
+    std::size_t e = text.find_last_not_of(" \t");
+    if (b == std::string::npos) return std::nullopt;
+    text = text.substr(b, e - b + 1);
+    for (char& c : text)
+        if (c == ',') c = '.';
+    for (char c : text)  // strtod would also take "inf", "nan" and hex
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' ||
+              c == 'E'))
+            return std::nullopt;
+    char* end = nullptr;
+    double v = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string fontSizeText(float size, char decimalMark) {
+    return runtime::generalNumberText(size, runtime::NumberKind::Single, decimalMark);
+}
+
+}  // namespace
+
+void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
+    m.DataPath = get(p, "QuorPath", "?");
+    if (m.DataPath.empty() || m.DataPath[0] == '?') {
+        m.DataPath = p.programFolder();
+        p.saveSetting(App, Section, "QuorPath", m.DataPath);
+    }
+    m.SlabFileName = get(p, "Ontelolaatat", DefaultSlabFile);
+
+    auto language = wholeNumber(get(p, "Kieli", "0"));
+    m.LanguageIndex = (language && std::round(*language) == 1.0) ? 1 : 0;
+
+    m.PrintFontName = get(p, "Tulostusfontti", DefaultFontName);
+    auto size = wholeNumber(get(p, "Tulostusfonttikoko", "10"));
+    m.PrintFontSize = (size && std::fabs(*size) <= 3.4e38) ? static_cast<float>(*size) : DefaultFontSize;
+
+    m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
+}
+
+void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
+    p.saveSetting(App, Section, "QuorPath", m.DataPath);
+    p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
+    p.saveSetting(App, Section, "Kieli", std::to_string(m.LanguageIndex));
+    p.saveSetting(App, Section, "Tulostusfontti", m.PrintFontName);
+    p.saveSetting(App, Section, "Tulostusfonttikoko", fontSizeText(m.PrintFontSize, p.decimalMark()));
+    p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
+}
+
+std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {
+    return {m.SlabFileName, "KEF.DA0", "TEKSTIT" + std::to_string(m.LanguageIndex) + ".DA0", "FIRMA.DA0",
+            m.StrandFileName};
+}
+
+int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    for (const std::string& name : requiredDataFiles(m)) {
+        auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found) return 0;
+        std::ifstream file(*found, std::ios::binary);
+        if (!file) return 0;
+    }
+    return 1;
+}
+
+std::string missingDataFilesText(const model::ProjectModel& m) {
+    std::string text =
+        "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+        "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n"
+        "\r\n";
+    for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
+    return text;
+}
+
+float ComputeMinimumBeamLength(const model::ProjectModel& m) {
+    auto single = [](double v) { return static_cast<float>(v); };
+    float length = single(m.BeamLineLoadGX) + single(m.BeamLineLoadGLength);
+    float variableEnd = single(m.BeamLineLoadQX) + single(m.BeamLineLoadQLength);
+    if (length < variableEnd) length = variableEnd;
+    // Counts beyond the arrays (not made by the dialogs) go no further than
+    // the arrays reach.
+    const int pointLoads = std::min<int>(m.BeamPointLoadCount, 5);
+    for (int p = 1; p <= pointLoads; ++p)
+        if (length < single(m.BeamPointLoadX[p])) length = single(m.BeamPointLoadX[p]);
+    for (int side = 1; side <= 2; ++side)
+        for (int h = 1; h <= std::min<int>(m.HoleCount[side], 2); ++h) {
+            float holeEnd = single(m.HoleX(side, h)) + single(m.HoleWidthB(side, h));
+            if (length < holeEnd) length = holeEnd;
+        }
+    float joint = 2.0f * std::fabs(single(m.FirstJointDistance));
+    if (length < joint) length = joint;
+    return length >= 1000.0f ? length : 1000.0f;
+}
+
+}  // namespace quorvel::app

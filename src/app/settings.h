@@ -1,0 +1,42 @@
+#pragma once
+// The per-user settings (application "Quorvel835", section "Settings"), the
+// data files the program cannot start without, and the shortest beam span
+// that keeps every load and hole on the beam.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+
+namespace quorvel::app {
+
+// Reads the six settings into DataPath, SlabFileName, LanguageIndex,
+// PrintFontName, PrintFontSize and StrandFileName. A data folder that is
+// missing (or starts with "?") becomes the program folder and is stored at
+// once. A language or font size that is not a number, and a language other
+// than 0 or 1, fall back to the defaults (Finnish, 10 pt).
+void LoadSettings(model::ProjectModel& m, platform::Platform& p);
+
+// Writes the six settings from the model, in the same order.
+void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
+
+// The files of the data folder that start-up needs, in the order they are
+// checked: slab catalogue, "KEF.DA0", the report headings of the language
+// ("TEKSTIT0.DA0" / "TEKSTIT1.DA0"), "FIRMA.DA0", strand file.
+std::vector<std::string> requiredDataFiles(const model::ProjectModel& m);
+
+// 1 when every required data file opens for reading, else 0. File names are
+// matched without regard to case.
+int16_t CheckDataFilesPresent(const model::ProjectModel& m);
+
+// The text of the "Vakava virhe!" message: every expected path, not only the
+// missing ones.
+std::string missingDataFilesText(const model::ProjectModel& m);
+
+// The smallest beam span (mm) that keeps the beam line loads, point loads,
+// slab holes and twice the first joint distance on the beam; 1000 at least.
+float ComputeMinimumBeamLength(const model::ProjectModel& m);
+
+}  // namespace quorvel::app
