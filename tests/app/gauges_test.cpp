@@ -1,0 +1,144 @@
+// The utilisation gauges as display lists: bar, colour, number and the 0 %
+// and 100 % marks.
+
+#include "app/gauges.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/forms/form.h"
+#include "platform/headless/headless_platform.h"
+
+namespace quorvel::app {
+namespace {
+
+using platform::DrawCommand;
+using Kind = platform::DrawCommand::Kind;
+
+constexpr platform::Color Red = platform::rgb(255, 0, 0);
+constexpr platform::Color Green = platform::rgb(0, 128, 0);
+constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+constexpr platform::Color Black = platform::rgb(0, 0, 0);
+
+class frmMittari : public platform::Form {
+public:
+    explicit frmMittari(platform::Platform& p) : Form(p, "frmMittari", "", 4000, 1000) {}
+    platform::PictureBox picMittari{*this, "picMittari", {0, 0, 3015, 255}};
+};
+
+// What one gauge shows, read back from its display list.
+struct Gauge {
+    std::vector<const DrawCommand*> bar;  // the filled box or the four outline lines
+    const DrawCommand* text = nullptr;
+    std::vector<const DrawCommand*> marks;  // black: left edge, 0 %, 100 %
+    double barEnd() const { return bar.front()->x2; }
+    platform::Color barColor() const { return bar.front()->color; }
+};
+
+class Gauges : public ::testing::Test {
+protected:
+    Gauge draw(float value, bool stale) {
+        DrawGauge(form.picMittari, value, stale);
+        Gauge g;
+        for (const DrawCommand& c : form.picMittari.displayList()) {
+            if (c.kind == Kind::Text)
+                g.text = &c;
+            else if (g.text)
+                g.marks.push_back(&c);
+            else
+                g.bar.push_back(&c);
+        }
+        EXPECT_NE(g.text, nullptr);
+        EXPECT_EQ(g.marks.size(), 3u);
+        return g;
+    }
+    double zeroMark(const Gauge& g) const { return g.marks[1]->x1; }
+    double fullMark(const Gauge& g) const { return g.marks[2]->x1; }
+    double innerWidth() const { return std::floor(form.picMittari.scaleWidth()); }
+
+    platform::HeadlessPlatform ui;
+    frmMittari form{ui};
+};
+
+TEST_F(Gauges, MarksAreBlackAndTheTextZoneIsTheWidthOf999) {
+    Gauge g = draw(0.5f, false);
+    const int textZone = ui.textWidthPixels(platform::Font{"MS Serif", 6.75}, "999,");
+    EXPECT_EQ(g.marks[0]->x1, 0);
+    EXPECT_EQ(zeroMark(g), textZone);
+    // The full bar stands for 130 %: the 100 % mark lies at 1/1.3 of it.
+    EXPECT_EQ(fullMark(g), textZone + std::floor((innerWidth() - textZone) / 1.3));
+    for (const DrawCommand* mark : g.marks) EXPECT_EQ(mark->color, Black);
+    EXPECT_EQ(g.text->x1, 2);
+}
+
+TEST_F(Gauges, ZeroIsAStrokeAtTheZeroMark) {
+    Gauge g = draw(0.0f, false);
+    ASSERT_EQ(g.bar.size(), 1u);
+    EXPECT_EQ(g.bar[0]->kind, Kind::FilledBox);
+    EXPECT_EQ(g.bar[0]->x1, zeroMark(g));
+    EXPECT_EQ(g.barEnd(), zeroMark(g));
+    EXPECT_EQ(g.barColor(), Green);
+    EXPECT_EQ(g.text->text, "0");
+}
+
+TEST_F(Gauges, FullUtilisationEndsAtTheHundredMark) {
+    Gauge g = draw(1.0f, false);
+    EXPECT_EQ(g.barEnd(), fullMark(g));
+    EXPECT_EQ(g.barColor(), Green);
+    EXPECT_EQ(g.text->text, "100");
+}
+
+TEST_F(Gauges, RedFromOnePointZeroZeroFive) {
+    Gauge below = draw(1.004f, false);
+    EXPECT_EQ(below.barColor(), Green);
+    EXPECT_EQ(below.text->text, "100");
+    EXPECT_EQ(below.text->color, Green);
+    Gauge at = draw(1.005f, false);
+    EXPECT_EQ(at.barColor(), Red);
+    EXPECT_EQ(at.text->color, Red);
+}
+
+TEST_F(Gauges, ALargeRatioShows999AndRunsPastTheEdge) {
+    Gauge g = draw(12.0f, false);
+    EXPECT_EQ(g.text->text, "999");
+    EXPECT_EQ(g.barColor(), Red);
+    EXPECT_GT(g.barEnd(), innerWidth());
+}
+
+TEST_F(Gauges, AStaleGaugeIsAGreyOutlineOfTheSameLength) {
+    Gauge current = draw(0.8f, false);
+    const double end = current.barEnd();
+    Gauge g = draw(0.8f, true);
+    ASSERT_EQ(g.bar.size(), 4u);
+    for (const DrawCommand* side : g.bar) {
+        EXPECT_EQ(side->kind, Kind::Line);
+        EXPECT_EQ(side->color, Grey);
+    }
+    EXPECT_EQ(g.bar[0]->x2, end);
+    EXPECT_EQ(g.text->text, "80");
+    EXPECT_EQ(g.text->color, Grey);
+}
+
+TEST_F(Gauges, ANegativeStaleValueIsDrawnLeftOfTheZeroMark) {
+    Gauge g = draw(-0.5f, true);
+    EXPECT_LT(g.barEnd(), zeroMark(g));
+    EXPECT_EQ(g.text->text, "-50");
+}
+
+TEST_F(Gauges, ARatioThatIsNotANumberIsDrawnAsExceeded) {
+    for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                      -std::numeric_limits<float>::infinity()}) {
+        Gauge g = draw(bad, false);
+        EXPECT_EQ(g.text->text, "999");
+        EXPECT_EQ(g.barColor(), Red);
+        EXPECT_TRUE(std::isfinite(g.barEnd()));
+        EXPECT_GT(g.barEnd(), innerWidth());
+        Gauge stale = draw(bad, true);
+        EXPECT_EQ(stale.barColor(), Grey);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::app
