@@ -2,18 +2,12 @@
 
 namespace quorvel::app {
 
-namespace {
-
-// Half the top width of the beams whose edge state moves the right joint
-// grout width, 0 for every other family.
-double halfTopWidth(const model::ProjectModel& m) {
+double edgeJointGroutShift(const model::ProjectModel& m) {
     const std::string family = m.BeamFamilyCode();
     if (family == "SU") return 0.5 * m.BeamWidth;
     if (family == "TI") return 0.5 * m.TopFlangeWidth;
     return 0.0;
 }
-
-}  // namespace
 
 void SetMiddleBeam(model::ProjectModel& m) {
     m.IsMiddleBeam = 1;
@@ -21,7 +15,7 @@ void SetMiddleBeam(model::ProjectModel& m) {
     m.BeamSpacing[7] = m.BeamSpacing[8];
     m.SlabImposedLoadPermanent(1) = m.SlabImposedLoadPermanent(2);
     m.SlabImposedLoadVariable(1) = m.SlabImposedLoadVariable(2);
-    if (const double shift = halfTopWidth(m); shift != 0.0) m.JointGroutWidth(2) -= shift;
+    if (const double shift = edgeJointGroutShift(m); shift != 0.0) m.JointGroutWidth(2) -= shift;
     m.JointGroutWidth(1) = m.JointGroutWidth(2);
     const std::string family = m.BeamFamilyCode();
     if (family == "LB" || family == "KE") {
@@ -38,7 +32,7 @@ void SetEdgeBeam(model::ProjectModel& m) {
     m.JointGroutWidth(1) = 0;
     m.SlabImposedLoadPermanent(1) = 0;
     m.SlabImposedLoadVariable(1) = 0;
-    if (const double shift = halfTopWidth(m); shift != 0.0) m.JointGroutWidth(2) += shift;
+    if (const double shift = edgeJointGroutShift(m); shift != 0.0) m.JointGroutWidth(2) += shift;
 }
 
 }  // namespace quorvel::app

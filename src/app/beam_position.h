@@ -7,6 +7,11 @@
 
 namespace quorvel::app {
 
+// What an edge beam adds to the typed right joint grout width: half the
+// beam width for SU beams, half the top flange width for TI beams, 0 for
+// every other family.
+double edgeJointGroutShift(const model::ProjectModel& m);
+
 // Middle beam: the left spacings and slab loads become the right ones; the
 // right joint grout width of SUORA and TI beams loses half the beam's top
 // width (the edge beam carried it), and the left width becomes the right;
