@@ -265,6 +265,11 @@ public:
     void wireInputHandlers();
     // Fills the window from the model.
     void RefreshMainForm();
+    // Middle beam (slab fields on both sides) and edge beam (right side only).
+    void optKeskipalkki_Click();
+    void optReunapalkki_Click();
+    // Shows the topping load of both sides.
+    void txtPintapaksuus_DblClick();
     // --- end of input handlers
 
 private:

@@ -1,0 +1,237 @@
+// The numeric boxes and the title boxes of the main window. Each box writes
+// its model field while the user types; numeric boxes filter keys and check
+// the finished value when they lose the focus. One table says, box by box,
+// which field it edits and which rules apply; one handler per event serves
+// them all.
+
+#include <cstdio>
+
+#include "app/beam_position.h"
+#include "app/frm_quorvel_handlers.h"
+#include "app/input_tools.h"
+#include "model/topping_load.h"
+
+namespace quorvel::app::mainwindow {
+
+namespace {
+
+using model::ProjectModel;
+using platform::TextBox;
+using runtime::Value;
+
+// What the Change event stores.
+enum class OnChange {
+    Number,           // the parsed number
+    RightJointGrout,  // the parsed number, plus the edge beam's half top width
+    Floor,            // the parsed number, at least 0.001
+    ToppingFloor,     // as Floor, then the topping load is recomputed
+    Title,            // the text itself; the results stay valid
+};
+
+// What the LostFocus event checks.
+enum class OnLostFocus {
+    None,
+    Range,          // minimum, maximum, default of the row
+    BottomGap,      // minimum 0; default 10 for concrete beams (category 2), else 0
+    JointGrout,     // minimum 0, default 0; then the warning below 30 mm
+    SupportLength,  // minimum 20 (0 for ME, HX, HQ); default from the slab catalogue
+    FirstJoint,     // within half the beam span either way, default 0
+};
+
+using NumberField = Value& (*)(ProjectModel&);
+using TextField = std::string& (*)(ProjectModel&);
+
+struct BoxRule {
+    TextBox frmQuorvel::*box;
+    NumberField number;  // the field of a numeric box
+    TextField text;      // the field of a title box
+    OnChange change;
+    bool keyFilter;
+    OnLostFocus lostFocus;
+    int side;  // 1 left, 2 right, where the check depends on the side
+    int minimum, maximum, defaultValue;
+};
+
+template <NumberField F>
+constexpr BoxRule numeric(TextBox frmQuorvel::*box, OnChange change, bool keyFilter, OnLostFocus lostFocus,
+                          int side = 0, int minimum = 0, int maximum = 0, int defaultValue = 0) {
+    return {box, F, nullptr, change, keyFilter, lostFocus, side, minimum, maximum, defaultValue};
+}
+
+Value& spacingLeftStart(ProjectModel& m) { return m.BeamSpacing[4]; }
+Value& spacingRightStart(ProjectModel& m) { return m.BeamSpacing[5]; }
+Value& spacingLeftEnd(ProjectModel& m) { return m.BeamSpacing[7]; }
+Value& spacingRightEnd(ProjectModel& m) { return m.BeamSpacing[8]; }
+template <int S> Value& permanentLoad(ProjectModel& m) { return m.SlabImposedLoadPermanent(S); }
+template <int S> Value& variableLoad(ProjectModel& m) { return m.SlabImposedLoadVariable(S); }
+template <int S> Value& bottomGap(ProjectModel& m) { return m.SlabBottomGap(S); }
+template <int S> Value& coreFilling(ProjectModel& m) { return m.CoreFillingLength(S); }
+template <int S> Value& jointGrout(ProjectModel& m) { return m.JointGroutWidth(S); }
+template <int S> Value& supportLength(ProjectModel& m) { return m.SlabSupportLength(S); }
+Value& firstJoint(ProjectModel& m) { return m.FirstJointDistance; }
+Value& toppingThickness(ProjectModel& m) { return m.ToppingThickness; }
+Value& toppingArea(ProjectModel& m) { return m.ToppingReinforcementArea; }
+Value& toppingStrength(ProjectModel& m) { return m.ToppingReinforcementStrength; }
+std::string& title1(ProjectModel& m) { return m.TitleLine1; }
+std::string& title2(ProjectModel& m) { return m.TitleLine2; }
+
+using C = OnChange;
+using L = OnLostFocus;
+using W = frmQuorvel;
+
+const BoxRule boxes[] = {
+    numeric<spacingLeftStart>(&W::txtVasenalkuvali, C::Number, false, L::Range, 1, 200, 30000, 7200),
+    numeric<spacingRightStart>(&W::txtOikeaalkuvali, C::Number, false, L::None),
+    numeric<spacingLeftEnd>(&W::txtVasenloppuvali, C::Number, false, L::None),
+    numeric<spacingRightEnd>(&W::txtOikealoppuvali, C::Number, false, L::None),
+    numeric<permanentLoad<1>>(&W::txtVasenlaatastopysyva, C::Number, true, L::None),
+    numeric<permanentLoad<2>>(&W::txtOikealaatastopysyva, C::Number, true, L::None),
+    numeric<variableLoad<1>>(&W::txtVasenlaatastomuuttuva, C::Number, true, L::None),
+    numeric<variableLoad<2>>(&W::txtOikealaatastomuuttuva, C::Number, true, L::None),
+    numeric<bottomGap<1>>(&W::txtVasenlaatanalavali, C::Number, true, L::BottomGap, 1),
+    numeric<bottomGap<2>>(&W::txtOikealaatanalavali, C::Number, true, L::BottomGap, 2),
+    numeric<coreFilling<1>>(&W::txtVasenontelotaytto, C::Number, true, L::None),
+    numeric<coreFilling<2>>(&W::txtOikeaontelotaytto, C::Number, true, L::None),
+    numeric<jointGrout<1>>(&W::txtVasensaumavalu, C::Number, true, L::JointGrout, 1),
+    numeric<jointGrout<2>>(&W::txtOikeasaumavalu, C::RightJointGrout, true, L::JointGrout, 2),
+    numeric<supportLength<1>>(&W::txtVasentukipituus, C::Number, true, L::SupportLength, 1),
+    numeric<supportLength<2>>(&W::txtOikeatukipituus, C::Number, true, L::SupportLength, 2),
+    numeric<firstJoint>(&W::txtSaumanetaisyys, C::Number, true, L::FirstJoint),
+    numeric<toppingThickness>(&W::txtPintapaksuus, C::ToppingFloor, true, L::Range, 0, 0, 500, 50),
+    numeric<toppingArea>(&W::txtRaudoiteala, C::Floor, true, L::Range, 0, 0, 5000, 130),
+    numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true, L::Range, 0, 200, 700, 500),
+    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::None, 0, 0, 0, 0},
+    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::None, 0, 0, 0, 0},
+};
+
+constexpr double FloorValue = 0.001;
+
+void boxChanged(frmQuorvel& w, const BoxRule& r) {
+    ProjectModel& m = w.model();
+    const TextBox& box = w.*r.box;
+    if (r.change == C::Title) {
+        // A title is no input of the calculation: the results stay valid.
+        r.text(m) = box.text();
+        m.InputChanged = -1;
+        return;
+    }
+    const float parsed = ParseNumber(box.text(), w.platform());
+    Value& field = r.number(m);
+    switch (r.change) {
+    case C::Number:
+        field = parsed;
+        break;
+    case C::RightJointGrout:
+        // The box shows the typed width; an edge beam keeps the half width with it.
+        if (const double shift = m.IsMiddleBeam == 0 ? edgeJointGroutShift(m) : 0.0; shift != 0.0)
+            field = static_cast<double>(parsed) + shift;
+        else
+            field = parsed;
+        break;
+    case C::Floor:
+    case C::ToppingFloor:
+        field = parsed;
+        if (field < FloorValue) field = FloorValue;
+        if (r.change == C::ToppingFloor) model::ComputeToppingLoad(m);
+        break;
+    case C::Title:
+        break;
+    }
+    MarkInputChanged(m, w);
+}
+
+// The support length offered for an empty box: the catalogue's default of
+// the side's slab type (the last matching record), 0 without a match.
+Value defaultSupportLength(const ProjectModel& m, int side) {
+    Value result = 0;
+    for (const model::SlabTypeRecord& record : m.SlabCatalogue)
+        if (record.Name == m.SlabTypeName(side)) result = record.DefaultSupportLength;
+    return result;
+}
+
+void boxLostFocus(frmQuorvel& w, const BoxRule& r) {
+    ProjectModel& m = w.model();
+    TextBox& box = w.*r.box;
+    const std::string_view prefix = rawTypePrefix(m);
+    switch (r.lostFocus) {
+    case L::None:
+        break;
+    case L::Range:
+        ValidateRangeTextBox(box, r.minimum, r.maximum, r.defaultValue);
+        break;
+    case L::BottomGap:
+        ValidateMinTextBox(box, 0, m.BeamCategory == 2 ? 10 : 0);
+        break;
+    case L::SupportLength: {
+        const bool noMinimum = prefix == "ME" || prefix == "HX" || prefix == "HQ";
+        ValidateMinTextBox(box, noMinimum ? 0 : 20, defaultSupportLength(m, r.side));
+        break;
+    }
+    case L::FirstJoint: {
+        const double half = m.BeamSpan / 2;
+        ValidateRangeTextBox(box, -half, half, 0);
+        break;
+    }
+    case L::JointGrout: {
+        if (ValidateMinTextBox(box, 0, 0) == 0) break;
+        // Slabs on the ledges of these beams lie close to the web by design.
+        const bool narrowJoints =
+            prefix == "AP" || prefix == "Ap" || prefix == "AB" || prefix == "LB" || prefix == "KE";
+        if (!narrowJoints && m.JointGroutWidth(r.side) < 30)
+            w.platform().messageBox("Arvo alle 30!", platform::Buttons::Ok, platform::Icon::Exclamation,
+                                    "Saumavalu");
+        break;
+    }
+    }
+}
+
+// A topping load as the message shows it: three decimals, the user's mark.
+std::string loadText(double v, char decimalMark) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.3f", v);
+    std::string s = buffer;
+    for (char& c : s)
+        if (c == '.') c = decimalMark;
+    return s;
+}
+
+}  // namespace
+
+std::string boxText(const frmQuorvel& w, const Value& v) { return formatGeneral(v, w.platform()); }
+
+std::string_view rawTypePrefix(const ProjectModel& m) {
+    return std::string_view(m.BeamTypeName).substr(0, 2);
+}
+
+void wireNumericBoxes(frmQuorvel& w) {
+    for (const BoxRule& r : boxes) {
+        TextBox& box = w.*r.box;
+        box.onChange = [&w, &r] { boxChanged(w, r); };
+        if (r.keyFilter)
+            box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
+        if (r.lostFocus != L::None) box.onLostFocus = [&w, &r] { boxLostFocus(w, r); };
+    }
+    w.txtPintapaksuus.onDblClick = [&w] { w.txtPintapaksuus_DblClick(); };
+}
+
+}  // namespace quorvel::app::mainwindow
+
+namespace quorvel::app {
+
+void frmQuorvel::wireInputHandlers() {
+    mainwindow::wireNumericBoxes(*this);
+    mainwindow::wireBeamOptions(*this);
+    mainwindow::wireLists(*this);
+}
+
+void frmQuorvel::txtPintapaksuus_DblClick() {
+    model::ProjectModel& m = model();
+    model::ComputeToppingLoad(m);
+    const char mark = platform().decimalMark();
+    std::string message = "Pintabetonin aiheuttama kuorma ";
+    if (m.IsMiddleBeam != 0) message += mainwindow::loadText(m.ToppingLoad(1), mark) + " kN/m² (vasen) ja ";
+    message += mainwindow::loadText(m.ToppingLoad(2), mark) + " kN/m² (oikea).";
+    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, "Pintabetoni");
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,83 @@
+// The six lists of the main window: the slab type of each side, and the
+// grade and class of the joint grout and of the topping concrete.
+
+#include "app/frm_quorvel_handlers.h"
+#include "app/input_tools.h"
+
+namespace quorvel::app::mainwindow {
+
+namespace {
+
+using model::ProjectModel;
+using platform::ComboBox;
+using runtime::Value;
+
+// A slab type chosen for a side: the type and its first strand designation.
+void slabTypeClick(frmQuorvel& w, int side) {
+    ProjectModel& m = w.model();
+    const ComboBox& list = side == 1 ? w.cboVasenlaattatyyppi : w.cboOikealaattatyyppi;
+    const std::string name = list.text();
+    if (name == m.SlabTypeName(side)) return;
+    MarkInputChanged(m, w);
+    m.SlabTypeName(side) = name;
+
+    const model::SlabTypeRecord* record = nullptr;
+    for (const model::SlabTypeRecord& r : m.SlabCatalogue)
+        if (r.Name == name) record = &r;  // the last match wins
+    if (record && record->StrandCount > 0) {
+        m.BottomStrandCode(side) = record->StrandNames(0);
+    } else {
+        m.BottomStrandCode(side) = std::string(1, '6');  // (a literal here trips a false -Wrestrict of g++ 12)
+        w.platform().messageBox("Laattatyypille " + name + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!");
+    }
+}
+
+// Stores a grade or class shown in a list when it differs from the model.
+void storeNumber(frmQuorvel& w, const std::string& text, Value& field) {
+    const float value = ParseNumber(text, w.platform());
+    if (field.number() == static_cast<double>(value)) return;
+    ProjectModel& m = w.model();
+    MarkInputChanged(m, w);
+    field = value;
+}
+
+struct GradeList {
+    ComboBox frmQuorvel::*list;
+    Value& (*field)(ProjectModel&);
+    int minimum;  // of a typed grade; the maximum is 60 and the default 25 for both
+};
+
+const GradeList gradeLists[] = {
+    {&frmQuorvel::cboSaumabetoni, [](ProjectModel& m) -> Value& { return m.JointConcreteClass; }, 16},
+    {&frmQuorvel::cboPintabetoni, [](ProjectModel& m) -> Value& { return m.ToppingConcreteClass; }, 20},
+};
+
+// A typed grade is checked when the list loses the focus and then stored
+// like a grade chosen from the list; a refused grade leaves the box empty
+// and the model as it was.
+void gradeLostFocus(frmQuorvel& w, const GradeList& g) {
+    ComboBox& list = w.*g.list;
+    ValidateRangeTextBox(list, g.minimum, 60, 25);
+    if (!list.text().empty()) storeNumber(w, list.text(), g.field(w.model()));
+}
+
+}  // namespace
+
+void wireLists(frmQuorvel& w) {
+    w.cboVasenlaattatyyppi.onClick = [&w] { slabTypeClick(w, 1); };
+    w.cboOikealaattatyyppi.onClick = [&w] { slabTypeClick(w, 2); };
+    for (const GradeList& g : gradeLists) {
+        ComboBox& list = w.*g.list;
+        list.onClick = [&w, &g] { storeNumber(w, (w.*g.list).text(), g.field(w.model())); };
+        list.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
+        list.onLostFocus = [&w, &g] { gradeLostFocus(w, g); };
+    }
+    w.cboSaumaluokka.onClick = [&w] {
+        storeNumber(w, w.cboSaumaluokka.text(), w.model().ConcreteQualityClass(3));
+    };
+    w.cboPintaluokka.onClick = [&w] {
+        storeNumber(w, w.cboPintaluokka.text(), w.model().ConcreteQualityClass(6));
+    };
+}
+
+}  // namespace quorvel::app::mainwindow
