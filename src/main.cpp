@@ -1,7 +1,12 @@
-// Starts the program on the Qt backend.
+// Starts the program on the Qt backend: the main window loads (settings,
+// data folder, slab catalogue, a new project, the about window) and the
+// program runs until the main window is closed.
 
 #include <QApplication>
+#include <memory>
 
+#include "app/frm_quorvel.h"
+#include "model/project_model.h"
 #include "platform/qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
@@ -9,8 +14,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Quorvel");
     QApplication::setOrganizationName("Quorvel835");
     quorvel::platform::qt::QtPlatform platform;
-    // The main window is not built yet: say so and end.
-    platform.messageBox("Pääikkunaa ei ole vielä rakennettu.", quorvel::platform::Buttons::Ok,
-                        quorvel::platform::Icon::Information, platform.applicationTitle());
-    return 0;
+
+    auto model = std::make_unique<quorvel::model::ProjectModel>();
+    quorvel::app::frmQuorvel mainWindow(*model, platform);
+    try {
+        mainWindow.show();
+    } catch (const quorvel::platform::ProgramEnded& end) {
+        return end.exitCode;
+    }
+    if (!mainWindow.isLoaded()) return 0;
+    return app.exec();
 }

@@ -112,32 +112,32 @@ public:
     Shape shpPaalla{*this, "shpPaalla", {600, 3690, 5775, 90}, platform::ShapeKind::Rectangle, &fLahtotiedot};
     Line linYlempiyla{*this, "linYlempiyla", 4095, 4380, 6375, 4380, &fLahtotiedot};
     Line linAlempiyla{*this, "linAlempiyla", 240, 4500, 2880, 4500, &fLahtotiedot};
-    Line linViiva{*this, "linViiva", 2280, 4500, 4695, 4500, &fLahtotiedot};
-    Line linKeskivino{*this, "linKeskivino", 2280, 5700, 4695, 5700, &fLahtotiedot};
+    Line linViiva{*this, "linViiva", 2280, 4620, 4695, 4620, &fLahtotiedot};
+    Line linKeskivino{*this, "linKeskivino", 3487, 4620, 3487, 5640, &fLahtotiedot};
     Line linVasenpysty{*this, "linVasenpysty", 2280, 4500, 2280, 5700, &fLahtotiedot};
     Line linVasenvino{*this, "linVasenvino", 2280, 4500, 2580, 5700, &fLahtotiedot};
     Line linOikeapysty{*this, "linOikeapysty", 4695, 4380, 4695, 5700, &fLahtotiedot};
     Line linOikeavino{*this, "linOikeavino", 4695, 4380, 4395, 5700, &fLahtotiedot};
 
-    Label lblVasenlaattatyyppiOtsikko{*this, "lblVasenlaattatyyppiOtsikko", {120, 225, 1935, 255}, "Laattatyyppi",
+    Label lblVasenlaattatyyppiOtsikko{*this, "lblVasenlaattatyyppiOtsikko", {60, 225, 2010, 255}, "Laattatyyppi",
                                       &fLahtotiedot};
     ComboBox cboVasenlaattatyyppi{*this, "cboVasenlaattatyyppi", {2100, 180, 1215, 315}, ComboStyle::DropDownList,
                                   &fLahtotiedot};
-    Label lblOikealaattatyyppiOtsikko{*this, "lblOikealaattatyyppiOtsikko", {3540, 225, 1935, 255}, "Laattatyyppi",
+    Label lblOikealaattatyyppiOtsikko{*this, "lblOikealaattatyyppiOtsikko", {3480, 225, 2010, 255}, "Laattatyyppi",
                                       &fLahtotiedot};
     ComboBox cboOikealaattatyyppi{*this, "cboOikealaattatyyppi", {5520, 180, 1215, 315}, ComboStyle::DropDownList,
                                   &fLahtotiedot};
-    Label Label1{*this, "Label1", {120, 600, 1935, 255}, "Pysyvä hyötykuorma", &fLahtotiedot};
+    Label Label1{*this, "Label1", {60, 600, 2010, 255}, "Pysyvä hyötykuorma", &fLahtotiedot};
     TextBox txtVasenlaatastopysyva{*this, "txtVasenlaatastopysyva", {2100, 600, 555, 285}, "0.5", &fLahtotiedot};
     Label fLabel5{*this, "fLabel5", {2700, 630, 720, 255}, "kN/m ²", &fLahtotiedot};
-    Label Label3{*this, "Label3", {3540, 600, 1935, 255}, "Pysyvä hyötykuorma", &fLahtotiedot};
+    Label Label3{*this, "Label3", {3480, 600, 2010, 255}, "Pysyvä hyötykuorma", &fLahtotiedot};
     TextBox txtOikealaatastopysyva{*this, "txtOikealaatastopysyva", {5520, 600, 555, 285}, "0.5", &fLahtotiedot};
     Label fLabel7{*this, "fLabel7", {6120, 630, 720, 255}, "kN/m ²", &fLahtotiedot};
-    Label Label2{*this, "Label2", {120, 1020, 1935, 255}, "Muuttuva hyötykuorma", &fLahtotiedot};
+    Label Label2{*this, "Label2", {60, 1020, 2010, 255}, "Muuttuva hyötykuorma", &fLahtotiedot};
     TextBox txtVasenlaatastomuuttuva{*this, "txtVasenlaatastomuuttuva", {2100, 1020, 555, 285}, "2.5",
                                      &fLahtotiedot};
     Label fLabel8{*this, "fLabel8", {2700, 1050, 720, 255}, "kN/m ²", &fLahtotiedot};
-    Label Label4{*this, "Label4", {3540, 1020, 1935, 255}, "Muuttuva hyötykuorma", &fLahtotiedot};
+    Label Label4{*this, "Label4", {3480, 1020, 2010, 255}, "Muuttuva hyötykuorma", &fLahtotiedot};
     TextBox txtOikealaatastomuuttuva{*this, "txtOikealaatastomuuttuva", {5520, 1020, 555, 285}, "2.5",
                                      &fLahtotiedot};
     Label fLabel9{*this, "fLabel9", {6120, 1050, 720, 255}, "kN/m ²", &fLahtotiedot};

@@ -1,0 +1,272 @@
+// The main window's start-up, paint and unload, headless: settings, the
+// data file check, the about window before the main window, the caption,
+// disabled commands, the gauges and the captions of both languages.
+
+#include "app/frm_quorvel.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/frm_about.h"
+#include "app/input_tools.h"
+#include "app/language.h"
+#include "platform/headless/headless_platform.h"
+#include "test_files.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Buttons;
+using platform::DrawCommand;
+using platform::HeadlessPlatform;
+using platform::Icon;
+using platform::ProgramEnded;
+using testing::TempFolder;
+
+constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+constexpr platform::Color Green = platform::rgb(0, 128, 0);
+
+std::string stored(const HeadlessPlatform& ui, const std::string& key) {
+    auto it = ui.settings().find("Quorvel835/Settings/" + key);
+    return it == ui.settings().end() ? "<none>" : it->second;
+}
+
+// A program folder holding the delivered data folder, as the build lays it
+// out; the settings start empty.
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+            fs::copy_file(entry.path(), program.path() / entry.path().filename());
+        ui.setProgramFolder(program.dataPath());
+    }
+    void setting(const std::string& key, const std::string& value) {
+        ui.saveSetting("Quorvel835", "Settings", key, value);
+    }
+    // Shows the main window; the about window is closed with OK.
+    void start(frmQuorvel& window) {
+        ui.onModal("frmAbout", [&](platform::Form& about) {
+            aboutShownBeforeMain = !window.isVisible();
+            aboutVersion = static_cast<frmAbout&>(about).txtVersio.caption();
+            aboutCaption = about.caption();
+            ui.click(static_cast<frmAbout&>(about).cmdOK);
+        });
+        window.show();
+    }
+    // The colour of the bar and the number of a gauge.
+    static std::pair<platform::Color, std::string> shown(const platform::PictureBox& pic) {
+        std::pair<platform::Color, std::string> s{0, "<none>"};
+        for (const DrawCommand& c : pic.displayList())
+            if (c.kind == DrawCommand::Kind::Text) {
+                s = {c.color, c.text};
+                break;
+            }
+        return s;
+    }
+
+    TempFolder program;
+    HeadlessPlatform ui;
+    model::ProjectModel m;
+    bool aboutShownBeforeMain = false;
+    std::string aboutVersion;
+    std::string aboutCaption;
+};
+
+TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
+    frmQuorvel window(m, ui);
+    start(window);
+
+    EXPECT_TRUE(aboutShownBeforeMain);
+    EXPECT_EQ(aboutVersion, "Versio 8.38 /EC 17.03.2017");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.caption(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+
+    EXPECT_EQ(m.DataPath, program.dataPath());
+    EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
+    EXPECT_EQ(m.LanguageIndex, 0);
+    EXPECT_EQ(m.SlabTypeCount, 7);  // the delivered catalogue
+    EXPECT_EQ(m.IsMiddleBeam, 1);
+    EXPECT_EQ(m.InputChanged, 0);
+    EXPECT_EQ(window.helpFileName(), "Quorvel.HLP");
+    EXPECT_EQ(window.txtOntelotaytto1.caption(), "");
+    EXPECT_EQ(window.txtOntelotaytto2.caption(), "");
+    EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
+    EXPECT_EQ(window.imgFlag.picture(), window.imgFlagFin.picture());
+
+    // The boxes show the new project, not their design texts.
+    EXPECT_EQ(window.cboVasenlaattatyyppi.text(), m.SlabTypeName[1]);
+    EXPECT_EQ(window.txtVasenalkuvali.text(), formatGeneral(m.BeamSpacing[4], ui));
+    EXPECT_EQ(window.txtOikeatukipituus.text(), formatGeneral(m.SlabSupportLength[2], ui));
+}
+
+TEST_F(StartUp, ClosingTheWindowSavesTheSixSettings) {
+    frmQuorvel window(m, ui);
+    start(window);
+    m.LanguageIndex = 1;  // as the language switch leaves it
+    m.PrintFontSize = 9.5f;
+    ASSERT_TRUE(window.closeByFrame());
+    EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
+    EXPECT_EQ(stored(ui, "Ontelolaatat"), "ONTELO.MIT");
+    EXPECT_EQ(stored(ui, "Kieli"), "1");
+    EXPECT_EQ(stored(ui, "Tulostusfontti"), "Courier New");
+    EXPECT_EQ(stored(ui, "Tulostusfonttikoko"), "9.5");
+    EXPECT_EQ(stored(ui, "Punostiedosto"), "PUNOS.VAT");
+}
+
+TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
+    setting("Kieli", "1");
+    frmQuorvel window(m, ui);
+    start(window);
+    EXPECT_EQ(m.LanguageIndex, 1);
+    EXPECT_EQ(window.cmdLaatasto.caption(), "Slabs");
+    EXPECT_EQ(window.FraKayttoasteet.caption(), "Utilisation %");
+    EXPECT_EQ(window.optKeskipalkki.caption(), "&Middle beam");
+    EXPECT_EQ(window.imgFlag.picture(), window.imgFlagEng.picture());
+    EXPECT_EQ(aboutCaption, "About the program");
+    EXPECT_EQ(window.caption(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+}
+
+TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
+    TempFolder elsewhere;
+    for (const char* name : {"ONTELO.MIT", "kef.da0", "TEKSTIT1.DA0", "PUNOS.VAT"})
+        fs::copy_file(program.path() / name, elsewhere.path() / name);
+    setting("QuorPath", elsewhere.dataPath());
+    setting("Kieli", "1");
+    const std::string p = elsewhere.dataPath();
+    ui.expectMessage("Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+                     "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n\r\n" +
+                         p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
+                         p + "PUNOS.VAT\r\n",
+                     "Vakava virhe!", Buttons::Ok, Icon::Critical);
+    frmQuorvel window(m, ui);
+    EXPECT_THROW(window.show(), ProgramEnded);
+    EXPECT_TRUE(ui.programEnded());
+    EXPECT_FALSE(window.isLoaded());
+    EXPECT_EQ(m.DataPath, program.dataPath());
+    EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
+    EXPECT_EQ(stored(ui, "Kieli"), "1");
+}
+
+TEST_F(StartUp, ALeftOverTemporaryReportIsDeleted) {
+    program.write("quor01.tmp", {"vanha raportti"});
+    frmQuorvel window(m, ui);
+    start(window);
+    EXPECT_FALSE(fs::exists(program.path() / "quor01.tmp"));
+    EXPECT_TRUE(fs::exists(program.path() / "FIRMA.DA0"));
+}
+
+TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
+    program.write("ONTELO.MIT", {"PUNOKSET tunnus halkaisija_mm pinta-ala_mm2 fpk_MPa tartuntakerroin Ep_MPa",
+                                 "0 12.5 93 1860 3.2 195000", "LOPPU1 loppu",
+                                 "TYYPPI onteloita h h.fy h.c h.ct h.v b.c b.ca b.hc db e.r g gd c14 ap l.tuki",
+                                 "LOPPU"});
+    ui.expectMessageMatching(".*ei ole yhtään laattatyyppiä.*", "Vakava virhe!", Buttons::Ok, Icon::Critical);
+    frmQuorvel window(m, ui);
+    EXPECT_THROW(window.show(), ProgramEnded);
+    EXPECT_TRUE(ui.messages().size() == 1);
+}
+
+TEST_F(StartUp, CommandsNotYetAvailableAreDisabledAndTheAboutCommandWorks) {
+    frmQuorvel window(m, ui);
+    start(window);
+    for (platform::Control* c : window.controls()) {
+        if (c->kind() == platform::ControlKind::CommandButton) {
+            EXPECT_FALSE(c->enabled()) << c->name();
+        }
+        if (c->kind() == platform::ControlKind::Menu) {
+            auto* menu = static_cast<platform::Menu*>(c);
+            if (menu->parentMenu() && !menu->isSeparator() && menu->items().empty()) {
+                EXPECT_EQ(menu->enabled(), menu == &window.cmdTietoja) << c->name();
+            }
+        }
+    }
+    // Marking the input changed does not make an unbuilt calculate command usable.
+    MarkInputChanged(m, window);
+    EXPECT_FALSE(window.cmdLaske0.enabled());
+
+    bool opened = false;
+    ui.onModal("frmAbout", [&](platform::Form& about) {
+        opened = true;
+        ui.click(static_cast<frmAbout&>(about).cmdOK);
+    });
+    window.cmdTietoja.fireClick();
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(StartUp, GaugesAreStaleUntilResultsAndTurnGreyAgainOnAnInputChange) {
+    frmQuorvel window(m, ui);
+    start(window);
+    EXPECT_EQ(shown(window.picOikeataipuma).first, Grey);
+
+    m.SlabShearUtilisation[1] = 0.4;
+    m.SlabBendingUtilisation[2] = -0.62;  // drawn as its absolute value
+    m.UtilisationRatio = 1.2;
+    m.BeamTopStrainMax = -0.35;
+    m.AllowedStrain = 0.5;
+    m.ResultsValid = -1;
+    window.paint();
+    EXPECT_EQ(shown(window.picVasenleikkaus), std::make_pair(Green, std::string("40")));
+    EXPECT_EQ(shown(window.picOikeataipuma), std::make_pair(Green, std::string("62")));
+    EXPECT_EQ(shown(window.picPalkkitaipuma), std::make_pair(platform::rgb(255, 0, 0), std::string("120")));
+    EXPECT_EQ(shown(window.picVenyma), std::make_pair(Green, std::string("70")));
+
+    // An edge beam has no left slab field: its three gauges stay grey.
+    m.IsMiddleBeam = 0;
+    window.paint();
+    EXPECT_EQ(shown(window.picVasenleikkaus), std::make_pair(Grey, std::string("40")));
+    EXPECT_EQ(shown(window.picOikeataipuma).first, Green);
+
+    // An input change: every gauge grey with its last number, the strain 0.
+    window.txtOtsikko1.setText("muutettu");
+    MarkInputChanged(m, window);
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(shown(window.picOikeataipuma), std::make_pair(Grey, std::string("-62")));
+    EXPECT_EQ(shown(window.picPalkkitaipuma), std::make_pair(Grey, std::string("120")));
+    EXPECT_EQ(shown(window.picVenyma), std::make_pair(Grey, std::string("0")));
+    EXPECT_FALSE(window.txtOntelotaytto1.visible());
+    EXPECT_EQ(window.cmdTaulukko.caption(), "Laske");
+}
+
+TEST_F(StartUp, BothLanguageFilesHoldEveryCaptionOfBothWindows) {
+    frmQuorvel window(m, ui);
+    frmAbout about(m, ui);
+    for (int16_t language : {int16_t{0}, int16_t{1}}) {
+        for (const platform::Form* form : {static_cast<platform::Form*>(&window), static_cast<platform::Form*>(&about)})
+            for (const platform::Control* c : form->controls()) {
+                if (IsTranslatableControl(*c) == -1) {
+                    EXPECT_NE(GetLanguageText(ui, language, form->name(), c->name()), "")
+                        << language << " " << form->name() << "." << c->name();
+                }
+            }
+        EXPECT_NE(GetLanguageText(ui, language, "frmQuorvel", "cmdTaulukkoLaskettu"), "");
+        EXPECT_NE(GetLanguageText(ui, language, "frmAbout", "caption"), "");
+    }
+}
+
+TEST_F(StartUp, SwitchingTheLanguageChangesCaptionsButNotNumbers) {
+    frmQuorvel window(m, ui);
+    start(window);
+    window.txtVasenalkuvali.setText("6600");
+    std::vector<std::string> texts;
+    for (const platform::Control* c : window.controls())
+        if (c->kind() == platform::ControlKind::TextBox)
+            texts.push_back(static_cast<const platform::TextBox*>(c)->text());
+    const std::string slabType = window.cboOikealaattatyyppi.text();
+
+    int16_t english = 1;
+    ApplyLanguage(window, english);
+    EXPECT_EQ(window.Label10.caption(), "Beam spacings at the start");
+    EXPECT_EQ(window.cmdLopeta.caption(), "Exit");
+    std::vector<std::string> after;
+    for (const platform::Control* c : window.controls())
+        if (c->kind() == platform::ControlKind::TextBox)
+            after.push_back(static_cast<const platform::TextBox*>(c)->text());
+    EXPECT_EQ(after, texts);
+    EXPECT_EQ(window.cboOikealaattatyyppi.text(), slabType);
+    EXPECT_EQ(window.txtVasenalkuvali.text(), "6600");
+}
+
+}  // namespace
+}  // namespace quorvel::app
