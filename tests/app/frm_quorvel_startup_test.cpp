@@ -51,7 +51,11 @@ protected:
             aboutShownBeforeMain = !window.isVisible();
             aboutVersion = static_cast<frmAbout&>(about).txtVersio.caption();
             aboutCaption = about.caption();
-            ui.click(static_cast<frmAbout&>(about).cmdOK);
+            // A click on the window swaps the small picture for the shear and crack lines.
+            auto& a = static_cast<frmAbout&>(about);
+            ui.click(a);
+            aboutClickShowedLines = a.linLeikkaus1.visible() && !a.picKuva.visible();
+            ui.click(a.cmdOK);
         });
         window.show();
     }
@@ -72,6 +76,7 @@ protected:
     bool aboutShownBeforeMain = false;
     std::string aboutVersion;
     std::string aboutCaption;
+    bool aboutClickShowedLines = false;
 };
 
 TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
@@ -79,6 +84,7 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     start(window);
 
     EXPECT_TRUE(aboutShownBeforeMain);
+    EXPECT_TRUE(aboutClickShowedLines);
     EXPECT_EQ(aboutVersion, "Versio 8.38 /EC 17.03.2017");
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.caption(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
@@ -147,6 +153,20 @@ TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
     EXPECT_EQ(m.DataPath, program.dataPath());
     EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
     EXPECT_EQ(stored(ui, "Kieli"), "1");
+}
+
+TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
+    fs::remove(program.path() / "language.eng");
+    setting("Kieli", "1");
+    ui.expectMessage("File \"" + program.dataPath() + "language.eng\" not found", "Error", Buttons::Ok,
+                     Icon::Exclamation);
+    ui.expectMessage("Language file is missing.\n\rProgram execution cancelled.", "Error", Buttons::Ok,
+                     Icon::Critical);
+    frmQuorvel window(m, ui);
+    EXPECT_THROW(window.show(), ProgramEnded);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());  // stored when it was read
+    EXPECT_EQ(stored(ui, "Ontelolaatat"), "<none>");
 }
 
 TEST_F(StartUp, ALeftOverTemporaryReportIsDeleted) {
