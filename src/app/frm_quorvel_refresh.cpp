@@ -80,8 +80,10 @@ void frmQuorvel::RefreshMainForm() {
         static_cast<OptionButton*>(findControl(std::string(type->option)))->setValue(true);
     } else {
         // No option offers the family: a new project, shown as the window
-        // shows a new project.
+        // shows a new project (its titles too, which were written above).
         model::ResetProjectDefaults(m);
+        txtOtsikko1.setText(m.TitleLine1);
+        txtOtsikko2.setText(m.TitleLine2);
         mainwindow::selectTypeOptionQuietly(*this, *findBeamType(m.BeamTypeName));
     }
 

@@ -1,0 +1,296 @@
+// The main window's numeric boxes, title boxes and lists, driven as a user
+// drives them: keys typed into a box, the focus leaving it, list choices.
+
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+
+using namespace quorvel;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+using MainWindowInputs = app::testing::MainWindowTest;
+
+class MainWindowInputsCommaLocale : public app::testing::MainWindowTest {
+protected:
+    MainWindowInputsCommaLocale() : MainWindowTest(',') {}
+};
+
+const char* const Title = "Lukuarvovirhe";
+
+}  // namespace
+
+TEST_F(MainWindowInputs, BoxesStoreEveryKeystrokeAndMarkTheInputChanged) {
+    m.ResultsValid = -1;
+    ui.typeOver(w.txtVasenlaatastopysyva, "1,5");  // the key filter turns the comma into a point
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "1.5");
+    EXPECT_DOUBLE_EQ(m.SlabImposedLoadPermanent(1), 1.5);
+    EXPECT_EQ(m.InputChanged, -1);
+    EXPECT_EQ(m.ResultsValid, 0);
+
+    ui.type(w.txtVasenlaatastopysyva, "x");  // refused with a beep
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "1.5");
+
+    ui.typeOver(w.txtOikealaatastomuuttuva, "-");  // a partial number counts as 0
+    EXPECT_EQ(m.SlabImposedLoadVariable(2).number(), 0.0);
+    ui.typeOver(w.txtOikeaontelotaytto, "120");
+    ui.typeOver(w.txtOikealoppuvali, "6600");
+    leave();
+    EXPECT_EQ(m.CoreFillingLength(2).number(), 120.0);
+    EXPECT_EQ(m.BeamSpacing(2, 2).number(), 6600.0);
+}
+
+TEST_F(MainWindowInputs, SpacingRangeAndEmptyDefault) {
+    ui.typeOver(w.txtVasenalkuvali, "100");
+    ui.expectMessage("Syöte 100 ei arvoalueella (200<=...<=30000)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtVasenalkuvali.text(), "");  // emptied, the focus back in the box
+    EXPECT_EQ(m.BeamSpacing[4].number(), 0.0);
+    EXPECT_TRUE(w.txtVasenalkuvali.hasFocus());
+
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 7200", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtVasenalkuvali.text(), "7200");
+    EXPECT_EQ(m.BeamSpacing[4].number(), 7200.0);
+    ui.verify();
+}
+
+TEST_F(MainWindowInputs, EmptiedToppingThicknessIsFlooredThenGetsItsDefault) {
+    ui.typeOver(w.txtPintapaksuus, "80");
+    // 25 kN/m³ x 0.080 m on both sides (equal slabs, no step between them).
+    EXPECT_DOUBLE_EQ(m.ToppingLoad(1), 2.0);
+    ui.backspace(w.txtPintapaksuus);
+    ui.backspace(w.txtPintapaksuus);
+    EXPECT_DOUBLE_EQ(m.ToppingThickness, 0.001);  // the floor while the box is empty
+    EXPECT_NEAR(m.ToppingLoad(2), 0.025 * 0.001, 1e-12);
+
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 50", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtPintapaksuus.text(), "50");
+    EXPECT_EQ(m.ToppingThickness.number(), 50.0);
+    EXPECT_DOUBLE_EQ(m.ToppingLoad(2), 1.25);
+
+    ui.typeOver(w.txtRaudoiteala, "0");
+    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.001);
+    ui.typeOver(w.txtRaudoiteala, "6000");
+    ui.expectMessage("Syöte 6000 ei arvoalueella (0<=...<=5000)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.001);  // emptied: the floor again
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+
+    ui.typeOver(w.txtRaudoitelujuus, "150");
+    ui.expectMessage("Syöte 150 ei arvoalueella (200<=...<=700)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtRaudoitelujuus.text(), "");
+}
+
+TEST_F(MainWindowInputs, ToppingLoadMessageOnDoubleClick) {
+    ui.selectItem(w.cboOikealaattatyyppi, 3);  // P32, 320 mm: its top stands 55 mm above the P27 top
+    ui.typeOver(w.txtPintapaksuus, "50");
+    // Right (higher) side: 25 kN/m³ x 0.050 m = 1.250; the left side also
+    // carries the concrete of the 55 mm step: 25 x (0.050 + 0.055) = 2.625.
+    ui.expectMessage("Pintabetonin aiheuttama kuorma 2.625 kN/m² (vasen) ja 1.250 kN/m² (oikea).", "Pintabetoni",
+                     Buttons::Ok, Icon::Information);
+    ui.dblClick(w.txtPintapaksuus);
+
+    ui.click(w.optReunapalkki);
+    ui.expectMessage("Pintabetonin aiheuttama kuorma 1.250 kN/m² (oikea).", "Pintabetoni", Buttons::Ok,
+                     Icon::Information);
+    ui.dblClick(w.txtPintapaksuus);
+    ui.verify();
+}
+
+TEST_F(MainWindowInputsCommaLocale, ToppingLoadMessageUsesTheUsersDecimalMark) {
+    ui.click(w.optReunapalkki);
+    ui.typeOver(w.txtPintapaksuus, "50");
+    ui.expectMessage("Pintabetonin aiheuttama kuorma 1,250 kN/m² (oikea).", "Pintabetoni", Buttons::Ok,
+                     Icon::Information);
+    ui.dblClick(w.txtPintapaksuus);
+    ui.verify();
+}
+
+TEST_F(MainWindowInputs, SupportLengthDefaultComesFromTheSlabCatalogue) {
+    // P27 offers 45 mm: word 16 of its line in the shipped catalogue.
+    ui.typeOver(w.txtVasentukipituus, "");
+    ui.backspace(w.txtVasentukipituus);
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 45", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(m.SlabSupportLength(1).number(), 45.0);
+
+    m.SlabTypeName(2) = "X99";  // not in the catalogue
+    ui.typeOver(w.txtOikeatukipituus, "");
+    ui.backspace(w.txtOikeatukipituus);
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtOikeatukipituus.text(), "0");
+
+    ui.typeOver(w.txtOikeatukipituus, "10");
+    ui.expectMessage("Syöte 10 ei arvoalueella (20<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.type(w.txtOikeatukipituus, "30");
+    leave();
+    ui.verify();
+
+    choose(w.optMEK);  // composite steel beams may have no bearing length minimum
+    ui.typeOver(w.txtOikeatukipituus, "10");
+    leave();
+    EXPECT_EQ(m.SlabSupportLength(2).number(), 10.0);
+}
+
+TEST_F(MainWindowInputs, BottomGapDefaultDependsOnTheBeamCategory) {
+    ui.typeOver(w.txtOikealaatanalavali, "-1");
+    ui.expectMessage("Syöte -1 ei arvoalueella (0<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 10", Title, Buttons::Ok, Icon::Exclamation);
+    leave();  // SUORA is a concrete beam (category 2)
+    EXPECT_EQ(m.SlabBottomGap(2).number(), 10.0);
+
+    choose(w.optHQ);
+    ui.typeOver(w.txtOikealaatanalavali, "");
+    ui.backspace(w.txtOikealaatanalavali);
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.verify();
+}
+
+TEST_F(MainWindowInputs, FirstJointDistanceWithinHalfTheSpanEitherWay) {
+    ASSERT_EQ(m.BeamSpan.number(), 6000.0);
+    ui.typeOver(w.txtSaumanetaisyys, "-3000");
+    leave();
+    EXPECT_EQ(m.FirstJointDistance.number(), -3000.0);
+    ui.typeOver(w.txtSaumanetaisyys, "-3001");
+    ui.expectMessage("Syöte -3001 ei arvoalueella (-3000<=...<=3000)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    m.BeamSpan = 6850;  // the limits follow the span when the box is left
+    ui.typeOver(w.txtSaumanetaisyys, "3400");
+    leave();
+    EXPECT_EQ(m.FirstJointDistance.number(), 3400.0);
+    ui.verify();
+}
+
+TEST_F(MainWindowInputs, NarrowJointGroutWarnsExceptForBeamsWithLedgeSeats) {
+    ui.typeOver(w.txtVasensaumavalu, "25");
+    ui.expectMessage("Arvo alle 30!", "Saumavalu", Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(m.JointGroutWidth(1).number(), 25.0);  // the value stands
+    ui.verify();
+
+    // A refused width never warns as well.
+    ui.typeOver(w.txtOikeasaumavalu, "-5");
+    ui.expectMessage("Syöte -5 ei arvoalueella (0<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    leave();  // 0 is below 30 but was not typed: no warning
+    EXPECT_EQ(m.JointGroutWidth(2).number(), 0.0);
+    ui.typeOver(w.txtOikeasaumavalu, "40");
+    leave();
+    ui.verify();
+
+    for (platform::OptionButton* option : {&w.optLBL, &w.optLB, &w.OptApalkki, &w.OptAbeamS}) {
+        SCOPED_TRACE(option->name());
+        choose(*option);
+        ui.typeOver(w.txtVasensaumavalu, "25");
+        leave();  // strict: any message would fail here
+        EXPECT_EQ(m.JointGroutWidth(1).number(), 25.0);
+    }
+}
+
+TEST_F(MainWindowInputs, RightJointGroutOfAnEdgeSuoraBeamCarriesHalfTheBeamWidth) {
+    ui.click(w.optReunapalkki);
+    ASSERT_EQ(m.BeamWidth.number(), 380.0);
+    ui.typeOver(w.txtOikeasaumavalu, "90");
+    leave();
+    EXPECT_EQ(m.JointGroutWidth(2).number(), 280.0);  // 90 + 380 / 2
+    EXPECT_EQ(w.txtOikeasaumavalu.text(), "90");
+    ui.typeOver(w.txtOikeasaumavalu, "0");
+    leave();  // stored as 190: never below 30, so no warning
+    EXPECT_EQ(m.JointGroutWidth(2).number(), 190.0);
+    EXPECT_FALSE(w.txtVasensaumavalu.visible());
+}
+
+TEST_F(MainWindowInputs, TitleEditKeepsTheResults) {
+    m.ResultsValid = -1;
+    m.InputFileTitle = "talo.dat";
+    ui.typeOver(w.txtOtsikko1, "Asunto Oy");
+    EXPECT_EQ(m.TitleLine1, "Asunto Oy");
+    EXPECT_EQ(m.InputChanged, -1);
+    EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.InputFileTitle, "talo.dat");  // no " *"
+    ui.typeOver(w.txtOtsikko2, "B-porras");
+    EXPECT_EQ(m.TitleLine2, "B-porras");
+}
+
+// --- Slab type and concrete grade lists ---------------------------------------
+
+TEST_F(MainWindowInputs, SlabTypeChoiceSetsTheFirstStrand) {
+    ASSERT_EQ(w.cboOikealaattatyyppi.text(), "P27");
+    ui.selectItem(w.cboOikealaattatyyppi, 2);  // P27 again
+    EXPECT_EQ(m.InputChanged, 0);
+
+    ui.selectItem(w.cboOikealaattatyyppi, 3);
+    EXPECT_EQ(m.SlabTypeName(2), "P32");
+    EXPECT_EQ(m.BottomStrandCode(2), "7");  // first designation of P32 in PUNOS.VAT
+    EXPECT_EQ(m.InputChanged, -1);
+    EXPECT_EQ(m.SlabTypeName(1), "P27");
+}
+
+TEST_F(MainWindowInputs, SlabTypeWithoutStrandsGetsSixWithAMessage) {
+    m.SlabCatalogue(2).StrandCount = 0;  // P20 without designations
+    ui.expectMessage("Laattatyypille P20 ei ole anneetu punostietoja tiedostossa PUNOS.VAT!", ui.applicationTitle(),
+                     Buttons::Ok, Icon::None);
+    ui.selectItem(w.cboVasenlaattatyyppi, 1);
+    EXPECT_EQ(m.SlabTypeName(1), "P20");
+    EXPECT_EQ(m.BottomStrandCode(1), "6");
+    ui.verify();
+}
+
+TEST_F(MainWindowInputs, GradeAndClassChoices) {
+    ASSERT_EQ(m.JointConcreteClass.number(), 25.0);
+    ui.selectItem(w.cboSaumabetoni, 1);  // "25": unchanged
+    EXPECT_EQ(m.InputChanged, 0);
+    ui.selectItem(w.cboSaumabetoni, 2);
+    EXPECT_EQ(m.JointConcreteClass.number(), 30.0);
+    EXPECT_EQ(m.InputChanged, -1);
+
+    ui.selectItem(w.cboPintabetoni, 0);
+    EXPECT_EQ(m.ToppingConcreteClass.number(), 20.0);
+    ui.selectItem(w.cboSaumaluokka, 0);
+    EXPECT_EQ(m.ConcreteQualityClass(3).number(), 1.0);
+    ui.selectItem(w.cboPintaluokka, 2);
+    EXPECT_EQ(m.ConcreteQualityClass(6).number(), 3.0);
+}
+
+TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
+    ui.typeOver(w.cboSaumabetoni, "x");
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(w.cboSaumabetoni.text(), "");
+    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 25", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.cboSaumabetoni.text(), "25");
+
+    ui.typeOver(w.cboSaumabetoni, "12");
+    ui.expectMessage("Syöte 12 ei arvoalueella (16<=...<=60)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.cboSaumabetoni.text(), "");
+    EXPECT_EQ(m.JointConcreteClass.number(), 25.0);  // a refused grade leaves the model
+    EXPECT_EQ(m.InputChanged, 0);
+
+    // A typed grade within the range is what the calculation uses.
+    ui.typeOver(w.cboSaumabetoni, "35");
+    leave();
+    EXPECT_EQ(m.JointConcreteClass.number(), 35.0);
+    EXPECT_EQ(m.InputChanged, -1);
+
+    ui.typeOver(w.cboPintabetoni, "2,5");
+    EXPECT_EQ(w.cboPintabetoni.text(), "2.5");
+    ui.expectMessage("Syöte 2.5 ei arvoalueella (20<=...<=60)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.typeOver(w.cboPintabetoni, "45");
+    leave();
+    EXPECT_EQ(m.ToppingConcreteClass.number(), 45.0);
+    ui.verify();
+}
