@@ -27,7 +27,7 @@ void slabTypeClick(frmQuorvel& w, int side) {
     if (record && record->StrandCount > 0) {
         m.BottomStrandCode(side) = record->StrandNames(0);
     } else {
-        m.BottomStrandCode(side) = std::string(1, '6');  // (a literal here trips a false -Wrestrict of g++ 12)
+        m.BottomStrandCode(side) = std::string(1, '6');  // not from a literal: g++ 12 warns falsely there
         w.platform().messageBox("Laattatyypille " + name + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!");
     }
 }
