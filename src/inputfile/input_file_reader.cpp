@@ -223,28 +223,30 @@ private:
 
     // Record 9. With a beam library the section comes from the library; the
     // section record that the writer also puts into the file is then passed
-    // over, so that every later record is read from its own line.
+    // over, so that every later record is read from its own line. A fault of
+    // the library (missing file, unknown type, short entry) is flagged on
+    // the section record's line, or on the line of record 8 that names the
+    // library when the file holds no section record.
     void readSectionRecord() {
-        if (namesBeamLibrary(m_)) {
-            const std::string next = file_.peekLine();
-            const bool hasSectionRecord = upper(firstField(next)) == m_.BeamTypeName;
-            if (hasSectionRecord) {
-                file_.readLine();
-                ++counter_;
-            }
-            int16_t& flag = hasSectionRecord ? flags_[static_cast<std::size_t>(counter_)] : nextFlag();
-            flag = 0;
-            int16_t sectionFlag = 0;
-            ReadBeamSection(m_, report_, file_, counter_, sectionFlag);
-            flag = sectionFlag;
-            if (!hasSectionRecord && sectionFlag != 0 && flags_[static_cast<std::size_t>(counter_) + 1] == 0) {
-                // No line of the file holds the section: report it on the
-                // line of record 8.
-                flags_[static_cast<std::size_t>(counter_)] = sectionFlag;
-            }
-        } else {
+        if (!namesBeamLibrary(m_)) {
             ReadBeamSection(m_, report_, file_, counter_, nextFlag());
+            return;
         }
+        const bool hasSectionRecord = upper(firstField(file_.peekLine())) == m_.BeamTypeName;
+        if (hasSectionRecord) {
+            nextFlag() = 0;
+            file_.readLine();
+            ++counter_;
+        }
+        int16_t sectionFlag = 0;
+        ReadBeamSection(m_, report_, file_, counter_, sectionFlag);
+        raiseFlag(counter_, sectionFlag);
+    }
+
+    // Flags a line unless it is flagged already.
+    void raiseFlag(int line, int16_t flag) {
+        int16_t& current = flags_[static_cast<std::size_t>(line)];
+        if (flag != 0 && current == 0) current = flag;
     }
 
     static std::string firstField(const std::string& line) {
@@ -268,8 +270,9 @@ private:
             count = 3;
         }
         m_.MaterialParameterCount = count;
-        int16_t& flag = flags_[static_cast<std::size_t>(line)];
+        int16_t flag = 0;
         ParseDataFields(report_, count, rest, values_, texts_, defaults_, flag);
+        raiseFlag(line, flag);
         if (flag == 1) {
             ui_.messageBox("Palkin materiaaliparametreja liian vähän", platform::Buttons::Ok,
                            platform::Icon::Exclamation, ui_.applicationTitle());

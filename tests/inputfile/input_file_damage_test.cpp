@@ -260,6 +260,15 @@ TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
     EXPECT_EQ(r->firstErrorLine, 9);
     EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
 
+    // A file without the section record: the fault is flagged on the line
+    // of record 8, which names the library.
+    auto withoutSection = lines;
+    withoutSection.erase(withoutSection.begin() + 8);
+    r = readLines(dir, withoutSection);
+    EXPECT_EQ(r->status, -1);
+    EXPECT_EQ(r->firstErrorLine, 8);
+    EXPECT_EQ(r->model.ReinforcementModulus.number(), 200000);  // later records still on their lines
+
     std::ofstream(dir + "palkit.mit", std::ios::binary) << "HQ320 1 1 120 60 6 320 12 25 420 15 520\r\nLOPPU\r\n";
     lines[7] = "PALKIT SUORA600  6000  50  1";
     r = readLines(dir, lines);
