@@ -295,5 +295,52 @@ TEST(DataFolder, HeadingFilesHold192ItemsWithTheirCutLengths) {
     }
 }
 
+// The room a heading item has on its report row, in characters. A row
+// label written at column 1 must end before the symbol column c2, and a
+// symbol written at c2 before the " = " at column c3 - 3: an item that runs
+// into the next column pushes the rest of its row onto a new line.
+std::vector<std::pair<int, int>> headingItemRooms() {
+    std::vector<std::pair<int, int>> rooms;
+    auto labels = [&](std::initializer_list<int> items, int c2) {
+        for (int k : items) rooms.emplace_back(k, c2 - 1);
+    };
+    auto symbols = [&](std::initializer_list<int> items, int c2, int c3) {
+        for (int k : items) rooms.emplace_back(k, c3 - 3 - c2);
+    };
+    labels({41, 50}, 50);  // captions before the side column heads
+    labels({93}, 52);
+    labels({106}, 49);
+    labels({88}, 36);
+    labels({42,  43,  44,  45,  51,  52,  53,  54,  62,  63,  64,  66,  67,  68,  69,  70,  71,  94,  96,
+            98,  102, 103, 107, 108, 109, 111, 112, 131, 132, 133, 134, 135, 136, 171, 172, 173, 190},
+           37);
+    labels({167, 168}, 35);
+    labels({177}, 41);
+    labels({100}, 44);
+    labels({118}, 59);
+    labels({181, 183, 186}, 58);
+    symbols({46, 47, 48, 49, 55, 56, 57, 59, 60, 61, 72, 73, 75, 76, 77, 78, 80, 81, 82, 83, 89, 90, 91}, 37, 49);
+    symbols({95, 97, 99, 104, 105, 121, 122, 123, 126, 127, 128, 137, 138, 139, 140, 141, 142, 191, 192}, 37, 50);
+    symbols({85, 86, 87}, 60, 70);  // shear flows beside the joint shear rows
+    symbols({184}, 58, 62);         // steel web shear stress
+    symbols({185}, 58, 66);
+    return rooms;
+}
+
+TEST(DataFolder, HeadingItemsFitTheirReportColumns) {
+    for (const char* name : {"TEKSTIT0.DA0", "TEKSTIT1.DA0"}) {
+        SCOPED_TRACE(name);
+        const std::vector<std::string> item = headingItems(name);
+        ASSERT_EQ(item.size(), 193u);
+        auto length = [&](const std::string& text) { return static_cast<int>(runtime::utf8ToCp1252(text).size()); };
+        for (const auto& [k, room] : headingItemRooms())
+            EXPECT_LE(length(item[k]), room) << "item " << k << " \"" << item[k] << "\"";
+        // Labels made of two items, or of an item and four blanks.
+        EXPECT_LE(length(item[178] + item[124]), 36);
+        EXPECT_LE(length(item[178] + item[179]), 36);
+        EXPECT_LE(length(item[50] + "    "), 36);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::app
