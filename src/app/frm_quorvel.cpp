@@ -46,8 +46,6 @@ frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     linPainikerivi.setBorderColor(DarkGrey);
     imgFlagFin.setPicture(p.programFolder() + "flag_fin.png");
     imgFlagEng.setPicture(p.programFolder() + "flag_eng.png");
-    imgFlagFin.setVisible(false);
-    imgFlagEng.setVisible(false);
     imgFlag.setPicture(imgFlagFin.picture());
 
     txtOtsikko1.setMaxLength(70);

@@ -100,6 +100,9 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     EXPECT_EQ(window.txtOntelotaytto2.caption(), "");
     EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
     EXPECT_EQ(window.imgFlag.picture(), window.imgFlagFin.picture());
+    // Both flag pictures stay on the window beside the one of the language.
+    EXPECT_TRUE(window.imgFlagFin.isEffectivelyVisible());
+    EXPECT_TRUE(window.imgFlagEng.isEffectivelyVisible());
 
     // The boxes show the new project, not their design texts.
     EXPECT_EQ(window.cboVasenlaattatyyppi.text(), m.SlabTypeName[1]);
