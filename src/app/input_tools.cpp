@@ -55,6 +55,14 @@ float parse(std::string_view text, char mark, bool& beyond) {
     return static_cast<float>(d);
 }
 
+// A bound at the precision of the typed value: a bound of 0.9 typed as 0.9
+// is on the bound, although the single 0.9 lies below the double 0.9.
+double atValuePrecision(const Value& bound) {
+    const double b = bound.number();
+    if (std::fabs(b) > static_cast<double>(std::numeric_limits<float>::max())) return b;
+    return static_cast<float>(b);
+}
+
 // A numeric box, text box or editable combo, as the validators see it.
 struct NumericBox {
     platform::Control& control;
@@ -84,8 +92,7 @@ int16_t validate(NumericBox box, const Value& minimum, const Value* maximum, con
     }
     bool beyond = false;
     float value = parse(box.text, p.decimalMark(), beyond);
-    double v = value;
-    bool outside = beyond || v < minimum.number() || (maximum && v > maximum->number());
+    bool outside = beyond || value < atValuePrecision(minimum) || (maximum && value > atValuePrecision(*maximum));
     if (outside) {
         std::string message =
             maximum ? fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...<=+)"),

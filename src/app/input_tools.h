@@ -37,8 +37,8 @@ void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform
 // the box emptied; either way the focus returns to the box and the result is
 // 0. An accepted value is written back in the general number format and the
 // result is -1. A value beyond the single-precision range counts as out of
-// range. The bounds and the default are compared and shown as passed
-// (single or double).
+// range. The value is compared with the bounds rounded to single precision,
+// so a bound typed exactly is inside; they are shown as passed.
 int16_t ValidateMinTextBox(platform::TextBox& box, const runtime::Value& minimum,
                            const runtime::Value& defaultValue);
 int16_t ValidateMinTextBox(platform::ComboBox& box, const runtime::Value& minimum,

@@ -151,17 +151,27 @@ TEST(ValidateMinTextBox, ValueBeyondSingleRangeIsRefusedNotOverflowed) {
     EXPECT_EQ(ValidateMinTextBox(box, 200, 300), 0);
 }
 
-TEST(ValidateRangeTextBox, SingleValueIsComparedWithBoundsAsPassed) {
+TEST(ValidateRangeTextBox, TypedBoundIsInsideWhateverPrecisionTheBoundHas) {
     HeadlessPlatform ui;
+    ui.setStrict(true);
     platform::Form f(ui, "frmRange", "", 3000, 3000);
     platform::TextBox box(f, "txtKerroin", {0, 0, 800, 285});
-    // 0.1 as a single is 0.100000001490116..., above the double 0.1 but
-    // equal to the single 0.1.
+    // The single 0.1 is 0.100000001490116..., above the double 0.1; the
+    // single 0.9 is 0.899999976158..., below the double 0.9. Typed exactly,
+    // each is on its bound, not outside it.
     box.setText("0.1");
     EXPECT_EQ(ValidateRangeTextBox(box, 0, Value(0.1f), 0), -1);
     box.setText("0.1");
-    expectValidationMessage(ui, "Syöte 0.1 ei arvoalueella (0<=...<=0.1)");
-    EXPECT_EQ(ValidateRangeTextBox(box, 0, 0.1, 0), 0);
+    EXPECT_EQ(ValidateRangeTextBox(box, 0, 0.1, 0), -1);
+    box.setText("0.9");
+    EXPECT_EQ(ValidateRangeTextBox(box, 0.9, 1.4, 1.2), -1);
+    box.setText("1.2");
+    EXPECT_EQ(ValidateRangeTextBox(box, 0.8, 1.2, 1.0), -1);
+    // The next single beyond the bound is outside.
+    box.setText("0.8999999");
+    expectValidationMessage(ui, "Syöte 0.8999999 ei arvoalueella (0.9<=...<=1.4)");
+    EXPECT_EQ(ValidateRangeTextBox(box, 0.9, 1.4, 1.2), 0);
+    ui.verify();
 }
 
 TEST(FilterNumericKeyPress, CommaBecomesPointLettersBeepAndPasteIsNotFiltered) {
