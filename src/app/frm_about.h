@@ -48,7 +48,8 @@ public:
                      "sekä standardi EN 1992-1-1 (eurokoodi 2) kansallisine liitteineen."};
     Label lblTekijatOtsikko{*this, "lblTekijatOtsikko", {6240, 3000, 5400, 255}, "Ohjelman tekijät:"};
     Label lblTekijat{*this, "lblTekijat", {6240, 3300, 5400, 1020},
-                     "Laskentaosan ja käyttöliittymän ovat laatineet ohjelman tekijät."};
+                     "Laskentaosan ja käyttöliittymän ovat laatineet ohjelman tekijät. Yhden palkkiperheen "
+                     "laskenta on laadittu yhdessä toisen tekijän kanssa."};
     Label lblEhdot{*this, "lblEhdot", {480, 4560, 10836, 540},
                    "Ohjelman käyttäjän tulee hallita edellä mainitun suunnitteluohjeen mukainen mitoitusmenetelmä "
                    "ja sen soveltamisalue."};
