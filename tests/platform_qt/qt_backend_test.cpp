@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -321,6 +322,49 @@ TEST_F(QtBackend, MenuShortcutAndCaptionChanges) {
     EXPECT_EQ(widget<QPushButton>(f.cmdOK)->text(), "Sulje");
     f.fraValinta.setEnabled(false);
     EXPECT_FALSE(widget<QRadioButton>(f.optA)->isEnabled()) << "a disabled frame disables what it holds";
+    f.unload();
+}
+
+// A report viewer's shape: a multi-line box whose caret code moves.
+class frmTeksti : public Form {
+public:
+    explicit frmTeksti(Platform& p) : Form(p, "frmTeksti", "Tulokset", 6000, 4000) {
+        Text.setMultiLine(true);
+        cmdLoppuun.onClick = [this] { Text.setSelStart(Text.length()); };
+    }
+    TextBox Text{*this, "Text", {120, 120, 5700, 3000}};
+    TextBox txtMuu{*this, "txtMuu", {120, 3240, 1200, 285}};
+    CommandButton cmdLoppuun{*this, "cmdLoppuun", {1440, 3240, 1215, 375}, "&Loppuun"};
+};
+
+TEST_F(QtBackend, TypingIntoBoxesKeepsTheCaretWhereTheUserPutIt) {
+    frmTeksti f(ui);
+    f.Text.setText("       a\r\n       b\r\n");
+    showAndActivate(f);
+    auto* plain = widget<QPlainTextEdit>(f.Text);
+    ASSERT_NE(plain, nullptr);
+    plain->setFocus();
+    QTextCursor cursor = plain->textCursor();
+    cursor.setPosition(0);
+    plain->setTextCursor(cursor);
+    QTest::keyClicks(plain, "xyz");
+    EXPECT_EQ(f.Text.text(), "xyz       a\r\n       b\r\n") << "each key goes after the one before";
+    EXPECT_EQ(f.Text.selStart(), 3);
+
+    // A caret set by code counts CR LF as two characters; the widget shows one.
+    f.Text.setSelStart(13);  // the start of the second line
+    EXPECT_EQ(plain->textCursor().position(), 12);
+    QTest::mouseClick(widget<QPushButton>(f.cmdLoppuun), Qt::LeftButton);
+    EXPECT_EQ(plain->textCursor().position(), plain->toPlainText().size());
+
+    auto* edit = widget<QLineEdit>(f.txtMuu);
+    edit->setFocus();
+    QTest::keyClicks(edit, "12");
+    edit->setCursorPosition(1);
+    QTest::keyClick(edit, '5');
+    EXPECT_EQ(f.txtMuu.text(), "152");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    EXPECT_EQ(f.txtMuu.selStart(), 2) << "the control knows where the user's caret is, as headless";
     f.unload();
 }
 

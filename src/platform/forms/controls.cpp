@@ -93,12 +93,19 @@ int TextBox::length() const { return utf8::length(text_); }
 void TextBox::setSelStart(int s) {
     selStart_ = std::clamp(s, 0, length());
     selLength_ = 0;
+    ++caretMoves_;
     changed();
 }
 
 void TextBox::setSelLength(int n) {
     selLength_ = std::clamp(n, 0, length() - selStart_);
+    ++caretMoves_;
     changed();
+}
+
+void TextBox::followUserCaret(int selStart, int selLength) {
+    selStart_ = std::clamp(selStart, 0, length());
+    selLength_ = std::clamp(selLength, 0, length() - selStart_);
 }
 
 void TextBox::replaceSelection(const std::string& t) {
@@ -111,6 +118,7 @@ void TextBox::replaceSelection(const std::string& t) {
     text_ = next;
     selStart_ = caret;
     selLength_ = 0;
+    ++caretMoves_;
     changed();
     fireChange();
 }

@@ -60,6 +60,11 @@ public:
     // Replaces the selection by t (as typing or pasting does); the caret
     // goes after the inserted text.
     void replaceSelection(const std::string& t);
+    // Counts the caret moves made through the setters above, so that a
+    // backend moves its widget's caret only when the program moved it.
+    unsigned caretMoves() const { return caretMoves_; }
+    // The user moved the caret in the widget: no event, no caret move back.
+    void followUserCaret(int selStart, int selLength);
     // Removes the character before the caret (or the selection).
     void backspace();
     int length() const;
@@ -72,6 +77,7 @@ private:
     Alignment alignment_ = Alignment::Left;
     int selStart_ = 0;
     int selLength_ = 0;
+    unsigned caretMoves_ = 0;
 };
 
 enum class ComboStyle { DropDownCombo, DropDownList };

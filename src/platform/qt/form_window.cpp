@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/forms/utf8.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_widgets.h"
 #include "runtime/errors.h"
@@ -59,6 +60,23 @@ std::string fromWidgetText(const QString& q) {
     s.replace("\r\n", "\n");
     s.replace("\n", "\r\n");
     return utf8(s);
+}
+
+// Carets: the control counts characters of its text, where a multi-line
+// box keeps CR LF (two characters) and its widget shows one line feed.
+int widgetCaret(const std::string& text, int caret, bool multiLine) {
+    if (!multiLine) return caret;
+    std::size_t end = utf8::offsetOf(text, caret);
+    int collapsed = 0;
+    for (std::size_t i = 0; i < end && i + 1 < text.size(); ++i)
+        if (text[i] == '\r' && text[i + 1] == '\n') ++collapsed;
+    return caret - collapsed;
+}
+
+int controlCaret(const QString& widgetText, int caret, bool multiLine) {
+    QString before = widgetText.left(caret);
+    int n = static_cast<int>(before.toUcs4().size());
+    return multiLine ? n + static_cast<int>(before.count('\n')) : n;
 }
 
 // Key codes of KeyDown / KeyUp for the keys the windows look at.
@@ -208,14 +226,28 @@ QWidget* FormWindow::create(Control* c) {
         if (box->multiLine()) {
             auto* edit = new QPlainTextEdit(parent);
             connect(edit, &QPlainTextEdit::textChanged, this, [this, box, edit] {
-                if (form_ && !syncing_) box->setText(fromWidgetText(edit->toPlainText()));
+                if (!form_ || syncing_) return;
+                box->setText(fromWidgetText(edit->toPlainText()));
+                followCaret(box, edit);
             });
+            auto follow = [this, box, edit] {
+                if (form_ && !syncing_) followCaret(box, edit);
+            };
+            connect(edit, &QPlainTextEdit::cursorPositionChanged, this, follow);
+            connect(edit, &QPlainTextEdit::selectionChanged, this, follow);
             w = edit;
         } else {
             auto* edit = new QLineEdit(parent);
-            connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& t) {
-                if (form_) box->setText(utf8(t));
+            connect(edit, &QLineEdit::textEdited, this, [this, box, edit](const QString& t) {
+                if (!form_) return;
+                box->setText(utf8(t));
+                followCaret(box, edit);
             });
+            auto follow = [this, box, edit] {
+                if (form_ && !syncing_) followCaret(box, edit);
+            };
+            connect(edit, &QLineEdit::cursorPositionChanged, this, follow);
+            connect(edit, &QLineEdit::selectionChanged, this, follow);
             w = edit;
         }
         break;
@@ -385,25 +417,41 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
     }
     case ControlKind::TextBox: {
         auto* box = static_cast<TextBox*>(c);
+        // The widget's caret moves only when the program moved the control's
+        // caret or replaced the text: a user's edit leaves it where it is.
+        auto caretSynced = caretMoves_.find(c);
+        bool moveCaret = caretSynced == caretMoves_.end() || caretSynced->second != box->caretMoves();
+        caretMoves_[c] = box->caretMoves();
+        bool multiLine = dynamic_cast<QPlainTextEdit*>(w) != nullptr;
+        int start = widgetCaret(box->text(), box->selStart(), multiLine);
+        int end = widgetCaret(box->text(), box->selStart() + box->selLength(), multiLine);
         if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
             QString t = qs(box->text());
-            if (edit->text() != t) edit->setText(t);
+            // Setting the maximum length resets the widget's text and caret.
+            int maxLength = box->maxLength() > 0 ? box->maxLength() : 32767;
+            if (edit->maxLength() != maxLength) edit->setMaxLength(maxLength);
+            if (edit->text() != t) {
+                edit->setText(t);
+                moveCaret = true;
+            }
             edit->setReadOnly(box->locked());
-            edit->setMaxLength(box->maxLength() > 0 ? box->maxLength() : 32767);
             edit->setAlignment(toQt(box->alignment()));
-            if (!edit->hasFocus()) edit->setCursorPosition(box->selStart());
+            if (moveCaret) {
+                if (end > start) edit->setSelection(start, end - start);
+                else edit->setCursorPosition(start);
+            }
         } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) {
             QString t = toWidgetText(box->text());
-            if (edit->toPlainText() != t) edit->setPlainText(t);
+            if (edit->toPlainText() != t) {
+                edit->setPlainText(t);
+                moveCaret = true;
+            }
             edit->setReadOnly(box->locked());
-            // The caret: the control counts CR LF as two characters.
-            std::string before = box->text().substr(0, std::min(box->text().size(),
-                                                                 static_cast<std::size_t>(box->selStart() * 4)));
-            int pos = box->selStart() - static_cast<int>(std::count(before.begin(), before.end(), '\r'));
-            QTextCursor cursor = edit->textCursor();
-            pos = std::clamp(pos, 0, static_cast<int>(edit->toPlainText().size()));
-            if (cursor.position() != pos) {
-                cursor.setPosition(pos);
+            if (moveCaret) {
+                int size = static_cast<int>(t.size());
+                QTextCursor cursor = edit->textCursor();
+                cursor.setPosition(std::clamp(start, 0, size));
+                if (end > start) cursor.setPosition(std::clamp(end, 0, size), QTextCursor::KeepAnchor);
                 edit->setTextCursor(cursor);
             }
         }
@@ -497,6 +545,27 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
     case ControlKind::Shape: w->update(); break;
     case ControlKind::Menu: break;
     }
+}
+
+void FormWindow::followCaret(TextBox* box, QWidget* w) {
+    int start = 0;
+    int end = 0;
+    bool multiLine = false;
+    QString text;
+    if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+        text = edit->text();
+        start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        end = edit->hasSelectedText() ? edit->selectionEnd() : start;
+    } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) {
+        text = edit->toPlainText();
+        multiLine = true;
+        start = edit->textCursor().selectionStart();
+        end = edit->textCursor().selectionEnd();
+    } else {
+        return;
+    }
+    int from = controlCaret(text, start, multiLine);
+    box->followUserCaret(from, controlCaret(text, end, multiLine) - from);
 }
 
 void FormWindow::syncFocus() {

@@ -51,6 +51,8 @@ private:
     void syncWidget(Control* c, QWidget* w);
     void syncForm();
     void userClicked(Control* c);
+    // Tells the box where the user's caret and selection are in its widget.
+    void followCaret(TextBox* box, QWidget* w);
     bool handleKeyPress(Control* c, QWidget* w, QKeyEvent* e);
 
     QtPlatform& platform_;
@@ -60,6 +62,7 @@ private:
     std::map<const Control*, QWidget*> widgets_;
     std::map<const Control*, QAction*> actions_;
     std::map<const QWidget*, Control*> controls_;
+    std::map<const Control*, unsigned> caretMoves_;  // of each box, as last shown
     int syncing_ = 0;
 };
 
