@@ -277,6 +277,14 @@ TEST(FormLifeCycle, ModalFormWithoutDriverOrLeftOpenFailsTheTest) {
     EXPECT_THROW(f.showModal(), HeadlessFailure);
     frmTest g(ui);
     EXPECT_THROW(ui.showModal(g, [] {}), HeadlessFailure);
+    // A form that unloads itself while loading never opens: the driver, and
+    // every check in it, would not run.
+    frmTest h(ui);
+    h.onLoad = [&] { h.unload(); };
+    EXPECT_THROW(ui.showModal(h, [] {}), HeadlessFailure);
+    h.onLoad = nullptr;
+    ui.showModal(h, [&] { ui.click(h.cmdOK); });
+    EXPECT_EQ(h.log.back(), "cmdOK.Click") << "the driver of the failed show was not kept for this one";
 }
 
 TEST(Messages, ScriptedBoxesAreCheckedInOrderAndAnswered) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <regex>
 
 #include "platform/forms/utf8.h"
@@ -184,8 +185,15 @@ void HeadlessPlatform::onModal(const std::string& formName, std::function<void(F
 }
 
 void HeadlessPlatform::showModal(Form& form, std::function<void()> driver) {
-    drivers_.emplace_front(form.name(), [d = std::move(driver)](Form&) { d(); });
+    auto ran = std::make_shared<bool>(false);
+    drivers_.emplace_front(form.name(), [d = std::move(driver), ran](Form&) {
+        *ran = true;
+        d();
+    });
     form.showModal();
+    if (*ran) return;
+    drivers_.pop_front();  // still the first: only this call puts drivers in front
+    fail("form " + form.name() + " was not shown, so its driver did not run");
 }
 
 void HeadlessPlatform::showForm(Form& form, bool modal) {
