@@ -244,6 +244,39 @@ TEST(FormKeys, KeyPressMayChangeOrSwallowTheKeyButPasteIsNotFiltered) {
     });
 }
 
+TEST(FormKeys, AKeyThatClosesTheWindowGoesNoFurtherAndEnterBreaksAMultiLineBoxWithoutDefaultButton) {
+    HeadlessPlatform ui;
+    frmTest f(ui);
+    int keyPresses = 0;
+    f.txtToka.onKeyDown = [&](int& keyCode, int) {
+        if (keyCode == 'Q') f.unload();
+    };
+    f.txtToka.onKeyPress = [&](int&) { ++keyPresses; };
+    ui.showModal(f, [&] { ui.type(f.txtToka, "aq"); });
+    EXPECT_EQ(keyPresses, 1) << "the key that closed the window in KeyDown reaches no KeyPress";
+    EXPECT_EQ(f.txtToka.text(), "a");
+
+    // With a default button Enter presses it; without one it breaks the line.
+    frmTest g(ui);
+    g.txtToka.setMultiLine(true);
+    ui.showModal(g, [&] {
+        ui.type(g.txtToka, "a");
+        g.log.clear();
+        ui.pressEnter();
+    });
+    EXPECT_EQ(g.log, std::vector<std::string>{"cmdOK.Click"});
+    frmTest h(ui);
+    h.txtToka.setMultiLine(true);
+    h.cmdOK.setDefault(false);
+    ui.showModal(h, [&] {
+        ui.type(h.txtToka, "a");
+        ui.pressEnter();
+        ui.type(h.txtToka, "b");
+        h.unload();
+    });
+    EXPECT_EQ(h.txtToka.text(), "a\r\nb");
+}
+
 TEST(FormLifeCycle, ModalShowReturnsWhenHiddenAndFrameCloseCanBeCancelled) {
     HeadlessPlatform ui;
     frmTest f(ui);

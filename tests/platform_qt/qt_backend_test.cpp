@@ -368,6 +368,23 @@ TEST_F(QtBackend, TypingIntoBoxesKeepsTheCaretWhereTheUserPutIt) {
     f.unload();
 }
 
+TEST_F(QtBackend, EnterInAMultiLineBoxPressesTheDefaultButtonElseBreaksTheLine) {
+    frmTeksti f(ui);
+    int clicks = 0;
+    f.cmdLoppuun.onClick = [&] { ++clicks; };
+    showAndActivate(f);
+    auto* plain = widget<QPlainTextEdit>(f.Text);
+    plain->setFocus();
+    QTest::keyClicks(plain, "a");
+    QTest::keyClick(plain, Qt::Key_Return);
+    EXPECT_EQ(f.Text.text(), "a\r\n") << "no default button: a new line";
+    f.cmdLoppuun.setDefault(true);
+    QTest::keyClick(plain, Qt::Key_Return);
+    EXPECT_EQ(f.Text.text(), "a\r\n");
+    EXPECT_EQ(clicks, 1);
+    f.unload();
+}
+
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     Font serif{"MS Serif", 6.75};
     Font courier{"Courier New", 10};

@@ -245,12 +245,15 @@ void HeadlessPlatform::keyPress(Control& target, int key) {
     Form& form = target.form();
     int code = key < 128 ? std::toupper(key) : key;
     form.userKeyDown(&target, code, 0);
+    if (!form.isLoaded()) return;  // the key closed the window
     key = form.userKeyPress(target, key);
     if (key != 0 && form.isLoaded()) {
         if (target.kind() == ControlKind::TextBox) {
             auto& box = static_cast<TextBox&>(target);
             if (key == Keys::Backspace) {
                 if (!box.locked()) box.backspace();
+            } else if (key == Keys::Enter && box.multiLine()) {
+                if (!box.locked()) box.replaceSelection("\r\n");
             } else if (key >= 32 && !box.locked()) {
                 box.replaceSelection(utf8::encode(static_cast<char32_t>(key)));
             }

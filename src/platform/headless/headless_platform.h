@@ -145,8 +145,10 @@ public:
     void selectItem(ComboBox& combo, int index);
     void spinUp(VScrollBar& bar);
     void spinDown(VScrollBar& bar);
-    // Enter: a focused button is pressed, else the default button; the focus
-    // does not move, so no LostFocus runs.
+    // Enter: a focused button is pressed, else the default button (also from
+    // a multi-line box); the focus does not move, so no LostFocus runs.
+    // Without a default button the key goes to the focused control, and a
+    // multi-line box breaks the line.
     void pressEnter();
     // Esc: the cancel button, else KeyDown / KeyPress / KeyUp of 27.
     void pressEscape();

@@ -601,8 +601,9 @@ void FormWindow::userClicked(Control* c) {
 bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;
     bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    bool multiLine = c->kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->multiLine();
-    if (enter && !multiLine) {
+    // Enter presses the focused or the default button, also from a
+    // multi-line box; only without a default button does it break a line.
+    if (enter) {
         if (c->kind() == ControlKind::CommandButton) {
             userClicked(c);
             return true;
