@@ -385,6 +385,28 @@ TEST_F(QtBackend, EnterInAMultiLineBoxPressesTheDefaultButtonElseBreaksTheLine) 
     f.unload();
 }
 
+TEST_F(QtBackend, ClickingASpinTakesTheFocusAsInTheHeadlessBackend) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    widget<QLineEdit>(f.txtArvo)->setFocus();
+    QApplication::processEvents();
+    f.log.clear();
+    QScrollBar* bar = widget<QScrollBar>(f.vsbLkm);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));  // the down arrow
+    EXPECT_EQ(f.log, std::vector<std::string>{"txtArvo.LostFocus"});
+    EXPECT_EQ(f.activeControl(), &f.vsbLkm);
+    EXPECT_EQ(f.vsbLkm.value(), 2) << "the down arrow moves towards the bottom, 0";
+
+    // A LostFocus handler that puts the focus back keeps the spin where it was.
+    f.txtArvo.onLostFocus = [&] { f.txtArvo.setFocus(); };
+    f.txtArvo.setFocus();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));
+    EXPECT_EQ(f.activeControl(), &f.txtArvo);
+    EXPECT_EQ(f.vsbLkm.value(), 2);
+    EXPECT_EQ(bar->value(), 8);
+    f.unload();
+}
+
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     Font serif{"MS Serif", 6.75};
     Font courier{"Courier New", 10};

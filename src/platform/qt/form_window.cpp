@@ -301,9 +301,14 @@ QWidget* FormWindow::create(Control* c) {
     case ControlKind::Image: w = new QLabel(parent); break;
     case ControlKind::VScrollBar: {
         auto* bar = new QScrollBar(Qt::Vertical, parent);
+        bar->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, as on a box or button
         auto* v = static_cast<VScrollBar*>(c);
         connect(bar, &QScrollBar::valueChanged, this, [this, v](int q) {
             if (!form_ || syncing_) return;
+            if (refused == v) {  // the focus was put back: the click is lost
+                sync(v);
+                return;
+            }
             v->setValue(v->min() <= v->max() ? v->min() + q : v->min() - q);
         });
         w = bar;
