@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +23,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/qt/qt_platform.h"
+#include "runtime/errors.h"
 
 namespace quorvel::platform {
 namespace {
@@ -405,6 +408,40 @@ TEST_F(QtBackend, ClickingASpinTakesTheFocusAsInTheHeadlessBackend) {
     EXPECT_EQ(f.vsbLkm.value(), 2);
     EXPECT_EQ(bar->value(), 8);
     f.unload();
+}
+
+// An error that no handler traps must not unwind through Qt's event
+// dispatch (which cannot carry it): the program names it and ends.
+TEST_F(QtBackend, AnUntrappedErrorInAHandlerEndsTheProgramWithAMessage) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto closeTheMessage = [] {
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                std::fprintf(stderr, "message: %s\n", qPrintable(box->text()));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+    };
+    EXPECT_EXIT(
+        {
+            frmKaikki f(ui);
+            f.cmdUusi.onClick = [] { throw runtime::RunTimeError(runtime::ErrOverflow); };
+            showAndActivate(f);
+            closeTheMessage();
+            QTest::keyClick(ui.windowOf(f), Qt::Key_N, Qt::ControlModifier);
+        },
+        ::testing::ExitedWithCode(1), "message: .*6");
+    EXPECT_EXIT(
+        {
+            frmKaikki f(ui);
+            f.txtArvo.onLostFocus = [] { throw runtime::RunTimeError(runtime::ErrDivisionByZero); };
+            showAndActivate(f);
+            widget<QLineEdit>(f.txtArvo)->setFocus();
+            QApplication::processEvents();
+            closeTheMessage();
+            QTest::mouseClick(widget<QPushButton>(f.cmdOK), Qt::LeftButton);
+        },
+        ::testing::ExitedWithCode(1), "message: .*11");
 }
 
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {

@@ -206,7 +206,7 @@ QAction* FormWindow::createMenu(Menu* m) {
     if (!m->shortcut().empty()) action->setShortcut(QKeySequence(qs(m->shortcut())));
     if (!hasItems && !m->isSeparator())
         connect(action, &QAction::triggered, this, [this, m] {
-            if (form_) m->fireClick();
+            if (form_) platform_.run([&] { m->fireClick(); });
         });
     actions_[m] = action;
     return action;
@@ -227,8 +227,8 @@ QWidget* FormWindow::create(Control* c) {
             auto* edit = new QPlainTextEdit(parent);
             connect(edit, &QPlainTextEdit::textChanged, this, [this, box, edit] {
                 if (!form_ || syncing_) return;
-                box->setText(fromWidgetText(edit->toPlainText()));
-                followCaret(box, edit);
+                platform_.run([&] { box->setText(fromWidgetText(edit->toPlainText())); });
+                if (form_) followCaret(box, edit);
             });
             auto follow = [this, box, edit] {
                 if (form_ && !syncing_) followCaret(box, edit);
@@ -240,8 +240,8 @@ QWidget* FormWindow::create(Control* c) {
             auto* edit = new QLineEdit(parent);
             connect(edit, &QLineEdit::textEdited, this, [this, box, edit](const QString& t) {
                 if (!form_) return;
-                box->setText(utf8(t));
-                followCaret(box, edit);
+                platform_.run([&] { box->setText(utf8(t)); });
+                if (form_) followCaret(box, edit);
             });
             auto follow = [this, box, edit] {
                 if (form_ && !syncing_) followCaret(box, edit);
@@ -257,11 +257,11 @@ QWidget* FormWindow::create(Control* c) {
         auto* qc = new QComboBox(parent);
         qc->setEditable(combo->style() == ComboStyle::DropDownCombo);
         connect(qc, &QComboBox::activated, this, [this, combo](int i) {
-            if (form_ && i >= 0 && i < combo->listCount()) combo->setListIndex(i);
+            if (form_ && i >= 0 && i < combo->listCount()) platform_.run([&] { combo->setListIndex(i); });
         });
         if (QLineEdit* edit = qc->lineEdit()) {
             connect(edit, &QLineEdit::textEdited, this, [this, combo](const QString& t) {
-                if (form_) combo->setText(utf8(t));
+                if (form_) platform_.run([&] { combo->setText(utf8(t)); });
             });
             edit->installEventFilter(this);
             controls_[edit] = c;
@@ -309,7 +309,7 @@ QWidget* FormWindow::create(Control* c) {
                 sync(v);
                 return;
             }
-            v->setValue(v->min() <= v->max() ? v->min() + q : v->min() - q);
+            platform_.run([&] { v->setValue(v->min() <= v->max() ? v->min() + q : v->min() - q); });
         });
         w = bar;
         break;
@@ -581,6 +581,10 @@ void FormWindow::syncFocus() {
 }
 
 void FormWindow::userClicked(Control* c) {
+    platform_.run([&] { userClick(c); });
+}
+
+void FormWindow::userClick(Control* c) {
     if (!form_) return;
     Form* form = form_;
     if (refused == c) {
@@ -589,10 +593,7 @@ void FormWindow::userClicked(Control* c) {
         return;
     }
     if (c->canHoldFocus() && form->activeControl() != c) {
-        try {
-            if (c->canTakeFocus()) form->setFocus(*c);
-        } catch (const runtime::RunTimeError&) {
-        }
+        if (c->canTakeFocus()) form->setFocus(*c);
         if (!form_) return;
         if (form->activeControl() != c) {  // the focus was put back: the click is lost
             sync(c);
@@ -663,6 +664,12 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    bool handled = false;
+    if (form_) platform_.run([&] { handled = filterEvent(watched, e); });
+    return handled;
+}
+
+bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
     if (!form_) return false;
     auto* w = qobject_cast<QWidget*>(watched);
     if (watched == client_) {
@@ -704,7 +711,9 @@ void FormWindow::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    if (form_->closeByFrame()) e->accept();
+    bool closed = false;
+    platform_.run([&] { closed = form_->closeByFrame(); });
+    if (closed) e->accept();
     else e->ignore();
 }
 

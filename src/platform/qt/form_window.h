@@ -51,6 +51,8 @@ private:
     void syncWidget(Control* c, QWidget* w);
     void syncForm();
     void userClicked(Control* c);
+    void userClick(Control* c);
+    bool filterEvent(QObject* watched, QEvent* e);
     // Tells the box where the user's caret and selection are in its widget.
     void followCaret(TextBox* box, QWidget* w);
     bool handleKeyPress(Control* c, QWidget* w, QKeyEvent* e);

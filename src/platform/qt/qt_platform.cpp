@@ -234,6 +234,15 @@ char QtPlatform::decimalMark() const {
 
 void QtPlatform::endProgram() { std::exit(0); }
 
+void QtPlatform::untrapped(const std::exception& e) {
+    std::string text = e.what();
+    if (auto* error = dynamic_cast<const runtime::RunTimeError*>(&e))
+        text = "Run-time error " + std::to_string(error->number()) + ":\r\n\r\n" +
+               runtime::errorDescription(error->number());
+    messageBox(text, Buttons::Ok, Icon::Critical, applicationTitle());
+    std::exit(1);
+}
+
 int QtPlatform::textWidthPixels(const Font& font, const std::string& text) const {
     return QFontMetrics(mapFont(font)).horizontalAdvance(qs(text));
 }
@@ -313,10 +322,7 @@ void QtPlatform::onApplicationFocusChanged(QWidget* now) {
         if (!c || !window->form()) continue;
         if (!c->canTakeFocus()) return;
         Form* f = window->form();
-        try {
-            f->setFocus(*c);
-        } catch (const runtime::RunTimeError&) {
-        }
+        run([&] { f->setFocus(*c); });
         auto still = windows_.find(f);
         if (still != windows_.end()) still->second->refused = f->activeControl() == c ? nullptr : c;
         return;

@@ -5,6 +5,7 @@
 // QApplication must exist before the platform is made.
 
 #include <QMetaObject>
+#include <exception>
 #include <map>
 #include <memory>
 
@@ -56,6 +57,19 @@ public:
     // While a dialog of the platform is open, focus moves of the windows
     // beneath it are not passed on to their forms.
     bool inDialog() const { return dialogDepth_ > 0; }
+
+    // Runs the program's code for an event of Qt. An error that no handler
+    // trapped cannot unwind through Qt's event dispatch: it is named in a
+    // message and the program ends.
+    template <typename F>
+    void run(F&& f) {
+        try {
+            f();
+        } catch (const std::exception& e) {
+            untrapped(e);
+        }
+    }
+    [[noreturn]] void untrapped(const std::exception& e);
 
 private:
     class DialogScope;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/qt_platform.h"
+
 namespace quorvel::platform::qt {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -103,7 +105,8 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e) {
-    if (box_ && e->button() == Qt::LeftButton && box_->isEffectivelyEnabled()) box_->fireClick();
+    if (box_ && e->button() == Qt::LeftButton && box_->isEffectivelyEnabled())
+        static_cast<QtPlatform&>(box_->platform()).run([&] { box_->fireClick(); });
 }
 
 // --- GraphicWidget ---
