@@ -395,6 +395,13 @@ TEST(ControlArrays, ElementsByNumberAndMenus) {
     EXPECT_EQ(label51(1).left(), 4000);
     EXPECT_EQ(f.findControl("label51", 1), &label51(1));
     EXPECT_THROW(label51(2), runtime::RunTimeError);
+    // Loading an element that is there already is an error; replacing it
+    // would pull the control from under a window that shows it.
+    Label& first = label51(0);
+    EXPECT_THROW(label51.add(0, f, "label51", Place{}, "x"), runtime::RunTimeError);
+    EXPECT_EQ(&label51(0), &first);
+    EXPECT_EQ(first.caption(), "Pistekuorma #");
+    EXPECT_EQ(f.controls().size(), 2u);
 
     Menu mnuMain(f, "mnuMain", "&Tiedosto");
     Menu cmdUusi(f, "cmdUusi", "Uusi", &mnuMain, "Ctrl+N");

@@ -12,6 +12,7 @@ namespace quorvel::platform {
 namespace {
 constexpr int ErrInvalidPropertyValue = 380;
 constexpr int ErrPropertyReadOnly = 383;
+constexpr int ErrObjectAlreadyLoaded = 360;
 
 bool equalIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() &&
@@ -22,6 +23,8 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 void raiseMissingArrayElement() { throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange); }
+
+void raiseArrayElementLoaded() { throw runtime::RunTimeError(ErrObjectAlreadyLoaded); }
 
 // --- Label ---
 

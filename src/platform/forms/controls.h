@@ -280,13 +280,17 @@ private:
     bool checked_ = false;
 };
 
+[[noreturn]] void raiseArrayElementLoaded();
+
 // A control array: elements of one kind under one name, addressed by
 // their element numbers (not necessarily from 0 or contiguous).
 template <typename T>
 class ControlArray {
 public:
+    // Raises error 360 when the element is there already.
     template <typename... Args>
     T& add(int index, Form& form, const std::string& name, Args&&... args) {
+        if (contains(index)) raiseArrayElementLoaded();
         auto c = std::make_unique<T>(form, name, std::forward<Args>(args)...);
         c->setIndex(index);
         T& ref = *c;
