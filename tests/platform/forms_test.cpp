@@ -182,6 +182,22 @@ TEST(FormFocus, TabMovesFocusAndLostFocusHandlerCanPutItBack) {
     EXPECT_FALSE(f.isLoaded());
 }
 
+TEST(FormFocus, ALostFocusHandlerThatClosesTheWindowEndsTheFocusMove) {
+    HeadlessPlatform ui;
+    frmTest f(ui);
+    f.txtEka.onLostFocus = [&] {
+        f.log.push_back("txtEka.LostFocus");
+        f.unload();
+    };
+    ui.showModal(f, [&] {
+        f.txtEka.setFocus();
+        f.log.clear();
+        ui.tab();
+    });
+    EXPECT_EQ(f.log, std::vector<std::string>{"txtEka.LostFocus"}) << "no GotFocus in a closed window";
+    EXPECT_EQ(f.activeControl(), nullptr);
+}
+
 TEST(FormFocus, EnterPressesTheDefaultButtonWithoutLostFocusAndEscTheCancelButton) {
     HeadlessPlatform ui;
     frmTest f(ui);

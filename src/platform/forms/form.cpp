@@ -190,6 +190,7 @@ void Form::setFocus(Control& c) {
     Control* old = active_;
     Control* target = &c;
     if (old) {
+        bool wasLoaded = loaded_;
         inLostFocus_ = true;
         focusRequestedInLostFocus_ = nullptr;
         try {
@@ -199,6 +200,10 @@ void Form::setFocus(Control& c) {
             throw;
         }
         inLostFocus_ = false;
+        if (wasLoaded && !loaded_) {  // the handler closed the window
+            focusRequestedInLostFocus_ = nullptr;
+            return;
+        }
         if (focusRequestedInLostFocus_) target = focusRequestedInLostFocus_;
         focusRequestedInLostFocus_ = nullptr;
     }
