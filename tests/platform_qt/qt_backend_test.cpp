@@ -444,6 +444,25 @@ TEST_F(QtBackend, AnUntrappedErrorInAHandlerEndsTheProgramWithAMessage) {
         ::testing::ExitedWithCode(1), "message: .*11");
 }
 
+TEST_F(QtBackend, TabSkipsWhatTheHeadlessTabSkips) {
+    frmKaikki f(ui);
+    f.txtMuu.setTabStop(false);
+    showAndActivate(f);
+    auto tabFrom = [&](Control& c) {
+        f.setFocus(c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return f.activeControl();
+    };
+    EXPECT_EQ(tabFrom(f.txtArvo), &f.cboLuokka) << "a control without a tab stop is skipped";
+    EXPECT_EQ(tabFrom(f.cboBetoni), &f.optA);
+    EXPECT_EQ(tabFrom(f.optA), &f.chkVaarnoitus) << "an option group is one stop, at its selected option";
+    f.optB.setValue(true);
+    EXPECT_EQ(tabFrom(f.cboBetoni), &f.optB);
+    QTest::mouseClick(widget<QRadioButton>(f.optA), Qt::LeftButton);
+    EXPECT_EQ(f.activeControl(), &f.optA) << "a click still reaches any option";
+    f.unload();
+}
+
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     Font serif{"MS Serif", 6.75};
     Font courier{"Courier New", 10};

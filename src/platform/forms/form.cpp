@@ -219,18 +219,8 @@ void Form::setFocus(Control& c) {
 
 Control* Form::nextInTabOrder(bool forward) const {
     std::vector<Control*> order;
-    for (Control* c : controls_) {
-        if (!c->tabStop() || !c->canTakeFocus()) continue;
-        if (c->kind() == ControlKind::OptionButton && !static_cast<OptionButton*>(c)->value() && c != active_) {
-            // Tab reaches an option group through its selected option only.
-            bool groupHasSelection = std::any_of(controls_.begin(), controls_.end(), [&](const Control* o) {
-                return o->kind() == ControlKind::OptionButton && o->container() == c->container() &&
-                       static_cast<const OptionButton*>(o)->value() && o->canTakeFocus();
-            });
-            if (groupHasSelection) continue;
-        }
-        order.push_back(c);
-    }
+    for (Control* c : controls_)
+        if (c->canTakeFocus() && (c == active_ ? c->tabStop() : isTabStop(*c))) order.push_back(c);
     if (order.empty()) return nullptr;
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
@@ -238,6 +228,16 @@ Control* Form::nextInTabOrder(bool forward) const {
     if (it == order.end()) return forward ? order.front() : order.back();
     if (forward) return ++it == order.end() ? order.front() : *it;
     return it == order.begin() ? order.back() : *--it;
+}
+
+bool Form::isTabStop(const Control& c) const {
+    if (!c.tabStop()) return false;
+    if (c.kind() != ControlKind::OptionButton || static_cast<const OptionButton&>(c).value()) return true;
+    // Tab reaches an option group through its selected option only.
+    return std::none_of(controls_.begin(), controls_.end(), [&](const Control* o) {
+        return o->kind() == ControlKind::OptionButton && o->container() == c.container() &&
+               static_cast<const OptionButton*>(o)->value() && o->canTakeFocus();
+    });
 }
 
 CommandButton* Form::defaultButton() const {

@@ -80,6 +80,9 @@ public:
     // The next control after the focused one in tab order (forward or back),
     // or null.
     Control* nextInTabOrder(bool forward = true) const;
+    // Whether Tab stops at the control: it has a tab stop, and an option of
+    // a group with a selected option is reached only when it is the one.
+    bool isTabStop(const Control& c) const;
     CommandButton* defaultButton() const;
     CommandButton* cancelButton() const;
 

@@ -301,7 +301,6 @@ QWidget* FormWindow::create(Control* c) {
     case ControlKind::Image: w = new QLabel(parent); break;
     case ControlKind::VScrollBar: {
         auto* bar = new QScrollBar(Qt::Vertical, parent);
-        bar->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, as on a box or button
         auto* v = static_cast<VScrollBar*>(c);
         connect(bar, &QScrollBar::valueChanged, this, [this, v](int q) {
             if (!form_ || syncing_) return;
@@ -409,6 +408,7 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         pal.setColor(QPalette::Button, bg);
     }
     w->setPalette(pal);
+    applyFocusPolicy(c, w);
 
     switch (c->kind()) {
     case ControlKind::Label: {
@@ -484,6 +484,10 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         auto* b = static_cast<QRadioButton*>(w);
         b->setText(qs(c->caption()));
         b->setChecked(static_cast<OptionButton*>(c)->value());
+        // Which option of the group Tab stops at follows the selection.
+        for (Control* o : form_->controls())
+            if (o != c && o->kind() == ControlKind::OptionButton && o->container() == c->container())
+                if (QWidget* ow = widgetOf(o)) applyFocusPolicy(o, ow);
         break;
     }
     case ControlKind::CheckBox: {
@@ -571,6 +575,12 @@ void FormWindow::followCaret(TextBox* box, QWidget* w) {
     }
     int from = controlCaret(text, start, multiLine);
     box->followUserCaret(from, controlCaret(text, end, multiLine) - from);
+}
+
+void FormWindow::applyFocusPolicy(Control* c, QWidget* w) {
+    if (!c->canHoldFocus()) return;
+    Qt::FocusPolicy policy = form_->isTabStop(*c) ? Qt::StrongFocus : Qt::ClickFocus;
+    if (w->focusPolicy() != policy) w->setFocusPolicy(policy);
 }
 
 void FormWindow::syncFocus() {

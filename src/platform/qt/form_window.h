@@ -55,6 +55,9 @@ private:
     bool filterEvent(QObject* watched, QEvent* e);
     // Tells the box where the user's caret and selection are in its widget.
     void followCaret(TextBox* box, QWidget* w);
+    // Tab stops where the form's tab order stops; a click focuses any
+    // control that can hold the focus.
+    void applyFocusPolicy(Control* c, QWidget* w);
     bool handleKeyPress(Control* c, QWidget* w, QKeyEvent* e);
 
     QtPlatform& platform_;
