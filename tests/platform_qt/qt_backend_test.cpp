@@ -463,6 +463,25 @@ TEST_F(QtBackend, TabSkipsWhatTheHeadlessTabSkips) {
     f.unload();
 }
 
+TEST_F(QtBackend, AComboShowsWhatItsControlHoldsWhileTheUserTypes) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    QLineEdit* edit = widget<QComboBox>(f.cboBetoni)->lineEdit();
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, '3');
+    EXPECT_EQ(f.cboBetoni.text(), "3");
+    EXPECT_EQ(edit->text(), "3") << "no completion the control does not know of";
+    QTest::keyClick(edit, '2');
+    EXPECT_EQ(f.cboBetoni.text(), "32");
+    EXPECT_EQ(edit->text(), "32");
+    f.cmdOK.setDefault(false);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(widget<QComboBox>(f.cboBetoni)->count(), 2) << "Enter adds no item the control does not have";
+    f.unload();
+}
+
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     Font serif{"MS Serif", 6.75};
     Font courier{"Courier New", 10};

@@ -256,6 +256,10 @@ QWidget* FormWindow::create(Control* c) {
         auto* combo = static_cast<ComboBox*>(c);
         auto* qc = new QComboBox(parent);
         qc->setEditable(combo->style() == ComboStyle::DropDownCombo);
+        // The box holds what the user typed: no completion, and Enter adds no
+        // item of its own.
+        qc->setCompleter(nullptr);
+        qc->setInsertPolicy(QComboBox::NoInsert);
         connect(qc, &QComboBox::activated, this, [this, combo](int i) {
             if (form_ && i >= 0 && i < combo->listCount()) platform_.run([&] { combo->setListIndex(i); });
         });
