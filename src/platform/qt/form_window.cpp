@@ -258,7 +258,7 @@ QWidget* FormWindow::create(Control* c) {
         qc->setEditable(combo->style() == ComboStyle::DropDownCombo);
         // The box holds what the user typed: no completion, and Enter adds no
         // item of its own.
-        qc->setCompleter(nullptr);
+        if (qc->isEditable()) qc->setCompleter(nullptr);
         qc->setInsertPolicy(QComboBox::NoInsert);
         connect(qc, &QComboBox::activated, this, [this, combo](int i) {
             if (form_ && i >= 0 && i < combo->listCount()) platform_.run([&] { combo->setListIndex(i); });
