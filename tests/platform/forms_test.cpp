@@ -293,6 +293,21 @@ TEST(FormKeys, AKeyThatClosesTheWindowGoesNoFurtherAndEnterBreaksAMultiLineBoxWi
     EXPECT_EQ(h.txtToka.text(), "a\r\nb");
 }
 
+// KeyDown gets the key's code, not its character: the decimal mark is not
+// the Delete key (46) and the minus not Insert (45).
+TEST(FormKeys, KeyDownGetsKeyCodes) {
+    HeadlessPlatform ui;
+    frmTest f(ui);
+    std::vector<int> codes;
+    f.txtToka.onKeyDown = [&](int& keyCode, int) { codes.push_back(keyCode); };
+    ui.showModal(f, [&] {
+        ui.type(f.txtToka, "a7.,- ");
+        f.unload();
+    });
+    EXPECT_EQ(codes, (std::vector<int>{65, 55, 190, 188, 189, 32}));
+    EXPECT_EQ(f.txtToka.text(), "a7.,- ");
+}
+
 TEST(FormLifeCycle, ModalShowReturnsWhenHiddenAndFrameCloseCanBeCancelled) {
     HeadlessPlatform ui;
     frmTest f(ui);

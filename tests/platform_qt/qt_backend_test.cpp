@@ -482,6 +482,19 @@ TEST_F(QtBackend, AComboShowsWhatItsControlHoldsWhileTheUserTypes) {
     f.unload();
 }
 
+TEST_F(QtBackend, KeyDownGetsTheSameKeyCodesAsHeadless) {
+    frmKaikki f(ui);
+    std::vector<int> codes;
+    f.txtMuu.onKeyDown = [&](int& keyCode, int) { codes.push_back(keyCode); };
+    showAndActivate(f);
+    QLineEdit* edit = widget<QLineEdit>(f.txtMuu);
+    edit->setFocus();
+    QTest::keyClicks(edit, "a7.,- ");
+    EXPECT_EQ(codes, (std::vector<int>{65, 55, 190, 188, 189, 32}));
+    EXPECT_EQ(f.txtMuu.text(), "a7.,- ");
+    f.unload();
+}
+
 TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     Font serif{"MS Serif", 6.75};
     Font courier{"Courier New", 10};

@@ -5,6 +5,23 @@
 
 namespace quorvel::platform {
 
+int Keys::codeOfCharacter(char32_t c) {
+    if (c >= 'a' && c <= 'z') return static_cast<int>(c - 'a' + 'A');
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<int>(c);
+    switch (c) {
+    case Backspace:
+    case Tab:
+    case Enter:
+    case Escape:
+    case ' ': return static_cast<int>(c);
+    case '.': return 190;
+    case ',': return 188;
+    case '-': return 189;
+    case '+': return 187;
+    default: return 0;
+    }
+}
+
 Control::Control(Form& form, ControlKind kind, std::string name, Place place, Control* container)
     : form_(form), kind_(kind), name_(std::move(name)), place_(place), container_(container),
       tabIndex_(form.nextTabIndex_++) {

@@ -46,6 +46,10 @@ constexpr int F7 = 118;
 constexpr int ShiftMask = 1;
 constexpr int CtrlMask = 2;
 constexpr int AltMask = 4;
+// The code of the key that types c on the keyboard the windows were laid
+// out for (letters as capitals, the decimal mark 190, comma 188, minus 189,
+// plus 187); 0 for a character whose key is not known.
+int codeOfCharacter(char32_t c);
 }  // namespace Keys
 
 class Control {

@@ -243,8 +243,9 @@ bool HeadlessPlatform::focusFor(Control& c) {
 
 void HeadlessPlatform::keyPress(Control& target, int key) {
     Form& form = target.form();
-    int code = key < 128 ? std::toupper(key) : key;
-    form.userKeyDown(&target, code, 0);
+    const int keyCode = Keys::codeOfCharacter(static_cast<char32_t>(key));
+    int code = keyCode;
+    if (code != 0) form.userKeyDown(&target, code, 0);
     if (!form.isLoaded()) return;  // the key closed the window
     key = form.userKeyPress(target, key);
     if (key != 0 && form.isLoaded()) {
@@ -270,8 +271,8 @@ void HeadlessPlatform::keyPress(Control& target, int key) {
             }
         }
     }
-    code = key < 128 ? std::toupper(key) : key;
-    if (form.isLoaded()) form.userKeyUp(&target, code, 0);
+    code = keyCode;
+    if (code != 0 && form.isLoaded()) form.userKeyUp(&target, code, 0);
 }
 
 void HeadlessPlatform::type(Control& box, const std::string& text) {

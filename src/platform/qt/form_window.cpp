@@ -103,7 +103,7 @@ int keyCodeOf(const QKeyEvent* e) {
     case Qt::Key_Down: return 40;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
-    default: return 0;
+    default: return e->text().size() == 1 ? Keys::codeOfCharacter(e->text()[0].unicode()) : 0;
     }
 }
 
