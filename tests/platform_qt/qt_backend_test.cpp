@@ -492,6 +492,17 @@ TEST_F(QtBackend, KeyDownGetsTheSameKeyCodesAsHeadless) {
     QTest::keyClicks(edit, "a7.,- ");
     EXPECT_EQ(codes, (std::vector<int>{65, 55, 190, 188, 189, 32}));
     EXPECT_EQ(f.txtMuu.text(), "a7.,- ");
+
+    // A zero key code from KeyDown stops a key without a character, not a
+    // typed character: that one is stopped in KeyPress, as headless.
+    f.txtMuu.onKeyDown = [](int& keyCode, int) { keyCode = 0; };
+    QTest::keyClick(edit, 'b');
+    EXPECT_EQ(f.txtMuu.text(), "a7.,- b");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(f.txtMuu.text(), "a7.,- ") << "Backspace types character 8";
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(f.txtMuu.text(), "a7.,- ") << "Delete has no character: stopped";
     f.unload();
 }
 

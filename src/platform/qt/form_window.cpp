@@ -642,12 +642,6 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
         }
     }
     Form* form = form_;
-    int code = keyCodeOf(e);
-    if (code != 0) {
-        form->userKeyDown(c, code, shiftOf(e));
-        if (!form_) return true;
-        if (code == 0) return true;
-    }
     int ch = 0;
     if (e->key() == Qt::Key_Backspace) ch = Keys::Backspace;
     else if (e->key() == Qt::Key_Escape) ch = Keys::Escape;
@@ -655,6 +649,14 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
     else if (!e->text().isEmpty() && !(e->modifiers() & Qt::ControlModifier)) {
         uint u = e->text().toUcs4().value(0);
         if (u >= 32) ch = static_cast<int>(u);
+    }
+    int code = keyCodeOf(e);
+    if (code != 0) {
+        form->userKeyDown(c, code, shiftOf(e));
+        if (!form_) return true;
+        // A zero code stops a key without a character; a typed character
+        // still goes on to KeyPress, where a handler stops it.
+        if (code == 0 && ch == 0) return true;
     }
     if (ch == 0) return false;
     int key = form->userKeyPress(*c, ch);
