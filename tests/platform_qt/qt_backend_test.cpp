@@ -407,6 +407,14 @@ TEST_F(QtBackend, ClickingASpinTakesTheFocusAsInTheHeadlessBackend) {
     EXPECT_EQ(f.activeControl(), &f.txtArvo);
     EXPECT_EQ(f.vsbLkm.value(), 2);
     EXPECT_EQ(bar->value(), 8);
+
+    // The same for a list: a choice made while the focus was refused is lost.
+    auto* list = widget<QComboBox>(f.cboLuokka);
+    QTest::mouseClick(list, Qt::LeftButton);
+    EXPECT_EQ(f.activeControl(), &f.txtArvo);
+    list->activated(1);
+    EXPECT_EQ(f.cboLuokka.listIndex(), -1);
+    EXPECT_EQ(list->currentIndex(), -1);
     f.unload();
 }
 

@@ -261,7 +261,12 @@ QWidget* FormWindow::create(Control* c) {
         if (qc->isEditable()) qc->setCompleter(nullptr);
         qc->setInsertPolicy(QComboBox::NoInsert);
         connect(qc, &QComboBox::activated, this, [this, combo](int i) {
-            if (form_ && i >= 0 && i < combo->listCount()) platform_.run([&] { combo->setListIndex(i); });
+            if (!form_) return;
+            if (refused == combo) {  // the focus was put back: the choice is lost
+                sync(combo);
+                return;
+            }
+            if (i >= 0 && i < combo->listCount()) platform_.run([&] { combo->setListIndex(i); });
         });
         if (QLineEdit* edit = qc->lineEdit()) {
             connect(edit, &QLineEdit::textEdited, this, [this, combo](const QString& t) {
