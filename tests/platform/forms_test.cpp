@@ -308,6 +308,31 @@ TEST(FormKeys, KeyDownGetsKeyCodes) {
     EXPECT_EQ(f.txtToka.text(), "a7.,- ");
 }
 
+TEST(FormKeys, TypingOverAComboReplacesItsTextWithTheFirstKey) {
+    HeadlessPlatform ui;
+    Form f(ui, "frmCombo", "", 3000, 3000);
+    ComboBox cboBetoni(f, "cboBetoni", {0, 0, 1000, 315}, ComboStyle::DropDownCombo);
+    ComboBox cboLuokka(f, "cboLuokka", {0, 400, 1000, 315}, ComboStyle::DropDownList);
+    for (const char* item : {"30", "35"}) {
+        cboBetoni.addItem(item);
+        cboLuokka.addItem(item);
+    }
+    cboBetoni.setText("30");
+    cboLuokka.setListIndex(0);
+    std::vector<std::string> seen;
+    cboBetoni.onChange = [&] { seen.push_back(cboBetoni.text()); };
+    ui.showModal(f, [&] {
+        cboBetoni.onKeyPress = [](int& key) {
+            if (key == 'x') key = 0;
+        };
+        ui.typeOver(cboBetoni, "x45");  // a swallowed key leaves the text selected
+        ui.typeOver(cboLuokka, "3");  // a list takes no typed text
+        f.unload();
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"4", "45"})) << "no Change with an empty text in between";
+    EXPECT_EQ(cboLuokka.text(), "30");
+}
+
 TEST(FormLifeCycle, ModalShowReturnsWhenHiddenAndFrameCloseCanBeCancelled) {
     HeadlessPlatform ui;
     frmTest f(ui);

@@ -241,12 +241,12 @@ bool HeadlessPlatform::focusFor(Control& c) {
     return form.activeControl() == &c;
 }
 
-void HeadlessPlatform::keyPress(Control& target, int key) {
+bool HeadlessPlatform::keyPress(Control& target, int key, bool replaceText) {
     Form& form = target.form();
     const int keyCode = Keys::codeOfCharacter(static_cast<char32_t>(key));
     int code = keyCode;
     if (code != 0) form.userKeyDown(&target, code, 0);
-    if (!form.isLoaded()) return;  // the key closed the window
+    if (!form.isLoaded()) return false;  // the key closed the window
     key = form.userKeyPress(target, key);
     if (key != 0 && form.isLoaded()) {
         if (target.kind() == ControlKind::TextBox) {
@@ -260,8 +260,8 @@ void HeadlessPlatform::keyPress(Control& target, int key) {
             }
         } else if (target.kind() == ControlKind::ComboBox) {
             auto& combo = static_cast<ComboBox&>(target);
-            if (combo.style() == ComboStyle::DropDownCombo) {
-                std::string t = combo.text();
+            if (combo.style() == ComboStyle::DropDownCombo && (key == Keys::Backspace || key >= 32)) {
+                std::string t = replaceText ? std::string() : combo.text();
                 if (key == Keys::Backspace) {
                     if (!t.empty()) t.erase(utf8::offsetOf(t, utf8::length(t) - 1));
                 } else if (key >= 32) {
@@ -273,6 +273,7 @@ void HeadlessPlatform::keyPress(Control& target, int key) {
     }
     code = keyCode;
     if (code != 0 && form.isLoaded()) form.userKeyUp(&target, code, 0);
+    return key != 0;
 }
 
 void HeadlessPlatform::type(Control& box, const std::string& text) {
@@ -302,8 +303,12 @@ void HeadlessPlatform::typeOver(Control& box, const std::string& text) {
             keyPress(*target, static_cast<int>(c));
         }
     } else {
-        if (box.kind() == ControlKind::ComboBox) static_cast<ComboBox&>(box).setText({});
-        type(box, text);
+        bool selected = true;  // until a key goes in, the whole text is selected
+        for (char32_t c : utf8::decode(text)) {
+            Control* target = box.form().activeControl();
+            if (!target) return;
+            if (keyPress(*target, static_cast<int>(c), selected && target == &box)) selected = false;
+        }
     }
 }
 

@@ -170,7 +170,9 @@ private:
     [[noreturn]] void fail(const std::string& what);
     void forget(Form& form);
     bool focusFor(Control& c);
-    void keyPress(Control& target, int key);
+    // replaceText: the key replaces the whole text of a combo (selected).
+    // False when a handler swallowed the key or closed the window.
+    bool keyPress(Control& target, int key, bool replaceText = false);
 
     std::deque<Expected> expected_;
     bool strict_ = false;
