@@ -217,6 +217,16 @@ TEST(FormFocus, EnterPressesTheDefaultButtonWithoutLostFocusAndEscTheCancelButto
     EXPECT_EQ(g.log, std::vector<std::string>{"cmdPeruuta.Click"});
 }
 
+TEST(FormFocus, ShowingAFormFocusesAnOptionGroupAtItsSelectedOption) {
+    HeadlessPlatform ui;
+    frmTest f(ui);
+    f.optA2.setValue(true);
+    ui.showModal(f, [&] {
+        EXPECT_EQ(f.activeControl(), &f.optA2);
+        f.unload();
+    });
+}
+
 TEST(FormFocus, DisabledOrHiddenContainerKeepsItsControlsFromTheFocus) {
     HeadlessPlatform ui;
     frmTest f(ui);

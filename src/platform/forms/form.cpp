@@ -96,7 +96,7 @@ void Form::showImpl(bool modal) {
         std::stable_sort(order.begin(), order.end(),
                          [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
         for (Control* c : order)
-            if (c->tabStop() && c->canTakeFocus()) {
+            if (c->canTakeFocus() && isTabStop(*c)) {
                 setFocus(*c);
                 break;
             }
