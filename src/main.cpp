@@ -18,7 +18,9 @@ int main(int argc, char* argv[]) {
     auto model = std::make_unique<quorvel::model::ProjectModel>();
     quorvel::app::frmQuorvel mainWindow(*model, platform);
     try {
-        mainWindow.show();
+        // An error that no handler of the start-up trapped is named in a
+        // message and ends the program, as it does for any later event.
+        platform.run([&] { mainWindow.show(); });
     } catch (const quorvel::platform::ProgramEnded& end) {
         return end.exitCode;
     }
