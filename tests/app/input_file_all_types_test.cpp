@@ -21,6 +21,7 @@
 #include "model/project_defaults.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
+#include "support/model_support.h"
 #include "support/test_support.h"
 
 using namespace quorvel;
@@ -33,13 +34,7 @@ ProjectModel busyProject(const std::string& dataPath, const app::BeamTypeInfo& t
     ProjectModel m;
     m.DataPath = dataPath;
     m.SlabFileName = "ONTELO.MIT";
-    model::SlabTypeRecord p27;
-    p27.Name = "P27";
-    p27.Thickness = 265;
-    p27.StrandCount = 1;
-    p27.StrandNames(0) = "10L";
-    m.SlabCatalogue.append(p27);
-    m.SlabTypeCount = 1;
+    quorvel::testing::addSlabType(m, "P27", 265, {"10L"});
     model::ResetProjectDefaults(m);
     m.IsMiddleBeam = 1;
     m.TitleLine1 = "Kaikki palkkityypit";

@@ -15,6 +15,7 @@
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
 #include "input_file_support.h"
+#include "support/model_support.h"
 
 using namespace quorvel;
 namespace fs = std::filesystem;
@@ -40,20 +41,8 @@ model::ProjectModel newProject(const std::string& dataPath) {
     model::ProjectModel m;
     m.DataPath = dataPath;
     m.SlabFileName = "ONTELO.MIT";
-    model::SlabTypeRecord p20;
-    p20.Name = "P20";
-    p20.Thickness = 200;
-    p20.StrandCount = 1;
-    p20.StrandNames(0) = "7L";
-    model::SlabTypeRecord p27;
-    p27.Name = "P27";
-    p27.Thickness = 265;
-    p27.StrandCount = 2;
-    p27.StrandNames(0) = "10L";
-    p27.StrandNames(1) = "12L";
-    m.SlabCatalogue.append(p20);
-    m.SlabCatalogue.append(p27);
-    m.SlabTypeCount = 2;
+    quorvel::testing::addSlabType(m, "P20", 200, {"7L"});
+    quorvel::testing::addSlabType(m, "P27", 265, {"10L", "12L"});
     model::ResetProjectDefaults(m);
     return m;
 }

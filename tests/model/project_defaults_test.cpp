@@ -4,24 +4,18 @@
 
 #include <initializer_list>
 
+#include "support/model_support.h"
+
 namespace quorvel::model {
 namespace {
 
-void addType(ProjectModel& m, const std::string& name, float thickness,
-             std::initializer_list<const char*> strands) {
-    SlabTypeRecord r;
-    r.Name = name;
-    r.Thickness = thickness;
-    for (const char* s : strands) r.StrandNames(r.StrandCount++) = s;
-    m.SlabCatalogue.append(r);
-    m.SlabTypeCount = static_cast<int16_t>(m.SlabCatalogue.size());
-}
+using quorvel::testing::addSlabType;
 
 TEST(ResetProjectDefaults, DefaultSlabTypeIsTheFirstStrictlyBetween260And270) {
     ProjectModel m;
-    addType(m, "P20", 200, {"6S"});
-    addType(m, "P27", 265, {"8", "10"});
-    addType(m, "P27X", 268, {"12"});
+    addSlabType(m, "P20", 200, {"6S"});
+    addSlabType(m, "P27", 265, {"8", "10"});
+    addSlabType(m, "P27X", 268, {"12"});
     ResetProjectDefaults(m);
     for (int s = 1; s <= 2; ++s) {
         EXPECT_EQ(m.SlabTypeName(s), "P27");
@@ -30,8 +24,8 @@ TEST(ResetProjectDefaults, DefaultSlabTypeIsTheFirstStrictlyBetween260And270) {
     }
 
     ProjectModel bounds;
-    addType(bounds, "A260", 260, {"4"});
-    addType(bounds, "B270", 270, {"5"});
+    addSlabType(bounds, "A260", 260, {"4"});
+    addSlabType(bounds, "B270", 270, {"5"});
     ResetProjectDefaults(bounds);
     EXPECT_EQ(bounds.SlabTypeName(1), "A260");  // both bounds excluded: the first record
     EXPECT_EQ(bounds.BottomStrandCode(2), "4");
@@ -39,7 +33,7 @@ TEST(ResetProjectDefaults, DefaultSlabTypeIsTheFirstStrictlyBetween260And270) {
 
 TEST(ResetProjectDefaults, TypeWithoutStrandsAndEmptyCatalogueLeaveDefinedValues) {
     ProjectModel m;
-    addType(m, "P27", 265, {});
+    addSlabType(m, "P27", 265, {});
     ResetProjectDefaults(m);
     EXPECT_EQ(m.SlabTypeName(1), "P27");
     EXPECT_EQ(m.BottomStrandCode(1), "");
@@ -54,7 +48,7 @@ TEST(ResetProjectDefaults, TypeWithoutStrandsAndEmptyCatalogueLeaveDefinedValues
 
 TEST(ResetProjectDefaults, AllTenReinforcementRowsAreFilledWithOneInUse) {
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     ResetProjectDefaults(m);
     EXPECT_EQ(m.ReinforcementRowCount, 1);
     for (int r = 1; r <= 10; ++r) {
@@ -69,7 +63,7 @@ TEST(ResetProjectDefaults, AllTenReinforcementRowsAreFilledWithOneInUse) {
 
 TEST(ResetProjectDefaults, NumbersKeepTheKindTheyAreWrittenIn) {
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     ResetProjectDefaults(m);
     // Written without a decimal point: integers; with one: doubles. The kind
     // decides how the value is written to the project file.
@@ -83,7 +77,7 @@ TEST(ResetProjectDefaults, NumbersKeepTheKindTheyAreWrittenIn) {
 
 TEST(ResetProjectDefaults, SetsTheProjectAndKeepsTheSessionFields) {
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     m.IsMiddleBeam = 1;
     m.LanguageIndex = 1;
     m.DataPath = "/data/";
@@ -122,7 +116,7 @@ TEST(ResetProjectDefaults, ToppingLoadIsFormedBeforeTheBeamTypeIsReset) {
     // The previous project's JALO beam with its ledges still counts when the
     // topping load is formed: left ledge 100, right 150 -> 50 mm step.
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     m.IsMiddleBeam = 1;
     m.BeamTypeName = "JALO";
     m.LeftLedgeHeight = 100;
@@ -136,7 +130,7 @@ TEST(ResetProjectDefaults, ToppingLoadIsFormedBeforeTheBeamTypeIsReset) {
 
 TEST(ResetProjectDefaults, ClearsEveryLoadAndHole) {
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     m.SlabLineLoadG(5, 2) = 3;
     m.SlabPointLoadY(0, 0) = 1;
     m.HoleX(2, 2) = 400;
@@ -156,7 +150,7 @@ TEST(ResetProjectDefaults, ClearsEveryLoadAndHole) {
 
 TEST(ClearBeamDefinition, ZeroesTheBeamButSetsConcreteClassCodesTo3) {
     ProjectModel m;
-    addType(m, "P27", 265, {"8"});
+    addSlabType(m, "P27", 265, {"8"});
     ResetProjectDefaults(m);
     m.SteelStrength2 = 355;
     m.TopBarPrestress(10) = 1000;

@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "support/model_support.h"
+
 namespace quorvel::model {
 namespace {
 
-SlabTypeRecord slabType(const std::string& name, float thickness) {
-    SlabTypeRecord r;
-    r.Name = name;
-    r.Thickness = thickness;
-    return r;
-}
+using quorvel::testing::addSlabType;
 
 // A middle beam of type beamType with P27 (265 mm) slabs on both sides,
 // equal 10 mm gaps and the given topping.
 ProjectModel middleBeam(const std::string& beamType, double topping) {
     ProjectModel m;
-    m.SlabCatalogue.append(slabType("P27", 265));
-    m.SlabCatalogue.append(slabType("P32", 320));
-    m.SlabTypeCount = 2;
+    addSlabType(m, "P27", 265);
+    addSlabType(m, "P32", 320);
     m.BeamTypeName = beamType;
     m.IsMiddleBeam = 1;
     m.SlabTypeName(1) = "P27";
@@ -95,7 +91,7 @@ TEST(ComputeToppingLoad, UnknownTypeCountsAsZeroAndTheLastRecordOfANameWins) {
     EXPECT_DOUBLE_EQ(m.ToppingLoad(2), 0.0);
 
     m.SlabTypeName(1) = "P27";
-    m.SlabCatalogue.append(slabType("P27", 275));  // a second P27 record
+    addSlabType(m, "P27", 275);  // a second P27 record
     ComputeToppingLoad(m);
     EXPECT_NEAR(m.ToppingLoad(2), 0.0, 1e-12);  // both sides read 275
     EXPECT_NEAR(m.ToppingLoad(1), 0.0, 1e-12);
