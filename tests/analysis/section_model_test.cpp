@@ -11,6 +11,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -371,4 +372,319 @@ TEST(BeamSectionModel, EveryFamilyBuildsItsHandSummedSection) {
         }
         EXPECT_EQ(m.JointPartCount, 0);
     }
+}
+
+namespace {
+
+FamilyCase caseOf(const std::string& type) {
+    for (const FamilyCase& c : familyCases())
+        if (c.type == type) return c;
+    ADD_FAILURE() << "no case " << type;
+    return {};
+}
+
+// The default section of a beam type, with a change applied after the
+// defaults and before the build.
+ProjectModel builtWith(const std::string& type, const std::function<void(ProjectModel&)>& change) {
+    const FamilyCase c = caseOf(type);
+    return built(type, [&](ProjectModel& m) {
+        c.setUp(m);
+        change(m);
+    });
+}
+
+void edgeBeamLeftOnly(ProjectModel& m) {
+    m.SlabSideCount = 1;
+    m.SlabSidePresent(2) = 0;
+}
+
+void noSlabs(ProjectModel& m) {
+    m.SlabSideCount = 0;
+    m.SlabSidePresent(1) = m.SlabSidePresent(2) = 0;
+}
+
+}  // namespace
+
+TEST(BeamSectionModel, UnknownFamilyOnlyClearsTheParts) {
+    ProjectModel m;
+    for (Kind kind : {Steel, Precast, Infill, Kind::JointParts}) {
+        auto list = sectionPartList(m, kind);
+        list.count = 3;
+        for (int n = 0; n <= 10; ++n)
+            list.bottomWidth(n) = list.topWidth(n) = list.height(n) = list.level(n) =
+                list.offset(n) = 7;
+    }
+    m.BottomOverhangBySide(1) = m.BottomOverhangBySide(2) = 5;
+    m.FilletCorrection = 4;
+    m.SuperPrestressTerm = 2;
+    m.EffectiveJointGroutWidth(1) = 77;
+    m.OverallBeamHeight = 500;
+    m.ReinforcementRowCount = 4;
+    BuildBeamSectionModel(m, "ZZ");
+    for (Kind kind : {Steel, Precast, Infill, Kind::JointParts}) {
+        auto list = sectionPartList(m, kind);
+        EXPECT_EQ(list.count, 3);
+        EXPECT_EQ(list.height(0), 7);  // element 0 is not part of the list
+        for (int n = 1; n <= 10; ++n) {
+            EXPECT_EQ(list.bottomWidth(n) + list.topWidth(n) + list.height(n), 0);
+            EXPECT_EQ(list.level(n) + list.offset(n), 0);
+        }
+    }
+    EXPECT_EQ(m.BottomOverhangBySide(1) + m.BottomOverhangBySide(2), 0);
+    EXPECT_EQ(m.FilletCorrection, 0);
+    EXPECT_EQ(m.SuperPrestressTerm, 0);
+    EXPECT_EQ(m.EffectiveJointGroutWidth(1), 77);
+    EXPECT_EQ(m.OverallBeamHeight, 500);
+    EXPECT_EQ(m.ReinforcementRowCount, 4);
+}
+
+TEST(BeamSectionModel, FamilyIsTheFirstTwoLettersUpperCased) {
+    for (const char* name : {"ja", "Ja", "jALOX", "bleuka"}) {
+        ProjectModel m = built(name, ledgeBeam);
+        EXPECT_EQ(m.PrecastPartCount, 3) << name;
+        EXPECT_EQ(m.WebHeight, 365 - 100) << name;  // H - hL
+    }
+    for (const char* name : {"J", "", "XJALO"}) {
+        ProjectModel m = built(name, ledgeBeam);
+        EXPECT_EQ(m.PrecastPartCount, 0) << name;
+        EXPECT_TRUE(m.WebHeight.isEmpty()) << name;
+    }
+}
+
+TEST(BeamSectionModel, SectionOfAnEarlierFamilyDoesNotSurvive) {
+    ProjectModel m = built("MEK", caseOf("MEK").setUp);
+    ASSERT_GT(listArea(m, Infill), 0);
+    m.BeamTypeName = "SUORA";
+    m.OverallBeamHeight = 580;
+    m.BeamWidth = 380;
+    BuildBeamSectionModel(m, m.BeamTypeName);
+    EXPECT_EQ(m.SteelPlateCount + m.InfillPartCount, 0);
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(m.InfillPartHeight(n) + m.SteelPlateHeight(n), 0);
+    EXPECT_DOUBLE_EQ(listArea(m, Precast), 380.0 * 580);
+    EXPECT_EQ(m.FilletCorrection, 0);  // 4 from MEK
+}
+
+TEST(BeamSectionModel, RowGroupsTheFamilyDoesNotCarryAreEmptied) {
+    // Family: main group kept, steel-beam group kept. The top group is never
+    // emptied.
+    const std::vector<std::tuple<const char*, bool, bool>> expected = {
+        {"SUORA", true, false}, {"KVATRO", true, false},  {"Apalkki", true, false},
+        {"TI", false, false},   {"HQ", false, false},     {"DELTA", false, true},
+        {"MEK", false, true},   {"ABeamS", false, true},  {"LBL", true, true},
+        {"SX", true, true},     {"BESUPER", true, true},
+    };
+    for (auto [type, main, steel] : expected) {
+        ProjectModel m = builtWith(type, [](ProjectModel& m) {
+            m.ReinforcementRowCount = 3;
+            m.SteelBeamRebarRowCount = 4;
+            if (m.TopRebarRowCount == 0) m.TopRebarRowCount = 1;
+        });
+        EXPECT_EQ(m.ReinforcementRowCount, main ? 3 : 0) << type;
+        EXPECT_EQ(m.SteelBeamRebarRowCount, steel ? 4 : 0) << type;
+        EXPECT_GT(m.TopRebarRowCount, 0) << type;
+    }
+}
+
+TEST(BeamSectionModel, SlabSeatsAndLedgeWidths) {
+    // TI: the slabs on the top flange (H) or on the bottom flange (tb).
+    EXPECT_EQ(built("TI", caseOf("TI").setUp).RightLedgeHeight, 300);
+    EXPECT_EQ(builtWith("TI", [](ProjectModel& m) { m.SlabsOnLedge = 1; }).RightLedgeHeight, 19);
+
+    // HQ: the bottom plate projection (450 - 240 = 210) is shared by the
+    // loaded sides.
+    ProjectModel middle = built("HQ", caseOf("HQ").setUp);
+    EXPECT_EQ(middle.LeftLedgeWidth, 105);
+    EXPECT_EQ(middle.RightLedgeWidth, 105);
+    ProjectModel edge = builtWith("CWQ", edgeBeamLeftOnly);
+    EXPECT_EQ(edge.LeftLedgeWidth, 210);
+    EXPECT_EQ(edge.RightLedgeWidth, 0);
+
+    // MEK without a box: the ledges are recomputed from bb - bs = 260 per
+    // loaded side; the box top plates keep the widths the ledges had, with
+    // no height.
+    ProjectModel mek = builtWith("MEK", [](ProjectModel& m) {
+        m.LeftLedgeWidth = 99;
+        m.RightLedgeWidth = 88;
+        m.SlabSideCount = 1;
+        m.SlabSidePresent(1) = 0;
+    });
+    EXPECT_EQ(mek.LeftLedgeWidth, 0);
+    EXPECT_EQ(mek.RightLedgeWidth, 260);
+    EXPECT_EQ(mek.SteelPlateBottomWidth(7), 99);
+    EXPECT_EQ(mek.SteelPlateBottomWidth(8), 88);
+    EXPECT_EQ(mek.SteelPlateHeight(7) + mek.SteelPlateHeight(8), 0);
+    // With a box 100 high of 10 mm plates: side plates 90 high, top plates
+    // 10 thick with their tops at tb + hk = 108; the ledges stay as entered.
+    ProjectModel box = builtWith("MEK", [](ProjectModel& m) {
+        m.BoxHeight = 100;
+        m.BoxPlateThickness = 10;
+    });
+    EXPECT_EQ(box.SteelPlateHeight(5), 90);
+    EXPECT_EQ(box.SteelPlateHeight(7), 10);
+    EXPECT_EQ(box.SteelPlateLevel(7) + box.SteelPlateHeight(7), 108);
+    EXPECT_EQ(box.LeftLedgeWidth, 130);
+
+    // The joint grout width as the section analysis uses it: entered, or
+    // nominal where the joint concrete is part of the infill (MEK, SX).
+    EXPECT_EQ(built("DELTA", caseOf("DELTA").setUp).EffectiveJointGroutWidth(2), 35);
+    EXPECT_EQ(mek.EffectiveJointGroutWidth(1), 0.001);
+    EXPECT_EQ(built("SX", caseOf("SX").setUp).EffectiveJointGroutWidth(2), 0.001);
+}
+
+TEST(BeamSectionModel, BottomOverhangOfTheLedgeFamilies) {
+    // LBL: (bLB - B) / N = (480 - 440) / 2 on each loaded side with a ledge
+    // and a joint grout width.
+    ProjectModel lb = built("LBL", caseOf("LBL").setUp);
+    EXPECT_EQ(lb.BottomOverhangBySide(1), 20.0f);
+    EXPECT_EQ(lb.BottomOverhangBySide(2), 20.0f);
+    ProjectModel right = builtWith("LBL", [](ProjectModel& m) {
+        m.SlabSideCount = 1;
+        m.SlabSidePresent(1) = 0;
+    });
+    EXPECT_EQ(right.BottomOverhangBySide(1), 0.0f);
+    EXPECT_EQ(right.BottomOverhangBySide(2), 40.0f);
+    ProjectModel bare = builtWith("KEMO_UUSI", [](ProjectModel& m) {
+        m.LeftLedgeWidth = 0;
+        m.JointGroutWidth(2) = 0;
+    });
+    EXPECT_EQ(bare.BottomOverhangBySide(1) + bare.BottomOverhangBySide(2), 0.0f);
+    // No slabs at all: nothing is divided by the side count.
+    EXPECT_EQ(builtWith("LBL", noSlabs).BottomOverhangBySide(1), 0.0f);
+    // A-beam: (bb - bt) / N = (380 - 200) / 2.
+    EXPECT_EQ(built("Apalkki", caseOf("Apalkki").setUp).BottomOverhangBySide(2), 90.0f);
+    // XX: (bb - B) / 2 = 100 on both sides whatever their slabs.
+    ProjectModel xx = builtWith("XX", edgeBeamLeftOnly);
+    EXPECT_EQ(xx.BottomOverhangBySide(1), 100.0f);
+    EXPECT_EQ(xx.BottomOverhangBySide(2), 100.0f);
+    // Other families leave it at 0.
+    EXPECT_EQ(built("KVATRO", caseOf("KVATRO").setUp).BottomOverhangBySide(1), 0.0f);
+}
+
+TEST(BeamSectionModel, TopRowsMeasuredFromTheTop) {
+    // LBL: H = 265 + 8 = 273; row 30 mm from the top is 243 from the bottom.
+    ProjectModel m = builtWith("LBL", [](ProjectModel& m) {
+        m.TopRebarRowCount = 1;
+        m.TopBarDistanceFromTop(1) = 30;
+    });
+    EXPECT_EQ(m.TopBarDistanceFromBottom(1), 243);
+}
+
+TEST(BeamSectionModel, ConcreteIBeamPartsOverlapByOneThousandth) {
+    ProjectModel m = built("BI", caseOf("BI").setUp);
+    double sum = 0;
+    for (int n = 1; n <= 5; ++n) sum += m.PrecastPartHeight(n);
+    EXPECT_NEAR(sum, 1100.005, 1e-9);
+    // The haunches taper from the flanges to the web and back.
+    EXPECT_EQ(m.PrecastPartTopWidth(2), 100);
+    EXPECT_EQ(m.PrecastPartBottomWidth(4), 100);
+    EXPECT_EQ(m.PrecastPartTopWidth(4), 480);
+    EXPECT_EQ(m.PrecastPartLevel(5), 1050);
+}
+
+TEST(BeamSectionModel, SxStripsBesideTheTopPlateHaveNoWidth) {
+    ProjectModel m = built("SX", caseOf("SX").setUp);
+    EXPECT_EQ(m.InfillPartCount, 3);
+    EXPECT_EQ(m.BeamWidth, 245);
+    for (int n = 2; n <= 3; ++n) {
+        EXPECT_EQ(m.InfillPartBottomWidth(n), 0);
+        EXPECT_EQ(m.InfillPartHeight(n), 20);
+        EXPECT_EQ(m.InfillPartLevel(n), 345);
+    }
+    EXPECT_EQ(m.LeftLedgeDepth, 65);  // the slab support lengths
+}
+
+TEST(BeamSectionModel, NegativePartsReduceTheSection) {
+    // ABeamS: the smeared holes are parts of negative width; without holes
+    // the steel area grows by exactly their hand sum 44 + 243 + 12.196353.
+    ProjectModel holes = built("ABeamS", caseOf("ABeamS").setUp);
+    for (int n = 6; n <= 8; ++n) EXPECT_LT(holes.SteelPlateBottomWidth(n), 0) << n;
+    ProjectModel solid = builtWith("ABeamS", [](ProjectModel& m) {
+        m.LowerHoleDiameter = 0;
+        m.WebHoleDiameter = 0;
+        m.WebStripHeight = 0;
+    });
+    EXPECT_NEAR(listArea(solid, Steel) - listArea(holes, Steel), 299.196353, 1e-5);
+}
+
+TEST(BeamSectionModel, SuperBeamRoofAndHeight) {
+    // The roof apex lies under top row n = 2, D = 80 from the top face (not
+    // a main row distance), d = sqrt(4*314/3.141593) = 19.994929:
+    // y1 = 240 - 80 - 9.997464 = 150.002536; tt cos(atan(y1/150)) with
+    // x1 = 600/2 = 300 is 5*0.894427 = 4.472121; phi = atan((150.002536 -
+    // 4.472121)/300) = atan(0.485101) = 0.451658; the plates rise
+    // bt sin(phi) = 50*0.436458 = 21.822886.
+    ProjectModel m = builtWith("BESUPER", [](ProjectModel& m) {
+        m.ReinforcementRowCount = 2;
+        m.BarDistanceFromBottom(2) = 999;
+    });
+    EXPECT_NEAR(m.SteelPlateHeight(6), 21.822886, 1e-5);
+    EXPECT_EQ(m.FilletCorrection, 2);
+    EXPECT_EQ(m.SuperPrestressTerm, 2);
+    EXPECT_EQ(m.WebThickness, 8);  // the angles are as thick as the bottom legs
+    // Without top rows the apex is at Hn: tt cos(atan(240/300)) = 3.904344,
+    // phi = atan((240 - 3.904344)/300) = 0.666755, bt sin(phi) = 30.921951.
+    ProjectModel bare = builtWith("BESUPER", [](ProjectModel& m) { m.TopRebarRowCount = 0; });
+    EXPECT_NEAR(bare.SteelPlateHeight(6), 30.921951, 1e-5);
+    // The overall height follows the thicker slab only when it rises above Hn.
+    EXPECT_EQ(builtWith("BESUPER", [](ProjectModel& m) { m.SlabHeight(2) = 200; })
+                  .OverallBeamHeight,
+              273);  // 8 + 265 from the left slab
+    EXPECT_EQ(builtWith("BESUPER", [](ProjectModel& m) { m.SlabHeight(1) = m.SlabHeight(2) = 200; })
+                  .OverallBeamHeight,
+              240);  // 8 + 200 < 240
+}
+
+TEST(BeamSectionModel, DivisionsTheGeometryCannotMakeEndTheCalculation) {
+    // Families that share the bottom plate or the top between the loaded
+    // sides cannot be built without a slab side.
+    for (const char* type : {"HQ", "CWQ", "HX", "XX"})
+        EXPECT_EQ(errorOf([&] { builtWith(type, noSlabs); }), 11) << type;
+    // SX divides B - bt = 0 by the side count: 0 / 0 is an overflow.
+    EXPECT_EQ(errorOf([&] { builtWith("SX", noSlabs); }), 6);
+    // 0 / 0: a box whose plates are equally wide and no slab side.
+    EXPECT_EQ(errorOf([&] {
+                  builtWith("HQ", [](ProjectModel& m) {
+                      noSlabs(m);
+                      m.BottomFlangeWidth = m.TopFlangeWidth;
+                  });
+              }),
+              6);
+    // A DELTA web of no height: rise Hn + hL - tb = 0 gives sin = 0.
+    EXPECT_EQ(errorOf([&] { builtWith("DELTA", [](ProjectModel& m) { m.BeamHeight = 0; }); }), 11);
+    // A-beam whose core has no height (Hn = tt).
+    EXPECT_EQ(errorOf([&] { builtWith("Apalkki", [](ProjectModel& m) { m.BeamHeight = 15; }); }),
+              11);
+    // Super beam of no width.
+    EXPECT_EQ(errorOf([&] { builtWith("BESUPER", [](ProjectModel& m) { m.BeamWidth = 0; }); }), 11);
+    // The root of a negative bar area.
+    EXPECT_EQ(
+        errorOf([&] { builtWith("BESUPER", [](ProjectModel& m) { m.TopBarArea(2) = -314; }); }), 5);
+    // An overhang beyond single precision.
+    EXPECT_EQ(errorOf([&] { builtWith("XX", [](ProjectModel& m) { m.BottomFlangeWidth = 1e39; }); }),
+              6);
+}
+
+TEST(BeamSectionModel, RowCountBeyondTheArraysIsASubscriptError) {
+    ProjectModel m;
+    ledgeBeam(m);
+    m.ReinforcementRowCount = 11;
+    EXPECT_EQ(errorOf([&] { BuildBeamSectionModel(m, "BLEUKA"); }), 9);
+    m.ReinforcementRowCount = -1;
+    EXPECT_EQ(errorOf([&] { BuildBeamSectionModel(m, "BLEUKA"); }), 9);
+
+    // A top count of 11 stops the build before it writes a row.
+    ProjectModel lb;
+    caseOf("LBL").setUp(lb);
+    lb.TopRebarRowCount = 11;
+    lb.TopBarDistanceFromTop.fill(30);
+    EXPECT_EQ(errorOf([&] { BuildBeamSectionModel(lb, "LBL"); }), 9);
+    for (int r = 0; r <= 10; ++r) EXPECT_TRUE(lb.TopBarDistanceFromBottom(r).isEmpty());
+    EXPECT_EQ(errorOf([&] { BuildBeamSectionModel(lb, "BESUPER"); }), 9);
+
+    // A group the family empties may hold any count.
+    ProjectModel ti;
+    caseOf("TI").setUp(ti);
+    ti.ReinforcementRowCount = 11;
+    EXPECT_EQ(errorOf([&] { BuildBeamSectionModel(ti, "TI"); }), 0);
+    EXPECT_EQ(ti.ReinforcementRowCount, 0);
 }
