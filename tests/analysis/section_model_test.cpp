@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -65,22 +66,23 @@ struct FamilyCase {
     double gaps = 0;  // height in the stack that no part fills (holes, top bars)
 };
 
+using F = quorvel::model::ProjectInputFields;
+using Field = quorvel::runtime::Value F::*;
+
+void set(ProjectModel& m, std::initializer_list<std::pair<Field, double>> fields) {
+    for (auto [field, value] : fields) m.*field = value;
+}
+
 void ledgeBeam(ProjectModel& m) {
-    m.OverallBeamHeight = 365;
-    m.BeamWidth = 280;
-    m.LeftLedgeHeight = m.RightLedgeHeight = 100;
-    m.LeftLedgeDepth = m.RightLedgeDepth = 150;
+    set(m, {{&F::OverallBeamHeight, 365}, {&F::BeamWidth, 280}, {&F::LeftLedgeHeight, 100},
+            {&F::RightLedgeHeight, 100}, {&F::LeftLedgeDepth, 150}, {&F::RightLedgeDepth, 150}});
     middleBeam(m, 65, 50, 10);
 }
 
 void steelBox(ProjectModel& m) {
-    m.BeamHeight = 265;
-    m.WebThickness = 5;
-    m.TopFlangeThickness = 25;
-    m.TopFlangeWidth = 240;
-    m.BottomFlangeWidth = 450;
-    m.LeftLedgeHeight = m.RightLedgeHeight = m.BottomFlangeThickness = 15;
-    m.SlabsOnLedge = 1;
+    set(m, {{&F::BeamHeight, 265}, {&F::WebThickness, 5}, {&F::TopFlangeThickness, 25},
+            {&F::TopFlangeWidth, 240}, {&F::BottomFlangeWidth, 450}, {&F::LeftLedgeHeight, 15},
+            {&F::RightLedgeHeight, 15}, {&F::BottomFlangeThickness, 15}});
     middleBeam(m, 65, 35, 0);
 }
 
@@ -92,8 +94,7 @@ std::vector<FamilyCase> familyCases() {
         // 380 * 580 = 220400.
         {"SUORA",
          [](ProjectModel& m) {
-             m.OverallBeamHeight = 580;
-             m.BeamWidth = 380;
+             set(m, {{&F::OverallBeamHeight, 580}, {&F::BeamWidth, 380}});
              middleBeam(m, 65, 90, 10);
          },
          0, 220400, 0, 580, {{Precast, 1}}},
@@ -103,24 +104,19 @@ std::vector<FamilyCase> familyCases() {
         // the five heights sum to H + 0.005 (checked on its own below).
         {"BI",
          [](ProjectModel& m) {
-             m.BeamHeight = m.OverallBeamHeight = 1100;
-             m.BottomFlangeThickness = 50;
-             m.LowerRecessHeight = 40;
-             m.UpperRecessHeight = 40;
-             m.TopFlangeThickness = 50;
-             m.BottomFlangeWidth = 480;
-             m.BeamWidth = 100;
-             m.TopFlangeWidth = 480;
+             set(m, {{&F::BeamHeight, 1100}, {&F::OverallBeamHeight, 1100},
+                     {&F::BottomFlangeThickness, 50}, {&F::LowerRecessHeight, 40},
+                     {&F::UpperRecessHeight, 40}, {&F::TopFlangeThickness, 50},
+                     {&F::BottomFlangeWidth, 480}, {&F::BeamWidth, 100}, {&F::TopFlangeWidth, 480}});
              middleBeam(m, 65, 90, 10);
          },
          0, 163201.64, 0, 1100, {}},
         // 300*19 + 11*(300-19-19) + 300*19 = 5700 + 2882 + 5700 = 14282.
         {"TI",
          [](ProjectModel& m) {
-             m.BeamHeight = 300;
-             m.WebThickness = 11;
-             m.TopFlangeThickness = m.BottomFlangeThickness = 19;
-             m.TopFlangeWidth = m.BottomFlangeWidth = 300;
+             set(m, {{&F::BeamHeight, 300}, {&F::WebThickness, 11}, {&F::TopFlangeThickness, 19},
+                     {&F::BottomFlangeThickness, 19}, {&F::TopFlangeWidth, 300},
+                     {&F::BottomFlangeWidth, 300}});
              middleBeam(m, 65, 85, 0);
          },
          14282, 0, 0, 300, {{Steel, 1}, {Steel, 2}, {Steel, 3}}},
@@ -138,16 +134,12 @@ std::vector<FamilyCase> familyCases() {
         // = 15 + 265 = 280.
         {"DELTA",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.WebThickness = 6;
-             m.TopFlangeThickness = 20;
-             m.TopFlangeWidth = 245;
-             m.BottomFlangeThickness = 15;
-             m.BottomFlangeWidth = 400;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 100;
-             m.LeftLedgeHeight = m.RightLedgeHeight = 15;
-             m.WebHoleDiameter = 150;
-             m.WebHoleEdgeDistance = 75;
+             set(m, {{&F::BeamHeight, 265}, {&F::WebThickness, 6}, {&F::TopFlangeThickness, 20},
+                     {&F::TopFlangeWidth, 245}, {&F::BottomFlangeThickness, 15},
+                     {&F::BottomFlangeWidth, 400}, {&F::LeftLedgeWidth, 100},
+                     {&F::RightLedgeWidth, 100}, {&F::LeftLedgeHeight, 15},
+                     {&F::RightLedgeHeight, 15}, {&F::WebHoleDiameter, 150},
+                     {&F::WebHoleEdgeDistance, 75}});
              middleBeam(m, 65, 35, 0);
          },
          15163.148, 0, 94936.852, 280, {{Steel, 1}, {Steel, 4}, {Steel, 6}}, 143.96954},
@@ -158,14 +150,10 @@ std::vector<FamilyCase> familyCases() {
         // infill (245 - 16.210044) * 245 = 56053.539.
         {"HX",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.WebThickness = 6;
-             m.TopFlangeThickness = 20;
-             m.TopFlangeWidth = 245;
-             m.BottomFlangeThickness = 15;
-             m.BottomFlangeWidth = 400;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 100;
-             m.WebHeight = 200;
+             set(m, {{&F::BeamHeight, 265}, {&F::WebThickness, 6}, {&F::TopFlangeThickness, 20},
+                     {&F::TopFlangeWidth, 245}, {&F::BottomFlangeThickness, 15},
+                     {&F::BottomFlangeWidth, 400}, {&F::LeftLedgeWidth, 100},
+                     {&F::RightLedgeWidth, 100}, {&F::WebHeight, 200}});
              middleBeam(m, 65, 35, 0);
          },
          14142.009, 0, 56053.539, 280, {{Steel, 1}, {Infill, 1}, {Steel, 4}}},
@@ -175,27 +163,21 @@ std::vector<FamilyCase> familyCases() {
         // = 82795. Stack 8 + 35 + 12 + 206 + 12 = 273.
         {"MEK",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.InnerProfileHeight = 230;
-             m.WebThickness = 7.5;
-             m.TopFlangeThickness = m.InnerProfileFlangeThickness = 12;
-             m.TopFlangeWidth = m.InnerProfileWidth = 240;
-             m.BottomFlangeThickness = 8;
-             m.BottomFlangeWidth = 500;
-             m.BoxHeight = m.BoxPlateThickness = 0;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 130;
+             set(m, {{&F::BeamHeight, 265}, {&F::InnerProfileHeight, 230}, {&F::WebThickness, 7.5},
+                     {&F::TopFlangeThickness, 12}, {&F::InnerProfileFlangeThickness, 12},
+                     {&F::TopFlangeWidth, 240}, {&F::InnerProfileWidth, 240},
+                     {&F::BottomFlangeThickness, 8}, {&F::BottomFlangeWidth, 500},
+                     {&F::BoxHeight, 0}, {&F::BoxPlateThickness, 0}, {&F::LeftLedgeWidth, 130},
+                     {&F::RightLedgeWidth, 130}});
              middleBeam(m, 65, 50, 0);
          },
-         11305, 0, 82795, 273,
-         {{Steel, 1}, {Infill, 1}, {Steel, 2}, {Steel, 4}, {Steel, 3}}},
+         11305, 0, 82795, 273, {{Steel, 1}, {Infill, 1}, {Steel, 2}, {Steel, 4}, {Steel, 3}}},
         // bLB = 680 - 2*100 = 480: (480+440)/2*265 = 121900; plate 680*8.
         {"LBL",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.BeamWidth = 440;
-             m.BottomFlangeThickness = 8;
-             m.BottomFlangeWidth = 680;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 100;
+             set(m, {{&F::BeamHeight, 265}, {&F::BeamWidth, 440}, {&F::BottomFlangeThickness, 8},
+                     {&F::BottomFlangeWidth, 680}, {&F::LeftLedgeWidth, 100},
+                     {&F::RightLedgeWidth, 100}});
              middleBeam(m, 80, 20, 0);
          },
          5440, 121900, 0, 273, {{Steel, 1}, {Precast, 1}}},
@@ -204,14 +186,10 @@ std::vector<FamilyCase> familyCases() {
         // bottom face, so the section height 265 + 8 reaches 8 above it.
         {"KEMO_UUSI",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.LBBottomWidth = 480;
-             m.BeamWidth = 440;
-             m.BottomFlangeThickness = 8;
-             m.BottomFlangeWidth = 400;
-             m.AngleSteelHeight = 90;
-             m.LeftLedgeHeight = 10;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 100;
+             set(m, {{&F::BeamHeight, 265}, {&F::LBBottomWidth, 480}, {&F::BeamWidth, 440},
+                     {&F::BottomFlangeThickness, 8}, {&F::BottomFlangeWidth, 400},
+                     {&F::AngleSteelHeight, 90}, {&F::LeftLedgeHeight, 10},
+                     {&F::LeftLedgeWidth, 100}, {&F::RightLedgeWidth, 100}});
              middleBeam(m, 80, 20, 0);
          },
          6900, 121900, 0, 273, {{Precast, 1}}, 8},
@@ -221,13 +199,10 @@ std::vector<FamilyCase> familyCases() {
         // plate have zero width). Stack 10 + 90 + 245 + 20 = 365.
         {"SX",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.TopFlangeThickness = 20;
-             m.TopFlangeWidth = 245;
-             m.LeftLedgeHeight = m.RightLedgeHeight = 100;
-             m.BottomFlangeThickness = m.BoxPlateThickness = 10;
-             m.BottomFlangeWidth = 400;
-             m.BeamWidth = 300;
+             set(m, {{&F::BeamHeight, 265}, {&F::TopFlangeThickness, 20}, {&F::TopFlangeWidth, 245},
+                     {&F::LeftLedgeHeight, 100}, {&F::RightLedgeHeight, 100},
+                     {&F::BottomFlangeThickness, 10}, {&F::BoxPlateThickness, 10},
+                     {&F::BottomFlangeWidth, 400}, {&F::BeamWidth, 300}});
              middleBeam(m, 65, 35, 0);
          },
          10700, 34200, 60025, 365, {{Steel, 1}, {Precast, 1}, {Infill, 1}, {Steel, 4}}},
@@ -238,16 +213,11 @@ std::vector<FamilyCase> familyCases() {
         // = 10001.323; precast (500-10-12+300)/2*277 = 107753.
         {"XX",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.BeamWidth = 300;
-             m.BottomFlangeWidth = 500;
-             m.LeftLedgeHeight = m.WebThickness = 10;
-             m.LeftLedgeWidth = 100;
-             m.XxSectionParam(1) = 80;
-             m.RightLedgeHeight = 12;
-             m.RightLedgeWidth = 110;
-             m.XxSectionParam(2) = 80;
-             m.BottomFlangeThickness = 0;
+             set(m, {{&F::BeamHeight, 265}, {&F::BeamWidth, 300}, {&F::BottomFlangeWidth, 500},
+                     {&F::LeftLedgeHeight, 10}, {&F::WebThickness, 10}, {&F::LeftLedgeWidth, 100},
+                     {&F::RightLedgeHeight, 12}, {&F::RightLedgeWidth, 110},
+                     {&F::BottomFlangeThickness, 0}});
+             m.XxSectionParam(1) = m.XxSectionParam(2) = 80;
              middleBeam(m, 65, 35, 0);
          },
          10001.323, 107753, 0, 277, {{Steel, 2}}},
@@ -255,11 +225,9 @@ std::vector<FamilyCase> familyCases() {
         // 2*5*265 = 5590; H = 6 + 265.
         {"KVATRO",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.WebThickness = 5;
-             m.BottomFlangeThickness = 6;
-             m.BottomFlangeWidth = 490;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 120;
+             set(m, {{&F::BeamHeight, 265}, {&F::WebThickness, 5}, {&F::BottomFlangeThickness, 6},
+                     {&F::BottomFlangeWidth, 490}, {&F::LeftLedgeWidth, 120},
+                     {&F::RightLedgeWidth, 120}});
              middleBeam(m, 80, 30, 0);
          },
          5590, 63600, 0, 271, {{Steel, 1}, {Steel, 2}}},
@@ -271,14 +239,10 @@ std::vector<FamilyCase> familyCases() {
         // Precast 600*110 = 66000; infill 616*(273-110) = 100408.
         {"BESUPER",
          [](ProjectModel& m) {
-             m.BeamHeight = 240;
-             m.BeamWidth = 600;
-             m.AngleSteelHeight = 110;
-             m.BottomFlangeThickness = 8;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 110;
-             m.CornerRadius = 10;
-             m.TopFlangeThickness = 5;
-             m.TopFlangeWidth = 50;
+             set(m, {{&F::BeamHeight, 240}, {&F::BeamWidth, 600}, {&F::AngleSteelHeight, 110},
+                     {&F::BottomFlangeThickness, 8}, {&F::LeftLedgeWidth, 110},
+                     {&F::RightLedgeWidth, 110}, {&F::CornerRadius, 10},
+                     {&F::TopFlangeThickness, 5}, {&F::TopFlangeWidth, 50}});
              m.TopRebarRowCount = 2;
              for (int r = 1; r <= 2; ++r) {
                  m.TopBarsInRow(r) = 2;
@@ -295,13 +259,11 @@ std::vector<FamilyCase> familyCases() {
         // Stack 15 + 230 + 15 + 2*10 (the top bars over the plate) = 280.
         {"Apalkki",
          [](ProjectModel& m) {
-             m.BeamHeight = 245;
-             m.WebThickness = m.TopFlangeThickness = 15;
-             m.TopFlangeWidth = 200;
-             m.BottomFlangeThickness = m.LeftLedgeHeight = m.RightLedgeHeight = 15;
-             m.BottomFlangeWidth = 380;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 110;
-             m.ApalkkiHoleSize = 135;
+             set(m, {{&F::BeamHeight, 245}, {&F::WebThickness, 15}, {&F::TopFlangeThickness, 15},
+                     {&F::TopFlangeWidth, 200}, {&F::BottomFlangeThickness, 15},
+                     {&F::LeftLedgeHeight, 15}, {&F::RightLedgeHeight, 15},
+                     {&F::BottomFlangeWidth, 380}, {&F::LeftLedgeWidth, 110},
+                     {&F::RightLedgeWidth, 110}, {&F::ApalkkiHoleSize, 135}});
              m.TopRebarRowCount = 2;
              m.TopBarDistanceFromTop(1) = 10;
              m.TopBarDistanceFromTop(2) = 25;
@@ -316,22 +278,15 @@ std::vector<FamilyCase> familyCases() {
         // = 16388.910; infill (400 - 12.196353)*(271-15-20) = 91521.661.
         {"ABeamS",
          [](ProjectModel& m) {
-             m.BeamHeight = 265;
-             m.WebThickness = 6;
-             m.TopFlangeThickness = 20;
-             m.TopFlangeWidth = 307;
-             m.BottomFlangeThickness = 15;
-             m.BottomFlangeWidth = 400;
-             m.LeftLedgeHeight = m.RightLedgeHeight = 6;
-             m.LeftLedgeWidth = m.RightLedgeWidth = 130;
-             m.WebHoleDiameter = 90;
-             m.WebHoleEdgeDistance = 120;
-             m.LowerHoleDiameter = 55;
-             m.LowerHoleEdgeDistance = 60;
-             m.WebHoleSpacing = 400;
-             m.LowerHoleLength = 80;
-             m.WebStripHeight = 20;
-             m.LowerHoleSpacing = 1200;
+             set(m, {{&F::BeamHeight, 265}, {&F::WebThickness, 6}, {&F::TopFlangeThickness, 20},
+                     {&F::TopFlangeWidth, 307}, {&F::BottomFlangeThickness, 15},
+                     {&F::BottomFlangeWidth, 400}, {&F::LeftLedgeHeight, 6},
+                     {&F::RightLedgeHeight, 6}, {&F::LeftLedgeWidth, 130},
+                     {&F::RightLedgeWidth, 130}, {&F::WebHoleDiameter, 90},
+                     {&F::WebHoleEdgeDistance, 120}, {&F::LowerHoleDiameter, 55},
+                     {&F::LowerHoleEdgeDistance, 60}, {&F::WebHoleSpacing, 400},
+                     {&F::LowerHoleLength, 80}, {&F::WebStripHeight, 20},
+                     {&F::LowerHoleSpacing, 1200}});
              middleBeam(m, 110, 20, 0);
          },
          16388.910, 0, 91521.661, 271, {{Steel, 1}, {Infill, 1}, {Steel, 9}}},
@@ -393,6 +348,10 @@ ProjectModel builtWith(const std::string& type, const std::function<void(Project
     });
 }
 
+ProjectModel defaultBuilt(const std::string& type) {
+    return builtWith(type, [](ProjectModel&) {});
+}
+
 void edgeBeamLeftOnly(ProjectModel& m) {
     m.SlabSideCount = 1;
     m.SlabSidePresent(2) = 0;
@@ -452,7 +411,7 @@ TEST(BeamSectionModel, FamilyIsTheFirstTwoLettersUpperCased) {
 }
 
 TEST(BeamSectionModel, SectionOfAnEarlierFamilyDoesNotSurvive) {
-    ProjectModel m = built("MEK", caseOf("MEK").setUp);
+    ProjectModel m = defaultBuilt("MEK");
     ASSERT_GT(listArea(m, Infill), 0);
     m.BeamTypeName = "SUORA";
     m.OverallBeamHeight = 580;
@@ -487,12 +446,12 @@ TEST(BeamSectionModel, RowGroupsTheFamilyDoesNotCarryAreEmptied) {
 
 TEST(BeamSectionModel, SlabSeatsAndLedgeWidths) {
     // TI: the slabs on the top flange (H) or on the bottom flange (tb).
-    EXPECT_EQ(built("TI", caseOf("TI").setUp).RightLedgeHeight, 300);
+    EXPECT_EQ(defaultBuilt("TI").RightLedgeHeight, 300);
     EXPECT_EQ(builtWith("TI", [](ProjectModel& m) { m.SlabsOnLedge = 1; }).RightLedgeHeight, 19);
 
     // HQ: the bottom plate projection (450 - 240 = 210) is shared by the
     // loaded sides.
-    ProjectModel middle = built("HQ", caseOf("HQ").setUp);
+    ProjectModel middle = defaultBuilt("HQ");
     EXPECT_EQ(middle.LeftLedgeWidth, 105);
     EXPECT_EQ(middle.RightLedgeWidth, 105);
     ProjectModel edge = builtWith("CWQ", edgeBeamLeftOnly);
@@ -526,15 +485,15 @@ TEST(BeamSectionModel, SlabSeatsAndLedgeWidths) {
 
     // The joint grout width as the section analysis uses it: entered, or
     // nominal where the joint concrete is part of the infill (MEK, SX).
-    EXPECT_EQ(built("DELTA", caseOf("DELTA").setUp).EffectiveJointGroutWidth(2), 35);
+    EXPECT_EQ(defaultBuilt("DELTA").EffectiveJointGroutWidth(2), 35);
     EXPECT_EQ(mek.EffectiveJointGroutWidth(1), 0.001);
-    EXPECT_EQ(built("SX", caseOf("SX").setUp).EffectiveJointGroutWidth(2), 0.001);
+    EXPECT_EQ(defaultBuilt("SX").EffectiveJointGroutWidth(2), 0.001);
 }
 
 TEST(BeamSectionModel, BottomOverhangOfTheLedgeFamilies) {
     // LBL: (bLB - B) / N = (480 - 440) / 2 on each loaded side with a ledge
     // and a joint grout width.
-    ProjectModel lb = built("LBL", caseOf("LBL").setUp);
+    ProjectModel lb = defaultBuilt("LBL");
     EXPECT_EQ(lb.BottomOverhangBySide(1), 20.0f);
     EXPECT_EQ(lb.BottomOverhangBySide(2), 20.0f);
     ProjectModel right = builtWith("LBL", [](ProjectModel& m) {
@@ -551,13 +510,13 @@ TEST(BeamSectionModel, BottomOverhangOfTheLedgeFamilies) {
     // No slabs at all: nothing is divided by the side count.
     EXPECT_EQ(builtWith("LBL", noSlabs).BottomOverhangBySide(1), 0.0f);
     // A-beam: (bb - bt) / N = (380 - 200) / 2.
-    EXPECT_EQ(built("Apalkki", caseOf("Apalkki").setUp).BottomOverhangBySide(2), 90.0f);
+    EXPECT_EQ(defaultBuilt("Apalkki").BottomOverhangBySide(2), 90.0f);
     // XX: (bb - B) / 2 = 100 on both sides whatever their slabs.
     ProjectModel xx = builtWith("XX", edgeBeamLeftOnly);
     EXPECT_EQ(xx.BottomOverhangBySide(1), 100.0f);
     EXPECT_EQ(xx.BottomOverhangBySide(2), 100.0f);
     // Other families leave it at 0.
-    EXPECT_EQ(built("KVATRO", caseOf("KVATRO").setUp).BottomOverhangBySide(1), 0.0f);
+    EXPECT_EQ(defaultBuilt("KVATRO").BottomOverhangBySide(1), 0.0f);
 }
 
 TEST(BeamSectionModel, TopRowsMeasuredFromTheTop) {
@@ -570,7 +529,7 @@ TEST(BeamSectionModel, TopRowsMeasuredFromTheTop) {
 }
 
 TEST(BeamSectionModel, ConcreteIBeamPartsOverlapByOneThousandth) {
-    ProjectModel m = built("BI", caseOf("BI").setUp);
+    ProjectModel m = defaultBuilt("BI");
     double sum = 0;
     for (int n = 1; n <= 5; ++n) sum += m.PrecastPartHeight(n);
     EXPECT_NEAR(sum, 1100.005, 1e-9);
@@ -582,7 +541,7 @@ TEST(BeamSectionModel, ConcreteIBeamPartsOverlapByOneThousandth) {
 }
 
 TEST(BeamSectionModel, SxStripsBesideTheTopPlateHaveNoWidth) {
-    ProjectModel m = built("SX", caseOf("SX").setUp);
+    ProjectModel m = defaultBuilt("SX");
     EXPECT_EQ(m.InfillPartCount, 3);
     EXPECT_EQ(m.BeamWidth, 245);
     for (int n = 2; n <= 3; ++n) {
@@ -596,7 +555,7 @@ TEST(BeamSectionModel, SxStripsBesideTheTopPlateHaveNoWidth) {
 TEST(BeamSectionModel, NegativePartsReduceTheSection) {
     // ABeamS: the smeared holes are parts of negative width; without holes
     // the steel area grows by exactly their hand sum 44 + 243 + 12.196353.
-    ProjectModel holes = built("ABeamS", caseOf("ABeamS").setUp);
+    ProjectModel holes = defaultBuilt("ABeamS");
     for (int n = 6; n <= 8; ++n) EXPECT_LT(holes.SteelPlateBottomWidth(n), 0) << n;
     ProjectModel solid = builtWith("ABeamS", [](ProjectModel& m) {
         m.LowerHoleDiameter = 0;
