@@ -199,12 +199,15 @@ double trapezoidPatchDeflection(double q1, double q2, double a, double w, double
 
 double shoreReactionCoefficient(int n, int i) {
     // Rows by shore count, columns by shore: interior reactions of a beam
-    // continuous over n + 1 equal spans, in units of q l.
+    // continuous over n + 1 equal spans, in units of q l. Three shores keep
+    // the three-digit table values; four use the exact fractions, so that
+    // the small midspan deflection left between the shores is not swamped
+    // by rounding.
     static constexpr double coefficients[MaxShoreCount][MaxShoreCount] = {
         {1.25, 0, 0, 0},
         {1.1, 1.1, 0, 0},
         {1.143, 0.929, 1.143, 0},
-        {1.1316, 0.9737, 0.9737, 1.1316},
+        {43.0 / 38.0, 37.0 / 38.0, 37.0 / 38.0, 43.0 / 38.0},
     };
     if (n < 1 || n > MaxShoreCount || i < 1 || i > n)
         throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "shore count");
