@@ -318,8 +318,9 @@ TEST(BeamActions, ShoresGiveTheContinuousBeamSupportMoments) {
         ComputeBeamMomentsAndShears(m);
         const double l = L / (c.n + 1), ql2 = q * l * l;
         EXPECT_NEAR(m.BeamMomentChar(10, 1) / ql2, c.first, c.tolerance) << c.n << " shores";
-        if (c.n >= 2)
+        if (c.n >= 2) {
             EXPECT_NEAR(m.BeamMomentChar(20, 1) / ql2, c.second, c.tolerance) << c.n << " shores";
+        }
         for (int i = 0; i <= count; ++i)
             EXPECT_NEAR(m.BeamMomentChar(i, 1), m.BeamMomentChar(count - i, 1), 1e-6 * ql2)
                 << c.n << " shores, symmetry at point " << i;

@@ -270,7 +270,9 @@ TEST(BeamDeflections, DegenerateInputRaisesItsErrorNumber) {
         m.BeamDeflectionMax2 = 99.0;  // left from an earlier run
         change(m);
         const int e = errorOf([&] { ComputeBeamDeflections(m); });
-        if (e != 0) EXPECT_EQ(m.BeamDeflectionMax2, 0);
+        if (e != 0) {
+            EXPECT_EQ(m.BeamDeflectionMax2, 0);
+        }
         return e;
     };
     EXPECT_EQ(run([](ProjectModel&) {}), 0);
