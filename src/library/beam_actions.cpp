@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "library/beam_formulas.h"
+#include "library/checked_math.h"
 #include "library/utilities.h"
 #include "runtime/errors.h"
 
@@ -116,13 +117,6 @@ StageRows designRows(const StageRows& c, const StationPartials& p, double gammaG
 }
 
 }  // namespace
-
-void requirePositive(double value, const char* what) {
-    if (std::isnan(value)) throw RunTimeError(runtime::ErrInvalidCall, what);
-    if (std::fabs(value) < 1e-9) throw RunTimeError(runtime::ErrDivisionByZero, what);
-    if (value < 0) throw RunTimeError(runtime::ErrInvalidCall, what);
-    if (std::isinf(value)) throw RunTimeError(runtime::ErrOverflow, what);
-}
 
 double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x, double L,
                         double EI) {

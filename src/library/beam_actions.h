@@ -3,8 +3,7 @@
 // moments and design shears at every calculation point, one row per load
 // stage, and their governing values. Also the pieces that the deflections of
 // the beam share with them: the loads that stand on the beam itself and the
-// slab-field load segments, the shores of family BE, and the checks of span
-// and stiffness.
+// slab-field load segments, and the shores of family BE.
 //
 // Rows of the tables (element point + 51 * row): 1 before joint grouting,
 // 2 before the topping hardens, 3 permanent loads after hardening, 4
@@ -33,11 +32,6 @@ double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x,
 // Number of intermediate shores: SuperPrestressTerm for family "BE", 0 for
 // every other family.
 int shoreCount(const model::ProjectModel& m);
-
-// A span or a stiffness that the formulas divide by: 0 (or below 1e-9 in
-// size) raises error 11, a negative value or not a number 5, an infinite
-// one 6.
-void requirePositive(double value, const char* what);
 
 // Fills BeamMomentChar, BeamMomentDesign and BeamShearDesign, rows 1..6, at
 // points 0..CalculationPointCount, and PrestressEquivalentLoads(1..4) (the

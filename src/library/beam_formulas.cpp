@@ -98,8 +98,7 @@ double ComputeUniformPatchMoment(double q, double a, double w, double x, double 
 }
 
 double ComputeTriangularPatchShear(double q, double a, double w, double x, double L) {
-    // A patch of no length carries nothing (and would give 0/0 at x = a).
-    if (noSpan(L) || w == 0) return 0.0;
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
     const double Q = 0.5 * q * w;
     const double c = a + 2.0 * w / 3.0;
     const double ra = Q * (1.0 - c / L);
@@ -110,7 +109,7 @@ double ComputeTriangularPatchShear(double q, double a, double w, double x, doubl
 }
 
 double ComputeTriangularPatchMoment(double q, double a, double w, double x, double L) {
-    if (noSpan(L) || w == 0) return 0.0;
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
     const double Q = 0.5 * q * w;
     const double c = a + 2.0 * w / 3.0;
     const double ra = Q * (1.0 - c / L);
@@ -178,7 +177,7 @@ double uniformPatchDeflection(double q, double a, double w, double x, double L, 
 }
 
 double triangularPatchDeflection(double q, double a, double w, double x, double L, double EI) {
-    if (noSpan(L) || w == 0) return 0.0;
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
     // M = RA x - k <x - a>^3 / 6 + k <x - c>^3 / 6 + q <x - c>^2 / 2 with the
     // slope k = q / w and c = a + w: the ramp stops at c and leaves no load
     // beyond it.

@@ -4,6 +4,7 @@
 
 #include "library/beam_actions.h"
 #include "library/beam_formulas.h"
+#include "library/checked_math.h"
 #include "library/utilities.h"
 #include "runtime/errors.h"
 
