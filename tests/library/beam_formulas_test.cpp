@@ -347,13 +347,3 @@ TEST(Deflections, PartialLoads) {
                     deflectionFromMoments(trapezoid, x), 1e-7);
     }
 }
-
-TEST(PartialLoads, ZeroLengthCarriesNothing) {
-    // A line load of no length standing at a station (a beam line load left
-    // at position 0, length 0) gives 0, not 0/0.
-    EXPECT_EQ(fpErrorOf([] { return ComputeTrapezoidPatchMoment(0, 0, 0, 0, 0, L); }), 0);
-    EXPECT_EQ(fpErrorOf([] { return ComputeTrapezoidPatchShear(5, 9, 1000, 0, 1000, L); }), 0);
-    EXPECT_EQ(ComputeTriangularPatchMoment(5, 1000, 0, 1000, L), 0);
-    EXPECT_EQ(ComputeTriangularPatchShear(5, 1000, 0, 1000, L), 0);
-    EXPECT_EQ(fpErrorOf([] { return trapezoidPatchDeflection(5, 9, 1000, 0, 1000, L, EI); }), 0);
-}
