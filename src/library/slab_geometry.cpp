@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "library/checked_math.h"
 #include "library/utilities.h"
 #include "runtime/arrays.h"
 #include "runtime/errors.h"
@@ -26,8 +27,7 @@ double seatLimitedBearing(model::ProjectModel& m, int side, double Es, double pr
                           double thickness) {
     const double D = Es * m.SlabWorkingWidth(side) * thickness * thickness * thickness / 12.0;
     const double EIs = 0.75 * m.ConcreteEcm(side + 3) * m.SlabMomentOfInertia(side);
-    if (EIs == 0.0) throw RunTimeError(runtime::ErrDivisionByZero, "slab bending stiffness is 0");
-    const double ratio = D / (18.0 * EIs);
+    const double ratio = checkedQuotient(D, 18.0 * EIs);  // 11 when the slab has no stiffness
     if (!(ratio >= 0.0)) throw RunTimeError(runtime::ErrInvalidCall, "seat to slab stiffness ratio below 0");
     const double L = 0.5 * (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2));
     const double reach = L * std::sqrt(ratio);
