@@ -80,10 +80,10 @@ void writeBeamWarnings(ResultHalf& r) {
         comparisonLine(r, 221, 39, FormatFixed(Value(m.MomentResistanceSolved * 1e-6), 5, 0, 0),
                        "kNm < laskentamomentti Md =", FormatFixed(Value(m.MaxDesignMoment * 1e-6), 4, 0, 0), "kNm", 78);
     // The allowed strain's 3.2 number ends at column 78, so its unit stands
-    // at 79.
+    // one blank after it.
     if (m.BeamTopStrainMax > 1.1 * m.AllowedStrain)
         comparisonLine(r, 222, 36, FormatFixed(Value(m.BeamTopStrainMax * 1000), 3, 2, 1), "%o > sallittu venymä ",
-                       FormatFixed(Value(m.AllowedStrain * 1000), 3, 2, 1), "%o", 79);
+                       FormatFixed(Value(m.AllowedStrain * 1000), 3, 2, 1), "%o", 80);
     r.emptyLine();
 }
 
