@@ -79,7 +79,7 @@ double ComputeUniformPatchMoment(double q, double a, double w, double x, double 
 }
 
 double ComputeTriangularPatchShear(double q, double a, double w, double x, double L) {
-    if (noSpan(L)) return 0.0;
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
     const double Q = 0.5 * q * w;
     const double c = a + 2.0 * w / 3.0;
     const double ra = Q * (1.0 - c / L);
@@ -90,7 +90,7 @@ double ComputeTriangularPatchShear(double q, double a, double w, double x, doubl
 }
 
 double ComputeTriangularPatchMoment(double q, double a, double w, double x, double L) {
-    if (noSpan(L)) return 0.0;
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
     const double Q = 0.5 * q * w;
     const double c = a + 2.0 * w / 3.0;
     const double ra = Q * (1.0 - c / L);

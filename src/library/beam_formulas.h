@@ -33,7 +33,8 @@ double ComputeTrapezoidDeflection(double q1, double q2, double x, double L, doub
 double ComputeUniformPatchShear(double q, double a, double w, double x, double L);
 double ComputeUniformPatchMoment(double q, double a, double w, double x, double L);
 
-// Load rising linearly from 0 at a to q at a+w (guarded).
+// Load rising linearly from 0 at a to q at a+w (guarded; a patch of no width
+// gives 0).
 double ComputeTriangularPatchShear(double q, double a, double w, double x, double L);
 double ComputeTriangularPatchMoment(double q, double a, double w, double x, double L);
 
