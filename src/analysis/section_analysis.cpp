@@ -189,11 +189,13 @@ void beamResistance(ProjectModel& m, double Wb) {
     if (m.BeamCategory != 1) {
         if (m.LayerAreaSum == 0) m.LayerAreaSum = 0.000001;
         m.LayerEccentricity = m.LayerFirstMoment / m.LayerAreaSum - m.SectionCentroid(1);
+        // Cracking moment of the beam, with the mean tensile strength of the
+        // beam concrete, fctm = fctk,0.05 / 0.7 (EN 1992-1-1 Table 3.1).
         library::ComputeTendonEccentricity(1, m.BeamWidth,
                                            m.BeamWidth + m.LeftLedgeDepth + m.RightLedgeDepth,
                                            m.OverallBeamHeight, 0, Wb, m.TransformedArea,
-                                           m.ConcreteEcm(1), m.LayerAreaSum, m.LayerEccentricity,
-                                           m.SectionResultA);
+                                           m.ConcreteFctk(1) / 0.7, m.LayerAreaSum,
+                                           m.LayerEccentricity, m.SectionResultA);
         SolveSectionEquilibrium(m);
         m.MomentResistanceA = m.MomentResistanceSolved;
         return;

@@ -191,9 +191,10 @@ void IntegrateSectionForces(ProjectModel& m, double eps0, double kappa, double /
                      m.JointPartHeight, m.JointPartLevel, jointPartConcreteKind, false, eps0,
                      kappa, s);
 
-    // A plane without tension or without balance keeps the caller's ratios
-    // finite: C = -1, and T = 0.01 when there is no tension at all.
-    if (s.c * s.t == 0 || s.c + s.t == 0) s.c = -1;
+    // A plane without compression or without tension keeps the caller's
+    // ratios finite: C = -1, and T = 0.01 when there is no tension at all.
+    // A plane in exact balance (C = -T) is kept as it is: it is the answer.
+    if (s.c * s.t == 0) s.c = -1;
     if (s.t == 0) s.t = 0.01;
 
     C = s.c;

@@ -20,9 +20,9 @@ using runtime::Value;
 // in compression; T: steel plates in tension (or at zero) plus every row
 // force, a row in compression adding a negative force. MC, MT their moments
 // about level 0, MCT = MC + MT. x (the neutral-axis depth) is carried for
-// the caller and not read. A plane that gives no tension or no balance is
-// returned with C = -1 and, when T is 0, T = 0.01, so the caller's ratios
-// stay finite.
+// the caller and not read. A plane without compression or without tension
+// is returned with C = -1 and, when T is 0, T = 0.01, so the caller's ratios
+// stay finite; a plane in exact balance keeps its resultants.
 void IntegrateSectionForces(model::ProjectModel& m, double eps0, double kappa, double x, Value& C,
                             Value& MC, Value& T, Value& MT, Value& MCT);
 

@@ -58,21 +58,15 @@ struct Limits {
 // the section passes its limit; sets SolverLimitStrain.
 void boundReferenceStrain(ProjectModel& m, const Limits& lim, double top, double x,
                           double& reference) {
-    Value unused, eref = reference, centroidStrain;
-    Value e[7], c[7];
-    for (int k = 1; k <= 6; ++k) {
-        e[k] = lim.concrete[k];
-        c[k] = m.ConcreteStrainC2(k);
-    }
-    Value plateLimit = lim.plate, centroid = m.SolverSectionCentroid,
-          depth = m.SolverReferenceDepth, axis = x, topLevel = top;
-    Value mainCount = m.ReinforcementRowCount, steelCount = m.SteelBeamRebarRowCount;
-    library::ComputeLayerStrainLimits(m, unused, eref, m.SolverLimitStrain, centroidStrain, e[1],
-                                      e[2], e[3], e[4], e[5], e[6], c[1], c[2], c[3], c[4], c[5],
-                                      c[6], plateLimit, centroid, depth, axis, topLevel,
-                                      m.OverallBeamHeight, mainCount, m.RowLimitStrainMain,
-                                      m.BarDistanceFromBottom, steelCount,
-                                      m.RowLimitStrainSteelBeam, m.SteelBeamBarDistance);
+    Value eref = reference, centroidStrain;
+    const auto& e = lim.concrete;
+    library::ComputeLayerStrainLimits(
+        m, 0, eref, m.SolverLimitStrain, centroidStrain, e[1], e[2], e[3], e[4], e[5], e[6],
+        m.ConcreteStrainC2(1), m.ConcreteStrainC2(2), m.ConcreteStrainC2(3),
+        m.ConcreteStrainC2(4), m.ConcreteStrainC2(5), m.ConcreteStrainC2(6), lim.plate,
+        m.SolverSectionCentroid, m.SolverReferenceDepth, x, top, m.OverallBeamHeight,
+        m.ReinforcementRowCount, m.RowLimitStrainMain, m.BarDistanceFromBottom,
+        m.SteelBeamRebarRowCount, m.RowLimitStrainSteelBeam, m.SteelBeamBarDistance);
     reference = eref;
 }
 
