@@ -256,13 +256,13 @@ double beamStiffness(ProjectModel& m) {
     const double Md = library::MinValue(m.MomentResistanceSolved, m.MaxDesignMoment);
     const bool cracks = m.BeamCategory == 4 || (upperTypeName(m) == "APALKKI" && m.BarPrestress(1) < 0.1);
     if (cracks) {
-        library::ComputeNeutralAxisSectionStiffness(
-            m, Md, m.SectionAxialStiffness(3), m.SectionStiffnessMoment(3),
-            m.SectionOwnInertiaSum(3), m.SectionParallelAxisSum(3), m.SectionBendingStiffness(3));
         // No load below the cracking moment is taken into account (ratio
         // 0 / 0.75 Md, which is 0 / 0 when Md is 0: error 6), so each sum is
         // the cracked one, bounded by the uncracked one.
         quotient(0, 0.75 * Md);
+        library::ComputeNeutralAxisSectionStiffness(
+            m, Md, m.SectionAxialStiffness(3), m.SectionStiffnessMoment(3),
+            m.SectionOwnInertiaSum(3), m.SectionParallelAxisSum(3), m.SectionBendingStiffness(3));
         auto effective = [&](model::SectionStageArray& X) {
             X(4) = library::MinValue(library::ComputeCubicRatioTerm(0, 0.75 * Md, X(2), X(3)), X(2));
         };
@@ -292,9 +292,13 @@ void AnalyseBeamSection(ProjectModel& m) {
     const double Wb = buildBeamStages(m, family);
     beamResistance(m, Wb);
     selfWeightActions(m, family);
+    // The part-list sums use TransformedInertia as their scratch value; the
+    // beam's transformed second moment (stage 2) is kept for the report.
+    const double beamInertia = m.TransformedInertia;
     const double b0 = beamStiffness(m);
     BuildCompositeSection(m, b0);
     SolveSectionEquilibrium(m);
+    m.TransformedInertia = beamInertia;
     runtime::checkFloatingPoint();
 }
 

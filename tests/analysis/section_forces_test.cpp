@@ -207,6 +207,10 @@ TEST(SectionForces, RowsCarrySteelLessTheDisplacedConcrete) {
     m = forcesModel();
     setMainSteel(m, 1630, 1.15, 195000);
     oneMainRow(m, 100, 0, 1100);
+    // Decompression: at zero strain the strand keeps 0.9 x 1100 MPa of its
+    // prestress (elastic, below 0.9 fpd = 1275.7).
+    f = integrate(m, 0.0, 0);
+    EXPECT_NEAR(f.T, 0.9 * 1100 * 100, 1e-6);
     f = integrate(m, 3.0, 0);
     const double fpd = 1630 / 1.15;
     const double total = 3 + 0.9 * 1000 * 1100 / 195000.0;
