@@ -4,6 +4,7 @@
 
 #include "analysis/section_analysis.h"
 #include "analysis/section_forces.h"
+#include "analysis/section_model.h"
 #include "section_test_support.h"
 
 using namespace quorvel::analysis;
@@ -120,9 +121,27 @@ TEST(WeldedSteelSection, PropertiesAndResistanceOfTheIBeamDefault) {
     EXPECT_NEAR(m.BeamSelfWeight, 7.85e-5 * 14282, 1e-9);
 }
 
+TEST(WeldedSteelSection, SectionModelOfTheIBeamDefaultGivesItsPlasticMoment) {
+    // The TI default inputs through the section model: the same plates, so
+    // the resistance is Wpl fyd = 619.6 kNm as above.
+    ProjectModel m = weldedI(300, 19, 11, 300);
+    m.SteelPlateCount = 0;
+    m.BeamHeight = 300;
+    m.WebThickness = 11;
+    m.TopFlangeWidth = 300;
+    m.BottomFlangeWidth = 300;
+    m.SlabSideCount = 2;
+    BuildBeamSectionModel(m, m.BeamTypeName);
+    ASSERT_EQ(m.SteelPlateCount, 3);
+    analyse(m);
+    const double Mpl = 2 * 345.0 * 300 * 19 * 140.5 + 355.0 * 11 * 262 * 262 / 4;
+    EXPECT_NEAR(m.MomentResistanceA, Mpl, 1e-6 * Mpl);
+}
+
 TEST(WeldedSteelSection, BoxBeamDefaultIsCappedAtItsPlasticMoment) {
-    // HQ default: bottom plate 450 x 15, two webs 5 x 265, top plate 240 x 25
-    // between them, H = 280; slabs on the bottom plate.
+    // HQ default geometry (webs 5 x 265, top plate 240 x 25 between them,
+    // bottom plate 450 wide) with a 15 mm bottom plate, the defaults' seat
+    // height; H = 280; slabs on the bottom plate.
     // Elastic: A = 6750 + 2650 + 6000 = 15400, S = 6750 x 7.5 + 2650 x 147.5
     //   + 6000 x 267.5, yc = S / A = 132.89;
     //   I = sum(b h^3/12 + A (y - yc)^2); first yield governs at the bottom
