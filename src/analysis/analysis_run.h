@@ -1,0 +1,82 @@
+#pragma once
+// The working state of one analysis: the per-station tables of the beam
+// block and the slab checks, the core-filling state of the run and the
+// scalars its phases hand to each other. One AnalysisRun lives for one call
+// of the analysis and starts empty (every value 0), so nothing of an earlier
+// calculation reaches a later one; what the report and the results table
+// show is in the project model.
+//
+// Tables over stations and sides hold station i of side k at (i, k), the
+// element i + 51 k; PointCoreFillingFlag is (side, station), element
+// k + 3 i. Stations 0..CalculationPointCount are meaningful.
+
+#include "model/model_arrays.h"
+
+namespace quorvel::analysis {
+
+using model::PointArray;
+using model::SideArray;
+using model::SidePointArray;
+using runtime::Value;
+
+// (station 0..50, side 0..2): element i + 51 * side.
+using StationSideArray = runtime::Array2<Value, 0, model::MaxCalculationPoint, 0, 2>;
+
+// A core-filling length counts as core filling only above this (mm).
+inline constexpr double CoreFillingThreshold = 50.0;
+
+struct AnalysisRun {
+    // --- Core filling --------------------------------------------------
+    int16_t CoreFillingRerunDone = 0;     // the one re-run has been taken
+    SideArray ActiveCoreFillingLength;    // filling in effect for the beam block, mm
+    SidePointArray PointCoreFillingFlag;  // (side, station): checked with filled cores
+    Value PointCoreFillingLength;         // filling in force at the station being checked
+
+    // --- Beam block -------------------------------------------------------
+    PointArray CompositeMomentLine;  // row 5 of the design moments
+    PointArray BeamShearFlowA;       // shear flow components of the beam, N/mm
+    PointArray BeamShearFlowB;
+    Value ShearCheckJointWidth;      // guard of the beam shear design
+    Value StirrupPartialFactor;
+    Value ShearConcretePartialFactor;
+
+    // --- Slab checks per station (MPa; resistances kN/m) ------------------
+    StationSideArray PointShearStressTvlA;
+    StationSideArray PointShearStressTvlB;
+    StationSideArray PointShearStressTvl0;
+    StationSideArray PointShearStressTvl;
+    StationSideArray PointShearStressThcA;
+    StationSideArray PointShearStressThcB;
+    StationSideArray PointShearStressThc;
+    StationSideArray PointNormalStress;
+    StationSideArray SlabPointRatioNumerator;  // principal tensile stress sigma1
+    StationSideArray PointShearResistance;
+    StationSideArray PointShearResistanceCap;
+    StationSideArray SlabPointShearRatio;      // sigma1 over the station's limit
+
+    // Per side, formed by the slab checks.
+    SideArray BaseWebStressLimit;
+    SideArray ReducedPrestressWebCapacity;
+    SideArray EffectiveBottomStrandCount;
+
+    // The station being checked.
+    Value EndCheckDistance;
+    Value PointEndFactor;
+    Value PointZoneIndex;
+    Value HoleShearIncrementA;
+    Value HoleShearIncrementB;
+    Value PointCrackingStress;
+    Value PointCoreFillingFactor;
+    Value PointPrestressStress;
+    Value PointSafetyFactor;
+    Value PointStressLimit;
+    Value GoverningTransferFactor;
+
+    // --- Maxima and final values ------------------------------------------
+    PointArray PointMaximumWork;
+    Value BeamMomentRow2Max;
+    Value BeamMomentRow5Max;
+    Value LowerSlabBottomLevel;
+};
+
+}  // namespace quorvel::analysis

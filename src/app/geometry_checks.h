@@ -1,0 +1,67 @@
+#pragma once
+// Geometry compatibility checks: input values that cannot belong together
+// (a ledge narrower than the slab bearing, reinforcement above the beam top,
+// loads beyond the beam end ...). Each finding is one line of a
+// contradiction list, "- what <=> what it conflicts with." followed by CR LF;
+// the empty text means no contradiction. The list never blocks anything:
+// the calculation and the dialogs show it with a question.
+//
+// The family checks and the two common checks empty `lines` first (the HX
+// check does not), put their findings into it in the order of their tests,
+// and return 1 when they found something, else 0. With supportOnly true
+// (-1) a family check stops after its first test (the ledge or bearing
+// width); the BESUPER and KVATRO checks always run every test and take their
+// bearing from the model.
+
+#include <cstdint>
+#include <string>
+
+#include "model/project_model.h"
+
+namespace quorvel::app {
+
+using model::ProjectModel;
+
+void CollectInputContradictions(const ProjectModel& m, std::string& lines, int16_t& found);
+
+int16_t CheckLedgeBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                               float bearing2, std::string& lines);
+int16_t CheckDeltaBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                               float bearing2, std::string& lines);
+int16_t CheckSuperBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                               float bearing2, std::string& lines);
+int16_t CheckKvatroBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                                float bearing2, std::string& lines);
+int16_t CheckHqBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                            float bearing2, std::string& lines);
+int16_t CheckHxBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                            float bearing2, std::string& lines);
+int16_t CheckPlainBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                               float bearing2, std::string& lines);
+int16_t CheckIBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                           float bearing2, std::string& lines);
+int16_t CheckTiBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                            float bearing2, std::string& lines);
+int16_t CheckCwqBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bearing1,
+                             float bearing2, std::string& lines);
+// These three hold the flag as a single; it counts as true when it rounds
+// to the whole number -1.
+int16_t CheckLblBeamGeometry(const ProjectModel& m, float supportOnly, float bearing1,
+                             float bearing2, std::string& lines);
+int16_t CheckKemoBeamGeometry(const ProjectModel& m, float supportOnly, float bearing1,
+                              float bearing2, std::string& lines);
+int16_t CheckMekBeamGeometry(const ProjectModel& m, float supportOnly, float bearing1,
+                             float bearing2, std::string& lines);
+
+// Beam loads beyond the span (mm).
+int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span);
+// Slab holes beyond the beam end or beyond the slab span, the slab span
+// running linearly from the beam spacing at the start to that at the end
+// (spacing by (side, end); only sides and ends 1 and 2 are read).
+int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span,
+                           const model::SideEndSingleArray& spacing);
+
+// The slab bearing need of one side: support length plus joint grout.
+float SlabBearingNeed(const ProjectModel& m, int side);
+
+}  // namespace quorvel::app

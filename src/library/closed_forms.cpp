@@ -1,0 +1,98 @@
+#include "library/closed_forms.h"
+
+#include <cmath>
+
+#include "library/utilities.h"
+
+namespace quorvel::library {
+
+double ComputePrincipalTensileStress(double a, double b, double c, double d, double e, double f) {
+    const double s = a * b + c;
+    const double t1 = a * d + e;
+    return s / 2 + std::sqrt(s * s / 4 + t1 * t1 + f * f);
+}
+
+void ComputeStrandForceAtSection(double P, double e, double M, double A, double I, double y,
+                                 double /*unusedHeight*/, double /*unusedArea2*/, double I2,
+                                 double y2, double /*unusedTopping*/, double fct, Value& sigmaCp,
+                                 Value& Mcr) {
+    sigmaCp = -P * (1 / A + e * y / I);
+    const double sigmaM = M * y / I;
+    if (fct > sigmaCp + sigmaM) {
+        Mcr = M + (fct - sigmaCp - sigmaM) * I2 / y2;
+    } else {
+        Mcr = (fct - sigmaCp) * I / y;
+    }
+    if (Mcr < 0) Mcr = (fct - sigmaCp) * I / y;
+}
+
+void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
+                            double yA, double b3, double t2, double yB, double t1, double k,
+                            double f2, double f1, Value& result) {
+    constexpr double noTopping = 0.0011;
+    const double d = yA - yB;
+    const bool topping = t1 > noTopping;
+    const double F = p * q * (topping ? 0.92 * k : k);
+
+    // Layer 1: the topping, its arm measured from the topping top.
+    double F1 = 0;
+    double a1 = d;
+    if (topping) {
+        const double x1 = MinValue(F / (b1 * f1), t1);
+        F1 = b1 * x1 * f1;
+        a1 = (d + t1) - 0.5 * x1;
+    }
+
+    // Layer 2: the top flange; layer 3: the webs below it.
+    const double R = F - F1;
+    const double x2 = R / (b2 * f2);
+    double F2, a2, F3, a3;
+    if (x2 > t2) {
+        F2 = t2 * b2 * f2;
+        a2 = d - 0.5 * t2;
+        F3 = R - F2;
+        const double x3 = F3 / (b3 * f2);
+        a3 = (d - t2) - 0.5 * x3;
+    } else {
+        F2 = x2 * b2 * f2;
+        a2 = d - 0.5 * x2;
+        F3 = 0;
+        a3 = a2;
+    }
+
+    m.SolverResultB = F1;
+    m.SectionHelperTemp1 = a1;
+    m.SectionHelperTemp2 = a2;
+    m.SectionHelperTemp3 = a3;
+    result = F1 * a1 + F2 * a2 + F3 * a3;
+}
+
+void ComputeTendonEccentricity(double code, double b, double bw, double h, double c4, double Wb,
+                               double A, double fctm, double P, double e, Value& result) {
+    const double rho = (b - bw) / b;
+    const double phi = code == 2 ? 0.04 * std::pow(rho, 0.667) : rho * (0.02 + 0.5 * c4 / h);
+    const double g = b * h * h * (0.28 + phi) / Wb;
+    double k = 0.001 * h - (g + 0.15);
+    if (k < 1.0) k = 1.0;
+    if (k > 1.7) k = 1.7;
+    // Bottom fibre: k fctm = M / Wb - P / A + P e / Wb (e < 0 below the
+    // centroid compresses the bottom fibre).
+    result = Wb * (k * fctm + P / A) - P * e;
+}
+
+void ComputeConnectionFactorBetaY(const int16_t& dowelsOnTop, double onLedge, double groutWidth,
+                                  Value& beta) {
+    if (onLedge == 0 && dowelsOnTop == 1) {
+        if (groutWidth <= 80) {
+            beta = 1;
+        } else if (groutWidth <= 180) {
+            beta = MaxValue(1 - 0.2 * (groutWidth - 80) / 100, 0.8);
+        } else {
+            beta = 0.8;
+        }
+    } else {
+        beta = 1;
+    }
+}
+
+}  // namespace quorvel::library

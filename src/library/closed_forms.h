@@ -1,0 +1,77 @@
+#pragma once
+// Closed forms that the slab checks and the beam-section analysis evaluate
+// with values they have gathered: the principal tensile stress of a slab
+// web, the prestress stress and cracking moment of a slab section, the
+// ultimate moment of a compression zone in three stacked layers, the
+// cracking moment of a prestressed beam section and the connection factor
+// beta_y of dowelled joints.
+//
+// Units: MPa, mm, N, Nmm. Stresses are negative in compression.
+
+#include <cstdint>
+
+#include "model/project_model.h"
+#include "runtime/value.h"
+
+namespace quorvel::library {
+
+using runtime::Value;
+
+// Principal tensile stress of a web with the normal stress s = a b + c and
+// two shear stresses on perpendicular planes, t1 = a d + e and f:
+// s/2 + Sqr(s^2/4 + t1^2 + f^2). a is the factor on the prestress terms
+// b and d.
+double ComputePrincipalTensileStress(double a, double b, double c, double d, double e, double f);
+
+// Stress from prestress at level y and the cracking moment of a slab unit.
+// sigmaCp := -P (1/A + e y / I), the stress at the level y (distance of the
+// checked fibre below the centroid) from the force P at eccentricity e.
+// The moment M already on the bare section (I, y) is kept; the tension
+// reserve fct - sigmaCp - M y / I is taken up by the topped section
+// (I2, y2): Mcr := M + reserve I2 / y2. With no reserve, or when that comes
+// out negative, Mcr := (fct - sigmaCp) I / y on the bare section.
+// The 7th, 8th and 11th arguments (slab height, topped area, topping
+// thickness) take no part.
+void ComputeStrandForceAtSection(double P, double e, double M, double A, double I, double y,
+                                 double unusedHeight, double unusedArea2, double I2, double y2,
+                                 double unusedTopping, double fct, Value& sigmaCp, Value& Mcr);
+
+// Ultimate moment of a slab unit: the strand force p q k' (k' = 0.92 k with
+// a topping thicker than 0.0011 mm, else k) is balanced by a rectangular
+// stress block in up to three stacked layers, from the top: the topping
+// (width b1, thickness t1, strength f1), the top flange (width b2,
+// thickness t2, strength f2) and the webs below it (width b3, strength f2).
+// d = yA - yB is the depth of the strands below the slab top. Every layer
+// force acts at its lever arm to the strands: a1 = (d + t1) - x1/2,
+// a2 = d - x2/2, a3 = (d - t2) - x3/2. result := sum of force x arm.
+// Leaves F1 in SolverResultB and a1, a2, a3 in SectionHelperTemp1..3.
+void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
+                            double yA, double b3, double t2, double yB, double t1, double k,
+                            double f2, double f1, Value& result);
+
+// Cracking moment of a beam section at its bottom fibre:
+// result := Wb (k fctm + P/A - P e / Wb), with
+//   code    1 (or any other but 2) or 2: the form of the flange term phi,
+//   b, bw   the web width and the width with ledges, rho = (b - bw) / b,
+//   h       the overall height, c4 a height entering phi for code 1,
+//   Wb      the section modulus of the bottom fibre (c5),
+//   A       the transformed area (c6), fctm the beam concrete's mean
+//           tensile strength (c7), P the prestress force (c8),
+//   e       the level of the prestress resultant relative to the
+//           centroid, positive upward (c9): a tendon below the centroid
+//           (e < 0) raises the cracking moment by P |e|.
+// The size factor k = 0.001 h - (g + 0.15), g = b h^2 (0.28 + phi) / Wb,
+// is held within 1.0 .. 1.7; phi = 0.04 rho^0.667 for code 2, otherwise
+// rho (0.02 + 0.5 c4 / h). Without prestress (P = 0 or the analysis's
+// 1e-6) the moment is Wb k fctm.
+void ComputeTendonEccentricity(double code, double b, double bw, double h, double c4, double Wb,
+                               double A, double fctm, double P, double e, Value& result);
+
+// Connection factor beta_y of the joint over the beam. Slabs on the beam top
+// (onLedge 0) with joints dowelled on the top (dowelsOnTop 1): 1 up to a
+// summed grout width of 80 mm, falling linearly to 0.8 at 180 mm, 0.8
+// beyond. Every other case: 1.
+void ComputeConnectionFactorBetaY(const int16_t& dowelsOnTop, double onLedge, double groutWidth,
+                                  Value& beta);
+
+}  // namespace quorvel::library

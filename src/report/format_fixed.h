@@ -1,0 +1,25 @@
+#pragma once
+// The fixed-point number text of the report's columns.
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/value.h"
+
+namespace quorvel::report {
+
+// The number as the report prints it: the integer part right-aligned in
+// intWidth characters (sign included, never cut when wider) followed by a
+// point and exactly `decimals` digits. Rounding is decided on the decimal
+// digits of the number's shortest text (15 significant digits for a double,
+// 7 for a single), not on its binary value, so 2.675 gives "2.68" and 1.005
+// gives "1.01"; a round-up of all-nine digits carries into the integer part.
+// With decimals <= 0, roundFlag 1 rounds to a whole number and ends the
+// unpadded text with "."; any other roundFlag truncates and prints no point.
+// An exponent form never reaches the text: 1E+30 prints all its digits.
+// A value that is not a finite number raises run-time error 5 (not a number)
+// or 6 (infinite): a report never prints "inf" or "nan".
+std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t decimals,
+                        int16_t roundFlag);
+
+}  // namespace quorvel::report

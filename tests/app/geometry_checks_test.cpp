@@ -1,0 +1,249 @@
+#include "app/geometry_checks.h"
+
+#include <gtest/gtest.h>
+
+#include "support/model_support.h"
+
+namespace {
+
+using namespace quorvel;
+using app::CollectInputContradictions;
+using model::ProjectModel;
+
+constexpr const char* kWidth = "- Palkin leveys <=> saumavalut + tukipituudet.\r\n";
+constexpr const char* kSpacing = "- Palkin leveys <=> palkkivälit.\r\n";
+constexpr const char* kRebar = "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+constexpr const char* kLoads = "- Palkin kuormien sijoitus <=> palkin pituus.\r\n";
+constexpr const char* kSlabLevel = "- Palkin korkeus <=> laattojen korkeus.\r\n";
+
+// A SUORA middle beam 380 wide and 500 high between two 7200 mm slab fields,
+// nothing in conflict.
+ProjectModel suoraBeam() {
+    ProjectModel m;
+    m.BeamTypeName = "SUORA";
+    m.IsMiddleBeam = 1;
+    m.BeamWidth = 380.0;
+    m.OverallBeamHeight = 500.0;
+    m.BeamSpan = 6000.0;
+    for (int s = 1; s <= 2; ++s) {
+        m.SlabSupportLength(s) = 65.0;
+        m.JointGroutWidth(s) = 90.0;
+        for (int e = 1; e <= 2; ++e) m.BeamSpacing(s, e) = 7200.0;
+    }
+    m.ReinforcementRowCount = 1;
+    m.BarDistanceFromBottom(1) = 50.0;
+    return m;
+}
+
+std::string collect(const ProjectModel& m, int16_t* foundOut = nullptr) {
+    std::string lines = "left over";
+    int16_t found = -7;
+    CollectInputContradictions(m, lines, found);
+    if (foundOut) *foundOut = found;
+    EXPECT_EQ(found, lines.empty() ? 0 : 1) << lines;
+    return lines;
+}
+
+TEST(GeometryChecks, PlainBeamWidthAgainstBothBearings) {
+    ProjectModel m = suoraBeam();
+    EXPECT_EQ(collect(m), "");  // 2 x (65 + 90) = 310 < 380
+    m.SlabSupportLength(1) = 110.0;
+    m.SlabSupportLength(2) = 110.0;  // 2 x (110 + 90) = 400 > 380
+    EXPECT_EQ(collect(m), kWidth);
+    // An edge beam needs only the right bearing (200 < 380).
+    m.IsMiddleBeam = 0;
+    EXPECT_EQ(collect(m), "");
+}
+
+TEST(GeometryChecks, EdgeBeamIgnoresLeftSpacingsButNotRightStart) {
+    ProjectModel m = suoraBeam();
+    m.IsMiddleBeam = 0;
+    m.BeamSpacing(1, 1) = 100.0;  // left side: not used on an edge beam
+    m.BeamSpacing(1, 2) = 100.0;
+    EXPECT_EQ(collect(m), "");
+    m.IsMiddleBeam = 1;
+    EXPECT_EQ(collect(m), kSpacing);
+    m.IsMiddleBeam = 0;
+    m.BeamSpacing(2, 1) = 300.0;  // right spacing at the start below 380
+    EXPECT_EQ(collect(m), kSpacing);
+}
+
+TEST(GeometryChecks, RebarNeeds30MillimetresBelowTheTop) {
+    ProjectModel m = suoraBeam();
+    m.BeamTypeName = "BLEUKA";
+    m.LeftLedgeDepth = 200.0;
+    m.RightLedgeDepth = 200.0;
+    m.BeamWidth = 300.0;
+    m.ReinforcementRowCount = 2;
+    m.BarDistanceFromBottom(2) = 470.0;  // exactly 30 below 500: fits
+    EXPECT_EQ(collect(m), "");
+    m.BarDistanceFromBottom(2) = 471.0;  // 29 below
+    EXPECT_EQ(collect(m), kRebar);
+}
+
+TEST(GeometryChecks, SupportOnlyStopsAfterTheFirstTestExceptSuperAndKvatro) {
+    ProjectModel m = suoraBeam();
+    m.BeamWidth = 100.0;  // every test of the plain check fails...
+    m.ReinforcementRowCount = 1;
+    m.BarDistanceFromBottom(1) = 490.0;
+    std::string lines;
+    EXPECT_EQ(app::CheckPlainBeamGeometry(m, -1, 155, 155, lines), 1);
+    EXPECT_EQ(lines, kWidth);  // ...but only the first runs
+    EXPECT_EQ(app::CheckPlainBeamGeometry(m, 0, 155, 155, lines), 1);
+    EXPECT_EQ(lines, std::string(kWidth) + kRebar);  // 7200 spacing is wider than 100
+
+    // The single-precision flag counts when it rounds to -1.
+    m.LeftLedgeWidth = 50.0;
+    m.RightLedgeWidth = 50.0;
+    m.BottomFlangeWidth = 8000.0;  // wider than the spacing
+    EXPECT_EQ(app::CheckLblBeamGeometry(m, -0.8f, 155, 155, lines), 1);
+    EXPECT_EQ(lines, "- Palkin leuka <=> saumavalu + tukipituus.\r\n");
+    EXPECT_EQ(app::CheckLblBeamGeometry(m, 0.0f, 155, 155, lines), 1);
+    EXPECT_NE(lines.find(kSpacing), std::string::npos);
+
+    // KVATRO runs every test and takes its bearing from the model.
+    m.BottomFlangeWidth = 8000.0;
+    m.BeamHeight = 500.0;
+    EXPECT_EQ(app::CheckKvatroBeamGeometry(m, -1, 0, 0, lines), 1);
+    EXPECT_EQ(lines, std::string("- Palkin leuka <=> saumavalu + tukipituus.\r\n") + kSpacing);
+}
+
+TEST(GeometryChecks, SlabLevelOfSuperBeam) {
+    ProjectModel m;
+    m.BeamTypeName = "BESUPER";
+    m.IsMiddleBeam = 1;
+    m.LeftLedgeWidth = 400.0;
+    m.RightLedgeWidth = 400.0;
+    m.BeamSpan = 6000.0;
+    quorvel::testing::addSlabType(m, "P27", 265.0f);
+    quorvel::testing::addSlabType(m, "P40", 400.0f);
+    m.SlabTypeName(1) = "P27";
+    m.SlabTypeName(2) = "P40";
+    // Beam level 300 + 20 = 320 lies between 265 and 400: no line, however
+    // far apart the slabs are.
+    m.BeamHeight = 300.0;
+    std::string lines;
+    app::CheckSuperBeamGeometry(m, 0, 0, 0, lines);
+    EXPECT_EQ(lines.find(kSlabLevel), std::string::npos) << lines;
+    // 420 + 20 = 440 is more than 10 above both 265 and 400.
+    m.BeamHeight = 420.0;
+    app::CheckSuperBeamGeometry(m, 0, 0, 0, lines);
+    EXPECT_NE(lines.find(kSlabLevel), std::string::npos);
+    // A slab type not in the catalogue skips the test.
+    m.SlabTypeName(1) = "XYZ";
+    app::CheckSuperBeamGeometry(m, 0, 0, 0, lines);
+    EXPECT_EQ(lines.find(kSlabLevel), std::string::npos);
+    // Edge beam: within 10 mm of the right slab level, ends inclusive.
+    m.SlabTypeName(1) = "P27";
+    m.IsMiddleBeam = 0;
+    m.BeamHeight = 390.0;  // 410 = 400 + 10
+    app::CheckSuperBeamGeometry(m, 0, 0, 0, lines);
+    EXPECT_EQ(lines.find(kSlabLevel), std::string::npos);
+    m.BeamHeight = 391.0;
+    app::CheckSuperBeamGeometry(m, 0, 0, 0, lines);
+    EXPECT_NE(lines.find(kSlabLevel), std::string::npos);
+}
+
+TEST(GeometryChecks, LoadsAtAndBeyondTheSpanEnd) {
+    ProjectModel m = suoraBeam();
+    m.BeamPointLoadCount = 2;
+    m.BeamPointLoadX(2) = 6000.0;  // at the span end
+    EXPECT_EQ(collect(m), "");
+    m.BeamPointLoadX(2) = 6001.0;
+    EXPECT_EQ(collect(m), kLoads);
+    m.BeamPointLoadX(2) = 0.0;
+    m.BeamLineLoadQX = 1000.0;
+    m.BeamLineLoadQLength = 5001.0;
+    EXPECT_EQ(collect(m), kLoads);
+}
+
+TEST(GeometryChecks, HolesAgainstBeamLengthAndTaperedSlabSpan) {
+    ProjectModel m = suoraBeam();
+    m.BeamSpacing(2, 1) = 7200.0;
+    m.BeamSpacing(2, 2) = 6000.0;
+    m.HoleCount(2) = 1;
+    m.HoleX(2, 1) = 3000.0;  // at span/2 the slab span is 6600
+    m.HoleWidthB(2, 1) = 0.0;
+    m.HoleY(2, 1) = 6000.0;
+    m.HoleLengthA(2, 1) = 600.0;  // reaches 6600: not beyond
+    EXPECT_EQ(collect(m), "");
+    m.HoleLengthA(2, 1) = 601.0;
+    EXPECT_EQ(collect(m), "- Reikien sijainti <=> palkivälit.\r\n");
+    m.HoleWidthB(2, 1) = 3001.0;  // also beyond the beam end
+    EXPECT_EQ(collect(m), "- Reikien sijainti <=> palkin pituus.\r\n"
+                          "- Reikien sijainti <=> palkivälit.\r\n");
+}
+
+TEST(GeometryChecks, HoleOnABeamOfNoLengthDoesNotDivideByZero) {
+    ProjectModel m = suoraBeam();
+    m.BeamSpan = 0.0;
+    m.HoleCount(1) = 1;
+    m.HoleY(1, 1) = 100.0;
+    m.HoleLengthA(1, 1) = 200.0;
+    std::string lines;
+    model::SideEndSingleArray spacing;
+    spacing(1, 1) = 7200.0f;
+    spacing(1, 2) = 6000.0f;
+    EXPECT_EQ(app::CheckHolePositions(m, lines, 0.0f, spacing), 0) << lines;
+    m.HoleLengthA(1, 1) = 7101.0;
+    EXPECT_EQ(app::CheckHolePositions(m, lines, 0.0f, spacing), 1);
+}
+
+TEST(GeometryChecks, ToppingReinforcementWithoutTopping) {
+    ProjectModel m = suoraBeam();
+    m.ToppingThickness = 0.0;
+    m.ToppingReinforcementArea = 0.001;
+    EXPECT_EQ(collect(m), "");
+    m.ToppingReinforcementArea = 0.002;
+    EXPECT_EQ(collect(m), "- Pintabetonin paksuus 0 <=> pintabetonin raudoitus.\r\n");
+}
+
+TEST(GeometryChecks, ListKeepsTheOrderFamilyLoadsHolesTopping) {
+    ProjectModel m = suoraBeam();
+    m.BeamWidth = 300.0;  // 310 > 300
+    m.BeamPointLoadCount = 1;
+    m.BeamPointLoadX(1) = 7000.0;
+    m.HoleCount(1) = 1;
+    m.HoleX(1, 1) = 6500.0;
+    m.ToppingReinforcementArea = 10.0;
+    EXPECT_EQ(collect(m), std::string(kWidth) + kLoads +
+                              "- Reikien sijainti <=> palkin pituus.\r\n"
+                              "- Pintabetonin paksuus 0 <=> pintabetonin raudoitus.\r\n");
+}
+
+TEST(GeometryChecks, FamilyCodeIsCaseSensitiveAndSelectsItsCheck) {
+    ProjectModel m = suoraBeam();
+    m.BottomFlangeWidth = 7500.0;  // wider than the spacing
+    m.TopFlangeWidth = 300.0;
+    m.WebThickness = 10.0;  // ledges (7500 - 300 - 20) / 2 carry the slabs
+    m.BeamTypeName = "HQ";
+    EXPECT_EQ(collect(m), kSpacing);
+    m.BeamTypeName = "hq";  // not the HQ family: the plain check runs
+    EXPECT_EQ(collect(m), "");
+    // TI: a web thicker than the flanges, which also leaves no room for
+    // the corner radius.
+    m.BeamTypeName = "TI";
+    m.TopFlangeWidth = 400.0;
+    m.BottomFlangeWidth = 400.0;
+    m.WebThickness = 420.0;
+    m.BeamHeight = 400.0;
+    m.TopFlangeThickness = 20.0;
+    m.BottomFlangeThickness = 20.0;
+    EXPECT_EQ(collect(m), "- Laipan leveys <=> uuman paksuus.\r\n"
+                          "- Pyöristys säde <=> laippojen väli ja leveys.\r\n");
+}
+
+TEST(GeometryChecks, HxKeepsTheCallersLines) {
+    ProjectModel m = suoraBeam();
+    m.BottomFlangeWidth = 600.0;
+    m.LeftLedgeWidth = 200.0;
+    m.RightLedgeWidth = 200.0;
+    m.TopFlangeWidth = 300.0;  // 300 > 600 - 400
+    m.BeamHeight = 400.0;
+    std::string lines = "- earlier.\r\n";
+    EXPECT_EQ(app::CheckHxBeamGeometry(m, 0, 100, 100, lines), 1);
+    EXPECT_EQ(lines, "- earlier.\r\n- Palkin ylälaipan leveys <=> palkin alalaipan leveys ja "
+                     "leuat.\r\n");
+}
+
+}  // namespace
