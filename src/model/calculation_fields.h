@@ -372,6 +372,14 @@ struct CalculationResultFields {
     SideArray SlabCheckMinimum5Point;
     GoverningSideArray GoverningSide;
 
+    // --- Per-side values of the three governing-side criteria ------------
+    // Positions 1 and 2 hold a value per side, position 0 no side; the side
+    // with the largest value governs the criterion (FindSlabResultMaxima).
+    // No step of the calculation fills them, so every position holds 0.
+    SideArray SlabSideCriterion1;
+    SideArray SlabSideCriterion2;
+    SideArray SlabSideCriterion3;
+
     // --- Slab stresses per side (MPa) ------------------------------------
     SidePairArray SlabPrincipalStressEnvelope;  // (side, half-zone)
     SideArray SlabPrincipalStressMax;
@@ -409,7 +417,7 @@ struct CalculationResultFields {
     SideArray CoreFillingStart;
     SideEndArray CoreFillingZoneLimits;  // (side, end): zone length from that end
 
-    // --- Beam deflections (mm) and strains (per mille) -------------------
+    // --- Beam deflections (mm) and strains (dimensionless) ---------------
     Value BeamDeflectionMax1;
     Value BeamDeflectionMax2;
     Value BeamDeflectionMax3;
