@@ -1,11 +1,14 @@
 // The close of a station's slab check (shear resistance, governing point,
-// minima and group maxima), the per-side maxima of the station stresses.
+// minima and group maxima), the per-side maxima of the station stresses,
+// and after both sides the core-filling zones and the beam's deflections.
 
 #include <cmath>
 
 #include "analysis/slab_checks.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
+#include "library/deflections.h"
+#include "library/slab_geometry.h"
 #include "library/utilities.h"
 #include "runtime/errors.h"
 
@@ -136,5 +139,27 @@ void findSideMaxima(ProjectModel& m, AnalysisRun& run, int s) {
 }
 
 }  // namespace slabcheck
+
+void SlabsOnBeamAnalysis::findZonesAndDeflections() {
+    // Lengths of the filled-core zones from each beam end.
+    library::FindCoreFillingZones(m_, run_.PointCoreFillingFlag, m_.CoreFillingZoneLimits);
+
+    // The prestress of the beam's strands, P at its eccentricity e from the
+    // centroid of the bare beam (negative below it), bends the beam by the
+    // moment P e: strands below the centroid lift the beam (a negative,
+    // upward deflection).
+    m_.PrestressMomentTerm = m_.LayerAreaSum * m_.LayerEccentricity;
+
+    // The parts of the end moments before grouting that fall on the beam's
+    // own weight, each end with the slab load at that end.
+    const double w = m_.BeamSelfWeight;
+    m_.SupportMomentStartBeamSelfWeight =
+        checkedQuotient(m_.SupportMomentStartBeforeGrouting, w + m_.SlabSelfWeightLineLoad(1)) * w;
+    m_.SupportMomentEndBeamSelfWeight =
+        checkedQuotient(m_.SupportMomentEndBeforeGrouting, w + m_.SlabSelfWeightLineLoad(2)) * w;
+
+    library::ComputeBeamDeflections(m_);
+    runtime::checkFloatingPoint();
+}
 
 }  // namespace quorvel::analysis

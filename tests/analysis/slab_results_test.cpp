@@ -202,3 +202,93 @@ TEST_F(SlabResults, SideWithoutSlabsChecksNothing) {
     ASSERT_FALSE(analysis.checkSlabSide(2));
     EXPECT_NEAR(m.SlabPrincipalStressMax(2), 1.305889, 1e-6);
 }
+
+namespace {
+
+// A 6 m steel beam with 25 stations 250 mm apart (station 12 at midspan),
+// stiffness 1e14 Nmm2 in every stage, self weight 2 N/mm, no other load.
+class ZonesAndDeflections : public ::testing::Test {
+protected:
+    void SetUp() override {
+        quorvel::runtime::clearFloatingPointFlags();
+        m.BeamTypeName = "DELTA";
+        m.BeamSpan = 6000.0;
+        m.CalculationPointCount = 24;
+        for (int i = 0; i <= 24; ++i) m.CalculationPointX(i) = 250.0 * i;
+        for (int stage : {1, 5, 6, 8}) m.SectionBendingStiffness(stage) = 1e14;
+        m.BeamSelfWeight = 2.0;
+        m.LayerAreaSum = 1e-6;  // no strands
+    }
+    void flag(int side, int from, int to) {
+        for (int i = from; i <= to; ++i) run.PointCoreFillingFlag(side, i) = 1.0;
+    }
+    ProjectModel m;
+    quorvel::platform::HeadlessPlatform ui;
+    SlabsOnBeamAnalysis analysis{m, ui};
+    AnalysisRun& run = analysis.state();
+};
+
+}  // namespace
+
+// Zone lengths from each beam end; each zone reaches one station beyond its
+// last filled station:
+//   no station filled: 0 and 0;
+//   stations 0..3 and 20..24 filled: x(4) = 1000 from the start and
+//   6000 - x(19) = 6000 - 4750 = 1250 from the end;
+//   every station filled: x(24) = 6000 and 6000 - x(23) = 250.
+TEST_F(ZonesAndDeflections, CoreFillingZoneLimits) {
+    flag(1, 0, 3);
+    flag(1, 20, 24);
+    flag(2, 0, 24);
+    analysis.findZonesAndDeflections();
+    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(1, 1), 1000.0);
+    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(1, 2), 1250.0);
+    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(2, 1), 6000.0);
+    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(2, 2), 250.0);
+
+    for (int side = 1; side <= 2; ++side)
+        for (int i = 0; i <= 24; ++i) run.PointCoreFillingFlag(side, i) = 0.0;
+    analysis.findZonesAndDeflections();
+    EXPECT_EQ(m.CoreFillingZoneLimits(1, 1), 0.0);
+    EXPECT_EQ(m.CoreFillingZoneLimits(1, 2), 0.0);
+    EXPECT_EQ(m.CoreFillingZoneLimits(2, 1), 0.0);
+    EXPECT_EQ(m.CoreFillingZoneLimits(2, 2), 0.0);
+}
+
+// Strands below the centroid lift the beam. P = 1e6 N at e = -200 mm:
+//   M_P = 1e6 * (-200) = -2e8 Nmm; at midspan M L^2 / (8 EI)
+//   = -2e8 * 6000^2 / (8 * 1e14) = -9.0 mm (upward).
+// Self weight: 5 q L^4 / (384 EI) = 5 * 2 * 6000^4 / (384 * 1e14) = 0.3375 mm.
+// Total at midspan -9.0 + 0.3375 = -8.6625 mm.
+TEST_F(ZonesAndDeflections, PrestressCamberIsUpward) {
+    m.LayerAreaSum = 1e6;
+    m.LayerEccentricity = -200.0;
+    analysis.findZonesAndDeflections();
+    EXPECT_DOUBLE_EQ(m.PrestressMomentTerm, -2e8);
+    EXPECT_NEAR(m.BeamDeflectionMax1, -9.0, 1e-9);
+    EXPECT_NEAR(m.BeamDeflectionMax2, 0.3375, 1e-9);
+    EXPECT_NEAR(m.BeamDeflectionTotalMax, -8.6625, 1e-9);
+
+    // Strands above the centroid bend the beam down.
+    m.LayerEccentricity = 100.0;
+    analysis.findZonesAndDeflections();
+    EXPECT_NEAR(m.BeamDeflectionMax1, 4.5, 1e-9);
+}
+
+// The beam's share of the end moments before grouting, each end with the
+// slab load there: start -30e6 * 2 / (2 + 10) = -5e6 Nmm, end
+// -60e6 * 2 / (2 + 4) = -20e6 Nmm. Neither beam weight nor slab load at an
+// end leaves no share to form.
+TEST_F(ZonesAndDeflections, SelfWeightShareOfTheEndMoments) {
+    m.SupportMomentStartBeforeGrouting = -30e6;
+    m.SupportMomentEndBeforeGrouting = -60e6;
+    m.SlabSelfWeightLineLoad(1) = 10.0;
+    m.SlabSelfWeightLineLoad(2) = 4.0;
+    analysis.findZonesAndDeflections();
+    EXPECT_NEAR(m.SupportMomentStartBeamSelfWeight, -5e6, 1e-6);
+    EXPECT_NEAR(m.SupportMomentEndBeamSelfWeight, -20e6, 1e-6);
+
+    m.BeamSelfWeight = 0.0;
+    m.SlabSelfWeightLineLoad(2) = 0.0;
+    EXPECT_EQ(errorOf([&] { analysis.findZonesAndDeflections(); }), 11);
+}
