@@ -172,6 +172,12 @@ void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
     m.SlabShearStressThcMax(k) = 0.0;
     m.SlabNormalStressMax(k) = 0.0;
     m.SlabPrincipalStressMax(k) = 0.0;
+    m.EffectiveAdditionalSafetyFactor(k) = 0.0;
+    m.BetaR(k, 1) = 1.0;
+    m.BetaR(k, 2) = 1.0;
+    m.BetaT(k) = 0.0;
+    m.WebForcePerLength(k) = 0.0;
+    m.TopForcePerLength(k) = 0.0;
 }
 
 void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {

@@ -189,6 +189,8 @@ TEST_F(SlabResults, SideWithoutSlabsChecksNothing) {
     m.SlabPrincipalStressMax(1) = 2.0;
     m.SlabShearUtilisationByZone(1, 2) = 0.9;
     m.SlabCheckMinimum5(1) = 0.3;
+    m.EffectiveAdditionalSafetyFactor(1) = 1.1;  // of an earlier calculation
+    m.BetaT(1) = 0.4;
 
     EXPECT_EQ(errorOf([&] { EXPECT_FALSE(analysis.checkSlabSide(1)); }), 0);
     EXPECT_EQ(run.PointShearStressTvl(0, 1), 0.0);
@@ -197,6 +199,8 @@ TEST_F(SlabResults, SideWithoutSlabsChecksNothing) {
     EXPECT_EQ(m.SlabPrincipalStressMax(1), 0.0);
     EXPECT_EQ(m.SlabShearUtilisationByZone(1, 2), 0.0);
     EXPECT_EQ(m.SlabCheckMinimum5(1), 0.0);
+    EXPECT_EQ(m.EffectiveAdditionalSafetyFactor(1), 0.0);
+    EXPECT_EQ(m.BetaT(1), 0.0);
     EXPECT_EQ(run.CoreFillingRerunDone, 0);
     // The other side is checked as usual.
     ASSERT_FALSE(analysis.checkSlabSide(2));
