@@ -183,12 +183,14 @@ std::string concreteClassText(M m, int kind) {
 }
 
 // fck, fcd and Ec of concrete kind k, continuing the open line; the infill
-// concrete prints fcd without decimals.
+// concrete prints fcd as a whole number (truncated, no point).
 void printConcreteRows(RowPrinter& out, int kind) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
+    const bool infill = kind == 2;
     PrintLabelValueLine(f, "", "fck", "MPa", m.ConcreteFck[kind], 3, 1, 1, 23, 24, 30, 36, 0);
-    PrintLabelValueLine(f, "", "fcd", "MPa", m.ConcreteFcd[kind], 3, kind == 2 ? 0 : 1, 1, 39, 40, 47, 54, 0);
+    PrintLabelValueLine(f, "", "fcd", "MPa", m.ConcreteFcd[kind], 3, infill ? 0 : 1, infill ? 0 : 1, 39, 40, 47, 54,
+                        0);
     PrintLabelValueLine(f, "", "Ec", "MPa", m.ConcreteEcm[kind], 5, 0, 0, 59, 60, 66, 72, 1);
 }
 
