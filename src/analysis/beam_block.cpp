@@ -20,10 +20,7 @@
 #include "library/slab_actions.h"
 #include "library/slab_geometry.h"
 #include "library/slab_loads.h"
-#if __has_include("library/strand_transfer.h")
 #include "library/strand_transfer.h"
-#define TEMP_HAVE_STRAND 1
-#endif
 #include "library/utilities.h"
 
 namespace quorvel::analysis {
@@ -216,9 +213,7 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
     designBeamShear(m, run_);
 
     library::ComputeSlabLoadsOnBeam(m);
-#ifdef TEMP_HAVE_STRAND
     library::ComputeStrandTransferPerSide(m);
-#endif
 
     m.TvlComponentWeightA = int16_t{1};
     m.TvlComponentWeightB = int16_t{1};
