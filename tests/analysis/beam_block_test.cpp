@@ -252,18 +252,6 @@ TEST(BeamMaxima, TakenOverTheWholeSpanWithTheSupports) {
     EXPECT_NEAR(m.CalculationPointX(0), 1000, 1e-9);
 }
 
-TEST(BeamMaxima, SimplySupportedBeamHasItsMomentAtMidspan) {
-    // Without end moments: design moment gG q L^2 / 8 = 1.35 * 20 * 7.2^2 / 8
-    // = 174.96 kNm, and design shear gG q L / 2 = 97.2 kN.
-    ProjectModel m = endMomentBeam();
-    m.SupportMomentStartPermanent = 0;
-    m.SupportMomentEndPermanent = 0;
-    findBeamMaximaOverSpan(m, actionsAndMaxima);
-    EXPECT_NEAR(m.MaxDesignMoment, 174.96e6, 1);
-    EXPECT_NEAR(m.MaxShearStage6, 97.2e3, 1e-6);
-    EXPECT_EQ(m.MaxDesignMomentStation, 18);
-}
-
 namespace {
 
 // A concrete beam carrying the slabs on its top without dowels, checked for
