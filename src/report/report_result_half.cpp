@@ -27,32 +27,11 @@ int16_t sideSelector(const ProjectModel& m) {
 
 ResultHalf::ResultHalf(ProjectModel& model, ReportFile& reportFile, const ReportHeadings& headings,
                        ReportLanguageFile& language)
-    : m(model), file(reportFile), headings_(headings), language_(language), selector_(sideSelector(model)) {}
-
-std::string ResultHalf::word(const Words& w) {
-    switch (w.source) {
-        case Words::Source::Item: return headings_(w.number);
-        case Words::Source::Key: return language_.text(std::to_string(w.number));
-        case Words::Source::Fixed: return w.fixed;
-        case Words::Source::ItemOfModel: {
-            const int n = w.itemOf(m);
-            return n == 0 ? std::string() : headings_(n);
-        }
-        case Words::Source::None: break;
-    }
-    return {};
-}
-
-void ResultHalf::print(const LabelRow& row, int16_t endLine) {
-    PrintLabelValueLine(file, word(row.text), word(row.symbol), row.unit, row.value(m), row.format.width,
-                        row.format.decimals, row.format.roundFlag, row.c1, row.c2, row.c3, row.c4, endLine);
-}
-
-void ResultHalf::print(const SideRow& row, int16_t endLine) {
-    PrintSideValuesLine(file, selector_, word(row.text), word(row.symbol), row.unit, row.value(m, 1),
-                        row.value(m, 2), row.format.width, row.format.decimals, row.format.roundFlag, row.c1,
-                        row.c2, row.c3, row.c4, row.c5, endLine);
-}
+    : m(model),
+      file(reportFile),
+      headings_(headings),
+      rows_(model, reportFile, language, &headings),
+      selector_(sideSelector(model)) {}
 
 int governingSide(int16_t selector, double left, double right) {
     if (selector == 1 || selector == 2) return selector;
@@ -82,8 +61,9 @@ namespace {
 // Block 1: the span between the zero points of the beam moment and the
 // slab width acting with the beam on each side that carries slabs.
 void writeBearingWidths(ResultHalf& r) {
-    r.print(LabelRow{key(198), fixed("Lo"), "mm", [](const ProjectModel& m) { return m.ZeroMomentSpan; },
-                     {6, 0, 0}, 1, 30, 35, 43});
+    r.print(labelRow(
+        key("198"), fixed("Lo"), "mm", [](const ProjectModel& m) { return m.ZeroMomentSpan; }, {6, 0, 0}, 1, 30, 35,
+        43));
     r.line(r.heading(2));
     for (int side = 1; side <= 2; ++side) {
         if (!r.sidePresent(side)) continue;
@@ -115,8 +95,12 @@ constexpr BeamPart kBeamParts[] = {
     {29, [](const ProjectModel& m) { return m.ConcreteEcm(3); }, 7, [](const ProjectModel&) { return true; }},
 };
 
-bool hasLowerFlanges(const ProjectModel& m) { return m.SectionSummaryValue1 + m.SectionSummaryValue2 > 0; }
-bool hasTopping(const ProjectModel& m) { return m.ToppingThickness > 0.001; }
+bool hasLowerFlanges(const ProjectModel& m) {
+    return m.SectionSummaryValue1 + m.SectionSummaryValue2 > 0;
+}
+bool hasTopping(const ProjectModel& m) {
+    return m.ToppingThickness > 0.001;
+}
 
 // The number fields of a part properties row end at these columns (labels
 // of 13 characters, then 10, 10, 11, 11 and 10 characters); each unit of
@@ -200,8 +184,7 @@ void writeStageStiffness(ResultHalf& r) {
     const ProjectModel& m = r.m;
     auto stage = [&](int labelItem, int k) {
         PrintSectionStiffnessRow(r.file, r.heading(labelItem), m.SectionAxialStiffness(k), m.SectionStiffnessMoment(k),
-                                 m.SectionParallelAxisSum(k), m.SectionOwnInertiaSum(k),
-                                 m.SectionBendingStiffness(k));
+                                 m.SectionParallelAxisSum(k), m.SectionOwnInertiaSum(k), m.SectionBendingStiffness(k));
     };
     if (m.BeamFamilyCode() == "BE") stage(33, 1);
     stage(33, 2);

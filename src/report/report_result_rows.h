@@ -3,11 +3,13 @@
 // numbers from, and the writer that prints the row tables of its blocks.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "model/project_model.h"
 #include "report/report_headings.h"
 #include "report/report_lines.h"
+#include "report/report_rows.h"
 #include "report/report_texts.h"
 #include "runtime/value.h"
 
@@ -16,56 +18,20 @@ namespace quorvel::report::resulthalf {
 using model::ProjectModel;
 using runtime::Value;
 
-// A word of a row: nothing, a heading item, a report language key
-// ("resultText" and its number), a fixed text, or the heading item that the
-// model chooses (0 for none).
-struct Words {
-    enum class Source : uint8_t { None, Item, Key, Fixed, ItemOfModel };
-    Source source = Source::None;
-    int number = 0;
-    const char* fixed = "";
-    int (*itemOf)(const model::ProjectModel&) = nullptr;
-};
-constexpr Words none() { return {}; }
-constexpr Words item(int n) { return {Words::Source::Item, n, "", nullptr}; }
-constexpr Words key(int n) { return {Words::Source::Key, n, "", nullptr}; }
-constexpr Words fixed(const char* s) { return {Words::Source::Fixed, 0, s, nullptr}; }
-constexpr Words itemOf(int (*f)(const model::ProjectModel&)) { return {Words::Source::ItemOfModel, 0, "", f}; }
-
-// Arguments of FormatFixed: integer width, decimals, rounding flag.
-struct Format {
-    int16_t width;
-    int16_t decimals;
-    int16_t roundFlag;
-};
-
 using ScalarOf = Value (*)(const ProjectModel&);
 using SideOf = Value (*)(const ProjectModel&, int side);
 using Condition = bool (*)(const ProjectModel&);
 
-// A row of PrintLabelValueLine: text at c1, symbol at c2, value at c3,
-// unit at c4.
-struct LabelRow {
-    Words text;
-    Words symbol;
-    const char* unit;
-    ScalarOf value;
-    Format format;
-    int c1, c2, c3, c4;
-    bool open = false;              // leaves the line open for the next item
-    Condition condition = nullptr;  // none: always
-};
-
-// A row of PrintSideValuesLine: left value at c3, right value at c4, unit
-// at c5.
-struct SideRow {
-    Words text;
-    Words symbol;
-    const char* unit;
-    SideOf value;
-    Format format;
-    int c1, c2, c3, c4, c5;
-};
+// The rows of the half: text, symbol, fixed unit, value, format, columns;
+// open leaves the line open for the next item.
+constexpr LabelRow labelRow(RowText text, RowText symbol, const char* unit, ScalarOf value, NumberFormat format, int c1,
+                            int c2, int c3, int c4, bool open = false, Condition condition = nullptr) {
+    return {text, symbol, fixed(unit), value, format, c1, c2, c3, c4, !open, condition};
+}
+constexpr SideRow sideRow(RowText text, RowText symbol, const char* unit, SideOf value, NumberFormat format, int c1,
+                          int c2, int c3, int c4, int c5, bool open = false) {
+    return {text, symbol, fixed(unit), value, format, c1, c2, c3, c4, c5, !open};
+}
 
 // The open report, its two text sources and the side selector of one run.
 class ResultHalf {
@@ -75,9 +41,8 @@ public:
     ProjectModel& m;
     ReportFile& file;
 
-    std::string word(const Words& w);
     const std::string& heading(int n) const { return headings_(n); }
-    std::string text(int keyNumber) { return word(key(keyNumber)); }
+    std::string text(int keyNumber) { return rows_.text(key(std::to_string(keyNumber).c_str())); }
 
     // 2 when only the right slab field carries slabs, 1 when only the left
     // one does, 0 for both.
@@ -86,21 +51,15 @@ public:
     // The side word of heading items 39 (left) and 40 (right).
     const std::string& sideWord(int side) const { return headings_(side == 1 ? 39 : 40); }
 
-    // endLine 1 ends the line, any other value leaves it open.
-    void print(const LabelRow& row) { print(row, row.open ? 0 : 1); }
-    void print(const LabelRow& row, int16_t endLine);
-    void print(const SideRow& row, int16_t endLine = 1);
-    void printIf(const LabelRow& row) {
-        if (!row.condition || row.condition(m)) print(row);
-    }
-    // Every row of a table whose condition holds, each on its own line.
+    void print(const LabelRow& row) { rows_.print(row); }
+    void print(const SideRow& row) { rows_.print(row, selector_); }
     template <std::size_t N>
     void printAll(const LabelRow (&rows)[N]) {
-        for (const LabelRow& row : rows) printIf(row);
+        rows_.print(std::span<const LabelRow>(rows));
     }
     template <std::size_t N>
     void printAll(const SideRow (&rows)[N]) {
-        for (const SideRow& row : rows) print(row);
+        rows_.print(std::span<const SideRow>(rows), selector_);
     }
 
     void emptyLine() { file.endLine(); }
@@ -108,7 +67,7 @@ public:
 
 private:
     const ReportHeadings& headings_;
-    ReportLanguageFile& language_;
+    RowPrinter rows_;
     int16_t selector_;
 };
 

@@ -11,8 +11,8 @@ namespace quorvel::report::resulthalf {
 
 namespace {
 
-constexpr Format kMoment{4, 1, 1};
-constexpr Format kRatio{3, 2, 1};
+constexpr NumberFormat kMoment{4, 1, 1};
+constexpr NumberFormat kRatio{3, 2, 1};
 
 // A caption line with the column heads of the left and right values and,
 // where given, of the governing side.
@@ -24,29 +24,33 @@ void captionLine(ResultHalf& r, const std::string& caption, int leftColumn, int 
 
 // A side row whose line ends with the word of the side that governs it.
 void rowWithGoverningSide(ResultHalf& r, const SideRow& row, const Value& side) {
-    r.print(row, 0);
+    r.print(row);
     r.file.moveTo(72).text(r.sideWord(side == 1 ? 1 : 2)).endLine();
 }
 
 // Block 10: bending and cracking of the slab fields.
 constexpr SideRow kCracking[] = {
-    {item(42), item(46), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxCharacteristicMoment(s); },
-     kMoment, 1, 37, 49, 57, 64},
-    {item(43), item(47), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabCrackingMoment(s); }, kMoment, 1, 37,
-     49, 57, 64},
+    sideRow(
+        item(42), item(46), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxCharacteristicMoment(s); },
+        kMoment, 1, 37, 49, 57, 64),
+    sideRow(
+        item(43), item(47), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabCrackingMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
 };
-constexpr SideRow kCrackingUtilisation{
-    key(208), none(), "", [](const ProjectModel& m, int s) { return m.SlabCrackingUtilisation(s); }, kRatio, 1, 37,
-    49, 57, 64};
+constexpr SideRow kCrackingUtilisation = sideRow(
+    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabCrackingUtilisation(s); }, kRatio, 1, 37, 49,
+    57, 64, true);
 constexpr SideRow kBending[] = {
-    {item(44), item(48), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignMoment(s); }, kMoment, 1,
-     37, 49, 57, 64},
-    {item(45), item(49), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabUltimateMoment(s); }, kMoment, 1, 37,
-     49, 57, 64},
+    sideRow(
+        item(44), item(48), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(45), item(49), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabUltimateMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
 };
-constexpr SideRow kBendingUtilisation{
-    key(208), none(), "", [](const ProjectModel& m, int s) { return m.SlabBendingUtilisation(s); }, kRatio, 1, 37, 49,
-    57, 64};
+constexpr SideRow kBendingUtilisation = sideRow(
+    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabBendingUtilisation(s); }, kRatio, 1, 37, 49,
+    57, 64, true);
 
 void writeSlabBending(ResultHalf& r) {
     ProjectModel& m = r.m;
@@ -64,22 +68,27 @@ void writeSlabBending(ResultHalf& r) {
 // in their webs; the side whose thc is the larger share of its allowed
 // principal stress governs.
 constexpr SideRow kSlabShear[] = {
-    {item(52), item(55), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartA(s); }, kMoment, 1, 37,
-     49, 57, 64},
-    {item(53), item(56), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartB(s); }, kMoment, 1, 37,
-     49, 57, 64},
-    {item(54), item(57), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignShear(s); }, kMoment, 1, 37,
-     49, 57, 64},
+    sideRow(
+        item(52), item(55), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartA(s); }, kMoment, 1, 37,
+        49, 57, 64),
+    sideRow(
+        item(53), item(56), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartB(s); }, kMoment, 1, 37,
+        49, 57, 64),
+    sideRow(
+        item(54), item(57), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignShear(s); }, kMoment, 1,
+        37, 49, 57, 64),
 };
 constexpr SideRow kWebShear[] = {
-    {item(52), item(59), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxA(s); }, kRatio, 1, 37,
-     49, 57, 64},
-    {item(53), item(60), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxB(s); }, kRatio, 1, 37,
-     49, 57, 64},
+    sideRow(
+        item(52), item(59), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxA(s); }, kRatio, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(53), item(60), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxB(s); }, kRatio, 1,
+        37, 49, 57, 64),
 };
-constexpr SideRow kWebShearTotal{
+constexpr SideRow kWebShearTotal = sideRow(
     item(54), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kRatio, 1, 37,
-    49, 57, 64};
+    49, 57, 64, true);
 
 void writeSlabShear(ResultHalf& r) {
     ProjectModel& m = r.m;
@@ -103,7 +112,7 @@ void writeSlabShear(ResultHalf& r) {
 // Block 12: the beam's shear forces by load stage at the governing joint
 // and the shear flow of the slab parts beside them.
 SideRow edgeShearFlow(int symbolItem, SideOf value) {
-    return {none(), item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, 77, 84};
+    return sideRow(none, item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, 77, 84);
 }
 
 void writeJointShear(ResultHalf& r) {
@@ -123,22 +132,25 @@ void writeJointShear(ResultHalf& r) {
     shear(53, 82, m.MaxShearStage5);
     r.print(edgeShearFlow(86, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 2); }));
     shear(54, 83, m.MaxShearStage6);
-    r.print(edgeShearFlow(
-        87, [](const ProjectModel& m, int s) -> Value { return m.SlabEdgeShearFlow(0, s, 1) + m.SlabEdgeShearFlow(0, s, 2); }));
+    r.print(edgeShearFlow(87, [](const ProjectModel& m, int s) -> Value {
+        return m.SlabEdgeShearFlow(0, s, 1) + m.SlabEdgeShearFlow(0, s, 2);
+    }));
     r.emptyLine();
 }
 
 // Block 13: longitudinal shear stresses of the slab fields; tvl0 is the
 // stress before the connection and hole factors are applied.
 constexpr SideRow kLongitudinalShear[] = {
-    {item(52), item(89), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxA(s); }, kRatio, 1, 37,
-     49, 57, 64},
-    {item(53), item(90), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxB(s); }, kRatio, 1, 37,
-     49, 57, 64},
+    sideRow(
+        item(52), item(89), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxA(s); }, kRatio, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(53), item(90), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxB(s); }, kRatio, 1,
+        37, 49, 57, 64),
 };
-constexpr SideRow kLongitudinalShearTotal{
+constexpr SideRow kLongitudinalShearTotal = sideRow(
     item(54), fixed("tvl0"), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvl0Max(s); }, kRatio, 1,
-    37, 49, 57, 64};
+    37, 49, 57, 64, true);
 
 void writeLongitudinalShear(ResultHalf& r) {
     r.file.text(r.heading(88)).moveTo(36).text(r.text(199)).moveTo(58).text(r.text(200)).endLine();
@@ -148,36 +160,44 @@ void writeLongitudinalShear(ResultHalf& r) {
 }
 
 // Block 14: topping, forces over the joint and the interaction factors.
-constexpr Format kWhole{4, 0, 0};
-constexpr Format kFactor{1, 3, 1};
-constexpr SideRow kToppingThickness{
-    item(111), fixed("h.top"), " mm ", [](const ProjectModel& m, int s) { return m.SideToppingThickness(s); }, kWhole, 1,
-    37, 49, 57, 63};
+constexpr NumberFormat kWhole{4, 0, 0};
+constexpr NumberFormat kFactor{1, 3, 1};
+constexpr SideRow kToppingThickness = sideRow(
+    item(111), fixed("h.top"), " mm ", [](const ProjectModel& m, int s) { return m.SideToppingThickness(s); }, kWhole,
+    1, 37, 49, 57, 63);
 constexpr SideRow kInteraction[] = {
-    {item(107), fixed("Fweb"), "N/mm", [](const ProjectModel& m, int s) { return m.WebForcePerLength(s); }, kWhole, 1,
-     37, 49, 57, 64},
-    {item(108), fixed("Ftop"), "N/mm", [](const ProjectModel& m, int s) { return m.TopForcePerLength(s); }, kWhole, 1,
-     37, 49, 57, 64},
-    {key(211), fixed("beeta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49, 57,
-     64},
-    {item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
-     {3, 0, 0}, 1, 37, 49, 57, 63},
-    {key(212), fixed("beeta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49, 57,
-     64},
-    {key(213), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37, 49,
-     57, 64},
-    {key(214), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37, 49,
-     57, 64},
+    sideRow(
+        item(107), fixed("Fweb"), "N/mm", [](const ProjectModel& m, int s) { return m.WebForcePerLength(s); }, kWhole,
+        1, 37, 49, 57, 64),
+    sideRow(
+        item(108), fixed("Ftop"), "N/mm", [](const ProjectModel& m, int s) { return m.TopForcePerLength(s); }, kWhole,
+        1, 37, 49, 57, 64),
+    sideRow(
+        key("211"), fixed("beeta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
+        57, 64),
+    sideRow(
+        item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
+        {3, 0, 0}, 1, 37, 49, 57, 63),
+    sideRow(
+        key("212"), fixed("beeta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
+        57, 64),
+    sideRow(
+        key("213"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
+        49, 57, 64),
+    sideRow(
+        key("214"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
+        49, 57, 64),
 };
 
 void writeInteractionFactors(ResultHalf& r) {
     captionLine(r, r.heading(106), 49, 58, false);
     r.print(kToppingThickness);
-    r.print(LabelRow{item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m) { return m.ToppingReinforcementArea; },
-                     kWhole, 1, 37, 49, 64});
+    r.print(labelRow(
+        item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m) { return m.ToppingReinforcementArea; }, kWhole, 1,
+        37, 49, 64));
     r.printAll(kInteraction);
-    r.print(LabelRow{item(118), fixed("beeta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59,
-                     69, 74});
+    r.print(labelRow(
+        item(118), fixed("beeta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
     r.emptyLine();
 }
 
@@ -192,11 +212,14 @@ bool beamShearDesignRan(const ProjectModel& m) {
 }
 
 constexpr LabelRow kStirrups[] = {
-    {none(), item(185), "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementDesign; }, kWhole, 1, 58, 66,
-     71},
-    {item(183), none(), "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementRequired; }, kWhole, 1, 58, 66,
-     71},
-    {item(186), none(), "MPa", [](const ProjectModel& m) { return m.StirrupDesignStrength; }, kWhole, 1, 58, 66, 71},
+    labelRow(
+        none, item(185), "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementDesign; }, kWhole, 1, 58, 66,
+        71),
+    labelRow(
+        item(183), none, "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementRequired; }, kWhole, 1, 58, 66,
+        71),
+    labelRow(
+        item(186), none, "MPa", [](const ProjectModel& m) { return m.StirrupDesignStrength; }, kWhole, 1, 58, 66, 71),
 };
 
 // Block 15: shear of the beam. The design shear over the upper limit is
@@ -206,16 +229,18 @@ void writeBeamShear(ResultHalf& r) {
     if (!beamShearDesignRan(m)) return;
     r.line(r.heading(180));
     if (m.BeamCategory == 1)
-        r.print(LabelRow{item(181), item(184), "N/mm", [](const ProjectModel& m) { return m.SteelWebShearStress; },
-                         {6, 0, 0}, 1, 58, 62, 72});
+        r.print(labelRow(
+            item(181), item(184), "N/mm", [](const ProjectModel& m) { return m.SteelWebShearStress; }, {6, 0, 0}, 1, 58,
+            62, 72));
     if (m.BeamCategory == 2) {
         if (m.MaxShearResistance < 0.95 * m.MaxShearStage6) {
-            r.print(LabelRow{key(215), fixed(" vd"), "kN",
-                             [](const ProjectModel& m) -> Value { return m.MaxShearStage6 * 0.001; }, {5, 0, 0}, 1, 51,
-                             57, 63, true});
-            r.print(LabelRow{fixed(" > "), fixed("vumax"), "kN",
-                             [](const ProjectModel& m) -> Value { return m.MaxShearResistance * 0.001; }, {5, 0, 0},
-                             65, 68, 76, 82, true});
+            r.print(labelRow(
+                key("215"), fixed(" vd"), "kN", [](const ProjectModel& m) -> Value { return m.MaxShearStage6 * 0.001; },
+                {5, 0, 0}, 1, 51, 57, 63, true));
+            r.print(labelRow(
+                fixed(" > "), fixed("vumax"), "kN",
+                [](const ProjectModel& m) -> Value { return m.MaxShearResistance * 0.001; }, {5, 0, 0}, 65, 68, 76, 82,
+                true));
         }
         r.printAll(kStirrups);
     }
@@ -223,32 +248,42 @@ void writeBeamShear(ResultHalf& r) {
 }
 
 // Block 16: stresses in the slab webs and their shear resistance.
-constexpr Format kStress{4, 2, 1};
+constexpr NumberFormat kStress{4, 2, 1};
 constexpr SideRow kWebStresses[] = {
-    {item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kStress, 1,
-     37, 50, 58, 66},
-    {item(172), item(191), "MPa",
-     [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabTransferShearStress(s); },
-     kStress, 1, 37, 50, 58, 66},
-    {item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); }, kStress, 1,
-     37, 50, 58, 66},
-    {item(94), item(95), "MPa",
-     [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabPrestressStress(s); }, kStress,
-     1, 37, 50, 58, 66},
-    {item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
-     37, 50, 58, 66},
-    {item(96), item(97), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressMax(s); }, kStress, 1,
-     37, 50, 58, 66},
-    {item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressLimit(s); }, kStress, 1,
-     37, 50, 58, 66},
-    {key(216), none(), "", [](const ProjectModel& m, int s) { return m.EffectiveAdditionalSafetyFactor(s); }, kStress,
-     1, 37, 50, 58, 66},
+    sideRow(
+        item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(172), item(191), "MPa",
+        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabTransferShearStress(s); },
+        kStress, 1, 37, 50, 58, 66),
+    sideRow(
+        item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(94), item(95), "MPa",
+        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabPrestressStress(s); }, kStress,
+        1, 37, 50, 58, 66),
+    sideRow(
+        item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(96), item(97), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressLimit(s); }, kStress,
+        1, 37, 50, 58, 66),
+    sideRow(
+        key("216"), none, "", [](const ProjectModel& m, int s) { return m.EffectiveAdditionalSafetyFactor(s); },
+        kStress, 1, 37, 50, 58, 66),
 };
 constexpr SideRow kWebResistance[] = {
-    {item(102), item(104), "kN/m", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum1(s); }, kMoment, 1, 37,
-     50, 59, 66},
-    {item(103), item(105), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMinShearValue(s); }, kMoment, 1, 37,
-     50, 59, 66},
+    sideRow(
+        item(102), item(104), "kN/m", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum1(s); }, kMoment, 1,
+        37, 50, 59, 66),
+    sideRow(
+        item(103), item(105), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMinShearValue(s); }, kMoment, 1,
+        37, 50, 59, 66),
 };
 
 void writeWebStresses(ResultHalf& r) {
@@ -259,22 +294,26 @@ void writeWebStresses(ResultHalf& r) {
     r.printAll(kWebResistance);
     PrintSideValuesLine(r.file, r.selector(), r.heading(50) + "    ", r.heading(57), "kN/m", r.m.SlabMaxDesignShear(1),
                         r.m.SlabMaxDesignShear(2), 4, 1, 1, 1, 37, 50, 59, 66, 1);
-    r.print(SideRow{item(100), none(), "", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum3(s); },
-                    {2, 3, 1}, 1, 44, 50, 59, 66});
+    r.print(sideRow(
+        item(100), none, "", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum3(s); }, {2, 3, 1}, 1, 44, 50,
+        59, 66));
     r.emptyLine();
-    r.print(SideRow{item(177), none(), "", [](const ProjectModel& m, int s) { return m.SlabShearUtilisation(s); },
-                    {2, 2, 1}, 1, 41, 50, 59, 66});
+    r.print(sideRow(
+        item(177), none, "", [](const ProjectModel& m, int s) { return m.SlabShearUtilisation(s); }, {2, 2, 1}, 1, 41,
+        50, 59, 66));
     PrintSideValuesLine(r.file, r.selector(), leadingCharacters(r.heading(109), 19), "", " mm ",
-                        r.m.RequiredCoreFillingLength(1), r.m.RequiredCoreFillingLength(2), 4, 0, 0, 1, 35, 50, 59,
-                        66, 1);
+                        r.m.RequiredCoreFillingLength(1), r.m.RequiredCoreFillingLength(2), 4, 0, 0, 1, 35, 50, 59, 66,
+                        1);
 }
 
 // Block 17: where the core-filling zone starts and ends.
 constexpr SideRow kCoreFillingZone[] = {
-    {item(167), none(), " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 1); }, kWhole, 1,
-     35, 50, 59, 66},
-    {item(168), none(), " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 2); }, kWhole, 1,
-     35, 50, 59, 66},
+    sideRow(
+        item(167), none, " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 1); }, kWhole, 1,
+        35, 50, 59, 66),
+    sideRow(
+        item(168), none, " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 2); }, kWhole, 1,
+        35, 50, 59, 66),
 };
 
 void writeCoreFillingZone(ResultHalf& r) {

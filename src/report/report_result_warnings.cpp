@@ -63,8 +63,7 @@ void writePrincipalStressWarnings(ResultHalf& r) {
 // column, the comparison from column 45, the second number at column 73 and
 // the unit.
 void comparisonLine(ResultHalf& r, int keyNumber, int firstColumn, const std::string& first,
-                    const std::string& comparison, const std::string& second, const std::string& unit,
-                    int unitColumn) {
+                    const std::string& comparison, const std::string& second, const std::string& unit, int unitColumn) {
     r.file.text(r.text(keyNumber)).moveTo(firstColumn).text(first);
     r.file.moveTo(45).text(comparison).moveTo(73).text(second).moveTo(unitColumn).text(unit).endLine();
 }
@@ -73,8 +72,9 @@ void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
     if (m.ActingDesignMoment > 1.05 * m.MomentResistanceUsed) {
         r.line(" ");
-        comparisonLine(r, 220, 39, FormatFixed(Value(m.MomentResistanceUsed * 1e-6), 5, 0, 0), "kNm < taivutusmomentti Md =",
-                       FormatFixed(Value(m.ActingDesignMoment * 1e-6), 4, 0, 0), "kNm", 78);
+        comparisonLine(r, 220, 39, FormatFixed(Value(m.MomentResistanceUsed * 1e-6), 5, 0, 0),
+                       "kNm < taivutusmomentti Md =", FormatFixed(Value(m.ActingDesignMoment * 1e-6), 4, 0, 0), "kNm",
+                       78);
     }
     if (m.MaxDesignMoment > 1.05 * m.MomentResistanceSolved)
         comparisonLine(r, 221, 39, FormatFixed(Value(m.MomentResistanceSolved * 1e-6), 5, 0, 0),

@@ -32,7 +32,8 @@ void PrintPartPropertiesRow(ReportFile& file, const std::string& label, const Va
 }
 
 void PrintPartStiffnessRow(ReportFile& file, const std::string& label, const Value& axialStiffness,
-                           const Value& stiffnessMoment, const Value& parallelAxisStiffness, const Value& ownStiffness) {
+                           const Value& stiffnessMoment, const Value& parallelAxisStiffness,
+                           const Value& ownStiffness) {
     file.line(label + stiffnessFields(axialStiffness, stiffnessMoment, parallelAxisStiffness, ownStiffness));
 }
 

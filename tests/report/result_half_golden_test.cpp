@@ -15,7 +15,9 @@ namespace {
 using quorvel::platform::HeadlessPlatform;
 using namespace quorvel::testing;
 
-std::string goldenPath(const std::string& name) { return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name; }
+std::string goldenPath(const std::string& name) {
+    return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name;
+}
 
 void compareWithGolden(const ResultHalfRun& run, const std::string& name) {
     const std::string path = goldenPath(name);

@@ -24,7 +24,8 @@ using namespace quorvel::testing;
 std::string headingFile(int count, const std::vector<std::string>& firstLines = {}) {
     std::string bytes;
     for (const std::string& line : firstLines) bytes += line + "\r\n";
-    for (int n = static_cast<int>(firstLines.size()) + 1; n <= count; ++n) bytes += "\"item " + std::to_string(n) + "\"\r\n";
+    for (int n = static_cast<int>(firstLines.size()) + 1; n <= count; ++n)
+        bytes += "\"item " + std::to_string(n) + "\"\r\n";
     return bytes;
 }
 
@@ -126,14 +127,15 @@ TEST(ResultHalfTexts, EveryKeyOfTheHalfLandsInTheReport) {
     // which every conditional row of the half is printed.
     TempFolder program;
     std::vector<std::string> echo;
-    for (int k = 198; k <= 226; ++k) echo.push_back("resultText" + std::to_string(k) + " = \"<" + std::to_string(k) + ">\"");
+    for (int k = 198; k <= 226; ++k)
+        echo.push_back("resultText" + std::to_string(k) + " = \"<" + std::to_string(k) + ">\"");
     std::string bytes;
     for (const std::string& line : echo) bytes += line + "\r\n";
     program.writeRaw("resultLanguage.fin", bytes);
     HeadlessPlatform ui;
     ui.setProgramFolder(program.dataPath());
     auto m = calculatedProject();
-    m.SlabPrincipalStressMax(1) = 1.6;          // left over its limit, with no reserve left
+    m.SlabPrincipalStressMax(1) = 1.6;  // left over its limit, with no reserve left
     m.SideShearStressReserve(1) = 0.0;
     m.SideRequiredBeamStiffness(1) = 1e30;
     m.ActingDesignMoment = m.MaxDesignMoment = 700.0e6;  // over both resistances
@@ -215,8 +217,7 @@ TEST(SectionRowPrinters, FieldsByHand) {
         // Nmm = 2257.2 MNm, ES / EA = 300 mm, EI 2.2572e14 Nmm2 = 225.72
         // MNm2, EAy^2 about 420 mm: 7.524e9 x 120^2 = 1.0835e14 = 108.35.
         quorvel::report::PrintPartPropertiesRow(file, "Palkkibetoni ", 33000.0, 228000.0, 300.0, 68.4e6, 6.84e9);
-        quorvel::report::PrintPartStiffnessRow(file, "Palkkibetoni ", 7.524e9, 2.2572e12, 7.524e9 * 14400,
-                                               2.2572e14);
+        quorvel::report::PrintPartStiffnessRow(file, "Palkkibetoni ", 7.524e9, 2.2572e12, 7.524e9 * 14400, 2.2572e14);
         // An empty part prints zeros: its centroid divides by EA + 1e-6.
         quorvel::report::PrintPartStiffnessRow(file, "Pintavalu    ", Value(), Value(), Value(), Value());
         quorvel::report::PrintSectionStiffnessRow(file, "+ laatat     ", 7.524e9, 2.2572e12, 1.0835e14, 2.2572e14,

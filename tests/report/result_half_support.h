@@ -26,7 +26,9 @@
 
 namespace quorvel::testing {
 
-inline std::string deliveredDataFolder() { return std::string(QUORVEL_SOURCE_DIR) + "/data/"; }
+inline std::string deliveredDataFolder() {
+    return std::string(QUORVEL_SOURCE_DIR) + "/data/";
+}
 
 // Sets part k of the section: a rectangle b x h whose bottom is at level y0,
 // of material with modulus E; its stiffness about the level yRef.
@@ -272,6 +274,8 @@ inline ResultHalfRun runResultHalf(model::ProjectModel& m, platform::HeadlessPla
 
 // A platform whose program folder holds the delivered report language
 // files.
-inline void useDeliveredLanguageFiles(platform::HeadlessPlatform& ui) { ui.setProgramFolder(deliveredDataFolder()); }
+inline void useDeliveredLanguageFiles(platform::HeadlessPlatform& ui) {
+    ui.setProgramFolder(deliveredDataFolder());
+}
 
 }  // namespace quorvel::testing
