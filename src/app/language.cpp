@@ -174,13 +174,4 @@ std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex,
     return LookupLanguageEntry(formName, key, *file);
 }
 
-void ShowFileNotFound(platform::Platform& platform, int16_t messageNumber, const std::string& path,
-                      int16_t languageIndex) {
-    int code = languageIndex * 1000 + messageNumber;
-    if (code == 1)
-        platform.messageBox("Tiedostoa \"" + path + "\" ei löydy", Buttons::Ok, Icon::Exclamation, "Virhe");
-    else if (code == 1001)
-        platform.messageBox("File \"" + path + "\" not found", Buttons::Ok, Icon::Exclamation, "Error");
-}
-
 }  // namespace quorvel::app

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_messages.h"
 #include "platform/forms/form.h"
 #include "runtime/text_file.h"
 
@@ -53,9 +54,7 @@ int16_t IsTranslatableControl(const platform::Control& control);
 std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex, const std::string& formName,
                             const std::string& key);
 
-// The missing-file message for language index x 1000 + message number
-// (1: Finnish, 1001: English; nothing for other codes).
-void ShowFileNotFound(platform::Platform& platform, int16_t messageNumber, const std::string& path,
-                      int16_t languageIndex);
+// The missing-file message (shared with the report writers).
+using platform::ShowFileNotFound;
 
 }  // namespace quorvel::app

@@ -1,5 +1,7 @@
 #include "library/beam_formulas.h"
 
+#include <functional>
+
 namespace quorvel::library {
 
 namespace {
@@ -7,6 +9,23 @@ namespace {
 constexpr double MinSpan = 1e-9;
 
 bool noSpan(double L) { return L < MinSpan; }
+
+// <x - a>^p: the bracket of Macaulay's method, 0 left of a.
+double bracket(double x, double a, int p) {
+    if (x <= a) return 0.0;
+    double r = 1.0;
+    for (int k = 0; k < p; ++k) r *= x - a;
+    return r;
+}
+
+// Deflection (downward positive) of a simply supported span whose moment
+// diagram, integrated twice from 0, is F: EI v'' = -M gives
+// EI v = -F(x) + a straight line through F at both supports.
+double deflectionFromIntegral(const std::function<double(double)>& F, double x, double L,
+                              double EI) {
+    const double xi = x / L;
+    return (F(0.0) * (1.0 - xi) + F(L) * xi - F(x)) / EI;
+}
 
 }  // namespace
 
@@ -137,6 +156,73 @@ double ComputeEndMomentDeflection(double M, double a, double x, double L, double
     if (x < a) return M * L * x / (6.0 * EI) * (xi * xi + 2.0 - 6.0 * alpha + 3.0 * alpha * alpha);
     const double b = 1.0 - alpha, r = 1.0 - xi;
     return -M * L * (L - x) / (6.0 * EI) * (r * r + 2.0 - 6.0 * b + 3.0 * b * b);
+}
+
+double pointLoadDeflection(double P, double a, double x, double L, double EI) {
+    if (noSpan(L)) return 0.0;
+    const double ra = P * (L - a) / L;
+    const auto F = [&](double s) { return ra * s * s * s / 6.0 - P * bracket(s, a, 3) / 6.0; };
+    return deflectionFromIntegral(F, x, L, EI);
+}
+
+double uniformPatchDeflection(double q, double a, double w, double x, double L, double EI) {
+    if (noSpan(L)) return 0.0;
+    // M = RA x - q <x - a>^2 / 2 + q <x - a - w>^2 / 2, RA as the moment uses.
+    const double ra = q * w * (1.0 - (a + 0.5 * w) / L);
+    const double c = a + w;
+    const auto F = [&](double s) {
+        return ra * s * s * s / 6.0 - q * bracket(s, a, 4) / 24.0 + q * bracket(s, c, 4) / 24.0;
+    };
+    return deflectionFromIntegral(F, x, L, EI);
+}
+
+double triangularPatchDeflection(double q, double a, double w, double x, double L, double EI) {
+    if (noSpan(L) || !(w > 0)) return 0.0;  // a patch of no width carries nothing
+    // M = RA x - k <x - a>^3 / 6 + k <x - c>^3 / 6 + q <x - c>^2 / 2 with the
+    // slope k = q / w and c = a + w: the ramp stops at c and leaves no load
+    // beyond it.
+    const double ra = 0.5 * q * w * (1.0 - (a + 2.0 * w / 3.0) / L);
+    const double k = q / w, c = a + w;
+    const auto F = [&](double s) {
+        return ra * s * s * s / 6.0 - k * bracket(s, a, 5) / 120.0 + k * bracket(s, c, 5) / 120.0 +
+               q * bracket(s, c, 4) / 24.0;
+    };
+    return deflectionFromIntegral(F, x, L, EI);
+}
+
+double trapezoidPatchDeflection(double q1, double q2, double a, double w, double x, double L,
+                                double EI) {
+    return uniformPatchDeflection(q1, a, w, x, L, EI) +
+           triangularPatchDeflection(q2 - q1, a, w, x, L, EI);
+}
+
+double shoreReactionCoefficient(int n, int i) {
+    // Rows by shore count, columns by shore: interior reactions of a beam
+    // continuous over n + 1 equal spans, in units of q l. Three shores keep
+    // the three-digit table values; four use the exact fractions, so that
+    // the small midspan deflection left between the shores is not swamped
+    // by rounding.
+    static constexpr double coefficients[MaxShoreCount][MaxShoreCount] = {
+        {1.25, 0, 0, 0},
+        {1.1, 1.1, 0, 0},
+        {1.143, 0.929, 1.143, 0},
+        {43.0 / 38.0, 37.0 / 38.0, 37.0 / 38.0, 43.0 / 38.0},
+    };
+    if (n < 1 || n > MaxShoreCount || i < 1 || i > n)
+        throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "shore count");
+    return coefficients[n - 1][i - 1];
+}
+
+double shoreDeflectionFactor(int n) {
+    if (n < 1 || n > MaxShoreCount) return 0.0;
+    const double first = shoreReactionCoefficient(n, 1);
+    double c = 0.0;
+    for (int k = 1; k <= n; ++k) {
+        double xk = static_cast<double>(k) / (n + 1);
+        if (xk > 0.5) xk = 1.0 - xk;
+        c += shoreReactionCoefficient(n, k) / first * xk * (3.0 - 4.0 * xk * xk);
+    }
+    return c;
 }
 
 }  // namespace quorvel::library

@@ -50,28 +50,46 @@ double ComputeEndMomentShear(double M, double L);
 double ComputeEndMomentMoment(double M, double a, double x, double L);
 double ComputeEndMomentDeflection(double M, double a, double x, double L, double EI);
 
+// Deflection at x (guarded) of a point load P at a:
+// P b x (L^2 - b^2 - x^2) / (6 L EI) left of the load, b = L - a.
+double pointLoadDeflection(double P, double a, double x, double L, double EI);
+
+// Deflections at x (guarded) of the partial loads above: uniform q over
+// a..a+w, a load rising from 0 at a to q at a+w, and one varying from q1 at
+// a to q2 at a+w. Each is the deflection of the moment diagram of the
+// matching moment function, zero at both supports.
+double uniformPatchDeflection(double q, double a, double w, double x, double L, double EI);
+double triangularPatchDeflection(double q, double a, double w, double x, double L, double EI);
+double trapezoidPatchDeflection(double q1, double q2, double a, double w, double x, double L,
+                                double EI);
+
+// Highest number of intermediate shores of a beam built on shores.
+inline constexpr int MaxShoreCount = 4;
+
+// Reaction of shore i (1..n) of n equally spaced shores under a uniform
+// load, in units of q L / (n + 1): the interior support reactions of a beam
+// continuous over n + 1 equal spans. Two spans 1.25; three 1.1, 1.1; four
+// 1.143, 0.929, 1.143 (8/7, 13/14); five 43/38, 37/38, 37/38, 43/38
+// (1.1316, 0.9737). n outside 1..4 raises error 9.
+double shoreReactionCoefficient(int n, int i);
+
+// Factor c such that a point load c R1 at midspan deflects the midspan as
+// much as the n shore reactions do (R1 the reaction of the first shore):
+// sum over the shores of (Rk / R1) xk (3 - 4 xk^2), xk the shore position
+// over L mirrored into the left half. 1 for one shore, 23/13.5 for two,
+// about 2.1878 for three, 2.7606 for four; 0 without shores.
+double shoreDeflectionFactor(int n);
+
 // Interior support reactions of a span L on n (0..4) equally spaced shores
 // under a uniform q, as a continuous beam of n + 1 equal spans: reactions(i)
-// for i = 1..n. Elements 1..4 are first set to 1.
+// for i = 1..n. Elements 1..4 are first set to 1. More than four shores
+// raise error 9.
 template <typename Reactions>
 void ComputeShoreReactions(double n, double L, double q, Reactions& reactions) {
-    runtime::Array1<double, 1, 4> c;
-    for (int i = 1; i <= 4; ++i) {
-        c(i) = 1.0;
-        reactions(i) = 1;
-    }
+    for (int i = 1; i <= MaxShoreCount; ++i) reactions(i) = 1;
     const int count = runtime::toInt16(n);
-    switch (count) {
-    case 1: c(1) = 1.25; break;
-    case 2: c(1) = c(2) = 1.1; break;
-    case 3:
-        c(1) = 1.143;
-        c(2) = 0.929;
-        c(3) = 1.143;
-        break;
-    default: c(1) = 1.25; break;
-    }
-    for (int i = 1; i <= count; ++i) reactions(i) = c(i) * q * L / (n + 1);
+    for (int i = 1; i <= count; ++i)
+        reactions(i) = shoreReactionCoefficient(count, i) * q * L / (count + 1);
 }
 
 }  // namespace quorvel::library

@@ -16,6 +16,15 @@ inline double checkedQuotient(double numerator, double divisor) {
     return numerator / divisor;
 }
 
+// A span or a stiffness that formulas divide by: 0 (or below 1e-9 in size)
+// is error 11, a negative value or not a number 5, an infinite one 6.
+inline void requirePositive(double value, const char* what) {
+    if (std::isnan(value)) throw runtime::RunTimeError(runtime::ErrInvalidCall, what);
+    if (std::fabs(value) < 1e-9) throw runtime::RunTimeError(runtime::ErrDivisionByZero, what);
+    if (value < 0) throw runtime::RunTimeError(runtime::ErrInvalidCall, what);
+    if (std::isinf(value)) throw runtime::RunTimeError(runtime::ErrOverflow, what);
+}
+
 inline double checkedLog(double x) {
     if (!(x > 0.0)) throw runtime::RunTimeError(runtime::ErrInvalidCall);
     return std::log(x);

@@ -422,7 +422,7 @@ struct CalculationResultFields {
     SideArray CoreFillingStart;
     SideEndArray CoreFillingZoneLimits;  // (side, end): zone length from that end
 
-    // --- Beam deflections (mm) and strains (per mille) -------------------
+    // --- Beam deflections (mm) and strains (dimensionless) ---------------
     Value BeamDeflectionMax1;
     Value BeamDeflectionMax2;
     Value BeamDeflectionMax3;

@@ -53,6 +53,17 @@ struct ScreenSize {
     int height = 0;  // twips
 };
 
+// A moment of the local clock (the report header prints its date and
+// time).
+struct LocalDateTime {
+    int year = 2000;
+    int month = 1;   // 1..12
+    int day = 1;     // 1..31
+    int hour = 0;    // 0..23
+    int minute = 0;
+    int second = 0;
+};
+
 // Raised by a platform whose program end does not stop the process (the
 // headless one), so that the code after the end is never run.
 struct ProgramEnded {
@@ -100,6 +111,8 @@ public:
     virtual void beep() = 0;
     // The decimal mark of the user's locale ("," or ".").
     virtual char decimalMark() const = 0;
+    // The local date and time now.
+    virtual LocalDateTime localDateTime() const = 0;
     // Ends the program at once: no window is unloaded, nothing is saved.
     [[noreturn]] virtual void endProgram() = 0;
 

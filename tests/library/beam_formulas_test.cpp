@@ -237,8 +237,10 @@ TEST(Deflections, AgreeWithTheMomentDiagram) {
 }
 
 TEST(Shores, ContinuousBeamReactions) {
-    // Interior reactions of continuous beams of equal spans l = L/(n+1):
-    // two spans 10/8 q l, three spans 11/10 q l, four spans 8/7, 13/14, 8/7 q l.
+    // Interior reactions of continuous beams of equal spans l = L/(n+1)
+    // under q (beam tables): two spans 10/8 q l; three 11/10 q l; four 8/7,
+    // 13/14, 8/7 q l (tabulated 1.143, 0.929); five 43/38, 37/38, 37/38,
+    // 43/38 q l, end reactions 15/38 q l, so that all six carry 5 q l.
     Array1<Value, 0, 12> r;
     ComputeShoreReactions(1, 10, 2, r);
     EXPECT_DOUBLE_EQ(r(1), 12.5);
@@ -251,9 +253,97 @@ TEST(Shores, ContinuousBeamReactions) {
     EXPECT_NEAR(r(2), 13.0 / 14 * 2 * 2000, 2);
     EXPECT_NEAR(r(3), 8.0 / 7 * 2 * 2000, 2);
     EXPECT_DOUBLE_EQ(r(1), 1.143 * 2 * 8000 / 4);
+
+    // Four shores: symmetric, 1.1316 and 0.9737 to four digits, and the
+    // whole load carried. (As once written the four got 1.25, 1, 1, 1.)
+    const double q = 2.5, span = 9000, l = span / 5;
+    ComputeShoreReactions(4, span, q, r);
+    EXPECT_NEAR(r(1), 1.1316 * q * l, 5e-5 * q * l);
+    EXPECT_NEAR(r(2), 0.9737 * q * l, 5e-5 * q * l);
+    EXPECT_DOUBLE_EQ(r(3), r(2));
+    EXPECT_DOUBLE_EQ(r(4), r(1));
+    EXPECT_NEAR(r(1) + r(2) + r(3) + r(4) + 2 * 15.0 / 38 * q * l, q * span, 1e-9 * q * span);
+
     Array1<Value, 0, 12> none;
     ComputeShoreReactions(0, 8000, 2, none);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(none(i), 1.0);
     EXPECT_TRUE(none(5).isEmpty());
     EXPECT_EQ(errorOf([&] { ComputeShoreReactions(5, 8000, 2, none); }), 9);
+}
+
+TEST(Shores, EquivalentMidspanLoad) {
+    // c R1 at midspan deflects the midspan as the n reactions do. Midspan
+    // deflection of P at a <= L/2: P a (3L^2 - 4a^2) / (48 EI), i.e.
+    // P L^3/(48 EI) times x (3 - 4x^2) with x = a/L:
+    //   one shore at 1/2: 1;
+    //   two at 1/3: 2 x (1/3)(3 - 4/9) = 46/27 = 23/13.5;
+    //   three at 1/4, 1/2, 3/4 (1.143, 0.929, 1.143):
+    //     2 x 0.25 x 2.75 + 0.929/1.143 x 1 = 1.375 + 0.81278 = 2.1878;
+    //   four at 1/5 .. 4/5 (R2/R1 = 37/43):
+    //     2 x 0.2 x 2.84 + 2 x 37/43 x 0.4 x 2.36 = 1.136 + 1.62456 = 2.7606.
+    EXPECT_EQ(shoreDeflectionFactor(0), 0);
+    EXPECT_DOUBLE_EQ(shoreDeflectionFactor(1), 1.0);
+    EXPECT_NEAR(shoreDeflectionFactor(2), 23.0 / 13.5, 1e-12);
+    EXPECT_NEAR(shoreDeflectionFactor(3), 2.1878, 5e-5);
+    EXPECT_NEAR(shoreDeflectionFactor(4), 2.7606, 5e-5);
+
+    // The same against the point-load deflection form, shore by shore.
+    const double q = 4, span = 9600;
+    for (int n = 1; n <= 4; ++n) {
+        Array1<Value, 0, 12> r;
+        ComputeShoreReactions(n, span, q, r);
+        double sum = 0;
+        for (int k = 1; k <= n; ++k)
+            sum += pointLoadDeflection(r(k), k * span / (n + 1), span / 2, span, EI);
+        EXPECT_NEAR(sum, shoreDeflectionFactor(n) * r(1) * span * span * span / (48 * EI),
+                    1e-9 * sum)
+            << n << " shores";
+    }
+}
+
+TEST(Deflections, PointLoad) {
+    // P L^3 / (48 EI) at midspan; P b x (L^2 - b^2 - x^2) / (6 L EI) left of
+    // the load and the mirror image right of it; zero at the supports.
+    const double P = 50000;
+    EXPECT_NEAR(pointLoadDeflection(P, L / 2, L / 2, L, EI), P * L * L * L / (48 * EI), 1e-12);
+    const double a = 2000, b = L - a;
+    for (double x : {500.0, 1999.0}) {
+        EXPECT_NEAR(pointLoadDeflection(P, a, x, L, EI),
+                    P * b * x * (L * L - b * b - x * x) / (6 * L * EI), 1e-12);
+    }
+    for (double x : {2001.0, 4000.0, 7000.0}) {
+        const double y = L - x;
+        EXPECT_NEAR(pointLoadDeflection(P, a, x, L, EI),
+                    P * a * y * (L * L - a * a - y * y) / (6 * L * EI), 1e-12);
+    }
+    EXPECT_NEAR(pointLoadDeflection(P, a, 0, L, EI), 0, 1e-15);
+    EXPECT_NEAR(pointLoadDeflection(P, a, L, L, EI), 0, 1e-12);
+    EXPECT_EQ(pointLoadDeflection(P, a, 0, 0, EI), 0);
+}
+
+TEST(Deflections, PartialLoads) {
+    // Uniform q over a central length b: q b (8L^3 - 4L b^2 + b^3) / (384 EI)
+    // at midspan (beam tables); over the whole span 5 q L^4 / (384 EI).
+    const double q = 15, b = 2400, a = (L - b) / 2;
+    EXPECT_NEAR(uniformPatchDeflection(q, a, b, L / 2, L, EI),
+                q * b * (8 * L * L * L - 4 * L * b * b + b * b * b) / (384 * EI), 1e-12);
+    EXPECT_NEAR(uniformPatchDeflection(q, 0, L, L / 2, L, EI), 5 * q * std::pow(L, 4) / (384 * EI),
+                1e-12);
+    // A triangle over the whole span is the full-span triangle.
+    for (double x : {800.0, 3600.0, 6100.0})
+        EXPECT_NEAR(triangularPatchDeflection(q, 0, L, x, L, EI),
+                    ComputeTrapezoidDeflection(0, q, x, L, EI), 1e-12);
+    // Off-centre patches against their moment diagrams integrated.
+    const double pa = 1300, pw = 3100;
+    auto uniform = [&](double s) { return ComputeUniformPatchMoment(q, pa, pw, s, L); };
+    auto triangle = [&](double s) { return ComputeTriangularPatchMoment(q, pa, pw, s, L); };
+    auto trapezoid = [&](double s) { return ComputeTrapezoidPatchMoment(6, 21, pa, pw, s, L); };
+    for (double x : {600.0, 2000.0, 4400.0, 6800.0}) {
+        EXPECT_NEAR(uniformPatchDeflection(q, pa, pw, x, L, EI), deflectionFromMoments(uniform, x),
+                    1e-7);
+        EXPECT_NEAR(triangularPatchDeflection(q, pa, pw, x, L, EI),
+                    deflectionFromMoments(triangle, x), 1e-7);
+        EXPECT_NEAR(trapezoidPatchDeflection(6, 21, pa, pw, x, L, EI),
+                    deflectionFromMoments(trapezoid, x), 1e-7);
+    }
 }

@@ -102,6 +102,10 @@ public:
     void setProgramFolder(const std::string& f);
     char decimalMark() const override { return decimalMark_; }
     void setDecimalMark(char m) { decimalMark_ = m; }
+    // The clock stands still at a fixed moment (2024-03-05 09:07:02 unless
+    // set), so that what prints the time prints the same every run.
+    LocalDateTime localDateTime() const override { return clock_; }
+    void setLocalDateTime(const LocalDateTime& t) { clock_ = t; }
     // Records the end and throws ProgramEnded.
     [[noreturn]] void endProgram() override;
     bool programEnded() const { return ended_; }
@@ -188,6 +192,7 @@ private:
     ScreenSize screen_{1024 * TwipsPerPixel, 768 * TwipsPerPixel};
     std::string programFolder_ = "./";
     char decimalMark_;
+    LocalDateTime clock_{2024, 3, 5, 9, 7, 2};
     bool ended_ = false;
     std::deque<std::pair<std::string, std::function<void(Form&)>>> drivers_;
     std::vector<Form*> modalStack_;

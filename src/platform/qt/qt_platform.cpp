@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -230,6 +231,13 @@ void QtPlatform::beep() { QApplication::beep(); }
 char QtPlatform::decimalMark() const {
     QString point = QLocale().decimalPoint();
     return point == "," ? ',' : '.';
+}
+
+LocalDateTime QtPlatform::localDateTime() const {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
 void QtPlatform::endProgram() { std::exit(0); }

@@ -38,6 +38,7 @@ public:
     bool showHelp(const std::string& helpFile) override;
     void beep() override;
     char decimalMark() const override;
+    LocalDateTime localDateTime() const override;
     [[noreturn]] void endProgram() override;
     int textWidthPixels(const Font& font, const std::string& text) const override;
     int textHeightPixels(const Font& font) const override;

@@ -1,0 +1,227 @@
+#include "library/beam_actions.h"
+
+#include <cmath>
+
+#include "library/beam_formulas.h"
+#include "library/checked_math.h"
+#include "library/utilities.h"
+#include "runtime/errors.h"
+
+namespace quorvel::library {
+
+namespace {
+
+using model::ProjectModel;
+using runtime::RunTimeError;
+
+// Effect at x of a load varying linearly from q1 at a to q2 at a + w.
+double patchEffect(LoadEffect effect, double q1, double q2, double a, double w, double x,
+                   double L, double EI) {
+    switch (effect) {
+    case LoadEffect::Shear: return ComputeTrapezoidPatchShear(q1, q2, a, w, x, L);
+    case LoadEffect::Moment: return ComputeTrapezoidPatchMoment(q1, q2, a, w, x, L);
+    case LoadEffect::Deflection: return trapezoidPatchDeflection(q1, q2, a, w, x, L, EI);
+    }
+    return 0.0;
+}
+
+double pointEffect(LoadEffect effect, double P, double a, double x, double L, double EI) {
+    switch (effect) {
+    case LoadEffect::Shear: return ComputePointLoadShear(P, a, x, L);
+    case LoadEffect::Moment: return ComputePointLoadMoment(P, a, x, L);
+    case LoadEffect::Deflection: return pointLoadDeflection(P, a, x, L, EI);
+    }
+    return 0.0;
+}
+
+// Segments of both sides; each count converts through the checked
+// conversion, and a segment beyond the arrays raises error 9.
+int segmentCount(const model::SideArray& counts) {
+    return runtime::toInt16(counts(1)) + runtime::toInt16(counts(2));
+}
+
+// The loads of one station, by the stage they act in. e0 .. eQ are the end
+// moments of the four stages; s the shores of family BE.
+struct StationPartials {
+    double g1 = 0;    // slab self weight
+    double g1d = 0;   // slab self weight, design (factored already)
+    double t = 0;     // topping
+    double j = 0;     // joint concrete
+    double gi = 0;    // imposed permanent slab load
+    double qi = 0;    // imposed variable slab load
+    double placedG = 0, placedQ = 0;  // beam loads and slab-field segments
+    double s = 0;
+    double e0 = 0, e1 = 0, eG = 0, eQ = 0;
+};
+
+StationPartials partialsAt(const ProjectModel& m, LoadEffect effect, double x, double L,
+                           int shores) {
+    const auto spanLoad = [&](const model::SideArray& q) {
+        return effect == LoadEffect::Shear ? ComputeTrapezoidShear(q(1), q(2), x, L)
+                                           : ComputeTrapezoidMoment(q(1), q(2), x, L);
+    };
+    StationPartials p;
+    // The slab self weight enters the shears only through its design value.
+    if (effect == LoadEffect::Moment) p.g1 = spanLoad(m.SlabSelfWeightLineLoad);
+    p.g1d = spanLoad(m.SlabSelfWeightLineLoadDesign);
+    p.t = spanLoad(m.ToppingLineLoad);
+    p.gi = spanLoad(m.ImposedPermanentLineLoad);
+    p.qi = spanLoad(m.ImposedVariableLineLoad);
+    p.j = effect == LoadEffect::Shear ? ComputeUdlShear(m.JointConcreteLineLoad, x, L)
+                                      : ComputeUdlMoment(m.JointConcreteLineLoad, x, L);
+    p.placedG = placedLoadsEffect(m, effect, 1, x, 0.0);
+    p.placedQ = placedLoadsEffect(m, effect, 2, x, 0.0);
+    for (int k = 1; k <= shores; ++k)
+        p.s += pointEffect(effect, m.PrestressEquivalentLoads(k), k * L / (shores + 1), x, L, 0.0);
+    p.e0 = endMomentsEffect(effect, m.SupportMomentStartBeforeGrouting,
+                            m.SupportMomentEndBeforeGrouting, x, L, 0.0);
+    p.e1 = endMomentsEffect(effect, m.SupportMomentStartBeforeTopping,
+                            m.SupportMomentEndBeforeTopping, x, L, 0.0);
+    p.eG = endMomentsEffect(effect, m.SupportMomentStartPermanent, m.SupportMomentEndPermanent,
+                            x, L, 0.0);
+    p.eQ = endMomentsEffect(effect, m.SupportMomentStartVariable, m.SupportMomentEndVariable, x,
+                            L, 0.0);
+    return p;
+}
+
+// Rows 1..6 of one station. On shores (family BE) the shore reactions leave
+// row 1 for row 2, where the shores are removed; the end moments before
+// grouting are counted in row 2 when e0InRow2.
+struct StageRows {
+    double r[7] = {};
+};
+
+StageRows characteristicRows(const StationPartials& p, bool onShores, bool e0InRow2) {
+    StageRows rows;
+    rows.r[1] = p.g1 + p.j + (onShores ? -p.s : 0.0) + (e0InRow2 ? 0.0 : p.e0);
+    rows.r[2] = p.t + p.e1 + (onShores ? p.s : 0.0) + (e0InRow2 ? p.e0 : 0.0);
+    rows.r[3] = p.gi + p.placedG + p.eG;
+    rows.r[4] = p.qi + p.placedQ + p.eQ;
+    rows.r[5] = rows.r[3] + rows.r[4];
+    rows.r[6] = rows.r[1] + rows.r[2] + rows.r[5];
+    return rows;
+}
+
+// Design rows: the slab self weight with its own design load, every other
+// load of rows 1..3 times the permanent factor, row 4 times the variable one.
+StageRows designRows(const StageRows& c, const StationPartials& p, double gammaG,
+                     double gammaQ) {
+    StageRows rows;
+    rows.r[1] = p.g1d + gammaG * (c.r[1] - p.g1);
+    rows.r[2] = gammaG * c.r[2];
+    rows.r[3] = gammaG * c.r[3];
+    rows.r[4] = gammaQ * c.r[4];
+    rows.r[5] = rows.r[3] + rows.r[4];
+    rows.r[6] = rows.r[1] + rows.r[2] + rows.r[5];
+    return rows;
+}
+
+}  // namespace
+
+double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x, double L,
+                        double EI) {
+    switch (effect) {
+    case LoadEffect::Shear: return (Mend - Mstart) / L;
+    case LoadEffect::Moment:
+        // The end moment is applied as a moment at x = L with its sign
+        // reversed; the station moves 0.001 back so that x = L shows it.
+        return ComputeEndMomentMoment(Mstart, 0, x, L) + ComputeEndMomentMoment(-Mend, L, x - 0.001, L);
+    case LoadEffect::Deflection:
+        return ComputeEndMomentDeflection(Mstart, 0, x, L, EI) +
+               ComputeEndMomentDeflection(-Mend, L, x, L, EI);
+    }
+    return 0.0;
+}
+
+double placedLoadsEffect(const ProjectModel& m, LoadEffect effect, int kind, double x,
+                         double EI) {
+    const double L = m.BeamSpan;
+    const bool permanent = kind == 1;
+    double r = permanent ? patchEffect(effect, m.BeamLineLoadG1, m.BeamLineLoadG2,
+                                       m.BeamLineLoadGX, m.BeamLineLoadGLength, x, L, EI)
+                         : patchEffect(effect, m.BeamLineLoadQ1, m.BeamLineLoadQ2,
+                                       m.BeamLineLoadQX, m.BeamLineLoadQLength, x, L, EI);
+    for (int p = 1; p <= m.BeamPointLoadCount; ++p)
+        r += pointEffect(effect, 1000.0 * m.BeamPointLoad(kind, p), m.BeamPointLoadX(p), x, L, EI);
+    const int lines = segmentCount(m.SlabLineLoadCount);
+    for (int j = 1; j <= lines; ++j) {
+        const double q = m.LineLoadSegmentIntensity(j, kind);
+        r += patchEffect(effect, q, q, m.LineLoadSegmentStart(j), m.LineLoadSegmentLength(j), x, L,
+                         EI);
+    }
+    const int points = segmentCount(m.SlabPointLoadCount);
+    for (int j = 1; j <= points; ++j) {
+        const double q = m.PointLoadSegmentIntensity(j, kind);
+        r += patchEffect(effect, q, q, m.PointLoadSegmentStart(j), m.PointLoadSegmentLength(j), x,
+                         L, EI);
+    }
+    return r;
+}
+
+int shoreCount(const ProjectModel& m) {
+    return m.BeamFamilyCode() == "BE" ? runtime::toInt16(m.SuperPrestressTerm) : 0;
+}
+
+void ComputeBeamMomentsAndShears(ProjectModel& m) {
+    const double L = m.BeamSpan;
+    requirePositive(L, "beam span");
+    const int n = m.CalculationPointCount;
+    if (n > model::MaxCalculationPoint)
+        throw RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
+
+    const bool onShores = m.BeamFamilyCode() == "BE";
+    const int shores = shoreCount(m);
+    if (onShores) {
+        // The shores carry the wet weight: slabs, joint concrete and the
+        // beam concrete cast on the precast part.
+        const double qs = m.SlabSelfWeightLineLoad(1) + m.JointConcreteLineLoad +
+                          m.BeamSelfWeight - m.BeamPartialSelfWeight;
+        ComputeShoreReactions(shores, L, qs, m.PrestressEquivalentLoads);
+    } else {
+        for (int k = 1; k <= MaxShoreCount; ++k) m.PrestressEquivalentLoads(k) = 0.0;
+    }
+
+    const double gammaG = m.PermanentLoadFactorKfi;
+    const double gammaQ = m.VariableLoadFactorKfi;
+    for (int i = 0; i <= n; ++i) {
+        const double x = m.CalculationPointX(i);
+        const StationPartials pm = partialsAt(m, LoadEffect::Moment, x, L, shores);
+        const StationPartials pv = partialsAt(m, LoadEffect::Shear, x, L, shores);
+        const StageRows mc = characteristicRows(pm, onShores, onShores);
+        const StageRows md = designRows(mc, pm, gammaG, gammaQ);
+        const StageRows vd = designRows(characteristicRows(pv, onShores, false), pv, gammaG, gammaQ);
+        for (int r = 1; r <= model::MaxLoadStage; ++r) {
+            m.BeamMomentChar(i, r) = mc.r[r];
+            m.BeamMomentDesign(i, r) = md.r[r];
+            m.BeamShearDesign(i, r) = vd.r[r];
+        }
+    }
+}
+
+void FindBeamMaxima(ProjectModel& m) {
+    m.MaxCharMoment = 0.0;
+    m.MaxCharMomentStation = 0.0;
+    m.MaxDesignMoment = 0.0;
+    m.MaxDesignMomentStation = 0.0;
+    m.MaxShearStage01 = 0.0;
+    m.MaxShearStage01Station = 0.0;
+    m.MaxShearStage2 = 0.0;
+    m.MaxShearStage2Station = 0.0;
+    m.MaxShearStage5 = 0.0;
+    m.MaxShearStage6 = 0.0;
+    m.MaxShearStage6Station = 0.0;
+    runtime::Value unusedStation;
+    for (int i = 0; i <= m.CalculationPointCount; ++i) {
+        KeepMaximum(m.MaxCharMoment, m.BeamMomentChar(i, 6), m.MaxCharMomentStation, i);
+        KeepMaximum(m.MaxDesignMoment, m.BeamMomentDesign(i, 6), m.MaxDesignMomentStation, i);
+        KeepMaximum(m.MaxShearStage01, std::fabs(m.BeamShearDesign(i, 0) + m.BeamShearDesign(i, 1)),
+                    m.MaxShearStage01Station, i);
+        KeepMaximum(m.MaxShearStage2, std::fabs(m.BeamShearDesign(i, 2)), m.MaxShearStage2Station,
+                    i);
+        KeepMaximum(m.MaxShearStage5, std::fabs(m.BeamShearDesign(i, 5)), unusedStation, i);
+        KeepMaximum(m.MaxShearStage6, std::fabs(m.BeamShearDesign(i, 6)), m.MaxShearStage6Station,
+                    i);
+    }
+}
+
+}  // namespace quorvel::library

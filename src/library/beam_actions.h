@@ -1,0 +1,48 @@
+#pragma once
+// Actions of the supporting beam along its span: characteristic and design
+// moments and design shears at every calculation point, one row per load
+// stage, and their governing values. Also the pieces that the deflections of
+// the beam share with them: the loads that stand on the beam itself and the
+// slab-field load segments, and the shores of family BE.
+//
+// Rows of the tables (element point + 51 * row): 1 before joint grouting,
+// 2 before the topping hardens, 3 permanent loads after hardening, 4
+// variable loads, 5 = 3 + 4, 6 = 1 + 2 + 5.
+
+#include "model/project_model.h"
+
+namespace quorvel::library {
+
+// What a load gives at a station: the shear, the moment or the deflection.
+enum class LoadEffect { Shear, Moment, Deflection };
+
+// Shear, moment or deflection at x of the loads of one kind (1 permanent,
+// 2 variable) that the slab area loads do not cover: the beam line load, the
+// beam point loads (kN, taken as N x 1000) and the slab-field line- and
+// point-load segments of both sides. EI is read only for deflections.
+double placedLoadsEffect(const model::ProjectModel& m, LoadEffect effect, int kind, double x,
+                         double EI);
+
+// Shear, moment or deflection at x of a pair of beam end moments, Mstart at
+// the start and Mend at the end, sagging positive: the moment is
+// Mstart (1 - x/L) + Mend x/L, the shear (Mend - Mstart) / L.
+double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x, double L,
+                        double EI);
+
+// Number of intermediate shores: SuperPrestressTerm for family "BE", 0 for
+// every other family.
+int shoreCount(const model::ProjectModel& m);
+
+// Fills BeamMomentChar, BeamMomentDesign and BeamShearDesign, rows 1..6, at
+// points 0..CalculationPointCount, and PrestressEquivalentLoads(1..4) (the
+// shore reactions of family "BE", 0 otherwise), by superposing the simply
+// supported beam formulas of every load on the beam.
+void ComputeBeamMomentsAndShears(model::ProjectModel& m);
+
+// The governing values of the tables: the largest row-6 characteristic and
+// design moments (signed) and the largest absolute design shears of rows
+// 0 + 1, 2, 5 and 6, with their points (the lowest point on ties; all start
+// at 0, point 0).
+void FindBeamMaxima(model::ProjectModel& m);
+
+}  // namespace quorvel::library

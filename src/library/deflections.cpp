@@ -1,0 +1,137 @@
+#include "library/deflections.h"
+
+#include <cmath>
+
+#include "library/beam_actions.h"
+#include "library/beam_formulas.h"
+#include "library/checked_math.h"
+#include "library/utilities.h"
+#include "runtime/errors.h"
+
+namespace quorvel::library {
+
+namespace {
+
+using model::ProjectModel;
+using runtime::Value;
+
+// A running extreme that keeps the value of largest magnitude with its
+// sign; on equal magnitudes the first stays.
+void keepLargestMagnitude(Value& extreme, double value) {
+    if (std::fabs(value) > std::fabs(extreme)) extreme = value;
+}
+
+}  // namespace
+
+void ComputeBeamDeflections(ProjectModel& m) {
+    Value* const terms[] = {&m.BeamDeflectionMax1, &m.BeamDeflectionMax2,
+                            &m.BeamDeflectionMax3, &m.BeamDeflectionMax4,
+                            &m.BeamDeflectionMax5, &m.BeamDeflectionMax6,
+                            &m.BeamDeflectionMax7, &m.BeamDeflectionTotalMax,
+                            &m.BeamTopStrainMaxA,  &m.BeamTopStrainMaxB,
+                            &m.BeamTopStrainMax};
+    for (Value* v : terms) *v = 0.0;
+
+    const double L = m.BeamSpan;
+    requirePositive(L, "beam span");
+    const double ei1 = m.SectionBendingStiffness(1);
+    const double ei5 = m.SectionBendingStiffness(5);
+    const double ei8 = m.SectionBendingStiffness(8);
+    requirePositive(ei1, "stiffness of the beam alone");
+    requirePositive(ei5, "stiffness of the grouted section");
+    requirePositive(ei8, "stiffness of the composite section");
+    const int n = m.CalculationPointCount;
+    if (n > model::MaxCalculationPoint)
+        throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
+
+    // Shores: c R1 at midspan deflects the midspan as the shore reactions
+    // do. Of R1, the share of the cast-in-place beam concrete is the first
+    // shore's reaction under that weight alone; the rest is the slabs' and
+    // the joint concrete's.
+    const int shores = shoreCount(m);
+    const double r1 = m.PrestressEquivalentLoads(1);
+    const double c = shoreDeflectionFactor(shores);
+    double beamShare = 0.0;
+    if (shores > 0 && r1 != 0) {
+        runtime::Array1<double, 0, MaxShoreCount> beamReactions;
+        ComputeShoreReactions(shores, L, m.BeamSelfWeight - m.BeamPartialSelfWeight,
+                              beamReactions);
+        beamShare = beamReactions(1) / r1;
+    }
+
+    const double psi1 = m.ImposedLoadPsi1;
+    const double strainLevel = m.SlabBottomLevel(1);
+    // Beam-self-weight part of the end moments before grouting, and the
+    // rest of that pair: each enters one term only.
+    const double swStart = m.SupportMomentStartBeamSelfWeight;
+    const double swEnd = m.SupportMomentEndBeamSelfWeight;
+    const double restStart = m.SupportMomentStartBeforeGrouting - swStart;
+    const double restEnd = m.SupportMomentEndBeforeGrouting - swEnd;
+
+    for (int i = 0; i <= n; ++i) {
+        const double x = m.CalculationPointX(i);
+        const double xi = x / L;
+        const double xiHalf = x <= L / 2 ? xi : 1.0 - xi;
+
+        // Strains at the slab underside from the moments of the stage 2 and
+        // the composite stage.
+        const double epsA =
+            m.BeamMomentChar(i, 2) * (strainLevel - m.SectionCentroid(5)) / ei5;
+        const double epsB =
+            m.BeamMomentChar(i, 5) * (strainLevel - m.SectionCentroid(8)) / ei8;
+        m.BeamTopStrainMaxA = MaxValue(epsA, m.BeamTopStrainMaxA);
+        m.BeamTopStrainMaxB = MaxValue(epsB, m.BeamTopStrainMaxB);
+        m.BeamTopStrainMax = MaxValue(epsA + epsB, m.BeamTopStrainMax);
+
+        const auto ends = [&](double ms, double me, double ei) {
+            return endMomentsEffect(LoadEffect::Deflection, ms, me, x, L, ei);
+        };
+        const auto span = [&](const model::SideArray& q, double factor, double ei) {
+            return ComputeTrapezoidDeflection(factor * q(1), factor * q(2), x, L, ei);
+        };
+        const double eSw = ends(swStart, swEnd, ei1);
+        const double e0 = ends(restStart, restEnd, ei1);
+        const double e1 =
+            ends(m.SupportMomentStartBeforeTopping, m.SupportMomentEndBeforeTopping, ei5);
+        const double eG = ends(m.SupportMomentStartPermanent, m.SupportMomentEndPermanent, ei5);
+        const double eQ = ends(psi1 * m.SupportMomentStartVariable,
+                               psi1 * m.SupportMomentEndVariable, ei8);
+
+        const double uPartial = ComputeUdlDeflection(m.BeamPartialSelfWeight, x, L, ei1);
+        const double uBeam = ComputeUdlDeflection(m.BeamSelfWeight, x, L, ei1);
+        const double uJoint = ComputeUdlDeflection(m.JointConcreteLineLoad, x, L, ei1);
+        const double tSlab = span(m.SlabSelfWeightLineLoad, 1.0, ei1);
+        const double tTopping = span(m.ToppingLineLoad, 1.0, ei5);
+        const double tG = span(m.ImposedPermanentLineLoad, 1.0, ei8);
+        const double tQ = span(m.ImposedVariableLineLoad, psi1, ei8);
+        const double placedG = placedLoadsEffect(m, LoadEffect::Deflection, 1, x, ei8);
+        const double placedQ = psi1 * placedLoadsEffect(m, LoadEffect::Deflection, 2, x, ei8);
+
+        // The shore reactions as a point load c R1 at midspan, on the bare
+        // beam (upward: the shores hold the beam up).
+        const double s =
+            -c * r1 * L * L * L / (48.0 * ei1) * xiHalf * (3.0 - 4.0 * xiHalf * xiHalf);
+
+        double d[8];
+        d[1] = m.PrestressMomentTerm * L * L * xi * (1.0 - xi) / (2.0 * ei1);
+        if (shores > 0) {
+            d[3] = eSw + uPartial;
+            d[2] = (uBeam - uPartial) + s * beamShare;
+        } else {
+            d[3] = 0.0;
+            d[2] = eSw + uBeam;
+        }
+        d[4] = tSlab + uJoint + e0 + s * (1.0 - beamShare);
+        d[5] = e1 + tTopping;
+        d[6] = tG + tQ + placedG + placedQ + eG + eQ;
+        d[7] = -s * ei1 / ei5;
+        double total = 0.0;
+        for (int k = 1; k <= 7; ++k) {
+            keepLargestMagnitude(*terms[k - 1], d[k]);
+            total += d[k];
+        }
+        keepLargestMagnitude(m.BeamDeflectionTotalMax, total);
+    }
+}
+
+}  // namespace quorvel::library

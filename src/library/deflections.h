@@ -1,0 +1,32 @@
+#pragma once
+// Deflections of the supporting beam and the strain of the beam at the level
+// of the slab underside, at every calculation point, each load with the
+// bending stiffness of the section stage in which it acts, and their extremes
+// over the beam.
+
+#include "model/project_model.h"
+
+namespace quorvel::library {
+
+// Computes at points 0..CalculationPointCount the strains at the slab
+// underside (dimensionless) and seven deflection terms (mm, downward
+// positive):
+//   d1 prestress camber, EI(1);
+//   d2 beam self weight (on shores: the cast-in-place part less its shore
+//      share), EI(1);
+//   d3 on shores: the precast part's own weight and the self-weight end
+//      moments, EI(1);
+//   d4 slab self weight, joint concrete, the rest of the end moments before
+//      grouting, the slabs' shore share, EI(1);
+//   d5 topping, end moments before the topping hardens, EI(5);
+//   d6 imposed permanent load with the permanent beam loads and slab-field
+//      segments, psi1 x the variable ones, the permanent (EI(5)) and psi1 x
+//      the variable (EI(8)) end moments, the rest EI(8);
+//   d7 removal of the shores, acting on the grouted section EI(5).
+// Writes BeamDeflectionMax1..7 and BeamDeflectionTotalMax, each the value of
+// largest magnitude with its sign, and the strain maxima BeamTopStrainMaxA,
+// BeamTopStrainMaxB, BeamTopStrainMax (largest value, from 0). A zero span
+// or stiffness raises error 11, a negative one or not a number 5.
+void ComputeBeamDeflections(model::ProjectModel& m);
+
+}  // namespace quorvel::library

@@ -1,0 +1,237 @@
+#include "library/slab_geometry.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "library/checked_math.h"
+#include "library/utilities.h"
+#include "runtime/arrays.h"
+#include "runtime/errors.h"
+
+namespace quorvel::library {
+
+using runtime::RunTimeError;
+
+namespace {
+
+bool isFamily(const std::string& family, std::initializer_list<const char*> codes) {
+    for (const char* c : codes)
+        if (family == c) return true;
+    return false;
+}
+
+// The deformable-seat reduction of one side: the length over which the seat
+// plate follows the slab end, doubled, less the joint grout, capped by the
+// catalogue limit and by the nominal bearing.
+double seatLimitedBearing(model::ProjectModel& m, int side, double Es, double projection,
+                          double thickness) {
+    const double D = Es * m.SlabWorkingWidth(side) * thickness * thickness * thickness / 12.0;
+    const double EIs = 0.75 * m.ConcreteEcm(side + 3) * m.SlabMomentOfInertia(side);
+    const double ratio = checkedQuotient(D, 18.0 * EIs);  // 11 when the slab has no stiffness
+    if (!(ratio >= 0.0)) throw RunTimeError(runtime::ErrInvalidCall, "seat to slab stiffness ratio below 0");
+    const double L = 0.5 * (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2));
+    const double reach = L * std::sqrt(ratio);
+    if (std::isnan(reach)) throw RunTimeError(runtime::ErrInvalidCall, "slab span is not a number");
+    const double a = MinValue(reach, projection);
+    const double a2 = MaxValue(2.0 * (a - m.JointGroutWidth(side)), 0.0);
+    return MinValue(MinValue(a2, m.SlabSupportLengthLimit(side)), m.SlabSupportLength(side));
+}
+
+}  // namespace
+
+void ComputeEffectiveSupportLength(model::ProjectModel& m) {
+    const std::string family = m.BeamTypeName.substr(0, 2);
+    const bool concreteLedge = isFamily(family, {"JA", "BL", "SX"});
+    const double Es = concreteLedge ? double(m.ConcreteEcm(1)) : double(m.SteelModulus);
+    model::SideArray projection, thickness;
+    projection(1) = concreteLedge ? m.LeftLedgeDepth : m.LeftLedgeWidth;
+    projection(2) = concreteLedge ? m.RightLedgeDepth : m.RightLedgeWidth;
+    thickness(1) = m.LeftLedgeHeight;
+    thickness(2) = m.RightLedgeHeight;
+
+    for (int side = 1; side <= 2; ++side) {
+        if (isFamily(family, {"BI", "SU"})) {
+            m.EffectiveSupportLength(side) = m.SlabSupportLength(side);
+        } else if (isFamily(family, {"BE", "DE"})) {
+            const bool equalFlanges = std::abs(m.TopFlangeWidth - m.BottomFlangeWidth) < 1.0;
+            m.EffectiveSupportLength(side) =
+                equalFlanges ? Value(m.SlabSupportLength(side) - thickness(side) / 2.0)
+                             : m.SlabSupportLength(side);
+        } else {
+            m.EffectiveSupportLength(side) =
+                seatLimitedBearing(m, side, Es, projection(side), thickness(side));
+        }
+    }
+}
+
+void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
+                          model::SideEndArray& limits) {
+    const int n = m.CalculationPointCount;
+    const auto& X = m.CalculationPointX;
+    for (int side = 1; side <= 2; ++side) {
+        int j = 0;
+        // The start zone runs to the first point that is not flagged.
+        while (j != n && flags(side, j) != 0) ++j;
+        limits(side, 1) = X(j);
+        // The far zone starts at the point before the next flagged one.
+        while (j != n && flags(side, j) != 1) ++j;
+        limits(side, 2) = X(j - 1);  // 9 when n is 0
+        if (X(0) == limits(side, 1)) limits(side, 1) = 0.0;
+        if (flags(side, n) == 0 && X(n - 1) == limits(side, 2)) limits(side, 2) = m.BeamSpan;
+        limits(side, 2) = m.BeamSpan - limits(side, 2);
+    }
+}
+
+void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
+                          const model::PointArray& M, int16_t& n, model::ZeroPointArray& zero,
+                          Value& span) {
+    const int last = n;
+    for (int i = 0; i <= last; ++i) {
+        if (!std::isfinite(X(i)) || !std::isfinite(M(i)))
+            throw RunTimeError(runtime::ErrInvalidCall, "moment or position is not a number");
+    }
+
+    // Brackets of zero points 1 and 2; a third sign change falls outside.
+    runtime::Array1<int, 0, 2> start, end;
+    start(1) = 0;
+    end(1) = 1;
+    start(2) = last - 1;
+    end(2) = last;
+    int k = 1;
+    bool found = false;
+
+    int scanFrom = 0;
+    if (M(0) >= 0) {  // the start counts as the first change
+        k = 2;
+        scanFrom = 1;
+    }
+    const int scanTo = M(last) >= 0 ? last - 2 : last - 1;
+    for (int i = scanFrom; i <= scanTo; ++i) {
+        const double a = M(i), b = M(i + 1);
+        // Opposite signs, or arriving at an exact 0: a point with a moment of
+        // 0 is one change, counted where the moment reaches it.
+        const bool change = (a < 0 && b > 0) || (a > 0 && b < 0) || (b == 0 && a != 0);
+        if (change) {
+            start(k) = i;  // 9 on a third change
+            end(k) = i + 1;
+            ++k;
+            found = true;
+        }
+    }
+
+    if (found) {
+        for (int z = 1; z <= 2; ++z) {
+            const int a = start(z), b = end(z);
+            if (M(b) == M(a)) {
+                // No crossing inside the bracket: the line through equal
+                // moments meets 0 only at infinity, which the limits below
+                // would bring back to the beam end of this zero point.
+                zero(z) = z == 1 ? X(a) : X(b);
+            } else {
+                zero(z) = X(a) - M(a) * (X(b) - X(a)) / (M(b) - M(a));
+            }
+        }
+        if (zero(1) < 0) zero(1) = 0.0;
+        if (zero(2) > m.BeamSpan) zero(2) = double(m.BeamSpan);
+    } else {
+        zero(1) = 0.0;
+        zero(2) = double(m.BeamSpan);
+    }
+    span = zero(2) - zero(1);
+}
+
+namespace {
+
+// The webs of one slab unit, walked from web to web.
+class WebWalk {
+public:
+    WebWalk(double we, double d1, double spacing, int cores)
+        : we_(we), d1_(d1), spacing_(spacing), cores_(cores) {}
+
+    // The distance to the next web: d1 from an edge web inward, the core
+    // spacing between cores, d1 out to the far edge web, 2 we across the
+    // joint to the next unit.
+    double step() {
+        ++j_;
+        if (j_ == 1) return d1_;
+        if (j_ < cores_) return spacing_;
+        if (j_ == cores_) return d1_;
+        j_ = 0;
+        return 2.0 * we_;
+    }
+
+    // The length the walk advances over one whole unit.
+    double unitLength() const {
+        return cores_ >= 2 ? 2.0 * d1_ + (cores_ - 2) * spacing_ + 2.0 * we_ : d1_ + 2.0 * we_;
+    }
+
+private:
+    double we_, d1_, spacing_;
+    int cores_;
+    int j_ = 0;
+};
+
+void requireFinite(double v) {
+    if (!std::isfinite(v)) throw RunTimeError(runtime::ErrInvalidCall, "slab geometry is not a number");
+}
+
+}  // namespace
+
+void FindSlabWebPositions(double L, double x0, const model::SideArray& dB,
+                          const model::SideIntArray& cores, const model::SideArray& coreWidth,
+                          const model::SideArray& edgeCore, const model::SideArray& spacing,
+                          double xa, double xb, Value& first, Value& last, Value& nearest,
+                          Value& gap) {
+    for (double v : {L, x0, xa, xb}) requireFinite(v);
+    if (L <= 0) throw RunTimeError(runtime::ErrInvalidCall, "beam span is 0");
+
+    model::SideArray firstWeb, lastWeb;
+    for (int side = 1; side <= 2; ++side) {
+        for (double v : {double(dB(side)), double(coreWidth(side)), double(edgeCore(side)),
+                         double(spacing(side))})
+            requireFinite(v);
+        const double we = 0.5 * ((edgeCore(side) - 0.5 * coreWidth(side)) + 0.5 * dB(side));
+        const double d1 = (edgeCore(side) + 0.5 * spacing(side)) - we;
+        WebWalk walk(we, d1, spacing(side), cores(side));
+        if (!(walk.unitLength() > 0))
+            throw RunTimeError(runtime::ErrInvalidCall, "slab unit width is 0");
+
+        int steps = 0;
+        auto advance = [&](double& p) {
+            if (++steps > WebWalkStepCap)
+                throw RunTimeError(runtime::ErrInvalidCall, "web walk along the beam does not end");
+            p += walk.step();
+        };
+
+        // To the first web at or beyond xa.
+        double p = x0 + we;
+        double before = p;  // the web before p
+        while (p < xa) {
+            before = p;
+            advance(p);
+        }
+        firstWeb(side) = p;
+
+        // On over the webs not beyond xb, keeping the count of webs within
+        // the unit, so that every position is a web of the same units. The
+        // walk ends beyond xb: the last web is the one before (the web
+        // before xa when no web lies between xa and xb).
+        while (p <= xb) {
+            before = p;
+            advance(p);
+        }
+        lastWeb(side) = before;
+    }
+
+    first = MinValue(firstWeb(1), firstWeb(2));
+    last = MaxValue(lastWeb(1), lastWeb(2));
+    if (std::abs(first - xa) <= std::abs(xb - last)) {
+        nearest = first;
+        gap = first - xa;
+    } else {
+        nearest = last;
+        gap = xb - last;
+    }
+}
+
+}  // namespace quorvel::library

@@ -1,0 +1,75 @@
+#pragma once
+// Slab geometry along the beam: the effective bearing length of the slab
+// ends, the zero points of the design moment, the slab webs nearest to the
+// zone between them, and the core-filling zones at the beam ends.
+//
+// Lengths in mm, moduli in MPa, moments in Nmm. Sides: 1 left, 2 right.
+
+#include <cstdint>
+
+#include "model/project_model.h"
+#include "runtime/value.h"
+
+namespace quorvel::library {
+
+using runtime::Value;
+
+// Steps the web walk may take along one side before it is given up.
+inline constexpr int WebWalkStepCap = 100000;
+
+// Sets EffectiveSupportLength(1..2) from SlabSupportLength by family (the
+// first two characters of BeamTypeName as stored):
+// - BI, SU: the nominal bearing length;
+// - BE, DE: the bearing length less half the seat thickness when the two
+//   flanges are of one width (within 1 mm), else the bearing length;
+// - every other family: the bearing shortened to where the seat plate, as
+//   stiff as D = Es b t^3 / 12 over the slab unit width, follows the slab end
+//   (stiffness 0.75 Ecm I of the slab): a = min(L sqrt(D / (18 EIs)), seat
+//   projection), then min(2 (a - grout), limit, bearing), never below 0.
+//   The concrete ledge families JA, BL and SX take the ledge depth and the
+//   beam concrete's modulus, the others the ledge width and the steel
+//   modulus. A slab stiffness of 0 raises error 11, a negative stiffness
+//   ratio error 5.
+void ComputeEffectiveSupportLength(model::ProjectModel& m);
+
+// Core-filling zone lengths from the per-point flags F (side, point),
+// element side + 3 * point, 1 where core filling is required. For each side,
+// limits(side, 1) is the length from the beam start to the first point that
+// is not flagged (0 when point 0 is not flagged) and limits(side, 2) the
+// length from the far end back to the point before the next flagged point
+// (0 when no point after the start zone is flagged). Needs
+// CalculationPointCount of at least 1 (else error 9).
+void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
+                          model::SideEndArray& limits);
+
+// The first and the last zero point of the moment M at the points X(0..n)
+// and the length between them. Sign changes are brackets of neighbouring
+// points whose moments have opposite signs, or whose right moment is 0 and
+// the left one is not: a point with a moment of exactly 0 (or a run of such
+// points) counts once. M(0) >= 0 counts as the first change, in the bracket
+// (0, 1), and M(n) >= 0 as the last, in (n - 1, n). The zero point is
+// interpolated linearly in its bracket (a bracket with equal end moments
+// gives its outer end), the first one is kept at or after 0 and the last at
+// or before BeamSpan. Without any change in the scan the zero points are 0
+// and BeamSpan. A third sign change raises error 9; a moment or position
+// that is not a finite number error 5.
+void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
+                          const model::PointArray& M, int16_t& n, model::ZeroPointArray& zero,
+                          Value& span);
+
+// Lays the slab units of each side along the beam from x0 (the first joint)
+// and finds, over both sides, the first web at or after the zero point xa
+// (first, the smallest of the sides) and the last web not beyond xb (last,
+// the largest of the sides); nearest is the one of the two closer to its
+// zero point (first on a tie) and gap that distance. A unit's webs, from its
+// edge: the edge web at we = ((e - d/2) + db/2) / 2, the webs between the
+// cores at e + s/2 + k s, the far edge web, then 2 we across the joint.
+// Geometry that is not a finite number, a unit width or span of 0 or less,
+// or a walk longer than WebWalkStepCap steps raises error 5.
+void FindSlabWebPositions(double L, double x0, const model::SideArray& dB,
+                          const model::SideIntArray& cores, const model::SideArray& coreWidth,
+                          const model::SideArray& edgeCore, const model::SideArray& spacing,
+                          double xa, double xb, Value& first, Value& last, Value& nearest,
+                          Value& gap);
+
+}  // namespace quorvel::library

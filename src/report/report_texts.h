@@ -1,0 +1,58 @@
+#pragma once
+// The report language files: "resultLanguage.fin" (language 0) and
+// "resultLanguage.eng" (language 1) in the program folder; any other
+// language index takes the bare "resultLanguage.fin" of the current folder.
+// A useful line is  key = "text" ; blank lines and lines starting with "'"
+// are skipped, keys are compared without regard to letter case and the
+// first matching line wins. The report labels are the keys "resultText"
+// followed by a number (resultText14, resultText105a).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::report {
+
+// The text between the first two double quotes after the "=" of the first
+// line whose key is key, read from the start of the file; the empty text
+// when no line has the key. A matching line whose value lacks its opening
+// or closing double quote raises run-time error 5: a damaged language file
+// stops the report instead of printing half a line of it as a label.
+std::string LookupQuotedEntry(const std::string& key, runtime::TextFileReader& file);
+
+// An open report language file.
+class ReportLanguageFile {
+public:
+    explicit ReportLanguageFile(runtime::TextFileReader file) : file_(std::move(file)) {}
+    // The label of "resultText" followed by number ("14", "105a").
+    std::string text(const std::string& number) { return LookupQuotedEntry("resultText" + number, file_); }
+    std::string entry(const std::string& key) { return LookupQuotedEntry(key, file_); }
+
+private:
+    runtime::TextFileReader file_;
+};
+
+// The path of the report language file of a language index.
+std::string reportLanguageFilePath(int16_t languageIndex, const platform::Platform& platform);
+
+// What a report half says, after the file-not-found message, when the
+// report language file is missing: the second sentence of its critical
+// message for each language.
+struct MissingLanguageFileTexts {
+    std::string finnish;        // language 0
+    std::string english;        // language 1
+    std::string otherLanguage;  // any other language index (a Finnish text)
+};
+
+// Opens the report language file of the language index. When no such file
+// exists it shows the file-not-found message (in the current language),
+// then a critical message, titled "Error" with "Language file is missing."
+// for language 1 and "Virhe" with "Kielitiedosto puuttuu." otherwise, the
+// second sentence from texts on the next line; and gives nothing.
+std::optional<ReportLanguageFile> openReportLanguageFile(int16_t languageIndex, platform::Platform& platform,
+                                                         const MissingLanguageFileTexts& texts);
+
+}  // namespace quorvel::report

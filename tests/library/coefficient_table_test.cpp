@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "library/coefficient_table.h"
+#include "model/project_model.h"
+#include "support/test_support.h"
+#include "test_support.h"
+
+using namespace quorvel::library;
+using quorvel::model::ProjectModel;
+using quorvel::runtime::Value;
+using quorvel::testing::TempFolder;
+
+namespace {
+
+struct Lookup {
+    double kcd;
+    double extra;
+};
+
+Lookup lookup(ProjectModel& m, std::string type, double x, int16_t onTop, int16_t dowelled) {
+    Value result, extra;
+    LookupKefCoefficient(m, type, "P27", x, 105, onTop, dowelled, result, extra);
+    return {result, extra};
+}
+
+int lookupError(ProjectModel& m, std::string type, int16_t onTop = 0, int16_t dowelled = 0,
+                double x = 265) {
+    return errorOf([&] { lookup(m, type, x, onTop, dowelled); });
+}
+
+// A development table of three rows. Column 0 of "SUORA" rises 0.10, 0.16,
+// 0.22 over the heights 200, 300, 400; column 1 is 0.30, 0.40, 0.60. S
+// differs per record (the last record read of a block carries 0.9). "DELTA"
+// has its own values so that a lookup shows which block it read; a lower-case
+// "suora" block and an "SUX" block stand before "LOPPU".
+const std::initializer_list<std::string> developmentTable = {
+    "3",
+    "\"DELTA\"",
+    "1,200,0.01,0.1", "2,300,0.02,0.1", "3,400,0.03,0.1",
+    "1,200,0.04,0.1", "2,300,0.05,0.1", "3,400,0.06,0.7",
+    "\"SUORA\"",
+    "1,200,0.10,0.1", "2,300,0.16,0.2", "3,400,0.22,0.3",
+    "1,200,0.30,0.4", "2,300,0.40,0.5", "3,400,0.60,0.9",
+    "\"lbl\"",
+    "1,200,0.91,0.1", "2,300,0.91,0.1", "3,400,0.91,0.1",
+    "1,200,0.92,0.1", "2,300,0.92,0.1", "3,400,0.92,0.1",
+    "\"MEKX\"",
+    "1,200,0.81,0.1", "2,300,0.81,0.1", "3,400,0.81,0.1",
+    "1,200,0.82,0.1", "2,300,0.82,0.1", "3,400,0.82,0.8",
+    "\"LOPPU\"",
+    "1,200,0.11,0.1", "2,300,0.11,0.1", "3,400,0.11,0.1",
+    "1,200,0.21,0.1", "2,300,0.21,0.1", "3,400,0.21,0.6",
+};
+
+class DevelopmentTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("kef.da0", developmentTable);
+        m.DataPath = folder.dataPath();
+    }
+    TempFolder folder;
+    ProjectModel m;
+};
+
+}  // namespace
+
+TEST(CoefficientTableShipped, EveryBeamTypeReadsItsCoefficientsAndTheWholeFileParses) {
+    // The shipped values (data/README.md): dowelled joints 0.20, the bound
+    // b_eff,i <= 0.2 l0 of EN 1992-1-1 5.3.2.1(3), expression (5.7a);
+    // joints without dowels half of it, 0.10; the core-filling factor S 0.5.
+    ProjectModel m;
+    m.DataPath = QUORVEL_SOURCE_DIR "/data/";
+    for (const char* type : {"SUORA", "BLEUKA", "JALO", "BI", "KVATRO", "BESUPER", "LBL",
+                             "KEMO_UUSI", "Apalkki", "TI", "HQ", "CWQ", "DELTA", "MEK", "ABeamS",
+                             "HX", "SX", "XX"}) {
+        SCOPED_TRACE(type);
+        for (double x : {150.0, 265.0, 500.0, 600.0}) {
+            // Both flags set the column whichever flag the family reads.
+            const Lookup undowelled = lookup(m, type, x, 0, 0);
+            const Lookup dowelled = lookup(m, type, x, 1, 1);
+            EXPECT_NEAR(undowelled.kcd, 0.10, 1e-12);
+            EXPECT_NEAR(dowelled.kcd, 0.20, 1e-12);
+            EXPECT_NEAR(dowelled.extra, 0.5, 1e-12);
+        }
+    }
+    // A family without a block reads every block up to "LOPPU", so the whole
+    // file must parse with complete blocks.
+    const Lookup none = lookup(m, "QQ", 265, 0, 1);
+    EXPECT_NEAR(none.kcd, 0.20, 1e-12);
+    EXPECT_NEAR(none.extra, 0.5, 1e-12);
+}
+
+TEST_F(DevelopmentTable, InterpolatesLinearlyAndHoldsTheEndValues) {
+    // Column 0 of SUORA (DowelsOnBeamTop = 0):
+    EXPECT_NEAR(lookup(m, "SUORA", 150, 0, 1).kcd, 0.10, 1e-12);  // below 200: first row
+    EXPECT_NEAR(lookup(m, "SUORA", 200, 0, 1).kcd, 0.10, 1e-12);  // on row 1
+    EXPECT_NEAR(lookup(m, "SUORA", 300, 0, 1).kcd, 0.16, 1e-12);  // on row 2
+    EXPECT_NEAR(lookup(m, "SUORA", 400, 0, 1).kcd, 0.22, 1e-12);  // on the last row
+    EXPECT_NEAR(lookup(m, "SUORA", 900, 0, 1).kcd, 0.22, 1e-12);  // above: last row
+    // 265 mm: 0.10 + (0.16 - 0.10) * (265 - 200) / (300 - 200) = 0.10 + 0.06 * 0.65 = 0.139.
+    EXPECT_NEAR(lookup(m, "SUORA", 265, 0, 1).kcd, 0.139, 1e-12);
+    // Column 1, 320 mm: 0.40 + (0.60 - 0.40) * 20 / 100 = 0.44.
+    EXPECT_NEAR(lookup(m, "SUORA", 320, 1, 0).kcd, 0.44, 1e-12);
+}
+
+TEST_F(DevelopmentTable, FamilyChoosesTheColumnFlag) {
+    // SU, BI, TI (and HI) follow the dowels on the beam top; every other
+    // family the dowelled connection.
+    EXPECT_NEAR(lookup(m, "SUORA", 300, 1, 0).kcd, 0.40, 1e-12);
+    EXPECT_NEAR(lookup(m, "DELTA", 300, 1, 0).kcd, 0.02, 1e-12);
+    EXPECT_NEAR(lookup(m, "DELTA", 300, 0, 1).kcd, 0.05, 1e-12);
+    EXPECT_NEAR(lookup(m, "suora", 300, 1, 0).kcd, 0.40, 1e-12);  // the type name is upper-cased
+}
+
+TEST_F(DevelopmentTable, HeadersMatchOnTheirFirstTwoCharactersAndUnknownFamiliesTakeTheEndBlock) {
+    // "MEKX" serves family ME; "lbl" is in lower case and never matches, so
+    // LBL reads on to "LOPPU", as does a family without a block.
+    EXPECT_NEAR(lookup(m, "MEK", 300, 0, 1).kcd, 0.82, 1e-12);
+    EXPECT_NEAR(lookup(m, "LBL", 300, 0, 1).kcd, 0.21, 1e-12);
+    EXPECT_NEAR(lookup(m, "HQ", 300, 0, 0).kcd, 0.11, 1e-12);
+    // An empty type name has no family either.
+    EXPECT_NEAR(lookup(m, "", 300, 0, 1).kcd, 0.21, 1e-12);
+}
+
+TEST_F(DevelopmentTable, ExtraIsTheLastRecordReadOfTheBlock) {
+    // Whatever column is looked up, the last record read is column 1, row n.
+    EXPECT_NEAR(lookup(m, "SUORA", 250, 0, 0).extra, 0.9, 1e-12);
+    EXPECT_NEAR(lookup(m, "DELTA", 250, 0, 0).extra, 0.7, 1e-12);
+    EXPECT_NEAR(lookup(m, "HQ", 250, 0, 0).extra, 0.6, 1e-12);
+}
+
+TEST_F(DevelopmentTable, FileNameLetterCaseDoesNotMatter) {
+    std::filesystem::rename(folder.file("kef.da0"), folder.file("KEF.DA0"));
+    EXPECT_NEAR(lookup(m, "SUORA", 300, 0, 0).kcd, 0.16, 1e-12);
+}
+
+TEST(CoefficientTableDamaged, EachDamageGivesItsErrorNumber) {
+    TempFolder folder;
+    ProjectModel m;
+    m.DataPath = folder.dataPath();
+    EXPECT_EQ(lookupError(m, "HQ"), 53);  // no file
+
+    const std::string block = "1,150,0.1,0.5\r\n2,500,0.1,0.5\r\n1,150,0.2,0.5\r\n2,500,0.2,0.5\r\n";
+    auto errorWith = [&](const std::string& bytes, const char* type = "HQ") {
+        folder.writeRaw("kef.da0", bytes);
+        return lookupError(m, type);
+    };
+    EXPECT_EQ(errorWith("2\r\n\"HQ\"\r\n" + block), 0);
+    EXPECT_EQ(errorWith("2\r\n\"SUORA\"\r\n" + block), 62);  // no "LOPPU" block
+    EXPECT_EQ(errorWith("2\r\n\"SUORA\"\r\n" + block + "\"LOPPU\"\r\n1,150,0.1,0.5\r\n"), 62);  // short end block
+    EXPECT_EQ(errorWith("2\r\n\"HQ\"\r\n1,150,0.1\r\n"), 62);  // ends inside a record
+    EXPECT_EQ(errorWith(""), 62);
+    EXPECT_EQ(errorWith("11\r\n\"HQ\"\r\n" + block), 9);  // more rows than the table holds
+    EXPECT_EQ(errorWith("0\r\n\"HQ\"\r\n" + block), 9);   // no rows
+    EXPECT_EQ(errorWith("x\r\n\"HQ\"\r\n" + block), 9);   // a count that is no number reads as 0
+}
+
+TEST_F(DevelopmentTable, ColumnFlagOutsideTheTableAndAHeightThatIsNoNumberAreErrors) {
+    EXPECT_EQ(lookupError(m, "DELTA", 0, 2), 9);
+    EXPECT_EQ(lookupError(m, "SUORA", -1, 0), 9);
+    EXPECT_EQ(lookupError(m, "SUORA", 0, 2), 0);  // SU reads the top-dowel flag only
+    EXPECT_EQ(lookupError(m, "SUORA", 0, 0, std::numeric_limits<double>::quiet_NaN()), 5);
+}
