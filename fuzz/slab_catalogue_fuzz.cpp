@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the start-up loader of the slab catalogue, once
 // as the catalogue (with a valid strand file) and once as the strand file
-// (with the shipped catalogue). The loader may refuse a file only with its
-// run-time error or a data-file error; anything else is a finding.
+// (with the shipped catalogue), and as the catalogue to the slab data reader
+// of a calculation. The loader may refuse a file only with its run-time
+// error or a data-file error, the reader only with its run-time error or
+// status -1; anything else is a finding.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +14,9 @@
 #include <unistd.h>
 
 #include "app/slab_catalogue.h"
+#include "library/slab_data.h"
 #include "model/project_model.h"
+#include "platform/headless/headless_platform.h"
 #include "runtime/errors.h"
 
 namespace {
@@ -54,11 +58,30 @@ void load(const std::string& catalogue, const std::string& strands) {
         if (record.StrandCount < 0 || record.StrandCount > quorvel::model::MaxStrandNames) std::abort();
 }
 
+void readForCalculation(const std::string& catalogue) {
+    std::ofstream(folder() + "ONTELO.MIT", std::ios::binary | std::ios::trunc) << catalogue;
+    quorvel::model::ProjectModel m;
+    m.DataPath = folder();
+    m.SlabFileName = "ONTELO.MIT";
+    m.SlabTypeName(1) = "P27";
+    m.BottomStrandType(1) = "0";
+    m.TopStrandType(1) = "0";
+    quorvel::platform::HeadlessPlatform ui;
+    int16_t status = 0;
+    try {
+        quorvel::library::ReadSlabAndStrandData(m, ui, 1, status);
+    } catch (const quorvel::runtime::RunTimeError&) {
+        return;
+    }
+    if (status != 0 && status != -1) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     load(bytes, validStrands);
     load(validCatalogue, bytes);
+    readForCalculation(bytes);
     return 0;
 }

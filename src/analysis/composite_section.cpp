@@ -39,7 +39,14 @@ JointLevels jointLevels(ProjectModel& m) {
         // The slabs rest on the beam top, which is also the section top that
         // the composite solver starts from.
         m.BeamTopLevel = H;
-        return {library::MaxValue(slabTop(m, 1), slabTop(m, 2)), H, 0, 0};
+        double top = 0;
+        bool first = true;
+        for (int s = 1; s <= 2; ++s) {
+            if (!sideLevelCounts(m, s)) continue;
+            top = first ? slabTop(m, s) : library::MaxValue(top, slabTop(m, s));
+            first = false;
+        }
+        return {top, H, 0, 0};
     }
     JointLevels j{};
     if (familyIs(m, "AP")) {
@@ -167,7 +174,13 @@ void BuildCompositeSection(ProjectModel& m, double b0) {
     m.JointPartCount = 1;
     double upperWidth = 0, upperFrom = 0, upperTo = 0;  // joint part 2 on ledges
     if (m.SlabsOnLedge != 0) {
-        const double lowerSlab = library::MinValue(m.SlabHeight(1), m.SlabHeight(2));
+        double lowerSlab = 0;
+        bool first = true;
+        for (int s = 1; s <= 2; ++s) {
+            if (!sideLevelCounts(m, s)) continue;
+            lowerSlab = first ? m.SlabHeight(s).number() : library::MinValue(lowerSlab, m.SlabHeight(s));
+            first = false;
+        }
         if (lowerSlab > m.BeamHeight) {
             upperWidth = j.flange + top1;
             upperFrom = level1 + h1;
@@ -182,6 +195,7 @@ void BuildCompositeSection(ProjectModel& m, double b0) {
     // Slab flanges and toppings of each side (slots 8..13; joint parts 2..7).
     double slabWidth[3] = {0, 0, 0};
     double toppingTop = 0;
+    bool toppingTopSet = false;
     for (int s = 1; s <= 2; ++s) {
         const double bs = m.SlabBcd(s) * m.SlabSidePresent(s);
         const double ts = slabTop(m, s);
@@ -197,7 +211,9 @@ void BuildCompositeSection(ProjectModel& m, double b0) {
         setJointPart(m, 5 + s, bs, bs, hTopping, ts);
         setSlotFromRectangle(m, 11 + s, bs, hTopping, ts + hTopping / 2, m.ConcreteEcm(6));
         m.CwqJointSideValue(s) = bs;
-        toppingTop = s == 1 ? ts + hTopping : library::MaxValue(toppingTop, ts + hTopping);
+        if (sideLevelCounts(m, s))
+            toppingTop = toppingTopSet ? library::MaxValue(toppingTop, ts + hTopping) : ts + hTopping;
+        toppingTopSet = toppingTopSet || sideLevelCounts(m, s);
     }
 
     // Cast strip over the beam (slot 14; joint part 8).

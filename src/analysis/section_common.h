@@ -64,6 +64,15 @@ void setSlotFromPartList(model::ProjectModel& m, int k, int16_t count,
                          const model::PartListArray& h, const model::PartListArray& level,
                          double E);
 // Slot k as one rectangle b x h with its centroid at level yc.
+// Whether the levels of side s take part where a level is taken over both
+// sides (the joint top, the section top): a side carrying slabs does; when
+// neither side does, both do. An edge beam's hidden left slab type then
+// gives the right side no topping or joint that is not there.
+inline bool sideLevelCounts(const model::ProjectModel& m, int s) {
+    const bool none = m.SlabSidePresent(1) == 0 && m.SlabSidePresent(2) == 0;
+    return none || m.SlabSidePresent(s) != 0;
+}
+
 void setSlotFromRectangle(model::ProjectModel& m, int k, double b, double h, double yc, double E);
 // Stage s summed over the slots first..last.
 void sumStage(model::ProjectModel& m, int s, int first, int last);

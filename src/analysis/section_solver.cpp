@@ -96,7 +96,8 @@ void SolveSectionEquilibrium(ProjectModel& m) {
     if (m.JointPartCount > 0) {
         H = m.BeamTopLevel + m.SideToppingThickness(0);
         for (int s = 1; s <= 2; ++s)
-            H = std::fmax(H, m.SlabBottomLevel(s) + m.SlabHeight(s) + m.SideToppingThickness(s));
+            if (sideLevelCounts(m, s))
+                H = std::fmax(H, m.SlabBottomLevel(s) + m.SlabHeight(s) + m.SideToppingThickness(s));
         m.SolverSectionCentroid = m.SectionCentroid(6);
     } else {
         H = m.OverallBeamHeight;

@@ -131,6 +131,11 @@ struct CalculationResultFields {
     SideArray EffectiveSupportLength;
     SideArray SlabPrincipalStressLimit;
 
+    // --- Slab net width (per side) ---------------------------------------
+    // W = SlabUnitWidth - SlabWidthDeduction, formed with the section
+    // properties of the slab unit.
+    SideArray SlabNetWidth;
+
     // --- Slab prestress (per side) ---------------------------------------
     SideArray SlabPrestressStress;
     SideArray SlabPrestressStressAp;

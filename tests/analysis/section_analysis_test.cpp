@@ -369,6 +369,35 @@ TEST(CompositeSection, SectionTopIsThisBeamsTopWhateverAnEarlierBeamLeft) {
     EXPECT_NEAR(m.SolverReferenceDepth, 867, 1e-9);
 }
 
+TEST(CompositeSection, EdgeBeamLevelsComeFromTheSideCarryingSlabs) {
+    // An edge beam keeps a hidden left slab type from its middle-beam state:
+    // here a 400 mm slab with 55 mm topping. Only the right side carries
+    // slabs (265 mm, 50 mm topping), so the joint runs from the beam top 580
+    // to the right slab top 580 + 10 + 265 = 855 (275 high), the strip over
+    // it is 905 - 855 = 50 high, and the section the solver sees ends at
+    // the right topping top 905: d = 905 - 38 = 867, as on a middle beam
+    // with two 265 mm slabs. Taken over both sides the hidden slab would
+    // raise the joint to 990, the strip to 1045 and d to 1007.
+    ProjectModel m = rectangularBeam();
+    m.SlabSidePresent(1) = 0;
+    m.SlabSideCount = 1;
+    m.SlabHeight(1) = 400;
+    m.SideToppingThickness(1) = 55;
+    analyse(m);
+    EXPECT_NEAR(m.JointPartHeight(1), 275, 1e-9);
+    EXPECT_NEAR(m.SideToppingThickness(0), 50, 1e-9);
+    EXPECT_NEAR(m.SolverReferenceDepth, 867, 1e-9);
+
+    // With neither side carrying slabs both sides count, as before.
+    ProjectModel none = rectangularBeam();
+    none.SlabSidePresent(1) = 0;
+    none.SlabSidePresent(2) = 0;
+    none.SlabSideCount = 0;
+    none.SlabHeight(1) = 400;
+    analyse(none);
+    EXPECT_NEAR(none.JointPartHeight(1), 410, 1e-9);  // 580 + 10 + 400 - 580
+}
+
 TEST(CompositeSection, EffectiveWidthStripsSitAtTheirSlabPartsAndCanNarrow) {
     // L = 7200: span / 12 = 600 from the centre line; with bs = 300 and half
     // the grout 90: es = 600 - 300 - 90 = 210 per side, at the centroids of

@@ -1,0 +1,210 @@
+#include "library/slab_data.h"
+
+#include <cmath>
+#include <vector>
+
+#include "inputfile/data_line.h"
+#include "inputfile/error_log.h"
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::library {
+
+using runtime::Value;
+
+namespace {
+
+constexpr int16_t catalogueFileNumber = 3;
+constexpr int strandFieldCount = 6;
+constexpr int slabFieldCount = 17;
+const std::string strandEndMarker = "LOPPU1";
+const std::string slabEndMarker = "LOPPU";
+const std::string lineFeed = "\n";
+
+// One opening of the catalogue and the lines read from it. The first field
+// of every line a search reads is kept, in reading order, for the message
+// that lists what the catalogue offers; the list grows with the catalogue.
+class CatalogueFile {
+public:
+    CatalogueFile(model::ProjectModel& m, inputfile::DataLineReporting& report)
+        : report_(report),
+          file_(runtime::resolveFile(m.DataPath, m.SlabFileName)),
+          values_(slabFieldCount + 1, 0.0),
+          texts_(slabFieldCount + 2),
+          defaults_(slabFieldCount + 1) {
+        m.CurrentFileNumber = catalogueFileNumber;
+    }
+
+    // Reads lines of at least fieldCount fields until the first field is key
+    // (true) or endMarker (false). keys receives the first field of each line
+    // of this search, the first line at keys[0].
+    bool search(const std::string& key, const std::string& endMarker, int fieldCount,
+                std::vector<std::string>& keys) {
+        keys.clear();
+        for (;;) {  // ends at the key, at the marker, or with error 62 at the end of the file
+            readLine(fieldCount);
+            keys.push_back(texts_[1]);
+            if (texts_[1] == key) return true;
+            if (texts_[1] == endMarker) return false;
+        }
+    }
+
+    void skipTo(const std::string& endMarker) {
+        do readLine(1);
+        while (texts_[1] != endMarker);
+    }
+
+    double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
+
+private:
+    void readLine(int fieldCount) {
+        // The catalogue's own lines carry their fields; a short one has been
+        // reported by the parser and reads as zeros.
+        int16_t flag = 0;
+        inputfile::ReadDataLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+    }
+
+    inputfile::DataLineReporting& report_;
+    runtime::TextFileReader file_;
+    int16_t counter_ = 0;
+    std::vector<double> values_;
+    std::vector<std::string> texts_;
+    const std::vector<std::string> defaults_;
+};
+
+// The first fields of the lines between a search's first line (the title
+// or heading) and its end marker, each behind a line feed.
+std::string listedKeys(const std::vector<std::string>& keys) {
+    std::string text;
+    for (std::size_t i = 1; i + 1 < keys.size(); ++i) text += lineFeed + keys[i];
+    return text;
+}
+
+void showError(platform::Platform& ui, const std::string& text) {
+    ui.messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
+}
+
+void reportUnknownStrand(platform::Platform& ui, const std::string& key, const std::vector<std::string>& keys) {
+    showError(ui, "*** VIRHE ***:Punostunnus " + key + " tuntematon " + lineFeed +
+                      "Laattatiedostossa olevat punostunnukset" + lineFeed + listedKeys(keys));
+}
+
+void reportUnknownSlab(platform::Platform& ui, const std::string& name, const std::vector<std::string>& keys) {
+    showError(ui, "*** VIRHE ***: Laattatyyppi " + name + " tuntematon " + lineFeed +
+                      "laattatyyppi isoilla kirjaimilla ilman väliä" + lineFeed +
+                      "Laattatiedostossa olevat laattatyyppien tunnukset:" + listedKeys(keys));
+}
+
+// A built-up core whose cap rises more than half the core width would be
+// more than a half circle, which the section of a core cannot describe.
+bool capHigherThanHalfCore(const model::ProjectModel& m, int side) {
+    if (m.SlabDimensionHct(side) == 0) return false;
+    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
+    const double halfWidth = 0.5 * m.SlabCoreWidth(side);
+    return f > halfWidth + 1e-9 * std::fabs(halfWidth);
+}
+
+void reportCapHigherThanHalfCore(platform::Platform& ui, const model::ProjectModel& m, int side) {
+    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
+    auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
+    showError(ui, "*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
+                      "ontelon kaaren korkeus h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " +
+                      num(0.5 * m.SlabCoreWidth(side)) + lineFeed + "Korjaa laattatiedoston rivi.");
+}
+
+void takeSlabLine(model::ProjectModel& m, int s, const CatalogueFile& f) {
+    m.SlabCoreCount(s) = runtime::toInt16(std::floor(f.value(2)));
+    m.SlabHeight(s) = f.value(3);
+    m.SlabTopFlangeThickness(s) = f.value(4);
+    m.SlabCoreHeight(s) = f.value(5);
+    m.SlabDimensionHct(s) = f.value(6);
+    m.SlabDimensionHv(s) = f.value(7);
+    m.SlabCoreWidth(s) = f.value(8);
+    m.SlabRecordValue8(s) = f.value(9);
+    m.SlabUnitWidth(s) = f.value(10);
+    m.SlabWidthDeduction(s) = f.value(11);
+    m.SlabEdgeCoreDistance(s) = f.value(12);
+    m.SlabSelfWeight(s) = f.value(13);
+    m.SlabSelfWeightDesign(s) = f.value(14);
+    m.SlabRecordValue14(s) = f.value(15);
+    m.BottomStrandAxisDistance(s) = f.value(16);
+    m.SlabSupportLengthLimit(s) = f.value(17);
+    m.SlabTopFlangeDesignThickness(s) = m.SlabTopFlangeThickness(s) + m.SlabHeight(s) / 80;
+    m.SlabBottomFlangeThickness(s) = m.SlabHeight(s) - m.SlabTopFlangeDesignThickness(s) - m.SlabCoreHeight(s);
+}
+
+}  // namespace
+
+void TrimIdentifier(const std::string& code, std::string& key, Value& count) {
+    if (code.empty()) {
+        key.clear();
+        count = Value(0.0);
+        return;
+    }
+    const char last = code.back();
+    key = last >= '0' && last <= '9' ? std::string("0") : std::string(1, last);
+    count = Value(runtime::scanNumber(code));
+}
+
+void TrimIdentifier(const std::string& code, std::string& key, int16_t& count) {
+    Value number;
+    TrimIdentifier(code, key, number);
+    count = runtime::toInt16(number);
+}
+
+void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
+    const int s = runtime::toIndex(side, 1, 2);
+    inputfile::ErrorLog errorLog(m.DataPath);
+    inputfile::DataLineReporting report{ui, errorLog};
+    std::vector<std::string> keys;
+
+    {
+        CatalogueFile file(m, report);
+        const std::string& bottomKey = m.BottomStrandType(s);
+        if (!file.search(bottomKey, strandEndMarker, strandFieldCount, keys)) {
+            reportUnknownStrand(ui, bottomKey, keys);
+            status = -1;
+            return;
+        }
+        m.BottomStrandDiameter(s) = file.value(2);
+        m.BottomStrandArea(s) = file.value(3);
+        m.BottomStrandStrength(s) = file.value(4);
+        m.BottomStrandBondFactor(s) = file.value(5);
+        m.SlabStrandModulus(s) = file.value(6);
+        file.skipTo(strandEndMarker);
+
+        if (!file.search(m.SlabTypeName(s), slabEndMarker, slabFieldCount, keys)) {
+            reportUnknownSlab(ui, m.SlabTypeName(s), keys);
+            status = -1;
+            return;
+        }
+        takeSlabLine(m, s, file);
+    }
+    if (capHigherThanHalfCore(m, s)) {
+        reportCapHigherThanHalfCore(ui, m, s);
+        status = -1;
+        return;
+    }
+
+    const std::string& topKey = m.TopStrandType(s);
+    if (topKey.empty()) {
+        // No top strands on this side.
+        m.TopStrandDiameter(s) = 0.0;
+        m.TopStrandArea(s) = 0.0;
+        m.TopStrandBondFactor(s) = 1.1;
+    } else {
+        CatalogueFile file(m, report);
+        if (!file.search(topKey, strandEndMarker, strandFieldCount, keys)) {
+            reportUnknownStrand(ui, topKey, keys);
+            status = -1;
+            return;
+        }
+        m.TopStrandDiameter(s) = file.value(2);
+        m.TopStrandArea(s) = file.value(3);
+        m.TopStrandBondFactor(s) = file.value(5);
+    }
+    m.TopStrandAxisDistance(s) = m.BottomStrandAxisDistance(s);
+}
+
+}  // namespace quorvel::library

@@ -1,0 +1,42 @@
+#pragma once
+// Slab and strand data of one calculation: the strand designation split into
+// a count and a strand type key, and the slab type and strands of one side
+// looked up in the slab catalogue and copied into the model's per-side slab
+// fields.
+//
+// The catalogue (DataPath & SlabFileName) holds part A, the strand lines
+// (key, diameter, area, strength, bond factor, modulus), ended by the line
+// whose first field is "LOPPU1"; then a heading line and part B, the slab
+// lines (17 fields, see ReadSlabAndStrandData), ended by "LOPPU". Lines are
+// split by the data-line parser of the input files.
+
+#include <cstdint>
+#include <string>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+#include "runtime/value.h"
+
+namespace quorvel::library {
+
+// Splits a strand designation: an empty code gives key "" and count 0;
+// otherwise key is "0" when the last character is a digit, else that
+// character, and count is the number the code starts with ("12S" gives "S"
+// and 12, "8" gives "0" and 8).
+void TrimIdentifier(const std::string& code, std::string& key, runtime::Value& count);
+// The same into a whole-number count (rounded, halves to even).
+void TrimIdentifier(const std::string& code, std::string& key, int16_t& count);
+
+// Reads the slab type SlabTypeName(side) and the strand types
+// BottomStrandType(side) and TopStrandType(side) from the catalogue into the
+// slab, section and strand fields of that side (CurrentFileNumber = 3).
+//
+// status is left unchanged on success. A slab type or strand key missing
+// from the catalogue, or a slab line whose core geometry cannot be a core
+// (a cap higher than half the core width), shows its message through ui and
+// sets status to -1; the caller must treat that as a failed calculation.
+// Fields not read by then keep their earlier values. A missing catalogue
+// raises 53, a part without its end line 62.
+void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status);
+
+}  // namespace quorvel::library
