@@ -103,6 +103,7 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     // A failed calculation gives the input back as it was before the round
     // trip, so nothing half-read or half-changed stays behind.
     const model::ProjectInputFields inputBefore = m;
+    const Value connectionFactorBefore = m.BetaY;  // carried by the project file
     int16_t status = 0;
     {
         RunScopeGuard guard(m);
@@ -119,6 +120,7 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     }
     if (status != 0) {
         static_cast<model::ProjectInputFields&>(m) = inputBefore;
+        m.BetaY = connectionFactorBefore;
         m.VersionText = CalculationVersionText;
     }
     return status;

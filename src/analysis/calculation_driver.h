@@ -25,7 +25,9 @@ inline constexpr const char* CalculationWorkFileName = "quortmp.dat";
 // stopped it: a failed write or read-back of the work file (also recorded
 // in CalculationStatus(1)), or any error of the analysis and the library.
 // On every way out the support moments are back in kNm as they were and
-// the beam spacings are the entered ones; after a completed analysis the
+// the beam spacings are the entered ones; a failed calculation gives back
+// the whole input (with BetaY, which the project file carries) as it was
+// before the work-file round trip; after a completed analysis the
 // spacings it used are in AnalysedBeamSpacing and the required core-filling
 // lengths in CoreFillingResult. writeSupportLineTable, when given, writes
 // the along-the-beam results file at the end of a completed analysis.

@@ -69,6 +69,7 @@ void ResetCalculationResults(model::ProjectModel& m) {
     const model::StatusArray statuses = results.CalculationStatus;
     const int16_t firstInputErrorLine = results.FirstInputErrorLine;
     const model::SideEndSingleArray analysedSpacing = results.AnalysedBeamSpacing;
+    const Value connectionFactor = results.BetaY;
     const std::string viewerFile = results.TextFileName;
     const int16_t viewerModified = results.ViewerTextModified;
 
@@ -80,6 +81,7 @@ void ResetCalculationResults(model::ProjectModel& m) {
     results.CalculationStatus = statuses;
     results.FirstInputErrorLine = firstInputErrorLine;
     results.AnalysedBeamSpacing = analysedSpacing;
+    results.BetaY = connectionFactor;
     results.TextFileName = viewerFile;
     results.ViewerTextModified = viewerModified;
 }

@@ -63,7 +63,9 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t&
 // Clears the intermediate and result fields of the model to the state of a
 // newly opened project. Kept: the load factors the driver forms before the
 // analysis, the calculation statuses, the work file's first flagged line,
-// the spacings of the last analysis and the text viewer's state.
+// the spacings of the last analysis, the connection factor BetaY (the
+// project file carries it; the set-up forms it afresh before any use) and
+// the text viewer's state.
 void ResetCalculationResults(model::ProjectModel& m);
 
 class SlabsOnBeamAnalysis {
