@@ -1,0 +1,379 @@
+// The side pass of the slab web checks and the station check up to the
+// core-filling decision.
+
+#include "analysis/slab_checks.h"
+
+#include <cmath>
+#include <string>
+
+#include "analysis/slabs_on_beam.h"
+#include "library/checked_math.h"
+#include "library/closed_forms.h"
+#include "library/shear_design.h"
+#include "library/slab_loads.h"
+#include "library/utilities.h"
+#include "runtime/errors.h"
+
+namespace quorvel::analysis {
+
+using library::checkedQuotient;
+using model::ProjectModel;
+using runtime::ErrDivisionByZero;
+using runtime::ErrInvalidCall;
+using runtime::RunTimeError;
+
+namespace {
+
+// A divisor the check cannot do without: 0 ends the calculation with 11.
+void requireNonZero(double divisor, const char* what) {
+    if (divisor == 0.0) throw RunTimeError(ErrDivisionByZero, what);
+    if (std::isnan(divisor)) throw RunTimeError(ErrInvalidCall, what);
+}
+
+// Beam families whose slab ends take no end factor.
+bool takesNoEndFactor(const std::string& beamTypeName) {
+    const std::string code = beamTypeName.substr(0, 2);
+    return code == "DE" || code == "ME" || code == "LB";
+}
+
+// Beam spacing of a side at x, straight between the two beam ends.
+double spacingAt(const ProjectModel& m, int side, double x) {
+    const double s1 = m.BeamSpacing(side, 1);
+    const double s2 = m.BeamSpacing(side, 2);
+    return s1 + checkedQuotient(s2 - s1, m.BeamSpan) * x;
+}
+
+}  // namespace
+
+double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a) {
+    const double d = h - ap;
+    double u = 2.0 * d - a;
+    if (u < 0) u = 0;
+    const double p = checkedQuotient(0.25 * u * u, d);
+    double r = checkedQuotient(0.5 * L, 0.5 * L - p);
+    if (r < 1) r = 1;
+    double result = 1.0 + checkedQuotient((1.0 - r) * leff, lmax);
+    if (result > r) result = r;
+    return result;
+}
+
+double ComputePointShearResistance(double thc, double tvl, double Vd, double alpha,
+                                   double sigmaCp, double sigmaN, double tauT, double f) {
+    const double a = checkedQuotient(thc, Vd);
+    const double b = checkedQuotient(tvl, Vd);
+    const double D = a * a + b * b;
+    const double t = alpha * tauT;  // transfer shear, independent of V
+    // D V^2 + 2 a t V + t^2 - f (f - s) = 0.
+    const double half = checkedQuotient(a * t, D);
+    const double disc = half * half + (f * (f - alpha * sigmaCp - sigmaN) - t * t) / D;
+    if (disc < 0) throw RunTimeError(ErrInvalidCall, "slab shear resistance");
+    return std::sqrt(disc) - half;
+}
+
+namespace slabcheck {
+
+double availableCoreFilling(const ProjectModel& m, int side) {
+    return std::fabs(m.CoreFillingLength(side));
+}
+
+void startSide(ProjectModel& m, int k) {
+    m.SlabCheckMinimum1(k) = 1e10;
+    m.SlabMinShearValue(k) = 1e10;
+    m.SlabCheckMinimum3(k) = 1e10;
+    m.SlabCheckMinimum5(k) = 1e10;
+    for (int g = 1; g <= 2; ++g) {
+        m.SlabShearUtilisationByZone(k, g) = 0.0;
+        m.SlabPrincipalStressEnvelope(k, g) = 0.0;
+        m.SlabShearStressTvlEnvelope(k, g) = 0.0;
+    }
+    m.SlabShearUtilisation(k) = 0.0;
+    m.SlabBendingUtilisation(k) = 0.0;
+    m.SlabCrackingUtilisation(k) = 0.0;
+}
+
+void computeHoleFactors(ProjectModel& m, int k) {
+    m.BetaR(k, 1) = 1.0;
+    m.BetaR(k, 2) = 1.0;
+    const double z1 = m.ZeroMomentX(1);
+    const double z2 = m.ZeroMomentX(2);
+    const double Lz = m.ZeroMomentSpan;
+    double c2 = 0;
+    for (int j = 1; j <= m.HoleCount(k); ++j) {
+        const double X = m.HoleX(k, j);
+        const double B = m.HoleWidthB(k, j);
+        const double xr = X - z1;  // from the first zero point
+        double w1, w2, c1;
+        if (X + B < z1 || xr > z2) {  // outside the zone
+            w1 = 0;
+            w2 = 0;
+            c1 = xr + B / 2;
+        } else if (xr + B < Lz / 2) {  // first half
+            w1 = B;
+            w2 = 0;
+            c1 = c2 = xr + B / 2;
+        } else if (xr > Lz / 2) {  // second half
+            w1 = 0;
+            w2 = B;
+            c1 = c2 = xr + B / 2;
+        } else {  // across the middle
+            w1 = Lz / 2 - xr;
+            w2 = B - w1;
+            c1 = xr + w1 / 2;
+            c2 = Lz / 2 + w2 / 2;
+        }
+        const double A = m.HoleLengthA(k, j);
+        const double Y = m.HoleY(k, j);
+        const double bcr = m.SlabBcr(k);
+        m.BetaR(k, 1) = library::ComputeHoleReductionFactor(m.BetaR(k, 1), Lz, w1, A, c1, Y, bcr);
+        m.BetaR(k, 2) = library::ComputeHoleReductionFactor(m.BetaR(k, 2), Lz, w2, A, c2, Y, bcr);
+    }
+}
+
+void computeSideCapacities(ProjectModel& m, AnalysisRun& run, int k) {
+    const double f0 = checkedQuotient(m.ConcreteFctd(k + 3), m.AdditionalSafetyFactor);
+    run.BaseWebStressLimit(k) = f0;
+    if (m.SlabHeight(k) < 69) return;  // no slab: the earlier values stay
+
+    const double n = m.BottomStrandCount(k);
+    const double cores = m.SlabCoreCount(k);
+    const double neff = n <= cores + 1 ? n - 1 : n - 0.5 * (cores + 1);
+    run.EffectiveBottomStrandCount(k) = neff;
+    // Web capacity with the prestress of the strands that still count in a
+    // slab cracked at its underside. The web's normal stress lowers it, as
+    // it lowers every other web capacity.
+    const double sigmaCp = m.SlabPrestressStress(k);
+    const double tauCp = m.SlabTransferShearStress(k);
+    const double root = f0 * (f0 - sigmaCp * checkedQuotient(neff, n) - m.SlabNormalStressMax(k)) -
+                        tauCp * tauCp;
+    if (root < 0) throw RunTimeError(ErrInvalidCall, "web capacity of the cracked slab");
+    run.ReducedPrestressWebCapacity(k) = std::sqrt(root);
+}
+
+void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
+    StationSideArray* const tables[] = {
+        &run.PointShearStressTvlA,  &run.PointShearStressTvlB,   &run.PointShearStressTvl0,
+        &run.PointShearStressTvl,   &run.PointShearStressThcA,   &run.PointShearStressThcB,
+        &run.PointShearStressThc,   &run.PointNormalStress,      &run.SlabPointRatioNumerator,
+        &run.PointShearResistance,  &run.PointShearResistanceCap, &run.SlabPointShearRatio};
+    for (int i = 0; i <= model::MaxCalculationPoint; ++i) {
+        for (StationSideArray* t : tables) (*t)(i, k) = 0.0;
+        run.PointCoreFillingFlag(k, i) = 0.0;
+    }
+    m.SlabCheckMinimum1(k) = 0.0;
+    m.SlabMinShearValue(k) = 0.0;
+    m.SlabCheckMinimum3(k) = 0.0;
+    m.SlabCheckMinimum5(k) = 0.0;
+    m.SlabShearStressTvlMaxA(k) = 0.0;
+    m.SlabShearStressTvlMaxB(k) = 0.0;
+    m.SlabShearStressTvl0Max(k) = 0.0;
+    m.SlabShearStressTvlMax(k) = 0.0;
+    m.SlabShearStressThcMaxA(k) = 0.0;
+    m.SlabShearStressThcMaxB(k) = 0.0;
+    m.SlabShearStressThcMax(k) = 0.0;
+    m.SlabNormalStressMax(k) = 0.0;
+    m.SlabPrincipalStressMax(k) = 0.0;
+    m.EffectiveAdditionalSafetyFactor(k) = 0.0;
+    m.BetaR(k, 1) = 1.0;
+    m.BetaR(k, 2) = 1.0;
+    m.BetaT(k) = 0.0;
+    m.WebForcePerLength(k) = 0.0;
+    m.TopForcePerLength(k) = 0.0;
+}
+
+void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
+    const double x = m.CalculationPointX(i);
+
+    // 1. Tension at the slab underside from the beam's bending after
+    //    grouting (row 2, stage 5) and on the composite section (row 5,
+    //    stage 6), in the side's own slab concrete.
+    library::ComputeTwoRatiosAndSum(m.BeamMomentDesign(i, 2), m.BeamMomentDesign(i, 5),
+                                    m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
+                                    m.SectionCentroid(5), m.SectionCentroid(6),
+                                    m.SlabBottomLevel(k), m.ConcreteEcm(k + 3),
+                                    m.SlabTensileStressPart1, m.SlabTensileStressPart2,
+                                    run.PointCrackingStress);
+
+    // 2.-4. Clear span at the station and the end factor.
+    m.WorkSlabSpan = spacingAt(m, k, x) - m.SlabSupportLength(k);
+    run.EndCheckDistance = 0.5 * (m.SlabSupportLength(k) + m.SlabBcr(k));
+    if (takesNoEndFactor(m.BeamTypeName)) {
+        run.PointEndFactor = 1.0;
+    } else {
+        run.PointEndFactor = ComputeEndFactor(m.SlabHeight(k), m.BottomStrandAxisDistance(k),
+                                              m.WorkSlabSpan, m.EffectiveSupportLength(k),
+                                              m.SlabSupportLengthLimit(k), run.EndCheckDistance);
+    }
+
+    // 5.-7. Support shear that holes in the slab end divert to the station.
+    run.HoleShearIncrementA = 0.0;
+    run.HoleShearIncrementB = 0.0;
+    for (int j = 1; j <= m.HoleCount(k); ++j) {
+        m.WorkSlabSpanReduced =
+            spacingAt(m, k, m.HoleX(k, j)) - m.SlabSupportLength(k) - m.SlabBcr(k);
+        const double span = 0.001 * m.WorkSlabSpanReduced;
+        const double RA =
+            library::ComputeUdlReaction(m.SlabSelfWeightDesign(k) + m.ToppingLoadDesign(k), span);
+        const double RB = library::ComputeUdlReaction(
+            m.SlabImposedLoadPermanentDesign(k) + m.SlabImposedLoadVariableDesign(k), span);
+        const auto share = [&](double R) {
+            return library::EvaluateSpreadPolynomial(
+                0.001 * x, 0.001 * run.EndCheckDistance, 0.001 * m.HoleX(k, j),
+                0.001 * m.HoleY(k, j), 0.001 * m.HoleWidthB(k, j), 0.001 * m.HoleLengthA(k, j),
+                0.001 * m.BeamSpan, 0.001 * m.SlabFieldEdgeDistance1,
+                0.001 * m.SlabFieldEdgeDistance2, R);
+        };
+        run.HoleShearIncrementA += share(RA);
+        run.HoleShearIncrementB += share(RB);
+    }
+    m.SlabShearPartA(k, i) += run.HoleShearIncrementA;
+    m.SlabShearPartB(k, i) += run.HoleShearIncrementB;
+    m.SlabDesignShear(k, i) = m.SlabShearPartA(k, i) + m.SlabShearPartB(k, i);
+    m.SlabMaxShearPartA(k) = library::MaxValue(m.SlabShearPartA(k, i), m.SlabMaxShearPartA(k));
+    m.SlabMaxShearPartB(k) = library::MaxValue(m.SlabShearPartB(k, i), m.SlabMaxShearPartB(k));
+    m.SlabMaxDesignShear(k) = library::MaxValue(m.SlabDesignShear(k, i), m.SlabMaxDesignShear(k));
+
+    // 8. Web shear stress components caused by the beam. The shear flow's
+    //    sign follows the sign of the section's static moment; the stress it
+    //    causes in the slab web is a magnitude.
+    const double bcr = m.SlabBcr(k);
+    const double bw = m.SlabWebWidthSum(k);
+    requireNonZero(bcr * bw, "slab width b.cr or web width");
+    const double b = m.SlabUnitWidth(k);
+    run.PointShearStressTvlA(i, k) =
+        m.BetaR(k, 1) * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 1)), bcr, b, bw);
+    run.PointShearStressTvlB(i, k) =
+        m.BetaR(k, 2) * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 2)), bcr, b, bw);
+    run.PointShearStressTvl0(i, k) = run.PointShearStressTvlA(i, k) + run.PointShearStressTvlB(i, k);
+
+    // 9.-10. Half of the zero-moment zone, and the core filling the station
+    //    starts from.
+    run.PointZoneIndex = x - m.ZeroMomentX(1) > m.ZeroMomentSpan / 2 ? 2 : 1;
+    run.PointCoreFillingLength = m.CoreFillingResult(k);
+}
+
+void evaluateStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
+    // 11.-12. Core-filling factor; a filling above the threshold marks the
+    //    station as checked with filled cores.
+    runtime::Value l0(CoreFillingThreshold);
+    run.PointCoreFillingFactor =
+        library::ComputeClampedRatio(m.SlabCoreHeight(k), m.SlabDimensionHct(k),
+                                     m.SlabRecordValue14(k), l0, run.PointCoreFillingLength);
+    if (run.PointCoreFillingLength > CoreFillingThreshold) run.PointCoreFillingFlag(k, i) = 1.0;
+
+    // 13. Vertical web shear from the slab's support reaction: part A on the
+    //     bare slab, part B on the topped slab.
+    const double b = m.SlabUnitWidth(k);
+    const double bw = m.SlabWebWidthSum(k);
+    const double beta = run.PointEndFactor;
+    requireNonZero(m.SlabMomentOfInertia(k) * bw * beta, "slab section or end factor");
+    requireNonZero(m.ToppedSlabMomentOfInertia(k), "topped slab section");
+    run.PointShearStressThcA(i, k) = library::ComputeSlabWebShearStress(
+        m.SlabShearPartA(k, i), m.SlabFirstMoment(k), m.SlabMomentOfInertia(k), bw, b, beta);
+    run.PointShearStressThcB(i, k) =
+        library::ComputeSlabWebShearStress(m.SlabShearPartB(k, i), m.ToppedSlabFirstMoment(k),
+                                           m.ToppedSlabMomentOfInertia(k), bw, b, beta);
+    const double thc = run.PointShearStressThcA(i, k) + run.PointShearStressThcB(i, k);
+    run.PointShearStressThc(i, k) = thc;
+
+    // 14. Normal stress at the check level D, tension positive: a sagging
+    //     moment stretches the web below the centroid.
+    const double zD = m.SlabSectionValueD(k);
+    const double sigmaN =
+        library::ComputeGuardedRatio(m.SlabAreaLoadMomentAtBcr(k, i), m.SlabMomentOfInertia(k), zD,
+                                     m.SlabDimensionPhc(k)) +
+        library::ComputeGuardedRatio(m.SlabMomentAtBcrDifference(k, i),
+                                     m.ToppedSlabMomentOfInertia(k), zD, m.ToppedSlabCentroidPhc(k));
+    run.PointNormalStress(i, k) = sigmaN;
+
+    // 15. Topping connection factor of the side.
+    const double tauCp = m.SlabTransferShearStress(k);
+    m.BetaT(k) = library::ComputeToppingFactorBetaT(
+        m, m.SideToppingThickness(k), m.ToppingReinforcementArea, m.ToppingReinforcementStrength,
+        m.ConcreteFctk(6), m.ToppingConcreteClass, bw, b, m.SlabBcr(k), m.ConcreteFctk(k + 3),
+        m.ConcreteFctd(k + 3), m.SlabPrestressStress(k), sigmaN, thc, tauCp,
+        run.PointCoreFillingFactor, m.WebForcePerLength(k), m.TopForcePerLength(k));
+
+    // 16. tvl after the hole, connection and core-filling factors.
+    const int zone = run.PointZoneIndex > 1.5 ? 2 : 1;
+    const double tvl = m.BetaR(k, zone) * m.BetaY * run.PointCoreFillingFactor *
+                       (m.TvlComponentWeightA * run.PointShearStressTvlA(i, k) +
+                        m.TvlComponentWeightB * m.BetaT(k) * run.PointShearStressTvlB(i, k));
+    run.PointShearStressTvl(i, k) = tvl;
+
+    // 17. Safety factor and allowed principal stress of the station.
+    run.PointSafetyFactor =
+        1.0 + checkedQuotient(thc, thc + tvl) * (m.AdditionalSafetyFactor - 1.0);
+    run.PointStressLimit = checkedQuotient(m.ConcreteFctd(k + 3), run.PointSafetyFactor);
+
+    // 18. Prestress: a slab cracked at its underside keeps the prestress of
+    //     its effective strands only.
+    run.PointPrestressStress = m.SlabPrestressStress(k);
+    if (run.PointCrackingStress > m.ConcreteFctd(k + 3)) {
+        run.PointPrestressStress = m.SlabPrestressStress(k) *
+                                   checkedQuotient(run.EffectiveBottomStrandCount(k),
+                                                   m.BottomStrandCount(k));
+    }
+
+    // 19. Principal tensile stress for both transfer factors; the larger
+    //     governs, the second factor on a tie.
+    const auto sigma1 = [&](double f) {
+        return library::ComputePrincipalTensileStress(f, run.PointPrestressStress, sigmaN, tauCp,
+                                                      thc, tvl);
+    };
+    const double s2 = sigma1(m.FactorLpt2Ratio);
+    const double s1 = sigma1(m.FactorLpt1Ratio);
+    if (s2 > s1) {
+        run.GoverningTransferFactor = m.FactorLpt2Ratio;
+        run.SlabPointRatioNumerator(i, k) = s2;
+    } else {
+        run.GoverningTransferFactor = m.FactorLpt1Ratio;
+        run.SlabPointRatioNumerator(i, k) = s1;
+    }
+}
+
+bool callsForCoreFilling(const ProjectModel& m, const AnalysisRun& run, int k, int i) {
+    const double available = availableCoreFilling(m, k);
+    return run.PointCoreFillingLength < available && available > CoreFillingThreshold &&
+           run.SlabPointRatioNumerator(i, k) > run.PointStressLimit;
+}
+
+}  // namespace slabcheck
+
+bool SlabsOnBeamAnalysis::checkSlabSide(int k) {
+    using namespace slabcheck;
+    startSide(m_, k);
+    if (m_.SlabSidePresent(k) == 0) {
+        clearSideWithoutSlabs(m_, run_, k);
+        return false;
+    }
+    computeHoleFactors(m_, k);
+    computeSideCapacities(m_, run_, k);
+
+    const int n = m_.CalculationPointCount;
+    if (n < 0 || n > model::MaxCalculationPoint)
+        throw RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
+    for (int i = 0; i <= n; ++i) {
+        prepareStation(m_, run_, k, i);
+        // At most two evaluations: after a call for core filling the
+        // station's filling equals the available one and cannot call again.
+        for (int evaluation = 1; evaluation <= 2; ++evaluation) {
+            evaluateStation(m_, run_, k, i);
+            if (!callsForCoreFilling(m_, run_, k, i)) break;
+            run_.PointCoreFillingFlag(k, i) = 1.0;
+            run_.PointCoreFillingLength = availableCoreFilling(m_, k);
+            m_.RequiredCoreFillingLength(k) = availableCoreFilling(m_, k);
+            if (run_.CoreFillingRerunDone == 0) {
+                run_.ActiveCoreFillingLength(1) = availableCoreFilling(m_, 1);
+                run_.ActiveCoreFillingLength(2) = availableCoreFilling(m_, 2);
+                run_.CoreFillingRerunDone = 1;
+                return true;
+            }
+        }
+        closeStation(m_, run_, k, i);
+    }
+    findSideMaxima(m_, run_, k);
+    runtime::checkFloatingPoint();
+    return false;
+}
+
+}  // namespace quorvel::analysis

@@ -1,0 +1,83 @@
+#pragma once
+// The slab web checks of one slab side at every station along the beam.
+//
+// For a side k the check works out, at each station, the slab support shear
+// with the share that holes in the slab end divert to it, the vertical web
+// shear stress thc from the slab's own support reaction, the web shear
+// stress tvl that the deforming beam causes in the slab, the normal stress
+// in the web, the principal tensile stress sigma1 and the allowed stress of
+// the station. When sigma1 exceeds the allowed stress and the side has a
+// longer core filling available, the station is checked again with filled
+// cores (or, the first time in an analysis, the analysis restarts at the
+// beam block with the filling in effect). Each station then closes with its
+// shear resistance, the governing station of the side, the running minima
+// and the utilisation of the station in its group; after the last station
+// the side's stress maxima are taken.
+//
+// Stresses MPa (tension positive, the prestress negative), lengths mm, slab
+// support shears and resistances kN/m, beam moments Nmm.
+//
+// slab_checks.cpp holds the side pass and the station check up to the core-
+// filling decision; slab_results.cpp the close of a station, the per-side
+// maxima, the core-filling zones and the deflection inputs.
+
+#include "analysis/analysis_run.h"
+#include "model/project_model.h"
+
+namespace quorvel::analysis {
+
+// End factor of the vertical web shear near the slab end. h the slab
+// height, ap the strand axis distance from the slab bottom, L the clear
+// slab span, leff the effective and lmax the largest support length, a the
+// distance of the web check from the slab end:
+//   d = h - ap; u = max(2d - a, 0); p = u^2 / (4d);
+//   r = max(L/2 / (L/2 - p), 1); result = min(1 + (1 - r) leff / lmax, r).
+// d = 0, L/2 = p or lmax = 0 raise 11.
+double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a);
+
+// The slab support shear V (kN/m) at which the principal tensile stress of
+// a web, with thc = a V and tvl = b V (a = thc / Vd, b = tvl / Vd at the
+// design shear Vd), the normal stress alpha sigmaCp + sigmaN and the
+// transfer shear alpha tauT, reaches the limit f:
+//   (a V + alpha tauT)^2 + (b V)^2 = f (f - alpha sigmaCp - sigmaN),
+// the positive root. Vd = 0 or a = b = 0 raise 11; a limit the stresses
+// alone already exceed (negative discriminant) raises 5.
+double ComputePointShearResistance(double thc, double tvl, double Vd, double alpha,
+                                   double sigmaCp, double sigmaN, double tauT, double f);
+
+// The steps of the side pass, each on the model and the analysis's working
+// state. SlabsOnBeamAnalysis::checkSlabSide runs them in order.
+namespace slabcheck {
+
+// Minima of the side to 1e10, its group maxima and utilisations to 0.
+void startSide(model::ProjectModel& m, int side);
+// Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone.
+void computeHoleFactors(model::ProjectModel& m, int side);
+// Web stress limit f0 and, for a side with a slab, the effective strand
+// count and the web capacity of a slab cracked at its underside.
+void computeSideCapacities(model::ProjectModel& m, AnalysisRun& run, int side);
+// A side without slabs: its station tables and flags at 0, nothing checked.
+void clearSideWithoutSlabs(model::ProjectModel& m, AnalysisRun& run, int side);
+
+// Station steps up to the core filling in force: underside stress from the
+// beam's bending, end factor, hole shares, tvl components, zone half.
+void prepareStation(model::ProjectModel& m, AnalysisRun& run, int side, int i);
+// Station steps from the core-filling factor to sigma1 (repeated when the
+// station is checked again with filled cores).
+void evaluateStation(model::ProjectModel& m, AnalysisRun& run, int side, int i);
+// sigma1 over the station's limit while a longer core filling (above the
+// threshold) is available.
+bool callsForCoreFilling(const model::ProjectModel& m, const AnalysisRun& run, int side,
+                         int i);
+// The station's resistance, governing point, minima and group maxima.
+void closeStation(model::ProjectModel& m, AnalysisRun& run, int side, int i);
+// Maxima over stations 0..n of the side's nine station stresses.
+void findSideMaxima(model::ProjectModel& m, AnalysisRun& run, int side);
+
+// The core-filling length available on a side, mm. A negative entry asks
+// for the filling from the start and counts by its size.
+double availableCoreFilling(const model::ProjectModel& m, int side);
+
+}  // namespace slabcheck
+
+}  // namespace quorvel::analysis
