@@ -9,6 +9,7 @@
 #include <string>
 
 #include "inputfile/input_file_reader.h"
+#include "model/project_defaults.h"
 #include "model/project_model.h"
 #include "platform/headless/headless_platform.h"
 #include "support/test_support.h"
@@ -27,10 +28,13 @@ public:
     const TempFolder& folder() const { return folder_; }
     std::string dataPath() const { return folder_.dataPath(); }
 
-    // Reads a fixture project into m (DataPath set to this folder); fails
-    // the test when the file does not read cleanly.
+    // A newly started program's model (new-project defaults, DataPath set to
+    // this folder) with a fixture project opened on it; throws when the file
+    // does not read cleanly.
     void load(model::ProjectModel& m, platform::Platform& ui, const std::string& fixture) const {
         m.DataPath = dataPath();
+        m.SlabFileName = "ONTELO.MIT";
+        model::ResetProjectDefaults(m);
         int16_t firstErrorLine = 0;
         const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + fixture;
         const int16_t status = inputfile::ReadInputDataFile(m, ui, path, firstErrorLine);
