@@ -204,8 +204,16 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
 
     // 6. Utilisations of each slab field. The governing web values are the
     // larger of the two station groups (filled and unfilled cores), so no
-    // station of the side is more utilised than the side's gauge shows.
+    // station of the side is more utilised than the side's gauge shows. A
+    // side without slabs is checked for nothing and shows 0.
     for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) {
+            for (Value* v : {&m.SlabBendingUtilisation(side), &m.SlabCrackingUtilisation(side),
+                             &m.SlabShearUtilisation(side), &m.SlabShearStressTvlMax(side),
+                             &m.SlabPrincipalStressMax(side)})
+                *v = 0.0;
+            continue;
+        }
         m.SlabBendingUtilisation(side) = m.SlabMaxDesignMoment(side) / (m.SlabUltimateMoment(side) + 1e-6);
         m.SlabCrackingUtilisation(side) =
             m.SlabMaxCharacteristicMoment(side) / (m.SlabCrackingMoment(side) + 1e-6);

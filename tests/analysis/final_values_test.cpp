@@ -21,6 +21,7 @@ protected:
         m.SlabsOnLedge = 1;
         m.BetaY = 1.0;
         m.AllowedCrackWidth = 0.2;
+        m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
     }
     void finish() {
         SlabsOnBeamAnalysis analysis(m, ui);
@@ -62,6 +63,21 @@ TEST_F(FinalValues, GoverningSlabValuesAreTheLargerOfTheTwoStationGroups) {
     EXPECT_DOUBLE_EQ(m.SlabShearStressTvlMax(1), 0.40);
     EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), 1.30);
     EXPECT_DOUBLE_EQ(m.SlabShearUtilisation(2), 0.70);
+}
+
+TEST_F(FinalValues, SideWithoutSlabsShowsNoUtilisation) {
+    m.SlabSidePresent(1) = 0;
+    m.SlabMaxDesignMoment(1) = 0.01;  // loads of the empty side over no span
+    m.SlabUltimateMoment(1) = 160;
+    m.SlabShearUtilisationByZone(1, 2) = 0.2;
+    m.SlabPrincipalStressEnvelope(1, 2) = 0.3;
+    m.SlabMaxDesignMoment(2) = 80;
+    m.SlabUltimateMoment(2) = 160;
+    finish();
+    EXPECT_EQ(m.SlabBendingUtilisation(1).number(), 0.0);
+    EXPECT_EQ(m.SlabShearUtilisation(1).number(), 0.0);
+    EXPECT_EQ(m.SlabPrincipalStressMax(1).number(), 0.0);
+    EXPECT_NEAR(m.SlabBendingUtilisation(2), 0.5, 1e-8);  // 80 / 160
 }
 
 TEST_F(FinalValues, RowMaximaTakeStationsUpToTheLastOnlyAndMayBeNegative) {
