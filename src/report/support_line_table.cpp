@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "library/checked_math.h"
 #include "library/utilities.h"
 #include "report/format_fixed.h"
 #include "runtime/text_file.h"
@@ -78,6 +79,11 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
             .newLine();
         out.line(" ").line(ColumnHeading).line(UnitHeading).line(" ");
 
+        // The slab moments along the beam are Nmm per slab unit; the
+        // columns give them per metre of slab width, as the heading says.
+        const double perMetre =
+            library::checkedQuotient(0.000001, 0.001 * m.SlabUnitWidth(side).number());
+
         for (int i = 0; i <= n; ++i) {
             const double thc = thcStress(i, side);
             const double tvl = tvlStress(i, side);
@@ -93,8 +99,8 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
             out.tab(60).text(fixed(stationSafetyFactor(m.AdditionalSafetyFactor, thc, tvl), 1, 2));
             out.tab(66).text(fixed(library::MinValue(utilisation(i, side), UtilisationPrintCap), 3, 2));
             out.tab(73).text(fixed(coreFilledFlag(side, i) == 1 ? m.CoreFillingLength(side).number() : 0.0, 4, 0));
-            out.tab(78).text(fixed(m.SlabCharacteristicMoment(side, i) * 0.000001, 4, 1));
-            out.tab(85).text(fixed(m.SlabDesignMoment(side, i) * 0.000001, 4, 1));
+            out.tab(78).text(fixed(m.SlabCharacteristicMoment(side, i) * perMetre, 4, 1));
+            out.tab(85).text(fixed(m.SlabDesignMoment(side, i) * perMetre, 4, 1));
             out.newLine();
         }
         out.line("  ");

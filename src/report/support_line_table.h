@@ -4,7 +4,7 @@
 // both beam ends, prestress, cracking and ultimate moments) and one row per
 // station of the beam's shear and shear flow, the slab's shear stresses,
 // shear and resistance, principal stress, safety factor, utilisation, core
-// filling and moments.
+// filling and moments (kNm per metre of slab width).
 
 #include "analysis/analysis_run.h"
 #include "analysis/slabs_on_beam.h"

@@ -57,6 +57,7 @@ ProjectModel rightSideProject(const TempFolder& folder) {
     m.SlabUltimateMoment(2) = 161.0;
     m.AdditionalSafetyFactor = 1.2;
     m.CoreFillingLength(2) = 600.0;
+    m.SlabUnitWidth(2) = 1200.0;
     m.CalculationPointCount = 1;
     return m;
 }
@@ -81,8 +82,10 @@ TEST(SupportLineTable, HeaderAndRowsOfAnEdgeBeamInTheirColumns) {
     // gamlisä = 1 + (1.2 - 1) 0.375 / (0.375 + 0.125) = 1.15
     t.ratio(0, 2) = 1000.0;             // 999 or more prints as 999.00
     t.flag(2, 0) = 1;                   // filled: Lf = CoreFillingLength = 600
-    m.SlabCharacteristicMoment(2, 0) = 12.34e6;  // 12.3 kNm/m
-    m.SlabDesignMoment(2, 0) = 16.66e6;          // 16.7 kNm/m
+    // Slab moments per 1.2 m unit: 14.808e6 / 1.2 m = 12.34 kNm/m (12.3),
+    // 19.992e6 / 1.2 = 16.66 kNm/m (16.7).
+    m.SlabCharacteristicMoment(2, 0) = 14.808e6;
+    m.SlabDesignMoment(2, 0) = 19.992e6;
     // Station 1: everything 0 except thc, so gamlisä = 1.2; not filled.
     t.thc(1, 2) = 0.5;
     t.ratio(1, 2) = 0.456;
@@ -144,6 +147,7 @@ TEST(SupportLineTable, MiddleBeamWritesLeftBlockThenRightWithFiftyOneRowsEach) {
     ProjectModel m = rightSideProject(folder);
     m.SlabSidePresent(1) = 1;
     m.SlabTypeName(1) = "P32";
+    m.SlabUnitWidth(1) = 1200.0;
     m.BottomStrandCount(1) = 6;
     m.BottomStrandType(1) = "S";
     m.TopStrandCount(1) = 2;
