@@ -52,7 +52,7 @@ public:
     Label lblReuna2{*this, "lblReuna2", {4560, 2070, 2295, 255}, "Laataston reuna"};
     TextBox txtReunanetaisyys2{*this, "txtReunanetaisyys2", {5280, 2400, 855, 285}, "7200"};
     Label lblLoppupaa{*this, "lblLoppupaa", {4560, 2790, 2295, 255}, "Palkin loppupää"};
-    Label lblLaatanpaa{*this, "lblLaatanpaa", {6060, 3180, 960, 435}, "Ontelolaatan pää"};
+    Label lblLaatanpaa{*this, "lblLaatanpaa", {6030, 3180, 1140, 435}, "Ontelolaatan pää"};
     Label lblAkseliX{*this, "lblAkseliX", {4980, 6180, 195, 255}, "x"};
     Label lblAkseliY{*this, "lblAkseliY", {4380, 5460, 195, 255}, "y"};
     Label lblAlkupaa{*this, "lblAlkupaa", {4560, 6600, 2295, 255}, "Palkin alkupää"};
