@@ -55,6 +55,8 @@ struct DialogCase {
     std::function<std::unique_ptr<platform::Form>(model::ProjectModel&, platform::Platform&)> make;
 };
 
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+
 class DialogsQt : public ::testing::TestWithParam<DialogCase> {};
 
 TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
