@@ -45,7 +45,7 @@ struct CaptionKeys {
 }  // namespace
 
 frmTaulukot::frmTaulukot(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmTaulukot", "Tulostaulukot", 11300, 6060), model_(m) {
+    : Form(p, "frmTaulukot", "Tulostaulukot", 13700, 6060), model_(m) {
     for (Grid* grid : {&Grid1, &Grid2, &Grid3}) {
         grid->setFixedRows(1);
         grid->setFixedCols(1);

@@ -24,13 +24,13 @@ public:
     frmTaulukot(model::ProjectModel& m, platform::Platform& p);
     ~frmTaulukot() override;
 
-    Label Label1{*this, "Label1", {120, 120, 5400, 255}, "Vasen ontelolaatta"};
-    Grid Grid1{*this, "Grid1", {120, 420, 5400, 1620}, 5, 4};
-    Label Label2{*this, "Label2", {5760, 120, 5400, 255}, "Oikea ontelolaatta"};
-    Grid Grid2{*this, "Grid2", {5760, 420, 5400, 1620}, 5, 4};
-    Label Label3{*this, "Label3", {120, 2280, 5400, 255}, "Palkki"};
-    Grid Grid3{*this, "Grid3", {120, 2580, 5400, 1320}, 4, 4};
-    Label Label10{*this, "Label10", {5760, 2580, 5400, 495},
+    Label Label1{*this, "Label1", {120, 120, 6600, 255}, "Vasen ontelolaatta"};
+    Grid Grid1{*this, "Grid1", {120, 420, 6600, 1620}, 5, 4};
+    Label Label2{*this, "Label2", {6960, 120, 6600, 255}, "Oikea ontelolaatta"};
+    Grid Grid2{*this, "Grid2", {6960, 420, 6600, 1620}, 5, 4};
+    Label Label3{*this, "Label3", {120, 2280, 6600, 255}, "Palkki"};
+    Grid Grid3{*this, "Grid3", {120, 2580, 6600, 1320}, 4, 4};
+    Label Label10{*this, "Label10", {6960, 2580, 6600, 495},
                   "Venymä on laskettu alempana olevan ontelolaatan tukipinnan tasossa!"};
 
     Label Label4{*this, "Label4", {120, 4200, 3615, 255}, "Tarvittava ontelotäytön pituus"};
@@ -43,20 +43,20 @@ public:
     Label txtVasenTayttoalueLoppu{*this, "txtVasenTayttoalueLoppu", {3780, 4920, 975, 255}};
     Label fLabel13{*this, "fLabel13", {4800, 4920, 495, 255}, "mm"};
 
-    Label Label5{*this, "Label5", {5760, 4200, 3615, 255}, "Tarvittava ontelotäytön pituus"};
-    Label txtOikeaLf{*this, "txtOikeaLf", {9420, 4200, 975, 255}};
-    Label fLabel14{*this, "fLabel14", {10440, 4200, 495, 255}, "mm"};
-    Label Label9{*this, "Label9", {5760, 4560, 3615, 255}, "Ontelotäyttötarve palkin alkupäässä"};
-    Label txtOikeaTayttoalueAlku{*this, "txtOikeaTayttoalueAlku", {9420, 4560, 975, 255}};
-    Label fLabel15{*this, "fLabel15", {10440, 4560, 495, 255}, "mm"};
-    Label Label8{*this, "Label8", {5760, 4920, 3615, 255}, "Ontelotäyttötarve palkin loppupäässä"};
-    Label txtOikeaTayttoalueLoppu{*this, "txtOikeaTayttoalueLoppu", {9420, 4920, 975, 255}};
-    Label fLabel16{*this, "fLabel16", {10440, 4920, 495, 255}, "mm"};
+    Label Label5{*this, "Label5", {6960, 4200, 3615, 255}, "Tarvittava ontelotäytön pituus"};
+    Label txtOikeaLf{*this, "txtOikeaLf", {10620, 4200, 975, 255}};
+    Label fLabel14{*this, "fLabel14", {11640, 4200, 495, 255}, "mm"};
+    Label Label9{*this, "Label9", {6960, 4560, 3615, 255}, "Ontelotäyttötarve palkin alkupäässä"};
+    Label txtOikeaTayttoalueAlku{*this, "txtOikeaTayttoalueAlku", {10620, 4560, 975, 255}};
+    Label fLabel15{*this, "fLabel15", {11640, 4560, 495, 255}, "mm"};
+    Label Label8{*this, "Label8", {6960, 4920, 3615, 255}, "Ontelotäyttötarve palkin loppupäässä"};
+    Label txtOikeaTayttoalueLoppu{*this, "txtOikeaTayttoalueLoppu", {10620, 4920, 975, 255}};
+    Label fLabel16{*this, "fLabel16", {11640, 4920, 495, 255}, "mm"};
 
     // The pictures put into the utilisation cells; never shown themselves.
     Image imgOK{*this, "imgOK", {120, 5400, 240, 240}};
     Image imgNo{*this, "imgNo", {480, 5400, 240, 240}};
-    CommandButton cmdOK{*this, "cmdOK", {4920, 5520, 1455, 375}, "OK"};
+    CommandButton cmdOK{*this, "cmdOK", {6120, 5520, 1455, 375}, "OK"};
 
     void Form_Load();
     void cmdOK_Click();

@@ -177,7 +177,7 @@ TEST_F(ResultCommands, AnEdgeBeamLeavesTheLeftTableAndLabelsEmpty) {
 
 // Captions come from the language file of the chosen language; the fixed
 // column is twice as wide as the others and all rows equally high:
-// Grid1 5400 x 1620 twips, 4 columns, 5 rows: w = 5400 / 4 - 373 = 977,
+// Grid1 6600 x 1620 twips, 4 columns, 5 rows: w = 6600 / 4 - 373 = 1277,
 // h = (1620 - 20 x 4) / 5 = 308.
 TEST_F(ResultCommands, TheTableIsCaptionedInBothLanguagesAndSized) {
     setResults(m);
@@ -199,8 +199,8 @@ TEST_F(ResultCommands, TheTableIsCaptionedInBothLanguagesAndSized) {
                 }
             }
             heading[language] = t.Label3.caption();
-            EXPECT_EQ(t.Grid1.colWidth(0), 2 * 977);
-            EXPECT_EQ(t.Grid1.colWidth(3), 977);
+            EXPECT_EQ(t.Grid1.colWidth(0), 2 * 1277);
+            EXPECT_EQ(t.Grid1.colWidth(3), 1277);
             EXPECT_EQ(t.Grid1.rowHeight(0), 308);
             EXPECT_EQ(t.Grid1.rowHeight(4), 308);
         });
