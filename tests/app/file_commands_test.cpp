@@ -30,11 +30,6 @@ protected:
         ui.answerFileDialog(std::move(path));
         ui.click(w.cmdTallennalahtoNimella);
     }
-    // A copy of a fixture project in the test's folder.
-    std::string fixture(const std::string& name) {
-        fs::copy_file(std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + name, folder.path() / name);
-        return folder.file(name);
-    }
     // Whether a message box with a text matching pattern was shown.
     bool shown(const std::string& pattern) const {
         for (const auto& message : ui.messages())
@@ -127,7 +122,7 @@ TEST_F(FileCommands, DialogsCarryTheirTitlesFiltersAndRules) {
 
 TEST_F(FileCommands, ResultsSavedTwiceGiveIdenticalFilesAndKeepTheirName) {
     open(fixture("concrete_middle_beam.dat"));
-    m.ResultsValid = -1;
+    calculate();
     ui.answerFileDialog(scratch.file("first.tul"));
     ui.click(w.cmdTallennatulokset);  // no name yet: asks for one
     EXPECT_EQ(m.ResultsSaved, -1);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/calculation_driver.h"
 #include "inputfile/input_file_writer.h"
 #include "main_window_fixture.h"
 #include "support/test_support.h"
@@ -27,6 +28,19 @@ protected:
                                   const std::string& name) {
         EXPECT_EQ(inputfile::WriteInputDataFile(model, where.file(name)), 0);
         return where.read(name);
+    }
+
+    // A fixture project copied into the test's folder.
+    std::string fixture(const std::string& name) {
+        std::filesystem::copy_file(std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + name, folder.path() / name);
+        return folder.file(name);
+    }
+
+    // The calculation as the calculate command runs it: the driver, then
+    // the results marked valid.
+    void calculate() {
+        ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
+        m.ResultsValid = -1;
     }
 
     quorvel::testing::TempFolder folder;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <map>
 
 #include "app/fileview.h"
@@ -140,6 +141,33 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
         EXPECT_EQ(t.txtOikeaLf.caption(), "99");
         EXPECT_EQ(t.txtOikeaTayttoalueAlku.caption(), "600");
         EXPECT_EQ(t.txtOikeaTayttoalueLoppu.caption(), "2000");
+    });
+    ui.click(w.cmdTaulukko);
+}
+
+// The worked example of the fixture project, calculated: every value cell
+// of the three tables holds its model value as "0.00" and a blank.
+TEST_F(ResultCommands, TheTableOfACalculatedProjectShowsItsResults) {
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
+    auto text = [](double v) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.2f ", v);
+        return std::string(buffer);
+    };
+    onTable([&](frmTaulukot& t) {
+        for (auto [grid, side] : {std::pair{&t.Grid1, 1}, std::pair{&t.Grid2, 2}}) {
+            EXPECT_EQ(grid->textMatrix(1, 1), text(m.SlabMaxDesignShear(side)));
+            EXPECT_EQ(grid->textMatrix(2, 2), text(m.SlabPrincipalStressLimit(side)));
+            EXPECT_EQ(grid->textMatrix(3, 1), text(m.SlabMaxDesignMoment(side)));
+            EXPECT_EQ(grid->textMatrix(3, 3), text(100.0 * m.SlabBendingUtilisation(side)));
+            EXPECT_EQ(grid->textMatrix(4, 2), text(m.SlabCrackingMoment(side)));
+        }
+        EXPECT_GT(m.ActingDesignMoment.number(), 0.0);
+        EXPECT_EQ(t.Grid3.textMatrix(1, 1), text(m.ActingDesignMoment / 1e6));
+        EXPECT_EQ(t.Grid3.textMatrix(1, 2), text(m.MomentResistanceUsed / 1e6));
+        EXPECT_EQ(t.Grid3.textMatrix(3, 1), text(m.MaxShearStage6 / 1e3));
     });
     ui.click(w.cmdTaulukko);
 }
@@ -329,7 +357,9 @@ TEST_F(Viewer, PrintingPrintsTheEditedTextInTheReportFont) {
 // --- printing, help, language ---
 
 TEST_F(ResultCommands, ThePrintedReportIsTheReportFileBehindSixBlanks) {
-    m.ResultsValid = -1;
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
     ui.click(w.cmdTulosta);
     ASSERT_EQ(ui.printJobs().size(), 1u);
     runtime::TextFileReader report(m.DataPath + "quor01.tmp");
@@ -341,7 +371,7 @@ TEST_F(ResultCommands, ThePrintedReportIsTheReportFileBehindSixBlanks) {
 }
 
 TEST_F(ResultCommands, TheReportTextCommandShowsTheReportInTheViewer) {
-    m.ResultsValid = -1;
+    calculate();
     ui.onModal("Fileview", [&](platform::Form& f) {
         auto& view = static_cast<Fileview&>(f);
         runtime::TextFileReader report(m.DataPath + "quor01.tmp");

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "analysis/calculation_driver.h"
 #include "app/fileview.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
@@ -55,13 +56,9 @@ protected:
         LoadSlabCatalogue(m);
         model::ResetProjectDefaults(m);
         m.IsMiddleBeam = 1;
+        // The new project's default beam, calculated.
+        ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
         m.ResultsValid = -1;
-        m.SlabMaxDesignShear(1) = 41.2;
-        m.SlabMaxDesignShear(2) = 38.7;
-        m.SlabShearUtilisation(2) = 0.8;
-        m.UtilisationRatio = 1.2;
-        m.AllowedStrain = 0.0007;
-        m.BeamTopStrainMax = 0.0003;
     }
     // Runs check on the next modal form once it is up, then closes it with
     // its button.
