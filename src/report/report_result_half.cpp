@@ -230,7 +230,7 @@ void writeSectionTables(ResultHalf& r) {
 
 }  // namespace resulthalf
 
-int16_t WriteResultHalf(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
+int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
     static const MissingLanguageFileTexts missingTexts{"Ohjelman ei toimi oikein.", "Program is not working properly.",
                                                        "Ohjelma ei toimi oikein."};
     try {

@@ -20,6 +20,6 @@ namespace quorvel::report {
 // open with the lines written so far, for the results writer to close. It
 // sets GoverningSide(1..3) and MaxShearStage01 as it prints them and
 // changes no other result.
-int16_t WriteResultHalf(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
+int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
 
 }  // namespace quorvel::report

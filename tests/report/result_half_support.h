@@ -262,7 +262,7 @@ inline ResultHalfRun runResultHalf(model::ProjectModel& m, platform::HeadlessPla
     ResultHalfRun run;
     {
         report::ReportFile file(out.file("r.tul"));
-        run.status = report::WriteResultHalf(m, ui, file);
+        run.status = report::WriteReportResultPart(m, ui, file);
         run.forcedLineBreaks = file.forcedLineBreaks();
         run.leftOpen = file.isOpen();
         file.close();
