@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/geometry_checks.h"
+#include "inputfile/beam_section_fields.h"
 
 namespace quorvel::dialogs {
 
@@ -499,6 +500,11 @@ const BeamFamilyTable* findBeamFamilyTable(std::string_view formName) {
     for (const BeamFamilyTable& t : tables())
         if (formName == t.formName) return &t;
     return nullptr;
+}
+
+void completeSection(ProjectModel& m, const BeamFamilyTable& table) {
+    inputfile::completeSectionFields(m, m.BeamFamilyCode());
+    if (table.complete) table.complete(m);
 }
 
 RowFields rowFields(ProjectModel& m, RowGroupKind group) {

@@ -128,6 +128,12 @@ std::span<const BeamFamilyTable> beamFamilyTables();
 // The table of a form name, or nullptr.
 const BeamFamilyTable* findBeamFamilyTable(std::string_view formName);
 
+// After the window's values were written: the fields that follow from them
+// as they follow when the project file is read (the second ledge height,
+// the bottom plate of the box beams, the fixed hole pattern of the ABeamS
+// beam ...), then the family's own. The model holds the table's beam type.
+void completeSection(ProjectModel& m, const BeamFamilyTable& table);
+
 // The main, top and steel-beam row fields of the model, by group.
 struct RowFields {
     int16_t& count;
