@@ -6,6 +6,7 @@
 #include "dialogs/slabs/frm_laatankuormat.h"
 #include "dialogs/slabs/frm_reiat.h"
 #include "dialogs/slabs/frm_tukimomentit.h"
+#include "dialogs/steel-beams/table_beam_dialog.h"
 
 namespace quorvel::dialogs {
 
@@ -27,6 +28,11 @@ void RegisterInputDialogs(app::frmQuorvel& w) {
     add<frmKuormat>(w, "frmKuormat");
     add<frmTukimomentit>(w, "frmTukimomentit");
     add<frmKertoimet>(w, "frmKertoimet");
+    // The beam dialogs built from the family tables, each under its name.
+    for (const BeamFamilyTable& t : beamFamilyTables())
+        w.registerDialog(t.formName, [&t](ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+            return std::make_unique<TableBeamDialog>(m, p, t);
+        });
 }
 
 }  // namespace quorvel::dialogs

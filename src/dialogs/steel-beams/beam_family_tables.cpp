@@ -281,7 +281,7 @@ std::vector<BeamFamilyTable> makeTables() {
          "A-palkki W",
          "Apalkki",
          {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380, {200, 600, 245}),
-          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 600, 1800, with(CompositePlate, 15)),
+          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380, with(CompositePlate, 15)),
           dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "Ylälevyn paksuus", "tt", 3000, 540,
               with(CompositePlate, 15)),
           dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "Ylälevyn leveys", "bt", 1140, 300,
