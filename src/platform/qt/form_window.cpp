@@ -123,7 +123,12 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
     layout->setSpacing(0);
     client_ = new QWidget(this);
     client_->installEventFilter(this);
-    layout->addWidget(client_);
+    // A window keeps the size of its designed client area: it cannot be
+    // maximised, and were it made larger its content stays at the top left.
+    layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (form.hasMenus()) {
         menuBar_ = new QMenuBar(this);
         layout->setMenuBar(menuBar_);
@@ -172,6 +177,21 @@ Control* FormWindow::controlOf(QWidget* w) const {
         if (w == this) return nullptr;
     }
     return nullptr;
+}
+
+// Lines and shapes are drawn on their container beneath its controls, and
+// among themselves in the order they were made: a later one over an
+// earlier one. A container's children are listed bottom first.
+void FormWindow::stackGraphic(QWidget* g, QWidget* parent) {
+    for (QObject* o : parent->children()) {
+        auto* sibling = qobject_cast<QWidget*>(o);
+        if (!sibling || sibling == g || dynamic_cast<GraphicWidget*>(sibling)) continue;
+        if (!sibling->isWindow()) {
+            g->stackUnder(sibling);
+            return;
+        }
+    }
+    g->raise();
 }
 
 QWidget* FormWindow::parentFor(Control* c) {
@@ -303,7 +323,7 @@ QWidget* FormWindow::create(Control* c) {
     case ControlKind::Line:
     case ControlKind::Shape: {
         auto* g = new GraphicWidget(*c, parent);
-        g->lower();  // drawn on the container, beneath its controls
+        stackGraphic(g, parent);
         w = g;
         break;
     }
@@ -669,7 +689,12 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
     if (key == 0) return true;
     if (key != ch && key >= 32) {
         QString replaced = QString::fromUcs4(reinterpret_cast<const char32_t*>(&key), 1);
-        if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+        // An editable combo takes the keys itself and types them into its
+        // line edit: the replaced character goes there.
+        QLineEdit* line = dynamic_cast<QLineEdit*>(w);
+        if (!line)
+            if (auto* combo = dynamic_cast<QComboBox*>(w)) line = combo->lineEdit();
+        if (auto* edit = line) {
             if (!edit->isReadOnly()) {
                 edit->insert(replaced);
                 if (form_) c->kind() == ControlKind::ComboBox

@@ -47,6 +47,7 @@ protected:
 private:
     QWidget* create(Control* c);
     QWidget* parentFor(Control* c);
+    void stackGraphic(QWidget* g, QWidget* parent);
     QAction* createMenu(class Menu* m);
     void syncWidget(Control* c, QWidget* w);
     void syncForm();
