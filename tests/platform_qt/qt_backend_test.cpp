@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -636,6 +638,71 @@ TEST_F(QtBackend, AWindowKeepsItsClientAreaAtTheTopLeftAndCannotBeMaximised) {
     EXPECT_EQ(client->size(), QSize(9000 / 15, 6000 / 15));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "a fixed size";
     EXPECT_EQ(window->maximumSize(), size);
+    f.unload();
+}
+
+}  // namespace
+}  // namespace quorvel::platform
+
+namespace quorvel::platform {
+namespace {
+
+// Access keys shared by menu titles and controls, as the main window has them.
+class frmPikanappaimet : public Form {
+public:
+    explicit frmPikanappaimet(Platform& p) : Form(p, "frmPikanappaimet", "Pikanäppäimet", 6000, 4000) {
+        optKeski.setValue(false);
+        optReuna.setValue(true);
+    }
+    Menu mnuMain{*this, "mnuMain", "&Tiedosto"};
+    Menu cmdUusi{*this, "cmdUusi", "Uusi", &mnuMain};
+    Menu mnuOhje{*this, "mnuOhje", "&Ohje"};
+    Menu cmdTietoja{*this, "cmdTietoja", "Tietoja", &mnuOhje};
+    Frame FraOtsikot{*this, "FraOtsikot", {60, 60, 5000, 900}, "&Otsikot"};
+    TextBox txtOtsikko1{*this, "txtOtsikko1", {120, 240, 4000, 285}, &FraOtsikot};
+    TextBox txtOtsikko2{*this, "txtOtsikko2", {120, 560, 4000, 285}, &FraOtsikot};
+    Frame fraTyyppi{*this, "fraTyyppi", {60, 1020, 5000, 700}, "Palkki&tyyppi"};
+    OptionButton optTI{*this, "optTI", {120, 300, 1500, 255}, "&TI", &fraTyyppi};
+    Frame fraSijainti{*this, "fraSijainti", {60, 1800, 5000, 700}, "&Palkin sijainti"};
+    OptionButton optKeski{*this, "optKeski", {120, 300, 1500, 255}, "&Keskipalkki", &fraSijainti};
+    OptionButton optReuna{*this, "optReuna", {1800, 300, 1500, 255}, "&Reunapalkki", &fraSijainti};
+    TextBox txtMuu{*this, "txtMuu", {120, 2700, 1000, 285}};
+};
+
+TEST_F(QtBackend, MenuTitlesTakeTheirAccessKeysBeforeControls) {
+    frmPikanappaimet f(ui);
+    showAndActivate(f);
+    auto* bar = ui.windowOf(f)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    auto alt = [&](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QApplication::processEvents();
+    };
+    auto openTitle = [&]() -> QString {
+        QAction* a = bar->activeAction();
+        QString title = a && a->menu() && a->menu()->isVisible() ? a->text() : QString();
+        if (auto* popup = QApplication::activePopupWidget()) popup->close();
+        bar->setActiveAction(nullptr);
+        QApplication::processEvents();
+        return title;
+    };
+    f.setFocus(f.txtMuu);
+    for (int press = 0; press < 3; ++press) {  // a shared key goes to the menu every time
+        alt(Qt::Key_T);
+        EXPECT_EQ(openTitle(), "&Tiedosto") << "press " << press;
+        EXPECT_EQ(f.activeControl(), &f.txtMuu);
+        EXPECT_FALSE(f.optTI.value());
+    }
+    alt(Qt::Key_O);
+    EXPECT_EQ(openTitle(), "&Ohje");
+    EXPECT_EQ(f.activeControl(), &f.txtMuu);
+
+    // A frame's own key focuses the first control it holds, where Tab stops.
+    alt(Qt::Key_P);
+    EXPECT_EQ(f.activeControl(), &f.optReuna) << "an option group at its selected option";
+    f.mnuOhje.setVisible(false);
+    alt(Qt::Key_O);
+    EXPECT_EQ(f.activeControl(), &f.txtOtsikko1) << "the first title line, not the second";
     f.unload();
 }
 

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcutEvent>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -725,6 +726,7 @@ bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
         }
         return false;
     }
+    if (e->type() == QEvent::Shortcut) return accessKey(w, static_cast<QShortcutEvent*>(e));
     if (e->type() == QEvent::MouseButtonDblClick) {
         if (Control* c = controlOf(w)) c->fireDblClick();
         return false;
@@ -750,6 +752,37 @@ bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
     if (code == 0 || k->isAutoRepeat()) return false;
     form_->userKeyUp(c, code, shiftOf(k));
     return !form_ || code == 0;
+}
+
+bool FormWindow::accessKey(QWidget* w, QShortcutEvent* e) {
+    // A menu title's access key opens its menu, whatever control shares it.
+    if (menuBar_ && w != menuBar_) {
+        for (Control* c : form_->controls()) {
+            if (c->kind() != ControlKind::Menu) continue;
+            auto* m = static_cast<Menu*>(c);
+            if (m->parentMenu() || m->isSeparator() || !m->isEffectivelyVisible() || !m->isEffectivelyEnabled())
+                continue;
+            if (QKeySequence::mnemonic(qs(m->caption())) != e->key()) continue;
+            auto it = actions_.find(m);
+            if (it == actions_.end()) continue;
+            if (it->second->menu()) menuBar_->setActiveAction(it->second);
+            else it->second->trigger();
+            return true;
+        }
+    }
+    // A frame's access key goes to the first control it holds in the tab
+    // order that Tab would stop at.
+    Control* frame = controlOf(w);
+    if (!frame || frame->kind() != ControlKind::Frame || widgetOf(frame) != w) return false;
+    Control* first = nullptr;
+    for (Control* c : form_->controls()) {
+        bool inside = false;
+        for (Control* p = c->container(); p && !inside; p = p->container()) inside = p == frame;
+        if (!inside || !c->canHoldFocus() || !c->canTakeFocus() || !form_->isTabStop(*c)) continue;
+        if (!first || c->tabIndex() < first->tabIndex()) first = c;
+    }
+    if (first) form_->setFocus(*first);
+    return true;
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

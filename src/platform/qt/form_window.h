@@ -12,6 +12,7 @@
 class QAction;
 class QEventLoop;
 class QKeyEvent;
+class QShortcutEvent;
 class QMenuBar;
 
 namespace quorvel::platform::qt {
@@ -60,6 +61,9 @@ private:
     // control that can hold the focus.
     void applyFocusPolicy(Control* c, QWidget* w);
     bool handleKeyPress(Control* c, QWidget* w, QKeyEvent* e);
+    // Alt and a letter: menu titles first, then the controls; true when
+    // the key was used here.
+    bool accessKey(QWidget* w, QShortcutEvent* e);
 
     QtPlatform& platform_;
     Form* form_;
