@@ -87,7 +87,7 @@ TEST_F(MainWindowQt, StartsShowsAndIsGrabbed) {
     QWidget* w = ui.windowOf(window);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->windowTitle().toStdString(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+    EXPECT_EQ(w->windowTitle().toStdString(), "Quorvel  8.38 /EC 17.03.2017");
     QApplication::processEvents();
 
     const fs::path shot = fs::temp_directory_path() / "quorvel-main-window.png";
