@@ -538,6 +538,9 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         auto* g = static_cast<QGroupBox*>(w);
         g->setTitle(qs(c->caption()));
         g->setFlat(!static_cast<Frame*>(c)->bordered());
+        // A frame is opaque: one made later over the edge of another covers
+        // that edge, so its caption does not sit on the other's border.
+        g->setAutoFillBackground(true);
         break;
     }
     case ControlKind::Image: {
