@@ -300,14 +300,14 @@ QWidget* FormWindow::create(Control* c) {
         break;
     }
     case ControlKind::OptionButton: {
-        auto* b = new QRadioButton(parent);
+        auto* b = new OptionWidget(parent);
         b->setAutoExclusive(false);
         connect(b, &QAbstractButton::clicked, this, [this, c] { userClicked(c); });
         w = b;
         break;
     }
     case ControlKind::CheckBox: {
-        auto* b = new QCheckBox(parent);
+        auto* b = new CheckWidget(parent);
         connect(b, &QAbstractButton::clicked, this, [this, c] { userClicked(c); });
         w = b;
         break;
