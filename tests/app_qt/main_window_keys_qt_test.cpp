@@ -29,13 +29,18 @@ protected:
     void typeOver(frmQuorvel& window, platform::Control& c, const char* keys) {
         window.setFocus(c);
         QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
+        ASSERT_NE(focused, nullptr) << "the window is not active";
         if (auto* edit = qobject_cast<QLineEdit*>(focused)) edit->selectAll();
         if (auto* combo = qobject_cast<QComboBox*>(focused)) combo->lineEdit()->selectAll();
         QTest::keyClicks(focused, keys);
     }
     void tab() {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused) {
+            ADD_FAILURE() << "no widget has the focus: the window is not active";
+            return;
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
         QApplication::processEvents();
     }
     std::vector<std::string> messages;
@@ -59,6 +64,7 @@ TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
         frmQuorvel window(m, ui);
         start(window);
         typeOver(window, window.cboSaumabetoni, "22,5");
+        answerNextMessageBox(messages);  // none is expected; one must not hang the test
         tab();
         EXPECT_EQ(window.cboSaumabetoni.text(), "22,5");
         EXPECT_EQ(m.JointConcreteClass.number(), 22.5) << "not 225";
