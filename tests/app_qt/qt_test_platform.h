@@ -68,10 +68,10 @@ private:
 class MainWindowQt : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
         for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
             fs::copy_file(entry.path(), program.path() / entry.path().filename());
     }
+    QApplication& app = application();  // before the platform, which follows its focus
     quorvel::testing::TempFolder program;
     TestPlatform ui{program.dataPath()};
     model::ProjectModel m;
