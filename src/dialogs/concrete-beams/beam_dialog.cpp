@@ -65,11 +65,16 @@ float BeamDialog::number(const platform::TextBox& box) const { return app::Parse
 
 float BeamDialog::number(const platform::ComboBox& box) const { return app::ParseNumber(box.text(), platform()); }
 
+float BeamDialog::number(const platform::Label& label) const { return app::ParseNumber(label.caption(), platform()); }
+
 std::string BeamDialog::text(const Value& v) const { return app::formatGeneral(v, platform()); }
 
 void BeamDialog::addRule(Control& box, std::function<Bounds()> bounds, std::function<void()> after) {
-    const std::size_t index = rules_.size();
-    rules_.push_back({&box, std::move(bounds), std::move(after)});
+    // A box has one rule: a later rule replaces an earlier one.
+    auto same = std::find_if(rules_.begin(), rules_.end(), [&](const Rule& r) { return r.box == &box; });
+    const std::size_t index = same == rules_.end() ? rules_.size() : static_cast<std::size_t>(same - rules_.begin());
+    if (same == rules_.end()) rules_.push_back({});
+    rules_[index] = {&box, std::move(bounds), std::move(after)};
     box.onLostFocus = [this, index] { validate(rules_[index]); };
 }
 
@@ -112,6 +117,16 @@ platform::Label& BeamDialog::addLabel(Control* container, const std::string& nam
                             const std::string& caption) {
     labels_.push_back(std::make_unique<platform::Label>(*this, name, place, caption, container));
     return *labels_.back();
+}
+
+void BeamDialog::placeLabelled(Control& box, int left, int top, int labelWidth, const std::string& caption,
+                               const std::string& unit) {
+    const int boxWidth = box.kind() == ControlKind::ComboBox ? 855 : SpacingBoxWidth;
+    box.setPlace({left + labelWidth, top, boxWidth, box.kind() == ControlKind::ComboBox ? 315 : BoxHeight});
+    addLabel(box.container(), "lbl" + box.name(), {left, top + 30, labelWidth - 60, 255}, caption);
+    if (!unit.empty())
+        addLabel(box.container(), "lbl" + box.name() + "Unit", {left + labelWidth + boxWidth + 60, top + 30, 600, 255},
+                 unit);
 }
 
 void BeamDialog::watchEdits(std::initializer_list<const Control*> exceptFor) {
@@ -196,6 +211,10 @@ void BeamDialog::fillStrengthCombo(platform::ComboBox& combo, std::initializer_l
                                    const Value& value) {
     combo.clear();
     for (const char* item : items) combo.addItem(item);
+    selectOrAppend(combo, value);
+}
+
+void BeamDialog::selectOrAppend(platform::ComboBox& combo, const Value& value) {
     const std::string shown = text(value);
     for (int i = 0; i < combo.listCount(); ++i)
         if (combo.list(i) == shown) {

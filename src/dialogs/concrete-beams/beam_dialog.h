@@ -226,8 +226,10 @@ public:
     void markChanged() { changed_ = 1; }
     float number(const platform::TextBox& box) const;
     float number(const platform::ComboBox& box) const;
+    float number(const platform::Label& label) const;
     std::string text(const Value& v) const;
     ProjectModel& model() { return model_; }
+    const ProjectModel& model() const { return model_; }
     // Adds a validation rule for a text box or editable combo; after runs
     // when the value was accepted.
     void addRule(platform::Control& box, std::function<Bounds()> bounds,
@@ -241,6 +243,10 @@ public:
     // A label owned by the dialog.
     platform::Label& addLabel(platform::Control* container, const std::string& name,
                               platform::Place place, const std::string& caption);
+    // Places a box at (left + labelWidth, top) in its container with its
+    // label before it and its unit (if any) after it.
+    void placeLabelled(platform::Control& box, int left, int top, int labelWidth, const std::string& caption,
+                       const std::string& unit = {});
 
 protected:
     BeamDialog(ProjectModel& m, platform::Platform& p, const std::string& name,
@@ -276,6 +282,9 @@ protected:
     // a value not in the list is appended in the general number format.
     void fillStrengthCombo(platform::ComboBox& combo, std::initializer_list<const char*> items,
                            const Value& value);
+    // Selects the item that shows the value, appending it when the list
+    // lacks it, so that a stored value is never replaced by another item.
+    void selectOrAppend(platform::ComboBox& combo, const Value& value);
     // A class combo (list only, "1", "2", "3"): a class not in the list is
     // reset to 2 in the model and "2" is selected.
     void fillClassCombo(platform::ComboBox& combo, Value& classCode);

@@ -35,7 +35,7 @@ FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
 }
 
 float FrmSuorakaidepalkki::seatWidth() const {
-    const ProjectModel& m = const_cast<FrmSuorakaidepalkki*>(this)->model();
+    const ProjectModel& m = model();
     if (middleBeam())
         return static_cast<float>(m.JointGroutWidth(1) + m.SlabSupportLength(1) + m.JointGroutWidth(2) +
                                   m.SlabSupportLength(2));
