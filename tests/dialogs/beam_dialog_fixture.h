@@ -12,8 +12,11 @@
 #include "app/beam_position.h"
 #include "app/beam_types.h"
 #include "app/slab_catalogue.h"
+#include "inputfile/input_file_reader.h"
+#include "inputfile/input_file_writer.h"
 #include "model/project_defaults.h"
 #include "platform/headless/headless_platform.h"
+#include "support/test_support.h"
 
 namespace quorvel::dialogs::testing {
 
@@ -32,6 +35,19 @@ inline model::ProjectModel projectOfType(const std::string& typeName, bool middl
     app::SelectBeamType(m, *app::findBeamType(typeName));
     if (!middle) app::SetEdgeBeam(m);
     return m;
+}
+
+// The project saved to a project file and opened again on a program just
+// started (the shipped catalogue, a new project's defaults).
+inline model::ProjectModel throughProjectFile(model::ProjectModel& m) {
+    quorvel::testing::TempFolder folder;
+    const std::string file = folder.file("palkki.dat");
+    EXPECT_EQ(inputfile::WriteInputDataFile(m, file), 0);
+    model::ProjectModel back = projectOfType("SUORA");
+    platform::HeadlessPlatform ui;
+    int16_t firstError = 0;
+    EXPECT_EQ(inputfile::ReadInputDataFile(back, ui, file, firstError), 0);
+    return back;
 }
 
 class BeamDialogTest : public ::testing::Test {
