@@ -121,7 +121,9 @@ void frmKvatropalkki::loadControls() {
     // beam concrete (kind 1), so these combos edit it.
     fillStrengthCombo(cboTayttobetoni, {"20", "30", "40"}, m.BeamConcreteClass);
     fillClassCombo(cboTayttoluokka, m.ConcreteQualityClass(1));
-    auto diameter = [](double area) { return Value(barDiameter(area, FixedRowPi)); };
+    // The diameter is worked out in double precision and shown to single
+    // precision: the default area pi 16^2 shows as 32, not 32.0000000182827.
+    auto diameter = [](double area) { return Value(static_cast<float>(barDiameter(area, FixedRowPi))); };
     txtYlaRaudLkm.setText(text(Value(m.BarsInRow(2))));
     txtYlaRaudA.setText(text(diameter(m.BarArea(2))));
     txtYlaRaudDist.setText(text(m.BarDistanceFromBottom(2)));
