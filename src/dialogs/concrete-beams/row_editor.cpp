@@ -38,16 +38,16 @@ constexpr int LabelWidth = 2400;
 constexpr int BoxWidth = 615;
 constexpr int BoxHeight = 285;
 constexpr int Pitch = 360;
-constexpr int FieldLabelWidth = 2500;
-constexpr int FieldBoxLeft = 2640;
+constexpr int FieldLabelWidth = 2700;
+constexpr int FieldBoxLeft = 2880;
 constexpr int FieldBoxWidth = 855;
-constexpr int FrameWidth = 4260;
+constexpr int FrameWidth = 4380;
 
 std::string lbl(const char* name) { return std::string("lbl") + name; }
 
 Place fieldLabel(int row) { return {120, 270 + row * Pitch, FieldLabelWidth, 255}; }
 Place fieldBox(int row) { return {FieldBoxLeft, 240 + row * Pitch, FieldBoxWidth, BoxHeight}; }
-Place unitLabel(int row) { return {FieldBoxLeft + FieldBoxWidth + 60, 270 + row * Pitch, 600, 255}; }
+Place unitLabel(int row) { return {FieldBoxLeft + FieldBoxWidth + 60, 270 + row * Pitch, 480, 255}; }
 int frameHeight(bool withPrestress) { return 240 + (withPrestress ? 4 : 3) * Pitch + 60; }
 }  // namespace
 
