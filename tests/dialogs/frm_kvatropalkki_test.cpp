@@ -5,6 +5,9 @@
 
 #include "dialogs/concrete-beams/frm_kvatropalkki.h"
 
+#include <cmath>
+#include <limits>
+
 #include "app/input_tools.h"
 #include "beam_dialog_fixture.h"
 
@@ -59,6 +62,19 @@ TEST_F(KvatroDialog, DiameterAndCountsBecomeAreaAndRoundedBars) {
     EXPECT_NEAR(m.BarArea(1).number(), 314.159265, 1e-6);
     EXPECT_EQ(m.BarsInRow(1), 2);
     EXPECT_EQ(m.BarsInRow(2), 4);
+}
+
+TEST_F(KvatroDialog, HugeDiameterNeverStoresAnInfiniteArea) {
+    // OK writes what the boxes hold, also a box never left: pi (1E+30 / 2)^2
+    // is beyond the single range and is held to its largest value.
+    open(d, [&] {
+        d.txtAlaRaudA.setText("1E+30");
+        d.txtAlaRaudLkm.setText("1E+30");
+        ui.click(d.cmdOK);
+    });
+    EXPECT_TRUE(std::isfinite(m.BarArea(1).number()));
+    EXPECT_EQ(m.BarArea(1).number(), static_cast<double>(std::numeric_limits<float>::max()));
+    EXPECT_EQ(m.BarsInRow(1), 32767);
 }
 
 TEST_F(KvatroDialog, OkWritesTheSectionFromTheVisibleBoxes) {
