@@ -218,35 +218,6 @@ void beamResistance(ProjectModel& m, double Wb) {
     m.MomentResistanceA = library::MaxValue(m.MomentResistanceSolved, floor);
 }
 
-// Self weight along the beam: row 0 of the moment and shear tables, added to
-// the total row 6. Family BE keeps the bare beam's weight in row 0 and puts
-// the rest (the cast concrete) in row 1, the stage before grouting.
-void selfWeightActions(ProjectModel& m, const std::string& family) {
-    library::ComputeBeamMomentsAndShears(m);
-    const double L = m.BeamSpan;
-    for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        const double x = m.CalculationPointX(i);
-        auto M = [&](double q) { return library::ComputeUdlMoment(q, x, L); };
-        if (family == "BE") {
-            m.BeamMomentChar(i, 0) = M(m.BeamPartialSelfWeight);
-            m.BeamMomentDesign(i, 0) = M(m.BeamPartialSelfWeightDesign);
-            m.BeamMomentChar(i, 1) += M(m.BeamSelfWeight - m.BeamPartialSelfWeight);
-            m.BeamMomentDesign(i, 1) += M(m.BeamSelfWeightDesign - m.BeamPartialSelfWeightDesign);
-            // Row 6 was summed before row 1 grew: the whole self weight joins it.
-            m.BeamMomentChar(i, 6) += M(m.BeamSelfWeight);
-            m.BeamMomentDesign(i, 6) += M(m.BeamSelfWeightDesign);
-        } else {
-            m.BeamMomentChar(i, 0) = M(m.BeamSelfWeight);
-            m.BeamMomentDesign(i, 0) = M(m.BeamSelfWeightDesign);
-            m.BeamMomentChar(i, 6) += m.BeamMomentChar(i, 0);
-            m.BeamMomentDesign(i, 6) += m.BeamMomentDesign(i, 0);
-        }
-        m.BeamShearDesign(i, 0) = library::ComputeUdlShear(m.BeamSelfWeightDesign, x, L);
-        m.BeamShearDesign(i, 6) += m.BeamShearDesign(i, 0);
-    }
-    library::FindBeamMaxima(m);
-}
-
 // Stages 3 and 4 and slot 6 (the beam as one part of the composite section).
 // Composite steel beams and the A beam without prestress crack: stage 3 is
 // the section with concrete only above the neutral axis under the design
@@ -286,12 +257,42 @@ double beamStiffness(ProjectModel& m) {
 
 }  // namespace
 
+// Self weight along the beam: row 0 of the moment and shear tables, added to
+// the total row 6. Family BE keeps the bare beam's weight in row 0 and puts
+// the rest (the cast concrete) in row 1, the stage before grouting.
+void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
+    const std::string family = upperTypeName(m).substr(0, 2);
+    library::ComputeBeamMomentsAndShears(m);
+    const double L = m.BeamSpan;
+    for (int i = 0; i <= m.CalculationPointCount; ++i) {
+        const double x = m.CalculationPointX(i);
+        auto M = [&](double q) { return library::ComputeUdlMoment(q, x, L); };
+        if (family == "BE") {
+            m.BeamMomentChar(i, 0) = M(m.BeamPartialSelfWeight);
+            m.BeamMomentDesign(i, 0) = M(m.BeamPartialSelfWeightDesign);
+            m.BeamMomentChar(i, 1) += M(m.BeamSelfWeight - m.BeamPartialSelfWeight);
+            m.BeamMomentDesign(i, 1) += M(m.BeamSelfWeightDesign - m.BeamPartialSelfWeightDesign);
+            // Row 6 was summed before row 1 grew: the whole self weight joins it.
+            m.BeamMomentChar(i, 6) += M(m.BeamSelfWeight);
+            m.BeamMomentDesign(i, 6) += M(m.BeamSelfWeightDesign);
+        } else {
+            m.BeamMomentChar(i, 0) = M(m.BeamSelfWeight);
+            m.BeamMomentDesign(i, 0) = M(m.BeamSelfWeightDesign);
+            m.BeamMomentChar(i, 6) += m.BeamMomentChar(i, 0);
+            m.BeamMomentDesign(i, 6) += m.BeamMomentDesign(i, 0);
+        }
+        m.BeamShearDesign(i, 0) = library::ComputeUdlShear(m.BeamSelfWeightDesign, x, L);
+        m.BeamShearDesign(i, 6) += m.BeamShearDesign(i, 0);
+    }
+    library::FindBeamMaxima(m);
+}
+
 void AnalyseBeamSection(ProjectModel& m) {
     const std::string family = upperTypeName(m).substr(0, 2);
     reset(m);
     const double Wb = buildBeamStages(m, family);
     beamResistance(m, Wb);
-    selfWeightActions(m, family);
+    ComputeBeamActionsWithSelfWeight(m);
     // The part-list sums use TransformedInertia as their scratch value; the
     // beam's transformed second moment (stage 2) is kept for the report.
     const double beamInertia = m.TransformedInertia;

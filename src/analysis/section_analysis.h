@@ -27,6 +27,11 @@ namespace quorvel::analysis {
 // 6 overflow or 0/0, 5 invalid); the floating-point checkpoint runs last.
 void AnalyseBeamSection(model::ProjectModel& m);
 
+// The beam's moment and shear tables at the current stations with every
+// load, the beam's self weight included (row 0, added to row 6; family BE
+// puts the cast part of it in row 1), and the beam maxima taken from them.
+void ComputeBeamActionsWithSelfWeight(model::ProjectModel& m);
+
 // The joint, slab, topping and strip parts over the beam, stages 5, 6 and 8,
 // the part groups and the effective widths (slots 7..18). b0 is the level
 // below which the joint grout does not reach (the cracked beam's centroid, or

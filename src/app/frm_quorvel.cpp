@@ -82,6 +82,7 @@ frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     onPaint = [this] { Form_Paint(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 
+    wireDialogOpeners();
     wireCommands();
     wireInputHandlers();
 }

@@ -8,10 +8,12 @@
 // platform are the program's and outlive it. Places are twips in the
 // container.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/dialog_openers.h"
 #include "app/project_state.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
@@ -272,7 +274,20 @@ public:
     void txtPintapaksuus_DblClick();
     // --- end of input handlers
 
+    // --- Dialog openers (frm_quorvel_dialogs.cpp)
+    // Makes a dialog available to its opener (by its form name) and enables
+    // the opener's button and menu item.
+    void registerDialog(const std::string& formName, DialogFactory factory);
+    bool hasDialog(const std::string& formName) const;
+    // The beam command: the beam dialog of the selected beam-type option.
+    void ShowBeamForm();
+    // --- end of dialog openers
+
 private:
+    void wireDialogOpeners();
+    // Shows the dialog modally; after stored changes refreshes the window
+    // (when asked) and marks the input changed.
+    void openDialog(const std::string& formName, bool refreshAfterChange);
     void buildDrawing();
     void wireCommands();
     void cmdTietoja_Click();
@@ -281,6 +296,7 @@ private:
     std::string helpFileName_;
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
+    std::map<std::string, DialogFactory> dialogFactories_;
 };
 
 }  // namespace quorvel::app

@@ -66,8 +66,10 @@ void PrintSideValuesLine(ReportFile& file, int16_t selector, const std::string& 
                          const std::string& unit, const runtime::Value& leftValue,
                          const runtime::Value& rightValue, int16_t width, int16_t decimals, int16_t roundFlag,
                          int c1, int c2, int c3, int c4, int c5, int16_t endLine) {
-    const std::string left = FormatFixed(leftValue, width, decimals, roundFlag);
-    const std::string right = FormatFixed(rightValue, width, decimals, roundFlag);
+    // A value the selector leaves out is not formed: a side without slabs
+    // may hold nothing printable.
+    const std::string left = selector != 2 ? FormatFixed(leftValue, width, decimals, roundFlag) : "";
+    const std::string right = selector != 1 ? FormatFixed(rightValue, width, decimals, roundFlag) : "";
     printHead(file, text, symbol, c1, c2, c3);
     if (selector != 2) file.moveTo(c3).text(left);
     if (selector != 1) file.moveTo(c4).text(right);

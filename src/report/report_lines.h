@@ -77,7 +77,7 @@ void PrintLabelValueLine(ReportFile& file, const std::string& text, const std::s
 // right value at c4, the unit at c5. selector 1 prints the left value only,
 // 2 the right value only (still at c4, with " = " where both values would
 // have it, so a one-sided report keeps the two-column layout), any other
-// value both.
+// value both. A value the selector leaves out is not formatted.
 void PrintSideValuesLine(ReportFile& file, int16_t selector, const std::string& text, const std::string& symbol,
                          const std::string& unit, const runtime::Value& leftValue,
                          const runtime::Value& rightValue, int16_t width, int16_t decimals, int16_t roundFlag,

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/platform.h"
@@ -28,11 +29,17 @@ class ReportLanguageFile {
 public:
     explicit ReportLanguageFile(runtime::TextFileReader file) : file_(std::move(file)) {}
     // The label of "resultText" followed by number ("14", "105a").
-    std::string text(const std::string& number) { return LookupQuotedEntry("resultText" + number, file_); }
-    std::string entry(const std::string& key) { return LookupQuotedEntry(key, file_); }
+    std::string text(const std::string& number) { return entry("resultText" + number); }
+    std::string entry(const std::string& key) {
+        keysLookedUp_.insert(key);
+        return LookupQuotedEntry(key, file_);
+    }
+    // Every key looked up so far (for checking the language files).
+    const std::set<std::string>& keysLookedUp() const { return keysLookedUp_; }
 
 private:
     runtime::TextFileReader file_;
+    std::set<std::string> keysLookedUp_;
 };
 
 // The path of the report language file of a language index.

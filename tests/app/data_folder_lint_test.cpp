@@ -182,15 +182,6 @@ TEST(DataFolder, SlabGeometryIsConsistent) {
     EXPECT_EQ(between260And270, 1);
 }
 
-TEST(DataFolder, CatalogueSearchesStayWithinThirtyLines) {
-    // The calculation keeps the first word of each line one search reads in
-    // 30 places; a search for an unknown key reads the title or heading
-    // line, every line of its part and the end marker.
-    ParsedCatalogue c = parseCatalogue();
-    EXPECT_LE(c.strands.size() + 2, 30u);
-    EXPECT_LE(c.slabs.size() + 2, 30u);
-}
-
 TEST(DataFolder, NewProjectTakesTheP27WithItsFirstStrand) {
     model::ProjectModel m = loadedModel();
     model::ResetProjectDefaults(m);

@@ -194,14 +194,15 @@ TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
 TEST_F(StartUp, CommandsNotYetAvailableAreDisabledAndTheAboutCommandWorks) {
     frmQuorvel window(m, ui);
     start(window);
+    // The beam command is always there: it names a beam dialog that is missing.
     for (platform::Control* c : window.controls()) {
         if (c->kind() == platform::ControlKind::CommandButton) {
-            EXPECT_FALSE(c->enabled()) << c->name();
+            EXPECT_EQ(c->enabled(), c == &window.cmdPalkki) << c->name();
         }
         if (c->kind() == platform::ControlKind::Menu) {
             auto* menu = static_cast<platform::Menu*>(c);
             if (menu->parentMenu() && !menu->isSeparator() && menu->items().empty()) {
-                EXPECT_EQ(menu->enabled(), menu == &window.cmdTietoja) << c->name();
+                EXPECT_EQ(menu->enabled(), menu == &window.cmdTietoja || menu == &window.cmdPalkki0) << c->name();
             }
         }
     }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <ctime>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -520,6 +521,32 @@ TEST_F(QtBackend, TextMetricsComeFromTheMappedFont) {
     EXPECT_GT(ui.textWidthPixels(serif, "999,"), 0);
     EXPECT_EQ(ui.textWidthPixels(courier, "iiii"), ui.textWidthPixels(courier, "MMMM")) << "a monospace";
     EXPECT_GT(ui.textHeightPixels(courier), ui.textHeightPixels(serif));
+}
+
+}  // namespace
+}  // namespace quorvel::platform
+
+namespace quorvel::platform {
+namespace {
+
+TEST_F(QtBackend, ClockReadsTheLocalTimeNow) {
+    // Two readings of the system clock around the backend's: the backend's
+    // moment lies between them (to the second).
+    auto seconds = [](const LocalDateTime& t) {
+        return ((t.year * 400L + t.month * 32L + t.day) * 24L + t.hour) * 3600L + t.minute * 60L + t.second;
+    };
+    auto system = [] {
+        const std::time_t now = std::time(nullptr);
+        const std::tm* l = std::localtime(&now);
+        return LocalDateTime{l->tm_year + 1900, l->tm_mon + 1, l->tm_mday, l->tm_hour, l->tm_min, l->tm_sec};
+    };
+    const LocalDateTime before = system();
+    const LocalDateTime backend = ui.localDateTime();
+    const LocalDateTime after = system();
+    EXPECT_LE(seconds(before), seconds(backend));
+    EXPECT_LE(seconds(backend), seconds(after));
+    EXPECT_GE(backend.month, 1);
+    EXPECT_LE(backend.month, 12);
 }
 
 }  // namespace

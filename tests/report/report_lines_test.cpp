@@ -1,5 +1,7 @@
 #include "report/report_lines.h"
 
+#include "report/report_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -151,6 +153,12 @@ TEST(ReportFile, OldReportStaysWholeUntilTheNewOneIsClosed) {
     file.line("new");
     file.close();
     EXPECT_EQ(folder.read("r.tul"), "new\r\n");
+}
+
+TEST(ReportClock, DateAndTimeAreZeroPaddedDayFirst) {
+    const quorvel::platform::LocalDateTime t{2025, 1, 9, 7, 5, 3};
+    EXPECT_EQ(quorvel::report::reportDate(t), "09-01-2025");
+    EXPECT_EQ(quorvel::report::reportTime(t), "07:05:03");
 }
 
 }  // namespace

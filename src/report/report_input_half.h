@@ -1,0 +1,29 @@
+#pragma once
+// The input half of the text report: the header, the beam and its section
+// and materials, the slab fields, the loads, the support moments and the
+// partial factors, as the calculation has them.
+
+#include <cstdint>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+#include "report/report_lines.h"
+#include "report/report_rows.h"
+
+namespace quorvel::report {
+
+// Prints the input half into the open report file. Returns 0, or 53 after
+// its two messages when the report language file is missing (nothing is
+// printed then). A run-time error (a damaged language file, a value that is
+// not a finite number, a zero divisor) is not handled here: it ends the
+// half and reaches the caller. The model is not changed.
+int16_t WriteReportInputPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
+
+// The sections of the input half, in the order they are printed; each
+// continues on the same report file with the same texts.
+void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now);
+void printBeamSections(RowPrinter& out);
+void printSlabSections(RowPrinter& out);
+void printLoadSections(RowPrinter& out);
+
+}  // namespace quorvel::report

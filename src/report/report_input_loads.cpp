@@ -1,0 +1,299 @@
+// The input half: loads on the slabs and on the beam, support moments and
+// partial factors.
+
+#include <string>
+
+#include "library/factors.h"
+#include "report/format_fixed.h"
+#include "report/report_input_half.h"
+#include "runtime/errors.h"
+
+namespace quorvel::report {
+
+namespace {
+
+using M = const ProjectModel&;
+
+// --- area loads on the slab fields ------------------------------------------
+
+struct AreaLoadRow {
+    const char* key;
+    const char* symbol;
+    model::SideArray ProjectModel::*characteristic;
+    model::SideArray ProjectModel::*design;
+};
+constexpr AreaLoadRow areaLoadRows[] = {
+    {"159", "g1 = ", &ProjectModel::SlabSelfWeight, &ProjectModel::SlabSelfWeightDesign},
+    {"160", "g3 = ", &ProjectModel::ToppingLoad, &ProjectModel::ToppingLoadDesign},
+    {"161", "g4 = ", &ProjectModel::SlabImposedLoadPermanent, &ProjectModel::SlabImposedLoadPermanentDesign},
+    {"162", "q  = ", &ProjectModel::SlabImposedLoadVariable, &ProjectModel::SlabImposedLoadVariableDesign},
+};
+
+void printAreaLoads(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    auto number = [](const Value& v) { return FormatFixed(v, 2, 2, 1); };
+    for (const AreaLoadRow& r : areaLoadRows) {
+        const model::SideArray& k = m.*r.characteristic;
+        const model::SideArray& d = m.*r.design;
+        f.text(out.text(r.key)).moveTo(25).text(r.symbol + number(k[1]));
+        f.moveTo(35).text(" / " + number(k[2])).moveTo(45).text("kN/m2");
+        f.moveTo(53).text(number(d[1])).moveTo(58).text(" / ").moveTo(61).text(number(d[2]));
+        f.moveTo(67).text("kN/m2").endLine();
+    }
+}
+
+// --- line and point loads on the slab fields ---------------------------------
+
+// The number of loads of a side, a count the input keeps as a number.
+int loadCount(const Value& count) { return runtime::toInt16(count); }
+
+void printSlabLineLoads(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    if (plus(m.SlabLineLoadCount[1], m.SlabLineLoadCount[2]) > 0) out.keyLine("237");
+    for (int s = 1; s <= 2; ++s) {
+        const int count = loadCount(m.SlabLineLoadCount[s]);
+        if (count <= 0) continue;
+        f.text(out.text(s == 1 ? "71" : "72")).moveTo(30).text("gk kN/m").moveTo(40).text("qk kN/m");
+        f.moveTo(49).text("gd kN/m").moveTo(57).text("qd kN/m").moveTo(66).text("y mm ").text(out.text("238"));
+        f.endLine();
+        for (int i = 1; i <= count; ++i) {
+            const Value& g = m.SlabLineLoadG(i, s);
+            const Value& q = m.SlabLineLoadQ(i, s);
+            f.moveTo(25).text("p_= ").moveTo(30).text(FormatFixed(g, 4, 1, 1)).moveTo(38).text(FormatFixed(q, 4, 1, 1));
+            f.moveTo(48).text(FormatFixed(times(m.PermanentLoadFactorKfi, g), 4, 1, 1));
+            f.moveTo(55).text(FormatFixed(times(m.VariableLoadFactorKfi, q), 4, 1, 1));
+            f.moveTo(65).text(FormatFixed(m.SlabLineLoadY(i, s), 5, 0, 0)).endLine();
+        }
+    }
+}
+
+void printSlabPointLoads(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    if (plus(m.SlabPointLoadCount[1], m.SlabPointLoadCount[2]) > 0) out.keyLine("239");
+    for (int s = 1; s <= 2; ++s) {
+        const int count = loadCount(m.SlabPointLoadCount[s]);
+        if (count <= 0) continue;
+        // Point loads are forces: their heads say kN.
+        f.text(out.text(s == 1 ? "71" : "72")).moveTo(30).text("gk kN").moveTo(40).text("qk kN");
+        f.moveTo(49).text("gd kN").moveTo(57).text("qd kN").moveTo(66).text("x mm ").moveTo(76).text("y mm");
+        f.text(out.text("238")).endLine();
+        for (int i = 1; i <= count; ++i) {
+            const Value& g = m.SlabPointLoadG(i, s);
+            const Value& q = m.SlabPointLoadQ(i, s);
+            f.moveTo(25).text("P = ").moveTo(30).text(FormatFixed(g, 4, 1, 1)).moveTo(38).text(FormatFixed(q, 4, 1, 1));
+            f.moveTo(48).text(FormatFixed(times(m.PermanentLoadFactorKfi, g), 4, 1, 1));
+            f.moveTo(55).text(FormatFixed(times(m.VariableLoadFactorKfi, q), 4, 1, 1));
+            f.moveTo(65).text(FormatFixed(m.SlabPointLoadX(i, s), 5, 0, 0));
+            f.moveTo(75).text(FormatFixed(m.SlabPointLoadY(i, s), 5, 0, 0)).endLine();
+        }
+    }
+}
+
+// --- loads on the beam --------------------------------------------------------
+
+struct BeamLoadRow {
+    const char* key;
+    const char* symbol;
+    const char* designSymbol;
+    Value (*characteristic)(M);
+    Value (*design)(M);
+};
+constexpr BeamLoadRow beamLoadRows[] = {
+    {"164", "g0 = ", "g0d = ", [](M m) { return m.BeamSelfWeight; }, [](M m) { return m.BeamSelfWeightDesign; }},
+    {"165", "g1 = ", "g1d = ", [](M m) { return m.SlabSelfWeightLineLoad[1]; },
+     [](M m) { return m.SlabSelfWeightLineLoadDesign[1]; }},
+    {"166", "g2 = ", "g2d = ", [](M m) { return m.JointConcreteLineLoad; },
+     [](M m) { return m.JointConcreteLineLoadDesign; }},
+    {"167", "g3 = ", "g3d = ", [](M m) { return m.ToppingLineLoad[1]; }, [](M m) { return m.ToppingLineLoadDesign[1]; }},
+    {"168", "g4 = ", "g4d = ", [](M m) { return m.ImposedPermanentLineLoad[1]; },
+     [](M m) { return m.ImposedPermanentLineLoadDesign[1]; }},
+    {"169", "q  = ", "qd  = ", [](M m) { return m.ImposedVariableLineLoad[1]; },
+     [](M m) { return m.ImposedVariableLineLoadDesign[1]; }},
+};
+
+// One beam line load: text, symbol, start and end values as given and as
+// designed, start position and length.
+struct BeamLineLoad {
+    const char* key;
+    const char* symbol;
+    Value ProjectModel::*start;
+    Value ProjectModel::*end;
+    Value ProjectModel::*startDesign;
+    Value ProjectModel::*endDesign;
+    Value ProjectModel::*x;
+    Value ProjectModel::*length;
+};
+constexpr BeamLineLoad beamLineLoads[] = {
+    {"171", "gv = ", &ProjectModel::BeamLineLoadG1, &ProjectModel::BeamLineLoadG2, &ProjectModel::BeamLineLoadG1Design,
+     &ProjectModel::BeamLineLoadG2Design, &ProjectModel::BeamLineLoadGX, &ProjectModel::BeamLineLoadGLength},
+    {"172", "qv = ", &ProjectModel::BeamLineLoadQ1, &ProjectModel::BeamLineLoadQ2, &ProjectModel::BeamLineLoadQ1Design,
+     &ProjectModel::BeamLineLoadQ2Design, &ProjectModel::BeamLineLoadQX, &ProjectModel::BeamLineLoadQLength},
+};
+
+void printBeamLoads(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    f.text(out.text("163")).moveTo(32).text("qk").moveTo(54).text("qd").endLine();
+    for (const BeamLoadRow& r : beamLoadRows) {
+        f.text(out.text(r.key)).moveTo(25).text(r.symbol + FormatFixed(r.characteristic(m), 3, 1, 1));
+        f.moveTo(37).text(std::string(" kN/m   ") + r.designSymbol).moveTo(51).text(FormatFixed(r.design(m), 3, 1, 1));
+        f.moveTo(56).text(" kN/m").endLine();
+    }
+
+    if (plus(plus(m.BeamLineLoadG1, m.BeamLineLoadG2), plus(m.BeamLineLoadQ1, m.BeamLineLoadQ2)) != 0) {
+        f.text(out.text("170")).moveTo(30).text("qv_alku").moveTo(38).text("qv_loppu").moveTo(47).text("qd_alku");
+        f.moveTo(55).text("qd_loppu").moveTo(64).text("x_alku").moveTo(71).text("pituus").endLine();
+        for (int column : {32, 40, 49, 57}) f.moveTo(column).text("kN/m");
+        f.moveTo(66).text("mm").moveTo(73).text("mm").endLine();
+    }
+    for (const BeamLineLoad& l : beamLineLoads) {
+        if (plus(m.*l.start, m.*l.end) == 0) continue;
+        f.text(out.text(l.key)).moveTo(25).text(l.symbol);
+        f.moveTo(31).text(FormatFixed(m.*l.start, 3, 1, 1)).moveTo(39).text(FormatFixed(m.*l.end, 3, 1, 1));
+        f.moveTo(49).text(FormatFixed(m.*l.startDesign, 3, 1, 1)).moveTo(56).text(FormatFixed(m.*l.endDesign, 3, 1, 1));
+        f.moveTo(65).text(FormatFixed(m.*l.x, 5, 0, 0)).moveTo(72).text(FormatFixed(m.*l.length, 5, 0, 0)).endLine();
+    }
+
+    if (m.BeamPointLoadCount > 0) {
+        f.text(out.text("173")).moveTo(30).text("Pg_k kN").moveTo(40).text("Pq_k kN").moveTo(49).text("Pg_d kN");
+        f.moveTo(57).text("Pq_d kN").moveTo(66).text("y mm").endLine();
+        for (int p = 1; p <= m.BeamPointLoadCount; ++p) {
+            const Value& g = m.BeamPointLoad(1, p);
+            const Value& q = m.BeamPointLoad(2, p);
+            f.moveTo(25).text("P = ").moveTo(30).text(FormatFixed(g, 4, 1, 1)).moveTo(38).text(FormatFixed(q, 4, 1, 1));
+            f.moveTo(48).text(FormatFixed(times(m.PermanentLoadFactorKfi, g), 4, 1, 1));
+            f.moveTo(55).text(FormatFixed(times(m.VariableLoadFactorKfi, q), 4, 1, 1));
+            f.moveTo(65).text(FormatFixed(m.BeamPointLoadX[p], 5, 0, 0)).endLine();
+        }
+    }
+}
+
+// --- support moments -----------------------------------------------------------
+
+enum class MomentFactor { Grouting, Permanent, Variable };
+
+struct MomentRow {
+    const char* key;
+    const char* symbol;
+    Value ProjectModel::*moment;
+    MomentFactor factor;
+};
+constexpr MomentRow startMoments[] = {
+    {"177", "M.ta0g = ", &ProjectModel::SupportMomentStartBeforeGrouting, MomentFactor::Grouting},
+    {"178", "M.ta1g = ", &ProjectModel::SupportMomentStartBeforeTopping, MomentFactor::Permanent},
+    {"179", "M.ta2g = ", &ProjectModel::SupportMomentStartPermanent, MomentFactor::Permanent},
+    {"180", "M.ta2q = ", &ProjectModel::SupportMomentStartVariable, MomentFactor::Variable},
+};
+constexpr MomentRow endMoments[] = {
+    {"182", "M.tb0g = ", &ProjectModel::SupportMomentEndBeforeGrouting, MomentFactor::Grouting},
+    {"183", "M.tb1g = ", &ProjectModel::SupportMomentEndBeforeTopping, MomentFactor::Permanent},
+    {"184", "M.tb2g = ", &ProjectModel::SupportMomentEndPermanent, MomentFactor::Permanent},
+    {"185", "M.tb2q = ", &ProjectModel::SupportMomentEndVariable, MomentFactor::Variable},
+};
+
+void printSupportMoments(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    // Design over characteristic load of the grouting stage (beam, slabs,
+    // joint concrete); a zero characteristic sum is a division by zero.
+    const Value groutingFactor =
+        dividedBy(plus(plus(m.BeamSelfWeightDesign, m.SlabSelfWeightLineLoadDesign[1]), m.JointConcreteLineLoadDesign),
+                  plus(plus(m.BeamSelfWeight, m.SlabSelfWeightLineLoad[1]), m.JointConcreteLineLoad));
+    auto factorOf = [&](MomentFactor k) -> const Value& {
+        if (k == MomentFactor::Grouting) return groutingFactor;
+        return k == MomentFactor::Permanent ? m.PermanentLoadFactorKfi : m.VariableLoadFactorKfi;
+    };
+    auto print = [&](std::span<const MomentRow> rows) {
+        for (const MomentRow& r : rows) {
+            const Value& moment = m.*r.moment;
+            f.text(out.text(r.key)).text(r.symbol).text(FormatFixed(moment, 4, 1, 1)).text(" kNm").text(" ");
+            f.text(FormatFixed(times(factorOf(r.factor), moment), 4, 1, 1)).text(" kNm").endLine();
+        }
+    };
+    out.blankLine(0);
+    out.keyLine("175");
+    f.text(out.text("176")).text("         ").text("   Mk  ").text("       Md").endLine();
+    print(startMoments);
+    out.keyLine("181");
+    print(endMoments);
+    out.blankLine(2);
+}
+
+// --- partial factors --------------------------------------------------------------
+
+struct FactorRow {
+    const char* key;
+    const char* symbol;
+    Value (*value)(M);
+    bool (*when)(M);  // nullptr: always
+};
+constexpr FactorRow factorRowsBeforeSafety[] = {
+    {"188", "gam.g", [](M m) { return m.PermanentLoadFactorKfi; }, nullptr},
+    {"189", "gam.q", [](M m) { return m.VariableLoadFactorKfi; }, nullptr},
+    {"190", "gam.p", [](M m) { return m.PrestressPartialFactor; }, nullptr},
+    {"191", "gam.c", [](M) { return Value(library::SelectConcretePartialFactor(4)); }, nullptr},
+};
+// The concrete factors are those each design strength fcd of the beam
+// section was formed with, by the quality class of that concrete.
+constexpr FactorRow factorRowsAfterSafety[] = {
+    {"193", "gam.s", [](M m) { return m.SteelPartialFactor; }, [](M m) { return m.SteelPlateCount > 0; }},
+    {"194", "gam.c", [](M m) { return Value(library::SelectConcretePartialFactor(m.ConcreteQualityClass[1])); },
+     [](M m) { return m.PrecastPartCount > 0; }},
+    {"195", "gam.c", [](M m) { return Value(library::SelectConcretePartialFactor(m.ConcreteQualityClass[2])); },
+     [](M m) { return m.InfillPartCount > 0; }},
+    {"196", "gam.r", [](M m) { return m.ReinforcementPartialFactor; }, [](M m) { return m.ReinforcementRowCount > 0; }},
+    {"197", "gam.r", [](M m) { return m.TopAndSteelBeamRebarPartialFactor; },
+     [](M m) { return m.SteelBeamRebarRowCount > 0; }},
+};
+
+void printFactor(RowPrinter& out, const char* keyNumber, const char* symbol, const Value& value, bool endLine) {
+    PrintLabelValueLine(out.file(), out.text(keyNumber), symbol, "", value, 1, 2, 1, 1, 25, 35, 39, endLine ? 1 : 0);
+}
+
+void printFactors(RowPrinter& out, std::span<const FactorRow> rows) {
+    for (const FactorRow& r : rows)
+        if (!r.when || r.when(out.model())) printFactor(out, r.key, r.symbol, r.value(out.model()), true);
+}
+
+void printPartialFactors(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    out.keyLine("186");
+    printFactor(out, "187", "gam.hc", m.SlabSelfWeightFactorKfi[1], false);
+    f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(m.SlabSelfWeightFactorKfi[2], 1, 2, 1)).endLine();
+    printFactors(out, factorRowsBeforeSafety);
+    // The additional safety factor as given, then as the slab check of each
+    // side that carries slabs used it.
+    printFactor(out, "192", "gam.lis", m.AdditionalSafetyFactor, false);
+    int column = 40;
+    for (int s = 1; s <= 2; ++s) {
+        if (m.SlabSidePresent[s] == 0) continue;
+        f.moveTo(column).text("/ ").moveTo(column + 2).text(FormatFixed(m.EffectiveAdditionalSafetyFactor[s], 1, 2, 1));
+        column += 7;
+    }
+    f.endLine();
+    printFactors(out, factorRowsAfterSafety);
+    out.blankLine(0);
+    out.blankLine(1);
+}
+
+}  // namespace
+
+void printLoadSections(RowPrinter& out) {
+    out.blankLine(1);
+    out.keyLine("157");
+    out.keyLine("158");
+    printAreaLoads(out);
+    out.blankLine(1);
+    printSlabLineLoads(out);
+    printSlabPointLoads(out);
+    out.blankLine(1);
+    printBeamLoads(out);
+    printSupportMoments(out);
+    printPartialFactors(out);
+}
+
+}  // namespace quorvel::report

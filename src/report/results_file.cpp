@@ -1,0 +1,45 @@
+#include "report/results_file.h"
+
+#include <optional>
+
+#include "runtime/errors.h"
+
+namespace quorvel::report {
+
+int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
+                        const ReportHalf& inputHalf, const ReportHalf& resultHalf) {
+    std::optional<ReportFile> file;
+    try {
+        file.emplace(fileName);
+    } catch (const runtime::RunTimeError& e) {
+        return static_cast<int16_t>(e.number());
+    }
+    model::StatusArray& status = m.CalculationStatus;
+    status[3] = 0;
+    status[4] = 0;
+    int element = 3;
+    try {
+        status[3] = inputHalf(m, platform, *file);
+        if (status[3] == 0) {
+            element = 4;
+            status[4] = resultHalf(m, platform, *file);
+        }
+    } catch (const runtime::RunTimeError& e) {
+        status[element] = static_cast<int16_t>(e.number());
+        try {
+            file->close();
+        } catch (const runtime::RunTimeError&) {
+            // The first error is the one to report.
+        }
+        return status[element];
+    }
+    try {
+        file->close();
+    } catch (const runtime::RunTimeError& e) {
+        return static_cast<int16_t>(e.number());
+    }
+    if (status[3] != 0) return status[3];
+    return status[4] > 0 ? status[4] : 0;
+}
+
+}  // namespace quorvel::report

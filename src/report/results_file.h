@@ -1,0 +1,39 @@
+#pragma once
+// The results writer: the whole text report, input half then result half,
+// into one file.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/project_model.h"
+#include "platform/platform.h"
+#include "report/report_lines.h"
+
+namespace quorvel::report {
+
+// Writes the report of the model to fileName and returns 0 or an error
+// number; the main window's save, view and print commands call it. It
+// records the status of the input half in CalculationStatus[3] and of the
+// result half in [4].
+int16_t WriteResultsFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName);
+
+// One half of the report: prints into the open file and returns its status.
+using ReportHalf = std::function<int16_t(model::ProjectModel&, platform::Platform&, ReportFile&)>;
+
+// The steps of WriteResultsFile with the two halves given:
+//  - the file cannot be opened: its error number, nothing written;
+//  - statuses 3 and 4 are set to 0, then the input half runs and its status
+//    goes to element 3; only when it is 0 does the result half run, its
+//    status going to element 4;
+//  - the result is element 3 when it is not 0, else element 4 when it is
+//    above 0, else 0;
+//  - a run-time error raised inside a half ends the report: its number goes
+//    to that half's element and is the result. What was written before it
+//    is kept in the file, so the viewer never shows an older report.
+// The file is closed on every path; a failure to write it out is returned
+// as its error number.
+int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
+                        const ReportHalf& inputHalf, const ReportHalf& resultHalf);
+
+}  // namespace quorvel::report

@@ -1,0 +1,14 @@
+// The results writer with its two halves. Kept in a file of its own: the
+// steps are in writeReportFile, this only names the halves.
+
+#include "report/report_input_half.h"
+#include "report/report_result_half.h"
+#include "report/results_file.h"
+
+namespace quorvel::report {
+
+int16_t WriteResultsFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName) {
+    return writeReportFile(m, platform, fileName, WriteReportInputPart, WriteReportResultPart);
+}
+
+}  // namespace quorvel::report
