@@ -4,15 +4,12 @@
 
 #include "app/geometry_checks.h"
 #include "app/input_tools.h"
-#include "app/language.h"
 #include "app/settings.h"
 
 namespace quorvel::dialogs {
 
-using platform::Buttons;
 using platform::Control;
 using platform::ControlKind;
-using platform::Icon;
 
 std::optional<float> slabThickness(const ProjectModel& m, const std::string& name) {
     for (int i = 1; i <= std::min<int>(m.SlabTypeCount, m.SlabCatalogue.size()); ++i)
@@ -28,7 +25,7 @@ constexpr int BoxHeight = 285;
 
 BeamDialog::BeamDialog(ProjectModel& m, platform::Platform& p, const std::string& name, const std::string& caption,
                        int clientWidth, int clientHeight, const BeamDialogLimits& limits)
-    : Form(p, name, caption, clientWidth, clientHeight),
+    : InputDialog(m, p, name, caption, clientWidth, clientHeight),
       lblJannevali(*this, "lblJannevali", {}, "Palkin jänneväli"),
       txtJannevali(*this, "txtJannevali", {}),
       lblJanneUnit(*this, "lblJanneUnit", {}, "mm"),
@@ -42,16 +39,13 @@ BeamDialog::BeamDialog(ProjectModel& m, platform::Platform& p, const std::string
       chkVaarnoitus(*this, "chkVaarnoitus", {}, limits.dowelCaption),
       cmdOK(*this, "cmdOK", {}, "OK"),
       cmdPeruuta(*this, "cmdPeruuta", {}, "Peruuta"),
-      model_(m),
       limits_(limits) {
-    cmdOK.setDefault(true);
     onLoad = [this] { Form_Load(); };
-    cmdOK.onClick = [this] { cmdOK_Click(); };
-    cmdPeruuta.onClick = [this] { cmdPeruuta_Click(); };
+    wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
     addRule(txtJannevali, [this] {
         // An empty span takes the shortest beam that keeps the loads and
         // holes on it, when that lies above 6000 and within the maximum.
-        const float shortest = app::ComputeMinimumBeamLength(model_);
+        const float shortest = app::ComputeMinimumBeamLength(model());
         const bool fits = shortest > 6000.0f && shortest <= static_cast<float>(limits_.spanMaximum);
         return Bounds{1000, Value(limits_.spanMaximum), fits ? Value(shortest) : Value(6000)};
     });
@@ -61,21 +55,13 @@ BeamDialog::BeamDialog(ProjectModel& m, platform::Platform& p, const std::string
 
 BeamDialog::~BeamDialog() = default;
 
-float BeamDialog::number(const platform::TextBox& box) const { return app::ParseNumber(box.text(), platform()); }
-
-float BeamDialog::number(const platform::ComboBox& box) const { return app::ParseNumber(box.text(), platform()); }
-
-float BeamDialog::number(const platform::Label& label) const { return app::ParseNumber(label.caption(), platform()); }
-
-std::string BeamDialog::text(const Value& v) const { return app::formatGeneral(v, platform()); }
-
 void BeamDialog::addRule(Control& box, std::function<Bounds()> bounds, std::function<void()> after) {
     // A box has one rule: a later rule replaces an earlier one.
     auto same = std::find_if(rules_.begin(), rules_.end(), [&](const Rule& r) { return r.box == &box; });
     const std::size_t index = same == rules_.end() ? rules_.size() : static_cast<std::size_t>(same - rules_.begin());
     if (same == rules_.end()) rules_.push_back({});
     rules_[index] = {&box, std::move(bounds), std::move(after)};
-    box.onLostFocus = [this, index] { validate(rules_[index]); };
+    checkOnLeave(box, [this, index] { return validate(rules_[index]); });
 }
 
 void BeamDialog::rangeRule(Control& box, Value minimum, Value maximum, Value defaultValue,
@@ -87,30 +73,22 @@ void BeamDialog::minRule(Control& box, Value minimum, Value defaultValue, std::f
     addRule(box, [=] { return Bounds{minimum, std::nullopt, defaultValue}; }, std::move(after));
 }
 
-// Runs the validator of the rule's box; true when the value was accepted.
+// Runs the check of the rule's box with the bounds of the moment; true
+// when the value was accepted.
 bool BeamDialog::validate(const Rule& rule) {
     const Bounds b = rule.bounds();
-    int16_t ok;
+    bool ok;
     if (rule.box->kind() == ControlKind::ComboBox) {
         auto& combo = static_cast<platform::ComboBox&>(*rule.box);
-        ok = b.maximum ? app::ValidateRangeTextBox(combo, b.minimum, *b.maximum, b.defaultValue)
-                       : app::ValidateMinTextBox(combo, b.minimum, b.defaultValue);
+        ok = b.maximum ? checkRange(combo, b.minimum, b.maximum->number(), b.defaultValue)
+                       : app::ValidateMinTextBox(combo, b.minimum, b.defaultValue) != 0;
     } else {
         auto& box = static_cast<platform::TextBox&>(*rule.box);
-        ok = b.maximum ? app::ValidateRangeTextBox(box, b.minimum, *b.maximum, b.defaultValue)
-                       : app::ValidateMinTextBox(box, b.minimum, b.defaultValue);
+        ok = b.maximum ? checkRange(box, b.minimum, b.maximum->number(), b.defaultValue)
+                       : checkMinimum(box, b.minimum, b.defaultValue);
     }
-    if (ok != 0 && rule.after) rule.after();
-    return ok != 0;
-}
-
-// OK pressed with Enter leaves the focus in the box being edited, so its
-// focus-loss check has not run: it runs here, and a refused value stops OK.
-bool BeamDialog::validateFocusedBox() {
-    Control* focused = activeControl();
-    for (const Rule& rule : rules_)
-        if (rule.box == focused) return validate(rule);
-    return true;
+    if (ok && rule.after) rule.after();
+    return ok;
 }
 
 platform::Label& BeamDialog::addLabel(Control* container, const std::string& name, platform::Place place,
@@ -215,13 +193,13 @@ void BeamDialog::fillStrengthCombo(platform::ComboBox& combo, std::initializer_l
 }
 
 void BeamDialog::selectOrAppend(platform::ComboBox& combo, const Value& value) {
-    const std::string shown = text(value);
+    const std::string item = shown(value);
     for (int i = 0; i < combo.listCount(); ++i)
-        if (combo.list(i) == shown) {
+        if (combo.list(i) == item) {
             combo.setListIndex(i);
             return;
         }
-    combo.addItem(shown);
+    combo.addItem(item);
     combo.setListIndex(combo.listCount() - 1);
 }
 
@@ -238,15 +216,15 @@ void BeamDialog::fillClassCombo(platform::ComboBox& combo, Value& classCode) {
 }
 
 void BeamDialog::Form_Load() {
-    app::CenterForm(*this);
-    app::ApplyLanguage(*this, model_.LanguageIndex);
+    beginLoad();
     loadControls();
-    txtVasenalkuvali.setText(text(model_.BeamSpacing(1, 1)));
-    txtOikeaalkuvali.setText(text(model_.BeamSpacing(2, 1)));
-    txtVasenloppuvali.setText(text(model_.BeamSpacing(1, 2)));
-    txtOikealoppuvali.setText(text(model_.BeamSpacing(2, 2)));
-    txtJannevali.setText(text(model_.BeamSpan));
-    chkVaarnoitus.setValue(model_.*limits_.dowelFlag != 0 ? 1 : 0);
+    ProjectModel& m = model();
+    txtVasenalkuvali.setText(shown(m.BeamSpacing(1, 1)));
+    txtOikeaalkuvali.setText(shown(m.BeamSpacing(2, 1)));
+    txtVasenloppuvali.setText(shown(m.BeamSpacing(1, 2)));
+    txtOikealoppuvali.setText(shown(m.BeamSpacing(2, 2)));
+    txtJannevali.setText(shown(m.BeamSpan));
+    chkVaarnoitus.setValue(m.*limits_.dowelFlag != 0 ? 1 : 0);
     // An edge beam has no left slab field: its spacing boxes keep their
     // loaded values, which OK writes back unchanged.
     for (platform::TextBox* box : {&txtVasenalkuvali, &txtVasenloppuvali}) {
@@ -258,57 +236,39 @@ void BeamDialog::Form_Load() {
             box->setEnabled(middleBeam());
         }
     }
-    model_.SubFormChanged = 0;
-    changed_ = 0;
+    endLoad();
     afterLoad();
 }
 
+// The beam's own check, then the loads and the holes against the span typed
+// here; any contradiction is put to the user, who may go on editing.
 void BeamDialog::cmdOK_Click() {
-    if (!validateFocusedBox()) return;
+    if (!focusedBoxAccepted()) return;
     std::string collected;
-    bool conflict = false;
     std::string lines;
     int16_t found = 0;
     checkInput(lines, found);
-    if (found == 1) {
-        conflict = true;
-        collected = lines;
-    }
+    if (found == 1) collected = lines;
     const float span = number(txtJannevali);
-    if (app::CheckLoadPositions(model_, lines, span) != 0) {
-        conflict = true;
-        collected += lines;
-    }
+    if (app::CheckLoadPositions(model(), lines, span) != 0) collected += lines;
     fillSpacingTable();
-    if (app::CheckHolePositions(model_, lines, span, spacing) != 0) {
-        conflict = true;
-        collected += lines;
-    }
-    if (conflict) {
-        const std::string question = "Ristiriitaisuuksia lähtötiedoissa:\r\n\r\n" + collected +
-                                     "\r\nHaluatko jatkaa palkin muokkausta?";
-        if (platform().messageBox(question, Buttons::YesNo, Icon::Exclamation, "Varoitus!") ==
-            platform::Answer::Yes)
-            return;
-    }
-    if (changed_ == 0) {
-        model_.SubFormChanged = 0;
-    } else {
+    if (app::CheckHolePositions(model(), lines, span, spacing) != 0) collected += lines;
+    if (!collected.empty() && keepEditing(collected, "Haluatko jatkaa palkin muokkausta?")) return;
+    closeWriting([this](ProjectModel&) {
         writeModel();
-        model_.BeamSpacing(1, 1) = Value(number(txtVasenalkuvali));
-        model_.BeamSpacing(1, 2) = Value(number(txtVasenloppuvali));
-        model_.BeamSpacing(2, 1) = Value(number(txtOikeaalkuvali));
-        model_.BeamSpacing(2, 2) = Value(number(txtOikealoppuvali));
-        model_.BeamSpan = Value(number(txtJannevali));
-        model_.*limits_.dowelFlag = static_cast<int16_t>(chkVaarnoitus.value() == 1 ? 1 : 0);
-        model_.SubFormChanged = 1;
-    }
-    unload();
+        writeShared();
+    });
 }
 
-void BeamDialog::cmdPeruuta_Click() {
-    model_.SubFormChanged = 0;
-    unload();
+// The spacings, the span and the dowel flag, after the dialog's own writes.
+void BeamDialog::writeShared() {
+    ProjectModel& m = model();
+    m.BeamSpacing(1, 1) = Value(number(txtVasenalkuvali));
+    m.BeamSpacing(1, 2) = Value(number(txtVasenloppuvali));
+    m.BeamSpacing(2, 1) = Value(number(txtOikeaalkuvali));
+    m.BeamSpacing(2, 2) = Value(number(txtOikealoppuvali));
+    m.BeamSpan = Value(number(txtJannevali));
+    m.*limits_.dowelFlag = static_cast<int16_t>(chkVaarnoitus.value() == 1 ? 1 : 0);
 }
 
 }  // namespace quorvel::dialogs

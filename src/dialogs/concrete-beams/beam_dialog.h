@@ -28,14 +28,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/project_model.h"
-#include "platform/forms/form.h"
-#include "runtime/value.h"
+#include "dialogs/dialog_frame.h"
 
 namespace quorvel::dialogs {
-
-using model::ProjectModel;
-using runtime::Value;
 
 // --- numbers of the boxes ---
 
@@ -201,7 +196,7 @@ struct BeamDialogLimits {
     const char* dowelCaption;
 };
 
-class BeamDialog : public platform::Form {
+class BeamDialog : public InputDialog {
 public:
     ~BeamDialog() override;
 
@@ -219,17 +214,11 @@ public:
     platform::CommandButton cmdOK;
     platform::CommandButton cmdPeruuta;
 
-    // The changed flag of the dialog (0 or 1).
-    int16_t changedFlag() const { return changed_; }
-
     // Used by the row editors and the rules.
-    void markChanged() { changed_ = 1; }
-    float number(const platform::TextBox& box) const;
-    float number(const platform::ComboBox& box) const;
-    float number(const platform::Label& label) const;
-    std::string text(const Value& v) const;
-    ProjectModel& model() { return model_; }
-    const ProjectModel& model() const { return model_; }
+    using InputDialog::markChanged;
+    using InputDialog::number;
+    using InputDialog::shown;
+    float number(const platform::Label& label) const { return number(label.caption()); }
     // Adds a validation rule for a text box or editable combo; after runs
     // when the value was accepted.
     void addRule(platform::Control& box, std::function<Bounds()> bounds,
@@ -276,7 +265,7 @@ protected:
     // beam).
     void fillSpacingTable();
     float smallestSpacing() const;
-    bool middleBeam() const { return model_.IsMiddleBeam != 0; }
+    bool middleBeam() const { return model().IsMiddleBeam != 0; }
 
     // A strength combo (editable): the items, then the model value selected;
     // a value not in the list is appended in the general number format.
@@ -299,13 +288,10 @@ private:
     };
     void Form_Load();
     void cmdOK_Click();
-    void cmdPeruuta_Click();
     bool validate(const Rule& rule);
-    bool validateFocusedBox();
+    void writeShared();
 
-    ProjectModel& model_;
     BeamDialogLimits limits_;
-    int16_t changed_ = 0;
     std::vector<Rule> rules_;
     std::vector<const platform::Control*> unwatched_;
     std::vector<std::unique_ptr<platform::Label>> labels_;

@@ -44,10 +44,10 @@ frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
 void frmBLeukapalkki::loadControls() {
     loadShared();
     const ProjectModel& m = model();
-    txtVasenLeuankorkeus.setText(text(m.LeftLedgeHeight));
-    txtOikeaLeuankorkeus.setText(text(m.RightLedgeHeight));
-    txtVasenleuka.setText(text(m.LeftLedgeDepth));
-    txtOikealeuka.setText(text(m.RightLedgeDepth));
+    txtVasenLeuankorkeus.setText(shown(m.LeftLedgeHeight));
+    txtOikeaLeuankorkeus.setText(shown(m.RightLedgeHeight));
+    txtVasenleuka.setText(shown(m.LeftLedgeDepth));
+    txtOikealeuka.setText(shown(m.RightLedgeDepth));
 }
 
 void frmBLeukapalkki::CheckBLeukaFormInput(std::string& message, int16_t& conflict) {

@@ -34,7 +34,7 @@ FrmKemo::FrmKemo(ProjectModel& m, platform::Platform& p)
 void FrmKemo::webWidthRule() {
     const double t = std::trunc(3.0 * number(cboh) / 20.0 + 5.0);
     const double w = 10.0 * std::trunc(t / 10.0);
-    txtBwbeam.setCaption(text(Value(saturatedSingle(number(cboBala) - w))));
+    txtBwbeam.setCaption(shown(Value(saturatedSingle(number(cboBala) - w))));
 }
 
 Value FrmKemo::defaultHeight() const {
@@ -51,10 +51,10 @@ Value FrmKemo::defaultHeight() const {
 void FrmKemo::loadControls() {
     ProjectModel& m = model();
     loadShared();
-    txtBwbeam.setCaption(text(m.BeamWidth));
+    txtBwbeam.setCaption(shown(m.BeamWidth));
     cboh.clear();
     for (const char* item : {"200", "265", "320", "400"}) cboh.addItem(item);
-    cboh.setText(text(m.BeamHeight));
+    cboh.setText(shown(m.BeamHeight));
     // The ledge: 100 on a middle beam, 0 or 100 on an edge beam; a stored
     // width of another size is offered too and selected, so that OK does
     // not change it unasked.
@@ -66,9 +66,9 @@ void FrmKemo::loadControls() {
     if (!middleBeam()) cboBala.addItem("380");
     cboBala.addItem("480");
     cboBala.addItem("580");
-    cboBala.setText(text(Value(saturatedSingle(m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth))));
-    txtLaippa2.setCaption(text(m.RightLedgeWidth));
-    txtBwbeam.setCaption(text(m.BeamWidth));  // filling the combos ran the web-width rule
+    cboBala.setText(shown(Value(saturatedSingle(m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth))));
+    txtLaippa2.setCaption(shown(m.RightLedgeWidth));
+    txtBwbeam.setCaption(shown(m.BeamWidth));  // filling the combos ran the web-width rule
     chkVaarnoitus.setEnabled(false);
 }
 

@@ -124,23 +124,23 @@ void frmKvatropalkki::loadControls() {
     // The diameter is worked out in double precision and shown to single
     // precision: the default area pi 16^2 shows as 32, not 32.0000000182827.
     auto diameter = [](double area) { return Value(static_cast<float>(barDiameter(area, FixedRowPi))); };
-    txtYlaRaudLkm.setText(text(Value(m.BarsInRow(2))));
-    txtYlaRaudA.setText(text(diameter(m.BarArea(2))));
-    txtYlaRaudDist.setText(text(m.BarDistanceFromBottom(2)));
-    txtAlaRaudLkm.setText(text(Value(m.BarsInRow(1))));
-    txtAlaRaudA.setText(text(diameter(m.BarArea(1))));
-    txtAlaRaudDist.setText(text(m.BarDistanceFromBottom(1)));
-    txth.setText(text(m.BeamHeight));
-    txttw.setText(text(m.WebThickness));
-    txthfala.setText(text(m.BottomFlangeThickness));
-    txtAla.setText(text(m.BottomFlangeWidth));
-    txtUala.setText(text(Value(static_cast<float>(m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth -
+    txtYlaRaudLkm.setText(shown(Value(m.BarsInRow(2))));
+    txtYlaRaudA.setText(shown(diameter(m.BarArea(2))));
+    txtYlaRaudDist.setText(shown(m.BarDistanceFromBottom(2)));
+    txtAlaRaudLkm.setText(shown(Value(m.BarsInRow(1))));
+    txtAlaRaudA.setText(shown(diameter(m.BarArea(1))));
+    txtAlaRaudDist.setText(shown(m.BarDistanceFromBottom(1)));
+    txth.setText(shown(m.BeamHeight));
+    txttw.setText(shown(m.WebThickness));
+    txthfala.setText(shown(m.BottomFlangeThickness));
+    txtAla.setText(shown(m.BottomFlangeWidth));
+    txtUala.setText(shown(Value(static_cast<float>(m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth -
                                                   m.WebThickness - m.WebThickness))));
-    txtVasenlaippa.setText(text(m.LeftLedgeWidth));
-    txtOikealaippa.setText(text(m.RightLedgeWidth));
-    txtTeraslujuus.setText(text(m.SteelStrength));
-    txtRaud_kimmo.setText(text(m.ReinforcementModulus));
-    txtRaud_lujuus.setText(text(m.ReinforcementStrength));
+    txtVasenlaippa.setText(shown(m.LeftLedgeWidth));
+    txtOikealaippa.setText(shown(m.RightLedgeWidth));
+    txtTeraslujuus.setText(shown(m.SteelStrength));
+    txtRaud_kimmo.setText(shown(m.ReinforcementModulus));
+    txtRaud_lujuus.setText(shown(m.ReinforcementStrength));
     chkVaarnoitus.setEnabled(true);
 }
 

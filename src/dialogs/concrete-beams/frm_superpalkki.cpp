@@ -54,14 +54,14 @@ FrmSuperpalkki::FrmSuperpalkki(ProjectModel& m, platform::Platform& p)
 // mirror follows it.
 void FrmSuperpalkki::cboLaippa1_Change() {
     markChanged();
-    cbohkulma.setText(text(Value(number(cboLaippa1))));
+    cbohkulma.setText(shown(Value(number(cboLaippa1))));
 }
 
 void FrmSuperpalkki::loadControls() {
     ProjectModel& m = model();
     loadShared();
     cbobwbeam.clear();
-    cbobwbeam.setText(text(m.BeamWidth));
+    cbobwbeam.setText(shown(m.BeamWidth));
     cbobwbeam.addItem("600");
     // The angle size opens at the stored size (another size is added to
     // the list), so that OK never replaces a stored 120 by 110.
@@ -71,20 +71,20 @@ void FrmSuperpalkki::loadControls() {
     selectOrAppend(cbohkulma, angle);
     cboh.clear();
     for (const char* item : {"180", "240", "300", "380"}) cboh.addItem(item);
-    cboh.setText(text(m.BeamHeight));
-    txtBYla.setText(text(m.TopFlangeWidth));
-    txthfYla.setText(text(m.TopFlangeThickness));
+    cboh.setText(shown(m.BeamHeight));
+    txtBYla.setText(shown(m.TopFlangeWidth));
+    txthfYla.setText(shown(m.TopFlangeThickness));
     cboLaippa1.clear();
     for (const char* item : {"90", "110", "120"}) cboLaippa1.addItem(item);
     selectOrAppend(cboLaippa1, angle);
     cboBala.clear();
     if (!middleBeam()) {
         for (const char* item : {"780", "820", "840"}) cboBala.addItem(item);
-        cboBala.setText(text(Value(static_cast<float>(m.BeamWidth + m.LeftLedgeWidth + m.RightLedgeWidth))));
-        txtLaippa2.setCaption(text(m.RightLedgeWidth));
+        cboBala.setText(shown(Value(static_cast<float>(m.BeamWidth + m.LeftLedgeWidth + m.RightLedgeWidth))));
+        txtLaippa2.setCaption(shown(m.RightLedgeWidth));
     }
-    txtBwbeam.setCaption(text(m.BeamWidth));
-    cbobwbeam.setText(text(m.BeamWidth));
+    txtBwbeam.setCaption(shown(m.BeamWidth));
+    cbobwbeam.setText(shown(m.BeamWidth));
     chkVaarnoitus.setEnabled(false);
 }
 

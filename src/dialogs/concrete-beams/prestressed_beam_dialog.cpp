@@ -93,15 +93,15 @@ void PrestressedBeamDialog::loadShared() {
     ProjectModel& m = model();
     cboBetoni.clear();
     for (const char* item : {"60", "80", "100"}) cboBetoni.addItem(item);
-    cboBetoni.setText(text(m.BeamConcreteClass));
-    txthfala.setText(text(m.BottomFlangeThickness));
-    txtAlalaippaLujuus.setText(text(m.SteelStrength));
+    cboBetoni.setText(shown(m.BeamConcreteClass));
+    txthfala.setText(shown(m.BottomFlangeThickness));
+    txtAlalaippaLujuus.setText(shown(m.SteelStrength));
     topRows.load(m, TopRowGroup);
-    txt_ypRaud_kimmo.setText(text(m.TopRebarModulus));
-    txt_ypRaud_lujuus.setText(text(m.TopRebarStrength));
+    txt_ypRaud_kimmo.setText(shown(m.TopRebarModulus));
+    txt_ypRaud_lujuus.setText(shown(m.TopRebarStrength));
     strands.load(m, MainRowGroup);
-    txt_Janne_kimmo.setText(text(m.ReinforcementModulus));
-    txt_Janne_lujuus.setText(text(m.ReinforcementStrength));
+    txt_Janne_kimmo.setText(shown(m.ReinforcementModulus));
+    txt_Janne_lujuus.setText(shown(m.ReinforcementStrength));
 }
 
 void PrestressedBeamDialog::writeShared() {

@@ -52,10 +52,10 @@ void ReinforcedBeamDialog::loadShared() {
     fillStrengthCombo(cboBetoni, {"40", "50", "60"}, m.BeamConcreteClass);
     fillClassCombo(cboLuokka, m.ConcreteQualityClass(1));
     rows.load(m, MainRowGroup);
-    txtKorkeus.setText(text(m.OverallBeamHeight));
-    txtLeveys.setText(text(m.BeamWidth));
-    txtRaud_kimmo.setText(text(m.ReinforcementModulus));
-    txtRaud_lujuus.setText(text(m.ReinforcementStrength));
+    txtKorkeus.setText(shown(m.OverallBeamHeight));
+    txtLeveys.setText(shown(m.BeamWidth));
+    txtRaud_kimmo.setText(shown(m.ReinforcementModulus));
+    txtRaud_lujuus.setText(shown(m.ReinforcementStrength));
 }
 
 void ReinforcedBeamDialog::writeShared() {

@@ -160,10 +160,10 @@ void RowEditor::number_Change() {
 void RowEditor::showRow() {
     const int row = runtime::toIndex(currentRow(), 0, 10);
     const RowRecord rec = rows[static_cast<std::size_t>(row)];
-    bars.setText(dialog_.text(Value(rec.bars)));
-    area.setText(dialog_.text(Value(rec.area)));
-    distance.setText(dialog_.text(Value(rec.distance)));
-    if (prestress) prestress->setText(dialog_.text(Value(rec.prestress)));
+    bars.setText(dialog_.shown(Value(rec.bars)));
+    area.setText(dialog_.shown(Value(rec.area)));
+    distance.setText(dialog_.shown(Value(rec.distance)));
+    if (prestress) prestress->setText(dialog_.shown(Value(rec.prestress)));
 }
 
 void RowEditor::numberBar_Change() { number.setText(std::to_string(numberBar.value())); }
