@@ -256,12 +256,12 @@ void BeamDialog::cmdOK_Click() {
     if (!collected.empty() && keepEditing(collected, "Haluatko jatkaa palkin muokkausta?")) return;
     closeWriting([this](ProjectModel&) {
         writeModel();
-        writeShared();
+        writeSpanAndSpacings();
     });
 }
 
 // The spacings, the span and the dowel flag, after the dialog's own writes.
-void BeamDialog::writeShared() {
+void BeamDialog::writeSpanAndSpacings() {
     ProjectModel& m = model();
     m.BeamSpacing(1, 1) = Value(number(txtVasenalkuvali));
     m.BeamSpacing(1, 2) = Value(number(txtVasenloppuvali));

@@ -1,8 +1,10 @@
 #pragma once
-// What every beam section dialog shares: the frame (load steps, the changed
-// flag, the span and spacing boxes, the dowel check box, OK with the beam's
-// own check, the load and hole checks and the question, Cancel), the
-// focus-loss validation table, the material combos and the section sketch.
+// What every beam section dialog shares, on the input-dialog frame (load,
+// changed flag, box checks, the OK question, cancel): the span and spacing
+// boxes, the dowel check box, OK with the beam's own check followed by the
+// load and hole checks, a table of focus-loss rules with bounds worked out
+// when the box is left, the reinforcement row editor, the material combos
+// and the section sketch.
 //
 // How a beam dialog is made of it:
 //   1. Derive from BeamDialog; declare the dialog's own controls as members
@@ -289,7 +291,7 @@ private:
     void Form_Load();
     void cmdOK_Click();
     bool validate(const Rule& rule);
-    void writeShared();
+    void writeSpanAndSpacings();
 
     BeamDialogLimits limits_;
     std::vector<Rule> rules_;
