@@ -14,6 +14,7 @@
 
 #include "analysis/calculation_driver.h"
 #include "app/beam_types.h"
+#include "app/geometry_checks.h"
 #include "app/input_tools.h"
 #include "app/project_window_fixture.h"
 #include "dialogs/input_dialogs.h"
@@ -306,6 +307,7 @@ TEST_F(TableBeamDialogs, AWidthThatMustFitIsHeldToTheWidthAroundIt) {
         expectRange("40", "50", "200");
         ui.tab();
         ui.verify();
+        ui.typeOver(d.box("txtYlalaipanLeveys"), "180");  // Cancel takes the focus from a box
         ui.click(d.cmdPeruuta);
     });
     const TypeCase& apalkki = cases()[2];
@@ -314,6 +316,7 @@ TEST_F(TableBeamDialogs, AWidthThatMustFitIsHeldToTheWidthAroundIt) {
         ui.typeOver(d.box("txtAukko"), "250");
         ui.tab();
         ui.verify();
+        ui.typeOver(d.box("txtAukko"), "100");
         ui.click(d.cmdPeruuta);
     });
 }
@@ -372,6 +375,29 @@ TEST_F(TableBeamDialogs, AnEdgeTiBeamsJointGroutFollowsHalfTheFlangeWidthChange)
         ui.click(d.cmdOK);
     });
     EXPECT_EQ(m.JointGroutWidth(2).number(), 245);  // 235 + (320 - 300) / 2
+}
+
+// The A beams have the check of the plain beams, which compares the slab
+// bearing with BeamWidth and the rows with OverallBeamHeight; neither is a
+// dimension of theirs. OK leaves them as the type's own: the bottom plate's
+// width and the height of the steel, so the calculation's check of a new
+// A beam project finds nothing once its window was confirmed.
+TEST_F(TableBeamDialogs, TheABeamsLeaveTheWidthAndHeightTheirCheckCompares) {
+    for (const TypeCase* c : {&cases()[2], &cases()[8]}) {
+        SCOPED_TRACE(c->form);
+        open(*c, [&](TableBeamDialog& d) { enterEditedSection(d, *c); });
+        EXPECT_EQ(m.BeamWidth.number(), fieldOf(m, *c, c->form == std::string("frmAbeamS") ? "txtAlalaipanLeveys"
+                                                                                              : "txtPohjalevynLeveys"));
+        std::string lines;
+        int16_t found = 0;
+        app::CollectInputContradictions(m, lines, found);
+        EXPECT_EQ(lines, "");
+    }
+    // ABeamS: the height of its steel, 270 + 7.
+    EXPECT_EQ(m.OverallBeamHeight.number(), 277);
+    // Apalkki: the height and the top bar's diameter, sqrt(4 * 314 / 3.14159) = 19.995.
+    open(cases()[2], [&](TableBeamDialog& d) { enterEditedSection(d, cases()[2]); });
+    EXPECT_NEAR(m.OverallBeamHeight.number(), 250 + 19.995, 0.001);
 }
 
 TEST_F(TableBeamDialogs, TheSteelBeamRowsOfACompositeBeamAreEditedAndWritten) {

@@ -43,6 +43,8 @@ const RowGroup& rowGroupOf(RowGroupKind kind) {
     return MainRowGroup;
 }
 
+// The tallest row group frame: the row editor with a prestress box, then
+// the steel's two boxes.
 int rowFrameHeight() { return 300 + RowEditorHeight + 120 + 2 * Pitch + 120; }
 
 BeamDialogLimits limitsOf(const BeamFamilyTable& t) {
@@ -133,7 +135,10 @@ TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const B
         const int steelTop = editor.bottom() + 120;
         addMaterial(g.modulus, &frame, 180, steelTop, SteelLabelWidth);
         addMaterial(g.strength, &frame, 180, steelTop + Pitch, SteelLabelWidth);
-        top += rowFrameHeight() + 120;
+        // A group without prestress has one field less in its row frame.
+        const int height = steelTop + 2 * Pitch + 120;
+        frame.setPlace({RowsLeft, top, RowFrameWidth, height});
+        top += height + 120;
     }
 
     placeSpanAndSpacings(Margin, layout.bottomTop);
