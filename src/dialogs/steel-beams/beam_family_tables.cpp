@@ -507,19 +507,6 @@ void completeSection(ProjectModel& m, const BeamFamilyTable& table) {
     if (table.complete) table.complete(m);
 }
 
-RowFields rowFields(ProjectModel& m, RowGroupKind group) {
-    switch (group) {
-    case RowGroupKind::Top:
-        return {m.TopRebarRowCount, m.TopBarsInRow, m.TopBarArea, m.TopBarDistanceFromTop, m.TopBarPrestress};
-    case RowGroupKind::SteelBeam:
-        return {m.SteelBeamRebarRowCount, m.SteelBeamBarsInRow, m.SteelBeamBarArea, m.SteelBeamBarDistance,
-                m.SteelBeamBarPrestress};
-    case RowGroupKind::Main:
-        break;
-    }
-    return {m.ReinforcementRowCount, m.BarsInRow, m.BarArea, m.BarDistanceFromBottom, m.BarPrestress};
-}
-
 Value boundValue(double v) {
     if (v == std::trunc(v) && std::fabs(v) < 2147483648.0) return Value(static_cast<int32_t>(v));
     return Value(v);

@@ -134,16 +134,6 @@ const BeamFamilyTable* findBeamFamilyTable(std::string_view formName);
 // beam ...), then the family's own. The model holds the table's beam type.
 void completeSection(ProjectModel& m, const BeamFamilyTable& table);
 
-// The main, top and steel-beam row fields of the model, by group.
-struct RowFields {
-    int16_t& count;
-    model::RowIntArray& bars;
-    model::RowArray& area;
-    model::RowArray& distance;
-    model::RowArray& prestress;
-};
-RowFields rowFields(ProjectModel& m, RowGroupKind group);
-
 // A bound or default as the range message shows it: whole numbers without
 // a decimal point.
 Value boundValue(double v);
