@@ -407,6 +407,12 @@ void ApplyBeamTypeDefaults(ProjectModel& m, const BeamTypeInfo& type) {
     if (type.family == "LB" || type.family == "KE")
         m.TopBarDistanceFromBottom(1) = m.BottomFlangeThickness + m.BeamHeight - 30;
     if (type.family == "AP") placeApalkkiTopRows(m);
+    if (type.family == "AP" || type.family == "AB") SetABeamCheckDimensions(m);
+}
+
+void SetABeamCheckDimensions(ProjectModel& m) {
+    m.BeamWidth = m.BottomFlangeWidth;
+    if (m.BeamFamilyCode() == "AB") m.OverallBeamHeight = m.BeamHeight + m.LeftLedgeHeight;
 }
 
 void SelectBeamType(ProjectModel& m, const BeamTypeInfo& type) {

@@ -39,6 +39,13 @@ const BeamTypeInfo* findBeamTypeByFamily(std::string_view family);
 // materials and reinforcement rows.
 void ApplyBeamTypeDefaults(model::ProjectModel& m, const BeamTypeInfo& type);
 
+// The A beams are checked as plain beams: the slab bearing against the
+// beam width and the bottom rows against the overall height, which they do
+// not enter. Their width is the bottom plate's; ABeamS's overall height is
+// its steel height with the ledge plate (the A beam's includes its top bar
+// and is set where the top rows are placed).
+void SetABeamCheckDimensions(model::ProjectModel& m);
+
 // Choosing a beam type, as far as the project model goes: an edge beam is
 // returned to the middle state first (removing the old type's half-width
 // shift of the right joint grout), the type's defaults are written, and an

@@ -5,6 +5,8 @@
 
 #include "app/beam_position.h"
 #include "app/beam_types.h"
+#include "app/geometry_checks.h"
+#include "model/project_defaults.h"
 #include "model/project_model.h"
 
 using namespace quorvel;
@@ -198,3 +200,30 @@ TEST(BeamPosition, MiddleSwitchCopiesTheRightSideAndSetsTheLbProjection) {
     EXPECT_EQ(m.BottomFlangeWidth.number(), 630);
     EXPECT_EQ(m.LeftLedgeWidth.number(), 100);
 }
+
+namespace {
+
+// A new A beam passes its own geometry check: the check compares the slab
+// bearing with the beam width and the bottom rows with the overall height,
+// which the A beams do not enter. ABeamS: width = bottom plate 400 against
+// 2 x (110 + 20) = 260 of bearing; height = 265 + 6 (ledge plate) = 271.
+// Apalkki: width = its bottom plate.
+TEST(BeamTypes, ANewABeamPassesItsGeometryCheck) {
+    for (const char* name : {"ABeamS", "Apalkki"}) {
+        SCOPED_TRACE(name);
+        quorvel::model::ProjectModel m;
+        quorvel::model::ResetProjectDefaults(m);
+        quorvel::app::SelectBeamType(m, *quorvel::app::findBeamType(name));
+        EXPECT_EQ(m.BeamWidth.number(), m.BottomFlangeWidth.number());
+        std::string lines;
+        int16_t found = 0;
+        quorvel::app::CollectInputContradictions(m, lines, found);
+        EXPECT_EQ(lines, "");
+    }
+    quorvel::model::ProjectModel m;
+    quorvel::model::ResetProjectDefaults(m);
+    quorvel::app::SelectBeamType(m, *quorvel::app::findBeamType("ABeamS"));
+    EXPECT_EQ(m.OverallBeamHeight.number(), 271);
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/beam_types.h"
 #include "app/geometry_checks.h"
 #include "inputfile/beam_section_fields.h"
 
@@ -202,10 +203,7 @@ void completeApalkki(M& m) {
             r == 1 ? below + m.TopBarDistanceFromTop(1) : below - m.TopBarDistanceFromTop(r);
     }
 }
-void completeAbeamS(M& m) {
-    m.BeamWidth = m.BottomFlangeWidth;
-    m.OverallBeamHeight = m.BeamHeight + m.LeftLedgeHeight;
-}
+void completeAbeamS(M& m) { app::SetABeamCheckDimensions(m); }
 
 // --- the tables ---
 
