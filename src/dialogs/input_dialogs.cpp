@@ -11,6 +11,7 @@
 #include "dialogs/slabs/frm_laatankuormat.h"
 #include "dialogs/slabs/frm_reiat.h"
 #include "dialogs/slabs/frm_tukimomentit.h"
+#include "dialogs/steel-beams/table_beam_dialog.h"
 
 namespace quorvel::dialogs {
 
@@ -37,6 +38,11 @@ void RegisterInputDialogs(app::frmQuorvel& w) {
     add<FrmKemo>(w, "FrmKemo");
     add<FrmSuperpalkki>(w, "FrmSuperpalkki");
     add<frmKvatropalkki>(w, "frmKvatropalkki");
+    // The beam dialogs built from the family tables, each under its name.
+    for (const BeamFamilyTable& t : beamFamilyTables())
+        w.registerDialog(t.formName, [&t](ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+            return std::make_unique<TableBeamDialog>(m, p, t);
+        });
 }
 
 }  // namespace quorvel::dialogs

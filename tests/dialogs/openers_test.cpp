@@ -2,6 +2,7 @@
 // what the window does after a changed and an unchanged close, and the
 // beam command's choice of dialog by the selected beam type.
 
+#include "app/beam_types.h"
 #include "dialog_fixture.h"
 #include "dialogs/slabs/frm_tukimomentit.h"
 
@@ -66,7 +67,17 @@ TEST_F(Openers, AStoredChangeMarksTheInputChangedAndClearsTheResults) {
     EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
 }
 
-TEST_F(Openers, TheBeamCommandNamesAMissingBeamDialog) {
+// Every beam type the main window offers has its dialog.
+TEST_F(Openers, EveryBeamTypeHasItsBeamDialog) {
+    for (const app::BeamTypeInfo& type : app::BeamTypes())
+        EXPECT_TRUE(w.hasDialog(std::string(type.dialog))) << type.typeName;
+    EXPECT_FALSE(w.hasDialog("frmHXpalkki"));  // no option opens it
+}
+
+// A main window whose dialogs were not registered.
+using OpenersUnregistered = app::testing::MainWindowTest;
+
+TEST_F(OpenersUnregistered, TheBeamCommandNamesAMissingBeamDialog) {
     choose(w.optTI);
     m.InputChanged = 0;
     ui.expectMessage("TI: syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.", "Quorvel", Buttons::Ok,

@@ -27,6 +27,7 @@
 #include "dialogs/slabs/frm_laatankuormat.h"
 #include "dialogs/slabs/frm_reiat.h"
 #include "dialogs/slabs/frm_tukimomentit.h"
+#include "dialogs/steel-beams/table_beam_dialog.h"
 #include "model/project_defaults.h"
 #include "platform/qt/qt_platform.h"
 
@@ -182,6 +183,24 @@ TEST_P(DialogCaptionsQt, EveryCaptionFitsItsBoxInBothLanguages) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogCaptionsQt, concreteBeamDialogs,
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+// A beam dialog built from its family table, on a project of its type: the
+// concrete I-beam, the prestressed, welded steel and composite beams.
+DialogCase tableDialogCase(const char* formName) {
+    return {formName, [formName](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+                const BeamFamilyTable& table = *findBeamFamilyTable(formName);
+                app::SelectBeamType(m, *app::findBeamType(table.typeName));
+                return std::make_unique<TableBeamDialog>(m, p, table);
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogsQt,
+                         ::testing::Values(tableDialogCase("FrmIpalkki"), tableDialogCase("FrmLB"),
+                                           tableDialogCase("FrmApalkki"), tableDialogCase("frmTIpalkki"),
+                                           tableDialogCase("frmHQpalkki"), tableDialogCase("frmCWQpalkki"),
+                                           tableDialogCase("frmDeltapalkki"), tableDialogCase("frmMEKpalkki"),
+                                           tableDialogCase("frmAbeamS")),
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 }  // namespace
