@@ -1,6 +1,7 @@
 // The main window's beam command opens the concrete beam dialog of the
-// selected beam type; a stored change refreshes the window and marks the
-// input changed, a cancel leaves both as they were.
+// selected beam type, in the language the user chose; a stored change
+// refreshes the window and marks the input changed, a cancel leaves both as
+// they were.
 
 #include "dialogs/concrete-beams/frm_bleukapalkki.h"
 #include "dialogs/concrete-beams/frm_kemo.h"
@@ -59,6 +60,29 @@ TEST_F(BeamForms, JaloAndBleukaShareOneDialog) {
     });
     EXPECT_EQ(m.BeamTypeName, "JALO");
     EXPECT_EQ(m.RightLedgeDepth.number(), 180);
+}
+
+// The language chosen in the main window is the language of the next
+// opening, either way round.
+TEST_F(BeamForms, TheDialogOpensInTheLanguageChosenInTheMainWindow) {
+    choose(w.optKvatro);
+    struct Expected {
+        platform::Control& command;
+        const char* title;
+        const char* heading;
+        const char* cancel;
+    };
+    const Expected switches[] = {{w.cmdEnglanti, "Kvatro beam", "Bottom reinforcement", "Cancel"},
+                                 {w.cmdSuomi, "Kvatropalkki", "Alareunan raudoite", "Peruuta"}};
+    for (const Expected& e : switches) {
+        ui.click(e.command);
+        open<frmKvatropalkki>(w.cmdPalkki, "frmKvatropalkki", [&](frmKvatropalkki& d) {
+            EXPECT_EQ(d.caption(), e.title);
+            EXPECT_EQ(d.lblAlaRaudoite.caption(), e.heading);
+            EXPECT_EQ(d.cmdPeruuta.caption(), e.cancel);
+            ui.click(d.cmdPeruuta);
+        });
+    }
 }
 
 }  // namespace

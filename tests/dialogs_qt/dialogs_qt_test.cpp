@@ -1,7 +1,8 @@
 // Each input dialog on the Qt backend, offscreen: it opens with a widget
 // for every control, every control lies inside its window and container,
 // no two controls of one container overlap (the sketch lines and shapes
-// aside), and a screenshot is written for review.
+// aside), and a screenshot is written for review. The concrete beam
+// dialogs' captions fit their boxes in Finnish and in English.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "app/main_window_fixture.h"
+#include "app_qt/caption_fit.h"
 #include "app/beam_types.h"
 #include "dialogs/concrete-beams/frm_bleukapalkki.h"
 #include "dialogs/concrete-beams/frm_kemo.h"
@@ -64,19 +66,25 @@ struct DialogCase {
 
 void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
 
+// A new project on the shipped catalogue, a middle beam with every slab
+// load group shown.
+void newProject(model::ProjectModel& m) {
+    app::testing::loadShippedCatalogue(m);
+    model::ResetProjectDefaults(m);
+    m.IsMiddleBeam = 1;
+    m.SlabPointLoadCount(1) = 1.0f;
+    m.SlabLineLoadCount(1) = 1.0f;
+    m.SlabPointLoadCount(2) = 1.0f;
+    m.SlabLineLoadCount(2) = 1.0f;
+}
+
 class DialogsQt : public ::testing::TestWithParam<DialogCase> {};
 
 TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
     application();
     TestPlatform ui;
     model::ProjectModel m;
-    app::testing::loadShippedCatalogue(m);
-    model::ResetProjectDefaults(m);
-    m.IsMiddleBeam = 1;
-    m.SlabPointLoadCount(1) = 1.0f;  // every slab load group shown
-    m.SlabLineLoadCount(1) = 1.0f;
-    m.SlabPointLoadCount(2) = 1.0f;
-    m.SlabLineLoadCount(2) = 1.0f;
+    newProject(m);
     std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
 
     bool checked = false;
@@ -142,12 +150,39 @@ DialogCase beamDialogCase(const char* name, const char* typeName) {
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogsQt,
-                         ::testing::Values(beamDialogCase<FrmSuorakaidepalkki>("FrmSuorakaidepalkki", "SUORA"),
-                                           beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
-                                           beamDialogCase<FrmKemo>("FrmKemo", "LBL"),
-                                           beamDialogCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
-                                           beamDialogCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO")),
+const auto concreteBeamDialogs =
+    ::testing::Values(beamDialogCase<FrmSuorakaidepalkki>("FrmSuorakaidepalkki", "SUORA"),
+                      beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
+                      beamDialogCase<FrmKemo>("FrmKemo", "LBL"),
+                      beamDialogCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
+                      beamDialogCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO"));
+
+INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogsQt, concreteBeamDialogs,
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+class DialogCaptionsQt : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(DialogCaptionsQt, EveryCaptionFitsItsBoxInBothLanguages) {
+    application();
+    for (int16_t language : {0, 1}) {
+        const char* languageName = language == 0 ? "Finnish" : "English";
+        TestPlatform ui;
+        model::ProjectModel m;
+        newProject(m);
+        m.LanguageIndex = language;
+        std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            checked = true;
+            quorvel::testing::expectEveryCaptionFits(ui, *dialog, languageName);
+            dialog->unload();
+        });
+        dialog->showModal();
+        EXPECT_TRUE(checked) << languageName;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogCaptionsQt, concreteBeamDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 // A beam dialog built from its family table, on a project of its type: the

@@ -17,7 +17,7 @@ double barArea(double d) {
 }  // namespace
 
 frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
-    : BeamDialog(m, p, "frmKvatropalkki", "Kvatropalkki", 9300, 5160, Limits),
+    : BeamDialog(m, p, "frmKvatropalkki", "Kvatropalkki", 9300, 5880, Limits),
       Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     K"),
       cboTayttobetoni(*this, "cboTayttobetoni", {1440, 240, 855, 315}),
       flblPintaluokka(*this, "flblPintaluokka", {2355, 270, 150, 255}, "-"),
@@ -31,11 +31,13 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
       txtAla(*this, "txtAla", {2100, 660, 615, 285}),
       txthleuka(*this, "txthleuka", {2100, 660, 615, 285}, "6"),
       txthfYla(*this, "txthfYla", {2100, 660, 615, 285}, "20"),
-      ffraRaudoite0(*this, "ffraRaudoite", {RightColumn, 120, 4260, 1380}, "Alareunan raudoite"),
+      ffraRaudoite0(*this, "ffraRaudoite", {RightColumn, 120, 4260, 1740}),
+      lblAlaRaudoite(*this, "lblAlaRaudoite", {120, 240, 4020, 255}, "Alareunan raudoite", &ffraRaudoite0),
       txtAlaRaudLkm(*this, "txtAlaRaudLkm", {}, &ffraRaudoite0),
       txtAlaRaudA(*this, "txtAlaRaudA", {}, &ffraRaudoite0),
       txtAlaRaudDist(*this, "txtAlaRaudDist", {}, &ffraRaudoite0),
-      ffraRaudoite1(*this, "ffraRaudoite", {RightColumn, 1620, 4260, 1380}, "Yläreunan raudoite"),
+      ffraRaudoite1(*this, "ffraRaudoite", {RightColumn, 1980, 4260, 1740}),
+      lblYlaRaudoite(*this, "lblYlaRaudoite", {120, 240, 4020, 255}, "Yläreunan raudoite", &ffraRaudoite1),
       txtYlaRaudLkm(*this, "txtYlaRaudLkm", {}, &ffraRaudoite1),
       txtYlaRaudA(*this, "txtYlaRaudA", {}, &ffraRaudoite1),
       txtYlaRaudDist(*this, "txtYlaRaudDist", {}, &ffraRaudoite1),
@@ -54,11 +56,11 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
     placeBarRow(txtAlaRaudLkm, txtAlaRaudA, txtAlaRaudDist);
     placeBarRow(txtYlaRaudLkm, txtYlaRaudA, txtYlaRaudDist);
     placeLabelled(txtTeraslujuus, 240, 3360, 2040, "Teräsrakenteen lujuus", "MPa");
-    placeLabelled(txtRaud_kimmo, RightColumn, 3120, 2400, "Teräksen kimmokerroin", "MPa");
-    placeLabelled(txtRaud_lujuus, RightColumn, 3480, 2400, "Teräksen ominaislujuus", "MPa");
+    placeLabelled(txtRaud_kimmo, RightColumn, 3840, 2400, "Teräksen kimmokerroin", "MPa");
+    placeLabelled(txtRaud_lujuus, RightColumn, 4200, 2400, "Teräksen ominaislujuus", "MPa");
     placeSpanAndSpacings(240, 3840);
-    chkVaarnoitus.setPlace({RightColumn, 3960, 3600, 255});
-    placeButtons(6000, 4560);
+    chkVaarnoitus.setPlace({RightColumn, 4680, 3600, 255});
+    placeButtons(6000, 5280);
 
     rangeRule(cboTayttobetoni, 20, 80, 30);
     addRule(txth, [this] {
@@ -102,9 +104,10 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
 
 void frmKvatropalkki::placeBarRow(platform::TextBox& count, platform::TextBox& diameter,
                                   platform::TextBox& distance) {
-    placeLabelled(count, 120, 240, 2520, "Terästen lukumäärä rivillä");
-    placeLabelled(diameter, 120, 600, 2520, "Yhden teräksen halkaisija", "mm");
-    placeLabelled(distance, 120, 960, 2520, "Terästen etäisyys alapinnasta", "mm");
+    // Under the heading of the frame.
+    placeLabelled(count, 120, 600, 2520, "Terästen lukumäärä rivillä");
+    placeLabelled(diameter, 120, 960, 2520, "Yhden teräksen halkaisija", "mm");
+    placeLabelled(distance, 120, 1320, 2520, "Terästen etäisyys alapinnasta", "mm");
 }
 
 float frmKvatropalkki::numberOr(const platform::TextBox& box, double stored) const {

@@ -25,11 +25,15 @@ public:
     platform::TextBox txtAla;
     platform::TextBox txthleuka;
     platform::TextBox txthfYla;
+    // The two bar rows each in a frame under a heading of its own (a label,
+    // so that the heading takes the user's language).
     platform::Frame ffraRaudoite0;  // ffraRaudoite(0): the bottom bars
+    platform::Label lblAlaRaudoite;
     platform::TextBox txtAlaRaudLkm;
     platform::TextBox txtAlaRaudA;
     platform::TextBox txtAlaRaudDist;
     platform::Frame ffraRaudoite1;  // ffraRaudoite(1): the top bars
+    platform::Label lblYlaRaudoite;
     platform::TextBox txtYlaRaudLkm;
     platform::TextBox txtYlaRaudA;
     platform::TextBox txtYlaRaudDist;
