@@ -30,13 +30,13 @@ constexpr platform::Color DarkGrey = rgb(128, 128, 128);
 constexpr platform::Color Blue = rgb(0, 0, 255);
 
 const char* const StartupVersionText = "Versio 8.38 /EC 17.03.2017";
-const char* const HelpFile = "Quorvel.HLP";
+const char* const HelpFile = "quorvel.html";
 const char* const TemporaryReport = "quor01.tmp";
 
 }  // namespace
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m) {
+    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m), helpFileName_(HelpFile) {
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -132,6 +132,7 @@ void frmQuorvel::buildDrawing() {
 // visibly unavailable, never a silent no-op.
 void frmQuorvel::wireCommands() {
     cmdTietoja.onClick = [this] { cmdTietoja_Click(); };
+    wireProjectCommands();
 
     for (platform::Control* command : controls()) {
         const bool isMenuCommand =
@@ -153,10 +154,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
-    if (model_.LanguageIndex == 0)
-        imgFlag.setPicture(imgFlagFin.picture());
-    else if (model_.LanguageIndex == 1)
-        imgFlag.setPicture(imgFlagEng.picture());
+    showLanguageFlag();
 
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");

@@ -283,6 +283,31 @@ public:
     void ShowBeamForm();
     // --- end of dialog openers
 
+    // --- File, result, help and language commands (file_commands.cpp, result_commands.cpp)
+    // The file menu: new project, open, save the input under its name or a
+    // new one, save the report under its name or a new one, quit.
+    void NewProject();
+    void OpenInputFile();
+    void SaveInputFile();
+    void SaveInputFileAs();
+    void SaveResultsFile();
+    void SaveResultsFileAs();
+    void QuitProgram();
+    // The results table: the button calculates while the results are stale
+    // and shows the table once they are valid; the menu item calculates
+    // when needed and shows the table in any case.
+    void ShowResultTable();
+    void cmdTaulukko0_Click();
+    // The report in the viewer, and printed.
+    void ShowReportText();
+    void PrintReport();
+    // The help document at its contents.
+    void ShowHelpFile();
+    // The language of the windows, the report and the table.
+    void SwitchToFinnish();
+    void SwitchToEnglish();
+    // --- end of file, result, help and language commands
+
 private:
     void wireDialogOpeners();
     // Shows the dialog modally; after stored changes refreshes the window
@@ -291,6 +316,15 @@ private:
     void buildDrawing();
     void wireCommands();
     void cmdTietoja_Click();
+    // file_commands.cpp, result_commands.cpp
+    void wireProjectCommands();
+    bool readProjectFile(const std::string& fileName);
+    bool textFieldsStorable();
+    bool askToSaveBeforeQuit();
+    void calculateIfResultsStale();
+    void writeReportForViewing();
+    void switchLanguage(int16_t languageIndex);
+    void showLanguageFlag();
 
     model::ProjectModel& model_;
     std::string helpFileName_;

@@ -127,6 +127,8 @@ bool rebarAboveOverallHeight(const CheckContext& c) {
            c.m.OverallBeamHeight;
 }
 
+bool slabsOffBeamHeight(const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); }
+
 // HQ and CWQ: the ledge is what the bottom plate reaches beyond the two webs.
 bool boxLedgeTooSmall(const CheckContext& c) {
     const double reach =
@@ -286,8 +288,7 @@ int16_t CheckLblBeamGeometry(const ProjectModel& m, float supportOnly, float bea
           },
           kStrandLine},
          {topRebarBelowBeam, kTopRebarLine},
-         {[](const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); },
-          kSlabLevelLine}},
+         {slabsOffBeamHeight, kSlabLevelLine}},
         isTrue(supportOnly), lines);
 }
 
@@ -302,8 +303,7 @@ int16_t CheckKemoBeamGeometry(const ProjectModel& m, float supportOnly, float be
           kSpacingLine},
          {strandsAboveBeamTop, kStrandLine},
          {topRebarBelowBeam, kTopRebarLine},
-         {[](const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); },
-          kSlabLevelLine}},
+         {slabsOffBeamHeight, kSlabLevelLine}},
         isTrue(supportOnly), lines);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "app/frm_about.h"
 #include "app/input_tools.h"
@@ -95,7 +96,7 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     EXPECT_EQ(m.SlabTypeCount, 7);  // the delivered catalogue
     EXPECT_EQ(m.IsMiddleBeam, 1);
     EXPECT_EQ(m.InputChanged, 0);
-    EXPECT_EQ(window.helpFileName(), "Quorvel.HLP");
+    EXPECT_EQ(window.helpFileName(), "quorvel.html");
     EXPECT_EQ(window.txtOntelotaytto1.caption(), "");
     EXPECT_EQ(window.txtOntelotaytto2.caption(), "");
     EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
@@ -194,15 +195,22 @@ TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
 TEST_F(StartUp, CommandsNotYetAvailableAreDisabledAndTheAboutCommandWorks) {
     frmQuorvel window(m, ui);
     start(window);
-    // The beam command is always there: it names a beam dialog that is missing.
+    // The file, results, help and language commands work, and the beam
+    // command (it names a beam dialog that is missing); the other dialog
+    // openers and the calculation are not built yet.
+    const std::set<const platform::Control*> working = {
+        &window.cmdTietoja, &window.cmdUusi, &window.cmdAvaalahto, &window.cmdTallennalahto,
+        &window.cmdTallennalahtoNimella, &window.cmdTallennatulokset, &window.cmdTallennatuloksetNimella,
+        &window.cmdTulosta, &window.cmdSuomi, &window.cmdEnglanti, &window.cmdLopeta, &window.cmdTaulukko0,
+        &window.cmdTeksti, &window.cmdOhje, &window.cmdTaulukko, &window.cmdPalkki, &window.cmdPalkki0};
     for (platform::Control* c : window.controls()) {
         if (c->kind() == platform::ControlKind::CommandButton) {
-            EXPECT_EQ(c->enabled(), c == &window.cmdPalkki) << c->name();
+            EXPECT_EQ(c->enabled(), working.count(c) == 1) << c->name();
         }
         if (c->kind() == platform::ControlKind::Menu) {
             auto* menu = static_cast<platform::Menu*>(c);
             if (menu->parentMenu() && !menu->isSeparator() && menu->items().empty()) {
-                EXPECT_EQ(menu->enabled(), menu == &window.cmdTietoja || menu == &window.cmdPalkki0) << c->name();
+                EXPECT_EQ(menu->enabled(), working.count(c) == 1) << c->name();
             }
         }
     }

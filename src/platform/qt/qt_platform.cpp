@@ -175,29 +175,14 @@ std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& r
 bool QtPlatform::print(const PrintJob& job) {
     DialogScope scope(*this);
     QPrinter printer;
-    QPrintDialog dialog(&printer);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    Font font;
-    font.name = job.fontName;
-    QFont f = mapFont(font);
-    f.setPointSizeF(job.fontSize > 0 ? job.fontSize : 10);
-    painter.setFont(f);
-    QFontMetrics metrics(f, &printer);
-    const int pageHeight = painter.viewport().height();
-    int y = metrics.ascent();
-    for (const std::string& line : job.lines) {
-        if (y + metrics.descent() > pageHeight) {
-            printer.newPage();
-            y = metrics.ascent();
-        }
-        QString text = qs(line);
-        text.remove('\r');
-        painter.drawText(0, y, text);
-        y += metrics.lineSpacing();
+    if (printFile_.empty()) {
+        QPrintDialog dialog(&printer);
+        if (dialog.exec() != QDialog::Accepted) return false;
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qs(printFile_));
     }
-    return painter.end();
+    return printText(printer, job);
 }
 
 std::string QtPlatform::getSetting(const std::string& application, const std::string& section,
@@ -219,12 +204,6 @@ ScreenSize QtPlatform::screenSize() const {
 }
 
 std::string QtPlatform::programFolder() const { return utf8(QCoreApplication::applicationDirPath()) + "/"; }
-
-bool QtPlatform::showHelp(const std::string& helpFile) {
-    QFileInfo info(qs(helpFile));
-    if (!info.exists()) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-}
 
 void QtPlatform::beep() { QApplication::beep(); }
 
