@@ -105,21 +105,23 @@ public:
     // --- Input frame with the cross-section drawing ----------------------------
     Frame fLahtotiedot{*this, "fLahtotiedot", {60, 1440, 6915, 6855}};
 
-    // The drawing first, so that the inputs lie on top of it.
-    Shape shpVasenlaatta{*this, "shpVasenlaatta", {600, 3900, 2280, 600}, platform::ShapeKind::Rectangle,
+    // The drawing first, so that the inputs lie on top of it. The lower
+    // (left) slab bears on the beam top at 4500; the higher (right) one on
+    // the bed under its end, 4380 to 4500. The topping lies over both.
+    Shape shpVasenlaatta{*this, "shpVasenlaatta", {1500, 3900, 1380, 600}, platform::ShapeKind::Rectangle,
                          &fLahtotiedot};
-    Shape shpOikealaatta{*this, "shpOikealaatta", {4095, 3780, 2280, 600}, platform::ShapeKind::Rectangle,
+    Shape shpOikealaatta{*this, "shpOikealaatta", {4095, 3780, 1380, 600}, platform::ShapeKind::Rectangle,
                          &fLahtotiedot};
     Shape shpSauma{*this, "shpSauma", {2880, 3690, 1215, 810}, platform::ShapeKind::Rectangle, &fLahtotiedot};
-    Shape shpPaalla{*this, "shpPaalla", {600, 3690, 5775, 90}, platform::ShapeKind::Rectangle, &fLahtotiedot};
-    Line linYlempiyla{*this, "linYlempiyla", 4095, 4380, 6375, 4380, &fLahtotiedot};
+    Shape shpPaalla{*this, "shpPaalla", {1500, 3690, 3975, 90}, platform::ShapeKind::Rectangle, &fLahtotiedot};
+    Line linYlempiyla{*this, "linYlempiyla", 4095, 4380, 6900, 4380, &fLahtotiedot};
     Line linAlempiyla{*this, "linAlempiyla", 240, 4500, 2880, 4500, &fLahtotiedot};
-    Line linViiva{*this, "linViiva", 2280, 4620, 4695, 4620, &fLahtotiedot};
-    Line linKeskivino{*this, "linKeskivino", 3487, 4620, 3487, 5640, &fLahtotiedot};
-    Line linVasenpysty{*this, "linVasenpysty", 2280, 4500, 2280, 5700, &fLahtotiedot};
-    Line linVasenvino{*this, "linVasenvino", 2280, 4500, 2580, 5700, &fLahtotiedot};
-    Line linOikeapysty{*this, "linOikeapysty", 4695, 4380, 4695, 5700, &fLahtotiedot};
-    Line linOikeavino{*this, "linOikeavino", 4695, 4380, 4395, 5700, &fLahtotiedot};
+    Line linViiva{*this, "linViiva", 2370, 4500, 4605, 4500, &fLahtotiedot};
+    Line linKeskivino{*this, "linKeskivino", 3487, 4500, 3487, 5100, &fLahtotiedot};
+    Line linVasenpysty{*this, "linVasenpysty", 2880, 3780, 2880, 4500, &fLahtotiedot};
+    Line linVasenvino{*this, "linVasenvino", 2370, 4980, 2490, 5100, &fLahtotiedot};
+    Line linOikeapysty{*this, "linOikeapysty", 4095, 3780, 4095, 4380, &fLahtotiedot};
+    Line linOikeavino{*this, "linOikeavino", 4605, 4980, 4485, 5100, &fLahtotiedot};
 
     Label lblVasenlaattatyyppiOtsikko{*this, "lblVasenlaattatyyppiOtsikko", {60, 225, 2010, 255}, "Laattatyyppi",
                                       &fLahtotiedot};

@@ -151,6 +151,10 @@ CheckContext contextWithModelBearing(const ProjectModel& m) {
 
 }  // namespace
 
+bool SlabLevelMismatch(const ProjectModel& m, double beamLevel) {
+    return slabLevelMismatch(contextOf(m, 0.0f, 0.0f), beamLevel);
+}
+
 float SlabBearingNeed(const ProjectModel& m, int side) {
     return static_cast<float>(m.SlabSupportLength(side).number()) +
            static_cast<float>(m.JointGroutWidth(side).number());

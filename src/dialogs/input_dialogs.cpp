@@ -1,5 +1,10 @@
 #include "dialogs/input_dialogs.h"
 
+#include "dialogs/concrete-beams/frm_bleukapalkki.h"
+#include "dialogs/concrete-beams/frm_kemo.h"
+#include "dialogs/concrete-beams/frm_suorakaidepalkki.h"
+#include "dialogs/concrete-beams/frm_superpalkki.h"
+#include "dialogs/concrete-beams/frm_kvatropalkki.h"
 #include "dialogs/slabs/frm_2ontelolaatasto.h"
 #include "dialogs/slabs/frm_kertoimet.h"
 #include "dialogs/slabs/frm_kuormat.h"
@@ -27,6 +32,11 @@ void RegisterInputDialogs(app::frmQuorvel& w) {
     add<frmKuormat>(w, "frmKuormat");
     add<frmTukimomentit>(w, "frmTukimomentit");
     add<frmKertoimet>(w, "frmKertoimet");
+    add<FrmSuorakaidepalkki>(w, "FrmSuorakaidepalkki");
+    add<frmBLeukapalkki>(w, "frmBLeukapalkki");
+    add<FrmKemo>(w, "FrmKemo");
+    add<FrmSuperpalkki>(w, "FrmSuperpalkki");
+    add<frmKvatropalkki>(w, "frmKvatropalkki");
 }
 
 }  // namespace quorvel::dialogs

@@ -110,9 +110,13 @@ void writeSlabShear(ResultHalf& r) {
 }
 
 // Block 12: the beam's shear forces by load stage at the governing joint
-// and the shear flow of the slab parts beside them.
+// and the shear flow of the slab parts beside them. A shear flow of three
+// digits with its sign fills eight columns, so the right value and the
+// unit stand one column further right than the left value's width alone
+// would need, and the three never touch.
+constexpr int kRightFlowColumn = 78;
 SideRow edgeShearFlow(int symbolItem, SideOf value) {
-    return sideRow(none, item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, 77, 84);
+    return sideRow(none, item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, kRightFlowColumn, 86);
 }
 
 void writeJointShear(ResultHalf& r) {
@@ -126,7 +130,7 @@ void writeJointShear(ResultHalf& r) {
                             37, 49, 57, 0);
     };
     shear(51, 80, m.MaxShearStage01);
-    r.file.moveTo(70).text(r.heading(39)).moveTo(77).text(r.heading(40)).endLine();
+    r.file.moveTo(70).text(r.heading(39)).moveTo(kRightFlowColumn).text(r.heading(40)).endLine();
     shear(52, 81, m.MaxShearStage2);
     r.print(edgeShearFlow(85, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 1); }));
     shear(53, 82, m.MaxShearStage5);

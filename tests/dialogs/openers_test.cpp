@@ -67,7 +67,9 @@ TEST_F(Openers, AStoredChangeMarksTheInputChangedAndClearsTheResults) {
 }
 
 TEST_F(Openers, TheBeamCommandNamesAMissingBeamDialog) {
-    ui.expectMessage("SUORA: syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.", "Quorvel", Buttons::Ok,
+    choose(w.optTI);
+    m.InputChanged = 0;
+    ui.expectMessage("TI: syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.", "Quorvel", Buttons::Ok,
                      Icon::Information);
     ui.click(w.cmdPalkki);
     ui.verify();

@@ -13,6 +13,12 @@
 #include <memory>
 
 #include "app/main_window_fixture.h"
+#include "app/beam_types.h"
+#include "dialogs/concrete-beams/frm_bleukapalkki.h"
+#include "dialogs/concrete-beams/frm_kemo.h"
+#include "dialogs/concrete-beams/frm_kvatropalkki.h"
+#include "dialogs/concrete-beams/frm_suorakaidepalkki.h"
+#include "dialogs/concrete-beams/frm_superpalkki.h"
 #include "dialogs/slabs/frm_2ontelolaatasto.h"
 #include "dialogs/slabs/frm_kertoimet.h"
 #include "dialogs/slabs/frm_kuormat.h"
@@ -124,6 +130,23 @@ INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogsQt,
                                            dialogCase<frmReiat>("frmReiat"), dialogCase<frmKuormat>("frmKuormat"),
                                            dialogCase<frmKertoimet>("frmKertoimet"),
                                            dialogCase<frmTukimomentit>("frmTukimomentit")),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+// A beam dialog on a project of its beam type.
+template <typename Dialog>
+DialogCase beamDialogCase(const char* name, const char* typeName) {
+    return {name, [typeName](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+                app::SelectBeamType(m, *app::findBeamType(typeName));
+                return std::make_unique<Dialog>(m, p);
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogsQt,
+                         ::testing::Values(beamDialogCase<FrmSuorakaidepalkki>("FrmSuorakaidepalkki", "SUORA"),
+                                           beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
+                                           beamDialogCase<FrmKemo>("FrmKemo", "LBL"),
+                                           beamDialogCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
+                                           beamDialogCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO")),
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -95,6 +95,9 @@ private:
     class DialogScope;
     void dropWindow(Form& form);
     void onApplicationFocusChanged(QWidget* now);
+    // Makes the window active again after a dialog: the one active before
+    // it, else the innermost modal form's, else any shown form's.
+    void reactivate(QWidget* previous);
 
     std::map<const Form*, FormWindow*> windows_;
     QMetaObject::Connection focusConnection_;
