@@ -1,7 +1,8 @@
 // Each input dialog on the Qt backend, offscreen: it opens with a widget
 // for every control, every control lies inside its window and container,
 // no two controls of one container overlap (the sketch lines and shapes
-// aside), and a screenshot is written for review.
+// aside), a screenshot is written for review, and every caption fits its
+// box in both languages.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "app/main_window_fixture.h"
+#include "app_qt/caption_fit.h"
 #include "app/beam_types.h"
 #include "dialogs/concrete-beams/frm_bleukapalkki.h"
 #include "dialogs/concrete-beams/frm_kemo.h"
@@ -63,15 +65,20 @@ struct DialogCase {
 
 void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
 
-class DialogsQt : public ::testing::TestWithParam<DialogCase> {};
-
-TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
-    application();
+// A new project with the shipped slab catalogue and a middle beam.
+class DialogsQt : public ::testing::TestWithParam<DialogCase> {
+protected:
+    void SetUp() override {
+        app::testing::loadShippedCatalogue(m);
+        model::ResetProjectDefaults(m);
+        m.IsMiddleBeam = 1;
+    }
+    QApplication& app = application();  // before the platform
     TestPlatform ui;
     model::ProjectModel m;
-    app::testing::loadShippedCatalogue(m);
-    model::ResetProjectDefaults(m);
-    m.IsMiddleBeam = 1;
+};
+
+TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
     m.SlabPointLoadCount(1) = 1.0f;  // every slab load group shown
     m.SlabLineLoadCount(1) = 1.0f;
     m.SlabPointLoadCount(2) = 1.0f;
@@ -115,6 +122,17 @@ TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
     dialog->showModal();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(dialog->isLoaded());
+}
+
+TEST_P(DialogsQt, EveryCaptionFitsItsBoxInBothLanguages) {
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
+        dialog->show();  // shown, not modal: its load sets the captions
+        QApplication::processEvents();
+        app::testing::expectEveryCaptionFits(ui, *dialog, language == 0 ? "Finnish" : "English");
+        dialog->unload();
+    }
 }
 
 template <typename Dialog>
