@@ -1,8 +1,8 @@
 // Each input dialog on the Qt backend, offscreen: it opens with a widget
 // for every control, every control lies inside its window and container,
 // no two controls of one container overlap (the sketch lines and shapes
-// aside), and a screenshot is written for review. The concrete beam
-// dialogs' captions fit their boxes in Finnish and in English.
+// aside), a screenshot is written for review, and every caption fits its
+// box in both languages.
 
 #include <gtest/gtest.h>
 
@@ -133,12 +133,13 @@ DialogCase dialogCase(const char* name) {
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogsQt,
-                         ::testing::Values(dialogCase<frm2Ontelolaatasto>("frm2Ontelolaatasto"),
-                                           dialogCase<frmLaatankuormat>("frmLaatankuormat"),
-                                           dialogCase<frmReiat>("frmReiat"), dialogCase<frmKuormat>("frmKuormat"),
-                                           dialogCase<frmKertoimet>("frmKertoimet"),
-                                           dialogCase<frmTukimomentit>("frmTukimomentit")),
+const auto inputDialogs =
+    ::testing::Values(dialogCase<frm2Ontelolaatasto>("frm2Ontelolaatasto"),
+                      dialogCase<frmLaatankuormat>("frmLaatankuormat"), dialogCase<frmReiat>("frmReiat"),
+                      dialogCase<frmKuormat>("frmKuormat"), dialogCase<frmKertoimet>("frmKertoimet"),
+                      dialogCase<frmTukimomentit>("frmTukimomentit"));
+
+INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogsQt, inputDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 // A beam dialog on a project of its beam type.
@@ -184,6 +185,8 @@ TEST_P(DialogCaptionsQt, EveryCaptionFitsItsBoxInBothLanguages) {
 
 INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogCaptionsQt, concreteBeamDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogCaptionsQt, inputDialogs,
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 // A beam dialog built from its family table, on a project of its type: the
 // concrete I-beam, the prestressed, welded steel and composite beams.
@@ -195,12 +198,15 @@ DialogCase tableDialogCase(const char* formName) {
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogsQt,
-                         ::testing::Values(tableDialogCase("FrmIpalkki"), tableDialogCase("FrmLB"),
-                                           tableDialogCase("FrmApalkki"), tableDialogCase("frmTIpalkki"),
-                                           tableDialogCase("frmHQpalkki"), tableDialogCase("frmCWQpalkki"),
-                                           tableDialogCase("frmDeltapalkki"), tableDialogCase("frmMEKpalkki"),
-                                           tableDialogCase("frmAbeamS")),
+const auto tableBeamDialogs =
+    ::testing::Values(tableDialogCase("FrmIpalkki"), tableDialogCase("FrmLB"), tableDialogCase("FrmApalkki"),
+                      tableDialogCase("frmTIpalkki"), tableDialogCase("frmHQpalkki"),
+                      tableDialogCase("frmCWQpalkki"), tableDialogCase("frmDeltapalkki"),
+                      tableDialogCase("frmMEKpalkki"), tableDialogCase("frmAbeamS"));
+
+INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogsQt, tableBeamDialogs,
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogCaptionsQt, tableBeamDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 }  // namespace
