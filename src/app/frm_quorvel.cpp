@@ -131,6 +131,7 @@ void frmQuorvel::buildDrawing() {
 // visibly unavailable, never a silent no-op.
 void frmQuorvel::wireCommands() {
     cmdTietoja.onClick = [this] { cmdTietoja_Click(); };
+    wireCalculationCommands();
 
     for (platform::Control* command : controls()) {
         const bool isMenuCommand =

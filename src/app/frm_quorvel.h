@@ -251,6 +251,10 @@ public:
     void DrawResultGauges();
     void ClearResultGauges();
 
+    // The Calculate command (run_calculation.cpp): questions, the run, and
+    // its outcome in the window.
+    void RunCalculation();
+
     // The help file of the help command.
     const std::string& helpFileName() const { return helpFileName_; }
 
@@ -275,6 +279,7 @@ public:
 private:
     void buildDrawing();
     void wireCommands();
+    void wireCalculationCommands();
     void cmdTietoja_Click();
 
     model::ProjectModel& model_;
