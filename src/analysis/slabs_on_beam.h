@@ -15,6 +15,8 @@
 //   slab_results.cpp       per-side maxima, core-filling zones, deflections
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "analysis/analysis_run.h"
 #include "model/project_model.h"
@@ -22,15 +24,59 @@
 
 namespace quorvel::analysis {
 
+// The nine per-station tables of the along-the-beam results file, as the
+// run leaves them: the beam's two shear-flow components (by station), and
+// per station and side tvl0, tvl, the slab's shear resistance, thc, the
+// principal tensile stress and the utilisation; the core-filling flags are
+// (side, station).
+struct SupportLineTables {
+    const PointArray& shearFlowA;
+    const PointArray& shearFlowB;
+    const StationSideArray& tvl0Stress;
+    const StationSideArray& tvlStress;
+    const StationSideArray& shearResistance;
+    const StationSideArray& thcStress;
+    const StationSideArray& principalStress;
+    const StationSideArray& utilisation;
+    const SidePointArray& coreFilledFlag;
+};
+
+// Writes the along-the-beam results file at the end of a complete run. The
+// results output supplies it (the analysis sits below the report layer); an
+// empty writer writes no file.
+using SupportLineTableWriter =
+    std::function<void(const model::ProjectModel&, const SupportLineTables&)>;
+
 // Runs one analysis. status is element 0 of CalculationStatus: 0 after a
 // complete run; -1 when the slab data of a side could not be read (the
 // reader has shown its message). A run-time error of the analysis or the
 // library is not caught here: it reaches the calculation driver.
-void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status);
+//
+// Every intermediate and result field of the model starts as on a newly
+// opened project (ResetCalculationResults), so the results depend on the
+// project alone. Input values the run changes in passing (a negative
+// CoreFillingLength made positive, a support length replaced by its
+// default) are given back as they were on every way out.
+void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
+                        const SupportLineTableWriter& writeSupportLineTable = {});
+
+// Clears the intermediate and result fields of the model to the state of a
+// newly opened project. Kept: the load factors the driver forms before the
+// analysis, the calculation statuses, the work file's first flagged line,
+// the spacings of the last analysis, the connection factor BetaY (the
+// project file carries it; the set-up forms it afresh before any use) and
+// the text viewer's state.
+void ResetCalculationResults(model::ProjectModel& m);
 
 class SlabsOnBeamAnalysis {
 public:
     SlabsOnBeamAnalysis(model::ProjectModel& m, platform::Platform& ui) : m_(m), ui_(ui) {}
+
+    // --- The run's frame ---------------------------------------------------
+    // The writer called once at the end of a complete run.
+    void setSupportLineTableWriter(SupportLineTableWriter writer) { writeTable_ = std::move(writer); }
+    // The run's nine tables of the along-the-beam results file.
+    SupportLineTables supportLineTables() const;
 
     // The whole run, phases in order with at most one restart of the beam
     // block for core filling.
@@ -59,6 +105,8 @@ private:
     model::ProjectModel& m_;
     platform::Platform& ui_;
     AnalysisRun run_;
+    // --- The run's frame ---------------------------------------------------
+    SupportLineTableWriter writeTable_;
 };
 
 }  // namespace quorvel::analysis

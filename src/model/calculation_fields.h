@@ -411,6 +411,16 @@ struct CalculationResultFields {
     Value SlabTensileStressPart2;
     Value SlabTensileStressSum;
 
+    // --- Shear reserve of each slab field --------------------------------
+    // Formed at the end of the analysis for each side whose principal
+    // tensile stress is over its limit (0 and unwritten otherwise):
+    // SideShearStressReserve above, the beam stiffness that would keep tvl
+    // within it, and the length from the support of the zone where tvl
+    // exceeds it. The scalars SlabShearStressReserve, RequiredBeamStiffness
+    // and ShearExceedancePosition hold the left side's values.
+    SideArray SideRequiredBeamStiffness;
+    SideArray SideShearExceedancePosition;
+
     // --- Core filling per side (mm) --------------------------------------
     SideArray CoreFillingResult;
     SideArray RequiredCoreFillingLength;

@@ -1,0 +1,219 @@
+// The set-up of one analysis: slab data of both sides, side presence, the
+// calculation grid, the section model, seat levels, the connection factor
+// and starting core filling, design values of the materials, slab section
+// properties, effective support lengths and design loads.
+
+#include "analysis/analysis_setup.h"
+
+#include <cmath>
+
+#include "analysis/section_model.h"
+#include "analysis/slabs_on_beam.h"
+#include "library/closed_forms.h"
+#include "library/coefficient_table.h"
+#include "library/factors.h"
+#include "library/slab_data.h"
+#include "library/slab_geometry.h"
+#include "library/slab_loads.h"
+#include "library/slab_section.h"
+#include "library/utilities.h"
+#include "runtime/errors.h"
+
+namespace quorvel::analysis {
+
+using library::MaxValue;
+using library::MinValue;
+using runtime::RunTimeError;
+using runtime::Value;
+
+namespace {
+
+// Sums of beam spacings at or below this (mm) mean no slabs on that side.
+constexpr double NoSlabSpacingSum = 0.002;
+// Starting core filling when the dowelled joint lowers the connection, mm.
+constexpr double ReducedConnectionCoreFilling = 100.0;
+
+std::string familyAsItStands(const std::string& code) { return code.substr(0, 2); }
+
+}  // namespace
+
+void ResolveBeamSideValue(std::string& code, const Value& fallback, Value& value, Value& result) {
+    const std::string family = familyAsItStands(code);
+    if (value < 0) {
+        value = Value(std::fabs(value.number()));
+        result = value;
+        return;
+    }
+    if (std::fabs(value.number()) < 0.1) {
+        value = fallback;
+        result = (family == "LB" || family == "ME") ? Value(0.0) : fallback;
+        return;
+    }
+    result = (family == "LB") ? Value(0.0) : value;
+}
+
+int16_t CalculationGridSize(double span, double unitWidth1, double unitWidth2, double coreCount1,
+                            double coreCount2) {
+    const double w = MinValue(unitWidth1, unitWidth2);
+    const double k = std::floor(MaxValue(coreCount1, coreCount2));
+    if (!(w > 0.0) || !(span > 0.0)) throw RunTimeError(runtime::ErrDivisionByZero);
+    const double units = static_cast<double>(runtime::floorToInt32(span / w)) + 1.0;
+    const double n = units * k + 1.0;
+    if (!std::isfinite(n)) throw RunTimeError(runtime::ErrOverflow);
+    if (n > model::MaxCalculationPoint) return model::MaxCalculationPoint;
+    return n < 1.0 ? int16_t{1} : runtime::toInt16(n);
+}
+
+double CommonToppingTopLevel(const model::ProjectModel& m) {
+    const bool anySide = m.SlabSidePresent(1) != 0 || m.SlabSidePresent(2) != 0;
+    double top = 0.0;
+    bool first = true;
+    for (int side = 1; side <= 2; ++side) {
+        if (anySide && m.SlabSidePresent(side) == 0) continue;
+        const double level = m.SlabBottomLevel(side) + m.SlabHeight(side) + m.ToppingThickness;
+        top = first ? level : MaxValue(top, level);
+        first = false;
+    }
+    return top;
+}
+
+bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
+    model::ProjectModel& m = m_;
+
+    // 1. Constants of the run.
+    m.ReinforcementStrainLimit = 0.027;
+
+    // 2. Slab data and presence of each side.
+    for (int16_t side = 1; side <= 2; ++side) {
+        library::TrimIdentifier(m.BottomStrandCode(side), m.BottomStrandType(side),
+                                m.BottomStrandCount(side));
+        library::TrimIdentifier(m.TopStrandCode(side), m.TopStrandType(side), m.TopStrandCount(side));
+        m.SlabSidePresent(side) =
+            (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum) ? 1 : 0;
+        library::ReadSlabAndStrandData(m, ui_, side, status);
+        if (status != 0) return false;
+        ResolveBeamSideValue(m.BeamTypeName, m.SlabSupportLengthLimit(side), m.SlabSupportLength(side),
+                             m.EffectiveSupportLength(side));
+        m.SlabSelfWeight(side) = m.SlabSelfWeight(side) * m.SlabSidePresent(side);
+        m.SlabSelfWeightDesign(side) = m.SlabSelfWeightDesign(side) * m.SlabSidePresent(side);
+        m.RequiredCoreFillingLength(side) = 0.0;
+    }
+    // 3.
+    m.SlabSideCount = static_cast<int16_t>(m.SlabSidePresent(1) + m.SlabSidePresent(2));
+
+    // 4. Calculation grid.
+    m.CalculationPointCount = CalculationGridSize(m.BeamSpan, m.SlabUnitWidth(1), m.SlabUnitWidth(2),
+                                                  m.SlabCoreCount(1), m.SlabCoreCount(2));
+
+    // 5. Section model; 6. slab seat levels.
+    BuildBeamSectionModel(m, m.BeamTypeName);
+    if (m.SlabsOnLedge == 0) {
+        for (int side = 1; side <= 2; ++side)
+            m.SlabBottomLevel(side) = m.SlabBottomGap(side) + m.OverallBeamHeight;
+    } else {
+        m.SlabBottomLevel(1) = m.SlabBottomGap(1) + m.LeftLedgeHeight + m.BoxHeight;
+        m.SlabBottomLevel(2) = m.SlabBottomGap(2) + m.RightLedgeHeight + m.BoxHeight;
+    }
+
+    // 7. Joint width kept for the beam shear design; connection factor.
+    run_.ShearCheckJointWidth = m.JointGroutWidth(1);
+    library::ComputeConnectionFactorBetaY(m.DowelsOnBeamTop, m.SlabsOnLedge,
+                                          m.JointGroutWidth(1) + m.JointGroutWidth(2), m.BetaY);
+
+    // 8. Starting core filling, one rule for both sides. A negative length
+    // asks for the filling to count as placed from the start.
+    model::SideArray startFilling;
+    if (m.CoreFillingLength(1) < 0 || m.CoreFillingLength(2) < 0) {
+        for (int side = 1; side <= 2; ++side) {
+            m.CoreFillingLength(side) = Value(std::fabs(m.CoreFillingLength(side).number()));
+            startFilling(side) = m.CoreFillingLength(side);
+        }
+    } else {
+        const double start = m.BetaY < 1 ? ReducedConnectionCoreFilling : 0.0;
+        for (int side = 1; side <= 2; ++side) startFilling(side) = start;
+    }
+
+    // 9. Clear slab spans (the entered spacings are kept for the driver).
+    const double bearingWidth = familyAsItStands(m.BeamTypeName) == "BE"
+                                    ? m.BeamWidth + 2.0 * m.WebThickness
+                                    : m.BeamWidth.number();
+    library::ComputeClearSlabSpans(m, m.SlabsOnLedge, m.TopFlangeWidth, bearingWidth,
+                                   m.JointGroutWidth, m.BeamSpacing, m.EnteredBeamSpacing);
+
+    // 10. Coefficient k_cd and the cast layer above each slab.
+    const double topLevel = CommonToppingTopLevel(m);
+    for (int side = 1; side <= 2; ++side) {
+        library::LookupKefCoefficient(m, m.BeamTypeName, m.SlabTypeName(side), m.SlabHeight(side),
+                                      m.SlabDimensionHct(side), m.DowelsOnBeamTop,
+                                      m.DowelledConnection, m.SlabKcd(side),
+                                      m.SlabRecordValue14(side));
+        m.SlabBcd(side) = m.SlabKcd(side) * m.BeamSpan;
+        m.SideToppingThickness(side) = topLevel - m.SlabBottomLevel(side) - m.SlabHeight(side);
+    }
+
+    // 11. Concrete; 12. structural steel.
+    library::ComputeDesignMaterialValues(m);
+    m.SteelGrade = m.SteelStrength;
+    library::ComputeStructuralSteelValues(m, m.SteelStrength, m.SteelStrength2, m.SteelStrength3,
+                                          m.SteelPartialFactor, m.SteelYieldStrength,
+                                          m.SteelDesignStrength, m.PlateYieldStrength,
+                                          m.PlateDesignStrength, m.SteelModulus);
+
+    // 13. Quality classes of the reinforcement factors; 14. the three groups.
+    double firstClass = m.ConcreteQualityClass(1);
+    double secondClass = m.ConcreteQualityClass(2);
+    if (m.BeamCategory == 5) firstClass = secondClass = MaxValue(firstClass, secondClass);
+    library::ComputeSteelDesignStrength(m, m.ReinforcementStrength, m.ReinforcementDesignStrength,
+                                        m.ReinforcementProofRatio, m.ReinforcementKind, firstClass,
+                                        m.ReinforcementPartialFactor, m.PrestressPartialFactor);
+    library::ComputeSteelDesignStrength(m, m.TopRebarStrength, m.TopRebarDesignStrength,
+                                        m.TopRebarProofRatio, m.TopRebarKind, firstClass,
+                                        m.TopAndSteelBeamRebarPartialFactor,
+                                        m.PrestressPartialFactor);
+    library::ComputeSteelDesignStrength(m, m.SteelBeamRebarStrength, m.SteelBeamRebarDesignStrength,
+                                        m.SteelBeamRebarProofRatio, m.SteelBeamRebarKind,
+                                        secondClass, m.TopAndSteelBeamRebarPartialFactor,
+                                        m.PrestressPartialFactor);
+
+    // 15., 16. Strands of the slabs and the topping reinforcement.
+    for (int side = 1; side <= 2; ++side)
+        m.BottomStrandDesignStrength(side) = m.BottomStrandStrength(side) / 1.1;
+    m.ToppingReinforcementDesignStrength =
+        m.ToppingReinforcementStrength /
+        library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(6));
+
+    // 17. Unit weights; 18. design self weight of the slabs.
+    library::FillUnitWeights(m.UnitWeightByKind, m.ConcreteStrengthByKind);
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSelfWeightFactorKfi(side) != 0)
+            m.SlabSelfWeightDesign(side) = m.SlabSelfWeight(side) * m.SlabSelfWeightFactorKfi(side);
+    }
+
+    // 19. Slab sections and effective support lengths.
+    library::ComputeSlabSectionProperties(m);
+    library::ComputeEffectiveSupportLength(m);
+
+    // 20. Core filling in force at the start; 21. no re-run taken yet.
+    for (int side = 1; side <= 2; ++side) {
+        m.CoreFillingStart(side) = startFilling(side);
+        m.CoreFillingResult(side) = m.CoreFillingStart(side);
+        run_.ActiveCoreFillingLength(side) = m.CoreFillingResult(side);
+        m.RequiredCoreFillingLength(side) = m.CoreFillingResult(side);
+        m.BetaF(side) = 1.0;
+    }
+    run_.CoreFillingRerunDone = 0;
+
+    // 22. Design loads.
+    for (int side = 1; side <= 2; ++side) {
+        m.ToppingLoadDesign(side) = m.ToppingLoad(side) * m.PermanentLoadFactorKfi;
+        m.SlabImposedLoadPermanentDesign(side) = m.SlabImposedLoadPermanent(side) * m.PermanentLoadFactorKfi;
+        m.SlabImposedLoadVariableDesign(side) = m.SlabImposedLoadVariable(side) * m.VariableLoadFactorKfi;
+    }
+    m.BeamLineLoadG1Design = m.BeamLineLoadG1 * m.PermanentLoadFactorKfi;
+    m.BeamLineLoadG2Design = m.BeamLineLoadG2 * m.PermanentLoadFactorKfi;
+    m.BeamLineLoadQ1Design = m.BeamLineLoadQ1 * m.VariableLoadFactorKfi;
+    m.BeamLineLoadQ2Design = m.BeamLineLoadQ2 * m.VariableLoadFactorKfi;
+    return true;
+}
+
+}  // namespace quorvel::analysis

@@ -1,0 +1,41 @@
+#pragma once
+// The driver of one calculation: the whole input passes through the work
+// file (written and read straight back), the factored load multipliers are
+// formed, the support moments go to Nmm for the analysis, and the analysis
+// runs once. Whatever happens, the model comes back with its support
+// moments in kNm and its beam spacings as entered.
+
+#include <cstdint>
+#include <string>
+
+#include "analysis/slabs_on_beam.h"
+#include "model/project_model.h"
+#include "platform/platform.h"
+
+namespace quorvel::analysis {
+
+// The version text of the reports, set by every calculation.
+inline constexpr const char* CalculationVersionText = "Versio 8.35 /EC  23.11.2010";
+// The work file of every calculation, in the data folder.
+inline constexpr const char* CalculationWorkFileName = "quortmp.dat";
+
+// Runs one calculation and returns its status: 0 when the analysis
+// completed; -1 when the slab data of a side could not be read (the reader
+// has shown its message); otherwise the number of the run-time error that
+// stopped it: a failed write or read-back of the work file (also recorded
+// in CalculationStatus(1)), or any error of the analysis and the library.
+// On every way out the support moments are back in kNm as they were and
+// the beam spacings are the entered ones; a failed calculation gives back
+// the whole input (with BetaY, which the project file carries) as it was
+// before the work-file round trip; after a completed analysis the
+// spacings it used are in AnalysedBeamSpacing and the required core-filling
+// lengths in CoreFillingResult. writeSupportLineTable, when given, writes
+// the along-the-beam results file at the end of a completed analysis.
+int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
+                           const SupportLineTableWriter& writeSupportLineTable = {});
+
+// mode 1 multiplies the eight support moments by 1e6 (kNm to Nmm); any other
+// mode by 1e-6 (back to kNm).
+void ScaleSupportMoments(model::ProjectModel& m, int mode);
+
+}  // namespace quorvel::analysis

@@ -1,0 +1,245 @@
+// The frame of one analysis (phases in order, the one core-filling restart
+// at the beam block, the status of a slab-data failure) and its final
+// values: the governing utilisations of the slab fields and of the beam.
+
+#include "analysis/slabs_on_beam.h"
+
+#include <cmath>
+
+#include "library/factors.h"
+#include "library/shear_design.h"
+#include "library/utilities.h"
+#include "runtime/errors.h"
+
+namespace quorvel::analysis {
+
+using library::MaxValue;
+using library::MinValue;
+using runtime::Value;
+
+namespace {
+
+// One pass of the beam block and the slab checks, and one more after the
+// first station that calls for core filling; a further call is a fault of
+// the run and ends it with an error instead of looping.
+constexpr int MaxBeamBlockPasses = 2;
+
+// A principal stress this far over its limit asks for the shear reserve.
+constexpr double ReserveCheckMargin = 1.005;
+// Required beam stiffness when no shear stress is left for tvl.
+constexpr double NoReserveStiffness = 1e30;
+
+// Restores, on every way out of the analysis, the input values that the run
+// changes in passing.
+class TypedInputGuard {
+public:
+    explicit TypedInputGuard(model::ProjectModel& m)
+        : m_(m), coreFilling_(m.CoreFillingLength), supportLength_(m.SlabSupportLength) {}
+    ~TypedInputGuard() {
+        m_.CoreFillingLength = coreFilling_;
+        m_.SlabSupportLength = supportLength_;
+    }
+    TypedInputGuard(const TypedInputGuard&) = delete;
+    TypedInputGuard& operator=(const TypedInputGuard&) = delete;
+
+private:
+    model::ProjectModel& m_;
+    const model::SideArray coreFilling_;
+    const model::SideArray supportLength_;
+};
+
+// The largest design moment of one load row over stations 0..n.
+Value largestMomentOfRow(const model::ProjectModel& m, int row, model::PointArray& work) {
+    Value maximum, station;
+    library::CopyMatrixColumn(m.BeamMomentDesign, work, -1, row, model::MaxCalculationPoint,
+                              model::MaxLoadStage);
+    library::FindArrayMaximum(work, m.CalculationPointCount, maximum, station);
+    return maximum;
+}
+
+}  // namespace
+
+void ResetCalculationResults(model::ProjectModel& m) {
+    static const model::CalculationResultFields fresh{};
+    model::CalculationResultFields& results = m;
+
+    const Value permanentFactor = results.PermanentLoadFactorKfi;
+    const Value variableFactor = results.VariableLoadFactorKfi;
+    const model::SideArray selfWeightFactor = results.SlabSelfWeightFactorKfi;
+    const model::StatusArray statuses = results.CalculationStatus;
+    const int16_t firstInputErrorLine = results.FirstInputErrorLine;
+    const model::SideEndSingleArray analysedSpacing = results.AnalysedBeamSpacing;
+    const Value connectionFactor = results.BetaY;
+    const std::string viewerFile = results.TextFileName;
+    const int16_t viewerModified = results.ViewerTextModified;
+
+    results = fresh;
+
+    results.PermanentLoadFactorKfi = permanentFactor;
+    results.VariableLoadFactorKfi = variableFactor;
+    results.SlabSelfWeightFactorKfi = selfWeightFactor;
+    results.CalculationStatus = statuses;
+    results.FirstInputErrorLine = firstInputErrorLine;
+    results.AnalysedBeamSpacing = analysedSpacing;
+    results.BetaY = connectionFactor;
+    results.TextFileName = viewerFile;
+    results.ViewerTextModified = viewerModified;
+}
+
+void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
+                        const SupportLineTableWriter& writeSupportLineTable) {
+    TypedInputGuard typedInputs(m);
+    ResetCalculationResults(m);
+    runtime::clearFloatingPointFlags();
+    SlabsOnBeamAnalysis analysis(m, ui);
+    analysis.setSupportLineTableWriter(writeSupportLineTable);
+    analysis.run(status);
+}
+
+SupportLineTables SlabsOnBeamAnalysis::supportLineTables() const {
+    return {run_.BeamShearFlowA,          run_.BeamShearFlowB,        run_.PointShearStressTvl0,
+            run_.PointShearStressTvl,     run_.PointShearResistance,  run_.PointShearStressThc,
+            run_.SlabPointRatioNumerator, run_.SlabPointShearRatio,   run_.PointCoreFillingFlag};
+}
+
+void SlabsOnBeamAnalysis::run(int16_t& status) {
+    // The slab-data reader reports a failure by making the status non-zero,
+    // so the status starts every analysis at 0.
+    status = 0;
+    if (!setUp(status)) {
+        if (status == 0) status = -1;
+        return;
+    }
+    runtime::checkFloatingPoint();
+
+    for (int pass = 1; pass <= MaxBeamBlockPasses; ++pass) {
+        runBeamBlock();
+        runtime::checkFloatingPoint();
+
+        bool restart = false;
+        for (int side = 1; side <= 2 && !restart; ++side) {
+            restart = checkSlabSide(side);
+            runtime::checkFloatingPoint();
+        }
+        if (restart) continue;
+
+        findZonesAndDeflections();
+        runtime::checkFloatingPoint();
+        computeFinalValues();
+        runtime::checkFloatingPoint();
+        if (writeTable_) writeTable_(m_, supportLineTables());
+        status = 0;
+        return;
+    }
+    throw runtime::RunTimeError(runtime::ErrInvalidCall,
+                                "the core-filling re-run was asked for a second time");
+}
+
+void SlabsOnBeamAnalysis::computeFinalValues() {
+    model::ProjectModel& m = m_;
+
+    // 1., 2. Lower slab underside; largest design moments of rows 2 and 5.
+    run_.LowerSlabBottomLevel = MinValue(m.SlabBottomLevel(1), m.SlabBottomLevel(2));
+    run_.BeamMomentRow2Max = largestMomentOfRow(m, 2, run_.PointMaximumWork);
+    run_.BeamMomentRow5Max = largestMomentOfRow(m, 5, run_.PointMaximumWork);
+
+    // 3. Tension at the slab underside from the beam's bending.
+    library::ComputeTwoRatiosAndSum(run_.BeamMomentRow2Max, run_.BeamMomentRow5Max,
+                                    m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
+                                    m.SectionCentroid(5), m.SectionCentroid(6),
+                                    run_.LowerSlabBottomLevel, m.ConcreteEcm(4),
+                                    m.SlabTensileStressPart1, m.SlabTensileStressPart2,
+                                    m.SlabTensileStressSum);
+
+    // 4. Shear design of a concrete beam carrying the slabs on its top with
+    // dowelled joints; a design shear over the upper limit gives up the
+    // reduced connection.
+    if (m.SlabsOnLedge == 0 && m.BeamCategory <= 2 && m.BetaY < 0.999) {
+        run_.StirrupPartialFactor = library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(3));
+        m.StirrupYieldStrength = 500.0;
+        m.StirrupDesignStrength = m.StirrupYieldStrength / run_.StirrupPartialFactor;
+        run_.ShearConcretePartialFactor = library::SelectConcretePartialFactor(
+            MaxValue(m.ConcreteQualityClass(1), m.ConcreteQualityClass(2)));
+        library::DesignShearReinforcement(
+            m.BeamCategory, m.MaxShearStage6, m.JointGroutWidth(2) + m.JointGroutWidth(1),
+            m.SolverReferenceDepth, m.SlabSideCount, m.SlabSupportLength(1), m.ConcreteFctd(1),
+            m.ConcreteFctd(3), run_.ShearConcretePartialFactor, m.ConcreteFcd(1), m.ConcreteFcd(3),
+            m.StirrupYieldStrength, m.StirrupDesignStrength, m.ShearReinforcementDesign,
+            m.ShearReinforcementRequired, m.MaxShearResistance, m.MaxDesignMoment,
+            m.MomentResistanceA, m.MomentResistanceSolved, m.SolverResultB, m.ZeroMomentSpan,
+            m.SteelWebShearStress);
+        if (m.MaxShearResistance < m.MaxShearStage6) m.BetaY = 1.0;
+    } else {
+        m.ShearReinforcementDesign = 0.0;
+    }
+
+    // 5. Shear stress left for tvl on each slab field whose principal stress
+    // is over its limit, the beam stiffness that would keep tvl within it and
+    // the zone where tvl exceeds it. The scalars keep the left side's.
+    for (int side = 1; side <= 2; ++side) {
+        const double f = m.SlabPrincipalStressLimit(side);
+        if (!(m.SlabPrincipalStressMax(side) > ReserveCheckMargin * f)) continue;
+        const double transfer = m.SlabShearStressThcMax(side) + m.SlabTransferShearStress(side);
+        const double D = f * (f - m.SlabPrestressStress(side) - m.SlabNormalStressMax(side)) -
+                         transfer * transfer;
+        const double tvl = m.SlabShearStressTvlMax(side);
+        double reserve = 0.0;
+        double stiffness = NoReserveStiffness;
+        double position = 0.5 * m.BeamSpan;
+        if (D > 0) {
+            reserve = std::sqrt(D);
+            stiffness = m.SectionBendingStiffness(6) * tvl / reserve;
+            // Without any tvl the beam causes no exceedance zone.
+            position = tvl > 0 ? (1.0 - reserve / tvl) * m.BeamSpan / 2.0 : 0.0;
+        }
+        m.SideShearStressReserve(side) = reserve;
+        m.SideRequiredBeamStiffness(side) = stiffness;
+        m.SideShearExceedancePosition(side) = position;
+        if (side == 1) {
+            m.SlabShearStressReserve = reserve;
+            m.RequiredBeamStiffness = stiffness;
+            m.ShearExceedancePosition = position;
+        }
+    }
+
+    // 6. Utilisations of each slab field. The governing web values are the
+    // larger of the two station groups (filled and unfilled cores), so no
+    // station of the side is more utilised than the side's gauge shows. A
+    // side without slabs is checked for nothing and shows 0.
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) {
+            for (Value* v : {&m.SlabBendingUtilisation(side), &m.SlabCrackingUtilisation(side),
+                             &m.SlabShearUtilisation(side), &m.SlabShearStressTvlMax(side),
+                             &m.SlabPrincipalStressMax(side)})
+                *v = 0.0;
+            continue;
+        }
+        m.SlabBendingUtilisation(side) = m.SlabMaxDesignMoment(side) / (m.SlabUltimateMoment(side) + 1e-6);
+        m.SlabCrackingUtilisation(side) =
+            m.SlabMaxCharacteristicMoment(side) / (m.SlabCrackingMoment(side) + 1e-6);
+        m.SlabShearUtilisation(side) =
+            MaxValue(m.SlabShearUtilisationByZone(side, 1), m.SlabShearUtilisationByZone(side, 2));
+        m.SlabShearStressTvlMax(side) =
+            MaxValue(m.SlabShearStressTvlEnvelope(side, 1), m.SlabShearStressTvlEnvelope(side, 2));
+        m.SlabPrincipalStressMax(side) =
+            MaxValue(m.SlabPrincipalStressEnvelope(side, 1), m.SlabPrincipalStressEnvelope(side, 2));
+    }
+
+    // 7. Utilisation of the beam.
+    m.ActingDesignMoment = m.MaxDesignMoment;
+    if (m.BeamCategory == 1) {
+        m.MomentResistanceUsed = m.BeamTypeName.substr(0, 2) == "CW"
+                                     ? m.MomentResistanceSolved
+                                     : Value(m.SteelPartialFactor * m.MomentResistanceA);
+    } else if (m.BeamCategory == 2) {
+        m.MomentResistanceUsed = m.MomentResistanceA;
+    } else {
+        m.MomentResistanceUsed = m.MomentResistanceSolved;
+    }
+    m.UtilisationRatio = m.ActingDesignMoment / (m.MomentResistanceUsed + 1e-6);
+
+    // 8. Allowed strain at the slab support level from the crack width.
+    m.AllowedStrain = 0.001 * (3.0 * m.AllowedCrackWidth + 0.1);
+}
+
+}  // namespace quorvel::analysis

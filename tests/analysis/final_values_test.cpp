@@ -1,0 +1,248 @@
+// The final values of an analysis run, formed from maxima set by hand.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/slabs_on_beam.h"
+#include "platform/headless/headless_platform.h"
+
+namespace {
+
+using quorvel::analysis::SlabsOnBeamAnalysis;
+using quorvel::model::ProjectModel;
+using quorvel::platform::HeadlessPlatform;
+
+class FinalValues : public ::testing::Test {
+protected:
+    FinalValues() {
+        m.CalculationPointCount = 2;
+        m.BeamCategory = 3;  // no shear design unless a test asks for it
+        m.SlabsOnLedge = 1;
+        m.BetaY = 1.0;
+        m.AllowedCrackWidth = 0.2;
+        m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
+    }
+    void finish() {
+        SlabsOnBeamAnalysis analysis(m, ui);
+        analysis.computeFinalValues();
+        row2Max = analysis.state().BeamMomentRow2Max;
+        row5Max = analysis.state().BeamMomentRow5Max;
+    }
+    ProjectModel m;
+    HeadlessPlatform ui;
+    double row2Max = 0, row5Max = 0;
+};
+
+TEST_F(FinalValues, SlabUtilisationsStayFiniteWithoutResistance) {
+    m.SlabMaxDesignMoment(1) = 80.0;
+    m.SlabUltimateMoment(1) = 0.0;    // 80 / (0 + 1e-6) = 8e7
+    m.SlabMaxCharacteristicMoment(2) = 60.0;
+    m.SlabCrackingMoment(2) = 75.0;   // 60 / (75 + 1e-6) = 0.79999998933
+    finish();
+    EXPECT_NEAR(m.SlabBendingUtilisation(1), 8e7, 1e-3);
+    EXPECT_NEAR(m.SlabCrackingUtilisation(2), 0.79999998933, 1e-11);
+}
+
+TEST_F(FinalValues, GoverningSlabValuesAreTheLargerOfTheTwoStationGroups) {
+    // Left side checked partly with filled cores: group 1 (filled) 0.60,
+    // group 2 (unfilled) 0.96. The side's gauge shows 0.96, whichever group
+    // the required core filling points to.
+    m.RequiredCoreFillingLength(1) = 600;
+    m.SlabShearUtilisationByZone(1, 1) = 0.60;
+    m.SlabShearUtilisationByZone(1, 2) = 0.96;
+    m.SlabShearStressTvlEnvelope(1, 1) = 0.40;
+    m.SlabShearStressTvlEnvelope(1, 2) = 0.10;
+    m.SlabPrincipalStressEnvelope(1, 1) = 1.10;
+    m.SlabPrincipalStressEnvelope(1, 2) = 1.30;
+    // Right side without filling, the larger value in group 1.
+    m.SlabShearUtilisationByZone(2, 1) = 0.70;
+    m.SlabShearUtilisationByZone(2, 2) = 0.50;
+    finish();
+    EXPECT_DOUBLE_EQ(m.SlabShearUtilisation(1), 0.96);
+    EXPECT_DOUBLE_EQ(m.SlabShearStressTvlMax(1), 0.40);
+    EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), 1.30);
+    EXPECT_DOUBLE_EQ(m.SlabShearUtilisation(2), 0.70);
+}
+
+TEST_F(FinalValues, SideWithoutSlabsShowsNoUtilisation) {
+    m.SlabSidePresent(1) = 0;
+    m.SlabMaxDesignMoment(1) = 0.01;  // loads of the empty side over no span
+    m.SlabUltimateMoment(1) = 160;
+    m.SlabShearUtilisationByZone(1, 2) = 0.2;
+    m.SlabPrincipalStressEnvelope(1, 2) = 0.3;
+    m.SlabMaxDesignMoment(2) = 80;
+    m.SlabUltimateMoment(2) = 160;
+    finish();
+    EXPECT_EQ(m.SlabBendingUtilisation(1).number(), 0.0);
+    EXPECT_EQ(m.SlabShearUtilisation(1).number(), 0.0);
+    EXPECT_EQ(m.SlabPrincipalStressMax(1).number(), 0.0);
+    EXPECT_NEAR(m.SlabBendingUtilisation(2), 0.5, 1e-8);  // 80 / 160
+}
+
+TEST_F(FinalValues, RowMaximaTakeStationsUpToTheLastOnlyAndMayBeNegative) {
+    // Row 2 negative everywhere: the least negative, not 0.
+    m.BeamMomentDesign(0, 2) = -5e6;
+    m.BeamMomentDesign(1, 2) = -2e6;
+    m.BeamMomentDesign(2, 2) = -3e6;
+    m.BeamMomentDesign(3, 2) = 9e9;   // beyond station n = 2
+    m.BeamMomentDesign(1, 5) = 40e6;
+    m.BeamMomentDesign(3, 5) = 90e6;  // beyond station n
+    finish();
+    EXPECT_DOUBLE_EQ(row2Max, -2e6);
+    EXPECT_DOUBLE_EQ(row5Max, 40e6);
+}
+
+TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtTheLowerSlabUnderside) {
+    m.BeamMomentDesign(1, 2) = 100e6;        // Nmm
+    m.BeamMomentDesign(2, 5) = 200e6;
+    m.SectionBendingStiffness(5) = 1e14;     // N mm^2 / E, as the stages hold it
+    m.SectionBendingStiffness(6) = 4e14;
+    m.SectionCentroid(5) = 400;
+    m.SectionCentroid(6) = 500;
+    m.SlabBottomLevel(1) = 350;
+    m.SlabBottomLevel(2) = 300;              // the lower one counts
+    m.ConcreteEcm(4) = 35000;
+    finish();
+    // Part 1 = E M2 (yc5 - yb) / EI5 = 35000 * 100e6 * (400 - 300) / 1e14 = 3.5
+    // Part 2 = 35000 * 200e6 * (500 - 300) / 4e14 = 3.5; sum 7.0 (MPa).
+    EXPECT_NEAR(m.SlabTensileStressPart1, 3.5, 1e-12);
+    EXPECT_NEAR(m.SlabTensileStressPart2, 3.5, 1e-12);
+    EXPECT_NEAR(m.SlabTensileStressSum, 7.0, 1e-12);
+}
+
+TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
+    // A reinforced concrete beam carrying the slabs on its top, joints
+    // dowelled (beta_y 0.9). Upper limit of the shear resistance:
+    // vmax = 0.25 min(fcd1, fcd3) (b + sides * support) d
+    //      = 0.25 * 20 * (40 + 2 * 100) * 500 = 600000 N.
+    m.BeamCategory = 2;
+    m.SlabsOnLedge = 0;
+    m.BetaY = 0.9;
+    m.ConcreteFcd(1) = 20;
+    m.ConcreteFcd(3) = 25;
+    m.ConcreteFctd(1) = 1.2;
+    m.ConcreteFctd(3) = 1.2;
+    m.JointGroutWidth(1) = 20;
+    m.JointGroutWidth(2) = 20;
+    m.SlabSideCount = 2;
+    m.SlabSupportLength(1) = 100;
+    m.SolverReferenceDepth = 500;
+    m.ConcreteQualityClass(3) = 2;  // stirrups: gamma 1.15
+    m.MaxShearStage6 = 600000;      // equal: the limit holds
+    finish();
+    EXPECT_NEAR(m.MaxShearResistance, 600000, 1e-6);
+    EXPECT_FLOAT_EQ(static_cast<float>(m.BetaY.number()), 0.9f);
+    EXPECT_DOUBLE_EQ(m.StirrupYieldStrength, 500);
+    EXPECT_NEAR(m.StirrupDesignStrength, 500 / 1.15, 1e-9);
+    EXPECT_GT(m.ShearReinforcementDesign, 0);
+
+    m.MaxShearStage6 = 600001;
+    finish();
+    EXPECT_DOUBLE_EQ(m.BetaY, 1.0);
+}
+
+TEST_F(FinalValues, NoShearDesignClearsTheReinforcement) {
+    m.ShearReinforcementDesign = 345;  // of an earlier pass
+    m.BeamCategory = 2;
+    m.SlabsOnLedge = 1;                // slabs on ledges: no design
+    m.BetaY = 0.9;
+    finish();
+    EXPECT_DOUBLE_EQ(m.ShearReinforcementDesign, 0);
+    EXPECT_FLOAT_EQ(static_cast<float>(m.BetaY.number()), 0.9f);
+}
+
+TEST_F(FinalValues, ShearReserveFormedPerSideOverItsLimit) {
+    // Left side exactly 1.005 times its limit: no reserve is formed.
+    m.SlabPrincipalStressLimit(1) = 1.5;
+    m.SlabPrincipalStressMax(1) = 1.005 * 1.5;
+    // Right side over its limit with reserve left:
+    // D = f (f - sigma_cp - sigma_n,max) - (thc,max + tau_t)^2
+    //   = 1.5 (1.5 + 3 - 0.2) - (1.0 + 0.5)^2 = 6.45 - 2.25 = 4.2
+    // reserve = sqrt(4.2) = 2.04939; stiffness = EI6 tvl / reserve
+    //   = 2e14 * 3 / 2.04939 = 2.92770e14;
+    // position = (1 - 2.04939 / 3) 8000 / 2 = 1267.48 mm.
+    m.SlabPrincipalStressLimit(2) = 1.5;
+    m.SlabPrincipalStressMax(2) = 2.0;
+    m.SlabPrestressStress(2) = -3.0;
+    m.SlabNormalStressMax(2) = 0.2;
+    m.SlabShearStressThcMax(2) = 1.0;
+    m.SlabTransferShearStress(2) = 0.5;
+    m.SlabShearStressTvlEnvelope(2, 2) = 3.0;  // becomes the side's tvl max only after the reserve
+    m.SlabShearStressTvlMax(2) = 3.0;
+    m.SectionBendingStiffness(6) = 2e14;
+    m.BeamSpan = 8000;
+    finish();
+    const double reserve = std::sqrt(4.2);
+    EXPECT_TRUE(m.SlabShearStressReserve.isEmpty());  // the left side formed none
+    EXPECT_TRUE(m.SideShearStressReserve(1).isEmpty());
+    EXPECT_NEAR(m.SideShearStressReserve(2), reserve, 1e-12);
+    EXPECT_NEAR(m.SideRequiredBeamStiffness(2) / 1e14, 2e14 * 3 / reserve / 1e14, 1e-12);
+    EXPECT_NEAR(m.SideShearExceedancePosition(2), (1 - reserve / 3) * 4000, 1e-9);
+    EXPECT_NEAR(m.SideShearExceedancePosition(2), 1267.48, 0.01);
+}
+
+TEST_F(FinalValues, NoReserveLeftAndLeftSideScalars) {
+    // D = 1.5 (1.5 + 0 - 1.0) - (1.0 + 0.5)^2 = 0.75 - 2.25 < 0.
+    m.SlabPrincipalStressLimit(1) = 1.5;
+    m.SlabPrincipalStressMax(1) = 1.6;
+    m.SlabNormalStressMax(1) = 1.0;
+    m.SlabShearStressThcMax(1) = 1.0;
+    m.SlabTransferShearStress(1) = 0.5;
+    m.BeamSpan = 9000;
+    finish();
+    EXPECT_DOUBLE_EQ(m.SlabShearStressReserve, 0);
+    EXPECT_DOUBLE_EQ(m.RequiredBeamStiffness, 1e30);
+    EXPECT_DOUBLE_EQ(m.ShearExceedancePosition, 4500);
+    EXPECT_DOUBLE_EQ(m.SideRequiredBeamStiffness(1), 1e30);
+}
+
+TEST_F(FinalValues, ReserveWithoutBeamCausedShearHasNoExceedanceZone) {
+    // D = 1.5 (1.5 + 3) - 0 = 6.75 > 0 while tvl is 0 everywhere.
+    m.SlabPrincipalStressLimit(1) = 1.5;
+    m.SlabPrincipalStressMax(1) = 1.6;
+    m.SlabPrestressStress(1) = -3.0;
+    m.BeamSpan = 9000;
+    finish();
+    EXPECT_NEAR(m.SlabShearStressReserve, std::sqrt(6.75), 1e-12);
+    EXPECT_DOUBLE_EQ(m.RequiredBeamStiffness, 0);
+    EXPECT_DOUBLE_EQ(m.ShearExceedancePosition, 0);
+}
+
+TEST_F(FinalValues, BeamResistanceByCategoryAndFamily) {
+    m.MaxDesignMoment = 300e6;
+    m.MomentResistanceA = 400e6;
+    m.MomentResistanceSolved = 500e6;
+    m.SteelPartialFactor = 1.1;
+    struct Case {
+        int category;
+        const char* type;
+        double resistance;
+    };
+    const Case cases[] = {
+        {1, "CWQ", 500e6},     // welded CW section: the solved resistance
+        {1, "HQ", 440e6},      // other welded: gamma_M0 * A = 1.1 * 400e6
+        {1, "cwq", 440e6},     // the family as it stands
+        {2, "SUORA", 400e6},
+        {3, "LBL", 500e6},
+        {4, "DELTA", 500e6},
+    };
+    for (const Case& c : cases) {
+        m.BeamCategory = c.category;
+        m.BeamTypeName = c.type;
+        finish();
+        EXPECT_NEAR(m.MomentResistanceUsed, c.resistance, 1e-3) << c.type;
+        EXPECT_DOUBLE_EQ(m.ActingDesignMoment, 300e6);
+        EXPECT_NEAR(m.UtilisationRatio, 300e6 / (c.resistance + 1e-6), 1e-12) << c.type;
+    }
+}
+
+TEST_F(FinalValues, AllowedStrainFromTheCrackWidth) {
+    finish();
+    EXPECT_NEAR(m.AllowedStrain, 0.0007, 1e-15);  // 0.001 (3 * 0.2 + 0.1)
+    m.AllowedCrackWidth = 0.3;
+    finish();
+    EXPECT_NEAR(m.AllowedStrain, 0.001, 1e-15);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// The along-the-beam results file of a whole calculation, against a golden
+// file read line by line when it was made. Regenerated only when
+// QUORVEL_REGENERATE_REPORTS=1 is set for a deliberate run.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "analysis/calculation_driver.h"
+#include "analysis/calculation_support.h"
+#include "report/format_fixed.h"
+#include "report/support_line_table.h"
+#include "runtime/text_file.h"
+
+namespace {
+
+using namespace quorvel;
+
+std::vector<std::string> fileLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (const auto& raw : runtime::splitLines(bytes)) lines.push_back(runtime::cp1252ToUtf8(raw));
+    return lines;
+}
+
+TEST(SupportLineTableGolden, SuoraMiddleBeam) {
+    quorvel::testing::CalculationFolder data;
+    platform::HeadlessPlatform ui;
+    model::ProjectModel m;
+    data.load(m, ui, "concrete_middle_beam.dat");
+    ASSERT_EQ(analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun), 0);
+    const std::string written = data.folder().read("quor.tu1");
+    const std::vector<std::string> got = fileLines(written);
+
+    // By hand, station 0 of the left block (x = 26.25 mm, the first slab
+    // web inside the span): the beam's design shear of rows 2 and 5 is
+    // (topping 0.0011 * 7.2 * 1.15 + imposed 1.0 * 7.2 * 1.15 + 2.5 * 7.2 *
+    // 1.5) * (7200 / 2 - 26.25) = 35.289108 * 3573.75 = 126 114 N: 126.1 kN.
+    // No core filling (Lf 0); additional safety factor 1 (gamlisä 1.00).
+    // Slab of the clear span 7020 mm less the 65 mm bearing, Ln = 6955 mm,
+    // and Lr = Ln - b.cr = 6955 - 160 = 6795 mm, design area load
+    // 3.60 * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 + 2.5 * 1.5 = 9.04127 kN/m2:
+    //   Vdhc = 0.5 * 9.04127 * 6.795 = 30.72 kN/m
+    //   Mkhc = (3.60 + 0.0011 + 1.0 + 2.5) * 6.955^2 / 8 = 42.94 kNm/m
+    //   Mdhc = 9.04127 * 6.955^2 / 8 = 54.67 kNm/m
+    ASSERT_GE(got.size(), 7u);
+    EXPECT_EQ(got[0].substr(0, 28), "  Vasen laatta :  P27-10L- 0");
+    EXPECT_EQ(got[6].substr(0, 12), "   26  126.1");
+    EXPECT_EQ(got[6].substr(31, 6), "  30.7");
+    EXPECT_EQ(got[6].substr(77, 6), "  42.9");
+    EXPECT_EQ(got[6].substr(84, 6), "  54.7");
+    EXPECT_EQ(got[6].substr(59, 4), "1.00");
+    EXPECT_EQ(got[6].substr(72, 4), "   0");
+    // Two blocks of 6 head lines, 44 rows (n = 43) and the closing line.
+    EXPECT_EQ(got.size(), 2u * (6 + 44 + 1));
+
+    const std::string golden = std::string(QUORVEL_FIXTURES_DIR) + "/reports/concrete_middle_beam.tu1";
+    if (const char* regenerate = std::getenv("QUORVEL_REGENERATE_REPORTS");
+        regenerate && std::string(regenerate) == "1") {
+        std::ofstream(golden, std::ios::binary) << written;
+        GTEST_SKIP() << "wrote " << golden;
+    }
+    const std::vector<std::string> expected = fileLines(quorvel::testing::readBytes(golden));
+    ASSERT_FALSE(expected.empty()) << "no golden file " << golden;
+    for (std::size_t i = 0; i < std::max(expected.size(), got.size()); ++i) {
+        const std::string want = i < expected.size() ? expected[i] : "<none>";
+        const std::string line = i < got.size() ? got[i] : "<none>";
+        EXPECT_EQ(line, want) << "line " << i + 1;
+    }
+}
+
+}  // namespace
