@@ -236,5 +236,32 @@ TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
     EXPECT_EQ(m.ResultsValid, 0);
 }
 
+TEST_F(Calculate, CoreFillingNoticeNamesTheNeed) {
+    // An LBL middle beam carrying 12 m slab fields with 10 kN/m2 imposed
+    // load: the slab webs at the beam call for the 600 mm filling the
+    // project offers, which the result then asks for on both sides.
+    choose("LBL");
+    for (platform::TextBox* box : {&w.txtVasenalkuvali, &w.txtOikeaalkuvali, &w.txtVasenloppuvali, &w.txtOikealoppuvali})
+        box->setText("12000");
+    for (platform::TextBox* box : {&w.txtVasenlaatastomuuttuva, &w.txtOikealaatastomuuttuva}) box->setText("10");
+    for (platform::TextBox* box : {&w.txtVasenontelotaytto, &w.txtOikeaontelotaytto}) box->setText("600");
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.CoreFillingResult(1), 600.0);
+    EXPECT_EQ(m.CoreFillingResult(2), 600.0);
+    EXPECT_TRUE(w.txtOntelotaytto1.visible());
+    EXPECT_EQ(w.txtOntelotaytto1.caption(), "HUOM!  Ontelotäyttöä tarvitaan!");
+    EXPECT_EQ(w.txtOntelotaytto2.caption(), "KS. Taulukko!");
+
+    // As an edge beam only the right side counts: without filling there the
+    // notice is empty whatever the left side held.
+    ui.click(w.optReunapalkki);
+    w.txtOikeaontelotaytto.setText("0");
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_LT(m.CoreFillingResult(2), 0.1);
+    EXPECT_EQ(w.txtOntelotaytto1.caption(), "");
+}
+
 }  // namespace
 }  // namespace quorvel::app
