@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/frm_quorvel.h"
+#include "dialogs/input_dialogs.h"
 #include "model/project_model.h"
 #include "platform/qt/qt_platform.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
 
     auto model = std::make_unique<quorvel::model::ProjectModel>();
     quorvel::app::frmQuorvel mainWindow(*model, platform);
+    quorvel::dialogs::RegisterInputDialogs(mainWindow);
     try {
         // An error that no handler of the start-up trapped is named in a
         // message and ends the program, as it does for any later event.

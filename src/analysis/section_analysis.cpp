@@ -190,11 +190,15 @@ void beamResistance(ProjectModel& m, double Wb) {
         if (m.LayerAreaSum == 0) m.LayerAreaSum = 0.000001;
         m.LayerEccentricity = m.LayerFirstMoment / m.LayerAreaSum - m.SectionCentroid(1);
         // Cracking moment of the beam, with the mean tensile strength of the
-        // beam concrete, fctm = fctk,0.05 / 0.7 (EN 1992-1-1 Table 3.1).
+        // beam concrete, fctm = fctk,0.05 / 0.7 (EN 1992-1-1 Table 3.1). The
+        // concrete of a composite steel beam is its infill, the one the
+        // section is transformed to; the precast concrete of the other
+        // families is concrete 1.
+        const int beamConcrete = m.BeamCategory == 4 ? 2 : 1;
         library::ComputeTendonEccentricity(1, m.BeamWidth,
                                            m.BeamWidth + m.LeftLedgeDepth + m.RightLedgeDepth,
                                            m.OverallBeamHeight, 0, Wb, m.TransformedArea,
-                                           m.ConcreteFctk(1) / 0.7, m.LayerAreaSum,
+                                           m.ConcreteFctk(beamConcrete) / 0.7, m.LayerAreaSum,
                                            m.LayerEccentricity, m.SectionResultA);
         SolveSectionEquilibrium(m);
         m.MomentResistanceA = m.MomentResistanceSolved;

@@ -30,13 +30,13 @@ constexpr platform::Color DarkGrey = rgb(128, 128, 128);
 constexpr platform::Color Blue = rgb(0, 0, 255);
 
 const char* const StartupVersionText = "Versio 8.38 /EC 17.03.2017";
-const char* const HelpFile = "Quorvel.HLP";
+const char* const HelpFile = "quorvel.html";
 const char* const TemporaryReport = "quor01.tmp";
 
 }  // namespace
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m) {
+    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m), helpFileName_(HelpFile) {
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -82,6 +82,7 @@ frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     onPaint = [this] { Form_Paint(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 
+    wireDialogOpeners();
     wireCommands();
     wireInputHandlers();
 }
@@ -107,21 +108,34 @@ void frmQuorvel::buildDrawing() {
         l->setBorderColor(color);
         drawing_.push_back(std::move(l));
     };
-    // The beam under the slab ends.
-    line("linPalkkiVasen", 2280, 4620, 2280, 5640, Colors::Black);
-    line("linPalkkiAla", 2280, 5640, 4695, 5640, Colors::Black);
-    line("linPalkkiOikea", 4695, 4620, 4695, 5640, Colors::Black);
-    // Bearing lengths of the two slab ends, with end ticks.
-    line("linTukiVasen", 2280, 4980, 2880, 4980, Blue);
-    line("linTukiVasen1", 2280, 4920, 2280, 5040, Blue);
-    line("linTukiVasen2", 2880, 4920, 2880, 5040, Blue);
-    line("linTukiOikea", 4095, 4980, 4695, 4980, Blue);
-    line("linTukiOikea1", 4095, 4920, 4095, 5040, Blue);
-    line("linTukiOikea2", 4695, 4920, 4695, 5040, Blue);
-    // Topping thickness and the gap under the slab ends.
-    line("linPintaMitta", 6480, 3690, 6480, 3780, Blue);
-    line("linRakoVasen", 1080, 4500, 1080, 5040, Blue);
-    line("linRakoOikea", 6180, 4500, 6180, 5040, Blue);
+    // The beam under the slab ends: its top at the lower slab's bearing,
+    // its sides just inside the two support length boxes.
+    line("linPalkkiVasen", 2370, 4500, 2370, 5100, Colors::Black);
+    line("linPalkkiAla", 2370, 5100, 4605, 5100, Colors::Black);
+    line("linPalkkiOikea", 4605, 4380, 4605, 5100, Colors::Black);
+    // The bed under the higher slab's end, its gap over the beam top.
+    auto bed = std::make_unique<Shape>(*this, "shpAlusOikea", platform::Place{4095, 4380, 510, 120},
+                                       platform::ShapeKind::Rectangle, &fLahtotiedot);
+    bed->setFill(true, DarkGrey);
+    drawing_.push_back(std::move(bed));
+    // Bearing lengths from the beam sides to the slab ends, under the beam
+    // at the height of their boxes, with end ticks up to the beam bottom.
+    line("linTukiVasen", 2370, 5362, 2880, 5362, Blue);
+    line("linTukiVasen1", 2370, 5100, 2370, 5430, Blue);
+    line("linTukiVasen2", 2880, 5100, 2880, 5430, Blue);
+    line("linTukiOikea", 4095, 5362, 4605, 5362, Blue);
+    line("linTukiOikea1", 4095, 5100, 4095, 5430, Blue);
+    line("linTukiOikea2", 4605, 5100, 4605, 5430, Blue);
+    // Topping thickness over the higher slab's end, beside its box.
+    line("linPintaMitta", 5550, 3690, 5550, 3780, Blue);
+    line("linPintaMitta1", 5490, 3690, 5610, 3690, Blue);
+    line("linPintaMitta2", 5490, 3780, 5610, 3780, Blue);
+    // The gaps under the slab ends: from each side's level line to its box,
+    // clear of the topping label.
+    line("linRakoVasen", 1080, 4500, 1080, 5182, Blue);
+    line("linRakoVasen1", 1035, 5182, 1080, 5182, Blue);
+    line("linRakoOikea", 6885, 4380, 6885, 5182, Blue);
+    line("linRakoOikea1", 6495, 5182, 6885, 5182, Blue);
     // Beam spacings, start and end.
     line("linValiAlku", 2460, 5820, 4455, 5820, Blue);
     line("linValiLoppu", 2460, 6300, 4455, 6300, Blue);
@@ -131,6 +145,7 @@ void frmQuorvel::buildDrawing() {
 // visibly unavailable, never a silent no-op.
 void frmQuorvel::wireCommands() {
     cmdTietoja.onClick = [this] { cmdTietoja_Click(); };
+    wireProjectCommands();
     wireCalculationCommands();
 
     for (platform::Control* command : controls()) {
@@ -153,10 +168,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
-    if (model_.LanguageIndex == 0)
-        imgFlag.setPicture(imgFlagFin.picture());
-    else if (model_.LanguageIndex == 1)
-        imgFlag.setPicture(imgFlagEng.picture());
+    showLanguageFlag();
 
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");

@@ -8,10 +8,12 @@
 // platform are the program's and outlive it. Places are twips in the
 // container.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/dialog_openers.h"
 #include "app/project_state.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
@@ -103,21 +105,23 @@ public:
     // --- Input frame with the cross-section drawing ----------------------------
     Frame fLahtotiedot{*this, "fLahtotiedot", {60, 1440, 6915, 6855}};
 
-    // The drawing first, so that the inputs lie on top of it.
-    Shape shpVasenlaatta{*this, "shpVasenlaatta", {600, 3900, 2280, 600}, platform::ShapeKind::Rectangle,
+    // The drawing first, so that the inputs lie on top of it. The lower
+    // (left) slab bears on the beam top at 4500; the higher (right) one on
+    // the bed under its end, 4380 to 4500. The topping lies over both.
+    Shape shpVasenlaatta{*this, "shpVasenlaatta", {1500, 3900, 1380, 600}, platform::ShapeKind::Rectangle,
                          &fLahtotiedot};
-    Shape shpOikealaatta{*this, "shpOikealaatta", {4095, 3780, 2280, 600}, platform::ShapeKind::Rectangle,
+    Shape shpOikealaatta{*this, "shpOikealaatta", {4095, 3780, 1380, 600}, platform::ShapeKind::Rectangle,
                          &fLahtotiedot};
     Shape shpSauma{*this, "shpSauma", {2880, 3690, 1215, 810}, platform::ShapeKind::Rectangle, &fLahtotiedot};
-    Shape shpPaalla{*this, "shpPaalla", {600, 3690, 5775, 90}, platform::ShapeKind::Rectangle, &fLahtotiedot};
-    Line linYlempiyla{*this, "linYlempiyla", 4095, 4380, 6375, 4380, &fLahtotiedot};
+    Shape shpPaalla{*this, "shpPaalla", {1500, 3690, 3975, 90}, platform::ShapeKind::Rectangle, &fLahtotiedot};
+    Line linYlempiyla{*this, "linYlempiyla", 4095, 4380, 6900, 4380, &fLahtotiedot};
     Line linAlempiyla{*this, "linAlempiyla", 240, 4500, 2880, 4500, &fLahtotiedot};
-    Line linViiva{*this, "linViiva", 2280, 4620, 4695, 4620, &fLahtotiedot};
-    Line linKeskivino{*this, "linKeskivino", 3487, 4620, 3487, 5640, &fLahtotiedot};
-    Line linVasenpysty{*this, "linVasenpysty", 2280, 4500, 2280, 5700, &fLahtotiedot};
-    Line linVasenvino{*this, "linVasenvino", 2280, 4500, 2580, 5700, &fLahtotiedot};
-    Line linOikeapysty{*this, "linOikeapysty", 4695, 4380, 4695, 5700, &fLahtotiedot};
-    Line linOikeavino{*this, "linOikeavino", 4695, 4380, 4395, 5700, &fLahtotiedot};
+    Line linViiva{*this, "linViiva", 2370, 4500, 4605, 4500, &fLahtotiedot};
+    Line linKeskivino{*this, "linKeskivino", 3487, 4500, 3487, 5100, &fLahtotiedot};
+    Line linVasenpysty{*this, "linVasenpysty", 2880, 3780, 2880, 4500, &fLahtotiedot};
+    Line linVasenvino{*this, "linVasenvino", 2370, 4980, 2490, 5100, &fLahtotiedot};
+    Line linOikeapysty{*this, "linOikeapysty", 4095, 3780, 4095, 4380, &fLahtotiedot};
+    Line linOikeavino{*this, "linOikeavino", 4605, 4980, 4485, 5100, &fLahtotiedot};
 
     Label lblVasenlaattatyyppiOtsikko{*this, "lblVasenlaattatyyppiOtsikko", {60, 225, 2010, 255}, "Laattatyyppi",
                                       &fLahtotiedot};
@@ -276,16 +280,64 @@ public:
     void txtPintapaksuus_DblClick();
     // --- end of input handlers
 
+    // --- Dialog openers (frm_quorvel_dialogs.cpp)
+    // Makes a dialog available to its opener (by its form name) and enables
+    // the opener's button and menu item.
+    void registerDialog(const std::string& formName, DialogFactory factory);
+    bool hasDialog(const std::string& formName) const;
+    // The beam command: the beam dialog of the selected beam-type option.
+    void ShowBeamForm();
+    // --- end of dialog openers
+
+    // --- File, result, help and language commands (file_commands.cpp, result_commands.cpp)
+    // The file menu: new project, open, save the input under its name or a
+    // new one, save the report under its name or a new one, quit.
+    void NewProject();
+    void OpenInputFile();
+    void SaveInputFile();
+    void SaveInputFileAs();
+    void SaveResultsFile();
+    void SaveResultsFileAs();
+    void QuitProgram();
+    // The results table: the button calculates while the results are stale
+    // and shows the table once they are valid; the menu item calculates
+    // when needed and shows the table in any case.
+    void ShowResultTable();
+    void cmdTaulukko0_Click();
+    // The report in the viewer, and printed.
+    void ShowReportText();
+    void PrintReport();
+    // The help document at its contents.
+    void ShowHelpFile();
+    // The language of the windows, the report and the table.
+    void SwitchToFinnish();
+    void SwitchToEnglish();
+    // --- end of file, result, help and language commands
+
 private:
+    void wireDialogOpeners();
+    // Shows the dialog modally; after stored changes refreshes the window
+    // (when asked) and marks the input changed.
+    void openDialog(const std::string& formName, bool refreshAfterChange);
     void buildDrawing();
     void wireCommands();
     void wireCalculationCommands();
     void cmdTietoja_Click();
+    // file_commands.cpp, result_commands.cpp
+    void wireProjectCommands();
+    bool readProjectFile(const std::string& fileName);
+    bool textFieldsStorable();
+    bool askToSaveBeforeQuit();
+    void calculateIfResultsStale();
+    void writeReportForViewing();
+    void switchLanguage(int16_t languageIndex);
+    void showLanguageFlag();
 
     model::ProjectModel& model_;
     std::string helpFileName_;
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
+    std::map<std::string, DialogFactory> dialogFactories_;
 };
 
 }  // namespace quorvel::app

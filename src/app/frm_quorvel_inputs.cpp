@@ -155,6 +155,8 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r) {
     const std::string_view prefix = rawTypePrefix(m);
     switch (r.lostFocus) {
     case L::None:
+        // No bounds of its own: still never a number its field cannot hold.
+        checkSingleRange(box);
         break;
     case L::Range:
         ValidateRangeTextBox(box, r.minimum, r.maximum, r.defaultValue);
@@ -209,7 +211,7 @@ void wireNumericBoxes(frmQuorvel& w) {
         box.onChange = [&w, &r] { boxChanged(w, r); };
         if (r.keyFilter)
             box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
-        if (r.lostFocus != L::None) box.onLostFocus = [&w, &r] { boxLostFocus(w, r); };
+        if (r.number) box.onLostFocus = [&w, &r] { boxLostFocus(w, r); };
     }
     w.txtPintapaksuus.onDblClick = [&w] { w.txtPintapaksuus_DblClick(); };
 }

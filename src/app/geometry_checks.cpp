@@ -127,6 +127,8 @@ bool rebarAboveOverallHeight(const CheckContext& c) {
            c.m.OverallBeamHeight;
 }
 
+bool slabsOffBeamHeight(const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); }
+
 // HQ and CWQ: the ledge is what the bottom plate reaches beyond the two webs.
 bool boxLedgeTooSmall(const CheckContext& c) {
     const double reach =
@@ -148,6 +150,10 @@ CheckContext contextWithModelBearing(const ProjectModel& m) {
 }
 
 }  // namespace
+
+bool SlabLevelMismatch(const ProjectModel& m, double beamLevel) {
+    return slabLevelMismatch(contextOf(m, 0.0f, 0.0f), beamLevel);
+}
 
 float SlabBearingNeed(const ProjectModel& m, int side) {
     return static_cast<float>(m.SlabSupportLength(side).number()) +
@@ -286,8 +292,7 @@ int16_t CheckLblBeamGeometry(const ProjectModel& m, float supportOnly, float bea
           },
           kStrandLine},
          {topRebarBelowBeam, kTopRebarLine},
-         {[](const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); },
-          kSlabLevelLine}},
+         {slabsOffBeamHeight, kSlabLevelLine}},
         isTrue(supportOnly), lines);
 }
 
@@ -302,8 +307,7 @@ int16_t CheckKemoBeamGeometry(const ProjectModel& m, float supportOnly, float be
           kSpacingLine},
          {strandsAboveBeamTop, kStrandLine},
          {topRebarBelowBeam, kTopRebarLine},
-         {[](const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight); },
-          kSlabLevelLine}},
+         {slabsOffBeamHeight, kSlabLevelLine}},
         isTrue(supportOnly), lines);
 }
 

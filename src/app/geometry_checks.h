@@ -64,4 +64,11 @@ int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span
 // The slab bearing need of one side: support length plus joint grout.
 float SlabBearingNeed(const ProjectModel& m, int side);
 
+// The slab level test of the prestressed ledge beams: the beam level (mm)
+// against the slab levels (catalogue thickness plus the gap under the
+// slab). An edge beam must lie within 10 mm of the right slab; a middle
+// beam must not lie more than 10 mm below or above both slabs. False when
+// a slab type is not in the catalogue.
+bool SlabLevelMismatch(const ProjectModel& m, double beamLevel);
+
 }  // namespace quorvel::app

@@ -78,6 +78,20 @@ std::string format(const Value& v, const platform::Platform& p) {
     return runtime::generalNumberText(v, p.decimalMark());
 }
 
+// The out-of-range message with the box's text and its bounds; the box is
+// emptied and keeps the focus.
+void refuseOutOfRange(NumericBox& box, const Value& minimum, const Value* maximum) {
+    platform::Platform& p = box.control.platform();
+    std::string message =
+        maximum ? fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...<=+)"),
+                                   {box.text, format(minimum, p), format(*maximum, p)})
+                : fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...)"),
+                                   {box.text, format(minimum, p)});
+    p.messageBox(message, Buttons::Ok, Icon::Exclamation, GetMessageText(MsgTitle, "Lukuarvovirhe"));
+    box.setText("");
+    focusBack(box.control);
+}
+
 int16_t validate(NumericBox box, const Value& minimum, const Value* maximum, const Value& defaultValue) {
     platform::Platform& p = box.control.platform();
     std::string title = GetMessageText(MsgTitle, "Lukuarvovirhe");
@@ -94,14 +108,7 @@ int16_t validate(NumericBox box, const Value& minimum, const Value* maximum, con
     float value = parse(box.text, p.decimalMark(), beyond);
     bool outside = beyond || value < atValuePrecision(minimum) || (maximum && value > atValuePrecision(*maximum));
     if (outside) {
-        std::string message =
-            maximum ? fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...<=+)"),
-                                       {box.text, format(minimum, p), format(*maximum, p)})
-                    : fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...)"),
-                                       {box.text, format(minimum, p)});
-        p.messageBox(message, Buttons::Ok, Icon::Exclamation, title);
-        box.setText("");
-        focusBack(box.control);
+        refuseOutOfRange(box, minimum, maximum);
         return 0;
     }
     box.setText(value == 0.0f ? std::string("0") : format(Value(value), p));
@@ -171,6 +178,16 @@ int16_t ValidateRangeTextBox(platform::TextBox& box, const Value& minimum, const
 int16_t ValidateRangeTextBox(platform::ComboBox& box, const Value& minimum, const Value& maximum,
                              const Value& defaultValue) {
     return validate(numericBox(box), minimum, &maximum, defaultValue);
+}
+
+int16_t checkSingleRange(platform::TextBox& box) {
+    platform::Platform& p = box.platform();
+    if (!isBeyondSingleRange(box.text(), p.decimalMark())) return -1;
+    NumericBox b = numericBox(box);
+    const Value largest(std::numeric_limits<float>::max());
+    const Value lowest(-std::numeric_limits<float>::max());
+    refuseOutOfRange(b, lowest, &largest);
+    return 0;
 }
 
 std::string ReplacePlaceholder(const std::string& templateText, const std::string& value) {

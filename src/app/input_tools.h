@@ -48,6 +48,12 @@ int16_t ValidateRangeTextBox(platform::TextBox& box, const runtime::Value& minim
 int16_t ValidateRangeTextBox(platform::ComboBox& box, const runtime::Value& minimum,
                              const runtime::Value& maximum, const runtime::Value& defaultValue);
 
+// The check of a numeric box that has no bounds of its own: a number its
+// single-precision field cannot hold gets the out-of-range message with the
+// single range as bounds, the box is emptied and keeps the focus (result
+// 0); anything else, the empty text too, is left as typed (result -1).
+int16_t checkSingleRange(platform::TextBox& box);
+
 // a when a < b, otherwise b (b on a tie).
 template <typename T>
 T MinOf(const T& a, const T& b) {

@@ -162,15 +162,19 @@ int16_t IsTranslatableControl(const platform::Control& control) {
     return 0;
 }
 
-std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex, const std::string& formName,
-                            const std::string& key) {
+std::optional<runtime::TextFileReader> openLanguageTable(platform::Platform& platform, int16_t LanguageIndex) {
     FileName f = languageFile(LanguageIndex, platform);
     auto file = openLanguageFile(f);
-    if (!file) {
+    if (!file)
         reportMissingFile(platform, LanguageIndex, f.folder + f.name, "Ohjelman ei toimi oikein.",
                           "Program is not working properly.");
-        return {};
-    }
+    return file;
+}
+
+std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex, const std::string& formName,
+                            const std::string& key) {
+    auto file = openLanguageTable(platform, LanguageIndex);
+    if (!file) return {};
     return LookupLanguageEntry(formName, key, *file);
 }
 

@@ -9,6 +9,7 @@
 // report writers and the results table.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/file_messages.h"
@@ -53,6 +54,11 @@ int16_t IsTranslatableControl(const platform::Control& control);
 // entry is missing or empty; a missing file is reported and gives "".
 std::string GetLanguageText(platform::Platform& platform, int16_t LanguageIndex, const std::string& formName,
                             const std::string& key);
+
+// The language file of the language index, open for quoted lookups; a
+// missing file is reported ("... Ohjelman ei toimi oikein.") and gives
+// nothing. The program goes on without the file's texts.
+std::optional<runtime::TextFileReader> openLanguageTable(platform::Platform& platform, int16_t LanguageIndex);
 
 // The missing-file message (shared with the report writers).
 using platform::ShowFileNotFound;

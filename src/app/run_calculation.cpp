@@ -108,13 +108,9 @@ std::string failureText(int16_t status, int16_t language) {
 
 }  // namespace
 
-void frmQuorvel::wireCalculationCommands() {
-    cmdLaske0.onClick = [this] { RunCalculation(); };
-    // Until a calculation has run, the table button is the calculate button.
-    cmdTaulukko.onClick = [this] {
-        if (model_.ResultsValid != -1) RunCalculation();
-    };
-}
+// The result commands calculate through this command while the results
+// are stale.
+void frmQuorvel::wireCalculationCommands() { cmdLaske0.onClick = [this] { RunCalculation(); }; }
 
 void frmQuorvel::RunCalculation() {
     model::ProjectModel& m = model_;

@@ -1,5 +1,6 @@
 #include "library/beam_actions.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "library/beam_formulas.h"
@@ -17,6 +18,21 @@ using runtime::RunTimeError;
 // Effect at x of a load varying linearly from q1 at a to q2 at a + w.
 double patchEffect(LoadEffect effect, double q1, double q2, double a, double w, double x,
                    double L, double EI) {
+    // A load that runs past a support stands partly off the span: only the
+    // stretch over the span loads this beam, with the intensity the linear
+    // variation gives at the support.
+    if (w > 0 && (a < 0 || a + w > L)) {
+        const double from = std::max(a, 0.0);
+        const double to = std::min(a + w, L);
+        if (!(to > from)) return 0.0;
+        const double slope = (q2 - q1) / w;
+        const double qFrom = q1 + slope * (from - a);
+        const double qTo = q1 + slope * (to - a);
+        q1 = qFrom;
+        q2 = qTo;
+        a = from;
+        w = to - from;
+    }
     switch (effect) {
     case LoadEffect::Shear: return ComputeTrapezoidPatchShear(q1, q2, a, w, x, L);
     case LoadEffect::Moment: return ComputeTrapezoidPatchMoment(q1, q2, a, w, x, L);
@@ -26,6 +42,8 @@ double patchEffect(LoadEffect effect, double q1, double q2, double a, double w, 
 }
 
 double pointEffect(LoadEffect effect, double P, double a, double x, double L, double EI) {
+    // A point load beyond a support is not on the span.
+    if (a < 0 || a > L) return 0.0;
     switch (effect) {
     case LoadEffect::Shear: return ComputePointLoadShear(P, a, x, L);
     case LoadEffect::Moment: return ComputePointLoadMoment(P, a, x, L);

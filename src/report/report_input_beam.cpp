@@ -219,7 +219,9 @@ void printPrecastConcrete(RowPrinter& out) {
 
     ReportFile& f = out.file();
     PrintLabelValueLine(f, out.text("46"), "bw " + out.text("240"), "mm", m.BeamWidth, 4, 0, 0, 40, 50, 67, 72, 1);
-    if (m.BottomFlangeWidth.number() != m.BeamWidth.number() && !be)
+    // A bottom width is printed where the beam has one of its own: a
+    // rectangular beam leaves it empty (0), and its bottom is its width.
+    if (m.BottomFlangeWidth > 0 && m.BottomFlangeWidth.number() != m.BeamWidth.number() && !be)
         PrintLabelValueLine(f, out.text("47"), "ba " + out.text("241"), "mm", m.BottomFlangeWidth, 4, 0, 0, 40, 50,
                             67, 72, 1);
 

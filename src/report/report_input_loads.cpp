@@ -1,7 +1,9 @@
 // The input half: loads on the slabs and on the beam, support moments and
 // partial factors.
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "library/factors.h"
 #include "report/format_fixed.h"
@@ -234,7 +236,6 @@ constexpr FactorRow factorRowsBeforeSafety[] = {
     {"188", "gam.g", [](M m) { return m.PermanentLoadFactorKfi; }, nullptr},
     {"189", "gam.q", [](M m) { return m.VariableLoadFactorKfi; }, nullptr},
     {"190", "gam.p", [](M m) { return m.PrestressPartialFactor; }, nullptr},
-    {"191", "gam.c", [](M) { return Value(library::SelectConcretePartialFactor(4)); }, nullptr},
 };
 // The concrete factors are those each design strength fcd of the beam
 // section was formed with, by the quality class of that concrete.
@@ -253,6 +254,18 @@ void printFactor(RowPrinter& out, const char* keyNumber, const char* symbol, con
     PrintLabelValueLine(out.file(), out.text(keyNumber), symbol, "", value, 1, 2, 1, 1, 25, 35, 39, endLine ? 1 : 0);
 }
 
+// Further per-side factors on the open line: "/ " and the factor of each
+// side given, seven columns apart from column 40; then the line ends.
+template <typename FactorOfSide>
+void appendSideFactors(ReportFile& f, std::span<const int> sides, FactorOfSide factor) {
+    int column = 40;
+    for (int s : sides) {
+        f.moveTo(column).text("/ ").moveTo(column + 2).text(FormatFixed(factor(s), 1, 2, 1));
+        column += 7;
+    }
+    f.endLine();
+}
+
 void printFactors(RowPrinter& out, std::span<const FactorRow> rows) {
     for (const FactorRow& r : rows)
         if (!r.when || r.when(out.model())) printFactor(out, r.key, r.symbol, r.value(out.model()), true);
@@ -265,16 +278,21 @@ void printPartialFactors(RowPrinter& out) {
     printFactor(out, "187", "gam.hc", m.SlabSelfWeightFactorKfi[1], false);
     f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(m.SlabSelfWeightFactorKfi[2], 1, 2, 1)).endLine();
     printFactors(out, factorRowsBeforeSafety);
+    std::vector<int> sides;  // the sides that carry slabs
+    for (int s = 1; s <= 2; ++s)
+        if (m.SlabSidePresent[s] != 0) sides.push_back(s);
+    // The slab concretes' factor, by the quality class each side's fctd was
+    // formed with: the first side that carries slabs, then the other.
+    const auto slabConcreteFactor = [&m](int s) {
+        return Value(library::SelectConcretePartialFactor(m.ConcreteQualityClass[s + 3]));
+    };
+    printFactor(out, "191", "gam.c", slabConcreteFactor(sides.empty() ? 1 : sides.front()), false);
+    appendSideFactors(f, sides.empty() ? std::span<const int>() : std::span<const int>(sides).subspan(1),
+                      slabConcreteFactor);
     // The additional safety factor as given, then as the slab check of each
     // side that carries slabs used it.
     printFactor(out, "192", "gam.lis", m.AdditionalSafetyFactor, false);
-    int column = 40;
-    for (int s = 1; s <= 2; ++s) {
-        if (m.SlabSidePresent[s] == 0) continue;
-        f.moveTo(column).text("/ ").moveTo(column + 2).text(FormatFixed(m.EffectiveAdditionalSafetyFactor[s], 1, 2, 1));
-        column += 7;
-    }
-    f.endLine();
+    appendSideFactors(f, sides, [&m](int s) { return Value(m.EffectiveAdditionalSafetyFactor[s]); });
     printFactors(out, factorRowsAfterSafety);
     out.blankLine(0);
     out.blankLine(1);

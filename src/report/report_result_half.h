@@ -13,8 +13,13 @@
 namespace quorvel::report {
 
 // Prints the result half into the open report file and returns its status:
-// 0, or the number of the run-time error that ended it. It handles its own
-// run-time errors.
-int16_t WriteResultHalf(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
+// 0, or the number of the run-time error that ended it (53 when the report
+// language file or the heading file is missing, 62 for a heading file of
+// fewer than 192 items). It handles its own run-time errors. A half that
+// runs to its end closes the report file; after a failure the file stays
+// open with the lines written so far, for the results writer to close. It
+// sets GoverningSide(1..3) and MaxShearStage01 as it prints them and
+// changes no other result.
+int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
 
 }  // namespace quorvel::report

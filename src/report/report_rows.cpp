@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "library/checked_math.h"
+#include "report/report_headings.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
@@ -11,7 +12,17 @@ namespace quorvel::report {
 
 using runtime::NumberKind;
 
+std::string RowPrinter::text(const RowText& t) {
+    if (t.isKey) return texts_.text(t.text);
+    const int n = t.itemOf ? t.itemOf(m_) : t.item;
+    if (n == 0 && !t.itemOf) return t.text;
+    if (n == 0) return {};
+    if (!headings_) throw runtime::RunTimeError(runtime::ErrInvalidCall, "a heading item without the heading file");
+    return (*headings_)(n);
+}
+
 void RowPrinter::print(const LabelRow& row) {
+    if (row.condition && !row.condition(m_)) return;
     PrintLabelValueLine(file_, text(row.label), text(row.symbol), text(row.unit), row.value(m_), row.format.width,
                         row.format.decimals, row.format.round, row.c1, row.c2, row.c3, row.c4,
                         row.endLine ? 1 : 0);

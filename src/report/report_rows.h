@@ -18,14 +18,21 @@ namespace quorvel::report {
 using runtime::Value;
 using model::ProjectModel;
 
-// A text of a row: the number of a report text key ("14" for resultText14)
-// or a fixed text printed as it stands.
+class ReportHeadings;
+
+// A text of a row: the number of a report text key ("14" for resultText14),
+// a fixed text printed as it stands, or an item of the heading file (a
+// fixed one, or the one the model chooses; 0 for none).
 struct RowText {
     const char* text = "";
     bool isKey = false;
+    int item = 0;
+    int (*itemOf)(const ProjectModel&) = nullptr;
 };
 constexpr RowText key(const char* number) { return {number, true}; }
 constexpr RowText fixed(const char* text) { return {text, false}; }
+constexpr RowText item(int number) { return {"", false, number}; }
+constexpr RowText itemOf(int (*choose)(const ProjectModel&)) { return {"", false, 0, choose}; }
 inline constexpr RowText none{};
 
 // FormatFixed's width, decimals and rounding flag.
@@ -35,7 +42,8 @@ struct NumberFormat {
     int16_t round;
 };
 
-// Label, symbol, value at c3 (" = " at c3 - 3), unit.
+// Label, symbol, value at c3 (" = " at c3 - 3), unit; printed only where
+// its condition (if any) holds.
 struct LabelRow {
     RowText label;
     RowText symbol;
@@ -44,6 +52,7 @@ struct LabelRow {
     NumberFormat format;
     int c1, c2, c3, c4;
     bool endLine;
+    bool (*condition)(const ProjectModel&) = nullptr;
 };
 
 // The same with a value for each slab field: left at c3, right at c3b.
@@ -60,10 +69,13 @@ struct SideRow {
 // Prints rows into the report file with texts from the language file.
 class RowPrinter {
 public:
-    RowPrinter(const ProjectModel& m, ReportFile& file, ReportLanguageFile& texts)
-        : m_(m), file_(file), texts_(texts) {}
+    RowPrinter(const ProjectModel& m, ReportFile& file, ReportLanguageFile& texts,
+               const ReportHeadings* headings = nullptr)
+        : m_(m), file_(file), texts_(texts), headings_(headings) {}
 
-    std::string text(const RowText& t) { return t.isKey ? texts_.text(t.text) : t.text; }
+    // The text of a key, a fixed text, or a heading item (only for a
+    // printer given the heading file).
+    std::string text(const RowText& t);
     std::string text(const char* keyNumber) { return texts_.text(keyNumber); }
 
     void print(const LabelRow& row);
@@ -91,6 +103,7 @@ private:
     const ProjectModel& m_;
     ReportFile& file_;
     ReportLanguageFile& texts_;
+    const ReportHeadings* headings_;
 };
 
 // Arithmetic of report values that keeps their precision as the model's

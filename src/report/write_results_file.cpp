@@ -8,7 +8,7 @@
 namespace quorvel::report {
 
 int16_t WriteResultsFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName) {
-    return writeReportFile(m, platform, fileName, WriteReportInputPart, WriteResultHalf);
+    return writeReportFile(m, platform, fileName, WriteReportInputPart, WriteReportResultPart);
 }
 
 }  // namespace quorvel::report

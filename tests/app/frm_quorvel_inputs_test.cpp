@@ -295,3 +295,50 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
     EXPECT_EQ(m.ToppingConcreteClass.number(), 45.0);
     ui.verify();
 }
+
+// A number beyond what a single-precision field holds (3.402823E+38) never
+// stays in a box, whether or not the box has bounds of its own: typed or
+// pasted, leaving the box gives the out-of-range message and empties it.
+TEST_F(MainWindowInputs, ANumberBeyondTheSingleRangeIsRefusedInEveryNumericBox) {
+    const std::string message = "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)";
+    ui.typeOver(w.txtOikeaalkuvali, "1e39");  // no key filter, no bounds
+    ui.expectMessage(message, Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtOikeaalkuvali.text(), "");
+    EXPECT_EQ(w.activeControl(), &w.txtOikeaalkuvali) << "the focus is put back";
+    EXPECT_EQ(m.BeamSpacing[5].number(), 0.0);
+
+    for (platform::TextBox* box : {&w.txtOikealoppuvali, &w.txtVasenloppuvali, &w.txtVasenlaatastopysyva,
+                                   &w.txtOikealaatastomuuttuva, &w.txtVasenontelotaytto, &w.txtOikeaontelotaytto}) {
+        ui.paste(*box, "1e39");
+        ui.expectMessage(message, Title, Buttons::Ok, Icon::Exclamation);
+        leave();
+        EXPECT_EQ(box->text(), "") << box->name();
+    }
+    // Boxes with bounds give their own bounds.
+    ui.paste(w.txtRaudoitelujuus, "-1e39");
+    ui.expectMessage("Syöte -1e39 ei arvoalueella (200<=...<=700)", Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.paste(w.txtRaudoitelujuus, "500");
+    leave();
+
+    // The largest single itself, an empty box and a plain number pass silently.
+    ui.paste(w.txtOikeaalkuvali, "3.4e38");
+    leave();
+    EXPECT_EQ(w.txtOikeaalkuvali.text(), "3.4e38");
+    ui.paste(w.txtOikeaalkuvali, "");
+    leave();
+    ui.paste(w.txtOikeaalkuvali, "6600");
+    leave();
+    EXPECT_EQ(m.BeamSpacing[5].number(), 6600.0);
+    ui.verify();
+}
+
+TEST_F(MainWindowInputsCommaLocale, TheSingleRangeBoundsUseTheUsersDecimalMark) {
+    ui.typeOver(w.txtOikeaalkuvali, "2e40");
+    ui.expectMessage("Syöte 2e40 ei arvoalueella (-3,402823E+38<=...<=3,402823E+38)", Title, Buttons::Ok,
+                     Icon::Exclamation);
+    leave();
+    EXPECT_EQ(w.txtOikeaalkuvali.text(), "");
+    ui.verify();
+}

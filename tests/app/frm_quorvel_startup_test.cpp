@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
+
 #include <filesystem>
+#include <set>
 
 #include "app/frm_about.h"
 #include "app/input_tools.h"
@@ -79,6 +83,18 @@ protected:
     bool aboutClickShowedLines = false;
 };
 
+// The title names the program's version once, the one the build gives it
+// (a word "8.38" or "8.38/EC"; dates are not versions).
+void expectOneVersion(const std::string& title) {
+    static const std::regex version(R"((\d+\.\d+)(/EC)?)");
+    std::vector<std::string> found;
+    std::istringstream words(title);
+    std::smatch match;
+    for (std::string word; words >> word;)
+        if (std::regex_match(word, match, version)) found.push_back(match[1]);
+    EXPECT_EQ(found, std::vector<std::string>{QUORVEL_VERSION}) << title;
+}
+
 TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     frmQuorvel window(m, ui);
     start(window);
@@ -87,7 +103,8 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     EXPECT_TRUE(aboutClickShowedLines);
     EXPECT_EQ(aboutVersion, "Versio 8.38 /EC 17.03.2017");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.caption(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+    EXPECT_EQ(window.caption(), "Quorvel  8.38 /EC 17.03.2017");
+    expectOneVersion(window.caption());
 
     EXPECT_EQ(m.DataPath, program.dataPath());
     EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
@@ -95,7 +112,7 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     EXPECT_EQ(m.SlabTypeCount, 7);  // the delivered catalogue
     EXPECT_EQ(m.IsMiddleBeam, 1);
     EXPECT_EQ(m.InputChanged, 0);
-    EXPECT_EQ(window.helpFileName(), "Quorvel.HLP");
+    EXPECT_EQ(window.helpFileName(), "quorvel.html");
     EXPECT_EQ(window.txtOntelotaytto1.caption(), "");
     EXPECT_EQ(window.txtOntelotaytto2.caption(), "");
     EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
@@ -134,7 +151,8 @@ TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
     EXPECT_EQ(window.optKeskipalkki.caption(), "&Middle beam");
     EXPECT_EQ(window.imgFlag.picture(), window.imgFlagEng.picture());
     EXPECT_EQ(aboutCaption, "About the program");
-    EXPECT_EQ(window.caption(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+    EXPECT_EQ(window.caption(), "Quorvel  8.38 /EC 17.03.2017");
+    expectOneVersion(window.caption());
 }
 
 TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
@@ -194,18 +212,23 @@ TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
 TEST_F(StartUp, CommandsNotYetAvailableAreDisabledAndTheAboutCommandWorks) {
     frmQuorvel window(m, ui);
     start(window);
-    // The commands that are built: about, and calculate (menu and button).
-    const auto built = [&window](const platform::Control* c) {
-        return c == &window.cmdTietoja || c == &window.cmdLaske0 || c == &window.cmdTaulukko;
-    };
+    // The file, results, help, language and calculate commands work, and
+    // the beam command (it names a beam dialog that is missing); the other
+    // dialog openers are not built yet.
+    const std::set<const platform::Control*> working = {
+        &window.cmdTietoja, &window.cmdUusi, &window.cmdAvaalahto, &window.cmdTallennalahto,
+        &window.cmdTallennalahtoNimella, &window.cmdTallennatulokset, &window.cmdTallennatuloksetNimella,
+        &window.cmdTulosta, &window.cmdSuomi, &window.cmdEnglanti, &window.cmdLopeta, &window.cmdTaulukko0,
+        &window.cmdTeksti, &window.cmdOhje, &window.cmdTaulukko, &window.cmdPalkki, &window.cmdPalkki0,
+        &window.cmdLaske0};
     for (platform::Control* c : window.controls()) {
         if (c->kind() == platform::ControlKind::CommandButton) {
-            EXPECT_EQ(c->enabled(), built(c)) << c->name();
+            EXPECT_EQ(c->enabled(), working.count(c) == 1) << c->name();
         }
         if (c->kind() == platform::ControlKind::Menu) {
             auto* menu = static_cast<platform::Menu*>(c);
             if (menu->parentMenu() && !menu->isSeparator() && menu->items().empty()) {
-                EXPECT_EQ(menu->enabled(), built(c)) << c->name();
+                EXPECT_EQ(menu->enabled(), working.count(c) == 1) << c->name();
             }
         }
     }

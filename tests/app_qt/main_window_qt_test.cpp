@@ -19,66 +19,14 @@
 #include "app/frm_quorvel.h"
 #include "app/language.h"
 #include "platform/qt/qt_platform.h"
-#include "support/test_support.h"
+#include "qt_test_platform.h"
 
 namespace quorvel::app {
 namespace {
 
-namespace fs = std::filesystem;
 using platform::ControlKind;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_app_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-// The Qt platform with the program folder and the settings of a test: the
-// delivered data folder copied to a temporary folder, settings in memory.
-// The about window is closed with its OK button as soon as it is up.
-class TestPlatform : public platform::qt::QtPlatform {
-public:
-    explicit TestPlatform(std::string folder) : folder_(std::move(folder)) {}
-    std::string programFolder() const override { return folder_; }
-    std::string getSetting(const std::string&, const std::string&, const std::string& key,
-                           const std::string& defaultValue) override {
-        auto it = settings.find(key);
-        return it == settings.end() ? defaultValue : it->second;
-    }
-    void saveSetting(const std::string&, const std::string&, const std::string& key,
-                     const std::string& value) override {
-        settings[key] = value;
-    }
-    void showForm(platform::Form& form, bool modal) override {
-        if (modal && form.name() == "frmAbout") {
-            auto& about = static_cast<frmAbout&>(form);
-            QTimer::singleShot(0, [this, &about] {
-                aboutWasUp = windowOf(about) != nullptr && windowOf(about)->isVisible();
-                QTest::mouseClick(widgetOf(about.cmdOK), Qt::LeftButton);
-            });
-        }
-        QtPlatform::showForm(form, modal);
-    }
-    std::map<std::string, std::string> settings;
-    bool aboutWasUp = false;
-
-private:
-    std::string folder_;
-};
-
-class MainWindowQt : public ::testing::Test {
-protected:
-    void SetUp() override {
-        application();
-        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
-            fs::copy_file(entry.path(), program.path() / entry.path().filename());
-    }
-    quorvel::testing::TempFolder program;
-    TestPlatform ui{program.dataPath()};
-    model::ProjectModel m;
-};
+namespace fs = std::filesystem;
+using testing::MainWindowQt;
 
 TEST_F(MainWindowQt, StartsShowsAndIsGrabbed) {
     frmQuorvel window(m, ui);
@@ -87,7 +35,7 @@ TEST_F(MainWindowQt, StartsShowsAndIsGrabbed) {
     QWidget* w = ui.windowOf(window);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->windowTitle().toStdString(), "Quorvel 8.34/EC  12.10.2010  8.38 /EC 17.03.2017");
+    EXPECT_EQ(w->windowTitle().toStdString(), "Quorvel  8.38 /EC 17.03.2017");
     QApplication::processEvents();
 
     const fs::path shot = fs::temp_directory_path() / "quorvel-main-window.png";
@@ -182,6 +130,93 @@ TEST_F(MainWindowQt, LanguageSwitchChangesCaptionsNotNumbers) {
     EXPECT_EQ(static_cast<QRadioButton*>(ui.widgetOf(window.optReunapalkki))->text(), "&Edge beam");
     for (const auto& [name, text] : numbers)
         EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(*window.findControl(name)))->text(), text) << name;
+    window.unload();
+}
+
+}  // namespace
+}  // namespace quorvel::app
+
+namespace quorvel::app {
+namespace {
+
+using testing::MainWindowQt;
+
+// White or the near-white the style fills a frame with.
+bool isWhite(QColor c) { return c.red() > 240 && c.green() > 240 && c.blue() > 240; }
+bool isBlue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
+
+QRect twipsRect(const platform::Place& p) { return QRect(p.left, p.top, p.width, p.height); }
+
+// The rows under a slab's interior at one column: the slab, its edge, then
+// what lies beneath. A slab bears when the first white row beneath it
+// starts the inside of the beam, with no beam top line further down.
+::testing::AssertionResult bearsOnTheBeam(const QImage& image, int x, int slabInsideY) {
+    int y = slabInsideY;
+    while (y < image.height() && !isWhite(image.pixelColor(x, y))) ++y;
+    for (int below = y; below < y + 15 && below < image.height(); ++below)
+        if (!isWhite(image.pixelColor(x, below)))
+            return ::testing::AssertionFailure()
+                   << "a line at row " << below << " under the white at row " << y << ": the slab floats";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(MainWindowQt, TheCrossSectionShowsTheSlabsOnTheBeamAndKeepsItsLinesOffTheInputs) {
+    frmQuorvel window(m, ui);
+    window.show();
+    QApplication::processEvents();
+    QWidget* drawing = ui.widgetOf(window.fLahtotiedot);
+    const QImage image = drawing->grab().toImage();
+    auto px = [](int twips) { return twips / 15; };
+
+    // Both slab ends bear on the beam (the higher one on the bed under it).
+    EXPECT_TRUE(bearsOnTheBeam(image, px(2600), px(4200))) << "left slab";
+    EXPECT_TRUE(bearsOnTheBeam(image, px(4350), px(4100))) << "right slab";
+
+    // The bearing lengths are dimensioned beside their boxes, not inside the beam.
+    const QRect leftBox = ui.widgetOf(window.txtVasentukipituus)->geometry();
+    int blueInBeam = 0, blueBesideBox = 0;
+    for (int x = px(2400); x < px(2850); ++x) {
+        for (int y = px(4560); y < px(5040); ++y) blueInBeam += isBlue(image.pixelColor(x, y));
+        for (int y = leftBox.top(); y <= leftBox.bottom(); ++y) blueBesideBox += isBlue(image.pixelColor(x, y));
+    }
+    EXPECT_EQ(blueInBeam, 0);
+    EXPECT_GT(blueBesideBox, px(2850) - px(2400) - 2) << "a dimension line the width of the bearing";
+
+    // The topping thickness box lies beside the higher slab, not over its edge.
+    EXPECT_FALSE(ui.widgetOf(window.txtPintapaksuus)->geometry().intersects(
+        ui.widgetOf(window.shpOikealaatta)->geometry()));
+
+    // No line of the drawing runs through a caption of the input frame.
+    for (const platform::Control* c : window.controls()) {
+        if (c->kind() != ControlKind::Label || c->container() != &window.fLahtotiedot) continue;
+        for (const platform::Control* l : window.controls()) {
+            if (l->kind() != ControlKind::Line || !l->visible() || l->container() != &window.fLahtotiedot) continue;
+            auto* line = static_cast<const platform::Line*>(l);
+            if (line->x1() != line->x2() && line->y1() != line->y2()) continue;  // the slanted ones stay low
+            const QRect segment = QRect(QPoint(std::min(line->x1(), line->x2()), std::min(line->y1(), line->y2())),
+                                        QPoint(std::max(line->x1(), line->x2()), std::max(line->y1(), line->y2())));
+            EXPECT_FALSE(segment.intersects(twipsRect(c->place()))) << l->name() << " crosses " << c->name();
+        }
+    }
+    window.unload();
+}
+
+// Frames overlap where the layout places one close under another: the later
+// one covers the earlier one's edge, so its caption stands clear of it.
+TEST_F(MainWindowQt, TheBeamTypeCaptionIsNotCrossedByTheFrameAbove) {
+    frmQuorvel window(m, ui);
+    window.show();
+    QApplication::processEvents();
+    QWidget* client = ui.widgetOf(window.fraPalkkityyppi)->parentWidget();
+    const QImage image = client->grab().toImage();
+    const QRect above = ui.widgetOf(window.FraPalkinSijainti)->geometry();
+    const QRect frame = ui.widgetOf(window.fraPalkkityyppi)->geometry();
+    ASSERT_GT(above.bottom(), frame.top()) << "the layout overlaps them";
+    int marked = 0;
+    for (int y = frame.top(); y <= above.bottom(); ++y)
+        for (int x = frame.left() + frame.width() / 2; x < frame.right() - 4; ++x)
+            marked += !isWhite(image.pixelColor(x, y));
+    EXPECT_EQ(marked, 0) << "the edge of the frame above shows over the caption row";
     window.unload();
 }
 

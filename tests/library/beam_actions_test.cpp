@@ -172,6 +172,41 @@ TEST(BeamActions, BeamLoadsAndEndMomentsGoToTheirStages) {
     EXPECT_NEAR(pointMoment(30000, 2400, 2400), 30000.0 * 2400 * 4800 / L, 1e-6);
 }
 
+TEST(BeamActions, LoadsPastTheSupportsLoadOnlyTheSpan) {
+    // A permanent line load of 2 kN/m entered from 0 over 1.3 L and one from
+    // -0.5 L over 2 L act on this beam as 2 kN/m over the span: qL^2/8 at
+    // midspan, qL/2 at the support, nothing at x = L. A varying load from
+    // -L/2 (0 kN/m) to L/2 (4 kN/m) loads the beam with 2 .. 4 kN/m over
+    // 0 .. L/2. A point load beyond the end is not on the span.
+    ProjectModel m = beamModel();
+    m.BeamLineLoadG1 = 2.0;
+    m.BeamLineLoadG2 = 2.0;
+    m.BeamLineLoadGX = 0.0;
+    m.BeamLineLoadGLength = 1.3 * L;
+    m.BeamPointLoadCount = 1;
+    m.BeamPointLoad(1, 1) = 30.0;
+    m.BeamPointLoadX(1) = L + 100;
+    ComputeBeamMomentsAndShears(m);
+    EXPECT_NEAR(m.BeamMomentChar(25, 3), 2 * L * L / 8, 1e-3);
+    EXPECT_NEAR(m.BeamMomentChar(50, 3), 0, 1e-3);
+    EXPECT_NEAR(m.BeamShearDesign(0, 3), gG * 2 * L / 2, 1e-6);
+
+    m.BeamLineLoadGX = -0.5 * L;
+    m.BeamLineLoadGLength = 2 * L;
+    ComputeBeamMomentsAndShears(m);
+    EXPECT_NEAR(m.BeamMomentChar(25, 3), 2 * L * L / 8, 1e-3);
+
+    m.BeamPointLoadCount = 0;
+    m.BeamLineLoadG1 = 0.0;
+    m.BeamLineLoadG2 = 4.0;
+    m.BeamLineLoadGLength = L;
+    ComputeBeamMomentsAndShears(m);
+    // 2 .. 4 N/mm over 0 .. L/2: W = 1.5 L, centroid (L/2)(2 + 2 x 4)/(3 x 6)
+    // = 5L/18 from the start, RB = W (5/18) = 5L/12, M(L/2) = RB L/2 = 5L^2/24.
+    EXPECT_NEAR(m.BeamMomentChar(25, 3), 5 * L * L / 24, 1e-3);
+    EXPECT_NEAR(m.BeamMomentChar(50, 3), 0, 1e-3);
+}
+
 TEST(BeamActions, SlabFieldSegments) {
     // Two line-load segments (one per side) and one point-load segment of
     // the right side, each a uniform partial load on the beam. The left

@@ -270,6 +270,22 @@ TEST(FormKeys, KeyPressMayChangeOrSwallowTheKeyButPasteIsNotFiltered) {
     });
 }
 
+TEST(FormKeys, TypingOverTheSameFirstCharacterStillMovesTheCaret) {
+    // "10" typed over a box holding "1": the first key leaves the text as it
+    // was (no Change), but the selection is gone and the caret stands after
+    // it, so the second key follows the first.
+    HeadlessPlatform ui;
+    frmTest f(ui);
+    int changes = 0;
+    f.txtEka.onChange = [&] { ++changes; };
+    ui.showModal(f, [&] {
+        ui.typeOver(f.txtEka, "10");
+        EXPECT_EQ(f.txtEka.text(), "10");
+        EXPECT_EQ(changes, 1) << "only the second key changed the text";
+        f.unload();
+    });
+}
+
 TEST(FormKeys, AKeyThatClosesTheWindowGoesNoFurtherAndEnterBreaksAMultiLineBoxWithoutDefaultButton) {
     HeadlessPlatform ui;
     frmTest f(ui);

@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -547,6 +549,182 @@ TEST_F(QtBackend, ClockReadsTheLocalTimeNow) {
     EXPECT_LE(seconds(backend), seconds(after));
     EXPECT_GE(backend.month, 1);
     EXPECT_LE(backend.month, 12);
+}
+
+// Answers the next message box with Enter as soon as it is up.
+void answerNextMessageBox(std::vector<std::string>* texts = nullptr) {
+    QTimer::singleShot(0, [texts] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (texts) texts->push_back(box->text().toStdString());
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+}
+
+TEST_F(QtBackend, ACommaTypedIntoAnEditableComboBecomesWhatKeyPressMadeOfIt) {
+    frmKaikki f(ui);
+    f.cboBetoni.onKeyPress = [](int& key) {
+        if (key == ',') key = '.';
+    };
+    showAndActivate(f);
+    f.setFocus(f.cboBetoni);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    auto* edit = widget<QComboBox>(f.cboBetoni)->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(focused, "2,5");
+    EXPECT_EQ(f.cboBetoni.text(), "2.5") << "the comma is not dropped";
+    EXPECT_EQ(edit->text(), "2.5");
+    f.unload();
+}
+
+// A LostFocus check with a message, as the validators do: after the box is
+// closed the window must be active again, so that the next time the user
+// leaves the box the check runs again.
+TEST_F(QtBackend, AfterAMessageBoxTheWindowIsActiveAndTheNextTabRunsTheCheckAgain) {
+    frmKaikki f(ui);
+    int checks = 0;
+    f.txtArvo.onLostFocus = [&] {
+        if (f.txtArvo.text() != "900") return;
+        ++checks;
+        answerNextMessageBox();
+        ui.messageBox("Syöte 900 ei arvoalueella (200<=...<=700)", Buttons::Ok, Icon::Exclamation, "Lukuarvovirhe");
+        f.txtArvo.setText("");
+        f.txtArvo.setFocus();
+    };
+    showAndActivate(f);
+    QWidget* window = ui.windowOf(f);
+    f.txtArvo.setText("");
+    for (int round = 1; round <= 2; ++round) {
+        f.setFocus(f.txtArvo);
+        QTest::keyClicks(QApplication::focusWidget(), "900");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+        EXPECT_EQ(checks, round);
+        EXPECT_EQ(QApplication::activeWindow(), window) << "round " << round;
+        EXPECT_EQ(f.activeControl(), &f.txtArvo);
+        EXPECT_EQ(f.txtArvo.text(), "");
+    }
+    f.unload();
+}
+
+}  // namespace
+}  // namespace quorvel::platform
+
+namespace quorvel::platform {
+namespace {
+
+// A frame of controls whose drawing lies beneath them: a slab with a core
+// drawn over it, and a crack line over both.
+class frmPiirros : public Form {
+public:
+    explicit frmPiirros(Platform& p) : Form(p, "frmPiirros", "Piirros", 4500, 3000) {
+        setBackColor(Colors::White);
+        shpLaatta.setFill(true, rgb(160, 160, 160));
+        shpOntelo.setFill(true, rgb(255, 255, 0));
+        linHalkeama.setBorderColor(rgb(255, 0, 0));
+        linHalkeama.setBorderWidth(3);
+    }
+    Shape shpLaatta{*this, "shpLaatta", {300, 300, 3000, 1200}};
+    Shape shpOntelo{*this, "shpOntelo", {900, 600, 600, 600}, ShapeKind::Circle};
+    Line linHalkeama{*this, "linHalkeama", 1200, 300, 1200, 1500};
+    TextBox txtArvo{*this, "txtArvo", {1050, 825, 300, 150}};
+};
+
+TEST_F(QtBackend, DrawingElementsStackInTheOrderTheyWereMadeBeneathTheControls) {
+    frmPiirros f(ui);
+    showAndActivate(f);
+    QImage image = ui.windowOf(f)->grab().toImage();
+    QPoint origin = ui.widgetOf(f.shpLaatta)->parentWidget()->mapTo(ui.windowOf(f), QPoint(0, 0));
+    auto at = [&](int xTwips, int yTwips) { return image.pixelColor(origin + QPoint(xTwips / 15, yTwips / 15)); };
+    EXPECT_EQ(at(450, 450), QColor(160, 160, 160)) << "the slab";
+    EXPECT_EQ(at(1050, 1050), QColor(255, 255, 0)) << "the core over the slab";
+    EXPECT_EQ(at(1200, 450), QColor(255, 0, 0)) << "the crack line over the slab";
+    EXPECT_EQ(at(1200, 675), QColor(255, 0, 0)) << "the crack line over the core";
+    EXPECT_NE(at(1200, 900), QColor(255, 0, 0)) << "the box over the drawing";
+    f.unload();
+}
+
+TEST_F(QtBackend, AWindowKeepsItsClientAreaAtTheTopLeftAndCannotBeMaximised) {
+    frmKaikki f(ui);
+    showAndActivate(f);
+    QWidget* window = ui.windowOf(f);
+    QWidget* client = ui.widgetOf(f.txtArvo)->parentWidget();
+    const QPoint before = client->mapTo(window, QPoint(0, 0));
+    const QSize size = window->size();
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    window->setWindowState(Qt::WindowMaximized);
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    EXPECT_EQ(client->mapTo(window, QPoint(0, 0)), before) << "no band above the form";
+    EXPECT_EQ(client->size(), QSize(9000 / 15, 6000 / 15));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "a fixed size";
+    EXPECT_EQ(window->maximumSize(), size);
+    f.unload();
+}
+
+}  // namespace
+}  // namespace quorvel::platform
+
+namespace quorvel::platform {
+namespace {
+
+// Access keys shared by menu titles and controls, as the main window has them.
+class frmPikanappaimet : public Form {
+public:
+    explicit frmPikanappaimet(Platform& p) : Form(p, "frmPikanappaimet", "Pikanäppäimet", 6000, 4000) {
+        optKeski.setValue(false);
+        optReuna.setValue(true);
+    }
+    Menu mnuMain{*this, "mnuMain", "&Tiedosto"};
+    Menu cmdUusi{*this, "cmdUusi", "Uusi", &mnuMain};
+    Menu mnuOhje{*this, "mnuOhje", "&Ohje"};
+    Menu cmdTietoja{*this, "cmdTietoja", "Tietoja", &mnuOhje};
+    Frame FraOtsikot{*this, "FraOtsikot", {60, 60, 5000, 900}, "&Otsikot"};
+    TextBox txtOtsikko1{*this, "txtOtsikko1", {120, 240, 4000, 285}, &FraOtsikot};
+    TextBox txtOtsikko2{*this, "txtOtsikko2", {120, 560, 4000, 285}, &FraOtsikot};
+    Frame fraTyyppi{*this, "fraTyyppi", {60, 1020, 5000, 700}, "Palkki&tyyppi"};
+    OptionButton optTI{*this, "optTI", {120, 300, 1500, 255}, "&TI", &fraTyyppi};
+    Frame fraSijainti{*this, "fraSijainti", {60, 1800, 5000, 700}, "&Palkin sijainti"};
+    OptionButton optKeski{*this, "optKeski", {120, 300, 1500, 255}, "&Keskipalkki", &fraSijainti};
+    OptionButton optReuna{*this, "optReuna", {1800, 300, 1500, 255}, "&Reunapalkki", &fraSijainti};
+    TextBox txtMuu{*this, "txtMuu", {120, 2700, 1000, 285}};
+};
+
+TEST_F(QtBackend, MenuTitlesTakeTheirAccessKeysBeforeControls) {
+    frmPikanappaimet f(ui);
+    showAndActivate(f);
+    auto* bar = ui.windowOf(f)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    auto alt = [&](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QApplication::processEvents();
+    };
+    auto openTitle = [&]() -> QString {
+        QAction* a = bar->activeAction();
+        QString title = a && a->menu() && a->menu()->isVisible() ? a->text() : QString();
+        if (auto* popup = QApplication::activePopupWidget()) popup->close();
+        bar->setActiveAction(nullptr);
+        QApplication::processEvents();
+        return title;
+    };
+    f.setFocus(f.txtMuu);
+    for (int press = 0; press < 3; ++press) {  // a shared key goes to the menu every time
+        alt(Qt::Key_T);
+        EXPECT_EQ(openTitle(), "&Tiedosto") << "press " << press;
+        EXPECT_EQ(f.activeControl(), &f.txtMuu);
+        EXPECT_FALSE(f.optTI.value());
+    }
+    alt(Qt::Key_O);
+    EXPECT_EQ(openTitle(), "&Ohje");
+    EXPECT_EQ(f.activeControl(), &f.txtMuu);
+
+    // A frame's own key focuses the first control it holds, where Tab stops.
+    alt(Qt::Key_P);
+    EXPECT_EQ(f.activeControl(), &f.optReuna) << "an option group at its selected option";
+    f.mnuOhje.setVisible(false);
+    alt(Qt::Key_O);
+    EXPECT_EQ(f.activeControl(), &f.txtOtsikko1) << "the first title line, not the second";
+    f.unload();
 }
 
 }  // namespace

@@ -90,6 +90,19 @@ TEST(InputHalfBeam, ConcreteBeamGoesFromTheHeightsStraightToThePrecastBlock) {
     EXPECT_EQ(r.lines[heights + 2], "CONCRETE BEAM");
 }
 
+TEST(InputHalfBeam, BottomWidthRowOnlyForABeamWithABottomWidthOfItsOwn) {
+    // A rectangular beam leaves its bottom width empty: no "ba" row (it
+    // would read 0 mm).
+    ProjectModel m = defaultReportModel();
+    m.BottomFlangeWidth = Value();
+    EXPECT_FALSE(english(m).has("ba (bottom)"));
+    m.BottomFlangeWidth = m.BeamWidth;
+    EXPECT_FALSE(english(m).has("ba (bottom)"));
+    m.BottomFlangeWidth = 580;
+    EXPECT_EQ(english(m).line("ba (bottom)"),
+              std::string(39, ' ') + "Width     ba (bottom)    =  580 mm");
+}
+
 TEST(InputHalfBeam, HqIsPrintedAsWqWithOneGradeLineAndCwWithThree) {
     ProjectModel m = defaultReportModel();
     m.BeamTypeName = "HQ";
@@ -199,12 +212,24 @@ TEST(InputHalfSlabs, EdgeBeamShowsOnlyTheSideThatCarriesSlabs) {
     EXPECT_EQ(columnOf(r.lines[edge - 1], "Start"), 47);
     EXPECT_EQ(columnOf(r.lines[edge - 1], "End"), 60);
     EXPECT_EQ(r.line("gam.lis"), "Add. safety, given/used gam.lis = 1.00 / 1.10");
+    // The slab concrete's factor is that of the side's quality class (its
+    // fctd was formed with it), here the right side's class 2.
+    m.ConcreteQualityClass(4) = 3;  // the absent side's, never printed
+    m.ConcreteQualityClass(5) = 2;
+    r = english(m);
+    EXPECT_EQ(r.line("Slab concrete           gam"), "Slab concrete           gam.c   = 1.50");
 
     m.SlabSidePresent(1) = 1;
     m.SlabSidePresent(2) = 0;
     r = english(m);
     EXPECT_EQ(r.line("Clear span at the beam end"), "Clear span at the beam end            L2       =  6855             mm");
     EXPECT_EQ(r.line("gam.lis"), "Add. safety, given/used gam.lis = 1.00 / 9.99");
+    EXPECT_EQ(r.line("Slab concrete           gam"), "Slab concrete           gam.c   = 1.90");
+    // Both sides, each by its own class: 1.35 (class 1) and 1.5 (class 2).
+    m.SlabSidePresent(2) = 1;
+    m.ConcreteQualityClass(4) = 1;
+    r = english(m);
+    EXPECT_EQ(r.line("Slab concrete           gam"), "Slab concrete           gam.c   = 1.35 / 1.50");
 }
 
 TEST(InputHalfSlabs, StrandTypeZeroAddsNothingAndAClearSpanIsNeverNegative) {

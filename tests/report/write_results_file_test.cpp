@@ -1,16 +1,14 @@
 // The whole report through WriteResultsFile, with the result half of the
 // library. The writer's own steps are tested with a stand-in result half
-// (report_blocks_test.cpp); this runs once the result half is built into
-// the report library: define QUORVEL_RESULT_HALF_BUILT (or remove the
-// guard) when it is.
+// (report_blocks_test.cpp).
 
 #include "report/results_file.h"
 
 #include <gtest/gtest.h>
 
-#include "report/report_test_support.h"
+#include <algorithm>
 
-#if defined(QUORVEL_RESULT_HALF_BUILT)
+#include "report/report_test_support.h"
 
 namespace quorvel::report {
 namespace {
@@ -27,7 +25,34 @@ TEST(WriteResultsFile, WritesTheInputHalfFirstAndRecordsBothStatuses) {
     EXPECT_EQ(lines.front().substr(0, 7), "QUORVEL");
 }
 
+TEST(WriteResultsFile, TheResultHalfFollowsTheInputHalf) {
+    testing::ReportFolder f;
+    model::ProjectModel m = testing::defaultReportModel();
+    m.DataPath = std::string(QUORVEL_SOURCE_DIR) + "/data/";
+    // Allowed principal stress of the slab webs, C40/50: 1.67 / 1.2.
+    m.SlabPrincipalStressLimit(1) = m.SlabPrincipalStressLimit(2) = 1.67 / 1.2;
+    EXPECT_EQ(WriteResultsFile(m, f.ui, f.folder.file("r.tul")), 0);
+    EXPECT_EQ(m.CalculationStatus[4], 0);
+    const auto lines = testing::reportLines(f.folder.read("r.tul"));
+    const auto title = std::find(lines.begin(), lines.end(), "    LASKENTATULOKSET");
+    ASSERT_NE(title, lines.end());
+    EXPECT_NE(title, lines.begin());
+    EXPECT_EQ(lines.back(), "");  // the half's last block ends with an empty line
+}
+
+TEST(WriteResultsFile, AResultHalfWithoutResultsEndsWithItsErrorAndKeepsWhatWasWritten) {
+    // Without a calculation the slab webs have no allowed stress: the shares
+    // of it that decide the governing side divide by zero.
+    testing::ReportFolder f;
+    model::ProjectModel m = testing::defaultReportModel();
+    m.DataPath = std::string(QUORVEL_SOURCE_DIR) + "/data/";
+    EXPECT_EQ(WriteResultsFile(m, f.ui, f.folder.file("r.tul")), 11);
+    EXPECT_EQ(m.CalculationStatus[3], 0);
+    EXPECT_EQ(m.CalculationStatus[4], 11);
+    const auto lines = testing::reportLines(f.folder.read("r.tul"));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "    LASKENTATULOKSET"), lines.end());
+}
+
 }  // namespace
 }  // namespace quorvel::report
 
-#endif

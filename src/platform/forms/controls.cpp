@@ -117,13 +117,15 @@ void TextBox::replaceSelection(const std::string& t) {
     std::string next = text_.substr(0, from) + t + text_.substr(to);
     int caret = selStart_ + utf8::length(t);
     if (maxLength_ > 0 && utf8::length(next) > maxLength_) return;  // the key is refused
-    if (next == text_) return;
+    // The caret lands after what went in even when the text comes out the
+    // same (a "1" typed over a selected "1"); only a new text is a change.
+    const bool same = next == text_;
     text_ = next;
     selStart_ = caret;
     selLength_ = 0;
     ++caretMoves_;
     changed();
-    fireChange();
+    if (!same) fireChange();
 }
 
 void TextBox::backspace() {

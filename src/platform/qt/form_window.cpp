@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcutEvent>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -123,7 +124,12 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
     layout->setSpacing(0);
     client_ = new QWidget(this);
     client_->installEventFilter(this);
-    layout->addWidget(client_);
+    // A window keeps the size of its designed client area: it cannot be
+    // maximised, and were it made larger its content stays at the top left.
+    layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (form.hasMenus()) {
         menuBar_ = new QMenuBar(this);
         layout->setMenuBar(menuBar_);
@@ -172,6 +178,21 @@ Control* FormWindow::controlOf(QWidget* w) const {
         if (w == this) return nullptr;
     }
     return nullptr;
+}
+
+// Lines and shapes are drawn on their container beneath its controls, and
+// among themselves in the order they were made: a later one over an
+// earlier one. A container's children are listed bottom first.
+void FormWindow::stackGraphic(QWidget* g, QWidget* parent) {
+    for (QObject* o : parent->children()) {
+        auto* sibling = qobject_cast<QWidget*>(o);
+        if (!sibling || sibling == g || dynamic_cast<GraphicWidget*>(sibling)) continue;
+        if (!sibling->isWindow()) {
+            g->stackUnder(sibling);
+            return;
+        }
+    }
+    g->raise();
 }
 
 QWidget* FormWindow::parentFor(Control* c) {
@@ -279,14 +300,14 @@ QWidget* FormWindow::create(Control* c) {
         break;
     }
     case ControlKind::OptionButton: {
-        auto* b = new QRadioButton(parent);
+        auto* b = new OptionWidget(parent);
         b->setAutoExclusive(false);
         connect(b, &QAbstractButton::clicked, this, [this, c] { userClicked(c); });
         w = b;
         break;
     }
     case ControlKind::CheckBox: {
-        auto* b = new QCheckBox(parent);
+        auto* b = new CheckWidget(parent);
         connect(b, &QAbstractButton::clicked, this, [this, c] { userClicked(c); });
         w = b;
         break;
@@ -303,7 +324,7 @@ QWidget* FormWindow::create(Control* c) {
     case ControlKind::Line:
     case ControlKind::Shape: {
         auto* g = new GraphicWidget(*c, parent);
-        g->lower();  // drawn on the container, beneath its controls
+        stackGraphic(g, parent);
         w = g;
         break;
     }
@@ -517,6 +538,9 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         auto* g = static_cast<QGroupBox*>(w);
         g->setTitle(qs(c->caption()));
         g->setFlat(!static_cast<Frame*>(c)->bordered());
+        // A frame is opaque: one made later over the edge of another covers
+        // that edge, so its caption does not sit on the other's border.
+        g->setAutoFillBackground(true);
         break;
     }
     case ControlKind::Image: {
@@ -669,7 +693,12 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
     if (key == 0) return true;
     if (key != ch && key >= 32) {
         QString replaced = QString::fromUcs4(reinterpret_cast<const char32_t*>(&key), 1);
-        if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+        // An editable combo takes the keys itself and types them into its
+        // line edit: the replaced character goes there.
+        QLineEdit* line = dynamic_cast<QLineEdit*>(w);
+        if (!line)
+            if (auto* combo = dynamic_cast<QComboBox*>(w)) line = combo->lineEdit();
+        if (auto* edit = line) {
             if (!edit->isReadOnly()) {
                 edit->insert(replaced);
                 if (form_) c->kind() == ControlKind::ComboBox
@@ -700,6 +729,7 @@ bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
         }
         return false;
     }
+    if (e->type() == QEvent::Shortcut) return accessKey(w, static_cast<QShortcutEvent*>(e));
     if (e->type() == QEvent::MouseButtonDblClick) {
         if (Control* c = controlOf(w)) c->fireDblClick();
         return false;
@@ -725,6 +755,37 @@ bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
     if (code == 0 || k->isAutoRepeat()) return false;
     form_->userKeyUp(c, code, shiftOf(k));
     return !form_ || code == 0;
+}
+
+bool FormWindow::accessKey(QWidget* w, QShortcutEvent* e) {
+    // A menu title's access key opens its menu, whatever control shares it.
+    if (menuBar_ && w != menuBar_) {
+        for (Control* c : form_->controls()) {
+            if (c->kind() != ControlKind::Menu) continue;
+            auto* m = static_cast<Menu*>(c);
+            if (m->parentMenu() || m->isSeparator() || !m->isEffectivelyVisible() || !m->isEffectivelyEnabled())
+                continue;
+            if (QKeySequence::mnemonic(qs(m->caption())) != e->key()) continue;
+            auto it = actions_.find(m);
+            if (it == actions_.end()) continue;
+            if (it->second->menu()) menuBar_->setActiveAction(it->second);
+            else it->second->trigger();
+            return true;
+        }
+    }
+    // A frame's access key goes to the first control it holds in the tab
+    // order that Tab would stop at.
+    Control* frame = controlOf(w);
+    if (!frame || frame->kind() != ControlKind::Frame || widgetOf(frame) != w) return false;
+    Control* first = nullptr;
+    for (Control* c : form_->controls()) {
+        bool inside = false;
+        for (Control* p = c->container(); p && !inside; p = p->container()) inside = p == frame;
+        if (!inside || !c->canHoldFocus() || !c->canTakeFocus() || !form_->isTabStop(*c)) continue;
+        if (!first || c->tabIndex() < first->tabIndex()) first = c;
+    }
+    if (first) form_->setFocus(*first);
+    return true;
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -12,6 +12,7 @@
 class QAction;
 class QEventLoop;
 class QKeyEvent;
+class QShortcutEvent;
 class QMenuBar;
 
 namespace quorvel::platform::qt {
@@ -47,6 +48,7 @@ protected:
 private:
     QWidget* create(Control* c);
     QWidget* parentFor(Control* c);
+    void stackGraphic(QWidget* g, QWidget* parent);
     QAction* createMenu(class Menu* m);
     void syncWidget(Control* c, QWidget* w);
     void syncForm();
@@ -59,6 +61,9 @@ private:
     // control that can hold the focus.
     void applyFocusPolicy(Control* c, QWidget* w);
     bool handleKeyPress(Control* c, QWidget* w, QKeyEvent* e);
+    // Alt and a letter: menu titles first, then the controls; true when
+    // the key was used here.
+    bool accessKey(QWidget* w, QShortcutEvent* e);
 
     QtPlatform& platform_;
     Form* form_;

@@ -57,20 +57,42 @@ QStringList nameFilters(const std::string& filter) {
 
 }  // namespace
 
-// Counts an open platform dialog; when it closes, the focus goes back to
-// the control that holds it in the topmost form.
+// Counts an open platform dialog; when it closes, the window that was
+// active before it is made active again and the focus goes back to the
+// control that holds it. Without a window manager nothing else would
+// activate that window, and an inactive window gets no focus changes: a
+// LostFocus check would not run when the user leaves a box.
 class QtPlatform::DialogScope {
 public:
-    explicit DialogScope(QtPlatform& p) : p_(p) { ++p_.dialogDepth_; }
+    explicit DialogScope(QtPlatform& p) : p_(p), active_(QApplication::activeWindow()) { ++p_.dialogDepth_; }
     ~DialogScope() {
+        // Still counted as open: the focus the window gets back on
+        // activation is no user's focus move.
         for (auto& [form, window] : p_.windows_)
             if (window->isVisible()) window->syncFocus();
+        if (p_.dialogDepth_ == 1) p_.reactivate(active_);
         --p_.dialogDepth_;
     }
 
 private:
     QtPlatform& p_;
+    QPointer<QWidget> active_;
 };
+
+void QtPlatform::reactivate(QWidget* previous) {
+    QWidget* target = previous && previous->isVisible() ? previous : nullptr;
+    if (!target) {
+        // The window of the innermost modal show, else any shown form.
+        for (auto& [form, window] : windows_) {
+            if (!window->isVisible()) continue;
+            if (!target || window->loop) target = window;
+        }
+    }
+    if (!target || target == QApplication::activeWindow()) return;
+    target->activateWindow();
+    // Activation is asynchronous on a real display; let it arrive.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 QtPlatform::QtPlatform() {
     focusConnection_ = QObject::connect(qApp, &QApplication::focusChanged, qApp,
@@ -175,29 +197,14 @@ std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& r
 bool QtPlatform::print(const PrintJob& job) {
     DialogScope scope(*this);
     QPrinter printer;
-    QPrintDialog dialog(&printer);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    Font font;
-    font.name = job.fontName;
-    QFont f = mapFont(font);
-    f.setPointSizeF(job.fontSize > 0 ? job.fontSize : 10);
-    painter.setFont(f);
-    QFontMetrics metrics(f, &printer);
-    const int pageHeight = painter.viewport().height();
-    int y = metrics.ascent();
-    for (const std::string& line : job.lines) {
-        if (y + metrics.descent() > pageHeight) {
-            printer.newPage();
-            y = metrics.ascent();
-        }
-        QString text = qs(line);
-        text.remove('\r');
-        painter.drawText(0, y, text);
-        y += metrics.lineSpacing();
+    if (printFile_.empty()) {
+        QPrintDialog dialog(&printer);
+        if (dialog.exec() != QDialog::Accepted) return false;
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qs(printFile_));
     }
-    return painter.end();
+    return printText(printer, job);
 }
 
 std::string QtPlatform::getSetting(const std::string& application, const std::string& section,
@@ -219,12 +226,6 @@ ScreenSize QtPlatform::screenSize() const {
 }
 
 std::string QtPlatform::programFolder() const { return utf8(QCoreApplication::applicationDirPath()) + "/"; }
-
-bool QtPlatform::showHelp(const std::string& helpFile) {
-    QFileInfo info(qs(helpFile));
-    if (!info.exists()) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-}
 
 void QtPlatform::beep() { QApplication::beep(); }
 

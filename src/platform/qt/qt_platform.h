@@ -5,12 +5,16 @@
 // QApplication must exist before the platform is made.
 
 #include <QMetaObject>
+#include <QPointer>
 #include <exception>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
+class QPrinter;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -55,6 +59,14 @@ public:
     QWidget* windowOf(const Form& form) const;
     QWidget* widgetOf(const Control& control) const;
 
+    // Printing and help (qt_print_help.cpp). Print jobs go to this PDF file
+    // instead of a printer chosen in the print dialog (empty: the dialog).
+    void setPrintFile(const std::string& pdfPath) { printFile_ = pdfPath; }
+    // The pages of the last print job as they were laid out.
+    const std::vector<std::vector<std::string>>& lastPrintedPages() const { return lastPrintedPages_; }
+    // The help viewer's window, or null while none is open.
+    QWidget* helpWindow() const;
+
     // While a dialog of the platform is open, focus moves of the windows
     // beneath it are not passed on to their forms.
     bool inDialog() const { return dialogDepth_ > 0; }
@@ -73,9 +85,19 @@ public:
     [[noreturn]] void untrapped(const std::exception& e);
 
 private:
+    // qt_print_help.cpp
+    bool printText(QPrinter& printer, const PrintJob& job);
+    std::string printFile_;
+    std::vector<std::vector<std::string>> lastPrintedPages_;
+    QPointer<QWidget> helpWindow_;
+
+private:
     class DialogScope;
     void dropWindow(Form& form);
     void onApplicationFocusChanged(QWidget* now);
+    // Makes the window active again after a dialog: the one active before
+    // it, else the innermost modal form's, else any shown form's.
+    void reactivate(QWidget* previous);
 
     std::map<const Form*, FormWindow*> windows_;
     QMetaObject::Connection focusConnection_;

@@ -11,20 +11,21 @@ namespace quorvel::platform::qt {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// The windows' fonts are drawn with the Liberation families, whose letters
+// have the widths of Arial, Times New Roman and Courier New: captions laid
+// out for those fonts fit their boxes. "MS Sans Serif" has the widths of
+// Arial at its sizes. DejaVu stands in where Liberation is not installed.
 QFont mapFont(const Font& font) {
     QString name = qs(font.name).toLower();
     QFont f;
     if (name.contains("courier") || name.contains("mono")) {
-        f.setFamily("DejaVu Sans Mono");
+        f.setFamilies({"Liberation Mono", "DejaVu Sans Mono"});
         f.setStyleHint(QFont::Monospace);
-    } else if (name.contains("serif") && !name.contains("sans")) {
-        f.setFamily("DejaVu Serif");
-        f.setStyleHint(QFont::Serif);
-    } else if (name.contains("times")) {
-        f.setFamily("DejaVu Serif");
+    } else if ((name.contains("serif") && !name.contains("sans")) || name.contains("times")) {
+        f.setFamilies({"Liberation Serif", "DejaVu Serif"});
         f.setStyleHint(QFont::Serif);
     } else {
-        f.setFamily("DejaVu Sans");
+        f.setFamilies({"Liberation Sans", "DejaVu Sans"});
         f.setStyleHint(QFont::SansSerif);
     }
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));

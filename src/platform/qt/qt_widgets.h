@@ -3,8 +3,10 @@
 // with its display list, lines and shapes on their container, images, and
 // the mapping of the windows' fonts to installed families.
 
+#include <QCheckBox>
 #include <QColor>
 #include <QFont>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "platform/forms/controls.h"
@@ -19,6 +21,19 @@ QColor toQColor(Color c);
 // literally ("&&" stays one "&").
 QString plainCaption(const std::string& caption);
 QString qs(const std::string& s);
+
+// An option or check box takes a click anywhere in its place, not only on
+// its indicator and text.
+template <typename Button>
+class WholeAreaButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& p) const override { return this->rect().contains(p); }
+};
+using OptionWidget = WholeAreaButton<QRadioButton>;
+using CheckWidget = WholeAreaButton<QCheckBox>;
 
 class PictureWidget : public QWidget {
 public:

@@ -1,0 +1,163 @@
+#include "app/frm_taulukot.h"
+
+#include <cmath>
+#include <optional>
+
+#include "app/input_tools.h"
+#include "app/language.h"
+#include "report/format_fixed.h"
+#include "runtime/errors.h"
+
+namespace quorvel::app {
+
+namespace {
+
+using runtime::Value;
+
+// The cells that hold no value.
+const std::string LongDashes = "---------------------- ";
+const std::string Dashes = "--------------------- ";
+
+// A number as a cell shows it: two decimals with the user's decimal mark
+// and a blank after it. A value that is not a finite number (a ratio over
+// a zero limit) shows the dashes of an empty cell.
+std::string cellText(double value, char decimalMark) {
+    if (!std::isfinite(value)) return Dashes;
+    std::string text = report::FormatFixed(Value(value), 0, 2, 0);
+    if (auto point = text.find('.'); point != std::string::npos) text[point] = decimalMark;
+    return text + " ";
+}
+
+// A length in mm rounded to a whole number; nothing for a value that is not
+// a finite number.
+std::string wholeText(const Value& value) {
+    if (!std::isfinite(value.number())) return {};
+    std::string text = report::FormatFixed(value, 0, 0, 1);
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+struct CaptionKeys {
+    const char* prefix;  // "grid1"
+    int rowCount;        // value rows
+};
+
+}  // namespace
+
+frmTaulukot::frmTaulukot(model::ProjectModel& m, platform::Platform& p)
+    : Form(p, "frmTaulukot", "Tulostaulukot", 13700, 6060), model_(m) {
+    for (Grid* grid : {&Grid1, &Grid2, &Grid3}) {
+        grid->setFixedRows(1);
+        grid->setFixedCols(1);
+        grid->setTabStop(false);
+    }
+    imgOK.setPicture(p.programFolder() + "result_ok.png");
+    imgNo.setPicture(p.programFolder() + "result_no.png");
+    imgOK.setVisible(false);
+    imgNo.setVisible(false);
+    Label10.setForeColor(platform::rgb(0, 0, 255));
+    cmdOK.setDefault(true);
+    cmdOK.setCancel(true);
+    onLoad = [this] { Form_Load(); };
+    cmdOK.onClick = [this] { cmdOK_Click(); };
+}
+
+frmTaulukot::~frmTaulukot() = default;
+
+void frmTaulukot::Form_Load() {
+    model::ProjectModel& m = model_;
+    CenterForm(*this);
+    ApplyLanguage(*this, m.LanguageIndex);
+    FitGridCells(Grid1, 1, 2);
+    FitGridCells(Grid2, 1, 2);
+    FitGridCells(Grid3, 1, 2);
+    FillResultTables();
+
+    Label1.setCaption(Label1.caption() + " - " + m.SlabTypeName(1));
+    Label2.setCaption(Label2.caption() + " - " + m.SlabTypeName(2));
+    Label3.setCaption(Label3.caption() + " - " + m.BeamTypeName);
+
+    // CoreFillingZoneLimits by element number side + 3 * end.
+    if (m.IsMiddleBeam != 0) {
+        txtVasenLf.setCaption(wholeText(m.CoreFillingResult(1)));
+        txtVasenTayttoalueAlku.setCaption(wholeText(m.CoreFillingZoneLimits[4]));
+        txtVasenTayttoalueLoppu.setCaption(wholeText(m.CoreFillingZoneLimits[7]));
+    } else {
+        txtVasenLf.setCaption("");
+        txtVasenTayttoalueAlku.setCaption("");
+        txtVasenTayttoalueLoppu.setCaption("");
+    }
+    txtOikeaLf.setCaption(wholeText(m.CoreFillingResult(2)));
+    txtOikeaTayttoalueAlku.setCaption(wholeText(m.CoreFillingZoneLimits[5]));
+    txtOikeaTayttoalueLoppu.setCaption(wholeText(m.CoreFillingZoneLimits[8]));
+}
+
+void frmTaulukot::cmdOK_Click() { unload(); }
+
+void frmTaulukot::FitGridCells(Grid& grid, int rowScale, int colScale) {
+    const int w = runtime::toInt32(static_cast<double>(grid.width()) / grid.cols() - 373);
+    const int h = runtime::toInt32(static_cast<double>(grid.height() - 20 * (grid.rows() - 1)) /
+                                   (grid.rows() + (rowScale - 1) * grid.fixedRows()));
+    for (int c = 0; c < grid.cols(); ++c) grid.setColWidth(c, c < grid.fixedCols() ? colScale * w : w);
+    for (int r = 0; r < grid.rows(); ++r) grid.setRowHeight(r, r < grid.fixedRows() ? rowScale * h : h);
+}
+
+void frmTaulukot::FillResultTables() {
+    const model::ProjectModel& m = model_;
+    const char mark = platform().decimalMark();
+
+    // Value columns are right-aligned: each value ends with a blank margin.
+    auto alignColumns = [](Grid& grid) {
+        for (int c = 1; c <= 3; ++c) grid.setColAlignment(c, platform::Alignment::Right);
+    };
+    auto captions = [](Grid& grid, const CaptionKeys& keys, runtime::TextFileReader& file) {
+        const std::string prefix = keys.prefix;
+        for (int c = 1; c <= 3; ++c)
+            grid.setTextMatrix(0, c, LookupQuotedEntry(prefix + "ColCaption" + std::to_string(c), file));
+        for (int r = 1; r <= keys.rowCount; ++r)
+            grid.setTextMatrix(r, 0, LookupQuotedEntry(prefix + "RowCaption" + std::to_string(r), file));
+    };
+    // A row: acting value, resistance or limit, utilisation in per cent with
+    // its picture (not-OK above 100 %).
+    auto ratioRow = [&](Grid& grid, int row, double acting, double resistance, double ratio) {
+        grid.setTextMatrix(row, 1, cellText(acting, mark));
+        grid.setTextMatrix(row, 2, cellText(resistance, mark));
+        grid.setTextMatrix(row, 3, cellText(100.0 * ratio, mark));
+        if (std::isfinite(ratio))
+            grid.setCellPicture(row, 3, std::fabs(ratio) > 1.0 ? imgNo.picture() : imgOK.picture());
+    };
+    auto slabTable = [&](Grid& grid, int side, const std::string& firstDashes) {
+        grid.setTextMatrix(1, 1, cellText(m.SlabMaxDesignShear(side), mark));
+        grid.setTextMatrix(1, 2, cellText(m.SlabMinShearValue(side), mark));
+        grid.setTextMatrix(1, 3, firstDashes);
+        ratioRow(grid, 2, m.SlabPrincipalStressMax(side), m.SlabPrincipalStressLimit(side),
+                 m.SlabShearUtilisation(side));
+        ratioRow(grid, 3, m.SlabMaxDesignMoment(side), m.SlabUltimateMoment(side), m.SlabBendingUtilisation(side));
+        ratioRow(grid, 4, m.SlabMaxCharacteristicMoment(side), m.SlabCrackingMoment(side),
+                 m.SlabCrackingUtilisation(side));
+    };
+
+    alignColumns(Grid1);
+    auto file = openLanguageTable(platform(), model_.LanguageIndex);
+    if (!file) return;
+
+    captions(Grid1, {"grid1", 4}, *file);
+    if (m.IsMiddleBeam == 1) slabTable(Grid1, 1, LongDashes);
+
+    alignColumns(Grid2);
+    captions(Grid2, {"grid2", 4}, *file);
+    slabTable(Grid2, 2, Dashes);
+
+    alignColumns(Grid3);
+    captions(Grid3, {"grid3", 3}, *file);
+    ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
+    // The strain ratio has no value while the allowed strain is 0.
+    const double allowed = m.AllowedStrain;
+    ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+             allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
+    Grid3.setTextMatrix(3, 2, Dashes);
+    Grid3.setTextMatrix(3, 3, Dashes);
+}
+
+}  // namespace quorvel::app

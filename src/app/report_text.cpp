@@ -1,0 +1,60 @@
+#include "app/report_text.h"
+
+#include "platform/forms/utf8.h"
+#include "runtime/errors.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::app {
+
+std::optional<ReportText> readReportText(const std::string& path, int margin) {
+    std::optional<runtime::TextFileReader> file;
+    try {
+        file.emplace(path);
+    } catch (const runtime::RunTimeError&) {
+        return std::nullopt;
+    }
+    ReportText result;
+    const std::string blanks(static_cast<std::size_t>(margin), ' ');
+    long long length = 0;  // in characters
+    while (!file->eof()) {
+        const std::string line = file->readLine();
+        const int lineLength = platform::utf8::length(line);
+        if (length + lineLength + margin + 2 > ReportTextLimit) {
+            result.complete = false;
+            break;
+        }
+        result.text += blanks + line + "\r\n";
+        length += lineLength + margin + 2;
+    }
+    return result;
+}
+
+std::optional<std::string> loadReportText(platform::Platform& platform, const std::string& path, int margin) {
+    auto report = readReportText(path, margin);
+    if (!report) {
+        platform.messageBox("Tulostiedon muodostus virhe!", platform::Buttons::Ok, platform::Icon::Critical,
+                            "Virhe");
+        return std::nullopt;
+    }
+    if (!report->complete)
+        platform.messageBox("Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!",
+                            platform::Buttons::Ok, platform::Icon::Exclamation, "Varoitus");
+    return std::move(report->text);
+}
+
+std::vector<std::string> printedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+}  // namespace quorvel::app

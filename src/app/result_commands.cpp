@@ -1,0 +1,97 @@
+// The results, help and language commands of the main window: the results
+// table, the report in the viewer and on the printer, the help document and
+// the switch between Finnish and English.
+
+#include "app/fileview.h"
+#include "app/frm_quorvel.h"
+#include "app/frm_taulukot.h"
+#include "app/language.h"
+#include "app/report_text.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
+
+namespace quorvel::app {
+
+namespace {
+
+const char* const TemporaryReport = "quor01.tmp";
+// The printed report's left margin, in blanks.
+constexpr int PrintMargin = 6;
+
+}  // namespace
+
+// The commands that show results calculate first while the results are
+// stale. The calculation is the calculate command's: whatever it leaves,
+// the command goes on and shows what the model holds.
+void frmQuorvel::calculateIfResultsStale() {
+    if (model_.ResultsValid == -1) return;
+    if (cmdLaske0.onClick) {
+        auto calculate = cmdLaske0.onClick;
+        calculate();
+    }
+}
+
+void frmQuorvel::ShowResultTable() {
+    if (model_.ResultsValid == -1) {
+        frmTaulukot table(model_, platform());
+        table.showModal();
+    } else {
+        calculateIfResultsStale();
+    }
+}
+
+void frmQuorvel::cmdTaulukko0_Click() {
+    calculateIfResultsStale();
+    frmTaulukot table(model_, platform());
+    table.showModal();
+}
+
+// The report of the current state into the temporary report file of the
+// data folder; whether it was written whole shows in what the file holds.
+void frmQuorvel::writeReportForViewing() {
+    calculateIfResultsStale();
+    model_.ViewFileName = model_.DataPath + TemporaryReport;
+    report::WriteResultsFile(model_, platform(), model_.ViewFileName);
+}
+
+void frmQuorvel::ShowReportText() {
+    writeReportForViewing();
+    Fileview view(model_, platform());
+    view.showModal();
+}
+
+void frmQuorvel::PrintReport() {
+    writeReportForViewing();
+    auto text = loadReportText(platform(), model_.ViewFileName, PrintMargin);
+    if (!text) return;
+    platform::PrintJob job;
+    job.lines = printedLines(*text);
+    platform().print(job);
+}
+
+void frmQuorvel::ShowHelpFile() {
+    const std::string folder = platform().programFolder();
+    const std::string path =
+        runtime::findFileIgnoringCase(folder.empty() ? "." : folder, helpFileName()).value_or(folder + helpFileName());
+    if (!platform().showHelp(path))
+        ShowFileNotFound(platform(), 1, path, model_.LanguageIndex);
+}
+
+void frmQuorvel::SwitchToFinnish() { switchLanguage(0); }
+
+void frmQuorvel::SwitchToEnglish() { switchLanguage(1); }
+
+void frmQuorvel::switchLanguage(int16_t languageIndex) {
+    model_.LanguageIndex = languageIndex;
+    ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
+    showLanguageFlag();
+}
+
+void frmQuorvel::showLanguageFlag() {
+    if (model_.LanguageIndex == 0)
+        imgFlag.setPicture(imgFlagFin.picture());
+    else if (model_.LanguageIndex == 1)
+        imgFlag.setPicture(imgFlagEng.picture());
+}
+
+}  // namespace quorvel::app

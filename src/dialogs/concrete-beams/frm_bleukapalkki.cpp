@@ -1,0 +1,79 @@
+#include "dialogs/concrete-beams/frm_bleukapalkki.h"
+
+#include <algorithm>
+
+namespace quorvel::dialogs {
+
+namespace {
+constexpr BeamDialogLimits Limits{130, 40000, false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+}  // namespace
+
+frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
+    : ReinforcedBeamDialog(m, p, "frmBLeukapalkki", "Leukapalkki/Jalopalkki - teräsbetonia", Limits),
+      txtVasenLeuankorkeus(*this, "txtVasenLeuankorkeus", {360, 2250, 615, 285}),
+      txtOikeaLeuankorkeus(*this, "txtOikeaLeuankorkeus", {3660, 2250, 615, 285}),
+      txtVasenleuka(*this, "txtVasenleuka", {1260, 2820, 615, 285}),
+      txtOikealeuka(*this, "txtOikealeuka", {2880, 2820, 615, 285}) {
+    // The section: the web standing on the two ledges; the web width above
+    // it, the height beside the web, the ledge heights beside the ledges and
+    // the ledge projections under them.
+    addSketch({{2040, 1020}, {2640, 1020}, {2640, 2100}, {3540, 2100}, {3540, 2700}, {1140, 2700}, {1140, 2100},
+               {2040, 2100}});
+    txtLeveys.setPlace({2040, 660, 615, 285});
+    txtKorkeus.setPlace({1320, 1500, 615, 285});
+
+    addRule(txtKorkeus, [this] {
+        const float ledges = std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus));
+        return Bounds{80, std::nullopt, Value(std::max(580.0f, ledges))};
+    });
+    addRule(txtLeveys, [this] {
+        // Without a left ledge the web may be as narrow as 130.
+        return Bounds{number(txtVasenleuka) < 0.1f ? 130 : 180, std::nullopt, 380};
+    });
+    minRule(txtVasenLeuankorkeus, 0, 150);
+    minRule(txtOikeaLeuankorkeus, 0, 150);
+    for (int side : {1, 2}) {
+        addRule(side == 1 ? txtVasenleuka : txtOikealeuka, [this, side] {
+            const float seat = static_cast<float>(model().JointGroutWidth(side) + model().SlabSupportLength(side) + 35);
+            return Bounds{0, std::nullopt, seat > 150.0f ? Value(seat) : Value(150)};
+        });
+    }
+    watchEdits();
+}
+
+void frmBLeukapalkki::loadControls() {
+    loadShared();
+    const ProjectModel& m = model();
+    txtVasenLeuankorkeus.setText(shown(m.LeftLedgeHeight));
+    txtOikeaLeuankorkeus.setText(shown(m.RightLedgeHeight));
+    txtVasenleuka.setText(shown(m.LeftLedgeDepth));
+    txtOikealeuka.setText(shown(m.RightLedgeDepth));
+}
+
+void frmBLeukapalkki::CheckBLeukaFormInput(std::string& message, int16_t& conflict) {
+    message.clear();
+    const ProjectModel& m = model();
+    const float left = number(txtVasenleuka);
+    const float right = number(txtOikealeuka);
+    const bool rightShort = right < static_cast<float>(m.JointGroutWidth(2) + m.SlabSupportLength(2));
+    const bool leftShort = middleBeam() && left < static_cast<float>(m.JointGroutWidth(1) + m.SlabSupportLength(1));
+    if (rightShort || leftShort) message += "- Palkin leuka <=> saumavalut + tukipituudet.\r\n";
+    fillSpacingTable();
+    if (left + number(txtLeveys) + right > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
+    const float height = number(txtKorkeus);
+    if (height < largestRowDistance() + 30.0f) message += "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+    if (height < std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus)))
+        message += "- Palkin korkeus <=> leuan korkeus.\r\n";
+    conflict = message.empty() ? 0 : 1;
+}
+
+void frmBLeukapalkki::writeModel() {
+    writeShared();
+    ProjectModel& m = model();
+    m.LeftLedgeHeight = Value(number(txtVasenLeuankorkeus));
+    m.RightLedgeHeight = Value(number(txtOikeaLeuankorkeus));
+    m.LeftLedgeDepth = Value(number(txtVasenleuka));
+    m.RightLedgeDepth = Value(number(txtOikealeuka));
+}
+
+}  // namespace quorvel::dialogs

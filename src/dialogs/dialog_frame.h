@@ -1,0 +1,114 @@
+#pragma once
+// What every input dialog shares: loading (centre, language, the changed
+// flag cleared last), the changed flag, numeric boxes (key filter, the
+// check when the box is left, the comma as decimal mark), the OK flow (the
+// focused box checked first, the contradiction question, the model written
+// only when something changed) and cancel. A dialog derives from
+// InputDialog, holds its controls under their names and calls these
+// helpers from its handlers.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "model/project_model.h"
+#include "platform/forms/form.h"
+#include "runtime/value.h"
+
+namespace quorvel::dialogs {
+
+using model::ProjectModel;
+using runtime::Value;
+
+// Background colours of boxes that are in use and not in use.
+inline constexpr platform::Color BoxInUse = platform::rgb(0xFF, 0xFF, 0xFF);
+inline constexpr platform::Color BoxNotInUse = platform::rgb(0xE0, 0xE0, 0xE0);
+
+// The largest and smallest whole number a 16-bit field holds.
+inline constexpr int Int16Min = -32768;
+inline constexpr int Int16Max = 32767;
+
+// A number as a 16-bit whole number: rounded half to even and held to
+// -32768..32767 (a value beyond either end becomes that end, a NaN 0), so
+// no typed or stored number can overflow a 16-bit field.
+int16_t heldInt16(double x);
+
+class InputDialog : public platform::Form {
+public:
+    InputDialog(ProjectModel& m, platform::Platform& p, std::string name, const std::string& caption,
+                int clientWidth, int clientHeight);
+
+    // 1 after an edit since loading, else 0.
+    int16_t changedFlag() const { return changed_; }
+
+protected:
+    ProjectModel& model() const { return model_; }
+
+    // First load steps: centre the window, captions in the user's language.
+    void beginLoad();
+    // Last load step: SubFormChanged and the changed flag to 0.
+    void endLoad();
+    void markChanged() { changed_ = 1; }
+    void clearChanged() { changed_ = 0; }
+
+    // --- numbers in boxes ---
+    // The number of a typed text; "," and "." both count as the decimal
+    // mark. A text without a number gives 0.
+    float number(const std::string& text) const;
+    float number(const platform::TextBox& box) const { return number(box.text()); }
+    float number(const platform::ComboBox& box) const { return number(box.text()); }
+    // A value as a box shows it (general number format, the user's mark).
+    std::string shown(const Value& v) const;
+    std::string shown(double v) const { return shown(Value(static_cast<float>(v))); }
+
+    // --- numeric boxes ---
+    // The numeric key filter (with its beep) on the box.
+    void filterKeys(platform::Control& box);
+    // The box's check when it loses the focus; the same check runs when OK
+    // is pressed with Enter while the box has the focus. The check returns
+    // false when it refused the value (the box then has the focus back).
+    void checkOnLeave(platform::Control& box, std::function<bool()> check);
+    // Checks with the minimum (and maximum) and the default for an empty
+    // box, as the shared validators do; a typed comma is taken for the
+    // decimal mark first. True when the value was accepted.
+    bool checkMinimum(platform::TextBox& box, double minimum, double defaultValue);
+    bool checkRange(platform::TextBox& box, double minimum, double maximum, double defaultValue);
+    bool checkRange(platform::ComboBox& box, double minimum, double maximum, double defaultValue);
+    // A positive number up to the maximum: 0 and below are refused as well.
+    bool checkPositiveUpTo(platform::TextBox& box, double maximum, double defaultValue);
+    // A whole-number field of 16 bits: only a value beyond -32768..32767 is
+    // refused with the range message; anything else (even empty) passes.
+    bool checkInt16(platform::TextBox& box);
+    // Refuses the text of a box: the range message, the box emptied, the
+    // focus back. Always false.
+    bool refuse(platform::Control& box, const std::string& text, const std::string& minimum,
+                const std::string& maximum, bool minimumExclusive = false);
+
+    // --- OK and cancel ---
+    // Runs the check of the box that has the focus (OK pressed with Enter
+    // does not move the focus). False when the box refused its value.
+    bool focusedBoxAccepted();
+    // The contradiction question: the lines under "Ristiriitaisuuksia
+    // lähtötiedoissa:" and the question. True when the user chose to go on
+    // editing (Yes): the dialog stays open and writes nothing.
+    bool keepEditing(const std::string& lines, const std::string& question);
+    // Writes the model when the changed flag is set and sets SubFormChanged
+    // (1 when written, else 0); then the dialog closes.
+    void closeWriting(const std::function<void(ProjectModel&)>& write);
+    // SubFormChanged := 0 and the dialog closes; nothing is written.
+    void cancel();
+
+    // The OK and cancel buttons: OK is the default button (Enter).
+    void wireButtons(platform::CommandButton& ok, platform::CommandButton& cancelButton,
+                     std::function<void()> okClick);
+
+private:
+    void normaliseDecimalMark(platform::Control& box);
+
+    ProjectModel& model_;
+    int16_t changed_ = 0;
+    std::map<const platform::Control*, std::function<bool()>> checks_;
+};
+
+}  // namespace quorvel::dialogs

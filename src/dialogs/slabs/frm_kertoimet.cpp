@@ -1,0 +1,86 @@
+#include "dialogs/slabs/frm_kertoimet.h"
+
+#include <functional>
+#include <vector>
+
+namespace quorvel::dialogs {
+
+namespace {
+
+const char* const Psi1Tip =
+    "SFS-EN-1990 taul. A1.1(FI) mukainen tavallisen  kuormayhdistelmän yhdistelykerroijn psii1 hyöttykuormalle: "
+    "asin- ja tsto: 0.5, koontumistilat, myymälät 0.7; varastot 0.9";
+
+}  // namespace
+
+frmKertoimet::frmKertoimet(ProjectModel& m, platform::Platform& p)
+    : InputDialog(m, p, "frmKertoimet", "Varmuuskertoimet ja sallitut suureet", 7260, 5700) {
+    for (const char* item : {"1.1", "1.0", "0.9"}) CmbKfi.addItem(item);
+    CmbKfi.setToolTip("Seuraamusluokkien CC1...CC3/Luotettavuusluokkien RC1...RC3 mukainen kerroin Kfi");
+    Txt_psii1.setToolTip(Psi1Tip);
+    txtHajontakerr.setToolTip("Korjauskerroin ontelolaatabetonin vetolujuudelle tarvittaessa;yleensä 1");
+
+    CmbKfi.onChange = [this] { markChanged(); };
+    CmbKfi.onClick = [this] { markChanged(); };
+    for (TextBox* box : {&txtVarmg, &txtVarmq, &txtVarmlisa, &txtVarmvasenlab, &txtVarmoikealab, &Txt_psii1,
+                         &txtHajontakerr, &txtwksall, &txtPaasto})
+        box->onChange = [this] { markChanged(); };
+
+    // The bounded factors: minimum, maximum and the value an emptied box
+    // gets (which is not the new project's value).
+    struct Bounded {
+        TextBox* box;
+        double minimum, maximum, defaultValue;
+    };
+    for (Bounded b : {Bounded{&txtVarmg, 0.9, 1.4, 1.2}, Bounded{&txtVarmq, 0.8, 1.8, 1.6},
+                      Bounded{&txtVarmlisa, 0.8, 1.4, 1.2}, Bounded{&txtVarmvasenlab, 0.9, 1.4, 1.2},
+                      Bounded{&txtVarmoikealab, 0.9, 1.4, 1.2}, Bounded{&txtHajontakerr, 0.8, 1.2, 1.0},
+                      Bounded{&txtwksall, 0.0, 0.5, 0.2}}) {
+        filterKeys(*b.box);
+        checkOnLeave(*b.box, [this, b] { return checkRange(*b.box, b.minimum, b.maximum, b.defaultValue); });
+    }
+    // K_FI lies in the consequence class range; psi1 and the release
+    // strength ratio are fractions above 0 and at most 1, so that a factor
+    // of 0 (which zeroes loads) or a per cent typed as 70 is refused.
+    checkOnLeave(CmbKfi, [this] { return checkRange(CmbKfi, 0.8, 1.2, 1.0); });
+    checkOnLeave(Txt_psii1, [this] { return checkPositiveUpTo(Txt_psii1, 1.0, 0.7); });
+    checkOnLeave(txtPaasto, [this] { return checkPositiveUpTo(txtPaasto, 1.0, 0.7); });
+
+    wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
+    onLoad = [this] { Form_Load(); };
+}
+
+void frmKertoimet::Form_Load() {
+    beginLoad();
+    const ProjectModel& m = model();
+    CmbKfi.setText(shown(m.ConsequenceClassFactorKfi));
+    txtVarmg.setText(shown(m.PartialFactorPermanent));
+    txtVarmq.setText(shown(m.PartialFactorVariable));
+    txtVarmlisa.setText(shown(m.AdditionalSafetyFactor));
+    txtVarmvasenlab.setText(shown(m.SlabSelfWeightFactor(1)));
+    txtVarmoikealab.setText(shown(m.SlabSelfWeightFactor(2)));
+    txtHajontakerr.setText(shown(m.SlabTensileStrengthFactor));
+    txtwksall.setText(shown(m.AllowedCrackWidth));
+    txtPaasto.setText(shown(m.ReleaseStrengthRatio));
+    Txt_psii1.setText(shown(m.ImposedLoadPsi1));
+    if (m.IsMiddleBeam == 0) txtVarmvasenlab.setEnabled(false);
+    endLoad();
+}
+
+void frmKertoimet::cmdOK_Click() {
+    if (!focusedBoxAccepted()) return;
+    closeWriting([this](ProjectModel& m) {
+        m.ConsequenceClassFactorKfi = Value(number(CmbKfi));
+        m.PartialFactorPermanent = Value(number(txtVarmg));
+        m.PartialFactorVariable = Value(number(txtVarmq));
+        m.AdditionalSafetyFactor = Value(number(txtVarmlisa));
+        m.SlabSelfWeightFactor(1) = Value(number(txtVarmvasenlab));
+        m.SlabSelfWeightFactor(2) = Value(number(txtVarmoikealab));
+        m.SlabTensileStrengthFactor = Value(number(txtHajontakerr));
+        m.AllowedCrackWidth = Value(number(txtwksall));
+        m.ReleaseStrengthRatio = Value(number(txtPaasto));
+        m.ImposedLoadPsi1 = Value(number(Txt_psii1));
+    });
+}
+
+}  // namespace quorvel::dialogs

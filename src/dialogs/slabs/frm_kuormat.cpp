@@ -1,0 +1,229 @@
+#include "dialogs/slabs/frm_kuormat.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/geometry_checks.h"
+#include "runtime/errors.h"
+
+namespace quorvel::dialogs {
+
+namespace {
+
+constexpr int MaxPointLoads = 5;
+
+}  // namespace
+
+frmKuormat::frmKuormat(ProjectModel& m, platform::Platform& p)
+    : InputDialog(m, p, "frmKuormat", "Kuormat", 8760, 4980) {
+    // The count bar has 5 at its top, so its up arrow raises the count; the
+    // number bar runs from the count at the top to 1 at the bottom.
+    vsbPisteLkm.setRange(MaxPointLoads, 0);
+    vsbPisteLkm.setValue(0);
+    vsbPisteNo.setRange(1, 1);
+    vsbPisteNo.setValue(1);
+    for (Frame* f : {&Frame2, &Frame3}) {
+        const int y = f == &Frame2 ? 1560 : 1800;
+        auto beam = std::make_unique<platform::Line>(*this, f == &Frame2 ? "linPalkki2" : "linPalkki3", 2160, y,
+                                                     7500, y, f);
+        beam->setBorderWidth(3);
+        sketch_.push_back(std::move(beam));
+    }
+
+    for (TextBox* box : {&txtPysyvaviivag1, &txtPysyvaviivag2, &txtPysyvaviivaX, &txtPysyvaviivaL,
+                         &txtMuuttuvaviivaq1, &txtMuuttuvaviivaq2, &txtMuuttuvaviivaX, &txtMuuttuvaviivaL,
+                         &txtPisteX, &txtPysyvapisteg, &txtMuuttuvapisteq})
+        filterKeys(*box);
+    for (TextBox* box : {&txtPysyvaviivag1, &txtPysyvaviivag2, &txtPysyvaviivaX, &txtPysyvaviivaL,
+                         &txtMuuttuvaviivaq1, &txtMuuttuvaviivaq2, &txtMuuttuvaviivaX, &txtMuuttuvaviivaL})
+        box->onChange = [this] { markChanged(); };
+
+    // The value boxes write into the record of the number bar.
+    txtPisteX.onChange = [this] {
+        record(vsbPisteNo.value()).x = number(txtPisteX);
+        markChanged();
+    };
+    txtPysyvapisteg.onChange = [this] {
+        record(vsbPisteNo.value()).g = number(txtPysyvapisteg);
+        markChanged();
+    };
+    txtMuuttuvapisteq.onChange = [this] {
+        record(vsbPisteNo.value()).q = number(txtMuuttuvapisteq);
+        markChanged();
+    };
+
+    // Start positions from 0; a length defaults to the rest of the span, a
+    // point load to mid-span.
+    checkOnLeave(txtPysyvaviivaX, [this] { return checkMinimum(txtPysyvaviivaX, 0, 0); });
+    checkOnLeave(txtMuuttuvaviivaX, [this] { return checkMinimum(txtMuuttuvaviivaX, 0, 0); });
+    checkOnLeave(txtPysyvaviivaL, [this] {
+        const float rest = static_cast<float>(model().BeamSpan.number()) - number(txtPysyvaviivaX);
+        return checkMinimum(txtPysyvaviivaL, 0, rest);
+    });
+    checkOnLeave(txtMuuttuvaviivaL, [this] {
+        const float rest = static_cast<float>(model().BeamSpan.number()) - number(txtMuuttuvaviivaX);
+        return checkMinimum(txtMuuttuvaviivaL, 0, rest);
+    });
+    checkOnLeave(txtPisteX, [this] {
+        return checkMinimum(txtPisteX, 0, static_cast<float>(model().BeamSpan.number() * 0.5));
+    });
+
+    txtPisteLkm.onChange = [this] { UpdateBeamPointLoadCount(); };
+    txtPisteNo.onChange = [this] { ShowBeamPointLoad(); };
+    vsbPisteLkm.onChange = [this] { txtPisteLkm.setText(std::to_string(vsbPisteLkm.value())); };
+    vsbPisteNo.onChange = [this] { txtPisteNo.setText(std::to_string(vsbPisteNo.value())); };
+    cmdPoista.onClick = [this] { DeleteBeamPointLoad(); };
+    wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
+    onLoad = [this] { Form_Load(); };
+}
+
+frmKuormat::~frmKuormat() = default;
+
+frmKuormat::PointLoad& frmKuormat::record(int number) {
+    return records_[static_cast<std::size_t>(runtime::toIndex(number, 0, MaxPointLoads))];
+}
+
+void frmKuormat::showRecord(int number) {
+    const PointLoad shownLoad = record(number);  // the boxes' own handlers write back into the record
+    txtPisteX.setText(shown(shownLoad.x));
+    txtPysyvapisteg.setText(shown(shownLoad.g));
+    txtMuuttuvapisteq.setText(shown(shownLoad.q));
+}
+
+void frmKuormat::setEditorsEnabled(bool enabled) {
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &txtPisteNo, &vsbPisteNo, &txtPisteX, &txtPysyvapisteg, &txtMuuttuvapisteq, &cmdPoista})
+        c->setEnabled(enabled);
+}
+
+void frmKuormat::Form_Load() {
+    beginLoad();
+    const ProjectModel& m = model();
+    txtPysyvaviivag1.setText(shown(m.BeamLineLoadG1));
+    txtPysyvaviivag2.setText(shown(m.BeamLineLoadG2));
+    txtPysyvaviivaX.setText(shown(m.BeamLineLoadGX));
+    txtPysyvaviivaL.setText(shown(m.BeamLineLoadGLength));
+    txtMuuttuvaviivaq1.setText(shown(m.BeamLineLoadQ1));
+    txtMuuttuvaviivaq2.setText(shown(m.BeamLineLoadQ2));
+    txtMuuttuvaviivaX.setText(shown(m.BeamLineLoadQX));
+    txtMuuttuvaviivaL.setText(shown(m.BeamLineLoadQLength));
+    txtPisteLkm.setText(std::to_string(m.BeamPointLoadCount));  // the count rule holds it to 0..5
+
+    for (int p = 1; p <= MaxPointLoads; ++p) {
+        PointLoad& r = record(p);
+        r.g = static_cast<float>(m.BeamPointLoad(1, p).number());
+        r.q = static_cast<float>(m.BeamPointLoad(2, p).number());
+        r.x = static_cast<float>(m.BeamPointLoadX(p).number());
+    }
+    const int count = vsbPisteLkm.value();
+    vsbPisteNo.setRange(std::max(count, 1), 1);
+    vsbPisteNo.setValue(1);
+    txtPisteNo.setText("1");
+    showRecord(1);
+    if (count == 0) setEditorsEnabled(false);
+    endLoad();
+}
+
+// The count typed or spun, held to 0..5. The number bar never goes below
+// 1, so what the user types always goes to a load.
+void frmKuormat::UpdateBeamPointLoadCount() {
+    const std::string typed = txtPisteLkm.text();
+    int n = heldInt16(number(typed));
+    if (n > MaxPointLoads) n = MaxPointLoads;
+    if (n < 0 && !typed.empty()) n = 0;
+    if (!typed.empty() && n == 0) txtPisteLkm.setText("0");
+    if (n == MaxPointLoads && !typed.empty()) txtPisteLkm.setText(std::to_string(MaxPointLoads));
+    if (!typed.empty()) vsbPisteLkm.setValue(n);
+
+    const int c = vsbPisteLkm.value();
+    if (c == 0) {
+        vsbPisteNo.setRange(1, 1);
+        vsbPisteNo.setValue(1);
+        txtPisteNo.setText("1");
+        setEditorsEnabled(false);
+    } else {
+        vsbPisteNo.setRange(c, 1);
+        const int k = heldInt16(number(txtPisteNo));
+        txtPisteNo.setEnabled(true);
+        vsbPisteNo.setEnabled(true);
+        if (k > c) {
+            vsbPisteNo.setValue(1);
+            txtPisteNo.setText("1");
+        }
+        setEditorsEnabled(true);
+        showRecord(vsbPisteNo.value());
+    }
+    markChanged();
+}
+
+// The number typed or spun, held to 1..count. While the box is empty the
+// boxes show the record they write into (that of the number bar).
+void frmKuormat::ShowBeamPointLoad() {
+    if (vsbPisteLkm.value() < 1) return;
+    const std::string typed = txtPisteNo.text();
+    const int top = vsbPisteNo.min();
+    int k = heldInt16(number(typed));
+    if (k > top) k = top;
+    if (k < 1 && !typed.empty()) k = 1;
+    if (!typed.empty()) vsbPisteNo.setValue(k);
+    if (k == 1 && !typed.empty()) txtPisteNo.setText("1");
+    if (!typed.empty() && k == top) txtPisteNo.setText(std::to_string(top));
+    showRecord(vsbPisteNo.value());
+}
+
+// Removes the selected load: the later ones move down one number and the
+// record that falls out of use is cleared, so raising the count again
+// brings back an empty load, never a deleted or doubled one.
+void frmKuormat::DeleteBeamPointLoad() {
+    const int c = vsbPisteLkm.value();
+    const int k = vsbPisteNo.value();
+    if (c < 1) return;
+    if (k < c) {
+        for (int i = k; i < c; ++i) record(i) = record(i + 1);
+        showRecord(k);
+    } else {
+        txtPisteNo.setText(std::to_string(k - 1));
+    }
+    record(c) = PointLoad{};
+    showRecord(vsbPisteNo.value());
+    txtPisteLkm.setText(std::to_string(c - 1));
+    markChanged();
+}
+
+// The count is the one the window shows (its count bar): an emptied count
+// box does not remove the loads.
+void frmKuormat::writeInput(ProjectModel& m) {
+    m.BeamLineLoadG1 = Value(number(txtPysyvaviivag1));
+    m.BeamLineLoadG2 = Value(number(txtPysyvaviivag2));
+    m.BeamLineLoadGX = Value(number(txtPysyvaviivaX));
+    m.BeamLineLoadGLength = Value(number(txtPysyvaviivaL));
+    m.BeamLineLoadQ1 = Value(number(txtMuuttuvaviivaq1));
+    m.BeamLineLoadQ2 = Value(number(txtMuuttuvaviivaq2));
+    m.BeamLineLoadQX = Value(number(txtMuuttuvaviivaX));
+    m.BeamLineLoadQLength = Value(number(txtMuuttuvaviivaL));
+    const int count = std::clamp(vsbPisteLkm.value(), 0, MaxPointLoads);
+    m.BeamPointLoadCount = static_cast<int16_t>(count);
+    for (int p = 1; p <= MaxPointLoads; ++p) {
+        const PointLoad r = p <= count ? record(p) : PointLoad{};
+        m.BeamPointLoad(1, p) = Value(r.g);
+        m.BeamPointLoad(2, p) = Value(r.q);
+        m.BeamPointLoadX(p) = Value(r.x);
+    }
+}
+
+void frmKuormat::CheckBeamLoadPlacement(std::string& message, int16_t& found) {
+    ProjectModel entered = model();
+    writeInput(entered);
+    found = app::CheckLoadPositions(entered, message, static_cast<float>(entered.BeamSpan.number()));
+}
+
+void frmKuormat::cmdOK_Click() {
+    if (!focusedBoxAccepted()) return;
+    std::string message;
+    int16_t found = 0;
+    CheckBeamLoadPlacement(message, found);
+    if (found != 0 && keepEditing(message, "Haluatko jatkaa kuormien muokkausta?")) return;
+    closeWriting([this](ProjectModel& m) { writeInput(m); });
+}
+
+}  // namespace quorvel::dialogs

@@ -1,0 +1,33 @@
+#pragma once
+// The text fields of the project input file that stand among other fields
+// on a data line (file names, slab types, strand designations, the beam
+// type). The reader splits a data line at blanks, commas and slashes, so a
+// text holding one of them would come back split into other fields on the
+// next open; such a text is refused before it is stored or saved.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/project_model.h"
+
+namespace quorvel::inputfile {
+
+// Whether text reads back as the one field it was written as: no blank,
+// comma or slash, and no control character (a tab or a line break would
+// end or split the line). The empty text is storable (it is written as an
+// omitted field).
+bool isStorableTextField(std::string_view text);
+
+// A text field of the model that cannot be stored, named for the user.
+struct UnstorableTextField {
+    std::string finnishName;
+    std::string englishName;
+    std::string text;
+};
+
+// The first text field of the model, in the order of the input file, that
+// isStorableTextField refuses; nothing when every one can be stored.
+std::optional<UnstorableTextField> findUnstorableTextField(const model::ProjectModel& m);
+
+}  // namespace quorvel::inputfile

@@ -1,0 +1,162 @@
+// The result half of the report, beam results: moments, resistances and
+// utilisation, the state of the solved section, deflections, strains at
+// the slab support and the tension they cause in the slab underside.
+
+#include "report/format_fixed.h"
+#include "report/report_result_rows.h"
+
+namespace quorvel::report::resulthalf {
+
+namespace {
+
+bool isBeFamily(const ProjectModel& m) {
+    return m.BeamFamilyCode() == "BE";
+}
+
+// The label of the resistance the design moment is compared with, by beam
+// category: steel, reinforced concrete, or prestressed and composite beams;
+// none for a category below 1.
+int resistanceLabel(const ProjectModel& m) {
+    if (m.BeamCategory < 1) return 0;
+    if (m.BeamCategory < 2) return 69;
+    if (m.BeamCategory < 3) return 67;
+    return 68;
+}
+
+constexpr NumberFormat kMoment{4, 1, 1};
+
+// Block 6. The moments stand as the analysis left them; the utilisation is
+// the ratio of the acting moment to the resistance it was compared with.
+constexpr LabelRow kBeamMoments[] = {
+    labelRow(
+        item(71), item(78), "kNm", [](const ProjectModel& m) -> Value { return m.SectionResultA * 1e-6; }, kMoment, 1,
+        37, 49, 56, false, [](const ProjectModel& m) { return m.SectionResultA < 1e20; }),
+    labelRow(
+        item(62), item(72), "kNm", [](const ProjectModel& m) -> Value { return m.MaxCharMoment * 1e-6; }, kMoment, 1,
+        37, 49, 56),
+    labelRow(
+        itemOf([](const ProjectModel& m) { return m.BeamCategory == 2 ? 63 : 64; }), item(73), "kNm",
+        [](const ProjectModel& m) -> Value { return m.MaxDesignMoment * 1e-6; }, kMoment, 1, 37, 49, 56),
+    labelRow(
+        item(66), item(75), "kNm",
+        [](const ProjectModel& m) -> Value { return m.SteelPartialFactor * m.SectionResultB * 1e-6; }, kMoment, 1, 37,
+        49, 56, false, [](const ProjectModel& m) { return m.BeamCategory == 1; }),
+    labelRow(
+        itemOf(resistanceLabel), item(76), "kNm",
+        [](const ProjectModel& m) -> Value { return m.MomentResistanceUsed * 1e-6; }, kMoment, 1, 37, 49, 56),
+    labelRow(
+        item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
+        kMoment, 1, 37, 49, 56),
+    labelRow(
+        item(190), fixed(" "), " ", [](const ProjectModel& m) { return m.UtilisationRatio; }, {3, 2, 1}, 1, 37, 49, 56),
+};
+
+// Block 7: strains of the solved plane at the top and at the reference
+// depth, the neutral axis and the curvature (per mille per mm in the model,
+// printed per metre).
+constexpr LabelRow kSolvedSection[] = {
+    labelRow(
+        key("201"), key("202"), "%o", [](const ProjectModel& m) { return m.SolverLimitStrain; }, {2, 2, 1}, 1, 18, 28,
+        34, true),
+    labelRow(
+        none, key("203"), "%o", [](const ProjectModel& m) { return m.SolverReferenceStrain; }, {2, 2, 1}, 36, 37, 50,
+        57),
+    labelRow(
+        key("204"), fixed("x"), "mm", [](const ProjectModel& m) { return m.NeutralAxisDepth; }, {3, 1, 1}, 1, 24, 28,
+        34, true),
+    labelRow(
+        key("205"), none, "%o/m", [](const ProjectModel& m) -> Value { return m.SectionCurvature * 1000; }, {3, 2, 1},
+        37, 47, 50, 57),
+};
+
+constexpr NumberFormat kDeflection{4, 2, 1};
+
+// Block 8: the deflection terms of the beam. The psi1 factor the imposed
+// load's quasi-permanent part was taken with closes the line of that part;
+// its unit column stands after the widest 4.2 number so nothing spills.
+constexpr LabelRow kDeflections[] = {
+    labelRow(
+        item(131), item(137), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax1; }, kDeflection, 1, 37,
+        50, 58, true),
+    labelRow(
+        item(132), item(138), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax3; }, kDeflection, 1, 37,
+        50, 58, false, isBeFamily),
+    labelRow(
+        item(136), item(139), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax7; }, kDeflection, 1, 37,
+        50, 58, false, isBeFamily),
+    labelRow(
+        item(132), item(138), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax2; }, kDeflection, 1, 37,
+        50, 58, false, [](const ProjectModel& m) { return !isBeFamily(m); }),
+    labelRow(
+        item(133), item(139), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax4; }, kDeflection, 1, 37,
+        50, 58, false, [](const ProjectModel& m) { return !isBeFamily(m); }),
+    labelRow(
+        item(134), item(140), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax5; }, kDeflection, 1, 37,
+        50, 58),
+    labelRow(
+        item(135), item(141), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax6; }, kDeflection, 1, 37,
+        50, 58, true),
+    labelRow(
+        fixed("psii1"), none, "", [](const ProjectModel& m) { return m.ImposedLoadPsi1; }, kDeflection, 64, 70, 74, 81),
+    labelRow(
+        item(54), item(142), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionTotalMax; }, kDeflection, 1, 37,
+        50, 58),
+};
+
+// Block 9: strains of the beam top at the slab support and the tension in
+// the slab underside from the beam's bending.
+constexpr LabelRow kSupportStrains[] = {
+    labelRow(
+        item(52), item(121), " %o", [](const ProjectModel& m) -> Value { return m.BeamTopStrainMaxA * 1000; },
+        kDeflection, 1, 37, 50, 58),
+    labelRow(
+        item(53), item(122), " %o", [](const ProjectModel& m) -> Value { return m.BeamTopStrainMaxB * 1000; },
+        kDeflection, 1, 37, 50, 58),
+    labelRow(
+        item(54), item(123), " %o", [](const ProjectModel& m) -> Value { return m.BeamTopStrainMax * 1000; },
+        kDeflection, 1, 37, 50, 58),
+};
+constexpr LabelRow kSlabTension[] = {
+    labelRow(
+        item(52), item(126), "MPa", [](const ProjectModel& m) { return m.SlabTensileStressPart1; }, kDeflection, 1, 37,
+        50, 58),
+    labelRow(
+        item(53), item(127), "MPa", [](const ProjectModel& m) { return m.SlabTensileStressPart2; }, kDeflection, 1, 37,
+        50, 58),
+    labelRow(
+        item(54), item(128), "MPa", [](const ProjectModel& m) { return m.SlabTensileStressSum; }, kDeflection, 1, 37,
+        50, 58),
+};
+
+}  // namespace
+
+void writeBeamResults(ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    r.printAll(kBeamMoments);
+    r.printAll(kSolvedSection);
+
+    r.emptyLine();
+    r.line(r.heading(129));
+    r.line(r.heading(130) + FormatFixed(Value(m.SlabSidePresent(1) * m.SideSpanWidthLimit(1)), 4, 0, 0) + " + " +
+           FormatFixed(Value(m.SlabSidePresent(2) * m.SideSpanWidthLimit(2)), 4, 0, 0) + " mm):");
+    r.printAll(kDeflections);
+
+    r.emptyLine();
+    r.line(r.heading(120));
+    r.printAll(kSupportStrains);
+    // The allowed strain and the crack width it comes from.
+    PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), r.heading(123), " %o", Value(m.AllowedStrain * 1000),
+                        4, 2, 1, 1, 37, 50, 58, 1);
+    PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk_sall", " mm ", m.AllowedCrackWidth, 4, 2, 1, 1, 37,
+                        50, 58, 1);
+
+    r.emptyLine();
+    r.line(r.heading(125));
+    r.printAll(kSlabTension);
+    r.print(sideRow(
+        item(98), item(99), "MPa", [](const ProjectModel& m, int side) { return m.ConcreteFctd(3 + side); }, {3, 2, 1},
+        1, 37, 50, 56, 64));
+    r.emptyLine();
+}
+
+}  // namespace quorvel::report::resulthalf

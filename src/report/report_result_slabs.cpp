@@ -1,0 +1,342 @@
+// The result half of the report, slab fields and beam shear: bending,
+// cracking and shear of each slab field, the shear at the governing joint,
+// longitudinal shear stresses, topping and interaction factors, the beam's
+// shear design, web stresses and shear resistance, and the core filling.
+
+#include "library/checked_math.h"
+#include "report/format_fixed.h"
+#include "report/report_result_rows.h"
+
+namespace quorvel::report::resulthalf {
+
+namespace {
+
+constexpr NumberFormat kMoment{4, 1, 1};
+constexpr NumberFormat kRatio{3, 2, 1};
+
+// A caption line with the column heads of the left and right values and,
+// where given, of the governing side.
+void captionLine(ResultHalf& r, const std::string& caption, int leftColumn, int rightColumn, bool governs) {
+    r.file.text(caption).moveTo(leftColumn).text(r.text(206)).moveTo(rightColumn).text(r.text(207));
+    if (governs) r.file.moveTo(70).text(r.heading(38));
+    r.file.endLine();
+}
+
+// A side row whose line ends with the word of the side that governs it.
+void rowWithGoverningSide(ResultHalf& r, const SideRow& row, const Value& side) {
+    r.print(row);
+    r.file.moveTo(72).text(r.sideWord(side == 1 ? 1 : 2)).endLine();
+}
+
+// Block 10: bending and cracking of the slab fields.
+constexpr SideRow kCracking[] = {
+    sideRow(
+        item(42), item(46), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxCharacteristicMoment(s); },
+        kMoment, 1, 37, 49, 57, 64),
+    sideRow(
+        item(43), item(47), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabCrackingMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
+};
+constexpr SideRow kCrackingUtilisation = sideRow(
+    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabCrackingUtilisation(s); }, kRatio, 1, 37, 49,
+    57, 64, true);
+constexpr SideRow kBending[] = {
+    sideRow(
+        item(44), item(48), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(45), item(49), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabUltimateMoment(s); }, kMoment, 1,
+        37, 49, 57, 64),
+};
+constexpr SideRow kBendingUtilisation = sideRow(
+    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabBendingUtilisation(s); }, kRatio, 1, 37, 49,
+    57, 64, true);
+
+void writeSlabBending(ResultHalf& r) {
+    ProjectModel& m = r.m;
+    m.GoverningSide(3) = governingSide(r.selector(), m.SlabCrackingUtilisation(1), m.SlabCrackingUtilisation(2));
+    m.GoverningSide(2) = governingSide(r.selector(), m.SlabBendingUtilisation(1), m.SlabBendingUtilisation(2));
+    captionLine(r, r.heading(41), 50, 58, true);
+    r.printAll(kCracking);
+    rowWithGoverningSide(r, kCrackingUtilisation, m.GoverningSide(3));
+    r.printAll(kBending);
+    rowWithGoverningSide(r, kBendingUtilisation, m.GoverningSide(2));
+    r.line(" ");
+}
+
+// Block 11: shear forces of the slab fields and the vertical shear stress
+// in their webs; the side whose thc is the larger share of its allowed
+// principal stress governs.
+constexpr SideRow kSlabShear[] = {
+    sideRow(
+        item(52), item(55), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartA(s); }, kMoment, 1, 37,
+        49, 57, 64),
+    sideRow(
+        item(53), item(56), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxShearPartB(s); }, kMoment, 1, 37,
+        49, 57, 64),
+    sideRow(
+        item(54), item(57), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignShear(s); }, kMoment, 1,
+        37, 49, 57, 64),
+};
+constexpr SideRow kWebShear[] = {
+    sideRow(
+        item(52), item(59), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxA(s); }, kRatio, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(53), item(60), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMaxB(s); }, kRatio, 1,
+        37, 49, 57, 64),
+};
+constexpr SideRow kWebShearTotal = sideRow(
+    item(54), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kRatio, 1, 37,
+    49, 57, 64, true);
+
+void writeSlabShear(ResultHalf& r) {
+    ProjectModel& m = r.m;
+    captionLine(r, r.heading(50), 50, 58, true);
+    r.printAll(kSlabShear);
+    r.emptyLine();
+    // Only a side that carries slabs is compared, so an absent side's empty
+    // values neither govern nor divide by zero.
+    if (r.selector() == 0)
+        m.GoverningSide(1) =
+            governingSide(0, library::checkedQuotient(m.SlabShearStressThcMax(1), m.SlabPrincipalStressLimit(1)),
+                          library::checkedQuotient(m.SlabShearStressThcMax(2), m.SlabPrincipalStressLimit(2)));
+    else
+        m.GoverningSide(1) = r.selector();
+    r.line(r.heading(58));
+    r.printAll(kWebShear);
+    rowWithGoverningSide(r, kWebShearTotal, m.GoverningSide(1));
+    r.emptyLine();
+}
+
+// Block 12: the beam's shear forces by load stage at the governing joint
+// and the shear flow of the slab parts beside them. A shear flow of three
+// digits with its sign fills eight columns, so the right value and the
+// unit stand one column further right than the left value's width alone
+// would need, and the three never touch.
+constexpr int kRightFlowColumn = 78;
+SideRow edgeShearFlow(int symbolItem, SideOf value) {
+    return sideRow(none, item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, kRightFlowColumn, 86);
+}
+
+void writeJointShear(ResultHalf& r) {
+    ProjectModel& m = r.m;
+    r.file.text(r.heading(79) + r.text(209) + FormatFixed(m.GoverningJointX, 4, 0, 0) + r.text(210));
+    r.file.moveTo(58).text(r.heading(84)).endLine();
+    m.MaxShearStage01 = m.BeamShearDesign(0, 0) + m.BeamShearDesign(0, 1);
+
+    auto shear = [&](int textItem, int symbolItem, const Value& force) {
+        PrintLabelValueLine(r.file, r.heading(textItem), r.heading(symbolItem), "kN ", Value(force * 0.001), 4, 1, 1, 1,
+                            37, 49, 57, 0);
+    };
+    shear(51, 80, m.MaxShearStage01);
+    r.file.moveTo(70).text(r.heading(39)).moveTo(kRightFlowColumn).text(r.heading(40)).endLine();
+    shear(52, 81, m.MaxShearStage2);
+    r.print(edgeShearFlow(85, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 1); }));
+    shear(53, 82, m.MaxShearStage5);
+    r.print(edgeShearFlow(86, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 2); }));
+    shear(54, 83, m.MaxShearStage6);
+    r.print(edgeShearFlow(87, [](const ProjectModel& m, int s) -> Value {
+        return m.SlabEdgeShearFlow(0, s, 1) + m.SlabEdgeShearFlow(0, s, 2);
+    }));
+    r.emptyLine();
+}
+
+// Block 13: longitudinal shear stresses of the slab fields; tvl0 is the
+// stress before the connection and hole factors are applied.
+constexpr SideRow kLongitudinalShear[] = {
+    sideRow(
+        item(52), item(89), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxA(s); }, kRatio, 1,
+        37, 49, 57, 64),
+    sideRow(
+        item(53), item(90), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxB(s); }, kRatio, 1,
+        37, 49, 57, 64),
+};
+constexpr SideRow kLongitudinalShearTotal = sideRow(
+    item(54), fixed("tvl0"), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvl0Max(s); }, kRatio, 1,
+    37, 49, 57, 64, true);
+
+void writeLongitudinalShear(ResultHalf& r) {
+    r.file.text(r.heading(88)).moveTo(36).text(r.text(199)).moveTo(58).text(r.text(200)).endLine();
+    r.printAll(kLongitudinalShear);
+    rowWithGoverningSide(r, kLongitudinalShearTotal, r.m.GoverningSide(1));
+    r.emptyLine();
+}
+
+// Block 14: topping, forces over the joint and the interaction factors.
+constexpr NumberFormat kWhole{4, 0, 0};
+constexpr NumberFormat kFactor{1, 3, 1};
+constexpr SideRow kToppingThickness = sideRow(
+    item(111), fixed("h.top"), " mm ", [](const ProjectModel& m, int s) { return m.SideToppingThickness(s); }, kWhole,
+    1, 37, 49, 57, 63);
+constexpr SideRow kInteraction[] = {
+    sideRow(
+        item(107), fixed("Fweb"), "N/mm", [](const ProjectModel& m, int s) { return m.WebForcePerLength(s); }, kWhole,
+        1, 37, 49, 57, 64),
+    sideRow(
+        item(108), fixed("Ftop"), "N/mm", [](const ProjectModel& m, int s) { return m.TopForcePerLength(s); }, kWhole,
+        1, 37, 49, 57, 64),
+    sideRow(
+        key("211"), fixed("beeta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
+        57, 64),
+    sideRow(
+        item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
+        {3, 0, 0}, 1, 37, 49, 57, 63),
+    sideRow(
+        key("212"), fixed("beeta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
+        57, 64),
+    sideRow(
+        key("213"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
+        49, 57, 64),
+    sideRow(
+        key("214"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
+        49, 57, 64),
+};
+
+void writeInteractionFactors(ResultHalf& r) {
+    captionLine(r, r.heading(106), 49, 58, false);
+    r.print(kToppingThickness);
+    r.print(labelRow(
+        item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m) { return m.ToppingReinforcementArea; }, kWhole, 1,
+        37, 49, 64));
+    r.printAll(kInteraction);
+    r.print(labelRow(
+        item(118), fixed("beeta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
+    r.emptyLine();
+}
+
+// Whether the analysis ran the shear design of the beam: a concrete or
+// steel beam carrying the slabs on its top whose connection factor was
+// below 0.999 before the design. A design shear over the upper limit of the
+// shear resistance raises the factor to 1 afterwards, which the limit
+// (positive only when the design ran) shows.
+bool beamShearDesignRan(const ProjectModel& m) {
+    if (m.SlabsOnLedge != 0 || !(m.BeamCategory <= 2)) return false;
+    return m.BetaY < 0.999 || (m.MaxShearResistance > 0 && m.MaxShearResistance < m.MaxShearStage6);
+}
+
+constexpr LabelRow kStirrups[] = {
+    labelRow(
+        none, item(185), "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementDesign; }, kWhole, 1, 58, 66,
+        71),
+    labelRow(
+        item(183), none, "mm2/m", [](const ProjectModel& m) { return m.ShearReinforcementRequired; }, kWhole, 1, 58, 66,
+        71),
+    labelRow(
+        item(186), none, "MPa", [](const ProjectModel& m) { return m.StirrupDesignStrength; }, kWhole, 1, 58, 66, 71),
+};
+
+// Block 15: shear of the beam. The design shear over the upper limit is
+// shown on one line; the limit's value stands clear of its symbol.
+void writeBeamShear(ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    if (!beamShearDesignRan(m)) return;
+    r.line(r.heading(180));
+    if (m.BeamCategory == 1)
+        r.print(labelRow(
+            item(181), item(184), "N/mm", [](const ProjectModel& m) { return m.SteelWebShearStress; }, {6, 0, 0}, 1, 58,
+            62, 72));
+    if (m.BeamCategory == 2) {
+        if (m.MaxShearResistance < 0.95 * m.MaxShearStage6) {
+            r.print(labelRow(
+                key("215"), fixed(" vd"), "kN", [](const ProjectModel& m) -> Value { return m.MaxShearStage6 * 0.001; },
+                {5, 0, 0}, 1, 51, 57, 63, true));
+            r.print(labelRow(
+                fixed(" > "), fixed("vumax"), "kN",
+                [](const ProjectModel& m) -> Value { return m.MaxShearResistance * 0.001; }, {5, 0, 0}, 65, 68, 76, 82,
+                true));
+        }
+        r.printAll(kStirrups);
+    }
+    r.emptyLine();
+}
+
+// Block 16: stresses in the slab webs and their shear resistance.
+constexpr NumberFormat kStress{4, 2, 1};
+constexpr SideRow kWebStresses[] = {
+    sideRow(
+        item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(172), item(191), "MPa",
+        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabTransferShearStress(s); },
+        kStress, 1, 37, 50, 58, 66),
+    sideRow(
+        item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(94), item(95), "MPa",
+        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabPrestressStress(s); }, kStress,
+        1, 37, 50, 58, 66),
+    sideRow(
+        item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(96), item(97), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressMax(s); }, kStress, 1,
+        37, 50, 58, 66),
+    sideRow(
+        item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressLimit(s); }, kStress,
+        1, 37, 50, 58, 66),
+    sideRow(
+        key("216"), none, "", [](const ProjectModel& m, int s) { return m.EffectiveAdditionalSafetyFactor(s); },
+        kStress, 1, 37, 50, 58, 66),
+};
+constexpr SideRow kWebResistance[] = {
+    sideRow(
+        item(102), item(104), "kN/m", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum1(s); }, kMoment, 1,
+        37, 50, 59, 66),
+    sideRow(
+        item(103), item(105), "kN/m", [](const ProjectModel& m, int s) { return m.SlabMinShearValue(s); }, kMoment, 1,
+        37, 50, 59, 66),
+};
+
+void writeWebStresses(ResultHalf& r) {
+    r.file.text(r.heading(93)).moveTo(52).text("Vasen").moveTo(60).text("Oikea").endLine();
+    r.printAll(kWebStresses);
+    r.emptyLine();
+    r.line(r.heading(101));
+    r.printAll(kWebResistance);
+    PrintSideValuesLine(r.file, r.selector(), r.heading(50) + "    ", r.heading(57), "kN/m", r.m.SlabMaxDesignShear(1),
+                        r.m.SlabMaxDesignShear(2), 4, 1, 1, 1, 37, 50, 59, 66, 1);
+    r.print(sideRow(
+        item(100), none, "", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum3(s); }, {2, 3, 1}, 1, 44, 50,
+        59, 66));
+    r.emptyLine();
+    r.print(sideRow(
+        item(177), none, "", [](const ProjectModel& m, int s) { return m.SlabShearUtilisation(s); }, {2, 2, 1}, 1, 41,
+        50, 59, 66));
+    PrintSideValuesLine(r.file, r.selector(), leadingCharacters(r.heading(109), 19), "", " mm ",
+                        r.m.RequiredCoreFillingLength(1), r.m.RequiredCoreFillingLength(2), 4, 0, 0, 1, 35, 50, 59, 66,
+                        1);
+}
+
+// Block 17: where the core-filling zone starts and ends.
+constexpr SideRow kCoreFillingZone[] = {
+    sideRow(
+        item(167), none, " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 1); }, kWhole, 1,
+        35, 50, 59, 66),
+    sideRow(
+        item(168), none, " mm ", [](const ProjectModel& m, int s) { return m.CoreFillingZoneLimits(s, 2); }, kWhole, 1,
+        35, 50, 59, 66),
+};
+
+void writeCoreFillingZone(ResultHalf& r) {
+    r.line(r.heading(166));
+    r.printAll(kCoreFillingZone);
+    r.emptyLine();
+}
+
+}  // namespace
+
+void writeSlabResults(ResultHalf& r) {
+    writeSlabBending(r);
+    writeSlabShear(r);
+    writeJointShear(r);
+    writeLongitudinalShear(r);
+    writeInteractionFactors(r);
+    writeBeamShear(r);
+    writeWebStresses(r);
+    writeCoreFillingZone(r);
+}
+
+}  // namespace quorvel::report::resulthalf

@@ -1,0 +1,311 @@
+// The file menu of the main window, headless and end to end: new, open,
+// save, save as, save results and quit, with damaged, oversized and
+// unshowable project files, text fields that would not read back, and
+// saves that fail.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "app/frm_quorvel.h"
+#include "project_window_fixture.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using platform::ProgramEnded;
+
+class FileCommands : public testing::ProjectWindowTest {
+protected:
+    void open(const std::string& path) {
+        ui.answerFileDialog(path);
+        ui.click(w.cmdAvaalahto);
+    }
+    void saveAs(std::optional<std::string> path) {
+        ui.answerFileDialog(std::move(path));
+        ui.click(w.cmdTallennalahtoNimella);
+    }
+    // Whether a message box with a text matching pattern was shown.
+    bool shown(const std::string& pattern) const {
+        for (const auto& message : ui.messages())
+            if (std::regex_search(message.text, std::regex(pattern))) return true;
+        return false;
+    }
+    // A new project as NewProject leaves it: default beam, no file.
+    void expectNewProject() {
+        EXPECT_EQ(m.BeamTypeName, "SUORA");
+        EXPECT_TRUE(m.InputFilePath.empty());
+        EXPECT_EQ(m.InputFileTitle, " *");
+        EXPECT_EQ(m.InputChanged, -1);
+        EXPECT_TRUE(w.optSuora.value());
+    }
+    quorvel::testing::TempFolder scratch;
+};
+
+TEST_F(FileCommands, NewProjectForgetsTheFileAndCountsAsChanged) {
+    open(fixture("steel_hq_line_loads.dat"));
+    ASSERT_EQ(m.BeamTypeName, "HQ");
+    ui.click(w.cmdUusi);
+    expectNewProject();
+    EXPECT_EQ(m.TitleLine1, "");
+    EXPECT_EQ(m.IsMiddleBeam, 1);
+    EXPECT_EQ(m.ResultsValid, 0);
+}
+
+// Every fixture project opens without a message, takes the file's name and
+// reads back the same input after a save under another name.
+TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
+    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+        if (entry.path().extension() != ".dat") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string path = fixture(entry.path().filename().string());
+        open(path);
+        EXPECT_TRUE(ui.messages().empty()) << ui.messages().front().text;
+        EXPECT_EQ(m.InputFilePath, path);
+        EXPECT_EQ(m.InputFileTitle, path + " *");  // an opened project counts as changed
+        EXPECT_EQ(m.InputChanged, -1);
+
+        ui.typeOver(w.txtOtsikko1, "Muutettu otsikko");
+        const std::string copy = scratch.file(entry.path().stem().string() + "_copy.dat");
+        saveAs(copy);
+        EXPECT_EQ(m.InputSaved, -1);
+        EXPECT_EQ(m.InputFilePath, copy);
+        EXPECT_EQ(m.InputFileTitle, copy);
+        const std::string saved = inputBytes(m, scratch, "saved.dat");
+
+        ui.click(w.cmdUusi);
+        open(copy);
+        EXPECT_EQ(m.TitleLine1, "Muutettu otsikko");
+        EXPECT_EQ(inputBytes(m, scratch, "reopened.dat"), saved);
+    }
+}
+
+TEST_F(FileCommands, CancelledSaveAsChangesNothing) {
+    m.InputChanged = -1;
+    saveAs(std::nullopt);
+    EXPECT_EQ(m.InputSaved, 0);
+    EXPECT_TRUE(m.InputFilePath.empty());
+    // Save without a name asks for one.
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdTallennalahto);
+    ASSERT_EQ(ui.fileDialogs().size(), 2u);
+    EXPECT_TRUE(ui.fileDialogs().back().save);
+    EXPECT_EQ(m.InputSaved, 0);
+}
+
+TEST_F(FileCommands, DialogsCarryTheirTitlesFiltersAndRules) {
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdAvaalahto);
+    saveAs(std::nullopt);
+    m.ResultsValid = -1;
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdTallennatuloksetNimella);
+    const auto& dialogs = ui.fileDialogs();
+    ASSERT_EQ(dialogs.size(), 3u);
+    namespace F = platform::FileFlags;
+    EXPECT_FALSE(dialogs[0].save);
+    EXPECT_EQ(dialogs[0].request.title, "Avaa lähtötiedot");
+    EXPECT_EQ(dialogs[0].request.filter, "Datatiedostot (*.dat)|*.dat|Kaikki tiedostot (*.*)|*.*");
+    EXPECT_EQ(dialogs[0].request.flags, F::FileMustExist | F::PathMustExist | F::HideReadOnly);
+    EXPECT_TRUE(dialogs[1].save);
+    EXPECT_EQ(dialogs[1].request.title, "Tallenna lähtötiedot nimellä");
+    EXPECT_EQ(dialogs[1].request.flags, F::OverwritePrompt | F::PathMustExist | F::HideReadOnly);
+    EXPECT_EQ(dialogs[2].request.title, "Tallenna tulokset nimellä");
+    EXPECT_EQ(dialogs[2].request.filter, "Datatiedostot (*.tul)|*.tul|Kaikki tiedostot (*.*)|*.*");
+    EXPECT_EQ(dialogs[2].request.flags, F::OverwritePrompt | F::PathMustExist | F::HideReadOnly);
+}
+
+TEST_F(FileCommands, ResultsSavedTwiceGiveIdenticalFilesAndKeepTheirName) {
+    open(fixture("concrete_middle_beam.dat"));
+    calculate();
+    ui.answerFileDialog(scratch.file("first.tul"));
+    ui.click(w.cmdTallennatulokset);  // no name yet: asks for one
+    EXPECT_EQ(m.ResultsSaved, -1);
+    EXPECT_EQ(m.ResultsFilePath, scratch.file("first.tul"));
+    ui.answerFileDialog(scratch.file("second.tul"));
+    ui.click(w.cmdTallennatuloksetNimella);
+    ASSERT_FALSE(scratch.read("first.tul").empty());
+    EXPECT_EQ(scratch.read("first.tul"), scratch.read("second.tul"));
+    // Saving under the input's new name forgets the report's name.
+    saveAs(scratch.file("renamed.dat"));
+    EXPECT_TRUE(m.ResultsFilePath.empty());
+}
+
+TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
+    ui.setStrict(true);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "QuorPath", "?"), m.DataPath);
+}
+
+TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
+    open(fixture("concrete_middle_beam.dat"));
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
+    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+}
+
+// Yes to the input question with a save that fails or is cancelled keeps
+// the program running: the work would be lost.
+TEST_F(FileCommands, QuitStaysWhenTheSaveFailsOrIsCancelled) {
+    open(fixture("concrete_middle_beam.dat"));
+    const std::string original = folder.read("concrete_middle_beam.dat");
+    m.InputFilePath = folder.file("no_such_folder/project.dat");
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.expectMessageMatching("Virhe [0-9]+", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    EXPECT_NO_THROW(ui.click(w.cmdLopeta));
+    EXPECT_FALSE(ui.programEnded());
+    EXPECT_EQ(m.InputSaved, 0);
+
+    m.InputFilePath.clear();
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.answerFileDialog(std::nullopt);
+    EXPECT_NO_THROW(ui.click(w.cmdLopeta));
+    EXPECT_FALSE(ui.programEnded());
+
+    // The window frame asks the same and stays open.
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.answerFileDialog(std::nullopt);
+    EXPECT_FALSE(ui.closeByFrame(w));
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_EQ(folder.read("concrete_middle_beam.dat"), original);
+}
+
+TEST_F(FileCommands, QuitWithASuccessfulSaveEnds) {
+    open(fixture("concrete_middle_beam.dat"));
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+    EXPECT_EQ(m.InputSaved, -1);
+}
+
+// Damaged files: the reader's line message, then a new project.
+TEST_F(FileCommands, ARejectedFileShowsItsLineAndLeavesANewProject) {
+    const std::string good = fixture("concrete_middle_beam.dat");
+    runtime::TextFileReader source(good);
+    std::vector<std::string> lines;
+    while (!source.eof()) lines.push_back(source.readLine());
+
+    struct Damage {
+        const char* name;
+        std::string bytes;
+    };
+    std::string shortRecord;  // the file ends inside the reinforcement rows
+    for (std::size_t i = 0; i < 11; ++i) shortRecord += runtime::utf8ToCp1252(lines[i]) + "\r\n";
+    std::string hugeCount;  // 900 reinforcement rows
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        hugeCount += (i == 9 ? std::string(" 200000  500 900") : runtime::utf8ToCp1252(lines[i])) + "\r\n";
+    std::string garbage;
+    for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
+    for (const Damage& damage : {Damage{"short.dat", shortRecord}, Damage{"huge.dat", hugeCount},
+                                 Damage{"garbage.dat", garbage}}) {
+        SCOPED_TRACE(damage.name);
+        ui.setStrict(false);  // the reader's own messages come first
+        ui.click(w.cmdUusi);
+        ui.typeOver(w.txtOtsikko1, "Ennen");
+        ui.clearMessages();
+        folder.writeRaw(damage.name, damage.bytes);
+        open(folder.file(damage.name));
+        EXPECT_TRUE(shown("^Virhe -?[0-9]+rivillä [0-9]+"));
+        expectNewProject();
+        EXPECT_EQ(m.TitleLine1, "");
+    }
+}
+
+TEST_F(FileCommands, AFileOverOneMegabyteIsRefusedUnread) {
+    ui.typeOver(w.txtOtsikko1, "Nykyinen");
+    folder.writeRaw("big.dat", std::string(1024 * 1024 + 1, 'x'));
+    ui.expectMessageMatching(".*big\\.dat.*1 Mt.*", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    open(folder.file("big.dat"));
+    EXPECT_EQ(m.TitleLine1, "Nykyinen");
+    EXPECT_TRUE(m.InputFilePath.empty());
+}
+
+TEST_F(FileCommands, AProjectOfABeamTypeWithoutAnOptionSaysSo) {
+    const std::string path = fixture("concrete_middle_beam.dat");
+    runtime::TextFileReader source(path);
+    std::vector<std::string> lines;
+    while (!source.eof()) lines.push_back(source.readLine());
+    lines[7] = "0 HX  7200 355 355 355";
+    lines[8] = "HX 1 1 9 300 10 20 300 20 500 150 150 200";
+    std::string bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // An HX beam has no reinforcement records (category 1).
+        if (i == 9 || i == 10 || i == 11) continue;
+        bytes += runtime::utf8ToCp1252(lines[i]) + "\r\n";
+    }
+    folder.writeRaw("hx.dat", bytes);
+    ui.setStrict(false);
+    open(folder.file("hx.dat"));
+    EXPECT_TRUE(shown("^Palkkityyppiä HX ei voi käsitellä"));
+    EXPECT_FALSE(shown("^Virhe"));  // the file itself was read whole
+    expectNewProject();
+}
+
+TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
+    const std::string path = fixture("concrete_middle_beam.dat");
+    runtime::TextFileReader source(path);
+    std::vector<std::string> lines;
+    while (!source.eof()) lines.push_back(source.readLine());
+    lines[7] = "KIRJASTO SUORA  7200 50  1";
+    std::string bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (i != 8) bytes += runtime::utf8ToCp1252(lines[i]) + "\r\n";  // the library holds the section
+    folder.writeRaw("library.dat", bytes);
+    ui.setStrict(false);  // the reader's short-line summary comes first
+    open(folder.file("library.dat"));
+    EXPECT_TRUE(shown("^Virhe -?[0-9]+rivillä [0-9]+\r\nPalkkikirjastoa .*KIRJASTO\\.mit ei löydy\\."));
+    expectNewProject();
+
+    // A library without the project's beam type is named too.
+    folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
+    ui.clearMessages();
+    open(folder.file("library.dat"));
+    EXPECT_TRUE(shown("Palkkikirjastossa .*KIRJASTO\\.mit ei ole palkkityyppiä SUORA\\."));
+}
+
+// A strand designation typed with a blank would be split into two fields
+// on the next open: the save refuses it, names the field and leaves the
+// file on disk as it was.
+TEST_F(FileCommands, ATextFieldThatWouldNotReadBackIsRefusedNamed) {
+    const std::string path = fixture("concrete_middle_beam.dat");
+    open(path);
+    const std::string before = folder.read("concrete_middle_beam.dat");
+    m.BottomStrandCode(2) = "10 J";
+    ui.expectMessage(
+        "Kentässä \"Oikean laatan alapunokset\" on välilyönti, pilkku tai kauttaviiva: \"10 J\".\r\n"
+        "Lähtötietoja ei tallennettu.",
+        ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    ui.click(w.cmdTallennalahto);
+    EXPECT_EQ(m.InputSaved, 0);
+    EXPECT_EQ(folder.read("concrete_middle_beam.dat"), before);
+    // Save as refuses before asking for a name.
+    ui.expectMessageMatching("Kentässä [^]*", ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    const std::size_t dialogs = ui.fileDialogs().size();
+    ui.click(w.cmdTallennalahtoNimella);
+    EXPECT_EQ(ui.fileDialogs().size(), dialogs);
+
+    m.BottomStrandCode(2) = "10J";
+    ui.click(w.cmdTallennalahto);
+    EXPECT_EQ(m.InputSaved, -1);
+}
+
+TEST_F(FileCommands, OpeningAnEnglishProjectSwitchesTheWindowsLanguage) {
+    m.LanguageIndex = 1;
+    saveAs(scratch.file("english.dat"));
+    m.LanguageIndex = 0;
+    ui.click(w.cmdSuomi);
+    const std::string finnishNew = w.cmdUusi.caption();
+    open(scratch.file("english.dat"));
+    EXPECT_EQ(m.LanguageIndex, 1);
+    EXPECT_NE(w.cmdUusi.caption(), finnishNew);
+    EXPECT_EQ(w.imgFlag.picture(), w.imgFlagEng.picture());
+}
+
+}  // namespace
+}  // namespace quorvel::app

@@ -1,0 +1,423 @@
+// The results, help and language commands headless: the table button and
+// its menu twin, the results table window's grids, the report viewer and
+// its keys, printing, the help document and the language switch.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <cstdio>
+#include <map>
+
+#include "app/fileview.h"
+#include "app/frm_quorvel.h"
+#include "app/frm_taulukot.h"
+#include "app/language.h"
+#include "app/report_text.h"
+#include "project_window_fixture.h"
+
+namespace quorvel::app {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+namespace Keys = platform::Keys;
+
+class ResultCommands : public testing::ProjectWindowTest {
+protected:
+    // Runs the table window while it is open.
+    void onTable(std::function<void(frmTaulukot&)> check) {
+        ui.onModal("frmTaulukot", [check](platform::Form& f) {
+            auto& table = static_cast<frmTaulukot&>(f);
+            check(table);
+            table.cmdOK.press();
+        });
+    }
+    std::string entry(int16_t language, const std::string& key) {
+        runtime::TextFileReader file(languageFilePath(language, ui));
+        return LookupQuotedEntry(key, file);
+    }
+};
+
+// Results of a calculation set by hand: a middle beam, both slab sides.
+void setResults(model::ProjectModel& m) {
+    m.ResultsValid = -1;
+    m.IsMiddleBeam = 1;
+    m.SlabTypeName(1) = "P27";
+    m.SlabTypeName(2) = "P32";
+    m.BeamTypeName = "SUORA";
+    for (int side = 1; side <= 2; ++side) {
+        m.SlabMaxDesignShear(side) = 45.678 * side;
+        m.SlabMinShearValue(side) = 60.0;
+        m.SlabPrincipalStressMax(side) = 1.2;
+        m.SlabPrincipalStressLimit(side) = 1.2;
+        m.SlabShearUtilisation(side) = 1.0;
+        m.SlabMaxDesignMoment(side) = 30.0;
+        m.SlabUltimateMoment(side) = 29.997;
+        m.SlabBendingUtilisation(side) = 1.0001;
+        m.SlabMaxCharacteristicMoment(side) = -15.0;
+        m.SlabCrackingMoment(side) = 10.0;
+        m.SlabCrackingUtilisation(side) = -1.5;
+    }
+    m.ActingDesignMoment = 123456789.0;    // Nmm
+    m.MomentResistanceUsed = 250000000.0;  // Nmm
+    m.UtilisationRatio = 123456789.0 / 250000000.0;
+    m.BeamTopStrainMax = 0.00035;
+    m.AllowedStrain = 0.0007;
+    m.MaxShearStage6 = 250500.0;  // N
+    m.CoreFillingResult(1) = 412.5;
+    m.CoreFillingResult(2) = 99.4;
+    m.CoreFillingZoneLimits[4] = 1234.5;
+    m.CoreFillingZoneLimits[7] = 0.0;
+    m.CoreFillingZoneLimits[5] = 600.49;
+    m.CoreFillingZoneLimits[8] = 2000.0;
+}
+
+TEST_F(ResultCommands, TheButtonOpensTheTableOnlyWithValidResults) {
+    // Stale results: the button is the calculate button and shows nothing
+    // (an unexpected modal window would fail the test).
+    ui.click(w.cmdTaulukko);
+    setResults(m);
+    bool shown = false;
+    onTable([&](frmTaulukot&) { shown = true; });
+    ui.click(w.cmdTaulukko);
+    EXPECT_TRUE(shown);
+    // The menu item shows the table whether or not results are valid.
+    m.ResultsValid = 0;
+    shown = false;
+    onTable([&](frmTaulukot&) { shown = true; });
+    ui.click(w.cmdTaulukko0);
+    EXPECT_TRUE(shown);
+}
+
+// The cells: acting value, resistance, 100 x ratio, each "0.00" and a
+// blank; the picture by |ratio| > 1. Hand values:
+//   Grid2 row 1: 45.678 x 2 = 91.356 -> "91.36 "; row 2 ratio 1.0 -> "100.00 ", OK;
+//   row 3 ratio 1.0001 -> 100.01 -> "100.01 ", not OK; 29.997 -> "30.00 ";
+//   row 4 ratio -1.5 -> "-150.00 ", not OK.
+//   Grid3 row 1: 123456789 Nmm / 1e6 = 123.456789 -> "123.46 "; 250 kNm;
+//   ratio 0.493827156 -> 49.3827 -> "49.38 ", OK.
+//   Row 2: strain 0.00035 x 1000 = 0.35 per mille, limit 0.70, 50 %.
+//   Row 3: 250500 N / 1000 = 250.5 kN -> "250.50 ".
+TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
+    setResults(m);
+    onTable([&](frmTaulukot& t) {
+        const std::string ok = t.imgOK.picture();
+        const std::string no = t.imgNo.picture();
+        ASSERT_NE(ok, no);
+        EXPECT_EQ(t.Grid1.textMatrix(1, 1), "45.68 ");
+        EXPECT_EQ(t.Grid1.textMatrix(1, 3), "---------------------- ");
+        EXPECT_EQ(t.Grid2.textMatrix(1, 1), "91.36 ");
+        EXPECT_EQ(t.Grid2.textMatrix(1, 2), "60.00 ");
+        EXPECT_EQ(t.Grid2.textMatrix(1, 3), "--------------------- ");
+        EXPECT_EQ(t.Grid2.cellPicture(1, 3), "");
+        EXPECT_EQ(t.Grid2.textMatrix(2, 3), "100.00 ");
+        EXPECT_EQ(t.Grid2.cellPicture(2, 3), ok);
+        EXPECT_EQ(t.Grid2.textMatrix(3, 2), "30.00 ");
+        EXPECT_EQ(t.Grid2.textMatrix(3, 3), "100.01 ");
+        EXPECT_EQ(t.Grid2.cellPicture(3, 3), no);
+        EXPECT_EQ(t.Grid2.textMatrix(4, 1), "-15.00 ");
+        EXPECT_EQ(t.Grid2.textMatrix(4, 3), "-150.00 ");
+        EXPECT_EQ(t.Grid2.cellPicture(4, 3), no);
+
+        EXPECT_EQ(t.Grid3.textMatrix(1, 1), "123.46 ");
+        EXPECT_EQ(t.Grid3.textMatrix(1, 2), "250.00 ");
+        EXPECT_EQ(t.Grid3.textMatrix(1, 3), "49.38 ");
+        EXPECT_EQ(t.Grid3.cellPicture(1, 3), ok);
+        EXPECT_EQ(t.Grid3.textMatrix(2, 1), "0.35 ");
+        EXPECT_EQ(t.Grid3.textMatrix(2, 2), "0.70 ");
+        EXPECT_EQ(t.Grid3.textMatrix(2, 3), "50.00 ");
+        EXPECT_EQ(t.Grid3.textMatrix(3, 1), "250.50 ");
+        EXPECT_EQ(t.Grid3.textMatrix(3, 2), "--------------------- ");
+        EXPECT_EQ(t.Grid3.textMatrix(3, 3), "--------------------- ");
+
+        // Labels: the type names after the captions, lengths rounded to mm
+        // (412.5 -> 413, 1234.5 -> 1235, 600.49 -> 600).
+        EXPECT_EQ(t.Label1.caption(), "Vasen ontelolaatta - P27");
+        EXPECT_EQ(t.Label2.caption(), "Oikea ontelolaatta - P32");
+        EXPECT_EQ(t.Label3.caption(), "Palkki - SUORA");
+        EXPECT_EQ(t.txtVasenLf.caption(), "413");
+        EXPECT_EQ(t.txtVasenTayttoalueAlku.caption(), "1235");
+        EXPECT_EQ(t.txtVasenTayttoalueLoppu.caption(), "0");
+        EXPECT_EQ(t.txtOikeaLf.caption(), "99");
+        EXPECT_EQ(t.txtOikeaTayttoalueAlku.caption(), "600");
+        EXPECT_EQ(t.txtOikeaTayttoalueLoppu.caption(), "2000");
+    });
+    ui.click(w.cmdTaulukko);
+}
+
+// The worked example of the fixture project, calculated: every value cell
+// of the three tables holds its model value as "0.00" and a blank.
+TEST_F(ResultCommands, TheTableOfACalculatedProjectShowsItsResults) {
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
+    auto text = [](double v) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.2f ", v);
+        return std::string(buffer);
+    };
+    onTable([&](frmTaulukot& t) {
+        for (auto [grid, side] : {std::pair{&t.Grid1, 1}, std::pair{&t.Grid2, 2}}) {
+            EXPECT_EQ(grid->textMatrix(1, 1), text(m.SlabMaxDesignShear(side)));
+            EXPECT_EQ(grid->textMatrix(2, 2), text(m.SlabPrincipalStressLimit(side)));
+            EXPECT_EQ(grid->textMatrix(3, 1), text(m.SlabMaxDesignMoment(side)));
+            EXPECT_EQ(grid->textMatrix(3, 3), text(100.0 * m.SlabBendingUtilisation(side)));
+            EXPECT_EQ(grid->textMatrix(4, 2), text(m.SlabCrackingMoment(side)));
+        }
+        EXPECT_GT(m.ActingDesignMoment.number(), 0.0);
+        EXPECT_EQ(t.Grid3.textMatrix(1, 1), text(m.ActingDesignMoment / 1e6));
+        EXPECT_EQ(t.Grid3.textMatrix(1, 2), text(m.MomentResistanceUsed / 1e6));
+        EXPECT_EQ(t.Grid3.textMatrix(3, 1), text(m.MaxShearStage6 / 1e3));
+    });
+    ui.click(w.cmdTaulukko);
+}
+
+// A zero allowed strain leaves the strain ratio without a value: dashes
+// and no picture, not a division by zero or a huge number.
+TEST_F(ResultCommands, AStrainRatioOverAZeroLimitShowsDashes) {
+    setResults(m);
+    m.AllowedStrain = 0.0;
+    onTable([&](frmTaulukot& t) {
+        EXPECT_EQ(t.Grid3.textMatrix(2, 1), "0.35 ");
+        EXPECT_EQ(t.Grid3.textMatrix(2, 2), "0.00 ");
+        EXPECT_EQ(t.Grid3.textMatrix(2, 3), "--------------------- ");
+        EXPECT_EQ(t.Grid3.cellPicture(2, 3), "");
+    });
+    ui.click(w.cmdTaulukko);
+}
+
+TEST_F(ResultCommands, AnEdgeBeamLeavesTheLeftTableAndLabelsEmpty) {
+    setResults(m);
+    m.IsMiddleBeam = 0;
+    onTable([&](frmTaulukot& t) {
+        EXPECT_FALSE(t.Grid1.textMatrix(0, 1).empty());
+        EXPECT_FALSE(t.Grid1.textMatrix(1, 0).empty());
+        for (int r = 1; r <= 4; ++r)
+            for (int c = 1; c <= 3; ++c) EXPECT_EQ(t.Grid1.textMatrix(r, c), "") << r << "," << c;
+        EXPECT_EQ(t.txtVasenLf.caption(), "");
+        EXPECT_EQ(t.txtVasenTayttoalueAlku.caption(), "");
+        EXPECT_EQ(t.txtVasenTayttoalueLoppu.caption(), "");
+        EXPECT_EQ(t.Grid2.textMatrix(1, 1), "91.36 ");
+        EXPECT_EQ(t.txtOikeaLf.caption(), "99");
+    });
+    ui.click(w.cmdTaulukko);
+}
+
+// Captions come from the language file of the chosen language; the fixed
+// column is twice as wide as the others and all rows equally high:
+// Grid1 6600 x 1620 twips, 4 columns, 5 rows: w = 6600 / 4 - 373 = 1277,
+// h = (1620 - 20 x 4) / 5 = 308.
+TEST_F(ResultCommands, TheTableIsCaptionedInBothLanguagesAndSized) {
+    setResults(m);
+    std::map<int16_t, std::string> heading;
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        onTable([&](frmTaulukot& t) {
+            for (auto [grid, prefix, rows] : {std::tuple{&t.Grid1, "grid1", 4}, std::tuple{&t.Grid2, "grid2", 4},
+                                              std::tuple{&t.Grid3, "grid3", 3}}) {
+                for (int c = 1; c <= 3; ++c) {
+                    const std::string expected = entry(language, prefix + std::string("ColCaption") + std::to_string(c));
+                    EXPECT_FALSE(expected.empty());
+                    EXPECT_EQ(grid->textMatrix(0, c), expected);
+                }
+                for (int r = 1; r <= rows; ++r) {
+                    const std::string expected = entry(language, prefix + std::string("RowCaption") + std::to_string(r));
+                    EXPECT_FALSE(expected.empty());
+                    EXPECT_EQ(grid->textMatrix(r, 0), expected);
+                }
+            }
+            heading[language] = t.Label3.caption();
+            EXPECT_EQ(t.Grid1.colWidth(0), 2 * 1277);
+            EXPECT_EQ(t.Grid1.colWidth(3), 1277);
+            EXPECT_EQ(t.Grid1.rowHeight(0), 308);
+            EXPECT_EQ(t.Grid1.rowHeight(4), 308);
+        });
+        ui.click(w.cmdTaulukko);
+    }
+    EXPECT_NE(heading[0], heading[1]);
+}
+
+// --- the report viewer ---
+
+class Viewer : public testing::ProjectWindowTest {
+protected:
+    void SetUp() override {
+        ProjectWindowTest::SetUp();
+        m.ViewFileName = folder.file("view.txt");
+    }
+    // A file of n lines "line i" padded with x to width characters.
+    void writeReport(int n, int width) {
+        std::string bytes;
+        for (int i = 0; i < n; ++i) {
+            std::string line = "line " + std::to_string(i);
+            line.resize(static_cast<std::size_t>(width), 'x');
+            bytes += line + "\r\n";
+        }
+        folder.writeRaw("view.txt", bytes);
+    }
+    Fileview view{m, ui};
+};
+
+// 65500 characters exactly: 655 lines of 91 characters, each with 7 blanks
+// and CR LF = 100 characters, fit whole; one more character does not.
+TEST_F(Viewer, TheLimitCountsMarginTextAndLineEnds) {
+    writeReport(655, 91);
+    auto whole = readReportText(m.ViewFileName, 7);
+    ASSERT_TRUE(whole);
+    EXPECT_TRUE(whole->complete);
+    EXPECT_EQ(whole->text.size(), 65500u);
+
+    std::string bytes = folder.read("view.txt");
+    bytes.insert(bytes.size() - 2, "y");  // the last line one character longer
+    folder.writeRaw("view.txt", bytes);
+    auto cut = readReportText(m.ViewFileName, 7);
+    ASSERT_TRUE(cut);
+    EXPECT_FALSE(cut->complete);
+    EXPECT_EQ(cut->text.size(), 65400u);
+}
+
+TEST_F(Viewer, ALongReportShowsTheWarningAndItsFirstLines) {
+    writeReport(1000, 91);
+    ui.expectMessage("Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!", "Varoitus",
+                     Buttons::Ok, Icon::Exclamation);
+    ui.showModal(view, [&] {
+        EXPECT_EQ(view.Text.length(), 65500);
+        EXPECT_EQ(view.Text.text().substr(0, 13), "       line 0");
+        ui.click(view.cmdLoppuun);
+        EXPECT_EQ(view.Text.selStart(), 65500);
+        ui.click(view.cmdAlkuun);
+        EXPECT_EQ(view.Text.selStart(), 0);
+        ui.click(view.cmdPoistu);
+    });
+}
+
+TEST_F(Viewer, AMissingReportGivesItsMessageAndAnEmptyViewer) {
+    ui.expectMessage("Tulostiedon muodostus virhe!", "Virhe", Buttons::Ok, Icon::Critical);
+    ui.showModal(view, [&] {
+        EXPECT_EQ(view.Text.text(), "");
+        ui.click(view.cmdPoistu);
+    });
+}
+
+// Ctrl pressed and released on its own closes the viewer; Ctrl+C (copy)
+// followed by the release of Ctrl does not.
+TEST_F(Viewer, CtrlClosesOnlyWhenPressedOnItsOwn) {
+    writeReport(3, 20);
+    ui.showModal(view, [&] {
+        ui.click(view.Text);
+        int code = Keys::Control;
+        view.userKeyDown(&view.Text, code, Keys::CtrlMask);
+        code = 'C';
+        view.userKeyDown(&view.Text, code, Keys::CtrlMask);
+        code = 'C';
+        view.userKeyUp(&view.Text, code, Keys::CtrlMask);
+        code = Keys::Control;
+        view.userKeyUp(&view.Text, code, Keys::CtrlMask);
+        EXPECT_TRUE(view.isLoaded());
+        ui.pressKey(Keys::Control, Keys::CtrlMask);
+        EXPECT_FALSE(view.isLoaded());
+    });
+}
+
+TEST_F(Viewer, F7AndEscCloseAtOnce) {
+    writeReport(3, 20);
+    for (int key : {Keys::F7, Keys::Escape}) {
+        ui.showModal(view, [&] {
+            ui.click(view.Text);
+            if (key == Keys::F7)
+                ui.pressKey(Keys::F7);
+            else
+                ui.pressEscape();
+            EXPECT_FALSE(view.isLoaded());
+        });
+    }
+}
+
+TEST_F(Viewer, PrintingPrintsTheEditedTextInTheReportFont) {
+    writeReport(2, 10);
+    m.PrintFontName = "Courier New";
+    m.PrintFontSize = 9;
+    ui.showModal(view, [&] {
+        ui.click(view.cmdLoppuun);
+        ui.type(view.Text, "Huom");
+        ui.click(view.cmdTulosta);
+        ui.click(view.cmdPoistu);
+    });
+    ASSERT_EQ(ui.printJobs().size(), 1u);
+    const auto& job = ui.printJobs()[0];
+    EXPECT_EQ(job.fontName, "Courier New");
+    EXPECT_EQ(job.fontSize, 9);
+    ASSERT_EQ(job.lines.size(), 3u);
+    EXPECT_EQ(job.lines[0], "       line 0xxxx");
+    EXPECT_EQ(job.lines[2], "Huom");
+    // The file itself is untouched.
+    EXPECT_EQ(folder.read("view.txt"), "line 0xxxx\r\nline 1xxxx\r\n");
+}
+
+// --- printing, help, language ---
+
+TEST_F(ResultCommands, ThePrintedReportIsTheReportFileBehindSixBlanks) {
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
+    ui.click(w.cmdTulosta);
+    ASSERT_EQ(ui.printJobs().size(), 1u);
+    runtime::TextFileReader report(m.DataPath + "quor01.tmp");
+    const auto& lines = ui.printJobs()[0].lines;
+    ASSERT_EQ(lines.size(), report.lineCount());
+    EXPECT_EQ(lines[0], "      " + report.readLine());
+    for (const std::string& line : lines) EXPECT_EQ(line.substr(0, 6), "      ");
+    EXPECT_EQ(m.ViewFileName, m.DataPath + "quor01.tmp");
+}
+
+TEST_F(ResultCommands, TheReportTextCommandShowsTheReportInTheViewer) {
+    calculate();
+    ui.onModal("Fileview", [&](platform::Form& f) {
+        auto& view = static_cast<Fileview&>(f);
+        runtime::TextFileReader report(m.DataPath + "quor01.tmp");
+        EXPECT_EQ(view.Text.text().substr(0, 7 + report.peekLine().size()), "       " + report.peekLine());
+        view.cmdPoistu.press();
+    });
+    ui.click(w.cmdTeksti);
+}
+
+TEST_F(ResultCommands, HelpOpensTheShippedGuideAtItsContents) {
+    ui.click(w.cmdOhje);
+    ASSERT_EQ(ui.helpRequests().size(), 1u);
+    const std::string& help = ui.helpRequests()[0];
+    EXPECT_EQ(std::filesystem::path(help).parent_path(), std::filesystem::path(m.DataPath).parent_path());
+    const std::string text = quorvel::testing::readBytes(help);
+    EXPECT_NE(text.find("id=\"contents\""), std::string::npos);
+    // Every beam type of the main window is described.
+    for (const char* option : {"SUORA", "BLEUKA", "I-BETONI", "WQ", "TI", "DELTA", "KVATRO", "MEK", "LBL",
+                               "A BEAM W", "A BEAM S"})
+        EXPECT_NE(text.find(std::string("<td>") + option), std::string::npos) << option;
+}
+
+// Every caption the language files give; switching twice to the same
+// language changes nothing, and back to Finnish restores every caption.
+TEST_F(ResultCommands, TheLanguageSwitchRecaptionsTheWindowAndSwapsTheFlag) {
+    std::map<std::string, std::string> finnish;
+    for (platform::Control* c : w.controls()) finnish[c->name()] = c->caption();
+    ui.click(w.cmdEnglanti);
+    EXPECT_EQ(m.LanguageIndex, 1);
+    EXPECT_EQ(w.imgFlag.picture(), w.imgFlagEng.picture());
+    EXPECT_EQ(w.cmdUusi.caption(), GetLanguageText(ui, 1, "frmQuorvel", "cmdUusi"));
+    EXPECT_EQ(w.cmdTaulukko.caption(), GetLanguageText(ui, 1, "frmQuorvel", "cmdTaulukko"));
+    std::map<std::string, std::string> english;
+    int changed = 0;
+    for (platform::Control* c : w.controls()) {
+        english[c->name()] = c->caption();
+        if (IsTranslatableControl(*c) == -1 && !GetLanguageText(ui, 1, "frmQuorvel", c->name()).empty())
+            changed += c->caption() != finnish[c->name()];
+    }
+    EXPECT_GT(changed, 20);
+    ui.click(w.cmdEnglanti);
+    for (platform::Control* c : w.controls()) EXPECT_EQ(c->caption(), english[c->name()]) << c->name();
+    ui.click(w.cmdSuomi);
+    EXPECT_EQ(w.imgFlag.picture(), w.imgFlagFin.picture());
+    for (platform::Control* c : w.controls()) EXPECT_EQ(c->caption(), finnish[c->name()]) << c->name();
+}
+
+}  // namespace
+}  // namespace quorvel::app

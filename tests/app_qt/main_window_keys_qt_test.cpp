@@ -1,0 +1,184 @@
+// The main window on the Qt backend driven with keys through Qt, as a user
+// drives it: typed grades, values its fields cannot hold, Tab out of a box
+// after a message, Alt and the menu letters; and the about window's drawing.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "qt_test_platform.h"
+
+namespace quorvel::app {
+namespace {
+
+using testing::answerNextMessageBox;
+using testing::MainWindowQt;
+
+class MainWindowKeysQt : public MainWindowQt {
+protected:
+    void start(frmQuorvel& window) {
+        window.show();
+        QWidget* w = ui.windowOf(window);
+        ASSERT_NE(w, nullptr);
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+    // Focus to the control, its text selected, then the keys.
+    void typeOver(frmQuorvel& window, platform::Control& c, const char* keys) {
+        window.setFocus(c);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << "the window is not active";
+        if (auto* edit = qobject_cast<QLineEdit*>(focused)) edit->selectAll();
+        if (auto* combo = qobject_cast<QComboBox*>(focused)) combo->lineEdit()->selectAll();
+        QTest::keyClicks(focused, keys);
+    }
+    void tab() {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused) {
+            ADD_FAILURE() << "no widget has the focus: the window is not active";
+            return;
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    std::vector<std::string> messages;
+};
+
+TEST_F(MainWindowKeysQt, ACommaTypedIntoAGradeIsTheDecimalMark) {
+    frmQuorvel window(m, ui);
+    start(window);
+    typeOver(window, window.cboPintabetoni, "2,5");
+    EXPECT_EQ(window.cboPintabetoni.text(), "2.5") << "not 25, a tenfold grade";
+    answerNextMessageBox(messages);
+    tab();
+    EXPECT_EQ(messages, std::vector<std::string>{"Syöte 2.5 ei arvoalueella (20<=...<=60)"});
+    EXPECT_EQ(m.ToppingConcreteClass.number(), 25.0) << "the refused grade leaves the model";
+    window.unload();
+}
+
+TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
+    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+    {
+        frmQuorvel window(m, ui);
+        start(window);
+        typeOver(window, window.cboSaumabetoni, "22,5");
+        answerNextMessageBox(messages);  // none is expected; one must not hang the test
+        tab();
+        EXPECT_EQ(window.cboSaumabetoni.text(), "22,5");
+        EXPECT_EQ(m.JointConcreteClass.number(), 22.5) << "not 225";
+        EXPECT_TRUE(messages.empty());
+        window.unload();
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefusedInABoxWithoutBounds) {
+    frmQuorvel window(m, ui);
+    start(window);
+    typeOver(window, window.txtOikeaalkuvali, "1e39");
+    answerNextMessageBox(messages);
+    tab();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)");
+    EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "");
+    EXPECT_EQ(window.activeControl(), &window.txtOikeaalkuvali);
+    window.unload();
+}
+
+// The check of a box runs every time the user leaves it, also after the
+// first message box has come and gone.
+TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
+    frmQuorvel window(m, ui);
+    start(window);
+    for (int round = 1; round <= 2; ++round) {
+        typeOver(window, window.txtRaudoitelujuus, "900");
+        answerNextMessageBox(messages);
+        tab();
+        EXPECT_EQ(messages.size(), static_cast<std::size_t>(round));
+        EXPECT_EQ(QApplication::activeWindow(), ui.windowOf(window)) << "round " << round;
+        EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
+        EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
+    }
+    EXPECT_EQ(messages.back(), "Syöte 900 ei arvoalueella (200<=...<=700)");
+    EXPECT_NE(m.ToppingReinforcementStrength.number(), 900.0);
+    window.unload();
+}
+
+TEST_F(MainWindowKeysQt, AltAndAMenuLetterOpensTheMenuWhateverControlSharesIt) {
+    frmQuorvel window(m, ui);
+    start(window);
+    auto* bar = ui.windowOf(window)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    window.setFocus(window.txtVasenalkuvali);
+    const struct {
+        Qt::Key key;
+        const char* title;
+    } letters[] = {{Qt::Key_T, "&Tiedosto"}, {Qt::Key_L, "&Lähtötiedot"}, {Qt::Key_O, "&Ohje"}};
+    for (const auto& l : letters) {
+        QTest::keyClick(QApplication::focusWidget(), l.key, Qt::AltModifier);
+        QApplication::processEvents();
+        QAction* open = bar->activeAction();
+        ASSERT_NE(open, nullptr) << l.title;
+        EXPECT_EQ(open->text().toStdString(), l.title);
+        EXPECT_TRUE(open->menu()->isVisible());
+        open->menu()->close();
+        bar->setActiveAction(nullptr);
+        QApplication::processEvents();
+        EXPECT_EQ(window.activeControl(), &window.txtVasenalkuvali);
+    }
+    EXPECT_EQ(m.BeamTypeName, "SUORA") << "Alt+T chose no TI beam";
+    window.unload();
+}
+
+TEST_F(MainWindowKeysQt, TheMainWindowCannotBeMaximisedAwayFromItsLayout) {
+    frmQuorvel window(m, ui);
+    start(window);
+    QWidget* w = ui.windowOf(window);
+    QWidget* client = ui.widgetOf(window.FraOtsikot)->parentWidget();
+    const QPoint at = client->mapTo(w, QPoint(0, 0));
+    w->setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    EXPECT_EQ(client->mapTo(w, QPoint(0, 0)), at);
+    EXPECT_EQ(client->size(), QSize(11940 / 15, 8544 / 15));
+    window.unload();
+}
+
+// The about window after one click: the shear and crack lines and the
+// hollow cores are drawn over the slab. A screenshot is kept for review.
+TEST_F(MainWindowQt, TheAboutWindowDrawsItsCoresAndLinesOverTheSlab) {
+    m.VersionText = "Versio 8.38 /EC 17.03.2017";
+    frmAbout about(m, ui);
+    about.show();
+    QApplication::processEvents();
+    QWidget* window = ui.windowOf(about);
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(ui.widgetOf(about.lblOtsikko)->parentWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QApplication::processEvents();
+    ASSERT_TRUE(about.linLeikkaus1.visible());
+    QWidget* client = ui.widgetOf(about.shpLaatta)->parentWidget();
+    const QImage image = client->grab().toImage();
+    EXPECT_TRUE(image.save(QString::fromStdString((std::filesystem::temp_directory_path() / "quorvel-about.png").string())));
+
+    const QColor slab(160, 160, 160), background(192, 192, 192);
+    auto at = [&](int x, int y) { return image.pixelColor(x / 15, y / 15); };
+    // The middle core's centre is its own fill; along its rim runs its outline.
+    const platform::Place core = about.shpOntelo3.place();
+    EXPECT_EQ(at(core.left + core.width / 2, core.top + core.height / 2), background) << "the core over the slab";
+    int outline = 0;
+    for (int y = core.top / 15; y < (core.top + core.height) / 15; ++y)
+        outline += image.pixelColor((core.left + core.width / 2) / 15, y) == QColor(Qt::black);
+    EXPECT_GE(outline, 2) << "the top and bottom of the core's outline";
+    // A shear line crosses the slab below the cores in white.
+    const int midY = (about.linLeikkaus1.y1() + about.linLeikkaus1.y2()) / 2;
+    const int midX = (about.linLeikkaus1.x1() + about.linLeikkaus1.x2()) / 2;
+    int white = 0;
+    for (int dx = -3; dx <= 3; ++dx) white += image.pixelColor(midX / 15 + dx, midY / 15) == QColor(Qt::white);
+    EXPECT_GT(white, 0) << "the shear line over the slab";
+    EXPECT_EQ(at(about.shpLaatta.place().left + 60, about.shpLaatta.place().top + 60), slab);
+    about.unload();
+}
+
+}  // namespace
+}  // namespace quorvel::app

@@ -1,0 +1,174 @@
+// The slab loads dialog: area loads, the four load groups with their count
+// and number spin controls, whole-number load values, the topping weight.
+
+#include "dialog_fixture.h"
+#include "dialogs/slabs/frm_laatankuormat.h"
+
+namespace quorvel::dialogs::testing {
+namespace {
+
+constexpr int LeftPoint = 0, LeftLine = 1, RightPoint = 2, RightLine = 3;
+constexpr int G = 0, Q = 1, X = 2, Y = 3;
+
+class SlabLoads : public DialogTest {
+protected:
+    void openLoads(std::function<void(frmLaatankuormat&)> driver) {
+        open<frmLaatankuormat>(w.cmdLaatankuormat, "frmLaatankuormat", driver);
+    }
+    // Down arrow raises a count (0 stands at the top of its bar).
+    void spinCount(platform::VScrollBar& bar, int steps) {
+        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? ui.spinDown(bar) : ui.spinUp(bar);
+    }
+};
+
+TEST_F(SlabLoads, EveryBoxEditedOnceGoesToItsField) {
+    openLoads([&](frmLaatankuormat& d) {
+        retype(d.txtVasenlaatastopysyva, "1.5");
+        retype(d.txtOikealaatastopysyva, "1,75");
+        retype(d.txtVasenlaatastomuuttuva, "3");
+        retype(d.txtOikealaatastomuuttuva, "4");
+        retype(d.txtReunanetaisyys1, "1200");
+        retype(d.txtReunanetaisyys2, "1300");
+        spinCount(d.vsbOikeaPistekuormienLkm, 1);
+        retype(d.txtOikeaPysyvaPisteKuorma, "10");
+        retype(d.txtOikeaMuuttuvaPisteKuorma, "20");
+        retype(d.txtOikeaPisteX, "400");
+        retype(d.txtOikeaPisteY, "2500");
+        spinCount(d.vsbVasenViivakuormienLkm, 2);
+        ui.spinDown(d.vsbVasenViivakuormienNro);
+        retype(d.txtVasenPysyvaViivaKuorma, "3");
+        retype(d.txtVasenMuuttuvaViivaKuorma, "-4");
+        retype(d.txtVasenViivaY, "1800");
+        ui.click(d.cmdOK);
+    });
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadPermanent(1), 1.5f);
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadPermanent(2), 1.75f);
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadVariable(1), 3.0f);
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadVariable(2), 4.0f);
+    EXPECT_EQ(m.SlabFieldEdgeDistance1.number(), 1200.0);
+    EXPECT_EQ(m.SlabFieldEdgeDistance2.number(), 1300.0);
+    EXPECT_EQ(m.SlabPointLoadCount(2).number(), 1.0);
+    EXPECT_EQ(m.SlabPointLoadG(1, 2).number(), 10.0);
+    EXPECT_EQ(m.SlabPointLoadQ(1, 2).number(), 20.0);
+    EXPECT_EQ(m.SlabPointLoadX(1, 2).number(), 400.0);
+    EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 2500.0);
+    EXPECT_EQ(m.SlabLineLoadCount(1).number(), 2.0);
+    EXPECT_EQ(m.SlabLineLoadG(2, 1).number(), 3.0);
+    EXPECT_EQ(m.SlabLineLoadQ(2, 1).number(), -4.0);
+    EXPECT_EQ(m.SlabLineLoadY(2, 1).number(), 1800.0);
+    EXPECT_EQ(m.SlabLineLoadG(1, 1).number(), 0.0);
+}
+
+TEST_F(SlabLoads, LoadValuesAreWholeNumbersRoundedHalfToEven) {
+    openLoads([&](frmLaatankuormat& d) {
+        spinCount(d.vsbVasenPistekuormienLkm, 1);
+        retype(d.txtVasenPysyvaPisteKuorma, "12.5");
+        retype(d.txtVasenMuuttuvaPisteKuorma, "13.5");
+        EXPECT_EQ(d.txtVasenPysyvaPisteKuorma.text(), "12.5");
+        EXPECT_EQ(d.tableValue(LeftPoint, 1, G), 12);
+        EXPECT_EQ(d.tableValue(LeftPoint, 1, Q), 14);
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.SlabPointLoadG(1, 1).number(), 12.0);
+    EXPECT_EQ(m.SlabPointLoadQ(1, 1).number(), 14.0);
+    openLoads([&](frmLaatankuormat& d) {
+        EXPECT_EQ(d.txtVasenPysyvaPisteKuorma.text(), "12");
+        ui.click(d.cmdPeruuta);
+    });
+}
+
+// A position along a beam longer than 32767 mm cannot be held: it is
+// refused with the range message, and a stored one is held to the range.
+TEST_F(SlabLoads, ValuesBeyondSixteenBitsAreRefusedOrHeld) {
+    m.SlabPointLoadCount(2) = 9.0f;
+    m.SlabPointLoadY(1, 2) = 40000.0f;
+    openLoads([&](frmLaatankuormat& d) {
+        EXPECT_EQ(d.txtOikeaPistekuormienLkm.text(), "5");
+        EXPECT_EQ(d.txtOikeaPisteY.text(), "32767");
+        expectRange("40000", "-32768", "32767");
+        retype(d.txtOikeaPisteX, "40000");
+        ui.click(d.txtOikeaPisteY);
+        EXPECT_EQ(d.activeControl(), &d.txtOikeaPisteX);
+        EXPECT_EQ(d.txtOikeaPisteX.text(), "");
+        EXPECT_EQ(d.tableValue(RightPoint, 1, X), 0);
+        // Enter on OK checks the box first.
+        ui.paste(d.txtOikeaPisteX, "-33000");
+        expectRange("-33000", "-32768", "32767");
+        ui.pressEnter();
+        EXPECT_TRUE(d.isLoaded());
+        retype(d.txtOikeaPisteX, "32767");
+        ui.pressEnter();
+    });
+    EXPECT_EQ(m.SlabPointLoadCount(2).number(), 5.0);
+    EXPECT_EQ(m.SlabPointLoadX(1, 2).number(), 32767.0);
+    EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 32767.0);
+}
+
+TEST_F(SlabLoads, LoweringACountClearsTheLoadsAboveIt) {
+    m.SlabLineLoadCount(2) = 3.0f;
+    for (int e = 1; e <= 5; ++e) m.SlabLineLoadG(e, 2) = static_cast<float>(e);
+    openLoads([&](frmLaatankuormat& d) {
+        // Loading clears what lies above the count.
+        EXPECT_EQ(d.tableValue(RightLine, 4, G), 0);
+        EXPECT_EQ(d.tableValue(RightLine, 3, G), 3);
+        ui.spinDown(d.vsbOikeaViivakuormienNro);
+        ui.spinDown(d.vsbOikeaViivakuormienNro);
+        EXPECT_EQ(d.txtOikeaViivakuormienNro.text(), "3");
+        spinCount(d.vsbOikeaViivakuormienLkm, -2);
+        EXPECT_EQ(d.txtOikeaViivakuormienNro.text(), "1");
+        EXPECT_FALSE(d.vsbOikeaViivakuormienNro.enabled());
+        EXPECT_EQ(d.tableValue(RightLine, 2, G), 0);
+        spinCount(d.vsbOikeaViivakuormienLkm, 2);
+        ui.spinDown(d.vsbOikeaViivakuormienNro);
+        EXPECT_EQ(d.txtOikeaPysyvaViivaKuorma.text(), "0");
+        spinCount(d.vsbOikeaViivakuormienLkm, -3);
+        EXPECT_FALSE(d.txtOikeaPysyvaViivaKuorma.visible());
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.SlabLineLoadCount(2).number(), 0.0);
+    EXPECT_EQ(m.SlabLineLoadG(1, 2).number(), 0.0);
+    EXPECT_EQ(m.SlabLineLoadG(3, 2).number(), 0.0);
+}
+
+// Down to 0 and up to 1: the selected load is load 1, and what is typed
+// goes there, not to entry 0 (which is no load).
+TEST_F(SlabLoads, ACountLoweredToZeroAndRaisedToOneEditsLoadOne) {
+    m.SlabPointLoadCount(1) = 1.0f;
+    m.SlabPointLoadG(0, 1) = 99.0f;
+    openLoads([&](frmLaatankuormat& d) {
+        spinCount(d.vsbVasenPistekuormienLkm, -1);
+        spinCount(d.vsbVasenPistekuormienLkm, 1);
+        EXPECT_EQ(d.txtVasenPistekuormienNro.text(), "1");
+        retype(d.txtVasenPysyvaPisteKuorma, "7");
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.SlabPointLoadG(1, 1).number(), 7.0);
+    EXPECT_EQ(m.SlabPointLoadG(0, 1).number(), 99.0);
+}
+
+// An edge beam (right field only) with a 50 mm topping: 25 kN/m3 x 0.05 m
+// = 1.250 kN/m2 on the right, 0 on the left; the model's own topping load
+// is left for the calculation.
+TEST_F(SlabLoads, EdgeBeamDisablesTheLeftAreaLoadsAndShowsTheToppingWeight) {
+    m.IsMiddleBeam = 0;
+    m.ToppingThickness = 50.0f;
+    m.ToppingLoad(2) = 9.0f;
+    m.SlabPointLoadCount(1) = 1.0f;
+    openLoads([&](frmLaatankuormat& d) {
+        EXPECT_EQ(d.txtgpinta1.caption(), "0.000");
+        EXPECT_EQ(d.txtgpinta2.caption(), "1.250");
+        EXPECT_FALSE(d.txtVasenlaatastopysyva.enabled());
+        EXPECT_FALSE(d.vsbVasenPistekuormienLkm.enabled());
+        EXPECT_TRUE(d.txtVasenPysyvaPisteKuorma.visible());
+        EXPECT_TRUE(d.txtVasenPysyvaPisteKuorma.enabled());
+        EXPECT_FALSE(d.txtVasenViivaY.visible());
+        retype(d.txtVasenPysyvaPisteKuorma, "4");
+        ui.click(d.cmdPeruuta);
+    });
+    EXPECT_EQ(m.ToppingLoad(2).number(), 9.0);
+    EXPECT_EQ(m.SlabPointLoadG(1, 1).number(), 0.0);
+    EXPECT_EQ(m.InputChanged, 0);
+}
+
+}  // namespace
+}  // namespace quorvel::dialogs::testing

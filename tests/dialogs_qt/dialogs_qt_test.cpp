@@ -1,0 +1,172 @@
+// Each input dialog on the Qt backend, offscreen: it opens with a widget
+// for every control, every control lies inside its window and container,
+// no two controls of one container overlap (the sketch lines and shapes
+// aside), and a screenshot is written for review.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/main_window_fixture.h"
+#include "app/beam_types.h"
+#include "dialogs/concrete-beams/frm_bleukapalkki.h"
+#include "dialogs/concrete-beams/frm_kemo.h"
+#include "dialogs/concrete-beams/frm_kvatropalkki.h"
+#include "dialogs/concrete-beams/frm_suorakaidepalkki.h"
+#include "dialogs/concrete-beams/frm_superpalkki.h"
+#include "dialogs/slabs/frm_2ontelolaatasto.h"
+#include "dialogs/slabs/frm_kertoimet.h"
+#include "dialogs/slabs/frm_kuormat.h"
+#include "dialogs/slabs/frm_laatankuormat.h"
+#include "dialogs/slabs/frm_reiat.h"
+#include "dialogs/slabs/frm_tukimomentit.h"
+#include "dialogs/steel-beams/table_beam_dialog.h"
+#include "model/project_defaults.h"
+#include "platform/qt/qt_platform.h"
+
+namespace quorvel::dialogs {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::ControlKind;
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_dialogs_qt";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class TestPlatform : public platform::qt::QtPlatform {
+public:
+    std::string programFolder() const override { return QUORVEL_SOURCE_DIR "/data/"; }
+};
+
+bool isSketch(const platform::Control& c) {
+    return c.kind() == ControlKind::Line || c.kind() == ControlKind::Shape;
+}
+
+// The control's rectangle in the coordinates of its window.
+QRect inWindow(QWidget* widget, QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+struct DialogCase {
+    const char* name;
+    std::function<std::unique_ptr<platform::Form>(model::ProjectModel&, platform::Platform&)> make;
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+
+class DialogsQt : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
+    application();
+    TestPlatform ui;
+    model::ProjectModel m;
+    app::testing::loadShippedCatalogue(m);
+    model::ResetProjectDefaults(m);
+    m.IsMiddleBeam = 1;
+    m.SlabPointLoadCount(1) = 1.0f;  // every slab load group shown
+    m.SlabLineLoadCount(1) = 1.0f;
+    m.SlabPointLoadCount(2) = 1.0f;
+    m.SlabLineLoadCount(2) = 1.0f;
+    std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        checked = true;
+        QWidget* window = ui.windowOf(*dialog);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        const QRect client(0, 0, dialog->clientWidth() / platform::TwipsPerPixel,
+                           dialog->clientHeight() / platform::TwipsPerPixel);
+        std::vector<const platform::Control*> placed;
+        for (const platform::Control* c : dialog->controls()) {
+            QWidget* widget = ui.widgetOf(*c);
+            ASSERT_NE(widget, nullptr) << c->name();
+            if (c->kind() == ControlKind::Line) continue;
+            const QRect r = inWindow(widget, window);
+            EXPECT_TRUE(client.contains(r)) << c->name() << " at " << r.x() << "," << r.y() << " " << r.width()
+                                            << "x" << r.height();
+            if (c->container()) {
+                const QRect box = inWindow(ui.widgetOf(*c->container()), window);
+                EXPECT_TRUE(box.contains(r)) << c->name() << " outside " << c->container()->name();
+            }
+            if (!isSketch(*c) && c->isEffectivelyVisible()) placed.push_back(c);
+        }
+        for (std::size_t i = 0; i < placed.size(); ++i)
+            for (std::size_t j = i + 1; j < placed.size(); ++j) {
+                if (placed[i]->container() != placed[j]->container()) continue;
+                const QRect a = inWindow(ui.widgetOf(*placed[i]), window);
+                const QRect b = inWindow(ui.widgetOf(*placed[j]), window);
+                EXPECT_FALSE(a.intersects(b)) << placed[i]->name() << " overlaps " << placed[j]->name();
+            }
+        const fs::path shot = fs::temp_directory_path() / (std::string("quorvel-") + GetParam().name + ".png");
+        EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(shot.string())));
+        std::printf("%s grabbed to %s\n", GetParam().name, shot.c_str());
+        dialog->unload();
+    });
+    dialog->showModal();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(dialog->isLoaded());
+}
+
+template <typename Dialog>
+DialogCase dialogCase(const char* name) {
+    return {name, [](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+                return std::make_unique<Dialog>(m, p);
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogsQt,
+                         ::testing::Values(dialogCase<frm2Ontelolaatasto>("frm2Ontelolaatasto"),
+                                           dialogCase<frmLaatankuormat>("frmLaatankuormat"),
+                                           dialogCase<frmReiat>("frmReiat"), dialogCase<frmKuormat>("frmKuormat"),
+                                           dialogCase<frmKertoimet>("frmKertoimet"),
+                                           dialogCase<frmTukimomentit>("frmTukimomentit")),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+// A beam dialog on a project of its beam type.
+template <typename Dialog>
+DialogCase beamDialogCase(const char* name, const char* typeName) {
+    return {name, [typeName](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+                app::SelectBeamType(m, *app::findBeamType(typeName));
+                return std::make_unique<Dialog>(m, p);
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(ConcreteBeamDialogs, DialogsQt,
+                         ::testing::Values(beamDialogCase<FrmSuorakaidepalkki>("FrmSuorakaidepalkki", "SUORA"),
+                                           beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
+                                           beamDialogCase<FrmKemo>("FrmKemo", "LBL"),
+                                           beamDialogCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
+                                           beamDialogCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO")),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+// A beam dialog built from its family table, on a project of its type: the
+// concrete I-beam, the prestressed, welded steel and composite beams.
+DialogCase tableDialogCase(const char* formName) {
+    return {formName, [formName](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+                const BeamFamilyTable& table = *findBeamFamilyTable(formName);
+                app::SelectBeamType(m, *app::findBeamType(table.typeName));
+                return std::make_unique<TableBeamDialog>(m, p, table);
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogsQt,
+                         ::testing::Values(tableDialogCase("FrmIpalkki"), tableDialogCase("FrmLB"),
+                                           tableDialogCase("FrmApalkki"), tableDialogCase("frmTIpalkki"),
+                                           tableDialogCase("frmHQpalkki"), tableDialogCase("frmCWQpalkki"),
+                                           tableDialogCase("frmDeltapalkki"), tableDialogCase("frmMEKpalkki"),
+                                           tableDialogCase("frmAbeamS")),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace quorvel::dialogs

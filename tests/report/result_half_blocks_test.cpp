@@ -1,0 +1,364 @@
+// The conditional blocks of the report's result half, each shown and
+// hidden, and the model values the half reads and sets.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <regex>
+
+#include "report/result_half_support.h"
+
+namespace {
+
+using quorvel::model::ProjectModel;
+using quorvel::platform::HeadlessPlatform;
+using namespace quorvel::testing;
+
+struct Report {
+    ResultHalfRun run;
+
+    // The lines that match the pattern (from their start).
+    std::vector<std::string> matching(const std::string& pattern) const {
+        const std::regex re(pattern);
+        std::vector<std::string> found;
+        for (const std::string& line : run.lines)
+            if (std::regex_search(line, re, std::regex_constants::match_continuous)) found.push_back(line);
+        return found;
+    }
+    std::string only(const std::string& pattern) const {
+        const auto found = matching(pattern);
+        EXPECT_EQ(found.size(), 1u) << pattern;
+        return found.empty() ? std::string() : found.front();
+    }
+    bool has(const std::string& pattern) const { return !matching(pattern).empty(); }
+    std::size_t indexOf(const std::string& pattern) const {
+        const std::regex re(pattern);
+        for (std::size_t i = 0; i < run.lines.size(); ++i)
+            if (std::regex_search(run.lines[i], re, std::regex_constants::match_continuous)) return i;
+        return run.lines.size();
+    }
+};
+
+Report report(ProjectModel& m) {
+    HeadlessPlatform ui;
+    useDeliveredLanguageFiles(ui);
+    Report r{runResultHalf(m, ui)};
+    EXPECT_EQ(r.run.status, 0);
+    EXPECT_EQ(r.run.forcedLineBreaks, 0);
+    return r;
+}
+
+// Text from column first to column last (1-based) of a line as the report
+// file holds it (one byte a column), blanks kept.
+std::string columns(const std::string& line, int first, int last) {
+    std::string padded = quorvel::runtime::utf8ToCp1252(line);
+    padded.resize(std::max<std::size_t>(padded.size(), last), ' ');
+    return quorvel::runtime::cp1252ToUtf8(padded.substr(first - 1, last - first + 1));
+}
+
+TEST(ResultHalfSides, OnlyTheRightFieldPrintsItsValuesInTheRightColumn) {
+    auto m = calculatedProject();
+    m.SlabSidePresent(1) = 0;
+    // Values of the absent side that would show if it took part.
+    m.SlabCrackingUtilisation(1) = 0.99;
+    m.SlabPrincipalStressMax(1) = 5.0;
+    m.SlabPrincipalStressLimit(1) = 0.0;
+    const Report r = report(m);
+
+    EXPECT_FALSE(r.has("Vasen laatta  k_cd"));
+    EXPECT_TRUE(r.has("Oikea laatta  k_cd"));
+    // Mk: no left value in columns 49-54, the right one at 57-62.
+    const std::string mk = r.only("Ominaismomentti  ");
+    EXPECT_EQ(columns(mk, 47, 56), "=         ");
+    EXPECT_EQ(columns(mk, 57, 62), "  35.1");
+    // Every governing side is the right one, even where the absent side's
+    // values are larger or its allowed stress is zero.
+    for (const std::string& line : r.matching("(Käyttöaste|Yhteensä) .*=.*(vasen|oikea)$"))
+        EXPECT_EQ(line.substr(line.size() - 5), "oikea") << line;
+    // The warnings look at the right side only.
+    EXPECT_FALSE(r.has("VASEN LAATTA: "));
+    EXPECT_TRUE(r.has("OIKEA LAATTA: "));
+    EXPECT_EQ(r.matching("Laatan alapinnan vetojännitys sig.ct").size(), 1u);
+    EXPECT_EQ(columns(r.only("Uumien pääjännitys:"), 49, 60), std::string(12, ' '));
+    EXPECT_EQ(m.GoverningSide(1), 2.0);
+    EXPECT_EQ(m.GoverningSide(3), 2.0);
+}
+
+TEST(ResultHalfSides, OnlyTheLeftFieldPrintsItsValuesAtTheValueColumn) {
+    auto m = calculatedProject();
+    m.SlabSidePresent(2) = 0;
+    m.SlabPrincipalStressLimit(2) = 0.0;
+    const Report r = report(m);
+    EXPECT_TRUE(r.has("Vasen laatta  k_cd"));
+    EXPECT_FALSE(r.has("Oikea laatta  k_cd"));
+    const std::string mk = r.only("Ominaismomentti  ");
+    EXPECT_EQ(columns(mk, 49, 54), "  38.4");
+    EXPECT_EQ(columns(mk, 55, 68), "         kNm/m");
+    // The right field is over its limit in the project but takes no part.
+    EXPECT_FALSE(r.has("OIKEA LAATTA: "));
+    EXPECT_EQ(columns(r.only("Uumien pääjännitys:"), 49, 56), "kunnossa");
+    EXPECT_EQ(m.GoverningSide(1), 1.0);
+}
+
+TEST(ResultHalfSides, EqualUtilisationsMakeTheRightFieldGovern) {
+    auto m = calculatedProject();
+    m.SlabCrackingUtilisation(1) = m.SlabCrackingUtilisation(2) = 0.5;
+    const Report r = report(m);
+    EXPECT_EQ(m.GoverningSide(3), 2.0);
+    EXPECT_EQ(m.GoverningSide(2), 1.0);  // bending 0.441 against 0.404
+    const auto utilisation = r.matching("Käyttöaste .*(vasen|oikea)$");
+    ASSERT_GE(utilisation.size(), 2u);
+    EXPECT_EQ(columns(utilisation[0], 72, 76), "oikea");
+    EXPECT_EQ(columns(utilisation[1], 72, 76), "vasen");
+}
+
+TEST(ResultHalfSides, TheWebShearOfTheSideWithTheLargerShareOfItsLimitGoverns) {
+    // thc / allowed stress: left 0.63 / 1.39 = 0.45, right 0.57 / 0.5 = 1.14.
+    auto m = calculatedProject();
+    m.SlabPrincipalStressLimit(2) = 0.5;
+    const Report r = report(m);
+    EXPECT_EQ(m.GoverningSide(1), 2.0);
+    EXPECT_EQ(columns(r.only("Yhteensä +thc  "), 72, 76), "oikea");
+    EXPECT_EQ(columns(r.only("Yhteensä +tvl0 "), 72, 76), "oikea");
+    // The joint shear's stage sum is kept in the model: 45 + 12 kN.
+    EXPECT_DOUBLE_EQ(m.MaxShearStage01, 57.0e3);
+}
+
+TEST(ResultHalfSides, ABearingFieldWithoutAnAllowedStressEndsTheHalfWithDivisionByZero) {
+    auto m = calculatedProject();
+    m.SlabPrincipalStressLimit(1) = 0.0;
+    HeadlessPlatform ui;
+    useDeliveredLanguageFiles(ui);
+    const ResultHalfRun run = runResultHalf(m, ui);
+    EXPECT_EQ(run.status, 11);
+    EXPECT_TRUE(run.leftOpen);
+}
+
+TEST(ResultHalfSections, ToppingRowsAppearOnlyAboveOneThousandthOfAMillimetre) {
+    auto m = calculatedProject();
+    m.ToppingThickness = 0.001;
+    EXPECT_TRUE(report(m).matching(R"(Pintavalu +\d)").empty());
+    m.ToppingThickness = 0.0011;
+    const Report r = report(m);
+    // Three topping parts in the part table, one summed row of stiffness:
+    // EA = 31000 (1440 + 380 + 1440) 50 = 5053 MN.
+    const auto rows = r.matching(R"(Pintavalu +\d)");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3].substr(13, 10), "   5053.00");
+}
+
+TEST(ResultHalfSections, LowerFlangeRowsFollowTheSectionSummary) {
+    auto m = calculatedProject();
+    EXPECT_TRUE(report(m).matching("Alakuori").empty());
+    setRectangularPart(m, 10, 1440, 30, 600, 35000, 420);
+    setRectangularPart(m, 11, 1440, 30, 600, 35000, 420);
+    m.SectionSummaryValue1 = 1.0;
+    const Report r = report(m);
+    EXPECT_TRUE(r.has(R"(Alakuori\.vas\. +43200)"));
+    EXPECT_TRUE(r.has(R"(Alakuori\.oik\. +43200)"));
+    // Summed: 35000 x 2 x 43200 = 3024 MN.
+    EXPECT_TRUE(r.has(R"(Alakuori +3024\.00)"));
+}
+
+TEST(ResultHalfFamilies, BeamsOfTheBeFamilyShowTheirOwnStageAndDeflections) {
+    auto m = calculatedProject();
+    m.BeamDeflectionMax3 = 6.66;
+    m.BeamDeflectionMax7 = 7.77;
+    const Report other = report(m);
+    EXPECT_EQ(other.matching(R"(Palkki +\d)").size(), 1u);
+    EXPECT_TRUE(other.has(R"(Palkin omapaino +w\.g0 += +5\.12)"));
+    EXPECT_TRUE(other.has(R"(Laatat ja saumabetoni +w\.g1 += +3\.40)"));
+    EXPECT_FALSE(other.has("Tuennan poisto"));
+
+    m.BeamTypeName = "BEL500";
+    m.SectionAxialStiffness(1) = 5.0e9;
+    m.SectionBendingStiffness(1) = 1.5e14;
+    const Report be = report(m);
+    const auto stages = be.matching(R"(Palkki +\d)");
+    ASSERT_EQ(stages.size(), 2u);
+    EXPECT_EQ(stages[0].substr(13, 10), "   5000.00");
+    EXPECT_TRUE(be.has(R"(Palkin omapaino +w\.g0 += +6\.66)"));
+    EXPECT_TRUE(be.has(R"(Tuennan poisto +w\.g1 += +7\.77)"));
+    EXPECT_FALSE(be.has("Laatat ja saumabetoni"));
+}
+
+TEST(ResultHalfFamilies, TheCrackedStageShowsOnlyWhenItIsSofter) {
+    auto m = calculatedProject();
+    EXPECT_TRUE(report(m).has(R"(Palkki, halk\.)"));
+    m.SectionBendingStiffness(4) = m.SectionBendingStiffness(2);
+    EXPECT_FALSE(report(m).has(R"(Palkki, halk\.)"));
+}
+
+TEST(ResultHalfBeam, ASteelBeamShowsItsElasticMomentAndTheResistanceTheAnalysisCompared) {
+    auto m = calculatedProject();
+    m.BeamTypeName = "HQ400";
+    m.BeamCategory = 1;
+    m.SteelPartialFactor = 1.1;
+    m.SectionResultB = 400.0e6;
+    m.MomentResistanceA = 500.0e6;
+    m.MomentResistanceUsed = 640.0e6;  // as the analysis left it
+    m.BetaY = 0.9;
+    m.SteelWebShearStress = 85.4;
+    const Report r = report(m);
+    // 1.1 x 400 kNm.
+    EXPECT_TRUE(r.has(R"(Kimmoinen myötömomentti +Mel += +440\.0 kNm)"));
+    EXPECT_TRUE(r.has(R"(Taivutuskestävyys, teräspalkki +MRd += +640\.0 kNm)"));
+    EXPECT_DOUBLE_EQ(m.MomentResistanceUsed, 640.0e6);
+    EXPECT_DOUBLE_EQ(m.ActingDesignMoment, 560.0e6);
+    // The steel web's shear stress, 6.0 at column 62, unit at 72.
+    const std::string web = r.only("Teräsuuman leikkausjännitys");
+    EXPECT_EQ(columns(web, 59, 75), " =     85    N/mm");
+    EXPECT_FALSE(r.has("Mitoittava leikkausvoima"));
+}
+
+TEST(ResultHalfBeam, ResistanceLabelsFollowTheBeamCategory) {
+    auto m = calculatedProject();
+    EXPECT_TRUE(report(m).has(R"(Mitoitusmomentti, max +Md)"));
+    EXPECT_FALSE(report(m).has("Kimmoinen"));
+    m.BeamCategory = 3;
+    Report r = report(m);
+    EXPECT_TRUE(r.has(R"(Mitoitusmomentti, koko kuorma +Md)"));
+    EXPECT_TRUE(r.has(R"(Taivutuskestävyys, palkki +MRd )"));
+    m.BeamCategory = 5;
+    EXPECT_TRUE(report(m).has(R"(Taivutuskestävyys, palkki +MRd )"));
+    m.BeamCategory = quorvel::runtime::Value();
+    r = report(m);
+    EXPECT_TRUE(r.has(R"( {36}MRd += +610\.0 kNm)"));
+}
+
+TEST(ResultHalfBeam, TheCrackingMomentRowNeedsAFiniteMoment) {
+    auto m = calculatedProject();
+    m.SectionResultA = 1e20;
+    EXPECT_FALSE(report(m).has("Palkin halkeilumomentti"));
+}
+
+TEST(ResultHalfBeamShear, ShownWheneverTheAnalysisRanTheDesign) {
+    auto m = calculatedProject();
+    // The design ran and raised beta_y to 1: vd 320 kN > vumax 290 kN.
+    const std::string over = report(m).only("Mitoittava leikkausvoima");
+    EXPECT_EQ(columns(over, 51, 83), " vd =   320 kN > vumax =   290 kN");
+
+    // The design ran and the limit holds: no exceedance line.
+    m.BetaY = 0.995;
+    m.MaxShearResistance = 1080.0e3;
+    Report r = report(m);
+    EXPECT_TRUE(r.has("Palkin leikkaus:"));
+    EXPECT_FALSE(r.has("Mitoittava leikkausvoima"));
+    EXPECT_TRUE(r.has(R"( {57}Asw += +452 mm2/m)"));
+
+    // Within 5 % over the limit the analysis gives up the reduced
+    // connection but the line is not printed.
+    m.BetaY = 1.0;
+    m.MaxShearResistance = 310.0e3;
+    r = report(m);
+    EXPECT_TRUE(r.has("Palkin leikkaus:"));
+    EXPECT_FALSE(r.has("Mitoittava leikkausvoima"));
+}
+
+TEST(ResultHalfBeamShear, HiddenWhenTheDesignDidNotRun) {
+    auto m = calculatedProject();
+    // A connection factor of 1 before the design: nothing was designed.
+    m.BetaY = 1.0;
+    m.MaxShearResistance = 0.0;
+    EXPECT_FALSE(report(m).has("Palkin leikkaus:"));
+    m = calculatedProject();
+    m.SlabsOnLedge = 1;
+    EXPECT_FALSE(report(m).has("Palkin leikkaus:"));
+    m = calculatedProject();
+    m.BeamCategory = 3;
+    EXPECT_FALSE(report(m).has("Palkin leikkaus:"));
+}
+
+TEST(ResultHalfWarnings, EachSideOverItsLimitShowsItsOwnReserve) {
+    auto m = calculatedProject();
+    m.SlabPrincipalStressMax(1) = 1.60;
+    m.SideShearStressReserve(1) = 0.15;
+    m.SideRequiredBeamStiffness(1) = 5e15;
+    m.SideShearExceedancePosition(1) = 2000.0;
+    // The left side's scalars hold something else; the report shows the
+    // per-side values.
+    m.SlabShearStressReserve = 0.99;
+    m.ShearExceedancePosition = 99.0;
+    const Report r = report(m);
+    const std::size_t head = r.indexOf("Uumien pääjännitys:");
+    ASSERT_LT(head + 8, r.run.lines.size());
+    EXPECT_EQ(columns(r.run.lines[head], 49, 72), "EI RIITÄ !!!EI RIITÄ !!!");
+    EXPECT_EQ(columns(r.run.lines[head + 1], 41, 66), "(ks. alla)      (ks. alla)");
+    EXPECT_EQ(r.run.lines[head + 2], "VASEN LAATTA: ");
+    EXPECT_EQ(columns(r.run.lines[head + 3], 61, 64), "0.15");
+    EXPECT_EQ(columns(r.run.lines[head + 4], 46, 74), " 2000 mm palkin tuelta lukien");
+    EXPECT_EQ(r.run.lines[head + 5], "OIKEA LAATTA: ");
+    EXPECT_EQ(columns(r.run.lines[head + 6], 61, 64), "0.28");
+    EXPECT_EQ(columns(r.run.lines[head + 7], 46, 50), " 1054");
+}
+
+TEST(ResultHalfWarnings, NoReserveLeftPrintsItsOwnSentence) {
+    auto m = calculatedProject();
+    m.SideShearStressReserve(2) = 0.0;
+    m.SideRequiredBeamStiffness(2) = 1e30;
+    m.SideShearExceedancePosition(2) = 3600.0;
+    const Report r = report(m);
+    EXPECT_TRUE(r.has("Uumissa ei ole varaa tvl:lle"));
+    EXPECT_FALSE(r.has("tvl ylittää varan"));
+}
+
+TEST(ResultHalfWarnings, ASideBetweenWithinAndOverGetsNoWord) {
+    // Limit 1.392: within below 1.397, over above 1.1 x 1.392 + 0.005 = 1.536.
+    auto m = calculatedProject();
+    m.SlabPrincipalStressMax(1) = 1.45;
+    m.SlabPrincipalStressMax(2) = 1.53;
+    const Report r = report(m);
+    EXPECT_EQ(r.only("Uumien pääjännitys:"), "Uumien pääjännitys:      ");
+    EXPECT_FALSE(r.has("(VASEN|OIKEA) LAATTA: "));
+}
+
+TEST(ResultHalfWarnings, BeamChecksOverTheirResistance) {
+    auto m = calculatedProject();
+    EXPECT_FALSE(report(m).has("PALKIN TAIVUTUSKESTÄVYYS"));
+    m.ActingDesignMoment = 700.0e6;  // over 1.05 x 610
+    m.MaxDesignMoment = 700.0e6;     // over 1.05 x 652
+    const Report r = report(m);
+    const std::size_t i = r.indexOf("PALKIN TAIVUTUSKESTÄVYYS MRd =");
+    ASSERT_LT(i + 2, r.run.lines.size());
+    EXPECT_EQ(r.run.lines[i - 1], " ");
+    EXPECT_EQ(columns(r.run.lines[i], 39, 80), "  610 kNm < taivutusmomentti Md =  700 kNm");
+    EXPECT_EQ(columns(r.run.lines[i + 1], 39, 80), "  652 kNm < laskentamomentti Md =  700 kNm");
+    // Strain 0.83 per mille over 1.1 x 0.70; its unit one blank after the
+    // allowed value.
+    EXPECT_EQ(columns(r.run.lines[i + 2], 36, 81), "  0.83   %o > sallittu venymä          0.70 %o");
+}
+
+TEST(ResultHalfWarnings, SlabTensionAdviceAppearsOnceForEitherSide) {
+    auto m = calculatedProject();
+    EXPECT_EQ(report(m).matching("Palkin taipuma voi haljeuttaa").size(), 1u);
+    m.ConcreteFctd(4) = 2.0;  // the left slab now holds
+    Report r = report(m);
+    EXPECT_FALSE(r.has("Vasen laatta$"));
+    EXPECT_TRUE(r.has("Oikea laatta$"));
+    EXPECT_EQ(r.matching("Palkin taipuma voi haljeuttaa").size(), 1u);
+    m.ConcreteFctd(5) = 2.0;
+    r = report(m);
+    EXPECT_FALSE(r.has("Laatan alapinnan vetojännitys sig.ct"));
+    EXPECT_FALSE(r.has("Palkin taipuma voi haljeuttaa"));
+}
+
+TEST(ResultHalfNumbers, AValueThatIsNotANumberEndsTheHalfWithoutPrintingIt) {
+    for (const double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        auto m = calculatedProject();
+        m.SlabTensileStressSum = bad;
+        HeadlessPlatform ui;
+        useDeliveredLanguageFiles(ui);
+        const ResultHalfRun run = runResultHalf(m, ui);
+        EXPECT_EQ(run.status, std::isnan(bad) ? 5 : 6);
+        EXPECT_TRUE(run.leftOpen);
+        const std::regex notANumber(R"((^|[ =-])(nan|inf))", std::regex::icase);
+        for (const std::string& line : run.lines) EXPECT_FALSE(std::regex_search(line, notANumber)) << line;
+        // The half stopped at the slab tension rows of the strain block.
+        EXPECT_TRUE(std::none_of(run.lines.begin(), run.lines.end(),
+                                 [](const std::string& l) { return l.rfind("Sallittu vetojännitys", 0) == 0; }));
+    }
+}
+
+}  // namespace

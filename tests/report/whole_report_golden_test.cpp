@@ -1,0 +1,352 @@
+// Whole reports (input half and result half) of calculated worked examples,
+// each compared line by line with its reviewed report: a SUORA middle beam,
+// a DELTA edge beam with slab holes and loads, and an LBL beam whose slabs
+// call for core filling, in Finnish and in English, and one with every
+// text replaced by its own key. The expected reports are written anew only
+// when QUORVEL_REGENERATE_REPORTS=1 is set for a deliberate run; read every
+// changed line before committing them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/calculation_driver.h"
+#include "analysis/calculation_support.h"
+#include "model/topping_load.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
+
+namespace {
+
+using namespace quorvel;
+using model::ProjectModel;
+using platform::HeadlessPlatform;
+using quorvel::testing::CalculationFolder;
+
+struct Written {
+    int16_t status = 0;
+    std::string bytes;
+    std::vector<std::string> lines;  // UTF-8, without their line ends
+
+    // The first line that starts with the label.
+    std::string line(const std::string& label) const {
+        for (const std::string& l : lines)
+            if (l.rfind(label, 0) == 0) return l;
+        ADD_FAILURE() << "no line starts with [" << label << "]";
+        return {};
+    }
+    // The blank-separated items of that line after its first "=".
+    std::vector<std::string> after(const std::string& label) const {
+        const std::string l = line(label);
+        std::vector<std::string> items;
+        std::istringstream in(l.substr(std::min(l.find('='), l.size() - 1) + 1));
+        for (std::string item; in >> item;) items.push_back(item);
+        return items;
+    }
+    // The first of them.
+    std::string value(const std::string& label) const {
+        const auto items = after(label);
+        return items.empty() ? std::string() : items.front();
+    }
+    bool has(const std::string& wholeLine) const {
+        return std::find(lines.begin(), lines.end(), wholeLine) != lines.end();
+    }
+};
+
+// A project of tests/fixtures/inputfiles calculated as the Calculate
+// command does it (the topping load from the topping thickness, then the
+// driver), in a copy of the data folder that is also the program folder.
+class CalculatedProject {
+public:
+    explicit CalculatedProject(const std::string& fixture, bool calculate = true) {
+        ui.setProgramFolder(data.dataPath());
+        data.load(m, ui, fixture);
+        model::ComputeToppingLoad(m);
+        if (calculate) calculation = analysis::PerformCalculation(m, ui);
+    }
+
+    Written report(int16_t language, const std::string& name = "report.tul") {
+        m.LanguageIndex = language;
+        Written w;
+        w.status = report::WriteResultsFile(m, ui, data.folder().file(name));
+        w.bytes = data.folder().read(name);
+        for (const std::string& l : runtime::splitLines(w.bytes)) w.lines.push_back(runtime::cp1252ToUtf8(l));
+        return w;
+    }
+
+    // Every text of both text sources replaced by its name: the report
+    // language file's values by their keys, the heading items by "h" and
+    // their number.
+    void echoKeys() {
+        std::vector<std::string> keys;
+        {
+            runtime::TextFileReader source(data.folder().file("resultLanguage.fin"));
+            while (!source.eof()) {
+            const std::string l = source.readLine();
+            const auto eq = l.find('=');
+            if (l.empty() || l[0] == '\'' || eq == std::string::npos) continue;
+            std::string key = l.substr(0, eq);
+            key.erase(key.find_last_not_of(' ') + 1);
+            keys.push_back(key);
+            }
+        }
+        runtime::TextFileWriter language(data.folder().file("resultLanguage.fin"));
+        for (const std::string& key : keys) language.line(key + " = \"" + key + "\"");
+        language.close();
+        runtime::TextFileWriter headings(data.folder().file("TEKSTIT0.DA0"));
+        for (int i = 1; i <= 192; ++i) headings.line("\"h" + std::to_string(i) + "\"");
+        headings.close();
+    }
+
+    CalculationFolder data;
+    HeadlessPlatform ui;
+    ProjectModel m;
+    int16_t calculation = -1;
+};
+
+std::string goldenPath(const std::string& name) { return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name; }
+
+void compareWithGolden(const Written& w, const std::string& name) {
+    const std::string path = goldenPath(name);
+    if (const char* regenerate = std::getenv("QUORVEL_REGENERATE_REPORTS"); regenerate && std::string(regenerate) == "1") {
+        std::ofstream(path, std::ios::binary) << w.bytes;
+        GTEST_SKIP() << "wrote " << path;
+    }
+    const std::string expectedBytes = quorvel::testing::readBytes(path);
+    ASSERT_FALSE(expectedBytes.empty()) << "no golden report " << path;
+    std::vector<std::string> expected;
+    for (const std::string& l : runtime::splitLines(expectedBytes)) expected.push_back(runtime::cp1252ToUtf8(l));
+    for (std::size_t i = 0; i < std::max(expected.size(), w.lines.size()); ++i) {
+        const std::string want = i < expected.size() ? expected[i] : "<none>";
+        const std::string got = i < w.lines.size() ? w.lines[i] : "<none>";
+        EXPECT_EQ(got, want) << name << " line " << i + 1;
+    }
+    EXPECT_EQ(w.bytes, expectedBytes) << "line ends or encoding of " << name;
+}
+
+// What no report line may hold: a number that is not one, or an item that
+// spilled onto a line of its own (nothing but blanks, or blanks and a
+// unit). The report's own spacer lines are empty or one or two blanks.
+void expectCleanLines(const Written& w) {
+    static const std::regex notANumber(R"((^|[^A-Za-z])(inf|nan)([^A-Za-z]|$))", std::regex::icase);
+    static const std::regex spilled(
+        R"( *(mm|kN|kNm|MPa|N/mm|kN/m|kNm/m|kN/m2|mm2|mm2/m|m2|m3|m4|1/m|%|%o|%o/m|mm\^[234]|MN|MNm|MNm2|kpl|pcs) *)");
+    for (std::size_t i = 0; i < w.lines.size(); ++i) {
+        const std::string& l = w.lines[i];
+        EXPECT_FALSE(std::regex_search(l, notANumber)) << "line " << i + 1 << ": [" << l << "]";
+        if (l.empty() || l == " " || l == "  ") continue;
+        EXPECT_FALSE(l.find_first_not_of(' ') == std::string::npos) << "line " << i + 1 << " holds only blanks";
+        EXPECT_FALSE(std::regex_match(l, spilled)) << "line " << i + 1 << ": [" << l << "]";
+    }
+}
+
+struct Example {
+    const char* fixture;
+    const char* golden;  // the language's code is appended
+};
+
+constexpr Example kExamples[] = {
+    {"concrete_middle_beam.dat", "suora_middle_beam"},
+    {"delta_edge_beam_holes_loads.dat", "delta_edge_beam"},
+    {"lbl_core_filling.dat", "lbl_core_filling"},
+};
+
+class WholeReport : public ::testing::TestWithParam<std::tuple<int, int>> {};
+
+TEST_P(WholeReport, MatchesTheReviewedReport) {
+    const Example& example = kExamples[std::get<0>(GetParam())];
+    const int16_t language = static_cast<int16_t>(std::get<1>(GetParam()));
+    CalculatedProject p(example.fixture);
+    ASSERT_EQ(p.calculation, 0);
+    const Written w = p.report(language);
+    ASSERT_EQ(w.status, 0);
+    EXPECT_TRUE(p.ui.messages().empty());
+    expectCleanLines(w);
+    compareWithGolden(w, std::string(example.golden) + (language == 0 ? ".fin.txt" : ".eng.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ExamplesInBothLanguages, WholeReport,
+                         ::testing::Combine(::testing::Range(0, 3), ::testing::Values(0, 1)));
+
+TEST(WholeReport, KeyEchoShowsWhichTextStandsInWhichColumn) {
+    CalculatedProject p("delta_edge_beam_holes_loads.dat");
+    ASSERT_EQ(p.calculation, 0);
+    p.echoKeys();
+    const Written w = p.report(0);
+    ASSERT_EQ(w.status, 0);
+    EXPECT_EQ(w.lines.at(0), "resultText1");
+    EXPECT_NE(std::find(w.lines.begin(), w.lines.end(), "    h1"), w.lines.end());
+    compareWithGolden(w, "delta_edge_beam.keys.txt");
+}
+
+TEST(WholeReport, WritingTwiceGivesIdenticalFiles) {
+    CalculatedProject p("lbl_core_filling.dat");
+    ASSERT_EQ(p.calculation, 0);
+    const Written first = p.report(0, "first.tul");
+    const Written second = p.report(0, "second.tul");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_FALSE(first.bytes.empty());
+    EXPECT_EQ(first.bytes, second.bytes);
+}
+
+TEST(WholeReport, AfterAFailedCalculationTheReportEndsWithAnErrorNeverInfOrNan) {
+    // A span of 0 stops the calculation with a division by zero before the
+    // slab data are formed. A report asked for afterwards reaches the web
+    // shear factor 1.5 (1 / b.cr) b.hc / b.whc with b.cr = 0 and ends there
+    // with the same error (11), keeping the lines written before it.
+    CalculatedProject p("concrete_middle_beam.dat", false);
+    p.m.BeamSpan = 0;
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.ui), 11);
+    const Written w = p.report(0);
+    EXPECT_EQ(w.status, 11);
+    EXPECT_EQ(p.m.CalculationStatus(3), 11);
+    ASSERT_FALSE(w.lines.empty());
+    EXPECT_EQ(w.lines.back(), w.line("LAATAN UUMIEN LEIKKAUSJ"));
+    expectCleanLines(w);
+}
+
+// ---------------------------------------------------------------------------
+// Printed values against hand calculations (the Finnish reports; the
+// English ones print the same numbers, as their golden files show).
+
+TEST(WholeReportValues, SuoraMiddleBeam) {
+    // concrete_middle_beam.dat: SUORA 480 x 600, C50 (class 1, gamma_c
+    // 1.35), span 7200, bars 5 x 491 at 45 and 3 x 314 at 90 (B500, Es
+    // 200 000); P27 slabs both sides at 7200, grout 90, C40 slab concrete.
+    CalculatedProject p("concrete_middle_beam.dat");
+    ASSERT_EQ(p.calculation, 0);
+    const Written w = p.report(0);
+    ASSERT_EQ(w.status, 0);
+    using Items = std::vector<std::string>;
+    // Beam self weight 0.48 x 0.6 x 25 + (5 x 491 + 3 x 314) x 7.85e-5 =
+    // 7.2 + 0.26666 = 7.4667 kN/m, design x 1.15 = 8.5867 (3.1 rounded).
+    EXPECT_EQ(w.after("Palkin omapaino         g0"), (Items{"7.5", "kN/m", "g0d", "=", "8.6", "kN/m"}));
+    // Slabs on the beam: half of each clear span 7200 - 2 x 90 = 7020 mm:
+    // 2 x 3.51 x 3.60 = 25.272 kN/m, design x 1.15 = 29.063.
+    EXPECT_EQ(w.after("Laattojen omapaino      g1"), (Items{"25.3", "kN/m", "g1d", "=", "29.1", "kN/m"}));
+    // Clear slab span 7020 less the 65 mm bearing: L1 = 6955 mm; the shear
+    // check distance lb = a.ef + b.cr / 2 = 65 + 160 / 2 = 145 mm.
+    EXPECT_EQ(w.after("Vapaa jänneväli palkin alussa"), (Items{"6955", "6955", "mm"}));
+    EXPECT_EQ(w.value("Leikkaustarkastelun etäisyys"), "145.0");
+    // Slab concrete C40/50: fctk,0.05 = 0.21 x 40^(2/3) = 2.456, fctd =
+    // 2.456 / 1.35 = 1.819 MPa (class 1), printed with its factor 1.35.
+    EXPECT_EQ(w.value("Betonin ominaisvetolujuus"), "2.46");
+    EXPECT_EQ(w.value("Betonin vetolujuuden mitoitusarvo"), "1.82");
+    EXPECT_EQ(w.after("Laattabetoni            gam.c"), (Items{"1.35", "/", "1.35"}));
+    // Design moment and shear of the worked example of the calculation
+    // (calculation_worked_example_test.cpp): q = 74.686 kN/m,
+    // Md = q x21 (L - x21) / 2 at x21 = 3516.28 mm: 483.70 kNm; V = q L / 2
+    // = 268.87 kN. Characteristic q = 25.272 + 0.0079 + 7.2 + 18.0 + 1.5195
+    // + 7.4667 = 59.466 kN/m, Mk = 385.13 kNm.
+    EXPECT_EQ(w.value("Mitoitusmomentti, max"), "483.7");
+    EXPECT_EQ(w.value("Ominaismomentti, max"), "385.1");
+    EXPECT_EQ(w.value("Yhteensä                            V.6"), "268.9");
+    // Uncracked stage-2 section transformed to Ec = 22000 x 5.8^0.3 =
+    // 37277.9 MPa: bars (Es - Ec) x 3397 mm2 at 57.48 mm, concrete centroid
+    // 300: yc = 288.12 mm, EI = 353.23e12 Nmm2 (own 322.08 + parallel 31.15).
+    //   self weight deflection 5 q L^4 / (384 EI) = 5 x 7.4667 x 7200^4 /
+    //   (384 x 353.23e12) = 0.740 mm;
+    //   cracking moment Wb fctm, Wb = EI / Ec / yc = 32.887e6 mm3, fctm =
+    //   0.21 x 50^(2/3) / 0.7 = 4.0716 MPa, k = 1: 133.90 kNm.
+    EXPECT_TRUE(w.has("Palkki         11288.79     288.1    3252.58     968.29    322.08   353.23"));
+    EXPECT_EQ(w.value("Palkin omapaino                     w.g0"), "0.74");
+    EXPECT_EQ(w.value("Palkin halkeilumomentti"), "133.9");
+    // Allowed strain 0.001 (3 x 0.2 + 0.1) = 0.0007: 0.70 per mille.
+    EXPECT_EQ(w.value("Sallittu venymä"), "0.70");
+    // Utilisations from their printed parts: beam 483.7 / 755.4 = 0.640;
+    // slab bending Md / Mu = 54.7 / 260.5 = 0.210, the slab's Md checked by
+    // hand in support_line_table_golden_test.cpp (54.67 kNm/m).
+    EXPECT_EQ(w.value("Taivutuskestävyys, tb-palkki"), "755.4");
+    EXPECT_EQ(w.value("Käyttöaste                                    ="), "0.64");
+    EXPECT_EQ(w.after("Mitoitusmomentti                    Md"), (Items{"54.7", "54.7", "kNm/m"}));
+    EXPECT_EQ(w.after("Murtomomentti"), (Items{"260.5", "260.5", "kNm/m"}));
+    EXPECT_TRUE(w.has("Käyttöaste                                    =   0.21    0.21         oikea"));
+}
+
+TEST(WholeReportValues, DeltaEdgeBeam) {
+    // delta_edge_beam_holes_loads.dat: DELTA edge beam, span 6000, infill
+    // C30 (class 2), bars 3 x 490.9 (B500, class 1: gamma 1.15), topping
+    // 50 mm, slabs P27 on the right at 7200; slab line load 3 + 2 kN/m,
+    // slab point load 8 + 6 kN, beam line load 2 kN/m over the span, beam
+    // point load 12 + 8 kN at midspan; gamma_G 1.15, gamma_Q 1.5.
+    CalculatedProject p("delta_edge_beam_holes_loads.dat");
+    ASSERT_EQ(p.calculation, 0);
+    const Written w = p.report(0);
+    ASSERT_EQ(w.status, 0);
+    using Items = std::vector<std::string>;
+    // Topping load 0.025 x 50 = 1.25 kN/m2 on the right only, design
+    // 1.4375.
+    EXPECT_EQ(w.after("Pintavalu               g3"), (Items{"0.00", "/", "1.25", "kN/m2", "0.00", "/", "1.44", "kN/m2"}));
+    // Design loads: slab point load 8 x 1.15 = 9.2, 6 x 1.5 = 9.0; beam
+    // point load 12 x 1.15 = 13.8, 8 x 1.5 = 12.0 at 6000 / 2 = 3000 mm.
+    EXPECT_TRUE(w.has("                        P =     8.0     6.0       9.2    9.0     2000      2400"));
+    EXPECT_TRUE(w.has("                        P =    12.0     8.0      13.8   12.0     3000"));
+    // Infill fcd = 0.85 x 30 / 1.5 = 17.0 (no decimals); bars fyd = 500 /
+    // 1.15 = 434.8 (cut to 434); slab concrete class 1 on the right only.
+    EXPECT_EQ(w.line("Betoni C 30-2"), "Betoni C 30-2          fck =  30.0 MPa fcd  =  17    MPa   Ec  = 32836 MPa");
+    EXPECT_EQ(w.line("Raudoitus             fyk"),
+              "Raudoitus             fyk =  500  MPa  fyd =  434  MPa Es  = 200000 MPa");
+    EXPECT_EQ(w.after("Laattabetoni            gam.c"), (Items{"1.35"}));
+    // Simply supported, no end moments: zero-moment span Lo = 6000 mm, and
+    // the right slab's width with the beam b_cd = 0.1 x 6000 = 600 mm.
+    EXPECT_EQ(w.value("Momentin nollakohtien väli"), "6000");
+    EXPECT_EQ(w.after("Oikea laatta  k_cd"), (Items{"0.1000", "b_cd", "=", "600.", "mm"}));
+    // Cracking moment with the infill's fctm = 0.21 x 30^(2/3) / 0.7 =
+    // 2.8965 MPa on the stage-2 section transformed to its Ecm = 22000 x
+    // 3.8^0.3 = 32836.6: Wb = EI / (Ec yc) = 89.91e12 / (32836.6 x 104.7) =
+    // 26.15e6 mm3: Mcr = 75.75 kNm (0.1 kNm for the rounding of EI and yc).
+    EXPECT_TRUE(w.has("Palkki          9312.53     104.7     975.26     116.17     75.87    89.91"));
+    EXPECT_NEAR(std::stod(w.value("Palkin halkeilumomentti")), 89.91e12 / (32836.6 * 104.7) * 2.8965e-6, 0.1);
+    // No core filling (50 mm is not above the 50 mm threshold), so the
+    // right slab's principal stress over its limit fctd = 1.82 shows the
+    // warning and its reserve; the left side is not checked.
+    EXPECT_EQ(w.value("Ontelotäytön pituus (vaadittu)"), "0");
+    EXPECT_TRUE(w.has("Uumien pääjännitys:                                         EI RIITÄ !!!"));
+    EXPECT_TRUE(w.has("OIKEA LAATTA: "));
+    EXPECT_FALSE(w.has("VASEN LAATTA: "));
+}
+
+TEST(WholeReportValues, LblBeamWithCoreFilling) {
+    // lbl_core_filling.dat: LBL, span 4200, C80 (class 1) precast part
+    // 480 -> 440 x 265 on a 680 x 8 plate, 2 x 9 strands of 100 mm2
+    // (fpk 1630) at 40 and 53, 4 x 314 top bars; P27 slabs both sides at
+    // 7200, 600 mm of core filling available.
+    CalculatedProject p("lbl_core_filling.dat");
+    ASSERT_EQ(p.calculation, 0);
+    const Written w = p.report(0);
+    ASSERT_EQ(w.status, 0);
+    using Items = std::vector<std::string>;
+    // C80/95: fcd = 0.85 x 80 / 1.35 = 50.37, Ecm = 22000 x 8.8^0.3 = 42244.
+    EXPECT_EQ(w.line("Betoni C 80-1"), "Betoni C 80-1          fck =  80.0 MPa fcd  =  50.4  MPa   Ec  = 42244 MPa");
+    // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (cut to 1417).
+    EXPECT_EQ(w.line("Pääraudoitus          fyk"),
+              "Pääraudoitus          fyk = 1630  MPa  fyd = 1417  MPa Es  = 195000 MPa");
+    // Beam self weight: concrete (480 + 440) / 2 x 265 = 121 900 mm2 x
+    // 2.6e-5 (C80 is heavier than C60) = 3.1694; plate 5440, strands 1800
+    // and top bars 1256 mm2 x 7.85e-5 = 0.6669: 3.8363 kN/m, design 4.4117.
+    EXPECT_TRUE(w.has("Palkkibetoni     121900     138.6     16.893    712.919     42244"));
+    EXPECT_EQ(w.after("Palkin omapaino         g0"), (Items{"3.8", "kN/m", "g0d", "=", "4.4", "kN/m"}));
+    // b_cd = k_cd Lo = 0.2 x 4200 = 840 mm.
+    EXPECT_EQ(w.after("Vasen laatta  k_cd"), (Items{"0.2000", "b_cd", "=", "840.", "mm"}));
+    // The slab webs call for core filling: the 600 mm in effect on both
+    // sides, and the zones where it is needed from both beam ends.
+    EXPECT_EQ(w.after("Ontelotäytön pituus (vaadittu)"), (Items{"600", "600", "mm"}));
+    EXPECT_EQ(w.after("Tarvittava ontelotäyttö"), (Items{"600", "600", "mm"}));
+    EXPECT_GT(std::stod(w.value("Alue alkaa")), 0.0);
+    EXPECT_GT(std::stod(w.value("Alue päättyy")), 0.0);
+    // With the filling the principal stress keeps within its limit: the
+    // shear utilisation is sigma_1 / fctd = 1.68 / 1.82 = 0.92 < 1.
+    EXPECT_EQ(w.value("Pääjännitys                         sig.1"), "1.68");
+    EXPECT_EQ(w.value("Käyttöaste, leikkaus"), "0.92");
+    EXPECT_TRUE(w.has("Uumien pääjännitys:                             kunnossa    kunnossa"));
+}
+
+}  // namespace
