@@ -98,7 +98,14 @@ void setStripSlot(ProjectModel& m, int k, double width, double height, double le
     library::AddRectangleToSection(-overlapWidth, overlapTo - overlapFrom,
                                    0.5 * (overlapFrom + overlapTo), E, A2, S2, I2, EA2, ES2, EI2,
                                    EAy2);
-    const double A = A1 + A2, S = S1 + S2, yc = S / A;
+    const double A = A1 + A2, S = S1 + S2;
+    // An upper joint part as wide and as high as the strip takes all of it:
+    // the slot is empty (its centroid would be 0/0).
+    if (!(A > 1e-9 * A1)) {
+        setSlotFromRectangle(m, k, 0, height, level + height / 2, E);
+        return;
+    }
+    const double yc = S / A;
     const double I = I1 + I2 + (EAy1 + EAy2) / E - S * S / A;
     m.PartArea(k) = A;
     m.PartFirstMoment(k) = S;

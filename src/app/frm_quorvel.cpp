@@ -146,6 +146,7 @@ void frmQuorvel::buildDrawing() {
 void frmQuorvel::wireCommands() {
     cmdTietoja.onClick = [this] { cmdTietoja_Click(); };
     wireProjectCommands();
+    wireCalculationCommands();
 
     for (platform::Control* command : controls()) {
         const bool isMenuCommand =

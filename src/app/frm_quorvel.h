@@ -255,6 +255,10 @@ public:
     void DrawResultGauges();
     void ClearResultGauges();
 
+    // The Calculate command (run_calculation.cpp): questions, the run, and
+    // its outcome in the window.
+    void RunCalculation();
+
     // The help file of the help command.
     const std::string& helpFileName() const { return helpFileName_; }
 
@@ -317,6 +321,7 @@ private:
     void openDialog(const std::string& formName, bool refreshAfterChange);
     void buildDrawing();
     void wireCommands();
+    void wireCalculationCommands();
     void cmdTietoja_Click();
     // file_commands.cpp, result_commands.cpp
     void wireProjectCommands();

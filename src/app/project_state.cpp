@@ -7,8 +7,12 @@ void MarkInputChanged(model::ProjectModel& m, MainWindowState& window) {
     m.ResultsSaved = 0;
     m.InputFileTitle = m.InputFilePath + " *";
     m.ResultsFileTitle = m.ResultsFilePath + " *";
-    window.hideCoreFillingNotices();
     m.InputChanged = -1;
+    MarkResultsInvalid(m, window);
+}
+
+void MarkResultsInvalid(model::ProjectModel& m, MainWindowState& window) {
+    window.hideCoreFillingNotices();
     m.ResultsValid = 0;
     window.clearResultGauges();
     if (m.LanguageIndex == 0)

@@ -30,4 +30,10 @@ public:
 // "Calculate" in English; another language leaves the caption).
 void MarkInputChanged(model::ProjectModel& m, MainWindowState& window);
 
+// The results part of MarkInputChanged, also used when a calculation fails:
+// hides the core-filling notices, sets ResultsValid = 0, clears the gauges,
+// puts the calculate caption back on cmdTaulukko and makes the calculate
+// command available. The input flags are left alone.
+void MarkResultsInvalid(model::ProjectModel& m, MainWindowState& window);
+
 }  // namespace quorvel::app

@@ -1,0 +1,267 @@
+// The Calculate command through the main window, headless: the questions
+// before a run, the near-zero guards, the outcome in the window (gauges,
+// core-filling notice, table button) and the failure messages.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/beam_types.h"
+#include "app/frm_quorvel.h"
+#include "app/geometry_checks.h"
+#include "main_window_fixture.h"
+#include "support/test_support.h"
+
+namespace quorvel::app {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::DrawCommand;
+using platform::Icon;
+
+constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+
+const std::string Question = "Haluatko jatkaa lähtötietojen muokkausta ennen laskentaa?";
+const std::string WidthLine = "- Palkin leveys <=> saumavalut + tukipituudet.\r\n";
+
+// The main window on a new project whose data folder is a copy of the
+// delivered one: a calculation writes its work file and results file there.
+class Calculate : public testing::MainWindowTest {
+protected:
+    void SetUp() override {
+        for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+            std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
+        MainWindowTest::SetUp();
+        m.DataPath = folder.dataPath();
+    }
+    void TearDown() override { ui.verify(); }
+
+    void choose(const char* typeName) {
+        MainWindowTest::choose(
+            *static_cast<platform::OptionButton*>(w.findControl(std::string(findBeamType(typeName)->option))));
+    }
+    // The colour and number a gauge shows.
+    static std::pair<platform::Color, std::string> shown(const platform::PictureBox& pic) {
+        for (const DrawCommand& c : pic.displayList())
+            if (c.kind == DrawCommand::Kind::Text) return {c.color, c.text};
+        return {0, "<none>"};
+    }
+    bool resultFileWritten() const { return std::filesystem::exists(folder.path() / "quor.tu1"); }
+
+    quorvel::testing::TempFolder folder;
+};
+
+TEST_F(Calculate, NewProjectCalculatesWithoutAQuestionAndShowsItsResults) {
+    // The strict platform fails the test on any message box.
+    w.cmdLaske0.fireClick();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_TRUE(resultFileWritten());
+    // Every gauge is current (coloured) and shows its own result in percent.
+    for (const platform::PictureBox* pic : {&w.picVasenleikkaus, &w.picOikeataipuma, &w.picPalkkitaipuma, &w.picVenyma})
+        EXPECT_NE(shown(*pic).first, Grey) << pic->name();
+    EXPECT_EQ(shown(w.picPalkkitaipuma).second, std::to_string(static_cast<int>(std::lround(100 * m.UtilisationRatio))));
+    // No core filling is needed: the notice is shown, but empty.
+    EXPECT_TRUE(w.txtOntelotaytto1.visible());
+    EXPECT_EQ(w.txtOntelotaytto1.caption(), "");
+    EXPECT_EQ(w.txtOntelotaytto2.caption(), "");
+    // The button now opens the table; the next edit makes it calculate again.
+    EXPECT_EQ(w.cmdTaulukko.caption(), "Taulukko");
+    ui.type(w.txtVasenlaatastomuuttuva, "3");
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
+    // The button's first press calculates.
+    ui.click(w.cmdTaulukko);
+    EXPECT_EQ(m.ResultsValid, -1);
+}
+
+TEST_F(Calculate, EveryBeamTypeOfTheWindowCalculatesAsMiddleAndEdgeBeam) {
+    for (const BeamTypeInfo& type : BeamTypes()) {
+        for (bool edge : {false, true}) {
+            choose(std::string(type.typeName).c_str());
+            ui.click(edge ? w.optReunapalkki : w.optKeskipalkki);
+            // Some defaults contradict themselves (and the CWQ default has a
+            // thin topping): each question is answered No.
+            std::string lines;
+            int16_t found = 0;
+            CollectInputContradictions(m, lines, found);
+            if (found) ui.answerNext(Answer::No);
+            if (type.typeName == "CWQ") {  // its default topping is thin and unreinforced
+                ui.answerNext(Answer::No);
+                ui.answerNext(Answer::No);
+            }
+            w.RunCalculation();
+            ui.verify();
+            EXPECT_EQ(m.ResultsValid, -1) << type.typeName << (edge ? " edge" : " middle");
+            // An edge beam has no left slab field: its gauges stay grey, at 0.
+            EXPECT_EQ(shown(w.picVasenleikkaus).first == Grey, edge) << type.typeName;
+            if (edge) EXPECT_EQ(shown(w.picVasenleikkaus).second, "0") << type.typeName;
+            MarkInputChanged(m, w);
+        }
+    }
+}
+
+TEST_F(Calculate, ContradictionsAnsweredYesChangeNothingAndNoCalculates) {
+    ui.typeOver(w.txtVasentukipituus, "150");
+    ui.typeOver(w.txtOikeatukipituus, "150");  // 90 + 90 + 150 + 150 > 380 mm beam width
+    ui.typeOver(w.txtVasenlaatastopysyva, "0");
+    const std::string heading = "Ristiriitaisuuksia lähtötiedoissa:\r\n\r\n";
+
+    ui.expectMessage(heading + WidthLine + "\r\n" + Question, "Varoitus!", Buttons::YesNo, Icon::Exclamation,
+                     Answer::Yes);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_FALSE(resultFileWritten());
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1), 0.0);
+
+    ui.expectMessage(heading + WidthLine + "\r\n" + Question, "Varoitus!", Buttons::YesNo, Icon::Exclamation,
+                     Answer::No);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_TRUE(resultFileWritten());
+}
+
+TEST_F(Calculate, NearZeroGuardsLastOneRunAndGiveBackWhatWasTyped) {
+    // Zero loads and a zero support length are calculated with 0.001 and
+    // 0.11; afterwards the model holds what was typed. Without the guard a
+    // zero support length divides by zero in the slab checks.
+    for (platform::TextBox* box : {&w.txtVasenlaatastopysyva, &w.txtOikealaatastopysyva, &w.txtVasenlaatastomuuttuva,
+                                   &w.txtOikealaatastomuuttuva})
+        box->setText("0");
+    w.txtVasentukipituus.setText("0");
+    w.txtOikeatukipituus.setText("0.1105");
+    w.txtOikealaatastomuuttuva.setText("0.00105");
+    w.txtVasenlaatastomuuttuva.setText("-0.0005");
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1), 0.0);
+    EXPECT_EQ(m.SlabImposedLoadPermanent(2), 0.0);
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadVariable(1), -0.0005f);
+    EXPECT_FLOAT_EQ(m.SlabImposedLoadVariable(2), 0.00105f);
+    EXPECT_EQ(m.SlabSupportLength(1), 0.0);
+    EXPECT_FLOAT_EQ(m.SlabSupportLength(2), 0.1105f);
+}
+
+TEST_F(Calculate, CwqToppingQuestions) {
+    choose("CWQ");
+    struct Case {
+        const char* thickness;
+        const char* area;
+        bool asksThickness, asksArea;
+    } cases[] = {
+        {"49.9", "0.1", false, false},  {"160.1", "130", false, false}, {"49.89", "130", true, false},
+        {"160.11", "130", true, false}, {"100", "0.09", false, true},  {"100", "", false, true},
+        {"40", "0", true, true},
+    };
+    for (const Case& c : cases) {
+        w.txtPintapaksuus.setText(c.thickness);
+        w.txtRaudoiteala.setText(c.area);
+        if (c.asksThickness)
+            ui.expectMessage("CWQ-palkki vaatii aina raudoitetun pintabetonin; paksuus 50...160 mm\r\n" + Question,
+                             "Varoitus!", Buttons::YesNo, Icon::Exclamation, Answer::No);
+        if (c.asksArea)
+            ui.expectMessage("CWQ-palkki vaatii aina RAUDOITETUN pintabetonin; anna raudoitus\r\n" + Question,
+                             "Varoitus!", Buttons::YesNo, Icon::Exclamation, Answer::No);
+        w.RunCalculation();
+        ui.verify();
+        EXPECT_EQ(m.ResultsValid, -1) << c.thickness << " / " << c.area;
+        MarkInputChanged(m, w);
+    }
+
+    // An empty thickness box counts as 0, which also contradicts the
+    // reinforcement. With the contradictions answered No their lines follow
+    // the CWQ sentence; Yes then ends the calculation and the guards are
+    // undone.
+    w.txtPintapaksuus.setText("");
+    w.txtRaudoiteala.setText("130");
+    w.txtOikealaatastopysyva.setText("0");
+    std::string lines;
+    int16_t found = 0;
+    CollectInputContradictions(m, lines, found);
+    ASSERT_EQ(found, 1);
+    std::filesystem::remove(folder.path() / "quor.tu1");
+    ui.expectMessage("Ristiriitaisuuksia lähtötiedoissa:\r\n\r\n" + lines + "\r\n" + Question, "Varoitus!",
+                     Buttons::YesNo, Icon::Exclamation, Answer::No);
+    ui.expectMessage("CWQ-palkki vaatii aina raudoitetun pintabetonin; paksuus 50...160 mm" + lines + "\r\n" + Question,
+                     "Varoitus!", Buttons::YesNo, Icon::Exclamation, Answer::Yes);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_FALSE(resultFileWritten());
+    EXPECT_EQ(m.SlabImposedLoadPermanent(2), 0.0);
+}
+
+TEST_F(Calculate, FailedCalculationShowsItsNumberAndLeavesNoResults) {
+    w.cmdLaske0.fireClick();
+    ASSERT_EQ(m.ResultsValid, -1);
+    const std::string typed = w.txtVasenalkuvali.text();
+
+    // A slab type missing from the catalogue: the reader says so and the
+    // calculation fails with -1, the generic message.
+    m.SlabTypeName(2) = "P99";
+    // The catalogue's search runs into its end line first, which the
+    // data-line reader reports as a short line.
+    ui.expectMessageMatching("LOPPU[^]*", ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching("\\*\\*\\* VIRHE \\*\\*\\*: Laattatyyppi P99 tuntematon[^]*", ui.applicationTitle(),
+                             Buttons::Ok, Icon::Exclamation);
+    ui.expectMessage("Laskenta keskeytyi virhetoimintoon -1", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    w.RunCalculation();
+    ui.verify();
+    // The earlier results are gone, not kept over half-written fields.
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(shown(w.picPalkkitaipuma), std::make_pair(Grey, std::string("0")));
+    EXPECT_FALSE(w.txtOntelotaytto1.visible());
+    EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
+    EXPECT_EQ(w.txtVasenalkuvali.text(), typed);
+    EXPECT_EQ(m.SlabTypeName(2), "P99");
+}
+
+TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
+    // A beam of no length: the calculation divides by zero.
+    m.BeamSpan = 0;
+    m.LanguageIndex = 1;
+    ui.expectMessage("Calculation error: divide by zero 11", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(m.BeamSpan, 0.0);
+
+    m.LanguageIndex = 0;
+    ui.expectMessage("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen 11", ui.applicationTitle(),
+                     Buttons::Ok, Icon::None);
+    w.RunCalculation();
+
+    // A language without texts shows nothing.
+    m.LanguageIndex = 2;
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+}
+
+TEST_F(Calculate, CoreFillingNoticeNamesTheNeed) {
+    // An LBL middle beam carrying 12 m slab fields with 10 kN/m2 imposed
+    // load: the slab webs at the beam call for the 600 mm filling the
+    // project offers, which the result then asks for on both sides.
+    choose("LBL");
+    for (platform::TextBox* box : {&w.txtVasenalkuvali, &w.txtOikeaalkuvali, &w.txtVasenloppuvali, &w.txtOikealoppuvali})
+        box->setText("12000");
+    for (platform::TextBox* box : {&w.txtVasenlaatastomuuttuva, &w.txtOikealaatastomuuttuva}) box->setText("10");
+    for (platform::TextBox* box : {&w.txtVasenontelotaytto, &w.txtOikeaontelotaytto}) box->setText("600");
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.CoreFillingResult(1), 600.0);
+    EXPECT_EQ(m.CoreFillingResult(2), 600.0);
+    EXPECT_TRUE(w.txtOntelotaytto1.visible());
+    EXPECT_EQ(w.txtOntelotaytto1.caption(), "HUOM!  Ontelotäyttöä tarvitaan!");
+    EXPECT_EQ(w.txtOntelotaytto2.caption(), "KS. Taulukko!");
+
+    // As an edge beam only the right side counts: without filling there the
+    // notice is empty whatever the left side held.
+    ui.click(w.optReunapalkki);
+    w.txtOikeaontelotaytto.setText("0");
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_LT(m.CoreFillingResult(2), 0.1);
+    EXPECT_EQ(w.txtOntelotaytto1.caption(), "");
+}
+
+}  // namespace
+}  // namespace quorvel::app
