@@ -3,6 +3,7 @@
 
 #include "analysis/slab_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -66,8 +67,11 @@ double ComputePointShearResistance(double thc, double tvl, double Vd, double alp
     // D V^2 + 2 a t V + t^2 - f (f - s) = 0.
     const double half = checkedQuotient(a * t, D);
     const double disc = half * half + (f * (f - alpha * sigmaCp - sigmaN) - t * t) / D;
-    if (disc < 0) throw RunTimeError(ErrInvalidCall, "slab shear resistance");
-    return std::sqrt(disc) - half;
+    // No real root, or none above 0: sigma1 exceeds the limit already without
+    // slab shear, so the web resists none.
+    if (std::isnan(disc)) throw RunTimeError(ErrInvalidCall, "slab shear resistance");
+    if (disc < 0) return 0.0;
+    return std::max(std::sqrt(disc) - half, 0.0);
 }
 
 namespace slabcheck {
@@ -145,8 +149,10 @@ void computeSideCapacities(ProjectModel& m, AnalysisRun& run, int k) {
     const double tauCp = m.SlabTransferShearStress(k);
     const double root = f0 * (f0 - sigmaCp * checkedQuotient(neff, n) - m.SlabNormalStressMax(k)) -
                         tauCp * tauCp;
-    if (root < 0) throw RunTimeError(ErrInvalidCall, "web capacity of the cracked slab");
-    run.ReducedPrestressWebCapacity(k) = std::sqrt(root);
+    // A web whose tension already exceeds the limit has nothing left (0); the
+    // stations then show as exceeded instead of ending the calculation.
+    if (std::isnan(root)) throw RunTimeError(ErrInvalidCall, "web capacity of the cracked slab");
+    run.ReducedPrestressWebCapacity(k) = root > 0 ? std::sqrt(root) : 0.0;
 }
 
 void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {

@@ -21,9 +21,14 @@ using model::ProjectModel;
 
 namespace {
 
-double checkedRoot(double x, const char* what) {
-    if (!(x >= 0)) throw runtime::RunTimeError(runtime::ErrInvalidCall, what);
-    return std::sqrt(x);
+// The shear stress a web can still take beside its normal stresses: the root
+// of f (f - alpha sigma_cp - sigma_n). Where the tension already exceeds the
+// limit the radicand is negative and the web has nothing left: 0, so the
+// station shows as exceeded instead of ending the calculation. A radicand
+// that is not a number still ends it.
+double capacityRoot(double x, const char* what) {
+    if (std::isnan(x)) throw runtime::RunTimeError(runtime::ErrInvalidCall, what);
+    return x > 0 ? std::sqrt(x) : 0.0;
 }
 
 // Slabs thinner than this carry no web check of their own: their
@@ -76,8 +81,8 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     double c0 = 0.001;
     double ci = 0.001;
     if (m.SlabHeight(s) >= ThinnestCheckedSlab) {
-        c0 = checkedRoot(f0 * (f0 - alpha * sigmaCp - sigmaNMax), "base web capacity") - transfer;
-        ci = checkedRoot(fi * (fi - alpha * sigmaCp - sigmaN), "station web capacity") - transfer;
+        c0 = capacityRoot(f0 * (f0 - alpha * sigmaCp - sigmaNMax), "base web capacity") - transfer;
+        ci = capacityRoot(fi * (fi - alpha * sigmaCp - sigmaN), "station web capacity") - transfer;
     }
 
     // 3. Capacity ratio of the station.

@@ -89,8 +89,13 @@ TEST(PointShearResistance, Sigma1ReachesTheLimitAtTheResistance) {
     // A station with no slab shear, or no stress growing with it, has none.
     EXPECT_EQ(errorOf([] { ComputePointShearResistance(0.9, 1.1, 0, 0.5, -4, 0, 0.3, 1.4); }), 11);
     EXPECT_EQ(errorOf([] { ComputePointShearResistance(0, 0, 20, 0.5, -4, 0, 0.3, 1.4); }), 11);
-    // Prestress in tension beyond the limit: no slab shear can be carried.
-    EXPECT_EQ(errorOf([] { ComputePointShearResistance(0.9, 1.1, 20, 1, 3, 0, 1.5, 1.4); }), 5);
+    // Prestress in tension beyond the limit: sigma1 at no slab shear is
+    // 1.5 + sqrt(1.5^2 + 1.5^2) = 3.62 > 1.4, so no slab shear can be carried.
+    EXPECT_EQ(ComputePointShearResistance(0.9, 1.1, 20, 1, 3, 0, 1.5, 1.4), 0.0);
+    // Limit above sigma1 at V = 0 but both roots negative cannot happen; a
+    // root below 0 is held at 0 as well (sigma_n 1.3 of a 1.4 limit with a
+    // transfer shear 0.6: sigma1(0) = 0.65 + sqrt(0.4225 + 0.36) = 1.535).
+    EXPECT_EQ(ComputePointShearResistance(0.9, 1.1, 20, 1, 0, 1.3, 0.6, 1.4), 0.0);
 }
 
 // Station 1 (beam moments 0, slab uncracked), by hand:
@@ -217,6 +222,12 @@ TEST_F(SlabChecks, NormalStressSignAndCrackedWebCapacity) {
     }
     ASSERT_FALSE(analysis.checkSlabSide(1));
     EXPECT_NEAR(run.PointNormalStress(1, 1), -0.76, 1e-9);
+
+    // A side whose web tension exceeds the limit: 1.25 (1.25 + 2.6 - 10)
+    // - 0.09 < 0 leaves the cracked web nothing, 0, and no error.
+    m.SlabNormalStressMax(1) = 10.0;
+    EXPECT_EQ(errorOf([&] { analysis.checkSlabSide(1); }), 0);
+    EXPECT_EQ(run.ReducedPrestressWebCapacity(1), 0.0);
 }
 
 // The slab underside of the right field follows the beam with the right

@@ -174,6 +174,36 @@ TEST_F(SlabResults, SignedMaximaOverTheStationsOfTheRun) {
 // A side without slabs (an edge beam's empty side) checks nothing: its
 // tables, flags and results are 0, even where its values would not allow a
 // check (no web, no slab shear), and it never asks for core filling.
+// A station whose web tension already exceeds its limit without shear (an
+// overloaded slab): f0 = 1.5, f_i = 1.4, sigma_cp = -0.5, sigma_n = 3.0
+// (side maximum 3.0), alpha = 1, tau_t = 0.1. The capacities' radicands
+// 1.5 (1.5 + 0.5 - 3.0) and 1.4 (1.4 + 0.5 - 3.0) are negative: the web has
+// nothing left, capacity 0 - 0.1 = -0.1, resistance 0, and the station shows
+// as exceeded (sigma1 3.2 / 1.4 = 2.29) instead of ending the calculation.
+TEST_F(SlabResults, WebTensionBeyondItsLimitShowsExceededNotAnError) {
+    m.SlabCheckMinimum1(1) = 1e10;
+    m.SlabCheckMinimum5(1) = 1e10;
+    m.SlabMinShearValue(1) = 1e10;
+    m.SlabCheckMinimum3(1) = 1e10;
+    run.BaseWebStressLimit(1) = 1.5;
+    run.PointStressLimit = 1.4;
+    run.PointSafetyFactor = 1.07;
+    run.GoverningTransferFactor = 1.0;
+    m.SlabPrestressStress(1) = -0.5;
+    m.SlabTransferShearStress(1) = 0.1;
+    m.SlabNormalStressMax(1) = 3.0;
+    run.PointNormalStress(0, 1) = 3.0;
+    run.PointShearStressThc(0, 1) = 0.5;
+    run.PointShearStressTvl(0, 1) = 0.3;
+    run.SlabPointRatioNumerator(0, 1) = 3.2;
+    m.SlabDesignShear(1, 0) = 50.0;
+    EXPECT_EQ(errorOf([&] { quorvel::analysis::slabcheck::closeStation(m, run, 1, 0); }), 0);
+    EXPECT_NEAR(run.SlabPointShearRatio(0, 1), 3.2 / 1.4, 1e-12);
+    EXPECT_LT(m.SlabCheckMinimum5(1), 0.0);  // capacity -0.1 over the shear
+    EXPECT_LE(run.PointShearResistance(0, 1), 0.0);
+    EXPECT_NEAR(m.SlabShearUtilisationByZone(1, 2), 3.2 / 1.4, 1e-12);
+}
+
 TEST_F(SlabResults, SideWithoutSlabsChecksNothing) {
     m.SlabSidePresent(1) = 0;
     m.SlabWebWidthSum(1) = 0.0;
