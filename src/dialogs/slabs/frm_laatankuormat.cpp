@@ -108,50 +108,42 @@ void frmLaatankuormat::buildGroups() {
         return made;
     };
 
-    groups_.resize(GroupCount);
-    LoadGroup& lp = groups_[0];
-    lp.side = 1;
-    lp.fields = kPointFields;
-    lp.count = &ProjectModel::SlabPointLoadCount;
-    lp.countBox = &txtVasenPistekuormienLkm;
-    lp.countBar = &vsbVasenPistekuormienLkm;
-    lp.numberBox = &txtVasenPistekuormienNro;
-    lp.numberBar = &vsbVasenPistekuormienNro;
-    lp.values = {&txtVasenPysyvaPisteKuorma, &txtVasenMuuttuvaPisteKuorma, &txtVasenPisteX, &txtVasenPisteY};
-    lp.members = {&Label3, &Label2, &Label4, &Label6, &Label31, &Label32};
-
-    LoadGroup& ll = groups_[1];
-    ll.side = 1;
-    ll.fields = kLineFields;
-    ll.count = &ProjectModel::SlabLineLoadCount;
-    ll.countBox = &txtVasenViivakuormienLkm;
-    ll.countBar = &vsbVasenViivakuormienLkm;
-    ll.numberBox = &txtVasenViivakuormienNro;
-    ll.numberBar = &vsbVasenViivakuormienNro;
-    ll.values = {&txtVasenPysyvaViivaKuorma, &txtVasenMuuttuvaViivaKuorma, nullptr, &txtVasenViivaY};
-    ll.members = {&Label12, &Label13, &Label14, &Label35};
-
-    LoadGroup& rp = groups_[2];
-    rp.side = 2;
-    rp.fields = kPointFields;
-    rp.count = &ProjectModel::SlabPointLoadCount;
-    rp.countBox = &txtOikeaPistekuormienLkm;
-    rp.countBar = &vsbOikeaPistekuormienLkm;
-    rp.numberBox = &txtOikeaPistekuormienNro;
-    rp.numberBar = &vsbOikeaPistekuormienNro;
-    rp.values = {&txtOikeaPysyvaPisteKuorma, &txtOikeaMuuttuvaPisteKuorma, &txtOikeaPisteX, &txtOikeaPisteY};
-    rp.members = {&Label7, &Label10, &Label11, &Label15, &Label33, &Label34};
-
-    LoadGroup& rl = groups_[3];
-    rl.side = 2;
-    rl.fields = kLineFields;
-    rl.count = &ProjectModel::SlabLineLoadCount;
-    rl.countBox = &txtOikeaViivakuormienLkm;
-    rl.countBar = &vsbOikeaViivakuormienLkm;
-    rl.numberBox = &txtOikeaViivakuormienNro;
-    rl.numberBar = &vsbOikeaViivakuormienNro;
-    rl.values = {&txtOikeaPysyvaViivaKuorma, &txtOikeaMuuttuvaViivaKuorma, nullptr, &txtOikeaViivaY};
-    rl.members = {&Label28, &Label29, &Label30, &Label36};
+    // The four load groups: point and line loads of the left, then the right
+    // slab field, each with its count and number boxes and bars, its value
+    // boxes (no X for line loads) and the labels shown and hidden with it.
+    auto group = [](int side, const LoadField* fields, TextBox& countBox, VScrollBar& countBar,
+                    TextBox& numberBox, VScrollBar& numberBar, std::array<TextBox*, 4> values,
+                    std::vector<platform::Control*> members) {
+        LoadGroup g;
+        g.side = side;
+        g.fields = fields;
+        g.count = fields == kPointFields ? &ProjectModel::SlabPointLoadCount : &ProjectModel::SlabLineLoadCount;
+        g.countBox = &countBox;
+        g.countBar = &countBar;
+        g.numberBox = &numberBox;
+        g.numberBar = &numberBar;
+        g.values = values;
+        g.members = std::move(members);
+        return g;
+    };
+    groups_ = {
+        group(1, kPointFields, txtVasenPistekuormienLkm, vsbVasenPistekuormienLkm, txtVasenPistekuormienNro,
+              vsbVasenPistekuormienNro,
+              {&txtVasenPysyvaPisteKuorma, &txtVasenMuuttuvaPisteKuorma, &txtVasenPisteX, &txtVasenPisteY},
+              {&Label3, &Label2, &Label4, &Label6, &Label31, &Label32}),
+        group(1, kLineFields, txtVasenViivakuormienLkm, vsbVasenViivakuormienLkm, txtVasenViivakuormienNro,
+              vsbVasenViivakuormienNro,
+              {&txtVasenPysyvaViivaKuorma, &txtVasenMuuttuvaViivaKuorma, nullptr, &txtVasenViivaY},
+              {&Label12, &Label13, &Label14, &Label35}),
+        group(2, kPointFields, txtOikeaPistekuormienLkm, vsbOikeaPistekuormienLkm, txtOikeaPistekuormienNro,
+              vsbOikeaPistekuormienNro,
+              {&txtOikeaPysyvaPisteKuorma, &txtOikeaMuuttuvaPisteKuorma, &txtOikeaPisteX, &txtOikeaPisteY},
+              {&Label7, &Label10, &Label11, &Label15, &Label33, &Label34}),
+        group(2, kLineFields, txtOikeaViivakuormienLkm, vsbOikeaViivakuormienLkm, txtOikeaViivakuormienNro,
+              vsbOikeaViivakuormienNro,
+              {&txtOikeaPysyvaViivaKuorma, &txtOikeaMuuttuvaViivaKuorma, nullptr, &txtOikeaViivaY},
+              {&Label28, &Label29, &Label30, &Label36}),
+    };
 
     for (int g = 0; g < GroupCount; ++g) {
         LoadGroup& group = groups_[static_cast<std::size_t>(g)];
