@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
 
@@ -101,6 +103,7 @@ QtPlatform::QtPlatform() {
 
 QtPlatform::~QtPlatform() {
     QObject::disconnect(focusConnection_);
+    if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
     auto windows = windows_;
     windows_.clear();
     for (auto& [form, window] : windows) delete window;
@@ -250,6 +253,20 @@ void QtPlatform::untrapped(const std::exception& e) {
                runtime::errorDescription(error->number());
     messageBox(text, Buttons::Ok, Icon::Critical, applicationTitle());
     std::exit(1);
+}
+
+void QtPlatform::setLanguage(const std::string& language) {
+    const bool finnish = language == "fi";
+    if (finnish == (qtTexts_ != nullptr)) return;
+    if (!finnish) {
+        QCoreApplication::removeTranslator(qtTexts_.get());
+        qtTexts_.reset();
+        return;
+    }
+    auto texts = std::make_unique<QTranslator>();
+    if (!texts->load("qtbase_fi", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    QCoreApplication::installTranslator(texts.get());
+    qtTexts_ = std::move(texts);
 }
 
 int QtPlatform::textWidthPixels(const Font& font, const std::string& text) const {

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 
 class QPrinter;
+class QTranslator;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -46,6 +47,9 @@ public:
     [[noreturn]] void endProgram() override;
     int textWidthPixels(const Font& font, const std::string& text) const override;
     int textHeightPixels(const Font& font) const override;
+    // Loads Qt's own Finnish translations for "fi" (the English texts
+    // otherwise); quietly English when the translations are not installed.
+    void setLanguage(const std::string& language) override;
 
     void showForm(Form& form, bool modal) override;
     void formHidden(Form& form) override;
@@ -100,6 +104,7 @@ private:
     void reactivate(QWidget* previous);
 
     std::map<const Form*, FormWindow*> windows_;
+    std::unique_ptr<QTranslator> qtTexts_;  // installed while the language is Finnish
     QMetaObject::Connection focusConnection_;
     int dialogDepth_ = 0;
 };
