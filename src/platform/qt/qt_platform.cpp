@@ -68,11 +68,9 @@ class QtPlatform::DialogScope {
 public:
     explicit DialogScope(QtPlatform& p) : p_(p), active_(QApplication::activeWindow()) { ++p_.dialogDepth_; }
     ~DialogScope() {
-        // Still counted as open: the focus the window gets back on
-        // activation is no user's focus move.
-        for (auto& [form, window] : p_.windows_)
-            if (window->isVisible()) window->syncFocus();
-        if (p_.dialogDepth_ == 1) p_.reactivate(active_);
+        // Still counted as open while the windows beneath get their focus
+        // back.
+        p_.returnFromDialog(active_, p_.dialogDepth_ == 1);
         --p_.dialogDepth_;
     }
 
@@ -80,6 +78,15 @@ private:
     QtPlatform& p_;
     QPointer<QWidget> active_;
 };
+
+void QtPlatform::returnFromDialog(QWidget* previous, bool activate) {
+    // The focus a window gets back on activation is no user's focus move.
+    ++dialogDepth_;
+    for (auto& [form, window] : windows_)
+        if (window->isVisible()) window->syncFocus();
+    if (activate) reactivate(previous);
+    --dialogDepth_;
+}
 
 void QtPlatform::reactivate(QWidget* previous) {
     QWidget* target = previous && previous->isVisible() ? previous : nullptr;
@@ -288,6 +295,7 @@ QWidget* QtPlatform::widgetOf(const Control& control) const {
 }
 
 void QtPlatform::showForm(Form& form, bool modal) {
+    QPointer<QWidget> before = QApplication::activeWindow();
     FormWindow*& slot = windows_[&form];
     if (!slot) slot = new FormWindow(*this, form);
     QPointer<FormWindow> window(slot);
@@ -306,6 +314,9 @@ void QtPlatform::showForm(Form& form, bool modal) {
         window->loop = nullptr;
         window->setWindowModality(Qt::NonModal);
     }
+    // The window beneath is active again with its focus where it was:
+    // without a window manager the keyboard would be left on no window.
+    returnFromDialog(before, !inDialog());
 }
 
 void QtPlatform::formHidden(Form& form) {

@@ -99,6 +99,10 @@ private:
     class DialogScope;
     void dropWindow(Form& form);
     void onApplicationFocusChanged(QWidget* now);
+    // After a dialog or a modal form closed: the focus of every shown
+    // window back on its form's active control and, when activate, the
+    // window beneath active again.
+    void returnFromDialog(QWidget* previous, bool activate);
     // Makes the window active again after a dialog: the one active before
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
