@@ -6,21 +6,18 @@
 // read-only copy of the program and its data calculates, shows and prints
 // the report and saves where the user may write.
 
-#include <grp.h>
-#include <pwd.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <cerrno>
 #include <cstdlib>
 #include <deque>
 #include <functional>
 
 #include "qt_test_platform.h"
+#include "support/as_other_user.h"
 
 namespace quorvel::app {
 namespace {
@@ -235,8 +232,6 @@ void makeReadOnly(const fs::path& folder, bool readOnly) {
                                      : perms::owner_all);
 }
 
-const char* const AsUserChild = "QUORVEL_READ_ONLY_CHILD";
-
 // The program and its data folder read-only, as under /usr or /opt: start,
 // calculate, the report in the viewer, printed to PDF, input and results
 // saved into a writable folder. The program folder holds the same files
@@ -282,34 +277,11 @@ TEST_F(SavingQt, AReadOnlyInstallationCalculatesReportsPrintsAndSaves) {
     makeReadOnly(program.path(), false);
     EXPECT_EQ(contents(program.path()), before);
 
-    if (!superuser || std::getenv(AsUserChild)) return;
-    const passwd* nobody = getpwnam("nobody");
-    if (!nobody) GTEST_SKIP() << "no user \"nobody\" to run the read-only check as";
-    // The child's environment is made before the fork: after it, only
-    // the calls that change the user and start the program.
-    std::vector<std::string> variables = {std::string(AsUserChild) + "=1", "HOME=/tmp"};
-    for (char** v = environ; *v; ++v)
-        if (std::string(*v).rfind("HOME=", 0) != 0) variables.push_back(*v);
-    std::vector<char*> env;
-    for (std::string& v : variables) env.push_back(v.data());
-    env.push_back(nullptr);
-    char name[] = "test_app_qt";
-    char filter[] = "--gtest_filter=SavingQt.AReadOnlyInstallation*";
-    char brief[] = "--gtest_brief=1";
-    char* argv[] = {name, filter, brief, nullptr};
-    const uid_t uid = nobody->pw_uid;
-    const gid_t gid = nobody->pw_gid;
-    const pid_t child = fork();
-    if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
-        execve("/proc/self/exe", argv, env.data());
-        _exit(127);
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    ASSERT_TRUE(WIFEXITED(status)) << "the child ended with signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the read-only installation failed as the user nobody";
+    if (!superuser || quorvel::testing::runningAsOtherUser()) return;
+    std::string failure;
+    const auto status = quorvel::testing::runAsNobody("SavingQt.AReadOnlyInstallation*", failure);
+    ASSERT_TRUE(status) << failure;
+    EXPECT_EQ(*status, 0) << "the read-only installation failed as the user nobody";
 }
 
 }  // namespace
