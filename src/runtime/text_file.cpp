@@ -178,8 +178,9 @@ std::string replacementTarget(const std::string& path) {
     return path;
 }
 
-// Whether a save may put a new file in place of target: the target is
-// missing or a regular file. A device or a pipe is written in place.
+// Whether a save puts a new file in place of target: the target is missing
+// or a regular file (or a folder, which the rename then refuses). A device
+// or a pipe is written in place.
 bool replaceable(const std::string& target) {
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
