@@ -329,7 +329,7 @@ private:
     bool textFieldsStorable();
     bool askToSaveBeforeQuit();
     void calculateIfResultsStale();
-    void writeReportForViewing();
+    bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 
