@@ -12,14 +12,20 @@
 #include <QTimer>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 #include "analysis/calculation_driver.h"
+#include "analysis/calculation_support.h"
 #include "app/fileview.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
+#include "app/report_text.h"
 #include "app/slab_catalogue.h"
 #include "model/project_defaults.h"
+#include "model/topping_load.h"
 #include "platform/qt/qt_platform.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -103,6 +109,100 @@ TEST_F(ResultWindowsQt, TheReportPrintsToPdfBehindSixBlanks) {
             ++printed;
         }
     EXPECT_GE(printed, report.lineCount());
+}
+
+// The text of a PDF file as poppler's pdftotext reads it (layout kept),
+// one string per printed line, form feeds between pages dropped.
+std::vector<std::string> pdfTextLines(const std::string& pdf) {
+    const std::string text = pdf + ".txt";
+    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf + "' '" + text + "'";
+    if (std::system(command.c_str()) != 0) {
+        ADD_FAILURE() << "pdftotext (poppler-utils) could not read " << pdf;
+        return {};
+    }
+    std::vector<std::string> lines;
+    std::istringstream in(quorvel::testing::readBytes(text));
+    for (std::string line; std::getline(in, line);) {
+        std::erase(line, '\f');
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A line without its blanks: the printed columns come back from the PDF
+// with their own spacing (pdftotext may make two blanks one).
+std::string words(const std::string& line) {
+    std::istringstream in(line);
+    std::string out;
+    for (std::string word; in >> word;) out += word;
+    return out;
+}
+
+// Every non-empty line of the report is one printed line of the PDF, whole
+// and in the report's order, and the PDF holds nothing else.
+void expectPrintedWhole(const std::vector<std::string>& report, const std::string& pdf, const std::string& what) {
+    std::vector<std::string> expected;
+    for (const std::string& line : report)
+        if (!words(line).empty()) expected.push_back(words(line));
+    std::vector<std::string> printed;
+    for (const std::string& line : pdfTextLines(pdf))
+        if (!words(line).empty()) printed.push_back(words(line));
+    ASSERT_EQ(printed.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(printed[i], expected[i]) << what << " line " << i + 1;
+}
+
+// Each reviewed report, and the largest report of the fixture projects,
+// printed on A4 and on Letter (portrait): the font is made small enough
+// for the widest line (never below 7 pt), so no line is broken.
+TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> reports;
+    for (const char* golden : {"suora_middle_beam", "delta_edge_beam", "lbl_core_filling"})
+        for (const char* language : {".fin.txt", ".eng.txt"}) {
+            const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + golden + language;
+            reports.emplace_back(path, printedLines(loadReportText(ui, path, 6).value_or(std::string())));
+        }
+    // The largest report of the fixture projects, as the print command
+    // writes it.
+    std::string largest;
+    std::size_t largestLines = 0;
+    std::vector<std::string> largestReport;
+    platform::HeadlessPlatform quiet;
+    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+        for (int16_t language : {0, 1}) {
+            model::ProjectModel project;
+            quorvel::testing::CalculationFolder data;
+            quiet.setProgramFolder(data.dataPath());
+            data.load(project, quiet, entry.path().filename().string());
+            model::ComputeToppingLoad(project);
+            if (analysis::PerformCalculation(project, quiet) != 0) continue;
+            project.LanguageIndex = language;
+            const std::string file = program.file("corpus.tul");
+            if (report::WriteResultsFile(project, quiet, file) != 0) continue;
+            runtime::TextFileReader written(file);
+            if (written.lineCount() > largestLines) {
+                largestLines = written.lineCount();
+                largest = entry.path().filename().string() + (language == 0 ? " fin" : " eng");
+                largestReport = printedLines(loadReportText(quiet, file, 6).value_or(std::string()));
+            }
+        }
+    }
+    reports.emplace_back("corpus", largestReport);
+    ASSERT_GT(largestLines, 300u) << largest;
+
+    for (const char* paper : {"A4", "Letter"})
+        for (const auto& [name, lines] : reports) {
+            ASSERT_GT(lines.size(), 100u) << name;
+            const std::string pdf = program.file(std::string("report-") + paper + ".pdf");
+            ui.setPrintFile(pdf, paper);
+            platform::PrintJob job;
+            job.lines = lines;
+            ASSERT_TRUE(ui.print(job)) << name;
+            EXPECT_GE(ui.lastPrintedFontSize(), 7.0) << name;
+            std::size_t printed = 0;
+            for (const auto& page : ui.lastPrintedPages()) printed += page.size();
+            EXPECT_EQ(printed, lines.size()) << paper << " " << name << ": a line was broken";
+            expectPrintedWhole(lines, pdf, std::string(paper) + " " + (name == "corpus" ? largest : name));
+        }
 }
 
 TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
