@@ -293,6 +293,46 @@ TEST_F(Viewer, ALongReportShowsTheWarningAndItsFirstLines) {
     });
 }
 
+// The viewer opens as wide as the report's widest line needs (at least its
+// designed 11400 twips) and as high as the screen allows less 1200 twips for
+// the frame and a panel; the box fills it above the buttons whatever size
+// the user gives it, and the size is kept in the settings for the next time.
+TEST_F(Viewer, OpensToTheReportSizeFollowsTheUserAndRemembersTheSize) {
+    ui.setScreenSize({1024 * 15, 768 * 15});
+    const int screenHeight = 768 * 15 - 1200;
+    struct Case {
+        int width;     // of the report's lines
+        int expected;  // client width, twips
+    } cases[] = {{20, 11400}, {120, ui.textWidthPixels({"Courier New", 9}, std::string(127, 'x')) * 15 + 840},
+                 {400, 1024 * 15 - 1200}};
+    for (const Case& c : cases) {
+        writeReport(5, c.width);
+        ui.showModal(view, [&] {
+            EXPECT_EQ(view.clientWidth(), c.expected) << c.width;
+            EXPECT_EQ(view.clientHeight(), screenHeight) << c.width;
+            ui.click(view.cmdPoistu);
+        });
+        ui.clearSettings();
+    }
+    writeReport(5, 120);
+    ui.showModal(view, [&] {
+        view.userResized(13000, 9000);  // as the user drags the frame
+        const platform::Place text = view.Text.place();
+        EXPECT_EQ((std::vector<int>{text.left, text.top, text.width, text.height}),
+                  (std::vector<int>{120, 120, 12760, 8265}));
+        EXPECT_EQ(view.cmdTulosta.top(), 9000 - 495);
+        EXPECT_EQ(view.cmdPoistu.left(), 13000 - 120 - 1455);
+        ui.click(view.cmdPoistu);
+    });
+    EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "Tulosikkunan leveys", ""), "13000");
+    ui.showModal(view, [&] {
+        EXPECT_EQ(view.clientWidth(), 13000);
+        EXPECT_EQ(view.clientHeight(), 9000);
+        EXPECT_EQ(view.Text.height(), 9000 - 735);
+        ui.click(view.cmdPoistu);
+    });
+}
+
 TEST_F(Viewer, AMissingReportGivesItsMessageAndAnEmptyViewer) {
     ui.expectMessage("Tulostiedon muodostus virhe!", "Virhe", Buttons::Ok, Icon::Critical);
     ui.showModal(view, [&] {

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -45,6 +47,17 @@ class TestPlatform : public platform::qt::QtPlatform {
 public:
     explicit TestPlatform(std::string folder) : folder_(std::move(folder)) {}
     std::string programFolder() const override { return folder_; }
+    // Settings in memory: the viewer keeps its size there.
+    std::string getSetting(const std::string&, const std::string&, const std::string& key,
+                           const std::string& defaultValue) override {
+        auto it = settings.find(key);
+        return it == settings.end() ? defaultValue : it->second;
+    }
+    void saveSetting(const std::string&, const std::string&, const std::string& key,
+                     const std::string& value) override {
+        settings[key] = value;
+    }
+    std::map<std::string, std::string> settings;
 
 private:
     std::string folder_;
@@ -237,12 +250,27 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
             EXPECT_TRUE(text->toPlainText().startsWith("       "));
             EXPECT_GT(text->toPlainText().size(), 100);
             EXPECT_TRUE(top->grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
+            // The window can be maximised and resized; the text box grows
+            // with it and the form learns the size.
+            EXPECT_TRUE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+            const QSize before = text->size();
+            top->resize(top->width() + 200, top->height() + 100);
+            QApplication::processEvents();
+            EXPECT_EQ(text->size(), before + QSize(200, 100));
+            top->showMaximized();
+            QApplication::processEvents();
+            EXPECT_GE(text->width(), before.width());
+            // The user selects and copies the text.
+            text->selectAll();
+            QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
             QTest::keyClick(text, Qt::Key_Escape);
             return;
         }
     });
     window.ShowReportText();
     EXPECT_TRUE(seen);
+    EXPECT_FALSE(ui.settings["Tulosikkunan leveys"].empty());
 }
 
 TEST_F(ResultWindowsQt, HelpOpensInTheBrowserAtItsContents) {
