@@ -107,7 +107,7 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
         const std::string no = t.imgNo.picture();
         ASSERT_NE(ok, no);
         EXPECT_EQ(t.Grid1.textMatrix(1, 1), "45.68 ");
-        EXPECT_EQ(t.Grid1.textMatrix(1, 3), "---------------------- ");
+        EXPECT_EQ(t.Grid1.textMatrix(1, 3), "--------------------- ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 1), "91.36 ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 2), "60.00 ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 3), "--------------------- ");

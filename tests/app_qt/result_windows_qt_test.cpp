@@ -227,6 +227,16 @@ TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
             ASSERT_GE(grid->rowCount(), 4);
             EXPECT_FALSE(grid->item(0, 1)->text().isEmpty());
             EXPECT_FALSE(grid->item(1, 1)->text().isEmpty());
+            // Every cell whole: its text (the blank that ends a value is a
+            // margin), its picture and the cell's margins within its column.
+            const QFontMetrics metrics(grid->font());
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int col = 0; col < grid->columnCount(); ++col) {
+                    const QTableWidgetItem* item = grid->item(row, col);
+                    const int icon = item->icon().isNull() ? 0 : grid->iconSize().width() + 4;
+                    EXPECT_LE(metrics.horizontalAdvance(item->text().trimmed()) + icon + 6, grid->columnWidth(col))
+                        << "[" << item->text().toStdString() << "] row " << row << " column " << col;
+                }
         }
         QImage image = ui.windowOf(table)->grab().toImage();
         EXPECT_TRUE(image.save(QString::fromStdString(shot("quorvel-results-table.png"))));

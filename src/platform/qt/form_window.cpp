@@ -583,6 +583,9 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         auto* t = static_cast<QTableWidget*>(w);
         t->setRowCount(g->rows());
         t->setColumnCount(g->cols());
+        // A cell too wide for its column shows where it is cut, never an
+        // ellipsis in place of its last characters.
+        t->setTextElideMode(Qt::ElideNone);
         for (int col = 0; col < g->cols(); ++col) t->setColumnWidth(col, g->colWidth(col) / TwipsPerPixel);
         for (int row = 0; row < g->rows(); ++row) t->setRowHeight(row, g->rowHeight(row) / TwipsPerPixel);
         QColor fixed = t->palette().color(QPalette::Button);
