@@ -39,11 +39,11 @@ bool QtPlatform::printText(QPrinter& printer, const PrintJob& job) {
     // The advance of one character at 1 pt, from the font at 10 pt.
     f.setPointSizeF(10);
     const double advancePerPoint = QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M')) / 10;
-    double size = fittedFontSize(job.fontSize, widestLineLength(lines), advancePerPoint, page.width());
+    const int widest = widestLineLength(lines);
+    double size = fittedFontSize(job.fontSize, widest, advancePerPoint, page.width());
     f.setPointSizeF(size);
     // Glyph advances are rounded at some sizes: step down while the widest
     // line is still wider than the page.
-    const int widest = widestLineLength(lines);
     while (size > MinFittedFontSize &&
            QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M')) * widest > page.width()) {
         size = std::max(MinFittedFontSize, size - 0.1);
