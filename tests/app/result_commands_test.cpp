@@ -500,7 +500,6 @@ TEST_F(ResultCommands, HelpOpensTheShippedGuideAtItsContents) {
 TEST_F(ResultCommands, TheLanguageSwitchRecaptionsTheWindowAndSwapsTheFlag) {
     std::map<std::string, std::string> finnish;
     for (platform::Control* c : w.controls()) finnish[c->name()] = c->caption();
-    EXPECT_EQ(ui.language(), "fi");
     ui.click(w.cmdEnglanti);
     EXPECT_EQ(ui.language(), "en");
     EXPECT_EQ(m.LanguageIndex, 1);
