@@ -142,8 +142,12 @@ void TrimIdentifier(const std::string& code, std::string& key, Value& count) {
         count = Value(0.0);
         return;
     }
-    const char last = code.back();
-    key = last >= '0' && last <= '9' ? std::string("0") : std::string(1, last);
+    // The last character, not the last byte: in UTF-8 a character such as
+    // "Ä" is a lead byte and its continuation bytes (10xxxxxx).
+    std::size_t start = code.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(code[start]) & 0xC0) == 0x80) --start;
+    const std::string last = code.substr(start);
+    key = last.size() == 1 && last[0] >= '0' && last[0] <= '9' ? std::string("0") : last;
     count = Value(runtime::scanNumber(code));
 }
 
