@@ -1,0 +1,90 @@
+#include "runtime/data_files.h"
+
+#include <sys/stat.h>
+
+#include "runtime/text_file.h"
+
+namespace quorvel::runtime {
+
+std::optional<FileIdentity> identifyFile(const std::string& path) {
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+    FileIdentity id;
+    id.path = path;
+    id.size = static_cast<std::uintmax_t>(s.st_size);
+    id.modifiedNs = static_cast<std::int64_t>(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec;
+    id.device = static_cast<std::uintmax_t>(s.st_dev);
+    id.inode = static_cast<std::uintmax_t>(s.st_ino);
+    return id;
+}
+
+namespace {
+
+bool isRegularFile(const std::string& path) {
+    struct stat s {};
+    return ::stat(path.c_str(), &s) == 0 && S_ISREG(s.st_mode);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+struct ResolvedName {
+    std::string path;
+    bool found = false;  // the folder held the name (in some case)
+};
+
+}  // namespace
+
+namespace {
+
+// The names of one folder resolved so far.
+class ResolvedNames {
+public:
+    // The resolved name; lookUpAgain drops a kept answer of a name found in
+    // another case first.
+    ResolvedName resolve(const std::string& folder, const std::string& name, bool lookUpAgain) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (folder != folder_) {
+            names_.clear();
+            folder_ = folder;
+        }
+        const auto known = names_.find(name);
+        if (known != names_.end() && !(lookUpAgain && known->second.found)) return known->second;
+        const std::optional<std::string> found = findFileIgnoringCase(folder, name);
+        const ResolvedName answer{found ? *found : joinPath(folder, name), found.has_value()};
+        names_.insert_or_assign(name, answer);
+        return answer;
+    }
+
+private:
+    std::mutex mutex_;
+    std::string folder_;
+    std::map<std::string, ResolvedName> names_;
+};
+
+ResolvedNames& resolvedNames() {
+    static ResolvedNames names;
+    return names;
+}
+
+}  // namespace
+
+DataFile findDataFile(const std::string& folder, const std::string& name) {
+    ResolvedName resolved = resolvedNames().resolve(folder, name, false);
+    std::optional<FileIdentity> version = identifyFile(resolved.path);
+    if (!version && resolved.found) {
+        resolved = resolvedNames().resolve(folder, name, true);
+        version = identifyFile(resolved.path);
+    }
+    return {resolved.path, version};
+}
+
+std::string resolveDataFile(const std::string& folder, const std::string& name) {
+    const ResolvedName resolved = resolvedNames().resolve(folder, name, false);
+    if (resolved.found && !isRegularFile(resolved.path)) return resolvedNames().resolve(folder, name, true).path;
+    return resolved.path;
+}
+
+}  // namespace quorvel::runtime
