@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <memory>
+#include <utility>
+
 #include "runtime/text_file.h"
 
 namespace quorvel::runtime {
@@ -71,7 +74,23 @@ ResolvedNames& resolvedNames() {
 
 }  // namespace
 
-DataFile findDataFile(const std::string& folder, const std::string& name) {
+// The data files looked at in the open scope, by folder and name.
+using ScopeFiles = std::map<std::pair<std::string, std::string>, DataFile>;
+thread_local std::unique_ptr<ScopeFiles> scopeFiles;
+
+DataFileScope::DataFileScope() {
+    if (scopeFiles) return;
+    scopeFiles = std::make_unique<ScopeFiles>();
+    outermost_ = true;
+}
+
+DataFileScope::~DataFileScope() {
+    if (outermost_) scopeFiles.reset();
+}
+
+namespace {
+
+DataFile lookAtDataFile(const std::string& folder, const std::string& name) {
     ResolvedName resolved = resolvedNames().resolve(folder, name, false);
     std::optional<FileIdentity> version = identifyFile(resolved.path);
     if (!version && resolved.found) {
@@ -79,6 +98,17 @@ DataFile findDataFile(const std::string& folder, const std::string& name) {
         version = identifyFile(resolved.path);
     }
     return {resolved.path, version};
+}
+
+}  // namespace
+
+DataFile findDataFile(const std::string& folder, const std::string& name) {
+    if (!scopeFiles) return lookAtDataFile(folder, name);
+    const auto key = std::make_pair(folder, name);
+    if (const auto seen = scopeFiles->find(key); seen != scopeFiles->end()) return seen->second;
+    DataFile file = lookAtDataFile(folder, name);
+    scopeFiles->emplace(key, file);
+    return file;
 }
 
 std::string resolveDataFile(const std::string& folder, const std::string& name) {

@@ -43,6 +43,22 @@ struct DataFile {
 };
 DataFile findDataFile(const std::string& folder, const std::string& name);
 
+// While an object of this class lives (one analysis), findDataFile looks
+// at each data file once and gives the same answer for it afterwards: the
+// files are taken as they stood when the analysis first asked for them, and
+// an edit shows at the next analysis. Scopes may nest; the outermost one
+// decides.
+class DataFileScope {
+public:
+    DataFileScope();
+    ~DataFileScope();
+    DataFileScope(const DataFileScope&) = delete;
+    DataFileScope& operator=(const DataFileScope&) = delete;
+
+private:
+    bool outermost_ = false;
+};
+
 // resolveFile for the data files of a calculation: the folder is listed at
 // most once for a name, for as long as the names asked for are of the same
 // folder (asking for another folder forgets the answers). A name found in

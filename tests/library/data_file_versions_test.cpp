@@ -167,3 +167,20 @@ TEST(DataFileVersions, NamesResolvedOncePerFolderFollowARename) {
     EXPECT_EQ(missing.path, folder.dataPath() + "firma.da0");
     EXPECT_FALSE(missing.version.has_value());
 }
+
+// Within one analysis each data file is looked at once: an edit made while
+// it runs shows at the next one.
+TEST(DataFileVersions, AnAnalysisTakesEachFileAsItFirstSawIt) {
+    TempFolder folder;
+    folder.writeRaw("kef.da0", kefTable("0.16"));
+    const auto lookup = [&] { return readers[0].read(folder); };
+    {
+        quorvel::runtime::DataFileScope analysis;
+        EXPECT_EQ(lookup(), "0.16");
+        folder.writeRaw("kef.da0", kefTable("0.175"));
+        EXPECT_EQ(lookup(), "0.16");
+        quorvel::runtime::DataFileScope nested;
+        EXPECT_EQ(lookup(), "0.16");
+    }
+    EXPECT_EQ(lookup(), "0.175");
+}
