@@ -6,8 +6,8 @@
 
 namespace quorvel::inputfile {
 
-ErrorLog::ErrorLog(const std::string& dataPath)
-    : path_(runtime::resolveDataFile(dataPath, fileName)) {}
+ErrorLog::ErrorLog(const std::string& folder)
+    : path_(runtime::resolveDataFile(folder, fileName)) {}
 
 void ErrorLog::write(const std::string& entry) {
     ++entryCount_;

@@ -277,7 +277,7 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
             return;
         }
     }
-    inputfile::ErrorLog errorLog(m.DataPath);
+    inputfile::ErrorLog errorLog(m.WorkFolder());
     int16_t readStatus = 0;
     readSide(m, ui, s, readStatus, errorLog);
     if (readStatus != 0) {

@@ -42,29 +42,29 @@ struct ResolvedName {
 
 namespace {
 
-// The names of one folder resolved so far.
+// The names resolved so far, by folder (the data folder and the work
+// folder of a calculation). More folders than a session uses start the
+// list afresh.
 class ResolvedNames {
 public:
     // The resolved name; lookUpAgain drops a kept answer of a name found in
     // another case first.
     ResolvedName resolve(const std::string& folder, const std::string& name, bool lookUpAgain) {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (folder != folder_) {
-            names_.clear();
-            folder_ = folder;
-        }
-        const auto known = names_.find(name);
-        if (known != names_.end() && !(lookUpAgain && known->second.found)) return known->second;
+        if (folders_.size() >= MaxFolders && folders_.find(folder) == folders_.end()) folders_.clear();
+        std::map<std::string, ResolvedName>& names = folders_[folder];
+        const auto known = names.find(name);
+        if (known != names.end() && !(lookUpAgain && known->second.found)) return known->second;
         const std::optional<std::string> found = findFileIgnoringCase(folder, name);
         const ResolvedName answer{found ? *found : joinPath(folder, name), found.has_value()};
-        names_.insert_or_assign(name, answer);
+        names.insert_or_assign(name, answer);
         return answer;
     }
 
 private:
+    static constexpr std::size_t MaxFolders = 8;
     std::mutex mutex_;
-    std::string folder_;
-    std::map<std::string, ResolvedName> names_;
+    std::map<std::string, std::map<std::string, ResolvedName>> folders_;
 };
 
 ResolvedNames& resolvedNames() {

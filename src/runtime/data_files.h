@@ -34,9 +34,9 @@ struct FileIdentity {
 // reader that opens it then reports the fault as before).
 std::optional<FileIdentity> identifyFile(const std::string& path);
 
-// A data file of a folder: the path it resolves to and, when that is a
-// regular file, its identity (one look at the file system when its name is
-// known; a name found in another case that has gone is looked up again).
+// A data file of a folder: the path it resolves to (as resolveDataFile)
+// and, when that is a regular file, its identity (one look at the file
+// system when its name is known).
 struct DataFile {
     std::string path;
     std::optional<FileIdentity> version;
@@ -59,12 +59,12 @@ private:
     bool outermost_ = false;
 };
 
-// resolveFile for the data files of a calculation: the folder is listed at
-// most once for a name, for as long as the names asked for are of the same
-// folder (asking for another folder forgets the answers). A name found in
-// another case is checked still to exist at every call and looked up again
-// when it does not; a name not found stays the path of that name in the
-// folder, as resolveFile gives it.
+// resolveFile for the data files of a calculation: a folder is listed at
+// most once for a name (the answers of a few folders are kept, the data
+// folder's and the work folder's). A name found in another case is checked
+// still to exist at every call and looked up again when it does not; a name
+// not found stays the path of that name in the folder, as resolveFile gives
+// it.
 std::string resolveDataFile(const std::string& folder, const std::string& name);
 
 // What a reader parsed for a query (a key, a type name) from one file,
