@@ -70,12 +70,17 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
 }
 
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
+    // A data file name the data folder does not hold would stop the next
+    // start-up: it is never stored, and the stored one stays.
+    auto present = [&m](const std::string& name) {
+        return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name);
+    };
     p.saveSetting(App, Section, "QuorPath", m.DataPath);
-    p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
+    if (present(m.SlabFileName)) p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
     p.saveSetting(App, Section, "Kieli", std::to_string(m.LanguageIndex));
     p.saveSetting(App, Section, "Tulostusfontti", m.PrintFontName);
     p.saveSetting(App, Section, "Tulostusfonttikoko", fontSizeText(m.PrintFontSize, p.decimalMark()));
-    p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
+    if (present(m.StrandFileName)) p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
 }
 
 std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {

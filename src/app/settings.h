@@ -19,7 +19,8 @@ namespace quorvel::app {
 // than 0 or 1, fall back to the defaults (Finnish, 10 pt).
 void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 
-// Writes the six settings from the model, in the same order.
+// Writes the six settings from the model, in the same order; a data file
+// name the data folder does not hold is not written.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
 // The files of the data folder that start-up needs, in the order they are

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <memory>
 #include <vector>
 
 #include "inputfile/beam_section.h"
@@ -44,8 +46,9 @@ std::string upper(std::string s) {
 
 class Reader {
 public:
-    Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file)
-        : m_(m), ui_(ui), log_(m.DataPath), report_{ui, log_}, file_(file) {}
+    Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
+           std::vector<LineProblem>* problems)
+        : m_(m), ui_(ui), log_(m.DataPath), report_{ui, log_, problems}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
@@ -188,6 +191,14 @@ public:
         defaults_[1] = "0";
         read(1);
         m_.LanguageIndex = runtime::toInt16(std::floor(x(1).number()));
+        // Record 39, which files written before it was added lack (also
+        // when they end with blank lines): the ratio of a new project.
+        if (file_.peekLine().find_first_not_of(" \t") == std::string::npos) {
+            m_.ReleaseStrengthRatio = Value(0.7);
+        } else {
+            read(1);
+            m_.ReleaseStrengthRatio = x(1);
+        }
     }
 
     int16_t lineCount() const { return counter_; }
@@ -218,6 +229,13 @@ private:
         const double w = std::floor(v.number());
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
+        if (report_.problems) {
+            const std::string limit = "0..." + std::to_string(max);
+            const std::string shown = std::isfinite(w) && std::fabs(w) < 1e9 ? std::to_string(static_cast<long long>(w))
+                                                                            : runtime::numberStr(w, NumberKind::Double);
+            report_.problems->push_back({counter_, "lukumäärä " + shown + " ei ole välillä " + limit,
+                                         "the count " + shown + " is outside " + limit});
+        }
         return w < 0 || std::isnan(w) ? 0 : max;
     }
 
@@ -273,7 +291,13 @@ private:
         int16_t flag = 0;
         ParseDataFields(report_, count, rest, values_, texts_, defaults_, flag);
         raiseFlag(line, flag);
-        if (flag == 1) {
+        if (flag == 1 && report_.problems) {
+            // The parser's own entry has no line; this one says it all.
+            if (!report_.problems->empty() && report_.problems->back().line == 0) report_.problems->pop_back();
+            report_.problems->push_back({line, "palkin materiaaliparametreja liian vähän: tarvitaan " +
+                                                   std::to_string(count),
+                                         "too few beam material values: " + std::to_string(count) + " needed"});
+        } else if (flag == 1) {
             ui_.messageBox("Palkin materiaaliparametreja liian vähän", platform::Buttons::Ok,
                            platform::Icon::Exclamation, ui_.applicationTitle());
             log_.write("Rivillä " + runtime::numberStr(line, NumberKind::Integer) + " " +
@@ -391,31 +415,76 @@ private:
     std::vector<int16_t> flags_ = std::vector<int16_t>(maxLines + 2, 0);
 };
 
-}  // namespace
-
-int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
-                          int16_t& firstErrorLine) {
+// Reads fileName into m. With problems set, nothing is shown: every
+// problem met goes to the list, the one that stopped the read last.
+int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName, int16_t& firstErrorLine,
+                      std::vector<LineProblem>* problems) {
+    std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file(fileName);
         m.CompanyName = ReadCompanyName(m.DataPath);
-        Reader reader(m, ui, file);
-        reader.readAll();
+        reader = std::make_unique<Reader>(m, ui, file, problems);
+        reader->readAll();
 
         std::string list;
         firstErrorLine = 0;
-        for (int i = 1; i <= reader.lineCount(); ++i) {
-            if (reader.flagOf(i) == 0) continue;
+        for (int i = 1; i <= reader->lineCount(); ++i) {
+            if (reader->flagOf(i) == 0) continue;
             list += "Lähtötietovirhe rivillä " + runtime::numberStr(i, NumberKind::Integer) + "\r\n";
             if (firstErrorLine == 0) firstErrorLine = static_cast<int16_t>(i);
         }
         if (list.empty()) return 0;
-        ui.messageBox("Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa quorvel.err",
-                      platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
-        reader.log().write(list);
+        if (!problems)
+            ui.messageBox("Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa quorvel.err",
+                          platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
+        reader->log().write(list);
         return -1;
     } catch (const RunTimeError& e) {
+        if (problems) problems->push_back(ErrorProblem(reader ? reader->lineCount() : 0, e.number()));
         return static_cast<int16_t>(e.number());
     }
+}
+
+// The first byte of the file that no text file holds (a control character
+// other than tab, line ends and the end-of-file mark), as the problem of its
+// line; nothing for a text file.
+std::optional<LineProblem> binaryContent(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    int line = 1;
+    char previous = 0;
+    for (char c; in.get(c); previous = c) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n' && previous != '\r') ++line;
+        if (c == '\r') ++line;
+        if (byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\x1a')
+            return LineProblem{line, "tiedostossa on binääritietoa eikä tekstiä: se ei ole lähtötietotiedosto",
+                               "the file holds binary data, not text: it is not an input data file"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+                          int16_t& firstErrorLine) {
+    return readInputFile(m, ui, fileName, firstErrorLine, nullptr);
+}
+
+std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName) {
+    if (auto binary = binaryContent(fileName)) return binary;
+    std::vector<LineProblem> problems;
+    int16_t firstErrorLine = 0;
+    const int16_t e = readInputFile(m, ui, fileName, firstErrorLine, &problems);
+    if (e == 0) return std::nullopt;
+    // The earliest problem explains the rest: a count held to its range or
+    // a short line puts every later record on the wrong line, up to an
+    // error that stops the read.
+    if (e < 0 && std::none_of(problems.begin(), problems.end(),
+                              [&](const LineProblem& p) { return p.line == firstErrorLine; }))
+        problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
+    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
+        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
+    });
 }
 
 }  // namespace quorvel::inputfile

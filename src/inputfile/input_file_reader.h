@@ -4,8 +4,10 @@
 // summary of the lines that were too short.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "inputfile/data_line.h"
 #include "model/project_model.h"
 #include "platform/platform.h"
 
@@ -18,6 +20,13 @@ namespace quorvel::inputfile {
 // firstErrorLine unchanged; the model holds what was read so far).
 int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const std::string& fileName,
                           int16_t& firstErrorLine);
+
+// Reads a project file the user opens, showing nothing: gives back what
+// made it unfit to use (the first flagged line, the error that stopped the
+// read, or binary content), or nothing when the file was read whole. The
+// model then holds what was read; the caller decides what stays of it.
+std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, platform::Platform& ui,
+                                           const std::string& fileName);
 
 // The first item of the company header file: the text up to the first comma
 // or the end of the first line, without enclosing double quotes. Raises 53

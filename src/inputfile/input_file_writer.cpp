@@ -158,6 +158,9 @@ public:
         if (m_.HoleCount(1) + m_.HoleCount(2) > 0)
             put(RecordLine().number(m_.SlabFieldEdgeDistance1).number(m_.SlabFieldEdgeDistance2));
         put(RecordLine().number(m_.LanguageIndex));
+        // Record 39, behind the records every earlier file holds: a reader
+        // of those files stops before it, and a file without it reads 0.7.
+        put(RecordLine().number(m_.ReleaseStrengthRatio));
     }
 
 private:
