@@ -11,6 +11,7 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "inputfile/input_file_reader.h"
+#include "model/topping_load.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -92,6 +93,10 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
                 before.SlabFileName + " is used."));
         m.SlabFileName = before.SlabFileName;
     }
+    // The topping load is derived from the topping and the slab levels;
+    // the value the file holds may stem from other data. It is what a
+    // Calculate will use.
+    model::ComputeToppingLoad(m);
     // The file's language, as far as the program has one.
     if (m.LanguageIndex != 0 && m.LanguageIndex != 1) m.LanguageIndex = 0;
     switchLanguage(m.LanguageIndex);

@@ -143,6 +143,7 @@ void frmQuorvel::RunCalculation() {
     // library into its status; the topping load is computed here, so an
     // error of it is reported in the same way.
     int16_t status = 0;
+    const model::SideArray toppingLoadBefore = m.ToppingLoad;  // a failed run gives it back
     try {
         model::ComputeToppingLoad(m);
         status = analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun);
@@ -153,6 +154,7 @@ void frmQuorvel::RunCalculation() {
     }
 
     if (status != 0) {
+        m.ToppingLoad = toppingLoadBefore;
         if (const std::string text = failureText(status, m.LanguageIndex); !text.empty())
             ui.messageBox(text, Buttons::Ok, Icon::None);
         // The result fields may be half written: nothing of them is shown

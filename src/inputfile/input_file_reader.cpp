@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "inputfile/beam_section.h"
+#include "inputfile/beam_section_fields.h"
 #include "inputfile/data_line.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
@@ -167,6 +168,7 @@ public:
             m_.DowelsOnBeamTop = runtime::toInt16(std::floor(x(1).number()));
             m_.DowelledConnection = 0;
             m_.BetaY = x(2);
+            m_.BetaYAsStored = x(2);
         } else {
             m_.DowelsOnBeamTop = 0;
             m_.DowelledConnection = runtime::toInt16(std::floor(x(1).number()));
@@ -464,6 +466,38 @@ std::optional<LineProblem> binaryContent(const std::string& fileName) {
 }
 
 }  // namespace
+
+void RestoreCorrectedFields(ProjectModel& m, const model::ProjectInputFields& entered) {
+    for (int s = 1; s <= 2; ++s) {
+        m.SlabBottomGap(s) = entered.SlabBottomGap(s);
+        m.JointGroutWidth(s) = entered.JointGroutWidth(s);
+        m.ToppingLoad(s) = entered.ToppingLoad(s);
+        m.SlabImposedLoadPermanent(s) = entered.SlabImposedLoadPermanent(s);
+        m.SlabImposedLoadVariable(s) = entered.SlabImposedLoadVariable(s);
+    }
+    for (int r = 1; r <= 10; ++r) {
+        m.BarPrestress(r) = entered.BarPrestress(r);
+        m.TopBarPrestress(r) = entered.TopBarPrestress(r);
+        m.SteelBeamBarPrestress(r) = entered.SteelBeamBarPrestress(r);
+    }
+    m.ToppingThickness = entered.ToppingThickness;
+    m.ToppingReinforcementArea = entered.ToppingReinforcementArea;
+    m.ToppingReinforcementStrength = entered.ToppingReinforcementStrength;
+    m.AdditionalSafetyFactor = entered.AdditionalSafetyFactor;
+    m.JointConcreteClass = entered.JointConcreteClass;
+    m.InfillConcreteClass = entered.InfillConcreteClass;
+    m.ConcreteQualityClass(2) = entered.ConcreteQualityClass(2);
+    m.ConcreteQualityClass(3) = entered.ConcreteQualityClass(3);
+    m.BeamTypeName = entered.BeamTypeName;  // read back in upper case
+    // The section record's parameters, which a beam model may have
+    // replaced by the geometry it used (the ledge widths of an edge MEK).
+    auto enteredModel = std::make_unique<ProjectModel>();
+    static_cast<model::ProjectInputFields&>(*enteredModel) = entered;
+    const std::string family = m.BeamFamilyCode();
+    const auto now = sectionParameterFields(m, family);
+    const auto before = sectionParameterFields(*enteredModel, family);
+    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) *now[i] = *before[i];
+}
 
 int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
                           int16_t& firstErrorLine) {

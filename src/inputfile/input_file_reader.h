@@ -28,6 +28,14 @@ int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const 
 std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, platform::Platform& ui,
                                            const std::string& fileName);
 
+// Puts back the fields whose read value this reader corrects (a gap or
+// grout width below 0.001, a bar prestress near zero, a missing topping,
+// slab loads below 0.0011, a zero safety factor, a joint grade below 10,
+// the BESUPER infill taken from the joint) as they stand in entered. A
+// calculation reads its work file with the corrections and gives the
+// entries back afterwards.
+void RestoreCorrectedFields(model::ProjectModel& m, const model::ProjectInputFields& entered);
+
 // The first item of the company header file: the text up to the first comma
 // or the end of the first line, without enclosing double quotes. Raises 53
 // when the file does not exist.

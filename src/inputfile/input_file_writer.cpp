@@ -147,7 +147,7 @@ public:
         if (m_.SlabsOnLedge != 0)
             put(RecordLine().number(m_.DowelledConnection).raw(" 1.0"));
         else
-            put(RecordLine().number(m_.DowelsOnBeamTop).number(m_.BetaY));
+            put(RecordLine().number(m_.DowelsOnBeamTop).number(m_.BetaYAsStored));
         for (int s = 1; s <= 2; ++s) {
             put(RecordLine().number(m_.HoleCount(s)));
             for (int h = 1; h <= m_.HoleCount(s); ++h)
