@@ -208,6 +208,177 @@ constexpr BeamWindow kBeamWindows[] = {
     {"frmMEKpalkki", 130, 15000},        {"frmAbeamS", 130, 15000},
 };
 
+// The windows of the beam families built from a table: section
+// dimensions, materials and the steel of their row groups.
+//
+// Bounds of the welded plates: 3 mm (the thinnest plate of a welded
+// section, EN 1993-1-1 1.1.2) up to the 80 mm to which EN 1993-1-1 Table 3.1
+// gives yield strengths; 50 mm in the composite and A beams, whose inclined
+// webs then always rise: the smallest height above the bottom plate (150 mm,
+// 200 mm for the A beam) is more than both plates together, so the web
+// angle, the web length and the concrete between the plates never divide
+// by zero. Widths: a flange at least 50 mm, a bottom plate that carries
+// slab ends at least 200 mm. A ledge or a hole may be 0 (none). A dimension
+// that must fit inside another one has its maximum worked out too.
+//
+// Steel grades S235 to S460: the grades whose yield strengths EN 1993-1-1
+// Table 3.1 gives. Concrete strength classes up to C90/105, the highest of
+// EN 1992-1-1 Table 3.1; the lowest C30/37 for a precast reinforced beam,
+// C40/50 for a prestressed one, C20/25 for concrete cast in a steel beam
+// (the lowest indicative class of EN 1992-1-1 Table E.1N). Moduli of
+// reinforcing steel (200 GPa, EN 1992-1-1 3.2.7(4)) and of strands and
+// wires (195 and 205 GPa, 3.3.6(3)) lie within 180..210 GPa; strengths from
+// B500 reinforcement up to strands of EN 10138 (fp0,1k 1640).
+void addSectionBoxes(std::vector<BoxLimit>& v) {
+    struct Dim {
+        const char* control;
+        const char* field;
+        double minimum, maximum, defaultValue;
+        bool fitsWithin = false;
+    };
+    auto dims = [&v](std::string_view form, std::initializer_list<Dim> list) {
+        for (const Dim& d : list)
+            v.push_back(box(form, d.control, d.field, 0, between(d.minimum, d.maximum), d.defaultValue, {},
+                            d.fitsWithin ? Max : Computed::None));
+    };
+    auto steel = [&v](std::string_view form, const char* control, const char* field) {
+        v.push_back(box(form, control, field, 0, between(235, 460), 355));
+    };
+    auto moduli = [&v](std::string_view form, const char* control, const char* field, double defaultValue) {
+        v.push_back(box(form, control, field, 0, between(180000, 210000), defaultValue));
+    };
+    auto strength = [&v](std::string_view form, const char* control, const char* field, double minimum,
+                         double maximum, double defaultValue) {
+        v.push_back(box(form, control, field, 0, between(minimum, maximum), defaultValue));
+    };
+    auto rebar = [&](std::string_view form) {
+        moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
+        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500);
+    };
+    auto steelBeamRebar = [&](std::string_view form) {
+        moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", 200000);
+        strength(form, "txtTRaud_lujuus", "SteelBeamRebarStrength", 200, 700, 500);
+    };
+    auto composite = [&](std::string_view form) {
+        steel(form, "cboTeras", "SteelStrength");
+        v.push_back(box(form, "cboTayttobetoni", "InfillConcreteClass", 0, between(20, 90), 30));
+        steelBeamRebar(form);
+    };
+
+    dims("FrmIpalkki", {{"txtKorkeus", "BeamHeight", 200, 2500, 1100},
+                        {"txtAlalaippa", "BottomFlangeThickness", 30, 500, 50},
+                        {"txtAlaviiste", "LowerRecessHeight", 0, 500, 40},
+                        {"txtYlaviiste", "UpperRecessHeight", 0, 500, 40},
+                        {"txtYlalaippa", "TopFlangeThickness", 30, 500, 50},
+                        {"txtAlalaipanLeveys", "BottomFlangeWidth", 100, 2000, 480},
+                        {"txtUuma", "BeamWidth", 60, 1000, 100, true},
+                        {"txtYlalaipanLeveys", "TopFlangeWidth", 100, 2000, 480}});
+    v.push_back(box("FrmIpalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 50));
+    rebar("FrmIpalkki");
+
+    dims("FrmLB", {{"txtKorkeus", "BeamHeight", 150, 500, 265},
+                   {"txtAlaleveys", "LBBottomWidth", 180, 1000, 480},
+                   {"txtLeveys", "BeamWidth", 150, 1000, 440},
+                   {"txtPohjalevy", "BottomFlangeThickness", 6, 16, 8},
+                   {"txtPohjalevynLeveys", "BottomFlangeWidth", 180, 1200, 400},
+                   {"txtKulmanKorkeus", "AngleSteelHeight", 50, 200, 90},
+                   {"txtKulmanPaksuus", "LeftLedgeHeight", 5, 20, 10},
+                   {"txtVasenLeuka", "LeftLedgeWidth", 0, 300, 100},
+                   {"txtOikeaLeuka", "RightLedgeWidth", 0, 300, 100}});
+    v.push_back(box("FrmLB", "cboBetoni", "BeamConcreteClass", 0, between(40, 90), 80));
+    steel("FrmLB", "cboTeras", "SteelStrength");
+    moduli("FrmLB", "txt_Janne_kimmo", "ReinforcementModulus", 195000);
+    strength("FrmLB", "txt_Janne_lujuus", "ReinforcementStrength", 1400, 1800, 1630);
+
+    dims("FrmApalkki", {{"txtKorkeus", "BeamHeight", 200, 600, 245},
+                        {"txtUuma", "WebThickness", 3, 50, 15},
+                        {"txtYlalevy", "TopFlangeThickness", 3, 50, 15},
+                        {"txtYlalevynLeveys", "TopFlangeWidth", 50, 1500, 200},
+                        {"txtPohjalevy", "BottomFlangeThickness", 3, 50, 15},
+                        {"txtPohjalevynLeveys", "BottomFlangeWidth", 200, 2000, 380},
+                        {"txtLeukalevy", "LeftLedgeHeight", 0, 50, 15},
+                        {"txtVasenLeuka", "LeftLedgeWidth", 0, 300, 110},
+                        {"txtOikeaLeuka", "RightLedgeWidth", 0, 300, 110},
+                        {"txtAukko", "ApalkkiHoleSize", 0, 1500, 135, true}});
+    v.push_back(box("FrmApalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 50));
+    steel("FrmApalkki", "cboTeras", "SteelStrength");
+    rebar("FrmApalkki");
+    moduli("FrmApalkki", "txt_ypRaud_kimmo", "TopRebarModulus", 200000);
+    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500);
+
+    dims("frmTIpalkki", {{"txtKorkeus", "BeamHeight", 100, 2000, 300},
+                         {"txtUuma", "WebThickness", 3, 80, 11},
+                         {"txtYlalaippa", "TopFlangeThickness", 3, 80, 19},
+                         {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, 300},
+                         {"txtAlalaippa", "BottomFlangeThickness", 3, 80, 19},
+                         {"txtAlalaipanLeveys", "BottomFlangeWidth", 50, 1500, 300},
+                         {"txtPyoristys", "CornerRadius", 0, 100, 27}});
+    steel("frmTIpalkki", "cboTeras", "SteelStrength");
+
+    // The box beams: two webs on the bottom plate.
+    for (std::string_view form : {std::string_view("frmHQpalkki"), std::string_view("frmCWQpalkki")}) {
+        dims(form, {{"txtKorkeus", "BeamHeight", 100, 1000, 265},
+                    {"txtUuma", "WebThickness", 3, 80, 5},
+                    {"txtYlalaippa", "TopFlangeThickness", 3, 80, 25},
+                    {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, 240},
+                    {"txtAlalaippa", "LeftLedgeHeight", 3, 80, 15},
+                    {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, 450}});
+        steel(form, "cboTeras", "SteelStrength");
+    }
+    dims("frmCWQpalkki", {{"txtVaarnanLeveys", "DowelWidth", 0, 1500, 210, true},
+                          {"txtVaarnanKorkeus", "DowelHeight", 0, 200, 25}});
+    steel("frmCWQpalkki", "cboTeras2", "SteelStrength2");
+    steel("frmCWQpalkki", "cboTeras3", "SteelStrength3");
+
+    // The composite beams.
+    auto heightAndPlates = [&](std::string_view form, double h, double tw, double tt, double bt, double tb,
+                               double bb) {
+        dims(form, {{"txtKorkeus", "BeamHeight", 150, 1000, h},
+                    {"txtUuma", "WebThickness", 3, 50, tw},
+                    {"txtYlalaippa", "TopFlangeThickness", 3, 50, tt},
+                    {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, bt, true},
+                    {"txtAlalaippa", "BottomFlangeThickness", 3, 50, tb},
+                    {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, bb}});
+    };
+    auto ledges = [&](std::string_view form, double plate, double width) {
+        dims(form, {{"txtLeukalevy", "LeftLedgeHeight", 0, 50, plate},
+                    {"txtVasenLeuka", "LeftLedgeWidth", 0, 500, width},
+                    {"txtOikeaLeuka", "RightLedgeWidth", 0, 500, width}});
+    };
+    heightAndPlates("frmDeltapalkki", 265, 6, 20, 245, 15, 400);
+    ledges("frmDeltapalkki", 15, 100);
+    dims("frmDeltapalkki", {{"txtReika", "WebHoleDiameter", 0, 500, 150},
+                            {"txtReiatEtaisyys", "WebHoleEdgeDistance", 0, 500, 75}});
+    composite("frmDeltapalkki");
+
+    dims("frmMEKpalkki", {{"txtKorkeus", "BeamHeight", 150, 1000, 265},
+                          {"txtProfiilinKorkeus", "InnerProfileHeight", 100, 1000, 230},
+                          {"txtUuma", "WebThickness", 3, 50, 7.5},
+                          {"txtYlalaippa", "TopFlangeThickness", 3, 50, 12},
+                          {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1000, 240, true},
+                          {"txtProfiilinLaippa", "InnerProfileFlangeThickness", 3, 50, 12},
+                          {"txtProfiilinLeveys", "InnerProfileWidth", 50, 1000, 240, true},
+                          {"txtAlalaippa", "BottomFlangeThickness", 3, 50, 8},
+                          {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, 500},
+                          {"txtKotelonKorkeus", "BoxHeight", 0, 500, 0},
+                          {"txtKotelonPaksuus", "BoxPlateThickness", 0, 50, 0},
+                          {"txtVasenLeuka", "LeftLedgeWidth", 0, 500, 130},
+                          {"txtOikeaLeuka", "RightLedgeWidth", 0, 500, 130},
+                          {"txtPyoristys", "CornerRadius", 0, 100, 21}});
+    composite("frmMEKpalkki");
+
+    // The upper holes of the A beam S stand at a fixed spacing of 400 mm:
+    // at most 350 mm leaves a web post of 50 mm between them. The lower
+    // holes are 80 mm long at 1200 mm.
+    heightAndPlates("frmAbeamS", 265, 6, 20, 307, 15, 400);
+    ledges("frmAbeamS", 6, 130);
+    dims("frmAbeamS", {{"txtReika", "WebHoleDiameter", 0, 350, 90},
+                       {"txtReiatEtaisyys", "WebHoleEdgeDistance", 0, 500, 120},
+                       {"txtAlareika", "LowerHoleDiameter", 0, 200, 55},
+                       {"txtAlareiatEtaisyys", "LowerHoleEdgeDistance", 0, 200, 60}});
+    composite("frmAbeamS");
+}
+
 std::vector<BoxLimit> makeBoxLimits() {
     std::vector<BoxLimit> v;
     auto add = [&v](BoxLimit b) { v.push_back(b); };
@@ -483,6 +654,7 @@ std::vector<BoxLimit> makeBoxLimits() {
     add(box("FrmSuperpalkki", "cboLaippa1", "AngleSteelHeight", 0, between(50, 150), 110, "Kulmateräs"));
     add(box("FrmSuperpalkki", "txtBYla", "TopFlangeWidth", 0, between(10, 100), 50, "Ylälaipan leveys"));
     add(box("FrmSuperpalkki", "txthfYla", "TopFlangeThickness", 0, between(4, 10), 5, "Ylälaipan paksuus"));
+    addSectionBoxes(v);
     // The reinforced rows' own defaults.
     for (std::string_view form : {R, B}) {
         add(box(form, "txtRaudA", "BarArea", -1, between(10, 2500), 93));

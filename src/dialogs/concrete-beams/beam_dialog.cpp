@@ -42,15 +42,17 @@ BeamDialog::BeamDialog(ProjectModel& m, platform::Platform& p, const std::string
       limits_(limits) {
     onLoad = [this] { Form_Load(); };
     wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
-    addRule(txtJannevali, [this] {
+    const model::BoxLimit& span = tableLimit(txtJannevali);
+    addRule(txtJannevali, [this, &span] {
         // An empty span takes the shortest beam that keeps the loads and
         // holes on it, when that lies above 6000 and within the maximum.
         const float shortest = app::ComputeMinimumBeamLength(model());
-        const bool fits = shortest > 6000.0f && shortest <= static_cast<float>(limits_.spanMaximum);
-        return Bounds{1000, Value(limits_.spanMaximum), fits ? Value(shortest) : Value(6000)};
+        const bool fits = shortest > 6000.0f && shortest <= static_cast<float>(span.range.maximum);
+        return Bounds{tableBound(span.range.minimum), tableBound(span.range.maximum),
+                      fits ? Value(shortest) : Value(6000)};
     });
     for (platform::TextBox* box : {&txtVasenalkuvali, &txtOikeaalkuvali, &txtVasenloppuvali, &txtOikealoppuvali})
-        rangeRule(*box, limits_.spacingMinimum, 30000, 7200);
+        tableRule(*box);
 }
 
 BeamDialog::~BeamDialog() = default;

@@ -189,10 +189,10 @@ struct Bounds {
     Value defaultValue;
 };
 
-// The span and spacing limits of a beam dialog.
+// How a beam dialog shows its left spacings and which dowel flag it
+// edits; the span and spacing bounds stand in the table of field limits
+// under the dialog's form name.
 struct BeamDialogLimits {
-    int spacingMinimum;
-    int spanMaximum;
     bool hideLeftSpacingsOnEdgeBeam;  // hidden instead of disabled
     int16_t ProjectModel::*dowelFlag;  // the field of chkVaarnoitus
     const char* dowelCaption;

@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 40000, false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 }  // namespace
 
 frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)

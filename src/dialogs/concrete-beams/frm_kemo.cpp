@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 15000, true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 constexpr PrestressedBeamDialog::Texts KemoTexts{"Yläpinnan raudoitteet", "Terästen etäisyys yläpinnasta",
                                              platform::ComboStyle::DropDownList, 11};
 }  // namespace

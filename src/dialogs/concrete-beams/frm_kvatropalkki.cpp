@@ -6,7 +6,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{200, 15000, false, &ProjectModel::DowelledConnection,
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelledConnection,
                                   "Vaarnoitus laippojen päällä"};
 constexpr int RightColumn = 4800;
 

@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{180, 40000, false, &ProjectModel::DowelsOnBeamTop, "Vaarnoitus palkin päällä"};
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelsOnBeamTop, "Vaarnoitus palkin päällä"};
 }  // namespace
 
 FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)

@@ -3,7 +3,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 15000, true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 constexpr PrestressedBeamDialog::Texts SuperTexts{"Kulmateräkseen hitsatut harjateräkset",
                                                   "Terästen etäisyys alapinnasta",
                                                   platform::ComboStyle::DropDownCombo, 3};
