@@ -152,13 +152,25 @@ TEST_F(BeamLoads, ACountLoweredToZeroAndRaisedToOneEditsLoadOne) {
 
 // An emptied count box does not remove the loads the window still shows;
 // an emptied number box shows the load it edits and changes nothing.
+// An emptied count or number box keeps the loads, and is refused when it
+// is left, so the window never closes on a count it does not show.
 TEST_F(BeamLoads, EmptiedCountAndNumberBoxesKeepTheLoads) {
     threeLoads();
     openLoads([&](frmKuormat& d) {
         select(d, 2);
         ui.paste(d.txtPisteNo, "");
         EXPECT_EQ(d.txtPisteX.text(), "2000");
+        ui.expectMessage("Pistekuorma no: Tyhjä kenttä ei kelpaa (kokonaisluku 1<=...<=5)", "Lukuarvovirhe",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtPisteNo, "2");
         ui.paste(d.txtPisteLkm, "");
+        ui.expectMessage("Pistekuormien määrä: Tyhjä kenttä ei kelpaa (kokonaisluku 0<=...<=5)", "Lukuarvovirhe",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtPisteLkm, "3");
         ui.click(d.cmdOK);
     });
     EXPECT_EQ(m.BeamPointLoadCount, 3);

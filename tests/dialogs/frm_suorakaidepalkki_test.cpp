@@ -311,6 +311,12 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
         ui.typeOver(d.txtRiviNo, "2");
         ui.paste(d.txtRiviNo, "");  // the row shown stays 2
         EXPECT_EQ(d.vsbRiviNo.value(), 2);
+        // Leaving the emptied number box is refused; the row is typed back.
+        ui.expectMessage("Rivi: Tyhjä kenttä ei kelpaa (kokonaisluku 1<=...<=10)", "Lukuarvovirhe", Buttons::Ok,
+                         Icon::Exclamation);
+        ui.tab();
+        EXPECT_EQ(d.activeControl(), &d.txtRiviNo);
+        ui.paste(d.txtRiviNo, "2");
         expectEmpty("5");
         ui.paste(d.txtRaudLkm, "");
         ui.tab();
@@ -327,7 +333,7 @@ TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
         ui.typeOver(d.txtRiviLkm, "3");
         ui.typeOver(d.txtRiviNo, "3");
         EXPECT_EQ(d.txtRaudA.text(), "491");
-        ui.expectMessageMatching("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130\\.33.*", "Lukuarvovirhe",
+        ui.expectMessageMatching(".*: Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130\\.33.*", "Lukuarvovirhe",
                                  Buttons::Ok, Icon::Exclamation);
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();

@@ -26,8 +26,14 @@ FrmKemo::FrmKemo(ProjectModel& m, platform::Platform& p)
 
     cboh.onChange = cboh.onClick = [this] { webWidthRule(); };
     cboBala.onChange = cboBala.onClick = [this] { webWidthRule(); };
-    addRule(cboh, [this] { return Bounds{150, Value(500), defaultHeight()}; }, [this] { webWidthRule(); });
-    rangeRule(cboBala, 180, 1000, 480, [this] { webWidthRule(); });
+    addRule(
+        cboh,
+        [this] {
+            const model::NumberRange& r = tableLimit(cboh).range;
+            return Bounds{tableBound(r.minimum), tableBound(r.maximum), defaultHeight()};
+        },
+        [this] { webWidthRule(); });
+    tableRule(cboBala, [this] { webWidthRule(); });
     watchEdits();
 }
 
