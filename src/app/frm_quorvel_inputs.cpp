@@ -29,8 +29,7 @@ using runtime::Value;
 enum class OnChange {
     Number,           // the parsed number
     RightJointGrout,  // the parsed number, plus the edge beam's half top width
-    Floor,            // the parsed number, at least 0.001
-    ToppingFloor,     // as Floor, then the topping load is recomputed
+    Topping,          // the parsed number, then the topping load is recomputed
     Title,            // the text itself; the results stay valid
 };
 
@@ -101,14 +100,12 @@ const BoxRule boxes[] = {
     numeric<supportLength<1>>(&W::txtVasentukipituus, C::Number, true, L::SupportLength, 1),
     numeric<supportLength<2>>(&W::txtOikeatukipituus, C::Number, true, L::SupportLength, 2),
     numeric<firstJoint>(&W::txtSaumanetaisyys, C::Number, true, L::FirstJoint),
-    numeric<toppingThickness>(&W::txtPintapaksuus, C::ToppingFloor, true),
-    numeric<toppingArea>(&W::txtRaudoiteala, C::Floor, true),
+    numeric<toppingThickness>(&W::txtPintapaksuus, C::Topping, true),
+    numeric<toppingArea>(&W::txtRaudoiteala, C::Number, true),
     numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true),
     {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::Table, 0},
     {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::Table, 0},
 };
-
-constexpr double FloorValue = 0.001;
 
 void boxChanged(frmQuorvel& w, const BoxRule& r) {
     ProjectModel& m = w.model();
@@ -136,11 +133,9 @@ void boxChanged(frmQuorvel& w, const BoxRule& r) {
         else
             field = parsed;
         break;
-    case C::Floor:
-    case C::ToppingFloor:
+    case C::Topping:
         field = parsed;
-        if (field < FloorValue) field = FloorValue;
-        if (r.change == C::ToppingFloor) model::ComputeToppingLoad(m);
+        model::ComputeToppingLoad(m);
         break;
     case C::Title:
         break;
@@ -195,9 +190,11 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r, Value& heldBefore) {
         // Refused: the field keeps the value it held before the edit.
         r.number(m) = before;
         heldBefore = before;
-        if (r.change == C::ToppingFloor) model::ComputeToppingLoad(m);
+        if (r.change == C::Topping) model::ComputeToppingLoad(m);
         return;
     }
+    // Accepted, or the default put in: the value a later refusal keeps.
+    heldBefore = r.number(m);
     switch (r.lostFocus) {
     case L::JointGrout: {
         if (!accepted) break;

@@ -97,12 +97,13 @@ bool InputDialog::checkRange(platform::Control& box, double minimum, double maxi
     return app::CheckNumberBox(box, check);
 }
 
-bool InputDialog::acceptable(const platform::Control& box) const {
+bool InputDialog::acceptable(const platform::Control& box, bool withinBounds) const {
     const std::optional<double> read = app::readNumber(textOf(box));
     if (!read) return false;
     const app::BoxCheck check = app::tableCheck(box);
     const float value = static_cast<float>(*read);
-    return std::isfinite(value) && (!check.whole || value == std::trunc(value));
+    return std::isfinite(value) && (!check.whole || value == std::trunc(value)) &&
+           (!withinBounds || check.range.contains(value));
 }
 
 void InputDialog::checkRemainingBoxes() {

@@ -84,8 +84,9 @@ protected:
     // Whether the box's text is a number its field can hold (finite at
     // single precision, whole where the box takes whole numbers): what a
     // change handler may store while the user types. The bounds are
-    // checked when the box is left.
-    bool acceptable(const platform::Control& box) const;
+    // checked when the box is left; withinBounds also asks for the fixed
+    // bounds of the box's row (a count or row number acts on nothing else).
+    bool acceptable(const platform::Control& box, bool withinBounds = false) const;
 
     // --- OK and cancel ---
     // Runs the check of the box that has the focus (OK pressed with Enter

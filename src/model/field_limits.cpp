@@ -592,6 +592,11 @@ std::vector<BoxLimit> makeBoxLimits() {
     }
     // The prestress box of the main rows (strands and prestressed bars).
     add(box("", "txtEsijannitys", "BarPrestress", -1, between(0, 1300), {}, {}, Def));
+    // The Super beam welds at most two bar rows to its angle steels.
+    add(box("FrmSuperpalkki", "txtRaudRiviLkm", "TopRebarRowCount", 0, between(0, 2), {}));
+    // The A beam's first top row lies on its top plate: its distance from
+    // the top face may be anything from 0.
+    add(box("FrmApalkki", "txt_ypRaud_et_yp", "TopBarDistanceFromTop", -1, atLeast(0), {}, {}, Def));
 
     // --- the concrete beam dialogs' own boxes ---
     const std::string_view R = "FrmSuorakaidepalkki";

@@ -236,19 +236,26 @@ TEST_F(RectangularDialog, ClassChoiceAloneIsSaved) {
 
 // --- the row editor ---
 
-TEST_F(RectangularDialog, RowCountIsHeldToTheRangeAndDisablesTheRowsAtZero) {
+// A count beyond 0..10 changes nothing and is refused when the box is
+// left; 0 disables the rows.
+TEST_F(RectangularDialog, RowCountOutsideTheRangeIsRefusedAndZeroDisablesTheRows) {
     open(d, [&] {
-        ui.paste(d.txtRiviLkm, "25");
-        EXPECT_EQ(d.txtRiviLkm.text(), "10");
+        const int count = d.vsbRiviLkm.value();
+        for (const char* typed : {"25", "-3", "1E+30"}) {
+            ui.paste(d.txtRiviLkm, typed);
+            EXPECT_EQ(d.vsbRiviLkm.value(), count) << typed;
+            ui.expectMessageMatching(quorvel::testing::afterFieldName(std::string("Syöte ") + typed +
+                                                                      " ei arvoalueella (kokonaisluku 0<=...<=10)"),
+                                     "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+            ui.tab();
+            EXPECT_EQ(d.activeControl(), &d.txtRiviLkm);
+        }
+        ui.paste(d.txtRiviLkm, "10");
         EXPECT_EQ(d.vsbRiviLkm.value(), 10);
-        ui.paste(d.txtRiviLkm, "-3");
-        EXPECT_EQ(d.txtRiviLkm.text(), "0");
+        ui.paste(d.txtRiviLkm, "0");
         EXPECT_FALSE(d.ffraRaudoite.enabled());
         EXPECT_FALSE(d.txtRaudLkm.enabled());
         EXPECT_FALSE(d.txtRiviNo.enabled());
-        ui.paste(d.txtRiviLkm, "1E+30");  // saturates, never overflows
-        EXPECT_EQ(d.txtRiviLkm.text(), "10");
-        EXPECT_TRUE(d.txtRaudLkm.enabled());
         ui.click(d.cmdPeruuta);
     });
 }

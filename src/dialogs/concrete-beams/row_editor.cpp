@@ -120,6 +120,9 @@ bool RowEditor::enabledRows() const { return countBar.value() >= 1 || !rules_.nu
 // bar set from it, the row fields enabled by the count, the row shown kept
 // within the count.
 void RowEditor::count_Change() {
+    // A text that is no count the editor holds changes nothing; leaving
+    // the box refuses it.
+    if (!count.text().empty() && !dialog_.acceptable(count, true)) return;
     int n = roundedCount(dialog_.number(count));
     const int top = countBar.highBound();
     if (n > top) n = top;
@@ -156,6 +159,7 @@ void RowEditor::countBar_Change() {
 // shown in the fields.
 void RowEditor::number_Change() {
     if (!enabledRows()) return;
+    if (!number.text().empty() && !dialog_.acceptable(number, true)) return;
     const int top = numberBar.min();
     int r = roundedCount(dialog_.number(number));
     if (r > top) r = top;
@@ -204,7 +208,7 @@ void RowEditor::load(ProjectModel& m, const RowGroup& group) {
         rows[static_cast<std::size_t>(r)] = {(m.*group.bars)(r), saturatedSingle((m.*group.area)(r)),
                                              saturatedSingle((m.*group.distance)(r)), saturatedSingle(p)};
     }
-    const int c = std::clamp<int>(m.*group.count, 0, 10);
+    const int c = std::clamp<int>(m.*group.count, 0, rules_.maxCount - 1);
     // Empty texts first, so that the assignments below run the rules even
     // when the boxes hold the same texts as at the last opening.
     number.setText("");

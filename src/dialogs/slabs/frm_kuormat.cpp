@@ -126,6 +126,9 @@ void frmKuormat::Form_Load() {
 // 1, so what the user types always goes to a load.
 void frmKuormat::UpdateBeamPointLoadCount() {
     const std::string typed = txtPisteLkm.text();
+    // A text that is no count of 0..5 changes nothing; leaving the box
+    // refuses it.
+    if (!typed.empty() && !acceptable(txtPisteLkm, true)) return;
     int n = heldInt16(number(typed));
     if (n > MaxPointLoads) n = MaxPointLoads;
     if (n < 0 && !typed.empty()) n = 0;
@@ -159,6 +162,7 @@ void frmKuormat::UpdateBeamPointLoadCount() {
 void frmKuormat::ShowBeamPointLoad() {
     if (vsbPisteLkm.value() < 1) return;
     const std::string typed = txtPisteNo.text();
+    if (!typed.empty() && !acceptable(txtPisteNo, true)) return;
     const int top = vsbPisteNo.min();
     int k = heldInt16(number(typed));
     if (k > top) k = top;
