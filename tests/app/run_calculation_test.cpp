@@ -169,11 +169,10 @@ TEST_F(Calculate, CwqToppingQuestions) {
         MarkInputChanged(m, w);
     }
 
-    // An empty thickness box counts as 0, which also contradicts the
-    // reinforcement. With the contradictions answered No their lines follow
-    // the CWQ sentence; Yes then ends the calculation and the guards are
-    // undone.
-    w.txtPintapaksuus.setText("");
+    // A thickness of 0 also contradicts the reinforcement. With the
+    // contradictions answered No their lines follow the CWQ sentence; Yes
+    // then ends the calculation and the guards are undone.
+    w.txtPintapaksuus.setText("0");
     w.txtRaudoiteala.setText("130");
     w.txtOikealaatastopysyva.setText("0");
     std::string lines;
