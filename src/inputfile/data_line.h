@@ -29,6 +29,7 @@ struct LineProblem {
     int line = 0;
     std::string finnish;
     std::string english;
+    std::string field = {};  // the model field whose limits the value breaks; empty for other problems
 };
 
 // The run-time error that stopped the read of a line, in words.

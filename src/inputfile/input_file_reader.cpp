@@ -206,14 +206,15 @@ public:
 
     // Every value stored in a field against the field's limits: a value
     // outside them flags its line, named with the field and the limit.
-    // The left slab side is not held to its limits here: whether it
-    // carries slabs is the window's matter.
-    void checkLimits(std::vector<LineProblem>& problems) {
+    // The left slab side is held to its limits only when it carries slabs.
+    void checkLimits(std::vector<LineProblem>& problems, bool leftSideCarriesSlabs) {
         for (const StoredValue& v : stored_) {
             // Whole numbers are the boxes' matter: the file keeps what
             // it was given (line loads of 4.2 kN/m among them).
             const model::FieldLimit* limit = model::fieldLimit(v.field, v.element);
-            if (limit ? limit->slabSideOnly || limit->range.contains(v.value) : std::isfinite(v.value)) continue;
+            if (limit ? (limit->slabSideOnly && !leftSideCarriesSlabs) || limit->range.contains(v.value)
+                      : std::isfinite(v.value))
+                continue;
             const std::string range = limit ? model::describeRange(limit->range) : std::string();
             std::string value = runtime::numberStr(v.value, NumberKind::Double);
             value.erase(0, value.find_first_not_of(' '));
@@ -224,8 +225,9 @@ public:
                     caption = std::string(box.name) + " (" + field + ")";
                     break;
                 }
-            problems.push_back({v.line, "kentän " + caption + " arvo " + value + " ei ole rajoissa " + range,
-                                "the value " + value + " of " + field + " is outside its limits " + range});
+            problems.push_back({v.line, "kentän " + caption + " arvo " + value + " ei ole rajoissa (" + range + ")",
+                                "the value " + value + " of " + field + " is outside its limits (" + range + ")",
+                                field});
             raiseFlag(v.line, 1);
         }
     }
@@ -465,14 +467,14 @@ private:
 // Reads fileName into m. With problems set, nothing is shown: every
 // problem met goes to the list, the one that stopped the read last.
 int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName, int16_t& firstErrorLine,
-                      std::vector<LineProblem>* problems) {
+                      std::vector<LineProblem>* problems, bool leftSideCarriesSlabs = false) {
     std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file(fileName);
         m.CompanyName = ReadCompanyName(m.DataPath);
         reader = std::make_unique<Reader>(m, ui, file, problems);
         reader->readAll();
-        if (problems) reader->checkLimits(*problems);
+        if (problems) reader->checkLimits(*problems, leftSideCarriesSlabs);
 
         std::string list;
         firstErrorLine = 0;
@@ -550,11 +552,12 @@ int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::st
     return readInputFile(m, ui, fileName, firstErrorLine, nullptr);
 }
 
-std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName) {
+std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+                                           bool leftSideCarriesSlabs) {
     if (auto binary = binaryContent(fileName)) return binary;
     std::vector<LineProblem> problems;
     int16_t firstErrorLine = 0;
-    const int16_t e = readInputFile(m, ui, fileName, firstErrorLine, &problems);
+    const int16_t e = readInputFile(m, ui, fileName, firstErrorLine, &problems, leftSideCarriesSlabs);
     if (e == 0) return std::nullopt;
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an

@@ -25,8 +25,11 @@ int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const 
 // made it unfit to use (the first flagged line, the error that stopped the
 // read, or binary content), or nothing when the file was read whole. The
 // model then holds what was read; the caller decides what stays of it.
+// Every value is held to the limits of its field; those of the left slab
+// side only when leftSideCarriesSlabs (a file does not say whether it is
+// a middle beam).
 std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, platform::Platform& ui,
-                                           const std::string& fileName);
+                                           const std::string& fileName, bool leftSideCarriesSlabs = false);
 
 // Puts back the fields whose read value this reader corrects (a gap or
 // grout width below 0.001, a bar prestress near zero, a missing topping,
