@@ -16,6 +16,7 @@
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
 #include "app/project_state.h"
+#include "app/settings.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
 #include "model/topping_load.h"
@@ -144,6 +145,14 @@ void frmQuorvel::RunCalculation() {
     auto wantsToEdit = [&ui](const std::string& text) {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
     };
+
+    // A data file grown beyond any the program delivers is not read.
+    if (auto oversized = oversizedDataFileText(m)) {
+        ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
 
     // A value the calculation cannot use (a side that cannot carry slabs,
     // a factor outside its range) is named, and nothing is calculated.

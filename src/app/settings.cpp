@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <optional>
 
 #include "runtime/number_text.h"
@@ -106,6 +108,25 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
         "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
     return text;
+}
+
+std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
+    std::vector<std::string> names = requiredDataFiles(m);
+    for (const char* name : {"language.fin", "language.eng", "resultLanguage.fin", "resultLanguage.eng"})
+        names.emplace_back(name);
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    for (const std::string& name : names) {
+        auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found) continue;
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(*found, error);
+        if (error || size <= LargestDataFile) continue;
+        const std::string bytes = std::to_string(size), largest = std::to_string(LargestDataFile);
+        return m.LanguageIndex == 1
+                   ? "The data file " + *found + " is too large: " + bytes + " bytes, at most " + largest + "."
+                   : "Tiedosto " + *found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+    }
+    return std::nullopt;
 }
 
 float ComputeMinimumBeamLength(const model::ProjectModel& m) {
