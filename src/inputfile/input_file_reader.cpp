@@ -50,7 +50,7 @@ class Reader {
 public:
     Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
            std::vector<LineProblem>* problems)
-        : m_(m), ui_(ui), log_(m.DataPath), report_{ui, log_, problems}, file_(file) {}
+        : m_(m), ui_(ui), log_(m.WorkFolder()), report_{ui, log_, problems}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
