@@ -102,6 +102,20 @@ TEST_F(SaveCalculate, EveryCorpusProjectKeepsItsInputAndReproducesItsResults) {
     }
 }
 
+// The release strength ratio changes the slab checks and is kept in the
+// file's last record; a file written before that record reads 0.7.
+TEST_F(SaveCalculate, TheReleaseStrengthRatioSurvivesSaveAndReopen) {
+    m.ReleaseStrengthRatio = 0.6;
+    expectInputKeptAndResultsReproduced("release strength ratio 0.6");
+    EXPECT_NEAR(m.ReleaseStrengthRatio.number(), 0.6, 1e-7);
+
+    m.ReleaseStrengthRatio = 0.6;
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    EXPECT_EQ(m.InputFilePath, folder.file("concrete_middle_beam.dat"));
+    EXPECT_NEAR(m.ReleaseStrengthRatio.number(), 0.7, 1e-12);
+}
+
 // Zeros typed where the calculation needs a small positive number (bottom
 // gaps, bar prestress) come back as typed; a failed calculation gives back
 // the topping load too.
