@@ -54,7 +54,7 @@ TEST_F(MainWindowKeysQt, ACommaTypedIntoAGradeIsTheDecimalMark) {
     EXPECT_EQ(window.cboPintabetoni.text(), "2.5") << "not 25, a tenfold grade";
     answerNextMessageBox(messages);
     tab();
-    EXPECT_EQ(messages, std::vector<std::string>{"Syöte 2.5 ei arvoalueella (20<=...<=60)"});
+    EXPECT_EQ(messages, std::vector<std::string>{"Pintabetoni: Syöte 2.5 ei arvoalueella (20<=...<=60)"});
     EXPECT_EQ(m.ToppingConcreteClass.number(), 25.0) << "the refused grade leaves the model";
     window.unload();
 }
@@ -75,14 +75,14 @@ TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefusedInABoxWithoutBounds) {
+TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefused) {
     frmQuorvel window(m, ui);
     start(window);
     typeOver(window, window.txtOikeaalkuvali, "1e39");
     answerNextMessageBox(messages);
     tab();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)");
+    EXPECT_EQ(messages[0], "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (0<...)");
     EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "");
     EXPECT_EQ(window.activeControl(), &window.txtOikeaalkuvali);
     window.unload();
@@ -102,7 +102,7 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
         EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
         EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
     }
-    EXPECT_EQ(messages.back(), "Syöte 900 ei arvoalueella (200<=...<=700)");
+    EXPECT_EQ(messages.back(), "Raudoituksen myötölujuus: Syöte 900 ei arvoalueella (200<=...<=700)");
     EXPECT_NE(m.ToppingReinforcementStrength.number(), 900.0);
     window.unload();
 }
