@@ -51,7 +51,7 @@ TEST_F(MainWindowKeysQt, ACommaTypedIntoAGradeIsTheDecimalMark) {
     start(window);
     typeOver(window, window.cboPintabetoni, "2,5");
     EXPECT_EQ(window.cboPintabetoni.text(), "2.5") << "not 25, a tenfold grade";
-    answerNextMessageBox(messages);
+    const auto answer = answerNextMessageBox(messages);
     tab();
     EXPECT_EQ(messages, std::vector<std::string>{"Syöte 2.5 ei arvoalueella (20<=...<=60)"});
     EXPECT_EQ(m.ToppingConcreteClass.number(), 25.0) << "the refused grade leaves the model";
@@ -64,7 +64,7 @@ TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
         frmQuorvel window(m, ui);
         start(window);
         typeOver(window, window.cboSaumabetoni, "22,5");
-        answerNextMessageBox(messages);  // none is expected; one must not hang the test
+        const auto answer = answerNextMessageBox(messages);  // none is expected; one must not hang the test
         tab();
         EXPECT_EQ(window.cboSaumabetoni.text(), "22,5");
         EXPECT_EQ(m.JointConcreteClass.number(), 22.5) << "not 225";
@@ -78,7 +78,7 @@ TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefusedInABoxWithoutBou
     frmQuorvel window(m, ui);
     start(window);
     typeOver(window, window.txtOikeaalkuvali, "1e39");
-    answerNextMessageBox(messages);
+    const auto answer = answerNextMessageBox(messages);
     tab();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)");
@@ -94,7 +94,7 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
     start(window);
     for (int round = 1; round <= 2; ++round) {
         typeOver(window, window.txtRaudoitelujuus, "900");
-        answerNextMessageBox(messages);
+        const auto answer = answerNextMessageBox(messages);
         tab();
         EXPECT_EQ(messages.size(), static_cast<std::size_t>(round));
         EXPECT_EQ(QApplication::activeWindow(), ui.windowOf(window)) << "round " << round;

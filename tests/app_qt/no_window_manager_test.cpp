@@ -45,7 +45,7 @@ TEST_F(MainWindowWithoutWindowManager, ChildOnTheXServer) {
         ASSERT_NE(edit, nullptr) << "round " << round << ": the window has no focus";
         edit->selectAll();
         QTest::keyClicks(edit, "900");
-        answerNextMessageBox(messages);
+        const auto answer = answerNextMessageBox(messages);
         QTest::keyClick(edit, Qt::Key_Tab);
         QTest::qWait(200);
         EXPECT_EQ(messages.size(), static_cast<std::size_t>(round)) << "round " << round;
