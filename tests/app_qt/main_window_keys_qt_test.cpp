@@ -23,7 +23,7 @@ protected:
         QWidget* w = ui.windowOf(window);
         ASSERT_NE(w, nullptr);
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(quorvel::testing::waitForActive(w)) << "waited for the window to be active";
     }
     // Focus to the control, its text selected, then the keys.
     void typeOver(frmQuorvel& window, platform::Control& c, const char* keys) {
@@ -97,7 +97,8 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
         const auto answer = answerNextMessageBox(messages);
         tab();
         EXPECT_EQ(messages.size(), static_cast<std::size_t>(round));
-        EXPECT_EQ(QApplication::activeWindow(), ui.windowOf(window)) << "round " << round;
+        EXPECT_TRUE(quorvel::testing::waitFor([&] { return QApplication::activeWindow() == ui.windowOf(window); }))
+            << "round " << round << ": waited for the main window to be active again after the message";
         EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
         EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
     }

@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <regex>
 
@@ -20,6 +19,7 @@
 #include "app/slab_catalogue.h"
 #include "model/project_defaults.h"
 #include "platform/qt/qt_platform.h"
+#include "support/qt_wait.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -60,13 +60,9 @@ protected:
         ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
         m.ResultsValid = -1;
     }
-    // Runs check on the next modal form once it is up, then closes it with
-    // its button.
-    void whenUp(std::function<void()> check) {
-        QTimer::singleShot(0, [check] {
-            QApplication::processEvents();
-            check();
-        });
+    // Runs check on the next modal form once it is up; check closes it.
+    [[nodiscard]] std::unique_ptr<quorvel::testing::ModalAnswers> whenUp(std::function<void()> check) {
+        return quorvel::testing::whenModalUp([check](QWidget&) { check(); });
     }
     std::string shot(const char* name) { return (fs::temp_directory_path() / name).string(); }
 
@@ -107,7 +103,7 @@ TEST_F(ResultWindowsQt, TheReportPrintsToPdfBehindSixBlanks) {
 
 TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
     frmTaulukot table(m, ui);
-    whenUp([&] {
+    const auto answer = whenUp([&] {
         auto grids = ui.windowOf(table)->findChildren<QTableWidget*>();
         ASSERT_EQ(grids.size(), 3);
         for (QTableWidget* grid : grids) {
@@ -128,18 +124,18 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
     m.ViewFileName = m.DataPath + "quor01.tmp";
     // The report command writes the report, then the viewer shows it.
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QApplication::processEvents();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* text = top->findChild<QPlainTextEdit*>();
-            if (!text || !top->isVisible()) continue;
-            seen = true;
-            EXPECT_TRUE(text->toPlainText().startsWith("       "));
-            EXPECT_GT(text->toPlainText().size(), 100);
-            EXPECT_TRUE(top->grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
-            QTest::keyClick(text, Qt::Key_Escape);
+    const auto answer = quorvel::testing::whenModalUp([&](QWidget& up) {
+        auto* text = up.findChild<QPlainTextEdit*>();
+        if (!text) {
+            ADD_FAILURE() << "the viewer was expected, not \"" << up.windowTitle().toStdString() << "\"";
+            QTest::keyClick(&up, Qt::Key_Escape);
             return;
         }
+        seen = true;
+        EXPECT_TRUE(text->toPlainText().startsWith("       "));
+        EXPECT_GT(text->toPlainText().size(), 100);
+        EXPECT_TRUE(up.grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
+        QTest::keyClick(text, Qt::Key_Escape);
     });
     window.ShowReportText();
     EXPECT_TRUE(seen);

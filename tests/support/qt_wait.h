@@ -29,6 +29,11 @@ template <typename Done>
     return QTest::qWaitFor(done, WaitSeconds * 1000);
 }
 
+// Waits until the window is exposed and active; false when WaitSeconds pass first.
+[[nodiscard]] inline bool waitForActive(QWidget* window) {
+    return QTest::qWaitForWindowActive(window, WaitSeconds * 1000);
+}
+
 // Answers modal windows as they come up: the next one only, or every one.
 // The answer runs once the window's own event loop runs. A window still up
 // WaitSeconds after its answer is a failure naming it (and `step`, what the
