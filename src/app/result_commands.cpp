@@ -50,7 +50,7 @@ void frmQuorvel::cmdTaulukko0_Click() {
 // data folder; whether it was written whole shows in what the file holds.
 void frmQuorvel::writeReportForViewing() {
     calculateIfResultsStale();
-    model_.ViewFileName = model_.DataPath + TemporaryReport;
+    model_.ViewFileName = model_.WorkFolder() + TemporaryReport;
     report::WriteResultsFile(model_, platform(), model_.ViewFileName);
 }
 
@@ -84,7 +84,9 @@ void frmQuorvel::SwitchToEnglish() { switchLanguage(1); }
 void frmQuorvel::switchLanguage(int16_t languageIndex) {
     model_.LanguageIndex = languageIndex;
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
+    titleBase_ = caption();
     showLanguageFlag();
+    showProjectTitle();
 }
 
 void frmQuorvel::showLanguageFlag() {

@@ -69,6 +69,12 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
     m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
 }
 
+std::string LastFileFolder(platform::Platform& p) { return get(p, "Tiedostokansio", ""); }
+
+void SaveLastFileFolder(platform::Platform& p, const std::string& folder) {
+    p.saveSetting(App, Section, "Tiedostokansio", folder);
+}
+
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
     p.saveSetting(App, Section, "QuorPath", m.DataPath);
     p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);

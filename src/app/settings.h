@@ -22,6 +22,12 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 // Writes the six settings from the model, in the same order.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
+// The folder of the file last opened or saved (key "Tiedostokansio"),
+// where the file dialogs open when the project has no folder of its own;
+// empty when none is stored. Stored when a file is opened or saved.
+std::string LastFileFolder(platform::Platform& p);
+void SaveLastFileFolder(platform::Platform& p, const std::string& folder);
+
 // The files of the data folder that start-up needs, in the order they are
 // checked: slab catalogue, "KEF.DA0", the report headings of the language
 // ("TEKSTIT0.DA0" / "TEKSTIT1.DA0"), "FIRMA.DA0", strand file.

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 
 class QPrinter;
+class QTemporaryDir;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -39,6 +40,8 @@ public:
                      const std::string& value) override;
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
+    std::string workFolder() override;
+    std::string homeFolder() const override;
     bool showHelp(const std::string& helpFile) override;
     void beep() override;
     char decimalMark() const override;
@@ -98,6 +101,10 @@ private:
     // Makes the window active again after a dialog: the one active before
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
+
+    // The private temporary folder that serves as the work folder when the
+    // per-user data folder cannot be made or written.
+    std::unique_ptr<QTemporaryDir> fallbackWorkFolder_;
 
     std::map<const Form*, FormWindow*> windows_;
     QMetaObject::Connection focusConnection_;
