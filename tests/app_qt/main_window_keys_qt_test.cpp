@@ -139,8 +139,11 @@ TEST_F(MainWindowKeysQt, TheMainWindowCannotBeMaximisedAwayFromItsLayout) {
     QWidget* w = ui.windowOf(window);
     QWidget* client = ui.widgetOf(window.FraOtsikot)->parentWidget();
     const QPoint at = client->mapTo(w, QPoint(0, 0));
+    quorvel::testing::EventLog events(w);
     w->setWindowState(Qt::WindowMaximized);
-    QApplication::processEvents();
+    ASSERT_TRUE(quorvel::testing::waitFor([&] { return events.came(QEvent::Resize); }))
+        << "waited for the platform's resize";
+    QCoreApplication::sendPostedEvents();  // the layout it asked for
     EXPECT_EQ(client->mapTo(w, QPoint(0, 0)), at);
     EXPECT_EQ(client->size(), QSize(11940 / 15, 8544 / 15));
     window.unload();

@@ -649,8 +649,11 @@ TEST_F(QtBackend, AWindowKeepsItsClientAreaAtTheTopLeftAndCannotBeMaximised) {
     const QPoint before = client->mapTo(window, QPoint(0, 0));
     const QSize size = window->size();
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    quorvel::testing::EventLog events(window);
     window->setWindowState(Qt::WindowMaximized);
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    ASSERT_TRUE(waitFor([&] { return events.came(QEvent::Resize); }))
+        << "waited for the platform's resize";
+    QCoreApplication::sendPostedEvents();  // the layout it asked for
     EXPECT_EQ(client->mapTo(window, QPoint(0, 0)), before) << "no band above the form";
     EXPECT_EQ(client->size(), QSize(9000 / 15, 6000 / 15));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "a fixed size";

@@ -13,11 +13,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quorvel::testing {
 
@@ -33,6 +35,26 @@ template <typename Done>
 [[nodiscard]] inline bool waitForActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window, WaitSeconds * 1000);
 }
+
+// The types of the events an object receives from the log's making on.
+class EventLog : public QObject {
+public:
+    explicit EventLog(QObject* watched) : watched_(watched) { watched->installEventFilter(this); }
+    ~EventLog() override {
+        if (watched_) watched_->removeEventFilter(this);
+    }
+    bool came(QEvent::Type type) const { return std::find(types_.begin(), types_.end(), type) != types_.end(); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == watched_) types_.push_back(event->type());
+        return false;
+    }
+
+private:
+    QPointer<QObject> watched_;
+    std::vector<QEvent::Type> types_;
+};
 
 // Answers modal windows as they come up: the next one only, or every one.
 // The answer runs once the window's own event loop runs. A window still up
