@@ -342,7 +342,7 @@ private:
     std::string dialogFolder(const std::string& projectFile);
     void rememberFolder(const std::string& fileName);
     void calculateIfResultsStale();
-    void writeReportForViewing();
+    bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 

@@ -95,6 +95,7 @@ public:
     void saveSetting(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& value) override;
     const std::map<std::string, std::string>& settings() const { return settings_; }  // "app/section/key"
+    void clearSettings() { settings_.clear(); }
 
     ScreenSize screenSize() const override { return screen_; }
     void setScreenSize(ScreenSize s) { screen_ = s; }

@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -207,6 +209,8 @@ bool QtPlatform::print(const PrintJob& job) {
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(qs(printFile_));
+        printer.setPageSize(QPageSize(printPaper_ == "Letter" ? QPageSize::Letter : QPageSize::A4));
+        printer.setPageOrientation(printLandscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
     return printText(printer, job);
 }

@@ -64,9 +64,17 @@ public:
 
     // Printing and help (qt_print_help.cpp). Print jobs go to this PDF file
     // instead of a printer chosen in the print dialog (empty: the dialog).
-    void setPrintFile(const std::string& pdfPath) { printFile_ = pdfPath; }
-    // The pages of the last print job as they were laid out.
+    // The paper of such a PDF file: "A4" (the default) or "Letter", portrait
+    // or landscape.
+    void setPrintFile(const std::string& pdfPath, const std::string& paper = "A4", bool landscape = false) {
+        printFile_ = pdfPath;
+        printPaper_ = paper;
+        printLandscape_ = landscape;
+    }
+    // The pages of the last print job as they were laid out, and its font
+    // size.
     const std::vector<std::vector<std::string>>& lastPrintedPages() const { return lastPrintedPages_; }
+    double lastPrintedFontSize() const { return lastPrintedFontSize_; }
     // The help viewer's window, or null while none is open.
     QWidget* helpWindow() const;
 
@@ -91,7 +99,10 @@ private:
     // qt_print_help.cpp
     bool printText(QPrinter& printer, const PrintJob& job);
     std::string printFile_;
+    std::string printPaper_ = "A4";
+    bool printLandscape_ = false;
     std::vector<std::vector<std::string>> lastPrintedPages_;
+    double lastPrintedFontSize_ = 0;
     QPointer<QWidget> helpWindow_;
 
 private:
