@@ -1,5 +1,6 @@
 #include "report/format_fixed.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/errors.h"
@@ -8,97 +9,84 @@
 namespace quorvel::report {
 namespace {
 
-using runtime::NumberKind;
-
-// Adds one to a string of decimal digits ("0095" -> "0096", "99" -> "100").
-std::string incrementDigits(std::string digits) {
+// Adds one to a string of decimal digits in place ("0095" -> "0096",
+// "99" -> "100").
+void incrementDigits(std::string& digits) {
     for (auto i = digits.size(); i-- > 0;) {
         if (digits[i] != '9') {
             ++digits[i];
-            return digits;
+            return;
         }
         digits[i] = '0';
     }
-    return "1" + digits;
+    digits.insert(digits.begin(), '1');
 }
 
-// The digits of a magnitude's shortest text split at the point, with an
-// exponent form written out positionally: "1.5E-05" gives "0" and "000015",
-// "1.25E+17" gives "125000000000000000" and "".
-void splitDigits(const std::string& text, std::string& whole, std::string& fraction) {
-    std::string mantissa = text;
-    int exponent = 0;
-    if (const auto e = text.find_first_of("Ee"); e != std::string::npos) {
-        mantissa = text.substr(0, e);
-        exponent = std::stoi(text.substr(e + 1));  // "+30", "-05"
-    }
-    const auto point = mantissa.find('.');
-    whole = point == std::string::npos ? mantissa : mantissa.substr(0, point);
-    fraction = point == std::string::npos ? std::string() : mantissa.substr(point + 1);
-    if (whole.empty()) whole = "0";  // ".5" has the integer digit 0
-    if (exponent > 0) {
-        const auto moved = static_cast<size_t>(exponent);
-        if (fraction.size() < moved) fraction.append(moved - fraction.size(), '0');
-        whole += fraction.substr(0, moved);
-        fraction.erase(0, moved);
-    } else if (exponent < 0) {
-        const auto shift = static_cast<size_t>(-exponent);
-        std::string digits = whole == "0" ? std::string() : whole;
-        const size_t zeros = shift > digits.size() ? shift - digits.size() : 0;
-        fraction = std::string(zeros, '0') + digits + fraction;
-        whole = "0";
-    }
-    // A mantissa never has leading zeros beyond a lone "0"; keep it so.
-    const auto firstNonZero = whole.find_first_not_of('0');
-    whole = firstNonZero == std::string::npos ? "0" : whole.substr(firstNonZero);
-}
-
-std::string padLeft(const std::string& text, int width) {
-    const int missing = width - static_cast<int>(text.size());
-    return missing > 0 ? std::string(static_cast<size_t>(missing), ' ') + text : text;
+bool allZero(const std::string& digits) {
+    return digits.find_first_not_of('0') == std::string::npos;
 }
 
 }  // namespace
 
+// The digits are those of the number's shortest text written out
+// positionally (an exponent form included); they are read place by place
+// from its significant digits rather than from the text itself.
 std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t decimals,
                         int16_t roundFlag) {
     const double x = value.number();
     if (std::isnan(x)) throw runtime::RunTimeError(5);
     if (std::isinf(x)) throw runtime::RunTimeError(6);
 
-    const NumberKind kind = value.isSingle() ? NumberKind::Single : NumberKind::Double;
-    const std::string sign = x < 0 ? "-" : "";
+    const runtime::NumberKind kind =
+        value.isSingle() ? runtime::NumberKind::Single : runtime::NumberKind::Double;
+    const runtime::SignificantDigits d = runtime::significantDigitsOf(x, kind);
+    // The integer digits, without leading zeros ("0" when there are none).
     std::string whole;
-    std::string fraction;
-    splitDigits(runtime::numberText(std::fabs(x), kind), whole, fraction);
+    if (d.exponent < 0) {
+        whole = "0";
+    } else {
+        whole.reserve(static_cast<size_t>(d.exponent) + 2);
+        for (int place = d.exponent; place >= 0; --place) whole.push_back(d.at(place));
+    }
+    const int kept = decimals > 0 ? decimals : 0;
+    std::string digits;  // the kept decimals
+    digits.reserve(static_cast<size_t>(kept) + 1);
+    for (int k = 1; k <= kept; ++k) digits.push_back(d.at(-k));
+    // Rounding looks at the first decimal not kept.
+    const bool up = d.at(-(kept + 1)) >= '5';
 
     // A value that is zero at the printed precision prints without a sign:
     // -1.7E-07 at two decimals is "0.00", not "-0.00".
-    auto signed_ = [&sign](const std::string& digits) {
-        return digits.find_first_not_of("0.") == std::string::npos ? digits : sign + digits;
+    std::string out;
+    const auto appendSignedPadded = [&](int width) {
+        const bool negative = x < 0 && !(allZero(whole) && allZero(digits));
+        const int length = static_cast<int>(whole.size()) + (negative ? 1 : 0);
+        out.reserve(static_cast<size_t>(std::max(width, length)) + digits.size() + 2);
+        if (width > length) out.append(static_cast<size_t>(width - length), ' ');
+        if (negative) out.push_back('-');
+        out += whole;
     };
     if (decimals > 0) {
-        const auto kept = static_cast<size_t>(decimals);
-        std::string digits;
-        if (fraction.size() <= kept) {
-            digits = fraction + std::string(kept - fraction.size(), '0');
-        } else if (fraction[kept] >= '5') {
-            digits = incrementDigits(fraction.substr(0, kept));
-            if (digits.size() > kept) {  // all kept digits were 9: carry
-                digits = std::string(kept, '0');
-                whole = incrementDigits(whole);
+        if (up) {
+            incrementDigits(digits);
+            if (digits.size() > static_cast<size_t>(kept)) {  // all kept digits were 9: carry
+                digits.assign(static_cast<size_t>(kept), '0');
+                incrementDigits(whole);
             }
-        } else {
-            digits = fraction.substr(0, kept);
         }
-        const std::string text = signed_(whole + "." + digits);
-        return padLeft(text.substr(0, text.size() - kept - 1), intWidth) + "." + digits;
+        appendSignedPadded(intWidth);
+        out.push_back('.');
+        out += digits;
+        return out;
     }
     if (roundFlag == 1) {
-        const bool up = !fraction.empty() && fraction[0] >= '5';
-        return signed_(up ? incrementDigits(whole) : whole) + ".";
+        if (up) incrementDigits(whole);
+        appendSignedPadded(0);
+        out.push_back('.');
+        return out;
     }
-    return padLeft(signed_(whole), intWidth);
+    appendSignedPadded(intWidth);
+    return out;
 }
 
 }  // namespace quorvel::report

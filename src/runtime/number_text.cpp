@@ -112,6 +112,21 @@ std::string formatNumber(double x, NumberKind kind, bool leadingZero, char decim
 
 }  // namespace
 
+SignificantDigits significantDigitsOf(double x, NumberKind kind) {
+    SignificantDigits out;
+    const double magnitude = std::fabs(x);
+    if (!(magnitude > 0.0) || std::isinf(magnitude)) {
+        out.digits[0] = '0';
+        out.count = 1;
+        return out;
+    }
+    const RoundedDecimal d = roundToSignificant(inPrecision(magnitude, kind), significantDigits(kind));
+    out.count = static_cast<int>(d.digits.size());
+    d.digits.copy(out.digits, d.digits.size());
+    out.exponent = d.exponent;
+    return out;
+}
+
 std::string numberText(double x, NumberKind kind) {
     return formatNumber(x, kind, false, '.');
 }

@@ -19,6 +19,22 @@ namespace quorvel::runtime {
 // precision.
 std::string numberText(double x, NumberKind kind);
 
+// The significant digits of numberText's text of |x| without trailing zeros
+// ("0" for zero), d[0] standing at the place 10^exponent: 1234.5 gives
+// "12345" and 3, .0012 gives "12" and -3. Written out positionally they are
+// the digits of numberText's text, whichever form it takes.
+struct SignificantDigits {
+    char digits[24];  // count digits, not terminated
+    int count = 0;
+    int exponent = 0;
+    // The digit at the place 10^place, '0' outside the significant digits.
+    char at(int place) const {
+        const int i = exponent - place;
+        return i >= 0 && i < count ? digits[i] : '0';
+    }
+};
+SignificantDigits significantDigitsOf(double x, NumberKind kind);
+
 // numberText with a leading blank when the number is not negative (" 12",
 // "-3", " .5"): the style of numbers in the data files and messages.
 std::string numberStr(double x, NumberKind kind);

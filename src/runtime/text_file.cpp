@@ -265,7 +265,13 @@ TextFileWriter::~TextFileWriter() {
     if (mode_ == Mode::Replace) removeQuietly(openPath_);
 }
 
-void TextFileWriter::put(std::string_view utf8) { bytes(utf8ToCp1252(utf8)); }
+void TextFileWriter::put(std::string_view utf8) {
+    // Plain ASCII is the same in both encodings: most report text is.
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) bytes(utf8);
+    else bytes(utf8ToCp1252(utf8));
+}
 
 TextFileWriter& TextFileWriter::bytes(std::string_view bytes) {
     if (closed_) throw RunTimeError(ErrBadFileNameOrNumber, path_);
@@ -304,7 +310,12 @@ TextFileWriter& TextFileWriter::tab(int column) {
 }
 
 TextFileWriter& TextFileWriter::spaces(int n) {
-    if (n > 0) put(std::string(static_cast<std::size_t>(n), ' '));
+    static constexpr std::string_view kBlanks = "                                ";
+    while (n > 0) {
+        const auto run = std::min(static_cast<std::size_t>(n), kBlanks.size());
+        bytes(kBlanks.substr(0, run));
+        n -= static_cast<int>(run);
+    }
     return *this;
 }
 
