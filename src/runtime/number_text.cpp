@@ -21,13 +21,36 @@ struct RoundedDecimal {
     int exponent = 0;
 };
 
+// The digits of the shortest text that reads back as x, when that text has
+// at most `significant` digits and is then also x rounded to that many
+// digits; else empty. For a normal double and at most 15 digits it is: the
+// shortest text and the correctly rounded one both lie within half a unit
+// in the last place of x, and two different 15-digit decimals are further
+// apart than one such unit (relative spacing at least 1e-15 against
+// 2^-52), so they are the same decimal. The shortest conversion is much
+// cheaper than the one to a given precision.
+std::string_view shortestWithin(double x, int significant, char* buf, std::size_t size) {
+    if (significant > 15 || !(std::fabs(x) >= std::numeric_limits<double>::min())) return {};
+    const auto res = std::to_chars(buf, buf + size, x, std::chars_format::scientific);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    int digits = 0;
+    for (const char c : s) {
+        if (c == 'e') break;
+        if (c >= '0' && c <= '9') ++digits;
+    }
+    return digits <= significant ? s : std::string_view();
+}
+
 RoundedDecimal roundToSignificant(double x, int significant) {
     char buf[64];
-    // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
-    // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                   significant - 1);
-    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    std::string_view s = shortestWithin(x, significant, buf, sizeof buf);
+    if (s.empty()) {
+        // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
+        // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
+        const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                       significant - 1);
+        s = std::string_view(buf, static_cast<std::size_t>(res.ptr - buf));
+    }
     RoundedDecimal d;
     std::size_t i = 0;
     if (s[i] == '-') {
