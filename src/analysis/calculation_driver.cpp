@@ -5,6 +5,7 @@
 
 #include <array>
 #include <exception>
+#include <string>
 
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
@@ -67,10 +68,13 @@ int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
     // calculation instead of analysing a half-written or half-read model.
     // A read that completed with flagged lines (-1, already reported to
     // the user) leaves a complete model and the calculation goes on.
+    // The file is the program's own: it is overwritten in place, and read
+    // back from the bytes just written to it.
     const std::string workFile = m.WorkFolder() + CalculationWorkFileName;
-    m.CalculationStatus(1) = inputfile::WriteInputDataFile(m, workFile);
+    std::string written;
+    m.CalculationStatus(1) = inputfile::WriteWorkDataFile(m, workFile, written);
     if (m.CalculationStatus(1) != 0) return m.CalculationStatus(1);
-    m.CalculationStatus(1) = inputfile::ReadInputDataFile(m, ui, workFile, m.FirstInputErrorLine);
+    m.CalculationStatus(1) = inputfile::ReadInputDataBytes(m, ui, written, m.FirstInputErrorLine);
     if (m.CalculationStatus(1) > 0) return m.CalculationStatus(1);
 
     m.PermanentLoadFactorKfi = m.PartialFactorPermanent * m.ConsequenceClassFactorKfi;

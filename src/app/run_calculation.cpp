@@ -6,10 +6,8 @@
 
 #include <array>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "analysis/calculation_driver.h"
@@ -115,20 +113,20 @@ std::string failureText(int16_t status, int16_t language) {
 
 // The first value of the project outside the limits of its field (the
 // left slab side's only on a middle beam), found by the project-file
-// reader on the project as its file would hold it; nothing when every
-// value is inside or the check file cannot be written.
+// reader on the project as its file would hold it (the file's bytes built
+// in memory); nothing when every value is inside or the file cannot be
+// built.
 std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectModel& m, platform::Platform& ui) {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    if (error) return std::nullopt;
-    const std::string path = (folder / ("quorvel-limits-" + std::to_string(std::random_device()()) + ".dat")).string();
     auto copy = std::make_unique<model::ProjectModel>(m);
-    std::optional<inputfile::LineProblem> problem;
-    if (inputfile::WriteInputDataFile(*copy, path) == 0) {
-        problem = inputfile::ReadProjectFile(*copy, ui, path, m.IsMiddleBeam != 0);
-        if (problem && problem->field.empty()) problem.reset();  // the calculation's own read reports the rest
+    std::string bytes;
+    try {
+        bytes = inputfile::InputDataFileBytes(*copy);
+    } catch (const runtime::RunTimeError&) {
+        return std::nullopt;
     }
-    std::filesystem::remove(path, error);
+    std::optional<inputfile::LineProblem> problem =
+        inputfile::ReadProjectBytes(*copy, ui, bytes, m.IsMiddleBeam != 0);
+    if (problem && problem->field.empty()) problem.reset();  // the calculation's own read reports the rest
     return problem;
 }
 

@@ -475,11 +475,20 @@ private:
 
 // Reads fileName into m. With problems set, nothing is shown: every
 // problem met goes to the list, the one that stopped the read last.
-int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName, int16_t& firstErrorLine,
+// The file's lines: those of the named file, or of the bytes given for it.
+struct InputSource {
+    const std::string* fileName = nullptr;
+    std::string_view bytes;
+    runtime::TextFileReader open() const {
+        return fileName ? runtime::TextFileReader(*fileName) : runtime::TextFileReader::fromBytes(bytes);
+    }
+};
+
+int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const InputSource& source, int16_t& firstErrorLine,
                       std::vector<LineProblem>* problems, bool leftSideCarriesSlabs = false) {
     std::unique_ptr<Reader> reader;
     try {
-        runtime::TextFileReader file(fileName);
+        runtime::TextFileReader file = source.open();
         m.CompanyName = ReadCompanyName(m.DataPath);
         reader = std::make_unique<Reader>(m, ui, file, problems);
         reader->readAll();
@@ -507,11 +516,11 @@ int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const std::string
 // The first byte of the file that no text file holds (a control character
 // other than tab, line ends and the end-of-file mark), as the problem of its
 // line; nothing for a text file.
-std::optional<LineProblem> binaryContent(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
+template <typename NextByte>
+std::optional<LineProblem> firstBinaryByte(NextByte nextByte) {
     int line = 1;
     char previous = 0;
-    for (char c; in.get(c); previous = c) {
+    for (char c; nextByte(c); previous = c) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\n' && previous != '\r') ++line;
         if (c == '\r') ++line;
@@ -520,6 +529,39 @@ std::optional<LineProblem> binaryContent(const std::string& fileName) {
                                "the file holds binary data, not text: it is not an input data file"};
     }
     return std::nullopt;
+}
+
+std::optional<LineProblem> binaryContent(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    return firstBinaryByte([&in](char& c) { return static_cast<bool>(in.get(c)); });
+}
+
+std::optional<LineProblem> binaryContent(std::string_view bytes) {
+    std::size_t next = 0;
+    return firstBinaryByte([&](char& c) {
+        if (next >= bytes.size()) return false;
+        c = bytes[next++];
+        return true;
+    });
+}
+
+// ReadProjectFile of a source.
+std::optional<LineProblem> readProject(ProjectModel& m, platform::Platform& ui, const InputSource& source,
+                                       bool leftSideCarriesSlabs) {
+    if (auto binary = source.fileName ? binaryContent(*source.fileName) : binaryContent(source.bytes)) return binary;
+    std::vector<LineProblem> problems;
+    int16_t firstErrorLine = 0;
+    const int16_t e = readInputFile(m, ui, source, firstErrorLine, &problems, leftSideCarriesSlabs);
+    if (e == 0) return std::nullopt;
+    // The earliest problem explains the rest: a count held to its range or
+    // a short line puts every later record on the wrong line, up to an
+    // error that stops the read.
+    if (e < 0 && std::none_of(problems.begin(), problems.end(),
+                              [&](const LineProblem& p) { return p.line == firstErrorLine; }))
+        problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
+    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
+        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
+    });
 }
 
 }  // namespace
@@ -558,25 +600,22 @@ void RestoreCorrectedFields(ProjectModel& m, const model::ProjectInputFields& en
 
 int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
                           int16_t& firstErrorLine) {
-    return readInputFile(m, ui, fileName, firstErrorLine, nullptr);
+    return readInputFile(m, ui, InputSource{&fileName, {}}, firstErrorLine, nullptr);
+}
+
+int16_t ReadInputDataBytes(ProjectModel& m, platform::Platform& ui, std::string_view bytes,
+                           int16_t& firstErrorLine) {
+    return readInputFile(m, ui, InputSource{nullptr, bytes}, firstErrorLine, nullptr);
 }
 
 std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
                                            bool leftSideCarriesSlabs) {
-    if (auto binary = binaryContent(fileName)) return binary;
-    std::vector<LineProblem> problems;
-    int16_t firstErrorLine = 0;
-    const int16_t e = readInputFile(m, ui, fileName, firstErrorLine, &problems, leftSideCarriesSlabs);
-    if (e == 0) return std::nullopt;
-    // The earliest problem explains the rest: a count held to its range or
-    // a short line puts every later record on the wrong line, up to an
-    // error that stops the read.
-    if (e < 0 && std::none_of(problems.begin(), problems.end(),
-                              [&](const LineProblem& p) { return p.line == firstErrorLine; }))
-        problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
-    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
-        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
-    });
+    return readProject(m, ui, InputSource{&fileName, {}}, leftSideCarriesSlabs);
+}
+
+std::optional<LineProblem> ReadProjectBytes(ProjectModel& m, platform::Platform& ui, std::string_view bytes,
+                                            bool leftSideCarriesSlabs) {
+    return readProject(m, ui, InputSource{nullptr, bytes}, leftSideCarriesSlabs);
 }
 
 }  // namespace quorvel::inputfile

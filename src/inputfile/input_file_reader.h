@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "inputfile/data_line.h"
 #include "model/project_model.h"
@@ -20,6 +21,9 @@ namespace quorvel::inputfile {
 // firstErrorLine unchanged; the model holds what was read so far).
 int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const std::string& fileName,
                           int16_t& firstErrorLine);
+// ReadInputDataFile of the bytes a file holds (the work file just written).
+int16_t ReadInputDataBytes(model::ProjectModel& m, platform::Platform& ui, std::string_view bytes,
+                           int16_t& firstErrorLine);
 
 // Reads a project file the user opens, showing nothing: gives back what
 // made it unfit to use (the first flagged line, the error that stopped the
@@ -30,6 +34,9 @@ int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const 
 // a middle beam).
 std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, platform::Platform& ui,
                                            const std::string& fileName, bool leftSideCarriesSlabs = false);
+// ReadProjectFile of the bytes a file would hold.
+std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, platform::Platform& ui,
+                                            std::string_view bytes, bool leftSideCarriesSlabs = false);
 
 // Puts back the fields whose read value this reader corrects (a gap or
 // grout width below 0.001, a bar prestress near zero, a missing topping,

@@ -71,7 +71,8 @@ bool categoryIs(const Value& c, std::initializer_list<int> values) {
 
 class Writer {
 public:
-    Writer(ProjectModel& m, runtime::TextFileWriter& out) : m_(m), out_(out) {}
+    // The file's bytes (Windows-1252, CR LF line ends) go to out.
+    Writer(ProjectModel& m, std::string& out) : m_(m), out_(out) {}
 
     void writeAll() {
         const std::string family = m_.BeamFamilyCode();
@@ -164,7 +165,10 @@ public:
     }
 
 private:
-    void put(const RecordLine& line) { out_.line(line.str()); }
+    void put(const RecordLine& line) {
+        out_ += runtime::utf8ToCp1252(line.str());
+        out_ += "\r\n";
+    }
 
     // Records 8 to 16: library, type and span with the material group, the
     // section record, and the reinforcement groups of the category.
@@ -254,20 +258,47 @@ private:
     }
 
     ProjectModel& m_;
-    runtime::TextFileWriter& out_;
+    std::string& out_;
 };
+
+}  // namespace
+
+namespace {
+
+// Opens fileName, builds the file's bytes and writes them; gives them back.
+std::string writeFile(ProjectModel& m, const std::string& fileName, runtime::TextFileWriter::Mode mode) {
+    runtime::TextFileWriter out(fileName, mode);
+    std::string bytes;
+    Writer(m, bytes).writeAll();
+    out.bytes(bytes);
+    out.close();
+    return bytes;
+}
 
 }  // namespace
 
 int16_t WriteInputDataFile(ProjectModel& m, const std::string& fileName) {
     try {
-        runtime::TextFileWriter out(fileName, runtime::TextFileWriter::Mode::Replace);
-        Writer(m, out).writeAll();
-        out.close();
+        writeFile(m, fileName, runtime::TextFileWriter::Mode::Replace);
         return 0;
     } catch (const RunTimeError& e) {
         return static_cast<int16_t>(e.number());
     }
+}
+
+int16_t WriteWorkDataFile(ProjectModel& m, const std::string& fileName, std::string& bytes) {
+    try {
+        bytes = writeFile(m, fileName, runtime::TextFileWriter::Mode::Output);
+        return 0;
+    } catch (const RunTimeError& e) {
+        return static_cast<int16_t>(e.number());
+    }
+}
+
+std::string InputDataFileBytes(ProjectModel& m) {
+    std::string bytes;
+    Writer(m, bytes).writeAll();
+    return bytes;
 }
 
 }  // namespace quorvel::inputfile

@@ -18,6 +18,16 @@ namespace quorvel::inputfile {
 // count, and the BI beam's overall height follows its height.
 int16_t WriteInputDataFile(model::ProjectModel& m, const std::string& fileName);
 
+// WriteInputDataFile for the program's own work file: the file is simply
+// overwritten (no temporary file and rename; a failed write leaves it
+// incomplete, and the caller stops). bytes receives what was written, so
+// the caller can read the file back without opening it again.
+int16_t WriteWorkDataFile(model::ProjectModel& m, const std::string& fileName, std::string& bytes);
+
+// The bytes WriteInputDataFile writes, built in memory (the model is
+// normalised in the same way); raises what the writer raises.
+std::string InputDataFileBytes(model::ProjectModel& m);
+
 // The text of one data line being built: numbers in the file's number style
 // (leading blank for a non-negative value), texts as they stand.
 class RecordLine {
