@@ -13,58 +13,34 @@ namespace quorvel::runtime {
 namespace {
 
 // A finite, non-zero number rounded to a number of significant digits:
-// value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at the place
-// 10^exponent. Trailing zeros are dropped from digits.
+// the digits of its magnitude (trailing zeros dropped), d[0] standing at
+// the place 10^exponent, and its sign.
 struct RoundedDecimal {
     bool negative = false;
-    std::string digits;
-    int exponent = 0;
+    SignificantDigits magnitude;
 };
-
-// The digits of the shortest text that reads back as x, when that text has
-// at most `significant` digits and is then also x rounded to that many
-// digits; else empty. For a normal double and at most 15 digits it is: the
-// shortest text and the correctly rounded one both lie within half a unit
-// in the last place of x, and two different 15-digit decimals are further
-// apart than one such unit (relative spacing at least 1e-15 against
-// 2^-52), so they are the same decimal. The shortest conversion is much
-// cheaper than the one to a given precision.
-std::string_view shortestWithin(double x, int significant, char* buf, std::size_t size) {
-    if (significant > 15 || !(std::fabs(x) >= std::numeric_limits<double>::min())) return {};
-    const auto res = std::to_chars(buf, buf + size, x, std::chars_format::scientific);
-    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
-    int digits = 0;
-    for (const char c : s) {
-        if (c == 'e') break;
-        if (c >= '0' && c <= '9') ++digits;
-    }
-    return digits <= significant ? s : std::string_view();
-}
 
 RoundedDecimal roundToSignificant(double x, int significant) {
     char buf[64];
-    std::string_view s = shortestWithin(x, significant, buf, sizeof buf);
-    if (s.empty()) {
-        // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
-        // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
-        const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                       significant - 1);
-        s = std::string_view(buf, static_cast<std::size_t>(res.ptr - buf));
-    }
+    // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
+    // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
+    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant - 1);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     RoundedDecimal d;
+    SignificantDigits& m = d.magnitude;
     std::size_t i = 0;
     if (s[i] == '-') {
         d.negative = true;
         ++i;
     }
     for (; i < s.size() && s[i] != 'e'; ++i) {
-        if (s[i] != '.') d.digits.push_back(s[i]);
+        if (s[i] != '.') m.digits[m.count++] = s[i];
     }
     // s[i] == 'e', then a sign and the exponent digits.
     int exponent = 0;
     std::from_chars(s.data() + i + 2, s.data() + s.size(), exponent);
-    d.exponent = s[i + 1] == '-' ? -exponent : exponent;
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    m.exponent = s[i + 1] == '-' ? -exponent : exponent;
+    while (m.count > 1 && m.digits[m.count - 1] == '0') --m.count;
     return d;
 }
 
@@ -81,10 +57,11 @@ double inPrecision(double x, NumberKind kind) {
 
 // The common text of numberText and generalNumberText, without sign.
 // leadingZero puts "0" before a point that would otherwise start the text.
-std::string unsignedText(const RoundedDecimal& d, int significant, bool leadingZero,
+std::string unsignedText(const SignificantDigits& d, int significant, bool leadingZero,
                          char decimalMark) {
-    const int count = static_cast<int>(d.digits.size());
+    const int count = d.count;
     const int e = d.exponent;
+    const auto digits = [&d](int from, int to) { return std::string_view(d.digits + from, static_cast<std::size_t>(to - from)); };
     // Fixed form needs e + 1 integer digits, or -e - 1 zeros after the
     // point before the digits: it is used only while it stays within the
     // precision's digit count on either side of the point.
@@ -95,7 +72,7 @@ std::string unsignedText(const RoundedDecimal& d, int significant, bool leadingZ
         out.push_back(d.digits[0]);
         if (count > 1) {
             out.push_back(decimalMark);
-            out.append(d.digits, 1);
+            out.append(digits(1, count));
         }
         out.push_back('E');
         out.push_back(e < 0 ? '-' : '+');
@@ -107,19 +84,19 @@ std::string unsignedText(const RoundedDecimal& d, int significant, bool leadingZ
     if (e >= 0) {
         const int intDigits = e + 1;
         if (count <= intDigits) {
-            out = d.digits;
+            out.append(digits(0, count));
             out.append(static_cast<std::size_t>(intDigits - count), '0');
         } else {
-            out.assign(d.digits, 0, static_cast<std::size_t>(intDigits));
+            out.append(digits(0, intDigits));
             out.push_back(decimalMark);
-            out.append(d.digits, static_cast<std::size_t>(intDigits));
+            out.append(digits(intDigits, count));
         }
         return out;
     }
     if (leadingZero) out.push_back('0');
     out.push_back(decimalMark);
     out.append(static_cast<std::size_t>(-e - 1), '0');
-    out += d.digits;
+    out.append(digits(0, count));
     return out;
 }
 
@@ -129,25 +106,21 @@ std::string formatNumber(double x, NumberKind kind, bool leadingZero, char decim
     if (x == 0.0) return "0";  // also a negative zero
     const int significant = significantDigits(kind);
     const RoundedDecimal d = roundToSignificant(inPrecision(x, kind), significant);
-    std::string text = unsignedText(d, significant, leadingZero, decimalMark);
+    std::string text = unsignedText(d.magnitude, significant, leadingZero, decimalMark);
     return d.negative ? "-" + text : text;
 }
 
 }  // namespace
 
 SignificantDigits significantDigitsOf(double x, NumberKind kind) {
-    SignificantDigits out;
     const double magnitude = std::fabs(x);
     if (!(magnitude > 0.0) || std::isinf(magnitude)) {
-        out.digits[0] = '0';
-        out.count = 1;
-        return out;
+        SignificantDigits zero;
+        zero.digits[0] = '0';
+        zero.count = 1;
+        return zero;
     }
-    const RoundedDecimal d = roundToSignificant(inPrecision(magnitude, kind), significantDigits(kind));
-    out.count = static_cast<int>(d.digits.size());
-    d.digits.copy(out.digits, d.digits.size());
-    out.exponent = d.exponent;
-    return out;
+    return roundToSignificant(inPrecision(magnitude, kind), significantDigits(kind)).magnitude;
 }
 
 std::string numberText(double x, NumberKind kind) {
