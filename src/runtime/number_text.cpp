@@ -20,7 +20,85 @@ struct RoundedDecimal {
     SignificantDigits magnitude;
 };
 
+// |x| rounded to `significant` digits by exact integer arithmetic, for the
+// magnitudes of everyday numbers (1e-5 up to 1e15, fewer digits than the
+// magnitude has places before the point not allowed); false for any other.
+// |x| = m * 2^q exactly with a 53-bit m; then |x| * 10^k = m * 10^k * 2^q
+// is held exactly in 128 bits and rounded to a whole number, a tie to even
+// as the general conversion rounds.
+bool roundExactly(double x, int significant, SignificantDigits& out) {
+    const double magnitude = std::fabs(x);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15) || significant > 17) return false;
+    static constexpr std::uint64_t kPowers[] = {1ULL,
+                                                10ULL,
+                                                100ULL,
+                                                1000ULL,
+                                                10000ULL,
+                                                100000ULL,
+                                                1000000ULL,
+                                                10000000ULL,
+                                                100000000ULL,
+                                                1000000000ULL,
+                                                10000000000ULL,
+                                                100000000000ULL,
+                                                1000000000000ULL,
+                                                10000000000000ULL,
+                                                100000000000000ULL,
+                                                1000000000000000ULL,
+                                                10000000000000000ULL,
+                                                100000000000000000ULL,
+                                                1000000000000000000ULL,
+                                                10000000000000000000ULL};
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);  // [0.5, 1)
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - binaryExponent;  // |x| = m / 2^shift, shift from 3 to 70
+    const unsigned __int128 one = 1;
+    // The decimal exponent: an estimate, corrected against the exact value.
+    int e = static_cast<int>(std::floor(std::log10(magnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = significant - 1 - e;
+        if (k < 0 || k > 19) return false;
+        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowers[k];
+        const unsigned __int128 whole = scaled >> shift;
+        const unsigned __int128 rest = scaled & ((one << shift) - 1);
+        const unsigned __int128 half = one << (shift - 1);
+        const auto low = static_cast<unsigned __int128>(kPowers[significant - 1]);
+        const unsigned __int128 high = low * 10;
+        if (whole >= high) {
+            ++e;
+            continue;
+        }
+        if (whole < low) {
+            --e;
+            continue;
+        }
+        unsigned __int128 n = whole;
+        if (rest > half || (rest == half && (whole & 1) != 0)) ++n;
+        int exponent = e;
+        if (n == high) {  // 9.99...95 carries into a new digit
+            n = low;
+            ++exponent;
+        }
+        auto digits = static_cast<std::uint64_t>(n);
+        out.count = significant;
+        for (int i = significant - 1; i >= 0; --i) {
+            out.digits[i] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        out.exponent = exponent;
+        while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+        return true;
+    }
+    return false;
+}
+
 RoundedDecimal roundToSignificant(double x, int significant) {
+    RoundedDecimal exact;
+    if (roundExactly(x, significant, exact.magnitude)) {
+        exact.negative = x < 0;
+        return exact;
+    }
     char buf[64];
     // Scientific form "[-]d.ddde[+-]xx": to_chars rounds correctly and
     // carries into a new digit (9.9999995 -> 1.000000e+01) by itself.
