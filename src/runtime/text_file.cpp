@@ -242,6 +242,8 @@ std::string TextFileReader::readLine() {
 
 namespace {
 constexpr int kZoneWidth = 14;
+// Written bytes are gathered up to this size before they go to the stream.
+constexpr std::size_t kPendingLimit = 8192;
 }
 
 TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path), mode_(mode) {
@@ -261,6 +263,9 @@ TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path)
 
 TextFileWriter::~TextFileWriter() {
     if (closed_) return;
+    // What was written so far reaches the file, as the stream's own buffer
+    // would on closing.
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     out_.close();
     if (mode_ == Mode::Replace) removeQuietly(openPath_);
 }
@@ -275,9 +280,8 @@ void TextFileWriter::put(std::string_view utf8) {
 
 TextFileWriter& TextFileWriter::bytes(std::string_view bytes) {
     if (closed_) throw RunTimeError(ErrBadFileNameOrNumber, path_);
-    errno = 0;
-    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out_) throwWriteError(errno, path_);
+    pending_.append(bytes);
+    if (pending_.size() >= kPendingLimit) writePending();
     const auto lineEnd = bytes.find_last_of("\r\n");
     if (lineEnd == std::string::npos) column_ += static_cast<int>(bytes.size());
     else column_ = static_cast<int>(bytes.size() - lineEnd);
@@ -344,8 +348,16 @@ TextFileWriter& TextFileWriter::writeEnd() {
     return newLine();
 }
 
+void TextFileWriter::writePending() {
+    errno = 0;
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
+    if (!out_) throwWriteError(errno, path_);
+}
+
 void TextFileWriter::flush() {
     if (closed_) return;
+    writePending();
     errno = 0;
     out_.flush();
     if (!out_) throwWriteError(errno, path_);
@@ -355,6 +367,8 @@ void TextFileWriter::close() {
     if (closed_) return;
     closed_ = true;
     errno = 0;
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
     out_.flush();
     const int flushErrno = errno;
     const bool flushed = static_cast<bool>(out_);

@@ -99,7 +99,9 @@ public:
 
 private:
     void put(std::string_view utf8);
+    void writePending();
     std::ofstream out_;
+    std::string pending_;   // written, not yet handed to out_
     std::string path_;      // the file the caller named
     std::string target_;    // the file replaced: the named one, or the one its link points to
     std::string openPath_;  // the file actually written (temporary for Replace)
