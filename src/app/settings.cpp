@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/print_layout.h"
+#include "runtime/data_files.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -135,17 +136,19 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     std::vector<std::string> names = requiredDataFiles(m);
     for (const char* name : {"language.fin", "language.eng", "resultLanguage.fin", "resultLanguage.eng"})
         names.emplace_back(name);
+    // Checked before every calculation: the names are resolved as the
+    // calculation's readers resolve them, the folder listed once for a name.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
-        auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found) continue;
+        const std::string found = runtime::resolveDataFile(folder, name);
         std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(*found, error);
+        if (!std::filesystem::is_regular_file(found, error)) continue;
+        const std::uintmax_t size = std::filesystem::file_size(found, error);
         if (error || size <= LargestDataFile) continue;
         const std::string bytes = std::to_string(size), largest = std::to_string(LargestDataFile);
         return m.LanguageIndex == 1
-                   ? "The data file " + *found + " is too large: " + bytes + " bytes, at most " + largest + "."
-                   : "Tiedosto " + *found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+                   ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."
+                   : "Tiedosto " + found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
     }
     return std::nullopt;
 }

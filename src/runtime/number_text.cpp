@@ -80,12 +80,10 @@ bool roundExactly(double x, int significant, SignificantDigits& out) {
             n = low;
             ++exponent;
         }
-        auto digits = static_cast<std::uint64_t>(n);
-        out.count = significant;
-        for (int i = significant - 1; i >= 0; --i) {
-            out.digits[i] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
+        // n has exactly `significant` digits.
+        out.count = static_cast<int>(
+            std::to_chars(out.digits, out.digits + sizeof out.digits, static_cast<std::uint64_t>(n)).ptr -
+            out.digits);
         out.exponent = exponent;
         while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
         return true;

@@ -282,9 +282,10 @@ TextFileWriter& TextFileWriter::bytes(std::string_view bytes) {
     if (closed_) throw RunTimeError(ErrBadFileNameOrNumber, path_);
     pending_.append(bytes);
     if (pending_.size() >= kPendingLimit) writePending();
-    const auto lineEnd = bytes.find_last_of("\r\n");
-    if (lineEnd == std::string::npos) column_ += static_cast<int>(bytes.size());
-    else column_ = static_cast<int>(bytes.size() - lineEnd);
+    std::size_t afterLineEnd = bytes.size();  // the bytes after the last line end
+    while (afterLineEnd > 0 && bytes[afterLineEnd - 1] != '\r' && bytes[afterLineEnd - 1] != '\n') --afterLineEnd;
+    if (afterLineEnd == 0) column_ += static_cast<int>(bytes.size());
+    else column_ = static_cast<int>(bytes.size() - afterLineEnd + 1);
     return *this;
 }
 
