@@ -55,7 +55,9 @@ bool roundExactly(double x, int significant, SignificantDigits& out) {
     const int shift = 53 - binaryExponent;  // |x| = m / 2^shift, shift from 3 to 70
     const unsigned __int128 one = 1;
     // The decimal exponent: an estimate, corrected against the exact value.
-    int e = static_cast<int>(std::floor(std::log10(magnitude)));
+    // |x| >= 2^(binaryExponent - 1), and 78913 / 2^18 is log10(2) from
+    // below: e is this or one more.
+    int e = ((binaryExponent - 1) * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = significant - 1 - e;
         if (k < 0 || k > 19) return false;
