@@ -178,6 +178,8 @@ void frmQuorvel::Form_Load() {
     titleBase_ = caption();
     showLanguageFlag();
 
+    if (auto replaced = ReplaceMissingDataFileNames(model_, ui))
+        ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");
         model_.DataPath = ui.programFolder();

@@ -74,6 +74,29 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
     m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
 }
 
+std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p) {
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    struct Name {
+        std::string& name;
+        const char* key;
+        const char* installed;
+    } names[] = {{m.SlabFileName, "Ontelolaatat", DefaultSlabFile}, {m.StrandFileName, "Punostiedosto", DefaultStrandFile}};
+    std::string text;
+    for (Name& n : names) {
+        if (!n.name.empty() && runtime::findFileIgnoringCase(folder, n.name)) continue;
+        if (!runtime::findFileIgnoringCase(folder, n.installed)) continue;  // the start-up check names it
+        if (!text.empty()) text += "\r\n";
+        text += m.LanguageIndex == 1 ? "The data file \"" + n.name + "\" stored in the settings is not in " + m.DataPath +
+                                           ": " + n.installed + " is used instead."
+                                     : "Asetuksiin tallennettua tiedostoa \"" + n.name + "\" ei ole kansiossa " +
+                                           m.DataPath + ": sen sijaan käytetään tiedostoa " + n.installed + ".";
+        n.name = n.installed;
+        p.saveSetting(App, Section, n.key, n.name);
+    }
+    if (text.empty()) return std::nullopt;
+    return text;
+}
+
 std::string LastFileFolder(platform::Platform& p) { return get(p, "Tiedostokansio", ""); }
 
 void SaveLastFileFolder(platform::Platform& p, const std::string& folder) {

@@ -25,6 +25,15 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 // name the data folder does not hold is not written.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
+// A stored slab catalogue or strand file name that the data folder does not
+// hold (a name left by an older version, a file since removed) would stop
+// every start-up. Where the folder holds the installation's own file
+// ("ONTELO.MIT", "PUNOS.VAT"), that takes the name's place in the model and
+// the settings; the returned text (in the language of the settings) names
+// each stored name and the one used. Nothing when every name was found or
+// the installation's own file is missing too (start-up then stops).
+std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p);
+
 // The folder of the file last opened or saved (key "Tiedostokansio"),
 // where the file dialogs open when the project has no folder of its own;
 // empty when none is stored. Stored when a file is opened or saved.

@@ -177,6 +177,57 @@ TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
     EXPECT_EQ(stored(ui, "Kieli"), "1");
 }
 
+// A stored catalogue or strand file name the data folder lacks (left by an
+// older version) once stopped every start-up: the installation's own file
+// takes its place, one message says so, and the next start is silent.
+TEST_F(StartUp, AStoredDataFileNameTheFolderLacksGivesWayToTheInstalledOne) {
+    struct Case {
+        const char* slab;    // stored "Ontelolaatat", "" for none
+        const char* strand;  // stored "Punostiedosto", "" for none
+        const char* language;
+        std::vector<std::string> replaced;  // lines of the message, file names in the folder
+    } cases[] = {
+        {"XYZ.mit", "", "0", {"\"XYZ.mit\" ei ole kansiossa @: sen sijaan käytetään tiedostoa ONTELO.MIT."}},
+        {"ontelo.mit", "VANHA.VAT", "1", {"\"VANHA.VAT\" stored in the settings is not in @: PUNOS.VAT is used instead."}},
+        {"", "", "0", {}},  // the defaults: nothing to say
+        {"XYZ.mit", "VANHA.VAT", "0", {"\"XYZ.mit\" ei ole", "\"VANHA.VAT\" ei ole"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.slab) + " " + c.strand);
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        if (*c.slab) fresh.saveSetting("Quorvel835", "Settings", "Ontelolaatat", c.slab);
+        if (*c.strand) fresh.saveSetting("Quorvel835", "Settings", "Punostiedosto", c.strand);
+        fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
+        std::string pattern = "[^]*";
+        for (std::string line : c.replaced) {
+            if (auto at = line.find('@'); at != std::string::npos) line.replace(at, 1, program.dataPath());
+            pattern += std::regex_replace(line, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "[^]*";
+        }
+        if (!c.replaced.empty()) fresh.expectMessageMatching(pattern, "Quorvel", Buttons::Ok, Icon::Exclamation);
+        for (int run = 0; run < 2; ++run) {  // the second start finds the stored default: no message
+            model::ProjectModel fm;
+            frmQuorvel window(fm, fresh);
+            fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+            window.show();
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_EQ(fm.SlabTypeCount, 7);  // the delivered catalogue was read
+            EXPECT_TRUE(fm.SlabFileName == "ONTELO.MIT" || fm.SlabFileName == "ontelo.mit") << fm.SlabFileName;
+            EXPECT_TRUE(fm.StrandFileName == "PUNOS.VAT") << fm.StrandFileName;
+            ASSERT_TRUE(window.closeByFrame());
+            fresh.verify();
+        }
+        EXPECT_EQ(fresh.messages().size(), c.replaced.empty() ? 0u : 1u);
+    }
+    // Without the installation's own catalogue the start still stops, naming the stored file.
+    fs::remove(program.path() / "ONTELO.MIT");
+    setting("Ontelolaatat", "XYZ.mit");
+    ui.expectMessageMatching("[^]*XYZ\\.mit[^]*", "Vakava virhe!", Buttons::Ok, Icon::Critical);
+    frmQuorvel window(m, ui);
+    EXPECT_THROW(window.show(), ProgramEnded);
+    ui.verify();
+}
+
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
     fs::remove(program.path() / "language.eng");
     setting("Kieli", "1");
