@@ -19,6 +19,7 @@
 #include "app/settings.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
+#include "library/coefficient_table.h"
 #include "model/topping_load.h"
 #include "report/support_line_table.h"
 #include "runtime/errors.h"
@@ -177,6 +178,14 @@ void frmQuorvel::RunCalculation() {
     // A data file grown beyond any the program delivers is not read.
     if (auto oversized = oversizedDataFileText(m)) {
         ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
+
+    // A coefficient table value outside what its meaning allows.
+    if (auto fault = library::CheckKefTable(m)) {
+        ui.messageBox(fault->text(m.LanguageIndex), Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);
         MarkResultsInvalid(m, *this);
         return;

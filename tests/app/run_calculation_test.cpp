@@ -243,6 +243,25 @@ TEST_F(Calculate, AMissingSlabTypeIsNamedOnceAndNothingIsCalculated) {
     EXPECT_EQ(m.ResultsValid, 0);
 }
 
+// A coefficient table value outside what its meaning allows (k_cd of the
+// first record made negative) is named with its file and line, and
+// nothing is calculated.
+TEST_F(Calculate, ACoefficientTableValueOutsideItsLimitIsNamedAndNothingIsCalculated) {
+    w.cmdLaske0.fireClick();
+    ASSERT_EQ(m.ResultsValid, -1);
+    std::string table = folder.read("kef.da0");
+    const std::size_t at = table.find("1,150,0.10,0.5");
+    ASSERT_EQ(table.substr(0, at), "2\r\n\"SUORA\"\r\n");  // the record is line 3
+    table.replace(at, 14, "1,150,-1,0.5");
+    folder.writeRaw("kef.da0", table);
+    ui.expectMessage("Tiedoston " + folder.dataPath() + "kef.da0 rivillä 3 arvo k_cd = \"-1\" ei ole sallittu (0 < k_cd <= 0.2).",
+                     ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    w.RunCalculation();
+    ui.verify();
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(shown(w.picPalkkitaipuma), std::make_pair(Grey, std::string("0")));
+}
+
 // A side that cannot carry slabs is named with its field, and nothing is
 // calculated: no gauge shows a utilisation for it. The left side of an
 // edge beam carries no slabs, and its spacings are not held to the limits.
