@@ -168,10 +168,13 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
-    // A data file larger than any the program delivers is not read, the
-    // language files (read next) among them.
-    if (auto oversized = oversizedDataFileText(model_)) {
-        ui.messageBox(*oversized, Buttons::Ok, Icon::Critical, "Vakava virhe!");
+    // A data file larger than any the program delivers, or a text file that
+    // does not hold what is read from it, is not read, the language files
+    // (read next) among them.
+    auto unreadable = oversizedDataFileText(model_);
+    if (!unreadable) unreadable = unsoundTextFileText(model_, ui.programFolder());
+    if (unreadable) {
+        ui.messageBox(*unreadable, Buttons::Ok, Icon::Critical, "Vakava virhe!");
         ui.endProgram();
     }
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);

@@ -175,9 +175,12 @@ void frmQuorvel::RunCalculation() {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
     };
 
-    // A data file grown beyond any the program delivers is not read.
-    if (auto oversized = oversizedDataFileText(m)) {
-        ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation);
+    // A data file grown beyond any the program delivers, or a text file
+    // that no longer holds what is read from it, is not read.
+    auto unreadable = oversizedDataFileText(m);
+    if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder());
+    if (unreadable) {
+        ui.messageBox(*unreadable, Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);
         MarkResultsInvalid(m, *this);
         return;

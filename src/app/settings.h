@@ -73,6 +73,15 @@ inline constexpr std::uintmax_t LargestDataFile = 1024 * 1024;
 // LargestDataFile, in the language of m; nothing when none is.
 std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 
+// The first text data file that does not hold what the program reads from
+// it, as one message (in the language of the model) naming the file and
+// the line: a control character other than a tab (a binary file); report
+// headings (TEKSTIT0.DA0, TEKSTIT1.DA0 of the data folder) with fewer items
+// than the report prints; a language file (language.fin/.eng,
+// resultLanguage.fin/.eng of programFolder) with a line that is neither
+// blank, a comment (') nor "key = text". Missing files are not named here.
+std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder);
+
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.
 float ComputeMinimumBeamLength(const model::ProjectModel& m);
