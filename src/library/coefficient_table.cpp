@@ -116,7 +116,7 @@ private:
 // column 1 rows 1..n. Each record overwrites X(row), so the abscissas of
 // column 1 remain. Every value is held to its limit as it is read.
 void readBlockRecords(TableItems& items, int n, KefBlock& block) {
-    const Limit row{"rivi", 1, false, static_cast<double>(n), true};
+    const Limit row{"row", 1, false, static_cast<double>(n), true};
     const Limit kcd{"k_cd", 0, true, LargestKcd, false};
     const Limit s{"S", 0, true, LargestS, false};
     for (int column = 0; column <= 1; ++column) {
@@ -216,6 +216,8 @@ std::optional<CoefficientTableError> CheckKefTable(const model::ProjectModel& m)
         readFamilyBlock(table.path, "\n");
     } catch (const CoefficientTableError& e) {
         return e;
+    } catch (const RunTimeError&) {
+        // A missing or unreadable file: the lookup reports it (53, 75).
     }
     return std::nullopt;
 }

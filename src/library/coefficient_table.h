@@ -63,7 +63,7 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
 
 // The first fault of DataPath & "kef.da0" read from its start through its
 // "LOPPU" block, as LookupKefCoefficient would meet it; nothing for a sound
-// table. A missing or unreadable file raises its run-time error (53, 75).
+// table, and for a missing or unreadable file (which the lookup reports).
 std::optional<CoefficientTableError> CheckKefTable(const model::ProjectModel& m);
 
 }  // namespace quorvel::library

@@ -148,6 +148,7 @@ TEST(CoefficientTableDamaged, EachDamageIsNamedWithItsLineAndValue) {
     ProjectModel m;
     m.DataPath = folder.dataPath();
     EXPECT_EQ(lookupError(m, "HQ"), 53);  // no file
+    EXPECT_FALSE(CheckKefTable(m).has_value());  // left to the lookup
 
     const std::string row2 = "2,500,0.1,0.5\r\n1,150,0.2,0.5\r\n2,500,0.2,0.5\r\n";
     const std::string block = "1,150,0.1,0.5\r\n" + row2;
@@ -167,7 +168,7 @@ TEST(CoefficientTableDamaged, EachDamageIsNamedWithItsLineAndValue) {
         {"x\r\n\"HQ\"\r\n" + block, " on line 1 the value n = \"x\" is not allowed (1 <= n <= 10, a whole number)."},
         {"2.5\r\n\"HQ\"\r\n" + block, " on line 1 the value n = \"2.5\" is not allowed (1 <= n <= 10, a whole number)."},
         {"2\r\n\"HQ\"\r\n3,150,0.1,0.5\r\n" + row2 + end,
-         " on line 3 the value rivi = \"3\" is not allowed (1 <= rivi <= 2, a whole number)."},
+         " on line 3 the value row = \"3\" is not allowed (1 <= row <= 2, a whole number)."},
         {"2\r\n\"HQ\"\r\n1,-150,0.1,0.5\r\n" + row2 + end,
          " on line 3 the value x = \"-150\" is not allowed (0 < x <= 1000000)."},
         {"2\r\n\"HQ\"\r\n1,500,0.1,0.5\r\n" + row2 + end,  // heights that do not ascend
