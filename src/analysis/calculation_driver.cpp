@@ -8,6 +8,7 @@
 
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
+#include "model/version.h"
 #include "runtime/errors.h"
 
 namespace quorvel::analysis {
@@ -60,13 +61,13 @@ private:
 
 int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
                        const SupportLineTableWriter& writeSupportLineTable, RunScopeGuard& guard) {
-    m.VersionText = CalculationVersionText;
+    m.VersionText = model::ProgramVersionText();
 
     // Work-file round trip; a failed write or read-back stops the
     // calculation instead of analysing a half-written or half-read model.
     // A read that completed with flagged lines (-1, already reported to
     // the user) leaves a complete model and the calculation goes on.
-    const std::string workFile = m.DataPath + CalculationWorkFileName;
+    const std::string workFile = m.WorkFolder() + CalculationWorkFileName;
     m.CalculationStatus(1) = inputfile::WriteInputDataFile(m, workFile);
     if (m.CalculationStatus(1) != 0) return m.CalculationStatus(1);
     m.CalculationStatus(1) = inputfile::ReadInputDataFile(m, ui, workFile, m.FirstInputErrorLine);
@@ -121,7 +122,7 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     if (status != 0) {
         static_cast<model::ProjectInputFields&>(m) = inputBefore;
         m.BetaY = connectionFactorBefore;
-        m.VersionText = CalculationVersionText;
+        m.VersionText = model::ProgramVersionText();
     }
     return status;
 }

@@ -14,9 +14,7 @@
 
 namespace quorvel::analysis {
 
-// The version text of the reports, set by every calculation.
-inline constexpr const char* CalculationVersionText = "Versio 8.35 /EC  23.11.2010";
-// The work file of every calculation, in the data folder.
+// The work file of every calculation, in the work folder.
 inline constexpr const char* CalculationWorkFileName = "quortmp.dat";
 
 // Runs one calculation and returns its status: 0 when the analysis

@@ -2,7 +2,8 @@
 // the input and the report under their names or new ones, and quit. Every
 // file goes through the input file reader and writer or the report writer,
 // which write a temporary file and rename it over the old one only when the
-// whole file was written, so a failed save leaves the old file whole.
+// whole file was written, so a failed save leaves the old file whole. The
+// file dialogs open in the project's folder, else the one last used.
 
 #include <filesystem>
 #include <new>
@@ -43,6 +44,43 @@ std::string errorText(int number) { return "Virhe " + std::to_string(number); }
 
 const std::string& byLanguage(const model::ProjectModel& m, const std::string& finnish, const std::string& english) {
     return m.LanguageIndex == 1 ? english : finnish;
+}
+
+// A save that failed, in words: the file and why, as far as the file
+// system tells.
+std::string saveFailureText(const model::ProjectModel& m, const std::string& file, int error) {
+    std::string finnish;
+    std::string english;
+    switch (runtime::diagnoseWriteFailure(file, error)) {
+    case runtime::WriteProblem::FolderMissing:
+        finnish = "kansiota ei ole", english = "the folder does not exist";
+        break;
+    case runtime::WriteProblem::FolderNotWritable:
+        finnish = "kansioon ei voi kirjoittaa", english = "the folder is not writable";
+        break;
+    case runtime::WriteProblem::FileReadOnly:
+        finnish = "tiedosto on kirjoitussuojattu", english = "the file is read-only";
+        break;
+    case runtime::WriteProblem::IsFolder:
+        finnish = "samanniminen kansio on jo olemassa", english = "a folder of that name exists";
+        break;
+    case runtime::WriteProblem::DiskFull:
+        finnish = "levy on täynnä", english = "the disk is full";
+        break;
+    case runtime::WriteProblem::Other:
+        finnish = "kirjoitus epäonnistui (virhe " + std::to_string(error) + ")";
+        english = "writing failed (error " + std::to_string(error) + ")";
+        break;
+    }
+    return byLanguage(m, "Tiedostoa " + file + " ei voitu tallentaa: " + finnish + ".",
+                      "The file " + file + " could not be saved: " + english + ".");
+}
+
+// The folder of a file, ending with "/"; empty for a bare name.
+std::string folderOf(const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    if (folder.empty()) return {};
+    return folder.back() == '/' ? folder : folder + "/";
 }
 
 // The beam library that the project names, when it is missing or lacks the
@@ -130,12 +168,65 @@ void frmQuorvel::OpenInputFile() {
     request.filter = InputFilter;
     request.filterIndex = 1;
     request.flags = OpenFlags;
+    request.initialFolder = dialogFolder(model_.InputFilePath);
     const std::string name = platform().openFileDialog(request).value_or(std::string());
 
     const bool opened = !name.empty() && readProjectFile(name);
+    if (opened) rememberFolder(name);
     RefreshMainForm();
     if (opened) model_.InputChanged = 0;
     MarkInputChanged(model_, *this);
+}
+
+// The current project's folder, else the folder last used, else the home
+// folder: never the program's folder, where the dialog would show nothing
+// of the user's.
+std::string frmQuorvel::dialogFolder(const std::string& projectFile) {
+    for (const std::string& folder : {folderOf(projectFile), LastFileFolder(platform())}) {
+        std::error_code error;
+        if (!folder.empty() && std::filesystem::is_directory(folder, error))
+            return folder.back() == '/' ? folder : folder + "/";
+    }
+    return platform().homeFolder();
+}
+
+void frmQuorvel::rememberFolder(const std::string& fileName) {
+    const std::string folder = folderOf(fileName);
+    if (!folder.empty()) SaveLastFileFolder(platform(), folder);
+}
+
+std::string frmQuorvel::chosenSaveName(const std::string& title, const char* filter, const char* extension,
+                                       const std::string& projectFile) {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.filterIndex = 1;
+    request.flags = SaveFlags;
+    request.initialFolder = dialogFolder(projectFile);
+    std::string name = platform().saveFileDialog(request).value_or(std::string());
+    if (name.empty()) return {};
+    // A name typed without an extension gets the one of its kind, so that
+    // the open dialog's filter shows it. The dialog asked about replacing
+    // only the name as typed.
+    if (std::filesystem::path(name).extension().empty()) {
+        name += extension;
+        std::error_code error;
+        if (std::filesystem::exists(name, error) &&
+            platform().messageBox(byLanguage(model_, "Tiedosto " + name + " on jo olemassa.\r\nKorvataanko se?",
+                                             "The file " + name + " already exists.\r\nReplace it?"),
+                                  Buttons::YesNo, Icon::Exclamation) != Answer::Yes)
+            return {};
+    }
+    return name;
+}
+
+bool frmQuorvel::saved(int16_t error, const std::string& fileName) {
+    if (error != 0) {
+        platform().messageBox(saveFailureText(model_, fileName, error), Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    rememberFolder(fileName);
+    return true;
 }
 
 // Reads the chosen file into the model. The refresh between the two reads
@@ -208,34 +299,25 @@ void frmQuorvel::SaveInputFile() {
         return;
     }
     if (!textFieldsStorable()) return;
-    const int16_t e = inputfile::WriteInputDataFile(model_, model_.InputFilePath);
-    if (e != 0) {
-        platform().messageBox(errorText(e));
-        return;
-    }
+    if (!saved(inputfile::WriteInputDataFile(model_, model_.InputFilePath), model_.InputFilePath)) return;
     model_.InputSaved = -1;
     model_.InputFileTitle = model_.InputFilePath;
+    showProjectTitle();
 }
 
 void frmQuorvel::SaveInputFileAs() {
     if (!textFieldsStorable()) return;
-    FileDialogRequest request;
-    request.title = GetLanguageText(platform(), model_.LanguageIndex, "saveFileAs", "title");
-    request.filter = InputFilter;
-    request.filterIndex = 1;
-    request.flags = SaveFlags;
-    const std::string name = platform().saveFileDialog(request).value_or(std::string());
+    const std::string name =
+        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveFileAs", "title"), InputFilter,
+                       ".dat", model_.InputFilePath);
     if (name.empty()) return;
-    const int16_t e = inputfile::WriteInputDataFile(model_, name);
-    if (e != 0) {
-        platform().messageBox(errorText(e));
-        return;
-    }
+    if (!saved(inputfile::WriteInputDataFile(model_, name), name)) return;
     model_.InputSaved = -1;
     model_.InputFilePath = name;
     model_.ResultsFilePath.clear();
     model_.InputFileTitle = name;
     model_.ResultsFileTitle.clear();
+    showProjectTitle();
 }
 
 void frmQuorvel::SaveResultsFile() {
@@ -244,48 +326,44 @@ void frmQuorvel::SaveResultsFile() {
         SaveResultsFileAs();
         return;
     }
-    const int16_t e = report::WriteResultsFile(model_, platform(), model_.ResultsFilePath);
-    if (e != 0) {
-        platform().messageBox(errorText(e));
-        return;
-    }
+    if (!saved(report::WriteResultsFile(model_, platform(), model_.ResultsFilePath), model_.ResultsFilePath)) return;
     model_.ResultsSaved = -1;
     model_.ResultsFileTitle = model_.ResultsFilePath;
 }
 
 void frmQuorvel::SaveResultsFileAs() {
     calculateIfResultsStale();
-    FileDialogRequest request;
-    request.title = GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title");
-    request.filter = ReportFilter;
-    request.filterIndex = 1;
-    request.flags = SaveFlags;
-    const std::string name = platform().saveFileDialog(request).value_or(std::string());
+    const std::string name =
+        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), ReportFilter,
+                       ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);
     if (name.empty()) return;
-    const int16_t e = report::WriteResultsFile(model_, platform(), name);
-    if (e != 0) {
-        platform().messageBox(errorText(e));
-        return;
-    }
+    if (!saved(report::WriteResultsFile(model_, platform(), name), name)) return;
     model_.ResultsSaved = -1;
     model_.ResultsFilePath = name;
     model_.ResultsFileTitle = name;
 }
 
-// The two save questions of quitting. False when the user asked for a save
+// The two save questions of quitting. False when the user cancelled a
+// question (Cancel, Escape or the box's close button) or asked for a save
 // that did not happen (it failed or its dialog was cancelled): the work
 // would be lost, so the program stays.
 bool frmQuorvel::askToSaveBeforeQuit() {
     model::ProjectModel& m = model_;
-    if (m.InputSaved != -1 && m.InputChanged == -1 &&
-        platform().messageBox("Tallennetaanko lähtötiedot?", Buttons::YesNo) == Answer::Yes) {
-        SaveInputFile();
-        if (m.InputSaved != -1) return false;
+    if (m.InputSaved != -1 && m.InputChanged == -1) {
+        const Answer answer = platform().messageBox("Tallennetaanko lähtötiedot?", Buttons::YesNoCancel);
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) {
+            SaveInputFile();
+            if (m.InputSaved != -1) return false;
+        }
     }
-    if (m.ResultsSaved != -1 && m.InputChanged == -1 &&
-        platform().messageBox("Tallennetaanko tulostiedot?", Buttons::YesNo) == Answer::Yes) {
-        SaveResultsFile();
-        if (m.ResultsSaved != -1) return false;
+    if (m.ResultsSaved != -1 && m.InputChanged == -1) {
+        const Answer answer = platform().messageBox("Tallennetaanko tulostiedot?", Buttons::YesNoCancel);
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) {
+            SaveResultsFile();
+            if (m.ResultsSaved != -1) return false;
+        }
     }
     return true;
 }

@@ -1,8 +1,12 @@
 #include "app/fileview.h"
 
+#include <algorithm>
+
 #include "app/input_tools.h"
 #include "app/language.h"
 #include "app/report_text.h"
+#include "app/settings.h"
+#include "platform/print_layout.h"
 
 namespace quorvel::app {
 
@@ -10,6 +14,14 @@ namespace Keys = platform::Keys;
 
 namespace {
 constexpr int ViewerMargin = 7;
+constexpr int TwipsPerPixel = 15;
+// Twips: the gap around the text box and the buttons, a button's height,
+// the text box's scroll bar and border beside its text, and what the
+// screen keeps for the window frame and a panel.
+constexpr int Gap = 120;
+constexpr int ButtonHeight = 375;
+constexpr int TextAllowance = 600;
+constexpr int ScreenAllowance = 1200;
 }  // namespace
 
 Fileview::Fileview(model::ProjectModel& m, platform::Platform& p)
@@ -17,7 +29,10 @@ Fileview::Fileview(model::ProjectModel& m, platform::Platform& p)
     Text.setMultiLine(true);
     Text.setFont(platform::Font{"Courier New", 9});
     setKeyPreview(true);
+    setResizable(true);
     onLoad = [this] { Form_Load(); };
+    onResize = [this] { Form_Resize(); };
+    onUnload = [this](int& cancel) { Form_Unload(cancel); };
     onKeyDown = [this](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); };
     cmdAlkuun.onClick = [this] { cmdAlkuun_Click(); };
     cmdLoppuun.onClick = [this] { cmdLoppuun_Click(); };
@@ -31,10 +46,40 @@ Fileview::Fileview(model::ProjectModel& m, platform::Platform& p)
 Fileview::~Fileview() = default;
 
 void Fileview::Form_Load() {
-    CenterForm(*this);
     ApplyLanguage(*this, model_.LanguageIndex);
-    Text.setText(loadReportText(platform(), model_.ViewFileName, ViewerMargin).value_or(std::string()));
+    const std::string text = loadReportText(platform(), model_.ViewFileName, ViewerMargin).value_or(std::string());
+    if (const auto stored = LoadViewerSize(platform())) {
+        const platform::ScreenSize screen = platform().screenSize();
+        setClientSize(std::min(stored->width, screen.width - ScreenAllowance),
+                      std::min(stored->height, screen.height - ScreenAllowance));
+    } else {
+        fitToText(text);
+    }
+    CenterForm(*this);
+    Text.setText(text);
 }
+
+void Fileview::fitToText(const std::string& text) {
+    int widest = 0;
+    for (const std::string& line : printedLines(text))
+        widest = std::max(widest, platform().textWidthPixels(Text.font(), line) * TwipsPerPixel);
+    const platform::ScreenSize screen = platform().screenSize();
+    setClientSize(std::min(widest + TextAllowance + 2 * Gap, screen.width - ScreenAllowance),
+                  screen.height - ScreenAllowance);
+}
+
+// The text box fills the window above the buttons; the close button keeps
+// to the right edge.
+void Fileview::Form_Resize() {
+    const int buttonTop = clientHeight() - ButtonHeight - Gap;
+    Text.setPlace({Gap, Gap, std::max(Gap, clientWidth() - 2 * Gap), std::max(Gap, buttonTop - 2 * Gap)});
+    cmdAlkuun.move(cmdAlkuun.left(), buttonTop);
+    cmdLoppuun.move(cmdLoppuun.left(), buttonTop);
+    cmdTulosta.move(cmdTulosta.left(), buttonTop);
+    cmdPoistu.move(clientWidth() - Gap - cmdPoistu.width(), buttonTop);
+}
+
+void Fileview::Form_Unload(int&) { SaveViewerSize(platform(), {clientWidth(), clientHeight()}); }
 
 void Fileview::Form_KeyDown(int& keyCode, int) {
     if (keyCode == Keys::Escape) unload();
@@ -54,7 +99,7 @@ void Fileview::cmdLoppuun_Click() {
 void Fileview::cmdTulosta_Click() {
     platform::PrintJob job;
     if (!model_.PrintFontName.empty()) job.fontName = model_.PrintFontName;
-    if (model_.PrintFontSize > 0) job.fontSize = model_.PrintFontSize;
+    if (model_.PrintFontSize > 0) job.fontSize = platform::legibleFontSize(model_.PrintFontSize);
     job.lines = printedLines(Text.text());
     platform().print(job);
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The report viewer: the text report of the last calculation, each line
-// behind a margin of seven blanks, in an editable box; buttons to put the
-// caret at the start or the end, to print what the box shows and to close.
-// Edits live only while the window is open. Esc, F7, and the Ctrl key
-// pressed and released on its own close the window.
+// behind a margin of seven blanks, in an editable box whose text can be
+// selected and copied; buttons to put the caret at the start or the end, to
+// print what the box shows and to close. Edits live only while the window
+// is open. Esc, F7, and the Ctrl key pressed and released on its own close
+// the window. The window opens wide enough for the report's widest line and
+// as high as the screen allows, or at the size the user last left it (kept
+// in the settings); it can be resized and maximised, the text box growing
+// with it.
 
 #include "model/project_model.h"
 #include "platform/forms/form.h"
@@ -25,6 +29,8 @@ public:
     CommandButton cmdPoistu{*this, "cmdPoistu", {9825, 7080, 1455, 375}, "&Poistu"};
 
     void Form_Load();
+    void Form_Resize();
+    void Form_Unload(int& cancel);
     void Form_KeyDown(int& keyCode, int shift);
     void cmdAlkuun_Click();
     void cmdLoppuun_Click();
@@ -35,6 +41,9 @@ public:
     void Text_KeyUp(int& keyCode, int shift);
 
 private:
+    // The client size that shows the text's widest line whole and as many
+    // lines as the screen holds, within the screen.
+    void fitToText(const std::string& text);
     model::ProjectModel& model_;
     // The Ctrl key is down and no other key was pressed since.
     bool ctrlAlone_ = false;

@@ -12,6 +12,7 @@
 #include "app/settings.h"
 #include "app/slab_catalogue.h"
 #include "model/project_defaults.h"
+#include "model/version.h"
 #include "runtime/errors.h"
 #include "runtime/text_file.h"
 
@@ -29,14 +30,13 @@ constexpr platform::Color SlabGrey = rgb(192, 192, 192);
 constexpr platform::Color DarkGrey = rgb(128, 128, 128);
 constexpr platform::Color Blue = rgb(0, 0, 255);
 
-const char* const StartupVersionText = "Versio 8.38 /EC 17.03.2017";
 const char* const HelpFile = "quorvel.html";
 const char* const TemporaryReport = "quor01.tmp";
 
 }  // namespace
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmQuorvel", "Quorvel 8.34/EC  12.10.2010", 11940, 8544), model_(m), helpFileName_(HelpFile) {
+    : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m), helpFileName_(HelpFile) {
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -167,7 +167,9 @@ void frmQuorvel::Form_Load() {
     platform::Platform& ui = platform();
     CenterForm(*this);
     LoadSettings(model_, ui);
+    model_.WorkPath = ui.workFolder();
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
+    titleBase_ = caption();
     showLanguageFlag();
 
     if (CheckDataFilesPresent(model_) == 0) {
@@ -178,7 +180,7 @@ void frmQuorvel::Form_Load() {
         ui.endProgram();
     }
 
-    const std::string folder = model_.DataPath.empty() ? "." : model_.DataPath;
+    const std::string folder = model_.WorkFolder().empty() ? "." : model_.WorkFolder();
     if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {
         std::error_code ignored;
         std::filesystem::remove(*leftOver, ignored);
@@ -203,7 +205,7 @@ void frmQuorvel::Form_Load() {
     model_.InputChanged = 0;
     RefreshMainForm();
     model_.InputChanged = 0;
-    model_.VersionText = StartupVersionText;
+    model_.VersionText = model::ProgramVersionText();
     txtOntelotaytto1.setCaption("");
     txtOntelotaytto2.setCaption("");
     helpFileName_ = HelpFile;
@@ -213,7 +215,17 @@ void frmQuorvel::Form_Load() {
         about.showModal();
     }
 
-    setCaption(caption() + " " + model_.VersionText.substr(std::min<std::size_t>(6, model_.VersionText.size())));
+    showProjectTitle();
+}
+
+void frmQuorvel::showProjectTitle() {
+    const model::ProjectModel& m = model_;
+    // "Versio 8.38 /EC 17.03.2017" gives " 8.38 /EC 17.03.2017".
+    std::string title = titleBase_ + " " + m.VersionText.substr(std::min<std::size_t>(6, m.VersionText.size()));
+    const std::string name = std::filesystem::path(m.InputFilePath).filename().string();
+    if (!name.empty()) title += " - " + name;
+    if (m.InputChanged == -1 && m.InputSaved != -1) title += " *";
+    setCaption(title);
 }
 
 void frmQuorvel::Form_Paint() {

@@ -267,6 +267,9 @@ public:
     void clearResultGauges() override { ClearResultGauges(); }
     void setTableButtonCaption(const std::string& caption) override;
     void enableCalculateCommand() override;
+    // The title: the program and its version, the project's file name and
+    // " *" while the input has changes not saved.
+    void showProjectTitle() override;
 
     // --- Input, beam-type, list and refresh handlers (frm_quorvel_inputs/beam/lists/refresh.cpp)
     // Connects the event slots of the boxes, lists and options to their handlers.
@@ -328,13 +331,26 @@ private:
     bool readProjectFile(const std::string& fileName);
     bool textFieldsStorable();
     bool askToSaveBeforeQuit();
+    // The save dialog's name with the extension added when it has none,
+    // once the user agreed to replace a file of that name; empty when the
+    // dialog was cancelled or the user did not agree.
+    std::string chosenSaveName(const std::string& title, const char* filter, const char* extension,
+                               const std::string& projectFile);
+    // Saves through write; on failure names the file and the reason.
+    bool saved(int16_t error, const std::string& fileName);
+    // The folder a file dialog opens in, and remembering the one used.
+    std::string dialogFolder(const std::string& projectFile);
+    void rememberFolder(const std::string& fileName);
     void calculateIfResultsStale();
-    void writeReportForViewing();
+    bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 
     model::ProjectModel& model_;
     std::string helpFileName_;
+    // The window's caption in the language of the windows, without the
+    // version and the project.
+    std::string titleBase_ = "Quorvel";
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

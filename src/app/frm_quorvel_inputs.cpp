@@ -111,8 +111,13 @@ void boxChanged(frmQuorvel& w, const BoxRule& r) {
     const TextBox& box = w.*r.box;
     if (r.change == C::Title) {
         // A title is no input of the calculation: the results stay valid.
+        // The saved files carry the titles, so they count as unsaved: the
+        // title bar shows it and quitting asks, else the edit would be lost.
         r.text(m) = box.text();
         m.InputChanged = -1;
+        m.InputSaved = 0;
+        m.ResultsSaved = 0;
+        w.showProjectTitle();
         return;
     }
     const float parsed = ParseNumber(box.text(), w.platform());

@@ -15,8 +15,8 @@ namespace {
 
 using runtime::Value;
 
-// The cells that hold no value.
-const std::string LongDashes = "---------------------- ";
+// The cells that hold no value: one dash fewer than their column would
+// have to cut, the same in every table.
 const std::string Dashes = "--------------------- ";
 
 // A number as a cell shows it: two decimals with the user's decimal mark
@@ -143,7 +143,7 @@ void frmTaulukot::FillResultTables() {
     if (!file) return;
 
     captions(Grid1, {"grid1", 4}, *file);
-    if (m.IsMiddleBeam == 1) slabTable(Grid1, 1, LongDashes);
+    if (m.IsMiddleBeam == 1) slabTable(Grid1, 1, Dashes);
 
     alignColumns(Grid2);
     captions(Grid2, {"grid2", 4}, *file);

@@ -9,6 +9,7 @@ void MarkInputChanged(model::ProjectModel& m, MainWindowState& window) {
     m.ResultsFileTitle = m.ResultsFilePath + " *";
     m.InputChanged = -1;
     MarkResultsInvalid(m, window);
+    window.showProjectTitle();
 }
 
 void MarkResultsInvalid(model::ProjectModel& m, MainWindowState& window) {

@@ -21,13 +21,17 @@ public:
     virtual void setTableButtonCaption(const std::string& caption) = 0;
     // Makes the calculate menu command cmdLaske0 available.
     virtual void enableCalculateCommand() = 0;
+    // Shows the project's file and whether it has unsaved changes in the
+    // window's title.
+    virtual void showProjectTitle() = 0;
 };
 
 // Marks the input changed: clears the saved flags, rebuilds the two window
 // titles from their paths with " *", hides the core-filling notices, sets
 // InputChanged = -1 and ResultsValid = 0, clears the gauges and turns the
 // results-table button back into the calculate button ("Laske" in Finnish,
-// "Calculate" in English; another language leaves the caption).
+// "Calculate" in English; another language leaves the caption) and shows
+// the change in the window's title.
 void MarkInputChanged(model::ProjectModel& m, MainWindowState& window);
 
 // The results part of MarkInputChanged, also used when a calculation fails:

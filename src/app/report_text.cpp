@@ -42,6 +42,38 @@ std::optional<std::string> loadReportText(platform::Platform& platform, const st
     return std::move(report->text);
 }
 
+std::string reportFailureText(int error, int16_t languageIndex) {
+    const bool english = languageIndex == 1;
+    std::string reason;
+    switch (error) {
+    case runtime::ErrFileNotFound:
+        reason = english ? "A text file of the report (resultLanguage or TEKSTIT) is missing from the data folder."
+                         : "Raportin tekstitiedosto (resultLanguage tai TEKSTIT) puuttuu datakansiosta.";
+        break;
+    case runtime::ErrInputPastEndOfFile:
+        reason = english ? "A text file of the report (resultLanguage or TEKSTIT) is incomplete."
+                         : "Raportin tekstitiedosto (resultLanguage tai TEKSTIT) on vajaa.";
+        break;
+    case 57:
+    case 61:
+    case 75:
+    case 76:
+        reason = english ? "The report file could not be written." : "Raporttitiedostoa ei voitu kirjoittaa.";
+        break;
+    default:
+        reason = english ? "The results are missing or not valid: check the input and calculate again."
+                         : "Tulokset puuttuvat tai ovat virheelliset: tarkista lähtötiedot ja laske uudelleen.";
+        break;
+    }
+    return (english ? "The report could not be made.\n" : "Raporttia ei voitu muodostaa.\n") + reason +
+           (english ? "\n(Error " : "\n(Virhe ") + std::to_string(error) + ")";
+}
+
+void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex) {
+    platform.messageBox(reportFailureText(error, languageIndex), platform::Buttons::Ok, platform::Icon::Critical,
+                        languageIndex == 1 ? "Error" : "Virhe");
+}
+
 std::vector<std::string> printedLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

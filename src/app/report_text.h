@@ -28,6 +28,13 @@ std::optional<ReportText> readReportText(const std::string& path, int margin);
 // report cut at the limit the "Varoitus" about the first 65500 characters.
 std::optional<std::string> loadReportText(platform::Platform& platform, const std::string& path, int margin);
 
+// Says that the report could not be made and why, for the error number the
+// results writer returned, in the language of the index (Finnish unless 1).
+// The texts are the program's own: the report may have failed because a
+// text file of the data folder is missing.
+std::string reportFailureText(int error, int16_t languageIndex);
+void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex);
+
 // The text as printed lines: split at its line ends, a final line end
 // starting no empty line.
 std::vector<std::string> printedLines(const std::string& text);

@@ -47,21 +47,25 @@ void frmQuorvel::cmdTaulukko0_Click() {
 }
 
 // The report of the current state into the temporary report file of the
-// data folder; whether it was written whole shows in what the file holds.
-void frmQuorvel::writeReportForViewing() {
+// work folder. A report that could not be made leaves that file as it was
+// and is named in a message; false then, and nothing is shown or printed.
+bool frmQuorvel::writeReportForViewing() {
     calculateIfResultsStale();
-    model_.ViewFileName = model_.DataPath + TemporaryReport;
-    report::WriteResultsFile(model_, platform(), model_.ViewFileName);
+    model_.ViewFileName = model_.WorkFolder() + TemporaryReport;
+    const int16_t e = report::WriteResultsFile(model_, platform(), model_.ViewFileName);
+    if (e == 0) return true;
+    ShowReportFailure(platform(), e, model_.LanguageIndex);
+    return false;
 }
 
 void frmQuorvel::ShowReportText() {
-    writeReportForViewing();
+    if (!writeReportForViewing()) return;
     Fileview view(model_, platform());
     view.showModal();
 }
 
 void frmQuorvel::PrintReport() {
-    writeReportForViewing();
+    if (!writeReportForViewing()) return;
     auto text = loadReportText(platform(), model_.ViewFileName, PrintMargin);
     if (!text) return;
     platform::PrintJob job;
@@ -84,7 +88,9 @@ void frmQuorvel::SwitchToEnglish() { switchLanguage(1); }
 void frmQuorvel::switchLanguage(int16_t languageIndex) {
     model_.LanguageIndex = languageIndex;
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
+    titleBase_ = caption();
     showLanguageFlag();
+    showProjectTitle();
 }
 
 void frmQuorvel::showLanguageFlag() {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "platform/print_layout.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -64,9 +65,29 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
 
     m.PrintFontName = get(p, "Tulostusfontti", DefaultFontName);
     auto size = wholeNumber(get(p, "Tulostusfonttikoko", "10"));
-    m.PrintFontSize = (size && std::fabs(*size) <= 3.4e38) ? static_cast<float>(*size) : DefaultFontSize;
+    // Held to the legible range: a stored 1000 would print a page for every
+    // few characters, 0.001 nothing readable.
+    m.PrintFontSize = size ? static_cast<float>(platform::legibleFontSize(*size)) : DefaultFontSize;
 
     m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
+}
+
+std::string LastFileFolder(platform::Platform& p) { return get(p, "Tiedostokansio", ""); }
+
+void SaveLastFileFolder(platform::Platform& p, const std::string& folder) {
+    p.saveSetting(App, Section, "Tiedostokansio", folder);
+}
+
+std::optional<ViewerSize> LoadViewerSize(platform::Platform& p) {
+    const auto width = wholeNumber(get(p, "Tulosikkunan leveys", ""));
+    const auto height = wholeNumber(get(p, "Tulosikkunan korkeus", ""));
+    if (!width || !height || *width < 1 || *height < 1 || *width > 1e6 || *height > 1e6) return std::nullopt;
+    return ViewerSize{static_cast<int>(*width), static_cast<int>(*height)};
+}
+
+void SaveViewerSize(platform::Platform& p, ViewerSize size) {
+    p.saveSetting(App, Section, "Tulosikkunan leveys", std::to_string(size.width));
+    p.saveSetting(App, Section, "Tulosikkunan korkeus", std::to_string(size.height));
 }
 
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {

@@ -4,6 +4,7 @@
 // that keeps every load and hole on the beam.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,28 @@ namespace quorvel::app {
 // PrintFontName, PrintFontSize and StrandFileName. A data folder that is
 // missing (or starts with "?") becomes the program folder and is stored at
 // once. A language or font size that is not a number, and a language other
-// than 0 or 1, fall back to the defaults (Finnish, 10 pt).
+// than 0 or 1, fall back to the defaults (Finnish, 10 pt); a font size is
+// held to 6..16 pt.
 void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 
 // Writes the six settings from the model, in the same order.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
+
+// The folder of the file last opened or saved (key "Tiedostokansio"),
+// where the file dialogs open when the project has no folder of its own;
+// empty when none is stored. Stored when a file is opened or saved.
+std::string LastFileFolder(platform::Platform& p);
+void SaveLastFileFolder(platform::Platform& p, const std::string& folder);
+
+// The client size of the report viewer (twips) as the user last left it:
+// the settings "Tulosikkunan leveys" and "Tulosikkunan korkeus" of the same
+// section; nothing when they are not stored or not sizes.
+struct ViewerSize {
+    int width = 0;
+    int height = 0;
+};
+std::optional<ViewerSize> LoadViewerSize(platform::Platform& p);
+void SaveViewerSize(platform::Platform& p, ViewerSize size);
 
 // The files of the data folder that start-up needs, in the order they are
 // checked: slab catalogue, "KEF.DA0", the report headings of the language

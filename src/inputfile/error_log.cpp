@@ -5,8 +5,8 @@
 
 namespace quorvel::inputfile {
 
-ErrorLog::ErrorLog(const std::string& dataPath)
-    : path_(runtime::resolveFile(dataPath, fileName)) {}
+ErrorLog::ErrorLog(const std::string& folder)
+    : path_(runtime::resolveFile(folder, fileName)) {}
 
 void ErrorLog::write(const std::string& entry) {
     try {

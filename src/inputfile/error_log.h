@@ -1,5 +1,5 @@
 #pragma once
-// The error log "quorvel.err" in the data folder: data-line errors and the
+// The error log "quorvel.err" in the work folder: data-line errors and the
 // readers' summaries, one entry per write, appended and flushed at once so
 // that every entry reaches the file even if the program stops afterwards.
 
@@ -11,8 +11,8 @@ class ErrorLog {
 public:
     static constexpr const char* fileName = "quorvel.err";
 
-    // The log of the data folder dataPath (ending with "/").
-    explicit ErrorLog(const std::string& dataPath);
+    // The log of the folder (ending with "/").
+    explicit ErrorLog(const std::string& folder);
 
     // Appends one entry (UTF-8 text, possibly several lines) followed by a
     // line end. Writing to the log never fails the read that reports: a

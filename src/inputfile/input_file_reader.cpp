@@ -45,7 +45,7 @@ std::string upper(std::string s) {
 class Reader {
 public:
     Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file)
-        : m_(m), ui_(ui), log_(m.DataPath), report_{ui, log_}, file_(file) {}
+        : m_(m), ui_(ui), log_(m.WorkFolder()), report_{ui, log_}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {

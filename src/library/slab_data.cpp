@@ -155,7 +155,7 @@ void TrimIdentifier(const std::string& code, std::string& key, int16_t& count) {
 
 void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
     const int s = runtime::toIndex(side, 1, 2);
-    inputfile::ErrorLog errorLog(m.DataPath);
+    inputfile::ErrorLog errorLog(m.WorkFolder());
     inputfile::DataLineReporting report{ui, errorLog};
     std::vector<std::string> keys;
 

@@ -27,6 +27,7 @@ struct ProjectInputFields {
     std::string StrandFileName;     // strand file, relative to DataPath
     std::string BeamLibraryFileName;  // beam library; "0.MIT": beam data in the input file
     std::string DataPath;           // data folder, ends with "/"
+    std::string WorkPath;           // per-user folder of the work files, ends with "/"
     std::string CompanyName;        // first item of the company header file
     std::string VersionText;        // version text of the title and the report
     int16_t LanguageIndex = 0;      // 0 Finnish, 1 English
@@ -55,6 +56,14 @@ struct ProjectInputFields {
     int16_t SlabsOnLedge = 0;        // 0 / 1: slab ends on ledges or bottom flanges
     int16_t DowelsOnBeamTop = 0;     // 0 / 1: joints dowelled on top of the beam
     int16_t DowelledConnection = 0;  // 0 / 1: joints dowelled through the web or flanges
+
+    // The folder the program writes its own files into (the calculation's
+    // work file, the along-the-beam results, the temporary report, the
+    // error log): the per-user work folder that start-up sets, never the
+    // program's or the data folder on a running program. Code driven
+    // without the start-up (tests, benchmarks) sets none and works in its
+    // data folder.
+    const std::string& WorkFolder() const { return WorkPath.empty() ? DataPath : WorkPath; }
 
     // Family code: the first two letters of BeamTypeName, upper-cased.
     std::string BeamFamilyCode() const {

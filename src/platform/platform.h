@@ -106,6 +106,12 @@ public:
     virtual ScreenSize screenSize() const = 0;
     // The folder of the program file, ending with "/".
     virtual std::string programFolder() const = 0;
+    // The per-user folder the program writes its own work files into,
+    // ending with "/"; it exists and may be written. Empty when the
+    // platform has none.
+    virtual std::string workFolder() = 0;
+    // The user's home folder, ending with "/".
+    virtual std::string homeFolder() const = 0;
     // Opens a help file at its contents; false when it cannot be opened.
     virtual bool showHelp(const std::string& helpFile) = 0;
     virtual void beep() = 0;

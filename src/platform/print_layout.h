@@ -1,8 +1,9 @@
 #pragma once
-// How a print job's lines fall on pages of fixed-pitch text: a line wider
-// than the page goes on in the lines below it, indented as the line itself,
-// so nothing of a report column is cut off at the page edge; pages are
-// filled from the top.
+// How a print job's lines fall on pages of fixed-pitch text. The font is
+// made small enough for the widest line to fit the page width, down to a
+// legible size; a line that is wider still goes on in the line below,
+// broken at a blank between its fields (never inside a number or a word)
+// and indented deeper than the line itself. Pages are filled from the top.
 
 #include <string>
 #include <vector>
@@ -10,6 +11,27 @@
 namespace quorvel::platform {
 
 using PrintedPage = std::vector<std::string>;
+
+// The range of report font sizes (pt) the program takes, whatever the
+// settings hold, and the smallest size printing shrinks a font to.
+constexpr double MinReportFontSize = 6;
+constexpr double MaxReportFontSize = 16;
+constexpr double DefaultReportFontSize = 10;
+constexpr double MinFittedFontSize = 7;
+
+// The size held to the range; a size that is not a number gives the
+// default.
+double legibleFontSize(double size);
+
+// The size at which widestLine characters of advancePerPoint (the width of
+// one character of a fixed-pitch font at 1 pt) fit pageWidth (in the same
+// unit as the advance): the legible asked size when they fit, else the
+// largest tenth of a point that fits, but not below MinFittedFontSize (nor
+// above the asked size).
+double fittedFontSize(double asked, int widestLine, double advancePerPoint, double pageWidth);
+
+// The number of characters (code points) of the widest line.
+int widestLineLength(const std::vector<std::string>& lines);
 
 // The pages of lines at charsPerLine characters (code points) to a line
 // and linesPerPage lines to a page (each at least 1). A job without lines

@@ -72,7 +72,11 @@ std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t d
     std::string fraction;
     splitDigits(runtime::numberText(std::fabs(x), kind), whole, fraction);
 
-    std::string padded = padLeft(sign + whole, intWidth);
+    // A value that is zero at the printed precision prints without a sign:
+    // -1.7E-07 at two decimals is "0.00", not "-0.00".
+    auto signed_ = [&sign](const std::string& digits) {
+        return digits.find_first_not_of("0.") == std::string::npos ? digits : sign + digits;
+    };
     if (decimals > 0) {
         const auto kept = static_cast<size_t>(decimals);
         std::string digits;
@@ -82,18 +86,19 @@ std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t d
             digits = incrementDigits(fraction.substr(0, kept));
             if (digits.size() > kept) {  // all kept digits were 9: carry
                 digits = std::string(kept, '0');
-                padded = padLeft(sign + incrementDigits(whole), intWidth);
+                whole = incrementDigits(whole);
             }
         } else {
             digits = fraction.substr(0, kept);
         }
-        return padded + "." + digits;
+        const std::string text = signed_(whole + "." + digits);
+        return padLeft(text.substr(0, text.size() - kept - 1), intWidth) + "." + digits;
     }
     if (roundFlag == 1) {
         const bool up = !fraction.empty() && fraction[0] >= '5';
-        return sign + (up ? incrementDigits(whole) : whole) + ".";
+        return signed_(up ? incrementDigits(whole) : whole) + ".";
     }
-    return padded;
+    return padLeft(signed_(whole), intWidth);
 }
 
 }  // namespace quorvel::report

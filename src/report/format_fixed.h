@@ -16,7 +16,9 @@ namespace quorvel::report {
 // gives "1.01"; a round-up of all-nine digits carries into the integer part.
 // With decimals <= 0, roundFlag 1 rounds to a whole number and ends the
 // unpadded text with "."; any other roundFlag truncates and prints no point.
-// An exponent form never reaches the text: 1E+30 prints all its digits.
+// An exponent form never reaches the text: 1E+30 prints all its digits. A
+// value that is zero at the printed precision has no sign ("0.00", never
+// "-0.00").
 // A value that is not a finite number raises run-time error 5 (not a number)
 // or 6 (infinite): a report never prints "inf" or "nan".
 std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t decimals,

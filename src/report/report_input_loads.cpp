@@ -74,14 +74,17 @@ void printSlabLineLoads(RowPrinter& out) {
 void printSlabPointLoads(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
-    if (plus(m.SlabPointLoadCount[1], m.SlabPointLoadCount[2]) > 0) out.keyLine("239");
+    // Where y is measured from stands in the title: after the x and y
+    // columns the heading has no room for it within the report's width.
+    if (plus(m.SlabPointLoadCount[1], m.SlabPointLoadCount[2]) > 0)
+        f.text(out.text("239") + " (y" + out.text("238") + ")").endLine();
     for (int s = 1; s <= 2; ++s) {
         const int count = loadCount(m.SlabPointLoadCount[s]);
         if (count <= 0) continue;
         // Point loads are forces: their heads say kN.
         f.text(out.text(s == 1 ? "71" : "72")).moveTo(30).text("gk kN").moveTo(40).text("qk kN");
         f.moveTo(49).text("gd kN").moveTo(57).text("qd kN").moveTo(66).text("x mm ").moveTo(76).text("y mm");
-        f.text(out.text("238")).endLine();
+        f.endLine();
         for (int i = 1; i <= count; ++i) {
             const Value& g = m.SlabPointLoadG(i, s);
             const Value& q = m.SlabPointLoadQ(i, s);

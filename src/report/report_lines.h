@@ -24,6 +24,10 @@
 
 namespace quorvel::report {
 
+// The widest line of the report (characters): the widest rows are the
+// shear-flow rows of the governing joint. Printing fits this width.
+constexpr int ReportWidth = 90;
+
 // The report file: Windows-1252 text with CR LF line ends. It is written to
 // a temporary file in the same folder and renamed over the target when it
 // is closed, so an old report under that name stays whole until the new one

@@ -182,12 +182,19 @@ void writePartStiffness(ResultHalf& r) {
 // Block 4: the stiffness of the section in each construction stage.
 void writeStageStiffness(ResultHalf& r) {
     const ProjectModel& m = r.m;
-    auto stage = [&](int labelItem, int k) {
-        PrintSectionStiffnessRow(r.file, r.heading(labelItem), m.SectionAxialStiffness(k), m.SectionStiffnessMoment(k),
+    auto row = [&](const std::string& label, int k) {
+        PrintSectionStiffnessRow(r.file, label, m.SectionAxialStiffness(k), m.SectionStiffnessMoment(k),
                                  m.SectionParallelAxisSum(k), m.SectionOwnInertiaSum(k), m.SectionBendingStiffness(k));
     };
-    if (m.BeamFamilyCode() == "BE") stage(33, 1);
-    stage(33, 2);
+    auto stage = [&](int labelItem, int k) { row(r.heading(labelItem), k); };
+    // A beam cast in two steps shows the precast part alone (stage 1) and
+    // the beam with its infill (stage 2), each under its own name.
+    if (m.BeamFamilyCode() == "BE") {
+        row(r.text(245), 1);
+        row(m.InfillPartCount > 0 ? r.text(246) : r.heading(33), 2);
+    } else {
+        stage(33, 2);
+    }
     if (m.SectionBendingStiffness(4) < m.SectionBendingStiffness(2)) stage(34, 4);
     r.emptyLine();
     r.line(r.heading(37));

@@ -9,9 +9,11 @@ namespace quorvel::report::resulthalf {
 
 namespace {
 
-// Where each side's principal-stress word and its "see below" stand.
-constexpr int kWordColumn[] = {0, 49, 61};
-constexpr int kSeeBelowColumn[] = {0, 41, 57};
+// Where each side's principal-stress word and its "see below" stand: the
+// left word (at most 12 characters) ends at column 60, so the right one
+// starts after a blank.
+constexpr int kWordColumn[] = {0, 49, 62};
+constexpr int kSeeBelowColumn[] = {0, 41, 58};
 
 bool overTheLimit(const ProjectModel& m, int side) {
     return m.SlabSidePresent(side) > 0 &&

@@ -26,20 +26,17 @@ int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, co
         }
     } catch (const runtime::RunTimeError& e) {
         status[element] = static_cast<int16_t>(e.number());
-        try {
-            file->close();
-        } catch (const runtime::RunTimeError&) {
-            // The first error is the one to report.
-        }
-        return status[element];
     }
+    const int16_t result = status[3] != 0 ? status[3] : (status[4] > 0 ? status[4] : 0);
+    // A report that did not run to its end is not placed: the writer's
+    // temporary file goes with it and whatever stood under the name stays.
+    if (result != 0) return result;
     try {
         file->close();
     } catch (const runtime::RunTimeError& e) {
         return static_cast<int16_t>(e.number());
     }
-    if (status[3] != 0) return status[3];
-    return status[4] > 0 ? status[4] : 0;
+    return 0;
 }
 
 }  // namespace quorvel::report

@@ -29,10 +29,12 @@ using ReportHalf = std::function<int16_t(model::ProjectModel&, platform::Platfor
 //  - the result is element 3 when it is not 0, else element 4 when it is
 //    above 0, else 0;
 //  - a run-time error raised inside a half ends the report: its number goes
-//    to that half's element and is the result. What was written before it
-//    is kept in the file, so the viewer never shows an older report.
-// The file is closed on every path; a failure to write it out is returned
-// as its error number.
+//    to that half's element and is the result.
+// Only a report that ran to its end is put in place (written to a temporary
+// file and renamed over fileName); a report that failed leaves whatever
+// stood under fileName byte for byte, so nothing shows a fragment as if it
+// were the whole report. A failure to write the file out is returned as its
+// error number.
 int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
                         const ReportHalf& inputHalf, const ReportHalf& resultHalf);
 

@@ -55,7 +55,7 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
                            const analysis::StationSideArray& principalStress,
                            const analysis::StationSideArray& utilisation,
                            const model::SidePointArray& coreFilledFlag) {
-    runtime::TextFileWriter out(runtime::resolveFile(m.DataPath, SupportLineTableFileName),
+    runtime::TextFileWriter out(runtime::resolveFile(m.WorkFolder(), SupportLineTableFileName),
                                 runtime::TextFileWriter::Mode::Output);
     const int n = m.CalculationPointCount;
     for (int side = 1; side <= 2; ++side) {

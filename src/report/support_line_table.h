@@ -1,5 +1,5 @@
 #pragma once
-// The along-the-beam results file quor.tu1 of the data folder: for each
+// The along-the-beam results file quor.tu1 of the work folder: for each
 // side that carries slabs, a short header (slab designation, slab spans at
 // both beam ends, prestress, cracking and ultimate moments) and one row per
 // station of the beam's shear and shear flow, the slab's shear stresses,
@@ -12,10 +12,10 @@
 
 namespace quorvel::report {
 
-// The name of the file in the data folder.
+// The name of the file in the work folder.
 inline constexpr const char* SupportLineTableFileName = "quor.tu1";
 
-// Writes DataPath & "quor.tu1" (created or emptied) from the model and the
+// Writes WorkFolder() & "quor.tu1" (created or emptied) from the model and the
 // nine per-station tables of the analysis, and closes it. A file that cannot
 // be written raises its run-time error; a value that is not a finite number
 // raises 5 or 6 (the file then holds the lines before it).

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
@@ -160,9 +162,46 @@ void removeQuietly(const std::string& path) {
     fs::remove(path, ec);
 }
 
-// Puts a completely written temporary file in place of the target.
+// The file a save replaces: a symbolic link is followed to the file it
+// points to (a link to a link as well), so that the save writes the file the
+// user set up and leaves the link as it is. A loop of links is left as it
+// stands; opening it then fails.
+std::string replacementTarget(const std::string& path) {
+    fs::path p(path);
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(p, ec)) return p.string();
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) return p.string();
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return path;
+}
+
+// Whether a save puts a new file in place of target: the target is missing
+// or a regular file (or a folder, which the rename then refuses). A device
+// or a pipe is written in place.
+bool replaceable(const std::string& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    return !fs::exists(status) || fs::is_regular_file(status) || fs::is_directory(status);
+}
+
+// A regular file that may not be written keeps its protection: the save
+// is refused as the opening of the file for writing would be.
+void requireWritable(const std::string& target) {
+    std::error_code ec;
+    if (fs::is_regular_file(target, ec) && access(target.c_str(), W_OK) != 0)
+        throw RunTimeError(ErrPathFileAccess, target);
+}
+
+// Puts a completely written temporary file in place of the target. The new
+// file takes the old one's permissions, so that a file the user protected
+// from others stays protected.
 void replaceWithTemporary(const std::string& temporary, const std::string& target) {
     std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
     fs::rename(temporary, target, ec);
     if (ec) {
         removeQuietly(temporary);
@@ -206,9 +245,16 @@ constexpr int kZoneWidth = 14;
 }
 
 TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path), mode_(mode) {
-    requireFolderOf(path);
-    openPath_ = mode == Mode::Replace ? temporaryPathFor(path) : path;
-    const auto openMode = std::ios::binary | (mode == Mode::Append ? std::ios::app : std::ios::trunc);
+    if (mode_ == Mode::Replace) {
+        target_ = replacementTarget(path);
+        if (!replaceable(target_)) mode_ = Mode::Output;
+    } else {
+        target_ = path;
+    }
+    requireFolderOf(target_);
+    if (mode_ == Mode::Replace) requireWritable(target_);
+    openPath_ = mode_ == Mode::Replace ? temporaryPathFor(target_) : target_;
+    const auto openMode = std::ios::binary | (mode_ == Mode::Append ? std::ios::app : std::ios::trunc);
     out_.open(openPath_, std::ios::out | openMode);
     if (!out_) throw RunTimeError(ErrPathFileAccess, path);
 }
@@ -219,15 +265,17 @@ TextFileWriter::~TextFileWriter() {
     if (mode_ == Mode::Replace) removeQuietly(openPath_);
 }
 
-void TextFileWriter::put(std::string_view utf8) {
+void TextFileWriter::put(std::string_view utf8) { bytes(utf8ToCp1252(utf8)); }
+
+TextFileWriter& TextFileWriter::bytes(std::string_view bytes) {
     if (closed_) throw RunTimeError(ErrBadFileNameOrNumber, path_);
-    const std::string bytes = utf8ToCp1252(utf8);
     errno = 0;
     out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out_) throwWriteError(errno, path_);
     const auto lineEnd = bytes.find_last_of("\r\n");
     if (lineEnd == std::string::npos) column_ += static_cast<int>(bytes.size());
     else column_ = static_cast<int>(bytes.size() - lineEnd);
+    return *this;
 }
 
 TextFileWriter& TextFileWriter::text(std::string_view s) {
@@ -305,7 +353,7 @@ void TextFileWriter::close() {
         if (mode_ == Mode::Replace) removeQuietly(openPath_);
         throwWriteError(flushed ? closeErrno : flushErrno, path_);
     }
-    if (mode_ == Mode::Replace) replaceWithTemporary(openPath_, path_);
+    if (mode_ == Mode::Replace) replaceWithTemporary(openPath_, target_);
 }
 
 // ---------------------------------------------------------------------------
@@ -353,23 +401,21 @@ std::string resolveFile(const std::string& folder, const std::string& name) {
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    requireFolderOf(path);
-    const std::string temporary = temporaryPathFor(path);
-    {
-        std::ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
-        if (!out) throw RunTimeError(ErrPathFileAccess, path);
-        errno = 0;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        const int saved = errno;
-        const bool written = static_cast<bool>(out);
-        out.close();
-        if (!written || !out) {
-            removeQuietly(temporary);
-            throwWriteError(saved != 0 ? saved : errno, path);
-        }
-    }
-    replaceWithTemporary(temporary, path);
+    TextFileWriter out(path, TextFileWriter::Mode::Replace);
+    out.bytes(bytes);
+    out.close();
+}
+
+WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber) {
+    if (errorNumber == ErrDiskFull) return WriteProblem::DiskFull;
+    const fs::path target(replacementTarget(path));
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return WriteProblem::FolderMissing;
+    if (fs::is_directory(target, ec)) return WriteProblem::IsFolder;
+    if (access(folder.c_str(), W_OK) != 0) return WriteProblem::FolderNotWritable;
+    if (fs::exists(target, ec) && access(target.c_str(), W_OK) != 0) return WriteProblem::FileReadOnly;
+    return WriteProblem::Other;
 }
 
 }  // namespace quorvel::runtime

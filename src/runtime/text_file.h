@@ -60,7 +60,10 @@ public:
     // Output creates or truncates, Append appends. Replace writes to a
     // temporary file in the same folder and renames it over the target in
     // close(); a writer destroyed without a successful close() removes the
-    // temporary file and leaves the target as it was.
+    // temporary file and leaves the target as it was. Replace follows a
+    // symbolic link to the file it points to, gives the new file the old
+    // one's permissions, refuses (75) a file that may not be written, and
+    // writes a device or a pipe in place.
     enum class Mode { Output, Append, Replace };
     // Opens the file; raises 76 for a missing folder, 75 when the file
     // cannot be written.
@@ -77,6 +80,7 @@ public:
     TextFileWriter& tab(int column);                 // to column n; a new line first when already past it
     TextFileWriter& spaces(int n);
     TextFileWriter& newLine();                       // CR LF
+    TextFileWriter& bytes(std::string_view raw);     // 8-bit bytes as they stand
 
     // A whole line: text then CR LF.
     TextFileWriter& line(std::string_view s) { return text(s).newLine(); }
@@ -97,6 +101,7 @@ private:
     void put(std::string_view utf8);
     std::ofstream out_;
     std::string path_;      // the file the caller named
+    std::string target_;    // the file replaced: the named one, or the one its link points to
     std::string openPath_;  // the file actually written (temporary for Replace)
     Mode mode_;
     int column_ = 1;
@@ -113,9 +118,16 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
 // given when no such file exists (the path for creating it).
 std::string resolveFile(const std::string& folder, const std::string& name);
 
-// Writes a whole file safely: the contents go to a temporary file in the
-// same folder, which is renamed over the target only when everything was
-// written. Raises the error of the failing step; the target is then untouched.
+// Writes a whole file safely, as a writer in Replace mode does: the
+// contents go to a temporary file in the same folder, which is renamed over
+// the target only when everything was written. Raises the error of the
+// failing step; the target is then untouched.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Why writing a file failed, as far as the file system tells, so that a
+// message can say it in words.
+enum class WriteProblem { FolderMissing, FolderNotWritable, FileReadOnly, IsFolder, DiskFull, Other };
+// The problem behind the error number a write of path raised.
+WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber);
 
 }  // namespace quorvel::runtime

@@ -103,7 +103,7 @@ TEST_F(Driver, CompletedCalculationPutsTheModelBack) {
     ASSERT_EQ(PerformCalculation(m, ui), 0);
     EXPECT_EQ(m.CalculationStatus(0), 0);
     EXPECT_EQ(m.CalculationStatus(1), 0);
-    EXPECT_EQ(m.VersionText, "Versio 8.35 /EC  23.11.2010");
+    EXPECT_EQ(m.VersionText, "Versio " QUORVEL_VERSION " /EC 17.03.2017");  // the build's version
     EXPECT_NEAR(m.PermanentLoadFactorKfi, 1.265, 1e-12);  // 1.1 * 1.15
     EXPECT_EQ(m.SupportMomentStartBeforeGrouting.number(), 0.1);
     EXPECT_EQ(m.SupportMomentEndPermanent.number(), -45.7);

@@ -145,8 +145,8 @@ TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
 
 TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
     open(fixture("concrete_middle_beam.dat"));
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
-    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
 }
 
@@ -156,20 +156,21 @@ TEST_F(FileCommands, QuitStaysWhenTheSaveFailsOrIsCancelled) {
     open(fixture("concrete_middle_beam.dat"));
     const std::string original = folder.read("concrete_middle_beam.dat");
     m.InputFilePath = folder.file("no_such_folder/project.dat");
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
-    ui.expectMessageMatching("Virhe [0-9]+", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::Yes);
+    ui.expectMessageMatching("Tiedostoa .*project\\.dat ei voitu tallentaa: kansiota ei ole\\.", ui.applicationTitle(),
+                             Buttons::Ok, Icon::Exclamation);
     EXPECT_NO_THROW(ui.click(w.cmdLopeta));
     EXPECT_FALSE(ui.programEnded());
     EXPECT_EQ(m.InputSaved, 0);
 
     m.InputFilePath.clear();
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::Yes);
     ui.answerFileDialog(std::nullopt);
     EXPECT_NO_THROW(ui.click(w.cmdLopeta));
     EXPECT_FALSE(ui.programEnded());
 
     // The window frame asks the same and stays open.
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::Yes);
     ui.answerFileDialog(std::nullopt);
     EXPECT_FALSE(ui.closeByFrame(w));
     EXPECT_TRUE(w.isLoaded());
@@ -178,8 +179,8 @@ TEST_F(FileCommands, QuitStaysWhenTheSaveFailsOrIsCancelled) {
 
 TEST_F(FileCommands, QuitWithASuccessfulSaveEnds) {
     open(fixture("concrete_middle_beam.dat"));
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::Yes);
-    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNo, Icon::None, Answer::No);
+    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::Yes);
+    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
     EXPECT_EQ(m.InputSaved, -1);
 }

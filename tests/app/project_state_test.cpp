@@ -15,6 +15,7 @@ public:
     void clearResultGauges() override { calls.push_back("clear gauges"); }
     void setTableButtonCaption(const std::string& caption) override { calls.push_back("caption " + caption); }
     void enableCalculateCommand() override { calls.push_back("enable calculate"); }
+    void showProjectTitle() override { calls.push_back("title"); }
     std::vector<std::string> calls;
 };
 
@@ -34,8 +35,9 @@ TEST(MarkInputChanged, ThrowsTheResultsAwayAndMarksTheInput) {
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(m.InputFileTitle, "/p/talo.dat *");
     EXPECT_EQ(m.ResultsFileTitle, "/p/talo.tul *");
+    // The title is shown last, once the titles are rebuilt.
     EXPECT_EQ(window.calls, (std::vector<std::string>{"hide notices", "clear gauges", "caption Laske",
-                                                      "enable calculate"}));
+                                                      "enable calculate", "title"}));
 
     // A second call rebuilds the titles from the paths: still one " *".
     MarkInputChanged(m, window);
@@ -53,7 +55,7 @@ TEST(MarkInputChanged, ButtonCaptionFollowsTheLanguage) {
     FakeMainWindow other;
     m.LanguageIndex = 2;  // no wording for it: the caption stays
     MarkInputChanged(m, other);
-    EXPECT_EQ(other.calls, (std::vector<std::string>{"hide notices", "clear gauges", "enable calculate"}));
+    EXPECT_EQ(other.calls, (std::vector<std::string>{"hide notices", "clear gauges", "enable calculate", "title"}));
     EXPECT_EQ(m.InputFileTitle, " *");  // no file yet
 }
 

@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <cstdio>
 #include <map>
+#include <regex>
 
 #include "app/fileview.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
 #include "app/language.h"
 #include "app/report_text.h"
+#include "model/project_defaults.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -105,7 +107,7 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
         const std::string no = t.imgNo.picture();
         ASSERT_NE(ok, no);
         EXPECT_EQ(t.Grid1.textMatrix(1, 1), "45.68 ");
-        EXPECT_EQ(t.Grid1.textMatrix(1, 3), "---------------------- ");
+        EXPECT_EQ(t.Grid1.textMatrix(1, 3), "--------------------- ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 1), "91.36 ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 2), "60.00 ");
         EXPECT_EQ(t.Grid2.textMatrix(1, 3), "--------------------- ");
@@ -316,6 +318,46 @@ TEST_F(Viewer, ALongReportShowsTheWarningAndItsFirstLines) {
     });
 }
 
+// The viewer opens as wide as the report's widest line needs (at least its
+// designed 11400 twips) and as high as the screen allows less 1200 twips for
+// the frame and a panel; the box fills it above the buttons whatever size
+// the user gives it, and the size is kept in the settings for the next time.
+TEST_F(Viewer, OpensToTheReportSizeFollowsTheUserAndRemembersTheSize) {
+    ui.setScreenSize({1024 * 15, 768 * 15});
+    const int screenHeight = 768 * 15 - 1200;
+    struct Case {
+        int width;     // of the report's lines
+        int expected;  // client width, twips
+    } cases[] = {{20, 11400}, {120, ui.textWidthPixels({"Courier New", 9}, std::string(127, 'x')) * 15 + 840},
+                 {400, 1024 * 15 - 1200}};
+    for (const Case& c : cases) {
+        writeReport(5, c.width);
+        ui.showModal(view, [&] {
+            EXPECT_EQ(view.clientWidth(), c.expected) << c.width;
+            EXPECT_EQ(view.clientHeight(), screenHeight) << c.width;
+            ui.click(view.cmdPoistu);
+        });
+        ui.clearSettings();
+    }
+    writeReport(5, 120);
+    ui.showModal(view, [&] {
+        view.userResized(13000, 9000);  // as the user drags the frame
+        const platform::Place text = view.Text.place();
+        EXPECT_EQ((std::vector<int>{text.left, text.top, text.width, text.height}),
+                  (std::vector<int>{120, 120, 12760, 8265}));
+        EXPECT_EQ(view.cmdTulosta.top(), 9000 - 495);
+        EXPECT_EQ(view.cmdPoistu.left(), 13000 - 120 - 1455);
+        ui.click(view.cmdPoistu);
+    });
+    EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "Tulosikkunan leveys", ""), "13000");
+    ui.showModal(view, [&] {
+        EXPECT_EQ(view.clientWidth(), 13000);
+        EXPECT_EQ(view.clientHeight(), 9000);
+        EXPECT_EQ(view.Text.height(), 9000 - 735);
+        ui.click(view.cmdPoistu);
+    });
+}
+
 TEST_F(Viewer, AMissingReportGivesItsMessageAndAnEmptyViewer) {
     ui.expectMessage("Tulostiedon muodostus virhe!", "Virhe", Buttons::Ok, Icon::Critical);
     ui.showModal(view, [&] {
@@ -393,6 +435,64 @@ TEST_F(ResultCommands, ThePrintedReportIsTheReportFileBehindSixBlanks) {
     EXPECT_EQ(lines[0], "      " + report.readLine());
     for (const std::string& line : lines) EXPECT_EQ(line.substr(0, 6), "      ");
     EXPECT_EQ(m.ViewFileName, m.DataPath + "quor01.tmp");
+}
+
+// A report that cannot be made is neither shown nor printed, and the
+// report file of the last good report stays as it was: the heading file cut
+// to 150 of its 192 items (62), the results of a failed calculation (a span
+// of 0: 11), the report language file of the program folder missing (53).
+TEST_F(ResultCommands, AReportThatFailsIsNeitherShownNorPrintedAndSaysWhy) {
+    struct Case {
+        const char* name;
+        std::function<void()> breakIt;
+        int error;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"short headings",
+         [&] {
+             runtime::TextFileReader full(m.DataPath + "TEKSTIT0.DA0");
+             std::vector<std::string> items;
+             for (int i = 0; i < 150; ++i) items.push_back(full.readLine());
+             runtime::TextFileWriter cut(m.DataPath + "TEKSTIT0.DA0");
+             for (const std::string& item : items) cut.line(item);
+             cut.close();
+         },
+         62, "vajaa"},
+        {"failed calculation", [&] { m.BeamSpan = 0, analysis::PerformCalculation(m, ui); }, 11, "laske uudelleen"},
+        {"language file", [&] { std::filesystem::remove(folder.file("resultLanguage.fin")); }, 53, "puuttuu"},
+    };
+    ui.setStrict(false);  // the missing language file is reported on its own too
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string data = folder.file(c.name);
+        std::filesystem::copy(QUORVEL_SOURCE_DIR "/data", data);
+        model::ResetProjectDefaults(m);
+        m.DataPath = data + "/";
+        calculate();
+        ui.click(w.cmdTulosta);
+        const std::size_t jobs = ui.printJobs().size();
+        const std::string good = quorvel::testing::readBytes(m.DataPath + "quor01.tmp");
+        ASSERT_GT(good.size(), 3000u);
+        const std::string saved = m.DataPath + "saved.tul";
+        quorvel::testing::writeBytes(saved, good);
+        m.ResultsFilePath = saved;
+
+        c.breakIt();
+        ui.clearMessages();
+        w.SaveResultsFile();
+        ui.click(w.cmdTulosta);
+        ui.click(w.cmdTeksti);  // an unexpected viewer would fail the test
+        const std::regex failure("Raporttia ei voitu muodostaa\\.\n.*" + std::string(c.reason) + ".*\n\\(Virhe " +
+                                 std::to_string(c.error) + "\\)");
+        int said = 0;
+        for (const auto& message : ui.messages())
+            if (std::regex_match(message.text, failure) && message.title == "Virhe") ++said;
+        EXPECT_EQ(said, 2);  // by the print and the view command
+        EXPECT_EQ(ui.printJobs().size(), jobs);
+        EXPECT_EQ(quorvel::testing::readBytes(m.DataPath + "quor01.tmp"), good);
+        EXPECT_EQ(quorvel::testing::readBytes(saved), good);
+    }
 }
 
 TEST_F(ResultCommands, TheReportTextCommandShowsTheReportInTheViewer) {

@@ -57,7 +57,7 @@ TEST(Settings, SavedValuesAreReadBackInTheUsersNumberFormat) {
     EXPECT_EQ(back.StrandFileName, "OMAT.VAT");
 }
 
-TEST(Settings, DamagedValuesFallBackToTheirDefaults) {
+TEST(Settings, DamagedValuesFallBackToTheirDefaultsAndSizesToTheLegibleRange) {
     struct Case {
         const char* language;
         const char* fontSize;
@@ -66,7 +66,10 @@ TEST(Settings, DamagedValuesFallBackToTheirDefaults) {
     } cases[] = {
         {"englanti", "iso", 0, 10.0f},  // not numbers
         {"7", "inf", 0, 10.0f},         // no such language; not a finite size
-        {"-1", "1e60", 0, 10.0f},       // beyond the single range
+        {"-1", "1e60", 0, 16.0f},       // sizes are held to 6..16 pt
+        {"0", "1000", 0, 16.0f},
+        {"0", "0,001", 0, 6.0f},
+        {"0", "-12", 0, 6.0f},
         {" 1 ", "12", 1, 12.0f},        // blanks around a number are fine
         {"", "", 0, 10.0f},
     };

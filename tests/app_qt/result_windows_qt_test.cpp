@@ -5,21 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 #include <regex>
+#include <sstream>
 
 #include "analysis/calculation_driver.h"
+#include "analysis/calculation_support.h"
 #include "app/fileview.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
+#include "app/report_text.h"
 #include "app/slab_catalogue.h"
 #include "model/project_defaults.h"
+#include "model/topping_load.h"
 #include "platform/qt/qt_platform.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -39,6 +47,17 @@ class TestPlatform : public platform::qt::QtPlatform {
 public:
     explicit TestPlatform(std::string folder) : folder_(std::move(folder)) {}
     std::string programFolder() const override { return folder_; }
+    // Settings in memory: the viewer keeps its size there.
+    std::string getSetting(const std::string&, const std::string&, const std::string& key,
+                           const std::string& defaultValue) override {
+        auto it = settings.find(key);
+        return it == settings.end() ? defaultValue : it->second;
+    }
+    void saveSetting(const std::string&, const std::string&, const std::string& key,
+                     const std::string& value) override {
+        settings[key] = value;
+    }
+    std::map<std::string, std::string> settings;
 
 private:
     std::string folder_;
@@ -105,6 +124,100 @@ TEST_F(ResultWindowsQt, TheReportPrintsToPdfBehindSixBlanks) {
     EXPECT_GE(printed, report.lineCount());
 }
 
+// The text of a PDF file as poppler's pdftotext reads it (layout kept),
+// one string per printed line, form feeds between pages dropped.
+std::vector<std::string> pdfTextLines(const std::string& pdf) {
+    const std::string text = pdf + ".txt";
+    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf + "' '" + text + "'";
+    if (std::system(command.c_str()) != 0) {
+        ADD_FAILURE() << "pdftotext (poppler-utils) could not read " << pdf;
+        return {};
+    }
+    std::vector<std::string> lines;
+    std::istringstream in(quorvel::testing::readBytes(text));
+    for (std::string line; std::getline(in, line);) {
+        std::erase(line, '\f');
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A line without its blanks: the printed columns come back from the PDF
+// with their own spacing (pdftotext may make two blanks one).
+std::string words(const std::string& line) {
+    std::istringstream in(line);
+    std::string out;
+    for (std::string word; in >> word;) out += word;
+    return out;
+}
+
+// Every non-empty line of the report is one printed line of the PDF, whole
+// and in the report's order, and the PDF holds nothing else.
+void expectPrintedWhole(const std::vector<std::string>& report, const std::string& pdf, const std::string& what) {
+    std::vector<std::string> expected;
+    for (const std::string& line : report)
+        if (!words(line).empty()) expected.push_back(words(line));
+    std::vector<std::string> printed;
+    for (const std::string& line : pdfTextLines(pdf))
+        if (!words(line).empty()) printed.push_back(words(line));
+    ASSERT_EQ(printed.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(printed[i], expected[i]) << what << " line " << i + 1;
+}
+
+// Each reviewed report, and the largest report of the fixture projects,
+// printed on A4 and on Letter (portrait): the font is made small enough
+// for the widest line (never below 7 pt), so no line is broken.
+TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> reports;
+    for (const char* golden : {"suora_middle_beam", "delta_edge_beam", "lbl_core_filling"})
+        for (const char* language : {".fin.txt", ".eng.txt"}) {
+            const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + golden + language;
+            reports.emplace_back(path, printedLines(loadReportText(ui, path, 6).value_or(std::string())));
+        }
+    // The largest report of the fixture projects, as the print command
+    // writes it.
+    std::string largest;
+    std::size_t largestLines = 0;
+    std::vector<std::string> largestReport;
+    platform::HeadlessPlatform quiet;
+    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+        for (int16_t language : {0, 1}) {
+            model::ProjectModel project;
+            quorvel::testing::CalculationFolder data;
+            quiet.setProgramFolder(data.dataPath());
+            data.load(project, quiet, entry.path().filename().string());
+            model::ComputeToppingLoad(project);
+            if (analysis::PerformCalculation(project, quiet) != 0) continue;
+            project.LanguageIndex = language;
+            const std::string file = program.file("corpus.tul");
+            if (report::WriteResultsFile(project, quiet, file) != 0) continue;
+            runtime::TextFileReader written(file);
+            if (written.lineCount() > largestLines) {
+                largestLines = written.lineCount();
+                largest = entry.path().filename().string() + (language == 0 ? " fin" : " eng");
+                largestReport = printedLines(loadReportText(quiet, file, 6).value_or(std::string()));
+            }
+        }
+    }
+    reports.emplace_back("corpus", largestReport);
+    ASSERT_GT(largestLines, 300u) << largest;
+
+    for (const char* paper : {"A4", "Letter"})
+        for (const auto& [name, lines] : reports) {
+            ASSERT_GT(lines.size(), 100u) << name;
+            const std::string pdf = program.file(std::string("report-") + paper + ".pdf");
+            ui.setPrintFile(pdf, paper);
+            platform::PrintJob job;
+            job.lines = lines;
+            ASSERT_TRUE(ui.print(job)) << name;
+            EXPECT_GE(ui.lastPrintedFontSize(), 7.0) << name;
+            std::size_t printed = 0;
+            for (const auto& page : ui.lastPrintedPages()) printed += page.size();
+            EXPECT_EQ(printed, lines.size()) << paper << " " << name << ": a line was broken";
+            expectPrintedWhole(lines, pdf, std::string(paper) + " " + (name == "corpus" ? largest : name));
+        }
+}
+
 TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
     frmTaulukot table(m, ui);
     whenUp([&] {
@@ -114,6 +227,16 @@ TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
             ASSERT_GE(grid->rowCount(), 4);
             EXPECT_FALSE(grid->item(0, 1)->text().isEmpty());
             EXPECT_FALSE(grid->item(1, 1)->text().isEmpty());
+            // Every cell whole: its text (the blank that ends a value is a
+            // margin), its picture and the cell's margins within its column.
+            const QFontMetrics metrics(grid->font());
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int col = 0; col < grid->columnCount(); ++col) {
+                    const QTableWidgetItem* item = grid->item(row, col);
+                    const int icon = item->icon().isNull() ? 0 : grid->iconSize().width() + 4;
+                    EXPECT_LE(metrics.horizontalAdvance(item->text().trimmed()) + icon + 6, grid->columnWidth(col))
+                        << "[" << item->text().toStdString() << "] row " << row << " column " << col;
+                }
         }
         QImage image = ui.windowOf(table)->grab().toImage();
         EXPECT_TRUE(image.save(QString::fromStdString(shot("quorvel-results-table.png"))));
@@ -137,12 +260,27 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
             EXPECT_TRUE(text->toPlainText().startsWith("       "));
             EXPECT_GT(text->toPlainText().size(), 100);
             EXPECT_TRUE(top->grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
+            // The window can be maximised and resized; the text box grows
+            // with it and the form learns the size.
+            EXPECT_TRUE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+            const QSize before = text->size();
+            top->resize(top->width() + 200, top->height() + 100);
+            QApplication::processEvents();
+            EXPECT_EQ(text->size(), before + QSize(200, 100));
+            top->showMaximized();
+            QApplication::processEvents();
+            EXPECT_GE(text->width(), before.width());
+            // The user selects and copies the text.
+            text->selectAll();
+            QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
             QTest::keyClick(text, Qt::Key_Escape);
             return;
         }
     });
     window.ShowReportText();
     EXPECT_TRUE(seen);
+    EXPECT_FALSE(ui.settings["Tulosikkunan leveys"].empty());
 }
 
 TEST_F(ResultWindowsQt, HelpOpensInTheBrowserAtItsContents) {

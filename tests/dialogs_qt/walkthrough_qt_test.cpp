@@ -70,7 +70,12 @@ private:
             return;
         }
         if (auto* files = qobject_cast<QFileDialog*>(w)) {
-            files->selectFile(QString::fromStdString(nextFile));
+            // Typed into the name box, as a user does: selectFile leaves
+            // the box alone while it has the focus.
+            if (auto* name = files->findChild<QLineEdit*>("fileNameEdit"))
+                name->setText(QString::fromStdString(nextFile));
+            else
+                files->selectFile(QString::fromStdString(nextFile));
             QMetaObject::invokeMethod(files, "accept");
             return;
         }

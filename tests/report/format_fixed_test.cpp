@@ -50,8 +50,13 @@ TEST(FormatFixed, NoDecimalsRoundsWithPointOrTruncatesPadded) {
     EXPECT_EQ(FormatFixed(7, -3, 0, 0), "7");         // a negative width pads nothing
 }
 
-TEST(FormatFixed, NegativeZeroHasNoSign) {
+TEST(FormatFixed, AValueThatIsZeroAtItsPrecisionHasNoSign) {
     EXPECT_EQ(FormatFixed(-0.0, 3, 1, 1), "  0.0");
+    EXPECT_EQ(FormatFixed(-1.7e-7, 6, 2, 1), "     0.00");  // left over from arithmetic
+    EXPECT_EQ(FormatFixed(-0.004, 3, 2, 1), "  0.00");
+    EXPECT_EQ(FormatFixed(-0.005, 3, 2, 1), " -0.01");   // rounds away from zero: not zero
+    EXPECT_EQ(FormatFixed(-0.4, 1, 0, 1), "0.");
+    EXPECT_EQ(FormatFixed(-0.7, 3, 0, 0), "  0");         // truncated to zero
 }
 
 TEST(FormatFixed, SingleValuesUseSevenDigits) {
@@ -68,7 +73,7 @@ TEST(FormatFixed, ExponentFormsAreWrittenOutPositionally) {
     EXPECT_EQ(FormatFixed(1.5e-5, 1, 6, 1), "0.000015");
     EXPECT_EQ(FormatFixed(-1.5e-5, 1, 5, 1), "-0.00002");  // rounds on the 5
     EXPECT_EQ(FormatFixed(1.5e-5, 3, 2, 1), "  0.00");
-    EXPECT_EQ(FormatFixed(-2.5e-7, 2, 0, 1), "-0.");
+    EXPECT_EQ(FormatFixed(-2.5e-7, 2, 0, 1), "0.");
     EXPECT_EQ(FormatFixed(1.25e17, 1, 1, 1), "125000000000000000.0");
 }
 

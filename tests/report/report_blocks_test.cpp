@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
 
 #include "report/report_input_half.h"
@@ -372,6 +373,7 @@ TEST(InputHalfFailures, MissingLanguageFileIsReportedAndFailsTheHalf) {
             ui.expectMessage("Language file is missing.\n\rProgram execution cancelled.", "Error", Buttons::Ok,
                              Icon::Critical);
         }
+        folder.write("r.tul", {"OLD REPORT"});
         bool resultHalfRan = false;
         const int16_t status = writeReportFile(m, ui, folder.file("r.tul"), WriteReportInputPart,
                                                [&](ProjectModel&, platform::Platform&, ReportFile&) -> int16_t {
@@ -382,18 +384,18 @@ TEST(InputHalfFailures, MissingLanguageFileIsReportedAndFailsTheHalf) {
         EXPECT_EQ(status, 53);
         EXPECT_EQ(m.CalculationStatus[3], 53);
         EXPECT_FALSE(resultHalfRan);
-        EXPECT_EQ(folder.read("r.tul"), "");
+        EXPECT_EQ(folder.read("r.tul"), "OLD REPORT\r\n");
     }
 }
 
-TEST(InputHalfFailures, UnclosedQuoteEndsTheReportWithFiveKeepingWhatWasWritten) {
+TEST(InputHalfFailures, UnclosedQuoteEndsTheReportWithFiveAndLeavesNoFragment) {
     ReportFolder f;
     f.folder.write("resultLanguage.fin", {"resultText1 = \"QUORVEL\"", "resultText2 = \"no end"});
     ProjectModel m = defaultReportModel();
     const int16_t status = writeReportFile(m, f.ui, f.folder.file("r.tul"), WriteReportInputPart, resultHalfStub(0));
     EXPECT_EQ(status, 5);
     EXPECT_EQ(m.CalculationStatus[3], 5);
-    EXPECT_EQ(f.folder.read("r.tul"), "QUORVEL\r\n");
+    EXPECT_FALSE(std::filesystem::exists(f.folder.file("r.tul")));
 }
 
 TEST(InputHalfFailures, ArithmeticFaultsAreErrorsNeverInfOrNan) {
@@ -430,11 +432,16 @@ TEST(ResultsWriter, RunsBothHalvesInOrderAndReturnsTheResultHalfStatus) {
     EXPECT_EQ(r.lines.front().substr(0, 7), "QUORVEL");
     EXPECT_EQ(r.lines.back(), "RESULT HALF");
 
-    // A result half that ends with its own status: the report holds both
-    // halves as far as they went and the status is the result.
-    EXPECT_EQ(writeReportFile(m, f.ui, f.folder.file("r.tul"), WriteReportInputPart, resultHalfStub(62)), 62);
+    // A result half that ends with its own status: the status is the
+    // result, and the whole report written before stays byte for byte.
+    const std::string whole = f.folder.read("r.tul");
+    auto failing = [](ProjectModel&, platform::Platform&, ReportFile& file) -> int16_t {
+        file.line("PART");
+        return 62;
+    };
+    EXPECT_EQ(writeReportFile(m, f.ui, f.folder.file("r.tul"), WriteReportInputPart, failing), 62);
     EXPECT_EQ(m.CalculationStatus[4], 62);
-    EXPECT_TRUE(readReport(f, 0).has("RESULT HALF"));
+    EXPECT_EQ(f.folder.read("r.tul"), whole);
 
     // A run-time error escaping the result half is its status too.
     auto raising = [](ProjectModel&, platform::Platform&, ReportFile& file) -> int16_t {
@@ -444,8 +451,11 @@ TEST(ResultsWriter, RunsBothHalvesInOrderAndReturnsTheResultHalfStatus) {
     EXPECT_EQ(writeReportFile(m, f.ui, f.folder.file("r.tul"), WriteReportInputPart, raising), 62);
     EXPECT_EQ(m.CalculationStatus[3], 0);
     EXPECT_EQ(m.CalculationStatus[4], 62);
-    r = readReport(f, 0);
-    EXPECT_EQ(r.lines.back(), "PART");
+    EXPECT_EQ(f.folder.read("r.tul"), whole);
+    // No temporary file is left beside it.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(f.folder.path())) ++files;
+    EXPECT_EQ(files, 3);  // the report and the two report text files
 }
 
 TEST(ResultsWriter, UnwritablePathReturnsItsNumberAndWritesNothing) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <regex>
 
+#include "platform/forms/utf8.h"
 #include "report/report_test_support.h"
 #include "report/results_file.h"
 
@@ -54,7 +55,10 @@ int columnOf(const std::string& line, const std::string& s) {
 // A spilled row leaves a line that holds nothing but blanks and a unit.
 void expectNoSpilledRow(const Written& w) {
     static const std::regex loneUnit(R"(^ +(mm|MPa|kN|kN/m|kNm|mm2|mm2/m|m2|m3|m4|1/m|%|kpl|pcs)$)");
-    for (const std::string& l : w.lines) EXPECT_FALSE(std::regex_match(l, loneUnit)) << "[" << l << "]";
+    for (const std::string& l : w.lines) {
+        EXPECT_FALSE(std::regex_match(l, loneUnit)) << "[" << l << "]";
+        EXPECT_LE(platform::utf8::length(l), ReportWidth) << "[" << l << "]";
+    }
     EXPECT_EQ(w.forcedLineBreaks, 0);
 }
 

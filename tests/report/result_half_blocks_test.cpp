@@ -172,13 +172,17 @@ TEST(ResultHalfFamilies, BeamsOfTheBeFamilyShowTheirOwnStageAndDeflections) {
     EXPECT_TRUE(other.has(R"(Laatat ja saumabetoni +w\.g1 += +3\.40)"));
     EXPECT_FALSE(other.has("Tuennan poisto"));
 
+    // The precast part alone and the beam with its infill, each named.
     m.BeamTypeName = "BEL500";
     m.SectionAxialStiffness(1) = 5.0e9;
     m.SectionBendingStiffness(1) = 1.5e14;
+    m.InfillPartCount = 1;
     const Report be = report(m);
-    const auto stages = be.matching(R"(Palkki +\d)");
-    ASSERT_EQ(stages.size(), 2u);
-    EXPECT_EQ(stages[0].substr(13, 10), "   5000.00");
+    const auto precast = be.matching(R"(Palkki, elem\. +\d)");
+    ASSERT_EQ(precast.size(), 1u);
+    EXPECT_EQ(precast[0].substr(13, 10), "   5000.00");
+    EXPECT_EQ(be.matching(R"(Palkki\+täyttö +\d)").size(), 1u);
+    EXPECT_EQ(be.matching(R"(Palkki +\d)").size(), 0u);
     EXPECT_TRUE(be.has(R"(Palkin omapaino +w\.g0 += +6\.66)"));
     EXPECT_TRUE(be.has(R"(Tuennan poisto +w\.g1 += +7\.77)"));
     EXPECT_FALSE(be.has("Laatat ja saumabetoni"));
@@ -207,8 +211,9 @@ TEST(ResultHalfBeam, ASteelBeamShowsItsElasticMomentAndTheResistanceTheAnalysisC
     EXPECT_TRUE(r.has(R"(Taivutuskestävyys, teräspalkki +MRd += +640\.0 kNm)"));
     EXPECT_DOUBLE_EQ(m.MomentResistanceUsed, 640.0e6);
     EXPECT_DOUBLE_EQ(m.ActingDesignMoment, 560.0e6);
-    // The steel web's shear stress, 6.0 at column 62, unit at 72.
-    const std::string web = r.only("Teräsuuman leikkausjännitys");
+    // The shear flow between steel and concrete, 6.0 at column 62, unit
+    // at 72.
+    const std::string web = r.only("Leikkausvuo teräksen ja betonin välillä");
     EXPECT_EQ(columns(web, 59, 75), " =     85    N/mm");
     EXPECT_FALSE(r.has("Mitoittava leikkausvoima"));
 }
@@ -284,8 +289,8 @@ TEST(ResultHalfWarnings, EachSideOverItsLimitShowsItsOwnReserve) {
     const Report r = report(m);
     const std::size_t head = r.indexOf("Uumien pääjännitys:");
     ASSERT_LT(head + 8, r.run.lines.size());
-    EXPECT_EQ(columns(r.run.lines[head], 49, 72), "EI RIITÄ !!!EI RIITÄ !!!");
-    EXPECT_EQ(columns(r.run.lines[head + 1], 41, 66), "(ks. alla)      (ks. alla)");
+    EXPECT_EQ(columns(r.run.lines[head], 49, 73), "EI RIITÄ !!! EI RIITÄ !!!");
+    EXPECT_EQ(columns(r.run.lines[head + 1], 41, 67), "(ks. alla)       (ks. alla)");
     EXPECT_EQ(r.run.lines[head + 2], "VASEN LAATTA: ");
     EXPECT_EQ(columns(r.run.lines[head + 3], 61, 64), "0.15");
     EXPECT_EQ(columns(r.run.lines[head + 4], 46, 74), " 2000 mm palkin tuelta lukien");

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "runtime/errors.h"
+#include "support/as_other_user.h"
 #include "support/test_support.h"
 #include "runtime/text_file.h"
 
@@ -228,6 +231,76 @@ TEST_F(TextFileTest, WriteFileAtomicallyReplacesWholeFiles) {
     writeFileAtomically(path("b.txt"), "");
     EXPECT_TRUE(fs::exists(path("b.txt")));
     EXPECT_THAT(filesInFolder(), ElementsAre("a.txt", "b.txt"));
+}
+
+// A save keeps what the user set up: a link still points to the file it
+// named, and that file holds the new contents with its permissions; a
+// device is written in place, never replaced by a file.
+TEST_F(TextFileTest, ReplaceWritesThroughLinksAndKeepsPermissions) {
+    fs::create_directory(path("real"));
+    putBytes(path("real/project.dat"), "old\r\n");
+    fs::permissions(path("real/project.dat"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/project.dat", path("link.dat"));     // relative
+    fs::create_symlink(path("link.dat"), path("link-to-link.dat"));  // absolute, to a link
+    for (const char* name : {"link.dat", "link-to-link.dat"}) {
+        SCOPED_TRACE(name);
+        TextFileWriter w(path(name), TextFileWriter::Mode::Replace);
+        w.line(name);
+        w.close();
+        EXPECT_TRUE(fs::is_symlink(path(name)));
+        EXPECT_EQ(bytesOf(path("real/project.dat")), std::string(name) + "\r\n");
+        EXPECT_EQ(fs::status(path("real/project.dat")).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+    }
+    EXPECT_THAT(filesInFolder(), ElementsAre("link-to-link.dat", "link.dat", "real"));
+    writeFileAtomically(path("link.dat"), "whole");
+    EXPECT_EQ(bytesOf(path("real/project.dat")), "whole");
+    EXPECT_TRUE(fs::is_symlink(path("link.dat")));
+
+    // A link to a file not yet there creates the file it names.
+    fs::create_symlink("real/new.dat", path("dangling.dat"));
+    TextFileWriter(path("dangling.dat"), TextFileWriter::Mode::Replace).close();
+    EXPECT_TRUE(fs::is_regular_file(path("real/new.dat")));
+
+    // A device behind a link: written in place (and full), the link kept.
+    if (fs::exists("/dev/full")) {
+        fs::create_symlink("/dev/full", path("full.dat"));
+        EXPECT_EQ(errorOf([&] {
+                      TextFileWriter w(path("full.dat"), TextFileWriter::Mode::Replace);
+                      w.line("data");
+                      w.close();
+                  }),
+                  ErrDiskFull);
+        EXPECT_TRUE(fs::is_symlink(path("full.dat")));
+        EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    }
+}
+
+// Why a write failed, for the message that says it in words. Permissions
+// do not stop the superuser, who runs the read-only rows again as "nobody".
+TEST_F(TextFileTest, WriteFailuresAreDiagnosed) {
+    fs::create_directory(path("sub"));
+    putBytes(path("file.dat"), "x");
+    EXPECT_EQ(diagnoseWriteFailure(path("no such folder/a.dat"), ErrPathNotFound), WriteProblem::FolderMissing);
+    EXPECT_EQ(diagnoseWriteFailure(path("sub"), ErrPathFileAccess), WriteProblem::IsFolder);
+    EXPECT_EQ(diagnoseWriteFailure(path("a.dat"), ErrDiskFull), WriteProblem::DiskFull);
+    EXPECT_EQ(diagnoseWriteFailure(path("file.dat"), ErrDeviceIo), WriteProblem::Other);
+    if (geteuid() == 0) {
+        std::string failure;
+        const auto status = quorvel::testing::runAsNobody("TextFileTest.WriteFailuresAreDiagnosed", failure);
+        ASSERT_TRUE(status) << failure;
+        EXPECT_EQ(*status, 0) << "the read-only rows failed as the user nobody";
+        return;
+    }
+    fs::permissions(path("file.dat"), fs::perms::owner_read);
+    EXPECT_EQ(errorOf([&] { TextFileWriter w(path("file.dat"), TextFileWriter::Mode::Replace); }),
+              ErrPathFileAccess);
+    EXPECT_EQ(bytesOf(path("file.dat")), "x");
+    EXPECT_EQ(diagnoseWriteFailure(path("file.dat"), ErrPathFileAccess), WriteProblem::FileReadOnly);
+    fs::permissions(path("sub"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(errorOf([&] { writeFileAtomically(path("sub/a.dat"), "x"); }), ErrPathFileAccess);
+    EXPECT_EQ(diagnoseWriteFailure(path("sub/a.dat"), ErrPathFileAccess), WriteProblem::FolderNotWritable);
+    fs::permissions(path("sub"), fs::perms::owner_all);
 }
 
 TEST_F(TextFileTest, OutputErrorsHaveTheirNumbers) {

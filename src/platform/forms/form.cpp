@@ -16,7 +16,7 @@ constexpr int MenuBarHeight = 300;
 
 Form::Form(Platform& platform, std::string name, const std::string& caption, int clientWidth, int clientHeight)
     : platform_(platform), name_(std::move(name)), caption_(caption), clientWidth_(clientWidth),
-      clientHeight_(clientHeight) {}
+      clientHeight_(clientHeight), minimumClientWidth_(clientWidth), minimumClientHeight_(clientHeight) {}
 
 Form::~Form() { platform_.formDestroyed(*this); }
 
@@ -37,9 +37,27 @@ void Form::move(int left, int top) {
 }
 
 void Form::setClientSize(int width, int height) {
+    if (resizable_) {
+        width = std::max(width, minimumClientWidth_);
+        height = std::max(height, minimumClientHeight_);
+    }
+    const bool changed = width != clientWidth_ || height != clientHeight_;
     clientWidth_ = width;
     clientHeight_ = height;
     notifyChanged(nullptr);
+    if (changed && resizable_) fire(onResize);
+}
+
+void Form::setResizable(bool r) {
+    resizable_ = r;
+    notifyChanged(nullptr);
+}
+
+void Form::userResized(int width, int height) {
+    if (width == clientWidth_ && height == clientHeight_) return;
+    clientWidth_ = width;
+    clientHeight_ = height;
+    if (resizable_) fire(onResize);
 }
 
 void Form::setBackColor(Color c) {

@@ -39,6 +39,16 @@ public:
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
     void setClientSize(int width, int height);
+    // A resizable window can be made larger (down to its designed client
+    // size at most smaller) and maximised by the user; Resize follows every
+    // change of its client size, so that its handler lays the controls out.
+    bool resizable() const { return resizable_; }
+    void setResizable(bool r);
+    int minimumClientWidth() const { return minimumClientWidth_; }
+    int minimumClientHeight() const { return minimumClientHeight_; }
+    // The user made the client area this size (twips): the backend's window
+    // already has it, so only Resize follows.
+    void userResized(int width, int height);
 
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
@@ -90,6 +100,7 @@ public:
     std::function<void()> onLoad;
     std::function<void()> onActivate;
     std::function<void()> onPaint;
+    std::function<void()> onResize;
     std::function<void()> onClick;
     std::function<void(int& cancel)> onUnload;
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
@@ -129,6 +140,9 @@ private:
     int top_ = 0;
     int clientWidth_;
     int clientHeight_;
+    int minimumClientWidth_;
+    int minimumClientHeight_;
+    bool resizable_ = false;
     Color backColor_ = Colors::ButtonFace;
     Font font_;
     bool keyPreview_ = false;

@@ -95,11 +95,17 @@ public:
     void saveSetting(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& value) override;
     const std::map<std::string, std::string>& settings() const { return settings_; }  // "app/section/key"
+    void clearSettings() { settings_.clear(); }
 
     ScreenSize screenSize() const override { return screen_; }
     void setScreenSize(ScreenSize s) { screen_ = s; }
     std::string programFolder() const override { return programFolder_; }
     void setProgramFolder(const std::string& f);
+    // The work folder a test sets (empty unless set).
+    std::string workFolder() override { return workFolder_; }
+    void setWorkFolder(const std::string& f) { workFolder_ = f; }
+    std::string homeFolder() const override { return homeFolder_; }
+    void setHomeFolder(const std::string& f) { homeFolder_ = f; }
     char decimalMark() const override { return decimalMark_; }
     void setDecimalMark(char m) { decimalMark_ = m; }
     // The clock stands still at a fixed moment (2024-03-05 09:07:02 unless
@@ -191,6 +197,8 @@ private:
     std::map<std::string, std::string> settings_;
     ScreenSize screen_{1024 * TwipsPerPixel, 768 * TwipsPerPixel};
     std::string programFolder_ = "./";
+    std::string workFolder_;
+    std::string homeFolder_ = "/home/user/";
     char decimalMark_;
     LocalDateTime clock_{2024, 3, 5, 9, 7, 2};
     bool ended_ = false;

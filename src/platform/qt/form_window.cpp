@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QShortcutEvent>
 #include <QTableWidget>
@@ -126,10 +127,18 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
     client_->installEventFilter(this);
     // A window keeps the size of its designed client area: it cannot be
     // maximised, and were it made larger its content stays at the top left.
-    layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // A resizable form's client area fills its window instead, and the
+    // window can be maximised.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (form.resizable()) {
+        layout->addWidget(client_);
+        flags |= Qt::WindowMaximizeButtonHint;
+    } else {
+        layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    setWindowFlags(flags);
     if (form.hasMenus()) {
         menuBar_ = new QMenuBar(this);
         layout->setMenuBar(menuBar_);
@@ -397,7 +406,17 @@ void FormWindow::syncAll() {
 
 void FormWindow::syncForm() {
     setWindowTitle(qs(form_->caption()));
-    client_->setFixedSize(form_->clientWidth() / TwipsPerPixel, form_->clientHeight() / TwipsPerPixel);
+    const QSize client(form_->clientWidth() / TwipsPerPixel, form_->clientHeight() / TwipsPerPixel);
+    if (!form_->resizable()) {
+        client_->setFixedSize(client);
+    } else {
+        client_->setMinimumSize(form_->minimumClientWidth() / TwipsPerPixel,
+                                form_->minimumClientHeight() / TwipsPerPixel);
+        // A size set by the program; the user's own sizes reach the form
+        // through the client area's resize events and match already.
+        if (client_->size() != client && !isMaximized())
+            resize(client + QSize(0, menuBar_ ? menuBar_->sizeHint().height() : 0));
+    }
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     client_->setPalette(pal);
@@ -564,6 +583,9 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         auto* t = static_cast<QTableWidget*>(w);
         t->setRowCount(g->rows());
         t->setColumnCount(g->cols());
+        // A cell too wide for its column shows where it is cut, never an
+        // ellipsis in place of its last characters.
+        t->setTextElideMode(Qt::ElideNone);
         for (int col = 0; col < g->cols(); ++col) t->setColumnWidth(col, g->colWidth(col) / TwipsPerPixel);
         for (int row = 0; row < g->rows(); ++row) t->setRowHeight(row, g->rowHeight(row) / TwipsPerPixel);
         QColor fixed = t->palette().color(QPalette::Button);
@@ -723,6 +745,10 @@ bool FormWindow::filterEvent(QObject* watched, QEvent* e) {
     if (!form_) return false;
     auto* w = qobject_cast<QWidget*>(watched);
     if (watched == client_) {
+        if (e->type() == QEvent::Resize && form_->resizable() && !syncing_) {
+            const QSize size = static_cast<QResizeEvent*>(e)->size();
+            form_->userResized(size.width() * TwipsPerPixel, size.height() * TwipsPerPixel);
+        }
         if (e->type() == QEvent::MouseButtonPress && form_->onClick) {
             auto click = form_->onClick;
             click();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,10 +14,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <cstdlib>
 
@@ -147,9 +152,10 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     int result = box.exec();
     for (const Choice& c : choices)
         if (result == c.button) return c.answer;
-    // Closed by its frame: the cancelling answer where there is one.
-    for (const Choice& c : choices)
-        if (c.answer == Answer::Cancel || c.answer == Answer::No) return c.answer;
+    // Closed by its frame: Cancel where the box has it, else No.
+    for (Answer cancelling : {Answer::Cancel, Answer::No})
+        for (const Choice& c : choices)
+            if (c.answer == cancelling) return c.answer;
     return choices.front().answer;
 }
 
@@ -203,6 +209,8 @@ bool QtPlatform::print(const PrintJob& job) {
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(qs(printFile_));
+        printer.setPageSize(QPageSize(printPaper_ == "Letter" ? QPageSize::Letter : QPageSize::A4));
+        printer.setPageOrientation(printLandscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
     return printText(printer, job);
 }
@@ -226,6 +234,18 @@ ScreenSize QtPlatform::screenSize() const {
 }
 
 std::string QtPlatform::programFolder() const { return utf8(QCoreApplication::applicationDirPath()) + "/"; }
+
+// The user's application data folder (under XDG_DATA_HOME), made when
+// missing; a private temporary folder when it cannot be made or written.
+std::string QtPlatform::workFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable()) return utf8(folder) + "/";
+    if (!fallbackWorkFolder_) fallbackWorkFolder_ = std::make_unique<QTemporaryDir>();
+    if (!fallbackWorkFolder_->isValid()) return {};
+    return utf8(fallbackWorkFolder_->path()) + "/";
+}
+
+std::string QtPlatform::homeFolder() const { return utf8(QDir::homePath()) + "/"; }
 
 void QtPlatform::beep() { QApplication::beep(); }
 

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 
 class QPrinter;
+class QTemporaryDir;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -39,6 +40,8 @@ public:
                      const std::string& value) override;
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
+    std::string workFolder() override;
+    std::string homeFolder() const override;
     bool showHelp(const std::string& helpFile) override;
     void beep() override;
     char decimalMark() const override;
@@ -61,9 +64,17 @@ public:
 
     // Printing and help (qt_print_help.cpp). Print jobs go to this PDF file
     // instead of a printer chosen in the print dialog (empty: the dialog).
-    void setPrintFile(const std::string& pdfPath) { printFile_ = pdfPath; }
-    // The pages of the last print job as they were laid out.
+    // The paper of such a PDF file: "A4" (the default) or "Letter", portrait
+    // or landscape.
+    void setPrintFile(const std::string& pdfPath, const std::string& paper = "A4", bool landscape = false) {
+        printFile_ = pdfPath;
+        printPaper_ = paper;
+        printLandscape_ = landscape;
+    }
+    // The pages of the last print job as they were laid out, and its font
+    // size.
     const std::vector<std::vector<std::string>>& lastPrintedPages() const { return lastPrintedPages_; }
+    double lastPrintedFontSize() const { return lastPrintedFontSize_; }
     // The help viewer's window, or null while none is open.
     QWidget* helpWindow() const;
 
@@ -88,7 +99,10 @@ private:
     // qt_print_help.cpp
     bool printText(QPrinter& printer, const PrintJob& job);
     std::string printFile_;
+    std::string printPaper_ = "A4";
+    bool printLandscape_ = false;
     std::vector<std::vector<std::string>> lastPrintedPages_;
+    double lastPrintedFontSize_ = 0;
     QPointer<QWidget> helpWindow_;
 
 private:
@@ -98,6 +112,10 @@ private:
     // Makes the window active again after a dialog: the one active before
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
+
+    // The private temporary folder that serves as the work folder when the
+    // per-user data folder cannot be made or written.
+    std::unique_ptr<QTemporaryDir> fallbackWorkFolder_;
 
     std::map<const Form*, FormWindow*> windows_;
     QMetaObject::Connection focusConnection_;

@@ -1,7 +1,7 @@
 // Printing plain text and the help viewer of the Qt backend.
 
 #include <QFileInfo>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -15,39 +15,55 @@
 namespace quorvel::platform::qt {
 
 // The job's lines in its font, made fixed-pitch whatever family stands in
-// for it, so the report's columns stay in line; lines wider than the page
-// go on below (layoutPrintPages).
+// for it, so the report's columns stay in line. The font size is the job's
+// held to the legible range and made smaller, down to 7 pt, until the
+// widest line fits between the 15 mm margins of the chosen paper and
+// orientation; lines wider still go on below (layoutPrintPages).
 bool QtPlatform::printText(QPrinter& printer, const PrintJob& job) {
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    Font font;
-    font.name = job.fontName;
-    QFont f = mapFont(font);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSizeF(job.fontSize > 0 ? job.fontSize : 10);
-
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    painter.setFont(f);
-    QFontMetrics metrics(painter.font(), painter.device());
-    const QRect page = painter.viewport();
-    const int charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
-    const int lineHeight = std::max(1, metrics.lineSpacing());
-
     std::vector<std::string> lines;
     lines.reserve(job.lines.size());
     for (std::string line : job.lines) {
         std::erase(line, '\r');
         lines.push_back(std::move(line));
     }
-    lastPrintedPages_ = layoutPrintPages(lines, page.width() / charWidth, page.height() / lineHeight);
+
+    Font font;
+    font.name = job.fontName;
+    QFont f = mapFont(font);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    // The advance of one character at 1 pt, from the font at 10 pt.
+    f.setPointSizeF(10);
+    const double advancePerPoint = QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M')) / 10;
+    const int widest = widestLineLength(lines);
+    double size = fittedFontSize(job.fontSize, widest, advancePerPoint, page.width());
+    f.setPointSizeF(size);
+    // Glyph advances are rounded at some sizes: step down while the widest
+    // line is still wider than the page.
+    while (size > MinFittedFontSize &&
+           QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M')) * widest > page.width()) {
+        size = std::max(MinFittedFontSize, size - 0.1);
+        f.setPointSizeF(size);
+    }
+    lastPrintedFontSize_ = size;
+    painter.setFont(f);
+    QFontMetricsF metrics(painter.font(), painter.device());
+    const double charWidth = std::max(1e-3, metrics.horizontalAdvance(QLatin1Char('M')));
+    const double lineHeight = std::max(1.0, metrics.lineSpacing());
+
+    lastPrintedPages_ = layoutPrintPages(lines, static_cast<int>(page.width() / charWidth),
+                                         static_cast<int>(page.height() / lineHeight));
     bool first = true;
     for (const PrintedPage& printed : lastPrintedPages_) {
         if (!first) printer.newPage();
         first = false;
-        int y = metrics.ascent();
+        double y = metrics.ascent();
         for (const std::string& line : printed) {
-            painter.drawText(0, y, qs(line));
+            painter.drawText(QPointF(0, y), qs(line));
             y += lineHeight;
         }
     }

@@ -1,0 +1,310 @@
+// Work is never lost, headless: the save questions of quitting can be
+// cancelled; Save As adds the extension and asks before it replaces a
+// file; a failed save says which file and why; the file dialogs open where
+// the user's files are; the program writes its own files only into the
+// work folder; the title shows the version, the project and its unsaved
+// changes, and the report header the same version.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <regex>
+
+#include "app/frm_about.h"
+#include "app/frm_quorvel.h"
+#include "app/fileview.h"
+#include "platform/headless/headless_platform.h"
+#include "test_files.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using platform::ProgramEnded;
+using testing::TempFolder;
+
+const std::string VersionText = "Versio " QUORVEL_VERSION " /EC 17.03.2017";
+const std::string Title = "Quorvel  " QUORVEL_VERSION " /EC 17.03.2017";
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> contents(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).string()] = quorvel::testing::readBytes(entry.path());
+    return files;
+}
+
+// The program started as a user starts it: a program folder holding the
+// delivered data folder, a work folder and a home folder of its own, the
+// about window closed with OK.
+class Session : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+            fs::copy_file(entry.path(), program.path() / entry.path().filename());
+        ui.setProgramFolder(program.dataPath());
+        ui.setWorkFolder(work.dataPath());
+        ui.setHomeFolder(home.dataPath());
+    }
+    void start() {
+        ui.onModal("frmAbout", [&](platform::Form& about) {
+            aboutVersion = static_cast<frmAbout&>(about).txtVersio.caption();
+            ui.click(static_cast<frmAbout&>(about).cmdOK);
+        });
+        w.show();
+    }
+    void saveAs(const std::string& path, platform::Menu& command) {
+        ui.answerFileDialog(path);
+        ui.click(command);
+    }
+    void calculate() {
+        ui.click(w.cmdLaske0);
+        ASSERT_EQ(m.ResultsValid, -1);
+    }
+    std::string lastDialogFolder() const { return ui.fileDialogs().back().request.initialFolder; }
+
+    TempFolder program, work, home, documents;
+    platform::HeadlessPlatform ui;
+    model::ProjectModel m;
+    frmQuorvel w{m, ui};
+    std::string aboutVersion;
+};
+
+// Cancel, Escape and the box's close button all answer Cancel: the program
+// stays with the edit; only No to both questions (or saves) ends it.
+TEST_F(Session, TheQuitQuestionsCanBeCancelled) {
+    start();
+    struct Row {
+        std::optional<Answer> input, results;
+        bool ends;
+    };
+    for (const Row& row : {Row{Answer::Cancel, std::nullopt, false}, Row{Answer::No, Answer::Cancel, false},
+                           Row{Answer::No, Answer::No, true}}) {
+        ui.typeOver(w.txtOtsikko1, "Kohde A");
+        ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None,
+                         row.input);
+        if (row.results)
+            ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel,
+                             Icon::None, row.results);
+        if (row.ends) {
+            EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+        } else {
+            ui.click(w.cmdLopeta);
+            EXPECT_FALSE(ui.programEnded());
+            EXPECT_TRUE(w.isLoaded());
+            EXPECT_EQ(m.TitleLine1, "Kohde A");
+            EXPECT_EQ(m.InputChanged, -1);
+            // The window's close button asks the same; Cancel keeps it open.
+            ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel,
+                             Icon::None, Answer::Cancel);
+            EXPECT_FALSE(ui.closeByFrame(w));
+            EXPECT_TRUE(w.isLoaded());
+        }
+        ui.verify();
+    }
+}
+
+// A name typed without an extension gets the one of its kind; another
+// extension is kept. An existing file of the completed name is replaced
+// only after Yes.
+TEST_F(Session, SaveAsAddsTheExtensionAndAsksBeforeReplacing) {
+    start();
+    calculate();
+    struct Row {
+        platform::Menu* command;
+        const char* typed;
+        const char* written;
+    };
+    for (const Row& row : {Row{&w.cmdTallennalahtoNimella, "ti_middle", "ti_middle.dat"},
+                           Row{&w.cmdTallennatuloksetNimella, "tulokset", "tulokset.tul"},
+                           Row{&w.cmdTallennalahtoNimella, "kohde.txt", "kohde.txt"}}) {
+        SCOPED_TRACE(row.typed);
+        saveAs(documents.file(row.typed), *row.command);
+        EXPECT_TRUE(fs::is_regular_file(documents.file(row.written)));
+        if (std::string(row.typed) != row.written) {
+            EXPECT_FALSE(fs::exists(documents.file(row.typed)));
+        }
+    }
+    EXPECT_EQ(m.InputFilePath, documents.file("kohde.txt"));
+
+    documents.writeRaw("ti_middle.dat", "old");
+    const std::string question = "Tiedosto " + documents.file("ti_middle.dat") + " on jo olemassa.\r\nKorvataanko se?";
+    ui.expectMessage(question, ui.applicationTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No);
+    saveAs(documents.file("ti_middle"), w.cmdTallennalahtoNimella);
+    EXPECT_EQ(documents.read("ti_middle.dat"), "old");
+    EXPECT_EQ(m.InputFilePath, documents.file("kohde.txt"));
+
+    ui.expectMessage(question, ui.applicationTitle(), Buttons::YesNo, Icon::Exclamation, Answer::Yes);
+    saveAs(documents.file("ti_middle"), w.cmdTallennalahtoNimella);
+    EXPECT_EQ(documents.read("ti_middle.dat"), documents.read("kohde.txt"));
+    EXPECT_EQ(m.InputFilePath, documents.file("ti_middle.dat"));
+
+    // English windows ask in English.
+    ui.click(w.cmdEnglanti);
+    documents.writeRaw("tulokset.tul", "old");
+    ui.expectMessage("The file " + documents.file("tulokset.tul") + " already exists.\r\nReplace it?",
+                     ui.applicationTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No);
+    saveAs(documents.file("tulokset"), w.cmdTallennatuloksetNimella);
+    EXPECT_EQ(documents.read("tulokset.tul"), "old");
+}
+
+// A save onto a link writes the file the link points to, with that file's
+// permissions; the link stays.
+TEST_F(Session, ASaveOntoALinkWritesTheLinkedFileAndKeepsItsPermissions) {
+    start();
+    fs::create_directory(documents.path() / "real");
+    documents.writeRaw("real/kohde.dat", "old");
+    fs::permissions(documents.path() / "real/kohde.dat", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/kohde.dat", documents.path() / "kohde.dat");
+    ui.typeOver(w.txtOtsikko1, "Linkin kautta");
+    saveAs(documents.file("kohde.dat"), w.cmdTallennalahtoNimella);
+    EXPECT_EQ(m.InputSaved, -1);
+    EXPECT_TRUE(fs::is_symlink(documents.path() / "kohde.dat"));
+    EXPECT_NE(documents.read("real/kohde.dat").find("Linkin kautta"), std::string::npos);
+    EXPECT_EQ(fs::status(documents.path() / "real/kohde.dat").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The message of a failed save names the file and the reason in the
+// window's language; the project keeps its name and counts as unsaved.
+TEST_F(Session, AFailedSaveNamesTheFileAndTheReason) {
+    start();
+    fs::create_directory(documents.path() / "kansio.dat");
+    const bool full = fs::exists("/dev/full");
+    if (full) fs::create_symlink("/dev/full", documents.path() / "taysi.dat");
+    struct Row {
+        const char* name;
+        int16_t language;
+        const char* says;
+    };
+    for (const Row& row : {Row{"puuttuu/kohde.dat", 0, "kansiota ei ole"},
+                           Row{"puuttuu/kohde.dat", 1, "the folder does not exist"},
+                           Row{"kansio.dat", 0, "samanniminen kansio on jo olemassa"},
+                           Row{"taysi.dat", 0, "levy on täynnä"}, Row{"taysi.dat", 1, "the disk is full"}}) {
+        if (std::string(row.name) == "taysi.dat" && !full) continue;
+        SCOPED_TRACE(row.name);
+        ui.click(row.language == 1 ? w.cmdEnglanti : w.cmdSuomi);
+        const std::string path = documents.file(row.name);
+        ui.expectMessage(row.language == 1 ? "The file " + path + " could not be saved: " + row.says + "."
+                                           : "Tiedostoa " + path + " ei voitu tallentaa: " + row.says + ".",
+                         ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        saveAs(path, w.cmdTallennalahtoNimella);
+        EXPECT_EQ(m.InputSaved, 0);
+        EXPECT_TRUE(m.InputFilePath.empty());
+        ui.verify();
+    }
+}
+
+// The current project's folder, else the folder last used (kept in the
+// settings), else the home folder.
+TEST_F(Session, FileDialogsOpenWhereTheUsersFilesAre) {
+    start();
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdAvaalahto);
+    EXPECT_EQ(lastDialogFolder(), home.dataPath());
+    ui.saveSetting("Quorvel835", "Settings", "Tiedostokansio", documents.file("poistettu"));
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdTallennalahtoNimella);
+    EXPECT_EQ(lastDialogFolder(), home.dataPath()) << "a stored folder that is gone";
+
+    fs::create_directory(documents.path() / "a");
+    saveAs(documents.file("a/kohde.dat"), w.cmdTallennalahtoNimella);
+    EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "Tiedostokansio", ""), documents.dataPath() + "a/");
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdTallennalahtoNimella);
+    EXPECT_EQ(lastDialogFolder(), documents.dataPath() + "a/") << "the project's folder";
+
+    ui.click(w.cmdUusi);  // no project file: the folder last used
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdAvaalahto);
+    EXPECT_EQ(lastDialogFolder(), documents.dataPath() + "a/");
+
+    // A project opened from elsewhere: its folder, also for the results,
+    // and the folder is remembered.
+    fs::create_directory(documents.path() / "b");
+    fs::copy_file(QUORVEL_FIXTURES_DIR "/inputfiles/concrete_middle_beam.dat", documents.path() / "b/p.dat");
+    ui.setStrict(false);
+    ui.answerFileDialog(documents.file("b/p.dat"));
+    ui.click(w.cmdAvaalahto);
+    ASSERT_EQ(m.InputFilePath, documents.file("b/p.dat"));
+    EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "Tiedostokansio", ""), documents.dataPath() + "b/");
+    calculate();
+    ui.answerFileDialog(std::nullopt);
+    ui.click(w.cmdTallennatuloksetNimella);
+    EXPECT_EQ(lastDialogFolder(), documents.dataPath() + "b/");
+}
+
+// The title keeps the version, names the project's file and marks changes
+// not saved, through saves, edits, a language switch, a new project and an
+// open (an opened project counts as changed, as the quit question does).
+TEST_F(Session, TheTitleShowsTheProjectAndItsUnsavedChanges) {
+    start();
+    EXPECT_EQ(w.caption(), Title);
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::string title;
+    };
+    const std::string file = documents.file("kohde.dat");
+    const Step steps[] = {
+        {"edit", [&] { ui.typeOver(w.txtOtsikko1, "Kohde"); }, Title + " *"},
+        {"save as", [&] { saveAs(file, w.cmdTallennalahtoNimella); }, Title + " - kohde.dat"},
+        {"edit", [&] { ui.typeOver(w.txtOtsikko2, "Muutos"); }, Title + " - kohde.dat *"},
+        {"English", [&] { ui.click(w.cmdEnglanti); }, Title + " - kohde.dat *"},
+        {"save", [&] { ui.click(w.cmdTallennalahto); }, Title + " - kohde.dat"},
+        {"Finnish", [&] { ui.click(w.cmdSuomi); }, Title + " - kohde.dat"},
+        {"new", [&] { ui.click(w.cmdUusi); }, Title + " *"},
+        {"open", [&] { ui.answerFileDialog(file), ui.click(w.cmdAvaalahto); }, Title + " - kohde.dat *"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(w.caption(), step.title) << "after " << step.what;
+    }
+}
+
+// One version: the about window, the title and the report header show the
+// text the build gives.
+TEST_F(Session, TheAboutWindowTitleAndReportShowTheBuildsVersion) {
+    start();
+    EXPECT_EQ(aboutVersion, VersionText);
+    EXPECT_EQ(w.caption(), Title);
+    calculate();
+    ui.onModal("Fileview", [&](platform::Form& view) { static_cast<Fileview&>(view).cmdPoistu.press(); });
+    ui.click(w.cmdTeksti);
+    runtime::TextFileReader report(m.ViewFileName);
+    report.readLine(), report.readLine();
+    EXPECT_EQ(report.readLine(), "Ohjelma       " + VersionText);
+}
+
+// Calculating, the report, printing and saving write nothing into the
+// program's folder (which is the data folder): the work files go to the
+// work folder, the saved files where the user chose.
+TEST_F(Session, TheProgramWritesItsOwnFilesOnlyIntoTheWorkFolder) {
+    work.write("quor01.tmp", {"a report left over"});
+    const auto before = contents(program.path());
+    start();
+    EXPECT_FALSE(fs::exists(work.path() / "quor01.tmp")) << "left over from an earlier run";
+    EXPECT_EQ(m.DataPath, program.dataPath());
+    ui.setStrict(false);
+    calculate();
+    ui.onModal("Fileview", [&](platform::Form& view) { static_cast<Fileview&>(view).cmdPoistu.press(); });
+    ui.click(w.cmdTeksti);
+    ui.click(w.cmdTulosta);
+    EXPECT_EQ(ui.printJobs().size(), 1u);
+    saveAs(documents.file("kohde"), w.cmdTallennalahtoNimella);
+    saveAs(documents.file("kohde"), w.cmdTallennatuloksetNimella);
+    EXPECT_TRUE(fs::exists(documents.path() / "kohde.dat"));
+    EXPECT_TRUE(fs::exists(documents.path() / "kohde.tul"));
+    for (const char* name : {"quortmp.dat", "quor.tu1", "quor01.tmp"})
+        EXPECT_TRUE(fs::is_regular_file(work.path() / name)) << name;
+    EXPECT_EQ(contents(program.path()), before);
+}
+
+}  // namespace
+}  // namespace quorvel::app
