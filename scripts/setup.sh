@@ -6,7 +6,7 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 
 quorvel_packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 fonts-dejavu-core fonts-liberation2 xvfb xauth poppler-utils
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n fonts-dejavu-core fonts-liberation2 xvfb xauth poppler-utils
 )
 
 quorvel_install_missing() {

@@ -37,6 +37,11 @@ std::string familyAsItStands(const std::string& code) { return code.substr(0, 2)
 
 }  // namespace
 
+double SlabBearingWidth(const model::ProjectModel& m) {
+    return familyAsItStands(m.BeamTypeName) == "BE" ? m.BeamWidth + 2.0 * m.WebThickness
+                                                    : m.BeamWidth.number();
+}
+
 void ResolveBeamSideValue(std::string& code, const Value& fallback, Value& value, Value& result) {
     const std::string family = familyAsItStands(code);
     if (value < 0) {
@@ -134,10 +139,7 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
     }
 
     // 9. Clear slab spans (the entered spacings are kept for the driver).
-    const double bearingWidth = familyAsItStands(m.BeamTypeName) == "BE"
-                                    ? m.BeamWidth + 2.0 * m.WebThickness
-                                    : m.BeamWidth.number();
-    library::ComputeClearSlabSpans(m, m.SlabsOnLedge, m.TopFlangeWidth, bearingWidth,
+    library::ComputeClearSlabSpans(m, m.SlabsOnLedge, m.TopFlangeWidth, SlabBearingWidth(m),
                                    m.JointGroutWidth, m.BeamSpacing, m.EnteredBeamSpacing);
 
     // 10. Coefficient k_cd and the cast layer above each slab.

@@ -30,6 +30,12 @@ void ResolveBeamSideValue(std::string& code, const runtime::Value& fallback, run
 int16_t CalculationGridSize(double span, double unitWidth1, double unitWidth2, double coreCount1,
                             double coreCount2);
 
+// Width of the beam between the slab ends of slabs resting on its ledges:
+// BeamWidth, and for family BE also the two angle legs (WebThickness each).
+// The clear slab spans lose it, and the joint strip over the beam carries
+// the area loads on it, so that the tributary widths add up to the spacing.
+double SlabBearingWidth(const model::ProjectModel& m);
+
 // The common level of the cast top surface: the higher of the slab tops plus
 // the topping thickness, taken over the sides that carry slabs (over both
 // when neither does), so that a side without slabs never raises it.

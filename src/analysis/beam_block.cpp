@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "analysis/analysis_setup.h"
 #include "analysis/section_analysis.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/beam_actions.h"
@@ -73,16 +74,17 @@ void formBeamLineLoads(ProjectModel& m, const AnalysisRun& run) {
     m.LedgeHeightBySide(2) = m.RightLedgeHeight;
 
     // The joint concrete is of the topping's kind; its core filling is the
-    // one in effect in this pass, never less than the threshold.
+    // one in effect in this pass, never less than the threshold. The cores
+    // are the slab section less its concrete (without the strands' share).
     library::ComputeJointConcreteLoad(
         m, m.OverallBeamHeight, m.LedgeHeightBySide, m.SlabWidthDataParam, m.SlabSidePresent,
-        m.SlabHeight, m.SlabUnitWidth, m.SlabWidthDeduction, m.SlabArea, m.SlabBottomLevel,
+        m.SlabHeight, m.SlabUnitWidth, m.SlabWidthDeduction, m.SlabSectionValueA, m.SlabBottomLevel,
         m.JointGroutWidth, run.ActiveCoreFillingLength, CoreFillingThreshold,
         m.UnitWeightByKind(6), m.PermanentLoadFactorKfi, m.JointConcreteLineLoad,
         m.JointConcreteLineLoadDesign);
 
     Value W;
-    library::ComputeSlabLoadWidths(m, m.SlabSidePresent, m.JointGroutWidth, m.BeamWidth,
+    library::ComputeSlabLoadWidths(m, m.SlabSidePresent, m.JointGroutWidth, SlabBearingWidth(m),
                                    m.BeamSpacing, m.SlabLoadWidth, W);
     for (const AreaToLineLoad& load : slabLineLoads)
         library::ComputeSlabLineLoads(load.onJointStrip ? static_cast<double>(W) : 0.0,

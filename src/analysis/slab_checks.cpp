@@ -44,6 +44,19 @@ double spacingAt(const ProjectModel& m, int side, double x) {
     return s1 + checkedQuotient(s2 - s1, m.BeamSpan) * x;
 }
 
+// Normal stress of the slab web at the check level D at station i, tension
+// positive: a sagging moment stretches the web below the centroid. It
+// depends on the slab moments of the station only, not on its shear or
+// core filling.
+double stationNormalStress(const ProjectModel& m, int k, int i) {
+    const double zD = m.SlabSectionValueD(k);
+    return library::ComputeGuardedRatio(m.SlabAreaLoadMomentAtBcr(k, i), m.SlabMomentOfInertia(k),
+                                        zD, m.SlabDimensionPhc(k)) +
+           library::ComputeGuardedRatio(m.SlabMomentAtBcrDifference(k, i),
+                                        m.ToppedSlabMomentOfInertia(k), zD,
+                                        m.ToppedSlabCentroidPhc(k));
+}
+
 }  // namespace
 
 double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a) {
@@ -131,6 +144,12 @@ void computeHoleFactors(ProjectModel& m, int k) {
         m.BetaR(k, 1) = library::ComputeHoleReductionFactor(m.BetaR(k, 1), Lz, w1, A, c1, Y, bcr);
         m.BetaR(k, 2) = library::ComputeHoleReductionFactor(m.BetaR(k, 2), Lz, w2, A, c2, Y, bcr);
     }
+}
+
+void formSideNormalStressMaximum(ProjectModel& m, AnalysisRun& run, int k) {
+    for (int i = 0; i <= m.CalculationPointCount; ++i)
+        run.PointNormalStress(i, k) = stationNormalStress(m, k, i);
+    m.SlabNormalStressMax(k) = sideMaximum(run, run.PointNormalStress, k, m.CalculationPointCount);
 }
 
 void computeSideCapacities(ProjectModel& m, AnalysisRun& run, int k) {
@@ -281,14 +300,9 @@ void evaluateStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
     const double thc = run.PointShearStressThcA(i, k) + run.PointShearStressThcB(i, k);
     run.PointShearStressThc(i, k) = thc;
 
-    // 14. Normal stress at the check level D, tension positive: a sagging
-    //     moment stretches the web below the centroid.
-    const double zD = m.SlabSectionValueD(k);
-    const double sigmaN =
-        library::ComputeGuardedRatio(m.SlabAreaLoadMomentAtBcr(k, i), m.SlabMomentOfInertia(k), zD,
-                                     m.SlabDimensionPhc(k)) +
-        library::ComputeGuardedRatio(m.SlabMomentAtBcrDifference(k, i),
-                                     m.ToppedSlabMomentOfInertia(k), zD, m.ToppedSlabCentroidPhc(k));
+    // 14. Normal stress at the check level D (formed for the side before
+    //     its stations).
+    const double sigmaN = stationNormalStress(m, k, i);
     run.PointNormalStress(i, k) = sigmaN;
 
     // 15. Topping connection factor of the side.
@@ -352,12 +366,15 @@ bool SlabsOnBeamAnalysis::checkSlabSide(int k) {
         clearSideWithoutSlabs(m_, run_, k);
         return false;
     }
-    computeHoleFactors(m_, k);
-    computeSideCapacities(m_, run_, k);
-
     const int n = m_.CalculationPointCount;
     if (n < 0 || n > model::MaxCalculationPoint)
         throw RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
+    computeHoleFactors(m_, k);
+    // The side's largest web normal stress enters every station's
+    // resistance and the cracked web capacity: it is formed over the
+    // stations of this pass before any of them reads it.
+    formSideNormalStressMaximum(m_, run_, k);
+    computeSideCapacities(m_, run_, k);
     for (int i = 0; i <= n; ++i) {
         prepareStation(m_, run_, k, i);
         // At most two evaluations: after a call for core filling the

@@ -53,6 +53,10 @@ namespace slabcheck {
 void startSide(model::ProjectModel& m, int side);
 // Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone.
 void computeHoleFactors(model::ProjectModel& m, int side);
+// The web normal stress at every station of the side and its largest
+// value SlabNormalStressMax(side), which the side capacities and every
+// station's resistance read.
+void formSideNormalStressMaximum(model::ProjectModel& m, AnalysisRun& run, int side);
 // Web stress limit f0 and, for a side with a slab, the effective strand
 // count and the web capacity of a slab cracked at its underside.
 void computeSideCapacities(model::ProjectModel& m, AnalysisRun& run, int side);
@@ -71,6 +75,9 @@ bool callsForCoreFilling(const model::ProjectModel& m, const AnalysisRun& run, i
                          int i);
 // The station's resistance, governing point, minima and group maxima.
 void closeStation(model::ProjectModel& m, AnalysisRun& run, int side, int i);
+// The largest value of a side's station table over stations 0..n: signed,
+// from station 0, a later station only when strictly larger.
+runtime::Value sideMaximum(AnalysisRun& run, const StationSideArray& table, int side, int n);
 // Maxima over stations 0..n of the side's nine station stresses.
 void findSideMaxima(model::ProjectModel& m, AnalysisRun& run, int side);
 

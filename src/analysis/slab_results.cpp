@@ -133,14 +133,16 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     m.SlabPrincipalStressEnvelope(s, g) = MaxValue(m.SlabPrincipalStressEnvelope(s, g), sigma1);
 }
 
+runtime::Value sideMaximum(AnalysisRun& run, const StationSideArray& table, int s, int n) {
+    runtime::Value maximum, station;
+    library::CopyMatrixColumn(table, run.PointMaximumWork, -1, s, model::MaxCalculationPoint, 2);
+    library::FindArrayMaximum(run.PointMaximumWork, n, maximum, station);
+    return maximum;
+}
+
 void findSideMaxima(ProjectModel& m, AnalysisRun& run, int s) {
-    runtime::Value station;
-    for (const StationMaximum& entry : StationMaxima) {
-        library::CopyMatrixColumn(run.*entry.station, run.PointMaximumWork, -1, s,
-                                  model::MaxCalculationPoint, 2);
-        library::FindArrayMaximum(run.PointMaximumWork, m.CalculationPointCount,
-                                  (m.*entry.maximum)(s), station);
-    }
+    for (const StationMaximum& entry : StationMaxima)
+        (m.*entry.maximum)(s) = sideMaximum(run, run.*entry.station, s, m.CalculationPointCount);
 }
 
 }  // namespace slabcheck

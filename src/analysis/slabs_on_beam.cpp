@@ -9,6 +9,7 @@
 #include "library/factors.h"
 #include "library/shear_design.h"
 #include "library/utilities.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 
 namespace quorvel::analysis {
@@ -89,6 +90,8 @@ void ResetCalculationResults(model::ProjectModel& m) {
 void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
                         const SupportLineTableWriter& writeSupportLineTable) {
     TypedInputGuard typedInputs(m);
+    // Each data file is looked at once in the analysis.
+    runtime::DataFileScope dataFiles;
     ResetCalculationResults(m);
     runtime::clearFloatingPointFlags();
     SlabsOnBeamAnalysis analysis(m, ui);

@@ -72,7 +72,7 @@ public:
     Menu mnu4{*this, "mnu4", "-", &mnuLahtotiedot};
     Menu cmdKertoimet{*this, "cmdKertoimet", "Kertoimet ja sallittu halkeama...", &mnuLahtotiedot};
 
-    Menu mnuTulokset{*this, "mnuTulokset", "Tulokset"};
+    Menu mnuTulokset{*this, "mnuTulokset", "T&ulokset"};
     Menu cmdLaske0{*this, "cmdLaske0", "Laske", &mnuTulokset};
     Menu mnu7{*this, "mnu7", "-", &mnuTulokset};
     Menu cmdTaulukko0{*this, "cmdTaulukko0", "Taulukko...", &mnuTulokset};
@@ -98,7 +98,7 @@ public:
     Image imgFlagEng{*this, "imgFlagEng", {720, 8280, 384, 240}};
 
     // --- Titles ---------------------------------------------------------------
-    Frame FraOtsikot{*this, "FraOtsikot", {60, 420, 6915, 975}, "&Otsikot"};
+    Frame FraOtsikot{*this, "FraOtsikot", {60, 420, 6915, 975}, "Otsikot"};
     TextBox txtOtsikko1{*this, "txtOtsikko1", {120, 240, 6675, 285}, &FraOtsikot};
     TextBox txtOtsikko2{*this, "txtOtsikko2", {120, 600, 6675, 285}, &FraOtsikot};
 
@@ -190,30 +190,30 @@ public:
     TextBox txtOikealoppuvali{*this, "txtOikealoppuvali", {3600, 6360, 855, 285}, "7200", &fLahtotiedot};
 
     // --- Beam location ----------------------------------------------------------
-    Frame FraPalkinSijainti{*this, "FraPalkinSijainti", {7080, 420, 4815, 732}, "&Palkin sijainti"};
+    Frame FraPalkinSijainti{*this, "FraPalkinSijainti", {7080, 420, 4815, 732}, "Palkin sijainti"};
     OptionButton optKeskipalkki{*this, "optKeskipalkki", {120, 420, 2175, 255}, "&Keskipalkki", &FraPalkinSijainti};
     OptionButton optReunapalkki{*this, "optReunapalkki", {2460, 420, 2175, 255}, "&Reunapalkki", &FraPalkinSijainti};
 
     // --- Beam type ------------------------------------------------------------------
-    Frame fraPalkkityyppi{*this, "fraPalkkityyppi", {7080, 1080, 4815, 1692}, "Palkki&tyyppi"};
+    Frame fraPalkkityyppi{*this, "fraPalkkityyppi", {7080, 1080, 4815, 1692}, "Palkkityyppi"};
     Label Label51{*this, "Label51", {120, 240, 1095, 255}, "Betoni", &fraPalkkityyppi};
     Label Label52{*this, "Label52", {1320, 240, 855, 255}, "Teräs", &fraPalkkityyppi};
     Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liitttopalkki", &fraPalkkityyppi};
     OptionButton optSuora{*this, "optSuora", {120, 480, 1095, 255}, "&SUORA", &fraPalkkityyppi};
     OptionButton optBLeuka{*this, "optBLeuka", {120, 840, 1095, 255}, "BL&EUKA", &fraPalkkityyppi};
-    OptionButton optI{*this, "optI", {120, 1200, 1155, 255}, "&I-BETONI", &fraPalkkityyppi};
+    OptionButton optI{*this, "optI", {120, 1200, 1155, 255}, "I-BETO&NI", &fraPalkkityyppi};
     OptionButton optHQ{*this, "optHQ", {1320, 480, 735, 255}, "W&Q", &fraPalkkityyppi};
     OptionButton OptCWQ{*this, "OptCWQ", {1320, 840, 735, 255}, "&CWQ", &fraPalkkityyppi};
-    OptionButton optTI{*this, "optTI", {1320, 1200, 735, 255}, "&TI", &fraPalkkityyppi};
+    OptionButton optTI{*this, "optTI", {1320, 1200, 735, 255}, "T&I", &fraPalkkityyppi};
     OptionButton optJalo{*this, "optJalo", {1320, 1440, 735, 255}, "&JALO", &fraPalkkityyppi};
     OptionButton optDelta{*this, "optDelta", {2160, 480, 1035, 255}, "&DELTA", &fraPalkkityyppi};
-    OptionButton optKvatro{*this, "optKvatro", {2160, 840, 1095, 255}, "&KVATRO", &fraPalkkityyppi};
+    OptionButton optKvatro{*this, "optKvatro", {2160, 840, 1095, 255}, "K&VATRO", &fraPalkkityyppi};
     OptionButton optMEK{*this, "optMEK", {2160, 1200, 1035, 255}, "&MEK", &fraPalkkityyppi};
-    OptionButton optSuper{*this, "optSuper", {2160, 1440, 1035, 255}, "S&UPER", &fraPalkkityyppi};
-    OptionButton optLBL{*this, "optLBL", {3240, 480, 675, 255}, "&LBL", &fraPalkkityyppi};
+    OptionButton optSuper{*this, "optSuper", {2160, 1440, 1035, 255}, "SU&PER", &fraPalkkityyppi};
+    OptionButton optLBL{*this, "optLBL", {3240, 480, 675, 255}, "LBL", &fraPalkkityyppi};
     OptionButton optLB{*this, "optLB", {3960, 480, 735, 255}, "L&B", &fraPalkkityyppi};
-    OptionButton OptApalkki{*this, "OptApalkki", {3360, 720, 1335, 255}, "&A BEAM W", &fraPalkkityyppi};
-    OptionButton OptAbeamS{*this, "OptAbeamS", {3360, 1080, 1335, 255}, "A BEAM &S", &fraPalkkityyppi};
+    OptionButton OptApalkki{*this, "OptApalkki", {3360, 720, 1335, 255}, "A BEAM &W", &fraPalkkityyppi};
+    OptionButton OptAbeamS{*this, "OptAbeamS", {3360, 1080, 1335, 255}, "&A BEAM S", &fraPalkkityyppi};
 
     // --- Utilisation gauges -------------------------------------------------------------
     Frame FraKayttoasteet{*this, "FraKayttoasteet", {7080, 2880, 4815, 5415}, "Käyttöasteet %"};

@@ -98,6 +98,8 @@ std::string languageFilePath(int16_t languageIndex, const platform::Platform& pl
 
 void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t ResultsValid) {
     platform::Platform& platform = form.platform();
+    // The platform's own texts (standard buttons, file dialogs) follow.
+    platform.setLanguage(LanguageIndex == 1 ? "en" : "fi");
     FileName f = languageFile(LanguageIndex, platform);
     auto file = openLanguageFile(f);
     if (!file) {

@@ -155,6 +155,7 @@ void InputDialog::wireButtons(platform::CommandButton& ok, platform::CommandButt
                               std::function<void()> okClick) {
     ok.setDefault(true);
     ok.onClick = std::move(okClick);
+    cancelButton.setCancel(true);
     cancelButton.onClick = [this] { cancel(); };
 }
 

@@ -99,7 +99,8 @@ protected:
     // SubFormChanged := 0 and the dialog closes; nothing is written.
     void cancel();
 
-    // The OK and cancel buttons: OK is the default button (Enter).
+    // The OK and cancel buttons: OK is the default button (Enter), cancel
+    // the cancel button (Escape).
     void wireButtons(platform::CommandButton& ok, platform::CommandButton& cancelButton,
                      std::function<void()> okClick);
 

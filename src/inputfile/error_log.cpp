@@ -1,14 +1,16 @@
 #include "inputfile/error_log.h"
 
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::inputfile {
 
 ErrorLog::ErrorLog(const std::string& folder)
-    : path_(runtime::resolveFile(folder, fileName)) {}
+    : path_(runtime::resolveDataFile(folder, fileName)) {}
 
 void ErrorLog::write(const std::string& entry) {
+    ++entryCount_;
     try {
         runtime::TextFileWriter out(path_, runtime::TextFileWriter::Mode::Append);
         out.line(entry);

@@ -21,10 +21,13 @@ public:
 
     const std::string& path() const { return path_; }
     int failedWrites() const { return failedWrites_; }
+    // Entries this log was given, written or not.
+    int entryCount() const { return entryCount_; }
 
 private:
     std::string path_;
     int failedWrites_ = 0;
+    int entryCount_ = 0;
 };
 
 }  // namespace quorvel::inputfile

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "inputfile/beam_section.h"
 #include "inputfile/data_line.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
@@ -19,9 +21,16 @@ using runtime::RunTimeError;
 using runtime::Value;
 
 std::string ReadCompanyName(const std::string& dataPath) {
-    runtime::TextFileReader file(runtime::resolveFile(dataPath, "firma.da0"));
+    // Read again only from another version of the file.
+    static runtime::ParsedFileCache<std::string> names;
+    const runtime::DataFile header = runtime::findDataFile(dataPath, "firma.da0");
+    if (header.version)
+        if (std::optional<std::string> kept = names.find(*header.version, {})) return *kept;
+    runtime::TextFileReader file(header.path);
     runtime::InputItemReader items(file);
-    return items.readItem();
+    const std::string name = items.readItem();
+    if (header.version) names.keep(*header.version, {}, name);
+    return name;
 }
 
 double steelStrengthOf(const std::string& field) {

@@ -214,7 +214,9 @@ double shoreReactionCoefficient(int n, int i) {
 }
 
 double shoreDeflectionFactor(int n) {
-    if (n < 1 || n > MaxShoreCount) return 0.0;
+    if (n < 0 || n > MaxShoreCount)
+        throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "shore count");
+    if (n == 0) return 0.0;
     const double first = shoreReactionCoefficient(n, 1);
     double c = 0.0;
     for (int k = 1; k <= n; ++k) {

@@ -77,17 +77,21 @@ double shoreReactionCoefficient(int n, int i);
 // much as the n shore reactions do (R1 the reaction of the first shore):
 // sum over the shores of (Rk / R1) xk (3 - 4 xk^2), xk the shore position
 // over L mirrored into the left half. 1 for one shore, 23/13.5 for two,
-// about 2.1878 for three, 2.7606 for four; 0 without shores.
+// about 2.1878 for three, 2.7606 for four; 0 without shores. A count
+// outside 0..4 raises error 9.
 double shoreDeflectionFactor(int n);
 
 // Interior support reactions of a span L on n (0..4) equally spaced shores
 // under a uniform q, as a continuous beam of n + 1 equal spans: reactions(i)
-// for i = 1..n. Elements 1..4 are first set to 1. More than four shores
-// raise error 9.
+// for i = 1..n. Elements 1..4 are first set to 1. The count is derived, not
+// typed: a count outside 0..4 (a negative one too, which would read as no
+// shores) is a fault of the run and raises error 9.
 template <typename Reactions>
 void ComputeShoreReactions(double n, double L, double q, Reactions& reactions) {
-    for (int i = 1; i <= MaxShoreCount; ++i) reactions(i) = 1;
     const int count = runtime::toInt16(n);
+    if (count < 0 || count > MaxShoreCount)
+        throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "shore count");
+    for (int i = 1; i <= MaxShoreCount; ++i) reactions(i) = 1;
     for (int i = 1; i <= count; ++i)
         reactions(i) = shoreReactionCoefficient(count, i) * q * L / (count + 1);
 }

@@ -69,7 +69,13 @@ void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b
 
 void ComputeTendonEccentricity(double code, double b, double bw, double h, double c4, double Wb,
                                double A, double fctm, double P, double e, Value& result) {
-    const double rho = (b - bw) / b;
+    // The share of the width that the ledges add, held within 0..1: a web
+    // with ledges wider than the flange (bw > b) has no flange overhang, and
+    // a negative share would make phi negative and, with code 2, its power
+    // no number.
+    double rho = (b - bw) / b;
+    if (rho < 0.0) rho = 0.0;
+    if (rho > 1.0) rho = 1.0;
     const double phi = code == 2 ? 0.04 * std::pow(rho, 0.667) : rho * (0.02 + 0.5 * c4 / h);
     const double g = b * h * h * (0.28 + phi) / Wb;
     double k = 0.001 * h - (g + 0.15);

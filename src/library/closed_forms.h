@@ -52,7 +52,8 @@ void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b
 // Cracking moment of a beam section at its bottom fibre:
 // result := Wb (k fctm + P/A - P e / Wb), with
 //   code    1 (or any other but 2) or 2: the form of the flange term phi,
-//   b, bw   the web width and the width with ledges, rho = (b - bw) / b,
+//   b, bw   the web width and the width with ledges, rho = (b - bw) / b
+//           held within 0..1 (ledges wider than the flange count as none),
 //   h       the overall height, c4 a height entering phi for code 1,
 //   Wb      the section modulus of the bottom fibre (c5),
 //   A       the transformed area (c6), fctm the beam concrete's mean

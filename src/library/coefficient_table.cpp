@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "runtime/arrays.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/text_file.h"
@@ -72,6 +75,35 @@ double interpolate(const KefBlock& block, int n, int column, double x) {
     throw RunTimeError(runtime::ErrInvalidCall, "abscissas of kef.da0 do not ascend");
 }
 
+// The family's block as read from the file: its row count and records.
+struct KefLookup {
+    int n = 0;
+    KefBlock block;
+};
+
+// Reads the table from its start until the family's block (key) or the end
+// block has been loaded; the header is examined after its records, so the
+// end block must be complete too. Every pass takes items from the file, and
+// the file ends, so the loop ends (62 at the latest).
+KefLookup readFamilyBlock(const std::string& path, const std::string& key) {
+    runtime::TextFileReader file(path);  // 53 when missing
+    runtime::InputItemReader items(file);
+    KefLookup found;
+    found.n = runtime::toIndex(items.readNumber(), 1, MaxRows);
+    std::string header;
+    do {
+        header = items.readItem();
+        readBlockRecords(items, found.n, found.block);
+    } while (header.substr(0, 2) != key && header != EndHeader);
+    return found;
+}
+
+// The blocks read so far, by file version and family.
+runtime::ParsedFileCache<KefLookup>& readBlocks() {
+    static runtime::ParsedFileCache<KefLookup> cache;
+    return cache;
+}
+
 }  // namespace
 
 void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
@@ -83,23 +115,17 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
     // Only the two columns of the file hold coefficients.
     if (column < 0 || column > 1) throw RunTimeError(runtime::ErrSubscriptOutOfRange);
 
-    runtime::TextFileReader file(runtime::resolveFile(m.DataPath, TableFileName));  // 53 when missing
-    runtime::InputItemReader items(file);
-    const int n = runtime::toIndex(items.readNumber(), 1, MaxRows);
+    // The file is read again only when it is another version than the one
+    // the family's block was read from.
+    const runtime::DataFile table = runtime::findDataFile(m.DataPath, TableFileName);
+    std::optional<KefLookup> found = table.version ? readBlocks().find(*table.version, key) : std::nullopt;
+    if (!found) {
+        found = readFamilyBlock(table.path, key);
+        if (table.version) readBlocks().keep(*table.version, key, *found);
+    }
 
-    // Blocks are read until the family's block or the end block has been
-    // loaded; the header is examined after its records, so the end block
-    // must be complete too. Every pass takes items from the file, and the
-    // file ends, so the loop ends (62 at the latest).
-    KefBlock block;
-    std::string header;
-    do {
-        header = items.readItem();
-        readBlockRecords(items, n, block);
-    } while (header.substr(0, 2) != key && header != EndHeader);
-
-    result = interpolate(block, n, column, x);
-    extra = block.S;
+    result = interpolate(found->block, found->n, column, x);
+    extra = found->block.S;
 }
 
 }  // namespace quorvel::library

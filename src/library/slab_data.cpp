@@ -1,10 +1,14 @@
 #include "library/slab_data.h"
 
+#include <array>
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
@@ -29,7 +33,7 @@ class CatalogueFile {
 public:
     CatalogueFile(model::ProjectModel& m, inputfile::DataLineReporting& report)
         : report_(report),
-          file_(runtime::resolveFile(m.DataPath, m.SlabFileName)),
+          file_(runtime::resolveDataFile(m.DataPath, m.SlabFileName)),
           values_(slabFieldCount + 1, 0.0),
           texts_(slabFieldCount + 2),
           defaults_(slabFieldCount + 1) {
@@ -142,8 +146,12 @@ void TrimIdentifier(const std::string& code, std::string& key, Value& count) {
         count = Value(0.0);
         return;
     }
-    const char last = code.back();
-    key = last >= '0' && last <= '9' ? std::string("0") : std::string(1, last);
+    // The last character, not the last byte: in UTF-8 a character such as
+    // "Ä" is a lead byte and its continuation bytes (10xxxxxx).
+    std::size_t start = code.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(code[start]) & 0xC0) == 0x80) --start;
+    const std::string last = code.substr(start);
+    key = last.size() == 1 && last[0] >= '0' && last[0] <= '9' ? std::string("0") : last;
     count = Value(runtime::scanNumber(code));
 }
 
@@ -153,9 +161,55 @@ void TrimIdentifier(const std::string& code, std::string& key, int16_t& count) {
     count = runtime::toInt16(number);
 }
 
-void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
-    const int s = runtime::toIndex(side, 1, 2);
-    inputfile::ErrorLog errorLog(m.WorkFolder());
+namespace {
+
+// Every per-side field that a read of the catalogue writes.
+using SideField = model::SideArray model::ProjectModel::*;
+constexpr SideField catalogueFields[] = {
+    &model::ProjectModel::BottomStrandDiameter,   &model::ProjectModel::BottomStrandArea,
+    &model::ProjectModel::BottomStrandStrength,   &model::ProjectModel::BottomStrandBondFactor,
+    &model::ProjectModel::SlabStrandModulus,      &model::ProjectModel::SlabHeight,
+    &model::ProjectModel::SlabTopFlangeThickness, &model::ProjectModel::SlabCoreHeight,
+    &model::ProjectModel::SlabDimensionHct,       &model::ProjectModel::SlabDimensionHv,
+    &model::ProjectModel::SlabCoreWidth,          &model::ProjectModel::SlabRecordValue8,
+    &model::ProjectModel::SlabUnitWidth,          &model::ProjectModel::SlabWidthDeduction,
+    &model::ProjectModel::SlabEdgeCoreDistance,   &model::ProjectModel::SlabSelfWeight,
+    &model::ProjectModel::SlabSelfWeightDesign,   &model::ProjectModel::SlabRecordValue14,
+    &model::ProjectModel::BottomStrandAxisDistance, &model::ProjectModel::SlabSupportLengthLimit,
+    &model::ProjectModel::SlabTopFlangeDesignThickness, &model::ProjectModel::SlabBottomFlangeThickness,
+    &model::ProjectModel::TopStrandDiameter,      &model::ProjectModel::TopStrandArea,
+    &model::ProjectModel::TopStrandBondFactor,    &model::ProjectModel::TopStrandAxisDistance,
+};
+constexpr std::size_t catalogueFieldCount = std::size(catalogueFields);
+
+// What a clean read gave one side: the fields above and the core count.
+struct SideRecord {
+    std::array<Value, catalogueFieldCount> values;
+    int16_t coreCount = 0;
+};
+
+SideRecord recordOf(const model::ProjectModel& m, int s) {
+    SideRecord r;
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i) r.values[i] = (m.*catalogueFields[i])(s);
+    r.coreCount = m.SlabCoreCount(s);
+    return r;
+}
+
+void takeRecord(model::ProjectModel& m, int s, const SideRecord& r) {
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i) (m.*catalogueFields[i])(s) = r.values[i];
+    m.SlabCoreCount(s) = r.coreCount;
+    m.CurrentFileNumber = catalogueFileNumber;
+}
+
+// Clean reads by catalogue version and query (strand keys and slab type).
+runtime::ParsedFileCache<SideRecord>& cleanReads() {
+    static runtime::ParsedFileCache<SideRecord> cache;
+    return cache;
+}
+
+// The read of one side from the catalogue file; reports go to errorLog.
+void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& status,
+              inputfile::ErrorLog& errorLog) {
     inputfile::DataLineReporting report{ui, errorLog};
     std::vector<std::string> keys;
 
@@ -205,6 +259,32 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
         m.TopStrandBondFactor(s) = file.value(5);
     }
     m.TopStrandAxisDistance(s) = m.BottomStrandAxisDistance(s);
+}
+
+}  // namespace
+
+void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
+    const int s = runtime::toIndex(side, 1, 2);
+    // A query answered cleanly from this version of the catalogue before
+    // takes that answer; any other is read from the file, and kept when the
+    // read found everything without reporting a flawed line.
+    const std::optional<runtime::FileIdentity> version =
+        runtime::findDataFile(m.DataPath, m.SlabFileName).version;
+    const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s);
+    if (version) {
+        if (const std::optional<SideRecord> kept = cleanReads().find(*version, query)) {
+            takeRecord(m, s, *kept);
+            return;
+        }
+    }
+    inputfile::ErrorLog errorLog(m.WorkFolder());
+    int16_t readStatus = 0;
+    readSide(m, ui, s, readStatus, errorLog);
+    if (readStatus != 0) {
+        status = readStatus;
+        return;
+    }
+    if (version && errorLog.entryCount() == 0) cleanReads().keep(*version, query, recordOf(m, s));
 }
 
 }  // namespace quorvel::library

@@ -22,7 +22,8 @@ namespace quorvel::library {
 // Splits a strand designation: an empty code gives key "" and count 0;
 // otherwise key is "0" when the last character is a digit, else that
 // character, and count is the number the code starts with ("12S" gives "S"
-// and 12, "8" gives "0" and 8).
+// and 12, "8" gives "0" and 8). The key is a whole character of the UTF-8
+// text ("6Ä" gives "Ä" and 6).
 void TrimIdentifier(const std::string& code, std::string& key, runtime::Value& count);
 // The same into a whole-number count (rounded, halves to even).
 void TrimIdentifier(const std::string& code, std::string& key, int16_t& count);

@@ -91,14 +91,12 @@ void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
             throw RunTimeError(runtime::ErrInvalidCall, "moment or position is not a number");
     }
 
-    // Brackets of zero points 1 and 2; a third sign change falls outside.
+    // Brackets of zero points 1 and 2 that a sign change gives; a third
+    // sign change falls outside.
     runtime::Array1<int, 0, 2> start, end;
-    start(1) = 0;
-    end(1) = 1;
-    start(2) = last - 1;
-    end(2) = last;
+    runtime::Array1<bool, 0, 2> changed;
+    changed(1) = changed(2) = false;
     int k = 1;
-    bool found = false;
 
     int scanFrom = 0;
     if (M(0) >= 0) {  // the start counts as the first change
@@ -114,29 +112,26 @@ void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
         if (change) {
             start(k) = i;  // 9 on a third change
             end(k) = i + 1;
+            changed(k) = true;
             ++k;
-            found = true;
         }
     }
 
-    if (found) {
-        for (int z = 1; z <= 2; ++z) {
-            const int a = start(z), b = end(z);
-            if (M(b) == M(a)) {
-                // No crossing inside the bracket: the line through equal
-                // moments meets 0 only at infinity, which the limits below
-                // would bring back to the beam end of this zero point.
-                zero(z) = z == 1 ? X(a) : X(b);
-            } else {
-                zero(z) = X(a) - M(a) * (X(b) - X(a)) / (M(b) - M(a));
-            }
+    // A zero point without a sign change of its own is its beam end: the
+    // moment does not cross 0 between it and the end, so the chord of the
+    // end bracket, extended, would meet 0 anywhere (inside the span where
+    // the moment rises towards the end).
+    for (int z = 1; z <= 2; ++z) {
+        if (!changed(z)) {
+            zero(z) = z == 1 ? 0.0 : double(m.BeamSpan);
+            continue;
         }
-        if (zero(1) < 0) zero(1) = 0.0;
-        if (zero(2) > m.BeamSpan) zero(2) = double(m.BeamSpan);
-    } else {
-        zero(1) = 0.0;
-        zero(2) = double(m.BeamSpan);
+        // The moments of a bracket differ: opposite signs, or 0 and not 0.
+        const int a = start(z), b = end(z);
+        zero(z) = X(a) - M(a) * (X(b) - X(a)) / (M(b) - M(a));
     }
+    if (zero(1) < 0) zero(1) = 0.0;
+    if (zero(2) > m.BeamSpan) zero(2) = double(m.BeamSpan);
     span = zero(2) - zero(1);
 }
 

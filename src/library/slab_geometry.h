@@ -46,13 +46,12 @@ void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& f
 // and the length between them. Sign changes are brackets of neighbouring
 // points whose moments have opposite signs, or whose right moment is 0 and
 // the left one is not: a point with a moment of exactly 0 (or a run of such
-// points) counts once. M(0) >= 0 counts as the first change, in the bracket
-// (0, 1), and M(n) >= 0 as the last, in (n - 1, n). The zero point is
-// interpolated linearly in its bracket (a bracket with equal end moments
-// gives its outer end), the first one is kept at or after 0 and the last at
-// or before BeamSpan. Without any change in the scan the zero points are 0
-// and BeamSpan. A third sign change raises error 9; a moment or position
-// that is not a finite number error 5.
+// points) counts once. M(0) >= 0 counts as the first change and M(n) >= 0
+// as the last; such a zero point, and any other without a sign change of
+// its own, is its beam end (0 or BeamSpan). A zero point with a sign change
+// is interpolated linearly in its bracket, the first one kept at or after 0
+// and the last at or before BeamSpan. A third sign change raises error 9; a
+// moment or position that is not a finite number error 5.
 void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
                           const model::PointArray& M, int16_t& n, model::ZeroPointArray& zero,
                           Value& span);

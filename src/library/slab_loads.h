@@ -37,7 +37,9 @@ void ComputeClearSlabSpans(model::ProjectModel& m, int16_t& onLedge, double flan
 // Self weight of the in-situ joint concrete along the beam, N/mm: per side the
 // concrete under the slab seat, in the joint between slab end and beam, and
 // in the slab cores over the filled length (at least minFill); loadDesign =
-// load * kfi. The joint geometry follows the model's SlabsOnLedge.
+// load * kfi. The cores' area per unit slab width is ((B - dB) hs - As) / B,
+// so As is the concrete area of the slab section alone (strands not counted
+// as concrete). The joint geometry follows the model's SlabsOnLedge.
 void ComputeJointConcreteLoad(const model::ProjectModel& m, double H, const model::SideArray& seat,
                               const model::SideArray& strip, const model::SideIntArray& present,
                               const model::SideArray& hs, const model::SideArray& B,

@@ -122,6 +122,11 @@ public:
     // Ends the program at once: no window is unloaded, nothing is saved.
     [[noreturn]] virtual void endProgram() = 0;
 
+    // The language of the windows ("fi" Finnish, anything else English):
+    // the backend's own texts (standard buttons, file and print dialogs)
+    // follow it.
+    virtual void setLanguage(const std::string&) {}
+
     // Text metrics in pixels, for drawing on picture boxes.
     virtual int textWidthPixels(const Font& font, const std::string& text) const = 0;
     virtual int textHeightPixels(const Font& font) const = 0;

@@ -7,8 +7,10 @@
 
 #include <cmath>
 
+#include "analysis/analysis_setup.h"
 #include "analysis/beam_block.h"
 #include "library/beam_actions.h"
+#include "library/slab_loads.h"
 #include "support/test_support.h"
 
 using namespace quorvel::analysis;
@@ -36,7 +38,8 @@ ProjectModel middleBeam() {
         m.SlabHeight(s) = 265;
         m.SlabUnitWidth(s) = 1200;
         m.SlabWidthDeduction(s) = 30;
-        m.SlabArea(s) = 180000;
+        m.SlabSectionValueA(s) = 180000;  // concrete
+        m.SlabArea(s) = 184000;           // with the strands transformed
         m.SlabBottomLevel(s) = 500;  // on the beam top
     }
     m.UnitWeightByKind(6) = 2.5e-5;
@@ -93,11 +96,55 @@ TEST(BeamLineLoads, SlabAreaLoadsBecomeLineLoadsAtBothBeamEnds) {
     EXPECT_NEAR(m.SlabSelfWeightLineLoad(1), 25.92, 1e-9);  // never on the strip
 }
 
+TEST(BeamLineLoads, TributaryWidthsOfABeamWithAngleLegsAddUpToTheSpacing) {
+    // A BE beam: slabs on the ledges of a 600 mm beam whose two angle legs
+    // (8 mm each) also stand between the slab ends, so the clear spans lose
+    // 600 + 16 mm and twice the grout (20 mm) of each side. The joint strip
+    // over the beam takes the same 616 mm and the grout: per end
+    //   0.5 (S1 - 40 - 616) + 0.5 (S2 - 40 - 616) + (20 + 20 + 616) = S
+    // for equal spacings S1 = S2 = S. On 7.2 m: imposed 0.5 and 2.5 kN/m2
+    // give 3.6 and 18.0 kN/m (the strip of the beam width alone would leave
+    // 16 mm unloaded: 3.592 and 17.96); a 50 mm topping of 25 kN/m3,
+    // 1.25 kN/m2, gives 9.0 (not 8.98). Spacings tapering from 6.0 m at the
+    // start to 8.4 m at the end: 0.5 * 6.0 = 3.0 at the start (not 2.992)
+    // and 0.5 * 8.4 = 4.2 at the end.
+    ProjectModel m = middleBeam();
+    m.BeamTypeName = "BESUPER";
+    m.SlabsOnLedge = 1;
+    m.BeamWidth = 600;
+    m.WebThickness = 8;
+    for (int s = 1; s <= 2; ++s) {
+        m.JointGroutWidth(s) = 20;
+        m.SlabImposedLoadPermanent(s) = 0.5;
+        m.SlabImposedLoadVariable(s) = 2.5;
+        m.ToppingLoad(s) = 0.05 * 25;
+    }
+    const struct {
+        double start, end, permanentStart, permanentEnd;
+    } cases[] = {{7200, 7200, 3.6, 3.6}, {6000, 8400, 3.0, 4.2}};
+    for (const auto& c : cases) {
+        for (int s = 1; s <= 2; ++s) {
+            m.BeamSpacing(s, 1) = c.start;
+            m.BeamSpacing(s, 2) = c.end;
+        }
+        quorvel::library::ComputeClearSlabSpans(m, m.SlabsOnLedge, m.TopFlangeWidth,
+                                                SlabBearingWidth(m), m.JointGroutWidth,
+                                                m.BeamSpacing, m.EnteredBeamSpacing);
+        AnalysisRun run;
+        formBeamLineLoads(m, run);
+        EXPECT_NEAR(m.ImposedPermanentLineLoad(1), c.permanentStart, 1e-12) << c.start;
+        EXPECT_NEAR(m.ImposedPermanentLineLoad(2), c.permanentEnd, 1e-12) << c.end;
+        EXPECT_NEAR(m.ImposedVariableLineLoad(1), 5 * c.permanentStart, 1e-12) << c.start;
+        EXPECT_NEAR(m.ToppingLineLoad(1), 2.5 * c.permanentStart, 1e-12) << c.start;
+    }
+}
+
 TEST(BeamLineLoads, JointConcreteTakesTheCoreFillingInEffect) {
     // Per side, slabs on the beam top (joint depth = slab height 265 mm):
     //   joint      30 * 265                                =  7950 mm2
     //   cores      ((1200 - 30) 265 - 180000) / 1200 * lf  = 108.375 lf mm2
-    // with lf at least 50 mm. Unit weight of the topping's concrete
+    // with lf at least 50 mm, from the slab's concrete area 180000 mm2: the
+    // strands (the transformed area 184000) fill no core. Unit weight of the topping's concrete
     // 2.5e-5 N/mm3.
     ProjectModel m = middleBeam();
     m.LeftLedgeHeight = 480;

@@ -141,28 +141,34 @@ TEST_F(SlabChecks, StationStressesByHand) {
 }
 
 // Closing the stations (same slab, station 1 uncracked, station 0 cracked;
-// both have alpha 0.5, thc, tvl, sigma_n and f_i alike):
-//   f0 = 1.5 / 1.2 = 1.25; c0 = sqrt(1.25 (1.25 + 2 - 0)) - 0.15 = 1.865564;
+// both have alpha 0.5, thc, tvl, sigma_n and f_i alike). The side's largest
+// web normal stress is formed over its stations first: sigma_n,max = 0.76.
+//   f0 = 1.5 / 1.2 = 1.25; c0 = sqrt(1.25 (1.25 + 2 - 0.76)) - 0.15 = 1.614228;
 //   ci = sqrt(1.376178 (1.376178 + 2 - 0.76)) - 0.15 = 1.747452;
 //   ratio = 1.747452 / sqrt(1.07^2 + 1.125^2) = 1.747452 / 1.552587 = 1.125510;
-//   v0 = 1.865564 / 0.92 * 20 = 40.5557; resistance 28.3142 (above) is below
-//   v0 and the cap, so it stands; k = sigma1 / f_i = 1.051803 / 1.376178
-//   = 0.764293 at station 1 and 1.305889 / 1.376178 = 0.948924 at station 0.
-//   Cracked cap at station 0: sqrt(1.25 (1.25 + 2.6) - 0.09) = 2.173131,
-//   2.173131 / 1.865564 * 40.5557 = 47.2419.
+//   v0 = 1.614228 / 0.92 * 20 = 35.0919; resistance, the root of
+//   D V^2 + 2 * 0.046 * 0.15 V + 0.0225 - f (f + 2 - 0.76) = 0 with the
+//   values of PointShearResistance.Sigma1ReachesTheLimitAtTheResistance:
+//   V = -1.306803 + sqrt(1.306803^2 + (3.600324 - 0.0225) / 0.0052800625)
+//   = 24.7569 kN/m, below v0 and the cap, so it stands (it was 28.3142 with
+//   sigma_n,max read as 0 before the side's stations had formed it);
+//   k = sigma1 / f_i = 1.051803 / 1.376178 = 0.764293 at station 1 and
+//   1.305889 / 1.376178 = 0.948924 at station 0.
+//   Cracked cap at station 0: sqrt(1.25 (1.25 + 2.6 - 0.76) - 0.09) = 1.942292,
+//   1.942292 / 1.614228 * 35.0919 = 42.2237.
 TEST_F(SlabChecks, ResistancesMinimaAndGroupMaxima) {
     ASSERT_FALSE(analysis.checkSlabSide(1));
     EXPECT_NEAR(m.SlabCheckMinimum5(1), 1.125510, 1e-6);
     EXPECT_NEAR(m.EffectiveAdditionalSafetyFactor(1), 1.089976, 1e-6);
     EXPECT_NEAR(m.SlabPrincipalStressLimit(1), 1.376178, 1e-6);
     EXPECT_DOUBLE_EQ(m.GoverningLptFactor, 0.5);
-    EXPECT_NEAR(m.SlabCheckMinimum1(1), 40.5557, 1e-4);
-    EXPECT_NEAR(run.PointShearResistance(1, 1), 28.3142, 1e-3);
-    EXPECT_NEAR(run.PointShearResistance(0, 1), 28.3142, 1e-3);
-    EXPECT_NEAR(run.PointShearResistanceCap(1, 1), 40.5557, 1e-4);
-    EXPECT_NEAR(run.PointShearResistanceCap(0, 1), 47.2419, 1e-3);
-    EXPECT_NEAR(m.SlabMinShearValue(1), 28.3142, 1e-3);
-    EXPECT_NEAR(m.SlabCheckMinimum3(1), 28.3142 / 40.5557, 1e-4);
+    EXPECT_NEAR(m.SlabCheckMinimum1(1), 35.0919, 1e-4);
+    EXPECT_NEAR(run.PointShearResistance(1, 1), 24.7569, 1e-3);
+    EXPECT_NEAR(run.PointShearResistance(0, 1), 24.7569, 1e-3);
+    EXPECT_NEAR(run.PointShearResistanceCap(1, 1), 35.0919, 1e-4);
+    EXPECT_NEAR(run.PointShearResistanceCap(0, 1), 42.2237, 1e-3);
+    EXPECT_NEAR(m.SlabMinShearValue(1), 24.7569, 1e-3);
+    EXPECT_NEAR(m.SlabCheckMinimum3(1), 24.7569 / 35.0919, 1e-4);
     EXPECT_NEAR(run.SlabPointShearRatio(1, 1), 0.764293, 1e-6);
     EXPECT_NEAR(run.SlabPointShearRatio(0, 1), 0.948924, 1e-6);
     // Neither station was checked with filled cores: group 2.
@@ -205,15 +211,18 @@ TEST_F(SlabChecks, BeamShearStressIsAMagnitude) {
 
 // The web's normal stress is tension below the centroid under a sagging
 // moment; it lowers the cracked web capacity of the side as it lowers
-// every other capacity:
-//   sigma_n,max 0.4 from an earlier pass: f0 = 1.25, neff / n = 0.65,
-//   sqrt(1.25 (1.25 + 4 * 0.65 - 0.4) - 0.3^2) = sqrt(4.2225) = 2.054872.
+// every other capacity. The side's largest normal stress is formed over its
+// stations before the capacity reads it, whatever an earlier pass left:
+//   sigma_n,max 0.76: f0 = 1.25, neff / n = 0.65,
+//   sqrt(1.25 (1.25 + 4 * 0.65 - 0.76) - 0.3^2) = sqrt(3.7725) = 1.942292.
 // Hogging moments at b.cr (-6e6 and -2e6) compress the web:
-//   -0.6 - 0.16 = -0.76 MPa.
+//   -0.6 - 0.16 = -0.76 MPa, the maximum of both stations:
+//   sqrt(1.25 (1.25 + 2.6 + 0.76) - 0.09) = sqrt(5.6725) = 2.381701.
 TEST_F(SlabChecks, NormalStressSignAndCrackedWebCapacity) {
-    m.SlabNormalStressMax(1) = 0.4;
+    m.SlabNormalStressMax(1) = 0.4;  // stale, from an earlier pass
     ASSERT_FALSE(analysis.checkSlabSide(1));
-    EXPECT_NEAR(run.ReducedPrestressWebCapacity(1), 2.054872, 1e-6);
+    EXPECT_NEAR(m.SlabNormalStressMax(1), 0.76, 1e-9);
+    EXPECT_NEAR(run.ReducedPrestressWebCapacity(1), 1.942292, 1e-6);
     EXPECT_NEAR(run.BaseWebStressLimit(1), 1.25, 1e-12);
 
     for (int i = 0; i <= 1; ++i) {
@@ -222,12 +231,46 @@ TEST_F(SlabChecks, NormalStressSignAndCrackedWebCapacity) {
     }
     ASSERT_FALSE(analysis.checkSlabSide(1));
     EXPECT_NEAR(run.PointNormalStress(1, 1), -0.76, 1e-9);
+    EXPECT_NEAR(run.ReducedPrestressWebCapacity(1), 2.381701, 1e-6);
 
-    // A side whose web tension exceeds the limit: 1.25 (1.25 + 2.6 - 10)
-    // - 0.09 < 0 leaves the cracked web nothing, 0, and no error.
-    m.SlabNormalStressMax(1) = 10.0;
+    // A side whose web tension exceeds the limit: MA 1e8 Nmm gives sigma_n
+    // = 1e8 * 60 / 6e8 = 10 MPa, and 1.25 (1.25 + 2.6 - 10) - 0.09 < 0
+    // leaves the cracked web nothing, 0, and no error.
+    for (int i = 0; i <= 1; ++i) {
+        m.SlabAreaLoadMomentAtBcr(1, i) = 1e8;
+        m.SlabMomentAtBcrDifference(1, i) = 0.0;
+    }
     EXPECT_EQ(errorOf([&] { analysis.checkSlabSide(1); }), 0);
+    EXPECT_NEAR(m.SlabNormalStressMax(1), 10.0, 1e-9);
     EXPECT_EQ(run.ReducedPrestressWebCapacity(1), 0.0);
+}
+
+// The resistance of every station is the slab shear at which sigma1 with
+// the side's largest normal stress reaches the station's limit, so at the
+// station's own (smaller or equal) normal stress sigma1 stays within it:
+// the resistance never lies above the shear at which the station's web
+// reaches f. Stations of unequal normal stress (MA 6e6 and 2e6 Nmm: 0.76
+// and 0.36 MPa, both with dM 2e6): sigma_n,max = 0.76 at both, and
+// sigma1(Vuhc) at the stations' own stress is below f at station 0 (0.36)
+// and equal at station 1 (0.76). The check holds over the stations with
+// the alpha that governs each (station 0 cracked: 0.5 as well).
+TEST_F(SlabChecks, ResistanceReachesTheLimitWithTheSidesLargestNormalStress) {
+    m.SlabAreaLoadMomentAtBcr(1, 0) = 2e6;
+    ASSERT_FALSE(analysis.checkSlabSide(1));
+    ASSERT_NEAR(m.SlabNormalStressMax(1), 0.76, 1e-9);
+    ASSERT_NEAR(run.PointNormalStress(0, 1), 0.36, 1e-9);
+    for (int i = 0; i <= 1; ++i) {
+        const double V = run.PointShearResistance(i, 1);
+        const double f = run.SlabPointRatioNumerator(i, 1) / run.SlabPointShearRatio(i, 1);
+        const double scale = V / m.SlabDesignShear(1, i);
+        const double thc = run.PointShearStressThc(i, 1) * scale;
+        const double tvl = run.PointShearStressTvl(i, 1) * scale;
+        const auto sigma1 = [&](double sigmaN) {
+            return quorvel::library::ComputePrincipalTensileStress(0.5, -4.0, sigmaN, 0.3, thc, tvl);
+        };
+        EXPECT_NEAR(sigma1(m.SlabNormalStressMax(1)), f, 1e-9) << "station " << i;
+        EXPECT_LE(sigma1(run.PointNormalStress(i, 1)), f + 1e-12) << "station " << i;
+    }
 }
 
 // The slab underside of the right field follows the beam with the right

@@ -521,10 +521,12 @@ TEST_F(ResultCommands, HelpOpensTheShippedGuideAtItsContents) {
 
 // Every caption the language files give; switching twice to the same
 // language changes nothing, and back to Finnish restores every caption.
+// The platform's own texts follow each switch.
 TEST_F(ResultCommands, TheLanguageSwitchRecaptionsTheWindowAndSwapsTheFlag) {
     std::map<std::string, std::string> finnish;
     for (platform::Control* c : w.controls()) finnish[c->name()] = c->caption();
     ui.click(w.cmdEnglanti);
+    EXPECT_EQ(ui.language(), "en");
     EXPECT_EQ(m.LanguageIndex, 1);
     EXPECT_EQ(w.imgFlag.picture(), w.imgFlagEng.picture());
     EXPECT_EQ(w.cmdUusi.caption(), GetLanguageText(ui, 1, "frmQuorvel", "cmdUusi"));
@@ -540,6 +542,7 @@ TEST_F(ResultCommands, TheLanguageSwitchRecaptionsTheWindowAndSwapsTheFlag) {
     ui.click(w.cmdEnglanti);
     for (platform::Control* c : w.controls()) EXPECT_EQ(c->caption(), english[c->name()]) << c->name();
     ui.click(w.cmdSuomi);
+    EXPECT_EQ(ui.language(), "fi");
     EXPECT_EQ(w.imgFlag.picture(), w.imgFlagFin.picture());
     for (platform::Control* c : w.controls()) EXPECT_EQ(c->caption(), finnish[c->name()]) << c->name();
 }

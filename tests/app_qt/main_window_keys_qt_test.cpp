@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/language.h"
 #include "qt_test_platform.h"
 
 namespace quorvel::app {
@@ -129,6 +130,81 @@ TEST_F(MainWindowKeysQt, AltAndAMenuLetterOpensTheMenuWhateverControlSharesIt) {
         EXPECT_EQ(window.activeControl(), &window.txtVasenalkuvali);
     }
     EXPECT_EQ(m.BeamTypeName, "SUORA") << "Alt+T chose no TI beam";
+    window.unload();
+}
+
+// F10 opens the first menu; Alt pressed and released alone marks the first
+// menu title and takes the keyboard to the bar, Escape gives it back.
+TEST_F(MainWindowKeysQt, F10AndAltReachTheMenuBar) {
+    frmQuorvel window(m, ui);
+    start(window);
+    auto* bar = ui.windowOf(window)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    window.setFocus(window.txtVasenalkuvali);
+    QWidget* box = QApplication::focusWidget();
+    ASSERT_NE(box, nullptr);
+
+    QTest::keyClick(box, Qt::Key_F10);
+    QAction* open = bar->activeAction();
+    ASSERT_NE(open, nullptr) << "F10 reached no menu";
+    EXPECT_EQ(open->text().toStdString(), "&Tiedosto");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return open->menu()->isVisible(); }, 5000)) << "the file menu did not open";
+    open->menu()->close();
+    bar->setActiveAction(nullptr);
+    ui.windowOf(window)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == box; }, 5000));
+
+    QTest::keyPress(box, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(box, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->hasFocus(); }, 5000)) << "Alt did not reach the menu bar";
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction()->text().toStdString(), "&Tiedosto");
+    QTest::keyClick(bar, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == box; }, 5000))
+        << "Escape did not give the keyboard back to the box";
+    EXPECT_EQ(window.activeControl(), &window.txtVasenalkuvali);
+    window.unload();
+}
+
+// One press of each access key acts, in both languages: a menu title's
+// opens its menu, a shown option's selects the option.
+TEST_F(MainWindowKeysQt, EveryAccessKeyActsAtTheFirstPressInBothLanguages) {
+    frmQuorvel window(m, ui);
+    start(window);
+    auto* bar = ui.windowOf(window)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (int16_t language : {0, 1}) {
+        ApplyLanguage(window, language);
+        int pressed = 0;
+        for (platform::Control* c : window.controls()) {
+            const int key = QKeySequence::mnemonic(QString::fromStdString(c->caption()))[0].key();
+            if (key == 0) continue;
+            const bool title = c->kind() == platform::ControlKind::Menu &&
+                               !static_cast<platform::Menu*>(c)->parentMenu();
+            if (!title && c->kind() != platform::ControlKind::OptionButton) continue;
+            if (!c->isEffectivelyVisible()) continue;  // the options of the types no longer offered
+            SCOPED_TRACE(c->caption() + (language == 0 ? " in Finnish" : " in English"));
+            window.setFocus(window.txtOtsikko1);
+            QWidget* box = ui.widgetOf(window.txtOtsikko1);
+            box->setFocus();
+            QTest::keyClick(box, static_cast<Qt::Key>(key), Qt::AltModifier);
+            ++pressed;
+            if (title) {
+                QAction* open = bar->activeAction();
+                ASSERT_NE(open, nullptr);
+                EXPECT_EQ(open->text().toStdString(), c->caption());
+                if (open->menu()) open->menu()->close();
+                bar->setActiveAction(nullptr);
+                ui.windowOf(window)->activateWindow();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ui.windowOf(window); }, 5000));
+            } else {
+                auto* option = static_cast<platform::OptionButton*>(c);
+                // The button shows itself pressed for a moment before it acts.
+                EXPECT_TRUE(QTest::qWaitFor([&] { return option->value(); }, 5000)) << "not selected";
+            }
+        }
+        EXPECT_GE(pressed, 17);  // the menu titles, the beam positions, the shown beam types
+    }
     window.unload();
 }
 

@@ -126,7 +126,7 @@ TEST_F(MainWindowQt, LanguageSwitchChangesCaptionsNotNumbers) {
     ApplyLanguage(window, english);
     QApplication::processEvents();
     EXPECT_EQ(static_cast<QPushButton*>(ui.widgetOf(window.cmdPalkki))->text(), "Beam");
-    EXPECT_EQ(static_cast<QGroupBox*>(ui.widgetOf(window.fraPalkkityyppi))->title(), "Beam &type");
+    EXPECT_EQ(static_cast<QGroupBox*>(ui.widgetOf(window.fraPalkkityyppi))->title(), "Beam type");
     EXPECT_EQ(static_cast<QRadioButton*>(ui.widgetOf(window.optReunapalkki))->text(), "&Edge beam");
     for (const auto& [name, text] : numbers)
         EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(*window.findControl(name)))->text(), text) << name;

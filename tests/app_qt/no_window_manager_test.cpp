@@ -1,20 +1,15 @@
 // The main window on a real X server with no window manager: nothing but
 // the program itself makes its window active again after a message box.
-// The test starts Xvfb (when it is installed) and runs the scenario in a
-// child process of this test program on Qt's X11 platform.
+// The scenario runs in a child process of this test program on its own
+// Xvfb (tests/support/xvfb_child.h).
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <QLineEdit>
 
 #include "qt_test_platform.h"
+#include "support/xvfb_child.h"
 
 namespace quorvel::app {
 namespace {
@@ -54,53 +49,9 @@ TEST_F(MainWindowWithoutWindowManager, ChildOnTheXServer) {
     window.unload();
 }
 
-// Starts Xvfb on a free display; its number, or -1.
-int startXvfb(pid_t& server) {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    server = fork();
-    if (server == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    return number.empty() ? -1 : std::atoi(number.c_str());
-}
-
 TEST(MainWindowWithoutWindowManagerRun, NextTabRunsTheCheckAgain) {
-    if (std::getenv("QUORVEL_XCB_CHILD")) GTEST_SKIP() << "the parent's test";
-    if (system("command -v Xvfb >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "Xvfb is not installed: the test without a window manager needs it";
-    pid_t server = -1;
-    const int display = startXvfb(server);
-    if (display < 0) {
-        if (server > 0) kill(server, SIGTERM), waitpid(server, nullptr, 0);
-        GTEST_SKIP() << "Xvfb did not start";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        const std::string d = ":" + std::to_string(display);
-        setenv("DISPLAY", d.c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-        setenv("QUORVEL_XCB_CHILD", "1", 1);
-        const std::string filter = std::string("--gtest_filter=") + ChildTest;
-        execl("/proc/self/exe", "test_app_qt", filter.c_str(), "--gtest_brief=1", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "the child ended with signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the scenario failed on the X server without a window manager";
+    if (quorvel::testing::inXvfbChild()) GTEST_SKIP() << "the parent's test";
+    quorvel::testing::runInXvfbChild(ChildTest);
 }
 
 }  // namespace

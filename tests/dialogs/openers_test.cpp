@@ -67,6 +67,52 @@ TEST_F(Openers, AStoredChangeMarksTheInputChangedAndClearsTheResults) {
     EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
 }
 
+// Escape is Cancel in every input dialog and in the beam dialog of every
+// beam type: after an edit it closes the dialog and stores nothing.
+TEST_F(Openers, EscapeCancelsEveryInputAndBeamDialogAfterAnEdit) {
+    struct Opening {
+        std::string what;
+        platform::Control* opener;
+        platform::OptionButton* beamType;  // chosen first; null for an input dialog
+    };
+    std::vector<Opening> openings;
+    for (const OpenerCase& c : kOpeners)
+        openings.push_back({c.dialog, w.findControl(c.button ? c.button : c.menuItem), nullptr});
+    for (const app::BeamTypeInfo& type : app::BeamTypes())
+        openings.push_back({std::string(type.typeName), &w.cmdPalkki,
+                            static_cast<platform::OptionButton*>(w.findControl(std::string(type.option)))});
+    ASSERT_EQ(openings.size(), 6u + 15u);
+    for (const Opening& o : openings) {
+        SCOPED_TRACE(o.what);
+        ASSERT_NE(o.opener, nullptr);
+        if (o.beamType) choose(*o.beamType);
+        m.InputChanged = 0;
+        m.ResultsValid = -1;
+        bool edited = false;
+        bool closed = false;
+        ui.onModal("", [&](platform::Form& f) {
+            for (platform::Control* c : f.controls())
+                if (c->kind() == platform::ControlKind::TextBox && c->canTakeFocus() &&
+                    !static_cast<platform::TextBox*>(c)->locked()) {
+                    ui.typeOver(*c, "7");
+                    edited = true;
+                    break;
+                }
+            ui.pressEscape();
+            closed = !f.isLoaded();
+        });
+        if (o.opener->kind() == platform::ControlKind::Menu)
+            o.opener->fireClick();
+        else
+            ui.click(*o.opener);
+        EXPECT_TRUE(edited) << "no box to edit";
+        EXPECT_TRUE(closed) << "Escape left the dialog open";
+        EXPECT_EQ(m.SubFormChanged, 0);
+        EXPECT_EQ(m.InputChanged, 0) << "the edit was stored";
+        EXPECT_EQ(m.ResultsValid, -1);
+    }
+}
+
 // Every beam type the main window offers has its dialog.
 TEST_F(Openers, EveryBeamTypeHasItsBeamDialog) {
     for (const app::BeamTypeInfo& type : app::BeamTypes())

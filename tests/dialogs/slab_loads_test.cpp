@@ -2,6 +2,7 @@
 // and number spin controls, whole-number load values, the topping weight.
 
 #include "dialog_fixture.h"
+#include "dialogs/slabs/frm_kuormat.h"
 #include "dialogs/slabs/frm_laatankuormat.h"
 
 namespace quorvel::dialogs::testing {
@@ -15,9 +16,9 @@ protected:
     void openLoads(std::function<void(frmLaatankuormat&)> driver) {
         open<frmLaatankuormat>(w.cmdLaatankuormat, "frmLaatankuormat", driver);
     }
-    // Down arrow raises a count (0 stands at the top of its bar).
+    // The up arrow raises a count.
     void spinCount(platform::VScrollBar& bar, int steps) {
-        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? ui.spinDown(bar) : ui.spinUp(bar);
+        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? ui.spinUp(bar) : ui.spinDown(bar);
     }
 };
 
@@ -35,7 +36,7 @@ TEST_F(SlabLoads, EveryBoxEditedOnceGoesToItsField) {
         retype(d.txtOikeaPisteX, "400");
         retype(d.txtOikeaPisteY, "2500");
         spinCount(d.vsbVasenViivakuormienLkm, 2);
-        ui.spinDown(d.vsbVasenViivakuormienNro);
+        ui.spinUp(d.vsbVasenViivakuormienNro);
         retype(d.txtVasenPysyvaViivaKuorma, "3");
         retype(d.txtVasenMuuttuvaViivaKuorma, "-4");
         retype(d.txtVasenViivaY, "1800");
@@ -111,15 +112,15 @@ TEST_F(SlabLoads, LoweringACountClearsTheLoadsAboveIt) {
         // Loading clears what lies above the count.
         EXPECT_EQ(d.tableValue(RightLine, 4, G), 0);
         EXPECT_EQ(d.tableValue(RightLine, 3, G), 3);
-        ui.spinDown(d.vsbOikeaViivakuormienNro);
-        ui.spinDown(d.vsbOikeaViivakuormienNro);
+        ui.spinUp(d.vsbOikeaViivakuormienNro);
+        ui.spinUp(d.vsbOikeaViivakuormienNro);
         EXPECT_EQ(d.txtOikeaViivakuormienNro.text(), "3");
         spinCount(d.vsbOikeaViivakuormienLkm, -2);
         EXPECT_EQ(d.txtOikeaViivakuormienNro.text(), "1");
         EXPECT_FALSE(d.vsbOikeaViivakuormienNro.enabled());
         EXPECT_EQ(d.tableValue(RightLine, 2, G), 0);
         spinCount(d.vsbOikeaViivakuormienLkm, 2);
-        ui.spinDown(d.vsbOikeaViivakuormienNro);
+        ui.spinUp(d.vsbOikeaViivakuormienNro);
         EXPECT_EQ(d.txtOikeaPysyvaViivaKuorma.text(), "0");
         spinCount(d.vsbOikeaViivakuormienLkm, -3);
         EXPECT_FALSE(d.txtOikeaPysyvaViivaKuorma.visible());
@@ -168,6 +169,43 @@ TEST_F(SlabLoads, EdgeBeamDisablesTheLeftAreaLoadsAndShowsTheToppingWeight) {
     EXPECT_EQ(m.ToppingLoad(2).number(), 9.0);
     EXPECT_EQ(m.SlabPointLoadG(1, 1).number(), 0.0);
     EXPECT_EQ(m.InputChanged, 0);
+}
+
+// Every count and number spinner of the slab loads and beam loads dialogs
+// goes up for more: two presses of the up arrow make two loads, one more
+// on the number shows load 2, the down arrow goes back.
+TEST_F(SlabLoads, EveryCountAndNumberSpinnerGoesUpForMore) {
+    struct Pair {
+        platform::VScrollBar* count;
+        platform::VScrollBar* number;
+    };
+    auto check = [&](const char* dialog, const std::vector<Pair>& pairs) {
+        for (const Pair& p : pairs) {
+            SCOPED_TRACE(std::string(dialog) + " " + p.count->name());
+            ui.spinUp(*p.count);
+            ui.spinUp(*p.count);
+            EXPECT_EQ(p.count->value(), 2);
+            ui.spinUp(*p.number);
+            EXPECT_EQ(p.number->value(), 2);
+            ui.spinUp(*p.number);
+            EXPECT_EQ(p.number->value(), 2) << "no load 3 of 2";
+            ui.spinDown(*p.number);
+            EXPECT_EQ(p.number->value(), 1);
+            ui.spinDown(*p.count);
+            EXPECT_EQ(p.count->value(), 1);
+        }
+    };
+    openLoads([&](frmLaatankuormat& d) {
+        check("frmLaatankuormat", {{&d.vsbVasenPistekuormienLkm, &d.vsbVasenPistekuormienNro},
+                                   {&d.vsbVasenViivakuormienLkm, &d.vsbVasenViivakuormienNro},
+                                   {&d.vsbOikeaPistekuormienLkm, &d.vsbOikeaPistekuormienNro},
+                                   {&d.vsbOikeaViivakuormienLkm, &d.vsbOikeaViivakuormienNro}});
+        ui.click(d.cmdPeruuta);
+    });
+    open<frmKuormat>(w.cmdKuormat, "frmKuormat", [&](frmKuormat& d) {
+        check("frmKuormat", {{&d.vsbPisteLkm, &d.vsbPisteNo}});
+        ui.click(d.cmdPeruuta);
+    });
 }
 
 }  // namespace

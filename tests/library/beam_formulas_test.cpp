@@ -268,7 +268,11 @@ TEST(Shores, ContinuousBeamReactions) {
     ComputeShoreReactions(0, 8000, 2, none);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(none(i), 1.0);
     EXPECT_TRUE(none(5).isEmpty());
-    EXPECT_EQ(errorOf([&] { ComputeShoreReactions(5, 8000, 2, none); }), 9);
+    // A derived count outside 0..4 is a fault, never "no shores".
+    for (const double count : {5.0, -1.0, -2.0})
+        EXPECT_EQ(errorOf([&] { ComputeShoreReactions(count, 8000, 2, none); }), 9) << count;
+    for (const int count : {5, -1})
+        EXPECT_EQ(errorOf([&] { shoreDeflectionFactor(count); }), 9) << count;
 }
 
 TEST(Shores, EquivalentMidspanLoad) {

@@ -188,6 +188,18 @@ TEST(BeamCrackingMoment, SizeFactorHeldWithinOneAndOnePointSeven) {
     // g = 6 (0.28 + 0.02516) = 1.831, k = 4 - 1.981 = 2.02, held at 1.7.
     ComputeTendonEccentricity(2, 400, 200, 4000, 0, 400 * 16e6 / 6, 1.6e6, 2.9, 0, 0, Mcr);
     EXPECT_NEAR(Mcr, 1.7 * 2.9 * 400 * 16e6 / 6, 1e3);
+
+    // Ledges wider than the flange (b = 300, bw = 500: rho = -0.667) count as
+    // no overhang, rho = 0, phi = 0, with either code: h = 3000 gives
+    // k = 1.17 as the rectangle above, 1.52685e9 (code 1 with rho -0.667
+    // would give phi -0.0133, g 1.6, k 1.25; code 2 no number). With P = 1e6
+    // N at e = -200 on A = 9e5: + Wb P / A + P |e| = 5e8 + 2e8 = 2.22685e9.
+    for (const double code : {1.0, 2.0}) {
+        ComputeTendonEccentricity(code, 300, 500, 3000, 0, 4.5e8, 9e5, 2.9, 0, 0, Mcr);
+        EXPECT_NEAR(Mcr, 1.52685e9, 1e3) << code;
+        ComputeTendonEccentricity(code, 300, 500, 3000, 0, 4.5e8, 9e5, 2.9, 1e6, -200, Mcr);
+        EXPECT_NEAR(Mcr, 2.22685e9, 1e3) << code;
+    }
 }
 
 // ---------------------------------------------------------------------------

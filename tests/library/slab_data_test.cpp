@@ -73,6 +73,36 @@ TEST(TrimIdentifier, SplitsCountAndKey) {
     TrimIdentifier("14L", key, whole);
     EXPECT_EQ(key, "L");
     EXPECT_EQ(whole, 14);
+
+    // The key is the last character, not the last byte of its UTF-8 text:
+    // "Ä" is two bytes, "€" three.
+    const struct {
+        const char *code, *key;
+        int count;
+    } wide[] = {{"6Ä", "Ä", 6}, {"8€", "€", 8}, {"Ä", "Ä", 0}, {"12aÄ", "Ä", 12}};
+    for (const auto& c : wide) {
+        TrimIdentifier(c.code, key, whole);
+        EXPECT_EQ(key, c.key) << c.code;
+        EXPECT_EQ(whole, c.count) << c.code;
+    }
+}
+
+// A strand key that is not ASCII, split from its designation, finds its
+// catalogue line (the file in Windows-1252, the key in UTF-8).
+TEST(ReadSlabAndStrandData, NonAsciiStrandKeyFromItsDesignation) {
+    TempFolder folder;
+    folder.write("ONTELO.MIT", {strandTitle, "S 9.3 52 1860 3.2 195000", "Ä 15.2 140 1860 3.2 195000",
+                                "LOPPU1", slabHeading, slabLine("P27"), "LOPPU"});
+    HeadlessPlatform ui;
+    ui.setStrict(true);
+    ProjectModel m = modelFor(folder, "P27", "", "");
+    TrimIdentifier("6Ä", m.BottomStrandType(1), m.BottomStrandCount(1));
+    int16_t status = 0;
+    ReadSlabAndStrandData(m, ui, 1, status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(m.BottomStrandCount(1), 6);
+    EXPECT_EQ(m.BottomStrandDiameter(1), 15.2);
+    EXPECT_EQ(m.BottomStrandArea(1), 140);
 }
 
 // Every slab type and strand key of the delivered catalogue, as data/README.md

@@ -256,8 +256,8 @@ TEST(ZeroMomentPoints, AMomentOfExactlyZeroAtAPointCountsOnce) {
     EXPECT_DOUBLE_EQ(c.span, 6000.0);
 
     // Zero over several points at the start (0 and 1), then sagging, then
-    // hogging at the far end: the first bracket (0, 1) has equal moments
-    // and gives X(0) without dividing by zero.
+    // hogging at the far end: the first zero point has no sign change of
+    // its own and is the start, without dividing by zero.
     ZeroCase flat(10000, 50, [](double x) {
         return x <= 200 ? 0.0 : 10.0 * (x - 200) * (8000 - x) / 2.0;
     });
@@ -286,6 +286,30 @@ TEST(ZeroMomentPoints, OneChangeNearTheFarEnd) {
     ZeroCase s(10000, 50, [&](double x) { return propped(x) + 4e6; });
     s.run();
     EXPECT_DOUBLE_EQ(s.zero(1), 0.0);
+}
+
+TEST(ZeroMomentPoints, AnEndWithoutASignChangeIsTheBeamEnd) {
+    // Hogging at the start, sagging and rising to the far end: M = 5 i^2 - 20
+    // kNm at 11 stations i = 0..10 over 10 m: -20, -15, 0, 25, 60, 105, 160,
+    // 225, 300, 385, 480. The moment reaches 0 at station 2 (2000 mm) and
+    // stays positive to the end, so the zero-moment zone runs from 2000 to
+    // the beam end 10000: span 8000. The chord of the end bracket
+    // (385 at 9000, 480 at 10000), extended inward, would meet 0 at
+    // 9000 - 385 * 1000 / 95 = 4947.4, where the moment is +105 kNm.
+    // Turned end for end (480, 385, ..., 0, -15, -20) the zone is 0 .. 8000;
+    // the start bracket's chord would give 0 - 480 * 1000 / (385 - 480) = 5052.6.
+    const auto rising = [](double x) { return (5.0 * (x / 1000) * (x / 1000) - 20.0) * 1e6; };
+    ZeroCase c(10000, 10, rising);
+    ZeroCase mirrored(10000, 10, [&](double x) { return rising(10000 - x); });
+    ASSERT_EQ(c.M(3), 25e6);
+    c.run();
+    mirrored.run();
+    EXPECT_DOUBLE_EQ(c.zero(1), 2000.0);
+    EXPECT_DOUBLE_EQ(c.zero(2), 10000.0);
+    EXPECT_DOUBLE_EQ(c.span, 8000.0);
+    EXPECT_DOUBLE_EQ(mirrored.zero(1), 0.0);
+    EXPECT_DOUBLE_EQ(mirrored.zero(2), 8000.0);
+    EXPECT_DOUBLE_EQ(mirrored.span, 8000.0);
 }
 
 TEST(ZeroMomentPoints, AThirdSignChangeAndAMomentThatIsNoNumberAreErrors) {

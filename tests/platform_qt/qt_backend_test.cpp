@@ -727,5 +727,28 @@ TEST_F(QtBackend, MenuTitlesTakeTheirAccessKeysBeforeControls) {
     f.unload();
 }
 
+// Qt's own texts follow the windows' language: the standard buttons of a
+// message box read Finnish while the language is Finnish, English again
+// after the switch back.
+TEST_F(QtBackend, StandardButtonsFollowTheWindowsLanguage) {
+    auto buttonTexts = [&](const std::string& language) {
+        ui.setLanguage(language);
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (QAbstractButton* b : box->buttons()) texts << b->text().remove('&');
+            box->button(QMessageBox::Cancel)->click();
+        });
+        EXPECT_EQ(ui.messageBox("Tallennetaanko?", Buttons::YesNoCancel, Icon::Question, "Quorvel"), Answer::Cancel);
+        texts.sort();
+        return texts.join(",").toStdString();
+    };
+    EXPECT_EQ(buttonTexts("fi"), "Ei,Kyllä,Peru")
+        << "Qt's Finnish translations (Debian package qt6-translations-l10n) are missing or not loaded";
+    EXPECT_EQ(buttonTexts("en"), "Cancel,No,Yes");
+    EXPECT_EQ(buttonTexts("fi"), "Ei,Kyllä,Peru") << "again after English";
+}
+
 }  // namespace
 }  // namespace quorvel::platform

@@ -66,7 +66,8 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
         LoadGroup& group = groups_[static_cast<std::size_t>(g)];
         group.countBox->setLocked(true);
         group.numberBox->setLocked(true);
-        group.countBar->setRange(0, MaxLoads);
+        // Up for more, as every count and number spinner of the program.
+        group.countBar->setRange(MaxLoads, 0);
         group.countBar->setValue(0);
         group.numberBar->setRange(1, 1);
         group.numberBar->setValue(1);
@@ -234,7 +235,7 @@ void frmLaatankuormat::Form_Load() {
                  &txtVasenPistekuormienLkm, &vsbVasenViivakuormienLkm, &txtVasenViivakuormienLkm})
             c->setEnabled(false);
     for (int g = 0; g < GroupCount; ++g) hideGroup(g);
-    for (LoadGroup& g : groups_) g.numberBar->setMax(std::max(g.countBar->value(), 1));
+    for (LoadGroup& g : groups_) g.numberBar->setMin(std::max(g.countBar->value(), 1));
     endLoad();
 }
 
@@ -245,7 +246,7 @@ void frmLaatankuormat::countRule(int group) {
     LoadGroup& g = groups_[static_cast<std::size_t>(group)];
     const int count = g.countBar->value();
     g.countBox->setText(std::to_string(count));
-    g.numberBar->setMax(std::max(count, 1));
+    g.numberBar->setMin(std::max(count, 1));
     hideGroup(group);
     showGroup(group);
     clearUnused(group);

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -109,6 +110,18 @@ int keyCodeOf(const QKeyEvent* e) {
     }
 }
 
+// The application's style, with Alt alone reaching the menu bar: pressed
+// and released, it marks the first menu title; the arrows, Enter and the
+// titles' letters go on from there, Escape goes back.
+class AltReachesMenuBar : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 int shiftOf(const QKeyEvent* e) {
     int s = 0;
     if (e->modifiers() & Qt::ShiftModifier) s |= Keys::ShiftMask;
@@ -142,6 +155,11 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
     if (form.hasMenus()) {
         menuBar_ = new QMenuBar(this);
         layout->setMenuBar(menuBar_);
+        // Made after the menu bar, so that the bar goes first when the
+        // window's children are deleted.
+        auto* style = new AltReachesMenuBar;
+        style->setParent(this);
+        menuBar_->setStyle(style);
     }
     // Containers come before what they hold in the control order; menus are
     // built parent first as well.
@@ -671,6 +689,14 @@ void FormWindow::userClick(Control* c) {
 
 bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;
+    // F10 opens the first menu.
+    if (e->key() == Qt::Key_F10 && !(e->modifiers() & ~Qt::KeypadModifier) && menuBar_) {
+        for (QAction* a : menuBar_->actions())
+            if (a->isVisible() && a->isEnabled()) {
+                menuBar_->setActiveAction(a);
+                return true;
+            }
+    }
     bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     // Enter presses the focused or the default button, also from a
     // multi-line box; only without a default button does it break a line.

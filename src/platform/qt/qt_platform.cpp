@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -22,6 +23,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
 
@@ -71,11 +73,9 @@ class QtPlatform::DialogScope {
 public:
     explicit DialogScope(QtPlatform& p) : p_(p), active_(QApplication::activeWindow()) { ++p_.dialogDepth_; }
     ~DialogScope() {
-        // Still counted as open: the focus the window gets back on
-        // activation is no user's focus move.
-        for (auto& [form, window] : p_.windows_)
-            if (window->isVisible()) window->syncFocus();
-        if (p_.dialogDepth_ == 1) p_.reactivate(active_);
+        // Still counted as open while the windows beneath get their focus
+        // back.
+        p_.returnFromDialog(active_, p_.dialogDepth_ == 1);
         --p_.dialogDepth_;
     }
 
@@ -83,6 +83,15 @@ private:
     QtPlatform& p_;
     QPointer<QWidget> active_;
 };
+
+void QtPlatform::returnFromDialog(QWidget* previous, bool activate) {
+    // The focus a window gets back on activation is no user's focus move.
+    ++dialogDepth_;
+    for (auto& [form, window] : windows_)
+        if (window->isVisible()) window->syncFocus();
+    if (activate) reactivate(previous);
+    --dialogDepth_;
+}
 
 void QtPlatform::reactivate(QWidget* previous) {
     QWidget* target = previous && previous->isVisible() ? previous : nullptr;
@@ -106,6 +115,7 @@ QtPlatform::QtPlatform() {
 
 QtPlatform::~QtPlatform() {
     QObject::disconnect(focusConnection_);
+    if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
     auto windows = windows_;
     windows_.clear();
     for (auto& [form, window] : windows) delete window;
@@ -272,6 +282,20 @@ void QtPlatform::untrapped(const std::exception& e) {
     std::exit(1);
 }
 
+void QtPlatform::setLanguage(const std::string& language) {
+    const bool finnish = language == "fi";
+    if (finnish == (qtTexts_ != nullptr)) return;
+    if (!finnish) {
+        QCoreApplication::removeTranslator(qtTexts_.get());
+        qtTexts_.reset();
+        return;
+    }
+    auto texts = std::make_unique<QTranslator>();
+    if (!texts->load("qtbase_fi", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    QCoreApplication::installTranslator(texts.get());
+    qtTexts_ = std::move(texts);
+}
+
 int QtPlatform::textWidthPixels(const Font& font, const std::string& text) const {
     return QFontMetrics(mapFont(font)).horizontalAdvance(qs(text));
 }
@@ -291,6 +315,7 @@ QWidget* QtPlatform::widgetOf(const Control& control) const {
 }
 
 void QtPlatform::showForm(Form& form, bool modal) {
+    QPointer<QWidget> before = QApplication::activeWindow();
     FormWindow*& slot = windows_[&form];
     if (!slot) slot = new FormWindow(*this, form);
     QPointer<FormWindow> window(slot);
@@ -309,6 +334,9 @@ void QtPlatform::showForm(Form& form, bool modal) {
         window->loop = nullptr;
         window->setWindowModality(Qt::NonModal);
     }
+    // The window beneath is active again with its focus where it was:
+    // without a window manager the keyboard would be left on no window.
+    returnFromDialog(before, !inDialog());
 }
 
 void QtPlatform::formHidden(Form& form) {

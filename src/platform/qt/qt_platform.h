@@ -16,6 +16,7 @@
 
 class QPrinter;
 class QTemporaryDir;
+class QTranslator;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -49,6 +50,9 @@ public:
     [[noreturn]] void endProgram() override;
     int textWidthPixels(const Font& font, const std::string& text) const override;
     int textHeightPixels(const Font& font) const override;
+    // Loads Qt's own Finnish translations for "fi" (the English texts
+    // otherwise); quietly English when the translations are not installed.
+    void setLanguage(const std::string& language) override;
 
     void showForm(Form& form, bool modal) override;
     void formHidden(Form& form) override;
@@ -109,6 +113,10 @@ private:
     class DialogScope;
     void dropWindow(Form& form);
     void onApplicationFocusChanged(QWidget* now);
+    // After a dialog or a modal form closed: the focus of every shown
+    // window back on its form's active control and, when activate, the
+    // window beneath active again.
+    void returnFromDialog(QWidget* previous, bool activate);
     // Makes the window active again after a dialog: the one active before
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
@@ -118,6 +126,7 @@ private:
     std::unique_ptr<QTemporaryDir> fallbackWorkFolder_;
 
     std::map<const Form*, FormWindow*> windows_;
+    std::unique_ptr<QTranslator> qtTexts_;  // installed while the language is Finnish
     QMetaObject::Connection focusConnection_;
     int dialogDepth_ = 0;
 };

@@ -1,0 +1,186 @@
+// The data files that every calculation reads (coefficient table, slab
+// catalogue, company header) are parsed once per version of the file: a
+// file with the same identity (path, size, modification time, inode) gives
+// what was parsed before, and a file edited in any way that changes its
+// identity is read again at the next lookup.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "inputfile/input_file_reader.h"
+#include "library/coefficient_table.h"
+#include "library/slab_data.h"
+#include "model/project_model.h"
+#include "platform/headless/headless_platform.h"
+#include "runtime/data_files.h"
+#include "support/test_support.h"
+
+namespace {
+
+using quorvel::model::ProjectModel;
+using quorvel::runtime::Value;
+using quorvel::testing::TempFolder;
+namespace fs = std::filesystem;
+
+std::string text(double x) {
+    std::ostringstream s;
+    s << x;
+    return s.str();
+}
+
+// Slab type P27 with strands "S" on the left, from the folder's catalogue.
+ProjectModel readP27(const TempFolder& folder, quorvel::platform::Platform& ui, int16_t& status) {
+    ProjectModel m;
+    m.DataPath = folder.dataPath();
+    m.SlabFileName = "ONTELO.MIT";
+    m.SlabTypeName(1) = "P27";
+    m.BottomStrandType(1) = "S";
+    quorvel::library::ReadSlabAndStrandData(m, ui, 1, status);
+    return m;
+}
+
+// One reader of a data file: the file's name, three versions of its content
+// (the second of the first one's size, the third of another size) and what
+// a lookup gives from each.
+struct Reader {
+    const char* name;
+    std::string first, sameSize, otherSize;
+    std::string expected[3];
+    std::function<std::string(const TempFolder&)> read;
+};
+
+std::string kefTable(const char* value) {
+    return std::string("1\r\n\"SU\"\r\n1,300,") + value + ",0.5\r\n1,300,0.4,0.5\r\n";
+}
+
+const char* title = "PUNOKSET tunnus d A fpk eta Ep\r\n";
+const char* heading = "TYYPPI n h t hc hct hv d bb b db e g gd c14 ap lim\r\n";
+
+std::string catalogue(const char* height) {
+    return std::string(title) + "S 9.3 52 1860 3.2 195000\r\nLOPPU1\r\n" + heading + "P27 6 " + height +
+           " 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60\r\nLOPPU\r\n";
+}
+
+const Reader readers[] = {
+    {"kef.da0", kefTable("0.16"), kefTable("0.17"), kefTable("0.175"), {"0.16", "0.17", "0.175"},
+     [](const TempFolder& folder) {
+         ProjectModel m;
+         m.DataPath = folder.dataPath();
+         std::string type = "SUORA";
+         Value kcd, extra;
+         quorvel::library::LookupKefCoefficient(m, type, "P27", 300, 105, 0, 0, kcd, extra);
+         return text(kcd);
+     }},
+    {"ONTELO.MIT", catalogue("265"), catalogue("266"), catalogue("2650"), {"265", "266", "2650"},
+     [](const TempFolder& folder) {
+         quorvel::platform::HeadlessPlatform ui;
+         int16_t status = 0;
+         const ProjectModel m = readP27(folder, ui, status);
+         return status == 0 ? text(m.SlabHeight(1)) : "status " + std::to_string(status);
+     }},
+    {"FIRMA.DA0", "\"Rakenne Oy\"\r\n", "\"Rakenne Ab\"\r\n", "\"Rakenne Oyj\"\r\n",
+     {"Rakenne Oy", "Rakenne Ab", "Rakenne Oyj"},
+     [](const TempFolder& folder) { return quorvel::inputfile::ReadCompanyName(folder.dataPath()); }},
+};
+
+// Writes bytes over the file in place (same inode) and gives it the time.
+void rewrite(const fs::path& file, const std::string& bytes, fs::file_time_type time) {
+    quorvel::testing::writeBytes(file, bytes);
+    fs::last_write_time(file, time);
+}
+
+}  // namespace
+
+TEST(DataFileVersions, AnEditedFileIsReadAgainAndAnUnchangedOneIsNot) {
+    for (const Reader& r : readers) {
+        SCOPED_TRACE(r.name);
+        TempFolder folder;
+        const fs::path file = folder.path() / r.name;
+        folder.writeRaw(r.name, r.first);
+        const fs::file_time_type saved = fs::last_write_time(file);
+        EXPECT_EQ(r.read(folder), r.expected[0]);
+
+        // New content under the same identity (same size, time and inode):
+        // what was parsed is kept. This is how the cache is keyed, not a
+        // way a user edits a file.
+        rewrite(file, r.sameSize, saved);
+        EXPECT_EQ(r.read(folder), r.expected[0]);
+
+        // The same size saved later: read again.
+        fs::last_write_time(file, saved + std::chrono::seconds(1));
+        EXPECT_EQ(r.read(folder), r.expected[1]);
+
+        // Another size with the time put back: read again.
+        rewrite(file, r.otherSize, saved + std::chrono::seconds(1));
+        EXPECT_EQ(r.read(folder), r.expected[2]);
+
+        // The first content saved as a new file renamed over the old one,
+        // with the old size and time: another inode, read again.
+        rewrite(file, r.sameSize, saved);
+        EXPECT_EQ(r.read(folder), r.expected[1]);
+        folder.writeRaw("new", r.first);
+        fs::last_write_time(folder.path() / "new", saved);
+        fs::rename(folder.path() / "new", file);
+        EXPECT_EQ(r.read(folder), r.expected[0]);
+
+        // A file that has gone fails as before.
+        fs::remove(file);
+        EXPECT_NE(quorvel::testing::errorOf([&] { r.read(folder); }), 0);
+    }
+}
+
+// A catalogue read that reported a flawed line is not kept: the next read
+// reports it again.
+TEST(DataFileVersions, AReadThatReportedAFlawIsMadeAgain) {
+    TempFolder folder;
+    folder.writeRaw("ONTELO.MIT", std::string(title) + "S 9.3 52\r\nLOPPU1\r\n" + heading +
+                                      "P27 6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60\r\nLOPPU\r\n");
+    for (int read = 1; read <= 2; ++read) {
+        quorvel::platform::HeadlessPlatform ui;
+        int16_t status = 0;
+        readP27(folder, ui, status);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(ui.messages().size(), 1u) << "read " << read;
+    }
+}
+
+// Data file names are resolved whatever their case, and a name found in
+// another case that is renamed afterwards is found again.
+TEST(DataFileVersions, NamesResolvedOncePerFolderFollowARename) {
+    TempFolder folder;
+    folder.writeRaw("KEF.DA0", "x");
+    const auto first = quorvel::runtime::findDataFile(folder.dataPath(), "kef.da0");
+    EXPECT_EQ(first.path, folder.dataPath() + "KEF.DA0");
+    ASSERT_TRUE(first.version.has_value());
+    EXPECT_EQ(first.version->size, 1u);
+    fs::rename(folder.path() / "KEF.DA0", folder.path() / "Kef.Da0");
+    const auto renamed = quorvel::runtime::findDataFile(folder.dataPath(), "kef.da0");
+    EXPECT_EQ(renamed.path, folder.dataPath() + "Kef.Da0");
+    EXPECT_TRUE(renamed.version.has_value());
+    EXPECT_EQ(quorvel::runtime::resolveDataFile(folder.dataPath(), "kef.da0"), renamed.path);
+    // A name the folder does not hold is the path of that name.
+    const auto missing = quorvel::runtime::findDataFile(folder.dataPath(), "firma.da0");
+    EXPECT_EQ(missing.path, folder.dataPath() + "firma.da0");
+    EXPECT_FALSE(missing.version.has_value());
+}
+
+// Within one analysis each data file is looked at once: an edit made while
+// it runs shows at the next one.
+TEST(DataFileVersions, AnAnalysisTakesEachFileAsItFirstSawIt) {
+    TempFolder folder;
+    folder.writeRaw("kef.da0", kefTable("0.16"));
+    const auto lookup = [&] { return readers[0].read(folder); };
+    {
+        quorvel::runtime::DataFileScope analysis;
+        EXPECT_EQ(lookup(), "0.16");
+        folder.writeRaw("kef.da0", kefTable("0.175"));
+        EXPECT_EQ(lookup(), "0.16");
+        quorvel::runtime::DataFileScope nested;
+        EXPECT_EQ(lookup(), "0.16");
+    }
+    EXPECT_EQ(lookup(), "0.175");
+}
