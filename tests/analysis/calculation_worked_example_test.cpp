@@ -258,6 +258,12 @@ TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     // The station governs its field: its sigma1 is the field's largest.
     EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), sigma1);
     EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7250, 1e-3);
+}
+
+}  // namespace
+
+namespace {
+
 // tests/fixtures/inputfiles/lbl_core_filling.dat with the core filling of
 // one side taken away (0: no filling available there).
 ProjectModel lblWithoutFillingOn(int side, int16_t& status) {
