@@ -36,6 +36,10 @@ function(quorvel_test area)
   add_executable(${exe} ${sources})
   target_include_directories(${exe} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${exe} PRIVATE ${QT_DEPS} GTest::gmock_main)
+  # The test files themselves unoptimised with line tables only: they are
+  # most of the build and scripts/test builds them twice, while the code
+  # they test keeps the build type's optimisation.
+  target_compile_options(${exe} PRIVATE "$<$<NOT:$<CONFIG:Debug>>:-O0;-g1>")
   target_compile_definitions(${exe} PRIVATE
       QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       QUORVEL_FIXTURES_DIR="${CMAKE_CURRENT_SOURCE_DIR}/fixtures")

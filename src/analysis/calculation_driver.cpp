@@ -119,6 +119,9 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
             status = static_cast<int16_t>(runtime::ErrInvalidCall);
         }
     }
+    // The analysis ran on the reader's corrections of the work file; the
+    // model keeps what was entered.
+    if (status == 0) inputfile::RestoreCorrectedFields(m, inputBefore);
     if (status != 0) {
         static_cast<model::ProjectInputFields&>(m) = inputBefore;
         m.BetaY = connectionFactorBefore;

@@ -178,8 +178,10 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::AngleSteelHeight, 90},
           {&ProjectModel::LBBottomWidth, 480}},
          {80, 0, 20, 0, 50},
-         prestressedMaterials, 1, 0, {3, 1, -1},
-         {lbTopRow, {Group::Main, 1, 2, 9, 100, 40, 13, 1100}, {Group::Main, 3, 3, 2, 100, 66, 0, 1100}}},
+         // No top row: the project file keeps none for this type and its
+         // dialog shows none, so the calculation uses none.
+         prestressedMaterials, 1, 0, {3, 0, -1},
+         {{Group::Main, 1, 2, 9, 100, 40, 13, 1100}, {Group::Main, 3, 3, 2, 100, 66, 0, 1100}}},
         {"Apalkki",
          {{&ProjectModel::BeamWidth, 380},
           {&ProjectModel::BeamHeight, 245},

@@ -36,10 +36,6 @@ const char* const ReportFilter = "Datatiedostot (*.tul)|*.tul|Kaikki tiedostot (
 constexpr long OpenFlags = FileFlags::FileMustExist | FileFlags::PathMustExist | FileFlags::HideReadOnly;
 constexpr long SaveFlags = FileFlags::PathMustExist | FileFlags::HideReadOnly | FileFlags::OverwritePrompt;
 
-// No project file comes near this size; a larger file is not a project and
-// is not read into memory.
-constexpr std::uintmax_t LargestProjectFile = 1024 * 1024;
-
 std::string errorText(int number) { return "Virhe " + std::to_string(number); }
 
 const std::string& byLanguage(const model::ProjectModel& m, const std::string& finnish, const std::string& english) {
@@ -81,36 +77,6 @@ std::string folderOf(const std::string& file) {
     const std::string folder = std::filesystem::path(file).parent_path().string();
     if (folder.empty()) return {};
     return folder.back() == '/' ? folder : folder + "/";
-}
-
-// The beam library that the project names, when it is missing or lacks the
-// project's beam type: the sentence that says so; else nothing. Read
-// before the half-read project is replaced by a new one.
-std::optional<std::string> beamLibraryProblem(const model::ProjectModel& m) {
-    const std::string& library = m.BeamLibraryFileName;
-    if (library.size() < 4 || library.substr(0, library.size() - 4) == "0") return std::nullopt;
-    const std::string path = m.DataPath + library;
-    auto found = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, library);
-    if (!found)
-        return byLanguage(m, "Palkkikirjastoa " + path + " ei löydy.", "Beam library " + path + " not found.");
-    std::error_code error;
-    if (std::filesystem::file_size(*found, error) > LargestProjectFile || error) return std::nullopt;
-    try {
-        runtime::TextFileReader file(*found);
-        while (!file.eof()) {
-            std::string line = file.readLine();
-            const auto start = line.find_first_not_of(' ');
-            if (start == std::string::npos) continue;
-            std::string name = line.substr(start, line.find_first_of(" ,/", start) - start);
-            for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            if (name == m.BeamTypeName) return std::nullopt;
-            if (name == "LOPPU") break;
-        }
-    } catch (const runtime::RunTimeError&) {
-        return std::nullopt;
-    }
-    return byLanguage(m, "Palkkikirjastossa " + path + " ei ole palkkityyppiä " + m.BeamTypeName + ".",
-                      "Beam library " + path + " has no beam type " + m.BeamTypeName + ".");
 }
 
 }  // namespace
@@ -226,55 +192,6 @@ bool frmQuorvel::saved(int16_t error, const std::string& fileName) {
         return false;
     }
     rememberFolder(fileName);
-    return true;
-}
-
-// Reads the chosen file into the model. The refresh between the two reads
-// selects the beam type's option, whose handler writes the type's
-// defaults; the second read puts the file's values back. A file the reader
-// rejects leaves a new project; one larger than any project file is not
-// read at all.
-bool frmQuorvel::readProjectFile(const std::string& fileName) {
-    model::ProjectModel& m = model_;
-    std::error_code sizeError;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
-    if (!sizeError && size > LargestProjectFile) {
-        platform().messageBox(byLanguage(m, "Tiedosto " + fileName + " on liian suuri lähtötiedoiksi (yli 1 Mt).",
-                                         "File " + fileName + " is too large for input data (over 1 MB)."));
-        return false;
-    }
-
-    m.IsMiddleBeam = 1;
-    optKeskipalkki.setValue(true);
-    int16_t errorLine = 0;
-    int16_t e = inputfile::ReadInputDataFile(m, platform(), fileName, errorLine);
-    if (e == 0 && !findBeamTypeByFamily(m.BeamFamilyCode())) {
-        // HX, SX and XX projects have no option in this window: showing
-        // them would silently turn them into a default beam.
-        platform().messageBox(byLanguage(
-            m, "Palkkityyppiä " + m.BeamTypeName + " ei voi käsitellä tässä ikkunassa. Avataan uusi projekti.",
-            "Beam type " + m.BeamTypeName + " cannot be shown in this window. A new project is opened."));
-        NewProject();
-        return false;
-    }
-    if (e == 0) {
-        RefreshMainForm();
-        e = inputfile::ReadInputDataFile(m, platform(), fileName, errorLine);
-    }
-    if (e != 0) {
-        std::string message = errorText(e) + "rivillä " + std::to_string(errorLine);
-        if (auto library = beamLibraryProblem(m)) message += "\r\n" + *library;
-        platform().messageBox(message);
-        NewProject();
-        return false;
-    }
-    // The file's language, as far as the program has one.
-    if (m.LanguageIndex != 0 && m.LanguageIndex != 1) m.LanguageIndex = 0;
-    switchLanguage(m.LanguageIndex);
-    m.InputFilePath = fileName;
-    m.ResultsFilePath.clear();
-    m.InputFileTitle = fileName;
-    m.ResultsFileTitle.clear();
     return true;
 }
 

@@ -168,6 +168,12 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    // A data file larger than any the program delivers is not read, the
+    // language files (read next) among them.
+    if (auto oversized = oversizedDataFileText(model_)) {
+        ui.messageBox(*oversized, Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        ui.endProgram();
+    }
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
     titleBase_ = caption();
     showLanguageFlag();

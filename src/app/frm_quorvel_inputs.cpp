@@ -1,10 +1,16 @@
 // The numeric boxes and the title boxes of the main window. Each box writes
-// its model field while the user types; numeric boxes filter keys and check
-// the finished value when they lose the focus. One table says, box by box,
-// which field it edits and which rules apply; one handler per event serves
-// them all.
+// its model field while the user types (a numeric box only while its text
+// is a number); numeric boxes filter keys and check the finished value when
+// they lose the focus, by the number rule and the bounds of their row in
+// the table of field limits. A refused value puts back the value the field
+// held when the box took the focus. One table says, box by box, which
+// field it edits and which rules apply; one handler per event serves them
+// all.
 
+#include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "app/beam_position.h"
 #include "app/frm_quorvel_handlers.h"
@@ -23,19 +29,17 @@ using runtime::Value;
 enum class OnChange {
     Number,           // the parsed number
     RightJointGrout,  // the parsed number, plus the edge beam's half top width
-    Floor,            // the parsed number, at least 0.001
-    ToppingFloor,     // as Floor, then the topping load is recomputed
+    Topping,          // the parsed number, then the topping load is recomputed
     Title,            // the text itself; the results stay valid
 };
 
-// What the LostFocus event checks.
+// What the LostFocus event checks besides the box's row of the table.
 enum class OnLostFocus {
-    None,
-    Range,          // minimum, maximum, default of the row
-    BottomGap,      // minimum 0; default 10 for concrete beams (category 2), else 0
-    JointGrout,     // minimum 0, default 0; then the warning below 30 mm
+    Table,          // the bounds and default of the row
+    BottomGap,      // default 10 for concrete beams (category 2), else 0
+    JointGrout,     // the row; then the warning below 30 mm
     SupportLength,  // minimum 20 (0 for ME, HX, HQ); default from the slab catalogue
-    FirstJoint,     // within half the beam span either way, default 0
+    FirstJoint,     // within half the beam span either way
 };
 
 using NumberField = Value& (*)(ProjectModel&);
@@ -49,13 +53,12 @@ struct BoxRule {
     bool keyFilter;
     OnLostFocus lostFocus;
     int side;  // 1 left, 2 right, where the check depends on the side
-    int minimum, maximum, defaultValue;
 };
 
 template <NumberField F>
-constexpr BoxRule numeric(TextBox frmQuorvel::*box, OnChange change, bool keyFilter, OnLostFocus lostFocus,
-                          int side = 0, int minimum = 0, int maximum = 0, int defaultValue = 0) {
-    return {box, F, nullptr, change, keyFilter, lostFocus, side, minimum, maximum, defaultValue};
+constexpr BoxRule numeric(TextBox frmQuorvel::*box, OnChange change, bool keyFilter,
+                          OnLostFocus lostFocus = OnLostFocus::Table, int side = 0) {
+    return {box, F, nullptr, change, keyFilter, lostFocus, side};
 }
 
 Value& spacingLeftStart(ProjectModel& m) { return m.BeamSpacing[4]; }
@@ -80,31 +83,29 @@ using L = OnLostFocus;
 using W = frmQuorvel;
 
 const BoxRule boxes[] = {
-    numeric<spacingLeftStart>(&W::txtVasenalkuvali, C::Number, false, L::Range, 1, 200, 30000, 7200),
-    numeric<spacingRightStart>(&W::txtOikeaalkuvali, C::Number, false, L::None),
-    numeric<spacingLeftEnd>(&W::txtVasenloppuvali, C::Number, false, L::None),
-    numeric<spacingRightEnd>(&W::txtOikealoppuvali, C::Number, false, L::None),
-    numeric<permanentLoad<1>>(&W::txtVasenlaatastopysyva, C::Number, true, L::None),
-    numeric<permanentLoad<2>>(&W::txtOikealaatastopysyva, C::Number, true, L::None),
-    numeric<variableLoad<1>>(&W::txtVasenlaatastomuuttuva, C::Number, true, L::None),
-    numeric<variableLoad<2>>(&W::txtOikealaatastomuuttuva, C::Number, true, L::None),
+    numeric<spacingLeftStart>(&W::txtVasenalkuvali, C::Number, false),
+    numeric<spacingRightStart>(&W::txtOikeaalkuvali, C::Number, false),
+    numeric<spacingLeftEnd>(&W::txtVasenloppuvali, C::Number, false),
+    numeric<spacingRightEnd>(&W::txtOikealoppuvali, C::Number, false),
+    numeric<permanentLoad<1>>(&W::txtVasenlaatastopysyva, C::Number, true),
+    numeric<permanentLoad<2>>(&W::txtOikealaatastopysyva, C::Number, true),
+    numeric<variableLoad<1>>(&W::txtVasenlaatastomuuttuva, C::Number, true),
+    numeric<variableLoad<2>>(&W::txtOikealaatastomuuttuva, C::Number, true),
     numeric<bottomGap<1>>(&W::txtVasenlaatanalavali, C::Number, true, L::BottomGap, 1),
     numeric<bottomGap<2>>(&W::txtOikealaatanalavali, C::Number, true, L::BottomGap, 2),
-    numeric<coreFilling<1>>(&W::txtVasenontelotaytto, C::Number, true, L::None),
-    numeric<coreFilling<2>>(&W::txtOikeaontelotaytto, C::Number, true, L::None),
+    numeric<coreFilling<1>>(&W::txtVasenontelotaytto, C::Number, true),
+    numeric<coreFilling<2>>(&W::txtOikeaontelotaytto, C::Number, true),
     numeric<jointGrout<1>>(&W::txtVasensaumavalu, C::Number, true, L::JointGrout, 1),
     numeric<jointGrout<2>>(&W::txtOikeasaumavalu, C::RightJointGrout, true, L::JointGrout, 2),
     numeric<supportLength<1>>(&W::txtVasentukipituus, C::Number, true, L::SupportLength, 1),
     numeric<supportLength<2>>(&W::txtOikeatukipituus, C::Number, true, L::SupportLength, 2),
     numeric<firstJoint>(&W::txtSaumanetaisyys, C::Number, true, L::FirstJoint),
-    numeric<toppingThickness>(&W::txtPintapaksuus, C::ToppingFloor, true, L::Range, 0, 0, 500, 50),
-    numeric<toppingArea>(&W::txtRaudoiteala, C::Floor, true, L::Range, 0, 0, 5000, 130),
-    numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true, L::Range, 0, 200, 700, 500),
-    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::None, 0, 0, 0, 0},
-    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::None, 0, 0, 0, 0},
+    numeric<toppingThickness>(&W::txtPintapaksuus, C::Topping, true),
+    numeric<toppingArea>(&W::txtRaudoiteala, C::Number, true),
+    numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true),
+    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::Table, 0},
+    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::Table, 0},
 };
-
-constexpr double FloorValue = 0.001;
 
 void boxChanged(frmQuorvel& w, const BoxRule& r) {
     ProjectModel& m = w.model();
@@ -120,7 +121,11 @@ void boxChanged(frmQuorvel& w, const BoxRule& r) {
         w.showProjectTitle();
         return;
     }
-    const float parsed = ParseNumber(box.text(), w.platform());
+    // A text that is no number (yet) leaves the field as it was; the check
+    // when the box is left says so.
+    const std::optional<double> read = readNumber(box.text());
+    if (!read || !std::isfinite(static_cast<float>(*read))) return;
+    const float parsed = static_cast<float>(*read);
     Value& field = r.number(m);
     switch (r.change) {
     case C::Number:
@@ -133,11 +138,9 @@ void boxChanged(frmQuorvel& w, const BoxRule& r) {
         else
             field = parsed;
         break;
-    case C::Floor:
-    case C::ToppingFloor:
+    case C::Topping:
         field = parsed;
-        if (field < FloorValue) field = FloorValue;
-        if (r.change == C::ToppingFloor) model::ComputeToppingLoad(m);
+        model::ComputeToppingLoad(m);
         break;
     case C::Title:
         break;
@@ -154,33 +157,52 @@ Value defaultSupportLength(const ProjectModel& m, int side) {
     return result;
 }
 
-void boxLostFocus(frmQuorvel& w, const BoxRule& r) {
+// The check of the box when it is left: the number rule with the bounds
+// of its row and those worked out here. True when the value was accepted.
+bool checkBox(frmQuorvel& w, const BoxRule& r) {
     ProjectModel& m = w.model();
     TextBox& box = w.*r.box;
     const std::string_view prefix = rawTypePrefix(m);
+    BoxCheck check = tableCheck(box);
     switch (r.lostFocus) {
-    case L::None:
-        // No bounds of its own: still never a number its field cannot hold.
-        checkSingleRange(box);
-        break;
-    case L::Range:
-        ValidateRangeTextBox(box, r.minimum, r.maximum, r.defaultValue);
+    case L::Table:
+    case L::JointGrout:
         break;
     case L::BottomGap:
-        ValidateMinTextBox(box, 0, m.BeamCategory == 2 ? 10 : 0);
+        check.defaultValue = m.BeamCategory == 2 ? 10 : 0;
         break;
     case L::SupportLength: {
         const bool noMinimum = prefix == "ME" || prefix == "HX" || prefix == "HQ";
-        ValidateMinTextBox(box, noMinimum ? 0 : 20, defaultSupportLength(m, r.side));
+        check.range.minimum = noMinimum ? 0 : 20;
+        check.defaultValue = defaultSupportLength(m, r.side).number();
         break;
     }
-    case L::FirstJoint: {
-        const double half = m.BeamSpan / 2;
-        ValidateRangeTextBox(box, -half, half, 0);
+    case L::FirstJoint:
+        check.range.minimum = -m.BeamSpan / 2;
+        check.range.maximum = m.BeamSpan / 2;
         break;
     }
+    return CheckNumberBox(box, check);
+}
+
+void boxLostFocus(frmQuorvel& w, const BoxRule& r, Value& heldBefore) {
+    ProjectModel& m = w.model();
+    TextBox& box = w.*r.box;
+    const std::string_view prefix = rawTypePrefix(m);
+    const Value before = heldBefore;  // the focus coming back to the box sets it anew
+    const bool accepted = checkBox(w, r);
+    if (!accepted && box.text().empty()) {
+        // Refused: the field keeps the value it held before the edit.
+        r.number(m) = before;
+        heldBefore = before;
+        if (r.change == C::Topping) model::ComputeToppingLoad(m);
+        return;
+    }
+    // Accepted, or the default put in: the value a later refusal keeps.
+    heldBefore = r.number(m);
+    switch (r.lostFocus) {
     case L::JointGrout: {
-        if (ValidateMinTextBox(box, 0, 0) == 0) break;
+        if (!accepted) break;
         // Slabs on the ledges of these beams lie close to the web by design.
         const bool narrowJoints =
             prefix == "AP" || prefix == "Ap" || prefix == "AB" || prefix == "LB" || prefix == "KE";
@@ -189,6 +211,8 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r) {
                                     "Saumavalu");
         break;
     }
+    default:
+        break;
     }
 }
 
@@ -216,7 +240,12 @@ void wireNumericBoxes(frmQuorvel& w) {
         box.onChange = [&w, &r] { boxChanged(w, r); };
         if (r.keyFilter)
             box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
-        if (r.number) box.onLostFocus = [&w, &r] { boxLostFocus(w, r); };
+        if (r.number) {
+            // The value the field held when the box took the focus.
+            auto heldBefore = std::make_shared<Value>();
+            box.onGotFocus = [&w, &r, heldBefore] { *heldBefore = r.number(w.model()); };
+            box.onLostFocus = [&w, &r, heldBefore] { boxLostFocus(w, r, *heldBefore); };
+        }
     }
     w.txtPintapaksuus.onDblClick = [&w] { w.txtPintapaksuus_DblClick(); };
 }

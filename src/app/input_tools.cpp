@@ -57,18 +57,22 @@ float parse(std::string_view text, char mark, bool& beyond) {
 
 // A bound at the precision of the typed value: a bound of 0.9 typed as 0.9
 // is on the bound, although the single 0.9 lies below the double 0.9.
-double atValuePrecision(const Value& bound) {
-    const double b = bound.number();
-    if (std::fabs(b) > static_cast<double>(std::numeric_limits<float>::max())) return b;
+double atValuePrecision(double b) {
+    if (std::fabs(b) >= static_cast<double>(std::numeric_limits<float>::max())) return b;
     return static_cast<float>(b);
 }
 
-// A numeric box, text box or editable combo, as the validators see it.
-struct NumericBox {
-    platform::Control& control;
-    std::string text;
-    std::function<void(const std::string&)> setText;
-};
+std::string textOf(const platform::Control& c) {
+    if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
+    return static_cast<const platform::TextBox&>(c).text();
+}
+
+void setTextOf(platform::Control& c, const std::string& t) {
+    if (c.kind() == platform::ControlKind::ComboBox)
+        static_cast<platform::ComboBox&>(c).setText(t);
+    else
+        static_cast<platform::TextBox&>(c).setText(t);
+}
 
 void focusBack(platform::Control& c) {
     if (c.canTakeFocus()) c.setFocus();
@@ -78,49 +82,60 @@ std::string format(const Value& v, const platform::Platform& p) {
     return runtime::generalNumberText(v, p.decimalMark());
 }
 
-// The out-of-range message with the box's text and its bounds; the box is
+// A bound as messages show it: a whole number without a point, else at
+// single precision in the user's format.
+std::string boundText(double v, const platform::Platform& p) {
+    if (v == std::trunc(v) && std::fabs(v) < 2147483648.0) return format(Value(static_cast<int32_t>(v)), p);
+    return format(Value(static_cast<float>(v)), p);
+}
+
+// "200<=...<=30000", "0<...<=1", "0<=...", with "kokonaisluku" before it
+// for a whole-number box; an open range shows the single range.
+std::string rangeText(const BoxCheck& c, const platform::Platform& p) {
+    const model::NumberRange& r = c.range;
+    std::string s = c.whole ? "kokonaisluku " : "";
+    if (r.hasMinimum() || !r.hasMaximum()) s += boundText(r.minimum, p) + (r.aboveMinimum ? "<" : "<=");
+    s += "...";
+    if (r.hasMaximum() || !r.hasMinimum()) s += "<=" + boundText(r.maximum, p);
+    return s;
+}
+
+std::string withName(const platform::Control& box, const std::string& message) {
+    const std::string name = fieldName(box);
+    return name.empty() ? message : name + ": " + message;
+}
+
+void showNumberError(const platform::Control& box, const std::string& message) {
+    box.platform().messageBox(withName(box, message), Buttons::Ok, Icon::Exclamation,
+                              GetMessageText(MsgTitle, "Lukuarvovirhe"));
+}
+
+// The out-of-range message with the box's text and its range; the box is
 // emptied and keeps the focus.
-void refuseOutOfRange(NumericBox& box, const Value& minimum, const Value* maximum) {
-    platform::Platform& p = box.control.platform();
-    std::string message =
-        maximum ? fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...<=+)"),
-                                   {box.text, format(minimum, p), format(*maximum, p)})
-                : fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+<=...)"),
-                                   {box.text, format(minimum, p)});
-    p.messageBox(message, Buttons::Ok, Icon::Exclamation, GetMessageText(MsgTitle, "Lukuarvovirhe"));
-    box.setText("");
-    focusBack(box.control);
+void refuse(platform::Control& box, const std::string& text, const BoxCheck& check) {
+    platform::Platform& p = box.platform();
+    showNumberError(box, fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+)"),
+                                          {text, rangeText(check, p)}));
+    setTextOf(box, "");
+    focusBack(box);
 }
 
-int16_t validate(NumericBox box, const Value& minimum, const Value* maximum, const Value& defaultValue) {
-    platform::Platform& p = box.control.platform();
-    std::string title = GetMessageText(MsgTitle, "Lukuarvovirhe");
-    if (box.text.empty()) {
-        std::string message =
-            ReplacePlaceholder(GetMessageText(MsgEmptyField, "Tyhjä kenttä ei kelpaa, asetettu oletusarvo +"),
-                               format(defaultValue, p));
-        p.messageBox(message, Buttons::Ok, Icon::Exclamation, title);
-        box.setText(format(defaultValue, p));
-        focusBack(box.control);
-        return 0;
+// Whether a label stands on the box's line, to its left, in its container.
+bool labelsBox(const platform::Control& label, const platform::Control& box) {
+    if (label.kind() != platform::ControlKind::Label || label.container() != box.container()) return false;
+    const int labelMiddle = label.top() + label.place().height / 2;
+    return labelMiddle >= box.top() && labelMiddle <= box.top() + box.place().height &&
+           label.left() + label.place().width <= box.left() + 60;
+}
+
+std::string trimmedCaption(std::string caption) {
+    // "Betoni     K" names the concrete; the grade letter and a colon go.
+    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) caption.pop_back();
+    if (caption.size() > 2 && caption.back() == 'K' && caption[caption.size() - 2] == ' ') {
+        caption.pop_back();
+        while (!caption.empty() && caption.back() == ' ') caption.pop_back();
     }
-    bool beyond = false;
-    float value = parse(box.text, p.decimalMark(), beyond);
-    bool outside = beyond || value < atValuePrecision(minimum) || (maximum && value > atValuePrecision(*maximum));
-    if (outside) {
-        refuseOutOfRange(box, minimum, maximum);
-        return 0;
-    }
-    box.setText(value == 0.0f ? std::string("0") : format(Value(value), p));
-    return -1;
-}
-
-NumericBox numericBox(platform::TextBox& b) {
-    return {b, b.text(), [&b](const std::string& t) { b.setText(t); }};
-}
-
-NumericBox numericBox(platform::ComboBox& b) {
-    return {b, b.text(), [&b](const std::string& t) { b.setText(t); }};
+    return trimBlanks(caption);
 }
 
 }  // namespace
@@ -162,32 +177,133 @@ void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform
     }
 }
 
+std::optional<double> readNumber(std::string_view text) {
+    std::size_t i = 0;
+    std::size_t end = text.size();
+    while (i < end && text[i] == ' ') ++i;
+    while (end > i && text[end - 1] == ' ') --end;
+    std::string number;
+    std::size_t k = i;
+    if (k < end && (text[k] == '+' || text[k] == '-')) number += text[k++];
+    int digits = 0;
+    bool mark = false;
+    for (; k < end; ++k) {
+        const char c = text[k];
+        if (c >= '0' && c <= '9') {
+            number += c;
+            ++digits;
+        } else if ((c == ',' || c == '.') && !mark) {
+            number += '.';
+            mark = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (k < end && (text[k] == 'e' || text[k] == 'E')) {
+        number += 'e';
+        ++k;
+        if (k < end && (text[k] == '+' || text[k] == '-')) number += text[k++];
+        int exponentDigits = 0;
+        for (; k < end && text[k] >= '0' && text[k] <= '9'; ++k, ++exponentDigits) number += text[k];
+        if (exponentDigits == 0) return std::nullopt;
+    }
+    if (k != end) return std::nullopt;
+    try {
+        return runtime::scanNumber(number);
+    } catch (const runtime::RunTimeError&) {
+        return std::nullopt;  // beyond the double range
+    }
+}
+
+const model::BoxLimit* boxLimitOf(const platform::Control& box) {
+    return model::boxLimit(box.form().name(), box.name());
+}
+
+BoxCheck tableCheck(const platform::Control& box) {
+    const model::BoxLimit* row = boxLimitOf(box);
+    if (!row) return {};
+    return {row->range, row->defaultValue, row->whole};
+}
+
+std::string fieldName(const platform::Control& box) {
+    if (const model::BoxLimit* row = boxLimitOf(box); row && !row->name.empty()) return std::string(row->name);
+    const platform::Control* nearest = nullptr;
+    for (const platform::Control* c : box.form().controls()) {
+        if (c->kind() != platform::ControlKind::Label) continue;
+        if (c->name() == "lbl" + box.name()) return trimmedCaption(c->caption());
+        if (labelsBox(*c, box) && (!nearest || c->left() > nearest->left())) nearest = c;
+    }
+    return nearest ? trimmedCaption(nearest->caption()) : std::string();
+}
+
+bool CheckNumberBox(platform::Control& box, const BoxCheck& check) {
+    platform::Platform& p = box.platform();
+    const std::string text = textOf(box);
+    if (trimBlanks(text).empty()) {
+        if (!check.defaultValue) {
+            showNumberError(box, "Tyhjä kenttä ei kelpaa (" + rangeText(check, p) + ")");
+            if (!text.empty()) setTextOf(box, "");
+        } else {
+            const std::string shownDefault = boundText(*check.defaultValue, p);
+            showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyField,
+                                                                   "Tyhjä kenttä ei kelpaa, asetettu oletusarvo +"),
+                                                    shownDefault));
+            setTextOf(box, shownDefault);
+        }
+        focusBack(box);
+        return false;
+    }
+    const std::optional<double> read = readNumber(text);
+    const float value = read ? static_cast<float>(*read) : 0.0f;
+    const model::NumberRange& r = check.range;
+    const double minimum = atValuePrecision(r.minimum);
+    const bool inside = read && std::isfinite(value) && (r.aboveMinimum ? value > minimum : value >= minimum) &&
+                        value <= atValuePrecision(r.maximum) && (!check.whole || value == std::trunc(value));
+    if (!inside) {
+        refuse(box, text, check);
+        return false;
+    }
+    setTextOf(box, value == 0.0f ? std::string("0") : format(Value(value), p));
+    return true;
+}
+
+bool CheckTableBox(platform::Control& box) { return CheckNumberBox(box, tableCheck(box)); }
+
+namespace {
+
+BoxCheck boundsCheck(const platform::Control& box, const Value& minimum, const Value* maximum,
+                     const Value& defaultValue) {
+    BoxCheck c;
+    c.range.minimum = minimum.number();
+    if (maximum) c.range.maximum = maximum->number();
+    c.defaultValue = defaultValue.number();
+    if (const model::BoxLimit* row = boxLimitOf(box)) c.whole = row->whole;
+    return c;
+}
+
+int16_t validate(platform::Control& box, const Value& minimum, const Value* maximum, const Value& defaultValue) {
+    return CheckNumberBox(box, boundsCheck(box, minimum, maximum, defaultValue)) ? -1 : 0;
+}
+
+}  // namespace
+
 int16_t ValidateMinTextBox(platform::TextBox& box, const Value& minimum, const Value& defaultValue) {
-    return validate(numericBox(box), minimum, nullptr, defaultValue);
+    return validate(box, minimum, nullptr, defaultValue);
 }
 
 int16_t ValidateMinTextBox(platform::ComboBox& box, const Value& minimum, const Value& defaultValue) {
-    return validate(numericBox(box), minimum, nullptr, defaultValue);
+    return validate(box, minimum, nullptr, defaultValue);
 }
 
 int16_t ValidateRangeTextBox(platform::TextBox& box, const Value& minimum, const Value& maximum,
                              const Value& defaultValue) {
-    return validate(numericBox(box), minimum, &maximum, defaultValue);
+    return validate(box, minimum, &maximum, defaultValue);
 }
 
 int16_t ValidateRangeTextBox(platform::ComboBox& box, const Value& minimum, const Value& maximum,
                              const Value& defaultValue) {
-    return validate(numericBox(box), minimum, &maximum, defaultValue);
-}
-
-int16_t checkSingleRange(platform::TextBox& box) {
-    platform::Platform& p = box.platform();
-    if (!isBeyondSingleRange(box.text(), p.decimalMark())) return -1;
-    NumericBox b = numericBox(box);
-    const Value largest(std::numeric_limits<float>::max());
-    const Value lowest(-std::numeric_limits<float>::max());
-    refuseOutOfRange(b, lowest, &largest);
-    return 0;
+    return validate(box, minimum, &maximum, defaultValue);
 }
 
 std::string ReplacePlaceholder(const std::string& templateText, const std::string& value) {

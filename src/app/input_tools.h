@@ -5,14 +5,19 @@
 // of two values.
 //
 // The pattern of a numeric box: its KeyPress handler calls
-// FilterNumericKeyPress, its Change handler stores ParseNumber of the text,
-// its LostFocus handler calls ValidateMinTextBox or ValidateRangeTextBox.
+// FilterNumericKeyPress, its Change handler stores the number of the text
+// when it is one (readNumber), its LostFocus handler checks the box by the
+// number rule below with the bounds of its row in the table of field
+// limits (CheckTableBox) or with bounds worked out when it is left
+// (ValidateMinTextBox, ValidateRangeTextBox).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/field_limits.h"
 #include "platform/forms/form.h"
 #include "runtime/value.h"
 
@@ -31,14 +36,50 @@ int SplitWords(std::string text, std::vector<std::string>& words, int separatorC
 // beep is non-zero.
 void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform);
 
-// Validators of numeric boxes (text boxes and editable combo boxes), called
-// when the box loses the focus. An empty box gets the default with a
-// message; a value below the minimum (or above the maximum) is reported and
-// the box emptied; either way the focus returns to the box and the result is
-// 0. An accepted value is written back in the general number format and the
-// result is -1. A value beyond the single-precision range counts as out of
-// range. The value is compared with the bounds rounded to single precision,
-// so a bound typed exactly is inside; they are shown as passed.
+// --- the number rule of every numeric box ---
+//
+// A box takes a number written with a decimal comma or point (whatever the
+// user's locale), a sign and an exponent, with blanks around it; nothing
+// else: no letters, no unit after the number, no second number. What the
+// box accepts is checked against its bounds (inclusive unless the minimum
+// is marked as excluded), held to single precision (a number beyond the
+// single range, such as 1e39, is refused), and in a box whose field holds
+// whole numbers, against fractions. The check runs when the box is left
+// and gives one message that names the field and its range; a refused box
+// is emptied and keeps the focus. An emptied box gets its default with a
+// message, or, without a default, is refused. An accepted value is written
+// back as the field holds it, in the general number format.
+
+// The number the text stands for, or nothing for anything but a number.
+std::optional<double> readNumber(std::string_view text);
+
+// What a box accepts when it is left.
+struct BoxCheck {
+    model::NumberRange range;
+    std::optional<double> defaultValue;  // what an emptied box gets; none: an empty box is refused
+    bool whole = false;
+};
+
+// The box's row of the table of field limits, by its window's form name.
+const model::BoxLimit* boxLimitOf(const platform::Control& box);
+// The fixed bounds and default of the box's row (any finite number and no
+// default for a box without a row).
+BoxCheck tableCheck(const platform::Control& box);
+// The name of the box's field in messages: the name its row gives, else
+// the caption of its label (the label named "lbl" + the box's name, else
+// the nearest label to its left on its line); empty when none.
+std::string fieldName(const platform::Control& box);
+// The check of a text box or editable combo when it is left: true when the
+// value was accepted. False when it was refused, and also when an emptied
+// box was given its default (the focus then stays for a look at it).
+bool CheckNumberBox(platform::Control& box, const BoxCheck& check);
+// The check of the box against its own row of the table.
+bool CheckTableBox(platform::Control& box);
+
+// Validators of numeric boxes (text boxes and editable combo boxes) with
+// bounds worked out by the caller, through CheckNumberBox: the result is
+// -1 when the value was accepted, 0 when a message was shown. A box whose
+// table row holds whole numbers takes whole numbers only.
 int16_t ValidateMinTextBox(platform::TextBox& box, const runtime::Value& minimum,
                            const runtime::Value& defaultValue);
 int16_t ValidateMinTextBox(platform::ComboBox& box, const runtime::Value& minimum,
@@ -47,12 +88,6 @@ int16_t ValidateRangeTextBox(platform::TextBox& box, const runtime::Value& minim
                              const runtime::Value& maximum, const runtime::Value& defaultValue);
 int16_t ValidateRangeTextBox(platform::ComboBox& box, const runtime::Value& minimum,
                              const runtime::Value& maximum, const runtime::Value& defaultValue);
-
-// The check of a numeric box that has no bounds of its own: a number its
-// single-precision field cannot hold gets the out-of-range message with the
-// single range as bounds, the box is emptied and keeps the focus (result
-// 0); anything else, the empty text too, is left as typed (result -1).
-int16_t checkSingleRange(platform::TextBox& box);
 
 // a when a < b, otherwise b (b on a tie).
 template <typename T>

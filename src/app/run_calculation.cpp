@@ -6,12 +6,19 @@
 
 #include <array>
 #include <exception>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
 #include <string>
 
 #include "analysis/calculation_driver.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
 #include "app/project_state.h"
+#include "app/settings.h"
+#include "inputfile/input_file_reader.h"
+#include "inputfile/input_file_writer.h"
 #include "model/topping_load.h"
 #include "report/support_line_table.h"
 #include "runtime/errors.h"
@@ -106,6 +113,25 @@ std::string failureText(int16_t status, int16_t language) {
     return {};
 }
 
+// The first value of the project outside the limits of its field (the
+// left slab side's only on a middle beam), found by the project-file
+// reader on the project as its file would hold it; nothing when every
+// value is inside or the check file cannot be written.
+std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectModel& m, platform::Platform& ui) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) return std::nullopt;
+    const std::string path = (folder / ("quorvel-limits-" + std::to_string(std::random_device()()) + ".dat")).string();
+    auto copy = std::make_unique<model::ProjectModel>(m);
+    std::optional<inputfile::LineProblem> problem;
+    if (inputfile::WriteInputDataFile(*copy, path) == 0) {
+        problem = inputfile::ReadProjectFile(*copy, ui, path, m.IsMiddleBeam != 0);
+        if (problem && problem->field.empty()) problem.reset();  // the calculation's own read reports the rest
+    }
+    std::filesystem::remove(path, error);
+    return problem;
+}
+
 }  // namespace
 
 // The result commands calculate through this command while the results
@@ -119,6 +145,25 @@ void frmQuorvel::RunCalculation() {
     auto wantsToEdit = [&ui](const std::string& text) {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
     };
+
+    // A data file grown beyond any the program delivers is not read.
+    if (auto oversized = oversizedDataFileText(m)) {
+        ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
+
+    // A value the calculation cannot use (a side that cannot carry slabs,
+    // a factor outside its range) is named, and nothing is calculated.
+    if (auto problem = valueOutsideLimits(m, ui)) {
+        ui.messageBox(m.LanguageIndex == 1 ? "Not calculated: " + problem->english + "."
+                                           : "Laskentaa ei tehty: " + problem->finnish + ".",
+                      Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
 
     std::string contradictions;
     int16_t found = 0;
@@ -143,6 +188,7 @@ void frmQuorvel::RunCalculation() {
     // library into its status; the topping load is computed here, so an
     // error of it is reported in the same way.
     int16_t status = 0;
+    const model::SideArray toppingLoadBefore = m.ToppingLoad;  // a failed run gives it back
     try {
         model::ComputeToppingLoad(m);
         status = analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun);
@@ -153,6 +199,7 @@ void frmQuorvel::RunCalculation() {
     }
 
     if (status != 0) {
+        m.ToppingLoad = toppingLoadBefore;
         if (const std::string text = failureText(status, m.LanguageIndex); !text.empty())
             ui.messageBox(text, Buttons::Ok, Icon::None);
         // The result fields may be half written: nothing of them is shown

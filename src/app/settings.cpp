@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <optional>
 
 #include "platform/print_layout.h"
@@ -91,12 +93,17 @@ void SaveViewerSize(platform::Platform& p, ViewerSize size) {
 }
 
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
+    // A data file name the data folder does not hold would stop the next
+    // start-up: it is never stored, and the stored one stays.
+    auto present = [&m](const std::string& name) {
+        return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name);
+    };
     p.saveSetting(App, Section, "QuorPath", m.DataPath);
-    p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
+    if (present(m.SlabFileName)) p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
     p.saveSetting(App, Section, "Kieli", std::to_string(m.LanguageIndex));
     p.saveSetting(App, Section, "Tulostusfontti", m.PrintFontName);
     p.saveSetting(App, Section, "Tulostusfonttikoko", fontSizeText(m.PrintFontSize, p.decimalMark()));
-    p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
+    if (present(m.StrandFileName)) p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
 }
 
 std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {
@@ -122,6 +129,25 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
         "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
     return text;
+}
+
+std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
+    std::vector<std::string> names = requiredDataFiles(m);
+    for (const char* name : {"language.fin", "language.eng", "resultLanguage.fin", "resultLanguage.eng"})
+        names.emplace_back(name);
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    for (const std::string& name : names) {
+        auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found) continue;
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(*found, error);
+        if (error || size <= LargestDataFile) continue;
+        const std::string bytes = std::to_string(size), largest = std::to_string(LargestDataFile);
+        return m.LanguageIndex == 1
+                   ? "The data file " + *found + " is too large: " + bytes + " bytes, at most " + largest + "."
+                   : "Tiedosto " + *found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+    }
+    return std::nullopt;
 }
 
 float ComputeMinimumBeamLength(const model::ProjectModel& m) {

@@ -21,7 +21,8 @@ namespace quorvel::app {
 // held to 6..16 pt.
 void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 
-// Writes the six settings from the model, in the same order.
+// Writes the six settings from the model, in the same order; a data file
+// name the data folder does not hold is not written.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
 // The folder of the file last opened or saved (key "Tiedostokansio"),
@@ -52,6 +53,16 @@ int16_t CheckDataFilesPresent(const model::ProjectModel& m);
 // The text of the "Vakava virhe!" message: every expected path, not only the
 // missing ones.
 std::string missingDataFilesText(const model::ProjectModel& m);
+
+// No data file the program reads comes near this size (the largest
+// delivered one, a language file, holds some 33 kB): a larger one is not
+// read, as every lookup of some of them reads the whole file.
+inline constexpr std::uintmax_t LargestDataFile = 1024 * 1024;
+
+// The message naming the first data file (the required ones, then the
+// language files of the windows and of the results) that is larger than
+// LargestDataFile, in the language of m; nothing when none is.
+std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.

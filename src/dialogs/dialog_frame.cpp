@@ -1,5 +1,7 @@
 #include "dialogs/dialog_frame.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "app/input_tools.h"
@@ -20,12 +22,6 @@ std::string textOf(const platform::Control& c) {
     return static_cast<const platform::TextBox&>(c).text();
 }
 
-void setTextOf(platform::Control& c, const std::string& t) {
-    if (c.kind() == platform::ControlKind::ComboBox)
-        static_cast<platform::ComboBox&>(c).setText(t);
-    else
-        static_cast<platform::TextBox&>(c).setText(t);
-}
 
 std::string withPoint(std::string text) {
     for (char& ch : text)
@@ -47,6 +43,10 @@ InputDialog::InputDialog(ProjectModel& m, platform::Platform& p, std::string nam
     : Form(p, std::move(name), caption, clientWidth, clientHeight), model_(m) {}
 
 void InputDialog::beginLoad() {
+    if (!remainingChecked_) {
+        checkRemainingBoxes();
+        remainingChecked_ = true;
+    }
     app::CenterForm(*this);
     app::ApplyLanguage(*this, model_.LanguageIndex);
 }
@@ -69,57 +69,50 @@ void InputDialog::checkOnLeave(platform::Control& box, std::function<bool()> che
     checks_[&box] = std::move(check);
 }
 
-// The shared validators read the text with the user's decimal mark; a comma
-// typed where the mark is a point would be read as the end of the number.
-void InputDialog::normaliseDecimalMark(platform::Control& box) {
-    if (platform().decimalMark() != '.') return;
-    const std::string text = textOf(box);
-    if (text.find(',') != std::string::npos) setTextOf(box, withPoint(text));
+void InputDialog::checkByTable(platform::Control& box) {
+    checkOnLeave(box, [&box] { return app::CheckTableBox(box); });
+}
+
+void InputDialog::checkByTable(platform::Control& box, std::function<void(app::BoxCheck&)> adjust) {
+    checkOnLeave(box, [&box, adjust] {
+        app::BoxCheck check = app::tableCheck(box);
+        adjust(check);
+        return app::CheckNumberBox(box, check);
+    });
 }
 
 // A computed default below the minimum is held to the minimum: the value an
 // emptied box gets must pass its own check the next time the box is left.
-bool InputDialog::checkMinimum(platform::TextBox& box, double minimum, double defaultValue) {
-    normaliseDecimalMark(box);
-    if (defaultValue < minimum) defaultValue = minimum;
-    return app::ValidateMinTextBox(box, Value(minimum), Value(defaultValue)) != 0;
+bool InputDialog::checkMinimum(platform::Control& box, double minimum, double defaultValue) {
+    app::BoxCheck check = app::tableCheck(box);
+    check.range = {minimum, FLT_MAX, false};
+    check.defaultValue = std::max(defaultValue, minimum);
+    return app::CheckNumberBox(box, check);
 }
 
-bool InputDialog::checkRange(platform::TextBox& box, double minimum, double maximum, double defaultValue) {
-    normaliseDecimalMark(box);
-    return app::ValidateRangeTextBox(box, Value(minimum), Value(maximum), Value(defaultValue)) != 0;
+bool InputDialog::checkRange(platform::Control& box, double minimum, double maximum, double defaultValue) {
+    app::BoxCheck check = app::tableCheck(box);
+    check.range = {minimum, maximum, false};
+    check.defaultValue = defaultValue;
+    return app::CheckNumberBox(box, check);
 }
 
-bool InputDialog::checkRange(platform::ComboBox& box, double minimum, double maximum, double defaultValue) {
-    normaliseDecimalMark(box);
-    return app::ValidateRangeTextBox(box, Value(minimum), Value(maximum), Value(defaultValue)) != 0;
+bool InputDialog::acceptable(const platform::Control& box, bool withinBounds) const {
+    const std::optional<double> read = app::readNumber(textOf(box));
+    if (!read) return false;
+    const app::BoxCheck check = app::tableCheck(box);
+    const float value = static_cast<float>(*read);
+    return std::isfinite(value) && (!check.whole || value == std::trunc(value)) &&
+           (!withinBounds || check.range.contains(value));
 }
 
-bool InputDialog::checkPositiveUpTo(platform::TextBox& box, double maximum, double defaultValue) {
-    normaliseDecimalMark(box);
-    const std::string text = box.text();
-    if (!text.empty() && !app::isBeyondSingleRange(text, platform().decimalMark()) && number(text) <= 0.0f)
-        return refuse(box, text, "0", shown(maximum), true);
-    return app::ValidateRangeTextBox(box, Value(0), Value(maximum), Value(defaultValue)) != 0;
-}
-
-bool InputDialog::checkInt16(platform::TextBox& box) {
-    const std::string text = box.text();
-    const bool beyond = app::isBeyondSingleRange(withPoint(text), '.');
-    const double value = number(text);
-    if (!beyond && value >= Int16Min && value <= Int16Max) return true;
-    return refuse(box, text, std::to_string(Int16Min), std::to_string(Int16Max));
-}
-
-bool InputDialog::refuse(platform::Control& box, const std::string& text, const std::string& minimum,
-                         const std::string& maximum, bool minimumExclusive) {
-    const std::string pattern =
-        minimumExclusive ? "Syöte + ei arvoalueella (+<...<=+)" : "Syöte + ei arvoalueella (+<=...<=+)";
-    platform().messageBox(app::fillPlaceholders(pattern, {text, minimum, maximum}), Buttons::Ok,
-                          Icon::Exclamation, "Lukuarvovirhe");
-    setTextOf(box, "");
-    if (box.canTakeFocus()) box.setFocus();
-    return false;
+void InputDialog::checkRemainingBoxes() {
+    for (platform::Control* c : controls()) {
+        const bool numeric = c->kind() == platform::ControlKind::TextBox ||
+                             (c->kind() == platform::ControlKind::ComboBox &&
+                              static_cast<platform::ComboBox*>(c)->style() != platform::ComboStyle::DropDownList);
+        if (numeric && !checks_.count(c) && app::boxLimitOf(*c)) checkByTable(*c);
+    }
 }
 
 bool InputDialog::focusedBoxAccepted() {

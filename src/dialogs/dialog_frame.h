@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "app/input_tools.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
 #include "runtime/value.h"
@@ -69,21 +70,23 @@ protected:
     // is pressed with Enter while the box has the focus. The check returns
     // false when it refused the value (the box then has the focus back).
     void checkOnLeave(platform::Control& box, std::function<bool()> check);
-    // Checks with the minimum (and maximum) and the default for an empty
-    // box, as the shared validators do; a typed comma is taken for the
-    // decimal mark first. True when the value was accepted.
-    bool checkMinimum(platform::TextBox& box, double minimum, double defaultValue);
-    bool checkRange(platform::TextBox& box, double minimum, double maximum, double defaultValue);
-    bool checkRange(platform::ComboBox& box, double minimum, double maximum, double defaultValue);
-    // A positive number up to the maximum: 0 and below are refused as well.
-    bool checkPositiveUpTo(platform::TextBox& box, double maximum, double defaultValue);
-    // A whole-number field of 16 bits: only a value beyond -32768..32767 is
-    // refused with the range message; anything else (even empty) passes.
-    bool checkInt16(platform::TextBox& box);
-    // Refuses the text of a box: the range message, the box emptied, the
-    // focus back. Always false.
-    bool refuse(platform::Control& box, const std::string& text, const std::string& minimum,
-                const std::string& maximum, bool minimumExclusive = false);
+    // The box checked by the number rule with the bounds and default of
+    // its row in the table of field limits.
+    void checkByTable(platform::Control& box);
+    // The same with bounds worked out when the box is left: adjust gets
+    // the row's check and sets what depends on other input.
+    void checkByTable(platform::Control& box, std::function<void(app::BoxCheck&)> adjust);
+    // Checks by the number rule with the minimum (and maximum) and the
+    // default for an empty box; whole numbers where the box's row says so.
+    // True when the value was accepted.
+    bool checkMinimum(platform::Control& box, double minimum, double defaultValue);
+    bool checkRange(platform::Control& box, double minimum, double maximum, double defaultValue);
+    // Whether the box's text is a number its field can hold (finite at
+    // single precision, whole where the box takes whole numbers): what a
+    // change handler may store while the user types. The bounds are
+    // checked when the box is left; withinBounds also asks for the fixed
+    // bounds of the box's row (a count or row number acts on nothing else).
+    bool acceptable(const platform::Control& box, bool withinBounds = false) const;
 
     // --- OK and cancel ---
     // Runs the check of the box that has the focus (OK pressed with Enter
@@ -105,11 +108,14 @@ protected:
                      std::function<void()> okClick);
 
 private:
-    void normaliseDecimalMark(platform::Control& box);
+    // Every box with a row in the table and no check of its own is checked
+    // by its row (run when the window loads).
+    void checkRemainingBoxes();
 
     ProjectModel& model_;
     int16_t changed_ = 0;
     std::map<const platform::Control*, std::function<bool()>> checks_;
+    bool remainingChecked_ = false;
 };
 
 }  // namespace quorvel::dialogs

@@ -48,14 +48,31 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             runtime::TextFileReader library(runtime::resolveFile(m.DataPath, m.BeamLibraryFileName));
             int16_t libraryCounter = 0;
             const std::string wanted = upper(m.BeamTypeName);
+            // The library's own short lines are the library's matter: a
+            // reader that collects problems keeps them apart from the lines
+            // of the project file.
+            std::vector<LineProblem> libraryProblems;
+            DataLineReporting libraryReport = report;
+            if (report.problems) libraryReport.problems = &libraryProblems;
             do {
-                ReadDataLine(report, library, libraryCounter, 6, values, texts, defaults, lineFlag);
+                ReadDataLine(libraryReport, library, libraryCounter, 6, values, texts, defaults, lineFlag);
             } while (texts[1] != "LOPPU" && texts[1] != wanted);
             if (texts[1] == "LOPPU") {
-                report.ui.messageBox("*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
-                                     platform::Buttons::Ok, platform::Icon::Exclamation,
-                                     report.ui.applicationTitle());
+                if (report.problems)
+                    report.problems->push_back(
+                        {lineCounter, "palkkikirjastossa " + m.BeamLibraryFileName + " ei ole palkkityyppiä " + wanted,
+                         "the beam library " + m.BeamLibraryFileName + " has no beam type " + wanted});
+                else
+                    report.ui.messageBox("*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
+                                         platform::Buttons::Ok, platform::Icon::Exclamation,
+                                         report.ui.applicationTitle());
                 errorFlag = 1;
+            } else if (lineFlag == 1 && report.problems) {
+                report.problems->push_back({lineCounter,
+                                            "palkkikirjaston " + m.BeamLibraryFileName + " palkkityypin " + wanted +
+                                                " rivillä on liian vähän lukuja",
+                                            "the line of beam type " + wanted + " in the beam library " +
+                                                m.BeamLibraryFileName + " holds too few numbers"});
             }
             if (lineFlag == 1) errorFlag = 1;
             position = 5;
@@ -91,6 +108,8 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         int16_t groupFlag = 0;
         ParseDataFields(report, n, rest, values, texts, defaults, groupFlag);
         if (groupFlag == 1) {
+            if (report.problems && !report.problems->empty() && report.problems->back().line == 0)
+                report.problems->back().line = lineCounter;
             report.errorLog.write("Virhe rivillä " + runtime::numberStr(lineCounter, NumberKind::Integer) + " ");
             errorFlag = 1;
         }
@@ -103,6 +122,13 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         }
     } catch (const RunTimeError& e) {
         errorFlag = static_cast<int16_t>(e.number());
+        if (report.problems) {
+            if (e.number() == runtime::ErrFileNotFound && namesBeamLibrary(m))
+                report.problems->push_back({lineCounter, "palkkikirjastoa " + m.BeamLibraryFileName + " ei löydy",
+                                            "the beam library " + m.BeamLibraryFileName + " is not found"});
+            else
+                report.problems->push_back(ErrorProblem(lineCounter, e.number()));
+        }
     }
 }
 

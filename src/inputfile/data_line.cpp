@@ -87,13 +87,34 @@ std::optional<int> splitFields(int fieldCount, const std::string& line, std::vec
     return shortBy;
 }
 
-void reportShortLine(DataLineReporting& report, const std::string& text) {
+void reportShortLine(DataLineReporting& report, const std::string& text, int line, int found, int needed) {
+    report.errorLog.write(text);
+    if (report.problems) {
+        report.problems->push_back({line, "rivillä on liian vähän lukuja: " + std::to_string(found) + ", tarvitaan " +
+                                              std::to_string(needed),
+                                    "the line holds too few numbers: " + std::to_string(found) + " of " +
+                                        std::to_string(needed)});
+        return;
+    }
     report.ui.messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation,
                          report.ui.applicationTitle());
-    report.errorLog.write(text);
 }
 
 }  // namespace
+
+LineProblem ErrorProblem(int line, int errorNumber) {
+    switch (errorNumber) {
+    case runtime::ErrInputPastEndOfFile:
+        return {line, "tiedosto loppuu kesken: tämä rivi puuttuu", "the file ends too early: this line is missing"};
+    case runtime::ErrOverflow:
+        return {line, "luku on liian suuri", "a number is too large"};
+    case runtime::ErrFileNotFound:
+        return {line, "tiedosto, jonka rivi nimeää, puuttuu", "a file named on the line is missing"};
+    default:
+        return {line, "rivin tietoja ei voi lukea (virhe " + std::to_string(errorNumber) + ")",
+                "the line cannot be read (error " + std::to_string(errorNumber) + ")"};
+    }
+}
 
 void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,
                   int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
@@ -104,7 +125,8 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
     const std::string line = file.readLine();
     if (auto found = splitFields(fieldCount, line, values, texts, defaults)) {
         reportShortLine(report, line + "\r\n" + "Rivillä " + num(lineCounter) + " liian vähän lukuja: " +
-                                    num(*found) + " < " + num(fieldCount));
+                                    num(*found) + " < " + num(fieldCount),
+                        lineCounter, *found, fieldCount);
         errorFlag = 1;
     }
 }
@@ -114,8 +136,9 @@ void ParseDataFields(DataLineReporting& report, int fieldCount, const std::strin
                      const std::vector<std::string>& defaults, int16_t& errorFlag) {
     errorFlag = 0;
     if (auto found = splitFields(fieldCount, lineText, values, texts, defaults)) {
-        reportShortLine(report, lineText + "\r\n" + "rivillä liian vähän lukuja: " + num(*found) + " < " +
-                                    num(fieldCount));
+        reportShortLine(report,
+                        lineText + "\r\n" + "rivillä liian vähän lukuja: " + num(*found) + " < " + num(fieldCount), 0,
+                        *found, fieldCount);
         errorFlag = 1;
     }
 }

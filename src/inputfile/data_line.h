@@ -22,10 +22,26 @@
 
 namespace quorvel::inputfile {
 
-// Where a short line is reported.
+// What is wrong with one line of a file, in words in both languages of
+// the windows; line counts from 1 (0: the file as a whole). Never holds text
+// read from the file, which may be anything.
+struct LineProblem {
+    int line = 0;
+    std::string finnish;
+    std::string english;
+    std::string field = {};  // the model field whose limits the value breaks; empty for other problems
+};
+
+// The run-time error that stopped the read of a line, in words.
+LineProblem ErrorProblem(int line, int errorNumber);
+
+// Where a short line is reported: in a message box, or, when problems is
+// set, as an entry of that list (the reader then says in one message what
+// stopped it). The error log gets the entry either way.
 struct DataLineReporting {
     platform::Platform& ui;
     ErrorLog& errorLog;
+    std::vector<LineProblem>* problems = nullptr;
 };
 
 // Reads the next line of file and splits it. lineCounter is increased before
@@ -39,7 +55,8 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
                   const std::vector<std::string>& defaults, int16_t& errorFlag);
 
 // Splits a text the caller already holds (typically texts(n+1) of an earlier
-// call); its short-line message carries no line number.
+// call); its short-line message carries no line number (a recorded problem
+// has line 0; the caller knows the line).
 void ParseDataFields(DataLineReporting& report, int fieldCount, const std::string& lineText,
                      std::vector<double>& values, std::vector<std::string>& texts,
                      const std::vector<std::string>& defaults, int16_t& errorFlag);

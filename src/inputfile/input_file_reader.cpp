@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <fstream>
+#include <memory>
 #include <vector>
 
 #include "inputfile/beam_section.h"
+#include "inputfile/beam_section_fields.h"
 #include "inputfile/data_line.h"
 #include "runtime/data_files.h"
+#include "model/field_limits.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
@@ -53,8 +57,9 @@ std::string upper(std::string s) {
 
 class Reader {
 public:
-    Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file)
-        : m_(m), ui_(ui), log_(m.WorkFolder()), report_{ui, log_}, file_(file) {}
+    Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
+           std::vector<LineProblem>* problems)
+        : m_(m), ui_(ui), log_(m.WorkFolder()), report_{ui, log_, problems}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
@@ -69,19 +74,19 @@ public:
             m_.SlabTypeName(s) = upper(t(1));
             m_.BottomStrandCode(s) = t(2);
             m_.TopStrandCode(s) = t(3);
-            m_.StrandInitialStress(s) = x(4);
+            m_.StrandInitialStress(s) = f(4, "StrandInitialStress", s);
             m_.StrandPrestressLoss(s) = x(5) * 0.01;
-            m_.SlabConcreteClass(s) = x(6);
-            m_.ConcreteQualityClass(s + 3) = x(7);
-            m_.CoreFillingLength(s) = x(8);
-            m_.BeamSpacing(s, 1) = x(9);
-            m_.BeamSpacing(s, 2) = x(10);
+            m_.SlabConcreteClass(s) = f(6, "SlabConcreteClass", s);
+            m_.ConcreteQualityClass(s + 3) = f(7, "ConcreteQualityClass", s + 3);
+            m_.CoreFillingLength(s) = f(8, "CoreFillingLength", s);
+            m_.BeamSpacing(s, 1) = f(9, "BeamSpacing", decltype(m_.BeamSpacing)::elementNumber(s, 1));
+            m_.BeamSpacing(s, 2) = f(10, "BeamSpacing", decltype(m_.BeamSpacing)::elementNumber(s, 2));
         }
         read(1);
-        m_.FirstJointDistance = x(1);
+        m_.FirstJointDistance = f(1, "FirstJointDistance", 0);
         read(5);
-        m_.ToppingConcreteClass = x(1);
-        m_.ConcreteQualityClass(6) = x(2);
+        m_.ToppingConcreteClass = f(1, "ToppingConcreteClass", 0);
+        m_.ConcreteQualityClass(6) = f(2, "ConcreteQualityClass", 6);
         m_.ToppingThickness = x(3);
         m_.ToppingReinforcementArea = x(4);
         m_.ToppingReinforcementStrength = x(5);
@@ -95,7 +100,7 @@ public:
         const int16_t materialLine = counter_;
         m_.BeamLibraryFileName = t(1) + ".mit";
         m_.BeamTypeName = upper(t(2));
-        m_.BeamSpan = x(3);
+        m_.BeamSpan = f(3, "BeamSpan", 0);
         std::string materialRest = t(4);
 
         readSectionRecord();
@@ -115,16 +120,16 @@ public:
         for (int s = 1; s <= 2; ++s) {
             m_.SlabBottomGap(s) = atLeast(x(s), 0.001, 0.001);
             m_.JointGroutWidth(s) = atLeast(x(s + 2), 0.001, 0.001);
-            m_.SlabSupportLength(s) = x(s + 4);
+            m_.SlabSupportLength(s) = f(s + 4, "SlabSupportLength", s);
         }
         read(7);
-        m_.PartialFactorPermanent = x(1);
-        m_.PartialFactorVariable = x(2);
+        m_.PartialFactorPermanent = f(1, "PartialFactorPermanent", 0);
+        m_.PartialFactorVariable = f(2, "PartialFactorVariable", 0);
         m_.AdditionalSafetyFactor = x(3) == 0 ? Value(1.2) : x(3);
-        m_.SlabSelfWeightFactor(1) = x(4);
-        m_.SlabSelfWeightFactor(2) = x(5);
-        m_.ConsequenceClassFactorKfi = x(6);
-        m_.ImposedLoadPsi1 = x(7);
+        m_.SlabSelfWeightFactor(1) = f(4, "SlabSelfWeightFactor", 1);
+        m_.SlabSelfWeightFactor(2) = f(5, "SlabSelfWeightFactor", 2);
+        m_.ConsequenceClassFactorKfi = f(6, "ConsequenceClassFactorKfi", 0);
+        m_.ImposedLoadPsi1 = f(7, "ImposedLoadPsi1", 0);
         for (int s = 1; s <= 2; ++s) {
             read(3);
             m_.ToppingLoad(s) = std::max(x(1).number(), 0.0011);
@@ -132,47 +137,48 @@ public:
             m_.SlabImposedLoadVariable(s) = std::max(x(3).number(), 0.0011);
         }
         read(2);
-        m_.SlabFieldEdgeDistance1 = x(1);
-        m_.SlabFieldEdgeDistance2 = x(2);
+        m_.SlabFieldEdgeDistance1 = f(1, "SlabFieldEdgeDistance1", 0);
+        m_.SlabFieldEdgeDistance2 = f(2, "SlabFieldEdgeDistance2", 0);
         readSlabLoads();
         read(4);
-        m_.BeamLineLoadG1 = x(1);
-        m_.BeamLineLoadG2 = x(2);
-        m_.BeamLineLoadGX = x(3);
-        m_.BeamLineLoadGLength = x(4);
+        m_.BeamLineLoadG1 = f(1, "BeamLineLoadG1", 0);
+        m_.BeamLineLoadG2 = f(2, "BeamLineLoadG2", 0);
+        m_.BeamLineLoadGX = f(3, "BeamLineLoadGX", 0);
+        m_.BeamLineLoadGLength = f(4, "BeamLineLoadGLength", 0);
         read(4);
-        m_.BeamLineLoadQ1 = x(1);
-        m_.BeamLineLoadQ2 = x(2);
-        m_.BeamLineLoadQX = x(3);
-        m_.BeamLineLoadQLength = x(4);
+        m_.BeamLineLoadQ1 = f(1, "BeamLineLoadQ1", 0);
+        m_.BeamLineLoadQ2 = f(2, "BeamLineLoadQ2", 0);
+        m_.BeamLineLoadQX = f(3, "BeamLineLoadQX", 0);
+        m_.BeamLineLoadQLength = f(4, "BeamLineLoadQLength", 0);
         read(1);
         m_.BeamPointLoadCount = static_cast<int16_t>(count(x(1), 5));
         for (int p = 1; p <= m_.BeamPointLoadCount; ++p) {
             read(3);
-            m_.BeamPointLoad(1, p) = x(1);
-            m_.BeamPointLoad(2, p) = x(2);
-            m_.BeamPointLoadX(p) = x(3);
+            m_.BeamPointLoad(1, p) = f(1, "BeamPointLoad", decltype(m_.BeamPointLoad)::elementNumber(1, p));
+            m_.BeamPointLoad(2, p) = f(2, "BeamPointLoad", decltype(m_.BeamPointLoad)::elementNumber(2, p));
+            m_.BeamPointLoadX(p) = f(3, "BeamPointLoadX", p);
         }
         read(8);
-        m_.SupportMomentStartBeforeGrouting = x(1);
-        m_.SupportMomentEndBeforeGrouting = x(2);
-        m_.SupportMomentStartBeforeTopping = x(3);
-        m_.SupportMomentEndBeforeTopping = x(4);
-        m_.SupportMomentStartPermanent = x(5);
-        m_.SupportMomentEndPermanent = x(6);
-        m_.SupportMomentStartVariable = x(7);
-        m_.SupportMomentEndVariable = x(8);
+        m_.SupportMomentStartBeforeGrouting = f(1, "SupportMomentStartBeforeGrouting", 0);
+        m_.SupportMomentEndBeforeGrouting = f(2, "SupportMomentEndBeforeGrouting", 0);
+        m_.SupportMomentStartBeforeTopping = f(3, "SupportMomentStartBeforeTopping", 0);
+        m_.SupportMomentEndBeforeTopping = f(4, "SupportMomentEndBeforeTopping", 0);
+        m_.SupportMomentStartPermanent = f(5, "SupportMomentStartPermanent", 0);
+        m_.SupportMomentEndPermanent = f(6, "SupportMomentEndPermanent", 0);
+        m_.SupportMomentStartVariable = f(7, "SupportMomentStartVariable", 0);
+        m_.SupportMomentEndVariable = f(8, "SupportMomentEndVariable", 0);
         defaults_[1] = "0.2";
         read(1);
-        m_.AllowedCrackWidth = x(1);
+        m_.AllowedCrackWidth = f(1, "AllowedCrackWidth", 0);
         defaults_[1] = "1";
         read(1);
-        m_.SlabTensileStrengthFactor = x(1);
+        m_.SlabTensileStrengthFactor = f(1, "SlabTensileStrengthFactor", 0);
         read(2);
         if (m_.SlabsOnLedge == 0) {
             m_.DowelsOnBeamTop = runtime::toInt16(std::floor(x(1).number()));
             m_.DowelledConnection = 0;
             m_.BetaY = x(2);
+            m_.BetaYAsStored = x(2);
         } else {
             m_.DowelsOnBeamTop = 0;
             m_.DowelledConnection = runtime::toInt16(std::floor(x(1).number()));
@@ -183,20 +189,56 @@ public:
             m_.HoleCount(s) = static_cast<int16_t>(count(x(1), 2));
             for (int h = 1; h <= m_.HoleCount(s); ++h) {
                 read(4);
-                m_.HoleX(s, h) = x(1);
-                m_.HoleWidthB(s, h) = x(2);
-                m_.HoleY(s, h) = x(3);
-                m_.HoleLengthA(s, h) = x(4);
+                m_.HoleX(s, h) = f(1, "HoleX", decltype(m_.HoleX)::elementNumber(s, h));
+                m_.HoleWidthB(s, h) = f(2, "HoleWidthB", decltype(m_.HoleWidthB)::elementNumber(s, h));
+                m_.HoleY(s, h) = f(3, "HoleY", decltype(m_.HoleY)::elementNumber(s, h));
+                m_.HoleLengthA(s, h) = f(4, "HoleLengthA", decltype(m_.HoleLengthA)::elementNumber(s, h));
             }
         }
         if (m_.HoleCount(1) + m_.HoleCount(2) > 0) {
             read(2);
-            m_.SlabFieldEdgeDistance1 = x(1);
-            m_.SlabFieldEdgeDistance2 = x(2);
+            m_.SlabFieldEdgeDistance1 = f(1, "SlabFieldEdgeDistance1", 0);
+            m_.SlabFieldEdgeDistance2 = f(2, "SlabFieldEdgeDistance2", 0);
         }
         defaults_[1] = "0";
         read(1);
         m_.LanguageIndex = runtime::toInt16(std::floor(x(1).number()));
+        // Record 39, which files written before it was added lack (also
+        // when they end with blank lines): the ratio of a new project.
+        if (file_.peekLine().find_first_not_of(" \t") == std::string::npos) {
+            m_.ReleaseStrengthRatio = Value(0.7);
+        } else {
+            read(1);
+            m_.ReleaseStrengthRatio = f(1, "ReleaseStrengthRatio", 0);
+        }
+    }
+
+    // Every value stored in a field against the field's limits: a value
+    // outside them flags its line, named with the field and the limit.
+    // The left slab side is held to its limits only when it carries slabs.
+    void checkLimits(std::vector<LineProblem>& problems, bool leftSideCarriesSlabs) {
+        for (const StoredValue& v : stored_) {
+            // Whole numbers are the boxes' matter: the file keeps what
+            // it was given (line loads of 4.2 kN/m among them).
+            const model::FieldLimit* limit = model::fieldLimit(v.field, v.element);
+            if (limit ? (limit->slabSideOnly && !leftSideCarriesSlabs) || limit->range.contains(v.value)
+                      : std::isfinite(v.value))
+                continue;
+            const std::string range = limit ? model::describeRange(limit->range) : std::string();
+            std::string value = runtime::numberStr(v.value, NumberKind::Double);
+            value.erase(0, value.find_first_not_of(' '));
+            const std::string field = std::string(v.field);
+            std::string caption = field;  // the box's name where one box edits just this element
+            for (const model::BoxLimit& box : model::boxLimits())
+                if (box.field == v.field && box.element == v.element && !box.name.empty()) {
+                    caption = std::string(box.name) + " (" + field + ")";
+                    break;
+                }
+            problems.push_back({v.line, "kentän " + caption + " arvo " + value + " ei ole rajoissa (" + range + ")",
+                                "the value " + value + " of " + field + " is outside its limits (" + range + ")",
+                                field});
+            raiseFlag(v.line, 1);
+        }
     }
 
     int16_t lineCount() const { return counter_; }
@@ -214,6 +256,12 @@ private:
         return flags_[static_cast<std::size_t>(counter_) + 1];
     }
     Value x(int k) const { return Value(values_[static_cast<std::size_t>(k)]); }
+    // Field k of the line, noted with the model field it is stored in, so
+    // that a value outside the field's limits is named with its line.
+    Value f(int k, std::string_view field, int element) {
+        stored_.push_back({field, element, values_[static_cast<std::size_t>(k)], counter_});
+        return x(k);
+    }
     const std::string& t(int k) const { return texts_[static_cast<std::size_t>(k)]; }
     static Value whole(const Value& v) { return Value(std::floor(v.number())); }
     static Value atLeast(const Value& v, double limit, double replacement) {
@@ -227,6 +275,13 @@ private:
         const double w = std::floor(v.number());
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
+        if (report_.problems) {
+            const std::string limit = "0..." + std::to_string(max);
+            const std::string shown = std::isfinite(w) && std::fabs(w) < 1e9 ? std::to_string(static_cast<long long>(w))
+                                                                            : runtime::numberStr(w, NumberKind::Double);
+            report_.problems->push_back({counter_, "lukumäärä " + shown + " ei ole välillä " + limit,
+                                         "the count " + shown + " is outside " + limit});
+        }
         return w < 0 || std::isnan(w) ? 0 : max;
     }
 
@@ -282,7 +337,13 @@ private:
         int16_t flag = 0;
         ParseDataFields(report_, count, rest, values_, texts_, defaults_, flag);
         raiseFlag(line, flag);
-        if (flag == 1) {
+        if (flag == 1 && report_.problems) {
+            // The parser's own entry has no line; this one says it all.
+            if (!report_.problems->empty() && report_.problems->back().line == 0) report_.problems->pop_back();
+            report_.problems->push_back({line, "palkin materiaaliparametreja liian vähän: tarvitaan " +
+                                                   std::to_string(count),
+                                         "too few beam material values: " + std::to_string(count) + " needed"});
+        } else if (flag == 1) {
             ui_.messageBox("Palkin materiaaliparametreja liian vähän", platform::Buttons::Ok,
                            platform::Icon::Exclamation, ui_.applicationTitle());
             log_.write("Rivillä " + runtime::numberStr(line, NumberKind::Integer) + " " +
@@ -309,26 +370,26 @@ private:
         const std::string family = m_.BeamFamilyCode();
         if (category != 1 && category != 4) {
             read(3);
-            m_.ReinforcementModulus = x(1);
-            m_.ReinforcementStrength = x(2);
+            m_.ReinforcementModulus = f(1, "ReinforcementModulus", 0);
+            m_.ReinforcementStrength = f(2, "ReinforcementStrength", 0);
             m_.ReinforcementRowCount = static_cast<int16_t>(count(x(3), 10));
             for (int r = 1; r <= m_.ReinforcementRowCount; ++r) {
                 read(4);
                 m_.BarsInRow(r) = runtime::toInt16(x(1));
-                m_.BarArea(r) = x(2);
-                m_.BarDistanceFromBottom(r) = x(3);
+                m_.BarArea(r) = f(2, "BarArea", r);
+                m_.BarDistanceFromBottom(r) = f(3, "BarDistanceFromBottom", r);
                 m_.BarPrestress(r) = x(4) < 0.0011 ? Value(0.00001) : x(4);
             }
             if (family == "LB" || family == "BE" || family == "AP") {
                 read(3);
-                m_.TopRebarModulus = x(1);
-                m_.TopRebarStrength = x(2);
+                m_.TopRebarModulus = f(1, "TopRebarModulus", 0);
+                m_.TopRebarStrength = f(2, "TopRebarStrength", 0);
                 m_.TopRebarRowCount = static_cast<int16_t>(count(x(3), 10));
                 for (int r = 1; r <= m_.TopRebarRowCount; ++r) {
                     read(4);
                     m_.TopBarsInRow(r) = runtime::toInt16(x(1));
-                    m_.TopBarArea(r) = x(2);
-                    m_.TopBarDistanceFromTop(r) = x(3);
+                    m_.TopBarArea(r) = f(2, "TopBarArea", r);
+                    m_.TopBarDistanceFromTop(r) = f(3, "TopBarDistanceFromTop", r);
                     if (family == "BE")
                         m_.TopBarDistanceFromBottom(r) = m_.TopBarDistanceFromTop(r);
                     else if (family == "AP" && r == 1)
@@ -345,17 +406,17 @@ private:
         }
         if (category == 4 || category == 5) {
             read(2);
-            m_.InfillConcreteClass = x(1);
+            m_.InfillConcreteClass = f(1, "InfillConcreteClass", 0);
             m_.ConcreteQualityClass(2) = whole(x(2));
             read(3);
-            m_.SteelBeamRebarModulus = x(1);
-            m_.SteelBeamRebarStrength = x(2);
+            m_.SteelBeamRebarModulus = f(1, "SteelBeamRebarModulus", 0);
+            m_.SteelBeamRebarStrength = f(2, "SteelBeamRebarStrength", 0);
             m_.SteelBeamRebarRowCount = static_cast<int16_t>(count(x(3), 10));
             for (int r = 1; r <= m_.SteelBeamRebarRowCount; ++r) {
                 read(4);
                 m_.SteelBeamBarsInRow(r) = runtime::toInt16(std::floor(x(1).number()));
-                m_.SteelBeamBarArea(r) = x(2);
-                m_.SteelBeamBarDistance(r) = x(3);
+                m_.SteelBeamBarArea(r) = f(2, "SteelBeamBarArea", r);
+                m_.SteelBeamBarDistance(r) = f(3, "SteelBeamBarDistance", r);
                 m_.SteelBeamBarPrestress(r) = x(4) < 0.001 ? Value(0.001) : x(4);
             }
         }
@@ -368,9 +429,9 @@ private:
             m_.SlabLineLoadCount(s) = static_cast<double>(count(x(1), 5));
             for (int i = 1; i <= static_cast<int>(m_.SlabLineLoadCount(s)); ++i) {
                 read(3);
-                m_.SlabLineLoadG(i, s) = x(1);
-                m_.SlabLineLoadQ(i, s) = x(2);
-                m_.SlabLineLoadY(i, s) = x(3);
+                m_.SlabLineLoadG(i, s) = f(1, "SlabLineLoadG", decltype(m_.SlabLineLoadG)::elementNumber(i, s));
+                m_.SlabLineLoadQ(i, s) = f(2, "SlabLineLoadQ", decltype(m_.SlabLineLoadQ)::elementNumber(i, s));
+                m_.SlabLineLoadY(i, s) = f(3, "SlabLineLoadY", decltype(m_.SlabLineLoadY)::elementNumber(i, s));
             }
         }
         for (int s = 1; s <= 2; ++s) {
@@ -378,10 +439,10 @@ private:
             m_.SlabPointLoadCount(s) = static_cast<double>(count(x(1), 5));
             for (int i = 1; i <= static_cast<int>(m_.SlabPointLoadCount(s)); ++i) {
                 read(4);
-                m_.SlabPointLoadG(i, s) = x(1);
-                m_.SlabPointLoadQ(i, s) = x(2);
-                m_.SlabPointLoadX(i, s) = x(3);
-                m_.SlabPointLoadY(i, s) = x(4);
+                m_.SlabPointLoadG(i, s) = f(1, "SlabPointLoadG", decltype(m_.SlabPointLoadG)::elementNumber(i, s));
+                m_.SlabPointLoadQ(i, s) = f(2, "SlabPointLoadQ", decltype(m_.SlabPointLoadQ)::elementNumber(i, s));
+                m_.SlabPointLoadX(i, s) = f(3, "SlabPointLoadX", decltype(m_.SlabPointLoadX)::elementNumber(i, s));
+                m_.SlabPointLoadY(i, s) = f(4, "SlabPointLoadY", decltype(m_.SlabPointLoadY)::elementNumber(i, s));
             }
         }
     }
@@ -398,33 +459,124 @@ private:
     std::vector<std::string> texts_ = std::vector<std::string>(21);
     std::vector<std::string> defaults_ = std::vector<std::string>(21);
     std::vector<int16_t> flags_ = std::vector<int16_t>(maxLines + 2, 0);
+
+public:
+    struct StoredValue {
+        std::string_view field;
+        int element;
+        double value;
+        int line;
+    };
+    const std::vector<StoredValue>& stored() const { return stored_; }
+
+private:
+    std::vector<StoredValue> stored_;
 };
 
-}  // namespace
-
-int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
-                          int16_t& firstErrorLine) {
+// Reads fileName into m. With problems set, nothing is shown: every
+// problem met goes to the list, the one that stopped the read last.
+int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName, int16_t& firstErrorLine,
+                      std::vector<LineProblem>* problems, bool leftSideCarriesSlabs = false) {
+    std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file(fileName);
         m.CompanyName = ReadCompanyName(m.DataPath);
-        Reader reader(m, ui, file);
-        reader.readAll();
+        reader = std::make_unique<Reader>(m, ui, file, problems);
+        reader->readAll();
+        if (problems) reader->checkLimits(*problems, leftSideCarriesSlabs);
 
         std::string list;
         firstErrorLine = 0;
-        for (int i = 1; i <= reader.lineCount(); ++i) {
-            if (reader.flagOf(i) == 0) continue;
+        for (int i = 1; i <= reader->lineCount(); ++i) {
+            if (reader->flagOf(i) == 0) continue;
             list += "Lähtötietovirhe rivillä " + runtime::numberStr(i, NumberKind::Integer) + "\r\n";
             if (firstErrorLine == 0) firstErrorLine = static_cast<int16_t>(i);
         }
         if (list.empty()) return 0;
-        ui.messageBox("Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa quorvel.err",
-                      platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
-        reader.log().write(list);
+        if (!problems)
+            ui.messageBox("Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa quorvel.err",
+                          platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
+        reader->log().write(list);
         return -1;
     } catch (const RunTimeError& e) {
+        if (problems) problems->push_back(ErrorProblem(reader ? reader->lineCount() : 0, e.number()));
         return static_cast<int16_t>(e.number());
     }
+}
+
+// The first byte of the file that no text file holds (a control character
+// other than tab, line ends and the end-of-file mark), as the problem of its
+// line; nothing for a text file.
+std::optional<LineProblem> binaryContent(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    int line = 1;
+    char previous = 0;
+    for (char c; in.get(c); previous = c) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n' && previous != '\r') ++line;
+        if (c == '\r') ++line;
+        if (byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\x1a')
+            return LineProblem{line, "tiedostossa on binääritietoa eikä tekstiä: se ei ole lähtötietotiedosto",
+                               "the file holds binary data, not text: it is not an input data file"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void RestoreCorrectedFields(ProjectModel& m, const model::ProjectInputFields& entered) {
+    for (int s = 1; s <= 2; ++s) {
+        m.SlabBottomGap(s) = entered.SlabBottomGap(s);
+        m.JointGroutWidth(s) = entered.JointGroutWidth(s);
+        m.ToppingLoad(s) = entered.ToppingLoad(s);
+        m.SlabImposedLoadPermanent(s) = entered.SlabImposedLoadPermanent(s);
+        m.SlabImposedLoadVariable(s) = entered.SlabImposedLoadVariable(s);
+    }
+    for (int r = 1; r <= 10; ++r) {
+        m.BarPrestress(r) = entered.BarPrestress(r);
+        m.TopBarPrestress(r) = entered.TopBarPrestress(r);
+        m.SteelBeamBarPrestress(r) = entered.SteelBeamBarPrestress(r);
+    }
+    m.ToppingThickness = entered.ToppingThickness;
+    m.ToppingReinforcementArea = entered.ToppingReinforcementArea;
+    m.ToppingReinforcementStrength = entered.ToppingReinforcementStrength;
+    m.AdditionalSafetyFactor = entered.AdditionalSafetyFactor;
+    m.JointConcreteClass = entered.JointConcreteClass;
+    m.InfillConcreteClass = entered.InfillConcreteClass;
+    m.ConcreteQualityClass(2) = entered.ConcreteQualityClass(2);
+    m.ConcreteQualityClass(3) = entered.ConcreteQualityClass(3);
+    m.BeamTypeName = entered.BeamTypeName;  // read back in upper case
+    // The section record's parameters, which a beam model may have
+    // replaced by the geometry it used (the ledge widths of an edge MEK).
+    auto enteredModel = std::make_unique<ProjectModel>();
+    static_cast<model::ProjectInputFields&>(*enteredModel) = entered;
+    const std::string family = m.BeamFamilyCode();
+    const auto now = sectionParameterFields(m, family);
+    const auto before = sectionParameterFields(*enteredModel, family);
+    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) *now[i] = *before[i];
+}
+
+int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+                          int16_t& firstErrorLine) {
+    return readInputFile(m, ui, fileName, firstErrorLine, nullptr);
+}
+
+std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+                                           bool leftSideCarriesSlabs) {
+    if (auto binary = binaryContent(fileName)) return binary;
+    std::vector<LineProblem> problems;
+    int16_t firstErrorLine = 0;
+    const int16_t e = readInputFile(m, ui, fileName, firstErrorLine, &problems, leftSideCarriesSlabs);
+    if (e == 0) return std::nullopt;
+    // The earliest problem explains the rest: a count held to its range or
+    // a short line puts every later record on the wrong line, up to an
+    // error that stops the read.
+    if (e < 0 && std::none_of(problems.begin(), problems.end(),
+                              [&](const LineProblem& p) { return p.line == firstErrorLine; }))
+        problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
+    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
+        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
+    });
 }
 
 }  // namespace quorvel::inputfile

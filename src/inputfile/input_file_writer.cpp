@@ -147,7 +147,7 @@ public:
         if (m_.SlabsOnLedge != 0)
             put(RecordLine().number(m_.DowelledConnection).raw(" 1.0"));
         else
-            put(RecordLine().number(m_.DowelsOnBeamTop).number(m_.BetaY));
+            put(RecordLine().number(m_.DowelsOnBeamTop).number(m_.BetaYAsStored));
         for (int s = 1; s <= 2; ++s) {
             put(RecordLine().number(m_.HoleCount(s)));
             for (int h = 1; h <= m_.HoleCount(s); ++h)
@@ -158,6 +158,9 @@ public:
         if (m_.HoleCount(1) + m_.HoleCount(2) > 0)
             put(RecordLine().number(m_.SlabFieldEdgeDistance1).number(m_.SlabFieldEdgeDistance2));
         put(RecordLine().number(m_.LanguageIndex));
+        // Record 39, behind the records every earlier file holds: a reader
+        // of those files stops before it, and a file without it reads 0.7.
+        put(RecordLine().number(m_.ReleaseStrengthRatio));
     }
 
 private:

@@ -60,6 +60,7 @@ public:
     }
 
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
+    int line() const { return counter_; }
 
 private:
     void readLine(int fieldCount) {
@@ -115,6 +116,43 @@ void reportCapHigherThanHalfCore(platform::Platform& ui, const model::ProjectMod
     showError(ui, "*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
                       "ontelon kaaren korkeus h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " +
                       num(0.5 * m.SlabCoreWidth(side)) + lineFeed + "Korjaa laattatiedoston rivi.");
+}
+
+// A catalogue value the section cannot be built from: each field (from 2)
+// has its least value (positive: above 0; a slab has at least one core);
+// every value is finite and below a million. Gives the message naming the
+// file, the line and the value, or nothing for a sound line.
+struct FieldRule {
+    int field;
+    const char* name;
+    double least;
+    bool above;  // the least value itself is not allowed
+};
+constexpr FieldRule strandRules[] = {{2, "halkaisija", 0, true},
+                                     {3, "pinta-ala", 0, true},
+                                     {4, "fpk", 0, true},
+                                     {5, "tartuntakerroin", 0, true},
+                                     {6, "Ep", 0, true}};
+constexpr FieldRule slabRules[] = {
+    {2, "onteloita", 1, false}, {3, "h", 0, true},     {4, "h.fy", 0, false}, {5, "h.c", 0, false},
+    {6, "h.ct", 0, false},      {7, "h.v", 0, false},  {8, "b.c", 0, false},  {9, "b.ca", 0, false},
+    {10, "b.hc", 0, true},      {11, "db", 0, false},  {12, "e.r", 0, false}, {13, "g", 0, true},
+    {14, "gd", 0, true},        {15, "c14", 0, false}, {16, "ap", 0, false},  {17, "l.tuki", 0, false}};
+constexpr double largestCatalogueValue = 1e6;
+
+template <std::size_t N>
+std::optional<std::string> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+                                       const FieldRule (&rules)[N]) {
+    for (const FieldRule& r : rules) {
+        const double v = f.value(r.field);
+        if (std::isfinite(v) && (r.above ? v > r.least : v >= r.least) && v <= largestCatalogueValue) continue;
+        auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
+        return "*** VIRHE ***: Laattatiedoston " + m.DataPath + m.SlabFileName + " rivillä " +
+               std::to_string(f.line()) + " tunnuksen " + key + " arvo " + r.name + " = " + num(v) +
+               " ei ole sallittu (" + num(r.least) + (r.above ? " < " : " <= ") + r.name + " <= " +
+               num(largestCatalogueValue) + ")." + lineFeed + "Korjaa laattatiedoston rivi.";
+    }
+    return std::nullopt;
 }
 
 void takeSlabLine(model::ProjectModel& m, int s, const CatalogueFile& f) {
@@ -221,6 +259,11 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
             status = -1;
             return;
         }
+        if (auto text = unsoundLine(m, file, bottomKey, strandRules)) {
+            showError(ui, *text);
+            status = -1;
+            return;
+        }
         m.BottomStrandDiameter(s) = file.value(2);
         m.BottomStrandArea(s) = file.value(3);
         m.BottomStrandStrength(s) = file.value(4);
@@ -230,6 +273,11 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
 
         if (!file.search(m.SlabTypeName(s), slabEndMarker, slabFieldCount, keys)) {
             reportUnknownSlab(ui, m.SlabTypeName(s), keys);
+            status = -1;
+            return;
+        }
+        if (auto text = unsoundLine(m, file, m.SlabTypeName(s), slabRules)) {
+            showError(ui, *text);
             status = -1;
             return;
         }
@@ -251,6 +299,11 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
         CatalogueFile file(m, report);
         if (!file.search(topKey, strandEndMarker, strandFieldCount, keys)) {
             reportUnknownStrand(ui, topKey, keys);
+            status = -1;
+            return;
+        }
+        if (auto text = unsoundLine(m, file, topKey, strandRules)) {
+            showError(ui, *text);
             status = -1;
             return;
         }

@@ -223,6 +223,10 @@ struct ProjectInputFields {
     Value AllowedCrackWidth;             // mm
     Value ReleaseStrengthRatio;          // fraction of the nominal strength
     Value ImposedLoadPsi1;
+    // The connection factor as the project file holds it (record 34). The
+    // calculation computes its own BetaY; the file keeps this one, so a
+    // Calculate changes nothing the file holds.
+    Value BetaYAsStored;
 };
 
 }  // namespace quorvel::model

@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "app/frm_quorvel.h"
+#include "app/settings.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -185,37 +186,101 @@ TEST_F(FileCommands, QuitWithASuccessfulSaveEnds) {
     EXPECT_EQ(m.InputSaved, -1);
 }
 
-// Damaged files: the reader's line message, then a new project.
-TEST_F(FileCommands, ARejectedFileShowsItsLineAndLeavesANewProject) {
+// Damaged files: one message naming the file, the line and what is wrong,
+// in the window's language, then a new project with nothing of the file
+// left in it (catalogue name, language, titles).
+TEST_F(FileCommands, ARejectedFileGivesOneMessageAndLeavesNothingOfItself) {
     const std::string good = fixture("concrete_middle_beam.dat");
     runtime::TextFileReader source(good);
     std::vector<std::string> lines;
     while (!source.eof()) lines.push_back(source.readLine());
+    auto fileOf = [&lines](std::size_t count, std::size_t changed = 99, const std::string& line = "") {
+        std::string bytes;
+        for (std::size_t i = 0; i < count; ++i) bytes += runtime::utf8ToCp1252(i == changed ? line : lines[i]) + "\r\n";
+        return bytes;
+    };
+    std::string garbage;
+    for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
+    std::string languageSeven = fileOf(lines.size(), 9, " 200000  500 900");  // 900 reinforcement rows
+    languageSeven += " 7\r\n";                                                     // and a language the program lacks
 
     struct Damage {
         const char* name;
         std::string bytes;
+        const char* finnish;  // the message's line and words
+    } damages[] = {
+        {"short.dat", fileOf(11), "Rivi 12: tiedosto loppuu kesken: tämä rivi puuttuu"},
+        {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: lukumäärä 900 ei ole välillä 0\\.\\.\\.10"},
+        {"short-line.dat", fileOf(lines.size(), 13, " 10 10 90"), "Rivi 14: rivillä on liian vähän lukuja: 3, tarvitaan 6"},
+        {"xyz.dat", "\r\n\r\nXYZ\r\n", "Rivi 4: tiedosto loppuu kesken"},
+        {"language7.dat", languageSeven, "Rivi 10: lukumäärä 900"},
+        {"garbage.dat", garbage, "Rivi [0-9]+: tiedostossa on binääritietoa eikä tekstiä"},
+        // Values outside the limits of their fields.
+        {"spacing.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 -7800 1E+39"),
+         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(0<\\.\\.\\.\\)"},
+        {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän .*BeamSpacing"},
+        {"kfi.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 -1 .7"),
+         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo -1 ei ole rajoissa \\(0\\.8<=\\.\\.\\.<=1\\.2\\)"},
+        // A factor far below its range would turn every gauge green.
+        {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
+         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo 1E-30 ei ole rajoissa"},
+        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän .*ReinforcementStrength.* arvo -1"},
     };
-    std::string shortRecord;  // the file ends inside the reinforcement rows
-    for (std::size_t i = 0; i < 11; ++i) shortRecord += runtime::utf8ToCp1252(lines[i]) + "\r\n";
-    std::string hugeCount;  // 900 reinforcement rows
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        hugeCount += (i == 9 ? std::string(" 200000  500 900") : runtime::utf8ToCp1252(lines[i])) + "\r\n";
-    std::string garbage;
-    for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
-    for (const Damage& damage : {Damage{"short.dat", shortRecord}, Damage{"huge.dat", hugeCount},
-                                 Damage{"garbage.dat", garbage}}) {
+    const std::string catalogue = m.SlabFileName;
+    ui.setStrict(false);  // the messages are counted and matched below
+    for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.name);
-        ui.setStrict(false);  // the reader's own messages come first
         ui.click(w.cmdUusi);
         ui.typeOver(w.txtOtsikko1, "Ennen");
         ui.clearMessages();
         folder.writeRaw(damage.name, damage.bytes);
         open(folder.file(damage.name));
-        EXPECT_TRUE(shown("^Virhe -?[0-9]+rivillä [0-9]+"));
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_TRUE(shown(std::string("^Tiedostoa .*") + damage.name + " ei voi avata\\.\r\n" + damage.finnish +
+                          "[^\r]*\\.\r\nAvataan uusi projekti\\.$"))
+            << ui.messages()[0].text;
+        EXPECT_FALSE(shown("^Virhe|rivillä -?[0-9]"));
         expectNewProject();
         EXPECT_EQ(m.TitleLine1, "");
+        EXPECT_EQ(m.SlabFileName, catalogue);
+        EXPECT_EQ(m.LanguageIndex, 0);
     }
+
+    // The message follows the window's language.
+    ui.click(w.cmdEnglanti);
+    ui.clearMessages();
+    open(folder.file("xyz.dat"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("^The file .*xyz\\.dat cannot be opened\\.\r\nLine 4: the file ends too early: this line is "
+                      "missing\\.\r\nA new project is opened\\.$"));
+    EXPECT_EQ(m.LanguageIndex, 1);
+    EXPECT_EQ(m.SlabFileName, catalogue);
+
+    // Nothing of a refused file reaches the settings.
+    SaveSettings(m, ui);
+    EXPECT_EQ(ui.settings().at("Quorvel835/Settings/Ontelolaatat"), catalogue);
+}
+
+// A project naming a catalogue this installation lacks opens with the
+// installation's own, and says so.
+TEST_F(FileCommands, AProjectNamingAMissingCatalogueUsesTheInstallationsOwn) {
+    const std::string path = fixture("concrete_middle_beam.dat");
+    runtime::TextFileReader source(path);
+    std::string bytes;
+    for (int i = 0; !source.eof(); ++i) {
+        const std::string line = source.readLine();
+        bytes += runtime::utf8ToCp1252(i == 2 ? "XYZ" : line) + "\r\n";
+    }
+    folder.writeRaw("xyz-catalogue.dat", bytes);
+    const std::string catalogue = m.SlabFileName;
+    ui.setStrict(false);
+    open(folder.file("xyz-catalogue.dat"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("^Projektin ontelolaattatiedostoa XYZ\\.mit ei ole tässä asennuksessa; käytetään tiedostoa " +
+                      catalogue + "\\.$"));
+    EXPECT_EQ(m.SlabFileName, catalogue);
+    EXPECT_EQ(m.InputFilePath, folder.file("xyz-catalogue.dat"));
+    EXPECT_EQ(m.TitleLine1, "Toimistotalo, 3. kerros");
 }
 
 TEST_F(FileCommands, AFileOverOneMegabyteIsRefusedUnread) {
@@ -258,16 +323,18 @@ TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (i != 8) bytes += runtime::utf8ToCp1252(lines[i]) + "\r\n";  // the library holds the section
     folder.writeRaw("library.dat", bytes);
-    ui.setStrict(false);  // the reader's short-line summary comes first
+    ui.setStrict(false);
     open(folder.file("library.dat"));
-    EXPECT_TRUE(shown("^Virhe -?[0-9]+rivillä [0-9]+\r\nPalkkikirjastoa .*KIRJASTO\\.mit ei löydy\\."));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastoa KIRJASTO\\.mit ei löydy\\.\r\n"));
     expectNewProject();
 
     // A library without the project's beam type is named too.
     folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
     ui.clearMessages();
     open(folder.file("library.dat"));
-    EXPECT_TRUE(shown("Palkkikirjastossa .*KIRJASTO\\.mit ei ole palkkityyppiä SUORA\\."));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastossa KIRJASTO\\.mit ei ole palkkityyppiä SUORA\\.\r\n"));
 }
 
 // A strand designation typed with a blank would be split into two fields

@@ -231,7 +231,7 @@ TEST_F(MainWindowBeam, RefreshCorrectsListsAndGaps) {
     EXPECT_EQ(w.txtVasenlaatanalavali.text(), "0");
     EXPECT_EQ(w.txtOikealaatanalavali.text(), "0");
     EXPECT_EQ(w.txtPintapaksuus.text(), "0");
-    EXPECT_DOUBLE_EQ(m.ToppingThickness, 0.001);  // the box's floor
+    EXPECT_DOUBLE_EQ(m.ToppingThickness, 0.0);  // what the box shows
     EXPECT_EQ(m.InputChanged, -1);  // the boxes whose text changed stored it
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 #include "main_window_fixture.h"
 
 using namespace quorvel;
@@ -34,8 +36,10 @@ TEST_F(MainWindowInputs, BoxesStoreEveryKeystrokeAndMarkTheInputChanged) {
     EXPECT_EQ(ui.beeps(), 1);
     EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "1.5");
 
-    ui.typeOver(w.txtOikealaatastomuuttuva, "-");  // a partial number counts as 0
-    EXPECT_EQ(m.SlabImposedLoadVariable(2).number(), 0.0);
+    ui.typeOver(w.txtOikealaatastomuuttuva, "-");  // not a number yet: the field keeps its value
+    EXPECT_EQ(m.SlabImposedLoadVariable(2).number(), 2.5);
+    ui.type(w.txtOikealaatastomuuttuva, "2");
+    EXPECT_EQ(m.SlabImposedLoadVariable(2).number(), -2.0);
     ui.typeOver(w.txtOikeaontelotaytto, "120");
     ui.typeOver(w.txtOikealoppuvali, "6600");
     leave();
@@ -45,45 +49,45 @@ TEST_F(MainWindowInputs, BoxesStoreEveryKeystrokeAndMarkTheInputChanged) {
 
 TEST_F(MainWindowInputs, SpacingRangeAndEmptyDefault) {
     ui.typeOver(w.txtVasenalkuvali, "100");
-    ui.expectMessage("Syöte 100 ei arvoalueella (200<=...<=30000)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 100 ei arvoalueella (200<=...<=30000)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtVasenalkuvali.text(), "");  // emptied, the focus back in the box
-    EXPECT_EQ(m.BeamSpacing[4].number(), 0.0);
+    EXPECT_EQ(m.BeamSpacing[4].number(), 7200.0) << "the value held before the edit";
     EXPECT_TRUE(w.txtVasenalkuvali.hasFocus());
 
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 7200", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 7200"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtVasenalkuvali.text(), "7200");
     EXPECT_EQ(m.BeamSpacing[4].number(), 7200.0);
     ui.verify();
 }
 
-TEST_F(MainWindowInputs, EmptiedToppingThicknessIsFlooredThenGetsItsDefault) {
+TEST_F(MainWindowInputs, EmptiedToppingThicknessKeepsItsValueThenGetsItsDefault) {
     ui.typeOver(w.txtPintapaksuus, "80");
     // 25 kN/m³ x 0.080 m on both sides (equal slabs, no step between them).
     EXPECT_DOUBLE_EQ(m.ToppingLoad(1), 2.0);
     ui.backspace(w.txtPintapaksuus);
     ui.backspace(w.txtPintapaksuus);
-    EXPECT_DOUBLE_EQ(m.ToppingThickness, 0.001);  // the floor while the box is empty
-    EXPECT_NEAR(m.ToppingLoad(2), 0.025 * 0.001, 1e-12);
+    EXPECT_DOUBLE_EQ(m.ToppingThickness, 8);  // "8" was the last number the box held
+    EXPECT_NEAR(m.ToppingLoad(2), 0.025 * 8, 1e-12);
 
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 50", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 50"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtPintapaksuus.text(), "50");
     EXPECT_EQ(m.ToppingThickness.number(), 50.0);
     EXPECT_DOUBLE_EQ(m.ToppingLoad(2), 1.25);
 
     ui.typeOver(w.txtRaudoiteala, "0");
-    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.001);
+    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.0) << "the model holds what the box shows";
     ui.typeOver(w.txtRaudoiteala, "6000");
-    ui.expectMessage("Syöte 6000 ei arvoalueella (0<=...<=5000)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 6000 ei arvoalueella (0<=...<=5000)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.001);  // emptied: the floor again
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130", Title, Buttons::Ok, Icon::Exclamation);
+    EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.0);  // refused: the value held before
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
 
     ui.typeOver(w.txtRaudoitelujuus, "150");
-    ui.expectMessage("Syöte 150 ei arvoalueella (200<=...<=700)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 150 ei arvoalueella (200<=...<=700)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtRaudoitelujuus.text(), "");
 }
@@ -117,19 +121,19 @@ TEST_F(MainWindowInputs, SupportLengthDefaultComesFromTheSlabCatalogue) {
     // P27 offers 45 mm: word 16 of its line in the shipped catalogue.
     ui.typeOver(w.txtVasentukipituus, "");
     ui.backspace(w.txtVasentukipituus);
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 45", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 45"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(m.SlabSupportLength(1).number(), 45.0);
 
     m.SlabTypeName(2) = "X99";  // not in the catalogue
     ui.typeOver(w.txtOikeatukipituus, "");
     ui.backspace(w.txtOikeatukipituus);
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtOikeatukipituus.text(), "0");
 
     ui.typeOver(w.txtOikeatukipituus, "10");
-    ui.expectMessage("Syöte 10 ei arvoalueella (20<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 10 ei arvoalueella (20<=...)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     ui.type(w.txtOikeatukipituus, "30");
     leave();
@@ -143,16 +147,16 @@ TEST_F(MainWindowInputs, SupportLengthDefaultComesFromTheSlabCatalogue) {
 
 TEST_F(MainWindowInputs, BottomGapDefaultDependsOnTheBeamCategory) {
     ui.typeOver(w.txtOikealaatanalavali, "-1");
-    ui.expectMessage("Syöte -1 ei arvoalueella (0<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -1 ei arvoalueella (0<=...)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 10", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 10"), Title, Buttons::Ok, Icon::Exclamation);
     leave();  // SUORA is a concrete beam (category 2)
     EXPECT_EQ(m.SlabBottomGap(2).number(), 10.0);
 
     choose(w.optHQ);
     ui.typeOver(w.txtOikealaatanalavali, "");
     ui.backspace(w.txtOikealaatanalavali);
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     ui.verify();
 }
@@ -163,7 +167,7 @@ TEST_F(MainWindowInputs, FirstJointDistanceWithinHalfTheSpanEitherWay) {
     leave();
     EXPECT_EQ(m.FirstJointDistance.number(), -3000.0);
     ui.typeOver(w.txtSaumanetaisyys, "-3001");
-    ui.expectMessage("Syöte -3001 ei arvoalueella (-3000<=...<=3000)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -3001 ei arvoalueella (-3000<=...<=3000)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     m.BeamSpan = 6850;  // the limits follow the span when the box is left
     ui.typeOver(w.txtSaumanetaisyys, "3400");
@@ -181,9 +185,9 @@ TEST_F(MainWindowInputs, NarrowJointGroutWarnsExceptForBeamsWithLedgeSeats) {
 
     // A refused width never warns as well.
     ui.typeOver(w.txtOikeasaumavalu, "-5");
-    ui.expectMessage("Syöte -5 ei arvoalueella (0<=...)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -5 ei arvoalueella (0<=...)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0"), Title, Buttons::Ok, Icon::Exclamation);
     leave();  // 0 is below 30 but was not typed: no warning
     EXPECT_EQ(m.JointGroutWidth(2).number(), 0.0);
     ui.typeOver(w.txtOikeasaumavalu, "40");
@@ -269,12 +273,12 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
     EXPECT_EQ(ui.beeps(), 1);
     EXPECT_EQ(w.cboSaumabetoni.text(), "25");  // the refused key leaves the text
     ui.paste(w.cboSaumabetoni, "");
-    ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 25", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 25"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.cboSaumabetoni.text(), "25");
 
     ui.typeOver(w.cboSaumabetoni, "12");
-    ui.expectMessage("Syöte 12 ei arvoalueella (16<=...<=60)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 12 ei arvoalueella (16<=...<=60)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.cboSaumabetoni.text(), "");
     EXPECT_EQ(m.JointConcreteClass.number(), 25.0);  // a refused grade leaves the model
@@ -288,7 +292,7 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
 
     ui.typeOver(w.cboPintabetoni, "2,5");
     EXPECT_EQ(w.cboPintabetoni.text(), "2.5");
-    ui.expectMessage("Syöte 2.5 ei arvoalueella (20<=...<=60)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 2.5 ei arvoalueella (20<=...<=60)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     ui.typeOver(w.cboPintabetoni, "45");
     leave();
@@ -300,33 +304,41 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
 // stays in a box, whether or not the box has bounds of its own: typed or
 // pasted, leaving the box gives the out-of-range message and empties it.
 TEST_F(MainWindowInputs, ANumberBeyondTheSingleRangeIsRefusedInEveryNumericBox) {
-    const std::string message = "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)";
-    ui.typeOver(w.txtOikeaalkuvali, "1e39");  // no key filter, no bounds
+    const std::string message = "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (0<...)";
+    ui.typeOver(w.txtOikeaalkuvali, "1e39");  // no key filter
     ui.expectMessage(message, Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtOikeaalkuvali.text(), "");
     EXPECT_EQ(w.activeControl(), &w.txtOikeaalkuvali) << "the focus is put back";
-    EXPECT_EQ(m.BeamSpacing[5].number(), 0.0);
+    EXPECT_EQ(m.BeamSpacing[5].number(), 7200.0);
+    ui.paste(w.txtOikeaalkuvali, "7200");
+    leave();
 
     for (platform::TextBox* box : {&w.txtOikealoppuvali, &w.txtVasenloppuvali, &w.txtVasenlaatastopysyva,
                                    &w.txtOikealaatastomuuttuva, &w.txtVasenontelotaytto, &w.txtOikeaontelotaytto}) {
+        const std::string before = box->text();
         ui.paste(*box, "1e39");
-        ui.expectMessage(message, Title, Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(".*: Syöte 1e39 ei arvoalueella \\(.*\\)", Title, Buttons::Ok, Icon::Exclamation);
         leave();
         EXPECT_EQ(box->text(), "") << box->name();
+        ui.paste(*box, before);
+        leave();
     }
     // Boxes with bounds give their own bounds.
     ui.paste(w.txtRaudoitelujuus, "-1e39");
-    ui.expectMessage("Syöte -1e39 ei arvoalueella (200<=...<=700)", Title, Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -1e39 ei arvoalueella (200<=...<=700)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     ui.paste(w.txtRaudoitelujuus, "500");
     leave();
 
-    // The largest single itself, an empty box and a plain number pass silently.
+    // The largest single itself passes; an empty box without a default is
+    // refused.
     ui.paste(w.txtOikeaalkuvali, "3.4e38");
     leave();
-    EXPECT_EQ(w.txtOikeaalkuvali.text(), "3.4e38");
+    EXPECT_EQ(w.txtOikeaalkuvali.text(), "3.4E+38");
     ui.paste(w.txtOikeaalkuvali, "");
+    ui.expectMessage("Palkkivälit alkupäässä, oikea: Tyhjä kenttä ei kelpaa (0<...)", Title, Buttons::Ok,
+                     Icon::Exclamation);
     leave();
     ui.paste(w.txtOikeaalkuvali, "6600");
     leave();
@@ -335,10 +347,10 @@ TEST_F(MainWindowInputs, ANumberBeyondTheSingleRangeIsRefusedInEveryNumericBox) 
 }
 
 TEST_F(MainWindowInputsCommaLocale, TheSingleRangeBoundsUseTheUsersDecimalMark) {
-    ui.typeOver(w.txtOikeaalkuvali, "2e40");
-    ui.expectMessage("Syöte 2e40 ei arvoalueella (-3,402823E+38<=...<=3,402823E+38)", Title, Buttons::Ok,
-                     Icon::Exclamation);
+    ui.paste(w.txtVasenlaatastopysyva, "2e40");
+    ui.expectMessage("Pysyvä hyötykuorma, vasen: Syöte 2e40 ei arvoalueella (-3,402823E+38<=...<=3,402823E+38)",
+                     Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.txtOikeaalkuvali.text(), "");
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "");
     ui.verify();
 }

@@ -3,6 +3,7 @@
 // disabled commands, the gauges and the captions of both languages.
 
 #include "app/frm_quorvel.h"
+#include "app/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +208,30 @@ TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
     EXPECT_TRUE(ui.messages().size() == 1);
+}
+
+// A data file far larger than any delivered one (an 11 MB coefficient
+// table was read on every lookup, a 1.4 MB language file slowed start-up
+// six times) stops the start with one message naming it.
+TEST_F(StartUp, ADataFileLargerThanAnyDeliveredStopsWithItsName) {
+    for (const char* name : {"kef.da0", "language.fin", "PUNOS.VAT"}) {
+        SCOPED_TRACE(name);
+        TempFolder data;
+        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        std::string big = data.read(name);
+        while (big.size() <= LargestDataFile) big += big;
+        data.writeRaw(name, big);
+        HeadlessPlatform fresh;
+        fresh.saveSetting("Quorvel835", "Settings", "QuorPath", data.dataPath());
+        fresh.expectMessage("Tiedosto " + data.dataPath() + name + " on liian suuri: " + std::to_string(big.size()) +
+                                " tavua, enintään 1048576.",
+                            "Vakava virhe!", Buttons::Ok, Icon::Critical);
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        EXPECT_THROW(window.show(), ProgramEnded);
+        fresh.verify();
+    }
 }
 
 TEST_F(StartUp, CommandsNotYetAvailableAreDisabledAndTheAboutCommandWorks) {

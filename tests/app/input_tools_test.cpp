@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
+#include "support/test_support.h"
+
 #include "platform/headless/headless_platform.h"
 
 namespace quorvel::app {
@@ -39,7 +44,7 @@ public:
 };
 
 void expectValidationMessage(HeadlessPlatform& ui, const std::string& text) {
-    ui.expectMessage(text, "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+    ui.expectMessageMatching(quorvel::testing::afterFieldName(text), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
 }
 
 TEST(ValidateRangeTextBox, EmptyBoxGetsTheDefaultAndKeepsTheFocus) {
@@ -105,18 +110,19 @@ TEST(ValidateMinTextBox, BelowMinimumAndValuesWrittenBackInTheLocaleFormat) {
         box.setText("200");
         EXPECT_EQ(ValidateMinTextBox(box, 200, 300), -1) << "the minimum itself is accepted";
 
+        // Anything after the number is refused, not cut off.
         box.setText("12abc");
-        EXPECT_EQ(ValidateMinTextBox(box, 0, 1), -1);
-        EXPECT_EQ(box.text(), "12");
+        expectValidationMessage(ui, "Syöte 12abc ei arvoalueella (0<=...)");
+        EXPECT_EQ(ValidateMinTextBox(box, 0, 1), 0);
 
-        // "12.5" and "12,5": only the locale's mark is a decimal mark.
-        box.setText("12.5");
-        r = ValidateMinTextBox(box, 0, 1);
-        EXPECT_EQ(r, -1);
-        EXPECT_EQ(box.text(), mark == ',' ? "12,5" : "12.5");
-        box.setText("12,5");
-        ValidateMinTextBox(box, 0, 1);
-        EXPECT_EQ(box.text(), mark == ',' ? "12,5" : "12");
+        // "12.5" and "12,5": both marks are decimal marks in every locale;
+        // the value is written back with the locale's.
+        for (const char* typed : {"12.5", "12,5", " 12,5 "}) {
+            box.setText(typed);
+            r = ValidateMinTextBox(box, 0, 1);
+            EXPECT_EQ(r, -1);
+            EXPECT_EQ(box.text(), mark == ',' ? "12,5" : "12.5");
+        }
 
         box.setText("-0");
         ValidateMinTextBox(box, -1, 1);
@@ -149,6 +155,19 @@ TEST(ValidateMinTextBox, ValueBeyondSingleRangeIsRefusedNotOverflowed) {
     box.setText("+5");
     expectValidationMessage(ui, "Syöte +5 ei arvoalueella (200<=...)");
     EXPECT_EQ(ValidateMinTextBox(box, 200, 300), 0);
+}
+
+// A number is a sign, digits with one decimal mark (comma or point), an
+// exponent, blanks around it; nothing else is read as a number.
+TEST(ReadNumber, ANumberAndNothingElse) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"7,8", 7.8},      {"7.8", 7.8},     {" -3,5 ", -3.5},  {"+5", 5.0},      {".5", 0.5},
+        {"5.", 5.0},       {"1e3", 1000.0},  {"2,5E-1", 0.25},  {"1e39", 1e39},   {"abc", std::nullopt},
+        {"", std::nullopt}, {"3.5 kN", std::nullopt}, {"12abc", std::nullopt}, {"1,2,3", std::nullopt},
+        {"1.2.3", std::nullopt}, {"-", std::nullopt}, {"e5", std::nullopt}, {"1e", std::nullopt},
+        {"&HFF", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 000", std::nullopt},
+        {"1e999", std::nullopt}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(readNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(ValidateRangeTextBox, TypedBoundIsInsideWhateverPrecisionTheBoundHas) {

@@ -169,11 +169,10 @@ TEST_F(Calculate, CwqToppingQuestions) {
         MarkInputChanged(m, w);
     }
 
-    // An empty thickness box counts as 0, which also contradicts the
-    // reinforcement. With the contradictions answered No their lines follow
-    // the CWQ sentence; Yes then ends the calculation and the guards are
-    // undone.
-    w.txtPintapaksuus.setText("");
+    // A thickness of 0 also contradicts the reinforcement. With the
+    // contradictions answered No their lines follow the CWQ sentence; Yes
+    // then ends the calculation and the guards are undone.
+    w.txtPintapaksuus.setText("0");
     w.txtRaudoiteala.setText("130");
     w.txtOikealaatastopysyva.setText("0");
     std::string lines;
@@ -216,18 +215,56 @@ TEST_F(Calculate, FailedCalculationShowsItsNumberAndLeavesNoResults) {
     EXPECT_EQ(m.SlabTypeName(2), "P99");
 }
 
+// A side that cannot carry slabs is named with its field, and nothing is
+// calculated: no gauge shows a utilisation for it. The left side of an
+// edge beam carries no slabs, and its spacings are not held to the limits.
+TEST_F(Calculate, ASideThatCannotCarrySlabsIsNamedAndNothingIsCalculated) {
+    struct Case {
+        int side, end;
+        double spacing;
+        const char* named;
+    } cases[] = {{2, 1, 0, "Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo 0 "},
+                 {2, 2, -7800, "Palkkivälit loppupäässä, oikea \\(BeamSpacing\\) arvo -7800 "},
+                 {1, 1, 0, "Palkkivälit alkupäässä, vasen \\(BeamSpacing\\) arvo 0 "}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.named);
+        w.cmdLaske0.fireClick();  // results of a sound project first
+        ASSERT_EQ(m.ResultsValid, -1);
+        const runtime::Value before = m.BeamSpacing(c.side, c.end);
+        m.BeamSpacing(c.side, c.end) = c.spacing;
+        ui.expectMessageMatching(std::string("Laskentaa ei tehty: kentän ") + c.named + "ei ole rajoissa .*",
+                                 ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        w.RunCalculation();
+        EXPECT_EQ(m.ResultsValid, 0);
+        EXPECT_EQ(shown(w.picOikealeikkaus).first, Grey);
+        m.BeamSpacing(c.side, c.end) = before;
+    }
+    ui.click(w.optReunapalkki);
+    m.BeamSpacing(1, 1) = 0;
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1);
+}
+
 TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
-    // A beam of no length: the calculation divides by zero.
+    // A beam of no length is outside the span's limits: named, not calculated.
     m.BeamSpan = 0;
     m.LanguageIndex = 1;
-    ui.expectMessage("Calculation error: divide by zero 11", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    ui.expectMessage("Not calculated: the value 0 of BeamSpan is outside its limits (0<...).", ui.applicationTitle(),
+                     Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(m.BeamSpan, 0.0);
 
+    // A beam of almost no length: the calculation divides by zero.
+    m.BeamSpan = 1e-30;
+    ui.expectMessageMatching("Calculation error: divide by zero (11|6)", ui.applicationTitle(), Buttons::Ok,
+                             Icon::None);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+
     m.LanguageIndex = 0;
-    ui.expectMessage("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen 11", ui.applicationTitle(),
-                     Buttons::Ok, Icon::None);
+    ui.expectMessageMatching("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen (11|6)",
+                             ui.applicationTitle(), Buttons::Ok, Icon::None);
     w.RunCalculation();
 
     // A language without texts shows nothing.

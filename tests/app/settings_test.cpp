@@ -36,8 +36,11 @@ TEST(Settings, FirstStartTakesTheDefaultsAndStoresTheProgramFolderAtOnce) {
 
 TEST(Settings, SavedValuesAreReadBackInTheUsersNumberFormat) {
     HeadlessPlatform ui(',');
+    TempFolder data;
+    data.write("omat.mit", {"LOPPU"});
+    data.write("omat.vat", {"LOPPU"});
     model::ProjectModel m;
-    m.DataPath = "/data/quorvel/";
+    m.DataPath = data.dataPath();
     m.SlabFileName = "OMAT.MIT";
     m.LanguageIndex = 1;
     m.PrintFontName = "Liberation Mono";
@@ -49,12 +52,20 @@ TEST(Settings, SavedValuesAreReadBackInTheUsersNumberFormat) {
 
     model::ProjectModel back;
     LoadSettings(back, ui);
-    EXPECT_EQ(back.DataPath, "/data/quorvel/");
+    EXPECT_EQ(back.DataPath, data.dataPath());
     EXPECT_EQ(back.SlabFileName, "OMAT.MIT");
     EXPECT_EQ(back.LanguageIndex, 1);
     EXPECT_EQ(back.PrintFontName, "Liberation Mono");
     EXPECT_FLOAT_EQ(back.PrintFontSize, 10.5f);
     EXPECT_EQ(back.StrandFileName, "OMAT.VAT");
+
+    // A data file name the folder does not hold would stop the next
+    // start-up: the stored names stay.
+    m.SlabFileName = "XYZ.mit";
+    m.StrandFileName = "";
+    SaveSettings(m, ui);
+    EXPECT_EQ(stored(ui, "Ontelolaatat"), "OMAT.MIT");
+    EXPECT_EQ(stored(ui, "Punostiedosto"), "OMAT.VAT");
 }
 
 TEST(Settings, DamagedValuesFallBackToTheirDefaultsAndSizesToTheLegibleRange) {

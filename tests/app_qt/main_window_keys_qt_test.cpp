@@ -24,7 +24,7 @@ protected:
         QWidget* w = ui.windowOf(window);
         ASSERT_NE(w, nullptr);
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(quorvel::testing::waitForActive(w)) << "waited for the window to be active";
     }
     // Focus to the control, its text selected, then the keys.
     void typeOver(frmQuorvel& window, platform::Control& c, const char* keys) {
@@ -52,9 +52,9 @@ TEST_F(MainWindowKeysQt, ACommaTypedIntoAGradeIsTheDecimalMark) {
     start(window);
     typeOver(window, window.cboPintabetoni, "2,5");
     EXPECT_EQ(window.cboPintabetoni.text(), "2.5") << "not 25, a tenfold grade";
-    answerNextMessageBox(messages);
+    const auto answer = answerNextMessageBox(messages);
     tab();
-    EXPECT_EQ(messages, std::vector<std::string>{"Syöte 2.5 ei arvoalueella (20<=...<=60)"});
+    EXPECT_EQ(messages, std::vector<std::string>{"Pintabetoni: Syöte 2.5 ei arvoalueella (20<=...<=60)"});
     EXPECT_EQ(m.ToppingConcreteClass.number(), 25.0) << "the refused grade leaves the model";
     window.unload();
 }
@@ -65,7 +65,7 @@ TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
         frmQuorvel window(m, ui);
         start(window);
         typeOver(window, window.cboSaumabetoni, "22,5");
-        answerNextMessageBox(messages);  // none is expected; one must not hang the test
+        const auto answer = answerNextMessageBox(messages);  // none is expected; one must not hang the test
         tab();
         EXPECT_EQ(window.cboSaumabetoni.text(), "22,5");
         EXPECT_EQ(m.JointConcreteClass.number(), 22.5) << "not 225";
@@ -75,14 +75,14 @@ TEST_F(MainWindowKeysQt, AGradeTypedInAFinnishLocaleKeepsItsDecimals) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefusedInABoxWithoutBounds) {
+TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefused) {
     frmQuorvel window(m, ui);
     start(window);
     typeOver(window, window.txtOikeaalkuvali, "1e39");
-    answerNextMessageBox(messages);
+    const auto answer = answerNextMessageBox(messages);
     tab();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Syöte 1e39 ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)");
+    EXPECT_EQ(messages[0], "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (0<...)");
     EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "");
     EXPECT_EQ(window.activeControl(), &window.txtOikeaalkuvali);
     window.unload();
@@ -95,14 +95,15 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
     start(window);
     for (int round = 1; round <= 2; ++round) {
         typeOver(window, window.txtRaudoitelujuus, "900");
-        answerNextMessageBox(messages);
+        const auto answer = answerNextMessageBox(messages);
         tab();
         EXPECT_EQ(messages.size(), static_cast<std::size_t>(round));
-        EXPECT_EQ(QApplication::activeWindow(), ui.windowOf(window)) << "round " << round;
+        EXPECT_TRUE(quorvel::testing::waitFor([&] { return QApplication::activeWindow() == ui.windowOf(window); }))
+            << "round " << round << ": waited for the main window to be active again after the message";
         EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
         EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
     }
-    EXPECT_EQ(messages.back(), "Syöte 900 ei arvoalueella (200<=...<=700)");
+    EXPECT_EQ(messages.back(), "Raudoituksen myötölujuus: Syöte 900 ei arvoalueella (200<=...<=700)");
     EXPECT_NE(m.ToppingReinforcementStrength.number(), 900.0);
     window.unload();
 }
@@ -214,8 +215,11 @@ TEST_F(MainWindowKeysQt, TheMainWindowCannotBeMaximisedAwayFromItsLayout) {
     QWidget* w = ui.windowOf(window);
     QWidget* client = ui.widgetOf(window.FraOtsikot)->parentWidget();
     const QPoint at = client->mapTo(w, QPoint(0, 0));
+    quorvel::testing::EventLog events(w);
     w->setWindowState(Qt::WindowMaximized);
-    QApplication::processEvents();
+    ASSERT_TRUE(quorvel::testing::waitFor([&] { return events.came(QEvent::Resize); }))
+        << "waited for the platform's resize";
+    QCoreApplication::sendPostedEvents();  // the layout it asked for
     EXPECT_EQ(client->mapTo(w, QPoint(0, 0)), at);
     EXPECT_EQ(client->size(), QSize(11940 / 15, 8544 / 15));
     window.unload();

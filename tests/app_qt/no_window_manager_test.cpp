@@ -16,6 +16,8 @@ namespace {
 
 using testing::answerNextMessageBox;
 using testing::MainWindowQt;
+using quorvel::testing::waitFor;
+using quorvel::testing::WaitSeconds;
 
 const char* const ChildTest = "MainWindowWithoutWindowManager.ChildOnTheXServer";
 
@@ -31,19 +33,20 @@ TEST_F(MainWindowWithoutWindowManager, ChildOnTheXServer) {
     window.show();
     QWidget* w = ui.windowOf(window);
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(quorvel::testing::waitForActive(w)) << "waited for the window to be active";
     std::vector<std::string> messages;
     for (int round = 1; round <= 2; ++round) {
         window.setFocus(window.txtRaudoitelujuus);
-        QTest::qWait(50);
-        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(edit, nullptr) << "round " << round << ": the window has no focus";
+        auto* edit = qobject_cast<QLineEdit*>(ui.widgetOf(window.txtRaudoitelujuus));
+        ASSERT_NE(edit, nullptr);
+        ASSERT_TRUE(waitFor([edit] { return edit->hasFocus(); }))
+            << "round " << round << ": waited " << WaitSeconds << " s for the yield strength box to take the focus";
         edit->selectAll();
         QTest::keyClicks(edit, "900");
-        answerNextMessageBox(messages);
+        const auto answer = answerNextMessageBox(messages);
         QTest::keyClick(edit, Qt::Key_Tab);
-        QTest::qWait(200);
-        EXPECT_EQ(messages.size(), static_cast<std::size_t>(round)) << "round " << round;
+        EXPECT_TRUE(waitFor([&] { return messages.size() == static_cast<std::size_t>(round); }))
+            << "round " << round << ": waited " << WaitSeconds << " s for the range message";
         EXPECT_EQ(window.txtRaudoitelujuus.text(), "") << "round " << round;
     }
     window.unload();

@@ -1,15 +1,14 @@
 #pragma once
 // The Qt backend for the main window's tests, offscreen: the delivered data
 // folder copied to a temporary program folder, settings in memory, the
-// about window of the start-up closed with its OK button as soon as it is
-// up, and the next message box answered with its default button.
+// about window of the start-up closed with its OK button once it is up,
+// and the next message box answered with its default button.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -18,6 +17,7 @@
 #include "app/frm_about.h"
 #include "app/frm_quorvel.h"
 #include "platform/qt/qt_platform.h"
+#include "support/qt_wait.h"
 #include "support/test_support.h"
 
 namespace quorvel::app::testing {
@@ -49,10 +49,11 @@ public:
         settings[key] = value;
     }
     void showForm(platform::Form& form, bool modal) override {
+        std::unique_ptr<quorvel::testing::ModalAnswers> answer;
         if (modal && form.name() == "frmAbout") {
             auto& about = static_cast<frmAbout&>(form);
-            QTimer::singleShot(0, [this, &about] {
-                aboutWasUp = windowOf(about) != nullptr && windowOf(about)->isVisible();
+            answer = quorvel::testing::whenModalUp([this, &about](QWidget& up) {
+                aboutWasUp = &up == windowOf(about);
                 QTest::mouseClick(widgetOf(about.cmdOK), Qt::LeftButton);
             });
         }
@@ -78,14 +79,19 @@ protected:
 };
 
 
-// Answers the next message box with Enter as soon as it is up and keeps
-// its text.
-inline void answerNextMessageBox(std::vector<std::string>& texts) {
-    QTimer::singleShot(0, [&texts] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            texts.push_back(box->text().toStdString());
-            QTest::keyClick(box, Qt::Key_Return);
+// Answers the next message box with Enter once it is up and keeps its
+// text; another modal window is a failure, closed with Escape.
+[[nodiscard]] inline std::unique_ptr<quorvel::testing::ModalAnswers> answerNextMessageBox(
+    std::vector<std::string>& texts) {
+    return quorvel::testing::whenModalUp([&texts](QWidget& up) {
+        auto* box = qobject_cast<QMessageBox*>(&up);
+        if (!box) {
+            ADD_FAILURE() << "a message box was expected, not \"" << up.windowTitle().toStdString() << "\"";
+            QTest::keyClick(&up, Qt::Key_Escape);
+            return;
         }
+        texts.push_back(box->text().toStdString());
+        QTest::keyClick(box, Qt::Key_Return);
     });
 }
 

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -28,6 +27,7 @@
 #include "platform/qt/qt_platform.h"
 #include "report/results_file.h"
 #include "runtime/text_file.h"
+#include "support/qt_wait.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -79,13 +79,9 @@ protected:
         ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
         m.ResultsValid = -1;
     }
-    // Runs check on the next modal form once it is up, then closes it with
-    // its button.
-    void whenUp(std::function<void()> check) {
-        QTimer::singleShot(0, [check] {
-            QApplication::processEvents();
-            check();
-        });
+    // Runs check on the next modal form once it is up; check closes it.
+    [[nodiscard]] std::unique_ptr<quorvel::testing::ModalAnswers> whenUp(std::function<void()> check) {
+        return quorvel::testing::whenModalUp([check](QWidget&) { check(); });
     }
     std::string shot(const char* name) { return (fs::temp_directory_path() / name).string(); }
 
@@ -220,7 +216,7 @@ TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
 
 TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
     frmTaulukot table(m, ui);
-    whenUp([&] {
+    const auto answer = whenUp([&] {
         auto grids = ui.windowOf(table)->findChildren<QTableWidget*>();
         ASSERT_EQ(grids.size(), 3);
         for (QTableWidget* grid : grids) {
@@ -251,32 +247,35 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
     m.ViewFileName = m.DataPath + "quor01.tmp";
     // The report command writes the report, then the viewer shows it.
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QApplication::processEvents();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* text = top->findChild<QPlainTextEdit*>();
-            if (!text || !top->isVisible()) continue;
-            seen = true;
-            EXPECT_TRUE(text->toPlainText().startsWith("       "));
-            EXPECT_GT(text->toPlainText().size(), 100);
-            EXPECT_TRUE(top->grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
-            // The window can be maximised and resized; the text box grows
-            // with it and the form learns the size.
-            EXPECT_TRUE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
-            const QSize before = text->size();
-            top->resize(top->width() + 200, top->height() + 100);
-            QApplication::processEvents();
-            EXPECT_EQ(text->size(), before + QSize(200, 100));
-            top->showMaximized();
-            QApplication::processEvents();
-            EXPECT_GE(text->width(), before.width());
-            // The user selects and copies the text.
-            text->selectAll();
-            QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-            EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
-            QTest::keyClick(text, Qt::Key_Escape);
+    const auto answer = quorvel::testing::whenModalUp([&](QWidget& up) {
+        auto* text = up.findChild<QPlainTextEdit*>();
+        if (!text) {
+            ADD_FAILURE() << "the viewer was expected, not \"" << up.windowTitle().toStdString() << "\"";
+            QTest::keyClick(&up, Qt::Key_Escape);
             return;
         }
+        seen = true;
+        EXPECT_TRUE(text->toPlainText().startsWith("       "));
+        EXPECT_GT(text->toPlainText().size(), 100);
+        EXPECT_TRUE(up.grab().toImage().save(QString::fromStdString(shot("quorvel-report-viewer.png"))));
+        // The window can be maximised and resized; the text box grows
+        // with it and the form learns the size.
+        EXPECT_TRUE(up.windowFlags() & Qt::WindowMaximizeButtonHint);
+        const QSize before = text->size();
+        up.resize(up.width() + 200, up.height() + 100);
+        QApplication::processEvents();
+        EXPECT_EQ(text->size(), before + QSize(200, 100));
+        quorvel::testing::EventLog events(&up);
+        up.showMaximized();
+        EXPECT_TRUE(quorvel::testing::waitFor([&] { return events.came(QEvent::Resize); }))
+            << "waited for the platform's resize of the maximised viewer";
+        QCoreApplication::sendPostedEvents();
+        EXPECT_GE(text->width(), before.width());
+        // The user selects and copies the text.
+        text->selectAll();
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
+        QTest::keyClick(text, Qt::Key_Escape);
     });
     window.ShowReportText();
     EXPECT_TRUE(seen);

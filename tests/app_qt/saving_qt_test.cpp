@@ -38,21 +38,18 @@ public:
     }
 };
 
-// Answers the modal windows that come up, in order, each with the next
-// step of a script; a window nobody expected is recorded and closed with
-// Escape. Message texts and the file dialogs' folders are kept.
+// Answers the modal windows once they are up, in order, each with the
+// next step of a script; a window nobody expected is recorded and closed
+// with Escape. Message texts and the file dialogs' folders are kept.
 class Script {
 public:
     using Step = std::function<void(QWidget*)>;
-    Script() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-    }
     // The next step; the script watches from its first step on, so that
     // the start-up's about window is left to the platform.
     void then(Step step) {
         steps_.push_back(std::move(step));
-        timer_.start();
+        if (!modals_)
+            modals_ = std::make_unique<quorvel::testing::ModalAnswers>([this](QWidget& w) { answer(&w); }, true);
     }
     bool done() const { return steps_.empty(); }
 
@@ -97,10 +94,7 @@ public:
     std::vector<std::string> unexpected;
 
 private:
-    void poll() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || w == last_) return;
-        last_ = w;
+    void answer(QWidget* w) {
         if (auto* box = qobject_cast<QMessageBox*>(w)) texts.push_back(box->text().toStdString());
         if (steps_.empty()) {
             unexpected.push_back(w->windowTitle().toStdString() + ": " + (texts.empty() ? "" : texts.back()));
@@ -111,8 +105,7 @@ private:
         steps_.pop_front();
         step(w);
     }
-    QTimer timer_;
-    QPointer<QWidget> last_;
+    std::unique_ptr<quorvel::testing::ModalAnswers> modals_;
     std::deque<Step> steps_;
 };
 

@@ -65,11 +65,11 @@ protected:
 
     // The range message of a refused value.
     void expectRange(const std::string& typed, const std::string& min, const std::string& max) {
-        ui.expectMessage("Syöte " + typed + " ei arvoalueella (" + min + "<=...<=" + max + ")", "Lukuarvovirhe",
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte " + typed + " ei arvoalueella (" + min + "<=...<=" + max + ")"), "Lukuarvovirhe",
                          Buttons::Ok, Icon::Exclamation);
     }
     void expectEmpty(const std::string& defaultText) {
-        ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + defaultText, "Lukuarvovirhe", Buttons::Ok,
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + defaultText), "Lukuarvovirhe", Buttons::Ok,
                          Icon::Exclamation);
     }
     // The contradiction question with the lines (each ending in CR LF).

@@ -71,16 +71,26 @@ TEST_F(BeamLoads, EveryBoxEditedOnceGoesToItsField) {
     EXPECT_EQ(m.BeamPointLoad(2, 2).number(), 22.5);
 }
 
-TEST_F(BeamLoads, TypedCountsAreHeldToZeroToFive) {
+// A count of 0..5 is taken as it is typed; anything else changes nothing
+// and is refused when the box is left, so no count is ever taken that the
+// box does not show.
+TEST_F(BeamLoads, TypedCountsAreZeroToFiveAndNothingElse) {
     openLoads([&](frmKuormat& d) {
-        const std::pair<const char*, const char*> cases[] = {
-            {"7", "5"}, {"-2", "0"}, {"1.5", "2"}, {"-99999", "0"}, {"2.5", "2"}, {"99999", "5"}};
-        for (auto [typed, shownCount] : cases) {
+        ui.paste(d.txtPisteLkm, "3");
+        EXPECT_EQ(d.vsbPisteLkm.value(), 3);
+        EXPECT_TRUE(d.txtPisteX.enabled());
+        for (const char* typed : {"7", "-2", "1.5", "2,5", "99999", "abc"}) {
             ui.paste(d.txtPisteLkm, typed);
-            EXPECT_EQ(d.txtPisteLkm.text(), shownCount) << typed;
-            EXPECT_EQ(std::to_string(d.vsbPisteLkm.value()), shownCount) << typed;
-            EXPECT_EQ(d.txtPisteX.enabled(), std::string(shownCount) != "0") << typed;
+            EXPECT_EQ(d.vsbPisteLkm.value(), 3) << typed;
+            ui.expectMessage(std::string("Pistekuormien määrä: Syöte ") + typed +
+                                 " ei arvoalueella (kokonaisluku 0<=...<=5)",
+                             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+            ui.click(d.txtPysyvaviivag1);
+            EXPECT_EQ(d.activeControl(), &d.txtPisteLkm) << typed;
+            EXPECT_EQ(d.txtPisteLkm.text(), "") << typed;
         }
+        ui.paste(d.txtPisteLkm, "0");
+        EXPECT_FALSE(d.txtPisteX.enabled());
         ui.click(d.cmdPeruuta);
     });
     EXPECT_EQ(m.BeamPointLoadCount, 0);
@@ -152,13 +162,25 @@ TEST_F(BeamLoads, ACountLoweredToZeroAndRaisedToOneEditsLoadOne) {
 
 // An emptied count box does not remove the loads the window still shows;
 // an emptied number box shows the load it edits and changes nothing.
+// An emptied count or number box keeps the loads, and is refused when it
+// is left, so the window never closes on a count it does not show.
 TEST_F(BeamLoads, EmptiedCountAndNumberBoxesKeepTheLoads) {
     threeLoads();
     openLoads([&](frmKuormat& d) {
         select(d, 2);
         ui.paste(d.txtPisteNo, "");
         EXPECT_EQ(d.txtPisteX.text(), "2000");
+        ui.expectMessage("Pistekuorma no: Tyhjä kenttä ei kelpaa (kokonaisluku 1<=...<=5)", "Lukuarvovirhe",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtPisteNo, "2");
         ui.paste(d.txtPisteLkm, "");
+        ui.expectMessage("Pistekuormien määrä: Tyhjä kenttä ei kelpaa (kokonaisluku 0<=...<=5)", "Lukuarvovirhe",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtPisteLkm, "3");
         ui.click(d.cmdOK);
     });
     EXPECT_EQ(m.BeamPointLoadCount, 3);

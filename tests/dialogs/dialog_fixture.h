@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 #include <functional>
 #include <string>
 
@@ -46,15 +48,15 @@ protected:
 
     // The message a refused value gives.
     void expectRange(const std::string& typed, const std::string& low, const std::string& high) {
-        ui.expectMessage("Syöte " + typed + " ei arvoalueella (" + low + "<=...<=" + high + ")", "Lukuarvovirhe",
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte " + typed + " ei arvoalueella (" + low + "<=...<=" + high + ")"), "Lukuarvovirhe",
                          Buttons::Ok, Icon::Exclamation);
     }
     void expectMinimum(const std::string& typed, const std::string& low) {
-        ui.expectMessage("Syöte " + typed + " ei arvoalueella (" + low + "<=...)", "Lukuarvovirhe", Buttons::Ok,
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte " + typed + " ei arvoalueella (" + low + "<=...)"), "Lukuarvovirhe", Buttons::Ok,
                          Icon::Exclamation);
     }
     void expectDefault(const std::string& value) {
-        ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + value, "Lukuarvovirhe", Buttons::Ok,
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + value), "Lukuarvovirhe", Buttons::Ok,
                          Icon::Exclamation);
     }
     // The contradiction question of a dialog, answered.

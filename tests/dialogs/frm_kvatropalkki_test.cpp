@@ -51,16 +51,22 @@ TEST_F(KvatroDialog, BothBarRowsAreSavedByOkWhateverElseChanged) {
     EXPECT_EQ(m.SubFormChanged, 0);
 }
 
-TEST_F(KvatroDialog, DiameterAndCountsBecomeAreaAndRoundedBars) {
-    // Diameter 20: pi (20 / 2)^2 = 314.159265; 2.5 bars round to 2, 3.5 to 4.
+TEST_F(KvatroDialog, DiameterBecomesAreaAndAFractionOfABarIsRefused) {
+    // Diameter 20: pi (20 / 2)^2 = 314.159265. A bar count holds whole bars:
+    // 2.5 is refused, not rounded to what the box does not show.
     open(d, [&] {
         ui.typeOver(d.txtAlaRaudA, "20");
         ui.paste(d.txtAlaRaudLkm, "2.5");
-        ui.paste(d.txtYlaRaudLkm, "3.5");
+        ui.expectMessage("Terästen lukumäärä rivillä: Syöte 2.5 ei arvoalueella (kokonaisluku 2<=...<=10)",
+                         "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtAlaRaudLkm, "3");
+        ui.paste(d.txtYlaRaudLkm, "4");
         ui.click(d.cmdOK);
     });
     EXPECT_NEAR(m.BarArea(1).number(), 314.159265, 1e-6);
-    EXPECT_EQ(m.BarsInRow(1), 2);
+    EXPECT_EQ(m.BarsInRow(1), 3);
     EXPECT_EQ(m.BarsInRow(2), 4);
 }
 
@@ -152,7 +158,7 @@ TEST_F(KvatroDialog, RowDistanceBoundsComeFromTheOtherRows) {
         ui.tab();
         ui.typeOver(d.txtAlaRaudDist, "48");
         // The top row at least 48 + 32 = 80 and at most 265 - 16 = 249.
-        ui.expectMessage("Syöte 70 ei arvoalueella (80<=...<=249)", "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 70 ei arvoalueella (80<=...<=249)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.typeOver(d.txtYlaRaudDist, "70");
         ui.tab();
         ui.typeOver(d.txtYlaRaudDist, "217");

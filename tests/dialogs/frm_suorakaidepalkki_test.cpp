@@ -236,19 +236,26 @@ TEST_F(RectangularDialog, ClassChoiceAloneIsSaved) {
 
 // --- the row editor ---
 
-TEST_F(RectangularDialog, RowCountIsHeldToTheRangeAndDisablesTheRowsAtZero) {
+// A count beyond 0..10 changes nothing and is refused when the box is
+// left; 0 disables the rows.
+TEST_F(RectangularDialog, RowCountOutsideTheRangeIsRefusedAndZeroDisablesTheRows) {
     open(d, [&] {
-        ui.paste(d.txtRiviLkm, "25");
-        EXPECT_EQ(d.txtRiviLkm.text(), "10");
+        const int count = d.vsbRiviLkm.value();
+        for (const char* typed : {"25", "-3", "1E+30"}) {
+            ui.paste(d.txtRiviLkm, typed);
+            EXPECT_EQ(d.vsbRiviLkm.value(), count) << typed;
+            ui.expectMessageMatching(quorvel::testing::afterFieldName(std::string("Syöte ") + typed +
+                                                                      " ei arvoalueella (kokonaisluku 0<=...<=10)"),
+                                     "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+            ui.tab();
+            EXPECT_EQ(d.activeControl(), &d.txtRiviLkm);
+        }
+        ui.paste(d.txtRiviLkm, "10");
         EXPECT_EQ(d.vsbRiviLkm.value(), 10);
-        ui.paste(d.txtRiviLkm, "-3");
-        EXPECT_EQ(d.txtRiviLkm.text(), "0");
+        ui.paste(d.txtRiviLkm, "0");
         EXPECT_FALSE(d.ffraRaudoite.enabled());
         EXPECT_FALSE(d.txtRaudLkm.enabled());
         EXPECT_FALSE(d.txtRiviNo.enabled());
-        ui.paste(d.txtRiviLkm, "1E+30");  // saturates, never overflows
-        EXPECT_EQ(d.txtRiviLkm.text(), "10");
-        EXPECT_TRUE(d.txtRaudLkm.enabled());
         ui.click(d.cmdPeruuta);
     });
 }
@@ -311,6 +318,12 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
         ui.typeOver(d.txtRiviNo, "2");
         ui.paste(d.txtRiviNo, "");  // the row shown stays 2
         EXPECT_EQ(d.vsbRiviNo.value(), 2);
+        // Leaving the emptied number box is refused; the row is typed back.
+        ui.expectMessage("Rivi: Tyhjä kenttä ei kelpaa (kokonaisluku 1<=...<=10)", "Lukuarvovirhe", Buttons::Ok,
+                         Icon::Exclamation);
+        ui.tab();
+        EXPECT_EQ(d.activeControl(), &d.txtRiviNo);
+        ui.paste(d.txtRiviNo, "2");
         expectEmpty("5");
         ui.paste(d.txtRaudLkm, "");
         ui.tab();
@@ -327,7 +340,7 @@ TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
         ui.typeOver(d.txtRiviLkm, "3");
         ui.typeOver(d.txtRiviNo, "3");
         EXPECT_EQ(d.txtRaudA.text(), "491");
-        ui.expectMessageMatching("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130\\.33.*", "Lukuarvovirhe",
+        ui.expectMessageMatching(".*: Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130\\.33.*", "Lukuarvovirhe",
                                  Buttons::Ok, Icon::Exclamation);
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();

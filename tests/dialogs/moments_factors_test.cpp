@@ -30,16 +30,29 @@ TEST_F(SupportMoments, EveryBoxGoesToItsFieldInKilonewtonMetres) {
         EXPECT_EQ((m.*boxes[i].second).number(), -(static_cast<double>(i) + 1.5)) << i;
 }
 
-TEST_F(SupportMoments, LettersAndEmptyBoxesStoreZeroAndACommaIsADecimalMark) {
+TEST_F(SupportMoments, LettersAndEmptyBoxesAreRefusedAndACommaIsADecimalMark) {
     m.SupportMomentEndVariable = 7.0f;
     open<frmTukimomentit>(w.cmdTukimomentit, "frmTukimomentit", [&](frmTukimomentit& d) {
         EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "7");
         retype(d.txtAlkupaaM_ennensaumausta, "abc");
+        ui.expectMessage(
+            "Tukimomentti ennen saumausta, alkupää: Syöte abc ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)",
+            "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        ui.paste(d.txtAlkupaaM_ennensaumausta, "-12.5");
         ui.paste(d.txtLoppupaaM_muuttuva, "");
+        ui.expectMessage(
+            "Tukimomentti muuttuvasta kuormasta, loppupää: Tyhjä kenttä ei kelpaa (-3.402823E+38<=...<=3.402823E+38)",
+            "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "");
+        ui.paste(d.txtLoppupaaM_muuttuva, "0");
         ui.paste(d.txtAlkupaaM_pysyva, "1,25");
         ui.click(d.cmdOK);
     });
-    EXPECT_EQ(m.SupportMomentStartBeforeGrouting.number(), 0.0);
+    EXPECT_EQ(m.SupportMomentStartBeforeGrouting.number(), -12.5);
     EXPECT_EQ(m.SupportMomentEndVariable.number(), 0.0);
     EXPECT_EQ(m.SupportMomentStartPermanent.number(), 1.25);
 }
@@ -129,15 +142,16 @@ TEST_F(PartialFactors, KfiPsi1AndReleaseRatioRefuseZeroAndPerCents) {
         ui.typeOver(d.CmbKfi, "1.05");
         ui.click(d.Txt_psii1);
         EXPECT_EQ(d.CmbKfi.text(), "1.05");
-        expectRange("70", "0", "1");
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 70 ei arvoalueella (0<...<=1)"),
+                                 "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         retype(d.Txt_psii1, "70");
         ui.click(d.txtPaasto);
-        ui.expectMessage("Syöte 0 ei arvoalueella (0<...<=1)", "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 0 ei arvoalueella (0<...<=1)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         retype(d.Txt_psii1, "0");
         ui.click(d.txtPaasto);
         retype(d.Txt_psii1, "1");
         ui.click(d.txtPaasto);
-        ui.expectMessage("Syöte abc ei arvoalueella (0<...<=1)", "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte abc ei arvoalueella (0<...<=1)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.paste(d.txtPaasto, "abc");
         ui.click(d.txtVarmg);
         retype(d.txtPaasto, "0.75");

@@ -198,11 +198,11 @@ protected:
     }
     std::string shown(const Value& v) const { return app::formatGeneral(v, ui); }
     void expectRange(const std::string& typed, const std::string& low, const std::string& high) {
-        ui.expectMessage("Syöte " + typed + " ei arvoalueella (" + low + "<=...<=" + high + ")", "Lukuarvovirhe",
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte " + typed + " ei arvoalueella (" + low + "<=...<=" + high + ")"), "Lukuarvovirhe",
                          Buttons::Ok, Icon::Exclamation);
     }
     void expectDefault(const std::string& value) {
-        ui.expectMessage("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + value, "Lukuarvovirhe", Buttons::Ok,
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo " + value), "Lukuarvovirhe", Buttons::Ok,
                          Icon::Exclamation);
     }
     void expectQuestion(const std::string& line, Answer answer) {

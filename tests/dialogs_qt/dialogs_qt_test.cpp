@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -30,6 +29,7 @@
 #include "dialogs/steel-beams/table_beam_dialog.h"
 #include "model/project_defaults.h"
 #include "platform/qt/qt_platform.h"
+#include "support/qt_wait.h"
 
 namespace quorvel::dialogs {
 namespace {
@@ -88,7 +88,7 @@ TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
     std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
 
     bool checked = false;
-    QTimer::singleShot(0, [&] {
+    const auto answer = quorvel::testing::whenModalUp([&](QWidget&) {
         checked = true;
         QWidget* window = ui.windowOf(*dialog);
         ASSERT_NE(window, nullptr);
@@ -173,7 +173,7 @@ TEST_P(DialogCaptionsQt, EveryCaptionFitsItsBoxInBothLanguages) {
         m.LanguageIndex = language;
         std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
         bool checked = false;
-        QTimer::singleShot(0, [&] {
+        const auto answer = quorvel::testing::whenModalUp([&](QWidget&) {
             checked = true;
             quorvel::testing::expectEveryCaptionFits(ui, *dialog, languageName);
             dialog->unload();

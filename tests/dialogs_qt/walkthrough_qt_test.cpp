@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -25,61 +24,57 @@
 #include "app/beam_types.h"
 #include "app_qt/qt_test_platform.h"
 #include "dialogs/input_dialogs.h"
+#include "support/qt_wait.h"
 
 namespace quorvel::dialogs {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every modal window that comes up and keeps its title.
+// Answers every modal window once it is up and keeps its title: message
+// boxes with their default button, file dialogs with the file the step
+// names typed into the file name box, other windows with their OK button.
 class Responder {
 public:
-    Responder() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start();
-    }
     std::vector<std::string> titles;
     std::vector<std::string> messages;
+    std::vector<int> fileResults;  // each file dialog's result, when it finished
     std::string nextFile;
-    std::string step = "start";
-    std::vector<std::string> stuck;
+    void setStep(std::string s) { modals_.step = std::move(s); }
 
 private:
-    void poll() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible()) return;
-        const std::string title = w->windowTitle().toStdString();
-        if (w == last_) {
-            // Still up after its answer: a window that does not close.
-            if (++repeats_ > 50) stuck.push_back(step + ": " + title);
-            if (repeats_ > 50) w->close();
-        } else {
-            last_ = w;
-            repeats_ = 0;
-            titles.push_back(title);
+    void answer(QWidget& w) {
+        titles.push_back(w.windowTitle().toStdString());
+        if (const char* folder = std::getenv("QUORVEL_WALK_SHOTS")) {
+            const std::string name =
+                std::string(folder) + "/" + std::to_string(titles.size()) + "-" + modals_.step + ".png";
+            w.grab().toImage().save(QString::fromStdString(name));
         }
-        if (repeats_ > 0) {
-        } else if (const char* folder = std::getenv("QUORVEL_WALK_SHOTS")) {
-            const std::string name = std::string(folder) + "/" + std::to_string(++shots_) + "-" + step + ".png";
-            w->grab().toImage().save(QString::fromStdString(name));
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+        if (auto* box = qobject_cast<QMessageBox*>(&w)) {
             messages.push_back(box->text().toStdString());
             QTest::keyClick(box, Qt::Key_Return);
             return;
         }
-        if (auto* files = qobject_cast<QFileDialog*>(w)) {
-            // Typed into the name box, as a user does: selectFile leaves
-            // the box alone while it has the focus.
-            if (auto* name = files->findChild<QLineEdit*>("fileNameEdit"))
-                name->setText(QString::fromStdString(nextFile));
-            else
-                files->selectFile(QString::fromStdString(nextFile));
-            QMetaObject::invokeMethod(files, "accept");
+        if (auto* files = qobject_cast<QFileDialog*>(&w)) {
+            // Typed into the name box once it has the keyboard focus, as a
+            // user does: selectFile() leaves the box alone while it has the
+            // focus, and the dialog would then take its folder (Save) or
+            // nothing (Open) and stay up.
+            auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+            if (!name) {
+                ADD_FAILURE() << "the file dialog \"" << titles.back() << "\" has no file name box";
+                files->reject();
+                return;
+            }
+            if (!quorvel::testing::waitFor([name] { return name->hasFocus(); }))
+                ADD_FAILURE() << "waited " << quorvel::testing::WaitSeconds << " s for the file name box of \""
+                              << titles.back() << "\" to take the keyboard focus";
+            QObject::connect(files, &QDialog::finished, [this](int result) { fileResults.push_back(result); });
+            name->setText(QString::fromStdString(nextFile));
+            QMetaObject::invokeMethod(files, "accept");  // what its Open or Save button does
             return;
         }
-        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
             const QString t = b->text().remove('&').trimmed();
             const bool closes = t.compare("OK", Qt::CaseInsensitive) == 0 || t == "Poistu" || t == "Exit";
             if (closes && b->isVisible() && b->isEnabled()) {
@@ -87,12 +82,9 @@ private:
                 return;
             }
         }
-        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(&w, Qt::Key_Escape);
     }
-    QTimer timer_;
-    QWidget* last_ = nullptr;
-    int repeats_ = 0;
-    int shots_ = 0;
+    quorvel::testing::ModalAnswers modals_{[this](QWidget& w) { answer(w); }, true};
 };
 
 class WalkthroughQt : public app::testing::MainWindowQt {
@@ -108,7 +100,6 @@ protected:
             ui.windowOf(window)->grab().toImage().save(QString::fromStdString(std::string(folder) + "/main-" + name + ".png"));
     }
     app::frmQuorvel window{m, ui};
-    Responder answer;
 };
 
 TEST_F(WalkthroughQt, ANewEngineersSession) {
@@ -116,54 +107,55 @@ TEST_F(WalkthroughQt, ANewEngineersSession) {
     window.show();
     ASSERT_TRUE(ui.aboutWasUp);
     grabMain("start");
+    Responder answer;  // from here on: the about window has its own answer
 
-    answer.step = "calculate";
+    answer.setStep("calculate");
     window.RunCalculation();
     grabMain("calculated");
-    answer.step = "table";
+    answer.setStep("table");
     window.ShowResultTable();
-    answer.step = "report";
+    answer.setStep("report");
     window.ShowReportText();
 
     window.SwitchToEnglish();
     grabMain("english");
-    answer.step = "table-en";
+    answer.setStep("table-en");
     window.ShowResultTable();
-    answer.step = "report-en";
+    answer.setStep("report-en");
     window.ShowReportText();
     window.SwitchToFinnish();
 
     platform::Control* const inputs[] = {&window.cmdLaatankuormat, &window.cmdReiat, &window.cmdKuormat,
                                          &window.cmdTukimomentit};
     for (platform::Control* c : inputs) {
-        answer.step = c->name();
+        answer.setStep(c->name());
         click(*c);
     }
-    answer.step = "cmdKertoimet";
+    answer.setStep("cmdKertoimet");
     window.cmdKertoimet.fireClick();
 
     for (const app::BeamTypeInfo& type : app::BeamTypes()) {
-        answer.step = std::string(type.typeName);
+        answer.setStep(std::string(type.typeName));
         auto* option = dynamic_cast<platform::OptionButton*>(window.findControl(std::string(type.option)));
         ASSERT_NE(option, nullptr) << type.option;
         option->setValue(true);
         QApplication::processEvents();
         click(window.cmdPalkki);
-        answer.step = std::string(type.typeName) + "-calc";
+        answer.setStep(std::string(type.typeName) + "-calc");
         window.RunCalculation();
         grabMain(std::string(type.typeName));
     }
 
     const std::string file = program.file("walk.dat");
     answer.nextFile = file;
-    answer.step = "save";
+    answer.setStep("save");
     window.SaveInputFileAs();
     EXPECT_TRUE(fs::exists(file));
-    answer.step = "open";
+    answer.setStep("open");
     window.OpenInputFile();
     grabMain("reopened");
-    EXPECT_TRUE(answer.stuck.empty());
-    for (const std::string& t : answer.stuck) std::printf("stuck: %s\n", t.c_str());
+    EXPECT_EQ(answer.fileResults, (std::vector<int>{QDialog::Accepted, QDialog::Accepted}))
+        << "the save and the open dialog each took its file";
     for (const std::string& t : answer.titles) std::printf("window: %s\n", t.c_str());
     for (const std::string& t : answer.messages) std::printf("message: %s\n", t.c_str());
 }

@@ -49,7 +49,7 @@ model::ProjectModel newProject(const std::string& dataPath) {
 
 }  // namespace
 
-TEST(InputFileGolden, NewProjectWritesThe31LinesOfTheFormat) {
+TEST(InputFileGolden, NewProjectWritesThe32LinesOfTheFormat) {
     const std::string dir = quorvel::testing::companyDataFolder();
     model::ProjectModel m = newProject(dir);
     ASSERT_EQ(inputfile::WriteInputDataFile(m, dir + "new.dat"), 0);
@@ -85,6 +85,7 @@ TEST(InputFileGolden, NewProjectWritesThe31LinesOfTheFormat) {
         " 0 0",                                    // 34 slabs on top: dowels on top, beta_y
         " 0", " 0",                                // 35 hole counts
         " 0",                                      // 38 language
+        " .7",                                     // 39 release strength ratio
     };
     EXPECT_EQ(fileLines(dir + "new.dat"), expected);
 
@@ -95,7 +96,7 @@ TEST(InputFileGolden, NewProjectWritesThe31LinesOfTheFormat) {
     }
     ASSERT_EQ(inputfile::WriteInputDataFile(m, dir + "loads.dat"), 0);
     const auto lines = fileLines(dir + "loads.dat");
-    ASSERT_EQ(lines.size(), 41u);
+    ASSERT_EQ(lines.size(), 42u);
     EXPECT_EQ(lines[18], " .5  0  0");
     EXPECT_EQ(lines[22], " 2.5  0  0");
     EXPECT_EQ(lines[23], " 5");  // the right side follows the five left loads
@@ -108,7 +109,7 @@ TEST(InputFileGolden, SlabsOnLedgesWriteTheDowelFlagAndFixedBeta) {
     m.DowelledConnection = 1;
     ASSERT_EQ(inputfile::WriteInputDataFile(m, dir + "ledge.dat"), 0);
     const auto lines = fileLines(dir + "ledge.dat");
-    ASSERT_EQ(lines.size(), 31u);
+    ASSERT_EQ(lines.size(), 32u);
     EXPECT_EQ(lines[8], "SUORA 2 1 2 580 380");
     EXPECT_EQ(lines[27], " 1 1.0");
 

@@ -100,12 +100,12 @@ ProjectModel plainProject(const std::string& dataPath) {
 
 }  // namespace
 
-TEST(InputFileWriter, PlainConcreteProjectHas31LinesInTheFileNumberStyle) {
+TEST(InputFileWriter, PlainConcreteProjectHas32LinesInTheFileNumberStyle) {
     const auto dir = quorvel::testing::companyDataFolder();
     ProjectModel m = plainProject(dir);
     ASSERT_EQ(WriteInputDataFile(m, dir + "p.dat"), 0);
     const auto lines = linesOf(readBytes(dir + "p.dat"));
-    ASSERT_EQ(lines.size(), 31u);
+    ASSERT_EQ(lines.size(), 32u);
     EXPECT_EQ(lines[0], "Toimistorakennus, taso 2");
     EXPECT_EQ(lines[2], "ONTELO");                                   // catalogue without its extension
     EXPECT_EQ(lines[3], "P27 10L 0  900 20 40 1  50 7200 7200");  // loss 0.2 written as 20 per cent
@@ -184,7 +184,7 @@ TEST(InputFileRoundTrip, PlainProjectReadsBackWithTheReadersCorrections) {
     m.SlabFieldEdgeDistance2 = 6900;
     m.LanguageIndex = 1;
     ASSERT_EQ(WriteInputDataFile(m, dir + "p.dat"), 0);
-    EXPECT_EQ(linesOf(readBytes(dir + "p.dat")).size(), 31u + 5 + 1 + 2 + 1 + 1);
+    EXPECT_EQ(linesOf(readBytes(dir + "p.dat")).size(), 32u + 5 + 1 + 2 + 1 + 1);
 
     ProjectModel back;
     back.DataPath = dir;

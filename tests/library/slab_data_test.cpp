@@ -332,6 +332,39 @@ TEST(ReadSlabAndStrandData, CapHigherThanHalfTheCoreIsACatalogueError) {
     EXPECT_EQ(status, -1);
 }
 
+// A catalogue value the section cannot be built from is named with the
+// file, its line and the value, and the side is not calculated: a slab with
+// no core gave a slab moment of 0 for every beam type.
+TEST(ReadSlabAndStrandData, ValuesOutsideThePhysicalLimitsAreNamedWithTheirLine) {
+    struct Case {
+        std::string strand, slab, named;
+    } cases[] = {
+        {"0 12.5 93 1860 3.2 195000", slabLine("P27", "0"), "rivillä 5 tunnuksen P27 arvo onteloita = 0 "},
+        {"0 12.5 93 1860 3.2 195000", slabLine("P27", "0.5"), "rivillä 5 tunnuksen P27 arvo onteloita = 0.5 "},
+        {"0 12.5 93 1860 3.2 195000", "P27 6 -265 35 190 105 30 135 105 1200 20 110 3.6 4.14 0.5 45 60",
+         "rivillä 5 tunnuksen P27 arvo h = -265 "},
+        {"0 12.5 93 1860 3.2 195000", "P27 6 265 35 190 105 30 135 105 0 20 110 3.6 4.14 0.5 45 60",
+         "rivillä 5 tunnuksen P27 arvo b.hc = 0 "},
+        {"0 12.5 93 1860 3.2 195000", "P27 6 265 35 190 105 30 135 105 1200 20 110 1E+39 4.14 0.5 45 60",
+         "rivillä 5 tunnuksen P27 arvo g = 1E\\+39 "},
+        {"0 12.5 0 1860 3.2 195000", slabLine("P27"), "rivillä 2 tunnuksen 0 arvo pinta-ala = 0 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.named);
+        TempFolder folder;
+        folder.write("ONTELO.MIT", {strandTitle, c.strand, "LOPPU1", slabHeading, c.slab, "LOPPU"});
+        HeadlessPlatform ui;
+        ui.expectMessageMatching("\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT " + c.named +
+                                     "ei ole sallittu [^]*Korjaa laattatiedoston rivi\\.",
+                                 ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        ProjectModel m = modelFor(folder, "P27", "0", "");
+        int16_t status = 0;
+        ReadSlabAndStrandData(m, ui, 1, status);
+        ui.verify();
+        EXPECT_EQ(status, -1);
+    }
+}
+
 TEST(ReadSlabAndStrandData, FileFaultsAreRunTimeErrors) {
     TempFolder folder;
     HeadlessPlatform ui;

@@ -8,11 +8,25 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "runtime/errors.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::testing {
+
+// A message of a number box as a pattern for expectMessageMatching: the
+// message after the name of the field it names ("Name: message"). Tests of
+// a box's bounds and defaults use it; the names themselves are checked by
+// the test over every box.
+inline std::string afterFieldName(const std::string& message) {
+    std::string escaped;
+    for (char c : message) {
+        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos) escaped += '\\';
+        escaped += c;
+    }
+    return "(?:[^\r\n]+: )?" + escaped;
+}
 
 // The error number a call raises, 0 when it raises none.
 template <typename F>

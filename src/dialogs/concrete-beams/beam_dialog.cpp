@@ -1,6 +1,8 @@
 #include "dialogs/concrete-beams/beam_dialog.h"
 
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
 
 #include "app/geometry_checks.h"
 #include "app/input_tools.h"
@@ -42,15 +44,17 @@ BeamDialog::BeamDialog(ProjectModel& m, platform::Platform& p, const std::string
       limits_(limits) {
     onLoad = [this] { Form_Load(); };
     wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
-    addRule(txtJannevali, [this] {
+    const model::BoxLimit& span = tableLimit(txtJannevali);
+    addRule(txtJannevali, [this, &span]() -> Bounds {
         // An empty span takes the shortest beam that keeps the loads and
         // holes on it, when that lies above 6000 and within the maximum.
         const float shortest = app::ComputeMinimumBeamLength(model());
-        const bool fits = shortest > 6000.0f && shortest <= static_cast<float>(limits_.spanMaximum);
-        return Bounds{1000, Value(limits_.spanMaximum), fits ? Value(shortest) : Value(6000)};
+        const bool fits = shortest > 6000.0f && shortest <= static_cast<float>(span.range.maximum);
+        return Bounds{tableBound(span.range.minimum), tableBound(span.range.maximum),
+                      fits ? Value(shortest) : Value(6000)};
     });
     for (platform::TextBox* box : {&txtVasenalkuvali, &txtOikeaalkuvali, &txtVasenloppuvali, &txtOikealoppuvali})
-        rangeRule(*box, limits_.spacingMinimum, 30000, 7200);
+        tableRule(*box);
 }
 
 BeamDialog::~BeamDialog() = default;
@@ -73,20 +77,33 @@ void BeamDialog::minRule(Control& box, Value minimum, Value defaultValue, std::f
     addRule(box, [=] { return Bounds{minimum, std::nullopt, defaultValue}; }, std::move(after));
 }
 
+const model::BoxLimit& BeamDialog::tableLimit(const Control& box) {
+    const model::BoxLimit* row = app::boxLimitOf(box);
+    if (!row) throw std::logic_error("no field limits for " + box.form().name() + "/" + box.name());
+    return *row;
+}
+
+Value BeamDialog::tableBound(double v) {
+    if (v == std::trunc(v) && std::fabs(v) < 2147483648.0) return Value(static_cast<int32_t>(v));
+    return Value(static_cast<float>(v));
+}
+
+void BeamDialog::tableRule(Control& box, std::function<void()> after) {
+    const model::BoxLimit& row = tableLimit(box);
+    const Value minimum = tableBound(row.range.minimum);
+    const Value defaultValue = tableBound(row.defaultValue.value_or(row.range.minimum));
+    if (row.range.hasMaximum())
+        rangeRule(box, minimum, tableBound(row.range.maximum), defaultValue, std::move(after));
+    else
+        minRule(box, minimum, defaultValue, std::move(after));
+}
+
 // Runs the check of the rule's box with the bounds of the moment; true
 // when the value was accepted.
 bool BeamDialog::validate(const Rule& rule) {
     const Bounds b = rule.bounds();
-    bool ok;
-    if (rule.box->kind() == ControlKind::ComboBox) {
-        auto& combo = static_cast<platform::ComboBox&>(*rule.box);
-        ok = b.maximum ? checkRange(combo, b.minimum, b.maximum->number(), b.defaultValue)
-                       : app::ValidateMinTextBox(combo, b.minimum, b.defaultValue) != 0;
-    } else {
-        auto& box = static_cast<platform::TextBox&>(*rule.box);
-        ok = b.maximum ? checkRange(box, b.minimum, b.maximum->number(), b.defaultValue)
-                       : checkMinimum(box, b.minimum, b.defaultValue);
-    }
+    const bool ok = b.maximum ? checkRange(*rule.box, b.minimum, b.maximum->number(), b.defaultValue)
+                              : checkMinimum(*rule.box, b.minimum, b.defaultValue);
     if (ok && rule.after) rule.after();
     return ok;
 }

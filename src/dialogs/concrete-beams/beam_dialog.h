@@ -189,10 +189,10 @@ struct Bounds {
     Value defaultValue;
 };
 
-// The span and spacing limits of a beam dialog.
+// How a beam dialog shows its left spacings and which dowel flag it
+// edits; the span and spacing bounds stand in the table of field limits
+// under the dialog's form name.
 struct BeamDialogLimits {
-    int spacingMinimum;
-    int spanMaximum;
     bool hideLeftSpacingsOnEdgeBeam;  // hidden instead of disabled
     int16_t ProjectModel::*dowelFlag;  // the field of chkVaarnoitus
     const char* dowelCaption;
@@ -217,6 +217,7 @@ public:
     platform::CommandButton cmdPeruuta;
 
     // Used by the row editors and the rules.
+    using InputDialog::acceptable;
     using InputDialog::markChanged;
     using InputDialog::number;
     using InputDialog::shown;
@@ -229,6 +230,13 @@ public:
                    std::function<void()> after = {});
     void minRule(platform::Control& box, Value minimum, Value defaultValue,
                  std::function<void()> after = {});
+    // A rule with the bounds and default of the box's row in the table of
+    // field limits.
+    void tableRule(platform::Control& box, std::function<void()> after = {});
+    // The box's row of the table (which every beam dialog box has).
+    static const model::BoxLimit& tableLimit(const platform::Control& box);
+    // A bound of the table as the range message shows it.
+    static Value tableBound(double v);
     // A box whose edits do not mark the dialog changed (row number boxes).
     void excludeFromWatch(const platform::Control* c) { unwatched_.push_back(c); }
     // A label owned by the dialog.

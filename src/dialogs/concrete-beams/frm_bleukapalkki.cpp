@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 40000, false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 }  // namespace
 
 frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
@@ -24,14 +24,15 @@ frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
 
     addRule(txtKorkeus, [this] {
         const float ledges = std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus));
-        return Bounds{80, std::nullopt, Value(std::max(580.0f, ledges))};
+        return Bounds{tableBound(tableLimit(txtKorkeus).range.minimum), std::nullopt,
+                      Value(std::max(580.0f, ledges))};
     });
     addRule(txtLeveys, [this] {
         // Without a left ledge the web may be as narrow as 130.
         return Bounds{number(txtVasenleuka) < 0.1f ? 130 : 180, std::nullopt, 380};
     });
-    minRule(txtVasenLeuankorkeus, 0, 150);
-    minRule(txtOikeaLeuankorkeus, 0, 150);
+    tableRule(txtVasenLeuankorkeus);
+    tableRule(txtOikeaLeuankorkeus);
     for (int side : {1, 2}) {
         addRule(side == 1 ? txtVasenleuka : txtOikealeuka, [this, side] {
             const float seat = static_cast<float>(model().JointGroutWidth(side) + model().SlabSupportLength(side) + 35);

@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 15000, true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 constexpr PrestressedBeamDialog::Texts KemoTexts{"Yläpinnan raudoitteet", "Terästen etäisyys yläpinnasta",
                                              platform::ComboStyle::DropDownList, 11};
 }  // namespace
@@ -26,8 +26,14 @@ FrmKemo::FrmKemo(ProjectModel& m, platform::Platform& p)
 
     cboh.onChange = cboh.onClick = [this] { webWidthRule(); };
     cboBala.onChange = cboBala.onClick = [this] { webWidthRule(); };
-    addRule(cboh, [this] { return Bounds{150, Value(500), defaultHeight()}; }, [this] { webWidthRule(); });
-    rangeRule(cboBala, 180, 1000, 480, [this] { webWidthRule(); });
+    addRule(
+        cboh,
+        [this] {
+            const model::NumberRange& r = tableLimit(cboh).range;
+            return Bounds{tableBound(r.minimum), tableBound(r.maximum), defaultHeight()};
+        },
+        [this] { webWidthRule(); });
+    tableRule(cboBala, [this] { webWidthRule(); });
     watchEdits();
 }
 

@@ -6,7 +6,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{200, 15000, false, &ProjectModel::DowelledConnection,
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelledConnection,
                                   "Vaarnoitus laippojen päällä"};
 constexpr int RightColumn = 4800;
 
@@ -62,18 +62,16 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
     chkVaarnoitus.setPlace({RightColumn, 4680, 3600, 255});
     placeButtons(6000, 5280);
 
-    rangeRule(cboTayttobetoni, 20, 80, 30);
+    tableRule(cboTayttobetoni);
     addRule(txth, [this] {
         // The thicker slab of the sides in use, at least 200.
         const ProjectModel& md = model();
         const float left = slabThickness(md, md.SlabTypeName(1)).value_or(0.0f);
         const float right = slabThickness(md, md.SlabTypeName(2)).value_or(0.0f);
         const float h = middleBeam() && left > right ? left : right;
-        return Bounds{100, std::nullopt, h < 200.0f ? Value(200) : Value(h)};
+        return Bounds{tableBound(tableLimit(txth).range.minimum), std::nullopt, h < 200.0f ? Value(200) : Value(h)};
     });
-    rangeRule(txttw, 5, 8, 5);
-    rangeRule(txthfala, 6, 20, 6);
-    rangeRule(txtUala, 190, 500, 240);
+    for (platform::TextBox* box : {&txttw, &txthfala, &txtUala}) tableRule(*box);
     for (int side : {1, 2}) {
         addRule(side == 1 ? txtVasenlaippa : txtOikealaippa, [this, side] {
             const ProjectModel& md = model();
@@ -83,22 +81,22 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
             return Bounds{0, std::nullopt, seat > 100.0f ? Value(seat) : Value(100)};
         });
     }
-    for (platform::TextBox* count : {&txtAlaRaudLkm, &txtYlaRaudLkm}) rangeRule(*count, 2, 10, 2);
-    for (platform::TextBox* diameter : {&txtAlaRaudA, &txtYlaRaudA}) rangeRule(*diameter, 16, 32, 32);
+    for (platform::TextBox* box : {&txtAlaRaudLkm, &txtYlaRaudLkm, &txtAlaRaudA, &txtYlaRaudA}) tableRule(*box);
     // The bottom row at least 16 mm under the top row, the top row at least
     // 32 mm over the bottom row and 16 mm under the top face; an emptied
     // box counts with the value the model holds.
     addRule(txtAlaRaudDist, [this] {
-        return Bounds{8, Value(numberOr(txtYlaRaudDist, model().BarDistanceFromBottom(2)) - 16.0f), 48};
+        const model::BoxLimit& row = tableLimit(txtAlaRaudDist);
+        return Bounds{tableBound(row.range.minimum),
+                      Value(numberOr(txtYlaRaudDist, model().BarDistanceFromBottom(2)) - 16.0f),
+                      tableBound(*row.defaultValue)};
     });
     addRule(txtYlaRaudDist, [this] {
         const ProjectModel& md = model();
         return Bounds{Value(numberOr(txtAlaRaudDist, md.BarDistanceFromBottom(1)) + 32.0f),
-                      Value(numberOr(txth, md.BeamHeight) - 16.0f), 217};
+                      Value(numberOr(txth, md.BeamHeight) - 16.0f), tableBound(*tableLimit(txtYlaRaudDist).defaultValue)};
     });
-    rangeRule(txtTeraslujuus, 220, 700, 355);
-    rangeRule(txtRaud_kimmo, int32_t{150000}, int32_t{210000}, int32_t{210000});
-    rangeRule(txtRaud_lujuus, 200, 1800, 355);
+    for (platform::TextBox* box : {&txtTeraslujuus, &txtRaud_kimmo, &txtRaud_lujuus}) tableRule(*box);
     watchEdits();
 }
 

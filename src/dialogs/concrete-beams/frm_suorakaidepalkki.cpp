@@ -5,7 +5,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{180, 40000, false, &ProjectModel::DowelsOnBeamTop, "Vaarnoitus palkin päällä"};
+constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelsOnBeamTop, "Vaarnoitus palkin päällä"};
 }  // namespace
 
 FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
@@ -17,8 +17,9 @@ FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
 
     addRule(txtKorkeus, [this] {
         // The rows shown, 20 mm under the top, or 580.
-        const float need = std::max(80.0f, largestRowDistance() + 20.0f);
-        return Bounds{80, std::nullopt, need > 580.0f ? Value(need) : Value(580)};
+        const double minimum = tableLimit(txtKorkeus).range.minimum;
+        const float need = std::max(static_cast<float>(minimum), largestRowDistance() + 20.0f);
+        return Bounds{tableBound(minimum), std::nullopt, need > 580.0f ? Value(need) : Value(580)};
     });
     addRule(txtLeveys, [this] {
         const ProjectModel& md = model();
@@ -28,8 +29,9 @@ FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
                                    md.JointGroutWidth(2));
         else
             w = static_cast<float>(2 * (md.SlabSupportLength(2) + md.JointGroutWidth(2) - md.BeamWidth / 2));
-        w = std::max(w, 180.0f);
-        return Bounds{180, Value(5000), w > 380.0f ? Value(w) : Value(380)};
+        const model::NumberRange& r = tableLimit(txtLeveys).range;
+        w = std::max(w, static_cast<float>(r.minimum));
+        return Bounds{tableBound(r.minimum), tableBound(r.maximum), w > 380.0f ? Value(w) : Value(380)};
     });
     watchEdits();
 }

@@ -3,7 +3,7 @@
 namespace quorvel::dialogs {
 
 namespace {
-constexpr BeamDialogLimits Limits{130, 15000, true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+constexpr BeamDialogLimits Limits{true, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
 constexpr PrestressedBeamDialog::Texts SuperTexts{"Kulmateräkseen hitsatut harjateräkset",
                                                   "Terästen etäisyys alapinnasta",
                                                   platform::ComboStyle::DropDownCombo, 3};
@@ -42,11 +42,9 @@ FrmSuperpalkki::FrmSuperpalkki(ProjectModel& m, platform::Platform& p)
     vsbRiviLkm.setEnabled(false);
 
     cboLaippa1.onChange = cboLaippa1.onClick = [this] { cboLaippa1_Change(); };
-    rangeRule(cbobwbeam, 200, 1000, 600);
-    rangeRule(cboh, 150, 500, 240);
-    rangeRule(cboLaippa1, 50, 150, 110);
-    rangeRule(txtBYla, 10, 100, 50);
-    rangeRule(txthfYla, 4, 10, 5);
+    for (platform::Control* box : std::initializer_list<platform::Control*>{&cbobwbeam, &cboh, &cboLaippa1, &txtBYla,
+                                                                            &txthfYla})
+        tableRule(*box);
     watchEdits();
 }
 

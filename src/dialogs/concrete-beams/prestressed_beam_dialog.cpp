@@ -73,15 +73,13 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
                           },
                       .numberRuleNeedsCount = false,
                       .maxCount = texts.topRowLimit});
-    rangeRule(cboBetoni, 40, 100, 80, [this] {
+    tableRule(cboBetoni, [this] {
         if (number(cboBetoni) != model().BeamConcreteClass) markChanged();
     });
-    rangeRule(txthfala, 6, 16, 8, [this] { txthfala_Valid(); });
-    rangeRule(txtAlalaippaLujuus, 220, 700, 355);
-    rangeRule(txt_Janne_kimmo, int32_t{180000}, int32_t{210000}, int32_t{195000});
-    rangeRule(txt_Janne_lujuus, 1400, 1800, 1630);
-    rangeRule(txt_ypRaud_kimmo, int32_t{180000}, int32_t{210000}, int32_t{200000});
-    rangeRule(txt_ypRaud_lujuus, 200, 1800, 500);
+    tableRule(txthfala, [this] { txthfala_Valid(); });
+    for (platform::TextBox* box :
+         {&txtAlalaippaLujuus, &txt_Janne_kimmo, &txt_Janne_lujuus, &txt_ypRaud_kimmo, &txt_ypRaud_lujuus})
+        tableRule(*box);
 }
 
 // A plate thinner than 8 mm is allowed, with a warning.

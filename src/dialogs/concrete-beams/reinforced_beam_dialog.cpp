@@ -34,10 +34,10 @@ ReinforcedBeamDialog::ReinforcedBeamDialog(ProjectModel& m, platform::Platform& 
                    .areaDefault = 93,
                    .distanceDefault = [](double d, int row) { return static_cast<float>(30 + 2 * d * (row - 1)); },
                    .prestressDefault = 1000});
-    rangeRule(cboBetoni, 30, 100, 50);
+    tableRule(cboBetoni);
     cboLuokka.onClick = [this] { cboLuokka_Click(); };
-    rangeRule(txtRaud_kimmo, int32_t{180000}, int32_t{210000}, int32_t{195000});
-    rangeRule(txtRaud_lujuus, 200, 1800, 1550);
+    tableRule(txtRaud_kimmo);
+    tableRule(txtRaud_lujuus);
 }
 
 // A class different from the model's marks the dialog changed (so does any

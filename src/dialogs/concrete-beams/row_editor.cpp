@@ -91,16 +91,27 @@ int RowEditor::bottom() const { return frame.top() + frame.height(); }
 void RowEditor::setRules(RowFieldRules rules) {
     rules_ = std::move(rules);
     BeamDialog& d = dialog_;
-    d.addRule(bars, [this, &d] {
-        return Bounds{2, std::nullopt, rules_.barsDefault ? rules_.barsDefault(currentRow()) : Value(2)};
+    // The bounds stand in the table of field limits; the defaults are the
+    // dialog's.
+    const Value fewestBars = BeamDialog::tableBound(BeamDialog::tableLimit(bars).range.minimum);
+    d.addRule(bars, [this, fewestBars] {
+        return Bounds{fewestBars, std::nullopt, rules_.barsDefault ? rules_.barsDefault(currentRow()) : fewestBars};
     });
-    d.rangeRule(area, 10, 2500, rules_.areaDefault);
-    d.addRule(distance, [this, &d] {
+    const model::NumberRange areas = BeamDialog::tableLimit(area).range;
+    d.rangeRule(area, BeamDialog::tableBound(areas.minimum), BeamDialog::tableBound(areas.maximum),
+                rules_.areaDefault);
+    const double lowest = BeamDialog::tableLimit(distance).range.minimum;
+    d.addRule(distance, [this, &d, lowest] {
         const double diameter = barDiameter(d.number(area), RowEditorAreaDivisor);
-        const float m = rules_.distanceDefault ? rules_.distanceDefault(diameter, currentRow()) : 15.0f;
-        return Bounds{15, std::nullopt, Value(m)};
+        const float m =
+            rules_.distanceDefault ? rules_.distanceDefault(diameter, currentRow()) : static_cast<float>(lowest);
+        return Bounds{BeamDialog::tableBound(lowest), std::nullopt, Value(m)};
     });
-    if (prestress) d.rangeRule(*prestress, 0, 1300, rules_.prestressDefault);
+    if (prestress) {
+        const model::NumberRange r = BeamDialog::tableLimit(*prestress).range;
+        d.rangeRule(*prestress, BeamDialog::tableBound(r.minimum), BeamDialog::tableBound(r.maximum),
+                    rules_.prestressDefault);
+    }
 }
 
 bool RowEditor::enabledRows() const { return countBar.value() >= 1 || !rules_.numberRuleNeedsCount; }
@@ -109,6 +120,9 @@ bool RowEditor::enabledRows() const { return countBar.value() >= 1 || !rules_.nu
 // bar set from it, the row fields enabled by the count, the row shown kept
 // within the count.
 void RowEditor::count_Change() {
+    // A text that is no count the editor holds changes nothing; leaving
+    // the box refuses it.
+    if (!count.text().empty() && !dialog_.acceptable(count, true)) return;
     int n = roundedCount(dialog_.number(count));
     const int top = countBar.highBound();
     if (n > top) n = top;
@@ -145,6 +159,7 @@ void RowEditor::countBar_Change() {
 // shown in the fields.
 void RowEditor::number_Change() {
     if (!enabledRows()) return;
+    if (!number.text().empty() && !dialog_.acceptable(number, true)) return;
     const int top = numberBar.min();
     int r = roundedCount(dialog_.number(number));
     if (r > top) r = top;
@@ -168,8 +183,15 @@ void RowEditor::showRow() {
 
 void RowEditor::numberBar_Change() { number.setText(std::to_string(numberBar.value())); }
 
+// A field's text goes into the row shown while it is a number the field
+// can hold; any other text leaves the row as it was.
 void RowEditor::storeField(int field) {
     RowRecord& rec = rows[static_cast<std::size_t>(runtime::toIndex(currentRow(), 0, 10))];
+    const platform::TextBox* box[] = {&bars, &area, &distance, prestress.get()};
+    if (!dialog_.acceptable(*box[field])) {
+        dialog_.markChanged();
+        return;
+    }
     switch (field) {
     case 0: rec.bars = roundedCount(dialog_.number(bars)); break;
     case 1: rec.area = dialog_.number(area); break;
@@ -186,7 +208,7 @@ void RowEditor::load(ProjectModel& m, const RowGroup& group) {
         rows[static_cast<std::size_t>(r)] = {(m.*group.bars)(r), saturatedSingle((m.*group.area)(r)),
                                              saturatedSingle((m.*group.distance)(r)), saturatedSingle(p)};
     }
-    const int c = std::clamp<int>(m.*group.count, 0, 10);
+    const int c = std::clamp<int>(m.*group.count, 0, rules_.maxCount - 1);
     // Empty texts first, so that the assignments below run the rules even
     // when the boxes hold the same texts as at the last opening.
     number.setText("");

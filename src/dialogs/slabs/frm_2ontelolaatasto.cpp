@@ -98,12 +98,10 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         f.strands->onChange = [this] { markChanged(); };
         f.strands->onClick = [this] { markChanged(); };
         f.type->onClick = [this, side] { slabTypeRule(side); };
-        checkOnLeave(*f.stress, [this, f] { return checkRange(*f.stress, 500, 1500, 900); });
-        checkOnLeave(*f.loss, [this, f] { return checkRange(*f.loss, 0, 50, 20); });
+        checkByTable(*f.stress);
+        checkByTable(*f.loss);
         checkOnLeave(*f.concrete, [this, side] { return checkSlabConcrete(side); });
-        checkOnLeave(*f.gap, [this, f] {
-            return checkMinimum(*f.gap, 0, model().BeamCategory.number() == 2 ? 10 : 0);
-        });
+        checkByTable(*f.gap, [this](app::BoxCheck& c) { c.defaultValue = model().BeamCategory.number() == 2 ? 10 : 0; });
         checkOnLeave(*f.grout, [this, side] { return checkJointGrout(side); });
         checkOnLeave(*f.support, [this, side] { return checkSupportLength(side); });
     }
@@ -112,14 +110,13 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         box->onChange = [this] { markChanged(); };
         filterKeys(*box);
     }
-    checkOnLeave(cboSaumabetoni, [this] { return checkRange(cboSaumabetoni, 16, 60, 25); });
-    checkOnLeave(cboPintabetoni, [this] { return checkRange(cboPintabetoni, 20, 60, 25); });
-    checkOnLeave(txtPintapaksuus, [this] { return checkRange(txtPintapaksuus, 0, 500, 50); });
-    checkOnLeave(txtRaudoiteala, [this] { return checkRange(txtRaudoiteala, 0, 5000, 130); });
-    checkOnLeave(txtRaudoitelujuus, [this] { return checkRange(txtRaudoitelujuus, 200, 700, 500); });
-    checkOnLeave(txtSaumanetaisyys, [this] {
+    for (platform::Control* box : std::initializer_list<platform::Control*>{
+             &cboSaumabetoni, &cboPintabetoni, &txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus})
+        checkByTable(*box);
+    checkByTable(txtSaumanetaisyys, [this](app::BoxCheck& c) {
         const double half = 0.5 * model().BeamSpan.number();
-        return checkRange(txtSaumanetaisyys, -half, half, 0);
+        c.range.minimum = -half;
+        c.range.maximum = half;
     });
 
     // A list pick marks a change when it differs from the stored value.
@@ -276,7 +273,7 @@ bool frm2Ontelolaatasto::checkSupportLength(int side) {
 
 bool frm2Ontelolaatasto::checkSlabConcrete(int side) {
     const Field f = field(side);
-    if (!checkRange(*f.concrete, 40, 90, 50)) return false;
+    if (!app::CheckTableBox(*f.concrete)) return false;
     for (int i = 0; i < f.concrete->listCount(); ++i)
         if (f.concrete->list(i) == f.concrete->text()) f.concrete->setListIndex(i);
     if (heldInt16(number(*f.concrete)) != model().SlabConcreteClass(side).number()) markChanged();

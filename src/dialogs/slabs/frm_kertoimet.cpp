@@ -26,25 +26,16 @@ frmKertoimet::frmKertoimet(ProjectModel& m, platform::Platform& p)
                          &txtHajontakerr, &txtwksall, &txtPaasto})
         box->onChange = [this] { markChanged(); };
 
-    // The bounded factors: minimum, maximum and the value an emptied box
-    // gets (which is not the new project's value).
-    struct Bounded {
-        TextBox* box;
-        double minimum, maximum, defaultValue;
-    };
-    for (Bounded b : {Bounded{&txtVarmg, 0.9, 1.4, 1.2}, Bounded{&txtVarmq, 0.8, 1.8, 1.6},
-                      Bounded{&txtVarmlisa, 0.8, 1.4, 1.2}, Bounded{&txtVarmvasenlab, 0.9, 1.4, 1.2},
-                      Bounded{&txtVarmoikealab, 0.9, 1.4, 1.2}, Bounded{&txtHajontakerr, 0.8, 1.2, 1.0},
-                      Bounded{&txtwksall, 0.0, 0.5, 0.2}}) {
-        filterKeys(*b.box);
-        checkOnLeave(*b.box, [this, b] { return checkRange(*b.box, b.minimum, b.maximum, b.defaultValue); });
-    }
-    // K_FI lies in the consequence class range; psi1 and the release
-    // strength ratio are fractions above 0 and at most 1, so that a factor
-    // of 0 (which zeroes loads) or a per cent typed as 70 is refused.
-    checkOnLeave(CmbKfi, [this] { return checkRange(CmbKfi, 0.8, 1.2, 1.0); });
-    checkOnLeave(Txt_psii1, [this] { return checkPositiveUpTo(Txt_psii1, 1.0, 0.7); });
-    checkOnLeave(txtPaasto, [this] { return checkPositiveUpTo(txtPaasto, 1.0, 0.7); });
+    // Each factor within the bounds of its row in the table of field
+    // limits; an emptied box gets the row's default (which is not the new
+    // project's value).
+    for (TextBox* box : {&txtVarmg, &txtVarmq, &txtVarmlisa, &txtVarmvasenlab, &txtVarmoikealab, &txtHajontakerr,
+                         &txtwksall})
+        filterKeys(*box);
+    for (platform::Control* box : std::initializer_list<platform::Control*>{
+             &CmbKfi, &txtVarmg, &txtVarmq, &txtVarmlisa, &txtVarmvasenlab, &txtVarmoikealab, &txtHajontakerr,
+             &txtwksall, &Txt_psii1, &txtPaasto})
+        checkByTable(*box);
 
     wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
     onLoad = [this] { Form_Load(); };

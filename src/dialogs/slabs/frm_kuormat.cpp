@@ -38,34 +38,32 @@ frmKuormat::frmKuormat(ProjectModel& m, platform::Platform& p)
                          &txtMuuttuvaviivaq1, &txtMuuttuvaviivaq2, &txtMuuttuvaviivaX, &txtMuuttuvaviivaL})
         box->onChange = [this] { markChanged(); };
 
-    // The value boxes write into the record of the number bar.
+    // The value boxes write into the record of the number bar while their
+    // text is a number.
     txtPisteX.onChange = [this] {
-        record(vsbPisteNo.value()).x = number(txtPisteX);
+        if (acceptable(txtPisteX)) record(vsbPisteNo.value()).x = number(txtPisteX);
         markChanged();
     };
     txtPysyvapisteg.onChange = [this] {
-        record(vsbPisteNo.value()).g = number(txtPysyvapisteg);
+        if (acceptable(txtPysyvapisteg)) record(vsbPisteNo.value()).g = number(txtPysyvapisteg);
         markChanged();
     };
     txtMuuttuvapisteq.onChange = [this] {
-        record(vsbPisteNo.value()).q = number(txtMuuttuvapisteq);
+        if (acceptable(txtMuuttuvapisteq)) record(vsbPisteNo.value()).q = number(txtMuuttuvapisteq);
         markChanged();
     };
 
-    // Start positions from 0; a length defaults to the rest of the span, a
-    // point load to mid-span.
-    checkOnLeave(txtPysyvaviivaX, [this] { return checkMinimum(txtPysyvaviivaX, 0, 0); });
-    checkOnLeave(txtMuuttuvaviivaX, [this] { return checkMinimum(txtMuuttuvaviivaX, 0, 0); });
-    checkOnLeave(txtPysyvaviivaL, [this] {
-        const float rest = static_cast<float>(model().BeamSpan.number()) - number(txtPysyvaviivaX);
-        return checkMinimum(txtPysyvaviivaL, 0, rest);
-    });
-    checkOnLeave(txtMuuttuvaviivaL, [this] {
-        const float rest = static_cast<float>(model().BeamSpan.number()) - number(txtMuuttuvaviivaX);
-        return checkMinimum(txtMuuttuvaviivaL, 0, rest);
-    });
-    checkOnLeave(txtPisteX, [this] {
-        return checkMinimum(txtPisteX, 0, static_cast<float>(model().BeamSpan.number() * 0.5));
+    // Start positions from 0; a length defaults to the rest of the span (not
+    // below 0), a point load to mid-span.
+    checkByTable(txtPysyvaviivaX);
+    checkByTable(txtMuuttuvaviivaX);
+    for (auto [length, start] : {std::pair{&txtPysyvaviivaL, &txtPysyvaviivaX},
+                                 std::pair{&txtMuuttuvaviivaL, &txtMuuttuvaviivaX}})
+        checkByTable(*length, [this, start](app::BoxCheck& c) {
+            c.defaultValue = std::max(0.0f, static_cast<float>(model().BeamSpan.number()) - number(*start));
+        });
+    checkByTable(txtPisteX, [this](app::BoxCheck& c) {
+        c.defaultValue = static_cast<float>(model().BeamSpan.number() * 0.5);
     });
 
     txtPisteLkm.onChange = [this] { UpdateBeamPointLoadCount(); };
@@ -128,6 +126,9 @@ void frmKuormat::Form_Load() {
 // 1, so what the user types always goes to a load.
 void frmKuormat::UpdateBeamPointLoadCount() {
     const std::string typed = txtPisteLkm.text();
+    // A text that is no count of 0..5 changes nothing; leaving the box
+    // refuses it.
+    if (!typed.empty() && !acceptable(txtPisteLkm, true)) return;
     int n = heldInt16(number(typed));
     if (n > MaxPointLoads) n = MaxPointLoads;
     if (n < 0 && !typed.empty()) n = 0;
@@ -161,6 +162,7 @@ void frmKuormat::UpdateBeamPointLoadCount() {
 void frmKuormat::ShowBeamPointLoad() {
     if (vsbPisteLkm.value() < 1) return;
     const std::string typed = txtPisteNo.text();
+    if (!typed.empty() && !acceptable(txtPisteNo, true)) return;
     const int top = vsbPisteNo.min();
     int k = heldInt16(number(typed));
     if (k > top) k = top;

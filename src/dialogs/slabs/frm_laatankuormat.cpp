@@ -77,8 +77,16 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
             TextBox* box = group.values[static_cast<std::size_t>(f)];
             if (!box) continue;
             box->onChange = [this, g, f] { entryRule(g, f); };
-            // A value a 16-bit field cannot hold is refused.
-            checkOnLeave(*box, [this, box] { return checkInt16(*box); });
+            // A whole number of 16 bits, as the project file holds it; a
+            // refused value leaves the load as it was before the edit.
+            box->onGotFocus = [this, g, f] { heldBefore_ = entryValue(g, f); };
+            checkOnLeave(*box, [this, box, g, f] {
+                const int16_t before = heldBefore_;  // the focus coming back sets it anew
+                if (app::CheckTableBox(*box)) return true;
+                if (box->text().empty()) entryValue(g, f) = before;
+                heldBefore_ = before;
+                return false;
+            });
         }
     }
     wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
@@ -264,10 +272,18 @@ void frmLaatankuormat::numberRule(int group) {
             g.values[static_cast<std::size_t>(f)]->setText(std::to_string(values[static_cast<std::size_t>(f)]));
 }
 
-// A typed value into the selected load, as a whole number held to the
-// 16-bit range; the text stays as typed.
+int16_t& frmLaatankuormat::entryValue(int group, int field) {
+    LoadGroup& g = groups_[static_cast<std::size_t>(group)];
+    const int entry = runtime::toIndex(g.numberBar->value(), 1, MaxLoads);
+    return g.table[static_cast<std::size_t>(entry)][static_cast<std::size_t>(field)];
+}
+
+// A typed value into the selected load while the text is a whole number
+// (held to the 16-bit range until the box is left and checks its bounds);
+// any other text leaves the load as it was.
 void frmLaatankuormat::entryRule(int group, int field) {
     LoadGroup& g = groups_[static_cast<std::size_t>(group)];
+    if (!acceptable(*g.values[static_cast<std::size_t>(field)])) return;
     const int entry = runtime::toIndex(g.numberBar->value(), 1, MaxLoads);
     g.table[static_cast<std::size_t>(entry)][static_cast<std::size_t>(field)] =
         heldInt16(number(*g.values[static_cast<std::size_t>(field)]));

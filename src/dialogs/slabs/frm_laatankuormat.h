@@ -156,6 +156,8 @@ private:
     void countRule(int group);
     void numberRule(int group);
     void entryRule(int group, int field);
+    // The value of the selected load of a group's field.
+    int16_t& entryValue(int group, int field);
     void hideGroup(int group);
     void showGroup(int group);
     void setGroupVisible(int group, bool visible);
@@ -163,6 +165,7 @@ private:
     void writeInput(ProjectModel& m);
 
     std::vector<LoadGroup> groups_;
+    int16_t heldBefore_ = 0;  // the value of the box with the focus when it took it
     std::vector<std::unique_ptr<platform::Control>> planView_;
 };
 

@@ -8,12 +8,10 @@ namespace quorvel::dialogs {
 
 namespace {
 
-// Each kind of hole box: the model field, the smallest value and the value
-// an emptied box gets.
+// Each kind of hole box: the model field (the bounds and the value an
+// emptied box gets stand in the table of field limits).
 struct HoleField {
     Value* (*field)(ProjectModel&, int, int);
-    double minimum;
-    double defaultValue;
 };
 
 Value* holeX(ProjectModel& m, int s, int h) { return &m.HoleX(s, h); }
@@ -21,8 +19,7 @@ Value* holeB(ProjectModel& m, int s, int h) { return &m.HoleWidthB(s, h); }
 Value* holeY(ProjectModel& m, int s, int h) { return &m.HoleY(s, h); }
 Value* holeA(ProjectModel& m, int s, int h) { return &m.HoleLengthA(s, h); }
 
-constexpr HoleField kHoleFields[4] = {{holeX, 0, 0}, {holeB, 0, 100}, {holeY, 0, 100}, {holeA, 0, 100}};
-constexpr double EdgeDistanceDefault = 3600;
+constexpr HoleField kHoleFields[4] = {{holeX}, {holeB}, {holeY}, {holeA}};
 
 }  // namespace
 
@@ -50,15 +47,14 @@ frmReiat::frmReiat(ProjectModel& m, platform::Platform& p)
             auto boxes = holeBoxes(s, h);
             for (int k = 0; k < 4; ++k) {
                 TextBox* box = boxes[static_cast<std::size_t>(k)];
-                const HoleField f = kHoleFields[k];
                 box->onChange = [this] { markChanged(); };
-                checkOnLeave(*box, [this, box, f] { return checkMinimum(*box, f.minimum, f.defaultValue); });
+                checkByTable(*box);
             }
         }
     }
     for (TextBox* box : {&txtReunanetaisyys1, &txtReunanetaisyys2}) {
         box->onChange = [this] { markChanged(); };
-        checkOnLeave(*box, [this, box] { return checkMinimum(*box, 0, EdgeDistanceDefault); });
+        checkByTable(*box);
     }
     cboVasenReikienLkm.onClick = [this] { UpdateHoleCountLeft(); };
     cboOikeaReikienLkm.onClick = [this] { UpdateHoleCountRight(); };

@@ -6,6 +6,7 @@
 #include "app/beam_types.h"
 #include "app/geometry_checks.h"
 #include "inputfile/beam_section_fields.h"
+#include "model/field_limits.h"
 
 namespace quorvel::dialogs {
 
@@ -13,44 +14,43 @@ namespace {
 
 using M = ProjectModel;
 
+// A box's bounds and default from the table of field limits.
+FieldRange rangeOf(std::string_view form, std::string_view control) {
+    const model::BoxLimit* b = model::boxLimit(form, control);
+    if (!b) return {};
+    return {b->range.minimum, b->range.maximum, b->defaultValue.value_or(b->range.minimum)};
+}
+
 // --- materials ---
 //
-// Steel grades S235 to S460: the grades whose yield strengths EN 1993-1-1
-// Table 3.1 gives; the project file keeps a strength as its last three
-// digits, so nothing above 999 could be stored anyway.
+// The bounds of every box stand in the model's table of field limits
+// (model/field_limits.h); makeTables() copies them in by form and control.
+//
+// Steel grades S235 to S460; the project file keeps a strength as its last
+// three digits, so nothing above 999 could be stored anyway.
 const std::vector<const char*> SteelGrades{"235", "275", "355", "420", "460"};
-constexpr FieldRange SteelGradeRange{235, 460, 355};
 
 MaterialField steelGrade(const char* control, FieldRef field, const char* caption) {
-    return {control, field, caption, "MPa", SteelGrades, false, SteelGradeRange};
+    return {control, field, caption, "MPa", SteelGrades, false};
 }
 MaterialField classList(const char* control, FieldRef field) {
     return {control, field, "Betonin luokka", "", {"1", "2", "3"}, true, {1, 3, 2}};
 }
 
-// Concrete strength classes up to C90/105, the highest of EN 1992-1-1
-// Table 3.1. The lowest: C30/37 for a precast reinforced beam and C40/50
-// for a prestressed one (as the other concrete beam windows), C20/25 for
-// concrete cast in a steel beam (the lowest indicative class of EN 1992-1-1
-// Table E.1N).
-const MaterialField BeamConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni K", "", {"40", "50", "60"},
-                                 false, {30, 90, 50}};
+const MaterialField BeamConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni K", "", {"40", "50", "60"}};
 const MaterialField PrestressedConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni K", "",
-                                        {"60", "80"}, false, {40, 90, 80}};
+                                        {"60", "80"}};
 const MaterialField InfillConcrete{"cboTayttobetoni", modelField<&M::InfillConcreteClass>, "Täyttöbetoni K", "",
-                                   {"25", "30", "35", "40"}, false, {20, 90, 30}};
+                                   {"25", "30", "35", "40"}};
 const MaterialField BeamConcreteClass = classList("cboLuokka", concreteQualityClass<1>);
 const MaterialField InfillConcreteClass = classList("cboTayttoluokka", concreteQualityClass<2>);
 const MaterialField PlateSteel = steelGrade("cboTeras", modelField<&M::SteelStrength>, "Teräksen myötöraja");
 
-// Moduli of reinforcing steel (200 GPa, EN 1992-1-1 3.2.7(4)) and of
-// strands and wires (195 and 205 GPa, 3.3.6(3)) lie within 180..210 GPa.
-// Strengths: B500 reinforcement up to strands of EN 10138 (fp0,1k 1640).
-MaterialField modulus(const char* control, FieldRef field, double defaultValue) {
-    return {control, field, "Teräksen kimmokerroin", "MPa", {}, false, {180000, 210000, defaultValue}};
+MaterialField modulus(const char* control, FieldRef field) {
+    return {control, field, "Teräksen kimmokerroin", "MPa", {}, false};
 }
-MaterialField strength(const char* control, FieldRef field, double minimum, double maximum, double defaultValue) {
-    return {control, field, "Teräksen ominaislujuus", "MPa", {}, false, {minimum, maximum, defaultValue}};
+MaterialField strength(const char* control, FieldRef field) {
+    return {control, field, "Teräksen ominaislujuus", "MPa", {}, false};
 }
 
 // --- reinforcement row groups ---
@@ -67,8 +67,8 @@ RowGroupTable mainReinforcement(int bars, double area, double first) {
             area,
             first,
             0,
-            modulus("txtRaud_kimmo", modelField<&M::ReinforcementModulus>, 200000),
-            strength("txtRaud_lujuus", modelField<&M::ReinforcementStrength>, 200, 1800, 500)};
+            modulus("txtRaud_kimmo", modelField<&M::ReinforcementModulus>),
+            strength("txtRaud_lujuus", modelField<&M::ReinforcementStrength>)};
 }
 
 const RowGroupTable Strands{RowGroupKind::Main,
@@ -82,8 +82,8 @@ const RowGroupTable Strands{RowGroupKind::Main,
                             100,
                             40,
                             1100,
-                            modulus("txt_Janne_kimmo", modelField<&M::ReinforcementModulus>, 195000),
-                            strength("txt_Janne_lujuus", modelField<&M::ReinforcementStrength>, 1400, 1800, 1630)};
+                            modulus("txt_Janne_kimmo", modelField<&M::ReinforcementModulus>),
+                            strength("txt_Janne_lujuus", modelField<&M::ReinforcementStrength>)};
 
 const RowGroupTable TopReinforcement{
     RowGroupKind::Top,
@@ -97,8 +97,8 @@ const RowGroupTable TopReinforcement{
     314,
     10,
     0,
-    modulus("txt_ypRaud_kimmo", modelField<&M::TopRebarModulus>, 200000),
-    strength("txt_ypRaud_lujuus", modelField<&M::TopRebarStrength>, 200, 1800, 500)};
+    modulus("txt_ypRaud_kimmo", modelField<&M::TopRebarModulus>),
+    strength("txt_ypRaud_lujuus", modelField<&M::TopRebarStrength>)};
 
 RowGroupTable steelBeamReinforcement(int bars, double area, double first) {
     return {RowGroupKind::SteelBeam,
@@ -112,28 +112,16 @@ RowGroupTable steelBeamReinforcement(int bars, double area, double first) {
             area,
             first,
             0,
-            modulus("txtTRaud_kimmo", modelField<&M::SteelBeamRebarModulus>, 200000),
-            strength("txtTRaud_lujuus", modelField<&M::SteelBeamRebarStrength>, 200, 700, 500)};
+            modulus("txtTRaud_kimmo", modelField<&M::SteelBeamRebarModulus>),
+            strength("txtTRaud_lujuus", modelField<&M::SteelBeamRebarStrength>)};
 }
 
 // --- section dimensions ---
-//
-// Bounds of the welded plates: 3 mm (the thinnest plate of a welded
-// section, EN 1993-1-1 1.1.2) up to the 80 mm to which EN 1993-1-1 Table 3.1
-// gives yield strengths; 50 mm in the composite and A beams, whose inclined
-// webs then always rise: the smallest height above the bottom plate (150 mm,
-// 200 mm for the A beam) is more than both plates together, so the web
-// angle, the web length and the concrete between the plates never divide
-// by zero. Widths: a flange at least 50 mm, a bottom plate that carries
-// slab ends at least 200 mm. A ledge or a hole may be 0 (none).
-constexpr FieldRange Plate{3, 80, 20};
-constexpr FieldRange CompositePlate{3, 50, 15};
 
 SectionField dim(const char* control, FieldRef field, const char* caption, const char* symbol, int left, int top,
-                 FieldRange range, const char* fitsWithin = nullptr) {
-    return {control, field, caption, symbol, left, top, range, fitsWithin};
+                 const char* fitsWithin = nullptr) {
+    return {control, field, caption, symbol, left, top, {}, fitsWithin};
 }
-FieldRange with(FieldRange r, double defaultValue) { return {r.minimum, r.maximum, defaultValue}; }
 
 // --- sketches (twips in the sketch frame, 3960 x 2880) ---
 
@@ -221,48 +209,35 @@ std::vector<BeamFamilyTable> makeTables() {
         {"FrmIpalkki",
          "I-palkki - teräsbetonia",
          "BI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380, {200, 2500, 1100}),
-          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2250,
-              {30, 500, 50}),
-          dim("txtAlaviiste", modelField<&M::LowerRecessHeight>, "Alaviisteen korkeus", "hr1", 3000, 1950,
-              {0, 500, 40}),
-          dim("txtYlaviiste", modelField<&M::UpperRecessHeight>, "Yläviisteen korkeus", "hr2", 3000, 840,
-              {0, 500, 40}),
-          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540,
-              {30, 500, 50}),
-          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520,
-              {100, 2000, 480}),
-          dim("txtUuma", modelField<&M::BeamWidth>, "Uuman leveys", "bw", 2160, 1380, {60, 1000, 100},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
+          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2250),
+          dim("txtAlaviiste", modelField<&M::LowerRecessHeight>, "Alaviisteen korkeus", "hr1", 3000, 1950),
+          dim("txtYlaviiste", modelField<&M::UpperRecessHeight>, "Yläviisteen korkeus", "hr2", 3000, 840),
+          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
+          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520),
+          dim("txtUuma", modelField<&M::BeamWidth>, "Uuman leveys", "bw", 2160, 1380,
               "txtAlalaipanLeveys"),
-          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300,
-              {100, 2000, 480})},
+          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300)},
          {BeamConcrete, BeamConcreteClass},
          {mainReinforcement(4, 491, 38)},
          ConcreteISketch,
          [](const M& m, float b1, float b2, std::string& l) { return app::CheckIBeamGeometry(m, 0, b1, b2, l); },
          nullptr,
-         180,
-         40000,
          &M::DowelsOnBeamTop,
          "Vaarnoitus palkin päällä"},
 
         {"FrmLB",
          "LB-palkki",
          "KEMO_UUSI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380, {150, 500, 265}),
-          dim("txtAlaleveys", modelField<&M::LBBottomWidth>, "Betonin alaleveys", "bLB", 1740, 1860,
-              {180, 1000, 480}),
-          dim("txtLeveys", modelField<&M::BeamWidth>, "Betonin yläleveys", "B", 1740, 480, {150, 1000, 440}),
-          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 2190,
-              {6, 16, 8}),
-          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520,
-              {180, 1200, 400}),
-          dim("txtKulmanKorkeus", modelField<&M::AngleSteelHeight>, "Kulmateräksen korkeus", "hA", 300, 1800,
-              {50, 200, 90}),
-          dim("txtKulmanPaksuus", modelField<&M::LeftLedgeHeight>, "Kulmateräksen paksuus", "t", 3180, 1800,
-              {5, 20, 10}),
-          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520, {0, 300, 100}),
-          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520, {0, 300, 100})},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
+          dim("txtAlaleveys", modelField<&M::LBBottomWidth>, "Betonin alaleveys", "bLB", 1740, 1860),
+          dim("txtLeveys", modelField<&M::BeamWidth>, "Betonin yläleveys", "B", 1740, 480),
+          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 2190),
+          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
+          dim("txtKulmanKorkeus", modelField<&M::AngleSteelHeight>, "Kulmateräksen korkeus", "hA", 300, 1800),
+          dim("txtKulmanPaksuus", modelField<&M::LeftLedgeHeight>, "Kulmateräksen paksuus", "t", 3180, 1800),
+          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
+          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520)},
          {PrestressedConcrete, BeamConcreteClass, PlateSteel},
          {Strands},
          AngleSketch,
@@ -270,61 +245,46 @@ std::vector<BeamFamilyTable> makeTables() {
              return app::CheckKemoBeamGeometry(m, 0.0f, b1, b2, l);
          },
          nullptr,
-         130,
-         15000,
          &M::DowelledConnection,
          "Vaarnoitus uumassa"},
 
         {"FrmApalkki",
          "A-palkki W",
          "Apalkki",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380, {200, 600, 245}),
-          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380, with(CompositePlate, 15)),
-          dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "Ylälevyn paksuus", "tt", 3000, 540,
-              with(CompositePlate, 15)),
-          dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "Ylälevyn leveys", "bt", 1140, 300,
-              {50, 1500, 200}),
-          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 1920,
-              with(CompositePlate, 15)),
-          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520,
-              {200, 2000, 380}),
-          dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300, 1920,
-              {0, 50, 15}),
-          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520, {0, 300, 110}),
-          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520, {0, 300, 110}),
-          dim("txtAukko", modelField<&M::ApalkkiHoleSize>, "Ylälevyn aukko", "dA", 1800, 300, {0, 1500, 135},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
+          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380),
+          dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "Ylälevyn paksuus", "tt", 3000, 540),
+          dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "Ylälevyn leveys", "bt", 1140, 300),
+          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 1920),
+          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
+          dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300, 1920),
+          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
+          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520),
+          dim("txtAukko", modelField<&M::ApalkkiHoleSize>, "Ylälevyn aukko", "dA", 1800, 300,
               "txtYlalevynLeveys")},
          {BeamConcrete, BeamConcreteClass, PlateSteel},
          {mainReinforcement(3, 314, 40), TopReinforcement},
          ASketch,
          [](const M& m, float b1, float b2, std::string& l) { return app::CheckPlainBeamGeometry(m, 0, b1, b2, l); },
          completeApalkki,
-         130,
-         15000,
          &M::DowelledConnection,
          "Vaarnoitus uumassa"},
 
         {"frmTIpalkki",
          "Hitsattu I-palkki",
          "TI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380, {100, 2000, 300}),
-          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 1380, with(Plate, 11)),
-          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540,
-              with(Plate, 19)),
-          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300,
-              {50, 1500, 300}),
-          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2190,
-              with(Plate, 19)),
-          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520,
-              {50, 1500, 300}),
-          dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 2160, 900, {0, 100, 27})},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
+          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 1380),
+          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
+          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300),
+          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2190),
+          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520),
+          dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 2160, 900)},
          {PlateSteel},
          {},
          ISketch,
          [](const M& m, float b1, float b2, std::string& l) { return app::CheckTiBeamGeometry(m, 0, b1, b2, l); },
          nullptr,
-         180,
-         40000,
          &M::DowelsOnBeamTop,
          "Vaarnoitus palkin päällä"},
     };
@@ -336,16 +296,12 @@ std::vector<BeamFamilyTable> makeTables() {
                 form,
                 caption,
                 type,
-                {dim("txtKorkeus", modelField<&M::BeamHeight>, "Uumien korkeus", "h", 780, 1380, {100, 1000, 265}),
-                 dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2760, 1380, with(Plate, 5)),
-                 dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 1440, 1020,
-                     with(Plate, 25)),
-                 dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 2040, 1020,
-                     {50, 1500, 240}),
-                 dim("txtAlalaippa", modelField<&M::LeftLedgeHeight>, "Alalaipan paksuus", "tb", 3120, 1950,
-                     with(Plate, 15)),
-                 dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520,
-                     {200, 2000, 450})},
+                {dim("txtKorkeus", modelField<&M::BeamHeight>, "Uumien korkeus", "h", 780, 1380),
+                 dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2760, 1380),
+                 dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 1440, 1020),
+                 dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 2040, 1020),
+                 dim("txtAlalaippa", modelField<&M::LeftLedgeHeight>, "Alalaipan paksuus", "tb", 3120, 1950),
+                 dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520)},
                 {PlateSteel},
                 {},
                 BoxSketch,
@@ -353,17 +309,14 @@ std::vector<BeamFamilyTable> makeTables() {
                     return app::CheckHqBeamGeometry(m, 0, b1, b2, l);
                 },
                 nullptr,
-                130,
-                40000,
                 &M::DowelledConnection,
                 "Vaarnoitus uumassa"};
         };
         all.push_back(box("frmHQpalkki", "WQ-palkki", "HQ"));
         BeamFamilyTable cwq = box("frmCWQpalkki", "CWQ-palkki", "CWQ");
-        cwq.fields.push_back(dim("txtVaarnanLeveys", modelField<&M::DowelWidth>, "Vaarnan leveys", "bv", 1740, 300,
-                                 {0, 1500, 210}, "txtYlalaipanLeveys"));
+        cwq.fields.push_back(dim("txtVaarnanLeveys", modelField<&M::DowelWidth>, "Vaarnan leveys", "bv", 1740, 300, "txtYlalaipanLeveys"));
         cwq.fields.push_back(
-            dim("txtVaarnanKorkeus", modelField<&M::DowelHeight>, "Vaarnan korkeus", "hv", 2400, 570, {0, 200, 25}));
+            dim("txtVaarnanKorkeus", modelField<&M::DowelHeight>, "Vaarnan korkeus", "hv", 2400, 570));
         // The top flange, the webs and the bottom flange each have a grade.
         cwq.materials = {steelGrade("cboTeras", modelField<&M::SteelStrength>, "Ylälaipan myötöraja"),
                          steelGrade("cboTeras2", modelField<&M::SteelStrength2>, "Uumien myötöraja"),
@@ -377,73 +330,56 @@ std::vector<BeamFamilyTable> makeTables() {
         // The composite beams: steel round concrete cast in place, the slab
         // ends on the ledges.
         const std::vector<MaterialField> composite{PlateSteel, InfillConcrete, InfillConcreteClass};
-        auto heightAndPlates = [](const char* heightCaption, double h, double tw, double tt, double bt, double tb,
-                                  double bb) {
+        auto heightAndPlates = [](const char* heightCaption) {
             return std::vector<SectionField>{
-                dim("txtKorkeus", modelField<&M::BeamHeight>, heightCaption, "h", 300, 1380, {150, 1000, h}),
-                dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380,
-                    with(CompositePlate, tw)),
-                dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540,
-                    with(CompositePlate, tt)),
-                dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300,
-                    {50, 1500, bt}, "txtAlalaipanLeveys"),
-                dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950,
-                    with(CompositePlate, tb)),
-                dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520,
-                    {200, 2000, bb})};
+                dim("txtKorkeus", modelField<&M::BeamHeight>, heightCaption, "h", 300, 1380),
+                dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380),
+                dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
+                dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300, "txtAlalaipanLeveys"),
+                dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950),
+                dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520)};
         };
-        auto ledges = [](std::vector<SectionField>& f, double w, bool withPlate) {
-            if (withPlate)
-                f.push_back(dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300,
-                                1950, {0, 50, 15}));
+        auto ledges = [](std::vector<SectionField>& f) {
+            f.push_back(dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300, 1950));
             f.push_back(
-                dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520, {0, 500, w}));
+                dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520));
             f.push_back(
-                dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520, {0, 500, w}));
+                dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520));
         };
 
-        std::vector<SectionField> delta = heightAndPlates("Palkin korkeus", 265, 6, 20, 245, 15, 400);
-        ledges(delta, 100, true);
-        delta.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Uuman reiän halkaisija", "D", 2880, 1140,
-                            {0, 500, 150}));
+        std::vector<SectionField> delta = heightAndPlates("Palkin korkeus");
+        ledges(delta);
+        delta.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Uuman reiän halkaisija", "D", 2880, 1140));
         delta.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "Reiän reunaetäisyys", "e",
-                            3120, 1560, {0, 500, 75}));
+                            3120, 1560));
         all.push_back({"frmDeltapalkki", "Delta-palkki", "DELTA", delta, composite,
                        {steelBeamReinforcement(5, 113, 20)}, InclinedSketch,
                        [](const M& m, float b1, float b2, std::string& l) {
                            return app::CheckDeltaBeamGeometry(m, 0, b1, b2, l);
                        },
-                       nullptr, 130, 15000, &M::DowelledConnection, "Vaarnoitus uumassa"});
+                       nullptr, &M::DowelledConnection, "Vaarnoitus uumassa"});
 
         all.push_back(
             {"frmMEKpalkki",
              "MEK-palkki",
              "MEK",
-             {dim("txtKorkeus", modelField<&M::BeamHeight>, "Korkeus pohjalevyn päältä", "h", 300, 1200,
-                  {150, 1000, 265}),
-              dim("txtProfiilinKorkeus", modelField<&M::InnerProfileHeight>, "I-profiilin korkeus", "hs", 3180, 960,
-                  {100, 1000, 230}),
-              dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 960,
-                  with(CompositePlate, 7.5)),
-              dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 2820, 570,
-                  with(CompositePlate, 12)),
-              dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300,
-                  {50, 1000, 240}, "txtAlalaipanLeveys"),
+             {dim("txtKorkeus", modelField<&M::BeamHeight>, "Korkeus pohjalevyn päältä", "h", 300, 1200),
+              dim("txtProfiilinKorkeus", modelField<&M::InnerProfileHeight>, "I-profiilin korkeus", "hs", 3180, 960),
+              dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 960),
+              dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 2820, 570),
+              dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300, "txtAlalaipanLeveys"),
               dim("txtProfiilinLaippa", modelField<&M::InnerProfileFlangeThickness>, "I-profiilin alalaipan paksuus",
-                  "ts", 2820, 1320, with(CompositePlate, 12)),
+                  "ts", 2820, 1320),
               dim("txtProfiilinLeveys", modelField<&M::InnerProfileWidth>, "I-profiilin alalaipan leveys", "bs",
-                  1740, 1560, {50, 1000, 240}, "txtAlalaipanLeveys"),
-              dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950,
-                  with(CompositePlate, 8)),
-              dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520,
-                  {200, 2000, 500}),
-              dim("txtKotelonKorkeus", modelField<&M::BoxHeight>, "Korokekotelon korkeus", "hk", 300, 1560,
-                  {0, 500, 0}),
+                  1740, 1560, "txtAlalaipanLeveys"),
+              dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950),
+              dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
+              dim("txtKotelonKorkeus", modelField<&M::BoxHeight>, "Korokekotelon korkeus", "hk", 300, 1560),
               dim("txtKotelonPaksuus", modelField<&M::BoxPlateThickness>, "Korokekotelon levyn paksuus", "tk", 660,
-                  1920, {0, 50, 0}),
-              dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520, {0, 500, 130}),
-              dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520, {0, 500, 130}),
-              dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 1380, 960, {0, 100, 21})},
+                  1920),
+              dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
+              dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520),
+              dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 1380, 960)},
              composite,
              {steelBeamReinforcement(2, 491, 250)},
              MekSketch,
@@ -451,26 +387,18 @@ std::vector<BeamFamilyTable> makeTables() {
                  return app::CheckMekBeamGeometry(m, 0.0f, b1, b2, l);
              },
              nullptr,
-             130,
-             15000,
              &M::DowelledConnection,
              "Vaarnoitus uumassa"});
 
-        std::vector<SectionField> abeam = heightAndPlates("Palkin korkeus", 265, 6, 20, 307, 15, 400);
-        ledges(abeam, 130, true);
-        for (SectionField& f : abeam)
-            if (std::string_view(f.control) == "txtLeukalevy") f.range.defaultValue = 6;
-        // The upper holes stand at a fixed spacing of 400 mm along the beam:
-        // at most 350 mm leaves a web post of 50 mm between them. The lower
-        // holes are 80 mm long at 1200 mm.
-        abeam.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Yläreiän halkaisija", "D1", 2880, 1020,
-                            {0, 350, 90}));
+        std::vector<SectionField> abeam = heightAndPlates("Palkin korkeus");
+        ledges(abeam);
+        abeam.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Yläreiän halkaisija", "D1", 2880, 1020));
         abeam.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "Yläreiän reunaetäisyys",
-                            "e1", 3180, 1320, {0, 500, 120}));
+                            "e1", 3180, 1320));
         abeam.push_back(dim("txtAlareika", modelField<&M::LowerHoleDiameter>, "Alareiän halkaisija", "D2", 2880,
-                            1620, {0, 200, 55}));
+                            1620));
         abeam.push_back(dim("txtAlareiatEtaisyys", modelField<&M::LowerHoleEdgeDistance>, "Alareiän reunaetäisyys",
-                            "e2", 3180, 1920, {0, 200, 60}));
+                            "e2", 3180, 1920));
         // The holes' labels take the right side: the bottom plate and ledge
         // plate labels move left.
         placeSymbol(abeam, "txtAlalaippa", 300, 2220);
@@ -480,7 +408,16 @@ std::vector<BeamFamilyTable> makeTables() {
                        [](const M& m, float b1, float b2, std::string& l) {
                            return app::CheckPlainBeamGeometry(m, 0, b1, b2, l);
                        },
-                       completeAbeamS, 130, 15000, &M::DowelledConnection, "Vaarnoitus uumassa"});
+                       completeAbeamS, &M::DowelledConnection, "Vaarnoitus uumassa"});
+    }
+    for (BeamFamilyTable& t : all) {
+        for (SectionField& f : t.fields) f.range = rangeOf(t.formName, f.control);
+        for (MaterialField& f : t.materials)
+            if (!f.classList) f.range = rangeOf(t.formName, f.control);
+        for (RowGroupTable& g : t.rows) {
+            g.modulus.range = rangeOf(t.formName, g.modulus.control);
+            g.strength.range = rangeOf(t.formName, g.strength.control);
+        }
     }
     return all;
 }

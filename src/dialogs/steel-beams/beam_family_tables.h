@@ -116,9 +116,7 @@ struct BeamFamilyTable {
     FamilyCheck check;
     // Fields that follow from the written ones and are not in the window.
     void (*complete)(ProjectModel&);
-    // The span and spacing limits and the dowel check box.
-    int spacingMinimum;
-    int spanMaximum;
+    // The dowel check box.
     int16_t ProjectModel::*dowelFlag;
     const char* dowelCaption;
 };

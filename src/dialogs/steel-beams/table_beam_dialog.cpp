@@ -48,7 +48,7 @@ const RowGroup& rowGroupOf(RowGroupKind kind) {
 int rowFrameHeight() { return 300 + RowEditorHeight + 120 + 2 * Pitch + 120; }
 
 BeamDialogLimits limitsOf(const BeamFamilyTable& t) {
-    return {t.spacingMinimum, t.spanMaximum, false, t.dowelFlag, t.dowelCaption};
+    return {false, t.dowelFlag, t.dowelCaption};
 }
 
 }  // namespace

@@ -1,0 +1,766 @@
+#include "model/field_limits.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace quorvel::model {
+
+namespace {
+
+constexpr double Open = FLT_MAX;
+
+constexpr NumberRange any() { return {}; }
+constexpr NumberRange atLeast(double minimum) { return {minimum, Open, false}; }
+constexpr NumberRange above(double minimum) { return {minimum, Open, true}; }
+constexpr NumberRange between(double minimum, double maximum) { return {minimum, maximum, false}; }
+constexpr NumberRange aboveUpTo(double minimum, double maximum) { return {minimum, maximum, true}; }
+// A 16-bit whole number.
+constexpr NumberRange int16Range() { return between(-32768, 32767); }
+
+// The factors of the factors window: the same range for the box and for a
+// value read from a file.
+constexpr NumberRange KfiRange = between(0.8, 1.2);
+constexpr NumberRange PermanentFactorRange = between(0.9, 1.4);
+constexpr NumberRange VariableFactorRange = between(0.8, 1.8);
+constexpr NumberRange AdditionalFactorRange = between(0.8, 1.4);
+constexpr NumberRange SelfWeightFactorRange = between(0.9, 1.4);
+constexpr NumberRange TensileFactorRange = between(0.8, 1.2);
+constexpr NumberRange CrackWidthRange = between(0, 0.5);
+
+// --- what the calculation can use of each field ---
+//
+// Lengths and dimensions are finite and not negative (a ledge, a hole, a
+// topping of 0 means none); the span, the slab spans (spacings) of a side
+// in use, the strengths and moduli the calculation divides by, and the
+// partial factors are positive. Loads and support moments may have either
+// sign. Counts are whole numbers within the arrays they count.
+std::vector<FieldLimit> makeFieldLimits() {
+    auto plain = [](std::string_view f, NumberRange r, bool whole = false) {
+        return FieldLimit{f, 0, 0, r, whole, false};
+    };
+    auto elements = [](std::string_view f, int first, int last, NumberRange r, bool whole = false,
+                       bool middleBeamOnly = false) { return FieldLimit{f, first, last, r, whole, middleBeamOnly}; };
+    // Per side: the left element binds only on a middle beam.
+    auto perSide = [&](std::vector<FieldLimit>& v, std::string_view f, NumberRange r) {
+        v.push_back(elements(f, 1, 1, r, false, true));
+        v.push_back(elements(f, 2, 2, r));
+    };
+    std::vector<FieldLimit> v = {
+        // Beam geometry.
+        plain("BeamSpan", above(0)),
+        // BeamSpacing (side, end): left elements 4 and 7, right 5 and 8.
+        elements("BeamSpacing", 4, 4, above(0), false, true),
+        elements("BeamSpacing", 7, 7, above(0), false, true),
+        elements("BeamSpacing", 5, 5, above(0)),
+        elements("BeamSpacing", 8, 8, above(0)),
+        plain("OverallBeamHeight", atLeast(0)),
+        plain("BeamHeight", atLeast(0)),
+        plain("BeamWidth", atLeast(0)),
+        plain("TopFlangeWidth", atLeast(0)),
+        plain("TopFlangeThickness", atLeast(0)),
+        plain("BottomFlangeWidth", atLeast(0)),
+        plain("BottomFlangeThickness", atLeast(0)),
+        plain("WebThickness", atLeast(0)),
+        plain("LeftLedgeHeight", atLeast(0)),
+        plain("RightLedgeHeight", atLeast(0)),
+        plain("LeftLedgeDepth", atLeast(0)),
+        plain("RightLedgeDepth", atLeast(0)),
+        plain("LeftLedgeWidth", atLeast(0)),
+        plain("RightLedgeWidth", atLeast(0)),
+        plain("LBBottomWidth", atLeast(0)),
+        plain("AngleSteelHeight", atLeast(0)),
+        plain("LowerRecessHeight", atLeast(0)),
+        plain("UpperRecessHeight", atLeast(0)),
+        plain("InnerProfileWidth", atLeast(0)),
+        plain("InnerProfileFlangeThickness", atLeast(0)),
+        plain("InnerProfileHeight", atLeast(0)),
+        plain("BoxPlateThickness", atLeast(0)),
+        plain("BoxHeight", atLeast(0)),
+        plain("CornerRadius", atLeast(0)),
+        plain("WebHoleDiameter", atLeast(0)),
+        plain("WebHoleEdgeDistance", atLeast(0)),
+        plain("LowerHoleDiameter", atLeast(0)),
+        plain("LowerHoleEdgeDistance", atLeast(0)),
+        plain("ApalkkiHoleSize", atLeast(0)),
+        plain("DowelWidth", atLeast(0)),
+        plain("DowelHeight", atLeast(0)),
+        // Beam materials: a strength of a material the family lacks is 0.
+        plain("BeamConcreteClass", atLeast(0)),
+        plain("InfillConcreteClass", atLeast(0)),
+        plain("SteelStrength", atLeast(0)),
+        plain("SteelStrength2", atLeast(0)),
+        plain("SteelStrength3", atLeast(0)),
+        elements("ConcreteQualityClass", 1, 6, between(1, 3), true),
+        // Reinforcement row groups: rows 1..10.
+        plain("ReinforcementRowCount", between(0, 10), true),
+        elements("BarsInRow", 1, 10, between(0, 32767), true),
+        elements("BarArea", 1, 10, atLeast(0)),
+        elements("BarDistanceFromBottom", 1, 10, atLeast(0)),
+        elements("BarPrestress", 1, 10, atLeast(0)),
+        plain("ReinforcementModulus", atLeast(0)),
+        plain("ReinforcementStrength", atLeast(0)),
+        plain("TopRebarRowCount", between(0, 10), true),
+        elements("TopBarsInRow", 1, 10, between(0, 32767), true),
+        elements("TopBarArea", 1, 10, atLeast(0)),
+        elements("TopBarDistanceFromTop", 1, 10, atLeast(0)),
+        elements("TopBarPrestress", 1, 10, atLeast(0)),
+        plain("TopRebarModulus", atLeast(0)),
+        plain("TopRebarStrength", atLeast(0)),
+        plain("SteelBeamRebarRowCount", between(0, 10), true),
+        elements("SteelBeamBarsInRow", 1, 10, between(0, 32767), true),
+        elements("SteelBeamBarArea", 1, 10, atLeast(0)),
+        elements("SteelBeamBarDistance", 1, 10, atLeast(0)),
+        elements("SteelBeamBarPrestress", 1, 10, atLeast(0)),
+        plain("SteelBeamRebarModulus", atLeast(0)),
+        plain("SteelBeamRebarStrength", atLeast(0)),
+        // The slab fields and the joints.
+        plain("FirstJointDistance", any()),
+        plain("SlabFieldEdgeDistance1", atLeast(0)),
+        plain("SlabFieldEdgeDistance2", atLeast(0)),
+        elements("HoleCount", 1, 2, between(0, 2), true),
+        // Holes (side, hole): elements 4, 5, 7, 8.
+        elements("HoleX", 4, 8, atLeast(0)),
+        elements("HoleWidthB", 4, 8, atLeast(0)),
+        elements("HoleY", 4, 8, atLeast(0)),
+        elements("HoleLengthA", 4, 8, atLeast(0)),
+        plain("JointConcreteClass", above(0)),
+        plain("ToppingConcreteClass", atLeast(0)),
+        plain("ToppingThickness", atLeast(0)),
+        plain("ToppingReinforcementArea", atLeast(0)),
+        plain("ToppingReinforcementStrength", atLeast(0)),
+        // Loads on the slab fields: the counts, then (load, side) elements
+        // 7..17 held as 16-bit whole numbers.
+        elements("SlabLineLoadCount", 1, 2, between(0, 5), true),
+        elements("SlabPointLoadCount", 1, 2, between(0, 5), true),
+        elements("SlabLineLoadG", 6, 17, int16Range(), true),
+        elements("SlabLineLoadQ", 6, 17, int16Range(), true),
+        elements("SlabLineLoadY", 6, 17, int16Range(), true),
+        elements("SlabPointLoadG", 6, 17, int16Range(), true),
+        elements("SlabPointLoadQ", 6, 17, int16Range(), true),
+        elements("SlabPointLoadX", 6, 17, int16Range(), true),
+        elements("SlabPointLoadY", 6, 17, int16Range(), true),
+        // Loads on the beam.
+        plain("BeamLineLoadG1", any()),
+        plain("BeamLineLoadG2", any()),
+        plain("BeamLineLoadGX", atLeast(0)),
+        plain("BeamLineLoadGLength", atLeast(0)),
+        plain("BeamLineLoadQ1", any()),
+        plain("BeamLineLoadQ2", any()),
+        plain("BeamLineLoadQX", atLeast(0)),
+        plain("BeamLineLoadQLength", atLeast(0)),
+        plain("BeamPointLoadCount", between(0, 5), true),
+        elements("BeamPointLoad", 3, 17, any()),
+        elements("BeamPointLoadX", 1, 5, atLeast(0)),
+        // Support moments.
+        plain("SupportMomentStartBeforeGrouting", any()),
+        plain("SupportMomentEndBeforeGrouting", any()),
+        plain("SupportMomentStartBeforeTopping", any()),
+        plain("SupportMomentEndBeforeTopping", any()),
+        plain("SupportMomentStartPermanent", any()),
+        plain("SupportMomentEndPermanent", any()),
+        plain("SupportMomentStartVariable", any()),
+        plain("SupportMomentEndVariable", any()),
+        // Partial factors: multipliers of loads and resistances, held to the
+        // ranges the factors window offers wherever they come from (a file's
+        // K_FI of 1e-30 would otherwise turn every utilisation green).
+        plain("ConsequenceClassFactorKfi", KfiRange),
+        plain("PartialFactorPermanent", PermanentFactorRange),
+        plain("PartialFactorVariable", VariableFactorRange),
+        plain("AdditionalSafetyFactor", AdditionalFactorRange),
+        elements("SlabSelfWeightFactor", 1, 2, SelfWeightFactorRange),
+        plain("SlabTensileStrengthFactor", TensileFactorRange),
+        plain("AllowedCrackWidth", CrackWidthRange),
+        plain("ReleaseStrengthRatio", aboveUpTo(0, 1)),
+        plain("ImposedLoadPsi1", aboveUpTo(0, 1)),
+    };
+    // Per slab field.
+    perSide(v, "StrandInitialStress", above(0));
+    perSide(v, "StrandPrestressLoss", {0, 1, false});
+    perSide(v, "SlabConcreteClass", above(0));
+    perSide(v, "SlabSupportLength", atLeast(0));
+    perSide(v, "SlabBottomGap", atLeast(0));
+    perSide(v, "JointGroutWidth", any());
+    perSide(v, "CoreFillingLength", atLeast(0));
+    perSide(v, "SlabImposedLoadPermanent", any());
+    perSide(v, "SlabImposedLoadVariable", any());
+    return v;
+}
+
+// --- the boxes ---
+
+constexpr Computed Min = Computed::Minimum;
+constexpr Computed Max = Computed::Maximum;
+constexpr Computed Def = Computed::Default;
+
+// A box that numbers a load or a row.
+BoxLimit numbering(BoxLimit b) {
+    b.whole = true;
+    return b;
+}
+
+BoxLimit box(std::string_view form, std::string_view control, std::string_view field, int element, NumberRange r,
+             std::optional<double> defaultValue, std::string_view name = {}, Computed computed = Computed::None,
+             double scale = 1.0) {
+    return {form, control, field, element, r, defaultValue, computed, name, scale, false};
+}
+
+// The span, spacing and dowel limits of each beam dialog: the smallest
+// spacing its window accepts and the longest span.
+struct BeamWindow {
+    std::string_view form;
+    int spacingMinimum;
+    int spanMaximum;
+};
+constexpr BeamWindow kBeamWindows[] = {
+    {"FrmSuorakaidepalkki", 180, 40000}, {"frmBLeukapalkki", 130, 40000}, {"frmKvatropalkki", 200, 15000},
+    {"FrmKemo", 130, 15000},             {"FrmSuperpalkki", 130, 15000},  {"FrmIpalkki", 180, 40000},
+    {"FrmLB", 130, 15000},               {"FrmApalkki", 130, 15000},      {"frmTIpalkki", 180, 40000},
+    {"frmHQpalkki", 130, 40000},         {"frmCWQpalkki", 130, 40000},    {"frmDeltapalkki", 130, 15000},
+    {"frmMEKpalkki", 130, 15000},        {"frmAbeamS", 130, 15000},
+};
+
+// The windows of the beam families built from a table: section
+// dimensions, materials and the steel of their row groups.
+//
+// Bounds of the welded plates: 3 mm (the thinnest plate of a welded
+// section, EN 1993-1-1 1.1.2) up to the 80 mm to which EN 1993-1-1 Table 3.1
+// gives yield strengths; 50 mm in the composite and A beams, whose inclined
+// webs then always rise: the smallest height above the bottom plate (150 mm,
+// 200 mm for the A beam) is more than both plates together, so the web
+// angle, the web length and the concrete between the plates never divide
+// by zero. Widths: a flange at least 50 mm, a bottom plate that carries
+// slab ends at least 200 mm. A ledge or a hole may be 0 (none). A dimension
+// that must fit inside another one has its maximum worked out too.
+//
+// Steel grades S235 to S460: the grades whose yield strengths EN 1993-1-1
+// Table 3.1 gives. Concrete strength classes up to C90/105, the highest of
+// EN 1992-1-1 Table 3.1; the lowest C30/37 for a precast reinforced beam,
+// C40/50 for a prestressed one, C20/25 for concrete cast in a steel beam
+// (the lowest indicative class of EN 1992-1-1 Table E.1N). Moduli of
+// reinforcing steel (200 GPa, EN 1992-1-1 3.2.7(4)) and of strands and
+// wires (195 and 205 GPa, 3.3.6(3)) lie within 180..210 GPa; strengths from
+// B500 reinforcement up to strands of EN 10138 (fp0,1k 1640).
+void addSectionBoxes(std::vector<BoxLimit>& v) {
+    struct Dim {
+        const char* control;
+        const char* field;
+        double minimum, maximum, defaultValue;
+        bool fitsWithin = false;
+    };
+    auto dims = [&v](std::string_view form, std::initializer_list<Dim> list) {
+        for (const Dim& d : list)
+            v.push_back(box(form, d.control, d.field, 0, between(d.minimum, d.maximum), d.defaultValue, {},
+                            d.fitsWithin ? Max : Computed::None));
+    };
+    auto steel = [&v](std::string_view form, const char* control, const char* field) {
+        v.push_back(box(form, control, field, 0, between(235, 460), 355));
+    };
+    auto moduli = [&v](std::string_view form, const char* control, const char* field, double defaultValue) {
+        v.push_back(box(form, control, field, 0, between(180000, 210000), defaultValue));
+    };
+    auto strength = [&v](std::string_view form, const char* control, const char* field, double minimum,
+                         double maximum, double defaultValue) {
+        v.push_back(box(form, control, field, 0, between(minimum, maximum), defaultValue));
+    };
+    auto rebar = [&](std::string_view form) {
+        moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
+        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500);
+    };
+    auto steelBeamRebar = [&](std::string_view form) {
+        moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", 200000);
+        strength(form, "txtTRaud_lujuus", "SteelBeamRebarStrength", 200, 700, 500);
+    };
+    auto composite = [&](std::string_view form) {
+        steel(form, "cboTeras", "SteelStrength");
+        v.push_back(box(form, "cboTayttobetoni", "InfillConcreteClass", 0, between(20, 90), 30));
+        steelBeamRebar(form);
+    };
+
+    dims("FrmIpalkki", {{"txtKorkeus", "BeamHeight", 200, 2500, 1100},
+                        {"txtAlalaippa", "BottomFlangeThickness", 30, 500, 50},
+                        {"txtAlaviiste", "LowerRecessHeight", 0, 500, 40},
+                        {"txtYlaviiste", "UpperRecessHeight", 0, 500, 40},
+                        {"txtYlalaippa", "TopFlangeThickness", 30, 500, 50},
+                        {"txtAlalaipanLeveys", "BottomFlangeWidth", 100, 2000, 480},
+                        {"txtUuma", "BeamWidth", 60, 1000, 100, true},
+                        {"txtYlalaipanLeveys", "TopFlangeWidth", 100, 2000, 480}});
+    v.push_back(box("FrmIpalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 50));
+    rebar("FrmIpalkki");
+
+    dims("FrmLB", {{"txtKorkeus", "BeamHeight", 150, 500, 265},
+                   {"txtAlaleveys", "LBBottomWidth", 180, 1000, 480},
+                   {"txtLeveys", "BeamWidth", 150, 1000, 440},
+                   {"txtPohjalevy", "BottomFlangeThickness", 6, 16, 8},
+                   {"txtPohjalevynLeveys", "BottomFlangeWidth", 180, 1200, 400},
+                   {"txtKulmanKorkeus", "AngleSteelHeight", 50, 200, 90},
+                   {"txtKulmanPaksuus", "LeftLedgeHeight", 5, 20, 10},
+                   {"txtVasenLeuka", "LeftLedgeWidth", 0, 300, 100},
+                   {"txtOikeaLeuka", "RightLedgeWidth", 0, 300, 100}});
+    v.push_back(box("FrmLB", "cboBetoni", "BeamConcreteClass", 0, between(40, 90), 80));
+    steel("FrmLB", "cboTeras", "SteelStrength");
+    moduli("FrmLB", "txt_Janne_kimmo", "ReinforcementModulus", 195000);
+    strength("FrmLB", "txt_Janne_lujuus", "ReinforcementStrength", 1400, 1800, 1630);
+
+    dims("FrmApalkki", {{"txtKorkeus", "BeamHeight", 200, 600, 245},
+                        {"txtUuma", "WebThickness", 3, 50, 15},
+                        {"txtYlalevy", "TopFlangeThickness", 3, 50, 15},
+                        {"txtYlalevynLeveys", "TopFlangeWidth", 50, 1500, 200},
+                        {"txtPohjalevy", "BottomFlangeThickness", 3, 50, 15},
+                        {"txtPohjalevynLeveys", "BottomFlangeWidth", 200, 2000, 380},
+                        {"txtLeukalevy", "LeftLedgeHeight", 0, 50, 15},
+                        {"txtVasenLeuka", "LeftLedgeWidth", 0, 300, 110},
+                        {"txtOikeaLeuka", "RightLedgeWidth", 0, 300, 110},
+                        {"txtAukko", "ApalkkiHoleSize", 0, 1500, 135, true}});
+    v.push_back(box("FrmApalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 50));
+    steel("FrmApalkki", "cboTeras", "SteelStrength");
+    rebar("FrmApalkki");
+    moduli("FrmApalkki", "txt_ypRaud_kimmo", "TopRebarModulus", 200000);
+    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500);
+
+    dims("frmTIpalkki", {{"txtKorkeus", "BeamHeight", 100, 2000, 300},
+                         {"txtUuma", "WebThickness", 3, 80, 11},
+                         {"txtYlalaippa", "TopFlangeThickness", 3, 80, 19},
+                         {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, 300},
+                         {"txtAlalaippa", "BottomFlangeThickness", 3, 80, 19},
+                         {"txtAlalaipanLeveys", "BottomFlangeWidth", 50, 1500, 300},
+                         {"txtPyoristys", "CornerRadius", 0, 100, 27}});
+    steel("frmTIpalkki", "cboTeras", "SteelStrength");
+
+    // The box beams: two webs on the bottom plate.
+    for (std::string_view form : {std::string_view("frmHQpalkki"), std::string_view("frmCWQpalkki")}) {
+        dims(form, {{"txtKorkeus", "BeamHeight", 100, 1000, 265},
+                    {"txtUuma", "WebThickness", 3, 80, 5},
+                    {"txtYlalaippa", "TopFlangeThickness", 3, 80, 25},
+                    {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, 240},
+                    {"txtAlalaippa", "LeftLedgeHeight", 3, 80, 15},
+                    {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, 450}});
+        steel(form, "cboTeras", "SteelStrength");
+    }
+    dims("frmCWQpalkki", {{"txtVaarnanLeveys", "DowelWidth", 0, 1500, 210, true},
+                          {"txtVaarnanKorkeus", "DowelHeight", 0, 200, 25}});
+    steel("frmCWQpalkki", "cboTeras2", "SteelStrength2");
+    steel("frmCWQpalkki", "cboTeras3", "SteelStrength3");
+
+    // The composite beams.
+    auto heightAndPlates = [&](std::string_view form, double h, double tw, double tt, double bt, double tb,
+                               double bb) {
+        dims(form, {{"txtKorkeus", "BeamHeight", 150, 1000, h},
+                    {"txtUuma", "WebThickness", 3, 50, tw},
+                    {"txtYlalaippa", "TopFlangeThickness", 3, 50, tt},
+                    {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1500, bt, true},
+                    {"txtAlalaippa", "BottomFlangeThickness", 3, 50, tb},
+                    {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, bb}});
+    };
+    auto ledges = [&](std::string_view form, double plate, double width) {
+        dims(form, {{"txtLeukalevy", "LeftLedgeHeight", 0, 50, plate},
+                    {"txtVasenLeuka", "LeftLedgeWidth", 0, 500, width},
+                    {"txtOikeaLeuka", "RightLedgeWidth", 0, 500, width}});
+    };
+    heightAndPlates("frmDeltapalkki", 265, 6, 20, 245, 15, 400);
+    ledges("frmDeltapalkki", 15, 100);
+    dims("frmDeltapalkki", {{"txtReika", "WebHoleDiameter", 0, 500, 150},
+                            {"txtReiatEtaisyys", "WebHoleEdgeDistance", 0, 500, 75}});
+    composite("frmDeltapalkki");
+
+    dims("frmMEKpalkki", {{"txtKorkeus", "BeamHeight", 150, 1000, 265},
+                          {"txtProfiilinKorkeus", "InnerProfileHeight", 100, 1000, 230},
+                          {"txtUuma", "WebThickness", 3, 50, 7.5},
+                          {"txtYlalaippa", "TopFlangeThickness", 3, 50, 12},
+                          {"txtYlalaipanLeveys", "TopFlangeWidth", 50, 1000, 240, true},
+                          {"txtProfiilinLaippa", "InnerProfileFlangeThickness", 3, 50, 12},
+                          {"txtProfiilinLeveys", "InnerProfileWidth", 50, 1000, 240, true},
+                          {"txtAlalaippa", "BottomFlangeThickness", 3, 50, 8},
+                          {"txtAlalaipanLeveys", "BottomFlangeWidth", 200, 2000, 500},
+                          {"txtKotelonKorkeus", "BoxHeight", 0, 500, 0},
+                          {"txtKotelonPaksuus", "BoxPlateThickness", 0, 50, 0},
+                          {"txtVasenLeuka", "LeftLedgeWidth", 0, 500, 130},
+                          {"txtOikeaLeuka", "RightLedgeWidth", 0, 500, 130},
+                          {"txtPyoristys", "CornerRadius", 0, 100, 21}});
+    composite("frmMEKpalkki");
+
+    // The upper holes of the A beam S stand at a fixed spacing of 400 mm:
+    // at most 350 mm leaves a web post of 50 mm between them. The lower
+    // holes are 80 mm long at 1200 mm.
+    heightAndPlates("frmAbeamS", 265, 6, 20, 307, 15, 400);
+    ledges("frmAbeamS", 6, 130);
+    dims("frmAbeamS", {{"txtReika", "WebHoleDiameter", 0, 350, 90},
+                       {"txtReiatEtaisyys", "WebHoleEdgeDistance", 0, 500, 120},
+                       {"txtAlareika", "LowerHoleDiameter", 0, 200, 55},
+                       {"txtAlareiatEtaisyys", "LowerHoleEdgeDistance", 0, 200, 60}});
+    composite("frmAbeamS");
+}
+
+std::vector<BoxLimit> makeBoxLimits() {
+    std::vector<BoxLimit> v;
+    auto add = [&v](BoxLimit b) { v.push_back(b); };
+
+    // --- the main window ---
+    const std::string_view W = "frmQuorvel";
+    add(box(W, "txtVasenalkuvali", "BeamSpacing", 4, between(200, 30000), 7200, "Palkkivälit alkupäässä, vasen"));
+    add(box(W, "txtOikeaalkuvali", "BeamSpacing", 5, above(0), {}, "Palkkivälit alkupäässä, oikea"));
+    add(box(W, "txtVasenloppuvali", "BeamSpacing", 7, above(0), {}, "Palkkivälit loppupäässä, vasen"));
+    add(box(W, "txtOikealoppuvali", "BeamSpacing", 8, above(0), {}, "Palkkivälit loppupäässä, oikea"));
+    add(box(W, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, any(), {}, "Pysyvä hyötykuorma, vasen"));
+    add(box(W, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, any(), {}, "Pysyvä hyötykuorma, oikea"));
+    add(box(W, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, any(), {}, "Muuttuva hyötykuorma, vasen"));
+    add(box(W, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, any(), {}, "Muuttuva hyötykuorma, oikea"));
+    add(box(W, "txtVasenlaatanalavali", "SlabBottomGap", 1, atLeast(0), {}, "Rako, vasen", Def));
+    add(box(W, "txtOikealaatanalavali", "SlabBottomGap", 2, atLeast(0), {}, "Rako, oikea", Def));
+    add(box(W, "txtVasenontelotaytto", "CoreFillingLength", 1, atLeast(0), {}, "Ontelotäyttö, vasen"));
+    add(box(W, "txtOikeaontelotaytto", "CoreFillingLength", 2, atLeast(0), {}, "Ontelotäyttö, oikea"));
+    add(box(W, "txtVasensaumavalu", "JointGroutWidth", 1, atLeast(0), 0, "Saumavalu, vasen"));
+    add(box(W, "txtOikeasaumavalu", "JointGroutWidth", 2, atLeast(0), 0, "Saumavalu, oikea"));
+    add(box(W, "txtVasentukipituus", "SlabSupportLength", 1, atLeast(20), {}, "Tukipituus, vasen", Min | Def));
+    add(box(W, "txtOikeatukipituus", "SlabSupportLength", 2, atLeast(20), {}, "Tukipituus, oikea", Min | Def));
+    add(box(W, "txtSaumanetaisyys", "FirstJointDistance", 0, any(), 0, "Ensimmäisen sauman etäisyys palkin tuelta",
+            Min | Max));
+    add(box(W, "txtPintapaksuus", "ToppingThickness", 0, between(0, 500), 50, "Pintabetonin paksuus"));
+    add(box(W, "txtRaudoiteala", "ToppingReinforcementArea", 0, between(0, 5000), 130, "Pintabetonin raudoitus"));
+    add(box(W, "txtRaudoitelujuus", "ToppingReinforcementStrength", 0, between(200, 700), 500,
+            "Raudoituksen myötölujuus"));
+    add(box(W, "cboSaumabetoni", "JointConcreteClass", 0, between(16, 60), 25, "Saumavalun betoni"));
+    add(box(W, "cboPintabetoni", "ToppingConcreteClass", 0, between(20, 60), 25, "Pintabetoni"));
+
+    // --- the slab fields ---
+    const std::string_view S = "frm2Ontelolaatasto";
+    for (int side : {1, 2}) {
+        const bool left = side == 1;
+        auto n = [left](const char* l, const char* r) { return std::string_view(left ? l : r); };
+        add(box(S, n("txtVasenjannitys", "txtOikeajannitys"), "StrandInitialStress", side, between(500, 1500), 900,
+                n("Punosten alkujännitys, vasen", "Punosten alkujännitys, oikea")));
+        add(box(S, n("txtVasenjannityshavio", "txtOikeajannityshavio"), "StrandPrestressLoss", side, between(0, 50),
+                20, n("Jännityshäviö, vasen", "Jännityshäviö, oikea"), Computed::None, 100));
+        add(box(S, n("cboVasenbetonilujuus", "cboOikeabetonilujuus"), "SlabConcreteClass", side, between(40, 90), 50,
+                n("Ontelolaatan betoni, vasen", "Ontelolaatan betoni, oikea")));
+        add(box(S, n("txtVasenontelotaytto", "txtOikeaontelotaytto"), "CoreFillingLength", side, atLeast(0), {},
+                n("Ontelotäyttö, vasen", "Ontelotäyttö, oikea")));
+        add(box(S, n("txtVasenlaatanalavali", "txtOikealaatanalavali"), "SlabBottomGap", side, atLeast(0), {},
+                n("Rako, vasen", "Rako, oikea"), Def));
+        add(box(S, n("txtVasensaumavalu", "txtOikeasaumavalu"), "JointGroutWidth", side, atLeast(0), {},
+                n("Saumavalu, vasen", "Saumavalu, oikea"), Min | Def));
+        add(box(S, n("txtVasentukipituus", "txtOikeatukipituus"), "SlabSupportLength", side, atLeast(20), {},
+                n("Tukipituus, vasen", "Tukipituus, oikea"), Min | Def));
+    }
+    add(box(S, "cboSaumabetoni", "JointConcreteClass", 0, between(16, 60), 25, "Saumavalun betoni"));
+    add(box(S, "cboPintabetoni", "ToppingConcreteClass", 0, between(20, 60), 25, "Pintabetoni"));
+    add(box(S, "txtPintapaksuus", "ToppingThickness", 0, between(0, 500), 50, "Pintabetonin paksuus"));
+    add(box(S, "txtRaudoiteala", "ToppingReinforcementArea", 0, between(0, 5000), 130, "Pintabetonin raudoitus"));
+    add(box(S, "txtRaudoitelujuus", "ToppingReinforcementStrength", 0, between(200, 700), 500,
+            "Raudoituksen myötölujuus"));
+    add(box(S, "txtSaumanetaisyys", "FirstJointDistance", 0, any(), 0, "Ensimmäisen sauman etäisyys palkin tuelta",
+            Min | Max));
+
+    // --- the slab loads: the load boxes edit the load the number selects ---
+    const std::string_view L = "frmLaatankuormat";
+    add(box(L, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, any(), {}, "Pysyvä hyötykuorma, vasen"));
+    add(box(L, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, any(), {}, "Pysyvä hyötykuorma, oikea"));
+    add(box(L, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, any(), {}, "Muuttuva hyötykuorma, vasen"));
+    add(box(L, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, any(), {}, "Muuttuva hyötykuorma, oikea"));
+    add(box(L, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, atLeast(0), {}, "Laataston reuna alkupäässä"));
+    add(box(L, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, atLeast(0), {}, "Laataston reuna loppupäässä"));
+    struct LoadBox {
+        const char* control;
+        const char* field;
+        const char* name;
+    };
+    for (LoadBox b : {LoadBox{"txtVasenPysyvaPisteKuorma", "SlabPointLoadG", "Pysyvä pistekuorma, vasen"},
+                      LoadBox{"txtVasenMuuttuvaPisteKuorma", "SlabPointLoadQ", "Muuttuva pistekuorma, vasen"},
+                      LoadBox{"txtVasenPisteX", "SlabPointLoadX", "Pistekuorman x, vasen"},
+                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", "Pistekuorman y, vasen"},
+                      LoadBox{"txtVasenPysyvaViivaKuorma", "SlabLineLoadG", "Pysyvä viivakuorma, vasen"},
+                      LoadBox{"txtVasenMuuttuvaViivaKuorma", "SlabLineLoadQ", "Muuttuva viivakuorma, vasen"},
+                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", "Viivakuorman y, vasen"},
+                      LoadBox{"txtOikeaPysyvaPisteKuorma", "SlabPointLoadG", "Pysyvä pistekuorma, oikea"},
+                      LoadBox{"txtOikeaMuuttuvaPisteKuorma", "SlabPointLoadQ", "Muuttuva pistekuorma, oikea"},
+                      LoadBox{"txtOikeaPisteX", "SlabPointLoadX", "Pistekuorman x, oikea"},
+                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", "Pistekuorman y, oikea"},
+                      LoadBox{"txtOikeaPysyvaViivaKuorma", "SlabLineLoadG", "Pysyvä viivakuorma, oikea"},
+                      LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", "Muuttuva viivakuorma, oikea"},
+                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", "Viivakuorman y, oikea"}})
+        add(box(L, b.control, b.field, -1, int16Range(), {}, b.name));
+
+    // --- the holes (side, hole) ---
+    const std::string_view H = "frmReiat";
+    struct HoleBox {
+        const char* control;
+        const char* field;
+        double defaultValue;
+        const char* name;
+    };
+    static const std::string holeNames[] = {"txtXReika11", "txtBReika11", "txtYReika11", "txtAReika11",
+                                            "txtXReika12", "txtBReika12", "txtYReika12", "txtAReika12",
+                                            "txtXReika21", "txtBReika21", "txtYReika21", "txtAReika21",
+                                            "txtXReika22", "txtBReika22", "txtYReika22", "txtAReika22"};
+    static const std::string holeCaptions[] = {
+        "Reikä 1 X, vasen", "Reikä 1 B, vasen", "Reikä 1 Y, vasen", "Reikä 1 A, vasen",
+        "Reikä 2 X, vasen", "Reikä 2 B, vasen", "Reikä 2 Y, vasen", "Reikä 2 A, vasen",
+        "Reikä 1 X, oikea", "Reikä 1 B, oikea", "Reikä 1 Y, oikea", "Reikä 1 A, oikea",
+        "Reikä 2 X, oikea", "Reikä 2 B, oikea", "Reikä 2 Y, oikea", "Reikä 2 A, oikea"};
+    const HoleBox kinds[4] = {{"X", "HoleX", 0, ""}, {"B", "HoleWidthB", 100, ""}, {"Y", "HoleY", 100, ""},
+                              {"A", "HoleLengthA", 100, ""}};
+    for (int side = 1; side <= 2; ++side)
+        for (int hole = 1; hole <= 2; ++hole)
+            for (int k = 0; k < 4; ++k) {
+                const int i = (side - 1) * 8 + (hole - 1) * 4 + k;
+                add(box(H, holeNames[i], kinds[k].field, side + 3 * hole, atLeast(0), kinds[k].defaultValue,
+                        holeCaptions[i]));
+            }
+    add(box(H, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, atLeast(0), 3600, "Laataston reuna alkupäässä"));
+    add(box(H, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, atLeast(0), 3600, "Laataston reuna loppupäässä"));
+
+    // --- the beam loads ---
+    const std::string_view K = "frmKuormat";
+    add(box(K, "txtPysyvaviivag1", "BeamLineLoadG1", 0, any(), {}, "Pysyvä viivakuorma alussa"));
+    add(box(K, "txtPysyvaviivag2", "BeamLineLoadG2", 0, any(), {}, "Pysyvä viivakuorma lopussa"));
+    add(box(K, "txtPysyvaviivaX", "BeamLineLoadGX", 0, atLeast(0), 0, "Pysyvä viivakuorma x"));
+    add(box(K, "txtPysyvaviivaL", "BeamLineLoadGLength", 0, atLeast(0), {}, "Pysyvä viivakuorma L", Def));
+    add(box(K, "txtMuuttuvaviivaq1", "BeamLineLoadQ1", 0, any(), {}, "Muuttuva viivakuorma alussa"));
+    add(box(K, "txtMuuttuvaviivaq2", "BeamLineLoadQ2", 0, any(), {}, "Muuttuva viivakuorma lopussa"));
+    add(box(K, "txtMuuttuvaviivaX", "BeamLineLoadQX", 0, atLeast(0), 0, "Muuttuva viivakuorma x"));
+    add(box(K, "txtMuuttuvaviivaL", "BeamLineLoadQLength", 0, atLeast(0), {}, "Muuttuva viivakuorma L", Def));
+    add(box(K, "txtPisteLkm", "BeamPointLoadCount", 0, between(0, 5), {}, "Pistekuormien määrä"));
+    add(numbering(box(K, "txtPisteNo", "", 0, between(1, 5), {}, "Pistekuorma no")));
+    add(box(K, "txtPysyvapisteg", "BeamPointLoad", -1, any(), {}, "Pysyvä pistekuorma"));
+    add(box(K, "txtMuuttuvapisteq", "BeamPointLoad", -1, any(), {}, "Muuttuva pistekuorma"));
+    add(box(K, "txtPisteX", "BeamPointLoadX", -1, atLeast(0), {}, "Pistekuorman x", Def));
+
+    // --- the partial factors ---
+    const std::string_view F = "frmKertoimet";
+    add(box(F, "CmbKfi", "ConsequenceClassFactorKfi", 0, KfiRange, 1.0, "Kfi"));
+    add(box(F, "txtVarmg", "PartialFactorPermanent", 0, PermanentFactorRange, 1.2));
+    add(box(F, "txtVarmq", "PartialFactorVariable", 0, VariableFactorRange, 1.6));
+    add(box(F, "txtVarmlisa", "AdditionalSafetyFactor", 0, AdditionalFactorRange, 1.2));
+    add(box(F, "txtVarmvasenlab", "SlabSelfWeightFactor", 1, SelfWeightFactorRange, 1.2));
+    add(box(F, "txtVarmoikealab", "SlabSelfWeightFactor", 2, SelfWeightFactorRange, 1.2));
+    add(box(F, "txtHajontakerr", "SlabTensileStrengthFactor", 0, TensileFactorRange, 1.0));
+    add(box(F, "txtwksall", "AllowedCrackWidth", 0, CrackWidthRange, 0.2));
+    // psi1 and the release strength ratio are fractions above 0 and at most
+    // 1: a factor of 0 (which zeroes loads) or a per cent typed as 70 is
+    // refused.
+    add(box(F, "Txt_psii1", "ImposedLoadPsi1", 0, aboveUpTo(0, 1), 0.7));
+    add(box(F, "txtPaasto", "ReleaseStrengthRatio", 0, aboveUpTo(0, 1), 0.7));
+
+    // --- the support moments ---
+    const std::string_view T = "frmTukimomentit";
+    add(box(T, "txtAlkupaaM_ennensaumausta", "SupportMomentStartBeforeGrouting", 0, any(), {},
+            "Tukimomentti ennen saumausta, alkupää"));
+    add(box(T, "txtLoppupaaM_ennensaumausta", "SupportMomentEndBeforeGrouting", 0, any(), {},
+            "Tukimomentti ennen saumausta, loppupää"));
+    add(box(T, "txtAlkupaaM_ennenpintakova", "SupportMomentStartBeforeTopping", 0, any(), {},
+            "Tukimomentti ennen pintabetonin kovettumista, alkupää"));
+    add(box(T, "txtLoppupaaM_ennenpintakova", "SupportMomentEndBeforeTopping", 0, any(), {},
+            "Tukimomentti ennen pintabetonin kovettumista, loppupää"));
+    add(box(T, "txtAlkupaaM_pysyva", "SupportMomentStartPermanent", 0, any(), {},
+            "Tukimomentti pysyvästä kuormasta, alkupää"));
+    add(box(T, "txtLoppupaaM_pysyva", "SupportMomentEndPermanent", 0, any(), {},
+            "Tukimomentti pysyvästä kuormasta, loppupää"));
+    add(box(T, "txtAlkupaaM_muuttuva", "SupportMomentStartVariable", 0, any(), {},
+            "Tukimomentti muuttuvasta kuormasta, alkupää"));
+    add(box(T, "txtLoppupaaM_muuttuva", "SupportMomentEndVariable", 0, any(), {},
+            "Tukimomentti muuttuvasta kuormasta, loppupää"));
+
+    // --- what every beam dialog shares: span, spacings, row editors ---
+    for (const BeamWindow& b : kBeamWindows) {
+        add(box(b.form, "txtJannevali", "BeamSpan", 0, between(1000, b.spanMaximum), {}, "Palkin jänneväli", Def));
+        const NumberRange spacing = between(b.spacingMinimum, 30000);
+        add(box(b.form, "txtVasenalkuvali", "BeamSpacing", 4, spacing, 7200, "Palkkivälit alkupäässä, vasen"));
+        add(box(b.form, "txtOikeaalkuvali", "BeamSpacing", 5, spacing, 7200, "Palkkivälit alkupäässä, oikea"));
+        add(box(b.form, "txtVasenloppuvali", "BeamSpacing", 7, spacing, 7200, "Palkkivälit loppupäässä, vasen"));
+        add(box(b.form, "txtOikealoppuvali", "BeamSpacing", 8, spacing, 7200, "Palkkivälit loppupäässä, oikea"));
+    }
+    // The row editors (count, row number, bars, area, distance, prestress),
+    // for each of the three row groups under the names their windows give.
+    struct RowNames {
+        const char* count;
+        const char* number;
+        const char* bars;
+        const char* area;
+        const char* distance;
+        const char* prestress;
+        const char* countField;
+        const char* barsField;
+        const char* areaField;
+        const char* distanceField;
+        const char* prestressField;
+    };
+    const RowNames rowEditors[] = {
+        {"txtRiviLkm", "txtRiviNo", "txtRaudLkm", "txtRaudA", "txtRaud_et_ap", "txtEsijannitys",
+         "ReinforcementRowCount", "BarsInRow", "BarArea", "BarDistanceFromBottom", "BarPrestress"},
+        {"txtJanneRiviLkm", "txtJanneRiviNo", "txtJanneLkm", "txtJanneA", "txtJanne_et_ap", nullptr,
+         "ReinforcementRowCount", "BarsInRow", "BarArea", "BarDistanceFromBottom", "BarPrestress"},
+        {"txtRaudRiviLkm", "txtRaudRiviNo", "txt_ypRaudLkm", "txt_ypRaudA", "txt_ypRaud_et_yp", nullptr,
+         "TopRebarRowCount", "TopBarsInRow", "TopBarArea", "TopBarDistanceFromTop", "TopBarPrestress"},
+        {"txtTRiviLkm", "txtTRiviNo", "txtTRaudLkm", "txtTRaudA", "txtTRaud_et_ap", nullptr,
+         "SteelBeamRebarRowCount", "SteelBeamBarsInRow", "SteelBeamBarArea", "SteelBeamBarDistance",
+         "SteelBeamBarPrestress"},
+    };
+    for (const RowNames& r : rowEditors) {
+        add(box("", r.count, r.countField, 0, between(0, 10), {}));
+        add(numbering(box("", r.number, "", 0, between(1, 10), {})));
+        add(box("", r.bars, r.barsField, -1, atLeast(2), {}, {}, Def));
+        add(box("", r.area, r.areaField, -1, between(10, 2500), {}, {}, Def));
+        add(box("", r.distance, r.distanceField, -1, atLeast(15), {}, {}, Def));
+    }
+    // The prestress box of the main rows (strands and prestressed bars).
+    add(box("", "txtEsijannitys", "BarPrestress", -1, between(0, 1300), {}, {}, Def));
+    // The Super beam welds at most two bar rows to its angle steels.
+    add(box("FrmSuperpalkki", "txtRaudRiviLkm", "TopRebarRowCount", 0, between(0, 2), {}));
+    // The A beam's first top row lies on its top plate: its distance from
+    // the top face may be anything from 0.
+    add(box("FrmApalkki", "txt_ypRaud_et_yp", "TopBarDistanceFromTop", -1, atLeast(0), {}, {}, Def));
+
+    // --- the concrete beam dialogs' own boxes ---
+    const std::string_view R = "FrmSuorakaidepalkki";
+    const std::string_view B = "frmBLeukapalkki";
+    for (std::string_view form : {R, B}) {
+        add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 50, "Betoni"));
+        add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
+        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 1550));
+        add(box(form, "txtKorkeus", "OverallBeamHeight", 0, atLeast(80), {}, "Palkin korkeus", Def));
+    }
+    add(box(R, "txtLeveys", "BeamWidth", 0, between(180, 5000), {}, "Palkin leveys", Def));
+    add(box(B, "txtLeveys", "BeamWidth", 0, atLeast(180), 380, "Uuman leveys", Min));
+    add(box(B, "txtVasenLeuankorkeus", "LeftLedgeHeight", 0, atLeast(0), 150, "Leuan korkeus, vasen"));
+    add(box(B, "txtOikeaLeuankorkeus", "RightLedgeHeight", 0, atLeast(0), 150, "Leuan korkeus, oikea"));
+    add(box(B, "txtVasenleuka", "LeftLedgeDepth", 0, atLeast(0), {}, "Leuka, vasen", Def));
+    add(box(B, "txtOikealeuka", "RightLedgeDepth", 0, atLeast(0), {}, "Leuka, oikea", Def));
+
+    // The Kvatro beam: the window shows bar diameters and the width between
+    // the webs, from which the model's areas and bottom width follow (no
+    // field of their own).
+    const std::string_view Q = "frmKvatropalkki";
+    add(box(Q, "cboTayttobetoni", "BeamConcreteClass", 0, between(20, 80), 30, "Betoni"));
+    add(box(Q, "txth", "BeamHeight", 0, atLeast(100), {}, "Palkin korkeus", Def));
+    add(box(Q, "txttw", "WebThickness", 0, between(5, 8), 5, "Uuman paksuus"));
+    add(box(Q, "txthfala", "BottomFlangeThickness", 0, between(6, 20), 6, "Pohjalevyn paksuus"));
+    add(box(Q, "txtUala", "", 0, between(190, 500), 240, "Uumien väli"));
+    add(box(Q, "txtVasenlaippa", "LeftLedgeWidth", 0, atLeast(0), {}, "Leuka, vasen", Def));
+    add(box(Q, "txtOikealaippa", "RightLedgeWidth", 0, atLeast(0), {}, "Leuka, oikea", Def));
+    add(box(Q, "txtAlaRaudLkm", "BarsInRow", 1, between(2, 10), 2));
+    add(box(Q, "txtYlaRaudLkm", "BarsInRow", 2, between(2, 10), 2));
+    add(box(Q, "txtAlaRaudA", "", 1, between(16, 32), 32, "Alareunan raudoitteen halkaisija"));
+    add(box(Q, "txtYlaRaudA", "", 2, between(16, 32), 32, "Yläreunan raudoitteen halkaisija"));
+    add(box(Q, "txtAlaRaudDist", "BarDistanceFromBottom", 1, between(8, Open), 48, "Alareunan raudoitteen etäisyys",
+            Max));
+    add(box(Q, "txtYlaRaudDist", "BarDistanceFromBottom", 2, any(), 217, "Yläreunan raudoitteen etäisyys",
+            Min | Max));
+    add(box(Q, "txtTeraslujuus", "SteelStrength", 0, between(220, 700), 355));
+    add(box(Q, "txtRaud_kimmo", "ReinforcementModulus", 0, between(150000, 210000), 210000));
+    add(box(Q, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 355));
+
+    // The prestressed beams on a steel plate (LBL and Super).
+    for (std::string_view form : {std::string_view("FrmKemo"), std::string_view("FrmSuperpalkki")}) {
+        add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(40, 100), 80, "Betoni"));
+        add(box(form, "txthfala", "BottomFlangeThickness", 0, between(6, 16), 8, "Alalaipan paksuus"));
+        add(box(form, "txtAlalaippaLujuus", "SteelStrength", 0, between(220, 700), 355));
+        add(box(form, "txt_Janne_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
+        add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630));
+        add(box(form, "txt_ypRaud_kimmo", "TopRebarModulus", 0, between(180000, 210000), 200000));
+        add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500));
+        add(box(form, "txtJanneLkm", "BarsInRow", -1, atLeast(2), 9));
+        add(box(form, "txtJanneA", "BarArea", -1, between(10, 2500), 100));
+        add(box(form, "txtEsijannitys", "BarPrestress", -1, between(0, 1300), 1100));
+        add(box(form, "txt_ypRaudLkm", "TopBarsInRow", -1, atLeast(2), 4));
+        add(box(form, "txt_ypRaudA", "TopBarArea", -1, between(10, 2500), 314));
+    }
+    add(box("FrmKemo", "cboh", "BeamHeight", 0, between(150, 500), {}, "Palkin korkeus", Def));
+    add(box("FrmKemo", "cboBala", "", 0, between(180, 1000), 480, "Alaleveys"));
+    add(box("FrmSuperpalkki", "cbobwbeam", "BeamWidth", 0, between(200, 1000), 600, "Uuman leveys"));
+    add(box("FrmSuperpalkki", "cboh", "BeamHeight", 0, between(150, 500), 240, "Palkin korkeus"));
+    add(box("FrmSuperpalkki", "cboLaippa1", "AngleSteelHeight", 0, between(50, 150), 110, "Kulmateräs"));
+    add(box("FrmSuperpalkki", "txtBYla", "TopFlangeWidth", 0, between(10, 100), 50, "Ylälaipan leveys"));
+    add(box("FrmSuperpalkki", "txthfYla", "TopFlangeThickness", 0, between(4, 10), 5, "Ylälaipan paksuus"));
+    addSectionBoxes(v);
+    // The reinforced rows' own defaults.
+    for (std::string_view form : {R, B}) {
+        add(box(form, "txtRaudA", "BarArea", -1, between(10, 2500), 93));
+        add(box(form, "txtEsijannitys", "BarPrestress", -1, between(0, 1300), 1000));
+    }
+    return v;
+}
+
+const std::vector<FieldLimit>& fieldTable() {
+    static const std::vector<FieldLimit> t = makeFieldLimits();
+    return t;
+}
+
+// A box takes whole numbers when its field holds them (the row number
+// boxes, which have no field, are marked where they are made).
+std::vector<BoxLimit> withWholeNumbers(std::vector<BoxLimit> v) {
+    for (BoxLimit& b : v) {
+        const int element = b.element < 0 ? -1 : b.element;
+        bool whole = false;
+        for (const FieldLimit& f : fieldTable())
+            if (f.field == b.field && (element < 0 || (element >= f.firstElement && element <= f.lastElement)))
+                whole = whole || f.whole;
+        b.whole = b.whole || whole;
+    }
+    return v;
+}
+
+const std::vector<BoxLimit>& boxTable() {
+    static const std::vector<BoxLimit> t = withWholeNumbers(makeBoxLimits());
+    return t;
+}
+
+std::string boundText(double v) {
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.0f", v);
+        return buffer;
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.7g", v);
+    return buffer;
+}
+
+}  // namespace
+
+bool NumberRange::contains(double v) const {
+    if (!std::isfinite(v)) return false;
+    if (aboveMinimum ? !(v > minimum) : !(v >= minimum)) return false;
+    return v <= maximum;
+}
+
+const FieldLimit* fieldLimit(std::string_view field, int element) {
+    for (const FieldLimit& f : fieldTable())
+        if (f.field == field && element >= f.firstElement && element <= f.lastElement) return &f;
+    return nullptr;
+}
+
+bool withinFieldLimit(std::string_view field, int element, double value, bool middleBeam) {
+    const FieldLimit* f = fieldLimit(field, element);
+    if (!f) return NumberRange{}.contains(value);
+    if (f->slabSideOnly && !middleBeam) return NumberRange{}.contains(value);
+    if (f->whole && value != std::trunc(value)) return false;
+    return f->range.contains(value);
+}
+
+std::string describeRange(const NumberRange& r) {
+    std::string s;
+    if (r.hasMinimum() || !r.hasMaximum()) s = boundText(r.minimum) + (r.aboveMinimum ? "<" : "<=");
+    s += "...";
+    if (r.hasMaximum() || !r.hasMinimum()) s += "<=" + boundText(r.maximum);
+    return s;
+}
+
+const BoxLimit* boxLimit(std::string_view form, std::string_view control) {
+    const BoxLimit* shared = nullptr;
+    for (const BoxLimit& b : boxTable()) {
+        if (b.control != control) continue;
+        if (b.form == form) return &b;
+        if (b.form.empty()) shared = &b;
+    }
+    // A shared row serves the beam dialogs only.
+    if (shared) {
+        for (const BeamWindow& w : kBeamWindows)
+            if (w.form == form) return shared;
+    }
+    return nullptr;
+}
+
+std::span<const BoxLimit> boxLimits() { return boxTable(); }
+std::span<const FieldLimit> fieldLimits() { return fieldTable(); }
+
+}  // namespace quorvel::model

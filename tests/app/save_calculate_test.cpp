@@ -1,0 +1,139 @@
+// What the user entered is what the project file keeps, around a Calculate
+// and through a save and reopen: every beam type of the window as a middle
+// and as an edge beam, and every project of the corpus.
+//  - Calculate changes no input: the file saved after it equals the one
+//    saved before it, and a failed calculation leaves every input as it was.
+//  - Save, reopen and calculate gives the results of the first calculation
+//    (the along-the-beam results file byte for byte, the utilisations to
+//    the last digit).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/beam_types.h"
+#include "app/frm_quorvel.h"
+#include "app/geometry_checks.h"
+#include "project_window_fixture.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Answer;
+
+class SaveCalculate : public testing::ProjectWindowTest {
+protected:
+    void SetUp() override {
+        ProjectWindowTest::SetUp();
+        ui.setStrict(false);
+    }
+
+    // Calculate as the user presses it; a contradiction question is
+    // answered No (calculate anyway), as are the CWQ topping questions.
+    void pressCalculate() {
+        std::string lines;
+        int16_t found = 0;
+        CollectInputContradictions(m, lines, found);
+        if (found) ui.answerNext(Answer::No);
+        if (m.BeamTypeName == "CWQ") {
+            ui.answerNext(Answer::No);
+            ui.answerNext(Answer::No);
+        }
+        ui.click(w.cmdLaske0);
+    }
+
+    struct Results {
+        std::string alongTheBeam;  // quor.tu1
+        std::vector<double> utilisations;
+    };
+    Results results() const {
+        Results r{folder.read("quor.tu1"), {m.UtilisationRatio.number(), m.MomentResistanceUsed.number(),
+                                            m.ActingDesignMoment.number()}};
+        for (int s = 1; s <= 2; ++s)
+            for (const auto* f : {&m.SlabShearUtilisation, &m.SlabBendingUtilisation, &m.SlabCrackingUtilisation})
+                r.utilisations.push_back((*f)(s).number());
+        return r;
+    }
+
+    // The two invariants for the project the window holds now.
+    void expectInputKeptAndResultsReproduced(const std::string& what) {
+        SCOPED_TRACE(what);
+        const std::string before = inputBytes(m, scratch, "before.dat");
+        pressCalculate();
+        ASSERT_EQ(m.ResultsValid, -1) << (ui.messages().empty() ? "" : ui.messages().back().text);
+        EXPECT_EQ(inputBytes(m, scratch, "after.dat"), before);
+        const Results first = results();
+
+        ui.answerFileDialog(scratch.file("saved.dat"));
+        ui.click(w.cmdTallennalahtoNimella);
+        ui.click(w.cmdUusi);
+        ui.answerFileDialog(scratch.file("saved.dat"));
+        ui.click(w.cmdAvaalahto);
+        ASSERT_EQ(m.InputFilePath, scratch.file("saved.dat"));
+        pressCalculate();
+        ASSERT_EQ(m.ResultsValid, -1);
+        const Results again = results();
+        EXPECT_EQ(again.alongTheBeam, first.alongTheBeam);
+        EXPECT_EQ(again.utilisations, first.utilisations);
+    }
+
+    quorvel::testing::TempFolder scratch;
+};
+
+TEST_F(SaveCalculate, EveryBeamTypeKeepsItsInputAndReproducesItsResults) {
+    for (const BeamTypeInfo& type : BeamTypes()) {
+        for (bool edge : {false, true}) {
+            ui.click(w.cmdUusi);
+            choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(type.option))));
+            ui.click(edge ? w.optReunapalkki : w.optKeskipalkki);
+            expectInputKeptAndResultsReproduced(std::string(type.typeName) + (edge ? " edge" : " middle"));
+        }
+    }
+}
+
+TEST_F(SaveCalculate, EveryCorpusProjectKeepsItsInputAndReproducesItsResults) {
+    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+        if (entry.path().extension() != ".dat") continue;
+        ui.answerFileDialog(fixture(entry.path().filename().string()));
+        ui.click(w.cmdAvaalahto);
+        expectInputKeptAndResultsReproduced(entry.path().filename().string());
+    }
+}
+
+// The release strength ratio changes the slab checks and is kept in the
+// file's last record; a file written before that record reads 0.7.
+TEST_F(SaveCalculate, TheReleaseStrengthRatioSurvivesSaveAndReopen) {
+    m.ReleaseStrengthRatio = 0.6;
+    expectInputKeptAndResultsReproduced("release strength ratio 0.6");
+    EXPECT_NEAR(m.ReleaseStrengthRatio.number(), 0.6, 1e-7);
+
+    m.ReleaseStrengthRatio = 0.6;
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    EXPECT_EQ(m.InputFilePath, folder.file("concrete_middle_beam.dat"));
+    EXPECT_NEAR(m.ReleaseStrengthRatio.number(), 0.7, 1e-12);
+}
+
+// Zeros typed where the calculation needs a small positive number (bottom
+// gaps, bar prestress) come back as typed; a failed calculation gives back
+// the topping load too.
+TEST_F(SaveCalculate, TypedZerosAndAFailedCalculationLeaveTheInputAsTyped) {
+    ui.typeOver(w.txtVasenlaatanalavali, "0");
+    ui.typeOver(w.txtOikealaatanalavali, "0");
+    m.BarPrestress(1) = 0;
+    expectInputKeptAndResultsReproduced("zero gaps and prestress");
+
+    ui.click(w.cmdUusi);
+    const std::string before = inputBytes(m, scratch, "before.dat");
+    m.SlabTypeName(2) = "EI-LUETTELOSSA";
+    const std::string typed = inputBytes(m, scratch, "typed.dat");
+    pressCalculate();
+    EXPECT_NE(m.ResultsValid, -1);
+    EXPECT_EQ(inputBytes(m, scratch, "after.dat"), typed);
+    EXPECT_NE(typed, before);
+}
+
+}  // namespace
+}  // namespace quorvel::app

@@ -1,0 +1,316 @@
+// The one number rule over every numeric box of the main window and of
+// every dialog, the boxes enumerated from the forms themselves: each box
+// is given, pasted and typed, a value with a decimal comma and one with a
+// point, letters, a unit after the number, nothing, a number outside its
+// range and 1e39. A refused value gives one message naming the field and
+// its range, and the box keeps the focus; an accepted one is shown as its
+// field holds it. The main window's model holds what its boxes show; a
+// dialog's boxes show, when opened again after OK, what they showed at OK.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/beam_types.h"
+#include "app/input_tools.h"
+#include "dialog_fixture.h"
+#include "dialogs/slabs/frm_2ontelolaatasto.h"
+#include "dialogs/slabs/frm_kuormat.h"
+
+namespace quorvel::dialogs {
+namespace {
+
+using model::BoxLimit;
+using model::Computed;
+
+// Boxes that hold text, not numbers.
+bool holdsText(const platform::Control& c) {
+    const std::string& n = c.name();
+    return n == "txtOtsikko1" || n == "txtOtsikko2" || n == "txtVasenylapunos" || n == "txtOikeaylapunos" ||
+           n == "cboVasenalapunos" || n == "cboOikeaalapunos";
+}
+
+// The numeric boxes a user can reach: text boxes and editable combos,
+// shown, enabled and not read-only.
+std::vector<platform::Control*> reachableBoxes(platform::Form& form) {
+    std::vector<platform::Control*> boxes;
+    for (platform::Control* c : form.controls()) {
+        const bool text = c->kind() == platform::ControlKind::TextBox &&
+                          !static_cast<platform::TextBox*>(c)->locked();
+        const bool combo = c->kind() == platform::ControlKind::ComboBox &&
+                           static_cast<platform::ComboBox*>(c)->style() != platform::ComboStyle::DropDownList;
+        if ((text || combo) && c->canTakeFocus() && !holdsText(*c)) boxes.push_back(c);
+    }
+    return boxes;
+}
+
+std::string textOf(const platform::Control& c) {
+    if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
+    return static_cast<const platform::TextBox&>(c).text();
+}
+
+std::string withMark(std::string s, char mark) {
+    for (char& ch : s)
+        if (ch == '.') ch = mark;
+    return s;
+}
+
+std::string numberText(double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.10g", v);
+    return buffer;
+}
+
+// The main window's fields by the names of the table.
+runtime::Value* mainWindowField(model::ProjectModel& m, std::string_view field, int element) {
+    using F = runtime::Value& (*)(model::ProjectModel&, int);
+    static const std::map<std::string_view, F> fields{
+        {"BeamSpacing", [](model::ProjectModel& m, int e) -> runtime::Value& { return m.BeamSpacing[e]; }},
+        {"SlabImposedLoadPermanent",
+         [](model::ProjectModel& m, int e) -> runtime::Value& { return m.SlabImposedLoadPermanent(e); }},
+        {"SlabImposedLoadVariable",
+         [](model::ProjectModel& m, int e) -> runtime::Value& { return m.SlabImposedLoadVariable(e); }},
+        {"SlabBottomGap", [](model::ProjectModel& m, int e) -> runtime::Value& { return m.SlabBottomGap(e); }},
+        {"CoreFillingLength", [](model::ProjectModel& m, int e) -> runtime::Value& { return m.CoreFillingLength(e); }},
+        {"JointGroutWidth", [](model::ProjectModel& m, int e) -> runtime::Value& { return m.JointGroutWidth(e); }},
+        {"SlabSupportLength", [](model::ProjectModel& m, int e) -> runtime::Value& { return m.SlabSupportLength(e); }},
+        {"FirstJointDistance", [](model::ProjectModel& m, int) -> runtime::Value& { return m.FirstJointDistance; }},
+        {"ToppingThickness", [](model::ProjectModel& m, int) -> runtime::Value& { return m.ToppingThickness; }},
+        {"ToppingReinforcementArea",
+         [](model::ProjectModel& m, int) -> runtime::Value& { return m.ToppingReinforcementArea; }},
+        {"ToppingReinforcementStrength",
+         [](model::ProjectModel& m, int) -> runtime::Value& { return m.ToppingReinforcementStrength; }},
+        {"JointConcreteClass", [](model::ProjectModel& m, int) -> runtime::Value& { return m.JointConcreteClass; }},
+        {"ToppingConcreteClass", [](model::ProjectModel& m, int) -> runtime::Value& { return m.ToppingConcreteClass; }},
+    };
+    auto it = fields.find(field);
+    return it == fields.end() ? nullptr : &it->second(m, element);
+}
+
+class NumberRule : public testing::DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        ui.setStrict(false);  // every box is answered OK; the messages are counted
+        // Loads, holes and rows in use, so that their boxes are shown.
+        for (int side = 1; side <= 2; ++side) {
+            m.SlabPointLoadCount(side) = 1.0f;
+            m.SlabLineLoadCount(side) = 1.0f;
+            m.HoleCount(side) = 2;
+        }
+        m.BeamPointLoadCount = 1;
+    }
+
+    // A value inside the box's range with a fraction (whole for a box of
+    // whole numbers); from the box's own value where its bounds are worked
+    // out when it is left.
+    double insideValue(const platform::Control& box, const BoxLimit& row) {
+        const model::NumberRange& r = row.range;
+        if (row.field.empty() && row.whole) return 1;  // a load or row number
+        double v;
+        if (has(row.computed, Computed::Minimum) || has(row.computed, Computed::Maximum)) {
+            v = app::readNumber(textOf(box)).value_or(0) + 0.75;
+        } else if (r.hasMinimum() && r.hasMaximum()) {
+            v = std::round((r.minimum + 0.37 * (r.maximum - r.minimum)) * 100) / 100;
+        } else if (r.hasMinimum()) {
+            v = r.minimum + 57.75;
+        } else if (r.hasMaximum()) {
+            v = r.maximum - 57.75;
+        } else {
+            v = -7.75;
+        }
+        return row.whole ? std::round(v) : v;
+    }
+
+    // A value outside the fixed range, or nothing when it has none.
+    std::optional<double> outsideValue(const BoxLimit& row) {
+        const model::NumberRange& r = row.range;
+        if (r.hasMaximum() && !has(row.computed, Computed::Maximum)) return r.maximum + 1;
+        if (r.hasMinimum() && !has(row.computed, Computed::Minimum))
+            return r.aboveMinimum ? r.minimum : r.minimum - 1;
+        return std::nullopt;
+    }
+
+    std::string shown(double v) {
+        const float f = static_cast<float>(v);
+        return f == 0.0f ? "0" : app::formatGeneral(runtime::Value(f), ui);
+    }
+
+    std::vector<platform::RecordedMessage> newMessages(std::size_t from) {
+        return {ui.messages().begin() + static_cast<std::ptrdiff_t>(from), ui.messages().end()};
+    }
+
+    // One value into the box and the box left; what must follow.
+    enum class Expect { Accepted, Refused, Empty };
+    void tryValue(platform::Form& form, platform::Control& box, const std::string& text, bool typed, Expect expect,
+                  const std::function<void()>& leave, runtime::Value* field) {
+        SCOPED_TRACE((typed ? "typed \"" : "pasted \"") + text + "\"");
+        const std::optional<runtime::Value> before = field ? std::optional(*field) : std::nullopt;
+        const std::size_t count = ui.messages().size();
+        if (typed)
+            ui.typeOver(box, text);
+        else
+            ui.paste(box, text);
+        const std::string inBox = textOf(box);
+        leave();
+        const auto messages = newMessages(count);
+        const std::string name = app::fieldName(box);
+        EXPECT_FALSE(name.empty()) << "the field has no name in messages";
+        if (typed && expect != Expect::Accepted) {
+            // The key filter may have swallowed the keys: then the box kept
+            // its text. Either way it shows a value it accepted, or one
+            // message came and the box kept the focus.
+            ASSERT_LE(messages.size(), 1u);
+            if (messages.empty()) {
+                EXPECT_EQ(textOf(box), shown(*app::readNumber(inBox)));
+                return;
+            }
+            expect = inBox.empty() ? Expect::Empty : Expect::Refused;
+        }
+        if (expect == Expect::Accepted) {
+            ASSERT_EQ(messages.size(), 0u) << messages[0].text;
+            EXPECT_EQ(textOf(box), shown(*app::readNumber(text)));
+            EXPECT_NE(form.activeControl(), &box);
+            if (field) EXPECT_EQ(static_cast<float>(field->number()), static_cast<float>(*app::readNumber(text)));
+            return;
+        }
+        ASSERT_EQ(messages.size(), 1u) << "one message";
+        const std::string& message = messages[0].text;
+        EXPECT_EQ(messages[0].title, "Lukuarvovirhe");
+        EXPECT_EQ(message.rfind(name + ": ", 0), 0u) << message;
+        EXPECT_EQ(form.activeControl(), &box) << "the box keeps the focus";
+        if (expect == Expect::Refused) {
+            EXPECT_TRUE(std::regex_match(message, std::regex(".*: Syöte .* ei arvoalueella \\(.*\\.\\.\\..*\\)")))
+                << message;
+            EXPECT_NE(message.find("Syöte " + inBox + " "), std::string::npos) << message;
+            EXPECT_EQ(textOf(box), "");
+            if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+        } else {
+            EXPECT_NE(message.find("Tyhjä kenttä ei kelpaa"), std::string::npos) << message;
+            if (textOf(box).empty()) {
+                if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+            } else {
+                EXPECT_EQ(textOf(box), shown(*app::readNumber(textOf(box)))) << "the default as the field holds it";
+            }
+        }
+    }
+
+    // Every case on one box, by paste and by keys, ending with the value
+    // it had (so that the bounds other boxes work out from it stay).
+    void exercise(platform::Form& form, platform::Control& box, const std::function<void()>& leave,
+                  runtime::Value* field) {
+        SCOPED_TRACE(form.name() + "/" + box.name());
+        const std::string original = textOf(box);
+        const BoxLimit* row = app::boxLimitOf(box);
+        ASSERT_NE(row, nullptr) << "a numeric box without a row in the table of field limits";
+        const double v = insideValue(box, *row);
+        const std::string point = numberText(v);
+        const char mark = ui.decimalMark();
+        for (bool typed : {false, true}) {
+            if (row->whole) {
+                tryValue(form, box, numberText(v) + ",5", typed, Expect::Refused, leave, field);
+                tryValue(form, box, numberText(v) + ".5", typed, Expect::Refused, leave, field);
+            } else {
+                const std::string comma = withMark(point, ',');
+                tryValue(form, box, comma, typed, Expect::Accepted, leave, field);
+                EXPECT_EQ(textOf(box), withMark(point, mark));
+            }
+            tryValue(form, box, point, typed, Expect::Accepted, leave, field);
+            tryValue(form, box, "abc", typed, Expect::Refused, leave, field);
+            tryValue(form, box, point + " kN", typed, Expect::Refused, leave, field);
+            tryValue(form, box, "", typed, Expect::Empty, leave, field);
+            if (const auto outside = outsideValue(*row))
+                tryValue(form, box, numberText(*outside), typed, Expect::Refused, leave, field);
+            tryValue(form, box, "1e39", typed, Expect::Refused, leave, field);
+            tryValue(form, box, point, typed, Expect::Accepted, leave, field);
+        }
+        tryValue(form, box, original, false, Expect::Accepted, leave, field);
+    }
+
+    // Every box of the dialog, then OK (a contradiction question answered
+    // No, so that OK writes); opened again, every box with a field shows
+    // what it showed at OK.
+    void exerciseDialog(platform::Control& opener, const std::string& formName) {
+        SCOPED_TRACE(formName);
+        std::map<std::string, std::string> atOk;
+        int boxes = 0;
+        open<InputDialog>(opener, formName, [&](InputDialog& d) {
+            // Leaving a box for the cancel button, which checks nothing.
+            auto& cancel = *d.findControl("cmdPeruuta");
+            const auto leave = [&d, &cancel] { d.setFocus(cancel); };
+            for (platform::Control* box : reachableBoxes(d)) {
+                exercise(d, *box, leave, nullptr);
+                ++boxes;
+            }
+            for (platform::Control* box : reachableBoxes(d))
+                if (const BoxLimit* row = app::boxLimitOf(*box); row && !row->field.empty())
+                    atOk[box->name()] = textOf(*box);
+            const std::size_t count = ui.messages().size();
+            ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdOK")));
+            if (d.isLoaded() && ui.messages().size() > count &&
+                ui.messages().back().buttons == platform::Buttons::YesNo) {
+                ui.answerNext(platform::Answer::No);
+                ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdOK")));
+            }
+            ASSERT_FALSE(d.isLoaded()) << "OK did not close the window: " << ui.messages().back().text;
+        });
+        EXPECT_GT(boxes, 0);
+        open<InputDialog>(opener, formName, [&](InputDialog& d) {
+            for (platform::Control* box : reachableBoxes(d)) {
+                auto it = atOk.find(box->name());
+                if (it != atOk.end()) EXPECT_EQ(textOf(*box), it->second) << box->name() << " opened again";
+            }
+            ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdPeruuta")));
+        });
+    }
+};
+
+TEST_F(NumberRule, EveryBoxOfTheMainWindow) {
+    int boxes = 0;
+    for (platform::Control* box : reachableBoxes(w)) {
+        const BoxLimit* row = app::boxLimitOf(*box);
+        runtime::Value* field = row ? mainWindowField(m, row->field, row->element) : nullptr;
+        exercise(w, *box, [this] { leave(); }, field);
+        ++boxes;
+    }
+    EXPECT_GE(boxes, 22);
+}
+
+TEST_F(NumberRule, EveryBoxOfTheInputDialogs) {
+    exerciseDialog(w.cmdLaatasto, "frm2Ontelolaatasto");
+    exerciseDialog(w.cmdLaatankuormat, "frmLaatankuormat");
+    exerciseDialog(w.cmdReiat, "frmReiat");
+    exerciseDialog(w.cmdKuormat, "frmKuormat");
+    exerciseDialog(w.cmdKertoimet, "frmKertoimet");
+    exerciseDialog(w.cmdTukimomentit, "frmTukimomentit");
+}
+
+TEST_F(NumberRule, EveryBoxOfEveryBeamDialog) {
+    for (const app::BeamTypeInfo& type : app::BeamTypes()) {
+        SCOPED_TRACE(std::string(type.typeName));
+        auto* option = dynamic_cast<platform::OptionButton*>(w.findControl(std::string(type.option)));
+        ASSERT_NE(option, nullptr);
+        choose(*option);
+        exerciseDialog(w.cmdPalkki, std::string(type.dialog));
+    }
+}
+
+// In a comma locale the accepted value is shown with a comma, whichever
+// mark was typed.
+class NumberRuleCommaLocale : public NumberRule {
+protected:
+    NumberRuleCommaLocale() { ui.setDecimalMark(','); }
+};
+
+TEST_F(NumberRuleCommaLocale, EveryBoxOfTheSlabFieldsAndFactors) {
+    exerciseDialog(w.cmdLaatasto, "frm2Ontelolaatasto");
+    exerciseDialog(w.cmdKertoimet, "frmKertoimet");
+}
+
+}  // namespace
+}  // namespace quorvel::dialogs

@@ -1,0 +1,95 @@
+#include "model/field_limits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace quorvel::model {
+namespace {
+
+TEST(FieldLimits, RangesHoldOnlyFiniteSingleNumbersWithTheirEnds) {
+    const NumberRange open{};
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {std::nan(""), inf, -inf, 1e39, -1e39}) EXPECT_FALSE(open.contains(bad)) << bad;
+    EXPECT_TRUE(open.contains(-3.4e38));
+    const NumberRange closed{200, 30000, false};
+    EXPECT_TRUE(closed.contains(200));
+    EXPECT_TRUE(closed.contains(30000));
+    EXPECT_FALSE(closed.contains(199.9));
+    const NumberRange fraction{0, 1, true};
+    EXPECT_FALSE(fraction.contains(0));
+    EXPECT_TRUE(fraction.contains(1));
+    EXPECT_EQ(describeRange(closed), "200<=...<=30000");
+    EXPECT_EQ(describeRange(fraction), "0<...<=1");
+    EXPECT_EQ(describeRange({0, FLT_MAX, false}), "0<=...");
+}
+
+TEST(FieldLimits, FieldsByElement) {
+    // The right spacings are needed on every beam, the left ones on a
+    // middle beam only; a slab point load is a whole number of 16 bits.
+    EXPECT_FALSE(withinFieldLimit("BeamSpacing", 8, -7800));
+    EXPECT_FALSE(withinFieldLimit("BeamSpacing", 8, 1e39));
+    EXPECT_FALSE(withinFieldLimit("BeamSpacing", 5, 0));
+    EXPECT_FALSE(withinFieldLimit("BeamSpacing", 4, 0, true));
+    EXPECT_TRUE(withinFieldLimit("BeamSpacing", 4, 0, false));
+    EXPECT_TRUE(withinFieldLimit("SlabPointLoadG", 7, 12));
+    EXPECT_FALSE(withinFieldLimit("SlabPointLoadG", 7, 12.5));
+    EXPECT_FALSE(withinFieldLimit("SlabPointLoadG", 13, 40000));
+    EXPECT_FALSE(withinFieldLimit("ReleaseStrengthRatio", 0, 0));
+    EXPECT_FALSE(withinFieldLimit("ConsequenceClassFactorKfi", 0, -1));
+    EXPECT_TRUE(withinFieldLimit("SupportMomentEndPermanent", 0, -250.5));
+    EXPECT_EQ(fieldLimit("NoSuchField"), nullptr);
+    EXPECT_EQ(fieldLimit("BarArea", 11), nullptr);
+}
+
+TEST(FieldLimits, BoxesByWindowAndControl) {
+    const BoxLimit* spacing = boxLimit("frmQuorvel", "txtVasenalkuvali");
+    ASSERT_NE(spacing, nullptr);
+    EXPECT_EQ(spacing->field, "BeamSpacing");
+    EXPECT_EQ(spacing->element, 4);
+    EXPECT_EQ(spacing->defaultValue, 7200);
+    // A beam dialog's shared row editor box; not a box of another window.
+    const BoxLimit* bars = boxLimit("frmTIpalkki", "txtRaudLkm");
+    ASSERT_NE(bars, nullptr);
+    EXPECT_TRUE(bars->whole);
+    EXPECT_EQ(boxLimit("frmQuorvel", "txtRaudLkm"), nullptr);
+    // A dialog's own row wins over the shared one.
+    EXPECT_EQ(boxLimit("FrmKemo", "txtJanneA")->defaultValue, 100);
+    EXPECT_TRUE(boxLimit("frmLaatankuormat", "txtVasenPysyvaPisteKuorma")->whole);
+    EXPECT_FALSE(boxLimit("frmKuormat", "txtPysyvapisteg")->whole);
+}
+
+// Every box edits a field the table knows (or none, for a box whose value
+// the model derives a field from), and what it accepts the field can hold:
+// its fixed bounds and its default lie inside the field's limits.
+TEST(FieldLimits, EveryBoxAcceptsOnlyWhatItsFieldHolds) {
+    for (const BoxLimit& b : boxLimits()) {
+        SCOPED_TRACE(std::string(b.form) + "/" + std::string(b.control));
+        if (b.field.empty()) continue;
+        const int element = b.element < 0 ? 0 : b.element;
+        const FieldLimit* f = nullptr;
+        for (const FieldLimit& candidate : fieldLimits())
+            if (candidate.field == b.field && (b.element < 0 || (element >= candidate.firstElement &&
+                                                                  element <= candidate.lastElement)))
+                f = &candidate;
+        ASSERT_NE(f, nullptr) << "no field row";
+        auto inField = [&](double shown) { return f->range.contains(shown / b.scale); };
+        if (b.range.hasMinimum() && !has(b.computed, Computed::Minimum)) {
+            EXPECT_TRUE(inField(b.range.minimum) || b.range.aboveMinimum) << "minimum " << b.range.minimum;
+        }
+        if (b.range.hasMaximum() && !has(b.computed, Computed::Maximum)) {
+            EXPECT_TRUE(inField(b.range.maximum)) << "maximum " << b.range.maximum;
+        }
+        if (b.defaultValue) {
+            EXPECT_TRUE(b.range.contains(*b.defaultValue)) << "default " << *b.defaultValue;
+            EXPECT_TRUE(inField(*b.defaultValue)) << "default " << *b.defaultValue;
+        }
+        if (f->whole) {
+            EXPECT_TRUE(b.whole);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::model
