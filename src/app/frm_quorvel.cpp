@@ -252,17 +252,9 @@ namespace {
 
 struct GaugeValue {
     platform::PictureBox* pic;
-    float value;
+    double value;
     bool stale;
 };
-
-// A ratio as a single; beyond the single range it becomes an infinity, which
-// the gauge draws as exceeded.
-float single(double v) {
-    if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max())
-        return v > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
 
 void drawAll(std::initializer_list<GaugeValue> gauges) {
     for (GaugeValue g : gauges) DrawGauge(*g.pic, g.value, g.stale);
@@ -273,26 +265,26 @@ void drawAll(std::initializer_list<GaugeValue> gauges) {
 void frmQuorvel::DrawResultGauges() {
     const model::ProjectModel& m = model_;
     const bool edgeBeam = m.IsMiddleBeam == 0;
-    drawAll({{&picVasenleikkaus, single(std::fabs(m.SlabShearUtilisation[1])), edgeBeam},
-             {&picVasentaipuma, single(std::fabs(m.SlabBendingUtilisation[1])), edgeBeam},
-             {&picVasenhalkeilu, single(std::fabs(m.SlabCrackingUtilisation[1])), edgeBeam},
-             {&picOikealeikkaus, single(std::fabs(m.SlabShearUtilisation[2])), false},
-             {&picOikeataipuma, single(std::fabs(m.SlabBendingUtilisation[2])), false},
-             {&picOikeahalkeilu, single(std::fabs(m.SlabCrackingUtilisation[2])), false},
-             {&picPalkkitaipuma, single(std::fabs(m.UtilisationRatio)), false},
-             {&picVenyma, single(std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain))), false}});
+    drawAll({{&picVasenleikkaus, std::fabs(m.SlabShearUtilisation[1]), edgeBeam},
+             {&picVasentaipuma, std::fabs(m.SlabBendingUtilisation[1]), edgeBeam},
+             {&picVasenhalkeilu, std::fabs(m.SlabCrackingUtilisation[1]), edgeBeam},
+             {&picOikealeikkaus, std::fabs(m.SlabShearUtilisation[2]), false},
+             {&picOikeataipuma, std::fabs(m.SlabBendingUtilisation[2]), false},
+             {&picOikeahalkeilu, std::fabs(m.SlabCrackingUtilisation[2]), false},
+             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false},
+             {&picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false}});
 }
 
 void frmQuorvel::ClearResultGauges() {
     const model::ProjectModel& m = model_;
-    drawAll({{&picVasenleikkaus, single(m.SlabShearUtilisation[1]), true},
-             {&picVasentaipuma, single(m.SlabBendingUtilisation[1]), true},
-             {&picVasenhalkeilu, single(m.SlabCrackingUtilisation[1]), true},
-             {&picOikealeikkaus, single(m.SlabShearUtilisation[2]), true},
-             {&picOikeataipuma, single(m.SlabBendingUtilisation[2]), true},
-             {&picOikeahalkeilu, single(m.SlabCrackingUtilisation[2]), true},
-             {&picPalkkitaipuma, single(m.UtilisationRatio), true},
-             {&picVenyma, 0.0f, true}});
+    drawAll({{&picVasenleikkaus, m.SlabShearUtilisation[1], true},
+             {&picVasentaipuma, m.SlabBendingUtilisation[1], true},
+             {&picVasenhalkeilu, m.SlabCrackingUtilisation[1], true},
+             {&picOikealeikkaus, m.SlabShearUtilisation[2], true},
+             {&picOikeataipuma, m.SlabBendingUtilisation[2], true},
+             {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], true},
+             {&picPalkkitaipuma, m.UtilisationRatio, true},
+             {&picVenyma, 0.0, true}});
 }
 
 void frmQuorvel::hideCoreFillingNotices() {
