@@ -13,6 +13,7 @@
 
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
+#include "runtime/data_files.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
@@ -211,9 +212,14 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
     const TextFile files[] = {{data, "TEKSTIT0.DA0", true},       {data, "TEKSTIT1.DA0", true},
                               {program, "language.fin", false},   {program, "language.eng", false},
                               {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
+    // A file found sound is not read again until it changes: every
+    // Calculate asks, and the answer only changes with the file.
+    static runtime::ParsedFileCache<bool> soundFiles;
     for (const TextFile& f : files) {
-        const auto path = runtime::findFileIgnoringCase(f.folder, f.name);
-        if (!path) continue;  // a missing file is reported where it is needed
+        const runtime::DataFile file = runtime::findDataFile(f.folder, f.name);
+        if (!file.version) continue;  // a missing file is reported where it is needed
+        if (soundFiles.find(*file.version, "")) continue;
+        const std::optional<std::string> path = file.path;
         const auto bytes = fileBytes(*path);
         if (!bytes) continue;
         if (auto control = controlCharacter(*bytes)) {
@@ -232,7 +238,10 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                 items.readItem();
                 ++count;
             }
-            if (count == report::ReportHeadings::ItemCount) continue;
+            if (count == report::ReportHeadings::ItemCount) {
+                soundFiles.keep(*file.version, "", true);
+                continue;
+            }
             const std::string line = std::to_string(items.line()), found = std::to_string(count),
                               needed = std::to_string(report::ReportHeadings::ItemCount);
             return english ? "The data file " + *path + " holds only " + found + " texts up to its last line (" +
@@ -252,6 +261,7 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
+        soundFiles.keep(*file.version, "", true);
     }
     return std::nullopt;
 }

@@ -209,11 +209,15 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
 }
 
 std::optional<CoefficientTableError> CheckKefTable(const model::ProjectModel& m) {
+    // A table found sound is checked again only when the file changes.
+    static runtime::ParsedFileCache<bool> soundTables;
     const runtime::DataFile table = runtime::findDataFile(m.DataPath, TableFileName);
+    if (table.version && soundTables.find(*table.version, "")) return std::nullopt;
     try {
         // No header starts with a line end (items end there): the whole
         // table up to its end block is read.
         readFamilyBlock(table.path, "\n");
+        if (table.version) soundTables.keep(*table.version, "", true);
     } catch (const CoefficientTableError& e) {
         return e;
     } catch (const RunTimeError&) {
