@@ -168,16 +168,21 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
-    // A data file larger than any the program delivers is not read, the
-    // language files (read next) among them.
-    if (auto oversized = oversizedDataFileText(model_)) {
-        ui.messageBox(*oversized, Buttons::Ok, Icon::Critical, "Vakava virhe!");
+    // A data file larger than any the program delivers, or a text file that
+    // does not hold what is read from it, is not read, the language files
+    // (read next) among them.
+    auto unreadable = oversizedDataFileText(model_);
+    if (!unreadable) unreadable = unsoundTextFileText(model_, ui.programFolder());
+    if (unreadable) {
+        ui.messageBox(*unreadable, Buttons::Ok, Icon::Critical, "Vakava virhe!");
         ui.endProgram();
     }
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
     titleBase_ = caption();
     showLanguageFlag();
 
+    if (auto replaced = ReplaceMissingDataFileNames(model_, ui))
+        ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");
         model_.DataPath = ui.programFolder();
@@ -247,17 +252,9 @@ namespace {
 
 struct GaugeValue {
     platform::PictureBox* pic;
-    float value;
+    double value;
     bool stale;
 };
-
-// A ratio as a single; beyond the single range it becomes an infinity, which
-// the gauge draws as exceeded.
-float single(double v) {
-    if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max())
-        return v > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
 
 void drawAll(std::initializer_list<GaugeValue> gauges) {
     for (GaugeValue g : gauges) DrawGauge(*g.pic, g.value, g.stale);
@@ -268,26 +265,26 @@ void drawAll(std::initializer_list<GaugeValue> gauges) {
 void frmQuorvel::DrawResultGauges() {
     const model::ProjectModel& m = model_;
     const bool edgeBeam = m.IsMiddleBeam == 0;
-    drawAll({{&picVasenleikkaus, single(std::fabs(m.SlabShearUtilisation[1])), edgeBeam},
-             {&picVasentaipuma, single(std::fabs(m.SlabBendingUtilisation[1])), edgeBeam},
-             {&picVasenhalkeilu, single(std::fabs(m.SlabCrackingUtilisation[1])), edgeBeam},
-             {&picOikealeikkaus, single(std::fabs(m.SlabShearUtilisation[2])), false},
-             {&picOikeataipuma, single(std::fabs(m.SlabBendingUtilisation[2])), false},
-             {&picOikeahalkeilu, single(std::fabs(m.SlabCrackingUtilisation[2])), false},
-             {&picPalkkitaipuma, single(std::fabs(m.UtilisationRatio)), false},
-             {&picVenyma, single(std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain))), false}});
+    drawAll({{&picVasenleikkaus, std::fabs(m.SlabShearUtilisation[1]), edgeBeam},
+             {&picVasentaipuma, std::fabs(m.SlabBendingUtilisation[1]), edgeBeam},
+             {&picVasenhalkeilu, std::fabs(m.SlabCrackingUtilisation[1]), edgeBeam},
+             {&picOikealeikkaus, std::fabs(m.SlabShearUtilisation[2]), false},
+             {&picOikeataipuma, std::fabs(m.SlabBendingUtilisation[2]), false},
+             {&picOikeahalkeilu, std::fabs(m.SlabCrackingUtilisation[2]), false},
+             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false},
+             {&picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false}});
 }
 
 void frmQuorvel::ClearResultGauges() {
     const model::ProjectModel& m = model_;
-    drawAll({{&picVasenleikkaus, single(m.SlabShearUtilisation[1]), true},
-             {&picVasentaipuma, single(m.SlabBendingUtilisation[1]), true},
-             {&picVasenhalkeilu, single(m.SlabCrackingUtilisation[1]), true},
-             {&picOikealeikkaus, single(m.SlabShearUtilisation[2]), true},
-             {&picOikeataipuma, single(m.SlabBendingUtilisation[2]), true},
-             {&picOikeahalkeilu, single(m.SlabCrackingUtilisation[2]), true},
-             {&picPalkkitaipuma, single(m.UtilisationRatio), true},
-             {&picVenyma, 0.0f, true}});
+    drawAll({{&picVasenleikkaus, m.SlabShearUtilisation[1], true},
+             {&picVasentaipuma, m.SlabBendingUtilisation[1], true},
+             {&picVasenhalkeilu, m.SlabCrackingUtilisation[1], true},
+             {&picOikealeikkaus, m.SlabShearUtilisation[2], true},
+             {&picOikeataipuma, m.SlabBendingUtilisation[2], true},
+             {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], true},
+             {&picPalkkitaipuma, m.UtilisationRatio, true},
+             {&picVenyma, 0.0, true}});
 }
 
 void frmQuorvel::hideCoreFillingNotices() {

@@ -44,20 +44,20 @@ void storeNumber(frmQuorvel& w, const std::string& text, Value& field) {
 struct GradeList {
     ComboBox frmQuorvel::*list;
     Value& (*field)(ProjectModel&);
-    int minimum;  // of a typed grade; the maximum is 60 and the default 25 for both
 };
 
 const GradeList gradeLists[] = {
-    {&frmQuorvel::cboSaumabetoni, [](ProjectModel& m) -> Value& { return m.JointConcreteClass; }, 16},
-    {&frmQuorvel::cboPintabetoni, [](ProjectModel& m) -> Value& { return m.ToppingConcreteClass; }, 20},
+    {&frmQuorvel::cboSaumabetoni, [](ProjectModel& m) -> Value& { return m.JointConcreteClass; }},
+    {&frmQuorvel::cboPintabetoni, [](ProjectModel& m) -> Value& { return m.ToppingConcreteClass; }},
 };
 
-// A typed grade is checked when the list loses the focus and then stored
-// like a grade chosen from the list; a refused grade leaves the box empty
-// and the model as it was.
+// A typed grade is checked (bounds and default from the table of field
+// limits) when the list loses the focus and then stored like a grade
+// chosen from the list; a refused grade leaves the box empty and the model
+// as it was.
 void gradeLostFocus(frmQuorvel& w, const GradeList& g) {
     ComboBox& list = w.*g.list;
-    ValidateRangeTextBox(list, g.minimum, 60, 25);
+    CheckTableBox(list);
     if (!list.text().empty()) storeNumber(w, list.text(), g.field(w.model()));
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/gauges.h"
 #include "app/input_tools.h"
 #include "app/language.h"
 #include "report/format_fixed.h"
@@ -118,13 +119,13 @@ void frmTaulukot::FillResultTables() {
             grid.setTextMatrix(r, 0, LookupQuotedEntry(prefix + "RowCaption" + std::to_string(r), file));
     };
     // A row: acting value, resistance or limit, utilisation in per cent with
-    // its picture (not-OK above 100 %).
+    // its picture (not-OK above 100 %, as the gauges turn red).
     auto ratioRow = [&](Grid& grid, int row, double acting, double resistance, double ratio) {
         grid.setTextMatrix(row, 1, cellText(acting, mark));
         grid.setTextMatrix(row, 2, cellText(resistance, mark));
         grid.setTextMatrix(row, 3, cellText(100.0 * ratio, mark));
         if (std::isfinite(ratio))
-            grid.setCellPicture(row, 3, std::fabs(ratio) > 1.0 ? imgNo.picture() : imgOK.picture());
+            grid.setCellPicture(row, 3, UtilisationExceeded(ratio) ? imgNo.picture() : imgOK.picture());
     };
     auto slabTable = [&](Grid& grid, int side, const std::string& firstDashes) {
         grid.setTextMatrix(1, 1, cellText(m.SlabMaxDesignShear(side), mark));

@@ -9,7 +9,6 @@ namespace quorvel::app {
 namespace {
 
 constexpr double FullScale = 1.3;     // the ratio drawn over the full bar width
-constexpr float ExceededFrom = 1.005f;  // red from here on
 constexpr double TextCap = 9.99;        // "999" at most
 
 // The gauge text: percent rounded to a whole number, halves away from zero.
@@ -20,10 +19,16 @@ std::string percentText(double value) {
 
 }  // namespace
 
-void DrawGauge(platform::PictureBox& pic, float& value, bool& stale) {
-    // A ratio that is not a number cannot be drawn to scale: show it as
-    // exceeded, and keep it away from every integer conversion below.
-    const double v = std::isfinite(value) ? static_cast<double>(value) : TextCap;
+bool UtilisationExceeded(double ratio) { return !(std::fabs(ratio) <= 1.0); }
+
+void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
+    // The bar and the number are drawn from the ratio as a single. A ratio
+    // that is not a number cannot be drawn to scale: show it as exceeded,
+    // and keep it away from every integer conversion below. A ratio beyond
+    // the text cap is drawn as the cap (past the right edge either way). The
+    // colour is decided on the ratio itself, as the results table does.
+    const double v =
+        std::isfinite(value) ? static_cast<double>(static_cast<float>(std::clamp(value, -TextCap, TextCap))) : TextCap;
 
     pic.setFont(platform::Font{"MS Serif", 6.75});
     const std::string text = percentText(v);
@@ -36,7 +41,7 @@ void DrawGauge(platform::PictureBox& pic, float& value, bool& stale) {
     if (stale)
         color = platform::paletteColor(8);
     else
-        color = static_cast<float>(v) >= ExceededFrom ? platform::paletteColor(12) : platform::paletteColor(2);
+        color = UtilisationExceeded(value) ? platform::paletteColor(12) : platform::paletteColor(2);
     pic.setDrawColor(color);
 
     const double sw = std::floor(pic.scaleWidth());

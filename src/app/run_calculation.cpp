@@ -17,10 +17,12 @@
 #include "app/settings.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
+#include "library/coefficient_table.h"
 #include "model/topping_load.h"
 #include "report/support_line_table.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::app {
 
@@ -99,8 +101,11 @@ double leadingNumber(const std::string& text) {
 }
 
 // The failure message of a calculation status in the chosen language;
-// empty for a language without one.
+// empty for a language without one, and for a negative status: a failure
+// the slab-data reader has already reported in its own message, whose
+// number means nothing to the user.
 std::string failureText(int16_t status, int16_t language) {
+    if (status < 0) return {};
     const bool divisionOrRange = status == runtime::ErrDivisionByZero || status == runtime::ErrOverflow;
     const std::string number = std::to_string(status);
     if (language == 0)
@@ -130,6 +135,30 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
     return problem;
 }
 
+// The message for the first side whose slab type the catalogue read at
+// start-up does not list (the reader would stop there after reporting the
+// catalogue's end line and the list of types): the side by the caption the
+// window shows for it, the type and the catalogue file. Nothing when both
+// sides' types are listed.
+std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
+                                               const std::array<std::string, 2>& sideCaptions) {
+    for (int side = 1; side <= 2; ++side) {
+        const std::string& type = m.SlabTypeName(side);
+        bool listed = false;
+        for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;
+        if (listed) continue;
+        std::string sideName = sideCaptions[side - 1];
+        while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
+        const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
+                                     .value_or(m.DataPath + m.SlabFileName);
+        return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + type + "\" (" + sideName +
+                                          ") is not in the slab catalogue " + file + "."
+                                    : "Laskentaa ei tehty: laattatyyppiä \"" + type + "\" (" + sideName +
+                                          ") ei ole laattatiedostossa " + file + ".";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 // The result commands calculate through this command while the results
@@ -144,9 +173,27 @@ void frmQuorvel::RunCalculation() {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
     };
 
-    // A data file grown beyond any the program delivers is not read.
-    if (auto oversized = oversizedDataFileText(m)) {
-        ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation);
+    // A data file grown beyond any the program delivers, or a text file
+    // that no longer holds what is read from it, is not read.
+    auto unreadable = oversizedDataFileText(m);
+    if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder());
+    if (unreadable) {
+        ui.messageBox(*unreadable, Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
+
+    // A coefficient table value outside what its meaning allows.
+    if (auto fault = library::CheckKefTable(m)) {
+        ui.messageBox(fault->text(m.LanguageIndex), Buttons::Ok, Icon::Exclamation);
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
+
+    if (auto missing = missingSlabTypeText(m, {Label26.caption(), Label31.caption()})) {
+        ui.messageBox(*missing, Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);
         MarkResultsInvalid(m, *this);
         return;

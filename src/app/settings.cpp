@@ -6,11 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
 #include <system_error>
 #include <optional>
 
 #include "platform/print_layout.h"
+#include "report/report_headings.h"
 #include "runtime/data_files.h"
+#include "runtime/input_items.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -73,6 +77,29 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
     m.PrintFontSize = size ? static_cast<float>(platform::legibleFontSize(*size)) : DefaultFontSize;
 
     m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
+}
+
+std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p) {
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    struct Name {
+        std::string& name;
+        const char* key;
+        const char* installed;
+    } names[] = {{m.SlabFileName, "Ontelolaatat", DefaultSlabFile}, {m.StrandFileName, "Punostiedosto", DefaultStrandFile}};
+    std::string text;
+    for (Name& n : names) {
+        if (!n.name.empty() && runtime::findFileIgnoringCase(folder, n.name)) continue;
+        if (!runtime::findFileIgnoringCase(folder, n.installed)) continue;  // the start-up check names it
+        if (!text.empty()) text += "\r\n";
+        text += m.LanguageIndex == 1 ? "The data file \"" + n.name + "\" stored in the settings is not in " + m.DataPath +
+                                           ": " + n.installed + " is used instead."
+                                     : "Asetuksiin tallennettua tiedostoa \"" + n.name + "\" ei ole kansiossa " +
+                                           m.DataPath + ": sen sijaan käytetään tiedostoa " + n.installed + ".";
+        n.name = n.installed;
+        p.saveSetting(App, Section, n.key, n.name);
+    }
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 std::string LastFileFolder(platform::Platform& p) { return get(p, "Tiedostokansio", ""); }
@@ -149,6 +176,94 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
         return m.LanguageIndex == 1
                    ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."
                    : "Tiedosto " + found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<std::string> fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The first line (1 for the first) holding a control character other than
+// a tab, and its code; nothing for text.
+std::optional<std::pair<std::size_t, int>> controlCharacter(const std::string& bytes) {
+    const std::vector<std::string> lines = runtime::splitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (char c : lines[i]) {
+            const auto code = static_cast<unsigned char>(c);
+            if ((code < 0x20 && code != '\t') || code == 0x7F) return std::make_pair(i + 1, static_cast<int>(code));
+        }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder) {
+    const bool english = m.LanguageIndex == 1;
+    struct TextFile {
+        std::string folder;
+        const char* name;
+        bool headings;  // items, else "key = text" lines
+    };
+    const std::string data = m.DataPath.empty() ? "." : m.DataPath;
+    const std::string program = programFolder.empty() ? "." : programFolder;
+    const TextFile files[] = {{data, "TEKSTIT0.DA0", true},       {data, "TEKSTIT1.DA0", true},
+                              {program, "language.fin", false},   {program, "language.eng", false},
+                              {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
+    // A file found sound is not read again until it changes: every
+    // Calculate asks, and the answer only changes with the file.
+    static runtime::ParsedFileCache<bool> soundFiles;
+    for (const TextFile& f : files) {
+        const runtime::DataFile file = runtime::findDataFile(f.folder, f.name);
+        if (!file.version) continue;  // a missing file is reported where it is needed
+        if (soundFiles.find(*file.version, "")) continue;
+        const std::optional<std::string> path = file.path;
+        const auto bytes = fileBytes(*path);
+        if (!bytes) continue;
+        if (auto control = controlCharacter(*bytes)) {
+            const std::string line = std::to_string(control->first), code = std::to_string(control->second);
+            return english ? "The data file " + *path + " is not a text file: line " + line +
+                                 " holds a control character (code " + code + ")."
+                           : "Tiedosto " + *path + " ei ole tekstitiedosto: rivillä " + line +
+                                 " on ohjausmerkki (koodi " + code + ").";
+        }
+        runtime::TextFileReader reader = runtime::TextFileReader::fromBytes(*bytes);
+        if (f.headings) {
+            // Every heading of the report is an item of the file.
+            runtime::InputItemReader items(reader);
+            int count = 0;
+            while (count < report::ReportHeadings::ItemCount && !items.eof()) {
+                items.readItem();
+                ++count;
+            }
+            if (count == report::ReportHeadings::ItemCount) {
+                soundFiles.keep(*file.version, "", true);
+                continue;
+            }
+            const std::string line = std::to_string(items.line()), found = std::to_string(count),
+                              needed = std::to_string(report::ReportHeadings::ItemCount);
+            return english ? "The data file " + *path + " holds only " + found + " texts up to its last line (" +
+                                 line + "); the report needs " + needed + "."
+                           : "Tiedostossa " + *path + " on viimeiseen riviinsä (" + line + ") mennessä vain " +
+                                 found + " tekstiä; raportti tarvitsee " + needed + ".";
+        }
+        // Every line is blank, a comment (') or "key = text".
+        for (std::size_t line = 1; !reader.eof(); ++line) {
+            std::string text = reader.readLine();
+            const std::size_t start = text.find_first_not_of(" \t");
+            if (start == std::string::npos || text[start] == '\'') continue;
+            const std::size_t equals = text.find('=');
+            if (equals != std::string::npos && equals > start) continue;
+            return english ? "Line " + std::to_string(line) + " of the data file " + *path +
+                                 " is not of the form key = text."
+                           : "Tiedoston " + *path + " rivi " + std::to_string(line) +
+                                 " ei ole muotoa avain = teksti.";
+        }
+        soundFiles.keep(*file.version, "", true);
     }
     return std::nullopt;
 }

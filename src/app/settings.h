@@ -25,6 +25,15 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 // name the data folder does not hold is not written.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
+// A stored slab catalogue or strand file name that the data folder does not
+// hold (a name left by an older version, a file since removed) would stop
+// every start-up. Where the folder holds the installation's own file
+// ("ONTELO.MIT", "PUNOS.VAT"), that takes the name's place in the model and
+// the settings; the returned text (in the language of the settings) names
+// each stored name and the one used. Nothing when every name was found or
+// the installation's own file is missing too (start-up then stops).
+std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p);
+
 // The folder of the file last opened or saved (key "Tiedostokansio"),
 // where the file dialogs open when the project has no folder of its own;
 // empty when none is stored. Stored when a file is opened or saved.
@@ -63,6 +72,15 @@ inline constexpr std::uintmax_t LargestDataFile = 1024 * 1024;
 // language files of the windows and of the results) that is larger than
 // LargestDataFile, in the language of m; nothing when none is.
 std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
+
+// The first text data file that does not hold what the program reads from
+// it, as one message (in the language of the model) naming the file and
+// the line: a control character other than a tab (a binary file); report
+// headings (TEKSTIT0.DA0, TEKSTIT1.DA0 of the data folder) with fewer items
+// than the report prints; a language file (language.fin/.eng,
+// resultLanguage.fin/.eng of programFolder) with a line that is neither
+// blank, a comment (') nor "key = text". Missing files are not named here.
+std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder);
 
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.

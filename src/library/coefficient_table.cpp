@@ -9,6 +9,7 @@
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
+#include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::library {
@@ -43,16 +44,90 @@ bool usesTopDowels(const std::string& family) {
     return false;
 }
 
+// What the table's values mean bounds them. x is a slab height (mm),
+// positive and ascending within a column, bounded as the catalogue's
+// values are. k_cd is the share of the zero-moment span acting as slab
+// width on one side of the beam: EN 1992-1-1 expression (5.7a) holds
+// b_eff,i to at most 0.2 l_0. S is the factor to which the core-filling
+// reduction falls, a share of the full section: above 0, at most 1. Row
+// numbers and the row count are whole numbers within the table.
+constexpr double LargestHeight = 1e6;
+constexpr double LargestKcd = 0.2;
+constexpr double LargestS = 1.0;
+
+struct Limit {
+    const char* name;
+    double least;
+    bool above;  // the least value itself is not allowed
+    double most;
+    bool whole;
+};
+
+std::string numberText(double v) { return runtime::generalNumberText(v, runtime::NumberKind::Double); }
+
+// Number items of the table, each held to its limit as it is read.
+class TableItems {
+public:
+    explicit TableItems(const std::string& path) : path_(path), file_(path), items_(file_) {}
+
+    std::string item() { return items_.readItem(); }
+
+    double number(const Limit& limit) {
+        const std::string text = items_.readItem();
+        double v = std::nan("");
+        try {
+            v = runtime::scanNumber(text);
+        } catch (const RunTimeError&) {  // beyond the double range
+        }
+        const bool inside = std::isfinite(v) && (limit.above ? v > limit.least : v >= limit.least) &&
+                            v <= limit.most && (!limit.whole || v == std::floor(v));
+        if (!inside) fault(limit, text);
+        return v;
+    }
+
+    // The value as written and its limit, on the line it came from.
+    [[noreturn]] void fault(const Limit& limit, const std::string& text) const {
+        const std::string line = std::to_string(items_.line());
+        const std::string range = numberText(limit.least) + (limit.above ? " < " : " <= ") + limit.name +
+                                  " <= " + numberText(limit.most);
+        const std::string wholeFi = limit.whole ? ", kokonaisluku" : "", wholeEn = limit.whole ? ", a whole number" : "";
+        throw CoefficientTableError(
+            "Tiedoston " + path_ + " rivillä " + line + " arvo " + limit.name + " = \"" + text +
+                "\" ei ole sallittu (" + range + wholeFi + ").",
+            "In the file " + path_ + " on line " + line + " the value " + limit.name + " = \"" + text +
+                "\" is not allowed (" + range + wholeEn + ").");
+    }
+
+    // The table ends before the block it was read for is complete.
+    [[noreturn]] void endedEarly() const {
+        const std::string line = std::to_string(items_.line());
+        throw CoefficientTableError(
+            "Tiedosto " + path_ + " loppuu rivillä " + line + " ennen kuin lohko LOPPU on kokonainen.",
+            "The file " + path_ + " ends on line " + line + " before its LOPPU block is complete.");
+    }
+
+private:
+    std::string path_;
+    runtime::TextFileReader file_;
+    runtime::InputItemReader items_;
+};
+
 // Reads the 2n records of one block into block: column 0 rows 1..n, then
 // column 1 rows 1..n. Each record overwrites X(row), so the abscissas of
-// column 1 remain.
-void readBlockRecords(runtime::InputItemReader& items, int n, KefBlock& block) {
+// column 1 remain. Every value is held to its limit as it is read.
+void readBlockRecords(TableItems& items, int n, KefBlock& block) {
+    const Limit row{"row", 1, false, static_cast<double>(n), true};
+    const Limit kcd{"k_cd", 0, true, LargestKcd, false};
+    const Limit s{"S", 0, true, LargestS, false};
     for (int column = 0; column <= 1; ++column) {
-        for (int row = 1; row <= n; ++row) {
-            items.readItem();  // the record's row number, not used
-            block.X(row) = items.readNumber();
-            block.T(column, row) = items.readNumber();
-            block.S = items.readNumber();
+        for (int r = 1; r <= n; ++r) {
+            items.number(row);  // the record's row number, not used
+            // Heights ascend within the column, or the interpolation
+            // could not find the row of a height.
+            const double least = r == 1 ? 0.0 : block.X(r - 1);
+            block.X(r) = items.number({"x", least, true, LargestHeight, false});
+            block.T(column, r) = items.number(kcd);
+            block.S = items.number(s);
         }
     }
 }
@@ -84,17 +159,22 @@ struct KefLookup {
 // Reads the table from its start until the family's block (key) or the end
 // block has been loaded; the header is examined after its records, so the
 // end block must be complete too. Every pass takes items from the file, and
-// the file ends, so the loop ends (62 at the latest).
+// the file ends, so the loop ends (62 at the latest, or the table's own
+// error with its line).
 KefLookup readFamilyBlock(const std::string& path, const std::string& key) {
-    runtime::TextFileReader file(path);  // 53 when missing
-    runtime::InputItemReader items(file);
+    TableItems items(path);  // 53 when missing
     KefLookup found;
-    found.n = runtime::toIndex(items.readNumber(), 1, MaxRows);
-    std::string header;
-    do {
-        header = items.readItem();
-        readBlockRecords(items, found.n, found.block);
-    } while (header.substr(0, 2) != key && header != EndHeader);
+    try {
+        found.n = static_cast<int>(items.number({"n", 1, false, MaxRows, true}));
+        std::string header;
+        do {
+            header = items.item();
+            readBlockRecords(items, found.n, found.block);
+        } while (header.substr(0, 2) != key && header != EndHeader);
+    } catch (const RunTimeError& e) {
+        if (e.number() != runtime::ErrInputPastEndOfFile) throw;
+        items.endedEarly();
+    }
     return found;
 }
 
@@ -126,6 +206,24 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
 
     result = interpolate(found->block, found->n, column, x);
     extra = found->block.S;
+}
+
+std::optional<CoefficientTableError> CheckKefTable(const model::ProjectModel& m) {
+    // A table found sound is checked again only when the file changes.
+    static runtime::ParsedFileCache<bool> soundTables;
+    const runtime::DataFile table = runtime::findDataFile(m.DataPath, TableFileName);
+    if (table.version && soundTables.find(*table.version, "")) return std::nullopt;
+    try {
+        // No header starts with a line end (items end there): the whole
+        // table up to its end block is read.
+        readFamilyBlock(table.path, "\n");
+        if (table.version) soundTables.keep(*table.version, "", true);
+    } catch (const CoefficientTableError& e) {
+        return e;
+    } catch (const RunTimeError&) {
+        // A missing or unreadable file: the lookup reports it (53, 75).
+    }
+    return std::nullopt;
 }
 
 }  // namespace quorvel::library

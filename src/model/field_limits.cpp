@@ -18,6 +18,16 @@ constexpr NumberRange aboveUpTo(double minimum, double maximum) { return {minimu
 // A 16-bit whole number.
 constexpr NumberRange int16Range() { return between(-32768, 32767); }
 
+// The factors of the factors window: the same range for the box and for a
+// value read from a file.
+constexpr NumberRange KfiRange = between(0.8, 1.2);
+constexpr NumberRange PermanentFactorRange = between(0.9, 1.4);
+constexpr NumberRange VariableFactorRange = between(0.8, 1.8);
+constexpr NumberRange AdditionalFactorRange = between(0.8, 1.4);
+constexpr NumberRange SelfWeightFactorRange = between(0.9, 1.4);
+constexpr NumberRange TensileFactorRange = between(0.8, 1.2);
+constexpr NumberRange CrackWidthRange = between(0, 0.5);
+
 // --- what the calculation can use of each field ---
 //
 // Lengths and dimensions are finite and not negative (a ledge, a hole, a
@@ -151,14 +161,16 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("SupportMomentEndPermanent", any()),
         plain("SupportMomentStartVariable", any()),
         plain("SupportMomentEndVariable", any()),
-        // Partial factors: multipliers of loads and resistances.
-        plain("ConsequenceClassFactorKfi", above(0)),
-        plain("PartialFactorPermanent", above(0)),
-        plain("PartialFactorVariable", above(0)),
-        plain("AdditionalSafetyFactor", above(0)),
-        elements("SlabSelfWeightFactor", 1, 2, above(0)),
-        plain("SlabTensileStrengthFactor", above(0)),
-        plain("AllowedCrackWidth", atLeast(0)),
+        // Partial factors: multipliers of loads and resistances, held to the
+        // ranges the factors window offers wherever they come from (a file's
+        // K_FI of 1e-30 would otherwise turn every utilisation green).
+        plain("ConsequenceClassFactorKfi", KfiRange),
+        plain("PartialFactorPermanent", PermanentFactorRange),
+        plain("PartialFactorVariable", VariableFactorRange),
+        plain("AdditionalSafetyFactor", AdditionalFactorRange),
+        elements("SlabSelfWeightFactor", 1, 2, SelfWeightFactorRange),
+        plain("SlabTensileStrengthFactor", TensileFactorRange),
+        plain("AllowedCrackWidth", CrackWidthRange),
         plain("ReleaseStrengthRatio", aboveUpTo(0, 1)),
         plain("ImposedLoadPsi1", aboveUpTo(0, 1)),
     };
@@ -515,14 +527,14 @@ std::vector<BoxLimit> makeBoxLimits() {
 
     // --- the partial factors ---
     const std::string_view F = "frmKertoimet";
-    add(box(F, "CmbKfi", "ConsequenceClassFactorKfi", 0, between(0.8, 1.2), 1.0, "Kfi"));
-    add(box(F, "txtVarmg", "PartialFactorPermanent", 0, between(0.9, 1.4), 1.2));
-    add(box(F, "txtVarmq", "PartialFactorVariable", 0, between(0.8, 1.8), 1.6));
-    add(box(F, "txtVarmlisa", "AdditionalSafetyFactor", 0, between(0.8, 1.4), 1.2));
-    add(box(F, "txtVarmvasenlab", "SlabSelfWeightFactor", 1, between(0.9, 1.4), 1.2));
-    add(box(F, "txtVarmoikealab", "SlabSelfWeightFactor", 2, between(0.9, 1.4), 1.2));
-    add(box(F, "txtHajontakerr", "SlabTensileStrengthFactor", 0, between(0.8, 1.2), 1.0));
-    add(box(F, "txtwksall", "AllowedCrackWidth", 0, between(0, 0.5), 0.2));
+    add(box(F, "CmbKfi", "ConsequenceClassFactorKfi", 0, KfiRange, 1.0, "Kfi"));
+    add(box(F, "txtVarmg", "PartialFactorPermanent", 0, PermanentFactorRange, 1.2));
+    add(box(F, "txtVarmq", "PartialFactorVariable", 0, VariableFactorRange, 1.6));
+    add(box(F, "txtVarmlisa", "AdditionalSafetyFactor", 0, AdditionalFactorRange, 1.2));
+    add(box(F, "txtVarmvasenlab", "SlabSelfWeightFactor", 1, SelfWeightFactorRange, 1.2));
+    add(box(F, "txtVarmoikealab", "SlabSelfWeightFactor", 2, SelfWeightFactorRange, 1.2));
+    add(box(F, "txtHajontakerr", "SlabTensileStrengthFactor", 0, TensileFactorRange, 1.0));
+    add(box(F, "txtwksall", "AllowedCrackWidth", 0, CrackWidthRange, 0.2));
     // psi1 and the release strength ratio are fractions above 0 and at most
     // 1: a factor of 0 (which zeroes loads) or a per cent typed as 70 is
     // refused.

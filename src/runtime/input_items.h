@@ -22,6 +22,8 @@ public:
     double readNumber();
     // True when every item has been read.
     bool eof() const { return !pending_ && file_.eof(); }
+    // The number of the line the item read last came from (1 for the first).
+    std::size_t line() const { return file_.linesRead(); }
 
 private:
     TextFileReader& file_;

@@ -44,6 +44,8 @@ public:
     // Back to the first line.
     void rewind() { next_ = 0; }
     std::size_t lineCount() const { return lines_.size(); }
+    // Lines handed out so far: the number of the line read last.
+    std::size_t linesRead() const { return next_; }
 
 private:
     TextFileReader() = default;

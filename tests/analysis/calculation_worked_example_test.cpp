@@ -176,6 +176,94 @@ TEST(WorkedExample, DeltaEdgeBeamCracksWithItsInfillConcrete) {
 
 namespace {
 
+// The governing slab station of the SUORA example rebuilt by hand from the
+// catalogue section (left field; the right one is its mirror). Station 0,
+// the edge web at x = 26.25 mm, carries the largest sigma1 of the field.
+//
+// Slab P27 of data/ONTELO.MIT: h 265, t 35, hc 190, hct 105, hv 30, d 135,
+// bb 105, n 6 cores, b 1200, width deduction 20, strand axis ap 45 mm.
+// Bare section (verification manual, strip integration): A0 = 172716.11
+// mm2, centroid c0 = 134.3999 mm above the bottom, I0 = 1.463377e9 mm4.
+// C40 quality class 1: fctk = 0.7 * 0.3 * 40^(2/3) = 2.456175, fctd =
+// fctk / 1.35 = 1.819389, Ecm = 22000 * 4.8^0.3 = 35220.46 MPa.
+// Strands 10 "L" (100 mm2, 12.9 mm, Ep 195000), sigma0 900 MPa, 20 % loss.
+//
+// Section with the strands transformed, (Ep/Ecm - 1) * 1000 = 4536.55 mm2:
+//   A = 177252.66 mm2; centroid c = (A0 c0 + 4536.55 * 45) / A
+//   = 132.1118 mm; I = I0 + A0 (c0 - c)^2 + 4536.55 (c - 45)^2 = 1.498707e9.
+// Check level D = h - (t + f + hct), cap rise f = 190 - 105 - 30 = 55:
+//   D = 70 mm. Web width bw = 1180 - 6 * 135 = 370 mm; b.cr = h - hct = 160.
+// First moment of the part below D about c0 (the trapezoidal core bottoms
+//   (135 + 105) * 30 / 2 = 3600 mm2 at 55.625 mm):
+//   S = 1180 * 70 * (134.3999 - 35) - 6 * 3600 * (134.3999 - 55.625)
+//   = 6.508894e6 mm3; C = A0 - (1180 * 70 - 6 * 3600) = 111716.11 mm2.
+//
+// Slab shear (clear span 7200 - 2 * 90 - 65 = 6955, less b.cr: 6795 mm):
+//   part A 0.5 * (3.60 + 0.0011) * 1.15 * 6.795 = 14.06995 kN/m,
+//   part B 0.5 * (1.0 * 1.15 + 2.5 * 1.5) * 6.795 = 16.64775 kN/m.
+// End factor: d = 220, a = (65 + 160) / 2 = 112.5, u = 440 - 112.5,
+//   p = u^2 / 880 = 121.882, r = 3477.5 / (3477.5 - p) = 1.036322,
+//   beta = 1 + (1 - r) * 65 / 60 = 0.960651.
+// thc = V S b / (I bw beta) = (14.06995 + 16.64775) * 6.508894e6 * 1200
+//   / (1.498707e9 * 370 * 0.960651) = 0.20630 + 0.24410 = 0.450394 MPa.
+// Prestress at the check section x = 65 + 160 / 2 = 145 mm:
+//   fbpt = 3.2 * 0.7 * 2.456175 / 1.5 = 3.667888 MPa; lpt = 1.25 * (100 /
+//   12.9 / 3.14159) * 0.95 * 900 / fbpt = 718.987 mm; P = 1000 * 720 =
+//   720000 N, at x: 145 / 718.987 * P = 145204.4 N, e = 132.1118 - 45;
+//   sigma_cp = -145204.4 / A - 145204.4 * 87.1118 * (132.1118 - 70) / I
+//   = -1.343415 MPa;
+//   tau_cp = P / lpt * (C / A - S / I * 87.1118) / bw = 0.681872 MPa.
+// Normal stress at D: design moment at b.cr of the 1.2 m unit, 9.04127 *
+//   6955^2 / 8 * 1.2 * 4 r (1 - r), r = 160 / 6955: 5.897798e6 Nmm;
+//   sigma_n = 5.897798e6 * (132.1118 - 70) / I = 0.244426 MPa.
+// tvl from the beam's shear flow into the slab after hardening: shear of
+//   the beam's stage-5 loads at the station, (0.0011 * 7.2 * 1.15 + 8.28 +
+//   27.0) * (3600 - 26.25) = 126114.4 N, times the slab part's ES / EI of
+//   the report (971.6 MN * 421.4 mm / 1163.28 MNm2 = 3.51964e-4 / mm):
+//   v = 44.388 N/mm; tvl = 1.5 v b / (b.cr bw) = 1.34963 MPa (the stage-2
+//   flow of the 0.0011 kN/m2 topping adds 0.0003 MPa).
+// sigma1 = s / 2 + sqrt(s^2 / 4 + (alpha tau_cp + thc)^2 + tvl^2), s =
+//   alpha sigma_cp + sigma_n, for the two transfer factors alpha = 0.9 /
+//   1.2 = 0.75 and 1.2 / 0.8 = 1.5; the larger governs:
+//   alpha 0.75: s = -0.763135, shear 0.961798: sigma1 = 1.31906 MPa;
+//   alpha 1.5: s = -1.770697, shear 1.473202: sigma1 = 1.29998 MPa.
+// Utilisation 1.31906 / 1.819389 = 0.7250. Tolerances: 1e-5 MPa where every
+// input is a catalogue or load value, 0.001 MPa for tvl and sigma1 (the
+// shear flow from the report's four printed digits); the report and
+// quor.tu1 print 0.45, 1.35, 1.32 and 0.72.
+TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
+    CalculationFolder data;
+    HeadlessPlatform ui;
+    ProjectModel m;
+    data.load(m, ui, "concrete_middle_beam.dat");
+    double thc = 0, tvl = 0, sigma1 = 0, utilisation = 0;
+    ASSERT_EQ(PerformCalculation(m, ui,
+                                 [&](const ProjectModel&, const quorvel::analysis::SupportLineTables& t) {
+                                     thc = t.thcStress(0, 1);
+                                     tvl = t.tvlStress(0, 1);
+                                     sigma1 = t.principalStress(0, 1);
+                                     utilisation = t.utilisation(0, 1);
+                                 }),
+              0);
+    EXPECT_NEAR(m.SlabSectionValueD(1), 70.0, 1e-12);
+    EXPECT_NEAR(m.SlabMomentOfInertia(1), 1.498707e9, 1e3);
+    EXPECT_NEAR(m.SlabFirstMoment(1), 6.508894e6, 1.0);
+    EXPECT_NEAR(m.SlabPrestressStress(1), -1.343415, 1e-5);
+    EXPECT_NEAR(m.SlabTransferShearStress(1), 0.681872, 1e-5);
+    EXPECT_NEAR(m.SlabNormalStressMax(1), 0.244426, 1e-5);
+    EXPECT_NEAR(thc, 0.450394, 1e-5);
+    EXPECT_NEAR(tvl, 1.34963, 1e-3);
+    EXPECT_NEAR(sigma1, 1.31906, 1e-3);
+    EXPECT_NEAR(utilisation, 1.31906 / 1.819389, 1e-3);
+    // The station governs its field: its sigma1 is the field's largest.
+    EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), sigma1);
+    EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7250, 1e-3);
+}
+
+}  // namespace
+
+namespace {
+
 // tests/fixtures/inputfiles/lbl_core_filling.dat with the core filling of
 // one side taken away (0: no filling available there).
 ProjectModel lblWithoutFillingOn(int side, int16_t& status) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -177,6 +178,57 @@ TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
     EXPECT_EQ(stored(ui, "Kieli"), "1");
 }
 
+// A stored catalogue or strand file name the data folder lacks (left by an
+// older version) once stopped every start-up: the installation's own file
+// takes its place, one message says so, and the next start is silent.
+TEST_F(StartUp, AStoredDataFileNameTheFolderLacksGivesWayToTheInstalledOne) {
+    struct Case {
+        const char* slab;    // stored "Ontelolaatat", "" for none
+        const char* strand;  // stored "Punostiedosto", "" for none
+        const char* language;
+        std::vector<std::string> replaced;  // lines of the message, file names in the folder
+    } cases[] = {
+        {"XYZ.mit", "", "0", {"\"XYZ.mit\" ei ole kansiossa @: sen sijaan käytetään tiedostoa ONTELO.MIT."}},
+        {"ontelo.mit", "VANHA.VAT", "1", {"\"VANHA.VAT\" stored in the settings is not in @: PUNOS.VAT is used instead."}},
+        {"", "", "0", {}},  // the defaults: nothing to say
+        {"XYZ.mit", "VANHA.VAT", "0", {"\"XYZ.mit\" ei ole", "\"VANHA.VAT\" ei ole"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.slab) + " " + c.strand);
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        if (*c.slab) fresh.saveSetting("Quorvel835", "Settings", "Ontelolaatat", c.slab);
+        if (*c.strand) fresh.saveSetting("Quorvel835", "Settings", "Punostiedosto", c.strand);
+        fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
+        std::string pattern = "[^]*";
+        for (std::string line : c.replaced) {
+            if (auto at = line.find('@'); at != std::string::npos) line.replace(at, 1, program.dataPath());
+            pattern += std::regex_replace(line, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "[^]*";
+        }
+        if (!c.replaced.empty()) fresh.expectMessageMatching(pattern, "Quorvel", Buttons::Ok, Icon::Exclamation);
+        for (int run = 0; run < 2; ++run) {  // the second start finds the stored default: no message
+            model::ProjectModel fm;
+            frmQuorvel window(fm, fresh);
+            fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+            window.show();
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_EQ(fm.SlabTypeCount, 7);  // the delivered catalogue was read
+            EXPECT_TRUE(fm.SlabFileName == "ONTELO.MIT" || fm.SlabFileName == "ontelo.mit") << fm.SlabFileName;
+            EXPECT_TRUE(fm.StrandFileName == "PUNOS.VAT") << fm.StrandFileName;
+            ASSERT_TRUE(window.closeByFrame());
+            fresh.verify();
+        }
+        EXPECT_EQ(fresh.messages().size(), c.replaced.empty() ? 0u : 1u);
+    }
+    // Without the installation's own catalogue the start still stops, naming the stored file.
+    fs::remove(program.path() / "ONTELO.MIT");
+    setting("Ontelolaatat", "XYZ.mit");
+    ui.expectMessageMatching("[^]*XYZ\\.mit[^]*", "Vakava virhe!", Buttons::Ok, Icon::Critical);
+    frmQuorvel window(m, ui);
+    EXPECT_THROW(window.show(), ProgramEnded);
+    ui.verify();
+}
+
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
     fs::remove(program.path() / "language.eng");
     setting("Kieli", "1");
@@ -227,6 +279,55 @@ TEST_F(StartUp, ADataFileLargerThanAnyDeliveredStopsWithItsName) {
         fresh.expectMessage("Tiedosto " + data.dataPath() + name + " on liian suuri: " + std::to_string(big.size()) +
                                 " tavua, enintään 1048576.",
                             "Vakava virhe!", Buttons::Ok, Icon::Critical);
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        EXPECT_THROW(window.show(), ProgramEnded);
+        fresh.verify();
+    }
+}
+
+// A text data file that does not hold what is read from it (binary
+// content, too few report headings, a language line without a key) stops
+// the start with one message naming the file and the line.
+TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        int line;                               // 1-based line changed
+        std::optional<std::string> replaced;  // its new text; none: the file ends before it
+        const char* language;
+        std::string message;  // @ stands for the file's path
+    } cases[] = {
+        {"TEKSTIT0.DA0", 5, "\"Otsikko\0\""s, "0", "Tiedosto @ ei ole tekstitiedosto: rivillä 5 on ohjausmerkki (koodi 0)."},
+        {"resultLanguage.eng", 10, "key = \"\x1b[2J\"", "1",
+         "The data file @ is not a text file: line 10 holds a control character (code 27)."},
+        {"TEKSTIT1.DA0", 101, std::nullopt, "1", "The data file @ holds only 100 texts up to its last line (100); the report needs 192."},
+        {"TEKSTIT0.DA0", 1, std::nullopt, "0", "Tiedostossa @ on viimeiseen riviinsä (0) mennessä vain 0 tekstiä; raportti tarvitsee 192."},
+        {"language.fin", 3, "Laatasto", "0", "Tiedoston @ rivi 3 ei ole muotoa avain = teksti."},
+        {"language.eng", 20, " = Slabs", "1", "Line 20 of the data file @ is not of the form key = text."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder data;
+        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        const std::string bytes = data.read(c.name);
+        std::string changed;
+        std::size_t start = 0;
+        for (int line = 1; start < bytes.size(); ++line) {
+            std::size_t end = bytes.find("\r\n", start);
+            end = end == std::string::npos ? bytes.size() : end + 2;
+            if (line == c.line && !c.replaced) break;
+            changed += line == c.line ? *c.replaced + "\r\n" : bytes.substr(start, end - start);
+            start = end;
+        }
+        data.writeRaw(c.name, changed);
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(data.dataPath());
+        fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
+        std::string message = c.message;
+        message.replace(message.find('@'), 1, data.dataPath() + c.name);
+        fresh.expectMessage(message, "Vakava virhe!", Buttons::Ok, Icon::Critical);
         model::ProjectModel fm;
         frmQuorvel window(fm, fresh);
         EXPECT_THROW(window.show(), ProgramEnded);

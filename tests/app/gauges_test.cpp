@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "platform/forms/form.h"
 #include "platform/headless/headless_platform.h"
@@ -90,14 +91,15 @@ TEST_F(Gauges, FullUtilisationEndsAtTheHundredMark) {
     EXPECT_EQ(g.text->text, "100");
 }
 
-TEST_F(Gauges, RedFromOnePointZeroZeroFive) {
-    Gauge below = draw(1.004f, false);
-    EXPECT_EQ(below.barColor(), Green);
-    EXPECT_EQ(below.text->text, "100");
-    EXPECT_EQ(below.text->color, Green);
-    Gauge at = draw(1.005f, false);
-    EXPECT_EQ(at.barColor(), Red);
-    EXPECT_EQ(at.text->color, Red);
+// Red exactly when the ratio is above 1 (the number may still read "100").
+TEST_F(Gauges, RedAboveOneHundredPercent) {
+    for (auto [value, color, text] : {std::tuple{0.999f, Green, "100"}, std::tuple{1.0f, Green, "100"},
+                                      std::tuple{1.003f, Red, "100"}, std::tuple{1.006f, Red, "101"}}) {
+        Gauge g = draw(value, false);
+        EXPECT_EQ(g.barColor(), color) << value;
+        EXPECT_EQ(g.text->color, color) << value;
+        EXPECT_EQ(g.text->text, text) << value;
+    }
 }
 
 TEST_F(Gauges, ALargeRatioShows999AndRunsPastTheEdge) {

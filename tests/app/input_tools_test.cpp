@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "support/test_support.h"
 
 #include "platform/headless/headless_platform.h"
@@ -152,6 +155,19 @@ TEST(ValidateMinTextBox, ValueBeyondSingleRangeIsRefusedNotOverflowed) {
     box.setText("+5");
     expectValidationMessage(ui, "Syöte +5 ei arvoalueella (200<=...)");
     EXPECT_EQ(ValidateMinTextBox(box, 200, 300), 0);
+}
+
+// A number is a sign, digits with one decimal mark (comma or point), an
+// exponent, blanks around it; nothing else is read as a number.
+TEST(ReadNumber, ANumberAndNothingElse) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"7,8", 7.8},      {"7.8", 7.8},     {" -3,5 ", -3.5},  {"+5", 5.0},      {".5", 0.5},
+        {"5.", 5.0},       {"1e3", 1000.0},  {"2,5E-1", 0.25},  {"1e39", 1e39},   {"abc", std::nullopt},
+        {"", std::nullopt}, {"3.5 kN", std::nullopt}, {"12abc", std::nullopt}, {"1,2,3", std::nullopt},
+        {"1.2.3", std::nullopt}, {"-", std::nullopt}, {"e5", std::nullopt}, {"1e", std::nullopt},
+        {"&HFF", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 000", std::nullopt},
+        {"1e999", std::nullopt}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(readNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(ValidateRangeTextBox, TypedBoundIsInsideWhateverPrecisionTheBoundHas) {

@@ -147,6 +147,31 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
     ui.click(w.cmdTaulukko);
 }
 
+// The gauge and the table's picture of one result agree: a utilisation
+// above 100 % is red with a cross, exactly 100 % and below green with a
+// tick, also where the gauge's whole-number text reads "100" either way.
+TEST_F(ResultCommands, GaugeColourAndTablePictureAgreeAtOneHundredPercent) {
+    setResults(m);
+    constexpr platform::Color Red = platform::rgb(255, 0, 0);
+    constexpr platform::Color Green = platform::rgb(0, 128, 0);
+    for (auto [ratio, exceeded] : {std::pair{0.999, false}, std::pair{1.0, false}, std::pair{1.003, true},
+                                   std::pair{1.0000001, true}}) {
+        m.SlabShearUtilisation(2) = ratio;
+        m.UtilisationRatio = ratio;
+        w.paint();
+        for (const platform::PictureBox* pic : {&w.picOikealeikkaus, &w.picPalkkitaipuma}) {
+            const platform::DrawCommand& bar = pic->displayList().at(0);
+            EXPECT_EQ(bar.color, exceeded ? Red : Green) << ratio << " " << pic->name();
+        }
+        onTable([&, ratio = ratio, exceeded = exceeded](frmTaulukot& t) {
+            const std::string expected = exceeded ? t.imgNo.picture() : t.imgOK.picture();
+            EXPECT_EQ(t.Grid2.cellPicture(2, 3), expected) << ratio;
+            EXPECT_EQ(t.Grid3.cellPicture(1, 3), expected) << ratio;
+        });
+        ui.click(w.cmdTaulukko);
+    }
+}
+
 // The worked example of the fixture project, calculated: every value cell
 // of the three tables holds its model value as "0.00" and a blank.
 TEST_F(ResultCommands, TheTableOfACalculatedProjectShowsItsResults) {

@@ -55,7 +55,7 @@ struct Reader {
 };
 
 std::string kefTable(const char* value) {
-    return std::string("1\r\n\"SU\"\r\n1,300,") + value + ",0.5\r\n1,300,0.4,0.5\r\n";
+    return std::string("1\r\n\"SU\"\r\n1,300,") + value + ",0.5\r\n1,300,0.19,0.5\r\n";
 }
 
 const char* title = "PUNOKSET tunnus d A fpk eta Ep\r\n";
