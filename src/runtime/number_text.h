@@ -20,7 +20,7 @@ namespace quorvel::runtime {
 std::string numberText(double x, NumberKind kind);
 
 // The significant digits of numberText's text of |x| without trailing zeros
-// ("0" for zero), d[0] standing at the place 10^exponent: 1234.5 gives
+// ("0" for zero and for what is not a finite number), d[0] standing at the place 10^exponent: 1234.5 gives
 // "12345" and 3, .0012 gives "12" and -3. Written out positionally they are
 // the digits of numberText's text, whichever form it takes.
 struct SignificantDigits {

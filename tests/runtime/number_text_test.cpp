@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "runtime/errors.h"
@@ -73,6 +74,34 @@ TEST(NumberStr, RoundingCarriesIntoANewDigitAndMayChangeTheForm) {
     EXPECT_EQ(numberStr(9.999999999999997e-5, D), " .0001");
     EXPECT_EQ(numberStr(9.9999997e-5f, S), " .0001");
     EXPECT_EQ(numberStr(0.0000999999999, D), " 9.99999999E-05");
+}
+
+// Numbers whose exact binary value lies halfway between two rounded texts,
+// and numbers at the ends of the everyday range, where the rounding changes
+// its way of working.
+TEST(NumberStr, ExactHalfwayValuesRoundToEvenAndTheRangeEndsHold) {
+    const struct {
+        double x;
+        const char* text;
+    } cases[] = {
+        // 32769 / 2^15 = 1.000030517578125 exactly: the 16th digit is a 5
+        // with nothing behind it; the 15th (2) is even and stays.
+        {32769.0 / 32768.0, " 1.00003051757812"},
+        // 32771 / 2^15 = 1.000091552734375: 7 is odd and goes up to 8.
+        {32771.0 / 32768.0, " 1.00009155273438"},
+        {-32771.0 / 32768.0, "-1.00009155273438"},
+        // 1 - 2^-53 = .99999999999999989 rounds up to 1.
+        {1.0 - 1.0 / 9007199254740992.0, " 1"},
+        // 1E+15 - 1/8 = 999999999999999.875: the 16th digit 8 carries to 1E+15.
+        {999999999999999.875, " 1E+15"},
+        {1e15, " 1E+15"},
+        {123456789012345.6, " 123456789012346"},
+        // The double nearest 1E-05 lies above it, the one before it below.
+        {1e-5, " 1E-05"},
+        {0.1 + 0.2, " .3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(numberStr(c.x, D), c.text) << c.x;
+    EXPECT_EQ(numberStr(std::nextafter(1e-5, 0.0), D), " 1E-05");
 }
 
 TEST(NumberStr, FixedFormOnlyWhileTheDigitsFitAfterThePoint) {
