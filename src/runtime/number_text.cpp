@@ -58,6 +58,12 @@ bool roundExactly(double x, int significant, SignificantDigits& out) {
     // |x| >= 2^(binaryExponent - 1), and 78913 / 2^18 is log10(2) from
     // below: e is this or one more.
     int e = ((binaryExponent - 1) * 78913) >> 18;
+    // Most often e is one too small: a comparison with the power of ten
+    // (near enough as a double; the exact test below decides) spares the
+    // second attempt.
+    static constexpr double kDecimalPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4, 1e5,
+                                                1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (e + 1 >= -5 && e + 1 <= 15 && magnitude >= kDecimalPowers[e + 1 + 5]) ++e;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = significant - 1 - e;
         if (k < 0 || k > 19) return false;
