@@ -18,6 +18,7 @@
 
 #include "app/beam_types.h"
 #include "app/input_tools.h"
+#include "support/number_boxes.h"
 #include "dialog_fixture.h"
 #include "dialogs/slabs/frm_2ontelolaatasto.h"
 #include "dialogs/slabs/frm_kuormat.h"
@@ -25,34 +26,11 @@
 namespace quorvel::dialogs {
 namespace {
 
+using quorvel::testing::boxText;
+using quorvel::testing::reachableBoxes;
+
 using model::BoxLimit;
 using model::Computed;
-
-// Boxes that hold text, not numbers.
-bool holdsText(const platform::Control& c) {
-    const std::string& n = c.name();
-    return n == "txtOtsikko1" || n == "txtOtsikko2" || n == "txtVasenylapunos" || n == "txtOikeaylapunos" ||
-           n == "cboVasenalapunos" || n == "cboOikeaalapunos";
-}
-
-// The numeric boxes a user can reach: text boxes and editable combos,
-// shown, enabled and not read-only.
-std::vector<platform::Control*> reachableBoxes(platform::Form& form) {
-    std::vector<platform::Control*> boxes;
-    for (platform::Control* c : form.controls()) {
-        const bool text = c->kind() == platform::ControlKind::TextBox &&
-                          !static_cast<platform::TextBox*>(c)->locked();
-        const bool combo = c->kind() == platform::ControlKind::ComboBox &&
-                           static_cast<platform::ComboBox*>(c)->style() != platform::ComboStyle::DropDownList;
-        if ((text || combo) && c->canTakeFocus() && !holdsText(*c)) boxes.push_back(c);
-    }
-    return boxes;
-}
-
-std::string textOf(const platform::Control& c) {
-    if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
-    return static_cast<const platform::TextBox&>(c).text();
-}
 
 std::string withMark(std::string s, char mark) {
     for (char& ch : s)
@@ -114,7 +92,7 @@ protected:
         if (row.field.empty() && row.whole) return 1;  // a load or row number
         double v;
         if (has(row.computed, Computed::Minimum) || has(row.computed, Computed::Maximum)) {
-            v = app::readNumber(textOf(box)).value_or(0) + 0.75;
+            v = app::readNumber(boxText(box)).value_or(0) + 0.75;
         } else if (r.hasMinimum() && r.hasMaximum()) {
             v = std::round((r.minimum + 0.37 * (r.maximum - r.minimum)) * 100) / 100;
         } else if (r.hasMinimum()) {
@@ -156,7 +134,7 @@ protected:
             ui.typeOver(box, text);
         else
             ui.paste(box, text);
-        const std::string inBox = textOf(box);
+        const std::string inBox = boxText(box);
         leave();
         const auto messages = newMessages(count);
         const std::string name = app::fieldName(box);
@@ -167,14 +145,14 @@ protected:
             // message came and the box kept the focus.
             ASSERT_LE(messages.size(), 1u);
             if (messages.empty()) {
-                EXPECT_EQ(textOf(box), shown(*app::readNumber(inBox)));
+                EXPECT_EQ(boxText(box), shown(*app::readNumber(inBox)));
                 return;
             }
             expect = inBox.empty() ? Expect::Empty : Expect::Refused;
         }
         if (expect == Expect::Accepted) {
             ASSERT_EQ(messages.size(), 0u) << messages[0].text;
-            EXPECT_EQ(textOf(box), shown(*app::readNumber(text)));
+            EXPECT_EQ(boxText(box), shown(*app::readNumber(text)));
             EXPECT_NE(form.activeControl(), &box);
             if (field) EXPECT_EQ(static_cast<float>(field->number()), static_cast<float>(*app::readNumber(text)));
             return;
@@ -188,14 +166,14 @@ protected:
             EXPECT_TRUE(std::regex_match(message, std::regex(".*: Syöte .* ei arvoalueella \\(.*\\.\\.\\..*\\)")))
                 << message;
             EXPECT_NE(message.find("Syöte " + inBox + " "), std::string::npos) << message;
-            EXPECT_EQ(textOf(box), "");
+            EXPECT_EQ(boxText(box), "");
             if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
         } else {
             EXPECT_NE(message.find("Tyhjä kenttä ei kelpaa"), std::string::npos) << message;
-            if (textOf(box).empty()) {
+            if (boxText(box).empty()) {
                 if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
             } else {
-                EXPECT_EQ(textOf(box), shown(*app::readNumber(textOf(box)))) << "the default as the field holds it";
+                EXPECT_EQ(boxText(box), shown(*app::readNumber(boxText(box)))) << "the default as the field holds it";
             }
         }
     }
@@ -205,7 +183,7 @@ protected:
     void exercise(platform::Form& form, platform::Control& box, const std::function<void()>& leave,
                   runtime::Value* field) {
         SCOPED_TRACE(form.name() + "/" + box.name());
-        const std::string original = textOf(box);
+        const std::string original = boxText(box);
         const BoxLimit* row = app::boxLimitOf(box);
         ASSERT_NE(row, nullptr) << "a numeric box without a row in the table of field limits";
         const double v = insideValue(box, *row);
@@ -218,7 +196,7 @@ protected:
             } else {
                 const std::string comma = withMark(point, ',');
                 tryValue(form, box, comma, typed, Expect::Accepted, leave, field);
-                EXPECT_EQ(textOf(box), withMark(point, mark));
+                EXPECT_EQ(boxText(box), withMark(point, mark));
             }
             tryValue(form, box, point, typed, Expect::Accepted, leave, field);
             tryValue(form, box, "abc", typed, Expect::Refused, leave, field);
@@ -249,7 +227,7 @@ protected:
             }
             for (platform::Control* box : reachableBoxes(d))
                 if (const BoxLimit* row = app::boxLimitOf(*box); row && !row->field.empty())
-                    atOk[box->name()] = textOf(*box);
+                    atOk[box->name()] = boxText(*box);
             const std::size_t count = ui.messages().size();
             ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdOK")));
             if (d.isLoaded() && ui.messages().size() > count &&
@@ -263,7 +241,7 @@ protected:
         open<InputDialog>(opener, formName, [&](InputDialog& d) {
             for (platform::Control* box : reachableBoxes(d)) {
                 auto it = atOk.find(box->name());
-                if (it != atOk.end()) EXPECT_EQ(textOf(*box), it->second) << box->name() << " opened again";
+                if (it != atOk.end()) EXPECT_EQ(boxText(*box), it->second) << box->name() << " opened again";
             }
             ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdPeruuta")));
         });

@@ -25,7 +25,9 @@
 
 #include "app/beam_types.h"
 #include "app/input_tools.h"
+#include "support/number_boxes.h"
 #include "app_qt/qt_test_platform.h"
+#include "support/qt_wait.h"
 #include "app/main_window_fixture.h"
 #include "dialogs/concrete-beams/frm_bleukapalkki.h"
 #include "dialogs/concrete-beams/frm_kemo.h"
@@ -43,6 +45,9 @@
 
 namespace quorvel::dialogs {
 namespace {
+
+using quorvel::testing::boxText;
+using quorvel::testing::reachableBoxes;
 
 using model::BoxLimit;
 using model::Computed;
@@ -70,29 +75,6 @@ private:
     QPointer<QMessageBox> last_;  // null again once the box is gone
 };
 
-bool holdsText(const platform::Control& c) {
-    const std::string& n = c.name();
-    return n == "txtOtsikko1" || n == "txtOtsikko2" || n == "txtVasenylapunos" || n == "txtOikeaylapunos" ||
-           n == "cboVasenalapunos" || n == "cboOikeaalapunos";
-}
-
-std::vector<platform::Control*> reachableBoxes(platform::Form& form) {
-    std::vector<platform::Control*> boxes;
-    for (platform::Control* c : form.controls()) {
-        const bool text = c->kind() == platform::ControlKind::TextBox &&
-                          !static_cast<platform::TextBox*>(c)->locked();
-        const bool combo = c->kind() == platform::ControlKind::ComboBox &&
-                           static_cast<platform::ComboBox*>(c)->style() != platform::ComboStyle::DropDownList;
-        if ((text || combo) && c->canTakeFocus() && !holdsText(*c)) boxes.push_back(c);
-    }
-    return boxes;
-}
-
-std::string controlText(const platform::Control& c) {
-    if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
-    return static_cast<const platform::TextBox&>(c).text();
-}
-
 class NumberRuleQt : public app::testing::MainWindowQt {
 protected:
     QLineEdit* editOf(const platform::Control& c) {
@@ -111,7 +93,7 @@ protected:
         QApplication::clipboard()->setText(QString::fromStdString(text));
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        ASSERT_EQ(controlText(box), text) << "the paste reached the control";
+        ASSERT_EQ(boxText(box), text) << "the paste reached the control";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QApplication::processEvents();
     }
@@ -123,7 +105,7 @@ protected:
         if (row.field.empty() && row.whole) return 1;
         double v;
         if (has(row.computed, Computed::Minimum) || has(row.computed, Computed::Maximum))
-            v = app::readNumber(controlText(box)).value_or(0) + 0.75;
+            v = app::readNumber(boxText(box)).value_or(0) + 0.75;
         else if (r.hasMinimum() && r.hasMaximum())
             v = std::round((r.minimum + 0.37 * (r.maximum - r.minimum)) * 100) / 100;
         else if (r.hasMinimum())
@@ -139,7 +121,7 @@ protected:
         SCOPED_TRACE(form.name() + "/" + box.name());
         const BoxLimit* row = app::boxLimitOf(box);
         ASSERT_NE(row, nullptr);
-        const std::string original = controlText(box);
+        const std::string original = boxText(box);
         const double v = insideValue(box, *row);
         char number[64];
         std::snprintf(number, sizeof number, "%.10g", v);
@@ -159,7 +141,7 @@ protected:
             const std::vector<std::string> messages(answer.texts.begin() + static_cast<std::ptrdiff_t>(before),
                                                     answer.texts.end());
             const std::string shown = editOf(box)->text().toStdString();
-            EXPECT_EQ(shown, controlText(box)) << "the widget shows what the control holds";
+            EXPECT_EQ(shown, boxText(box)) << "the widget shows what the control holds";
             if (c.accepted) {
                 ASSERT_TRUE(messages.empty()) << messages.front();
                 const float value = static_cast<float>(*app::readNumber(c.text));
@@ -179,7 +161,7 @@ protected:
         QWidget* w = ui.windowOf(window);
         ASSERT_NE(w, nullptr);
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(quorvel::testing::waitForActive(w)) << "the window to be active";
     }
 
     MessageAnswerer answer;
