@@ -20,6 +20,7 @@
 #include "library/coefficient_table.h"
 #include "model/topping_load.h"
 #include "report/support_line_table.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
@@ -172,6 +173,11 @@ void frmQuorvel::RunCalculation() {
     auto wantsToEdit = [&ui](const std::string& text) {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
     };
+
+    // The data files are taken as they stand when the command first looks
+    // at them: each is looked at once for the checks, the readers and the
+    // report, and an edit shows at the next Calculate.
+    runtime::DataFileScope dataFiles;
 
     // A data file grown beyond any the program delivers, or a text file
     // that no longer holds what is read from it, is not read.

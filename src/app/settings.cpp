@@ -164,14 +164,14 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     for (const char* name : {"language.fin", "language.eng", "resultLanguage.fin", "resultLanguage.eng"})
         names.emplace_back(name);
     // Checked before every calculation: the names are resolved as the
-    // calculation's readers resolve them, the folder listed once for a name.
+    // calculation's readers resolve them, the folder listed once for a name,
+    // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
-        const std::string found = runtime::resolveDataFile(folder, name);
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(found, error)) continue;
-        const std::uintmax_t size = std::filesystem::file_size(found, error);
-        if (error || size <= LargestDataFile) continue;
+        const runtime::DataFile file = runtime::findDataFile(folder, name);
+        if (!file.version || file.version->size <= LargestDataFile) continue;
+        const std::string& found = file.path;
+        const std::uintmax_t size = file.version->size;
         const std::string bytes = std::to_string(size), largest = std::to_string(LargestDataFile);
         return m.LanguageIndex == 1
                    ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."

@@ -112,6 +112,7 @@ DataFile findDataFile(const std::string& folder, const std::string& name) {
 }
 
 std::string resolveDataFile(const std::string& folder, const std::string& name) {
+    if (scopeFiles) return findDataFile(folder, name).path;
     const ResolvedName resolved = resolvedNames().resolve(folder, name, false);
     if (resolved.found && !isRegularFile(resolved.path)) return resolvedNames().resolve(folder, name, true).path;
     return resolved.path;

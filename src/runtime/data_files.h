@@ -43,11 +43,11 @@ struct DataFile {
 };
 DataFile findDataFile(const std::string& folder, const std::string& name);
 
-// While an object of this class lives (one analysis), findDataFile looks
-// at each data file once and gives the same answer for it afterwards: the
-// files are taken as they stood when the analysis first asked for them, and
-// an edit shows at the next analysis. Scopes may nest; the outermost one
-// decides.
+// While an object of this class lives (one analysis, one Calculate
+// command), findDataFile and resolveDataFile look at each data file once
+// and give the same answer for it afterwards: the files are taken as they
+// stood when they were first asked for, and an edit shows at the next
+// analysis. Scopes may nest; the outermost one decides.
 class DataFileScope {
 public:
     DataFileScope();

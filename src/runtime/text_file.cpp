@@ -6,9 +6,12 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "runtime/errors.h"
@@ -256,17 +259,52 @@ TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path)
     requireFolderOf(target_);
     if (mode_ == Mode::Replace) requireWritable(target_);
     openPath_ = mode_ == Mode::Replace ? temporaryPathFor(target_) : target_;
-    const auto openMode = std::ios::binary | (mode_ == Mode::Append ? std::ios::app : std::ios::trunc);
-    out_.open(openPath_, std::ios::out | openMode);
-    if (!out_) throw RunTimeError(ErrPathFileAccess, path);
+    // Output does not empty an existing file on opening: it writes over it
+    // and cuts it to the new length on closing. Emptying a file and writing
+    // it again makes the file system write it out to disk on closing, which
+    // is most of the time of a calculation's work files; the file ends the
+    // same either way.
+    int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+    if (mode_ == Mode::Append) flags |= O_APPEND;
+    if (mode_ == Mode::Replace) flags |= O_TRUNC;
+    fd_ = ::open(openPath_.c_str(), flags, 0666);
+    if (fd_ < 0) throw RunTimeError(ErrPathFileAccess, path);
+    struct stat opened {};
+    cutToLength_ = mode_ == Mode::Output && ::fstat(fd_, &opened) == 0 && S_ISREG(opened.st_mode);
+}
+
+// Hands bytes to the file; false (errno set) when not all were written.
+bool TextFileWriter::writeOut(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        written_ += static_cast<std::uintmax_t>(n);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Ends the file after what this writer wrote (an overwritten file may have
+// been longer) and closes it; false (errno set) on failure.
+bool TextFileWriter::finish() {
+    bool ok = !cutToLength_ || ::ftruncate(fd_, static_cast<off_t>(written_)) == 0;
+    const int cutErrno = errno;
+    const bool closedOk = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!ok) errno = cutErrno;
+    return ok && closedOk;
 }
 
 TextFileWriter::~TextFileWriter() {
     if (closed_) return;
-    // What was written so far reaches the file, as the stream's own buffer
+    // What was written so far reaches the file, as a stream's own buffer
     // would on closing.
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    out_.close();
+    writeOut(pending_);
+    finish();
     if (mode_ == Mode::Replace) removeQuietly(openPath_);
 }
 
@@ -350,34 +388,30 @@ TextFileWriter& TextFileWriter::writeEnd() {
 }
 
 void TextFileWriter::writePending() {
-    errno = 0;
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    const bool ok = writeOut(pending_);
+    const int savedErrno = errno;
     pending_.clear();
-    if (!out_) throwWriteError(errno, path_);
+    if (!ok) throwWriteError(savedErrno, path_);
 }
 
 void TextFileWriter::flush() {
     if (closed_) return;
     writePending();
-    errno = 0;
-    out_.flush();
-    if (!out_) throwWriteError(errno, path_);
 }
 
 void TextFileWriter::close() {
     if (closed_) return;
     closed_ = true;
-    errno = 0;
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    bool ok = writeOut(pending_);
+    int savedErrno = errno;
     pending_.clear();
-    out_.flush();
-    const int flushErrno = errno;
-    const bool flushed = static_cast<bool>(out_);
-    out_.close();
-    const int closeErrno = errno;
-    if (!flushed || !out_) {
+    if (!finish() && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
         if (mode_ == Mode::Replace) removeQuietly(openPath_);
-        throwWriteError(flushed ? closeErrno : flushErrno, path_);
+        throwWriteError(savedErrno, path_);
     }
     if (mode_ == Mode::Replace) replaceWithTemporary(openPath_, target_);
 }

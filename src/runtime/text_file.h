@@ -5,7 +5,6 @@
 // LF and lone CR line ends.
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,7 +58,8 @@ private:
 // CR LF.
 class TextFileWriter {
 public:
-    // Output creates or truncates, Append appends. Replace writes to a
+    // Output creates or replaces the content (an existing file is written
+    // over and cut to the new length on closing), Append appends. Replace writes to a
     // temporary file in the same folder and renames it over the target in
     // close(); a writer destroyed without a successful close() removes the
     // temporary file and leaves the target as it was. Replace follows a
@@ -102,8 +102,12 @@ public:
 private:
     void put(std::string_view utf8);
     void writePending();
-    std::ofstream out_;
-    std::string pending_;   // written, not yet handed to out_
+    bool writeOut(std::string_view bytes);
+    bool finish();
+    int fd_ = -1;
+    std::uintmax_t written_ = 0;  // bytes handed to the file
+    bool cutToLength_ = false;    // Output over a regular file: cut it to written_ on closing
+    std::string pending_;         // written, not yet handed to the file
     std::string path_;      // the file the caller named
     std::string target_;    // the file replaced: the named one, or the one its link points to
     std::string openPath_;  // the file actually written (temporary for Replace)

@@ -201,6 +201,33 @@ TEST_F(TextFileTest, AppendKeepsWhatIsThere) {
     EXPECT_EQ(bytesOf(path("log.txt")), "first\r\nsecond\r\n");
 }
 
+// Output writes over an existing file: whatever the old file held beyond
+// the new text is gone, after a close and after an interrupted write alike;
+// a device is written without being cut.
+TEST_F(TextFileTest, OutputOverALongerFileLeavesOnlyTheNewText) {
+    const std::string old(20000, 'o');
+    putBytes(path("quor.tu1"), old);
+    {
+        TextFileWriter w(path("quor.tu1"));
+        w.line("new");
+        w.close();
+    }
+    EXPECT_EQ(bytesOf(path("quor.tu1")), "new\r\n");
+    putBytes(path("quor.tu1"), old);
+    {
+        TextFileWriter w(path("quor.tu1"));
+        w.line("half");
+        // destroyed without close(), as when an error interrupts the report
+    }
+    EXPECT_EQ(bytesOf(path("quor.tu1")), "half\r\n");
+    putBytes(path("quor.tu1"), old);
+    TextFileWriter(path("quor.tu1")).close();
+    EXPECT_EQ(bytesOf(path("quor.tu1")), "");
+    TextFileWriter toDevice("/dev/null");
+    toDevice.line("data");
+    EXPECT_NO_THROW(toDevice.close());
+}
+
 // --- Replacing files safely -----------------------------------------------
 
 TEST_F(TextFileTest, ReplaceLeavesTheOldFileWhenNotClosed) {
