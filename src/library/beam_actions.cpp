@@ -72,33 +72,54 @@ struct StationPartials {
     double e0 = 0, e1 = 0, eG = 0, eQ = 0;
 };
 
-StationPartials partialsAt(const ProjectModel& m, LoadEffect effect, double x, double L,
-                           int shores) {
-    const auto spanLoad = [&](const model::SideArray& q) {
-        return effect == LoadEffect::Shear ? ComputeTrapezoidShear(q(1), q(2), x, L)
-                                           : ComputeTrapezoidMoment(q(1), q(2), x, L);
+// The loads of the moment and shear tables that stay the same along the
+// span, read from the model once per table rather than at every station.
+struct SpanLoads {
+    struct Pair {
+        double q1 = 0, q2 = 0;
+        explicit Pair(const model::SideArray& q) : q1(q(1)), q2(q(2)) {}
     };
+    struct Ends {
+        double start = 0, end = 0;
+    };
+    Pair slab, slabDesign, topping, imposedG, imposedQ;
+    double joint;
+    PlacedLoads placedG, placedQ;
+    Ends e0, e1, eG, eQ;
+
+    explicit SpanLoads(const ProjectModel& m)
+        : slab(m.SlabSelfWeightLineLoad), slabDesign(m.SlabSelfWeightLineLoadDesign), topping(m.ToppingLineLoad),
+          imposedG(m.ImposedPermanentLineLoad), imposedQ(m.ImposedVariableLineLoad),
+          joint(m.JointConcreteLineLoad), placedG(m, 1), placedQ(m, 2),
+          e0{m.SupportMomentStartBeforeGrouting, m.SupportMomentEndBeforeGrouting},
+          e1{m.SupportMomentStartBeforeTopping, m.SupportMomentEndBeforeTopping},
+          eG{m.SupportMomentStartPermanent, m.SupportMomentEndPermanent},
+          eQ{m.SupportMomentStartVariable, m.SupportMomentEndVariable} {}
+};
+
+StationPartials partialsAt(const ProjectModel& m, const SpanLoads& loads, LoadEffect effect, double x,
+                           double L, int shores) {
+    const auto spanLoad = [&](const SpanLoads::Pair& q) {
+        return effect == LoadEffect::Shear ? ComputeTrapezoidShear(q.q1, q.q2, x, L)
+                                           : ComputeTrapezoidMoment(q.q1, q.q2, x, L);
+    };
+    const auto ends = [&](const SpanLoads::Ends& e) { return endMomentsEffect(effect, e.start, e.end, x, L, 0.0); };
     StationPartials p;
     // The slab self weight enters the shears only through its design value.
-    if (effect == LoadEffect::Moment) p.g1 = spanLoad(m.SlabSelfWeightLineLoad);
-    p.g1d = spanLoad(m.SlabSelfWeightLineLoadDesign);
-    p.t = spanLoad(m.ToppingLineLoad);
-    p.gi = spanLoad(m.ImposedPermanentLineLoad);
-    p.qi = spanLoad(m.ImposedVariableLineLoad);
-    p.j = effect == LoadEffect::Shear ? ComputeUdlShear(m.JointConcreteLineLoad, x, L)
-                                      : ComputeUdlMoment(m.JointConcreteLineLoad, x, L);
-    p.placedG = placedLoadsEffect(m, effect, 1, x, 0.0);
-    p.placedQ = placedLoadsEffect(m, effect, 2, x, 0.0);
+    if (effect == LoadEffect::Moment) p.g1 = spanLoad(loads.slab);
+    p.g1d = spanLoad(loads.slabDesign);
+    p.t = spanLoad(loads.topping);
+    p.gi = spanLoad(loads.imposedG);
+    p.qi = spanLoad(loads.imposedQ);
+    p.j = effect == LoadEffect::Shear ? ComputeUdlShear(loads.joint, x, L) : ComputeUdlMoment(loads.joint, x, L);
+    p.placedG = loads.placedG.effect(effect, x, L, 0.0);
+    p.placedQ = loads.placedQ.effect(effect, x, L, 0.0);
     for (int k = 1; k <= shores; ++k)
         p.s += pointEffect(effect, m.PrestressEquivalentLoads(k), k * L / (shores + 1), x, L, 0.0);
-    p.e0 = endMomentsEffect(effect, m.SupportMomentStartBeforeGrouting,
-                            m.SupportMomentEndBeforeGrouting, x, L, 0.0);
-    p.e1 = endMomentsEffect(effect, m.SupportMomentStartBeforeTopping,
-                            m.SupportMomentEndBeforeTopping, x, L, 0.0);
-    p.eG = endMomentsEffect(effect, m.SupportMomentStartPermanent, m.SupportMomentEndPermanent,
-                            x, L, 0.0);
-    p.eQ = endMomentsEffect(effect, m.SupportMomentStartVariable, m.SupportMomentEndVariable, x,
-                            L, 0.0);
+    p.e0 = ends(loads.e0);
+    p.e1 = ends(loads.e1);
+    p.eG = ends(loads.eG);
+    p.eQ = ends(loads.eQ);
     return p;
 }
 
@@ -151,28 +172,28 @@ double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x,
     return 0.0;
 }
 
-double placedLoadsEffect(const ProjectModel& m, LoadEffect effect, int kind, double x,
-                         double EI) {
-    const double L = m.BeamSpan;
+PlacedLoads::PlacedLoads(const ProjectModel& m, int kind) {
     const bool permanent = kind == 1;
-    double r = permanent ? patchEffect(effect, m.BeamLineLoadG1, m.BeamLineLoadG2,
-                                       m.BeamLineLoadGX, m.BeamLineLoadGLength, x, L, EI)
-                         : patchEffect(effect, m.BeamLineLoadQ1, m.BeamLineLoadQ2,
-                                       m.BeamLineLoadQX, m.BeamLineLoadQLength, x, L, EI);
+    beamLine_ = permanent ? Patch{m.BeamLineLoadG1, m.BeamLineLoadG2, m.BeamLineLoadGX, m.BeamLineLoadGLength}
+                          : Patch{m.BeamLineLoadQ1, m.BeamLineLoadQ2, m.BeamLineLoadQX, m.BeamLineLoadQLength};
     for (int p = 1; p <= m.BeamPointLoadCount; ++p)
-        r += pointEffect(effect, 1000.0 * m.BeamPointLoad(kind, p), m.BeamPointLoadX(p), x, L, EI);
+        points_.push_back({1000.0 * m.BeamPointLoad(kind, p), m.BeamPointLoadX(p)});
     const int lines = segmentCount(m.SlabLineLoadCount);
     for (int j = 1; j <= lines; ++j) {
         const double q = m.LineLoadSegmentIntensity(j, kind);
-        r += patchEffect(effect, q, q, m.LineLoadSegmentStart(j), m.LineLoadSegmentLength(j), x, L,
-                         EI);
+        segments_.push_back({q, q, m.LineLoadSegmentStart(j), m.LineLoadSegmentLength(j)});
     }
     const int points = segmentCount(m.SlabPointLoadCount);
     for (int j = 1; j <= points; ++j) {
         const double q = m.PointLoadSegmentIntensity(j, kind);
-        r += patchEffect(effect, q, q, m.PointLoadSegmentStart(j), m.PointLoadSegmentLength(j), x,
-                         L, EI);
+        segments_.push_back({q, q, m.PointLoadSegmentStart(j), m.PointLoadSegmentLength(j)});
     }
+}
+
+double PlacedLoads::effect(LoadEffect effect, double x, double L, double EI) const {
+    double r = patchEffect(effect, beamLine_.q1, beamLine_.q2, beamLine_.a, beamLine_.w, x, L, EI);
+    for (const Point& p : points_) r += pointEffect(effect, p.P, p.a, x, L, EI);
+    for (const Patch& s : segments_) r += patchEffect(effect, s.q1, s.q2, s.a, s.w, x, L, EI);
     return r;
 }
 
@@ -201,10 +222,11 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
 
     const double gammaG = m.PermanentLoadFactorKfi;
     const double gammaQ = m.VariableLoadFactorKfi;
+    const SpanLoads loads(m);
     for (int i = 0; i <= n; ++i) {
         const double x = m.CalculationPointX(i);
-        const StationPartials pm = partialsAt(m, LoadEffect::Moment, x, L, shores);
-        const StationPartials pv = partialsAt(m, LoadEffect::Shear, x, L, shores);
+        const StationPartials pm = partialsAt(m, loads, LoadEffect::Moment, x, L, shores);
+        const StationPartials pv = partialsAt(m, loads, LoadEffect::Shear, x, L, shores);
         const StageRows mc = characteristicRows(pm, onShores, onShores);
         const StageRows md = designRows(mc, pm, gammaG, gammaQ);
         const StageRows vd = designRows(characteristicRows(pv, onShores, false), pv, gammaG, gammaQ);

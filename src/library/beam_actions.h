@@ -9,6 +9,8 @@
 // 2 before the topping hardens, 3 permanent loads after hardening, 4
 // variable loads, 5 = 3 + 4, 6 = 1 + 2 + 5.
 
+#include <vector>
+
 #include "model/project_model.h"
 
 namespace quorvel::library {
@@ -16,12 +18,28 @@ namespace quorvel::library {
 // What a load gives at a station: the shear, the moment or the deflection.
 enum class LoadEffect { Shear, Moment, Deflection };
 
-// Shear, moment or deflection at x of the loads of one kind (1 permanent,
-// 2 variable) that the slab area loads do not cover: the beam line load, the
-// beam point loads (kN, taken as N x 1000) and the slab-field line- and
-// point-load segments of both sides. EI is read only for deflections.
-double placedLoadsEffect(const model::ProjectModel& m, LoadEffect effect, int kind, double x,
-                         double EI);
+// The loads of one kind (1 permanent, 2 variable) that the slab area loads
+// do not cover: the beam line load, the beam point loads (kN, taken as
+// N x 1000) and the slab-field line- and point-load segments of both sides,
+// read from the model once for a whole table of stations.
+class PlacedLoads {
+public:
+    PlacedLoads(const model::ProjectModel& m, int kind);
+    // Shear, moment or deflection at x of these loads on a span L; EI is
+    // read only for deflections.
+    double effect(LoadEffect effect, double x, double L, double EI) const;
+
+private:
+    struct Patch {
+        double q1, q2, a, w;  // q1 at a rising linearly to q2 at a + w
+    };
+    struct Point {
+        double P, a;
+    };
+    Patch beamLine_{};
+    std::vector<Point> points_;
+    std::vector<Patch> segments_;  // line-load segments, then point-load segments
+};
 
 // Shear, moment or deflection at x of a pair of beam end moments, Mstart at
 // the start and Mend at the end, sagging positive: the moment is

@@ -68,6 +68,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
     const double restStart = m.SupportMomentStartBeforeGrouting - swStart;
     const double restEnd = m.SupportMomentEndBeforeGrouting - swEnd;
 
+    const PlacedLoads placedLoadsG(m, 1), placedLoadsQ(m, 2);
     for (int i = 0; i <= n; ++i) {
         const double x = m.CalculationPointX(i);
         const double xi = x / L;
@@ -104,8 +105,8 @@ void ComputeBeamDeflections(ProjectModel& m) {
         const double tTopping = span(m.ToppingLineLoad, 1.0, ei5);
         const double tG = span(m.ImposedPermanentLineLoad, 1.0, ei8);
         const double tQ = span(m.ImposedVariableLineLoad, psi1, ei8);
-        const double placedG = placedLoadsEffect(m, LoadEffect::Deflection, 1, x, ei8);
-        const double placedQ = psi1 * placedLoadsEffect(m, LoadEffect::Deflection, 2, x, ei8);
+        const double placedG = placedLoadsG.effect(LoadEffect::Deflection, x, L, ei8);
+        const double placedQ = psi1 * placedLoadsQ.effect(LoadEffect::Deflection, x, L, ei8);
 
         // The shore reactions as a point load c R1 at midspan, on the bare
         // beam (upward: the shores hold the beam up).

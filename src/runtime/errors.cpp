@@ -69,15 +69,8 @@ Int checkedRange(double r) {
 }  // namespace
 
 // A whole number in range, the usual case, needs no rounding.
-int16_t toInt16(double x) {
-    if (x >= -32768.0 && x <= 32767.0 && static_cast<int16_t>(x) == x) return static_cast<int16_t>(x);
-    return checkedRange<int16_t>(roundHalfEven(x));
-}
-int32_t toInt32(double x) {
-    if (x >= -2147483648.0 && x <= 2147483647.0 && static_cast<int32_t>(x) == x)
-        return static_cast<int32_t>(x);
-    return checkedRange<int32_t>(roundHalfEven(x));
-}
+int16_t detail::roundToInt16(double x) { return checkedRange<int16_t>(roundHalfEven(x)); }
+int32_t detail::roundToInt32(double x) { return checkedRange<int32_t>(roundHalfEven(x)); }
 int16_t truncToInt16(double x) { return checkedRange<int16_t>(std::trunc(x)); }
 int32_t truncToInt32(double x) { return checkedRange<int32_t>(std::trunc(x)); }
 int32_t floorToInt32(double x) { return checkedRange<int32_t>(std::floor(x)); }

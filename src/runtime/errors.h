@@ -53,8 +53,20 @@ double roundHalfEven(double x);
 // Checked conversions. Rounding conversions round half to even; the
 // truncating ones drop the fraction (towards zero), the floor ones round
 // down. A non-finite value or one outside the target range raises 6.
-int16_t toInt16(double x);
-int32_t toInt32(double x);
+namespace detail {
+int16_t roundToInt16(double x);
+int32_t roundToInt32(double x);
+}  // namespace detail
+// A whole number within range, by far the most common case (counts and
+// indices held as numbers), converts here without a call.
+inline int16_t toInt16(double x) {
+    if (x >= -32768.0 && x <= 32767.0 && static_cast<int16_t>(x) == x) return static_cast<int16_t>(x);
+    return detail::roundToInt16(x);
+}
+inline int32_t toInt32(double x) {
+    if (x >= -2147483648.0 && x <= 2147483647.0 && static_cast<int32_t>(x) == x) return static_cast<int32_t>(x);
+    return detail::roundToInt32(x);
+}
 int16_t truncToInt16(double x);
 int32_t truncToInt32(double x);
 int32_t floorToInt32(double x);
