@@ -265,13 +265,13 @@ double beamStiffness(ProjectModel& m) {
 // the total row 6. Family BE keeps the bare beam's weight in row 0 and puts
 // the rest (the cast concrete) in row 1, the stage before grouting.
 void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
-    const std::string family = upperTypeName(m).substr(0, 2);
+    const bool onShores = upperTypeName(m).substr(0, 2) == "BE";
     library::ComputeBeamMomentsAndShears(m);
     const double L = m.BeamSpan;
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
         const double x = m.CalculationPointX(i);
         auto M = [&](double q) { return library::ComputeUdlMoment(q, x, L); };
-        if (family == "BE") {
+        if (onShores) {
             m.BeamMomentChar(i, 0) = M(m.BeamPartialSelfWeight);
             m.BeamMomentDesign(i, 0) = M(m.BeamPartialSelfWeightDesign);
             m.BeamMomentChar(i, 1) += M(m.BeamSelfWeight - m.BeamPartialSelfWeight);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
@@ -32,8 +33,8 @@ void requireNonZero(double divisor, const char* what) {
 }
 
 // Beam families whose slab ends take no end factor.
-bool takesNoEndFactor(const std::string& beamTypeName) {
-    const std::string code = beamTypeName.substr(0, 2);
+bool takesNoEndFactor(std::string_view beamTypeName) {
+    const std::string_view code = beamTypeName.substr(0, 2);
     return code == "DE" || code == "ME" || code == "LB";
 }
 

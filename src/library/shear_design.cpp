@@ -30,7 +30,7 @@ double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double 
     const double rhoMin = MaxValue(0.26 * (fctk / 0.7) / fyk, 0.0013);
     const double AsMin = MaxValue(1000 * rhoMin * t, 130);
 
-    const bool cw = m.BeamTypeName.substr(0, 2) == "CW";
+    const bool cw = m.BeamTypeName.compare(0, 2, "CW") == 0;
     const double concrete = cw ? 0.24 * m.ConcreteFcd(6) * t : 0.15 * fckTop * t;
     const double reinforcement = (cw ? 1.25 : 1.0) * 0.001 * As * fyk;
 
