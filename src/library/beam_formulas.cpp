@@ -6,9 +6,7 @@ namespace quorvel::library {
 
 namespace {
 
-constexpr double MinSpan = 1e-9;
-
-bool noSpan(double L) { return L < MinSpan; }
+using detail::noSpan;
 
 // <x - a>^p: the bracket of Macaulay's method, 0 left of a.
 double bracket(double x, double a, int p) {
@@ -43,30 +41,10 @@ double ComputePointLoadMoment(double P, double a, double x, double L) {
     return x < a ? ra * x : rb * (L - x);
 }
 
-double ComputeUdlShear(double q, double x, double L) {
-    if (noSpan(L)) return 0.0;
-    return 0.5 * q * L * (1.0 - 2.0 * x / L);
-}
-
-double ComputeUdlMoment(double q, double x, double L) {
-    if (noSpan(L)) return 0.0;
-    return 0.5 * q * L * L * (x / L) * (1.0 - x / L);
-}
-
 double ComputeUdlDeflection(double q, double x, double L, double EI) {
     if (noSpan(L)) return 0.0;
     const double xi = x / L;
     return q * L * L * L * x / (24.0 * EI) * (1.0 - 2.0 * xi * xi + xi * xi * xi);
-}
-
-double ComputeTrapezoidShear(double q1, double q2, double x, double L) {
-    const double xi = x / L;
-    return L / 6.0 * (q1 * (2.0 + 3.0 * xi * (xi - 2.0)) + q2 * (1.0 - 3.0 * xi * xi));
-}
-
-double ComputeTrapezoidMoment(double q1, double q2, double x, double L) {
-    const double xi = x / L;
-    return L * L / 6.0 * (q1 * xi * (xi * (xi - 3.0) + 2.0) + q2 * xi * (1.0 - xi * xi));
 }
 
 double ComputeTrapezoidDeflection(double q1, double q2, double x, double L, double EI) {
@@ -134,19 +112,6 @@ double ComputeTrapezoidPatchMoment(double q1, double q2, double a, double w, dou
 double ComputeEndMomentShear(double M, double L) {
     if (noSpan(L)) return 0.0;
     return -M / L;
-}
-
-double ComputeEndMomentMoment(double M, double a, double x, double L) {
-    // A station on a support moves just into the span, so that the end where
-    // the moment acts shows the applied moment rather than the other side of
-    // the jump.
-    double xs = x;
-    if (x == 0) xs = 0.001;
-    else if (x == L) xs = L - 0.001;
-    if (a < 0) return M;
-    if (xs < a) return -M * xs / L;
-    if (a > L) return -M;
-    return M * (1.0 - xs / L);
 }
 
 double ComputeEndMomentDeflection(double M, double a, double x, double L, double EI) {

@@ -15,18 +15,39 @@
 
 namespace quorvel::library {
 
+// The closed forms that every station of every moment and shear table
+// evaluates are defined in this header, so that the compiler can share the
+// station's x / L among them.
+
+namespace detail {
+constexpr double MinSpan = 1e-9;
+inline bool noSpan(double L) { return L < MinSpan; }
+}  // namespace detail
+
 // Point load P at a (guarded). At x = a the value right of the load.
 double ComputePointLoadShear(double P, double a, double x, double L);
 double ComputePointLoadMoment(double P, double a, double x, double L);
 
 // Uniform q over the whole span. Shear and moment guarded.
-double ComputeUdlShear(double q, double x, double L);
-double ComputeUdlMoment(double q, double x, double L);
+inline double ComputeUdlShear(double q, double x, double L) {
+    if (detail::noSpan(L)) return 0.0;
+    return 0.5 * q * L * (1.0 - 2.0 * x / L);
+}
+inline double ComputeUdlMoment(double q, double x, double L) {
+    if (detail::noSpan(L)) return 0.0;
+    return 0.5 * q * L * L * (x / L) * (1.0 - x / L);
+}
 double ComputeUdlDeflection(double q, double x, double L, double EI);  // guarded
 
 // Load varying linearly from q1 at x = 0 to q2 at x = L.
-double ComputeTrapezoidShear(double q1, double q2, double x, double L);
-double ComputeTrapezoidMoment(double q1, double q2, double x, double L);
+inline double ComputeTrapezoidShear(double q1, double q2, double x, double L) {
+    const double xi = x / L;
+    return L / 6.0 * (q1 * (2.0 + 3.0 * xi * (xi - 2.0)) + q2 * (1.0 - 3.0 * xi * xi));
+}
+inline double ComputeTrapezoidMoment(double q1, double q2, double x, double L) {
+    const double xi = x / L;
+    return L * L / 6.0 * (q1 * xi * (xi * (xi - 3.0) + 2.0) + q2 * xi * (1.0 - xi * xi));
+}
 double ComputeTrapezoidDeflection(double q1, double q2, double x, double L, double EI);
 
 // Uniform q over a..a+w.
@@ -47,7 +68,18 @@ double ComputeTrapezoidPatchMoment(double q1, double q2, double a, double w, dou
 // guarded. The moment is M (1 - x/L) for a = 0 and -M x/L for a = L; a
 // station on a support is moved 0.001 into the span.
 double ComputeEndMomentShear(double M, double L);
-double ComputeEndMomentMoment(double M, double a, double x, double L);
+inline double ComputeEndMomentMoment(double M, double a, double x, double L) {
+    // A station on a support moves just into the span, so that the end where
+    // the moment acts shows the applied moment rather than the other side of
+    // the jump.
+    double xs = x;
+    if (x == 0) xs = 0.001;
+    else if (x == L) xs = L - 0.001;
+    if (a < 0) return M;
+    if (xs < a) return -M * xs / L;
+    if (a > L) return -M;
+    return M * (1.0 - xs / L);
+}
 double ComputeEndMomentDeflection(double M, double a, double x, double L, double EI);
 
 // Deflection at x (guarded) of a point load P at a:
