@@ -97,7 +97,9 @@ TEST_F(Calculate, EveryBeamTypeOfTheWindowCalculatesAsMiddleAndEdgeBeam) {
             EXPECT_EQ(m.ResultsValid, -1) << type.typeName << (edge ? " edge" : " middle");
             // An edge beam has no left slab field: its gauges stay grey, at 0.
             EXPECT_EQ(shown(w.picVasenleikkaus).first == Grey, edge) << type.typeName;
-            if (edge) EXPECT_EQ(shown(w.picVasenleikkaus).second, "0") << type.typeName;
+            if (edge) {
+                EXPECT_EQ(shown(w.picVasenleikkaus).second, "0") << type.typeName;
+            }
             MarkInputChanged(m, w);
         }
     }

@@ -154,7 +154,9 @@ protected:
             ASSERT_EQ(messages.size(), 0u) << messages[0].text;
             EXPECT_EQ(boxText(box), shown(*app::readNumber(text)));
             EXPECT_NE(form.activeControl(), &box);
-            if (field) EXPECT_EQ(static_cast<float>(field->number()), static_cast<float>(*app::readNumber(text)));
+            if (field) {
+                EXPECT_EQ(static_cast<float>(field->number()), static_cast<float>(*app::readNumber(text)));
+            }
             return;
         }
         ASSERT_EQ(messages.size(), 1u) << "one message";
@@ -167,11 +169,15 @@ protected:
                 << message;
             EXPECT_NE(message.find("Syöte " + inBox + " "), std::string::npos) << message;
             EXPECT_EQ(boxText(box), "");
-            if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+            if (before) {
+                EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+            }
         } else {
             EXPECT_NE(message.find("Tyhjä kenttä ei kelpaa"), std::string::npos) << message;
             if (boxText(box).empty()) {
-                if (before) EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+                if (before) {
+                    EXPECT_EQ(field->number(), before->number()) << "the field keeps its value";
+                }
             } else {
                 EXPECT_EQ(boxText(box), shown(*app::readNumber(boxText(box)))) << "the default as the field holds it";
             }
@@ -241,7 +247,9 @@ protected:
         open<InputDialog>(opener, formName, [&](InputDialog& d) {
             for (platform::Control* box : reachableBoxes(d)) {
                 auto it = atOk.find(box->name());
-                if (it != atOk.end()) EXPECT_EQ(boxText(*box), it->second) << box->name() << " opened again";
+                if (it != atOk.end()) {
+                    EXPECT_EQ(boxText(*box), it->second) << box->name() << " opened again";
+                }
             }
             ui.click(*static_cast<platform::CommandButton*>(d.findControl("cmdPeruuta")));
         });

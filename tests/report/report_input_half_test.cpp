@@ -37,21 +37,6 @@ Written inputHalf(ProjectModel& m, ReportFolder& f) {
     return w;
 }
 
-bool contains(const Written& w, const std::string& s) { return w.text.find(s) != std::string::npos; }
-
-// The line that holds s, or "".
-std::string lineWith(const Written& w, const std::string& s) {
-    for (const std::string& l : w.lines)
-        if (l.find(s) != std::string::npos) return l;
-    return "";
-}
-
-// Column (from 1) at which s starts in line, 0 when absent.
-int columnOf(const std::string& line, const std::string& s) {
-    const auto at = runtime::utf8ToCp1252(line).find(runtime::utf8ToCp1252(s));
-    return at == std::string::npos ? 0 : static_cast<int>(at) + 1;
-}
-
 // A spilled row leaves a line that holds nothing but blanks and a unit.
 void expectNoSpilledRow(const Written& w) {
     static const std::regex loneUnit(R"(^ +(mm|MPa|kN|kN/m|kNm|mm2|mm2/m|m2|m3|m4|1/m|%|kpl|pcs)$)");
