@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
@@ -282,14 +283,24 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
     EXPECT_FALSE(ui.settings["Tulosikkunan leveys"].empty());
 }
 
-TEST_F(ResultWindowsQt, HelpOpensInTheBrowserAtItsContents) {
+// The help opens at its contents over the main window; Escape closes it and
+// the main window is active again (nothing else would make it so without a
+// window manager).
+TEST_F(ResultWindowsQt, HelpOpensInTheBrowserAtItsContentsAndEscapeGoesBack) {
     frmQuorvel window(m, ui);
+    window.onLoad = nullptr;
+    window.show();
+    QWidget* main = ui.windowOf(window);
+    ASSERT_TRUE(quorvel::testing::waitForActive(main)) << "waited for the main window to be active";
     window.ShowHelpFile();
-    QWidget* help = ui.helpWindow();
+    QPointer<QWidget> help = ui.helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle().toStdString(), "Quorvel: user's guide");
-    help->close();
+    ASSERT_TRUE(quorvel::testing::waitForActive(help)) << "waited for the help to be active";
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_TRUE(quorvel::testing::waitFor([&] { return help.isNull(); })) << "waited for Escape to close the help";
+    EXPECT_TRUE(quorvel::testing::waitForActive(main)) << "waited for the main window to be active again";
 }
 
 }  // namespace

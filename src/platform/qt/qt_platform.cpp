@@ -115,6 +115,8 @@ QtPlatform::QtPlatform() {
 
 QtPlatform::~QtPlatform() {
     QObject::disconnect(focusConnection_);
+    QObject::disconnect(helpClosed_);
+    delete helpWindow_.data();
     if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
     auto windows = windows_;
     windows_.clear();

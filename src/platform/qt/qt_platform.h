@@ -108,6 +108,8 @@ private:
     std::vector<std::vector<std::string>> lastPrintedPages_;
     double lastPrintedFontSize_ = 0;
     QPointer<QWidget> helpWindow_;
+    QPointer<QWidget> helpOpenedFrom_;     // the window active when the help opened
+    QMetaObject::Connection helpClosed_;  // gives that window back its activation
 
 private:
     class DialogScope;

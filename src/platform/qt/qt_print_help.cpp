@@ -1,10 +1,12 @@
 // Printing plain text and the help viewer of the Qt backend.
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -81,6 +83,19 @@ bool QtPlatform::showHelp(const std::string& helpFile) {
         browser->setOpenExternalLinks(true);
         browser->resize(900, 700);
         helpWindow_ = browser;
+        // Escape closes the help as it closes the report viewer: without a
+        // window manager the window has no other way to be closed.
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
+        QObject::connect(close, &QShortcut::activated, browser, &QWidget::close);
+        // The window the help was opened from is active again when the help
+        // closes and nothing else took its place; without a window manager
+        // nothing else would activate it, and the keyboard would reach no
+        // window.
+        helpOpenedFrom_ = QApplication::activeWindow();
+        helpClosed_ = QObject::connect(browser, &QObject::destroyed, qApp, [this, browser] {
+            const QWidget* active = QApplication::activeWindow();
+            if (!inDialog() && (!active || active == browser)) reactivate(helpOpenedFrom_);
+        });
     }
     browser->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     browser->setWindowTitle(browser->documentTitle());
