@@ -58,14 +58,14 @@ private:
 // CR LF.
 class TextFileWriter {
 public:
-    // Output creates or replaces the content (an existing file is written
-    // over and cut to the new length on closing), Append appends. Replace writes to a
-    // temporary file in the same folder and renames it over the target in
-    // close(); a writer destroyed without a successful close() removes the
-    // temporary file and leaves the target as it was. Replace follows a
-    // symbolic link to the file it points to, gives the new file the old
-    // one's permissions, refuses (75) a file that may not be written, and
-    // writes a device or a pipe in place.
+    // Output creates the file or replaces its content (an existing file is
+    // written over and cut to the new length on closing), Append appends.
+    // Replace writes to a temporary file in the same folder and renames it
+    // over the target in close(); a writer destroyed without a successful
+    // close() removes the temporary file and leaves the target as it was.
+    // Replace follows a symbolic link to the file it points to, gives the
+    // new file the old one's permissions, refuses (75) a file that may not
+    // be written, and writes a device or a pipe in place.
     enum class Mode { Output, Append, Replace };
     // Opens the file; raises 76 for a missing folder, 75 when the file
     // cannot be written.

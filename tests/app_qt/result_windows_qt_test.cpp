@@ -26,6 +26,7 @@
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "platform/qt/qt_platform.h"
+#include "qt_test_platform.h"
 #include "report/results_file.h"
 #include "runtime/text_file.h"
 #include "support/qt_wait.h"
@@ -36,33 +37,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_app_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-class TestPlatform : public platform::qt::QtPlatform {
-public:
-    explicit TestPlatform(std::string folder) : folder_(std::move(folder)) {}
-    std::string programFolder() const override { return folder_; }
-    // Settings in memory: the viewer keeps its size there.
-    std::string getSetting(const std::string&, const std::string&, const std::string& key,
-                           const std::string& defaultValue) override {
-        auto it = settings.find(key);
-        return it == settings.end() ? defaultValue : it->second;
-    }
-    void saveSetting(const std::string&, const std::string&, const std::string& key,
-                     const std::string& value) override {
-        settings[key] = value;
-    }
-    std::map<std::string, std::string> settings;
-
-private:
-    std::string folder_;
-};
+using testing::application;
+using testing::TestPlatform;
 
 class ResultWindowsQt : public ::testing::Test {
 protected:
