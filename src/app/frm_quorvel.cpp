@@ -37,6 +37,7 @@ const char* const TemporaryReport = "quor01.tmp";
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m), helpFileName_(HelpFile) {
+    model_.DataFiles = &dataFiles_;
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -87,7 +88,9 @@ frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     wireInputHandlers();
 }
 
-frmQuorvel::~frmQuorvel() = default;
+frmQuorvel::~frmQuorvel() {
+    if (model_.DataFiles == &dataFiles_) model_.DataFiles = nullptr;
+}
 
 // The cross-section: slab ends on both sides of the joint, the topping over
 // them, the beam under them. The named elements switch between slabs resting

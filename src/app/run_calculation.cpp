@@ -177,7 +177,7 @@ void frmQuorvel::RunCalculation() {
     // The data files are taken as they stand when the command first looks
     // at them: each is looked at once for the checks, the readers and the
     // report, and an edit shows at the next Calculate.
-    runtime::DataFileScope dataFiles;
+    runtime::DataFileScope dataFiles(m.DataFiles);
 
     // A data file grown beyond any the program delivers, or a text file
     // that no longer holds what is read from it, is not read.

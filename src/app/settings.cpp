@@ -168,7 +168,7 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
-        const runtime::DataFile file = runtime::findDataFile(folder, name);
+        const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
         if (!file.version || file.version->size <= LargestDataFile) continue;
         const std::string& found = file.path;
         const std::uintmax_t size = file.version->size;
@@ -216,11 +216,11 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                               {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
     // A file found sound is not read again until it changes: every
     // Calculate asks, and the answer only changes with the file.
-    static runtime::ParsedFileCache<bool> soundFiles;
+    runtime::ParsedFileCache<bool>* soundFiles = m.DataFiles ? &m.DataFiles->parsed<bool>("sound text files") : nullptr;
     for (const TextFile& f : files) {
-        const runtime::DataFile file = runtime::findDataFile(f.folder, f.name);
+        const runtime::DataFile file = runtime::findDataFile(m.DataFiles, f.folder, f.name);
         if (!file.version) continue;  // a missing file is reported where it is needed
-        if (soundFiles.find(*file.version, "")) continue;
+        if (soundFiles && soundFiles->find(*file.version, "")) continue;
         const std::optional<std::string> path = file.path;
         const auto bytes = fileBytes(*path);
         if (!bytes) continue;
@@ -241,7 +241,7 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                 ++count;
             }
             if (count == report::ReportHeadings::ItemCount) {
-                soundFiles.keep(*file.version, "", true);
+                if (soundFiles) soundFiles->keep(*file.version, "", true);
                 continue;
             }
             const std::string line = std::to_string(items.line()), found = std::to_string(count),
@@ -263,7 +263,7 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
-        soundFiles.keep(*file.version, "", true);
+        if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;
 }
