@@ -171,6 +171,9 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    // Stored data files that do not load give way to the installation's
+    // own; the user is told once the window speaks the language.
+    const std::optional<std::string> replaced = SettleDataFiles(model_, ui);
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.
@@ -184,8 +187,7 @@ void frmQuorvel::Form_Load() {
     titleBase_ = caption();
     showLanguageFlag();
 
-    if (auto replaced = ReplaceMissingDataFileNames(model_, ui))
-        ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
+    if (replaced) ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");
         model_.DataPath = ui.programFolder();
@@ -205,7 +207,7 @@ void frmQuorvel::Form_Load() {
     try {
         LoadSlabCatalogue(model_);
     } catch (const DataFileError& e) {
-        ShowDataFileError(ui, e);
+        ShowDataFileError(ui, e, model_.LanguageIndex);
         ui.endProgram();
     } catch (const runtime::RunTimeError& e) {
         ui.messageBox("Virhe " + std::to_string(e.number()) + "\r\n" + model_.DataPath + model_.SlabFileName,

@@ -9,6 +9,7 @@
 // to the first one starting "DATA" are skipped, then one line per slab type
 // (name and at most 20 designations) up to the first line starting "LOPPU".
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -23,15 +24,17 @@ namespace quorvel::app {
 // starting a project without a slab type.
 class DataFileError : public std::runtime_error {
 public:
-    DataFileError(std::string path, std::string text)
-        : std::runtime_error(text), path_(std::move(path)), text_(std::move(text)) {}
+    DataFileError(std::string path, std::string finnish, std::string english)
+        : std::runtime_error(finnish), path_(std::move(path)), finnish_(std::move(finnish)),
+          english_(std::move(english)) {}
     const std::string& path() const { return path_; }
-    // The Finnish message shown to the user.
-    const std::string& text() const { return text_; }
+    // The message shown to the user, in the language (1 English).
+    const std::string& text(int16_t language = 0) const { return language == 1 ? english_ : finnish_; }
 
 private:
     std::string path_;
-    std::string text_;
+    std::string finnish_;
+    std::string english_;
 };
 
 // Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
@@ -40,7 +43,16 @@ private:
 // a missing end marker or an empty catalogue raises DataFileError.
 void LoadSlabCatalogue(model::ProjectModel& m);
 
+// LoadSlabCatalogue with every fault as a DataFileError (a missing or
+// unreadable file too, named in words): the fault, or nothing when both
+// files loaded. A fault leaves the catalogue of m as it was.
+std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m);
+
+// The first side (1 left, 2 right) whose slab type the loaded catalogue
+// does not list; 0 when both are listed.
+int UnlistedSlabTypeSide(const model::ProjectModel& m);
+
 // The critical "Vakava virhe!" message box for a DataFileError.
-void ShowDataFileError(platform::Platform& ui, const DataFileError& error);
+void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language = 0);
 
 }  // namespace quorvel::app
