@@ -10,6 +10,7 @@
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
+#include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "model/topping_load.h"
 #include "runtime/text_file.h"
@@ -38,8 +39,11 @@ std::string refusalText(int16_t language, const std::string& fileName, const inp
            ".\r\nAvataan uusi projekti.";
 }
 
-bool dataFileExists(const model::ProjectModel& m, const std::string& name) {
-    return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name).has_value();
+// The caption of a side's slab type list, without its colon.
+std::string sideName(const std::string& caption) {
+    std::string name = caption;
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+    return name;
 }
 
 }  // namespace
@@ -82,16 +86,32 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     }
     if (problem) return refuse(refusalText(language, fileName, *problem));
 
-    // A slab catalogue this installation lacks would fail every
-    // calculation: the installation's own stands in, and the user is told.
-    if (!dataFileExists(m, m.SlabFileName)) {
+    // The project's slab catalogue is the one its slab types come from. A
+    // catalogue that does not load (missing here, a file of another kind)
+    // would fail every calculation: the one loaded before stands in, and
+    // the user is told why.
+    if (auto fault = LoadSlabCatalogueOrFault(m)) {
         platform().messageBox(inLanguage(
             language,
-            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei ole tässä asennuksessa; käytetään tiedostoa " +
-                before.SlabFileName + ".",
-            "The project's slab catalogue " + m.SlabFileName + " is not in this installation; " +
+            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
+                " Käytetään tiedostoa " + before.SlabFileName + ".",
+            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) + " " +
                 before.SlabFileName + " is used."));
         m.SlabFileName = before.SlabFileName;
+    }
+    // A slab type the catalogue lacks stays the project's: it is named, and
+    // Calculate refuses it until the user chooses a type.
+    if (const int side = UnlistedSlabTypeSide(m)) {
+        const std::string caption = sideName((side == 1 ? Label26 : Label31).caption());
+        const std::string catalogue =
+            runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
+                .value_or(m.DataPath + m.SlabFileName);
+        platform().messageBox(inLanguage(
+            language,
+            "Laattatyyppiä \"" + m.SlabTypeName(side) + "\" (" + caption + ") ei ole laattatiedostossa " + catalogue +
+                ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
+            "The slab type \"" + m.SlabTypeName(side) + "\" (" + caption + ") is not in the slab catalogue " +
+                catalogue + ". Nothing is calculated until a slab type is chosen."));
     }
     // The topping load is derived from the topping and the slab levels;
     // the value the file holds may stem from other data. It is what a
