@@ -101,20 +101,50 @@ double leadingNumber(const std::string& text) {
     }
 }
 
-// The failure message of a calculation status in the chosen language;
-// empty for a language without one, and for a negative status: a failure
-// the slab-data reader has already reported in its own message, whose
-// number means nothing to the user.
-std::string failureText(int16_t status, int16_t language) {
-    if (status < 0) return {};
+// What stopped a calculation, in words: the file the error named (file is
+// empty when it named none: a failed write is then the work file's), or a
+// value.
+std::string failureCause(int16_t status, bool english, const std::string& file, const std::string& workFolder) {
+    const std::string written = file.empty() ? workFolder : file;
+    const std::string dataFile = file.empty() ? (english ? "a data file" : "datatiedosto")
+                                              : (english ? "the data file " : "datatiedosto ") + file;
+    switch (status) {
+    case runtime::ErrFileNotFound:
+        return dataFile + (english ? " was not found" : " puuttuu");
+    case runtime::ErrInputPastEndOfFile:
+        return dataFile + (english ? " ends before the data the calculation reads from it"
+                                   : " loppuu ennen tietoja, jotka laskenta siitä lukee");
+    case runtime::ErrPathNotFound:
+        return english ? "the work folder " + workFolder + " does not exist"
+                       : "työkansiota " + workFolder + " ei ole";
+    case runtime::ErrDiskFull:
+        return english ? "the disk is full (" + written + ")" : "levy on täynnä (" + written + ")";
+    case runtime::ErrPathFileAccess:
+    case runtime::ErrPermissionDenied:
+    case runtime::ErrDeviceIo:
+        return english ? written + " cannot be read or written" : "tiedostoa " + written + " ei voi lukea tai kirjoittaa";
+    default:
+        if (!file.empty())
+            return english ? "the data file " + file + " holds a value the calculation cannot use"
+                           : "datatiedostossa " + file + " on arvo, jota laskenta ei voi käyttää";
+        return english ? "a value of the input or of a data file cannot be used by the calculation"
+                       : "lähtötiedoissa tai datatiedostossa on arvo, jota laskenta ei voi käyttää";
+    }
+}
+
+// The failure message of a calculation status in the chosen language, the
+// number followed by its cause; empty for a language without one, and for
+// a negative status: a failure the slab-data reader has already reported in
+// its own message, whose number means nothing to the user.
+std::string failureText(int16_t status, int16_t language, const std::string& file, const std::string& workFolder) {
+    if (status < 0 || (language != 0 && language != 1)) return {};
     const bool divisionOrRange = status == runtime::ErrDivisionByZero || status == runtime::ErrOverflow;
     const std::string number = std::to_string(status);
-    if (language == 0)
-        return (divisionOrRange ? "Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen "
-                                : "Laskenta keskeytyi virhetoimintoon ") +
-               number;
-    if (language == 1) return (divisionOrRange ? "Calculation error: divide by zero " : "Calculation error ") + number;
-    return {};
+    if (divisionOrRange)
+        return language == 0 ? "Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen " + number
+                             : "Calculation error: divide by zero " + number;
+    const std::string cause = failureCause(status, language == 1, file, workFolder);
+    return (language == 0 ? "Laskenta keskeytyi virhetoimintoon " : "Calculation error ") + number + ": " + cause + ".";
 }
 
 // The first value of the project outside the limits of its field (the
@@ -245,13 +275,15 @@ void frmQuorvel::RunCalculation() {
         status = analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun);
     } catch (const runtime::RunTimeError& e) {
         status = static_cast<int16_t>(e.number());
+        m.FailedFile = e.detail();
     } catch (const std::exception&) {
         status = static_cast<int16_t>(runtime::ErrInvalidCall);
     }
 
     if (status != 0) {
         m.ToppingLoad = toppingLoadBefore;
-        if (const std::string text = failureText(status, m.LanguageIndex); !text.empty())
+        if (const std::string text = failureText(status, m.LanguageIndex, m.FailedFile, m.WorkFolder());
+            !text.empty())
             ui.messageBox(text, Buttons::Ok, Icon::None);
         // The result fields may be half written: nothing of them is shown
         // or kept as a result.

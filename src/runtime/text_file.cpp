@@ -226,6 +226,7 @@ TextFileReader::TextFileReader(const std::string& path) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw RunTimeError(ErrDeviceIo, path);
     *this = fromBytes(bytes);
+    path_ = path;
 }
 
 TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
@@ -236,7 +237,7 @@ TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
 }
 
 std::string TextFileReader::readLine() {
-    if (eof()) throw RunTimeError(ErrInputPastEndOfFile);
+    if (eof()) throw path_.empty() ? RunTimeError(ErrInputPastEndOfFile) : RunTimeError(ErrInputPastEndOfFile, path_);
     return lines_[next_++];
 }
 
