@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <regex>
 
 #include "app/frm_quorvel.h"
@@ -317,6 +318,39 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
         EXPECT_NE(m.ResultsValid, -1);
         ui.click(w.cmdTallennalahto);
         EXPECT_NE(folder.read("project.dat").find("P99 10L"), std::string::npos);
+    }
+}
+
+// Save results that cannot make the report names why (the results of a
+// failed calculation, a missing report text file), not the writing.
+TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
+    struct Case {
+        const char* what;
+        int16_t language;
+        std::function<void()> make;
+        std::string message;  // a pattern; @ for the file saved
+    } cases[] = {
+        {"a failed calculation", 0, [&] { m.BeamSpan = 1e-30; },
+         "^Tiedostoa @ ei tallennettu\\. Tulokset puuttuvat tai ovat virheelliset: tarkista lähtötiedot ja laske "
+         "uudelleen\\. \\(Virhe [0-9]+\\)$"},
+        {"no report headings", 1, [&] { fs::remove(folder.path() / "TEKSTIT1.DA0"); },
+         "^The file @ was not saved\\. The text file .*/(TEKSTIT1\\.DA0|tekstit1\\.da0) of the report is missing\\. \\(Error 53\\)$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string saved = scratch.file(std::string(c.what) + ".tul");
+        std::string pattern = c.message;
+        pattern.replace(pattern.find('@'), 1, std::regex_replace(saved, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)"));
+        m.LanguageIndex = c.language;
+        c.make();
+        ui.setStrict(false);
+        ui.clearMessages();
+        ui.answerFileDialog(saved);
+        ui.click(w.cmdTallennatuloksetNimella);
+        ASSERT_FALSE(ui.messages().empty());
+        EXPECT_TRUE(std::regex_search(ui.messages().back().text, std::regex(pattern))) << ui.messages().back().text;
+        EXPECT_FALSE(fs::exists(saved));
+        w.NewProject();
     }
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <regex>
 #include <string>
 
 #include "app/beam_types.h"
@@ -320,6 +322,45 @@ TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
     m.LanguageIndex = 2;
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
+}
+
+// A calculation that stops names what stopped it after its number: the
+// data file (missing, of another kind) or the work folder.
+TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
+    namespace fs = std::filesystem;
+    folder.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        int16_t language;
+        std::string message;  // a pattern
+    } cases[] = {
+        {"a beam library as the catalogue", [&] { m.SlabFileName = "HQLIB.MIT"; }, 0,
+         "^Laskenta keskeytyi virhetoimintoon 62: datatiedosto .*/HQLIB\\.MIT loppuu ennen tietoja, jotka laskenta "
+         "siitä lukee\\.$"},
+        {"the catalogue removed", [&] { fs::remove(folder.path() / "ONTELO.MIT"); }, 1,
+         "^Calculation error 53: the data file .*/ONTELO\\.(MIT|mit) was not found\\.$"},
+        {"the work folder removed", [&] { m.WorkPath = folder.dataPath() + "poistettu/"; }, 0,
+         "^Laskenta keskeytyi virhetoimintoon 76: työkansiota .*/poistettu/ ei ole\\.$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const model::ProjectModel before = m;
+        const std::string catalogue = folder.read("ONTELO.MIT");
+        c.make();
+        m.LanguageIndex = c.language;
+        ui.setStrict(false);
+        ui.clearMessages();
+        w.RunCalculation();
+        EXPECT_NE(m.ResultsValid, -1);
+        // The reader may have named a flawed line of the file first.
+        ASSERT_FALSE(ui.messages().empty());
+        const std::string& last = ui.messages().back().text;
+        EXPECT_TRUE(std::regex_search(last, std::regex(c.message))) << last;
+        m = before;
+        folder.writeRaw("ONTELO.MIT", catalogue);
+    }
+    ui.clearMessages();
 }
 
 TEST_F(Calculate, CoreFillingNoticeNamesTheNeed) {
