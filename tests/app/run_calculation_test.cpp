@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <regex>
 #include <string>
 
+#include "analysis/calculation_driver.h"
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
@@ -361,6 +363,36 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         folder.writeRaw("ONTELO.MIT", catalogue);
     }
     ui.clearMessages();
+}
+
+// The catalogue edited in place between two calculations, its length kept
+// and its modification time put back (P27's self weight 3.60 to 9.60): the
+// next Calculate reads it, and gives what a model reading every file
+// afresh gives.
+TEST_F(Calculate, AnEditedCatalogueIsReadAtTheNextCalculate) {
+    namespace fs = std::filesystem;
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    const double before = m.UtilisationRatio.number();
+
+    const fs::path file = folder.path() / "ONTELO.MIT";
+    const fs::file_time_type time = fs::last_write_time(file);
+    std::string bytes = folder.read("ONTELO.MIT");
+    const std::size_t at = bytes.find(" 110 3.60 4.14");
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at + 5, 4, "9.60");
+    folder.writeRaw("ONTELO.MIT", bytes);
+    fs::last_write_time(file, time);
+
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_GT(m.UtilisationRatio.number(), before);
+    auto fresh = std::make_unique<model::ProjectModel>(m);
+    fresh->DataFiles = nullptr;
+    ASSERT_EQ(analysis::PerformCalculation(*fresh, ui), 0);
+    EXPECT_EQ(m.UtilisationRatio.number(), fresh->UtilisationRatio.number());
+    for (int side = 1; side <= 2; ++side)
+        EXPECT_EQ(m.SlabShearUtilisation(side).number(), fresh->SlabShearUtilisation(side).number());
 }
 
 TEST_F(Calculate, CoreFillingNoticeNamesTheNeed) {
