@@ -39,12 +39,6 @@ std::string refusalText(int16_t language, const std::string& fileName, const inp
            ".\r\nAvataan uusi projekti.";
 }
 
-// The caption of a side's slab type list, without its colon.
-std::string sideName(const std::string& caption) {
-    std::string name = caption;
-    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-    return name;
-}
 
 }  // namespace
 
@@ -101,17 +95,13 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     }
     // A slab type the catalogue lacks stays the project's: it is named, and
     // Calculate refuses it until the user chooses a type.
-    if (const int side = UnlistedSlabTypeSide(m)) {
-        const std::string caption = sideName((side == 1 ? Label26 : Label31).caption());
-        const std::string catalogue =
-            runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
-                .value_or(m.DataPath + m.SlabFileName);
+    if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
         platform().messageBox(inLanguage(
             language,
-            "Laattatyyppiä \"" + m.SlabTypeName(side) + "\" (" + caption + ") ei ole laattatiedostossa " + catalogue +
+            "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " + u->catalogue +
                 ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
-            "The slab type \"" + m.SlabTypeName(side) + "\" (" + caption + ") is not in the slab catalogue " +
-                catalogue + ". Nothing is calculated until a slab type is chosen."));
+            "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " + u->catalogue +
+                ". Nothing is calculated until a slab type is chosen."));
     }
     // The topping load is derived from the topping and the slab levels;
     // the value the file holds may stem from other data. It is what a

@@ -15,6 +15,7 @@
 #include "app/geometry_checks.h"
 #include "app/project_state.h"
 #include "app/settings.h"
+#include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
 #include "library/coefficient_table.h"
@@ -173,21 +174,12 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
 // sides' types are listed.
 std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
                                                const std::array<std::string, 2>& sideCaptions) {
-    for (int side = 1; side <= 2; ++side) {
-        const std::string& type = m.SlabTypeName(side);
-        bool listed = false;
-        for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;
-        if (listed) continue;
-        std::string sideName = sideCaptions[side - 1];
-        while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
-        const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
-                                     .value_or(m.DataPath + m.SlabFileName);
-        return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + type + "\" (" + sideName +
-                                          ") is not in the slab catalogue " + file + "."
-                                    : "Laskentaa ei tehty: laattatyyppiä \"" + type + "\" (" + sideName +
-                                          ") ei ole laattatiedostossa " + file + ".";
-    }
-    return std::nullopt;
+    const std::optional<UnlistedSlabType> u = FindUnlistedSlabType(m, sideCaptions);
+    if (!u) return std::nullopt;
+    return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + u->type + "\" (" + u->side +
+                                      ") is not in the slab catalogue " + u->catalogue + "."
+                                : "Laskentaa ei tehty: laattatyyppiä \"" + u->type + "\" (" + u->side +
+                                      ") ei ole laattatiedostossa " + u->catalogue + ".";
 }
 
 }  // namespace

@@ -123,14 +123,20 @@ std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {
     }
 }
 
-int UnlistedSlabTypeSide(const model::ProjectModel& m) {
+std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
+                                                     const std::array<std::string, 2>& sideCaptions) {
     for (int side = 1; side <= 2; ++side) {
         const std::string& type = m.SlabTypeName(side);
         bool listed = false;
         for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;
-        if (!listed) return side;
+        if (listed) continue;
+        std::string sideName = sideCaptions[static_cast<std::size_t>(side - 1)];
+        while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
+        const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
+                                     .value_or(m.DataPath + m.SlabFileName);
+        return UnlistedSlabType{sideName, type, file};
     }
-    return 0;
+    return std::nullopt;
 }
 
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language) {

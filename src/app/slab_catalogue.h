@@ -9,6 +9,7 @@
 // to the first one starting "DATA" are skipped, then one line per slab type
 // (name and at most 20 designations) up to the first line starting "LOPPU".
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,9 +49,17 @@ void LoadSlabCatalogue(model::ProjectModel& m);
 // files loaded. A fault leaves the catalogue of m as it was.
 std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m);
 
-// The first side (1 left, 2 right) whose slab type the loaded catalogue
-// does not list; 0 when both are listed.
-int UnlistedSlabTypeSide(const model::ProjectModel& m);
+// The first side whose slab type the loaded catalogue does not list, as a
+// message names it: the side by the caption the window shows for it
+// (sideCaptions, left then right, the colon dropped), the type, and the
+// catalogue file. Nothing when both sides' types are listed.
+struct UnlistedSlabType {
+    std::string side;
+    std::string type;
+    std::string catalogue;
+};
+std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
+                                                     const std::array<std::string, 2>& sideCaptions);
 
 // The critical "Vakava virhe!" message box for a DataFileError.
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language = 0);
