@@ -15,6 +15,7 @@
 #include "app/frm_about.h"
 #include "app/frm_quorvel.h"
 #include "app/fileview.h"
+#include "main_window_fixture.h"
 #include "platform/headless/headless_platform.h"
 #include "test_files.h"
 
@@ -206,6 +207,7 @@ TEST_F(Session, AFailedSaveNamesTheFileAndTheReason) {
 TEST_F(Session, FileDialogsOpenWhereTheUsersFilesAre) {
     start();
     ui.answerFileDialog(std::nullopt);
+    testing::declineSaveQuestions(ui, m);
     ui.click(w.cmdAvaalahto);
     EXPECT_EQ(lastDialogFolder(), home.dataPath());
     ui.saveSetting("Quorvel835", "Settings", "Tiedostokansio", documents.file("poistettu"));
@@ -220,8 +222,10 @@ TEST_F(Session, FileDialogsOpenWhereTheUsersFilesAre) {
     ui.click(w.cmdTallennalahtoNimella);
     EXPECT_EQ(lastDialogFolder(), documents.dataPath() + "a/") << "the project's folder";
 
+    testing::declineSaveQuestions(ui, m);
     ui.click(w.cmdUusi);  // no project file: the folder last used
     ui.answerFileDialog(std::nullopt);
+    testing::declineSaveQuestions(ui, m);
     ui.click(w.cmdAvaalahto);
     EXPECT_EQ(lastDialogFolder(), documents.dataPath() + "a/");
 
@@ -231,6 +235,7 @@ TEST_F(Session, FileDialogsOpenWhereTheUsersFilesAre) {
     fs::copy_file(QUORVEL_FIXTURES_DIR "/inputfiles/concrete_middle_beam.dat", documents.path() / "b/p.dat");
     ui.setStrict(false);
     ui.answerFileDialog(documents.file("b/p.dat"));
+    testing::declineSaveQuestions(ui, m);
     ui.click(w.cmdAvaalahto);
     ASSERT_EQ(m.InputFilePath, documents.file("b/p.dat"));
     EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "Tiedostokansio", ""), documents.dataPath() + "b/");
@@ -259,8 +264,8 @@ TEST_F(Session, TheTitleShowsTheProjectAndItsUnsavedChanges) {
         {"English", [&] { ui.click(w.cmdEnglanti); }, Title + " - kohde.dat *"},
         {"save", [&] { ui.click(w.cmdTallennalahto); }, Title + " - kohde.dat"},
         {"Finnish", [&] { ui.click(w.cmdSuomi); }, Title + " - kohde.dat"},
-        {"new", [&] { ui.click(w.cmdUusi); }, Title + " *"},
-        {"open", [&] { ui.answerFileDialog(file), ui.click(w.cmdAvaalahto); }, Title + " - kohde.dat *"},
+        {"new", [&] { testing::declineSaveQuestions(ui, m); ui.click(w.cmdUusi); }, Title + " *"},
+        {"open", [&] { ui.answerFileDialog(file); testing::declineSaveQuestions(ui, m); ui.click(w.cmdAvaalahto); }, Title + " - kohde.dat *"},
     };
     for (const Step& step : steps) {
         step.act();

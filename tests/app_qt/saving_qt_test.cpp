@@ -187,10 +187,21 @@ TEST_F(SavingQt, SaveAsInTheFileDialogAddsTheExtensionAndAsksBeforeReplacing) {
     EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
 
     // The title keeps the project through a language switch and a new one.
+    // New asks the quit command's questions first (the results were never
+    // saved): Escape keeps the project, No gives the results up.
     window.SwitchToEnglish();
     EXPECT_EQ(title(), Title + " - ti_middle.dat");
+    script.then(Script::key(Qt::Key_Escape));
+    window.cmdUusi.fireClick();
+    EXPECT_EQ(title(), Title + " - ti_middle.dat");
+    EXPECT_EQ(m.TitleLine1, "Kohde C");
+    script.then(Script::button(QMessageBox::No));
     window.cmdUusi.fireClick();
     EXPECT_EQ(title(), Title + " *");
+    EXPECT_EQ(m.TitleLine1, "");
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(script.texts.back(), "Tallennetaanko tulostiedot?");
+    EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
     window.unload();
 }
 
