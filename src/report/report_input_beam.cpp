@@ -334,7 +334,12 @@ void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now) {
     ReportFile& f = out.file();
     out.keyLine("1");
     out.keyLine("2");
-    f.text(out.text("3")).nextZone().text(m.VersionText).endLine();
+    // The version text begins with the Finnish word for version; the
+    // report gives that word in its own language.
+    const std::string word = "Versio ";
+    const std::string& version = m.VersionText;
+    const bool worded = version.rfind(word, 0) == 0;
+    f.text(out.text("3")).nextZone().text(worded ? out.text("3a") + version.substr(word.size()) : version).endLine();
     out.keyLine("4");
     out.blankLine(1);
     for (const char* k : {"5", "6", "7", "8"}) out.keyLine(k);

@@ -139,7 +139,7 @@ constexpr SideRow plainSectionRows[] = {
     sectionRow(key("128"), fixed("I.hc"), fixed("m4"),
                [](M m, int s) { return times(m.SlabMomentOfInertia[s], Value(1e-12)); }, f16r),
     sectionRow(key("129"), fixed("p.hc"), fixed("mm"), [](M m, int s) { return m.SlabDimensionPhc[s]; }, {5, 2, 1}),
-    sectionRow(fixed("Shc/(Ihc*bwhc*kv)*bhc"), none, fixed("1/m"),
+    sectionRow(key("260"), fixed("thc*kv/V"), fixed("1/m"),
                [](M m, int s) { return shearFlowFactor(m.SlabFirstMoment[s], m.SlabMomentOfInertia[s], m, s); },
                {3, 4, 1}),
 };
@@ -154,7 +154,7 @@ constexpr SideRow toppedSectionRows[] = {
                [](M m, int s) { return times(m.ToppedSlabMomentOfInertia[s], Value(1e-12)); }, f16r),
     sectionRow(key("136"), fixed("p.hc"), fixed("mm"), [](M m, int s) { return m.ToppedSlabCentroidPhc[s]; },
                {5, 2, 1}),
-    sectionRow(fixed("Shc/(Ihc*bwhc)*bhc"), none, fixed("1/m"),
+    sectionRow(key("260"), fixed("thc*kv/V"), fixed("1/m"),
                [](M m, int s) {
                    return shearFlowFactor(m.ToppedSlabFirstMoment[s], m.ToppedSlabMomentOfInertia[s], m, s);
                },

@@ -145,9 +145,9 @@ void writeBeamResults(ResultHalf& r) {
     r.line(r.heading(120));
     r.printAll(kSupportStrains);
     // The allowed strain and the crack width it comes from.
-    PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), r.heading(123), " %o", Value(m.AllowedStrain * 1000),
-                        4, 2, 1, 1, 37, 50, 58, 1);
-    PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk_sall", " mm ", m.AllowedCrackWidth, 4, 2, 1, 1, 37,
+    PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000), 4, 2,
+                        1, 1, 37, 50, 58, 1);
+    PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk.lim", " mm ", m.AllowedCrackWidth, 4, 2, 1, 1, 37,
                         50, 58, 1);
 
     r.emptyLine();
