@@ -136,8 +136,10 @@ int largestShearFlowStation(const ResultHalf& r) {
     for (int i = 0; i <= m.CalculationPointCount; ++i)
         for (int side = 1; side <= 2; ++side) {
             if (r.selector() != 0 && r.selector() != side) continue;
+            // Stations whose flows differ only in the last digits of their
+            // arithmetic (the two ends of a symmetric beam) count as equal.
             const double v = std::fabs(stationShearFlow(m, i, side));
-            if (v > largest) {
+            if (v > largest * (1 + 1e-9)) {
                 largest = v;
                 station = i;
             }
