@@ -97,7 +97,7 @@ constexpr LabelRow kDeflections[] = {
         item(135), item(141), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionMax6; }, kDeflection, 1, 37,
         50, 58, true),
     labelRow(
-        fixed("psii1"), none, "", [](const ProjectModel& m) { return m.ImposedLoadPsi1; }, kDeflection, 64, 70, 74, 81),
+        fixed("psi1"), none, "", [](const ProjectModel& m) { return m.ImposedLoadPsi1; }, kDeflection, 64, 70, 74, 81),
     labelRow(
         item(54), item(142), " mm ", [](const ProjectModel& m) { return m.BeamDeflectionTotalMax; }, kDeflection, 1, 37,
         50, 58),

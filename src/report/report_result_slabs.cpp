@@ -209,19 +209,19 @@ constexpr SideRow kInteraction[] = {
         item(108), fixed("Ftop"), "N/mm", [](const ProjectModel& m, int s) { return m.TopForcePerLength(s); }, kWhole,
         1, 37, 49, 57, 64),
     sideRow(
-        key("211"), fixed("beeta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
+        key("211"), fixed("beta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
         57, 64),
     sideRow(
         item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
         {3, 0, 0}, 1, 37, 49, 57, 63),
     sideRow(
-        key("212"), fixed("beeta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
+        key("212"), fixed("beta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
         57, 64),
     sideRow(
-        key("213"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
+        key("213"), fixed("beta.r1"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
         49, 57, 64),
     sideRow(
-        key("214"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
+        key("214"), fixed("beta.r2"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
         49, 57, 64),
 };
 
@@ -233,7 +233,7 @@ void writeInteractionFactors(ResultHalf& r) {
         37, 49, 64));
     r.printAll(kInteraction);
     r.print(labelRow(
-        item(118), fixed("beeta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
+        item(118), fixed("beta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
     r.emptyLine();
 }
 
