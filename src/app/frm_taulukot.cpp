@@ -3,7 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "app/gauges.h"
 #include "app/input_tools.h"
 #include "app/language.h"
 #include "report/format_fixed.h"

@@ -119,7 +119,10 @@ Value unitShearStress(M m, int s) {
 constexpr SideRow unitShearRow{fixed("tvl/v = 1.5*(1/bcr)*bhc/bwhc"), none, none, unitShearStress, {1, 4, 1}, 1, 46,
                                50, 60, 68, true};
 
-// S / I / bw * b * 1000 of the plain or the topped slab section.
+// S / I / bw * b * 1000 of the plain or the topped slab section: the web
+// shear stress of the station per unit shear force before the station's end
+// factor kv divides it (thc = V x this / kv / 1000), in 1/m. S is the first
+// moment the checks take (over 0.9 for slabs deeper than 410 mm).
 Value shearFlowFactor(const Value& S, const Value& I, M m, int s) {
     return times(times(dividedBy(dividedBy(S, I), m.SlabWebWidthSum[s]), m.SlabUnitWidth[s]), Value(1000));
 }
