@@ -183,7 +183,7 @@ std::string concreteClassText(M m, int kind) {
 }
 
 // fck, fcd and Ec of concrete kind k, continuing the open line; the infill
-// concrete prints fcd as a whole number (truncated, no point).
+// concrete prints fcd as a whole number (rounded, no point).
 void printConcreteRows(RowPrinter& out, int kind) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();

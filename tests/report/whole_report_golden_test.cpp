@@ -346,7 +346,7 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
     using Items = std::vector<std::string>;
     // C80/95: fcd = 0.85 x 80 / 1.35 = 50.37, Ecm = 22000 x 8.8^0.3 = 42244.
     EXPECT_EQ(w.line("Betoni C 80-1"), "Betoni C 80-1          fck =  80.0 MPa fcd  =  50.4  MPa   Ec  = 42244 MPa");
-    // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (cut to 1417).
+    // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (rounded to 1417).
     EXPECT_EQ(w.line("Pääraudoitus          fyk"),
               "Pääraudoitus          fyk = 1630  MPa  fyd = 1417  MPa Es  = 195000 MPa");
     // Beam self weight: concrete (480 + 440) / 2 x 265 = 121 900 mm2 x
