@@ -176,7 +176,7 @@ public:
     TextBox txtVasenontelotaytto{*this, "txtVasenontelotaytto", {1500, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtOikeaontelotaytto{*this, "txtOikeaontelotaytto", {4740, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtPintapaksuus{*this, "txtPintapaksuus", {5520, 4020, 855, 285}, "35", &fLahtotiedot};
-    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelaatan pintabetonin paksuus",
+    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelolaatan pintabetonin paksuus",
                   &fLahtotiedot};
     TextBox txtVasenlaatanalavali{*this, "txtVasenlaatanalavali", {420, 5040, 615, 285}, "5", &fLahtotiedot};
     TextBox txtOikealaatanalavali{*this, "txtOikealaatanalavali", {5880, 5040, 615, 285}, "5", &fLahtotiedot};
@@ -198,7 +198,7 @@ public:
     Frame fraPalkkityyppi{*this, "fraPalkkityyppi", {7080, 1080, 4815, 1692}, "Palkkityyppi"};
     Label Label51{*this, "Label51", {120, 240, 1095, 255}, "Betoni", &fraPalkkityyppi};
     Label Label52{*this, "Label52", {1320, 240, 855, 255}, "Teräs", &fraPalkkityyppi};
-    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liitttopalkki", &fraPalkkityyppi};
+    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liittopalkki", &fraPalkkityyppi};
     OptionButton optSuora{*this, "optSuora", {120, 480, 1095, 255}, "&SUORA", &fraPalkkityyppi};
     OptionButton optBLeuka{*this, "optBLeuka", {120, 840, 1095, 255}, "BL&EUKA", &fraPalkkityyppi};
     OptionButton optI{*this, "optI", {120, 1200, 1155, 255}, "I-BETO&NI", &fraPalkkityyppi};
