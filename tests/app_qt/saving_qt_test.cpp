@@ -3,9 +3,9 @@
 // the real file dialog opens in the project's folder and adds ".dat", and
 // the question before replacing answers No to Escape; the title names the
 // project; the work folder is the copy's own in the user's application
-// data folder and comes back when removed; and a
-// read-only copy of the program and its data calculates, shows and prints
-// the report and saves where the user may write.
+// data folder and comes back when removed; and a read-only copy of the
+// program and its data calculates, shows and prints the report and saves
+// where the user may write.
 
 #include <unistd.h>
 
