@@ -312,7 +312,8 @@ TEST_F(Session, PipesSocketsAndFoldersAreRefusedAtOnceWithOneMessage) {
             ASSERT_EQ(ui.messages().size(), 1u);
             EXPECT_EQ(ui.messages()[0].text,
                       command == &w.cmdAvaalahto
-                          ? "Tiedostoa " + path + " ei voi avata: se ei ole tiedosto vaan " + row.opening + "."
+                          ? "Tiedostoa " + path + " ei voi avata.\r\nSe ei ole tiedosto vaan " + row.opening +
+                                ".\r\nIkkunan projekti säilyy ennallaan."
                           : "Tiedostoa " + path + " ei voitu tallentaa: " + row.saving + ".");
         }
     }
