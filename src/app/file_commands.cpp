@@ -60,6 +60,10 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
     case runtime::WriteProblem::IsFolder:
         finnish = "samanniminen kansio on jo olemassa", english = "a folder of that name exists";
         break;
+    case runtime::WriteProblem::NotAFile:
+        finnish = "nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle";
+        english = "the name belongs to a named pipe, a socket or a device, not to a file";
+        break;
     case runtime::WriteProblem::DiskFull:
         finnish = "levy on täynnä", english = "the disk is full";
         break;
