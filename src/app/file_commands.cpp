@@ -275,7 +275,8 @@ void frmQuorvel::SaveResultsFileAs() {
 bool frmQuorvel::askToSaveWork() {
     model::ProjectModel& m = model_;
     if (m.InputSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko lähtötiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko lähtötiedot?", "Save the input data?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveInputFile();
@@ -283,7 +284,8 @@ bool frmQuorvel::askToSaveWork() {
         }
     }
     if (m.ResultsSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko tulostiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveResultsFile();

@@ -166,10 +166,16 @@ TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
     EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "QuorPath", "?"), m.DataPath);
 }
 
+// The questions are asked in the window's language.
 TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
     open(fixture("concrete_middle_beam.dat"));
     ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+
+    ui.click(w.cmdEnglanti);
+    ui.expectMessage("Save the input data?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    ui.expectMessage("Save the results?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
 }
 

@@ -201,7 +201,7 @@ TEST_F(SavingQt, SaveAsInTheFileDialogAddsTheExtensionAndAsksBeforeReplacing) {
     EXPECT_EQ(title(), Title + " *");
     EXPECT_EQ(m.TitleLine1, "");
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.texts.back(), "Tallennetaanko tulostiedot?");
+    EXPECT_EQ(script.texts.back(), "Save the results?");
     EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
     window.unload();
 }
