@@ -207,8 +207,7 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r, Value& heldBefore) {
         const bool narrowJoints =
             prefix == "AP" || prefix == "Ap" || prefix == "AB" || prefix == "LB" || prefix == "KE";
         if (!narrowJoints && m.JointGroutWidth(r.side) < 30)
-            w.platform().messageBox("Arvo alle 30!", platform::Buttons::Ok, platform::Icon::Exclamation,
-                                    "Saumavalu");
+            ShowJointGroutWarning(w.platform());
         break;
     }
     default:
