@@ -110,7 +110,7 @@ std::string boundText(double v, const platform::Platform& p) {
 std::string rangeText(const BoxCheck& c, const platform::Platform& p) {
     const model::NumberRange& r = c.range;
     if (englishWindows())
-        return model::describeRange(r, c.unit, true, p.decimalMark()) + (c.whole ? ", whole numbers only" : "");
+        return model::describeRange(r, c.unit, p.decimalMark()) + (c.whole ? ", whole numbers only" : "");
     const std::string unit = c.unit.empty() ? std::string() : " " + std::string(c.unit);
     std::string s = c.whole ? "kokonaisluku " : "";
     if (r.hasMinimum() || !r.hasMaximum())

@@ -944,18 +944,13 @@ bool withinFieldLimit(std::string_view field, int element, double value, bool mi
     return f->range.contains(value);
 }
 
-std::string describeRange(const NumberRange& r, std::string_view unit, bool english, char decimalMark) {
+std::string describeRange(const NumberRange& r, std::string_view unit, char decimalMark) {
     const std::string withUnit = unit.empty() ? std::string() : " " + std::string(unit);
     const std::string low = boundText(r.minimum, decimalMark), high = boundText(r.maximum, decimalMark);
-    if (r.hasMinimum() && r.hasMaximum()) {
-        if (!r.aboveMinimum) return low + " ... " + high + withUnit;
-        return (english ? "above " : "yli ") + low + ", " + (english ? "up to " : "enintään ") + high + withUnit;
-    }
-    if (r.hasMinimum())
-        return (r.aboveMinimum ? (english ? "above " : "yli ") : (english ? "at least " : "vähintään ")) + low +
-               withUnit;
-    if (r.hasMaximum()) return (english ? "at most " : "enintään ") + high + withUnit;
-    return english ? "a finite number within single precision" : "äärellinen luku yksinkertaisella tarkkuudella";
+    if (r.hasMinimum() && r.hasMaximum()) return (r.aboveMinimum ? "> " : "") + low + " ... " + high + withUnit;
+    if (r.hasMinimum()) return (r.aboveMinimum ? "> " : "≥ ") + low + withUnit;
+    if (r.hasMaximum()) return "≤ " + high + withUnit;
+    return low + " ... " + high;
 }
 
 const BoxLimit* boxLimit(std::string_view form, std::string_view control) {

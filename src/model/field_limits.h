@@ -103,13 +103,11 @@ const FieldLimit* fieldLimit(std::string_view field, int element = 0);
 // carries slabs (for the rows that bind only on a slab side). A field
 // without a row takes any finite single-precision number.
 bool withinFieldLimit(std::string_view field, int element, double value, bool middleBeam = true);
-// The limit as an engineer writes it, with the unit where one is given:
-// "200 ... 30000 mm", "yli 0, enintään 1" / "above 0, up to 1",
-// "vähintään 20 mm" / "at least 20 mm". english selects the words of a
-// half-open range; a bound is a whole number without a decimal mark, else
-// a number at single precision with the decimal mark given.
-std::string describeRange(const NumberRange& range, std::string_view unit = {}, bool english = false,
-                          char decimalMark = '.');
+// The limit as an engineer writes it, in no language's words, with the
+// unit where one is given: "200 ... 30000 mm", "> 0 ... 1" (0 itself
+// outside), "≥ 20 mm", "> 0". A bound is a whole number without a decimal
+// mark, else a number at single precision with the decimal mark given.
+std::string describeRange(const NumberRange& range, std::string_view unit = {}, char decimalMark = '.');
 
 // The box's row: the form's own row, else the shared beam-dialog row for
 // a beam dialog's shared box; nullptr for a box without one.
