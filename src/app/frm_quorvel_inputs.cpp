@@ -15,6 +15,7 @@
 #include "app/beam_position.h"
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 #include "model/topping_load.h"
 
 namespace quorvel::app::mainwindow {
@@ -263,10 +264,12 @@ void frmQuorvel::txtPintapaksuus_DblClick() {
     model::ProjectModel& m = model();
     model::ComputeToppingLoad(m);
     const char mark = platform().decimalMark();
-    std::string message = "Pintabetonin aiheuttama kuorma ";
-    if (m.IsMiddleBeam != 0) message += mainwindow::loadText(m.ToppingLoad(1), mark) + " kN/m² (vasen) ja ";
-    message += mainwindow::loadText(m.ToppingLoad(2), mark) + " kN/m² (oikea).";
-    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, "Pintabetoni");
+    const bool english = windowLanguage() == 1;
+    std::string message = english ? "Load of the topping " : "Pintabetonin aiheuttama kuorma ";
+    if (m.IsMiddleBeam != 0)
+        message += mainwindow::loadText(m.ToppingLoad(1), mark) + (english ? " kN/m² (left) and " : " kN/m² (vasen) ja ");
+    message += mainwindow::loadText(m.ToppingLoad(2), mark) + (english ? " kN/m² (right)." : " kN/m² (oikea).");
+    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, english ? "Topping" : "Pintabetoni");
 }
 
 }  // namespace quorvel::app

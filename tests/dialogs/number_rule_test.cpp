@@ -453,6 +453,19 @@ TEST_F(EveryDialog, AnEnglishWindowGivesEveryMessageInEnglish) {
         collect(w, [this] { leave(); }, inEnglish);
         forEveryDialog([&](InputDialog& d, const std::function<void()>& leave) { collect(d, leave, inEnglish); });
     }
+    // The joint grout warning (of a rectangular beam) and the topping load
+    // likewise.
+    choose(*dynamic_cast<platform::OptionButton*>(w.findControl(std::string(app::BeamTypes().front().option))));
+    ASSERT_EQ(m.BeamTypeName, "SUORA");
+    std::size_t count = ui.messages().size();
+    ui.paste(w.txtOikeasaumavalu, "25");
+    leave();
+    ui.dblClick(w.txtPintapaksuus);
+    const auto others = newMessages(count);
+    ASSERT_EQ(others.size(), 2u);
+    EXPECT_EQ(others[0].text + " / " + others[0].title, "Value below 30! / Joint grout");
+    EXPECT_EQ(others[1].text.rfind("Load of the topping ", 0), 0u) << others[1].text;
+    EXPECT_EQ(others[1].title, "Topping");
     ui.click(w.cmdSuomi);
     EXPECT_EQ(english.size(), finnishNames.size());
     const std::regex rule("(.+): Input abc is outside the range (-?[0-9.]+|> [0-9.]+) \\.\\.\\. -?[0-9.]+[^:]*");
