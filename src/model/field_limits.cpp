@@ -852,8 +852,9 @@ std::string_view englishName(std::string_view finnish) {
     return {};
 }
 
-// The unit of what a field holds, as its box shows it.
-std::string_view unitOf(std::string_view field) {
+}  // namespace
+
+std::string_view fieldUnit(std::string_view field) {
     struct Unit {
         std::string_view unit;
         std::initializer_list<std::string_view> fields;
@@ -892,6 +893,8 @@ std::string_view unitOf(std::string_view field) {
     return {};
 }
 
+namespace {
+
 // The English name and the unit of every box: a fraction shown as per
 // cent in "%"; the Kvatro beam's boxes without a field of their own show
 // millimetres (the width between the webs, the bar diameters).
@@ -899,7 +902,7 @@ std::vector<BoxLimit> withNamesAndUnits(std::vector<BoxLimit> v) {
     for (BoxLimit& b : v) {
         b.englishName = englishName(b.name);
         if (b.scale == 100) b.unit = "%";
-        else if (!b.field.empty()) b.unit = unitOf(b.field);
+        else if (!b.field.empty()) b.unit = fieldUnit(b.field);
         else if (b.form == "frmKvatropalkki") b.unit = "mm";
     }
     return v;

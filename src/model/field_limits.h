@@ -108,6 +108,9 @@ bool withinFieldLimit(std::string_view field, int element, double value, bool mi
 // outside), "≥ 20 mm", "> 0". A bound is a whole number without a decimal
 // mark, else a number at single precision with the decimal mark given.
 std::string describeRange(const NumberRange& range, std::string_view unit = {}, char decimalMark = '.');
+// The unit of what the field holds ("mm", "kN/m²", "MPa"), empty for a
+// factor, a count, a ratio or a concrete class.
+std::string_view fieldUnit(std::string_view field);
 
 // The box's row: the form's own row, else the shared beam-dialog row for
 // a beam dialog's shared box; nullptr for a box without one.
