@@ -171,6 +171,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    model_.LogPath = ui.logFolder();
     // Stored data files that do not load give way to the installation's
     // own; the user is told once the window speaks the language.
     const std::optional<std::string> replaced = SettleDataFiles(model_, ui);

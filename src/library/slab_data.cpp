@@ -330,7 +330,7 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
             return;
         }
     }
-    inputfile::ErrorLog errorLog(m.WorkFolder(), m.DataFiles);
+    inputfile::ErrorLog errorLog(m.ErrorLogFolder(), m.DataFiles);
     int16_t readStatus = 0;
     readSide(m, ui, s, readStatus, errorLog);
     if (readStatus != 0) {

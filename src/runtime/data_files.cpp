@@ -25,12 +25,11 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 struct ResolvedName {
     std::string path;
-    bool found = false;  // the folder held the name (in some case)
 };
 
 ResolvedName lookUp(const std::string& folder, const std::string& name) {
     const std::optional<std::string> found = findFileIgnoringCase(folder, name);
-    return {found ? *found : joinPath(folder, name), found.has_value()};
+    return {found ? *found : joinPath(folder, name)};
 }
 
 }  // namespace
@@ -61,14 +60,13 @@ struct DataFileCache::State {
     int scopeDepth = 0;
     std::map<std::pair<std::string, std::string>, DataFile> scopeFiles;
 
-    // The resolved name; lookUpAgain drops a kept answer of a name found in
-    // another case first.
+    // The resolved name; lookUpAgain drops the kept answer first.
     ResolvedName resolve(const std::string& folder, const std::string& name, bool lookUpAgain) {
         std::lock_guard<std::mutex> lock(mutex);
         if (folders.size() >= MaxFolders && folders.find(folder) == folders.end()) folders.clear();
         std::map<std::string, ResolvedName>& names = folders[folder];
         const auto known = names.find(name);
-        if (known != names.end() && !(lookUpAgain && known->second.found)) return known->second;
+        if (known != names.end() && !lookUpAgain) return known->second;
         const ResolvedName answer = lookUp(folder, name);
         names.insert_or_assign(name, answer);
         return answer;
@@ -99,7 +97,9 @@ namespace {
 DataFile lookAtDataFile(DataFileCache::State& state, const std::string& folder, const std::string& name) {
     ResolvedName resolved = state.resolve(folder, name, false);
     std::optional<FileIdentity> version = identifyFile(resolved.path);
-    if (!version && resolved.found) {
+    // The kept answer no longer names a file: the file was removed, renamed
+    // or put back under another letter case. The folder is listed again.
+    if (!version) {
         resolved = state.resolve(folder, name, true);
         version = identifyFile(resolved.path);
     }
@@ -135,7 +135,7 @@ std::string resolveDataFile(DataFileCache* cache, const std::string& folder, con
     }
     if (inScope) return findDataFile(cache, folder, name).path;
     const ResolvedName resolved = state.resolve(folder, name, false);
-    if (resolved.found && !isRegularFile(resolved.path)) return state.resolve(folder, name, true).path;
+    if (!isRegularFile(resolved.path)) return state.resolve(folder, name, true).path;
     return resolved.path;
 }
 

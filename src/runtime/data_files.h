@@ -138,10 +138,11 @@ private:
 };
 
 // The file name in folder (as resolveFile) and its identity. With a cache,
-// a folder is listed at most once for a name (a name found in another case
-// is checked still to exist and looked up again when it does not), and in
-// an open scope each file is looked at once; without one, the file system
-// is asked every time.
+// a folder is listed at most once for a name: the kept answer is checked
+// still to name a file at every call and the folder is listed again when it
+// does not, so that a file removed and put back under another letter case
+// is found; in an open scope each file is looked at once. Without a cache
+// the file system is asked every time.
 DataFile findDataFile(DataFileCache* cache, const std::string& folder, const std::string& name);
 
 // The path of findDataFile alone.
