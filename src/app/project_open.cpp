@@ -121,25 +121,27 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     // catalogue that does not load (missing here, a file of another kind)
     // would fail every calculation: the one loaded before stands in, and
     // the user is told why.
+    // Both are said in one message.
+    std::string notice;
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
-        platform().messageBox(inLanguage(
-            language,
-            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
-                " Käytetään tiedostoa " + before->SlabFileName + ".",
-            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) + " " +
-                before->SlabFileName + " is used."));
+        notice = inLanguage(language,
+                            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
+                                " Käytetään tiedostoa " + before->SlabFileName + ".",
+                            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) +
+                                " " + before->SlabFileName + " is used.");
         m.SlabFileName = before->SlabFileName;
     }
     // A slab type the catalogue lacks stays the project's: it is named, and
     // Calculate refuses it until the user chooses a type.
     if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
-        platform().messageBox(inLanguage(
-            language,
-            "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " + u->catalogue +
-                ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
-            "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " + u->catalogue +
-                ". Nothing is calculated until a slab type is chosen."));
+        notice += (notice.empty() ? "" : "\r\n\r\n") +
+                  inLanguage(language,
+                             "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
+                                 u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
+                             "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
+                                 u->catalogue + ". Nothing is calculated until a slab type is chosen.");
     }
+    if (!notice.empty()) platform().messageBox(notice);
     // The topping load is derived from the topping and the slab levels;
     // the value the file holds may stem from other data. It is what a
     // Calculate will use.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <regex>
@@ -408,7 +410,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
 TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
     folder.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
     struct Case {
-        int line;  // 0-based line of the project file replaced
+        int line;  // 0-based line of the project file replaced, with those after it the text holds
         const char* text;
         std::string message;  // the one message, a pattern
         const char* rightType;
@@ -424,15 +426,21 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "^Laattatyyppiä \"P99\" \\(Oikea ontelolaatta\\) ei ole laattatiedostossa .*/ONTELO\\.MIT\\. Laskentaa ei "
          "tehdä, ennen kuin laattatyyppi on valittu\\.$",
          "P99"},
+        {2, "XYZ\r\nP99 10L 0  900 20 40 1  50 7200 7200",  // both in one message
+         "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\..*\r\n\r\nLaattatyyppiä \"P99\" "
+         "\\(Vasen ontelolaatta\\)",
+         "P27"},
     };
     const std::string path = fixture("concrete_middle_beam.dat");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         runtime::TextFileReader source(path);
         std::string bytes;
+        const int replaced = static_cast<int>(std::count(c.text, c.text + std::strlen(c.text), '\n')) + 1;
         for (int i = 0; !source.eof(); ++i) {
             const std::string line = source.readLine();
-            bytes += runtime::utf8ToCp1252(i == c.line ? c.text : line) + "\r\n";
+            if (i == c.line) bytes += runtime::utf8ToCp1252(c.text) + "\r\n";
+            else if (i < c.line || i >= c.line + replaced) bytes += runtime::utf8ToCp1252(line) + "\r\n";
         }
         folder.writeRaw("project.dat", bytes);
         ui.clearMessages();
