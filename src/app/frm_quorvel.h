@@ -341,7 +341,9 @@ private:
     // The folder a file dialog opens in, and remembering the one used.
     std::string dialogFolder(const std::string& projectFile);
     void rememberFolder(const std::string& fileName);
-    void calculateIfResultsStale();
+    // Calculates while the results are stale; true when the model then
+    // holds results of the current input (a calculation ran and succeeded).
+    bool resultsOfCurrentInput();
     bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
