@@ -118,14 +118,17 @@ void setStripSlot(ProjectModel& m, int k, double width, double height, double le
 }
 
 // Stage s over slots 6..last, less the bottom flange of a slab whose underside
-// lies below the stage centroid (concrete in tension). Returns 0 when the
-// right slab's flange was taken out, else 1.
+// lies below the stage centroid (concrete in tension). Both sides are judged
+// against the centroid of the whole stage, so that a mirrored section gives
+// the mirrored stage whichever side comes first. Returns 0 when the right
+// slab's flange was taken out, else 1.
 double stageWithoutTensionFlanges(ProjectModel& m, int s, int last) {
     sumStage(m, s, 6, last);
+    const double centroid = m.SectionCentroid(s);
     double kept = 1;
     for (int side = 1; side <= 2; ++side) {
         kept = 1;
-        if (m.SectionCentroid(s) > m.SlabBottomLevel(side)) {
+        if (centroid > m.SlabBottomLevel(side)) {
             const int k = 9 + side;
             library::SumSectionTotals(m.SectionAxialStiffness(s), m.SectionStiffnessMoment(s),
                                       m.SectionCentroid(s), m.SectionBendingStiffness(s),

@@ -34,10 +34,14 @@ constexpr double NoReserveStiffness = 1e30;
 class TypedInputGuard {
 public:
     explicit TypedInputGuard(model::ProjectModel& m)
-        : m_(m), coreFilling_(m.CoreFillingLength), supportLength_(m.SlabSupportLength) {}
+        : m_(m),
+          coreFilling_(m.CoreFillingLength),
+          supportLength_(m.SlabSupportLength),
+          groutWidth_(m.JointGroutWidth) {}
     ~TypedInputGuard() {
         m_.CoreFillingLength = coreFilling_;
         m_.SlabSupportLength = supportLength_;
+        m_.JointGroutWidth = groutWidth_;
     }
     TypedInputGuard(const TypedInputGuard&) = delete;
     TypedInputGuard& operator=(const TypedInputGuard&) = delete;
@@ -46,6 +50,7 @@ private:
     model::ProjectModel& m_;
     const model::SideArray coreFilling_;
     const model::SideArray supportLength_;
+    const model::SideArray groutWidth_;
 };
 
 // The largest design moment of one load row over stations 0..n.

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/dialog_openers.h"
@@ -353,6 +354,9 @@ private:
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
+    // The "not applicable" text of a gauge, and the language it is of.
+    std::pair<int16_t, std::string> notApplicable_{-1, {}};
+    const std::string& notApplicableText();
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

@@ -36,6 +36,7 @@ protected:
             std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
         MainWindowTest::SetUp();
         m.DataPath = folder.dataPath();
+        ui.setProgramFolder(folder.dataPath());
     }
     void TearDown() override { ui.verify(); }
 
