@@ -10,6 +10,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
@@ -104,6 +105,64 @@ TEST_F(StrainCheck, AMirroredMiddleBeamGivesMirroredGauges) {
         const int mirrored[8] = {3, 4, 5, 0, 1, 2, 6, 7};
         for (int g = 0; g < 8; ++g)
             EXPECT_NEAR(after[g], before[mirrored[g]], 1e-9 * std::fabs(before[mirrored[g]])) << "gauge " << g;
+    }
+}
+
+// The edge beam whose hidden left side holds values (a SUORA edge beam, the
+// left slab bottom gap 10 and grout 90 mm, as a project file may give
+// them): changing them to 100 and 20 mm moved the strain from 1.156e-5 to
+// 1.686e-5. The left side carries no slabs: no gauge moves.
+TEST_F(StrainCheck, AnEdgeBeamsHiddenLeftSideChangesNoGauge) {
+    ui.click(w.optReunapalkki);
+    ASSERT_EQ(m.BeamTypeName, "SUORA");
+    m.SlabBottomGap(1) = 10;
+    m.JointGroutWidth(1) = 90;
+    calculate();
+    const std::array<double, 8> before = gauges();
+    EXPECT_GT(before[7], 0.0);  // the check applies to a beam carrying the slabs on its top
+    m.SlabBottomGap(1) = 100;
+    m.JointGroutWidth(1) = 20;
+    calculate();
+    EXPECT_EQ(gauges(), before);
+    EXPECT_EQ(m.SlabBottomGap(1), 100.0);  // the run gives the hidden values back
+    EXPECT_EQ(m.JointGroutWidth(1), 20.0);
+}
+
+// Where the slabs bear on ledges (the LBL beam) the strain check does not
+// apply: the gauge shows no bar and no number, only "ei sovelleta" / "not
+// applicable" in grey, and the table's strain row says the same without a
+// picture; a beam carrying the slabs on its top (SUORA) shows its
+// percentage as before.
+TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
+    constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+    const std::string dashes = "--------------------- ";
+    for (auto [language, text] : {std::pair{0, "ei sovelleta"}, std::pair{1, "not applicable"}}) {
+        SCOPED_TRACE(text);
+        model::ResetProjectDefaults(m);
+        m.LanguageIndex = static_cast<int16_t>(language);
+        chooseType("LBL");
+        calculate();
+        const auto shown = texts(w.picVenyma);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0], std::make_pair(Grey, std::string(text)));
+        for (const DrawCommand& c : w.picVenyma.displayList())
+            EXPECT_NE(c.kind, DrawCommand::Kind::FilledBox) << "a bar";
+        ui.onModal("frmTaulukot", [&](platform::Form& f) {
+            auto& table = static_cast<frmTaulukot&>(f);
+            EXPECT_EQ(table.Grid3.textMatrix(2, 1), dashes);
+            EXPECT_EQ(table.Grid3.textMatrix(2, 2), dashes);
+            EXPECT_EQ(table.Grid3.textMatrix(2, 3), std::string(text) + " ");
+            EXPECT_EQ(table.Grid3.cellPicture(2, 3), "");
+            table.cmdOK.press();
+        });
+        ui.click(w.cmdTaulukko);
+
+        chooseType("SUORA");
+        calculate();
+        const auto percent = texts(w.picVenyma);
+        ASSERT_EQ(percent.size(), 1u);
+        EXPECT_EQ(percent[0].second, std::to_string(std::lround(100 * m.BeamTopStrainMax / m.AllowedStrain)));
+        EXPECT_NE(percent[0].first, Grey);
     }
 }
 
