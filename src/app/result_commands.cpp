@@ -94,6 +94,7 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     titleBase_ = caption();
     showLanguageFlag();
     showProjectTitle();
+    paint();  // a gauge's text follows the language
 }
 
 void frmQuorvel::showLanguageFlag() {
