@@ -60,6 +60,10 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
     case runtime::WriteProblem::IsFolder:
         finnish = "samanniminen kansio on jo olemassa", english = "a folder of that name exists";
         break;
+    case runtime::WriteProblem::NotAFile:
+        finnish = "nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle";
+        english = "the name belongs to a named pipe, a socket or a device, not to a file";
+        break;
     case runtime::WriteProblem::DiskFull:
         finnish = "levy on täynnä", english = "the disk is full";
         break;
@@ -114,11 +118,12 @@ void frmQuorvel::wireProjectCommands() {
     // Closing the window by its frame asks the quit command's questions;
     // a save that fails or is cancelled keeps the window open.
     onQueryUnload = [this](int& cancel, int unloadMode) {
-        if (unloadMode == platform::UnloadByFrame && !askToSaveBeforeQuit()) cancel = 1;
+        if (unloadMode == platform::UnloadByFrame && !askToSaveWork()) cancel = 1;
     };
 }
 
 void frmQuorvel::NewProject() {
+    if (!askToSaveWork()) return;
     optKeskipalkki.setValue(true);
     model::ResetProjectDefaults(model_);
     RefreshMainForm();
@@ -129,6 +134,7 @@ void frmQuorvel::NewProject() {
 }
 
 void frmQuorvel::OpenInputFile() {
+    if (!askToSaveWork()) return;
     FileDialogRequest request;
     request.title = GetLanguageText(platform(), model_.LanguageIndex, "openFile", "title");
     request.filter = InputFilter;
@@ -136,11 +142,12 @@ void frmQuorvel::OpenInputFile() {
     request.flags = OpenFlags;
     request.initialFolder = dialogFolder(model_.InputFilePath);
     const std::string name = platform().openFileDialog(request).value_or(std::string());
-
-    const bool opened = !name.empty() && readProjectFile(name);
-    if (opened) rememberFolder(name);
+    // A cancelled dialog and a refused file leave the project and its
+    // results as they were.
+    if (name.empty() || !readProjectFile(name)) return;
+    rememberFolder(name);
     RefreshMainForm();
-    if (opened) model_.InputChanged = 0;
+    model_.InputChanged = 0;
     MarkInputChanged(model_, *this);
 }
 
@@ -260,14 +267,16 @@ void frmQuorvel::SaveResultsFileAs() {
     model_.ResultsFileTitle = name;
 }
 
-// The two save questions of quitting. False when the user cancelled a
+// The two save questions asked before the project is left: by quitting,
+// a new project or opening another. False when the user cancelled a
 // question (Cancel, Escape or the box's close button) or asked for a save
 // that did not happen (it failed or its dialog was cancelled): the work
-// would be lost, so the program stays.
-bool frmQuorvel::askToSaveBeforeQuit() {
+// would be lost, so the program stays with the project as it is.
+bool frmQuorvel::askToSaveWork() {
     model::ProjectModel& m = model_;
     if (m.InputSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko lähtötiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko lähtötiedot?", "Save the input data?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveInputFile();
@@ -275,7 +284,8 @@ bool frmQuorvel::askToSaveBeforeQuit() {
         }
     }
     if (m.ResultsSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko tulostiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveResultsFile();
@@ -286,7 +296,7 @@ bool frmQuorvel::askToSaveBeforeQuit() {
 }
 
 void frmQuorvel::QuitProgram() {
-    if (!askToSaveBeforeQuit()) return;
+    if (!askToSaveWork()) return;
     SaveSettings(model_, platform());
     platform().endProgram();
 }

@@ -169,6 +169,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    model_.LogPath = ui.logFolder();
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.

@@ -43,41 +43,41 @@ public:
 
     // --- Menus -------------------------------------------------------------
     Menu mnuMain{*this, "mnuMain", "&Tiedosto"};
-    Menu cmdUusi{*this, "cmdUusi", "Uusi", &mnuMain, "Ctrl+N"};
+    Menu cmdUusi{*this, "cmdUusi", "&Uusi", &mnuMain, "Ctrl+N"};
     Menu mnu0{*this, "mnu0", "-", &mnuMain};
-    Menu cmdAvaalahto{*this, "cmdAvaalahto", "Avaa lähtötiedot...", &mnuMain, "Ctrl+O"};
-    Menu cmdTallennalahto{*this, "cmdTallennalahto", "Tallenna lähtötiedot", &mnuMain, "Ctrl+S"};
-    Menu cmdTallennalahtoNimella{*this, "cmdTallennalahtoNimella", "Tallenna lähtötiedot nimellä...", &mnuMain,
+    Menu cmdAvaalahto{*this, "cmdAvaalahto", "&Avaa lähtötiedot...", &mnuMain, "Ctrl+O"};
+    Menu cmdTallennalahto{*this, "cmdTallennalahto", "&Tallenna lähtötiedot", &mnuMain, "Ctrl+S"};
+    Menu cmdTallennalahtoNimella{*this, "cmdTallennalahtoNimella", "Tallenna lähtötiedot &nimellä...", &mnuMain,
                                  "Ctrl+A"};
     Menu mnu1{*this, "mnu1", "-", &mnuMain};
-    Menu cmdTallennatulokset{*this, "cmdTallennatulokset", "Tallenna tulokset", &mnuMain};
-    Menu cmdTallennatuloksetNimella{*this, "cmdTallennatuloksetNimella", "Tallenna tulokset nimellä...", &mnuMain};
+    Menu cmdTallennatulokset{*this, "cmdTallennatulokset", "Tallenna tul&okset", &mnuMain};
+    Menu cmdTallennatuloksetNimella{*this, "cmdTallennatuloksetNimella", "Tallenna tulokset ni&mellä...", &mnuMain};
     Menu mnu5{*this, "mnu5", "-", &mnuMain};
-    Menu cmdTulosta{*this, "cmdTulosta", "Tulosta", &mnuMain, "Ctrl+P"};
+    Menu cmdTulosta{*this, "cmdTulosta", "Tulo&sta", &mnuMain, "Ctrl+P"};
     Menu mnu6{*this, "mnu6", "-", &mnuMain};
-    Menu cmdKieli{*this, "cmdKieli", "Kieli", &mnuMain};
-    Menu cmdSuomi{*this, "cmdSuomi", "Suomi", &cmdKieli};
-    Menu cmdEnglanti{*this, "cmdEnglanti", "Englanti", &cmdKieli};
+    Menu cmdKieli{*this, "cmdKieli", "&Kieli", &mnuMain};
+    Menu cmdSuomi{*this, "cmdSuomi", "&Suomi", &cmdKieli};
+    Menu cmdEnglanti{*this, "cmdEnglanti", "&Englanti", &cmdKieli};
     Menu mnu9{*this, "mnu9", "-", &mnuMain};
-    Menu cmdLopeta{*this, "cmdLopeta", "Lopeta", &mnuMain};
+    Menu cmdLopeta{*this, "cmdLopeta", "&Lopeta", &mnuMain};
 
     Menu mnuLahtotiedot{*this, "mnuLahtotiedot", "&Lähtötiedot"};
-    Menu cmdLaatasto0{*this, "cmdLaatasto0", "Laatasto...", &mnuLahtotiedot};
-    Menu cmdLaatankuormat0{*this, "cmdLaatankuormat0", "Laatan kuormat...", &mnuLahtotiedot};
-    Menu cmdReiat0{*this, "cmdReiat0", "Reiät...", &mnuLahtotiedot};
+    Menu cmdLaatasto0{*this, "cmdLaatasto0", "&Laatasto...", &mnuLahtotiedot};
+    Menu cmdLaatankuormat0{*this, "cmdLaatankuormat0", "Laatan k&uormat...", &mnuLahtotiedot};
+    Menu cmdReiat0{*this, "cmdReiat0", "&Reiät...", &mnuLahtotiedot};
     Menu mnu2{*this, "mnu2", "-", &mnuLahtotiedot};
-    Menu cmdPalkki0{*this, "cmdPalkki0", "Palkki...", &mnuLahtotiedot};
+    Menu cmdPalkki0{*this, "cmdPalkki0", "&Palkki...", &mnuLahtotiedot};
     Menu mnu3{*this, "mnu3", "-", &mnuLahtotiedot};
-    Menu cmdKuormat0{*this, "cmdKuormat0", "Palkin kuormat...", &mnuLahtotiedot};
-    Menu cmdTukimomentit0{*this, "cmdTukimomentit0", "Tukimomentit...", &mnuLahtotiedot};
+    Menu cmdKuormat0{*this, "cmdKuormat0", "Palkin kuor&mat...", &mnuLahtotiedot};
+    Menu cmdTukimomentit0{*this, "cmdTukimomentit0", "&Tukimomentit...", &mnuLahtotiedot};
     Menu mnu4{*this, "mnu4", "-", &mnuLahtotiedot};
-    Menu cmdKertoimet{*this, "cmdKertoimet", "Kertoimet ja sallittu halkeama...", &mnuLahtotiedot};
+    Menu cmdKertoimet{*this, "cmdKertoimet", "&Kertoimet ja sallittu halkeama...", &mnuLahtotiedot};
 
     Menu mnuTulokset{*this, "mnuTulokset", "T&ulokset"};
-    Menu cmdLaske0{*this, "cmdLaske0", "Laske", &mnuTulokset};
+    Menu cmdLaske0{*this, "cmdLaske0", "&Laske", &mnuTulokset};
     Menu mnu7{*this, "mnu7", "-", &mnuTulokset};
-    Menu cmdTaulukko0{*this, "cmdTaulukko0", "Taulukko...", &mnuTulokset};
-    Menu cmdTeksti{*this, "cmdTeksti", "Teksti...", &mnuTulokset};
+    Menu cmdTaulukko0{*this, "cmdTaulukko0", "&Taulukko...", &mnuTulokset};
+    Menu cmdTeksti{*this, "cmdTeksti", "T&eksti...", &mnuTulokset};
 
     Menu mnuOhje{*this, "mnuOhje", "&Ohje"};
     Menu cmdOhje{*this, "cmdOhje", "Käyttö&ohje", &mnuOhje};
@@ -177,7 +177,7 @@ public:
     TextBox txtVasenontelotaytto{*this, "txtVasenontelotaytto", {1500, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtOikeaontelotaytto{*this, "txtOikeaontelotaytto", {4740, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtPintapaksuus{*this, "txtPintapaksuus", {5520, 4020, 855, 285}, "35", &fLahtotiedot};
-    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelaatan pintabetonin paksuus",
+    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelolaatan pintabetonin paksuus",
                   &fLahtotiedot};
     TextBox txtVasenlaatanalavali{*this, "txtVasenlaatanalavali", {420, 5040, 615, 285}, "5", &fLahtotiedot};
     TextBox txtOikealaatanalavali{*this, "txtOikealaatanalavali", {5880, 5040, 615, 285}, "5", &fLahtotiedot};
@@ -199,7 +199,7 @@ public:
     Frame fraPalkkityyppi{*this, "fraPalkkityyppi", {7080, 1080, 4815, 1692}, "Palkkityyppi"};
     Label Label51{*this, "Label51", {120, 240, 1095, 255}, "Betoni", &fraPalkkityyppi};
     Label Label52{*this, "Label52", {1320, 240, 855, 255}, "Teräs", &fraPalkkityyppi};
-    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liitttopalkki", &fraPalkkityyppi};
+    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liittopalkki", &fraPalkkityyppi};
     OptionButton optSuora{*this, "optSuora", {120, 480, 1095, 255}, "&SUORA", &fraPalkkityyppi};
     OptionButton optBLeuka{*this, "optBLeuka", {120, 840, 1095, 255}, "BL&EUKA", &fraPalkkityyppi};
     OptionButton optI{*this, "optI", {120, 1200, 1155, 255}, "I-BETO&NI", &fraPalkkityyppi};
@@ -295,7 +295,8 @@ public:
 
     // --- File, result, help and language commands (file_commands.cpp, result_commands.cpp)
     // The file menu: new project, open, save the input under its name or a
-    // new one, save the report under its name or a new one, quit.
+    // new one, save the report under its name or a new one, quit. New,
+    // open and quit first ask whether to save a changed project.
     void NewProject();
     void OpenInputFile();
     void SaveInputFile();
@@ -331,7 +332,10 @@ private:
     void wireProjectCommands();
     bool readProjectFile(const std::string& fileName);
     bool textFieldsStorable();
-    bool askToSaveBeforeQuit();
+    bool askToSaveWork();
+    // The project as it was before a read that failed, in the model and
+    // the window; its results are to be calculated anew.
+    void restoreProject(const model::ProjectModel& before);
     // The save dialog's name with the extension added when it has none,
     // once the user agreed to replace a file of that name; empty when the
     // dialog was cancelled or the user did not agree.

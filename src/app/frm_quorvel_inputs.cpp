@@ -5,7 +5,8 @@
 // the table of field limits. A refused value puts back the value the field
 // held when the box took the focus. One table says, box by box, which
 // field it edits and which rules apply; one handler per event serves them
-// all.
+// all. A title box refuses, as it is typed or pasted, a character the
+// project file (Windows-1252) cannot hold.
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +17,8 @@
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
 #include "model/topping_load.h"
+#include "platform/forms/utf8.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::app::mainwindow {
 
@@ -52,7 +55,7 @@ struct BoxRule {
     OnChange change;
     bool keyFilter;
     OnLostFocus lostFocus;
-    int side;  // 1 left, 2 right, where the check depends on the side
+    int side;  // 1 left, 2 right, where the check depends on the side; a title's line
 };
 
 template <NumberField F>
@@ -103,9 +106,40 @@ const BoxRule boxes[] = {
     numeric<toppingThickness>(&W::txtPintapaksuus, C::Topping, true),
     numeric<toppingArea>(&W::txtRaudoiteala, C::Number, true),
     numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true),
-    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::Table, 0},
-    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::Table, 0},
+    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::Table, 1},
+    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::Table, 2},
 };
+
+// The first character of text that Windows-1252 cannot hold; nothing when
+// the project file holds the text as it stands.
+std::optional<std::string> unstorableCharacter(const std::string& text) {
+    auto storable = [](const std::string& t) { return runtime::cp1252ToUtf8(runtime::utf8ToCp1252(t)) == t; };
+    if (storable(text)) return std::nullopt;
+    for (char32_t c : platform::utf8::decode(text))
+        if (const std::string character = platform::utf8::encode(c); !storable(character)) return character;
+    return "?";  // bytes that are no UTF-8
+}
+
+// A title the file cannot hold goes no further than the box: the box gets
+// the title back as it was (its Change then does nothing, while reverting
+// is set), and one message names the box and the character.
+bool refusedTitle(frmQuorvel& w, const BoxRule& r, bool& reverting) {
+    TextBox& box = w.*r.box;
+    const std::optional<std::string> character = unstorableCharacter(box.text());
+    if (!character) return false;
+    reverting = true;
+    box.setText(r.text(w.model()));
+    reverting = false;
+    const std::string line = std::to_string(r.side);
+    w.platform().messageBox(
+        w.model().LanguageIndex == 1
+            ? "Title line " + line + ": the character \"" + *character +
+                  "\" cannot be saved in the input data (Windows-1252)."
+            : "Otsikkorivi " + line + ": merkkiä \"" + *character +
+                  "\" ei voi tallentaa lähtötietoihin (Windows-1252).",
+        platform::Buttons::Ok, platform::Icon::Exclamation);
+    return true;
+}
 
 void boxChanged(frmQuorvel& w, const BoxRule& r) {
     ProjectModel& m = w.model();
@@ -237,7 +271,14 @@ std::string_view rawTypePrefix(const ProjectModel& m) {
 void wireNumericBoxes(frmQuorvel& w) {
     for (const BoxRule& r : boxes) {
         TextBox& box = w.*r.box;
-        box.onChange = [&w, &r] { boxChanged(w, r); };
+        if (r.text) {
+            auto reverting = std::make_shared<bool>(false);
+            box.onChange = [&w, &r, reverting] {
+                if (!*reverting && !refusedTitle(w, r, *reverting)) boxChanged(w, r);
+            };
+        } else {
+            box.onChange = [&w, &r] { boxChanged(w, r); };
+        }
         if (r.keyFilter)
             box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
         if (r.number) {

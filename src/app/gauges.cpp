@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "report/verdict.h"
+
 namespace quorvel::app {
 
 namespace {
@@ -18,8 +20,6 @@ std::string percentText(double value) {
 }
 
 }  // namespace
-
-bool UtilisationExceeded(double ratio) { return !(std::fabs(ratio) <= 1.0); }
 
 namespace {
 
@@ -74,7 +74,7 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     if (stale)
         color = platform::paletteColor(8);
     else
-        color = UtilisationExceeded(value) ? platform::paletteColor(12) : platform::paletteColor(2);
+        color = report::UtilisationExceeded(value) ? platform::paletteColor(12) : platform::paletteColor(2);
     pic.setDrawColor(color);
 
     const double sw = std::floor(pic.scaleWidth());

@@ -1,11 +1,17 @@
-// Opening a project file: the file is read twice (the refresh between the
+// Opening a project file. The file is first read into a copy of the
+// project: a file that cannot be used (larger than any project, binary, a
+// line that cannot be read, a value outside the limits of its field, a
+// beam type this window cannot show) is named in one message with what is
+// wrong, and the project in the window, its results, data files and
+// language stay as they were, whatever the refusal. Only a file that read
+// whole is read into the project itself, twice: the refresh between the
 // reads selects the beam type's option, whose handler writes the type's
-// defaults; the second read puts the file's values back). A file that cannot
-// be used is named in one message with its line and what is wrong, and
-// leaves nothing of itself: the program holds a new project, with the data
-// files and the language it had before.
+// defaults; the second read puts the file's values back.
 
+#include <cctype>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <system_error>
 
 #include "app/beam_types.h"
@@ -26,20 +32,64 @@ std::string inLanguage(int16_t language, const std::string& finnish, const std::
     return language == 1 ? english : finnish;
 }
 
+std::string sentence(std::string text) {
+    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
 // The one message of a refused file.
 std::string refusalText(int16_t language, const std::string& fileName, const inputfile::LineProblem& problem) {
     const std::string line = std::to_string(problem.line);
     if (language == 1)
         return "The file " + fileName + " cannot be opened.\r\n" +
-               (problem.line > 0 ? "Line " + line + ": " : std::string()) + problem.english +
-               ".\r\nA new project is opened.";
+               (problem.line > 0 ? "Line " + line + ": " + problem.english : sentence(problem.english)) +
+               ".\r\nThe project in the window is kept as it was.";
     return "Tiedostoa " + fileName + " ei voi avata.\r\n" +
-           (problem.line > 0 ? "Rivi " + line + ": " : std::string()) + problem.finnish +
-           ".\r\nAvataan uusi projekti.";
+           (problem.line > 0 ? "Rivi " + line + ": " + problem.finnish : sentence(problem.finnish)) +
+           ".\r\nIkkunan projekti säilyy ennallaan.";
 }
 
 bool dataFileExists(const model::ProjectModel& m, const std::string& name) {
     return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name).has_value();
+}
+
+// What a name that is not a regular file names ("a named pipe"); nothing
+// for a regular or a missing file.
+std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status kind = fs::status(fileName, error);
+    if (!fs::exists(kind) || fs::is_regular_file(kind)) return std::nullopt;
+    auto problem = [](const std::string& finnish, const std::string& english) {
+        return inputfile::LineProblem{0, "se ei ole tiedosto vaan " + finnish, "it is " + english + ", not a file"};
+    };
+    if (fs::is_directory(kind)) return problem("kansio", "a folder");
+    if (fs::is_fifo(kind)) return problem("nimetty putki", "a named pipe");
+    if (fs::is_socket(kind)) return problem("pistoke", "a socket");
+    return problem("laite", "a device");
+}
+
+// What makes the file unfit to open, found on a copy of the project as the
+// file would make it; nothing when the file can be opened.
+std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectModel& m, platform::Platform& ui,
+                                                         const std::string& fileName) {
+    // Only a regular file is read: a named pipe would hold the program until
+    // another program wrote to it.
+    if (auto problem = notAFile(fileName)) return problem;
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
+    if (!sizeError && size > LargestProjectFile)
+        return inputfile::LineProblem{0, "tiedosto on liian suuri lähtötiedoiksi (yli 1 Mt)",
+                                      "the file is too large for input data (over 1 MB)"};
+    auto copy = std::make_unique<model::ProjectModel>(m);
+    copy->IsMiddleBeam = 1;
+    if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName)) return problem;
+    // HX, SX and XX projects have no option in this window: showing them
+    // would silently turn them into a default beam.
+    if (!findBeamTypeByFamily(copy->BeamFamilyCode()))
+        return inputfile::LineProblem{0, "palkkityyppiä " + copy->BeamTypeName + " ei voi käsitellä tässä ikkunassa",
+                                      "beam type " + copy->BeamTypeName + " cannot be shown in this window"};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -47,40 +97,27 @@ bool dataFileExists(const model::ProjectModel& m, const std::string& name) {
 bool frmQuorvel::readProjectFile(const std::string& fileName) {
     model::ProjectModel& m = model_;
     const int16_t language = m.LanguageIndex;
-    std::error_code sizeError;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
-    if (!sizeError && size > LargestProjectFile) {
-        platform().messageBox(inLanguage(language,
-                                         "Tiedosto " + fileName + " on liian suuri lähtötiedoiksi (yli 1 Mt).",
-                                         "File " + fileName + " is too large for input data (over 1 MB)."));
+    if (auto problem = projectFileProblem(m, platform(), fileName)) {
+        platform().messageBox(refusalText(language, fileName, *problem));
         return false;
     }
 
-    // What the program holds apart from the project: a refused file must
-    // not leave its catalogue name, language or anything else behind.
-    const model::ProjectModel before = m;
-    auto refuse = [&](const std::string& text) {
-        platform().messageBox(text);
-        m = before;
-        NewProject();
-        return false;
-    };
-
+    const auto before = std::make_unique<model::ProjectModel>(m);
     m.IsMiddleBeam = 1;
     optKeskipalkki.setValue(true);
     auto problem = inputfile::ReadProjectFile(m, platform(), fileName);
-    if (!problem && !findBeamTypeByFamily(m.BeamFamilyCode())) {
-        // HX, SX and XX projects have no option in this window: showing
-        // them would silently turn them into a default beam.
-        return refuse(inLanguage(
-            language, "Palkkityyppiä " + m.BeamTypeName + " ei voi käsitellä tässä ikkunassa. Avataan uusi projekti.",
-            "Beam type " + m.BeamTypeName + " cannot be shown in this window. A new project is opened."));
-    }
     if (!problem) {
         RefreshMainForm();
         problem = inputfile::ReadProjectFile(m, platform(), fileName);
     }
-    if (problem) return refuse(refusalText(language, fileName, *problem));
+    if (problem || !findBeamTypeByFamily(m.BeamFamilyCode())) {
+        // The file was changed between the check and these reads: the
+        // project comes back as it was, its results to be calculated anew.
+        const inputfile::LineProblem changed{0, "tiedosto muuttui luettaessa", "the file changed while it was read"};
+        platform().messageBox(refusalText(language, fileName, problem ? *problem : changed));
+        restoreProject(*before);
+        return false;
+    }
 
     // A slab catalogue this installation lacks would fail every
     // calculation: the installation's own stands in, and the user is told.
@@ -88,10 +125,10 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
         platform().messageBox(inLanguage(
             language,
             "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei ole tässä asennuksessa; käytetään tiedostoa " +
-                before.SlabFileName + ".",
+                before->SlabFileName + ".",
             "The project's slab catalogue " + m.SlabFileName + " is not in this installation; " +
-                before.SlabFileName + " is used."));
-        m.SlabFileName = before.SlabFileName;
+                before->SlabFileName + " is used."));
+        m.SlabFileName = before->SlabFileName;
     }
     // The topping load is derived from the topping and the slab levels;
     // the value the file holds may stem from other data. It is what a
@@ -105,6 +142,20 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     m.InputFileTitle = fileName;
     m.ResultsFileTitle.clear();
     return true;
+}
+
+// The window shows the project again: the first refresh selects its beam
+// type's option (whose handler writes the type's defaults), the second,
+// on the project put back once more, shows its own values.
+void frmQuorvel::restoreProject(const model::ProjectModel& before) {
+    model::ProjectModel& m = model_;
+    for (int pass = 0; pass < 2; ++pass) {
+        m = before;
+        RefreshMainForm();
+    }
+    m = before;
+    MarkResultsInvalid(m, *this);
+    showProjectTitle();
 }
 
 }  // namespace quorvel::app

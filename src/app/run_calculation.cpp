@@ -236,6 +236,9 @@ void frmQuorvel::RunCalculation() {
             return;
     }
 
+    // A work folder removed while the program ran is made again.
+    if (const std::string work = ui.workFolder(); !m.WorkPath.empty() && !work.empty()) m.WorkPath = work;
+
     // The driver turns every error of the round trip, the analysis and the
     // library into its status; the topping load is computed here, so an
     // error of it is reported in the same way.

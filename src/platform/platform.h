@@ -127,9 +127,13 @@ public:
     // The folder of the program file, ending with "/".
     virtual std::string programFolder() const = 0;
     // The per-user folder the program writes its own work files into,
-    // ending with "/"; it exists and may be written. Empty when the
-    // platform has none.
+    // ending with "/"; it exists and may be written, and no other running
+    // copy of the program writes into it. A folder that vanished is made
+    // again when asked for. Empty when the platform has none.
     virtual std::string workFolder() = 0;
+    // The per-user folder of the error log, which outlives the copy of the
+    // program that wrote it; the work folder unless the platform has one.
+    virtual std::string logFolder() { return workFolder(); }
     // The user's home folder, ending with "/".
     virtual std::string homeFolder() const = 0;
     // Opens a help file at its contents; false when it cannot be opened.

@@ -1,7 +1,7 @@
 // The file menu of the main window, headless and end to end: new, open,
-// save, save as, save results and quit, with damaged, oversized and
-// unshowable project files, text fields that would not read back, and
-// saves that fail.
+// save, save as, save results and quit, the save questions before a
+// project is left, damaged, oversized and unshowable project files, text
+// fields that would not read back, and saves that fail.
 
 #include <gtest/gtest.h>
 
@@ -45,12 +45,29 @@ protected:
         EXPECT_EQ(m.InputChanged, -1);
         EXPECT_TRUE(w.optSuora.value());
     }
+    // What the window shows of the project: every box, list and option,
+    // the table button (which says whether results are shown) and the
+    // title bar.
+    std::vector<std::string> windowState() const {
+        std::vector<std::string> state{w.caption(), w.cmdTaulukko.caption()};
+        for (const platform::Control* c : w.controls()) {
+            if (c->kind() == platform::ControlKind::TextBox)
+                state.push_back(c->name() + "=" + static_cast<const platform::TextBox*>(c)->text());
+            else if (c->kind() == platform::ControlKind::ComboBox)
+                state.push_back(c->name() + "=" + static_cast<const platform::ComboBox*>(c)->text());
+            else if (c->kind() == platform::ControlKind::OptionButton &&
+                     static_cast<const platform::OptionButton*>(c)->value())
+                state.push_back(c->name());
+        }
+        return state;
+    }
     quorvel::testing::TempFolder scratch;
 };
 
 TEST_F(FileCommands, NewProjectForgetsTheFileAndCountsAsChanged) {
     open(fixture("steel_hq_line_loads.dat"));
     ASSERT_EQ(m.BeamTypeName, "HQ");
+    declineSaveQuestions();
     ui.click(w.cmdUusi);
     expectNewProject();
     EXPECT_EQ(m.TitleLine1, "");
@@ -58,15 +75,18 @@ TEST_F(FileCommands, NewProjectForgetsTheFileAndCountsAsChanged) {
     EXPECT_EQ(m.ResultsValid, 0);
 }
 
-// Every fixture project opens without a message, takes the file's name and
-// reads back the same input after a save under another name.
+// Every fixture project opens without a message (the save questions of
+// the project before it apart), takes the file's name and reads back the
+// same input after a save under another name.
 TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
     for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
         if (entry.path().extension() != ".dat") continue;
         SCOPED_TRACE(entry.path().filename().string());
         const std::string path = fixture(entry.path().filename().string());
+        ui.clearMessages();
+        declineSaveQuestions();
         open(path);
-        EXPECT_TRUE(ui.messages().empty()) << ui.messages().front().text;
+        for (const auto& message : ui.messages()) EXPECT_EQ(message.text.rfind("Tallennetaanko", 0), 0u) << message.text;
         EXPECT_EQ(m.InputFilePath, path);
         EXPECT_EQ(m.InputFileTitle, path + " *");  // an opened project counts as changed
         EXPECT_EQ(m.InputChanged, -1);
@@ -79,7 +99,9 @@ TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
         EXPECT_EQ(m.InputFileTitle, copy);
         const std::string saved = inputBytes(m, scratch, "saved.dat");
 
+        declineSaveQuestions();
         ui.click(w.cmdUusi);
+        declineSaveQuestions();
         open(copy);
         EXPECT_EQ(m.TitleLine1, "Muutettu otsikko");
         EXPECT_EQ(inputBytes(m, scratch, "reopened.dat"), saved);
@@ -144,10 +166,16 @@ TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
     EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "QuorPath", "?"), m.DataPath);
 }
 
+// The questions are asked in the window's language.
 TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
     open(fixture("concrete_middle_beam.dat"));
     ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+
+    ui.click(w.cmdEnglanti);
+    ui.expectMessage("Save the input data?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    ui.expectMessage("Save the results?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
 }
 
@@ -186,10 +214,92 @@ TEST_F(FileCommands, QuitWithASuccessfulSaveEnds) {
     EXPECT_EQ(m.InputSaved, -1);
 }
 
-// Damaged files: one message naming the file, the line and what is wrong,
-// in the window's language, then a new project with nothing of the file
-// left in it (catalogue name, language, titles).
-TEST_F(FileCommands, ARejectedFileGivesOneMessageAndLeavesNothingOfItself) {
+// New and Open ask the quit command's questions of an edited project
+// first. Cancel (also what Escape and the box's close button answer) keeps
+// the project, its results and its file; Yes saves, through Save As when
+// the project has no name, and goes on only when the save was made; No
+// goes on and leaves the file as it was.
+TEST_F(FileCommands, NewAndOpenAskToSaveAnEditedProjectFirst) {
+    fixture("concrete_middle_beam.dat");  // each row edits a fresh copy of it
+    const std::string other = fixture("steel_hq_line_loads.dat");
+    struct Row {
+        const char* what;
+        platform::Menu* command;
+        Answer input;
+        bool named;                        // the project has a file
+        std::optional<std::string> saveAs;  // the Save As dialog's answer (Yes without a name)
+        bool openDialogCancelled = false;
+    };
+    const std::string savedAs = scratch.file("named.dat");
+    const Row rows[] = {
+        {"new, yes", &w.cmdUusi, Answer::Yes, true, {}},
+        {"new, no", &w.cmdUusi, Answer::No, true, {}},
+        {"new, cancel", &w.cmdUusi, Answer::Cancel, true, {}},
+        {"new, yes without a name", &w.cmdUusi, Answer::Yes, false, savedAs},
+        {"new, yes, save as cancelled", &w.cmdUusi, Answer::Yes, false, std::nullopt},
+        {"open, yes", &w.cmdAvaalahto, Answer::Yes, true, {}},
+        {"open, no", &w.cmdAvaalahto, Answer::No, true, {}},
+        {"open, cancel", &w.cmdAvaalahto, Answer::Cancel, true, {}},
+        {"open, no, dialog cancelled", &w.cmdAvaalahto, Answer::No, true, {}, true},
+        {"open, yes without a name", &w.cmdAvaalahto, Answer::Yes, false, savedAs},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        fs::remove(savedAs);
+        folder.writeRaw("edited.dat", folder.read("concrete_middle_beam.dat"));
+        const std::string original = folder.read("edited.dat");
+        declineSaveQuestions();
+        open(folder.file("edited.dat"));
+        calculate();
+        ui.typeOver(w.txtOtsikko1, "Muutettu");
+        if (!row.named) m.InputFilePath.clear();
+        const std::string input = inputBytes(m, scratch, "input.dat");
+        const std::vector<std::string> window = windowState();
+        const std::size_t dialogs = ui.fileDialogs().size();
+
+        ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None,
+                         row.input);
+        const bool saving = row.input == Answer::Yes;
+        if (saving && !row.named) ui.answerFileDialog(row.saveAs);
+        const bool goesOn = row.input == Answer::No || (saving && (row.named || row.saveAs));
+        if (goesOn)
+            ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel,
+                             Icon::None, Answer::No);
+        const bool opening = goesOn && row.command == &w.cmdAvaalahto;
+        if (opening) ui.answerFileDialog(row.openDialogCancelled ? std::nullopt : std::optional(other));
+        ui.click(*row.command);
+        ui.verify();
+
+        const bool savedInPlace = saving && row.named;
+        EXPECT_EQ(folder.read("edited.dat") != original, savedInPlace) << "the project's file";
+        if (savedInPlace) {
+            EXPECT_NE(folder.read("edited.dat").find("Muutettu"), std::string::npos);
+        }
+        EXPECT_EQ(fs::exists(savedAs), saving && row.saveAs.has_value()) << "the file Save As named";
+        if (saving && row.saveAs) {
+            EXPECT_EQ(scratch.read("named.dat"), input);
+        }
+        const bool kept = !goesOn || row.openDialogCancelled;
+        EXPECT_EQ(ui.fileDialogs().size(), dialogs + (saving && !row.named) + opening);
+        if (kept) {
+            EXPECT_EQ(inputBytes(m, scratch, "after.dat"), input);
+            EXPECT_EQ(m.ResultsValid, -1);
+            EXPECT_EQ(windowState(), window);
+        } else if (row.command == &w.cmdUusi) {
+            EXPECT_EQ(m.TitleLine1, "");
+            EXPECT_TRUE(m.InputFilePath.empty());
+        } else {
+            EXPECT_EQ(m.InputFilePath, other);
+            EXPECT_EQ(m.BeamTypeName, "HQ");
+        }
+    }
+}
+
+// A file that cannot be opened, whatever the reason, gives one message
+// naming the file and what is wrong, in the window's language, and leaves
+// the project in the window as it was: its input, results, file name,
+// catalogue and language, and what the window shows.
+TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
     const std::string good = fixture("concrete_middle_beam.dat");
     runtime::TextFileReader source(good);
     std::vector<std::string> lines;
@@ -203,6 +313,14 @@ TEST_F(FileCommands, ARejectedFileGivesOneMessageAndLeavesNothingOfItself) {
     for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
     std::string languageSeven = fileOf(lines.size(), 9, " 200000  500 900");  // 900 reinforcement rows
     languageSeven += " 7\r\n";                                                     // and a language the program lacks
+    // An HX beam, which no option of the window shows (no reinforcement records).
+    std::string hx;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 9 || i == 10 || i == 11) continue;
+        hx += runtime::utf8ToCp1252(i == 7 ? "0 HX  7200 355 355 355"
+                                    : i == 8 ? "HX 1 1 9 300 10 20 300 20 500 150 150 200"
+                                             : lines[i]) + "\r\n";
+    }
 
     struct Damage {
         const char* name;
@@ -215,6 +333,8 @@ TEST_F(FileCommands, ARejectedFileGivesOneMessageAndLeavesNothingOfItself) {
         {"xyz.dat", "\r\n\r\nXYZ\r\n", "Rivi 4: tiedosto loppuu kesken"},
         {"language7.dat", languageSeven, "Rivi 10: lukumäärä 900"},
         {"garbage.dat", garbage, "Rivi [0-9]+: tiedostossa on binääritietoa eikä tekstiä"},
+        {"big.dat", std::string(1024 * 1024 + 1, 'x'), "Tiedosto on liian suuri lähtötiedoiksi \\(yli 1 Mt\\)"},
+        {"hx.dat", hx, "Palkkityyppiä HX ei voi käsitellä tässä ikkunassa"},
         // Values outside the limits of their fields.
         {"spacing.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 -7800 1E+39"),
          "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(0<\\.\\.\\.\\)"},
@@ -226,33 +346,49 @@ TEST_F(FileCommands, ARejectedFileGivesOneMessageAndLeavesNothingOfItself) {
          "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo 1E-30 ei ole rajoissa"},
         {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän .*ReinforcementStrength.* arvo -1"},
     };
+
+    // An edited project with results: the save questions are answered No,
+    // so the refusal alone keeps it.
+    open(good);
+    calculate();
+    ui.typeOver(w.txtOtsikko1, "Ennen");
+    const std::string input = inputBytes(m, scratch, "input.dat");
+    const std::vector<std::string> window = windowState();
     const std::string catalogue = m.SlabFileName;
+    auto expectKept = [&] {
+        EXPECT_EQ(inputBytes(m, scratch, "after.dat"), input);
+        EXPECT_EQ(m.ResultsValid, -1);
+        EXPECT_EQ(m.InputFilePath, good);
+        EXPECT_EQ(m.InputChanged, -1);
+        EXPECT_EQ(m.SlabFileName, catalogue);
+        EXPECT_EQ(windowState(), window);
+    };
     ui.setStrict(false);  // the messages are counted and matched below
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.name);
-        ui.click(w.cmdUusi);
-        ui.typeOver(w.txtOtsikko1, "Ennen");
-        ui.clearMessages();
         folder.writeRaw(damage.name, damage.bytes);
+        ui.clearMessages();
+        declineSaveQuestions();
         open(folder.file(damage.name));
-        ASSERT_EQ(ui.messages().size(), 1u);
-        EXPECT_TRUE(shown(std::string("^Tiedostoa .*") + damage.name + " ei voi avata\\.\r\n" + damage.finnish +
-                          "[^\r]*\\.\r\nAvataan uusi projekti\\.$"))
-            << ui.messages()[0].text;
+        ASSERT_EQ(ui.messages().size(), 3u) << "the two save questions and one message";
+        EXPECT_TRUE(std::regex_search(ui.messages().back().text,
+                                      std::regex(std::string("^Tiedostoa .*") + damage.name + " ei voi avata\\.\r\n" +
+                                                 damage.finnish + "[^\r]*\\.\r\nIkkunan projekti säilyy ennallaan\\.$")))
+            << ui.messages().back().text;
         EXPECT_FALSE(shown("^Virhe|rivillä -?[0-9]"));
-        expectNewProject();
-        EXPECT_EQ(m.TitleLine1, "");
-        EXPECT_EQ(m.SlabFileName, catalogue);
+        expectKept();
         EXPECT_EQ(m.LanguageIndex, 0);
     }
 
     // The message follows the window's language.
     ui.click(w.cmdEnglanti);
     ui.clearMessages();
+    declineSaveQuestions();
     open(folder.file("xyz.dat"));
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(shown("^The file .*xyz\\.dat cannot be opened\\.\r\nLine 4: the file ends too early: this line is "
-                      "missing\\.\r\nA new project is opened\\.$"));
+    ASSERT_EQ(ui.messages().size(), 3u);
+    EXPECT_EQ(ui.messages().back().text, "The file " + folder.file("xyz.dat") +
+                                             " cannot be opened.\r\nLine 4: the file ends too early: this line is "
+                                             "missing.\r\nThe project in the window is kept as it was.");
     EXPECT_EQ(m.LanguageIndex, 1);
     EXPECT_EQ(m.SlabFileName, catalogue);
 
@@ -283,36 +419,6 @@ TEST_F(FileCommands, AProjectNamingAMissingCatalogueUsesTheInstallationsOwn) {
     EXPECT_EQ(m.TitleLine1, "Toimistotalo, 3. kerros");
 }
 
-TEST_F(FileCommands, AFileOverOneMegabyteIsRefusedUnread) {
-    ui.typeOver(w.txtOtsikko1, "Nykyinen");
-    folder.writeRaw("big.dat", std::string(1024 * 1024 + 1, 'x'));
-    ui.expectMessageMatching(".*big\\.dat.*1 Mt.*", ui.applicationTitle(), Buttons::Ok, Icon::None);
-    open(folder.file("big.dat"));
-    EXPECT_EQ(m.TitleLine1, "Nykyinen");
-    EXPECT_TRUE(m.InputFilePath.empty());
-}
-
-TEST_F(FileCommands, AProjectOfABeamTypeWithoutAnOptionSaysSo) {
-    const std::string path = fixture("concrete_middle_beam.dat");
-    runtime::TextFileReader source(path);
-    std::vector<std::string> lines;
-    while (!source.eof()) lines.push_back(source.readLine());
-    lines[7] = "0 HX  7200 355 355 355";
-    lines[8] = "HX 1 1 9 300 10 20 300 20 500 150 150 200";
-    std::string bytes;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        // An HX beam has no reinforcement records (category 1).
-        if (i == 9 || i == 10 || i == 11) continue;
-        bytes += runtime::utf8ToCp1252(lines[i]) + "\r\n";
-    }
-    folder.writeRaw("hx.dat", bytes);
-    ui.setStrict(false);
-    open(folder.file("hx.dat"));
-    EXPECT_TRUE(shown("^Palkkityyppiä HX ei voi käsitellä"));
-    EXPECT_FALSE(shown("^Virhe"));  // the file itself was read whole
-    expectNewProject();
-}
-
 TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
     const std::string path = fixture("concrete_middle_beam.dat");
     runtime::TextFileReader source(path);
@@ -327,7 +433,8 @@ TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
     open(folder.file("library.dat"));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastoa KIRJASTO\\.mit ei löydy\\.\r\n"));
-    expectNewProject();
+    EXPECT_TRUE(m.InputFilePath.empty());
+    EXPECT_EQ(m.InputChanged, 0);
 
     // A library without the project's beam type is named too.
     folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});

@@ -228,6 +228,46 @@ TEST_F(MainWindowInputs, TitleEditKeepsTheResults) {
     EXPECT_EQ(m.TitleLine2, "B-porras");
 }
 
+// A character Windows-1252 lacks would be saved as "?": the title box
+// refuses it as it is typed or pasted, in the window's language, and keeps
+// the title and the project's saved state as they were; letters the file
+// holds (Ä, €) go in.
+TEST_F(MainWindowInputs, ATitleCharacterTheFileCannotHoldIsRefusedAsItIsTyped) {
+    struct Row {
+        platform::TextBox* box;
+        bool paste;
+        int16_t language;
+        const char* text;
+        const char* message;  // empty: accepted
+    } rows[] = {
+        {&w.txtOtsikko1, false, 0, "Ω", "Otsikkorivi 1: merkkiä \"Ω\" ei voi tallentaa lähtötietoihin (Windows-1252)."},
+        {&w.txtOtsikko2, true, 0, "q ≤ 5 kN/m²", "Otsikkorivi 2: merkkiä \"≤\" ei voi tallentaa lähtötietoihin (Windows-1252)."},
+        {&w.txtOtsikko1, true, 1, "Ω", "Title line 1: the character \"Ω\" cannot be saved in the input data (Windows-1252)."},
+        {&w.txtOtsikko2, false, 1, "漢", "Title line 2: the character \"漢\" cannot be saved in the input data (Windows-1252)."},
+        {&w.txtOtsikko1, false, 0, " Äänekoski 5 €", ""},
+        {&w.txtOtsikko2, true, 1, "Kuorma ± 5 kN/m²", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        m.LanguageIndex = row.language;
+        ui.typeOver(*row.box, "Kohde");
+        const std::string& field = row.box == &w.txtOtsikko1 ? m.TitleLine1 : m.TitleLine2;
+        m.InputChanged = 0;
+        m.InputSaved = -1;
+        const std::string typed = row.paste ? std::string(row.text) : "Kohde" + std::string(row.text);
+        if (*row.message) ui.expectMessage(row.message, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        if (row.paste)
+            ui.paste(*row.box, row.text);
+        else
+            ui.type(*row.box, row.text);
+        ui.verify();
+        const std::string kept = *row.message ? "Kohde" : typed;
+        EXPECT_EQ(row.box->text(), kept);
+        EXPECT_EQ(field, kept);
+        EXPECT_EQ(m.InputSaved, *row.message ? -1 : 0) << "a refused character changes nothing";
+    }
+}
+
 // --- Slab type and concrete grade lists ---------------------------------------
 
 TEST_F(MainWindowInputs, SlabTypeChoiceSetsTheFirstStrand) {

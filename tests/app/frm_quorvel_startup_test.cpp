@@ -434,7 +434,7 @@ TEST_F(StartUp, SwitchingTheLanguageChangesCaptionsButNotNumbers) {
     int16_t english = 1;
     ApplyLanguage(window, english);
     EXPECT_EQ(window.Label10.caption(), "Beam spacings at the start");
-    EXPECT_EQ(window.cmdLopeta.caption(), "Exit");
+    EXPECT_EQ(window.cmdLopeta.caption(), "E&xit");
     std::vector<std::string> after;
     for (const platform::Control* c : window.controls())
         if (c->kind() == platform::ControlKind::TextBox)

@@ -21,6 +21,14 @@ inline void loadShippedCatalogue(model::ProjectModel& m) {
     LoadSlabCatalogue(m);
 }
 
+// The save questions that leaving the project asks (New, Open and Quit ask
+// them while the project counts as changed), answered No.
+inline void declineSaveQuestions(platform::HeadlessPlatform& ui, const model::ProjectModel& m) {
+    if (m.InputChanged != -1) return;
+    if (m.InputSaved != -1) ui.answerNext(platform::Answer::No);
+    if (m.ResultsSaved != -1) ui.answerNext(platform::Answer::No);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     explicit MainWindowTest(char decimalMark = '.') : ui(decimalMark) {}
@@ -35,6 +43,8 @@ protected:
         m.InputChanged = 0;
         ui.setStrict(true);  // a message nobody expected fails the test
     }
+
+    void declineSaveQuestions() { testing::declineSaveQuestions(ui, m); }
 
     // The focus leaves a box for a title line (which checks nothing).
     void leave() { ui.click(w.txtOtsikko2); }

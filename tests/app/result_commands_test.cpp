@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <regex>
@@ -18,6 +19,7 @@
 #include "app/language.h"
 #include "app/report_text.h"
 #include "model/project_defaults.h"
+#include "report/results_file.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -176,6 +178,45 @@ TEST_F(ResultCommands, GaugeColourAndTablePictureAgreeAtOneHundredPercent) {
     }
 }
 
+// One verdict in gauge, table and report: the calculated SUORA example with
+// its right slab's principal stress set to a share of its limit, fctd =
+// 0.21 x 40^(2/3) / 1.35 = 1.819 MPa (C40/50, class 1). Up to 100 % the
+// gauge is green, the table ticks and the report says "kunnossa"
+// ("adequate"); from 100.1 % on, also between 100.3 % and 110 % where the
+// report used to print no word, red, a cross and "EI RIITÄ !!!"
+// ("EXCEEDED !!!").
+TEST_F(ResultCommands, SlabShearJustOverItsLimitIsExceededInGaugeTableAndReport) {
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
+    ASSERT_NEAR(m.SlabPrincipalStressLimit(2), 0.21 * std::pow(40.0, 2.0 / 3.0) / 1.35, 0.001);
+    constexpr platform::Color Red = platform::rgb(255, 0, 0);
+    constexpr platform::Color Green = platform::rgb(0, 128, 0);
+    for (double share : {0.999, 1.0, 1.001, 1.003, 1.01, 1.05, 1.1, 1.2}) {
+        const bool exceeded = share > 1.0;
+        m.SlabPrincipalStressMax(2) = share * m.SlabPrincipalStressLimit(2);
+        m.SlabShearUtilisation(2) = m.SlabPrincipalStressMax(2) / m.SlabPrincipalStressLimit(2);
+        w.paint();
+        EXPECT_EQ(w.picOikealeikkaus.displayList().at(0).color, exceeded ? Red : Green) << share;
+        onTable([&](frmTaulukot& t) {
+            EXPECT_EQ(t.Grid2.cellPicture(2, 3), exceeded ? t.imgNo.picture() : t.imgOK.picture()) << share;
+        });
+        ui.click(w.cmdTaulukko);
+        for (int16_t language : {0, 1}) {
+            m.LanguageIndex = language;
+            const std::string path = folder.file("verdict.tul");
+            ASSERT_EQ(report::WriteResultsFile(m, ui, path), 0);
+            runtime::TextFileReader report(path);
+            std::string line;
+            while (!report.eof() && line.find(language == 0 ? "Uumien pääjännitys:" : "Principal stress in webs:") != 0)
+                line = report.readLine();
+            const std::string word = language == 0 ? (exceeded ? "EI RIITÄ !!!" : "kunnossa")
+                                                   : (exceeded ? "EXCEEDED !!!" : "adequate");
+            EXPECT_EQ(line.substr(line.size() - word.size()), word) << share << " " << language << ": " << line;
+        }
+    }
+}
+
 // The worked example of the fixture project, calculated: every value cell
 // of the three tables holds its model value as "0.00" and a blank.
 TEST_F(ResultCommands, TheTableOfACalculatedProjectShowsItsResults) {
@@ -220,7 +261,14 @@ TEST_F(ResultCommands, AStrainRatioOverAZeroLimitShowsDashes) {
 TEST_F(ResultCommands, AnEdgeBeamLeavesTheLeftTableAndLabelsEmpty) {
     setResults(m);
     m.IsMiddleBeam = 0;
+    m.BeamTypeName = "HQ";
     onTable([&](frmTaulukot& t) {
+        // The empty table is titled by its side alone, not by the hidden
+        // left slab type; the steel box beam by the name its window and the
+        // report give it.
+        EXPECT_EQ(t.Label1.caption(), "Vasen ontelolaatta");
+        EXPECT_EQ(t.Label2.caption(), "Oikea ontelolaatta - P32");
+        EXPECT_EQ(t.Label3.caption(), "Palkki - WQ");
         EXPECT_FALSE(t.Grid1.textMatrix(0, 1).empty());
         EXPECT_FALSE(t.Grid1.textMatrix(1, 0).empty());
         for (int r = 1; r <= 4; ++r)

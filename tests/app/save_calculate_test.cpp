@@ -68,8 +68,10 @@ protected:
 
         ui.answerFileDialog(scratch.file("saved.dat"));
         ui.click(w.cmdTallennalahtoNimella);
+        declineSaveQuestions();
         ui.click(w.cmdUusi);
         ui.answerFileDialog(scratch.file("saved.dat"));
+        declineSaveQuestions();
         ui.click(w.cmdAvaalahto);
         ASSERT_EQ(m.InputFilePath, scratch.file("saved.dat"));
         pressCalculate();
@@ -85,6 +87,7 @@ protected:
 TEST_F(SaveCalculate, EveryBeamTypeKeepsItsInputAndReproducesItsResults) {
     for (const BeamTypeInfo& type : BeamTypes()) {
         for (bool edge : {false, true}) {
+            declineSaveQuestions();
             ui.click(w.cmdUusi);
             choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(type.option))));
             ui.click(edge ? w.optReunapalkki : w.optKeskipalkki);
@@ -97,6 +100,7 @@ TEST_F(SaveCalculate, EveryCorpusProjectKeepsItsInputAndReproducesItsResults) {
     for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
         if (entry.path().extension() != ".dat") continue;
         ui.answerFileDialog(fixture(entry.path().filename().string()));
+        declineSaveQuestions();
         ui.click(w.cmdAvaalahto);
         expectInputKeptAndResultsReproduced(entry.path().filename().string());
     }
@@ -111,6 +115,7 @@ TEST_F(SaveCalculate, TheReleaseStrengthRatioSurvivesSaveAndReopen) {
 
     m.ReleaseStrengthRatio = 0.6;
     ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    declineSaveQuestions();
     ui.click(w.cmdAvaalahto);
     EXPECT_EQ(m.InputFilePath, folder.file("concrete_middle_beam.dat"));
     EXPECT_NEAR(m.ReleaseStrengthRatio.number(), 0.7, 1e-12);
@@ -125,6 +130,7 @@ TEST_F(SaveCalculate, TypedZerosAndAFailedCalculationLeaveTheInputAsTyped) {
     m.BarPrestress(1) = 0;
     expectInputKeptAndResultsReproduced("zero gaps and prestress");
 
+    declineSaveQuestions();
     ui.click(w.cmdUusi);
     const std::string before = inputBytes(m, scratch, "before.dat");
     m.SlabTypeName(2) = "EI-LUETTELOSSA";

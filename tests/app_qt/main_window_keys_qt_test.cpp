@@ -2,6 +2,8 @@
 // drives it: typed grades, values its fields cannot hold, Tab out of a box
 // after a message, Alt and the menu letters; and the about window's drawing.
 
+#include <map>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -108,6 +110,33 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
     window.unload();
 }
 
+// A character the project file cannot hold, typed into a title box, is
+// refused with one message, and the box shows the title as it was.
+TEST_F(MainWindowKeysQt, ACharacterTheFileCannotHoldIsRefusedInATitle) {
+    frmQuorvel window(m, ui);
+    start(window);
+    typeOver(window, window.txtOtsikko1, "Kohde");
+    auto* edit = qobject_cast<QLineEdit*>(ui.widgetOf(window.txtOtsikko1));
+    ASSERT_NE(edit, nullptr);
+    // A key of a keyboard that writes the character (QTest types ASCII only).
+    auto press = [edit](const char* character) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(character));
+        QApplication::sendEvent(edit, &key);
+    };
+    {
+        const auto answer = answerNextMessageBox(messages);
+        press("Ω");
+        ASSERT_TRUE(quorvel::testing::waitFor([&] { return !messages.empty(); })) << "waited for the message";
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Otsikkorivi 1: merkkiä \"Ω\" ei voi tallentaa lähtötietoihin (Windows-1252)."});
+    EXPECT_EQ(edit->text().toStdString(), "Kohde");
+    EXPECT_EQ(m.TitleLine1, "Kohde");
+    press("ä");
+    EXPECT_EQ(m.TitleLine1, "Kohdeä") << "a letter the file holds goes in";
+    window.unload();
+}
+
 TEST_F(MainWindowKeysQt, AltAndAMenuLetterOpensTheMenuWhateverControlSharesIt) {
     frmQuorvel window(m, ui);
     start(window);
@@ -167,8 +196,29 @@ TEST_F(MainWindowKeysQt, F10AndAltReachTheMenuBar) {
     window.unload();
 }
 
+// Every item of a menu, and of its submenus, has an access key of its own
+// within its menu, as Qt shows the menu; the number of items checked.
+int expectItemKeys(QMenu* menu, const std::string& where) {
+    std::map<int, QString> keys;
+    int items = 0;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        ++items;
+        const int key = QKeySequence::mnemonic(a->text())[0].key();
+        EXPECT_NE(key, 0) << where << ": \"" << a->text().toStdString() << "\" has no access key";
+        if (key != 0) {
+            const auto [at, fresh] = keys.emplace(key, a->text());
+            EXPECT_TRUE(fresh) << where << ": \"" << a->text().toStdString() << "\" and \""
+                               << at->second.toStdString() << "\" share a key";
+        }
+        if (a->menu()) items += expectItemKeys(a->menu(), where + " > " + a->text().toStdString());
+    }
+    return items;
+}
+
 // One press of each access key acts, in both languages: a menu title's
-// opens its menu, a shown option's selects the option.
+// opens its menu, whose items each have a key of their own (a submenu's
+// opens it), a shown option's selects the option.
 TEST_F(MainWindowKeysQt, EveryAccessKeyActsAtTheFirstPressInBothLanguages) {
     frmQuorvel window(m, ui);
     start(window);
@@ -177,6 +227,7 @@ TEST_F(MainWindowKeysQt, EveryAccessKeyActsAtTheFirstPressInBothLanguages) {
     for (int16_t language : {0, 1}) {
         ApplyLanguage(window, language);
         int pressed = 0;
+        int items = 0;
         for (platform::Control* c : window.controls()) {
             const int key = QKeySequence::mnemonic(QString::fromStdString(c->caption()))[0].key();
             if (key == 0) continue;
@@ -194,7 +245,17 @@ TEST_F(MainWindowKeysQt, EveryAccessKeyActsAtTheFirstPressInBothLanguages) {
                 QAction* open = bar->activeAction();
                 ASSERT_NE(open, nullptr);
                 EXPECT_EQ(open->text().toStdString(), c->caption());
-                if (open->menu()) open->menu()->close();
+                ASSERT_NE(open->menu(), nullptr);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return open->menu()->isVisible(); }, 5000));
+                items += expectItemKeys(open->menu(), c->caption());
+                for (QAction* sub : open->menu()->actions()) {
+                    if (!sub->menu()) continue;
+                    QTest::keyClick(open->menu(), static_cast<Qt::Key>(QKeySequence::mnemonic(sub->text())[0].key()));
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return sub->menu()->isVisible(); }, 5000))
+                        << sub->text().toStdString() << ": its key did not open it";
+                    sub->menu()->close();
+                }
+                open->menu()->close();
                 bar->setActiveAction(nullptr);
                 ui.windowOf(window)->activateWindow();
                 ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ui.windowOf(window); }, 5000));
@@ -205,6 +266,7 @@ TEST_F(MainWindowKeysQt, EveryAccessKeyActsAtTheFirstPressInBothLanguages) {
             }
         }
         EXPECT_GE(pressed, 17);  // the menu titles, the beam positions, the shown beam types
+        EXPECT_EQ(items, 23) << "the items of the four menus and of the language submenu";
     }
     window.unload();
 }

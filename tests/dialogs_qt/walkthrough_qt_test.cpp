@@ -1,7 +1,7 @@
 // A new engineer's session on the Qt backend, offscreen: the main window
 // with every dialog registered, Calculate, the results windows, both
 // languages, every input dialog and every beam type's dialog opened,
-// changed and closed with OK, a save and a reopen (quitting ends the process, so it is left to the
+// changed and closed with OK, saves and a reopen (quitting ends the process, so it is left to the
 // start-up tests). Every modal window met
 // on the way is grabbed to a PNG in the folder QUORVEL_WALK_SHOTS names
 // (when it is set) and answered: message boxes with their default button,
@@ -151,11 +151,18 @@ TEST_F(WalkthroughQt, ANewEngineersSession) {
     answer.setStep("save");
     window.SaveInputFileAs();
     EXPECT_TRUE(fs::exists(file));
+    // The results saved too, so that opening asks nothing.
+    answer.nextFile = program.file("walk.tul");
+    answer.setStep("save results");
+    window.SaveResultsFileAs();
+    EXPECT_TRUE(fs::exists(answer.nextFile));
+    answer.nextFile = file;
     answer.setStep("open");
     window.OpenInputFile();
     grabMain("reopened");
-    EXPECT_EQ(answer.fileResults, (std::vector<int>{QDialog::Accepted, QDialog::Accepted}))
-        << "the save and the open dialog each took its file";
+    EXPECT_EQ(m.InputFilePath, file);
+    EXPECT_EQ(answer.fileResults, (std::vector<int>{QDialog::Accepted, QDialog::Accepted, QDialog::Accepted}))
+        << "the two save dialogs and the open dialog each took its file";
     for (const std::string& t : answer.titles) std::printf("window: %s\n", t.c_str());
     for (const std::string& t : answer.messages) std::printf("message: %s\n", t.c_str());
 }

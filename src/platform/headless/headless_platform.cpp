@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <regex>
 
@@ -166,6 +167,12 @@ std::string HeadlessPlatform::getSetting(const std::string& application, const s
 void HeadlessPlatform::saveSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& value) {
     settings_[application + "/" + section + "/" + key] = value;
+}
+
+std::string HeadlessPlatform::workFolder() {
+    std::error_code ignored;
+    if (!workFolder_.empty()) std::filesystem::create_directories(workFolder_, ignored);
+    return workFolder_;
 }
 
 void HeadlessPlatform::setProgramFolder(const std::string& f) {

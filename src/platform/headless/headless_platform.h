@@ -108,8 +108,9 @@ public:
     void setScreenSize(ScreenSize s) { screen_ = s; }
     std::string programFolder() const override { return programFolder_; }
     void setProgramFolder(const std::string& f);
-    // The work folder a test sets (empty unless set).
-    std::string workFolder() override { return workFolder_; }
+    // The work folder a test sets (empty unless set), made again when it
+    // vanished.
+    std::string workFolder() override;
     void setWorkFolder(const std::string& f) { workFolder_ = f; }
     std::string homeFolder() const override { return homeFolder_; }
     void setHomeFolder(const std::string& f) { homeFolder_ = f; }
