@@ -17,6 +17,7 @@
 #include "app/frm_taulukot.h"
 #include "app/geometry_checks.h"
 #include "app/language.h"
+#include "app/project_state.h"
 #include "app/report_text.h"
 #include "model/project_defaults.h"
 #include "report/results_file.h"
@@ -548,30 +549,31 @@ TEST_F(ResultCommands, AReportThatFailsIsNeitherShownNorPrintedAndSaysWhy) {
 }
 
 // After a calculation the input is made to contradict itself (an LBL beam
-// under P32 slabs), then a results command asks to calculate: going back to
-// editing at the contradiction question, with Yes or with Escape, shows,
-// prints and writes nothing (an unexpected viewer, table or file dialog
-// would fail the test), and the results stay stale. No calculates the new
-// input and the command goes on with its results.
+// under P32 slabs; a beam 200 mm wide, as the beam dialog writes it once
+// its own question is answered No), then a results command asks to
+// calculate: going back to editing at the contradiction question, with Yes
+// or with Escape, shows, prints and writes nothing (an unexpected viewer,
+// table or file dialog would fail the test), and the results stay stale.
+// No calculates the new input and the command goes on with its results.
 TEST_F(ResultCommands, GoingBackToEditingShowsPrintsAndWritesNoOldResults) {
-    w.RunCalculation();
-    ASSERT_EQ(m.ResultsValid, -1);
-    const double oldRatio = m.UtilisationRatio;
-    choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(findBeamType("LBL")->option))));
-    for (platform::ComboBox* slabs : {&w.cboVasenlaattatyyppi, &w.cboOikealaattatyyppi}) {
-        const auto& items = slabs->items();
-        const auto p32 = std::find(items.begin(), items.end(), "P32");
-        ASSERT_NE(p32, items.end());
-        ui.selectItem(*slabs, static_cast<int>(p32 - items.begin()));
-    }
-    std::string lines;
-    int16_t found = 0;
-    CollectInputContradictions(m, lines, found);
-    ASSERT_NE(found, 0);
-    ASSERT_EQ(m.ResultsValid, 0);
-
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"LBL under P32",
+         [&] {
+             choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(findBeamType("LBL")->option))));
+             for (platform::ComboBox* slabs : {&w.cboVasenlaattatyyppi, &w.cboOikealaattatyyppi}) {
+                 const auto& items = slabs->items();
+                 const auto p32 = std::find(items.begin(), items.end(), "P32");
+                 ASSERT_NE(p32, items.end());
+                 ui.selectItem(*slabs, static_cast<int>(p32 - items.begin()));
+             }
+         }},
+        {"beam width 200",
+         [&] {
+             m.BeamWidth = 200;
+             MarkInputChanged(m, w);
+         }},
+    };
     const std::string savedResults = folder.file("results.tul");
-    m.ResultsFilePath = savedResults;
     const std::string report = m.DataPath + "quor01.tmp";
     const std::pair<const char*, std::function<void()>> commands[] = {
         {"Results > Text", [&] { ui.click(w.cmdTeksti); }},
@@ -581,38 +583,55 @@ TEST_F(ResultCommands, GoingBackToEditingShowsPrintsAndWritesNoOldResults) {
         {"Save results", [&] { ui.click(w.cmdTallennatulokset); }},
         {"Save results as", [&] { ui.click(w.cmdTallennatuloksetNimella); }},
     };
-    for (const auto& [name, command] : commands) {
-        for (bool escape : {false, true}) {
-            SCOPED_TRACE(std::string(name) + (escape ? ", Escape" : ", Yes"));
-            ui.clearMessages();
-            if (escape)
-                ui.escapeNext();
-            else
-                ui.answerNext(Answer::Yes);
-            command();
-            ui.verify();
-            ASSERT_EQ(ui.messages().size(), 1u);
-            EXPECT_NE(ui.messages()[0].text.find(lines), std::string::npos);
-            EXPECT_EQ(ui.messages()[0].escapeAnswer, Answer::Yes);
-            EXPECT_EQ(m.ResultsValid, 0);
-            EXPECT_EQ(m.UtilisationRatio, oldRatio);
-            EXPECT_TRUE(ui.printJobs().empty());
-            EXPECT_FALSE(std::filesystem::exists(savedResults));
-            EXPECT_FALSE(std::filesystem::exists(report));
-        }
-    }
+    for (const auto& [edit, makeContradiction] : edits) {
+        SCOPED_TRACE(edit);
+        model::ResetProjectDefaults(m);
+        w.RefreshMainForm();
+        w.RunCalculation();
+        ASSERT_EQ(m.ResultsValid, -1);
+        const double oldRatio = m.UtilisationRatio;
+        makeContradiction();
+        std::string lines;
+        int16_t found = 0;
+        CollectInputContradictions(m, lines, found);
+        ASSERT_NE(found, 0);
+        ASSERT_EQ(m.ResultsValid, 0);
+        m.ResultsFilePath = savedResults;
 
-    ui.answerNext(Answer::No);
-    bool shown = false;
-    ui.onModal("Fileview", [&](platform::Form& f) {
-        shown = true;
-        static_cast<Fileview&>(f).cmdPoistu.press();
-    });
-    ui.click(w.cmdTeksti);
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(m.ResultsValid, -1);
-    EXPECT_NE(m.UtilisationRatio, oldRatio);
-    EXPECT_TRUE(std::filesystem::exists(report));
+        for (const auto& [name, command] : commands) {
+            for (bool escape : {false, true}) {
+                SCOPED_TRACE(std::string(name) + (escape ? ", Escape" : ", Yes"));
+                ui.clearMessages();
+                if (escape)
+                    ui.escapeNext();
+                else
+                    ui.answerNext(Answer::Yes);
+                command();
+                ui.verify();
+                ASSERT_EQ(ui.messages().size(), 1u);
+                EXPECT_NE(ui.messages()[0].text.find(lines), std::string::npos);
+                EXPECT_EQ(ui.messages()[0].escapeAnswer, Answer::Yes);
+                EXPECT_EQ(m.ResultsValid, 0);
+                EXPECT_EQ(m.UtilisationRatio, oldRatio);
+                EXPECT_TRUE(ui.printJobs().empty());
+                EXPECT_FALSE(std::filesystem::exists(savedResults));
+                EXPECT_FALSE(std::filesystem::exists(report));
+            }
+        }
+
+        ui.answerNext(Answer::No);
+        bool shown = false;
+        ui.onModal("Fileview", [&](platform::Form& f) {
+            shown = true;
+            static_cast<Fileview&>(f).cmdPoistu.press();
+        });
+        ui.click(w.cmdTeksti);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(m.ResultsValid, -1);
+        EXPECT_NE(m.UtilisationRatio, oldRatio);
+        EXPECT_TRUE(std::filesystem::exists(report));
+        std::filesystem::remove(report);
+    }
 }
 
 TEST_F(ResultCommands, TheReportTextCommandShowsTheReportInTheViewer) {
