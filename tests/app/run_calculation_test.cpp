@@ -307,7 +307,7 @@ TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
     // A beam of no length is outside the span's limits: named, not calculated.
     m.BeamSpan = 0;
     m.LanguageIndex = 1;
-    ui.expectMessage("Not calculated: the value 0 of BeamSpan is outside its limits (0<...).", ui.applicationTitle(),
+    ui.expectMessage("Not calculated: the value 0 of BeamSpan is outside its limits (> 0).", ui.applicationTitle(),
                      Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
