@@ -59,8 +59,10 @@ std::set<std::string> checkGuide(const std::string& file, bool finnish) {
         const std::string form = (*it)[1], control = (*it)[2];
         SCOPED_TRACE(file + ": " + form + "." + control);
         const BoxLimit* box = quorvel::model::boxLimit(form, control);
-        ASSERT_NE(box, nullptr) << "no such box";
-        EXPECT_EQ(decoded((*it)[3]), rangeWords(box->range, finnish));
+        EXPECT_NE(box, nullptr) << "no such box";
+        if (box) {
+            EXPECT_EQ(decoded((*it)[3]), rangeWords(box->range, finnish));
+        }
         boxes.insert(form + "." + control);
     }
     return boxes;
