@@ -20,6 +20,7 @@
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -113,6 +114,7 @@ struct Outcome {
     double bending = 0;   // likewise, slab bending
     double cracking = 0;  // likewise, slab cracking
     double deflection = 0;  // the beam's largest total deflection, mm
+    double strain = 0;      // the strain of the strain check
 };
 
 using Edit = std::function<void(model::ProjectModel&)>;
@@ -189,6 +191,7 @@ Outcome calculate(const std::string& fixture, const DataChange& change, const Ed
         o.cracking = std::max(o.cracking, static_cast<double>(m->SlabCrackingUtilisation(side)));
     }
     o.deflection = m->BeamDeflectionTotalMax;
+    o.strain = m->BeamTopStrainMax;
     return o;
 }
 
@@ -250,6 +253,14 @@ void run() {
     row("P27 width deduction 40 mm (20), ONTELO.MIT column 11", calculate(Suora.fixture, p27Column(11, "40")));
     row("P27 strand axis 35 mm (45), ONTELO.MIT column 16", calculate(Suora.fixture, p27Column(16, "35")));
     row("P27 support length limit 100 mm (60), column 17", calculate(Suora.fixture, p27Column(17, "100")));
+
+    std::printf("\nSUORA example, strain of the strain check with the slab bottom gaps left / right:\n");
+    for (auto [left, right] : {std::pair{10.0, 100.0}, std::pair{100.0, 10.0}})
+        std::printf("  %-55s %.3g\n", (std::to_string(static_cast<int>(left)) + " / " + std::to_string(static_cast<int>(right)) + " mm").c_str(),
+                    calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
+                        m.SlabBottomGap(1) = left;
+                        m.SlabBottomGap(2) = right;
+                    }).strain);
 }
 
 }  // namespace
