@@ -255,12 +255,13 @@ void run() {
     row("P27 support length limit 100 mm (60), column 17", calculate(Suora.fixture, p27Column(17, "100")));
 
     std::printf("\nSUORA example, strain of the strain check with the slab bottom gaps left / right:\n");
-    for (auto [left, right] : {std::pair{10.0, 100.0}, std::pair{100.0, 10.0}})
-        std::printf("  %-55s %.3g\n", (std::to_string(static_cast<int>(left)) + " / " + std::to_string(static_cast<int>(right)) + " mm").c_str(),
-                    calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
-                        m.SlabBottomGap(1) = left;
-                        m.SlabBottomGap(2) = right;
-                    }).strain);
+    for (const std::pair<int, int>& gaps : {std::pair{10, 100}, std::pair{100, 10}}) {
+        const std::string label = std::to_string(gaps.first) + " / " + std::to_string(gaps.second) + " mm";
+        std::printf("  %-55s %.3g\n", label.c_str(), calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
+                                                           m.SlabBottomGap(1) = gaps.first;
+                                                           m.SlabBottomGap(2) = gaps.second;
+                                                       }).strain);
+    }
 }
 
 }  // namespace
