@@ -60,6 +60,10 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
     case runtime::WriteProblem::IsFolder:
         finnish = "samanniminen kansio on jo olemassa", english = "a folder of that name exists";
         break;
+    case runtime::WriteProblem::NotAFile:
+        finnish = "nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle";
+        english = "the name belongs to a named pipe, a socket or a device, not to a file";
+        break;
     case runtime::WriteProblem::DiskFull:
         finnish = "levy on täynnä", english = "the disk is full";
         break;
@@ -241,7 +245,7 @@ void frmQuorvel::SaveInputFileAs() {
 }
 
 void frmQuorvel::SaveResultsFile() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     if (model_.ResultsFilePath.empty()) {
         SaveResultsFileAs();
         return;
@@ -252,7 +256,7 @@ void frmQuorvel::SaveResultsFile() {
 }
 
 void frmQuorvel::SaveResultsFileAs() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     const std::string name =
         chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), ReportFilter,
                        ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);
@@ -271,7 +275,8 @@ void frmQuorvel::SaveResultsFileAs() {
 bool frmQuorvel::askToSaveWork() {
     model::ProjectModel& m = model_;
     if (m.InputSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko lähtötiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko lähtötiedot?", "Save the input data?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveInputFile();
@@ -279,7 +284,8 @@ bool frmQuorvel::askToSaveWork() {
         }
     }
     if (m.ResultsSaved != -1 && m.InputChanged == -1) {
-        const Answer answer = platform().messageBox("Tallennetaanko tulostiedot?", Buttons::YesNoCancel);
+        const Answer answer =
+            platform().messageBox(byLanguage(m, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveResultsFile();

@@ -11,6 +11,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/slab_catalogue.h"
+#include "library/deflections.h"
 #include "model/project_defaults.h"
 #include "model/version.h"
 #include "runtime/errors.h"
@@ -169,6 +170,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    model_.LogPath = ui.logFolder();
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.
@@ -273,8 +275,23 @@ void frmQuorvel::DrawResultGauges() {
              {&picOikealeikkaus, std::fabs(m.SlabShearUtilisation[2]), false},
              {&picOikeataipuma, std::fabs(m.SlabBendingUtilisation[2]), false},
              {&picOikeahalkeilu, std::fabs(m.SlabCrackingUtilisation[2]), false},
-             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false},
-             {&picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false}});
+             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false}});
+    if (library::StrainCheckApplies(m))
+        DrawGauge(picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false);
+    else
+        DrawGaugeNotApplicable(picVenyma, notApplicableText());
+}
+
+// The window language's "not applicable", read from its language file once
+// per language.
+const std::string& frmQuorvel::notApplicableText() {
+    if (notApplicable_.first != model_.LanguageIndex) {
+        std::string text;
+        if (auto file = openLanguageTable(platform(), model_.LanguageIndex))
+            text = LookupQuotedEntry("strainNotApplicable", *file);
+        notApplicable_ = {model_.LanguageIndex, text};
+    }
+    return notApplicable_.second;
 }
 
 void frmQuorvel::ClearResultGauges() {

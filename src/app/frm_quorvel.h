@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/dialog_openers.h"
@@ -176,7 +177,7 @@ public:
     TextBox txtVasenontelotaytto{*this, "txtVasenontelotaytto", {1500, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtOikeaontelotaytto{*this, "txtOikeaontelotaytto", {4740, 3840, 615, 285}, "150", &fLahtotiedot};
     TextBox txtPintapaksuus{*this, "txtPintapaksuus", {5520, 4020, 855, 285}, "35", &fLahtotiedot};
-    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelaatan pintabetonin paksuus",
+    Label Label33{*this, "Label33", {5040, 4440, 1815, 555}, "Korkeammalla olevan ontelolaatan pintabetonin paksuus",
                   &fLahtotiedot};
     TextBox txtVasenlaatanalavali{*this, "txtVasenlaatanalavali", {420, 5040, 615, 285}, "5", &fLahtotiedot};
     TextBox txtOikealaatanalavali{*this, "txtOikealaatanalavali", {5880, 5040, 615, 285}, "5", &fLahtotiedot};
@@ -198,7 +199,7 @@ public:
     Frame fraPalkkityyppi{*this, "fraPalkkityyppi", {7080, 1080, 4815, 1692}, "Palkkityyppi"};
     Label Label51{*this, "Label51", {120, 240, 1095, 255}, "Betoni", &fraPalkkityyppi};
     Label Label52{*this, "Label52", {1320, 240, 855, 255}, "Teräs", &fraPalkkityyppi};
-    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liitttopalkki", &fraPalkkityyppi};
+    Label Label53{*this, "Label53", {2160, 240, 1455, 255}, "Liittopalkki", &fraPalkkityyppi};
     OptionButton optSuora{*this, "optSuora", {120, 480, 1095, 255}, "&SUORA", &fraPalkkityyppi};
     OptionButton optBLeuka{*this, "optBLeuka", {120, 840, 1095, 255}, "BL&EUKA", &fraPalkkityyppi};
     OptionButton optI{*this, "optI", {120, 1200, 1155, 255}, "I-BETO&NI", &fraPalkkityyppi};
@@ -347,7 +348,9 @@ private:
     // The folder a file dialog opens in, and remembering the one used.
     std::string dialogFolder(const std::string& projectFile);
     void rememberFolder(const std::string& fileName);
-    void calculateIfResultsStale();
+    // Calculates while the results are stale; true when the model then
+    // holds results of the current input (a calculation ran and succeeded).
+    bool resultsOfCurrentInput();
     bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
@@ -356,6 +359,9 @@ private:
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
+    // The "not applicable" text of a gauge, and the language it is of.
+    std::pair<int16_t, std::string> notApplicable_{-1, {}};
+    const std::string& notApplicableText();
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

@@ -16,6 +16,7 @@
 #include "app/beam_position.h"
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 #include "model/topping_load.h"
 #include "platform/forms/utf8.h"
 #include "runtime/text_file.h"
@@ -241,8 +242,7 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r, Value& heldBefore) {
         const bool narrowJoints =
             prefix == "AP" || prefix == "Ap" || prefix == "AB" || prefix == "LB" || prefix == "KE";
         if (!narrowJoints && m.JointGroutWidth(r.side) < 30)
-            w.platform().messageBox("Arvo alle 30!", platform::Buttons::Ok, platform::Icon::Exclamation,
-                                    "Saumavalu");
+            ShowJointGroutWarning(w.platform());
         break;
     }
     default:
@@ -305,10 +305,12 @@ void frmQuorvel::txtPintapaksuus_DblClick() {
     model::ProjectModel& m = model();
     model::ComputeToppingLoad(m);
     const char mark = platform().decimalMark();
-    std::string message = "Pintabetonin aiheuttama kuorma ";
-    if (m.IsMiddleBeam != 0) message += mainwindow::loadText(m.ToppingLoad(1), mark) + " kN/m² (vasen) ja ";
-    message += mainwindow::loadText(m.ToppingLoad(2), mark) + " kN/m² (oikea).";
-    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, "Pintabetoni");
+    const bool english = windowLanguage() == 1;
+    std::string message = english ? "Load of the topping " : "Pintabetonin aiheuttama kuorma ";
+    if (m.IsMiddleBeam != 0)
+        message += mainwindow::loadText(m.ToppingLoad(1), mark) + (english ? " kN/m² (left) and " : " kN/m² (vasen) ja ");
+    message += mainwindow::loadText(m.ToppingLoad(2), mark) + (english ? " kN/m² (right)." : " kN/m² (oikea).");
+    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, english ? "Topping" : "Pintabetoni");
 }
 
 }  // namespace quorvel::app

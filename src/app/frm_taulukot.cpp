@@ -3,10 +3,11 @@
 #include <cmath>
 #include <optional>
 
-#include "app/gauges.h"
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "library/deflections.h"
 #include "report/format_fixed.h"
+#include "report/verdict.h"
 #include "runtime/errors.h"
 
 namespace quorvel::app {
@@ -24,7 +25,7 @@ const std::string Dashes = "--------------------- ";
 // a zero limit) shows the dashes of an empty cell.
 std::string cellText(double value, char decimalMark) {
     if (!std::isfinite(value)) return Dashes;
-    std::string text = report::FormatFixed(Value(value), 0, 2, 0);
+    std::string text = report::VerdictNumberText(value);
     if (auto point = text.find('.'); point != std::string::npos) text[point] = decimalMark;
     return text + " ";
 }
@@ -74,9 +75,10 @@ void frmTaulukot::Form_Load() {
     FitGridCells(Grid3, 1, 2);
     FillResultTables();
 
-    Label1.setCaption(Label1.caption() + " - " + m.SlabTypeName(1));
+    // An edge beam's left table stays empty and is titled by its side alone.
+    if (m.IsMiddleBeam == 1) Label1.setCaption(Label1.caption() + " - " + m.SlabTypeName(1));
     Label2.setCaption(Label2.caption() + " - " + m.SlabTypeName(2));
-    Label3.setCaption(Label3.caption() + " - " + m.BeamTypeName);
+    Label3.setCaption(Label3.caption() + " - " + report::BeamTypeDisplayName(m.BeamTypeName));
 
     // CoreFillingZoneLimits by element number side + 3 * end.
     if (m.IsMiddleBeam != 0) {
@@ -125,7 +127,7 @@ void frmTaulukot::FillResultTables() {
         grid.setTextMatrix(row, 2, cellText(resistance, mark));
         grid.setTextMatrix(row, 3, cellText(100.0 * ratio, mark));
         if (std::isfinite(ratio))
-            grid.setCellPicture(row, 3, UtilisationExceeded(ratio) ? imgNo.picture() : imgOK.picture());
+            grid.setCellPicture(row, 3, report::UtilisationExceeded(ratio) ? imgNo.picture() : imgOK.picture());
     };
     auto slabTable = [&](Grid& grid, int side, const std::string& firstDashes) {
         grid.setTextMatrix(1, 1, cellText(m.SlabMaxDesignShear(side), mark));
@@ -152,10 +154,17 @@ void frmTaulukot::FillResultTables() {
     alignColumns(Grid3);
     captions(Grid3, {"grid3", 3}, *file);
     ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
-    // The strain ratio has no value while the allowed strain is 0.
+    // The strain ratio has no value while the allowed strain is 0. Where
+    // the check does not apply the row says so, without values or picture.
     const double allowed = m.AllowedStrain;
-    ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
-             allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    if (library::StrainCheckApplies(m)) {
+        ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+                 allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    } else {
+        Grid3.setTextMatrix(2, 1, Dashes);
+        Grid3.setTextMatrix(2, 2, Dashes);
+        Grid3.setTextMatrix(2, 3, LookupQuotedEntry("strainNotApplicable", *file) + " ");
+    }
     Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
     Grid3.setTextMatrix(3, 2, Dashes);
     Grid3.setTextMatrix(3, 3, Dashes);

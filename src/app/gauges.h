@@ -1,22 +1,24 @@
 #pragma once
 // The utilisation gauges of the main window: a horizontal bar with the value
 // in percent. A current gauge is a filled bar, red when the utilisation is
-// exceeded (above 100 %, the rule the results table's cross follows), green
-// otherwise; a stale one (after an input change, before a calculation) is a
+// exceeded (above 100 %: report::UtilisationExceeded, the rule of the results
+// table and the report too), green otherwise; a stale one (after an input change, before a calculation) is a
 // grey outline with a grey number. The full bar width stands for 130 %.
+
+#include <string>
 
 #include "platform/forms/picture_box.h"
 
 namespace quorvel::app {
 
-// A utilisation ratio (1 = 100 %) is exceeded when its magnitude is above 1;
-// exactly 1 is within. A ratio that is not a finite number counts as
-// exceeded. The gauges and the results table both decide by this.
-bool UtilisationExceeded(double ratio);
-
 // Draws one gauge on the picture box. value is a utilisation ratio (1 =
 // 100 %); a NaN or an infinite value is drawn as exceeded (999, past the
 // right edge).
 void DrawGauge(platform::PictureBox& pic, double value, bool stale);
+
+// Draws a gauge whose check does not apply to the beam: no bar and no
+// number, only text (the window's "not applicable") in grey in the bar's
+// place, between the gauge's marks.
+void DrawGaugeNotApplicable(platform::PictureBox& pic, const std::string& text);
 
 }  // namespace quorvel::app

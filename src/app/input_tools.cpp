@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/language.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
@@ -14,9 +15,22 @@ using runtime::Value;
 
 namespace {
 
-constexpr int MsgOutOfRange = 10;
-constexpr int MsgTitle = 11;
-constexpr int MsgEmptyField = 12;
+// The English wordings of the messages by their numbers.
+struct EnglishMessage {
+    int number;
+    const char* text;
+};
+constexpr EnglishMessage kEnglishMessages[] = {
+    {MsgOutOfRange, "Input + is outside the range +"},
+    {MsgTitle, "Invalid number"},
+    {MsgEmptyField, "An empty field is not accepted, the default value + was set"},
+    {MsgEmptyRefused, "An empty field is not accepted (+)"},
+    {MsgJointGrout, "Value below 30!"},
+    {MsgJointGroutTitle, "Joint grout"},
+    {MsgThinBottomFlange, "A bottom flange thinner than 8 mm is not recommended!"},
+};
+
+bool englishWindows() { return windowLanguage() == 1; }
 
 std::string trimBlanks(const std::string& s) {
     std::size_t b = s.find_first_not_of(' ');
@@ -89,14 +103,20 @@ std::string boundText(double v, const platform::Platform& p) {
     return format(Value(static_cast<float>(v)), p);
 }
 
-// "200<=...<=30000", "0<...<=1", "0<=...", with "kokonaisluku" before it
-// for a whole-number box; an open range shows the single range.
+// The range as the message shows it. Finnish, inside the given template:
+// "200<=...<=30000 mm", "0<...<=1", "200 mm<=...", with "kokonaisluku"
+// before it for a whole-number box. English: "200 ... 30000 mm", "1 ... 5,
+// whole numbers only".
 std::string rangeText(const BoxCheck& c, const platform::Platform& p) {
     const model::NumberRange& r = c.range;
+    if (englishWindows())
+        return model::describeRange(r, c.unit, p.decimalMark()) + (c.whole ? ", whole numbers only" : "");
+    const std::string unit = c.unit.empty() ? std::string() : " " + std::string(c.unit);
     std::string s = c.whole ? "kokonaisluku " : "";
-    if (r.hasMinimum() || !r.hasMaximum()) s += boundText(r.minimum, p) + (r.aboveMinimum ? "<" : "<=");
+    if (r.hasMinimum() || !r.hasMaximum())
+        s += boundText(r.minimum, p) + (r.hasMaximum() ? "" : unit) + (r.aboveMinimum ? "<" : "<=");
     s += "...";
-    if (r.hasMaximum() || !r.hasMinimum()) s += "<=" + boundText(r.maximum, p);
+    if (r.hasMaximum() || !r.hasMinimum()) s += "<=" + boundText(r.maximum, p) + unit;
     return s;
 }
 
@@ -114,6 +134,7 @@ void showNumberError(const platform::Control& box, const std::string& message) {
 // emptied and keeps the focus.
 void refuse(platform::Control& box, const std::string& text, const BoxCheck& check) {
     platform::Platform& p = box.platform();
+    // The Finnish template's range part is the bracketed "+<=...<=+".
     showNumberError(box, fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+)"),
                                           {text, rangeText(check, p)}));
     setTextOf(box, "");
@@ -223,18 +244,32 @@ const model::BoxLimit* boxLimitOf(const platform::Control& box) {
 BoxCheck tableCheck(const platform::Control& box) {
     const model::BoxLimit* row = boxLimitOf(box);
     if (!row) return {};
-    return {row->range, row->defaultValue, row->whole};
+    return {row->range, row->defaultValue, row->whole, row->unit};
 }
 
 std::string fieldName(const platform::Control& box) {
-    if (const model::BoxLimit* row = boxLimitOf(box); row && !row->name.empty()) return std::string(row->name);
+    const model::BoxLimit* row = boxLimitOf(box);
+    if (row && englishWindows() && !row->englishName.empty()) return std::string(row->englishName);
+    if (row && !englishWindows() && !row->name.empty()) return std::string(row->name);
+    // The label's caption is in the window's language.
     const platform::Control* nearest = nullptr;
     for (const platform::Control* c : box.form().controls()) {
         if (c->kind() != platform::ControlKind::Label) continue;
         if (c->name() == "lbl" + box.name()) return trimmedCaption(c->caption());
         if (labelsBox(*c, box) && (!nearest || c->left() > nearest->left())) nearest = c;
     }
-    return nearest ? trimmedCaption(nearest->caption()) : std::string();
+    if (nearest) return trimmedCaption(nearest->caption());
+    return row ? std::string(row->name) : std::string();
+}
+
+bool accepts(std::string_view text, const BoxCheck& check) {
+    const std::optional<double> read = readNumber(text);
+    if (!read) return false;
+    const float value = static_cast<float>(*read);
+    const model::NumberRange& r = check.range;
+    const double minimum = atValuePrecision(r.minimum);
+    return std::isfinite(value) && (r.aboveMinimum ? value > minimum : value >= minimum) &&
+           value <= atValuePrecision(r.maximum) && (!check.whole || value == std::trunc(value));
 }
 
 bool CheckNumberBox(platform::Control& box, const BoxCheck& check) {
@@ -242,7 +277,8 @@ bool CheckNumberBox(platform::Control& box, const BoxCheck& check) {
     const std::string text = textOf(box);
     if (trimBlanks(text).empty()) {
         if (!check.defaultValue) {
-            showNumberError(box, "Tyhjä kenttä ei kelpaa (" + rangeText(check, p) + ")");
+            showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyRefused, "Tyhjä kenttä ei kelpaa (+)"),
+                                                    rangeText(check, p)));
             if (!text.empty()) setTextOf(box, "");
         } else {
             const std::string shownDefault = boundText(*check.defaultValue, p);
@@ -254,16 +290,11 @@ bool CheckNumberBox(platform::Control& box, const BoxCheck& check) {
         focusBack(box);
         return false;
     }
-    const std::optional<double> read = readNumber(text);
-    const float value = read ? static_cast<float>(*read) : 0.0f;
-    const model::NumberRange& r = check.range;
-    const double minimum = atValuePrecision(r.minimum);
-    const bool inside = read && std::isfinite(value) && (r.aboveMinimum ? value > minimum : value >= minimum) &&
-                        value <= atValuePrecision(r.maximum) && (!check.whole || value == std::trunc(value));
-    if (!inside) {
+    if (!accepts(text, check)) {
         refuse(box, text, check);
         return false;
     }
+    const float value = static_cast<float>(*readNumber(text));
     setTextOf(box, value == 0.0f ? std::string("0") : format(Value(value), p));
     return true;
 }
@@ -278,7 +309,10 @@ BoxCheck boundsCheck(const platform::Control& box, const Value& minimum, const V
     c.range.minimum = minimum.number();
     if (maximum) c.range.maximum = maximum->number();
     c.defaultValue = defaultValue.number();
-    if (const model::BoxLimit* row = boxLimitOf(box)) c.whole = row->whole;
+    if (const model::BoxLimit* row = boxLimitOf(box)) {
+        c.whole = row->whole;
+        c.unit = row->unit;
+    }
     return c;
 }
 
@@ -324,7 +358,17 @@ std::string fillPlaceholders(const std::string& templateText, const std::vector<
     return out + templateText.substr(from);
 }
 
-std::string GetMessageText(int, const std::string& defaultText) { return defaultText; }
+std::string GetMessageText(int number, const std::string& defaultText) {
+    if (englishWindows())
+        for (const EnglishMessage& m : kEnglishMessages)
+            if (m.number == number) return m.text;
+    return defaultText;
+}
+
+void ShowJointGroutWarning(platform::Platform& platform) {
+    platform.messageBox(GetMessageText(MsgJointGrout, "Arvo alle 30!"), Buttons::Ok, Icon::Exclamation,
+                        GetMessageText(MsgJointGroutTitle, "Saumavalu"));
+}
 
 float ParseNumber(std::string_view text, char localeDecimalMark) {
     bool beyond;

@@ -48,7 +48,11 @@ void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform
 // and gives one message that names the field and its range; a refused box
 // is emptied and keeps the focus. An emptied box gets its default with a
 // message, or, without a default, is refused. An accepted value is written
-// back as the field holds it, in the general number format.
+// back as the field holds it, in the general number format. The messages
+// are worded in the windows' language: in Finnish by the templates
+// "Syöte + ei arvoalueella (+<=...<=+)" and "Tyhjä kenttä ei kelpaa,
+// asetettu oletusarvo +" with the unit after the bounds, in English as
+// "Input 250 is outside the range 0 ... 100 kN/m²".
 
 // The number the text stands for, or nothing for anything but a number.
 std::optional<double> readNumber(std::string_view text);
@@ -58,16 +62,23 @@ struct BoxCheck {
     model::NumberRange range;
     std::optional<double> defaultValue;  // what an emptied box gets; none: an empty box is refused
     bool whole = false;
+    std::string_view unit;  // after the bounds in messages
 };
+
+// Whether the check takes the text as it stands, without a word: a number
+// inside the range (whole where it must be). An empty text is not taken:
+// leaving the box puts its default in with a message, or refuses it.
+bool accepts(std::string_view text, const BoxCheck& check);
 
 // The box's row of the table of field limits, by its window's form name.
 const model::BoxLimit* boxLimitOf(const platform::Control& box);
 // The fixed bounds and default of the box's row (any finite number and no
 // default for a box without a row).
 BoxCheck tableCheck(const platform::Control& box);
-// The name of the box's field in messages: the name its row gives, else
-// the caption of its label (the label named "lbl" + the box's name, else
-// the nearest label to its left on its line); empty when none.
+// The name of the box's field in messages: the name its row gives (its
+// English name in an English window), else the caption of its label (the
+// label named "lbl" + the box's name, else the nearest label to its left
+// on its line); empty when none.
 std::string fieldName(const platform::Control& box);
 // The check of a text box or editable combo when it is left: true when the
 // value was accepted. False when it was refused, and also when an emptied
@@ -101,8 +112,24 @@ std::string ReplacePlaceholder(const std::string& templateText, const std::strin
 // inside an inserted value is not taken for a placeholder.
 std::string fillPlaceholders(const std::string& templateText, const std::vector<std::string>& values);
 
-// The text of a message: the default text (the number selects nothing).
+// The numbers of the messages the windows build in code.
+enum MessageNumber : int {
+    MsgOutOfRange = 10,
+    MsgTitle = 11,
+    MsgEmptyField = 12,
+    MsgEmptyRefused = 13,
+    MsgJointGrout = 14,
+    MsgJointGroutTitle = 15,
+    MsgThinBottomFlange = 16,
+};
+
+// The text of a message: the default text (Finnish), or in an English
+// window the English wording of the message number when it has one.
 std::string GetMessageText(int number, const std::string& defaultText);
+
+// The warning after a joint grout narrower than 30 mm was accepted; the
+// value stays.
+void ShowJointGroutWarning(platform::Platform& platform);
 
 // Typed text to a single-precision number: each locale decimal mark becomes
 // ".", then the leading number is read ("12abc" 12, "" 0, "-3.5e2" -350,

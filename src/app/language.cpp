@@ -89,7 +89,11 @@ void reportMissingFile(platform::Platform& platform, int16_t languageIndex, cons
                             Icon::Critical, "Virhe");
 }
 
+int16_t currentWindowLanguage = 0;
+
 }  // namespace
+
+int16_t windowLanguage() { return currentWindowLanguage; }
 
 std::string languageFilePath(int16_t languageIndex, const platform::Platform& platform) {
     FileName f = languageFile(languageIndex, platform);
@@ -100,6 +104,7 @@ void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t Results
     platform::Platform& platform = form.platform();
     // The platform's own texts (standard buttons, file dialogs) follow.
     platform.setLanguage(LanguageIndex == 1 ? "en" : "fi");
+    currentWindowLanguage = LanguageIndex == 1 ? 1 : 0;
     FileName f = languageFile(LanguageIndex, platform);
     auto file = openLanguageFile(f);
     if (!file) {

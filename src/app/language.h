@@ -29,6 +29,11 @@ std::string languageFilePath(int16_t languageIndex, const platform::Platform& pl
 // reported and ends the program.
 void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t ResultsValid = 0);
 
+// The language the windows were last given by ApplyLanguage: 1 English,
+// else 0 Finnish. The messages the windows build in code (those of the
+// number rule among them) are worded in it.
+int16_t windowLanguage();
+
 // From the current position of the open file to its end: the value of the
 // first entry formName & "." & key, or "".
 std::string LookupLanguageEntry(const std::string& formName, const std::string& key,

@@ -11,6 +11,7 @@
 #include <cctype>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include "app/beam_types.h"
@@ -52,10 +53,29 @@ bool dataFileExists(const model::ProjectModel& m, const std::string& name) {
     return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name).has_value();
 }
 
+// What a name that is not a regular file names ("a named pipe"); nothing
+// for a regular or a missing file.
+std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status kind = fs::status(fileName, error);
+    if (!fs::exists(kind) || fs::is_regular_file(kind)) return std::nullopt;
+    auto problem = [](const std::string& finnish, const std::string& english) {
+        return inputfile::LineProblem{0, "se ei ole tiedosto vaan " + finnish, "it is " + english + ", not a file"};
+    };
+    if (fs::is_directory(kind)) return problem("kansio", "a folder");
+    if (fs::is_fifo(kind)) return problem("nimetty putki", "a named pipe");
+    if (fs::is_socket(kind)) return problem("pistoke", "a socket");
+    return problem("laite", "a device");
+}
+
 // What makes the file unfit to open, found on a copy of the project as the
 // file would make it; nothing when the file can be opened.
 std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectModel& m, platform::Platform& ui,
                                                          const std::string& fileName) {
+    // Only a regular file is read: a named pipe would hold the program until
+    // another program wrote to it.
+    if (auto problem = notAFile(fileName)) return problem;
     std::error_code sizeError;
     const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
     if (!sizeError && size > LargestProjectFile)

@@ -170,8 +170,9 @@ void frmQuorvel::RunCalculation() {
     model::ProjectModel& m = model_;
     platform::Platform& ui = platform();
 
+    // Yes goes back to editing, and so does Escape: only No calculates.
     auto wantsToEdit = [&ui](const std::string& text) {
-        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle) == Answer::Yes;
+        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle, Answer::Yes) == Answer::Yes;
     };
 
     // The data files are taken as they stand when the command first looks
@@ -234,6 +235,9 @@ void frmQuorvel::RunCalculation() {
             wantsToEdit(CwqReinforcementText + contradictions + CRLF + ContinueEditingQuestion))
             return;
     }
+
+    // A work folder removed while the program ran is made again.
+    if (const std::string work = ui.workFolder(); !m.WorkPath.empty() && !work.empty()) m.WorkPath = work;
 
     // The driver turns every error of the round trip, the analysis and the
     // library into its status; the topping load is computed here, so an

@@ -64,37 +64,49 @@ void InputDialog::filterKeys(platform::Control& box) {
     box.onKeyPress = [this](int& key) { app::FilterNumericKeyPress(key, 1, platform()); };
 }
 
-void InputDialog::checkOnLeave(platform::Control& box, std::function<bool()> check) {
-    box.onLostFocus = [check] { check(); };
-    checks_[&box] = std::move(check);
+void InputDialog::checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds,
+                               std::function<bool()> leave) {
+    box.onLostFocus = [leave] { leave(); };
+    checks_[&box] = {std::move(bounds), std::move(leave)};
 }
 
-void InputDialog::checkByTable(platform::Control& box) {
-    checkOnLeave(box, [&box] { return app::CheckTableBox(box); });
-}
-
-void InputDialog::checkByTable(platform::Control& box, std::function<void(app::BoxCheck&)> adjust) {
-    checkOnLeave(box, [&box, adjust] {
-        app::BoxCheck check = app::tableCheck(box);
-        adjust(check);
-        return app::CheckNumberBox(box, check);
+void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
+                                std::function<void()> after) {
+    checkOnLeave(box, bounds, [&box, bounds, after] {
+        if (!app::CheckNumberBox(box, bounds())) return false;
+        if (after) after();
+        return true;
     });
 }
 
-// A computed default below the minimum is held to the minimum: the value an
-// emptied box gets must pass its own check the next time the box is left.
-bool InputDialog::checkMinimum(platform::Control& box, double minimum, double defaultValue) {
-    app::BoxCheck check = app::tableCheck(box);
-    check.range = {minimum, FLT_MAX, false};
-    check.defaultValue = std::max(defaultValue, minimum);
-    return app::CheckNumberBox(box, check);
+void InputDialog::checkByTable(platform::Control& box) {
+    checkByBounds(box, [&box] { return app::tableCheck(box); });
 }
 
-bool InputDialog::checkRange(platform::Control& box, double minimum, double maximum, double defaultValue) {
+void InputDialog::checkByTable(platform::Control& box, std::function<void(app::BoxCheck&)> adjust) {
+    checkByBounds(box, [&box, adjust] {
+        app::BoxCheck check = app::tableCheck(box);
+        adjust(check);
+        return check;
+    });
+}
+
+// A computed default outside the bounds is held to them: the value an
+// emptied box gets must pass its own check the next time the box is left.
+app::BoxCheck InputDialog::minimumCheck(const platform::Control& box, double minimum, double defaultValue) {
+    app::BoxCheck check = app::tableCheck(box);
+    check.range.minimum = minimum;
+    check.range.aboveMinimum = false;
+    check.defaultValue = std::clamp(defaultValue, minimum, std::max(minimum, check.range.maximum));
+    return check;
+}
+
+app::BoxCheck InputDialog::rangeCheck(const platform::Control& box, double minimum, double maximum,
+                                      double defaultValue) {
     app::BoxCheck check = app::tableCheck(box);
     check.range = {minimum, maximum, false};
     check.defaultValue = defaultValue;
-    return app::CheckNumberBox(box, check);
+    return check;
 }
 
 bool InputDialog::acceptable(const platform::Control& box, bool withinBounds) const {
@@ -115,13 +127,24 @@ void InputDialog::checkRemainingBoxes() {
     }
 }
 
-bool InputDialog::focusedBoxAccepted() {
+bool InputDialog::everyBoxAccepted() {
     platform::Control* focused = activeControl();
-    if (!focused) return true;
-    auto it = checks_.find(focused);
-    if (it == checks_.end()) return true;
-    auto check = it->second;  // the check may reach this map again
-    return check();
+    if (auto it = checks_.find(focused); it != checks_.end()) {
+        const auto leave = it->second.leave;  // the check may reach this map again
+        if (!leave()) return false;
+    }
+    for (platform::Control* c : controls()) {
+        auto it = checks_.find(c);
+        if (it == checks_.end() || c == focused || !c->canTakeFocus()) continue;
+        if (app::accepts(textOf(*c), it->second.bounds())) continue;
+        const auto leave = it->second.leave;
+        // The box the check refuses gets the focus, then the check's
+        // message; the check empties it or puts its default in.
+        c->setFocus();
+        if (activeControl() != c) return false;  // the box left held the focus
+        if (!leave()) return false;
+    }
+    return true;
 }
 
 bool InputDialog::keepEditing(const std::string& lines, const std::string& question) {
@@ -147,7 +170,9 @@ void InputDialog::cancel() {
 void InputDialog::wireButtons(platform::CommandButton& ok, platform::CommandButton& cancelButton,
                               std::function<void()> okClick) {
     ok.setDefault(true);
-    ok.onClick = std::move(okClick);
+    ok.onClick = [this, okClick = std::move(okClick)] {
+        if (everyBoxAccepted()) okClick();
+    };
     cancelButton.setCancel(true);
     cancelButton.onClick = [this] { cancel(); };
 }

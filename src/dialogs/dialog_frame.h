@@ -1,9 +1,10 @@
 #pragma once
 // What every input dialog shares: loading (centre, language, the changed
 // flag cleared last), the changed flag, numeric boxes (key filter, the
-// check when the box is left, the comma as decimal mark), the OK flow (the
-// focused box checked first, the contradiction question, the model written
-// only when something changed) and cancel. A dialog derives from
+// check when the box is left, the comma as decimal mark), the OK flow
+// (every box in use checked first, so that OK and Enter never write a
+// refused text; the contradiction question; the model written only when
+// something changed) and cancel. A dialog derives from
 // InputDialog, holds its controls under their names and calls these
 // helpers from its handlers.
 
@@ -66,21 +67,28 @@ protected:
     // --- numeric boxes ---
     // The numeric key filter (with its beep) on the box.
     void filterKeys(platform::Control& box);
-    // The box's check when it loses the focus; the same check runs when OK
-    // is pressed with Enter while the box has the focus. The check returns
-    // false when it refused the value (the box then has the focus back).
-    void checkOnLeave(platform::Control& box, std::function<bool()> check);
+    // The box's check when it loses the focus: bounds gives what the box
+    // accepts at that moment (it may depend on other input), leave runs the
+    // number rule with them and what follows, and returns false when it
+    // refused the value (the box then has the focus back). OK runs the
+    // check of every box in use whose text bounds would refuse.
+    void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, std::function<bool()> leave);
+    // The number rule with bounds when the box is left; after runs when the
+    // value was accepted.
+    void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
+                       std::function<void()> after = {});
     // The box checked by the number rule with the bounds and default of
     // its row in the table of field limits.
     void checkByTable(platform::Control& box);
     // The same with bounds worked out when the box is left: adjust gets
     // the row's check and sets what depends on other input.
     void checkByTable(platform::Control& box, std::function<void(app::BoxCheck&)> adjust);
-    // Checks by the number rule with the minimum (and maximum) and the
-    // default for an empty box; whole numbers where the box's row says so.
-    // True when the value was accepted.
-    bool checkMinimum(platform::Control& box, double minimum, double defaultValue);
-    bool checkRange(platform::Control& box, double minimum, double maximum, double defaultValue);
+    // The box's row with a minimum worked out when it is left (the row's
+    // maximum stays), or with both bounds, and the default for an empty
+    // box; whole numbers where the row says so.
+    static app::BoxCheck minimumCheck(const platform::Control& box, double minimum, double defaultValue);
+    static app::BoxCheck rangeCheck(const platform::Control& box, double minimum, double maximum,
+                                    double defaultValue);
     // Whether the box's text is a number its field can hold (finite at
     // single precision, whole where the box takes whole numbers): what a
     // change handler may store while the user types. The bounds are
@@ -89,9 +97,13 @@ protected:
     bool acceptable(const platform::Control& box, bool withinBounds = false) const;
 
     // --- OK and cancel ---
-    // Runs the check of the box that has the focus (OK pressed with Enter
-    // does not move the focus). False when the box refused its value.
-    bool focusedBoxAccepted();
+    // Whether every box in use holds a value its check accepts: first the
+    // box that has the focus is checked as if it were left (OK pressed with
+    // Enter does not move the focus), then each other box a user can reach
+    // whose text its check would not take as it stands: the first such box
+    // gets the focus and its check's message, and the result is false.
+    // Boxes hidden or disabled (a side or a load not in use) are not in use.
+    bool everyBoxAccepted();
     // The contradiction question: the lines under "Ristiriitaisuuksia
     // lähtötiedoissa:" and the question. True when the user chose to go on
     // editing (Yes): the dialog stays open and writes nothing.
@@ -103,7 +115,8 @@ protected:
     void cancel();
 
     // The OK and cancel buttons: OK is the default button (Enter), cancel
-    // the cancel button (Escape).
+    // the cancel button (Escape). okClick runs only when every box in use
+    // was accepted.
     void wireButtons(platform::CommandButton& ok, platform::CommandButton& cancelButton,
                      std::function<void()> okClick);
 
@@ -112,9 +125,14 @@ private:
     // by its row (run when the window loads).
     void checkRemainingBoxes();
 
+    struct BoxRule {
+        std::function<app::BoxCheck()> bounds;
+        std::function<bool()> leave;
+    };
+
     ProjectModel& model_;
     int16_t changed_ = 0;
-    std::map<const platform::Control*, std::function<bool()>> checks_;
+    std::map<const platform::Control*, BoxRule> checks_;
     bool remainingChecked_ = false;
 };
 

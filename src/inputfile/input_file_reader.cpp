@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -59,7 +58,7 @@ class Reader {
 public:
     Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
            std::vector<LineProblem>* problems)
-        : m_(m), ui_(ui), log_(m.WorkFolder()), report_{ui, log_, problems}, file_(file) {}
+        : m_(m), ui_(ui), log_(m.ErrorLogFolder()), report_{ui, log_, problems}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
@@ -531,9 +530,16 @@ std::optional<LineProblem> firstBinaryByte(NextByte nextByte) {
     return std::nullopt;
 }
 
+std::optional<LineProblem> binaryContent(std::string_view bytes);
+
+// A file that cannot be read is left to the reader, which reports it.
 std::optional<LineProblem> binaryContent(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    return firstBinaryByte([&in](char& c) { return static_cast<bool>(in.get(c)); });
+    try {
+        const std::string bytes = runtime::readRegularFile(fileName);
+        return binaryContent(std::string_view(bytes));
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<LineProblem> binaryContent(std::string_view bytes) {

@@ -330,7 +330,7 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
             return;
         }
     }
-    inputfile::ErrorLog errorLog(m.WorkFolder());
+    inputfile::ErrorLog errorLog(m.ErrorLogFolder());
     int16_t readStatus = 0;
     readSide(m, ui, s, readStatus, errorLog);
     if (readStatus != 0) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace quorvel::model {
@@ -27,6 +29,50 @@ constexpr NumberRange AdditionalFactorRange = between(0.8, 1.4);
 constexpr NumberRange SelfWeightFactorRange = between(0.9, 1.4);
 constexpr NumberRange TensileFactorRange = between(0.8, 1.2);
 constexpr NumberRange CrackWidthRange = between(0, 0.5);
+
+// --- the ranges of the boxes a window gives no range of its own ---
+//
+// What a designer of a hollow-core floor on a beam can mean, with room to
+// spare, and nothing a slip of the keyboard makes of it (a stray minus, a
+// value in the wrong unit, 3.4E+38).
+//
+// The slab span, the spacing of the beams, at either end and on either
+// side.
+constexpr NumberRange SpacingRange = between(200, 30000);
+// Loads on the slab fields and on the beam act downwards; only a support
+// moment takes either sign. Imposed loads of floors are a few kN/m² (at
+// most 7.5 kN/m² for storage, EN 1991-1-1 Table 6.4; more for machinery);
+// 100 kN/m² is several storeys of them. A line load of 1000 kN/m is more
+// than a storey-high concrete wall on a floor carries, a point load of
+// 10 000 kN more than a column of a tall building brings to a beam.
+constexpr NumberRange AreaLoadRange = between(0, 100);     // kN/m²
+constexpr NumberRange LineLoadRange = between(0, 1000);    // kN/m
+constexpr NumberRange PointLoadRange = between(0, 10000);  // kN
+// The end moments of a continuous beam lie below its resistance; the
+// strongest beam the windows can describe resists some thousands of kNm.
+constexpr NumberRange SupportMomentRange = between(-10000, 10000);  // kNm
+// Positions and lengths along the beam lie within the longest span a beam
+// window takes (40 m); across a slab field within the longest spacing. The
+// slab fields' loads are kept as 16-bit whole numbers: their positions
+// along the beam too stay within 30 m.
+constexpr NumberRange AlongBeamRange = between(0, 40000);
+constexpr NumberRange AcrossSlabRange = between(0, 30000);
+constexpr NumberRange SlabLoadPlaceRange = between(0, 30000);
+// The slab end on its support: the gap under it (a bearing strip and its
+// tolerance, some tens of mm), the joint grout between the slab end and
+// the beam, the bearing length, and the cores filled from the slab end.
+constexpr NumberRange BottomGapRange = between(0, 200);
+constexpr NumberRange JointGroutRange = between(0, 500);
+constexpr NumberRange CoreFillingRange = between(0, 5000);
+constexpr double SupportLengthMaximum = 500;
+// Half the longest span, either way from the beam's support.
+constexpr NumberRange FirstJointRange = between(-20000, 20000);
+// The concrete beams: a section no higher than the tallest the table-built
+// windows take (2.5 m, the I beam), a ledge at most 1 m wide; at most 100
+// bars or strands in a row (a 5 m wide beam at 50 mm centres).
+constexpr double ConcreteBeamHeightMaximum = 2500;
+constexpr double LedgeMaximum = 1000;
+constexpr double BarsInRowMaximum = 100;
 
 // --- what the calculation can use of each field ---
 //
@@ -202,22 +248,19 @@ BoxLimit numbering(BoxLimit b) {
 BoxLimit box(std::string_view form, std::string_view control, std::string_view field, int element, NumberRange r,
              std::optional<double> defaultValue, std::string_view name = {}, Computed computed = Computed::None,
              double scale = 1.0) {
-    return {form, control, field, element, r, defaultValue, computed, name, scale, false};
+    return {form, control, field, element, r, defaultValue, computed, name, scale, false, {}, {}};
 }
 
-// The span, spacing and dowel limits of each beam dialog: the smallest
-// spacing its window accepts and the longest span.
+// The beam dialogs and the longest span each takes.
 struct BeamWindow {
     std::string_view form;
-    int spacingMinimum;
     int spanMaximum;
 };
 constexpr BeamWindow kBeamWindows[] = {
-    {"FrmSuorakaidepalkki", 180, 40000}, {"frmBLeukapalkki", 130, 40000}, {"frmKvatropalkki", 200, 15000},
-    {"FrmKemo", 130, 15000},             {"FrmSuperpalkki", 130, 15000},  {"FrmIpalkki", 180, 40000},
-    {"FrmLB", 130, 15000},               {"FrmApalkki", 130, 15000},      {"frmTIpalkki", 180, 40000},
-    {"frmHQpalkki", 130, 40000},         {"frmCWQpalkki", 130, 40000},    {"frmDeltapalkki", 130, 15000},
-    {"frmMEKpalkki", 130, 15000},        {"frmAbeamS", 130, 15000},
+    {"FrmSuorakaidepalkki", 40000}, {"frmBLeukapalkki", 40000}, {"frmKvatropalkki", 15000}, {"FrmKemo", 15000},
+    {"FrmSuperpalkki", 15000},      {"FrmIpalkki", 40000},      {"FrmLB", 15000},           {"FrmApalkki", 15000},
+    {"frmTIpalkki", 40000},         {"frmHQpalkki", 40000},     {"frmCWQpalkki", 40000},    {"frmDeltapalkki", 15000},
+    {"frmMEKpalkki", 15000},        {"frmAbeamS", 15000},
 };
 
 // The windows of the beam families built from a table: section
@@ -397,24 +440,28 @@ std::vector<BoxLimit> makeBoxLimits() {
 
     // --- the main window ---
     const std::string_view W = "frmQuorvel";
-    add(box(W, "txtVasenalkuvali", "BeamSpacing", 4, between(200, 30000), 7200, "Palkkivälit alkupäässä, vasen"));
-    add(box(W, "txtOikeaalkuvali", "BeamSpacing", 5, above(0), {}, "Palkkivälit alkupäässä, oikea"));
-    add(box(W, "txtVasenloppuvali", "BeamSpacing", 7, above(0), {}, "Palkkivälit loppupäässä, vasen"));
-    add(box(W, "txtOikealoppuvali", "BeamSpacing", 8, above(0), {}, "Palkkivälit loppupäässä, oikea"));
-    add(box(W, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, any(), {}, "Pysyvä hyötykuorma, vasen"));
-    add(box(W, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, any(), {}, "Pysyvä hyötykuorma, oikea"));
-    add(box(W, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, any(), {}, "Muuttuva hyötykuorma, vasen"));
-    add(box(W, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, any(), {}, "Muuttuva hyötykuorma, oikea"));
-    add(box(W, "txtVasenlaatanalavali", "SlabBottomGap", 1, atLeast(0), {}, "Rako, vasen", Def));
-    add(box(W, "txtOikealaatanalavali", "SlabBottomGap", 2, atLeast(0), {}, "Rako, oikea", Def));
-    add(box(W, "txtVasenontelotaytto", "CoreFillingLength", 1, atLeast(0), {}, "Ontelotäyttö, vasen"));
-    add(box(W, "txtOikeaontelotaytto", "CoreFillingLength", 2, atLeast(0), {}, "Ontelotäyttö, oikea"));
-    add(box(W, "txtVasensaumavalu", "JointGroutWidth", 1, atLeast(0), 0, "Saumavalu, vasen"));
-    add(box(W, "txtOikeasaumavalu", "JointGroutWidth", 2, atLeast(0), 0, "Saumavalu, oikea"));
-    add(box(W, "txtVasentukipituus", "SlabSupportLength", 1, atLeast(20), {}, "Tukipituus, vasen", Min | Def));
-    add(box(W, "txtOikeatukipituus", "SlabSupportLength", 2, atLeast(20), {}, "Tukipituus, oikea", Min | Def));
-    add(box(W, "txtSaumanetaisyys", "FirstJointDistance", 0, any(), 0, "Ensimmäisen sauman etäisyys palkin tuelta",
-            Min | Max));
+    add(box(W, "txtVasenalkuvali", "BeamSpacing", 4, SpacingRange, 7200, "Palkkivälit alkupäässä, vasen"));
+    add(box(W, "txtOikeaalkuvali", "BeamSpacing", 5, SpacingRange, 7200, "Palkkivälit alkupäässä, oikea"));
+    add(box(W, "txtVasenloppuvali", "BeamSpacing", 7, SpacingRange, 7200, "Palkkivälit loppupäässä, vasen"));
+    add(box(W, "txtOikealoppuvali", "BeamSpacing", 8, SpacingRange, 7200, "Palkkivälit loppupäässä, oikea"));
+    add(box(W, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, AreaLoadRange, {}, "Pysyvä hyötykuorma, vasen"));
+    add(box(W, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, AreaLoadRange, {}, "Pysyvä hyötykuorma, oikea"));
+    add(box(W, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, AreaLoadRange, {},
+            "Muuttuva hyötykuorma, vasen"));
+    add(box(W, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, AreaLoadRange, {},
+            "Muuttuva hyötykuorma, oikea"));
+    add(box(W, "txtVasenlaatanalavali", "SlabBottomGap", 1, BottomGapRange, {}, "Rako, vasen", Def));
+    add(box(W, "txtOikealaatanalavali", "SlabBottomGap", 2, BottomGapRange, {}, "Rako, oikea", Def));
+    add(box(W, "txtVasenontelotaytto", "CoreFillingLength", 1, CoreFillingRange, {}, "Ontelotäyttö, vasen"));
+    add(box(W, "txtOikeaontelotaytto", "CoreFillingLength", 2, CoreFillingRange, {}, "Ontelotäyttö, oikea"));
+    add(box(W, "txtVasensaumavalu", "JointGroutWidth", 1, JointGroutRange, 0, "Saumavalu, vasen"));
+    add(box(W, "txtOikeasaumavalu", "JointGroutWidth", 2, JointGroutRange, 0, "Saumavalu, oikea"));
+    add(box(W, "txtVasentukipituus", "SlabSupportLength", 1, between(20, SupportLengthMaximum), {}, "Tukipituus, vasen",
+            Min | Def));
+    add(box(W, "txtOikeatukipituus", "SlabSupportLength", 2, between(20, SupportLengthMaximum), {}, "Tukipituus, oikea",
+            Min | Def));
+    add(box(W, "txtSaumanetaisyys", "FirstJointDistance", 0, FirstJointRange, 0,
+            "Ensimmäisen sauman etäisyys palkin tuelta", Min | Max));
     add(box(W, "txtPintapaksuus", "ToppingThickness", 0, between(0, 500), 50, "Pintabetonin paksuus"));
     add(box(W, "txtRaudoiteala", "ToppingReinforcementArea", 0, between(0, 5000), 130, "Pintabetonin raudoitus"));
     add(box(W, "txtRaudoitelujuus", "ToppingReinforcementStrength", 0, between(200, 700), 500,
@@ -433,14 +480,14 @@ std::vector<BoxLimit> makeBoxLimits() {
                 20, n("Jännityshäviö, vasen", "Jännityshäviö, oikea"), Computed::None, 100));
         add(box(S, n("cboVasenbetonilujuus", "cboOikeabetonilujuus"), "SlabConcreteClass", side, between(40, 90), 50,
                 n("Ontelolaatan betoni, vasen", "Ontelolaatan betoni, oikea")));
-        add(box(S, n("txtVasenontelotaytto", "txtOikeaontelotaytto"), "CoreFillingLength", side, atLeast(0), {},
+        add(box(S, n("txtVasenontelotaytto", "txtOikeaontelotaytto"), "CoreFillingLength", side, CoreFillingRange, {},
                 n("Ontelotäyttö, vasen", "Ontelotäyttö, oikea")));
-        add(box(S, n("txtVasenlaatanalavali", "txtOikealaatanalavali"), "SlabBottomGap", side, atLeast(0), {},
+        add(box(S, n("txtVasenlaatanalavali", "txtOikealaatanalavali"), "SlabBottomGap", side, BottomGapRange, {},
                 n("Rako, vasen", "Rako, oikea"), Def));
-        add(box(S, n("txtVasensaumavalu", "txtOikeasaumavalu"), "JointGroutWidth", side, atLeast(0), {},
+        add(box(S, n("txtVasensaumavalu", "txtOikeasaumavalu"), "JointGroutWidth", side, JointGroutRange, {},
                 n("Saumavalu, vasen", "Saumavalu, oikea"), Min | Def));
-        add(box(S, n("txtVasentukipituus", "txtOikeatukipituus"), "SlabSupportLength", side, atLeast(20), {},
-                n("Tukipituus, vasen", "Tukipituus, oikea"), Min | Def));
+        add(box(S, n("txtVasentukipituus", "txtOikeatukipituus"), "SlabSupportLength", side,
+                between(20, SupportLengthMaximum), {}, n("Tukipituus, vasen", "Tukipituus, oikea"), Min | Def));
     }
     add(box(S, "cboSaumabetoni", "JointConcreteClass", 0, between(16, 60), 25, "Saumavalun betoni"));
     add(box(S, "cboPintabetoni", "ToppingConcreteClass", 0, between(20, 60), 25, "Pintabetoni"));
@@ -448,37 +495,41 @@ std::vector<BoxLimit> makeBoxLimits() {
     add(box(S, "txtRaudoiteala", "ToppingReinforcementArea", 0, between(0, 5000), 130, "Pintabetonin raudoitus"));
     add(box(S, "txtRaudoitelujuus", "ToppingReinforcementStrength", 0, between(200, 700), 500,
             "Raudoituksen myötölujuus"));
-    add(box(S, "txtSaumanetaisyys", "FirstJointDistance", 0, any(), 0, "Ensimmäisen sauman etäisyys palkin tuelta",
-            Min | Max));
+    add(box(S, "txtSaumanetaisyys", "FirstJointDistance", 0, FirstJointRange, 0,
+            "Ensimmäisen sauman etäisyys palkin tuelta", Min | Max));
 
     // --- the slab loads: the load boxes edit the load the number selects ---
     const std::string_view L = "frmLaatankuormat";
-    add(box(L, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, any(), {}, "Pysyvä hyötykuorma, vasen"));
-    add(box(L, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, any(), {}, "Pysyvä hyötykuorma, oikea"));
-    add(box(L, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, any(), {}, "Muuttuva hyötykuorma, vasen"));
-    add(box(L, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, any(), {}, "Muuttuva hyötykuorma, oikea"));
-    add(box(L, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, atLeast(0), {}, "Laataston reuna alkupäässä"));
-    add(box(L, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, atLeast(0), {}, "Laataston reuna loppupäässä"));
+    add(box(L, "txtVasenlaatastopysyva", "SlabImposedLoadPermanent", 1, AreaLoadRange, {}, "Pysyvä hyötykuorma, vasen"));
+    add(box(L, "txtOikealaatastopysyva", "SlabImposedLoadPermanent", 2, AreaLoadRange, {}, "Pysyvä hyötykuorma, oikea"));
+    add(box(L, "txtVasenlaatastomuuttuva", "SlabImposedLoadVariable", 1, AreaLoadRange, {},
+            "Muuttuva hyötykuorma, vasen"));
+    add(box(L, "txtOikealaatastomuuttuva", "SlabImposedLoadVariable", 2, AreaLoadRange, {},
+            "Muuttuva hyötykuorma, oikea"));
+    add(box(L, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, AlongBeamRange, {}, "Laataston reuna alkupäässä"));
+    add(box(L, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, AlongBeamRange, {}, "Laataston reuna loppupäässä"));
     struct LoadBox {
         const char* control;
         const char* field;
+        NumberRange range;
         const char* name;
     };
-    for (LoadBox b : {LoadBox{"txtVasenPysyvaPisteKuorma", "SlabPointLoadG", "Pysyvä pistekuorma, vasen"},
-                      LoadBox{"txtVasenMuuttuvaPisteKuorma", "SlabPointLoadQ", "Muuttuva pistekuorma, vasen"},
-                      LoadBox{"txtVasenPisteX", "SlabPointLoadX", "Pistekuorman x, vasen"},
-                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", "Pistekuorman y, vasen"},
-                      LoadBox{"txtVasenPysyvaViivaKuorma", "SlabLineLoadG", "Pysyvä viivakuorma, vasen"},
-                      LoadBox{"txtVasenMuuttuvaViivaKuorma", "SlabLineLoadQ", "Muuttuva viivakuorma, vasen"},
-                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", "Viivakuorman y, vasen"},
-                      LoadBox{"txtOikeaPysyvaPisteKuorma", "SlabPointLoadG", "Pysyvä pistekuorma, oikea"},
-                      LoadBox{"txtOikeaMuuttuvaPisteKuorma", "SlabPointLoadQ", "Muuttuva pistekuorma, oikea"},
-                      LoadBox{"txtOikeaPisteX", "SlabPointLoadX", "Pistekuorman x, oikea"},
-                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", "Pistekuorman y, oikea"},
-                      LoadBox{"txtOikeaPysyvaViivaKuorma", "SlabLineLoadG", "Pysyvä viivakuorma, oikea"},
-                      LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", "Muuttuva viivakuorma, oikea"},
-                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", "Viivakuorman y, oikea"}})
-        add(box(L, b.control, b.field, -1, int16Range(), {}, b.name));
+    const NumberRange Pt = PointLoadRange, Ln = LineLoadRange, X = SlabLoadPlaceRange;
+    for (LoadBox b : {LoadBox{"txtVasenPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, vasen"},
+                      LoadBox{"txtVasenMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, vasen"},
+                      LoadBox{"txtVasenPisteX", "SlabPointLoadX", X, "Pistekuorman x, vasen"},
+                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", X, "Pistekuorman y, vasen"},
+                      LoadBox{"txtVasenPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, vasen"},
+                      LoadBox{"txtVasenMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, vasen"},
+                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", X, "Viivakuorman y, vasen"},
+                      LoadBox{"txtOikeaPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, oikea"},
+                      LoadBox{"txtOikeaMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, oikea"},
+                      LoadBox{"txtOikeaPisteX", "SlabPointLoadX", X, "Pistekuorman x, oikea"},
+                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", X, "Pistekuorman y, oikea"},
+                      LoadBox{"txtOikeaPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, oikea"},
+                      LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, oikea"},
+                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", X, "Viivakuorman y, oikea"}})
+        add(box(L, b.control, b.field, -1, b.range, {}, b.name));
 
     // --- the holes (side, hole) ---
     const std::string_view H = "frmReiat";
@@ -503,27 +554,28 @@ std::vector<BoxLimit> makeBoxLimits() {
         for (int hole = 1; hole <= 2; ++hole)
             for (int k = 0; k < 4; ++k) {
                 const int i = (side - 1) * 8 + (hole - 1) * 4 + k;
-                add(box(H, holeNames[i], kinds[k].field, side + 3 * hole, atLeast(0), kinds[k].defaultValue,
-                        holeCaptions[i]));
+                // X and B lie along the beam, Y and A across the slab field.
+                add(box(H, holeNames[i], kinds[k].field, side + 3 * hole, k < 2 ? AlongBeamRange : AcrossSlabRange,
+                        kinds[k].defaultValue, holeCaptions[i]));
             }
-    add(box(H, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, atLeast(0), 3600, "Laataston reuna alkupäässä"));
-    add(box(H, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, atLeast(0), 3600, "Laataston reuna loppupäässä"));
+    add(box(H, "txtReunanetaisyys1", "SlabFieldEdgeDistance1", 0, AlongBeamRange, 3600, "Laataston reuna alkupäässä"));
+    add(box(H, "txtReunanetaisyys2", "SlabFieldEdgeDistance2", 0, AlongBeamRange, 3600, "Laataston reuna loppupäässä"));
 
     // --- the beam loads ---
     const std::string_view K = "frmKuormat";
-    add(box(K, "txtPysyvaviivag1", "BeamLineLoadG1", 0, any(), {}, "Pysyvä viivakuorma alussa"));
-    add(box(K, "txtPysyvaviivag2", "BeamLineLoadG2", 0, any(), {}, "Pysyvä viivakuorma lopussa"));
-    add(box(K, "txtPysyvaviivaX", "BeamLineLoadGX", 0, atLeast(0), 0, "Pysyvä viivakuorma x"));
-    add(box(K, "txtPysyvaviivaL", "BeamLineLoadGLength", 0, atLeast(0), {}, "Pysyvä viivakuorma L", Def));
-    add(box(K, "txtMuuttuvaviivaq1", "BeamLineLoadQ1", 0, any(), {}, "Muuttuva viivakuorma alussa"));
-    add(box(K, "txtMuuttuvaviivaq2", "BeamLineLoadQ2", 0, any(), {}, "Muuttuva viivakuorma lopussa"));
-    add(box(K, "txtMuuttuvaviivaX", "BeamLineLoadQX", 0, atLeast(0), 0, "Muuttuva viivakuorma x"));
-    add(box(K, "txtMuuttuvaviivaL", "BeamLineLoadQLength", 0, atLeast(0), {}, "Muuttuva viivakuorma L", Def));
+    add(box(K, "txtPysyvaviivag1", "BeamLineLoadG1", 0, LineLoadRange, {}, "Pysyvä viivakuorma alussa"));
+    add(box(K, "txtPysyvaviivag2", "BeamLineLoadG2", 0, LineLoadRange, {}, "Pysyvä viivakuorma lopussa"));
+    add(box(K, "txtPysyvaviivaX", "BeamLineLoadGX", 0, AlongBeamRange, 0, "Pysyvä viivakuorma x"));
+    add(box(K, "txtPysyvaviivaL", "BeamLineLoadGLength", 0, AlongBeamRange, {}, "Pysyvä viivakuorma L", Def));
+    add(box(K, "txtMuuttuvaviivaq1", "BeamLineLoadQ1", 0, LineLoadRange, {}, "Muuttuva viivakuorma alussa"));
+    add(box(K, "txtMuuttuvaviivaq2", "BeamLineLoadQ2", 0, LineLoadRange, {}, "Muuttuva viivakuorma lopussa"));
+    add(box(K, "txtMuuttuvaviivaX", "BeamLineLoadQX", 0, AlongBeamRange, 0, "Muuttuva viivakuorma x"));
+    add(box(K, "txtMuuttuvaviivaL", "BeamLineLoadQLength", 0, AlongBeamRange, {}, "Muuttuva viivakuorma L", Def));
     add(box(K, "txtPisteLkm", "BeamPointLoadCount", 0, between(0, 5), {}, "Pistekuormien määrä"));
     add(numbering(box(K, "txtPisteNo", "", 0, between(1, 5), {}, "Pistekuorma no")));
-    add(box(K, "txtPysyvapisteg", "BeamPointLoad", -1, any(), {}, "Pysyvä pistekuorma"));
-    add(box(K, "txtMuuttuvapisteq", "BeamPointLoad", -1, any(), {}, "Muuttuva pistekuorma"));
-    add(box(K, "txtPisteX", "BeamPointLoadX", -1, atLeast(0), {}, "Pistekuorman x", Def));
+    add(box(K, "txtPysyvapisteg", "BeamPointLoad", -1, PointLoadRange, {}, "Pysyvä pistekuorma"));
+    add(box(K, "txtMuuttuvapisteq", "BeamPointLoad", -1, PointLoadRange, {}, "Muuttuva pistekuorma"));
+    add(box(K, "txtPisteX", "BeamPointLoadX", -1, AlongBeamRange, {}, "Pistekuorman x", Def));
 
     // --- the partial factors ---
     const std::string_view F = "frmKertoimet";
@@ -543,31 +595,30 @@ std::vector<BoxLimit> makeBoxLimits() {
 
     // --- the support moments ---
     const std::string_view T = "frmTukimomentit";
-    add(box(T, "txtAlkupaaM_ennensaumausta", "SupportMomentStartBeforeGrouting", 0, any(), {},
+    add(box(T, "txtAlkupaaM_ennensaumausta", "SupportMomentStartBeforeGrouting", 0, SupportMomentRange, {},
             "Tukimomentti ennen saumausta, alkupää"));
-    add(box(T, "txtLoppupaaM_ennensaumausta", "SupportMomentEndBeforeGrouting", 0, any(), {},
+    add(box(T, "txtLoppupaaM_ennensaumausta", "SupportMomentEndBeforeGrouting", 0, SupportMomentRange, {},
             "Tukimomentti ennen saumausta, loppupää"));
-    add(box(T, "txtAlkupaaM_ennenpintakova", "SupportMomentStartBeforeTopping", 0, any(), {},
+    add(box(T, "txtAlkupaaM_ennenpintakova", "SupportMomentStartBeforeTopping", 0, SupportMomentRange, {},
             "Tukimomentti ennen pintabetonin kovettumista, alkupää"));
-    add(box(T, "txtLoppupaaM_ennenpintakova", "SupportMomentEndBeforeTopping", 0, any(), {},
+    add(box(T, "txtLoppupaaM_ennenpintakova", "SupportMomentEndBeforeTopping", 0, SupportMomentRange, {},
             "Tukimomentti ennen pintabetonin kovettumista, loppupää"));
-    add(box(T, "txtAlkupaaM_pysyva", "SupportMomentStartPermanent", 0, any(), {},
+    add(box(T, "txtAlkupaaM_pysyva", "SupportMomentStartPermanent", 0, SupportMomentRange, {},
             "Tukimomentti pysyvästä kuormasta, alkupää"));
-    add(box(T, "txtLoppupaaM_pysyva", "SupportMomentEndPermanent", 0, any(), {},
+    add(box(T, "txtLoppupaaM_pysyva", "SupportMomentEndPermanent", 0, SupportMomentRange, {},
             "Tukimomentti pysyvästä kuormasta, loppupää"));
-    add(box(T, "txtAlkupaaM_muuttuva", "SupportMomentStartVariable", 0, any(), {},
+    add(box(T, "txtAlkupaaM_muuttuva", "SupportMomentStartVariable", 0, SupportMomentRange, {},
             "Tukimomentti muuttuvasta kuormasta, alkupää"));
-    add(box(T, "txtLoppupaaM_muuttuva", "SupportMomentEndVariable", 0, any(), {},
+    add(box(T, "txtLoppupaaM_muuttuva", "SupportMomentEndVariable", 0, SupportMomentRange, {},
             "Tukimomentti muuttuvasta kuormasta, loppupää"));
 
     // --- what every beam dialog shares: span, spacings, row editors ---
     for (const BeamWindow& b : kBeamWindows) {
         add(box(b.form, "txtJannevali", "BeamSpan", 0, between(1000, b.spanMaximum), {}, "Palkin jänneväli", Def));
-        const NumberRange spacing = between(b.spacingMinimum, 30000);
-        add(box(b.form, "txtVasenalkuvali", "BeamSpacing", 4, spacing, 7200, "Palkkivälit alkupäässä, vasen"));
-        add(box(b.form, "txtOikeaalkuvali", "BeamSpacing", 5, spacing, 7200, "Palkkivälit alkupäässä, oikea"));
-        add(box(b.form, "txtVasenloppuvali", "BeamSpacing", 7, spacing, 7200, "Palkkivälit loppupäässä, vasen"));
-        add(box(b.form, "txtOikealoppuvali", "BeamSpacing", 8, spacing, 7200, "Palkkivälit loppupäässä, oikea"));
+        add(box(b.form, "txtVasenalkuvali", "BeamSpacing", 4, SpacingRange, 7200, "Palkkivälit alkupäässä, vasen"));
+        add(box(b.form, "txtOikeaalkuvali", "BeamSpacing", 5, SpacingRange, 7200, "Palkkivälit alkupäässä, oikea"));
+        add(box(b.form, "txtVasenloppuvali", "BeamSpacing", 7, SpacingRange, 7200, "Palkkivälit loppupäässä, vasen"));
+        add(box(b.form, "txtOikealoppuvali", "BeamSpacing", 8, SpacingRange, 7200, "Palkkivälit loppupäässä, oikea"));
     }
     // The row editors (count, row number, bars, area, distance, prestress),
     // for each of the three row groups under the names their windows give.
@@ -598,9 +649,9 @@ std::vector<BoxLimit> makeBoxLimits() {
     for (const RowNames& r : rowEditors) {
         add(box("", r.count, r.countField, 0, between(0, 10), {}));
         add(numbering(box("", r.number, "", 0, between(1, 10), {})));
-        add(box("", r.bars, r.barsField, -1, atLeast(2), {}, {}, Def));
+        add(box("", r.bars, r.barsField, -1, between(2, BarsInRowMaximum), {}, {}, Def));
         add(box("", r.area, r.areaField, -1, between(10, 2500), {}, {}, Def));
-        add(box("", r.distance, r.distanceField, -1, atLeast(15), {}, {}, Def));
+        add(box("", r.distance, r.distanceField, -1, between(15, ConcreteBeamHeightMaximum), {}, {}, Def));
     }
     // The prestress box of the main rows (strands and prestressed bars).
     add(box("", "txtEsijannitys", "BarPrestress", -1, between(0, 1300), {}, {}, Def));
@@ -608,7 +659,8 @@ std::vector<BoxLimit> makeBoxLimits() {
     add(box("FrmSuperpalkki", "txtRaudRiviLkm", "TopRebarRowCount", 0, between(0, 2), {}));
     // The A beam's first top row lies on its top plate: its distance from
     // the top face may be anything from 0.
-    add(box("FrmApalkki", "txt_ypRaud_et_yp", "TopBarDistanceFromTop", -1, atLeast(0), {}, {}, Def));
+    add(box("FrmApalkki", "txt_ypRaud_et_yp", "TopBarDistanceFromTop", -1, between(0, ConcreteBeamHeightMaximum), {},
+            {}, Def));
 
     // --- the concrete beam dialogs' own boxes ---
     const std::string_view R = "FrmSuorakaidepalkki";
@@ -617,33 +669,36 @@ std::vector<BoxLimit> makeBoxLimits() {
         add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 50, "Betoni"));
         add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
         add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 1550));
-        add(box(form, "txtKorkeus", "OverallBeamHeight", 0, atLeast(80), {}, "Palkin korkeus", Def));
+        add(box(form, "txtKorkeus", "OverallBeamHeight", 0, between(80, ConcreteBeamHeightMaximum), {},
+                "Palkin korkeus", Def));
     }
     add(box(R, "txtLeveys", "BeamWidth", 0, between(180, 5000), {}, "Palkin leveys", Def));
-    add(box(B, "txtLeveys", "BeamWidth", 0, atLeast(180), 380, "Uuman leveys", Min));
-    add(box(B, "txtVasenLeuankorkeus", "LeftLedgeHeight", 0, atLeast(0), 150, "Leuan korkeus, vasen"));
-    add(box(B, "txtOikeaLeuankorkeus", "RightLedgeHeight", 0, atLeast(0), 150, "Leuan korkeus, oikea"));
-    add(box(B, "txtVasenleuka", "LeftLedgeDepth", 0, atLeast(0), {}, "Leuka, vasen", Def));
-    add(box(B, "txtOikealeuka", "RightLedgeDepth", 0, atLeast(0), {}, "Leuka, oikea", Def));
+    add(box(B, "txtLeveys", "BeamWidth", 0, between(180, 5000), 380, "Uuman leveys", Min));
+    add(box(B, "txtVasenLeuankorkeus", "LeftLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 150,
+            "Leuan korkeus, vasen"));
+    add(box(B, "txtOikeaLeuankorkeus", "RightLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 150,
+            "Leuan korkeus, oikea"));
+    add(box(B, "txtVasenleuka", "LeftLedgeDepth", 0, between(0, LedgeMaximum), {}, "Leuka, vasen", Def));
+    add(box(B, "txtOikealeuka", "RightLedgeDepth", 0, between(0, LedgeMaximum), {}, "Leuka, oikea", Def));
 
     // The Kvatro beam: the window shows bar diameters and the width between
     // the webs, from which the model's areas and bottom width follow (no
     // field of their own).
     const std::string_view Q = "frmKvatropalkki";
     add(box(Q, "cboTayttobetoni", "BeamConcreteClass", 0, between(20, 80), 30, "Betoni"));
-    add(box(Q, "txth", "BeamHeight", 0, atLeast(100), {}, "Palkin korkeus", Def));
+    add(box(Q, "txth", "BeamHeight", 0, between(100, 1000), {}, "Palkin korkeus", Def));
     add(box(Q, "txttw", "WebThickness", 0, between(5, 8), 5, "Uuman paksuus"));
     add(box(Q, "txthfala", "BottomFlangeThickness", 0, between(6, 20), 6, "Pohjalevyn paksuus"));
     add(box(Q, "txtUala", "", 0, between(190, 500), 240, "Uumien väli"));
-    add(box(Q, "txtVasenlaippa", "LeftLedgeWidth", 0, atLeast(0), {}, "Leuka, vasen", Def));
-    add(box(Q, "txtOikealaippa", "RightLedgeWidth", 0, atLeast(0), {}, "Leuka, oikea", Def));
+    add(box(Q, "txtVasenlaippa", "LeftLedgeWidth", 0, between(0, LedgeMaximum), {}, "Leuka, vasen", Def));
+    add(box(Q, "txtOikealaippa", "RightLedgeWidth", 0, between(0, LedgeMaximum), {}, "Leuka, oikea", Def));
     add(box(Q, "txtAlaRaudLkm", "BarsInRow", 1, between(2, 10), 2));
     add(box(Q, "txtYlaRaudLkm", "BarsInRow", 2, between(2, 10), 2));
     add(box(Q, "txtAlaRaudA", "", 1, between(16, 32), 32, "Alareunan raudoitteen halkaisija"));
     add(box(Q, "txtYlaRaudA", "", 2, between(16, 32), 32, "Yläreunan raudoitteen halkaisija"));
-    add(box(Q, "txtAlaRaudDist", "BarDistanceFromBottom", 1, between(8, Open), 48, "Alareunan raudoitteen etäisyys",
+    add(box(Q, "txtAlaRaudDist", "BarDistanceFromBottom", 1, between(8, 1000), 48, "Alareunan raudoitteen etäisyys",
             Max));
-    add(box(Q, "txtYlaRaudDist", "BarDistanceFromBottom", 2, any(), 217, "Yläreunan raudoitteen etäisyys",
+    add(box(Q, "txtYlaRaudDist", "BarDistanceFromBottom", 2, between(0, 1000), 217, "Yläreunan raudoitteen etäisyys",
             Min | Max));
     add(box(Q, "txtTeraslujuus", "SteelStrength", 0, between(220, 700), 355));
     add(box(Q, "txtRaud_kimmo", "ReinforcementModulus", 0, between(150000, 210000), 210000));
@@ -658,10 +713,10 @@ std::vector<BoxLimit> makeBoxLimits() {
         add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630));
         add(box(form, "txt_ypRaud_kimmo", "TopRebarModulus", 0, between(180000, 210000), 200000));
         add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500));
-        add(box(form, "txtJanneLkm", "BarsInRow", -1, atLeast(2), 9));
+        add(box(form, "txtJanneLkm", "BarsInRow", -1, between(2, BarsInRowMaximum), 9));
         add(box(form, "txtJanneA", "BarArea", -1, between(10, 2500), 100));
         add(box(form, "txtEsijannitys", "BarPrestress", -1, between(0, 1300), 1100));
-        add(box(form, "txt_ypRaudLkm", "TopBarsInRow", -1, atLeast(2), 4));
+        add(box(form, "txt_ypRaudLkm", "TopBarsInRow", -1, between(2, BarsInRowMaximum), 4));
         add(box(form, "txt_ypRaudA", "TopBarArea", -1, between(10, 2500), 314));
     }
     add(box("FrmKemo", "cboh", "BeamHeight", 0, between(150, 500), {}, "Palkin korkeus", Def));
@@ -699,20 +754,175 @@ std::vector<BoxLimit> withWholeNumbers(std::vector<BoxLimit> v) {
     return v;
 }
 
+// The names of the boxes in the messages of an English window. A name
+// ending in a side or an end ("Saumavalu, vasen") is its field's name and
+// the side's word.
+constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
+    {"Palkkivälit alkupäässä", "Beam spacing at the start"},
+    {"Palkkivälit loppupäässä", "Beam spacing at the end"},
+    {"Pysyvä hyötykuorma", "Permanent imposed load"},
+    {"Muuttuva hyötykuorma", "Variable imposed load"},
+    {"Rako", "Gap"},
+    {"Ontelotäyttö", "Core filling"},
+    {"Saumavalu", "Joint grout"},
+    {"Tukipituus", "Bearing length"},
+    {"Ensimmäisen sauman etäisyys palkin tuelta", "Distance of the first joint from the beam support"},
+    {"Pintabetonin paksuus", "Topping thickness"},
+    {"Pintabetonin raudoitus", "Topping reinforcement"},
+    {"Raudoituksen myötölujuus", "Yield strength of reinforcement"},
+    {"Saumavalun betoni", "Joint grout concrete"},
+    {"Pintabetoni", "Topping concrete"},
+    {"Punosten alkujännitys", "Initial strand stress"},
+    {"Jännityshäviö", "Prestress loss"},
+    {"Ontelolaatan betoni", "Slab concrete"},
+    {"Laataston reuna alkupäässä", "Slab field edge at the beam start"},
+    {"Laataston reuna loppupäässä", "Slab field edge at the beam end"},
+    {"Pysyvä pistekuorma", "Permanent point load"},
+    {"Muuttuva pistekuorma", "Variable point load"},
+    {"Pistekuorman x", "Point load x"},
+    {"Pistekuorman y", "Point load y"},
+    {"Pysyvä viivakuorma", "Permanent line load"},
+    {"Muuttuva viivakuorma", "Variable line load"},
+    {"Viivakuorman y", "Line load y"},
+    {"Reikä 1 X", "Hole 1 X"},
+    {"Reikä 1 B", "Hole 1 B"},
+    {"Reikä 1 Y", "Hole 1 Y"},
+    {"Reikä 1 A", "Hole 1 A"},
+    {"Reikä 2 X", "Hole 2 X"},
+    {"Reikä 2 B", "Hole 2 B"},
+    {"Reikä 2 Y", "Hole 2 Y"},
+    {"Reikä 2 A", "Hole 2 A"},
+    {"Pysyvä viivakuorma alussa", "Permanent line load at its start"},
+    {"Pysyvä viivakuorma lopussa", "Permanent line load at its end"},
+    {"Pysyvä viivakuorma x", "Permanent line load x"},
+    {"Pysyvä viivakuorma L", "Permanent line load L"},
+    {"Muuttuva viivakuorma alussa", "Variable line load at its start"},
+    {"Muuttuva viivakuorma lopussa", "Variable line load at its end"},
+    {"Muuttuva viivakuorma x", "Variable line load x"},
+    {"Muuttuva viivakuorma L", "Variable line load L"},
+    {"Pistekuormien määrä", "Number of point loads"},
+    {"Pistekuorma no", "Point load no."},
+    {"Kfi", "Consequence class factor Kfi"},
+    {"Tukimomentti ennen saumausta", "Support moment before joint grouting"},
+    {"Tukimomentti ennen pintabetonin kovettumista", "Support moment before the topping has hardened"},
+    {"Tukimomentti pysyvästä kuormasta", "Support moment from permanent load"},
+    {"Tukimomentti muuttuvasta kuormasta", "Support moment from variable load"},
+    {"Palkin jänneväli", "Beam span"},
+    {"Betoni", "Concrete"},
+    {"Palkin korkeus", "Beam height"},
+    {"Palkin leveys", "Beam width"},
+    {"Uuman leveys", "Web width"},
+    {"Uuman paksuus", "Web thickness"},
+    {"Leuan korkeus", "Ledge height"},
+    {"Leuka", "Ledge"},
+    {"Pohjalevyn paksuus", "Bottom plate thickness"},
+    {"Uumien väli", "Distance between the webs"},
+    {"Alareunan raudoitteen halkaisija", "Diameter of the bottom bars"},
+    {"Yläreunan raudoitteen halkaisija", "Diameter of the top bars"},
+    {"Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom"},
+    {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
+    {"Alalaipan paksuus", "Bottom flange thickness"},
+    {"Alaleveys", "Bottom width"},
+    {"Kulmateräs", "Angle steel"},
+    {"Ylälaipan leveys", "Top flange width"},
+    {"Ylälaipan paksuus", "Top flange thickness"},
+};
+constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {
+    {"vasen", "left"}, {"oikea", "right"}, {"alkupää", "start"}, {"loppupää", "end"}};
+
+std::string_view englishOf(std::string_view finnish) {
+    for (const auto& [fi, en] : kEnglishNames)
+        if (fi == finnish) return en;
+    return {};
+}
+
+// Kept for the life of the program: the rows hold views of them.
+std::string_view englishName(std::string_view finnish) {
+    if (finnish.empty()) return {};
+    if (std::string_view whole = englishOf(finnish); !whole.empty()) return whole;
+    const std::size_t comma = finnish.rfind(", ");
+    if (comma == std::string_view::npos) return {};
+    const std::string_view base = englishOf(finnish.substr(0, comma));
+    for (const auto& [fi, en] : kEnglishSides)
+        if (!base.empty() && finnish.substr(comma + 2) == fi) {
+            static std::vector<std::unique_ptr<std::string>> composed;
+            composed.push_back(std::make_unique<std::string>(std::string(base) + ", " + std::string(en)));
+            return *composed.back();
+        }
+    return {};
+}
+
+}  // namespace
+
+std::string_view fieldUnit(std::string_view field) {
+    struct Unit {
+        std::string_view unit;
+        std::initializer_list<std::string_view> fields;
+    };
+    static const Unit units[] = {
+        {"mm",
+         {"BeamSpan", "BeamSpacing", "OverallBeamHeight", "BeamHeight", "BeamWidth", "TopFlangeWidth",
+          "TopFlangeThickness", "BottomFlangeWidth", "BottomFlangeThickness", "WebThickness", "LeftLedgeHeight",
+          "RightLedgeHeight", "LeftLedgeDepth", "RightLedgeDepth", "LeftLedgeWidth", "RightLedgeWidth",
+          "LBBottomWidth", "AngleSteelHeight", "LowerRecessHeight", "UpperRecessHeight", "InnerProfileWidth",
+          "InnerProfileFlangeThickness", "InnerProfileHeight", "BoxPlateThickness", "BoxHeight", "CornerRadius",
+          "WebHoleDiameter", "WebHoleEdgeDistance", "LowerHoleDiameter", "LowerHoleEdgeDistance", "ApalkkiHoleSize",
+          "DowelWidth", "DowelHeight", "BarDistanceFromBottom", "TopBarDistanceFromTop", "SteelBeamBarDistance",
+          "FirstJointDistance", "SlabFieldEdgeDistance1", "SlabFieldEdgeDistance2", "HoleX", "HoleWidthB", "HoleY",
+          "HoleLengthA", "ToppingThickness", "SlabSupportLength", "SlabBottomGap", "JointGroutWidth",
+          "CoreFillingLength", "SlabLineLoadY", "SlabPointLoadX", "SlabPointLoadY", "BeamLineLoadGX",
+          "BeamLineLoadGLength", "BeamLineLoadQX", "BeamLineLoadQLength", "BeamPointLoadX", "AllowedCrackWidth"}},
+        {"mm²", {"BarArea", "TopBarArea", "SteelBeamBarArea"}},
+        {"mm²/m", {"ToppingReinforcementArea"}},
+        {"MPa",
+         {"SteelStrength", "SteelStrength2", "SteelStrength3", "ReinforcementModulus", "ReinforcementStrength",
+          "BarPrestress", "TopRebarModulus", "TopRebarStrength", "TopBarPrestress", "SteelBeamRebarModulus",
+          "SteelBeamRebarStrength", "SteelBeamBarPrestress", "StrandInitialStress", "ToppingReinforcementStrength"}},
+        {"kN/m²", {"SlabImposedLoadPermanent", "SlabImposedLoadVariable"}},
+        {"kN/m", {"SlabLineLoadG", "SlabLineLoadQ", "BeamLineLoadG1", "BeamLineLoadG2", "BeamLineLoadQ1",
+                  "BeamLineLoadQ2"}},
+        {"kN", {"SlabPointLoadG", "SlabPointLoadQ", "BeamPointLoad"}},
+        {"kNm",
+         {"SupportMomentStartBeforeGrouting", "SupportMomentEndBeforeGrouting", "SupportMomentStartBeforeTopping",
+          "SupportMomentEndBeforeTopping", "SupportMomentStartPermanent", "SupportMomentEndPermanent",
+          "SupportMomentStartVariable", "SupportMomentEndVariable"}},
+    };
+    for (const Unit& u : units)
+        for (std::string_view f : u.fields)
+            if (f == field) return u.unit;
+    return {};
+}
+
+namespace {
+
+// The English name and the unit of every box: a fraction shown as per
+// cent in "%"; the Kvatro beam's boxes without a field of their own show
+// millimetres (the width between the webs, the bar diameters).
+std::vector<BoxLimit> withNamesAndUnits(std::vector<BoxLimit> v) {
+    for (BoxLimit& b : v) {
+        b.englishName = englishName(b.name);
+        if (b.scale == 100) b.unit = "%";
+        else if (!b.field.empty()) b.unit = fieldUnit(b.field);
+        else if (b.form == "frmKvatropalkki") b.unit = "mm";
+    }
+    return v;
+}
+
 const std::vector<BoxLimit>& boxTable() {
-    static const std::vector<BoxLimit> t = withWholeNumbers(makeBoxLimits());
+    static const std::vector<BoxLimit> t = withNamesAndUnits(withWholeNumbers(makeBoxLimits()));
     return t;
 }
 
-std::string boundText(double v) {
-    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.0f", v);
-        return buffer;
-    }
+std::string boundText(double v, char decimalMark) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7g", v);
-    return buffer;
+    if (v == std::trunc(v) && std::fabs(v) < 1e15)
+        std::snprintf(buffer, sizeof buffer, "%.0f", v);
+    else
+        std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(static_cast<float>(v)));
+    std::string s = buffer;
+    for (char& c : s)
+        if (c == '.') c = decimalMark;
+    return s;
 }
 
 }  // namespace
@@ -737,12 +947,13 @@ bool withinFieldLimit(std::string_view field, int element, double value, bool mi
     return f->range.contains(value);
 }
 
-std::string describeRange(const NumberRange& r) {
-    std::string s;
-    if (r.hasMinimum() || !r.hasMaximum()) s = boundText(r.minimum) + (r.aboveMinimum ? "<" : "<=");
-    s += "...";
-    if (r.hasMaximum() || !r.hasMinimum()) s += "<=" + boundText(r.maximum);
-    return s;
+std::string describeRange(const NumberRange& r, std::string_view unit, char decimalMark) {
+    const std::string withUnit = unit.empty() ? std::string() : " " + std::string(unit);
+    const std::string low = boundText(r.minimum, decimalMark), high = boundText(r.maximum, decimalMark);
+    if (r.hasMinimum() && r.hasMaximum()) return (r.aboveMinimum ? "> " : "") + low + " ... " + high + withUnit;
+    if (r.hasMinimum()) return (r.aboveMinimum ? "> " : "≥ ") + low + withUnit;
+    if (r.hasMaximum()) return "≤ " + high + withUnit;
+    return low + " ... " + high;
 }
 
 const BoxLimit* boxLimit(std::string_view form, std::string_view control) {

@@ -88,6 +88,12 @@ struct BoxLimit {
     // The box takes whole numbers only (its field holds whole numbers, or
     // it counts or numbers loads or rows).
     bool whole = false;
+    // The name in messages of an English window, where name gives the
+    // Finnish one.
+    std::string_view englishName;
+    // The unit of the number the box shows ("mm", "kN/m²", "%"); empty for
+    // a factor, a count or a concrete class.
+    std::string_view unit;
 };
 
 // The field's row, or nullptr for a field that is not a numeric input.
@@ -97,8 +103,14 @@ const FieldLimit* fieldLimit(std::string_view field, int element = 0);
 // carries slabs (for the rows that bind only on a slab side). A field
 // without a row takes any finite single-precision number.
 bool withinFieldLimit(std::string_view field, int element, double value, bool middleBeam = true);
-// The limit as words for a message: "200<=...<=30000", "0<...", "whole".
-std::string describeRange(const NumberRange& range);
+// The limit as an engineer writes it, in no language's words, with the
+// unit where one is given: "200 ... 30000 mm", "> 0 ... 1" (0 itself
+// outside), "≥ 20 mm", "> 0". A bound is a whole number without a decimal
+// mark, else a number at single precision with the decimal mark given.
+std::string describeRange(const NumberRange& range, std::string_view unit = {}, char decimalMark = '.');
+// The unit of what the field holds ("mm", "kN/m²", "MPa"), empty for a
+// factor, a count, a ratio or a concrete class.
+std::string_view fieldUnit(std::string_view field);
 
 // The box's row: the form's own row, else the shared beam-dialog row for
 // a beam dialog's shared box; nullptr for a box without one.

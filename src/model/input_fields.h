@@ -28,6 +28,7 @@ struct ProjectInputFields {
     std::string BeamLibraryFileName;  // beam library; "0.MIT": beam data in the input file
     std::string DataPath;           // data folder, ends with "/"
     std::string WorkPath;           // per-user folder of the work files, ends with "/"
+    std::string LogPath;            // per-user folder of the error log, ends with "/"
     std::string CompanyName;        // first item of the company header file
     std::string VersionText;        // version text of the title and the report
     int16_t LanguageIndex = 0;      // 0 Finnish, 1 English
@@ -58,12 +59,15 @@ struct ProjectInputFields {
     int16_t DowelledConnection = 0;  // 0 / 1: joints dowelled through the web or flanges
 
     // The folder the program writes its own files into (the calculation's
-    // work file, the along-the-beam results, the temporary report, the
-    // error log): the per-user work folder that start-up sets, never the
+    // work file, the along-the-beam results, the temporary report): the
+    // running copy's own per-user work folder that start-up sets, never the
     // program's or the data folder on a running program. Code driven
     // without the start-up (tests, benchmarks) sets none and works in its
     // data folder.
     const std::string& WorkFolder() const { return WorkPath.empty() ? DataPath : WorkPath; }
+    // The folder of the error log: the per-user folder that every running
+    // copy appends to and that outlives them, else the work folder.
+    const std::string& ErrorLogFolder() const { return LogPath.empty() ? WorkFolder() : LogPath; }
 
     // Family code: the first two letters of BeamTypeName, upper-cased.
     std::string BeamFamilyCode() const {

@@ -79,8 +79,8 @@ std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t d
         out += digits;
         return out;
     }
+    if (up) incrementDigits(whole);
     if (roundFlag == 1) {
-        if (up) incrementDigits(whole);
         appendSignedPadded(0);
         out.push_back('.');
         return out;

@@ -14,8 +14,9 @@ namespace quorvel::report {
 // digits of the number's shortest text (15 significant digits for a double,
 // 7 for a single), not on its binary value, so 2.675 gives "2.68" and 1.005
 // gives "1.01"; a round-up of all-nine digits carries into the integer part.
-// With decimals <= 0, roundFlag 1 rounds to a whole number and ends the
-// unpadded text with "."; any other roundFlag truncates and prints no point.
+// With decimals <= 0 the number is rounded to a whole number (halves away
+// from zero: 32.5 gives "33"); roundFlag 1 ends the unpadded text with ".",
+// any other roundFlag pads it to intWidth and prints no point.
 // An exponent form never reaches the text: 1E+30 prints all its digits. A
 // value that is zero at the printed precision has no sign ("0.00", never
 // "-0.00").

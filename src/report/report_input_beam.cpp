@@ -183,7 +183,7 @@ std::string concreteClassText(M m, int kind) {
 }
 
 // fck, fcd and Ec of concrete kind k, continuing the open line; the infill
-// concrete prints fcd as a whole number (truncated, no point).
+// concrete prints fcd as a whole number (rounded, no point).
 void printConcreteRows(RowPrinter& out, int kind) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
@@ -334,7 +334,12 @@ void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now) {
     ReportFile& f = out.file();
     out.keyLine("1");
     out.keyLine("2");
-    f.text(out.text("3")).nextZone().text(m.VersionText).endLine();
+    // The version text begins with the Finnish word for version; the
+    // report gives that word in its own language.
+    const std::string word = "Versio ";
+    const std::string& version = m.VersionText;
+    const bool worded = version.rfind(word, 0) == 0;
+    f.text(out.text("3")).nextZone().text(worded ? out.text("3a") + version.substr(word.size()) : version).endLine();
     out.keyLine("4");
     out.blankLine(1);
     for (const char* k : {"5", "6", "7", "8"}) out.keyLine(k);

@@ -149,8 +149,9 @@ void printBeamLoads(RowPrinter& out) {
     }
 
     if (plus(plus(m.BeamLineLoadG1, m.BeamLineLoadG2), plus(m.BeamLineLoadQ1, m.BeamLineLoadQ2)) != 0) {
-        f.text(out.text("170")).moveTo(30).text("qv_alku").moveTo(38).text("qv_loppu").moveTo(47).text("qd_alku");
-        f.moveTo(55).text("qd_loppu").moveTo(64).text("x_alku").moveTo(71).text("pituus").endLine();
+        f.text(out.text("170")).moveTo(30).text(out.text("254")).moveTo(38).text(out.text("255"));
+        f.moveTo(47).text(out.text("256")).moveTo(55).text(out.text("257")).moveTo(64).text(out.text("258"));
+        f.moveTo(71).text(out.text("259")).endLine();
         for (int column : {32, 40, 49, 57}) f.moveTo(column).text("kN/m");
         f.moveTo(66).text("mm").moveTo(73).text("mm").endLine();
     }

@@ -119,7 +119,10 @@ Value unitShearStress(M m, int s) {
 constexpr SideRow unitShearRow{fixed("tvl/v = 1.5*(1/bcr)*bhc/bwhc"), none, none, unitShearStress, {1, 4, 1}, 1, 46,
                                50, 60, 68, true};
 
-// S / I / bw * b * 1000 of the plain or the topped slab section.
+// S / I / bw * b * 1000 of the plain or the topped slab section: the web
+// shear stress of the station per unit shear force before the station's end
+// factor kv divides it (thc = V x this / kv / 1000), in 1/m. S is the first
+// moment the checks take (over 0.9 for slabs deeper than 410 mm).
 Value shearFlowFactor(const Value& S, const Value& I, M m, int s) {
     return times(times(dividedBy(dividedBy(S, I), m.SlabWebWidthSum[s]), m.SlabUnitWidth[s]), Value(1000));
 }
@@ -139,7 +142,7 @@ constexpr SideRow plainSectionRows[] = {
     sectionRow(key("128"), fixed("I.hc"), fixed("m4"),
                [](M m, int s) { return times(m.SlabMomentOfInertia[s], Value(1e-12)); }, f16r),
     sectionRow(key("129"), fixed("p.hc"), fixed("mm"), [](M m, int s) { return m.SlabDimensionPhc[s]; }, {5, 2, 1}),
-    sectionRow(fixed("Shc/(Ihc*bwhc*kv)*bhc"), none, fixed("1/m"),
+    sectionRow(key("260"), fixed("thc*kv/V"), fixed("1/m"),
                [](M m, int s) { return shearFlowFactor(m.SlabFirstMoment[s], m.SlabMomentOfInertia[s], m, s); },
                {3, 4, 1}),
 };
@@ -154,7 +157,7 @@ constexpr SideRow toppedSectionRows[] = {
                [](M m, int s) { return times(m.ToppedSlabMomentOfInertia[s], Value(1e-12)); }, f16r),
     sectionRow(key("136"), fixed("p.hc"), fixed("mm"), [](M m, int s) { return m.ToppedSlabCentroidPhc[s]; },
                {5, 2, 1}),
-    sectionRow(fixed("Shc/(Ihc*bwhc)*bhc"), none, fixed("1/m"),
+    sectionRow(key("260"), fixed("thc*kv/V"), fixed("1/m"),
                [](M m, int s) {
                    return shearFlowFactor(m.ToppedSlabFirstMoment[s], m.ToppedSlabMomentOfInertia[s], m, s);
                },

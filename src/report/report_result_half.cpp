@@ -145,8 +145,11 @@ void writePartProperties(ResultHalf& r) {
         if (m.PartArea(7 + side) > 0) row(slabLabel(30, side), m.ConcreteEcm(3 + side), 7 + side);
     if (hasLowerFlanges(m))
         for (int side = 1; side <= 2; ++side) row(slabLabel(31, side), m.ConcreteEcm(3 + side), 9 + side);
+    // The topping's parts; a part of no area (no topping on that side) has
+    // no row.
     if (hasTopping(m))
-        for (int k = 12; k <= 14; ++k) row(h(32), m.ConcreteEcm(6), k);
+        for (int k = 12; k <= 14; ++k)
+            if (m.PartArea(k) > 0) row(h(32), m.ConcreteEcm(6), k);
     r.line(" ");
 }
 

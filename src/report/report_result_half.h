@@ -18,8 +18,7 @@ namespace quorvel::report {
 // fewer than 192 items). It handles its own run-time errors. A half that
 // runs to its end closes the report file; after a failure the file stays
 // open with the lines written so far, for the results writer to discard. It
-// sets GoverningSide(1..3) and MaxShearStage01 as it prints them and
-// changes no other result.
+// sets GoverningSide(1..3) as it prints them and changes no other result.
 int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
 
 }  // namespace quorvel::report

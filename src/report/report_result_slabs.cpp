@@ -3,9 +3,13 @@
 // longitudinal shear stresses, topping and interaction factors, the beam's
 // shear design, web stresses and shear resistance, and the core filling.
 
+#include <algorithm>
+#include <cmath>
+
 #include "library/checked_math.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
+#include "report/verdict.h"
 
 namespace quorvel::report::resulthalf {
 
@@ -109,36 +113,64 @@ void writeSlabShear(ResultHalf& r) {
     r.emptyLine();
 }
 
-// Block 12: the beam's shear forces by load stage at the governing joint
-// and the shear flow of the slab parts beside them. A shear flow of three
-// digits with its sign fills eight columns, so the right value and the
-// unit stand one column further right than the left value's width alone
-// would need, and the three never touch.
+// Block 12: the beam's shear forces by load stage and the shear flow of
+// the slab parts beside them, all at one slab check station: the one where
+// the slabs take the largest shear flow from the beam (the first of
+// equals), with its distance from the beam start. The shear flow of a stage
+// is the slab part's factor times that stage's shear, so each row's v goes
+// with its V. A shear flow of three digits with its sign fills eight
+// columns, so the right value and the unit stand one column further right
+// than the left value's width alone would need, and the three never touch.
+// The beam's largest design shear over the span, which its shear design and
+// the results table take, follows under its own name.
 constexpr int kRightFlowColumn = 78;
-SideRow edgeShearFlow(int symbolItem, SideOf value) {
-    return sideRow(none, item(symbolItem), "N/mm", value, kRatio, 60, 60, 70, kRightFlowColumn, 86);
+
+double stationShearFlow(const ProjectModel& m, int station, int side) {
+    return m.SlabEdgeShearFlow(station, side, 1) + m.SlabEdgeShearFlow(station, side, 2);
+}
+
+int largestShearFlowStation(const ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    int station = 0;
+    double largest = -1.0;
+    for (int i = 0; i <= m.CalculationPointCount; ++i)
+        for (int side = 1; side <= 2; ++side) {
+            if (r.selector() != 0 && r.selector() != side) continue;
+            // Stations whose flows differ only in the last digits of their
+            // arithmetic (the two ends of a symmetric beam) count as equal.
+            const double v = std::fabs(stationShearFlow(m, i, side));
+            if (v > largest * (1 + 1e-9)) {
+                largest = v;
+                station = i;
+            }
+        }
+    return station;
 }
 
 void writeJointShear(ResultHalf& r) {
-    ProjectModel& m = r.m;
-    r.file.text(r.heading(79) + r.text(209) + FormatFixed(m.GoverningJointX, 4, 0, 0) + r.text(210));
+    const ProjectModel& m = r.m;
+    const int i = largestShearFlowStation(r);
+    r.file.text(r.heading(79) + r.text(209) + FormatFixed(m.CalculationPointX(i), 4, 0, 0) + r.text(210));
     r.file.moveTo(58).text(r.heading(84)).endLine();
-    m.MaxShearStage01 = m.BeamShearDesign(0, 0) + m.BeamShearDesign(0, 1);
 
-    auto shear = [&](int textItem, int symbolItem, const Value& force) {
-        PrintLabelValueLine(r.file, r.heading(textItem), r.heading(symbolItem), "kN ", Value(force * 0.001), 4, 1, 1, 1,
-                            37, 49, 57, 0);
+    auto shear = [&](int textItem, int symbolItem, double force) {
+        PrintLabelValueLine(r.file, r.heading(textItem), r.heading(symbolItem), "kN ", Value(std::fabs(force) * 0.001),
+                            4, 1, 1, 1, 37, 49, 57, 0);
     };
-    shear(51, 80, m.MaxShearStage01);
+    auto flow = [&](int symbolItem, double left, double right) {
+        PrintSideValuesLine(r.file, r.selector(), "", r.heading(symbolItem), "N/mm", Value(left), Value(right), 3, 2, 1,
+                            60, 60, 70, kRightFlowColumn, 86, 1);
+    };
+    shear(51, 80, m.BeamShearDesign(i, 0) + m.BeamShearDesign(i, 1));
     r.file.moveTo(70).text(r.heading(39)).moveTo(kRightFlowColumn).text(r.heading(40)).endLine();
-    shear(52, 81, m.MaxShearStage2);
-    r.print(edgeShearFlow(85, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 1); }));
-    shear(53, 82, m.MaxShearStage5);
-    r.print(edgeShearFlow(86, [](const ProjectModel& m, int s) { return m.SlabEdgeShearFlow(0, s, 2); }));
-    shear(54, 83, m.MaxShearStage6);
-    r.print(edgeShearFlow(87, [](const ProjectModel& m, int s) -> Value {
-        return m.SlabEdgeShearFlow(0, s, 1) + m.SlabEdgeShearFlow(0, s, 2);
-    }));
+    shear(52, 81, m.BeamShearDesign(i, 2));
+    flow(85, m.SlabEdgeShearFlow(i, 1, 1), m.SlabEdgeShearFlow(i, 2, 1));
+    shear(53, 82, m.BeamShearDesign(i, 5));
+    flow(86, m.SlabEdgeShearFlow(i, 1, 2), m.SlabEdgeShearFlow(i, 2, 2));
+    shear(54, 83, m.BeamShearDesign(i, 6));
+    flow(87, stationShearFlow(m, i, 1), stationShearFlow(m, i, 2));
+    PrintLabelValueLine(r.file, r.text(253), "Vd.max", "kN", Value(m.MaxShearStage6 * 0.001), 4, 1, 1, 1, 37, 49, 57,
+                        1);
     r.emptyLine();
 }
 
@@ -177,19 +209,19 @@ constexpr SideRow kInteraction[] = {
         item(108), fixed("Ftop"), "N/mm", [](const ProjectModel& m, int s) { return m.TopForcePerLength(s); }, kWhole,
         1, 37, 49, 57, 64),
     sideRow(
-        key("211"), fixed("beeta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
+        key("211"), fixed("beta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
         57, 64),
     sideRow(
         item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
         {3, 0, 0}, 1, 37, 49, 57, 63),
     sideRow(
-        key("212"), fixed("beeta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
+        key("212"), fixed("beta.f"), "", [](const ProjectModel& m, int s) { return m.BetaF(s); }, kFactor, 1, 37, 49,
         57, 64),
     sideRow(
-        key("213"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
+        key("213"), fixed("beta.r1"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 1); }, kFactor, 1, 37,
         49, 57, 64),
     sideRow(
-        key("214"), fixed("beeta_r"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
+        key("214"), fixed("beta.r2"), "", [](const ProjectModel& m, int s) { return m.BetaR(s, 2); }, kFactor, 1, 37,
         49, 57, 64),
 };
 
@@ -201,7 +233,7 @@ void writeInteractionFactors(ResultHalf& r) {
         37, 49, 64));
     r.printAll(kInteraction);
     r.print(labelRow(
-        item(118), fixed("beeta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
+        item(118), fixed("beta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));
     r.emptyLine();
 }
 
@@ -237,7 +269,7 @@ void writeBeamShear(ResultHalf& r) {
             item(181), item(184), "N/mm", [](const ProjectModel& m) { return m.SteelWebShearStress; }, {6, 0, 0}, 1, 58,
             62, 72));
     if (m.BeamCategory == 2) {
-        if (m.MaxShearResistance < 0.95 * m.MaxShearStage6) {
+        if (UtilisationExceeded(UtilisationOf(m.MaxShearStage6, m.MaxShearResistance))) {
             r.print(labelRow(
                 key("215"), fixed(" vd"), "kN", [](const ProjectModel& m) -> Value { return m.MaxShearStage6 * 0.001; },
                 {5, 0, 0}, 1, 51, 57, 63, true));
@@ -290,17 +322,26 @@ constexpr SideRow kWebResistance[] = {
         37, 50, 59, 66),
 };
 
+// The design shear over the smallest shear resistance of the side's
+// stations, Vd / VRd.min: above 1 the slab's shear resistance is exceeded.
+// A resistance of 0 or less, or a ratio beyond what the column holds,
+// prints as 99.999.
+Value shearOverResistance(const ProjectModel& m, int side) {
+    constexpr double cap = 99.999;
+    const double vd = m.SlabMaxDesignShear(side), resistance = m.SlabMinShearValue(side);
+    if (resistance <= 0) return Value(vd > 0 ? cap : 0.0);
+    return Value(std::min(vd / resistance, cap));
+}
+
 void writeWebStresses(ResultHalf& r) {
-    r.file.text(r.heading(93)).moveTo(52).text("Vasen").moveTo(60).text("Oikea").endLine();
+    r.file.text(r.heading(93)).moveTo(52).text(r.text(206)).moveTo(60).text(r.text(207)).endLine();
     r.printAll(kWebStresses);
     r.emptyLine();
     r.line(r.heading(101));
     r.printAll(kWebResistance);
     PrintSideValuesLine(r.file, r.selector(), r.heading(50) + "    ", r.heading(57), "kN/m", r.m.SlabMaxDesignShear(1),
                         r.m.SlabMaxDesignShear(2), 4, 1, 1, 1, 37, 50, 59, 66, 1);
-    r.print(sideRow(
-        item(100), none, "", [](const ProjectModel& m, int s) { return m.SlabCheckMinimum3(s); }, {2, 3, 1}, 1, 44, 50,
-        59, 66));
+    r.print(sideRow(item(100), fixed("Vd/VRd.min"), "", shearOverResistance, {2, 3, 1}, 1, 37, 50, 59, 66));
     r.emptyLine();
     r.print(sideRow(
         item(177), none, "", [](const ProjectModel& m, int s) { return m.SlabShearUtilisation(s); }, {2, 2, 1}, 1, 41,

@@ -2,8 +2,11 @@
 // the slab webs with the shear reserve of each side over its limit, the
 // beam's moment and strain checks, and the tension in the slab underside.
 
+#include <algorithm>
+
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
+#include "report/verdict.h"
 
 namespace quorvel::report::resulthalf {
 
@@ -15,13 +18,14 @@ namespace {
 constexpr int kWordColumn[] = {0, 49, 62};
 constexpr int kSeeBelowColumn[] = {0, 41, 58};
 
+// The principal stress of a side's webs against its limit is the slab
+// shear utilisation the gauge and the results table show.
 bool overTheLimit(const ProjectModel& m, int side) {
-    return m.SlabSidePresent(side) > 0 &&
-           m.SlabPrincipalStressMax(side) > 1.1 * m.SlabPrincipalStressLimit(side) + 0.005;
+    return m.SlabSidePresent(side) > 0 && UtilisationExceeded(m.SlabShearUtilisation(side));
 }
 
 bool withinTheLimit(const ProjectModel& m, int side) {
-    return m.SlabSidePresent(side) > 0 && m.SlabPrincipalStressMax(side) < m.SlabPrincipalStressLimit(side) + 0.005;
+    return m.SlabSidePresent(side) > 0 && !UtilisationExceeded(m.SlabShearUtilisation(side));
 }
 
 // The principal stress line, and for each side over its limit the shear
@@ -52,40 +56,40 @@ void writePrincipalStressWarnings(ResultHalf& r) {
         if (!overTheLimit(m, side)) continue;
         const std::string reserve = FormatFixed(m.SideShearStressReserve(side), 1, 2, 1);
         const std::string position = FormatFixed(m.SideShearExceedancePosition(side), 5, 0, 0);
-        r.line(side == 1 ? "VASEN LAATTA: " : "OIKEA LAATTA: ");
+        r.line(r.text(side == 1 ? 247 : 248));
         r.file.text(r.text(217)).moveTo(61).text(reserve).endLine();
         if (m.SideShearStressReserve(side) == 0 && m.SideRequiredBeamStiffness(side) == 1e30)
             r.line(r.text(218));
         else
-            r.file.text(r.text(219)).moveTo(46).text(position).moveTo(52).text("mm palkin tuelta lukien").endLine();
+            r.file.text(r.text(219)).moveTo(46).text(position).moveTo(52).text(r.text(249)).endLine();
     }
 }
 
-// A check of the beam that failed: its text, the first number at its
-// column, the comparison from column 45, the second number at column 73 and
-// the unit.
-void comparisonLine(ResultHalf& r, int keyNumber, int firstColumn, const std::string& first,
-                    const std::string& comparison, const std::string& second, const std::string& unit, int unitColumn) {
-    r.file.text(r.text(keyNumber)).moveTo(firstColumn).text(first);
-    r.file.moveTo(45).text(comparison).moveTo(73).text(second).moveTo(unitColumn).text(unit).endLine();
+// A check of the beam whose utilisation is exceeded: its text, the first
+// number ending at column 43, the comparison from column 45, the second
+// number from column 73 and the unit at column 81; both numbers as the
+// results table prints them.
+void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKey, double second,
+                    const std::string& unit) {
+    const std::string firstText = VerdictNumberText(first);
+    r.file.text(r.text(keyNumber));
+    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(firstText.size()))).text(firstText);
+    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73).text(VerdictNumberText(second));
+    r.file.moveTo(81).text(unit).endLine();
 }
 
 void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
-    if (m.ActingDesignMoment > 1.05 * m.MomentResistanceUsed) {
+    if (UtilisationExceeded(m.UtilisationRatio)) {
         r.line(" ");
-        comparisonLine(r, 220, 39, FormatFixed(Value(m.MomentResistanceUsed * 1e-6), 5, 0, 0),
-                       "kNm < taivutusmomentti Md =", FormatFixed(Value(m.ActingDesignMoment * 1e-6), 4, 0, 0), "kNm",
-                       78);
+        comparisonLine(r, 220, m.MomentResistanceUsed * 1e-6, 250, m.ActingDesignMoment * 1e-6, "kNm");
     }
-    if (m.MaxDesignMoment > 1.05 * m.MomentResistanceSolved)
-        comparisonLine(r, 221, 39, FormatFixed(Value(m.MomentResistanceSolved * 1e-6), 5, 0, 0),
-                       "kNm < laskentamomentti Md =", FormatFixed(Value(m.MaxDesignMoment * 1e-6), 4, 0, 0), "kNm", 78);
-    // The allowed strain's 3.2 number ends at column 78, so its unit stands
-    // one blank after it.
-    if (m.BeamTopStrainMax > 1.1 * m.AllowedStrain)
-        comparisonLine(r, 222, 36, FormatFixed(Value(m.BeamTopStrainMax * 1000), 3, 2, 1), "%o > sallittu venymä ",
-                       FormatFixed(Value(m.AllowedStrain * 1000), 3, 2, 1), "%o", 80);
+    if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved)))
+        comparisonLine(r, 221, m.MomentResistanceSolved * 1e-6, 251, m.MaxDesignMoment * 1e-6, "kNm");
+    // No strain check while the allowed strain is 0 (the results table
+    // shows no ratio then either).
+    if (m.AllowedStrain != 0.0 && UtilisationExceeded(UtilisationOf(m.BeamTopStrainMax, m.AllowedStrain)))
+        comparisonLine(r, 222, m.BeamTopStrainMax * 1000, 252, m.AllowedStrain * 1000, "%o");
     r.emptyLine();
 }
 
@@ -95,7 +99,10 @@ void writeSlabTensionWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
     bool any = false;
     for (int side = 1; side <= 2; ++side) {
-        if (!r.sidePresent(side) || !(m.SlabTensileStressSum > m.ConcreteFctd(side + 3))) continue;
+        const bool tension = m.SlabTensileStressSum > 0;
+        if (!r.sidePresent(side) || !tension ||
+            !UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))))
+            continue;
         const std::string stress = FormatFixed(m.SlabTensileStressSum, 2, 2, 1);
         const std::string strength = FormatFixed(m.ConcreteFctd(side + 3), 1, 2, 1);
         r.line(r.text(198 + side));

@@ -22,7 +22,7 @@ constexpr const char* UnitHeading =
 constexpr double UtilisationPrintCap = 999.0;
 
 // Fixed-point text with the column's width and decimals; whole numbers are
-// cut, not rounded.
+// rounded too.
 std::string fixed(double value, int16_t width, int16_t decimals) {
     return FormatFixed(Value(value), width, decimals, decimals > 0 ? int16_t{1} : int16_t{0});
 }

@@ -35,7 +35,6 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 struct ResolvedName {
     std::string path;
-    bool found = false;  // the folder held the name (in some case)
 };
 
 }  // namespace
@@ -47,16 +46,15 @@ namespace {
 // list afresh.
 class ResolvedNames {
 public:
-    // The resolved name; lookUpAgain drops a kept answer of a name found in
-    // another case first.
+    // The resolved name; lookUpAgain drops the kept answer first.
     ResolvedName resolve(const std::string& folder, const std::string& name, bool lookUpAgain) {
         std::lock_guard<std::mutex> lock(mutex_);
         if (folders_.size() >= MaxFolders && folders_.find(folder) == folders_.end()) folders_.clear();
         std::map<std::string, ResolvedName>& names = folders_[folder];
         const auto known = names.find(name);
-        if (known != names.end() && !(lookUpAgain && known->second.found)) return known->second;
+        if (known != names.end() && !lookUpAgain) return known->second;
         const std::optional<std::string> found = findFileIgnoringCase(folder, name);
-        const ResolvedName answer{found ? *found : joinPath(folder, name), found.has_value()};
+        const ResolvedName answer{found ? *found : joinPath(folder, name)};
         names.insert_or_assign(name, answer);
         return answer;
     }
@@ -93,7 +91,9 @@ namespace {
 DataFile lookAtDataFile(const std::string& folder, const std::string& name) {
     ResolvedName resolved = resolvedNames().resolve(folder, name, false);
     std::optional<FileIdentity> version = identifyFile(resolved.path);
-    if (!version && resolved.found) {
+    // The kept answer no longer names a file: the file was removed, renamed
+    // or put back under another letter case. The folder is listed again.
+    if (!version) {
         resolved = resolvedNames().resolve(folder, name, true);
         version = identifyFile(resolved.path);
     }
@@ -114,7 +114,7 @@ DataFile findDataFile(const std::string& folder, const std::string& name) {
 std::string resolveDataFile(const std::string& folder, const std::string& name) {
     if (scopeFiles) return findDataFile(folder, name).path;
     const ResolvedName resolved = resolvedNames().resolve(folder, name, false);
-    if (resolved.found && !isRegularFile(resolved.path)) return resolvedNames().resolve(folder, name, true).path;
+    if (!isRegularFile(resolved.path)) return resolvedNames().resolve(folder, name, true).path;
     return resolved.path;
 }
 

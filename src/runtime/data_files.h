@@ -61,10 +61,11 @@ private:
 
 // resolveFile for the data files of a calculation: a folder is listed at
 // most once for a name (the answers of a few folders are kept, the data
-// folder's and the work folder's). A name found in another case is checked
-// still to exist at every call and looked up again when it does not; a name
-// not found stays the path of that name in the folder, as resolveFile gives
-// it.
+// folder's and the work folder's). The kept answer is checked still to name
+// a file at every call and the folder is listed again when it does not, so
+// that a file removed and put back under another letter case is found; a
+// name not found is the path of that name in the folder, as resolveFile
+// gives it.
 std::string resolveDataFile(const std::string& folder, const std::string& name);
 
 // What a reader parsed for a query (a key, a type name) from one file,

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <random>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -145,19 +143,108 @@ void requireFolderOf(const std::string& path) {
     if (!folder.empty() && !fs::is_directory(folder, ec)) throw RunTimeError(ErrPathNotFound, path);
 }
 
-// A name for a new file in the same folder as target, not in use now.
-std::string temporaryPathFor(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+// The temporary files of a save are named ".<name>.<random>.tmp" in the
+// folder of the file saved, so that those an interrupted save left behind
+// are known as the temporaries of that file and of no other.
+std::string temporaryPrefixOf(const fs::path& target) { return "." + target.filename().string() + "."; }
+
+std::string randomTag() {
+    thread_local std::mt19937_64 generator{(static_cast<std::uint64_t>(std::random_device{}()) << 32) ^
+                                           std::random_device{}()};
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::uint64_t bits = generator();
+    std::string tag(16, '0');
+    for (char& c : tag) c = kHex[bits & 0xF], bits >>= 4;
+    return tag;
+}
+
+// Whether entry is a temporary file of a save of the file whose temporary
+// names begin with prefix: the random part is 16 hexadecimal digits, or
+// "<digits>-<digits>" as earlier versions named them.
+bool isTemporaryOf(const std::string& entry, const std::string& prefix) {
+    const std::string_view suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string_view tag(entry.data() + prefix.size(), entry.size() - prefix.size() - suffix.size());
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isHex = [&](char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); };
+    if (tag.size() == 16 && std::all_of(tag.begin(), tag.end(), isHex)) return true;
+    const std::size_t dash = tag.find('-');
+    return dash != std::string_view::npos && dash > 0 && dash + 1 < tag.size() &&
+           std::all_of(tag.begin(), tag.begin() + static_cast<std::ptrdiff_t>(dash), isDigit) &&
+           std::all_of(tag.begin() + static_cast<std::ptrdiff_t>(dash) + 1, tag.end(), isDigit);
+}
+
+// Removes the temporary files that interrupted saves of target left in its
+// folder. A save in progress holds a lock on its temporary file, so that
+// the temporary of another copy saving the same file at the same time is
+// left alone; so is a file of another user.
+void removeLeftTemporaries(const std::string& target) {
     const fs::path t(target);
-    for (;;) {
-        const std::string name = "." + t.filename().string() + "." + std::to_string(stamp % 1000000) +
-                                 "-" + std::to_string(counter++) + ".tmp";
-        const fs::path candidate = t.parent_path() / name;
-        std::error_code ec;
-        if (!fs::exists(candidate, ec)) return candidate.string();
+    const std::string prefix = temporaryPrefixOf(t);
+    const fs::path folder = t.parent_path().empty() ? fs::path(".") : t.parent_path();
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (!isTemporaryOf(entry, prefix)) continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat s {};
+        if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(it->path().c_str());
+        ::close(fd);
     }
+}
+
+// Creates the temporary file of a save of target exclusively, with the
+// permissions the saved file will have: those of the file it replaces, or
+// for a new file what the user's umask gives. A file the user keeps
+// private is never readable by others, not even while it is written. The
+// file is locked while the save writes it. Returns the descriptor, or -1
+// with errno set.
+int createTemporaryFor(const std::string& target, std::string& temporaryPath) {
+    const fs::path t(target);
+    struct stat old {};
+    const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = replacesFile ? (old.st_mode & 07777) : 0666;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = (t.parent_path() / (temporaryPrefixOf(t) + randomTag() + ".tmp")).string();
+        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              mode & 0777);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return -1;
+        // The umask may have taken more than the old file had away; the
+        // new file gets exactly the old one's permissions.
+        if (replacesFile) (void)::fchmod(fd, mode);
+        (void)::flock(fd, LOCK_EX | LOCK_NB);
+        return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Whether a file of this type is written: a regular file, or a character
+// device (written in place: /dev/null, a terminal), whose writes do not
+// wait for anyone. A named pipe, a socket, a folder or a block device is
+// not.
+bool writableKind(mode_t mode) { return S_ISREG(mode) || S_ISCHR(mode); }
+
+// Opens path for writing without ever waiting (a named pipe without a
+// reader would hold the open for good) and refuses what is not a file to
+// write; -1 then.
+int openForWriting(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat s {};
+    if (::fstat(fd, &s) != 0 || !writableKind(s.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 void removeQuietly(const std::string& path) {
@@ -182,12 +269,14 @@ std::string replacementTarget(const std::string& path) {
 }
 
 // Whether a save puts a new file in place of target: the target is missing
-// or a regular file (or a folder, which the rename then refuses). A device
-// or a pipe is written in place.
+// or a regular file. A character device is written in place; anything else
+// (a folder, a named pipe, a socket) is refused.
 bool replaceable(const std::string& target) {
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
-    return !fs::exists(status) || fs::is_regular_file(status) || fs::is_directory(status);
+    if (fs::is_character_file(status)) return false;
+    if (fs::exists(status) && !fs::is_regular_file(status)) throw RunTimeError(ErrPathFileAccess, target);
+    return true;
 }
 
 // A regular file that may not be written keeps its protection: the save
@@ -198,13 +287,10 @@ void requireWritable(const std::string& target) {
         throw RunTimeError(ErrPathFileAccess, target);
 }
 
-// Puts a completely written temporary file in place of the target. The new
-// file takes the old one's permissions, so that a file the user protected
-// from others stays protected.
+// Puts a completely written temporary file (made with the old file's
+// permissions) in place of the target.
 void replaceWithTemporary(const std::string& temporary, const std::string& target) {
     std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
     fs::rename(temporary, target, ec);
     if (ec) {
         removeQuietly(temporary);
@@ -217,16 +303,34 @@ void replaceWithTemporary(const std::string& temporary, const std::string& targe
 // ---------------------------------------------------------------------------
 // Reader
 
-TextFileReader::TextFileReader(const std::string& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) throw RunTimeError(ErrFileNotFound, path);
-    if (fs::is_directory(path, ec)) throw RunTimeError(ErrPathFileAccess, path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw RunTimeError(ErrPathFileAccess, path);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw RunTimeError(ErrDeviceIo, path);
-    *this = fromBytes(bytes);
+std::string readRegularFile(const std::string& path) {
+    // Opened without waiting: a named pipe would otherwise hold the open
+    // until some other program writes to it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw RunTimeError(errno == ENOENT || errno == ENOTDIR ? ErrFileNotFound : ErrPathFileAccess, path);
+    struct stat s {};
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+        ::close(fd);
+        throw RunTimeError(ErrPathFileAccess, path);
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(s.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            throw RunTimeError(ErrDeviceIo, path);
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
 }
+
+TextFileReader::TextFileReader(const std::string& path) { *this = fromBytes(readRegularFile(path)); }
 
 TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
     TextFileReader reader;
@@ -257,17 +361,22 @@ TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path)
         target_ = path;
     }
     requireFolderOf(target_);
-    if (mode_ == Mode::Replace) requireWritable(target_);
-    openPath_ = mode_ == Mode::Replace ? temporaryPathFor(target_) : target_;
+    if (mode_ == Mode::Replace) {
+        requireWritable(target_);
+        removeLeftTemporaries(target_);
+        fd_ = createTemporaryFor(target_, openPath_);
+        if (fd_ < 0) throw RunTimeError(ErrPathFileAccess, path);
+        return;
+    }
+    openPath_ = target_;
     // Output does not empty an existing file on opening: it writes over it
     // and cuts it to the new length on closing. Emptying a file and writing
     // it again makes the file system write it out to disk on closing, which
     // is most of the time of a calculation's work files; the file ends the
     // same either way.
-    int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+    int flags = O_WRONLY | O_CREAT;
     if (mode_ == Mode::Append) flags |= O_APPEND;
-    if (mode_ == Mode::Replace) flags |= O_TRUNC;
-    fd_ = ::open(openPath_.c_str(), flags, 0666);
+    fd_ = openForWriting(openPath_, flags);
     if (fd_ < 0) throw RunTimeError(ErrPathFileAccess, path);
     struct stat opened {};
     cutToLength_ = mode_ == Mode::Output && ::fstat(fd_, &opened) == 0 && S_ISREG(opened.st_mode);
@@ -472,7 +581,10 @@ WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber) {
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return WriteProblem::FolderMissing;
-    if (fs::is_directory(target, ec)) return WriteProblem::IsFolder;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) return WriteProblem::IsFolder;
+    if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_character_file(status))
+        return WriteProblem::NotAFile;
     if (access(folder.c_str(), W_OK) != 0) return WriteProblem::FolderNotWritable;
     if (fs::exists(target, ec) && access(target.c_str(), W_OK) != 0) return WriteProblem::FileReadOnly;
     return WriteProblem::Other;

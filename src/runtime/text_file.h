@@ -25,12 +25,16 @@ std::string utf8ToCp1252(std::string_view text);
 // line without an end counts as a line).
 std::vector<std::string> splitLines(std::string_view bytes);
 
+// The bytes of a regular file. Raises 53 when it does not exist, 75 when
+// it is not a regular file (a folder, a named pipe, a socket, a device) or
+// cannot be opened, 57 when reading fails. Never waits for a writer.
+std::string readRegularFile(const std::string& path);
+
 // A text file open for sequential input. The whole file is read when it is
 // opened; lines are handed out one by one in UTF-8.
 class TextFileReader {
 public:
-    // Opens the file; raises 53 when it does not exist, 75 when it cannot be
-    // read.
+    // Opens the file as readRegularFile does, with its error numbers.
     explicit TextFileReader(const std::string& path);
     // A reader over text held in memory (8-bit file contents).
     static TextFileReader fromBytes(std::string_view bytes);
@@ -63,9 +67,13 @@ public:
     // Replace writes to a temporary file in the same folder and renames it
     // over the target in close(); a writer destroyed without a successful
     // close() removes the temporary file and leaves the target as it was.
-    // Replace follows a symbolic link to the file it points to, gives the
-    // new file the old one's permissions, refuses (75) a file that may not
-    // be written, and writes a device or a pipe in place.
+    // Replace follows a symbolic link to the file it points to, creates the
+    // temporary file exclusively with the old file's permissions (a new
+    // file's follow the umask), removes the temporaries that interrupted
+    // saves of the same file left (".<name>.<random>.tmp"), refuses (75) a
+    // file that may not be written, writes a character device in place and
+    // refuses (75) anything else that is not a regular file. No mode ever
+    // waits on opening: a named pipe, a socket or a folder is refused (75).
     enum class Mode { Output, Append, Replace };
     // Opens the file; raises 76 for a missing folder, 75 when the file
     // cannot be written.
@@ -134,7 +142,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Why writing a file failed, as far as the file system tells, so that a
 // message can say it in words.
-enum class WriteProblem { FolderMissing, FolderNotWritable, FileReadOnly, IsFolder, DiskFull, Other };
+enum class WriteProblem { FolderMissing, FolderNotWritable, FileReadOnly, IsFolder, NotAFile, DiskFull, Other };
 // The problem behind the error number a write of path raised.
 WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber);
 

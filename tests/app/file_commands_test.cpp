@@ -166,10 +166,16 @@ TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
     EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "QuorPath", "?"), m.DataPath);
 }
 
+// The questions are asked in the window's language.
 TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
     open(fixture("concrete_middle_beam.dat"));
     ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
+
+    ui.click(w.cmdEnglanti);
+    ui.expectMessage("Save the input data?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+    ui.expectMessage("Save the results?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
 }
 
@@ -331,10 +337,10 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         {"hx.dat", hx, "Palkkityyppiä HX ei voi käsitellä tässä ikkunassa"},
         // Values outside the limits of their fields.
         {"spacing.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 -7800 1E+39"),
-         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(0<\\.\\.\\.\\)"},
+         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(> 0\\)"},
         {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän .*BeamSpacing"},
         {"kfi.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 -1 .7"),
-         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo -1 ei ole rajoissa \\(0\\.8<=\\.\\.\\.<=1\\.2\\)"},
+         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo -1 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.2\\)"},
         // A factor far below its range would turn every gauge green.
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
          "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo 1E-30 ei ole rajoissa"},

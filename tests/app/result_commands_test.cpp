@@ -4,22 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <regex>
 
+#include "app/beam_types.h"
 #include "app/fileview.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
+#include "app/geometry_checks.h"
 #include "app/language.h"
+#include "app/project_state.h"
 #include "app/report_text.h"
 #include "model/project_defaults.h"
+#include "report/results_file.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
 namespace {
 
+using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 namespace Keys = platform::Keys;
@@ -172,6 +179,45 @@ TEST_F(ResultCommands, GaugeColourAndTablePictureAgreeAtOneHundredPercent) {
     }
 }
 
+// One verdict in gauge, table and report: the calculated SUORA example with
+// its right slab's principal stress set to a share of its limit, fctd =
+// 0.21 x 40^(2/3) / 1.35 = 1.819 MPa (C40/50, class 1). Up to 100 % the
+// gauge is green, the table ticks and the report says "kunnossa"
+// ("adequate"); from 100.1 % on, also between 100.3 % and 110 % where the
+// report used to print no word, red, a cross and "EI RIITÄ !!!"
+// ("EXCEEDED !!!").
+TEST_F(ResultCommands, SlabShearJustOverItsLimitIsExceededInGaugeTableAndReport) {
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    ui.click(w.cmdAvaalahto);
+    calculate();
+    ASSERT_NEAR(m.SlabPrincipalStressLimit(2), 0.21 * std::pow(40.0, 2.0 / 3.0) / 1.35, 0.001);
+    constexpr platform::Color Red = platform::rgb(255, 0, 0);
+    constexpr platform::Color Green = platform::rgb(0, 128, 0);
+    for (double share : {0.999, 1.0, 1.001, 1.003, 1.01, 1.05, 1.1, 1.2}) {
+        const bool exceeded = share > 1.0;
+        m.SlabPrincipalStressMax(2) = share * m.SlabPrincipalStressLimit(2);
+        m.SlabShearUtilisation(2) = m.SlabPrincipalStressMax(2) / m.SlabPrincipalStressLimit(2);
+        w.paint();
+        EXPECT_EQ(w.picOikealeikkaus.displayList().at(0).color, exceeded ? Red : Green) << share;
+        onTable([&](frmTaulukot& t) {
+            EXPECT_EQ(t.Grid2.cellPicture(2, 3), exceeded ? t.imgNo.picture() : t.imgOK.picture()) << share;
+        });
+        ui.click(w.cmdTaulukko);
+        for (int16_t language : {0, 1}) {
+            m.LanguageIndex = language;
+            const std::string path = folder.file("verdict.tul");
+            ASSERT_EQ(report::WriteResultsFile(m, ui, path), 0);
+            runtime::TextFileReader report(path);
+            std::string line;
+            while (!report.eof() && line.find(language == 0 ? "Uumien pääjännitys:" : "Principal stress in webs:") != 0)
+                line = report.readLine();
+            const std::string word = language == 0 ? (exceeded ? "EI RIITÄ !!!" : "kunnossa")
+                                                   : (exceeded ? "EXCEEDED !!!" : "adequate");
+            EXPECT_EQ(line.substr(line.size() - word.size()), word) << share << " " << language << ": " << line;
+        }
+    }
+}
+
 // The worked example of the fixture project, calculated: every value cell
 // of the three tables holds its model value as "0.00" and a blank.
 TEST_F(ResultCommands, TheTableOfACalculatedProjectShowsItsResults) {
@@ -216,7 +262,14 @@ TEST_F(ResultCommands, AStrainRatioOverAZeroLimitShowsDashes) {
 TEST_F(ResultCommands, AnEdgeBeamLeavesTheLeftTableAndLabelsEmpty) {
     setResults(m);
     m.IsMiddleBeam = 0;
+    m.BeamTypeName = "HQ";
     onTable([&](frmTaulukot& t) {
+        // The empty table is titled by its side alone, not by the hidden
+        // left slab type; the steel box beam by the name its window and the
+        // report give it.
+        EXPECT_EQ(t.Label1.caption(), "Vasen ontelolaatta");
+        EXPECT_EQ(t.Label2.caption(), "Oikea ontelolaatta - P32");
+        EXPECT_EQ(t.Label3.caption(), "Palkki - WQ");
         EXPECT_FALSE(t.Grid1.textMatrix(0, 1).empty());
         EXPECT_FALSE(t.Grid1.textMatrix(1, 0).empty());
         for (int r = 1; r <= 4; ++r)
@@ -492,6 +545,92 @@ TEST_F(ResultCommands, AReportThatFailsIsNeitherShownNorPrintedAndSaysWhy) {
         EXPECT_EQ(ui.printJobs().size(), jobs);
         EXPECT_EQ(quorvel::testing::readBytes(m.DataPath + "quor01.tmp"), good);
         EXPECT_EQ(quorvel::testing::readBytes(saved), good);
+    }
+}
+
+// After a calculation the input is made to contradict itself (an LBL beam
+// under P32 slabs; a beam 200 mm wide, as the beam dialog writes it once
+// its own question is answered No), then a results command asks to
+// calculate: going back to editing at the contradiction question, with Yes
+// or with Escape, shows, prints and writes nothing (an unexpected viewer,
+// table or file dialog would fail the test), and the results stay stale.
+// No calculates the new input and the command goes on with its results.
+TEST_F(ResultCommands, GoingBackToEditingShowsPrintsAndWritesNoOldResults) {
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"LBL under P32",
+         [&] {
+             choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(findBeamType("LBL")->option))));
+             for (platform::ComboBox* slabs : {&w.cboVasenlaattatyyppi, &w.cboOikealaattatyyppi}) {
+                 const auto& items = slabs->items();
+                 const auto p32 = std::find(items.begin(), items.end(), "P32");
+                 ASSERT_NE(p32, items.end());
+                 ui.selectItem(*slabs, static_cast<int>(p32 - items.begin()));
+             }
+         }},
+        {"beam width 200",
+         [&] {
+             m.BeamWidth = 200;
+             MarkInputChanged(m, w);
+         }},
+    };
+    const std::string savedResults = folder.file("results.tul");
+    const std::string report = m.DataPath + "quor01.tmp";
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Results > Text", [&] { ui.click(w.cmdTeksti); }},
+        {"Results > Table", [&] { ui.click(w.cmdTaulukko0); }},
+        {"table button", [&] { ui.click(w.cmdTaulukko); }},
+        {"Print", [&] { ui.click(w.cmdTulosta); }},
+        {"Save results", [&] { ui.click(w.cmdTallennatulokset); }},
+        {"Save results as", [&] { ui.click(w.cmdTallennatuloksetNimella); }},
+    };
+    for (const auto& [edit, makeContradiction] : edits) {
+        SCOPED_TRACE(edit);
+        model::ResetProjectDefaults(m);
+        w.RefreshMainForm();
+        w.RunCalculation();
+        ASSERT_EQ(m.ResultsValid, -1);
+        const double oldRatio = m.UtilisationRatio;
+        makeContradiction();
+        std::string lines;
+        int16_t found = 0;
+        CollectInputContradictions(m, lines, found);
+        ASSERT_NE(found, 0);
+        ASSERT_EQ(m.ResultsValid, 0);
+        m.ResultsFilePath = savedResults;
+
+        for (const auto& [name, command] : commands) {
+            for (bool escape : {false, true}) {
+                SCOPED_TRACE(std::string(name) + (escape ? ", Escape" : ", Yes"));
+                ui.clearMessages();
+                if (escape)
+                    ui.escapeNext();
+                else
+                    ui.answerNext(Answer::Yes);
+                command();
+                ui.verify();
+                ASSERT_EQ(ui.messages().size(), 1u);
+                EXPECT_NE(ui.messages()[0].text.find(lines), std::string::npos);
+                EXPECT_EQ(ui.messages()[0].escapeAnswer, Answer::Yes);
+                EXPECT_EQ(m.ResultsValid, 0);
+                EXPECT_EQ(m.UtilisationRatio, oldRatio);
+                EXPECT_TRUE(ui.printJobs().empty());
+                EXPECT_FALSE(std::filesystem::exists(savedResults));
+                EXPECT_FALSE(std::filesystem::exists(report));
+            }
+        }
+
+        ui.answerNext(Answer::No);
+        bool shown = false;
+        ui.onModal("Fileview", [&](platform::Form& f) {
+            shown = true;
+            static_cast<Fileview&>(f).cmdPoistu.press();
+        });
+        ui.click(w.cmdTeksti);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(m.ResultsValid, -1);
+        EXPECT_NE(m.UtilisationRatio, oldRatio);
+        EXPECT_TRUE(std::filesystem::exists(report));
+        std::filesystem::remove(report);
     }
 }
 

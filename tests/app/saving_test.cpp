@@ -6,6 +6,10 @@
 // changes, and the report header the same version.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -17,6 +21,7 @@
 #include "app/fileview.h"
 #include "main_window_fixture.h"
 #include "platform/headless/headless_platform.h"
+#include "support/no_wait.h"
 #include "test_files.h"
 
 namespace quorvel::app {
@@ -271,6 +276,95 @@ TEST_F(Session, TheTitleShowsTheProjectAndItsUnsavedChanges) {
         step.act();
         EXPECT_EQ(w.caption(), step.title) << "after " << step.what;
     }
+}
+
+// A named pipe, a socket or a folder as the project to open or as the name
+// to save the project or the results under is refused at once with one
+// message that says what the name is; nothing waits for another program.
+TEST_F(Session, PipesSocketsAndFoldersAreRefusedAtOnceWithOneMessage) {
+    start();
+    calculate();
+    const std::string pipe = documents.file("putki.dat");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    documents.file("pistoke.dat").copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    fs::create_directory(documents.path() / "kansio.dat");
+    const std::string notAFile = "nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle";
+    struct Row {
+        const char* name;
+        const char* opening;  // what the name is, as the message of opening says it
+        std::string saving;   // why the save failed
+    } rows[] = {{"putki.dat", "nimetty putki", notAFile},
+                {"pistoke.dat", "pistoke", notAFile},
+                {"kansio.dat", "kansio", "samanniminen kansio on jo olemassa"}};
+    ui.setStrict(false);  // the messages are matched below
+    for (const Row& row : rows) {
+        const std::string path = documents.file(row.name);
+        for (platform::Menu* command : {&w.cmdAvaalahto, &w.cmdTallennalahtoNimella, &w.cmdTallennatuloksetNimella}) {
+            SCOPED_TRACE(std::string(row.name) + " " + command->name());
+            ui.clearMessages();
+            ui.answerFileDialog(path);
+            EXPECT_TRUE(quorvel::testing::returnsWithoutWaitingOn(pipe, [&] { ui.click(*command); }))
+                << "waited " << quorvel::testing::PipeWaitSeconds << " s for the command on " << row.name;
+            ASSERT_EQ(ui.messages().size(), 1u);
+            EXPECT_EQ(ui.messages()[0].text,
+                      command == &w.cmdAvaalahto
+                          ? "Tiedostoa " + path + " ei voi avata.\r\nSe ei ole tiedosto vaan " + row.opening +
+                                ".\r\nIkkunan projekti säilyy ennallaan."
+                          : "Tiedostoa " + path + " ei voitu tallentaa: " + row.saving + ".");
+        }
+    }
+    close(sock);
+    EXPECT_TRUE(m.InputFilePath.empty());
+    EXPECT_TRUE(m.ResultsFilePath.empty());
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// A project only its owner may read stays so when saved again, and the
+// temporary file an interrupted save of it left (readable by others, as
+// earlier versions made them) is removed by that save.
+TEST_F(Session, APrivateProjectStaysPrivateAndWhatAnInterruptedSaveLeftGoes) {
+    start();
+    documents.writeRaw("kohde.dat", "old");
+    fs::permissions(documents.path() / "kohde.dat", fs::perms::owner_read | fs::perms::owner_write);
+    documents.writeRaw(".kohde.dat.0123456789abcdef.tmp", "half of an interrupted save");
+    documents.writeRaw(".kohde.dat.417093-3.tmp", "half of an interrupted save");
+    ui.typeOver(w.txtOtsikko1, "Yksityinen");
+    saveAs(documents.file("kohde.dat"), w.cmdTallennalahtoNimella);
+    EXPECT_EQ(m.InputSaved, -1);
+    EXPECT_NE(documents.read("kohde.dat").find("Yksityinen"), std::string::npos);
+    EXPECT_EQ(fs::status(documents.path() / "kohde.dat").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(contents(documents.path()).size(), 1u) << "the temporaries of interrupted saves";
+}
+
+// The work folder removed while the program runs is made again by the next
+// Calculate; the slab catalogue removed and put back under another letter
+// case is found again by the next Calculate.
+TEST_F(Session, AWorkFolderAndACatalogueThatComeBackAreUsedAtTheNextCalculate) {
+    start();
+    calculate();
+    fs::remove_all(work.path());
+    calculate();
+    for (const char* name : {"quortmp.dat", "quor.tu1"}) EXPECT_TRUE(fs::is_regular_file(work.path() / name)) << name;
+
+    const auto catalogue = runtime::findFileIgnoringCase(program.dataPath(), m.SlabFileName);
+    ASSERT_TRUE(catalogue);
+    fs::rename(*catalogue, program.path() / "poissa");
+    ui.setStrict(false);
+    ui.click(w.cmdLaske0);
+    EXPECT_EQ(m.ResultsValid, 0) << "calculated without its catalogue";
+    EXPECT_EQ(ui.messages().size(), 1u);
+    std::string otherCase = fs::path(*catalogue).filename().string();
+    for (char& c : otherCase) c = static_cast<char>(std::islower(c) ? std::toupper(c) : std::tolower(c));
+
+    fs::rename(program.path() / "poissa", program.path() / otherCase);
+    ui.clearMessages();
+    calculate();
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages()[0].text;
 }
 
 // One version: the about window, the title and the report header show the

@@ -84,7 +84,7 @@ TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefused) {
     const auto answer = answerNextMessageBox(messages);
     tab();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (0<...)");
+    EXPECT_EQ(messages[0], "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (200<=...<=30000 mm)");
     EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "");
     EXPECT_EQ(window.activeControl(), &window.txtOikeaalkuvali);
     window.unload();
@@ -105,7 +105,7 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
         EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
         EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
     }
-    EXPECT_EQ(messages.back(), "Raudoituksen myötölujuus: Syöte 900 ei arvoalueella (200<=...<=700)");
+    EXPECT_EQ(messages.back(), "Raudoituksen myötölujuus: Syöte 900 ei arvoalueella (200<=...<=700 MPa)");
     EXPECT_NE(m.ToppingReinforcementStrength.number(), 900.0);
     window.unload();
 }

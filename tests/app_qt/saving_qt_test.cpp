@@ -2,9 +2,10 @@
 // button of the quit question keep the program and the edit; Save As in
 // the real file dialog opens in the project's folder and adds ".dat", and
 // the question before replacing answers No to Escape; the title names the
-// project; the work folder is the user's application data folder; and a
-// read-only copy of the program and its data calculates, shows and prints
-// the report and saves where the user may write.
+// project; the work folder is the copy's own in the user's application
+// data folder and comes back when removed; and a read-only copy of the
+// program and its data calculates, shows and prints the report and saves
+// where the user may write.
 
 #include <unistd.h>
 
@@ -200,18 +201,31 @@ TEST_F(SavingQt, SaveAsInTheFileDialogAddsTheExtensionAndAsksBeforeReplacing) {
     EXPECT_EQ(title(), Title + " *");
     EXPECT_EQ(m.TitleLine1, "");
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.texts.back(), "Tallennetaanko tulostiedot?");
+    EXPECT_EQ(script.texts.back(), "Save the results?");
     EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
     window.unload();
 }
 
-TEST_F(SavingQt, TheWorkFolderIsTheUsersApplicationDataFolder) {
-    const std::string folder = session.workFolder();
-    EXPECT_EQ(folder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/");
-    EXPECT_EQ(folder.rfind(xdg.dataPath(), 0), 0u) << folder;
-    EXPECT_TRUE(fs::is_directory(folder));
+// The work folder is this copy's own, in the user's application data
+// folder, which keeps the error log; removed while the program runs, it is
+// made again by the next Calculate.
+TEST_F(SavingQt, TheWorkFolderIsTheCopysOwnAndComesBackAtTheNextCalculate) {
+    const std::string shared = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/";
+    EXPECT_EQ(shared.rfind(xdg.dataPath(), 0), 0u) << shared;
     window.show();
-    EXPECT_EQ(m.WorkPath, folder);
+    const fs::path work = fs::path(m.WorkPath).parent_path();
+    EXPECT_EQ(work.parent_path().string() + "/", shared);
+    EXPECT_EQ(work.filename().string().rfind("work-" + std::to_string(getpid()) + "-", 0), 0u) << m.WorkPath;
+    EXPECT_EQ(m.LogPath, shared);
+    window.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+
+    fs::remove_all(work);
+    typeTitle("Kohde D");
+    window.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1) << "the calculation after the work folder was removed";
+    EXPECT_EQ(m.WorkPath, work.string() + "/");
+    for (const char* name : {"quortmp.dat", "quor.tu1"}) EXPECT_TRUE(fs::is_regular_file(work / name)) << name;
     window.unload();
 }
 

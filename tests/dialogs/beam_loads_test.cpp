@@ -37,7 +37,7 @@ TEST_F(BeamLoads, EveryBoxEditedOnceGoesToItsField) {
         retype(d.txtPysyvaviivaX, "500");
         retype(d.txtPysyvaviivaL, "4000");
         retype(d.txtMuuttuvaviivaq1, "3");
-        retype(d.txtMuuttuvaviivaq2, "-4");
+        retype(d.txtMuuttuvaviivaq2, "4");
         retype(d.txtMuuttuvaviivaX, "100");
         retype(d.txtMuuttuvaviivaL, "5900");
         ui.spinUp(d.vsbPisteLkm);
@@ -59,7 +59,7 @@ TEST_F(BeamLoads, EveryBoxEditedOnceGoesToItsField) {
     EXPECT_EQ(m.BeamLineLoadGX.number(), 500.0);
     EXPECT_EQ(m.BeamLineLoadGLength.number(), 4000.0);
     EXPECT_EQ(m.BeamLineLoadQ1.number(), 3.0);
-    EXPECT_EQ(m.BeamLineLoadQ2.number(), -4.0);
+    EXPECT_EQ(m.BeamLineLoadQ2.number(), 4.0);
     EXPECT_EQ(m.BeamLineLoadQX.number(), 100.0);
     EXPECT_EQ(m.BeamLineLoadQLength.number(), 5900.0);
     EXPECT_EQ(m.BeamPointLoadCount, 2);

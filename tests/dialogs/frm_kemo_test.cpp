@@ -103,7 +103,7 @@ TEST_F(LblDialog, ThinPlateIsWarnedAndKeptTooThinIsRefused) {
         ui.typeOver(d.txthfala, "7");
         ui.tab();
         EXPECT_EQ(d.txthfala.text(), "7");
-        expectRange("5", "6", "16");
+        expectRange("5", "6", "16 mm");
         ui.typeOver(d.txthfala, "5");
         ui.tab();
         ui.typeOver(d.txthfala, "10");

@@ -70,17 +70,31 @@ TEST_F(KvatroDialog, DiameterBecomesAreaAndAFractionOfABarIsRefused) {
     EXPECT_EQ(m.BarsInRow(2), 4);
 }
 
-TEST_F(KvatroDialog, HugeDiameterNeverStoresAnInfiniteArea) {
-    // OK writes what the boxes hold, also a box never left: pi (1E+30 / 2)^2
-    // is beyond the single range and is held to its largest value.
+TEST_F(KvatroDialog, HugeDiameterInABoxNeverLeftIsRefusedByOk) {
+    // pi (1E+30 / 2)^2 is beyond the single range. The boxes were never
+    // left: OK checks them, the first refused box keeps the focus and the
+    // model keeps its values.
+    const double area = m.BarArea(1).number();
+    const int16_t bars = m.BarsInRow(1);
     open(d, [&] {
-        d.txtAlaRaudA.setText("1E+30");
         d.txtAlaRaudLkm.setText("1E+30");
+        d.txtAlaRaudA.setText("1E+30");
+        ui.expectMessage("Terästen lukumäärä rivillä: Syöte 1E+30 ei arvoalueella (kokonaisluku 2<=...<=10)",
+                         "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        EXPECT_EQ(d.activeControl(), &d.txtAlaRaudLkm);
+        ui.paste(d.txtAlaRaudLkm, "2");
+        ui.expectMessage("Alareunan raudoitteen halkaisija: Syöte 1E+30 ei arvoalueella (16<=...<=32 mm)",
+                         "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        EXPECT_EQ(d.activeControl(), &d.txtAlaRaudA);
+        ui.paste(d.txtAlaRaudA, "20");  // Cancel takes the focus from the box
+        ui.click(d.cmdPeruuta);
     });
-    EXPECT_TRUE(std::isfinite(m.BarArea(1).number()));
-    EXPECT_EQ(m.BarArea(1).number(), static_cast<double>(std::numeric_limits<float>::max()));
-    EXPECT_EQ(m.BarsInRow(1), 32767);
+    EXPECT_EQ(m.BarArea(1).number(), area);
+    EXPECT_EQ(m.BarsInRow(1), bars);
 }
 
 TEST_F(KvatroDialog, OkWritesTheSectionFromTheVisibleBoxes) {
@@ -153,12 +167,12 @@ TEST_F(KvatroDialog, LedgeAndHeightChecks) {
 TEST_F(KvatroDialog, RowDistanceBoundsComeFromTheOtherRows) {
     open(d, [&] {
         // The bottom row at most 217 - 16 = 201.
-        expectRange("205", "8", "201");
+        expectRange("205", "8", "201 mm");
         ui.typeOver(d.txtAlaRaudDist, "205");
         ui.tab();
         ui.typeOver(d.txtAlaRaudDist, "48");
         // The top row at least 48 + 32 = 80 and at most 265 - 16 = 249.
-        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 70 ei arvoalueella (80<=...<=249)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 70 ei arvoalueella (80<=...<=249 mm)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.typeOver(d.txtYlaRaudDist, "70");
         ui.tab();
         ui.typeOver(d.txtYlaRaudDist, "217");

@@ -97,7 +97,7 @@ TEST_F(RectangularDialog, CancelAndUneditedOkLeaveTheModel) {
 
 TEST_F(RectangularDialog, RefusedValueShowsItsMessageAndKeepsTheFocus) {
     open(d, [&] {
-        expectRange("100", "180", "5000");
+        expectRange("100", "180", "5000 mm");
         ui.typeOver(d.txtLeveys, "100");
         ui.tab();
         EXPECT_EQ(d.activeControl(), &d.txtLeveys);
@@ -113,7 +113,7 @@ TEST_F(RectangularDialog, RefusedValueShowsItsMessageAndKeepsTheFocus) {
 
 TEST_F(RectangularDialog, OkByEnterChecksTheBoxStillBeingEdited) {
     open(d, [&] {
-        expectRange("99999", "1000", "40000");
+        expectRange("99999", "1000", "40000 mm");
         ui.typeOver(d.txtJannevali, "99999");
         ui.pressEnter();  // OK is the default button; the focus never left the box
         EXPECT_TRUE(d.isLoaded());
@@ -277,14 +277,22 @@ TEST_F(RectangularDialog, LoweringTheCountHidesRowsWithoutLosingThem) {
     EXPECT_EQ(m.BarDistanceFromBottom(3).number(), 77);
 }
 
-TEST_F(RectangularDialog, EmptiedCountBoxSavesTheCountTheWindowShows) {
-    // The count box emptied leaves the bar at 2: OK and the check take 2, not
-    // the empty box as 0, which would save a beam without reinforcement.
+TEST_F(RectangularDialog, EmptiedCountBoxIsRefusedByOkAndNeverSavesZeroRows) {
+    // The count box emptied leaves the bar at 2; OK refuses the empty box
+    // (which as 0 would save a beam without reinforcement) and keeps the
+    // window open with the focus on it.
     open(d, [&] {
         ui.typeOver(d.txtRiviLkm, "2");
         ui.typeOver(d.txtRaud_et_ap, "560");  // row 2 at 560 under a 580 height
         d.txtRiviLkm.setText("");
         EXPECT_EQ(d.vsbRiviLkm.value(), 2);
+        ui.expectMessage("Raudoiterivien määrä: Tyhjä kenttä ei kelpaa (kokonaisluku 0<=...<=10)", "Lukuarvovirhe",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ASSERT_TRUE(d.isLoaded());
+        EXPECT_EQ(d.activeControl(), &d.txtRiviLkm);
+        EXPECT_EQ(m.ReinforcementRowCount, 1);
+        ui.paste(d.txtRiviLkm, "2");
         expectQuestion("- Palkin korkeus <=> raudoitteiden sijoitus.\r\n", Answer::No);
         ui.click(d.cmdOK);
     });

@@ -72,7 +72,7 @@ TEST_F(Holes, EveryBoxGoesToItsFieldAndEmptiedBoxesGetTheirDefaults) {
         expectDefault("3600");
         ui.paste(d.txtReunanetaisyys2, "");
         ui.click(d.txtReunanetaisyys1);
-        expectMinimum("-5", "0");
+        expectRange("-5", "0", "40000 mm");
         retype(d.txtReunanetaisyys1, "-5");
         ui.click(d.txtXReika12);
         EXPECT_EQ(d.activeControl(), &d.txtReunanetaisyys1);

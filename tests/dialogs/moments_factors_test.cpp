@@ -36,14 +36,14 @@ TEST_F(SupportMoments, LettersAndEmptyBoxesAreRefusedAndACommaIsADecimalMark) {
         EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "7");
         retype(d.txtAlkupaaM_ennensaumausta, "abc");
         ui.expectMessage(
-            "Tukimomentti ennen saumausta, alkupää: Syöte abc ei arvoalueella (-3.402823E+38<=...<=3.402823E+38)",
+            "Tukimomentti ennen saumausta, alkupää: Syöte abc ei arvoalueella (-10000<=...<=10000 kNm)",
             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
         ASSERT_TRUE(d.isLoaded());
         ui.paste(d.txtAlkupaaM_ennensaumausta, "-12.5");
         ui.paste(d.txtLoppupaaM_muuttuva, "");
         ui.expectMessage(
-            "Tukimomentti muuttuvasta kuormasta, loppupää: Tyhjä kenttä ei kelpaa (-3.402823E+38<=...<=3.402823E+38)",
+            "Tukimomentti muuttuvasta kuormasta, loppupää: Tyhjä kenttä ei kelpaa (-10000<=...<=10000 kNm)",
             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
         ASSERT_TRUE(d.isLoaded());
@@ -120,7 +120,7 @@ TEST_F(PartialFactors, OutOfRangeValuesAreRefusedAndEmptiedAndKeepTheFocus) {
         ui.click(d.txtHajontakerr);
         expectDefault("1.6");
         ui.click(d.txtHajontakerr);
-        expectRange("0.6", "0", "0.5");
+        expectRange("0.6", "0", "0.5 mm");
         retype(d.txtwksall, "0.6");
         ui.click(d.txtVarmg);
         expectDefault("0.2");

@@ -18,9 +18,11 @@
 
 #include "app/beam_types.h"
 #include "app/input_tools.h"
+#include "inputfile/input_file_writer.h"
 #include "support/number_boxes.h"
 #include "dialog_fixture.h"
 #include "dialogs/slabs/frm_2ontelolaatasto.h"
+#include "dialogs/concrete-beams/beam_dialog.h"
 #include "dialogs/slabs/frm_kuormat.h"
 
 namespace quorvel::dialogs {
@@ -255,6 +257,227 @@ protected:
         });
     }
 };
+
+// --- the limits of the boxes: spacings, loads, OK and Enter, the language ---
+
+// No box takes "any number": every row of the table has both bounds (a
+// bound worked out when the box is left falls back on them), and a name
+// of its own has its English form.
+TEST(BoxLimits, EveryRowHasBothBoundsAndItsNameInBothLanguages) {
+    for (const BoxLimit& b : model::boxLimits()) {
+        SCOPED_TRACE(std::string(b.form) + "/" + std::string(b.control));
+        EXPECT_TRUE(b.range.hasMinimum() && b.range.hasMaximum()) << model::describeRange(b.range);
+        EXPECT_EQ(b.name.empty(), b.englishName.empty()) << b.name;
+    }
+}
+
+// Every input dialog and every beam type's dialog, opened in turn from the
+// main window; the driver gets the dialog and a way to leave a box (for the
+// cancel button, which checks nothing), and the dialog is cancelled after
+// it when the driver left it open.
+class EveryDialog : public NumberRule {
+protected:
+    using Driver = std::function<void(InputDialog&, const std::function<void()>& leave)>;
+    void forEveryDialog(const Driver& driver) {
+        const std::pair<platform::Control*, const char*> inputDialogs[] = {
+            {&w.cmdLaatasto, "frm2Ontelolaatasto"}, {&w.cmdLaatankuormat, "frmLaatankuormat"},
+            {&w.cmdReiat, "frmReiat"},              {&w.cmdKuormat, "frmKuormat"},
+            {&w.cmdKertoimet, "frmKertoimet"},      {&w.cmdTukimomentit, "frmTukimomentit"}};
+        for (const auto& [opener, form] : inputDialogs) run(*opener, form, driver);
+        for (const app::BeamTypeInfo& type : app::BeamTypes()) {
+            choose(*dynamic_cast<platform::OptionButton*>(w.findControl(std::string(type.option))));
+            run(w.cmdPalkki, std::string(type.dialog), driver);
+        }
+    }
+
+private:
+    void run(platform::Control& opener, const std::string& form, const Driver& driver) {
+        SCOPED_TRACE(form);
+        open<InputDialog>(opener, form, [&](InputDialog& d) {
+            auto& cancel = *static_cast<platform::CommandButton*>(d.findControl("cmdPeruuta"));
+            driver(d, [&d, &cancel] { d.setFocus(cancel); });
+            if (d.isLoaded()) ui.click(cancel);
+        });
+    }
+};
+
+// The four spacings hold 200 to 30 000 mm in the main window and in every
+// beam dialog: the ends are taken, one past either end is refused with the
+// range, the box emptied and the focus kept.
+TEST_F(EveryDialog, EverySpacingBoxHoldsTwoHundredToThirtyThousandMillimetres) {
+    const struct {
+        const char* text;
+        bool accepted;
+    } values[] = {{"199", false}, {"200", true}, {"30000", true}, {"30001", false}};
+    int boxes = 0;
+    auto tryEvery = [&](platform::Form& form, const std::function<void()>& leave) {
+        for (const char* name : {"txtVasenalkuvali", "txtOikeaalkuvali", "txtVasenloppuvali", "txtOikealoppuvali"}) {
+            platform::Control& box = *form.findControl(name);
+            SCOPED_TRACE(name);
+            ASSERT_TRUE(box.canTakeFocus()) << "a middle beam shows its left spacings";
+            for (const auto& v : values) {
+                const std::size_t count = ui.messages().size();
+                ui.paste(box, v.text);
+                leave();
+                const auto messages = newMessages(count);
+                if (v.accepted) {
+                    EXPECT_TRUE(messages.empty()) << v.text;
+                    EXPECT_EQ(boxText(box), v.text);
+                } else {
+                    ASSERT_EQ(messages.size(), 1u) << v.text;
+                    EXPECT_NE(messages[0].text.find(std::string("Syöte ") + v.text +
+                                                    " ei arvoalueella (200<=...<=30000 mm)"),
+                              std::string::npos)
+                        << messages[0].text;
+                    EXPECT_EQ(boxText(box), "");
+                    EXPECT_EQ(form.activeControl(), &box);
+                }
+            }
+            ui.paste(box, "7200");
+            leave();
+            ++boxes;
+        }
+    };
+    tryEvery(w, [this] { leave(); });
+    forEveryDialog([&](InputDialog& d, const std::function<void()>& leave) {
+        if (dynamic_cast<BeamDialog*>(&d)) tryEvery(d, leave);
+    });
+    EXPECT_EQ(boxes, 4 * (1 + static_cast<int>(app::BeamTypes().size())));
+}
+
+// Loads act downwards: -5 is refused in every load box of the slabs and of
+// the beam; a support moment keeps either sign.
+TEST_F(EveryDialog, LoadBoxesRefuseANegativeLoadAndSupportMomentsTakeEitherSign) {
+    const std::map<std::string, std::vector<std::string>> loadBoxes{
+        {"frmQuorvel",
+         {"txtVasenlaatastopysyva", "txtOikealaatastopysyva", "txtVasenlaatastomuuttuva", "txtOikealaatastomuuttuva"}},
+        {"frmLaatankuormat",
+         {"txtVasenlaatastopysyva", "txtOikealaatastomuuttuva", "txtVasenPysyvaPisteKuorma",
+          "txtOikeaMuuttuvaPisteKuorma", "txtVasenPysyvaViivaKuorma", "txtOikeaMuuttuvaViivaKuorma"}},
+        {"frmKuormat",
+         {"txtPysyvaviivag1", "txtPysyvaviivag2", "txtMuuttuvaviivaq1", "txtMuuttuvaviivaq2", "txtPysyvapisteg",
+          "txtMuuttuvapisteq"}},
+        {"frmTukimomentit", {"txtAlkupaaM_ennensaumausta", "txtLoppupaaM_muuttuva"}},
+    };
+    int boxes = 0;
+    auto tryLoads = [&](platform::Form& form, const std::function<void()>& leave) {
+        auto it = loadBoxes.find(form.name());
+        if (it == loadBoxes.end()) return;
+        const bool moments = form.name() == "frmTukimomentit";
+        for (const std::string& name : it->second) {
+            SCOPED_TRACE(name);
+            platform::Control& box = *form.findControl(name);
+            ASSERT_TRUE(box.canTakeFocus());
+            const std::string before = boxText(box);
+            const std::size_t count = ui.messages().size();
+            ui.paste(box, "-5");
+            leave();
+            const auto messages = newMessages(count);
+            if (moments) {
+                EXPECT_TRUE(messages.empty());
+                EXPECT_EQ(boxText(box), "-5");
+            } else {
+                ASSERT_EQ(messages.size(), 1u);
+                EXPECT_TRUE(std::regex_search(messages[0].text,
+                                              std::regex("Syöte -5 ei arvoalueella \\((kokonaisluku )?0<=\\.\\.\\.<=[0-9]+ kN")))
+                    << messages[0].text;
+                EXPECT_EQ(form.activeControl(), &box);
+            }
+            ui.paste(box, before);
+            leave();
+            ++boxes;
+        }
+    };
+    tryLoads(w, [this] { leave(); });
+    forEveryDialog(tryLoads);
+    EXPECT_EQ(boxes, 18);
+}
+
+// OK and Enter never write a refused text: in every dialog, each box given
+// letters and then Enter (the box still being edited), and given letters,
+// left (refused and emptied) and then Enter, keeps the window open with
+// the focus on the box, and the model is as it was.
+TEST_F(EveryDialog, OkOrEnterAfterARefusedTextWritesNothing) {
+    int boxes = 0;
+    forEveryDialog([&](InputDialog& d, const std::function<void()>& leave) {
+        const std::string before = inputfile::InputDataFileBytes(m);
+        for (platform::Control* box : reachableBoxes(d)) {
+            SCOPED_TRACE(box->name());
+            const std::string original = boxText(*box);
+            for (bool leftFirst : {false, true}) {
+                const std::size_t count = ui.messages().size();
+                ui.paste(*box, "abc");
+                if (leftFirst) leave();
+                ui.pressEnter();
+                ASSERT_TRUE(d.isLoaded()) << (leftFirst ? "Enter after the refusal" : "Enter") << " closed the window";
+                EXPECT_EQ(d.activeControl(), box);
+                const auto messages = newMessages(count);
+                ASSERT_FALSE(messages.empty());
+                EXPECT_NE(messages[0].text.find("Syöte abc ei arvoalueella"), std::string::npos)
+                    << messages[0].text;
+                EXPECT_EQ(inputfile::InputDataFileBytes(m), before);
+                ui.paste(*box, original);
+            }
+            ++boxes;
+        }
+    });
+    EXPECT_GT(boxes, 200);
+}
+
+// An English window words every number-rule message in English: the
+// field's name (from the English caption or the table's English name), the
+// rule and its range, and the title; no box shows its Finnish name.
+TEST_F(EveryDialog, AnEnglishWindowGivesEveryMessageInEnglish) {
+    // The name each box has in Finnish messages, then the English message.
+    std::map<std::string, std::string> finnishNames;
+    std::map<std::string, platform::RecordedMessage> english;
+    auto collect = [&](platform::Form& form, const std::function<void()>& leave, bool inEnglish) {
+        for (platform::Control* box : reachableBoxes(form)) {
+            const std::string key = form.name() + "/" + box->name();
+            if (!inEnglish) {
+                finnishNames[key] = app::fieldName(*box);
+                continue;
+            }
+            const std::string original = boxText(*box);
+            const std::size_t count = ui.messages().size();
+            ui.paste(*box, "abc");
+            leave();
+            const auto messages = newMessages(count);
+            if (!messages.empty()) english.emplace(key, messages[0]);
+            ui.paste(*box, original);
+            leave();
+        }
+    };
+    for (bool inEnglish : {false, true}) {
+        ui.click(inEnglish ? w.cmdEnglanti : w.cmdSuomi);
+        collect(w, [this] { leave(); }, inEnglish);
+        forEveryDialog([&](InputDialog& d, const std::function<void()>& leave) { collect(d, leave, inEnglish); });
+    }
+    // The joint grout warning (of a rectangular beam) and the topping load
+    // likewise.
+    choose(*dynamic_cast<platform::OptionButton*>(w.findControl(std::string(app::BeamTypes().front().option))));
+    ASSERT_EQ(m.BeamTypeName, "SUORA");
+    std::size_t count = ui.messages().size();
+    ui.paste(w.txtOikeasaumavalu, "25");
+    leave();
+    ui.dblClick(w.txtPintapaksuus);
+    const auto others = newMessages(count);
+    ASSERT_EQ(others.size(), 2u);
+    EXPECT_EQ(others[0].text + " / " + others[0].title, "Value below 30! / Joint grout");
+    EXPECT_EQ(others[1].text.rfind("Load of the topping ", 0), 0u) << others[1].text;
+    EXPECT_EQ(others[1].title, "Topping");
+    ui.click(w.cmdSuomi);
+    EXPECT_EQ(english.size(), finnishNames.size());
+    const std::regex rule("(.+): Input abc is outside the range (-?[0-9.]+|> [0-9.]+) \\.\\.\\. -?[0-9.]+[^:]*");
+    for (const auto& [key, message] : english) {
+        SCOPED_TRACE(key);
+        std::smatch parts;
+        ASSERT_TRUE(std::regex_match(message.text, parts, rule)) << message.text;
+        EXPECT_EQ(message.title, "Invalid number");
+        EXPECT_NE(parts[1].str(), finnishNames[key]) << "the Finnish name";
+        EXPECT_EQ(message.text.find_first_of("\xC3"), std::string::npos) << "a Finnish letter: " << message.text;
+    }
+}
 
 TEST_F(NumberRule, EveryBoxOfTheMainWindow) {
     int boxes = 0;

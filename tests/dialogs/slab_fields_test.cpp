@@ -140,7 +140,7 @@ TEST_F(SlabFields, RangesOfTheLossTheSlabConcreteAndTheFirstJoint) {
     m.BeamSpan = 6000.0f;
     openFields([&](frm2Ontelolaatasto& d) {
         EXPECT_EQ(d.txtOikeajannityshavio.text(), "20");
-        expectRange("60", "0", "50");
+        expectRange("60", "0", "50 %");
         retype(d.txtOikeajannityshavio, "60");
         ui.click(d.txtPintapaksuus);
         expectDefault("20");
@@ -153,7 +153,7 @@ TEST_F(SlabFields, RangesOfTheLossTheSlabConcreteAndTheFirstJoint) {
         EXPECT_EQ(d.cboOikeabetonilujuus.listIndex(), -1);
         retype(d.txtSaumanetaisyys, "3000");
         ui.click(d.txtPintapaksuus);
-        expectRange("3001", "-3000", "3000");
+        expectRange("3001", "-3000", "3000 mm");
         retype(d.txtSaumanetaisyys, "3001");
         ui.click(d.txtPintapaksuus);
         expectDefault("0");
@@ -176,7 +176,7 @@ TEST_F(SlabFields, JointGroutLimitsOfAnEdgeBeamFollowTheSeat) {
         ui.expectMessage("Arvo alle 30!", "Saumavalu", Buttons::Ok, Icon::Exclamation);
         retype(d.txtOikeasaumavalu, "-175");
         ui.click(d.txtPintapaksuus);
-        expectMinimum("-176", "-175");
+        expectRange("-176", "-175", "500 mm");
         retype(d.txtOikeasaumavalu, "-176");
         ui.click(d.txtPintapaksuus);
         expectDefault("90");

@@ -38,7 +38,7 @@ TEST_F(SlabLoads, EveryBoxEditedOnceGoesToItsField) {
         spinCount(d.vsbVasenViivakuormienLkm, 2);
         ui.spinUp(d.vsbVasenViivakuormienNro);
         retype(d.txtVasenPysyvaViivaKuorma, "3");
-        retype(d.txtVasenMuuttuvaViivaKuorma, "-4");
+        retype(d.txtVasenMuuttuvaViivaKuorma, "4");
         retype(d.txtVasenViivaY, "1800");
         ui.click(d.cmdOK);
     });
@@ -55,7 +55,7 @@ TEST_F(SlabLoads, EveryBoxEditedOnceGoesToItsField) {
     EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 2500.0);
     EXPECT_EQ(m.SlabLineLoadCount(1).number(), 2.0);
     EXPECT_EQ(m.SlabLineLoadG(2, 1).number(), 3.0);
-    EXPECT_EQ(m.SlabLineLoadQ(2, 1).number(), -4.0);
+    EXPECT_EQ(m.SlabLineLoadQ(2, 1).number(), 4.0);
     EXPECT_EQ(m.SlabLineLoadY(2, 1).number(), 1800.0);
     EXPECT_EQ(m.SlabLineLoadG(1, 1).number(), 0.0);
 }
@@ -66,14 +66,14 @@ TEST_F(SlabLoads, LoadValuesAreWholeNumbersAndAFractionIsRefused) {
     openLoads([&](frmLaatankuormat& d) {
         spinCount(d.vsbVasenPistekuormienLkm, 1);
         retype(d.txtVasenPysyvaPisteKuorma, "12.5");
-        ui.expectMessage("Pysyvä pistekuorma, vasen: Syöte 12.5 ei arvoalueella (kokonaisluku -32768<=...<=32767)",
+        ui.expectMessage("Pysyvä pistekuorma, vasen: Syöte 12.5 ei arvoalueella (kokonaisluku 0<=...<=10000 kN)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.txtVasenMuuttuvaPisteKuorma);
         EXPECT_EQ(d.activeControl(), &d.txtVasenPysyvaPisteKuorma);
         EXPECT_EQ(d.tableValue(LeftPoint, 1, G), 0) << "the value before the edit";
         retype(d.txtVasenPysyvaPisteKuorma, "12");
         ui.paste(d.txtVasenMuuttuvaPisteKuorma, "5,5");
-        ui.expectMessage("Muuttuva pistekuorma, vasen: Syöte 5,5 ei arvoalueella (kokonaisluku -32768<=...<=32767)",
+        ui.expectMessage("Muuttuva pistekuorma, vasen: Syöte 5,5 ei arvoalueella (kokonaisluku 0<=...<=10000 kN)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.pressEnter();
         ASSERT_TRUE(d.isLoaded());
@@ -88,15 +88,16 @@ TEST_F(SlabLoads, LoadValuesAreWholeNumbersAndAFractionIsRefused) {
     });
 }
 
-// A position along a beam longer than 32767 mm cannot be held: it is
-// refused with the range message, and a stored one is held to the range.
-TEST_F(SlabLoads, ValuesBeyondSixteenBitsAreRefusedOrHeld) {
+// A position beyond the range is refused with the range message; a stored
+// one beyond 16 bits is shown held to them, and OK refuses it until it is
+// put within the range.
+TEST_F(SlabLoads, ValuesBeyondTheRangeAreRefusedAndAHeldOneIsCheckedByOk) {
     m.SlabPointLoadCount(2) = 9.0f;
     m.SlabPointLoadY(1, 2) = 40000.0f;
     openLoads([&](frmLaatankuormat& d) {
         EXPECT_EQ(d.txtOikeaPistekuormienLkm.text(), "5");
         EXPECT_EQ(d.txtOikeaPisteY.text(), "32767");
-        ui.expectMessage("Pistekuorman x, oikea: Syöte 40000 ei arvoalueella (kokonaisluku -32768<=...<=32767)",
+        ui.expectMessage("Pistekuorman x, oikea: Syöte 40000 ei arvoalueella (kokonaisluku 0<=...<=30000 mm)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         retype(d.txtOikeaPisteX, "40000");
         ui.click(d.txtOikeaPisteY);
@@ -105,16 +106,22 @@ TEST_F(SlabLoads, ValuesBeyondSixteenBitsAreRefusedOrHeld) {
         EXPECT_EQ(d.tableValue(RightPoint, 1, X), 0);
         // Enter on OK checks the box first.
         ui.paste(d.txtOikeaPisteX, "-33000");
-        ui.expectMessage("Pistekuorman x, oikea: Syöte -33000 ei arvoalueella (kokonaisluku -32768<=...<=32767)",
+        ui.expectMessage("Pistekuorman x, oikea: Syöte -33000 ei arvoalueella (kokonaisluku 0<=...<=30000 mm)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.pressEnter();
         EXPECT_TRUE(d.isLoaded());
-        retype(d.txtOikeaPisteX, "32767");
+        retype(d.txtOikeaPisteX, "30000");
+        ui.expectMessage("Pistekuorman y, oikea: Syöte 32767 ei arvoalueella (kokonaisluku 0<=...<=30000 mm)",
+                         "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.pressEnter();
+        ASSERT_TRUE(d.isLoaded());
+        EXPECT_EQ(d.activeControl(), &d.txtOikeaPisteY);
+        retype(d.txtOikeaPisteY, "29000");
         ui.pressEnter();
     });
     EXPECT_EQ(m.SlabPointLoadCount(2).number(), 5.0);
-    EXPECT_EQ(m.SlabPointLoadX(1, 2).number(), 32767.0);
-    EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 32767.0);
+    EXPECT_EQ(m.SlabPointLoadX(1, 2).number(), 30000.0);
+    EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 29000.0);
 }
 
 TEST_F(SlabLoads, LoweringACountClearsTheLoadsAboveIt) {

@@ -20,9 +20,10 @@ TEST(FieldLimits, RangesHoldOnlyFiniteSingleNumbersWithTheirEnds) {
     const NumberRange fraction{0, 1, true};
     EXPECT_FALSE(fraction.contains(0));
     EXPECT_TRUE(fraction.contains(1));
-    EXPECT_EQ(describeRange(closed), "200<=...<=30000");
-    EXPECT_EQ(describeRange(fraction), "0<...<=1");
-    EXPECT_EQ(describeRange({0, FLT_MAX, false}), "0<=...");
+    EXPECT_EQ(describeRange(closed, "mm"), "200 ... 30000 mm");
+    EXPECT_EQ(describeRange(fraction), "> 0 ... 1");
+    EXPECT_EQ(describeRange({0, FLT_MAX, false}), "≥ 0");
+    EXPECT_EQ(describeRange({0.8, 1.2, false}, {}, ','), "0,8 ... 1,2");
 }
 
 TEST(FieldLimits, FieldsByElement) {

@@ -40,13 +40,17 @@ TEST(FormatFixed, RoundsOnDecimalDigitsAndPadsTheIntegerPart) {
             << c.value << " " << c.width << " " << c.decimals;
 }
 
-TEST(FormatFixed, NoDecimalsRoundsWithPointOrTruncatesPadded) {
+TEST(FormatFixed, NoDecimalsRoundsWithPointOrPadded) {
     EXPECT_EQ(FormatFixed(12.7, 5, 0, 1), "13.");     // rounded, no padding
     EXPECT_EQ(FormatFixed(-12.7, 5, 0, 1), "-13.");
     EXPECT_EQ(FormatFixed(2.5, 1, 0, 1), "3.");
     EXPECT_EQ(FormatFixed(12.4, 5, 0, 1), "12.");
-    EXPECT_EQ(FormatFixed(12.7, 5, 0, 0), "   12");   // truncated toward zero
-    EXPECT_EQ(FormatFixed(-12.7, 5, -1, 2), "  -12");
+    EXPECT_EQ(FormatFixed(12.7, 5, 0, 0), "   13");   // rounded too, never cut
+    EXPECT_EQ(FormatFixed(32.5, 4, 0, 0), "  33");    // an edge web of 32.5 mm
+    EXPECT_EQ(FormatFixed(434.78, 5, 0, 0), "  435");
+    EXPECT_EQ(FormatFixed(-12.7, 5, -1, 2), "  -13");
+    EXPECT_EQ(FormatFixed(-12.4, 5, 0, 0), "  -12");
+    EXPECT_EQ(FormatFixed(99.5, 2, 0, 0), "100");     // the carry widens the field
     EXPECT_EQ(FormatFixed(7, -3, 0, 0), "7");         // a negative width pads nothing
 }
 
@@ -56,7 +60,7 @@ TEST(FormatFixed, AValueThatIsZeroAtItsPrecisionHasNoSign) {
     EXPECT_EQ(FormatFixed(-0.004, 3, 2, 1), "  0.00");
     EXPECT_EQ(FormatFixed(-0.005, 3, 2, 1), " -0.01");   // rounds away from zero: not zero
     EXPECT_EQ(FormatFixed(-0.4, 1, 0, 1), "0.");
-    EXPECT_EQ(FormatFixed(-0.7, 3, 0, 0), "  0");         // truncated to zero
+    EXPECT_EQ(FormatFixed(-0.4, 3, 0, 0), "  0");         // rounded to zero
 }
 
 TEST(FormatFixed, SingleValuesUseSevenDigits) {

@@ -212,15 +212,23 @@ inline model::ProjectModel calculatedProject() {
         m.SlabCheckMinimum1(s) = 128.4;
         m.SlabMinShearValue(s) = 96.1 + s;
         m.SlabCheckMinimum3(s) = (96.1 + s) / 128.4;
-        m.SlabShearUtilisation(s) = (shearA[s] + shearB[s]) / (96.1 + s);
+        // The shear utilisation is the principal stress over its limit:
+        // left 1.21 / 1.392 = 0.869, right 1.62 / 1.392 = 1.164.
+        m.SlabShearUtilisation(s) = principal[s] / (1.67 / 1.2);
     }
     m.GoverningLptFactor = 1.0;
     m.ToppingReinforcementArea = 188.0;
 
-    // Shear at the governing joint (N, N/mm).
-    m.GoverningJointX = 1200.0;
+    // Beam shear by load stage at the one slab check station (x = 1200 mm),
+    // 45 + 12 + 98 + 150 = 305 kN, and the shear flow of the slab parts
+    // there (N, N/mm); the largest design shear over the span is 320 kN.
+    m.CalculationPointCount = 0;
+    m.CalculationPointX(0) = 1200.0;
     m.BeamShearDesign(0, 0) = 45.0e3;
     m.BeamShearDesign(0, 1) = 12.0e3;
+    m.BeamShearDesign(0, 2) = 98.0e3;
+    m.BeamShearDesign(0, 5) = 150.0e3;
+    m.BeamShearDesign(0, 6) = 305.0e3;
     m.MaxShearStage2 = 98.0e3;
     m.MaxShearStage5 = 210.0e3;
     m.MaxShearStage6 = 320.0e3;
@@ -229,7 +237,7 @@ inline model::ProjectModel calculatedProject() {
         m.SlabEdgeShearFlow(0, s, 2) = 8.4 - 0.7 * s;
     }
 
-    // Beam shear design: vmax 290 kN < 0.95 x 320 kN, so beta_y was raised
+    // Beam shear design: vmax 290 kN < 320 kN, so beta_y was raised
     // to 1; stirrups 452 mm2/m, minimum 200 x 1.8 x 380 / 500 = 274 mm2/m,
     // fywd 500 / 1.15 = 434.8 MPa.
     m.BetaY = 1.0;

@@ -66,7 +66,7 @@ TEST(SupportLineTable, HeaderAndRowsOfAnEdgeBeamInTheirColumns) {
     TempFolder folder;
     ProjectModel m = rightSideProject(folder);
     Tables t;
-    // Station 0 at the beam start, station 1 at x = 1234.9 (cut to 1234).
+    // Station 0 at the beam start, station 1 at x = 1234.9 (rounded to 1235).
     m.CalculationPointX(0) = 0.0;
     m.CalculationPointX(1) = 1234.9;
     m.BeamShearDesign(0, 2) = 10000.0;  // N: 0.001 (10000 + 25000) = 35.0 kN
@@ -109,7 +109,7 @@ TEST(SupportLineTable, HeaderAndRowsOfAnEdgeBeamInTheirColumns) {
     EXPECT_EQ(lines[6], std::string("    0") + " " + "  35.0" + " " + "  12.5" + "  0.25" + "  0.13" +
                             "  61.3" + " " + " 140.0" + "  0.38" + " " + " -1.25" + "  " + "1.15" +
                             "  " + "999.00" + " " + " 600" + " " + "  12.3" + " " + "  16.7");
-    EXPECT_EQ(lines[7], std::string(" 1234") + " " + "   0.0" + " " + "   0.0" + "  0.00" + "  0.00" +
+    EXPECT_EQ(lines[7], std::string(" 1235") + " " + "   0.0" + " " + "   0.0" + "  0.00" + "  0.00" +
                             "   0.0" + " " + "   0.0" + "  0.50" + " " + "  0.00" + "  " + "1.20" +
                             "  " + "  0.46" + " " + "   0" + " " + "   0.0" + " " + "   0.0");
     EXPECT_EQ(lines[8], "  ");

@@ -236,9 +236,10 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     // Slabs on the beam: half of each clear span 7200 - 2 x 90 = 7020 mm:
     // 2 x 3.51 x 3.60 = 25.272 kN/m, design x 1.15 = 29.063.
     EXPECT_EQ(w.after("Laattojen omapaino      g1"), (Items{"25.3", "kN/m", "g1d", "=", "29.1", "kN/m"}));
-    // Clear slab span 7020 less the 65 mm bearing: L1 = 6955 mm; the shear
-    // check distance lb = a.ef + b.cr / 2 = 65 + 160 / 2 = 145 mm.
-    EXPECT_EQ(w.after("Vapaa jänneväli palkin alussa"), (Items{"6955", "6955", "mm"}));
+    // Clear slab span 7020 less the 65 mm bearing: the span the slab checks
+    // take, L1 = 6955 mm, printed as the effective span; the shear check
+    // distance lb = a.ef + b.cr / 2 = 65 + 160 / 2 = 145 mm.
+    EXPECT_EQ(w.after("Tehollinen jänneväli palkin alussa"), (Items{"6955", "6955", "mm"}));
     EXPECT_EQ(w.value("Leikkaustarkastelun etäisyys"), "145.0");
     // Slab concrete C40/50: fctk,0.05 = 0.21 x 40^(2/3) = 2.456, fctd =
     // 2.456 / 1.35 = 1.819 MPa (class 1), printed with its factor 1.35.
@@ -248,11 +249,20 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     // Design moment and shear of the worked example of the calculation
     // (calculation_worked_example_test.cpp): q = 74.697 kN/m,
     // Md = q x21 (L - x21) / 2 at x21 = 3516.28 mm: 483.77 kNm; V = q L / 2
-    // = 268.91 kN. Characteristic q = 25.272 + 0.0079 + 7.2 + 18.0 + 1.5290
+    // = 268.91 kN, the beam's largest design shear. Characteristic q = 25.272 + 0.0079 + 7.2 + 18.0 + 1.5290
     // + 7.4667 = 59.476 kN/m, Mk = 385.19 kNm.
     EXPECT_EQ(w.value("Mitoitusmomentti, max"), "483.8");
     EXPECT_EQ(w.value("Ominaismomentti, max"), "385.2");
-    EXPECT_EQ(w.value("Yhteensä                            V.6"), "268.9");
+    EXPECT_EQ(w.value("Palkin mitoittava leikkaus, max"), "268.9");
+    // The shear block stands at the first slab web, x = 26.25 mm (printed
+    // 26): V.6 = q (L / 2 - x) = 74.697 x (3.6 - 0.02625) = 266.95 kN, and
+    // its stages add up to it, 140.8 + 0.0 + 126.1 = 266.9.
+    EXPECT_TRUE(w.has("Leikkaus suurimman leikkausvuon kohdassa (x =   26 mm)   Leikkausvuo"));
+    EXPECT_EQ(w.value("Yhteensä                            V.6"), "266.9");
+    EXPECT_NEAR(std::stod(w.value("Omapaino ennen saumausta            V.01")) +
+                    std::stod(w.value("Ennen pintavalun kovettumista       V.2")) +
+                    std::stod(w.value("Kovettumisen jälkeen                V.5")),
+                266.9, 0.051);
     // Uncracked stage-2 section transformed to Ec = 22000 x 5.8^0.3 =
     // 37277.9 MPa: bars (Es - Ec) x 3397 mm2 at 57.48 mm, concrete centroid
     // 300: yc = 288.12 mm, EI = 353.23e12 Nmm2 (own 322.08 + parallel 31.15).
@@ -294,10 +304,10 @@ TEST(WholeReportValues, DeltaEdgeBeam) {
     EXPECT_TRUE(w.has("                        P =     8.0     6.0       9.2    9.0     2000      2400"));
     EXPECT_TRUE(w.has("                        P =    12.0     8.0      13.8   12.0     3000"));
     // Infill fcd = 0.85 x 30 / 1.5 = 17.0 (no decimals); bars fyd = 500 /
-    // 1.15 = 434.8 (cut to 434); slab concrete class 1 on the right only.
-    EXPECT_EQ(w.line("Betoni C 30-2"), "Betoni C 30-2          fck =  30.0 MPa fcd  =  17    MPa   Ec  = 32836 MPa");
+    // 1.15 = 434.8 (rounded to 435); slab concrete class 1 on the right only.
+    EXPECT_EQ(w.line("Betoni C 30-2"), "Betoni C 30-2          fck =  30.0 MPa fcd  =  17    MPa   Ec  = 32837 MPa");
     EXPECT_EQ(w.line("Raudoitus             fyk"),
-              "Raudoitus             fyk =  500  MPa  fyd =  434  MPa Es  = 200000 MPa");
+              "Raudoitus             fyk =  500  MPa  fyd =  435  MPa Es  = 200000 MPa");
     EXPECT_EQ(w.after("Laattabetoni            gam.c"), (Items{"1.35"}));
     // Simply supported, no end moments: zero-moment span Lo = 6000 mm, and
     // the right slab's width with the beam b_cd = 0.1 x 6000 = 600 mm.
@@ -316,6 +326,12 @@ TEST(WholeReportValues, DeltaEdgeBeam) {
     EXPECT_TRUE(w.has("Uumien pääjännitys:                                          EI RIITÄ !!!"));
     EXPECT_TRUE(w.has("OIKEA LAATTA: "));
     EXPECT_FALSE(w.has("VASEN LAATTA: "));
+    // The shear force over the smallest resistance, Vd / VRd.min, from the
+    // two rows above it: 53.3 / 9.4 = 5.67 (5.655 unrounded), above 1: the
+    // slab fails, as the shear utilisation 3.76 says too.
+    EXPECT_EQ(w.value("Laatan leikkausvoima                Vd "), "53.3");
+    EXPECT_EQ(w.value("Pienin leikkauskestävyys"), "9.4");
+    EXPECT_NEAR(std::stod(w.value("Leikkausvoima / kestävyys")), 53.3 / 9.4, 0.02);
 }
 
 TEST(WholeReportValues, LblBeamWithCoreFilling) {
@@ -330,7 +346,7 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
     using Items = std::vector<std::string>;
     // C80/95: fcd = 0.85 x 80 / 1.35 = 50.37, Ecm = 22000 x 8.8^0.3 = 42244.
     EXPECT_EQ(w.line("Betoni C 80-1"), "Betoni C 80-1          fck =  80.0 MPa fcd  =  50.4  MPa   Ec  = 42244 MPa");
-    // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (cut to 1417).
+    // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (rounded to 1417).
     EXPECT_EQ(w.line("Pääraudoitus          fyk"),
               "Pääraudoitus          fyk = 1630  MPa  fyd = 1417  MPa Es  = 195000 MPa");
     // Beam self weight: concrete (480 + 440) / 2 x 265 = 121 900 mm2 x

@@ -9,15 +9,27 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
+#include <optional>
 
 #include "runtime/errors.h"
 #include "support/as_other_user.h"
+#include "support/no_wait.h"
 #include "support/test_support.h"
 #include "runtime/text_file.h"
 
 using namespace quorvel::runtime;
 using quorvel::testing::errorOf;
+using quorvel::testing::returnsWithoutWaitingOn;
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
@@ -301,6 +313,130 @@ TEST_F(TextFileTest, ReplaceWritesThroughLinksAndKeepsPermissions) {
         EXPECT_TRUE(fs::is_symlink(path("full.dat")));
         EXPECT_TRUE(fs::is_character_file("/dev/full"));
     }
+}
+
+// A named pipe, a socket or a folder is no file: reading it and every way
+// of writing it are refused (75) at once, with or without a program at the
+// pipe's other end, through a link as well, and the thing stays as it was.
+TEST_F(TextFileTest, PipesSocketsAndFoldersAreRefusedWithoutWaiting) {
+    ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path("socket").copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    fs::create_directory(path("folder"));
+    fs::create_symlink(path("pipe"), path("link.dat"));
+    using Call = std::function<void(const std::string&)>;
+    const std::pair<const char*, Call> calls[] = {
+        {"read", [](const std::string& p) { TextFileReader r(p); }},
+        {"written over", [](const std::string& p) { TextFileWriter(p).line("x").close(); }},
+        {"appended to", [](const std::string& p) { TextFileWriter(p, TextFileWriter::Mode::Append).close(); }},
+        {"replaced", [](const std::string& p) { TextFileWriter(p, TextFileWriter::Mode::Replace).close(); }},
+        {"written whole", [](const std::string& p) { writeFileAtomically(p, "x"); }},
+    };
+    for (bool readerThere : {false, true}) {
+        // A program reading the pipe: the pipe could be opened, and is refused all the same.
+        const int reader = readerThere ? open(path("pipe").c_str(), O_RDONLY | O_NONBLOCK) : -1;
+        for (const char* name : {"pipe", "socket", "folder", "link.dat"}) {
+            for (const auto& [what, call] : calls) {
+                int error = 0;
+                const auto attempt = [&, &call = call] { error = errorOf([&] { call(path(name)); }); };
+                EXPECT_TRUE(returnsWithoutWaitingOn(path("pipe"), attempt))
+                    << "waited " << quorvel::testing::PipeWaitSeconds << " s for " << name << " to be " << what;
+                EXPECT_EQ(error, ErrPathFileAccess) << name << " " << what << (readerThere ? ", a reader there" : "");
+            }
+        }
+        if (reader >= 0) close(reader);
+    }
+    close(sock);
+    EXPECT_TRUE(fs::is_fifo(path("pipe")));
+    EXPECT_TRUE(fs::is_socket(path("socket")));
+    EXPECT_TRUE(fs::is_symlink(path("link.dat")));
+    EXPECT_EQ(diagnoseWriteFailure(path("pipe"), ErrPathFileAccess), WriteProblem::NotAFile);
+    EXPECT_EQ(diagnoseWriteFailure(path("link.dat"), ErrPathFileAccess), WriteProblem::NotAFile);
+    EXPECT_EQ(diagnoseWriteFailure(path("socket"), ErrPathFileAccess), WriteProblem::NotAFile);
+    EXPECT_EQ(diagnoseWriteFailure(path("folder"), ErrPathFileAccess), WriteProblem::IsFolder);
+}
+
+// A save's temporary file is made with the permissions the saved file will
+// have: a private file's contents are never readable by others, not even
+// while the save writes them; a new file gets what the umask gives.
+TEST_F(TextFileTest, TheTemporaryOfASaveHasTheSavedFilesPermissions) {
+    using fs::perms;
+    const perms privateFile = perms::owner_read | perms::owner_write;
+    const perms shared = privateFile | perms::group_read | perms::others_read;
+    struct Row {
+        const char* name;
+        std::optional<perms> old;
+        mode_t umask;
+        perms saved;
+    } rows[] = {
+        {"private.tul", privateFile, 022, privateFile},  // the old file's, not the umask's
+        {"shared.dat", shared, 077, shared},
+        {"new.dat", std::nullopt, 022, shared},
+        {"new-private.dat", std::nullopt, 077, privateFile},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.old) {
+            putBytes(path(row.name), "old\r\n");
+            fs::permissions(path(row.name), *row.old);
+        }
+        const mode_t before = umask(row.umask);
+        TextFileWriter w(path(row.name), TextFileWriter::Mode::Replace);
+        umask(before);
+        w.line("new");
+        w.flush();
+        std::vector<fs::path> temporaries;
+        for (const auto& e : fs::directory_iterator(dir_))
+            if (e.path().filename().string().rfind("." + std::string(row.name) + ".", 0) == 0)
+                temporaries.push_back(e.path());
+        ASSERT_EQ(temporaries.size(), 1u);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(temporaries[0])));
+        EXPECT_EQ(fs::status(temporaries[0]).permissions() & perms::all, row.saved) << temporaries[0];
+        w.close();
+        EXPECT_EQ(fs::status(path(row.name)).permissions() & perms::all, row.saved);
+        EXPECT_EQ(bytesOf(path(row.name)), "new\r\n");
+    }
+}
+
+// A save killed halfway leaves its temporary file; the next save of that
+// file removes it, and the temporaries an earlier version named by its own
+// pattern. What is not a temporary of that file stays, and so does the
+// temporary of a save another copy of the program has in progress.
+TEST_F(TextFileTest, TheNextSaveRemovesWhatInterruptedSavesOfTheFileLeft) {
+    putBytes(path("kohde.dat"), "old\r\n");
+    const pid_t child = fork();
+    if (child == 0) {
+        TextFileWriter w(path("kohde.dat"), TextFileWriter::Mode::Replace);
+        w.line("half");
+        w.flush();
+        raise(SIGKILL);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::vector<std::string> onlyBefore = filesInFolder();
+    ASSERT_EQ(onlyBefore.size(), 2u) << "the killed save's temporary";
+    ASSERT_EQ(onlyBefore[0].rfind(".kohde.dat.", 0), 0u) << onlyBefore[0];
+
+    const std::vector<std::string> kept = {".kohde.dat.0123456789abcdef.tmp.bak", ".kohde.dat.fedcba9876543210.tmp",
+                                           ".kohde.dat.keep.tmp", ".kohde.datx.0123456789abcdef.tmp",
+                                           ".muu.dat.0123456789abcdef.tmp", "kohde.dat.0123456789abcdef.tmp"};
+    for (const std::string& name : kept) putBytes(path(name), "x");
+    putBytes(path(".kohde.dat.123456-7.tmp"), "x");  // as earlier versions named them
+    const int inProgress = open(path(".kohde.dat.fedcba9876543210.tmp").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(inProgress, LOCK_EX), 0);
+
+    writeFileAtomically(path("kohde.dat"), "new\r\n");
+    close(inProgress);
+    std::vector<std::string> expected = kept;
+    expected.push_back("kohde.dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(filesInFolder(), expected);
+    EXPECT_EQ(bytesOf(path("kohde.dat")), "new\r\n");
 }
 
 // Why a write failed, for the message that says it in words. Permissions

@@ -65,7 +65,10 @@ void BeamDialog::addRule(Control& box, std::function<Bounds()> bounds, std::func
     const std::size_t index = same == rules_.end() ? rules_.size() : static_cast<std::size_t>(same - rules_.begin());
     if (same == rules_.end()) rules_.push_back({});
     rules_[index] = {&box, std::move(bounds), std::move(after)};
-    checkOnLeave(box, [this, index] { return validate(rules_[index]); });
+    checkByBounds(box, [this, index] { return boxCheck(rules_[index]); },
+                  [this, index] {
+                      if (rules_[index].after) rules_[index].after();
+                  });
 }
 
 void BeamDialog::rangeRule(Control& box, Value minimum, Value maximum, Value defaultValue,
@@ -98,14 +101,12 @@ void BeamDialog::tableRule(Control& box, std::function<void()> after) {
         minRule(box, minimum, defaultValue, std::move(after));
 }
 
-// Runs the check of the rule's box with the bounds of the moment; true
-// when the value was accepted.
-bool BeamDialog::validate(const Rule& rule) {
+// The check of the rule's box with the bounds of the moment: without a
+// maximum of its own the box keeps its row's.
+app::BoxCheck BeamDialog::boxCheck(const Rule& rule) const {
     const Bounds b = rule.bounds();
-    const bool ok = b.maximum ? checkRange(*rule.box, b.minimum, b.maximum->number(), b.defaultValue)
-                              : checkMinimum(*rule.box, b.minimum, b.defaultValue);
-    if (ok && rule.after) rule.after();
-    return ok;
+    return b.maximum ? rangeCheck(*rule.box, b.minimum, b.maximum->number(), b.defaultValue)
+                     : minimumCheck(*rule.box, b.minimum, b.defaultValue);
 }
 
 platform::Label& BeamDialog::addLabel(Control* container, const std::string& name, platform::Place place,
@@ -260,7 +261,6 @@ void BeamDialog::Form_Load() {
 // The beam's own check, then the loads and the holes against the span typed
 // here; any contradiction is put to the user, who may go on editing.
 void BeamDialog::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     std::string collected;
     std::string lines;
     int16_t found = 0;

@@ -185,7 +185,7 @@ private:
 // The bounds of a validated box, worked out when the box loses the focus.
 struct Bounds {
     Value minimum;
-    std::optional<Value> maximum;  // none: ValidateMinTextBox
+    std::optional<Value> maximum;  // none: the maximum of the box's row
     Value defaultValue;
 };
 
@@ -298,7 +298,7 @@ private:
     };
     void Form_Load();
     void cmdOK_Click();
-    bool validate(const Rule& rule);
+    app::BoxCheck boxCheck(const Rule& rule) const;
     void writeSpanAndSpacings();
 
     BeamDialogLimits limits_;

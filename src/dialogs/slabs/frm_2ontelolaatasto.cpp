@@ -100,10 +100,13 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         f.type->onClick = [this, side] { slabTypeRule(side); };
         checkByTable(*f.stress);
         checkByTable(*f.loss);
-        checkOnLeave(*f.concrete, [this, side] { return checkSlabConcrete(side); });
+        checkOnLeave(*f.concrete, [box = f.concrete] { return app::tableCheck(*box); },
+                     [this, side] { return checkSlabConcrete(side); });
         checkByTable(*f.gap, [this](app::BoxCheck& c) { c.defaultValue = model().BeamCategory.number() == 2 ? 10 : 0; });
-        checkOnLeave(*f.grout, [this, side] { return checkJointGrout(side); });
-        checkOnLeave(*f.support, [this, side] { return checkSupportLength(side); });
+        checkOnLeave(*f.grout, [this, side] { return jointGroutCheck(side); },
+                     [this, side] { return checkJointGrout(side); });
+        checkOnLeave(*f.support, [this, side] { return supportLengthCheck(side); },
+                     [this, side] { return app::CheckNumberBox(*field(side).support, supportLengthCheck(side)); });
     }
 
     for (TextBox* box : {&txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus, &txtSaumanetaisyys}) {
@@ -246,7 +249,7 @@ double frm2Ontelolaatasto::seatWidth(int side) const {
 // beside the support length and 20 mm, or 0 where that is below the
 // minimum (a family without a seat), so an emptied box is always accepted
 // the next time it is left.
-bool frm2Ontelolaatasto::checkJointGrout(int side) {
+app::BoxCheck frm2Ontelolaatasto::jointGroutCheck(int side) {
     const Field f = field(side);
     const double seat = seatWidth(side);
     const std::string code = familyCode();
@@ -254,13 +257,17 @@ bool frm2Ontelolaatasto::checkJointGrout(int side) {
     if (side == 2 && model().IsMiddleBeam == 0 && (code == "SU" || code == "TI")) minimum = -seat;
     double defaultValue = seat - number(*f.support) - 20;
     if (defaultValue < minimum) defaultValue = 0;
-    const bool accepted = checkMinimum(*f.grout, minimum, defaultValue);
-    if (accepted && number(*f.grout) < 30)
-        platform().messageBox("Arvo alle 30!", platform::Buttons::Ok, platform::Icon::Exclamation, "Saumavalu");
+    return minimumCheck(*f.grout, minimum, defaultValue);
+}
+
+bool frm2Ontelolaatasto::checkJointGrout(int side) {
+    const Field f = field(side);
+    const bool accepted = app::CheckNumberBox(*f.grout, jointGroutCheck(side));
+    if (accepted && number(*f.grout) < 30) app::ShowJointGroutWarning(platform());
     return accepted;
 }
 
-bool frm2Ontelolaatasto::checkSupportLength(int side) {
+app::BoxCheck frm2Ontelolaatasto::supportLengthCheck(int side) {
     const Field f = field(side);
     const std::string code = familyCode();
     const double minimum = code == "ME" || code == "HX" ? 0 : 20;
@@ -268,7 +275,7 @@ bool frm2Ontelolaatasto::checkSupportLength(int side) {
     const ProjectModel& m = model();
     for (int j = 1; j <= m.SlabTypeCount && j <= m.SlabCatalogue.size(); ++j)
         if (m.SlabCatalogue(j).Name == f.type->text()) defaultValue = m.SlabCatalogue(j).DefaultSupportLength;
-    return checkMinimum(*f.support, minimum, defaultValue);
+    return minimumCheck(*f.support, minimum, defaultValue);
 }
 
 bool frm2Ontelolaatasto::checkSlabConcrete(int side) {
@@ -356,7 +363,6 @@ void frm2Ontelolaatasto::writeInput(ProjectModel& m) {
 }
 
 void frm2Ontelolaatasto::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     std::string lines;
     int16_t found = 0;
     CheckSlabFieldGeometry(lines, found);

@@ -126,8 +126,11 @@ private:
     Field field(int side);
     void slabTypeRule(int side);
     void copyField(int from, int to);
+    // The bounds of the joint grout and the support length boxes of a side
+    // as they stand; the grout's check warns below 30 mm.
+    app::BoxCheck jointGroutCheck(int side);
+    app::BoxCheck supportLengthCheck(int side);
     bool checkJointGrout(int side);
-    bool checkSupportLength(int side);
     bool checkSlabConcrete(int side);
     // The seat width of the side that the joint grout and support length
     // share, from the beam family.

@@ -59,7 +59,6 @@ void frmKertoimet::Form_Load() {
 }
 
 void frmKertoimet::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     closeWriting([this](ProjectModel& m) {
         m.ConsequenceClassFactorKfi = Value(number(CmbKfi));
         m.PartialFactorPermanent = Value(number(txtVarmg));

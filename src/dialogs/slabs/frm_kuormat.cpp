@@ -220,7 +220,6 @@ void frmKuormat::CheckBeamLoadPlacement(std::string& message, int16_t& found) {
 }
 
 void frmKuormat::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     std::string message;
     int16_t found = 0;
     CheckBeamLoadPlacement(message, found);

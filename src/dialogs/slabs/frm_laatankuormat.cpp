@@ -80,7 +80,7 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
             // A whole number of 16 bits, as the project file holds it; a
             // refused value leaves the load as it was before the edit.
             box->onGotFocus = [this, g, f] { heldBefore_ = entryValue(g, f); };
-            checkOnLeave(*box, [this, box, g, f] {
+            checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f] {
                 const int16_t before = heldBefore_;  // the focus coming back sets it anew
                 if (app::CheckTableBox(*box)) return true;
                 if (box->text().empty()) entryValue(g, f) = before;
@@ -327,7 +327,6 @@ void frmLaatankuormat::writeInput(ProjectModel& m) {
 }
 
 void frmLaatankuormat::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     closeWriting([this](ProjectModel& m) { writeInput(m); });
 }
 

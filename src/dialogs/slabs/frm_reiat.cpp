@@ -145,7 +145,6 @@ void frmReiat::CheckHolePlacement(std::string& message, int16_t& found) {
 }
 
 void frmReiat::cmdOK_Click() {
-    if (!focusedBoxAccepted()) return;
     std::string message;
     int16_t found = 0;
     CheckHolePlacement(message, found);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <regex>
 
@@ -70,8 +71,9 @@ void HeadlessPlatform::fail(const std::string& what) { throw HeadlessFailure(wha
 
 // --- message boxes ---
 
-Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
-    messages_.push_back({text, buttons, icon, title});
+Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                                   Answer escapeAnswer) {
+    messages_.push_back({text, buttons, icon, title, escapeAnswer});
     if (expected_.empty()) {
         if (strict_) fail("unexpected message box " + describe(text, title, buttons, icon));
         return firstButton(buttons);
@@ -84,6 +86,7 @@ Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Ic
             fail("message box " + describe(text, title, buttons, icon) + " where " +
                  describe(e.text, e.title, e.buttons, e.icon) + " was expected");
     }
+    if (e.escape) return escapeAnswer;
     return e.answer.value_or(firstButton(buttons));
 }
 
@@ -100,6 +103,13 @@ void HeadlessPlatform::expectMessageMatching(const std::string& pattern, const s
 }
 
 void HeadlessPlatform::answerNext(Answer a) { expected_.push_back({true, false, {}, {}, Buttons::Ok, Icon::None, a}); }
+
+void HeadlessPlatform::escapeNext() {
+    Expected e;
+    e.any = true;
+    e.escape = true;
+    expected_.push_back(e);
+}
 
 void HeadlessPlatform::verify() {
     if (!expected_.empty()) {
@@ -157,6 +167,12 @@ std::string HeadlessPlatform::getSetting(const std::string& application, const s
 void HeadlessPlatform::saveSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& value) {
     settings_[application + "/" + section + "/" + key] = value;
+}
+
+std::string HeadlessPlatform::workFolder() {
+    std::error_code ignored;
+    if (!workFolder_.empty()) std::filesystem::create_directories(workFolder_, ignored);
+    return workFolder_;
 }
 
 void HeadlessPlatform::setProgramFolder(const std::string& f) {

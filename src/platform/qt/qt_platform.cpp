@@ -121,11 +121,13 @@ QtPlatform::~QtPlatform() {
     auto windows = windows_;
     windows_.clear();
     for (auto& [form, window] : windows) delete window;
+    releaseWorkFolder();
 }
 
 // --- services ---
 
-Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                              Answer escapeAnswer) {
     DialogScope scope(*this);
     QMessageBox box;
     box.setWindowTitle(qs(title));
@@ -161,14 +163,14 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     for (const Choice& c : choices) all |= c.button;
     box.setStandardButtons(all);
     box.setDefaultButton(choices.front().button);
+    // Escape and the frame press the button of the escape answer (Qt's own
+    // choice would be No on a Yes/No box, whatever No means there).
+    for (const Choice& c : choices)
+        if (c.answer == escapeAnswer) box.setEscapeButton(box.button(c.button));
     int result = box.exec();
     for (const Choice& c : choices)
         if (result == c.button) return c.answer;
-    // Closed by its frame: Cancel where the box has it, else No.
-    for (Answer cancelling : {Answer::Cancel, Answer::No})
-        for (const Choice& c : choices)
-            if (c.answer == cancelling) return c.answer;
-    return choices.front().answer;
+    return escapeAnswer;
 }
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title,
@@ -248,13 +250,40 @@ ScreenSize QtPlatform::screenSize() const {
 std::string QtPlatform::programFolder() const { return utf8(QCoreApplication::applicationDirPath()) + "/"; }
 
 // The user's application data folder (under XDG_DATA_HOME), made when
-// missing; a private temporary folder when it cannot be made or written.
-std::string QtPlatform::workFolder() {
+// missing; empty when it cannot be made or written.
+namespace {
+std::string applicationDataFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable()) return utf8(folder) + "/";
+    return {};
+}
+}  // namespace
+
+// This copy's own folder under the application data folder (made again
+// when it vanished); a private temporary folder when none can be made
+// there.
+std::string QtPlatform::workFolder() {
+    const std::string shared = applicationDataFolder();
+    if (!shared.empty()) {
+        if (!ownWorkFolder_) ownWorkFolder_ = std::make_unique<runtime::PrivateWorkFolder>(shared);
+        const std::string own = ownWorkFolder_->path();
+        if (!own.empty()) return own;
+    }
     if (!fallbackWorkFolder_) fallbackWorkFolder_ = std::make_unique<QTemporaryDir>();
     if (!fallbackWorkFolder_->isValid()) return {};
     return utf8(fallbackWorkFolder_->path()) + "/";
+}
+
+// The error log is the user's, kept after the program ends: in the
+// application data folder, appended to by every copy.
+std::string QtPlatform::logFolder() {
+    const std::string shared = applicationDataFolder();
+    return shared.empty() ? workFolder() : shared;
+}
+
+void QtPlatform::releaseWorkFolder() {
+    ownWorkFolder_.reset();
+    fallbackWorkFolder_.reset();
 }
 
 std::string QtPlatform::homeFolder() const { return utf8(QDir::homePath()) + "/"; }
@@ -273,7 +302,10 @@ LocalDateTime QtPlatform::localDateTime() const {
     return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
-void QtPlatform::endProgram() { std::exit(0); }
+void QtPlatform::endProgram() {
+    releaseWorkFolder();
+    std::exit(0);
+}
 
 void QtPlatform::untrapped(const std::exception& e) {
     std::string text = e.what();
@@ -281,6 +313,7 @@ void QtPlatform::untrapped(const std::exception& e) {
         text = "Run-time error " + std::to_string(error->number()) + ":\r\n\r\n" +
                runtime::errorDescription(error->number());
     messageBox(text, Buttons::Ok, Icon::Critical, applicationTitle());
+    releaseWorkFolder();
     std::exit(1);
 }
 

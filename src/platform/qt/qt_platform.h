@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "runtime/work_folder.h"
 
 class QPrinter;
 class QTemporaryDir;
@@ -28,7 +29,8 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                      Answer escapeAnswer) override;
     using Platform::messageBox;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
@@ -42,6 +44,7 @@ public:
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
     std::string workFolder() override;
+    std::string logFolder() override;
     std::string homeFolder() const override;
     bool showHelp(const std::string& helpFile) override;
     void beep() override;
@@ -123,6 +126,11 @@ private:
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
 
+    // Removes this copy's work folder (at the end of the program).
+    void releaseWorkFolder();
+
+    // This copy's own work folder under the per-user data folder.
+    std::unique_ptr<runtime::PrivateWorkFolder> ownWorkFolder_;
     // The private temporary folder that serves as the work folder when the
     // per-user data folder cannot be made or written.
     std::unique_ptr<QTemporaryDir> fallbackWorkFolder_;

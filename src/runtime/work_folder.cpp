@@ -1,0 +1,123 @@
+#include "runtime/work_folder.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quorvel::runtime {
+
+namespace {
+
+constexpr const char* LockFileName = ".lock";
+constexpr const char* WorkPrefix = "work-";
+
+std::string joined(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
+
+// The lock of a folder, taken without waiting; the descriptor holding it,
+// or -1 when the file cannot be opened or another copy holds the lock.
+int takeLock(const std::string& folder, bool create) {
+    const std::string file = joined(folder, LockFileName);
+    const int fd = create ? ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)
+                          : ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+int RemoveAbandonedWorkFolders(const std::string& parent) {
+    int removed = 0;
+    std::error_code ec;
+    fs::directory_iterator it(parent, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeEc;
+        if (name.rfind(WorkPrefix, 0) != 0 || !it->is_directory(typeEc) || it->is_symlink(typeEc)) continue;
+        // A folder without a lock file is left alone: only a folder that a
+        // copy made and locked is known to be one.
+        const int fd = takeLock(it->path().string(), false);
+        if (fd < 0) continue;
+        std::error_code removeEc;
+        if (fs::remove_all(it->path(), removeEc) > 0 && !removeEc) ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
+PrivateWorkFolder::PrivateWorkFolder(std::string parent) : parent_(std::move(parent)) {
+    std::random_device random;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string tag;
+    for (unsigned bits = random(), i = 0; i < 8; ++i, bits >>= 4) tag += kHex[bits & 0xF];
+    name_ = std::string(WorkPrefix) + std::to_string(::getpid()) + "-" + tag;
+    RemoveAbandonedWorkFolders(parent_);
+    make();
+}
+
+PrivateWorkFolder::~PrivateWorkFolder() { release(); }
+
+// Makes the folder with its lock held before it is given its name, so that
+// no copy starting at the same moment ever sees it unlocked.
+bool PrivateWorkFolder::make() {
+    std::error_code ec;
+    fs::create_directories(parent_, ec);
+    const std::string staging = joined(parent_, "." + name_);
+    const std::string folder = joined(parent_, name_);
+    fs::remove_all(staging, ec);
+    if (::mkdir(staging.c_str(), 0700) != 0) return false;
+    const int fd = takeLock(staging, true);
+    if (fd < 0 || ::rename(staging.c_str(), folder.c_str()) != 0) {
+        if (fd >= 0) ::close(fd);
+        fs::remove_all(staging, ec);
+        return false;
+    }
+    lock_ = fd;
+    return true;
+}
+
+std::string PrivateWorkFolder::path() {
+    const std::string folder = joined(parent_, name_);
+    // Still there when the lock file in the folder is the one this copy
+    // holds.
+    struct stat held {};
+    struct stat there {};
+    const bool present = lock_ >= 0 && ::fstat(lock_, &held) == 0 &&
+                         ::stat(joined(folder, LockFileName).c_str(), &there) == 0 &&
+                         held.st_dev == there.st_dev && held.st_ino == there.st_ino;
+    if (!present) {
+        if (lock_ >= 0) ::close(lock_);
+        lock_ = -1;
+        std::error_code ec;
+        if (fs::is_directory(folder, ec)) {
+            // The files were removed, the folder kept.
+            lock_ = takeLock(folder, true);
+        } else {
+            make();
+        }
+        if (lock_ < 0) return {};
+    }
+    return folder + "/";
+}
+
+void PrivateWorkFolder::release() {
+    if (lock_ < 0) return;
+    std::error_code ec;
+    fs::remove_all(joined(parent_, name_), ec);
+    ::close(lock_);
+    lock_ = -1;
+}
+
+}  // namespace quorvel::runtime
