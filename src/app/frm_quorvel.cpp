@@ -32,12 +32,13 @@ constexpr platform::Color DarkGrey = rgb(128, 128, 128);
 constexpr platform::Color Blue = rgb(0, 0, 255);
 
 const char* const HelpFile = "quorvel.html";
+const char* const FinnishHelpFile = "quorvel_fi.html";
 const char* const TemporaryReport = "quor01.tmp";
 
 }  // namespace
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m), helpFileName_(HelpFile) {
+    : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m) {
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -221,7 +222,6 @@ void frmQuorvel::Form_Load() {
     model_.VersionText = model::ProgramVersionText();
     txtOntelotaytto1.setCaption("");
     txtOntelotaytto2.setCaption("");
-    helpFileName_ = HelpFile;
 
     {
         frmAbout about(model_, ui);
@@ -230,6 +230,8 @@ void frmQuorvel::Form_Load() {
 
     showProjectTitle();
 }
+
+std::string frmQuorvel::helpFileName() const { return model_.LanguageIndex == 1 ? HelpFile : FinnishHelpFile; }
 
 void frmQuorvel::showProjectTitle() {
     const model::ProjectModel& m = model_;

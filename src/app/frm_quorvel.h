@@ -260,8 +260,10 @@ public:
     // its outcome in the window.
     void RunCalculation();
 
-    // The help file of the help command.
-    const std::string& helpFileName() const { return helpFileName_; }
+    // The help file of the help command: the user's guide in the language
+    // of the windows (the English one for English, the Finnish one
+    // otherwise).
+    std::string helpFileName() const;
 
     // MainWindowState
     void hideCoreFillingNotices() override;
@@ -354,7 +356,6 @@ private:
     void showLanguageFlag();
 
     model::ProjectModel& model_;
-    std::string helpFileName_;
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";

@@ -645,17 +645,31 @@ TEST_F(ResultCommands, TheReportTextCommandShowsTheReportInTheViewer) {
     ui.click(w.cmdTeksti);
 }
 
-TEST_F(ResultCommands, HelpOpensTheShippedGuideAtItsContents) {
-    ui.click(w.cmdOhje);
-    ASSERT_EQ(ui.helpRequests().size(), 1u);
-    const std::string& help = ui.helpRequests()[0];
-    EXPECT_EQ(std::filesystem::path(help).parent_path(), std::filesystem::path(m.DataPath).parent_path());
-    const std::string text = quorvel::testing::readBytes(help);
-    EXPECT_NE(text.find("id=\"contents\""), std::string::npos);
-    // Every beam type of the main window is described.
-    for (const char* option : {"SUORA", "BLEUKA", "I-BETONI", "WQ", "TI", "DELTA", "KVATRO", "MEK", "LBL",
-                               "A BEAM W", "A BEAM S"})
-        EXPECT_NE(text.find(std::string("<td>") + option), std::string::npos) << option;
+// Each language's window opens the guide in its own language, from the
+// program's folder; both guides describe every beam type of the window.
+TEST_F(ResultCommands, HelpOpensTheShippedGuideOfTheWindowsLanguage) {
+    struct Case {
+        platform::Menu& languageItem;
+        const char* file;
+        const char* htmlLanguage;
+    } cases[] = {{w.cmdSuomi, "quorvel_fi.html", "<html lang=\"fi\">"},
+                 {w.cmdEnglanti, "quorvel.html", "<html lang=\"en\">"},
+                 {w.cmdSuomi, "quorvel_fi.html", "<html lang=\"fi\">"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ui.click(c.languageItem);
+        ui.click(w.cmdOhje);
+        ASSERT_FALSE(ui.helpRequests().empty());
+        const std::filesystem::path help = ui.helpRequests().back();
+        EXPECT_EQ(help.filename(), c.file);
+        EXPECT_EQ(help.parent_path(), std::filesystem::path(m.DataPath).parent_path());
+        const std::string text = quorvel::testing::readBytes(help.string());
+        EXPECT_NE(text.find(c.htmlLanguage), std::string::npos);
+        EXPECT_NE(text.find("id=\"contents\""), std::string::npos);
+        for (const char* option : {"SUORA", "BLEUKA", "I-BETONI", "WQ", "TI", "DELTA", "KVATRO", "MEK", "LBL",
+                                   "A BEAM W", "A BEAM S"})
+            EXPECT_NE(text.find(std::string("<td>") + option), std::string::npos) << option;
+    }
 }
 
 // Every caption the language files give; switching twice to the same
