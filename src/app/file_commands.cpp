@@ -268,7 +268,7 @@ void frmQuorvel::SaveInputFileAs() {
 }
 
 void frmQuorvel::SaveResultsFile() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     if (model_.ResultsFilePath.empty()) {
         SaveResultsFileAs();
         return;
@@ -279,7 +279,7 @@ void frmQuorvel::SaveResultsFile() {
 }
 
 void frmQuorvel::SaveResultsFileAs() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     const std::string name =
         chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), ReportFilter,
                        ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);

@@ -149,7 +149,10 @@ bool InputDialog::everyBoxAccepted() {
 
 bool InputDialog::keepEditing(const std::string& lines, const std::string& question) {
     const std::string text = std::string("Ristiriitaisuuksia lähtötiedoissa:") + CrLf + CrLf + lines + CrLf + question;
-    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, "Varoitus!") == platform::Answer::Yes;
+    // Escape (or the box's close button) keeps the dialog open: nothing is
+    // written that the user did not confirm.
+    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, "Varoitus!", platform::Answer::Yes) ==
+           platform::Answer::Yes;
 }
 
 void InputDialog::closeWriting(const std::function<void(ProjectModel&)>& write) {
