@@ -5,8 +5,10 @@
 
 #include <array>
 #include <exception>
+#include <memory>
 #include <string>
 
+#include "inputfile/beam_section_fields.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
 #include "model/version.h"
@@ -26,42 +28,52 @@ std::array<Value*, 8> supportMoments(model::ProjectModel& m) {
             &m.SupportMomentStartVariable,       &m.SupportMomentEndVariable};
 }
 
-// Puts back, on every way out of a calculation, what the driver and the
-// analysis change for the run: the support moments (scaled to Nmm) and the
-// beam spacings (reduced to the clear slab spans). The values are restored
-// as they were taken, not scaled back, so that a moment such as 0.1 kNm does
-// not come back as 0.09999999999999999 after the round of 1e6 and 1e-6.
-class RunScopeGuard {
-public:
-    explicit RunScopeGuard(model::ProjectModel& m) : m_(m) {}
-    ~RunScopeGuard() { restore(); }
-    RunScopeGuard(const RunScopeGuard&) = delete;
-    RunScopeGuard& operator=(const RunScopeGuard&) = delete;
-
-    // Takes the values the run may change, as the analysis will see them.
-    void take() {
-        const auto moments = supportMoments(m_);
-        for (std::size_t i = 0; i < moments.size(); ++i) moments_[i] = *moments[i];
-        spacings_ = m_.BeamSpacing;
-        taken_ = true;
+// Gives back, after a completed run, the input fields the run changed: those
+// the work file's read corrects for the calculation (gaps and grout widths,
+// slab loads, bar prestresses, the topping, the safety factor, the joint and
+// infill grades, the type name's spelling), the section record's
+// parameters a beam model may have replaced by the geometry it used (the
+// ledge widths of an edge MEK), the support moments scaled to Nmm and the
+// spacings reduced to the clear slab spans. Each is put back as entered,
+// not worked back (a moment of 0.1 kNm does not come back as
+// 0.09999999999999999). The fields the run derives from the input (an
+// overall height, a web height) stay for the report.
+void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputFields& entered) {
+    for (int s = 1; s <= 2; ++s) {
+        m.SlabBottomGap(s) = entered.SlabBottomGap(s);
+        m.JointGroutWidth(s) = entered.JointGroutWidth(s);
+        m.ToppingLoad(s) = entered.ToppingLoad(s);
+        m.SlabImposedLoadPermanent(s) = entered.SlabImposedLoadPermanent(s);
+        m.SlabImposedLoadVariable(s) = entered.SlabImposedLoadVariable(s);
     }
-
-private:
-    void restore() {
-        if (!taken_) return;
-        const auto moments = supportMoments(m_);
-        for (std::size_t i = 0; i < moments.size(); ++i) *moments[i] = moments_[i];
-        m_.BeamSpacing = spacings_;
+    for (int r = 1; r <= 10; ++r) {
+        m.BarPrestress(r) = entered.BarPrestress(r);
+        m.TopBarPrestress(r) = entered.TopBarPrestress(r);
+        m.SteelBeamBarPrestress(r) = entered.SteelBeamBarPrestress(r);
     }
-
-    model::ProjectModel& m_;
-    std::array<Value, 8> moments_{};
-    model::SideEndArray spacings_{};
-    bool taken_ = false;
-};
+    m.ToppingThickness = entered.ToppingThickness;
+    m.ToppingReinforcementArea = entered.ToppingReinforcementArea;
+    m.ToppingReinforcementStrength = entered.ToppingReinforcementStrength;
+    m.AdditionalSafetyFactor = entered.AdditionalSafetyFactor;
+    m.JointConcreteClass = entered.JointConcreteClass;
+    m.InfillConcreteClass = entered.InfillConcreteClass;
+    m.ConcreteQualityClass(2) = entered.ConcreteQualityClass(2);
+    m.ConcreteQualityClass(3) = entered.ConcreteQualityClass(3);
+    m.BeamTypeName = entered.BeamTypeName;
+    auto enteredModel = std::make_unique<model::ProjectModel>();
+    static_cast<model::ProjectInputFields&>(*enteredModel) = entered;
+    const std::string family = m.BeamFamilyCode();
+    const auto now = inputfile::sectionParameterFields(m, family);
+    const auto before = inputfile::sectionParameterFields(*enteredModel, family);
+    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) *now[i] = *before[i];
+    const auto moments = supportMoments(m);
+    const auto enteredMoments = supportMoments(*enteredModel);
+    for (std::size_t i = 0; i < moments.size(); ++i) *moments[i] = *enteredMoments[i];
+    m.BeamSpacing = entered.BeamSpacing;
+}
 
 int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
-                       const SupportLineTableWriter& writeSupportLineTable, RunScopeGuard& guard) {
+                       const SupportLineTableWriter& writeSupportLineTable) {
     m.VersionText = model::ProgramVersionText();
 
     // Work-file round trip; a failed write or read-back stops the
@@ -82,7 +94,6 @@ int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
     for (int side = 1; side <= 2; ++side)
         m.SlabSelfWeightFactorKfi(side) = m.SlabSelfWeightFactor(side) * m.ConsequenceClassFactorKfi;
 
-    guard.take();
     ScaleSupportMoments(m, 1);
     AnalyseSlabsOnBeam(m, ui, m.CalculationStatus(0), writeSupportLineTable);
     const int16_t result = m.CalculationStatus(0);
@@ -105,31 +116,28 @@ void ScaleSupportMoments(model::ProjectModel& m, int mode) {
 int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
                            const SupportLineTableWriter& writeSupportLineTable) {
     runtime::clearFloatingPointFlags();
-    // A failed calculation gives the input back as it was before the round
+    // The model keeps the input as entered: a completed run gives back what
+    // it changed, a failed one the whole input as it was before the round
     // trip, so nothing half-read or half-changed stays behind.
     const model::ProjectInputFields inputBefore = m;
     const Value connectionFactorBefore = m.BetaY;  // carried by the project file
     int16_t status = 0;
     std::string failedFile;
-    {
-        RunScopeGuard guard(m);
-        try {
-            status = runCalculation(m, ui, writeSupportLineTable, guard);
-        } catch (const runtime::RunTimeError& e) {
-            status = static_cast<int16_t>(e.number());
-            failedFile = e.detail();
-        } catch (const std::exception&) {
-            // A fault outside the program's error numbers (a failed
-            // allocation, a library exception) still ends only the
-            // calculation.
-            status = static_cast<int16_t>(runtime::ErrInvalidCall);
-        }
+    try {
+        status = runCalculation(m, ui, writeSupportLineTable);
+    } catch (const runtime::RunTimeError& e) {
+        status = static_cast<int16_t>(e.number());
+        failedFile = e.detail();
+    } catch (const std::exception&) {
+        // A fault outside the program's error numbers (a failed
+        // allocation, a library exception) still ends only the
+        // calculation.
+        status = static_cast<int16_t>(runtime::ErrInvalidCall);
     }
-    // The analysis ran on the reader's corrections of the work file; the
-    // model keeps what was entered.
-    if (status == 0) inputfile::RestoreCorrectedFields(m, inputBefore);
     m.FailedFile = failedFile;
-    if (status != 0) {
+    if (status == 0) {
+        giveBackEnteredInput(m, inputBefore);
+    } else {
         static_cast<model::ProjectInputFields&>(m) = inputBefore;
         m.BetaY = connectionFactorBefore;
         m.VersionText = model::ProgramVersionText();

@@ -4,67 +4,78 @@ namespace quorvel::inputfile {
 
 using runtime::Value;
 
-std::vector<Value*> sectionParameterFields(model::ProjectModel& m, const std::string& f) {
+std::vector<SectionField> namedSectionParameterFields(model::ProjectModel& m, const std::string& f) {
+// A parameter stored in a plain field, and one stored in an array element.
+#define P(field) SectionField{#field, 0, &m.field}
+#define E(field, element) SectionField{#field, element, &m.field(element)}
     if (f == "JA" || f == "BL")
-        return {&m.OverallBeamHeight, &m.BeamWidth, &m.LeftLedgeHeight, &m.RightLedgeHeight,
-                &m.LeftLedgeDepth, &m.RightLedgeDepth};
-    if (f == "SU") return {&m.OverallBeamHeight, &m.BeamWidth};
+        return {P(OverallBeamHeight), P(BeamWidth), P(LeftLedgeHeight), P(RightLedgeHeight),
+                P(LeftLedgeDepth), P(RightLedgeDepth)};
+    if (f == "SU") return {P(OverallBeamHeight), P(BeamWidth)};
     if (f == "BI")
-        return {&m.BeamHeight, &m.BottomFlangeThickness, &m.LowerRecessHeight, &m.UpperRecessHeight,
-                &m.TopFlangeThickness, &m.BottomFlangeWidth, &m.BeamWidth, &m.TopFlangeWidth};
+        return {P(BeamHeight), P(BottomFlangeThickness), P(LowerRecessHeight), P(UpperRecessHeight),
+                P(TopFlangeThickness), P(BottomFlangeWidth), P(BeamWidth), P(TopFlangeWidth)};
     if (f == "TI")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.CornerRadius};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(CornerRadius)};
     if (f == "HQ")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.LeftLedgeHeight, &m.BottomFlangeWidth};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(LeftLedgeHeight), P(BottomFlangeWidth)};
     if (f == "CW")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.LeftLedgeHeight, &m.BottomFlangeWidth, &m.DowelWidth, &m.DowelHeight};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(LeftLedgeHeight), P(BottomFlangeWidth), P(DowelWidth), P(DowelHeight)};
     if (f == "DE")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.LeftLedgeHeight, &m.LeftLedgeWidth,
-                &m.RightLedgeWidth, &m.WebHoleDiameter, &m.WebHoleEdgeDistance};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(LeftLedgeHeight), P(LeftLedgeWidth),
+                P(RightLedgeWidth), P(WebHoleDiameter), P(WebHoleEdgeDistance)};
     if (f == "HX")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.LeftLedgeWidth, &m.RightLedgeWidth,
-                &m.WebHeight};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(LeftLedgeWidth), P(RightLedgeWidth),
+                P(WebHeight)};
     if (f == "ME")
-        return {&m.BeamHeight, &m.InnerProfileHeight, &m.WebThickness, &m.TopFlangeThickness,
-                &m.TopFlangeWidth, &m.InnerProfileFlangeThickness, &m.InnerProfileWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.BoxHeight, &m.BoxPlateThickness,
-                &m.LeftLedgeWidth, &m.RightLedgeWidth, &m.CornerRadius};
+        return {P(BeamHeight), P(InnerProfileHeight), P(WebThickness), P(TopFlangeThickness),
+                P(TopFlangeWidth), P(InnerProfileFlangeThickness), P(InnerProfileWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(BoxHeight), P(BoxPlateThickness),
+                P(LeftLedgeWidth), P(RightLedgeWidth), P(CornerRadius)};
     if (f == "LB")
-        return {&m.BeamHeight, &m.BeamWidth, &m.BottomFlangeThickness, &m.BottomFlangeWidth,
-                &m.LeftLedgeWidth, &m.RightLedgeWidth};
+        return {P(BeamHeight), P(BeamWidth), P(BottomFlangeThickness), P(BottomFlangeWidth),
+                P(LeftLedgeWidth), P(RightLedgeWidth)};
     if (f == "KE")
-        return {&m.BeamHeight, &m.LBBottomWidth, &m.BeamWidth, &m.BottomFlangeThickness,
-                &m.BottomFlangeWidth, &m.AngleSteelHeight, &m.LeftLedgeHeight, &m.LeftLedgeWidth,
-                &m.RightLedgeWidth};
+        return {P(BeamHeight), P(LBBottomWidth), P(BeamWidth), P(BottomFlangeThickness),
+                P(BottomFlangeWidth), P(AngleSteelHeight), P(LeftLedgeHeight), P(LeftLedgeWidth),
+                P(RightLedgeWidth)};
     if (f == "SX")
-        return {&m.BeamHeight, &m.TopFlangeThickness, &m.TopFlangeWidth, &m.LeftLedgeHeight,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.BeamWidth};
+        return {P(BeamHeight), P(TopFlangeThickness), P(TopFlangeWidth), P(LeftLedgeHeight),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(BeamWidth)};
     if (f == "XX")
-        return {&m.BeamHeight, &m.BeamWidth, &m.BottomFlangeWidth, &m.LeftLedgeHeight,
-                &m.LeftLedgeWidth, &m.XxSectionParam(1), &m.RightLedgeHeight, &m.RightLedgeWidth,
-                &m.XxSectionParam(2)};
+        return {P(BeamHeight), P(BeamWidth), P(BottomFlangeWidth), P(LeftLedgeHeight),
+                P(LeftLedgeWidth), E(XxSectionParam, 1), P(RightLedgeHeight), P(RightLedgeWidth),
+                E(XxSectionParam, 2)};
     if (f == "KV")
-        return {&m.BeamHeight, &m.WebThickness, &m.BottomFlangeThickness, &m.BottomFlangeWidth,
-                &m.LeftLedgeWidth, &m.RightLedgeWidth};
+        return {P(BeamHeight), P(WebThickness), P(BottomFlangeThickness), P(BottomFlangeWidth),
+                P(LeftLedgeWidth), P(RightLedgeWidth)};
     if (f == "BE")
-        return {&m.BeamHeight, &m.BeamWidth, &m.AngleSteelHeight, &m.BottomFlangeThickness,
-                &m.LeftLedgeWidth, &m.RightLedgeWidth, &m.CornerRadius, &m.TopFlangeThickness,
-                &m.TopFlangeWidth};
+        return {P(BeamHeight), P(BeamWidth), P(AngleSteelHeight), P(BottomFlangeThickness),
+                P(LeftLedgeWidth), P(RightLedgeWidth), P(CornerRadius), P(TopFlangeThickness),
+                P(TopFlangeWidth)};
     if (f == "AP")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.LeftLedgeHeight, &m.LeftLedgeWidth,
-                &m.RightLedgeWidth, &m.ApalkkiHoleSize};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(LeftLedgeHeight), P(LeftLedgeWidth),
+                P(RightLedgeWidth), P(ApalkkiHoleSize)};
     if (f == "AB")
-        return {&m.BeamHeight, &m.WebThickness, &m.TopFlangeThickness, &m.TopFlangeWidth,
-                &m.BottomFlangeThickness, &m.BottomFlangeWidth, &m.LeftLedgeHeight, &m.LeftLedgeWidth,
-                &m.RightLedgeWidth, &m.WebHoleDiameter, &m.WebHoleEdgeDistance, &m.LowerHoleDiameter,
-                &m.LowerHoleEdgeDistance};
+        return {P(BeamHeight), P(WebThickness), P(TopFlangeThickness), P(TopFlangeWidth),
+                P(BottomFlangeThickness), P(BottomFlangeWidth), P(LeftLedgeHeight), P(LeftLedgeWidth),
+                P(RightLedgeWidth), P(WebHoleDiameter), P(WebHoleEdgeDistance), P(LowerHoleDiameter),
+                P(LowerHoleEdgeDistance)};
     return {};
+#undef P
+#undef E
+}
+
+std::vector<Value*> sectionParameterFields(model::ProjectModel& m, const std::string& family) {
+    std::vector<Value*> fields;
+    for (const SectionField& f : namedSectionParameterFields(m, family)) fields.push_back(f.value);
+    return fields;
 }
 
 bool isKnownSectionFamily(const std::string& family) {

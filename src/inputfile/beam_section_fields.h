@@ -5,6 +5,7 @@
 // order, so that a project reopens with the section it was saved with.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/project_model.h"
@@ -14,6 +15,15 @@ namespace quorvel::inputfile {
 // The model fields of the family's parameters 1..n in record order, or an
 // empty list for a family code the input file does not know.
 std::vector<runtime::Value*> sectionParameterFields(model::ProjectModel& m, const std::string& family);
+
+// The same fields with their model names (and array element, 0 for a plain
+// field), by which their limits are found.
+struct SectionField {
+    std::string_view name;
+    int element;
+    runtime::Value* value;
+};
+std::vector<SectionField> namedSectionParameterFields(model::ProjectModel& m, const std::string& family);
 
 // Whether the input file knows the family code.
 bool isKnownSectionFamily(const std::string& family);

@@ -58,8 +58,9 @@ std::string upper(std::string s) {
 class Reader {
 public:
     Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
-           std::vector<LineProblem>* problems)
-        : m_(m), ui_(ui), log_(m.ErrorLogFolder(), m.DataFiles), report_{ui, log_, problems}, file_(file) {}
+           std::vector<LineProblem>* problems, ReadMode mode)
+        : m_(m), ui_(ui), log_(m.ErrorLogFolder(), m.DataFiles), report_{ui, log_, problems}, file_(file),
+          forCalculation_(mode == ReadMode::ForCalculation) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
@@ -75,7 +76,7 @@ public:
             m_.BottomStrandCode(s) = t(2);
             m_.TopStrandCode(s) = t(3);
             m_.StrandInitialStress(s) = f(4, "StrandInitialStress", s);
-            m_.StrandPrestressLoss(s) = x(5) * 0.01;
+            m_.StrandPrestressLoss(s) = noted(x(5) * 0.01, "StrandPrestressLoss", s);
             m_.SlabConcreteClass(s) = f(6, "SlabConcreteClass", s);
             m_.ConcreteQualityClass(s + 3) = f(7, "ConcreteQualityClass", s + 3);
             m_.CoreFillingLength(s) = f(8, "CoreFillingLength", s);
@@ -87,13 +88,15 @@ public:
         read(5);
         m_.ToppingConcreteClass = f(1, "ToppingConcreteClass", 0);
         m_.ConcreteQualityClass(6) = f(2, "ConcreteQualityClass", 6);
-        m_.ToppingThickness = x(3);
-        m_.ToppingReinforcementArea = x(4);
-        m_.ToppingReinforcementStrength = x(5);
-        if (m_.ToppingReinforcementStrength < 0.001) m_.ToppingReinforcementStrength = 500;
-        if (m_.ToppingThickness < 0.001) {
-            m_.ToppingThickness = 0.0001;
-            m_.ToppingReinforcementArea = 0;
+        m_.ToppingThickness = f(3, "ToppingThickness", 0);
+        m_.ToppingReinforcementArea = f(4, "ToppingReinforcementArea", 0);
+        m_.ToppingReinforcementStrength = f(5, "ToppingReinforcementStrength", 0);
+        if (forCalculation_) {
+            if (m_.ToppingReinforcementStrength < 0.001) m_.ToppingReinforcementStrength = 500;
+            if (m_.ToppingThickness < 0.001) {
+                m_.ToppingThickness = 0.0001;
+                m_.ToppingReinforcementArea = 0;
+            }
         }
 
         read(3);
@@ -104,37 +107,42 @@ public:
         std::string materialRest = t(4);
 
         readSectionRecord();
+        noteSectionFields(materialLine);
         readMaterialGroup(materialRest, materialLine);
         readReinforcement();
 
         read(2);
-        m_.JointConcreteClass = x(1);
-        if (m_.JointConcreteClass < 10) m_.JointConcreteClass = 10;
-        m_.ConcreteQualityClass(3) = whole(x(2));
-        if (m_.ConcreteQualityClass(3) == 0) m_.ConcreteQualityClass(3) = 2;
+        m_.JointConcreteClass = f(1, "JointConcreteClass", 0);
+        m_.ConcreteQualityClass(3) = whole(f(2, "ConcreteQualityClass", 3));
+        if (forCalculation_) {
+            if (m_.JointConcreteClass < 10) m_.JointConcreteClass = 10;
+            if (m_.ConcreteQualityClass(3) == 0) m_.ConcreteQualityClass(3) = 2;
+        }
         if (m_.BeamTypeName == "BESUPER") {
             m_.InfillConcreteClass = m_.JointConcreteClass;
             m_.ConcreteQualityClass(2) = m_.ConcreteQualityClass(3);
         }
         read(6);
         for (int s = 1; s <= 2; ++s) {
-            m_.SlabBottomGap(s) = atLeast(x(s), 0.001, 0.001);
-            m_.JointGroutWidth(s) = atLeast(x(s + 2), 0.001, 0.001);
+            m_.SlabBottomGap(s) = corrected(f(s, "SlabBottomGap", s), 0.001, 0.001);
+            m_.JointGroutWidth(s) = corrected(f(s + 2, "JointGroutWidth", s), 0.001, 0.001);
             m_.SlabSupportLength(s) = f(s + 4, "SlabSupportLength", s);
         }
         read(7);
         m_.PartialFactorPermanent = f(1, "PartialFactorPermanent", 0);
         m_.PartialFactorVariable = f(2, "PartialFactorVariable", 0);
-        m_.AdditionalSafetyFactor = x(3) == 0 ? Value(1.2) : x(3);
+        m_.AdditionalSafetyFactor = f(3, "AdditionalSafetyFactor", 0);
+        if (forCalculation_ && m_.AdditionalSafetyFactor == 0) m_.AdditionalSafetyFactor = 1.2;
         m_.SlabSelfWeightFactor(1) = f(4, "SlabSelfWeightFactor", 1);
         m_.SlabSelfWeightFactor(2) = f(5, "SlabSelfWeightFactor", 2);
         m_.ConsequenceClassFactorKfi = f(6, "ConsequenceClassFactorKfi", 0);
         m_.ImposedLoadPsi1 = f(7, "ImposedLoadPsi1", 0);
         for (int s = 1; s <= 2; ++s) {
             read(3);
-            m_.ToppingLoad(s) = std::max(x(1).number(), 0.0011);
-            m_.SlabImposedLoadPermanent(s) = std::max(x(2).number(), 0.0011);
-            m_.SlabImposedLoadVariable(s) = std::max(x(3).number(), 0.0011);
+            // The calculation takes no slab load below 0.0011.
+            m_.ToppingLoad(s) = corrected(f(1, "ToppingLoad", s), 0.0011, 0.0011);
+            m_.SlabImposedLoadPermanent(s) = corrected(f(2, "SlabImposedLoadPermanent", s), 0.0011, 0.0011);
+            m_.SlabImposedLoadVariable(s) = corrected(f(3, "SlabImposedLoadVariable", s), 0.0011, 0.0011);
         }
         read(2);
         m_.SlabFieldEdgeDistance1 = f(1, "SlabFieldEdgeDistance1", 0);
@@ -175,13 +183,13 @@ public:
         m_.SlabTensileStrengthFactor = f(1, "SlabTensileStrengthFactor", 0);
         read(2);
         if (m_.SlabsOnLedge == 0) {
-            m_.DowelsOnBeamTop = runtime::toInt16(std::floor(x(1).number()));
+            m_.DowelsOnBeamTop = whole16(1, "DowelsOnBeamTop", 0);
             m_.DowelledConnection = 0;
-            m_.BetaY = x(2);
+            m_.BetaY = f(2, "BetaY", 0);
             m_.BetaYAsStored = x(2);
         } else {
             m_.DowelsOnBeamTop = 0;
-            m_.DowelledConnection = runtime::toInt16(std::floor(x(1).number()));
+            m_.DowelledConnection = whole16(1, "DowelledConnection", 0);
             m_.BetaY = 1;
         }
         for (int s = 1; s <= 2; ++s) {
@@ -202,7 +210,7 @@ public:
         }
         defaults_[1] = "0";
         read(1);
-        m_.LanguageIndex = runtime::toInt16(std::floor(x(1).number()));
+        m_.LanguageIndex = whole16(1, "LanguageIndex", 0);
         // Record 39, which files written before it was added lack (also
         // when they end with blank lines): the ratio of a new project.
         if (file_.peekLine().find_first_not_of(" \t") == std::string::npos) {
@@ -213,35 +221,76 @@ public:
         }
     }
 
-    // Every value stored in a field against the field's limits: a value
-    // outside them flags its line, named with the field and the limit.
-    // The left slab side is held to its limits only when it carries slabs.
+    // Every value stored in a field against the field's limits (those the
+    // windows of the project's beam family hold it to) and against the
+    // field that bounds it (a prestress at most the steel's strength): a
+    // value outside them flags its line, named with the field and the
+    // limit. The left slab side is held to its limits only when it carries
+    // slabs; otherwise only to what a single-precision field keeps.
     void checkLimits(std::vector<LineProblem>& problems, bool leftSideCarriesSlabs) {
+        const std::string family = m_.BeamFamilyCode();
         for (const StoredValue& v : stored_) {
             // Whole numbers are the boxes' matter: the file keeps what
             // it was given (line loads of 4.2 kN/m among them).
             const model::FieldLimit* limit = model::fieldLimit(v.field, v.element);
-            if (limit ? (limit->slabSideOnly && !leftSideCarriesSlabs) || limit->range.contains(v.value)
-                      : std::isfinite(v.value))
-                continue;
-            const std::string range = limit ? model::describeRange(limit->range) : std::string();
-            std::string value = runtime::numberStr(v.value, NumberKind::Double);
-            value.erase(0, value.find_first_not_of(' '));
+            const bool sideInUse = !limit || !limit->slabSideOnly || leftSideCarriesSlabs;
+            const model::NumberRange range =
+                sideInUse ? model::projectFileRange(v.field, v.element, family).value_or(model::NumberRange{})
+                          : model::NumberRange{};
             const std::string field = std::string(v.field);
-            std::string caption = field;  // the box's name where one box edits just this element
-            for (const model::BoxLimit& box : model::boxLimits())
-                if (box.field == v.field && box.element == v.element && !box.name.empty()) {
-                    caption = std::string(box.name) + " (" + field + ")";
-                    break;
-                }
-            problems.push_back({v.line, "kentän " + caption + " arvo " + value + " ei ole rajoissa (" + range + ")",
-                                "the value " + value + " of " + field + " is outside its limits (" + range + ")",
+            if (!range.contains(v.value)) {
+                const std::string limitText = model::describeRange(range);
+                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
+                                                " ei ole rajoissa (" + limitText + ")",
+                                    "the value " + shown(v.value) + " of " + field + " is outside its limits (" +
+                                        limitText + ")",
+                                    field});
+                raiseFlag(v.line, 1);
+                continue;
+            }
+            if (!limit || limit->atMostField.empty() || !sideInUse) continue;
+            // The bounding field is read before the values it bounds.
+            const auto bound = std::find_if(stored_.begin(), stored_.end(), [&](const StoredValue& other) {
+                return other.field == limit->atMostField && other.element == 0;
+            });
+            if (bound == stored_.end() || v.value <= bound->value) continue;
+            const std::string boundField(limit->atMostField);
+            problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
+                                            boundField + " " + shown(bound->value),
+                                "the value " + shown(v.value) + " of " + field + " is above " + boundField + " " +
+                                    shown(bound->value),
                                 field});
             raiseFlag(v.line, 1);
         }
     }
 
     int16_t lineCount() const { return counter_; }
+
+    struct StoredValue {
+        std::string_view field;
+        int element;
+        double value;
+        int line;
+    };
+    const std::vector<StoredValue>& stored() const { return stored_; }
+
+private:
+    // The field by the name of the box that edits just this element, and
+    // its model name.
+    static std::string caption(const StoredValue& v) {
+        const std::string field = std::string(v.field);
+        for (const model::BoxLimit& box : model::boxLimits())
+            if (box.field == v.field && box.element == v.element && !box.name.empty())
+                return std::string(box.name) + " (" + field + ")";
+        return field;
+    }
+    static std::string shown(double value) {
+        std::string text = runtime::numberStr(value, NumberKind::Double);
+        text.erase(0, text.find_first_not_of(' '));
+        return text;
+    }
+
+public:
     int16_t flagOf(int line) const { return flags_[static_cast<std::size_t>(line)]; }
     ErrorLog& log() { return log_; }
 
@@ -262,10 +311,39 @@ private:
         stored_.push_back({field, element, values_[static_cast<std::size_t>(k)], counter_});
         return x(k);
     }
+    // A value worked out from the line's fields, noted as f notes a field.
+    Value noted(const Value& v, std::string_view field, int element) {
+        stored_.push_back({field, element, v.number(), counter_});
+        return v;
+    }
+    // Field k as a 16-bit whole number (its whole part, or rounded), noted
+    // as f notes a field. A value no 16-bit number holds stops the read with
+    // error 6, unless the limits of the field are checked afterwards: it is
+    // then kept as 0 and named there.
+    int16_t whole16(int k, std::string_view field, int element, bool wholePart = true) {
+        const double v = f(k, field, element).number();
+        const double w = wholePart ? std::floor(v) : v;
+        if (report_.problems && !(w > -32768.5 && w < 32767.5)) return 0;
+        return runtime::toInt16(w);
+    }
     const std::string& t(int k) const { return texts_[static_cast<std::size_t>(k)]; }
     static Value whole(const Value& v) { return Value(std::floor(v.number())); }
-    static Value atLeast(const Value& v, double limit, double replacement) {
-        return v < limit ? Value(replacement) : v;
+    // What the calculation takes for a value below limit: the value read,
+    // or replacement when the file is read for a calculation. A file read
+    // for the user keeps what it holds.
+    Value corrected(const Value& v, double limit, double replacement) const {
+        return forCalculation_ && v < limit ? Value(replacement) : v;
+    }
+
+    // The section record's fields (and the category and ledge flag it
+    // sets), noted on the record's line: the file's section record, or the
+    // line of record 8 when the section comes from a beam library.
+    void noteSectionFields(int16_t materialLine) {
+        const int line = namesBeamLibrary(m_) ? materialLine : counter_;
+        stored_.push_back({"BeamCategory", 0, m_.BeamCategory.number(), line});
+        stored_.push_back({"SlabsOnLedge", 0, static_cast<double>(m_.SlabsOnLedge), line});
+        for (const SectionField& field : namedSectionParameterFields(m_, m_.BeamFamilyCode()))
+            stored_.push_back({field.name, field.element, field.value->number(), line});
     }
 
     // A count read from the file: its whole part, which must lie in
@@ -350,17 +428,21 @@ private:
                        "Palkin materiaaliparametreja liian vähän; tarvittava määrä " +
                        runtime::numberStr(count, NumberKind::Integer) + " " + " kpl");
         }
+        auto noteAt = [&](double v, std::string_view field, int element) {
+            stored_.push_back({field, element, v, line});
+            return Value(v);
+        };
         if (steel) {
-            m_.SteelStrength = steelStrengthOf(t(1));
-            m_.SteelStrength2 = steelStrengthOf(t(2));
-            m_.SteelStrength3 = steelStrengthOf(t(3));
+            m_.SteelStrength = noteAt(steelStrengthOf(t(1)), "SteelStrength", 0);
+            m_.SteelStrength2 = noteAt(steelStrengthOf(t(2)), "SteelStrength2", 0);
+            m_.SteelStrength3 = noteAt(steelStrengthOf(t(3)), "SteelStrength3", 0);
         } else if (prestressed) {
-            m_.SteelStrength = steelStrengthOf(t(1));
-            m_.BeamConcreteClass = x(2);
-            m_.ConcreteQualityClass(1) = x(3);
+            m_.SteelStrength = noteAt(steelStrengthOf(t(1)), "SteelStrength", 0);
+            m_.BeamConcreteClass = noteAt(values_[2], "BeamConcreteClass", 0);
+            m_.ConcreteQualityClass(1) = noteAt(values_[3], "ConcreteQualityClass", 1);
         } else {
-            m_.BeamConcreteClass = x(1);
-            m_.ConcreteQualityClass(1) = x(2);
+            m_.BeamConcreteClass = noteAt(values_[1], "BeamConcreteClass", 0);
+            m_.ConcreteQualityClass(1) = noteAt(values_[2], "ConcreteQualityClass", 1);
         }
     }
 
@@ -375,10 +457,10 @@ private:
             m_.ReinforcementRowCount = static_cast<int16_t>(count(x(3), 10));
             for (int r = 1; r <= m_.ReinforcementRowCount; ++r) {
                 read(4);
-                m_.BarsInRow(r) = runtime::toInt16(x(1));
+                m_.BarsInRow(r) = whole16(1, "BarsInRow", r, false);
                 m_.BarArea(r) = f(2, "BarArea", r);
                 m_.BarDistanceFromBottom(r) = f(3, "BarDistanceFromBottom", r);
-                m_.BarPrestress(r) = x(4) < 0.0011 ? Value(0.00001) : x(4);
+                m_.BarPrestress(r) = corrected(f(4, "BarPrestress", r), 0.0011, 0.00001);
             }
             if (family == "LB" || family == "BE" || family == "AP") {
                 read(3);
@@ -387,7 +469,7 @@ private:
                 m_.TopRebarRowCount = static_cast<int16_t>(count(x(3), 10));
                 for (int r = 1; r <= m_.TopRebarRowCount; ++r) {
                     read(4);
-                    m_.TopBarsInRow(r) = runtime::toInt16(x(1));
+                    m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r, false);
                     m_.TopBarArea(r) = f(2, "TopBarArea", r);
                     m_.TopBarDistanceFromTop(r) = f(3, "TopBarDistanceFromTop", r);
                     if (family == "BE")
@@ -400,24 +482,24 @@ private:
                             m_.BottomFlangeThickness + m_.BeamHeight - m_.TopBarDistanceFromTop(r);
                     else
                         m_.TopBarDistanceFromBottom(r) = m_.OverallBeamHeight - m_.TopBarDistanceFromTop(r);
-                    m_.TopBarPrestress(r) = x(4) < 0.0011 ? Value(0.00001) : x(4);
+                    m_.TopBarPrestress(r) = corrected(f(4, "TopBarPrestress", r), 0.0011, 0.00001);
                 }
             }
         }
         if (category == 4 || category == 5) {
             read(2);
             m_.InfillConcreteClass = f(1, "InfillConcreteClass", 0);
-            m_.ConcreteQualityClass(2) = whole(x(2));
+            m_.ConcreteQualityClass(2) = whole(f(2, "ConcreteQualityClass", 2));
             read(3);
             m_.SteelBeamRebarModulus = f(1, "SteelBeamRebarModulus", 0);
             m_.SteelBeamRebarStrength = f(2, "SteelBeamRebarStrength", 0);
             m_.SteelBeamRebarRowCount = static_cast<int16_t>(count(x(3), 10));
             for (int r = 1; r <= m_.SteelBeamRebarRowCount; ++r) {
                 read(4);
-                m_.SteelBeamBarsInRow(r) = runtime::toInt16(std::floor(x(1).number()));
+                m_.SteelBeamBarsInRow(r) = whole16(1, "SteelBeamBarsInRow", r);
                 m_.SteelBeamBarArea(r) = f(2, "SteelBeamBarArea", r);
                 m_.SteelBeamBarDistance(r) = f(3, "SteelBeamBarDistance", r);
-                m_.SteelBeamBarPrestress(r) = x(4) < 0.001 ? Value(0.001) : x(4);
+                m_.SteelBeamBarPrestress(r) = corrected(f(4, "SteelBeamBarPrestress", r), 0.001, 0.001);
             }
         }
     }
@@ -452,6 +534,7 @@ private:
     ErrorLog log_;
     DataLineReporting report_;
     runtime::TextFileReader& file_;
+    const bool forCalculation_;
     int16_t counter_ = 0;
     // Work arrays of this read only: no default or value of an earlier read
     // carries over.
@@ -460,16 +543,6 @@ private:
     std::vector<std::string> defaults_ = std::vector<std::string>(21);
     std::vector<int16_t> flags_ = std::vector<int16_t>(maxLines + 2, 0);
 
-public:
-    struct StoredValue {
-        std::string_view field;
-        int element;
-        double value;
-        int line;
-    };
-    const std::vector<StoredValue>& stored() const { return stored_; }
-
-private:
     std::vector<StoredValue> stored_;
 };
 
@@ -485,12 +558,12 @@ struct InputSource {
 };
 
 int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const InputSource& source, int16_t& firstErrorLine,
-                      std::vector<LineProblem>* problems, bool leftSideCarriesSlabs = false) {
+                      std::vector<LineProblem>* problems, ReadMode mode, bool leftSideCarriesSlabs = false) {
     std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file = source.open();
         m.CompanyName = ReadCompanyName(m.DataPath, m.DataFiles);
-        reader = std::make_unique<Reader>(m, ui, file, problems);
+        reader = std::make_unique<Reader>(m, ui, file, problems, mode);
         reader->readAll();
         if (problems) reader->checkLimits(*problems, leftSideCarriesSlabs);
 
@@ -558,7 +631,7 @@ std::optional<LineProblem> readProject(ProjectModel& m, platform::Platform& ui, 
     if (auto binary = source.fileName ? binaryContent(*source.fileName) : binaryContent(source.bytes)) return binary;
     std::vector<LineProblem> problems;
     int16_t firstErrorLine = 0;
-    const int16_t e = readInputFile(m, ui, source, firstErrorLine, &problems, leftSideCarriesSlabs);
+    const int16_t e = readInputFile(m, ui, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
     if (e == 0) return std::nullopt;
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an
@@ -573,46 +646,14 @@ std::optional<LineProblem> readProject(ProjectModel& m, platform::Platform& ui, 
 
 }  // namespace
 
-void RestoreCorrectedFields(ProjectModel& m, const model::ProjectInputFields& entered) {
-    for (int s = 1; s <= 2; ++s) {
-        m.SlabBottomGap(s) = entered.SlabBottomGap(s);
-        m.JointGroutWidth(s) = entered.JointGroutWidth(s);
-        m.ToppingLoad(s) = entered.ToppingLoad(s);
-        m.SlabImposedLoadPermanent(s) = entered.SlabImposedLoadPermanent(s);
-        m.SlabImposedLoadVariable(s) = entered.SlabImposedLoadVariable(s);
-    }
-    for (int r = 1; r <= 10; ++r) {
-        m.BarPrestress(r) = entered.BarPrestress(r);
-        m.TopBarPrestress(r) = entered.TopBarPrestress(r);
-        m.SteelBeamBarPrestress(r) = entered.SteelBeamBarPrestress(r);
-    }
-    m.ToppingThickness = entered.ToppingThickness;
-    m.ToppingReinforcementArea = entered.ToppingReinforcementArea;
-    m.ToppingReinforcementStrength = entered.ToppingReinforcementStrength;
-    m.AdditionalSafetyFactor = entered.AdditionalSafetyFactor;
-    m.JointConcreteClass = entered.JointConcreteClass;
-    m.InfillConcreteClass = entered.InfillConcreteClass;
-    m.ConcreteQualityClass(2) = entered.ConcreteQualityClass(2);
-    m.ConcreteQualityClass(3) = entered.ConcreteQualityClass(3);
-    m.BeamTypeName = entered.BeamTypeName;  // read back in upper case
-    // The section record's parameters, which a beam model may have
-    // replaced by the geometry it used (the ledge widths of an edge MEK).
-    auto enteredModel = std::make_unique<ProjectModel>();
-    static_cast<model::ProjectInputFields&>(*enteredModel) = entered;
-    const std::string family = m.BeamFamilyCode();
-    const auto now = sectionParameterFields(m, family);
-    const auto before = sectionParameterFields(*enteredModel, family);
-    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) *now[i] = *before[i];
-}
-
 int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
-                          int16_t& firstErrorLine) {
-    return readInputFile(m, ui, InputSource{&fileName, {}}, firstErrorLine, nullptr);
+                          int16_t& firstErrorLine, ReadMode mode) {
+    return readInputFile(m, ui, InputSource{&fileName, {}}, firstErrorLine, nullptr, mode);
 }
 
 int16_t ReadInputDataBytes(ProjectModel& m, platform::Platform& ui, std::string_view bytes,
-                           int16_t& firstErrorLine) {
-    return readInputFile(m, ui, InputSource{nullptr, bytes}, firstErrorLine, nullptr);
+                           int16_t& firstErrorLine, ReadMode mode) {
+    return readInputFile(m, ui, InputSource{nullptr, bytes}, firstErrorLine, nullptr, mode);
 }
 
 std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,

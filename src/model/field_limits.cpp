@@ -76,11 +76,26 @@ constexpr double BarsInRowMaximum = 100;
 
 // --- what the calculation can use of each field ---
 //
-// Lengths and dimensions are finite and not negative (a ledge, a hole, a
-// topping of 0 means none); the span, the slab spans (spacings) of a side
-// in use, the strengths and moduli the calculation divides by, and the
-// partial factors are positive. Loads and support moments may have either
-// sign. Counts are whole numbers within the arrays they count.
+// Every row bounds both ends: a value no engineer would give is refused
+// wherever it comes from, and a value inside keeps the calculation finite.
+// Where a window edits the field the window's own range narrows the row
+// further (projectFileRange); the rows hold the widest any window or beam
+// family accepts:
+//   - span 1 to 40 m (the beam dialogs' shortest and longest), spacings of a
+//     side in use 200 mm to 30 m (the spacing boxes);
+//   - section dimensions 0 (none) to 5000 mm (the widest box);
+//   - concrete classes up to C100/115 (the highest class the lists offer),
+//     steel yield strengths up to 1000 MPa, reinforcement and strand
+//     strengths up to 2000 MPa (above fpk 1860 of EN 10138), moduli up to
+//     250 GPa; a prestress at most the strength of its steel;
+//   - loads not negative: area loads up to 1000 kN/m2, line loads on the
+//     beam up to 10 000 kN/m, point loads up to 100 000 kN; the slab
+//     fields' loads and positions within 16-bit whole numbers; support
+//     moments of either sign up to 100 000 kNm;
+//   - positions along the beam within the longest span, across the slab
+//     field within the longest spacing;
+//   - factors within the factors window's ranges; counts whole within the
+//     arrays they count.
 std::vector<FieldLimit> makeFieldLimits() {
     auto plain = [](std::string_view f, NumberRange r, bool whole = false) {
         return FieldLimit{f, 0, 0, r, whole, false};
@@ -92,121 +107,145 @@ std::vector<FieldLimit> makeFieldLimits() {
         v.push_back(elements(f, 1, 1, r, false, true));
         v.push_back(elements(f, 2, 2, r));
     };
+    // A prestress: at most the strength of the row group's steel.
+    auto prestress = [](std::string_view f, std::string_view strength) {
+        FieldLimit row{f, 1, 10, between(0, 2000), false, false};
+        row.atMostField = strength;
+        return row;
+    };
+    constexpr NumberRange dimension = between(0, 5000);
+    constexpr NumberRange alongBeam = between(0, 40000);
+    constexpr NumberRange acrossSlab = between(0, 30000);
+    constexpr NumberRange concreteClass = between(0, 100);
+    constexpr NumberRange steelStrength = between(0, 1000);
+    constexpr NumberRange rebarStrength = aboveUpTo(0, 2000);
+    constexpr NumberRange modulus = aboveUpTo(0, 250000);
+    constexpr NumberRange barArea = between(0, 10000);
+    constexpr NumberRange beamLineLoad = between(0, 10000);
+    constexpr NumberRange beamPointLoad = between(0, 100000);
+    constexpr NumberRange supportMoment = between(-100000, 100000);
+    constexpr NumberRange slabFieldLoad = between(0, 32767);
     std::vector<FieldLimit> v = {
         // Beam geometry.
-        plain("BeamSpan", above(0)),
+        plain("BeamSpan", between(1000, 40000)),
         // BeamSpacing (side, end): left elements 4 and 7, right 5 and 8.
-        elements("BeamSpacing", 4, 4, above(0), false, true),
-        elements("BeamSpacing", 7, 7, above(0), false, true),
-        elements("BeamSpacing", 5, 5, above(0)),
-        elements("BeamSpacing", 8, 8, above(0)),
-        plain("OverallBeamHeight", atLeast(0)),
-        plain("BeamHeight", atLeast(0)),
-        plain("BeamWidth", atLeast(0)),
-        plain("TopFlangeWidth", atLeast(0)),
-        plain("TopFlangeThickness", atLeast(0)),
-        plain("BottomFlangeWidth", atLeast(0)),
-        plain("BottomFlangeThickness", atLeast(0)),
-        plain("WebThickness", atLeast(0)),
-        plain("LeftLedgeHeight", atLeast(0)),
-        plain("RightLedgeHeight", atLeast(0)),
-        plain("LeftLedgeDepth", atLeast(0)),
-        plain("RightLedgeDepth", atLeast(0)),
-        plain("LeftLedgeWidth", atLeast(0)),
-        plain("RightLedgeWidth", atLeast(0)),
-        plain("LBBottomWidth", atLeast(0)),
-        plain("AngleSteelHeight", atLeast(0)),
-        plain("LowerRecessHeight", atLeast(0)),
-        plain("UpperRecessHeight", atLeast(0)),
-        plain("InnerProfileWidth", atLeast(0)),
-        plain("InnerProfileFlangeThickness", atLeast(0)),
-        plain("InnerProfileHeight", atLeast(0)),
-        plain("BoxPlateThickness", atLeast(0)),
-        plain("BoxHeight", atLeast(0)),
-        plain("CornerRadius", atLeast(0)),
-        plain("WebHoleDiameter", atLeast(0)),
-        plain("WebHoleEdgeDistance", atLeast(0)),
-        plain("LowerHoleDiameter", atLeast(0)),
-        plain("LowerHoleEdgeDistance", atLeast(0)),
-        plain("ApalkkiHoleSize", atLeast(0)),
-        plain("DowelWidth", atLeast(0)),
-        plain("DowelHeight", atLeast(0)),
+        elements("BeamSpacing", 4, 4, between(200, 30000), false, true),
+        elements("BeamSpacing", 7, 7, between(200, 30000), false, true),
+        elements("BeamSpacing", 5, 5, between(200, 30000)),
+        elements("BeamSpacing", 8, 8, between(200, 30000)),
+        // The section record: its category and whether the slabs bear on
+        // ledges, then the dimensions.
+        plain("BeamCategory", between(1, 5), true),
+        plain("SlabsOnLedge", between(0, 1), true),
+        plain("OverallBeamHeight", dimension),
+        plain("BeamHeight", dimension),
+        plain("BeamWidth", dimension),
+        plain("TopFlangeWidth", dimension),
+        plain("TopFlangeThickness", dimension),
+        plain("BottomFlangeWidth", dimension),
+        plain("BottomFlangeThickness", dimension),
+        plain("WebThickness", dimension),
+        plain("WebHeight", dimension),
+        plain("LeftLedgeHeight", dimension),
+        plain("RightLedgeHeight", dimension),
+        plain("LeftLedgeDepth", dimension),
+        plain("RightLedgeDepth", dimension),
+        plain("LeftLedgeWidth", dimension),
+        plain("RightLedgeWidth", dimension),
+        plain("LBBottomWidth", dimension),
+        plain("AngleSteelHeight", dimension),
+        plain("LowerRecessHeight", dimension),
+        plain("UpperRecessHeight", dimension),
+        plain("InnerProfileWidth", dimension),
+        plain("InnerProfileFlangeThickness", dimension),
+        plain("InnerProfileHeight", dimension),
+        plain("BoxPlateThickness", dimension),
+        plain("BoxHeight", dimension),
+        plain("CornerRadius", dimension),
+        plain("WebHoleDiameter", dimension),
+        plain("WebHoleEdgeDistance", dimension),
+        plain("LowerHoleDiameter", dimension),
+        plain("LowerHoleEdgeDistance", dimension),
+        plain("ApalkkiHoleSize", dimension),
+        plain("DowelWidth", dimension),
+        plain("DowelHeight", dimension),
+        elements("XxSectionParam", 1, 2, dimension),
         // Beam materials: a strength of a material the family lacks is 0.
-        plain("BeamConcreteClass", atLeast(0)),
-        plain("InfillConcreteClass", atLeast(0)),
-        plain("SteelStrength", atLeast(0)),
-        plain("SteelStrength2", atLeast(0)),
-        plain("SteelStrength3", atLeast(0)),
+        plain("BeamConcreteClass", concreteClass),
+        plain("InfillConcreteClass", concreteClass),
+        plain("SteelStrength", steelStrength),
+        plain("SteelStrength2", steelStrength),
+        plain("SteelStrength3", steelStrength),
         elements("ConcreteQualityClass", 1, 6, between(1, 3), true),
         // Reinforcement row groups: rows 1..10.
         plain("ReinforcementRowCount", between(0, 10), true),
         elements("BarsInRow", 1, 10, between(0, 32767), true),
-        elements("BarArea", 1, 10, atLeast(0)),
-        elements("BarDistanceFromBottom", 1, 10, atLeast(0)),
-        elements("BarPrestress", 1, 10, atLeast(0)),
-        plain("ReinforcementModulus", atLeast(0)),
-        plain("ReinforcementStrength", atLeast(0)),
+        elements("BarArea", 1, 10, barArea),
+        elements("BarDistanceFromBottom", 1, 10, dimension),
+        prestress("BarPrestress", "ReinforcementStrength"),
+        plain("ReinforcementModulus", modulus),
+        plain("ReinforcementStrength", rebarStrength),
         plain("TopRebarRowCount", between(0, 10), true),
         elements("TopBarsInRow", 1, 10, between(0, 32767), true),
-        elements("TopBarArea", 1, 10, atLeast(0)),
-        elements("TopBarDistanceFromTop", 1, 10, atLeast(0)),
-        elements("TopBarPrestress", 1, 10, atLeast(0)),
-        plain("TopRebarModulus", atLeast(0)),
-        plain("TopRebarStrength", atLeast(0)),
+        elements("TopBarArea", 1, 10, barArea),
+        elements("TopBarDistanceFromTop", 1, 10, dimension),
+        prestress("TopBarPrestress", "TopRebarStrength"),
+        plain("TopRebarModulus", modulus),
+        plain("TopRebarStrength", rebarStrength),
         plain("SteelBeamRebarRowCount", between(0, 10), true),
         elements("SteelBeamBarsInRow", 1, 10, between(0, 32767), true),
-        elements("SteelBeamBarArea", 1, 10, atLeast(0)),
-        elements("SteelBeamBarDistance", 1, 10, atLeast(0)),
-        elements("SteelBeamBarPrestress", 1, 10, atLeast(0)),
-        plain("SteelBeamRebarModulus", atLeast(0)),
-        plain("SteelBeamRebarStrength", atLeast(0)),
+        elements("SteelBeamBarArea", 1, 10, barArea),
+        elements("SteelBeamBarDistance", 1, 10, dimension),
+        prestress("SteelBeamBarPrestress", "SteelBeamRebarStrength"),
+        plain("SteelBeamRebarModulus", modulus),
+        plain("SteelBeamRebarStrength", rebarStrength),
         // The slab fields and the joints.
-        plain("FirstJointDistance", any()),
-        plain("SlabFieldEdgeDistance1", atLeast(0)),
-        plain("SlabFieldEdgeDistance2", atLeast(0)),
+        plain("FirstJointDistance", between(-20000, 20000)),
+        plain("SlabFieldEdgeDistance1", alongBeam),
+        plain("SlabFieldEdgeDistance2", alongBeam),
         elements("HoleCount", 1, 2, between(0, 2), true),
         // Holes (side, hole): elements 4, 5, 7, 8.
-        elements("HoleX", 4, 8, atLeast(0)),
-        elements("HoleWidthB", 4, 8, atLeast(0)),
-        elements("HoleY", 4, 8, atLeast(0)),
-        elements("HoleLengthA", 4, 8, atLeast(0)),
-        plain("JointConcreteClass", above(0)),
-        plain("ToppingConcreteClass", atLeast(0)),
-        plain("ToppingThickness", atLeast(0)),
-        plain("ToppingReinforcementArea", atLeast(0)),
-        plain("ToppingReinforcementStrength", atLeast(0)),
+        elements("HoleX", 4, 8, alongBeam),
+        elements("HoleWidthB", 4, 8, alongBeam),
+        elements("HoleY", 4, 8, acrossSlab),
+        elements("HoleLengthA", 4, 8, acrossSlab),
+        plain("JointConcreteClass", aboveUpTo(0, 100)),
+        plain("ToppingConcreteClass", concreteClass),
+        plain("ToppingThickness", between(0, 500)),
+        plain("ToppingReinforcementArea", between(0, 5000)),
+        plain("ToppingReinforcementStrength", between(200, 700)),
         // Loads on the slab fields: the counts, then (load, side) elements
         // 7..17 held as 16-bit whole numbers.
         elements("SlabLineLoadCount", 1, 2, between(0, 5), true),
         elements("SlabPointLoadCount", 1, 2, between(0, 5), true),
-        elements("SlabLineLoadG", 6, 17, int16Range(), true),
-        elements("SlabLineLoadQ", 6, 17, int16Range(), true),
-        elements("SlabLineLoadY", 6, 17, int16Range(), true),
-        elements("SlabPointLoadG", 6, 17, int16Range(), true),
-        elements("SlabPointLoadQ", 6, 17, int16Range(), true),
-        elements("SlabPointLoadX", 6, 17, int16Range(), true),
-        elements("SlabPointLoadY", 6, 17, int16Range(), true),
+        elements("SlabLineLoadG", 6, 17, slabFieldLoad, true),
+        elements("SlabLineLoadQ", 6, 17, slabFieldLoad, true),
+        elements("SlabLineLoadY", 6, 17, slabFieldLoad, true),
+        elements("SlabPointLoadG", 6, 17, slabFieldLoad, true),
+        elements("SlabPointLoadQ", 6, 17, slabFieldLoad, true),
+        elements("SlabPointLoadX", 6, 17, slabFieldLoad, true),
+        elements("SlabPointLoadY", 6, 17, slabFieldLoad, true),
         // Loads on the beam.
-        plain("BeamLineLoadG1", any()),
-        plain("BeamLineLoadG2", any()),
-        plain("BeamLineLoadGX", atLeast(0)),
-        plain("BeamLineLoadGLength", atLeast(0)),
-        plain("BeamLineLoadQ1", any()),
-        plain("BeamLineLoadQ2", any()),
-        plain("BeamLineLoadQX", atLeast(0)),
-        plain("BeamLineLoadQLength", atLeast(0)),
+        plain("BeamLineLoadG1", beamLineLoad),
+        plain("BeamLineLoadG2", beamLineLoad),
+        plain("BeamLineLoadGX", alongBeam),
+        plain("BeamLineLoadGLength", alongBeam),
+        plain("BeamLineLoadQ1", beamLineLoad),
+        plain("BeamLineLoadQ2", beamLineLoad),
+        plain("BeamLineLoadQX", alongBeam),
+        plain("BeamLineLoadQLength", alongBeam),
         plain("BeamPointLoadCount", between(0, 5), true),
-        elements("BeamPointLoad", 3, 17, any()),
-        elements("BeamPointLoadX", 1, 5, atLeast(0)),
+        elements("BeamPointLoad", 3, 17, beamPointLoad),
+        elements("BeamPointLoadX", 1, 5, alongBeam),
         // Support moments.
-        plain("SupportMomentStartBeforeGrouting", any()),
-        plain("SupportMomentEndBeforeGrouting", any()),
-        plain("SupportMomentStartBeforeTopping", any()),
-        plain("SupportMomentEndBeforeTopping", any()),
-        plain("SupportMomentStartPermanent", any()),
-        plain("SupportMomentEndPermanent", any()),
-        plain("SupportMomentStartVariable", any()),
-        plain("SupportMomentEndVariable", any()),
+        plain("SupportMomentStartBeforeGrouting", supportMoment),
+        plain("SupportMomentEndBeforeGrouting", supportMoment),
+        plain("SupportMomentStartBeforeTopping", supportMoment),
+        plain("SupportMomentEndBeforeTopping", supportMoment),
+        plain("SupportMomentStartPermanent", supportMoment),
+        plain("SupportMomentEndPermanent", supportMoment),
+        plain("SupportMomentStartVariable", supportMoment),
+        plain("SupportMomentEndVariable", supportMoment),
         // Partial factors: multipliers of loads and resistances, held to the
         // ranges the factors window offers wherever they come from (a file's
         // K_FI of 1e-30 would otherwise turn every utilisation green).
@@ -219,17 +258,24 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("AllowedCrackWidth", CrackWidthRange),
         plain("ReleaseStrengthRatio", aboveUpTo(0, 1)),
         plain("ImposedLoadPsi1", aboveUpTo(0, 1)),
+        // The dowel flags, the connection factor kept with them, and the
+        // language (a language the program lacks is shown in Finnish).
+        plain("DowelsOnBeamTop", between(0, 1), true),
+        plain("DowelledConnection", between(0, 1), true),
+        plain("BetaY", between(0, 1)),
+        plain("LanguageIndex", int16Range(), true),
     };
     // Per slab field.
-    perSide(v, "StrandInitialStress", above(0));
+    perSide(v, "StrandInitialStress", aboveUpTo(0, 2000));
     perSide(v, "StrandPrestressLoss", {0, 1, false});
-    perSide(v, "SlabConcreteClass", above(0));
-    perSide(v, "SlabSupportLength", atLeast(0));
-    perSide(v, "SlabBottomGap", atLeast(0));
-    perSide(v, "JointGroutWidth", any());
-    perSide(v, "CoreFillingLength", atLeast(0));
-    perSide(v, "SlabImposedLoadPermanent", any());
-    perSide(v, "SlabImposedLoadVariable", any());
+    perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));
+    perSide(v, "SlabSupportLength", dimension);
+    perSide(v, "SlabBottomGap", between(0, 1000));
+    perSide(v, "JointGroutWidth", between(0, 1000));
+    perSide(v, "CoreFillingLength", acrossSlab);
+    perSide(v, "ToppingLoad", between(0, 1000));
+    perSide(v, "SlabImposedLoadPermanent", between(0, 1000));
+    perSide(v, "SlabImposedLoadVariable", between(0, 1000));
     return v;
 }
 
@@ -969,6 +1015,60 @@ const BoxLimit* boxLimit(std::string_view form, std::string_view control) {
             if (w.form == form) return shared;
     }
     return nullptr;
+}
+
+namespace {
+
+// The beam dialog of each beam family code (no dialog: HX, SX, XX).
+constexpr std::pair<std::string_view, std::string_view> kFamilyWindows[] = {
+    {"SU", "FrmSuorakaidepalkki"}, {"BL", "frmBLeukapalkki"}, {"JA", "frmBLeukapalkki"}, {"BI", "FrmIpalkki"},
+    {"KV", "frmKvatropalkki"},     {"BE", "FrmSuperpalkki"},  {"LB", "FrmKemo"},         {"KE", "FrmLB"},
+    {"AP", "FrmApalkki"},          {"TI", "frmTIpalkki"},     {"HQ", "frmHQpalkki"},     {"CW", "frmCWQpalkki"},
+    {"DE", "frmDeltapalkki"},      {"ME", "frmMEKpalkki"},    {"AB", "frmAbeamS"},
+};
+
+bool isBeamWindow(std::string_view form) {
+    for (const BeamWindow& w : kBeamWindows)
+        if (w.form == form) return true;
+    return false;
+}
+
+// r narrowed by the fixed bounds of the box (in the field's units).
+void narrowByBox(NumberRange& r, const BoxLimit& b) {
+    const double low = b.range.minimum / b.scale;
+    const double high = b.range.maximum / b.scale;
+    if (b.range.hasMinimum() && !has(b.computed, Computed::Minimum)) {
+        if (low > r.minimum) {
+            r.minimum = low;
+            r.aboveMinimum = b.range.aboveMinimum;
+        } else if (low == r.minimum) {
+            r.aboveMinimum = r.aboveMinimum || b.range.aboveMinimum;
+        }
+    }
+    if (b.range.hasMaximum() && !has(b.computed, Computed::Maximum) && high < r.maximum) r.maximum = high;
+}
+
+}  // namespace
+
+std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family) {
+    const FieldLimit* limit = fieldLimit(field, element);
+    if (!limit) return std::nullopt;
+    std::string_view beamForm;
+    for (const auto& [code, form] : kFamilyWindows)
+        if (code == family) beamForm = form;
+    // A row the beam dialog has for the field itself stands instead of the
+    // rows every beam dialog shares for it (the LBL beam's strand boxes).
+    bool beamFormHasOwnRow = false;
+    for (const BoxLimit& b : boxTable())
+        beamFormHasOwnRow = beamFormHasOwnRow || (!beamForm.empty() && b.form == beamForm && b.field == field);
+    NumberRange r = limit->range;
+    for (const BoxLimit& b : boxTable()) {
+        if (b.field != field || (b.element != element && b.element != -1)) continue;
+        const bool applies = b.form.empty() ? !beamForm.empty() && !beamFormHasOwnRow
+                                            : !isBeamWindow(b.form) || b.form == beamForm;
+        if (applies) narrowByBox(r, b);
+    }
+    return r;
 }
 
 std::span<const BoxLimit> boxLimits() { return boxTable(); }

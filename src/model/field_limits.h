@@ -51,6 +51,9 @@ struct FieldLimit {
     // the left side on a middle beam (the left side of an edge beam carries
     // no slabs, and its fields are kept as they are).
     bool slabSideOnly = false;
+    // The plain field whose value this one may not exceed (a prestress
+    // and the strength of its steel); empty for none.
+    std::string_view atMostField = {};
 };
 
 // Which of a box's bounds the window works out when the box is left.
@@ -111,6 +114,14 @@ std::string describeRange(const NumberRange& range, std::string_view unit = {}, 
 // The unit of what the field holds ("mm", "kN/m²", "MPa"), empty for a
 // factor, a count, a ratio or a concrete class.
 std::string_view fieldUnit(std::string_view field);
+
+// The range a value read from a project file is held to: the field's row
+// narrowed by the fixed bounds of every box that edits the field (or every
+// element of it) in the windows a project of the beam family shows: the
+// main window and its dialogs, and the family's beam dialog. A bound that a
+// window works out from other input is left to the window. Nothing for a
+// field without a row.
+std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family);
 
 // The box's row: the form's own row, else the shared beam-dialog row for
 // a beam dialog's shared box; nullptr for a box without one.
