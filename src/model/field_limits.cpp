@@ -271,7 +271,9 @@ std::vector<FieldLimit> makeFieldLimits() {
     perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));
     perSide(v, "SlabSupportLength", dimension);
     perSide(v, "SlabBottomGap", between(0, 1000));
-    perSide(v, "JointGroutWidth", between(0, 1000));
+    // A grout width of an edge beam is held shifted by the edge joint, and
+    // may fall below 0.
+    perSide(v, "JointGroutWidth", between(-1000, 1000));
     perSide(v, "CoreFillingLength", acrossSlab);
     perSide(v, "ToppingLoad", between(0, 1000));
     perSide(v, "SlabImposedLoadPermanent", between(0, 1000));
@@ -1062,6 +1064,9 @@ std::optional<NumberRange> projectFileRange(std::string_view field, int element,
     for (const BoxLimit& b : boxTable())
         beamFormHasOwnRow = beamFormHasOwnRow || (!beamForm.empty() && b.form == beamForm && b.field == field);
     NumberRange r = limit->range;
+    // The grout width boxes show the width the user sees at the joint; the
+    // field holds it shifted by the edge joint, which may take it below 0.
+    if (field == "JointGroutWidth") return r;
     for (const BoxLimit& b : boxTable()) {
         if (b.field != field || (b.element != element && b.element != -1)) continue;
         const bool applies = b.form.empty() ? !beamForm.empty() && !beamFormHasOwnRow
