@@ -102,7 +102,9 @@ public:
         read(3);
         const int16_t materialLine = counter_;
         m_.BeamLibraryFileName = t(1) + ".mit";
-        m_.BeamTypeName = upper(t(2));
+        // The calculation knows the type names in upper case; the project
+        // keeps the name as its file spells it (the window writes "Apalkki").
+        m_.BeamTypeName = forCalculation_ ? upper(t(2)) : t(2);
         m_.BeamSpan = f(3, "BeamSpan", 0);
         std::string materialRest = t(4);
 
@@ -118,7 +120,7 @@ public:
             if (m_.JointConcreteClass < 10) m_.JointConcreteClass = 10;
             if (m_.ConcreteQualityClass(3) == 0) m_.ConcreteQualityClass(3) = 2;
         }
-        if (m_.BeamTypeName == "BESUPER") {
+        if (upper(m_.BeamTypeName) == "BESUPER") {
             m_.InfillConcreteClass = m_.JointConcreteClass;
             m_.ConcreteQualityClass(2) = m_.ConcreteQualityClass(3);
         }
