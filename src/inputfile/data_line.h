@@ -30,6 +30,7 @@ struct LineProblem {
     std::string finnish;
     std::string english;
     std::string field = {};  // the model field whose limits the value breaks; empty for other problems
+    int element = 0;         // and its array element (0 for a plain field)
 };
 
 // The run-time error that stopped the read of a line, in words.

@@ -76,7 +76,8 @@ public:
             m_.BottomStrandCode(s) = t(2);
             m_.TopStrandCode(s) = t(3);
             m_.StrandInitialStress(s) = f(4, "StrandInitialStress", s);
-            m_.StrandPrestressLoss(s) = noted(x(5) * 0.01, "StrandPrestressLoss", s);
+            m_.StrandPrestressLoss(s) = x(5) * 0.01;
+            stored_.push_back({"StrandPrestressLoss", s, values_[5], counter_, 100});  // written in per cent
             m_.SlabConcreteClass(s) = f(6, "SlabConcreteClass", s);
             m_.ConcreteQualityClass(s + 3) = f(7, "ConcreteQualityClass", s + 3);
             m_.CoreFillingLength(s) = f(8, "CoreFillingLength", s);
@@ -109,8 +110,12 @@ public:
         std::string materialRest = t(4);
 
         readSectionRecord();
-        noteSectionFields(materialLine);
-        readMaterialGroup(materialRest, materialLine);
+        // A section record that could not be read leaves the category of
+        // the project before: its fields and the material group it decides
+        // are not held to limits (the record's own problem says it all).
+        const bool sectionRead = flags_[static_cast<std::size_t>(counter_)] == 0;
+        if (sectionRead) noteSectionFields(materialLine);
+        readMaterialGroup(materialRest, materialLine, sectionRead);
         readReinforcement();
 
         read(2);
@@ -193,6 +198,7 @@ public:
             m_.DowelsOnBeamTop = 0;
             m_.DowelledConnection = whole16(1, "DowelledConnection", 0);
             m_.BetaY = 1;
+            f(2, "BetaY", 0);  // the writer puts 1.0 there; still a factor in its range
         }
         for (int s = 1; s <= 2; ++s) {
             read(1);
@@ -231,37 +237,56 @@ public:
     // slabs; otherwise only to what a single-precision field keeps.
     void checkLimits(std::vector<LineProblem>& problems, bool leftSideCarriesSlabs) {
         const std::string family = m_.BeamFamilyCode();
+        // The section record's category decides how record 8 and the
+        // reinforcement records read: a category outside its range explains
+        // whatever else would be found.
+        for (const StoredValue& v : stored_)
+            if (v.field == "BeamCategory" && !model::withinFieldLimit(v.field, 0, v.value)) {
+                problems.push_back({v.line, "kentän BeamCategory arvo " + shown(v.value) + " ei ole rajoissa (" +
+                                                model::describeRange(model::fieldLimit(v.field)->range) + ")",
+                                    "the value " + shown(v.value) + " of BeamCategory is outside its limits (" +
+                                        model::describeRange(model::fieldLimit(v.field)->range) + ")",
+                                    "BeamCategory"});
+                raiseFlag(v.line, 1);
+                return;
+            }
         for (const StoredValue& v : stored_) {
             // Whole numbers are the boxes' matter: the file keeps what
             // it was given (line loads of 4.2 kN/m among them).
             const model::FieldLimit* limit = model::fieldLimit(v.field, v.element);
             const bool sideInUse = !limit || !limit->slabSideOnly || leftSideCarriesSlabs;
-            const model::NumberRange range =
+            model::NumberRange range =
                 sideInUse ? model::projectFileRange(v.field, v.element, family).value_or(model::NumberRange{})
                           : model::NumberRange{};
+            // The range as the file writes the field (a loss in per cent).
+            if (range.hasMinimum()) range.minimum *= v.scale;
+            if (range.hasMaximum()) range.maximum *= v.scale;
             const std::string field = std::string(v.field);
-            if (!range.contains(v.value)) {
+            if (!range.contains(v.value) || !model::NumberRange{}.contains(v.value)) {
                 const std::string limitText = model::describeRange(range);
                 problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
                                                 " ei ole rajoissa (" + limitText + ")",
                                     "the value " + shown(v.value) + " of " + field + " is outside its limits (" +
                                         limitText + ")",
-                                    field});
+                                    field, v.element});
                 raiseFlag(v.line, 1);
                 continue;
             }
             if (!limit || limit->atMostField.empty() || !sideInUse) continue;
-            // The bounding field is read before the values it bounds.
             const auto bound = std::find_if(stored_.begin(), stored_.end(), [&](const StoredValue& other) {
                 return other.field == limit->atMostField && other.element == 0;
             });
-            if (bound == stored_.end() || v.value <= bound->value) continue;
-            const std::string boundField(limit->atMostField);
+            // A bound outside its own limits is named on its own line.
+            if (bound == stored_.end() || !model::withinFieldLimit(bound->field, 0, bound->value)) continue;
+            const double most = limit->atMostFactor * bound->value;
+            if (std::fabs(v.value) <= most) continue;
+            const std::string boundField =
+                (limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ") + std::string(limit->atMostField);
             problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
-                                            boundField + " " + shown(bound->value),
+                                            boundField + " " + shown(most),
                                 "the value " + shown(v.value) + " of " + field + " is above " + boundField + " " +
-                                    shown(bound->value),
-                                field});
+                                    shown(most),
+                                field, v.element});
             raiseFlag(v.line, 1);
         }
     }
@@ -271,8 +296,9 @@ public:
     struct StoredValue {
         std::string_view field;
         int element;
-        double value;
+        double value;  // as the file writes it
         int line;
+        double scale = 1.0;  // the file writes the field times this
     };
     const std::vector<StoredValue>& stored() const { return stored_; }
 
@@ -312,11 +338,6 @@ private:
     Value f(int k, std::string_view field, int element) {
         stored_.push_back({field, element, values_[static_cast<std::size_t>(k)], counter_});
         return x(k);
-    }
-    // A value worked out from the line's fields, noted as f notes a field.
-    Value noted(const Value& v, std::string_view field, int element) {
-        stored_.push_back({field, element, v.number(), counter_});
-        return v;
     }
     // Field k as a 16-bit whole number (its whole part, or rounded), noted
     // as f notes a field. A value no 16-bit number holds stops the read with
@@ -402,7 +423,7 @@ private:
 
     // The material group of record 8, chosen by the category that the
     // section record has just set.
-    void readMaterialGroup(std::string rest, int16_t line) {
+    void readMaterialGroup(std::string rest, int16_t line, bool noteValues) {
         const Value category = m_.BeamCategory;
         const bool steel = category == 1 || category == 4;
         const bool prestressed = category == 3 || category == 5;
@@ -431,7 +452,7 @@ private:
                        runtime::numberStr(count, NumberKind::Integer) + " " + " kpl");
         }
         auto noteAt = [&](double v, std::string_view field, int element) {
-            stored_.push_back({field, element, v, line});
+            if (noteValues) stored_.push_back({field, element, v, line});
             return Value(v);
         };
         if (steel) {

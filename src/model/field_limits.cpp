@@ -91,9 +91,10 @@ constexpr double BarsInRowMaximum = 100;
 //   - loads not negative: area loads up to 1000 kN/m2, line loads on the
 //     beam up to 10 000 kN/m, point loads up to 100 000 kN; the slab
 //     fields' loads and positions within 16-bit whole numbers; support
-//     moments of either sign up to 100 000 kNm;
+//     moments of either sign up to 10 000 kNm;
 //   - positions along the beam within the longest span, across the slab
-//     field within the longest spacing;
+//     field within the longest spacing; the first joint within half the
+//     span either way;
 //   - factors within the factors window's ranges; counts whole within the
 //     arrays they count.
 std::vector<FieldLimit> makeFieldLimits() {
@@ -123,7 +124,7 @@ std::vector<FieldLimit> makeFieldLimits() {
     constexpr NumberRange barArea = between(0, 10000);
     constexpr NumberRange beamLineLoad = between(0, 10000);
     constexpr NumberRange beamPointLoad = between(0, 100000);
-    constexpr NumberRange supportMoment = between(-100000, 100000);
+    constexpr NumberRange supportMoment = between(-10000, 10000);
     constexpr NumberRange slabFieldLoad = between(0, 32767);
     std::vector<FieldLimit> v = {
         // Beam geometry.
@@ -200,7 +201,7 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("SteelBeamRebarModulus", modulus),
         plain("SteelBeamRebarStrength", rebarStrength),
         // The slab fields and the joints.
-        plain("FirstJointDistance", between(-20000, 20000)),
+        FieldLimit{"FirstJointDistance", 0, 0, between(-20000, 20000), false, false, "BeamSpan", 0.5},
         plain("SlabFieldEdgeDistance1", alongBeam),
         plain("SlabFieldEdgeDistance2", alongBeam),
         elements("HoleCount", 1, 2, between(0, 2), true),

@@ -51,9 +51,11 @@ struct FieldLimit {
     // the left side on a middle beam (the left side of an edge beam carries
     // no slabs, and its fields are kept as they are).
     bool slabSideOnly = false;
-    // The plain field whose value this one may not exceed (a prestress
-    // and the strength of its steel); empty for none.
+    // The plain field that bounds this one: its magnitude may not exceed
+    // atMostFactor times that field's value (a prestress and the strength
+    // of its steel; the first joint and half the span); empty for none.
     std::string_view atMostField = {};
+    double atMostFactor = 1.0;
 };
 
 // Which of a box's bounds the window works out when the box is left.

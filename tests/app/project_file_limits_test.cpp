@@ -1,0 +1,245 @@
+// Every number of a project file goes through the limits of its field, as
+// the windows of the project's beam family hold it. One table over every
+// numeric token of every corpus project (one per beam family and more):
+// each token given a value beyond single precision, below and above its
+// limits, at its limits and 1E-45 is either refused at Open with its line
+// and field, or read and calculated to finite results. Then the measured
+// cases of values no engineer could mean, which opened without a word and
+// calculated to green results before, each refused with its line and field.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "analysis/calculation_driver.h"
+#include "inputfile/input_file_reader.h"
+#include "model/field_limits.h"
+#include "model/topping_load.h"
+#include "project_window_fixture.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProjectFileLimits : public testing::ProjectWindowTest {
+protected:
+    void SetUp() override {
+        ProjectWindowTest::SetUp();
+        ui.setStrict(false);
+    }
+
+    struct Outcome {
+        std::optional<inputfile::LineProblem> problem;
+        std::unique_ptr<model::ProjectModel> model;
+    };
+    // The bytes opened as a project of a middle beam (the left side
+    // carrying slabs) or of an edge beam.
+    Outcome open(const std::string& bytes, bool middleBeam = true) {
+        Outcome o{std::nullopt, std::make_unique<model::ProjectModel>(m)};
+        o.problem = inputfile::ReadProjectBytes(*o.model, ui, bytes, middleBeam);
+        o.model->IsMiddleBeam = middleBeam ? 1 : 0;
+        return o;
+    }
+    // A project read whole calculates to finite results (or stops with its
+    // error number, which the user is told).
+    void expectFiniteOrError(model::ProjectModel& p, const std::string& what) {
+        model::ComputeToppingLoad(p);
+        // A run that stops tells the user its error number: a section at
+        // the ends of its dialog's boxes that contradicts itself (a web hole
+        // as deep as the web), or a support moment so large that no
+        // sagging moment is left to crack the section (0 / 0, error 6).
+        if (analysis::PerformCalculation(p, ui) != 0) {
+            ++failedCalculations;
+            return;
+        }
+        ++calculations;
+        const double results[] = {p.UtilisationRatio.number(),   p.MomentResistanceUsed.number(),
+                                  p.MaxDesignMoment.number(),    p.MaxShearStage6.number(),
+                                  p.BeamTopStrainMax.number(),   p.BeamDeflectionTotalMax.number(),
+                                  p.SlabShearUtilisation[1],     p.SlabShearUtilisation[2],
+                                  p.SlabBendingUtilisation[1],   p.SlabBendingUtilisation[2],
+                                  p.SlabCrackingUtilisation[1], p.SlabCrackingUtilisation[2]};
+        for (double r : results) EXPECT_TRUE(std::isfinite(r)) << what;
+    }
+    int calculations = 0;
+    int failedCalculations = 0;
+};
+
+std::vector<std::string> linesOf(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+std::string bytesOf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\r\n";
+    return bytes;
+}
+
+// Where the numeric tokens of a line stand (the data before any "/"), as
+// (offset, length). The titles, the catalogue name, the slab type and
+// strand codes, the library and type names are text.
+std::vector<std::pair<std::size_t, std::size_t>> numericTokens(const std::vector<std::string>& lines, std::size_t i) {
+    std::vector<std::pair<std::size_t, std::size_t>> tokens;
+    if (i < 3) return tokens;
+    const std::string& line = lines[i];
+    const std::size_t end = std::min(line.find('/'), line.size());
+    const std::size_t textTokens = i == 3 || i == 4 ? 3 : i == 7 ? 2 : i == 8 ? 1 : 0;
+    std::size_t k = 0;
+    for (std::size_t p = 0; p < end;) {
+        const std::size_t s = line.find_first_not_of(" ,", p);
+        if (s >= end) break;
+        const std::size_t e = std::min(line.find_first_of(" ,", s), end);
+        if (k++ >= textTokens) tokens.emplace_back(s, e - s);
+        p = e;
+    }
+    return tokens;
+}
+
+std::string text(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.9g", v);
+    return buffer;
+}
+
+// A value just outside the bound.
+double below(const model::NumberRange& r) {
+    return r.aboveMinimum ? r.minimum : r.minimum - std::max(std::fabs(r.minimum) * 1e-3, 1e-3);
+}
+double above(const model::NumberRange& r) { return r.maximum + std::max(std::fabs(r.maximum) * 1e-3, 1e-3); }
+
+TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
+    int tokens = 0;
+    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+        if (entry.path().extension() != ".dat") continue;
+        const std::string name = entry.path().filename().string();
+        const std::vector<std::string> lines = linesOf(folder.read(fs::path(fixture(name)).filename().string()));
+        // An edge beam's file holds no spacings for its left side.
+        const bool middleBeam = !open(bytesOf(lines)).problem;
+        {
+            Outcome whole = open(bytesOf(lines), middleBeam);
+            ASSERT_FALSE(whole.problem) << name << ": " << whole.problem->finnish;
+        }
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            for (const auto& [at, length] : numericTokens(lines, i)) {
+                ++tokens;
+                auto with = [&, at = at, length = length](const std::string& value) {
+                    std::vector<std::string> changed = lines;
+                    changed[i].replace(at, length, value);
+                    return open(bytesOf(changed), middleBeam);
+                };
+                const std::string where = name + " line " + std::to_string(i + 1) + " [" +
+                                          lines[i].substr(at, length) + "]";
+                // Beyond single precision: refused on its own line; a count
+                // or a section parameter count is named without a field.
+                Outcome huge = with("3.5E+38");
+                ASSERT_TRUE(huge.problem) << where;
+                EXPECT_EQ(huge.problem->line, static_cast<int>(i + 1)) << where << ": " << huge.problem->finnish;
+                Outcome tiny = with("1E-45");
+                if (!tiny.problem) expectFiniteOrError(*tiny.model, where + " 1E-45");
+                // The left side of an edge beam carries no slabs: its values
+                // change nothing and are held to single precision only.
+                const model::FieldLimit* limit = model::fieldLimit(huge.problem->field, huge.problem->element);
+                if (limit && limit->slabSideOnly && !middleBeam) continue;
+                Outcome far = with("-3.4E+38");
+                EXPECT_TRUE(far.problem && far.problem->line == static_cast<int>(i + 1)) << where << " -3.4E+38";
+                if (huge.problem->field.empty()) continue;
+
+                // The field's limits: just outside refused, at them read.
+                const std::string family = huge.model->BeamFamilyCode();
+                const auto range = model::projectFileRange(huge.problem->field, huge.problem->element, family);
+                ASSERT_TRUE(range) << where << " " << huge.problem->field;
+                // The loss is given in per cent.
+                const double scale = huge.problem->field == "StrandPrestressLoss" ? 100 : 1;
+                for (double outside : {below(*range), above(*range)}) {
+                    Outcome o = with(text(outside * scale));
+                    ASSERT_TRUE(o.problem) << where << " " << outside;
+                    EXPECT_EQ(o.problem->line, static_cast<int>(i + 1)) << where << " " << outside;
+                    EXPECT_EQ(o.problem->field, huge.problem->field) << where << " " << outside;
+                }
+                // A bound that another field narrows (a prestress at most
+                // the steel's strength) is tried by the measured cases.
+                std::vector<double> inside;
+                if (!range->aboveMinimum && limit->atMostField.empty()) inside.push_back(range->minimum);
+                if (limit->atMostField.empty()) inside.push_back(range->maximum);
+                for (double bound : inside) {
+                    Outcome o = with(text(bound * scale));
+                    const bool refusedHere = o.problem && o.problem->line == static_cast<int>(i + 1) &&
+                                             o.problem->field == huge.problem->field;
+                    EXPECT_FALSE(refusedHere) << where << " " << bound << ": " << o.problem->finnish;
+                    if (!o.problem) expectFiniteOrError(*o.model, where + " at " + text(bound));
+                }
+            }
+        }
+    }
+    EXPECT_GT(tokens, 1000);
+    EXPECT_GT(calculations, 1000);
+    std::printf("[ limits   ] %d tokens; %d calculations finite, %d stopped with their error number\n", tokens,
+                calculations, failedCalculations);
+}
+
+// The values no engineer could mean that opened without a word and
+// calculated to a success before: each refused at Open with its line, its
+// field and the range.
+TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndField) {
+    const std::vector<std::string> lines = linesOf(folder.read(fs::path(fixture("concrete_middle_beam.dat")).filename().string()));
+    struct Case {
+        const char* what;
+        std::size_t line;  // from 1
+        const char* replacement;
+        const char* field;
+        const char* shown;  // the message's value and range
+    } cases[] = {
+        {"additional safety factor -32768", 15, " 1.15 1.5 -32768 1.15 1.15 1 .7", "AdditionalSafetyFactor",
+         "arvo -32768 ei ole rajoissa \\(0\\.8<=\\.\\.\\.<=1\\.4\\)"},
+        {"additional safety factor -1", 15, " 1.15 1.5 -1 1.15 1.15 1 .7", "AdditionalSafetyFactor", "arvo -1 "},
+        {"additional safety factor 0.5", 15, " 1.15 1.5 .5 1.15 1.15 1 .7", "AdditionalSafetyFactor", "arvo \\.5 "},
+        {"strand loss -50 %", 5, "P27 10L 0  900 -50 40 1  50 7200 7200", "StrandPrestressLoss",
+         "arvo -50 ei ole rajoissa \\(0<=\\.\\.\\.<=50\\)"},
+        {"strand loss 150 %", 5, "P27 10L 0  900 150 40 1  50 7200 7200", "StrandPrestressLoss", "arvo 150 "},
+        {"topping 600 mm", 7, " 25  2  600  0  500", "ToppingThickness", "arvo 600 ei ole rajoissa \\(0<=\\.\\.\\.<=500\\)"},
+        {"topping reinforcement 6000 mm2/m", 7, " 25  2  50  6000  500", "ToppingReinforcementArea",
+         "\\(0<=\\.\\.\\.<=5000\\)"},
+        {"topping reinforcement strength 150 MPa", 7, " 25  2  50  130  150", "ToppingReinforcementStrength",
+         "\\(200<=\\.\\.\\.<=700\\)"},
+        {"bar prestress 3.4E+38", 11, " 5 491 45 3.4E+38", "BarPrestress", "arvo 3\\.4E\\+38 "},
+        {"bar prestress 32767 MPa", 11, " 5 491 45 32767", "BarPrestress", "arvo 32767 "},
+        {"bar prestress above the bars' strength", 11, " 5 491 45 501", "BarPrestress",
+         "arvo 501 on suurempi kuin ReinforcementStrength 500"},
+        {"beam span 0.5 mm", 8, "0 SUORA  .5 50  1", "BeamSpan", "\\(1000<=\\.\\.\\.<=40000\\)"},
+        {"beam concrete class 1E+30", 8, "0 SUORA  7200 1E+30  1", "BeamConcreteClass",
+         "arvo 1E\\+30 ei ole rajoissa \\(30<=\\.\\.\\.<=100\\)"},
+        {"right spacing 0.001 mm", 5, "P27 10L 0  900 20 40 1  50 .001 7200", "BeamSpacing",
+         "\\(200<=\\.\\.\\.<=30000\\)"},
+        {"right spacing 50 000 mm", 5, "P27 10L 0  900 20 40 1  50 7200 50000", "BeamSpacing",
+         "\\(200<=\\.\\.\\.<=30000\\)"},
+        {"joint concrete class 3.5E+38", 13, " 3.5E+38 2", "JointConcreteClass", "\\(16<=\\.\\.\\.<=60\\)"},
+        {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180<=\\.\\.\\.<=5000\\)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> changed = lines;
+        changed[c.line - 1] = c.replacement;
+        Outcome o = open(bytesOf(changed));
+        ASSERT_TRUE(o.problem);
+        EXPECT_EQ(o.problem->line, static_cast<int>(c.line));
+        EXPECT_EQ(o.problem->field, c.field);
+        EXPECT_TRUE(std::regex_search(o.problem->finnish, std::regex(std::string(c.field) + "\\)? .*" + c.shown)))
+            << o.problem->finnish;
+        EXPECT_NE(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::app
