@@ -1,6 +1,6 @@
 // The corpus of project files under tests/fixtures/inputfiles: every file
-// reads without a message, and a file written from what was read reads back
-// to the same file (the reader's corrections are applied once, not again).
+// reads without a message, and a file written from what was read as entered
+// reads back to the same file.
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,18 @@ TEST(InputFileCorpus, EveryProjectReadsAndRewritesStably) {
         model::ProjectModel first;
         first.DataPath = data;
         int16_t errorLine = -1;
-        ASSERT_EQ(inputfile::ReadInputDataFile(first, ui, entry.path().string(), errorLine), 0);
+        ASSERT_EQ(inputfile::ReadInputDataFile(first, ui, entry.path().string(), errorLine,
+                                               inputfile::ReadMode::AsEntered),
+                  0);
         EXPECT_EQ(errorLine, 0);
         EXPECT_TRUE(ui.messages().empty());
 
         ASSERT_EQ(inputfile::WriteInputDataFile(first, data + "once.dat"), 0);
         model::ProjectModel second;
         second.DataPath = data;
-        ASSERT_EQ(inputfile::ReadInputDataFile(second, ui, data + "once.dat", errorLine), 0);
+        ASSERT_EQ(inputfile::ReadInputDataFile(second, ui, data + "once.dat", errorLine,
+                                               inputfile::ReadMode::AsEntered),
+                  0);
         ASSERT_EQ(inputfile::WriteInputDataFile(second, data + "twice.dat"), 0);
         EXPECT_EQ(readBytes(data + "once.dat"), readBytes(data + "twice.dat"));
     }

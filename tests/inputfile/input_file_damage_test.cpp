@@ -350,3 +350,40 @@ TEST(InputFileReader, BadInputGivesAResultAndKeepsCountsInBounds) {
     EXPECT_TRUE(acceptable(r->status));
     countsInBounds(r->model);
 }
+
+// A file read for the user keeps every value as it stands; read for a
+// calculation, the values the calculation cannot take are replaced.
+TEST(InputFileReader, CorrectionsAreTheCalculationsOnly) {
+    const auto dir = quorvel::testing::companyDataFolder();
+    auto lines = plainFile();
+    lines[6] = " 25  2  0  130  500";  // no topping, yet an area
+    lines[10] = " 4  491  38  0";      // bar prestress 0
+    lines[11] = " 5  2";               // joint grade 5
+    lines[12] = " 0  0  90  90  65  65";
+    lines[13] = " 1.15  1.5  0  1.15  1.15  1  .7";
+    lines[14] = " 0  0  0";
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    struct Expected {
+        inputfile::ReadMode mode;
+        double topping, area, prestress, joint, gap, factor, load;
+    } cases[] = {
+        {inputfile::ReadMode::AsEntered, 0, 130, 0, 5, 0, 0, 0},
+        {inputfile::ReadMode::ForCalculation, 0.0001, 0, 0.00001, 10, 0.001, 1.2, 0.0011},
+    };
+    for (const Expected& e : cases) {
+        ProjectModel m;
+        m.DataPath = dir;
+        platform::HeadlessPlatform ui;
+        int16_t first = 0;
+        ASSERT_EQ(inputfile::ReadInputDataBytes(m, ui, bytes, first, e.mode), 0);
+        EXPECT_EQ(m.ToppingThickness.number(), e.topping);
+        EXPECT_EQ(m.ToppingReinforcementArea.number(), e.area);
+        EXPECT_EQ(m.BarPrestress(1).number(), e.prestress);
+        EXPECT_EQ(m.JointConcreteClass.number(), e.joint);
+        EXPECT_EQ(m.SlabBottomGap(1).number(), e.gap);
+        EXPECT_EQ(m.AdditionalSafetyFactor.number(), e.factor);
+        EXPECT_EQ(m.ToppingLoad(1).number(), e.load);
+        EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), e.load);
+    }
+}
