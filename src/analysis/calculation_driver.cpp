@@ -29,8 +29,8 @@ std::array<Value*, 8> supportMoments(model::ProjectModel& m) {
 }
 
 // Gives back, after a completed run, the input fields the run changed: those
-// the work file's read corrects for the calculation (gaps and grout widths,
-// slab loads, bar prestresses, the topping, the safety factor, the joint and
+// the work file's read corrects for the calculation (gaps, grout widths and
+// support lengths, slab loads, bar prestresses, the topping, the safety factor, the joint and
 // infill grades, the type name's spelling), the section record's
 // parameters a beam model may have replaced by the geometry it used (the
 // ledge widths of an edge MEK), the support moments scaled to Nmm and the
@@ -41,6 +41,7 @@ std::array<Value*, 8> supportMoments(model::ProjectModel& m) {
 void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputFields& entered) {
     for (int s = 1; s <= 2; ++s) {
         m.SlabBottomGap(s) = entered.SlabBottomGap(s);
+        m.SlabSupportLength(s) = entered.SlabSupportLength(s);
         m.JointGroutWidth(s) = entered.JointGroutWidth(s);
         m.ToppingLoad(s) = entered.ToppingLoad(s);
         m.SlabImposedLoadPermanent(s) = entered.SlabImposedLoadPermanent(s);

@@ -1,5 +1,5 @@
 // The Calculate command of the main window: the contradiction question, the
-// near-zero guards of one run, the CWQ topping questions, the topping load,
+// CWQ topping questions, the topping load,
 // the calculation driver, and the report of its outcome in the main window
 // (gauges, core-filling notice and the table button, or the failure
 // message).
@@ -49,49 +49,6 @@ const char* const CoreFillingNotice2 = "KS. Taulukko!";
 constexpr double CwqThicknessMin = 49.9;
 constexpr double CwqThicknessMax = 160.1;
 constexpr double CwqReinforcementMin = 0.1;
-
-// Near-zero slab loads and support lengths make the analysis divide by
-// (almost) zero; for the length of one run they are raised to these.
-constexpr double LoadGuardBound = 0.001;
-constexpr double LoadGuardValue = 0.001;
-constexpr double SupportLengthGuardValue = 0.11;
-
-// Raises the near-zero slab loads and support lengths for one run and puts
-// back exactly the values that stood before, on every way out (a question
-// answered Yes, a failed or a completed calculation, an error). Only these
-// six inputs are touched; everything else the run changes is the driver's.
-class NearZeroGuard {
-public:
-    explicit NearZeroGuard(model::ProjectModel& m) : m_(m) {
-        for (std::size_t i = 0; i < loads_.size(); ++i) {
-            Value& load = loadField(i);
-            loads_[i] = load;
-            if (load > -LoadGuardBound && load < LoadGuardBound) load = LoadGuardValue;
-        }
-        for (int side = 1; side <= 2; ++side) {
-            Value& length = m_.SlabSupportLength(side);
-            supportLengths_[side - 1] = length;
-            if (length < SupportLengthGuardValue) length = SupportLengthGuardValue;
-        }
-    }
-    ~NearZeroGuard() {
-        for (std::size_t i = 0; i < loads_.size(); ++i) loadField(i) = loads_[i];
-        for (int side = 1; side <= 2; ++side) m_.SlabSupportLength(side) = supportLengths_[side - 1];
-    }
-    NearZeroGuard(const NearZeroGuard&) = delete;
-    NearZeroGuard& operator=(const NearZeroGuard&) = delete;
-
-private:
-    // Permanent left, permanent right, variable left, variable right.
-    Value& loadField(std::size_t i) {
-        const int side = static_cast<int>(i % 2) + 1;
-        return i < 2 ? m_.SlabImposedLoadPermanent(side) : m_.SlabImposedLoadVariable(side);
-    }
-
-    model::ProjectModel& m_;
-    std::array<Value, 4> loads_{};
-    std::array<Value, 2> supportLengths_{};
-};
 
 // The number a box starts with ("." as the decimal point; no number is 0).
 double leadingNumber(const std::string& text) {
@@ -245,8 +202,6 @@ void frmQuorvel::RunCalculation() {
     if (found != 0 &&
         wantsToEdit(std::string(ContradictionsHeading) + CRLF + CRLF + contradictions + CRLF + ContinueEditingQuestion))
         return;
-
-    NearZeroGuard guard(m);
 
     if (OptCWQ.value()) {
         const double thickness = leadingNumber(txtPintapaksuus.text());

@@ -133,7 +133,9 @@ public:
         for (int s = 1; s <= 2; ++s) {
             m_.SlabBottomGap(s) = corrected(f(s, "SlabBottomGap", s), 0.001, 0.001);
             m_.JointGroutWidth(s) = corrected(f(s + 2, "JointGroutWidth", s), 0.001, 0.001);
-            m_.SlabSupportLength(s) = f(s + 4, "SlabSupportLength", s);
+            // The slab checks divide by the support length: the calculation
+            // takes none below 0.11 mm.
+            m_.SlabSupportLength(s) = corrected(f(s + 4, "SlabSupportLength", s), 0.11, 0.11);
         }
         read(7);
         m_.PartialFactorPermanent = f(1, "PartialFactorPermanent", 0);

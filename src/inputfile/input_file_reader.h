@@ -18,7 +18,8 @@ namespace quorvel::inputfile {
 // How a file is read. AsEntered: every value as the file holds it, so that
 // a project saved again without an edit gives the same bytes. For a
 // calculation (the work file read back): values the calculation cannot take
-// are replaced (a gap or grout width below 0.001 by 0.001, a bar prestress
+// are replaced (a gap or grout width below 0.001 by 0.001, a slab support
+// length below 0.11 by 0.11, a bar prestress
 // below 0.0011 by 1E-05, a topping below 0.001 mm by none, slab loads below
 // 0.0011 by 0.0011, a safety factor of 0 by 1.2, a joint grade below 10 by
 // 10, a missing quality class or reinforcement strength by its default).

@@ -145,7 +145,7 @@ TEST(InputFileWriter, NegativeNumbersSideBySideStaySeparate) {
     back.DataPath = dir;
     platform::HeadlessPlatform ui;
     int16_t first = -7;
-    ASSERT_EQ(ReadInputDataFile(back, ui, dir + "p.dat", first), 0);
+    ASSERT_EQ(ReadInputDataFile(back, ui, dir + "p.dat", first, inputfile::ReadMode::AsEntered), 0);
     EXPECT_EQ(back.BarDistanceFromBottom(1).number(), -38);
     EXPECT_EQ(back.SlabSupportLength(1).number(), -65);
     EXPECT_EQ(back.SlabSupportLength(2).number(), 65);
