@@ -138,9 +138,10 @@ std::vector<FieldLimit> makeFieldLimits() {
         // ledges, then the dimensions.
         plain("BeamCategory", between(1, 5), true),
         plain("SlabsOnLedge", between(0, 1), true),
-        plain("OverallBeamHeight", dimension),
-        plain("BeamHeight", dimension),
-        plain("BeamWidth", dimension),
+        // A beam has a height and a web: the section divides by them.
+        plain("OverallBeamHeight", aboveUpTo(0, 5000)),
+        plain("BeamHeight", aboveUpTo(0, 5000)),
+        plain("BeamWidth", aboveUpTo(0, 5000)),
         plain("TopFlangeWidth", dimension),
         plain("TopFlangeThickness", dimension),
         plain("BottomFlangeWidth", dimension),

@@ -307,7 +307,7 @@ TEST_F(Calculate, ASideThatCannotCarrySlabsIsNamedAndNothingIsCalculated) {
     EXPECT_EQ(m.ResultsValid, -1);
 }
 
-TEST_F(Calculate, ASpanOutsideItsLimitsIsToldInTheChosenLanguage) {
+TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     // A beam shorter than the beam dialogs take (0.5 mm calculated to an
     // all-green result before): named with its limits, not calculated.
     m.BeamSpan = 0.5;
@@ -322,6 +322,26 @@ TEST_F(Calculate, ASpanOutsideItsLimitsIsToldInTheChosenLanguage) {
                      ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
+
+    // Every value inside its limits, but a hogging support moment that
+    // leaves the cracked composite section no sagging moment: 0 / 0.
+    choose("DELTA");
+    m.BeamSpan = 6000;
+    m.SupportMomentStartPermanent = -10000;
+    m.SupportMomentEndPermanent = -10000;
+    m.LanguageIndex = 1;
+    ui.expectMessage("Calculation error: divide by zero 6", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    m.LanguageIndex = 0;
+    ui.expectMessage("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen 6", ui.applicationTitle(),
+                     Buttons::Ok, Icon::None);
+    w.RunCalculation();
+    // A language without texts shows nothing.
+    m.LanguageIndex = 2;
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_EQ(m.SupportMomentStartPermanent, -10000.0);
 }
 
 // A calculation that stops names what stopped it after its number: the
