@@ -138,13 +138,15 @@ std::vector<FieldLimit> makeFieldLimits() {
         // ledges, then the dimensions.
         plain("BeamCategory", between(1, 5), true),
         plain("SlabsOnLedge", between(0, 1), true),
-        // A beam has a height and a web: the section divides by them.
-        plain("OverallBeamHeight", aboveUpTo(0, 5000)),
-        plain("BeamHeight", aboveUpTo(0, 5000)),
-        plain("BeamWidth", aboveUpTo(0, 5000)),
+        // A beam has a height, a web and a bottom of at least 50 mm (the
+        // section divides by them); a ledge reaches at most 500 mm out (the
+        // widest any beam dialog takes).
+        plain("OverallBeamHeight", between(50, 5000)),
+        plain("BeamHeight", between(50, 5000)),
+        plain("BeamWidth", between(50, 5000)),
         plain("TopFlangeWidth", dimension),
         plain("TopFlangeThickness", dimension),
-        plain("BottomFlangeWidth", dimension),
+        plain("BottomFlangeWidth", between(50, 5000)),
         plain("BottomFlangeThickness", dimension),
         plain("WebThickness", dimension),
         plain("WebHeight", dimension),
@@ -152,8 +154,8 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("RightLedgeHeight", dimension),
         plain("LeftLedgeDepth", dimension),
         plain("RightLedgeDepth", dimension),
-        plain("LeftLedgeWidth", dimension),
-        plain("RightLedgeWidth", dimension),
+        plain("LeftLedgeWidth", between(0, 500)),
+        plain("RightLedgeWidth", between(0, 500)),
         plain("LBBottomWidth", dimension),
         plain("AngleSteelHeight", dimension),
         plain("LowerRecessHeight", dimension),
