@@ -154,14 +154,17 @@ TEST_F(SaveCalculate, OpenAndSaveWithoutAnEditWritesTheSameBytes) {
         return scratch.read(name);
     };
     auto open = [&](const std::string& path) {
+        declineSaveQuestions();
         ui.click(w.cmdUusi);
         ui.answerFileDialog(path);
+        declineSaveQuestions();
         ui.click(w.cmdAvaalahto);
         ASSERT_EQ(m.InputFilePath, path) << (ui.messages().empty() ? "" : ui.messages().back().text);
     };
     for (const BeamTypeInfo& type : BeamTypes()) {
         for (bool edge : {false, true}) {
             SCOPED_TRACE(std::string(type.typeName) + (edge ? " edge" : " middle"));
+            declineSaveQuestions();
             ui.click(w.cmdUusi);
             choose(*static_cast<platform::OptionButton*>(w.findControl(std::string(type.option))));
             ui.click(edge ? w.optReunapalkki : w.optKeskipalkki);
