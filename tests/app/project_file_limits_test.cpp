@@ -226,6 +226,8 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
          "\\(200<=\\.\\.\\.<=30000\\)"},
         {"joint concrete class 3.5E+38", 13, " 3.5E+38 2", "JointConcreteClass", "\\(16<=\\.\\.\\.<=60\\)"},
         {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180<=\\.\\.\\.<=5000\\)"},
+        {"first joint beyond half the span", 6, " 4000", "FirstJointDistance",
+         "arvo 4000 on suurempi kuin \\.5 \\* BeamSpan 3600"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
