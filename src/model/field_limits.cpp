@@ -2,7 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -1054,9 +1058,8 @@ void narrowByBox(NumberRange& r, const BoxLimit& b) {
     if (b.range.hasMaximum() && !has(b.computed, Computed::Maximum) && high < r.maximum) r.maximum = high;
 }
 
-}  // namespace
-
-std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family) {
+// projectFileRange worked out from the tables.
+std::optional<NumberRange> fileRangeOf(std::string_view field, int element, std::string_view family) {
     const FieldLimit* limit = fieldLimit(field, element);
     if (!limit) return std::nullopt;
     std::string_view beamForm;
@@ -1078,6 +1081,19 @@ std::optional<NumberRange> projectFileRange(std::string_view field, int element,
         if (applies) narrowByBox(r, b);
     }
     return r;
+}
+
+}  // namespace
+
+std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family) {
+    // Every Calculate reads the project through these ranges: each is
+    // worked out from the tables once.
+    static std::mutex guard;
+    static std::map<std::tuple<std::string, int, std::string>, std::optional<NumberRange>> known;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto key = std::make_tuple(std::string(field), element, std::string(family));
+    if (auto it = known.find(key); it != known.end()) return it->second;
+    return known.emplace(std::move(key), fileRangeOf(field, element, family)).first->second;
 }
 
 std::span<const BoxLimit> boxLimits() { return boxTable(); }

@@ -124,7 +124,7 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
     for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
         if (entry.path().extension() != ".dat") continue;
         const std::string name = entry.path().filename().string();
-        const std::vector<std::string> lines = linesOf(folder.read(fs::path(fixture(name)).filename().string()));
+        const std::vector<std::string> lines = linesOf(quorvel::testing::readBytes(entry.path()));
         // An edge beam's file holds no spacings for its left side.
         const bool middleBeam = !open(bytesOf(lines)).problem;
         {
@@ -193,7 +193,8 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
 // calculated to a success before: each refused at Open with its line, its
 // field and the range.
 TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndField) {
-    const std::vector<std::string> lines = linesOf(folder.read(fs::path(fixture("concrete_middle_beam.dat")).filename().string()));
+    const std::vector<std::string> lines =
+        linesOf(quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat"));
     struct Case {
         const char* what;
         std::size_t line;  // from 1
