@@ -2,11 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -990,8 +991,17 @@ bool NumberRange::contains(double v) const {
 }
 
 const FieldLimit* fieldLimit(std::string_view field, int element) {
-    for (const FieldLimit& f : fieldTable())
-        if (f.field == field && element >= f.firstElement && element <= f.lastElement) return &f;
+    // The rows of each field, found by its name (every Calculate looks up
+    // each value of the project).
+    static const auto rowsByField = [] {
+        std::unordered_map<std::string_view, std::vector<const FieldLimit*>> rows;
+        for (const FieldLimit& f : fieldTable()) rows[f.field].push_back(&f);
+        return rows;
+    }();
+    const auto rows = rowsByField.find(field);
+    if (rows == rowsByField.end()) return nullptr;
+    for (const FieldLimit* f : rows->second)
+        if (element >= f->firstElement && element <= f->lastElement) return f;
     return nullptr;
 }
 
@@ -1088,12 +1098,19 @@ std::optional<NumberRange> fileRangeOf(std::string_view field, int element, std:
 std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family) {
     // Every Calculate reads the project through these ranges: each is
     // worked out from the tables once.
+    const FieldLimit* limit = fieldLimit(field, element);
+    if (!limit) return std::nullopt;
+    // Keyed by the row, the element and the family's dialog (the families
+    // without one share their ranges).
+    std::size_t window = std::size(kFamilyWindows);
+    for (std::size_t i = 0; i < std::size(kFamilyWindows); ++i)
+        if (kFamilyWindows[i].first == family) window = i;
     static std::mutex guard;
-    static std::map<std::tuple<std::string, int, std::string>, std::optional<NumberRange>> known;
+    static std::map<std::tuple<const FieldLimit*, int, std::size_t>, std::optional<NumberRange>> known;
     const std::lock_guard<std::mutex> lock(guard);
-    auto key = std::make_tuple(std::string(field), element, std::string(family));
+    const auto key = std::make_tuple(limit, element, window);
     if (auto it = known.find(key); it != known.end()) return it->second;
-    return known.emplace(std::move(key), fileRangeOf(field, element, family)).first->second;
+    return known.emplace(key, fileRangeOf(field, element, family)).first->second;
 }
 
 std::span<const BoxLimit> boxLimits() { return boxTable(); }
