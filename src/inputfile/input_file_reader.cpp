@@ -245,9 +245,9 @@ public:
         for (const StoredValue& v : stored_)
             if (v.field == "BeamCategory" && !model::withinFieldLimit(v.field, 0, v.value)) {
                 problems.push_back({v.line, "kentän BeamCategory arvo " + shown(v.value) + " ei ole rajoissa (" +
-                                                model::describeRange(model::fieldLimit(v.field)->range) + ")",
+                                                model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field)) + ")",
                                     "the value " + shown(v.value) + " of BeamCategory is outside its limits (" +
-                                        model::describeRange(model::fieldLimit(v.field)->range) + ")",
+                                        model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field)) + ")",
                                     "BeamCategory"});
                 raiseFlag(v.line, 1);
                 return;
@@ -265,7 +265,8 @@ public:
             if (range.hasMaximum()) range.maximum *= v.scale;
             const std::string field = std::string(v.field);
             if (!range.contains(v.value) || !model::NumberRange{}.contains(v.value)) {
-                const std::string limitText = model::describeRange(range);
+                const std::string limitText =
+                    model::describeRange(range, v.scale == 100 ? std::string_view("%") : model::fieldUnit(v.field));
                 problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
                                                 " ei ole rajoissa (" + limitText + ")",
                                     "the value " + shown(v.value) + " of " + field + " is outside its limits (" +

@@ -144,7 +144,7 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("BeamCategory", between(1, 5), true),
         plain("SlabsOnLedge", between(0, 1), true),
         // A beam has a height, a web and a bottom of at least 50 mm (the
-        // section divides by them); a ledge reaches at most 500 mm out (the
+        // section divides by them); a ledge reaches at most 1 m out (the
         // widest any beam dialog takes).
         plain("OverallBeamHeight", between(50, 5000)),
         plain("BeamHeight", between(50, 5000)),
@@ -159,8 +159,8 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("RightLedgeHeight", dimension),
         plain("LeftLedgeDepth", dimension),
         plain("RightLedgeDepth", dimension),
-        plain("LeftLedgeWidth", between(0, 500)),
-        plain("RightLedgeWidth", between(0, 500)),
+        plain("LeftLedgeWidth", between(0, 1000)),
+        plain("RightLedgeWidth", between(0, 1000)),
         plain("LBBottomWidth", dimension),
         plain("AngleSteelHeight", dimension),
         plain("LowerRecessHeight", dimension),

@@ -340,7 +340,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         {"hx.dat", hx, "Palkkityyppiä HX ei voi käsitellä tässä ikkunassa"},
         // Values outside the limits of their fields.
         {"spacing.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 -7800 1E+39"),
-         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(200<=\\.\\.\\.<=30000\\)"},
+         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
         {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän .*BeamSpacing"},
         {"kfi.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 -1 .7"),
          "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo -1 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.2\\)"},
