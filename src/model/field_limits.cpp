@@ -93,13 +93,9 @@ constexpr double BarsInRowMaximum = 100;
 //     steel yield strengths up to 1000 MPa, reinforcement and strand
 //     strengths up to 2000 MPa (above fpk 1860 of EN 10138), moduli up to
 //     250 GPa; a prestress at most the strength of its steel;
-//   - loads not negative: area loads up to 1000 kN/m2, line loads on the
-//     beam up to 10 000 kN/m, point loads up to 100 000 kN; the slab
-//     fields' loads and positions within 16-bit whole numbers; support
-//     moments of either sign up to 10 000 kNm;
-//   - positions along the beam within the longest span, across the slab
-//     field within the longest spacing; the first joint within half the
-//     span either way;
+//   - loads, support moments, positions and the slab end's dimensions
+//     within the ranges of their boxes above (loads not negative); the
+//     first joint within half the span either way;
 //   - factors within the factors window's ranges; counts whole within the
 //     arrays they count.
 std::vector<FieldLimit> makeFieldLimits() {
@@ -120,25 +116,19 @@ std::vector<FieldLimit> makeFieldLimits() {
         return row;
     };
     constexpr NumberRange dimension = between(0, 5000);
-    constexpr NumberRange alongBeam = between(0, 40000);
-    constexpr NumberRange acrossSlab = between(0, 30000);
     constexpr NumberRange concreteClass = between(0, 100);
     constexpr NumberRange steelStrength = between(0, 1000);
     constexpr NumberRange rebarStrength = aboveUpTo(0, 2000);
     constexpr NumberRange modulus = aboveUpTo(0, 250000);
     constexpr NumberRange barArea = between(0, 10000);
-    constexpr NumberRange beamLineLoad = between(0, 10000);
-    constexpr NumberRange beamPointLoad = between(0, 100000);
-    constexpr NumberRange supportMoment = between(-10000, 10000);
-    constexpr NumberRange slabFieldLoad = between(0, 32767);
     std::vector<FieldLimit> v = {
         // Beam geometry.
         plain("BeamSpan", between(1000, 40000)),
         // BeamSpacing (side, end): left elements 4 and 7, right 5 and 8.
-        elements("BeamSpacing", 4, 4, between(200, 30000), false, true),
-        elements("BeamSpacing", 7, 7, between(200, 30000), false, true),
-        elements("BeamSpacing", 5, 5, between(200, 30000)),
-        elements("BeamSpacing", 8, 8, between(200, 30000)),
+        elements("BeamSpacing", 4, 4, SpacingRange, false, true),
+        elements("BeamSpacing", 7, 7, SpacingRange, false, true),
+        elements("BeamSpacing", 5, 5, SpacingRange),
+        elements("BeamSpacing", 8, 8, SpacingRange),
         // The section record: its category and whether the slabs bear on
         // ledges, then the dimensions.
         plain("BeamCategory", between(1, 5), true),
@@ -159,8 +149,8 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("RightLedgeHeight", dimension),
         plain("LeftLedgeDepth", dimension),
         plain("RightLedgeDepth", dimension),
-        plain("LeftLedgeWidth", between(0, 1000)),
-        plain("RightLedgeWidth", between(0, 1000)),
+        plain("LeftLedgeWidth", between(0, LedgeMaximum)),
+        plain("RightLedgeWidth", between(0, LedgeMaximum)),
         plain("LBBottomWidth", dimension),
         plain("AngleSteelHeight", dimension),
         plain("LowerRecessHeight", dimension),
@@ -188,36 +178,36 @@ std::vector<FieldLimit> makeFieldLimits() {
         elements("ConcreteQualityClass", 1, 6, between(1, 3), true),
         // Reinforcement row groups: rows 1..10.
         plain("ReinforcementRowCount", between(0, 10), true),
-        elements("BarsInRow", 1, 10, between(0, 32767), true),
+        elements("BarsInRow", 1, 10, between(0, BarsInRowMaximum), true),
         elements("BarArea", 1, 10, barArea),
         elements("BarDistanceFromBottom", 1, 10, dimension),
         prestress("BarPrestress", "ReinforcementStrength"),
         plain("ReinforcementModulus", modulus),
         plain("ReinforcementStrength", rebarStrength),
         plain("TopRebarRowCount", between(0, 10), true),
-        elements("TopBarsInRow", 1, 10, between(0, 32767), true),
+        elements("TopBarsInRow", 1, 10, between(0, BarsInRowMaximum), true),
         elements("TopBarArea", 1, 10, barArea),
         elements("TopBarDistanceFromTop", 1, 10, dimension),
         prestress("TopBarPrestress", "TopRebarStrength"),
         plain("TopRebarModulus", modulus),
         plain("TopRebarStrength", rebarStrength),
         plain("SteelBeamRebarRowCount", between(0, 10), true),
-        elements("SteelBeamBarsInRow", 1, 10, between(0, 32767), true),
+        elements("SteelBeamBarsInRow", 1, 10, between(0, BarsInRowMaximum), true),
         elements("SteelBeamBarArea", 1, 10, barArea),
         elements("SteelBeamBarDistance", 1, 10, dimension),
         prestress("SteelBeamBarPrestress", "SteelBeamRebarStrength"),
         plain("SteelBeamRebarModulus", modulus),
         plain("SteelBeamRebarStrength", rebarStrength),
         // The slab fields and the joints.
-        FieldLimit{"FirstJointDistance", 0, 0, between(-20000, 20000), false, false, "BeamSpan", 0.5},
-        plain("SlabFieldEdgeDistance1", alongBeam),
-        plain("SlabFieldEdgeDistance2", alongBeam),
+        FieldLimit{"FirstJointDistance", 0, 0, FirstJointRange, false, false, "BeamSpan", 0.5},
+        plain("SlabFieldEdgeDistance1", AlongBeamRange),
+        plain("SlabFieldEdgeDistance2", AlongBeamRange),
         elements("HoleCount", 1, 2, between(0, 2), true),
         // Holes (side, hole): elements 4, 5, 7, 8.
-        elements("HoleX", 4, 8, alongBeam),
-        elements("HoleWidthB", 4, 8, alongBeam),
-        elements("HoleY", 4, 8, acrossSlab),
-        elements("HoleLengthA", 4, 8, acrossSlab),
+        elements("HoleX", 4, 8, AlongBeamRange),
+        elements("HoleWidthB", 4, 8, AlongBeamRange),
+        elements("HoleY", 4, 8, AcrossSlabRange),
+        elements("HoleLengthA", 4, 8, AcrossSlabRange),
         plain("JointConcreteClass", aboveUpTo(0, 100)),
         plain("ToppingConcreteClass", concreteClass),
         plain("ToppingThickness", between(0, 500)),
@@ -227,34 +217,34 @@ std::vector<FieldLimit> makeFieldLimits() {
         // 7..17 held as 16-bit whole numbers.
         elements("SlabLineLoadCount", 1, 2, between(0, 5), true),
         elements("SlabPointLoadCount", 1, 2, between(0, 5), true),
-        elements("SlabLineLoadG", 6, 17, slabFieldLoad, true),
-        elements("SlabLineLoadQ", 6, 17, slabFieldLoad, true),
-        elements("SlabLineLoadY", 6, 17, slabFieldLoad, true),
-        elements("SlabPointLoadG", 6, 17, slabFieldLoad, true),
-        elements("SlabPointLoadQ", 6, 17, slabFieldLoad, true),
-        elements("SlabPointLoadX", 6, 17, slabFieldLoad, true),
-        elements("SlabPointLoadY", 6, 17, slabFieldLoad, true),
+        elements("SlabLineLoadG", 6, 17, LineLoadRange, true),
+        elements("SlabLineLoadQ", 6, 17, LineLoadRange, true),
+        elements("SlabLineLoadY", 6, 17, SlabLoadPlaceRange, true),
+        elements("SlabPointLoadG", 6, 17, PointLoadRange, true),
+        elements("SlabPointLoadQ", 6, 17, PointLoadRange, true),
+        elements("SlabPointLoadX", 6, 17, SlabLoadPlaceRange, true),
+        elements("SlabPointLoadY", 6, 17, SlabLoadPlaceRange, true),
         // Loads on the beam.
-        plain("BeamLineLoadG1", beamLineLoad),
-        plain("BeamLineLoadG2", beamLineLoad),
-        plain("BeamLineLoadGX", alongBeam),
-        plain("BeamLineLoadGLength", alongBeam),
-        plain("BeamLineLoadQ1", beamLineLoad),
-        plain("BeamLineLoadQ2", beamLineLoad),
-        plain("BeamLineLoadQX", alongBeam),
-        plain("BeamLineLoadQLength", alongBeam),
+        plain("BeamLineLoadG1", LineLoadRange),
+        plain("BeamLineLoadG2", LineLoadRange),
+        plain("BeamLineLoadGX", AlongBeamRange),
+        plain("BeamLineLoadGLength", AlongBeamRange),
+        plain("BeamLineLoadQ1", LineLoadRange),
+        plain("BeamLineLoadQ2", LineLoadRange),
+        plain("BeamLineLoadQX", AlongBeamRange),
+        plain("BeamLineLoadQLength", AlongBeamRange),
         plain("BeamPointLoadCount", between(0, 5), true),
-        elements("BeamPointLoad", 3, 17, beamPointLoad),
-        elements("BeamPointLoadX", 1, 5, alongBeam),
+        elements("BeamPointLoad", 3, 17, PointLoadRange),
+        elements("BeamPointLoadX", 1, 5, AlongBeamRange),
         // Support moments.
-        plain("SupportMomentStartBeforeGrouting", supportMoment),
-        plain("SupportMomentEndBeforeGrouting", supportMoment),
-        plain("SupportMomentStartBeforeTopping", supportMoment),
-        plain("SupportMomentEndBeforeTopping", supportMoment),
-        plain("SupportMomentStartPermanent", supportMoment),
-        plain("SupportMomentEndPermanent", supportMoment),
-        plain("SupportMomentStartVariable", supportMoment),
-        plain("SupportMomentEndVariable", supportMoment),
+        plain("SupportMomentStartBeforeGrouting", SupportMomentRange),
+        plain("SupportMomentEndBeforeGrouting", SupportMomentRange),
+        plain("SupportMomentStartBeforeTopping", SupportMomentRange),
+        plain("SupportMomentEndBeforeTopping", SupportMomentRange),
+        plain("SupportMomentStartPermanent", SupportMomentRange),
+        plain("SupportMomentEndPermanent", SupportMomentRange),
+        plain("SupportMomentStartVariable", SupportMomentRange),
+        plain("SupportMomentEndVariable", SupportMomentRange),
         // Partial factors: multipliers of loads and resistances, held to the
         // ranges the factors window offers wherever they come from (a file's
         // K_FI of 1e-30 would otherwise turn every utilisation green).
@@ -278,15 +268,15 @@ std::vector<FieldLimit> makeFieldLimits() {
     perSide(v, "StrandInitialStress", aboveUpTo(0, 2000));
     perSide(v, "StrandPrestressLoss", {0, 1, false});
     perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));
-    perSide(v, "SlabSupportLength", dimension);
-    perSide(v, "SlabBottomGap", between(0, 1000));
+    perSide(v, "SlabSupportLength", between(0, SupportLengthMaximum));
+    perSide(v, "SlabBottomGap", BottomGapRange);
     // A grout width of an edge beam is held shifted by the edge joint, and
     // may fall below 0.
     perSide(v, "JointGroutWidth", between(-1000, 1000));
-    perSide(v, "CoreFillingLength", acrossSlab);
-    perSide(v, "ToppingLoad", between(0, 1000));
-    perSide(v, "SlabImposedLoadPermanent", between(0, 1000));
-    perSide(v, "SlabImposedLoadVariable", between(0, 1000));
+    perSide(v, "CoreFillingLength", CoreFillingRange);
+    perSide(v, "ToppingLoad", AreaLoadRange);
+    perSide(v, "SlabImposedLoadPermanent", AreaLoadRange);
+    perSide(v, "SlabImposedLoadVariable", AreaLoadRange);
     return v;
 }
 
