@@ -15,11 +15,6 @@ namespace quorvel::model {
 
 namespace {
 
-constexpr double Open = FLT_MAX;
-
-constexpr NumberRange any() { return {}; }
-constexpr NumberRange atLeast(double minimum) { return {minimum, Open, false}; }
-constexpr NumberRange above(double minimum) { return {minimum, Open, true}; }
 constexpr NumberRange between(double minimum, double maximum) { return {minimum, maximum, false}; }
 constexpr NumberRange aboveUpTo(double minimum, double maximum) { return {minimum, maximum, true}; }
 // A 16-bit whole number.
