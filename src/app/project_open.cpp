@@ -16,6 +16,7 @@
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
+#include "app/language.h"
 #include "inputfile/input_file_reader.h"
 #include "model/topping_load.h"
 #include "runtime/text_file.h"
@@ -27,10 +28,6 @@ namespace {
 // No project file comes near this size; a larger file is not a project and
 // is not read into memory.
 constexpr std::uintmax_t LargestProjectFile = 1024 * 1024;
-
-std::string inLanguage(int16_t language, const std::string& finnish, const std::string& english) {
-    return language == 1 ? english : finnish;
-}
 
 std::string sentence(std::string text) {
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
@@ -122,7 +119,7 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     // A slab catalogue this installation lacks would fail every
     // calculation: the installation's own stands in, and the user is told.
     if (!dataFileExists(m, m.SlabFileName)) {
-        platform().messageBox(inLanguage(
+        platform().messageBox(byLanguage(
             language,
             "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei ole tässä asennuksessa; käytetään tiedostoa " +
                 before->SlabFileName + ".",

@@ -93,6 +93,7 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     titleBase_ = caption();
     showLanguageFlag();
     showProjectTitle();
+    showCoreFillingNotice();
 }
 
 void frmQuorvel::showLanguageFlag() {

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <optional>
 
+#include "app/language.h"
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
 #include "runtime/data_files.h"
@@ -151,10 +152,12 @@ int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
 }
 
 std::string missingDataFilesText(const model::ProjectModel& m) {
-    std::string text =
-        "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
-        "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n"
-        "\r\n";
+    std::string text = byLanguage(m.LanguageIndex,
+                                  "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+                                  "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n",
+                                  "The files the calculation uses are not found!\r\n"
+                                  "One of the following files is missing or its path is wrong:\r\n") +
+                       "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
     return text;
 }

@@ -147,9 +147,13 @@ bool InputDialog::everyBoxAccepted() {
     return true;
 }
 
-bool InputDialog::keepEditing(const std::string& lines, const std::string& question) {
-    const std::string text = std::string("Ristiriitaisuuksia lähtötiedoissa:") + CrLf + CrLf + lines + CrLf + question;
-    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, "Varoitus!") == platform::Answer::Yes;
+bool InputDialog::keepEditing(const std::string& lines, const std::string& finnishQuestion,
+                              const std::string& englishQuestion) {
+    const int16_t language = model_.LanguageIndex;
+    const std::string text =
+        app::ContradictionQuestion(lines, app::byLanguage(language, finnishQuestion, englishQuestion), language);
+    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, app::WarningTitle(language)) ==
+           platform::Answer::Yes;
 }
 
 void InputDialog::closeWriting(const std::function<void(ProjectModel&)>& write) {
