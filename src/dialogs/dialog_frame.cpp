@@ -15,8 +15,6 @@ using platform::Icon;
 
 namespace {
 
-const char* const CrLf = "\r\n";
-
 std::string textOf(const platform::Control& c) {
     if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
     return static_cast<const platform::TextBox&>(c).text();
