@@ -32,6 +32,8 @@ namespace {
 constexpr double NoSlabSpacingSum = 0.002;
 // Starting core filling when the dowelled joint lowers the connection, mm.
 constexpr double ReducedConnectionCoreFilling = 100.0;
+// The joint grout width, mm, that a joint of no width is read with.
+constexpr double NoJointGroutWidth = 0.001;
 
 std::string familyAsItStands(const std::string& code) { return code.substr(0, 2); }
 
@@ -103,8 +105,12 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
         m.SlabSelfWeightDesign(side) = m.SlabSelfWeightDesign(side) * m.SlabSidePresent(side);
         m.RequiredCoreFillingLength(side) = 0.0;
     }
-    // 3.
+    // 3. A side without slabs (beside one with slabs) has no joint: whatever
+    // width its hidden box still holds, the run takes the width a joint of
+    // none is read with, as for a new edge beam.
     m.SlabSideCount = static_cast<int16_t>(m.SlabSidePresent(1) + m.SlabSidePresent(2));
+    for (int side = 1; side <= 2; ++side)
+        if (m.SlabSideCount > 0 && m.SlabSidePresent(side) == 0) m.JointGroutWidth(side) = NoJointGroutWidth;
 
     // 4. Calculation grid.
     m.CalculationPointCount = CalculationGridSize(m.BeamSpan, m.SlabUnitWidth(1), m.SlabUnitWidth(2),

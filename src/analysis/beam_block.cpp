@@ -142,17 +142,10 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
     m.BeamShearDesign = shearDesign;
 }
 
-void designBeamShear(ProjectModel& m, AnalysisRun& run) {
-    const bool designed = m.SlabsOnLedge == 0 && m.BeamCategory <= 2 &&
-                          m.DowelsOnBeamTop < 0.999 && run.ShearCheckJointWidth > 0;
-    if (!designed) {
-        m.ShearReinforcementDesign = 0.0;
-        m.SteelWebShearStress = 0.0;
-        return;
-    }
+void designBeamShearReinforcement(ProjectModel& m, AnalysisRun& run) {
     run.StirrupPartialFactor = library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(3));
     m.StirrupYieldStrength = 500.0;
-    m.StirrupDesignStrength = library::checkedQuotient(500.0, run.StirrupPartialFactor);
+    m.StirrupDesignStrength = library::checkedQuotient(m.StirrupYieldStrength, run.StirrupPartialFactor);
     run.ShearConcretePartialFactor = library::SelectConcretePartialFactor(
         library::MaxValue(m.ConcreteQualityClass(1), m.ConcreteQualityClass(2)));
     library::DesignShearReinforcement(
@@ -167,6 +160,17 @@ void designBeamShear(ProjectModel& m, AnalysisRun& run) {
         run.ShearCheckJointWidth = 0.0;
         m.BetaY = 1.0;
     }
+}
+
+void designBeamShear(ProjectModel& m, AnalysisRun& run) {
+    const bool designed = m.SlabsOnLedge == 0 && m.BeamCategory <= 2 &&
+                          m.DowelsOnBeamTop < 0.999 && run.ShearCheckJointWidth > 0;
+    if (!designed) {
+        m.ShearReinforcementDesign = 0.0;
+        m.SteelWebShearStress = 0.0;
+        return;
+    }
+    designBeamShearReinforcement(m, run);
 }
 
 void computeSlabEdgeShearFlows(ProjectModel& m, AnalysisRun& run) {

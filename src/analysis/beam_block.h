@@ -46,6 +46,14 @@ using BeamActionsAndMaxima = std::function<void(model::ProjectModel&)>;
 // and the tables of the slab checks are put back as they were.
 void findBeamMaximaOverSpan(model::ProjectModel& m, const BeamActionsAndMaxima& actions);
 
+// The shear design itself, for a beam its caller has found to need one:
+// the partial factors of the stirrups and the concrete, the stirrups'
+// design strength, the required reinforcement, the upper limit of the shear
+// resistance and the steel web's shear stress from MaxShearStage6. A design
+// shear over that limit sets BetaY to 1 and ShearCheckJointWidth to 0, so
+// that no later pass of the analysis designs the shear again.
+void designBeamShearReinforcement(model::ProjectModel& m, AnalysisRun& run);
+
 // Shear reinforcement of a concrete beam and web shear of a welded steel
 // beam carrying the slabs on its top without dowels, from MaxShearStage6;
 // when that exceeds the upper limit of the shear resistance, BetaY becomes

@@ -118,24 +118,31 @@ void setStripSlot(ProjectModel& m, int k, double width, double height, double le
 }
 
 // Stage s over slots 6..last, less the bottom flange of a slab whose underside
-// lies below the stage centroid (concrete in tension). Returns 0 when the
-// right slab's flange was taken out, else 1.
+// lies below the stage centroid (concrete in tension). Taking a flange out
+// moves the centroid, so a flange still in is judged again against the new
+// one until no further flange is taken out; in each round both sides are
+// judged against the same centroid, so that a mirrored section gives the
+// mirrored stage.
+// Returns 0 when the right slab's flange was taken out, else 1.
 double stageWithoutTensionFlanges(ProjectModel& m, int s, int last) {
     sumStage(m, s, 6, last);
-    double kept = 1;
-    for (int side = 1; side <= 2; ++side) {
-        kept = 1;
-        if (m.SectionCentroid(s) > m.SlabBottomLevel(side)) {
+    bool takenOut[3] = {false, false, false};
+    for (bool again = true; again;) {
+        again = false;
+        const double centroid = m.SectionCentroid(s);
+        for (int side = 1; side <= 2; ++side) {
+            if (takenOut[side] || !(centroid > m.SlabBottomLevel(side))) continue;
             const int k = 9 + side;
             library::SumSectionTotals(m.SectionAxialStiffness(s), m.SectionStiffnessMoment(s),
                                       m.SectionCentroid(s), m.SectionBendingStiffness(s),
                                       m.SectionOwnInertiaSum(s), m.SectionParallelAxisSum(s),
                                       -m.PartAxialStiffness(k), -m.PartStiffnessMoment(k),
                                       -m.PartOwnStiffness(k), -m.PartParallelAxisStiffness(k));
-            kept = 0;
+            takenOut[side] = true;
+            again = true;
         }
     }
-    return kept;
+    return takenOut[2] ? 0 : 1;
 }
 
 void setGroup(ProjectModel& m, int g, double EA, double ES, double yc, double EI) {

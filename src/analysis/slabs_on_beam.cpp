@@ -6,8 +6,7 @@
 
 #include <cmath>
 
-#include "library/factors.h"
-#include "library/shear_design.h"
+#include "analysis/beam_block.h"
 #include "library/utilities.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -35,10 +34,14 @@ constexpr double NoReserveStiffness = 1e30;
 class TypedInputGuard {
 public:
     explicit TypedInputGuard(model::ProjectModel& m)
-        : m_(m), coreFilling_(m.CoreFillingLength), supportLength_(m.SlabSupportLength) {}
+        : m_(m),
+          coreFilling_(m.CoreFillingLength),
+          supportLength_(m.SlabSupportLength),
+          groutWidth_(m.JointGroutWidth) {}
     ~TypedInputGuard() {
         m_.CoreFillingLength = coreFilling_;
         m_.SlabSupportLength = supportLength_;
+        m_.JointGroutWidth = groutWidth_;
     }
     TypedInputGuard(const TypedInputGuard&) = delete;
     TypedInputGuard& operator=(const TypedInputGuard&) = delete;
@@ -47,6 +50,7 @@ private:
     model::ProjectModel& m_;
     const model::SideArray coreFilling_;
     const model::SideArray supportLength_;
+    const model::SideArray groutWidth_;
 };
 
 // The largest design moment of one load row over stations 0..n.
@@ -158,20 +162,7 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
     // dowelled joints; a design shear over the upper limit gives up the
     // reduced connection.
     if (m.SlabsOnLedge == 0 && m.BeamCategory <= 2 && m.BetaY < 0.999) {
-        run_.StirrupPartialFactor = library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(3));
-        m.StirrupYieldStrength = 500.0;
-        m.StirrupDesignStrength = m.StirrupYieldStrength / run_.StirrupPartialFactor;
-        run_.ShearConcretePartialFactor = library::SelectConcretePartialFactor(
-            MaxValue(m.ConcreteQualityClass(1), m.ConcreteQualityClass(2)));
-        library::DesignShearReinforcement(
-            m.BeamCategory, m.MaxShearStage6, m.JointGroutWidth(2) + m.JointGroutWidth(1),
-            m.SolverReferenceDepth, m.SlabSideCount, m.SlabSupportLength(1), m.ConcreteFctd(1),
-            m.ConcreteFctd(3), run_.ShearConcretePartialFactor, m.ConcreteFcd(1), m.ConcreteFcd(3),
-            m.StirrupYieldStrength, m.StirrupDesignStrength, m.ShearReinforcementDesign,
-            m.ShearReinforcementRequired, m.MaxShearResistance, m.MaxDesignMoment,
-            m.MomentResistanceA, m.MomentResistanceSolved, m.SolverResultB, m.ZeroMomentSpan,
-            m.SteelWebShearStress);
-        if (m.MaxShearResistance < m.MaxShearStage6) m.BetaY = 1.0;
+        designBeamShearReinforcement(m, run_);
     } else {
         m.ShearReinforcementDesign = 0.0;
     }

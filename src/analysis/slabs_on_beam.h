@@ -56,7 +56,8 @@ using SupportLineTableWriter =
 // opened project (ResetCalculationResults), so the results depend on the
 // project alone. Input values the run changes in passing (a negative
 // CoreFillingLength made positive, a support length replaced by its
-// default) are given back as they were on every way out.
+// default, the grout width of a side without slabs taken as 0) are given
+// back as they were on every way out.
 void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
                         const SupportLineTableWriter& writeSupportLineTable = {});
 

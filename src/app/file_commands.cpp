@@ -250,7 +250,7 @@ void frmQuorvel::SaveInputFileAs() {
 }
 
 void frmQuorvel::SaveResultsFile() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     if (model_.ResultsFilePath.empty()) {
         SaveResultsFileAs();
         return;
@@ -261,7 +261,7 @@ void frmQuorvel::SaveResultsFile() {
 }
 
 void frmQuorvel::SaveResultsFileAs() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     const std::string name =
         chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), reportFilter(model_),
                        ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);

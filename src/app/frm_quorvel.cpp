@@ -11,6 +11,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/slab_catalogue.h"
+#include "library/deflections.h"
 #include "model/project_defaults.h"
 #include "model/version.h"
 #include "runtime/errors.h"
@@ -31,12 +32,13 @@ constexpr platform::Color DarkGrey = rgb(128, 128, 128);
 constexpr platform::Color Blue = rgb(0, 0, 255);
 
 const char* const HelpFile = "quorvel.html";
+const char* const FinnishHelpFile = "quorvel_fi.html";
 const char* const TemporaryReport = "quor01.tmp";
 
 }  // namespace
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
-    : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m), helpFileName_(HelpFile) {
+    : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m) {
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -222,7 +224,6 @@ void frmQuorvel::Form_Load() {
     model_.VersionText = model::ProgramVersionText();
     txtOntelotaytto1.setCaption("");
     txtOntelotaytto2.setCaption("");
-    helpFileName_ = HelpFile;
 
     {
         frmAbout about(model_, ui);
@@ -231,6 +232,8 @@ void frmQuorvel::Form_Load() {
 
     showProjectTitle();
 }
+
+std::string frmQuorvel::helpFileName() const { return model_.LanguageIndex == 1 ? HelpFile : FinnishHelpFile; }
 
 void frmQuorvel::showProjectTitle() {
     const model::ProjectModel& m = model_;
@@ -274,8 +277,23 @@ void frmQuorvel::DrawResultGauges() {
              {&picOikealeikkaus, std::fabs(m.SlabShearUtilisation[2]), false},
              {&picOikeataipuma, std::fabs(m.SlabBendingUtilisation[2]), false},
              {&picOikeahalkeilu, std::fabs(m.SlabCrackingUtilisation[2]), false},
-             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false},
-             {&picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false}});
+             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false}});
+    if (library::StrainCheckApplies(m))
+        DrawGauge(picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false);
+    else
+        DrawGaugeNotApplicable(picVenyma, notApplicableText());
+}
+
+// The window language's "not applicable", read from its language file once
+// per language.
+const std::string& frmQuorvel::notApplicableText() {
+    if (notApplicable_.first != model_.LanguageIndex) {
+        std::string text;
+        if (auto file = openLanguageTable(platform(), model_.LanguageIndex))
+            text = LookupQuotedEntry("strainNotApplicable", *file);
+        notApplicable_ = {model_.LanguageIndex, text};
+    }
+    return notApplicable_.second;
 }
 
 void frmQuorvel::ClearResultGauges() {

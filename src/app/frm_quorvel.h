@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/dialog_openers.h"
@@ -262,8 +263,10 @@ public:
     // language (empty labels when none is needed or the results are stale).
     void showCoreFillingNotice();
 
-    // The help file of the help command.
-    const std::string& helpFileName() const { return helpFileName_; }
+    // The help file of the help command: the user's guide in the language
+    // of the windows (the English one for English, the Finnish one
+    // otherwise).
+    std::string helpFileName() const;
 
     // MainWindowState
     void hideCoreFillingNotices() override;
@@ -348,16 +351,20 @@ private:
     // The folder a file dialog opens in, and remembering the one used.
     std::string dialogFolder(const std::string& projectFile);
     void rememberFolder(const std::string& fileName);
-    void calculateIfResultsStale();
+    // Calculates while the results are stale; true when the model then
+    // holds results of the current input (a calculation ran and succeeded).
+    bool resultsOfCurrentInput();
     bool writeReportForViewing();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 
     model::ProjectModel& model_;
-    std::string helpFileName_;
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
+    // The "not applicable" text of a gauge, and the language it is of.
+    std::pair<int16_t, std::string> notApplicable_{-1, {}};
+    const std::string& notApplicableText();
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

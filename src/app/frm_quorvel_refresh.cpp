@@ -89,7 +89,7 @@ void frmQuorvel::RefreshMainForm() {
 
     for (TextBox* box : {&txtVasensaumavalu, &txtVasenalkuvali, &txtVasenloppuvali}) box->setEnabled(true);
 
-    if (m.BeamSpacing[4] == 0 && m.BeamSpacing[7] == 0) {
+    if (model::LeftSpacingsEmpty(m)) {
         m.IsMiddleBeam = 0;
         optReunapalkki.setValue(true);
     }

@@ -5,6 +5,7 @@
 
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "library/deflections.h"
 #include "report/format_fixed.h"
 #include "report/verdict.h"
 #include "runtime/errors.h"
@@ -153,10 +154,17 @@ void frmTaulukot::FillResultTables() {
     alignColumns(Grid3);
     captions(Grid3, {"grid3", 3}, *file);
     ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
-    // The strain ratio has no value while the allowed strain is 0.
+    // The strain ratio has no value while the allowed strain is 0. Where
+    // the check does not apply the row says so, without values or picture.
     const double allowed = m.AllowedStrain;
-    ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
-             allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    if (library::StrainCheckApplies(m)) {
+        ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+                 allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    } else {
+        Grid3.setTextMatrix(2, 1, Dashes);
+        Grid3.setTextMatrix(2, 2, Dashes);
+        Grid3.setTextMatrix(2, 3, LookupQuotedEntry("strainNotApplicable", *file) + " ");
+    }
     Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
     Grid3.setTextMatrix(3, 2, Dashes);
     Grid3.setTextMatrix(3, 3, Dashes);

@@ -21,6 +21,44 @@ std::string percentText(double value) {
 
 }  // namespace
 
+namespace {
+
+// The gauge's face: its font, cleared, in pixels; the width of the text
+// zone at the left ("999,").
+double prepareFace(platform::PictureBox& pic) {
+    pic.setFont(platform::Font{"MS Serif", 6.75});
+    pic.cls();
+    pic.setDrawWidth(1);
+    pic.setScaleMode(platform::ScaleMode::Pixels);
+    return std::round(pic.textWidth("999,"));
+}
+
+// The black marks over the full height: the left edge, 0 % and 100 %.
+void drawMarks(platform::PictureBox& pic, double tw) {
+    const double sw = std::floor(pic.scaleWidth());
+    const double sh = std::floor(pic.scaleHeight());
+    const float span = static_cast<float>(sw - tw);
+    pic.setDrawWidth(1);
+    const platform::Color black = platform::paletteColor(0);
+    pic.setDrawColor(black);
+    pic.line(0, 0, 0, sh, black);
+    pic.line(tw, 0, tw, sh, black);
+    const double full = tw + std::floor(static_cast<double>(span) / FullScale);
+    pic.line(full, 0, full, sh, black);
+}
+
+}  // namespace
+
+void DrawGaugeNotApplicable(platform::PictureBox& pic, const std::string& text) {
+    const double tw = prepareFace(pic);
+    const platform::Color grey = platform::paletteColor(8);
+    pic.setDrawColor(grey);
+    pic.setCurrentX(tw + 3);
+    pic.setCurrentY((std::floor(pic.scaleHeight()) - pic.textHeight(text)) / 2);
+    pic.print(text);
+    drawMarks(pic, tw);
+}
+
 void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     // The bar and the number are drawn from the ratio as a single. A ratio
     // that is not a number cannot be drawn to scale: show it as exceeded,
@@ -30,13 +68,8 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     const double v =
         std::isfinite(value) ? static_cast<double>(static_cast<float>(std::clamp(value, -TextCap, TextCap))) : TextCap;
 
-    pic.setFont(platform::Font{"MS Serif", 6.75});
     const std::string text = percentText(v);
-    pic.cls();
-    pic.setDrawWidth(1);
-    pic.setScaleMode(platform::ScaleMode::Pixels);
-
-    const double tw = std::round(pic.textWidth("999,"));
+    const double tw = prepareFace(pic);
     platform::Color color;
     if (stale)
         color = platform::paletteColor(8);
@@ -62,13 +95,7 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     pic.setCurrentY((sh - pic.textHeight(text)) / 2);
     pic.print(text);
 
-    pic.setDrawWidth(1);
-    const platform::Color black = platform::paletteColor(0);
-    pic.setDrawColor(black);
-    pic.line(0, 0, 0, sh, black);
-    pic.line(tw, 0, tw, sh, black);
-    const double full = tw + std::floor(static_cast<double>(span) / FullScale);
-    pic.line(full, 0, full, sh, black);
+    drawMarks(pic, tw);
 }
 
 }  // namespace quorvel::app

@@ -5,6 +5,8 @@
 // table and the report too), green otherwise; a stale one (after an input change, before a calculation) is a
 // grey outline with a grey number. The full bar width stands for 130 %.
 
+#include <string>
+
 #include "platform/forms/picture_box.h"
 
 namespace quorvel::app {
@@ -13,5 +15,10 @@ namespace quorvel::app {
 // 100 %); a NaN or an infinite value is drawn as exceeded (999, past the
 // right edge).
 void DrawGauge(platform::PictureBox& pic, double value, bool stale);
+
+// Draws a gauge whose check does not apply to the beam: no bar and no
+// number, only text (the window's "not applicable") in grey in the bar's
+// place, between the gauge's marks.
+void DrawGaugeNotApplicable(platform::PictureBox& pic, const std::string& text);
 
 }  // namespace quorvel::app

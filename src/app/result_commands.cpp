@@ -20,15 +20,18 @@ constexpr int PrintMargin = 6;
 
 }  // namespace
 
-// The commands that show results calculate first while the results are
-// stale. The calculation is the calculate command's: whatever it leaves,
-// the command goes on and shows what the model holds.
-void frmQuorvel::calculateIfResultsStale() {
-    if (model_.ResultsValid == -1) return;
+// The commands that show, print or save results calculate first while the
+// results are stale, through the calculate command. Only results of the
+// current input are ever shown: when the user went back to editing at a
+// question of the calculation, or the calculation failed, the command ends
+// there.
+bool frmQuorvel::resultsOfCurrentInput() {
+    if (model_.ResultsValid == -1) return true;
     if (cmdLaske0.onClick) {
         auto calculate = cmdLaske0.onClick;
         calculate();
     }
+    return model_.ResultsValid == -1;
 }
 
 void frmQuorvel::ShowResultTable() {
@@ -36,21 +39,21 @@ void frmQuorvel::ShowResultTable() {
         frmTaulukot table(model_, platform());
         table.showModal();
     } else {
-        calculateIfResultsStale();
+        resultsOfCurrentInput();
     }
 }
 
 void frmQuorvel::cmdTaulukko0_Click() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return;
     frmTaulukot table(model_, platform());
     table.showModal();
 }
 
-// The report of the current state into the temporary report file of the
+// The report of the current results into the temporary report file of the
 // work folder. A report that could not be made leaves that file as it was
 // and is named in a message; false then, and nothing is shown or printed.
 bool frmQuorvel::writeReportForViewing() {
-    calculateIfResultsStale();
+    if (!resultsOfCurrentInput()) return false;
     if (const std::string work = platform().workFolder(); !model_.WorkPath.empty() && !work.empty())
         model_.WorkPath = work;
     model_.ViewFileName = model_.WorkFolder() + TemporaryReport;
@@ -93,6 +96,7 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     titleBase_ = caption();
     showLanguageFlag();
     showProjectTitle();
+    paint();  // a gauge's text follows the language
     showCoreFillingNotice();
 }
 

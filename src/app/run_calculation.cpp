@@ -164,8 +164,10 @@ void frmQuorvel::RunCalculation() {
     model::ProjectModel& m = model_;
     platform::Platform& ui = platform();
 
+    // Yes goes back to editing, and so does Escape: only No calculates.
     auto wantsToEdit = [&ui, &m](const std::string& text) {
-        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle(m.LanguageIndex)) == Answer::Yes;
+        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle(m.LanguageIndex), Answer::Yes) ==
+               Answer::Yes;
     };
 
     // The data files are taken as they stand when the command first looks

@@ -150,7 +150,10 @@ bool InputDialog::keepEditing(const std::string& lines, const std::string& finni
     const int16_t language = model_.LanguageIndex;
     const std::string text =
         app::ContradictionQuestion(lines, app::byLanguage(language, finnishQuestion, englishQuestion), language);
-    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, app::WarningTitle(language)) ==
+    // Escape (or the box's close button) keeps the dialog open: nothing is
+    // written that the user did not confirm.
+    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, app::WarningTitle(language),
+                                 platform::Answer::Yes) ==
            platform::Answer::Yes;
 }
 

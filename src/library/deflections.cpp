@@ -60,7 +60,14 @@ void ComputeBeamDeflections(ProjectModel& m) {
     }
 
     const double psi1 = m.ImposedLoadPsi1;
-    const double strainLevel = m.SlabBottomLevel(1);
+    // The strain is taken at the underside of each slab field that carries
+    // slabs (of both when neither does), where the check applies at all.
+    const bool strainChecked = StrainCheckApplies(m);
+    const bool anySide = m.SlabSidePresent(1) != 0 || m.SlabSidePresent(2) != 0;
+    bool strainSide[3] = {false, false, false};
+    for (int side = 1; side <= 2; ++side) strainSide[side] = strainChecked && (!anySide || m.SlabSidePresent(side) != 0);
+    // Per side: the largest stage-2, composite-stage and total strains.
+    double strainA[3] = {0, 0, 0}, strainB[3] = {0, 0, 0}, strainTotal[3] = {0, 0, 0};
     // Beam-self-weight part of the end moments before grouting, and the
     // rest of that pair: each enters one term only.
     const double swStart = m.SupportMomentStartBeamSelfWeight;
@@ -76,13 +83,15 @@ void ComputeBeamDeflections(ProjectModel& m) {
 
         // Strains at the slab underside from the moments of the stage 2 and
         // the composite stage.
-        const double epsA =
-            m.BeamMomentChar(i, 2) * (strainLevel - m.SectionCentroid(5)) / ei5;
-        const double epsB =
-            m.BeamMomentChar(i, 5) * (strainLevel - m.SectionCentroid(8)) / ei8;
-        m.BeamTopStrainMaxA = MaxValue(epsA, m.BeamTopStrainMaxA);
-        m.BeamTopStrainMaxB = MaxValue(epsB, m.BeamTopStrainMaxB);
-        m.BeamTopStrainMax = MaxValue(epsA + epsB, m.BeamTopStrainMax);
+        for (int side = 1; side <= 2; ++side) {
+            if (!strainSide[side]) continue;
+            const double level = m.SlabBottomLevel(side);
+            const double epsA = m.BeamMomentChar(i, 2) * (level - m.SectionCentroid(5)) / ei5;
+            const double epsB = m.BeamMomentChar(i, 5) * (level - m.SectionCentroid(8)) / ei8;
+            strainA[side] = MaxValue(epsA, strainA[side]);
+            strainB[side] = MaxValue(epsB, strainB[side]);
+            strainTotal[side] = MaxValue(epsA + epsB, strainTotal[side]);
+        }
 
         const auto ends = [&](double ms, double me, double ei) {
             return endMomentsEffect(LoadEffect::Deflection, ms, me, x, L, ei);
@@ -133,6 +142,15 @@ void ComputeBeamDeflections(ProjectModel& m) {
         }
         keepLargestMagnitude(m.BeamDeflectionTotalMax, total);
     }
+
+    // The side with the larger total strain governs, with its two parts; on
+    // equal totals the left side.
+    const int governing = strainTotal[2] > strainTotal[1] ? 2 : 1;
+    m.BeamTopStrainMaxA = strainA[governing];
+    m.BeamTopStrainMaxB = strainB[governing];
+    m.BeamTopStrainMax = strainTotal[governing];
 }
+
+bool StrainCheckApplies(const ProjectModel& m) { return m.SlabsOnLedge == 0; }
 
 }  // namespace quorvel::library

@@ -25,8 +25,18 @@ namespace quorvel::library {
 //   d7 removal of the shores, acting on the grouted section EI(5).
 // Writes BeamDeflectionMax1..7 and BeamDeflectionTotalMax, each the value of
 // largest magnitude with its sign, and the strain maxima BeamTopStrainMaxA,
-// BeamTopStrainMaxB, BeamTopStrainMax (largest value, from 0). A zero span
-// or stiffness raises error 11, a negative one or not a number 5.
+// BeamTopStrainMaxB, BeamTopStrainMax (largest value, from 0). The strains
+// are taken at the underside (SlabBottomLevel) of each side that carries
+// slabs, of both sides when neither does; the side with the larger total
+// gives all three. Where the strain check does not apply they stay 0. A
+// zero span or stiffness raises error 11, a negative one or not a number 5.
 void ComputeBeamDeflections(model::ProjectModel& m);
+
+// Whether the check of the beam top's strain at the slab support applies:
+// only where the slab ends bear on the top of the beam (SlabsOnLedge 0).
+// Where they bear on ledges or bottom flanges there is no beam top under
+// them; the gauge, the results table and the report then say that the
+// check does not apply.
+bool StrainCheckApplies(const model::ProjectModel& m);
 
 }  // namespace quorvel::library

@@ -61,10 +61,10 @@ void ComputeJointConcreteLoad(const model::ProjectModel& m, double H, const mode
                 checkedQuotient((B(side) - dB(side)) * hs(side) - As(side), B(side));
             coreArea = p * coresPerWidth * MaxValue(fill(side), minFill);
         }
-        // The joint between slab end and beam.
+        // The joint between slab end and beam; a side without slabs has none.
         const double depth = onLedge ? 0.5 * (bottom(side) + hs(side) + H) - seat(side)
                                      : bottom(side) + hs(side) - H;
-        const double jointWidth = onLedge ? grout(side) * p : double(grout(side));
+        const double jointWidth = grout(side) * p;
         sum += gamma * (seatArea + jointWidth * depth + coreArea);
     }
     load = sum;

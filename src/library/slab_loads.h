@@ -39,7 +39,8 @@ void ComputeClearSlabSpans(model::ProjectModel& m, int16_t& onLedge, double flan
 // in the slab cores over the filled length (at least minFill); loadDesign =
 // load * kfi. The cores' area per unit slab width is ((B - dB) hs - As) / B,
 // so As is the concrete area of the slab section alone (strands not counted
-// as concrete). The joint geometry follows the model's SlabsOnLedge.
+// as concrete). The joint geometry follows the model's SlabsOnLedge. A side
+// without slabs (present 0) adds nothing, whatever its hidden values.
 void ComputeJointConcreteLoad(const model::ProjectModel& m, double H, const model::SideArray& seat,
                               const model::SideArray& strip, const model::SideIntArray& present,
                               const model::SideArray& hs, const model::SideArray& B,

@@ -225,4 +225,6 @@ void ClearBeamDefinition(ProjectModel& m) {
     m.WebThickness = 0;
 }
 
+bool LeftSpacingsEmpty(const ProjectModel& m) { return m.BeamSpacing(1, 1) == 0 && m.BeamSpacing(1, 2) == 0; }
+
 }  // namespace quorvel::model

@@ -21,4 +21,9 @@ void ResetProjectDefaults(ProjectModel& m);
 // Slab fields, loads and factors are left as they are.
 void ClearBeamDefinition(ProjectModel& m);
 
+// A project file does not say whether its beam is a middle or an edge beam:
+// a project whose left beam spacings are 0 at both ends is an edge beam.
+// Opening a project makes it a middle beam unless this holds.
+bool LeftSpacingsEmpty(const ProjectModel& m);
+
 }  // namespace quorvel::model

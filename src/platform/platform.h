@@ -23,6 +23,20 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIg
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
+// The answer of a box closed with Escape or by its frame when its caller
+// names none: Cancel where the box has it, else No, else its first button.
+constexpr Answer EscapeAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::AbortRetryIgnore: return Answer::Abort;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel: return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
 // Flags of the file dialogs (the values of the common dialog's flags).
 namespace FileFlags {
 constexpr long OverwritePrompt = 0x2;
@@ -74,9 +88,15 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A modal message box; returns the button the user chose.
-    virtual Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
-                              const std::string& title) = 0;
+    // A modal message box; returns the button the user chose. Escape, and
+    // closing the box by its frame, give escapeAnswer.
+    virtual Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                              Answer escapeAnswer) = 0;
+    // The same where Escape gives Cancel when the box has it, else No, else
+    // its only button.
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+        return messageBox(text, buttons, icon, title, EscapeAnswer(buttons));
+    }
     // The same with the application title.
     Answer messageBox(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None) {
         return messageBox(text, buttons, icon, applicationTitle());

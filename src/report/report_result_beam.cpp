@@ -2,6 +2,7 @@
 // utilisation, the state of the solved section, deflections, strains at
 // the slab support and the tension they cause in the slab underside.
 
+#include "library/deflections.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
 
@@ -143,12 +144,16 @@ void writeBeamResults(ResultHalf& r) {
 
     r.emptyLine();
     r.line(r.heading(120));
-    r.printAll(kSupportStrains);
-    // The allowed strain and the crack width it comes from.
-    PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000), 4, 2,
-                        1, 1, 37, 50, 58, 1);
-    PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk.lim", " mm ", m.AllowedCrackWidth, 4, 2, 1, 1, 37,
-                        50, 58, 1);
+    if (library::StrainCheckApplies(m)) {
+        r.printAll(kSupportStrains);
+        // The allowed strain and the crack width it comes from.
+        PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000),
+                            4, 2, 1, 1, 37, 50, 58, 1);
+        PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk.lim", " mm ", m.AllowedCrackWidth, 4, 2, 1,
+                            1, 37, 50, 58, 1);
+    } else {
+        r.line(r.text("120a"));
+    }
 
     r.emptyLine();
     r.line(r.heading(125));

@@ -43,6 +43,7 @@ public:
 
     const std::string& heading(int n) const { return headings_(n); }
     std::string text(int keyNumber) { return rows_.text(key(std::to_string(keyNumber).c_str())); }
+    std::string text(const char* keyNumber) { return rows_.text(key(keyNumber)); }
 
     // 2 when only the right slab field carries slabs, 1 when only the left
     // one does, 0 for both.

@@ -29,16 +29,22 @@ public:
     std::string dataPath() const { return folder_.dataPath(); }
 
     // A newly started program's model (new-project defaults, DataPath set to
-    // this folder) with a fixture project opened on it; throws when the file
-    // does not read cleanly.
+    // this folder) with a fixture project opened on it as the Open command
+    // opens it: read as a middle beam through the reader of Open, an edge
+    // beam when its left spacings are 0 (a file does not say which); throws
+    // when the file does not read cleanly. Calculate then computes the
+    // topping load from the beam position, so a middle beam read as an edge
+    // beam would carry an edge beam's topping load.
     void load(model::ProjectModel& m, platform::Platform& ui, const std::string& fixture) const {
         m.DataPath = dataPath();
         m.SlabFileName = "ONTELO.MIT";
         model::ResetProjectDefaults(m);
-        int16_t firstErrorLine = 0;
+        m.IsMiddleBeam = 1;
         const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + fixture;
-        const int16_t status = inputfile::ReadInputDataFile(m, ui, path, firstErrorLine);
-        if (status != 0) throw std::runtime_error("fixture " + fixture + " read with status " + std::to_string(status));
+        if (const auto problem = inputfile::ReadProjectFile(m, ui, path))
+            throw std::runtime_error("fixture " + fixture + " refused at line " + std::to_string(problem->line) +
+                                     ": " + problem->english);
+        if (model::LeftSpacingsEmpty(m)) m.IsMiddleBeam = 0;
     }
 
 private:

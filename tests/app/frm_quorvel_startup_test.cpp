@@ -114,7 +114,7 @@ TEST_F(StartUp, FirstStartInFinnishWithANewProject) {
     EXPECT_EQ(m.SlabTypeCount, 7);  // the delivered catalogue
     EXPECT_EQ(m.IsMiddleBeam, 1);
     EXPECT_EQ(m.InputChanged, 0);
-    EXPECT_EQ(window.helpFileName(), "quorvel.html");
+    EXPECT_EQ(window.helpFileName(), "quorvel_fi.html");
     EXPECT_EQ(window.txtOntelotaytto1.caption(), "");
     EXPECT_EQ(window.txtOntelotaytto2.caption(), "");
     EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");

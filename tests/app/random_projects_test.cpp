@@ -41,7 +41,9 @@ using platform::Icon;
 // and keeps the last failure message of a calculation.
 class GoOnUser : public platform::HeadlessPlatform {
 public:
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override {
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                      Answer escapeAnswer) override {
+        (void)escapeAnswer;
         if (buttons == Buttons::YesNo) return Answer::No;
         if (std::regex_search(text, failure)) lastFailure = text;
         (void)icon;

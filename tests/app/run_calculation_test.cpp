@@ -36,6 +36,7 @@ protected:
             std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
         MainWindowTest::SetUp();
         m.DataPath = folder.dataPath();
+        ui.setProgramFolder(folder.dataPath());
     }
     void TearDown() override { ui.verify(); }
 
@@ -105,7 +106,7 @@ TEST_F(Calculate, EveryBeamTypeOfTheWindowCalculatesAsMiddleAndEdgeBeam) {
     }
 }
 
-TEST_F(Calculate, ContradictionsAnsweredYesChangeNothingAndNoCalculates) {
+TEST_F(Calculate, ContradictionsAnsweredYesOrEscapeChangeNothingAndNoCalculates) {
     ui.typeOver(w.txtVasentukipituus, "150");
     ui.typeOver(w.txtOikeatukipituus, "150");  // 90 + 90 + 150 + 150 > 380 mm beam width
     ui.typeOver(w.txtVasenlaatastopysyva, "0");
@@ -117,6 +118,14 @@ TEST_F(Calculate, ContradictionsAnsweredYesChangeNothingAndNoCalculates) {
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_FALSE(resultFileWritten());
     EXPECT_EQ(m.SlabImposedLoadPermanent(1), 0.0);
+
+    // Escape goes back to editing as Yes does.
+    ui.escapeNext();
+    w.RunCalculation();
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].text, ui.messages()[0].text);
+    EXPECT_EQ(m.ResultsValid, 0);
+    EXPECT_FALSE(resultFileWritten());
 
     ui.expectMessage(heading + WidthLine + "\r\n" + Question, "Varoitus!", Buttons::YesNo, Icon::Exclamation,
                      Answer::No);

@@ -15,6 +15,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <utility>
 
 #include "analysis/calculation_driver.h"
 #include "analysis/calculation_support.h"
@@ -262,21 +263,27 @@ TEST_F(ResultWindowsQt, TheViewerIsGrabbedWithTheReport) {
 // The help opens at its contents over the main window; Escape closes it and
 // the main window is active again (nothing else would make it so without a
 // window manager).
+// The guide of the window's language: its title shows that the browser
+// read the file whole, letters written as entities included.
 TEST_F(ResultWindowsQt, HelpOpensInTheBrowserAtItsContentsAndEscapeGoesBack) {
     frmQuorvel window(m, ui);
     window.onLoad = nullptr;
     window.show();
     QWidget* main = ui.windowOf(window);
     ASSERT_TRUE(quorvel::testing::waitForActive(main)) << "waited for the main window to be active";
-    window.ShowHelpFile();
-    QPointer<QWidget> help = ui.helpWindow();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->windowTitle().toStdString(), "Quorvel: user's guide");
-    ASSERT_TRUE(quorvel::testing::waitForActive(help)) << "waited for the help to be active";
-    QTest::keyClick(help, Qt::Key_Escape);
-    EXPECT_TRUE(quorvel::testing::waitFor([&] { return help.isNull(); })) << "waited for Escape to close the help";
-    EXPECT_TRUE(quorvel::testing::waitForActive(main)) << "waited for the main window to be active again";
+    for (auto [language, title] : {std::pair<int16_t, const char*>{0, "Quorvel: käyttöohje"},
+                                   std::pair<int16_t, const char*>{1, "Quorvel: user's guide"}}) {
+        m.LanguageIndex = language;
+        window.ShowHelpFile();
+        QPointer<QWidget> help = ui.helpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle().toStdString(), title);
+        ASSERT_TRUE(quorvel::testing::waitForActive(help)) << "waited for the help to be active";
+        QTest::keyClick(help, Qt::Key_Escape);
+        EXPECT_TRUE(quorvel::testing::waitFor([&] { return help.isNull(); })) << "waited for Escape to close the help";
+        EXPECT_TRUE(quorvel::testing::waitForActive(main)) << "waited for the main window to be active again";
+    }
 }
 
 }  // namespace

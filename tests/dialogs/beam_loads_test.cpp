@@ -203,6 +203,10 @@ TEST_F(BeamLoads, LoadsBeyondTheSpanRaiseTheQuestionAndALoadAtTheEndPasses) {
         ui.click(d.cmdOK);
         EXPECT_TRUE(d.isLoaded());
         EXPECT_EQ(d.txtPisteX.text(), "6001");
+        ui.escapeNext();  // Escape means the same: go on editing
+        ui.click(d.cmdOK);
+        EXPECT_TRUE(d.isLoaded());
+        EXPECT_EQ(m.BeamPointLoadX(3).number(), 3000.0);  // nothing written yet
         retype(d.txtMuuttuvaviivaL, "7000");  // a second fault: still one line
         expectQuestion(LoadLine, Question, Answer::No);
         ui.click(d.cmdOK);

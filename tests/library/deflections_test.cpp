@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -237,30 +239,58 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
     }
 }
 
-TEST(BeamDeflections, StrainsAtTheSlabUnderside) {
-    // strain = M (y - yc) / EI with the slab underside at y = 500: stage 2
+TEST(BeamDeflections, StrainsAtTheSlabUndersideOfEachSideThatCarriesSlabs) {
+    // strain = M (y - yc) / EI at the slab underside y of a side: stage 2
     // moments on the grouted section (yc 300), rows 5 on the composite one
-    // (yc 400).
-    ProjectModel m = beamModel();
-    m.SlabBottomLevel(1) = 500.0;
-    m.SectionCentroid(5) = 300.0;
-    m.SectionCentroid(8) = 400.0;
-    m.BeamMomentChar(20, 2) = 100e6;
-    m.BeamMomentChar(20, 5) = 50e6;
-    m.BeamMomentChar(30, 2) = 80e6;
-    m.BeamMomentChar(30, 5) = 300e6;
-    ComputeBeamDeflections(m);
-    const double a20 = 100e6 * 200 / EI5, a30 = 80e6 * 200 / EI5;
-    const double b20 = 50e6 * 100 / EI8, b30 = 300e6 * 100 / EI8;
-    EXPECT_NEAR(m.BeamTopStrainMaxA, a20, 1e-18);
-    EXPECT_NEAR(m.BeamTopStrainMaxB, b30, 1e-18);
-    EXPECT_NEAR(m.BeamTopStrainMax, std::max(a20 + b20, a30 + b30), 1e-18);
+    // (yc 400). With y = 500: stations 20 and 30 give
+    //   A = 100e6 * 200 / EI5, 80e6 * 200 / EI5;  B = 50e6 * 100 / EI8, 300e6 * 100 / EI8;
+    // with y = 600 every lever is 100 mm longer. A side without slabs
+    // counts for nothing whatever its level (900 would give more than
+    // either); of two sides the larger total governs, with its parts.
+    const auto strains = [](double y) {
+        const double a20 = 100e6 * (y - 300) / EI5, a30 = 80e6 * (y - 300) / EI5;
+        const double b20 = 50e6 * (y - 400) / EI8, b30 = 300e6 * (y - 400) / EI8;
+        return std::array<double, 3>{std::max(a20, a30), std::max(b20, b30), std::max(a20 + b20, a30 + b30)};
+    };
+    struct Case {
+        const char* name;
+        int left, right;       // slabs on the side
+        double yLeft, yRight;  // slab underside levels
+        int onLedge;
+        std::array<double, 3> expected;
+    };
+    const Case cases[] = {
+        {"left only, right hidden above", 1, 0, 500, 900, 0, strains(500)},
+        {"right only, left hidden above", 0, 1, 900, 500, 0, strains(500)},
+        {"both, right higher", 1, 1, 500, 600, 0, strains(600)},
+        {"both, mirrored", 1, 1, 600, 500, 0, strains(600)},
+        {"slabs on ledges: no strain check", 1, 1, 500, 600, 1, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        ProjectModel m = beamModel();
+        m.SlabSidePresent(1) = c.left;
+        m.SlabSidePresent(2) = c.right;
+        m.SlabBottomLevel(1) = c.yLeft;
+        m.SlabBottomLevel(2) = c.yRight;
+        m.SlabsOnLedge = static_cast<int16_t>(c.onLedge);
+        m.SectionCentroid(5) = 300.0;
+        m.SectionCentroid(8) = 400.0;
+        m.BeamMomentChar(20, 2) = 100e6;
+        m.BeamMomentChar(20, 5) = 50e6;
+        m.BeamMomentChar(30, 2) = 80e6;
+        m.BeamMomentChar(30, 5) = 300e6;
+        ComputeBeamDeflections(m);
+        EXPECT_NEAR(m.BeamTopStrainMaxA, c.expected[0], 1e-18) << c.name;
+        EXPECT_NEAR(m.BeamTopStrainMaxB, c.expected[1], 1e-18) << c.name;
+        EXPECT_NEAR(m.BeamTopStrainMax, c.expected[2], 1e-18) << c.name;
+        EXPECT_EQ(StrainCheckApplies(m), c.onLedge == 0) << c.name;
 
-    // Strains negative everywhere leave the maxima at 0.
-    for (int i = 0; i <= 50; ++i) m.BeamMomentChar(i, 2) = m.BeamMomentChar(i, 5) = -1e6;
-    ComputeBeamDeflections(m);
-    EXPECT_EQ(m.BeamTopStrainMaxA, 0);
-    EXPECT_EQ(m.BeamTopStrainMax, 0);
+        // Strains negative everywhere leave the maxima at 0.
+        for (int i = 0; i <= 50; ++i) m.BeamMomentChar(i, 2) = m.BeamMomentChar(i, 5) = -1e6;
+        ComputeBeamDeflections(m);
+        EXPECT_EQ(m.BeamTopStrainMaxA, 0) << c.name;
+        EXPECT_EQ(m.BeamTopStrainMax, 0) << c.name;
+    }
 }
 
 TEST(BeamDeflections, DegenerateInputRaisesItsErrorNumber) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -724,6 +725,26 @@ TEST_F(QtBackend, MenuTitlesTakeTheirAccessKeysBeforeControls) {
     alt(Qt::Key_O);
     EXPECT_EQ(f.activeControl(), &f.txtOtsikko1) << "the first title line, not the second";
     f.unload();
+}
+
+// Escape on a message box gives the answer its caller named: Yes where
+// Yes means going back to editing, No on a plain Yes/No box, Cancel where
+// the box has it.
+TEST_F(QtBackend, EscapeGivesTheAnswerTheCallerNamed) {
+    const auto pressEscape = [](QWidget& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    struct Case {
+        Buttons buttons;
+        std::optional<Answer> named;
+        Answer expected;
+    };
+    for (const Case& c : {Case{Buttons::YesNo, Answer::Yes, Answer::Yes}, Case{Buttons::YesNo, std::nullopt, Answer::No},
+                          Case{Buttons::YesNoCancel, std::nullopt, Answer::Cancel}}) {
+        const auto answer = whenModalUp(pressEscape);
+        const Answer given = c.named ? ui.messageBox("Jatketaanko?", c.buttons, Icon::Exclamation, "Varoitus!", *c.named)
+                                     : ui.messageBox("Jatketaanko?", c.buttons, Icon::Exclamation, "Varoitus!");
+        EXPECT_EQ(given, c.expected) << static_cast<int>(c.buttons);
+        EXPECT_EQ(answer->answered, 1);
+    }
 }
 
 // Qt's own texts follow the windows' language: the standard buttons of a

@@ -71,8 +71,9 @@ void HeadlessPlatform::fail(const std::string& what) { throw HeadlessFailure(wha
 
 // --- message boxes ---
 
-Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
-    messages_.push_back({text, buttons, icon, title});
+Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                                   Answer escapeAnswer) {
+    messages_.push_back({text, buttons, icon, title, escapeAnswer});
     if (expected_.empty()) {
         if (strict_) fail("unexpected message box " + describe(text, title, buttons, icon));
         return firstButton(buttons);
@@ -85,6 +86,7 @@ Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Ic
             fail("message box " + describe(text, title, buttons, icon) + " where " +
                  describe(e.text, e.title, e.buttons, e.icon) + " was expected");
     }
+    if (e.escape) return escapeAnswer;
     return e.answer.value_or(firstButton(buttons));
 }
 
@@ -101,6 +103,13 @@ void HeadlessPlatform::expectMessageMatching(const std::string& pattern, const s
 }
 
 void HeadlessPlatform::answerNext(Answer a) { expected_.push_back({true, false, {}, {}, Buttons::Ok, Icon::None, a}); }
+
+void HeadlessPlatform::escapeNext() {
+    Expected e;
+    e.any = true;
+    e.escape = true;
+    expected_.push_back(e);
+}
 
 void HeadlessPlatform::verify() {
     if (!expected_.empty()) {

@@ -30,6 +30,7 @@ struct RecordedMessage {
     Buttons buttons;
     Icon icon;
     std::string title;
+    Answer escapeAnswer;  // what Escape would have given
 };
 
 struct HeadlessFailure : std::runtime_error {
@@ -42,8 +43,8 @@ public:
     ~HeadlessPlatform() override;
 
     // --- message boxes ---
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
-                      const std::string& title) override;
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                      Answer escapeAnswer) override;
     using Platform::messageBox;
 
     // The next box must have exactly this text, title, buttons and icon; it
@@ -57,6 +58,9 @@ public:
     // script a box is answered with its first button (Ok, Yes, Retry,
     // Abort) unless strict mode is on; expectMessage turns strict mode on.
     void answerNext(Answer a);
+    // The next box, whatever it says, is closed with Escape: it gives the
+    // answer its caller named for Escape.
+    void escapeNext();
     void setStrict(bool s) { strict_ = s; }
 
     const std::vector<RecordedMessage>& messages() const { return messages_; }
@@ -180,6 +184,7 @@ private:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         std::optional<Answer> answer;
+        bool escape = false;
     };
     [[noreturn]] void fail(const std::string& what);
     void forget(Form& form);

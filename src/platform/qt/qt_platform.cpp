@@ -126,7 +126,8 @@ QtPlatform::~QtPlatform() {
 
 // --- services ---
 
-Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                              Answer escapeAnswer) {
     DialogScope scope(*this);
     QMessageBox box;
     box.setWindowTitle(qs(title));
@@ -162,14 +163,14 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     for (const Choice& c : choices) all |= c.button;
     box.setStandardButtons(all);
     box.setDefaultButton(choices.front().button);
+    // Escape and the frame press the button of the escape answer (Qt's own
+    // choice would be No on a Yes/No box, whatever No means there).
+    for (const Choice& c : choices)
+        if (c.answer == escapeAnswer) box.setEscapeButton(box.button(c.button));
     int result = box.exec();
     for (const Choice& c : choices)
         if (result == c.button) return c.answer;
-    // Closed by its frame: Cancel where the box has it, else No.
-    for (Answer cancelling : {Answer::Cancel, Answer::No})
-        for (const Choice& c : choices)
-            if (c.answer == cancelling) return c.answer;
-    return choices.front().answer;
+    return escapeAnswer;
 }
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title,

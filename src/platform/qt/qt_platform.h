@@ -29,7 +29,8 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                      Answer escapeAnswer) override;
     using Platform::messageBox;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
