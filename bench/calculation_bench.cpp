@@ -31,7 +31,8 @@ namespace {
 using namespace quorvel;
 namespace fs = std::filesystem;
 
-// A copy of the delivered data folder: every calculation writes its work
+// A folder of the delivered data files (linked to them, so that they stand
+// unchanged as an installation's do): every calculation writes its work
 // file and its results file there.
 class DataFolderCopy {
 public:
@@ -40,7 +41,7 @@ public:
         if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
         path_ = pattern;
         for (const auto& entry : fs::directory_iterator(fs::path(QUORVEL_SOURCE_DIR) / "data"))
-            if (entry.is_regular_file()) fs::copy_file(entry.path(), path_ / entry.path().filename());
+            if (entry.is_regular_file()) fs::create_symlink(fs::absolute(entry.path()), path_ / entry.path().filename());
     }
     ~DataFolderCopy() {
         std::error_code ignored;

@@ -110,12 +110,14 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     const model::ProjectInputFields inputBefore = m;
     const Value connectionFactorBefore = m.BetaY;  // carried by the project file
     int16_t status = 0;
+    std::string failedFile;
     {
         RunScopeGuard guard(m);
         try {
             status = runCalculation(m, ui, writeSupportLineTable, guard);
         } catch (const runtime::RunTimeError& e) {
             status = static_cast<int16_t>(e.number());
+            failedFile = e.detail();
         } catch (const std::exception&) {
             // A fault outside the program's error numbers (a failed
             // allocation, a library exception) still ends only the
@@ -126,6 +128,7 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     // The analysis ran on the reader's corrections of the work file; the
     // model keeps what was entered.
     if (status == 0) inputfile::RestoreCorrectedFields(m, inputBefore);
+    m.FailedFile = failedFile;
     if (status != 0) {
         static_cast<model::ProjectInputFields&>(m) = inputBefore;
         m.BetaY = connectionFactorBefore;

@@ -95,7 +95,7 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t&
                         const SupportLineTableWriter& writeSupportLineTable) {
     TypedInputGuard typedInputs(m);
     // Each data file is looked at once in the analysis.
-    runtime::DataFileScope dataFiles;
+    runtime::DataFileScope dataFiles(m.DataFiles);
     ResetCalculationResults(m);
     runtime::clearFloatingPointFlags();
     SlabsOnBeamAnalysis analysis(m, ui);

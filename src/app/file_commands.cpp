@@ -12,6 +12,7 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/language.h"
+#include "app/report_text.h"
 #include "app/settings.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
@@ -47,6 +48,21 @@ std::string errorText(const model::ProjectModel& m, int number) {
     return byLanguage(m.LanguageIndex, "Virhe ", "Error ") + std::to_string(number);
 }
 
+// The errors of writing a file, as against those of making what is written.
+bool isWriteError(int error) {
+    switch (error) {
+    case runtime::ErrBadFileNameOrNumber:
+    case runtime::ErrDeviceIo:
+    case runtime::ErrDiskFull:
+    case runtime::ErrPermissionDenied:
+    case runtime::ErrPathFileAccess:
+    case runtime::ErrPathNotFound:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A save that failed, in words: the file and why, as far as the file
 // system tells.
 std::string saveFailureText(const model::ProjectModel& m, const std::string& file, int error) {
@@ -73,6 +89,13 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
         finnish = "levy on täynnä", english = "the disk is full";
         break;
     case runtime::WriteProblem::Other:
+        if (!isWriteError(error)) {
+            // The results writer stopped before writing: the report could
+            // not be made (missing results, a missing text file).
+            return byLanguage(m.LanguageIndex, "Tiedostoa " + file + " ei tallennettu. ", "The file " + file + " was not saved. ") +
+                   reportFailureCause(error, m.LanguageIndex, m.FailedFile) +
+                   byLanguage(m.LanguageIndex, " (Virhe ", " (Error ") + std::to_string(error) + ")";
+        }
         finnish = "kirjoitus epäonnistui (virhe " + std::to_string(error) + ")";
         english = "writing failed (error " + std::to_string(error) + ")";
         break;

@@ -39,6 +39,7 @@ const char* const TemporaryReport = "quor01.tmp";
 
 frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     : Form(p, "frmQuorvel", "Quorvel", 11940, 8544), model_(m) {
+    model_.DataFiles = &dataFiles_;
     setBackColor(Colors::White);
     setFont(platform::Font{"MS Sans Serif", 7.8, true});
 
@@ -89,7 +90,9 @@ frmQuorvel::frmQuorvel(model::ProjectModel& m, platform::Platform& p)
     wireInputHandlers();
 }
 
-frmQuorvel::~frmQuorvel() = default;
+frmQuorvel::~frmQuorvel() {
+    if (model_.DataFiles == &dataFiles_) model_.DataFiles = nullptr;
+}
 
 // The cross-section: slab ends on both sides of the joint, the topping over
 // them, the beam under them. The named elements switch between slabs resting
@@ -171,6 +174,9 @@ void frmQuorvel::Form_Load() {
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
     model_.LogPath = ui.logFolder();
+    // Stored data files that do not load give way to the installation's
+    // own; the user is told once the window speaks the language.
+    const std::optional<std::string> replaced = SettleDataFiles(model_, ui);
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.
@@ -185,8 +191,7 @@ void frmQuorvel::Form_Load() {
     titleBase_ = caption();
     showLanguageFlag();
 
-    if (auto replaced = ReplaceMissingDataFileNames(model_, ui))
-        ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
+    if (replaced) ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, fatalTitle);
         model_.DataPath = ui.programFolder();
@@ -206,7 +211,7 @@ void frmQuorvel::Form_Load() {
     try {
         LoadSlabCatalogue(model_);
     } catch (const DataFileError& e) {
-        ShowDataFileError(ui, e);
+        ShowDataFileError(ui, e, model_.LanguageIndex);
         ui.endProgram();
     } catch (const runtime::RunTimeError& e) {
         ui.messageBox(byLanguage(model_.LanguageIndex, "Virhe ", "Error ") + std::to_string(e.number()) + "\r\n" +

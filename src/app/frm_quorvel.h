@@ -4,7 +4,7 @@
 // on the drawing, the beam location and type, the two title lines, the
 // eight utilisation gauges, the menus and the button row.
 //
-// The window owns its controls and handlers; the project model and the
+// The window owns its controls, its handlers and the parsed data files; the project model and the
 // platform are the program's and outlive it. Places are twips in the
 // container.
 
@@ -18,6 +18,7 @@
 #include "app/project_state.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
+#include "runtime/data_files.h"
 
 namespace quorvel::app {
 
@@ -359,6 +360,9 @@ private:
     void showLanguageFlag();
 
     model::ProjectModel& model_;
+    // What the readers parsed from the data files, for every calculation of
+    // this window's projects; the model points to it while the window lives.
+    runtime::DataFileCache dataFiles_;
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";

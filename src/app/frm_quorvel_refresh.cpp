@@ -21,7 +21,8 @@ using platform::ComboBox;
 using runtime::Value;
 
 // The slab type list of a side: every catalogue name, the side's type
-// chosen (the first catalogue entry when the type is not in it).
+// chosen. A type the catalogue lacks (a project's) is shown as the last
+// entry, so that nothing replaces it unasked; Calculate names it.
 void fillSlabTypeList(ComboBox& list, const ProjectModel& m, int side) {
     list.clear();
     int chosen = 0;
@@ -30,6 +31,10 @@ void fillSlabTypeList(ComboBox& list, const ProjectModel& m, int side) {
         ++number;
         list.addItem(record.Name);
         if (chosen == 0 && record.Name == m.SlabTypeName(side)) chosen = number;
+    }
+    if (chosen == 0 && !m.SlabTypeName(side).empty() && list.listCount() > 0) {
+        list.addItem(m.SlabTypeName(side));
+        chosen = list.listCount();
     }
     if (list.listCount() > 0) list.setListIndex(chosen > 0 ? chosen - 1 : 0);
 }

@@ -17,6 +17,7 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/language.h"
+#include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "model/topping_load.h"
 #include "runtime/text_file.h"
@@ -46,9 +47,6 @@ std::string refusalText(int16_t language, const std::string& fileName, const inp
            ".\r\nIkkunan projekti säilyy ennallaan.";
 }
 
-bool dataFileExists(const model::ProjectModel& m, const std::string& name) {
-    return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name).has_value();
-}
 
 // What a name that is not a regular file names ("a named pipe"); nothing
 // for a regular or a missing file.
@@ -116,17 +114,31 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
         return false;
     }
 
-    // A slab catalogue this installation lacks would fail every
-    // calculation: the installation's own stands in, and the user is told.
-    if (!dataFileExists(m, m.SlabFileName)) {
-        platform().messageBox(byLanguage(
-            language,
-            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei ole tässä asennuksessa; käytetään tiedostoa " +
-                before->SlabFileName + ".",
-            "The project's slab catalogue " + m.SlabFileName + " is not in this installation; " +
-                before->SlabFileName + " is used."));
+    // The project's slab catalogue is the one its slab types come from. A
+    // catalogue that does not load (missing here, a file of another kind)
+    // would fail every calculation: the one loaded before stands in, and
+    // the user is told why.
+    // Both are said in one message.
+    std::string notice;
+    if (auto fault = LoadSlabCatalogueOrFault(m)) {
+        notice = byLanguage(language,
+                            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
+                                " Käytetään tiedostoa " + before->SlabFileName + ".",
+                            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) +
+                                " " + before->SlabFileName + " is used.");
         m.SlabFileName = before->SlabFileName;
     }
+    // A slab type the catalogue lacks stays the project's: it is named, and
+    // Calculate refuses it until the user chooses a type.
+    if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
+        notice += (notice.empty() ? "" : "\r\n\r\n") +
+                  byLanguage(language,
+                             "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
+                                 u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
+                             "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
+                                 u->catalogue + ". Nothing is calculated until a slab type is chosen.");
+    }
+    if (!notice.empty()) platform().messageBox(notice);
     // The topping load is derived from the topping and the slab levels;
     // the value the file holds may stem from other data. It is what a
     // Calculate will use.

@@ -44,11 +44,16 @@ std::optional<std::string> loadReportText(platform::Platform& platform, const st
     return std::move(report->text);
 }
 
-std::string reportFailureText(int error, int16_t languageIndex) {
+std::string reportFailureCause(int error, int16_t languageIndex, const std::string& file) {
     const bool english = languageIndex == 1;
     std::string reason;
     switch (error) {
     case runtime::ErrFileNotFound:
+        if (!file.empty()) {
+            reason = english ? "The text file " + file + " of the report is missing."
+                             : "Raportin tekstitiedosto " + file + " puuttuu.";
+            break;
+        }
         reason = english ? "A text file of the report (resultLanguage or TEKSTIT) is missing from the data folder."
                          : "Raportin tekstitiedosto (resultLanguage tai TEKSTIT) puuttuu datakansiosta.";
         break;
@@ -67,12 +72,18 @@ std::string reportFailureText(int error, int16_t languageIndex) {
                          : "Tulokset puuttuvat tai ovat virheelliset: tarkista lähtötiedot ja laske uudelleen.";
         break;
     }
+    return reason;
+}
+
+std::string reportFailureText(int error, int16_t languageIndex, const std::string& file) {
+    const bool english = languageIndex == 1;
+    const std::string reason = reportFailureCause(error, languageIndex, file);
     return (english ? "The report could not be made.\n" : "Raporttia ei voitu muodostaa.\n") + reason +
            (english ? "\n(Error " : "\n(Virhe ") + std::to_string(error) + ")";
 }
 
-void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex) {
-    platform.messageBox(reportFailureText(error, languageIndex), platform::Buttons::Ok, platform::Icon::Critical,
+void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex, const std::string& file) {
+    platform.messageBox(reportFailureText(error, languageIndex, file), platform::Buttons::Ok, platform::Icon::Critical,
                         languageIndex == 1 ? "Error" : "Virhe");
 }
 

@@ -31,9 +31,14 @@ std::optional<std::string> loadReportText(platform::Platform& platform, const st
 // Says that the report could not be made and why, for the error number the
 // results writer returned, in the language of the index (Finnish unless 1).
 // The texts are the program's own: the report may have failed because a
-// text file of the data folder is missing.
-std::string reportFailureText(int error, int16_t languageIndex);
-void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex);
+// text file of the data folder is missing. file: the file the error named,
+// when it named one.
+std::string reportFailureText(int error, int16_t languageIndex, const std::string& file = {});
+void ShowReportFailure(platform::Platform& platform, int error, int16_t languageIndex, const std::string& file = {});
+
+// The reason alone, one sentence: a missing text file, an incomplete one,
+// a file that could not be written, else missing or invalid results.
+std::string reportFailureCause(int error, int16_t languageIndex, const std::string& file = {});
 
 // The text as printed lines: split at its line ends, a final line end
 // starting no empty line.

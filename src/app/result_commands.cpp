@@ -59,7 +59,7 @@ bool frmQuorvel::writeReportForViewing() {
     model_.ViewFileName = model_.WorkFolder() + TemporaryReport;
     const int16_t e = report::WriteResultsFile(model_, platform(), model_.ViewFileName);
     if (e == 0) return true;
-    ShowReportFailure(platform(), e, model_.LanguageIndex);
+    ShowReportFailure(platform(), e, model_.LanguageIndex, model_.FailedFile);
     return false;
 }
 

@@ -16,6 +16,7 @@
 #include "app/language.h"
 #include "app/project_state.h"
 #include "app/settings.h"
+#include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
 #include "library/coefficient_table.h"
@@ -95,20 +96,50 @@ double leadingNumber(const std::string& text) {
     }
 }
 
-// The failure message of a calculation status in the chosen language;
-// empty for a language without one, and for a negative status: a failure
-// the slab-data reader has already reported in its own message, whose
-// number means nothing to the user.
-std::string failureText(int16_t status, int16_t language) {
-    if (status < 0) return {};
+// What stopped a calculation, in words: the file the error named (file is
+// empty when it named none: a failed write is then the work file's), or a
+// value.
+std::string failureCause(int16_t status, bool english, const std::string& file, const std::string& workFolder) {
+    const std::string written = file.empty() ? workFolder : file;
+    const std::string dataFile = file.empty() ? (english ? "a data file" : "datatiedosto")
+                                              : (english ? "the data file " : "datatiedosto ") + file;
+    switch (status) {
+    case runtime::ErrFileNotFound:
+        return dataFile + (english ? " was not found" : " puuttuu");
+    case runtime::ErrInputPastEndOfFile:
+        return dataFile + (english ? " ends before the data the calculation reads from it"
+                                   : " loppuu ennen tietoja, jotka laskenta siitä lukee");
+    case runtime::ErrPathNotFound:
+        return english ? "the work folder " + workFolder + " does not exist"
+                       : "työkansiota " + workFolder + " ei ole";
+    case runtime::ErrDiskFull:
+        return english ? "the disk is full (" + written + ")" : "levy on täynnä (" + written + ")";
+    case runtime::ErrPathFileAccess:
+    case runtime::ErrPermissionDenied:
+    case runtime::ErrDeviceIo:
+        return english ? written + " cannot be read or written" : "tiedostoa " + written + " ei voi lukea tai kirjoittaa";
+    default:
+        if (!file.empty())
+            return english ? "the data file " + file + " holds a value the calculation cannot use"
+                           : "datatiedostossa " + file + " on arvo, jota laskenta ei voi käyttää";
+        return english ? "a value of the input or of a data file cannot be used by the calculation"
+                       : "lähtötiedoissa tai datatiedostossa on arvo, jota laskenta ei voi käyttää";
+    }
+}
+
+// The failure message of a calculation status in the chosen language, the
+// number followed by its cause; empty for a language without one, and for
+// a negative status: a failure the slab-data reader has already reported in
+// its own message, whose number means nothing to the user.
+std::string failureText(int16_t status, int16_t language, const std::string& file, const std::string& workFolder) {
+    if (status < 0 || (language != 0 && language != 1)) return {};
     const bool divisionOrRange = status == runtime::ErrDivisionByZero || status == runtime::ErrOverflow;
     const std::string number = std::to_string(status);
-    if (language == 0)
-        return (divisionOrRange ? "Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen "
-                                : "Laskenta keskeytyi virhetoimintoon ") +
-               number;
-    if (language == 1) return (divisionOrRange ? "Calculation error: divide by zero " : "Calculation error ") + number;
-    return {};
+    if (divisionOrRange)
+        return language == 0 ? "Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen " + number
+                             : "Calculation error: divide by zero " + number;
+    const std::string cause = failureCause(status, language == 1, file, workFolder);
+    return (language == 0 ? "Laskenta keskeytyi virhetoimintoon " : "Calculation error ") + number + ": " + cause + ".";
 }
 
 // The first value of the project outside the limits of its field (the
@@ -137,21 +168,12 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
 // sides' types are listed.
 std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
                                                const std::array<std::string, 2>& sideCaptions) {
-    for (int side = 1; side <= 2; ++side) {
-        const std::string& type = m.SlabTypeName(side);
-        bool listed = false;
-        for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;
-        if (listed) continue;
-        std::string sideName = sideCaptions[side - 1];
-        while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
-        const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
-                                     .value_or(m.DataPath + m.SlabFileName);
-        return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + type + "\" (" + sideName +
-                                          ") is not in the slab catalogue " + file + "."
-                                    : "Laskentaa ei tehty: laattatyyppiä \"" + type + "\" (" + sideName +
-                                          ") ei ole laattatiedostossa " + file + ".";
-    }
-    return std::nullopt;
+    const std::optional<UnlistedSlabType> u = FindUnlistedSlabType(m, sideCaptions);
+    if (!u) return std::nullopt;
+    return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + u->type + "\" (" + u->side +
+                                      ") is not in the slab catalogue " + u->catalogue + "."
+                                : "Laskentaa ei tehty: laattatyyppiä \"" + u->type + "\" (" + u->side +
+                                      ") ei ole laattatiedostossa " + u->catalogue + ".";
 }
 
 }  // namespace
@@ -173,7 +195,7 @@ void frmQuorvel::RunCalculation() {
     // The data files are taken as they stand when the command first looks
     // at them: each is looked at once for the checks, the readers and the
     // report, and an edit shows at the next Calculate.
-    runtime::DataFileScope dataFiles;
+    runtime::DataFileScope dataFiles(m.DataFiles);
 
     // A data file grown beyond any the program delivers, or a text file
     // that no longer holds what is read from it, is not read.
@@ -249,13 +271,15 @@ void frmQuorvel::RunCalculation() {
         status = analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun);
     } catch (const runtime::RunTimeError& e) {
         status = static_cast<int16_t>(e.number());
+        m.FailedFile = e.detail();
     } catch (const std::exception&) {
         status = static_cast<int16_t>(runtime::ErrInvalidCall);
     }
 
     if (status != 0) {
         m.ToppingLoad = toppingLoadBefore;
-        if (const std::string text = failureText(status, m.LanguageIndex); !text.empty())
+        if (const std::string text = failureText(status, m.LanguageIndex, m.FailedFile, m.WorkFolder());
+            !text.empty())
             ui.messageBox(text, Buttons::Ok, Icon::None);
         // The result fields may be half written: nothing of them is shown
         // or kept as a result.

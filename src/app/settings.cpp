@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <utility>
 #include <system_error>
 #include <optional>
 
 #include "app/language.h"
+#include "app/slab_catalogue.h"
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
 #include "runtime/data_files.h"
@@ -80,26 +82,87 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
     m.StrandFileName = get(p, "Punostiedosto", DefaultStrandFile);
 }
 
-std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p) {
-    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
-    struct Name {
-        std::string& name;
-        const char* key;
-        const char* installed;
-    } names[] = {{m.SlabFileName, "Ontelolaatat", DefaultSlabFile}, {m.StrandFileName, "Punostiedosto", DefaultStrandFile}};
-    std::string text;
-    for (Name& n : names) {
-        if (!n.name.empty() && runtime::findFileIgnoringCase(folder, n.name)) continue;
-        if (!runtime::findFileIgnoringCase(folder, n.installed)) continue;  // the start-up check names it
-        if (!text.empty()) text += "\r\n";
-        text += m.LanguageIndex == 1 ? "The data file \"" + n.name + "\" stored in the settings is not in " + m.DataPath +
-                                           ": " + n.installed + " is used instead."
-                                     : "Asetuksiin tallennettua tiedostoa \"" + n.name + "\" ei ole kansiossa " +
-                                           m.DataPath + ": sen sijaan käytetään tiedostoa " + n.installed + ".";
-        n.name = n.installed;
-        p.saveSetting(App, Section, n.key, n.name);
+namespace {
+
+// The data files start-up would use: folder, slab catalogue, strand file.
+struct DataFileChoice {
+    std::string folder;
+    std::string slab;
+    std::string strand;
+    bool operator==(const DataFileChoice&) const = default;
+};
+
+// The first reason the data files of choice cannot start the program, as
+// a sentence naming the file (in the language of m); nothing when they can.
+std::optional<std::string> startFault(const model::ProjectModel& m, const DataFileChoice& choice) {
+    auto c = std::make_unique<model::ProjectModel>();
+    c->LanguageIndex = m.LanguageIndex;
+    c->DataPath = choice.folder;
+    c->SlabFileName = choice.slab;
+    c->StrandFileName = choice.strand;
+    const bool english = m.LanguageIndex == 1;
+    const std::string folder = c->DataPath.empty() ? "." : c->DataPath;
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        return english ? "The folder " + c->DataPath + " does not exist." : "Kansiota " + c->DataPath + " ei ole.";
+    for (const std::string& name : requiredDataFiles(*c)) {
+        const auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found || !std::ifstream(*found, std::ios::binary))
+            return english ? "The file " + c->DataPath + name + " does not exist or cannot be read."
+                           : "Tiedostoa " + c->DataPath + name + " ei ole tai sitä ei voi lukea.";
     }
-    if (text.empty()) return std::nullopt;
+    if (auto text = oversizedDataFileText(*c)) return text;
+    if (auto text = unsoundTextFileText(*c, "", false)) return text;
+    if (auto fault = LoadSlabCatalogueOrFault(*c)) return fault->text(m.LanguageIndex);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> SettleDataFiles(model::ProjectModel& m, platform::Platform& p) {
+    const DataFileChoice stored{m.DataPath, m.SlabFileName, m.StrandFileName};
+    const std::optional<std::string> storedFault = startFault(m, stored);
+    if (!storedFault) return std::nullopt;
+
+    // The fewest replacements first: the names, then the folder.
+    std::optional<DataFileChoice> chosen;
+    for (const std::string& folder : {stored.folder, p.programFolder()})
+        for (const DataFileChoice& c : {DataFileChoice{folder, stored.slab, stored.strand},
+                                        DataFileChoice{folder, DefaultSlabFile, stored.strand},
+                                        DataFileChoice{folder, stored.slab, DefaultStrandFile},
+                                        DataFileChoice{folder, DefaultSlabFile, DefaultStrandFile}})
+            if (!chosen && !(c == stored) && !startFault(m, c)) chosen = c;
+    if (!chosen) return std::nullopt;  // the start-up's own checks name what is wrong
+
+    const bool english = m.LanguageIndex == 1;
+    std::string text;
+    auto say = [&](const std::string& line) { text += (text.empty() ? "" : "\r\n\r\n") + line; };
+    if (chosen->folder != stored.folder) {
+        say(english ? "The data folder " + stored.folder + " stored in the settings cannot be used. " + *storedFault +
+                          " The folder " + chosen->folder + " is used instead."
+                    : "Asetuksiin tallennettua datakansiota " + stored.folder + " ei voi käyttää. " + *storedFault +
+                          " Sen sijaan käytetään kansiota " + chosen->folder + ".");
+        p.saveSetting(App, Section, "QuorPath", chosen->folder);
+    }
+    struct Name {
+        const std::string& storedName;
+        const std::string& chosenName;
+        DataFileChoice alone;  // the chosen files with the stored name in its place
+        const char* key;
+    } names[] = {{stored.slab, chosen->slab, {chosen->folder, stored.slab, chosen->strand}, "Ontelolaatat"},
+                 {stored.strand, chosen->strand, {chosen->folder, chosen->slab, stored.strand}, "Punostiedosto"}};
+    for (const Name& n : names) {
+        if (n.storedName == n.chosenName) continue;
+        const std::string reason = startFault(m, n.alone).value_or(*storedFault);
+        say(english ? "The data file \"" + n.storedName + "\" stored in the settings cannot be used. " + reason + " " +
+                          n.chosenName + " is used instead."
+                    : "Asetuksiin tallennettua tiedostoa \"" + n.storedName + "\" ei voi käyttää. " + reason +
+                          " Sen sijaan käytetään tiedostoa " + n.chosenName + ".");
+        p.saveSetting(App, Section, n.key, n.chosenName);
+    }
+    m.DataPath = chosen->folder;
+    m.SlabFileName = chosen->slab;
+    m.StrandFileName = chosen->strand;
     return text;
 }
 
@@ -124,15 +187,28 @@ void SaveViewerSize(platform::Platform& p, ViewerSize size) {
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
     // A data file name the data folder does not hold would stop the next
     // start-up: it is never stored, and the stored one stays.
-    auto present = [&m](const std::string& name) {
-        return !name.empty() && runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name);
+    // Each file is loaded with the other as stored, so that a pair that
+    // loads is stored whole.
+    auto loads = [&m](const std::string& slab, const std::string& strand) {
+        if (slab.empty() || strand.empty()) return false;
+        auto scratch = std::make_unique<model::ProjectModel>();
+        scratch->DataPath = m.DataPath;
+        scratch->SlabFileName = slab;
+        scratch->StrandFileName = strand;
+        return !LoadSlabCatalogueOrFault(*scratch).has_value();
     };
+    const bool slabLoads = loads(m.SlabFileName, m.StrandFileName) ||
+                           loads(m.SlabFileName, get(p, "Punostiedosto", DefaultStrandFile)) ||
+                           loads(m.SlabFileName, DefaultStrandFile);
+    const bool strandLoads = loads(m.SlabFileName, m.StrandFileName) ||
+                             loads(get(p, "Ontelolaatat", DefaultSlabFile), m.StrandFileName) ||
+                             loads(DefaultSlabFile, m.StrandFileName);
     p.saveSetting(App, Section, "QuorPath", m.DataPath);
-    if (present(m.SlabFileName)) p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
+    if (slabLoads) p.saveSetting(App, Section, "Ontelolaatat", m.SlabFileName);
     p.saveSetting(App, Section, "Kieli", std::to_string(m.LanguageIndex));
     p.saveSetting(App, Section, "Tulostusfontti", m.PrintFontName);
     p.saveSetting(App, Section, "Tulostusfonttikoko", fontSizeText(m.PrintFontSize, p.decimalMark()));
-    if (present(m.StrandFileName)) p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
+    if (strandLoads) p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
 }
 
 std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {
@@ -171,7 +247,7 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
-        const runtime::DataFile file = runtime::findDataFile(folder, name);
+        const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
         if (!file.version || file.version->size <= LargestDataFile) continue;
         const std::string& found = file.path;
         const std::uintmax_t size = file.version->size;
@@ -205,7 +281,8 @@ std::optional<std::pair<std::size_t, int>> controlCharacter(const std::string& b
 
 }  // namespace
 
-std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder) {
+std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
+                                               bool programFiles) {
     const bool english = m.LanguageIndex == 1;
     struct TextFile {
         std::string folder;
@@ -219,11 +296,12 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                               {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
     // A file found sound is not read again until it changes: every
     // Calculate asks, and the answer only changes with the file.
-    static runtime::ParsedFileCache<bool> soundFiles;
+    runtime::ParsedFileCache<bool>* soundFiles = m.DataFiles ? &m.DataFiles->parsed<bool>("sound text files") : nullptr;
     for (const TextFile& f : files) {
-        const runtime::DataFile file = runtime::findDataFile(f.folder, f.name);
+        if (!f.headings && !programFiles) continue;
+        const runtime::DataFile file = runtime::findDataFile(m.DataFiles, f.folder, f.name);
         if (!file.version) continue;  // a missing file is reported where it is needed
-        if (soundFiles.find(*file.version, "")) continue;
+        if (soundFiles && soundFiles->find(*file.version, "")) continue;
         const std::optional<std::string> path = file.path;
         const auto bytes = fileBytes(*path);
         if (!bytes) continue;
@@ -244,7 +322,7 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                 ++count;
             }
             if (count == report::ReportHeadings::ItemCount) {
-                soundFiles.keep(*file.version, "", true);
+                if (soundFiles) soundFiles->keep(*file.version, "", true);
                 continue;
             }
             const std::string line = std::to_string(items.line()), found = std::to_string(count),
@@ -266,7 +344,7 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
-        soundFiles.keep(*file.version, "", true);
+        if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;
 }

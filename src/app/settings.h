@@ -21,18 +21,21 @@ namespace quorvel::app {
 // held to 6..16 pt.
 void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 
-// Writes the six settings from the model, in the same order; a data file
-// name the data folder does not hold is not written.
+// Writes the six settings from the model, in the same order; a slab
+// catalogue or strand file name whose file does not load from the data
+// folder is not written (the stored one stays).
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
-// A stored slab catalogue or strand file name that the data folder does not
-// hold (a name left by an older version, a file since removed) would stop
-// every start-up. Where the folder holds the installation's own file
-// ("ONTELO.MIT", "PUNOS.VAT"), that takes the name's place in the model and
-// the settings; the returned text (in the language of the settings) names
-// each stored name and the one used. Nothing when every name was found or
-// the installation's own file is missing too (start-up then stops).
-std::optional<std::string> ReplaceMissingDataFileNames(model::ProjectModel& m, platform::Platform& p);
+// A stored data folder, slab catalogue or strand file that does not load (a
+// file missing, too large, of another kind, report headings too few) would
+// stop every start-up. The fewest of them are replaced by the
+// installation's own (the catalogue "ONTELO.MIT", the strand file
+// "PUNOS.VAT", the program folder) that make the data files load, in the
+// model and in the settings; the returned text (in the language of the
+// settings) names each stored value, why it cannot be used and what is used
+// instead. Nothing when the stored files load, or when the installation's
+// own do not either (start-up then stops, naming the fault).
+std::optional<std::string> SettleDataFiles(model::ProjectModel& m, platform::Platform& p);
 
 // The folder of the file last opened or saved (key "Tiedostokansio"),
 // where the file dialogs open when the project has no folder of its own;
@@ -78,9 +81,11 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 // the line: a control character other than a tab (a binary file); report
 // headings (TEKSTIT0.DA0, TEKSTIT1.DA0 of the data folder) with fewer items
 // than the report prints; a language file (language.fin/.eng,
-// resultLanguage.fin/.eng of programFolder) with a line that is neither
-// blank, a comment (') nor "key = text". Missing files are not named here.
-std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder);
+// resultLanguage.fin/.eng of programFolder, unless programFiles is false)
+// with a line that is neither blank, a comment (') nor "key = text".
+// Missing files are not named here.
+std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
+                                               bool programFiles = true);
 
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.

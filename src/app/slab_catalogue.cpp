@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -23,8 +25,11 @@ int blankWords(const std::string& line, std::vector<std::string>& words) {
 }
 
 DataFileError missingMarker(const std::string& path, const char* marker) {
-    return DataFileError(path, "Tiedosto " + path + " on virheellinen:\r\nrivi " + marker +
-                                   " puuttuu, tiedosto loppuu ennen sitä.");
+    return DataFileError(path,
+                         "Tiedosto " + path + " on virheellinen:\r\nrivi " + marker +
+                             " puuttuu, tiedosto loppuu ennen sitä.",
+                         "The file " + path + " is not valid:\r\nthe line " + marker +
+                             " is missing, the file ends before it.");
 }
 
 // Reads items until one starts with marker (that item is consumed and
@@ -62,7 +67,8 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
         if (startsWith(line, "LOPPU")) break;
     }
     if (m.SlabTypeCount == 0)
-        throw DataFileError(path, "Laattatiedostossa " + path + " ei ole yhtään laattatyyppiä.");
+        throw DataFileError(path, "Laattatiedostossa " + path + " ei ole yhtään laattatyyppiä.",
+                            "The slab catalogue " + path + " holds no slab type.");
 }
 
 void readStrandLines(model::ProjectModel& m, const std::string& path) {
@@ -94,8 +100,49 @@ void LoadSlabCatalogue(model::ProjectModel& m) {
     readStrandLines(m, runtime::resolveFile(m.DataPath, m.StrandFileName));
 }
 
-void ShowDataFileError(platform::Platform& ui, const DataFileError& error) {
-    ui.messageBox(error.text(), platform::Buttons::Ok, platform::Icon::Critical, "Vakava virhe!");
+std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {
+    const int16_t countBefore = m.SlabTypeCount;
+    model::SlabCatalogueArray before = m.SlabCatalogue;
+    auto fault = [&](DataFileError error) {
+        m.SlabTypeCount = countBefore;
+        m.SlabCatalogue = std::move(before);
+        return error;
+    };
+    try {
+        LoadSlabCatalogue(m);
+        return std::nullopt;
+    } catch (const DataFileError& e) {
+        return fault(e);
+    } catch (const runtime::RunTimeError& e) {
+        // The reader names the file it could not open.
+        const std::string path = e.detail().empty() ? m.DataPath + m.SlabFileName : e.detail();
+        const std::string number = std::to_string(e.number());
+        if (e.number() == runtime::ErrFileNotFound)
+            return fault(DataFileError(path, "Tiedostoa " + path + " ei ole.", "The file " + path + " does not exist."));
+        return fault(DataFileError(path, "Tiedostoa " + path + " ei voi lukea (virhe " + number + ").",
+                                   "The file " + path + " cannot be read (error " + number + ")."));
+    }
+}
+
+std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
+                                                     const std::array<std::string, 2>& sideCaptions) {
+    for (int side = 1; side <= 2; ++side) {
+        const std::string& type = m.SlabTypeName(side);
+        bool listed = false;
+        for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;
+        if (listed) continue;
+        std::string sideName = sideCaptions[static_cast<std::size_t>(side - 1)];
+        while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
+        const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
+                                     .value_or(m.DataPath + m.SlabFileName);
+        return UnlistedSlabType{sideName, type, file};
+    }
+    return std::nullopt;
+}
+
+void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language) {
+    ui.messageBox(error.text(language), platform::Buttons::Ok, platform::Icon::Critical,
+                  byLanguage(language, "Vakava virhe!", "Fatal error!"));
 }
 
 }  // namespace quorvel::app

@@ -9,6 +9,8 @@
 // to the first one starting "DATA" are skipped, then one line per slab type
 // (name and at most 20 designations) up to the first line starting "LOPPU".
 
+#include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -23,15 +25,17 @@ namespace quorvel::app {
 // starting a project without a slab type.
 class DataFileError : public std::runtime_error {
 public:
-    DataFileError(std::string path, std::string text)
-        : std::runtime_error(text), path_(std::move(path)), text_(std::move(text)) {}
+    DataFileError(std::string path, std::string finnish, std::string english)
+        : std::runtime_error(finnish), path_(std::move(path)), finnish_(std::move(finnish)),
+          english_(std::move(english)) {}
     const std::string& path() const { return path_; }
-    // The Finnish message shown to the user.
-    const std::string& text() const { return text_; }
+    // The message shown to the user, in the language (1 English).
+    const std::string& text(int16_t language = 0) const { return language == 1 ? english_ : finnish_; }
 
 private:
     std::string path_;
-    std::string text_;
+    std::string finnish_;
+    std::string english_;
 };
 
 // Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
@@ -40,7 +44,25 @@ private:
 // a missing end marker or an empty catalogue raises DataFileError.
 void LoadSlabCatalogue(model::ProjectModel& m);
 
-// The critical "Vakava virhe!" message box for a DataFileError.
-void ShowDataFileError(platform::Platform& ui, const DataFileError& error);
+// LoadSlabCatalogue with every fault as a DataFileError (a missing or
+// unreadable file too, named in words): the fault, or nothing when both
+// files loaded. A fault leaves the catalogue of m as it was.
+std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m);
+
+// The first side whose slab type the loaded catalogue does not list, as a
+// message names it: the side by the caption the window shows for it
+// (sideCaptions, left then right, the colon dropped), the type, and the
+// catalogue file. Nothing when both sides' types are listed.
+struct UnlistedSlabType {
+    std::string side;
+    std::string type;
+    std::string catalogue;
+};
+std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
+                                                     const std::array<std::string, 2>& sideCaptions);
+
+// The critical "Vakava virhe!" message box for a DataFileError, in the
+// language of the index ("Fatal error!" in English).
+void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language = 0);
 
 }  // namespace quorvel::app

@@ -6,8 +6,8 @@
 
 namespace quorvel::inputfile {
 
-ErrorLog::ErrorLog(const std::string& folder)
-    : path_(runtime::resolveDataFile(folder, fileName)) {}
+ErrorLog::ErrorLog(const std::string& folder, runtime::DataFileCache* names)
+    : path_(runtime::resolveDataFile(names, folder, fileName)) {}
 
 void ErrorLog::write(const std::string& entry) {
     ++entryCount_;

@@ -5,14 +5,17 @@
 
 #include <string>
 
+#include "runtime/data_files.h"
+
 namespace quorvel::inputfile {
 
 class ErrorLog {
 public:
     static constexpr const char* fileName = "quorvel.err";
 
-    // The log of the folder (ending with "/").
-    explicit ErrorLog(const std::string& folder);
+    // The log of the folder (ending with "/"), its name resolved through
+    // names when given.
+    explicit ErrorLog(const std::string& folder, runtime::DataFileCache* names = nullptr);
 
     // Appends one entry (UTF-8 text, possibly several lines) followed by a
     // line end. Writing to the log never fails the read that reports: a

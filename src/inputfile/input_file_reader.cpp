@@ -23,16 +23,17 @@ using runtime::NumberKind;
 using runtime::RunTimeError;
 using runtime::Value;
 
-std::string ReadCompanyName(const std::string& dataPath) {
+std::string ReadCompanyName(const std::string& dataPath, runtime::DataFileCache* files) {
     // Read again only from another version of the file.
-    static runtime::ParsedFileCache<std::string> names;
-    const runtime::DataFile header = runtime::findDataFile(dataPath, "firma.da0");
-    if (header.version)
-        if (std::optional<std::string> kept = names.find(*header.version, {})) return *kept;
+    const runtime::DataFile header = runtime::findDataFile(files, dataPath, "firma.da0");
+    runtime::ParsedFileCache<std::string>* names =
+        files && header.version ? &files->parsed<std::string>("company name") : nullptr;
+    if (names)
+        if (std::optional<std::string> kept = names->find(*header.version, {})) return *kept;
     runtime::TextFileReader file(header.path);
     runtime::InputItemReader items(file);
     const std::string name = items.readItem();
-    if (header.version) names.keep(*header.version, {}, name);
+    if (names) names->keep(*header.version, {}, name);
     return name;
 }
 
@@ -58,7 +59,7 @@ class Reader {
 public:
     Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
            std::vector<LineProblem>* problems)
-        : m_(m), ui_(ui), log_(m.ErrorLogFolder()), report_{ui, log_, problems}, file_(file) {}
+        : m_(m), ui_(ui), log_(m.ErrorLogFolder(), m.DataFiles), report_{ui, log_, problems}, file_(file) {}
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
@@ -488,7 +489,7 @@ int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const InputSource
     std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file = source.open();
-        m.CompanyName = ReadCompanyName(m.DataPath);
+        m.CompanyName = ReadCompanyName(m.DataPath, m.DataFiles);
         reader = std::make_unique<Reader>(m, ui, file, problems);
         reader->readAll();
         if (problems) reader->checkLimits(*problems, leftSideCarriesSlabs);

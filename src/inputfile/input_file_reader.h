@@ -48,8 +48,8 @@ void RestoreCorrectedFields(model::ProjectModel& m, const model::ProjectInputFie
 
 // The first item of the company header file: the text up to the first comma
 // or the end of the first line, without enclosing double quotes. Raises 53
-// when the file does not exist.
-std::string ReadCompanyName(const std::string& dataPath);
+// when the file does not exist. What was read is kept in files, when given.
+std::string ReadCompanyName(const std::string& dataPath, runtime::DataFileCache* files = nullptr);
 
 // A steel strength field ("S355", "[S460]", "1000"): the whole number after
 // any letter prefix.

@@ -179,9 +179,8 @@ KefLookup readFamilyBlock(const std::string& path, const std::string& key) {
 }
 
 // The blocks read so far, by file version and family.
-runtime::ParsedFileCache<KefLookup>& readBlocks() {
-    static runtime::ParsedFileCache<KefLookup> cache;
-    return cache;
+runtime::ParsedFileCache<KefLookup>& readBlocks(runtime::DataFileCache& files) {
+    return files.parsed<KefLookup>("kef.da0 blocks");
 }
 
 }  // namespace
@@ -197,11 +196,12 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
 
     // The file is read again only when it is another version than the one
     // the family's block was read from.
-    const runtime::DataFile table = runtime::findDataFile(m.DataPath, TableFileName);
-    std::optional<KefLookup> found = table.version ? readBlocks().find(*table.version, key) : std::nullopt;
+    const runtime::DataFile table = runtime::findDataFile(m.DataFiles, m.DataPath, TableFileName);
+    const bool kept = m.DataFiles && table.version;
+    std::optional<KefLookup> found = kept ? readBlocks(*m.DataFiles).find(*table.version, key) : std::nullopt;
     if (!found) {
         found = readFamilyBlock(table.path, key);
-        if (table.version) readBlocks().keep(*table.version, key, *found);
+        if (kept) readBlocks(*m.DataFiles).keep(*table.version, key, *found);
     }
 
     result = interpolate(found->block, found->n, column, x);
@@ -210,14 +210,15 @@ void LookupKefCoefficient(model::ProjectModel& m, std::string& beamTypeName,
 
 std::optional<CoefficientTableError> CheckKefTable(const model::ProjectModel& m) {
     // A table found sound is checked again only when the file changes.
-    static runtime::ParsedFileCache<bool> soundTables;
-    const runtime::DataFile table = runtime::findDataFile(m.DataPath, TableFileName);
-    if (table.version && soundTables.find(*table.version, "")) return std::nullopt;
+    const runtime::DataFile table = runtime::findDataFile(m.DataFiles, m.DataPath, TableFileName);
+    runtime::ParsedFileCache<bool>* soundTables =
+        m.DataFiles && table.version ? &m.DataFiles->parsed<bool>("kef.da0 sound") : nullptr;
+    if (soundTables && soundTables->find(*table.version, "")) return std::nullopt;
     try {
         // No header starts with a line end (items end there): the whole
         // table up to its end block is read.
         readFamilyBlock(table.path, "\n");
-        if (table.version) soundTables.keep(*table.version, "", true);
+        if (soundTables) soundTables->keep(*table.version, "", true);
     } catch (const CoefficientTableError& e) {
         return e;
     } catch (const RunTimeError&) {

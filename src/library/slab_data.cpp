@@ -33,7 +33,7 @@ class CatalogueFile {
 public:
     CatalogueFile(model::ProjectModel& m, inputfile::DataLineReporting& report)
         : report_(report),
-          file_(runtime::resolveDataFile(m.DataPath, m.SlabFileName)),
+          file_(runtime::resolveDataFile(m.DataFiles, m.DataPath, m.SlabFileName)),
           values_(slabFieldCount + 1, 0.0),
           texts_(slabFieldCount + 2),
           defaults_(slabFieldCount + 1) {
@@ -240,9 +240,8 @@ void takeRecord(model::ProjectModel& m, int s, const SideRecord& r) {
 }
 
 // Clean reads by catalogue version and query (strand keys and slab type).
-runtime::ParsedFileCache<SideRecord>& cleanReads() {
-    static runtime::ParsedFileCache<SideRecord> cache;
-    return cache;
+runtime::ParsedFileCache<SideRecord>& cleanReads(runtime::DataFileCache& files) {
+    return files.parsed<SideRecord>("slab catalogue sides");
 }
 
 // The read of one side from the catalogue file; reports go to errorLog.
@@ -321,23 +320,24 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
     // A query answered cleanly from this version of the catalogue before
     // takes that answer; any other is read from the file, and kept when the
     // read found everything without reporting a flawed line.
-    const std::optional<runtime::FileIdentity> version =
-        runtime::findDataFile(m.DataPath, m.SlabFileName).version;
+    std::optional<runtime::FileIdentity> version =
+        runtime::findDataFile(m.DataFiles, m.DataPath, m.SlabFileName).version;
+    if (!m.DataFiles) version.reset();
     const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s);
     if (version) {
-        if (const std::optional<SideRecord> kept = cleanReads().find(*version, query)) {
+        if (const std::optional<SideRecord> kept = cleanReads(*m.DataFiles).find(*version, query)) {
             takeRecord(m, s, *kept);
             return;
         }
     }
-    inputfile::ErrorLog errorLog(m.ErrorLogFolder());
+    inputfile::ErrorLog errorLog(m.ErrorLogFolder(), m.DataFiles);
     int16_t readStatus = 0;
     readSide(m, ui, s, readStatus, errorLog);
     if (readStatus != 0) {
         status = readStatus;
         return;
     }
-    if (version && errorLog.entryCount() == 0) cleanReads().keep(*version, query, recordOf(m, s));
+    if (version && errorLog.entryCount() == 0) cleanReads(*m.DataFiles).keep(*version, query, recordOf(m, s));
 }
 
 }  // namespace quorvel::library

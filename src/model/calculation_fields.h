@@ -451,6 +451,9 @@ struct CalculationResultFields {
     Value UtilisationRatio;                    // of the beam
 
     // --- Calculation bookkeeping -----------------------------------------
+    // The file named by the run-time error that stopped the last
+    // calculation or report; empty when the error named none.
+    std::string FailedFile;
     StatusArray CalculationStatus;  // 0 analysis, 1 work-file round trip,
                                     // 3 and 4 the two report halves; 0 = success
     int16_t FirstInputErrorLine = 0;

@@ -13,6 +13,10 @@
 #include "model/model_arrays.h"
 #include "model/slab_catalogue.h"
 
+namespace quorvel::runtime {
+class DataFileCache;
+}
+
 namespace quorvel::model {
 
 struct ProjectInputFields {
@@ -29,6 +33,9 @@ struct ProjectInputFields {
     std::string DataPath;           // data folder, ends with "/"
     std::string WorkPath;           // per-user folder of the work files, ends with "/"
     std::string LogPath;            // per-user folder of the error log, ends with "/"
+    // The data files as the application's readers parsed them (owned by the
+    // application, not by the project); none: every read goes to the file.
+    runtime::DataFileCache* DataFiles = nullptr;
     std::string CompanyName;        // first item of the company header file
     std::string VersionText;        // version text of the title and the report
     int16_t LanguageIndex = 0;      // 0 Finnish, 1 English

@@ -257,6 +257,7 @@ int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platfo
         resulthalf::writeWarnings(r);
         file.close();
     } catch (const runtime::RunTimeError& e) {
+        m.FailedFile = e.detail();
         return static_cast<int16_t>(e.number());
     }
     return 0;

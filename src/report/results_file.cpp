@@ -9,9 +9,11 @@ namespace quorvel::report {
 int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
                         const ReportHalf& inputHalf, const ReportHalf& resultHalf) {
     std::optional<ReportFile> file;
+    m.FailedFile.clear();
     try {
         file.emplace(fileName);
     } catch (const runtime::RunTimeError& e) {
+        m.FailedFile = e.detail();
         return static_cast<int16_t>(e.number());
     }
     model::StatusArray& status = m.CalculationStatus;
@@ -26,6 +28,7 @@ int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, co
         }
     } catch (const runtime::RunTimeError& e) {
         status[element] = static_cast<int16_t>(e.number());
+        m.FailedFile = e.detail();
     }
     const int16_t result = status[3] != 0 ? status[3] : (status[4] > 0 ? status[4] : 0);
     // A report that did not run to its end is not placed: the writer's

@@ -2,26 +2,16 @@
 
 #include <sys/stat.h>
 
-#include <memory>
+#include <ctime>
 #include <utility>
 
 #include "runtime/text_file.h"
 
 namespace quorvel::runtime {
 
-std::optional<FileIdentity> identifyFile(const std::string& path) {
-    struct stat s {};
-    if (::stat(path.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
-    FileIdentity id;
-    id.path = path;
-    id.size = static_cast<std::uintmax_t>(s.st_size);
-    id.modifiedNs = static_cast<std::int64_t>(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec;
-    id.device = static_cast<std::uintmax_t>(s.st_dev);
-    id.inode = static_cast<std::uintmax_t>(s.st_ino);
-    return id;
-}
-
 namespace {
+
+std::int64_t nanoseconds(const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; }
 
 bool isRegularFile(const std::string& path) {
     struct stat s {};
@@ -37,64 +27,80 @@ struct ResolvedName {
     std::string path;
 };
 
+ResolvedName lookUp(const std::string& folder, const std::string& name) {
+    const std::optional<std::string> found = findFileIgnoringCase(folder, name);
+    return {found ? *found : joinPath(folder, name)};
+}
+
 }  // namespace
 
-namespace {
+std::optional<FileIdentity> identifyFile(const std::string& path) {
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+    FileIdentity id;
+    id.path = path;
+    id.size = static_cast<std::uintmax_t>(s.st_size);
+    id.modifiedNs = nanoseconds(s.st_mtim);
+    id.changedNs = nanoseconds(s.st_ctim);
+    id.device = static_cast<std::uintmax_t>(s.st_dev);
+    id.inode = static_cast<std::uintmax_t>(s.st_ino);
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    id.settled = nanoseconds(now) - id.changedNs >= SettlingTimeNs;
+    return id;
+}
 
 // The names resolved so far, by folder (the data folder and the work
-// folder of a calculation). More folders than a session uses start the
-// list afresh.
-class ResolvedNames {
-public:
+// folder of a calculation; more folders than a session uses start the list
+// afresh), and the files looked at in the open scope.
+struct DataFileCache::State {
+    static constexpr std::size_t MaxFolders = 8;
+    std::mutex mutex;
+    std::map<std::string, std::map<std::string, ResolvedName>> folders;
+    int scopeDepth = 0;
+    std::map<std::pair<std::string, std::string>, DataFile> scopeFiles;
+
     // The resolved name; lookUpAgain drops the kept answer first.
     ResolvedName resolve(const std::string& folder, const std::string& name, bool lookUpAgain) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (folders_.size() >= MaxFolders && folders_.find(folder) == folders_.end()) folders_.clear();
-        std::map<std::string, ResolvedName>& names = folders_[folder];
+        std::lock_guard<std::mutex> lock(mutex);
+        if (folders.size() >= MaxFolders && folders.find(folder) == folders.end()) folders.clear();
+        std::map<std::string, ResolvedName>& names = folders[folder];
         const auto known = names.find(name);
         if (known != names.end() && !lookUpAgain) return known->second;
-        const std::optional<std::string> found = findFileIgnoringCase(folder, name);
-        const ResolvedName answer{found ? *found : joinPath(folder, name)};
+        const ResolvedName answer = lookUp(folder, name);
         names.insert_or_assign(name, answer);
         return answer;
     }
-
-private:
-    static constexpr std::size_t MaxFolders = 8;
-    std::mutex mutex_;
-    std::map<std::string, std::map<std::string, ResolvedName>> folders_;
 };
 
-ResolvedNames& resolvedNames() {
-    static ResolvedNames names;
-    return names;
-}
+DataFileCache::DataFileCache() : state_(std::make_unique<State>()) {}
+DataFileCache::~DataFileCache() = default;
 
-}  // namespace
-
-// The data files looked at in the open scope, by folder and name.
-using ScopeFiles = std::map<std::pair<std::string, std::string>, DataFile>;
-thread_local std::unique_ptr<ScopeFiles> scopeFiles;
-
-DataFileScope::DataFileScope() {
-    if (scopeFiles) return;
-    scopeFiles = std::make_unique<ScopeFiles>();
-    outermost_ = true;
+DataFileScope::DataFileScope(DataFileCache* cache) {
+    if (!cache) return;
+    DataFileCache::State& state = cache->state();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    cache_ = cache;
+    outermost_ = state.scopeDepth++ == 0;
 }
 
 DataFileScope::~DataFileScope() {
-    if (outermost_) scopeFiles.reset();
+    if (!cache_) return;
+    DataFileCache::State& state = cache_->state();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    --state.scopeDepth;
+    if (outermost_) state.scopeFiles.clear();
 }
 
 namespace {
 
-DataFile lookAtDataFile(const std::string& folder, const std::string& name) {
-    ResolvedName resolved = resolvedNames().resolve(folder, name, false);
+DataFile lookAtDataFile(DataFileCache::State& state, const std::string& folder, const std::string& name) {
+    ResolvedName resolved = state.resolve(folder, name, false);
     std::optional<FileIdentity> version = identifyFile(resolved.path);
     // The kept answer no longer names a file: the file was removed, renamed
     // or put back under another letter case. The folder is listed again.
     if (!version) {
-        resolved = resolvedNames().resolve(folder, name, true);
+        resolved = state.resolve(folder, name, true);
         version = identifyFile(resolved.path);
     }
     return {resolved.path, version};
@@ -102,19 +108,34 @@ DataFile lookAtDataFile(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-DataFile findDataFile(const std::string& folder, const std::string& name) {
-    if (!scopeFiles) return lookAtDataFile(folder, name);
+DataFile findDataFile(DataFileCache* cache, const std::string& folder, const std::string& name) {
+    if (!cache) {
+        const std::string path = lookUp(folder, name).path;
+        return {path, identifyFile(path)};
+    }
+    DataFileCache::State& state = cache->state();
     const auto key = std::make_pair(folder, name);
-    if (const auto seen = scopeFiles->find(key); seen != scopeFiles->end()) return seen->second;
-    DataFile file = lookAtDataFile(folder, name);
-    scopeFiles->emplace(key, file);
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (const auto seen = state.scopeFiles.find(key); seen != state.scopeFiles.end()) return seen->second;
+    }
+    DataFile file = lookAtDataFile(state, folder, name);
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (state.scopeDepth > 0) state.scopeFiles.emplace(key, file);
     return file;
 }
 
-std::string resolveDataFile(const std::string& folder, const std::string& name) {
-    if (scopeFiles) return findDataFile(folder, name).path;
-    const ResolvedName resolved = resolvedNames().resolve(folder, name, false);
-    if (!isRegularFile(resolved.path)) return resolvedNames().resolve(folder, name, true).path;
+std::string resolveDataFile(DataFileCache* cache, const std::string& folder, const std::string& name) {
+    if (!cache) return lookUp(folder, name).path;
+    DataFileCache::State& state = cache->state();
+    bool inScope = false;
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        inScope = state.scopeDepth > 0;
+    }
+    if (inScope) return findDataFile(cache, folder, name).path;
+    const ResolvedName resolved = state.resolve(folder, name, false);
+    if (!isRegularFile(resolved.path)) return state.resolve(folder, name, true).path;
     return resolved.path;
 }
 

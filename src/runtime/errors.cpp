@@ -10,7 +10,7 @@ RunTimeError::RunTimeError(int number)
     : std::runtime_error(errorDescription(number)), number_(number) {}
 
 RunTimeError::RunTimeError(int number, const std::string& detail)
-    : std::runtime_error(errorDescription(number) + ": " + detail), number_(number) {}
+    : std::runtime_error(errorDescription(number) + ": " + detail), number_(number), detail_(detail) {}
 
 std::string errorDescription(int number) {
     switch (number) {

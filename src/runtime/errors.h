@@ -32,9 +32,13 @@ public:
     explicit RunTimeError(int number);
     RunTimeError(int number, const std::string& detail);
     int number() const noexcept { return number_; }
+    // What the error concerns, where the raiser named it: for the errors of
+    // files, the file's path.
+    const std::string& detail() const noexcept { return detail_; }
 
 private:
     int number_;
+    std::string detail_;
 };
 
 // Short English description of an error number (for logs and tests).

@@ -330,7 +330,10 @@ std::string readRegularFile(const std::string& path) {
     return bytes;
 }
 
-TextFileReader::TextFileReader(const std::string& path) { *this = fromBytes(readRegularFile(path)); }
+TextFileReader::TextFileReader(const std::string& path) {
+    *this = fromBytes(readRegularFile(path));
+    path_ = path;
+}
 
 TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
     TextFileReader reader;
@@ -340,7 +343,7 @@ TextFileReader TextFileReader::fromBytes(std::string_view bytes) {
 }
 
 std::string TextFileReader::readLine() {
-    if (eof()) throw RunTimeError(ErrInputPastEndOfFile);
+    if (eof()) throw path_.empty() ? RunTimeError(ErrInputPastEndOfFile) : RunTimeError(ErrInputPastEndOfFile, path_);
     return lines_[next_++];
 }
 

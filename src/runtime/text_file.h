@@ -40,7 +40,8 @@ public:
     static TextFileReader fromBytes(std::string_view bytes);
 
     bool eof() const { return next_ >= lines_.size(); }
-    // The next line without its line end; raises 62 past the end.
+    // The next line without its line end; raises 62 past the end (naming
+    // the file when the reader opened one).
     std::string readLine();
     // The next line without taking it; the empty text at the end.
     std::string peekLine() const { return eof() ? std::string() : lines_[next_]; }
@@ -52,6 +53,7 @@ public:
 
 private:
     TextFileReader() = default;
+    std::string path_;
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
 };

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <regex>
 
 #include "app/frm_quorvel.h"
@@ -399,24 +402,106 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
 
 // A project naming a catalogue this installation lacks opens with the
 // installation's own, and says so.
-TEST_F(FileCommands, AProjectNamingAMissingCatalogueUsesTheInstallationsOwn) {
+// A project's slab catalogue is loaded at Open: one that does not load (not
+// in this installation, a beam library of the data folder) gives way to the
+// one loaded before with one message saying why. A slab type the catalogue
+// lacks is named with its side and the catalogue, kept as the file has it,
+// never calculated and saved as it was read.
+TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
+    folder.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
+    struct Case {
+        int line;  // 0-based line of the project file replaced, with those after it the text holds
+        const char* text;
+        std::string message;  // the one message, a pattern
+        const char* rightType;
+    } cases[] = {
+        {2, "XYZ",
+         "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\. Tiedostoa .*/XYZ\\.mit ei ole\\. "
+         "Käytetään tiedostoa ONTELO\\.MIT\\.$",
+         "P27"},
+        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.mit ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
+                     "virheellinen:\r\nrivi LOPPU1 puuttuu.*Käytetään tiedostoa ONTELO\\.MIT\\.$",
+         "P27"},
+        {4, "P99 10L 0  900 20 40 1  50 7200 7200",
+         "^Laattatyyppiä \"P99\" \\(Oikea ontelolaatta\\) ei ole laattatiedostossa .*/ONTELO\\.MIT\\. Laskentaa ei "
+         "tehdä, ennen kuin laattatyyppi on valittu\\.$",
+         "P99"},
+        {2, "XYZ\r\nP99 10L 0  900 20 40 1  50 7200 7200",  // both in one message
+         "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\..*\r\n\r\nLaattatyyppiä \"P99\" "
+         "\\(Vasen ontelolaatta\\)",
+         "P27"},
+    };
     const std::string path = fixture("concrete_middle_beam.dat");
-    runtime::TextFileReader source(path);
-    std::string bytes;
-    for (int i = 0; !source.eof(); ++i) {
-        const std::string line = source.readLine();
-        bytes += runtime::utf8ToCp1252(i == 2 ? "XYZ" : line) + "\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        runtime::TextFileReader source(path);
+        std::string bytes;
+        const int replaced = static_cast<int>(std::count(c.text, c.text + std::strlen(c.text), '\n')) + 1;
+        for (int i = 0; !source.eof(); ++i) {
+            const std::string line = source.readLine();
+            if (i == c.line) bytes += runtime::utf8ToCp1252(c.text) + "\r\n";
+            else if (i < c.line || i >= c.line + replaced) bytes += runtime::utf8ToCp1252(line) + "\r\n";
+        }
+        folder.writeRaw("project.dat", bytes);
+        ui.clearMessages();
+        ui.setStrict(false);
+        m.InputChanged = 0;  // nothing to save first
+        open(folder.file("project.dat"));
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_TRUE(shown(c.message)) << ui.messages()[0].text;
+        EXPECT_TRUE(m.SlabFileName == "ONTELO.MIT" || m.SlabFileName == "ONTELO.mit") << m.SlabFileName;
+        EXPECT_EQ(m.SlabTypeCount, 7);
+        EXPECT_EQ(m.InputFilePath, folder.file("project.dat"));
+        EXPECT_EQ(m.TitleLine1, "Toimistotalo, 3. kerros");
+        EXPECT_EQ(m.SlabTypeName(2), c.rightType);
+        EXPECT_EQ(w.cboOikealaattatyyppi.text(), c.rightType);
+        if (std::string(c.rightType) != "P99") continue;
+
+        ui.clearMessages();
+        ui.click(w.cmdLaske0);
+        EXPECT_TRUE(shown("^Laskentaa ei tehty: laattatyyppiä \"P99\" \\(Oikea ontelolaatta\\)"));
+        EXPECT_NE(m.ResultsValid, -1);
+        ui.click(w.cmdTallennalahto);
+        EXPECT_NE(folder.read("project.dat").find("P99 10L"), std::string::npos);
     }
-    folder.writeRaw("xyz-catalogue.dat", bytes);
-    const std::string catalogue = m.SlabFileName;
-    ui.setStrict(false);
-    open(folder.file("xyz-catalogue.dat"));
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(shown("^Projektin ontelolaattatiedostoa XYZ\\.mit ei ole tässä asennuksessa; käytetään tiedostoa " +
-                      catalogue + "\\.$"));
-    EXPECT_EQ(m.SlabFileName, catalogue);
-    EXPECT_EQ(m.InputFilePath, folder.file("xyz-catalogue.dat"));
-    EXPECT_EQ(m.TitleLine1, "Toimistotalo, 3. kerros");
+}
+
+// Save results that cannot make the report names why, not the writing: a
+// failed calculation is named by its own message and nothing is asked or
+// written; a missing report text file is named with the file.
+TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
+    struct Case {
+        const char* what;
+        int16_t language;
+        std::function<void()> make;
+        bool asksForAName;
+        std::string message;  // a pattern; @ for the file saved
+    } cases[] = {
+        {"a failed calculation", 0, [&] { m.BeamSpan = 1e-30; }, false,
+         "^Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen (11|6)$"},
+        {"no report headings", 1, [&] { fs::remove(folder.path() / "TEKSTIT1.DA0"); }, true,
+         "^The file @ was not saved\\. The text file .*/(TEKSTIT1\\.DA0|tekstit1\\.da0) of the report is missing\\. \\(Error 53\\)$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string saved = scratch.file(std::string(c.what) + ".tul");
+        std::string pattern = c.message;
+        if (const std::size_t at = pattern.find('@'); at != std::string::npos)
+            pattern.replace(at, 1, std::regex_replace(saved, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)"));
+        m.LanguageIndex = c.language;
+        c.make();
+        ui.setStrict(false);
+        ui.clearMessages();
+        if (c.asksForAName) ui.answerFileDialog(saved);
+        ui.click(w.cmdTallennatuloksetNimella);
+        ASSERT_FALSE(ui.messages().empty());
+        EXPECT_TRUE(std::regex_search(ui.messages().back().text, std::regex(pattern))) << ui.messages().back().text;
+        for (const auto& message : ui.messages())
+            EXPECT_EQ(message.text.find("kirjoitus epäonnistui"), std::string::npos) << message.text;
+        EXPECT_FALSE(fs::exists(saved));
+        m.InputChanged = 0;  // nothing to save first
+        w.NewProject();
+    }
 }
 
 TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {

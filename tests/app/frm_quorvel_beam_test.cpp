@@ -258,13 +258,15 @@ TEST_F(MainWindowBeam, BothLeftSpacingsZeroMakeAnEdgeBeam) {
     EXPECT_EQ(m.JointGroutWidth(1).number(), 0.0);
 }
 
-TEST_F(MainWindowBeam, SlabTypeOutsideTheCatalogueBecomesTheFirstType) {
+// A type the catalogue lacks is shown as it is, never replaced unasked.
+TEST_F(MainWindowBeam, SlabTypeOutsideTheCatalogueIsShownAndKept) {
     m.SlabTypeName(1) = "P99";
+    const std::string strands = m.BottomStrandCode(1);
     w.RefreshMainForm();
-    EXPECT_EQ(w.cboVasenlaattatyyppi.listIndex(), 0);
-    EXPECT_EQ(w.cboVasenlaattatyyppi.listCount(), m.SlabTypeCount);
-    EXPECT_EQ(m.SlabTypeName(1), "P15");
-    EXPECT_EQ(m.BottomStrandCode(1), "4S");  // first designation of P15
+    EXPECT_EQ(w.cboVasenlaattatyyppi.listCount(), m.SlabTypeCount + 1);
+    EXPECT_EQ(w.cboVasenlaattatyyppi.text(), "P99");
+    EXPECT_EQ(m.SlabTypeName(1), "P99");
+    EXPECT_EQ(m.BottomStrandCode(1), strands);
     EXPECT_EQ(m.SlabTypeName(2), "P27");
 }
 

@@ -157,13 +157,12 @@ TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
     expectOneVersion(window.caption());
 }
 
-TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
-    TempFolder elsewhere;
-    for (const char* name : {"ONTELO.MIT", "kef.da0", "TEKSTIT1.DA0", "PUNOS.VAT"})
-        fs::copy_file(program.path() / name, elsewhere.path() / name);
-    setting("QuorPath", elsewhere.dataPath());
+// Only when the installation's own data folder lacks a file does the start
+// stop: the message lists every expected path.
+TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
+    fs::remove(program.path() / "FIRMA.DA0");
     setting("Kieli", "1");
-    const std::string p = elsewhere.dataPath();
+    const std::string p = program.dataPath();
     ui.expectMessage("The files the calculation uses are not found!\r\n"
                      "One of the following files is missing or its path is wrong:\r\n\r\n" +
                          p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
@@ -173,52 +172,83 @@ TEST_F(StartUp, AMissingDataFileListsEveryPathAndResetsTheFolder) {
     EXPECT_THROW(window.show(), ProgramEnded);
     EXPECT_TRUE(ui.programEnded());
     EXPECT_FALSE(window.isLoaded());
-    EXPECT_EQ(m.DataPath, program.dataPath());
     EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
     EXPECT_EQ(stored(ui, "Kieli"), "1");
 }
 
-// A stored catalogue or strand file name the data folder lacks (left by an
-// older version) once stopped every start-up: the installation's own file
-// takes its place, one message says so, and the next start is silent.
-TEST_F(StartUp, AStoredDataFileNameTheFolderLacksGivesWayToTheInstalledOne) {
+// A stored catalogue, strand file or data folder that does not load (a file
+// of another kind, a missing one, a folder whose report headings are too
+// few or that lacks a file) once stopped every start-up: the installation's
+// own takes its place, one message names the stored value, why it cannot be
+// used and what is used, the key is reset, and the next start is silent.
+TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne) {
+    // A beam library, which a data folder may hold: no catalogue.
+    program.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
+    TempFolder oneHeading, noCompany;
+    for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data")) {
+        fs::copy_file(entry.path(), oneHeading.path() / entry.path().filename());
+        if (entry.path().filename() != "FIRMA.DA0")
+            fs::copy_file(entry.path(), noCompany.path() / entry.path().filename());
+    }
+    oneHeading.write("TEKSTIT0.DA0", {"\"Laskelma\""});
+    const std::string gone = program.dataPath() + "poistettu/";
     struct Case {
-        const char* slab;    // stored "Ontelolaatat", "" for none
-        const char* strand;  // stored "Punostiedosto", "" for none
+        const char* key;
+        std::string value;
         const char* language;
-        std::vector<std::string> replaced;  // lines of the message, file names in the folder
+        std::string stays;    // the key's value afterwards, @ for the program folder
+        std::vector<std::string> said;  // parts of the message in order, @ for the program folder
     } cases[] = {
-        {"XYZ.mit", "", "0", {"\"XYZ.mit\" ei ole kansiossa @: sen sijaan käytetään tiedostoa ONTELO.MIT."}},
-        {"ontelo.mit", "VANHA.VAT", "1", {"\"VANHA.VAT\" stored in the settings is not in @: PUNOS.VAT is used instead."}},
-        {"", "", "0", {}},  // the defaults: nothing to say
-        {"XYZ.mit", "VANHA.VAT", "0", {"\"XYZ.mit\" ei ole", "\"VANHA.VAT\" ei ole"}},
+        {"Ontelolaatat", "HQLIB.MIT", "0", "ONTELO.MIT",
+         {"tiedostoa \"HQLIB.MIT\" ei voi käyttää", "@HQLIB.MIT on virheellinen", "LOPPU1 puuttuu",
+          "käytetään tiedostoa ONTELO.MIT."}},
+        {"Ontelolaatat", "PUNOS.VAT", "0", "ONTELO.MIT", {"\"PUNOS.VAT\" ei voi käyttää", "@PUNOS.VAT"}},
+        {"Ontelolaatat", "kef.da0", "1", "ONTELO.MIT",
+         {"\"kef.da0\" stored in the settings cannot be used", "@kef.da0 is not valid", "ONTELO.MIT is used instead."}},
+        {"Ontelolaatat", "TEKSTIT0.DA0", "0", "ONTELO.MIT", {"\"TEKSTIT0.DA0\" ei voi käyttää", "@TEKSTIT0.DA0"}},
+        {"Ontelolaatat", "XYZ.mit", "0", "ONTELO.MIT", {"\"XYZ.mit\" ei voi käyttää", "Tiedostoa @XYZ.mit ei ole"}},
+        {"Punostiedosto", "ONTELO.MIT", "0", "PUNOS.VAT",
+         {"\"ONTELO.MIT\" ei voi käyttää", "rivi DATA puuttuu", "käytetään tiedostoa PUNOS.VAT."}},
+        {"Punostiedosto", "FIRMA.DA0", "1", "PUNOS.VAT", {"\"FIRMA.DA0\" stored", "the line DATA is missing"}},
+        {"Punostiedosto", "VANHA.VAT", "1", "PUNOS.VAT", {"\"VANHA.VAT\"", "The file @VANHA.VAT does not exist"}},
+        {"QuorPath", oneHeading.dataPath(), "0", "@",
+         {"datakansiota " + oneHeading.dataPath() + " ei voi käyttää", "vain 1 tekstiä; raportti tarvitsee 192",
+          "käytetään kansiota @."}},
+        {"QuorPath", noCompany.dataPath(), "1", "@",
+         {"The data folder " + noCompany.dataPath(), noCompany.dataPath() + "FIRMA.DA0 does not exist",
+          "The folder @ is used instead."}},
+        {"QuorPath", gone, "0", "@", {"Kansiota " + gone + " ei ole."}},
+    };
+    const auto inProgram = [&](std::string text) {
+        for (std::size_t at; (at = text.find('@')) != std::string::npos;) text.replace(at, 1, program.dataPath());
+        return text;
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.slab) + " " + c.strand);
+        SCOPED_TRACE(std::string(c.key) + " = " + c.value);
         HeadlessPlatform fresh;
         fresh.setProgramFolder(program.dataPath());
-        if (*c.slab) fresh.saveSetting("Quorvel835", "Settings", "Ontelolaatat", c.slab);
-        if (*c.strand) fresh.saveSetting("Quorvel835", "Settings", "Punostiedosto", c.strand);
+        fresh.saveSetting("Quorvel835", "Settings", c.key, c.value);
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
-        std::string pattern = "[^]*";
-        for (std::string line : c.replaced) {
-            if (auto at = line.find('@'); at != std::string::npos) line.replace(at, 1, program.dataPath());
-            pattern += std::regex_replace(line, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "[^]*";
-        }
-        if (!c.replaced.empty()) fresh.expectMessageMatching(pattern, "Quorvel", Buttons::Ok, Icon::Exclamation);
-        for (int run = 0; run < 2; ++run) {  // the second start finds the stored default: no message
+        for (int run = 0; run < 2; ++run) {  // the second start finds the reset key: no message
             model::ProjectModel fm;
             frmQuorvel window(fm, fresh);
             fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
             window.show();
             EXPECT_TRUE(window.isVisible());
             EXPECT_EQ(fm.SlabTypeCount, 7);  // the delivered catalogue was read
-            EXPECT_TRUE(fm.SlabFileName == "ONTELO.MIT" || fm.SlabFileName == "ontelo.mit") << fm.SlabFileName;
-            EXPECT_TRUE(fm.StrandFileName == "PUNOS.VAT") << fm.StrandFileName;
+            EXPECT_EQ(stored(fresh, c.key), inProgram(c.stays));
             ASSERT_TRUE(window.closeByFrame());
-            fresh.verify();
+            EXPECT_EQ(stored(fresh, c.key), inProgram(c.stays)) << "closing stored it again";
         }
-        EXPECT_EQ(fresh.messages().size(), c.replaced.empty() ? 0u : 1u);
+        ASSERT_EQ(fresh.messages().size(), 1u);
+        const auto& message = fresh.messages()[0];
+        EXPECT_EQ(message.icon, Icon::Exclamation);
+        std::size_t from = 0;
+        for (const std::string& part : c.said) {
+            const std::size_t at = message.text.find(inProgram(part), from);
+            EXPECT_NE(at, std::string::npos) << "\"" << inProgram(part) << "\" not (in order) in: " << message.text;
+            if (at != std::string::npos) from = at;
+        }
     }
     // Without the installation's own catalogue the start still stops, naming the stored file.
     fs::remove(program.path() / "ONTELO.MIT");

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
 #include <string>
 
+#include "analysis/calculation_driver.h"
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
@@ -329,6 +333,75 @@ TEST_F(Calculate, DivisionByZeroIsToldInTheChosenLanguage) {
     m.LanguageIndex = 2;
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
+}
+
+// A calculation that stops names what stopped it after its number: the
+// data file (missing, of another kind) or the work folder.
+TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
+    namespace fs = std::filesystem;
+    folder.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        int16_t language;
+        std::string message;  // a pattern
+    } cases[] = {
+        {"a beam library as the catalogue", [&] { m.SlabFileName = "HQLIB.MIT"; }, 0,
+         "^Laskenta keskeytyi virhetoimintoon 62: datatiedosto .*/HQLIB\\.MIT loppuu ennen tietoja, jotka laskenta "
+         "siitä lukee\\.$"},
+        {"the catalogue removed", [&] { fs::remove(folder.path() / "ONTELO.MIT"); }, 1,
+         "^Calculation error 53: the data file .*/ONTELO\\.(MIT|mit) was not found\\.$"},
+        {"the work folder removed", [&] { m.WorkPath = folder.dataPath() + "poistettu/"; }, 0,
+         "^Laskenta keskeytyi virhetoimintoon 76: työkansiota .*/poistettu/ ei ole\\.$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const model::ProjectModel before = m;
+        const std::string catalogue = folder.read("ONTELO.MIT");
+        c.make();
+        m.LanguageIndex = c.language;
+        ui.setStrict(false);
+        ui.clearMessages();
+        w.RunCalculation();
+        EXPECT_NE(m.ResultsValid, -1);
+        // The reader may have named a flawed line of the file first.
+        ASSERT_FALSE(ui.messages().empty());
+        const std::string& last = ui.messages().back().text;
+        EXPECT_TRUE(std::regex_search(last, std::regex(c.message))) << last;
+        m = before;
+        folder.writeRaw("ONTELO.MIT", catalogue);
+    }
+    ui.clearMessages();
+}
+
+// The catalogue edited in place between two calculations, its length kept
+// and its modification time put back (P27's self weight 3.60 to 9.60): the
+// next Calculate reads it, and gives what a model reading every file
+// afresh gives.
+TEST_F(Calculate, AnEditedCatalogueIsReadAtTheNextCalculate) {
+    namespace fs = std::filesystem;
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    const double before = m.UtilisationRatio.number();
+
+    const fs::path file = folder.path() / "ONTELO.MIT";
+    const fs::file_time_type time = fs::last_write_time(file);
+    std::string bytes = folder.read("ONTELO.MIT");
+    const std::size_t at = bytes.find(" 110 3.60 4.14");
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at + 5, 4, "9.60");
+    folder.writeRaw("ONTELO.MIT", bytes);
+    fs::last_write_time(file, time);
+
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    EXPECT_GT(m.UtilisationRatio.number(), before);
+    auto fresh = std::make_unique<model::ProjectModel>(m);
+    fresh->DataFiles = nullptr;
+    ASSERT_EQ(analysis::PerformCalculation(*fresh, ui), 0);
+    EXPECT_EQ(m.UtilisationRatio.number(), fresh->UtilisationRatio.number());
+    for (int side = 1; side <= 2; ++side)
+        EXPECT_EQ(m.SlabShearUtilisation(side).number(), fresh->SlabShearUtilisation(side).number());
 }
 
 TEST_F(Calculate, CoreFillingNoticeNamesTheNeed) {

@@ -37,8 +37,9 @@ TEST(Settings, FirstStartTakesTheDefaultsAndStoresTheProgramFolderAtOnce) {
 TEST(Settings, SavedValuesAreReadBackInTheUsersNumberFormat) {
     HeadlessPlatform ui(',');
     TempFolder data;
-    data.write("omat.mit", {"LOPPU"});
-    data.write("omat.vat", {"LOPPU"});
+    data.writeRaw("omat.mit", quorvel::testing::readBytes(QUORVEL_SOURCE_DIR "/data/ONTELO.MIT"));
+    data.writeRaw("omat.vat", quorvel::testing::readBytes(QUORVEL_SOURCE_DIR "/data/PUNOS.VAT"));
+    data.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
     model::ProjectModel m;
     m.DataPath = data.dataPath();
     m.SlabFileName = "OMAT.MIT";
@@ -59,13 +60,15 @@ TEST(Settings, SavedValuesAreReadBackInTheUsersNumberFormat) {
     EXPECT_FLOAT_EQ(back.PrintFontSize, 10.5f);
     EXPECT_EQ(back.StrandFileName, "OMAT.VAT");
 
-    // A data file name the folder does not hold would stop the next
-    // start-up: the stored names stay.
-    m.SlabFileName = "XYZ.mit";
-    m.StrandFileName = "";
-    SaveSettings(m, ui);
-    EXPECT_EQ(stored(ui, "Ontelolaatat"), "OMAT.MIT");
-    EXPECT_EQ(stored(ui, "Punostiedosto"), "OMAT.VAT");
+    // A data file name whose file does not load (missing, of another kind)
+    // would stop the next start-up: the stored names stay.
+    for (const auto& [slab, strand] : {std::pair<std::string, std::string>{"XYZ.mit", ""}, {"HQLIB.MIT", "omat.mit"}}) {
+        m.SlabFileName = slab;
+        m.StrandFileName = strand;
+        SaveSettings(m, ui);
+        EXPECT_EQ(stored(ui, "Ontelolaatat"), "OMAT.MIT") << slab;
+        EXPECT_EQ(stored(ui, "Punostiedosto"), "OMAT.VAT") << strand;
+    }
 }
 
 TEST(Settings, DamagedValuesFallBackToTheirDefaultsAndSizesToTheLegibleRange) {

@@ -1,8 +1,8 @@
 // The data files that every calculation reads (coefficient table, slab
-// catalogue, company header) are parsed once per version of the file: a
-// file with the same identity (path, size, modification time, inode) gives
-// what was parsed before, and a file edited in any way that changes its
-// identity is read again at the next lookup.
+// catalogue, company header) are parsed once per version of the file and
+// kept in the application's cache: an edit of any kind, one that keeps the
+// size and puts the modification time back included, is read at the next
+// lookup.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,8 @@
 namespace {
 
 using quorvel::model::ProjectModel;
+using quorvel::runtime::DataFileCache;
+using quorvel::runtime::FileIdentity;
 using quorvel::runtime::Value;
 using quorvel::testing::TempFolder;
 namespace fs = std::filesystem;
@@ -34,8 +36,10 @@ std::string text(double x) {
 }
 
 // Slab type P27 with strands "S" on the left, from the folder's catalogue.
-ProjectModel readP27(const TempFolder& folder, quorvel::platform::Platform& ui, int16_t& status) {
+ProjectModel readP27(const TempFolder& folder, quorvel::platform::Platform& ui, int16_t& status,
+                     DataFileCache* files = nullptr) {
     ProjectModel m;
+    m.DataFiles = files;
     m.DataPath = folder.dataPath();
     m.SlabFileName = "ONTELO.MIT";
     m.SlabTypeName(1) = "P27";
@@ -51,7 +55,7 @@ struct Reader {
     const char* name;
     std::string first, sameSize, otherSize;
     std::string expected[3];
-    std::function<std::string(const TempFolder&)> read;
+    std::function<std::string(const TempFolder&, DataFileCache&)> read;
 };
 
 std::string kefTable(const char* value) {
@@ -68,8 +72,9 @@ std::string catalogue(const char* height) {
 
 const Reader readers[] = {
     {"kef.da0", kefTable("0.16"), kefTable("0.17"), kefTable("0.175"), {"0.16", "0.17", "0.175"},
-     [](const TempFolder& folder) {
+     [](const TempFolder& folder, DataFileCache& files) {
          ProjectModel m;
+         m.DataFiles = &files;
          m.DataPath = folder.dataPath();
          std::string type = "SUORA";
          Value kcd, extra;
@@ -77,15 +82,17 @@ const Reader readers[] = {
          return text(kcd);
      }},
     {"ONTELO.MIT", catalogue("265"), catalogue("266"), catalogue("2650"), {"265", "266", "2650"},
-     [](const TempFolder& folder) {
+     [](const TempFolder& folder, DataFileCache& files) {
          quorvel::platform::HeadlessPlatform ui;
          int16_t status = 0;
-         const ProjectModel m = readP27(folder, ui, status);
+         const ProjectModel m = readP27(folder, ui, status, &files);
          return status == 0 ? text(m.SlabHeight(1)) : "status " + std::to_string(status);
      }},
     {"FIRMA.DA0", "\"Rakenne Oy\"\r\n", "\"Rakenne Ab\"\r\n", "\"Rakenne Oyj\"\r\n",
      {"Rakenne Oy", "Rakenne Ab", "Rakenne Oyj"},
-     [](const TempFolder& folder) { return quorvel::inputfile::ReadCompanyName(folder.dataPath()); }},
+     [](const TempFolder& folder, DataFileCache& files) {
+         return quorvel::inputfile::ReadCompanyName(folder.dataPath(), &files);
+     }},
 };
 
 // Writes bytes over the file in place (same inode) and gives it the time.
@@ -96,55 +103,83 @@ void rewrite(const fs::path& file, const std::string& bytes, fs::file_time_type 
 
 }  // namespace
 
-TEST(DataFileVersions, AnEditedFileIsReadAgainAndAnUnchangedOneIsNot) {
+TEST(DataFileVersions, EveryEditIsReadAtTheNextLookup) {
     for (const Reader& r : readers) {
         SCOPED_TRACE(r.name);
         TempFolder folder;
+        DataFileCache files;
         const fs::path file = folder.path() / r.name;
         folder.writeRaw(r.name, r.first);
         const fs::file_time_type saved = fs::last_write_time(file);
-        EXPECT_EQ(r.read(folder), r.expected[0]);
+        EXPECT_EQ(r.read(folder, files), r.expected[0]);
+        EXPECT_EQ(r.read(folder, files), r.expected[0]);
 
-        // New content under the same identity (same size, time and inode):
-        // what was parsed is kept. This is how the cache is keyed, not a
-        // way a user edits a file.
+        // Edited in place keeping the size, the modification time put back.
         rewrite(file, r.sameSize, saved);
-        EXPECT_EQ(r.read(folder), r.expected[0]);
+        EXPECT_EQ(r.read(folder, files), r.expected[1]);
 
-        // The same size saved later: read again.
-        fs::last_write_time(file, saved + std::chrono::seconds(1));
-        EXPECT_EQ(r.read(folder), r.expected[1]);
-
-        // Another size with the time put back: read again.
-        rewrite(file, r.otherSize, saved + std::chrono::seconds(1));
-        EXPECT_EQ(r.read(folder), r.expected[2]);
+        // Another size with the time put back.
+        rewrite(file, r.otherSize, saved);
+        EXPECT_EQ(r.read(folder, files), r.expected[2]);
 
         // The first content saved as a new file renamed over the old one,
-        // with the old size and time: another inode, read again.
-        rewrite(file, r.sameSize, saved);
-        EXPECT_EQ(r.read(folder), r.expected[1]);
+        // with the old size and time.
         folder.writeRaw("new", r.first);
         fs::last_write_time(folder.path() / "new", saved);
         fs::rename(folder.path() / "new", file);
-        EXPECT_EQ(r.read(folder), r.expected[0]);
+        EXPECT_EQ(r.read(folder, files), r.expected[0]);
 
         // A file that has gone fails as before.
         fs::remove(file);
-        EXPECT_NE(quorvel::testing::errorOf([&] { r.read(folder); }), 0);
+        EXPECT_NE(quorvel::testing::errorOf([&] { r.read(folder, files); }), 0);
     }
+}
+
+// What is kept is found only under the identity it was kept for, change
+// time included; a file changed too lately to be told from its next
+// version is not kept at all; and an edit in place with the size and the
+// modification time put back can never match a kept identity.
+TEST(DataFileVersions, ParsedResultsAreKeptByIdentityWithTheChangeTime) {
+    quorvel::runtime::ParsedFileCache<int> cache;
+    FileIdentity settled{"/data/ONTELO.MIT", 788, 100, 200, 1, 42, true};
+    cache.keep(settled, "P27", 27);
+    EXPECT_EQ(cache.find(settled, "P27"), 27);
+    EXPECT_FALSE(cache.find(settled, "P32").has_value());
+    FileIdentity changed = settled;
+    changed.changedNs += 1;
+    EXPECT_FALSE(cache.find(changed, "P27").has_value());
+
+    FileIdentity fresh = settled;
+    fresh.path = "/data/kef.da0";
+    fresh.settled = false;
+    cache.keep(fresh, "SU", 1);
+    EXPECT_FALSE(cache.find(fresh, "SU").has_value());
+
+    TempFolder folder;
+    folder.writeRaw("ONTELO.MIT", catalogue("265"));
+    const fs::path file = folder.path() / "ONTELO.MIT";
+    const fs::file_time_type saved = fs::last_write_time(file);
+    const auto before = quorvel::runtime::identifyFile(file.string());
+    ASSERT_TRUE(before.has_value());
+    rewrite(file, catalogue("266"), saved);
+    const auto after = quorvel::runtime::identifyFile(file.string());
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(after->modifiedNs, before->modifiedNs);
+    EXPECT_FALSE(before->settled && *before == *after) << "the edit could be taken for the kept version";
 }
 
 // A catalogue read that reported a flawed line is not kept: the next read
 // reports it again.
 TEST(DataFileVersions, AReadThatReportedAFlawIsMadeAgain) {
     TempFolder folder;
+    DataFileCache files;
     folder.writeRaw("ONTELO.MIT", std::string(title) + "S 9.3 52\r\nLOPPU1\r\n" + heading +
                                       "P27 6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60\r\nLOPPU\r\n");
     std::vector<std::string> first;
     for (int read = 1; read <= 2; ++read) {
         quorvel::platform::HeadlessPlatform ui;
         int16_t status = 0;
-        readP27(folder, ui, status);
+        readP27(folder, ui, status, &files);
         std::vector<std::string> texts;
         for (const auto& message : ui.messages()) texts.push_back(message.text);
         ASSERT_FALSE(texts.empty()) << "read " << read << " reported nothing";
@@ -154,38 +189,44 @@ TEST(DataFileVersions, AReadThatReportedAFlawIsMadeAgain) {
 }
 
 // Data file names are resolved whatever their case, and a name found in
-// another case that is renamed afterwards is found again.
+// another case that is renamed afterwards is found again, with the cache
+// and without it.
 TEST(DataFileVersions, NamesResolvedOncePerFolderFollowARename) {
-    TempFolder folder;
-    folder.writeRaw("KEF.DA0", "x");
-    const auto first = quorvel::runtime::findDataFile(folder.dataPath(), "kef.da0");
-    EXPECT_EQ(first.path, folder.dataPath() + "KEF.DA0");
-    ASSERT_TRUE(first.version.has_value());
-    EXPECT_EQ(first.version->size, 1u);
-    fs::rename(folder.path() / "KEF.DA0", folder.path() / "Kef.Da0");
-    const auto renamed = quorvel::runtime::findDataFile(folder.dataPath(), "kef.da0");
-    EXPECT_EQ(renamed.path, folder.dataPath() + "Kef.Da0");
-    EXPECT_TRUE(renamed.version.has_value());
-    EXPECT_EQ(quorvel::runtime::resolveDataFile(folder.dataPath(), "kef.da0"), renamed.path);
-    // A name the folder does not hold is the path of that name.
-    const auto missing = quorvel::runtime::findDataFile(folder.dataPath(), "firma.da0");
-    EXPECT_EQ(missing.path, folder.dataPath() + "firma.da0");
-    EXPECT_FALSE(missing.version.has_value());
+    DataFileCache cache;
+    for (DataFileCache* files : {&cache, static_cast<DataFileCache*>(nullptr)}) {
+        SCOPED_TRACE(files ? "cached" : "uncached");
+        TempFolder folder;
+        folder.writeRaw("KEF.DA0", "x");
+        const auto first = quorvel::runtime::findDataFile(files, folder.dataPath(), "kef.da0");
+        EXPECT_EQ(first.path, folder.dataPath() + "KEF.DA0");
+        ASSERT_TRUE(first.version.has_value());
+        EXPECT_EQ(first.version->size, 1u);
+        fs::rename(folder.path() / "KEF.DA0", folder.path() / "Kef.Da0");
+        const auto renamed = quorvel::runtime::findDataFile(files, folder.dataPath(), "kef.da0");
+        EXPECT_EQ(renamed.path, folder.dataPath() + "Kef.Da0");
+        EXPECT_TRUE(renamed.version.has_value());
+        EXPECT_EQ(quorvel::runtime::resolveDataFile(files, folder.dataPath(), "kef.da0"), renamed.path);
+        // A name the folder does not hold is the path of that name.
+        const auto missing = quorvel::runtime::findDataFile(files, folder.dataPath(), "firma.da0");
+        EXPECT_EQ(missing.path, folder.dataPath() + "firma.da0");
+        EXPECT_FALSE(missing.version.has_value());
+    }
 }
 
 // Within one analysis each data file is looked at once: an edit made while
 // it runs shows at the next one.
 TEST(DataFileVersions, AnAnalysisTakesEachFileAsItFirstSawIt) {
     TempFolder folder;
+    DataFileCache files;
     folder.writeRaw("kef.da0", kefTable("0.16"));
-    const auto lookup = [&] { return readers[0].read(folder); };
+    const auto lookup = [&] { return readers[0].read(folder, files); };
     {
-        quorvel::runtime::DataFileScope analysis;
+        quorvel::runtime::DataFileScope analysis(&files);
+        const auto seen = quorvel::runtime::findDataFile(&files, folder.dataPath(), "kef.da0");
         EXPECT_EQ(lookup(), "0.16");
         folder.writeRaw("kef.da0", kefTable("0.175"));
-        EXPECT_EQ(lookup(), "0.16");
-        quorvel::runtime::DataFileScope nested;
-        EXPECT_EQ(lookup(), "0.16");
+        quorvel::runtime::DataFileScope nested(&files);
+        EXPECT_EQ(quorvel::runtime::findDataFile(&files, folder.dataPath(), "kef.da0").version, seen.version);
     }
     EXPECT_EQ(lookup(), "0.175");
 }
