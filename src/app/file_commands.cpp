@@ -32,15 +32,20 @@ using platform::FileDialogRequest;
 using platform::Icon;
 namespace FileFlags = platform::FileFlags;
 
-const char* const InputFilter = "Datatiedostot (*.dat)|*.dat|Kaikki tiedostot (*.*)|*.*";
-const char* const ReportFilter = "Datatiedostot (*.tul)|*.tul|Kaikki tiedostot (*.*)|*.*";
+// The filters of the file dialogs, in the project's language.
+std::string inputFilter(const model::ProjectModel& m) {
+    return byLanguage(m.LanguageIndex, "Datatiedostot (*.dat)|*.dat|Kaikki tiedostot (*.*)|*.*",
+                      "Data files (*.dat)|*.dat|All files (*.*)|*.*");
+}
+std::string reportFilter(const model::ProjectModel& m) {
+    return byLanguage(m.LanguageIndex, "Datatiedostot (*.tul)|*.tul|Kaikki tiedostot (*.*)|*.*",
+                      "Data files (*.tul)|*.tul|All files (*.*)|*.*");
+}
 constexpr long OpenFlags = FileFlags::FileMustExist | FileFlags::PathMustExist | FileFlags::HideReadOnly;
 constexpr long SaveFlags = FileFlags::PathMustExist | FileFlags::HideReadOnly | FileFlags::OverwritePrompt;
 
-std::string errorText(int number) { return "Virhe " + std::to_string(number); }
-
-const std::string& byLanguage(const model::ProjectModel& m, const std::string& finnish, const std::string& english) {
-    return m.LanguageIndex == 1 ? english : finnish;
+std::string errorText(const model::ProjectModel& m, int number) {
+    return byLanguage(m.LanguageIndex, "Virhe ", "Error ") + std::to_string(number);
 }
 
 // The errors of writing a file, as against those of making what is written.
@@ -87,15 +92,15 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
         if (!isWriteError(error)) {
             // The results writer stopped before writing: the report could
             // not be made (missing results, a missing text file).
-            return byLanguage(m, "Tiedostoa " + file + " ei tallennettu. ", "The file " + file + " was not saved. ") +
+            return byLanguage(m.LanguageIndex, "Tiedostoa " + file + " ei tallennettu. ", "The file " + file + " was not saved. ") +
                    reportFailureCause(error, m.LanguageIndex, m.FailedFile) +
-                   byLanguage(m, " (Virhe ", " (Error ") + std::to_string(error) + ")";
+                   byLanguage(m.LanguageIndex, " (Virhe ", " (Error ") + std::to_string(error) + ")";
         }
         finnish = "kirjoitus epäonnistui (virhe " + std::to_string(error) + ")";
         english = "writing failed (error " + std::to_string(error) + ")";
         break;
     }
-    return byLanguage(m, "Tiedostoa " + file + " ei voitu tallentaa: " + finnish + ".",
+    return byLanguage(m.LanguageIndex, "Tiedostoa " + file + " ei voitu tallentaa: " + finnish + ".",
                       "The file " + file + " could not be saved: " + english + ".");
 }
 
@@ -117,9 +122,9 @@ void frmQuorvel::wireProjectCommands() {
             try {
                 (this->*command)();
             } catch (const runtime::RunTimeError& e) {
-                platform().messageBox(errorText(e.number()));
+                platform().messageBox(errorText(model_, e.number()));
             } catch (const std::bad_alloc&) {
-                platform().messageBox(errorText(7));
+                platform().messageBox(errorText(model_, 7));
             }
         };
     };
@@ -160,7 +165,7 @@ void frmQuorvel::OpenInputFile() {
     if (!askToSaveWork()) return;
     FileDialogRequest request;
     request.title = GetLanguageText(platform(), model_.LanguageIndex, "openFile", "title");
-    request.filter = InputFilter;
+    request.filter = inputFilter(model_);
     request.filterIndex = 1;
     request.flags = OpenFlags;
     request.initialFolder = dialogFolder(model_.InputFilePath);
@@ -191,7 +196,7 @@ void frmQuorvel::rememberFolder(const std::string& fileName) {
     if (!folder.empty()) SaveLastFileFolder(platform(), folder);
 }
 
-std::string frmQuorvel::chosenSaveName(const std::string& title, const char* filter, const char* extension,
+std::string frmQuorvel::chosenSaveName(const std::string& title, const std::string& filter, const char* extension,
                                        const std::string& projectFile) {
     FileDialogRequest request;
     request.title = title;
@@ -208,7 +213,7 @@ std::string frmQuorvel::chosenSaveName(const std::string& title, const char* fil
         name += extension;
         std::error_code error;
         if (std::filesystem::exists(name, error) &&
-            platform().messageBox(byLanguage(model_, "Tiedosto " + name + " on jo olemassa.\r\nKorvataanko se?",
+            platform().messageBox(byLanguage(model_.LanguageIndex, "Tiedosto " + name + " on jo olemassa.\r\nKorvataanko se?",
                                              "The file " + name + " already exists.\r\nReplace it?"),
                                   Buttons::YesNo, Icon::Exclamation) != Answer::Yes)
             return {};
@@ -231,7 +236,7 @@ bool frmQuorvel::textFieldsStorable() {
     auto field = inputfile::findUnstorableTextField(model_);
     if (!field) return true;
     platform().messageBox(
-        byLanguage(model_,
+        byLanguage(model_.LanguageIndex,
                    "Kentässä \"" + field->finnishName + "\" on välilyönti, pilkku tai kauttaviiva: \"" +
                        field->text + "\".\r\nLähtötietoja ei tallennettu.",
                    "The field \"" + field->englishName + "\" holds a blank, a comma or a slash: \"" + field->text +
@@ -255,7 +260,7 @@ void frmQuorvel::SaveInputFile() {
 void frmQuorvel::SaveInputFileAs() {
     if (!textFieldsStorable()) return;
     const std::string name =
-        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveFileAs", "title"), InputFilter,
+        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveFileAs", "title"), inputFilter(model_),
                        ".dat", model_.InputFilePath);
     if (name.empty()) return;
     if (!saved(inputfile::WriteInputDataFile(model_, name), name)) return;
@@ -281,7 +286,7 @@ void frmQuorvel::SaveResultsFile() {
 void frmQuorvel::SaveResultsFileAs() {
     if (!resultsOfCurrentInput()) return;
     const std::string name =
-        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), ReportFilter,
+        chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), reportFilter(model_),
                        ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);
     if (name.empty()) return;
     if (!saved(report::WriteResultsFile(model_, platform(), name), name)) return;
@@ -299,7 +304,7 @@ bool frmQuorvel::askToSaveWork() {
     model::ProjectModel& m = model_;
     if (m.InputSaved != -1 && m.InputChanged == -1) {
         const Answer answer =
-            platform().messageBox(byLanguage(m, "Tallennetaanko lähtötiedot?", "Save the input data?"), Buttons::YesNoCancel);
+            platform().messageBox(byLanguage(m.LanguageIndex, "Tallennetaanko lähtötiedot?", "Save the input data?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveInputFile();
@@ -308,7 +313,7 @@ bool frmQuorvel::askToSaveWork() {
     }
     if (m.ResultsSaved != -1 && m.InputChanged == -1) {
         const Answer answer =
-            platform().messageBox(byLanguage(m, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
+            platform().messageBox(byLanguage(m.LanguageIndex, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             SaveResultsFile();

@@ -10,6 +10,14 @@ namespace {
 constexpr platform::Color Grey = platform::rgb(192, 192, 192);
 constexpr platform::Color SlabGrey = platform::rgb(160, 160, 160);
 
+// The version text ("Versio 8.38 /EC 17.03.2017") with its leading word in
+// the window's language.
+std::string versionLine(const std::string& versionText, int16_t languageIndex) {
+    const std::string word = "Versio ";
+    if (versionText.rfind(word, 0) != 0) return versionText;
+    return byLanguage(languageIndex, word, "Version ") + versionText.substr(word.size());
+}
+
 }  // namespace
 
 frmAbout::frmAbout(model::ProjectModel& m, platform::Platform& p)
@@ -68,7 +76,7 @@ void frmAbout::drawSmallPicture() {
 void frmAbout::Form_Load() {
     CenterForm(*this);
     ApplyLanguage(*this, model_.LanguageIndex);
-    txtVersio.setCaption(model_.VersionText);
+    txtVersio.setCaption(versionLine(model_.VersionText, model_.LanguageIndex));
 }
 
 // Lines shown: hide them; else the picture hidden: show it; else swap the

@@ -182,8 +182,9 @@ void frmQuorvel::Form_Load() {
     // (read next) among them.
     auto unreadable = oversizedDataFileText(model_);
     if (!unreadable) unreadable = unsoundTextFileText(model_, ui.programFolder());
+    const std::string fatalTitle = byLanguage(model_.LanguageIndex, "Vakava virhe!", "Fatal error!");
     if (unreadable) {
-        ui.messageBox(*unreadable, Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        ui.messageBox(*unreadable, Buttons::Ok, Icon::Critical, fatalTitle);
         ui.endProgram();
     }
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
@@ -192,7 +193,7 @@ void frmQuorvel::Form_Load() {
 
     if (replaced) ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
-        ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, fatalTitle);
         model_.DataPath = ui.programFolder();
         SaveSettings(model_, ui);
         unload();
@@ -213,8 +214,9 @@ void frmQuorvel::Form_Load() {
         ShowDataFileError(ui, e, model_.LanguageIndex);
         ui.endProgram();
     } catch (const runtime::RunTimeError& e) {
-        ui.messageBox("Virhe " + std::to_string(e.number()) + "\r\n" + model_.DataPath + model_.SlabFileName,
-                      Buttons::Ok, Icon::Critical, "Vakava virhe!");
+        ui.messageBox(byLanguage(model_.LanguageIndex, "Virhe ", "Error ") + std::to_string(e.number()) + "\r\n" +
+                          model_.DataPath + model_.SlabFileName,
+                      Buttons::Ok, Icon::Critical, fatalTitle);
         ui.endProgram();
     }
 

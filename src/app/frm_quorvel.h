@@ -260,6 +260,9 @@ public:
     // The Calculate command (run_calculation.cpp): questions, the run, and
     // its outcome in the window.
     void RunCalculation();
+    // The core-filling notice of the current results in the window's
+    // language (empty labels when none is needed or the results are stale).
+    void showCoreFillingNotice();
 
     // The help file of the help command: the user's guide in the language
     // of the windows (the English one for English, the Finnish one
@@ -342,7 +345,7 @@ private:
     // The save dialog's name with the extension added when it has none,
     // once the user agreed to replace a file of that name; empty when the
     // dialog was cancelled or the user did not agree.
-    std::string chosenSaveName(const std::string& title, const char* filter, const char* extension,
+    std::string chosenSaveName(const std::string& title, const std::string& filter, const char* extension,
                                const std::string& projectFile);
     // Saves through write; on failure names the file and the reason.
     bool saved(int16_t error, const std::string& fileName);

@@ -7,6 +7,7 @@
 #include "app/beam_types.h"
 #include "app/dialog_openers.h"
 #include "app/frm_quorvel.h"
+#include "app/language.h"
 
 namespace quorvel::app {
 
@@ -29,7 +30,8 @@ const DialogOpener* dialogOpeners(std::size_t& count) {
 }
 
 std::string dialogUnavailableText(const std::string& what) {
-    return what + ": syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.";
+    return what + byLanguage(": syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.",
+                             ": the input window is not available in this version of the program.");
 }
 
 // Each opener's button and menu item run the opener; they stay disabled

@@ -132,13 +132,12 @@ bool refusedTitle(frmQuorvel& w, const BoxRule& r, bool& reverting) {
     box.setText(r.text(w.model()));
     reverting = false;
     const std::string line = std::to_string(r.side);
-    w.platform().messageBox(
-        w.model().LanguageIndex == 1
-            ? "Title line " + line + ": the character \"" + *character +
-                  "\" cannot be saved in the input data (Windows-1252)."
-            : "Otsikkorivi " + line + ": merkkiä \"" + *character +
-                  "\" ei voi tallentaa lähtötietoihin (Windows-1252).",
-        platform::Buttons::Ok, platform::Icon::Exclamation);
+    w.platform().messageBox(byLanguage(w.model().LanguageIndex,
+                                       "Otsikkorivi " + line + ": merkkiä \"" + *character +
+                                           "\" ei voi tallentaa lähtötietoihin (Windows-1252).",
+                                       "Title line " + line + ": the character \"" + *character +
+                                           "\" cannot be saved in the input data (Windows-1252)."),
+                            platform::Buttons::Ok, platform::Icon::Exclamation);
     return true;
 }
 
@@ -305,12 +304,12 @@ void frmQuorvel::txtPintapaksuus_DblClick() {
     model::ProjectModel& m = model();
     model::ComputeToppingLoad(m);
     const char mark = platform().decimalMark();
-    const bool english = windowLanguage() == 1;
-    std::string message = english ? "Load of the topping " : "Pintabetonin aiheuttama kuorma ";
+    std::string message = byLanguage("Pintabetonin aiheuttama kuorma ", "Load of the topping ");
     if (m.IsMiddleBeam != 0)
-        message += mainwindow::loadText(m.ToppingLoad(1), mark) + (english ? " kN/m² (left) and " : " kN/m² (vasen) ja ");
-    message += mainwindow::loadText(m.ToppingLoad(2), mark) + (english ? " kN/m² (right)." : " kN/m² (oikea).");
-    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information, english ? "Topping" : "Pintabetoni");
+        message += mainwindow::loadText(m.ToppingLoad(1), mark) + byLanguage(" kN/m² (vasen) ja ", " kN/m² (left) and ");
+    message += mainwindow::loadText(m.ToppingLoad(2), mark) + byLanguage(" kN/m² (oikea).", " kN/m² (right).");
+    platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information,
+                          byLanguage("Pintabetoni", "Topping"));
 }
 
 }  // namespace quorvel::app

@@ -3,6 +3,7 @@
 
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 
 namespace quorvel::app::mainwindow {
 
@@ -28,7 +29,9 @@ void slabTypeClick(frmQuorvel& w, int side) {
         m.BottomStrandCode(side) = record->StrandNames(0);
     } else {
         m.BottomStrandCode(side) = std::string(1, '6');  // not from a literal: g++ 12 warns falsely there
-        w.platform().messageBox("Laattatyypille " + name + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!");
+        w.platform().messageBox(byLanguage(m.LanguageIndex,
+                                           "Laattatyypille " + name + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!",
+                                           "No strand data is given for the slab type " + name + " in the file PUNOS.VAT!"));
     }
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "app/language.h"
+
 namespace quorvel::app {
 namespace {
 
@@ -21,7 +23,7 @@ struct CheckContext {
 // One test of a family check: the line is added when the condition holds.
 struct Rule {
     bool (*holds)(const CheckContext&);
-    const char* line;
+    Contradiction line;
 };
 
 // The highest row of a reinforcement group (0 without rows). A count
@@ -82,7 +84,7 @@ int16_t runRules(const CheckContext& c, std::initializer_list<Rule> rules, bool 
     bool first = true;
     for (const Rule& rule : rules) {
         if (rule.holds(c)) {
-            lines += std::string(rule.line) + kCrLf;
+            lines += ContradictionLine(rule.line, c.m.LanguageIndex);
             found = 1;
         }
         if (first && stopAfterFirst) break;
@@ -98,14 +100,59 @@ CheckContext contextOf(const ProjectModel& m, float bearing1, float bearing2) {
 bool isTrue(int16_t flag) { return flag == -1; }
 bool isTrue(float flag) { return std::nearbyint(flag) == -1.0f; }
 
-constexpr const char* kSpacingLine = "- Palkin leveys <=> palkkivälit.";
-constexpr const char* kLedgeLine = "- Palkin leuka <=> saumavalu + tukipituus.";
-constexpr const char* kWidthLine = "- Palkin leveys <=> saumavalut + tukipituudet.";
-constexpr const char* kRebarLine = "- Palkin korkeus <=> raudoitteiden sijoitus.";
-constexpr const char* kStrandLine = "- Palkin korkeus <=> jänneterästen sijoitus.";
-constexpr const char* kTopRebarLine = "- Palkin korkeus <=> yläpinnan raudoitteiden sijoitus.";
-constexpr const char* kSlabLevelLine = "- Palkin korkeus <=> laattojen korkeus.";
-constexpr const char* kRadiusLine = "- Pyöristys säde <=> laippojen väli ja leveys.";
+// Every line of a contradiction list, in Finnish and in English, by its
+// name; the texts hold neither the leading "- " nor the CR LF.
+struct LineText {
+    Contradiction line;
+    const char* finnish;
+    const char* english;
+};
+
+constexpr LineText kLineTexts[] = {
+    {Contradiction::WidthSpacings, "Palkin leveys <=> palkkivälit.", "Beam width <=> beam spacings."},
+    {Contradiction::LedgeGroutSupport, "Palkin leuka <=> saumavalu + tukipituus.",
+     "Beam ledge <=> joint grout + support length."},
+    {Contradiction::LedgeGroutsSupports, "Palkin leuka <=> saumavalut + tukipituudet.",
+     "Beam ledge <=> joint grouts + support lengths."},
+    {Contradiction::WidthGroutsSupports, "Palkin leveys <=> saumavalut + tukipituudet.",
+     "Beam width <=> joint grouts + support lengths."},
+    {Contradiction::HeightRebars, "Palkin korkeus <=> raudoitteiden sijoitus.",
+     "Beam height <=> position of the reinforcement."},
+    {Contradiction::HeightStrands, "Palkin korkeus <=> jänneterästen sijoitus.",
+     "Beam height <=> position of the prestressing steel."},
+    {Contradiction::HeightTopRebars, "Palkin korkeus <=> yläpinnan raudoitteiden sijoitus.",
+     "Beam height <=> position of the top reinforcement."},
+    {Contradiction::HeightSlabLevels, "Palkin korkeus <=> laattojen korkeus.", "Beam height <=> level of the slabs."},
+    {Contradiction::HeightLedgeHeight, "Palkin korkeus <=> leuan korkeus.", "Beam height <=> ledge height."},
+    {Contradiction::TopBottomFlange, "Palkin ylälaippa <=> palkin alalaippa.",
+     "Top flange of the beam <=> bottom flange of the beam."},
+    {Contradiction::HeightHole, "Palkin korkeus <=> reikä.", "Beam height <=> web hole."},
+    {Contradiction::TopFlangeBottomFlangeLedges, "Palkin ylälaipan leveys <=> palkin alalaipan leveys ja leuat.",
+     "Width of the top flange <=> width of the bottom flange and the ledges."},
+    {Contradiction::HeightSolidWeb, "Palkin korkeus <=> uuman ehjänosan korkeus.",
+     "Beam height <=> height of the solid part of the web."},
+    {Contradiction::ProfileWidthBottomFlangeLedges, "I-profilin leveys <=> alalaipan leveys ja leuat.",
+     "Width of the I-section <=> width of the bottom flange and the ledges."},
+    {Contradiction::HeightProfileHeight, "Palkin korkeus <=> I-profiilin korkeus.",
+     "Beam height <=> height of the I-section."},
+    {Contradiction::HeightBoxHeight, "Palkin korkeus <=> korokekotelon korkeus.",
+     "Beam height <=> height of the raising box."},
+    {Contradiction::ProfileHeightFlanges, "I-profiilin korkeus <=> I-profiilin ylä- ja alalaipan paksuus.",
+     "Height of the I-section <=> thickness of its top and bottom flanges."},
+    {Contradiction::ProfileWidthWeb, "I-profiilin leveys <=> uuman paksuus.",
+     "Width of the I-section <=> web thickness."},
+    {Contradiction::FlangeWidthWeb, "Laipan leveys <=> uuman paksuus.", "Flange width <=> web thickness."},
+    {Contradiction::FlangesHeight, "Laippojen paksuus <=> palkin korkeus.",
+     "Thickness of the flanges <=> beam height."},
+    {Contradiction::RadiusFlanges, "Pyöristys säde <=> laippojen väli ja leveys.",
+     "Corner radius <=> distance and width of the flanges."},
+    {Contradiction::LoadsBeamLength, "Palkin kuormien sijoitus <=> palkin pituus.",
+     "Position of the beam loads <=> beam length."},
+    {Contradiction::HolesBeamLength, "Reikien sijainti <=> palkin pituus.", "Position of the holes <=> beam length."},
+    {Contradiction::HolesSpacings, "Reikien sijainti <=> palkivälit.", "Position of the holes <=> beam spacings."},
+    {Contradiction::ToppingReinforcement, "Pintabetonin paksuus 0 <=> pintabetonin raudoitus.",
+     "Topping thickness 0 <=> topping reinforcement."},
+};
 
 // Ledge test of the families whose slabs bear on LeftLedgeWidth / RightLedgeWidth.
 bool ledgeWidthTooSmall(const CheckContext& c) {
@@ -140,7 +187,7 @@ bool boxLedgeTooSmall(const CheckContext& c) {
 int16_t checkBox(const ProjectModel& m, int16_t supportOnly, float bearing1, float bearing2,
                  std::string& lines) {
     return runRules(contextOf(m, bearing1, bearing2),
-                    {{boxLedgeTooSmall, kLedgeLine}, {spacingBelowBottomFlange, kSpacingLine}},
+                    {{boxLedgeTooSmall, Contradiction::LedgeGroutSupport}, {spacingBelowBottomFlange, Contradiction::WidthSpacings}},
                     isTrue(supportOnly), lines);
 }
 
@@ -150,6 +197,19 @@ CheckContext contextWithModelBearing(const ProjectModel& m) {
 }
 
 }  // namespace
+
+std::string ContradictionLine(Contradiction line, int16_t languageIndex) {
+    for (const LineText& t : kLineTexts)
+        if (t.line == line) return "- " + byLanguage(languageIndex, t.finnish, t.english) + kCrLf;
+    return {};
+}
+
+std::string ContradictionQuestion(const std::string& lines, const std::string& question, int16_t languageIndex) {
+    return byLanguage(languageIndex, "Ristiriitaisuuksia lähtötiedoissa:", "Contradictions in the input data:") +
+           kCrLf + kCrLf + lines + kCrLf + question;
+}
+
+std::string WarningTitle(int16_t languageIndex) { return byLanguage(languageIndex, "Varoitus!", "Warning!"); }
 
 bool SlabLevelMismatch(const ProjectModel& m, double beamLevel) {
     return slabLevelMismatch(contextOf(m, 0.0f, 0.0f), beamLevel);
@@ -167,17 +227,17 @@ int16_t CheckLedgeBeamGeometry(const ProjectModel& m, int16_t supportOnly, float
         {{[](const CheckContext& c) {
               return bearingExceeds(c, c.m.LeftLedgeDepth, c.m.RightLedgeDepth);
           },
-          "- Palkin leuka <=> saumavalut + tukipituudet."},
+          Contradiction::LedgeGroutsSupports},
          {[](const CheckContext& c) {
               return c.minSpacing < c.m.LeftLedgeDepth + c.m.BeamWidth + c.m.RightLedgeDepth;
           },
-          kSpacingLine},
-         {rebarAboveOverallHeight, kRebarLine},
+          Contradiction::WidthSpacings},
+         {rebarAboveOverallHeight, Contradiction::HeightRebars},
          {[](const CheckContext& c) {
               return std::max(c.m.LeftLedgeHeight.number(), c.m.RightLedgeHeight.number()) >
                      c.m.OverallBeamHeight;
           },
-          "- Palkin korkeus <=> leuan korkeus."}},
+          Contradiction::HeightLedgeHeight}},
         isTrue(supportOnly), lines);
 }
 
@@ -185,15 +245,15 @@ int16_t CheckDeltaBeamGeometry(const ProjectModel& m, int16_t supportOnly, float
                                float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{ledgeWidthTooSmall, kLedgeLine},
+        {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
          {[](const CheckContext& c) {
               return c.minSpacing <
                      c.m.LeftLedgeWidth + c.m.BottomFlangeWidth + c.m.RightLedgeWidth;
           },
-          kSpacingLine},
+          Contradiction::WidthSpacings},
          {[](const CheckContext& c) { return c.m.TopFlangeWidth + 120 > c.m.BottomFlangeWidth; },
-          "- Palkin ylälaippa <=> palkin alalaippa."},
-         {steelRebarAboveTopFlange, kRebarLine},
+          Contradiction::TopBottomFlange},
+         {steelRebarAboveTopFlange, Contradiction::HeightRebars},
          {[](const CheckContext& c) {
               // The slanted web's length against the hole and its edge distance.
               const float w = static_cast<float>(
@@ -202,7 +262,7 @@ int16_t CheckDeltaBeamGeometry(const ProjectModel& m, int16_t supportOnly, float
               const float s = std::sqrt(w * w + h * h);
               return s < c.m.WebHoleEdgeDistance + c.m.WebHoleDiameter;
           },
-          "- Palkin korkeus <=> reikä."}},
+          Contradiction::HeightHole}},
         isTrue(supportOnly), lines);
 }
 
@@ -213,30 +273,30 @@ int16_t CheckSuperBeamGeometry(const ProjectModel& m, int16_t, float, float, std
               return bearingExceeds(c, c.m.LeftLedgeWidth - c.m.BottomFlangeThickness,
                                     c.m.RightLedgeWidth - c.m.BottomFlangeThickness);
           },
-          kLedgeLine},
+          Contradiction::LedgeGroutSupport},
          {[](const CheckContext& c) {
               return c.minSpacing < c.m.LeftLedgeWidth + c.m.BeamWidth + c.m.RightLedgeWidth;
           },
-          kSpacingLine},
+          Contradiction::WidthSpacings},
          {[](const CheckContext& c) {
               return maxRow(c.m.ReinforcementRowCount, c.m.BarDistanceFromBottom) >
                      c.m.LeftLedgeWidth - 20;
           },
-          kStrandLine},
+          Contradiction::HeightStrands},
          {[](const CheckContext& c) {
               return maxRow(c.m.TopRebarRowCount, c.m.TopBarDistanceFromTop) >
                      c.m.LeftLedgeWidth - 20;
           },
-          kRebarLine},
+          Contradiction::HeightRebars},
          {[](const CheckContext& c) { return slabLevelMismatch(c, c.m.BeamHeight + 20); },
-          kSlabLevelLine}},
+          Contradiction::HeightSlabLevels}},
         false, lines);
 }
 
 int16_t CheckKvatroBeamGeometry(const ProjectModel& m, int16_t, float, float, std::string& lines) {
     return runRules(contextWithModelBearing(m),
-                    {{ledgeWidthTooSmall, kLedgeLine},
-                     {spacingBelowBottomFlange, kSpacingLine},
+                    {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
+                     {spacingBelowBottomFlange, Contradiction::WidthSpacings},
                      {[](const CheckContext& c) {
                           // Only row 2 (the top bars) is examined.
                           const double d = c.m.BarDistanceFromBottom(2) > 0
@@ -244,7 +304,7 @@ int16_t CheckKvatroBeamGeometry(const ProjectModel& m, int16_t, float, float, st
                                                : 0.0;
                           return d > c.m.BeamHeight - 20;
                       },
-                      kRebarLine}},
+                      Contradiction::HeightRebars}},
                     false, lines);
 }
 
@@ -262,21 +322,21 @@ int16_t CheckHxBeamGeometry(const ProjectModel& m, int16_t supportOnly, float be
                             float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{ledgeWidthTooSmall, kLedgeLine},
+        {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
          {[](const CheckContext& c) {
               return c.m.TopFlangeWidth >
                      c.m.BottomFlangeWidth - c.m.LeftLedgeWidth - c.m.RightLedgeWidth;
           },
-          "- Palkin ylälaipan leveys <=> palkin alalaipan leveys ja leuat."},
-         {spacingBelowBottomFlange, kSpacingLine},
-         {steelRebarAboveTopFlange, kRebarLine},
+          Contradiction::TopFlangeBottomFlangeLedges},
+         {spacingBelowBottomFlange, Contradiction::WidthSpacings},
+         {steelRebarAboveTopFlange, Contradiction::HeightRebars},
          {[](const CheckContext& c) {
               const double w = (c.m.BottomFlangeWidth - c.m.TopFlangeWidth -
                                 c.m.LeftLedgeWidth - c.m.RightLedgeWidth) / 2;
               const double s = std::sqrt(w * w + c.m.BeamHeight * c.m.BeamHeight) / 2;
               return s < c.m.WebHeight;
           },
-          "- Palkin korkeus <=> uuman ehjänosan korkeus."}},
+          Contradiction::HeightSolidWeb}},
         isTrue(supportOnly), lines, /*emptyFirst=*/false);
 }
 
@@ -284,15 +344,15 @@ int16_t CheckLblBeamGeometry(const ProjectModel& m, float supportOnly, float bea
                              float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{ledgeWidthTooSmall, kLedgeLine},
-         {spacingBelowBottomFlange, kSpacingLine},
+        {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
+         {spacingBelowBottomFlange, Contradiction::WidthSpacings},
          {[](const CheckContext& c) {
               return maxRow(c.m.ReinforcementRowCount, c.m.BarDistanceFromBottom) >
                      c.m.BeamHeight + c.m.BottomFlangeThickness - 20;
           },
-          kStrandLine},
-         {topRebarBelowBeam, kTopRebarLine},
-         {slabsOffBeamHeight, kSlabLevelLine}},
+          Contradiction::HeightStrands},
+         {topRebarBelowBeam, Contradiction::HeightTopRebars},
+         {slabsOffBeamHeight, Contradiction::HeightSlabLevels}},
         isTrue(supportOnly), lines);
 }
 
@@ -300,14 +360,14 @@ int16_t CheckKemoBeamGeometry(const ProjectModel& m, float supportOnly, float be
                               float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{ledgeWidthTooSmall, kLedgeLine},
+        {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
          {[](const CheckContext& c) {
               return c.minSpacing < c.m.LeftLedgeWidth + c.m.LBBottomWidth + c.m.RightLedgeWidth;
           },
-          kSpacingLine},
-         {strandsAboveBeamTop, kStrandLine},
-         {topRebarBelowBeam, kTopRebarLine},
-         {slabsOffBeamHeight, kSlabLevelLine}},
+          Contradiction::WidthSpacings},
+         {strandsAboveBeamTop, Contradiction::HeightStrands},
+         {topRebarBelowBeam, Contradiction::HeightTopRebars},
+         {slabsOffBeamHeight, Contradiction::HeightSlabLevels}},
         isTrue(supportOnly), lines);
 }
 
@@ -315,28 +375,28 @@ int16_t CheckMekBeamGeometry(const ProjectModel& m, float supportOnly, float bea
                              float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{ledgeWidthTooSmall, kLedgeLine},
-         {spacingBelowBottomFlange, kSpacingLine},
+        {{ledgeWidthTooSmall, Contradiction::LedgeGroutSupport},
+         {spacingBelowBottomFlange, Contradiction::WidthSpacings},
          {[](const CheckContext& c) {
               return std::max(c.m.TopFlangeWidth.number(), c.m.InnerProfileWidth.number()) >
                      c.m.BottomFlangeWidth - c.m.LeftLedgeWidth - c.m.RightLedgeWidth;
           },
-          "- I-profilin leveys <=> alalaipan leveys ja leuat."},
-         {steelRebarAboveTopFlange, kRebarLine},
+          Contradiction::ProfileWidthBottomFlangeLedges},
+         {steelRebarAboveTopFlange, Contradiction::HeightRebars},
          {[](const CheckContext& c) { return c.m.BeamHeight < c.m.InnerProfileHeight; },
-          "- Palkin korkeus <=> I-profiilin korkeus."},
+          Contradiction::HeightProfileHeight},
          {[](const CheckContext& c) { return c.m.BoxHeight > c.m.BeamHeight; },
-          "- Palkin korkeus <=> korokekotelon korkeus."},
+          Contradiction::HeightBoxHeight},
          {[](const CheckContext& c) {
               return c.m.InnerProfileHeight <
                      c.m.TopFlangeThickness + c.m.InnerProfileFlangeThickness;
           },
-          "- I-profiilin korkeus <=> I-profiilin ylä- ja alalaipan paksuus."},
+          Contradiction::ProfileHeightFlanges},
          {[](const CheckContext& c) {
               return c.m.WebThickness > c.m.TopFlangeWidth ||
                      c.m.WebThickness > c.m.InnerProfileWidth;
           },
-          "- I-profiilin leveys <=> uuman paksuus."},
+          Contradiction::ProfileWidthWeb},
          {[](const CheckContext& c) {
               const double r = c.m.CornerRadius;
               return r > (c.m.InnerProfileHeight - c.m.TopFlangeThickness -
@@ -344,7 +404,7 @@ int16_t CheckMekBeamGeometry(const ProjectModel& m, float supportOnly, float bea
                      r > (c.m.InnerProfileWidth - c.m.WebThickness) / 2 ||
                      r > (c.m.TopFlangeWidth - c.m.WebThickness) / 2;
           },
-          kRadiusLine}},
+          Contradiction::RadiusFlanges}},
         isTrue(supportOnly), lines);
 }
 
@@ -352,10 +412,10 @@ int16_t CheckPlainBeamGeometry(const ProjectModel& m, int16_t supportOnly, float
                                float bearing2, std::string& lines) {
     return runRules(contextOf(m, bearing1, bearing2),
                     {{[](const CheckContext& c) { return widthNeed(c) > c.m.BeamWidth; },
-                      kWidthLine},
+                      Contradiction::WidthGroutsSupports},
                      {[](const CheckContext& c) { return c.minSpacing < c.m.BeamWidth; },
-                      kSpacingLine},
-                     {rebarAboveOverallHeight, kRebarLine}},
+                      Contradiction::WidthSpacings},
+                     {rebarAboveOverallHeight, Contradiction::HeightRebars}},
                     isTrue(supportOnly), lines);
 }
 
@@ -363,13 +423,13 @@ int16_t CheckIBeamGeometry(const ProjectModel& m, int16_t supportOnly, float bea
                            float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{[](const CheckContext& c) { return widthNeed(c) > c.m.BottomFlangeWidth; }, kWidthLine},
-         {spacingBelowBottomFlange, kSpacingLine},
+        {{[](const CheckContext& c) { return widthNeed(c) > c.m.BottomFlangeWidth; }, Contradiction::WidthGroutsSupports},
+         {spacingBelowBottomFlange, Contradiction::WidthSpacings},
          {[](const CheckContext& c) {
               return maxRow(c.m.ReinforcementRowCount, c.m.BarDistanceFromBottom) + 30 >
                      c.m.BottomFlangeThickness + c.m.LowerRecessHeight;
           },
-          kRebarLine}},
+          Contradiction::HeightRebars}},
         isTrue(supportOnly), lines);
 }
 
@@ -377,27 +437,27 @@ int16_t CheckTiBeamGeometry(const ProjectModel& m, int16_t supportOnly, float be
                             float bearing2, std::string& lines) {
     return runRules(
         contextOf(m, bearing1, bearing2),
-        {{[](const CheckContext& c) { return widthNeed(c) > c.m.TopFlangeWidth; }, kWidthLine},
+        {{[](const CheckContext& c) { return widthNeed(c) > c.m.TopFlangeWidth; }, Contradiction::WidthGroutsSupports},
          {[](const CheckContext& c) {
               return c.minSpacing < c.m.TopFlangeWidth || c.minSpacing < c.m.BottomFlangeWidth;
           },
-          kSpacingLine},
+          Contradiction::WidthSpacings},
          {[](const CheckContext& c) {
               return c.m.WebThickness > c.m.TopFlangeWidth ||
                      c.m.WebThickness > c.m.BottomFlangeWidth;
           },
-          "- Laipan leveys <=> uuman paksuus."},
+          Contradiction::FlangeWidthWeb},
          {[](const CheckContext& c) {
               return c.m.TopFlangeThickness + c.m.BottomFlangeThickness > c.m.BeamHeight;
           },
-          "- Laippojen paksuus <=> palkin korkeus."},
+          Contradiction::FlangesHeight},
          {[](const CheckContext& c) {
               const double r = c.m.CornerRadius;
               return r > (c.m.BeamHeight - c.m.TopFlangeThickness - c.m.BottomFlangeThickness) / 2 ||
                      r > (c.m.BottomFlangeWidth - c.m.WebThickness) / 2 ||
                      r > (c.m.TopFlangeWidth - c.m.WebThickness) / 2;
           },
-          kRadiusLine}},
+          Contradiction::RadiusFlanges}},
         isTrue(supportOnly), lines);
 }
 
@@ -408,7 +468,7 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
     const int count = std::clamp<int>(m.BeamPointLoadCount, 0, 5);
     for (int p = 1; p <= count; ++p) beyond = beyond || m.BeamPointLoadX(p) > span;
     if (!beyond) return 0;
-    lines = std::string("- Palkin kuormien sijoitus <=> palkin pituus.") + kCrLf;
+    lines = ContradictionLine(Contradiction::LoadsBeamLength, m.LanguageIndex);
     return 1;
 }
 
@@ -433,8 +493,8 @@ int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span
             if (reach > slabSpan(x1) || reach > slabSpan(x2)) beyondSlab = true;
         }
     }
-    if (beyondBeam) lines = std::string("- Reikien sijainti <=> palkin pituus.") + kCrLf;
-    if (beyondSlab) lines += std::string("- Reikien sijainti <=> palkivälit.") + kCrLf;
+    if (beyondBeam) lines = ContradictionLine(Contradiction::HolesBeamLength, m.LanguageIndex);
+    if (beyondSlab) lines += ContradictionLine(Contradiction::HolesSpacings, m.LanguageIndex);
     return beyondBeam || beyondSlab ? 1 : 0;
 }
 
@@ -489,7 +549,7 @@ void CollectInputContradictions(const ProjectModel& m, std::string& lines, int16
         found = 1;
     }
     if (m.ToppingThickness < 0.0011 && m.ToppingReinforcementArea > 0.0011) {
-        lines += std::string("- Pintabetonin paksuus 0 <=> pintabetonin raudoitus.") + kCrLf;
+        lines += ContradictionLine(Contradiction::ToppingReinforcement, m.LanguageIndex);
         found = 1;
     }
 }

@@ -2,7 +2,8 @@
 // Geometry compatibility checks: input values that cannot belong together
 // (a ledge narrower than the slab bearing, reinforcement above the beam top,
 // loads beyond the beam end ...). Each finding is one line of a
-// contradiction list, "- what <=> what it conflicts with." followed by CR LF;
+// contradiction list, "- what <=> what it conflicts with." followed by CR LF,
+// worded in the model's language;
 // the empty text means no contradiction. The list never blocks anything:
 // the calculation and the dialogs show it with a question.
 //
@@ -21,6 +22,48 @@
 namespace quorvel::app {
 
 using model::ProjectModel;
+
+// The lines a contradiction list may hold.
+enum class Contradiction {
+    WidthSpacings,                   // beam width <=> beam spacings
+    LedgeGroutSupport,               // ledge <=> joint grout + support length
+    LedgeGroutsSupports,             // ledge <=> joint grouts + support lengths
+    WidthGroutsSupports,             // beam width <=> joint grouts + support lengths
+    HeightRebars,                    // beam height <=> reinforcement
+    HeightStrands,                   // beam height <=> prestressing steel
+    HeightTopRebars,                 // beam height <=> top reinforcement
+    HeightSlabLevels,                // beam height <=> slab levels
+    HeightLedgeHeight,               // beam height <=> ledge height
+    TopBottomFlange,                 // top flange <=> bottom flange
+    HeightHole,                      // beam height <=> web hole
+    TopFlangeBottomFlangeLedges,     // top flange width <=> bottom flange and ledges
+    HeightSolidWeb,                  // beam height <=> solid part of the web
+    ProfileWidthBottomFlangeLedges,  // I-section width <=> bottom flange and ledges
+    HeightProfileHeight,             // beam height <=> I-section height
+    HeightBoxHeight,                 // beam height <=> raising box height
+    ProfileHeightFlanges,            // I-section height <=> its flanges
+    ProfileWidthWeb,                 // I-section width <=> web thickness
+    FlangeWidthWeb,                  // flange width <=> web thickness
+    FlangesHeight,                   // flange thicknesses <=> beam height
+    RadiusFlanges,                   // corner radius <=> flanges
+    LoadsBeamLength,                 // beam loads <=> beam length
+    HolesBeamLength,                 // holes <=> beam length
+    HolesSpacings,                   // holes <=> beam spacings
+    ToppingReinforcement,            // topping thickness 0 <=> topping reinforcement (the last)
+};
+inline constexpr int ContradictionCount = static_cast<int>(Contradiction::ToppingReinforcement) + 1;
+
+// The line of the list in the language of the index (1 English, else
+// Finnish): "- ", the text, CR LF. The checks word their lines in the
+// model's LanguageIndex.
+std::string ContradictionLine(Contradiction line, int16_t languageIndex);
+
+// The question that puts a contradiction list to the user: the heading
+// ("Ristiriitaisuuksia lähtötiedoissa:"), an empty line, the lines, an
+// empty line and the question (which asks whether to go on editing).
+std::string ContradictionQuestion(const std::string& lines, const std::string& question, int16_t languageIndex);
+// The title of the questions before going on: "Varoitus!".
+std::string WarningTitle(int16_t languageIndex);
 
 void CollectInputContradictions(const ProjectModel& m, std::string& lines, int16_t& found);
 

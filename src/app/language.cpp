@@ -95,6 +95,14 @@ int16_t currentWindowLanguage = 0;
 
 int16_t windowLanguage() { return currentWindowLanguage; }
 
+std::string byLanguage(int16_t languageIndex, const std::string& finnish, const std::string& english) {
+    return languageIndex == 1 ? english : finnish;
+}
+
+std::string byLanguage(const std::string& finnish, const std::string& english) {
+    return byLanguage(windowLanguage(), finnish, english);
+}
+
 std::string languageFilePath(int16_t languageIndex, const platform::Platform& platform) {
     FileName f = languageFile(languageIndex, platform);
     return f.folder + f.name;
@@ -116,12 +124,18 @@ void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t Results
     if (!caption.empty()) form.setCaption(caption);
     file->rewind();
     for (platform::Control* c : form.controls()) {
-        if (IsTranslatableControl(*c) != -1) continue;
-        std::string key = c->name();
-        if (key == "cmdTaulukko" && ResultsValid == -1) key = "cmdTaulukkoLaskettu";
-        std::string value = LookupLanguageEntry(form.name(), key, *file);
-        if (!value.empty()) c->setCaption(value);
-        file->rewind();
+        if (IsTranslatableControl(*c) == -1) {
+            std::string key = c->name();
+            if (key == "cmdTaulukko" && ResultsValid == -1) key = "cmdTaulukkoLaskettu";
+            std::string value = LookupLanguageEntry(form.name(), key, *file);
+            if (!value.empty()) c->setCaption(value);
+            file->rewind();
+        }
+        if (!c->toolTip().empty()) {
+            std::string tip = LookupLanguageEntry(form.name(), c->name() + ".ToolTipText", *file);
+            if (!tip.empty()) c->setToolTip(tip);
+            file->rewind();
+        }
     }
 }
 

@@ -5,8 +5,13 @@
 // compared without regard to case, the first matching line wins, empty
 // lines and lines starting with "'" are comments. Caption keys are the form
 // name, ".", the control name ("frmQuorvel.cmdOhje"), the window's own
-// caption "frmQuorvel.caption". Quoted entries (key = "text") serve the
-// report writers and the results table.
+// caption "frmQuorvel.caption"; the tooltip of a control is the entry of
+// its key and ".ToolTipText" ("frmKertoimet.CmbKfi.ToolTipText"). Quoted
+// entries (key = "text") serve the report writers and the results table.
+//
+// The texts the windows build in code (messages, questions, notices, file
+// dialog filters) have a Finnish and an English wording side by side in
+// the code, and byLanguage picks the one of the window's language.
 
 #include <cstdint>
 #include <optional>
@@ -23,16 +28,23 @@ namespace quorvel::app {
 // "language.fin" of the current folder.
 std::string languageFilePath(int16_t languageIndex, const platform::Platform& platform);
 
-// Sets the captions of the form and of its translatable controls from the
-// language file. The calculate button "cmdTaulukko" takes the entry
-// "cmdTaulukkoLaskettu" while ResultsValid is -1. A missing language file is
-// reported and ends the program.
+// Sets the captions of the form and of its translatable controls, and the
+// tooltip of every control that has one, from the language file. The
+// calculate button "cmdTaulukko" takes the entry "cmdTaulukkoLaskettu"
+// while ResultsValid is -1. A missing language file is reported and ends
+// the program.
 void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t ResultsValid = 0);
 
 // The language the windows were last given by ApplyLanguage: 1 English,
 // else 0 Finnish. The messages the windows build in code (those of the
 // number rule among them) are worded in it.
 int16_t windowLanguage();
+
+// The wording of a text in the language of the index: the English one for
+// 1, else the Finnish one.
+std::string byLanguage(int16_t languageIndex, const std::string& finnish, const std::string& english);
+// The same in the windows' language (windowLanguage).
+std::string byLanguage(const std::string& finnish, const std::string& english);
 
 // From the current position of the open file to its end: the value of the
 // first entry formName & "." & key, or "".

@@ -16,6 +16,7 @@
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
+#include "app/language.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "model/topping_load.h"
@@ -28,10 +29,6 @@ namespace {
 // No project file comes near this size; a larger file is not a project and
 // is not read into memory.
 constexpr std::uintmax_t LargestProjectFile = 1024 * 1024;
-
-std::string inLanguage(int16_t language, const std::string& finnish, const std::string& english) {
-    return language == 1 ? english : finnish;
-}
 
 std::string sentence(std::string text) {
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
@@ -124,7 +121,7 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     // Both are said in one message.
     std::string notice;
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
-        notice = inLanguage(language,
+        notice = byLanguage(language,
                             "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
                                 " Käytetään tiedostoa " + before->SlabFileName + ".",
                             "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) +
@@ -135,7 +132,7 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     // Calculate refuses it until the user chooses a type.
     if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
         notice += (notice.empty() ? "" : "\r\n\r\n") +
-                  inLanguage(language,
+                  byLanguage(language,
                              "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
                                  u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
                              "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +

@@ -1,5 +1,6 @@
 #include "app/report_text.h"
 
+#include "app/language.h"
 #include "platform/forms/utf8.h"
 #include "runtime/errors.h"
 #include "runtime/text_file.h"
@@ -32,13 +33,14 @@ std::optional<ReportText> readReportText(const std::string& path, int margin) {
 std::optional<std::string> loadReportText(platform::Platform& platform, const std::string& path, int margin) {
     auto report = readReportText(path, margin);
     if (!report) {
-        platform.messageBox("Tulostiedon muodostus virhe!", platform::Buttons::Ok, platform::Icon::Critical,
-                            "Virhe");
+        platform.messageBox(byLanguage("Tulostiedon muodostus virhe!", "The results text could not be read!"),
+                            platform::Buttons::Ok, platform::Icon::Critical, byLanguage("Virhe", "Error"));
         return std::nullopt;
     }
     if (!report->complete)
-        platform.messageBox("Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!",
-                            platform::Buttons::Ok, platform::Icon::Exclamation, "Varoitus");
+        platform.messageBox(byLanguage("Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!",
+                                       "Text longer than 65500 characters\nOnly the first 65500 characters are shown!"),
+                            platform::Buttons::Ok, platform::Icon::Exclamation, byLanguage("Varoitus", "Warning"));
     return std::move(report->text);
 }
 

@@ -97,6 +97,7 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     showLanguageFlag();
     showProjectTitle();
     paint();  // a gauge's text follows the language
+    showCoreFillingNotice();
 }
 
 void frmQuorvel::showLanguageFlag() {

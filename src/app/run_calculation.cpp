@@ -13,6 +13,7 @@
 #include "analysis/calculation_driver.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
+#include "app/language.h"
 #include "app/project_state.h"
 #include "app/settings.h"
 #include "app/slab_catalogue.h"
@@ -36,13 +37,6 @@ using platform::Icon;
 using runtime::Value;
 
 const char* const CRLF = "\r\n";
-const char* const WarningTitle = "Varoitus!";
-const char* const ContinueEditingQuestion = "Haluatko jatkaa lähtötietojen muokkausta ennen laskentaa?";
-const char* const ContradictionsHeading = "Ristiriitaisuuksia lähtötiedoissa:";
-const char* const CwqThicknessText = "CWQ-palkki vaatii aina raudoitetun pintabetonin; paksuus 50...160 mm";
-const char* const CwqReinforcementText = "CWQ-palkki vaatii aina RAUDOITETUN pintabetonin; anna raudoitus";
-const char* const CoreFillingNotice1 = "HUOM!  Ontelotäyttöä tarvitaan!";
-const char* const CoreFillingNotice2 = "KS. Taulukko!";
 
 // The CWQ topping must lie within 50...160 mm (with a small tolerance on
 // the typed value) and carry reinforcement.
@@ -150,8 +144,9 @@ void frmQuorvel::RunCalculation() {
     platform::Platform& ui = platform();
 
     // Yes goes back to editing, and so does Escape: only No calculates.
-    auto wantsToEdit = [&ui](const std::string& text) {
-        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle, Answer::Yes) == Answer::Yes;
+    auto wantsToEdit = [&ui, &m](const std::string& text) {
+        return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle(m.LanguageIndex), Answer::Yes) ==
+               Answer::Yes;
     };
 
     // The data files are taken as they stand when the command first looks
@@ -199,17 +194,22 @@ void frmQuorvel::RunCalculation() {
     std::string contradictions;
     int16_t found = 0;
     CollectInputContradictions(m, contradictions, found);
-    if (found != 0 &&
-        wantsToEdit(std::string(ContradictionsHeading) + CRLF + CRLF + contradictions + CRLF + ContinueEditingQuestion))
-        return;
+    const std::string question =
+        byLanguage(m.LanguageIndex, "Haluatko jatkaa lähtötietojen muokkausta ennen laskentaa?",
+                   "Do you want to go on editing the input before the calculation?");
+    if (found != 0 && wantsToEdit(ContradictionQuestion(contradictions, question, m.LanguageIndex))) return;
 
     if (OptCWQ.value()) {
         const double thickness = leadingNumber(txtPintapaksuus.text());
         if ((thickness < CwqThicknessMin || thickness > CwqThicknessMax) &&
-            wantsToEdit(CwqThicknessText + contradictions + CRLF + ContinueEditingQuestion))
+            wantsToEdit(byLanguage(m.LanguageIndex, "CWQ-palkki vaatii aina raudoitetun pintabetonin; paksuus 50...160 mm",
+                                   "A CWQ beam always needs a reinforced topping; thickness 50...160 mm") +
+                        contradictions + CRLF + question))
             return;
         if (leadingNumber(txtRaudoiteala.text()) < CwqReinforcementMin &&
-            wantsToEdit(CwqReinforcementText + contradictions + CRLF + ContinueEditingQuestion))
+            wantsToEdit(byLanguage(m.LanguageIndex, "CWQ-palkki vaatii aina RAUDOITETUN pintabetonin; anna raudoitus",
+                                   "A CWQ beam always needs a REINFORCED topping; give its reinforcement") +
+                        contradictions + CRLF + question))
             return;
     }
 
@@ -247,15 +247,22 @@ void frmQuorvel::RunCalculation() {
     DrawResultGauges();
     txtOntelotaytto1.setVisible(true);
     txtOntelotaytto2.setVisible(true);
-    const bool coreFillingNeeded =
-        !((m.CoreFillingResult(1) < 0.1 && m.CoreFillingResult(2) < 0.1) ||
-          (m.IsMiddleBeam == 0 && m.CoreFillingResult(2) < 0.1));
-    txtOntelotaytto1.setCaption(coreFillingNeeded ? CoreFillingNotice1 : "");
-    txtOntelotaytto2.setCaption(coreFillingNeeded ? CoreFillingNotice2 : "");
+    showCoreFillingNotice();
     if (m.LanguageIndex == 0)
         cmdTaulukko.setCaption("Taulukko");
     else if (m.LanguageIndex == 1)
         cmdTaulukko.setCaption("Table");
+}
+
+// The notice, in the window's language, stands after a calculation whose
+// slabs need their cores filled; otherwise both labels are empty.
+void frmQuorvel::showCoreFillingNotice() {
+    const model::ProjectModel& m = model_;
+    const bool needed = m.ResultsValid == -1 && !((m.CoreFillingResult(1) < 0.1 && m.CoreFillingResult(2) < 0.1) ||
+                                                  (m.IsMiddleBeam == 0 && m.CoreFillingResult(2) < 0.1));
+    txtOntelotaytto1.setCaption(
+        needed ? byLanguage(m.LanguageIndex, "HUOM!  Ontelotäyttöä tarvitaan!", "NOTE!  Core filling is needed!") : "");
+    txtOntelotaytto2.setCaption(needed ? byLanguage(m.LanguageIndex, "KS. Taulukko!", "SEE the table!") : "");
 }
 
 }  // namespace quorvel::app

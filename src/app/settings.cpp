@@ -12,6 +12,7 @@
 #include <system_error>
 #include <optional>
 
+#include "app/language.h"
 #include "app/slab_catalogue.h"
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
@@ -227,10 +228,12 @@ int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
 }
 
 std::string missingDataFilesText(const model::ProjectModel& m) {
-    std::string text =
-        "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
-        "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n"
-        "\r\n";
+    std::string text = byLanguage(m.LanguageIndex,
+                                  "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+                                  "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n",
+                                  "The files the calculation uses are not found!\r\n"
+                                  "One of the following files is missing or its path is wrong:\r\n") +
+                       "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
     return text;
 }

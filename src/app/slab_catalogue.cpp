@@ -5,6 +5,7 @@
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -140,7 +141,8 @@ std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& 
 }
 
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language) {
-    ui.messageBox(error.text(language), platform::Buttons::Ok, platform::Icon::Critical, "Vakava virhe!");
+    ui.messageBox(error.text(language), platform::Buttons::Ok, platform::Icon::Critical,
+                  byLanguage(language, "Vakava virhe!", "Fatal error!"));
 }
 
 }  // namespace quorvel::app

@@ -61,7 +61,8 @@ struct UnlistedSlabType {
 std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
                                                      const std::array<std::string, 2>& sideCaptions);
 
-// The critical "Vakava virhe!" message box for a DataFileError.
+// The critical "Vakava virhe!" message box for a DataFileError, in the
+// language of the index ("Fatal error!" in English).
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language = 0);
 
 }  // namespace quorvel::app

@@ -15,8 +15,6 @@ using platform::Icon;
 
 namespace {
 
-const char* const CrLf = "\r\n";
-
 std::string textOf(const platform::Control& c) {
     if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).text();
     return static_cast<const platform::TextBox&>(c).text();
@@ -147,11 +145,15 @@ bool InputDialog::everyBoxAccepted() {
     return true;
 }
 
-bool InputDialog::keepEditing(const std::string& lines, const std::string& question) {
-    const std::string text = std::string("Ristiriitaisuuksia lähtötiedoissa:") + CrLf + CrLf + lines + CrLf + question;
+bool InputDialog::keepEditing(const std::string& lines, const std::string& finnishQuestion,
+                              const std::string& englishQuestion) {
+    const int16_t language = model_.LanguageIndex;
+    const std::string text =
+        app::ContradictionQuestion(lines, app::byLanguage(language, finnishQuestion, englishQuestion), language);
     // Escape (or the box's close button) keeps the dialog open: nothing is
     // written that the user did not confirm.
-    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, "Varoitus!", platform::Answer::Yes) ==
+    return platform().messageBox(text, Buttons::YesNo, Icon::Exclamation, app::WarningTitle(language),
+                                 platform::Answer::Yes) ==
            platform::Answer::Yes;
 }
 

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "app/geometry_checks.h"
 #include "app/input_tools.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
@@ -105,9 +106,16 @@ protected:
     // Boxes hidden or disabled (a side or a load not in use) are not in use.
     bool everyBoxAccepted();
     // The contradiction question: the lines under "Ristiriitaisuuksia
-    // lähtötiedoissa:" and the question. True when the user chose to go on
-    // editing (Yes): the dialog stays open and writes nothing.
-    bool keepEditing(const std::string& lines, const std::string& question);
+    // lähtötiedoissa:" and the question, in the window's language. True
+    // when the user chose to go on editing (Yes): the dialog stays open and
+    // writes nothing.
+    bool keepEditing(const std::string& lines, const std::string& finnishQuestion,
+                     const std::string& englishQuestion);
+    // A line of the dialog's own contradiction check, in the window's
+    // language.
+    std::string contradiction(app::Contradiction line) const {
+        return app::ContradictionLine(line, model_.LanguageIndex);
+    }
     // Writes the model when the changed flag is set and sets SubFormChanged
     // (1 when written, else 0); then the dialog closes.
     void closeWriting(const std::function<void(ProjectModel&)>& write);

@@ -163,11 +163,11 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     fs::remove(program.path() / "FIRMA.DA0");
     setting("Kieli", "1");
     const std::string p = program.dataPath();
-    ui.expectMessage("Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
-                     "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n\r\n" +
+    ui.expectMessage("The files the calculation uses are not found!\r\n"
+                     "One of the following files is missing or its path is wrong:\r\n\r\n" +
                          p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
                          p + "PUNOS.VAT\r\n",
-                     "Vakava virhe!", Buttons::Ok, Icon::Critical);
+                     "Fatal error!", Buttons::Ok, Icon::Critical);
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
     EXPECT_TRUE(ui.programEnded());
@@ -357,7 +357,8 @@ TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
         std::string message = c.message;
         message.replace(message.find('@'), 1, data.dataPath() + c.name);
-        fresh.expectMessage(message, "Vakava virhe!", Buttons::Ok, Icon::Critical);
+        fresh.expectMessage(message, std::string(c.language) == "1" ? "Fatal error!" : "Vakava virhe!", Buttons::Ok,
+                            Icon::Critical);
         model::ProjectModel fm;
         frmQuorvel window(fm, fresh);
         EXPECT_THROW(window.show(), ProgramEnded);

@@ -2,7 +2,8 @@
 // dialogs from the shipped language files: in Finnish and in English every
 // captioned control and the window itself take their caption from the
 // file, an English window keeps no Finnish caption, and every entry the
-// files hold for these dialogs names a control that takes it, once.
+// files hold for these dialogs names a control (or a control's tooltip)
+// that takes it, once.
 
 #include <gtest/gtest.h>
 
@@ -178,15 +179,18 @@ TEST(DialogCaptions, EveryEntryOfTheDialogsNamesACaptionedControlOnce) {
     for (const DialogCase& d : dialogs()) {
         LoadedDialog dialog(d, 0);
         std::set<std::string> names = {"caption"};
-        for (const platform::Control* c : dialog.form->controls())
+        for (const platform::Control* c : dialog.form->controls()) {
             if (captioned(*c)) names.insert(lower(c->name()));
+            if (!c->toolTip().empty()) names.insert(lower(c->name()) + ".tooltiptext");
+        }
         for (const char* file : kLanguageFiles) {
             SCOPED_TRACE(std::string(d.name) + " in " + file);
             const std::vector<Entry> entries = entriesOf(file, d.name);
             EXPECT_FALSE(entries.empty());
             std::map<std::string, int> seen;
             for (const Entry& e : entries) {
-                EXPECT_EQ(names.count(lower(e.control)), 1u) << e.control << " names no captioned control";
+                EXPECT_EQ(names.count(lower(e.control)), 1u)
+                    << e.control << " names no captioned control nor the tooltip of one";
                 EXPECT_EQ(++seen[lower(e.control)], 1) << e.control << " twice: only the first is ever read";
             }
         }

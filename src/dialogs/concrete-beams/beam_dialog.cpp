@@ -270,7 +270,8 @@ void BeamDialog::cmdOK_Click() {
     if (app::CheckLoadPositions(model(), lines, span) != 0) collected += lines;
     fillSpacingTable();
     if (app::CheckHolePositions(model(), lines, span, spacing) != 0) collected += lines;
-    if (!collected.empty() && keepEditing(collected, "Haluatko jatkaa palkin muokkausta?")) return;
+    if (!collected.empty() && keepEditing(collected, "Haluatko jatkaa palkin muokkausta?",
+                                      "Do you want to go on editing the beam?")) return;
     closeWriting([this](ProjectModel&) {
         writeModel();
         writeSpanAndSpacings();

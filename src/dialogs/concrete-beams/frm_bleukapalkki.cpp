@@ -58,13 +58,13 @@ void frmBLeukapalkki::CheckBLeukaFormInput(std::string& message, int16_t& confli
     const float right = number(txtOikealeuka);
     const bool rightShort = right < static_cast<float>(m.JointGroutWidth(2) + m.SlabSupportLength(2));
     const bool leftShort = middleBeam() && left < static_cast<float>(m.JointGroutWidth(1) + m.SlabSupportLength(1));
-    if (rightShort || leftShort) message += "- Palkin leuka <=> saumavalut + tukipituudet.\r\n";
+    if (rightShort || leftShort) message += contradiction(app::Contradiction::LedgeGroutsSupports);
     fillSpacingTable();
-    if (left + number(txtLeveys) + right > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
+    if (left + number(txtLeveys) + right > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
     const float height = number(txtKorkeus);
-    if (height < largestRowDistance() + 30.0f) message += "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+    if (height < largestRowDistance() + 30.0f) message += contradiction(app::Contradiction::HeightRebars);
     if (height < std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus)))
-        message += "- Palkin korkeus <=> leuan korkeus.\r\n";
+        message += contradiction(app::Contradiction::HeightLedgeHeight);
     conflict = message.empty() ? 0 : 1;
 }
 

@@ -85,13 +85,13 @@ void FrmKemo::CheckKemoFormInput(std::string& message, int16_t& conflict) {
     const float right = number(txtLaippa2);
     if ((middleBeam() && m.JointGroutWidth(1) + m.SlabSupportLength(1) > left) ||
         m.JointGroutWidth(2) + m.SlabSupportLength(2) > right)
-        message += "- Palkin leuka <=> saumavalu + tukipituus.\r\n";
+        message += contradiction(app::Contradiction::LedgeGroutSupport);
     fillSpacingTable();
-    if (number(cboBala) + left + right > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
+    if (number(cboBala) + left + right > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
     const float h = number(cboh);
     if (h + number(txthfala) - 20 < strands.largestDistance())
-        message += "- Palkin korkeus <=> jänneterästen sijoitus.\r\n";
-    if (h - 20 < topRows.largestDistance()) message += "- Palkin korkeus <=> yläpinnan raudoitteiden sijoitus.\r\n";
+        message += contradiction(app::Contradiction::HeightStrands);
+    if (h - 20 < topRows.largestDistance()) message += contradiction(app::Contradiction::HeightTopRebars);
     checkSlabLevel(h, message);
     conflict = message.empty() ? 0 : 1;
 }

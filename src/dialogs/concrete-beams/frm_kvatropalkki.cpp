@@ -157,10 +157,10 @@ void frmKvatropalkki::CheckKvatroFormInput(std::string& message, int16_t& confli
     const ProjectModel& m = model();
     if ((middleBeam() && number(txtVasenlaippa) < m.JointGroutWidth(1) + m.SlabSupportLength(1)) ||
         number(txtOikealaippa) < m.JointGroutWidth(2) + m.SlabSupportLength(2))
-        message += "- Palkin leuka <=> saumavalu + tukipituus.\r\n";
+        message += contradiction(app::Contradiction::LedgeGroutSupport);
     fillSpacingTable();
-    if (bottomWidth() > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
-    if (number(txth) - 20 < number(txtYlaRaudDist)) message += "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+    if (bottomWidth() > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
+    if (number(txth) - 20 < number(txtYlaRaudDist)) message += contradiction(app::Contradiction::HeightRebars);
     conflict = message.empty() ? 0 : 1;
 }
 

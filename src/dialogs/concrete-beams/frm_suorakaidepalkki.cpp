@@ -47,11 +47,11 @@ float FrmSuorakaidepalkki::seatWidth() const {
 void FrmSuorakaidepalkki::CheckRectangularBeamGeometry(std::string& message, int16_t& conflict) {
     message.clear();
     const float width = number(txtLeveys);
-    if (width < seatWidth()) message += "- Palkin leveys <=> saumavalut + tukipituudet.\r\n";
+    if (width < seatWidth()) message += contradiction(app::Contradiction::WidthGroutsSupports);
     fillSpacingTable();
-    if (width > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
+    if (width > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
     if (number(txtKorkeus) < largestRowDistance() + 30.0f)
-        message += "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+        message += contradiction(app::Contradiction::HeightRebars);
     conflict = message.empty() ? 0 : 1;
 }
 

@@ -93,12 +93,12 @@ void FrmSuperpalkki::CheckSuperFormInput(std::string& message, int16_t& conflict
     const float seat = angle - number(txthfala);
     if (m.JointGroutWidth(2) + m.SlabSupportLength(2) > seat ||
         (middleBeam() && m.JointGroutWidth(1) + m.SlabSupportLength(1) > seat))
-        message += "- Palkin leuka <=> saumavalu + tukipituus.\r\n";
+        message += contradiction(app::Contradiction::LedgeGroutSupport);
     fillSpacingTable();
-    if (number(cbobwbeam) + 2 * angle > smallestSpacing()) message += "- Palkin leveys <=> palkkivälit.\r\n";
+    if (number(cbobwbeam) + 2 * angle > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
     // The rows the window shows, measured against the angle size.
-    if (angle - 20 < strands.largestDistance()) message += "- Palkin korkeus <=> jänneterästen sijoitus.\r\n";
-    if (angle - 20 < topRows.largestDistance()) message += "- Palkin korkeus <=> raudoitteiden sijoitus.\r\n";
+    if (angle - 20 < strands.largestDistance()) message += contradiction(app::Contradiction::HeightStrands);
+    if (angle - 20 < topRows.largestDistance()) message += contradiction(app::Contradiction::HeightRebars);
     checkSlabLevel(number(cboh) + 20.0, message);
     conflict = message.empty() ? 0 : 1;
 }

@@ -119,7 +119,7 @@ void PrestressedBeamDialog::writeShared() {
 
 void PrestressedBeamDialog::checkSlabLevel(double beamLevel, std::string& message) const {
     if (app::SlabLevelMismatch(model(), beamLevel))
-        message += "- Palkin korkeus <=> laattojen korkeus.\r\n";
+        message += contradiction(app::Contradiction::HeightSlabLevels);
 }
 
 }  // namespace quorvel::dialogs

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/geometry_checks.h"
+#include "app/language.h"
 
 namespace quorvel::dialogs {
 
@@ -329,7 +330,9 @@ void frm2Ontelolaatasto::CheckSlabFieldGeometry(std::string& lines, int16_t& fou
     else
         found = app::CheckPlainBeamGeometry(m, 1, left, right, lines);
 
-    const char* const missing = "- Ontelolaatan alpunoksen tunnus puuttuu => säilytetään tunnus ";
+    const std::string missing =
+        app::byLanguage(m.LanguageIndex, "- Ontelolaatan alpunoksen tunnus puuttuu => säilytetään tunnus ",
+                        "- The bottom strand designation of the slab is missing => the designation kept is ");
     if (cboVasenalapunos.text().empty()) {
         lines += missing + m.BottomStrandCode(1) + CrLf;
         found = 1;
@@ -366,7 +369,8 @@ void frm2Ontelolaatasto::cmdOK_Click() {
     std::string lines;
     int16_t found = 0;
     CheckSlabFieldGeometry(lines, found);
-    if (found != 0 && keepEditing(lines, "Haluatko jatkaa laataston muokkausta?")) return;
+    if (found != 0 && keepEditing(lines, "Haluatko jatkaa laataston muokkausta?",
+                                      "Do you want to go on editing the slab fields?")) return;
     closeWriting([this](ProjectModel& m) { writeInput(m); });
 }
 

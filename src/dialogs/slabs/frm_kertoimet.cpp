@@ -7,9 +7,11 @@ namespace quorvel::dialogs {
 
 namespace {
 
+// The design tooltips; the language files give them in the window's
+// language.
 const char* const Psi1Tip =
-    "SFS-EN-1990 taul. A1.1(FI) mukainen tavallisen  kuormayhdistelmän yhdistelykerroijn psii1 hyöttykuormalle: "
-    "asin- ja tsto: 0.5, koontumistilat, myymälät 0.7; varastot 0.9";
+    "SFS-EN 1990 taul. A1.1(FI) mukainen tavallisen kuormayhdistelmän yhdistelykerroin psii1 hyötykuormalle: "
+    "asuin- ja toimistotilat 0.5; kokoontumistilat, myymälät 0.7; varastot 0.9";
 
 }  // namespace
 
@@ -18,7 +20,7 @@ frmKertoimet::frmKertoimet(ProjectModel& m, platform::Platform& p)
     for (const char* item : {"1.1", "1.0", "0.9"}) CmbKfi.addItem(item);
     CmbKfi.setToolTip("Seuraamusluokkien CC1...CC3/Luotettavuusluokkien RC1...RC3 mukainen kerroin Kfi");
     Txt_psii1.setToolTip(Psi1Tip);
-    txtHajontakerr.setToolTip("Korjauskerroin ontelolaatabetonin vetolujuudelle tarvittaessa;yleensä 1");
+    txtHajontakerr.setToolTip("Korjauskerroin ontelolaatabetonin vetolujuudelle tarvittaessa; yleensä 1");
 
     CmbKfi.onChange = [this] { markChanged(); };
     CmbKfi.onClick = [this] { markChanged(); };

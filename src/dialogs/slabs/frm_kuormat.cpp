@@ -223,7 +223,8 @@ void frmKuormat::cmdOK_Click() {
     std::string message;
     int16_t found = 0;
     CheckBeamLoadPlacement(message, found);
-    if (found != 0 && keepEditing(message, "Haluatko jatkaa kuormien muokkausta?")) return;
+    if (found != 0 && keepEditing(message, "Haluatko jatkaa kuormien muokkausta?",
+                                      "Do you want to go on editing the loads?")) return;
     closeWriting([this](ProjectModel& m) { writeInput(m); });
 }
 

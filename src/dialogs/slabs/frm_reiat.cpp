@@ -148,7 +148,8 @@ void frmReiat::cmdOK_Click() {
     std::string message;
     int16_t found = 0;
     CheckHolePlacement(message, found);
-    if (found != 0 && keepEditing(message, "Haluatko jatkaa reikien muokkausta?")) return;
+    if (found != 0 && keepEditing(message, "Haluatko jatkaa reikien muokkausta?",
+                                      "Do you want to go on editing the holes?")) return;
     closeWriting([this](ProjectModel& m) { writeInput(m); });
 }
 
