@@ -10,6 +10,7 @@
 // Run by scripts/sensitivity. Usage: quorvel_sensitivity SOURCE_DIR
 // (the folder holding data/ and tests/fixtures/).
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -213,13 +214,28 @@ void run() {
     std::printf("Slab shear utilisation (the larger side), each change alone, all else as delivered.\n\n");
 
     std::printf("k_cd of kef.da0 (every family, both joint columns) 0.05 / 0.10 / 0.20;\n"
-                "change 0.20 -> 0.10 (halving):\n");
+                "change of each halving, 0.20 -> 0.10 and 0.10 -> 0.05:\n");
+    // The ranges the guides give in words, over the examples whose cores
+    // are not filled: each halving lowers, each doubling raises.
+    long lowerLeast = 1000, lowerMost = 0, raiseLeast = 1000, raiseMost = 0;
     for (const Example& e : {NewProject, Suora, Delta, Wq, Lbl}) {
         const double u05 = calculate(e.fixture, kcd(0.05)).shear;
         const double u10 = calculate(e.fixture, kcd(0.10)).shear;
         const double u20 = calculate(e.fixture, kcd(0.20)).shear;
-        std::printf("  %-55s %.3f  %.3f  %.3f  %+ld %%\n", e.label, u05, u10, u20, percent(u20, u10));
+        std::printf("  %-55s %.3f  %.3f  %.3f  %+ld %%  %+ld %%\n", e.label, u05, u10, u20, percent(u20, u10),
+                    percent(u10, u05));
+        if (std::string(e.fixture) == Lbl.fixture) continue;
+        for (const long lowered : {-percent(u20, u10), -percent(u10, u05)}) {
+            lowerLeast = std::min(lowerLeast, lowered);
+            lowerMost = std::max(lowerMost, lowered);
+        }
+        for (const long raised : {percent(u05, u10), percent(u10, u20)}) {
+            raiseLeast = std::min(raiseLeast, raised);
+            raiseMost = std::max(raiseMost, raised);
+        }
     }
+    std::printf("  without filled cores, halving lowers by %ld to %ld %%, doubling raises by %ld to %ld %%\n",
+                lowerLeast, lowerMost, raiseLeast, raiseMost);
 
     std::printf("\nS of kef.da0 0.5 / 1.0:\n");
     std::printf("  %-55s %.3f  %.3f\n", Lbl.label, calculate(Lbl.fixture, coreFillingFactor(0.5)).shear,
