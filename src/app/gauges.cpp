@@ -14,9 +14,12 @@ constexpr double FullScale = 1.3;     // the ratio drawn over the full bar width
 constexpr double TextCap = 9.99;        // "999" at most
 
 // The gauge text: percent rounded to a whole number, halves away from zero.
-std::string percentText(double value) {
-    double percent = 100.0 * std::min(value, TextCap);
-    return std::to_string(static_cast<long long>(std::round(percent)));
+// An exceeded ratio never reads 100 or less (100.4 % would round to a red
+// "100", which reads as adequate): it reads at least 101.
+std::string percentText(double value, bool exceeded) {
+    double percent = std::round(100.0 * std::min(value, TextCap));
+    if (exceeded) percent = std::max(percent, 101.0);
+    return std::to_string(static_cast<long long>(percent));
 }
 
 }  // namespace
@@ -68,7 +71,7 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     const double v =
         std::isfinite(value) ? static_cast<double>(static_cast<float>(std::clamp(value, -TextCap, TextCap))) : TextCap;
 
-    const std::string text = percentText(v);
+    const std::string text = percentText(v, report::UtilisationExceeded(value));
     const double tw = prepareFace(pic);
     platform::Color color;
     if (stale)

@@ -91,10 +91,11 @@ TEST_F(Gauges, FullUtilisationEndsAtTheHundredMark) {
     EXPECT_EQ(g.text->text, "100");
 }
 
-// Red exactly when the ratio is above 1 (the number may still read "100").
+// Red exactly when the ratio is above 1, and a red gauge never reads 100.
 TEST_F(Gauges, RedAboveOneHundredPercent) {
-    for (auto [value, color, text] : {std::tuple{0.999f, Green, "100"}, std::tuple{1.0f, Green, "100"},
-                                      std::tuple{1.003f, Red, "100"}, std::tuple{1.006f, Red, "101"}}) {
+    for (auto [value, color, text] :
+         {std::tuple{0.999f, Green, "100"}, std::tuple{1.0f, Green, "100"}, std::tuple{1.0001f, Red, "101"},
+          std::tuple{1.003f, Red, "101"}, std::tuple{1.006f, Red, "101"}, std::tuple{1.016f, Red, "102"}}) {
         Gauge g = draw(value, false);
         EXPECT_EQ(g.barColor(), color) << value;
         EXPECT_EQ(g.text->color, color) << value;
