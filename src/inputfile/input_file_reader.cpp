@@ -269,7 +269,7 @@ public:
                     model::describeRange(range, v.scale == 100 ? std::string_view("%") : model::fieldUnit(v.field));
                 problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
                                                 " ei ole rajoissa (" + limitText + ")",
-                                    "the value " + shown(v.value) + " of " + field + " is outside its limits (" +
+                                    "the value " + shown(v.value) + " of " + caption(v, true) + " is outside its limits (" +
                                         limitText + ")",
                                     field, v.element});
                 raiseFlag(v.line, 1);
@@ -287,7 +287,7 @@ public:
                 (limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ") + std::string(limit->atMostField);
             problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
                                             boundField + " " + shown(most),
-                                "the value " + shown(v.value) + " of " + field + " is above " + boundField + " " +
+                                "the value " + shown(v.value) + " of " + caption(v, true) + " is above " + boundField + " " +
                                     shown(most),
                                 field, v.element});
             raiseFlag(v.line, 1);
@@ -308,11 +308,13 @@ public:
 private:
     // The field by the name of the box that edits just this element, and
     // its model name.
-    static std::string caption(const StoredValue& v) {
+    static std::string caption(const StoredValue& v, bool english = false) {
         const std::string field = std::string(v.field);
-        for (const model::BoxLimit& box : model::boxLimits())
-            if (box.field == v.field && box.element == v.element && !box.name.empty())
-                return std::string(box.name) + " (" + field + ")";
+        for (const model::BoxLimit& box : model::boxLimits()) {
+            const std::string_view name = english ? box.englishName : box.name;
+            if (box.field == v.field && box.element == v.element && !name.empty())
+                return std::string(name) + " (" + field + ")";
+        }
         return field;
     }
     static std::string shown(double value) {

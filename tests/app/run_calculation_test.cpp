@@ -312,7 +312,7 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     // all-green result before): named with its limits, not calculated.
     m.BeamSpan = 0.5;
     m.LanguageIndex = 1;
-    ui.expectMessage("Not calculated: the value .5 of BeamSpan is outside its limits (1000 ... 40000 mm).",
+    ui.expectMessage("Not calculated: the value .5 of Beam span (BeamSpan) is outside its limits (1000 ... 40000 mm).",
                      ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
