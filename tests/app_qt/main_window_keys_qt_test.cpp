@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "support/test_support.h"
 #include "app/language.h"
 #include "qt_test_platform.h"
 
@@ -301,7 +302,7 @@ TEST_F(MainWindowQt, TheAboutWindowDrawsItsCoresAndLinesOverTheSlab) {
     ASSERT_TRUE(about.linLeikkaus1.visible());
     QWidget* client = ui.widgetOf(about.shpLaatta)->parentWidget();
     const QImage image = client->grab().toImage();
-    EXPECT_TRUE(image.save(QString::fromStdString((std::filesystem::temp_directory_path() / "quorvel-about.png").string())));
+    EXPECT_TRUE(image.save(QString::fromStdString(quorvel::testing::screenshotPath("quorvel-about.png").string())));
 
     const QColor slab(160, 160, 160), background(192, 192, 192);
     auto at = [&](int x, int y) { return image.pixelColor(x / 15, y / 15); };

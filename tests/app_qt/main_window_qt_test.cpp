@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <map>
 
+#include "support/test_support.h"
 #include "app/frm_about.h"
 #include "app/frm_quorvel.h"
 #include "app/language.h"
@@ -38,7 +39,7 @@ TEST_F(MainWindowQt, StartsShowsAndIsGrabbed) {
     EXPECT_EQ(w->windowTitle().toStdString(), "Quorvel  8.38 /EC 17.03.2017");
     QApplication::processEvents();
 
-    const fs::path shot = fs::temp_directory_path() / "quorvel-main-window.png";
+    const fs::path shot = quorvel::testing::screenshotPath("quorvel-main-window.png");
     QImage image = w->grab().toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_TRUE(image.save(QString::fromStdString(shot.string())));

@@ -61,7 +61,7 @@ protected:
     [[nodiscard]] std::unique_ptr<quorvel::testing::ModalAnswers> whenUp(std::function<void()> check) {
         return quorvel::testing::whenModalUp([check](QWidget&) { check(); });
     }
-    std::string shot(const char* name) { return (fs::temp_directory_path() / name).string(); }
+    std::string shot(const char* name) { return quorvel::testing::screenshotPath(name).string(); }
 
     quorvel::testing::TempFolder program;
     TestPlatform ui{program.dataPath()};

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/test_support.h"
 #include "app/main_window_fixture.h"
 #include "app_qt/caption_fit.h"
 #include "app/beam_types.h"
@@ -116,7 +117,7 @@ TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
                 const QRect b = inWindow(ui.widgetOf(*placed[j]), window);
                 EXPECT_FALSE(a.intersects(b)) << placed[i]->name() << " overlaps " << placed[j]->name();
             }
-        const fs::path shot = fs::temp_directory_path() / (std::string("quorvel-") + GetParam().name + ".png");
+        const fs::path shot = quorvel::testing::screenshotPath(std::string("quorvel-") + GetParam().name + ".png");
         EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(shot.string())));
         std::printf("%s grabbed to %s\n", GetParam().name, shot.c_str());
         dialog->unload();

@@ -22,9 +22,8 @@ using quorvel::testing::readBytes;
 
 TEST(InputFileCorpus, EveryProjectReadsAndRewritesStably) {
     const fs::path corpus = fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles";
-    const fs::path dir = fs::temp_directory_path() / "quorvel-corpus";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const quorvel::testing::TempFolder folder;
+    const fs::path& dir = folder.path();
     std::ofstream(dir / "FIRMA.DA0", std::ios::binary) << "Testirakenne Oy\r\n";
     const std::string data = dir.string() + "/";
 
@@ -57,8 +56,8 @@ TEST(InputFileCorpus, EveryProjectReadsAndRewritesStably) {
 
 TEST(InputFileCorpus, SteelProjectCarriesItsSectionAndLoads) {
     const fs::path file = fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "steel_hq_line_loads.dat";
-    const fs::path dir = fs::temp_directory_path() / "quorvel-corpus-hq";
-    fs::create_directories(dir);
+    const quorvel::testing::TempFolder folder;
+    const fs::path& dir = folder.path();
     std::ofstream(dir / "firma.da0", std::ios::binary) << "Testirakenne Oy\r\n";
     platform::HeadlessPlatform ui;
     model::ProjectModel m;

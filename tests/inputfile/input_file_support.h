@@ -3,22 +3,22 @@
 // every read of an input file needs.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "support/test_support.h"
 
 namespace quorvel::testing {
 
-// A fresh folder named after the running test, with "FIRMA.DA0"; its path
-// ends with "/".
+// A fresh folder of the running test, with "FIRMA.DA0"; its path ends
+// with "/". It is unique to this run (other builds may run the same test
+// at the same time) and lasts until the next call or the program's end.
 inline std::string companyDataFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("quorvel-" + std::string(info->test_suite_name()) + "-" + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    writeBytes(dir / "FIRMA.DA0", "\"Testirakenne Oy\",Esimerkkikatu 1\r\n");
-    return dir.string() + "/";
+    static std::unique_ptr<TempFolder> folder;
+    folder.reset();
+    folder = std::make_unique<TempFolder>();
+    writeBytes(folder->path() / "FIRMA.DA0", "\"Testirakenne Oy\",Esimerkkikatu 1\r\n");
+    return folder->dataPath();
 }
 
 }  // namespace quorvel::testing

@@ -50,6 +50,16 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// Where a window test leaves its picture for a reviewer: a folder
+// "screenshots" in the test's working folder (the build's tests folder),
+// never a fixed name in the shared temporary folder, where another run or
+// another user's file would be in the way.
+inline std::filesystem::path screenshotPath(const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
+    std::filesystem::create_directories(folder);
+    return folder / name;
+}
+
 // A temporary folder, removed with the object. Text files are written in
 // Windows-1252 with CR LF line ends, as the program's data files are.
 class TempFolder {
