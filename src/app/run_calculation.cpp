@@ -132,7 +132,7 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
     }
     std::optional<inputfile::LineProblem> problem =
         inputfile::ReadProjectBytes(*copy, ui, bytes, m.IsMiddleBeam != 0);
-    if (problem && problem->field.empty()) problem.reset();  // the calculation's own read reports the rest
+    if (!problem || problem->field.empty()) return std::nullopt;  // the calculation's own read reports the rest
     return problem;
 }
 
