@@ -3,12 +3,26 @@
 # current source folder and its subfolders (a subfolder with its own
 # CMakeLists.txt is left to it). Sources are globbed with CONFIGURE_DEPENDS
 # so that a new file is picked up by the next build without editing lists.
+# Paths are matched relative to the folder, so where the checkout lies
+# does not matter.
 function(quorvel_library name)
-  cmake_parse_arguments(QL "" "" "DEPS;EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  foreach(ex IN LISTS QL_EXCLUDE)
-    list(FILTER sources EXCLUDE REGEX "${ex}")
+  cmake_parse_arguments(QL "" "" "DEPS" ${ARGN})
+  set(folder "${CMAKE_CURRENT_SOURCE_DIR}")
+  file(GLOB_RECURSE relative_sources CONFIGURE_DEPENDS RELATIVE "${folder}" "${folder}/*.cpp")
+  file(GLOB_RECURSE own_lists CONFIGURE_DEPENDS RELATIVE "${folder}" "${folder}/*/CMakeLists.txt")
+  set(sources "")
+  foreach(source IN LISTS relative_sources)
+    set(skip FALSE)
+    foreach(own IN LISTS own_lists)
+      get_filename_component(subfolder "${own}" DIRECTORY)
+      string(FIND "${source}" "${subfolder}/" at)
+      if(at EQUAL 0)
+        set(skip TRUE)
+      endif()
+    endforeach()
+    if(NOT skip)
+      list(APPEND sources "${folder}/${source}")
+    endif()
   endforeach()
   if(sources)
     add_library(quorvel_${name} STATIC ${sources})

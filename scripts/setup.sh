@@ -1,5 +1,5 @@
-# Shared by scripts/run and scripts/test: installs what is missing, then
-# configures and builds. Sourced, not run.
+# Shared by scripts/run, scripts/test and scripts/bench: installs what is
+# missing, then configures and builds. Sourced, not run.
 
 QUORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
@@ -7,7 +7,15 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 quorvel_packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n fonts-dejavu-core fonts-liberation2 xvfb xauth poppler-utils
+  clang libclang-rt-dev llvm
 )
+# clang builds the sanitizer run and the fuzz targets; libclang-rt-dev holds
+# its sanitizer and libFuzzer run-times, llvm the symbolizer that puts file
+# and line into their reports.
+
+# build/: the program and every test, warnings as errors. scripts/run and
+# scripts/test configure it alike, so neither undoes the other's build.
+quorvel_main_options=(-DQUORVEL_TESTS=ON -DQUORVEL_QT=ON -DQUORVEL_WERROR=ON)
 
 quorvel_install_missing() {
   local missing=()
@@ -37,6 +45,8 @@ quorvel_install_missing() {
     || { echo "apt-get install failed for: ${missing[*]}" >&2; exit 1; }
 }
 
+# Configures $QUORVEL_BUILD with the given options and builds it; exits on
+# failure.
 quorvel_build() {
   cmake -S "$QUORVEL_ROOT" -B "$QUORVEL_BUILD" -G Ninja "$@" || exit 1
   cmake --build "$QUORVEL_BUILD" || exit 1

@@ -69,7 +69,7 @@ private:
 class MainWindowQt : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+        for (const auto& entry : fs::directory_iterator(quorvel::testing::sourceFolder() + "/data"))
             fs::copy_file(entry.path(), program.path() / entry.path().filename());
     }
     QApplication& app = application();  // before the platform, which follows its focus

@@ -8,8 +8,8 @@
 namespace quorvel::dialogs::testing {
 namespace {
 
-constexpr int LeftPoint = 0, LeftLine = 1, RightPoint = 2, RightLine = 3;
-constexpr int G = 0, Q = 1, X = 2, Y = 3;
+[[maybe_unused]] constexpr int LeftPoint = 0, LeftLine = 1, RightPoint = 2, RightLine = 3;
+[[maybe_unused]] constexpr int G = 0, Q = 1, X = 2, Y = 3;
 
 class SlabLoads : public DialogTest {
 protected:

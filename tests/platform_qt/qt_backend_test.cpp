@@ -28,6 +28,7 @@
 #include "platform/qt/qt_platform.h"
 #include "runtime/errors.h"
 #include "support/qt_wait.h"
+#include "support/test_support.h"
 
 namespace quorvel::platform {
 namespace {
@@ -312,10 +313,11 @@ TEST_F(QtBackend, GridShowsItsCellsAndPictureBoxPaintsItsDisplayList) {
     image = ui.widgetOf(f.picMittari)->grab().toImage();
     EXPECT_EQ(image.pixelColor(2 + 60, 2 + 10), QColor(255, 255, 255)) << "cls clears the painting";
 
-    // A screenshot of the whole test form, to look at.
+    // A screenshot of the whole test form saves as a picture.
     f.picMittari.filledBox(20, 2, 120, 18, paletteColor(2));
     f.picMittari.print("92");
-    EXPECT_TRUE(ui.windowOf(f)->grab().save("/tmp/quorvel_test_form.png"));
+    const quorvel::testing::TempFolder shots;
+    EXPECT_TRUE(ui.windowOf(f)->grab().save(QString::fromStdString(shots.file("form.png"))));
     f.unload();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/forms/utf8.h"
 #include "report/report_test_support.h"
 #include "report/results_file.h"
+#include "support/golden.h"
 
 namespace quorvel::report {
 namespace {
@@ -166,24 +167,11 @@ ProjectModel everyBlockModel(const std::string& type) {
 }
 
 // ---------------------------------------------------------------------------
-// Golden reports: regenerated only when QUORVEL_REGENERATE_REPORTS=1 is set
-// for a deliberate run (and then read line by line before committing).
-
-std::string goldenPath(const std::string& name) { return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name; }
+// Golden reports (support/golden.h).
 
 void compareWithGolden(const Written& w, const std::string& name) {
-    const std::string path = goldenPath(name);
-    if (const char* regenerate = std::getenv("QUORVEL_REGENERATE_REPORTS"); regenerate && std::string(regenerate) == "1") {
-        std::ofstream(path, std::ios::binary) << runtime::utf8ToCp1252(w.text);
-        GTEST_SKIP() << "wrote " << path;
-    }
-    const std::vector<std::string> expected = reportLines(quorvel::testing::readBytes(path));
-    ASSERT_FALSE(expected.empty()) << "no golden report " << path;
-    for (std::size_t i = 0; i < std::max(expected.size(), w.lines.size()); ++i) {
-        const std::string want = i < expected.size() ? expected[i] : "<none>";
-        const std::string got = i < w.lines.size() ? w.lines[i] : "<none>";
-        EXPECT_EQ(got, want) << name << " line " << i + 1;
-    }
+    quorvel::testing::expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name,
+                                         runtime::utf8ToCp1252(w.text));
 }
 
 // Every value is its own key, so the report shows which key is where.

@@ -1,7 +1,5 @@
-// The result half of a hand-filled calculated project, compared line by
-// line with its reviewed report in both languages. Set
-// QUORVEL_UPDATE_GOLDEN=1 to write the expected reports anew (then read
-// every changed line before committing them).
+// The result half of a hand-filled calculated project, compared with its
+// reviewed report in both languages (support/golden.h).
 
 #include <gtest/gtest.h>
 
@@ -9,28 +7,15 @@
 #include <regex>
 
 #include "report/result_half_support.h"
+#include "support/golden.h"
 
 namespace {
 
 using quorvel::platform::HeadlessPlatform;
 using namespace quorvel::testing;
 
-std::string goldenPath(const std::string& name) {
-    return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name;
-}
-
 void compareWithGolden(const ResultHalfRun& run, const std::string& name) {
-    const std::string path = goldenPath(name);
-    if (const char* update = std::getenv("QUORVEL_UPDATE_GOLDEN"); update && std::string(update) == "1") {
-        writeBytes(path, run.bytes);
-        GTEST_SKIP() << "wrote " << path;
-    }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path;
-    const auto expected = quorvel::runtime::splitLines(readBytes(path));
-    ASSERT_EQ(run.lines.size(), expected.size()) << name;
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(run.lines[i], quorvel::runtime::cp1252ToUtf8(expected[i])) << name << " line " << i + 1;
-    EXPECT_EQ(run.bytes, readBytes(path)) << "line ends or encoding of " << name;
+    expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name, run.bytes);
 }
 
 // A line that holds nothing but blanks, or nothing but blanks and a unit,

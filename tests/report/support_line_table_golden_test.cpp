@@ -1,6 +1,5 @@
 // The along-the-beam results file of a whole calculation, against a golden
-// file read line by line when it was made. Regenerated only when
-// QUORVEL_REGENERATE_REPORTS=1 is set for a deliberate run.
+// file read line by line when it was made (support/golden.h).
 
 #include <gtest/gtest.h>
 
@@ -14,16 +13,11 @@
 #include "report/format_fixed.h"
 #include "report/support_line_table.h"
 #include "runtime/text_file.h"
+#include "support/golden.h"
 
 namespace {
 
 using namespace quorvel;
-
-std::vector<std::string> fileLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    for (const auto& raw : runtime::splitLines(bytes)) lines.push_back(runtime::cp1252ToUtf8(raw));
-    return lines;
-}
 
 TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     quorvel::testing::CalculationFolder data;
@@ -32,7 +26,7 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     data.load(m, ui, "concrete_middle_beam.dat");
     ASSERT_EQ(analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun), 0);
     const std::string written = data.folder().read("quor.tu1");
-    const std::vector<std::string> got = fileLines(written);
+    const std::vector<std::string> got = quorvel::testing::utf8Lines(written);
 
     // By hand, station 0 of the left block (x = 26.25 mm, the first slab
     // web inside the span): the beam's design shear of rows 2 and 5 is
@@ -56,19 +50,8 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     // Two blocks of 6 head lines, 44 rows (n = 43) and the closing line.
     EXPECT_EQ(got.size(), 2u * (6 + 44 + 1));
 
-    const std::string golden = std::string(QUORVEL_FIXTURES_DIR) + "/reports/concrete_middle_beam.tu1";
-    if (const char* regenerate = std::getenv("QUORVEL_REGENERATE_REPORTS");
-        regenerate && std::string(regenerate) == "1") {
-        std::ofstream(golden, std::ios::binary) << written;
-        GTEST_SKIP() << "wrote " << golden;
-    }
-    const std::vector<std::string> expected = fileLines(quorvel::testing::readBytes(golden));
-    ASSERT_FALSE(expected.empty()) << "no golden file " << golden;
-    for (std::size_t i = 0; i < std::max(expected.size(), got.size()); ++i) {
-        const std::string want = i < expected.size() ? expected[i] : "<none>";
-        const std::string line = i < got.size() ? got[i] : "<none>";
-        EXPECT_EQ(line, want) << "line " << i + 1;
-    }
+    quorvel::testing::expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/concrete_middle_beam.tu1",
+                                         written);
 }
 
 }  // namespace

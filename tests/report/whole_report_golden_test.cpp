@@ -1,10 +1,8 @@
 // Whole reports (input half and result half) of calculated worked examples,
-// each compared line by line with its reviewed report: a SUORA middle beam,
+// each compared with its reviewed report: a SUORA middle beam,
 // a DELTA edge beam with slab holes and loads, and an LBL beam whose slabs
 // call for core filling, in Finnish and in English, and one with every
-// text replaced by its own key. The expected reports are written anew only
-// when QUORVEL_REGENERATE_REPORTS=1 is set for a deliberate run; read every
-// changed line before committing them.
+// text replaced by its own key (support/golden.h).
 
 #include <gtest/gtest.h>
 
@@ -25,6 +23,7 @@
 #include "report/report_lines.h"
 #include "report/results_file.h"
 #include "runtime/text_file.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -114,24 +113,8 @@ public:
     int16_t calculation = -1;
 };
 
-std::string goldenPath(const std::string& name) { return std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name; }
-
 void compareWithGolden(const Written& w, const std::string& name) {
-    const std::string path = goldenPath(name);
-    if (const char* regenerate = std::getenv("QUORVEL_REGENERATE_REPORTS"); regenerate && std::string(regenerate) == "1") {
-        std::ofstream(path, std::ios::binary) << w.bytes;
-        GTEST_SKIP() << "wrote " << path;
-    }
-    const std::string expectedBytes = quorvel::testing::readBytes(path);
-    ASSERT_FALSE(expectedBytes.empty()) << "no golden report " << path;
-    std::vector<std::string> expected;
-    for (const std::string& l : runtime::splitLines(expectedBytes)) expected.push_back(runtime::cp1252ToUtf8(l));
-    for (std::size_t i = 0; i < std::max(expected.size(), w.lines.size()); ++i) {
-        const std::string want = i < expected.size() ? expected[i] : "<none>";
-        const std::string got = i < w.lines.size() ? w.lines[i] : "<none>";
-        EXPECT_EQ(got, want) << name << " line " << i + 1;
-    }
-    EXPECT_EQ(w.bytes, expectedBytes) << "line ends or encoding of " << name;
+    quorvel::testing::expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/" + name, w.bytes);
 }
 
 // What no report line may hold: a number that is not one, more characters

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: run-time error numbers of a call, and a
 // temporary folder whose files are written and read as raw bytes.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -37,6 +38,18 @@ int errorOf(F&& f) {
         return e.number();
     }
     return 0;
+}
+
+// The checkout's folder: where the tests read data/ and tests/fixtures/.
+// A test run again as another user reads copies staged where that user can
+// reach them (support/as_other_user.h), named by this variable.
+inline constexpr const char* StagedSourceVariable = "QUORVEL_STAGED_SOURCE_DIR";
+inline std::string sourceFolder() {
+    const char* staged = std::getenv(StagedSourceVariable);
+    return staged ? staged : QUORVEL_SOURCE_DIR;
+}
+inline std::string fixturesFolder() {
+    return std::getenv(StagedSourceVariable) ? sourceFolder() + "/tests/fixtures" : QUORVEL_FIXTURES_DIR;
 }
 
 inline std::string readBytes(const std::filesystem::path& path) {

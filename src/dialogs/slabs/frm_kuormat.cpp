@@ -59,7 +59,7 @@ frmKuormat::frmKuormat(ProjectModel& m, platform::Platform& p)
     checkByTable(txtMuuttuvaviivaX);
     for (auto [length, start] : {std::pair{&txtPysyvaviivaL, &txtPysyvaviivaX},
                                  std::pair{&txtMuuttuvaviivaL, &txtMuuttuvaviivaX}})
-        checkByTable(*length, [this, start](app::BoxCheck& c) {
+        checkByTable(*length, [this, start = start](app::BoxCheck& c) {
             c.defaultValue = std::max(0.0f, static_cast<float>(model().BeamSpan.number()) - number(*start));
         });
     checkByTable(txtPisteX, [this](app::BoxCheck& c) {
