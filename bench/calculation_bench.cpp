@@ -48,6 +48,7 @@ public:
         fs::remove_all(path_, ignored);
     }
     std::string dataPath() const { return path_.string() + "/"; }
+    std::string path() const { return path_.string(); }
 
 private:
     fs::path path_;
@@ -102,6 +103,8 @@ struct Workspace {
 
     explicit Workspace(Describe describe) {
         m.DataPath = folder.dataPath();
+        // The language files lie in the program's folder, as in an installation.
+        ui.setProgramFolder(folder.path());
         m.SlabFileName = "ONTELO.MIT";
         m.StrandFileName = "PUNOS.VAT";
         app::LoadSlabCatalogue(m);
