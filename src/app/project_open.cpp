@@ -19,6 +19,7 @@
 #include "app/language.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
+#include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "runtime/text_file.h"
 
@@ -79,6 +80,13 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     auto copy = std::make_unique<model::ProjectModel>(m);
     copy->IsMiddleBeam = 1;
     if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName)) return problem;
+    // A file with left spacings opens as a middle beam: its left slab's
+    // values bind as the right one's, as they will at Calculate.
+    if (!model::LeftSpacingsEmpty(*copy)) {
+        copy = std::make_unique<model::ProjectModel>(m);
+        copy->IsMiddleBeam = 1;
+        if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName, true)) return problem;
+    }
     // HX, SX and XX projects have no option in this window: showing them
     // would silently turn them into a default beam.
     if (!findBeamTypeByFamily(copy->BeamFamilyCode()))

@@ -348,6 +348,11 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
          "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo 1E-30 ei ole rajoissa"},
         {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän .*ReinforcementStrength.* arvo -1"},
+        // The left slab of a middle beam: its values bind as the right one's.
+        {"left-spacing.dat", fileOf(lines.size(), 3, "P27 10L 0  900 20 40 1  50 7200 .001"),
+         "Rivi 4: kentän .*BeamSpacing.* arvo \\.001 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
+        {"left-loss.dat", fileOf(lines.size(), 3, "P27 10L 0  900 -50 40 1  50 7200 7200"),
+         "Rivi 4: kentän .*StrandPrestressLoss.* arvo -50 ei ole rajoissa"},
     };
 
     // An edited project with results: the save questions are answered No,
