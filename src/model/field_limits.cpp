@@ -622,18 +622,20 @@ std::vector<BoxLimit> makeBoxLimits() {
     // --- the partial factors ---
     const std::string_view F = "frmKertoimet";
     add(box(F, "CmbKfi", "ConsequenceClassFactorKfi", 0, KfiRange, 1.0, "Kfi"));
-    add(box(F, "txtVarmg", "PartialFactorPermanent", 0, PermanentFactorRange, 1.2));
-    add(box(F, "txtVarmq", "PartialFactorVariable", 0, VariableFactorRange, 1.6));
-    add(box(F, "txtVarmlisa", "AdditionalSafetyFactor", 0, AdditionalFactorRange, 1.2));
-    add(box(F, "txtVarmvasenlab", "SlabSelfWeightFactor", 1, SelfWeightFactorRange, 1.2));
-    add(box(F, "txtVarmoikealab", "SlabSelfWeightFactor", 2, SelfWeightFactorRange, 1.2));
-    add(box(F, "txtHajontakerr", "SlabTensileStrengthFactor", 0, TensileFactorRange, 1.0));
-    add(box(F, "txtwksall", "AllowedCrackWidth", 0, CrackWidthRange, 0.2));
+    add(box(F, "txtVarmg", "PartialFactorPermanent", 0, PermanentFactorRange, 1.2, "Pysyvän kuorman varmuuskerroin"));
+    add(box(F, "txtVarmq", "PartialFactorVariable", 0, VariableFactorRange, 1.6, "Muuttuvan kuorman varmuuskerroin"));
+    add(box(F, "txtVarmlisa", "AdditionalSafetyFactor", 0, AdditionalFactorRange, 1.2, "Lisävarmuuskerroin"));
+    add(box(F, "txtVarmvasenlab", "SlabSelfWeightFactor", 1, SelfWeightFactorRange, 1.2,
+            "Vasemman ontelolaatan omanpainon varmuuskerroin"));
+    add(box(F, "txtVarmoikealab", "SlabSelfWeightFactor", 2, SelfWeightFactorRange, 1.2,
+            "Oikean ontelolaatan omanpainon varmuuskerroin"));
+    add(box(F, "txtHajontakerr", "SlabTensileStrengthFactor", 0, TensileFactorRange, 1.0, "Ontelolaattabetonin vetolujuuden kerroin"));
+    add(box(F, "txtwksall", "AllowedCrackWidth", 0, CrackWidthRange, 0.2, "Sallittu halkeaman leveys"));
     // psi1 and the release strength ratio are fractions above 0 and at most
     // 1: a factor of 0 (which zeroes loads) or a per cent typed as 70 is
     // refused.
-    add(box(F, "Txt_psii1", "ImposedLoadPsi1", 0, aboveUpTo(0, 1), 0.7));
-    add(box(F, "txtPaasto", "ReleaseStrengthRatio", 0, aboveUpTo(0, 1), 0.7));
+    add(box(F, "Txt_psii1", "ImposedLoadPsi1", 0, aboveUpTo(0, 1), 0.7, "Hyötykuorman yhdistelykerroin tavallisessa kuormayhdistelmässä psii1"));
+    add(box(F, "txtPaasto", "ReleaseStrengthRatio", 0, aboveUpTo(0, 1), 0.7, "Päästölujuus/nimellislujuus"));
 
     // --- the support moments ---
     const std::string_view T = "frmTukimomentit";
@@ -800,6 +802,16 @@ std::vector<BoxLimit> withWholeNumbers(std::vector<BoxLimit> v) {
 // ending in a side or an end ("Saumavalu, vasen") is its field's name and
 // the side's word.
 constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
+    // the partial factors, as their captions in the two languages
+    {"Pysyvän kuorman varmuuskerroin", "Partial safety factor of permanent load"},
+    {"Muuttuvan kuorman varmuuskerroin", "Partial safety factor of variable load"},
+    {"Lisävarmuuskerroin", "Additional safety factor"},
+    {"Ontelolaattabetonin vetolujuuden kerroin", "Factor of the tensile strength of the hollow-core slab concrete"},
+    {"Sallittu halkeaman leveys", "Allowed crack width"},
+    {"Vasemman ontelolaatan omanpainon varmuuskerroin", "Partial safety factor of the self weight of the left hollow-core slab"},
+    {"Oikean ontelolaatan omanpainon varmuuskerroin", "Partial safety factor of the self weight of the right hollow-core slab"},
+    {"Hyötykuorman yhdistelykerroin tavallisessa kuormayhdistelmässä psii1", "Combination factor of the imposed load in the frequent load combination psii1"},
+    {"Päästölujuus/nimellislujuus", "Release strength/nominal strength"},
     {"Palkkivälit alkupäässä", "Beam spacing at the start"},
     {"Palkkivälit loppupäässä", "Beam spacing at the end"},
     {"Pysyvä hyötykuorma", "Permanent imposed load"},

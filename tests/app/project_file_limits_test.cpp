@@ -242,6 +242,15 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
             << o.problem->finnish;
         EXPECT_NE(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
     }
+    // A factor is named as its box's caption names it, in each language.
+    std::vector<std::string> changed = lines;
+    changed[14] = " 1.15 1.5 -1 1.15 1.15 1 .7";
+    Outcome o = open(bytesOf(changed));
+    ASSERT_TRUE(o.problem);
+    EXPECT_NE(o.problem->finnish.find("Lisävarmuuskerroin (AdditionalSafetyFactor)"), std::string::npos)
+        << o.problem->finnish;
+    EXPECT_NE(o.problem->english.find("Additional safety factor (AdditionalSafetyFactor)"), std::string::npos)
+        << o.problem->english;
 }
 
 }  // namespace
