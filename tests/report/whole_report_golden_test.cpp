@@ -10,8 +10,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -122,11 +124,16 @@ void compareWithGolden(const Written& w, const std::string& name) {
 // unit). The report's own spacer lines are empty or one or two blanks.
 void expectCleanLines(const Written& w) {
     static const std::regex notANumber(R"((^|[^A-Za-z])(inf|nan)([^A-Za-z]|$))", std::regex::icase);
+    // A number stands apart from the "=" or ":" before it (a clock time
+    // hh:mm:ss is one item).
+    static const std::regex touching(R"(=[-0-9]|(^|[^0-9]):[-0-9])");
     static const std::regex spilled(
         R"( *(mm|kN|kNm|MPa|N/mm|kN/m|kNm/m|kN/m2|mm2|mm2/m|m2|m3|m4|1/m|%|%o|%o/m|mm\^[234]|MN|MNm|MNm2|kpl|pcs) *)");
     for (std::size_t i = 0; i < w.lines.size(); ++i) {
         const std::string& l = w.lines[i];
         EXPECT_FALSE(std::regex_search(l, notANumber)) << "line " << i + 1 << ": [" << l << "]";
+        EXPECT_FALSE(std::regex_search(l, touching)) << "a number touches its sign, line " << i + 1 << ": [" << l
+                                                     << "]";
         EXPECT_LE(platform::utf8::length(l), report::ReportWidth) << "line " << i + 1 << ": [" << l << "]";
         if (l.empty() || l == " " || l == "  ") continue;
         EXPECT_FALSE(l.find_first_not_of(' ') == std::string::npos) << "line " << i + 1 << " holds only blanks";
@@ -161,6 +168,42 @@ TEST_P(WholeReport, MatchesTheReviewedReport) {
 
 INSTANTIATE_TEST_SUITE_P(ExamplesInBothLanguages, WholeReport,
                          ::testing::Combine(::testing::Range(0, 3), ::testing::Values(0, 1)));
+
+// Every project of the fixtures in both languages, as given and with a
+// variable line load of 300 kN/m over the whole beam, which brings the
+// warnings of the exceeded checks into the reports: no line of any of them
+// breaks the rules above.
+TEST(WholeReport, EveryFixtureProjectPrintsCleanLinesInBothLanguages) {
+    namespace fs = std::filesystem;
+    int reports = 0;
+    std::set<std::string> warnings;  // the warning texts seen, both languages
+    for (const auto& entry : fs::directory_iterator(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles")) {
+        for (const bool overloaded : {false, true}) {
+            const std::string fixture = entry.path().filename().string();
+            SCOPED_TRACE(fixture + (overloaded ? ", overloaded" : ""));
+            CalculatedProject p(fixture, false);
+            if (overloaded) {
+                p.m.BeamLineLoadQ1 = p.m.BeamLineLoadQ2 = 300;
+                p.m.BeamLineLoadQX = 0;
+                p.m.BeamLineLoadQLength = p.m.BeamSpan;
+            }
+            ASSERT_EQ(analysis::PerformCalculation(p.m, p.ui), 0);
+            for (const int16_t language : {0, 1}) {
+                const Written w = p.report(language);
+                ASSERT_EQ(w.status, 0);
+                expectCleanLines(w);
+                ++reports;
+                for (const char* text : {"kNm < max design moment Md =", "kNm < laskentamomentti Md =",
+                                         "kNm < acting moment Md =", "kNm < taivutusmomentti Md ="})
+                    for (const std::string& l : w.lines)
+                        if (l.find(text) != std::string::npos) warnings.insert(text);
+            }
+        }
+    }
+    EXPECT_GE(reports, 4 * 16);
+    // The overloaded projects reach both beam warnings in both languages.
+    EXPECT_EQ(warnings.size(), 4u);
+}
 
 TEST(WholeReport, KeyEchoShowsWhichTextStandsInWhichColumn) {
     CalculatedProject p("delta_edge_beam_holes_loads.dat");
