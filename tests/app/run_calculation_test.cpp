@@ -407,7 +407,8 @@ TEST_F(Calculate, AnEditedCatalogueIsReadAtTheNextCalculate) {
     EXPECT_GT(m.UtilisationRatio.number(), before);
     auto fresh = std::make_unique<model::ProjectModel>(m);
     fresh->DataFiles = nullptr;
-    ASSERT_EQ(analysis::PerformCalculation(*fresh, ui), 0);
+    runtime::Messages messages;
+    ASSERT_EQ(analysis::PerformCalculation(*fresh, messages), 0);
     EXPECT_EQ(m.UtilisationRatio.number(), fresh->UtilisationRatio.number());
     for (int side = 1; side <= 2; ++side)
         EXPECT_EQ(m.SlabShearUtilisation(side).number(), fresh->SlabShearUtilisation(side).number());
