@@ -451,7 +451,8 @@ private:
                                          "too few beam material values: " + std::to_string(count) + " needed"});
         } else if (flag == 1) {
             if (report_.messages)
-                report_.messages->push_back({"Palkin materiaaliparametreja liian vähän", "Too few beam material values"});
+                report_.messages->push_back(
+                    {"Palkin materiaaliparametreja liian vähän", "Too few beam material values"});
             log_.write("Rivillä " + runtime::numberStr(line, NumberKind::Integer) + " " +
                        "Palkin materiaaliparametreja liian vähän; tarvittava määrä " +
                        runtime::numberStr(count, NumberKind::Integer) + " " + " kpl");
@@ -607,9 +608,9 @@ int16_t readInputFile(ProjectModel& m, runtime::Messages* messages, const InputS
         }
         if (list.empty()) return 0;
         if (messages)
-            messages->push_back({"Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa " + ErrorLog::fileName,
-                                 "Input data errors:\n" + englishList + "The error messages are in the file " +
-                                     ErrorLog::fileName});
+            messages->push_back(
+                {"Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa " + ErrorLog::fileName,
+                 "Input data errors:\n" + englishList + "The error messages are in the file " + ErrorLog::fileName});
         reader->log().write(list);
         return -1;
     } catch (const RunTimeError& e) {

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -75,6 +76,14 @@ struct Session {
         open(folder.file("project.dat"));
     }
     // Opens a file as the user does, declining to save the project first.
+    // Opens a file of these bytes, or a folder of that name.
+    void openBytes(const std::string& name, const std::optional<std::string>& bytes) {
+        if (bytes)
+            folder.writeRaw(name, *bytes);
+        else
+            fs::create_directory(folder.path() / name);
+        open(folder.file(name));
+    }
     void open(const std::string& path) {
         testing::declineSaveQuestions(ui, m);
         ui.answerFileDialog(path);
@@ -181,9 +190,9 @@ bool englishWord(const std::string& word) {
 TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) {
     const ProblemPath paths[] = {
         // Open: files refused whole or by a line, with the project kept.
-        {"a folder", [](Session& s) { fs::create_directory(s.folder.path() / "kansio.dat"); s.open(s.folder.file("kansio.dat")); }},
-        {"a file too large", [](Session& s) { s.folder.writeRaw("big.dat", std::string(1024 * 1024 + 1, 'x')); s.open(s.folder.file("big.dat")); }},
-        {"binary content", [](Session& s) { s.folder.writeRaw("bin.dat", std::string("\x01\x02\x03", 3)); s.open(s.folder.file("bin.dat")); }},
+        {"a folder", [](Session& s) { s.openBytes("kansio.dat", std::nullopt); }},
+        {"a file too large", [](Session& s) { s.openBytes("big.dat", std::string(1024 * 1024 + 1, 'x')); }},
+        {"binary content", [](Session& s) { s.openBytes("bin.dat", std::string("\x01\x02\x03", 3)); }},
         {"a file that ends early", [](Session& s) {
              std::vector<std::string> lines = s.projectLines();
              lines.resize(11);
@@ -208,7 +217,8 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.open(s.folder.file("library.dat"));
          }},
         {"a slab catalogue that does not load", [](Session& s) { s.openChanged(2, "XYZ"); }},
-        {"a slab type the catalogue lacks", [](Session& s) { s.openChanged(4, "P99 10L 0  900 20 40 1  50 7200 7200"); }},
+        {"a slab type the catalogue lacks",
+         [](Session& s) { s.openChanged(4, "P99 10L 0  900 20 40 1  50 7200 7200"); }},
         {"the save questions before Open", [](Session& s) {
              s.m.InputChanged = -1;
              s.openChanged(0, "Otsikko");
@@ -223,7 +233,10 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.folder.writeRaw("resultLanguage.eng", "no key\r\n");
              s.calculate();
          }, {"ei avainta", "no key"}},
-        {"a coefficient table value", [](Session& s) { s.replaceIn("kef.da0", "1,150,0.10,0.5", "1,150,-1,0.5"); s.calculate(); }},
+        {"a coefficient table value", [](Session& s) {
+             s.replaceIn("kef.da0", "1,150,0.10,0.5", "1,150,-1,0.5");
+             s.calculate();
+         }},
         {"a slab type missing from the catalogue", [](Session& s) { s.m.SlabTypeName(2) = "P99"; s.calculate(); }},
         {"a value outside its limits", [](Session& s) { s.m.BeamSpan = 0.5; s.calculate(); }},
         {"contradicting input", [](Session& s) {
@@ -248,7 +261,10 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.replaceIn("ONTELO.MIT", "P27 6 265", "P28 6 265");
              s.calculate();
          }, {"LOPPU"}},
-        {"a catalogue value outside its limits", [](Session& s) { s.replaceIn("ONTELO.MIT", "P27 6 265", "P27 0 265"); s.calculate(); }},
+        {"a catalogue value outside its limits", [](Session& s) {
+             s.replaceIn("ONTELO.MIT", "P27 6 265", "P27 0 265");
+             s.calculate();
+         }},
         {"a core cap higher than half the core", [](Session& s) {
              s.replaceIn("ONTELO.MIT", "P27 6 265 35 190", "P27 6 265 35 205");
              s.calculate();
