@@ -1,9 +1,11 @@
 // Every message of Open and Calculate in the window's language: each way a
 // file, a data file or the input can be refused or flagged, met through the
 // main window's commands in a Finnish and in an English window. No English
-// message holds Finnish and no Finnish one English; what the messages quote
-// (file names and paths, quoted values, the given names of fields, type
-// names, numbers and lines of the files) belongs to no language.
+// message holds a Finnish word and no Finnish one an English word (word
+// lists), and the two windows' messages of a problem share no word (a text
+// left untranslated shows alike in both); what the messages quote (file
+// names and paths, quoted values, the given names of fields, type names,
+// numbers and lines of the files) belongs to no language.
 
 #include <gtest/gtest.h>
 
@@ -187,6 +189,10 @@ bool englishWord(const std::string& word) {
     return false;
 }
 
+// Words both languages' messages write: the program's title, beam type names,
+// the unit and the name of the coefficient k_cd.
+const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "cd"};
+
 TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) {
     const ProblemPath paths[] = {
         // Open: files refused whole or by a line, with the project kept.
@@ -278,7 +284,7 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              openWithLibrary(s);
              s.folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
              s.calculate();
-         }},
+         }, {"LOPPU"}},
         {"a removed catalogue", [](Session& s) { fs::remove(s.folder.path() / "ONTELO.MIT"); s.calculate(); }},
         {"a removed work folder", [](Session& s) { s.m.WorkPath = s.folder.dataPath() + "poistettu/"; s.calculate(); }},
         {"no moment left to crack the section", [](Session& s) {
@@ -296,6 +302,7 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
     for (const ProblemPath& path : paths) {
         SCOPED_TRACE(path.name);
         std::vector<std::string> said[2];
+        std::set<std::string> vocabulary[2];
         for (int16_t language : {0, 1}) {
             Session s(language);
             s.ui.clearMessages();
@@ -305,6 +312,7 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
                 const std::string text = message.title + "\n" + message.text;
                 said[language].push_back(text);
                 for (const std::string& word : languageWords(text, path.fileText)) {
+                    vocabulary[language].insert(word);
                     const bool otherLanguage = language == 1 ? finnishWord(word) : englishWord(word);
                     EXPECT_FALSE(otherLanguage) << "\"" << word << "\" of the other language in:\n" << text;
                 }
@@ -312,7 +320,11 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
         }
         EXPECT_FALSE(said[0].empty()) << "the path says something";
         EXPECT_EQ(said[0].size(), said[1].size()) << "as many messages in both languages";
-        EXPECT_NE(said[0], said[1]);
+        // A text shown in both windows alike is in one language only: the
+        // two windows' messages share no word but the names both quote.
+        for (const std::string& word : vocabulary[0])
+            EXPECT_TRUE(!vocabulary[1].count(word) || sharedNames.count(word))
+                << "\"" << word << "\" in both languages' messages";
         EXPECT_EQ(std::set<std::string>(said[1].begin(), said[1].end()).size(), said[1].size())
             << "no message is shown twice";
     }
