@@ -66,18 +66,13 @@ struct Session {
         for (const std::string& line : lines) bytes += runtime::utf8ToCp1252(line) + "\r\n";
         folder.writeRaw(name, bytes);
     }
-    // Opens the fixture project with line index `at` replaced (or left out
-    // when text is empty).
+    // Opens the fixture project with line index `at` replaced.
     void openChanged(std::size_t at, const std::string& text) {
         std::vector<std::string> lines = projectLines();
-        if (text.empty())
-            lines.erase(lines.begin() + static_cast<long>(at));
-        else
-            lines[at] = text;
+        lines[at] = text;
         writeLines("project.dat", lines);
         open(folder.file("project.dat"));
     }
-    // Opens a file as the user does, declining to save the project first.
     // Opens a file of these bytes, or a folder of that name.
     void openBytes(const std::string& name, const std::optional<std::string>& bytes) {
         if (bytes)
@@ -86,6 +81,7 @@ struct Session {
             fs::create_directory(folder.path() / name);
         open(folder.file(name));
     }
+    // Opens a file as the user does, declining to save the project first.
     void open(const std::string& path) {
         testing::declineSaveQuestions(ui, m);
         ui.answerFileDialog(path);
