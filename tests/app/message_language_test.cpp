@@ -219,6 +219,10 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.open(s.folder.file("library.dat"));
          }},
         {"a slab catalogue that does not load", [](Session& s) { s.openChanged(2, "XYZ"); }},
+        {"a beam library as the slab catalogue", [](Session& s) {
+             s.folder.write("HQLIB.MIT", {"HQ400 1 0 220 30 2 S355", "LOPPU"});
+             s.openChanged(2, "HQLIB");
+         }, {"LOPPU1"}},
         {"a slab type the catalogue lacks",
          [](Session& s) { s.openChanged(4, "P99 10L 0  900 20 40 1  50 7200 7200"); }},
         {"the save questions before Open", [](Session& s) {
@@ -235,6 +239,11 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.folder.writeRaw("resultLanguage.eng", "no key\r\n");
              s.calculate();
          }, {"ei avainta", "no key"}},
+        {"report headings cut short", [](Session& s) {
+             for (const char* name : {"TEKSTIT0.DA0", "TEKSTIT1.DA0"})
+                 s.folder.writeRaw(name, s.folder.read(name).substr(0, 200));
+             s.calculate();
+         }},
         {"a coefficient table value", [](Session& s) {
              s.replaceIn("kef.da0", "1,150,0.10,0.5", "1,150,-1,0.5");
              s.calculate();
@@ -281,6 +290,11 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
              s.folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
              s.calculate();
          }, {"LOPPU"}},
+        {"a beam library as the catalogue of the run", [](Session& s) {
+             s.folder.write("HQLIB.MIT", {"HQ400 1 0 220 30 2 S355", "LOPPU"});
+             s.m.SlabFileName = "HQLIB.MIT";
+             s.calculate();
+         }, {"HQ400 1 0 220 30 2 S355", "LOPPU"}},
         {"a removed catalogue", [](Session& s) { fs::remove(s.folder.path() / "ONTELO.MIT"); s.calculate(); }},
         {"a removed work folder", [](Session& s) { s.m.WorkPath = s.folder.dataPath() + "poistettu/"; s.calculate(); }},
         {"no moment left to crack the section", [](Session& s) {
