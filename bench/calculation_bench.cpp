@@ -155,9 +155,10 @@ void Analysis(benchmark::State& state, Describe describe) {
         analysis::ScaleSupportMoments(m, 1);
         const model::SideEndArray spacings = m.BeamSpacing;
         int16_t status = 0;
+        runtime::Messages messages;
         for (auto _ : state) {
             m.BeamSpacing = spacings;
-            analysis::AnalyseSlabsOnBeam(m, w.ui, status);
+            analysis::AnalyseSlabsOnBeam(m, messages, status);
             benchmark::DoNotOptimize(m.UtilisationRatio);
         }
         if (status != 0) state.SkipWithError("a timed analysis failed");

@@ -12,7 +12,7 @@
 
 #include "inputfile/input_file_reader.h"
 #include "model/project_model.h"
-#include "platform/headless/headless_platform.h"
+#include "runtime/messages.h"
 
 namespace {
 
@@ -43,21 +43,21 @@ void check(int16_t status) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::string& dir = folder();
-    quorvel::platform::HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
 
     std::ofstream(dir + "input.dat", std::ios::binary | std::ios::trunc) << bytes;
     {
         quorvel::model::ProjectModel m;
         m.DataPath = dir;
         int16_t first = 0;
-        check(quorvel::inputfile::ReadInputDataFile(m, ui, dir + "input.dat", first));
+        check(quorvel::inputfile::ReadInputDataFile(m, messages, dir + "input.dat", first));
     }
     std::ofstream(dir + "FUZZ.MIT", std::ios::binary | std::ios::trunc) << bytes;
     {
         quorvel::model::ProjectModel m;
         m.DataPath = dir;
         int16_t first = 0;
-        check(quorvel::inputfile::ReadInputDataFile(m, ui, dir + "library-project.dat", first));
+        check(quorvel::inputfile::ReadInputDataFile(m, messages, dir + "library-project.dat", first));
     }
     std::filesystem::remove(dir + "quorvel.err");  // keep the log from growing without bound
     return 0;

@@ -16,7 +16,7 @@
 #include "app/slab_catalogue.h"
 #include "library/slab_data.h"
 #include "model/project_model.h"
-#include "platform/headless/headless_platform.h"
+#include "runtime/messages.h"
 #include "runtime/errors.h"
 
 namespace {
@@ -66,10 +66,10 @@ void readForCalculation(const std::string& catalogue) {
     m.SlabTypeName(1) = "P27";
     m.BottomStrandType(1) = "0";
     m.TopStrandType(1) = "0";
-    quorvel::platform::HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     int16_t status = 0;
     try {
-        quorvel::library::ReadSlabAndStrandData(m, ui, 1, status);
+        quorvel::library::ReadSlabAndStrandData(m, messages, 1, status);
     } catch (const quorvel::runtime::RunTimeError&) {
         return;
     }

@@ -97,7 +97,7 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
         library::TrimIdentifier(m.TopStrandCode(side), m.TopStrandType(side), m.TopStrandCount(side));
         m.SlabSidePresent(side) =
             (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum) ? 1 : 0;
-        library::ReadSlabAndStrandData(m, ui_, side, status);
+        library::ReadSlabAndStrandData(m, messages_, side, status);
         if (status != 0) return false;
         ResolveBeamSideValue(m.BeamTypeName, m.SlabSupportLengthLimit(side), m.SlabSupportLength(side),
                              m.EffectiveSupportLength(side));

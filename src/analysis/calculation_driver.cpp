@@ -73,21 +73,21 @@ void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputField
     m.BeamSpacing = entered.BeamSpacing;
 }
 
-int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
+int16_t runCalculation(model::ProjectModel& m, runtime::Messages& messages,
                        const SupportLineTableWriter& writeSupportLineTable) {
     m.VersionText = model::ProgramVersionText();
 
     // Work-file round trip; a failed write or read-back stops the
     // calculation instead of analysing a half-written or half-read model.
-    // A read that completed with flagged lines (-1, already reported to
-    // the user) leaves a complete model and the calculation goes on.
+    // A read that completed with flagged lines (-1, its messages added)
+    // leaves a complete model and the calculation goes on.
     // The file is the program's own: it is overwritten in place, and read
     // back from the bytes just written to it.
     const std::string workFile = m.WorkFolder() + CalculationWorkFileName;
     std::string written;
     m.CalculationStatus(1) = inputfile::WriteWorkDataFile(m, workFile, written);
     if (m.CalculationStatus(1) != 0) return m.CalculationStatus(1);
-    m.CalculationStatus(1) = inputfile::ReadInputDataBytes(m, ui, written, m.FirstInputErrorLine);
+    m.CalculationStatus(1) = inputfile::ReadInputDataBytes(m, messages, written, m.FirstInputErrorLine);
     if (m.CalculationStatus(1) > 0) return m.CalculationStatus(1);
 
     m.PermanentLoadFactorKfi = m.PartialFactorPermanent * m.ConsequenceClassFactorKfi;
@@ -96,7 +96,7 @@ int16_t runCalculation(model::ProjectModel& m, platform::Platform& ui,
         m.SlabSelfWeightFactorKfi(side) = m.SlabSelfWeightFactor(side) * m.ConsequenceClassFactorKfi;
 
     ScaleSupportMoments(m, 1);
-    AnalyseSlabsOnBeam(m, ui, m.CalculationStatus(0), writeSupportLineTable);
+    AnalyseSlabsOnBeam(m, messages, m.CalculationStatus(0), writeSupportLineTable);
     const int16_t result = m.CalculationStatus(0);
 
     for (int side = 1; side <= 2; ++side) {
@@ -114,7 +114,7 @@ void ScaleSupportMoments(model::ProjectModel& m, int mode) {
     for (Value* moment : supportMoments(m)) *moment *= factor;
 }
 
-int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
+int16_t PerformCalculation(model::ProjectModel& m, runtime::Messages& messages,
                            const SupportLineTableWriter& writeSupportLineTable) {
     runtime::clearFloatingPointFlags();
     // The model keeps the input as entered: a completed run gives back what
@@ -125,7 +125,7 @@ int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
     int16_t status = 0;
     std::string failedFile;
     try {
-        status = runCalculation(m, ui, writeSupportLineTable);
+        status = runCalculation(m, messages, writeSupportLineTable);
     } catch (const runtime::RunTimeError& e) {
         status = static_cast<int16_t>(e.number());
         failedFile = e.detail();

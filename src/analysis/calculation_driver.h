@@ -10,7 +10,7 @@
 
 #include "analysis/slabs_on_beam.h"
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/messages.h"
 
 namespace quorvel::analysis {
 
@@ -19,7 +19,7 @@ inline constexpr const char* CalculationWorkFileName = "quortmp.dat";
 
 // Runs one calculation and returns its status: 0 when the analysis
 // completed; -1 when the slab data of a side could not be read (the reader
-// has shown its message); otherwise the number of the run-time error that
+// has added its message); otherwise the number of the run-time error that
 // stopped it: a failed write or read-back of the work file (also recorded
 // in CalculationStatus(1)), or any error of the analysis and the library.
 // On every way out the support moments are back in kNm as they were and
@@ -29,7 +29,10 @@ inline constexpr const char* CalculationWorkFileName = "quortmp.dat";
 // spacings it used are in AnalysedBeamSpacing and the required core-filling
 // lengths in CoreFillingResult. writeSupportLineTable, when given, writes
 // the along-the-beam results file at the end of a completed analysis.
-int16_t PerformCalculation(model::ProjectModel& m, platform::Platform& ui,
+// What the user is to be told (the flagged lines of the work file, a slab
+// or strand type the catalogue lacks, a short catalogue line) is added to
+// messages, in the order met; the caller shows it, whatever the status.
+int16_t PerformCalculation(model::ProjectModel& m, runtime::Messages& messages,
                            const SupportLineTableWriter& writeSupportLineTable = {});
 
 // mode 1 multiplies the eight support moments by 1e6 (kNm to Nmm); any other

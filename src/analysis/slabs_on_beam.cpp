@@ -101,14 +101,14 @@ void ResetCalculationResults(model::ProjectModel& m) {
     results.ViewerTextModified = viewerModified;
 }
 
-void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
+void AnalyseSlabsOnBeam(model::ProjectModel& m, runtime::Messages& messages, int16_t& status,
                         const SupportLineTableWriter& writeSupportLineTable) {
     TypedInputGuard typedInputs(m);
     // Each data file is looked at once in the analysis.
     runtime::DataFileScope dataFiles(m.DataFiles);
     ResetCalculationResults(m);
     runtime::clearFloatingPointFlags();
-    SlabsOnBeamAnalysis analysis(m, ui);
+    SlabsOnBeamAnalysis analysis(m, messages);
     analysis.setSupportLineTableWriter(writeSupportLineTable);
     analysis.run(status);
 }

@@ -20,7 +20,7 @@
 
 #include "analysis/analysis_run.h"
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/messages.h"
 
 namespace quorvel::analysis {
 
@@ -49,7 +49,8 @@ using SupportLineTableWriter =
 
 // Runs one analysis. status is element 0 of CalculationStatus: 0 after a
 // complete run; -1 when the slab data of a side could not be read (the
-// reader has shown its message). A run-time error of the analysis or the
+// reader has added its message to messages, as it does for a short line of
+// the catalogue). A run-time error of the analysis or the
 // library is not caught here: it reaches the calculation driver.
 //
 // Every intermediate and result field of the model starts as on a newly
@@ -58,7 +59,7 @@ using SupportLineTableWriter =
 // CoreFillingLength made positive, a support length replaced by its
 // default, the grout width of a side without slabs taken as 0) are given
 // back as they were on every way out.
-void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t& status,
+void AnalyseSlabsOnBeam(model::ProjectModel& m, runtime::Messages& messages, int16_t& status,
                         const SupportLineTableWriter& writeSupportLineTable = {});
 
 // Clears the intermediate and result fields of the model to the state of a
@@ -79,7 +80,7 @@ runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);
 
 class SlabsOnBeamAnalysis {
 public:
-    SlabsOnBeamAnalysis(model::ProjectModel& m, platform::Platform& ui) : m_(m), ui_(ui) {}
+    SlabsOnBeamAnalysis(model::ProjectModel& m, runtime::Messages& messages) : m_(m), messages_(messages) {}
 
     // --- The run's frame ---------------------------------------------------
     // The writer called once at the end of a complete run.
@@ -112,7 +113,7 @@ public:
 
 private:
     model::ProjectModel& m_;
-    platform::Platform& ui_;
+    runtime::Messages& messages_;
     AnalysisRun run_;
     // --- The run's frame ---------------------------------------------------
     SupportLineTableWriter writeTable_;

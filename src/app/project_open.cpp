@@ -67,8 +67,7 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
 
 // What makes the file unfit to open, found on a copy of the project as the
 // file would make it; nothing when the file can be opened.
-std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectModel& m, platform::Platform& ui,
-                                                         const std::string& fileName) {
+std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectModel& m, const std::string& fileName) {
     // Only a regular file is read: a named pipe would hold the program until
     // another program wrote to it.
     if (auto problem = notAFile(fileName)) return problem;
@@ -79,13 +78,13 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
                                       "the file is too large for input data (over 1 MB)"};
     auto copy = std::make_unique<model::ProjectModel>(m);
     copy->IsMiddleBeam = 1;
-    if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName)) return problem;
+    if (auto problem = inputfile::ReadProjectFile(*copy, fileName)) return problem;
     // A file with left spacings opens as a middle beam: its left slab's
     // values bind as the right one's, as they will at Calculate.
     if (!model::LeftSpacingsEmpty(*copy)) {
         copy = std::make_unique<model::ProjectModel>(m);
         copy->IsMiddleBeam = 1;
-        if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName, true)) return problem;
+        if (auto problem = inputfile::ReadProjectFile(*copy, fileName, true)) return problem;
     }
     // HX, SX and XX projects have no option in this window: showing them
     // would silently turn them into a default beam.
@@ -100,7 +99,7 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
 bool frmQuorvel::readProjectFile(const std::string& fileName) {
     model::ProjectModel& m = model_;
     const int16_t language = m.LanguageIndex;
-    if (auto problem = projectFileProblem(m, platform(), fileName)) {
+    if (auto problem = projectFileProblem(m, fileName)) {
         platform().messageBox(refusalText(language, fileName, *problem));
         return false;
     }
@@ -108,10 +107,10 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     const auto before = std::make_unique<model::ProjectModel>(m);
     m.IsMiddleBeam = 1;
     optKeskipalkki.setValue(true);
-    auto problem = inputfile::ReadProjectFile(m, platform(), fileName);
+    auto problem = inputfile::ReadProjectFile(m, fileName);
     if (!problem) {
         RefreshMainForm();
-        problem = inputfile::ReadProjectFile(m, platform(), fileName);
+        problem = inputfile::ReadProjectFile(m, fileName);
     }
     if (problem || !findBeamTypeByFamily(m.BeamFamilyCode())) {
         // The file was changed between the check and these reads: the

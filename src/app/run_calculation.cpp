@@ -24,6 +24,7 @@
 #include "report/support_line_table.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
+#include "runtime/messages.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -86,8 +87,8 @@ std::string failureCause(int16_t status, bool english, const std::string& file, 
 
 // The failure message of a calculation status in the chosen language, the
 // number followed by its cause; empty for a language without one, and for
-// a negative status: a failure the slab-data reader has already reported in
-// its own message, whose number means nothing to the user.
+// a negative status: a failure the slab-data reader has said in its own
+// message, whose number means nothing to the user.
 std::string failureText(int16_t status, int16_t language, const std::string& file, const std::string& workFolder) {
     if (status < 0 || (language != 0 && language != 1)) return {};
     const bool divisionOrRange = status == runtime::ErrDivisionByZero || status == runtime::ErrOverflow;
@@ -104,7 +105,7 @@ std::string failureText(int16_t status, int16_t language, const std::string& fil
 // reader on the project as its file would hold it (the file's bytes built
 // in memory); nothing when every value is inside or the file cannot be
 // built.
-std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectModel& m, platform::Platform& ui) {
+std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectModel& m) {
     auto copy = std::make_unique<model::ProjectModel>(m);
     std::string bytes;
     try {
@@ -112,8 +113,7 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
     } catch (const runtime::RunTimeError&) {
         return std::nullopt;
     }
-    std::optional<inputfile::LineProblem> problem =
-        inputfile::ReadProjectBytes(*copy, ui, bytes, m.IsMiddleBeam != 0);
+    std::optional<inputfile::LineProblem> problem = inputfile::ReadProjectBytes(*copy, bytes, m.IsMiddleBeam != 0);
     if (!problem || problem->field.empty()) return std::nullopt;  // the calculation's own read reports the rest
     return problem;
 }
@@ -182,7 +182,7 @@ void frmQuorvel::RunCalculation() {
 
     // A value the calculation cannot use (a side that cannot carry slabs,
     // a factor outside its range) is named, and nothing is calculated.
-    if (auto problem = valueOutsideLimits(m, ui)) {
+    if (auto problem = valueOutsideLimits(m)) {
         ui.messageBox(m.LanguageIndex == 1 ? "Not calculated: " + problem->english + "."
                                            : "Laskentaa ei tehty: " + problem->finnish + ".",
                       Buttons::Ok, Icon::Exclamation);
@@ -220,10 +220,11 @@ void frmQuorvel::RunCalculation() {
     // library into its status; the topping load is computed here, so an
     // error of it is reported in the same way.
     int16_t status = 0;
+    runtime::Messages messages;
     const model::SideArray toppingLoadBefore = m.ToppingLoad;  // a failed run gives it back
     try {
         model::ComputeToppingLoad(m);
-        status = analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun);
+        status = analysis::PerformCalculation(m, messages, report::WriteSupportLineTableOfRun);
     } catch (const runtime::RunTimeError& e) {
         status = static_cast<int16_t>(e.number());
         m.FailedFile = e.detail();
@@ -231,11 +232,15 @@ void frmQuorvel::RunCalculation() {
         status = static_cast<int16_t>(runtime::ErrInvalidCall);
     }
 
+    // What the run had to say, and why it failed, in one message.
+    const std::string failure = status == 0 ? "" : failureText(status, m.LanguageIndex, m.FailedFile, m.WorkFolder());
+    if (const std::string said = runtime::messagesText(messages, m.LanguageIndex); !said.empty())
+        ui.messageBox(said + (failure.empty() ? "" : "\r\n\r\n" + failure), Buttons::Ok, Icon::Exclamation);
+    else if (!failure.empty())
+        ui.messageBox(failure, Buttons::Ok, Icon::None);
+
     if (status != 0) {
         m.ToppingLoad = toppingLoadBefore;
-        if (const std::string text = failureText(status, m.LanguageIndex, m.FailedFile, m.WorkFolder());
-            !text.empty())
-            ui.messageBox(text, Buttons::Ok, Icon::None);
         // The result fields may be half written: nothing of them is shown
         // or kept as a result.
         analysis::ResetCalculationResults(m);

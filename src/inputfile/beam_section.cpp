@@ -62,10 +62,9 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                     report.problems->push_back(
                         {lineCounter, "palkkikirjastossa " + m.BeamLibraryFileName + " ei ole palkkityyppiä " + wanted,
                          "the beam library " + m.BeamLibraryFileName + " has no beam type " + wanted});
-                else
-                    report.ui.messageBox("*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
-                                         platform::Buttons::Ok, platform::Icon::Exclamation,
-                                         report.ui.applicationTitle());
+                else if (report.messages)
+                    report.messages->push_back({"*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
+                                                "*** Error: beam type " + m.BeamTypeName + " unknown"});
                 errorFlag = 1;
             } else if (lineFlag == 1 && report.problems) {
                 report.problems->push_back({lineCounter,

@@ -87,17 +87,25 @@ std::optional<int> splitFields(int fieldCount, const std::string& line, std::vec
     return shortBy;
 }
 
-void reportShortLine(DataLineReporting& report, const std::string& text, int line, int found, int needed) {
-    report.errorLog.write(text);
+// A line (lineText; lineNumber 0 when the caller knows the line) that ended
+// after found of the needed fields.
+void reportShortLine(DataLineReporting& report, const std::string& lineText, int lineNumber, int found,
+                     int needed) {
+    const std::string finnish = lineText + "\r\n" + (lineNumber > 0 ? "Rivillä " + num(lineNumber) : "rivillä") +
+                                " liian vähän lukuja: " + num(found) + " < " + num(needed);
+    report.errorLog.write(finnish);
     if (report.problems) {
-        report.problems->push_back({line, "rivillä on liian vähän lukuja: " + std::to_string(found) + ", tarvitaan " +
-                                              std::to_string(needed),
+        report.problems->push_back({lineNumber, "rivillä on liian vähän lukuja: " + std::to_string(found) +
+                                                    ", tarvitaan " + std::to_string(needed),
                                     "the line holds too few numbers: " + std::to_string(found) + " of " +
                                         std::to_string(needed)});
         return;
     }
-    report.ui.messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation,
-                         report.ui.applicationTitle());
+    if (report.messages)
+        report.messages->push_back(
+            {finnish, lineText + "\r\n" +
+                          (lineNumber > 0 ? "Line " + std::to_string(lineNumber) + " holds" : "The line holds") +
+                          " too few numbers: " + std::to_string(found) + " < " + std::to_string(needed)});
 }
 
 }  // namespace
@@ -124,9 +132,7 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
     ++lineCounter;
     const std::string line = file.readLine();
     if (auto found = splitFields(fieldCount, line, values, texts, defaults)) {
-        reportShortLine(report, line + "\r\n" + "Rivillä " + num(lineCounter) + " liian vähän lukuja: " +
-                                    num(*found) + " < " + num(fieldCount),
-                        lineCounter, *found, fieldCount);
+        reportShortLine(report, line, lineCounter, *found, fieldCount);
         errorFlag = 1;
     }
 }
@@ -136,9 +142,7 @@ void ParseDataFields(DataLineReporting& report, int fieldCount, const std::strin
                      const std::vector<std::string>& defaults, int16_t& errorFlag) {
     errorFlag = 0;
     if (auto found = splitFields(fieldCount, lineText, values, texts, defaults)) {
-        reportShortLine(report,
-                        lineText + "\r\n" + "rivillä liian vähän lukuja: " + num(*found) + " < " + num(fieldCount), 0,
-                        *found, fieldCount);
+        reportShortLine(report, lineText, 0, *found, fieldCount);
         errorFlag = 1;
     }
 }

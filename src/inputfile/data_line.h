@@ -9,15 +9,15 @@
 // what field k takes when the line does not give it. "/" ends the data of a
 // line (what follows is a comment, missing fields take their defaults
 // silently); two touching commas omit a field. A line that ends before n
-// fields is reported in a message box and in the error log, flagged, and
-// completed from the defaults.
+// fields is reported (a message for the user and an entry of the error log),
+// flagged, and completed from the defaults.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "inputfile/error_log.h"
-#include "platform/platform.h"
+#include "runtime/messages.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::inputfile {
@@ -36,12 +36,12 @@ struct LineProblem {
 // The run-time error that stopped the read of a line, in words.
 LineProblem ErrorProblem(int line, int errorNumber);
 
-// Where a short line is reported: in a message box, or, when problems is
-// set, as an entry of that list (the reader then says in one message what
-// stopped it). The error log gets the entry either way.
+// Where a short line is reported: as a message for the user in messages,
+// or, when problems is set, as an entry of that list (the reader then says
+// in one message what stopped it). The error log gets the entry either way.
 struct DataLineReporting {
-    platform::Platform& ui;
     ErrorLog& errorLog;
+    runtime::Messages* messages = nullptr;
     std::vector<LineProblem>* problems = nullptr;
 };
 

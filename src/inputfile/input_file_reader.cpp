@@ -57,9 +57,9 @@ std::string upper(std::string s) {
 
 class Reader {
 public:
-    Reader(ProjectModel& m, platform::Platform& ui, runtime::TextFileReader& file,
+    Reader(ProjectModel& m, runtime::Messages* messages, runtime::TextFileReader& file,
            std::vector<LineProblem>* problems, ReadMode mode)
-        : m_(m), ui_(ui), log_(m.ErrorLogFolder(), m.DataFiles), report_{ui, log_, problems}, file_(file),
+        : m_(m), log_(m.ErrorLogFolder(), m.DataFiles), report_{log_, messages, problems}, file_(file),
           forCalculation_(mode == ReadMode::ForCalculation) {}
 
     // Reads every record; returns the first flagged line or 0.
@@ -450,8 +450,9 @@ private:
                                                    std::to_string(count),
                                          "too few beam material values: " + std::to_string(count) + " needed"});
         } else if (flag == 1) {
-            ui_.messageBox("Palkin materiaaliparametreja liian vähän", platform::Buttons::Ok,
-                           platform::Icon::Exclamation, ui_.applicationTitle());
+            if (report_.messages)
+                report_.messages->push_back(
+                    {"Palkin materiaaliparametreja liian vähän", "Too few beam material values"});
             log_.write("Rivillä " + runtime::numberStr(line, NumberKind::Integer) + " " +
                        "Palkin materiaaliparametreja liian vähän; tarvittava määrä " +
                        runtime::numberStr(count, NumberKind::Integer) + " " + " kpl");
@@ -558,7 +559,6 @@ private:
     }
 
     ProjectModel& m_;
-    platform::Platform& ui_;
     ErrorLog log_;
     DataLineReporting report_;
     runtime::TextFileReader& file_;
@@ -574,8 +574,9 @@ private:
     std::vector<StoredValue> stored_;
 };
 
-// Reads fileName into m. With problems set, nothing is shown: every
-// problem met goes to the list, the one that stopped the read last.
+// Reads fileName into m. With problems set, every problem met goes to that
+// list, the one that stopped the read last; otherwise what the user is told
+// goes to messages.
 // The file's lines: those of the named file, or of the bytes given for it.
 struct InputSource {
     const std::string* fileName = nullptr;
@@ -585,27 +586,31 @@ struct InputSource {
     }
 };
 
-int16_t readInputFile(ProjectModel& m, platform::Platform& ui, const InputSource& source, int16_t& firstErrorLine,
-                      std::vector<LineProblem>* problems, ReadMode mode, bool leftSideCarriesSlabs = false) {
+int16_t readInputFile(ProjectModel& m, runtime::Messages* messages, const InputSource& source,
+                      int16_t& firstErrorLine, std::vector<LineProblem>* problems, ReadMode mode,
+                      bool leftSideCarriesSlabs = false) {
     std::unique_ptr<Reader> reader;
     try {
         runtime::TextFileReader file = source.open();
         m.CompanyName = ReadCompanyName(m.DataPath, m.DataFiles);
-        reader = std::make_unique<Reader>(m, ui, file, problems, mode);
+        reader = std::make_unique<Reader>(m, messages, file, problems, mode);
         reader->readAll();
         if (problems) reader->checkLimits(*problems, leftSideCarriesSlabs);
 
         std::string list;
+        std::string englishList;
         firstErrorLine = 0;
         for (int i = 1; i <= reader->lineCount(); ++i) {
             if (reader->flagOf(i) == 0) continue;
             list += "Lähtötietovirhe rivillä " + runtime::numberStr(i, NumberKind::Integer) + "\r\n";
+            englishList += "Input data error on line " + std::to_string(i) + "\r\n";
             if (firstErrorLine == 0) firstErrorLine = static_cast<int16_t>(i);
         }
         if (list.empty()) return 0;
-        if (!problems)
-            ui.messageBox("Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa quorvel.err",
-                          platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
+        if (messages)
+            messages->push_back(
+                {"Lähtötietovirheitä:\n" + list + "Virheilmoitukset tiedostossa " + ErrorLog::fileName,
+                 "Input data errors:\n" + englishList + "The error messages are in the file " + ErrorLog::fileName});
         reader->log().write(list);
         return -1;
     } catch (const RunTimeError& e) {
@@ -654,12 +659,12 @@ std::optional<LineProblem> binaryContent(std::string_view bytes) {
 }
 
 // ReadProjectFile of a source.
-std::optional<LineProblem> readProject(ProjectModel& m, platform::Platform& ui, const InputSource& source,
-                                       bool leftSideCarriesSlabs) {
+std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& source, bool leftSideCarriesSlabs) {
     if (auto binary = source.fileName ? binaryContent(*source.fileName) : binaryContent(source.bytes)) return binary;
     std::vector<LineProblem> problems;
     int16_t firstErrorLine = 0;
-    const int16_t e = readInputFile(m, ui, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
+    const int16_t e =
+        readInputFile(m, nullptr, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
     if (e == 0) return std::nullopt;
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an
@@ -674,24 +679,22 @@ std::optional<LineProblem> readProject(ProjectModel& m, platform::Platform& ui, 
 
 }  // namespace
 
-int16_t ReadInputDataFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+int16_t ReadInputDataFile(ProjectModel& m, runtime::Messages& messages, const std::string& fileName,
                           int16_t& firstErrorLine, ReadMode mode) {
-    return readInputFile(m, ui, InputSource{&fileName, {}}, firstErrorLine, nullptr, mode);
+    return readInputFile(m, &messages, InputSource{&fileName, {}}, firstErrorLine, nullptr, mode);
 }
 
-int16_t ReadInputDataBytes(ProjectModel& m, platform::Platform& ui, std::string_view bytes,
+int16_t ReadInputDataBytes(ProjectModel& m, runtime::Messages& messages, std::string_view bytes,
                            int16_t& firstErrorLine, ReadMode mode) {
-    return readInputFile(m, ui, InputSource{nullptr, bytes}, firstErrorLine, nullptr, mode);
+    return readInputFile(m, &messages, InputSource{nullptr, bytes}, firstErrorLine, nullptr, mode);
 }
 
-std::optional<LineProblem> ReadProjectFile(ProjectModel& m, platform::Platform& ui, const std::string& fileName,
-                                           bool leftSideCarriesSlabs) {
-    return readProject(m, ui, InputSource{&fileName, {}}, leftSideCarriesSlabs);
+std::optional<LineProblem> ReadProjectFile(ProjectModel& m, const std::string& fileName, bool leftSideCarriesSlabs) {
+    return readProject(m, InputSource{&fileName, {}}, leftSideCarriesSlabs);
 }
 
-std::optional<LineProblem> ReadProjectBytes(ProjectModel& m, platform::Platform& ui, std::string_view bytes,
-                                            bool leftSideCarriesSlabs) {
-    return readProject(m, ui, InputSource{nullptr, bytes}, leftSideCarriesSlabs);
+std::optional<LineProblem> ReadProjectBytes(ProjectModel& m, std::string_view bytes, bool leftSideCarriesSlabs) {
+    return readProject(m, InputSource{nullptr, bytes}, leftSideCarriesSlabs);
 }
 
 }  // namespace quorvel::inputfile

@@ -11,7 +11,7 @@
 
 #include "inputfile/data_line.h"
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/messages.h"
 
 namespace quorvel::inputfile {
 
@@ -26,17 +26,18 @@ namespace quorvel::inputfile {
 enum class ReadMode { AsEntered, ForCalculation };
 
 // Returns 0 when the file was read completely with no line flagged, -1 when
-// it was read completely but lines were flagged (the summary message has
-// been shown and logged, firstErrorLine holds the first of them), or the
-// number of the run-time error that stopped the read (no summary;
-// firstErrorLine unchanged; the model holds what was read so far).
-int16_t ReadInputDataFile(model::ProjectModel& m, platform::Platform& ui, const std::string& fileName,
+// it was read completely but lines were flagged (the summary is logged and
+// added to messages after the messages of the flagged lines,
+// firstErrorLine holds the first of them), or the number of the run-time
+// error that stopped the read (no summary; firstErrorLine unchanged; the
+// model holds what was read so far).
+int16_t ReadInputDataFile(model::ProjectModel& m, runtime::Messages& messages, const std::string& fileName,
                           int16_t& firstErrorLine, ReadMode mode = ReadMode::ForCalculation);
 // ReadInputDataFile of the bytes a file holds (the work file just written).
-int16_t ReadInputDataBytes(model::ProjectModel& m, platform::Platform& ui, std::string_view bytes,
+int16_t ReadInputDataBytes(model::ProjectModel& m, runtime::Messages& messages, std::string_view bytes,
                            int16_t& firstErrorLine, ReadMode mode = ReadMode::ForCalculation);
 
-// Reads a project file the user opens, showing nothing: gives back what
+// Reads a project file the user opens, saying nothing: gives back what
 // made it unfit to use (the first flagged line, the error that stopped the
 // read, or binary content), or nothing when the file was read whole. The
 // model then holds what was read, as the file holds it; the caller decides
@@ -44,11 +45,11 @@ int16_t ReadInputDataBytes(model::ProjectModel& m, platform::Platform& ui, std::
 // windows of the project's beam family hold it; those of the left slab side
 // only when leftSideCarriesSlabs (a file does not say whether it is a
 // middle beam).
-std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, platform::Platform& ui,
-                                           const std::string& fileName, bool leftSideCarriesSlabs = false);
+std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::string& fileName,
+                                           bool leftSideCarriesSlabs = false);
 // ReadProjectFile of the bytes a file would hold.
-std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, platform::Platform& ui,
-                                            std::string_view bytes, bool leftSideCarriesSlabs = false);
+std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, std::string_view bytes,
+                                            bool leftSideCarriesSlabs = false);
 
 // The first item of the company header file: the text up to the first comma
 // or the end of the first line, without enclosing double quotes. Raises 53

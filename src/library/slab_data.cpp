@@ -86,19 +86,20 @@ std::string listedKeys(const std::vector<std::string>& keys) {
     return text;
 }
 
-void showError(platform::Platform& ui, const std::string& text) {
-    ui.messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation, ui.applicationTitle());
+void reportUnknownStrand(runtime::Messages& messages, const std::string& key, const std::vector<std::string>& keys) {
+    messages.push_back({"*** VIRHE ***:Punostunnus " + key + " tuntematon " + lineFeed +
+                            "Laattatiedostossa olevat punostunnukset" + lineFeed + listedKeys(keys),
+                        "*** ERROR ***: strand key " + key + " unknown " + lineFeed +
+                            "Strand keys in the slab catalogue" + lineFeed + listedKeys(keys)});
 }
 
-void reportUnknownStrand(platform::Platform& ui, const std::string& key, const std::vector<std::string>& keys) {
-    showError(ui, "*** VIRHE ***:Punostunnus " + key + " tuntematon " + lineFeed +
-                      "Laattatiedostossa olevat punostunnukset" + lineFeed + listedKeys(keys));
-}
-
-void reportUnknownSlab(platform::Platform& ui, const std::string& name, const std::vector<std::string>& keys) {
-    showError(ui, "*** VIRHE ***: Laattatyyppi " + name + " tuntematon " + lineFeed +
-                      "laattatyyppi isoilla kirjaimilla ilman väliä" + lineFeed +
-                      "Laattatiedostossa olevat laattatyyppien tunnukset:" + listedKeys(keys));
+void reportUnknownSlab(runtime::Messages& messages, const std::string& name, const std::vector<std::string>& keys) {
+    messages.push_back({"*** VIRHE ***: Laattatyyppi " + name + " tuntematon " + lineFeed +
+                            "laattatyyppi isoilla kirjaimilla ilman väliä" + lineFeed +
+                            "Laattatiedostossa olevat laattatyyppien tunnukset:" + listedKeys(keys),
+                        "*** ERROR ***: slab type " + name + " unknown " + lineFeed +
+                            "slab type in capitals without blanks" + lineFeed +
+                            "Slab types in the slab catalogue:" + listedKeys(keys)});
 }
 
 // A built-up core whose cap rises more than half the core width would be
@@ -110,12 +111,15 @@ bool capHigherThanHalfCore(const model::ProjectModel& m, int side) {
     return f > halfWidth + 1e-9 * std::fabs(halfWidth);
 }
 
-void reportCapHigherThanHalfCore(platform::Platform& ui, const model::ProjectModel& m, int side) {
+void reportCapHigherThanHalfCore(runtime::Messages& messages, const model::ProjectModel& m, int side) {
     const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
     auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
-    showError(ui, "*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
-                      "ontelon kaaren korkeus h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " +
-                      num(0.5 * m.SlabCoreWidth(side)) + lineFeed + "Korjaa laattatiedoston rivi.");
+    const std::string comparison =
+        " h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " + num(0.5 * m.SlabCoreWidth(side)) + lineFeed;
+    messages.push_back({"*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
+                            "ontelon kaaren korkeus" + comparison + "Korjaa laattatiedoston rivi.",
+                        "*** ERROR ***: slab type " + m.SlabTypeName(side) + " is not valid " + lineFeed +
+                            "height of the core's arch" + comparison + "Correct the line of the slab catalogue."});
 }
 
 // A catalogue value the section cannot be built from: each field (from 2)
@@ -124,33 +128,45 @@ void reportCapHigherThanHalfCore(platform::Platform& ui, const model::ProjectMod
 // file, the line and the value, or nothing for a sound line.
 struct FieldRule {
     int field;
-    const char* name;
+    const char* name;         // in Finnish messages
+    const char* englishName;  // in English ones
     double least;
     bool above;  // the least value itself is not allowed
 };
-constexpr FieldRule strandRules[] = {{2, "halkaisija", 0, true},
-                                     {3, "pinta-ala", 0, true},
-                                     {4, "fpk", 0, true},
-                                     {5, "tartuntakerroin", 0, true},
-                                     {6, "Ep", 0, true}};
+constexpr FieldRule strandRules[] = {{2, "halkaisija", "diameter", 0, true},
+                                     {3, "pinta-ala", "area", 0, true},
+                                     {4, "fpk", "fpk", 0, true},
+                                     {5, "tartuntakerroin", "bond factor", 0, true},
+                                     {6, "Ep", "Ep", 0, true}};
 constexpr FieldRule slabRules[] = {
-    {2, "onteloita", 1, false}, {3, "h", 0, true},     {4, "h.fy", 0, false}, {5, "h.c", 0, false},
-    {6, "h.ct", 0, false},      {7, "h.v", 0, false},  {8, "b.c", 0, false},  {9, "b.ca", 0, false},
-    {10, "b.hc", 0, true},      {11, "db", 0, false},  {12, "e.r", 0, false}, {13, "g", 0, true},
-    {14, "gd", 0, true},        {15, "c14", 0, false}, {16, "ap", 0, false},  {17, "l.tuki", 0, false}};
+    {2, "onteloita", "cores", 1, false}, {3, "h", "h", 0, true},          {4, "h.fy", "h.fy", 0, false},
+    {5, "h.c", "h.c", 0, false},         {6, "h.ct", "h.ct", 0, false},   {7, "h.v", "h.v", 0, false},
+    {8, "b.c", "b.c", 0, false},         {9, "b.ca", "b.ca", 0, false},   {10, "b.hc", "b.hc", 0, true},
+    {11, "db", "db", 0, false},          {12, "e.r", "e.r", 0, false},    {13, "g", "g", 0, true},
+    {14, "gd", "gd", 0, true},           {15, "c14", "c14", 0, false},    {16, "ap", "ap", 0, false},
+    {17, "l.tuki", "l.tuki", 0, false}};
 constexpr double largestCatalogueValue = 1e6;
 
 template <std::size_t N>
-std::optional<std::string> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
-                                       const FieldRule (&rules)[N]) {
+std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f,
+                                            const std::string& key, const FieldRule (&rules)[N]) {
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);
         if (std::isfinite(v) && (r.above ? v > r.least : v >= r.least) && v <= largestCatalogueValue) continue;
         auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
-        return "*** VIRHE ***: Laattatiedoston " + m.DataPath + m.SlabFileName + " rivillä " +
-               std::to_string(f.line()) + " tunnuksen " + key + " arvo " + r.name + " = " + num(v) +
-               " ei ole sallittu (" + num(r.least) + (r.above ? " < " : " <= ") + r.name + " <= " +
-               num(largestCatalogueValue) + ")." + lineFeed + "Korjaa laattatiedoston rivi.";
+        auto value = [&](const std::string& name) { return name + " = " + num(v); };
+        auto range = [&](const std::string& name) {
+            return " (" + num(r.least) + (r.above ? " < " : " <= ") + name + " <= " + num(largestCatalogueValue) +
+                   ")." + lineFeed;
+        };
+        const std::string file = m.DataPath + m.SlabFileName;
+        const std::string line = std::to_string(f.line());
+        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+                                    " arvo " + value(r.name) + " ei ole sallittu" + range(r.name) +
+                                    "Korjaa laattatiedoston rivi.",
+                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ": the value " +
+                                    value(r.englishName) + " of " + key + " is not allowed" + range(r.englishName) +
+                                    "Correct the line of the slab catalogue."};
     }
     return std::nullopt;
 }
@@ -245,21 +261,21 @@ runtime::ParsedFileCache<SideRecord>& cleanReads(runtime::DataFileCache& files) 
 }
 
 // The read of one side from the catalogue file; reports go to errorLog.
-void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& status,
+void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_t& status,
               inputfile::ErrorLog& errorLog) {
-    inputfile::DataLineReporting report{ui, errorLog};
+    inputfile::DataLineReporting report{errorLog, &messages};
     std::vector<std::string> keys;
 
     {
         CatalogueFile file(m, report);
         const std::string& bottomKey = m.BottomStrandType(s);
         if (!file.search(bottomKey, strandEndMarker, strandFieldCount, keys)) {
-            reportUnknownStrand(ui, bottomKey, keys);
+            reportUnknownStrand(messages, bottomKey, keys);
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, bottomKey, strandRules)) {
-            showError(ui, *text);
+        if (auto message = unsoundLine(m, file, bottomKey, strandRules)) {
+            messages.push_back(*message);
             status = -1;
             return;
         }
@@ -271,19 +287,19 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
         file.skipTo(strandEndMarker);
 
         if (!file.search(m.SlabTypeName(s), slabEndMarker, slabFieldCount, keys)) {
-            reportUnknownSlab(ui, m.SlabTypeName(s), keys);
+            reportUnknownSlab(messages, m.SlabTypeName(s), keys);
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, m.SlabTypeName(s), slabRules)) {
-            showError(ui, *text);
+        if (auto message = unsoundLine(m, file, m.SlabTypeName(s), slabRules)) {
+            messages.push_back(*message);
             status = -1;
             return;
         }
         takeSlabLine(m, s, file);
     }
     if (capHigherThanHalfCore(m, s)) {
-        reportCapHigherThanHalfCore(ui, m, s);
+        reportCapHigherThanHalfCore(messages, m, s);
         status = -1;
         return;
     }
@@ -297,12 +313,12 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
     } else {
         CatalogueFile file(m, report);
         if (!file.search(topKey, strandEndMarker, strandFieldCount, keys)) {
-            reportUnknownStrand(ui, topKey, keys);
+            reportUnknownStrand(messages, topKey, keys);
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, topKey, strandRules)) {
-            showError(ui, *text);
+        if (auto message = unsoundLine(m, file, topKey, strandRules)) {
+            messages.push_back(*message);
             status = -1;
             return;
         }
@@ -315,7 +331,7 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
 
 }  // namespace
 
-void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
+void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status) {
     const int s = runtime::toIndex(side, 1, 2);
     // A query answered cleanly from this version of the catalogue before
     // takes that answer; any other is read from the file, and kept when the
@@ -332,7 +348,7 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
     }
     inputfile::ErrorLog errorLog(m.ErrorLogFolder(), m.DataFiles);
     int16_t readStatus = 0;
-    readSide(m, ui, s, readStatus, errorLog);
+    readSide(m, messages, s, readStatus, errorLog);
     if (readStatus != 0) {
         status = readStatus;
         return;

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/messages.h"
 #include "runtime/value.h"
 
 namespace quorvel::library {
@@ -34,10 +34,11 @@ void TrimIdentifier(const std::string& code, std::string& key, int16_t& count);
 //
 // status is left unchanged on success. A slab type or strand key missing
 // from the catalogue, or a slab line whose core geometry cannot be a core
-// (a cap higher than half the core width), shows its message through ui and
-// sets status to -1; the caller must treat that as a failed calculation.
+// (a cap higher than half the core width), adds its message to messages and
+// sets status to -1; the caller must treat that as a failed calculation. A
+// short line of the catalogue adds its message and reads as zeros.
 // Fields not read by then keep their earlier values. A missing catalogue
 // raises 53, a part without its end line 62.
-void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status);
+void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status);
 
 }  // namespace quorvel::library

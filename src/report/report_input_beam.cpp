@@ -368,13 +368,10 @@ void printBeamSections(RowPrinter& out) {
 }
 
 int16_t WriteReportInputPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
-    auto texts = openReportLanguageFile(m.LanguageIndex, platform,
-                                        {"Ohjelman ei toimi oikein.", "Program execution cancelled.",
-                                         "Ohjelman ei toimi oikein."});
-    // Without its texts the half prints nothing and says so: a report
+    // Without its texts the half prints nothing and fails: a report
     // without its input would otherwise pass for a whole one.
-    if (!texts) return runtime::ErrFileNotFound;
-    RowPrinter out(m, file, *texts);
+    ReportLanguageFile texts = openReportLanguageFile(m.LanguageIndex, platform);
+    RowPrinter out(m, file, texts);
     printReportHeader(out, platform.localDateTime());
     printBeamSections(out);
     printSlabSections(out);

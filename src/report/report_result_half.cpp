@@ -241,14 +241,11 @@ void writeSectionTables(ResultHalf& r) {
 }  // namespace resulthalf
 
 int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
-    static const MissingLanguageFileTexts missingTexts{"Ohjelman ei toimi oikein.", "Program is not working properly.",
-                                                       "Ohjelma ei toimi oikein."};
     try {
-        auto language = openReportLanguageFile(m.LanguageIndex, platform, missingTexts);
-        if (!language) return runtime::ErrFileNotFound;
+        ReportLanguageFile language = openReportLanguageFile(m.LanguageIndex, platform);
         const ReportHeadings headings = ReportHeadings::read(m.DataPath, m.LanguageIndex);
 
-        resulthalf::ResultHalf r(m, file, headings, *language);
+        resulthalf::ResultHalf r(m, file, headings, language);
         file.text("    ").line(headings(1));
         r.emptyLine();
         resulthalf::writeSectionTables(r);

@@ -1,6 +1,5 @@
 #include "report/report_texts.h"
 
-#include "platform/file_messages.h"
 #include "runtime/errors.h"
 
 namespace quorvel::report {
@@ -47,26 +46,14 @@ std::string reportLanguageFilePath(int16_t languageIndex, const platform::Platfo
     return "resultLanguage.fin";
 }
 
-std::optional<ReportLanguageFile> openReportLanguageFile(int16_t languageIndex, platform::Platform& platform,
-                                                         const MissingLanguageFileTexts& texts) {
+ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const platform::Platform& platform) {
     const std::string path = reportLanguageFilePath(languageIndex, platform);
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (auto found = runtime::findFileIgnoringCase(folder, name))
         return ReportLanguageFile(runtime::TextFileReader(*found));
-
-    platform::ShowFileNotFound(platform, 1, path, languageIndex);
-    using platform::Buttons;
-    using platform::Icon;
-    // The two sentences are broken with LF CR, as the program's other
-    // missing-language messages are.
-    if (languageIndex == 1)
-        platform.messageBox("Language file is missing.\n\r" + texts.english, Buttons::Ok, Icon::Critical, "Error");
-    else
-        platform.messageBox("Kielitiedosto puuttuu.\n\r" + (languageIndex == 0 ? texts.finnish : texts.otherLanguage),
-                            Buttons::Ok, Icon::Critical, "Virhe");
-    return std::nullopt;
+    throw runtime::RunTimeError(runtime::ErrFileNotFound, path);
 }
 
 }  // namespace quorvel::report

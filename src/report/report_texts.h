@@ -8,7 +8,6 @@
 // followed by a number (resultText14, resultText105a).
 
 #include <cstdint>
-#include <optional>
 #include <set>
 #include <string>
 
@@ -45,21 +44,9 @@ private:
 // The path of the report language file of a language index.
 std::string reportLanguageFilePath(int16_t languageIndex, const platform::Platform& platform);
 
-// What a report half says, after the file-not-found message, when the
-// report language file is missing: the second sentence of its critical
-// message for each language.
-struct MissingLanguageFileTexts {
-    std::string finnish;        // language 0
-    std::string english;        // language 1
-    std::string otherLanguage;  // any other language index (a Finnish text)
-};
-
 // Opens the report language file of the language index. When no such file
-// exists it shows the file-not-found message (in the current language),
-// then a critical message, titled "Error" with "Language file is missing."
-// for language 1 and "Virhe" with "Kielitiedosto puuttuu." otherwise, the
-// second sentence from texts on the next line; and gives nothing.
-std::optional<ReportLanguageFile> openReportLanguageFile(int16_t languageIndex, platform::Platform& platform,
-                                                         const MissingLanguageFileTexts& texts);
+// exists it raises run-time error 53 naming the file, so that the report
+// ends and the window says, in its language, which text file is missing.
+ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const platform::Platform& platform);
 
 }  // namespace quorvel::report

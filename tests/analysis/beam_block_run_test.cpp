@@ -33,7 +33,7 @@ constexpr double gG = 1.15, gQ = 1.5;
 // P27 hollow-core slabs of the shipped catalogue (265 mm, 6 cores, 3.60
 // kN/m2, ten 12.5 mm strands) on both sides, without topping; the set-up's
 // values formed as the analysis forms them.
-ProjectModel middleBeam(platform::Platform& ui) {
+ProjectModel middleBeam(quorvel::runtime::Messages& messages) {
     ProjectModel m;
     model::ResetProjectDefaults(m);
     m.DataPath = QUORVEL_SOURCE_DIR "/data/";
@@ -49,7 +49,7 @@ ProjectModel middleBeam(platform::Platform& ui) {
         library::TrimIdentifier(m.TopStrandCode(s), m.TopStrandType(s), m.TopStrandCount(s));
         m.SlabSidePresent(s) = 1;
         int16_t status = 0;
-        library::ReadSlabAndStrandData(m, ui, static_cast<int16_t>(s), status);
+        library::ReadSlabAndStrandData(m, messages, static_cast<int16_t>(s), status);
         if (status != 0) throw std::runtime_error("catalogue");
         m.EffectiveSupportLength(s) = m.SlabSupportLength(s);
         m.SlabSelfWeightFactorKfi(s) = gG;
@@ -111,9 +111,9 @@ constexpr double tol = 2e-5;
 double stationX(int i) { return i * L / 37; }
 
 struct BlockRun {
-    platform::HeadlessPlatform ui;
-    ProjectModel m = middleBeam(ui);
-    analysis::SlabsOnBeamAnalysis analysis{m, ui};
+    quorvel::runtime::Messages messages;
+    ProjectModel m = middleBeam(messages);
+    analysis::SlabsOnBeamAnalysis analysis{m, messages};
 
     BlockRun() {
         analysis.state().ShearCheckJointWidth = 90;

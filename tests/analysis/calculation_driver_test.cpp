@@ -71,7 +71,7 @@ std::string inputFileText(ProjectModel& m, const CalculationFolder& data) {
 class Driver : public ::testing::Test {
 protected:
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
 };
 
 TEST_F(Driver, ScaleSupportMomentsToNmmAndBack) {
@@ -90,7 +90,7 @@ TEST_F(Driver, ScaleSupportMomentsToNmmAndBack) {
 
 TEST_F(Driver, CompletedCalculationPutsTheModelBack) {
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     m.VersionText = "something older";
     m.ConsequenceClassFactorKfi = 1.1;
     m.PartialFactorPermanent = 1.15;
@@ -100,7 +100,7 @@ TEST_F(Driver, CompletedCalculationPutsTheModelBack) {
     m.SupportMomentEndPermanent = -45.7;
     const auto spacing = m.BeamSpacing;
 
-    ASSERT_EQ(PerformCalculation(m, ui), 0);
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
     EXPECT_EQ(m.CalculationStatus(0), 0);
     EXPECT_EQ(m.CalculationStatus(1), 0);
     EXPECT_EQ(m.VersionText, "Versio " QUORVEL_VERSION " /EC 17.03.2017");  // the build's version
@@ -123,14 +123,14 @@ TEST_F(Driver, TwoCalculationsInARowGiveIdenticalResults) {
     for (const char* fixture : {"concrete_middle_beam.dat", "ledge_edge_beam_hole.dat",
                                 "steel_hq_line_loads.dat", "composite_delta_point_load.dat"}) {
         ProjectModel m;
-        data.load(m, ui, fixture);
+        data.load(m, fixture);
         m.CoreFillingLength(1) = -300;  // count as placed: made positive only for the run
-        ASSERT_EQ(PerformCalculation(m, ui), 0) << fixture;
+        ASSERT_EQ(PerformCalculation(m, messages), 0) << fixture;
         const auto first = results(m);
         const std::string inputAfterFirst = inputFileText(m, data);
         EXPECT_EQ(m.CoreFillingLength(1).number(), -300) << fixture;
 
-        ASSERT_EQ(PerformCalculation(m, ui), 0) << fixture;
+        ASSERT_EQ(PerformCalculation(m, messages), 0) << fixture;
         EXPECT_EQ(results(m), first) << fixture;
         EXPECT_EQ(inputFileText(m, data), inputAfterFirst) << fixture;
     }
@@ -138,49 +138,50 @@ TEST_F(Driver, TwoCalculationsInARowGiveIdenticalResults) {
 
 TEST_F(Driver, ProjectAThenProjectBGivesWhatBGivesAlone) {
     ProjectModel alone;
-    data.load(alone, ui, "ledge_edge_beam_hole.dat");
-    ASSERT_EQ(PerformCalculation(alone, ui), 0);
+    data.load(alone, "ledge_edge_beam_hole.dat");
+    ASSERT_EQ(PerformCalculation(alone, messages), 0);
 
     ProjectModel after;
-    data.load(after, ui, "concrete_middle_beam.dat");  // a longer beam: more stations
-    ASSERT_EQ(PerformCalculation(after, ui), 0);
+    data.load(after, "concrete_middle_beam.dat");  // a longer beam: more stations
+    ASSERT_EQ(PerformCalculation(after, messages), 0);
     ASSERT_GT(after.CalculationPointCount, alone.CalculationPointCount);
-    data.load(after, ui, "ledge_edge_beam_hole.dat");
-    ASSERT_EQ(PerformCalculation(after, ui), 0);
+    data.load(after, "ledge_edge_beam_hole.dat");
+    ASSERT_EQ(PerformCalculation(after, messages), 0);
     EXPECT_EQ(results(after), results(alone));
 }
 
 TEST_F(Driver, MissingSlabTypeFailsAndLeavesTheInputAsItWas) {
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     m.SlabTypeName(2) = "P99";
     m.SupportMomentStartPermanent = 0.1;
     const std::string before = inputFileText(m, data);
     const auto spacing = m.BeamSpacing;
 
-    EXPECT_EQ(PerformCalculation(m, ui), -1);
+    EXPECT_EQ(PerformCalculation(m, messages), -1);
     EXPECT_EQ(m.CalculationStatus(0), -1);
     // The catalogue reader told the user which types there are.
-    ASSERT_FALSE(ui.messages().empty());
-    EXPECT_NE(ui.messages().back().text.find("Laattatyyppi P99 tuntematon"), std::string::npos);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_NE(messages.back().finnish.find("Laattatyyppi P99 tuntematon"), std::string::npos);
+    EXPECT_NE(messages.back().english.find("slab type P99 unknown"), std::string::npos);
     EXPECT_EQ(inputFileText(m, data), before);
     EXPECT_EQ(m.SupportMomentStartPermanent.number(), 0.1);
     EXPECT_EQ(m.BeamSpacing(2, 2).number(), spacing(2, 2).number());
 
     // The next calculation starts from a clean status.
     m.SlabTypeName(2) = "P27";
-    EXPECT_EQ(PerformCalculation(m, ui), 0);
+    EXPECT_EQ(PerformCalculation(m, messages), 0);
 }
 
 TEST_F(Driver, DegenerateGeometryIsDivisionByZeroWithMomentsBackInKnm) {
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     m.BeamSpan = 0;  // stations of no spacing
     m.SupportMomentStartBeforeGrouting = 12.5;
     m.SupportMomentEndVariable = 0.1;
     const std::string before = inputFileText(m, data);
 
-    EXPECT_EQ(PerformCalculation(m, ui), 11);
+    EXPECT_EQ(PerformCalculation(m, messages), 11);
     EXPECT_EQ(m.SupportMomentStartBeforeGrouting.number(), 12.5);
     EXPECT_EQ(m.SupportMomentEndVariable.number(), 0.1);
     EXPECT_EQ(inputFileText(m, data), before);
@@ -188,10 +189,10 @@ TEST_F(Driver, DegenerateGeometryIsDivisionByZeroWithMomentsBackInKnm) {
 
 TEST_F(Driver, FailedWorkFileStopsTheCalculationWithItsError) {
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     m.DataPath = data.dataPath() + "no-such-folder/";
     m.CalculationStatus(0) = 0;
-    EXPECT_EQ(PerformCalculation(m, ui), 76);  // path not found
+    EXPECT_EQ(PerformCalculation(m, messages), 76);  // path not found
     EXPECT_EQ(m.CalculationStatus(1), 76);
     // The analysis never ran.
     EXPECT_EQ(m.CalculationPointCount, 0);

@@ -35,13 +35,13 @@ public:
     // when the file does not read cleanly. Calculate then computes the
     // topping load from the beam position, so a middle beam read as an edge
     // beam would carry an edge beam's topping load.
-    void load(model::ProjectModel& m, platform::Platform& ui, const std::string& fixture) const {
+    void load(model::ProjectModel& m, const std::string& fixture) const {
         m.DataPath = dataPath();
         m.SlabFileName = "ONTELO.MIT";
         model::ResetProjectDefaults(m);
         m.IsMiddleBeam = 1;
         const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + fixture;
-        if (const auto problem = inputfile::ReadProjectFile(m, ui, path))
+        if (const auto problem = inputfile::ReadProjectFile(m, path))
             throw std::runtime_error("fixture " + fixture + " refused at line " + std::to_string(problem->line) +
                                      ": " + problem->english);
         if (model::LeftSpacingsEmpty(m)) m.IsMiddleBeam = 0;

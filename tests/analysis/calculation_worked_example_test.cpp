@@ -46,10 +46,10 @@ constexpr double L = 7200;
 
 TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
-    ASSERT_EQ(PerformCalculation(m, ui), 0);
+    data.load(m, "concrete_middle_beam.dat");
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
 
     // Grid: (floor(7200 / 1200) + 1) * 6 + 1 = 43 stations spaced
     // 7200 / 43 = 167.44 mm.
@@ -86,10 +86,10 @@ TEST(WorkedExample, EdgeBeamChecksNothingOnItsEmptySide) {
     // tests/fixtures/inputfiles/ledge_edge_beam_hole.dat: BLEUKA edge beam,
     // slabs on the right only (left spacings 0 at both ends).
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "ledge_edge_beam_hole.dat");
-    ASSERT_EQ(PerformCalculation(m, ui), 0);
+    data.load(m, "ledge_edge_beam_hole.dat");
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
     EXPECT_EQ(m.SlabSidePresent(1), 0);
     EXPECT_EQ(m.SlabSidePresent(2), 1);
     EXPECT_EQ(m.SlabSideCount, 1);
@@ -113,14 +113,14 @@ TEST(WorkedExample, CoreFillingCalledForRerunsTheBeamBlockWithTheFilling) {
     // The SUORA example with 10 kN/m2 of variable load on both fields and
     // 600 mm of core filling available.
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     for (int side = 1; side <= 2; ++side) {
         m.SlabImposedLoadVariable(side) = 10.0;
         m.CoreFillingLength(side) = 600.0;
     }
-    ASSERT_EQ(PerformCalculation(m, ui), 0);
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
     for (int side = 1; side <= 2; ++side) {
         EXPECT_DOUBLE_EQ(m.RequiredCoreFillingLength(side), 600.0);
         EXPECT_DOUBLE_EQ(m.CoreFillingResult(side), 600.0);  // the notice shows
@@ -151,10 +151,10 @@ TEST(WorkedExample, DeltaEdgeBeamCracksWithItsInfillConcrete) {
     //   Wb = I / yc of the stage-2 section transformed to the infill's Ecm;
     //   Mcr = Wb x fctm. With C50's fctm (4.07 MPa) it would read 41 % high.
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "delta_edge_beam_holes_loads.dat");
-    ASSERT_EQ(PerformCalculation(m, ui), 0);
+    data.load(m, "delta_edge_beam_holes_loads.dat");
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
     ASSERT_EQ(m.ConcreteFck(2), 30);
     ASSERT_EQ(m.ConcreteFck(1), 50);
     const double fctm = 0.21 * std::pow(30.0, 2.0 / 3.0) / 0.7;
@@ -233,11 +233,11 @@ namespace {
 // quor.tu1 print 0.45, 1.35, 1.32 and 0.72.
 TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
+    data.load(m, "concrete_middle_beam.dat");
     double thc = 0, tvl = 0, sigma1 = 0, utilisation = 0;
-    ASSERT_EQ(PerformCalculation(m, ui,
+    ASSERT_EQ(PerformCalculation(m, messages,
                                  [&](const ProjectModel&, const quorvel::analysis::SupportLineTables& t) {
                                      thc = t.thcStress(0, 1);
                                      tvl = t.tvlStress(0, 1);
@@ -268,11 +268,11 @@ namespace {
 // one side taken away (0: no filling available there).
 ProjectModel lblWithoutFillingOn(int side, int16_t& status) {
     CalculationFolder data;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     ProjectModel m;
-    data.load(m, ui, "lbl_core_filling.dat");
+    data.load(m, "lbl_core_filling.dat");
     if (side != 0) m.CoreFillingLength(side) = 0.0;
-    status = PerformCalculation(m, ui);
+    status = PerformCalculation(m, messages);
     return m;
 }
 
@@ -322,10 +322,10 @@ TEST(WorkedExample, FilledCoresWeighTheSlabSectionsVoids) {
     ProjectModel unfilled;
     {
         CalculationFolder data;
-        HeadlessPlatform ui;
-        data.load(unfilled, ui, "lbl_core_filling.dat");
+        quorvel::runtime::Messages messages;
+        data.load(unfilled, "lbl_core_filling.dat");
         unfilled.CoreFillingLength(1) = unfilled.CoreFillingLength(2) = 0.0;
-        unfilledStatus = PerformCalculation(unfilled, ui);
+        unfilledStatus = PerformCalculation(unfilled, messages);
     }
     ASSERT_EQ(filledStatus, 0);
     ASSERT_EQ(unfilledStatus, 0);

@@ -24,13 +24,13 @@ protected:
         m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
     }
     void finish() {
-        SlabsOnBeamAnalysis analysis(m, ui);
+        SlabsOnBeamAnalysis analysis(m, messages);
         analysis.computeFinalValues();
         row2Max = analysis.state().BeamMomentRow2Max;
         row5Max = analysis.state().BeamMomentRow5Max;
     }
     ProjectModel m;
-    HeadlessPlatform ui;
+    quorvel::runtime::Messages messages;
     double row2Max = 0, row5Max = 0;
 };
 

@@ -28,8 +28,8 @@ class SlabChecks : public ::testing::Test {
 protected:
     void SetUp() override { quorvel::runtime::clearFloatingPointFlags(); }
     ProjectModel m = twoStationModel();
-    quorvel::platform::HeadlessPlatform ui;
-    SlabsOnBeamAnalysis analysis{m, ui};
+    quorvel::runtime::Messages messages;
+    SlabsOnBeamAnalysis analysis{m, messages};
     AnalysisRun& run = analysis.state();
 };
 
@@ -376,8 +376,8 @@ TEST_F(SlabChecks, ImpossibleSlabValuesEndTheCalculation) {
     auto attempt = [&](auto change) {
         ProjectModel fresh = twoStationModel();
         change(fresh);
-        quorvel::platform::HeadlessPlatform p;
-        SlabsOnBeamAnalysis a(fresh, p);
+        quorvel::runtime::Messages messages;
+        SlabsOnBeamAnalysis a(fresh, messages);
         return errorOf([&] { a.checkSlabSide(1); });
     };
     EXPECT_EQ(attempt([](ProjectModel& x) { x.SlabWebWidthSum(1) = 0.0; }), 11);

@@ -24,8 +24,8 @@ class SlabResults : public ::testing::Test {
 protected:
     void SetUp() override { quorvel::runtime::clearFloatingPointFlags(); }
     ProjectModel m = twoStationModel();
-    quorvel::platform::HeadlessPlatform ui;
-    SlabsOnBeamAnalysis analysis{m, ui};
+    quorvel::runtime::Messages messages;
+    SlabsOnBeamAnalysis analysis{m, messages};
     AnalysisRun& run = analysis.state();
 
     // Beam shear flow doubled on the first component: tvlA = 1.5 * 40 * 1200
@@ -257,8 +257,8 @@ protected:
         for (int i = from; i <= to; ++i) run.PointCoreFillingFlag(side, i) = 1.0;
     }
     ProjectModel m;
-    quorvel::platform::HeadlessPlatform ui;
-    SlabsOnBeamAnalysis analysis{m, ui};
+    quorvel::runtime::Messages messages;
+    SlabsOnBeamAnalysis analysis{m, messages};
     AnalysisRun& run = analysis.state();
 };
 

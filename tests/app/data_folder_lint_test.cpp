@@ -67,9 +67,9 @@ struct ParsedCatalogue {
 
 ParsedCatalogue parseCatalogue() {
     testing::TempFolder logFolder;
-    platform::HeadlessPlatform ui;
     inputfile::ErrorLog log(logFolder.dataPath());
-    inputfile::DataLineReporting report{ui, log};
+    runtime::Messages messages;
+    inputfile::DataLineReporting report{log, &messages};
     runtime::TextFileReader file(dataFile("ONTELO.MIT"));
     ParsedCatalogue result;
     int16_t counter = 0;
@@ -83,7 +83,7 @@ ParsedCatalogue parseCatalogue() {
         // The closing "LOPPU" cannot have 17 words (start-up would take it
         // for a slab type); the calculation reads it only for an unknown type.
         if (line.texts[1] == "LOPPU") {
-            ui.clearMessages();
+            messages.clear();
         } else {
             EXPECT_EQ(flag, 0) << "short catalogue line " << counter;
         }
@@ -93,7 +93,7 @@ ParsedCatalogue parseCatalogue() {
     for (CatalogueLine l = read(6); l.texts[1] != "LOPPU1"; l = read(6)) result.strands.push_back(l);
     read(17);  // heading of part B
     for (CatalogueLine l = read(17); l.texts[1] != "LOPPU"; l = read(17)) result.slabs.push_back(l);
-    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front().text;
+    EXPECT_TRUE(messages.empty()) << messages.front().finnish;
     return result;
 }
 

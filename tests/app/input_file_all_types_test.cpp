@@ -274,10 +274,10 @@ TEST(InputFileAllTypes, EveryBeamTypeAsMiddleAndEdgeBeamReadsBackAsItself) {
 
             ProjectModel back;
             back.DataPath = dir;
-            platform::HeadlessPlatform ui;
+            runtime::Messages messages;
             int16_t firstError = -1;
-            ASSERT_EQ(inputfile::ReadInputDataFile(back, ui, dir + "all.dat", firstError), 0)
-                << (ui.messages().empty() ? std::string() : ui.messages().front().text);
+            ASSERT_EQ(inputfile::ReadInputDataFile(back, messages, dir + "all.dat", firstError), 0)
+                << (messages.empty() ? std::string() : messages.front().finnish);
             EXPECT_EQ(firstError, 0);
             expectSameInput(expected, back);
         }

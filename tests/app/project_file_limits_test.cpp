@@ -44,7 +44,7 @@ protected:
     // carrying slabs) or of an edge beam.
     Outcome open(const std::string& bytes, bool middleBeam = true) {
         Outcome o{std::nullopt, std::make_unique<model::ProjectModel>(m)};
-        o.problem = inputfile::ReadProjectBytes(*o.model, ui, bytes, middleBeam);
+        o.problem = inputfile::ReadProjectBytes(*o.model, bytes, middleBeam);
         o.model->IsMiddleBeam = middleBeam ? 1 : 0;
         return o;
     }
@@ -56,7 +56,8 @@ protected:
         // the ends of its dialog's boxes that contradicts itself (a web hole
         // as deep as the web), or a support moment so large that no
         // sagging moment is left to crack the section (0 / 0, error 6).
-        if (analysis::PerformCalculation(p, ui) != 0) {
+        runtime::Messages messages;
+        if (analysis::PerformCalculation(p, messages) != 0) {
             ++failedCalculations;
             return;
         }

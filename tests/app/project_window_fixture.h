@@ -39,7 +39,8 @@ protected:
     // The calculation as the calculate command runs it: the driver, then
     // the results marked valid.
     void calculate() {
-        ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
+        runtime::Messages messages;
+        ASSERT_EQ(analysis::PerformCalculation(m, messages), 0);
         m.ResultsValid = -1;
     }
 

@@ -512,7 +512,10 @@ TEST_F(ResultCommands, AReportThatFailsIsNeitherShownNorPrintedAndSaysWhy) {
              cut.close();
          },
          62, "vajaa"},
-        {"failed calculation", [&] { m.BeamSpan = 0, analysis::PerformCalculation(m, ui); }, 11, "laske uudelleen"},
+        {"failed calculation", [&] {
+             runtime::Messages messages;
+             m.BeamSpan = 0, analysis::PerformCalculation(m, messages);
+         }, 11, "laske uudelleen"},
         {"language file", [&] { std::filesystem::remove(folder.file("resultLanguage.fin")); }, 53, "puuttuu"},
     };
     ui.setStrict(false);  // the missing language file is reported on its own too

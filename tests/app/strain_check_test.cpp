@@ -32,7 +32,8 @@ protected:
     // are answered with No: the topping load, the driver, the gauges.
     void calculate() {
         model::ComputeToppingLoad(m);
-        ASSERT_EQ(analysis::PerformCalculation(m, ui), 0) << m.BeamTypeName;
+        runtime::Messages messages;
+        ASSERT_EQ(analysis::PerformCalculation(m, messages), 0) << m.BeamTypeName;
         m.ResultsValid = -1;
         w.DrawResultGauges();
     }

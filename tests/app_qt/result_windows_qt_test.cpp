@@ -54,7 +54,8 @@ protected:
         model::ResetProjectDefaults(m);
         m.IsMiddleBeam = 1;
         // The new project's default beam, calculated.
-        ASSERT_EQ(analysis::PerformCalculation(m, ui), 0);
+        runtime::Messages messages;
+        ASSERT_EQ(analysis::PerformCalculation(m, messages), 0);
         m.ResultsValid = -1;
     }
     // Runs check on the next modal form once it is up; check closes it.
@@ -159,9 +160,10 @@ TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
             model::ProjectModel project;
             quorvel::testing::CalculationFolder data;
             quiet.setProgramFolder(data.dataPath());
-            data.load(project, quiet, entry.path().filename().string());
+            data.load(project, entry.path().filename().string());
             model::ComputeToppingLoad(project);
-            if (analysis::PerformCalculation(project, quiet) != 0) continue;
+            runtime::Messages messages;
+            if (analysis::PerformCalculation(project, messages) != 0) continue;
             project.LanguageIndex = language;
             const std::string file = program.file("corpus.tul");
             if (report::WriteResultsFile(project, quiet, file) != 0) continue;

@@ -44,9 +44,9 @@ inline model::ProjectModel throughProjectFile(model::ProjectModel& m) {
     const std::string file = folder.file("palkki.dat");
     EXPECT_EQ(inputfile::WriteInputDataFile(m, file), 0);
     model::ProjectModel back = projectOfType("SUORA");
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t firstError = 0;
-    EXPECT_EQ(inputfile::ReadInputDataFile(back, ui, file, firstError), 0);
+    EXPECT_EQ(inputfile::ReadInputDataFile(back, messages, file, firstError), 0);
     return back;
 }
 

@@ -483,13 +483,14 @@ TEST_F(TableBeamDialogs, TheEditedSectionGoesThroughTheProjectFileIntoTheCalcula
         model::ResetProjectDefaults(back);
         back.DataPath = folder.dataPath();
         int16_t firstError = 0;
-        ASSERT_EQ(inputfile::ReadInputDataFile(back, ui, file, firstError), 0);
+        runtime::Messages messages;
+        ASSERT_EQ(inputfile::ReadInputDataFile(back, messages, file, firstError), 0);
         EXPECT_EQ(back.BeamFamilyCode(), m.BeamFamilyCode());
         for (const auto& [name, text] : c.edited) EXPECT_EQ(fieldOf(back, c, name), std::stod(text)) << name;
         for (const auto& [name, text] : c.editedMaterials)
             EXPECT_EQ(fieldOf(back, c, name), std::stod(text)) << name;
 
-        ASSERT_EQ(analysis::PerformCalculation(back, ui), 0);
+        ASSERT_EQ(analysis::PerformCalculation(back, messages), 0);
         const double bottomWidth = std::stod(std::string(
             std::find_if(c.edited.begin(), c.edited.end(), [](const auto& e) {
                 return std::string(e.first) == "txtAlalaipanLeveys" || std::string(e.first) == "txtPohjalevynLeveys";

@@ -32,20 +32,20 @@ TEST(InputFileCorpus, EveryProjectReadsAndRewritesStably) {
         if (entry.path().extension() != ".dat") continue;
         ++files;
         SCOPED_TRACE(entry.path().filename().string());
-        platform::HeadlessPlatform ui;
+        runtime::Messages messages;
         model::ProjectModel first;
         first.DataPath = data;
         int16_t errorLine = -1;
-        ASSERT_EQ(inputfile::ReadInputDataFile(first, ui, entry.path().string(), errorLine,
+        ASSERT_EQ(inputfile::ReadInputDataFile(first, messages, entry.path().string(), errorLine,
                                                inputfile::ReadMode::AsEntered),
                   0);
         EXPECT_EQ(errorLine, 0);
-        EXPECT_TRUE(ui.messages().empty());
+        EXPECT_TRUE(messages.empty());
 
         ASSERT_EQ(inputfile::WriteInputDataFile(first, data + "once.dat"), 0);
         model::ProjectModel second;
         second.DataPath = data;
-        ASSERT_EQ(inputfile::ReadInputDataFile(second, ui, data + "once.dat", errorLine,
+        ASSERT_EQ(inputfile::ReadInputDataFile(second, messages, data + "once.dat", errorLine,
                                                inputfile::ReadMode::AsEntered),
                   0);
         ASSERT_EQ(inputfile::WriteInputDataFile(second, data + "twice.dat"), 0);
@@ -59,11 +59,11 @@ TEST(InputFileCorpus, SteelProjectCarriesItsSectionAndLoads) {
     const quorvel::testing::TempFolder folder;
     const fs::path& dir = folder.path();
     std::ofstream(dir / "firma.da0", std::ios::binary) << "Testirakenne Oy\r\n";
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     model::ProjectModel m;
     m.DataPath = dir.string() + "/";
     int16_t errorLine = 0;
-    ASSERT_EQ(inputfile::ReadInputDataFile(m, ui, file.string(), errorLine), 0);
+    ASSERT_EQ(inputfile::ReadInputDataFile(m, messages, file.string(), errorLine), 0);
     EXPECT_EQ(m.BeamTypeName, "HQ");
     EXPECT_EQ(m.BeamCategory.number(), 1);
     // The fifth HQ parameter is the ledge height of both sides and the

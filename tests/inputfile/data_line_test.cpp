@@ -27,9 +27,9 @@ struct Parsed {
 struct Fixture {
     quorvel::testing::TempFolder temp;
     std::string folder = temp.dataPath();
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     ErrorLog log{folder};
-    DataLineReporting report{ui, log};
+    DataLineReporting report{log, &messages};
 
     Parsed parse(const std::string& line, int n, std::vector<std::string> defaults) {
         Parsed p;
@@ -92,7 +92,7 @@ TEST(DataLineParser, SplitsFieldsTakesDefaultsAndHandsBackTheRest) {
         }
         EXPECT_EQ(p.texts[c.n + 1], c.rest);
         EXPECT_EQ(p.flag, c.shortLine ? 1 : 0);
-        EXPECT_EQ(f.ui.messages().size(), c.shortLine ? 1u : 0u);
+        EXPECT_EQ(f.messages.size(), c.shortLine ? 1u : 0u);
     }
 }
 
@@ -112,18 +112,16 @@ TEST(DataLineParser, ShortLineIsReportedWithLineNumberAndLoggedAndTheReadGoesOn)
     int16_t flag = -1;
     for (int i = 0; i < 11; ++i) inputfile::ReadDataLine(f.report, file, counter, 10, values, texts, defaults, flag);
     EXPECT_EQ(flag, 0);
-    EXPECT_TRUE(f.ui.messages().empty());
+    EXPECT_TRUE(f.messages.empty());
 
     inputfile::ReadDataLine(f.report, file, counter, 10, values, texts, defaults, flag);
     EXPECT_EQ(counter, 12);
     EXPECT_EQ(flag, 1);
     EXPECT_EQ(values[10], 77.0);
-    ASSERT_EQ(f.ui.messages().size(), 1u);
-    const auto& msg = f.ui.messages()[0];
-    EXPECT_EQ(msg.text, "1 2 3\r\nRivillä  12 liian vähän lukuja:  3 <  10");
-    EXPECT_EQ(msg.icon, platform::Icon::Exclamation);
-    EXPECT_EQ(msg.buttons, platform::Buttons::Ok);
-    EXPECT_EQ(msg.title, f.ui.applicationTitle());
+    ASSERT_EQ(f.messages.size(), 1u);
+    const auto& msg = f.messages[0];
+    EXPECT_EQ(msg.finnish, "1 2 3\r\nRivillä  12 liian vähän lukuja:  3 <  10");
+    EXPECT_EQ(msg.english, "1 2 3\r\nLine 12 holds too few numbers: 3 < 10");
 
     // The same entry went to the error log in Windows-1252 with CR LF.
     EXPECT_EQ(readBytes(f.folder + "quorvel.err"), "1 2 3\r\nRivill\xE4  12 liian v\xE4h\xE4n lukuja:  3 <  10\r\n");
@@ -132,15 +130,16 @@ TEST(DataLineParser, ShortLineIsReportedWithLineNumberAndLoggedAndTheReadGoesOn)
     inputfile::ReadDataLine(f.report, file, counter, 2, values, texts, defaults, flag);
     EXPECT_EQ(texts[1], "after");
     EXPECT_EQ(flag, 1);
-    EXPECT_EQ(f.ui.messages()[1].text, "after\r\nRivillä  13 liian vähän lukuja:  1 <  2");
+    EXPECT_EQ(f.messages[1].finnish, "after\r\nRivillä  13 liian vähän lukuja:  1 <  2");
     EXPECT_NE(readBytes(f.folder + "quorvel.err").find("Rivill\xE4  13"), std::string::npos);
 }
 
 TEST(DataLineParser, ParsedTextShortMessageHasNoLineNumber) {
     Fixture f;
     Parsed p = f.parse(" 4", 3, {});
-    ASSERT_EQ(f.ui.messages().size(), 1u);
-    EXPECT_EQ(f.ui.messages()[0].text, " 4\r\nrivillä liian vähän lukuja:  1 <  3");
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_EQ(f.messages[0].finnish, " 4\r\nrivillä liian vähän lukuja:  1 <  3");
+    EXPECT_EQ(f.messages[0].english, " 4\r\nThe line holds too few numbers: 1 < 3");
 }
 
 TEST(DataLineParser, RunTimeFailuresGoToTheCaller) {
@@ -183,9 +182,8 @@ TEST(DataLineParser, RunTimeFailuresGoToTheCaller) {
 }
 
 TEST(ErrorLog, AnUnwritableLogNeverFailsTheRead) {
-    platform::HeadlessPlatform ui;
     ErrorLog log("/nonexistent-folder-for-quorvel/");
-    DataLineReporting report{ui, log};
+    DataLineReporting report{log};
     std::vector<double> values(3);
     std::vector<std::string> texts(4);
     std::vector<std::string> defaults(3, "0");

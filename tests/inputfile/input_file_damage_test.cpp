@@ -64,7 +64,7 @@ struct Read {
     int16_t status = 0;
     int16_t firstErrorLine = -7;
     ProjectModel model;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
 };
 
 std::unique_ptr<Read> readLines(const std::string& dir, const std::vector<std::string>& lines) {
@@ -73,13 +73,13 @@ std::unique_ptr<Read> readLines(const std::string& dir, const std::vector<std::s
     std::ofstream(dir + "t.dat", std::ios::binary) << bytes;
     auto r = std::make_unique<Read>();
     r->model.DataPath = dir;
-    r->status = ReadInputDataFile(r->model, r->ui, dir + "t.dat", r->firstErrorLine);
+    r->status = ReadInputDataFile(r->model, r->messages, dir + "t.dat", r->firstErrorLine);
     return r;
 }
 
-bool anyMessageContains(const platform::HeadlessPlatform& ui, const std::string& text) {
-    for (const auto& m : ui.messages())
-        if (m.text.find(text) != std::string::npos) return true;
+bool anyMessageContains(const runtime::Messages& messages, const std::string& text) {
+    for (const auto& m : messages)
+        if (m.finnish.find(text) != std::string::npos) return true;
     return false;
 }
 
@@ -90,7 +90,7 @@ TEST(InputFileReader, CompleteFileReadsWithoutMessages) {
     auto r = readLines(dir, plainFile());
     EXPECT_EQ(r->status, 0);
     EXPECT_EQ(r->firstErrorLine, 0);
-    EXPECT_TRUE(r->ui.messages().empty());
+    EXPECT_TRUE(r->messages.empty());
     EXPECT_EQ(r->model.CompanyName, "Testirakenne Oy");
     EXPECT_EQ(r->model.BeamTypeName, "SUORA");
     EXPECT_EQ(r->model.OverallBeamHeight.number(), 580);
@@ -104,10 +104,12 @@ TEST(InputFileReader, ShortToppingRecordIsListedAndCorrected) {
     EXPECT_EQ(r->status, -1);
     EXPECT_EQ(r->firstErrorLine, 7);
     EXPECT_EQ(r->model.ToppingReinforcementStrength.number(), 500);
-    ASSERT_EQ(r->ui.messages().size(), 2u);
-    EXPECT_EQ(r->ui.messages()[0].text, " 25  2  50  0\r\nRivillä  7 liian vähän lukuja:  4 <  5");
-    EXPECT_EQ(r->ui.messages()[1].text,
+    ASSERT_EQ(r->messages.size(), 2u);
+    EXPECT_EQ(r->messages[0].finnish, " 25  2  50  0\r\nRivillä  7 liian vähän lukuja:  4 <  5");
+    EXPECT_EQ(r->messages[1].finnish,
               "Lähtötietovirheitä:\nLähtötietovirhe rivillä  7\r\nVirheilmoitukset tiedostossa quorvel.err");
+    EXPECT_EQ(r->messages[1].english,
+              "Input data errors:\nInput data error on line 7\r\nThe error messages are in the file quorvel.err");
     EXPECT_NE(readBytes(dir + "quorvel.err").find("L\xE4ht\xF6tietovirhe rivill\xE4  7\r\n"), std::string::npos);
 }
 
@@ -120,7 +122,7 @@ TEST(InputFileReader, SlashRecordsTakeTheirDefaultsSilently) {
     EXPECT_EQ(r->status, 0);
     EXPECT_EQ(r->model.AllowedCrackWidth.number(), 0.2);
     EXPECT_EQ(r->model.LanguageIndex, 0);
-    EXPECT_TRUE(r->ui.messages().empty());
+    EXPECT_TRUE(r->messages.empty());
 }
 
 TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
@@ -179,19 +181,19 @@ TEST(InputFileReader, MissingParametersAreZeroNotLeftFromAnEarlierRead) {
     lines[7] = "0 BLEUKA  6000  50  1";
     ProjectModel m;
     m.DataPath = dir;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t first = 0;
     std::string bytes;
     for (const auto& l : lines) bytes += l + "\r\n";
     std::ofstream(dir + "a.dat", std::ios::binary) << bytes;
-    ASSERT_EQ(ReadInputDataFile(m, ui, dir + "a.dat", first), 0);
+    ASSERT_EQ(ReadInputDataFile(m, messages, dir + "a.dat", first), 0);
     EXPECT_EQ(m.RightLedgeDepth.number(), 150);
 
     lines[8] = "BLEUKA 2  0  4  600  400  300  300";  // the record gives four of six
     bytes.clear();
     for (const auto& l : lines) bytes += l + "\r\n";
     std::ofstream(dir + "b.dat", std::ios::binary) << bytes;
-    ASSERT_EQ(ReadInputDataFile(m, ui, dir + "b.dat", first), 0);
+    ASSERT_EQ(ReadInputDataFile(m, messages, dir + "b.dat", first), 0);
     EXPECT_EQ(m.LeftLedgeDepth.number(), 0);
     EXPECT_EQ(m.RightLedgeDepth.number(), 0);
 }
@@ -214,15 +216,15 @@ TEST(InputFileReader, FileThatEndsEarlyStopsWithError62AndNoSummary) {
     auto r = readLines(dir, lines);
     EXPECT_EQ(r->status, 62);
     EXPECT_EQ(r->firstErrorLine, -7);  // left as it was
-    EXPECT_TRUE(r->ui.messages().empty());
+    EXPECT_TRUE(r->messages.empty());
 
     ProjectModel m;
     m.DataPath = dir;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t firstError = 0;
-    EXPECT_EQ(ReadInputDataFile(m, ui, dir + "nothing.dat", firstError), 53);
+    EXPECT_EQ(ReadInputDataFile(m, messages, dir + "nothing.dat", firstError), 53);
     std::filesystem::remove(dir + "FIRMA.DA0");
-    EXPECT_EQ(ReadInputDataFile(m, ui, dir + "t.dat", firstError), 53);
+    EXPECT_EQ(ReadInputDataFile(m, messages, dir + "t.dat", firstError), 53);
 }
 
 TEST(InputFileReader, LibrarySectionReplacesTheFilesSectionRecordWithoutShiftingLaterRecords) {
@@ -258,7 +260,7 @@ TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
     auto r = readLines(dir, lines);
     EXPECT_EQ(r->status, -1);
     EXPECT_EQ(r->firstErrorLine, 9);
-    EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
+    EXPECT_TRUE(anyMessageContains(r->messages, "Lähtötietovirhe rivillä  9"));
 
     // A file without the section record: the fault is flagged on the line
     // of record 8, which names the library.
@@ -273,8 +275,8 @@ TEST(InputFileReader, MissingLibraryOrUnknownTypeReachesTheSummary) {
     lines[7] = "PALKIT SUORA600  6000  50  1";
     r = readLines(dir, lines);
     EXPECT_EQ(r->status, -1);
-    EXPECT_TRUE(anyMessageContains(r->ui, "*** Virhe: Palkkityyppi SUORA600 tuntematon"));
-    EXPECT_TRUE(anyMessageContains(r->ui, "Lähtötietovirhe rivillä  9"));
+    EXPECT_TRUE(anyMessageContains(r->messages, "*** Virhe: Palkkityyppi SUORA600 tuntematon"));
+    EXPECT_TRUE(anyMessageContains(r->messages, "Lähtötietovirhe rivillä  9"));
 }
 
 // Truncated files, absurd counts, very long lines and arbitrary bytes: the
@@ -374,9 +376,9 @@ TEST(InputFileReader, CorrectionsAreTheCalculationsOnly) {
     for (const Expected& e : cases) {
         ProjectModel m;
         m.DataPath = dir;
-        platform::HeadlessPlatform ui;
+        runtime::Messages messages;
         int16_t first = 0;
-        ASSERT_EQ(inputfile::ReadInputDataBytes(m, ui, bytes, first, e.mode), 0);
+        ASSERT_EQ(inputfile::ReadInputDataBytes(m, messages, bytes, first, e.mode), 0);
         EXPECT_EQ(m.ToppingThickness.number(), e.topping);
         EXPECT_EQ(m.ToppingReinforcementArea.number(), e.area);
         EXPECT_EQ(m.BarPrestress(1).number(), e.prestress);

@@ -115,9 +115,9 @@ TEST(InputFileGolden, SlabsOnLedgesWriteTheDowelFlagAndFixedBeta) {
 
     model::ProjectModel back;
     back.DataPath = dir;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t first = 0;
-    ASSERT_EQ(inputfile::ReadInputDataFile(back, ui, dir + "ledge.dat", first), 0);
+    ASSERT_EQ(inputfile::ReadInputDataFile(back, messages, dir + "ledge.dat", first), 0);
     EXPECT_EQ(back.DowelledConnection, 1);
     EXPECT_EQ(back.DowelsOnBeamTop, 0);
     EXPECT_EQ(back.BetaY.number(), 1);

@@ -143,9 +143,9 @@ TEST(InputFileWriter, NegativeNumbersSideBySideStaySeparate) {
 
     ProjectModel back;
     back.DataPath = dir;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t first = -7;
-    ASSERT_EQ(ReadInputDataFile(back, ui, dir + "p.dat", first, inputfile::ReadMode::AsEntered), 0);
+    ASSERT_EQ(ReadInputDataFile(back, messages, dir + "p.dat", first, inputfile::ReadMode::AsEntered), 0);
     EXPECT_EQ(back.BarDistanceFromBottom(1).number(), -38);
     EXPECT_EQ(back.SlabSupportLength(1).number(), -65);
     EXPECT_EQ(back.SlabSupportLength(2).number(), 65);
@@ -188,10 +188,10 @@ TEST(InputFileRoundTrip, PlainProjectReadsBackWithTheReadersCorrections) {
 
     ProjectModel back;
     back.DataPath = dir;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t first = -7;
-    ASSERT_EQ(ReadInputDataFile(back, ui, dir + "p.dat", first), 0);
-    EXPECT_TRUE(ui.messages().empty());
+    ASSERT_EQ(ReadInputDataFile(back, messages, dir + "p.dat", first), 0);
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(back.CompanyName, "Testirakenne Oy");
     EXPECT_EQ(back.TitleLine2, "Palkki P1 / linja A");
     EXPECT_EQ(back.SlabFileName, "ONTELO.mit");
@@ -265,9 +265,9 @@ TEST(InputFileRoundTrip, EverySectionFamilyKeepsItsParameters) {
         ASSERT_EQ(WriteInputDataFile(m, dir + "f.dat"), 0);
         ProjectModel back;
         back.DataPath = dir;
-        platform::HeadlessPlatform ui;
+        runtime::Messages messages;
         int16_t first = 0;
-        ASSERT_EQ(ReadInputDataFile(back, ui, dir + "f.dat", first), 0) << (ui.messages().empty() ? "" : ui.messages()[0].text);
+        ASSERT_EQ(ReadInputDataFile(back, messages, dir + "f.dat", first), 0) << (messages.empty() ? "" : messages[0].finnish);
         EXPECT_EQ(back.BeamTypeName, m.BeamTypeName);
         EXPECT_EQ(back.BeamCategory.number(), c.category);
         auto backFields = inputfile::sectionParameterFields(back, family);
@@ -332,9 +332,9 @@ TEST(BeamSectionRecord, FamilyRulesDeriveTheDependentFields) {
         ASSERT_EQ(WriteInputDataFile(m, dir + "d.dat"), 0);
         ProjectModel back;
         back.DataPath = dir;
-        platform::HeadlessPlatform ui;
+        runtime::Messages messages;
         int16_t first = 0;
-        ASSERT_EQ(ReadInputDataFile(back, ui, dir + "d.dat", first), 0);
+        ASSERT_EQ(ReadInputDataFile(back, messages, dir + "d.dat", first), 0);
         c.check(back);
     }
 }

@@ -36,7 +36,7 @@ std::string text(double x) {
 }
 
 // Slab type P27 with strands "S" on the left, from the folder's catalogue.
-ProjectModel readP27(const TempFolder& folder, quorvel::platform::Platform& ui, int16_t& status,
+ProjectModel readP27(const TempFolder& folder, quorvel::runtime::Messages& messages, int16_t& status,
                      DataFileCache* files = nullptr) {
     ProjectModel m;
     m.DataFiles = files;
@@ -44,7 +44,7 @@ ProjectModel readP27(const TempFolder& folder, quorvel::platform::Platform& ui, 
     m.SlabFileName = "ONTELO.MIT";
     m.SlabTypeName(1) = "P27";
     m.BottomStrandType(1) = "S";
-    quorvel::library::ReadSlabAndStrandData(m, ui, 1, status);
+    quorvel::library::ReadSlabAndStrandData(m, messages, 1, status);
     return m;
 }
 
@@ -83,9 +83,9 @@ const Reader readers[] = {
      }},
     {"ONTELO.MIT", catalogue("265"), catalogue("266"), catalogue("2650"), {"265", "266", "2650"},
      [](const TempFolder& folder, DataFileCache& files) {
-         quorvel::platform::HeadlessPlatform ui;
+         quorvel::runtime::Messages messages;
          int16_t status = 0;
-         const ProjectModel m = readP27(folder, ui, status, &files);
+         const ProjectModel m = readP27(folder, messages, status, &files);
          return status == 0 ? text(m.SlabHeight(1)) : "status " + std::to_string(status);
      }},
     {"FIRMA.DA0", "\"Rakenne Oy\"\r\n", "\"Rakenne Ab\"\r\n", "\"Rakenne Oyj\"\r\n",
@@ -177,11 +177,11 @@ TEST(DataFileVersions, AReadThatReportedAFlawIsMadeAgain) {
                                       "P27 6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60\r\nLOPPU\r\n");
     std::vector<std::string> first;
     for (int read = 1; read <= 2; ++read) {
-        quorvel::platform::HeadlessPlatform ui;
+        quorvel::runtime::Messages messages;
         int16_t status = 0;
-        readP27(folder, ui, status, &files);
+        readP27(folder, messages, status, &files);
         std::vector<std::string> texts;
-        for (const auto& message : ui.messages()) texts.push_back(message.text);
+        for (const auto& message : messages) texts.push_back(message.finnish);
         ASSERT_FALSE(texts.empty()) << "read " << read << " reported nothing";
         if (read == 1) first = texts;
         else EXPECT_EQ(texts, first) << "the second read must report the flaw as the first did";

@@ -3,22 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
 #include "support/test_support.h"
 
 using namespace quorvel;
 using library::ReadSlabAndStrandData;
 using library::TrimIdentifier;
 using model::ProjectModel;
-using platform::Buttons;
-using platform::HeadlessPlatform;
-using platform::Icon;
 using quorvel::testing::TempFolder;
 
 namespace {
+
+// The Finnish texts of the messages, in order.
+std::vector<std::string> finnishOf(const runtime::Messages& messages) {
+    std::vector<std::string> texts;
+    for (const runtime::Message& message : messages) texts.push_back(message.finnish);
+    return texts;
+}
 
 // The catalogue delivered in data/, copied so that nothing the reader
 // writes (the error log) lands in the source tree.
@@ -93,16 +97,17 @@ TEST(ReadSlabAndStrandData, NonAsciiStrandKeyFromItsDesignation) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandTitle, "S 9.3 52 1860 3.2 195000", "Ä 15.2 140 1860 3.2 195000",
                                 "LOPPU1", slabHeading, slabLine("P27"), "LOPPU"});
-    HeadlessPlatform ui;
-    ui.setStrict(true);
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     ProjectModel m = modelFor(folder, "P27", "", "");
     TrimIdentifier("6Ä", m.BottomStrandType(1), m.BottomStrandCount(1));
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
+    ReadSlabAndStrandData(m, messages, 1, status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m.BottomStrandCount(1), 6);
     EXPECT_EQ(m.BottomStrandDiameter(1), 15.2);
     EXPECT_EQ(m.BottomStrandArea(1), 140);
+    EXPECT_EQ(finnishOf(messages), expected);
 }
 
 // Every slab type and strand key of the delivered catalogue, as data/README.md
@@ -130,15 +135,15 @@ TEST(ReadSlabAndStrandData, DeliveredCatalogueReadsBackEveryTypeAndKey) {
     };
     TempFolder folder;
     copyDeliveredCatalogue(folder);
-    HeadlessPlatform ui;
-    ui.setStrict(true);  // no message may appear
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     for (const Slab& x : slabs) {
         for (const Strand& bottom : strands) {
             const Strand& top = strands[(&bottom - strands + 1) % 3];  // another key on top
             SCOPED_TRACE(std::string(x.name) + " " + bottom.key + "/" + top.key);
             ProjectModel m = modelFor(folder, x.name, bottom.key, top.key);
             int16_t status = 0;
-            ReadSlabAndStrandData(m, ui, 2, status);
+            ReadSlabAndStrandData(m, messages, 2, status);
             ASSERT_EQ(status, 0);
             EXPECT_EQ(m.CurrentFileNumber, 3);
             EXPECT_EQ(m.SlabCoreCount(2), x.n);
@@ -174,21 +179,21 @@ TEST(ReadSlabAndStrandData, DeliveredCatalogueReadsBackEveryTypeAndKey) {
             EXPECT_TRUE(m.SlabHeight(1).isEmpty());
         }
     }
-    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(finnishOf(messages), expected);
 }
 
 TEST(ReadSlabAndStrandData, TopStrandsEmptyOrZero) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandTitle, "0 12.5 93 1860 3.2 195000", "S 9.3 52 1860 2.7 195000", "LOPPU1",
                                 slabHeading, slabLine("P27"), "LOPPU"});
-    HeadlessPlatform ui;
-    ui.setStrict(true);
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     // An empty designation: no top strands, no second search.
     ProjectModel m = modelFor(folder, "P27", "S", "");
     m.TopStrandDiameter(1) = 12.5;
     m.TopStrandArea(1) = 93.0;
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
+    ReadSlabAndStrandData(m, messages, 1, status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m.TopStrandDiameter(1), 0);
     EXPECT_EQ(m.TopStrandArea(1), 0);
@@ -198,47 +203,48 @@ TEST(ReadSlabAndStrandData, TopStrandsEmptyOrZero) {
 
     // Designation "0": key 0 is searched and its values taken.
     ProjectModel z = modelFor(folder, "P27", "S", "0");
-    ReadSlabAndStrandData(z, ui, 1, status);
+    ReadSlabAndStrandData(z, messages, 1, status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(z.TopStrandDiameter(1), 12.5);
     EXPECT_EQ(z.TopStrandArea(1), 93);
     EXPECT_EQ(z.TopStrandBondFactor(1), 3.2);
+    EXPECT_EQ(finnishOf(messages), expected);
 }
 
 TEST(ReadSlabAndStrandData, FirstOfTwoEqualKeysAndWholeCoreCount) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandTitle, "S 9.3 52 1860 3.2 195000", "S 7.0 30 1770 2.7 190000", "LOPPU1",
                                 slabHeading, slabLine("P27", "4.9"), slabLine("P27", "3"), "LOPPU"});
-    HeadlessPlatform ui;
-    ui.setStrict(true);
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     ProjectModel m = modelFor(folder, "P27", "S", "S");
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
+    ReadSlabAndStrandData(m, messages, 1, status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m.BottomStrandDiameter(1), 9.3);
     EXPECT_EQ(m.TopStrandDiameter(1), 9.3);
     EXPECT_EQ(m.SlabStrandModulus(1), 195000);
     EXPECT_EQ(m.SlabCoreCount(1), 4);  // 4.9 rounded down, and the first P27 line
+    EXPECT_EQ(finnishOf(messages), expected);
 }
 
 TEST(ReadSlabAndStrandData, UnknownSlabTypeFailsWithTheListOfTypes) {
     TempFolder folder;
     copyDeliveredCatalogue(folder);
-    HeadlessPlatform ui;
+    runtime::Messages messages;
+    std::vector<std::string> expected;
     // The end line is read as a slab line of 17 fields, so the parser
     // reports it as short before the search ends there.
-    ui.expectMessage("LOPPU\r\nRivillä  14 liian vähän lukuja:  1 <  17", ui.applicationTitle(), Buttons::Ok,
-                     Icon::Exclamation);
+    expected.push_back("LOPPU\r\nRivillä  14 liian vähän lukuja:  1 <  17");
     // Typed in lower case: not the catalogue's name.
-    ui.expectMessage("*** VIRHE ***: Laattatyyppi p27 tuntematon \n"
+    expected.push_back("*** VIRHE ***: Laattatyyppi p27 tuntematon \n"
                      "laattatyyppi isoilla kirjaimilla ilman väliä\n"
-                     "Laattatiedostossa olevat laattatyyppien tunnukset:\nP15\nP20\nP27\nP32\nP37\nP40\nP50",
-                     ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+                     "Laattatiedostossa olevat laattatyyppien tunnukset:\nP15\nP20\nP27\nP32\nP37\nP40\nP50");
     ProjectModel m = modelFor(folder, "p27", "0", "");
     m.SlabHeight(1) = 999.0;
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
-    ui.verify();
+    ReadSlabAndStrandData(m, messages, 1, status);
+    EXPECT_EQ(finnishOf(messages), expected);
     EXPECT_EQ(status, -1);
     EXPECT_EQ(m.SlabHeight(1), 999);  // not read
 }
@@ -248,23 +254,25 @@ TEST(ReadSlabAndStrandData, UnknownStrandKeyFailsWithTheListOfKeys) {
     copyDeliveredCatalogue(folder);
     const std::string message = "*** VIRHE ***:Punostunnus X tuntematon \n"
                                 "Laattatiedostossa olevat punostunnukset\n\n0\nS\nL";
-    HeadlessPlatform ui;
-    ui.expectMessage(message, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    runtime::Messages messages;
+    std::vector<std::string> expected;
+    expected.push_back(message);
     ProjectModel bottom = modelFor(folder, "P27", "X", "");
     int16_t status = 0;
-    ReadSlabAndStrandData(bottom, ui, 1, status);
+    ReadSlabAndStrandData(bottom, messages, 1, status);
     EXPECT_EQ(status, -1);
     EXPECT_TRUE(bottom.SlabHeight(1).isEmpty());
 
     // Unknown top key: the slab was read, the top strands were not.
-    ui.expectMessage(message, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    expected.push_back(message);
     ProjectModel top = modelFor(folder, "P27", "0", "X");
     status = 0;
-    ReadSlabAndStrandData(top, ui, 2, status);
-    ui.verify();
+    ReadSlabAndStrandData(top, messages, 2, status);
+    EXPECT_EQ(finnishOf(messages), expected);
     EXPECT_EQ(status, -1);
     EXPECT_EQ(top.SlabHeight(2), 265);
     EXPECT_TRUE(top.TopStrandDiameter(2).isEmpty());
+    EXPECT_EQ(messages[0].english, "*** ERROR ***: strand key X unknown \nStrand keys in the slab catalogue\n\n0\nS\nL");
 }
 
 TEST(ReadSlabAndStrandData, CatalogueOfFortyLinesPerPart) {
@@ -284,26 +292,24 @@ TEST(ReadSlabAndStrandData, CatalogueOfFortyLinesPerPart) {
     bytes += "LOPPU\r\n";
     folder.writeRaw("ONTELO.MIT", bytes);
 
-    HeadlessPlatform ui;
-    ui.setStrict(true);
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     // Line 40 of part A is "Nx" (i = 39), diameter 44; line 25 is "Y" (i = 24).
     ProjectModel m = modelFor(folder, "T40", "Nx", "Y");
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
+    ReadSlabAndStrandData(m, messages, 1, status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m.BottomStrandDiameter(1), 44);
     EXPECT_EQ(m.TopStrandDiameter(1), 29);
     EXPECT_EQ(m.SlabCoreCount(1), 1 + 40 % 7);
 
-    ui.expectMessage("LOPPU\r\nRivillä  84 liian vähän lukuja:  1 <  17", ui.applicationTitle(), Buttons::Ok,
-                     Icon::Exclamation);
-    ui.expectMessage("*** VIRHE ***: Laattatyyppi T41 tuntematon \n"
+    expected.push_back("LOPPU\r\nRivillä  84 liian vähän lukuja:  1 <  17");
+    expected.push_back("*** VIRHE ***: Laattatyyppi T41 tuntematon \n"
                      "laattatyyppi isoilla kirjaimilla ilman väliä\n"
-                     "Laattatiedostossa olevat laattatyyppien tunnukset:" + names,
-                     ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+                     "Laattatiedostossa olevat laattatyyppien tunnukset:" + names);
     ProjectModel missing = modelFor(folder, "T41", "A", "");
-    ReadSlabAndStrandData(missing, ui, 1, status);
-    ui.verify();
+    ReadSlabAndStrandData(missing, messages, 1, status);
+    EXPECT_EQ(finnishOf(messages), expected);
     EXPECT_EQ(status, -1);
 }
 
@@ -315,20 +321,19 @@ TEST(ReadSlabAndStrandData, CapHigherThanHalfTheCoreIsACatalogueError) {
                  {strandTitle, "0 12.5 93 1860 3.2 195000", "LOPPU1", slabHeading,
                   "HALF 6 265 35 202.5 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60",
                   "HIGH 6 265 35 205 105 30 135 105 1200 20 110 3.60 4.14 0.5 45 60", "LOPPU"});
-    HeadlessPlatform ui;
-    ui.setStrict(true);
+    runtime::Messages messages;
+    std::vector<std::string> expected;  // no message unless named
     ProjectModel half = modelFor(folder, "HALF", "0", "");
     int16_t status = 0;
-    ReadSlabAndStrandData(half, ui, 1, status);
+    ReadSlabAndStrandData(half, messages, 1, status);
     EXPECT_EQ(status, 0);
 
-    ui.expectMessage("*** VIRHE ***: Laattatyyppi HIGH virheellinen \n"
+    expected.push_back("*** VIRHE ***: Laattatyyppi HIGH virheellinen \n"
                      "ontelon kaaren korkeus h.c - h.ct - h.v = 70 > b.c / 2 = 67.5\n"
-                     "Korjaa laattatiedoston rivi.",
-                     ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+                     "Korjaa laattatiedoston rivi.");
     ProjectModel high = modelFor(folder, "HIGH", "0", "");
-    ReadSlabAndStrandData(high, ui, 1, status);
-    ui.verify();
+    ReadSlabAndStrandData(high, messages, 1, status);
+    EXPECT_EQ(finnishOf(messages), expected);
     EXPECT_EQ(status, -1);
 }
 
@@ -353,30 +358,31 @@ TEST(ReadSlabAndStrandData, ValuesOutsideThePhysicalLimitsAreNamedWithTheirLine)
         SCOPED_TRACE(c.named);
         TempFolder folder;
         folder.write("ONTELO.MIT", {strandTitle, c.strand, "LOPPU1", slabHeading, c.slab, "LOPPU"});
-        HeadlessPlatform ui;
-        ui.expectMessageMatching("\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT " + c.named +
-                                     "ei ole sallittu [^]*Korjaa laattatiedoston rivi\\.",
-                                 ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        runtime::Messages messages;
         ProjectModel m = modelFor(folder, "P27", "0", "");
         int16_t status = 0;
-        ReadSlabAndStrandData(m, ui, 1, status);
-        ui.verify();
+        ReadSlabAndStrandData(m, messages, 1, status);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(std::regex_search(messages[0].finnish,
+                                      std::regex("^\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT " +
+                                                 c.named + "ei ole sallittu [^]*Korjaa laattatiedoston rivi\\.$")))
+            << messages[0].finnish;
         EXPECT_EQ(status, -1);
     }
 }
 
 TEST(ReadSlabAndStrandData, FileFaultsAreRunTimeErrors) {
     TempFolder folder;
-    HeadlessPlatform ui;
+    runtime::Messages messages;
     int16_t status = 0;
     ProjectModel m = modelFor(folder, "P27", "0", "");
-    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, ui, 1, status); }), 53);
+    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, messages, 1, status); }), 53);
 
     // Part B without its end line: the search reads past the end.
     folder.write("ONTELO.MIT", {strandTitle, "0 12.5 93 1860 3.2 195000", "LOPPU1", slabHeading, slabLine("P20")});
-    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, ui, 1, status); }), 62);
+    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, messages, 1, status); }), 62);
     // A side that is neither 1 nor 2.
-    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, ui, 3, status); }), 9);
+    EXPECT_EQ(quorvel::testing::errorOf([&] { ReadSlabAndStrandData(m, messages, 3, status); }), 9);
     EXPECT_EQ(status, 0);
 }
 
@@ -385,13 +391,13 @@ TEST(ReadSlabAndStrandData, ShortHeadingIsReportedAndTheSearchGoesOn) {
     TempFolder folder;
     folder.write("ONTELO.MIT",
                  {strandTitle, "0 12.5 93 1860 3.2 195000", "LOPPU1", "TYYPPI h", slabLine("P27"), "LOPPU"});
-    HeadlessPlatform ui;
-    ui.expectMessage("TYYPPI h\r\nRivillä  4 liian vähän lukuja:  2 <  17", ui.applicationTitle(), Buttons::Ok,
-                     Icon::Exclamation);
+    runtime::Messages messages;
+    std::vector<std::string> expected;
+    expected.push_back("TYYPPI h\r\nRivillä  4 liian vähän lukuja:  2 <  17");
     ProjectModel m = modelFor(folder, "P27", "0", "");
     int16_t status = 0;
-    ReadSlabAndStrandData(m, ui, 1, status);
-    ui.verify();
+    ReadSlabAndStrandData(m, messages, 1, status);
+    EXPECT_EQ(finnishOf(messages), expected);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m.SlabHeight(1), 265);
 }

@@ -335,7 +335,7 @@ TEST(SlabSection, DeliveredSlabTypesWeighWhatTheCatalogueSays) {
     // Table A.1), against the catalogue's self weight column: within 3 %.
     quorvel::testing::TempFolder folder;
     std::filesystem::copy_file(std::string(QUORVEL_SOURCE_DIR) + "/data/ONTELO.MIT", folder.file("ONTELO.MIT"));
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     for (const char* name : {"P15", "P20", "P27", "P32", "P37", "P40", "P50"}) {
         SCOPED_TRACE(name);
         ProjectModel m;
@@ -344,8 +344,8 @@ TEST(SlabSection, DeliveredSlabTypesWeighWhatTheCatalogueSays) {
         m.SlabTypeName(1) = m.SlabTypeName(2) = name;
         m.BottomStrandType(1) = m.BottomStrandType(2) = "0";
         int16_t status = 0;
-        library::ReadSlabAndStrandData(m, ui, 1, status);
-        library::ReadSlabAndStrandData(m, ui, 2, status);
+        library::ReadSlabAndStrandData(m, messages, 1, status);
+        library::ReadSlabAndStrandData(m, messages, 2, status);
         ASSERT_EQ(status, 0);
         m.ConcreteEcm(4) = m.ConcreteEcm(5) = m.ConcreteEcm(6) = 35000.0;
         ComputeSlabSectionProperties(m);

@@ -21,10 +21,10 @@ using namespace quorvel;
 
 TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     quorvel::testing::CalculationFolder data;
-    platform::HeadlessPlatform ui;
+    runtime::Messages messages;
     model::ProjectModel m;
-    data.load(m, ui, "concrete_middle_beam.dat");
-    ASSERT_EQ(analysis::PerformCalculation(m, ui, report::WriteSupportLineTableOfRun), 0);
+    data.load(m, "concrete_middle_beam.dat");
+    ASSERT_EQ(analysis::PerformCalculation(m, messages, report::WriteSupportLineTableOfRun), 0);
     const std::string written = data.folder().read("quor.tu1");
     const std::vector<std::string> got = quorvel::testing::utf8Lines(written);
 

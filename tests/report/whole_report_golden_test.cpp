@@ -71,9 +71,9 @@ class CalculatedProject {
 public:
     explicit CalculatedProject(const std::string& fixture, bool calculate = true) {
         ui.setProgramFolder(data.dataPath());
-        data.load(m, ui, fixture);
+        data.load(m, fixture);
         model::ComputeToppingLoad(m);
-        if (calculate) calculation = analysis::PerformCalculation(m, ui);
+        if (calculate) calculation = analysis::PerformCalculation(m, messages);
     }
 
     Written report(int16_t language, const std::string& name = "report.tul") {
@@ -111,6 +111,7 @@ public:
 
     CalculationFolder data;
     HeadlessPlatform ui;
+    runtime::Messages messages;
     ProjectModel m;
     int16_t calculation = -1;
 };
@@ -236,7 +237,7 @@ TEST(WholeReport, AfterAFailedCalculationTheReportFailsAndTheOldFileStays) {
     const Written saved = p.report(0);
     ASSERT_EQ(saved.status, 0);
     p.m.BeamSpan = 0;
-    ASSERT_EQ(analysis::PerformCalculation(p.m, p.ui), 11);
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 11);
     const Written w = p.report(0);
     EXPECT_EQ(w.status, 11);
     EXPECT_EQ(p.m.CalculationStatus(3), 11);

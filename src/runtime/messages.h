@@ -1,0 +1,39 @@
+#pragma once
+// What the engineering core has to tell the user, as data. The readers and
+// the calculation never show a message themselves: each says what it met in
+// both languages of the windows and adds it to the list its caller gives;
+// the window that ran the command shows the list once, in its language.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorvel::runtime {
+
+struct Message {
+    std::string finnish;
+    std::string english;
+    // The text in the language of the index (1 English, any other Finnish).
+    const std::string& text(int16_t language) const { return language == 1 ? english : finnish; }
+};
+
+using Messages = std::vector<Message>;
+
+// The messages in the language of the index, one after another with an
+// empty line between them, in the order they were added; a message equal
+// to one before it is left out (two readers may meet the same fault).
+inline std::string messagesText(const Messages& messages, int16_t language) {
+    std::string text;
+    std::vector<const std::string*> shown;
+    for (const Message& message : messages) {
+        const std::string& t = message.text(language);
+        bool seen = false;
+        for (const std::string* s : shown) seen = seen || *s == t;
+        if (seen || t.empty()) continue;
+        text += (text.empty() ? "" : "\r\n\r\n") + t;
+        shown.push_back(&t);
+    }
+    return text;
+}
+
+}  // namespace quorvel::runtime
