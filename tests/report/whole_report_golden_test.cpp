@@ -188,7 +188,7 @@ TEST(WholeReport, EveryFixtureProjectPrintsCleanLinesInBothLanguages) {
                 p.m.BeamLineLoadQX = 0;
                 p.m.BeamLineLoadQLength = p.m.BeamSpan;
             }
-            ASSERT_EQ(analysis::PerformCalculation(p.m, p.ui), 0);
+            ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 0);
             for (const int16_t language : {0, 1}) {
                 const Written w = p.report(language);
                 ASSERT_EQ(w.status, 0);
