@@ -1,4 +1,4 @@
-// Prints the sensitivities that the user's guide (data/quorvel.html and
+// The sensitivities that the user's guide (data/quorvel.html and
 // data/quorvel_fi.html), data/README.md and docs/verification.md quote: the
 // slab shear utilisation of the worked examples and of a new project as
 // k_cd, S, the catalogue's section columns, the "dowels" box and some
@@ -7,8 +7,10 @@
 // with the delivered data folder copied and the one changed value written
 // into the copy (kef.da0, ONTELO.MIT) or typed into the project.
 //
-// Run by scripts/sensitivity. Usage: quorvel_sensitivity SOURCE_DIR
-// (the folder holding data/ and tests/fixtures/).
+// scripts/sensitivity prints them; a test compares every figure the
+// documents quote with them.
+
+#include "sensitivity_runs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +34,9 @@
 #include "model/project_defaults.h"
 #include "platform/headless/headless_platform.h"
 
+namespace quorvel::tools {
 namespace {
 
-using namespace quorvel;
 namespace fs = std::filesystem;
 
 std::string sourceDir;
@@ -115,6 +117,9 @@ struct Outcome {
     double bending = 0;   // likewise, slab bending
     double cracking = 0;  // likewise, slab cracking
     double deflection = 0;  // the beam's largest total deflection, mm
+    double toppingDeflection = 0;   // w.g3, mm
+    double variableDeflection = 0;  // w.q, mm
+    double compositeResistance = 0;  // MRd.c, kNm
     double strain = 0;      // the strain of the strain check
 };
 
@@ -192,38 +197,77 @@ Outcome calculate(const std::string& fixture, const DataChange& change, const Ed
         o.cracking = std::max(o.cracking, static_cast<double>(m->SlabCrackingUtilisation(side)));
     }
     o.deflection = m->BeamDeflectionTotalMax;
+    o.toppingDeflection = m->BeamDeflectionMax5;
+    o.variableDeflection = m->BeamDeflectionMax6;
+    o.compositeResistance = m->MomentResistanceSolved * 1e-6;
     o.strain = m->BeamTopStrainMax;
     return o;
 }
 
 struct Example {
     const char* label;
+    const char* key;
     const char* fixture;
 };
 
-const Example Suora{"SUORA example (concrete_middle_beam)", "concrete_middle_beam.dat"};
-const Example NewProject{"new project (SUORA, P27)", ""};
-const Example Delta{"DELTA edge beam example (delta_edge_beam_holes_loads)", "delta_edge_beam_holes_loads.dat"};
-const Example Wq{"WQ example (steel_hq_line_loads)", "steel_hq_line_loads.dat"};
-const Example Lbl{"LBL example, 600 mm filled cores (lbl_core_filling)", "lbl_core_filling.dat"};
+const Example Suora{"SUORA example (concrete_middle_beam)", "suora", "concrete_middle_beam.dat"};
+const Example NewProject{"new project (SUORA, P27)", "new", ""};
+const Example Delta{"DELTA edge beam example (delta_edge_beam_holes_loads)", "delta",
+                    "delta_edge_beam_holes_loads.dat"};
+const Example Wq{"WQ example (steel_hq_line_loads)", "wq", "steel_hq_line_loads.dat"};
+const Example Lbl{"LBL example, 600 mm filled cores (lbl_core_filling)", "lbl", "lbl_core_filling.dat"};
 
 // The change from a to b in whole per cent.
 long percent(double from, double to) { return std::lround((to / from - 1) * 100); }
 
-void run() {
-    std::printf("Slab shear utilisation (the larger side), each change alone, all else as delivered.\n\n");
+// The printed lines and the named figures, written together so that the
+// two never differ.
+class Output {
+public:
+    explicit Output(Sensitivities& result) : result_(result) {}
+    template <typename... Args>
+    void print(const char* format, Args... args) {
+        char line[512];
+        std::snprintf(line, sizeof line, format, args...);
+        result_.text += line;
+    }
+    void figure(const std::string& key, double value) {
+        if (!result_.figures.emplace(key, value).second) throw std::logic_error("figure " + key + " twice");
+    }
 
-    std::printf("k_cd of kef.da0 (every family, both joint columns) 0.05 / 0.10 / 0.20;\n"
-                "change of each halving, 0.20 -> 0.10 and 0.10 -> 0.05:\n");
+private:
+    Sensitivities& result_;
+};
+
+}  // namespace
+
+Sensitivities RunSensitivities(const std::string& sourceFolder) {
+    sourceDir = sourceFolder;
+    Sensitivities result;
+    Output out(result);
+    out.print("Slab shear utilisation (the larger side), each change alone, all else as delivered.\n\n");
+
+    out.print("k_cd of kef.da0 (every family, both joint columns) 0.05 / 0.10 / 0.20;\n"
+              "change of each halving, 0.20 -> 0.10 and 0.10 -> 0.05:\n");
     // The ranges the guides give in words, over the examples whose cores
     // are not filled: each halving lowers, each doubling raises.
     long lowerLeast = 1000, lowerMost = 0, raiseLeast = 1000, raiseMost = 0;
+    Outcome suora10, suora20, wq10, wq20;
     for (const Example& e : {NewProject, Suora, Delta, Wq, Lbl}) {
+        const Outcome o10 = calculate(e.fixture, kcd(0.10)), o20 = calculate(e.fixture, kcd(0.20));
+        if (std::string(e.key) == Suora.key) suora10 = o10, suora20 = o20;
+        if (std::string(e.key) == Wq.key) wq10 = o10, wq20 = o20;
         const double u05 = calculate(e.fixture, kcd(0.05)).shear;
-        const double u10 = calculate(e.fixture, kcd(0.10)).shear;
-        const double u20 = calculate(e.fixture, kcd(0.20)).shear;
-        std::printf("  %-55s %.3f  %.3f  %.3f  %+ld %%  %+ld %%\n", e.label, u05, u10, u20, percent(u20, u10),
-                    percent(u10, u05));
+        const double u10 = o10.shear;
+        const double u20 = o20.shear;
+        out.print("  %-55s %.3f  %.3f  %.3f  %+ld %%  %+ld %%\n", e.label, u05, u10, u20, percent(u20, u10),
+                  percent(u10, u05));
+        const std::string key = std::string("kcd.") + e.key;
+        out.figure(key + ".0.05", u05);
+        out.figure(key + ".0.10", u10);
+        out.figure(key + ".0.20", u20);
+        out.figure(key + ".halved", static_cast<double>(percent(u20, u10)));
+        out.figure(key + ".halvedAgain", static_cast<double>(percent(u10, u05)));
         if (std::string(e.fixture) == Lbl.fixture) continue;
         for (const long lowered : {-percent(u20, u10), -percent(u10, u05)}) {
             lowerLeast = std::min(lowerLeast, lowered);
@@ -234,65 +278,86 @@ void run() {
             raiseMost = std::max(raiseMost, raised);
         }
     }
-    std::printf("  without filled cores, halving lowers by %ld to %ld %%, doubling raises by %ld to %ld %%\n",
-                lowerLeast, lowerMost, raiseLeast, raiseMost);
+    out.print("  without filled cores, halving lowers by %ld to %ld %%, doubling raises by %ld to %ld %%\n",
+              lowerLeast, lowerMost, raiseLeast, raiseMost);
+    out.figure("kcd.halving.lowersLeast", static_cast<double>(lowerLeast));
+    out.figure("kcd.halving.lowersMost", static_cast<double>(lowerMost));
+    out.figure("kcd.doubling.raisesLeast", static_cast<double>(raiseLeast));
+    out.figure("kcd.doubling.raisesMost", static_cast<double>(raiseMost));
 
-    std::printf("\nS of kef.da0 0.5 / 1.0:\n");
-    std::printf("  %-55s %.3f  %.3f\n", Lbl.label, calculate(Lbl.fixture, coreFillingFactor(0.5)).shear,
-                calculate(Lbl.fixture, coreFillingFactor(1.0)).shear);
+    // The composite section of the later stages widens the slabs' upper
+    // flanges and the topping to span / 12, but its lower flanges keep
+    // b_cd: k_cd moves the deflections and MRd.c too, a little.
+    out.print("\nk_cd 0.10 / 0.20, the beam's deflections and composite resistance:\n");
+    out.print("  %-55s %.2f  %.2f mm\n", "SUORA example, w.q", suora10.variableDeflection,
+              suora20.variableDeflection);
+    out.print("  %-55s %.1f  %.1f kNm\n", "SUORA example, MRd.c", suora10.compositeResistance,
+              suora20.compositeResistance);
+    out.print("  %-55s %.2f  %.2f mm\n", "WQ example, w.g3", wq10.toppingDeflection, wq20.toppingDeflection);
+    out.figure("kcd.suora.wq.0.10", suora10.variableDeflection);
+    out.figure("kcd.suora.wq.0.20", suora20.variableDeflection);
+    out.figure("kcd.suora.mrdc.0.10", suora10.compositeResistance);
+    out.figure("kcd.suora.mrdc.0.20", suora20.compositeResistance);
+    out.figure("kcd.wq.wg3.0.10", wq10.toppingDeflection);
+    out.figure("kcd.wq.wg3.0.20", wq20.toppingDeflection);
 
-    std::printf("\n\"Dowels\" box of the beam dialog, SUORA example, core filling 0 / 50 / 100 mm:\n");
+    out.print("\nS of kef.da0 0.5 / 1.0:\n");
+    const double s05 = calculate(Lbl.fixture, coreFillingFactor(0.5)).shear;
+    const double s10 = calculate(Lbl.fixture, coreFillingFactor(1.0)).shear;
+    out.print("  %-55s %.3f  %.3f\n", Lbl.label, s05, s10);
+    out.figure("s.lbl.0.5", s05);
+    out.figure("s.lbl.1.0", s10);
+
+    out.print("\n\"Dowels\" box of the beam dialog, SUORA example, core filling 0 / 50 / 100 mm:\n");
     for (int dowels = 0; dowels <= 1; ++dowels) {
-        std::printf("  %-55s", dowels ? "dowels on the beam top" : "no dowels");
-        for (double filling : {0.0, 50.0, 100.0})
-            std::printf(" %.3f ", calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
-                                      m.DowelsOnBeamTop = static_cast<int16_t>(dowels);
-                                      m.CoreFillingLength(1) = m.CoreFillingLength(2) = filling;
-                                  }).shear);
-        std::printf("\n");
+        out.print("  %-55s", dowels ? "dowels on the beam top" : "no dowels");
+        for (int filling : {0, 50, 100}) {
+            const double u = calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
+                                 m.DowelsOnBeamTop = static_cast<int16_t>(dowels);
+                                 m.CoreFillingLength(1) = m.CoreFillingLength(2) = static_cast<double>(filling);
+                             }).shear;
+            out.print(" %.3f ", u);
+            out.figure("dowels." + std::to_string(dowels) + ".filling" + std::to_string(filling), u);
+        }
+        out.print("\n");
     }
 
-    const Outcome base = calculate(Suora.fixture, {});
-    std::printf("\nSUORA example, one input changed: shear / bending / cracking utilisation, deflection mm\n");
-    auto row = [&](const char* label, const Outcome& o) {
-        std::printf("  %-55s %.3f  %.3f  %.3f  %.2f\n", label, o.shear, o.bending, o.cracking, o.deflection);
+    out.print("\nSUORA example, one input changed: shear / bending / cracking utilisation, deflection mm\n");
+    auto row = [&](const char* key, const char* label, const Outcome& o) {
+        out.print("  %-55s %.3f  %.3f  %.3f  %.2f\n", label, o.shear, o.bending, o.cracking, o.deflection);
+        const std::string name = std::string("suora.") + key;
+        out.figure(name + ".shear", o.shear);
+        out.figure(name + ".bending", o.bending);
+        out.figure(name + ".cracking", o.cracking);
+        out.figure(name + ".deflection", o.deflection);
     };
-    row("as delivered", base);
-    row("prestress loss 30 % (20 %)", calculate(Suora.fixture, {}, [](model::ProjectModel& m) {
+    row("delivered", "as delivered", calculate(Suora.fixture, {}));
+    row("loss30", "prestress loss 30 % (20 %)", calculate(Suora.fixture, {}, [](model::ProjectModel& m) {
             m.StrandPrestressLoss(1) = m.StrandPrestressLoss(2) = 0.30;
         }));
-    row("additional safety factor 1.2 (1.0)",
+    row("safety1.2", "additional safety factor 1.2 (1.0)",
         calculate(Suora.fixture, {}, [](model::ProjectModel& m) { m.AdditionalSafetyFactor = 1.2; }));
-    row("psi1 0.3 (0.7)", calculate(Suora.fixture, {}, [](model::ProjectModel& m) { m.ImposedLoadPsi1 = 0.3; }));
-    row("release strength ratio 0.6 (0.7)",
+    row("psi0.3", "psi1 0.3 (0.7)",
+        calculate(Suora.fixture, {}, [](model::ProjectModel& m) { m.ImposedLoadPsi1 = 0.3; }));
+    row("release0.6", "release strength ratio 0.6 (0.7)",
         calculate(Suora.fixture, {}, [](model::ProjectModel& m) { m.ReleaseStrengthRatio = 0.6; }));
-    row("P27 width deduction 40 mm (20), ONTELO.MIT column 11", calculate(Suora.fixture, p27Column(11, "40")));
-    row("P27 strand axis 35 mm (45), ONTELO.MIT column 16", calculate(Suora.fixture, p27Column(16, "35")));
-    row("P27 support length limit 100 mm (60), column 17", calculate(Suora.fixture, p27Column(17, "100")));
+    row("deduction40", "P27 width deduction 40 mm (20), ONTELO.MIT column 11",
+        calculate(Suora.fixture, p27Column(11, "40")));
+    row("axis35", "P27 strand axis 35 mm (45), ONTELO.MIT column 16", calculate(Suora.fixture, p27Column(16, "35")));
+    row("bearing100", "P27 support length limit 100 mm (60), column 17",
+        calculate(Suora.fixture, p27Column(17, "100")));
 
-    std::printf("\nSUORA example, strain of the strain check with the slab bottom gaps left / right:\n");
+    out.print("\nSUORA example, strain of the strain check with the slab bottom gaps left / right:\n");
     for (const std::pair<int, int>& gaps : {std::pair{10, 100}, std::pair{100, 10}}) {
         const std::string label = std::to_string(gaps.first) + " / " + std::to_string(gaps.second) + " mm";
-        std::printf("  %-55s %.3g\n", label.c_str(), calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
-                                                           m.SlabBottomGap(1) = gaps.first;
-                                                           m.SlabBottomGap(2) = gaps.second;
-                                                       }).strain);
+        const double strain = calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
+                                  m.SlabBottomGap(1) = gaps.first;
+                                  m.SlabBottomGap(2) = gaps.second;
+                              }).strain;
+        out.print("  %-55s %.3g\n", label.c_str(), strain);
+        out.figure("strain.gaps" + std::to_string(gaps.first) + "-" + std::to_string(gaps.second), strain);
     }
+    return result;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s SOURCE_DIR\n", argv[0]);
-        return 2;
-    }
-    sourceDir = argv[1];
-    try {
-        run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "sensitivity: %s\n", e.what());
-        return 1;
-    }
-    return 0;
-}
+}  // namespace quorvel::tools
