@@ -64,6 +64,16 @@ Value largestMomentOfRow(const model::ProjectModel& m, int row, model::PointArra
 
 }  // namespace
 
+bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m) {
+    if (m.BeamCategory == 2) return false;
+    if (m.BeamCategory == 1) return m.BeamTypeName.substr(0, 2) == "CW";
+    return true;
+}
+
+Value BeamAloneMomentResistance(const model::ProjectModel& m) {
+    return m.BeamCategory == 1 ? Value(m.SteelPartialFactor * m.MomentResistanceA) : m.MomentResistanceA;
+}
+
 void ResetCalculationResults(model::ProjectModel& m) {
     static const model::CalculationResultFields fresh{};
     model::CalculationResultFields& results = m;
@@ -221,15 +231,8 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
 
     // 7. Utilisation of the beam.
     m.ActingDesignMoment = m.MaxDesignMoment;
-    if (m.BeamCategory == 1) {
-        m.MomentResistanceUsed = m.BeamTypeName.substr(0, 2) == "CW"
-                                     ? m.MomentResistanceSolved
-                                     : Value(m.SteelPartialFactor * m.MomentResistanceA);
-    } else if (m.BeamCategory == 2) {
-        m.MomentResistanceUsed = m.MomentResistanceA;
-    } else {
-        m.MomentResistanceUsed = m.MomentResistanceSolved;
-    }
+    m.MomentResistanceUsed =
+        BeamCheckUsesCompositeResistance(m) ? m.MomentResistanceSolved : BeamAloneMomentResistance(m);
     m.UtilisationRatio = m.ActingDesignMoment / (m.MomentResistanceUsed + 1e-6);
 
     // 8. Allowed strain at the slab support level from the crack width.

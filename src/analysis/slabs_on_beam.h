@@ -69,6 +69,14 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t&
 // the text viewer's state.
 void ResetCalculationResults(model::ProjectModel& m);
 
+// Whether the beam's bending check compares the design moment with the
+// resistance of the composite section (composite, prestressed and CW
+// beams) rather than with that of the beam alone.
+bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
+// The bending resistance of the beam alone, without slabs and joints (the
+// first section solve), as the steel beams take it with their factor; Nmm.
+runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);
+
 class SlabsOnBeamAnalysis {
 public:
     SlabsOnBeamAnalysis(model::ProjectModel& m, platform::Platform& ui) : m_(m), ui_(ui) {}

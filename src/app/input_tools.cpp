@@ -150,9 +150,9 @@ bool labelsBox(const platform::Control& label, const platform::Control& box) {
 }
 
 std::string trimmedCaption(std::string caption) {
-    // "Betoni     K" names the concrete; the grade letter and a colon go.
+    // "Betoni     C" names the concrete; the class letter and a colon go.
     while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) caption.pop_back();
-    if (caption.size() > 2 && caption.back() == 'K' && caption[caption.size() - 2] == ' ') {
+    if (caption.size() > 2 && caption.back() == 'C' && caption[caption.size() - 2] == ' ') {
         caption.pop_back();
         while (!caption.empty() && caption.back() == ' ') caption.pop_back();
     }

@@ -33,9 +33,11 @@ double SelectSteelPartialFactor(double kind, double code) {
     return gamma;
 }
 
+bool IsPrestressingSteel(double fk) { return fk > 1000; }
+
 void ComputeSteelDesignStrength(model::ProjectModel& m, double fk, Value& fd, Value& proofRatio,
                                 Value& kind, double code, Value& gamma, Value& prestressFactor) {
-    const bool prestressing = fk > 1000;
+    const bool prestressing = IsPrestressingSteel(fk);
     proofRatio = prestressing ? 0.9 : 1.0;
     kind = prestressing ? 2 : 0;
     // Code 0 has no factor of its own here: it takes the default 1.1.

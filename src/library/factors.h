@@ -28,6 +28,10 @@ double SelectSteelPartialFactor(double kind, double code);
 void ComputeSteelDesignStrength(model::ProjectModel& m, double fk, Value& fd, Value& proofRatio,
                                 Value& kind, double code, Value& gamma, Value& prestressFactor);
 
+// Whether a row group of characteristic strength fk is prestressing steel
+// (strands or wires, above 1000 MPa) rather than reinforcing steel.
+bool IsPrestressingSteel(double fk);
+
 // Structural steel: gamma 1.0, fyk = s1, fyd = fyk / gamma, Es = 210000, and
 // per strength index 0..2 the grade (model PlateSteelGrade), plateFyk and
 // plateFyd.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "library/factors.h"
 #include "report/format_fixed.h"
 #include "report/report_input_half.h"
 #include "runtime/errors.h"
@@ -278,10 +279,13 @@ void printRowGroup(RowPrinter& out, const RowGroup& g) {
     if (count <= 0) return;
     if (g.headingKey) out.keyLine(g.headingKey);
     ReportFile& f = out.file();
-    PrintLabelValueLine(f, out.text(familyIs(m, "BE") ? g.fykKeyBE : g.fykKey), "fyk", "MPa", m.*g.strength, 4, 0,
-                        0, 1, 23, 29, 35, 0);
-    PrintLabelValueLine(f, "", "fyd", "MPa", m.*g.designStrength, 4, 0, 0, g.fydLabelColumn, 40, 46, 52, 0);
-    PrintLabelValueLine(f, "", "Es", "MPa", m.*g.modulus, 6, 0, 0, 55, 56, 62, 69, 1);
+    // Strands and wires have the symbols of prestressing steel.
+    const bool strands = library::IsPrestressingSteel((m.*g.strength).number());
+    PrintLabelValueLine(f, out.text(familyIs(m, "BE") ? g.fykKeyBE : g.fykKey), strands ? "fpk" : "fyk", "MPa",
+                        m.*g.strength, 4, 0, 0, 1, 23, 29, 35, 0);
+    PrintLabelValueLine(f, "", strands ? "fpd" : "fyd", "MPa", m.*g.designStrength, 4, 0, 0, g.fydLabelColumn, 40,
+                        46, 52, 0);
+    PrintLabelValueLine(f, "", strands ? "Ep" : "Es", "MPa", m.*g.modulus, 6, 0, 0, 55, 56, 62, 69, 1);
     out.keyLine(g.columnHeadKeys[0]);
     out.keyLine(g.columnHeadKeys[1]);
     for (int r = 1; r <= count; ++r) {

@@ -22,6 +22,17 @@ int16_t SlabSideSelector(M m) {
     return 0;
 }
 
+// The sides of the selector that have top strands, as a selector; -1 for
+// none.
+int16_t TopStrandSelector(M m, int16_t selector) {
+    const bool left = selector != 2 && m.TopStrandCount[1] > 0;
+    const bool right = selector != 1 && m.TopStrandCount[2] > 0;
+    if (left && right) return 0;
+    if (left) return 1;
+    if (right) return 2;
+    return -1;
+}
+
 std::string strandTypeText(const std::string& type) { return type == "0" ? std::string() : type; }
 
 // "P27- 6- 0": slab type, bottom strands and type, top strands and type.
@@ -69,8 +80,15 @@ constexpr SideRow strandRows[] = {
     slabRow(key("82"), fixed("d"), fixed("mm"), [](M m, int s) { return m.BottomStrandDiameter[s]; }, {2, 1, 1}),
     slabRow(key("83"), key("84"), fixed("mm2"), [](M m, int s) { return m.BottomStrandArea[s]; }, {4, 1, 0}),
     slabRow(key("85"), none, key("81"), [](M m, int s) { return m.TopStrandCount[s]; }, {3, 0, 0}),
+};
+
+// The top strands' size, under the sides that have top strands.
+constexpr SideRow topStrandRows[] = {
     slabRow(key("86"), fixed("d"), fixed("mm"), [](M m, int s) { return m.TopStrandDiameter[s]; }, {2, 1, 1}),
     slabRow(key("87"), key("88"), fixed("mm2"), [](M m, int s) { return m.TopStrandArea[s]; }, {4, 1, 0}),
+};
+
+constexpr SideRow transferRows[] = {
     slabRow(key("89"), fixed("sigmapo"), fixed("MPa"), [](M m, int s) { return m.StrandInitialStress[s]; }, f41r),
     slabRow(key("90"), none, fixed("%"), [](M m, int s) { return times(Value(100), m.StrandPrestressLoss[s]); },
             f41r),
@@ -83,7 +101,8 @@ constexpr SideRow strandRows[] = {
     slabRow(key("97"), fixed("lb"), fixed("mm"),
             [](M m, int s) { return plus(m.EffectiveSupportLength[s], dividedBy(m.SlabBcr[s], Value(2))); }, f41r),
     slabRow(key("98"), fixed("etap1"), none, [](M m, int s) { return m.BottomStrandBondFactor[s]; }, {3, 2, 1}),
-    slabRow(key("99"), fixed("1.2*lbpd"), fixed("mm"), [](M m, int s) { return m.StrandAnchorageLength[s]; }, f41r),
+    // The transmission length of the bottom strands (EN 1992-1-1 (8.16)).
+    slabRow(key("99"), fixed("lpt"), fixed("mm"), [](M m, int s) { return m.StrandAnchorageLength[s]; }, f41r),
     slabRow(key("100"), key("101"), fixed("mm"), [](M m, int) { return m.FirstJointDistance; }, f41r),
 };
 
@@ -116,8 +135,8 @@ Value unitShearStress(M m, int s) {
     return Value(library::ComputeShearStress(1, m.SlabBcr[s], m.SlabUnitWidth[s], m.SlabWebWidthSum[s]));
 }
 
-constexpr SideRow unitShearRow{fixed("tvl/v = 1.5*(1/bcr)*bhc/bwhc"), none, none, unitShearStress, {1, 4, 1}, 1, 46,
-                               50, 60, 68, true};
+constexpr SideRow unitShearRow{fixed("tvl/v = 1.5*(1/bcr)*bhc/bwhc"), none, fixed("1/mm"), unitShearStress,
+                               {1, 4, 1}, 1, 46, 50, 60, 68, true};
 
 // S / I / bw * b * 1000 of the plain or the topped slab section: the web
 // shear stress of the station per unit shear force before the station's end
@@ -167,15 +186,15 @@ constexpr SideRow toppedSectionRows[] = {
 constexpr SideRow toppingThicknessRow =
     slabRow(key("142"), key("143"), fixed("mm"), [](M m, int s) { return m.SideToppingThickness[s]; }, {3, 0, 0});
 
-constexpr LabelRow toppingReinforcementRows[] = {
-    {key("144"), fixed("As/s"), fixed("mm2/m"), [](M m) { return m.ToppingReinforcementArea; }, {3, 0, 0}, 1, 39, 50,
-     58, true},
-};
-constexpr LabelRow toppingSteelRows[] = {
-    {key("146"), fixed("fryk"), fixed("MPa"), [](M m) { return m.ToppingReinforcementStrength; }, f41r, 1, 39, 50,
-     58, true},
-    {key("147"), fixed("fryd"), fixed("MPa"), [](M m) { return m.ToppingReinforcementDesignStrength; }, f41r, 1, 39,
-     50, 58, true},
+// The topping's reinforcement and concrete are one for the whole slab
+// floor: printed under each side that carries slabs.
+constexpr SideRow toppingReinforcementRow =
+    slabRow(key("144"), fixed("As/s"), fixed("mm2/m"), [](M m, int) { return m.ToppingReinforcementArea; },
+            {3, 0, 0});
+constexpr SideRow toppingSteelRows[] = {
+    slabRow(key("146"), fixed("fryk"), fixed("MPa"), [](M m, int) { return m.ToppingReinforcementStrength; }, f41r),
+    slabRow(key("147"), fixed("fryd"), fixed("MPa"), [](M m, int) { return m.ToppingReinforcementDesignStrength; },
+            f41r),
 };
 
 // A line of a heading at column 1 and two column heads over the left and
@@ -193,13 +212,12 @@ void printTopping(RowPrinter& out, int16_t selector) {
     out.blankLine(2);
     headsLine(out, "139", "140", "141");
     out.print(toppingThicknessRow, selector);
-    out.print(toppingReinforcementRows);
-    ReportFile& f = out.file();
-    f.text(out.text("145")).text(FormatFixed(m.ConcreteStrengthByKind[6], 3, 0, 0)).text("-");
-    f.text(FormatFixed(m.ConcreteQualityClass[6], 1, 0, 0));
-    f.moveTo(39).text("Ec       = ").moveTo(50).text(FormatFixed(m.ConcreteEcm[6], 5, 0, 0));
-    f.moveTo(58).text("MPa").endLine();
-    out.print(toppingSteelRows);
+    out.print(toppingReinforcementRow, selector);
+    const std::string concrete = out.text("145") + FormatFixed(m.ConcreteStrengthByKind[6], 3, 0, 0) + "-" +
+                                 FormatFixed(m.ConcreteQualityClass[6], 1, 0, 0);
+    PrintSideValuesLine(out.file(), selector, concrete, "Ec", "MPa", m.ConcreteEcm[6], m.ConcreteEcm[6], 5, 0, 0, 1,
+                        39, 50, 60, 68, 1);
+    out.print(toppingSteelRows, selector);
 }
 
 // The rows of one hole: element side + 3 * hole of each field.
@@ -251,6 +269,8 @@ void printSlabSections(RowPrinter& out) {
     out.print(spanRows, selector);
     f.text(out.text("76")).moveTo(50).text(SlabConcreteText(m, 1)).moveTo(60).text(SlabConcreteText(m, 2)).endLine();
     out.print(strandRows, selector);
+    if (const int16_t top = TopStrandSelector(m, selector); top >= 0) out.print(topStrandRows, top);
+    out.print(transferRows, selector);
     out.blankLine(1);
     out.keyLine("102");
     out.print(slabSectionRows, selector);

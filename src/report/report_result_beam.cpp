@@ -2,6 +2,7 @@
 // utilisation, the state of the solved section, deflections, strains at
 // the slab support and the tension they cause in the slab underside.
 
+#include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
@@ -26,8 +27,10 @@ int resistanceLabel(const ProjectModel& m) {
 
 constexpr NumberFormat kMoment{4, 1, 1};
 
-// Block 6. The moments stand as the analysis left them; the utilisation is
-// the ratio of the acting moment to the resistance it was compared with.
+// Block 6. The moments stand as the analysis left them. The resistance of
+// the beam alone (MRd) and of the composite section (MRd.c) are both
+// printed, each under its own name; the utilisation is the ratio of the
+// acting moment to the one of them the beam's check takes.
 constexpr LabelRow kBeamMoments[] = {
     labelRow(
         item(71), item(78), "kNm", [](const ProjectModel& m) -> Value { return m.SectionResultA * 1e-6; }, kMoment, 1,
@@ -44,7 +47,8 @@ constexpr LabelRow kBeamMoments[] = {
         49, 56, false, [](const ProjectModel& m) { return m.BeamCategory == 1; }),
     labelRow(
         itemOf(resistanceLabel), item(76), "kNm",
-        [](const ProjectModel& m) -> Value { return m.MomentResistanceUsed * 1e-6; }, kMoment, 1, 37, 49, 56),
+        [](const ProjectModel& m) -> Value { return analysis::BeamAloneMomentResistance(m) * 1e-6; }, kMoment, 1,
+        37, 49, 56),
     labelRow(
         item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
         kMoment, 1, 37, 49, 56),

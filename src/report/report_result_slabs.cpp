@@ -228,9 +228,11 @@ constexpr SideRow kInteraction[] = {
 void writeInteractionFactors(ResultHalf& r) {
     captionLine(r, r.heading(106), 49, 58, false);
     r.print(kToppingThickness);
-    r.print(labelRow(
-        item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m) { return m.ToppingReinforcementArea; }, kWhole, 1,
-        37, 49, 64));
+    // One topping reinforcement for the slab floor, under each side that
+    // carries slabs.
+    r.print(sideRow(
+        item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m, int) { return m.ToppingReinforcementArea; },
+        kWhole, 1, 37, 49, 57, 64));
     r.printAll(kInteraction);
     r.print(labelRow(
         item(118), fixed("beta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));

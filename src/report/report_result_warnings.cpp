@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "analysis/slabs_on_beam.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
 #include "report/verdict.h"
@@ -74,7 +75,10 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
     const std::string firstText = VerdictNumberText(first);
     r.file.text(r.text(keyNumber));
     r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(firstText.size()))).text(firstText);
-    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73).text(VerdictNumberText(second));
+    r.file.moveTo(45).text(r.text(comparisonKey));
+    // A comparison text that reaches the number's column keeps a blank
+    // before the number.
+    r.file.moveTo(std::max(r.file.column() + 1, 73)).text(VerdictNumberText(second));
     r.file.moveTo(81).text(unit).endLine();
 }
 
@@ -82,7 +86,11 @@ void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
     if (UtilisationExceeded(m.UtilisationRatio)) {
         r.line(" ");
-        comparisonLine(r, 220, m.MomentResistanceUsed * 1e-6, 250, m.ActingDesignMoment * 1e-6, "kNm");
+        // The beam alone's line only where the beam's check takes the beam
+        // alone; where it takes the composite section, the MRd.c line
+        // below is that check.
+        if (!analysis::BeamCheckUsesCompositeResistance(m))
+            comparisonLine(r, 220, m.MomentResistanceUsed * 1e-6, 250, m.ActingDesignMoment * 1e-6, "kNm");
     }
     if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved)))
         comparisonLine(r, 221, m.MomentResistanceSolved * 1e-6, 251, m.MaxDesignMoment * 1e-6, "kNm");

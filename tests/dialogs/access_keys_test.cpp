@@ -1,11 +1,13 @@
-// Access keys, read from the captions every window shows in Finnish and in
-// English: within one window each key belongs to one control or one menu
-// title, so that one press acts; every menu title and every menu item has
-// one; within a menu each item's key is its own. The windows are the main window, every input
-// dialog, the beam dialog of every beam type (opened from the main window
-// as a user opens them), the about window, the results table and the
-// report viewer.
+// Captions every window shows in Finnish and in English: within one window
+// each access key belongs to one control or one menu title, so that one
+// press acts; every menu title and every menu item has one; within a menu
+// each item's key is its own. And a concrete's strength is named by its
+// cylinder class C. The windows are the main window, every input dialog,
+// the beam dialog of every beam type (opened from the main window as a
+// user opens them), the about window, the results table and the report
+// viewer.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -83,56 +85,90 @@ int expectUniqueAccessKeys(const platform::Form& form, const std::string& where)
     return keys;
 }
 
-using AccessKeys = DialogTest;
-
-TEST_F(AccessKeys, EveryWindowHasEachAccessKeyOnceInBothLanguages) {
-    struct Opening {
-        platform::Control* opener;
-        platform::OptionButton* beamType;  // chosen first; null for an input dialog
-    };
-    const std::vector<Opening> openings = [&] {
-        std::vector<Opening> all = {{&w.cmdLaatasto, nullptr},     {&w.cmdLaatankuormat, nullptr},
-                                    {&w.cmdReiat, nullptr},        {&w.cmdKuormat, nullptr},
-                                    {&w.cmdTukimomentit, nullptr}, {&w.cmdKertoimet, nullptr}};
+// Every window in Finnish, then in English, opened as a user opens it:
+// the main window, the input dialogs, the beam dialog of every beam type,
+// the about window, the results table and the report viewer. visit gets
+// each window with its name and language; the number of windows.
+class EveryWindow : public DialogTest {
+protected:
+    int visitEveryWindow(const std::function<void(const platform::Form&, const std::string& where)>& visit) {
+        struct Opening {
+            platform::Control* opener;
+            platform::OptionButton* beamType;  // chosen first; null for an input dialog
+        };
+        std::vector<Opening> openings = {{&w.cmdLaatasto, nullptr},     {&w.cmdLaatankuormat, nullptr},
+                                         {&w.cmdReiat, nullptr},        {&w.cmdKuormat, nullptr},
+                                         {&w.cmdTukimomentit, nullptr}, {&w.cmdKertoimet, nullptr}};
         for (const app::BeamTypeInfo& type : app::BeamTypes())
-            all.push_back({&w.cmdPalkki, static_cast<platform::OptionButton*>(w.findControl(std::string(type.option)))});
-        return all;
-    }();
+            openings.push_back(
+                {&w.cmdPalkki, static_cast<platform::OptionButton*>(w.findControl(std::string(type.option)))});
 
-    int windows = 0;
-    for (int16_t language : {0, 1}) {
-        const std::string in = language == 0 ? " in Finnish" : " in English";
-        ui.click(language == 0 ? w.cmdSuomi : w.cmdEnglanti);
-        ASSERT_EQ(m.LanguageIndex, language);
-        // The four menu titles and their 23 items, the options and frames.
-        EXPECT_GE(expectUniqueAccessKeys(w, "frmQuorvel" + in), 40) << "the main window's keys" << in;
-        ++windows;
-
-        for (const Opening& o : openings) {
-            if (o.beamType) choose(*o.beamType);
-            ui.onModal("", [&](platform::Form& f) {
-                expectUniqueAccessKeys(f, f.name() + in);
-                ++windows;
-                f.unload();
-            });
-            if (o.opener->kind() == ControlKind::Menu)
-                o.opener->fireClick();
-            else
-                ui.click(*o.opener);
-        }
-
-        std::vector<std::unique_ptr<platform::Form>> others;
-        others.push_back(std::make_unique<app::frmAbout>(m, ui));
-        others.push_back(std::make_unique<app::frmTaulukot>(m, ui));
-        others.push_back(std::make_unique<app::Fileview>(m, ui));
-        for (const auto& f : others) {
-            app::ApplyLanguage(*f, m.LanguageIndex);
-            expectUniqueAccessKeys(*f, f->name() + in);
+        int windows = 0;
+        for (int16_t language : {0, 1}) {
+            const std::string in = language == 0 ? " in Finnish" : " in English";
+            ui.click(language == 0 ? w.cmdSuomi : w.cmdEnglanti);
+            EXPECT_EQ(m.LanguageIndex, language);
+            visit(w, "frmQuorvel" + in);
             ++windows;
+            for (const Opening& o : openings) {
+                if (o.beamType) choose(*o.beamType);
+                ui.onModal("", [&](platform::Form& f) {
+                    visit(f, f.name() + in);
+                    ++windows;
+                    f.unload();
+                });
+                if (o.opener->kind() == ControlKind::Menu)
+                    o.opener->fireClick();
+                else
+                    ui.click(*o.opener);
+            }
+            std::vector<std::unique_ptr<platform::Form>> others;
+            others.push_back(std::make_unique<app::frmAbout>(m, ui));
+            others.push_back(std::make_unique<app::frmTaulukot>(m, ui));
+            others.push_back(std::make_unique<app::Fileview>(m, ui));
+            for (const auto& f : others) {
+                app::ApplyLanguage(*f, m.LanguageIndex);
+                visit(*f, f->name() + in);
+                ++windows;
+            }
         }
-        EXPECT_GE(expectUniqueAccessKeys(*others.back(), "Fileview" + in), 4) << "the report viewer's buttons";
+        return windows;
     }
+};
+
+TEST_F(EveryWindow, HasEachAccessKeyOnceInBothLanguages) {
+    const int windows = visitEveryWindow([](const platform::Form& f, const std::string& where) {
+        const int keys = expectUniqueAccessKeys(f, where);
+        // The four menu titles and their 23 items, the options and frames.
+        if (f.name() == "frmQuorvel") {
+            EXPECT_GE(keys, 40) << "the main window's keys, " << where;
+        }
+        if (f.name() == "Fileview") {
+            EXPECT_GE(keys, 4) << "the report viewer's buttons, " << where;
+        }
+    });
     EXPECT_EQ(windows, 2 * (1 + 6 + 15 + 3));
+}
+
+// A concrete's strength is asked for as its cylinder class C (fck, EN
+// 1992-1-1 Table 3.1), in both languages: no caption names the cube
+// strength class K, which reads higher for the same concrete.
+TEST_F(EveryWindow, NamesConcreteStrengthByItsCylinderClass) {
+    int concreteCaptions = 0;
+    visitEveryWindow([&](const platform::Form& f, const std::string& where) {
+        for (const platform::Control* c : f.controls()) {
+            std::string caption = c->caption();
+            caption.erase(caption.find_last_not_of(" :") + 1);
+            const bool concrete = caption.find("etoni") != std::string::npos ||
+                                  caption.find("oncrete") != std::string::npos;
+            if (!concrete || caption.size() < 2 || caption[caption.size() - 2] != ' ') continue;
+            ++concreteCaptions;
+            EXPECT_NE(caption.back(), 'K') << where << ": " << c->name() << " \"" << c->caption() << "\"";
+        }
+    });
+    // The main window's two, the slab dialog's four and the beam dialogs'
+    // own, in both languages.
+    EXPECT_GE(concreteCaptions, 2 * (2 + 4 + 10));
 }
 
 }  // namespace

@@ -244,7 +244,7 @@ TEST(ResultHalfFamilies, TheCrackedStageShowsOnlyWhenItIsSofter) {
     EXPECT_FALSE(report(m).has(R"(Palkki, halk\.)"));
 }
 
-TEST(ResultHalfBeam, ASteelBeamShowsItsElasticMomentAndTheResistanceTheAnalysisCompared) {
+TEST(ResultHalfBeam, ASteelBeamShowsItsElasticMomentAndItsOwnResistance) {
     auto m = calculatedProject();
     m.BeamTypeName = "HQ400";
     m.BeamCategory = 1;
@@ -255,9 +255,9 @@ TEST(ResultHalfBeam, ASteelBeamShowsItsElasticMomentAndTheResistanceTheAnalysisC
     m.BetaY = 0.9;
     m.SteelWebShearStress = 85.4;
     const Report r = report(m);
-    // 1.1 x 400 kNm.
+    // 1.1 x 400 kNm; the steel beam's own resistance 1.1 x 500 kNm.
     EXPECT_TRUE(r.has(R"(Kimmoinen myötömomentti +Mel += +440\.0 kNm)"));
-    EXPECT_TRUE(r.has(R"(Taivutuskestävyys, teräspalkki +MRd += +640\.0 kNm)"));
+    EXPECT_TRUE(r.has(R"(Taivutuskestävyys, teräspalkki +MRd += +550\.0 kNm)"));
     EXPECT_DOUBLE_EQ(m.MomentResistanceUsed, 640.0e6);
     EXPECT_DOUBLE_EQ(m.ActingDesignMoment, 560.0e6);
     // The shear flow between steel and concrete, 6.0 at column 62, unit
@@ -280,6 +280,41 @@ TEST(ResultHalfBeam, ResistanceLabelsFollowTheBeamCategory) {
     m.BeamCategory = quorvel::runtime::Value();
     r = report(m);
     EXPECT_TRUE(r.has(R"( {36}MRd += +610\.0 kNm)"));
+}
+
+TEST(ResultHalfBeam, MRdIsTheBeamAloneAndMRdcTheCompositeSectionWhicheverTheCheckTakes) {
+    // Beam alone 500 kNm (x 1.1 for a welded steel beam: 550), composite
+    // section 700 kNm, design moment 720 kNm: both checks exceeded. The
+    // check of the beam takes the composite section for CW, prestressed and
+    // composite beams; the warning that names the beam alone stands only
+    // where the check takes the beam alone.
+    struct Case {
+        const char* type;
+        int category;
+        double beamAlone;  // kNm
+        bool composite;
+    };
+    const Case cases[] = {{"HQ400", 1, 550.0, false}, {"CWQ", 1, 550.0, true}, {"SUORA", 2, 500.0, false},
+                          {"LBL", 3, 500.0, true},     {"DELTA", 4, 500.0, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        auto m = calculatedProject();
+        m.BeamTypeName = c.type;
+        m.BeamCategory = c.category;
+        m.SteelPartialFactor = 1.1;
+        m.MomentResistanceA = 500.0e6;
+        m.MomentResistanceSolved = 700.0e6;
+        m.MaxDesignMoment = m.ActingDesignMoment = 720.0e6;
+        m.MomentResistanceUsed = c.composite ? 700.0e6 : c.beamAlone * 1e6;
+        m.UtilisationRatio = 720.0e6 / m.MomentResistanceUsed;
+        const Report r = report(m);
+        const std::string beamAlone = std::to_string(static_cast<int>(c.beamAlone));
+        EXPECT_TRUE(r.has(R"(Taivutuskestävyys, [-a-zä]+ +MRd += +)" + beamAlone + R"(\.0 kNm)"));
+        EXPECT_TRUE(r.has(R"(Taivutuskestävyys, liittopalkki +MRd\.c += +700\.0 kNm)"));
+        EXPECT_EQ(r.has("PALKIN TAIVUTUSKESTÄVYYS MRd = +" + beamAlone + "[.0]* kNm < taivutusmomentti Md = 720"),
+                  !c.composite);
+        EXPECT_TRUE(r.has(R"(POIKKILEIKKAUKSEN KESTÄVYYS MRd\.c = +700[.0]* kNm < laskentamomentti Md = 720)"));
+    }
 }
 
 TEST(ResultHalfBeam, TheCrackingMomentRowNeedsAFiniteMoment) {

@@ -18,7 +18,7 @@ double barArea(double d) {
 
 frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
     : BeamDialog(m, p, "frmKvatropalkki", "Kvatropalkki", 9300, 5880, Limits),
-      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     K"),
+      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     C"),
       cboTayttobetoni(*this, "cboTayttobetoni", {1440, 240, 855, 315}),
       flblPintaluokka(*this, "flblPintaluokka", {2355, 270, 150, 255}, "-"),
       cboTayttoluokka(*this, "cboTayttoluokka", {2520, 240, 615, 315}, platform::ComboStyle::DropDownList),

@@ -20,7 +20,7 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
                                              const std::string& caption, const BeamDialogLimits& limits,
                                              const Texts& texts)
     : BeamDialog(m, p, name, caption, 9780, 7500, limits),
-      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     K"),
+      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     C"),
       cboBetoni(*this, "cboBetoni", {1440, 240, 855, 315}),
       fPintaluokka(*this, "fPintaluokka", {2355, 270, 400, 255}, "- 1"),
       cboh(*this, "cboh", {}),

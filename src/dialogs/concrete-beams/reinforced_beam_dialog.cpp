@@ -13,7 +13,7 @@ constexpr int SteelTop = 240 + 720 + 1740 + 180;
 ReinforcedBeamDialog::ReinforcedBeamDialog(ProjectModel& m, platform::Platform& p, const std::string& name,
                                            const std::string& caption, const BeamDialogLimits& limits)
     : BeamDialog(m, p, name, caption, 9300, 4920, limits),
-      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     K"),
+      Label1(*this, "Label1", {240, 270, 1200, 255}, "Betoni     C"),
       cboBetoni(*this, "cboBetoni", {1440, 240, 855, 315}),
       flblPintaluokka(*this, "flblPintaluokka", {2355, 270, 150, 255}, "-"),
       cboLuokka(*this, "cboLuokka", {2520, 240, 615, 315}, platform::ComboStyle::DropDownList),

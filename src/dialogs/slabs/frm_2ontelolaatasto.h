@@ -42,7 +42,7 @@ public:
     Label lblVasenhavio{*this, "lblVasenhavio", {120, 1950, 2175, 255}, "Jännityshäviö", &fraVasenlaatasto};
     TextBox txtVasenjannityshavio{*this, "txtVasenjannityshavio", {2400, 1920, 855, 285}, "20", &fraVasenlaatasto};
     Label lblVasenpros{*this, "lblVasenpros", {3300, 1950, 255, 255}, "%", &fraVasenlaatasto};
-    Label lblVasenbetoni{*this, "lblVasenbetoni", {120, 2370, 2175, 255}, "Ontelolaatan betoni  K", &fraVasenlaatasto};
+    Label lblVasenbetoni{*this, "lblVasenbetoni", {120, 2370, 2175, 255}, "Ontelolaatan betoni  C", &fraVasenlaatasto};
     ComboBox cboVasenbetonilujuus{*this, "cboVasenbetonilujuus", {2400, 2340, 855, 315}, ComboStyle::DropDownCombo, &fraVasenlaatasto};
     Label lblVasenontelotaytto{*this, "lblVasenontelotaytto", {120, 2850, 1335, 255}, "Ontelotäyttö", &fraVasenlaatasto};
     TextBox txtVasenontelotaytto{*this, "txtVasenontelotaytto", {1500, 2820, 735, 285}, "150", &fraVasenlaatasto};
@@ -69,7 +69,7 @@ public:
     Label lblOikeahavio{*this, "lblOikeahavio", {120, 1950, 2175, 255}, "Jännityshäviö", &fraOikealaatasto};
     TextBox txtOikeajannityshavio{*this, "txtOikeajannityshavio", {2400, 1920, 855, 285}, "20", &fraOikealaatasto};
     Label lblOikeapros{*this, "lblOikeapros", {3300, 1950, 255, 255}, "%", &fraOikealaatasto};
-    Label lblOikeabetoni{*this, "lblOikeabetoni", {120, 2370, 2175, 255}, "Ontelolaatan betoni  K", &fraOikealaatasto};
+    Label lblOikeabetoni{*this, "lblOikeabetoni", {120, 2370, 2175, 255}, "Ontelolaatan betoni  C", &fraOikealaatasto};
     ComboBox cboOikeabetonilujuus{*this, "cboOikeabetonilujuus", {2400, 2340, 855, 315}, ComboStyle::DropDownCombo, &fraOikealaatasto};
     Label lblOikeasaumavalu{*this, "lblOikeasaumavalu", {120, 2850, 1095, 255}, "Saumavalu", &fraOikealaatasto};
     TextBox txtOikeasaumavalu{*this, "txtOikeasaumavalu", {1260, 2820, 735, 285}, "50", &fraOikealaatasto};
@@ -85,11 +85,11 @@ public:
 
     // --- Joints and topping ---
     Frame fraSaumatpinta{*this, "fraSaumatpinta", {120, 5280, 10080, 1680}, "Saumat ja pintalaatta"};
-    Label lblSaumabetoni{*this, "lblSaumabetoni", {120, 300, 2655, 255}, "Saumavalun betoni         K", &fraSaumatpinta};
+    Label lblSaumabetoni{*this, "lblSaumabetoni", {120, 300, 2655, 255}, "Saumavalun betoni         C", &fraSaumatpinta};
     ComboBox cboSaumabetoni{*this, "cboSaumabetoni", {2820, 270, 855, 315}, ComboStyle::DropDownCombo, &fraSaumatpinta};
     Label lblSaumaviiva{*this, "lblSaumaviiva", {3720, 300, 135, 255}, "-", &fraSaumatpinta};
     ComboBox cboSaumaluokka{*this, "cboSaumaluokka", {3900, 270, 615, 315}, ComboStyle::DropDownList, &fraSaumatpinta};
-    Label lblPintabetoni{*this, "lblPintabetoni", {120, 720, 2655, 255}, "Pintabetoni                    K", &fraSaumatpinta};
+    Label lblPintabetoni{*this, "lblPintabetoni", {120, 720, 2655, 255}, "Pintabetoni                    C", &fraSaumatpinta};
     ComboBox cboPintabetoni{*this, "cboPintabetoni", {2820, 690, 855, 315}, ComboStyle::DropDownCombo, &fraSaumatpinta};
     Label lblPintaviiva{*this, "lblPintaviiva", {3720, 720, 135, 255}, "-", &fraSaumatpinta};
     ComboBox cboPintaluokka{*this, "cboPintaluokka", {3900, 690, 615, 315}, ComboStyle::DropDownList, &fraSaumatpinta};

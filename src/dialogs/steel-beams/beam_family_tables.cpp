@@ -37,10 +37,10 @@ MaterialField classList(const char* control, FieldRef field) {
     return {control, field, "Betonin luokka", "", {"1", "2", "3"}, true, {1, 3, 2}};
 }
 
-const MaterialField BeamConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni K", "", {"40", "50", "60"}};
-const MaterialField PrestressedConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni K", "",
+const MaterialField BeamConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni C", "", {"40", "50", "60"}};
+const MaterialField PrestressedConcrete{"cboBetoni", modelField<&M::BeamConcreteClass>, "Betoni C", "",
                                         {"60", "80"}};
-const MaterialField InfillConcrete{"cboTayttobetoni", modelField<&M::InfillConcreteClass>, "Täyttöbetoni K", "",
+const MaterialField InfillConcrete{"cboTayttobetoni", modelField<&M::InfillConcreteClass>, "Täyttöbetoni C", "",
                                    {"25", "30", "35", "40"}};
 const MaterialField BeamConcreteClass = classList("cboLuokka", concreteQualityClass<1>);
 const MaterialField InfillConcreteClass = classList("cboTayttoluokka", concreteQualityClass<2>);
