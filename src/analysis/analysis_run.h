@@ -50,6 +50,7 @@ struct AnalysisRun {
     StationSideArray PointShearStressThc;
     StationSideArray PointNormalStress;
     StationSideArray SlabPointRatioNumerator;  // principal tensile stress sigma1
+    StationSideArray PointTransferFactor;      // the transfer factor alpha of that sigma1
     StationSideArray PointShearResistance;
     StationSideArray PointShearResistanceCap;
     StationSideArray SlabPointShearRatio;      // sigma1 over the station's limit

@@ -180,7 +180,8 @@ void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
         &run.PointShearStressTvlA,  &run.PointShearStressTvlB,   &run.PointShearStressTvl0,
         &run.PointShearStressTvl,   &run.PointShearStressThcA,   &run.PointShearStressThcB,
         &run.PointShearStressThc,   &run.PointNormalStress,      &run.SlabPointRatioNumerator,
-        &run.PointShearResistance,  &run.PointShearResistanceCap, &run.SlabPointShearRatio};
+        &run.PointShearResistance,  &run.PointShearResistanceCap, &run.SlabPointShearRatio,
+        &run.PointTransferFactor};
     for (int i = 0; i <= model::MaxCalculationPoint; ++i) {
         for (StationSideArray* t : tables) (*t)(i, k) = 0.0;
         run.PointCoreFillingFlag(k, i) = 0.0;
@@ -198,6 +199,7 @@ void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
     m.SlabShearStressThcMax(k) = 0.0;
     m.SlabNormalStressMax(k) = 0.0;
     m.SlabPrincipalStressMax(k) = 0.0;
+    m.SlabPrincipalStressTransferFactor(k) = 0.0;
     m.EffectiveAdditionalSafetyFactor(k) = 0.0;
     m.BetaR(k, 1) = 1.0;
     m.BetaR(k, 2) = 1.0;
@@ -350,6 +352,7 @@ void evaluateStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
         run.GoverningTransferFactor = m.FactorLpt1Ratio;
         run.SlabPointRatioNumerator(i, k) = s1;
     }
+    run.PointTransferFactor(i, k) = run.GoverningTransferFactor;
 }
 
 bool callsForCoreFilling(const ProjectModel& m, const AnalysisRun& run, int k, int i) {

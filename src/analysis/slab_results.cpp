@@ -143,6 +143,13 @@ runtime::Value sideMaximum(AnalysisRun& run, const StationSideArray& table, int 
 void findSideMaxima(ProjectModel& m, AnalysisRun& run, int s) {
     for (const StationMaximum& entry : StationMaxima)
         (m.*entry.maximum)(s) = sideMaximum(run, run.*entry.station, s, m.CalculationPointCount);
+    // The transfer factor of the station with the largest sigma1 (the
+    // first of equals), so that the report prints the transfer terms that
+    // sigma1 holds.
+    runtime::Value largest, station;
+    library::CopyMatrixColumn(run.SlabPointRatioNumerator, run.PointMaximumWork, -1, s, model::MaxCalculationPoint, 2);
+    library::FindArrayMaximum(run.PointMaximumWork, m.CalculationPointCount, largest, station);
+    m.SlabPrincipalStressTransferFactor(s) = run.PointTransferFactor(runtime::toInt32(station), s);
 }
 
 }  // namespace slabcheck

@@ -130,6 +130,9 @@ struct CalculationResultFields {
     SideArray SlabBcd;
     SideArray EffectiveSupportLength;
     SideArray SlabPrincipalStressLimit;
+    // The transfer factor alpha with which the side's largest principal
+    // stress was calculated (0.75 or 1.5).
+    SideArray SlabPrincipalStressTransferFactor;
 
     // --- Slab net width (per side) ---------------------------------------
     // W = SlabUnitWidth - SlabWidthDeduction, formed with the section

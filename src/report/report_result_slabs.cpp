@@ -291,17 +291,27 @@ constexpr SideRow kWebStresses[] = {
     sideRow(
         item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kStress, 1,
         37, 50, 58, 66),
+    // The transfer terms are printed times the transfer factor alpha that
+    // sig.1 below was calculated with, which the row above them prints.
+    sideRow(
+        key("261"), fixed("alpha"), "",
+        [](const ProjectModel& m, int s) { return m.SlabPrincipalStressTransferFactor(s); }, kStress, 1, 37, 50, 58,
+        66),
     sideRow(
         item(172), item(191), "MPa",
-        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabTransferShearStress(s); },
+        [](const ProjectModel& m, int s) -> Value {
+            return m.SlabPrincipalStressTransferFactor(s) * m.SlabTransferShearStress(s);
+        },
         kStress, 1, 37, 50, 58, 66),
     sideRow(
         item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); }, kStress, 1,
         37, 50, 58, 66),
     sideRow(
         item(94), item(95), "MPa",
-        [](const ProjectModel& m, int s) -> Value { return m.GoverningLptFactor * m.SlabPrestressStress(s); }, kStress,
-        1, 37, 50, 58, 66),
+        [](const ProjectModel& m, int s) -> Value {
+            return m.SlabPrincipalStressTransferFactor(s) * m.SlabPrestressStress(s);
+        },
+        kStress, 1, 37, 50, 58, 66),
     sideRow(
         item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
         37, 50, 58, 66),

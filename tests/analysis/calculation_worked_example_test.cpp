@@ -255,8 +255,11 @@ TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     EXPECT_NEAR(tvl, 1.34963, 1e-3);
     EXPECT_NEAR(sigma1, 1.31906, 1e-3);
     EXPECT_NEAR(utilisation, 1.31906 / 1.819389, 1e-3);
-    // The station governs its field: its sigma1 is the field's largest.
+    // The station governs its field: its sigma1 is the field's largest,
+    // calculated with alpha 0.75, the factor the report prints beside
+    // tau.cp and sig.cp (0.51 and -1.01 MPa) so that they add up to it.
     EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), sigma1);
+    EXPECT_NEAR(m.SlabPrincipalStressTransferFactor(1), 0.75, 1e-12);
     EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7250, 1e-3);
 }
 

@@ -14,6 +14,7 @@
 #include "app/frm_quorvel.h"
 #include "app/settings.h"
 #include "project_window_fixture.h"
+#include "support/fixture_projects.h"
 
 namespace quorvel::app {
 namespace {
@@ -82,10 +83,9 @@ TEST_F(FileCommands, NewProjectForgetsTheFileAndCountsAsChanged) {
 // the project before it apart), takes the file's name and reads back the
 // same input after a save under another name.
 TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
-    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
-        if (entry.path().extension() != ".dat") continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        const std::string path = fixture(entry.path().filename().string());
+    for (const fs::path& project : quorvel::testing::fixtureProjects()) {
+        SCOPED_TRACE(project.filename().string());
+        const std::string path = fixture(project.filename().string());
         ui.clearMessages();
         declineSaveQuestions();
         open(path);
@@ -95,7 +95,7 @@ TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
         EXPECT_EQ(m.InputChanged, -1);
 
         ui.typeOver(w.txtOtsikko1, "Muutettu otsikko");
-        const std::string copy = scratch.file(entry.path().stem().string() + "_copy.dat");
+        const std::string copy = scratch.file(project.stem().string() + "_copy.dat");
         saveAs(copy);
         EXPECT_EQ(m.InputSaved, -1);
         EXPECT_EQ(m.InputFilePath, copy);

@@ -23,6 +23,7 @@
 #include "model/field_limits.h"
 #include "model/topping_load.h"
 #include "project_window_fixture.h"
+#include "support/fixture_projects.h"
 
 namespace quorvel::app {
 namespace {
@@ -122,10 +123,9 @@ double above(const model::NumberRange& r) { return r.maximum + std::max(std::fab
 
 TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
     int tokens = 0;
-    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
-        if (entry.path().extension() != ".dat") continue;
-        const std::string name = entry.path().filename().string();
-        const std::vector<std::string> lines = linesOf(quorvel::testing::readBytes(entry.path()));
+    for (const fs::path& project : quorvel::testing::fixtureProjects()) {
+        const std::string name = project.filename().string();
+        const std::vector<std::string> lines = linesOf(quorvel::testing::readBytes(project));
         // An edge beam's file holds no spacings for its left side.
         const bool middleBeam = !open(bytesOf(lines)).problem;
         {

@@ -16,6 +16,7 @@
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
 #include "project_window_fixture.h"
+#include "support/fixture_projects.h"
 
 namespace quorvel::app {
 namespace {
@@ -97,12 +98,11 @@ TEST_F(SaveCalculate, EveryBeamTypeKeepsItsInputAndReproducesItsResults) {
 }
 
 TEST_F(SaveCalculate, EveryCorpusProjectKeepsItsInputAndReproducesItsResults) {
-    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
-        if (entry.path().extension() != ".dat") continue;
-        ui.answerFileDialog(fixture(entry.path().filename().string()));
+    for (const fs::path& project : quorvel::testing::fixtureProjects()) {
+        ui.answerFileDialog(fixture(project.filename().string()));
         declineSaveQuestions();
         ui.click(w.cmdAvaalahto);
-        expectInputKeptAndResultsReproduced(entry.path().filename().string());
+        expectInputKeptAndResultsReproduced(project.filename().string());
     }
 }
 
@@ -173,10 +173,9 @@ TEST_F(SaveCalculate, OpenAndSaveWithoutAnEditWritesTheSameBytes) {
             EXPECT_EQ(saveAs("again.dat"), saved);
         }
     }
-    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
-        if (entry.path().extension() != ".dat") continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        open(fixture(entry.path().filename().string()));
+    for (const fs::path& project : quorvel::testing::fixtureProjects()) {
+        SCOPED_TRACE(project.filename().string());
+        open(fixture(project.filename().string()));
         const std::string saved = saveAs("once.dat");
         open(scratch.file("once.dat"));
         EXPECT_EQ(saveAs("twice.dat"), saved);

@@ -31,6 +31,7 @@
 #include "report/results_file.h"
 #include "runtime/text_file.h"
 #include "support/qt_wait.h"
+#include "support/fixture_projects.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -155,26 +156,30 @@ TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
     std::size_t largestLines = 0;
     std::vector<std::string> largestReport;
     platform::HeadlessPlatform quiet;
-    for (const auto& entry : fs::directory_iterator(QUORVEL_FIXTURES_DIR "/inputfiles")) {
+    std::size_t reportsWritten = 0;
+    for (const fs::path& fixture : quorvel::testing::fixtureProjects()) {
         for (int16_t language : {0, 1}) {
+            SCOPED_TRACE(fixture.filename().string());
             model::ProjectModel project;
             quorvel::testing::CalculationFolder data;
             quiet.setProgramFolder(data.dataPath());
-            data.load(project, entry.path().filename().string());
+            data.load(project, fixture.filename().string());
             model::ComputeToppingLoad(project);
             runtime::Messages messages;
-            if (analysis::PerformCalculation(project, messages) != 0) continue;
+            ASSERT_EQ(analysis::PerformCalculation(project, messages), 0);
             project.LanguageIndex = language;
             const std::string file = program.file("corpus.tul");
-            if (report::WriteResultsFile(project, quiet, file) != 0) continue;
+            ASSERT_EQ(report::WriteResultsFile(project, quiet, file), 0);
+            ++reportsWritten;
             runtime::TextFileReader written(file);
             if (written.lineCount() > largestLines) {
                 largestLines = written.lineCount();
-                largest = entry.path().filename().string() + (language == 0 ? " fin" : " eng");
+                largest = fixture.filename().string() + (language == 0 ? " fin" : " eng");
                 largestReport = printedLines(loadReportText(quiet, file, 6).value_or(std::string()));
             }
         }
     }
+    EXPECT_EQ(reportsWritten, 2 * quorvel::testing::FixtureProjectCount);
     reports.emplace_back("corpus", largestReport);
     ASSERT_GT(largestLines, 300u) << largest;
 

@@ -215,8 +215,8 @@ inline model::ProjectModel calculatedProject() {
         // The shear utilisation is the principal stress over its limit:
         // left 1.21 / 1.392 = 0.869, right 1.62 / 1.392 = 1.164.
         m.SlabShearUtilisation(s) = principal[s] / (1.67 / 1.2);
+        m.SlabPrincipalStressTransferFactor(s) = 1.0;
     }
-    m.GoverningLptFactor = 1.0;
     m.ToppingReinforcementArea = 188.0;
 
     // Beam shear by load stage at the one slab check station (x = 1200 mm),
