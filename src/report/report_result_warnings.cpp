@@ -65,16 +65,17 @@ void writePrincipalStressWarnings(ResultHalf& r) {
     }
 }
 
-// A check of the beam whose utilisation is exceeded: its text, the first
-// number ending at column 43, the comparison from column 45, the second
-// number from column 73 and the unit at column 81; both numbers as the
-// results table prints them.
-void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKey, double second,
+// A check of the beam whose utilisation is exceeded: its text, the limit
+// ending at column 43, the comparison from column 45, the acting value
+// from column 73 and the unit at column 81; both numbers as the results
+// table prints them, the acting one above the limit.
+void comparisonLine(ResultHalf& r, int keyNumber, double limit, int comparisonKey, double acting,
                     const std::string& unit) {
-    const std::string firstText = VerdictNumberText(first);
+    const std::string limitText = VerdictNumberText(limit);
     r.file.text(r.text(keyNumber));
-    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(firstText.size()))).text(firstText);
-    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73).text(VerdictNumberText(second));
+    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(limitText.size()))).text(limitText);
+    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73);
+    r.file.text(VerdictNumberText(VerdictValue(acting, limit, 2, true).number()));
     r.file.moveTo(81).text(unit).endLine();
 }
 
@@ -103,7 +104,8 @@ void writeSlabTensionWarnings(ResultHalf& r) {
         if (!r.sidePresent(side) || !tension ||
             !UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))))
             continue;
-        const std::string stress = FormatFixed(m.SlabTensileStressSum, 2, 2, 1);
+        const std::string stress =
+            FormatFixed(VerdictValue(m.SlabTensileStressSum, m.ConcreteFctd(side + 3), 2, true), 2, 2, 1);
         const std::string strength = FormatFixed(m.ConcreteFctd(side + 3), 1, 2, 1);
         r.line(r.text(198 + side));
         r.file.text(r.text(223)).moveTo(45).text(stress).moveTo(51).text("MPa > fctd = ");
