@@ -65,32 +65,37 @@ void writePrincipalStressWarnings(ResultHalf& r) {
     }
 }
 
-// A check of the beam whose utilisation is exceeded: its text, the limit
-// ending at column 43, the comparison from column 45, the acting value
-// from column 73 and the unit at column 81; both numbers as the results
-// table prints them, the acting one above the limit.
-void comparisonLine(ResultHalf& r, int keyNumber, double limit, int comparisonKey, double acting,
+// A check of the beam whose utilisation is exceeded: its text, the first
+// number ending at column 43, the comparison from column 45, the second
+// number from column 73 and the unit at column 81; both numbers as the
+// results table prints them.
+void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKey, double second,
                     const std::string& unit) {
-    const std::string limitText = VerdictNumberText(limit);
+    const std::string firstText = VerdictNumberText(first);
     r.file.text(r.text(keyNumber));
-    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(limitText.size()))).text(limitText);
-    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73);
-    r.file.text(VerdictNumberText(VerdictValue(acting, limit, 2, true).number()));
+    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(firstText.size()))).text(firstText);
+    r.file.moveTo(45).text(r.text(comparisonKey)).moveTo(73).text(VerdictNumberText(second));
     r.file.moveTo(81).text(unit).endLine();
 }
 
 void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
+    // The acting number of each line never prints at or below its limit.
+    const auto acting = [](double value, double limit) { return VerdictValue(value, limit, 2, true).number(); };
     if (UtilisationExceeded(m.UtilisationRatio)) {
         r.line(" ");
-        comparisonLine(r, 220, m.MomentResistanceUsed * 1e-6, 250, m.ActingDesignMoment * 1e-6, "kNm");
+        const double resistance = m.MomentResistanceUsed * 1e-6;
+        comparisonLine(r, 220, resistance, 250, acting(m.ActingDesignMoment * 1e-6, resistance), "kNm");
     }
-    if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved)))
-        comparisonLine(r, 221, m.MomentResistanceSolved * 1e-6, 251, m.MaxDesignMoment * 1e-6, "kNm");
+    if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved))) {
+        const double resistance = m.MomentResistanceSolved * 1e-6;
+        comparisonLine(r, 221, resistance, 251, acting(m.MaxDesignMoment * 1e-6, resistance), "kNm");
+    }
     // No strain check while the allowed strain is 0 (the results table
     // shows no ratio then either).
     if (m.AllowedStrain != 0.0 && UtilisationExceeded(UtilisationOf(m.BeamTopStrainMax, m.AllowedStrain)))
-        comparisonLine(r, 222, m.BeamTopStrainMax * 1000, 252, m.AllowedStrain * 1000, "%o");
+        comparisonLine(r, 222, acting(m.BeamTopStrainMax * 1000, m.AllowedStrain * 1000), 252,
+                       m.AllowedStrain * 1000, "%o");
     r.emptyLine();
 }
 
