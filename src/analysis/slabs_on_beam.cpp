@@ -4,7 +4,6 @@
 
 #include "analysis/slabs_on_beam.h"
 
-
 #include "analysis/beam_block.h"
 #include "analysis/slab_checks.h"
 #include "library/utilities.h"

@@ -358,6 +358,7 @@ Value designShearShown(const ProjectModel& m, int side) {
                         UtilisationExceeded(shearOverResistance(m, side)));
 }
 
+// That ratio as printed with three places: above 1.000 where it exceeds 1.
 Value shearOverResistanceShown(const ProjectModel& m, int side) {
     return VerdictUtilisation(shearOverResistance(m, side), 3);
 }
