@@ -10,6 +10,8 @@
 // element i + 51 k; PointCoreFillingFlag is (side, station), element
 // k + 3 i. Stations 0..CalculationPointCount are meaningful.
 
+#include <array>
+
 #include "model/model_arrays.h"
 
 namespace quorvel::analysis {
@@ -24,6 +26,20 @@ using StationSideArray = runtime::Array2<Value, 0, model::MaxCalculationPoint, 0
 
 // A core-filling length counts as core filling only above this (mm).
 inline constexpr double CoreFillingThreshold = 50.0;
+
+// The station of a side whose principal tensile stress sigma1 is the most
+// over its own limit, with the terms that sigma1 was formed from: the shear
+// reserve of the side answers this sigma1. MPa.
+struct GoverningWebStation {
+    int station = -1;           // none yet
+    double utilisation = 0.0;   // sigma1 over the station's limit
+    double transferFactor = 0.0;  // alpha of the governing sigma1
+    double prestress = 0.0;     // sigma_cp in force (cracked: effective strands only)
+    double normalStress = 0.0;  // sigma_n
+    double transferShear = 0.0;  // tau_cp, before alpha
+    double thc = 0.0;
+    double tvl = 0.0;
+};
 
 struct AnalysisRun {
     // --- Core filling --------------------------------------------------
@@ -59,6 +75,7 @@ struct AnalysisRun {
     SideArray BaseWebStressLimit;
     SideArray ReducedPrestressWebCapacity;
     SideArray EffectiveBottomStrandCount;
+    std::array<GoverningWebStation, 3> GoverningWeb;  // [side], 1 left, 2 right
 
     // The station being checked.
     Value EndCheckDistance;

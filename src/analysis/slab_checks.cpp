@@ -88,6 +88,42 @@ double ComputePointShearResistance(double thc, double tvl, double Vd, double alp
     return std::max(std::sqrt(disc) - half, 0.0);
 }
 
+double StationSafetyFactor(double gamma, double thc, double tvl) {
+    return 1.0 + checkedQuotient(thc, thc + tvl) * (gamma - 1.0);
+}
+
+namespace {
+
+// Halvings of the bisection of the tvl reserve: the interval ends within
+// tvl / 2^64 of each other, far below any printed digit.
+constexpr int ReserveBisectionSteps = 64;
+
+}  // namespace
+
+double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, double gamma) {
+    // The station's limit with t in place of its tvl; with no web shear at
+    // all the slab's share is 0 and the factor 1.
+    const auto limitAt = [&](double t) {
+        if (g.thc + t == 0.0) return fctd;
+        return checkedQuotient(fctd, StationSafetyFactor(gamma, g.thc, t));
+    };
+    const auto reserveUnder = [&](double t) {
+        return library::ComputeShearStressReserve(limitAt(t), g.transferFactor, g.prestress,
+                                                  g.normalStress, g.transferShear, g.thc);
+    };
+    // The station holds t while t is within the reserve its limit at t leaves.
+    const auto holds = [&](double t) { return t <= reserveUnder(t); };
+    if (!(reserveUnder(0.0) > 0.0)) return 0.0;
+    double low = 0.0;
+    double high = g.tvl;
+    if (holds(high)) return high;
+    for (int step = 0; step < ReserveBisectionSteps; ++step) {
+        const double mid = 0.5 * (low + high);
+        (holds(mid) ? low : high) = mid;
+    }
+    return low;
+}
+
 namespace slabcheck {
 
 double availableCoreFilling(const ProjectModel& m, int side) {
@@ -324,8 +360,7 @@ void evaluateStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
     run.PointShearStressTvl(i, k) = tvl;
 
     // 17. Safety factor and allowed principal stress of the station.
-    run.PointSafetyFactor =
-        1.0 + checkedQuotient(thc, thc + tvl) * (m.AdditionalSafetyFactor - 1.0);
+    run.PointSafetyFactor = StationSafetyFactor(m.AdditionalSafetyFactor, thc, tvl);
     run.PointStressLimit = checkedQuotient(m.ConcreteFctd(k + 3), run.PointSafetyFactor);
 
     // 18. Prestress: a slab cracked at its underside keeps the prestress of
@@ -366,6 +401,7 @@ bool callsForCoreFilling(const ProjectModel& m, const AnalysisRun& run, int k, i
 bool SlabsOnBeamAnalysis::checkSlabSide(int k) {
     using namespace slabcheck;
     startSide(m_, k);
+    run_.GoverningWeb[static_cast<std::size_t>(k)] = {};
     if (m_.SlabSidePresent(k) == 0) {
         clearSideWithoutSlabs(m_, run_, k);
         return false;

@@ -45,6 +45,23 @@ double ComputeEndFactor(double h, double ap, double L, double leff, double lmax,
 double ComputePointShearResistance(double thc, double tvl, double Vd, double alpha,
                                    double sigmaCp, double sigmaN, double tauT, double f);
 
+// The safety factor of a station's principal stress: the additional factor
+// gamma weighed by the slab's own share of the web shear,
+//   1 + thc / (thc + tvl) (gamma - 1);
+// the station's limit is fctd over it. thc + tvl = 0 raises 11.
+double StationSafetyFactor(double gamma, double thc, double tvl);
+
+// The longitudinal shear stress tvl the side's governing station can carry
+// before its sigma1 reaches its limit, all its other terms (alpha, sigma_cp,
+// sigma_n, tau_cp, thc) as the governing sigma1 had them. The limit moves
+// with tvl (through the safety factor), so this is the largest t at or below
+// the station's tvl with sigma1(t) <= fctd / StationSafetyFactor(gamma, thc,
+// t). 0 when the station is over its limit even without tvl; the station's
+// own tvl when it is not over its limit at all. Taking the station as it
+// stands, that set of t is one interval from 0 (sigma1 convex in t, the limit
+// concave for gamma >= 1), bounded by bisection.
+double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, double gamma);
+
 // The steps of the side pass, each on the model and the analysis's working
 // state. SlabsOnBeamAnalysis::checkSlabSide runs them in order.
 namespace slabcheck {

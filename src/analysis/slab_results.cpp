@@ -122,6 +122,9 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     m.BetaF(s) = MinValue(m.BetaF(s), run.PointCoreFillingFactor);
     const double utilisation = checkedQuotient(sigma1, fi);
     run.SlabPointShearRatio(i, s) = utilisation;
+    GoverningWebStation& governing = run.GoverningWeb[static_cast<std::size_t>(s)];
+    if (governing.station < 0 || utilisation > governing.utilisation)
+        governing = {i, utilisation, alpha, run.PointPrestressStress, sigmaN, tauT, thc, tvl};
 
     // 12. Group 1: stations checked with filled cores (or every station when
     //     the dowelled joints call for a long filling); group 2 the others.

@@ -4,9 +4,8 @@
 
 #include "analysis/slabs_on_beam.h"
 
-#include <cmath>
-
 #include "analysis/beam_block.h"
+#include "analysis/slab_checks.h"
 #include "library/utilities.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -24,8 +23,6 @@ namespace {
 // the run and ends it with an error instead of looping.
 constexpr int MaxBeamBlockPasses = 2;
 
-// A principal stress this far over its limit asks for the shear reserve.
-constexpr double ReserveCheckMargin = 1.005;
 // Required beam stiffness when no shear stress is left for tvl.
 constexpr double NoReserveStiffness = 1e30;
 
@@ -177,36 +174,7 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
         m.ShearReinforcementDesign = 0.0;
     }
 
-    // 5. Shear stress left for tvl on each slab field whose principal stress
-    // is over its limit, the beam stiffness that would keep tvl within it and
-    // the zone where tvl exceeds it. The scalars keep the left side's.
-    for (int side = 1; side <= 2; ++side) {
-        const double f = m.SlabPrincipalStressLimit(side);
-        if (!(m.SlabPrincipalStressMax(side) > ReserveCheckMargin * f)) continue;
-        const double transfer = m.SlabShearStressThcMax(side) + m.SlabTransferShearStress(side);
-        const double D = f * (f - m.SlabPrestressStress(side) - m.SlabNormalStressMax(side)) -
-                         transfer * transfer;
-        const double tvl = m.SlabShearStressTvlMax(side);
-        double reserve = 0.0;
-        double stiffness = NoReserveStiffness;
-        double position = 0.5 * m.BeamSpan;
-        if (D > 0) {
-            reserve = std::sqrt(D);
-            stiffness = m.SectionBendingStiffness(6) * tvl / reserve;
-            // Without any tvl the beam causes no exceedance zone.
-            position = tvl > 0 ? (1.0 - reserve / tvl) * m.BeamSpan / 2.0 : 0.0;
-        }
-        m.SideShearStressReserve(side) = reserve;
-        m.SideRequiredBeamStiffness(side) = stiffness;
-        m.SideShearExceedancePosition(side) = position;
-        if (side == 1) {
-            m.SlabShearStressReserve = reserve;
-            m.RequiredBeamStiffness = stiffness;
-            m.ShearExceedancePosition = position;
-        }
-    }
-
-    // 6. Utilisations of each slab field. The governing web values are the
+    // 5. Utilisations of each slab field. The governing web values are the
     // larger of the two station groups (filled and unfilled cores), so no
     // station of the side is more utilised than the side's gauge shows. A
     // side without slabs is checked for nothing and shows 0.
@@ -227,6 +195,36 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
             MaxValue(m.SlabShearStressTvlEnvelope(side, 1), m.SlabShearStressTvlEnvelope(side, 2));
         m.SlabPrincipalStressMax(side) =
             MaxValue(m.SlabPrincipalStressEnvelope(side, 1), m.SlabPrincipalStressEnvelope(side, 2));
+    }
+
+    // 6. Shear stress left for tvl on each slab field over its limit (where
+    // the report prints it), the beam stiffness that would keep tvl within
+    // it and the zone where tvl exceeds it, from the station whose sigma1
+    // governs the side's utilisation, with that sigma1's own terms. tvl is
+    // taken to fall linearly from its largest value at the support to 0 at
+    // midspan. The scalars keep the left side's.
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0 || m.SlabShearUtilisation(side) <= 1.0) continue;
+        const GoverningWebStation& governing = run_.GoverningWeb[static_cast<std::size_t>(side)];
+        if (governing.station < 0)
+            throw runtime::RunTimeError(runtime::ErrInvalidCall, "a slab field over its limit without its station");
+        const double reserve =
+            GoverningStationTvlReserve(governing, m.ConcreteFctd(side + 3), m.AdditionalSafetyFactor);
+        const double tvl = m.SlabShearStressTvlMax(side);
+        double stiffness = NoReserveStiffness;
+        double position = 0.5 * m.BeamSpan;
+        if (reserve > 0) {
+            stiffness = m.SectionBendingStiffness(6) * tvl / reserve;
+            position = (1.0 - reserve / tvl) * m.BeamSpan / 2.0;
+        }
+        m.SideShearStressReserve(side) = reserve;
+        m.SideRequiredBeamStiffness(side) = stiffness;
+        m.SideShearExceedancePosition(side) = position;
+        if (side == 1) {
+            m.SlabShearStressReserve = reserve;
+            m.RequiredBeamStiffness = stiffness;
+            m.ShearExceedancePosition = position;
+        }
     }
 
     // 7. Utilisation of the beam.

@@ -121,11 +121,13 @@ void frmTaulukot::FillResultTables() {
             grid.setTextMatrix(r, 0, LookupQuotedEntry(prefix + "RowCaption" + std::to_string(r), file));
     };
     // A row: acting value, resistance or limit, utilisation in per cent with
-    // its picture (not-OK above 100 %, as the gauges turn red).
+    // its picture (not-OK above 100 %, as the gauges turn red). An exceeded
+    // row never shows its acting value at or below its limit, nor 100.00 %.
     auto ratioRow = [&](Grid& grid, int row, double acting, double resistance, double ratio) {
-        grid.setTextMatrix(row, 1, cellText(acting, mark));
+        const bool exceeded = report::UtilisationExceeded(ratio);
+        grid.setTextMatrix(row, 1, cellText(report::VerdictValue(acting, resistance, 2, exceeded).number(), mark));
         grid.setTextMatrix(row, 2, cellText(resistance, mark));
-        grid.setTextMatrix(row, 3, cellText(100.0 * ratio, mark));
+        grid.setTextMatrix(row, 3, cellText(report::VerdictValue(100.0 * ratio, 100.0, 2, exceeded).number(), mark));
         if (std::isfinite(ratio))
             grid.setCellPicture(row, 3, report::UtilisationExceeded(ratio) ? imgNo.picture() : imgOK.picture());
     };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "library/utilities.h"
+#include "runtime/errors.h"
 
 namespace quorvel::library {
 
@@ -10,6 +11,14 @@ double ComputePrincipalTensileStress(double a, double b, double c, double d, dou
     const double s = a * b + c;
     const double t1 = a * d + e;
     return s / 2 + std::sqrt(s * s / 4 + t1 * t1 + f * f);
+}
+
+double ComputeShearStressReserve(double fLimit, double a, double b, double c, double d, double e) {
+    const double s = a * b + c;
+    const double t1 = a * d + e;
+    const double radicand = fLimit * (fLimit - s) - t1 * t1;
+    if (std::isnan(radicand)) throw runtime::RunTimeError(runtime::ErrInvalidCall, "shear stress reserve");
+    return radicand > 0 ? std::sqrt(radicand) : 0.0;
 }
 
 void ComputeStrandForceAtSection(double P, double e, double M, double A, double I, double y,

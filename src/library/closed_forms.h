@@ -23,6 +23,14 @@ using runtime::Value;
 // b and d.
 double ComputePrincipalTensileStress(double a, double b, double c, double d, double e, double f);
 
+// The shear stress f of the same web at which its principal tensile stress
+// reaches the limit fLimit: with s = a b + c and t1 = a d + e as above,
+// s/2 + Sqr(s^2/4 + t1^2 + f^2) = fLimit where f^2 = fLimit (fLimit - s) - t1^2.
+// The stress still available for the beam's longitudinal shear tvl beside
+// the web's other stresses; 0 when those alone reach the limit (the
+// radicand is 0 or below). A radicand that is not a number raises 5.
+double ComputeShearStressReserve(double fLimit, double a, double b, double c, double d, double e);
+
 // Stress from prestress at level y and the cracking moment of a slab unit.
 // sigmaCp := -P (1/A + e y / I), the stress at the level y (distance of the
 // checked fibre below the centroid) from the force P at eccentricity e.

@@ -6,6 +6,7 @@
 #include "library/deflections.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
+#include "report/verdict.h"
 
 namespace quorvel::report::resulthalf {
 
@@ -27,6 +28,15 @@ int resistanceLabel(const ProjectModel& m) {
 
 constexpr NumberFormat kMoment{4, 1, 1};
 
+// The design moment as printed above the two resistances it is checked
+// against: never at or below one it exceeds.
+Value designMomentShown(const ProjectModel& m) {
+    const Value md = VerdictValue(m.MaxDesignMoment * 1e-6, m.MomentResistanceUsed * 1e-6, kMoment.decimals,
+                                  UtilisationExceeded(m.UtilisationRatio));
+    return VerdictValue(md, m.MomentResistanceSolved * 1e-6, kMoment.decimals,
+                        UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved)));
+}
+
 // Block 6. The moments stand as the analysis left them. The resistance of
 // the beam alone (MRd) and of the composite section (MRd.c) are both
 // printed, each under its own name; the utilisation is the ratio of the
@@ -40,7 +50,7 @@ constexpr LabelRow kBeamMoments[] = {
         37, 49, 56),
     labelRow(
         itemOf([](const ProjectModel& m) { return m.BeamCategory == 2 ? 63 : 64; }), item(73), "kNm",
-        [](const ProjectModel& m) -> Value { return m.MaxDesignMoment * 1e-6; }, kMoment, 1, 37, 49, 56),
+        designMomentShown, kMoment, 1, 37, 49, 56),
     labelRow(
         item(66), item(75), "kNm",
         [](const ProjectModel& m) -> Value { return m.SteelPartialFactor * m.SectionResultB * 1e-6; }, kMoment, 1, 37,
@@ -53,7 +63,8 @@ constexpr LabelRow kBeamMoments[] = {
         item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
         kMoment, 1, 37, 49, 56),
     labelRow(
-        item(190), fixed(" "), " ", [](const ProjectModel& m) { return m.UtilisationRatio; }, {3, 2, 1}, 1, 37, 49, 56),
+        item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
+        {3, 2, 1}, 1, 37, 49, 56),
 };
 
 // Block 7: strains of the solved plane at the top and at the reference
@@ -75,6 +86,17 @@ constexpr LabelRow kSolvedSection[] = {
 };
 
 constexpr NumberFormat kDeflection{4, 2, 1};
+
+// The tension in the slab underside as printed above the tensile strength
+// of each slab field that carries slabs: never at or below one it exceeds.
+Value slabTensionShown(const ProjectModel& m) {
+    Value shown = m.SlabTensileStressSum;
+    for (int side = 1; side <= 2; ++side)
+        if (m.SlabSidePresent(side) > 0)
+            shown = VerdictValue(shown, m.ConcreteFctd(side + 3), kDeflection.decimals,
+                                 UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))));
+    return shown;
+}
 
 // Block 8: the deflection terms of the beam. The psi1 factor the imposed
 // load's quasi-permanent part was taken with closes the line of that part;
@@ -118,7 +140,12 @@ constexpr LabelRow kSupportStrains[] = {
         item(53), item(122), " %o", [](const ProjectModel& m) -> Value { return m.BeamTopStrainMaxB * 1000; },
         kDeflection, 1, 37, 50, 58),
     labelRow(
-        item(54), item(123), " %o", [](const ProjectModel& m) -> Value { return m.BeamTopStrainMax * 1000; },
+        item(54), item(123), " %o",
+        [](const ProjectModel& m) {
+            return VerdictValue(m.BeamTopStrainMax * 1000, m.AllowedStrain * 1000, kDeflection.decimals,
+                                m.AllowedStrain != 0.0 &&
+                                    UtilisationExceeded(UtilisationOf(m.BeamTopStrainMax, m.AllowedStrain)));
+        },
         kDeflection, 1, 37, 50, 58),
 };
 constexpr LabelRow kSlabTension[] = {
@@ -129,8 +156,7 @@ constexpr LabelRow kSlabTension[] = {
         item(53), item(127), "MPa", [](const ProjectModel& m) { return m.SlabTensileStressPart2; }, kDeflection, 1, 37,
         50, 58),
     labelRow(
-        item(54), item(128), "MPa", [](const ProjectModel& m) { return m.SlabTensileStressSum; }, kDeflection, 1, 37,
-        50, 58),
+        item(54), item(128), "MPa", slabTensionShown, kDeflection, 1, 37, 50, 58),
 };
 
 }  // namespace

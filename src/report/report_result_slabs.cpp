@@ -32,29 +32,40 @@ void rowWithGoverningSide(ResultHalf& r, const SideRow& row, const Value& side) 
     r.file.moveTo(72).text(r.sideWord(side == 1 ? 1 : 2)).endLine();
 }
 
-// Block 10: bending and cracking of the slab fields.
+// Block 10: bending and cracking of the slab fields. An acting moment over
+// its resistance never prints at or below it (VerdictValue).
 constexpr SideRow kCracking[] = {
     sideRow(
-        item(42), item(46), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxCharacteristicMoment(s); },
+        item(42), item(46), "kNm/m",
+        [](const ProjectModel& m, int s) {
+            return VerdictValue(m.SlabMaxCharacteristicMoment(s), m.SlabCrackingMoment(s), kMoment.decimals,
+                                UtilisationExceeded(m.SlabCrackingUtilisation(s)));
+        },
         kMoment, 1, 37, 49, 57, 64),
     sideRow(
         item(43), item(47), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabCrackingMoment(s); }, kMoment, 1,
         37, 49, 57, 64),
 };
 constexpr SideRow kCrackingUtilisation = sideRow(
-    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabCrackingUtilisation(s); }, kRatio, 1, 37, 49,
-    57, 64, true);
+    key("208"), none, "",
+    [](const ProjectModel& m, int s) { return VerdictUtilisation(m.SlabCrackingUtilisation(s), kRatio.decimals); },
+    kRatio, 1, 37, 49, 57, 64, true);
 constexpr SideRow kBending[] = {
     sideRow(
-        item(44), item(48), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabMaxDesignMoment(s); }, kMoment, 1,
-        37, 49, 57, 64),
+        item(44), item(48), "kNm/m",
+        [](const ProjectModel& m, int s) {
+            return VerdictValue(m.SlabMaxDesignMoment(s), m.SlabUltimateMoment(s), kMoment.decimals,
+                                UtilisationExceeded(m.SlabBendingUtilisation(s)));
+        },
+        kMoment, 1, 37, 49, 57, 64),
     sideRow(
         item(45), item(49), "kNm/m", [](const ProjectModel& m, int s) { return m.SlabUltimateMoment(s); }, kMoment, 1,
         37, 49, 57, 64),
 };
 constexpr SideRow kBendingUtilisation = sideRow(
-    key("208"), none, "", [](const ProjectModel& m, int s) { return m.SlabBendingUtilisation(s); }, kRatio, 1, 37, 49,
-    57, 64, true);
+    key("208"), none, "",
+    [](const ProjectModel& m, int s) { return VerdictUtilisation(m.SlabBendingUtilisation(s), kRatio.decimals); },
+    kRatio, 1, 37, 49, 57, 64, true);
 
 void writeSlabBending(ResultHalf& r) {
     ProjectModel& m = r.m;
@@ -273,7 +284,10 @@ void writeBeamShear(ResultHalf& r) {
     if (m.BeamCategory == 2) {
         if (UtilisationExceeded(UtilisationOf(m.MaxShearStage6, m.MaxShearResistance))) {
             r.print(labelRow(
-                key("215"), fixed(" vd"), "kN", [](const ProjectModel& m) -> Value { return m.MaxShearStage6 * 0.001; },
+                key("215"), fixed(" vd"), "kN",
+                [](const ProjectModel& m) {
+                    return VerdictValue(m.MaxShearStage6 * 0.001, m.MaxShearResistance * 0.001, 0, true);
+                },
                 {5, 0, 0}, 1, 51, 57, 63, true));
             r.print(labelRow(
                 fixed(" > "), fixed("vumax"), "kN",
@@ -316,8 +330,12 @@ constexpr SideRow kWebStresses[] = {
         item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
         37, 50, 58, 66),
     sideRow(
-        item(96), item(97), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressMax(s); }, kStress, 1,
-        37, 50, 58, 66),
+        item(96), item(97), "MPa",
+        [](const ProjectModel& m, int s) {
+            return VerdictValue(m.SlabPrincipalStressMax(s), m.SlabPrincipalStressLimit(s), kStress.decimals,
+                                UtilisationExceeded(m.SlabShearUtilisation(s)));
+        },
+        kStress, 1, 37, 50, 58, 66),
     sideRow(
         item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressLimit(s); }, kStress,
         1, 37, 50, 58, 66),
@@ -345,19 +363,31 @@ Value shearOverResistance(const ProjectModel& m, int side) {
     return Value(std::min(vd / resistance, cap));
 }
 
+// The design shear as printed above that ratio, against the resistance
+// printed beside it.
+Value designShearShown(const ProjectModel& m, int side) {
+    return VerdictValue(m.SlabMaxDesignShear(side), m.SlabMinShearValue(side), kMoment.decimals,
+                        UtilisationExceeded(shearOverResistance(m, side)));
+}
+
+// That ratio as printed with three places: above 1.000 where it exceeds 1.
+Value shearOverResistanceShown(const ProjectModel& m, int side) {
+    return VerdictUtilisation(shearOverResistance(m, side), 3);
+}
+
 void writeWebStresses(ResultHalf& r) {
     r.file.text(r.heading(93)).moveTo(52).text(r.text(206)).moveTo(60).text(r.text(207)).endLine();
     r.printAll(kWebStresses);
     r.emptyLine();
     r.line(r.heading(101));
     r.printAll(kWebResistance);
-    PrintSideValuesLine(r.file, r.selector(), r.heading(50) + "    ", r.heading(57), "kN/m", r.m.SlabMaxDesignShear(1),
-                        r.m.SlabMaxDesignShear(2), 4, 1, 1, 1, 37, 50, 59, 66, 1);
-    r.print(sideRow(item(100), fixed("Vd/VRd.min"), "", shearOverResistance, {2, 3, 1}, 1, 37, 50, 59, 66));
+    PrintSideValuesLine(r.file, r.selector(), r.heading(50) + "    ", r.heading(57), "kN/m", designShearShown(r.m, 1),
+                        designShearShown(r.m, 2), 4, 1, 1, 1, 37, 50, 59, 66, 1);
+    r.print(sideRow(item(100), fixed("Vd/VRd.min"), "", shearOverResistanceShown, {2, 3, 1}, 1, 37, 50, 59, 66));
     r.emptyLine();
     r.print(sideRow(
-        item(177), none, "", [](const ProjectModel& m, int s) { return m.SlabShearUtilisation(s); }, {2, 2, 1}, 1, 41,
-        50, 59, 66));
+        item(177), none, "", [](const ProjectModel& m, int s) { return VerdictUtilisation(m.SlabShearUtilisation(s), 2); },
+        {2, 2, 1}, 1, 41, 50, 59, 66));
     PrintSideValuesLine(r.file, r.selector(), leadingCharacters(r.heading(109), 19), "", " mm ",
                         r.m.RequiredCoreFillingLength(1), r.m.RequiredCoreFillingLength(2), 4, 0, 0, 1, 35, 50, 59, 66,
                         1);

@@ -84,20 +84,27 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
 
 void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
+    // The acting number of each line never prints at or below its limit.
+    const auto acting = [](double value, double limit) { return VerdictValue(value, limit, 2, true).number(); };
     if (UtilisationExceeded(m.UtilisationRatio)) {
         r.line(" ");
         // The beam alone's line only where the beam's check takes the beam
         // alone; where it takes the composite section, the MRd.c line
         // below is that check.
-        if (!analysis::BeamCheckUsesCompositeResistance(m))
-            comparisonLine(r, 220, m.MomentResistanceUsed * 1e-6, 250, m.ActingDesignMoment * 1e-6, "kNm");
+        if (!analysis::BeamCheckUsesCompositeResistance(m)) {
+            const double resistance = m.MomentResistanceUsed * 1e-6;
+            comparisonLine(r, 220, resistance, 250, acting(m.ActingDesignMoment * 1e-6, resistance), "kNm");
+        }
     }
-    if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved)))
-        comparisonLine(r, 221, m.MomentResistanceSolved * 1e-6, 251, m.MaxDesignMoment * 1e-6, "kNm");
+    if (UtilisationExceeded(UtilisationOf(m.MaxDesignMoment, m.MomentResistanceSolved))) {
+        const double resistance = m.MomentResistanceSolved * 1e-6;
+        comparisonLine(r, 221, resistance, 251, acting(m.MaxDesignMoment * 1e-6, resistance), "kNm");
+    }
     // No strain check while the allowed strain is 0 (the results table
     // shows no ratio then either).
     if (m.AllowedStrain != 0.0 && UtilisationExceeded(UtilisationOf(m.BeamTopStrainMax, m.AllowedStrain)))
-        comparisonLine(r, 222, m.BeamTopStrainMax * 1000, 252, m.AllowedStrain * 1000, "%o");
+        comparisonLine(r, 222, acting(m.BeamTopStrainMax * 1000, m.AllowedStrain * 1000), 252,
+                       m.AllowedStrain * 1000, "%o");
     r.emptyLine();
 }
 
@@ -111,7 +118,8 @@ void writeSlabTensionWarnings(ResultHalf& r) {
         if (!r.sidePresent(side) || !tension ||
             !UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))))
             continue;
-        const std::string stress = FormatFixed(m.SlabTensileStressSum, 2, 2, 1);
+        const std::string stress =
+            FormatFixed(VerdictValue(m.SlabTensileStressSum, m.ConcreteFctd(side + 3), 2, true), 2, 2, 1);
         const std::string strength = FormatFixed(m.ConcreteFctd(side + 3), 1, 2, 1);
         r.line(r.text(198 + side));
         r.file.text(r.text(223)).moveTo(45).text(stress).moveTo(51).text("MPa > fctd = ");

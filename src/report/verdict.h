@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "runtime/value.h"
+
 namespace quorvel::report {
 
 // A utilisation ratio (1 = 100 %) is exceeded when its magnitude is above 1;
@@ -22,6 +24,22 @@ double UtilisationOf(double acting, double limit);
 // A number of a verdict line as the results table shows it: rounded to two
 // decimals (halves away from zero), without padding ("538.77").
 std::string VerdictNumberText(double value);
+
+// A number that a verdict compares with its limit (an acting value with
+// its resistance, a stress with its allowed stress), as a row prints it with
+// `decimals` places (0 or fewer: whole numbers): the number itself, except
+// where the verdict is exceeded and the number, though above its limit,
+// would print no higher than the limit prints (a principal stress of
+// 1.8231 against 1.8194 MPa, both "1.82"). Then it is the smallest number of
+// that precision above the printed limit ("1.83"), as the gauge reads 101
+// rather than 100, so that no printed pair reads as within while its verdict
+// says exceeded. A number that is not finite is given back as it is.
+runtime::Value VerdictValue(const runtime::Value& value, const runtime::Value& limit, int decimals, bool exceeded);
+
+// A utilisation as a row prints it with `decimals` places: never 1 or less
+// while it is exceeded (1.0017 prints "1.01" with two places, "1.002" with
+// three).
+runtime::Value VerdictUtilisation(const runtime::Value& ratio, int decimals);
 
 // The name of a beam type as the windows and the report show it: the type
 // name, except the steel box beam, whose type name "HQ" is shown "WQ".

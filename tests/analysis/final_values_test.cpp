@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "analysis/slabs_on_beam.h"
@@ -9,6 +10,7 @@
 
 namespace {
 
+using quorvel::analysis::GoverningWebStation;
 using quorvel::analysis::SlabsOnBeamAnalysis;
 using quorvel::model::ProjectModel;
 using quorvel::platform::HeadlessPlatform;
@@ -25,12 +27,14 @@ protected:
     }
     void finish() {
         SlabsOnBeamAnalysis analysis(m, messages);
+        analysis.state().GoverningWeb = stations;
         analysis.computeFinalValues();
         row2Max = analysis.state().BeamMomentRow2Max;
         row5Max = analysis.state().BeamMomentRow5Max;
     }
     ProjectModel m;
     quorvel::runtime::Messages messages;
+    std::array<GoverningWebStation, 3> stations{};  // the slab checks' governing stations
     double row2Max = 0, row5Max = 0;
 };
 
@@ -152,61 +156,61 @@ TEST_F(FinalValues, NoShearDesignClearsTheReinforcement) {
     EXPECT_FLOAT_EQ(static_cast<float>(m.BetaY.number()), 0.9f);
 }
 
-TEST_F(FinalValues, ShearReserveFormedPerSideOverItsLimit) {
-    // Left side exactly 1.005 times its limit: no reserve is formed.
-    m.SlabPrincipalStressLimit(1) = 1.5;
-    m.SlabPrincipalStressMax(1) = 1.005 * 1.5;
-    // Right side over its limit with reserve left:
-    // D = f (f - sigma_cp - sigma_n,max) - (thc,max + tau_t)^2
-    //   = 1.5 (1.5 + 3 - 0.2) - (1.0 + 0.5)^2 = 6.45 - 2.25 = 4.2
-    // reserve = sqrt(4.2) = 2.04939; stiffness = EI6 tvl / reserve
-    //   = 2e14 * 3 / 2.04939 = 2.92770e14;
-    // position = (1 - 2.04939 / 3) 8000 / 2 = 1267.48 mm.
-    m.SlabPrincipalStressLimit(2) = 1.5;
-    m.SlabPrincipalStressMax(2) = 2.0;
-    m.SlabPrestressStress(2) = -3.0;
-    m.SlabNormalStressMax(2) = 0.2;
-    m.SlabShearStressThcMax(2) = 1.0;
-    m.SlabTransferShearStress(2) = 0.5;
-    m.SlabShearStressTvlEnvelope(2, 2) = 3.0;  // becomes the side's tvl max only after the reserve
-    m.SlabShearStressTvlMax(2) = 3.0;
-    m.SectionBendingStiffness(6) = 2e14;
-    m.BeamSpan = 8000;
+// The shear reserve of a slab field answers the sigma1 that governs its
+// utilisation, at that station and with its terms, wherever the field is
+// over its limit. The station of the SUORA middle beam at 3.7655 kN/m2
+// (concrete_middle_beam.dat), its left web:
+//   f = fctd = 0.21 40^(2/3) / 1.35 = 1.81938881 MPa (gamma 1: no moving limit),
+//   alpha = 0.75, sigma_cp = -1.34341516, sigma_n = 0.295744298,
+//   tau_cp = 0.681871822, thc = 0.5449562, tvl = 1.87224002 MPa;
+//   s = 0.75 (-1.34341516) + 0.295744298 = -0.711816872,
+//   t = 0.75 0.681871822 + 0.5449562 = 1.056360067,
+//   reserve = sqrt(f (f - s) - t^2) = sqrt(4.605254 - 1.115897) = 1.867980 MPa
+//   (sigma1 = s/2 + sqrt(s^2/4 + t^2 + tvl^2) = 1.823049 = 1.00201 f);
+//   stiffness = EI6 tvl / reserve = 1.16328e15 x 1.87224002 / 1.867980
+//     = 1.165933e15 Nmm2;
+//   length = (1 - 1.867980 / 1.87224002) 7200 / 2 = 8.19 mm.
+// The right field has the same station at exactly its limit: within it, no
+// reserve is formed (nor printed).
+TEST_F(FinalValues, ShearReserveAnswersTheGoverningSigma1) {
+    const GoverningWebStation suora{0,           1.00201104, 0.75,      -1.34341516,
+                                    0.295744298, 0.681871822, 0.5449562, 1.87224002};
+    for (int side = 1; side <= 2; ++side) {
+        m.ConcreteFctd(side + 3) = 1.81938881;
+        m.SlabShearStressTvlEnvelope(side, 2) = suora.tvl;
+        stations[static_cast<std::size_t>(side)] = suora;
+    }
+    m.SlabShearUtilisationByZone(1, 2) = suora.utilisation;
+    m.SlabShearUtilisationByZone(2, 2) = 1.0;
+    m.AdditionalSafetyFactor = 1.0;
+    m.SectionBendingStiffness(6) = 1.16328e15;
+    m.BeamSpan = 7200;
     finish();
-    const double reserve = std::sqrt(4.2);
-    EXPECT_TRUE(m.SlabShearStressReserve.isEmpty());  // the left side formed none
-    EXPECT_TRUE(m.SideShearStressReserve(1).isEmpty());
-    EXPECT_NEAR(m.SideShearStressReserve(2), reserve, 1e-12);
-    EXPECT_NEAR(m.SideRequiredBeamStiffness(2) / 1e14, 2e14 * 3 / reserve / 1e14, 1e-12);
-    EXPECT_NEAR(m.SideShearExceedancePosition(2), (1 - reserve / 3) * 4000, 1e-9);
-    EXPECT_NEAR(m.SideShearExceedancePosition(2), 1267.48, 0.01);
+    EXPECT_NEAR(m.SideShearStressReserve(1), 1.867980, 5e-7);
+    EXPECT_NEAR(m.SideRequiredBeamStiffness(1) / 1.165933e15, 1.0, 1e-6);
+    EXPECT_NEAR(m.SideShearExceedancePosition(1), 8.19, 0.005);
+    EXPECT_EQ(m.SlabShearStressReserve, m.SideShearStressReserve(1));
+    EXPECT_EQ(m.RequiredBeamStiffness, m.SideRequiredBeamStiffness(1));
+    EXPECT_EQ(m.ShearExceedancePosition, m.SideShearExceedancePosition(1));
+    EXPECT_TRUE(m.SideShearStressReserve(2).isEmpty());
 }
 
-TEST_F(FinalValues, NoReserveLeftAndLeftSideScalars) {
-    // D = 1.5 (1.5 + 0 - 1.0) - (1.0 + 0.5)^2 = 0.75 - 2.25 < 0.
-    m.SlabPrincipalStressLimit(1) = 1.5;
-    m.SlabPrincipalStressMax(1) = 1.6;
-    m.SlabNormalStressMax(1) = 1.0;
-    m.SlabShearStressThcMax(1) = 1.0;
-    m.SlabTransferShearStress(1) = 0.5;
+TEST_F(FinalValues, NothingLeftForTvlWhenTheWebIsOverItsLimitWithoutIt) {
+    // Right station: alpha 1, sigma_cp 0, sigma_n 1.0, tau_cp 0.5, thc 1.0,
+    // tvl 0.4, f = 1.5: s = 1.0, t = 1.5, sigma1 = 0.5 + sqrt(0.25 + 2.25 +
+    // 0.16) = 2.131 = 1.42 f; f (f - s) - t^2 = 0.75 - 2.25 < 0 even at
+    // tvl = 0: no reserve, no stiffness helps, the whole half span.
+    stations[2] = {3, 1.42, 1.0, 0.0, 1.0, 0.5, 1.0, 0.4};
+    m.ConcreteFctd(5) = 1.5;
+    m.AdditionalSafetyFactor = 1.0;
+    m.SlabShearUtilisationByZone(2, 1) = 1.42;
+    m.SlabShearStressTvlEnvelope(2, 1) = 0.4;
     m.BeamSpan = 9000;
     finish();
-    EXPECT_DOUBLE_EQ(m.SlabShearStressReserve, 0);
-    EXPECT_DOUBLE_EQ(m.RequiredBeamStiffness, 1e30);
-    EXPECT_DOUBLE_EQ(m.ShearExceedancePosition, 4500);
-    EXPECT_DOUBLE_EQ(m.SideRequiredBeamStiffness(1), 1e30);
-}
-
-TEST_F(FinalValues, ReserveWithoutBeamCausedShearHasNoExceedanceZone) {
-    // D = 1.5 (1.5 + 3) - 0 = 6.75 > 0 while tvl is 0 everywhere.
-    m.SlabPrincipalStressLimit(1) = 1.5;
-    m.SlabPrincipalStressMax(1) = 1.6;
-    m.SlabPrestressStress(1) = -3.0;
-    m.BeamSpan = 9000;
-    finish();
-    EXPECT_NEAR(m.SlabShearStressReserve, std::sqrt(6.75), 1e-12);
-    EXPECT_DOUBLE_EQ(m.RequiredBeamStiffness, 0);
-    EXPECT_DOUBLE_EQ(m.ShearExceedancePosition, 0);
+    EXPECT_DOUBLE_EQ(m.SideShearStressReserve(2), 0);
+    EXPECT_DOUBLE_EQ(m.SideRequiredBeamStiffness(2), 1e30);
+    EXPECT_DOUBLE_EQ(m.SideShearExceedancePosition(2), 4500);
+    EXPECT_TRUE(m.SlabShearStressReserve.isEmpty());  // the left field is within its limit
 }
 
 TEST_F(FinalValues, BeamResistanceByCategoryAndFamily) {

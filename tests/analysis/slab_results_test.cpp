@@ -95,6 +95,41 @@ TEST_F(SlabResults, FillingAtTheThresholdIsNoFilling) {
     EXPECT_GT(m.SlabShearUtilisationByZone(1, 2), 1.0);
 }
 
+// The side's shear reserve answers the station whose sigma1 is the most
+// over its limit, with that sigma1's terms. Without filling, station 0
+// governs (sigma1 1.905644 over f_i 1.407351, 1.354; station 1 1.626 over
+// the same limit): alpha 0.5, cracked sigma_p -2.6, sigma_n 0.76, tau_cp
+// 0.3, thc 0.92, tvl 1.875; s = 0.5 (-2.6) + 0.76 = -0.54, t = 0.5 0.3 +
+// 0.92 = 1.07. The limit moves with tvl, f(t) = 1.5 / (1 + 0.92 / (0.92 +
+// t) 0.2), so the reserve R solves sigma1(R) = f(R):
+//   R = 1.228940: sigma1 = -0.27 + sqrt(0.0729 + 1.1449 + 1.510294) =
+//   1.381694; gamma = 1 + 0.92 / 2.148940 0.2 = 1.085624, f = 1.5 /
+//   1.085624 = 1.381694.
+// (Holding the limit at this tvl's 1.407351 would give sqrt(1.407351
+// (1.407351 + 0.54) - 1.07^2) = 1.263213, above what the web takes at that
+// tvl.) With f fixed (gamma 1, f = 1.5): sqrt(1.5 x 2.04 - 1.1449) =
+// 1.383871. With the limit gone without tvl (sigma_n 2.3: s = 1.0, f(0) =
+// 1.25, 1.25 x 0.25 - 1.1449 < 0): nothing is left.
+TEST_F(SlabResults, TvlReserveOfTheGoverningStation) {
+    heavyBeamShear();
+    ASSERT_FALSE(analysis.checkSlabSide(1));
+    const quorvel::analysis::GoverningWebStation& g = run.GoverningWeb[1];
+    EXPECT_EQ(g.station, 0);
+    EXPECT_DOUBLE_EQ(g.utilisation, m.SlabShearUtilisationByZone(1, 2));
+    EXPECT_EQ(g.transferFactor, 0.5);
+    EXPECT_NEAR(g.prestress, -2.6, 1e-12);
+    EXPECT_NEAR(g.normalStress, 0.76, 1e-12);
+    EXPECT_NEAR(g.transferShear, 0.3, 1e-12);
+    EXPECT_NEAR(g.thc, 0.92, 1e-12);
+    EXPECT_NEAR(g.tvl, 1.875, 1e-12);
+    using quorvel::analysis::GoverningStationTvlReserve;
+    EXPECT_NEAR(GoverningStationTvlReserve(g, 1.5, 1.2), 1.228940, 1e-6);
+    EXPECT_NEAR(GoverningStationTvlReserve(g, 1.5, 1.0), 1.383871, 1e-6);
+    quorvel::analysis::GoverningWebStation tense = g;
+    tense.normalStress = 2.3;
+    EXPECT_EQ(GoverningStationTvlReserve(tense, 1.5, 1.2), 0.0);
+}
+
 // A station checked with the starting filling of 100 mm (shorter than the
 // 300 mm available, and not called for) relied on filled cores: it counts
 // in the core-filling zones and in group 1. Filling factor

@@ -154,6 +154,51 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
     ui.click(w.cmdTaulukko);
 }
 
+// Every verdict row of the three tables just over its limit, by a factor
+// of 1.000001, so that with two decimals the acting value and its limit
+// would read alike: the acting value shows as the next number above its
+// limit, the per cent above 100.00, beside the cross.
+TEST_F(ResultCommands, NoExceededRowShowsItsValueAtOrBelowItsLimit) {
+    setResults(m);
+    const double over = 1.000001;
+    for (int side = 1; side <= 2; ++side) {
+        m.SlabPrincipalStressLimit(side) = 1.82;
+        m.SlabPrincipalStressMax(side) = 1.82 * over;
+        m.SlabShearUtilisation(side) = over;
+        m.SlabUltimateMoment(side) = 260.5;
+        m.SlabMaxDesignMoment(side) = 260.5 * over;
+        m.SlabBendingUtilisation(side) = over;
+        m.SlabCrackingMoment(side) = 123.8;
+        m.SlabMaxCharacteristicMoment(side) = 123.8 * over;
+        m.SlabCrackingUtilisation(side) = over;
+    }
+    m.MomentResistanceUsed = 755.4e6;
+    m.ActingDesignMoment = 755.4e6 * over;
+    m.UtilisationRatio = over;
+    m.BeamTopStrainMax = 0.0007 * over;  // against 0.0007
+    onTable([&](frmTaulukot& t) {
+        struct Row {
+            platform::Grid* grid;
+            int row;
+            const char* acting;
+            const char* limit;
+        };
+        const Row rows[] = {
+            {&t.Grid1, 2, "1.83 ", "1.82 "},     {&t.Grid1, 3, "260.51 ", "260.50 "}, {&t.Grid1, 4, "123.81 ", "123.80 "},
+            {&t.Grid2, 2, "1.83 ", "1.82 "},     {&t.Grid2, 3, "260.51 ", "260.50 "}, {&t.Grid2, 4, "123.81 ", "123.80 "},
+            {&t.Grid3, 1, "755.41 ", "755.40 "}, {&t.Grid3, 2, "0.71 ", "0.70 "},
+        };
+        for (const Row& r : rows) {
+            SCOPED_TRACE(r.grid->name() + " row " + std::to_string(r.row));
+            EXPECT_EQ(r.grid->textMatrix(r.row, 1), r.acting);
+            EXPECT_EQ(r.grid->textMatrix(r.row, 2), r.limit);
+            EXPECT_EQ(r.grid->textMatrix(r.row, 3), "100.01 ");
+            EXPECT_EQ(r.grid->cellPicture(r.row, 3), t.imgNo.picture());
+        }
+    });
+    ui.click(w.cmdTaulukko);
+}
+
 // The gauge and the table's picture of one result agree: a utilisation
 // above 100 % is red with a cross, exactly 100 % and below green with a
 // tick, also where the gauge's whole-number text reads "100" either way.

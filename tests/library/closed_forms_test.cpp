@@ -41,6 +41,24 @@ TEST(PrincipalTensileStress, IsARootOfTheStressTensor) {
                 c / 2 + std::sqrt(c * c / 4 + e * e + f * f), 1e-12);
 }
 
+TEST(ShearStressReserve, IsTheShearThatBringsSigma1ToTheLimit) {
+    // Mohr's circle above: s = 3, t1 = 1.2 and f = 1.6 give sigma_1 = 4.0, so
+    // against a limit of 4.0 the reserve is 1.6: 4 (4 - 3) - 1.44 = 2.56.
+    EXPECT_NEAR(ComputeShearStressReserve(4.0, 1, 0, 3, 0, 1.2), 1.6, 1e-12);
+    // Compression s = 0.75 (-2) - 0.5 = -2, t1 = 0.75 0.4 + 0.2 = 0.5, limit
+    // 1.5: 1.5 (1.5 + 2) - 0.25 = 5.0, reserve sqrt(5) = 2.236068; sigma_1 at
+    // that shear is the limit again.
+    const double r = ComputeShearStressReserve(1.5, 0.75, -2, -0.5, 0.4, 0.2);
+    EXPECT_NEAR(r, std::sqrt(5.0), 1e-12);
+    EXPECT_NEAR(ComputePrincipalTensileStress(0.75, -2, -0.5, 0.4, 0.2, r), 1.5, 1e-12);
+    // Tension s = 3 against a limit of 1: 1 (1 - 3) < 0, nothing is left;
+    // exactly at the limit with no other shear (1.5 (1.5 - 0) - 1.5^2 = 0)
+    // neither.
+    EXPECT_EQ(ComputeShearStressReserve(1.0, 1, 0, 3, 0, 0), 0.0);
+    EXPECT_EQ(ComputeShearStressReserve(1.5, 1, 0, 0, 0, 1.5), 0.0);
+    EXPECT_EQ(errorOf([] { ComputeShearStressReserve(std::nan(""), 1, 0, 0, 0, 0); }), 5);
+}
+
 // ---------------------------------------------------------------------------
 // Prestress stress and cracking moment of a slab unit
 
