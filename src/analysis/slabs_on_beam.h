@@ -16,6 +16,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "analysis/analysis_run.h"
@@ -68,6 +70,18 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, platform::Platform& ui, int16_t&
 // project file carries it; the set-up forms it afresh before any use) and
 // the text viewer's state.
 void ResetCalculationResults(model::ProjectModel& m);
+
+// The fault that a negative utilisation of a checked result reveals, as the
+// message that stops the calculation (in the model's language); nothing
+// when there is none. An acting value (a design moment, a principal
+// stress, a strain) is never negative, so a negative ratio means a
+// resistance below 0: a slab's ultimate moment (its compression block
+// deeper than the slab: more strands than it can hold, or faulty slab or
+// strand data), the beam's moment resistance (a section the solver cannot
+// resolve), or a negative strain limit. The cracking ratio is the
+// exception: a cracking moment below 0 is a real state (the prestress
+// alone cracks the slab underside) and is reported as exceeded.
+std::optional<std::string> NegativeUtilisationFault(const model::ProjectModel& m);
 
 class SlabsOnBeamAnalysis {
 public:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <regex>
@@ -14,8 +15,11 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
+#include "app/frm_taulukot.h"
 #include "app/language.h"
 #include "main_window_fixture.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -381,6 +385,57 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         folder.writeRaw("ONTELO.MIT", catalogue);
     }
     ui.clearMessages();
+}
+
+// Negative utilisations through Calculate, on the new SUORA project with
+// the right slab's strands changed (the strand designations are free text).
+// One bottom and forty top strands: the prestress alone cracks the slab
+// underside (cracking moment below 0, so the ratio Mk / Mcr is negative):
+// the calculation completes, the gauge is red and reads the ratio with its
+// minus sign, the table shows the not-OK picture and the report explains
+// the line. Sixty bottom strands: the slab's compression block runs deeper
+// than the slab and its ultimate moment comes out below 0, a bending ratio
+// that once showed as a green 2 %: the calculation stops and says so, in
+// the window's language, and shows no results.
+TEST_F(Calculate, ANegativeUtilisationIsShownAsExceededOrStopsTheCalculation) {
+    m.BottomStrandCode(2) = "1L";
+    m.TopStrandCode(2) = "40L";
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    ASSERT_LT(m.SlabCrackingMoment(2), 0.0);
+    ASSERT_LT(m.SlabCrackingUtilisation(2), 0.0);
+    const auto [color, text] = shown(w.picOikeahalkeilu);
+    EXPECT_EQ(color, platform::rgb(255, 0, 0));
+    EXPECT_EQ(text, std::to_string(std::lround(100 * m.SlabCrackingUtilisation(2).number())));
+    ui.onModal("frmTaulukot", [](platform::Form& f) {
+        auto& table = static_cast<frmTaulukot&>(f);
+        EXPECT_EQ(table.Grid2.cellPicture(4, 3), table.imgNo.picture());
+        table.cmdOK.press();
+    });
+    ui.click(w.cmdTaulukko);
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        ASSERT_EQ(report::WriteResultsFile(m, ui, folder.file("negative.tul")), 0);
+        const std::string report = runtime::cp1252ToUtf8(folder.read("negative.tul"));
+        EXPECT_NE(report.find(language ? "\r\nMcr < 0 (right): the prestress alone cracks the slab underside"
+                                       : "\r\nMcr < 0 (oikea): esijännitys yksin halkaisee laatan alapinnan"),
+                  std::string::npos)
+            << report;
+    }
+
+    m.BottomStrandCode(2) = "60L";
+    m.TopStrandCode(2) = "0";
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        MarkInputChanged(m, w);
+        ui.expectMessageMatching(language ? "^Calculation stopped: the right slab bending utilisation is negative \\(-.*"
+                                          : "^Laskenta keskeytyi: oikean laatan taivutuksen käyttöaste on negatiivinen \\(-.*",
+                                 "Quorvel", Buttons::Ok, Icon::Exclamation);
+        w.RunCalculation();
+        ui.verify();
+        EXPECT_NE(m.ResultsValid, -1);
+        EXPECT_EQ(m.SlabBendingUtilisation(2).number(), 0.0);  // nothing of the stopped run is kept
+    }
 }
 
 // The catalogue edited in place between two calculations, its length kept
