@@ -43,6 +43,10 @@ bool SideCarriesSlabs(const model::ProjectInputFields& m, int side) {
     return m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum;
 }
 
+bool SideSetAside(const model::ProjectInputFields& m, int side) {
+    return !SideCarriesSlabs(m, side) && SideCarriesSlabs(m, 3 - side);
+}
+
 double SlabBearingWidth(const model::ProjectModel& m) {
     return familyAsItStands(m.BeamTypeName) == "BE" ? m.BeamWidth + 2.0 * m.WebThickness
                                                     : m.BeamWidth.number();

@@ -70,9 +70,8 @@ void copySlabField(model::ProjectInputFields& to, int toSide, const model::Proje
 // The entered values come back after the run.
 void setAsideSidesWithoutSlabs(model::ProjectModel& m) {
     for (int side = 1; side <= 2; ++side) {
-        const int other = 3 - side;
-        if (SideCarriesSlabs(m, side) || !SideCarriesSlabs(m, other)) continue;
-        copySlabField(m, side, m, other);
+        if (!SideSetAside(m, side)) continue;
+        copySlabField(m, side, m, 3 - side);
         for (Value* v : {&m.JointGroutWidth(side), &m.CoreFillingLength(side), &m.ToppingLoad(side),
                          &m.SlabImposedLoadPermanent(side), &m.SlabImposedLoadVariable(side),
                          &m.SlabLineLoadCount(side), &m.SlabPointLoadCount(side)})
@@ -94,7 +93,7 @@ void setAsideSidesWithoutSlabs(model::ProjectModel& m) {
 // overall height, a web height) stay for the report.
 void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputFields& entered) {
     for (int s = 1; s <= 2; ++s) {
-        if (!SideCarriesSlabs(entered, s)) copySlabField(m, s, entered, s);
+        if (SideSetAside(entered, s)) copySlabField(m, s, entered, s);
         m.SlabBottomGap(s) = entered.SlabBottomGap(s);
         m.SlabSupportLength(s) = entered.SlabSupportLength(s);
         m.JointGroutWidth(s) = entered.JointGroutWidth(s);

@@ -212,7 +212,8 @@ TEST_F(Calculate, CwqToppingQuestions) {
 
 // A slab type the catalogue does not hold: one message in the window's
 // language names the type, the side (by the window's caption for it) and
-// the catalogue; nothing is calculated and the inputs stay as typed.
+// the catalogue; nothing is calculated and the inputs stay as typed. The
+// hidden left type of an edge beam is not looked at.
 TEST_F(Calculate, AMissingSlabTypeIsNamedOnceAndNothingIsCalculated) {
     const std::string catalogue = folder.dataPath() + "ONTELO.MIT";
     struct Case {
@@ -260,6 +261,16 @@ TEST_F(Calculate, AMissingSlabTypeIsNamedOnceAndNothingIsCalculated) {
     w.RunCalculation();
     ui.verify();
     EXPECT_EQ(m.ResultsValid, 0);
+
+    // An edge beam's left side carries no slabs: the type its hidden box
+    // keeps is not calculated, and Calculate says nothing of it.
+    m.SlabTypeName(2) = "P27";
+    ui.click(w.optReunapalkki);
+    m.SlabTypeName(1) = "P99";
+    w.RunCalculation();
+    ui.verify();
+    EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.SlabTypeName(1), "P99");
 }
 
 // A coefficient table value outside what its meaning allows (k_cd of the
