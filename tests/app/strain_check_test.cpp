@@ -207,14 +207,12 @@ TEST_F(StrainCheck, AnEdgeBeamTakesNothingOfItsLeftSide) {
                     f.set(m, e, value);
                 }
             }
-            const model::ProjectModel hidden = m;
+            model::ComputeToppingLoad(m);
+            const std::string saved = inputBytes(m, folder, "before.dat");
             calculate();
             EXPECT_EQ(gauges(), gaugesBefore);
             EXPECT_EQ(report(), reportBefore);
-            EXPECT_EQ(m.SlabBottomGap(1), hidden.SlabBottomGap(1));  // the entered values come back
-            EXPECT_EQ(m.SlabTypeName(1), hidden.SlabTypeName(1));
-            EXPECT_EQ(m.SlabImposedLoadPermanent(1), hidden.SlabImposedLoadPermanent(1));
-            EXPECT_EQ(m.HoleCount(1), hidden.HoleCount(1));
+            EXPECT_EQ(inputBytes(m, folder, "after.dat"), saved);  // the entered values come back
         }
     }
 }
