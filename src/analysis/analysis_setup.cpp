@@ -39,6 +39,14 @@ std::string familyAsItStands(const std::string& code) { return code.substr(0, 2)
 
 }  // namespace
 
+bool SideCarriesSlabs(const model::ProjectInputFields& m, int side) {
+    return m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum;
+}
+
+bool SideSetAside(const model::ProjectInputFields& m, int side) {
+    return !SideCarriesSlabs(m, side) && SideCarriesSlabs(m, 3 - side);
+}
+
 double SlabBearingWidth(const model::ProjectModel& m) {
     return familyAsItStands(m.BeamTypeName) == "BE" ? m.BeamWidth + 2.0 * m.WebThickness
                                                     : m.BeamWidth.number();
@@ -95,8 +103,7 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
         library::TrimIdentifier(m.BottomStrandCode(side), m.BottomStrandType(side),
                                 m.BottomStrandCount(side));
         library::TrimIdentifier(m.TopStrandCode(side), m.TopStrandType(side), m.TopStrandCount(side));
-        m.SlabSidePresent(side) =
-            (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum) ? 1 : 0;
+        m.SlabSidePresent(side) = SideCarriesSlabs(m, side) ? 1 : 0;
         library::ReadSlabAndStrandData(m, messages_, side, status);
         if (status != 0) return false;
         ResolveBeamSideValue(m.BeamTypeName, m.SlabSupportLengthLimit(side), m.SlabSupportLength(side),

@@ -36,6 +36,14 @@ int16_t CalculationGridSize(double span, double unitWidth1, double unitWidth2, d
 // the area loads on it, so that the tributary widths add up to the spacing.
 double SlabBearingWidth(const model::ProjectModel& m);
 
+// Whether the slab field of a side (1 left, 2 right) carries slabs: its
+// beam spacings at the two ends add up to more than 0.002 mm. A project
+// whose left spacings are both 0 is an edge beam.
+bool SideCarriesSlabs(const model::ProjectInputFields& m, int side);
+// Whether side s carries no slabs beside a side that does (the left side of
+// an edge beam): nothing its inputs hold enters the calculation.
+bool SideSetAside(const model::ProjectInputFields& m, int side);
+
 // The common level of the cast top surface: the higher of the slab tops plus
 // the topping thickness, taken over the sides that carry slabs (over both
 // when neither does), so that a side without slabs never raises it.

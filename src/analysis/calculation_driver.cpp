@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/analysis_setup.h"
 #include "inputfile/beam_section_fields.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
@@ -28,7 +29,59 @@ std::array<Value*, 8> supportMoments(model::ProjectModel& m) {
             &m.SupportMomentStartVariable,       &m.SupportMomentEndVariable};
 }
 
-// Gives back, after a completed run, the input fields the run changed: those
+// Every input field of one slab field: its slab, strands and concrete, its
+// end on the beam, the loads standing on it and the holes in its slab
+// ends. The beam spacings, which say whether the field carries slabs at
+// all, are not among them.
+void copySlabField(model::ProjectInputFields& to, int toSide, const model::ProjectInputFields& from, int fromSide) {
+    to.SlabTypeName(toSide) = from.SlabTypeName(fromSide);
+    to.BottomStrandCode(toSide) = from.BottomStrandCode(fromSide);
+    to.TopStrandCode(toSide) = from.TopStrandCode(fromSide);
+    for (model::SideArray model::ProjectInputFields::*field :
+         {&model::ProjectInputFields::StrandInitialStress, &model::ProjectInputFields::StrandPrestressLoss,
+          &model::ProjectInputFields::SlabConcreteClass, &model::ProjectInputFields::SlabSupportLength,
+          &model::ProjectInputFields::SlabBottomGap, &model::ProjectInputFields::JointGroutWidth,
+          &model::ProjectInputFields::CoreFillingLength, &model::ProjectInputFields::ToppingLoad,
+          &model::ProjectInputFields::SlabImposedLoadPermanent, &model::ProjectInputFields::SlabImposedLoadVariable,
+          &model::ProjectInputFields::SlabLineLoadCount, &model::ProjectInputFields::SlabPointLoadCount,
+          &model::ProjectInputFields::SlabSelfWeightFactor})
+        (to.*field)(toSide) = (from.*field)(fromSide);
+    to.ConcreteQualityClass(toSide + 3) = from.ConcreteQualityClass(fromSide + 3);
+    for (int load = 0; load <= 5; ++load)
+        for (model::LoadSideArray model::ProjectInputFields::*field :
+             {&model::ProjectInputFields::SlabLineLoadG, &model::ProjectInputFields::SlabLineLoadQ,
+              &model::ProjectInputFields::SlabLineLoadY, &model::ProjectInputFields::SlabPointLoadG,
+              &model::ProjectInputFields::SlabPointLoadQ, &model::ProjectInputFields::SlabPointLoadX,
+              &model::ProjectInputFields::SlabPointLoadY})
+            (to.*field)(load, toSide) = (from.*field)(load, fromSide);
+    to.HoleCount(toSide) = from.HoleCount(fromSide);
+    for (int hole = 1; hole <= 2; ++hole)
+        for (model::SideHoleArray model::ProjectInputFields::*field :
+             {&model::ProjectInputFields::HoleX, &model::ProjectInputFields::HoleWidthB,
+              &model::ProjectInputFields::HoleY, &model::ProjectInputFields::HoleLengthA})
+            (to.*field)(toSide, hole) = (from.*field)(fromSide, hole);
+}
+
+// A side that carries no slabs beside one that does (the left side of an
+// edge beam) takes nothing of what its hidden inputs still hold, whatever a
+// project file or a box left there: for the run it is described as the side
+// with slabs (so its slab data, levels and slab-end rules match that side's
+// and add nothing of their own), with no joint, loads, holes or topping.
+// The entered values come back after the run.
+void setAsideSidesWithoutSlabs(model::ProjectModel& m) {
+    for (int side = 1; side <= 2; ++side) {
+        if (!SideSetAside(m, side)) continue;
+        copySlabField(m, side, m, 3 - side);
+        for (Value* v : {&m.JointGroutWidth(side), &m.CoreFillingLength(side), &m.ToppingLoad(side),
+                         &m.SlabImposedLoadPermanent(side), &m.SlabImposedLoadVariable(side),
+                         &m.SlabLineLoadCount(side), &m.SlabPointLoadCount(side)})
+            *v = 0.0;
+        m.HoleCount(side) = 0;
+    }
+}
+
+// Gives back, after a completed run, the input fields the run changed: the
+// whole slab field of a side without slabs, and those
 // the work file's read corrects for the calculation (gaps, grout widths and
 // support lengths, slab loads, bar prestresses, the topping, the safety factor, the joint and
 // infill grades, the type name's spelling), the section record's
@@ -40,6 +93,7 @@ std::array<Value*, 8> supportMoments(model::ProjectModel& m) {
 // overall height, a web height) stay for the report.
 void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputFields& entered) {
     for (int s = 1; s <= 2; ++s) {
+        if (SideSetAside(entered, s)) copySlabField(m, s, entered, s);
         m.SlabBottomGap(s) = entered.SlabBottomGap(s);
         m.SlabSupportLength(s) = entered.SlabSupportLength(s);
         m.JointGroutWidth(s) = entered.JointGroutWidth(s);
@@ -89,6 +143,7 @@ int16_t runCalculation(model::ProjectModel& m, runtime::Messages& messages,
     if (m.CalculationStatus(1) != 0) return m.CalculationStatus(1);
     m.CalculationStatus(1) = inputfile::ReadInputDataBytes(m, messages, written, m.FirstInputErrorLine);
     if (m.CalculationStatus(1) > 0) return m.CalculationStatus(1);
+    setAsideSidesWithoutSlabs(m);
 
     m.PermanentLoadFactorKfi = m.PartialFactorPermanent * m.ConsequenceClassFactorKfi;
     m.VariableLoadFactorKfi = m.PartialFactorVariable * m.ConsequenceClassFactorKfi;

@@ -2,7 +2,9 @@
 // The driver of one calculation: the whole input passes through the work
 // file (written and read straight back), the factored load multipliers are
 // formed, the support moments go to Nmm for the analysis, and the analysis
-// runs once. Whatever happens, the model comes back with its support
+// runs once. A side without slabs beside one with slabs (the left side of an
+// edge beam) is calculated as having no slab field of its own: nothing its
+// inputs hold enters the run, and they come back as entered. Whatever happens, the model comes back with its support
 // moments in kNm and its beam spacings as entered.
 
 #include <cstdint>

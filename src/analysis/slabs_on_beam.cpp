@@ -4,8 +4,13 @@
 
 #include "analysis/slabs_on_beam.h"
 
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
 #include "analysis/beam_block.h"
 #include "analysis/slab_checks.h"
+#include "library/deflections.h"
 #include "library/utilities.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -98,6 +103,54 @@ void ResetCalculationResults(model::ProjectModel& m) {
     results.ViewerTextModified = viewerModified;
 }
 
+std::optional<runtime::Message> NegativeUtilisationFault(const model::ProjectModel& m) {
+    // What went below zero, and what to check, in both languages.
+    struct Cause {
+        const char *finnish, *english;
+    };
+    static constexpr Cause slab{"laatan kestävyys on alle nollan. Tarkista laatan punokset (enemmän kuin laattaan "
+                                "mahtuu?) sekä laatta- ja punostiedoston arvot.",
+                                "the slab's resistance is below zero. Check the slab's strands (more than the slab "
+                                "can hold?) and the values of the slab and strand file."};
+    static constexpr Cause beam{"palkin momenttikestävyys on alle nollan. Tarkista palkin poikkileikkaus, raudoitus "
+                                "ja materiaalit.",
+                                "the beam's moment resistance is below zero. Check the beam's section, reinforcement "
+                                "and materials."};
+    static constexpr Cause strain{"sallittu venymä on alle nollan. Tarkista sallittu halkeamaleveys.",
+                                  "the allowed strain is below zero. Check the allowed crack width."};
+    struct Check {
+        double ratio;
+        Cause name;
+        const Cause* cause;
+    };
+    std::vector<Check> checks;
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) continue;
+        const bool left = side == 1;
+        checks.push_back({m.SlabShearUtilisation(side),
+                          left ? Cause{"vasemman laatan leikkauksen", "left slab shear"}
+                               : Cause{"oikean laatan leikkauksen", "right slab shear"},
+                          &slab});
+        checks.push_back({m.SlabBendingUtilisation(side),
+                          left ? Cause{"vasemman laatan taivutuksen", "left slab bending"}
+                               : Cause{"oikean laatan taivutuksen", "right slab bending"},
+                          &slab});
+    }
+    checks.push_back({m.UtilisationRatio, {"palkin taivutuksen", "beam bending"}, &beam});
+    if (library::StrainCheckApplies(m) && m.AllowedStrain != 0.0)
+        checks.push_back({m.BeamTopStrainMax / m.AllowedStrain, {"venymän", "strain"}, &strain});
+    for (const Check& c : checks) {
+        if (!(c.ratio < 0.0)) continue;
+        char value[32];
+        std::snprintf(value, sizeof value, "%.3f", c.ratio);
+        return runtime::Message{std::string("Laskenta keskeytyi: ") + c.name.finnish +
+                                    " käyttöaste on negatiivinen (" + value + "): " + c.cause->finnish,
+                                std::string("Calculation stopped: the ") + c.name.english +
+                                    " utilisation is negative (" + value + "): " + c.cause->english};
+    }
+    return std::nullopt;
+}
+
 void AnalyseSlabsOnBeam(model::ProjectModel& m, runtime::Messages& messages, int16_t& status,
                         const SupportLineTableWriter& writeSupportLineTable) {
     TypedInputGuard typedInputs(m);
@@ -141,6 +194,11 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         runtime::checkFloatingPoint();
         computeFinalValues();
         runtime::checkFloatingPoint();
+        if (const auto fault = NegativeUtilisationFault(m_)) {
+            messages_.push_back(*fault);
+            status = -1;
+            return;
+        }
         if (writeTable_) writeTable_(m_, supportLineTables());
         status = 0;
         return;

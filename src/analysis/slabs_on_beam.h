@@ -16,6 +16,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "analysis/analysis_run.h"
@@ -77,6 +79,17 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // The bending resistance of the beam alone, without slabs and joints (the
 // first section solve), as the steel beams take it with their factor; Nmm.
 runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);
+// The fault that a negative utilisation of a checked result reveals, as the
+// message that stops the calculation, in both languages; nothing
+// when there is none. An acting value (a design moment, a principal
+// stress, a strain) is never negative, so a negative ratio means a
+// resistance below 0: a slab's ultimate moment (its compression block
+// deeper than the slab: more strands than it can hold, or faulty slab or
+// strand data), the beam's moment resistance (a section the solver cannot
+// resolve), or a negative strain limit. The cracking ratio is the
+// exception: a cracking moment below 0 is a real state (the prestress
+// alone cracks the slab underside) and is reported as exceeded.
+std::optional<runtime::Message> NegativeUtilisationFault(const model::ProjectModel& m);
 
 class SlabsOnBeamAnalysis {
 public:

@@ -276,15 +276,17 @@ void drawAll(std::initializer_list<GaugeValue> gauges) {
 void frmQuorvel::DrawResultGauges() {
     const model::ProjectModel& m = model_;
     const bool edgeBeam = m.IsMiddleBeam == 0;
-    drawAll({{&picVasenleikkaus, std::fabs(m.SlabShearUtilisation[1]), edgeBeam},
-             {&picVasentaipuma, std::fabs(m.SlabBendingUtilisation[1]), edgeBeam},
-             {&picVasenhalkeilu, std::fabs(m.SlabCrackingUtilisation[1]), edgeBeam},
-             {&picOikealeikkaus, std::fabs(m.SlabShearUtilisation[2]), false},
-             {&picOikeataipuma, std::fabs(m.SlabBendingUtilisation[2]), false},
-             {&picOikeahalkeilu, std::fabs(m.SlabCrackingUtilisation[2]), false},
-             {&picPalkkitaipuma, std::fabs(m.UtilisationRatio), false}});
+    // Each ratio as it is: a negative one is exceeded, never a green bar of
+    // its magnitude.
+    drawAll({{&picVasenleikkaus, m.SlabShearUtilisation[1], edgeBeam},
+             {&picVasentaipuma, m.SlabBendingUtilisation[1], edgeBeam},
+             {&picVasenhalkeilu, m.SlabCrackingUtilisation[1], edgeBeam},
+             {&picOikealeikkaus, m.SlabShearUtilisation[2], false},
+             {&picOikeataipuma, m.SlabBendingUtilisation[2], false},
+             {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], false},
+             {&picPalkkitaipuma, m.UtilisationRatio, false}});
     if (library::StrainCheckApplies(m))
-        DrawGauge(picVenyma, std::fabs(m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain)), false);
+        DrawGauge(picVenyma, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain), false);
     else
         DrawGaugeNotApplicable(picVenyma, notApplicableText());
 }

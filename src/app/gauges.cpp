@@ -14,11 +14,13 @@ constexpr double FullScale = 1.3;     // the ratio drawn over the full bar width
 constexpr double TextCap = 9.99;        // "999" at most
 
 // The gauge text: percent rounded to a whole number, halves away from zero.
-// An exceeded ratio never reads 100 or less (100.4 % would round to a red
-// "100", which reads as adequate): it reads at least 101.
+// An exceeded ratio above 1 never reads 100 or less (100.4 % would round to
+// a red "100", which reads as adequate): it reads at least 101. A negative
+// ratio reads with its minus sign, at most -1 (never a red "0").
 std::string percentText(double value, bool exceeded) {
     double percent = std::round(100.0 * std::min(value, TextCap));
-    if (exceeded) percent = std::max(percent, 101.0);
+    if (exceeded && value > 1.0) percent = std::max(percent, 101.0);
+    if (exceeded && value < 0.0) percent = std::min(percent, -1.0);
     return std::to_string(static_cast<long long>(percent));
 }
 
@@ -83,7 +85,10 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     const double sw = std::floor(pic.scaleWidth());
     const double sh = std::floor(pic.scaleHeight());
     const float span = static_cast<float>(sw - tw);
-    const double x = tw + std::floor(static_cast<double>(span * static_cast<float>(v)) / FullScale);
+    // A negative ratio is exceeded: its bar runs past the right edge, as an
+    // infinite one's does, never leftwards over the number.
+    const double bar = v < 0.0 ? TextCap : v;
+    const double x = tw + std::floor(static_cast<double>(span * static_cast<float>(bar)) / FullScale);
 
     if (stale) {
         pic.line(tw, 0.1 * sh, x, 0.1 * sh, color);

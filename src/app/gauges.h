@@ -13,7 +13,8 @@ namespace quorvel::app {
 
 // Draws one gauge on the picture box. value is a utilisation ratio (1 =
 // 100 %); a NaN or an infinite value is drawn as exceeded (999, past the
-// right edge).
+// right edge), a negative one as exceeded past the right edge with its
+// signed number.
 void DrawGauge(platform::PictureBox& pic, double value, bool stale);
 
 // Draws a gauge whose check does not apply to the beam: no bar and no

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/analysis_setup.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
@@ -127,6 +128,9 @@ std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {
 std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
                                                      const std::array<std::string, 2>& sideCaptions) {
     for (int side = 1; side <= 2; ++side) {
+        // The hidden slab type of a side without slabs (an edge beam's left
+        // side) is never calculated.
+        if (analysis::SideSetAside(m, side)) continue;
         const std::string& type = m.SlabTypeName(side);
         bool listed = false;
         for (const model::SlabTypeRecord& record : m.SlabCatalogue) listed = listed || record.Name == type;

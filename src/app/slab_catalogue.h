@@ -52,7 +52,9 @@ std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m);
 // The first side whose slab type the loaded catalogue does not list, as a
 // message names it: the side by the caption the window shows for it
 // (sideCaptions, left then right, the colon dropped), the type, and the
-// catalogue file. Nothing when both sides' types are listed.
+// catalogue file. Nothing when both sides' types are listed; the type of a
+// side without slabs beside one with slabs (an edge beam's left side) is
+// not looked at.
 struct UnlistedSlabType {
     std::string side;
     std::string type;

@@ -19,6 +19,12 @@ namespace quorvel::report {
 // half and reaches the caller. The model is not changed.
 int16_t WriteReportInputPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
 
+// Whether the input half shows the slab field of side s: both sides, or
+// the one side that carries slabs. A side without slabs beside one with
+// slabs (the left side of an edge beam) took nothing into the calculation,
+// whatever its hidden boxes hold: its loads and holes are not printed.
+bool SlabSideShown(const model::ProjectModel& m, int s);
+
 // The sections of the input half, in the order they are printed; each
 // continues on the same report file with the same texts.
 void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now);

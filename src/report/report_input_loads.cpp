@@ -36,7 +36,10 @@ void printAreaLoads(RowPrinter& out) {
     ReportFile& f = out.file();
     auto number = [](const Value& v) { return FormatFixed(v, 2, 2, 1); };
     for (const AreaLoadRow& r : areaLoadRows) {
-        const model::SideArray& k = m.*r.characteristic;
+        // A side the calculation took nothing of carried no load.
+        model::SideArray k = m.*r.characteristic;
+        for (int s = 1; s <= 2; ++s)
+            if (!SlabSideShown(m, s)) k[s] = 0.0;
         const model::SideArray& d = m.*r.design;
         f.text(out.text(r.key)).moveTo(25).text(r.symbol + number(k[1]));
         f.moveTo(35).text(" / " + number(k[2])).moveTo(45).text("kN/m2");
@@ -47,15 +50,18 @@ void printAreaLoads(RowPrinter& out) {
 
 // --- line and point loads on the slab fields ---------------------------------
 
-// The number of loads of a side, a count the input keeps as a number.
-int loadCount(const Value& count) { return runtime::toInt16(count); }
+// The number of loads of a side, a count the input keeps as a number; none
+// on a side that is not shown.
+int loadCount(M m, const model::SideArray& counts, int s) {
+    return SlabSideShown(m, s) ? runtime::toInt16(counts[s]) : 0;
+}
 
 void printSlabLineLoads(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
-    if (plus(m.SlabLineLoadCount[1], m.SlabLineLoadCount[2]) > 0) out.keyLine("237");
+    if (loadCount(m, m.SlabLineLoadCount, 1) + loadCount(m, m.SlabLineLoadCount, 2) > 0) out.keyLine("237");
     for (int s = 1; s <= 2; ++s) {
-        const int count = loadCount(m.SlabLineLoadCount[s]);
+        const int count = loadCount(m, m.SlabLineLoadCount, s);
         if (count <= 0) continue;
         f.text(out.text(s == 1 ? "71" : "72")).moveTo(30).text("gk kN/m").moveTo(40).text("qk kN/m");
         f.moveTo(49).text("gd kN/m").moveTo(57).text("qd kN/m").moveTo(66).text("y mm ").text(out.text("238"));
@@ -76,10 +82,10 @@ void printSlabPointLoads(RowPrinter& out) {
     ReportFile& f = out.file();
     // Where y is measured from stands in the title: after the x and y
     // columns the heading has no room for it within the report's width.
-    if (plus(m.SlabPointLoadCount[1], m.SlabPointLoadCount[2]) > 0)
+    if (loadCount(m, m.SlabPointLoadCount, 1) + loadCount(m, m.SlabPointLoadCount, 2) > 0)
         f.text(out.text("239") + " (y" + out.text("238") + ")").endLine();
     for (int s = 1; s <= 2; ++s) {
-        const int count = loadCount(m.SlabPointLoadCount[s]);
+        const int count = loadCount(m, m.SlabPointLoadCount, s);
         if (count <= 0) continue;
         // Point loads are forces: their heads say kN.
         f.text(out.text(s == 1 ? "71" : "72")).moveTo(30).text("gk kN").moveTo(40).text("qk kN");

@@ -33,6 +33,15 @@ int16_t TopStrandSelector(M m, int16_t selector) {
     return -1;
 }
 
+}  // namespace
+
+bool SlabSideShown(M m, int s) {
+    const int16_t selector = SlabSideSelector(m);
+    return selector == 0 || selector == s;
+}
+
+namespace {
+
 std::string strandTypeText(const std::string& type) { return type == "0" ? std::string() : type; }
 
 // "P27- 6- 0": slab type, bottom strands and type, top strands and type.
@@ -235,7 +244,8 @@ constexpr HoleRow holeRows[] = {
 
 void printHoles(RowPrinter& out, int16_t selector) {
     const ProjectModel& m = out.model();
-    const int holes = static_cast<int>(library::MaxValue(m.HoleCount[1], m.HoleCount[2]));
+    const int holes = static_cast<int>(
+        library::MaxValue(SlabSideShown(m, 1) ? m.HoleCount[1] : 0, SlabSideShown(m, 2) ? m.HoleCount[2] : 0));
     if (holes <= 0) return;
     out.blankLine(1);
     headsLine(out, "148", "149", "150");

@@ -35,6 +35,8 @@ ResultHalf::ResultHalf(ProjectModel& model, ReportFile& reportFile, const Report
 
 int governingSide(int16_t selector, double left, double right) {
     if (selector == 1 || selector == 2) return selector;
+    // A negative ratio is exceeded (verdict.h): it governs a positive one.
+    if ((left < 0) != (right < 0)) return left < 0 ? 1 : 2;
     return left > right ? 1 : 2;
 }
 

@@ -84,7 +84,8 @@ void writeSlabResults(ResultHalf& r);    // slab bending, shear, joint, topping,
 void writeWarnings(ResultHalf& r);       // principal stress, reserves, beam and slab tension warnings
 
 // The side that governs a slab result: the only side that carries slabs,
-// otherwise the left side when its value is strictly larger, else the right.
+// otherwise the side whose ratio alone is negative (exceeded), else the left
+// side when its value is strictly larger, else the right.
 int governingSide(int16_t selector, double left, double right);
 
 }  // namespace quorvel::report::resulthalf

@@ -74,6 +74,11 @@ void writeSlabBending(ResultHalf& r) {
     captionLine(r, r.heading(41), 50, 58, true);
     r.printAll(kCracking);
     rowWithGoverningSide(r, kCrackingUtilisation, m.GoverningSide(3));
+    // A cracking moment below 0 makes the ratio negative: the prestress
+    // alone cracks the slab underside, which no load can make good.
+    for (int side = 1; side <= 2; ++side)
+        if (r.sidePresent(side) && m.SlabCrackingMoment(side) < 0)
+            r.file.text("Mcr < 0 (" + r.sideWord(side) + "): " + r.text("208a")).endLine();
     r.printAll(kBending);
     rowWithGoverningSide(r, kBendingUtilisation, m.GoverningSide(2));
     r.line(" ");

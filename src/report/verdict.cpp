@@ -9,7 +9,7 @@
 
 namespace quorvel::report {
 
-bool UtilisationExceeded(double ratio) { return !(std::fabs(ratio) <= 1.0); }
+bool UtilisationExceeded(double ratio) { return !(ratio >= 0.0 && ratio <= 1.0); }
 
 double UtilisationOf(double acting, double limit) {
     if (limit == 0.0) return acting == 0.0 ? 0.0 : std::numeric_limits<double>::infinity();

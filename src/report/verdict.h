@@ -10,8 +10,11 @@
 
 namespace quorvel::report {
 
-// A utilisation ratio (1 = 100 %) is exceeded when its magnitude is above 1;
-// exactly 1 is within. A ratio that is not a finite number counts as
+// A utilisation ratio (1 = 100 %) is exceeded when it is above 1; exactly 1
+// is within. A negative ratio is exceeded too: an acting value is never
+// negative, so it comes from a resistance below zero (a slab whose bottom
+// face its prestress alone cracks: cracking moment below 0), never from a
+// check with room to spare. A ratio that is not a finite number counts as
 // exceeded.
 bool UtilisationExceeded(double ratio);
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "analysis/slabs_on_beam.h"
 #include "platform/headless/headless_platform.h"
@@ -250,3 +251,60 @@ TEST_F(FinalValues, AllowedStrainFromTheCrackWidth) {
 }
 
 }  // namespace
+
+// A negative utilisation of a checked result stops the calculation with a
+// message that names it, in both languages: -0.553 of each of them in
+// turn, the others within their limits. A negative cracking ratio (the
+// prestress alone cracks the slab underside) is a real state and no fault;
+// a side without slabs is checked for nothing; a 0 is no fault.
+TEST(NegativeUtilisation, EachCheckedRatioBelowZeroIsAFaultNamedInBothLanguages) {
+    using quorvel::analysis::NegativeUtilisationFault;
+    struct Case {
+        const char* what;
+        void (*make)(ProjectModel&);
+        const char* finnish;  // empty: no fault
+        const char* english;
+    };
+    const Case cases[] = {
+        {"left shear", [](ProjectModel& m) { m.SlabShearUtilisation(1) = -0.553; }, "vasemman laatan leikkauksen",
+         "left slab shear"},
+        {"right shear", [](ProjectModel& m) { m.SlabShearUtilisation(2) = -0.553; }, "oikean laatan leikkauksen",
+         "right slab shear"},
+        {"left bending", [](ProjectModel& m) { m.SlabBendingUtilisation(1) = -0.553; }, "vasemman laatan taivutuksen",
+         "left slab bending"},
+        {"right bending", [](ProjectModel& m) { m.SlabBendingUtilisation(2) = -0.553; }, "oikean laatan taivutuksen",
+         "right slab bending"},
+        {"beam", [](ProjectModel& m) { m.UtilisationRatio = -0.553; }, "palkin taivutuksen", "beam bending"},
+        {"strain", [](ProjectModel& m) { m.AllowedStrain = -0.001; }, "venymän", "strain"},
+        {"cracking", [](ProjectModel& m) { m.SlabCrackingUtilisation(2) = -0.553; }, "", ""},
+        {"side without slabs", [](ProjectModel& m) {
+             m.SlabSidePresent(1) = 0;
+             m.SlabBendingUtilisation(1) = -0.553;
+         }, "", ""},
+        {"zero", [](ProjectModel& m) { m.UtilisationRatio = 0.0; }, "", ""},
+    };
+    for (const Case& c : cases) {
+        for (int16_t language : {0, 1}) {
+            SCOPED_TRACE(std::string(c.what) + (language ? " English" : " Finnish"));
+            ProjectModel m;
+            m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
+            for (int s = 1; s <= 2; ++s)
+                m.SlabShearUtilisation(s) = m.SlabBendingUtilisation(s) = m.SlabCrackingUtilisation(s) = 0.5;
+            m.UtilisationRatio = 0.5;
+            m.BeamTopStrainMax = 0.00035;
+            m.AllowedStrain = 0.0007;
+            c.make(m);
+            const auto fault = NegativeUtilisationFault(m);
+            if (*c.finnish == '\0') {
+                EXPECT_FALSE(fault) << fault->english;
+                continue;
+            }
+            ASSERT_TRUE(fault);
+            const std::string expected = language ? std::string("Calculation stopped: the ") + c.english +
+                                                        " utilisation is negative ("
+                                                  : std::string("Laskenta keskeytyi: ") + c.finnish +
+                                                        " käyttöaste on negatiivinen (";
+            EXPECT_EQ(fault->text(language).rfind(expected, 0), 0u) << fault->text(language);
+        }
+    }
+}

@@ -408,22 +408,22 @@ TEST_F(StartUp, GaugesAreStaleUntilResultsAndTurnGreyAgainOnAnInputChange) {
     EXPECT_EQ(shown(window.picOikeataipuma).first, Grey);
 
     m.SlabShearUtilisation[1] = 0.4;
-    m.SlabBendingUtilisation[2] = -0.62;  // drawn as its absolute value
+    m.SlabBendingUtilisation[2] = -0.62;  // negative: exceeded, read with its sign
     m.UtilisationRatio = 1.2;
     m.BeamTopStrainMax = -0.35;
     m.AllowedStrain = 0.5;
     m.ResultsValid = -1;
     window.paint();
     EXPECT_EQ(shown(window.picVasenleikkaus), std::make_pair(Green, std::string("40")));
-    EXPECT_EQ(shown(window.picOikeataipuma), std::make_pair(Green, std::string("62")));
+    EXPECT_EQ(shown(window.picOikeataipuma), std::make_pair(platform::rgb(255, 0, 0), std::string("-62")));
     EXPECT_EQ(shown(window.picPalkkitaipuma), std::make_pair(platform::rgb(255, 0, 0), std::string("120")));
-    EXPECT_EQ(shown(window.picVenyma), std::make_pair(Green, std::string("70")));
+    EXPECT_EQ(shown(window.picVenyma), std::make_pair(platform::rgb(255, 0, 0), std::string("-70")));
 
     // An edge beam has no left slab field: its three gauges stay grey.
     m.IsMiddleBeam = 0;
     window.paint();
     EXPECT_EQ(shown(window.picVasenleikkaus), std::make_pair(Grey, std::string("40")));
-    EXPECT_EQ(shown(window.picOikeataipuma).first, Green);
+    EXPECT_EQ(shown(window.picOikeataipuma).first, platform::rgb(255, 0, 0));
 
     // An input change: every gauge grey with its last number, the strain 0.
     window.txtOtsikko1.setText("muutettu");

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <utility>
 
 #include "platform/forms/form.h"
 #include "platform/headless/headless_platform.h"
@@ -124,10 +125,18 @@ TEST_F(Gauges, AStaleGaugeIsAGreyOutlineOfTheSameLength) {
     EXPECT_EQ(g.text->color, Grey);
 }
 
-TEST_F(Gauges, ANegativeStaleValueIsDrawnLeftOfTheZeroMark) {
-    Gauge g = draw(-0.5f, true);
-    EXPECT_LT(g.barEnd(), zeroMark(g));
-    EXPECT_EQ(g.text->text, "-50");
+// A negative ratio is exceeded (a resistance below 0): it reads with its
+// sign and its bar runs past the right edge, red while current, grey while
+// stale; never a green bar of its magnitude (-0.553 once read a green 55).
+TEST_F(Gauges, ANegativeRatioIsExceededAndReadsWithItsSign) {
+    for (auto [value, text] : {std::pair{-0.553f, "-55"}, std::pair{-1.5f, "-150"}, std::pair{-0.001f, "-1"}}) {
+        for (bool stale : {false, true}) {
+            Gauge g = draw(value, stale);
+            EXPECT_EQ(g.text->text, text) << value;
+            EXPECT_EQ(g.barColor(), stale ? Grey : Red) << value;
+            EXPECT_GT(g.barEnd(), innerWidth()) << value;
+        }
+    }
 }
 
 TEST_F(Gauges, ARatioThatIsNotANumberIsDrawnAsExceeded) {

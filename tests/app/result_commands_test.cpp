@@ -63,9 +63,11 @@ void setResults(model::ProjectModel& m) {
         m.SlabMaxDesignMoment(side) = 30.0;
         m.SlabUltimateMoment(side) = 29.997;
         m.SlabBendingUtilisation(side) = 1.0001;
-        m.SlabMaxCharacteristicMoment(side) = -15.0;
-        m.SlabCrackingMoment(side) = 10.0;
-        m.SlabCrackingUtilisation(side) = -1.5;
+        // A slab whose prestress alone cracks its underside: cracking
+        // moment below 0, a negative ratio that is exceeded.
+        m.SlabMaxCharacteristicMoment(side) = 5.53;
+        m.SlabCrackingMoment(side) = -10.0;
+        m.SlabCrackingUtilisation(side) = -0.553;
     }
     m.ActingDesignMoment = 123456789.0;    // Nmm
     m.MomentResistanceUsed = 250000000.0;  // Nmm
@@ -99,10 +101,10 @@ TEST_F(ResultCommands, TheButtonOpensTheTableOnlyWithValidResults) {
 }
 
 // The cells: acting value, resistance, 100 x ratio, each "0.00" and a
-// blank; the picture by |ratio| > 1. Hand values:
+// blank; the picture not OK above 1 and below 0. Hand values:
 //   Grid2 row 1: 45.678 x 2 = 91.356 -> "91.36 "; row 2 ratio 1.0 -> "100.00 ", OK;
 //   row 3 ratio 1.0001 -> 100.01 -> "100.01 ", not OK; 29.997 -> "30.00 ";
-//   row 4 ratio -1.5 -> "-150.00 ", not OK.
+//   row 4 ratio 5.53 / -10 = -0.553 -> "-55.30 ", not OK (not a green 55 %).
 //   Grid3 row 1: 123456789 Nmm / 1e6 = 123.456789 -> "123.46 "; 250 kNm;
 //   ratio 0.493827156 -> 49.3827 -> "49.38 ", OK.
 //   Row 2: strain 0.00035 x 1000 = 0.35 per mille, limit 0.70, 50 %.
@@ -124,8 +126,9 @@ TEST_F(ResultCommands, TheTableShowsTheResultsWithTheirPictures) {
         EXPECT_EQ(t.Grid2.textMatrix(3, 2), "30.00 ");
         EXPECT_EQ(t.Grid2.textMatrix(3, 3), "100.01 ");
         EXPECT_EQ(t.Grid2.cellPicture(3, 3), no);
-        EXPECT_EQ(t.Grid2.textMatrix(4, 1), "-15.00 ");
-        EXPECT_EQ(t.Grid2.textMatrix(4, 3), "-150.00 ");
+        EXPECT_EQ(t.Grid2.textMatrix(4, 1), "5.53 ");
+        EXPECT_EQ(t.Grid2.textMatrix(4, 2), "-10.00 ");
+        EXPECT_EQ(t.Grid2.textMatrix(4, 3), "-55.30 ");
         EXPECT_EQ(t.Grid2.cellPicture(4, 3), no);
 
         EXPECT_EQ(t.Grid3.textMatrix(1, 1), "123.46 ");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <regex>
@@ -14,8 +15,11 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/geometry_checks.h"
+#include "app/frm_taulukot.h"
 #include "app/language.h"
 #include "main_window_fixture.h"
+#include "report/results_file.h"
+#include "runtime/text_file.h"
 #include "support/test_support.h"
 
 namespace quorvel::app {
@@ -208,7 +212,8 @@ TEST_F(Calculate, CwqToppingQuestions) {
 
 // A slab type the catalogue does not hold: one message in the window's
 // language names the type, the side (by the window's caption for it) and
-// the catalogue; nothing is calculated and the inputs stay as typed.
+// the catalogue; nothing is calculated and the inputs stay as typed. The
+// hidden left type of an edge beam is not looked at.
 TEST_F(Calculate, AMissingSlabTypeIsNamedOnceAndNothingIsCalculated) {
     const std::string catalogue = folder.dataPath() + "ONTELO.MIT";
     struct Case {
@@ -258,6 +263,16 @@ TEST_F(Calculate, AMissingSlabTypeIsNamedOnceAndNothingIsCalculated) {
     w.RunCalculation();
     ui.verify();
     EXPECT_EQ(m.ResultsValid, 0);
+
+    // An edge beam's left side carries no slabs: the type its hidden box
+    // keeps is not calculated, and Calculate says nothing of it.
+    m.SlabTypeName(2) = "P27";
+    ui.click(w.optReunapalkki);
+    m.SlabTypeName(1) = "P99";
+    w.RunCalculation();
+    ui.verify();
+    EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_EQ(m.SlabTypeName(1), "P99");
 }
 
 // A coefficient table value outside what its meaning allows (k_cd of the
@@ -384,6 +399,63 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         folder.writeRaw("ONTELO.MIT", catalogue);
     }
     ui.clearMessages();
+}
+
+// Negative utilisations through Calculate, on the new SUORA project with
+// the right slab's strands changed (the strand designations are free text).
+// One bottom and forty top strands: the prestress alone cracks the slab
+// underside (cracking moment below 0, so the ratio Mk / Mcr is negative):
+// the calculation completes, the gauge is red and reads the ratio with its
+// minus sign, the table shows the not-OK picture and the report explains
+// the line. Sixty bottom strands: the slab's compression block runs deeper
+// than the slab and its ultimate moment comes out below 0, a bending ratio
+// that once showed as a green 2 %: the calculation stops and says so, in
+// the window's language, and shows no results.
+TEST_F(Calculate, ANegativeUtilisationIsShownAsExceededOrStopsTheCalculation) {
+    m.BottomStrandCode(2) = "1L";
+    m.TopStrandCode(2) = "40L";
+    w.RunCalculation();
+    ASSERT_EQ(m.ResultsValid, -1);
+    // By hand, P27 (A = 191316 mm2, I = 1.58801e9 mm4, yb = 142.307 mm over
+    // a 1200 mm unit), strands 45 mm from either face, 900 MPa less 20 %:
+    // P = 41 x 100 x 720 = 2.952e6 N, zp = (45 + 40 x 220) / 41 = 215.73,
+    // e = 142.307 - 215.73 = -73.43 mm; sigma.cp = -P (1/A + e yb / I) =
+    // +3.994 MPa (tension) > fctm = 2.456 / 0.7 = 3.509 MPa, so
+    // Mcr = (3.509 - 3.994) I / yb = -5.41e6 Nmm per unit = -4.51 kNm/m.
+    EXPECT_NEAR(m.SlabCrackingMoment(2), -4.51, 0.01);
+    ASSERT_LT(m.SlabCrackingUtilisation(2), 0.0);
+    const auto [color, text] = shown(w.picOikeahalkeilu);
+    EXPECT_EQ(color, platform::rgb(255, 0, 0));
+    EXPECT_EQ(text, std::to_string(std::lround(100 * m.SlabCrackingUtilisation(2).number())));
+    ui.onModal("frmTaulukot", [](platform::Form& f) {
+        auto& table = static_cast<frmTaulukot&>(f);
+        EXPECT_EQ(table.Grid2.cellPicture(4, 3), table.imgNo.picture());
+        table.cmdOK.press();
+    });
+    ui.click(w.cmdTaulukko);
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        ASSERT_EQ(report::WriteResultsFile(m, ui, folder.file("negative.tul")), 0);
+        const std::string report = runtime::cp1252ToUtf8(folder.read("negative.tul"));
+        EXPECT_NE(report.find(language ? "\r\nMcr < 0 (right): the prestress alone cracks the slab underside"
+                                       : "\r\nMcr < 0 (oikea): esijännitys yksin halkaisee laatan alapinnan"),
+                  std::string::npos)
+            << report;
+    }
+
+    m.BottomStrandCode(2) = "60L";
+    m.TopStrandCode(2) = "0";
+    for (int16_t language : {0, 1}) {
+        m.LanguageIndex = language;
+        MarkInputChanged(m, w);
+        ui.expectMessageMatching(language ? "^Calculation stopped: the right slab bending utilisation is negative \\(-.*"
+                                          : "^Laskenta keskeytyi: oikean laatan taivutuksen käyttöaste on negatiivinen \\(-.*",
+                                 "Quorvel", Buttons::Ok, Icon::Exclamation);
+        w.RunCalculation();
+        ui.verify();
+        EXPECT_NE(m.ResultsValid, -1);
+        EXPECT_EQ(m.SlabBendingUtilisation(2).number(), 0.0);  // nothing of the stopped run is kept
+    }
 }
 
 // The catalogue edited in place between two calculations, its length kept

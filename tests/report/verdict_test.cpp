@@ -14,15 +14,17 @@ namespace {
 
 using namespace quorvel::report;
 
-TEST(Verdict, AboveOneHundredPercentIsExceededAtEveryScale) {
+TEST(Verdict, AboveOneHundredPercentOrBelowZeroIsExceededAtEveryScale) {
     const double inf = std::numeric_limits<double>::infinity();
     struct Case {
         double ratio;
         bool exceeded;
     };
-    const Case cases[] = {{0.0, false},     {0.999, false}, {1.0, false},  {1.0000001, true}, {1.001, true},
-                          {1.003, true},    {1.1, true},    {-1.0, false}, {-1.5, true},      {inf, true},
-                          {std::nan(""), true}};
+    // A negative ratio is exceeded whatever its size (a resistance below 0,
+    // never room to spare); -0 is 0.
+    const Case cases[] = {{0.0, false},  {-0.0, false}, {0.999, false}, {1.0, false},  {1.0000001, true},
+                          {1.001, true}, {1.003, true}, {1.1, true},    {-0.553, true}, {-1e-9, true},
+                          {-1.0, true},  {-1.5, true},  {inf, true},    {-inf, true},   {std::nan(""), true}};
     for (const Case& c : cases) EXPECT_EQ(UtilisationExceeded(c.ratio), c.exceeded) << c.ratio;
     // Acting over limit; a zero limit holds only while nothing acts.
     EXPECT_DOUBLE_EQ(UtilisationOf(827.62, 538.77), 827.62 / 538.77);
