@@ -299,10 +299,12 @@ TEST_F(RectangularDialog, EmptiedCountBoxIsRefusedByOkAndNeverSavesZeroRows) {
     EXPECT_EQ(m.ReinforcementRowCount, 2);
 }
 
-TEST_F(RectangularDialog, EmptyBarCountTakesTenDividedByTheRow) {
+// The rows the beam type fills take its own bar count (SUORA: four bars in
+// rows 1 to 5); a row beyond them ten divided by the row.
+TEST_F(RectangularDialog, EmptyBarCountTakesTheTypesOwnRowsThenTenDividedByTheRow) {
     open(d, [&] {
         ui.typeOver(d.txtRiviLkm, "6");
-        for (auto [row, expected] : {std::pair{1, "10"}, {2, "5"}, {3, "3"}, {5, "2"}}) {
+        for (auto [row, expected] : {std::pair{1, "4"}, {2, "4"}, {5, "4"}}) {
             ui.typeOver(d.txtRiviNo, std::to_string(row));
             expectEmpty(expected);
             ui.paste(d.txtRaudLkm, "");
@@ -332,7 +334,7 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
         ui.tab();
         EXPECT_EQ(d.activeControl(), &d.txtRiviNo);
         ui.paste(d.txtRiviNo, "2");
-        expectEmpty("5");
+        expectEmpty("4");
         ui.paste(d.txtRaudLkm, "");
         ui.tab();
         ui.typeOver(d.txtRaudLkm, "7");
