@@ -200,6 +200,13 @@ void frmQuorvel::Form_Load() {
         ui.endProgram();
     }
 
+    // The company line of the reports, read once with the data files: a
+    // header that cannot give it is named here, and the reports go without.
+    const inputfile::CompanyHeader company = inputfile::ReadCompanyHeader(model_.DataPath, model_.DataFiles);
+    model_.CompanyName = company.name;
+    if (auto text = companyHeaderText(company, model_.LanguageIndex))
+        ui.messageBox(*text, Buttons::Ok, Icon::Exclamation, titleBase_);
+
     const std::string folder = model_.WorkFolder().empty() ? "." : model_.WorkFolder();
     if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {
         std::error_code ignored;

@@ -247,6 +247,8 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
+        // The company header is read no further than its first line.
+        if (name == "FIRMA.DA0") continue;
         const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
         if (!file.version || file.version->size <= LargestDataFile) continue;
         const std::string& found = file.path;
@@ -347,6 +349,29 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
         if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex) {
+    using Problem = inputfile::CompanyHeaderProblem;
+    std::string finnish, english;
+    switch (header.problem) {
+    case Problem::None: return std::nullopt;
+    case Problem::Missing: finnish = "sitä ei ole", english = "it does not exist"; break;
+    case Problem::NotAFile:
+        finnish = "se ei ole tiedosto vaan kansio, laite tai putki";
+        english = "it is a folder, a device or a pipe, not a file";
+        break;
+    case Problem::Unreadable: finnish = "sitä ei voi lukea", english = "it cannot be read"; break;
+    case Problem::NotText:
+        finnish = "sen ensimmäisellä rivillä on ohjausmerkki: se ei ole tekstitiedosto";
+        english = "its first line holds a control character: it is not a text file";
+        break;
+    }
+    return byLanguage(languageIndex,
+                      "Yritystiedostoa " + header.path + " ei voi käyttää: " + finnish +
+                          ". Raportin yritysrivi jää tyhjäksi.",
+                      "The company header file " + header.path + " cannot be used: " + english +
+                          ". The report's company line is left blank.");
 }
 
 float ComputeMinimumBeamLength(const model::ProjectModel& m) {

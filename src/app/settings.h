@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "inputfile/company_header.h"
 #include "model/project_model.h"
 #include "platform/platform.h"
 
@@ -86,6 +87,12 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 // Missing files are not named here.
 std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
                                                bool programFiles = true);
+
+// The message of a company header file ("FIRMA.DA0") that gives no company
+// line, in the language of the index, naming the file and why: the report
+// is then headed by a blank company line. Nothing when the file was read
+// (an empty one included).
+std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex);
 
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <optional>
 #include <regex>
 #include <sstream>
@@ -17,6 +20,7 @@
 #include "app/frm_about.h"
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "inputfile/input_file_reader.h"
 #include "platform/headless/headless_platform.h"
 #include "test_files.h"
 
@@ -257,6 +261,73 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
     ui.verify();
+}
+
+// The company header heads the report and nothing else. At start-up a
+// binary one is named once and the report goes without, an empty one gives
+// a blank line silently. Whatever it becomes while the program runs (empty,
+// a folder, a link to a device that never ends, a named pipe, binary, a
+// first line that never ends, gone), Open and Calculate go on without a
+// word of it: the report's company line is blank, or the first 64 kB of a
+// line that never ends.
+TEST_F(StartUp, ACompanyHeaderThatGivesNoLineNeverStopsOpenOrCalculate) {
+    const fs::path header = program.path() / "FIRMA.DA0";
+    const std::string project = program.dataPath() + "palkki.dat";
+    fs::copy_file(QUORVEL_FIXTURES_DIR "/inputfiles/concrete_middle_beam.dat", project);
+    const std::string binary("\x7f" "ELF\x02\x01\x01\0\0", 9);
+    for (const std::string& bytes : {std::string(), binary}) {
+        program.writeRaw("FIRMA.DA0", bytes);
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        model::ProjectModel fm;
+        fm.CompanyName = "stale";
+        frmQuorvel window(fm, fresh);
+        fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(fm.CompanyName, "");
+        if (bytes.empty()) {
+            EXPECT_TRUE(fresh.messages().empty());
+        } else {
+            ASSERT_EQ(fresh.messages().size(), 1u);
+            EXPECT_EQ(fresh.messages()[0].text,
+                      "Yritystiedostoa " + program.dataPath() +
+                          "FIRMA.DA0 ei voi käyttää: sen ensimmäisellä rivillä on ohjausmerkki: se ei ole "
+                          "tekstitiedosto. Raportin yritysrivi jää tyhjäksi.");
+            EXPECT_EQ(fresh.messages()[0].icon, Icon::Exclamation);
+        }
+    }
+
+    program.write("FIRMA.DA0", {"Insinööritoimisto Oy"});
+    frmQuorvel window(m, ui);
+    start(window);
+    ASSERT_EQ(m.CompanyName, "Insinööritoimisto Oy");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::size_t nameLength;
+    } cases[] = {
+        {"empty", [&] { program.writeRaw("FIRMA.DA0", ""); }, 0},
+        {"a folder", [&] { fs::create_directory(header); }, 0},
+        {"a link to a random device", [&] { fs::create_symlink("/dev/urandom", header); }, 0},
+        {"a named pipe", [&] { ASSERT_EQ(mkfifo(header.c_str(), 0600), 0); }, 0},
+        {"binary", [&] { program.writeRaw("FIRMA.DA0", binary); }, 0},
+        {"a first line of 2 MB", [&] { program.writeRaw("FIRMA.DA0", std::string(2 << 20, 'A')); }, 64 * 1024},
+        {"gone", [] {}, 0},
+    };
+    ui.setStrict(true);  // Open and Calculate say nothing of it
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(header);
+        c.make();
+        m.InputChanged = 0;
+        ui.answerFileDialog(project);
+        ui.click(window.cmdAvaalahto);
+        EXPECT_EQ(m.InputFilePath, project);
+        ui.click(window.cmdLaske0);
+        EXPECT_EQ(m.ResultsValid, -1);
+        EXPECT_EQ(m.CompanyName.size(), c.nameLength);
+    }
 }
 
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
