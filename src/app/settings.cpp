@@ -235,6 +235,13 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
+    // The list says what is expected; the files not found are named too.
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    for (const std::string& name : requiredDataFiles(m)) {
+        const auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found || !std::ifstream(*found, std::ios::binary))
+            text += byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ") + m.DataPath + name + "\r\n";
+    }
     return text;
 }
 
@@ -349,6 +356,33 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
         if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, const std::string& programFolder,
+                                               int16_t languageIndex) {
+    const bool english = languageIndex == 1;
+    const std::string data = m.DataPath.empty() ? "." : m.DataPath;
+    const std::string program = programFolder.empty() ? "." : programFolder;
+    const std::pair<const std::string&, std::string> files[] = {
+        {data, english ? "TEKSTIT1.DA0" : "TEKSTIT0.DA0"},
+        {program, english ? "language.eng" : "language.fin"},
+        {program, english ? "resultLanguage.eng" : "resultLanguage.fin"}};
+    for (const auto& [folder, name] : files)
+        if (!runtime::findFileIgnoringCase(folder, name))
+            return (folder == data ? m.DataPath : programFolder) + name;
+    return std::nullopt;
+}
+
+std::string englishUnavailableText(const std::string& missingFile, bool atStartUp, int16_t languageIndex) {
+    if (atStartUp)
+        return byLanguage(languageIndex,
+                          "Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missingFile +
+                              " ei ole. Ohjelma käyttää suomea.",
+                          "The English texts cannot be used: the file " + missingFile +
+                              " does not exist. The program uses Finnish.");
+    return byLanguage(languageIndex,
+                      "Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missingFile + " ei ole.",
+                      "The language cannot be switched to English: the file " + missingFile + " does not exist.");
 }
 
 std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex) {

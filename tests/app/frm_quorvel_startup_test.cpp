@@ -162,7 +162,7 @@ TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
 }
 
 // Only when the installation's own data folder lacks a file does the start
-// stop: the message lists every expected path.
+// stop: the message lists every expected path and names the one missing.
 TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     fs::remove(program.path() / "FIRMA.DA0");
     setting("Kieli", "1");
@@ -170,7 +170,7 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     ui.expectMessage("The files the calculation uses are not found!\r\n"
                      "One of the following files is missing or its path is wrong:\r\n\r\n" +
                          p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
-                         p + "PUNOS.VAT\r\n",
+                         p + "PUNOS.VAT\r\n\r\nNot found: " + p + "FIRMA.DA0\r\n",
                      "Fatal error!", Buttons::Ok, Icon::Critical);
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
@@ -178,6 +178,42 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     EXPECT_FALSE(window.isLoaded());
     EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
     EXPECT_EQ(stored(ui, "Kieli"), "1");
+}
+
+// English needs its report headings in the data folder and its window and
+// report texts in the program folder. Stored as the language while one of
+// them is missing, it once ended every start listing five files: the
+// program starts in Finnish, naming the file, the switch to English is
+// refused naming it, and Finnish is what is stored.
+TEST_F(StartUp, EnglishWithoutItsFilesStartsInFinnishAndIsNotSwitchedTo) {
+    for (const char* name : {"TEKSTIT1.DA0", "language.eng", "resultLanguage.eng"}) {
+        SCOPED_TRACE(name);
+        const std::string missing = program.dataPath() + name;
+        fs::rename(missing, missing + ".pois");
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        fresh.saveSetting("Quorvel835", "Settings", "Kieli", "1");
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missing +
+                                " ei ole. Ohjelma käyttää suomea.",
+                            "Quorvel", Buttons::Ok, Icon::Exclamation);
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
+
+        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missing + " ei ole.", "Quorvel",
+                            Buttons::Ok, Icon::Exclamation);
+        fresh.click(window.cmdEnglanti);
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
+        ASSERT_TRUE(window.closeByFrame());
+        EXPECT_EQ(stored(fresh, "Kieli"), "0");
+        fresh.verify();
+        fs::rename(missing + ".pois", missing);
+    }
 }
 
 // A stored catalogue, strand file or data folder that does not load (a file
@@ -330,12 +366,12 @@ TEST_F(StartUp, ACompanyHeaderThatGivesNoLineNeverStopsOpenOrCalculate) {
     }
 }
 
+// Finnish has nothing to fall back on (English falls back on Finnish).
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
-    fs::remove(program.path() / "language.eng");
-    setting("Kieli", "1");
-    ui.expectMessage("File \"" + program.dataPath() + "language.eng\" not found", "Error", Buttons::Ok,
+    fs::remove(program.path() / "language.fin");
+    ui.expectMessage("Tiedostoa \"" + program.dataPath() + "language.fin\" ei löydy", "Virhe", Buttons::Ok,
                      Icon::Exclamation);
-    ui.expectMessage("Language file is missing.\n\rProgram execution cancelled.", "Error", Buttons::Ok,
+    ui.expectMessage("Kielitiedosto puuttuu.\n\rOhjelman suoritus lopetetaan.", "Virhe", Buttons::Ok,
                      Icon::Critical);
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
