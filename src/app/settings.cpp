@@ -16,6 +16,8 @@
 #include "app/slab_catalogue.h"
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
+#include "report/report_text_keys.h"
+#include "report/report_texts.h"
 #include "runtime/data_files.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
@@ -296,13 +298,14 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
     struct TextFile {
         std::string folder;
         const char* name;
-        bool headings;  // items, else "key = text" lines
+        bool headings;     // items, else "key = text" lines
+        bool reportTexts;  // every text the report prints among them
     };
     const std::string data = m.DataPath.empty() ? "." : m.DataPath;
     const std::string program = programFolder.empty() ? "." : programFolder;
-    const TextFile files[] = {{data, "TEKSTIT0.DA0", true},       {data, "TEKSTIT1.DA0", true},
-                              {program, "language.fin", false},   {program, "language.eng", false},
-                              {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
+    const TextFile files[] = {{data, "TEKSTIT0.DA0", true, false},          {data, "TEKSTIT1.DA0", true, false},
+                              {program, "language.fin", false, false},      {program, "language.eng", false, false},
+                              {program, "resultLanguage.fin", false, true}, {program, "resultLanguage.eng", false, true}};
     // A file found sound is not read again until it changes: every
     // Calculate asks, and the answer only changes with the file.
     runtime::ParsedFileCache<bool>* soundFiles = m.DataFiles ? &m.DataFiles->parsed<bool>("sound text files") : nullptr;
@@ -353,6 +356,25 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
+        // A report text missing would print a report without its title
+        // line or a label, in silence.
+        if (f.reportTexts)
+            for (const std::string& key : report::ReportTextKeys()) {
+                std::string text;
+                try {
+                    text = report::LookupQuotedEntry(key, reader);
+                } catch (const runtime::RunTimeError&) {
+                    return english ? "The report text " + key + " of the data file " + *path +
+                                         " has no closing double quote."
+                                   : "Tiedoston " + *path + " raportin tekstiltä " + key +
+                                         " puuttuu lopettava lainausmerkki.";
+                }
+                if (text.empty())
+                    return english ? "The data file " + *path + " lacks the report text " + key + " (a line " + key +
+                                         " = \"text\")."
+                                   : "Tiedostosta " + *path + " puuttuu raportin teksti " + key + " (rivi " + key +
+                                         " = \"teksti\").";
+            }
         if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;

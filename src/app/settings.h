@@ -83,7 +83,10 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 // headings (TEKSTIT0.DA0, TEKSTIT1.DA0 of the data folder) with fewer items
 // than the report prints; a language file (language.fin/.eng,
 // resultLanguage.fin/.eng of programFolder, unless programFiles is false)
-// with a line that is neither blank, a comment (') nor "key = text".
+// with a line that is neither blank, a comment (') nor "key = text"; a
+// report language file (resultLanguage.fin/.eng) without the text of a
+// key the report prints (report::ReportTextKeys), or with one whose double
+// quotes are not closed.
 // Missing files are not named here.
 std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
                                                bool programFiles = true);

@@ -424,8 +424,9 @@ TEST_F(StartUp, ADataFileLargerThanAnyDeliveredStopsWithItsName) {
 }
 
 // A text data file that does not hold what is read from it (binary
-// content, too few report headings, a language line without a key) stops
-// the start with one message naming the file and the line.
+// content, too few report headings, a language line without a key, a
+// report text the report prints missing or unclosed) stops the start with
+// one message naming the file and the line or the key.
 TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
     using namespace std::string_literals;
     struct Case {
@@ -442,6 +443,15 @@ TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
         {"TEKSTIT0.DA0", 1, std::nullopt, "0", "Tiedostossa @ on viimeiseen riviinsä (0) mennessä vain 0 tekstiä; raportti tarvitsee 192."},
         {"language.fin", 3, "Laatasto", "0", "Tiedoston @ rivi 3 ei ole muotoa avain = teksti."},
         {"language.eng", 20, " = Slabs", "1", "Line 20 of the data file @ is not of the form key = text."},
+        // A report text missing or damaged: named with its key.
+        {"resultLanguage.fin", 1, std::nullopt, "0",
+         "Tiedostosta @ puuttuu raportin teksti resultText (rivi resultText = \"teksti\")."},
+        {"resultLanguage.fin", 5, "' resultText1 = \"QUORVEL\"", "0",
+         "Tiedostosta @ puuttuu raportin teksti resultText1 (rivi resultText1 = \"teksti\")."},
+        {"resultLanguage.eng", 5, "", "1",
+         "The data file @ lacks the report text resultText1 (a line resultText1 = \"text\")."},
+        {"resultLanguage.eng", 8, "resultText3a = \"Version ", "1",
+         "The report text resultText3a of the data file @ has no closing double quote."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
