@@ -157,20 +157,20 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
                                std::to_string(TitleCharacters) + " characters are used."));
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
         say(byLanguage(language,
-                            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
-                                " Käytetään tiedostoa " + before->SlabFileName + ".",
-                            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) +
-                                " " + before->SlabFileName + " is used."));
+                       "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
+                           " Käytetään tiedostoa " + before->SlabFileName + ".",
+                       "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) + " " +
+                           before->SlabFileName + " is used."));
         m.SlabFileName = before->SlabFileName;
     }
     // A slab type the catalogue lacks stays the project's: it is named, and
     // Calculate refuses it until the user chooses a type.
     if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
         say(byLanguage(language,
-                             "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
-                                 u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
-                             "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
-                                 u->catalogue + ". Nothing is calculated until a slab type is chosen."));
+                       "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
+                           u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
+                       "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
+                           u->catalogue + ". Nothing is calculated until a slab type is chosen."));
     }
     if (!notice.empty()) platform().messageBox(notice);
     // The topping load is derived from the topping and the slab levels;

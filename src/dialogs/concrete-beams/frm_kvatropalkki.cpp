@@ -78,7 +78,8 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
             const float seat = side == 1 && !middleBeam()
                                    ? 0.0f
                                    : static_cast<float>(md.JointGroutWidth(side) + md.SlabSupportLength(side));
-            const Value own = ownDefault(side == 1 ? &ProjectModel::LeftLedgeWidth : &ProjectModel::RightLedgeWidth, 100);
+            const Value own =
+                ownDefault(side == 1 ? &ProjectModel::LeftLedgeWidth : &ProjectModel::RightLedgeWidth, 100);
             return Bounds{0, std::nullopt, seat > own ? Value(seat) : own};
         });
     }
