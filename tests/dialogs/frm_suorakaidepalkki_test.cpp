@@ -345,7 +345,8 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
 
 TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
     // Row 3, area 491: d = 2 sqrt(491 / 3.1215592654) = 25.0835 mm, so the
-    // default is 30 + 2 d (3 - 1) = 130.33 mm (to 0.01); row 1 gives 30.
+    // default is 30 + 2 d (3 - 1) = 130.33 mm (to 0.01); row 1 would give
+    // 30, nearer the bottom than SUORA's own first row at 38, which it takes.
     open(d, [&] {
         ui.typeOver(d.txtRiviLkm, "3");
         ui.typeOver(d.txtRiviNo, "3");
@@ -356,7 +357,7 @@ TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
         ui.tab();
         EXPECT_NEAR(app::ParseNumber(d.txtRaud_et_ap.text(), '.'), 130.33, 0.01);
         ui.typeOver(d.txtRiviNo, "1");
-        expectEmpty("30");
+        expectEmpty("38");
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();
         ui.click(d.cmdPeruuta);
@@ -368,7 +369,7 @@ TEST_F(RectangularDialog, NegativeAreaGivesTheFirstRowDistanceWithoutARootOfANeg
         ui.typeOver(d.txtRiviLkm, "2");
         ui.typeOver(d.txtRiviNo, "2");
         d.txtRaudA.setText("-50");  // as if typed without leaving the box
-        expectEmpty("30");
+        expectEmpty("48");  // 30 from no diameter; SUORA's own second row lies at 48
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();
         ui.click(d.cmdPeruuta);

@@ -109,7 +109,11 @@ void RowEditor::setRules(RowFieldRules rules) {
         const double diameter = barDiameter(d.number(area), RowEditorAreaDivisor);
         const float m =
             rules_.distanceDefault ? rules_.distanceDefault(diameter, currentRow()) : static_cast<float>(lowest);
-        return Bounds{BeamDialog::tableBound(lowest), std::nullopt, Value(m)};
+        // The rows stack by the diameter typed, but a row the type fills
+        // never comes nearer the face than the type's own row: the lever
+        // arm is not made longer than the type's by emptying a box.
+        const Value own = group_ ? ownDefault(group_->distance, Value()) : Value();
+        return Bounds{BeamDialog::tableBound(lowest), std::nullopt, own.number() > m ? own : Value(m)};
     });
     if (prestress) {
         const model::NumberRange r = BeamDialog::tableLimit(*prestress).range;
