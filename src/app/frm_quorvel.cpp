@@ -176,7 +176,15 @@ void frmQuorvel::Form_Load() {
     model_.LogPath = ui.logFolder();
     // Stored data files that do not load give way to the installation's
     // own; the user is told once the window speaks the language.
-    const std::optional<std::string> replaced = SettleDataFiles(model_, ui);
+    std::optional<std::string> replaced = SettleDataFiles(model_, ui);
+    // English texts that are not all there would stop every start: the
+    // program starts in Finnish and says which file is missing.
+    std::optional<std::string> englishMissing;
+    if (model_.LanguageIndex == 1) englishMissing = missingLanguageFile(model_, ui.programFolder(), 1);
+    if (englishMissing) {
+        model_.LanguageIndex = 0;
+        if (!replaced) replaced = SettleDataFiles(model_, ui);
+    }
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.
@@ -191,6 +199,9 @@ void frmQuorvel::Form_Load() {
     titleBase_ = caption();
     showLanguageFlag();
 
+    if (englishMissing)
+        ui.messageBox(englishUnavailableText(*englishMissing, true, model_.LanguageIndex), Buttons::Ok,
+                      Icon::Exclamation, titleBase_);
     if (replaced) ui.messageBox(*replaced, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (CheckDataFilesPresent(model_) == 0) {
         ui.messageBox(missingDataFilesText(model_), Buttons::Ok, Icon::Critical, fatalTitle);
@@ -199,6 +210,13 @@ void frmQuorvel::Form_Load() {
         unload();
         ui.endProgram();
     }
+
+    // The company line of the reports, read once with the data files: a
+    // header that cannot give it is named here, and the reports go without.
+    const inputfile::CompanyHeader company = inputfile::ReadCompanyHeader(model_.DataPath, model_.DataFiles);
+    model_.CompanyName = company.name;
+    if (auto text = companyHeaderText(company, model_.LanguageIndex))
+        ui.messageBox(*text, Buttons::Ok, Icon::Exclamation, titleBase_);
 
     const std::string folder = model_.WorkFolder().empty() ? "." : model_.WorkFolder();
     if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {

@@ -21,6 +21,7 @@
 #include "inputfile/input_file_reader.h"
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
+#include "platform/forms/utf8.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -94,6 +95,20 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     return std::nullopt;
 }
 
+// The title boxes of the window hold this many characters; a longer title
+// line of a file is cut to it.
+constexpr std::size_t TitleCharacters = 70;
+
+// Cuts a title to the characters the window shows; whether it was longer.
+bool heldToTitleBox(std::string& title) {
+    const std::vector<char32_t> characters = platform::utf8::decode(title);
+    if (characters.size() <= TitleCharacters) return false;
+    std::string held;
+    for (std::size_t i = 0; i < TitleCharacters; ++i) held += platform::utf8::encode(characters[i]);
+    title = held;
+    return true;
+}
+
 }  // namespace
 
 bool frmQuorvel::readProjectFile(const std::string& fileName) {
@@ -127,23 +142,34 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
     // the user is told why.
     // Both are said in one message.
     std::string notice;
+    auto say = [&notice](const std::string& text) { notice += (notice.empty() ? "" : "\r\n\r\n") + text; };
+    // The report, the title bar and Save take the titles as the window
+    // shows them.
+    for (auto [title, line] : {std::pair{&m.TitleLine1, 1}, std::pair{&m.TitleLine2, 2}})
+        if (heldToTitleBox(*title))
+            say(byLanguage(language,
+                           "Rivin " + std::to_string(line) + " otsikko on yli " + std::to_string(TitleCharacters) +
+                               " merkkiä pitkä; siitä käytetään " + std::to_string(TitleCharacters) +
+                               " ensimmäistä merkkiä.",
+                           "The title on line " + std::to_string(line) + " is longer than " +
+                               std::to_string(TitleCharacters) + " characters; its first " +
+                               std::to_string(TitleCharacters) + " characters are used."));
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
-        notice = byLanguage(language,
-                            "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
-                                " Käytetään tiedostoa " + before->SlabFileName + ".",
-                            "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) +
-                                " " + before->SlabFileName + " is used.");
+        say(byLanguage(language,
+                       "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
+                           " Käytetään tiedostoa " + before->SlabFileName + ".",
+                       "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) + " " +
+                           before->SlabFileName + " is used."));
         m.SlabFileName = before->SlabFileName;
     }
     // A slab type the catalogue lacks stays the project's: it is named, and
     // Calculate refuses it until the user chooses a type.
     if (const auto u = FindUnlistedSlabType(m, {Label26.caption(), Label31.caption()})) {
-        notice += (notice.empty() ? "" : "\r\n\r\n") +
-                  byLanguage(language,
-                             "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
-                                 u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
-                             "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
-                                 u->catalogue + ". Nothing is calculated until a slab type is chosen.");
+        say(byLanguage(language,
+                       "Laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
+                           u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
+                       "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
+                           u->catalogue + ". Nothing is calculated until a slab type is chosen."));
     }
     if (!notice.empty()) platform().messageBox(notice);
     // The topping load is derived from the topping and the slab levels;

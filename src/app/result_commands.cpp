@@ -7,6 +7,7 @@
 #include "app/frm_taulukot.h"
 #include "app/language.h"
 #include "app/report_text.h"
+#include "app/settings.h"
 #include "report/results_file.h"
 #include "runtime/text_file.h"
 
@@ -91,6 +92,14 @@ void frmQuorvel::SwitchToFinnish() { switchLanguage(0); }
 void frmQuorvel::SwitchToEnglish() { switchLanguage(1); }
 
 void frmQuorvel::switchLanguage(int16_t languageIndex) {
+    // Without its files English would fail the windows, the reports and
+    // every later start: the switch is refused, naming the file.
+    if (languageIndex == 1)
+        if (auto missing = missingLanguageFile(model_, platform().programFolder(), 1)) {
+            platform().messageBox(englishUnavailableText(*missing, false, windowLanguage()), platform::Buttons::Ok,
+                                  platform::Icon::Exclamation, titleBase_);
+            languageIndex = 0;
+        }
     model_.LanguageIndex = languageIndex;
     ApplyLanguage(*this, model_.LanguageIndex, model_.ResultsValid);
     titleBase_ = caption();

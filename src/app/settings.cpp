@@ -16,6 +16,8 @@
 #include "app/slab_catalogue.h"
 #include "platform/print_layout.h"
 #include "report/report_headings.h"
+#include "report/report_text_keys.h"
+#include "report/report_texts.h"
 #include "runtime/data_files.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
@@ -235,6 +237,13 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
     for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
+    // The list says what is expected; the files not found are named too.
+    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    for (const std::string& name : requiredDataFiles(m)) {
+        const auto found = runtime::findFileIgnoringCase(folder, name);
+        if (!found || !std::ifstream(*found, std::ios::binary))
+            text += byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ") + m.DataPath + name + "\r\n";
+    }
     return text;
 }
 
@@ -247,6 +256,8 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : names) {
+        // The company header is read no further than its first line.
+        if (name == "FIRMA.DA0") continue;
         const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
         if (!file.version || file.version->size <= LargestDataFile) continue;
         const std::string& found = file.path;
@@ -287,13 +298,14 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
     struct TextFile {
         std::string folder;
         const char* name;
-        bool headings;  // items, else "key = text" lines
+        bool headings;     // items, else "key = text" lines
+        bool reportTexts;  // every text the report prints among them
     };
     const std::string data = m.DataPath.empty() ? "." : m.DataPath;
     const std::string program = programFolder.empty() ? "." : programFolder;
-    const TextFile files[] = {{data, "TEKSTIT0.DA0", true},       {data, "TEKSTIT1.DA0", true},
-                              {program, "language.fin", false},   {program, "language.eng", false},
-                              {program, "resultLanguage.fin", false}, {program, "resultLanguage.eng", false}};
+    const TextFile files[] = {{data, "TEKSTIT0.DA0", true, false},          {data, "TEKSTIT1.DA0", true, false},
+                              {program, "language.fin", false, false},      {program, "language.eng", false, false},
+                              {program, "resultLanguage.fin", false, true}, {program, "resultLanguage.eng", false, true}};
     // A file found sound is not read again until it changes: every
     // Calculate asks, and the answer only changes with the file.
     runtime::ParsedFileCache<bool>* soundFiles = m.DataFiles ? &m.DataFiles->parsed<bool>("sound text files") : nullptr;
@@ -344,9 +356,78 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
+        // A report text missing would print a report without its title
+        // line or a label, in silence.
+        if (f.reportTexts)
+            for (const std::string& key : report::ReportTextKeys()) {
+                std::string text;
+                try {
+                    text = report::LookupQuotedEntry(key, reader);
+                } catch (const runtime::RunTimeError&) {
+                    return english ? "The report text " + key + " of the data file " + *path +
+                                         " has no closing double quote."
+                                   : "Tiedoston " + *path + " raportin tekstiltä " + key +
+                                         " puuttuu lopettava lainausmerkki.";
+                }
+                if (text.empty())
+                    return english ? "The data file " + *path + " lacks the report text " + key + " (a line " + key +
+                                         " = \"text\")."
+                                   : "Tiedostosta " + *path + " puuttuu raportin teksti " + key + " (rivi " + key +
+                                         " = \"teksti\").";
+            }
         if (soundFiles) soundFiles->keep(*file.version, "", true);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, const std::string& programFolder,
+                                               int16_t languageIndex) {
+    const bool english = languageIndex == 1;
+    const std::string data = m.DataPath.empty() ? "." : m.DataPath;
+    const std::string program = programFolder.empty() ? "." : programFolder;
+    const std::pair<const std::string&, std::string> files[] = {
+        {data, english ? "TEKSTIT1.DA0" : "TEKSTIT0.DA0"},
+        {program, english ? "language.eng" : "language.fin"},
+        {program, english ? "resultLanguage.eng" : "resultLanguage.fin"}};
+    for (const auto& [folder, name] : files)
+        if (!runtime::findFileIgnoringCase(folder, name))
+            return (folder == data ? m.DataPath : programFolder) + name;
+    return std::nullopt;
+}
+
+std::string englishUnavailableText(const std::string& missingFile, bool atStartUp, int16_t languageIndex) {
+    if (atStartUp)
+        return byLanguage(languageIndex,
+                          "Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missingFile +
+                              " ei ole. Ohjelma käyttää suomea.",
+                          "The English texts cannot be used: the file " + missingFile +
+                              " does not exist. The program uses Finnish.");
+    return byLanguage(languageIndex,
+                      "Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missingFile + " ei ole.",
+                      "The language cannot be switched to English: the file " + missingFile + " does not exist.");
+}
+
+std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex) {
+    using Problem = inputfile::CompanyHeaderProblem;
+    std::string finnish, english;
+    switch (header.problem) {
+    case Problem::None: return std::nullopt;
+    case Problem::Missing: finnish = "sitä ei ole", english = "it does not exist"; break;
+    case Problem::NotAFile:
+        finnish = "se ei ole tiedosto vaan kansio, laite tai putki";
+        english = "it is a folder, a device or a pipe, not a file";
+        break;
+    case Problem::Unreadable: finnish = "sitä ei voi lukea", english = "it cannot be read"; break;
+    case Problem::NotText:
+        finnish = "sen ensimmäisellä rivillä on ohjausmerkki: se ei ole tekstitiedosto";
+        english = "its first line holds a control character: it is not a text file";
+        break;
+    }
+    return byLanguage(languageIndex,
+                      "Yritystiedostoa " + header.path + " ei voi käyttää: " + finnish +
+                          ". Raportin yritysrivi jää tyhjäksi.",
+                      "The company header file " + header.path + " cannot be used: " + english +
+                          ". The report's company line is left blank.");
 }
 
 float ComputeMinimumBeamLength(const model::ProjectModel& m) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "inputfile/company_header.h"
 #include "model/project_model.h"
 #include "platform/platform.h"
 
@@ -82,10 +83,32 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 // headings (TEKSTIT0.DA0, TEKSTIT1.DA0 of the data folder) with fewer items
 // than the report prints; a language file (language.fin/.eng,
 // resultLanguage.fin/.eng of programFolder, unless programFiles is false)
-// with a line that is neither blank, a comment (') nor "key = text".
+// with a line that is neither blank, a comment (') nor "key = text"; a
+// report language file (resultLanguage.fin/.eng) without the text of a
+// key the report prints (report::ReportTextKeys), or with one whose double
+// quotes are not closed.
 // Missing files are not named here.
 std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
                                                bool programFiles = true);
+
+// The first file the language of the index needs that does not exist or
+// is not a file: its report headings in the data folder ("TEKSTIT0.DA0",
+// "TEKSTIT1.DA0"), its window texts and its report texts in the program
+// folder ("language.fin" / "language.eng", "resultLanguage.fin" /
+// "resultLanguage.eng"); the path as expected. Nothing when all are there.
+std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, const std::string& programFolder,
+                                               int16_t languageIndex);
+// The message of the English texts that cannot be used because the file
+// is missing: at start-up (the program falls back to Finnish) or when the
+// user switches to English (the switch is refused); in the language of the
+// index.
+std::string englishUnavailableText(const std::string& missingFile, bool atStartUp, int16_t languageIndex);
+
+// The message of a company header file ("FIRMA.DA0") that gives no company
+// line, in the language of the index, naming the file and why: the report
+// is then headed by a blank company line. Nothing when the file was read
+// (an empty one included).
+std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex);
 
 // The smallest beam span (mm) that keeps the beam line loads, point loads,
 // slab holes and twice the first joint distance on the beam; 1000 at least.

@@ -8,6 +8,7 @@
 
 #include "inputfile/beam_section.h"
 #include "inputfile/beam_section_fields.h"
+#include "inputfile/company_header.h"
 #include "inputfile/data_line.h"
 #include "runtime/data_files.h"
 #include "model/field_limits.h"
@@ -22,20 +23,6 @@ using model::ProjectModel;
 using runtime::NumberKind;
 using runtime::RunTimeError;
 using runtime::Value;
-
-std::string ReadCompanyName(const std::string& dataPath, runtime::DataFileCache* files) {
-    // Read again only from another version of the file.
-    const runtime::DataFile header = runtime::findDataFile(files, dataPath, "firma.da0");
-    runtime::ParsedFileCache<std::string>* names =
-        files && header.version ? &files->parsed<std::string>("company name") : nullptr;
-    if (names)
-        if (std::optional<std::string> kept = names->find(*header.version, {})) return *kept;
-    runtime::TextFileReader file(header.path);
-    runtime::InputItemReader items(file);
-    const std::string name = items.readItem();
-    if (names) names->keep(*header.version, {}, name);
-    return name;
-}
 
 double steelStrengthOf(const std::string& field) {
     std::size_t i = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "inputfile/company_header.h"
 #include "inputfile/data_line.h"
 #include "model/project_model.h"
 #include "runtime/messages.h"
@@ -50,11 +51,6 @@ std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::st
 // ReadProjectFile of the bytes a file would hold.
 std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, std::string_view bytes,
                                             bool leftSideCarriesSlabs = false);
-
-// The first item of the company header file: the text up to the first comma
-// or the end of the first line, without enclosing double quotes. Raises 53
-// when the file does not exist. What was read is kept in files, when given.
-std::string ReadCompanyName(const std::string& dataPath, runtime::DataFileCache* files = nullptr);
 
 // A steel strength field ("S355", "[S460]", "1000"): the whole number after
 // any letter prefix.

@@ -352,14 +352,14 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
         moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
         strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500);
     };
-    auto steelBeamRebar = [&](std::string_view form) {
-        moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", 200000);
+    auto steelBeamRebar = [&](std::string_view form, double modulus) {
+        moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", modulus);
         strength(form, "txtTRaud_lujuus", "SteelBeamRebarStrength", 200, 700, 500);
     };
-    auto composite = [&](std::string_view form) {
+    auto composite = [&](std::string_view form, double rebarModulus = 200000) {
         steel(form, "cboTeras", "SteelStrength");
         v.push_back(box(form, "cboTayttobetoni", "InfillConcreteClass", 0, between(20, 90), 30));
-        steelBeamRebar(form);
+        steelBeamRebar(form, rebarModulus);
     };
 
     dims("FrmIpalkki", {{"txtKorkeus", "BeamHeight", 200, 2500, 1100},
@@ -370,7 +370,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
                         {"txtAlalaipanLeveys", "BottomFlangeWidth", 100, 2000, 480},
                         {"txtUuma", "BeamWidth", 60, 1000, 100, true},
                         {"txtYlalaipanLeveys", "TopFlangeWidth", 100, 2000, 480}});
-    v.push_back(box("FrmIpalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 50));
+    v.push_back(box("FrmIpalkki", "cboBetoni", "BeamConcreteClass", 0, between(30, 90), 60));
     rebar("FrmIpalkki");
 
     dims("FrmLB", {{"txtKorkeus", "BeamHeight", 150, 500, 265},
@@ -462,7 +462,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
                           {"txtVasenLeuka", "LeftLedgeWidth", 0, 500, 130},
                           {"txtOikeaLeuka", "RightLedgeWidth", 0, 500, 130},
                           {"txtPyoristys", "CornerRadius", 0, 100, 21}});
-    composite("frmMEKpalkki");
+    composite("frmMEKpalkki", 210000);
 
     // The upper holes of the A beam S stand at a fixed spacing of 400 mm:
     // at most 350 mm leaves a web post of 50 mm between them. The lower
@@ -709,18 +709,21 @@ std::vector<BoxLimit> makeBoxLimits() {
     // --- the concrete beam dialogs' own boxes ---
     const std::string_view R = "FrmSuorakaidepalkki";
     const std::string_view B = "frmBLeukapalkki";
+    // An emptied box of these windows takes its beam type's own value:
+    // 500 MPa bars (Es 200 GPa, EN 1992-1-1 3.2.7(4)) for SUORA and BLEUKA, strands for
+    // JALO, which shares the ledge beam's window.
     for (std::string_view form : {R, B}) {
-        add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 50, "Betoni"));
-        add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
-        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 1550));
+        add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 60, "Betoni"));
+        add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 200000));
+        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 500));
         add(box(form, "txtKorkeus", "OverallBeamHeight", 0, between(80, ConcreteBeamHeightMaximum), {},
                 "Palkin korkeus", Def));
     }
     add(box(R, "txtLeveys", "BeamWidth", 0, between(180, 5000), {}, "Palkin leveys", Def));
     add(box(B, "txtLeveys", "BeamWidth", 0, between(180, 5000), 380, "Uuman leveys", Min));
-    add(box(B, "txtVasenLeuankorkeus", "LeftLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 150,
+    add(box(B, "txtVasenLeuankorkeus", "LeftLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 100,
             "Leuan korkeus, vasen"));
-    add(box(B, "txtOikeaLeuankorkeus", "RightLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 150,
+    add(box(B, "txtOikeaLeuankorkeus", "RightLedgeHeight", 0, between(0, ConcreteBeamHeightMaximum), 100,
             "Leuan korkeus, oikea"));
     add(box(B, "txtVasenleuka", "LeftLedgeDepth", 0, between(0, LedgeMaximum), {}, "Leuka, vasen", Def));
     add(box(B, "txtOikealeuka", "RightLedgeDepth", 0, between(0, LedgeMaximum), {}, "Leuka, oikea", Def));

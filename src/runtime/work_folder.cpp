@@ -1,11 +1,14 @@
 #include "runtime/work_folder.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <string>
 #include <random>
 #include <system_error>
 
@@ -16,7 +19,6 @@ namespace quorvel::runtime {
 namespace {
 
 constexpr const char* LockFileName = ".lock";
-constexpr const char* WorkPrefix = "work-";
 
 std::string joined(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
@@ -36,34 +38,61 @@ int takeLock(const std::string& folder, bool create) {
     return fd;
 }
 
+// Whether the process of a staging folder's name (prefix "<process>-...")
+// is known to run no longer.
+bool processGone(const std::string& afterPrefix) {
+    std::size_t digits = 0;
+    while (digits < afterPrefix.size() && digits < 9 && afterPrefix[digits] >= '0' && afterPrefix[digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits >= afterPrefix.size() || afterPrefix[digits] != '-') return false;
+    const pid_t process = static_cast<pid_t>(std::stol(afterPrefix.substr(0, digits)));
+    return process > 0 && ::kill(process, 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
 
-int RemoveAbandonedWorkFolders(const std::string& parent) {
+int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& prefix) {
     int removed = 0;
     std::error_code ec;
     fs::directory_iterator it(parent, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        std::error_code typeEc;
-        if (name.rfind(WorkPrefix, 0) != 0 || !it->is_directory(typeEc) || it->is_symlink(typeEc)) continue;
+        const bool staged = name.rfind("." + prefix, 0) == 0;
+        if (!staged && name.rfind(prefix, 0) != 0) continue;
+        // A folder of the user's own, not a link (in a shared temporary
+        // folder another user's may stand beside it).
+        struct stat s {};
+        if (::lstat(it->path().c_str(), &s) != 0 || !S_ISDIR(s.st_mode) || s.st_uid != ::geteuid()) continue;
         // A folder without a lock file is left alone: only a folder that a
-        // copy made and locked is known to be one.
+        // copy made and locked is known to be one. A staging folder is being
+        // made by its copy until that copy no longer runs: it goes then,
+        // locked by nobody or never locked.
         const int fd = takeLock(it->path().string(), false);
-        if (fd < 0) continue;
+        if (staged) {
+            std::error_code lockEc;
+            const bool neverLocked = fd < 0 && !fs::exists(it->path() / LockFileName, lockEc) && !lockEc;
+            if (!((fd >= 0 || neverLocked) && processGone(name.substr(prefix.size() + 1)))) {
+                if (fd >= 0) ::close(fd);
+                continue;
+            }
+        } else if (fd < 0) {
+            continue;
+        }
         std::error_code removeEc;
         if (fs::remove_all(it->path(), removeEc) > 0 && !removeEc) ++removed;
-        ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
     return removed;
 }
 
-PrivateWorkFolder::PrivateWorkFolder(std::string parent) : parent_(std::move(parent)) {
+PrivateWorkFolder::PrivateWorkFolder(std::string parent, std::string prefix)
+    : parent_(std::move(parent)), prefix_(std::move(prefix)) {
     std::random_device random;
     static constexpr char kHex[] = "0123456789abcdef";
     std::string tag;
     for (unsigned bits = random(), i = 0; i < 8; ++i, bits >>= 4) tag += kHex[bits & 0xF];
-    name_ = std::string(WorkPrefix) + std::to_string(::getpid()) + "-" + tag;
-    RemoveAbandonedWorkFolders(parent_);
+    name_ = prefix_ + std::to_string(::getpid()) + "-" + tag;
+    RemoveAbandonedWorkFolders(parent_, prefix_);
     make();
 }
 

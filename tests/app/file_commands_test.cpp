@@ -471,6 +471,50 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
     }
 }
 
+// A title line longer than the window's box (70 characters) is held to it
+// at Open, and said, in the window's language: the report, the title bar
+// and Save never carry more than the window shows. A title of exactly 70
+// characters, with two-byte letters among them, is kept whole.
+TEST_F(FileCommands, ATitleLongerThanItsBoxIsCutAtOpenAndSaid) {
+    const std::string seventy = "Pääty " + std::string(64, 'x');  // 70 characters, 72 bytes in UTF-8
+    struct Case {
+        int language;
+        std::string title1, title2;
+        std::string held1, held2;
+        std::string message;  // empty: none
+    } cases[] = {
+        {0, std::string(900000, 'A'), "Toinen", std::string(70, 'A'), "Toinen",
+         "Rivin 1 otsikko on yli 70 merkkiä pitkä; siitä käytetään 70 ensimmäistä merkkiä."},
+        {1, "Ensimmäinen", seventy + "ä", "Ensimmäinen", seventy,
+         "The title on line 2 is longer than 70 characters; its first 70 characters are used."},
+        {0, seventy, seventy, seventy, seventy, ""},
+    };
+    const std::string path = fixture("concrete_middle_beam.dat");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.held1);
+        runtime::TextFileReader source(path);
+        std::string bytes = runtime::utf8ToCp1252(c.title1) + "\r\n" + runtime::utf8ToCp1252(c.title2) + "\r\n";
+        source.readLine();
+        source.readLine();
+        while (!source.eof()) bytes += runtime::utf8ToCp1252(source.readLine()) + "\r\n";
+        folder.writeRaw("titles.dat", bytes);
+        ui.click(c.language == 1 ? w.cmdEnglanti : w.cmdSuomi);
+        ui.clearMessages();
+        ui.setStrict(false);
+        m.InputChanged = 0;
+        open(folder.file("titles.dat"));
+        EXPECT_EQ(m.TitleLine1, c.held1);
+        EXPECT_EQ(m.TitleLine2, c.held2);
+        EXPECT_EQ(w.txtOtsikko1.text(), c.held1);
+        if (c.message.empty()) {
+            EXPECT_TRUE(ui.messages().empty());
+        } else {
+            ASSERT_EQ(ui.messages().size(), 1u);
+            EXPECT_EQ(ui.messages()[0].text, c.message);
+        }
+    }
+}
+
 // Save results that cannot make the report names why, not the writing: a
 // failed calculation is named by its own message and nothing is asked or
 // written; a missing report text file is named with the file.

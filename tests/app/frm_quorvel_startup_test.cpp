@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <optional>
 #include <regex>
 #include <sstream>
@@ -17,6 +20,7 @@
 #include "app/frm_about.h"
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "inputfile/input_file_reader.h"
 #include "platform/headless/headless_platform.h"
 #include "test_files.h"
 
@@ -158,7 +162,7 @@ TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
 }
 
 // Only when the installation's own data folder lacks a file does the start
-// stop: the message lists every expected path.
+// stop: the message lists every expected path and names the one missing.
 TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     fs::remove(program.path() / "FIRMA.DA0");
     setting("Kieli", "1");
@@ -166,7 +170,7 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     ui.expectMessage("The files the calculation uses are not found!\r\n"
                      "One of the following files is missing or its path is wrong:\r\n\r\n" +
                          p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
-                         p + "PUNOS.VAT\r\n",
+                         p + "PUNOS.VAT\r\n\r\nNot found: " + p + "FIRMA.DA0\r\n",
                      "Fatal error!", Buttons::Ok, Icon::Critical);
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
@@ -174,6 +178,42 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     EXPECT_FALSE(window.isLoaded());
     EXPECT_EQ(stored(ui, "QuorPath"), program.dataPath());
     EXPECT_EQ(stored(ui, "Kieli"), "1");
+}
+
+// English needs its report headings in the data folder and its window and
+// report texts in the program folder. Stored as the language while one of
+// them is missing, it once ended every start listing five files: the
+// program starts in Finnish, naming the file, the switch to English is
+// refused naming it, and Finnish is what is stored.
+TEST_F(StartUp, EnglishWithoutItsFilesStartsInFinnishAndIsNotSwitchedTo) {
+    for (const char* name : {"TEKSTIT1.DA0", "language.eng", "resultLanguage.eng"}) {
+        SCOPED_TRACE(name);
+        const std::string missing = program.dataPath() + name;
+        fs::rename(missing, missing + ".pois");
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        fresh.saveSetting("Quorvel835", "Settings", "Kieli", "1");
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missing +
+                                " ei ole. Ohjelma käyttää suomea.",
+                            "Quorvel", Buttons::Ok, Icon::Exclamation);
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
+
+        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missing + " ei ole.", "Quorvel",
+                            Buttons::Ok, Icon::Exclamation);
+        fresh.click(window.cmdEnglanti);
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
+        ASSERT_TRUE(window.closeByFrame());
+        EXPECT_EQ(stored(fresh, "Kieli"), "0");
+        fresh.verify();
+        fs::rename(missing + ".pois", missing);
+    }
 }
 
 // A stored catalogue, strand file or data folder that does not load (a file
@@ -259,12 +299,79 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
     ui.verify();
 }
 
+// The company header heads the report and nothing else. At start-up a
+// binary one is named once and the report goes without, an empty one gives
+// a blank line silently. Whatever it becomes while the program runs (empty,
+// a folder, a link to a device that never ends, a named pipe, binary, a
+// first line that never ends, gone), Open and Calculate go on without a
+// word of it: the report's company line is blank, or the first 64 kB of a
+// line that never ends.
+TEST_F(StartUp, ACompanyHeaderThatGivesNoLineNeverStopsOpenOrCalculate) {
+    const fs::path header = program.path() / "FIRMA.DA0";
+    const std::string project = program.dataPath() + "palkki.dat";
+    fs::copy_file(QUORVEL_FIXTURES_DIR "/inputfiles/concrete_middle_beam.dat", project);
+    const std::string binary("\x7f" "ELF\x02\x01\x01\0\0", 9);
+    for (const std::string& bytes : {std::string(), binary}) {
+        program.writeRaw("FIRMA.DA0", bytes);
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(program.dataPath());
+        model::ProjectModel fm;
+        fm.CompanyName = "stale";
+        frmQuorvel window(fm, fresh);
+        fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(fm.CompanyName, "");
+        if (bytes.empty()) {
+            EXPECT_TRUE(fresh.messages().empty());
+        } else {
+            ASSERT_EQ(fresh.messages().size(), 1u);
+            EXPECT_EQ(fresh.messages()[0].text,
+                      "Yritystiedostoa " + program.dataPath() +
+                          "FIRMA.DA0 ei voi käyttää: sen ensimmäisellä rivillä on ohjausmerkki: se ei ole "
+                          "tekstitiedosto. Raportin yritysrivi jää tyhjäksi.");
+            EXPECT_EQ(fresh.messages()[0].icon, Icon::Exclamation);
+        }
+    }
+
+    program.write("FIRMA.DA0", {"Insinööritoimisto Oy"});
+    frmQuorvel window(m, ui);
+    start(window);
+    ASSERT_EQ(m.CompanyName, "Insinööritoimisto Oy");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::size_t nameLength;
+    } cases[] = {
+        {"empty", [&] { program.writeRaw("FIRMA.DA0", ""); }, 0},
+        {"a folder", [&] { fs::create_directory(header); }, 0},
+        {"a link to a random device", [&] { fs::create_symlink("/dev/urandom", header); }, 0},
+        {"a named pipe", [&] { ASSERT_EQ(mkfifo(header.c_str(), 0600), 0); }, 0},
+        {"binary", [&] { program.writeRaw("FIRMA.DA0", binary); }, 0},
+        {"a first line of 2 MB", [&] { program.writeRaw("FIRMA.DA0", std::string(2 << 20, 'A')); }, 64 * 1024},
+        {"gone", [] {}, 0},
+    };
+    ui.setStrict(true);  // Open and Calculate say nothing of it
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(header);
+        c.make();
+        m.InputChanged = 0;
+        ui.answerFileDialog(project);
+        ui.click(window.cmdAvaalahto);
+        EXPECT_EQ(m.InputFilePath, project);
+        ui.click(window.cmdLaske0);
+        EXPECT_EQ(m.ResultsValid, -1);
+        EXPECT_EQ(m.CompanyName.size(), c.nameLength);
+    }
+}
+
+// Finnish has nothing to fall back on (English falls back on Finnish).
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
-    fs::remove(program.path() / "language.eng");
-    setting("Kieli", "1");
-    ui.expectMessage("File \"" + program.dataPath() + "language.eng\" not found", "Error", Buttons::Ok,
+    fs::remove(program.path() / "language.fin");
+    ui.expectMessage("Tiedostoa \"" + program.dataPath() + "language.fin\" ei löydy", "Virhe", Buttons::Ok,
                      Icon::Exclamation);
-    ui.expectMessage("Language file is missing.\n\rProgram execution cancelled.", "Error", Buttons::Ok,
+    ui.expectMessage("Kielitiedosto puuttuu.\n\rOhjelman suoritus lopetetaan.", "Virhe", Buttons::Ok,
                      Icon::Critical);
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
@@ -317,8 +424,9 @@ TEST_F(StartUp, ADataFileLargerThanAnyDeliveredStopsWithItsName) {
 }
 
 // A text data file that does not hold what is read from it (binary
-// content, too few report headings, a language line without a key) stops
-// the start with one message naming the file and the line.
+// content, too few report headings, a language line without a key, a
+// report text the report prints missing or unclosed) stops the start with
+// one message naming the file and the line or the key.
 TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
     using namespace std::string_literals;
     struct Case {
@@ -335,6 +443,15 @@ TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
         {"TEKSTIT0.DA0", 1, std::nullopt, "0", "Tiedostossa @ on viimeiseen riviinsä (0) mennessä vain 0 tekstiä; raportti tarvitsee 192."},
         {"language.fin", 3, "Laatasto", "0", "Tiedoston @ rivi 3 ei ole muotoa avain = teksti."},
         {"language.eng", 20, " = Slabs", "1", "Line 20 of the data file @ is not of the form key = text."},
+        // A report text missing or damaged: named with its key.
+        {"resultLanguage.fin", 1, std::nullopt, "0",
+         "Tiedostosta @ puuttuu raportin teksti resultText (rivi resultText = \"teksti\")."},
+        {"resultLanguage.fin", 5, "' resultText1 = \"QUORVEL\"", "0",
+         "Tiedostosta @ puuttuu raportin teksti resultText1 (rivi resultText1 = \"teksti\")."},
+        {"resultLanguage.eng", 5, "", "1",
+         "The data file @ lacks the report text resultText1 (a line resultText1 = \"text\")."},
+        {"resultLanguage.eng", 8, "resultText3a = \"Version ", "1",
+         "The report text resultText3a of the data file @ has no closing double quote."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -62,14 +62,17 @@ TEST_F(TwoCopies, OneCopy) {
 }
 
 // A copy of the program in a child process with the per-user data folder
-// given.
+// given, and the system's temporary folder when one is given.
 class Copy {
 public:
-    Copy(const std::string& dataHome, const std::string& title) {
+    Copy(const std::string& dataHome, const std::string& title, const std::string& tempFolder = {}) {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e)
-            if (std::string(*e).rfind("XDG_DATA_HOME=", 0) != 0) env.emplace_back(*e);
+            if (std::string(*e).rfind("XDG_DATA_HOME=", 0) != 0 &&
+                (tempFolder.empty() || std::string(*e).rfind("TMPDIR=", 0) != 0))
+                env.emplace_back(*e);
         env.push_back("XDG_DATA_HOME=" + dataHome);
+        if (!tempFolder.empty()) env.push_back("TMPDIR=" + tempFolder);
         env.push_back(std::string(CopyTitle) + "=" + title);
         std::vector<char*> envp;
         for (std::string& e : env) envp.push_back(e.data());
@@ -203,6 +206,48 @@ TEST(TwoCopiesRun, EachCopyWorksInItsOwnFolderAndRemovesOnlyItsOwn) {
     EXPECT_EQ(workFoldersIn(dataHome.path()), std::vector<std::string>{*cFolder});
     EXPECT_EQ(c.end(), 0) << waited << "the third copy to end";
     EXPECT_TRUE(workFoldersIn(dataHome.path()).empty());
+}
+
+// Without a usable per-user data folder (here a file stands where it
+// would be) each copy works in a folder of its own in the system's
+// temporary folder; one killed leaves it, and the next copy that starts
+// removes it, as it does a staging folder a killed copy left half made.
+TEST(TwoCopiesRun, WorkFoldersInTheTemporaryFolderOfKilledCopiesAreRemovedAtTheNextStart) {
+    if (std::getenv(CopyTitle)) GTEST_SKIP() << "the parent's test";
+    const std::string waited = "waited " + std::to_string(WaitSeconds) + " s for ";
+    quorvel::testing::TempFolder home, temp;
+    home.writeRaw("data", "not a folder");
+    const std::string dataHome = home.file("data");
+    auto quorvelFolders = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(temp.path()))
+            if (entry.path().filename().string().find("Quorvel-") != std::string::npos)
+                names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+
+    Copy a(dataHome, "Kohde A", temp.path().string());
+    const auto aFolder = a.workFolder();
+    ASSERT_TRUE(aFolder) << waited << "the first copy to calculate, print and report its work folder";
+    EXPECT_EQ(fs::path(*aFolder).parent_path().parent_path(), temp.path());
+    EXPECT_EQ(fs::path(*aFolder).parent_path().filename().string().rfind("Quorvel-", 0), 0u) << *aFolder;
+    a.kill();
+    ASSERT_TRUE(fs::is_directory(*aFolder));
+    // A staging folder of a copy killed before it took its lock: the
+    // process named in it has ended.
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    while (waitpid(gone, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    fs::create_directory(temp.path() / (".Quorvel-" + std::to_string(gone) + "-0badf00d"));
+
+    Copy b(dataHome, "Kohde B", temp.path().string());
+    const auto bFolder = b.workFolder();
+    ASSERT_TRUE(bFolder) << waited << "the second copy to calculate, print and report its work folder";
+    EXPECT_EQ(quorvelFolders(), std::vector<std::string>{fs::path(*bFolder).parent_path().filename().string()});
+    EXPECT_EQ(b.end(), 0) << waited << "the second copy to end";
+    EXPECT_TRUE(quorvelFolders().empty());
 }
 
 }  // namespace

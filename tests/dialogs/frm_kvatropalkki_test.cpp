@@ -231,7 +231,7 @@ TEST_F(KvatroDialog, EmptyHeightTakesTheThickerSlab) {
         expectEmpty("265");
         ui.paste(edge.txth, "");
         ui.tab();
-        expectEmpty("100");  // the left ledge of an edge beam
+        expectEmpty("120");  // the left ledge of an edge beam: the type's own
         ui.paste(edge.txtVasenlaippa, "");
         ui.tab();
         ui.click(edge.cmdPeruuta);

@@ -299,10 +299,12 @@ TEST_F(RectangularDialog, EmptiedCountBoxIsRefusedByOkAndNeverSavesZeroRows) {
     EXPECT_EQ(m.ReinforcementRowCount, 2);
 }
 
-TEST_F(RectangularDialog, EmptyBarCountTakesTenDividedByTheRow) {
+// The rows the beam type fills take its own bar count (SUORA: four bars in
+// rows 1 to 5); a row beyond them ten divided by the row.
+TEST_F(RectangularDialog, EmptyBarCountTakesTheTypesOwnRowsThenTenDividedByTheRow) {
     open(d, [&] {
         ui.typeOver(d.txtRiviLkm, "6");
-        for (auto [row, expected] : {std::pair{1, "10"}, {2, "5"}, {3, "3"}, {5, "2"}}) {
+        for (auto [row, expected] : {std::pair{1, "4"}, {2, "4"}, {5, "4"}}) {
             ui.typeOver(d.txtRiviNo, std::to_string(row));
             expectEmpty(expected);
             ui.paste(d.txtRaudLkm, "");
@@ -332,7 +334,7 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
         ui.tab();
         EXPECT_EQ(d.activeControl(), &d.txtRiviNo);
         ui.paste(d.txtRiviNo, "2");
-        expectEmpty("5");
+        expectEmpty("4");
         ui.paste(d.txtRaudLkm, "");
         ui.tab();
         ui.typeOver(d.txtRaudLkm, "7");
@@ -343,7 +345,8 @@ TEST_F(RectangularDialog, EmptiedRowNumberBoxNeitherDividesByZeroNorLosesTheRow)
 
 TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
     // Row 3, area 491: d = 2 sqrt(491 / 3.1215592654) = 25.0835 mm, so the
-    // default is 30 + 2 d (3 - 1) = 130.33 mm (to 0.01); row 1 gives 30.
+    // default is 30 + 2 d (3 - 1) = 130.33 mm (to 0.01); row 1 would give
+    // 30, nearer the bottom than SUORA's own first row at 38, which it takes.
     open(d, [&] {
         ui.typeOver(d.txtRiviLkm, "3");
         ui.typeOver(d.txtRiviNo, "3");
@@ -354,7 +357,7 @@ TEST_F(RectangularDialog, EmptyDistanceDefaultGrowsWithTheBarDiameter) {
         ui.tab();
         EXPECT_NEAR(app::ParseNumber(d.txtRaud_et_ap.text(), '.'), 130.33, 0.01);
         ui.typeOver(d.txtRiviNo, "1");
-        expectEmpty("30");
+        expectEmpty("38");
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();
         ui.click(d.cmdPeruuta);
@@ -366,7 +369,7 @@ TEST_F(RectangularDialog, NegativeAreaGivesTheFirstRowDistanceWithoutARootOfANeg
         ui.typeOver(d.txtRiviLkm, "2");
         ui.typeOver(d.txtRiviNo, "2");
         d.txtRaudA.setText("-50");  // as if typed without leaving the box
-        expectEmpty("30");
+        expectEmpty("48");  // 30 from no diameter; SUORA's own second row lies at 48
         ui.paste(d.txtRaud_et_ap, "");
         ui.tab();
         ui.click(d.cmdPeruuta);

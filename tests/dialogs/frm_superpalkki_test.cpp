@@ -180,14 +180,15 @@ TEST_F(SuperDialog, SlabLevelOfAnEdgeBeamIsTheRightSlabs) {
 
 TEST_F(SuperDialog, RowDistanceDefaults) {
     // Strand area 100: d = 11.32, row 2: 40 + 22.64 = 62.64, rounded 63.
-    // Bar area 314: d = 20.06, row 2: 30 + 40.12 = 70.12, rounded 70.
+    // Bar area 314: d = 20.06, row 2: 30 + 40.12 = 70.12, rounded 70. Both
+    // lie nearer the face than the type's own second rows, at 80: those.
     open(d, [&] {
         ui.typeOver(d.txtJanneRiviNo, "2");
-        expectEmpty("63");
+        expectEmpty("80");
         ui.paste(d.txtJanne_et_ap, "");
         ui.tab();
         ui.typeOver(d.txtRaudRiviNo, "2");
-        expectEmpty("70");
+        expectEmpty("80");
         ui.paste(d.txt_ypRaud_et_yp, "");
         ui.tab();
         ui.click(d.cmdPeruuta);

@@ -223,8 +223,10 @@ TEST(InputFileReader, FileThatEndsEarlyStopsWithError62AndNoSummary) {
     runtime::Messages messages;
     int16_t firstError = 0;
     EXPECT_EQ(ReadInputDataFile(m, messages, dir + "nothing.dat", firstError), 53);
+    // A missing company header never stops a read: the file's own end does.
     std::filesystem::remove(dir + "FIRMA.DA0");
-    EXPECT_EQ(ReadInputDataFile(m, messages, dir + "t.dat", firstError), 53);
+    EXPECT_EQ(ReadInputDataFile(m, messages, dir + "t.dat", firstError), 62);
+    EXPECT_EQ(m.CompanyName, "");
 }
 
 TEST(InputFileReader, LibrarySectionReplacesTheFilesSectionRecordWithoutShiftingLaterRecords) {

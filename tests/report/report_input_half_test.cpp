@@ -8,6 +8,7 @@
 
 #include "platform/forms/utf8.h"
 #include "report/report_test_support.h"
+#include "report/report_text_keys.h"
 #include "report/results_file.h"
 #include "support/golden.h"
 
@@ -242,8 +243,20 @@ TEST(ReportLanguageFiles, EveryKeyTheInputHalfLooksUpHasATextInBothLanguages) {
         keys.insert(texts.keysLookedUp().begin(), texts.keysLookedUp().end());
     }
     EXPECT_GT(keys.size(), 150u);
+    // Start-up checks the files for every key of ReportTextKeys: each key
+    // looked up is among them, and they are the delivered files' keys.
+    const std::vector<std::string>& checked = ReportTextKeys();
+    for (const std::string& k : keys) EXPECT_EQ(std::count(checked.begin(), checked.end(), k), 1) << k;
     for (const char* language : {"resultLanguage.fin", "resultLanguage.eng"}) {
         runtime::TextFileReader file(testing::dataFile(language));
+        std::vector<std::string> delivered;
+        while (!file.eof()) {
+            const std::string line = file.readLine();
+            const std::size_t equals = line.find('=');
+            if (line.rfind("resultText", 0) == 0 && equals != std::string::npos)
+                delivered.push_back(line.substr(0, line.find_last_not_of(' ', equals - 1) + 1));
+        }
+        EXPECT_EQ(delivered, checked) << language;
         for (const std::string& k : keys) {
             std::string value;
             ASSERT_EQ(quorvel::testing::errorOf([&] { value = LookupQuotedEntry(k, file); }), 0) << language << " " << k;

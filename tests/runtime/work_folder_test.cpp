@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
@@ -21,11 +25,27 @@ std::set<std::string> entries(const fs::path& folder) {
     return names;
 }
 
+// The number of a process that has ended.
+pid_t endedProcess() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    return child;
+}
+
 // Each copy has a folder of its own; at start the folders of copies that no
 // longer run go, never one in use nor anything else; a folder that vanished
 // comes back under its name, locked again; a copy's end removes its own.
+// A staging folder (made, not yet renamed) goes when its copy has ended,
+// whether or not it took its lock; one of a running copy stays.
 TEST(PrivateWorkFolder, EachCopyHasItsOwnAndOnlyAbandonedOnesAreRemoved) {
     TempFolder parent;
+    const std::string ended = std::to_string(endedProcess()), running = std::to_string(getpid());
+    fs::create_directories(parent.path() / (".work-" + ended + "-locked"));
+    parent.writeRaw(".work-" + ended + "-locked/.lock", "");
+    fs::create_directories(parent.path() / (".work-" + ended + "-bare"));
+    fs::create_directories(parent.path() / (".work-" + running + "-bare"));
     fs::create_directories(parent.path() / "work-1-dead");
     parent.writeRaw("work-1-dead/.lock", "");
     parent.writeRaw("work-1-dead/quor01.tmp", "a report left by a copy that was killed");
@@ -54,7 +74,8 @@ TEST(PrivateWorkFolder, EachCopyHasItsOwnAndOnlyAbandonedOnesAreRemoved) {
         EXPECT_FALSE(fs::exists(aPath));
         EXPECT_TRUE(fs::is_directory(bPath));
     }
-    EXPECT_EQ(entries(parent.path()), (std::set<std::string>{"other", "quorvel.err", "work-2-unlocked"}));
+    EXPECT_EQ(entries(parent.path()),
+              (std::set<std::string>{"other", "quorvel.err", "work-2-unlocked", ".work-" + running + "-bare"}));
 }
 
 }  // namespace

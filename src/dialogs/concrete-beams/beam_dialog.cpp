@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "app/beam_types.h"
 #include "app/geometry_checks.h"
 #include "app/input_tools.h"
 #include "app/settings.h"
@@ -91,10 +92,30 @@ Value BeamDialog::tableBound(double v) {
     return Value(static_cast<float>(v));
 }
 
+ProjectModel& BeamDialog::typeDefaults() const {
+    if (!typeDefaults_) {
+        typeDefaults_ = std::make_unique<ProjectModel>();
+        // A type without a dialog of its own leaves every field empty.
+        if (const app::BeamTypeInfo* type = app::findBeamType(model().BeamTypeName))
+            app::ApplyBeamTypeDefaults(*typeDefaults_, *type);
+    }
+    return *typeDefaults_;
+}
+
+Value BeamDialog::ownDefault(Value ProjectModel::*field, Value otherwise) const {
+    const Value& own = typeDefaults().*field;
+    return own.isEmpty() ? otherwise : own;
+}
+
 void BeamDialog::tableRule(Control& box, std::function<void()> after) {
+    tableRule(box, nullptr, std::move(after));
+}
+
+void BeamDialog::tableRule(Control& box, Value ProjectModel::*field, std::function<void()> after) {
     const model::BoxLimit& row = tableLimit(box);
     const Value minimum = tableBound(row.range.minimum);
-    const Value defaultValue = tableBound(row.defaultValue.value_or(row.range.minimum));
+    Value defaultValue = tableBound(row.defaultValue.value_or(row.range.minimum));
+    if (field) defaultValue = ownDefault(field, defaultValue);
     if (row.range.hasMaximum())
         rangeRule(box, minimum, tableBound(row.range.maximum), defaultValue, std::move(after));
     else

@@ -175,9 +175,13 @@ private:
     void showRow();
     void storeField(int field);
     bool enabledRows() const;
+    // The type's own value of a field of the row shown, where the type
+    // fills that row of the group; else otherwise.
+    Value ownDefault(model::RowArray ProjectModel::*field, Value otherwise) const;
 
     BeamDialog& dialog_;
     RowFieldRules rules_;
+    const RowGroup* group_ = nullptr;  // the group loaded
 };
 
 // --- the frame ---
@@ -233,10 +237,21 @@ public:
     // A rule with the bounds and default of the box's row in the table of
     // field limits.
     void tableRule(platform::Control& box, std::function<void()> after = {});
+    // The same for a box of a plain field, whose emptied box takes the
+    // type's own default (ownDefault) before the table's.
+    void tableRule(platform::Control& box, Value ProjectModel::*field, std::function<void()> after = {});
     // The box's row of the table (which every beam dialog box has).
     static const model::BoxLimit& tableLimit(const platform::Control& box);
     // A bound of the table as the range message shows it.
     static Value tableBound(double v);
+    // What an emptied box of a field takes: the value a new project of the
+    // dialog's beam type holds in it (the type's own default), or otherwise
+    // where the type leaves the field empty. A box shared by types of
+    // other steels (bars, strands) thus never takes another type's value.
+    Value ownDefault(Value ProjectModel::*field, Value otherwise) const;
+    // A new project's beam of the dialog's beam type (a scratch model of
+    // the type's defaults; nothing else of it is set).
+    ProjectModel& typeDefaults() const;
     // A box whose edits do not mark the dialog changed (row number boxes).
     void excludeFromWatch(const platform::Control* c) { unwatched_.push_back(c); }
     // A label owned by the dialog.
@@ -302,6 +317,7 @@ private:
     void writeSpanAndSpacings();
 
     BeamDialogLimits limits_;
+    mutable std::unique_ptr<ProjectModel> typeDefaults_;
     std::vector<Rule> rules_;
     std::vector<const platform::Control*> unwatched_;
     std::vector<std::unique_ptr<platform::Label>> labels_;

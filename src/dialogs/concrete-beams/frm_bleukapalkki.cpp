@@ -24,19 +24,23 @@ frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
 
     addRule(txtKorkeus, [this] {
         const float ledges = std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus));
+        const Value own = ownDefault(&ProjectModel::OverallBeamHeight, 580);
         return Bounds{tableBound(tableLimit(txtKorkeus).range.minimum), std::nullopt,
-                      Value(std::max(580.0f, ledges))};
+                      ledges > own ? Value(ledges) : own};
     });
     addRule(txtLeveys, [this] {
         // Without a left ledge the web may be as narrow as 130.
-        return Bounds{number(txtVasenleuka) < 0.1f ? 130 : 180, std::nullopt, 380};
+        return Bounds{number(txtVasenleuka) < 0.1f ? 130 : 180, std::nullopt,
+                      ownDefault(&ProjectModel::BeamWidth, 380)};
     });
-    tableRule(txtVasenLeuankorkeus);
-    tableRule(txtOikeaLeuankorkeus);
+    tableRule(txtVasenLeuankorkeus, &ProjectModel::LeftLedgeHeight);
+    tableRule(txtOikeaLeuankorkeus, &ProjectModel::RightLedgeHeight);
     for (int side : {1, 2}) {
         addRule(side == 1 ? txtVasenleuka : txtOikealeuka, [this, side] {
             const float seat = static_cast<float>(model().JointGroutWidth(side) + model().SlabSupportLength(side) + 35);
-            return Bounds{0, std::nullopt, seat > 150.0f ? Value(seat) : Value(150)};
+            const Value own =
+                ownDefault(side == 1 ? &ProjectModel::LeftLedgeDepth : &ProjectModel::RightLedgeDepth, 150);
+            return Bounds{0, std::nullopt, seat > own ? Value(seat) : own};
         });
     }
     watchEdits();

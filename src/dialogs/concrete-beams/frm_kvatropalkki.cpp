@@ -78,7 +78,9 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
             const float seat = side == 1 && !middleBeam()
                                    ? 0.0f
                                    : static_cast<float>(md.JointGroutWidth(side) + md.SlabSupportLength(side));
-            return Bounds{0, std::nullopt, seat > 100.0f ? Value(seat) : Value(100)};
+            const Value own =
+                ownDefault(side == 1 ? &ProjectModel::LeftLedgeWidth : &ProjectModel::RightLedgeWidth, 100);
+            return Bounds{0, std::nullopt, seat > own ? Value(seat) : own};
         });
     }
     for (platform::TextBox* box : {&txtAlaRaudLkm, &txtYlaRaudLkm, &txtAlaRaudA, &txtYlaRaudA}) tableRule(*box);
@@ -96,7 +98,9 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
         return Bounds{Value(numberOr(txtAlaRaudDist, md.BarDistanceFromBottom(1)) + 32.0f),
                       Value(numberOr(txth, md.BeamHeight) - 16.0f), tableBound(*tableLimit(txtYlaRaudDist).defaultValue)};
     });
-    for (platform::TextBox* box : {&txtTeraslujuus, &txtRaud_kimmo, &txtRaud_lujuus}) tableRule(*box);
+    tableRule(txtTeraslujuus, &ProjectModel::SteelStrength);
+    tableRule(txtRaud_kimmo, &ProjectModel::ReinforcementModulus);
+    tableRule(txtRaud_lujuus, &ProjectModel::ReinforcementStrength);
     watchEdits();
 }
 

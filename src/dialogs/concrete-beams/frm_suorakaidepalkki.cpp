@@ -19,7 +19,8 @@ FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
         // The rows shown, 20 mm under the top, or 580.
         const double minimum = tableLimit(txtKorkeus).range.minimum;
         const float need = std::max(static_cast<float>(minimum), largestRowDistance() + 20.0f);
-        return Bounds{tableBound(minimum), std::nullopt, need > 580.0f ? Value(need) : Value(580)};
+        const Value own = ownDefault(&ProjectModel::OverallBeamHeight, 580);
+        return Bounds{tableBound(minimum), std::nullopt, need > own ? Value(need) : own};
     });
     addRule(txtLeveys, [this] {
         const ProjectModel& md = model();
@@ -31,7 +32,8 @@ FrmSuorakaidepalkki::FrmSuorakaidepalkki(ProjectModel& m, platform::Platform& p)
             w = static_cast<float>(2 * (md.SlabSupportLength(2) + md.JointGroutWidth(2) - md.BeamWidth / 2));
         const model::NumberRange& r = tableLimit(txtLeveys).range;
         w = std::max(w, static_cast<float>(r.minimum));
-        return Bounds{tableBound(r.minimum), tableBound(r.maximum), w > 380.0f ? Value(w) : Value(380)};
+        const Value own = ownDefault(&ProjectModel::BeamWidth, 380);
+        return Bounds{tableBound(r.minimum), tableBound(r.maximum), w > own ? Value(w) : own};
     });
     watchEdits();
 }

@@ -73,13 +73,17 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
                           },
                       .numberRuleNeedsCount = false,
                       .maxCount = texts.topRowLimit});
-    tableRule(cboBetoni, [this] {
+    tableRule(cboBetoni, &ProjectModel::BeamConcreteClass, [this] {
         if (number(cboBetoni) != model().BeamConcreteClass) markChanged();
     });
-    tableRule(txthfala, [this] { txthfala_Valid(); });
-    for (platform::TextBox* box :
-         {&txtAlalaippaLujuus, &txt_Janne_kimmo, &txt_Janne_lujuus, &txt_ypRaud_kimmo, &txt_ypRaud_lujuus})
-        tableRule(*box);
+    tableRule(txthfala, &ProjectModel::BottomFlangeThickness, [this] { txthfala_Valid(); });
+    const std::pair<platform::TextBox*, Value ProjectModel::*> materials[] = {
+        {&txtAlalaippaLujuus, &ProjectModel::SteelStrength},
+        {&txt_Janne_kimmo, &ProjectModel::ReinforcementModulus},
+        {&txt_Janne_lujuus, &ProjectModel::ReinforcementStrength},
+        {&txt_ypRaud_kimmo, &ProjectModel::TopRebarModulus},
+        {&txt_ypRaud_lujuus, &ProjectModel::TopRebarStrength}};
+    for (const auto& [box, field] : materials) tableRule(*box, field);
 }
 
 // A plate thinner than 8 mm is allowed, with a warning.

@@ -34,10 +34,11 @@ ReinforcedBeamDialog::ReinforcedBeamDialog(ProjectModel& m, platform::Platform& 
                    .areaDefault = 93,
                    .distanceDefault = [](double d, int row) { return static_cast<float>(30 + 2 * d * (row - 1)); },
                    .prestressDefault = 1000});
-    tableRule(cboBetoni);
+    tableRule(cboBetoni, &ProjectModel::BeamConcreteClass);
     cboLuokka.onClick = [this] { cboLuokka_Click(); };
-    tableRule(txtRaud_kimmo);
-    tableRule(txtRaud_lujuus);
+    // The window serves bars (SUORA, BLEUKA) and strands (JALO).
+    tableRule(txtRaud_kimmo, &ProjectModel::ReinforcementModulus);
+    tableRule(txtRaud_lujuus, &ProjectModel::ReinforcementStrength);
 }
 
 // A class different from the model's marks the dialog changed (so does any

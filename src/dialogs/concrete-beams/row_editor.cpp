@@ -92,26 +92,43 @@ void RowEditor::setRules(RowFieldRules rules) {
     rules_ = std::move(rules);
     BeamDialog& d = dialog_;
     // The bounds stand in the table of field limits; the defaults are the
-    // dialog's.
+    // beam type's own rows, and the dialog's beyond them.
     const Value fewestBars = BeamDialog::tableBound(BeamDialog::tableLimit(bars).range.minimum);
     d.addRule(bars, [this, fewestBars] {
-        return Bounds{fewestBars, std::nullopt, rules_.barsDefault ? rules_.barsDefault(currentRow()) : fewestBars};
+        const Value otherwise = rules_.barsDefault ? rules_.barsDefault(currentRow()) : fewestBars;
+        const int16_t own = group_ ? (dialog_.typeDefaults().*group_->bars)(std::clamp(currentRow(), 1, 10)) : 0;
+        return Bounds{fewestBars, std::nullopt, own > 0 ? Value(own) : otherwise};
     });
     const model::NumberRange areas = BeamDialog::tableLimit(area).range;
-    d.rangeRule(area, BeamDialog::tableBound(areas.minimum), BeamDialog::tableBound(areas.maximum),
-                rules_.areaDefault);
+    d.addRule(area, [this, areas] {
+        return Bounds{BeamDialog::tableBound(areas.minimum), BeamDialog::tableBound(areas.maximum),
+                      group_ ? ownDefault(group_->area, rules_.areaDefault) : rules_.areaDefault};
+    });
     const double lowest = BeamDialog::tableLimit(distance).range.minimum;
     d.addRule(distance, [this, &d, lowest] {
         const double diameter = barDiameter(d.number(area), RowEditorAreaDivisor);
         const float m =
             rules_.distanceDefault ? rules_.distanceDefault(diameter, currentRow()) : static_cast<float>(lowest);
-        return Bounds{BeamDialog::tableBound(lowest), std::nullopt, Value(m)};
+        // The rows stack by the diameter typed, but a row the type fills
+        // never comes nearer the face than the type's own row: the lever
+        // arm is not made longer than the type's by emptying a box.
+        const Value own = group_ ? ownDefault(group_->distance, Value()) : Value();
+        return Bounds{BeamDialog::tableBound(lowest), std::nullopt, own.number() > m ? own : Value(m)};
     });
     if (prestress) {
         const model::NumberRange r = BeamDialog::tableLimit(*prestress).range;
-        d.rangeRule(*prestress, BeamDialog::tableBound(r.minimum), BeamDialog::tableBound(r.maximum),
-                    rules_.prestressDefault);
+        d.addRule(*prestress, [this, r] {
+            return Bounds{BeamDialog::tableBound(r.minimum), BeamDialog::tableBound(r.maximum),
+                          group_ ? ownDefault(group_->prestress, rules_.prestressDefault) : rules_.prestressDefault};
+        });
     }
+}
+
+Value RowEditor::ownDefault(model::RowArray ProjectModel::*field, Value otherwise) const {
+    const ProjectModel& own = dialog_.typeDefaults();
+    const int row = std::clamp(currentRow(), 1, 10);
+    const bool filled = (own.*group_->bars)(row) > 0;
+    return filled && !(own.*field)(row).isEmpty() ? (own.*field)(row) : otherwise;
 }
 
 bool RowEditor::enabledRows() const { return countBar.value() >= 1 || !rules_.numberRuleNeedsCount; }
@@ -202,6 +219,7 @@ void RowEditor::storeField(int field) {
 }
 
 void RowEditor::load(ProjectModel& m, const RowGroup& group) {
+    group_ = &group;
     for (int r = 1; r <= 10; ++r) {
         Value& p = (m.*group.prestress)(r);
         if (p < 0.002) p = Value(int16_t{0});

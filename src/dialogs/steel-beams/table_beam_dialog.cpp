@@ -79,13 +79,14 @@ TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const B
         top += Pitch;
         const FieldRange r = f.range;
         const char* within = f.fitsWithin;
-        addRule(b, [this, r, within] {
+        const FieldRef field = f.field;
+        addRule(b, [this, r, within, field] {
             // A dimension that must fit inside another is held to that one's
             // typed value, but never below its own minimum, so that a box
             // can always be left with some value.
             double maximum = r.maximum;
             if (within) maximum = std::max(r.minimum, std::min(maximum, static_cast<double>(number(box(within)))));
-            return Bounds{boundValue(r.minimum), boundValue(maximum), boundValue(r.defaultValue)};
+            return Bounds{boundValue(r.minimum), boundValue(maximum), ownFieldDefault(field, r.defaultValue)};
         });
     }
 
@@ -149,6 +150,11 @@ TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const B
 
 TableBeamDialog::~TableBeamDialog() = default;
 
+Value TableBeamDialog::ownFieldDefault(FieldRef field, double otherwise) const {
+    const Value& own = field(typeDefaults());
+    return own.isEmpty() ? boundValue(otherwise) : own;
+}
+
 void TableBeamDialog::addMaterial(const MaterialField& f, platform::Control* container, int left, int top,
                                   int labelWidth) {
     Material mat{&f, nullptr, nullptr};
@@ -156,7 +162,8 @@ void TableBeamDialog::addMaterial(const MaterialField& f, platform::Control* con
         boxes_.push_back(std::make_unique<platform::TextBox>(*this, f.control, platform::Place{}, container));
         mat.box = boxes_.back().get();
         placeLabelled(*mat.box, left, top, labelWidth, f.caption, f.unit);
-        rangeRule(*mat.box, boundValue(f.range.minimum), boundValue(f.range.maximum), boundValue(f.range.defaultValue));
+        rangeRule(*mat.box, boundValue(f.range.minimum), boundValue(f.range.maximum),
+                  ownFieldDefault(f.field, f.range.defaultValue));
     } else {
         const auto style = f.classList ? platform::ComboStyle::DropDownList : platform::ComboStyle::DropDownCombo;
         combos_.push_back(std::make_unique<platform::ComboBox>(*this, f.control, platform::Place{}, style, container));
@@ -165,7 +172,7 @@ void TableBeamDialog::addMaterial(const MaterialField& f, platform::Control* con
         // A class is chosen from the list; a strength is typed or chosen.
         if (!f.classList)
             rangeRule(*mat.combo, boundValue(f.range.minimum), boundValue(f.range.maximum),
-                      boundValue(f.range.defaultValue));
+                      ownFieldDefault(f.field, f.range.defaultValue));
     }
     materials_.push_back(mat);
 }

@@ -57,6 +57,8 @@ private:
     static Layout layoutOf(const BeamFamilyTable& table);
     TableBeamDialog(ProjectModel& m, platform::Platform& p, const BeamFamilyTable& table, const Layout& layout);
     void addMaterial(const MaterialField& f, platform::Control* container, int left, int top, int labelWidth);
+    // The beam type's own default of the field, else the table's.
+    Value ownFieldDefault(FieldRef field, double otherwise) const;
     float typed(const Material& mat) const;
     // Writes the window's section, materials and rows into a project.
     void writeSection(ProjectModel& target) const;

@@ -22,7 +22,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
@@ -260,8 +259,9 @@ std::string applicationDataFolder() {
 }  // namespace
 
 // This copy's own folder under the application data folder (made again
-// when it vanished); a private temporary folder when none can be made
-// there.
+// when it vanished); one of its own in the system's temporary folder when
+// none can be made there, locked in the same way, so that the next start
+// removes it after a crash.
 std::string QtPlatform::workFolder() {
     const std::string shared = applicationDataFolder();
     if (!shared.empty()) {
@@ -269,9 +269,9 @@ std::string QtPlatform::workFolder() {
         const std::string own = ownWorkFolder_->path();
         if (!own.empty()) return own;
     }
-    if (!fallbackWorkFolder_) fallbackWorkFolder_ = std::make_unique<QTemporaryDir>();
-    if (!fallbackWorkFolder_->isValid()) return {};
-    return utf8(fallbackWorkFolder_->path()) + "/";
+    if (!fallbackWorkFolder_)
+        fallbackWorkFolder_ = std::make_unique<runtime::PrivateWorkFolder>(utf8(QDir::tempPath()), "Quorvel-");
+    return fallbackWorkFolder_->path();
 }
 
 // The error log is the user's, kept after the program ends: in the

@@ -16,7 +16,6 @@
 #include "runtime/work_folder.h"
 
 class QPrinter;
-class QTemporaryDir;
 class QTranslator;
 class QWidget;
 
@@ -133,7 +132,7 @@ private:
     std::unique_ptr<runtime::PrivateWorkFolder> ownWorkFolder_;
     // The private temporary folder that serves as the work folder when the
     // per-user data folder cannot be made or written.
-    std::unique_ptr<QTemporaryDir> fallbackWorkFolder_;
+    std::unique_ptr<runtime::PrivateWorkFolder> fallbackWorkFolder_;
 
     std::map<const Form*, FormWindow*> windows_;
     std::unique_ptr<QTranslator> qtTexts_;  // installed while the language is Finnish
