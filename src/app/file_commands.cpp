@@ -9,6 +9,7 @@
 #include <new>
 #include <system_error>
 
+#include "analysis/slabs_on_beam.h"
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/language.h"
@@ -150,11 +151,19 @@ void frmQuorvel::wireProjectCommands() {
     };
 }
 
-void frmQuorvel::NewProject() {
-    if (!askToSaveWork()) return;
+// The model and the window of a new project: a middle beam, every input
+// field at its default, and nothing of the previous project's results, so
+// that the gauges show what they show at start-up.
+void frmQuorvel::startNewProject() {
     optKeskipalkki.setValue(true);
     model::ResetProjectDefaults(model_);
+    analysis::ResetCalculationResults(model_);
     RefreshMainForm();
+}
+
+void frmQuorvel::NewProject() {
+    if (!askToSaveWork()) return;
+    startNewProject();
     model_.InputFileTitle.clear();
     model_.ResultsFileTitle.clear();
     model_.InputChanged = 0;
