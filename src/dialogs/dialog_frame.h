@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/geometry_checks.h"
@@ -71,9 +72,12 @@ protected:
     // The box's check when it loses the focus: bounds gives what the box
     // accepts at that moment (it may depend on other input), leave runs the
     // number rule with them and what follows, and returns false when it
-    // refused the value (the box then has the focus back). OK runs the
-    // check of every box in use whose text bounds would refuse.
-    void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, std::function<bool()> leave);
+    // refused the value (the box then has the focus back). leave gets the
+    // text of the value the window keeps for the box (its text when it took
+    // the focus), which a refused text gives way to. OK runs the check of
+    // every box in use whose text bounds would refuse.
+    using Leave = std::function<bool(std::string& kept)>;
+    void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave);
     // The number rule with bounds when the box is left; after runs when the
     // value was accepted.
     void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
@@ -135,8 +139,11 @@ private:
 
     struct BoxRule {
         std::function<app::BoxCheck()> bounds;
-        std::function<bool()> leave;
+        Leave leave;
+        std::shared_ptr<std::string> kept;
     };
+    // Runs the box's check as leaving it does.
+    bool checkLeft(platform::Control& box);
 
     ProjectModel& model_;
     int16_t changed_ = 0;

@@ -80,10 +80,11 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
             // A whole number of 16 bits, as the project file holds it; a
             // refused value leaves the load as it was before the edit.
             box->onGotFocus = [this, g, f] { heldBefore_ = entryValue(g, f); };
-            checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f] {
+            checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f](std::string& kept) {
                 const int16_t before = heldBefore_;  // the focus coming back sets it anew
-                if (app::CheckTableBox(*box)) return true;
-                if (box->text().empty()) entryValue(g, f) = before;
+                const std::string keptBefore = kept;
+                if (app::CheckTableBox(*box, kept)) return true;
+                if (kept == keptBefore) entryValue(g, f) = before;  // refused, not a default put in
                 heldBefore_ = before;
                 return false;
             });
