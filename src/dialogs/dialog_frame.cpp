@@ -27,6 +27,10 @@ std::string withPoint(std::string text) {
     return text;
 }
 
+// The arrow keys' codes.
+constexpr int KeyUp = 38;
+constexpr int KeyDown = 40;
+
 }  // namespace
 
 int16_t heldInt16(double x) {
@@ -85,6 +89,23 @@ void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCh
         if (!app::CheckNumberBox(box, bounds(), kept)) return false;
         if (after) after();
         return true;
+    });
+}
+
+void InputDialog::spinBox(platform::TextBox& box, platform::VScrollBar& bar) {
+    filterKeys(box);
+    box.onChange = [this, &box, &bar] {
+        if (!acceptable(box, true)) return;  // leaving the box refuses it
+        bar.setValue(heldInt16(number(box)));
+        box.setText(std::to_string(bar.value()));
+    };
+    box.onKeyDown = [&bar](int& keyCode, int) {
+        if (keyCode == KeyUp) bar.lineUp();
+        if (keyCode == KeyDown) bar.lineDown();
+    };
+    checkOnLeave(box, [&box] { return app::tableCheck(box); }, [&box, &bar](std::string& kept) {
+        kept = std::to_string(bar.value());
+        return app::CheckTableBox(box, kept);
     });
 }
 

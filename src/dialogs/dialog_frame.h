@@ -82,6 +82,13 @@ protected:
     // value was accepted.
     void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
                        std::function<void()> after = {});
+    // A count or number box beside the spin bar that holds its value (the
+    // bar's Change shows the value in the box and runs the window's rule):
+    // a whole number typed in the box within its row of the table moves the
+    // bar at once (held to the bar's range, which the box then shows), and
+    // so do the up and down arrow keys; leaving the box checks it by its row
+    // and puts the bar's value back after a refusal.
+    void spinBox(platform::TextBox& box, platform::VScrollBar& bar);
     // The box checked by the number rule with the bounds and default of
     // its row in the table of field limits.
     void checkByTable(platform::Control& box);

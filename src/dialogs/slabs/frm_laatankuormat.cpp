@@ -64,9 +64,11 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
 
     for (int g = 0; g < GroupCount; ++g) {
         LoadGroup& group = groups_[static_cast<std::size_t>(g)];
-        group.countBox->setLocked(true);
-        group.numberBox->setLocked(true);
-        // Up for more, as every count and number spinner of the program.
+        // The count and the number are typed or spun, as in the beam loads
+        // dialog. Up for more, as every count and number spinner of the
+        // program.
+        spinBox(*group.countBox, *group.countBar);
+        spinBox(*group.numberBox, *group.numberBar);
         group.countBar->setRange(MaxLoads, 0);
         group.countBar->setValue(0);
         group.numberBar->setRange(1, 1);
