@@ -186,9 +186,9 @@ void ComboBox::setText(const std::string& t) {
         if (t.empty() && text_.empty()) return;
         throw runtime::RunTimeError(ErrPropertyReadOnly);
     }
+    wholeTextSelected_ = false;  // a key typed or a text set replaces the selection
     if (t == text_) return;
     text_ = t;
-    wholeTextSelected_ = false;
     auto it = std::find(items_.begin(), items_.end(), t);
     listIndex_ = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
     changed();
