@@ -182,6 +182,18 @@ TEST_F(FileCommands, NothingOfTheProjectBeforeSurvivesNewOrOpen) {
         expectGaugesAsAtStartUp();
         EXPECT_EQ(everySlot(), afterNew);
     }
+    // A box that keeps the focus through New (Ctrl+N) gives way to the new
+    // project's value, not to the one it showed before.
+    m.SlabImposedLoadPermanent(1) = 3.0f;
+    w.RefreshMainForm();
+    ui.click(w.txtVasenlaatastopysyva);
+    declineSaveQuestions();
+    w.NewProject();
+    ui.typeOver(w.txtVasenlaatastopysyva, "-5");
+    ui.expectMessageMatching(".*: Syöte -5 ei arvoalueella .*", "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+    ui.tab();
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "0.5");
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 0.5);
     // New after any project is the project of start-up.
     for (const char* name : {"steel_hq_line_loads.dat", "concrete_middle_beam.dat"}) {
         declineSaveQuestions();
