@@ -160,8 +160,7 @@ void frmQuorvel::wireProjectCommands() {
 // results, so that the gauges show what they show at start-up.
 void frmQuorvel::startNewProject() {
     optKeskipalkki.setValue(true);
-    model::ClearBeamDefinition(model_);
-    model::ResetProjectDefaults(model_);
+    model::ResetNewProjectInput(model_);
     analysis::ResetCalculationResults(model_);
     mainwindow::selectTypeOptionQuietly(*this, *findBeamType(model_.BeamTypeName));
     RefreshMainForm();

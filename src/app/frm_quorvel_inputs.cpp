@@ -3,9 +3,9 @@
 // is a number); numeric boxes filter keys and check the finished value when
 // they lose the focus, by the number rule and the bounds of their row in
 // the table of field limits. A refused value puts back the value the field
-// held when the box took the focus, in the field and in the box. One table says, box by box, which
-// field it edits and which rules apply; one handler per event serves them
-// all. A title box refuses, as it is typed or pasted, a character the
+// held when the box took the focus, in the field and in the box. One table
+// says, box by box, which field it edits and which rules apply; one handler
+// per event serves them all. A title box refuses, as it is typed or pasted, a character the
 // project file (Windows-1252) cannot hold.
 
 #include <cmath>

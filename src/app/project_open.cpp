@@ -70,7 +70,7 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
 // one): a middle beam with every input field at its default.
 std::unique_ptr<model::ProjectModel> newProjectCopy(const model::ProjectModel& m) {
     auto copy = std::make_unique<model::ProjectModel>(m);
-    model::ResetProjectDefaults(*copy);
+    model::ResetNewProjectInput(*copy);
     copy->IsMiddleBeam = 1;
     return copy;
 }

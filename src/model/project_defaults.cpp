@@ -179,6 +179,11 @@ void ResetProjectDefaults(ProjectModel& m) {
     m.BetaYAsStored.clear();
 }
 
+void ResetNewProjectInput(ProjectModel& m) {
+    ClearBeamDefinition(m);
+    ResetProjectDefaults(m);
+}
+
 void ClearBeamDefinition(ProjectModel& m) {
     m.BeamTopStrainMax = 0;
 
