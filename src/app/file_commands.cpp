@@ -9,8 +9,10 @@
 #include <new>
 #include <system_error>
 
+#include "analysis/slabs_on_beam.h"
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
+#include "app/frm_quorvel_handlers.h"
 #include "app/language.h"
 #include "app/report_text.h"
 #include "app/settings.h"
@@ -150,11 +152,23 @@ void frmQuorvel::wireProjectCommands() {
     };
 }
 
+// The model and the window of a new project, as start-up leaves them: a
+// middle beam, an empty beam description under the defaults of every input
+// field, the default type's option selected without its handler (whose
+// type defaults would overwrite the project defaults only when another
+// type was selected before), and nothing of the previous project's
+// results, so that the gauges show what they show at start-up.
+void frmQuorvel::startNewProject() {
+    optKeskipalkki.setValue(true);
+    model::ResetNewProjectInput(model_);
+    analysis::ResetCalculationResults(model_);
+    mainwindow::selectTypeOptionQuietly(*this, *findBeamType(model_.BeamTypeName));
+    RefreshMainForm();
+}
+
 void frmQuorvel::NewProject() {
     if (!askToSaveWork()) return;
-    optKeskipalkki.setValue(true);
-    model::ResetProjectDefaults(model_);
-    RefreshMainForm();
+    startNewProject();
     model_.InputFileTitle.clear();
     model_.ResultsFileTitle.clear();
     model_.InputChanged = 0;

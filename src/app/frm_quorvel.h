@@ -336,6 +336,8 @@ private:
     void cmdTietoja_Click();
     // file_commands.cpp, result_commands.cpp
     void wireProjectCommands();
+    // The model and window of a new project, as New and Open start them.
+    void startNewProject();
     bool readProjectFile(const std::string& fileName);
     bool textFieldsStorable();
     bool askToSaveWork();

@@ -3,9 +3,9 @@
 // is a number); numeric boxes filter keys and check the finished value when
 // they lose the focus, by the number rule and the bounds of their row in
 // the table of field limits. A refused value puts back the value the field
-// held when the box took the focus. One table says, box by box, which
-// field it edits and which rules apply; one handler per event serves them
-// all. A title box refuses, as it is typed or pasted, a character the
+// held when the box took the focus, in the field and in the box. One table
+// says, box by box, which field it edits and which rules apply; one handler
+// per event serves them all. A title box refuses, as it is typed or pasted, a character the
 // project file (Windows-1252) cannot hold.
 
 #include <cmath>
@@ -191,9 +191,17 @@ Value defaultSupportLength(const ProjectModel& m, int side) {
     return result;
 }
 
+// What the window keeps for a box while the user edits it: the field's
+// value and the box's text when the box took the focus, then what its
+// check accepted or put in.
+struct Kept {
+    Value value;
+    std::string text;
+};
+
 // The check of the box when it is left: the number rule with the bounds
 // of its row and those worked out here. True when the value was accepted.
-bool checkBox(frmQuorvel& w, const BoxRule& r) {
+bool checkBox(frmQuorvel& w, const BoxRule& r, std::string& kept) {
     ProjectModel& m = w.model();
     TextBox& box = w.*r.box;
     const std::string_view prefix = rawTypePrefix(m);
@@ -216,24 +224,24 @@ bool checkBox(frmQuorvel& w, const BoxRule& r) {
         check.range.maximum = m.BeamSpan / 2;
         break;
     }
-    return CheckNumberBox(box, check);
+    return CheckNumberBox(box, check, kept);
 }
 
-void boxLostFocus(frmQuorvel& w, const BoxRule& r, Value& heldBefore) {
+void boxLostFocus(frmQuorvel& w, const BoxRule& r, Kept& kept) {
     ProjectModel& m = w.model();
-    TextBox& box = w.*r.box;
     const std::string_view prefix = rawTypePrefix(m);
-    const Value before = heldBefore;  // the focus coming back to the box sets it anew
-    const bool accepted = checkBox(w, r);
-    if (!accepted && box.text().empty()) {
-        // Refused: the field keeps the value it held before the edit.
-        r.number(m) = before;
-        heldBefore = before;
+    const Kept before = kept;  // the focus coming back to the box sets it anew
+    const bool accepted = checkBox(w, r, kept.text);
+    if (!accepted && kept.text == before.text) {
+        // Refused: the box shows the value the field held before the edit,
+        // and the field holds it exactly.
+        r.number(m) = before.value;
+        kept = before;
         if (r.change == C::Topping) model::ComputeToppingLoad(m);
         return;
     }
     // Accepted, or the default put in: the value a later refusal keeps.
-    heldBefore = r.number(m);
+    kept.value = r.number(m);
     switch (r.lostFocus) {
     case L::JointGrout: {
         if (!accepted) break;
@@ -281,10 +289,9 @@ void wireNumericBoxes(frmQuorvel& w) {
         if (r.keyFilter)
             box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
         if (r.number) {
-            // The value the field held when the box took the focus.
-            auto heldBefore = std::make_shared<Value>();
-            box.onGotFocus = [&w, &r, heldBefore] { *heldBefore = r.number(w.model()); };
-            box.onLostFocus = [&w, &r, heldBefore] { boxLostFocus(w, r, *heldBefore); };
+            auto kept = std::make_shared<Kept>();
+            box.onGotFocus = [&w, &r, &box, kept] { *kept = {r.number(w.model()), box.text()}; };
+            box.onLostFocus = [&w, &r, kept] { boxLostFocus(w, r, *kept); };
         }
     }
     w.txtPintapaksuus.onDblClick = [&w] { w.txtPintapaksuus_DblClick(); };

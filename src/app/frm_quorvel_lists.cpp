@@ -1,6 +1,8 @@
 // The six lists of the main window: the slab type of each side, and the
 // grade and class of the joint grout and of the topping concrete.
 
+#include <memory>
+
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
 #include "app/language.h"
@@ -56,11 +58,11 @@ const GradeList gradeLists[] = {
 
 // A typed grade is checked (bounds and default from the table of field
 // limits) when the list loses the focus and then stored like a grade
-// chosen from the list; a refused grade leaves the box empty and the model
-// as it was.
-void gradeLostFocus(frmQuorvel& w, const GradeList& g) {
+// chosen from the list; a refused grade gives way to the grade the list
+// showed when it took the focus (kept), which the model holds.
+void gradeLostFocus(frmQuorvel& w, const GradeList& g, std::string& kept) {
     ComboBox& list = w.*g.list;
-    CheckTableBox(list);
+    CheckTableBox(list, kept);
     if (!list.text().empty()) storeNumber(w, list.text(), g.field(w.model()));
 }
 
@@ -73,7 +75,9 @@ void wireLists(frmQuorvel& w) {
         ComboBox& list = w.*g.list;
         list.onClick = [&w, &g] { storeNumber(w, (w.*g.list).text(), g.field(w.model())); };
         list.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
-        list.onLostFocus = [&w, &g] { gradeLostFocus(w, g); };
+        auto kept = std::make_shared<std::string>();
+        list.onGotFocus = [&list, kept] { *kept = list.text(); };
+        list.onLostFocus = [&w, &g, kept] { gradeLostFocus(w, g, *kept); };
     }
     w.cboSaumaluokka.onClick = [&w] {
         storeNumber(w, w.cboSaumaluokka.text(), w.model().ConcreteQualityClass(3));

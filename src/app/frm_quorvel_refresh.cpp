@@ -143,6 +143,12 @@ void frmQuorvel::RefreshMainForm() {
              {&txtVasenlaatastopysyva, &txtVasenlaatastomuuttuva, &txtVasenalkuvali, &txtVasenloppuvali})
             box->setEnabled(false);
     }
+
+    // What the boxes show now is the project's: the box that has the focus
+    // takes it as the value a refused entry gives way to, not the value it
+    // showed before the refresh (of a project opened since, or before a
+    // dialog's change).
+    if (platform::Control* focused = activeControl()) focused->fireGotFocus();
 }
 
 }  // namespace quorvel::app

@@ -28,6 +28,7 @@ constexpr EnglishMessage kEnglishMessages[] = {
     {MsgJointGrout, "Value below 30!"},
     {MsgJointGroutTitle, "Joint grout"},
     {MsgThinBottomFlange, "A bottom flange thinner than 8 mm is not recommended!"},
+    {MsgNotANumber, "Input + is not a number; the range is +"},
 };
 
 bool englishWindows() { return windowLanguage() == 1; }
@@ -130,15 +131,32 @@ void showNumberError(const platform::Control& box, const std::string& message) {
                               GetMessageText(MsgTitle, "Lukuarvovirhe"));
 }
 
-// The out-of-range message with the box's text and its range; the box is
-// emptied and keeps the focus.
-void refuse(platform::Control& box, const std::string& text, const BoxCheck& check) {
-    platform::Platform& p = box.platform();
-    // The Finnish template's range part is the bracketed "+<=...<=+".
-    showNumberError(box, fillPlaceholders(GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+)"),
-                                          {text, rangeText(check, p)}));
-    setTextOf(box, "");
+// The box shows the text of the value its window keeps, selected so that
+// typing replaces it, and keeps the focus.
+void showKept(platform::Control& box, const std::string& kept) {
+    setTextOf(box, kept);
+    if (box.kind() == platform::ControlKind::TextBox) {
+        auto& text = static_cast<platform::TextBox&>(box);
+        text.setSelStart(0);
+        text.setSelLength(text.length());
+    } else if (box.kind() == platform::ControlKind::ComboBox) {
+        static_cast<platform::ComboBox&>(box).selectAll();
+    }
     focusBack(box);
+}
+
+// The message of a refused text with the box's text and its range: a
+// text that is no number (letters, a unit, digits in groups "6 000") is
+// called so, a number outside the range is out of range. The box shows
+// the value its window keeps.
+void refuse(platform::Control& box, const std::string& text, const BoxCheck& check, const std::string& kept) {
+    platform::Platform& p = box.platform();
+    // The Finnish templates' range part is the bracketed "+<=...<=+".
+    const std::string message =
+        readNumber(text) ? GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+)")
+                         : GetMessageText(MsgNotANumber, "Syöte + ei ole luku (+)");
+    showNumberError(box, fillPlaceholders(message, {text, rangeText(check, p)}));
+    showKept(box, kept);
 }
 
 // Whether a label stands on the box's line, to its left, in its container.
@@ -272,34 +290,36 @@ bool accepts(std::string_view text, const BoxCheck& check) {
            value <= atValuePrecision(r.maximum) && (!check.whole || value == std::trunc(value));
 }
 
-bool CheckNumberBox(platform::Control& box, const BoxCheck& check) {
+bool CheckNumberBox(platform::Control& box, const BoxCheck& check, std::string& kept) {
     platform::Platform& p = box.platform();
     const std::string text = textOf(box);
     if (trimBlanks(text).empty()) {
         if (!check.defaultValue) {
             showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyRefused, "Tyhjä kenttä ei kelpaa (+)"),
                                                     rangeText(check, p)));
-            if (!text.empty()) setTextOf(box, "");
+            showKept(box, kept);
         } else {
             const std::string shownDefault = boundText(*check.defaultValue, p);
             showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyField,
                                                                    "Tyhjä kenttä ei kelpaa, asetettu oletusarvo +"),
                                                     shownDefault));
             setTextOf(box, shownDefault);
+            kept = shownDefault;
+            focusBack(box);
         }
-        focusBack(box);
         return false;
     }
     if (!accepts(text, check)) {
-        refuse(box, text, check);
+        refuse(box, text, check, kept);
         return false;
     }
     const float value = static_cast<float>(*readNumber(text));
     setTextOf(box, value == 0.0f ? std::string("0") : format(Value(value), p));
+    kept = textOf(box);
     return true;
 }
 
-bool CheckTableBox(platform::Control& box) { return CheckNumberBox(box, tableCheck(box)); }
+bool CheckTableBox(platform::Control& box, std::string& kept) { return CheckNumberBox(box, tableCheck(box), kept); }
 
 namespace {
 
@@ -316,8 +336,11 @@ BoxCheck boundsCheck(const platform::Control& box, const Value& minimum, const V
     return c;
 }
 
+// These validators hold no value of the box's own: a refused text
+// empties the box.
 int16_t validate(platform::Control& box, const Value& minimum, const Value* maximum, const Value& defaultValue) {
-    return CheckNumberBox(box, boundsCheck(box, minimum, maximum, defaultValue)) ? -1 : 0;
+    std::string none;
+    return CheckNumberBox(box, boundsCheck(box, minimum, maximum, defaultValue), none) ? -1 : 0;
 }
 
 }  // namespace

@@ -45,9 +45,11 @@ void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform
 // is marked as excluded), held to single precision (a number beyond the
 // single range, such as 1e39, is refused), and in a box whose field holds
 // whole numbers, against fractions. The check runs when the box is left
-// and gives one message that names the field and its range; a refused box
-// is emptied and keeps the focus. An emptied box gets its default with a
-// message, or, without a default, is refused. An accepted value is written
+// and gives one message that names the field and its range (and says
+// whether the text was no number or a number outside the range); a refused
+// box shows again the value its window keeps, selected so that typing
+// replaces it, and keeps the focus. An emptied box gets its default with a
+// message, or, without a default, is refused in the same way. An accepted value is written
 // back as the field holds it, in the general number format. The messages
 // are worded in the windows' language: in Finnish by the templates
 // "Syöte + ei arvoalueella (+<=...<=+)" and "Tyhjä kenttä ei kelpaa,
@@ -82,14 +84,18 @@ BoxCheck tableCheck(const platform::Control& box);
 std::string fieldName(const platform::Control& box);
 // The check of a text box or editable combo when it is left: true when the
 // value was accepted. False when it was refused, and also when an emptied
-// box was given its default (the focus then stays for a look at it).
-bool CheckNumberBox(platform::Control& box, const BoxCheck& check);
+// box was given its default (the focus then stays for a look at it). kept
+// is the text of the value the window keeps for the box (its text when it
+// took the focus): a refused text gives way to it, and an accepted value or
+// a default put in becomes it.
+bool CheckNumberBox(platform::Control& box, const BoxCheck& check, std::string& kept);
 // The check of the box against its own row of the table.
-bool CheckTableBox(platform::Control& box);
+bool CheckTableBox(platform::Control& box, std::string& kept);
 
 // Validators of numeric boxes (text boxes and editable combo boxes) with
 // bounds worked out by the caller, through CheckNumberBox: the result is
-// -1 when the value was accepted, 0 when a message was shown. A box whose
+// -1 when the value was accepted, 0 when a message was shown. They hold no
+// value of the box's own, so a refused text empties the box. A box whose
 // table row holds whole numbers takes whole numbers only.
 int16_t ValidateMinTextBox(platform::TextBox& box, const runtime::Value& minimum,
                            const runtime::Value& defaultValue);
@@ -121,6 +127,7 @@ enum MessageNumber : int {
     MsgJointGrout = 14,
     MsgJointGroutTitle = 15,
     MsgThinBottomFlange = 16,
+    MsgNotANumber = 17,
 };
 
 // The text of a message: the default text (Finnish), or in an English

@@ -6,7 +6,8 @@
 // language stay as they were, whatever the refusal. Only a file that read
 // whole is read into the project itself, twice: the refresh between the
 // reads selects the beam type's option, whose handler writes the type's
-// defaults; the second read puts the file's values back.
+// defaults; the second read puts the file's values back. Both reads start
+// from a new project's defaults.
 
 #include <cctype>
 #include <filesystem>
@@ -66,6 +67,15 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
     return problem("laite", "a device");
 }
 
+// A copy of the project as a new project starts (the file is read into
+// one): a middle beam with every input field at its default.
+std::unique_ptr<model::ProjectModel> newProjectCopy(const model::ProjectModel& m) {
+    auto copy = std::make_unique<model::ProjectModel>(m);
+    model::ResetNewProjectInput(*copy);
+    copy->IsMiddleBeam = 1;
+    return copy;
+}
+
 // What makes the file unfit to open, found on a copy of the project as the
 // file would make it; nothing when the file can be opened.
 std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectModel& m, const std::string& fileName) {
@@ -77,14 +87,12 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     if (!sizeError && size > LargestProjectFile)
         return inputfile::LineProblem{0, "tiedosto on liian suuri lähtötiedoiksi (yli 1 Mt)",
                                       "the file is too large for input data (over 1 MB)"};
-    auto copy = std::make_unique<model::ProjectModel>(m);
-    copy->IsMiddleBeam = 1;
+    auto copy = newProjectCopy(m);
     if (auto problem = inputfile::ReadProjectFile(*copy, fileName)) return problem;
     // A file with left spacings opens as a middle beam: its left slab's
     // values bind as the right one's, as they will at Calculate.
     if (!model::LeftSpacingsEmpty(*copy)) {
-        copy = std::make_unique<model::ProjectModel>(m);
-        copy->IsMiddleBeam = 1;
+        copy = newProjectCopy(m);
         if (auto problem = inputfile::ReadProjectFile(*copy, fileName, true)) return problem;
     }
     // HX, SX and XX projects have no option in this window: showing them
@@ -119,9 +127,12 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
         return false;
     }
 
+    // The file is read into a new project, so that nothing it does not
+    // set (load and hole slots beyond its counts, reinforcement rows beyond
+    // its rows, results) stays of the project before.
     const auto before = std::make_unique<model::ProjectModel>(m);
+    startNewProject();
     m.IsMiddleBeam = 1;
-    optKeskipalkki.setValue(true);
     auto problem = inputfile::ReadProjectFile(m, fileName);
     if (!problem) {
         RefreshMainForm();

@@ -27,6 +27,10 @@ std::string withPoint(std::string text) {
     return text;
 }
 
+// The arrow keys' codes.
+constexpr int KeyUp = 38;
+constexpr int KeyDown = 40;
+
 }  // namespace
 
 int16_t heldInt16(double x) {
@@ -62,18 +66,46 @@ void InputDialog::filterKeys(platform::Control& box) {
     box.onKeyPress = [this](int& key) { app::FilterNumericKeyPress(key, 1, platform()); };
 }
 
-void InputDialog::checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds,
-                               std::function<bool()> leave) {
-    box.onLostFocus = [leave] { leave(); };
-    checks_[&box] = {std::move(bounds), std::move(leave)};
+void InputDialog::checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave) {
+    auto kept = std::make_shared<std::string>();
+    // The text the box shows when it takes the focus is the value the
+    // window keeps for it; a handler of the window's own runs after.
+    box.onGotFocus = [&box, kept, own = std::move(box.onGotFocus)] {
+        *kept = textOf(box);
+        if (own) own();
+    };
+    box.onLostFocus = [this, &box] { checkLeft(box); };
+    checks_[&box] = {std::move(bounds), std::move(leave), std::move(kept)};
+}
+
+bool InputDialog::checkLeft(platform::Control& box) {
+    const BoxRule rule = checks_.at(&box);  // the check may reach this map again
+    return rule.leave(*rule.kept);
 }
 
 void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
                                 std::function<void()> after) {
-    checkOnLeave(box, bounds, [&box, bounds, after] {
-        if (!app::CheckNumberBox(box, bounds())) return false;
+    checkOnLeave(box, bounds, [&box, bounds, after](std::string& kept) {
+        if (!app::CheckNumberBox(box, bounds(), kept)) return false;
         if (after) after();
         return true;
+    });
+}
+
+void InputDialog::spinBox(platform::TextBox& box, platform::VScrollBar& bar) {
+    filterKeys(box);
+    box.onChange = [this, &box, &bar] {
+        if (!acceptable(box, true)) return;  // leaving the box refuses it
+        bar.setValue(heldInt16(number(box)));
+        box.setText(std::to_string(bar.value()));
+    };
+    box.onKeyDown = [&bar](int& keyCode, int) {
+        if (keyCode == KeyUp) bar.lineUp();
+        if (keyCode == KeyDown) bar.lineDown();
+    };
+    checkOnLeave(box, [&box] { return app::tableCheck(box); }, [&box, &bar](std::string& kept) {
+        kept = std::to_string(bar.value());
+        return app::CheckTableBox(box, kept);
     });
 }
 
@@ -127,20 +159,17 @@ void InputDialog::checkRemainingBoxes() {
 
 bool InputDialog::everyBoxAccepted() {
     platform::Control* focused = activeControl();
-    if (auto it = checks_.find(focused); it != checks_.end()) {
-        const auto leave = it->second.leave;  // the check may reach this map again
-        if (!leave()) return false;
-    }
+    if (checks_.count(focused) && !checkLeft(*focused)) return false;
     for (platform::Control* c : controls()) {
         auto it = checks_.find(c);
         if (it == checks_.end() || c == focused || !c->canTakeFocus()) continue;
         if (app::accepts(textOf(*c), it->second.bounds())) continue;
-        const auto leave = it->second.leave;
         // The box the check refuses gets the focus, then the check's
-        // message; the check empties it or puts its default in.
+        // message; the check puts back what the window keeps for it or
+        // puts its default in.
         c->setFocus();
         if (activeControl() != c) return false;  // the box left held the focus
-        if (!leave()) return false;
+        if (!checkLeft(*c)) return false;
     }
     return true;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/geometry_checks.h"
@@ -71,13 +72,23 @@ protected:
     // The box's check when it loses the focus: bounds gives what the box
     // accepts at that moment (it may depend on other input), leave runs the
     // number rule with them and what follows, and returns false when it
-    // refused the value (the box then has the focus back). OK runs the
-    // check of every box in use whose text bounds would refuse.
-    void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, std::function<bool()> leave);
+    // refused the value (the box then has the focus back). leave gets the
+    // text of the value the window keeps for the box (its text when it took
+    // the focus), which a refused text gives way to. OK runs the check of
+    // every box in use whose text bounds would refuse.
+    using Leave = std::function<bool(std::string& kept)>;
+    void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave);
     // The number rule with bounds when the box is left; after runs when the
     // value was accepted.
     void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
                        std::function<void()> after = {});
+    // A count or number box beside the spin bar that holds its value (the
+    // bar's Change shows the value in the box and runs the window's rule):
+    // a whole number typed in the box within its row of the table moves the
+    // bar at once (held to the bar's range, which the box then shows), and
+    // so do the up and down arrow keys; leaving the box checks it by its row
+    // and puts the bar's value back after a refusal.
+    void spinBox(platform::TextBox& box, platform::VScrollBar& bar);
     // The box checked by the number rule with the bounds and default of
     // its row in the table of field limits.
     void checkByTable(platform::Control& box);
@@ -135,8 +146,11 @@ private:
 
     struct BoxRule {
         std::function<app::BoxCheck()> bounds;
-        std::function<bool()> leave;
+        Leave leave;
+        std::shared_ptr<std::string> kept;
     };
+    // Runs the box's check as leaving it does.
+    bool checkLeft(platform::Control& box);
 
     ProjectModel& model_;
     int16_t changed_ = 0;

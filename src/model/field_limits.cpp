@@ -572,6 +572,21 @@ std::vector<BoxLimit> makeBoxLimits() {
                       LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, oikea"},
                       LoadBox{"txtOikeaViivaY", "SlabLineLoadY", X, "Viivakuorman y, oikea"}})
         add(box(L, b.control, b.field, -1, b.range, {}, b.name));
+    // The counts of the loads and the number of the load the boxes edit,
+    // point loads then line loads of each side (the rows keep views of
+    // these names).
+    static const std::string spinBoxes[2][4][2] = {
+        {{"txtVasenPistekuormienLkm", "Pistekuormien lkm, vasen"}, {"txtVasenViivakuormienLkm", "Viivakuormien lkm, vasen"},
+         {"txtVasenPistekuormienNro", "Pistekuorma nro, vasen"}, {"txtVasenViivakuormienNro", "Viivakuorma nro, vasen"}},
+        {{"txtOikeaPistekuormienLkm", "Pistekuormien lkm, oikea"}, {"txtOikeaViivakuormienLkm", "Viivakuormien lkm, oikea"},
+         {"txtOikeaPistekuormienNro", "Pistekuorma nro, oikea"}, {"txtOikeaViivakuormienNro", "Viivakuorma nro, oikea"}}};
+    for (int side = 1; side <= 2; ++side) {
+        const auto& b = spinBoxes[side - 1];
+        add(numbering(box(L, b[0][0], "SlabPointLoadCount", side, between(0, 5), {}, b[0][1])));
+        add(numbering(box(L, b[1][0], "SlabLineLoadCount", side, between(0, 5), {}, b[1][1])));
+        add(numbering(box(L, b[2][0], "", 0, between(1, 5), {}, b[2][1])));
+        add(numbering(box(L, b[3][0], "", 0, between(1, 5), {}, b[3][1])));
+    }
 
     // --- the holes (side, hole) ---
     const std::string_view H = "frmReiat";
@@ -859,6 +874,10 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Muuttuva viivakuorma L", "Variable line load L"},
     {"Pistekuormien määrä", "Number of point loads"},
     {"Pistekuorma no", "Point load no."},
+    {"Pistekuormien lkm", "Number of point loads"},
+    {"Viivakuormien lkm", "Number of line loads"},
+    {"Pistekuorma nro", "Point load no."},
+    {"Viivakuorma nro", "Line load no."},
     {"Kfi", "Consequence class factor Kfi"},
     {"Tukimomentti ennen saumausta", "Support moment before joint grouting"},
     {"Tukimomentti ennen pintabetonin kovettumista", "Support moment before the topping has hardened"},

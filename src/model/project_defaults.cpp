@@ -173,6 +173,15 @@ void ResetProjectDefaults(ProjectModel& m) {
     m.AllowedCrackWidth = 0.2;
     m.ReleaseStrengthRatio = 0.7;
     m.ImposedLoadPsi1 = 0.7;
+
+    // 20. The connection factor a project file keeps: none, as at start-up,
+    // not the one of the project before.
+    m.BetaYAsStored.clear();
+}
+
+void ResetNewProjectInput(ProjectModel& m) {
+    ClearBeamDefinition(m);
+    ResetProjectDefaults(m);
 }
 
 void ClearBeamDefinition(ProjectModel& m) {

@@ -15,6 +15,10 @@ namespace quorvel::model {
 // strands "6" (start-up refuses an empty catalogue before this runs).
 void ResetProjectDefaults(ProjectModel& m);
 
+// The input of a new project, whatever project the model held before: the
+// beam description emptied (ClearBeamDefinition), then ResetProjectDefaults.
+void ResetNewProjectInput(ProjectModel& m);
+
 // Sets the beam description to zero before another beam type's defaults
 // are written: reinforcement rows, beam geometry and materials, the dowel
 // flags and the row counts; ConcreteQualityClass(1) and (2) become 3.

@@ -111,6 +111,100 @@ TEST_F(FileCommands, EveryFixtureProjectOpensSavesAndReopensTheSame) {
     }
 }
 
+// A project opened after another, or after New, is the project its file
+// makes of a new one: every slot the file does not fill (loads and holes
+// beyond its counts, reinforcement rows beyond its rows) holds the new
+// project's default, seen by writing the model with every count at its
+// largest, as raising a count in a dialog shows the slots. The gauges show
+// no number of the project before: as at start-up, a grey 0 each. New
+// gives the project of start-up, whatever the project before.
+TEST_F(FileCommands, NothingOfTheProjectBeforeSurvivesNewOrOpen) {
+    auto everySlot = [this] {
+        auto copy = std::make_unique<model::ProjectModel>(m);
+        copy->BeamPointLoadCount = 5;
+        for (int s = 1; s <= 2; ++s) {
+            copy->SlabLineLoadCount(s) = 5;
+            copy->SlabPointLoadCount(s) = 5;
+            copy->HoleCount(s) = 2;
+        }
+        copy->ReinforcementRowCount = copy->TopRebarRowCount = copy->SteelBeamRebarRowCount = 10;
+        return inputBytes(*copy, scratch, "slots.dat");
+    };
+    auto expectGaugesAsAtStartUp = [this] {
+        for (const platform::PictureBox* pic : {&w.picVasenleikkaus, &w.picVasentaipuma, &w.picVasenhalkeilu,
+                                                &w.picOikealeikkaus, &w.picOikeataipuma, &w.picOikeahalkeilu,
+                                                &w.picPalkkitaipuma, &w.picVenyma}) {
+            const auto& list = pic->displayList();
+            const auto text = std::find_if(list.begin(), list.end(),
+                                           [](const auto& c) { return c.kind == platform::DrawCommand::Kind::Text; });
+            ASSERT_NE(text, list.end()) << pic->name();
+            EXPECT_EQ(text->text, "0") << pic->name();
+            EXPECT_EQ(text->color, platform::rgb(128, 128, 128)) << pic->name();
+        }
+    };
+    // The project before: calculated, its gauges drawn, every slot of it
+    // holding a value of its own.
+    const std::string before = fixture("delta_edge_beam_holes_loads.dat");
+    auto openFilledProject = [&] {
+        declineSaveQuestions();
+        open(before);
+        calculate();
+        w.DrawResultGauges();
+        for (auto* rows : {&m.BarArea, &m.BarDistanceFromBottom, &m.BarPrestress, &m.TopBarArea,
+                           &m.TopBarDistanceFromTop, &m.TopBarPrestress, &m.SteelBeamBarArea,
+                           &m.SteelBeamBarDistance, &m.SteelBeamBarPrestress})
+            rows->fill(7);
+        m.BeamPointLoadX.fill(7);
+        for (auto* counts : {&m.BarsInRow, &m.TopBarsInRow, &m.SteelBeamBarsInRow}) counts->fill(7);
+        for (auto* loads : {&m.SlabLineLoadG, &m.SlabLineLoadQ, &m.SlabLineLoadY, &m.SlabPointLoadG,
+                            &m.SlabPointLoadQ, &m.SlabPointLoadX, &m.SlabPointLoadY})
+            loads->fill(7);
+        for (auto* holes : {&m.HoleX, &m.HoleWidthB, &m.HoleY, &m.HoleLengthA}) holes->fill(7);
+        m.BeamPointLoad.fill(7);
+    };
+
+    const std::string startUp = everySlot();
+    openFilledProject();
+    declineSaveQuestions();
+    ui.click(w.cmdUusi);
+    expectGaugesAsAtStartUp();
+    EXPECT_EQ(everySlot(), startUp);
+    for (const char* name : {"concrete_middle_beam.dat", "composite_delta_point_load.dat", "steel_hq_line_loads.dat",
+                             "apalkki_new_project_old_format.dat", "lbl_core_filling.dat"}) {
+        SCOPED_TRACE(name);
+        const std::string file = fixture(name);
+        declineSaveQuestions();
+        open(file);
+        const std::string afterNew = everySlot();
+        openFilledProject();
+        declineSaveQuestions();
+        open(file);
+        expectGaugesAsAtStartUp();
+        EXPECT_EQ(everySlot(), afterNew);
+    }
+    // A box that keeps the focus through New (Ctrl+N) gives way to the new
+    // project's value, not to the one it showed before.
+    m.SlabImposedLoadPermanent(1) = 3.0f;
+    w.RefreshMainForm();
+    ui.click(w.txtVasenlaatastopysyva);
+    declineSaveQuestions();
+    w.NewProject();
+    ui.typeOver(w.txtVasenlaatastopysyva, "-5");
+    ui.expectMessageMatching(".*: Syöte -5 ei arvoalueella .*", "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+    ui.tab();
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "0.5");
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 0.5);
+    // New after any project is the project of start-up.
+    for (const char* name : {"steel_hq_line_loads.dat", "concrete_middle_beam.dat"}) {
+        declineSaveQuestions();
+        open(folder.file(name));
+        openFilledProject();
+        declineSaveQuestions();
+        ui.click(w.cmdUusi);
+        EXPECT_EQ(everySlot(), startUp) << name;
+    }
+}
+
 TEST_F(FileCommands, CancelledSaveAsChangesNothing) {
     m.InputChanged = -1;
     saveAs(std::nullopt);

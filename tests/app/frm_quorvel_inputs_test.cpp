@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/number_boxes.h"
 #include "support/test_support.h"
 
 #include "main_window_fixture.h"
@@ -53,10 +54,13 @@ TEST_F(MainWindowInputs, SpacingRangeAndEmptyDefault) {
     ui.typeOver(w.txtVasenalkuvali, "100");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 100 ei arvoalueella (200<=...<=30000 mm)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.txtVasenalkuvali.text(), "");  // emptied, the focus back in the box
-    EXPECT_EQ(m.BeamSpacing[4].number(), 7200.0) << "the value held before the edit";
+    // The value held before the edit, selected, the focus back in the box.
+    EXPECT_EQ(w.txtVasenalkuvali.text(), "7200");
+    EXPECT_TRUE(quorvel::testing::wholeTextSelected(w.txtVasenalkuvali));
+    EXPECT_EQ(m.BeamSpacing[4].number(), 7200.0);
     EXPECT_TRUE(w.txtVasenalkuvali.hasFocus());
 
+    ui.paste(w.txtVasenalkuvali, "");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 7200"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_EQ(w.txtVasenalkuvali.text(), "7200");
@@ -85,13 +89,15 @@ TEST_F(MainWindowInputs, EmptiedToppingThicknessKeepsItsValueThenGetsItsDefault)
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 6000 ei arvoalueella (0<=...<=5000 mm²/m)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
     EXPECT_DOUBLE_EQ(m.ToppingReinforcementArea, 0.0);  // refused: the value held before
+    EXPECT_EQ(w.txtRaudoiteala.text(), "0");
+    ui.paste(w.txtRaudoiteala, "");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 130"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
 
     ui.typeOver(w.txtRaudoitelujuus, "150");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 150 ei arvoalueella (200<=...<=700 MPa)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.txtRaudoitelujuus.text(), "");
+    EXPECT_EQ(w.txtRaudoitelujuus.text(), "500");
 }
 
 TEST_F(MainWindowInputs, ToppingLoadMessageOnDoubleClick) {
@@ -151,6 +157,7 @@ TEST_F(MainWindowInputs, BottomGapDefaultDependsOnTheBeamCategory) {
     ui.typeOver(w.txtOikealaatanalavali, "-1");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -1 ei arvoalueella (0<=...<=200 mm)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
+    ui.paste(w.txtOikealaatanalavali, "");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 10"), Title, Buttons::Ok, Icon::Exclamation);
     leave();  // SUORA is a concrete beam (category 2)
     EXPECT_EQ(m.SlabBottomGap(2).number(), 10.0);
@@ -189,6 +196,7 @@ TEST_F(MainWindowInputs, NarrowJointGroutWarnsExceptForBeamsWithLedgeSeats) {
     ui.typeOver(w.txtOikeasaumavalu, "-5");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -5 ei arvoalueella (0<=...<=500 mm)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
+    ui.paste(w.txtOikeasaumavalu, "");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Tyhjä kenttä ei kelpaa, asetettu oletusarvo 0"), Title, Buttons::Ok, Icon::Exclamation);
     leave();  // 0 is below 30 but was not typed: no warning
     EXPECT_EQ(m.JointGroutWidth(2).number(), 0.0);
@@ -322,7 +330,8 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
     ui.typeOver(w.cboSaumabetoni, "12");
     ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte 12 ei arvoalueella (16<=...<=60)"), Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.cboSaumabetoni.text(), "");
+    EXPECT_EQ(w.cboSaumabetoni.text(), "25");  // the grade kept, selected
+    EXPECT_TRUE(w.cboSaumabetoni.wholeTextSelected());
     EXPECT_EQ(m.JointConcreteClass.number(), 25.0);  // a refused grade leaves the model
     EXPECT_EQ(m.InputChanged, 0);
 
@@ -344,13 +353,14 @@ TEST_F(MainWindowInputs, TypedGradesAreFilteredCheckedAndStored) {
 
 // A number beyond what a single-precision field holds (3.402823E+38) never
 // stays in a box, whether or not the box has bounds of its own: typed or
-// pasted, leaving the box gives the out-of-range message and empties it.
+// pasted, leaving the box gives the out-of-range message and puts back the
+// value the field holds.
 TEST_F(MainWindowInputs, ANumberBeyondTheSingleRangeIsRefusedInEveryNumericBox) {
     const std::string message = "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (200<=...<=30000 mm)";
     ui.typeOver(w.txtOikeaalkuvali, "1e39");  // no key filter
     ui.expectMessage(message, Title, Buttons::Ok, Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.txtOikeaalkuvali.text(), "");
+    EXPECT_EQ(w.txtOikeaalkuvali.text(), "7200");
     EXPECT_EQ(w.activeControl(), &w.txtOikeaalkuvali) << "the focus is put back";
     EXPECT_EQ(m.BeamSpacing[5].number(), 7200.0);
     ui.paste(w.txtOikeaalkuvali, "7200");
@@ -362,7 +372,7 @@ TEST_F(MainWindowInputs, ANumberBeyondTheSingleRangeIsRefusedInEveryNumericBox) 
         ui.paste(*box, "1e39");
         ui.expectMessageMatching(".*: Syöte 1e39 ei arvoalueella \\(.*\\)", Title, Buttons::Ok, Icon::Exclamation);
         leave();
-        EXPECT_EQ(box->text(), "") << box->name();
+        EXPECT_EQ(box->text(), before) << box->name();
         ui.paste(*box, before);
         leave();
     }
@@ -389,6 +399,6 @@ TEST_F(MainWindowInputsCommaLocale, ABoxWithBoundsRefusesANumberBeyondTheSingleR
     ui.expectMessage("Pysyvä hyötykuorma, vasen: Syöte 2e40 ei arvoalueella (0<=...<=100 kN/m²)", Title, Buttons::Ok,
                      Icon::Exclamation);
     leave();
-    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "");
+    EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "0,5");
     ui.verify();
 }

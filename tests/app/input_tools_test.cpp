@@ -112,7 +112,7 @@ TEST(ValidateMinTextBox, BelowMinimumAndValuesWrittenBackInTheLocaleFormat) {
 
         // Anything after the number is refused, not cut off.
         box.setText("12abc");
-        expectValidationMessage(ui, "Syöte 12abc ei arvoalueella (0<=...)");
+        expectValidationMessage(ui, "Syöte 12abc ei ole luku (0<=...)");
         EXPECT_EQ(ValidateMinTextBox(box, 0, 1), 0);
 
         // "12.5" and "12,5": both marks are decimal marks in every locale;

@@ -86,8 +86,33 @@ TEST_F(MainWindowKeysQt, ANumberBeyondWhatTheFieldHoldsIsRefused) {
     tab();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Palkkivälit alkupäässä, oikea: Syöte 1e39 ei arvoalueella (200<=...<=30000 mm)");
-    EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "");
+    EXPECT_EQ(static_cast<QLineEdit*>(ui.widgetOf(window.txtOikeaalkuvali))->text(), "7200");
     EXPECT_EQ(window.activeControl(), &window.txtOikeaalkuvali);
+    window.unload();
+}
+
+// A refused number, typed and left with Tab, OK on the message: the box
+// shows the value the project keeps, selected, so that the next keys
+// replace it (never an empty box that then refuses to be left).
+TEST_F(MainWindowKeysQt, ARefusedNumberGivesWayToTheValueKeptSelected) {
+    frmQuorvel window(m, ui);
+    start(window);
+    typeOver(window, window.txtVasenlaatastopysyva, "-5");
+    {
+        const auto answer = answerNextMessageBox(messages);
+        tab();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Pysyvä hyötykuorma, vasen: Syöte -5 ei arvoalueella (0<=...<=100 kN/m²)");
+    auto* edit = static_cast<QLineEdit*>(ui.widgetOf(window.txtVasenlaatastopysyva));
+    EXPECT_EQ(edit->text(), "0.5");
+    EXPECT_EQ(edit->selectedText(), "0.5");
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 0.5);
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, "2");
+    tab();
+    EXPECT_EQ(messages.size(), 1u) << "no second message";
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 2.0);
     window.unload();
 }
 
@@ -104,7 +129,7 @@ TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {
         EXPECT_TRUE(quorvel::testing::waitFor([&] { return QApplication::activeWindow() == ui.windowOf(window); }))
             << "round " << round << ": waited for the main window to be active again after the message";
         EXPECT_EQ(window.activeControl(), &window.txtRaudoitelujuus);
-        EXPECT_EQ(window.txtRaudoitelujuus.text(), "");
+        EXPECT_EQ(window.txtRaudoitelujuus.text(), "500") << "the value kept";
     }
     EXPECT_EQ(messages.back(), "Raudoituksen myötölujuus: Syöte 900 ei arvoalueella (200<=...<=700 MPa)");
     EXPECT_NE(m.ToppingReinforcementStrength.number(), 900.0);

@@ -47,7 +47,7 @@ TEST_F(MainWindowWithoutWindowManager, ChildOnTheXServer) {
         QTest::keyClick(edit, Qt::Key_Tab);
         EXPECT_TRUE(waitFor([&] { return messages.size() == static_cast<std::size_t>(round); }))
             << "round " << round << ": waited " << WaitSeconds << " s for the range message";
-        EXPECT_EQ(window.txtRaudoitelujuus.text(), "") << "round " << round;
+        EXPECT_EQ(window.txtRaudoitelujuus.text(), "500") << "round " << round << ": the value kept";
     }
     window.unload();
 }

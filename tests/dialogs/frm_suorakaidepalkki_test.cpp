@@ -101,9 +101,10 @@ TEST_F(RectangularDialog, RefusedValueShowsItsMessageAndKeepsTheFocus) {
         ui.typeOver(d.txtLeveys, "100");
         ui.tab();
         EXPECT_EQ(d.activeControl(), &d.txtLeveys);
-        EXPECT_EQ(d.txtLeveys.text(), "");
+        EXPECT_EQ(d.txtLeveys.text(), "380");  // the width kept
         // Emptied, it takes the default of a middle beam: both seats
         // 90 + 65 + 65 + 90 = 310, below 380, so 380.
+        ui.paste(d.txtLeveys, "");
         expectEmpty("380");
         ui.tab();
         EXPECT_EQ(d.txtLeveys.text(), "380");
@@ -118,7 +119,7 @@ TEST_F(RectangularDialog, OkByEnterChecksTheBoxStillBeingEdited) {
         ui.pressEnter();  // OK is the default button; the focus never left the box
         EXPECT_TRUE(d.isLoaded());
         EXPECT_EQ(d.activeControl(), &d.txtJannevali);
-        EXPECT_EQ(d.txtJannevali.text(), "");
+        EXPECT_EQ(d.txtJannevali.text(), "6000");
         ui.typeOver(d.txtJannevali, "8000");
         ui.click(d.cmdPeruuta);
     });

@@ -36,7 +36,7 @@ TEST_F(SupportMoments, LettersAndEmptyBoxesAreRefusedAndACommaIsADecimalMark) {
         EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "7");
         retype(d.txtAlkupaaM_ennensaumausta, "abc");
         ui.expectMessage(
-            "Tukimomentti ennen saumausta, alkupää: Syöte abc ei arvoalueella (-10000<=...<=10000 kNm)",
+            "Tukimomentti ennen saumausta, alkupää: Syöte abc ei ole luku (-10000<=...<=10000 kNm)",
             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
         ASSERT_TRUE(d.isLoaded());
@@ -47,7 +47,7 @@ TEST_F(SupportMoments, LettersAndEmptyBoxesAreRefusedAndACommaIsADecimalMark) {
             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
         ASSERT_TRUE(d.isLoaded());
-        EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "");
+        EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "7");  // the moment kept
         ui.paste(d.txtLoppupaaM_muuttuva, "0");
         ui.paste(d.txtAlkupaaM_pysyva, "1,25");
         ui.click(d.cmdOK);
@@ -105,24 +105,27 @@ TEST_F(PartialFactors, EveryBoxEditedOnceGoesToItsField) {
     EXPECT_EQ(m.InputChanged, -1);
 }
 
-TEST_F(PartialFactors, OutOfRangeValuesAreRefusedAndEmptiedAndKeepTheFocus) {
+TEST_F(PartialFactors, OutOfRangeValuesAreRefusedAndKeepTheFocusAndEmptiedOnesGetTheirDefaults) {
     open<frmKertoimet>(w.cmdKertoimet, "frmKertoimet", [&](frmKertoimet& d) {
         expectRange("1.5", "0.9", "1.4");
         retype(d.txtVarmg, "1.5");
         ui.click(d.txtVarmq);
-        EXPECT_EQ(d.txtVarmg.text(), "");
+        EXPECT_EQ(d.txtVarmg.text(), "1.15");  // the factor kept
         EXPECT_EQ(d.activeControl(), &d.txtVarmg);
+        ui.paste(d.txtVarmg, "");
         expectDefault("1.2");  // not the new project's 1.15
         ui.click(d.txtVarmq);
         EXPECT_EQ(d.txtVarmg.text(), "1.2");
         expectRange("1.9", "0.8", "1.8");
         retype(d.txtVarmq, "1.9");
         ui.click(d.txtHajontakerr);
+        ui.paste(d.txtVarmq, "");
         expectDefault("1.6");
         ui.click(d.txtHajontakerr);
         expectRange("0.6", "0", "0.5 mm");
         retype(d.txtwksall, "0.6");
         ui.click(d.txtVarmg);
+        ui.paste(d.txtwksall, "");
         expectDefault("0.2");
         ui.click(d.txtVarmg);
         ui.verify();
@@ -151,7 +154,7 @@ TEST_F(PartialFactors, KfiPsi1AndReleaseRatioRefuseZeroAndPerCents) {
         ui.click(d.txtPaasto);
         retype(d.Txt_psii1, "1");
         ui.click(d.txtPaasto);
-        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte abc ei arvoalueella (0<...<=1)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+        ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte abc ei ole luku (0<...<=1)"), "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.paste(d.txtPaasto, "abc");
         ui.click(d.txtVarmg);
         retype(d.txtPaasto, "0.75");

@@ -143,6 +143,8 @@ TEST_F(SlabFields, RangesOfTheLossTheSlabConcreteAndTheFirstJoint) {
         expectRange("60", "0", "50 %");
         retype(d.txtOikeajannityshavio, "60");
         ui.click(d.txtPintapaksuus);
+        EXPECT_EQ(d.txtOikeajannityshavio.text(), "20");  // the loss kept
+        ui.paste(d.txtOikeajannityshavio, "");
         expectDefault("20");
         ui.click(d.txtPintapaksuus);
         expectRange("95", "40", "90");
@@ -156,6 +158,8 @@ TEST_F(SlabFields, RangesOfTheLossTheSlabConcreteAndTheFirstJoint) {
         expectRange("3001", "-3000", "3000 mm");
         retype(d.txtSaumanetaisyys, "3001");
         ui.click(d.txtPintapaksuus);
+        EXPECT_EQ(d.txtSaumanetaisyys.text(), "3000");
+        ui.paste(d.txtSaumanetaisyys, "");
         expectDefault("0");
         ui.click(d.txtPintapaksuus);
         ui.verify();
@@ -179,7 +183,9 @@ TEST_F(SlabFields, JointGroutLimitsOfAnEdgeBeamFollowTheSeat) {
         expectRange("-176", "-175", "500 mm");
         retype(d.txtOikeasaumavalu, "-176");
         ui.click(d.txtPintapaksuus);
+        EXPECT_EQ(d.txtOikeasaumavalu.text(), "-175");  // the width kept
         expectDefault("90");
+        ui.paste(d.txtOikeasaumavalu, "");
         ui.click(d.txtPintapaksuus);
         EXPECT_EQ(d.txtOikeasaumavalu.text(), "90");
         // The gap of a reinforced concrete beam defaults to 10.

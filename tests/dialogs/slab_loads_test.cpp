@@ -102,7 +102,7 @@ TEST_F(SlabLoads, ValuesBeyondTheRangeAreRefusedAndAHeldOneIsCheckedByOk) {
         retype(d.txtOikeaPisteX, "40000");
         ui.click(d.txtOikeaPisteY);
         EXPECT_EQ(d.activeControl(), &d.txtOikeaPisteX);
-        EXPECT_EQ(d.txtOikeaPisteX.text(), "");
+        EXPECT_EQ(d.txtOikeaPisteX.text(), "0");  // the load's x kept
         EXPECT_EQ(d.tableValue(RightPoint, 1, X), 0);
         // Enter on OK checks the box first.
         ui.paste(d.txtOikeaPisteX, "-33000");
@@ -190,17 +190,22 @@ TEST_F(SlabLoads, EdgeBeamDisablesTheLeftAreaLoadsAndShowsTheToppingWeight) {
     EXPECT_EQ(m.InputChanged, 0);
 }
 
-// Every count and number spinner of the slab loads and beam loads dialogs
-// goes up for more: two presses of the up arrow make two loads, one more
-// on the number shows load 2, the down arrow goes back.
-TEST_F(SlabLoads, EveryCountAndNumberSpinnerGoesUpForMore) {
+// Every count and number of the slab loads and beam loads dialogs behaves
+// alike: the spinner goes up for more (two presses of the up arrow make two
+// loads, one more on the number shows load 2, the down arrow goes back); a
+// whole number typed into the box is taken at once, held to what the
+// spinner reaches, and the arrow keys in the box spin it.
+TEST_F(SlabLoads, EveryCountAndNumberIsSpunOrTypedAlike) {
     struct Pair {
+        platform::TextBox* countBox;
         platform::VScrollBar* count;
+        platform::TextBox* numberBox;
         platform::VScrollBar* number;
     };
+    constexpr int Up = 38, Down = 40;
     auto check = [&](const char* dialog, const std::vector<Pair>& pairs) {
         for (const Pair& p : pairs) {
-            SCOPED_TRACE(std::string(dialog) + " " + p.count->name());
+            SCOPED_TRACE(std::string(dialog) + " " + p.countBox->name());
             ui.spinUp(*p.count);
             ui.spinUp(*p.count);
             EXPECT_EQ(p.count->value(), 2);
@@ -212,19 +217,46 @@ TEST_F(SlabLoads, EveryCountAndNumberSpinnerGoesUpForMore) {
             EXPECT_EQ(p.number->value(), 1);
             ui.spinDown(*p.count);
             EXPECT_EQ(p.count->value(), 1);
+
+            ui.typeOver(*p.countBox, "3");
+            EXPECT_EQ(p.count->value(), 3) << "a typed count";
+            ui.typeOver(*p.numberBox, "5");
+            EXPECT_EQ(p.number->value(), 3) << "a number beyond the count is held to it";
+            EXPECT_EQ(p.numberBox->text(), "3");
+            ui.pressKey(Down);
+            EXPECT_EQ(p.number->value(), 2);
+            ui.typeOver(*p.countBox, "4");
+            ui.pressKey(Up);
+            EXPECT_EQ(p.count->value(), 5);
+            EXPECT_EQ(p.countBox->text(), "5");
+            ui.pressKey(Down);
+            ui.pressKey(Down);
+            ui.tab();
+            EXPECT_EQ(p.count->value(), 3);
+            EXPECT_EQ(p.countBox->text(), "3");
         }
     };
     openLoads([&](frmLaatankuormat& d) {
-        check("frmLaatankuormat", {{&d.vsbVasenPistekuormienLkm, &d.vsbVasenPistekuormienNro},
-                                   {&d.vsbVasenViivakuormienLkm, &d.vsbVasenViivakuormienNro},
-                                   {&d.vsbOikeaPistekuormienLkm, &d.vsbOikeaPistekuormienNro},
-                                   {&d.vsbOikeaViivakuormienLkm, &d.vsbOikeaViivakuormienNro}});
-        ui.click(d.cmdPeruuta);
+        check("frmLaatankuormat",
+              {{&d.txtVasenPistekuormienLkm, &d.vsbVasenPistekuormienLkm, &d.txtVasenPistekuormienNro,
+                &d.vsbVasenPistekuormienNro},
+               {&d.txtVasenViivakuormienLkm, &d.vsbVasenViivakuormienLkm, &d.txtVasenViivakuormienNro,
+                &d.vsbVasenViivakuormienNro},
+               {&d.txtOikeaPistekuormienLkm, &d.vsbOikeaPistekuormienLkm, &d.txtOikeaPistekuormienNro,
+                &d.vsbOikeaPistekuormienNro},
+               {&d.txtOikeaViivakuormienLkm, &d.vsbOikeaViivakuormienLkm, &d.txtOikeaViivakuormienNro,
+                &d.vsbOikeaViivakuormienNro}});
+        ui.click(d.cmdOK);
     });
+    for (int side = 1; side <= 2; ++side) {
+        EXPECT_EQ(m.SlabPointLoadCount(side).number(), 3.0) << side;
+        EXPECT_EQ(m.SlabLineLoadCount(side).number(), 3.0) << side;
+    }
     open<frmKuormat>(w.cmdKuormat, "frmKuormat", [&](frmKuormat& d) {
-        check("frmKuormat", {{&d.vsbPisteLkm, &d.vsbPisteNo}});
-        ui.click(d.cmdPeruuta);
+        check("frmKuormat", {{&d.txtPisteLkm, &d.vsbPisteLkm, &d.txtPisteNo, &d.vsbPisteNo}});
+        ui.click(d.cmdOK);
     });
+    EXPECT_EQ(m.BeamPointLoadCount, 3);
 }
 
 }  // namespace

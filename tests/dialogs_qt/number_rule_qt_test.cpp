@@ -2,7 +2,8 @@
 // main window and of every dialog, each given by a clipboard paste into
 // its QLineEdit a value with a decimal comma, a value with a unit after
 // it, letters and 1e39, then left with Tab. A refused value gives one
-// message and the box keeps the focus, its widget emptied; an accepted one
+// message and the box keeps the focus, its widget showing again the value kept, selected,
+// so that the keys typed next replace it; an accepted one
 // is shown by the widget as the control holds it, and in the main window
 // as the model holds it (the window refreshed from the model shows the
 // same text).
@@ -136,6 +137,7 @@ protected:
                               Case{"1e39", false}, Case{original, true}}) {
             SCOPED_TRACE("pasted \"" + c.text + "\"");
             const std::size_t before = answer.texts.size();
+            const std::string kept = boxText(box);
             pasteAndLeave(form, box, c.text);
             if (HasFatalFailure()) return;
             const std::vector<std::string> messages(answer.texts.begin() + static_cast<std::ptrdiff_t>(before),
@@ -152,7 +154,11 @@ protected:
                 ASSERT_EQ(messages.size(), 1u);
                 EXPECT_EQ(messages[0].rfind(app::fieldName(box) + ": Syöte ", 0), 0u) << messages[0];
                 EXPECT_EQ(QApplication::focusWidget(), ui.widgetOf(box)) << "the box keeps the focus";
-                EXPECT_EQ(shown, "");
+                EXPECT_EQ(shown, kept);
+                EXPECT_EQ(editOf(box)->selectedText().toStdString(), kept) << "the value kept is selected";
+                // The keys typed next replace it.
+                QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(number));
+                EXPECT_EQ(boxText(box), number);
             }
         }
     }

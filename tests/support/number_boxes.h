@@ -37,4 +37,12 @@ inline std::string boxText(const platform::Control& c) {
     return static_cast<const platform::TextBox&>(c).text();
 }
 
+// Whether the box's whole text is selected, so that the next key typed
+// replaces it.
+inline bool wholeTextSelected(const platform::Control& c) {
+    if (c.kind() == platform::ControlKind::ComboBox) return static_cast<const platform::ComboBox&>(c).wholeTextSelected();
+    const auto& box = static_cast<const platform::TextBox&>(c);
+    return box.selStart() == 0 && box.selLength() == box.length();
+}
+
 }  // namespace quorvel::testing

@@ -102,12 +102,11 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         checkByTable(*f.stress);
         checkByTable(*f.loss);
         checkOnLeave(*f.concrete, [box = f.concrete] { return app::tableCheck(*box); },
-                     [this, side] { return checkSlabConcrete(side); });
+                     [this, side](std::string& kept) { return checkSlabConcrete(side, kept); });
         checkByTable(*f.gap, [this](app::BoxCheck& c) { c.defaultValue = model().BeamCategory.number() == 2 ? 10 : 0; });
         checkOnLeave(*f.grout, [this, side] { return jointGroutCheck(side); },
-                     [this, side] { return checkJointGrout(side); });
-        checkOnLeave(*f.support, [this, side] { return supportLengthCheck(side); },
-                     [this, side] { return app::CheckNumberBox(*field(side).support, supportLengthCheck(side)); });
+                     [this, side](std::string& kept) { return checkJointGrout(side, kept); });
+        checkByBounds(*f.support, [this, side] { return supportLengthCheck(side); });
     }
 
     for (TextBox* box : {&txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus, &txtSaumanetaisyys}) {
@@ -261,9 +260,9 @@ app::BoxCheck frm2Ontelolaatasto::jointGroutCheck(int side) {
     return minimumCheck(*f.grout, minimum, defaultValue);
 }
 
-bool frm2Ontelolaatasto::checkJointGrout(int side) {
+bool frm2Ontelolaatasto::checkJointGrout(int side, std::string& kept) {
     const Field f = field(side);
-    const bool accepted = app::CheckNumberBox(*f.grout, jointGroutCheck(side));
+    const bool accepted = app::CheckNumberBox(*f.grout, jointGroutCheck(side), kept);
     if (accepted && number(*f.grout) < 30) app::ShowJointGroutWarning(platform());
     return accepted;
 }
@@ -279,9 +278,9 @@ app::BoxCheck frm2Ontelolaatasto::supportLengthCheck(int side) {
     return minimumCheck(*f.support, minimum, defaultValue);
 }
 
-bool frm2Ontelolaatasto::checkSlabConcrete(int side) {
+bool frm2Ontelolaatasto::checkSlabConcrete(int side, std::string& kept) {
     const Field f = field(side);
-    if (!app::CheckTableBox(*f.concrete)) return false;
+    if (!app::CheckTableBox(*f.concrete, kept)) return false;
     for (int i = 0; i < f.concrete->listCount(); ++i)
         if (f.concrete->list(i) == f.concrete->text()) f.concrete->setListIndex(i);
     if (heldInt16(number(*f.concrete)) != model().SlabConcreteClass(side).number()) markChanged();

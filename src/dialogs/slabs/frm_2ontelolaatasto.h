@@ -130,8 +130,8 @@ private:
     // as they stand; the grout's check warns below 30 mm.
     app::BoxCheck jointGroutCheck(int side);
     app::BoxCheck supportLengthCheck(int side);
-    bool checkJointGrout(int side);
-    bool checkSlabConcrete(int side);
+    bool checkJointGrout(int side, std::string& kept);
+    bool checkSlabConcrete(int side, std::string& kept);
     // The seat width of the side that the joint grout and support length
     // share, from the beam family.
     double seatWidth(int side) const;

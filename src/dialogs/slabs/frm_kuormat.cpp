@@ -66,10 +66,18 @@ frmKuormat::frmKuormat(ProjectModel& m, platform::Platform& p)
         c.defaultValue = static_cast<float>(model().BeamSpan.number() * 0.5);
     });
 
-    txtPisteLkm.onChange = [this] { UpdateBeamPointLoadCount(); };
-    txtPisteNo.onChange = [this] { ShowBeamPointLoad(); };
-    vsbPisteLkm.onChange = [this] { txtPisteLkm.setText(std::to_string(vsbPisteLkm.value())); };
-    vsbPisteNo.onChange = [this] { txtPisteNo.setText(std::to_string(vsbPisteNo.value())); };
+    // The count and the number are their bars' values; typed, spun or
+    // set by the rules, the bar's Change shows it and runs its rule.
+    spinBox(txtPisteLkm, vsbPisteLkm);
+    spinBox(txtPisteNo, vsbPisteNo);
+    vsbPisteLkm.onChange = [this] {
+        txtPisteLkm.setText(std::to_string(vsbPisteLkm.value()));
+        UpdateBeamPointLoadCount();
+    };
+    vsbPisteNo.onChange = [this] {
+        txtPisteNo.setText(std::to_string(vsbPisteNo.value()));
+        ShowBeamPointLoad();
+    };
     cmdPoista.onClick = [this] { DeleteBeamPointLoad(); };
     wireButtons(cmdOK, cmdPeruuta, [this] { cmdOK_Click(); });
     onLoad = [this] { Form_Load(); };
@@ -105,14 +113,14 @@ void frmKuormat::Form_Load() {
     txtMuuttuvaviivaq2.setText(shown(m.BeamLineLoadQ2));
     txtMuuttuvaviivaX.setText(shown(m.BeamLineLoadQX));
     txtMuuttuvaviivaL.setText(shown(m.BeamLineLoadQLength));
-    txtPisteLkm.setText(std::to_string(m.BeamPointLoadCount));  // the count rule holds it to 0..5
-
     for (int p = 1; p <= MaxPointLoads; ++p) {
         PointLoad& r = record(p);
         r.g = static_cast<float>(m.BeamPointLoad(1, p).number());
         r.q = static_cast<float>(m.BeamPointLoad(2, p).number());
         r.x = static_cast<float>(m.BeamPointLoadX(p).number());
     }
+    vsbPisteLkm.setValue(std::clamp<int>(m.BeamPointLoadCount, 0, MaxPointLoads));
+    txtPisteLkm.setText(std::to_string(vsbPisteLkm.value()));
     const int count = vsbPisteLkm.value();
     vsbPisteNo.setRange(std::max(count, 1), 1);
     vsbPisteNo.setValue(1);
@@ -122,20 +130,9 @@ void frmKuormat::Form_Load() {
     endLoad();
 }
 
-// The count typed or spun, held to 0..5. The number bar never goes below
-// 1, so what the user types always goes to a load.
+// The count typed or spun (held to 0..5 by its bar). The number bar never
+// goes below 1, so what the user types always goes to a load.
 void frmKuormat::UpdateBeamPointLoadCount() {
-    const std::string typed = txtPisteLkm.text();
-    // A text that is no count of 0..5 changes nothing; leaving the box
-    // refuses it.
-    if (!typed.empty() && !acceptable(txtPisteLkm, true)) return;
-    int n = heldInt16(number(typed));
-    if (n > MaxPointLoads) n = MaxPointLoads;
-    if (n < 0 && !typed.empty()) n = 0;
-    if (!typed.empty() && n == 0) txtPisteLkm.setText("0");
-    if (n == MaxPointLoads && !typed.empty()) txtPisteLkm.setText(std::to_string(MaxPointLoads));
-    if (!typed.empty()) vsbPisteLkm.setValue(n);
-
     const int c = vsbPisteLkm.value();
     if (c == 0) {
         vsbPisteNo.setRange(1, 1);
@@ -143,33 +140,21 @@ void frmKuormat::UpdateBeamPointLoadCount() {
         txtPisteNo.setText("1");
         setEditorsEnabled(false);
     } else {
+        // A number beyond the new count starts again from load 1.
+        if (vsbPisteNo.value() > c) vsbPisteNo.setValue(1);
         vsbPisteNo.setRange(c, 1);
-        const int k = heldInt16(number(txtPisteNo));
         txtPisteNo.setEnabled(true);
         vsbPisteNo.setEnabled(true);
-        if (k > c) {
-            vsbPisteNo.setValue(1);
-            txtPisteNo.setText("1");
-        }
         setEditorsEnabled(true);
         showRecord(vsbPisteNo.value());
     }
     markChanged();
 }
 
-// The number typed or spun, held to 1..count. While the box is empty the
-// boxes show the record they write into (that of the number bar).
+// The number typed or spun (held to 1..count by its bar): the boxes show
+// the load it selects.
 void frmKuormat::ShowBeamPointLoad() {
     if (vsbPisteLkm.value() < 1) return;
-    const std::string typed = txtPisteNo.text();
-    if (!typed.empty() && !acceptable(txtPisteNo, true)) return;
-    const int top = vsbPisteNo.min();
-    int k = heldInt16(number(typed));
-    if (k > top) k = top;
-    if (k < 1 && !typed.empty()) k = 1;
-    if (!typed.empty()) vsbPisteNo.setValue(k);
-    if (k == 1 && !typed.empty()) txtPisteNo.setText("1");
-    if (!typed.empty() && k == top) txtPisteNo.setText(std::to_string(top));
     showRecord(vsbPisteNo.value());
 }
 

@@ -64,9 +64,11 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
 
     for (int g = 0; g < GroupCount; ++g) {
         LoadGroup& group = groups_[static_cast<std::size_t>(g)];
-        group.countBox->setLocked(true);
-        group.numberBox->setLocked(true);
-        // Up for more, as every count and number spinner of the program.
+        // The count and the number are typed or spun, as in the beam loads
+        // dialog. Up for more, as every count and number spinner of the
+        // program.
+        spinBox(*group.countBox, *group.countBar);
+        spinBox(*group.numberBox, *group.numberBar);
         group.countBar->setRange(MaxLoads, 0);
         group.countBar->setValue(0);
         group.numberBar->setRange(1, 1);
@@ -80,10 +82,11 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
             // A whole number of 16 bits, as the project file holds it; a
             // refused value leaves the load as it was before the edit.
             box->onGotFocus = [this, g, f] { heldBefore_ = entryValue(g, f); };
-            checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f] {
+            checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f](std::string& kept) {
                 const int16_t before = heldBefore_;  // the focus coming back sets it anew
-                if (app::CheckTableBox(*box)) return true;
-                if (box->text().empty()) entryValue(g, f) = before;
+                const std::string keptBefore = kept;
+                if (app::CheckTableBox(*box, kept)) return true;
+                if (kept == keptBefore) entryValue(g, f) = before;  // refused, not a default put in
                 heldBefore_ = before;
                 return false;
             });

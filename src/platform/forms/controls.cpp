@@ -161,9 +161,16 @@ const std::string& ComboBox::list(int i) const {
     return items_[static_cast<std::size_t>(i)];
 }
 
+void ComboBox::selectAll() {
+    wholeTextSelected_ = style_ == ComboStyle::DropDownCombo;
+    ++selectAllRequests_;
+    changed();
+}
+
 void ComboBox::setListIndex(int i) {
     if (i < -1 || i >= listCount()) throw runtime::RunTimeError(ErrInvalidPropertyValue);
     listIndex_ = i;
+    wholeTextSelected_ = false;
     text_ = i >= 0 ? items_[static_cast<std::size_t>(i)] : std::string();
     changed();
     if (i >= 0) fireClick();
@@ -179,6 +186,7 @@ void ComboBox::setText(const std::string& t) {
         if (t.empty() && text_.empty()) return;
         throw runtime::RunTimeError(ErrPropertyReadOnly);
     }
+    wholeTextSelected_ = false;  // a key typed or a text set replaces the selection
     if (t == text_) return;
     text_ = t;
     auto it = std::find(items_.begin(), items_.end(), t);

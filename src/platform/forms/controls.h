@@ -104,11 +104,21 @@ public:
     // item of that text (ignoring case), error 383 when there is none.
     void setText(const std::string& t);
 
+    // Selects the whole text of a drop-down combo, so that the next key
+    // typed replaces it; the selection ends when the text changes.
+    void selectAll();
+    bool wholeTextSelected() const { return wholeTextSelected_; }
+    // Counts the calls of selectAll, so that a backend selects its
+    // widget's text only when the program asked.
+    unsigned selectAllRequests() const { return selectAllRequests_; }
+
 private:
     ComboStyle style_;
     std::vector<std::string> items_;
     int listIndex_ = -1;
     std::string text_;
+    bool wholeTextSelected_ = false;
+    unsigned selectAllRequests_ = 0;
 };
 
 class OptionButton : public Control {

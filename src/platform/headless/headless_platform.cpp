@@ -277,7 +277,7 @@ bool HeadlessPlatform::keyPress(Control& target, int key, bool replaceText) {
         } else if (target.kind() == ControlKind::ComboBox) {
             auto& combo = static_cast<ComboBox&>(target);
             if (combo.style() == ComboStyle::DropDownCombo && (key == Keys::Backspace || key >= 32)) {
-                std::string t = replaceText ? std::string() : combo.text();
+                std::string t = replaceText || combo.wholeTextSelected() ? std::string() : combo.text();
                 if (key == Keys::Backspace) {
                     if (!t.empty()) t.erase(utf8::offsetOf(t, utf8::length(t) - 1));
                 } else if (key >= 32) {

@@ -544,6 +544,10 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
         if (QLineEdit* edit = q->lineEdit()) {
             QString t = qs(combo->text());
             if (edit->text() != t) edit->setText(t);
+            // The whole text is selected only when the program asked.
+            unsigned& synced = selectAllRequests_[c];
+            if (synced != combo->selectAllRequests() && combo->wholeTextSelected()) edit->selectAll();
+            synced = combo->selectAllRequests();
         }
         break;
     }

@@ -73,6 +73,7 @@ private:
     std::map<const Control*, QAction*> actions_;
     std::map<const QWidget*, Control*> controls_;
     std::map<const Control*, unsigned> caretMoves_;  // of each box, as last shown
+    std::map<const Control*, unsigned> selectAllRequests_;  // of each combo, as last shown
     int syncing_ = 0;
 };
 
