@@ -33,6 +33,6 @@ struct DialogOpener {
 const DialogOpener* dialogOpeners(std::size_t& count);
 
 // The message of an opener whose dialog is not built into the program.
-std::string dialogUnavailableText(const std::string& what);
+std::string dialogUnavailableText(const platform::Platform& platform, const std::string& what);
 
 }  // namespace quorvel::app

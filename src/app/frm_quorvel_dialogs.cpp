@@ -29,8 +29,8 @@ const DialogOpener* dialogOpeners(std::size_t& count) {
     return kOpeners;
 }
 
-std::string dialogUnavailableText(const std::string& what) {
-    return what + byLanguage(": syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.",
+std::string dialogUnavailableText(const platform::Platform& platform, const std::string& what) {
+    return what + byLanguage(platform, ": syöttöikkuna ei ole käytettävissä tässä ohjelmaversiossa.",
                              ": the input window is not available in this version of the program.");
 }
 
@@ -73,7 +73,7 @@ bool frmQuorvel::hasDialog(const std::string& formName) const {
 void frmQuorvel::openDialog(const std::string& formName, bool refreshAfterChange) {
     auto it = dialogFactories_.find(formName);
     if (it == dialogFactories_.end()) {
-        platform().messageBox(dialogUnavailableText(formName), platform::Buttons::Ok, platform::Icon::Information);
+        platform().messageBox(dialogUnavailableText(platform(), formName), platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
     {
@@ -95,7 +95,7 @@ void frmQuorvel::ShowBeamForm() {
         if (!option || !option->value()) continue;
         const std::string dialog(type.dialog);
         if (!hasDialog(dialog)) {
-            platform().messageBox(dialogUnavailableText(std::string(type.typeName)), platform::Buttons::Ok,
+            platform().messageBox(dialogUnavailableText(platform(), std::string(type.typeName)), platform::Buttons::Ok,
                                   platform::Icon::Information);
             return;
         }

@@ -311,12 +311,12 @@ void frmQuorvel::txtPintapaksuus_DblClick() {
     model::ProjectModel& m = model();
     model::ComputeToppingLoad(m);
     const char mark = platform().decimalMark();
-    std::string message = byLanguage("Pintabetonin aiheuttama kuorma ", "Load of the topping ");
+    std::string message = byLanguage(platform(), "Pintabetonin aiheuttama kuorma ", "Load of the topping ");
     if (m.IsMiddleBeam != 0)
-        message += mainwindow::loadText(m.ToppingLoad(1), mark) + byLanguage(" kN/m² (vasen) ja ", " kN/m² (left) and ");
-    message += mainwindow::loadText(m.ToppingLoad(2), mark) + byLanguage(" kN/m² (oikea).", " kN/m² (right).");
+        message += mainwindow::loadText(m.ToppingLoad(1), mark) + byLanguage(platform(), " kN/m² (vasen) ja ", " kN/m² (left) and ");
+    message += mainwindow::loadText(m.ToppingLoad(2), mark) + byLanguage(platform(), " kN/m² (oikea).", " kN/m² (right).");
     platform().messageBox(message, platform::Buttons::Ok, platform::Icon::Information,
-                          byLanguage("Pintabetoni", "Topping"));
+                          byLanguage(platform(), "Pintabetoni", "Topping"));
 }
 
 }  // namespace quorvel::app

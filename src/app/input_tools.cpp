@@ -31,8 +31,6 @@ constexpr EnglishMessage kEnglishMessages[] = {
     {MsgNotANumber, "Input + is not a number; the range is +"},
 };
 
-bool englishWindows() { return windowLanguage() == 1; }
-
 std::string trimBlanks(const std::string& s) {
     std::size_t b = s.find_first_not_of(' ');
     if (b == std::string::npos) return {};
@@ -110,7 +108,7 @@ std::string boundText(double v, const platform::Platform& p) {
 // whole numbers only".
 std::string rangeText(const BoxCheck& c, const platform::Platform& p) {
     const model::NumberRange& r = c.range;
-    if (englishWindows())
+    if (p.englishWindows())
         return model::describeRange(r, c.unit, p.decimalMark()) + (c.whole ? ", whole numbers only" : "");
     const std::string unit = c.unit.empty() ? std::string() : " " + std::string(c.unit);
     std::string s = c.whole ? "kokonaisluku " : "";
@@ -128,7 +126,7 @@ std::string withName(const platform::Control& box, const std::string& message) {
 
 void showNumberError(const platform::Control& box, const std::string& message) {
     box.platform().messageBox(withName(box, message), Buttons::Ok, Icon::Exclamation,
-                              GetMessageText(MsgTitle, "Lukuarvovirhe"));
+                              GetMessageText(box.platform(), MsgTitle, "Lukuarvovirhe"));
 }
 
 // The box shows the text of the value its window keeps, selected so that
@@ -153,8 +151,8 @@ void refuse(platform::Control& box, const std::string& text, const BoxCheck& che
     platform::Platform& p = box.platform();
     // The Finnish templates' range part is the bracketed "+<=...<=+".
     const std::string message =
-        readNumber(text) ? GetMessageText(MsgOutOfRange, "Syöte + ei arvoalueella (+)")
-                         : GetMessageText(MsgNotANumber, "Syöte + ei ole luku (+)");
+        readNumber(text) ? GetMessageText(p, MsgOutOfRange, "Syöte + ei arvoalueella (+)")
+                         : GetMessageText(p, MsgNotANumber, "Syöte + ei ole luku (+)");
     showNumberError(box, fillPlaceholders(message, {text, rangeText(check, p)}));
     showKept(box, kept);
 }
@@ -267,8 +265,9 @@ BoxCheck tableCheck(const platform::Control& box) {
 
 std::string fieldName(const platform::Control& box) {
     const model::BoxLimit* row = boxLimitOf(box);
-    if (row && englishWindows() && !row->englishName.empty()) return std::string(row->englishName);
-    if (row && !englishWindows() && !row->name.empty()) return std::string(row->name);
+    const bool english = box.platform().englishWindows();
+    if (row && english && !row->englishName.empty()) return std::string(row->englishName);
+    if (row && !english && !row->name.empty()) return std::string(row->name);
     // The label's caption is in the window's language.
     const platform::Control* nearest = nullptr;
     for (const platform::Control* c : box.form().controls()) {
@@ -295,12 +294,12 @@ bool CheckNumberBox(platform::Control& box, const BoxCheck& check, std::string& 
     const std::string text = textOf(box);
     if (trimBlanks(text).empty()) {
         if (!check.defaultValue) {
-            showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyRefused, "Tyhjä kenttä ei kelpaa (+)"),
+            showNumberError(box, ReplacePlaceholder(GetMessageText(p, MsgEmptyRefused, "Tyhjä kenttä ei kelpaa (+)"),
                                                     rangeText(check, p)));
             showKept(box, kept);
         } else {
             const std::string shownDefault = boundText(*check.defaultValue, p);
-            showNumberError(box, ReplacePlaceholder(GetMessageText(MsgEmptyField,
+            showNumberError(box, ReplacePlaceholder(GetMessageText(p, MsgEmptyField,
                                                                    "Tyhjä kenttä ei kelpaa, asetettu oletusarvo +"),
                                                     shownDefault));
             setTextOf(box, shownDefault);
@@ -381,16 +380,16 @@ std::string fillPlaceholders(const std::string& templateText, const std::vector<
     return out + templateText.substr(from);
 }
 
-std::string GetMessageText(int number, const std::string& defaultText) {
-    if (englishWindows())
+std::string GetMessageText(const platform::Platform& platform, int number, const std::string& defaultText) {
+    if (platform.englishWindows())
         for (const EnglishMessage& m : kEnglishMessages)
             if (m.number == number) return m.text;
     return defaultText;
 }
 
 void ShowJointGroutWarning(platform::Platform& platform) {
-    platform.messageBox(GetMessageText(MsgJointGrout, "Arvo alle 30!"), Buttons::Ok, Icon::Exclamation,
-                        GetMessageText(MsgJointGroutTitle, "Saumavalu"));
+    platform.messageBox(GetMessageText(platform, MsgJointGrout, "Arvo alle 30!"), Buttons::Ok, Icon::Exclamation,
+                        GetMessageText(platform, MsgJointGroutTitle, "Saumavalu"));
 }
 
 float ParseNumber(std::string_view text, char localeDecimalMark) {

@@ -130,9 +130,9 @@ enum MessageNumber : int {
     MsgNotANumber = 17,
 };
 
-// The text of a message: the default text (Finnish), or in an English
-// window the English wording of the message number when it has one.
-std::string GetMessageText(int number, const std::string& defaultText);
+// The text of a message: the default text (Finnish), or in English windows
+// the English wording of the message number when it has one.
+std::string GetMessageText(const platform::Platform& platform, int number, const std::string& defaultText);
 
 // The warning after a joint grout narrower than 30 mm was accepted; the
 // value stays.

@@ -89,18 +89,14 @@ void reportMissingFile(platform::Platform& platform, int16_t languageIndex, cons
                             Icon::Critical, "Virhe");
 }
 
-int16_t currentWindowLanguage = 0;
-
 }  // namespace
-
-int16_t windowLanguage() { return currentWindowLanguage; }
 
 std::string byLanguage(int16_t languageIndex, const std::string& finnish, const std::string& english) {
     return languageIndex == 1 ? english : finnish;
 }
 
-std::string byLanguage(const std::string& finnish, const std::string& english) {
-    return byLanguage(windowLanguage(), finnish, english);
+std::string byLanguage(const platform::Platform& platform, const std::string& finnish, const std::string& english) {
+    return platform.englishWindows() ? english : finnish;
 }
 
 std::string languageFilePath(int16_t languageIndex, const platform::Platform& platform) {
@@ -112,7 +108,6 @@ void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t Results
     platform::Platform& platform = form.platform();
     // The platform's own texts (standard buttons, file dialogs) follow.
     platform.setLanguage(LanguageIndex == 1 ? "en" : "fi");
-    currentWindowLanguage = LanguageIndex == 1 ? 1 : 0;
     FileName f = languageFile(LanguageIndex, platform);
     auto file = openLanguageFile(f);
     if (!file) {

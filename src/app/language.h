@@ -35,16 +35,12 @@ std::string languageFilePath(int16_t languageIndex, const platform::Platform& pl
 // the program.
 void ApplyLanguage(platform::Form& form, int16_t& LanguageIndex, int16_t ResultsValid = 0);
 
-// The language the windows were last given by ApplyLanguage: 1 English,
-// else 0 Finnish. The messages the windows build in code (those of the
-// number rule among them) are worded in it.
-int16_t windowLanguage();
-
 // The wording of a text in the language of the index: the English one for
 // 1, else the Finnish one.
 std::string byLanguage(int16_t languageIndex, const std::string& finnish, const std::string& english);
-// The same in the windows' language (windowLanguage).
-std::string byLanguage(const std::string& finnish, const std::string& english);
+// The same in the language the windows on the platform were last given by
+// ApplyLanguage.
+std::string byLanguage(const platform::Platform& platform, const std::string& finnish, const std::string& english);
 
 // From the current position of the open file to its end: the value of the
 // first entry formName & "." & key, or "".

@@ -33,14 +33,14 @@ std::optional<ReportText> readReportText(const std::string& path, int margin) {
 std::optional<std::string> loadReportText(platform::Platform& platform, const std::string& path, int margin) {
     auto report = readReportText(path, margin);
     if (!report) {
-        platform.messageBox(byLanguage("Tulostiedon muodostus virhe!", "The results text could not be read!"),
-                            platform::Buttons::Ok, platform::Icon::Critical, byLanguage("Virhe", "Error"));
+        platform.messageBox(byLanguage(platform, "Tulostiedon muodostus virhe!", "The results text could not be read!"),
+                            platform::Buttons::Ok, platform::Icon::Critical, byLanguage(platform, "Virhe", "Error"));
         return std::nullopt;
     }
     if (!report->complete)
-        platform.messageBox(byLanguage("Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!",
+        platform.messageBox(byLanguage(platform, "Tiedon määrä > 65500 merkkiä\nNäytetään vain ensimmäiset 65500 merkkiä!",
                                        "Text longer than 65500 characters\nOnly the first 65500 characters are shown!"),
-                            platform::Buttons::Ok, platform::Icon::Exclamation, byLanguage("Varoitus", "Warning"));
+                            platform::Buttons::Ok, platform::Icon::Exclamation, byLanguage(platform, "Varoitus", "Warning"));
     return std::move(report->text);
 }
 

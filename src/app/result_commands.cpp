@@ -96,7 +96,7 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     // every later start: the switch is refused, naming the file.
     if (languageIndex == 1)
         if (auto missing = missingLanguageFile(model_, platform().programFolder(), 1)) {
-            platform().messageBox(englishUnavailableText(*missing, false, windowLanguage()), platform::Buttons::Ok,
+            platform().messageBox(englishUnavailableText(*missing, false, platform().englishWindows() ? 1 : 0), platform::Buttons::Ok,
                                   platform::Icon::Exclamation, titleBase_);
             languageIndex = 0;
         }

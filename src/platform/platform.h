@@ -148,8 +148,15 @@ public:
 
     // The language of the windows ("fi" Finnish, anything else English):
     // the backend's own texts (standard buttons, file and print dialogs)
-    // follow it.
-    virtual void setLanguage(const std::string&) {}
+    // follow it. The windows' own messages ask for it through
+    // englishWindows(), so each window follows the platform it runs on.
+    void setLanguage(const std::string& language) {
+        language_ = language;
+        applyLanguage(language);
+    }
+    // The language the windows last set ("" before any, as Finnish).
+    const std::string& language() const { return language_; }
+    bool englishWindows() const { return !language_.empty() && language_ != "fi"; }
 
     // Text metrics in pixels, for drawing on picture boxes.
     virtual int textWidthPixels(const Font& font, const std::string& text) const = 0;
@@ -168,6 +175,13 @@ public:
     virtual void controlChanged(Form&, Control*) {}
     // The focus of the form moved to control (null: no control).
     virtual void focusChanged(Form&, Control*) {}
+
+protected:
+    // The backend's own texts follow the language set.
+    virtual void applyLanguage(const std::string&) {}
+
+private:
+    std::string language_;
 };
 
 }  // namespace quorvel::platform

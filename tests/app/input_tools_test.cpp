@@ -239,7 +239,11 @@ TEST(TextTools, PlaceholdersWordsAndMinimum) {
     EXPECT_EQ(ReplacePlaceholder("a + b + c", "1"), "a 1 b + c");
     EXPECT_EQ(ReplacePlaceholder("no placeholder", "1"), "no placeholder");
     EXPECT_EQ(fillPlaceholders("(+<=...<=+)", {"+1", "2"}), "(+1<=...<=2)");
-    EXPECT_EQ(GetMessageText(11, "Lukuarvovirhe"), "Lukuarvovirhe");
+    // Each platform's windows word the messages in their own language.
+    platform::HeadlessPlatform finnish, english;
+    english.setLanguage("en");
+    EXPECT_EQ(GetMessageText(finnish, 11, "Lukuarvovirhe"), "Lukuarvovirhe");
+    EXPECT_EQ(GetMessageText(english, 11, "Lukuarvovirhe"), "Invalid number");
 
     std::vector<std::string> words{"", "old1", "old2", "old3", "old4"};
     EXPECT_EQ(SplitWords("  A  B   C ", words, 32), 3);

@@ -234,7 +234,7 @@ TEST_F(EnglishWindows, NoWindowMessageOrFileDialogShowsFinnish) {
     folder.writeRaw("long.tmp", std::string(70000, 'x'));
     app::loadReportText(ui, folder.file("long.tmp"), 7);
     EXPECT_EQ(ui.messages().size(), count + 2);
-    shown.push_back({"a missing dialog", app::dialogUnavailableText("frmX")});
+    shown.push_back({"a missing dialog", app::dialogUnavailableText(ui, "frmX")});
     // Every line a contradiction list may hold, in both languages.
     for (int c = 0; c < app::ContradictionCount; ++c) {
         const std::string finnish = app::ContradictionLine(app::Contradiction(c), 0);

@@ -88,7 +88,7 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
 
 // A plate thinner than 8 mm is allowed, with a warning.
 void PrestressedBeamDialog::txthfala_Valid() {
-    if (number(txthfala) < 8.0f) platform().messageBox(app::GetMessageText(app::MsgThinBottomFlange, "Ei suosilella alle 8 mm vahvuista alalaippaa!"));
+    if (number(txthfala) < 8.0f) platform().messageBox(app::GetMessageText(platform(), app::MsgThinBottomFlange, "Ei suosilella alle 8 mm vahvuista alalaippaa!"));
 }
 
 void PrestressedBeamDialog::loadShared() {

@@ -92,9 +92,6 @@ public:
 
     void beep() override { ++beeps_; }
     int beeps() const { return beeps_; }
-    void setLanguage(const std::string& language) override { language_ = language; }
-    // The language the windows last set ("" before any).
-    const std::string& language() const { return language_; }
 
     // --- settings, screen, folders, locale, program end ---
     std::string getSetting(const std::string& application, const std::string& section, const std::string& key,
@@ -203,7 +200,6 @@ private:
     bool printerAvailable_ = true;
     std::vector<std::string> helpRequests_;
     int beeps_ = 0;
-    std::string language_;
     std::map<std::string, std::string> settings_;
     ScreenSize screen_{1024 * TwipsPerPixel, 768 * TwipsPerPixel};
     std::string programFolder_ = "./";

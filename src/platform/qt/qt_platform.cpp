@@ -317,7 +317,7 @@ void QtPlatform::untrapped(const std::exception& e) {
     std::exit(1);
 }
 
-void QtPlatform::setLanguage(const std::string& language) {
+void QtPlatform::applyLanguage(const std::string& language) {
     const bool finnish = language == "fi";
     if (finnish == (qtTexts_ != nullptr)) return;
     if (!finnish) {

@@ -54,7 +54,7 @@ public:
     int textHeightPixels(const Font& font) const override;
     // Loads Qt's own Finnish translations for "fi" (the English texts
     // otherwise); quietly English when the translations are not installed.
-    void setLanguage(const std::string& language) override;
+    void applyLanguage(const std::string& language) override;
 
     void showForm(Form& form, bool modal) override;
     void formHidden(Form& form) override;
