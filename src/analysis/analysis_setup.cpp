@@ -98,6 +98,7 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
         m.SlabSidePresent(side) =
             (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2) > NoSlabSpacingSum) ? 1 : 0;
         library::ReadSlabAndStrandData(m, ui_, side, status);
+        if (status == 0 && m.SlabSidePresent(side) != 0) library::CheckStrandDesignations(m, ui_, side, status);
         if (status != 0) return false;
         ResolveBeamSideValue(m.BeamTypeName, m.SlabSupportLengthLimit(side), m.SlabSupportLength(side),
                              m.EffectiveSupportLength(side));

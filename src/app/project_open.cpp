@@ -19,6 +19,7 @@
 #include "app/language.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
+#include "inputfile/text_fields.h"
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "runtime/text_file.h"
@@ -86,6 +87,14 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
         copy = std::make_unique<model::ProjectModel>(m);
         copy->IsMiddleBeam = 1;
         if (auto problem = inputfile::ReadProjectFile(*copy, ui, fileName, true)) return problem;
+    }
+    // A file that names another slab catalogue: its strand designations
+    // are held to that one, which Open loads (or, when it does not load,
+    // to the one loaded before, which stands in for it).
+    if (copy->SlabFileName != m.SlabFileName) {
+        LoadSlabCatalogueOrFault(*copy);
+        if (auto problem = inputfile::findStrandDesignationProblem(*copy, !model::LeftSpacingsEmpty(*copy)))
+            return problem;
     }
     // HX, SX and XX projects have no option in this window: showing them
     // would silently turn them into a default beam.

@@ -68,6 +68,24 @@ void InputDialog::checkOnLeave(platform::Control& box, std::function<app::BoxChe
     checks_[&box] = {std::move(bounds), std::move(leave)};
 }
 
+void InputDialog::checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault) {
+    auto leave = [this, &box, fault] {
+        const std::optional<std::string> text = fault();
+        if (!text) return true;
+        const std::string name = app::fieldName(box);
+        platform().messageBox((name.empty() ? "" : name + ": ") + *text, Buttons::Ok, Icon::Exclamation,
+                              app::byLanguage("Virheellinen tunnus", "Invalid designation"));
+        if (box.kind() == platform::ControlKind::ComboBox)
+            static_cast<platform::ComboBox&>(box).setText("");
+        else
+            static_cast<platform::TextBox&>(box).setText("");
+        if (box.canTakeFocus()) box.setFocus();
+        return false;
+    };
+    box.onLostFocus = leave;
+    checks_[&box] = {[] { return app::BoxCheck{}; }, leave, [fault] { return !fault(); }};
+}
+
 void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
                                 std::function<void()> after) {
     checkOnLeave(box, bounds, [&box, bounds, after] {
@@ -134,7 +152,8 @@ bool InputDialog::everyBoxAccepted() {
     for (platform::Control* c : controls()) {
         auto it = checks_.find(c);
         if (it == checks_.end() || c == focused || !c->canTakeFocus()) continue;
-        if (app::accepts(textOf(*c), it->second.bounds())) continue;
+        const BoxRule& rule = it->second;
+        if (rule.taken ? rule.taken() : app::accepts(textOf(*c), rule.bounds())) continue;
         const auto leave = it->second.leave;
         // The box the check refuses gets the focus, then the check's
         // message; the check empties it or puts its default in.

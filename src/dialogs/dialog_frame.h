@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/geometry_checks.h"
@@ -74,6 +75,11 @@ protected:
     // refused the value (the box then has the focus back). OK runs the
     // check of every box in use whose text bounds would refuse.
     void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, std::function<bool()> leave);
+    // A box that holds a designation rather than a number: fault gives
+    // what is wrong with its text, in the windows' language, or nothing
+    // when the text is taken. Left with a fault, or met so by OK, the box
+    // gets one message with its name, is emptied and keeps the focus.
+    void checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault);
     // The number rule with bounds when the box is left; after runs when the
     // value was accepted.
     void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
@@ -136,6 +142,7 @@ private:
     struct BoxRule {
         std::function<app::BoxCheck()> bounds;
         std::function<bool()> leave;
+        std::function<bool()> taken = {};  // whether the text stands as it is, where bounds do not say it
     };
 
     ProjectModel& model_;

@@ -8,6 +8,8 @@
 
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
+#include "inputfile/text_fields.h"
+#include "model/slab_rules.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
@@ -101,23 +103,6 @@ void reportUnknownSlab(platform::Platform& ui, const std::string& name, const st
                       "Laattatiedostossa olevat laattatyyppien tunnukset:" + listedKeys(keys));
 }
 
-// A built-up core whose cap rises more than half the core width would be
-// more than a half circle, which the section of a core cannot describe.
-bool capHigherThanHalfCore(const model::ProjectModel& m, int side) {
-    if (m.SlabDimensionHct(side) == 0) return false;
-    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
-    const double halfWidth = 0.5 * m.SlabCoreWidth(side);
-    return f > halfWidth + 1e-9 * std::fabs(halfWidth);
-}
-
-void reportCapHigherThanHalfCore(platform::Platform& ui, const model::ProjectModel& m, int side) {
-    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
-    auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
-    showError(ui, "*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
-                      "ontelon kaaren korkeus h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " +
-                      num(0.5 * m.SlabCoreWidth(side)) + lineFeed + "Korjaa laattatiedoston rivi.");
-}
-
 // A catalogue value the section cannot be built from: each field (from 2)
 // has its least value (positive: above 0; a slab has at least one core);
 // every value is finite and below a million. Gives the message naming the
@@ -155,6 +140,36 @@ std::optional<std::string> unsoundLine(const model::ProjectModel& m, const Catal
     return std::nullopt;
 }
 
+// A line whose fields each lie within their limits but whose section or
+// strand cannot exist: the message names the file, the line and the rule.
+std::string brokenRuleText(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+                           const model::RuleBreach& breach) {
+    const std::string file = m.DataPath + m.SlabFileName;
+    const std::string line = std::to_string(f.line());
+    if (m.LanguageIndex == 1)
+        return "*** ERROR ***: line " + line + " of the slab catalogue " + file + ", " + key +
+               ": cannot exist, the rule does not hold: " + breach.english + "." + lineFeed +
+               "Correct the line of the slab catalogue.";
+    return "*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+           " mukaista ei voi olla, ehto ei täyty: " + breach.finnish + "." + lineFeed + "Korjaa laattatiedoston rivi.";
+}
+
+model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
+    return {f.value(2), f.value(3), f.value(4),  f.value(5),  f.value(6),  f.value(7),
+            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16)};
+}
+
+// The line the search found, field by field and then as a whole.
+template <std::size_t N>
+std::optional<std::string> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+                                       const FieldRule (&rules)[N], bool slabLine) {
+    if (auto text = unsoundLine(m, f, key, rules)) return text;
+    const std::optional<model::RuleBreach> breach =
+        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3));
+    if (breach) return brokenRuleText(m, f, key, *breach);
+    return std::nullopt;
+}
+
 void takeSlabLine(model::ProjectModel& m, int s, const CatalogueFile& f) {
     m.SlabCoreCount(s) = runtime::toInt16(std::floor(f.value(2)));
     m.SlabHeight(s) = f.value(3);
@@ -184,12 +199,7 @@ void TrimIdentifier(const std::string& code, std::string& key, Value& count) {
         count = Value(0.0);
         return;
     }
-    // The last character, not the last byte: in UTF-8 a character such as
-    // "Ä" is a lead byte and its continuation bytes (10xxxxxx).
-    std::size_t start = code.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(code[start]) & 0xC0) == 0x80) --start;
-    const std::string last = code.substr(start);
-    key = last.size() == 1 && last[0] >= '0' && last[0] <= '9' ? std::string("0") : last;
+    key = model::strandKeyOf(code);
     count = Value(runtime::scanNumber(code));
 }
 
@@ -258,7 +268,7 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, bottomKey, strandRules)) {
+        if (auto text = unsoundLine(m, file, bottomKey, strandRules, false)) {
             showError(ui, *text);
             status = -1;
             return;
@@ -275,17 +285,12 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, m.SlabTypeName(s), slabRules)) {
+        if (auto text = unsoundLine(m, file, m.SlabTypeName(s), slabRules, true)) {
             showError(ui, *text);
             status = -1;
             return;
         }
         takeSlabLine(m, s, file);
-    }
-    if (capHigherThanHalfCore(m, s)) {
-        reportCapHigherThanHalfCore(ui, m, s);
-        status = -1;
-        return;
     }
 
     const std::string& topKey = m.TopStrandType(s);
@@ -301,7 +306,7 @@ void readSide(model::ProjectModel& m, platform::Platform& ui, int s, int16_t& st
             status = -1;
             return;
         }
-        if (auto text = unsoundLine(m, file, topKey, strandRules)) {
+        if (auto text = unsoundLine(m, file, topKey, strandRules, false)) {
             showError(ui, *text);
             status = -1;
             return;
@@ -338,6 +343,32 @@ void ReadSlabAndStrandData(model::ProjectModel& m, platform::Platform& ui, int16
         return;
     }
     if (version && errorLog.entryCount() == 0) cleanReads(*m.DataFiles).keep(*version, query, recordOf(m, s));
+}
+
+void CheckStrandDesignations(model::ProjectModel& m, platform::Platform& ui, int16_t side, int16_t& status) {
+    const int s = runtime::toIndex(side, 1, 2);
+    const model::SlabSectionColumns section{
+        static_cast<double>(m.SlabCoreCount(s)), m.SlabHeight(s),         m.SlabTopFlangeThickness(s),
+        m.SlabCoreHeight(s),                     m.SlabDimensionHct(s),   m.SlabDimensionHv(s),
+        m.SlabCoreWidth(s),                      m.SlabRecordValue8(s),   m.SlabUnitWidth(s),
+        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s)};
+    struct Layer {
+        model::StrandLayer layer;
+        const std::string& code;
+        model::StrandType type;
+    } layers[] = {
+        {model::StrandLayer::Bottom, m.BottomStrandCode(s), {m.BottomStrandType(s), m.BottomStrandDiameter(s)}},
+        {model::StrandLayer::Top, m.TopStrandCode(s), {m.TopStrandType(s), m.TopStrandDiameter(s)}},
+    };
+    for (const Layer& l : layers) {
+        const auto breach = model::strandDesignationBreach(l.code, l.layer, section, {l.type});
+        if (!breach) continue;
+        const int16_t language = m.LanguageIndex == 1 ? 1 : 0;
+        showError(ui, (language == 1 ? "*** ERROR ***: " : "*** VIRHE ***: ") +
+                          inputfile::strandFieldName(s, l.layer, language) + ": " + breach->text(language) + ".");
+        status = -1;
+        return;
+    }
 }
 
 }  // namespace quorvel::library
