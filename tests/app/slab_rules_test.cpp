@@ -114,6 +114,8 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 0, "P27 1 265 35 190 105 30 135 105 1200 20 1150 3.60 4.14 0.5 45 60",
          "ontelo ja sen uumat mahtuvat laatan leveyteen (e.r + (db + b.c) / 2 = 1227.5 >= b.hc = 1200)"},
         {Where::Catalogue, 9, 6, "0", ""},  // a circular core of 135 mm in 190 mm
+        // Core parts that sum to the core height, leaving a cap of 3.6e-15 mm in binary.
+        {Where::Catalogue, 9, 0, "P27 6 265 35 135 105.3 29.7 135 105 1200 20 110 3.60 4.14 0.5 45 60", ""},
         {Where::Catalogue, 9, 0, "P27 4 265 35 190 0 0 200 200 1200 20 150 3.60 4.14 0.5 45 60",
          "pyöreä ontelo mahtuu ontelon korkeuteen (b.c = 200 > h.c = 190)"},
         {Where::Catalogue, 4, 3, "140",  // pi / 4 * 12.9^2 = 130.698 mm2
