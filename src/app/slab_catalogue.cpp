@@ -1,8 +1,10 @@
 #include "app/slab_catalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "runtime/errors.h"
+#include "runtime/number_text.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
 #include "app/language.h"
@@ -48,6 +50,16 @@ std::string nextItem(runtime::InputItemReader& items, const std::string& path, c
     return items.readItem();
 }
 
+// A column the rules check, at the precision the calculation reads it (a
+// number beyond the double range is none).
+double columnNumber(const std::string& word) {
+    try {
+        return runtime::scanNumber(word);
+    } catch (const runtime::RunTimeError&) {
+        return NAN;
+    }
+}
+
 // The key and diameter of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
 void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
@@ -56,12 +68,12 @@ void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, co
         if (startsWith(line, "LOPPU1")) return;
         std::vector<std::string> words;
         const int count = blankWords(line, words);
-        if (count > 0) m.SlabCatalogue.appendStrandType({words[1], count > 1 ? parseWord(words[2]) : 0.0});
+        if (count > 0) m.SlabCatalogue.appendStrandType({words[1], count > 1 ? columnNumber(words[2]) : 0.0});
     }
 }
 
 model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
-    auto word = [&](int k) -> double { return parseWord(words[static_cast<std::size_t>(k)]); };
+    auto word = [&](int k) { return columnNumber(words[static_cast<std::size_t>(k)]); };
     return {word(2), word(3), word(4), word(5), word(6), word(7), word(8), word(9), word(10), word(11), word(12),
             word(16)};
 }
