@@ -1,7 +1,8 @@
 #pragma once
 // The slab types read from the slab catalogue and the strand file at
 // start-up: one record per slab type, numbered 1..SlabTypeCount in the order
-// of the catalogue lines.
+// of the catalogue lines, and the catalogue's strand types, which with a
+// type's section decide what strand designations its slabs may have.
 
 #include <cstddef>
 #include <cstdint>
