@@ -84,6 +84,7 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         int word;  // the word replaced, 0 the whole line (project and Calculation: 2 bottom, 3 top)
         std::string value;
         std::string refusal;  // what the message says after the file, line or field; empty: taken
+        int16_t language = 0;  // of the calculation's messages (1 English)
     };
     const std::string webs = "ontelot ja niiden väliset uumat mahtuvat laatan leveyteen (b.c = 135 >= "
                              "(b.hc - 2 e.r) / (onteloita - 1) = ";
@@ -145,6 +146,13 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Calculation, 2, 3, "-20", "tunnus -20: " + count + "0...30" + of0},
         {Where::Calculation, 1, 2, "0", "tunnus 0: " + count + "1...30" + of0},
         {Where::Calculation, 2, 2, "29L", ""},
+        // The calculation's messages in English.
+        {Where::Catalogue, 9, 12, "5000",
+         "the cores and the webs between them fit the unit's width (b.c = 135 >= (b.hc - 2 e.r) / (onteloita - 1) "
+         "= -1760)",
+         1},
+        {Where::Calculation, 2, 2, "2.5L", "designation 2.5L: the strand count must be a whole number 1...29 "
+                                           "(strand L, 12.9 mm)", 1},
     };
 
     const std::string project =
@@ -192,14 +200,26 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
                 code = c.value;
             }
             model::ComputeToppingLoad(*p);
+            p->LanguageIndex = c.language;
+            const std::string line = std::to_string(c.line);
             if (!taken && c.where == Where::Catalogue)
-                ui.expectMessageMatching("\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT rivillä " +
-                                             std::to_string(c.line) + " tunnuksen \\S+ mukaista ei voi olla, " +
-                                             "ehto ei täyty: " + literal(c.refusal) + "\\.\nKorjaa laattatiedoston rivi\\.",
-                                         ui.applicationTitle(), platform::Buttons::Ok, platform::Icon::Exclamation);
+                ui.expectMessageMatching(
+                    c.language == 1
+                        ? "\\*\\*\\* ERROR \\*\\*\\*: line " + line + " of the slab catalogue .*ONTELO\\.MIT, \\S+: " +
+                              "cannot exist, the rule does not hold: " + literal(c.refusal) +
+                              "\\.\nCorrect the line of the slab catalogue\\."
+                        : "\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT rivillä " + line +
+                              " tunnuksen \\S+ mukaista ei voi olla, ehto ei täyty: " + literal(c.refusal) +
+                              "\\.\nKorjaa laattatiedoston rivi\\.",
+                    ui.applicationTitle(), platform::Buttons::Ok, platform::Icon::Exclamation);
+            const std::string field =
+                c.language == 1 ? std::string(c.word == 2 ? "Bottom" : "Top") + " strands of the " +
+                                      (c.line == 1 ? "left" : "right") + " slab"
+                                : std::string(c.line == 1 ? "Vasemman" : "Oikean") + " laatan " +
+                                      (c.word == 2 ? "alapunokset" : "yläpunokset");
             if (!taken && c.where == Where::Calculation)
-                ui.expectMessage("*** VIRHE ***: " + std::string(c.line == 1 ? "Vasemman" : "Oikean") + " laatan " +
-                                     (c.word == 2 ? "alapunokset" : "yläpunokset") + ": " + c.refusal + ".",
+                ui.expectMessage((c.language == 1 ? "*** ERROR ***: " : "*** VIRHE ***: ") + field + ": " +
+                                     c.refusal + ".",
                                  ui.applicationTitle(), platform::Buttons::Ok, platform::Icon::Exclamation);
             const int16_t status = analysis::PerformCalculation(*p, ui);
             ui.verify();
