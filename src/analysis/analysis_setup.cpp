@@ -105,6 +105,7 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
         library::TrimIdentifier(m.TopStrandCode(side), m.TopStrandType(side), m.TopStrandCount(side));
         m.SlabSidePresent(side) = SideCarriesSlabs(m, side) ? 1 : 0;
         library::ReadSlabAndStrandData(m, messages_, side, status);
+        if (status == 0 && m.SlabSidePresent(side) != 0) library::CheckStrandDesignations(m, messages_, side, status);
         if (status != 0) return false;
         ResolveBeamSideValue(m.BeamTypeName, m.SlabSupportLengthLimit(side), m.SlabSupportLength(side),
                              m.EffectiveSupportLength(side));

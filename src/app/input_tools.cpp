@@ -409,4 +409,6 @@ bool isBeyondSingleRange(std::string_view text, char localeDecimalMark) {
 
 std::string formatGeneral(const Value& v, const platform::Platform& platform) { return format(v, platform); }
 
+void showKeptValue(platform::Control& box, const std::string& kept) { showKept(box, kept); }
+
 }  // namespace quorvel::app

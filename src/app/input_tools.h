@@ -82,6 +82,9 @@ BoxCheck tableCheck(const platform::Control& box);
 // label named "lbl" + the box's name, else the nearest label to its left
 // on its line); empty when none.
 std::string fieldName(const platform::Control& box);
+// After a refusal the box shows the text of the value its window keeps,
+// selected so that typing replaces it, and keeps the focus.
+void showKeptValue(platform::Control& box, const std::string& kept);
 // The check of a text box or editable combo when it is left: true when the
 // value was accepted. False when it was refused, and also when an emptied
 // box was given its default (the focus then stays for a look at it). kept

@@ -20,6 +20,7 @@
 #include "app/language.h"
 #include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
+#include "inputfile/text_fields.h"
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "platform/forms/utf8.h"
@@ -94,6 +95,14 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     if (!model::LeftSpacingsEmpty(*copy)) {
         copy = newProjectCopy(m);
         if (auto problem = inputfile::ReadProjectFile(*copy, fileName, true)) return problem;
+    }
+    // A file that names another slab catalogue: its strand designations
+    // are held to that one, which Open loads (or, when it does not load,
+    // to the one loaded before, which stands in for it).
+    if (copy->SlabFileName != m.SlabFileName) {
+        LoadSlabCatalogueOrFault(*copy);
+        if (auto problem = inputfile::findStrandDesignationProblem(*copy, !model::LeftSpacingsEmpty(*copy)))
+            return problem;
     }
     // HX, SX and XX projects have no option in this window: showing them
     // would silently turn them into a default beam.

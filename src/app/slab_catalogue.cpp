@@ -1,9 +1,11 @@
 #include "app/slab_catalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/analysis_setup.h"
 #include "runtime/errors.h"
+#include "runtime/number_text.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
 #include "app/language.h"
@@ -49,10 +51,38 @@ std::string nextItem(runtime::InputItemReader& items, const std::string& path, c
     return items.readItem();
 }
 
+// A column the rules check, at the precision the calculation reads it (a
+// number beyond the double range is none).
+double columnNumber(const std::string& word) {
+    try {
+        return runtime::scanNumber(word);
+    } catch (const runtime::RunTimeError&) {
+        return NAN;
+    }
+}
+
+// The key and diameter of each strand line (the title line among them, as
+// the calculation's search reads it), up to and with the line "LOPPU1".
+void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
+    for (;;) {
+        const std::string line = nextItem(items, path, "LOPPU1");
+        if (startsWith(line, "LOPPU1")) return;
+        std::vector<std::string> words;
+        const int count = blankWords(line, words);
+        if (count > 0) m.SlabCatalogue.appendStrandType({words[1], count > 1 ? columnNumber(words[2]) : 0.0});
+    }
+}
+
+model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
+    auto word = [&](int k) { return columnNumber(words[static_cast<std::size_t>(k)]); };
+    return {word(2), word(3), word(4), word(5), word(6), word(7), word(8), word(9), word(10), word(11), word(12),
+            word(16)};
+}
+
 void readSlabLines(model::ProjectModel& m, const std::string& path) {
     runtime::TextFileReader file(path);
     runtime::InputItemReader items(file);
-    readThrough(items, path, "LOPPU1");
+    readStrandTypes(m, items, path);
     nextItem(items, path, "LOPPU");  // the heading line
     for (;;) {
         std::string line = nextItem(items, path, "LOPPU");
@@ -62,6 +92,7 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
             record.Name = words[1];
             record.Thickness = parseWord(words[3]);
             record.DefaultSupportLength = parseWord(words[16]);
+            record.section = sectionOf(words);
             m.SlabCatalogue.append(std::move(record));
             m.SlabTypeCount = static_cast<int16_t>(m.SlabCatalogue.size());
         }
@@ -70,6 +101,18 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
     if (m.SlabTypeCount == 0)
         throw DataFileError(path, "Laattatiedostossa " + path + " ei ole yhtään laattatyyppiä.",
                             "The slab catalogue " + path + " holds no slab type.");
+}
+
+// A designation the strand file offers that no slab of its type can have
+// (the slab catalogue's strand types and the type's section decide).
+DataFileError unsoundDesignation(const std::string& path, std::size_t line, const std::string& type,
+                                 const model::RuleBreach& breach) {
+    const std::string number = std::to_string(line);
+    return DataFileError(path,
+                         "Punostiedoston " + path + " rivillä " + number + " laattatyypin " + type +
+                             " punostunnus ei kelpaa: " + breach.finnish + ".",
+                         "Line " + number + " of the strand file " + path + ": a strand designation of slab type " +
+                             type + " is not valid: " + breach.english + ".");
 }
 
 void readStrandLines(model::ProjectModel& m, const std::string& path) {
@@ -81,6 +124,11 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
         std::vector<std::string> words;
         if (const int count = blankWords(line, words); count > 0) {
             const int n = std::min(count, model::MaxStrandNames + 1);
+            if (m.SlabCatalogue.find(words[1]))
+                for (int j = 2; j <= n; ++j)
+                    if (auto breach = m.SlabCatalogue.strandDesignationBreach(words[1], words[j],
+                                                                              model::StrandLayer::Bottom))
+                        throw unsoundDesignation(path, items.line(), words[1], *breach);
             for (model::SlabTypeRecord& record : m.SlabCatalogue) {
                 if (record.Name != words[1]) continue;
                 record.StrandCount = static_cast<int16_t>(n - 1);

@@ -8,6 +8,9 @@
 // passed over) up to the first line starting "LOPPU". Strand file: lines up
 // to the first one starting "DATA" are skipped, then one line per slab type
 // (name and at most 20 designations) up to the first line starting "LOPPU".
+// Each designation offered for a type of the catalogue is held to the
+// catalogue's strand types and the type's section
+// (model::strandDesignationBreach).
 
 #include <array>
 #include <optional>
@@ -41,7 +44,9 @@ private:
 // Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
 // DataPath & StrandFileName (names matched without regard to case).
 // A missing or unreadable file raises its run-time error (53, 75);
-// a missing end marker or an empty catalogue raises DataFileError.
+// a missing end marker, an empty catalogue or a designation a slab of its
+// type cannot have (named with the strand file's line) raises
+// DataFileError.
 void LoadSlabCatalogue(model::ProjectModel& m);
 
 // LoadSlabCatalogue with every fault as a DataFileError (a missing or

@@ -83,6 +83,19 @@ bool InputDialog::checkLeft(platform::Control& box) {
     return rule.leave(*rule.kept);
 }
 
+void InputDialog::checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault) {
+    checkOnLeave(box, [] { return app::BoxCheck{}; }, [this, &box, fault](std::string& kept) {
+        const std::optional<std::string> text = fault();
+        if (!text) return true;
+        const std::string name = app::fieldName(box);
+        platform().messageBox((name.empty() ? "" : name + ": ") + *text, Buttons::Ok, Icon::Exclamation,
+                              app::byLanguage(platform(), "Virheellinen tunnus", "Invalid designation"));
+        app::showKeptValue(box, kept);
+        return false;
+    });
+    checks_[&box].taken = [fault] { return !fault(); };
+}
+
 void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
                                 std::function<void()> after) {
     checkOnLeave(box, bounds, [&box, bounds, after](std::string& kept) {
@@ -163,7 +176,8 @@ bool InputDialog::everyBoxAccepted() {
     for (platform::Control* c : controls()) {
         auto it = checks_.find(c);
         if (it == checks_.end() || c == focused || !c->canTakeFocus()) continue;
-        if (app::accepts(textOf(*c), it->second.bounds())) continue;
+        const BoxRule& rule = it->second;
+        if (rule.taken ? rule.taken() : app::accepts(textOf(*c), rule.bounds())) continue;
         // The box the check refuses gets the focus, then the check's
         // message; the check puts back what the window keeps for it or
         // puts its default in.

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/geometry_checks.h"
@@ -78,6 +79,12 @@ protected:
     // every box in use whose text bounds would refuse.
     using Leave = std::function<bool(std::string& kept)>;
     void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave);
+    // A box that holds a designation rather than a number: fault gives
+    // what is wrong with its text, in the windows' language, or nothing
+    // when the text is taken. Left with a fault, or met so by OK, the box
+    // gets one message with its name and gives way to the designation the
+    // window keeps, selected, keeping the focus (as a refused number does).
+    void checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault);
     // The number rule with bounds when the box is left; after runs when the
     // value was accepted.
     void checkByBounds(platform::Control& box, std::function<app::BoxCheck()> bounds,
@@ -148,6 +155,7 @@ private:
         std::function<app::BoxCheck()> bounds;
         Leave leave;
         std::shared_ptr<std::string> kept;
+        std::function<bool()> taken = {};  // whether the text stands as it is, where bounds do not say it
     };
     // Runs the box's check as leaving it does.
     bool checkLeft(platform::Control& box);

@@ -1,6 +1,7 @@
 #include "inputfile/input_file_reader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "inputfile/beam_section_fields.h"
 #include "inputfile/company_header.h"
 #include "inputfile/data_line.h"
+#include "inputfile/text_fields.h"
 #include "runtime/data_files.h"
 #include "model/field_limits.h"
 #include "runtime/errors.h"
@@ -645,13 +647,27 @@ std::optional<LineProblem> binaryContent(std::string_view bytes) {
     });
 }
 
+bool sameFileName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 // ReadProjectFile of a source.
 std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& source, bool leftSideCarriesSlabs) {
     if (auto binary = source.fileName ? binaryContent(*source.fileName) : binaryContent(source.bytes)) return binary;
     std::vector<LineProblem> problems;
     int16_t firstErrorLine = 0;
-    const int16_t e =
-        readInputFile(m, nullptr, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
+    const std::string loadedCatalogue = m.SlabFileName;
+    const int16_t e = readInputFile(m, nullptr, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
+    // The strand designations of a file read through, held to the slab
+    // catalogue loaded in m when the file names that one (another one is
+    // loaded, and held to, by the caller).
+    if (e <= 0 && sameFileName(loadedCatalogue, m.SlabFileName))
+        if (auto strands = findStrandDesignationProblem(m, leftSideCarriesSlabs)) {
+            if (e == 0) return strands;
+            problems.push_back(*strands);
+        }
     if (e == 0) return std::nullopt;
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an

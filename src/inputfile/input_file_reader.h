@@ -45,7 +45,9 @@ int16_t ReadInputDataBytes(model::ProjectModel& m, runtime::Messages& messages, 
 // what stays of it. Every value is held to the limits of its field as the
 // windows of the project's beam family hold it; those of the left slab side
 // only when leftSideCarriesSlabs (a file does not say whether it is a
-// middle beam).
+// middle beam). The strand designations are held to the slab catalogue
+// loaded in m (findStrandDesignationProblem) when the file names the
+// catalogue m names before the read.
 std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::string& fileName,
                                            bool leftSideCarriesSlabs = false);
 // ReadProjectFile of the bytes a file would hold.

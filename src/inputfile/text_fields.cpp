@@ -42,7 +42,35 @@ const TextField textFields[] = {
      [](const model::ProjectModel& m) -> const std::string& { return m.BeamTypeName; }},
 };
 
+// The strand designation fields in the table: left bottom, left top, right
+// bottom, right top.
+const TextField& strandField(int side, model::StrandLayer layer) {
+    return textFields[2 + 3 * (side - 1) + (layer == model::StrandLayer::Top ? 1 : 0)];
+}
+
 }  // namespace
+
+std::string strandFieldName(int side, model::StrandLayer layer, int16_t language) {
+    const TextField& field = strandField(side, layer);
+    return language == 1 ? field.englishName : field.finnishName;
+}
+
+std::optional<LineProblem> findStrandDesignationProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs) {
+    for (int side = leftSideCarriesSlabs ? 1 : 2; side <= 2; ++side) {
+        for (model::StrandLayer layer : {model::StrandLayer::Bottom, model::StrandLayer::Top}) {
+            const bool bottom = layer == model::StrandLayer::Bottom;
+            const std::string& code = bottom ? m.BottomStrandCode(side) : m.TopStrandCode(side);
+            const auto breach = m.SlabCatalogue.strandDesignationBreach(m.SlabTypeName(side), code, layer);
+            if (!breach) continue;
+            const std::string model = bottom ? "BottomStrandCode" : "TopStrandCode";
+            const TextField& field = strandField(side, layer);
+            return LineProblem{3 + side,
+                               "kentän " + std::string(field.finnishName) + " (" + model + ") " + breach->finnish,
+                               std::string(field.englishName) + " (" + model + "), " + breach->english, model, side};
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<UnstorableTextField> findUnstorableTextField(const model::ProjectModel& m) {
     for (const TextField& field : textFields) {

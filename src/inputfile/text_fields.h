@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "inputfile/data_line.h"
 #include "model/project_model.h"
 
 namespace quorvel::inputfile {
@@ -29,5 +30,17 @@ struct UnstorableTextField {
 // The first text field of the model, in the order of the input file, that
 // isStorableTextField refuses; nothing when every one can be stored.
 std::optional<UnstorableTextField> findUnstorableTextField(const model::ProjectModel& m);
+
+// The name of a slab side's strand designation field for the user, in the
+// language (1 English).
+std::string strandFieldName(int side, model::StrandLayer layer, int16_t language);
+
+// The strand designations of the sides that carry slabs (the left one only
+// when leftSideCarriesSlabs) held to the slab catalogue loaded in m: its
+// strand types and the section of the side's slab type. The first one
+// outside them, as the problem of its line of the input file (4 for the
+// left slab, 5 for the right) naming the field; nothing when every one is
+// taken (a side whose slab type the catalogue lacks is not held to it).
+std::optional<LineProblem> findStrandDesignationProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs);
 
 }  // namespace quorvel::inputfile

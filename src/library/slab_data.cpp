@@ -8,6 +8,8 @@
 
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
+#include "inputfile/text_fields.h"
+#include "model/slab_rules.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
@@ -102,26 +104,6 @@ void reportUnknownSlab(runtime::Messages& messages, const std::string& name, con
                             "Slab types in the slab catalogue:" + listedKeys(keys)});
 }
 
-// A built-up core whose cap rises more than half the core width would be
-// more than a half circle, which the section of a core cannot describe.
-bool capHigherThanHalfCore(const model::ProjectModel& m, int side) {
-    if (m.SlabDimensionHct(side) == 0) return false;
-    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
-    const double halfWidth = 0.5 * m.SlabCoreWidth(side);
-    return f > halfWidth + 1e-9 * std::fabs(halfWidth);
-}
-
-void reportCapHigherThanHalfCore(runtime::Messages& messages, const model::ProjectModel& m, int side) {
-    const double f = m.SlabCoreHeight(side) - m.SlabDimensionHct(side) - m.SlabDimensionHv(side);
-    auto num = [](double x) { return runtime::generalNumberText(x, runtime::NumberKind::Double); };
-    const std::string comparison =
-        " h.c - h.ct - h.v = " + num(f) + " > b.c / 2 = " + num(0.5 * m.SlabCoreWidth(side)) + lineFeed;
-    messages.push_back({"*** VIRHE ***: Laattatyyppi " + m.SlabTypeName(side) + " virheellinen " + lineFeed +
-                            "ontelon kaaren korkeus" + comparison + "Korjaa laattatiedoston rivi.",
-                        "*** ERROR ***: slab type " + m.SlabTypeName(side) + " is not valid " + lineFeed +
-                            "height of the core's arch" + comparison + "Correct the line of the slab catalogue."});
-}
-
 // A catalogue value the section cannot be built from: each field (from 2)
 // has its least value (positive: above 0; a slab has at least one core);
 // every value is finite and below a million. Gives the message naming the
@@ -171,6 +153,36 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
     return std::nullopt;
 }
 
+// A line whose fields each lie within their limits but whose section or
+// strand cannot exist: the message names the file, the line and the rule.
+runtime::Message brokenRuleMessage(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+                                   const model::RuleBreach& breach) {
+    const std::string file = m.DataPath + m.SlabFileName;
+    const std::string line = std::to_string(f.line());
+    return {"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+                " mukaista ei voi olla, ehto ei täyty: " + breach.finnish + "." + lineFeed +
+                "Korjaa laattatiedoston rivi.",
+            "*** ERROR ***: line " + line + " of the slab catalogue " + file + ", " + key +
+                ": cannot exist, the rule does not hold: " + breach.english + "." + lineFeed +
+                "Correct the line of the slab catalogue."};
+}
+
+model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
+    return {f.value(2), f.value(3), f.value(4),  f.value(5),  f.value(6),  f.value(7),
+            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16)};
+}
+
+// The line the search found, field by field and then as a whole.
+template <std::size_t N>
+std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f,
+                                            const std::string& key, const FieldRule (&rules)[N], bool slabLine) {
+    if (auto message = unsoundLine(m, f, key, rules)) return message;
+    const std::optional<model::RuleBreach> breach =
+        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3));
+    if (breach) return brokenRuleMessage(m, f, key, *breach);
+    return std::nullopt;
+}
+
 void takeSlabLine(model::ProjectModel& m, int s, const CatalogueFile& f) {
     m.SlabCoreCount(s) = runtime::toInt16(std::floor(f.value(2)));
     m.SlabHeight(s) = f.value(3);
@@ -200,12 +212,7 @@ void TrimIdentifier(const std::string& code, std::string& key, Value& count) {
         count = Value(0.0);
         return;
     }
-    // The last character, not the last byte: in UTF-8 a character such as
-    // "Ä" is a lead byte and its continuation bytes (10xxxxxx).
-    std::size_t start = code.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(code[start]) & 0xC0) == 0x80) --start;
-    const std::string last = code.substr(start);
-    key = last.size() == 1 && last[0] >= '0' && last[0] <= '9' ? std::string("0") : last;
+    key = model::strandKeyOf(code);
     count = Value(runtime::scanNumber(code));
 }
 
@@ -274,7 +281,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, bottomKey, strandRules)) {
+        if (auto message = unsoundLine(m, file, bottomKey, strandRules, false)) {
             messages.push_back(*message);
             status = -1;
             return;
@@ -291,17 +298,12 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, m.SlabTypeName(s), slabRules)) {
+        if (auto message = unsoundLine(m, file, m.SlabTypeName(s), slabRules, true)) {
             messages.push_back(*message);
             status = -1;
             return;
         }
         takeSlabLine(m, s, file);
-    }
-    if (capHigherThanHalfCore(m, s)) {
-        reportCapHigherThanHalfCore(messages, m, s);
-        status = -1;
-        return;
     }
 
     const std::string& topKey = m.TopStrandType(s);
@@ -317,7 +319,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, topKey, strandRules)) {
+        if (auto message = unsoundLine(m, file, topKey, strandRules, false)) {
             messages.push_back(*message);
             status = -1;
             return;
@@ -354,6 +356,32 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
         return;
     }
     if (version && errorLog.entryCount() == 0) cleanReads(*m.DataFiles).keep(*version, query, recordOf(m, s));
+}
+
+void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status) {
+    const int s = runtime::toIndex(side, 1, 2);
+    const model::SlabSectionColumns section{
+        static_cast<double>(m.SlabCoreCount(s)), m.SlabHeight(s),         m.SlabTopFlangeThickness(s),
+        m.SlabCoreHeight(s),                     m.SlabDimensionHct(s),   m.SlabDimensionHv(s),
+        m.SlabCoreWidth(s),                      m.SlabRecordValue8(s),   m.SlabUnitWidth(s),
+        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s)};
+    struct Layer {
+        model::StrandLayer layer;
+        const std::string& code;
+        model::StrandType type;
+    } layers[] = {
+        {model::StrandLayer::Bottom, m.BottomStrandCode(s), {m.BottomStrandType(s), m.BottomStrandDiameter(s)}},
+        {model::StrandLayer::Top, m.TopStrandCode(s), {m.TopStrandType(s), m.TopStrandDiameter(s)}},
+    };
+    for (const Layer& l : layers) {
+        const auto breach = model::strandDesignationBreach(l.code, l.layer, section, {l.type});
+        if (!breach) continue;
+        messages.push_back({"*** VIRHE ***: " + inputfile::strandFieldName(s, l.layer, 0) + ": " + breach->text(0) + ".",
+                            "*** ERROR ***: " + inputfile::strandFieldName(s, l.layer, 1) + ": " + breach->text(1) +
+                                "."});
+        status = -1;
+        return;
+    }
 }
 
 }  // namespace quorvel::library

@@ -41,4 +41,12 @@ void TrimIdentifier(const std::string& code, std::string& key, int16_t& count);
 // raises 53, a part without its end line 62.
 void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status);
 
+// The strand designations BottomStrandCode(side) and TopStrandCode(side)
+// held to the strand types and the slab section that ReadSlabAndStrandData
+// has just read for the side (model::strandDesignationBreach): a
+// designation outside them (a count that is not whole, below its least or
+// above what one layer of the unit holds) adds its message in both languages, naming the
+// side's field, and sets status to -1. status is left unchanged otherwise.
+void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status);
+
 }  // namespace quorvel::library

@@ -1,14 +1,18 @@
 #pragma once
 // The slab types read from the slab catalogue and the strand file at
 // start-up: one record per slab type, numbered 1..SlabTypeCount in the order
-// of the catalogue lines.
+// of the catalogue lines, and the catalogue's strand types, which with a
+// type's section decide what strand designations its slabs may have.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "model/slab_rules.h"
 #include "runtime/arrays.h"
 #include "runtime/errors.h"
 
@@ -22,6 +26,7 @@ struct SlabTypeRecord {
     float DefaultSupportLength = 0.0f;  // support length offered for an empty box, mm
     int16_t StrandCount = 0;         // strand designations 0..20
     runtime::Array1<std::string, 0, MaxStrandNames> StrandNames;  // elements 0..StrandCount-1
+    SlabSectionColumns section;      // the section columns of its catalogue line
 };
 
 // Records 1..size(); any other number is a subscript error (9). The loader
@@ -34,7 +39,10 @@ public:
     const SlabTypeRecord& operator[](int i) const { return records_[offset(i)]; }
 
     void append(SlabTypeRecord record) { records_.push_back(std::move(record)); }
-    void clear() { records_.clear(); }
+    void clear() {
+        records_.clear();
+        strandTypes_.clear();
+    }
     int size() const { return static_cast<int>(records_.size()); }
 
     auto begin() { return records_.begin(); }
@@ -42,12 +50,34 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
+    // The strand types of the catalogue's strand lines, in their order.
+    const std::vector<StrandType>& strandTypes() const { return strandTypes_; }
+    void appendStrandType(StrandType type) { strandTypes_.push_back(std::move(type)); }
+
+    // The first record of the slab type, as the calculation's search finds
+    // it; nothing when the catalogue does not list the type.
+    const SlabTypeRecord* find(std::string_view name) const {
+        for (const SlabTypeRecord& r : records_)
+            if (r.Name == name) return &r;
+        return nullptr;
+    }
+    // The strand designation of a slab of the type held to the catalogue's
+    // strand types and the type's section; nothing when it is taken, or
+    // when the catalogue does not list the type.
+    std::optional<RuleBreach> strandDesignationBreach(std::string_view type, std::string_view code,
+                                                      StrandLayer layer) const {
+        const SlabTypeRecord* record = find(type);
+        if (!record) return std::nullopt;
+        return model::strandDesignationBreach(code, layer, record->section, strandTypes_);
+    }
+
 private:
     std::size_t offset(int i) const {
         if (i < 1 || i > size()) throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange);
         return static_cast<std::size_t>(i - 1);
     }
     std::vector<SlabTypeRecord> records_;
+    std::vector<StrandType> strandTypes_;
 };
 
 }  // namespace quorvel::model

@@ -231,6 +231,10 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
             fs::copy_file(entry.path(), noCompany.path() / entry.path().filename());
     }
     oneHeading.write("TEKSTIT0.DA0", {"\"Laskelma\""});
+    // A strand file whose P27 line (line 8) offers -6 strands.
+    std::string strands = program.read("PUNOS.VAT");
+    strands.replace(strands.find("P27 6 "), 6, "P27 -6 ");
+    program.writeRaw("OMA.VAT", strands);
     const std::string gone = program.dataPath() + "poistettu/";
     struct Case {
         const char* key;
@@ -250,6 +254,9 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
         {"Punostiedosto", "ONTELO.MIT", "0", "PUNOS.VAT",
          {"\"ONTELO.MIT\" ei voi käyttää", "rivi DATA puuttuu", "käytetään tiedostoa PUNOS.VAT."}},
         {"Punostiedosto", "FIRMA.DA0", "1", "PUNOS.VAT", {"\"FIRMA.DA0\" stored", "the line DATA is missing"}},
+        {"Punostiedosto", "OMA.VAT", "0", "PUNOS.VAT",
+         {"\"OMA.VAT\" ei voi käyttää", "Punostiedoston @OMA.VAT rivillä 8 laattatyypin P27 punostunnus ei kelpaa: "
+          "tunnus -6", "käytetään tiedostoa PUNOS.VAT."}},
         {"Punostiedosto", "VANHA.VAT", "1", "PUNOS.VAT", {"\"VANHA.VAT\"", "The file @VANHA.VAT does not exist"}},
         {"QuorPath", oneHeading.dataPath(), "0", "@",
          {"datakansiota " + oneHeading.dataPath() + " ei voi käyttää", "vain 1 tekstiä; raportti tarvitsee 192",

@@ -90,8 +90,8 @@ TEST(LoadSlabCatalogue, MissingEndMarkersAreReportedNotReadPast) {
         {{strandPart[0], strandPart[1]}, {"DATA", "LOPPU"}, "LOPPU1"},
         {{"LOPPU1"}, {"DATA", "LOPPU"}, "LOPPU"},  // not even the heading
         {{"LOPPU1", heading, slabLine("P27", "265")}, {"DATA", "LOPPU"}, "LOPPU"},
-        {{"LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"P27 6"}, "DATA"},
-        {{"LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"DATA", "P27 6"}, "LOPPU"},
+        {{strandPart[1], "LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"P27 6"}, "DATA"},
+        {{strandPart[1], "LOPPU1", heading, slabLine("P27", "265"), "LOPPU"}, {"DATA", "P27 6"}, "LOPPU"},
     };
     for (const Case& c : cases) {
         TempFolder folder;

@@ -14,12 +14,17 @@ class SlabFields : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        // A catalogue of three types: A (strands 4, 6), B (5, 7, 9), C (none).
+        // A catalogue of three types: A (strands 4, 6), B (5, 7, 9), C (none),
+        // each of the section of the delivered P27, and the delivered strand
+        // types 0 (12.5 mm), S (9.3 mm) and L (12.9 mm).
         m.SlabCatalogue.clear();
+        for (const model::StrandType& t : {model::StrandType{"0", 12.5}, {"S", 9.3}, {"L", 12.9}})
+            m.SlabCatalogue.appendStrandType(t);
         auto add = [&](const char* name, float support, std::vector<std::string> strands) {
             model::SlabTypeRecord r;
             r.Name = name;
             r.DefaultSupportLength = support;
+            r.section = {6, 265, 35, 190, 105, 30, 135, 105, 1200, 20, 110, 45};
             r.StrandCount = static_cast<int16_t>(strands.size());
             for (std::size_t k = 0; k < strands.size(); ++k) r.StrandNames(static_cast<int>(k)) = strands[k];
             m.SlabCatalogue.append(r);
@@ -256,6 +261,58 @@ TEST_F(SlabFields, AMissingBottomStrandAsksAndNoKeepsTheStoredDesignation) {
     });
     EXPECT_EQ(m.BottomStrandCode(1), "4");
     EXPECT_EQ(m.BottomStrandCode(2), "6");
+}
+
+// A strand designation typed key by key is held to the catalogue's strand
+// types and to what one layer of the section holds. P27 section: room
+// b - db - 2 ap = 1200 - 20 - 90 = 1090 mm; pitch d + max(2 d, 20 mm):
+// L 12.9 + 25.8 = 38.7 mm, 1090 / 38.7 = 28.2, 28 + 1 = 29 strands;
+// 0 12.5 + 25 = 37.5 mm, 29.1, 30 strands. A refused text is named with
+// its field and range and gives way to the designation the box held when
+// it took the focus (an emptied bottom combo keeps the stored
+// designation); OK, with the focus still in a refused box, refuses it too.
+TEST_F(SlabFields, StrandDesignationsTypedAreHeldToTheCatalogueAndTheSection) {
+    const std::string count = "punosten määrän on oltava kokonaisluku ";
+    const struct {
+        bool top;
+        const char* typed;
+        std::string refusal;  // empty: taken
+    } cases[] = {
+        {false, "-10L", "Alapunosten tunnus: tunnus -10L: " + count + "1...29 (punos L, 12.9 mm)"},
+        {false, "2.5L", "Alapunosten tunnus: tunnus 2.5L: " + count + "1...29 (punos L, 12.9 mm)"},
+        {false, "30L", "Alapunosten tunnus: tunnus 30L: " + count + "1...29 (punos L, 12.9 mm)"},
+        {false, "0", "Alapunosten tunnus: tunnus 0: " + count + "1...30 (punos 0, 12.5 mm)"},
+        {false, "10X", "Alapunosten tunnus: tunnus 10X: punosavainta X ei ole laattatiedostossa (avaimet: 0, S, L)"},
+        {false, "29L", ""},
+        {true, "-20", "Yläpunosten tunnus: tunnus -20: " + count + "0...30 (punos 0, 12.5 mm)"},
+        {true, "1E3", "Yläpunosten tunnus: tunnus 1E3: " + count + "0...30 (punos 0, 12.5 mm)"},
+        {true, "31", "Yläpunosten tunnus: tunnus 31: " + count + "0...30 (punos 0, 12.5 mm)"},
+        {true, "30", ""},
+    };
+    openFields([&](frm2Ontelolaatasto& d) {
+        std::string kept[2] = {d.cboVasenalapunos.text(), d.txtVasenylapunos.text()};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed);
+            platform::Control& box = c.top ? static_cast<platform::Control&>(d.txtVasenylapunos) : d.cboVasenalapunos;
+            retype(box, c.typed);
+            if (!c.refusal.empty())
+                ui.expectMessage(c.refusal, "Virheellinen tunnus", Buttons::Ok, Icon::Exclamation);
+            ui.click(d.txtVasenjannitys);
+            ui.verify();
+            if (c.refusal.empty()) kept[c.top] = c.typed;
+            EXPECT_EQ(c.top ? d.txtVasenylapunos.text() : d.cboVasenalapunos.text(), kept[c.top]);
+        }
+        retype(d.txtOikeaylapunos, "-6");
+        ui.expectMessage("Yläpunosten tunnus: tunnus -6: " + count + "0...30 (punos 0, 12.5 mm)", "Virheellinen tunnus",
+                         Buttons::Ok, Icon::Exclamation);
+        ui.click(d.cmdOK);
+        ui.verify();
+        EXPECT_TRUE(d.isLoaded());
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.BottomStrandCode(1), "29L");
+    EXPECT_EQ(m.TopStrandCode(1), "30");
+    EXPECT_EQ(m.TopStrandCode(2), "0");  // the refused -6 gave way to the 0 kept
 }
 
 // The seat of an HX beam is its ledge width: 65 + 90 = 155 > 100 gives the

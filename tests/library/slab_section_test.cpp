@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <cmath>
 #include <filesystem>
 
@@ -309,6 +311,31 @@ TEST(SlabSection, CapShapes) {
     ComputeSlabSectionProperties(f);
     EXPECT_NEAR(f.SlabSectionValueA(1), 1180 * 265 - 6 * 17775.0, 1e-6);
     EXPECT_DOUBLE_EQ(f.SlabSectionValueD(1), 265 - (35 + 0 + 105));
+
+    // A cap of next to no rise is the chamfered rectangle the strips see,
+    // with its share of the cap: rises of 1e-5 mm and of the 3.6e-15 mm that
+    // 135 - 105.3 - 29.7 leaves in binary (the arc's formulas gave second
+    // moments of -4.4E+11 and 9.9E+23 mm4 for 1.5E+9). Rise 1 mm (1/135 of the
+    // width): the parabolic segment, within (1/135)^2 of the arc: 6 x 90.0
+    // against 6 x 90.004 mm2, within 1e-6 of the strips' total. The second
+    // moment differs from the strips' by the corner triangles' own term
+    // n Av hv^2 / 36 (67500 mm4 for hv = 30), as for the half circle above.
+    for (const auto& [hct, hv, hc] : {std::array<double, 3>{105, 30, 135.00001}, {105.3, 29.7, 135},
+                                      {105, 30, 136}}) {
+        Geometry shallow = P27;
+        shallow.hct = hct;
+        shallow.hv = hv;
+        shallow.hc = hc;
+        ProjectModel s = slabModel(shallow);
+        ComputeSlabSectionProperties(s);
+        const double area = moment(shallow, 0, 0, 265);
+        const double centre = moment(shallow, 1, 0, 265) / area;
+        EXPECT_NEAR(s.SlabSectionValueA(1), area, 1e-6 * area) << hc;
+        const double triangles = 6 * 0.5 * (135 - 105) * hv * hv * hv / 36;
+        EXPECT_NEAR(s.SlabMomentOfInertia(1), moment(shallow, 2, 0, 265, centre) - triangles,
+                    1e-6 * s.SlabMomentOfInertia(1))
+            << hc;
+    }
 
     // Any non-zero straight height, also a negative one, is a built-up core:
     // hct = -10, hv = 30, hc = 75 gives f = 55 and a rectangle 135 x 20.

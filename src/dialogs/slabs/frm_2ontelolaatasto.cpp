@@ -98,6 +98,9 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         for (TextBox* box : {f.stress, f.loss, f.coreFill, f.gap, f.grout, f.support}) filterKeys(*box);
         f.strands->onChange = [this] { markChanged(); };
         f.strands->onClick = [this] { markChanged(); };
+        // An emptied bottom combo keeps the stored designation (OK says so).
+        checkDesignation(*f.strands, [this, side] { return strandFault(side, model::StrandLayer::Bottom); });
+        checkDesignation(*f.top, [this, side] { return strandFault(side, model::StrandLayer::Top); });
         f.type->onClick = [this, side] { slabTypeRule(side); };
         checkByTable(*f.stress);
         checkByTable(*f.loss);
@@ -225,6 +228,16 @@ void frm2Ontelolaatasto::FillStrandList(ComboBox& strandCombo, const std::string
         for (int k = 0; k < count; ++k) strandCombo.addItem(found->StrandNames(k));
     }
     strandCombo.setText(shownDesignation);
+}
+
+std::optional<std::string> frm2Ontelolaatasto::strandFault(int side, model::StrandLayer layer) {
+    const Field f = field(side);
+    const bool bottom = layer == model::StrandLayer::Bottom;
+    const std::string code = bottom ? f.strands->text() : f.top->text();
+    if (bottom && code.empty()) return std::nullopt;
+    const auto breach = model().SlabCatalogue.strandDesignationBreach(f.type->text(), code, layer);
+    if (!breach) return std::nullopt;
+    return breach->text(platform().englishWindows() ? 1 : 0);
 }
 
 void frm2Ontelolaatasto::slabTypeRule(int side) {

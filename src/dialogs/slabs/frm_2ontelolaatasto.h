@@ -7,6 +7,8 @@
 // longitudinal joint. OK checks the slab bearing against the beam family.
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "dialogs/dialog_frame.h"
@@ -132,6 +134,10 @@ private:
     app::BoxCheck supportLengthCheck(int side);
     bool checkJointGrout(int side, std::string& kept);
     bool checkSlabConcrete(int side, std::string& kept);
+    // What is wrong with the side's bottom or top strand designation for
+    // the slab type chosen (in the windows' language); nothing when it is
+    // taken, or for an empty bottom combo.
+    std::optional<std::string> strandFault(int side, model::StrandLayer layer);
     // The seat width of the side that the joint grout and support length
     // share, from the beam family.
     double seatWidth(int side) const;

@@ -1,0 +1,244 @@
+// Every value of the slab catalogue, the strand file and a project's strand
+// tokens describes a slab or a strand that can exist. One table over the
+// catalogue's columns (its P27 line and the L strand line), the
+// strand file's P27 line and the strand tokens of concrete_middle_beam.dat:
+// each value changed is refused where it is read (the calculation, start-up,
+// Open, the calculation's own check of the designations), naming the file
+// or field, the line and the rule or range; the delivered values and those
+// within the rules are taken and calculate.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "analysis/calculation_driver.h"
+#include "app/slab_catalogue.h"
+#include "inputfile/input_file_reader.h"
+#include "model/slab_rules.h"
+#include "model/topping_load.h"
+#include "project_window_fixture.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> linesOf(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+// The bytes with word `word` (from 1; runs of blanks count as one) of line
+// `line` (from 1) replaced, or the whole line for word 0.
+std::string withWord(const std::string& bytes, int line, int word, const std::string& value) {
+    std::vector<std::string> lines = linesOf(bytes);
+    std::string& l = lines.at(static_cast<std::size_t>(line - 1));
+    if (word == 0) {
+        l = value;
+    } else {
+        std::size_t start = 0, end = 0;
+        for (int k = 0; k < word; ++k) {
+            start = l.find_first_not_of(' ', end);
+            end = std::min(l.find(' ', start), l.size());
+        }
+        l.replace(start, end - start, value);
+    }
+    std::string out;
+    for (const std::string& each : lines) out += each + "\r\n";
+    return out;
+}
+
+std::string literal(const std::string& text) {
+    return std::regex_replace(text, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)");
+}
+
+class SlabRules : public testing::ProjectWindowTest {};
+
+TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
+    // The delivered data is taken: every slab line's section, every strand
+    // line and every designation of the strand file.
+    {
+        model::ProjectModel delivered;
+        delivered.DataPath = folder.dataPath();
+        delivered.SlabFileName = "ONTELO.MIT";
+        delivered.StrandFileName = "PUNOS.VAT";
+        ASSERT_FALSE(LoadSlabCatalogueOrFault(delivered));
+        ASSERT_EQ(delivered.SlabTypeCount, 7);
+        for (const model::SlabTypeRecord& r : delivered.SlabCatalogue)
+            EXPECT_FALSE(model::slabSectionBreach(r.section)) << r.Name;
+    }
+
+    enum class Where { Catalogue, StrandFile, Project, Calculation };
+    struct Case {
+        Where where;
+        int line;  // of the file changed (ONTELO.MIT: 4 strand L, 9 P27; PUNOS.VAT: 8 P27;
+                   // the project: 4 left slab, 5 right slab; Calculation: the side)
+        int word;  // the word replaced, 0 the whole line (project and Calculation: 2 bottom, 3 top)
+        std::string value;
+        std::string refusal;  // what the message says after the file, line or field; empty: taken
+        int16_t language = 0;  // of the calculation's messages (1 English)
+    };
+    const std::string webs = "ontelot ja niiden väliset uumat mahtuvat laatan leveyteen (b.c = 135 >= "
+                             "(b.hc - 2 e.r) / (onteloita - 1) = ";
+    const std::string count = "punosten määrän on oltava kokonaisluku ";
+    // P27: b - db - 2 ap = 1200 - 20 - 90 = 1090 mm of strand room in a layer;
+    // axis pitch d + max(2 d, 20 mm) (EN 1992-1-1 8.10.1.2): 0 12.5 + 25 =
+    // 37.5 mm, 1090 / 37.5 = 29.07, 29 + 1 = 30 strands; S 9.3 + 20 = 29.3,
+    // 37.2, 38; L 12.9 + 25.8 = 38.7, 28.2, 29.
+    const std::string of0 = " (punos 0, 12.5 mm)", ofL = " (punos L, 12.9 mm)";
+    const Case cases[] = {
+        // The issue's measured catalogue lines.
+        {Where::Catalogue, 9, 12, "5000", webs + "-1760)"},  // (1200 - 10000) / 5
+        {Where::Catalogue, 9, 16, "0", "punosten akseli on laatan alapinnan yläpuolella (0 >= ap = 0)"},
+        {Where::Catalogue, 9, 16, "300", "punosten akseli on laatan sisällä (ap = 300 >= h = 265)"},
+        {Where::Catalogue, 9, 2, "9", webs + "122.5)"},  // (1200 - 220) / 8
+        {Where::Catalogue, 9, 10, "10", webs + "-42)"},  // (10 - 220) / 5
+        {Where::Catalogue, 9, 4, "200",                   // 200 + 265 / 80 + 190
+         "ylälaippa, ontelot ja alalaippa mahtuvat laatan korkeuteen (h.fy + h/80 + h.c = 393.3125 >= h = 265)"},
+        // The other rules of the section.
+        {Where::Catalogue, 9, 4, "0", "ylälaipalla on paksuus (0 >= h.fy = 0)"},
+        {Where::Catalogue, 9, 6, "170",
+         "ontelon suora ja kapeneva osa mahtuvat ontelon korkeuteen (h.ct + h.v = 200 > h.c = 190)"},
+        {Where::Catalogue, 9, 5, "205",  // a cap rise of 70 over 135 mm
+         "ontelon kaari on enintään puoliympyrä (h.c - h.ct - h.v = 70 > b.c / 2 = 67.5)"},
+        {Where::Catalogue, 9, 5, "202.5", ""},  // a half circle
+        {Where::Catalogue, 9, 9, "140", "ontelo kapenee alaspäin (b.ca = 140 > b.c = 135)"},
+        {Where::Catalogue, 9, 12, "77", "reunaontelon vieressä on uuma laatan sisällä ((db + b.c) / 2 = 77.5 >= e.r = 77)"},
+        {Where::Catalogue, 9, 0, "P27 1 265 35 190 105 30 135 105 1200 20 1150 3.60 4.14 0.5 45 60",
+         "ontelo ja sen uumat mahtuvat laatan leveyteen (e.r + (db + b.c) / 2 = 1227.5 >= b.hc = 1200)"},
+        {Where::Catalogue, 9, 6, "0", ""},  // a circular core of 135 mm in 190 mm
+        // Core parts that sum to the core height, leaving a cap of 3.6e-15 mm in binary.
+        {Where::Catalogue, 9, 0, "P27 6 265 35 135 105.3 29.7 135 105 1200 20 110 3.60 4.14 0.5 45 60", ""},
+        {Where::Catalogue, 9, 0, "P27 4 265 35 190 0 0 200 200 1200 20 150 3.60 4.14 0.5 45 60",
+         "pyöreä ontelo mahtuu ontelon korkeuteen (b.c = 200 > h.c = 190)"},
+        {Where::Catalogue, 4, 3, "140",  // pi / 4 * 12.9^2 = 130.698 mm2
+         "punoksen pinta-ala mahtuu sen halkaisijan ympyrään (pinta-ala = 140 > pi/4 halkaisija^2 = 130.6981)"},
+        // The issue's strand file line, and the designations around the limits.
+        {Where::StrandFile, 8, 2, "-6", "tunnus -6: " + count + "1...30" + of0},
+        {Where::StrandFile, 8, 3, "2.5L", "tunnus 2.5L: " + count + "1...29" + ofL},
+        {Where::StrandFile, 8, 3, "0", "tunnus 0: " + count + "1...30" + of0},
+        {Where::StrandFile, 8, 3, "30L", "tunnus 30L: " + count + "1...29" + ofL},
+        {Where::StrandFile, 8, 3, "6X", "tunnus 6X: punosavainta X ei ole laattatiedostossa (avaimet: 0, S, L)"},
+        {Where::StrandFile, 8, 3, "29L", ""},
+        {Where::StrandFile, 8, 3, "38S", ""},
+        // The issue's project tokens, and the designations around the limits.
+        {Where::Project, 5, 3, "-20", "tunnus -20: " + count + "0...30" + of0},
+        {Where::Project, 5, 3, "1E3", "tunnus 1E3: " + count + "0...30" + of0},
+        {Where::Project, 5, 3, "2.5", "tunnus 2.5: " + count + "0...30" + of0},
+        {Where::Project, 5, 3, "31", "tunnus 31: " + count + "0...30" + of0},
+        {Where::Project, 5, 2, "-10L", "tunnus -10L: " + count + "1...29" + ofL},
+        {Where::Project, 5, 2, "2.5L", "tunnus 2.5L: " + count + "1...29" + ofL},
+        {Where::Project, 5, 2, "2.9L", "tunnus 2.9L: " + count + "1...29" + ofL},
+        {Where::Project, 4, 2, "10Q", "tunnus 10Q: punosavainta Q ei ole laattatiedostossa (avaimet: 0, S, L)"},
+        {Where::Project, 5, 2, "29L", ""},
+        {Where::Project, 5, 3, "30", ""},
+        {Where::Project, 4, 3, "2S", ""},
+        // A designation that reaches the calculation without Open or the window.
+        {Where::Calculation, 2, 2, "2.5L", "tunnus 2.5L: " + count + "1...29" + ofL},
+        {Where::Calculation, 2, 3, "-20", "tunnus -20: " + count + "0...30" + of0},
+        {Where::Calculation, 1, 2, "0", "tunnus 0: " + count + "1...30" + of0},
+        {Where::Calculation, 2, 2, "29L", ""},
+        // The calculation's messages in English.
+        {Where::Catalogue, 9, 12, "5000",
+         "the cores and the webs between them fit the unit's width (b.c = 135 >= (b.hc - 2 e.r) / (onteloita - 1) "
+         "= -1760)",
+         1},
+        {Where::Calculation, 2, 2, "2.5L", "designation 2.5L: the strand count must be a whole number 1...29 "
+                                           "(strand L, 12.9 mm)", 1},
+    };
+
+    const std::string project =
+        quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.line) + "/" + std::to_string(c.word) + " = " + c.value);
+        quorvel::testing::TempFolder data;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            if (entry.is_regular_file()) fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        auto p = std::make_unique<model::ProjectModel>(m);
+        p->DataPath = data.dataPath();
+        const bool taken = c.refusal.empty();
+        switch (c.where) {
+        case Where::StrandFile: {
+            data.writeRaw("PUNOS.VAT", withWord(data.read("PUNOS.VAT"), c.line, c.word, c.value));
+            const std::optional<DataFileError> fault = LoadSlabCatalogueOrFault(*p);
+            ASSERT_EQ(!fault, taken) << (fault ? fault->text() : "");
+            if (taken) break;
+            EXPECT_EQ(fault->text(), "Punostiedoston " + data.dataPath() + "PUNOS.VAT rivillä 8 laattatyypin P27 " +
+                                         "punostunnus ei kelpaa: " + c.refusal + ".");
+            EXPECT_EQ(fault->text(1).rfind("Line 8 of the strand file " + data.dataPath() + "PUNOS.VAT", 0), 0u)
+                << fault->text(1);
+            break;
+        }
+        case Where::Project: {
+            const auto problem = inputfile::ReadProjectBytes(*p, withWord(project, c.line, c.word, c.value), true);
+            ASSERT_EQ(!problem, taken) << (problem ? problem->finnish : "");
+            if (taken) break;
+            const std::string field = c.word == 2 ? "BottomStrandCode" : "TopStrandCode";
+            EXPECT_EQ(problem->line, c.line);
+            EXPECT_EQ(problem->field, field);
+            EXPECT_EQ(problem->element, c.line - 3);
+            EXPECT_NE(problem->finnish.find("(" + field + ") " + c.refusal), std::string::npos) << problem->finnish;
+            EXPECT_NE(problem->english.find("(" + field + "), designation " + c.value + ": "), std::string::npos)
+                << problem->english;
+            break;
+        }
+        case Where::Catalogue:
+        case Where::Calculation: {
+            if (c.where == Where::Catalogue)
+                data.writeRaw("ONTELO.MIT", withWord(data.read("ONTELO.MIT"), c.line, c.word, c.value));
+            ASSERT_FALSE(inputfile::ReadProjectBytes(*p, project, true));
+            if (c.where == Where::Calculation) {
+                std::string& code = c.word == 2 ? p->BottomStrandCode(c.line) : p->TopStrandCode(c.line);
+                code = c.value;
+            }
+            model::ComputeToppingLoad(*p);
+            p->LanguageIndex = c.language;
+            const std::string line = std::to_string(c.line);
+            runtime::Messages messages;
+            const int16_t status = analysis::PerformCalculation(*p, messages);
+            const std::string said = runtime::messagesText(messages, c.language);
+            if (!taken && c.where == Where::Catalogue) {
+                const std::string pattern =
+                    c.language == 1
+                        ? "\\*\\*\\* ERROR \\*\\*\\*: line " + line + " of the slab catalogue .*ONTELO\\.MIT, \\S+: " +
+                              "cannot exist, the rule does not hold: " + literal(c.refusal) +
+                              "\\.\nCorrect the line of the slab catalogue\\."
+                        : "\\*\\*\\* VIRHE \\*\\*\\*: Laattatiedoston .*ONTELO\\.MIT rivillä " + line +
+                              " tunnuksen \\S+ mukaista ei voi olla, ehto ei täyty: " + literal(c.refusal) +
+                              "\\.\nKorjaa laattatiedoston rivi\\.";
+                EXPECT_TRUE(std::regex_match(said, std::regex(pattern, std::regex::icase))) << said;
+            }
+            const std::string field =
+                c.language == 1 ? std::string(c.word == 2 ? "Bottom" : "Top") + " strands of the " +
+                                      (c.line == 1 ? "left" : "right") + " slab"
+                                : std::string(c.line == 1 ? "Vasemman" : "Oikean") + " laatan " +
+                                      (c.word == 2 ? "alapunokset" : "yläpunokset");
+            if (!taken && c.where == Where::Calculation) {
+                EXPECT_EQ(said, (c.language == 1 ? "*** ERROR ***: " : "*** VIRHE ***: ") + field + ": " +
+                                    c.refusal + ".");
+            }
+            if (taken) {
+                EXPECT_EQ(said, "");
+            }
+            EXPECT_EQ(status == 0, taken) << status;
+            for (int s = 1; taken && s <= 2; ++s)
+                for (double r : {p->SlabShearUtilisation[s], p->SlabBendingUtilisation[s],
+                                 p->SlabCrackingUtilisation[s]}) {
+                    EXPECT_TRUE(std::isfinite(r) && r >= 0) << r;
+                }
+            break;
+        }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::app
