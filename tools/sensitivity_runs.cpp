@@ -227,9 +227,13 @@ public:
     explicit Output(Sensitivities& result) : result_(result) {}
     template <typename... Args>
     void print(const char* format, Args... args) {
-        char line[512];
-        std::snprintf(line, sizeof line, format, args...);
-        result_.text += line;
+        if constexpr (sizeof...(Args) == 0) {
+            result_.text += format;  // a line without figures is printed as it stands
+        } else {
+            char line[512];
+            std::snprintf(line, sizeof line, format, args...);
+            result_.text += line;
+        }
     }
     void figure(const std::string& key, double value) {
         if (!result_.figures.emplace(key, value).second) throw std::logic_error("figure " + key + " twice");
