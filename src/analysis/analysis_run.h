@@ -44,6 +44,10 @@ struct GoverningWebStation {
 struct AnalysisRun {
     // --- Core filling --------------------------------------------------
     int16_t CoreFillingRerunDone = 0;     // the one re-run has been taken
+    // A design shear over the upper limit of the dowelled joint gave up the
+    // reduced connection factor (beta.y back to 1) after the webs had been
+    // checked with it: the one re-run checks them with the factor kept.
+    int16_t ConnectionGivenUp = 0;
     SideArray ActiveCoreFillingLength;    // filling in effect for the beam block, mm
     SidePointArray PointCoreFillingFlag;  // (side, station): checked with filled cores
     Value PointCoreFillingLength;         // filling in force at the station being checked

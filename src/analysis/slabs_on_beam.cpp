@@ -26,7 +26,7 @@ namespace {
 // One pass of the beam block and the slab checks, and one more after the
 // first station that calls for core filling; a further call is a fault of
 // the run and ends it with an error instead of looping.
-constexpr int MaxBeamBlockPasses = 2;
+constexpr int MaxBeamBlockPasses = 3;  // the first, the core-filling re-run, the connection re-run
 
 // Required beam stiffness when no shear stress is left for tvl.
 constexpr double NoReserveStiffness = 1e30;
@@ -178,6 +178,7 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         return;
     }
     runtime::checkFloatingPoint();
+    const bool reducedConnection = m_.BetaY < 0.999;
 
     for (int pass = 1; pass <= MaxBeamBlockPasses; ++pass) {
         runBeamBlock();
@@ -194,6 +195,14 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         runtime::checkFloatingPoint();
         computeFinalValues();
         runtime::checkFloatingPoint();
+        // The webs were checked with the reduced connection factor that the
+        // beam's shear design has just given up: they are checked again
+        // with beta.y = 1, the factor the report prints, so the slab shear
+        // is never the smaller one of a connection that does not hold.
+        if (reducedConnection && m_.BetaY >= 0.999 && run_.ConnectionGivenUp == 0) {
+            run_.ConnectionGivenUp = 1;
+            continue;
+        }
         if (const auto fault = NegativeUtilisationFault(m_)) {
             messages_.push_back(*fault);
             status = -1;
@@ -204,7 +213,7 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         return;
     }
     throw runtime::RunTimeError(runtime::ErrInvalidCall,
-                                "the core-filling re-run was asked for a second time");
+                                "a re-run of the beam block was asked for a second time");
 }
 
 void SlabsOnBeamAnalysis::computeFinalValues() {
@@ -226,7 +235,7 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
     // 4. Shear design of a concrete beam carrying the slabs on its top with
     // dowelled joints; a design shear over the upper limit gives up the
     // reduced connection.
-    if (m.SlabsOnLedge == 0 && m.BeamCategory <= 2 && m.BetaY < 0.999) {
+    if (m.SlabsOnLedge == 0 && m.BeamCategory <= 2 && (m.BetaY < 0.999 || run_.ConnectionGivenUp != 0)) {
         designBeamShearReinforcement(m, run_);
     } else {
         m.ShearReinforcementDesign = 0.0;

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "analysis/calculation_driver.h"
 #include "analysis/calculation_support.h"
+#include "analysis/slabs_on_beam.h"
 
 namespace {
 
@@ -340,3 +342,48 @@ TEST(WorkedExample, FilledCoresWeighTheSlabSectionsVoids) {
 }
 
 }  // namespace
+
+// Joints dowelled on the beam top take the reduced connection factor
+// beta.y = 1 - 0.2 (w - 80) / 100 within 0.8 .. 1 (w = 90 + 90 = 180 mm of
+// joint grout: 0.8) into the web shear of the slabs, tvl = beta.r beta.y
+// beta.f beta.t tvl0, as long as the beam's design shear stays within the
+// upper limit of the stirrups through the joint. A permanent line load of
+// 200 kN/m over the whole span puts it over that limit (vd > vumax): the
+// shear design gives the reduced connection up, beta.y = 1, and the webs
+// are checked with that factor. So at every station of the slab checks the
+// ratio tvl / tvl0 of the loaded project is that of the lightly loaded one
+// divided by 0.8 (the other factors depend on the slab ends and the core
+// filling only, not on the beam's line load).
+TEST(WorkedExample, AGivenUpJointConnectionChecksTheWebsWithBetaYOne) {
+    using quorvel::analysis::SupportLineTables;
+    struct Run {
+        double betaY = 0, shear = 0;
+        std::vector<double> ratio;  // tvl / tvl0 of the right side by station
+    };
+    auto calculate = [](double lineLoad) {
+        CalculationFolder data;
+        quorvel::runtime::Messages messages;
+        ProjectModel m;
+        data.load(m, "concrete_middle_beam.dat");
+        m.DowelsOnBeamTop = 1;
+        m.BeamLineLoadG1 = m.BeamLineLoadG2 = lineLoad;
+        m.BeamLineLoadGX = 0;
+        m.BeamLineLoadGLength = m.BeamSpan;
+        Run r;
+        EXPECT_EQ(PerformCalculation(m, messages, [&r](const ProjectModel& p, const SupportLineTables& t) {
+                      for (int i = 0; i <= p.CalculationPointCount; ++i)
+                          if (t.tvl0Stress(i, 2) > 0) r.ratio.push_back(t.tvlStress(i, 2) / t.tvl0Stress(i, 2));
+                  }),
+                  0);
+        r.betaY = m.BetaY.number();
+        r.shear = m.SlabShearUtilisation(2).number();
+        return r;
+    };
+    const Run light = calculate(0.001), heavy = calculate(200);
+    EXPECT_DOUBLE_EQ(light.betaY, 0.8);
+    EXPECT_DOUBLE_EQ(heavy.betaY, 1.0);
+    ASSERT_EQ(light.ratio.size(), heavy.ratio.size());
+    ASSERT_FALSE(light.ratio.empty());
+    for (std::size_t i = 0; i < light.ratio.size(); ++i) EXPECT_NEAR(heavy.ratio[i], light.ratio[i] / 0.8, 1e-9) << i;
+    EXPECT_GT(heavy.shear, light.shear);
+}
