@@ -145,10 +145,11 @@ void frmQuorvel::wireProjectCommands() {
     cmdSuomi.onClick = guarded(&frmQuorvel::SwitchToFinnish);
     cmdEnglanti.onClick = guarded(&frmQuorvel::SwitchToEnglish);
 
-    // Closing the window by its frame asks the quit command's questions;
+    // Closing the window by its frame checks the focused box as a menu
+    // command does, then asks the quit command's questions; a refused box,
     // a save that fails or is cancelled keeps the window open.
     onQueryUnload = [this](int& cancel, int unloadMode) {
-        if (unloadMode == platform::UnloadByFrame && !askToSaveWork()) cancel = 1;
+        if (unloadMode == platform::UnloadByFrame && (!focusedControlAccepted() || !askToSaveWork())) cancel = 1;
     };
 }
 

@@ -116,6 +116,57 @@ TEST_F(Session, TheQuitQuestionsCanBeCancelled) {
     }
 }
 
+// A menu command (or its shortcut) takes no focus: the box being typed in
+// is checked first, as leaving it would check it. A refused value stops
+// the command, so that no file is saved the program would refuse to open
+// and nothing is calculated; an accepted one is the value the command uses.
+// Closing the window by its frame checks the box alike.
+TEST_F(Session, AMenuCommandChecksTheBoxBeingTypedInFirst) {
+    start();
+    const std::string saved = documents.file("p.dat");
+    struct Row {
+        platform::Menu* command;
+        const char* typed;
+        const char* message;  // none: accepted
+    };
+    for (const Row& row : {Row{&w.cmdTallennalahtoNimella, "-5", "Syöte -5 ei arvoalueella .*"},
+                           Row{&w.cmdTallennalahto, "139", "Syöte 139 ei arvoalueella .*"},
+                           Row{&w.cmdLaske0, "-5", "Syöte -5 ei arvoalueella .*"},
+                           Row{&w.cmdUusi, "", "Tyhjä kenttä ei kelpaa .*"},
+                           Row{&w.cmdTallennalahtoNimella, "3", nullptr}}) {
+        SCOPED_TRACE(std::string(row.command->name()) + " " + row.typed);
+        const auto dialogs = ui.fileDialogs().size();
+        ui.typeOver(w.txtVasenlaatastopysyva, row.typed);
+        if (!*row.typed) ui.backspace(w.txtVasenlaatastopysyva);  // the selected text deleted
+        const bool refused = row.message != nullptr;
+        if (refused) {
+            ui.expectMessageMatching(std::string("Pysyvä hyötykuorma, vasen: ") + row.message, "Lukuarvovirhe",
+                                     Buttons::Ok, Icon::Exclamation);
+        } else {
+            ui.answerFileDialog(saved);
+        }
+        ui.click(*row.command);
+        ui.verify();
+        if (refused) {
+            EXPECT_EQ(ui.fileDialogs().size(), dialogs);
+            EXPECT_EQ(m.ResultsValid, 0);
+            EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 0.5);
+            EXPECT_EQ(w.txtVasenlaatastopysyva.text(), "0.5");
+            EXPECT_EQ(w.activeControl(), &w.txtVasenlaatastopysyva);
+        } else {
+            // The left side's topping load, permanent and variable load.
+            EXPECT_NE(quorvel::testing::readBytes(saved).find(" 0 3 2.5"), std::string::npos);
+        }
+    }
+    ui.typeOver(w.txtVasenlaatastopysyva, "-5");
+    ui.expectMessageMatching("Pysyvä hyötykuorma, vasen: Syöte -5 .*", "Lukuarvovirhe", Buttons::Ok,
+                             Icon::Exclamation);
+    EXPECT_FALSE(ui.closeByFrame(w));
+    ui.verify();
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 3.0);
+}
+
 // A name typed without an extension gets the one of its kind; another
 // extension is kept. An existing file of the completed name is replaced
 // only after Yes.

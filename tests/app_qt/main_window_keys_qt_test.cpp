@@ -116,6 +116,30 @@ TEST_F(MainWindowKeysQt, ARefusedNumberGivesWayToTheValueKeptSelected) {
     window.unload();
 }
 
+// A menu shortcut leaves no box, yet the box being typed in is checked
+// first: Ctrl+S with "-5" in it refuses the number (the one message box,
+// no save dialog) and keeps the focus on the value the project keeps, so
+// no file is written the program would refuse to open.
+TEST_F(MainWindowKeysQt, AMenuShortcutChecksTheBoxBeingTypedInFirst) {
+    frmQuorvel window(m, ui);
+    start(window);
+    typeOver(window, window.txtVasenlaatastopysyva, "-5");
+    auto* edit = static_cast<QLineEdit*>(ui.widgetOf(window.txtVasenlaatastopysyva));
+    {
+        const auto answer = answerNextMessageBox(messages);
+        QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Pysyvä hyötykuorma, vasen: Syöte -5 ei arvoalueella (0<=...<=100 kN/m²)");
+    EXPECT_EQ(edit->text(), "0.5");
+    EXPECT_EQ(edit->selectedText(), "0.5");
+    EXPECT_EQ(m.SlabImposedLoadPermanent(1).number(), 0.5);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_TRUE(m.InputFilePath.empty());
+    window.unload();
+}
+
 // The check of a box runs every time the user leaves it, also after the
 // first message box has come and gone.
 TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {

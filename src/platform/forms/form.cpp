@@ -208,23 +208,31 @@ void Form::setFocus(Control& c) {
     Control* old = active_;
     Control* target = &c;
     if (old) {
-        bool wasLoaded = loaded_;
-        inLostFocus_ = true;
-        focusRequestedInLostFocus_ = nullptr;
-        try {
-            old->fireLostFocus();
-        } catch (...) {
-            inLostFocus_ = false;
-            throw;
-        }
-        inLostFocus_ = false;
-        if (wasLoaded && !loaded_) {  // the handler closed the window
-            focusRequestedInLostFocus_ = nullptr;
-            return;
-        }
-        if (focusRequestedInLostFocus_) target = focusRequestedInLostFocus_;
-        focusRequestedInLostFocus_ = nullptr;
+        const Leaving left = leaveActive();
+        if (left.closed) return;
+        if (left.requested) target = left.requested;
     }
+    moveFocus(old, target);
+}
+
+Form::Leaving Form::leaveActive() {
+    const bool wasLoaded = loaded_;
+    inLostFocus_ = true;
+    focusRequestedInLostFocus_ = nullptr;
+    try {
+        active_->fireLostFocus();
+    } catch (...) {
+        inLostFocus_ = false;
+        throw;
+    }
+    inLostFocus_ = false;
+    Leaving left{focusRequestedInLostFocus_, wasLoaded && !loaded_};
+    focusRequestedInLostFocus_ = nullptr;
+    if (left.closed) left.requested = nullptr;
+    return left;
+}
+
+void Form::moveFocus(Control* old, Control* target) {
     if (target == old) {
         // Put back: the backend moves its focus back as well.
         platform_.focusChanged(*this, old);
@@ -233,6 +241,20 @@ void Form::setFocus(Control& c) {
     active_ = target;
     platform_.focusChanged(*this, target);
     target->fireGotFocus();
+}
+
+bool Form::focusedControlAccepted() {
+    if (!active_) return true;
+    Control* const focused = active_;
+    const Leaving left = leaveActive();
+    if (left.closed) return false;
+    if (!left.requested) return true;
+    moveFocus(focused, left.requested);
+    return false;
+}
+
+void Form::userChoseMenu(Menu& command) {
+    if (focusedControlAccepted()) command.fireClick();
 }
 
 Control* Form::nextInTabOrder(bool forward) const {

@@ -117,6 +117,16 @@ public:
     // The effect of a click once the focus is where it should be: an option
     // is selected, a check box toggled, anything else gets Click.
     void userClickEffect(Control& c);
+    // A menu command chosen: it runs when focusedControlAccepted().
+    void userChoseMenu(Menu& command);
+    // For a command that takes no focus, yet acts on what the boxes hold
+    // (a menu command, closing the window by its frame): the focused
+    // control is checked as leaving it would check it (its LostFocus runs,
+    // the focus stays). False when a handler kept the focus there (a value
+    // refused, or a default put in for a look at it), moved it elsewhere or
+    // closed the window: the command does not go on, and nothing is saved
+    // or calculated from a text its box has not accepted.
+    bool focusedControlAccepted();
 
     // Used by controls and backends.
     void registerControl(Control* c);
@@ -126,6 +136,15 @@ public:
 private:
     void showImpl(bool modal);
     bool unloadWithMode(int mode);
+    // LostFocus of the focused control: where a handler asked the focus to
+    // go (null: nowhere), and whether a handler closed the window.
+    struct Leaving {
+        Control* requested;
+        bool closed;
+    };
+    Leaving leaveActive();
+    // The focus at target after old was left (put back when they are one).
+    void moveFocus(Control* old, Control* target);
     static void fire(const std::function<void()>& slot) {
         if (slot) {
             auto copy = slot;

@@ -364,7 +364,7 @@ void HeadlessPlatform::click(Control& c) {
     if (!c.isEffectivelyVisible() || !c.isEffectivelyEnabled())
         fail("click on " + c.name() + ", which is hidden or disabled");
     if (c.kind() == ControlKind::Menu) {
-        c.fireClick();
+        c.form().userChoseMenu(static_cast<Menu&>(c));
         return;
     }
     if (!c.canHoldFocus()) {

@@ -254,7 +254,7 @@ QAction* FormWindow::createMenu(Menu* m) {
     if (!m->shortcut().empty()) action->setShortcut(QKeySequence(qs(m->shortcut())));
     if (!hasItems && !m->isSeparator())
         connect(action, &QAction::triggered, this, [this, m] {
-            if (form_) platform_.run([&] { m->fireClick(); });
+            if (form_) platform_.run([&] { m->form().userChoseMenu(*m); });
         });
     actions_[m] = action;
     return action;
