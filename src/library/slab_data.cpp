@@ -126,7 +126,7 @@ constexpr FieldRule slabRules[] = {
     {8, "b.c", "b.c", 0, false},         {9, "b.ca", "b.ca", 0, false},   {10, "b.hc", "b.hc", 0, true},
     {11, "db", "db", 0, false},          {12, "e.r", "e.r", 0, false},    {13, "g", "g", 0, true},
     {14, "gd", "gd", 0, true},           {15, "c14", "c14", 0, false},    {16, "ap", "ap", 0, false},
-    {17, "l.tuki", "l.tuki", 0, false}};
+    {17, "l.tuki", "l.tuki", 0, true}};
 constexpr double largestCatalogueValue = 1e6;
 
 template <std::size_t N>
@@ -155,10 +155,10 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
 
 // A line whose fields each lie within their limits but whose section or
 // strand cannot exist: the message names the file, the line and the rule.
-runtime::Message brokenRuleMessage(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+runtime::Message brokenRuleMessage(const model::ProjectModel& m, int lineNumber, const std::string& key,
                                    const model::RuleBreach& breach) {
     const std::string file = m.DataPath + m.SlabFileName;
-    const std::string line = std::to_string(f.line());
+    const std::string line = std::to_string(lineNumber);
     return {"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                 " mukaista ei voi olla, ehto ei täyty: " + breach.finnish + "." + lineFeed +
                 "Korjaa laattatiedoston rivi.",
@@ -169,7 +169,7 @@ runtime::Message brokenRuleMessage(const model::ProjectModel& m, const Catalogue
 
 model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
     return {f.value(2), f.value(3), f.value(4),  f.value(5),  f.value(6),  f.value(7),
-            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16)};
+            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16), f.value(13)};
 }
 
 // The line the search found, field by field and then as a whole.
@@ -178,8 +178,8 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
                                             const std::string& key, const FieldRule (&rules)[N], bool slabLine) {
     if (auto message = unsoundLine(m, f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
-        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3));
-    if (breach) return brokenRuleMessage(m, f, key, *breach);
+        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(6));
+    if (breach) return brokenRuleMessage(m, f.line(), key, *breach);
     return std::nullopt;
 }
 
@@ -272,6 +272,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
               inputfile::ErrorLog& errorLog) {
     inputfile::DataLineReporting report{errorLog, &messages};
     std::vector<std::string> keys;
+    int slabLine = 0;
 
     {
         CatalogueFile file(m, report);
@@ -304,7 +305,18 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             return;
         }
         takeSlabLine(m, s, file);
+        slabLine = file.line();
     }
+    // The strands at the line's axis height have the cover their bond needs.
+    auto coverBroken = [&](double diameter) {
+        const auto breach = model::strandCoverBreach(m.BottomStrandAxisDistance(s), diameter);
+        if (breach) {
+            messages.push_back(brokenRuleMessage(m, slabLine, m.SlabTypeName(s), *breach));
+            status = -1;
+        }
+        return breach.has_value();
+    };
+    if (coverBroken(m.BottomStrandDiameter(s))) return;
 
     const std::string& topKey = m.TopStrandType(s);
     if (topKey.empty()) {
@@ -327,6 +339,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
         m.TopStrandDiameter(s) = file.value(2);
         m.TopStrandArea(s) = file.value(3);
         m.TopStrandBondFactor(s) = file.value(5);
+        if (coverBroken(m.TopStrandDiameter(s))) return;
     }
     m.TopStrandAxisDistance(s) = m.BottomStrandAxisDistance(s);
 }
@@ -364,7 +377,8 @@ void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages
         static_cast<double>(m.SlabCoreCount(s)), m.SlabHeight(s),         m.SlabTopFlangeThickness(s),
         m.SlabCoreHeight(s),                     m.SlabDimensionHct(s),   m.SlabDimensionHv(s),
         m.SlabCoreWidth(s),                      m.SlabRecordValue8(s),   m.SlabUnitWidth(s),
-        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s)};
+        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s),
+        m.SlabSelfWeight(s)};
     struct Layer {
         model::StrandLayer layer;
         const std::string& code;

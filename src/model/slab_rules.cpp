@@ -49,7 +49,7 @@ std::optional<RuleBreach> breachOf(const Comparison& c) {
 }  // namespace
 
 std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
-    for (double v : {c.n, c.h, c.t, c.hc, c.hct, c.hv, c.d, c.bb, c.b, c.db, c.e, c.ap})
+    for (double v : {c.n, c.h, c.t, c.hc, c.hct, c.hv, c.d, c.bb, c.b, c.db, c.e, c.ap, c.g})
         if (!std::isfinite(v))
             return RuleBreach{"sarakkeen arvo ei ole luku", "a column's value is not a number"};
     const double n = std::floor(c.n);
@@ -102,16 +102,55 @@ std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
                      "", 0, Op::Less, "ap", c.ap});
     rules.push_back({"punosten akseli on laatan sisällä", "the strand axis lies inside the slab", "ap", c.ap, Op::Less,
                      "h", c.h});
+    // Each flange at least the least thickness of a hollow-core unit
+    // (EN 1168 4.3.1.1): the larger of 17 mm and (2 h)^0.5, h in mm.
+    const double least = std::max(17.0, std::sqrt(2 * c.h));
+    const std::string leastText = "max(17, (2 h)^0.5)";
+    const char* thin = "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus";
+    const char* thinEnglish = "a flange is at least the least thickness of a hollow-core unit";
+    rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy", c.t});
+    rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - h.c", c.h - c.t - c.hc});
+    // The self weight is that of normal-weight concrete (EN 206: 2000 to
+    // 2600 kg/m3, with 1 kN/m3 for the steel, EN 1991-1-1 Table A.1: 20 to
+    // 27 kN/m3) over a concrete area between the net width's full section
+    // and that less a d x hc box for each core: g in kN/m2 from mm2 / mm.
+    const double solid = (c.b - c.db) * c.h;
+    rules.push_back({"omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden "
+                     "ympäröiviä suorakaiteita",
+                     "the self weight is at least that of normal-weight concrete (20 kN/m3) over the unit less "
+                     "the rectangles around its cores",
+                     "0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc", 0.020 * (solid - n * c.d * c.hc) / c.b,
+                     Op::AtMost, "g", c.g});
+    rules.push_back({"omapaino on enintään normaalibetonin (27 kN/m3) täyden laatan",
+                     "the self weight is at most that of a solid unit of normal-weight concrete (27 kN/m3)", "g", c.g,
+                     Op::AtMost, "0.027 (b.hc - db) h / b.hc", 0.027 * solid / c.b});
     for (const Comparison& rule : rules)
         if (auto breach = breachOf(rule)) return breach;
     return std::nullopt;
 }
 
-std::optional<RuleBreach> strandLineBreach(double diameter, double area) {
+std::optional<RuleBreach> strandLineBreach(double diameter, double area, double modulus) {
     constexpr double quarterPi = 0.25 * 3.14159265358979;
-    return breachOf({"punoksen pinta-ala mahtuu sen halkaisijan ympyrään",
-                     "the strand's area fits the circle of its diameter", "pinta-ala", area, Op::AtMost,
-                     "pi/4 halkaisija^2", quarterPi * diameter * diameter});
+    // The modulus of strand, 185 to 205 GPa by its making (EN 1992-1-1
+    // 3.3.6(3)).
+    const Comparison rules[] = {
+        {"punoksen pinta-ala mahtuu sen halkaisijan ympyrään", "the strand's area fits the circle of its diameter",
+         "pinta-ala", area, Op::AtMost, "pi/4 halkaisija^2", quarterPi * diameter * diameter},
+        {"punoksen kimmokerroin on vähintään 185000 MPa", "the strand's modulus is at least 185000 MPa", "", 185000,
+         Op::AtMost, "Ep", modulus},
+        {"punoksen kimmokerroin on enintään 205000 MPa", "the strand's modulus is at most 205000 MPa", "Ep", modulus,
+         Op::AtMost, "", 205000},
+    };
+    for (const Comparison& rule : rules)
+        if (auto breach = breachOf(rule)) return breach;
+    return std::nullopt;
+}
+
+std::optional<RuleBreach> strandCoverBreach(double axisHeight, double diameter) {
+    // The least cover of a pretensioned strand for its bond, 1.5 diameters
+    // (EN 1992-1-1 4.4.1.2(3)), below the strand's circle.
+    return breachOf({"punoksen peite riittää sen tartuntaan", "the strand's cover is enough for its bond",
+                     "1.5 halkaisija", 1.5 * diameter, Op::AtMost, "ap - halkaisija / 2", axisHeight - diameter / 2});
 }
 
 std::optional<int> strandLayerCapacity(const SlabSectionColumns& c, double diameter) {

@@ -119,6 +119,35 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 0, "P27 6 265 35 135 105.3 29.7 135 105 1200 20 110 3.60 4.14 0.5 45 60", ""},
         {Where::Catalogue, 9, 0, "P27 4 265 35 190 0 0 200 200 1200 20 150 3.60 4.14 0.5 45 60",
          "pyöreä ontelo mahtuu ontelon korkeuteen (b.c = 200 > h.c = 190)"},
+        // A top flange thinner than EN 1168 allows: max(17, (2 * 265)^0.5) = 23.02 mm.
+        {Where::Catalogue, 9, 4, "0.001",
+         "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > h.fy = 0.001)"},
+        {Where::Catalogue, 9, 4, "23.1", ""},
+        // Self weights no normal-weight concrete (20 to 27 kN/m3) gives the
+        // section: at least 0.020 (1180 * 265 - 6 * 135 * 190) / 1200 =
+        // 2.646667, at most 0.027 * 1180 * 265 / 1200 = 7.03575 kN/m2; one
+        // core (1.5 cores taken whole) leaves at least
+        // 0.020 (312700 - 135 * 190) / 1200 = 4.784167.
+        {Where::Catalogue, 9, 13, "0.001",
+         "omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden ympäröiviä "
+         "suorakaiteita (0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc = 2.646667 > g = 0.001)"},
+        {Where::Catalogue, 9, 2, "1.5",
+         "omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden ympäröiviä "
+         "suorakaiteita (0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc = 4.784167 > g = 3.6)"},
+        {Where::Catalogue, 9, 13, "7.1",
+         "omapaino on enintään normaalibetonin (27 kN/m3) täyden laatan (g = 7.1 > 0.027 (b.hc - db) h / b.hc = "
+         "7.03575)"},
+        {Where::Catalogue, 9, 13, "2.7", ""},
+        // A strand axis that leaves the 12.9 mm strand less than its bond
+        // cover of 1.5 * 12.9 = 19.35 mm: 7 - 6.45 = 0.55 mm.
+        {Where::Catalogue, 9, 16, "7",
+         "punoksen peite riittää sen tartuntaan (1.5 halkaisija = 19.35 > ap - halkaisija / 2 = 0.55)"},
+        {Where::Catalogue, 9, 16, "26", ""},
+        // The strand's modulus outside 185 to 205 GPa (EN 1992-1-1 3.3.6(3)).
+        {Where::Catalogue, 4, 6, "1", "punoksen kimmokerroin on vähintään 185000 MPa (185000 > Ep = 1)"},
+        {Where::Catalogue, 4, 6, "205001",
+         "punoksen kimmokerroin on enintään 205000 MPa (Ep = 205001 > 205000)"},
+        {Where::Catalogue, 4, 6, "185000", ""},
         {Where::Catalogue, 4, 3, "140",  // pi / 4 * 12.9^2 = 130.698 mm2
          "punoksen pinta-ala mahtuu sen halkaisijan ympyrään (pinta-ala = 140 > pi/4 halkaisija^2 = 130.6981)"},
         // The strand file line, and the designations around the limits.
