@@ -84,6 +84,10 @@ void checkSection(const SlabSectionColumns& c) {
     for (double v : {a0, I, bw, m.SlabArea(s).number(), m.SlabDimensionPhc(s).number(), m.SlabFirstMoment(s).number()})
         if (!std::isfinite(v)) std::abort();
     if (a0 <= 0 || bw <= 0 || I <= 0) std::abort();
+    // The self-weight rule weighs the area the calculation builds (from
+    // the fields the model holds them in).
+    if (std::fabs(quorvel::library::SlabConcreteArea(c) - a0) > 1e-6 * std::fabs(a0) + 1e-6) std::abort();
+    quorvel::model::selfWeightBreach(c, a0);
 }
 
 void checkDesignation(const std::string& code, StrandLayer layer, const SlabSectionColumns& c,

@@ -1,5 +1,7 @@
 #include "library/slab_data.h"
 
+#include "library/slab_section.h"
+
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -9,6 +11,7 @@
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
 #include "inputfile/text_fields.h"
+#include "library/slab_section.h"
 #include "model/slab_rules.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -301,6 +304,12 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
         }
         if (auto message = unsoundLine(m, file, m.SlabTypeName(s), slabRules, true)) {
             messages.push_back(*message);
+            status = -1;
+            return;
+        }
+        const model::SlabSectionColumns columns = sectionColumns(file);
+        if (auto breach = model::selfWeightBreach(columns, SlabConcreteArea(columns))) {
+            messages.push_back(brokenRuleMessage(m, file.line(), m.SlabTypeName(s), *breach));
             status = -1;
             return;
         }

@@ -110,20 +110,24 @@ std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
     const char* thinEnglish = "a flange is at least the least thickness of a hollow-core unit";
     rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy", c.t});
     rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - h.c", c.h - c.t - c.hc});
-    // The self weight is that of normal-weight concrete (EN 206: 2000 to
-    // 2600 kg/m3, with 1 kN/m3 for the steel, EN 1991-1-1 Table A.1: 20 to
-    // 27 kN/m3) over a concrete area between the net width's full section
-    // and that less a d x hc box for each core: g in kN/m2 from mm2 / mm.
-    const double solid = (c.b - c.db) * c.h;
-    rules.push_back({"omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden "
-                     "ympäröiviä suorakaiteita",
-                     "the self weight is at least that of normal-weight concrete (20 kN/m3) over the unit less "
-                     "the rectangles around its cores",
-                     "0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc", 0.020 * (solid - n * c.d * c.hc) / c.b,
-                     Op::AtMost, "g", c.g});
-    rules.push_back({"omapaino on enintään normaalibetonin (27 kN/m3) täyden laatan",
-                     "the self weight is at most that of a solid unit of normal-weight concrete (27 kN/m3)", "g", c.g,
-                     Op::AtMost, "0.027 (b.hc - db) h / b.hc", 0.027 * solid / c.b});
+    for (const Comparison& rule : rules)
+        if (auto breach = breachOf(rule)) return breach;
+    return std::nullopt;
+}
+
+std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double concreteArea) {
+    // g in kN/m2 over the concrete of a metre of units: g b / A0, b in mm and
+    // A0 in mm2, times 1000 mm/m gives kN/m3.
+    const double density = 1000 * c.g * c.b / concreteArea;
+    const std::string text = "1000 g b.hc / A0";
+    const Comparison rules[] = {
+        {"laatan omapaino on normaalibetonin, vähintään 20 kN/m3",
+         "the unit's self weight is that of normal-weight concrete, at least 20 kN/m3", "", 20, Op::AtMost, text,
+         density},
+        {"laatan omapaino on normaalibetonin, enintään 27 kN/m3",
+         "the unit's self weight is that of normal-weight concrete, at most 27 kN/m3", text, density, Op::AtMost, "",
+         27},
+    };
     for (const Comparison& rule : rules)
         if (auto breach = breachOf(rule)) return breach;
     return std::nullopt;

@@ -43,6 +43,13 @@ struct SlabSectionColumns {
 // cores counts by its whole part, as the calculation takes it.
 std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c);
 
+// The self weight g of a slab line is that of normal-weight concrete over
+// the concrete area A0 (mm2) of its section: 20 <= 1000 g b / A0 <= 27
+// kN/m3 (EN 206 2000 to 2600 kg/m3, with 1 kN/m3 for the steel, EN
+// 1991-1-1 Table A.1). For a section that breaks no rule of
+// slabSectionBreach.
+std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double concreteArea);
+
 // A strand line: the strand's area lies within the circle of its diameter,
 // its modulus Ep (MPa) within the range of strand.
 std::optional<RuleBreach> strandLineBreach(double diameter, double area, double modulus);

@@ -114,7 +114,9 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 12, "77", "reunaontelon vieressä on uuma laatan sisällä ((db + b.c) / 2 = 77.5 >= e.r = 77)"},
         {Where::Catalogue, 9, 0, "P27 1 265 35 190 105 30 135 105 1200 20 1150 3.60 4.14 0.5 45 60",
          "ontelo ja sen uumat mahtuvat laatan leveyteen (e.r + (db + b.c) / 2 = 1227.5 >= b.hc = 1200)"},
-        {Where::Catalogue, 9, 6, "0", ""},  // a circular core of 135 mm in 190 mm
+        // A circular core of 135 mm in 190 mm, weighing what its concrete
+        // does: 25 * 226817 / 1200 = 4.73 kN/m2.
+        {Where::Catalogue, 9, 0, "P27 6 265 35 190 0 0 135 135 1200 20 110 4.73 4.14 0.5 45 60", ""},
         // Core parts that sum to the core height, leaving a cap of 3.6e-15 mm in binary.
         {Where::Catalogue, 9, 0, "P27 6 265 35 135 105.3 29.7 135 105 1200 20 110 3.60 4.14 0.5 45 60", ""},
         {Where::Catalogue, 9, 0, "P27 4 265 35 190 0 0 200 200 1200 20 150 3.60 4.14 0.5 45 60",
@@ -124,20 +126,21 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
          "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > h.fy = 0.001)"},
         {Where::Catalogue, 9, 4, "23.1", ""},
         // Self weights no normal-weight concrete (20 to 27 kN/m3) gives the
-        // section: at least 0.020 (1180 * 265 - 6 * 135 * 190) / 1200 =
-        // 2.646667, at most 0.027 * 1180 * 265 / 1200 = 7.03575 kN/m2; one
-        // core (1.5 cores taken whole) leaves at least
-        // 0.020 (312700 - 135 * 190) / 1200 = 4.784167.
+        // section: 1000 g b / A0 with A0 = 172716 mm2 (data/README.md) is
+        // 25.01 kN/m3 as delivered. 0.001 kN/m2: 0.006948; one core (1.5
+        // taken whole), A0 = 312700 - 23331 = 289369: 14.93; a circular core
+        // of 135 mm, A0 = 312700 - 6 * 14314 = 226817: 19.05; 3.9 kN/m2:
+        // 27.10; 2.9 and 3.88 kN/m2: 20.15 and 26.96, taken.
         {Where::Catalogue, 9, 13, "0.001",
-         "omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden ympäröiviä "
-         "suorakaiteita (0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc = 2.646667 > g = 0.001)"},
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 6.947817E-03)"},
         {Where::Catalogue, 9, 2, "1.5",
-         "omapaino on vähintään normaalibetonin (20 kN/m3) laatan leveydellä ilman onteloiden ympäröiviä "
-         "suorakaiteita (0.020 ((b.hc - db) h - onteloita b.c h.c) / b.hc = 4.784167 > g = 3.6)"},
-        {Where::Catalogue, 9, 13, "7.1",
-         "omapaino on enintään normaalibetonin (27 kN/m3) täyden laatan (g = 7.1 > 0.027 (b.hc - db) h / b.hc = "
-         "7.03575)"},
-        {Where::Catalogue, 9, 13, "2.7", ""},
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 14.92902)"},
+        {Where::Catalogue, 9, 0, "P27 6 265 35 190 0 0 135 135 1200 20 110 3.60 4.14 0.5 45 60",
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 19.04621)"},
+        {Where::Catalogue, 9, 13, "3.9",
+         "laatan omapaino on normaalibetonin, enintään 27 kN/m3 (1000 g b.hc / A0 = 27.09649 > 27)"},
+        {Where::Catalogue, 9, 13, "2.9", ""},
+        {Where::Catalogue, 9, 13, "3.88", ""},
         // A strand axis that leaves the 12.9 mm strand less than its bond
         // cover of 1.5 * 12.9 = 19.35 mm: 7 - 6.45 = 0.55 mm.
         {Where::Catalogue, 9, 16, "7",

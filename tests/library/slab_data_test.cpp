@@ -214,7 +214,7 @@ TEST(ReadSlabAndStrandData, TopStrandsEmptyOrZero) {
 TEST(ReadSlabAndStrandData, FirstOfTwoEqualKeysAndWholeCoreCount) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandTitle, "S 9.3 52 1860 3.2 195000", "S 7.0 30 1770 2.7 190000", "LOPPU1",
-                                slabHeading, slabLine("P27", "4.9"), slabLine("P27", "3"), "LOPPU"});
+                                slabHeading, slabLine("P27", "5.9"), slabLine("P27", "3"), "LOPPU"});
     runtime::Messages messages;
     std::vector<std::string> expected;  // no message unless named
     ProjectModel m = modelFor(folder, "P27", "S", "S");
@@ -224,7 +224,7 @@ TEST(ReadSlabAndStrandData, FirstOfTwoEqualKeysAndWholeCoreCount) {
     EXPECT_EQ(m.BottomStrandDiameter(1), 9.3);
     EXPECT_EQ(m.TopStrandDiameter(1), 9.3);
     EXPECT_EQ(m.SlabStrandModulus(1), 195000);
-    EXPECT_EQ(m.SlabCoreCount(1), 4);  // 4.9 rounded down, and the first P27 line
+    EXPECT_EQ(m.SlabCoreCount(1), 5);  // 5.9 rounded down, and the first P27 line
     EXPECT_EQ(finnishOf(messages), expected);
 }
 
