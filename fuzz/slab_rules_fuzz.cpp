@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             sections.push_back({v(2), v(3), v(4), v(5), v(6), v(7), v(8), v(9), v(10), v(11), v(12), v(16), v(13)});
         } else if (w.size() >= 6) {
             types.push_back({w[0], number(w[1])});
-            quorvel::model::strandLineBreach(number(w[1]), number(w[2]), number(w[5]));
+            quorvel::model::strandLineBreach(number(w[1]), number(w[2]), number(w[4]), number(w[5]));
         }
     }
     codes.push_back("");

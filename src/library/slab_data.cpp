@@ -108,7 +108,9 @@ void reportUnknownSlab(runtime::Messages& messages, const std::string& name, con
 }
 
 // A catalogue value the section cannot be built from: each field (from 2)
-// has its least value (positive: above 0; a slab has at least one core);
+// has its least value (positive: above 0; a slab has at least one core;
+// the support length limit at least the least net bearing length of a
+// floor's linear support, 25 mm, EN 1992-1-1 Table 10.2);
 // every value is finite and below a million. Gives the message naming the
 // file, the line and the value, or nothing for a sound line.
 struct FieldRule {
@@ -129,7 +131,7 @@ constexpr FieldRule slabRules[] = {
     {8, "b.c", "b.c", 0, false},         {9, "b.ca", "b.ca", 0, false},   {10, "b.hc", "b.hc", 0, true},
     {11, "db", "db", 0, false},          {12, "e.r", "e.r", 0, false},    {13, "g", "g", 0, true},
     {14, "gd", "gd", 0, true},           {15, "c14", "c14", 0, false},    {16, "ap", "ap", 0, false},
-    {17, "l.tuki", "l.tuki", 0, true}};
+    {17, "l.tuki", "l.tuki", 25, false}};
 constexpr double largestCatalogueValue = 1e6;
 
 template <std::size_t N>
@@ -181,7 +183,7 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
                                             const std::string& key, const FieldRule (&rules)[N], bool slabLine) {
     if (auto message = unsoundLine(m, f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
-        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(6));
+        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(5), f.value(6));
     if (breach) return brokenRuleMessage(m, f.line(), key, *breach);
     return std::nullopt;
 }

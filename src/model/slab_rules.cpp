@@ -133,13 +133,19 @@ std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double c
     return std::nullopt;
 }
 
-std::optional<RuleBreach> strandLineBreach(double diameter, double area, double modulus) {
+std::optional<RuleBreach> strandLineBreach(double diameter, double area, double bondFactor, double modulus) {
     constexpr double quarterPi = 0.25 * 3.14159265358979;
-    // The modulus of strand, 185 to 205 GPa by its making (EN 1992-1-1
+    // The bond factor eta_p1 of the transfer bond stress, 2.7 for indented
+    // wires to 3.2 for 3- and 7-wire strands (EN 1992-1-1 8.10.2.2(1)); the
+    // modulus of strand, 185 to 205 GPa by its making (EN 1992-1-1
     // 3.3.6(3)).
     const Comparison rules[] = {
         {"punoksen pinta-ala mahtuu sen halkaisijan ympyrään", "the strand's area fits the circle of its diameter",
          "pinta-ala", area, Op::AtMost, "pi/4 halkaisija^2", quarterPi * diameter * diameter},
+        {"punoksen tartuntakerroin on vähintään 2.7", "the strand's bond factor is at least 2.7", "", 2.7, Op::AtMost,
+         "tartuntakerroin", bondFactor},
+        {"punoksen tartuntakerroin on enintään 3.2", "the strand's bond factor is at most 3.2", "tartuntakerroin",
+         bondFactor, Op::AtMost, "", 3.2},
         {"punoksen kimmokerroin on vähintään 185000 MPa", "the strand's modulus is at least 185000 MPa", "", 185000,
          Op::AtMost, "Ep", modulus},
         {"punoksen kimmokerroin on enintään 205000 MPa", "the strand's modulus is at most 205000 MPa", "Ep", modulus,

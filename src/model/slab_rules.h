@@ -51,8 +51,9 @@ std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c);
 std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double concreteArea);
 
 // A strand line: the strand's area lies within the circle of its diameter,
-// its modulus Ep (MPa) within the range of strand.
-std::optional<RuleBreach> strandLineBreach(double diameter, double area, double modulus);
+// its bond factor within those of strands and wires, its modulus Ep (MPa)
+// within the range of strand.
+std::optional<RuleBreach> strandLineBreach(double diameter, double area, double bondFactor, double modulus);
 
 // The strands of a layer at the strand axis height ap of a slab line have
 // the cover their bond needs: ap - diameter / 2 >= 1.5 diameter.

@@ -146,6 +146,11 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 16, "7",
          "punoksen peite riittää sen tartuntaan (1.5 halkaisija = 19.35 > ap - halkaisija / 2 = 0.55)"},
         {Where::Catalogue, 9, 16, "26", ""},
+        // The bond factor outside 2.7 to 3.2 (EN 1992-1-1 8.10.2.2(1)): 3.52
+        // gave the SUORA example a slab shear utilisation of 0.720 for 0.725.
+        {Where::Catalogue, 4, 5, "3.52", "punoksen tartuntakerroin on enintään 3.2 (tartuntakerroin = 3.52 > 3.2)"},
+        {Where::Catalogue, 4, 5, "2.69", "punoksen tartuntakerroin on vähintään 2.7 (2.7 > tartuntakerroin = 2.69)"},
+        {Where::Catalogue, 4, 5, "2.7", ""},
         // The strand's modulus outside 185 to 205 GPa (EN 1992-1-1 3.3.6(3)).
         {Where::Catalogue, 4, 6, "1", "punoksen kimmokerroin on vähintään 185000 MPa (185000 > Ep = 1)"},
         {Where::Catalogue, 4, 6, "205001",
