@@ -241,8 +241,14 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : requiredDataFiles(m)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found || !std::ifstream(*found, std::ios::binary))
-            text += byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ") + m.DataPath + name + "\r\n";
+        if (found && std::ifstream(*found, std::ios::binary)) continue;
+        // A folder, a device, a pipe or a dangling link of the name is
+        // there, but no file.
+        const bool other = !found && runtime::findEntryIgnoringCase(folder, name);
+        text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
+                                    "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
+                       : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
+                m.DataPath + name + "\r\n";
     }
     return text;
 }
@@ -399,9 +405,15 @@ std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, con
 }
 
 std::optional<std::string> englishUnavailableReason(const model::ProjectModel& m, const std::string& programFolder) {
-    if (auto missing = missingLanguageFile(m, programFolder, 1))
+    if (auto missing = missingLanguageFile(m, programFolder, 1)) {
+        const std::filesystem::path path(*missing);
+        const std::string folder = path.parent_path().string();
+        if (runtime::findEntryIgnoringCase(folder.empty() ? "." : folder, path.filename().string()))
+            return byLanguage(m.LanguageIndex, *missing + " ei ole tiedosto vaan kansio, laite, putki tai katkennut linkki",
+                              *missing + " is not a file but a folder, a device, a pipe or a broken link");
         return byLanguage(m.LanguageIndex, "tiedostoa " + *missing + " ei ole",
                           "the file " + *missing + " does not exist");
+    }
     // A file that is there but cannot be read as its kind is as good as
     // missing: a Finnish start no longer ends over an English file.
     if (auto unsound = unsoundTextFileText(m, programFolder, true, 1)) {

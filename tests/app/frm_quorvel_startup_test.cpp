@@ -186,32 +186,42 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
 // program starts in Finnish, naming the file, the switch to English is
 // refused naming it, and Finnish is what is stored.
 TEST_F(StartUp, EnglishWithoutItsFilesStartsInFinnishAndIsNotSwitchedTo) {
-    for (const char* name : {"TEKSTIT1.DA0", "language.eng", "resultLanguage.eng"}) {
+    const struct {
+        const char* name;
+        bool folder;  // a folder in the file's place, else nothing there
+    } cases[] = {{"TEKSTIT1.DA0", false}, {"language.eng", false}, {"resultLanguage.eng", false},
+                 {"TEKSTIT1.DA0", true}, {"resultLanguage.eng", true}};
+    for (const auto& c : cases) {
+        const char* name = c.name;
         SCOPED_TRACE(name);
         const std::string missing = program.dataPath() + name;
         fs::rename(missing, missing + ".pois");
+        if (c.folder) fs::create_directory(missing);
+        const std::string reason =
+            c.folder ? missing + " ei ole tiedosto vaan kansio, laite, putki tai katkennut linkki"
+                     : "tiedostoa " + missing + " ei ole";
         HeadlessPlatform fresh;
         fresh.setProgramFolder(program.dataPath());
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", "1");
         model::ProjectModel fm;
         frmQuorvel window(fm, fresh);
         fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
-        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missing +
-                                " ei ole. Ohjelma käyttää suomea.",
+        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: " + reason + ". Ohjelma käyttää suomea.",
                             "Quorvel", Buttons::Ok, Icon::Exclamation);
         window.show();
         ASSERT_TRUE(window.isVisible());
         EXPECT_EQ(fm.LanguageIndex, 0);
         EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
 
-        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missing + " ei ole.", "Quorvel",
-                            Buttons::Ok, Icon::Exclamation);
+        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: " + reason + ".", "Quorvel", Buttons::Ok,
+                            Icon::Exclamation);
         fresh.click(window.cmdEnglanti);
         EXPECT_EQ(fm.LanguageIndex, 0);
         EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
         ASSERT_TRUE(window.closeByFrame());
         EXPECT_EQ(stored(fresh, "Kieli"), "0");
         fresh.verify();
+        fs::remove_all(missing);
         fs::rename(missing + ".pois", missing);
     }
 }
@@ -370,6 +380,43 @@ TEST_F(StartUp, ACompanyHeaderThatGivesNoLineNeverStopsOpenOrCalculate) {
         ui.click(window.cmdLaske0);
         EXPECT_EQ(m.ResultsValid, -1);
         EXPECT_EQ(m.CompanyName.size(), c.nameLength);
+    }
+}
+
+// A company header of the installation's own folder that is there but no
+// file (a folder, a link to a random device, a named pipe, a link that
+// leads nowhere) stops the start as a missing one does, without waiting on
+// the pipe, and the message says what stands in the file's place.
+TEST_F(StartUp, ACompanyHeaderThatIsNoFileIsNamedSoAtStartUp) {
+    const fs::path header = program.path() / "FIRMA.DA0";
+    const std::string p = program.dataPath();
+    const std::string list = "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+                             "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n\r\n" +
+                             p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT0.DA0\r\n" + p +
+                             "FIRMA.DA0\r\n" + p + "PUNOS.VAT\r\n\r\n";
+    const std::string notAFile = "Ei tiedosto vaan kansio, laite, putki tai katkennut linkki: ";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::string named;
+    } cases[] = {
+        {"a folder", [&] { fs::create_directory(header); }, notAFile},
+        {"a link to a random device", [&] { fs::create_symlink("/dev/urandom", header); }, notAFile},
+        {"a named pipe", [&] { ASSERT_EQ(mkfifo(header.c_str(), 0600), 0); }, notAFile},
+        {"a link that leads nowhere", [&] { fs::create_symlink(program.path() / "nowhere", header); }, notAFile},
+        {"missing", [] {}, "Ei löydy: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(header);
+        c.make();
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(p);
+        fresh.expectMessage(list + c.named + p + "FIRMA.DA0\r\n", "Vakava virhe!", Buttons::Ok, Icon::Critical);
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        EXPECT_THROW(window.show(), ProgramEnded);
+        fresh.verify();
     }
 }
 
