@@ -272,6 +272,12 @@ runtime::ParsedFileCache<SideRecord>& cleanReads(runtime::DataFileCache& files) 
     return files.parsed<SideRecord>("slab catalogue sides");
 }
 
+// The message of a strand designation of the side that is refused.
+runtime::Message designationMessage(int s, model::StrandLayer layer, const model::RuleBreach& breach) {
+    return {"*** VIRHE ***: " + inputfile::strandFieldName(s, layer, 0) + ": " + breach.text(0) + ".",
+            "*** ERROR ***: " + inputfile::strandFieldName(s, layer, 1) + ": " + breach.text(1) + "."};
+}
+
 // The read of one side from the catalogue file; reports go to errorLog.
 void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_t& status,
               inputfile::ErrorLog& errorLog) {
@@ -282,6 +288,15 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
     {
         CatalogueFile file(m, report);
         const std::string& bottomKey = m.BottomStrandType(s);
+        if (bottomKey.empty()) {
+            // No designation (a strand file that lists none for the slab
+            // type gives a new project none): said so, not as a strand key
+            // "" that the catalogue lacks.
+            messages.push_back(designationMessage(
+                s, model::StrandLayer::Bottom, *model::strandDesignationBreach("", model::StrandLayer::Bottom, {}, {})));
+            status = -1;
+            return;
+        }
         if (!file.search(bottomKey, strandEndMarker, strandFieldCount, keys)) {
             reportUnknownStrand(messages, bottomKey, keys);
             status = -1;
@@ -401,9 +416,7 @@ void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages
     for (const Layer& l : layers) {
         const auto breach = model::strandDesignationBreach(l.code, l.layer, section, {l.type});
         if (!breach) continue;
-        messages.push_back({"*** VIRHE ***: " + inputfile::strandFieldName(s, l.layer, 0) + ": " + breach->text(0) + ".",
-                            "*** ERROR ***: " + inputfile::strandFieldName(s, l.layer, 1) + ": " + breach->text(1) +
-                                "."});
+        messages.push_back(designationMessage(s, l.layer, *breach));
         status = -1;
         return;
     }

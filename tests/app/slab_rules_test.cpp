@@ -182,6 +182,9 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Calculation, 2, 2, "2.5L", "tunnus 2.5L: " + count + "1...29" + ofL},
         {Where::Calculation, 2, 3, "-20", "tunnus -20: " + count + "0...30" + of0},
         {Where::Calculation, 1, 2, "0", "tunnus 0: " + count + "1...30" + of0},
+        // None, as a new project gets from a strand file without designations
+        // for its slab type (once "strand key  unknown").
+        {Where::Calculation, 1, 2, "", "punostunnus puuttuu"},
         {Where::Calculation, 2, 2, "29L", ""},
         // The calculation's messages in English.
         {Where::Catalogue, 9, 12, "5000",
