@@ -365,7 +365,8 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
         m.TopStrandDiameter(s) = file.value(2);
         m.TopStrandArea(s) = file.value(3);
         m.TopStrandBondFactor(s) = file.value(5);
-        if (coverBroken(m.TopStrandDiameter(s))) return;
+        // A top designation of no strands ("0") asks no cover.
+        if (m.TopStrandCount(s) > 0 && coverBroken(m.TopStrandDiameter(s))) return;
     }
     m.TopStrandAxisDistance(s) = m.BottomStrandAxisDistance(s);
 }
@@ -380,7 +381,9 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
     std::optional<runtime::FileIdentity> version =
         runtime::findDataFile(m.DataFiles, m.DataPath, m.SlabFileName).version;
     if (!m.DataFiles) version.reset();
-    const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s);
+    // Whether there are top strands decides whether their cover is asked.
+    const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s) +
+                              (m.TopStrandCount(s) > 0 ? "\n+" : "\n0");
     if (version) {
         if (const std::optional<SideRecord> kept = cleanReads(*m.DataFiles).find(*version, query)) {
             takeRecord(m, s, *kept);

@@ -21,6 +21,7 @@
 #include "inputfile/input_file_reader.h"
 #include "model/slab_rules.h"
 #include "model/topping_load.h"
+#include "runtime/data_files.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -277,6 +278,44 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
             break;
         }
         }
+    }
+}
+
+// Top strands ask their cover only when there are some: a strand axis at
+// 20 mm is enough for 9.3 mm bottom strands (1.5 * 9.3 = 13.95 <= 20 -
+// 4.65 = 15.35) and top designation "0" (none of the 12.5 mm strand), but
+// not for ten top strands (1.5 * 12.5 = 18.75 > 20 - 6.25 = 13.75). (A
+// clean read kept for the same lines is kept apart by whether there are
+// top strands.)
+TEST_F(SlabRules, TopStrandsAskTheirCoverOnlyWhenThereAreSome) {
+    runtime::DataFileCache files;  // the reads kept between calculations, as the window keeps them
+    const std::string line = "P27 6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 20 60";
+    folder.writeRaw("ONTELO.MIT", withWord(folder.read("ONTELO.MIT"), 9, 0, line));
+    std::string project =
+        quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat");
+    for (int l : {4, 5}) project = withWord(project, l, 2, "10S");
+    auto p = std::make_unique<model::ProjectModel>(m);
+    p->DataFiles = &files;
+    ASSERT_FALSE(inputfile::ReadProjectBytes(*p, project, true));
+    const struct {
+        const char* top;
+        std::string said;
+    } steps[] = {
+        {"0", ""},
+        {"10", "*** VIRHE ***: Laattatiedoston " + p->DataPath + p->SlabFileName +
+                   " rivillä 9 tunnuksen P27 mukaista ei voi olla, ehto ei täyty: punoksen peite riittää "
+                   "sen tartuntaan (1.5 halkaisija = 18.75 > ap - halkaisija / 2 = 13.75).\nKorjaa laattatiedoston "
+                   "rivi."},
+        {"0", ""},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.top);
+        p->TopStrandCode(2) = step.top;
+        model::ComputeToppingLoad(*p);
+        runtime::Messages messages;
+        const int16_t status = analysis::PerformCalculation(*p, messages);
+        EXPECT_EQ(runtime::messagesText(messages, 0), step.said);
+        EXPECT_EQ(status == 0, step.said.empty());
     }
 }
 
