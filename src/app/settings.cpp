@@ -365,6 +365,23 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
+        // A window text missing from English would leave its control in
+        // Finnish, in silence: every key of the Finnish file is there.
+        if (f.language == 1 && !f.reportTexts) {
+            const runtime::DataFile finnish = runtime::findDataFile(m.DataFiles, program, "language.fin");
+            const auto finnishBytes = finnish.version ? fileBytes(finnish.path) : std::nullopt;
+            if (finnishBytes) {
+                runtime::TextFileReader finnishReader = runtime::TextFileReader::fromBytes(*finnishBytes);
+                runtime::TextFileReader englishReader = runtime::TextFileReader::fromBytes(*bytes);
+                const auto englishKeys = LanguageFileKeys(englishReader);
+                for (const auto& [key, written] : LanguageFileKeys(finnishReader))
+                    if (!englishKeys.count(key))
+                        return english ? "The data file " + *path + " lacks the window text " + written + " (a line " +
+                                             written + " = text)."
+                                       : "Tiedostosta " + *path + " puuttuu ikkunan teksti " + written + " (rivi " +
+                                             written + " = teksti).";
+            }
+        }
         // A report text missing would print a report without its title
         // line or a label, in silence.
         if (f.reportTexts)

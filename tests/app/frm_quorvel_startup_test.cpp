@@ -501,6 +501,12 @@ TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsIsNamedWithItsLineAndEnglish
         {"TEKSTIT0.DA0", 1, std::nullopt, "0", "Tiedostossa @ on viimeiseen riviinsä (0) mennessä vain 0 tekstiä; raportti tarvitsee 192."},
         {"language.fin", 3, "Laatasto", "0", "Tiedoston @ rivi 3 ei ole muotoa avain = teksti."},
         {"language.eng", 20, " = Slabs", "1", "Tiedoston @ rivi 20 ei ole muotoa avain = teksti."},
+        // A window text missing: its control would stay in Finnish (the
+        // first key of language.fin in the order of its letters, then line 7's).
+        {"language.eng", 1, std::nullopt, "1",
+         "Tiedostosta @ puuttuu ikkunan teksti Fileview.caption (rivi Fileview.caption = teksti)."},
+        {"language.eng", 7, "' frmQuorvel.cmdLaatasto = Slabs", "1",
+         "Tiedostosta @ puuttuu ikkunan teksti frmQuorvel.cmdLaatasto (rivi frmQuorvel.cmdLaatasto = teksti)."},
         // A report text missing or damaged: named with its key.
         {"resultLanguage.fin", 1, std::nullopt, "0",
          "Tiedostosta @ puuttuu raportin teksti resultText (rivi resultText = \"teksti\")."},
