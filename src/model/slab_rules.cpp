@@ -108,8 +108,16 @@ std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
     const std::string leastText = "max(17, (2 h)^0.5)";
     const char* thin = "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus";
     const char* thinEnglish = "a flange is at least the least thickness of a hollow-core unit";
-    rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy", c.t});
-    rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - h.c", c.h - c.t - c.hc});
+    // A circular core lies in the middle of its core height.
+    if (builtUp) {
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy", c.t});
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - h.c", c.h - c.t - c.hc});
+    } else {
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy + (h.c - b.c) / 2",
+                         c.t + (c.hc - c.d) / 2});
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - (h.c + b.c) / 2",
+                         c.h - c.t - (c.hc + c.d) / 2});
+    }
     for (const Comparison& rule : rules)
         if (auto breach = breachOf(rule)) return breach;
     return std::nullopt;

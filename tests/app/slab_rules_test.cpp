@@ -126,6 +126,14 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 4, "0.001",
          "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > h.fy = 0.001)"},
         {Where::Catalogue, 9, 4, "23.1", ""},
+        // A circular core of 135 mm in the middle of 190 mm leaves 27.5 mm
+        // above and below it: with t = 1 the top flange is 1 + 27.5 = 28.5 mm.
+        // One of 222 mm in 240 mm with t = 20 leaves 265 - 20 - 231 = 14 mm
+        // below it.
+        {Where::Catalogue, 9, 0, "P27 6 265 1 190 0 0 135 135 1200 20 110 4.73 4.14 0.5 45 60", ""},
+        {Where::Catalogue, 9, 0, "P27 4 265 20 240 0 0 222 222 1200 20 160 2.90 4.14 0.5 45 60",
+         "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > "
+         "h - h.fy - (h.c + b.c) / 2 = 14)"},
         // Self weights no normal-weight concrete (20 to 27 kN/m3) gives the
         // section: 1000 g b / A0 with A0 = 172716 mm2 (data/README.md) is
         // 25.01 kN/m3 as delivered. 0.001 kN/m2: 0.006948; one core (1.5
