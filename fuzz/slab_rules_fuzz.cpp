@@ -84,6 +84,10 @@ void checkSection(const SlabSectionColumns& c) {
     for (double v : {a0, I, bw, m.SlabArea(s).number(), m.SlabDimensionPhc(s).number(), m.SlabFirstMoment(s).number()})
         if (!std::isfinite(v)) std::abort();
     if (a0 <= 0 || bw <= 0 || I <= 0) std::abort();
+    // The self-weight rule weighs the area the calculation builds (from
+    // the fields the model holds them in).
+    if (std::fabs(quorvel::library::SlabConcreteArea(c) - a0) > 1e-6 * std::fabs(a0) + 1e-6) std::abort();
+    quorvel::model::selfWeightBreach(c, a0);
 }
 
 void checkDesignation(const std::string& code, StrandLayer layer, const SlabSectionColumns& c,
@@ -125,10 +129,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             if (codes.size() < 64) codes.push_back(word);
         if (w.size() >= 17) {
             auto v = [&](std::size_t k) { return number(w[k - 1]); };
-            sections.push_back({v(2), v(3), v(4), v(5), v(6), v(7), v(8), v(9), v(10), v(11), v(12), v(16)});
+            sections.push_back({v(2), v(3), v(4), v(5), v(6), v(7), v(8), v(9), v(10), v(11), v(12), v(16), v(13)});
         } else if (w.size() >= 6) {
             types.push_back({w[0], number(w[1])});
-            quorvel::model::strandLineBreach(number(w[1]), number(w[2]));
+            quorvel::model::strandLineBreach(number(w[1]), number(w[2]), number(w[4]), number(w[5]));
         }
     }
     codes.push_back("");

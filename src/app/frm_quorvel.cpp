@@ -180,16 +180,17 @@ void frmQuorvel::Form_Load() {
     // English texts that are not all there would stop every start: the
     // program starts in Finnish and says which file is missing.
     std::optional<std::string> englishMissing;
-    if (model_.LanguageIndex == 1) englishMissing = missingLanguageFile(model_, ui.programFolder(), 1);
-    if (englishMissing) {
-        model_.LanguageIndex = 0;
-        if (!replaced) replaced = SettleDataFiles(model_, ui);
+    if (model_.LanguageIndex == 1) {
+        model_.LanguageIndex = 0;  // the language the reason is told in, when English cannot be used
+        englishMissing = englishUnavailableReason(model_, ui.programFolder());
+        if (!englishMissing) model_.LanguageIndex = 1;
     }
+    if (englishMissing && !replaced) replaced = SettleDataFiles(model_, ui);
     // A data file larger than any the program delivers, or a text file that
     // does not hold what is read from it, is not read, the language files
     // (read next) among them.
     auto unreadable = oversizedDataFileText(model_);
-    if (!unreadable) unreadable = unsoundTextFileText(model_, ui.programFolder());
+    if (!unreadable) unreadable = unsoundTextFileText(model_, ui.programFolder(), true, model_.LanguageIndex);
     const std::string fatalTitle = byLanguage(model_.LanguageIndex, "Vakava virhe!", "Fatal error!");
     if (unreadable) {
         ui.messageBox(*unreadable, Buttons::Ok, Icon::Critical, fatalTitle);

@@ -170,6 +170,13 @@ std::string GetKeyPart(const std::string& line) {
     return trimBlanks(line.substr(0, at));
 }
 
+std::map<std::u32string, std::string> LanguageFileKeys(runtime::TextFileReader& file) {
+    std::map<std::u32string, std::string> keys;
+    while (std::optional<std::string> line = nextEntry(file))
+        if (hasKey(*line)) keys.emplace(folded(GetKeyPart(*line)), GetKeyPart(*line));
+    return keys;
+}
+
 int16_t IsTranslatableControl(const platform::Control& control) {
     const std::string& name = control.name();
     if (startsWithIgnoringCase(name, "mnu")) return control.caption() != "-" ? -1 : 0;

@@ -14,6 +14,7 @@
 // the code, and byLanguage picks the one of the window's language.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -58,6 +59,9 @@ std::string GetValueAfterEquals(const std::string& line);
 std::string GetQuotedValue(const std::string& line);
 // The trimmed text before the first "=", or "" without "=".
 std::string GetKeyPart(const std::string& line);
+// The keys of a language file's "key = text" lines, each once, by the form
+// the lookups compare them in (letter case aside), with the key as written.
+std::map<std::u32string, std::string> LanguageFileKeys(runtime::TextFileReader& file);
 
 // -1 for menu items (not separators), labels, frames, options, check boxes
 // and command buttons (by their name prefixes), else 0.

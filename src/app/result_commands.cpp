@@ -95,8 +95,8 @@ void frmQuorvel::switchLanguage(int16_t languageIndex) {
     // Without its files English would fail the windows, the reports and
     // every later start: the switch is refused, naming the file.
     if (languageIndex == 1)
-        if (auto missing = missingLanguageFile(model_, platform().programFolder(), 1)) {
-            platform().messageBox(englishUnavailableText(*missing, false, platform().englishWindows() ? 1 : 0), platform::Buttons::Ok,
+        if (auto reason = englishUnavailableReason(model_, platform().programFolder())) {
+            platform().messageBox(englishUnavailableText(*reason, false, platform().englishWindows() ? 1 : 0), platform::Buttons::Ok,
                                   platform::Icon::Exclamation, titleBase_);
             languageIndex = 0;
         }

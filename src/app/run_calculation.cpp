@@ -157,7 +157,7 @@ void frmQuorvel::RunCalculation() {
     // A data file grown beyond any the program delivers, or a text file
     // that no longer holds what is read from it, is not read.
     auto unreadable = oversizedDataFileText(m);
-    if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder());
+    if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder(), true, m.LanguageIndex);
     if (unreadable) {
         ui.messageBox(*unreadable, Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);

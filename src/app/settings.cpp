@@ -241,8 +241,14 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : requiredDataFiles(m)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found || !std::ifstream(*found, std::ios::binary))
-            text += byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ") + m.DataPath + name + "\r\n";
+        if (found && std::ifstream(*found, std::ios::binary)) continue;
+        // A folder, a device, a pipe or a dangling link of the name is
+        // there, but no file.
+        const bool other = !found && runtime::findEntryIgnoringCase(folder, name);
+        text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
+                                    "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
+                       : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
+                m.DataPath + name + "\r\n";
     }
     return text;
 }
@@ -293,24 +299,27 @@ std::optional<std::pair<std::size_t, int>> controlCharacter(const std::string& b
 }  // namespace
 
 std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
-                                               bool programFiles) {
+                                               bool programFiles, int16_t filesOf) {
     const bool english = m.LanguageIndex == 1;
     struct TextFile {
         std::string folder;
         const char* name;
         bool headings;     // items, else "key = text" lines
         bool reportTexts;  // every text the report prints among them
+        int16_t language;  // 0 Finnish, 1 English
     };
     const std::string data = m.DataPath.empty() ? "." : m.DataPath;
     const std::string program = programFolder.empty() ? "." : programFolder;
-    const TextFile files[] = {{data, "TEKSTIT0.DA0", true, false},          {data, "TEKSTIT1.DA0", true, false},
-                              {program, "language.fin", false, false},      {program, "language.eng", false, false},
-                              {program, "resultLanguage.fin", false, true}, {program, "resultLanguage.eng", false, true}};
+    const TextFile files[] = {
+        {data, "TEKSTIT0.DA0", true, false, 0},          {data, "TEKSTIT1.DA0", true, false, 1},
+        {program, "language.fin", false, false, 0},      {program, "language.eng", false, false, 1},
+        {program, "resultLanguage.fin", false, true, 0}, {program, "resultLanguage.eng", false, true, 1}};
     // A file found sound is not read again until it changes: every
     // Calculate asks, and the answer only changes with the file.
     runtime::ParsedFileCache<bool>* soundFiles = m.DataFiles ? &m.DataFiles->parsed<bool>("sound text files") : nullptr;
     for (const TextFile& f : files) {
         if (!f.headings && !programFiles) continue;
+        if (filesOf >= 0 && f.language != filesOf) continue;
         const runtime::DataFile file = runtime::findDataFile(m.DataFiles, f.folder, f.name);
         if (!file.version) continue;  // a missing file is reported where it is needed
         if (soundFiles && soundFiles->find(*file.version, "")) continue;
@@ -356,6 +365,23 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
                            : "Tiedoston " + *path + " rivi " + std::to_string(line) +
                                  " ei ole muotoa avain = teksti.";
         }
+        // A window text missing from English would leave its control in
+        // Finnish, in silence: every key of the Finnish file is there.
+        if (f.language == 1 && !f.reportTexts) {
+            const runtime::DataFile finnish = runtime::findDataFile(m.DataFiles, program, "language.fin");
+            const auto finnishBytes = finnish.version ? fileBytes(finnish.path) : std::nullopt;
+            if (finnishBytes) {
+                runtime::TextFileReader finnishReader = runtime::TextFileReader::fromBytes(*finnishBytes);
+                runtime::TextFileReader englishReader = runtime::TextFileReader::fromBytes(*bytes);
+                const auto englishKeys = LanguageFileKeys(englishReader);
+                for (const auto& [key, written] : LanguageFileKeys(finnishReader))
+                    if (!englishKeys.count(key))
+                        return english ? "The data file " + *path + " lacks the window text " + written + " (a line " +
+                                             written + " = text)."
+                                       : "Tiedostosta " + *path + " puuttuu ikkunan teksti " + written + " (rivi " +
+                                             written + " = teksti).";
+            }
+        }
         // A report text missing would print a report without its title
         // line or a label, in silence.
         if (f.reportTexts)
@@ -395,16 +421,31 @@ std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, con
     return std::nullopt;
 }
 
-std::string englishUnavailableText(const std::string& missingFile, bool atStartUp, int16_t languageIndex) {
+std::optional<std::string> englishUnavailableReason(const model::ProjectModel& m, const std::string& programFolder) {
+    if (auto missing = missingLanguageFile(m, programFolder, 1)) {
+        const std::filesystem::path path(*missing);
+        const std::string folder = path.parent_path().string();
+        if (runtime::findEntryIgnoringCase(folder.empty() ? "." : folder, path.filename().string()))
+            return byLanguage(m.LanguageIndex, *missing + " ei ole tiedosto vaan kansio, laite, putki tai katkennut linkki",
+                              *missing + " is not a file but a folder, a device, a pipe or a broken link");
+        return byLanguage(m.LanguageIndex, "tiedostoa " + *missing + " ei ole",
+                          "the file " + *missing + " does not exist");
+    }
+    // A file that is there but cannot be read as its kind is as good as
+    // missing: a Finnish start no longer ends over an English file.
+    if (auto unsound = unsoundTextFileText(m, programFolder, true, 1)) {
+        if (!unsound->empty() && unsound->back() == '.') unsound->pop_back();
+        return unsound;
+    }
+    return std::nullopt;
+}
+
+std::string englishUnavailableText(const std::string& reason, bool atStartUp, int16_t languageIndex) {
     if (atStartUp)
-        return byLanguage(languageIndex,
-                          "Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missingFile +
-                              " ei ole. Ohjelma käyttää suomea.",
-                          "The English texts cannot be used: the file " + missingFile +
-                              " does not exist. The program uses Finnish.");
-    return byLanguage(languageIndex,
-                      "Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missingFile + " ei ole.",
-                      "The language cannot be switched to English: the file " + missingFile + " does not exist.");
+        return byLanguage(languageIndex, "Englanninkielisiä tekstejä ei voi käyttää: " + reason + ". Ohjelma käyttää suomea.",
+                          "The English texts cannot be used: " + reason + ". The program uses Finnish.");
+    return byLanguage(languageIndex, "Kieltä ei voi vaihtaa englanniksi: " + reason + ".",
+                      "The language cannot be switched to English: " + reason + ".");
 }
 
 std::optional<std::string> companyHeaderText(const inputfile::CompanyHeader& header, int16_t languageIndex) {

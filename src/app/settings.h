@@ -87,9 +87,10 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 // report language file (resultLanguage.fin/.eng) without the text of a
 // key the report prints (report::ReportTextKeys), or with one whose double
 // quotes are not closed.
-// Missing files are not named here.
+// Missing files are not named here. filesOf: the files of that language
+// only (0 Finnish, 1 English), or of both (-1).
 std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, const std::string& programFolder,
-                                               bool programFiles = true);
+                                               bool programFiles = true, int16_t filesOf = -1);
 
 // The first file the language of the index needs that does not exist or
 // is not a file: its report headings in the data folder ("TEKSTIT0.DA0",
@@ -98,11 +99,14 @@ std::optional<std::string> unsoundTextFileText(const model::ProjectModel& m, con
 // "resultLanguage.eng"); the path as expected. Nothing when all are there.
 std::optional<std::string> missingLanguageFile(const model::ProjectModel& m, const std::string& programFolder,
                                                int16_t languageIndex);
-// The message of the English texts that cannot be used because the file
-// is missing: at start-up (the program falls back to Finnish) or when the
-// user switches to English (the switch is refused); in the language of the
-// index.
-std::string englishUnavailableText(const std::string& missingFile, bool atStartUp, int16_t languageIndex);
+// Why the English texts cannot be used, in the language of m: a file they
+// need is missing (missingLanguageFile) or does not hold what is read from
+// it (unsoundTextFileText over the English files). Nothing when they can.
+std::optional<std::string> englishUnavailableReason(const model::ProjectModel& m, const std::string& programFolder);
+// The message of the English texts that cannot be used for the reason: at
+// start-up (the program falls back to Finnish) or when the user switches to
+// English (the switch is refused); in the language of the index.
+std::string englishUnavailableText(const std::string& reason, bool atStartUp, int16_t languageIndex);
 
 // The message of a company header file ("FIRMA.DA0") that gives no company
 // line, in the language of the index, naming the file and why: the report

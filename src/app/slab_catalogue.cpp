@@ -76,7 +76,7 @@ void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, co
 model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
     auto word = [&](int k) { return columnNumber(words[static_cast<std::size_t>(k)]); };
     return {word(2), word(3), word(4), word(5), word(6), word(7), word(8), word(9), word(10), word(11), word(12),
-            word(16)};
+            word(16), word(13)};
 }
 
 void readSlabLines(model::ProjectModel& m, const std::string& path) {

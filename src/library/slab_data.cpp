@@ -1,5 +1,7 @@
 #include "library/slab_data.h"
 
+#include "library/slab_section.h"
+
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -9,6 +11,7 @@
 #include "inputfile/data_line.h"
 #include "inputfile/error_log.h"
 #include "inputfile/text_fields.h"
+#include "library/slab_section.h"
 #include "model/slab_rules.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -105,7 +108,9 @@ void reportUnknownSlab(runtime::Messages& messages, const std::string& name, con
 }
 
 // A catalogue value the section cannot be built from: each field (from 2)
-// has its least value (positive: above 0; a slab has at least one core);
+// has its least value (positive: above 0; a slab has at least one core;
+// the support length limit at least the least net bearing length of a
+// floor's linear support, 25 mm, EN 1992-1-1 Table 10.2);
 // every value is finite and below a million. Gives the message naming the
 // file, the line and the value, or nothing for a sound line.
 struct FieldRule {
@@ -126,7 +131,7 @@ constexpr FieldRule slabRules[] = {
     {8, "b.c", "b.c", 0, false},         {9, "b.ca", "b.ca", 0, false},   {10, "b.hc", "b.hc", 0, true},
     {11, "db", "db", 0, false},          {12, "e.r", "e.r", 0, false},    {13, "g", "g", 0, true},
     {14, "gd", "gd", 0, true},           {15, "c14", "c14", 0, false},    {16, "ap", "ap", 0, false},
-    {17, "l.tuki", "l.tuki", 0, false}};
+    {17, "l.tuki", "l.tuki", 25, false}};
 constexpr double largestCatalogueValue = 1e6;
 
 template <std::size_t N>
@@ -155,10 +160,10 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
 
 // A line whose fields each lie within their limits but whose section or
 // strand cannot exist: the message names the file, the line and the rule.
-runtime::Message brokenRuleMessage(const model::ProjectModel& m, const CatalogueFile& f, const std::string& key,
+runtime::Message brokenRuleMessage(const model::ProjectModel& m, int lineNumber, const std::string& key,
                                    const model::RuleBreach& breach) {
     const std::string file = m.DataPath + m.SlabFileName;
-    const std::string line = std::to_string(f.line());
+    const std::string line = std::to_string(lineNumber);
     return {"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                 " mukaista ei voi olla, ehto ei täyty: " + breach.finnish + "." + lineFeed +
                 "Korjaa laattatiedoston rivi.",
@@ -169,7 +174,7 @@ runtime::Message brokenRuleMessage(const model::ProjectModel& m, const Catalogue
 
 model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
     return {f.value(2), f.value(3), f.value(4),  f.value(5),  f.value(6),  f.value(7),
-            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16)};
+            f.value(8), f.value(9), f.value(10), f.value(11), f.value(12), f.value(16), f.value(13)};
 }
 
 // The line the search found, field by field and then as a whole.
@@ -178,8 +183,8 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
                                             const std::string& key, const FieldRule (&rules)[N], bool slabLine) {
     if (auto message = unsoundLine(m, f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
-        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3));
-    if (breach) return brokenRuleMessage(m, f, key, *breach);
+        slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(5), f.value(6));
+    if (breach) return brokenRuleMessage(m, f.line(), key, *breach);
     return std::nullopt;
 }
 
@@ -267,15 +272,31 @@ runtime::ParsedFileCache<SideRecord>& cleanReads(runtime::DataFileCache& files) 
     return files.parsed<SideRecord>("slab catalogue sides");
 }
 
+// The message of a strand designation of the side that is refused.
+runtime::Message designationMessage(int s, model::StrandLayer layer, const model::RuleBreach& breach) {
+    return {"*** VIRHE ***: " + inputfile::strandFieldName(s, layer, 0) + ": " + breach.text(0) + ".",
+            "*** ERROR ***: " + inputfile::strandFieldName(s, layer, 1) + ": " + breach.text(1) + "."};
+}
+
 // The read of one side from the catalogue file; reports go to errorLog.
 void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_t& status,
               inputfile::ErrorLog& errorLog) {
     inputfile::DataLineReporting report{errorLog, &messages};
     std::vector<std::string> keys;
+    int slabLine = 0;
 
     {
         CatalogueFile file(m, report);
         const std::string& bottomKey = m.BottomStrandType(s);
+        if (bottomKey.empty()) {
+            // No designation (a strand file that lists none for the slab
+            // type gives a new project none): said so, not as a strand key
+            // "" that the catalogue lacks.
+            messages.push_back(designationMessage(
+                s, model::StrandLayer::Bottom, *model::strandDesignationBreach("", model::StrandLayer::Bottom, {}, {})));
+            status = -1;
+            return;
+        }
         if (!file.search(bottomKey, strandEndMarker, strandFieldCount, keys)) {
             reportUnknownStrand(messages, bottomKey, keys);
             status = -1;
@@ -303,8 +324,25 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
+        const model::SlabSectionColumns columns = sectionColumns(file);
+        if (auto breach = model::selfWeightBreach(columns, SlabConcreteArea(columns))) {
+            messages.push_back(brokenRuleMessage(m, file.line(), m.SlabTypeName(s), *breach));
+            status = -1;
+            return;
+        }
         takeSlabLine(m, s, file);
+        slabLine = file.line();
     }
+    // The strands at the line's axis height have the cover their bond needs.
+    auto coverBroken = [&](double diameter) {
+        const auto breach = model::strandCoverBreach(m.BottomStrandAxisDistance(s), diameter);
+        if (breach) {
+            messages.push_back(brokenRuleMessage(m, slabLine, m.SlabTypeName(s), *breach));
+            status = -1;
+        }
+        return breach.has_value();
+    };
+    if (coverBroken(m.BottomStrandDiameter(s))) return;
 
     const std::string& topKey = m.TopStrandType(s);
     if (topKey.empty()) {
@@ -327,6 +365,8 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
         m.TopStrandDiameter(s) = file.value(2);
         m.TopStrandArea(s) = file.value(3);
         m.TopStrandBondFactor(s) = file.value(5);
+        // A top designation of no strands ("0") asks no cover.
+        if (m.TopStrandCount(s) > 0 && coverBroken(m.TopStrandDiameter(s))) return;
     }
     m.TopStrandAxisDistance(s) = m.BottomStrandAxisDistance(s);
 }
@@ -341,7 +381,9 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
     std::optional<runtime::FileIdentity> version =
         runtime::findDataFile(m.DataFiles, m.DataPath, m.SlabFileName).version;
     if (!m.DataFiles) version.reset();
-    const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s);
+    // Whether there are top strands decides whether their cover is asked.
+    const std::string query = m.BottomStrandType(s) + '\n' + m.SlabTypeName(s) + '\n' + m.TopStrandType(s) +
+                              (m.TopStrandCount(s) > 0 ? "\n+" : "\n0");
     if (version) {
         if (const std::optional<SideRecord> kept = cleanReads(*m.DataFiles).find(*version, query)) {
             takeRecord(m, s, *kept);
@@ -364,7 +406,8 @@ void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages
         static_cast<double>(m.SlabCoreCount(s)), m.SlabHeight(s),         m.SlabTopFlangeThickness(s),
         m.SlabCoreHeight(s),                     m.SlabDimensionHct(s),   m.SlabDimensionHv(s),
         m.SlabCoreWidth(s),                      m.SlabRecordValue8(s),   m.SlabUnitWidth(s),
-        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s)};
+        m.SlabWidthDeduction(s),                 m.SlabEdgeCoreDistance(s), m.BottomStrandAxisDistance(s),
+        m.SlabSelfWeight(s)};
     struct Layer {
         model::StrandLayer layer;
         const std::string& code;
@@ -376,9 +419,7 @@ void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages
     for (const Layer& l : layers) {
         const auto breach = model::strandDesignationBreach(l.code, l.layer, section, {l.type});
         if (!breach) continue;
-        messages.push_back({"*** VIRHE ***: " + inputfile::strandFieldName(s, l.layer, 0) + ": " + breach->text(0) + ".",
-                            "*** ERROR ***: " + inputfile::strandFieldName(s, l.layer, 1) + ": " + breach->text(1) +
-                                "."});
+        messages.push_back(designationMessage(s, l.layer, *breach));
         status = -1;
         return;
     }

@@ -185,6 +185,12 @@ void ComputeSlabSectionPart(model::ProjectModel& m, double E1, double A1, double
     I = I1 + A1 * (centroid - y1) * (centroid - y1) + ratio * (I2 + A2 * (centroid - y2) * (centroid - y2));
 }
 
+double SlabConcreteArea(const model::SlabSectionColumns& c) {
+    const double n = std::floor(c.n);
+    const Core core = c.hct != 0 ? builtUpCore(c.t, c.hc, c.hct, c.hv, c.d, c.bb) : circularCore(c.t, c.hc, c.d);
+    return (c.b - c.db) * c.h - n * core.area;
+}
+
 void ComputeSlabSectionProperties(model::ProjectModel& m) {
     for (int s = 1; s <= 2; ++s) computeSide(m, s);
 }

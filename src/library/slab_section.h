@@ -8,6 +8,7 @@
 // the bottom face; lengths mm, moduli MPa.
 
 #include "model/project_model.h"
+#include "model/slab_rules.h"
 #include "runtime/value.h"
 
 namespace quorvel::library {
@@ -19,6 +20,11 @@ namespace quorvel::library {
 void ComputeSlabSectionPart(model::ProjectModel& m, double E1, double A1, double y1, double I1, double E2,
                             double A2, double y2, double I2, runtime::Value& A, runtime::Value& y,
                             runtime::Value& I);
+
+// The concrete area of one unit, mm2: the net width times the height less
+// the cores, by the core shapes of the section properties below. For
+// columns that break no rule of model::slabSectionBreach.
+double SlabConcreteArea(const model::SlabSectionColumns& c);
 
 // Section properties of the slab of side 1, then side 2, from the slab and
 // strand fields read from the catalogue, ConcreteEcm of the slab concretes

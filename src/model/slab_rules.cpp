@@ -49,7 +49,7 @@ std::optional<RuleBreach> breachOf(const Comparison& c) {
 }  // namespace
 
 std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
-    for (double v : {c.n, c.h, c.t, c.hc, c.hct, c.hv, c.d, c.bb, c.b, c.db, c.e, c.ap})
+    for (double v : {c.n, c.h, c.t, c.hc, c.hct, c.hv, c.d, c.bb, c.b, c.db, c.e, c.ap, c.g})
         if (!std::isfinite(v))
             return RuleBreach{"sarakkeen arvo ei ole luku", "a column's value is not a number"};
     const double n = std::floor(c.n);
@@ -102,16 +102,73 @@ std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c) {
                      "", 0, Op::Less, "ap", c.ap});
     rules.push_back({"punosten akseli on laatan sisällä", "the strand axis lies inside the slab", "ap", c.ap, Op::Less,
                      "h", c.h});
+    // Each flange at least the least thickness of a hollow-core unit
+    // (EN 1168 4.3.1.1): the larger of 17 mm and (2 h)^0.5, h in mm.
+    const double least = std::max(17.0, std::sqrt(2 * c.h));
+    const std::string leastText = "max(17, (2 h)^0.5)";
+    const char* thin = "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus";
+    const char* thinEnglish = "a flange is at least the least thickness of a hollow-core unit";
+    // A circular core lies in the middle of its core height.
+    if (builtUp) {
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy", c.t});
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - h.c", c.h - c.t - c.hc});
+    } else {
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h.fy + (h.c - b.c) / 2",
+                         c.t + (c.hc - c.d) / 2});
+        rules.push_back({thin, thinEnglish, leastText, least, Op::AtMost, "h - h.fy - (h.c + b.c) / 2",
+                         c.h - c.t - (c.hc + c.d) / 2});
+    }
     for (const Comparison& rule : rules)
         if (auto breach = breachOf(rule)) return breach;
     return std::nullopt;
 }
 
-std::optional<RuleBreach> strandLineBreach(double diameter, double area) {
+std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double concreteArea) {
+    // g in kN/m2 over the concrete of a metre of units: g b / A0, b in mm and
+    // A0 in mm2, times 1000 mm/m gives kN/m3.
+    const double density = 1000 * c.g * c.b / concreteArea;
+    const std::string text = "1000 g b.hc / A0";
+    const Comparison rules[] = {
+        {"laatan omapaino on normaalibetonin, vähintään 20 kN/m3",
+         "the unit's self weight is that of normal-weight concrete, at least 20 kN/m3", "", 20, Op::AtMost, text,
+         density},
+        {"laatan omapaino on normaalibetonin, enintään 27 kN/m3",
+         "the unit's self weight is that of normal-weight concrete, at most 27 kN/m3", text, density, Op::AtMost, "",
+         27},
+    };
+    for (const Comparison& rule : rules)
+        if (auto breach = breachOf(rule)) return breach;
+    return std::nullopt;
+}
+
+std::optional<RuleBreach> strandLineBreach(double diameter, double area, double bondFactor, double modulus) {
     constexpr double quarterPi = 0.25 * 3.14159265358979;
-    return breachOf({"punoksen pinta-ala mahtuu sen halkaisijan ympyrään",
-                     "the strand's area fits the circle of its diameter", "pinta-ala", area, Op::AtMost,
-                     "pi/4 halkaisija^2", quarterPi * diameter * diameter});
+    // The bond factor eta_p1 of the transfer bond stress, 2.7 for indented
+    // wires to 3.2 for 3- and 7-wire strands (EN 1992-1-1 8.10.2.2(1)); the
+    // modulus of strand, 185 to 205 GPa by its making (EN 1992-1-1
+    // 3.3.6(3)).
+    const Comparison rules[] = {
+        {"punoksen pinta-ala mahtuu sen halkaisijan ympyrään", "the strand's area fits the circle of its diameter",
+         "pinta-ala", area, Op::AtMost, "pi/4 halkaisija^2", quarterPi * diameter * diameter},
+        {"punoksen tartuntakerroin on vähintään 2.7", "the strand's bond factor is at least 2.7", "", 2.7, Op::AtMost,
+         "tartuntakerroin", bondFactor},
+        {"punoksen tartuntakerroin on enintään 3.2", "the strand's bond factor is at most 3.2", "tartuntakerroin",
+         bondFactor, Op::AtMost, "", 3.2},
+        {"punoksen kimmokerroin on vähintään 185000 MPa", "the strand's modulus is at least 185000 MPa", "", 185000,
+         Op::AtMost, "Ep", modulus},
+        {"punoksen kimmokerroin on enintään 205000 MPa", "the strand's modulus is at most 205000 MPa", "Ep", modulus,
+         Op::AtMost, "", 205000},
+    };
+    for (const Comparison& rule : rules)
+        if (auto breach = breachOf(rule)) return breach;
+    return std::nullopt;
+}
+
+std::optional<RuleBreach> strandCoverBreach(double axisHeight, double diameter) {
+    // The least cover of a pretensioned strand for its bond, 1.5 diameters
+    // (EN 1992-1-1 4.4.1.2(3)), below the strand's circle.
+    return breachOf({"punoksen peite riittää sen tartuntaan", "the strand's cover is enough for its bond",
+                     "1.5 halkaisija", 1.5 * diameter, Op::AtMost, "ap - halkaisija / 2", axisHeight - diameter / 2});
 }
 
 std::optional<int> strandLayerCapacity(const SlabSectionColumns& c, double diameter) {

@@ -32,9 +32,10 @@ struct RuleBreach {
 // height h, top flange t, core height hc, straight part of the core hct
 // (0: a circular core), narrowing bottom part hv, core width d, core width
 // at the bottom bb, unit width b, width deduction db, edge distance of the
-// outer core centre e, strand axis height ap.
+// outer core centre e, strand axis height ap; and the self weight g of
+// the unit, kN/m2.
 struct SlabSectionColumns {
-    double n = 0, h = 0, t = 0, hc = 0, hct = 0, hv = 0, d = 0, bb = 0, b = 0, db = 0, e = 0, ap = 0;
+    double n = 0, h = 0, t = 0, hc = 0, hct = 0, hv = 0, d = 0, bb = 0, b = 0, db = 0, e = 0, ap = 0, g = 0;
 };
 
 // The first rule the section breaks (a column that is not a finite number
@@ -42,8 +43,21 @@ struct SlabSectionColumns {
 // cores counts by its whole part, as the calculation takes it.
 std::optional<RuleBreach> slabSectionBreach(const SlabSectionColumns& c);
 
-// A strand line: the strand's area lies within the circle of its diameter.
-std::optional<RuleBreach> strandLineBreach(double diameter, double area);
+// The self weight g of a slab line is that of normal-weight concrete over
+// the concrete area A0 (mm2) of its section: 20 <= 1000 g b / A0 <= 27
+// kN/m3 (EN 206 2000 to 2600 kg/m3, with 1 kN/m3 for the steel, EN
+// 1991-1-1 Table A.1). For a section that breaks no rule of
+// slabSectionBreach.
+std::optional<RuleBreach> selfWeightBreach(const SlabSectionColumns& c, double concreteArea);
+
+// A strand line: the strand's area lies within the circle of its diameter,
+// its bond factor within those of strands and wires, its modulus Ep (MPa)
+// within the range of strand.
+std::optional<RuleBreach> strandLineBreach(double diameter, double area, double bondFactor, double modulus);
+
+// The strands of a layer at the strand axis height ap of a slab line have
+// the cover their bond needs: ap - diameter / 2 >= 1.5 diameter.
+std::optional<RuleBreach> strandCoverBreach(double axisHeight, double diameter);
 
 // A strand type of the catalogue: its key (the first field of its line)
 // and its diameter, mm.

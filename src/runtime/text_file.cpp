@@ -546,10 +546,18 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name) {
+namespace {
+
+// The entry of the folder named name without regard to ASCII letter case:
+// a regular file (a link to one counts), or with anyKind any entry.
+std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name, bool anyKind) {
+    auto kindTaken = [anyKind](const fs::path& p) {
+        std::error_code typeEc;
+        return anyKind ? fs::exists(fs::symlink_status(p, typeEc)) : fs::is_regular_file(p, typeEc);
+    };
     std::error_code ec;
     const std::string exact = joinPath(folder, name);
-    if (fs::is_regular_file(exact, ec)) return exact;
+    if (kindTaken(exact)) return exact;
     if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
 
     // Several names may differ only in case; take the first in byte order
@@ -559,12 +567,21 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string entry = it->path().filename().string();
         if (!equalIgnoringAsciiCase(entry, name)) continue;
-        std::error_code typeEc;
-        if (!fs::is_regular_file(it->path(), typeEc)) continue;
+        if (!kindTaken(it->path())) continue;
         if (!best || entry < *best) best = entry;
     }
     if (!best) return std::nullopt;
     return joinPath(folder, *best);
+}
+
+}  // namespace
+
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name) {
+    return findIgnoringCase(folder, name, false);
+}
+
+std::optional<std::string> findEntryIgnoringCase(const std::string& folder, const std::string& name) {
+    return findIgnoringCase(folder, name, true);
 }
 
 std::string resolveFile(const std::string& folder, const std::string& name) {

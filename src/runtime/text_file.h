@@ -131,6 +131,9 @@ private:
 // file whose name equals name without regard to ASCII letter case, or
 // nothing. An exact match is preferred. folder may or may not end in "/".
 std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name);
+// The same for an entry of any kind (a folder, a device, a pipe, a link
+// that leads nowhere among them).
+std::optional<std::string> findEntryIgnoringCase(const std::string& folder, const std::string& name);
 
 // folder + name resolved through findFileIgnoringCase, or folder + name as
 // given when no such file exists (the path for creating it).

@@ -186,32 +186,42 @@ TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
 // program starts in Finnish, naming the file, the switch to English is
 // refused naming it, and Finnish is what is stored.
 TEST_F(StartUp, EnglishWithoutItsFilesStartsInFinnishAndIsNotSwitchedTo) {
-    for (const char* name : {"TEKSTIT1.DA0", "language.eng", "resultLanguage.eng"}) {
+    const struct {
+        const char* name;
+        bool folder;  // a folder in the file's place, else nothing there
+    } cases[] = {{"TEKSTIT1.DA0", false}, {"language.eng", false}, {"resultLanguage.eng", false},
+                 {"TEKSTIT1.DA0", true}, {"resultLanguage.eng", true}};
+    for (const auto& c : cases) {
+        const char* name = c.name;
         SCOPED_TRACE(name);
         const std::string missing = program.dataPath() + name;
         fs::rename(missing, missing + ".pois");
+        if (c.folder) fs::create_directory(missing);
+        const std::string reason =
+            c.folder ? missing + " ei ole tiedosto vaan kansio, laite, putki tai katkennut linkki"
+                     : "tiedostoa " + missing + " ei ole";
         HeadlessPlatform fresh;
         fresh.setProgramFolder(program.dataPath());
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", "1");
         model::ProjectModel fm;
         frmQuorvel window(fm, fresh);
         fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
-        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: tiedostoa " + missing +
-                                " ei ole. Ohjelma käyttää suomea.",
+        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: " + reason + ". Ohjelma käyttää suomea.",
                             "Quorvel", Buttons::Ok, Icon::Exclamation);
         window.show();
         ASSERT_TRUE(window.isVisible());
         EXPECT_EQ(fm.LanguageIndex, 0);
         EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
 
-        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: tiedostoa " + missing + " ei ole.", "Quorvel",
-                            Buttons::Ok, Icon::Exclamation);
+        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: " + reason + ".", "Quorvel", Buttons::Ok,
+                            Icon::Exclamation);
         fresh.click(window.cmdEnglanti);
         EXPECT_EQ(fm.LanguageIndex, 0);
         EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
         ASSERT_TRUE(window.closeByFrame());
         EXPECT_EQ(stored(fresh, "Kieli"), "0");
         fresh.verify();
+        fs::remove_all(missing);
         fs::rename(missing + ".pois", missing);
     }
 }
@@ -373,6 +383,43 @@ TEST_F(StartUp, ACompanyHeaderThatGivesNoLineNeverStopsOpenOrCalculate) {
     }
 }
 
+// A company header of the installation's own folder that is there but no
+// file (a folder, a link to a random device, a named pipe, a link that
+// leads nowhere) stops the start as a missing one does, without waiting on
+// the pipe, and the message says what stands in the file's place.
+TEST_F(StartUp, ACompanyHeaderThatIsNoFileIsNamedSoAtStartUp) {
+    const fs::path header = program.path() / "FIRMA.DA0";
+    const std::string p = program.dataPath();
+    const std::string list = "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
+                             "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n\r\n" +
+                             p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT0.DA0\r\n" + p +
+                             "FIRMA.DA0\r\n" + p + "PUNOS.VAT\r\n\r\n";
+    const std::string notAFile = "Ei tiedosto vaan kansio, laite, putki tai katkennut linkki: ";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::string named;
+    } cases[] = {
+        {"a folder", [&] { fs::create_directory(header); }, notAFile},
+        {"a link to a random device", [&] { fs::create_symlink("/dev/urandom", header); }, notAFile},
+        {"a named pipe", [&] { ASSERT_EQ(mkfifo(header.c_str(), 0600), 0); }, notAFile},
+        {"a link that leads nowhere", [&] { fs::create_symlink(program.path() / "nowhere", header); }, notAFile},
+        {"missing", [] {}, "Ei löydy: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(header);
+        c.make();
+        HeadlessPlatform fresh;
+        fresh.setProgramFolder(p);
+        fresh.expectMessage(list + c.named + p + "FIRMA.DA0\r\n", "Vakava virhe!", Buttons::Ok, Icon::Critical);
+        model::ProjectModel fm;
+        frmQuorvel window(fm, fresh);
+        EXPECT_THROW(window.show(), ProgramEnded);
+        fresh.verify();
+    }
+}
+
 // Finnish has nothing to fall back on (English falls back on Finnish).
 TEST_F(StartUp, AMissingLanguageFileEndsTheProgramWithoutSavingTheSettings) {
     fs::remove(program.path() / "language.fin");
@@ -432,33 +479,43 @@ TEST_F(StartUp, ADataFileLargerThanAnyDeliveredStopsWithItsName) {
 
 // A text data file that does not hold what is read from it (binary
 // content, too few report headings, a language line without a key, a
-// report text the report prints missing or unclosed) stops the start with
-// one message naming the file and the line or the key.
-TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
+// report text the report prints missing or unclosed) is named with the
+// line or the key. A Finnish one stops the start; an English one is as
+// good as missing: the program starts in Finnish saying why, and the
+// switch to English is refused saying it again (a damaged English file
+// once ended every start, Finnish ones too).
+TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsIsNamedWithItsLineAndEnglishGivesWay) {
     using namespace std::string_literals;
     struct Case {
         const char* name;
         int line;                               // 1-based line changed
         std::optional<std::string> replaced;  // its new text; none: the file ends before it
-        const char* language;
-        std::string message;  // @ stands for the file's path
+        const char* language;  // of the file, and the one stored
+        std::string message;  // @ stands for the file's path; in Finnish
     } cases[] = {
         {"TEKSTIT0.DA0", 5, "\"Otsikko\0\""s, "0", "Tiedosto @ ei ole tekstitiedosto: rivillä 5 on ohjausmerkki (koodi 0)."},
         {"resultLanguage.eng", 10, "key = \"\x1b[2J\"", "1",
-         "The data file @ is not a text file: line 10 holds a control character (code 27)."},
-        {"TEKSTIT1.DA0", 101, std::nullopt, "1", "The data file @ holds only 100 texts up to its last line (100); the report needs 192."},
+         "Tiedosto @ ei ole tekstitiedosto: rivillä 10 on ohjausmerkki (koodi 27)."},
+        {"TEKSTIT1.DA0", 101, std::nullopt, "1",
+         "Tiedostossa @ on viimeiseen riviinsä (100) mennessä vain 100 tekstiä; raportti tarvitsee 192."},
         {"TEKSTIT0.DA0", 1, std::nullopt, "0", "Tiedostossa @ on viimeiseen riviinsä (0) mennessä vain 0 tekstiä; raportti tarvitsee 192."},
         {"language.fin", 3, "Laatasto", "0", "Tiedoston @ rivi 3 ei ole muotoa avain = teksti."},
-        {"language.eng", 20, " = Slabs", "1", "Line 20 of the data file @ is not of the form key = text."},
+        {"language.eng", 20, " = Slabs", "1", "Tiedoston @ rivi 20 ei ole muotoa avain = teksti."},
+        // A window text missing: its control would stay in Finnish (the
+        // first key of language.fin in the order of its letters, then line 7's).
+        {"language.eng", 1, std::nullopt, "1",
+         "Tiedostosta @ puuttuu ikkunan teksti Fileview.caption (rivi Fileview.caption = teksti)."},
+        {"language.eng", 7, "' frmQuorvel.cmdLaatasto = Slabs", "1",
+         "Tiedostosta @ puuttuu ikkunan teksti frmQuorvel.cmdLaatasto (rivi frmQuorvel.cmdLaatasto = teksti)."},
         // A report text missing or damaged: named with its key.
         {"resultLanguage.fin", 1, std::nullopt, "0",
          "Tiedostosta @ puuttuu raportin teksti resultText (rivi resultText = \"teksti\")."},
         {"resultLanguage.fin", 5, "' resultText1 = \"QUORVEL\"", "0",
          "Tiedostosta @ puuttuu raportin teksti resultText1 (rivi resultText1 = \"teksti\")."},
         {"resultLanguage.eng", 5, "", "1",
-         "The data file @ lacks the report text resultText1 (a line resultText1 = \"text\")."},
+         "Tiedostosta @ puuttuu raportin teksti resultText1 (rivi resultText1 = \"teksti\")."},
         {"resultLanguage.eng", 8, "resultText3a = \"Version ", "1",
-         "The report text resultText3a of the data file @ has no closing double quote."},
+         "Tiedoston @ raportin tekstiltä resultText3a puuttuu lopettava lainausmerkki."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -481,11 +538,26 @@ TEST_F(StartUp, ATextDataFileThatDoesNotHoldItsTextsStopsWithItsNameAndLine) {
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
         std::string message = c.message;
         message.replace(message.find('@'), 1, data.dataPath() + c.name);
-        fresh.expectMessage(message, std::string(c.language) == "1" ? "Fatal error!" : "Vakava virhe!", Buttons::Ok,
-                            Icon::Critical);
         model::ProjectModel fm;
         frmQuorvel window(fm, fresh);
-        EXPECT_THROW(window.show(), ProgramEnded);
+        if (std::string(c.language) == "0") {
+            fresh.expectMessage(message, "Vakava virhe!", Buttons::Ok, Icon::Critical);
+            EXPECT_THROW(window.show(), ProgramEnded);
+            fresh.verify();
+            continue;
+        }
+        const std::string reason = message.substr(0, message.size() - 1);
+        fresh.onModal("frmAbout", [&](platform::Form& about) { fresh.click(static_cast<frmAbout&>(about).cmdOK); });
+        fresh.expectMessage("Englanninkielisiä tekstejä ei voi käyttää: " + reason + ". Ohjelma käyttää suomea.",
+                            "Quorvel", Buttons::Ok, Icon::Exclamation);
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        fresh.expectMessage("Kieltä ei voi vaihtaa englanniksi: " + reason + ".", "Quorvel", Buttons::Ok,
+                            Icon::Exclamation);
+        fresh.click(window.cmdEnglanti);
+        EXPECT_EQ(fm.LanguageIndex, 0);
+        EXPECT_EQ(window.cmdLaatasto.caption(), "Laatasto");
         fresh.verify();
     }
 }

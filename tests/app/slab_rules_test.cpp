@@ -21,6 +21,7 @@
 #include "inputfile/input_file_reader.h"
 #include "model/slab_rules.h"
 #include "model/topping_load.h"
+#include "runtime/data_files.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -114,11 +115,56 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Catalogue, 9, 12, "77", "reunaontelon vieressä on uuma laatan sisällä ((db + b.c) / 2 = 77.5 >= e.r = 77)"},
         {Where::Catalogue, 9, 0, "P27 1 265 35 190 105 30 135 105 1200 20 1150 3.60 4.14 0.5 45 60",
          "ontelo ja sen uumat mahtuvat laatan leveyteen (e.r + (db + b.c) / 2 = 1227.5 >= b.hc = 1200)"},
-        {Where::Catalogue, 9, 6, "0", ""},  // a circular core of 135 mm in 190 mm
+        // A circular core of 135 mm in 190 mm, weighing what its concrete
+        // does: 25 * 226817 / 1200 = 4.73 kN/m2.
+        {Where::Catalogue, 9, 0, "P27 6 265 35 190 0 0 135 135 1200 20 110 4.73 4.14 0.5 45 60", ""},
         // Core parts that sum to the core height, leaving a cap of 3.6e-15 mm in binary.
         {Where::Catalogue, 9, 0, "P27 6 265 35 135 105.3 29.7 135 105 1200 20 110 3.60 4.14 0.5 45 60", ""},
         {Where::Catalogue, 9, 0, "P27 4 265 35 190 0 0 200 200 1200 20 150 3.60 4.14 0.5 45 60",
          "pyöreä ontelo mahtuu ontelon korkeuteen (b.c = 200 > h.c = 190)"},
+        // A top flange thinner than EN 1168 allows: max(17, (2 * 265)^0.5) = 23.02 mm.
+        {Where::Catalogue, 9, 4, "0.001",
+         "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > h.fy = 0.001)"},
+        {Where::Catalogue, 9, 4, "23.1", ""},
+        // A circular core of 135 mm in the middle of 190 mm leaves 27.5 mm
+        // above and below it: with t = 1 the top flange is 1 + 27.5 = 28.5 mm.
+        // One of 222 mm in 240 mm with t = 20 leaves 265 - 20 - 231 = 14 mm
+        // below it.
+        {Where::Catalogue, 9, 0, "P27 6 265 1 190 0 0 135 135 1200 20 110 4.73 4.14 0.5 45 60", ""},
+        {Where::Catalogue, 9, 0, "P27 4 265 20 240 0 0 222 222 1200 20 160 2.90 4.14 0.5 45 60",
+         "laipan paksuus on vähintään ontelolaatan vähimmäispaksuus (max(17, (2 h)^0.5) = 23.02173 > "
+         "h - h.fy - (h.c + b.c) / 2 = 14)"},
+        // Self weights no normal-weight concrete (20 to 27 kN/m3) gives the
+        // section: 1000 g b / A0 with A0 = 172716 mm2 (data/README.md) is
+        // 25.01 kN/m3 as delivered. 0.001 kN/m2: 0.006948; one core (1.5
+        // taken whole), A0 = 312700 - 23331 = 289369: 14.93; a circular core
+        // of 135 mm, A0 = 312700 - 6 * 14314 = 226817: 19.05; 3.9 kN/m2:
+        // 27.10; 2.9 and 3.88 kN/m2: 20.15 and 26.96, taken.
+        {Where::Catalogue, 9, 13, "0.001",
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 6.947817E-03)"},
+        {Where::Catalogue, 9, 2, "1.5",
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 14.92902)"},
+        {Where::Catalogue, 9, 0, "P27 6 265 35 190 0 0 135 135 1200 20 110 3.60 4.14 0.5 45 60",
+         "laatan omapaino on normaalibetonin, vähintään 20 kN/m3 (20 > 1000 g b.hc / A0 = 19.04621)"},
+        {Where::Catalogue, 9, 13, "3.9",
+         "laatan omapaino on normaalibetonin, enintään 27 kN/m3 (1000 g b.hc / A0 = 27.09649 > 27)"},
+        {Where::Catalogue, 9, 13, "2.9", ""},
+        {Where::Catalogue, 9, 13, "3.88", ""},
+        // A strand axis that leaves the 12.9 mm strand less than its bond
+        // cover of 1.5 * 12.9 = 19.35 mm: 7 - 6.45 = 0.55 mm.
+        {Where::Catalogue, 9, 16, "7",
+         "punoksen peite riittää sen tartuntaan (1.5 halkaisija = 19.35 > ap - halkaisija / 2 = 0.55)"},
+        {Where::Catalogue, 9, 16, "26", ""},
+        // The bond factor outside 2.7 to 3.2 (EN 1992-1-1 8.10.2.2(1)): 3.52
+        // gave the SUORA example a slab shear utilisation of 0.720 for 0.725.
+        {Where::Catalogue, 4, 5, "3.52", "punoksen tartuntakerroin on enintään 3.2 (tartuntakerroin = 3.52 > 3.2)"},
+        {Where::Catalogue, 4, 5, "2.69", "punoksen tartuntakerroin on vähintään 2.7 (2.7 > tartuntakerroin = 2.69)"},
+        {Where::Catalogue, 4, 5, "2.7", ""},
+        // The strand's modulus outside 185 to 205 GPa (EN 1992-1-1 3.3.6(3)).
+        {Where::Catalogue, 4, 6, "1", "punoksen kimmokerroin on vähintään 185000 MPa (185000 > Ep = 1)"},
+        {Where::Catalogue, 4, 6, "205001",
+         "punoksen kimmokerroin on enintään 205000 MPa (Ep = 205001 > 205000)"},
+        {Where::Catalogue, 4, 6, "185000", ""},
         {Where::Catalogue, 4, 3, "140",  // pi / 4 * 12.9^2 = 130.698 mm2
          "punoksen pinta-ala mahtuu sen halkaisijan ympyrään (pinta-ala = 140 > pi/4 halkaisija^2 = 130.6981)"},
         // The strand file line, and the designations around the limits.
@@ -145,6 +191,9 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
         {Where::Calculation, 2, 2, "2.5L", "tunnus 2.5L: " + count + "1...29" + ofL},
         {Where::Calculation, 2, 3, "-20", "tunnus -20: " + count + "0...30" + of0},
         {Where::Calculation, 1, 2, "0", "tunnus 0: " + count + "1...30" + of0},
+        // None, as a new project gets from a strand file without designations
+        // for its slab type (once "strand key  unknown").
+        {Where::Calculation, 1, 2, "", "punostunnus puuttuu"},
         {Where::Calculation, 2, 2, "29L", ""},
         // The calculation's messages in English.
         {Where::Catalogue, 9, 12, "5000",
@@ -237,6 +286,44 @@ TEST_F(SlabRules, EveryValueDescribesASlabOrAStrandThatCanExist) {
             break;
         }
         }
+    }
+}
+
+// Top strands ask their cover only when there are some: a strand axis at
+// 20 mm is enough for 9.3 mm bottom strands (1.5 * 9.3 = 13.95 <= 20 -
+// 4.65 = 15.35) and top designation "0" (none of the 12.5 mm strand), but
+// not for ten top strands (1.5 * 12.5 = 18.75 > 20 - 6.25 = 13.75). (A
+// clean read kept for the same lines is kept apart by whether there are
+// top strands.)
+TEST_F(SlabRules, TopStrandsAskTheirCoverOnlyWhenThereAreSome) {
+    runtime::DataFileCache files;  // the reads kept between calculations, as the window keeps them
+    const std::string line = "P27 6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 20 60";
+    folder.writeRaw("ONTELO.MIT", withWord(folder.read("ONTELO.MIT"), 9, 0, line));
+    std::string project =
+        quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat");
+    for (int l : {4, 5}) project = withWord(project, l, 2, "10S");
+    auto p = std::make_unique<model::ProjectModel>(m);
+    p->DataFiles = &files;
+    ASSERT_FALSE(inputfile::ReadProjectBytes(*p, project, true));
+    const struct {
+        const char* top;
+        std::string said;
+    } steps[] = {
+        {"0", ""},
+        {"10", "*** VIRHE ***: Laattatiedoston " + p->DataPath + p->SlabFileName +
+                   " rivillä 9 tunnuksen P27 mukaista ei voi olla, ehto ei täyty: punoksen peite riittää "
+                   "sen tartuntaan (1.5 halkaisija = 18.75 > ap - halkaisija / 2 = 13.75).\nKorjaa laattatiedoston "
+                   "rivi."},
+        {"0", ""},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.top);
+        p->TopStrandCode(2) = step.top;
+        model::ComputeToppingLoad(*p);
+        runtime::Messages messages;
+        const int16_t status = analysis::PerformCalculation(*p, messages);
+        EXPECT_EQ(runtime::messagesText(messages, 0), step.said);
+        EXPECT_EQ(status == 0, step.said.empty());
     }
 }
 

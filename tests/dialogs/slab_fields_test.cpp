@@ -24,7 +24,7 @@ protected:
             model::SlabTypeRecord r;
             r.Name = name;
             r.DefaultSupportLength = support;
-            r.section = {6, 265, 35, 190, 105, 30, 135, 105, 1200, 20, 110, 45};
+            r.section = {6, 265, 35, 190, 105, 30, 135, 105, 1200, 20, 110, 45, 3.60};
             r.StrandCount = static_cast<int16_t>(strands.size());
             for (std::size_t k = 0; k < strands.size(); ++k) r.StrandNames(static_cast<int>(k)) = strands[k];
             m.SlabCatalogue.append(r);

@@ -81,7 +81,7 @@ const Reader readers[] = {
          quorvel::library::LookupKefCoefficient(m, type, "P27", 300, 105, 0, 0, kcd, extra);
          return text(kcd);
      }},
-    {"ONTELO.MIT", catalogue("265"), catalogue("266"), catalogue("2650"), {"265", "266", "2650"},
+    {"ONTELO.MIT", catalogue("265"), catalogue("266"), catalogue("265.5"), {"265", "266", "265.5"},
      [](const TempFolder& folder, DataFileCache& files) {
          quorvel::runtime::Messages messages;
          int16_t status = 0;

@@ -214,7 +214,7 @@ TEST(ReadSlabAndStrandData, TopStrandsEmptyOrZero) {
 TEST(ReadSlabAndStrandData, FirstOfTwoEqualKeysAndWholeCoreCount) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandTitle, "S 9.3 52 1860 3.2 195000", "S 7.0 30 1770 2.7 190000", "LOPPU1",
-                                slabHeading, slabLine("P27", "4.9"), slabLine("P27", "3"), "LOPPU"});
+                                slabHeading, slabLine("P27", "5.9"), slabLine("P27", "3"), "LOPPU"});
     runtime::Messages messages;
     std::vector<std::string> expected;  // no message unless named
     ProjectModel m = modelFor(folder, "P27", "S", "S");
@@ -224,7 +224,7 @@ TEST(ReadSlabAndStrandData, FirstOfTwoEqualKeysAndWholeCoreCount) {
     EXPECT_EQ(m.BottomStrandDiameter(1), 9.3);
     EXPECT_EQ(m.TopStrandDiameter(1), 9.3);
     EXPECT_EQ(m.SlabStrandModulus(1), 195000);
-    EXPECT_EQ(m.SlabCoreCount(1), 4);  // 4.9 rounded down, and the first P27 line
+    EXPECT_EQ(m.SlabCoreCount(1), 5);  // 5.9 rounded down, and the first P27 line
     EXPECT_EQ(finnishOf(messages), expected);
 }
 
@@ -282,7 +282,7 @@ TEST(ReadSlabAndStrandData, CatalogueOfFortyLinesPerPart) {
     std::string bytes = std::string(strandTitle) + "\r\n";
     for (int i = 0; i < 40; ++i)
         bytes += std::string(1, static_cast<char>('A' + i % 26)) + (i < 26 ? "" : "x") + " " +
-                 std::to_string(5 + i) + " 15 1860 3.2 195000\r\n";
+                 std::to_string(5 + i / 4) + " 15 1860 3.2 195000\r\n";
     bytes += "LOPPU1\r\n" + std::string(slabHeading) + "\r\n";
     std::string names;
     for (int i = 1; i <= 40; ++i) {
@@ -294,13 +294,13 @@ TEST(ReadSlabAndStrandData, CatalogueOfFortyLinesPerPart) {
 
     runtime::Messages messages;
     std::vector<std::string> expected;  // no message unless named
-    // Line 40 of part A is "Nx" (i = 39), diameter 44; line 25 is "Y" (i = 24).
+    // Line 40 of part A is "Nx" (i = 39), diameter 14; line 25 is "Y" (i = 24), 11.
     ProjectModel m = modelFor(folder, "T40", "Nx", "Y");
     int16_t status = 0;
     ReadSlabAndStrandData(m, messages, 1, status);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(m.BottomStrandDiameter(1), 44);
-    EXPECT_EQ(m.TopStrandDiameter(1), 29);
+    EXPECT_EQ(m.BottomStrandDiameter(1), 14);
+    EXPECT_EQ(m.TopStrandDiameter(1), 11);
     EXPECT_EQ(m.SlabCoreCount(1), 1 + 40 % 7);
 
     expected.push_back("LOPPU\r\nRivillä  84 liian vähän lukuja:  1 <  17");
@@ -328,6 +328,13 @@ TEST(ReadSlabAndStrandData, ValuesOutsideThePhysicalLimitsAreNamedWithTheirLine)
          "rivillä 5 tunnuksen P27 arvo b.hc = 0 "},
         {"0 12.5 93 1860 3.2 195000", "P27 6 265 35 190 105 30 135 105 1200 20 110 1E+39 4.14 0.5 45 60",
          "rivillä 5 tunnuksen P27 arvo g = 1E\\+39 "},
+        // A support length limit of 0 caps every bearing to nothing (the
+        // calculation stopped with error 11); one of 1 mm gave the SUORA
+        // example a slab shear utilisation of 0.568 instead of 0.725.
+        {"0 12.5 93 1860 3.2 195000", "P27 6 265 35 190 105 30 135 105 1200 20 110 3.6 4.14 0.5 45 0",
+         "rivillä 5 tunnuksen P27 arvo l.tuki = 0 "},
+        {"0 12.5 93 1860 3.2 195000", "P27 6 265 35 190 105 30 135 105 1200 20 110 3.6 4.14 0.5 45 24.9",
+         "rivillä 5 tunnuksen P27 arvo l.tuki = 24.9 "},
         {"0 12.5 0 1860 3.2 195000", slabLine("P27"), "rivillä 2 tunnuksen 0 arvo pinta-ala = 0 "},
     };
     for (const Case& c : cases) {
