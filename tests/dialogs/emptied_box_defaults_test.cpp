@@ -5,11 +5,7 @@
 #include <map>
 #include <set>
 
-#include "app/beam_types.h"
-#include "app/input_tools.h"
-#include "dialog_fixture.h"
-#include "dialogs/concrete-beams/beam_dialog.h"
-#include "model/field_limits.h"
+#include "emptied_boxes.h"
 #include "runtime/number_text.h"
 
 namespace quorvel::dialogs::testing {
@@ -46,60 +42,43 @@ std::optional<double> fieldNamed(const ProjectModel& m, std::string_view name, i
     return found->second(m, element);
 }
 
-class EmptiedBoxes : public DialogTest {};
+class EmptiedBoxes : public EmptiedBoxTest {};
 
 TEST_F(EmptiedBoxes, EveryBeamDialogBoxTakesItsBeamTypesOwnDefault) {
     int checked = 0;
     std::set<std::string> materialsChecked, rowsChecked;
     for (const app::BeamTypeInfo& type : app::BeamTypes()) {
         SCOPED_TRACE(std::string(type.typeName));
-        auto* option = dynamic_cast<platform::OptionButton*>(w.findControl(std::string(type.option)));
-        ASSERT_NE(option, nullptr);
-        choose(*option);
+        chooseType(type);
         // The type's own defaults, as choosing the type writes them (a new
         // project's own beam is SUORA's, with a few values of its own).
         auto fresh = std::make_unique<ProjectModel>(m);
         app::SelectBeamType(*fresh, type);
-        open<BeamDialog>(w.cmdPalkki, std::string(type.dialog), [&](BeamDialog& d) {
-            ui.setStrict(false);
-            for (platform::Control* box : d.controls()) {
-                const bool editable = box->kind() == platform::ControlKind::TextBox ||
-                                      (box->kind() == platform::ControlKind::ComboBox &&
-                                       static_cast<platform::ComboBox*>(box)->style() == platform::ComboStyle::DropDownCombo);
-                const model::BoxLimit* row = app::boxLimitOf(*box);
-                if (!editable || !row || row->field.empty() || !box->isEffectivelyVisible() ||
-                    !box->enabled() || row->field == "BeamSpan" || row->field == "BeamSpacing" || (!row->defaultValue && !model::has(row->computed, model::Computed::Default)))
-                    continue;
-                // The row shown on opening is row 1.
-                const std::optional<double> expected = fieldNamed(*fresh, row->field, std::max(row->element, 1));
-                EXPECT_TRUE(expected) << "no field named " << row->field;
-                if (!expected) continue;
-                ui.paste(*box, "");
-                ui.click(d.txtJannevali);  // the box is left
-                const std::string shown = box->kind() == platform::ControlKind::TextBox
-                                              ? static_cast<platform::TextBox*>(box)->text()
-                                              : static_cast<platform::ComboBox*>(box)->text();
-                // A row's distance follows from the bar diameter typed, so
-                // that the rows stack, but never nearer the face than the
-                // type's own row; every other box takes the type's own value.
-                if (row->field.find("Distance") != std::string_view::npos)
-                    EXPECT_GE(runtime::scanNumber(shown), *expected)
-                        << d.name() << "." << box->name() << " (" << row->field << ") emptied shows \"" << shown
-                        << "\"";
-                else
-                    EXPECT_EQ(runtime::scanNumber(shown), *expected)
-                        << d.name() << "." << box->name() << " (" << row->field << ") emptied shows \"" << shown
-                        << "\"";
-                ++checked;
-                if (row->field.find("Reinforcement") != std::string_view::npos ||
-                    row->field.find("Rebar") != std::string_view::npos)
-                    materialsChecked.insert(std::string(type.typeName));
-                if (row->element < 0) rowsChecked.insert(std::string(type.typeName));
-            }
-            ui.pressEscape();
+        const auto wanted = [](const model::BoxLimit& row) {
+            return !row.field.empty() && row.field != "BeamSpan" && row.field != "BeamSpacing" &&
+                   (row.defaultValue || model::has(row.computed, model::Computed::Default));
+        };
+        emptyEachBox(type, wanted, [&](BeamDialog& d, platform::Control& box, const model::BoxLimit& row,
+                                       const std::string& shown) {
+            // The row shown on opening is row 1.
+            const std::optional<double> expected = fieldNamed(*fresh, row.field, std::max(row.element, 1));
+            EXPECT_TRUE(expected) << "no field named " << row.field;
+            if (!expected) return;
+            // A row's distance follows from the bar diameter typed, so
+            // that the rows stack, but never nearer the face than the
+            // type's own row; every other box takes the type's own value.
+            if (row.field.find("Distance") != std::string_view::npos)
+                EXPECT_GE(runtime::scanNumber(shown), *expected)
+                    << d.name() << "." << box.name() << " (" << row.field << ") emptied shows \"" << shown << "\"";
+            else
+                EXPECT_EQ(runtime::scanNumber(shown), *expected)
+                    << d.name() << "." << box.name() << " (" << row.field << ") emptied shows \"" << shown << "\"";
+            ++checked;
+            if (row.field.find("Reinforcement") != std::string_view::npos ||
+                row.field.find("Rebar") != std::string_view::npos)
+                materialsChecked.insert(std::string(type.typeName));
+            if (row.element < 0) rowsChecked.insert(std::string(type.typeName));
         });
-        ui.clearMessages();
-        ui.setStrict(true);
     }
     EXPECT_GT(checked, 100);
     // Every dialog has its rows' boxes checked, SUORA and BLEUKA (bars) and JALO (strands) share boxes of the same names.
