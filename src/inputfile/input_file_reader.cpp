@@ -647,12 +647,6 @@ std::optional<LineProblem> binaryContent(std::string_view bytes) {
     });
 }
 
-bool sameFileName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // ReadProjectFile of a source.
 std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& source, bool leftSideCarriesSlabs) {
     if (auto binary = source.fileName ? binaryContent(*source.fileName) : binaryContent(source.bytes)) return binary;
@@ -663,7 +657,7 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
     // The strand designations of a file read through, held to the slab
     // catalogue loaded in m when the file names that one (another one is
     // loaded, and held to, by the caller).
-    if (e <= 0 && sameFileName(loadedCatalogue, m.SlabFileName))
+    if (e <= 0 && runtime::equalIgnoringAsciiCase(loadedCatalogue, m.SlabFileName))
         if (auto strands = findStrandDesignationProblem(m, leftSideCarriesSlabs)) {
             if (e == 0) return strands;
             problems.push_back(*strands);

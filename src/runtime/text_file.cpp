@@ -531,13 +531,13 @@ void TextFileWriter::close() {
 // ---------------------------------------------------------------------------
 // Files in folders
 
-namespace {
-
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
+
+namespace {
 
 std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/') return folder + name;

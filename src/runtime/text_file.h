@@ -25,6 +25,10 @@ std::string utf8ToCp1252(std::string_view text);
 // line without an end counts as a line).
 std::vector<std::string> splitLines(std::string_view bytes);
 
+// Whether two names are the same but for the case of ASCII letters (file
+// names in the data folder, list items).
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // The bytes of a regular file. Raises 53 when it does not exist, 75 when
 // it is not a regular file (a folder, a named pipe, a socket, a device) or
 // cannot be opened, 57 when reading fails. Never waits for a writer.

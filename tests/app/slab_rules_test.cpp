@@ -22,6 +22,7 @@
 #include "model/slab_rules.h"
 #include "model/topping_load.h"
 #include "runtime/data_files.h"
+#include "runtime/text_file.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -29,18 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> linesOf(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
 // The bytes with word `word` (from 1; runs of blanks count as one) of line
 // `line` (from 1) replaced, or the whole line for word 0.
 std::string withWord(const std::string& bytes, int line, int word, const std::string& value) {
-    std::vector<std::string> lines = linesOf(bytes);
+    std::vector<std::string> lines = runtime::splitLines(bytes);
     std::string& l = lines.at(static_cast<std::size_t>(line - 1));
     if (word == 0) {
         l = value;

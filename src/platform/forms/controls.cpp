@@ -6,6 +6,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/utf8.h"
 #include "runtime/errors.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::platform {
 
@@ -14,12 +15,6 @@ constexpr int ErrInvalidPropertyValue = 380;
 constexpr int ErrPropertyReadOnly = 383;
 constexpr int ErrObjectAlreadyLoaded = 360;
 
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
 }  // namespace
 
 void raiseMissingArrayElement() { throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange); }
@@ -179,7 +174,7 @@ void ComboBox::setListIndex(int i) {
 void ComboBox::setText(const std::string& t) {
     if (style_ == ComboStyle::DropDownList) {
         for (int i = 0; i < listCount(); ++i)
-            if (equalIgnoringCase(items_[static_cast<std::size_t>(i)], t)) {
+            if (runtime::equalIgnoringAsciiCase(items_[static_cast<std::size_t>(i)], t)) {
                 setListIndex(i);
                 return;
             }
