@@ -123,6 +123,31 @@ TEST(ResultsOverInputs, HolesAlongTheWholeBeamAreNamed) {
         << messages[0].finnish;
 }
 
+TEST(ResultsOverInputs, AHoleBeyondTheBeamEndCountsForNothing) {
+    // delta_edge_beam_holes_loads.dat: a right hole 1200 ... 1600 mm. With a
+    // beam span from 1175 to 1200 mm the hole lies beyond the beam's end
+    // (at 1200 it only touches it); it counted at its full width and turned
+    // the right slab shear 0.469 -> 0.985 (beta.r 3). Now no hole factor,
+    // and the utilisation as at 1175 mm. Past 1200 mm the factor grows with
+    // the part inside: 1 + 2 t / (L - 2 t) with t = L - 1200 (the second
+    // half L/2 ... L), 1.017 at 1210 mm.
+    CalculationFolder data;
+    double first = 0.0;
+    for (const double span : {1175.0, 1190.0, 1200.0, 1210.0}) {
+        auto m = std::make_unique<ProjectModel>();
+        data.load(*m, "delta_edge_beam_holes_loads.dat");
+        m->BeamSpan = span;
+        quorvel::runtime::Messages messages;
+        ASSERT_EQ(PerformCalculation(*m, messages), 0) << span;
+        ASSERT_EQ(m->ZeroMomentX(2), span);
+        const double t = std::max(span - 1200.0, 0.0);
+        EXPECT_NEAR(m->BetaR(2, 2), 1 + 2 * t / (span - 2 * t), 1e-9) << span;
+        EXPECT_EQ(m->BetaR(2, 1), 1.0) << span;
+        if (first == 0.0) first = m->SlabShearUtilisation(2);
+        EXPECT_NEAR(m->SlabShearUtilisation(2), first, 0.01 * first) << span;
+    }
+}
+
 TEST(ResultsOverInputs, UltimateMomentNeverFallsAsStrandsAreAdded) {
     // Every slab type and strand key of the delivered catalogue, on the
     // right side of concrete_middle_beam.dat, over every count one layer
