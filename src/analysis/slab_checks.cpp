@@ -132,11 +132,11 @@ runtime::Message HoleRefusal::message() const {
     return {std::string("Laskenta keskeytyi: ") + (left ? "vasemman" : "oikean") +
                 " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
                 " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
-                "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (y).",
+                "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
             std::string("Calculation stopped: the holes of the ") + (left ? "left" : "right") +
                 " side take away the whole slab field: over x = " + stretch +
                 " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
-                "narrower along the beam (B) or move them further from the slab end (y)."};
+                "narrower along the beam (B) or move them further from the slab end (Y)."};
 }
 
 namespace slabcheck {
