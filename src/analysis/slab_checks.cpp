@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -124,6 +125,20 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
     return low;
 }
 
+runtime::Message HoleRefusal::message() const {
+    char stretch[64];
+    std::snprintf(stretch, sizeof stretch, "%.0f ... %.0f mm", from, to);
+    const bool left = side == 1;
+    return {std::string("Laskenta keskeytyi: ") + (left ? "vasemman" : "oikean") +
+                " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
+                " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
+                "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
+            std::string("Calculation stopped: the holes of the ") + (left ? "left" : "right") +
+                " side take away the whole slab field: over x = " + stretch +
+                " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
+                "narrower along the beam (B) or move them further from the slab end (Y)."};
+}
+
 namespace slabcheck {
 
 double availableCoreFilling(const ProjectModel& m, int side) {
@@ -148,38 +163,48 @@ void startSide(ProjectModel& m, int k) {
 void computeHoleFactors(ProjectModel& m, int k) {
     m.BetaR(k, 1) = 1.0;
     m.BetaR(k, 2) = 1.0;
+    // Everything along the beam from its start: the two halves of the
+    // zero-moment zone and each hole's stretch X .. X + B.
     const double z1 = m.ZeroMomentX(1);
-    const double z2 = m.ZeroMomentX(2);
     const double Lz = m.ZeroMomentSpan;
-    double c2 = 0;
-    for (int j = 1; j <= m.HoleCount(k); ++j) {
+    const double halves[3][2] = {{0, 0}, {z1, z1 + 0.5 * Lz}, {z1 + 0.5 * Lz, z1 + Lz}};
+    const double bcr = m.SlabBcr(k);
+    // The part of a hole within one half, as a stretch along the beam (an
+    // empty one when they only touch or not at all).
+    struct Stretch {
+        double from = 0, to = 0;
+        double length() const { return to > from ? to - from : 0.0; }
+    };
+    const auto within = [&](int j, int half) {
         const double X = m.HoleX(k, j);
-        const double B = m.HoleWidthB(k, j);
-        const double xr = X - z1;  // from the first zero point
-        double w1, w2, c1;
-        if (X + B < z1 || xr > z2) {  // outside the zone
-            w1 = 0;
-            w2 = 0;
-            c1 = xr + B / 2;
-        } else if (xr + B < Lz / 2) {  // first half
-            w1 = B;
-            w2 = 0;
-            c1 = c2 = xr + B / 2;
-        } else if (xr > Lz / 2) {  // second half
-            w1 = 0;
-            w2 = B;
-            c1 = c2 = xr + B / 2;
-        } else {  // across the middle
-            w1 = Lz / 2 - xr;
-            w2 = B - w1;
-            c1 = xr + w1 / 2;
-            c2 = Lz / 2 + w2 / 2;
+        return Stretch{std::max(X, halves[half][0]), std::min(X + m.HoleWidthB(k, j), halves[half][1])};
+    };
+    // A hole weakens the webs only within 3 b.cr of the slab end and when it
+    // reaches into the slab at all.
+    const auto weakens = [&](int j) { return m.HoleY(k, j) < 3.0 * bcr && m.HoleLengthA(k, j) > 0; };
+    const int holes = m.HoleCount(k);
+    for (int half = 1; half <= 2; ++half) {
+        // The holes that weaken the webs may leave the half no web at all:
+        // the factor, the half over the length it keeps, has no value then.
+        double covered = 0.0;
+        Stretch before;
+        for (int j = 1; j <= holes; ++j) {
+            if (!weakens(j)) continue;
+            const Stretch part = within(j, half);
+            const Stretch shared{std::max(part.from, before.from), std::min(part.to, before.to)};
+            covered += part.length() - shared.length();
+            if (part.length() > 0) before = part;
         }
-        const double A = m.HoleLengthA(k, j);
-        const double Y = m.HoleY(k, j);
-        const double bcr = m.SlabBcr(k);
-        m.BetaR(k, 1) = library::ComputeHoleReductionFactor(m.BetaR(k, 1), Lz, w1, A, c1, Y, bcr);
-        m.BetaR(k, 2) = library::ComputeHoleReductionFactor(m.BetaR(k, 2), Lz, w2, A, c2, Y, bcr);
+        const double halfLength = halves[half][1] - halves[half][0];
+        if (halfLength > 0 && covered >= halfLength * (1.0 - 1e-9))
+            throw HoleRefusal{k, halves[half][0], halves[half][1]};
+        for (int j = 1; j <= holes; ++j) {
+            if (!weakens(j)) continue;
+            const Stretch part = within(j, half);
+            const double centre = 0.5 * (part.from + part.to) - z1;
+            m.BetaR(k, half) = library::ComputeHoleReductionFactor(m.BetaR(k, half), Lz, part.length(),
+                                                                   m.HoleLengthA(k, j), centre, m.HoleY(k, j), bcr);
+        }
     }
 }
 

@@ -23,6 +23,7 @@
 
 #include "analysis/analysis_run.h"
 #include "model/project_model.h"
+#include "runtime/messages.h"
 
 namespace quorvel::analysis {
 
@@ -64,11 +65,24 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
 
 // The steps of the side pass, each on the model and the analysis's working
 // state. SlabsOnBeamAnalysis::checkSlabSide runs them in order.
+// Holes of a slab side that together take away the whole web of the slab
+// end over one half of the zero-moment zone (from .. to, mm from the beam
+// start): the slab field carries nothing there, so the calculation stops
+// and names the holes.
+struct HoleRefusal {
+    int side = 0;
+    double from = 0, to = 0;
+    runtime::Message message() const;
+};
+
 namespace slabcheck {
 
 // Minima of the side to 1e10, its group maxima and utilisations to 0.
 void startSide(model::ProjectModel& m, int side);
-// Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone.
+// Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone:
+// each hole within 3 b.cr of the slab end counts with the part of its width
+// that lies in the half. Holes that together cover a whole half leave its
+// webs nothing: HoleRefusal is thrown.
 void computeHoleFactors(model::ProjectModel& m, int side);
 // The web normal stress at every station of the side and its largest
 // value SlabNormalStressMax(side), which the side capacities and every

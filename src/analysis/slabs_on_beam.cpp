@@ -185,9 +185,15 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         runtime::checkFloatingPoint();
 
         bool restart = false;
-        for (int side = 1; side <= 2 && !restart; ++side) {
-            restart = checkSlabSide(side);
-            runtime::checkFloatingPoint();
+        try {
+            for (int side = 1; side <= 2 && !restart; ++side) {
+                restart = checkSlabSide(side);
+                runtime::checkFloatingPoint();
+            }
+        } catch (const HoleRefusal& holes) {
+            messages_.push_back(holes.message());
+            status = -1;
+            return;
         }
         if (restart) continue;
 

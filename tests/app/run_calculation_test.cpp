@@ -361,6 +361,28 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     EXPECT_EQ(m.SupportMomentStartPermanent, -10000.0);
 }
 
+// Holes that take a whole half of the slab field's zone (here one along the
+// whole beam) leave the slab ends no web: the calculation stops naming
+// them, in the window's language, where it said "divide by zero 11".
+TEST_F(Calculate, HolesThatTakeTheWholeSlabFieldAreNamed) {
+    m.HoleCount(2) = 1;
+    m.HoleX(2, 1) = 0;
+    m.HoleWidthB(2, 1) = m.BeamSpan;
+    m.HoleY(2, 1) = 0;
+    m.HoleLengthA(2, 1) = 1000;
+    m.LanguageIndex = 1;
+    ui.expectMessageMatching("Calculation stopped: the holes of the right side take away the whole slab field: over "
+                             "x = 0 \\.\\.\\. [0-9]+ mm .*",
+                             ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    m.LanguageIndex = 0;
+    ui.expectMessageMatching("Laskenta keskeytyi: oikean puolen reiät vievät koko laattakentän: .*", ui.applicationTitle(),
+                             Buttons::Ok, Icon::Exclamation);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+}
+
 // A calculation that stops names what stopped it after its number: the
 // data file (missing, of another kind) or the work folder.
 TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
