@@ -21,9 +21,9 @@
 // filling decision; slab_results.cpp the close of a station, the per-side
 // maxima, the core-filling zones and the deflection inputs.
 
-#include "analysis/analysis_run.h"
 #include <optional>
 
+#include "analysis/analysis_run.h"
 #include "model/project_model.h"
 #include "runtime/messages.h"
 
