@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/analysis_setup.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
 #include "library/closed_forms.h"
@@ -71,6 +72,52 @@ double ComputeEndFactor(double h, double ap, double L, double leff, double lmax,
     double result = 1.0 + checkedQuotient((1.0 - r) * leff, lmax);
     if (result > r) result = r;
     return result;
+}
+
+double LeastSlabSpan(const ProjectModel& m, int side) {
+    const double d = m.SlabHeight(side) - m.BottomStrandAxisDistance(side);
+    double least = library::MaxValue(4.0 * d, m.SlabBcr(side).number());
+    // Where the end factor applies, it keeps at least half of its value
+    // (r - 1 at most lmax / (2 leff)): L/2 - p >= 2 p leff / lmax.
+    const double lmax = m.SlabSupportLengthLimit(side);
+    if (!takesNoEndFactor(m.BeamTypeName) && d > 0 && lmax > 0) {
+        const double a = 0.5 * (m.SlabSupportLength(side) + m.SlabBcr(side));
+        const double u = library::MaxValue(2.0 * d - a, 0.0);
+        const double p = 0.25 * u * u / d;
+        least = library::MaxValue(least, 2.0 * p * (1.0 + 2.0 * m.EffectiveSupportLength(side) / lmax));
+    }
+    return least;
+}
+
+std::optional<runtime::Message> SlabSpanTooShortFault(const ProjectModel& m) {
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) continue;
+        const double support = m.SlabSupportLength(side);
+        const double least = LeastSlabSpan(m, side);
+        for (int end = 1; end <= 2; ++end) {
+            // The slab length is what the beam and the joints leave of the
+            // spacing; its span runs between the bearing centres.
+            const double entered = m.EnteredBeamSpacing(side, end);
+            const double slabLength = m.BeamSpacing(side, end);
+            if (slabLength - support > least) continue;
+            const double taken =
+                2.0 * m.SlabEndOffset(side) + (m.SlabsOnLedge == 1 ? SlabBearingWidth(m) : 0.0);
+            auto mm = [](double v) { return std::to_string(static_cast<long long>(std::lround(v))); };
+            const std::string need = mm(std::ceil(taken + support + least));
+            const std::string zone = mm(least / 2);
+            const bool left = side == 1, start = end == 1;
+            return runtime::NotCalculated(
+                std::string(left ? "vasemman" : "oikean") + " laataston palkkiväli " +
+                    (start ? "alkupäässä" : "loppupäässä") + ", " + mm(entered) +
+                    " mm, ei jätä laatoille jänneväliä: palkkivälin on oltava yli " + need + " mm (palkki ja saumat vievät " +
+                    mm(taken) + " mm, tukipituus " + mm(support) + " mm ja laatan päävyöhykkeet 2 × " + zone + " mm).",
+                std::string("the beam spacing of the ") + (left ? "left" : "right") + " slab field at the beam " +
+                    (start ? "start" : "end") + ", " + mm(entered) +
+                    " mm, leaves its slabs no span: the spacing must be more than " + need + " mm (the beam and the joints take " +
+                    mm(taken) + " mm, the support " + mm(support) + " mm and the slab's end zones 2 × " + zone + " mm).");
+        }
+    }
+    return std::nullopt;
 }
 
 double ComputePointShearResistance(double thc, double tvl, double Vd, double alpha,
