@@ -75,8 +75,7 @@ struct AnalysisRun {
     // checks take the stations over the whole beam).
     PointArray ZoneStationX;
     // The design moments on stations spread uniformly over the whole span,
-    // supports included (SpanStationX), as the beam maxima take them.
-    PointArray SpanStationX;
+    // supports included, as the beam maxima take them.
     model::PointStageArray SpanMomentDesign;
     PointArray BeamShearFlowA;       // shear flow components of the beam, N/mm
     PointArray BeamShearFlowB;

@@ -161,9 +161,10 @@ void computeSlabEdgeShearFlowsInZone(ProjectModel& m, AnalysisRun& run) {
 }
 
 void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions, AnalysisRun* run) {
-    // The stations of the slab checks crowd into the zero-moment zone and
-    // never reach a support, where the shear of a beam with end moments is
-    // largest; the maxima are taken on stations spread over the whole span.
+    // The stations of the slab checks stop at the slab webs nearest the
+    // supports and never reach one, where the shear of a beam with end
+    // moments is largest and a hogging moment too; the maxima are taken on
+    // stations spread over the whole span.
     const model::PointArray checkStations = m.CalculationPointX;
     const model::PointStageArray momentChar = m.BeamMomentChar;
     const model::PointStageArray momentDesign = m.BeamMomentDesign;
@@ -179,15 +180,13 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
     m.MaxHoggingDesignMoment = 0.0;
     m.MaxHoggingDesignMomentX = 0.0;
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        if (m.BeamMomentDesign(i, 6) < -HoggingMomentFloor && m.BeamMomentDesign(i, 6) < m.MaxHoggingDesignMoment) {
-            m.MaxHoggingDesignMoment = m.BeamMomentDesign(i, 6);
+        const double moment = m.BeamMomentDesign(i, 6);
+        if (moment < -HoggingMomentFloor && moment < m.MaxHoggingDesignMoment) {
+            m.MaxHoggingDesignMoment = moment;
             m.MaxHoggingDesignMomentX = m.CalculationPointX(i);
         }
     }
-    if (run) {
-        run->SpanStationX = m.CalculationPointX;
-        run->SpanMomentDesign = m.BeamMomentDesign;
-    }
+    if (run) run->SpanMomentDesign = m.BeamMomentDesign;
 
     m.CalculationPointX = checkStations;
     m.BeamMomentChar = momentChar;

@@ -48,8 +48,8 @@ using BeamActionsAndMaxima = std::function<void(model::ProjectModel&)>;
 // which reach both supports, and the maxima taken there; then the stations
 // and the tables of the slab checks are put back as they were.
 // The largest hogging moment of the total row (MaxHoggingDesignMoment and
-// its position) is taken there too, and, given a run, the stations and the
-// design moments themselves are kept in it (SpanStationX, SpanMomentDesign).
+// its position) is taken there too, and, given a run, the design moments
+// themselves are kept in it (SpanMomentDesign).
 void findBeamMaximaOverSpan(model::ProjectModel& m, const BeamActionsAndMaxima& actions,
                             AnalysisRun* run = nullptr);
 

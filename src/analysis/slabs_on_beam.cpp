@@ -76,7 +76,7 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m) {
     return true;
 }
 
-bool BeamSaggingMomentChecked(const model::ProjectModel& m) { return m.MaxDesignMoment > 0.0; }
+bool BeamSaggingMomentChecked(const model::ProjectModel& m) { return !(BeamHogs(m) && !(m.MaxDesignMoment > 0.0)); }
 
 bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 0.0; }
 

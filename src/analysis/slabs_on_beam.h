@@ -78,8 +78,8 @@ void ResetCalculationResults(model::ProjectModel& m);
 bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // The beam is checked in bending for its sagging design moment only.
 // Whether it has one to check: a beam whose design moment hogs over the
-// whole span has none, and its bending check is not made (shown as not
-// checked, never as 0 % adequate).
+// whole span has none left, and its bending check is not made (shown as
+// not checked, never as 0 % adequate).
 bool BeamSaggingMomentChecked(const model::ProjectModel& m);
 // Whether the design moment hogs anywhere along the beam, supports
 // included: its largest hogging moment is reported as not checked.

@@ -309,7 +309,7 @@ void frmQuorvel::DrawResultGauges() {
     if (analysis::BeamSaggingMomentChecked(m))
         DrawGauge(picPalkkitaipuma, m.UtilisationRatio, false);
     else
-        DrawGaugeNotApplicable(picPalkkitaipuma, gaugeText("bendingNotChecked"));
+        DrawGaugeNotApplicable(picPalkkitaipuma, gaugeText("momentNotChecked"));
     if (library::StrainCheckApplies(m))
         DrawGauge(picVenyma, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain), false);
     else

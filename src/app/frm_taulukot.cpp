@@ -164,7 +164,7 @@ void frmTaulukot::FillResultTables() {
     } else {
         Grid3.setTextMatrix(1, 1, Dashes);
         Grid3.setTextMatrix(1, 2, Dashes);
-        Grid3.setTextMatrix(1, 3, LookupQuotedEntry("bendingNotChecked", *file) + " ");
+        Grid3.setTextMatrix(1, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
     }
     // The strain ratio has no value while the allowed strain is 0. Where
     // the check does not apply the row says so, without values or picture.

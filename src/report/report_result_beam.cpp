@@ -81,8 +81,8 @@ void writeHoggingRows(ResultHalf& r) {
     }
     if (!analysis::BeamHogs(m)) return;
     r.print(labelRow(
-        key("221a"), fixed("Md.neg"), "kNm", [](const ProjectModel& m) -> Value { return m.MaxHoggingDesignMoment * 1e-6; },
-        kMoment, 1, 37, 49, 56));
+        key("221a"), fixed("Md.neg"), "kNm",
+        [](const ProjectModel& m) -> Value { return m.MaxHoggingDesignMoment * 1e-6; }, kMoment, 1, 37, 49, 56));
     r.line(r.text("221b"));
     if (!analysis::BeamSaggingMomentChecked(m)) r.line(r.text("221d"));
 }
