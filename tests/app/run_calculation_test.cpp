@@ -433,21 +433,30 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     EXPECT_EQ(m.ResultsValid, 0);
 
     // Every value inside its limits, but a hogging support moment that
-    // leaves the cracked composite section no sagging moment: 0 / 0.
+    // leaves the cracked composite section no sagging moment: named (before,
+    // "divide by zero 6"), -1.15 * 10000 = -11500 kNm at the supports.
     choose("DELTA");
     m.BeamSpan = 6000;
     m.SupportMomentStartPermanent = -10000;
     m.SupportMomentEndPermanent = -10000;
     m.LanguageIndex = 1;
-    ui.expectMessage("Calculation error: divide by zero 6", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    const std::string english =
+        "Not calculated: the beam's design moment is hogging (negative) over the whole span, at most -11500.0 kNm. "
+        "The beam is checked in sagging only, and the stiffness of its cracked section is found from a sagging "
+        "moment. Check the support moments.";
+    const std::string finnish =
+        "Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, suurimmillaan "
+        "-11500.0 kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
+        "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.";
+    ui.expectMessage(english, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     m.LanguageIndex = 0;
-    ui.expectMessage("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen 6", ui.applicationTitle(),
-                     Buttons::Ok, Icon::None);
+    ui.expectMessage(finnish, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
-    // A language without texts shows nothing.
+    // A language without texts of its own is told in Finnish.
     m.LanguageIndex = 2;
+    ui.expectMessage(finnish, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(m.SupportMomentStartPermanent, -10000.0);
