@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/field_limits.h"
 #include "runtime/number_text.h"
 
 namespace quorvel::model {
@@ -75,26 +76,36 @@ struct Family {
     // The cover beside the outer bars, mm: what the family's default rows
     // keep under their bars.
     double cover = 0;
-    double steelRatio = 0;
 };
+
+// The most steel a section holds, as a fraction of its concrete: where
+// bars are lapped they lie doubled, so twice the 0.04 Ac that EN 1992-1-1
+// 9.2.1.1(3) allows outside laps (the 0.08 Ac that 9.5.2(3) states at
+// laps). The program does not know where laps are; more steel than this
+// no section holds anywhere.
+constexpr double SteelRatio = 0.08;
 
 // --- what the rules of several families share ---
 
 bool seatsOnLedges(const Section& s) { return s.m.SlabsOnLedge != 0; }
 bool leftSeat(const Section& s) { return s.leftInUse && seatsOnLedges(s); }
-double leftSupport(const Section& s) { return s.m.SlabSupportLength(1); }
-double rightSupport(const Section& s) { return s.m.SlabSupportLength(2); }
 double zero(const Section&) { return 0; }
 double leftLedge(const Section& s) { return s.m.LeftLedgeWidth; }
 double rightLedge(const Section& s) { return s.m.RightLedgeWidth; }
 
-constexpr Caption LeftSupport{"sL", "Tukipituus, vasen", "Bearing length, left", "SlabSupportLength"};
-constexpr Caption RightSupport{"sR", "Tukipituus, oikea", "Bearing length, right", "SlabSupportLength"};
 constexpr Caption LeftLedgePlate{"wL", "Vasen leuka (wL)", "Left ledge (wL)", "LeftLedgeWidth"};
 constexpr Caption RightLedgePlate{"wR", "Oikea leuka (wR)", "Right ledge (wR)", "RightLedgeWidth"};
 
-const char* const SeatFinnish = "leuka on vähintään laatan tukipituuden levyinen";
-const char* const SeatEnglish = "the ledge is at least as deep as the slab's bearing length";
+// A ledge that slabs bear on seats them: it is at least as deep as the
+// shortest bearing length a slab can be given (the least value of the
+// bearing length's boxes). A bearing and joint grout deeper than the ledge
+// stays a contradiction question.
+const char* const SeatFinnish = "leuka kantaa laatan: se on vähintään lyhimmän tukipituuden levyinen";
+const char* const SeatEnglish = "the ledge seats a slab: it is at least as deep as the shortest bearing length";
+double shortestBearing(const Section&) {
+    const BoxLimit* box = boxLimit("frmQuorvel", "txtOikeatukipituus");
+    return box && box->range.hasMinimum() ? box->range.minimum : 0.0;
+}
 
 // A plate of the section (a field of the model) has a thickness.
 SectionRule plate(const char* key, Num value) {
@@ -148,8 +159,7 @@ std::vector<Family> makeFamilies() {
                    [](S s) { return static_cast<double>(s.m.OverallBeamHeight); },
                    [](S s, double) { return static_cast<double>(s.m.BeamWidth); },
                    false,
-                   25,
-                   0.04});
+                   25});
 
     // BLEUKA and JALO: a web of the full height on a ledge at each side.
     all.push_back(
@@ -159,9 +169,7 @@ std::vector<Family> makeFamilies() {
           {"hL", "Leuan korkeus, vasen", "Ledge height, left", "LeftLedgeHeight"},
           {"hR", "Leuan korkeus, oikea", "Ledge height, right", "RightLedgeHeight"},
           {"dL", "Leuka, vasen", "Ledge, left", "LeftLedgeDepth"},
-          {"dR", "Leuka, oikea", "Ledge, right", "RightLedgeDepth"},
-          LeftSupport,
-          RightSupport},
+          {"dR", "Leuka, oikea", "Ledge, right", "RightLedgeDepth"}},
          {{"leuka on palkin korkeuden sisällä", "the ledge lies within the beam's height", "hL",
            [](S s) { return static_cast<double>(s.m.LeftLedgeHeight); }, Op::AtMost, "H",
            [](S s) { return static_cast<double>(s.m.OverallBeamHeight); }},
@@ -174,9 +182,9 @@ std::vector<Family> makeFamilies() {
           {"ulkoneva leuka on korkeudeltaan yli 0", "a ledge that projects has a height", "0", zero, Op::Less, "hR",
            [](S s) { return static_cast<double>(s.m.RightLedgeHeight); },
            [](S s) { return s.m.RightLedgeDepth > 0; }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "dR",
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "dR",
            [](S s) { return static_cast<double>(s.m.RightLedgeDepth); }, seatsOnLedges},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "dL",
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "dL",
            [](S s) { return static_cast<double>(s.m.LeftLedgeDepth); }, leftSeat},
           // The window's web is at least 180 wide beside a left ledge.
           {"uuma on vasemman leuan vieressä vähintään 180 mm", "the web beside a left ledge is at least 180 mm", "180",
@@ -191,8 +199,7 @@ std::vector<Family> makeFamilies() {
                     (y <= m.RightLedgeHeight ? m.RightLedgeDepth.number() : 0.0);
          },
          false,
-         25,
-         0.04});
+         25});
 
     // I-BETONI: bottom flange, lower haunch, web, upper haunch, top flange.
     all.push_back(
@@ -234,8 +241,7 @@ std::vector<Family> makeFamilies() {
              return static_cast<double>(m.TopFlangeWidth);
          },
          false,
-         25,
-         0.04});
+         25});
 
     // KVATRO: a concrete core between two webs on a bottom plate.
     auto kvatroCore = [](S s) {
@@ -250,15 +256,13 @@ std::vector<Family> makeFamilies() {
            "BarDistanceFromBottom"},
           {"y2", "Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom", "BarDistanceFromBottom"},
           {"wL", "Leuka, vasen", "Ledge, left", "LeftLedgeWidth"},
-          {"wR", "Leuka, oikea", "Ledge, right", "RightLedgeWidth"},
-          LeftSupport,
-          RightSupport},
+          {"wR", "Leuka, oikea", "Ledge, right", "RightLedgeWidth"}},
          {{"uumien väli on vähintään 190 mm", "the distance between the webs is at least 190 mm", "190",
            [](S) { return 190.0; }, Op::AtMost, "bc", kvatroCore},
           {"uumien väli on enintään 500 mm", "the distance between the webs is at most 500 mm", "bc", kvatroCore,
            Op::AtMost, "500", [](S) { return 500.0; }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge, seatsOnLedges},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge, leftSeat},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat},
           // The window's own limits of its two fixed rows.
           {"yläreunan raudoite on vähintään 32 mm alareunan raudoitteen yläpuolella",
            "the top bars lie at least 32 mm above the bottom bars", "y1 + 32",
@@ -277,8 +281,7 @@ std::vector<Family> makeFamilies() {
              return m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth - 2 * m.WebThickness;
          },
          true,
-         25,
-         0.06});
+         25});
 
     // SUPER: a precast part between two angles, cast concrete above it.
     all.push_back({{"BE"},
@@ -294,8 +297,7 @@ std::vector<Family> makeFamilies() {
                                                       : m.BeamWidth + 2 * m.BottomFlangeThickness;
                    },
                    false,
-                   30,
-                   0.06});
+                   30});
 
     // LBL: a precast part, narrowing upwards, on a steel bottom plate.
     auto lblBottom = [](S s) {
@@ -306,11 +308,11 @@ std::vector<Family> makeFamilies() {
         {{"LB"},
          {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
           {"bLB", "Alaleveys", "Bottom width", "BottomFlangeWidth"},
-          {"B", "Uuman leveys", "Web width", "BeamWidth"},
-          {"wL", "Leuka, vasen", "Ledge, left", "LeftLedgeWidth"},
-          {"wR", "Leuka, oikea", "Ledge, right", "RightLedgeWidth"},
-          LeftSupport,
-          RightSupport},
+          // The window works out the web width and offers the ledges in
+          // lists without captions: they are named by their fields.
+          {"B", "BeamWidth", "BeamWidth", "BeamWidth"},
+          {"wL", "LeftLedgeWidth", "LeftLedgeWidth", "LeftLedgeWidth"},
+          {"wR", "RightLedgeWidth", "RightLedgeWidth", "RightLedgeWidth"}},
          {{"betoni kapenee ylöspäin: yläleveys on enintään alaleveys",
            "the concrete narrows upwards: its top width is at most its bottom width", "B",
            [](S s) { return static_cast<double>(s.m.BeamWidth); }, Op::AtMost, "bLB", lblBottom},
@@ -318,8 +320,8 @@ std::vector<Family> makeFamilies() {
            Op::AtMost, "bLB", lblBottom},
           {"alaleveys on enintään 1000 mm", "the bottom width is at most 1000 mm", "bLB", lblBottom, Op::AtMost,
            "1000", [](S) { return 1000.0; }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge, seatsOnLedges},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge, leftSeat}},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat}},
          {{Group::Main, "Jänneteräkset", "Strands"}, {Group::Top, "Yläpinnan raudoitteet", "Top reinforcement"}},
          [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
          [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight; },
@@ -330,8 +332,7 @@ std::vector<Family> makeFamilies() {
                            tb + m.BeamHeight, y);
          },
          true,
-         25,
-         0.04});
+         25});
 
     // LB: a precast part, narrowing upwards, between two steel angles.
     all.push_back(
@@ -343,9 +344,7 @@ std::vector<Family> makeFamilies() {
           {"hA", "Kulmateräksen korkeus (hA)", "Angle height (hA)", "AngleSteelHeight"},
           {"t", "Kulmateräksen paksuus (t)", "Angle thickness (t)", "LeftLedgeHeight"},
           LeftLedgePlate,
-          RightLedgePlate,
-          LeftSupport,
-          RightSupport},
+          RightLedgePlate},
          {{"betoni kapenee ylöspäin: yläleveys on enintään alaleveys",
            "the concrete narrows upwards: its top width is at most its bottom width", "B",
            [](S s) { return static_cast<double>(s.m.BeamWidth); }, Op::AtMost, "bLB",
@@ -358,8 +357,8 @@ std::vector<Family> makeFamilies() {
           {"kulmateräs on palkin korkeuden sisällä", "the angle steel lies within the beam's height", "hA",
            [](S s) { return static_cast<double>(s.m.AngleSteelHeight); }, Op::AtMost, "h + tb",
            [](S s) { return s.m.BeamHeight + s.m.BottomFlangeThickness; }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge, seatsOnLedges},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge, leftSeat}},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat}},
          {{Group::Main, "Jänneteräkset", "Strands"}},
          zero,
          [](S s) { return static_cast<double>(s.m.BeamHeight); },
@@ -368,8 +367,7 @@ std::vector<Family> makeFamilies() {
              return linear(m.LBBottomWidth, m.BeamWidth, 0, m.BeamHeight, y);
          },
          false,
-         30,
-         0.04});
+         30});
 
     // A BEAM W: inclined steel webs round a precast core on a bottom plate.
     all.push_back(
@@ -383,9 +381,7 @@ std::vector<Family> makeFamilies() {
           {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"},
           {"dA", "Ylälevyn aukko (dA)", "Top plate opening (dA)", "ApalkkiHoleSize"},
           LeftLedgePlate,
-          RightLedgePlate,
-          LeftSupport,
-          RightSupport},
+          RightLedgePlate},
          {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
           plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
           plate("tb", [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); }),
@@ -401,8 +397,8 @@ std::vector<Family> makeFamilies() {
           {"leukalevyllä on paksuus", "the ledge plate has a thickness", "0", zero, Op::Less, "hL",
            [](S s) { return static_cast<double>(s.m.LeftLedgeHeight); },
            [](S s) { return s.m.LeftLedgeWidth + s.m.RightLedgeWidth > 0; }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge, seatsOnLedges},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge, leftSeat}},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat}},
          {{Group::Main, "Raudoitus", "Reinforcement"}},
          [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
          [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight - s.m.TopFlangeThickness; },
@@ -413,8 +409,7 @@ std::vector<Family> makeFamilies() {
              return linear(m.BottomFlangeWidth - 2 * t, m.TopFlangeWidth - 2 * t, tb, top, y);
          },
          true,
-         15,
-         0.06});
+         15});
 
     // TI: a welded I-section.
     const std::vector<Caption> weldedI = {
@@ -443,7 +438,6 @@ std::vector<Family> makeFamilies() {
                    nullptr,
                    nullptr,
                    false,
-                   0,
                    0});
 
     // WQ and CWQ: two webs on the bottom plate, the top plate between them.
@@ -453,9 +447,7 @@ std::vector<Family> makeFamilies() {
         {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
         {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
         {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "LeftLedgeHeight"},
-        {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"},
-        LeftSupport,
-        RightSupport};
+        {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
     // The bottom plate beyond the webs: each side's half on a middle beam,
     // the whole of it under the right side's slabs on an edge beam.
     auto halfProjection = [](S s) {
@@ -476,12 +468,12 @@ std::vector<Family> makeFamilies() {
         {"uumat ja ylälaippa mahtuvat alalaipan leveydelle", "the webs and the top flange fit the bottom flange's width",
          "bt + 2 tw", [](S s) { return s.m.TopFlangeWidth + 2 * s.m.WebThickness; }, Op::AtMost, "bb",
          [](S s) { return static_cast<double>(s.m.BottomFlangeWidth); }},
-        {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection,
+        {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection,
          [](S s) { return seatsOnLedges(s) && s.leftInUse; }},
-        {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "bb - bt - 2 tw", wholeProjection,
+        {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "bb - bt - 2 tw", wholeProjection,
          [](S s) { return seatsOnLedges(s) && !s.leftInUse; }},
-        {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection, leftSeat}};
-    all.push_back({{"HQ"}, box, boxRules, {}, nullptr, nullptr, nullptr, false, 0, 0});
+        {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection, leftSeat}};
+    all.push_back({{"HQ"}, box, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
     std::vector<Caption> cwq = box;
     cwq.push_back({"bv", "Vaarnan leveys (bv)", "Dowel width (bv)", "DowelWidth"});
     cwq.push_back({"hv", "Vaarnan korkeus (hv)", "Dowel height (hv)", "DowelHeight"});
@@ -493,7 +485,7 @@ std::vector<Family> makeFamilies() {
                         [](S s) { return static_cast<double>(s.m.DowelHeight); }, Op::AtMost, "ht",
                         [](S s) { return static_cast<double>(s.m.ToppingThickness); },
                         [](S s) { return s.m.ToppingThickness > 0; }});
-    all.push_back({{"CW"}, cwq, boxRules, {}, nullptr, nullptr, nullptr, false, 0, 0});
+    all.push_back({{"CW"}, cwq, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
 
     // DELTA and A BEAM S: inclined webs from the bottom plate to the top
     // plate, holes in the webs, concrete cast between them.
@@ -506,9 +498,7 @@ std::vector<Family> makeFamilies() {
         {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
         {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"},
         LeftLedgePlate,
-        RightLedgePlate,
-        LeftSupport,
-        RightSupport};
+        RightLedgePlate};
     std::vector<SectionRule> inclinedRules = {
         plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
         plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
@@ -522,8 +512,8 @@ std::vector<Family> makeFamilies() {
         {"leukalevyllä on paksuus", "the ledge plate has a thickness", "0", zero, Op::Less, "hL",
          [](S s) { return static_cast<double>(s.m.LeftLedgeHeight); },
          [](S s) { return s.m.LeftLedgeWidth + s.m.RightLedgeWidth > 0; }},
-        {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge, seatsOnLedges},
-        {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge, leftSeat}};
+        {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
+        {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat}};
     const char* slant = "sqrt(((bb - bt) / 2)^2 + h^2)";
     auto concreteTop = [](S s) { return s.m.BeamHeight + s.m.LeftLedgeHeight - s.m.TopFlangeThickness; };
     const RowGroupRule steelBeamRows{Group::SteelBeam, "Teräspalkin raudoitteet", "Reinforcement of the steel beam"};
@@ -536,7 +526,7 @@ std::vector<Family> makeFamilies() {
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
     all.push_back({{"DE"}, delta, deltaRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
-                   concreteTop, inclinedCoreWidth, true, 20, 0.06});
+                   concreteTop, inclinedCoreWidth, true, 20});
 
     std::vector<Caption> abeam = inclined;
     abeam.push_back({"D1", "Yläreiän halkaisija (D1)", "Upper hole diameter (D1)", "WebHoleDiameter"});
@@ -547,11 +537,8 @@ std::vector<Family> makeFamilies() {
     abeamRules.push_back({"yläreikä on uuman sisällä", "the upper hole lies inside the web", "e1 + D1",
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
-    abeamRules.push_back({"alareikä on yläreiän alapuolella", "the lower hole lies below the upper hole", "e2 + D2",
-                          [](S s) { return s.m.LowerHoleEdgeDistance + s.m.LowerHoleDiameter; }, Op::AtMost, "e1",
-                          [](S s) { return static_cast<double>(s.m.WebHoleEdgeDistance); }});
     all.push_back({{"AB"}, abeam, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
-                   concreteTop, inclinedCoreWidth, true, 20, 0.06});
+                   concreteTop, inclinedCoreWidth, true, 20});
 
     // MEK: an I-profile standing in concrete on the bottom plate, a raised
     // box under the slab ends.
@@ -570,9 +557,7 @@ std::vector<Family> makeFamilies() {
           {"hk", "Korokekotelon korkeus (hk)", "Raised box height (hk)", "BoxHeight"},
           {"tk", "Korokekotelon levyn paksuus (tk)", "Raised box plate thickness (tk)", "BoxPlateThickness"},
           LeftLedgePlate,
-          RightLedgePlate,
-          LeftSupport,
-          RightSupport},
+          RightLedgePlate},
          {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
           plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
           plate("ts", [](S s) { return static_cast<double>(s.m.InnerProfileFlangeThickness); }),
@@ -604,9 +589,9 @@ std::vector<Family> makeFamilies() {
            "the I-profile and the raised box fit the beam's height", "hs + hk",
            [](S s) { return s.m.InnerProfileHeight + s.m.BoxHeight; }, Op::AtMost, "h",
            [](S s) { return static_cast<double>(s.m.BeamHeight); }},
-          {SeatFinnish, SeatEnglish, "sR", rightSupport, Op::AtMost, "wR", rightLedge,
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge,
            [](S s) { return seatsOnLedges(s) && s.m.BoxHeight > 0; }},
-          {SeatFinnish, SeatEnglish, "sL", leftSupport, Op::AtMost, "wL", leftLedge,
+          {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge,
            [](S s) { return leftSeat(s) && s.m.BoxHeight > 0; }}},
          {steelBeamRows},
          [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
@@ -620,8 +605,7 @@ std::vector<Family> makeFamilies() {
                         : m.TopFlangeWidth - m.WebThickness;
          },
          true,
-         20,
-         0.06});
+         20});
     return all;
 }
 
@@ -824,9 +808,9 @@ std::optional<BeamRuleBreach> steelRatioBreach(const Family& f, const Section& s
     const double dy = (top - bottom) / Layers;
     double concrete = 0;
     for (int i = 0; i < Layers; ++i) concrete += std::max(f.width(s, bottom + (i + 0.5) * dy), 0.0) * dy;
-    const double most = f.steelRatio * concrete;
+    const double most = SteelRatio * concrete;
     if (holds(steel, Op::AtMost, most)) return std::nullopt;
-    const std::string ratio = num(f.steelRatio);
+    const std::string ratio = num(SteelRatio);
     return BeamRuleBreach{breach("terästen ala on enintään " + ratio + " kertaa betonin ala",
                                  "the steel area is at most " + ratio + " times the concrete area",
                                  "As (" + std::string(BarsFinnish) + " * pinta-ala, kaikki rivit)",
@@ -847,9 +831,12 @@ std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool left
     return steelRatioBreach(*f, s);
 }
 
-double largestSteelRatio(const std::string& familyCode) {
-    const Family* f = familyOf(familyCode);
-    return f && !f->rows.empty() ? f->steelRatio : 0;
+std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode) {
+    std::vector<BeamRuleCaption> captions;
+    if (const Family* f = familyOf(familyCode))
+        for (const Caption& c : f->captions)
+            captions.push_back({std::string(c.finnish), std::string(c.english), std::string(c.field)});
+    return captions;
 }
 
 }  // namespace quorvel::model

@@ -13,11 +13,12 @@
 //     are thicker than 0, and the cross-field limits the family's dialog
 //     holds its boxes to;
 //   - the concrete the bar and strand rows stand in: its bottom and top
-//     level and its width at a level, the side cover the family's default
-//     rows assume and the largest steel ratio of the section.
+//     level, its width at a level and the side cover the family's default
+//     rows assume.
 // Every row in use lies inside that concrete, its bars fit the width at
 // its level with the clear spacing of EN 1992-1-1 8.2(2), and the steel
-// of all rows is at most the family's fraction of the concrete area.
+// of all rows is at most 0.08 of the concrete area (twice EN 1992-1-1
+// 9.2.1.1(3)'s 0.04 Ac outside laps: bars lie doubled at a lap).
 // docs/verification.md gives each rule its reason.
 //
 // Combinations that are only unusual stay the contradiction questions of
@@ -25,6 +26,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/project_model.h"
 #include "model/slab_rules.h"
@@ -41,15 +43,20 @@ struct BeamRuleBreach {
 
 // The first rule of the family's table the section breaks, else the first
 // row of bars or strands in use that does not fit, else a steel area
-// beyond the family's fraction of the concrete; nothing for a section that
+// beyond 0.08 of the concrete; nothing for a section that
 // can exist and for a family without a table (HX, SX, XX). The right
 // side always carries slabs; the left side when leftSideCarriesSlabs.
 std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool leftSideCarriesSlabs);
 
-// The largest steel area of a family's section as a fraction of its
-// concrete area: 0.04 for concrete beams (EN 1992-1-1 9.2.1.1(3)), 0.06
-// for concrete held in a steel casing (EN 1994-1-1 6.7.3.1(3)); 0 for a
-// family without rows.
-double largestSteelRatio(const std::string& familyCode);
+// A field as the rules of a family name it: the caption its dialog (or
+// the main window) shows it with, in Finnish and English, and its model
+// field.
+struct BeamRuleCaption {
+    std::string finnish;
+    std::string english;
+    std::string field;
+};
+// The captions of a family's rules; none for a family without a table.
+std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode);
 
 }  // namespace quorvel::model

@@ -21,6 +21,8 @@
 #include "dialog_fixture.h"
 #include "dialogs/concrete-beams/beam_dialog.h"
 #include "inputfile/input_file_reader.h"
+#include "language_entries.h"
+#include "model/field_limits.h"
 #include "inputfile/input_file_writer.h"
 #include "model/beam_rules.h"
 #include "model/topping_load.h"
@@ -178,7 +180,7 @@ const std::vector<Impossible> Sections = {
     // A BEAM W: slabs on ledges of 0 mm; a 1500 mm top plate over a 380 mm bottom plate.
     {"ABeamWSlabsWithoutASeat", "Apalkki",
      [](ProjectModel& m) { m.LeftLedgeWidth = m.RightLedgeWidth = 0; },
-     "leuka on vähintään laatan tukipituuden levyinen (Tukipituus, oikea = 65 > Oikea leuka (wR) = 0)"},
+     "leuka kantaa laatan: se on vähintään lyhimmän tukipituuden levyinen (20 > Oikea leuka (wR) = 0)"},
     {"ABeamWTopPlateWiderThanTheBottomPlate", "Apalkki", [](ProjectModel& m) { m.TopFlangeWidth = 1500; },
      "ylälevy on pohjalevyn levyinen tai kapeampi (Ylälevyn leveys (bt) = 1500 > Pohjalevyn leveys (bb) = 380)"},
     // MEK: a raised box of 200 mm of 0 mm plate; a 150 mm profile on a
@@ -232,7 +234,7 @@ const std::vector<Impossible> Sections = {
      "uumien väli on vähintään 190 mm (190 > Uumien väli = 100)", true},
     // LBL: a web of 1000 mm on a 480 mm bottom (680 - 100 - 100).
     {"LblWebWiderThanItsBottom", "LBL", [](ProjectModel& m) { m.BeamWidth = 1000; },
-     "betoni kapenee ylöspäin: yläleveys on enintään alaleveys (Uuman leveys = 1000 > Alaleveys = 480)"},
+     "betoni kapenee ylöspäin: yläleveys on enintään alaleveys (BeamWidth = 1000 > Alaleveys = 480)"},
 };
 INSTANTIATE_TEST_SUITE_P(Sections, BeamRules, ::testing::ValuesIn(Sections), name);
 
@@ -291,12 +293,16 @@ const std::vector<Impossible> Rows = {
      },
      "Jänneteräkset, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 11277.37 > betonin leveys "
      "tasolla 40 = 475.1698" + AreaNote},
-    // Five rows of four 491 mm2 bars, each fitting 380 mm, in 380 x 580:
-    // 20 * 491 = 9820 mm2 > 0.04 * 380 * 580 = 8816 mm2.
-    {"SuoraSteelBeyondFourPerCent", "SUORA",
-     [](ProjectModel& m) { m.ReinforcementRowCount = 5; },
-     "terästen ala on enintään 0.04 kertaa betonin ala (As (Terästen lukumäärä rivillä * pinta-ala, kaikki rivit) = "
-     "9820 > 0.04 Ac = 8816)"},
+    // Five rows of four 1256 mm2 bars (d = 39.99 mm: 7 * 39.99 + 50 =
+    // 329.9 mm, each fitting 380 mm) in 380 x 580: 20 * 1256 = 25120 mm2 >
+    // 0.08 * 380 * 580 = 17632 mm2.
+    {"SuoraSteelBeyondEightPerCent", "SUORA",
+     [](ProjectModel& m) {
+         m.ReinforcementRowCount = 5;
+         for (int r = 1; r <= 5; ++r) m.BarArea(r) = 1256;
+     },
+     "terästen ala on enintään 0.08 kertaa betonin ala (As (Terästen lukumäärä rivillä * pinta-ala, kaikki rivit) = "
+     "25120 > 0.08 Ac = 17632)"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, BeamRules, ::testing::ValuesIn(Rows), name);
 
@@ -333,6 +339,35 @@ TEST_F(BeamRulesTaken, EveryDefaultAndEveryFixtureIsTakenAndCalculates) {
         EXPECT_GT(p->UtilisationRatio, 0.0);
     }
     EXPECT_GE(fixtures, 16);
+}
+
+// The rules name each field as the window shows it, in both languages: the
+// caption of a label of the family's dialog in the language files, or the
+// name of a box of the dialog or the main window in the table of field
+// limits (boxes on a sketch or in a grid, which have no label); a field
+// the window shows without a caption (LBL's web width and ledges) by its
+// model field, as the project file's limits name such fields.
+TEST(BeamRuleCaptions, EveryFieldIsNamedByItsWindowsCaption) {
+    int named = 0;
+    for (const app::BeamTypeInfo& type : app::BeamTypes()) {
+        const std::string form(type.dialog);
+        const auto finnish = languageEntriesOf("language.fin", form);
+        const auto english = languageEntriesOf("language.eng", form);
+        for (const model::BeamRuleCaption& c : model::beamRuleCaptions(std::string(type.family))) {
+            SCOPED_TRACE(std::string(type.typeName) + ": " + c.finnish);
+            bool shown = c.finnish == c.field && c.english == c.field;
+            for (const LanguageEntry& fi : finnish)
+                if (fi.value == c.finnish)
+                    if (const LanguageEntry* en = findLanguageEntry(english, fi.control))
+                        shown = shown || en->value == c.english;
+            for (const model::BoxLimit& b : model::boxLimits())
+                shown = shown || ((b.form == form || b.form == "frmQuorvel") && b.name == c.finnish &&
+                                  b.englishName == c.english);
+            EXPECT_TRUE(shown) << c.english;
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 100);
 }
 
 }  // namespace
