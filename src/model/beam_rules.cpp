@@ -186,10 +186,13 @@ std::vector<Family> makeFamilies() {
            [](S s) { return static_cast<double>(s.m.RightLedgeDepth); }, seatsOnLedges},
           {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "dL",
            [](S s) { return static_cast<double>(s.m.LeftLedgeDepth); }, leftSeat},
-          // The window's web is at least 180 wide beside a left ledge.
+          // The window's web is at least 180 wide beside a left ledge, 130
+          // without one.
           {"uuma on vasemman leuan vieressä vähintään 180 mm", "the web beside a left ledge is at least 180 mm", "180",
            [](S) { return 180.0; }, Op::AtMost, "B", [](S s) { return static_cast<double>(s.m.BeamWidth); },
-           [](S s) { return s.m.LeftLedgeDepth >= 0.1; }}},
+           [](S s) { return s.m.LeftLedgeDepth >= 0.1; }},
+          {"uuma on vähintään 130 mm", "the web is at least 130 mm", "130", [](S) { return 130.0; }, Op::AtMost, "B",
+           [](S s) { return static_cast<double>(s.m.BeamWidth); }}},
          {{Group::Main, "Raudoitus", "Reinforcement"}},
          zero,
          [](S s) { return static_cast<double>(s.m.OverallBeamHeight); },

@@ -245,7 +245,8 @@ INSTANTIATE_TEST_SUITE_P(Sections, BeamRules, ::testing::ValuesIn(Sections), nam
 // 658 mm; 20 bars of 491 mm2 39 * 25.0032 + 40 = 1015.13 mm beside the
 // DELTA's 387.50 - 155 * 45 / 265 = 361.18 mm between its webs at 60 mm
 // (web width 6 * 276.10 / 265 = 6.2513 mm across); 100 strands of 2500
-// mm2 (d = 56.419 mm) 11277.37 mm in LBL's 480 - 40 * 32 / 265 = 475.17 mm.
+// mm2 (d = 56.419 mm) 199 * 56.419 + 50 = 11277.37 mm in LBL's 480 - 40 *
+// 32 / 265 = 475.17 mm, + 60 = 11287.37 mm on SUPER's 600 mm.
 const std::string Fit = "rivin teräkset mahtuvat betonin leveydelle vapain välein max(d, 20 mm) ja reunoilta "
                         "peitteellä ";
 const std::string AreaNote = "; n: Terästen lukumäärä rivillä, d: Yhden teräksen pinta-ala halkaisijaksi muutettuna)";
@@ -293,6 +294,16 @@ const std::vector<Impossible> Rows = {
      },
      "Jänneteräkset, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 11277.37 > betonin leveys "
      "tasolla 40 = 475.1698" + AreaNote},
+    // SUPER likewise: the strands stand on the 600 mm precast part, cover 30 mm.
+    {"SuperHundredStrands", "BESUPER",
+     [](ProjectModel& m) {
+         for (int r = 1; r <= 2; ++r) {
+             m.BarsInRow(r) = 100;
+             m.BarArea(r) = 2500;
+         }
+     },
+     "Jänneteräkset, rivi 1: " + Fit + "30 mm (n d + (n - 1) max(d, 20) + 2 * 30 = 11287.37 > betonin leveys "
+     "tasolla 40 = 600" + AreaNote},
     // Five rows of four 1256 mm2 bars (d = 39.99 mm: 7 * 39.99 + 50 =
     // 329.9 mm, each fitting 380 mm) in 380 x 580: 20 * 1256 = 25120 mm2 >
     // 0.08 * 380 * 580 = 17632 mm2.
