@@ -685,6 +685,9 @@ std::optional<BeamRuleBreach> sectionRuleBreach(const Family& f, const Section& 
         if (holds(left, r.op, right)) continue;
         std::string field = firstField(r.left, f);
         if (field.empty()) field = firstField(r.right, f);
+        // A breach always names a field: the Calculate command refuses a
+        // project by the field its problem names.
+        if (field.empty()) field = "BeamTypeName";
         return BeamRuleBreach{breach(r.finnish, r.english, named(r.left, f, false), named(r.left, f, true), left, r.op,
                                      named(r.right, f, false), named(r.right, f, true), right),
                               field};
