@@ -540,6 +540,9 @@ std::vector<Family> makeFamilies() {
     abeamRules.push_back({"yläreikä on uuman sisällä", "the upper hole lies inside the web", "e1 + D1",
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
+    abeamRules.push_back({"alareikä on uuman sisällä", "the lower hole lies inside the web", "e2 + D2",
+                          [](S s) { return s.m.LowerHoleEdgeDistance + s.m.LowerHoleDiameter; }, Op::AtMost, slant,
+                          slantedWeb});
     all.push_back({{"AB"}, abeam, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
                    concreteTop, inclinedCoreWidth, true, 20});
 

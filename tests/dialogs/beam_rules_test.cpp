@@ -173,6 +173,13 @@ const std::vector<Impossible> Sections = {
     {"ABeamSHoleOutsideTheWeb", "ABeamS", [](ProjectModel& m) { m.WebHoleDiameter = 350; },
      "yläreikä on uuman sisällä (Yläreiän reunaetäisyys (e1) + Yläreiän halkaisija (D1) = 470 > "
      "sqrt(((Pohjalevyn leveys (bb) - Ylälaipan leveys (bt)) / 2)^2 + Palkin korkeus (h)^2) = 269.0488)"},
+    {"ABeamSLowerHoleOutsideTheWeb", "ABeamS",
+     [](ProjectModel& m) {
+         m.LowerHoleEdgeDistance = 200;
+         m.LowerHoleDiameter = 100;
+     },
+     "alareikä on uuman sisällä (Alareiän reunaetäisyys (e2) + Alareiän halkaisija (D2) = 300 > "
+     "sqrt(((Pohjalevyn leveys (bb) - Ylälaipan leveys (bt)) / 2)^2 + Palkin korkeus (h)^2) = 269.0488)"},
     // DELTA: a hole of 300 mm at 75 mm up a web sqrt(77.5^2 + 265^2) = 276.10 mm long.
     {"DeltaHoleOutsideTheWeb", "DELTA", [](ProjectModel& m) { m.WebHoleDiameter = 300; },
      "reikä on uuman sisällä (Reiän reunaetäisyys (e) + Uuman reiän halkaisija (D) = 375 > "
