@@ -244,7 +244,8 @@ TEST(RandomProjects, EveryCalculationCompletesOrReportsAnErrorNumber) {
         } else {
             // A failed calculation says so with its number; a project the
             // calculation refuses (a slab side whose spacing leaves its
-            // slabs no span) says what it refuses.
+            // slabs no span, a beam section that cannot be built) says what
+            // it refuses.
             std::smatch number;
             if (ui.lastFailure.rfind("Laskentaa ei tehty: ", 0) == 0) {
                 if (++outcomes["not calculated"] <= examplesShown)
