@@ -207,7 +207,8 @@ int SplitWords(std::string text, std::vector<std::string>& words, int separatorC
 void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform) {
     if (keyAscii == 8) return;
     if (keyAscii == ',') keyAscii = '.';
-    static const std::string allowed = "-+1234567890.,";
+    // The exponent letter is part of a number ("3e2" is 300).
+    static const std::string allowed = "-+1234567890.,eE";
     if (keyAscii <= 0 || keyAscii > 127 || allowed.find(static_cast<char>(keyAscii)) == std::string::npos) {
         keyAscii = 0;
         if (beep != 0) platform.beep();
