@@ -31,13 +31,6 @@ constexpr EnglishMessage kEnglishMessages[] = {
     {MsgNotANumber, "Input + is not a number; the range is +"},
 };
 
-std::string trimBlanks(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    std::size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
 std::string withPointMark(std::string_view text, char mark) {
     std::string s(text);
     if (mark != '.')
@@ -176,6 +169,13 @@ std::string trimmedCaption(std::string caption) {
 }
 
 }  // namespace
+
+std::string trimBlanks(const std::string& s) {
+    std::size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    std::size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
 
 void CenterForm(platform::Form& form) {
     platform::ScreenSize screen = form.platform().screenSize();

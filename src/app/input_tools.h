@@ -23,6 +23,9 @@
 
 namespace quorvel::app {
 
+// The text without the blanks around it.
+std::string trimBlanks(const std::string& s);
+
 // Moves the window to the middle of the screen; its size is unchanged.
 void CenterForm(platform::Form& form);
 

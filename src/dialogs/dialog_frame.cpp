@@ -99,10 +99,7 @@ void InputDialog::checkDesignation(platform::Control& box, std::function<std::op
     watchOnLeave(box, [] { return app::BoxCheck{}; }, [this, &box, fault](std::string& kept) {
         // A designation is taken without the blanks around it.
         const std::string typed = textOf(box);
-        const std::size_t first = typed.find_first_not_of(' ');
-        const std::string trimmed =
-            first == std::string::npos ? std::string() : typed.substr(first, typed.find_last_not_of(' ') - first + 1);
-        if (trimmed != typed) setTextOf(box, trimmed);
+        if (const std::string trimmed = app::trimBlanks(typed); trimmed != typed) setTextOf(box, trimmed);
         const std::optional<std::string> text = fault();
         if (!text) return true;
         const std::string name = app::fieldName(box);

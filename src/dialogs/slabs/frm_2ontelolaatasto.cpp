@@ -236,10 +236,7 @@ void frm2Ontelolaatasto::FillStrandList(ComboBox& strandCombo, const std::string
 
 std::string frm2Ontelolaatasto::designation(int side, model::StrandLayer layer) {
     const Field f = field(side);
-    const std::string text = layer == model::StrandLayer::Bottom ? f.strands->text() : f.top->text();
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return app::trimBlanks(layer == model::StrandLayer::Bottom ? f.strands->text() : f.top->text());
 }
 
 std::optional<std::string> frm2Ontelolaatasto::strandFault(int side, model::StrandLayer layer) {
