@@ -115,21 +115,22 @@ std::string folderOf(const std::string& file) {
     return folder.back() == '/' ? folder : folder + "/";
 }
 
-// The name a save writes under, by the extension rule: a name whose file
-// part ends in the kind's extension (in any case, ".tul" itself too) or
-// has an extension of its own is kept; a name without one, or ending in a
-// point ("res."), gets the kind's extension ("res.tul"). Empty for a name
-// without a file part: a folder ("dir/", ".", "..").
+// The name a save writes under, by the extension rule: points at the end
+// of the name stand for no extension ("res." is "res"); then a name that
+// ends in the kind's extension (in any case, ".tul" itself too) or has an
+// extension of its own is kept, and any other gets the kind's extension
+// ("res.tul"). Empty for a name without a file part: a folder ("dir/",
+// ".", "..").
 std::string withExtension(const std::string& name, const std::string& extension) {
     const std::filesystem::path path(name);
     std::string file = path.filename().string();
-    if (file.size() >= extension.size() &&
-        runtime::equalIgnoringAsciiCase(std::string_view(file).substr(file.size() - extension.size()), extension))
-        return name;
-    if (!path.extension().empty() && path.extension() != ".") return name;
     while (!file.empty() && file.back() == '.') file.pop_back();
     if (file.empty()) return {};
-    return (path.parent_path() / (file + extension)).string();
+    const bool endsInKind =
+        file.size() >= extension.size() &&
+        runtime::equalIgnoringAsciiCase(std::string_view(file).substr(file.size() - extension.size()), extension);
+    if (!endsInKind && std::filesystem::path(file).extension().empty()) file += extension;
+    return file == path.filename().string() ? name : (path.parent_path() / file).string();
 }
 
 // The longest file name (in bytes) the folder of path takes.

@@ -212,9 +212,9 @@ TEST_F(Session, SaveAsAddsTheExtensionAndAsksBeforeReplacing) {
     EXPECT_EQ(documents.read("tulokset.tul"), "old");
 }
 
-// One extension rule for every name a save dialog gives: a name ending in
-// a point gets the kind's extension in place of the point, a name that
-// ends in it (".tul" too) or has another is kept. A folder is refused as a
+// One extension rule for every name a save dialog gives: points at the
+// end stand for no extension, a name that ends in the kind's extension
+// (".tul" too) or has another is kept, any other gets the kind's. A folder is refused as a
 // folder of the completed name is, and counts nothing as saved; a long
 // name the folder takes is saved (its temporary name stays within the
 // file system's 255 bytes), one longer than that is refused as too long.
@@ -234,6 +234,7 @@ TEST_F(Session, SaveAsNamesFollowOneRuleAndLongNamesAreSavedOrRefused) {
         {&w.cmdTallennatuloksetNimella, "res.", "res.tul", ""},
         {&w.cmdTallennatuloksetNimella, ".tul", ".tul", ""},
         {&w.cmdTallennatuloksetNimella, "RAPORTTI.TUL", "RAPORTTI.TUL", ""},
+        {&w.cmdTallennatuloksetNimella, "raportti.TUL.", "raportti.TUL", ""},
         {&w.cmdTallennalahtoNimella, "kohde.", "kohde.dat", ""},
         {&w.cmdTallennalahtoNimella, "kohde2.dat", "kohde2.dat", ""},
         {&w.cmdTallennatuloksetNimella, "kansio/", "", "samanniminen kansio on jo olemassa"},
