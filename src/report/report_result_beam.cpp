@@ -62,10 +62,21 @@ constexpr LabelRow kBeamMoments[] = {
     labelRow(
         item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
         kMoment, 1, 37, 49, 56),
-    labelRow(
-        item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
-        {3, 2, 1}, 1, 37, 49, 56),
 };
+constexpr LabelRow kBeamUtilisation = labelRow(
+    item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
+    {3, 2, 1}, 1, 37, 49, 56);
+
+// The widths of the slab top flanges and toppings that MRd.c is solved
+// with: each side's slabs narrowed (or widened) to a span / 12 from the
+// beam's centre line less half the joint, not the width b_cd of the
+// stiffness stages that the part table above shows.
+void writeCompositeSlabWidths(ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    r.file.text(r.text("201a")).moveTo(37).text("b.eff").moveTo(46).text(" = ");
+    r.file.text(FormatFixed(m.JointPartTopWidth(2), 4, 0, 0) + " + " + FormatFixed(m.JointPartTopWidth(3), 4, 0, 0));
+    r.file.text(" mm").endLine();
+}
 
 // Block 7: strains of the solved plane at the top and at the reference
 // depth, the neutral axis and the curvature (per mille per mm in the model,
@@ -164,6 +175,8 @@ constexpr LabelRow kSlabTension[] = {
 void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
     r.printAll(kBeamMoments);
+    writeCompositeSlabWidths(r);
+    r.print(kBeamUtilisation);
     r.printAll(kSolvedSection);
 
     r.emptyLine();
