@@ -428,6 +428,35 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     EXPECT_TRUE(w.has("Käyttöaste                                    =   0.21    0.21         oikea"));
 }
 
+TEST(WholeReportValues, SuoraWithoutDowelsOverTheShearLimitSaysNoStirrupsCarryIt) {
+    // concrete_middle_beam.dat without dowels and with a permanent line
+    // load of 200 kN/m over the beam: the beam's design shear exceeds the
+    // method's upper limit for stirrups through the joint, so the shear
+    // block prints (without dowels it prints only then) and says that no
+    // stirrups carry it, in both languages, never an area of 0.
+    // vd = (q.d) L / 2 with q.d = 74.697 + 1.15 x 200 = 304.70 kN/m over
+    // L = 7.2 m: 1096.9 kN (the worked example's q.d, WholeReportValues.
+    // SuoraMiddleBeam).
+    CalculatedProject p("concrete_middle_beam.dat", false);
+    p.m.DowelsOnBeamTop = 0;
+    p.m.BeamLineLoadG1 = p.m.BeamLineLoadG2 = 200;
+    p.m.BeamLineLoadGX = 0;
+    p.m.BeamLineLoadGLength = p.m.BeamSpan;
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 0);
+    EXPECT_NEAR(p.m.MaxShearStage6 * 0.001, 304.70 * 7.2 / 2, 0.5);
+    for (const int16_t language : {0, 1}) {
+        const Written w = p.report(language);
+        ASSERT_EQ(w.status, 0);
+        const std::string over = w.line(language == 0 ? "Mitoittava leikkausvoima" : "Design shear exceeds");
+        EXPECT_NE(over.find(" vd =  1097 kN > vumax ="), std::string::npos) << over;
+        EXPECT_TRUE(w.has(language == 0 ? "Leikkausta vd > vumax ei voi kantaa hakaraudoituksella."
+                                        : "No stirrups can carry a design shear vd > vumax."));
+        EXPECT_TRUE(std::none_of(w.lines.begin(), w.lines.end(), [](const std::string& l) {
+            return l.find("Asw") != std::string::npos;
+        }));
+    }
+}
+
 TEST(WholeReportValues, DeltaEdgeBeam) {
     // delta_edge_beam_holes_loads.dat: DELTA edge beam, span 6000, infill
     // C30 (class 2), bars 3 x 490.9 (B500, class 1: gamma 1.15), topping
