@@ -334,7 +334,7 @@ void writeBeamShear(ResultHalf& r) {
 // each at its own station, follow on lines of their own.
 constexpr NumberFormat kStress{4, 2, 1};
 constexpr SideRow kGoverningStation = sideRow(
-    key("261a"), fixed("x"), "mm", [](const ProjectModel& m, int s) { return m.GoverningWebX(s); }, {4, 0, 0}, 1, 37,
+    key("261a"), fixed("x"), "mm", [](const ProjectModel& m, int s) { return m.GoverningWebX(s); }, {7, 0, 0}, 1, 37,
     50, 58, 66);
 constexpr SideRow kWebStresses[] = {
     sideRow(
