@@ -219,8 +219,11 @@ void frmQuorvel::Form_Load() {
     if (auto text = companyHeaderText(company, model_.LanguageIndex))
         ui.messageBox(*text, Buttons::Ok, Icon::Exclamation, titleBase_);
 
+    // Without a work folder nothing of the program's is left anywhere (the
+    // data folder is never one): nothing is removed then.
     const std::string folder = model_.WorkFolder().empty() ? "." : model_.WorkFolder();
-    if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {
+    if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport);
+        leftOver && (!model_.WorkPath.empty() || ui.workFolderPlacesTried().empty())) {
         std::error_code ignored;
         std::filesystem::remove(*leftOver, ignored);
     }

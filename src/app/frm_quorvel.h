@@ -358,6 +358,10 @@ private:
     // holds results of the current input (a calculation ran and succeeded).
     bool resultsOfCurrentInput();
     bool writeReportForViewing();
+    // The work folder made ready for a command that writes work files;
+    // false, after a message saying where one was sought, when none can be
+    // made (run_calculation.cpp).
+    bool workFolderReady();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 

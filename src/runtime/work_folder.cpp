@@ -143,6 +143,7 @@ PrivateWorkFolder::~PrivateWorkFolder() { release(); }
 // Makes the folder with its lock held before it is given its name, so that
 // no copy starting at the same moment ever sees it unlocked.
 bool PrivateWorkFolder::make() {
+    if (parent_.empty()) return false;  // never the current folder
     std::error_code ec;
     fs::create_directories(parent_, ec);
     const std::string staging = joined(parent_, "." + name_);

@@ -24,7 +24,8 @@ namespace quorvel::runtime {
 class PrivateWorkFolder {
 public:
     // Removes the abandoned work folders of parent and makes this copy's;
-    // parent is made when missing. The folders' names start with prefix.
+    // parent is made when missing (an empty parent gives no folder: path()
+    // is empty). The folders' names start with prefix.
     explicit PrivateWorkFolder(std::string parent, std::string prefix = "work-");
     ~PrivateWorkFolder();
     PrivateWorkFolder(const PrivateWorkFolder&) = delete;

@@ -140,7 +140,8 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
         const int held = open((p / (own + "44444444/.lock")).c_str(), O_RDONLY);
         ASSERT_EQ(flock(held, LOCK_EX), 0);
 
-        const auto removed = quorvel::testing::childReturns([&] { return RemoveAbandonedWorkFolders(parent.dataPath(), prefix); });
+        const auto removed =
+            quorvel::testing::childReturns([&] { return RemoveAbandonedWorkFolders(parent.dataPath(), prefix); });
         close(held);
         ASSERT_TRUE(removed) << "the clean-up did not end within " << quorvel::testing::PipeWaitSeconds << " s";
         EXPECT_EQ(*removed, 3);
