@@ -372,6 +372,10 @@ private:
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
+    // The start-up asked the platform for the work folder: the commands
+    // then work in the one it gives (code driven without the start-up
+    // works in its data folder).
+    bool workFolderSought_ = false;
     // The "not applicable" text of a gauge, and the language it is of.
     std::pair<int16_t, std::string> notApplicable_{-1, {}};
     const std::string& notApplicableText();

@@ -145,7 +145,7 @@ std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
 bool frmQuorvel::workFolderReady() {
     platform::Platform& ui = platform();
     if (const std::string work = ui.workFolder(); !work.empty()) {
-        model_.WorkPath = work;
+        if (workFolderSought_) model_.WorkPath = work;
         return true;
     }
     const std::vector<std::string> tried = ui.workFolderPlacesTried();

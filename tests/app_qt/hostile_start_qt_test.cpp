@@ -46,8 +46,9 @@ public:
     void showForm(platform::Form& form, bool modal) override {
         std::unique_ptr<quorvel::testing::ModalAnswers> answer;
         if (modal && form.name() == "frmAbout")
-            answer = quorvel::testing::whenModalUp(
-                [this, &form](QWidget&) { QTest::mouseClick(widgetOf(static_cast<frmAbout&>(form).cmdOK), Qt::LeftButton); });
+            answer = quorvel::testing::whenModalUp([this, &form](QWidget&) {
+                QTest::mouseClick(widgetOf(static_cast<frmAbout&>(form).cmdOK), Qt::LeftButton);
+            });
         QtPlatform::showForm(form, modal);
     }
     [[noreturn]] void endProgram() override {
