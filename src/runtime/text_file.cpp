@@ -343,8 +343,10 @@ std::string readRegularFilePrefix(const std::string& path, std::size_t limit) {
     std::string bytes;
     bytes.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(s.st_size, 0)), wanted));
     char buffer[65536];
+    // Whole buffers are asked for: some files of /proc refuse a read of a
+    // few bytes.
     while (bytes.size() < wanted) {
-        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, wanted - bytes.size()));
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
@@ -354,6 +356,7 @@ std::string readRegularFilePrefix(const std::string& path, std::size_t limit) {
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    if (bytes.size() > wanted) bytes.resize(wanted);
     return bytes;
 }
 
