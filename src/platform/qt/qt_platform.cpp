@@ -239,7 +239,7 @@ namespace {
 // a device or a socket; opened without waiting. A file that cannot be
 // opened, a regular file and a folder are the settings store's to handle
 // (it starts on the defaults); its own opens would wait on a pipe for good.
-bool openWithoutWaiting(const QString& path) {
+bool storeOpensWithoutWaiting(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return true;
     struct stat s {};
@@ -258,7 +258,7 @@ bool settingsStoreOpens(const std::string& application) {
     const QString name = qs(application);
     for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
         for (const QString& file : {folder + "/" + name + "/" + name + ".conf", folder + "/" + name + ".conf"})
-            if (!openWithoutWaiting(file) || !openWithoutWaiting(file + ".lock")) return false;
+            if (!storeOpensWithoutWaiting(file) || !storeOpensWithoutWaiting(file + ".lock")) return false;
     return true;
 }
 
