@@ -174,6 +174,7 @@ void frmQuorvel::Form_Load() {
     CenterForm(*this);
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
+    workFolderSought_ = true;
     model_.LogPath = ui.logFolder();
     // Stored data files that do not load give way to the installation's
     // own; the user is told once the window speaks the language.
@@ -220,8 +221,11 @@ void frmQuorvel::Form_Load() {
     if (auto text = companyHeaderText(company, model_.LanguageIndex))
         ui.messageBox(*text, Buttons::Ok, Icon::Exclamation, titleBase_);
 
+    // Without a work folder nothing of the program's is left anywhere (the
+    // data folder is never one): nothing is removed then.
     const std::string folder = model_.WorkFolder().empty() ? "." : model_.WorkFolder();
-    if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport)) {
+    if (auto leftOver = runtime::findFileIgnoringCase(folder, TemporaryReport);
+        leftOver && (!model_.WorkPath.empty() || ui.workFolderPlacesTried().empty())) {
         std::error_code ignored;
         std::filesystem::remove(*leftOver, ignored);
     }

@@ -360,6 +360,10 @@ private:
     // holds results of the current input (a calculation ran and succeeded).
     bool resultsOfCurrentInput();
     bool writeReportForViewing();
+    // The work folder made ready for a command that writes work files;
+    // false, after a message saying where one was sought, when none can be
+    // made (run_calculation.cpp).
+    bool workFolderReady();
     void switchLanguage(int16_t languageIndex);
     void showLanguageFlag();
 
@@ -370,6 +374,10 @@ private:
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
+    // The start-up asked the platform for the work folder: the commands
+    // then work in the one it gives (code driven without the start-up
+    // works in its data folder).
+    bool workFolderSought_ = false;
     // The texts of the language file a gauge shows in place of a check
     // that is not made ("not applicable", "not checked"), by key, and the
     // language they are of.

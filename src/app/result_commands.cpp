@@ -55,8 +55,7 @@ void frmQuorvel::cmdTaulukko0_Click() {
 // and is named in a message; false then, and nothing is shown or printed.
 bool frmQuorvel::writeReportForViewing() {
     if (!resultsOfCurrentInput()) return false;
-    if (const std::string work = platform().workFolder(); !model_.WorkPath.empty() && !work.empty())
-        model_.WorkPath = work;
+    if (!workFolderReady()) return false;
     model_.ViewFileName = model_.WorkFolder() + TemporaryReport;
     const int16_t e = report::WriteResultsFile(model_, platform(), model_.ViewFileName);
     if (e == 0) return true;

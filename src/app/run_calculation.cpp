@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/calculation_driver.h"
 #include "app/frm_quorvel.h"
@@ -136,6 +137,33 @@ std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
 
 }  // namespace
 
+// The work folder of a command that writes work files: the copy's own,
+// made again when it vanished while the program ran. When the platform can
+// make none, the work files have no place: they never go into the
+// program's or the data folder (read-only in an installation, and shared
+// by every copy and user of it). The user is told where a folder was
+// sought, and false is returned.
+bool frmQuorvel::workFolderReady() {
+    platform::Platform& ui = platform();
+    if (const std::string work = ui.workFolder(); !work.empty()) {
+        if (workFolderSought_) model_.WorkPath = work;
+        return true;
+    }
+    const std::vector<std::string> tried = ui.workFolderPlacesTried();
+    if (tried.empty()) return true;  // a platform without work folders: the data folder, as ever
+    std::string places;
+    for (const std::string& place : tried) places += (places.empty() ? "" : ", ") + place;
+    ui.messageBox(byLanguage(model_.LanguageIndex,
+                             "Työkansiota ei voi tehdä (yritetty: " + places +
+                                 "). Ohjelma ei kirjoita työtiedostojaan ohjelman eikä datan kansioon, joten "
+                                 "laskentaa tai raporttia ei voi tehdä.",
+                             "No work folder can be made (tried: " + places +
+                                 "). The program does not write its work files into the program's or the data "
+                                 "folder, so nothing can be calculated or reported."),
+                  Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
 // The result commands calculate through this command while the results
 // are stale.
 void frmQuorvel::wireCalculationCommands() { cmdLaske0.onClick = [this] { RunCalculation(); }; }
@@ -149,6 +177,13 @@ void frmQuorvel::RunCalculation() {
         return ui.messageBox(text, Buttons::YesNo, Icon::Exclamation, WarningTitle(m.LanguageIndex), Answer::Yes) ==
                Answer::Yes;
     };
+
+    // Nothing is calculated without a place for the work files.
+    if (!workFolderReady()) {
+        analysis::ResetCalculationResults(m);
+        MarkResultsInvalid(m, *this);
+        return;
+    }
 
     // The data files are taken as they stand when the command first looks
     // at them: each is looked at once for the checks, the readers and the
@@ -214,9 +249,6 @@ void frmQuorvel::RunCalculation() {
                         contradictions + CRLF + question))
             return;
     }
-
-    // A work folder removed while the program ran is made again.
-    if (const std::string work = ui.workFolder(); !m.WorkPath.empty() && !work.empty()) m.WorkPath = work;
 
     // The driver turns every error of the round trip, the analysis and the
     // library into its status; the topping load is computed here, so an

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <utility>
 #include <system_error>
@@ -19,6 +17,7 @@
 #include "report/report_text_keys.h"
 #include "report/report_texts.h"
 #include "runtime/data_files.h"
+#include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
@@ -60,6 +59,17 @@ std::optional<double> wholeNumber(std::string text) {
 
 std::string fontSizeText(float size, char decimalMark) {
     return runtime::generalNumberText(size, runtime::NumberKind::Single, decimalMark);
+}
+
+// A stored value as a message quotes it: a long one (no path is longer
+// than some thousand bytes) by its start only, so that a stored megabyte
+// neither fills the screen nor slows the message.
+std::string quotedValue(const std::string& value) {
+    constexpr std::size_t Shown = 120;
+    if (value.size() <= Shown + 3) return value;
+    std::size_t cut = Shown;
+    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    return value.substr(0, cut) + "...";
 }
 
 }  // namespace
@@ -106,12 +116,13 @@ std::optional<std::string> startFault(const model::ProjectModel& m, const DataFi
     const std::string folder = c->DataPath.empty() ? "." : c->DataPath;
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
-        return english ? "The folder " + c->DataPath + " does not exist." : "Kansiota " + c->DataPath + " ei ole.";
+        return english ? "The folder " + quotedValue(c->DataPath) + " does not exist."
+                       : "Kansiota " + quotedValue(c->DataPath) + " ei ole.";
     for (const std::string& name : requiredDataFiles(*c)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found || !std::ifstream(*found, std::ios::binary))
-            return english ? "The file " + c->DataPath + name + " does not exist or cannot be read."
-                           : "Tiedostoa " + c->DataPath + name + " ei ole tai sitä ei voi lukea.";
+        if (!found || !runtime::opensForReading(*found))
+            return english ? "The file " + quotedValue(c->DataPath + name) + " does not exist or cannot be read."
+                           : "Tiedostoa " + quotedValue(c->DataPath + name) + " ei ole tai sitä ei voi lukea.";
     }
     if (auto text = oversizedDataFileText(*c)) return text;
     if (auto text = unsoundTextFileText(*c, "", false)) return text;
@@ -140,10 +151,10 @@ std::optional<std::string> SettleDataFiles(model::ProjectModel& m, platform::Pla
     std::string text;
     auto say = [&](const std::string& line) { text += (text.empty() ? "" : "\r\n\r\n") + line; };
     if (chosen->folder != stored.folder) {
-        say(english ? "The data folder " + stored.folder + " stored in the settings cannot be used. " + *storedFault +
-                          " The folder " + chosen->folder + " is used instead."
-                    : "Asetuksiin tallennettua datakansiota " + stored.folder + " ei voi käyttää. " + *storedFault +
-                          " Sen sijaan käytetään kansiota " + chosen->folder + ".");
+        say(english ? "The data folder " + quotedValue(stored.folder) + " stored in the settings cannot be used. " +
+                          *storedFault + " The folder " + chosen->folder + " is used instead."
+                    : "Asetuksiin tallennettua datakansiota " + quotedValue(stored.folder) + " ei voi käyttää. " +
+                          *storedFault + " Sen sijaan käytetään kansiota " + chosen->folder + ".");
         p.saveSetting(App, Section, "QuorPath", chosen->folder);
     }
     struct Name {
@@ -156,10 +167,10 @@ std::optional<std::string> SettleDataFiles(model::ProjectModel& m, platform::Pla
     for (const Name& n : names) {
         if (n.storedName == n.chosenName) continue;
         const std::string reason = startFault(m, n.alone).value_or(*storedFault);
-        say(english ? "The data file \"" + n.storedName + "\" stored in the settings cannot be used. " + reason + " " +
-                          n.chosenName + " is used instead."
-                    : "Asetuksiin tallennettua tiedostoa \"" + n.storedName + "\" ei voi käyttää. " + reason +
-                          " Sen sijaan käytetään tiedostoa " + n.chosenName + ".");
+        say(english ? "The data file \"" + quotedValue(n.storedName) + "\" stored in the settings cannot be used. " +
+                          reason + " " + n.chosenName + " is used instead."
+                    : "Asetuksiin tallennettua tiedostoa \"" + quotedValue(n.storedName) + "\" ei voi käyttää. " +
+                          reason + " Sen sijaan käytetään tiedostoa " + n.chosenName + ".");
         p.saveSetting(App, Section, n.key, n.chosenName);
     }
     m.DataPath = chosen->folder;
@@ -222,9 +233,7 @@ int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : requiredDataFiles(m)) {
         auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found) return 0;
-        std::ifstream file(*found, std::ios::binary);
-        if (!file) return 0;
+        if (!found || !runtime::opensForReading(*found)) return 0;
     }
     return 1;
 }
@@ -236,19 +245,19 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
                                   "The files the calculation uses are not found!\r\n"
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
-    for (const std::string& name : requiredDataFiles(m)) text += m.DataPath + name + "\r\n";
+    for (const std::string& name : requiredDataFiles(m)) text += quotedValue(m.DataPath + name) + "\r\n";
     // The list says what is expected; the files not found are named too.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : requiredDataFiles(m)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (found && std::ifstream(*found, std::ios::binary)) continue;
+        if (found && runtime::opensForReading(*found)) continue;
         // A folder, a device, a pipe or a dangling link of the name is
         // there, but no file.
         const bool other = !found && runtime::findEntryIgnoringCase(folder, name);
         text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
                                     "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
                        : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
-                m.DataPath + name + "\r\n";
+                quotedValue(m.DataPath + name) + "\r\n";
     }
     return text;
 }
@@ -261,27 +270,51 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
     // calculation's readers resolve them, the folder listed once for a name,
     // and each file looked at once.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    runtime::ParsedFileCache<bool>* withinLimit =
+        m.DataFiles ? &m.DataFiles->parsed<bool>("data files within the size limit") : nullptr;
     for (const std::string& name : names) {
         // The company header is read no further than its first line.
         if (name == "FIRMA.DA0") continue;
         const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
-        if (!file.version || file.version->size <= LargestDataFile) continue;
+        if (!file.version) continue;
         const std::string& found = file.path;
-        const std::uintmax_t size = file.version->size;
-        const std::string bytes = std::to_string(size), largest = std::to_string(LargestDataFile);
-        return m.LanguageIndex == 1
-                   ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."
-                   : "Tiedosto " + found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+        const std::string largest = std::to_string(LargestDataFile);
+        if (file.version->size > LargestDataFile) {
+            const std::string bytes = std::to_string(file.version->size);
+            return m.LanguageIndex == 1
+                       ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."
+                       : "Tiedosto " + found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
+        }
+        // The size the file reports is no bound: it is read to one byte past
+        // the limit (a file found within it is not read again while it
+        // stays the same).
+        if (withinLimit && withinLimit->find(*file.version, "")) continue;
+        std::string bytes;
+        try {
+            bytes = runtime::readRegularFilePrefix(found, LargestDataFile);
+        } catch (const runtime::RunTimeError&) {
+            continue;  // a file that cannot be read is named where it is read
+        }
+        if (bytes.size() > LargestDataFile)
+            return m.LanguageIndex == 1 ? "The data file " + found + " is too large: more than " + largest +
+                                              " bytes, at most " + largest + "."
+                                        : "Tiedosto " + found + " on liian suuri: yli " + largest + " tavua, enintään " +
+                                              largest + ".";
+        if (withinLimit) withinLimit->keep(*file.version, "", true);
     }
     return std::nullopt;
 }
 
 namespace {
 
+// The bytes of a data file; nothing when it cannot be read or is larger
+// than any data file may be (named by oversizedDataFileText).
 std::optional<std::string> fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    try {
+        return runtime::readRegularFile(path);
+    } catch (const runtime::RunTimeError&) {
+        return std::nullopt;
+    }
 }
 
 // The first line (1 for the first) holding a control character other than

@@ -11,6 +11,7 @@
 #include "inputfile/company_header.h"
 #include "model/project_model.h"
 #include "platform/platform.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::app {
 
@@ -70,11 +71,13 @@ std::string missingDataFilesText(const model::ProjectModel& m);
 // No data file the program reads comes near this size (the largest
 // delivered one, a language file, holds some 33 kB): a larger one is not
 // read, as every lookup of some of them reads the whole file.
-inline constexpr std::uintmax_t LargestDataFile = 1024 * 1024;
+inline constexpr std::uintmax_t LargestDataFile = runtime::LargestTextFile;
 
 // The message naming the first data file (the required ones, then the
 // language files of the windows and of the results) that is larger than
-// LargestDataFile, in the language of m; nothing when none is.
+// LargestDataFile, in the language of m; nothing when none is. A file is
+// read up to one byte past the limit whatever size it reports (a file of
+// /proc reports none), once for each version of it.
 std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m);
 
 // The first text data file that does not hold what the program reads from

@@ -126,6 +126,12 @@ public:
     // copy of the program writes into it. A folder that vanished is made
     // again when asked for. Empty when the platform has none.
     virtual std::string workFolder() = 0;
+    // Where the last workFolder() that gave none sought to make one (the
+    // folders, each ending with "/"), so that the program can say so; empty
+    // after one was given, and on a platform that offers none (the program
+    // then works in its data folder, as code driven without a start-up
+    // does).
+    virtual std::vector<std::string> workFolderPlacesTried() const { return {}; }
     // The per-user folder of the error log, which outlives the copy of the
     // program that wrote it; the work folder unless the platform has one.
     virtual std::string logFolder() { return workFolder(); }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -210,24 +211,38 @@ void removeLeftTemporaries(const std::string& target) {
 // permissions the saved file will have: those of the file it replaces, or
 // for a new file what the user's umask gives. A file the user keeps
 // private is never readable by others, not even while it is written. The
-// file is locked while the save writes it. Returns the descriptor, or -1
-// with errno set.
+// file is locked while the save writes it, from the moment it bears a name
+// that a clean-up of interrupted saves takes: it is made under a name no
+// clean-up takes (".new" in place of ".tmp"), locked, and only then renamed.
+// Returns the descriptor, or -1 with errno set.
 int createTemporaryFor(const std::string& target, std::string& temporaryPath) {
     const fs::path t(target);
     struct stat old {};
     const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     const mode_t mode = replacesFile ? (old.st_mode & 07777) : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = (t.parent_path() / (temporaryPrefixOf(t) + randomTag() + ".tmp")).string();
-        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              mode & 0777);
+        const std::string stem = (t.parent_path() / (temporaryPrefixOf(t) + randomTag())).string();
+        const std::string making = stem + ".new";
+        temporaryPath = stem + ".tmp";
+        const int fd = ::open(making.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return -1;
         // The umask may have taken more than the old file had away; the
         // new file gets exactly the old one's permissions.
         if (replacesFile) (void)::fchmod(fd, mode);
         (void)::flock(fd, LOCK_EX | LOCK_NB);
-        return fd;
+        int renamed = ::renameat2(AT_FDCWD, making.c_str(), AT_FDCWD, temporaryPath.c_str(), RENAME_NOREPLACE);
+        // A file system that cannot refuse to replace: the random name is
+        // as good as unique.
+        if (renamed != 0 && (errno == EINVAL || errno == ENOSYS))
+            renamed = ::rename(making.c_str(), temporaryPath.c_str());
+        if (renamed == 0) return fd;
+        const int savedErrno = errno;
+        ::unlink(making.c_str());
+        ::close(fd);
+        if (savedErrno == EEXIST) continue;
+        errno = savedErrno;
+        return -1;
     }
     errno = EEXIST;
     return -1;
@@ -310,7 +325,16 @@ void replaceWithTemporary(const std::string& temporary, const std::string& targe
 // ---------------------------------------------------------------------------
 // Reader
 
-std::string readRegularFile(const std::string& path) {
+bool opensForReading(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat s {};
+    const bool regular = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+std::string readRegularFilePrefix(const std::string& path, std::size_t limit) {
     // Opened without waiting: a named pipe would otherwise hold the open
     // until some other program writes to it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -320,10 +344,15 @@ std::string readRegularFile(const std::string& path) {
         ::close(fd);
         throw RunTimeError(ErrPathFileAccess, path);
     }
+    // The size reported is no bound: a file of /proc reports none and may
+    // hold more than any memory. One byte past the limit tells it was passed.
+    const std::size_t wanted = limit + 1;
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(s.st_size));
+    bytes.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(s.st_size, 0)), wanted));
     char buffer[65536];
-    for (;;) {
+    // Whole buffers are asked for: some files of /proc refuse a read of a
+    // few bytes.
+    while (bytes.size() < wanted) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -334,6 +363,13 @@ std::string readRegularFile(const std::string& path) {
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    if (bytes.size() > wanted) bytes.resize(wanted);
+    return bytes;
+}
+
+std::string readRegularFile(const std::string& path) {
+    std::string bytes = readRegularFilePrefix(path, LargestTextFile);
+    if (bytes.size() > LargestTextFile) throw RunTimeError(ErrPathFileAccess, path);
     return bytes;
 }
 
@@ -524,15 +560,27 @@ void TextFileWriter::close() {
     bool ok = writeOut(pending_);
     int savedErrno = errno;
     pending_.clear();
+    // The temporary file of a save stays locked until it has taken the
+    // target's place: a second descriptor of the same opening holds the
+    // lock while the first is closed (its errors are the write's).
+    const int lockHolder = mode_ == Mode::Replace ? ::fcntl(fd_, F_DUPFD_CLOEXEC, 0) : -1;
     if (!finish() && ok) {
         ok = false;
         savedErrno = errno;
     }
     if (!ok) {
         if (mode_ == Mode::Replace) removeQuietly(openPath_);
+        if (lockHolder >= 0) ::close(lockHolder);
         throwWriteError(savedErrno, path_);
     }
-    if (mode_ == Mode::Replace) replaceWithTemporary(openPath_, target_);
+    if (mode_ != Mode::Replace) return;
+    try {
+        replaceWithTemporary(openPath_, target_);
+    } catch (...) {
+        if (lockHolder >= 0) ::close(lockHolder);
+        throw;
+    }
+    if (lockHolder >= 0) ::close(lockHolder);
 }
 
 // ---------------------------------------------------------------------------

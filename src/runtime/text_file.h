@@ -4,6 +4,7 @@
 // older installations; in memory every text is UTF-8. Reading accepts CR LF,
 // LF and lone CR line ends.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -29,10 +30,24 @@ std::vector<std::string> splitLines(std::string_view bytes);
 // names in the data folder, list items).
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// No text file the program reads comes near this size (the largest
+// delivered data file, a language file, holds some 33 kB; input data files
+// some kB): a larger one is not read.
+inline constexpr std::size_t LargestTextFile = 1024 * 1024;
+
 // The bytes of a regular file. Raises 53 when it does not exist, 75 when
-// it is not a regular file (a folder, a named pipe, a socket, a device) or
-// cannot be opened, 57 when reading fails. Never waits for a writer.
+// it is not a regular file (a folder, a named pipe, a socket, a device),
+// cannot be opened or holds more than LargestTextFile bytes, 57 when
+// reading fails. Never waits for a writer, and never reads more than
+// LargestTextFile + 1 bytes, whatever size the file reports (a file of
+// /proc reports none and may not end).
 std::string readRegularFile(const std::string& path);
+// Whether path is a regular file that opens for reading; the open never
+// waits (a named pipe put in a file's place).
+bool opensForReading(const std::string& path);
+// The first bytes of a regular file, at most limit + 1 of them: more than
+// limit bytes tell that the file is longer. Errors as readRegularFile.
+std::string readRegularFilePrefix(const std::string& path, std::size_t limit);
 
 // A text file open for sequential input. The whole file is read when it is
 // opened; lines are handed out one by one in UTF-8.

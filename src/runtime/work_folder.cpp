@@ -7,9 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
-#include <string>
+#include <optional>
 #include <random>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -19,17 +22,32 @@ namespace quorvel::runtime {
 namespace {
 
 constexpr const char* LockFileName = ".lock";
+constexpr std::size_t TagDigits = 8;
 
 std::string joined(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
 }
 
+// Opens a lock file without ever waiting (a named pipe would hold a plain
+// open until a writer came) and keeps only a regular file of the user's
+// own; -1 for anything else (a pipe, a device, a folder, a link).
+int openLockFile(const std::string& file, bool create) {
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (create ? O_RDWR | O_CREAT : O_RDONLY);
+    const int fd = ::open(file.c_str(), flags, 0600);
+    if (fd < 0) return -1;
+    struct stat s {};
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_uid != ::geteuid()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // The lock of a folder, taken without waiting; the descriptor holding it,
-// or -1 when the file cannot be opened or another copy holds the lock.
+// or -1 when the lock file is missing, is no regular file of the user's or
+// is locked by another copy.
 int takeLock(const std::string& folder, bool create) {
-    const std::string file = joined(folder, LockFileName);
-    const int fd = create ? ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)
-                          : ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = openLockFile(joined(folder, LockFileName), create);
     if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
@@ -38,15 +56,35 @@ int takeLock(const std::string& folder, bool create) {
     return fd;
 }
 
-// Whether the process of a staging folder's name (prefix "<process>-...")
-// is known to run no longer.
-bool processGone(const std::string& afterPrefix) {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); }
+
+// The process number of a name of the form the program gives its folders,
+// prefix "<process>-<8 hexadecimal digits>" (the process number as written
+// by the program: no leading zero); nothing for any other name.
+std::optional<pid_t> processOfName(std::string_view name, std::string_view prefix) {
+    if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) return std::nullopt;
+    const std::string_view rest = name.substr(prefix.size());
     std::size_t digits = 0;
-    while (digits < afterPrefix.size() && digits < 9 && afterPrefix[digits] >= '0' && afterPrefix[digits] <= '9')
-        ++digits;
-    if (digits == 0 || digits >= afterPrefix.size() || afterPrefix[digits] != '-') return false;
-    const pid_t process = static_cast<pid_t>(std::stol(afterPrefix.substr(0, digits)));
-    return process > 0 && ::kill(process, 0) != 0 && errno == ESRCH;
+    while (digits < rest.size() && isDigit(rest[digits])) ++digits;
+    if (digits == 0 || digits > 9 || rest[0] == '0' || rest.size() != digits + 1 + TagDigits || rest[digits] != '-')
+        return std::nullopt;
+    for (const char c : rest.substr(digits + 1))
+        if (!isHexDigit(c)) return std::nullopt;
+    return static_cast<pid_t>(std::stol(std::string(rest.substr(0, digits))));
+}
+
+// Whether the process is known to run no longer.
+bool processGone(pid_t process) { return process > 0 && ::kill(process, 0) != 0 && errno == ESRCH; }
+
+// Whether the staging folder holds nothing but, at most, its lock file:
+// the program writes nothing into it before the lock is taken.
+bool holdsAtMostItsLock(const fs::path& folder) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec))
+        if (it->path().filename() != LockFileName) return false;
+    return !ec;
 }
 
 }  // namespace
@@ -57,29 +95,33 @@ int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& pre
     fs::directory_iterator it(parent, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        const bool staged = name.rfind("." + prefix, 0) == 0;
-        if (!staged && name.rfind(prefix, 0) != 0) continue;
+        const bool staged = !name.empty() && name[0] == '.';
+        // Only a name of the very form the program gives its folders: a
+        // folder of the user's own that merely begins like one is never
+        // touched.
+        const std::optional<pid_t> process = processOfName(staged ? std::string_view(name).substr(1) : name, prefix);
+        if (!process) continue;
         // A folder of the user's own, not a link (in a shared temporary
         // folder another user's may stand beside it).
         struct stat s {};
         if (::lstat(it->path().c_str(), &s) != 0 || !S_ISDIR(s.st_mode) || s.st_uid != ::geteuid()) continue;
-        // A folder without a lock file is left alone: only a folder that a
-        // copy made and locked is known to be one. A staging folder is being
-        // made by its copy until that copy no longer runs: it goes then,
-        // locked by nobody or never locked.
+        // A work folder goes when its lock can be taken: no running copy
+        // holds it. One without a lock file, or whose lock file is no
+        // regular file, is not known to be one and stays. A staging folder
+        // is being made by its copy until that copy no longer runs: it goes
+        // then, locked by nobody or never locked, if it holds nothing else.
         const int fd = takeLock(it->path().string(), false);
+        bool abandoned = fd >= 0;
         if (staged) {
             std::error_code lockEc;
-            const bool neverLocked = fd < 0 && !fs::exists(it->path() / LockFileName, lockEc) && !lockEc;
-            if (!((fd >= 0 || neverLocked) && processGone(name.substr(prefix.size() + 1)))) {
-                if (fd >= 0) ::close(fd);
-                continue;
-            }
-        } else if (fd < 0) {
-            continue;
+            const bool neverLocked =
+                fd < 0 && fs::symlink_status(it->path() / LockFileName, lockEc).type() == fs::file_type::not_found;
+            abandoned = (fd >= 0 || neverLocked) && processGone(*process) && holdsAtMostItsLock(it->path());
         }
-        std::error_code removeEc;
-        if (fs::remove_all(it->path(), removeEc) > 0 && !removeEc) ++removed;
+        if (abandoned) {
+            std::error_code removeEc;
+            if (fs::remove_all(it->path(), removeEc) > 0 && !removeEc) ++removed;
+        }
         if (fd >= 0) ::close(fd);
     }
     return removed;
@@ -90,7 +132,7 @@ PrivateWorkFolder::PrivateWorkFolder(std::string parent, std::string prefix)
     std::random_device random;
     static constexpr char kHex[] = "0123456789abcdef";
     std::string tag;
-    for (unsigned bits = random(), i = 0; i < 8; ++i, bits >>= 4) tag += kHex[bits & 0xF];
+    for (std::uint32_t bits = random(), i = 0; i < TagDigits; ++i, bits >>= 4) tag += kHex[bits & 0xF];
     name_ = prefix_ + std::to_string(::getpid()) + "-" + tag;
     RemoveAbandonedWorkFolders(parent_, prefix_);
     make();
@@ -101,6 +143,7 @@ PrivateWorkFolder::~PrivateWorkFolder() { release(); }
 // Makes the folder with its lock held before it is given its name, so that
 // no copy starting at the same moment ever sees it unlocked.
 bool PrivateWorkFolder::make() {
+    if (parent_.empty()) return false;  // never the current folder
     std::error_code ec;
     fs::create_directories(parent_, ec);
     const std::string staging = joined(parent_, "." + name_);

@@ -1,16 +1,21 @@
 #pragma once
 // The work folder of one running copy of the program: a folder of its own
-// ("work-<process>-<random>/") under the per-user application data folder,
-// or ("Quorvel-<process>-<random>/") in the system's temporary folder when
-// that one cannot be used, so that two copies never write, show or remove
-// each other's work files. The copy holds a lock on the file ".lock" inside
-// its folder for as long as it runs; a work folder whose lock can be taken
-// belongs to a copy that no longer runs and is removed when the next copy
-// starts. The folder is made as "." + its name and renamed once locked; a
-// copy killed in between leaves that staging folder, which goes too once
-// its lock can be taken, or, without a lock file, once its process no
-// longer runs. Only the user's own folders are touched. The copy's own
-// folder is removed when the object is destroyed or release() is called.
+// ("work-<process>-<tag>/", the tag eight hexadecimal digits) under the
+// per-user application data folder, or ("Quorvel-<process>-<tag>/") in the
+// system's temporary folder when that one cannot be used, so that two
+// copies never write, show or remove each other's work files. The copy
+// holds a lock on the file ".lock" inside its folder for as long as it
+// runs. The folder is made as "." + its name and renamed once locked.
+//
+// When a copy starts, it removes what copies that no longer run left in
+// the same folder, and nothing else: only a folder of the user's own (not a
+// link) whose whole name has the form above is looked at; such a folder
+// goes when its lock file is a regular file whose lock no running copy
+// holds, a staging folder ("." and the same form) when its process no
+// longer runs and it holds nothing but, at most, such a lock file. A lock
+// file is never opened in a way that could wait (a named pipe); one that is
+// no regular file leaves its folder alone. The copy's own folder is removed
+// when the object is destroyed or release() is called.
 
 #include <string>
 
@@ -19,7 +24,8 @@ namespace quorvel::runtime {
 class PrivateWorkFolder {
 public:
     // Removes the abandoned work folders of parent and makes this copy's;
-    // parent is made when missing. The folders' names start with prefix.
+    // parent is made when missing (an empty parent gives no folder: path()
+    // is empty). The folders' names start with prefix.
     explicit PrivateWorkFolder(std::string parent, std::string prefix = "work-");
     ~PrivateWorkFolder();
     PrivateWorkFolder(const PrivateWorkFolder&) = delete;
@@ -40,8 +46,9 @@ private:
     int lock_ = -1;     // the descriptor holding the lock
 };
 
-// Removes the work folders under parent (named prefix..., or staged as
-// "." prefix ...) that no running copy holds; the number removed.
+// Removes the abandoned work folders under parent (named
+// prefix "<process>-<tag>", or staged as "." and the same) as described
+// above; the number removed.
 int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& prefix = "work-");
 
 }  // namespace quorvel::runtime

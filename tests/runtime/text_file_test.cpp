@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -437,6 +438,64 @@ TEST_F(TextFileTest, TheNextSaveRemovesWhatInterruptedSavesOfTheFileLeft) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesInFolder(), expected);
     EXPECT_EQ(bytesOf(path("kohde.dat")), "new\r\n");
+}
+
+// Two copies save the same file at once: each one's clean-up of interrupted
+// saves runs against the other's save in progress. A save's temporary file
+// is locked from the moment it bears a name the clean-up takes (made under
+// another name, locked, then renamed: no such name is ever created
+// unlocked), so every save of both copies succeeds.
+TEST_F(TextFileTest, ASaveInProgressIsNeverAnotherCopysToCleanUp) {
+    const std::string target = path("kohde.dat");
+    putBytes(target, "old\r\n");
+    const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, dir_.c_str(), IN_CREATE), 0);
+    int stop[2];
+    ASSERT_EQ(pipe(stop), 0);
+    const pid_t other = fork();  // the other copy: saves until told to stop
+    if (other == 0) {
+        close(stop[1]);
+        fcntl(stop[0], F_SETFL, O_NONBLOCK);
+        int failed = 0;
+        char c = 0;
+        while (read(stop[0], &c, 1) < 0 && errno == EAGAIN) try {
+                writeFileAtomically(target, "other\r\n");
+            } catch (const RunTimeError&) {
+                ++failed;
+            }
+        _exit(failed > 0 ? 1 : 0);
+    }
+    ASSERT_GT(other, 0);
+    close(stop[0]);
+    int failed = 0;
+    for (int save = 0; save < 300; ++save) try {
+            writeFileAtomically(target, "this\r\n");
+        } catch (const RunTimeError&) {
+            ++failed;
+        }
+    ASSERT_EQ(write(stop[1], "x", 1), 1);
+    close(stop[1]);
+    int status = 0;
+    while (waitpid(other, &status, 0) < 0 && errno == EINTR) {
+    }
+    EXPECT_EQ(failed, 0) << "saves of this copy failed";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "saves of the other copy failed";
+    // Every file created in the folder had a name no clean-up takes.
+    alignas(inotify_event) char events[1 << 16];
+    int createdTemporaries = 0, created = 0;
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;)
+        for (char* at = events; at < events + n;) {
+            const auto* event = reinterpret_cast<inotify_event*>(at);
+            at += sizeof(inotify_event) + event->len;
+            const std::string name = event->name;
+            ++created;
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) ++createdTemporaries;
+        }
+    close(watch);
+    EXPECT_GT(created, 0);
+    EXPECT_EQ(createdTemporaries, 0) << "temporary files were created under the name the clean-up takes";
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"kohde.dat"});
 }
 
 // Why a write failed, for the message that says it in words. Permissions

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +15,7 @@
 #include <set>
 
 #include "runtime/work_folder.h"
+#include "support/no_wait.h"
 #include "support/test_support.h"
 
 namespace quorvel::runtime {
@@ -34,24 +39,12 @@ pid_t endedProcess() {
     return child;
 }
 
-// Each copy has a folder of its own; at start the folders of copies that no
-// longer run go, never one in use nor anything else; a folder that vanished
-// comes back under its name, locked again; a copy's end removes its own.
-// A staging folder (made, not yet renamed) goes when its copy has ended,
-// whether or not it took its lock; one of a running copy stays.
-TEST(PrivateWorkFolder, EachCopyHasItsOwnAndOnlyAbandonedOnesAreRemoved) {
+// Each copy has a folder of its own, named as the program names them; a
+// folder that vanished comes back under its name, locked again; a copy's
+// end removes its own and nothing else.
+TEST(PrivateWorkFolder, EachCopyHasItsOwnThatComesBackAndGoesAtItsEnd) {
     TempFolder parent;
-    const std::string ended = std::to_string(endedProcess()), running = std::to_string(getpid());
-    fs::create_directories(parent.path() / (".work-" + ended + "-locked"));
-    parent.writeRaw(".work-" + ended + "-locked/.lock", "");
-    fs::create_directories(parent.path() / (".work-" + ended + "-bare"));
-    fs::create_directories(parent.path() / (".work-" + running + "-bare"));
-    fs::create_directories(parent.path() / "work-1-dead");
-    parent.writeRaw("work-1-dead/.lock", "");
-    parent.writeRaw("work-1-dead/quor01.tmp", "a report left by a copy that was killed");
-    fs::create_directories(parent.path() / "work-2-unlocked");  // no lock file: not known to be a work folder
     fs::create_directories(parent.path() / "other");
-    parent.writeRaw("quorvel.err", "the log stays");
     {
         PrivateWorkFolder a(parent.dataPath());
         PrivateWorkFolder b(parent.dataPath());
@@ -59,9 +52,7 @@ TEST(PrivateWorkFolder, EachCopyHasItsOwnAndOnlyAbandonedOnesAreRemoved) {
         ASSERT_FALSE(aPath.empty());
         EXPECT_NE(aPath, bPath);
         EXPECT_EQ(fs::path(aPath).parent_path().parent_path(), parent.path());
-        EXPECT_EQ(entries(parent.path()).count("work-1-dead"), 0u);
         EXPECT_EQ(RemoveAbandonedWorkFolders(parent.dataPath()), 0) << "both are in use";
-        EXPECT_TRUE(fs::is_directory(aPath) && fs::is_directory(bPath));
 
         fs::remove_all(aPath);  // the whole folder
         for (const auto& e : fs::directory_iterator(bPath)) fs::remove_all(e.path());  // its files only
@@ -73,9 +64,91 @@ TEST(PrivateWorkFolder, EachCopyHasItsOwnAndOnlyAbandonedOnesAreRemoved) {
         a.release();
         EXPECT_FALSE(fs::exists(aPath));
         EXPECT_TRUE(fs::is_directory(bPath));
+        // Every name a copy gives its folder is one the clean-up knows.
+        PrivateWorkFolder c(parent.dataPath(), "Quorvel-");
+        const std::string cPath = c.path();
+        ASSERT_FALSE(cPath.empty());
+        c.release();
+        fs::create_directories(cPath);  // as a copy killed in its work left it
+        quorvel::testing::writeBytes(cPath + ".lock", "");
+        EXPECT_EQ(RemoveAbandonedWorkFolders(parent.dataPath(), "Quorvel-"), 1) << cPath;
     }
-    EXPECT_EQ(entries(parent.path()),
-              (std::set<std::string>{"other", "quorvel.err", "work-2-unlocked", ".work-" + running + "-bare"}));
+    EXPECT_EQ(entries(parent.path()), std::set<std::string>{"other"});
+}
+
+// The clean-up at start-up takes what copies that no longer run left, and
+// nothing else. Beside the program's own abandoned work folder and staging
+// folders, which go, every look-alike stays whatever it holds: a name that
+// only begins like the program's or differs from its form by a character,
+// a folder that is a link or another user's, a staging folder holding more
+// than its lock, a lock that a copy holds, a lock file that is none (a
+// named pipe, a folder, a link). The clean-up runs in a child process that
+// must end: a pipe as the lock file once held it for good.
+TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) {
+    const std::string ended = std::to_string(endedProcess()), running = std::to_string(getpid());
+    for (const std::string prefix : {"work-", "Quorvel-"}) {
+        SCOPED_TRACE(prefix);
+        TempFolder parent;
+        const fs::path& p = parent.path();
+        auto folder = [&](const std::string& name, std::initializer_list<const char*> files) {
+            fs::create_directories(p / name);
+            for (const char* file : files) parent.writeRaw(name + "/" + file, "");
+        };
+        const std::string own = prefix + ended + "-";  // the program's name up to the tag
+        // What stays.
+        const std::set<std::string> staying = [&] {
+            folder(prefix + "projects", {"beam.dat", ".lock"});
+            folder(prefix + "2024", {".lock"});
+            folder(own + "my-old-runs", {".lock"});
+            folder("." + prefix + "2024-notes", {"notes.txt"});
+            folder("." + own + "backup", {"b.dat"});
+            folder(own + "0123ABCD", {".lock"});     // the program writes lower-case digits
+            folder(own + "0123abc", {".lock"});      // seven digits
+            folder(own + "0123abcde", {".lock"});    // nine
+            folder(own + "0123abcd.bak", {".lock"});
+            folder(prefix + "0" + ended + "-0123abcd", {".lock"});  // no process number starts with 0
+            folder(prefix + "-0123abcd", {".lock"});
+            folder(".." + own + "0123abcd", {".lock"});
+            folder(own + "11111111", {});           // no lock file: not known to be one
+            folder("." + own + "22222222", {".lock", "notes.txt"});  // a staging folder holds nothing else
+            folder("." + prefix + running + "-33333333", {});        // its copy runs
+            folder(own + "44444444", {".lock"});    // its lock is held
+            folder(own + "55555555", {"quortmp.dat"});
+            fs::create_directory(p / (own + "55555555/.lock"));  // a folder as the lock file
+            folder(own + "66666666", {"quortmp.dat"});
+            EXPECT_EQ(mkfifo((p / (own + "66666666/.lock")).c_str(), 0600), 0);  // a named pipe
+            folder("." + own + "77777777", {});
+            EXPECT_EQ(mkfifo((p / ("." + own + "77777777/.lock")).c_str(), 0600), 0);
+            folder("target", {".lock", "kept.txt"});
+            fs::create_symlink(p / "target", p / (own + "88888888"));  // a link to a folder
+            folder(own + "99999999", {});
+            fs::create_symlink(p / "target/.lock", p / (own + "99999999/.lock"));  // a link as the lock file
+            parent.writeRaw(own + "aaaaaaaa", "a file of the name");
+            std::set<std::string> names = entries(p);
+            // Another user's folder, where the test may give one away.
+            if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0) {
+                folder(own + "bbbbbbbb", {".lock"});
+                EXPECT_EQ(chown((p / (own + "bbbbbbbb")).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+                names.insert(own + "bbbbbbbb");
+            }
+            return names;
+        }();
+        // What goes.
+        folder(own + "0123abcd", {".lock", "quortmp.dat", "quor01.tmp"});
+        folder("." + own + "89abcdef", {});
+        folder("." + own + "89abcde0", {".lock"});
+        const int held = open((p / (own + "44444444/.lock")).c_str(), O_RDONLY);
+        ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+        const auto removed =
+            quorvel::testing::childReturns([&] { return RemoveAbandonedWorkFolders(parent.dataPath(), prefix); });
+        close(held);
+        ASSERT_TRUE(removed) << "the clean-up did not end within " << quorvel::testing::PipeWaitSeconds << " s";
+        EXPECT_EQ(*removed, 3);
+        EXPECT_EQ(entries(p), staying);
+        for (const char* kept : {"target/kept.txt", "target/.lock"}) EXPECT_TRUE(fs::exists(p / kept)) << kept;
+        EXPECT_TRUE(fs::exists(p / (prefix + "projects/beam.dat")));
+    }
 }
 
 }  // namespace

@@ -3,12 +3,17 @@
 // another program opens its other end, which may never happen.
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <functional>
 #include <future>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -31,6 +36,33 @@ inline bool returnsWithoutWaitingOn(const std::string& fifo, const std::function
     }
     runner.join();
     return returned;
+}
+
+// Runs call in a child process and waits for the child to end (its end
+// closes a pipe the parent watches), at most PipeWaitSeconds: the child's
+// exit status (what call returned, 0..255), or nothing when it did not end
+// in time, and it is killed then. Nothing may wait in the child that the
+// parent would have to release.
+inline std::optional<int> childReturns(const std::function<int()>& call) {
+    int ended[2];
+    if (::pipe2(ended, O_CLOEXEC) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ended[0]);
+        ::_exit(call() & 0xFF);
+    }
+    ::close(ended[1]);
+    pollfd watch{ended[0], POLLIN, 0};
+    int ready = 0;
+    while ((ready = ::poll(&watch, 1, PipeWaitSeconds * 1000)) < 0 && errno == EINTR) {
+    }
+    ::close(ended[0]);
+    if (ready == 0) ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (ready == 0 || !WIFEXITED(status)) return std::nullopt;
+    return WEXITSTATUS(status);
 }
 
 }  // namespace quorvel::testing

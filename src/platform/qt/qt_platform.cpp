@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -25,6 +26,10 @@
 #include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/forms/form.h"
 #include "platform/qt/form_window.h"
@@ -228,14 +233,47 @@ bool QtPlatform::print(const PrintJob& job) {
     return printText(printer, job);
 }
 
+namespace {
+
+// Whether path is missing or opens as something other than a named pipe,
+// a device or a socket; opened without waiting. A file that cannot be
+// opened, a regular file and a folder are the settings store's to handle
+// (it starts on the defaults); its own opens would wait on a pipe for good.
+bool storeOpensWithoutWaiting(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return true;
+    struct stat s {};
+    const bool waitsNever = ::fstat(fd, &s) == 0 && (S_ISREG(s.st_mode) || S_ISDIR(s.st_mode));
+    ::close(fd);
+    return waitsNever;
+}
+
+// Whether the settings store of the application may be opened: none of
+// the files it reads (the user's and the system's settings of the
+// application and of its organisation, of the same name) nor the lock file
+// it takes to write them is a named pipe or another file whose opening can
+// wait. Otherwise the program runs on the defaults and stores nothing, as
+// it does when the settings file is a folder or cannot be read.
+bool settingsStoreOpens(const std::string& application) {
+    const QString name = qs(application);
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        for (const QString& file : {folder + "/" + name + "/" + name + ".conf", folder + "/" + name + ".conf"})
+            if (!storeOpensWithoutWaiting(file) || !storeOpensWithoutWaiting(file + ".lock")) return false;
+    return true;
+}
+
+}  // namespace
+
 std::string QtPlatform::getSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) {
+    if (!settingsStoreOpens(application)) return defaultValue;
     QSettings settings(qs(application), qs(application));
     return utf8(settings.value(qs(section + "/" + key), qs(defaultValue)).toString());
 }
 
 void QtPlatform::saveSetting(const std::string& application, const std::string& section, const std::string& key,
                              const std::string& value) {
+    if (!settingsStoreOpens(application)) return;
     QSettings settings(qs(application), qs(application));
     settings.setValue(qs(section + "/" + key), qs(value));
 }
@@ -267,11 +305,24 @@ std::string QtPlatform::workFolder() {
     if (!shared.empty()) {
         if (!ownWorkFolder_) ownWorkFolder_ = std::make_unique<runtime::PrivateWorkFolder>(shared);
         const std::string own = ownWorkFolder_->path();
-        if (!own.empty()) return own;
+        if (!own.empty()) {
+            placesTried_.clear();
+            return own;
+        }
     }
-    if (!fallbackWorkFolder_)
-        fallbackWorkFolder_ = std::make_unique<runtime::PrivateWorkFolder>(utf8(QDir::tempPath()), "Quorvel-");
-    return fallbackWorkFolder_->path();
+    // The temporary folder named in TMPDIR, as Qt finds it: nothing when it
+    // does not exist (never the current folder, which may be the program's).
+    const std::string temporary = utf8(QDir::tempPath());
+    if (!fallbackWorkFolder_ && !temporary.empty())
+        fallbackWorkFolder_ = std::make_unique<runtime::PrivateWorkFolder>(temporary, "Quorvel-");
+    const std::string fallback = fallbackWorkFolder_ ? fallbackWorkFolder_->path() : std::string();
+    placesTried_.clear();
+    if (fallback.empty()) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!data.isEmpty()) placesTried_.push_back(utf8(data) + "/");
+        placesTried_.push_back((temporary.empty() ? utf8(qEnvironmentVariable("TMPDIR", "/tmp")) : temporary) + "/");
+    }
+    return fallback;
 }
 
 // The error log is the user's, kept after the program ends: in the

@@ -43,6 +43,7 @@ public:
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
     std::string workFolder() override;
+    std::vector<std::string> workFolderPlacesTried() const override { return placesTried_; }
     std::string logFolder() override;
     std::string homeFolder() const override;
     bool showHelp(const std::string& helpFile) override;
@@ -133,6 +134,8 @@ private:
     // The private temporary folder that serves as the work folder when the
     // per-user data folder cannot be made or written.
     std::unique_ptr<runtime::PrivateWorkFolder> fallbackWorkFolder_;
+    // Where the last workFolder() that gave none sought one.
+    std::vector<std::string> placesTried_;
 
     std::map<const Form*, FormWindow*> windows_;
     std::unique_ptr<QTranslator> qtTexts_;  // installed while the language is Finnish
