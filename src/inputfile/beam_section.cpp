@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "inputfile/beam_section_fields.h"
+#include "model/field_names.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
@@ -21,6 +22,22 @@ std::string upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return s;
+}
+
+// Whether field k of the section record is a number; a field that is not
+// is named (place: its place on the line) and flags the record.
+bool numberField(DataLineReporting& report, int line, int place, const std::string& text, std::string_view field,
+                 int element, const model::FieldName& name, int16_t& errorFlag) {
+    if (text.empty() || runtime::fieldNumber(text)) return true;
+    LineProblem problem = NotANumberProblem(line, place, text, name.finnish, name.english, field, element);
+    errorFlag = 1;
+    const std::string l = std::to_string(line);
+    report.errorLog.write("Rivi " + l + ": " + problem.finnish);
+    if (report.problems)
+        report.problems->push_back(std::move(problem));
+    else if (report.messages)
+        report.messages->push_back({"Rivi " + l + ": " + problem.finnish, "Line " + l + ": " + problem.english});
+    return false;
 }
 
 }  // namespace
@@ -45,7 +62,11 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
     try {
         if (namesBeamLibrary(m)) {
             m.CurrentFileNumber = 4;
-            runtime::TextFileReader library(runtime::resolveFile(m.DataPath, m.BeamLibraryFileName));
+            const std::string libraryPath = runtime::resolveFile(m.DataPath, m.BeamLibraryFileName);
+            runtime::TextFileReader library(libraryPath);
+            // The library as it is named on disk ("KIRJASTO.MIT" for a
+            // project's "KIRJASTO.mit").
+            const std::string libraryName = libraryPath.substr(libraryPath.find_last_of('/') + 1);
             int16_t libraryCounter = 0;
             const std::string wanted = upper(m.BeamTypeName);
             // The library's own short lines are the library's matter: a
@@ -60,18 +81,18 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             if (texts[1] == "LOPPU") {
                 if (report.problems)
                     report.problems->push_back(
-                        {lineCounter, "palkkikirjastossa " + m.BeamLibraryFileName + " ei ole palkkityyppiä " + wanted,
-                         "the beam library " + m.BeamLibraryFileName + " has no beam type " + wanted});
+                        {lineCounter, "palkkikirjastossa " + libraryName + " ei ole palkkityyppiä " + wanted,
+                         "the beam library " + libraryName + " has no beam type " + wanted});
                 else if (report.messages)
                     report.messages->push_back({"*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
                                                 "*** Error: beam type " + m.BeamTypeName + " unknown"});
                 errorFlag = 1;
             } else if (lineFlag == 1 && report.problems) {
                 report.problems->push_back({lineCounter,
-                                            "palkkikirjaston " + m.BeamLibraryFileName + " palkkityypin " + wanted +
+                                            "palkkikirjaston " + libraryName + " palkkityypin " + wanted +
                                                 " rivillä on liian vähän lukuja",
                                             "the line of beam type " + wanted + " in the beam library " +
-                                                m.BeamLibraryFileName + " holds too few numbers"});
+                                                libraryName + " holds too few numbers"});
             }
             if (lineFlag == 1) errorFlag = 1;
             position = 5;
@@ -79,6 +100,14 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             m.CurrentFileNumber = 1;
             ReadDataLine(report, inputFile, lineCounter, 4, values, texts, defaults, lineFlag);
             errorFlag = lineFlag;
+            const model::FieldName countName{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"};
+            for (int k = 2; k <= 4; ++k) {
+                const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
+                const model::FieldName name = k == 4 ? countName : model::fieldName(field);
+                // The record's structure needs its counts: a text that is no
+                // number stands as 0 there, the record already refused.
+                if (!numberField(report, lineCounter, k, texts[k], field, 0, name, errorFlag)) values[k] = 0;
+            }
         }
 
         m.BeamCategory = static_cast<double>(runtime::floorToInt32(values[2]));
@@ -114,9 +143,17 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         }
 
         if (known) {
-            const auto fields = sectionParameterFields(m, family);
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                *fields[i] = i + 1 <= static_cast<std::size_t>(n) ? runtime::Value(values[i + 1]) : runtime::Value(0);
+            const auto fields = namedSectionParameterFields(m, family);
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                const bool given = i + 1 <= static_cast<std::size_t>(n);
+                double v = given ? values[i + 1] : 0.0;
+                // The parameters of a library's line are the library's matter.
+                if (given && position == 3 &&
+                    !numberField(report, lineCounter, static_cast<int>(i) + 5, texts[i + 1], fields[i].name,
+                                 fields[i].element, model::fieldName(fields[i].name, fields[i].element), errorFlag))
+                    v = std::nan("");
+                *fields[i].value = runtime::Value(v);
+            }
             completeSectionFields(m, family);
         }
     } catch (const RunTimeError& e) {

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inputfile/error_log.h"
@@ -23,8 +24,8 @@
 namespace quorvel::inputfile {
 
 // What is wrong with one line of a file, in words in both languages of
-// the windows; line counts from 1 (0: the file as a whole). Never holds text
-// read from the file, which may be anything.
+// the windows; line counts from 1 (0: the file as a whole). Text read from
+// the file, which may be anything, appears only quoted (runtime::quotedText).
 struct LineProblem {
     int line = 0;
     std::string finnish;
@@ -35,6 +36,12 @@ struct LineProblem {
 
 // The run-time error that stopped the read of a line, in words.
 LineProblem ErrorProblem(int line, int errorNumber);
+
+// A field of a line that should hold a number and holds the text it quotes:
+// named by its place on the line (from 1) and by its name in each
+// language; field and element name the model field for the caller.
+LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                              const std::string& englishName, std::string_view field = {}, int element = 0);
 
 // Where a short line is reported: as a message for the user in messages,
 // or, when problems is set, as an entry of that list (the reader then says

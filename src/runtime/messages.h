@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel::runtime {
@@ -18,6 +19,19 @@ struct Message {
 };
 
 using Messages = std::vector<Message>;
+
+// A text read from a file as a message quotes it: between double quotes,
+// its first 40 characters followed by "..." when it is longer (a field may
+// be a whole line of anything).
+inline std::string quotedText(std::string_view text) {
+    constexpr int shownCharacters = 40;
+    std::size_t end = 0;
+    for (int characters = 0; end < text.size() && characters < shownCharacters; ++characters) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return "\"" + std::string(text.substr(0, end)) + (end < text.size() ? "...\"" : "\"");
+}
 
 // The messages in the language of the index, one after another with an
 // empty line between them, in the order they were added; a message equal
