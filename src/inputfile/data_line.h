@@ -5,7 +5,9 @@
 // A data line holds fields separated by blanks, commas and slashes; the
 // caller asks for n fields. Arrays are indexed from 1 (element 0 unused):
 // values(k) gets the leading number of field k, texts(k) the field as
-// written and texts(n+1) the rest of the line behind field n; defaults(k) is
+// written (a caller that takes field k as a number holds texts(k) to
+// runtime::fieldNumber, so that "2O" is never read as 2) and texts(n+1)
+// the rest of the line behind field n; defaults(k) is
 // what field k takes when the line does not give it. "/" ends the data of a
 // line (what follows is a comment, missing fields take their defaults
 // silently); two touching commas omit a field. A line that ends before n
