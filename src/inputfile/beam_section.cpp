@@ -24,12 +24,22 @@ std::string upper(std::string s) {
     return s;
 }
 
-// Whether field k of the section record is a number; a field that is not
+// Where a section record stands: the project file's own line, or a line
+// of the beam library it names (said before the field).
+struct RecordPlace {
+    int line;  // the project file's line
+    model::FieldName where = {};
+};
+
+// Whether a field of the section record is a number; a field that is not
 // is named (place: its place on the line) and flags the record.
-bool numberField(DataLineReporting& report, int line, int place, const std::string& text, std::string_view field,
-                 int element, const model::FieldName& name, int16_t& errorFlag) {
+bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
+                 std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag) {
     if (text.empty() || runtime::fieldNumber(text)) return true;
+    const int line = record.line;
     LineProblem problem = NotANumberProblem(line, place, text, name.finnish, name.english, field, element);
+    problem.finnish = record.where.finnish + problem.finnish;
+    problem.english = record.where.english + problem.english;
     errorFlag = 1;
     const std::string l = std::to_string(line);
     report.errorLog.write("Rivi " + l + ": " + problem.finnish);
@@ -58,6 +68,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
     const std::vector<std::string> defaults(31);
     int16_t lineFlag = 0;
     int position = 3;
+    RecordPlace record{lineCounter};
 
     try {
         if (namesBeamLibrary(m)) {
@@ -96,18 +107,29 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             }
             if (lineFlag == 1) errorFlag = 1;
             position = 5;
+            const std::string n = std::to_string(libraryCounter);
+            record.where = {"palkkikirjaston " + libraryName + " rivillä " + n + " ",
+                            "line " + n + " of the beam library " + libraryName + ", "};
         } else {
             m.CurrentFileNumber = 1;
             ReadDataLine(report, inputFile, lineCounter, 4, values, texts, defaults, lineFlag);
             errorFlag = lineFlag;
-            const model::FieldName countName{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"};
-            for (int k = 2; k <= 4; ++k) {
-                const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
-                const model::FieldName name = k == 4 ? countName : model::fieldName(field);
-                // The record's structure needs its counts: a text that is no
-                // number stands as 0 there, the record already refused.
-                if (!numberField(report, lineCounter, k, texts[k], field, 0, name, errorFlag)) values[k] = 0;
-            }
+        }
+        record.line = lineCounter;
+        // The record's own numbers: the category, the ledge flag (a
+        // library's line then gives the slab bottom level and the joint
+        // width) and the parameter count. Its structure needs the counts: a
+        // text that is no number stands as 0 there, the record refused.
+        for (int k = 2; k <= position + 1; ++k) {
+            const bool library = position == 5;
+            const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
+            const model::FieldName name =
+                k <= 3                 ? model::fieldName(field)
+                : k == position + 1    ? model::FieldName{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"}
+                : library && k == 4    ? model::FieldName{"Laattojen alapinnan taso", "Level of the slab bottoms"}
+                                       : model::FieldName{"Saumavalu", "Joint grout"};
+            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], field, 0, name, errorFlag))
+                values[static_cast<std::size_t>(k)] = 0;
         }
 
         m.BeamCategory = static_cast<double>(runtime::floorToInt32(values[2]));
@@ -147,10 +169,9 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 const bool given = i + 1 <= static_cast<std::size_t>(n);
                 double v = given ? values[i + 1] : 0.0;
-                // The parameters of a library's line are the library's matter.
-                if (given && position == 3 &&
-                    !numberField(report, lineCounter, static_cast<int>(i) + 5, texts[i + 1], fields[i].name,
-                                 fields[i].element, model::fieldName(fields[i].name, fields[i].element), errorFlag))
+                if (given && !numberField(report, record, static_cast<int>(i) + position + 2, texts[i + 1],
+                                          fields[i].name, fields[i].element,
+                                          model::fieldName(fields[i].name, fields[i].element), errorFlag))
                     v = std::nan("");
                 *fields[i].value = runtime::Value(v);
             }

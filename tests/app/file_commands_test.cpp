@@ -648,7 +648,7 @@ TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
     }
 }
 
-TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
+TEST_F(FileCommands, AMissingOrFaultyBeamLibraryIsNamed) {
     const std::string path = fixture("concrete_middle_beam.dat");
     runtime::TextFileReader source(path);
     std::vector<std::string> lines;
@@ -672,6 +672,15 @@ TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
     open(folder.file("library.dat"));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastossa KIRJASTO\\.MIT ei ole palkkityyppiä SUORA\\.\r\n"));
+
+    // A text that is no number in the library's line is named with the
+    // library's line and field, never read as its leading digits.
+    folder.write("KIRJASTO.MIT", {"SUORA 2 0 0 0 2 6OO 480", "LOPPU"});
+    ui.clearMessages();
+    open(folder.file("library.dat"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjaston KIRJASTO\\.MIT rivillä 1 kenttä 7 \\(Palkin korkeus\\) \"6OO\" ei "
+                      "ole luku\\.\r\n"));
 }
 
 // A strand designation typed with a blank would be split into two fields
