@@ -11,8 +11,11 @@
 // k + 3 i. Stations 0..CalculationPointCount are meaningful.
 
 #include <array>
+#include <stdexcept>
+#include <utility>
 
 #include "model/model_arrays.h"
+#include "runtime/messages.h"
 
 namespace quorvel::analysis {
 
@@ -23,6 +26,19 @@ using runtime::Value;
 
 // (station 0..50, side 0..2): element i + 51 * side.
 using StationSideArray = runtime::Array2<Value, 0, model::MaxCalculationPoint, 0, 2>;
+
+// Ends an analysis that cannot be made for what the user entered, with the
+// message that names it in both languages; the run turns it into status -1
+// with its message, as a slab type missing from the catalogue.
+class CalculationRefused : public std::runtime_error {
+public:
+    explicit CalculationRefused(runtime::Message message)
+        : std::runtime_error(message.english), message_(std::move(message)) {}
+    const runtime::Message& message() const noexcept { return message_; }
+
+private:
+    runtime::Message message_;
+};
 
 // A core-filling length counts as core filling only above this (mm).
 inline constexpr double CoreFillingThreshold = 50.0;
@@ -54,6 +70,13 @@ struct AnalysisRun {
 
     // --- Beam block -------------------------------------------------------
     PointArray CompositeMomentLine;  // row 5 of the design moments
+    // The stations of the slab checks drawn into the zero-moment zone: tvl,
+    // which the method ties to the zone, is taken there (the slab's own
+    // checks take the stations over the whole beam).
+    PointArray ZoneStationX;
+    // The design moments on stations spread uniformly over the whole span,
+    // supports included, as the beam maxima take them.
+    model::PointStageArray SpanMomentDesign;
     PointArray BeamShearFlowA;       // shear flow components of the beam, N/mm
     PointArray BeamShearFlowB;
     Value ShearCheckJointWidth;      // guard of the beam shear design

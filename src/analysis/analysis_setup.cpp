@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "analysis/section_model.h"
+#include "analysis/slab_checks.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/closed_forms.h"
 #include "library/coefficient_table.h"
@@ -208,6 +209,13 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
     // 19. Slab sections and effective support lengths.
     library::ComputeSlabSectionProperties(m);
     library::ComputeEffectiveSupportLength(m);
+    // A slab field whose spacing leaves its slabs no span of their own is
+    // not calculated: it is named.
+    if (auto fault = SlabSpanTooShortFault(m)) {
+        messages_.push_back(*fault);
+        status = -1;
+        return false;
+    }
 
     // 20. Core filling in force at the start; 21. no re-run taken yet.
     for (int side = 1; side <= 2; ++side) {

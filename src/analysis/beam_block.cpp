@@ -62,6 +62,10 @@ model::SidePointArray ProjectModel::*const slabFieldLoadTables[] = {
     &ProjectModel::LineLoadSlabMomentD,  &ProjectModel::LineLoadSlabShear,
 };
 
+// A millionth of a kNm (Nmm): below it a negative moment is the rounding of
+// a zero one.
+constexpr double HoggingMomentFloor = 1.0;
+
 double stationSpacing(const ProjectModel& m) {
     return library::checkedQuotient(m.BeamSpan, m.CalculationPointCount);
 }
@@ -108,26 +112,59 @@ void placeStationsInZone(ProjectModel& m, AnalysisRun& run) {
     library::FindZeroMomentPoints(m, m.CalculationPointX, run.CompositeMomentLine,
                                   m.CalculationPointCount, m.ZeroMomentX, m.ZeroMomentSpan);
 
-    Value first, last, nearest, gap;
-    library::FindSlabWebPositions(m.BeamSpan, m.FirstJointDistance, m.SlabWidthDeduction,
-                                  m.SlabCoreCount, m.SlabCoreWidth, m.SlabEdgeCoreDistance,
-                                  m.SlabCoreSpacing, m.ZeroMomentX(1), m.ZeroMomentX(2), first,
-                                  last, nearest, gap);
+    // The webs nearest inside the zone, and those nearest inside the beam's
+    // ends. A hogging end moment shrinks the zone, but not the slab's span:
+    // the slab's own checks (bending, cracking, support shear) take the
+    // stations over the whole beam; tvl, which the method ties to the zone,
+    // takes them drawn into the zone. Without hogging the zone is the whole
+    // span and the two sets of stations are one.
+    const auto webs = [&m](double xa, double xb, Value& first, Value& last, Value& nearest) {
+        Value gap;
+        library::FindSlabWebPositions(m.BeamSpan, m.FirstJointDistance, m.SlabWidthDeduction,
+                                      m.SlabCoreCount, m.SlabCoreWidth, m.SlabEdgeCoreDistance,
+                                      m.SlabCoreSpacing, xa, xb, first, last, nearest, gap);
+    };
+    Value first, last, nearest, beamFirst, beamLast, beamNearest;
+    webs(m.ZeroMomentX(1), m.ZeroMomentX(2), first, last, nearest);
+    webs(0.0, m.BeamSpan, beamFirst, beamLast, beamNearest);
     m.GoverningJointX = nearest;
 
+    const auto clamp = [](double x, double lo, double hi) { return x < lo ? lo : x > hi ? hi : x; };
     const double h = stationSpacing(m);
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        double x = i * h;
-        if (x < first) x = first;
-        else if (x > last) x = last;
-        m.CalculationPointX(i) = x;
+        m.CalculationPointX(i) = clamp(i * h, beamFirst, beamLast);
+        run.ZoneStationX(i) = clamp(i * h, first, last);
     }
 }
 
-void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions) {
-    // The stations of the slab checks crowd into the zero-moment zone and
-    // never reach a support, where the shear of a beam with end moments is
-    // largest; the maxima are taken on stations spread over the whole span.
+void computeSlabEdgeShearFlowsInZone(ProjectModel& m, AnalysisRun& run) {
+    bool sameStations = true;
+    for (int i = 0; i <= m.CalculationPointCount; ++i)
+        sameStations = sameStations && run.ZoneStationX(i) == m.CalculationPointX(i);
+    if (sameStations) {
+        computeSlabEdgeShearFlows(m, run);
+        return;
+    }
+    // The beam's shears at the zone's stations, then the tables of the slab
+    // checks back as they were.
+    const model::PointArray checkStations = m.CalculationPointX;
+    const model::PointStageArray momentChar = m.BeamMomentChar;
+    const model::PointStageArray momentDesign = m.BeamMomentDesign;
+    const model::PointStageArray shearDesign = m.BeamShearDesign;
+    m.CalculationPointX = run.ZoneStationX;
+    library::ComputeBeamMomentsAndShears(m);
+    computeSlabEdgeShearFlows(m, run);
+    m.CalculationPointX = checkStations;
+    m.BeamMomentChar = momentChar;
+    m.BeamMomentDesign = momentDesign;
+    m.BeamShearDesign = shearDesign;
+}
+
+void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions, AnalysisRun* run) {
+    // The stations of the slab checks stop at the slab webs nearest the
+    // supports and never reach one, where the shear of a beam with end
+    // moments is largest and a hogging moment too; the maxima are taken on
+    // stations spread over the whole span.
     const model::PointArray checkStations = m.CalculationPointX;
     const model::PointStageArray momentChar = m.BeamMomentChar;
     const model::PointStageArray momentDesign = m.BeamMomentDesign;
@@ -135,6 +172,21 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
 
     setUniformStations(m);
     actions(m);
+
+    // The largest hogging moment of the total row, supports included. The
+    // moment of a support without an end moment is 0 give or take the
+    // rounding of the load formulas there: a hogging moment is one below
+    // HoggingMomentFloor.
+    m.MaxHoggingDesignMoment = 0.0;
+    m.MaxHoggingDesignMomentX = 0.0;
+    for (int i = 0; i <= m.CalculationPointCount; ++i) {
+        const double moment = m.BeamMomentDesign(i, 6);
+        if (moment < -HoggingMomentFloor && moment < m.MaxHoggingDesignMoment) {
+            m.MaxHoggingDesignMoment = moment;
+            m.MaxHoggingDesignMomentX = m.CalculationPointX(i);
+        }
+    }
+    if (run) run->SpanMomentDesign = m.BeamMomentDesign;
 
     m.CalculationPointX = checkStations;
     m.BeamMomentChar = momentChar;
@@ -215,7 +267,7 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
     }
 
     AnalyseBeamSection(m);
-    findBeamMaximaOverSpan(m, ComputeBeamActionsWithSelfWeight);
+    findBeamMaximaOverSpan(m, ComputeBeamActionsWithSelfWeight, &run_);
     designBeamShear(m, run_);
 
     library::ComputeSlabLoadsOnBeam(m);
@@ -223,7 +275,7 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
 
     m.TvlComponentWeightA = int16_t{1};
     m.TvlComponentWeightB = int16_t{1};
-    computeSlabEdgeShearFlows(m, run_);
+    computeSlabEdgeShearFlowsInZone(m, run_);
     m.UtilisationRatio = 0.0;
 }
 

@@ -32,8 +32,11 @@ void setUniformStations(model::ProjectModel& m, AnalysisRun* run = nullptr);
 
 // Zero points of row 5 of the design moments (kept in CompositeMomentLine),
 // the slab webs nearest inside the zone between them (GoverningJointX), and
-// the stations of the slab checks: each uniform station before the first
-// web moves onto it, each beyond the last web onto that one.
+// two sets of stations from the uniform ones. The stations of the slab
+// checks cover the whole beam: each uniform station before the first web of
+// the beam moves onto it, each beyond its last web onto that one. The
+// stations of tvl (ZoneStationX) are drawn the same way into the zone
+// between the zero points. Without hogging the two sets are one.
 void placeStationsInZone(model::ProjectModel& m, AnalysisRun& run);
 
 // Fills the moment and shear tables at the current stations with every load
@@ -44,7 +47,11 @@ using BeamActionsAndMaxima = std::function<void(model::ProjectModel&)>;
 // whole span: the tables are evaluated once more at the uniform stations,
 // which reach both supports, and the maxima taken there; then the stations
 // and the tables of the slab checks are put back as they were.
-void findBeamMaximaOverSpan(model::ProjectModel& m, const BeamActionsAndMaxima& actions);
+// The largest hogging moment of the total row (MaxHoggingDesignMoment and
+// its position) is taken there too, and, given a run, the design moments
+// themselves are kept in it (SpanMomentDesign).
+void findBeamMaximaOverSpan(model::ProjectModel& m, const BeamActionsAndMaxima& actions,
+                            AnalysisRun* run = nullptr);
 
 // The shear design itself, for a beam its caller has found to need one:
 // the partial factors of the stirrups and the concrete, the stirrups'
@@ -65,5 +72,9 @@ void designBeamShear(model::ProjectModel& m, AnalysisRun& run);
 // shear-flow factors of stages 5 and 6) and at the slab edges of both sides
 // at every station, N/mm.
 void computeSlabEdgeShearFlows(model::ProjectModel& m, AnalysisRun& run);
+// The same with the beam's shears taken at the stations of tvl in the zone
+// between the zero points (ZoneStationX); the tables of the slab checks are
+// left as they were.
+void computeSlabEdgeShearFlowsInZone(model::ProjectModel& m, AnalysisRun& run);
 
 }  // namespace quorvel::analysis

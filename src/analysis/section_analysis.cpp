@@ -1,7 +1,11 @@
 #include "analysis/section_analysis.h"
 
+#include <cstdio>
+#include <memory>
 #include <string>
 
+#include "analysis/analysis_run.h"
+#include "analysis/beam_block.h"
 #include "analysis/section_common.h"
 #include "analysis/section_forces.h"
 #include "analysis/section_solver.h"
@@ -222,6 +226,33 @@ void beamResistance(ProjectModel& m, double Wb) {
     m.MomentResistanceA = library::MaxValue(m.MomentResistanceSolved, floor);
 }
 
+// The stiffness of a section that cracks is found under its sagging design
+// moment; a beam whose design moment hogs over the whole span has none, and
+// is not calculated: the hogging is named, with its largest moment. (A beam
+// with no moment at all is left to the error of the 0 / 0 below.)
+void refuseHoggingOverTheSpan(ProjectModel& m) {
+    model::CalculationResultFields& results = m;
+    const auto before = std::make_unique<model::CalculationResultFields>(results);
+    findBeamMaximaOverSpan(m, ComputeBeamActionsWithSelfWeight);
+    if (!(m.MaxHoggingDesignMoment < 0.0)) {
+        results = *before;
+        return;
+    }
+    char moment[32];
+    std::snprintf(moment, sizeof moment, "%.1f", m.MaxHoggingDesignMoment * 1e-6);
+    throw CalculationRefused(runtime::Message{
+        std::string("Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
+                    "suurimmillaan ") +
+            moment +
+            " kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
+            "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.",
+        std::string("Not calculated: the beam's design moment is hogging (negative) over the whole span, "
+                    "at most ") +
+            moment +
+            " kNm. The beam is checked in sagging only, and the stiffness of its cracked section is found from "
+            "a sagging moment. Check the support moments."});
+}
+
 // Stages 3 and 4 and slot 6 (the beam as one part of the composite section).
 // Composite steel beams and the A beam without prestress crack: stage 3 is
 // the section with concrete only above the neutral axis under the design
@@ -230,6 +261,7 @@ void beamResistance(ProjectModel& m, double Wb) {
 double beamStiffness(ProjectModel& m) {
     const double Md = library::MinValue(m.MomentResistanceSolved, m.MaxDesignMoment);
     const bool cracks = m.BeamCategory == 4 || (upperTypeName(m) == "APALKKI" && m.BarPrestress(1) < 0.1);
+    if (cracks && !(m.MaxDesignMoment > 0.0)) refuseHoggingOverTheSpan(m);
     if (cracks) {
         // No load below the cracking moment is taken into account (ratio
         // 0 / 0.75 Md, which is 0 / 0 when Md is 0: error 6), so each sum is

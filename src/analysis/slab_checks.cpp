@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "analysis/analysis_setup.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
 #include "library/closed_forms.h"
@@ -72,6 +74,52 @@ double ComputeEndFactor(double h, double ap, double L, double leff, double lmax,
     return result;
 }
 
+double LeastSlabSpan(const ProjectModel& m, int side) {
+    const double d = m.SlabHeight(side) - m.BottomStrandAxisDistance(side);
+    double least = library::MaxValue(4.0 * d, m.SlabBcr(side).number());
+    // Where the end factor applies, it keeps at least half of its value
+    // (r - 1 at most lmax / (2 leff)): L/2 - p >= 2 p leff / lmax.
+    const double lmax = m.SlabSupportLengthLimit(side);
+    if (!takesNoEndFactor(m.BeamTypeName) && d > 0 && lmax > 0) {
+        const double a = 0.5 * (m.SlabSupportLength(side) + m.SlabBcr(side));
+        const double u = library::MaxValue(2.0 * d - a, 0.0);
+        const double p = 0.25 * u * u / d;
+        least = library::MaxValue(least, 2.0 * p * (1.0 + 2.0 * m.EffectiveSupportLength(side) / lmax));
+    }
+    return least;
+}
+
+std::optional<runtime::Message> SlabSpanTooShortFault(const ProjectModel& m) {
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) continue;
+        const double support = m.SlabSupportLength(side);
+        const double least = LeastSlabSpan(m, side);
+        for (int end = 1; end <= 2; ++end) {
+            // The slab length is what the beam and the joints leave of the
+            // spacing; its span runs between the bearing centres.
+            const double entered = m.EnteredBeamSpacing(side, end);
+            const double slabLength = m.BeamSpacing(side, end);
+            if (slabLength - support > least) continue;
+            const double taken =
+                2.0 * m.SlabEndOffset(side) + (m.SlabsOnLedge == 1 ? SlabBearingWidth(m) : 0.0);
+            auto mm = [](double v) { return std::to_string(static_cast<long long>(std::lround(v))); };
+            const std::string need = mm(std::ceil(taken + support + least));
+            const std::string zone = mm(least / 2);
+            const bool left = side == 1, start = end == 1;
+            return runtime::NotCalculated(
+                std::string(left ? "vasemman" : "oikean") + " laataston palkkiväli " +
+                    (start ? "alkupäässä" : "loppupäässä") + ", " + mm(entered) +
+                    " mm, ei jätä laatoille jänneväliä: palkkivälin on oltava yli " + need + " mm (palkki ja saumat vievät " +
+                    mm(taken) + " mm, tukipituus " + mm(support) + " mm ja laatan päävyöhykkeet 2 × " + zone + " mm).",
+                std::string("the beam spacing of the ") + (left ? "left" : "right") + " slab field at the beam " +
+                    (start ? "start" : "end") + ", " + mm(entered) +
+                    " mm, leaves its slabs no span: the spacing must be more than " + need + " mm (the beam and the joints take " +
+                    mm(taken) + " mm, the support " + mm(support) + " mm and the slab's end zones 2 × " + zone + " mm).");
+        }
+    }
+    return std::nullopt;
+}
+
 double ComputePointShearResistance(double thc, double tvl, double Vd, double alpha,
                                    double sigmaCp, double sigmaN, double tauT, double f) {
     const double a = checkedQuotient(thc, Vd);
@@ -124,6 +172,20 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
     return low;
 }
 
+runtime::Message HoleRefusal::message() const {
+    char stretch[64];
+    std::snprintf(stretch, sizeof stretch, "%.0f ... %.0f mm", from, to);
+    const bool left = side == 1;
+    return {std::string("Laskenta keskeytyi: ") + (left ? "vasemman" : "oikean") +
+                " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
+                " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
+                "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
+            std::string("Calculation stopped: the holes of the ") + (left ? "left" : "right") +
+                " side take away the whole slab field: over x = " + stretch +
+                " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
+                "narrower along the beam (B) or move them further from the slab end (Y)."};
+}
+
 namespace slabcheck {
 
 double availableCoreFilling(const ProjectModel& m, int side) {
@@ -148,38 +210,48 @@ void startSide(ProjectModel& m, int k) {
 void computeHoleFactors(ProjectModel& m, int k) {
     m.BetaR(k, 1) = 1.0;
     m.BetaR(k, 2) = 1.0;
+    // Everything along the beam from its start: the two halves of the
+    // zero-moment zone and each hole's stretch X .. X + B.
     const double z1 = m.ZeroMomentX(1);
-    const double z2 = m.ZeroMomentX(2);
     const double Lz = m.ZeroMomentSpan;
-    double c2 = 0;
-    for (int j = 1; j <= m.HoleCount(k); ++j) {
+    const double halves[3][2] = {{0, 0}, {z1, z1 + 0.5 * Lz}, {z1 + 0.5 * Lz, z1 + Lz}};
+    const double bcr = m.SlabBcr(k);
+    // The part of a hole within one half, as a stretch along the beam (an
+    // empty one when they only touch or not at all).
+    struct Stretch {
+        double from = 0, to = 0;
+        double length() const { return to > from ? to - from : 0.0; }
+    };
+    const auto within = [&](int j, int half) {
         const double X = m.HoleX(k, j);
-        const double B = m.HoleWidthB(k, j);
-        const double xr = X - z1;  // from the first zero point
-        double w1, w2, c1;
-        if (X + B < z1 || xr > z2) {  // outside the zone
-            w1 = 0;
-            w2 = 0;
-            c1 = xr + B / 2;
-        } else if (xr + B < Lz / 2) {  // first half
-            w1 = B;
-            w2 = 0;
-            c1 = c2 = xr + B / 2;
-        } else if (xr > Lz / 2) {  // second half
-            w1 = 0;
-            w2 = B;
-            c1 = c2 = xr + B / 2;
-        } else {  // across the middle
-            w1 = Lz / 2 - xr;
-            w2 = B - w1;
-            c1 = xr + w1 / 2;
-            c2 = Lz / 2 + w2 / 2;
+        return Stretch{std::max(X, halves[half][0]), std::min(X + m.HoleWidthB(k, j), halves[half][1])};
+    };
+    // A hole weakens the webs only within 3 b.cr of the slab end and when it
+    // reaches into the slab at all.
+    const auto weakens = [&](int j) { return m.HoleY(k, j) < 3.0 * bcr && m.HoleLengthA(k, j) > 0; };
+    const int holes = m.HoleCount(k);
+    for (int half = 1; half <= 2; ++half) {
+        // The holes that weaken the webs may leave the half no web at all:
+        // the factor, the half over the length it keeps, has no value then.
+        double covered = 0.0;
+        Stretch before;
+        for (int j = 1; j <= holes; ++j) {
+            if (!weakens(j)) continue;
+            const Stretch part = within(j, half);
+            const Stretch shared{std::max(part.from, before.from), std::min(part.to, before.to)};
+            covered += part.length() - shared.length();
+            if (part.length() > 0) before = part;
         }
-        const double A = m.HoleLengthA(k, j);
-        const double Y = m.HoleY(k, j);
-        const double bcr = m.SlabBcr(k);
-        m.BetaR(k, 1) = library::ComputeHoleReductionFactor(m.BetaR(k, 1), Lz, w1, A, c1, Y, bcr);
-        m.BetaR(k, 2) = library::ComputeHoleReductionFactor(m.BetaR(k, 2), Lz, w2, A, c2, Y, bcr);
+        const double halfLength = halves[half][1] - halves[half][0];
+        if (halfLength > 0 && covered >= halfLength * (1.0 - 1e-9))
+            throw HoleRefusal{k, halves[half][0], halves[half][1]};
+        for (int j = 1; j <= holes; ++j) {
+            if (!weakens(j)) continue;
+            const Stretch part = within(j, half);
+            const double centre = 0.5 * (part.from + part.to) - z1;
+            m.BetaR(k, half) = library::ComputeHoleReductionFactor(m.BetaR(k, half), Lz, part.length(),
+                                                                   m.HoleLengthA(k, j), centre, m.HoleY(k, j), bcr);
+        }
     }
 }
 

@@ -21,8 +21,11 @@
 // filling decision; slab_results.cpp the close of a station, the per-side
 // maxima, the core-filling zones and the deflection inputs.
 
+#include <optional>
+
 #include "analysis/analysis_run.h"
 #include "model/project_model.h"
+#include "runtime/messages.h"
 
 namespace quorvel::analysis {
 
@@ -34,6 +37,29 @@ namespace quorvel::analysis {
 //   r = max(L/2 / (L/2 - p), 1); result = min(1 + (1 - r) leff / lmax, r).
 // d = 0, L/2 = p or lmax = 0 raise 11.
 double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a);
+
+// The shortest slab the slab checks describe, by the slab's own geometry:
+// its span between the bearing centres (the slab length less the support
+// length) must exceed the larger of
+//   - 4 d, d = h - ap: the zone of 2 d next to each support, over which
+//     load goes straight into the support and which the end factor counts,
+//     lies on the slab's own half (otherwise the end factor's L/2 - p
+//     reaches 0 and the factor 0 or below, and thc grows without bound or
+//     turns negative);
+//   - b.cr: the web check section, b.cr / 2 beyond the bearing centre,
+//     lies before midspan (otherwise the support shear 0.5 q (Ln - b.cr)
+//     there, and thc with it, turns negative under downward loads);
+//   - where the end factor applies, 2 p (1 + 2 leff / lmax): the factor
+//     keeps at least half its value (L/2 - p >= 2 p leff / lmax gives
+//     r - 1 <= lmax / (2 leff)), so thc is at most doubled by it.
+// The least span (mm) of a side with slabs.
+double LeastSlabSpan(const model::ProjectModel& m, int side);
+// The first side and beam end, of the sides with slabs, whose beam spacing
+// leaves its slabs a span no longer than LeastSlabSpan, named with the
+// spacing entered and the least spacing that would do, in both languages;
+// nothing when every side can carry its slabs. Read after the clear slab
+// spans, the slab sections and the effective support lengths are set.
+std::optional<runtime::Message> SlabSpanTooShortFault(const model::ProjectModel& m);
 
 // The slab support shear V (kN/m) at which the principal tensile stress of
 // a web, with thc = a V and tvl = b V (a = thc / Vd, b = tvl / Vd at the
@@ -64,11 +90,24 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
 
 // The steps of the side pass, each on the model and the analysis's working
 // state. SlabsOnBeamAnalysis::checkSlabSide runs them in order.
+// Holes of a slab side that together take away the whole web of the slab
+// end over one half of the zero-moment zone (from .. to, mm from the beam
+// start): the slab field carries nothing there, so the calculation stops
+// and names the holes.
+struct HoleRefusal {
+    int side = 0;
+    double from = 0, to = 0;
+    runtime::Message message() const;
+};
+
 namespace slabcheck {
 
 // Minima of the side to 1e10, its group maxima and utilisations to 0.
 void startSide(model::ProjectModel& m, int side);
-// Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone.
+// Hole factors BetaR(side, 1..2) of the two halves of the zero-moment zone:
+// each hole within 3 b.cr of the slab end counts with the part of its width
+// that lies in the half. Holes that together cover a whole half leave its
+// webs nothing: HoleRefusal is thrown.
 void computeHoleFactors(model::ProjectModel& m, int side);
 // The web normal stress at every station of the side and its largest
 // value SlabNormalStressMax(side), which the side capacities and every

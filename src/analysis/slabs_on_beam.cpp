@@ -28,6 +28,10 @@ namespace {
 // the run and ends it with an error instead of looping.
 constexpr int MaxBeamBlockPasses = 3;  // the first, the core-filling re-run, the connection re-run
 
+// A stress at the slab underside below this (MPa) is the rounding of the
+// zero moment at a support without an end moment, not a tension.
+constexpr double TensionFloor = 1e-6;
+
 // Required beam stiffness when no shear stress is left for tvl.
 constexpr double NoReserveStiffness = 1e30;
 
@@ -71,6 +75,10 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m) {
     if (m.BeamCategory == 1) return m.BeamTypeName.substr(0, 2) == "CW";
     return true;
 }
+
+bool BeamSaggingMomentChecked(const model::ProjectModel& m) { return !(BeamHogs(m) && !(m.MaxDesignMoment > 0.0)); }
+
+bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 0.0; }
 
 Value BeamAloneMomentResistance(const model::ProjectModel& m) {
     return m.BeamCategory == 1 ? Value(m.SteelPartialFactor * m.MomentResistanceA) : m.MomentResistanceA;
@@ -178,6 +186,15 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         return;
     }
     runtime::checkFloatingPoint();
+    try {
+        runPasses(status);
+    } catch (const CalculationRefused& refused) {
+        messages_.push_back(refused.message());
+        status = -1;
+    }
+}
+
+void SlabsOnBeamAnalysis::runPasses(int16_t& status) {
     const bool reducedConnection = m_.BetaY < 0.999;
 
     for (int pass = 1; pass <= MaxBeamBlockPasses; ++pass) {
@@ -185,9 +202,15 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
         runtime::checkFloatingPoint();
 
         bool restart = false;
-        for (int side = 1; side <= 2 && !restart; ++side) {
-            restart = checkSlabSide(side);
-            runtime::checkFloatingPoint();
+        try {
+            for (int side = 1; side <= 2 && !restart; ++side) {
+                restart = checkSlabSide(side);
+                runtime::checkFloatingPoint();
+            }
+        } catch (const HoleRefusal& holes) {
+            messages_.push_back(holes.message());
+            status = -1;
+            return;
         }
         if (restart) continue;
 
@@ -216,6 +239,32 @@ void SlabsOnBeamAnalysis::run(int16_t& status) {
                                 "a re-run of the beam block was asked for a second time");
 }
 
+void SlabsOnBeamAnalysis::findHoggingSlabTension() {
+    model::ProjectModel& m = m_;
+    // The stress at the largest sagging moments is the tension of an
+    // underside below the centroid of the section. An underside above it
+    // (slabs on the beam top) is stretched by a hogging moment instead: the
+    // stress itself is searched over the stations of the whole span,
+    // supports included, at the underside of each slab field that carries
+    // slabs, and the largest tension stands where it exceeds the value at
+    // the largest moments.
+    for (int side = 1; side <= 2; ++side) {
+        if (m.SlabSidePresent(side) == 0) continue;
+        for (int i = 0; i <= m.CalculationPointCount; ++i) {
+            Value part1, part2, sum;
+            library::ComputeTwoRatiosAndSum(run_.SpanMomentDesign(i, 2), run_.SpanMomentDesign(i, 5),
+                                            m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
+                                            m.SectionCentroid(5), m.SectionCentroid(6), m.SlabBottomLevel(side),
+                                            m.ConcreteEcm(4), part1, part2, sum);
+            if (sum > TensionFloor && sum > m.SlabTensileStressSum) {
+                m.SlabTensileStressPart1 = part1;
+                m.SlabTensileStressPart2 = part2;
+                m.SlabTensileStressSum = sum;
+            }
+        }
+    }
+}
+
 void SlabsOnBeamAnalysis::computeFinalValues() {
     model::ProjectModel& m = m_;
 
@@ -231,6 +280,7 @@ void SlabsOnBeamAnalysis::computeFinalValues() {
                                     run_.LowerSlabBottomLevel, m.ConcreteEcm(4),
                                     m.SlabTensileStressPart1, m.SlabTensileStressPart2,
                                     m.SlabTensileStressSum);
+    findHoggingSlabTension();
 
     // 4. Shear design of a concrete beam carrying the slabs on its top with
     // dowelled joints; a design shear over the upper limit gives up the

@@ -76,6 +76,14 @@ void ResetCalculationResults(model::ProjectModel& m);
 // resistance of the composite section (composite, prestressed and CW
 // beams) rather than with that of the beam alone.
 bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
+// The beam is checked in bending for its sagging design moment only.
+// Whether it has one to check: a beam whose design moment hogs over the
+// whole span has none left, and its bending check is not made (shown as
+// not checked, never as 0 % adequate).
+bool BeamSaggingMomentChecked(const model::ProjectModel& m);
+// Whether the design moment hogs anywhere along the beam, supports
+// included: its largest hogging moment is reported as not checked.
+bool BeamHogs(const model::ProjectModel& m);
 // The bending resistance of the beam alone, without slabs and joints (the
 // first section solve), as the steel beams take it with their factor; Nmm.
 runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);
@@ -104,6 +112,8 @@ public:
     // The whole run, phases in order with at most one restart of the beam
     // block for core filling.
     void run(int16_t& status);
+    // The passes of the beam block and the slab checks after the set-up.
+    void runPasses(int16_t& status);
 
     // Set-up: slab data per side, side presence, grid size, section model,
     // starting core-filling lengths, design values and loads. False when the
@@ -120,6 +130,8 @@ public:
     void findZonesAndDeflections();
     // Governing utilisations of the slab fields and of the beam.
     void computeFinalValues();
+    // The tension at the slab underside where a hogging moment stretches it.
+    void findHoggingSlabTension();
 
     AnalysisRun& state() { return run_; }
     const AnalysisRun& state() const { return run_; }

@@ -11,6 +11,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/slab_catalogue.h"
+#include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
 #include "model/project_defaults.h"
 #include "model/version.h"
@@ -302,24 +303,29 @@ void frmQuorvel::DrawResultGauges() {
              {&picVasenhalkeilu, m.SlabCrackingUtilisation[1], edgeBeam},
              {&picOikealeikkaus, m.SlabShearUtilisation[2], false},
              {&picOikeataipuma, m.SlabBendingUtilisation[2], false},
-             {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], false},
-             {&picPalkkitaipuma, m.UtilisationRatio, false}});
+             {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], false}});
+    // A beam with no sagging moment left to check (its design moment hogs
+    // over the whole span) is not checked in bending: never 0 % adequate.
+    if (analysis::BeamSaggingMomentChecked(m))
+        DrawGauge(picPalkkitaipuma, m.UtilisationRatio, false);
+    else
+        DrawGaugeNotApplicable(picPalkkitaipuma, gaugeText("momentNotChecked"));
     if (library::StrainCheckApplies(m))
         DrawGauge(picVenyma, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain), false);
     else
-        DrawGaugeNotApplicable(picVenyma, notApplicableText());
+        DrawGaugeNotApplicable(picVenyma, gaugeText("strainNotApplicable"));
 }
 
-// The window language's "not applicable", read from its language file once
-// per language.
-const std::string& frmQuorvel::notApplicableText() {
-    if (notApplicable_.first != model_.LanguageIndex) {
+// A text of the window language's file, read once per language and key.
+const std::string& frmQuorvel::gaugeText(const std::string& key) {
+    if (gaugeTexts_.first != model_.LanguageIndex) gaugeTexts_ = {model_.LanguageIndex, {}};
+    auto found = gaugeTexts_.second.find(key);
+    if (found == gaugeTexts_.second.end()) {
         std::string text;
-        if (auto file = openLanguageTable(platform(), model_.LanguageIndex))
-            text = LookupQuotedEntry("strainNotApplicable", *file);
-        notApplicable_ = {model_.LanguageIndex, text};
+        if (auto file = openLanguageTable(platform(), model_.LanguageIndex)) text = LookupQuotedEntry(key, *file);
+        found = gaugeTexts_.second.emplace(key, text).first;
     }
-    return notApplicable_.second;
+    return found->second;
 }
 
 void frmQuorvel::ClearResultGauges() {

@@ -368,9 +368,11 @@ private:
     // The window's caption in the language of the windows, without the
     // version and the project.
     std::string titleBase_ = "Quorvel";
-    // The "not applicable" text of a gauge, and the language it is of.
-    std::pair<int16_t, std::string> notApplicable_{-1, {}};
-    const std::string& notApplicableText();
+    // The texts of the language file a gauge shows in place of a check
+    // that is not made ("not applicable", "not checked"), by key, and the
+    // language they are of.
+    std::pair<int16_t, std::map<std::string, std::string>> gaugeTexts_{-1, {}};
+    const std::string& gaugeText(const std::string& key);
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

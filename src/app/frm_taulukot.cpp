@@ -5,6 +5,7 @@
 
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
 #include "report/format_fixed.h"
 #include "report/verdict.h"
@@ -155,7 +156,16 @@ void frmTaulukot::FillResultTables() {
 
     alignColumns(Grid3);
     captions(Grid3, {"grid3", 3}, *file);
-    ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
+    // A beam with no sagging moment left to check is not checked in
+    // bending: the row says so, without a ratio or picture.
+    if (analysis::BeamSaggingMomentChecked(m)) {
+        ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0,
+                 m.UtilisationRatio);
+    } else {
+        Grid3.setTextMatrix(1, 1, Dashes);
+        Grid3.setTextMatrix(1, 2, Dashes);
+        Grid3.setTextMatrix(1, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
+    }
     // The strain ratio has no value while the allowed strain is 0. Where
     // the check does not apply the row says so, without values or picture.
     const double allowed = m.AllowedStrain;

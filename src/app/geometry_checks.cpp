@@ -148,6 +148,13 @@ constexpr LineText kLineTexts[] = {
      "Corner radius <=> distance and width of the flanges."},
     {Contradiction::LoadsBeamLength, "Palkin kuormien sijoitus <=> palkin pituus.",
      "Position of the beam loads <=> beam length."},
+    {Contradiction::LineLoadZeroLength,
+     "Palkin viivakuorma <=> viivakuorman pituus 0: nollan pituinen viivakuorma ei vaikuta mihinkään palkin "
+     "kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.",
+     "Beam line load <=> line load length 0: a line load of zero length acts on no part of the beam; give its "
+     "length, or empty the box for the rest of the span."},
+    {Contradiction::SlabLoadsField, "Laataston kuormien sijainti <=> laataston rajat.",
+     "Position of the slab loads <=> extent of the slab field."},
     {Contradiction::HolesBeamLength, "Reikien sijainti <=> palkin pituus.", "Position of the holes <=> beam length."},
     {Contradiction::HolesSpacings, "Reikien sijainti <=> palkivälit.", "Position of the holes <=> beam spacings."},
     {Contradiction::ToppingReinforcement, "Pintabetonin paksuus 0 <=> pintabetonin raudoitus.",
@@ -467,8 +474,41 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
                   m.BeamLineLoadQX + m.BeamLineLoadQLength > span;
     const int count = std::clamp<int>(m.BeamPointLoadCount, 0, 5);
     for (int p = 1; p <= count; ++p) beyond = beyond || m.BeamPointLoadX(p) > span;
-    if (!beyond) return 0;
-    lines = ContradictionLine(Contradiction::LoadsBeamLength, m.LanguageIndex);
+    // An intensity at either end with no length to act on.
+    auto actsNowhere = [](const runtime::Value& start, const runtime::Value& end, const runtime::Value& length) {
+        return (start != 0.0 || end != 0.0) && !(length > 0.0);
+    };
+    const bool nowhere = actsNowhere(m.BeamLineLoadG1, m.BeamLineLoadG2, m.BeamLineLoadGLength) ||
+                         actsNowhere(m.BeamLineLoadQ1, m.BeamLineLoadQ2, m.BeamLineLoadQLength);
+    if (beyond) lines = ContradictionLine(Contradiction::LoadsBeamLength, m.LanguageIndex);
+    if (nowhere) lines += ContradictionLine(Contradiction::LineLoadZeroLength, m.LanguageIndex);
+    return beyond || nowhere ? 1 : 0;
+}
+
+int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
+    lines.clear();
+    const double span = m.BeamSpan;
+    // The field runs along the beam from E1 before its start to E2 beyond
+    // its end, and across from this beam to the next.
+    const double fieldStart = -m.SlabFieldEdgeDistance1.number();
+    const double fieldEnd = span + m.SlabFieldEdgeDistance2.number();
+    auto offAlong = [&](double y) { return y < fieldStart || y > fieldEnd; };
+    bool off = false;
+    for (int s = m.IsMiddleBeam != 0 ? 1 : 2; s <= 2; ++s) {
+        auto spacingAt = [&](double y) {
+            const double start = m.BeamSpacing(s, 1), end = m.BeamSpacing(s, 2);
+            return span > 0 ? start + (end - start) * y / span : start;
+        };
+        const int points = std::clamp<int>(static_cast<int>(std::lround(m.SlabPointLoadCount(s).number())), 0, 5);
+        for (int p = 1; p <= points; ++p) {
+            const double y = m.SlabPointLoadY(p, s);
+            off = off || offAlong(y) || m.SlabPointLoadX(p, s) > spacingAt(y) || m.SlabPointLoadX(p, s) < 0;
+        }
+        const int lineLoads = std::clamp<int>(static_cast<int>(std::lround(m.SlabLineLoadCount(s).number())), 0, 5);
+        for (int l = 1; l <= lineLoads; ++l) off = off || offAlong(m.SlabLineLoadY(l, s));
+    }
+    if (!off) return 0;
+    lines = ContradictionLine(Contradiction::SlabLoadsField, m.LanguageIndex);
     return 1;
 }
 
@@ -540,6 +580,10 @@ void CollectInputContradictions(const ProjectModel& m, std::string& lines, int16
     const float span = static_cast<float>(m.BeamSpan.number());
     std::string more;
     if (CheckLoadPositions(m, more, span) == 1) {
+        lines += more;
+        found = 1;
+    }
+    if (CheckSlabLoadPositions(m, more) == 1) {
         lines += more;
         found = 1;
     }

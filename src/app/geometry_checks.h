@@ -47,6 +47,8 @@ enum class Contradiction {
     FlangesHeight,                   // flange thicknesses <=> beam height
     RadiusFlanges,                   // corner radius <=> flanges
     LoadsBeamLength,                 // beam loads <=> beam length
+    LineLoadZeroLength,              // beam line load <=> its length 0
+    SlabLoadsField,                  // slab loads <=> extent of the slab field
     HolesBeamLength,                 // holes <=> beam length
     HolesSpacings,                   // holes <=> beam spacings
     ToppingReinforcement,            // topping thickness 0 <=> topping reinforcement (the last)
@@ -96,8 +98,15 @@ int16_t CheckKemoBeamGeometry(const ProjectModel& m, float supportOnly, float be
 int16_t CheckMekBeamGeometry(const ProjectModel& m, float supportOnly, float bearing1,
                              float bearing2, std::string& lines);
 
-// Beam loads beyond the span (mm).
+// Beam loads beyond the span (mm), and a line load with an intensity but
+// a length of 0, which acts on no part of the beam (an emptied length box
+// is the rest of the span; a 0 stays 0).
 int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span);
+// Loads of the slab fields in use (the left one only on a middle beam)
+// that stand where no slab is: along the beam beyond the field's edges
+// (the beam's ends plus the slab field's edge distances), or a point load
+// farther from the beam than the beam spacing at its position.
+int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines);
 // Slab holes beyond the beam end or beyond the slab span, the slab span
 // running linearly from the beam spacing at the start to that at the end
 // (spacing by (side, end); only sides and ends 1 and 2 are read). An edge

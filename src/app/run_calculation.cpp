@@ -127,10 +127,11 @@ std::optional<std::string> missingSlabTypeText(const model::ProjectModel& m,
                                                const std::array<std::string, 2>& sideCaptions) {
     const std::optional<UnlistedSlabType> u = FindUnlistedSlabType(m, sideCaptions);
     if (!u) return std::nullopt;
-    return m.LanguageIndex == 1 ? "Not calculated: the slab type \"" + u->type + "\" (" + u->side +
-                                      ") is not in the slab catalogue " + u->catalogue + "."
-                                : "Laskentaa ei tehty: laattatyyppiä \"" + u->type + "\" (" + u->side +
-                                      ") ei ole laattatiedostossa " + u->catalogue + ".";
+    return runtime::NotCalculated("laattatyyppiä \"" + u->type + "\" (" + u->side + ") ei ole laattatiedostossa " +
+                                      u->catalogue + ".",
+                                  "the slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
+                                      u->catalogue + ".")
+        .text(m.LanguageIndex);
 }
 
 }  // namespace
@@ -180,11 +181,12 @@ void frmQuorvel::RunCalculation() {
         return;
     }
 
-    // A value the calculation cannot use (a side that cannot carry slabs,
-    // a factor outside its range) is named, and nothing is calculated.
+    // A value the calculation cannot use (a spacing outside its range, a
+    // factor outside its range) is named, and nothing is calculated. What
+    // only the calculation can judge (a slab side whose spacing leaves its
+    // slabs no span) it names itself, after the contradiction question.
     if (auto problem = valueOutsideLimits(m)) {
-        ui.messageBox(m.LanguageIndex == 1 ? "Not calculated: " + problem->english + "."
-                                           : "Laskentaa ei tehty: " + problem->finnish + ".",
+        ui.messageBox(runtime::NotCalculated(problem->finnish + ".", problem->english + ".").text(m.LanguageIndex),
                       Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);
         MarkResultsInvalid(m, *this);

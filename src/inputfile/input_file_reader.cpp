@@ -13,6 +13,7 @@
 #include "inputfile/data_line.h"
 #include "inputfile/text_fields.h"
 #include "runtime/data_files.h"
+#include "model/beam_rules.h"
 #include "model/field_limits.h"
 #include "model/field_names.h"
 #include "runtime/errors.h"
@@ -711,7 +712,12 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
             if (e == 0) return strands;
             problems.push_back(*strands);
         }
-    if (e == 0) return std::nullopt;
+    // A section that no one could build, held to its family's rules.
+    if (e == 0) {
+        if (auto section = model::beamSectionBreach(m, leftSideCarriesSlabs))
+            return LineProblem{0, section->text.finnish, section->text.english, section->field};
+        return std::nullopt;
+    }
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an
     // error that stops the read.

@@ -211,11 +211,12 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
     const bool onShores = m.BeamFamilyCode() == "BE";
     const int shores = shoreCount(m);
     if (onShores) {
-        // The shores carry the wet weight: slabs, joint concrete and the
-        // beam concrete cast on the precast part.
-        const double qs = m.SlabSelfWeightLineLoad(1) + m.JointConcreteLineLoad +
-                          m.BeamSelfWeight - m.BeamPartialSelfWeight;
-        ComputeShoreReactions(shores, L, qs, m.PrestressEquivalentLoads);
+        // The shores carry the wet weight: the slabs as they lie along the
+        // beam (from their start to their end value), joint concrete and
+        // the beam concrete cast on the precast part.
+        const double uniform = m.JointConcreteLineLoad + m.BeamSelfWeight - m.BeamPartialSelfWeight;
+        ComputeTrapezoidShoreReactions(shores, L, m.SlabSelfWeightLineLoad(1) + uniform,
+                                       m.SlabSelfWeightLineLoad(2) + uniform, m.PrestressEquivalentLoads);
     } else {
         for (int k = 1; k <= MaxShoreCount; ++k) m.PrestressEquivalentLoads(k) = 0.0;
     }

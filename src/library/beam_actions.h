@@ -53,7 +53,8 @@ int shoreCount(const model::ProjectModel& m);
 
 // Fills BeamMomentChar, BeamMomentDesign and BeamShearDesign, rows 1..6, at
 // points 0..CalculationPointCount, and PrestressEquivalentLoads(1..4) (the
-// shore reactions of family "BE", 0 otherwise), by superposing the simply
+// shore reactions of family "BE" under the wet weight, the slabs taken as
+// they lie along the beam; 0 otherwise), by superposing the simply
 // supported beam formulas of every load on the beam.
 void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 

@@ -178,18 +178,30 @@ double shoreReactionCoefficient(int n, int i) {
     return coefficients[n - 1][i - 1];
 }
 
-double shoreDeflectionFactor(int n) {
-    if (n < 0 || n > MaxShoreCount)
+void antisymmetricShoreReactions(int n, double L, double dq, double reactions[MaxShoreCount]) {
+    if (n < 1 || n > MaxShoreCount)
         throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "shore count");
-    if (n == 0) return 0.0;
-    const double first = shoreReactionCoefficient(n, 1);
-    double c = 0.0;
-    for (int k = 1; k <= n; ++k) {
-        double xk = static_cast<double>(k) / (n + 1);
-        if (xk > 0.5) xk = 1.0 - xk;
-        c += shoreReactionCoefficient(n, k) / first * xk * (3.0 - 4.0 * xk * xk);
+    // Compatibility at the shores: sum over k of R_k f(a_i, a_k) = u(a_i),
+    // f the deflection of a unit point load and u the load's own deflection
+    // on the simply supported span (EI = 1 cancels). The matrix is
+    // symmetric and positive definite; Gaussian elimination without
+    // pivoting is exact enough for four unknowns.
+    double f[MaxShoreCount][MaxShoreCount + 1] = {};
+    for (int i = 0; i < n; ++i) {
+        const double ai = (i + 1) * L / (n + 1);
+        for (int k = 0; k < n; ++k) f[i][k] = pointLoadDeflection(1.0, (k + 1) * L / (n + 1), ai, L, 1.0);
+        f[i][n] = ComputeTrapezoidDeflection(-0.5 * dq, 0.5 * dq, ai, L, 1.0);
     }
-    return c;
+    for (int p = 0; p < n; ++p)
+        for (int i = p + 1; i < n; ++i) {
+            const double r = f[i][p] / f[p][p];
+            for (int k = p; k <= n; ++k) f[i][k] -= r * f[p][k];
+        }
+    for (int i = n - 1; i >= 0; --i) {
+        double v = f[i][n];
+        for (int k = i + 1; k < n; ++k) v -= f[i][k] * reactions[k];
+        reactions[i] = v / f[i][i];
+    }
 }
 
 }  // namespace quorvel::library

@@ -105,14 +105,6 @@ inline constexpr int MaxShoreCount = 4;
 // (1.1316, 0.9737). n outside 1..4 raises error 9.
 double shoreReactionCoefficient(int n, int i);
 
-// Factor c such that a point load c R1 at midspan deflects the midspan as
-// much as the n shore reactions do (R1 the reaction of the first shore):
-// sum over the shores of (Rk / R1) xk (3 - 4 xk^2), xk the shore position
-// over L mirrored into the left half. 1 for one shore, 23/13.5 for two,
-// about 2.1878 for three, 2.7606 for four; 0 without shores. A count
-// outside 0..4 raises error 9.
-double shoreDeflectionFactor(int n);
-
 // Interior support reactions of a span L on n (0..4) equally spaced shores
 // under a uniform q, as a continuous beam of n + 1 equal spans: reactions(i)
 // for i = 1..n. Elements 1..4 are first set to 1. The count is derived, not
@@ -126,6 +118,33 @@ void ComputeShoreReactions(double n, double L, double q, Reactions& reactions) {
     for (int i = 1; i <= MaxShoreCount; ++i) reactions(i) = 1;
     for (int i = 1; i <= count; ++i)
         reactions(i) = shoreReactionCoefficient(count, i) * q * L / (count + 1);
+}
+
+// The part of the shore reactions of a span L on n (1..4) equally spaced
+// shores that a load varying linearly from -dq/2 at the start to +dq/2 at
+// the end gives (the antisymmetric rest of a trapezoid about its mean), as
+// a continuous beam of n + 1 equal spans: the reactions whose deflections
+// of the simply supported span cancel the load's own at every shore.
+// reactions[i - 1] for shore i; antisymmetric, so 0 at a middle shore.
+void antisymmetricShoreReactions(int n, double L, double dq, double reactions[MaxShoreCount]);
+
+// Interior support reactions of a span L on n (0..4) equally spaced shores
+// under a load varying linearly from q1 at the start to q2 at the end, as a
+// continuous beam of n + 1 equal spans: the mean (q1 + q2) / 2 as the
+// uniform load of ComputeShoreReactions, plus the antisymmetric rest. Equal
+// ends give ComputeShoreReactions's values; a load and its mirror image
+// give the same reactions in reverse order.
+template <typename Reactions>
+void ComputeTrapezoidShoreReactions(double n, double L, double q1, double q2, Reactions& reactions) {
+    ComputeShoreReactions(n, L, 0.5 * (q1 + q2), reactions);
+    const int count = runtime::toInt16(n);
+    if (count == 0) return;
+    double rest[MaxShoreCount] = {};
+    antisymmetricShoreReactions(count, L, q2 - q1, rest);
+    for (int i = 1; i <= count; ++i) {
+        const double uniform = reactions(i);
+        reactions(i) = uniform + rest[i - 1];
+    }
 }
 
 }  // namespace quorvel::library

@@ -1,5 +1,6 @@
 #include "library/closed_forms.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "library/utilities.h"
@@ -37,11 +38,46 @@ void ComputeStrandForceAtSection(double P, double e, double M, double A, double 
 
 void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
                             double yA, double b3, double t2, double yB, double t1, double k,
-                            double f2, double f1, Value& result) {
+                            double f2, double f1, Value& result, const StrandStrain& strain) {
     constexpr double noTopping = 0.0011;
     const double d = yA - yB;
     const bool topping = t1 > noTopping;
-    const double F = p * q * (topping ? 0.92 * k : k);
+    const double share = topping ? 0.92 : 1.0;
+    double F = p * q * share * k;
+    if (strain.modulus > 0 && F > 0) {
+        // Force of the block y deep from its top, layer by layer.
+        const double top = topping ? t1 : 0.0;
+        const auto block = [&](double y) {
+            return b1 * f1 * std::clamp(y, 0.0, top) + b2 * f2 * std::clamp(y - top, 0.0, t2) +
+                   b3 * f2 * std::max(y - top - t2, 0.0);
+        };
+        // Strand force with the block y deep.
+        const double D = d + top;
+        const auto strands = [&](double y) {
+            const double x = y / strain.blockFactor;
+            const double eps = strain.prestrain + strain.ultimateStrain * (D - x) / x;
+            return p * q * share * std::clamp(strain.modulus * eps, 0.0, k);
+        };
+        // The block of the strands at their design strength, as the layers
+        // below take it: when the strands reach its strain there, they yield.
+        const double topForce = b1 * f1 * top, flangeForce = b2 * f2 * t2;
+        const double yielding = F <= topForce              ? F / (b1 * f1)
+                                : F <= topForce + flangeForce ? top + (F - topForce) / (b2 * f2)
+                                                              : top + t2 + (F - topForce - flangeForce) / (b3 * f2);
+        const double deepest = strain.blockFactor * D;
+        if (yielding <= deepest && strands(yielding) >= F) {
+            // every strand at k: F stands
+        } else if (block(deepest) <= strands(deepest)) {
+            F = block(deepest);
+        } else {
+            double low = 0.0, high = deepest;
+            for (int step = 0; step < 80; ++step) {
+                const double mid = 0.5 * (low + high);
+                (block(mid) < strands(mid) ? low : high) = mid;
+            }
+            F = block(high);
+        }
+    }
 
     // Layer 1: the topping, its arm measured from the topping top.
     double F1 = 0;

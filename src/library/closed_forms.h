@@ -53,9 +53,27 @@ void ComputeStrandForceAtSection(double P, double e, double M, double A, double 
 // force acts at its lever arm to the strands: a1 = (d + t1) - x1/2,
 // a2 = d - x2/2, a3 = (d - t2) - x3/2. result := sum of force x arm.
 // Leaves F1 in SolverResultB and a1, a2, a3 in SectionHelperTemp1..3.
+//
+// With the strands' strain given (strain.modulus > 0) the strands are taken
+// at their design strength k only while they reach its strain: the neutral
+// axis lies x = y / lambda below the top of the block y, and the strands,
+// D = d + t1 below that top, strain by their prestrain plus
+// eps_cu (D - x) / x (EN 1992-1-1 3.1.7(3) and 6.1(2)), at most k / Ep. The
+// block is the one whose force equals the strand force at that strain
+// (found by bisection: the block's force grows with its depth, the strand
+// force falls), never deeper than lambda D, where the strands reach the
+// neutral axis: beyond it more strands add nothing. So the moment never
+// falls as strands are added; an over-reinforced unit keeps the moment of
+// its deepest block.
+struct StrandStrain {
+    double modulus = 0;           // Ep, MPa; 0: every strand at k
+    double prestrain = 0;         // sigma_pm,inf / Ep
+    double ultimateStrain = 0;    // eps_cu of the concrete, positive (0.0035)
+    double blockFactor = 0.8;     // lambda, block depth over neutral-axis depth
+};
 void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
                             double yA, double b3, double t2, double yB, double t1, double k,
-                            double f2, double f1, Value& result);
+                            double f2, double f1, Value& result, const StrandStrain& strain = {});
 
 // Cracking moment of a beam section at its bottom fibre:
 // result := Wb (k fctm + P/A - P e / Wb), with

@@ -44,20 +44,23 @@ void ComputeBeamDeflections(ProjectModel& m) {
     if (n > model::MaxCalculationPoint)
         throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
 
-    // Shores: c R1 at midspan deflects the midspan as the shore reactions
-    // do. Of R1, the share of the cast-in-place beam concrete is the first
-    // shore's reaction under that weight alone; the rest is the slabs' and
-    // the joint concrete's.
+    // Shores: their reactions (the moments' PrestressEquivalentLoads) hold
+    // the bare beam up while the concrete is wet, and act downward on the
+    // grouted section when the shores are taken away. Of each reaction, the
+    // share of the cast-in-place beam concrete is the shore's reaction under
+    // that weight alone; the rest is the slabs' and the joint concrete's.
     const int shores = shoreCount(m);
-    const double r1 = m.PrestressEquivalentLoads(1);
-    const double c = shoreDeflectionFactor(shores);
-    double beamShare = 0.0;
-    if (shores > 0 && r1 != 0) {
-        runtime::Array1<double, 0, MaxShoreCount> beamReactions;
-        ComputeShoreReactions(shores, L, m.BeamSelfWeight - m.BeamPartialSelfWeight,
-                              beamReactions);
-        beamShare = beamReactions(1) / r1;
-    }
+    runtime::Array1<double, 0, MaxShoreCount> beamReactions;
+    if (shores > 0) ComputeShoreReactions(shores, L, m.BeamSelfWeight - m.BeamPartialSelfWeight, beamReactions);
+    const auto shoreDeflection = [&](double x, bool beamPart) {
+        double u = 0.0;
+        for (int k = 1; k <= shores; ++k) {
+            const double total = m.PrestressEquivalentLoads(k);
+            const double r = beamPart ? beamReactions(k) : total - beamReactions(k);
+            u += pointLoadDeflection(r, k * L / (shores + 1), x, L, ei1);
+        }
+        return u;
+    };
 
     const double psi1 = m.ImposedLoadPsi1;
     // The strain is taken at the underside of each slab field that carries
@@ -79,7 +82,6 @@ void ComputeBeamDeflections(ProjectModel& m) {
     for (int i = 0; i <= n; ++i) {
         const double x = m.CalculationPointX(i);
         const double xi = x / L;
-        const double xiHalf = x <= L / 2 ? xi : 1.0 - xi;
 
         // Strains at the slab underside from the moments of the stage 2 and
         // the composite stage.
@@ -117,24 +119,24 @@ void ComputeBeamDeflections(ProjectModel& m) {
         const double placedG = placedLoadsG.effect(LoadEffect::Deflection, x, L, ei8);
         const double placedQ = psi1 * placedLoadsQ.effect(LoadEffect::Deflection, x, L, ei8);
 
-        // The shore reactions as a point load c R1 at midspan, on the bare
-        // beam (upward: the shores hold the beam up).
-        const double s =
-            -c * r1 * L * L * L / (48.0 * ei1) * xiHalf * (3.0 - 4.0 * xiHalf * xiHalf);
+        // The shore reactions on the bare beam (upward: the shores hold the
+        // beam up), the beam concrete's share and the rest.
+        const double sBeam = -shoreDeflection(x, true);
+        const double sRest = -shoreDeflection(x, false);
 
         double d[8];
         d[1] = m.PrestressMomentTerm * L * L * xi * (1.0 - xi) / (2.0 * ei1);
         if (shores > 0) {
             d[3] = eSw + uPartial;
-            d[2] = (uBeam - uPartial) + s * beamShare;
+            d[2] = (uBeam - uPartial) + sBeam;
         } else {
             d[3] = 0.0;
             d[2] = eSw + uBeam;
         }
-        d[4] = tSlab + uJoint + e0 + s * (1.0 - beamShare);
+        d[4] = tSlab + uJoint + e0 + sRest;
         d[5] = e1 + tTopping;
         d[6] = tG + tQ + placedG + placedQ + eG + eQ;
-        d[7] = -s * ei1 / ei5;
+        d[7] = -(sBeam + sRest) * ei1 / ei5;
         double total = 0.0;
         for (int k = 1; k <= 7; ++k) {
             keepLargestMagnitude(*terms[k - 1], d[k]);

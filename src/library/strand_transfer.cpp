@@ -88,10 +88,20 @@ void transferSide(model::ProjectModel& m, int s) {
 
     m.SlabWorkingWidth(s) = m.SlabUnitWidth(s) - m.SlabWidthDeduction(s);
 
+    // The strands reach their design strength only while the compression
+    // block leaves them the strain for it: their prestrain after losses
+    // and the slab concrete's ultimate strain at the top (EN 1992-1-1
+    // 3.1.7(3): block depth lambda x, lambda 0.8 up to C50/60).
+    StrandStrain strain;
+    strain.modulus = m.SlabStrandModulus(s);
+    strain.prestrain = strain.modulus > 0 ? sigmaPe / strain.modulus : 0.0;
+    strain.ultimateStrain = -0.001 * m.ConcreteStrainCu2(s + 3);
+    const double fck = m.ConcreteFck(s + 3);
+    strain.blockFactor = fck > 50 ? 0.8 - (fck - 50) / 400 : 0.8;
     ComputeStrandLossTerms(m, nb, ab, m.SlabUnitWidth(s), m.SlabWorkingWidth(s), h, bw,
                            m.SlabTopFlangeDesignThickness(s), ap, m.SideToppingThickness(s),
                            m.BottomStrandDesignStrength(s), m.ConcreteFcd(s + 3), m.ConcreteFcd(6),
-                           m.SlabUltimateMoment(s));
+                           m.SlabUltimateMoment(s), strain);
 
     // Nmm per slab unit into kNm per metre of width.
     for (Value* moment : {&m.SlabMaxCharacteristicMoment(s), &m.SlabMaxDesignMoment(s), &m.SlabCrackingMoment(s),

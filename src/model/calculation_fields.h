@@ -228,6 +228,12 @@ struct CalculationResultFields {
     Value MaxShearStage6;
     Value MaxShearStage6Station;
     Value ActingDesignMoment;
+    // The most negative (hogging) design moment of the total row over the
+    // whole span, supports included, Nmm, and where it acts (mm from the
+    // start); 0 at 0 when the beam nowhere hogs. The beam is checked in
+    // sagging only: this moment is reported, not checked.
+    Value MaxHoggingDesignMoment;
+    Value MaxHoggingDesignMomentX;
 
     // --- Section part lists (SectionPartList; parts 1..10) --------------
     int16_t SteelPlateCount = 0;

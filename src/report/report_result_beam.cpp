@@ -61,11 +61,31 @@ constexpr LabelRow kBeamMoments[] = {
         37, 49, 56),
     labelRow(
         item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
-        kMoment, 1, 37, 49, 56),
+        kMoment, 1, 37, 49, 56, false, analysis::BeamSaggingMomentChecked),
     labelRow(
         item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
-        {3, 2, 1}, 1, 37, 49, 56),
+        {3, 2, 1}, 1, 37, 49, 56, false, analysis::BeamSaggingMomentChecked),
 };
+
+// The beam is checked in sagging only. A beam with no sagging moment left
+// to check shows its composite resistance and utilisation as not checked
+// (with hogging over the whole span the zone between zero moments is the
+// whole span and MRd.c the full composite resistance: neither is a check);
+// the largest hogging moment, wherever the beam hogs, is printed as not
+// checked.
+void writeHoggingRows(ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    if (!analysis::BeamSaggingMomentChecked(m)) {
+        r.file.text(r.heading(70)).moveTo(37).text(r.heading(77)).moveTo(47).text(r.text("221c")).endLine();
+        r.file.text(r.heading(190)).moveTo(47).text(r.text("221c")).endLine();
+    }
+    if (!analysis::BeamHogs(m)) return;
+    r.print(labelRow(
+        key("221a"), fixed("Md.neg"), "kNm",
+        [](const ProjectModel& m) -> Value { return m.MaxHoggingDesignMoment * 1e-6; }, kMoment, 1, 37, 49, 56));
+    r.line(r.text("221b"));
+    if (!analysis::BeamSaggingMomentChecked(m)) r.line(r.text("221d"));
+}
 
 // Block 7: strains of the solved plane at the top and at the reference
 // depth, the neutral axis and the curvature (per mille per mm in the model,
@@ -164,6 +184,7 @@ constexpr LabelRow kSlabTension[] = {
 void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
     r.printAll(kBeamMoments);
+    writeHoggingRows(r);
     r.printAll(kSolvedSection);
 
     r.emptyLine();

@@ -33,6 +33,14 @@ inline std::string quotedText(std::string_view text) {
     return "\"" + std::string(text.substr(0, end)) + (end < text.size() ? "...\"" : "\"");
 }
 
+// What makes a project impossible to calculate, said as the windows say
+// it: "Laskentaa ei tehty: " / "Not calculated: " and the reason in each
+// language (the reason ends with its own full stop). Every check that
+// refuses a project words its message through here.
+inline Message NotCalculated(const std::string& finnishReason, const std::string& englishReason) {
+    return Message{"Laskentaa ei tehty: " + finnishReason, "Not calculated: " + englishReason};
+}
+
 // The messages in the language of the index, one after another with an
 // empty line between them, in the order they were added; a message equal
 // to one before it is left out (two readers may meet the same fault).

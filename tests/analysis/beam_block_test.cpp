@@ -181,7 +181,7 @@ TEST(BeamStations, UniformStationsAndTheirErrors) {
     EXPECT_EQ(errorOf([&] { setUniformStations(m); }), 11);
 }
 
-TEST(BeamStations, StationsCollapseOntoTheWebsInsideTheZeroMomentZone) {
+TEST(BeamStations, TvlStationsCollapseOntoTheWebsInsideTheZeroMomentZone) {
     // Span 10 m, 10 intervals. Row 5 of the design moments hogs at both
     // ends: -30 at 0, +10 at 1000, +50 inside, +10 at 9000, -30 at 10000.
     // Zero points by linear interpolation: 0 + 30/40 * 1000 = 750 and
@@ -216,10 +216,19 @@ TEST(BeamStations, StationsCollapseOntoTheWebsInsideTheZeroMomentZone) {
     EXPECT_NEAR(m.ZeroMomentSpan, 8500, 1e-9);
     EXPECT_NEAR(m.GoverningJointX, 800, 1e-9);
     for (int i = 0; i <= 10; ++i) EXPECT_EQ(run.CompositeMomentLine(i), row5[i]);
-    EXPECT_NEAR(m.CalculationPointX(0), 800, 1e-9);   // 0 moves onto the first web
-    EXPECT_NEAR(m.CalculationPointX(1), 1000, 1e-9);  // inside: kept
+    // The stations of tvl are drawn into the zone: 0 onto its first web,
+    // 10000 onto its last.
+    EXPECT_NEAR(run.ZoneStationX(0), 800, 1e-9);
+    EXPECT_NEAR(run.ZoneStationX(1), 1000, 1e-9);  // inside: kept
+    EXPECT_NEAR(run.ZoneStationX(9), 9000, 1e-9);
+    EXPECT_NEAR(run.ZoneStationX(10), 9200, 1e-9);
+    // Those of the slab's own checks cover the whole beam, whatever the
+    // moment: 0 moves onto the first web of the beam (15), 10000 is a web
+    // (1200 * 8 + 400) and stays.
+    EXPECT_NEAR(m.CalculationPointX(0), 15, 1e-9);
+    EXPECT_NEAR(m.CalculationPointX(1), 1000, 1e-9);
     EXPECT_NEAR(m.CalculationPointX(9), 9000, 1e-9);
-    EXPECT_NEAR(m.CalculationPointX(10), 9200, 1e-9);  // 10000 moves onto the last
+    EXPECT_NEAR(m.CalculationPointX(10), 10000, 1e-9);
 
     // Stations beyond n are not touched; the copy of row 5 always takes 51.
     m.BeamMomentDesign(50, 5) = 7;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -368,6 +369,78 @@ TEST_F(SlabChecks, HoleFactorsOfTheTwoHalves) {
     m.HoleY(1, 1) = 600.0;
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
     EXPECT_EQ(m.BetaR(1, 2), 1.0);
+}
+
+// A hole 400 wide (y 100, A 400: min(400, 600 - 100) / 200 >= 1, so r = 1)
+// slides in 10 mm steps over the ends of the zone 1000..5000 and over its
+// middle 3000. Only the part t of its width inside a half counts:
+//   beta = 1 + 2 t / (4000 - 2 t);
+// e.g. X = 4800 leaves t = 5000 - 4800 = 200 in the second half:
+//   beta_r2 = 1 + 400 / 3600 = 1.111111 (the whole width gave 1.25);
+// X = 5000 only touches the zone's end: t = 0, beta_r2 = 1.
+TEST_F(SlabChecks, HoleFactorsCountThePartOfEachHoleInsideTheHalf) {
+    m.BeamSpan = 6000.0;
+    m.ZeroMomentX(1) = 1000.0;
+    m.ZeroMomentX(2) = 5000.0;
+    m.ZeroMomentSpan = 4000.0;
+    m.HoleCount(1) = 1;
+    m.HoleWidthB(1, 1) = 400.0;
+    m.HoleLengthA(1, 1) = 400.0;
+    m.HoleY(1, 1) = 100.0;
+    const auto factor = [](double t) { return 1 + 2 * t / (4000 - 2 * t); };
+    const auto inside = [](double from, double to, double X) {
+        return std::max(0.0, std::min(to, X + 400) - std::max(from, X));
+    };
+    for (double X = 400; X <= 5200; X += 10) {
+        m.HoleX(1, 1) = X;
+        quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
+        EXPECT_NEAR(m.BetaR(1, 1), factor(inside(1000, 3000, X)), 1e-12) << X;
+        EXPECT_NEAR(m.BetaR(1, 2), factor(inside(3000, 5000, X)), 1e-12) << X;
+    }
+    m.HoleX(1, 1) = 4800.0;
+    quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
+    EXPECT_NEAR(m.BetaR(1, 2), 1.111111, 1e-6);
+    m.HoleX(1, 1) = 5000.0;
+    quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
+    EXPECT_EQ(m.BetaR(1, 2), 1.0);
+
+    // Holes that take the whole of a half (one hole, or two side by side)
+    // leave it no web: named, never a factor below 1 or a division by 0.
+    // Two that overlap each other and leave part of it still count.
+    struct Case {
+        double x1, b1, x2, b2;
+        bool refused;
+    };
+    const Case cases[] = {{3000, 2000, 0, 0, true},
+                          {2500, 3000, 0, 0, true},
+                          {3000, 1000, 4000, 1000, true},
+                          {3000, 1200, 3100, 1000, false}};
+    for (const Case& c : cases) {
+        m.HoleCount(1) = c.b2 > 0 ? 2 : 1;
+        m.HoleX(1, 1) = c.x1;
+        m.HoleWidthB(1, 1) = c.b1;
+        m.HoleX(1, 2) = c.x2;
+        m.HoleWidthB(1, 2) = c.b2;
+        m.HoleLengthA(1, 2) = 400.0;
+        m.HoleY(1, 2) = 100.0;
+        bool refused = false;
+        try {
+            quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
+        } catch (const quorvel::analysis::HoleRefusal& r) {
+            refused = true;
+            EXPECT_EQ(r.side, 1);
+            EXPECT_DOUBLE_EQ(r.from, 3000.0);
+            EXPECT_DOUBLE_EQ(r.to, 5000.0);
+            EXPECT_NE(r.message().english.find("the holes of the left side take away the whole slab field"),
+                      std::string::npos);
+            EXPECT_NE(r.message().finnish.find("vasemman puolen reiät vievät koko laattakentän"), std::string::npos);
+        }
+        EXPECT_EQ(refused, c.refused) << c.x1;
+        if (!c.refused) {
+            EXPECT_GE(m.BetaR(1, 2), 1.0);
+            EXPECT_TRUE(std::isfinite(m.BetaR(1, 2).number()));
+        }
+    }
 }
 
 // Failures the check cannot carry on from: a zero web width or b.cr, a zero

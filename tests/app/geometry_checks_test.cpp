@@ -157,6 +157,101 @@ TEST(GeometryChecks, LoadsAtAndBeyondTheSpanEnd) {
     EXPECT_EQ(collect(m), kLoads);
 }
 
+// A beam line load with an intensity at either end and a length of 0 acts
+// on no part of the beam; with both intensities 0, or a length, it is no
+// contradiction. The line stands after the one of loads beyond the span.
+TEST(GeometryChecks, LineLoadOfZeroLengthWithAValue) {
+    const std::string zeroFi =
+        "- Palkin viivakuorma <=> viivakuorman pituus 0: nollan pituinen viivakuorma ei vaikuta mihinkään "
+        "palkin kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.\r\n";
+    const std::string zeroEn =
+        "- Beam line load <=> line load length 0: a line load of zero length acts on no part of the beam; give "
+        "its length, or empty the box for the rest of the span.\r\n";
+    struct Case {
+        double g1, g2, gLength, q1, q2, qLength, gX;
+        std::string expected;
+    } cases[] = {
+        {5, 5, 0, 0, 0, 0, 0, zeroFi},           // permanent typed, x and L left at 0
+        {0, 0, 0, 2, 0, 0, 0, zeroFi},           // variable at its start only
+        {0, 0, 0, 0, 2, 0, 0, zeroFi},           // variable at its end only
+        {5, 5, 0, 2, 2, 0, 0, zeroFi},           // both: one line
+        {-5, 0, 0, 0, 0, 0, 0, zeroFi},          // a value other than 0, whatever its sign
+        {5, 5, 6000, 2, 2, 1, 0, ""},            // lengths given
+        {0, 0, 0, 0, 0, 0, 0, ""},               // no line load at all
+        {5, 5, 0, 0, 0, 0, 6001, kLoads + zeroFi},  // beyond the span and of no length
+    };
+    for (const Case& c : cases) {
+        ProjectModel m = suoraBeam();
+        m.BeamLineLoadG1 = c.g1;
+        m.BeamLineLoadG2 = c.g2;
+        m.BeamLineLoadGLength = c.gLength;
+        m.BeamLineLoadGX = c.gX;
+        m.BeamLineLoadQ1 = c.q1;
+        m.BeamLineLoadQ2 = c.q2;
+        m.BeamLineLoadQLength = c.qLength;
+        EXPECT_EQ(collect(m), c.expected) << c.g1 << " " << c.q1 << " " << c.q2;
+        m.LanguageIndex = 1;
+        if (c.expected == zeroFi) {
+            EXPECT_EQ(collect(m), zeroEn);
+        }
+    }
+}
+
+// A slab load stands on the field: along the beam from E1 before its start
+// to E2 beyond its end, a point load across at most the spacing at its
+// place. The left side of an edge beam carries no slabs and is not looked
+// at.
+TEST(GeometryChecks, SlabLoadsOffTheField) {
+    const std::string offFi = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
+    const std::string offEn = "- Position of the slab loads <=> extent of the slab field.\r\n";
+    enum Kind { Point, Line };
+    struct Case {
+        Kind kind;
+        int side;
+        double x, y;
+        bool edgeBeam;
+        bool off;
+    } cases[] = {
+        {Point, 2, 1000, 30000, false, true},   // y far beyond the beam (6 m) and its field edge (1 m)
+        {Point, 2, 1000, 7000, false, false},   // at the field's edge beyond the beam end
+        {Point, 2, 1000, 7001, false, true},
+        {Line, 1, 0, 7001, false, true},
+        {Line, 1, 0, 6500, false, false},       // beyond the beam, on the field
+        {Point, 1, 7200, 0, false, false},      // at the next beam (start spacing 7200)
+        {Point, 1, 6601, 6000, false, true},    // the spacing narrows to 6600 at the beam end
+        {Point, 1, 6600, 6000, false, false},
+        {Point, 1, 1000, 30000, true, false},   // an edge beam's hidden left side
+        {Line, 2, 0, 30000, true, true},
+    };
+    for (const Case& c : cases) {
+        ProjectModel m = suoraBeam();
+        m.BeamSpacing(1, 2) = 6600.0;
+        m.SlabFieldEdgeDistance1 = 500.0;
+        m.SlabFieldEdgeDistance2 = 1000.0;
+        m.IsMiddleBeam = c.edgeBeam ? 0 : 1;
+        if (c.kind == Point) {
+            m.SlabPointLoadCount(c.side) = 2;
+            m.SlabPointLoadG(2, c.side) = 1000;
+            m.SlabPointLoadX(2, c.side) = c.x;
+            m.SlabPointLoadY(2, c.side) = c.y;
+        } else {
+            m.SlabLineLoadCount(c.side) = 1;
+            m.SlabLineLoadG(1, c.side) = 500;
+            m.SlabLineLoadY(1, c.side) = c.y;
+        }
+        SCOPED_TRACE(::testing::Message() << (c.kind == Point ? "point" : "line") << " side " << c.side << " x "
+                                          << c.x << " y " << c.y);
+        EXPECT_EQ(collect(m), c.off ? offFi : "");
+        m.LanguageIndex = 1;
+        EXPECT_EQ(collect(m), c.off ? offEn : "");
+        // A load beyond the count is not in use.
+        if (c.kind == Point) {
+            m.SlabPointLoadCount(c.side) = 1;
+            EXPECT_EQ(collect(m), "");
+        }
+    }
+}
+
 TEST(GeometryChecks, HolesAgainstBeamLengthAndTaperedSlabSpan) {
     ProjectModel m = suoraBeam();
     m.BeamSpacing(2, 1) = 7200.0;

@@ -189,7 +189,7 @@ bool englishWord(const std::string& word) {
 
 // Words both languages' messages write: the program's title, beam type names,
 // the unit and the name of the coefficient k_cd.
-const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "cd"};
+const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "knm", "cd"};
 
 TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) {
     const ProblemPath paths[] = {

@@ -242,9 +242,15 @@ TEST(RandomProjects, EveryCalculationCompletesOrReportsAnErrorNumber) {
                     break;
                 }
         } else {
-            // A failed calculation says so with its number.
+            // A failed calculation says so with its number; a project the
+            // calculation refuses (a slab side whose spacing leaves its
+            // slabs no span, a beam section that cannot be built) says what
+            // it refuses.
             std::smatch number;
-            if (std::regex_search(ui.lastFailure, number, std::regex(" (-?[0-9]+)$"))) {
+            if (ui.lastFailure.rfind("Laskentaa ei tehty: ", 0) == 0) {
+                if (++outcomes["not calculated"] <= examplesShown)
+                    examples << "  not calculated: " << project << "\n";
+            } else if (std::regex_search(ui.lastFailure, number, std::regex(" (-?[0-9]+)$"))) {
                 const std::string outcome = "error " + number[1].str();
                 if (++outcomes[outcome] <= examplesShown) examples << "  " << outcome << ": " << project << "\n";
             } else {

@@ -618,9 +618,11 @@ TEST_F(ResultCommands, GoingBackToEditingShowsPrintsAndWritesNoOldResults) {
                  ui.selectItem(*slabs, static_cast<int>(p32 - items.begin()));
              }
          }},
-        {"beam width 200",
+        // 250 mm holds the four 25 mm bars of the default row (4 * 25 + 3 * 25
+        // + 2 * 25 = 225 mm), not the bearings of both sides (2 * (65 + 90)).
+        {"beam width 250",
          [&] {
-             m.BeamWidth = 200;
+             m.BeamWidth = 250;
              MarkInputChanged(m, w);
          }},
     };

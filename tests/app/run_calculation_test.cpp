@@ -324,6 +324,98 @@ TEST_F(Calculate, ASideThatCannotCarrySlabsIsNamedAndNothingIsCalculated) {
     EXPECT_EQ(m.ResultsValid, -1);
 }
 
+// A side whose beam spacing, at either end, leaves its slabs no span of
+// their own is never calculated, however the contradiction question is
+// answered. The new project: SUORA 380 mm, slabs P27 (h 265, ap 45) on the
+// beam top, joint grout 90 mm and support length 65 mm on each side. By
+// hand: the joints take 2 x 90 = 180 mm of the spacing, the support 65 mm,
+// and the slab's end zones 4 (h - ap) = 4 x 220 = 880 mm (more than
+// b.cr = h - hct = 265 - 105 = 160 mm, and more than the end factor's
+// 2 p (1 + 2 leff / lmax) = 2 x 121.88 x (1 + 2 x 65 / 60) = 771.9 mm with
+// a = (65 + 160) / 2 = 112.5, p = (440 - 112.5)^2 / 880 = 121.88): the
+// spacing must be more than 180 + 65 + 880 = 1125 mm.
+TEST_F(Calculate, ASideWhoseSpacingLeavesItsSlabsNoSpanIsNotCalculated) {
+    const std::string spacingLine = "- Palkin leveys <=> palkkivälit.\r\n";
+    struct Case {
+        int side, end;
+        double spacing;
+        int16_t language;
+        const char* named;
+    } cases[] = {
+        {2, 1, 200, 0, "oikean laataston palkkiväli alkupäässä, 200 mm"},
+        {2, 2, 200, 1, "the beam spacing of the right slab field at the beam end, 200 mm"},
+        {1, 1, 1125, 0, "vasemman laataston palkkiväli alkupäässä, 1125 mm"},
+        {1, 2, 1125, 1, "the beam spacing of the left slab field at the beam end, 1125 mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.named);
+        m.LanguageIndex = c.language;
+        w.cmdLaske0.fireClick();  // results of a sound project first
+        ASSERT_EQ(m.ResultsValid, -1);
+        const runtime::Value before = m.BeamSpacing(c.side, c.end);
+        m.BeamSpacing(c.side, c.end) = c.spacing;
+        const bool narrowerThanTheBeam = c.spacing < 380;
+        const std::string question =
+            c.language == 1 ? "Contradictions in the input data:\r\n\r\n- Beam width <=> beam spacings.\r\n\r\n"
+                              "Do you want to go on editing the input before the calculation?"
+                            : "Ristiriitaisuuksia lähtötiedoissa:\r\n\r\n" + spacingLine + "\r\n" + Question;
+        // Yes goes back to editing: nothing is said or calculated.
+        if (narrowerThanTheBeam) {
+            ui.expectMessage(question, WarningTitle(c.language), Buttons::YesNo, Icon::Exclamation, Answer::Yes);
+            w.RunCalculation();
+            EXPECT_EQ(m.ResultsValid, -1);  // the earlier results were not touched
+            MarkInputChanged(m, w);
+            ui.expectMessage(question, WarningTitle(c.language), Buttons::YesNo, Icon::Exclamation, Answer::No);
+        }
+        const std::string refusal =
+            c.language == 1
+                ? std::string("Not calculated: ") + c.named +
+                      ", leaves its slabs no span: the spacing must be more than 1125 mm (the beam and the joints "
+                      "take 180 mm, the support 65 mm and the slab's end zones 2 × 440 mm)."
+                : std::string("Laskentaa ei tehty: ") + c.named +
+                      ", ei jätä laatoille jänneväliä: palkkivälin on oltava yli 1125 mm (palkki ja saumat vievät "
+                      "180 mm, tukipituus 65 mm ja laatan päävyöhykkeet 2 × 440 mm).";
+        ui.expectMessage(refusal, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        w.RunCalculation();
+        ui.verify();
+        EXPECT_EQ(m.ResultsValid, 0);
+        EXPECT_EQ(shown(c.side == 1 ? w.picVasenleikkaus : w.picOikealeikkaus).first, Grey);
+        EXPECT_EQ(m.BeamSpacing(c.side, c.end).number(), c.spacing);  // the input as it was
+        // One millimetre more leaves the slabs their span.
+        m.BeamSpacing(c.side, c.end) = 1126;
+        w.RunCalculation();
+        EXPECT_EQ(m.ResultsValid, -1);
+        m.BeamSpacing(c.side, c.end) = before;
+    }
+}
+
+// A beam line load of no length and a slab load off its field are
+// contradictions at Calculate, named in the list; No calculates.
+TEST_F(Calculate, LoadsThatActNowhereAreContradictions) {
+    const std::string heading = "Ristiriitaisuuksia lähtötiedoissa:\r\n\r\n";
+    const std::string zeroLine =
+        "- Palkin viivakuorma <=> viivakuorman pituus 0: nollan pituinen viivakuorma ei vaikuta mihinkään "
+        "palkin kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.\r\n";
+    const std::string offLine = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
+    m.BeamLineLoadG1 = 5.0;
+    m.BeamLineLoadG2 = 5.0;
+    m.BeamLineLoadQ1 = 2.0;
+    m.BeamLineLoadQ2 = 2.0;
+    m.SlabPointLoadCount(2) = 1.0;
+    m.SlabPointLoadG(1, 2) = 1000;
+    m.SlabPointLoadX(1, 2) = 3600;
+    m.SlabPointLoadY(1, 2) = 30000;  // a 6 m beam whose field reaches 7.2 m beyond its end
+    ui.expectMessage(heading + zeroLine + offLine + "\r\n" + Question, "Varoitus!", Buttons::YesNo,
+                     Icon::Exclamation, Answer::Yes);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    m.BeamLineLoadGLength = 6000.0;
+    m.BeamLineLoadQLength = 6000.0;
+    m.SlabPointLoadY(1, 2) = 13200;  // at the field's edge
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1);
+}
+
 TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     // A beam shorter than the beam dialogs take (0.5 mm calculated to an
     // all-green result before): named with its limits, not calculated.
@@ -341,24 +433,55 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     EXPECT_EQ(m.ResultsValid, 0);
 
     // Every value inside its limits, but a hogging support moment that
-    // leaves the cracked composite section no sagging moment: 0 / 0.
+    // leaves the cracked composite section no sagging moment: named (before,
+    // "divide by zero 6"), -1.15 * 10000 = -11500 kNm at the supports.
     choose("DELTA");
     m.BeamSpan = 6000;
     m.SupportMomentStartPermanent = -10000;
     m.SupportMomentEndPermanent = -10000;
     m.LanguageIndex = 1;
-    ui.expectMessage("Calculation error: divide by zero 6", ui.applicationTitle(), Buttons::Ok, Icon::None);
+    const std::string english =
+        "Not calculated: the beam's design moment is hogging (negative) over the whole span, at most -11500.0 kNm. "
+        "The beam is checked in sagging only, and the stiffness of its cracked section is found from a sagging "
+        "moment. Check the support moments.";
+    const std::string finnish =
+        "Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, suurimmillaan "
+        "-11500.0 kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
+        "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.";
+    ui.expectMessage(english, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     m.LanguageIndex = 0;
-    ui.expectMessage("Laskenta keskeytyi nollalla jakamiseen tai arvoaluevirheeseen 6", ui.applicationTitle(),
-                     Buttons::Ok, Icon::None);
+    ui.expectMessage(finnish, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
-    // A language without texts shows nothing.
+    // A language without texts of its own is told in Finnish.
     m.LanguageIndex = 2;
+    ui.expectMessage(finnish, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(m.SupportMomentStartPermanent, -10000.0);
+}
+
+// Holes that take a whole half of the slab field's zone (here one along the
+// whole beam) leave the slab ends no web: the calculation stops naming
+// them, in the window's language, where it said "divide by zero 11".
+TEST_F(Calculate, HolesThatTakeTheWholeSlabFieldAreNamed) {
+    m.HoleCount(2) = 1;
+    m.HoleX(2, 1) = 0;
+    m.HoleWidthB(2, 1) = m.BeamSpan;
+    m.HoleY(2, 1) = 0;
+    m.HoleLengthA(2, 1) = 1000;
+    m.LanguageIndex = 1;
+    ui.expectMessageMatching("Calculation stopped: the holes of the right side take away the whole slab field: over "
+                             "x = 0 \\.\\.\\. [0-9]+ mm .*",
+                             ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
+    m.LanguageIndex = 0;
+    ui.expectMessageMatching("Laskenta keskeytyi: oikean puolen reiät vievät koko laattakentän: .*", ui.applicationTitle(),
+                             Buttons::Ok, Icon::Exclamation);
+    w.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, 0);
 }
 
 // A calculation that stops names what stopped it after its number: the

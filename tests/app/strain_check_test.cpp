@@ -2,7 +2,8 @@
 // calculation, through the main window: the sides without slabs count for
 // nothing, a mirrored project gives mirrored gauges, and a beam whose slabs
 // bear on ledges shows the check as not applicable in the gauge and the
-// table in the window's language.
+// table in the window's language; so does a beam with no sagging moment
+// left to check its bending, as not checked.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/slabs_on_beam.h"
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
@@ -304,6 +306,47 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
     const auto percent = texts(w.picVenyma);
     ASSERT_EQ(percent.size(), 1u);
     EXPECT_EQ(percent[0].second, std::to_string(std::lround(100 * m.BeamTopStrainMax / m.AllowedStrain)));
+    EXPECT_NE(percent[0].first, Grey);
+}
+
+// A beam whose design moment hogs over the whole span (SUORA with permanent
+// support moments of -1000 kNm: -1150 kNm at the supports against some 480
+// kNm of sagging from the loads, by hand) has no sagging moment to check:
+// its bending gauge shows no bar, only "ei tarkisteta" / "not checked" in
+// grey, and the table's bending row says the same without a picture;
+// before, a green 0 and 0.00 % with a tick.
+TEST_F(StrainCheck, ABeamThatHogsOverTheWholeSpanShowsItsBendingAsNotChecked) {
+    constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+    const std::string dashes = "--------------------- ";
+    chooseType("SUORA");
+    m.SupportMomentStartPermanent = -1000;
+    m.SupportMomentEndPermanent = -1000;
+    calculate();
+    ASSERT_FALSE(analysis::BeamSaggingMomentChecked(m));
+    for (auto [language, text] : {std::pair{0, "ei tarkisteta"}, std::pair{1, "not checked"}}) {
+        SCOPED_TRACE(text);
+        if (language == 1) w.SwitchToEnglish();
+        EXPECT_EQ(texts(w.picPalkkitaipuma), (std::vector<std::pair<platform::Color, std::string>>{{Grey, text}}));
+        for (const DrawCommand& c : w.picPalkkitaipuma.displayList())
+            EXPECT_NE(c.kind, DrawCommand::Kind::FilledBox) << "a bar";
+        ui.onModal("frmTaulukot", [&, text = text](platform::Form& f) {
+            auto& table = static_cast<frmTaulukot&>(f);
+            EXPECT_EQ(table.Grid3.textMatrix(1, 1), dashes);
+            EXPECT_EQ(table.Grid3.textMatrix(1, 2), dashes);
+            EXPECT_EQ(table.Grid3.textMatrix(1, 3), std::string(text) + " ");
+            EXPECT_EQ(table.Grid3.cellPicture(1, 3), "");
+            table.cmdOK.press();
+        });
+        ui.click(w.cmdTaulukko);
+    }
+
+    // Partly hogging (-100 kNm): sagging is left, and its percentage shows.
+    m.SupportMomentStartPermanent = -100;
+    m.SupportMomentEndPermanent = -100;
+    calculate();
+    const auto percent = texts(w.picPalkkitaipuma);
+    ASSERT_EQ(percent.size(), 1u);
+    EXPECT_EQ(percent[0].second, std::to_string(std::lround(100 * m.UtilisationRatio)));
     EXPECT_NE(percent[0].first, Grey);
 }
 

@@ -217,6 +217,46 @@ TEST_F(BeamLoads, LoadsBeyondTheSpanRaiseTheQuestionAndALoadAtTheEndPasses) {
     EXPECT_EQ(m.BeamLineLoadQLength.number(), 7000.0);
 }
 
+// A line load typed with x and L left at the 0 the dialog shows acts
+// nowhere: OK asks; the emptied length box is
+// the rest of the span, and then OK writes without a question.
+TEST_F(BeamLoads, ALineLoadOfZeroLengthIsAContradictionUntilItsLengthIsGiven) {
+    const std::string zeroLine =
+        "- Palkin viivakuorma <=> viivakuorman pituus 0: nollan pituinen viivakuorma ei vaikuta mihinkään "
+        "palkin kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.\r\n";
+    openLoads([&](frmKuormat& d) {
+        retype(d.txtPysyvaviivag1, "5");
+        retype(d.txtPysyvaviivag2, "5");
+        retype(d.txtMuuttuvaviivaq1, "2");
+        retype(d.txtMuuttuvaviivaq2, "2");
+        expectQuestion(zeroLine, Question, Answer::Yes);
+        ui.click(d.cmdOK);
+        EXPECT_TRUE(d.isLoaded());
+        EXPECT_EQ(m.BeamLineLoadG1.number(), 0.0);  // nothing written yet
+        // The permanent load gets the rest of the span; the variable one
+        // still has none: one line.
+        expectDefault("6000");
+        ui.paste(d.txtPysyvaviivaL, "");
+        ui.click(d.txtPysyvaviivag1);
+        expectQuestion(zeroLine, Question, Answer::Yes);
+        ui.click(d.cmdOK);
+        retype(d.txtMuuttuvaviivaL, "3000");
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.BeamLineLoadG1.number(), 5.0);
+    EXPECT_EQ(m.BeamLineLoadGLength.number(), 6000.0);
+    EXPECT_EQ(m.BeamLineLoadQLength.number(), 3000.0);
+    // Answered No, the load is written as typed: Calculate asks again.
+    m.BeamLineLoadQLength = 0.0;
+    openLoads([&](frmKuormat& d) {
+        retype(d.txtMuuttuvaviivaq1, "3");
+        expectQuestion(zeroLine, Question, Answer::No);
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.BeamLineLoadQ1.number(), 3.0);
+    EXPECT_EQ(m.BeamLineLoadQLength.number(), 0.0);
+}
+
 TEST_F(BeamLoads, OkAfterOnlyLookingStoresNothingEvenAfterTheQuestion) {
     m.BeamLineLoadGLength = 9000.0;
     openLoads([&](frmKuormat& d) {

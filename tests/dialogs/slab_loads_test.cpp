@@ -11,6 +11,9 @@ namespace {
 [[maybe_unused]] constexpr int LeftPoint = 0, LeftLine = 1, RightPoint = 2, RightLine = 3;
 [[maybe_unused]] constexpr int G = 0, Q = 1, X = 2, Y = 3;
 
+const std::string OffField = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
+const std::string Question = "Haluatko jatkaa kuormien muokkausta?";
+
 class SlabLoads : public DialogTest {
 protected:
     void openLoads(std::function<void(frmLaatankuormat&)> driver) {
@@ -117,11 +120,42 @@ TEST_F(SlabLoads, ValuesBeyondTheRangeAreRefusedAndAHeldOneIsCheckedByOk) {
         ASSERT_TRUE(d.isLoaded());
         EXPECT_EQ(d.activeControl(), &d.txtOikeaPisteY);
         retype(d.txtOikeaPisteY, "29000");
+        // x 30 m across a 7.2 m field, y 29 m along a 7.2 m beam: off the
+        // field, answered No.
+        expectQuestion(OffField, Question, Answer::No);
         ui.pressEnter();
     });
     EXPECT_EQ(m.SlabPointLoadCount(2).number(), 5.0);
     EXPECT_EQ(m.SlabPointLoadX(1, 2).number(), 30000.0);
     EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 29000.0);
+}
+
+// A load where no slab field is asks at OK, as a beam load beyond the span
+// does: 1000 kN at y = 30 000 mm along a 7.2 m beam whose field reaches
+// 7.2 m beyond its end. Yes keeps the window open with nothing written; a
+// load moved onto the field passes.
+TEST_F(SlabLoads, ALoadWhereNoSlabFieldIsAsksAtOk) {
+    m.BeamSpan = 7200.0;
+    m.SlabFieldEdgeDistance2 = 7200.0;
+    openLoads([&](frmLaatankuormat& d) {
+        spinCount(d.vsbOikeaPistekuormienLkm, 1);
+        retype(d.txtOikeaPysyvaPisteKuorma, "1000");
+        retype(d.txtOikeaPisteX, "3600");
+        retype(d.txtOikeaPisteY, "30000");
+        expectQuestion(OffField, Question, Answer::Yes);
+        ui.click(d.cmdOK);
+        EXPECT_TRUE(d.isLoaded());
+        EXPECT_EQ(m.SlabPointLoadCount(2).number(), 0.0);
+        retype(d.txtOikeaPisteY, "14400");  // at the field's edge
+        spinCount(d.vsbVasenViivakuormienLkm, 1);
+        retype(d.txtVasenViivaY, "14401");
+        expectQuestion(OffField, Question, Answer::Yes);
+        ui.click(d.cmdOK);
+        retype(d.txtVasenViivaY, "3600");
+        ui.click(d.cmdOK);
+    });
+    EXPECT_EQ(m.SlabPointLoadY(1, 2).number(), 14400.0);
+    EXPECT_EQ(m.SlabLineLoadY(1, 1).number(), 3600.0);
 }
 
 TEST_F(SlabLoads, LoweringACountClearsTheLoadsAboveIt) {

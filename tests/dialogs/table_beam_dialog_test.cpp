@@ -128,7 +128,8 @@ const std::vector<TypeCase>& cases() {
           {"txtAlalaippa", "10"}, {"txtAlalaipanLeveys", "520"}, {"txtKotelonKorkeus", "20"},
           {"txtKotelonPaksuus", "5"}, {"txtVasenLeuka", "140"}, {"txtOikeaLeuka", "135"}, {"txtPyoristys", "20"}},
          {{"cboTayttobetoni", "40"}, {"txtTRaud_kimmo", "200000"}},
-         "txtKotelonKorkeus", "300", "- Palkin korkeus <=> korokekotelon korkeus."},
+         // 250 > 500 - 130 - 130 (a box taller than the beam cannot be built)
+         "txtYlalaipanLeveys", "250", "- I-profilin leveys <=> alalaipan leveys ja leuat."},
         {"frmAbeamS", "ABeamS",
          {{"txtKorkeus", "265"}, {"txtUuma", "6"}, {"txtYlalaippa", "20"}, {"txtYlalaipanLeveys", "307"},
           {"txtAlalaippa", "15"}, {"txtAlalaipanLeveys", "400"}, {"txtLeukalevy", "6"}, {"txtVasenLeuka", "130"},

@@ -271,37 +271,57 @@ TEST(Shores, ContinuousBeamReactions) {
     // A derived count outside 0..4 is a fault, never "no shores".
     for (const double count : {5.0, -1.0, -2.0})
         EXPECT_EQ(errorOf([&] { ComputeShoreReactions(count, 8000, 2, none); }), 9) << count;
-    for (const int count : {5, -1})
-        EXPECT_EQ(errorOf([&] { shoreDeflectionFactor(count); }), 9) << count;
 }
 
-TEST(Shores, EquivalentMidspanLoad) {
-    // c R1 at midspan deflects the midspan as the n reactions do. Midspan
-    // deflection of P at a <= L/2: P a (3L^2 - 4a^2) / (48 EI), i.e.
-    // P L^3/(48 EI) times x (3 - 4x^2) with x = a/L:
-    //   one shore at 1/2: 1;
-    //   two at 1/3: 2 x (1/3)(3 - 4/9) = 46/27 = 23/13.5;
-    //   three at 1/4, 1/2, 3/4 (1.143, 0.929, 1.143):
-    //     2 x 0.25 x 2.75 + 0.929/1.143 x 1 = 1.375 + 0.81278 = 2.1878;
-    //   four at 1/5 .. 4/5 (R2/R1 = 37/43):
-    //     2 x 0.2 x 2.84 + 2 x 37/43 x 0.4 x 2.36 = 1.136 + 1.62456 = 2.7606.
-    EXPECT_EQ(shoreDeflectionFactor(0), 0);
-    EXPECT_DOUBLE_EQ(shoreDeflectionFactor(1), 1.0);
-    EXPECT_NEAR(shoreDeflectionFactor(2), 23.0 / 13.5, 1e-12);
-    EXPECT_NEAR(shoreDeflectionFactor(3), 2.1878, 5e-5);
-    EXPECT_NEAR(shoreDeflectionFactor(4), 2.7606, 5e-5);
+TEST(Shores, TaperedLoadAsItLiesAlongTheBeam) {
+    // A load varying linearly from q1 at the start to q2 at the end is its
+    // mean qm = (q1 + q2)/2 plus the antisymmetric rest dq (x/L - 1/2),
+    // dq = q2 - q1. Spans l = L/(n+1).
+    //   One shore (two spans): the rest bends the two spans in opposite
+    //   senses and leaves the middle moment 0; its reactions at the middle
+    //   are -dq l/12 from the left span and +dq l/12 from the right, so
+    //   R = 1.25 qm l.
+    //   Two shores (three spans), by the three-moment equation with the
+    //   load terms 6 A xbar / l of a uniform w (w l^3/4) and of a triangle
+    //   rising to w (2 w l^3/15 about its low end, 7 w l^3/60 about its
+    //   high end): span 1 carries -dq/2 rising by dq/3, term about A
+    //   -dq l^3/8 + 2 dq l^3/45 = -29 dq l^3/360; span 2 -dq/6 rising by
+    //   dq/3, term about C -dq l^3/24 + 7 dq l^3/180 = -dq l^3/360.
+    //   4 l MB + l MC = 30 dq l^3/360 with MC = -MB: MB = dq l^2/36.
+    //   Free reactions at B: span 1 -dq l/4 + dq l/9, span 2 -dq l/12 +
+    //   dq l/18, together -dq l/6; the moments add -(2 MB - MC)/l = -dq l/12:
+    //   R1 = 1.1 qm l - dq l/4, R2 = 1.1 qm l + dq l/4.
+    //   A triangle 0 -> q: R1 = 0.30 q l, R2 = 0.80 q l (of the 1.5 q l on
+    //   the beam, 0.4 q l left for the two ends).
+    const double L = 9000, q1 = 3, q2 = 13, qm = 8, dq = 10;
+    Array1<Value, 0, 12> r;
+    ComputeTrapezoidShoreReactions(1, L, q1, q2, r);
+    EXPECT_NEAR(r(1), 1.25 * qm * L / 2, 1e-9 * qm * L);
+    const double l = L / 3;
+    ComputeTrapezoidShoreReactions(2, L, q1, q2, r);
+    EXPECT_NEAR(r(1), 1.1 * qm * l - dq * l / 4, 1e-9 * qm * L);
+    EXPECT_NEAR(r(2), 1.1 * qm * l + dq * l / 4, 1e-9 * qm * L);
+    ComputeTrapezoidShoreReactions(2, L, 0, 6, r);
+    EXPECT_NEAR(r(1), 0.30 * 6 * l, 1e-9 * 6 * L);
+    EXPECT_NEAR(r(2), 0.80 * 6 * l, 1e-9 * 6 * L);
 
-    // The same against the point-load deflection form, shore by shore.
-    const double q = 4, span = 9600;
+    // Every count: equal ends give the uniform table; a load and its mirror
+    // image the same reactions in reverse order; the rest alone carries no
+    // net load (antisymmetric reactions).
     for (int n = 1; n <= 4; ++n) {
-        Array1<Value, 0, 12> r;
-        ComputeShoreReactions(n, span, q, r);
-        double sum = 0;
-        for (int k = 1; k <= n; ++k)
-            sum += pointLoadDeflection(r(k), k * span / (n + 1), span / 2, span, EI);
-        EXPECT_NEAR(sum, shoreDeflectionFactor(n) * r(1) * span * span * span / (48 * EI),
-                    1e-9 * sum)
-            << n << " shores";
+        Array1<Value, 0, 12> forward, mirrored, uniform, flat;
+        ComputeTrapezoidShoreReactions(n, L, q1, q2, forward);
+        ComputeTrapezoidShoreReactions(n, L, q2, q1, mirrored);
+        ComputeShoreReactions(n, L, qm, uniform);
+        ComputeTrapezoidShoreReactions(n, L, qm, qm, flat);
+        double sum = 0, uniformSum = 0;
+        for (int i = 1; i <= n; ++i) {
+            EXPECT_NEAR(forward(i), mirrored(n + 1 - i), 1e-9 * qm * L) << n << " shores, " << i;
+            EXPECT_DOUBLE_EQ(flat(i), uniform(i)) << n << " shores, " << i;
+            sum += forward(i);
+            uniformSum += uniform(i);
+        }
+        EXPECT_NEAR(sum, uniformSum, 1e-9 * qm * L) << n << " shores";
     }
 }
 

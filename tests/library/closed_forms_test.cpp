@@ -163,6 +163,52 @@ TEST(SlabUltimateMoment, TinyToppingCountsAsNone) {
     EXPECT_DOUBLE_EQ(u.moment(m, 0.001), u.moment(m, 0));
 }
 
+// The same unit with the strands' strain: Ep 195 000 MPa, prestrain
+// 0.005, eps_cu 0.0035, lambda 0.8 (EN 1992-1-1 3.1.7(3)). With the block y
+// deep the neutral axis lies at x = 1.25 y and the strands strain
+//   0.005 + 0.0035 (220 - 1.25 y) / (1.25 y) = 0.0015 + 0.616 / y,
+// i.e. stress 292.5 + 120 120 / y MPa (at most 1550). The block's force
+// below the 35 mm flange: 1 228 500 + 300 30 (y - 35) = 913 500 + 9000 y.
+//   Ten strands (930 mm2): block 58.667 deep (above), strain 0.0120 > 1550
+//     / 195 000: they yield, the moment is the one above.
+//   Twenty (1860 mm2) at 1550 would need a block 218.8 deep, where they
+//     strain far less than 1550 / Ep: they do not yield. 913 500 + 9000 y = 1860 (292.5 + 120 120 / y) gives
+//     9000 y^2 + 369 450 y - 223 423 200 = 0, y = 138.365 mm, stress
+//     1160.6 MPa, F = 2 158 786 N; webs F3 = 930 286 N over x3 = 103.365:
+//     Mu = 1 228 500 202.5 + 930 286 (185 - 51.683) = 372.79e6 Nmm.
+//   Thirty (2790 mm2): even at the deepest block lambda d = 176 mm (strands
+//     at the neutral axis) they pull 2 790 (292.5 + 682.5) = 2 720 250 N
+//     > 913 500 + 1 584 000 = 2 497 500 N: the block stays 176 deep,
+//     Mu = 1 228 500 202.5 + 1 269 000 (185 - 70.5) = 394.07e6 Nmm.
+// From 1 to 60 strands the moment never falls.
+TEST(SlabUltimateMoment, StrandsThatCannotYieldPullWithTheirStrain) {
+    StrandStrain strain;
+    strain.modulus = 195000;
+    strain.prestrain = 0.005;
+    strain.ultimateStrain = 0.0035;
+    strain.blockFactor = 0.8;
+    UnitForMoment u;
+    const auto moment = [&](double strands) {
+        ProjectModel m;
+        Value Mu;
+        ComputeStrandLossTerms(m, strands, u.Ab, u.b1, u.b2, u.h, u.bw, u.tf, u.ap, 0, u.fpd, u.fcdSlab,
+                               u.fcdTopping, Mu, strain);
+        return Mu.number();
+    };
+    ProjectModel plain;
+    EXPECT_DOUBLE_EQ(moment(10), u.moment(plain, 0));
+    const double y = (-369450 + std::sqrt(369450.0 * 369450 + 4 * 9000 * 223423200.0)) / 18000;
+    EXPECT_NEAR(y, 138.365, 0.001);
+    EXPECT_NEAR(moment(20), 372.79e6, 0.01e6);
+    EXPECT_NEAR(moment(30), 394.07e6, 0.01e6);
+    double before = 0;
+    for (int n = 1; n <= 60; ++n) {
+        const double now = moment(n);
+        EXPECT_GE(now, before) << n << " strands";
+        before = now;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Cracking moment of a prestressed beam section
 

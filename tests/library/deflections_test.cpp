@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 
+#include "library/beam_formulas.h"
 #include "library/deflections.h"
 #include "model/project_model.h"
 #include "test_support.h"
@@ -207,8 +208,15 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
     //     -0.00083 w l^4, hence the tolerance);
     //   four: 5 w l^4/384 - (3 w l^2/38) l^2/8 = w l^4 (5/384 - 3/304).
     // The precast part deflects alone: 5 x 3 L^4 / (384 EI1) in d3. Taking
-    // the shores away puts c R1 at midspan on the grouted section:
-    // d7 = c R1 L^3 / (48 EI5).
+    // the shores away puts the reactions on the grouted section; at
+    // midspan a point load P at a <= L/2 deflects P a (3 L^2 - 4 a^2) /
+    // (48 EI), so d7 = c R1 L^3 / (48 EI5) with c the sum over the shores of
+    // (Rk / R1) xk (3 - 4 xk^2), xk = ak / L mirrored into the left half:
+    //   one shore at 1/2: 1;   two at 1/3: 2 x (1/3)(3 - 4/9) = 46/27;
+    //   three at 1/4, 1/2, 3/4 (1.143, 0.929, 1.143):
+    //     2 x 0.25 x 2.75 + 0.929/1.143 = 2.1878;
+    //   four at 1/5 .. 4/5 (R2/R1 = 37/43):
+    //     2 x 0.2 x 2.84 + 2 x 37/43 x 0.4 x 2.36 = 2.7606.
     struct Case {
         int n;
         double r1Coefficient, c, midspan, tolerance;
@@ -226,7 +234,7 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
         m.JointConcreteLineLoad = 2.0;
         const double l = L / (k.n + 1), l4 = l * l * l * l;
         const double r1 = k.r1Coefficient * 13 * l;
-        m.PrestressEquivalentLoads(1) = r1;
+        ComputeShoreReactions(k.n, L, 13.0, m.PrestressEquivalentLoads);
         m.CalculationPointCount = 1;
         m.CalculationPointX(0) = 0.0;
         m.CalculationPointX(1) = L / 2;

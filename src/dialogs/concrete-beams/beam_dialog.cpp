@@ -7,7 +7,9 @@
 #include "app/beam_types.h"
 #include "app/geometry_checks.h"
 #include "app/input_tools.h"
+#include "app/language.h"
 #include "app/settings.h"
+#include "model/beam_rules.h"
 
 namespace quorvel::dialogs {
 
@@ -279,9 +281,31 @@ void BeamDialog::Form_Load() {
     afterLoad();
 }
 
-// The beam's own check, then the loads and the holes against the span typed
-// here; any contradiction is put to the user, who may go on editing.
+// The section the window's values describe, held to its family's rules:
+// the values OK would write are written into the project, looked at and
+// taken back.
+std::optional<model::BeamRuleBreach> BeamDialog::typedSectionBreach() {
+    ProjectModel& m = model();
+    const auto before = std::make_unique<ProjectModel>(m);
+    writeModel();
+    writeSpanAndSpacings();
+    std::optional<model::BeamRuleBreach> breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0);
+    m = *before;
+    return breach;
+}
+
+// A section that cannot exist is refused and the window stays open; then
+// the beam's own check, the loads and the holes against the span typed
+// here: any contradiction is put to the user, who may go on editing.
 void BeamDialog::cmdOK_Click() {
+    if (const auto breach = typedSectionBreach()) {
+        const int16_t language = model().LanguageIndex;
+        platform().messageBox(app::byLanguage(language, "Palkin poikkileikkausta ei voi rakentaa: ",
+                                              "The beam section cannot be built: ") +
+                                  breach->text.text(language) + ".",
+                              platform::Buttons::Ok, platform::Icon::Exclamation);
+        return;
+    }
     std::string collected;
     std::string lines;
     int16_t found = 0;

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "dialogs/dialog_frame.h"
+#include "model/beam_rules.h"
 
 namespace quorvel::dialogs {
 
@@ -313,6 +314,7 @@ private:
     };
     void Form_Load();
     void cmdOK_Click();
+    std::optional<model::BeamRuleBreach> typedSectionBreach();
     app::BoxCheck boxCheck(const Rule& rule) const;
     void writeSpanAndSpacings();
 

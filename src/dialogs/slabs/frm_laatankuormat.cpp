@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "app/geometry_checks.h"
 #include "model/topping_load.h"
 #include "runtime/errors.h"
 
@@ -329,7 +331,15 @@ void frmLaatankuormat::writeInput(ProjectModel& m) {
     m.SlabFieldEdgeDistance2 = Value(number(txtReunanetaisyys2));
 }
 
+// A load placed where no slab field is asks first, as a beam load beyond
+// the span does.
 void frmLaatankuormat::cmdOK_Click() {
+    const auto entered = std::make_unique<ProjectModel>(model());
+    writeInput(*entered);
+    std::string lines;
+    if (app::CheckSlabLoadPositions(*entered, lines) != 0 &&
+        keepEditing(lines, "Haluatko jatkaa kuormien muokkausta?", "Do you want to go on editing the loads?"))
+        return;
     closeWriting([this](ProjectModel& m) { writeInput(m); });
 }
 

@@ -1,0 +1,62 @@
+#pragma once
+// What a beam section must satisfy for the beam it describes to exist:
+// one table of rules per beam family, read by every door a section comes
+// in through (OK of the beam dialog, Open of a project file and
+// Calculate), so that a section no one could build is never calculated.
+//
+// A family's table holds
+//   - the section rules: the parts lie inside the section (flanges and
+//     haunches within the height, webs within the widths, ledges within
+//     the height and deep enough to seat the slabs that bear on them,
+//     holes inside the web, a steel profile and box within the concrete
+//     they stand in, a dowel within its flange and the topping), plates
+//     are thicker than 0, and the cross-field limits the family's dialog
+//     holds its boxes to;
+//   - the concrete the bar and strand rows stand in: its bottom and top
+//     level, its width at a level and the side cover the family's default
+//     rows assume.
+// Every row in use lies inside that concrete, its bars fit the width at
+// its level with the clear spacing of EN 1992-1-1 8.2(2), and the steel
+// of all rows is at most 0.08 of the concrete area (twice EN 1992-1-1
+// 9.2.1.1(3)'s 0.04 Ac outside laps: bars lie doubled at a lap).
+// docs/verification.md gives each rule its reason.
+//
+// Combinations that are only unusual stay the contradiction questions of
+// the geometry checks (app/geometry_checks.h).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/project_model.h"
+#include "model/slab_rules.h"
+
+namespace quorvel::model {
+
+// A rule the section breaks: the rule and the values that break it, the
+// fields named by the captions their dialog shows them with, in both
+// languages; and the model field the rule names first.
+struct BeamRuleBreach {
+    RuleBreach text;
+    std::string field;
+};
+
+// The first rule of the family's table the section breaks, else the first
+// row of bars or strands in use that does not fit, else a steel area
+// beyond 0.08 of the concrete; nothing for a section that
+// can exist and for a family without a table (HX, SX, XX). The right
+// side always carries slabs; the left side when leftSideCarriesSlabs.
+std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool leftSideCarriesSlabs);
+
+// A field as the rules of a family name it: the caption its dialog (or
+// the main window) shows it with, in Finnish and English, and its model
+// field.
+struct BeamRuleCaption {
+    std::string finnish;
+    std::string english;
+    std::string field;
+};
+// The captions of a family's rules; none for a family without a table.
+std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode);
+
+}  // namespace quorvel::model

@@ -1,0 +1,233 @@
+// Hogging: support moments entered as negative (a continuous beam). The beam
+// is checked in sagging only: the largest hogging moment is found over the
+// whole span and reported, a beam with no sagging moment left has no
+// bending check, the slabs' own checks still cover the whole beam, the
+// tension that a hogging support puts in the slab underside is found, and
+// a beam whose cracked stiffness needs a sagging moment is refused by name.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "analysis/calculation_driver.h"
+#include "analysis/calculation_support.h"
+#include "analysis/slabs_on_beam.h"
+
+namespace {
+
+using quorvel::analysis::BeamHogs;
+using quorvel::analysis::BeamSaggingMomentChecked;
+using quorvel::analysis::PerformCalculation;
+using quorvel::model::ProjectModel;
+using quorvel::testing::CalculationFolder;
+
+// tests/fixtures/inputfiles/concrete_middle_beam.dat (see
+// calculation_worked_example_test.cpp): SUORA 480 x 600, span 7200 mm,
+// P27 slabs at 7200 mm on both sides, design line load q = 74.697 N/mm,
+// gamma_G = 1.15, gamma_Q = 1.5.
+constexpr double q = 74.697, L = 7200, gG = 1.15, gQ = 1.5;
+
+// Support moments of the four stages, kNm as entered: before grouting,
+// before topping, permanent, variable; start and end.
+struct EndMoments {
+    double grouting[2] = {0, 0};
+    double topping[2] = {0, 0};
+    double permanent[2] = {0, 0};
+    double variable[2] = {0, 0};
+};
+
+struct Calculated {
+    std::unique_ptr<ProjectModel> m = std::make_unique<ProjectModel>();
+    quorvel::runtime::Messages messages;
+    int status = 0;
+};
+
+Calculated calculate(const CalculationFolder& data, const std::string& fixture, const EndMoments& e,
+              double spacingStart = 0, double spacingEnd = 0) {
+    Calculated r;
+    ProjectModel& m = *r.m;
+    data.load(m, fixture);
+    m.SupportMomentStartBeforeGrouting = e.grouting[0];
+    m.SupportMomentEndBeforeGrouting = e.grouting[1];
+    m.SupportMomentStartBeforeTopping = e.topping[0];
+    m.SupportMomentEndBeforeTopping = e.topping[1];
+    m.SupportMomentStartPermanent = e.permanent[0];
+    m.SupportMomentEndPermanent = e.permanent[1];
+    m.SupportMomentStartVariable = e.variable[0];
+    m.SupportMomentEndVariable = e.variable[1];
+    if (spacingStart > 0)
+        for (int side = 1; side <= 2; ++side) {
+            m.BeamSpacing(side, 1) = spacingStart;
+            m.BeamSpacing(side, 2) = spacingEnd;
+        }
+    r.status = PerformCalculation(m, r.messages);
+    return r;
+}
+
+// The largest hogging design moment is the end moment at its support,
+// gamma times the entered moment: the slab and beam loads give no moment
+// at a support. Partly hogging (sagging left at midspan) keeps the bending
+// check; wholly hogging leaves none, and the gauge shows no 0 %.
+//   -300 at the start: -1.15 * 300 = -345 kNm at x = 0; midspan
+//     q L^2 / 8 - 345 / 2 = 484.0 - 172.5 = 311.5 kNm sags.
+//   -500 / -500: -575 kNm at both supports; midspan 484.0 - 575 = -91.0
+//     kNm: the whole beam hogs.
+//   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
+//     = -49500 kNm.
+TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
+    CalculationFolder data;
+    struct Case {
+        const char* name;
+        EndMoments moments;
+        double hogging;  // kNm, at x = 0
+        bool sagging;
+    };
+    const double midspan = q * L * L / 8 * 1e-6;  // 484.0 kNm
+    const Case cases[] = {
+        {"no support moments", {}, 0.0, true},
+        {"-300 at the start", {{}, {}, {-300, 0}, {}}, -gG * 300, true},
+        {"-500 / -500", {{}, {}, {-500, -500}, {}}, -gG * 500, false},
+        {"-10000 in every stage",
+         {{-10000, -10000}, {-10000, -10000}, {-10000, -10000}, {-10000, -10000}},
+         -10000 * (3 * gG + gQ),
+         false},
+    };
+    ASSERT_LT(midspan - gG * 500, 0.0);  // the -500 / -500 beam hogs at midspan too
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Calculated r = calculate(data, "concrete_middle_beam.dat", c.moments);
+        ASSERT_EQ(r.status, 0);
+        const ProjectModel& m = *r.m;
+        // The end moments act 0.001 mm inside the supports: within 1e-6 of
+        // the moment.
+        EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, c.hogging, 1e-6 * std::fabs(c.hogging) + 1e-9);
+        // At a support: the start, or either where both ends take the
+        // same moment.
+        const double x = m.MaxHoggingDesignMomentX;
+        EXPECT_NEAR(std::min(x, L - x), 0.0, 1e-6);
+        EXPECT_EQ(BeamHogs(m), c.hogging < 0);
+        EXPECT_EQ(BeamSaggingMomentChecked(m), c.sagging);
+        if (c.sagging) {
+            EXPECT_GT(m.UtilisationRatio, 0.0);
+        } else {
+            EXPECT_EQ(m.MaxDesignMoment, 0.0);
+            EXPECT_EQ(m.UtilisationRatio, 0.0);  // the number no view shows as a check
+        }
+    }
+}
+
+// The slabs' own checks depend on their span, not on the beam's moment. A
+// hogging end moment draws the zero-moment zone in from that end, but the
+// stations of the slab checks still reach the first slab web at the beam's
+// start, where the slab spans furthest; before, they were drawn into the
+// zone and the exceeded slab checks read as adequate:
+//   spacings 16000 / 6000 mm: slab bending 1.072 without support moments,
+//     0.762 with -300 kNm at the start;
+//   spacings 12300 / 5000 mm: slab cracking 1.037, then 0.693.
+// By hand, at the first station x0 (the first web, within one slab unit
+// of the start): clear slab span 16000 - 2 * 90 (grout) = 15820 mm at the
+// start, 5820 at the end, less the 65 mm support, Ln = 15755 - 10000 x0 /
+// 7200 mm; design area load 3.60 * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 +
+// 2.5 * 1.5 = 9.0413 kN/m2; Md = 9.0413 Ln^2 / 8 per metre of slab width.
+TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
+    CalculationFolder data;
+    struct Case {
+        double spacingStart, spacingEnd;
+        bool bending;  // else cracking
+    };
+    const Case cases[] = {{16000, 6000, true}, {12300, 5000, false}};
+    EndMoments hogging;
+    hogging.permanent[0] = -300;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.spacingStart);
+        const Calculated plain = calculate(data, "concrete_middle_beam.dat", {}, c.spacingStart, c.spacingEnd);
+        const Calculated hogs = calculate(data, "concrete_middle_beam.dat", hogging, c.spacingStart, c.spacingEnd);
+        ASSERT_EQ(plain.status, 0);
+        ASSERT_EQ(hogs.status, 0);
+        const ProjectModel& m = *hogs.m;
+        EXPECT_GT(m.ZeroMomentX(1), 300.0);                    // the zone starts well inside
+        EXPECT_LT(m.CalculationPointX(0), m.SlabUnitWidth(1));  // the stations do not
+        for (int side = 1; side <= 2; ++side) {
+            const double ratio = c.bending ? m.SlabBendingUtilisation(side) : m.SlabCrackingUtilisation(side);
+            const double plainRatio =
+                c.bending ? plain.m->SlabBendingUtilisation(side) : plain.m->SlabCrackingUtilisation(side);
+            EXPECT_GT(ratio, 1.005) << "side " << side;  // exceeded, as without the support moment
+            EXPECT_NEAR(ratio, plainRatio, 1e-9 * plainRatio);
+        }
+        if (c.bending) {
+            const double x0 = m.CalculationPointX(0);
+            const double Ln = 15755 - 10000 * x0 / 7200;
+            const double qd = 3.60 * gG + 0.0011 * gG + 1.0 * gG + 2.5 * gQ;
+            EXPECT_NEAR(m.SlabMaxDesignMoment(1), qd * (Ln / 1000) * (Ln / 1000) / 8,
+                        1e-6 * m.SlabMaxDesignMoment(1));
+        }
+    }
+}
+
+// Tension at the slab underside over a hogging support. The slabs rest on
+// the beam top, 10 mm above it: their underside (610 mm) lies above the
+// centroid of the composite section, so a hogging moment stretches it.
+// Spacings 9000 / 5000 mm, -300 kNm permanent at the start: the design
+// moment of the composite stage at the support is 1.15 * -300 = -345 kNm
+// (the loads give none there, nor does the stage before the topping
+// hardens), so by hand
+//   sig.ct = E_slab * 345e6 * (y_b - y_c6) / EI_6
+// with E_slab = Ecm of the slab concrete C40/50 = 22 (48 / 10)^0.3 = 35.22 GPa and the centroid
+// and stiffness of the composite section as the report's stiffness table
+// prints them: 35220 * 345e6 * (610 - 405) / 9.924e14 = 2.51 MPa, against
+// f_ctd = 1.82 MPa. Before, the stress was taken at the largest sagging
+// moment only: -0.556 MPa, no warning.
+TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
+    CalculationFolder data;
+    EndMoments hogging;
+    hogging.permanent[0] = -300;
+    const Calculated r = calculate(data, "concrete_middle_beam.dat", hogging, 9000, 5000);
+    ASSERT_EQ(r.status, 0);
+    const ProjectModel& m = *r.m;
+    EXPECT_NEAR(m.ConcreteEcm(4), 35220, 1);
+    const double byHand = m.ConcreteEcm(4) * gG * 300e6 * (m.SlabBottomLevel(1) - m.SectionCentroid(6)) /
+                          m.SectionBendingStiffness(6);
+    EXPECT_GT(m.SlabBottomLevel(1), m.SectionCentroid(6));
+    EXPECT_NEAR(m.SlabTensileStressSum, byHand, 1e-6 * byHand);
+    EXPECT_NEAR(m.SlabTensileStressPart1, 0.0, 1e-9);
+    EXPECT_NEAR(m.SlabTensileStressSum, 2.5, 0.3);
+    EXPECT_GT(m.SlabTensileStressSum, m.ConcreteFctd(4));
+
+    // Without the support moment the underside is in compression along the
+    // whole beam and the stress at the largest moments stands as before.
+    const Calculated plain = calculate(data, "concrete_middle_beam.dat", {}, 9000, 5000);
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_LT(plain.m->SlabTensileStressSum, 0.0);
+}
+
+// A composite steel beam (DELTA) cracks: its stiffness is found under its
+// sagging design moment. Hogging over the whole span (-1500 / -1500 kNm
+// against a sagging moment of a few hundred) leaves none; before, the
+// calculation stopped with "division by zero or range error 6". Now it is
+// not calculated, and the message names the hogging in both languages.
+TEST(Hogging, ACrackingCompositeBeamHoggingOverTheWholeSpanIsRefusedByName) {
+    CalculationFolder data;
+    EndMoments hogging;
+    hogging.permanent[0] = hogging.permanent[1] = -1500;
+    const Calculated r = calculate(data, "composite_delta_point_load.dat", hogging);
+    EXPECT_EQ(r.status, -1);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_NE(r.messages[0].english.find("hogging (negative) over the whole span, at most -1725.0 kNm"),
+              std::string::npos)
+        << r.messages[0].english;
+    EXPECT_NE(r.messages[0].finnish.find("negatiivinen (tukimomentti) koko jänteellä, suurimmillaan -1725.0 kNm"),
+              std::string::npos);
+
+    // Hogging only near the supports leaves a sagging moment: calculated,
+    // with the hogging reported.
+    hogging.permanent[0] = hogging.permanent[1] = -100;
+    const Calculated partly = calculate(data, "composite_delta_point_load.dat", hogging);
+    ASSERT_EQ(partly.status, 0);
+    EXPECT_TRUE(BeamSaggingMomentChecked(*partly.m));
+    EXPECT_NEAR(partly.m->MaxHoggingDesignMoment * 1e-6, -115.0, 1e-3);
+}
+
+}  // namespace
