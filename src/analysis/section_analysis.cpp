@@ -240,17 +240,17 @@ void refuseHoggingOverTheSpan(ProjectModel& m) {
     }
     char moment[32];
     std::snprintf(moment, sizeof moment, "%.1f", m.MaxHoggingDesignMoment * 1e-6);
-    throw CalculationRefused(runtime::Message{
-        std::string("Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
+    throw CalculationRefused(runtime::NotCalculated(
+        std::string("palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
                     "suurimmillaan ") +
             moment +
             " kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
             "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.",
-        std::string("Not calculated: the beam's design moment is hogging (negative) over the whole span, "
+        std::string("the beam's design moment is hogging (negative) over the whole span, "
                     "at most ") +
             moment +
             " kNm. The beam is checked in sagging only, and the stiffness of its cracked section is found from "
-            "a sagging moment. Check the support moments."});
+            "a sagging moment. Check the support moments."));
 }
 
 // Stages 3 and 4 and slot 6 (the beam as one part of the composite section).

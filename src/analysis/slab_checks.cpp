@@ -172,19 +172,24 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
     return low;
 }
 
-runtime::Message HoleRefusal::message() const {
+namespace {
+runtime::Message holeRefusalMessage(int side, double from, double to) {
     char stretch[64];
     std::snprintf(stretch, sizeof stretch, "%.0f ... %.0f mm", from, to);
     const bool left = side == 1;
-    return {std::string("Laskenta keskeytyi: ") + (left ? "vasemman" : "oikean") +
-                " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
-                " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
-                "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
-            std::string("Calculation stopped: the holes of the ") + (left ? "left" : "right") +
-                " side take away the whole slab field: over x = " + stretch +
-                " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
-                "narrower along the beam (B) or move them further from the slab end (Y)."};
+    return runtime::NotCalculated(
+        std::string(left ? "vasemman" : "oikean") + " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
+            " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
+            "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
+        std::string("the holes of the ") + (left ? "left" : "right") +
+            " side take away the whole slab field: over x = " + stretch +
+            " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
+            "narrower along the beam (B) or move them further from the slab end (Y).");
 }
+}  // namespace
+
+HoleRefusal::HoleRefusal(int side, double from, double to)
+    : CalculationRefused(holeRefusalMessage(side, from, to)), side(side), from(from), to(to) {}
 
 namespace slabcheck {
 

@@ -94,10 +94,10 @@ double GoverningStationTvlReserve(const GoverningWebStation& g, double fctd, dou
 // end over one half of the zero-moment zone (from .. to, mm from the beam
 // start): the slab field carries nothing there, so the calculation stops
 // and names the holes.
-struct HoleRefusal {
+struct HoleRefusal : CalculationRefused {
+    HoleRefusal(int side, double from, double to);
     int side = 0;
     double from = 0, to = 0;
-    runtime::Message message() const;
 };
 
 namespace slabcheck {

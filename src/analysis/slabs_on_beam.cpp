@@ -202,15 +202,9 @@ void SlabsOnBeamAnalysis::runPasses(int16_t& status) {
         runtime::checkFloatingPoint();
 
         bool restart = false;
-        try {
-            for (int side = 1; side <= 2 && !restart; ++side) {
-                restart = checkSlabSide(side);
-                runtime::checkFloatingPoint();
-            }
-        } catch (const HoleRefusal& holes) {
-            messages_.push_back(holes.message());
-            status = -1;
-            return;
+        for (int side = 1; side <= 2 && !restart; ++side) {
+            restart = checkSlabSide(side);
+            runtime::checkFloatingPoint();
         }
         if (restart) continue;
 

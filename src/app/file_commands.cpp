@@ -5,6 +5,8 @@
 // whole file was written, so a failed save leaves the old file whole. The
 // file dialogs open in the project's folder, else the one last used.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -113,6 +115,32 @@ std::string folderOf(const std::string& file) {
     return folder.back() == '/' ? folder : folder + "/";
 }
 
+// The name a save writes under, by the extension rule: points at the end
+// of the name stand for no extension ("res." is "res"); then a name that
+// ends in the kind's extension (in any case, ".tul" itself too) or has an
+// extension of its own is kept, and any other gets the kind's extension
+// ("res.tul"). Empty for a name without a file part: a folder ("dir/",
+// ".", "..").
+std::string withExtension(const std::string& name, const std::string& extension) {
+    const std::filesystem::path path(name);
+    std::string file = path.filename().string();
+    while (!file.empty() && file.back() == '.') file.pop_back();
+    if (file.empty()) return {};
+    const bool endsInKind =
+        file.size() >= extension.size() &&
+        runtime::equalIgnoringAsciiCase(std::string_view(file).substr(file.size() - extension.size()), extension);
+    if (!endsInKind && std::filesystem::path(file).extension().empty()) file += extension;
+    return file == path.filename().string() ? name : (path.parent_path() / file).string();
+}
+
+// The longest file name (in bytes) the folder of path takes.
+std::size_t longestNameIn(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return longest > 0 ? static_cast<std::size_t>(longest) : 255;
+}
+
 }  // namespace
 
 void frmQuorvel::wireProjectCommands() {
@@ -219,13 +247,24 @@ std::string frmQuorvel::chosenSaveName(const std::string& title, const std::stri
     request.filterIndex = 1;
     request.flags = SaveFlags;
     request.initialFolder = dialogFolder(projectFile);
-    std::string name = platform().saveFileDialog(request).value_or(std::string());
-    if (name.empty()) return {};
+    const std::string typed = platform().saveFileDialog(request).value_or(std::string());
+    if (typed.empty()) return {};
     // A name typed without an extension gets the one of its kind, so that
-    // the open dialog's filter shows it. The dialog asked about replacing
-    // only the name as typed.
-    if (std::filesystem::path(name).extension().empty()) {
-        name += extension;
+    // the open dialog's filter shows it. A folder is no name to save under.
+    const std::string name = withExtension(typed, extension);
+    if (name.empty()) {
+        saved(runtime::ErrPathFileAccess, typed);
+        return {};
+    }
+    if (std::filesystem::path(name).filename().string().size() > longestNameIn(name)) {
+        platform().messageBox(byLanguage(model_.LanguageIndex,
+                                         "Tiedostoa " + name + " ei voitu tallentaa: nimi on liian pitkä.",
+                                         "The file " + name + " could not be saved: the name is too long."),
+                              Buttons::Ok, Icon::Exclamation);
+        return {};
+    }
+    // The dialog asked about replacing only the name as typed.
+    if (name != typed) {
         std::error_code error;
         if (std::filesystem::exists(name, error) &&
             platform().messageBox(byLanguage(model_.LanguageIndex, "Tiedosto " + name + " on jo olemassa.\r\nKorvataanko se?",
@@ -311,7 +350,9 @@ void frmQuorvel::SaveResultsFileAs() {
 }
 
 // The two save questions asked before the project is left: by quitting,
-// a new project or opening another. False when the user cancelled a
+// a new project or opening another. The results are asked about only when
+// there are results of the current input that are not saved: a project
+// never calculated, or changed since, has none to save. False when the user cancelled a
 // question (Cancel, Escape or the box's close button) or asked for a save
 // that did not happen (it failed or its dialog was cancelled): the work
 // would be lost, so the program stays with the project as it is.
@@ -326,7 +367,7 @@ bool frmQuorvel::askToSaveWork() {
             if (m.InputSaved != -1) return false;
         }
     }
-    if (m.ResultsSaved != -1 && m.InputChanged == -1) {
+    if (m.ResultsValid == -1 && m.ResultsSaved != -1 && m.InputChanged == -1) {
         const Answer answer =
             platform().messageBox(byLanguage(m.LanguageIndex, "Tallennetaanko tulostiedot?", "Save the results?"), Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return false;

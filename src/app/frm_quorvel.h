@@ -344,9 +344,11 @@ private:
     // The project as it was before a read that failed, in the model and
     // the window; its results are to be calculated anew.
     void restoreProject(const model::ProjectModel& before);
-    // The save dialog's name with the extension added when it has none,
-    // once the user agreed to replace a file of that name; empty when the
-    // dialog was cancelled or the user did not agree.
+    // The save dialog's name with the extension added when it has none
+    // (or ends in a point), once the user agreed to replace a file of that
+    // name; empty when the dialog was cancelled, the user did not agree, or
+    // the name was refused with a message (a folder, a name longer than
+    // the folder takes).
     std::string chosenSaveName(const std::string& title, const std::string& filter, const char* extension,
                                const std::string& projectFile);
     // Saves through write; on failure names the file and the reason.

@@ -54,15 +54,14 @@ struct BoxRule {
     NumberField number;  // the field of a numeric box
     TextField text;      // the field of a title box
     OnChange change;
-    bool keyFilter;
     OnLostFocus lostFocus;
     int side;  // 1 left, 2 right, where the check depends on the side; a title's line
 };
 
 template <NumberField F>
-constexpr BoxRule numeric(TextBox frmQuorvel::*box, OnChange change, bool keyFilter,
-                          OnLostFocus lostFocus = OnLostFocus::Table, int side = 0) {
-    return {box, F, nullptr, change, keyFilter, lostFocus, side};
+constexpr BoxRule numeric(TextBox frmQuorvel::*box, OnChange change, OnLostFocus lostFocus = OnLostFocus::Table,
+                          int side = 0) {
+    return {box, F, nullptr, change, lostFocus, side};
 }
 
 Value& spacingLeftStart(ProjectModel& m) { return m.BeamSpacing[4]; }
@@ -87,28 +86,28 @@ using L = OnLostFocus;
 using W = frmQuorvel;
 
 const BoxRule boxes[] = {
-    numeric<spacingLeftStart>(&W::txtVasenalkuvali, C::Number, false),
-    numeric<spacingRightStart>(&W::txtOikeaalkuvali, C::Number, false),
-    numeric<spacingLeftEnd>(&W::txtVasenloppuvali, C::Number, false),
-    numeric<spacingRightEnd>(&W::txtOikealoppuvali, C::Number, false),
-    numeric<permanentLoad<1>>(&W::txtVasenlaatastopysyva, C::Number, true),
-    numeric<permanentLoad<2>>(&W::txtOikealaatastopysyva, C::Number, true),
-    numeric<variableLoad<1>>(&W::txtVasenlaatastomuuttuva, C::Number, true),
-    numeric<variableLoad<2>>(&W::txtOikealaatastomuuttuva, C::Number, true),
-    numeric<bottomGap<1>>(&W::txtVasenlaatanalavali, C::Number, true, L::BottomGap, 1),
-    numeric<bottomGap<2>>(&W::txtOikealaatanalavali, C::Number, true, L::BottomGap, 2),
-    numeric<coreFilling<1>>(&W::txtVasenontelotaytto, C::Number, true),
-    numeric<coreFilling<2>>(&W::txtOikeaontelotaytto, C::Number, true),
-    numeric<jointGrout<1>>(&W::txtVasensaumavalu, C::Number, true, L::JointGrout, 1),
-    numeric<jointGrout<2>>(&W::txtOikeasaumavalu, C::RightJointGrout, true, L::JointGrout, 2),
-    numeric<supportLength<1>>(&W::txtVasentukipituus, C::Number, true, L::SupportLength, 1),
-    numeric<supportLength<2>>(&W::txtOikeatukipituus, C::Number, true, L::SupportLength, 2),
-    numeric<firstJoint>(&W::txtSaumanetaisyys, C::Number, true, L::FirstJoint),
-    numeric<toppingThickness>(&W::txtPintapaksuus, C::Topping, true),
-    numeric<toppingArea>(&W::txtRaudoiteala, C::Number, true),
-    numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number, true),
-    {&W::txtOtsikko1, nullptr, title1, C::Title, false, L::Table, 1},
-    {&W::txtOtsikko2, nullptr, title2, C::Title, false, L::Table, 2},
+    numeric<spacingLeftStart>(&W::txtVasenalkuvali, C::Number),
+    numeric<spacingRightStart>(&W::txtOikeaalkuvali, C::Number),
+    numeric<spacingLeftEnd>(&W::txtVasenloppuvali, C::Number),
+    numeric<spacingRightEnd>(&W::txtOikealoppuvali, C::Number),
+    numeric<permanentLoad<1>>(&W::txtVasenlaatastopysyva, C::Number),
+    numeric<permanentLoad<2>>(&W::txtOikealaatastopysyva, C::Number),
+    numeric<variableLoad<1>>(&W::txtVasenlaatastomuuttuva, C::Number),
+    numeric<variableLoad<2>>(&W::txtOikealaatastomuuttuva, C::Number),
+    numeric<bottomGap<1>>(&W::txtVasenlaatanalavali, C::Number, L::BottomGap, 1),
+    numeric<bottomGap<2>>(&W::txtOikealaatanalavali, C::Number, L::BottomGap, 2),
+    numeric<coreFilling<1>>(&W::txtVasenontelotaytto, C::Number),
+    numeric<coreFilling<2>>(&W::txtOikeaontelotaytto, C::Number),
+    numeric<jointGrout<1>>(&W::txtVasensaumavalu, C::Number, L::JointGrout, 1),
+    numeric<jointGrout<2>>(&W::txtOikeasaumavalu, C::RightJointGrout, L::JointGrout, 2),
+    numeric<supportLength<1>>(&W::txtVasentukipituus, C::Number, L::SupportLength, 1),
+    numeric<supportLength<2>>(&W::txtOikeatukipituus, C::Number, L::SupportLength, 2),
+    numeric<firstJoint>(&W::txtSaumanetaisyys, C::Number, L::FirstJoint),
+    numeric<toppingThickness>(&W::txtPintapaksuus, C::Topping),
+    numeric<toppingArea>(&W::txtRaudoiteala, C::Number),
+    numeric<toppingStrength>(&W::txtRaudoitelujuus, C::Number),
+    {&W::txtOtsikko1, nullptr, title1, C::Title, L::Table, 1},
+    {&W::txtOtsikko2, nullptr, title2, C::Title, L::Table, 2},
 };
 
 // The first character of text that Windows-1252 cannot hold; nothing when
@@ -286,9 +285,8 @@ void wireNumericBoxes(frmQuorvel& w) {
         } else {
             box.onChange = [&w, &r] { boxChanged(w, r); };
         }
-        if (r.keyFilter)
-            box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
         if (r.number) {
+            box.onKeyPress = [&w](int& key) { FilterNumericKeyPress(key, -1, w.platform()); };
             auto kept = std::make_shared<Kept>();
             box.onGotFocus = [&w, &r, &box, kept] { *kept = {r.number(w.model()), box.text()}; };
             box.onLostFocus = [&w, &r, kept] { boxLostFocus(w, r, *kept); };

@@ -6,6 +6,7 @@
 #include "app/frm_quorvel_handlers.h"
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "app/slab_catalogue.h"
 
 namespace quorvel::app::mainwindow {
 
@@ -15,7 +16,8 @@ using model::ProjectModel;
 using platform::ComboBox;
 using runtime::Value;
 
-// A slab type chosen for a side: the type and its first strand designation.
+// A slab type chosen for a side: the type and its first strand designation
+// (the rule the slab fields dialog follows too).
 void slabTypeClick(frmQuorvel& w, int side) {
     ProjectModel& m = w.model();
     const ComboBox& list = side == 1 ? w.cboVasenlaattatyyppi : w.cboOikealaattatyyppi;
@@ -23,18 +25,7 @@ void slabTypeClick(frmQuorvel& w, int side) {
     if (name == m.SlabTypeName(side)) return;
     MarkInputChanged(m, w);
     m.SlabTypeName(side) = name;
-
-    const model::SlabTypeRecord* record = nullptr;
-    for (const model::SlabTypeRecord& r : m.SlabCatalogue)
-        if (r.Name == name) record = &r;  // the last match wins
-    if (record && record->StrandCount > 0) {
-        m.BottomStrandCode(side) = record->StrandNames(0);
-    } else {
-        m.BottomStrandCode(side) = std::string(1, '6');  // not from a literal: g++ 12 warns falsely there
-        w.platform().messageBox(byLanguage(m.LanguageIndex,
-                                           "Laattatyypille " + name + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!",
-                                           "No strand data is given for the slab type " + name + " in the file PUNOS.VAT!"));
-    }
+    m.BottomStrandCode(side) = BottomStrandForNewSlabType(m, name, w.platform());
 }
 
 // Stores a grade or class shown in a list when it differs from the model.

@@ -31,13 +31,6 @@ constexpr EnglishMessage kEnglishMessages[] = {
     {MsgNotANumber, "Input + is not a number; the range is +"},
 };
 
-std::string trimBlanks(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    std::size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
 std::string withPointMark(std::string_view text, char mark) {
     std::string s(text);
     if (mark != '.')
@@ -177,6 +170,13 @@ std::string trimmedCaption(std::string caption) {
 
 }  // namespace
 
+std::string trimBlanks(const std::string& s) {
+    std::size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    std::size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
 void CenterForm(platform::Form& form) {
     platform::ScreenSize screen = form.platform().screenSize();
     form.move(static_cast<int>(std::lround(screen.width / 2.0 - form.width() / 2.0)),
@@ -207,7 +207,8 @@ int SplitWords(std::string text, std::vector<std::string>& words, int separatorC
 void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform) {
     if (keyAscii == 8) return;
     if (keyAscii == ',') keyAscii = '.';
-    static const std::string allowed = "-+1234567890.,";
+    // The exponent letter is part of a number ("3e2" is 300).
+    static const std::string allowed = "-+1234567890.,eE";
     if (keyAscii <= 0 || keyAscii > 127 || allowed.find(static_cast<char>(keyAscii)) == std::string::npos) {
         keyAscii = 0;
         if (beep != 0) platform.beep();

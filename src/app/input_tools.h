@@ -23,6 +23,9 @@
 
 namespace quorvel::app {
 
+// The text without the blanks around it.
+std::string trimBlanks(const std::string& s);
+
 // Moves the window to the middle of the screen; its size is unchanged.
 void CenterForm(platform::Form& form);
 
@@ -31,9 +34,10 @@ void CenterForm(platform::Form& form);
 // 1..n, keeping earlier words; without any word it is left as it was.
 int SplitWords(std::string text, std::vector<std::string>& words, int separatorCode);
 
-// Key filter of numeric boxes: Backspace passes, a comma becomes a point,
-// any key other than "-+1234567890.," is swallowed (key 0), with a beep when
-// beep is non-zero.
+// The key rule of every numeric box of every window: Backspace passes, a
+// comma becomes a point, the exponent letter ("e" or "E") passes, any
+// other key that is not one of "-+1234567890.," is swallowed (key 0), with
+// a beep when beep is non-zero.
 void FilterNumericKeyPress(int& keyAscii, int beep, platform::Platform& platform);
 
 // --- the number rule of every numeric box ---

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/input_tools.h"
 #include "platform/forms/utf8.h"
 #include "runtime/errors.h"
 
@@ -11,13 +12,6 @@ using platform::Buttons;
 using platform::Icon;
 
 namespace {
-
-std::string trimBlanks(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    std::size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
 
 std::string trimLeadingBlanks(const std::string& s) {
     std::size_t b = s.find_first_not_of(' ');

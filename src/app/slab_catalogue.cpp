@@ -224,4 +224,16 @@ void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16
                   byLanguage(language, "Vakava virhe!", "Fatal error!"));
 }
 
+std::string BottomStrandForNewSlabType(const model::ProjectModel& m, const std::string& typeName,
+                                       platform::Platform& ui) {
+    const model::SlabTypeRecord* record = nullptr;
+    for (const model::SlabTypeRecord& r : m.SlabCatalogue)
+        if (r.Name == typeName) record = &r;  // the last match wins
+    if (record && record->StrandCount > 0) return record->StrandNames(0);
+    ui.messageBox(byLanguage(m.LanguageIndex,
+                             "Laattatyypille " + typeName + " ei ole anneetu punostietoja tiedostossa PUNOS.VAT!",
+                             "No strand data is given for the slab type " + typeName + " in the file PUNOS.VAT!"));
+    return std::string(1, '6');  // not from a literal: g++ 12 warns falsely there
+}
+
 }  // namespace quorvel::app

@@ -68,6 +68,14 @@ struct UnlistedSlabType {
 std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& m,
                                                      const std::array<std::string, 2>& sideCaptions);
 
+// The bottom strand designation a side takes when its slab type is chosen
+// anew, in the main window and in the slab fields dialog alike: the first
+// designation the catalogue offers for the type (its last record of that
+// name). A type the strand file offers none for gets "6", with the message
+// that says so in the project's language.
+std::string BottomStrandForNewSlabType(const model::ProjectModel& m, const std::string& typeName,
+                                       platform::Platform& ui);
+
 // The critical "Vakava virhe!" message box for a DataFileError, in the
 // language of the index ("Fatal error!" in English).
 void ShowDataFileError(platform::Platform& ui, const DataFileError& error, int16_t language = 0);

@@ -21,6 +21,13 @@ std::string textOf(const platform::Control& c) {
 }
 
 
+void setTextOf(platform::Control& c, const std::string& text) {
+    if (c.kind() == platform::ControlKind::ComboBox)
+        static_cast<platform::ComboBox&>(c).setText(text);
+    else
+        static_cast<platform::TextBox&>(c).setText(text);
+}
+
 std::string withPoint(std::string text) {
     for (char& ch : text)
         if (ch == ',') ch = '.';
@@ -67,6 +74,11 @@ void InputDialog::filterKeys(platform::Control& box) {
 }
 
 void InputDialog::checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave) {
+    filterKeys(box);
+    watchOnLeave(box, std::move(bounds), std::move(leave));
+}
+
+void InputDialog::watchOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave) {
     auto kept = std::make_shared<std::string>();
     // The text the box shows when it takes the focus is the value the
     // window keeps for it; a handler of the window's own runs after.
@@ -84,7 +96,10 @@ bool InputDialog::checkLeft(platform::Control& box) {
 }
 
 void InputDialog::checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault) {
-    checkOnLeave(box, [] { return app::BoxCheck{}; }, [this, &box, fault](std::string& kept) {
+    watchOnLeave(box, [] { return app::BoxCheck{}; }, [this, &box, fault](std::string& kept) {
+        // A designation is taken without the blanks around it.
+        const std::string typed = textOf(box);
+        if (const std::string trimmed = app::trimBlanks(typed); trimmed != typed) setTextOf(box, trimmed);
         const std::optional<std::string> text = fault();
         if (!text) return true;
         const std::string name = app::fieldName(box);
@@ -106,9 +121,8 @@ void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCh
 }
 
 void InputDialog::spinBox(platform::TextBox& box, platform::VScrollBar& bar) {
-    filterKeys(box);
     box.onChange = [this, &box, &bar] {
-        if (!acceptable(box, true)) return;  // leaving the box refuses it
+        if (!typedCount(box)) return;  // leaving the box checks it
         bar.setValue(heldInt16(number(box)));
         box.setText(std::to_string(bar.value()));
     };
@@ -159,6 +173,10 @@ bool InputDialog::acceptable(const platform::Control& box, bool withinBounds) co
     const float value = static_cast<float>(*read);
     return std::isfinite(value) && (!check.whole || value == std::trunc(value)) &&
            (!withinBounds || check.range.contains(value));
+}
+
+bool InputDialog::typedCount(const platform::Control& box) const {
+    return acceptable(box, true) && textOf(box).find_first_of(".,eE") == std::string::npos;
 }
 
 void InputDialog::checkRemainingBoxes() {

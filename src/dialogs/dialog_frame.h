@@ -77,11 +77,13 @@ protected:
     // text of the value the window keeps for the box (its text when it took
     // the focus), which a refused text gives way to. OK runs the check of
     // every box in use whose text bounds would refuse.
+    // The box takes keys by the number key rule of every window.
     using Leave = std::function<bool(std::string& kept)>;
     void checkOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave);
     // A box that holds a designation rather than a number: fault gives
     // what is wrong with its text, in the windows' language, or nothing
-    // when the text is taken. Left with a fault, or met so by OK, the box
+    // when the text is taken. Leaving the box takes the blanks around the
+    // designation away. Left with a fault, or met so by OK, the box
     // gets one message with its name and gives way to the designation the
     // window keeps, selected, keeping the focus (as a refused number does).
     void checkDesignation(platform::Control& box, std::function<std::optional<std::string>()> fault);
@@ -91,10 +93,11 @@ protected:
                        std::function<void()> after = {});
     // A count or number box beside the spin bar that holds its value (the
     // bar's Change shows the value in the box and runs the window's rule):
-    // a whole number typed in the box within its row of the table moves the
-    // bar at once (held to the bar's range, which the box then shows), and
-    // so do the up and down arrow keys; leaving the box checks it by its row
-    // and puts the bar's value back after a refusal.
+    // a count typed (typedCount) moves the bar at once (held to the bar's
+    // range, which the box then shows), and so do the up and down arrow
+    // keys; leaving the box checks it by its row (a count that is not whole
+    // is refused with a message) and puts the bar's value back after a
+    // refusal.
     void spinBox(platform::TextBox& box, platform::VScrollBar& bar);
     // The box checked by the number rule with the bounds and default of
     // its row in the table of field limits.
@@ -114,6 +117,11 @@ protected:
     // checked when the box is left; withinBounds also asks for the fixed
     // bounds of the box's row (a count or row number acts on nothing else).
     bool acceptable(const platform::Control& box, bool withinBounds = false) const;
+    // Whether a count or row number box holds a whole number in plain
+    // digits within its row's bounds: what moves its count while it is
+    // typed. A text with a decimal mark or an exponent ("2,5", "2.") stays
+    // as typed, so that the next keys add to it, until the box is left.
+    bool typedCount(const platform::Control& box) const;
 
     // --- OK and cancel ---
     // Whether every box in use holds a value its check accepts: first the
@@ -157,6 +165,8 @@ private:
         std::shared_ptr<std::string> kept;
         std::function<bool()> taken = {};  // whether the text stands as it is, where bounds do not say it
     };
+    // The check of a box when it is left, without a key rule.
+    void watchOnLeave(platform::Control& box, std::function<app::BoxCheck()> bounds, Leave leave);
     // Runs the box's check as leaving it does.
     bool checkLeft(platform::Control& box);
 

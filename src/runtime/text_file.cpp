@@ -145,8 +145,15 @@ void requireFolderOf(const std::string& path) {
 
 // The temporary files of a save are named ".<name>.<random>.tmp" in the
 // folder of the file saved, so that those an interrupted save left behind
-// are known as the temporaries of that file and of no other.
-std::string temporaryPrefixOf(const fs::path& target) { return "." + target.filename().string() + "."; }
+// are known as the temporaries of that file and of no other. The name is
+// cut to its first 233 bytes there, so that the temporary name (22 bytes
+// longer) stays within the 255 bytes of a file name: a file of a long name
+// is saved as any other.
+std::string temporaryPrefixOf(const fs::path& target) {
+    constexpr std::size_t kLongestName = 255;
+    constexpr std::size_t kAdded = 22;  // ".", ".", 16 random digits, ".tmp"
+    return "." + target.filename().string().substr(0, kLongestName - kAdded) + ".";
+}
 
 std::string randomTag() {
     thread_local std::mt19937_64 generator{(static_cast<std::uint64_t>(std::random_device{}()) << 32) ^

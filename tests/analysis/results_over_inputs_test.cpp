@@ -52,9 +52,10 @@ Catalogue deliveredCatalogue() {
 
 TEST(ResultsOverInputs, BeamOnShoresAndItsMirrorImageDeflectAlike) {
     // besuper_new_project_old_format.dat (two shores) with slab spans
-    // 1000 mm at the start and 7200 mm at the end on both sides, and the
+    // 2000 mm at the start and 7200 mm at the end on both sides, and the
     // mirror image. The shores carry the slabs as they lie along the beam,
-    // so the reactions swap ends and every result is the same: the total
+    // so the reactions swap ends and every result is the same. With 1000 mm
+    // (now too short a span for the slabs to be calculated) the total
     // deflection was +38.44 mm one way and -6.02 mm (the beam rising under
     // gravity) the other, with the same design moment.
     CalculationFolder data;
@@ -63,8 +64,8 @@ TEST(ResultsOverInputs, BeamOnShoresAndItsMirrorImageDeflectAlike) {
         auto m = std::make_unique<ProjectModel>();
         data.load(*m, "besuper_new_project_old_format.dat");
         for (int side = 1; side <= 2; ++side) {
-            m->BeamSpacing(side, 1) = mirrored ? 7200.0 : 1000.0;
-            m->BeamSpacing(side, 2) = mirrored ? 1000.0 : 7200.0;
+            m->BeamSpacing(side, 1) = mirrored ? 7200.0 : 2000.0;
+            m->BeamSpacing(side, 2) = mirrored ? 2000.0 : 7200.0;
         }
         quorvel::runtime::Messages messages;
         ASSERT_EQ(PerformCalculation(*m, messages), 0) << mirrored;

@@ -263,13 +263,61 @@ TEST_F(FileCommands, QuitWithoutChangesAsksNothingAndSavesTheSettings) {
     EXPECT_EQ(ui.getSetting("Quorvel835", "Settings", "QuorPath", "?"), m.DataPath);
 }
 
-// The questions are asked in the window's language.
-TEST_F(FileCommands, QuitAfterOpeningAsksBothQuestions) {
-    open(fixture("concrete_middle_beam.dat"));
-    ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
-    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
-    EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
-
+// "Save the results?" is asked only when there are results of the input
+// that are not saved: never after Open or New alone, nor after an edit
+// threw the results away; after a calculation, until they are saved. The
+// questions are asked in the window's language.
+TEST_F(FileCommands, TheResultsQuestionComesOnlyWithResultsNotSaved) {
+    const std::string project = fixture("concrete_middle_beam.dat");
+    const std::string input = "Tallennetaanko lähtötiedot?";
+    const std::string results = "Tallennetaanko tulostiedot?";
+    struct Row {
+        const char* what;
+        std::function<void()> before;
+        platform::Menu* command;
+        std::vector<std::string> questions;
+    };
+    const Row rows[] = {
+        {"open, then new", [&] { open(project); }, &w.cmdUusi, {input}},
+        {"new, then open", [&] { ui.click(w.cmdUusi); }, &w.cmdAvaalahto, {input}},
+        {"open, then quit", [&] { open(project); }, &w.cmdLopeta, {input}},
+        {"calculated, then new", [&] { open(project); calculate(); }, &w.cmdUusi, {input, results}},
+        {"calculated, then open", [&] { open(project); calculate(); }, &w.cmdAvaalahto, {input, results}},
+        {"calculated, then quit", [&] { open(project); calculate(); }, &w.cmdLopeta, {input, results}},
+        {"calculated and saved, then new",
+         [&] {
+             open(project);
+             calculate();
+             ui.answerFileDialog(scratch.file("saved.tul"));
+             ui.click(w.cmdTallennatulokset);
+         },
+         &w.cmdUusi, {input}},
+        {"calculated, then edited",
+         [&] {
+             open(project);
+             calculate();
+             ui.typeOver(w.txtVasenlaatastopysyva, "2");
+         },
+         &w.cmdUusi, {input}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        declineSaveQuestions();
+        row.before();
+        ui.clearMessages();
+        for (const std::string& q : row.questions)
+            ui.expectMessage(q, ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
+        if (row.command == &w.cmdAvaalahto) ui.answerFileDialog(project);
+        if (row.command == &w.cmdLopeta)
+            EXPECT_THROW(ui.click(*row.command), ProgramEnded);
+        else
+            ui.click(*row.command);
+        ui.verify();
+        EXPECT_EQ(ui.messages().size(), row.questions.size());
+    }
+    declineSaveQuestions();
+    open(project);
+    calculate();
     ui.click(w.cmdEnglanti);
     ui.expectMessage("Save the input data?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     ui.expectMessage("Save the results?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
@@ -306,7 +354,6 @@ TEST_F(FileCommands, QuitStaysWhenTheSaveFailsOrIsCancelled) {
 TEST_F(FileCommands, QuitWithASuccessfulSaveEnds) {
     open(fixture("concrete_middle_beam.dat"));
     ui.expectMessage("Tallennetaanko lähtötiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::Yes);
-    ui.expectMessage("Tallennetaanko tulostiedot?", ui.applicationTitle(), Buttons::YesNoCancel, Icon::None, Answer::No);
     EXPECT_THROW(ui.click(w.cmdLopeta), ProgramEnded);
     EXPECT_EQ(m.InputSaved, -1);
 }

@@ -193,7 +193,7 @@ TEST(ValidateRangeTextBox, TypedBoundIsInsideWhateverPrecisionTheBoundHas) {
     ui.verify();
 }
 
-TEST(FilterNumericKeyPress, CommaBecomesPointLettersBeepAndPasteIsNotFiltered) {
+TEST(FilterNumericKeyPress, CommaBecomesPointExponentPassesLettersBeepAndPasteIsNotFiltered) {
     HeadlessPlatform ui(',');
     frmNumeric f(ui, [](platform::TextBox&) {});
     ui.showModal(f, [&] {
@@ -203,8 +203,9 @@ TEST(FilterNumericKeyPress, CommaBecomesPointLettersBeepAndPasteIsNotFiltered) {
         EXPECT_EQ(f.stored, 1.5f) << "a typed point is read in a comma locale too";
         ui.backspace(f.txtArvo);
         EXPECT_EQ(f.txtArvo.text(), "1.");
-        ui.type(f.txtArvo, "-+e");
-        EXPECT_EQ(f.txtArvo.text(), "1.-+");
+        ui.type(f.txtArvo, "-+eEx");
+        EXPECT_EQ(f.txtArvo.text(), "1.-+eE") << "the exponent letter is kept";
+        EXPECT_EQ(ui.beeps(), 2);
         ui.paste(f.txtArvo, "12 kN");
         EXPECT_EQ(f.txtArvo.text(), "12 kN");
         EXPECT_EQ(ui.beeps(), 2);

@@ -22,11 +22,12 @@ inline void loadShippedCatalogue(model::ProjectModel& m) {
 }
 
 // The save questions that leaving the project asks (New, Open and Quit ask
-// them while the project counts as changed), answered No.
+// them while the project counts as changed; the results only when there
+// are some not saved), answered No.
 inline void declineSaveQuestions(platform::HeadlessPlatform& ui, const model::ProjectModel& m) {
     if (m.InputChanged != -1) return;
     if (m.InputSaved != -1) ui.answerNext(platform::Answer::No);
-    if (m.ResultsSaved != -1) ui.answerNext(platform::Answer::No);
+    if (m.ResultsValid == -1 && m.ResultsSaved != -1) ui.answerNext(platform::Answer::No);
 }
 
 class MainWindowTest : public ::testing::Test {

@@ -472,13 +472,13 @@ TEST_F(Calculate, HolesThatTakeTheWholeSlabFieldAreNamed) {
     m.HoleY(2, 1) = 0;
     m.HoleLengthA(2, 1) = 1000;
     m.LanguageIndex = 1;
-    ui.expectMessageMatching("Calculation stopped: the holes of the right side take away the whole slab field: over "
+    ui.expectMessageMatching("Not calculated: the holes of the right side take away the whole slab field: over "
                              "x = 0 \\.\\.\\. [0-9]+ mm .*",
                              ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     m.LanguageIndex = 0;
-    ui.expectMessageMatching("Laskenta keskeytyi: oikean puolen reiät vievät koko laattakentän: .*", ui.applicationTitle(),
+    ui.expectMessageMatching("Laskentaa ei tehty: oikean puolen reiät vievät koko laattakentän: .*", ui.applicationTitle(),
                              Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);

@@ -86,6 +86,7 @@ protected:
 // stays with the edit; only No to both questions (or saves) ends it.
 TEST_F(Session, TheQuitQuestionsCanBeCancelled) {
     start();
+    calculate();  // results not saved, which a title edit keeps
     struct Row {
         std::optional<Answer> input, results;
         bool ends;
@@ -209,6 +210,64 @@ TEST_F(Session, SaveAsAddsTheExtensionAndAsksBeforeReplacing) {
                      ui.applicationTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No);
     saveAs(documents.file("tulokset"), w.cmdTallennatuloksetNimella);
     EXPECT_EQ(documents.read("tulokset.tul"), "old");
+}
+
+// One extension rule for every name a save dialog gives: points at the
+// end stand for no extension, a name that ends in the kind's extension
+// (".tul" too) or has another is kept, any other gets the kind's. A folder is refused as a
+// folder of the completed name is, and counts nothing as saved; a long
+// name the folder takes is saved (its temporary name stays within the
+// file system's 255 bytes), one longer than that is refused as too long.
+TEST_F(Session, SaveAsNamesFollowOneRuleAndLongNamesAreSavedOrRefused) {
+    start();
+    calculate();
+    fs::create_directory(documents.path() / "kansio");
+    const std::string long250(250, 'x');
+    const std::string long252(252, 'y');
+    struct Row {
+        platform::Menu* command;
+        std::string typed;
+        std::string written;  // empty: refused with the message
+        std::string says;
+    };
+    const Row rows[] = {
+        {&w.cmdTallennatuloksetNimella, "res.", "res.tul", ""},
+        {&w.cmdTallennatuloksetNimella, ".tul", ".tul", ""},
+        {&w.cmdTallennatuloksetNimella, "RAPORTTI.TUL", "RAPORTTI.TUL", ""},
+        {&w.cmdTallennatuloksetNimella, "raportti.TUL.", "raportti.TUL", ""},
+        {&w.cmdTallennalahtoNimella, "kohde.", "kohde.dat", ""},
+        {&w.cmdTallennalahtoNimella, "kohde2.dat", "kohde2.dat", ""},
+        {&w.cmdTallennatuloksetNimella, "kansio/", "", "samanniminen kansio on jo olemassa"},
+        {&w.cmdTallennalahtoNimella, "kansio/", "", "samanniminen kansio on jo olemassa"},
+        {&w.cmdTallennatuloksetNimella, long250, long250 + ".tul", ""},
+        {&w.cmdTallennalahtoNimella, long250 + ".dat", long250 + ".dat", ""},
+        {&w.cmdTallennatuloksetNimella, long252, "", "nimi on liian pitkä"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.substr(0, 20) + " (" + std::to_string(row.typed.size()) + " bytes)");
+        const bool results = row.command == &w.cmdTallennatuloksetNimella;
+        m.ResultsSaved = 0;
+        m.InputSaved = 0;
+        const auto before = contents(documents.path());
+        const std::size_t count = ui.messages().size();
+        if (!row.written.empty()) {
+            saveAs(documents.file(row.typed), *row.command);
+            EXPECT_EQ(ui.messages().size(), count) << ui.messages().back().text;
+            EXPECT_TRUE(fs::is_regular_file(documents.file(row.written)));
+            EXPECT_EQ(results ? m.ResultsFilePath : m.InputFilePath, documents.file(row.written));
+            EXPECT_EQ(results ? m.ResultsSaved : m.InputSaved, -1);
+            EXPECT_EQ(contents(documents.path()).size(), before.size() + 1) << "one file, no temporary left";
+            continue;
+        }
+        const std::string shownName =
+            row.typed.back() == '/' ? documents.file(row.typed) : documents.file(row.typed) + ".tul";
+        ui.expectMessage("Tiedostoa " + shownName + " ei voitu tallentaa: " + row.says + ".", ui.applicationTitle(),
+                         Buttons::Ok, Icon::Exclamation);
+        saveAs(documents.file(row.typed), *row.command);
+        ui.verify();
+        EXPECT_EQ(results ? m.ResultsSaved : m.InputSaved, 0);
+        EXPECT_EQ(contents(documents.path()), before) << "nothing written";
+    }
 }
 
 // A save onto a link writes the file the link points to, with that file's

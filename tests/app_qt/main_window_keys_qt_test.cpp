@@ -140,6 +140,46 @@ TEST_F(MainWindowKeysQt, AMenuShortcutChecksTheBoxBeingTypedInFirst) {
     window.unload();
 }
 
+// Every shortcut a menu shows runs its command from the keyboard with the
+// focus in a box, a text box or an editable list, also a key the box has a
+// use of its own for (Ctrl+A, select-all); the box keeps its text.
+TEST_F(MainWindowKeysQt, EveryMenuShortcutActsFromABox) {
+    frmQuorvel window(m, ui);
+    start(window);
+    std::vector<platform::Menu*> withShortcut;
+    std::string seen;
+    for (platform::Control* c : window.controls())
+        if (c->kind() == platform::ControlKind::Menu && !static_cast<platform::Menu*>(c)->shortcut().empty()) {
+            auto* menu = static_cast<platform::Menu*>(c);
+            withShortcut.push_back(menu);
+            menu->onClick = [&seen, menu] { seen = menu->name(); };  // the command, seen without running it
+        }
+    ASSERT_GE(withShortcut.size(), 5u);
+    for (platform::Control* box : std::initializer_list<platform::Control*>{&window.txtVasenlaatastopysyva,
+                                                                           &window.txtOtsikko1, &window.cboPintabetoni}) {
+        for (platform::Menu* menu : withShortcut) {
+            SCOPED_TRACE(box->name() + " " + menu->shortcut());
+            window.setFocus(*box);
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr) << "the window is not active";
+            auto* edit = qobject_cast<QLineEdit*>(focused);
+            const QString before = edit ? edit->text() : QString();
+            if (edit) edit->deselect();
+            const QKeyCombination key = QKeySequence(QString::fromStdString(menu->shortcut()))[0];
+            seen.clear();
+            QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+            QApplication::processEvents();
+            EXPECT_EQ(seen, menu->name());
+            EXPECT_EQ(window.activeControl(), box);
+            if (edit) {
+                EXPECT_EQ(edit->text(), before);
+                EXPECT_FALSE(edit->hasSelectedText()) << "the box took the key too";
+            }
+        }
+    }
+    window.unload();
+}
+
 // The check of a box runs every time the user leaves it, also after the
 // first message box has come and gone.
 TEST_F(MainWindowKeysQt, EveryTabOutOfABoxRunsItsCheckAfterAMessageBox) {

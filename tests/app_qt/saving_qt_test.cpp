@@ -133,6 +133,8 @@ protected:
 
 TEST_F(SavingQt, EscapeAndTheCloseButtonOfTheQuitQuestionKeepTheProgramAndTheEdit) {
     window.show();
+    window.cmdLaske0.fireClick();  // results not saved, which a title edit keeps
+    ASSERT_EQ(m.ResultsValid, -1);
     typeTitle("Kohde A");
     ASSERT_EQ(m.TitleLine1, "Kohde A");
     // The window's close button: Escape, then the box's own close button.
@@ -188,9 +190,11 @@ TEST_F(SavingQt, SaveAsInTheFileDialogAddsTheExtensionAndAsksBeforeReplacing) {
     EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
 
     // The title keeps the project through a language switch and a new one.
-    // New asks the quit command's questions first (the results were never
-    // saved): Escape keeps the project, No gives the results up.
+    // New asks the quit command's questions first (the results calculated
+    // were never saved): Escape keeps the project, No gives the results up.
     window.SwitchToEnglish();
+    window.cmdLaske0.fireClick();
+    ASSERT_EQ(m.ResultsValid, -1);
     EXPECT_EQ(title(), Title + " - ti_middle.dat");
     script.then(Script::key(Qt::Key_Escape));
     window.cmdUusi.fireClick();

@@ -34,7 +34,10 @@ TEST_F(SupportMoments, LettersAndEmptyBoxesAreRefusedAndACommaIsADecimalMark) {
     m.SupportMomentEndVariable = 7.0f;
     open<frmTukimomentit>(w.cmdTukimomentit, "frmTukimomentit", [&](frmTukimomentit& d) {
         EXPECT_EQ(d.txtLoppupaaM_muuttuva.text(), "7");
-        retype(d.txtAlkupaaM_ennensaumausta, "abc");
+        retype(d.txtAlkupaaM_ennensaumausta, "abc");  // typed letters are swallowed, each with a beep
+        EXPECT_EQ(ui.beeps(), 3);
+        EXPECT_EQ(d.txtAlkupaaM_ennensaumausta.text(), "");
+        ui.paste(d.txtAlkupaaM_ennensaumausta, "abc");
         ui.expectMessage(
             "Tukimomentti ennen saumausta, alkupää: Syöte abc ei ole luku (-10000<=...<=10000 kNm)",
             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);

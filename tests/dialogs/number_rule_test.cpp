@@ -404,6 +404,73 @@ TEST_F(EveryDialog, LoadBoxesRefuseANegativeLoadAndSupportMomentsTakeEitherSign)
     EXPECT_EQ(boxes, 18);
 }
 
+// One key rule in every window: in every numeric box a letter is swallowed
+// with a beep, and an exponent typed is kept and read ("3e2" is 300): its
+// value inside the range is taken, one past a fixed maximum (written with
+// an exponent) refused with the text as typed, the kept value shown. A
+// count or row number typed with a decimal mark keeps it and is refused on
+// leaving when it is not whole.
+TEST_F(EveryDialog, EveryNumberBoxKeepsAnExponentAndBeepsForASwallowedKey) {
+    int boxes = 0;
+    // v as a mantissa and an exponent: 7200 as "72e2", -7.75 as "-0.0775e2".
+    const auto withExponent = [](double v) { return numberText(v / 100) + "e2"; };
+    auto tryEvery = [&](platform::Form& form, const std::function<void()>& leave) {
+        for (platform::Control* box : reachableBoxes(form)) {
+            SCOPED_TRACE(form.name() + "/" + box->name());
+            const BoxLimit* row = app::boxLimitOf(*box);
+            ASSERT_NE(row, nullptr);
+            const std::string original = boxText(*box);
+            const int beeps = ui.beeps();
+            ui.typeOver(*box, "x");
+            EXPECT_EQ(ui.beeps(), beeps + 1) << "a swallowed key beeps";
+            EXPECT_EQ(boxText(*box), original);
+            leave();
+
+            const double v = insideValue(*box, *row);
+            const std::string typed = withExponent(v);
+            std::size_t count = ui.messages().size();
+            ui.typeOver(*box, typed);
+            EXPECT_EQ(boxText(*box), typed) << "every key kept";
+            leave();
+            EXPECT_EQ(ui.messages().size(), count) << ui.messages().back().text;
+            EXPECT_EQ(boxText(*box), shown(v));
+            const model::NumberRange& r = row->range;
+            if (r.hasMaximum() && r.maximum > 0 && !has(row->computed, Computed::Maximum)) {
+                const std::string beyond = numberText(r.maximum) + "e1";
+                // A count's spinner follows each key that makes a count
+                // ("5" of "5e1"): a count is given it whole.
+                if (row->whole)
+                    ui.paste(*box, beyond);
+                else
+                    ui.typeOver(*box, beyond);
+                EXPECT_EQ(boxText(*box), beyond);
+                leave();
+                const auto messages = newMessages(count);
+                ASSERT_EQ(messages.size(), 1u);
+                EXPECT_NE(messages[0].text.find("Syöte " + beyond + " ei arvoalueella"), std::string::npos)
+                    << messages[0].text;
+                EXPECT_EQ(boxText(*box), shown(v)) << "the kept value";
+            }
+            if (row->whole) {
+                count = ui.messages().size();
+                ui.typeOver(*box, "1,5");
+                EXPECT_EQ(boxText(*box), "1.5") << "the mark kept";
+                leave();
+                const auto messages = newMessages(count);
+                ASSERT_EQ(messages.size(), 1u);
+                EXPECT_NE(messages[0].text.find("Syöte 1.5 ei arvoalueella (kokonaisluku "), std::string::npos)
+                    << messages[0].text;
+            }
+            ui.paste(*box, original);
+            leave();
+            ++boxes;
+        }
+    };
+    tryEvery(w, [this] { leave(); });
+    forEveryDialog(tryEvery);
+    EXPECT_GT(boxes, 200);
+}
+
 // OK and Enter never write a refused text: in every dialog, each box given
 // letters and then Enter (the box still being edited) keeps the window open
 // with the focus on the box, and the model is as it was. (A box left with

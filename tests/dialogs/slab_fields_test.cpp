@@ -55,10 +55,18 @@ TEST_F(SlabFields, TheListsShowTheCatalogueAndTheStoredChoices) {
         EXPECT_EQ(d.cboOikeaalapunos.text(), "7");
         EXPECT_EQ(items(d.cboVasenbetonilujuus), (std::vector<std::string>{"40", "50", "60", "45"}));
         EXPECT_EQ(d.cboVasenbetonilujuus.listIndex(), 3);
-        // Another type refills the strand list but keeps the designation.
+        // Another type refills the strand list and takes its first
+        // designation, as the main window does; a type without any takes
+        // 6, with the main window's message.
+        ui.selectItem(d.cboOikealaattatyyppi, 0);
+        EXPECT_EQ(items(d.cboOikeaalapunos), (std::vector<std::string>{"4", "6"}));
+        EXPECT_EQ(d.cboOikeaalapunos.text(), "4");
+        ui.expectMessage("Laattatyypille C ei ole anneetu punostietoja tiedostossa PUNOS.VAT!", ui.applicationTitle(),
+                         Buttons::Ok, Icon::None);
         ui.selectItem(d.cboOikealaattatyyppi, 2);
+        ui.verify();
         EXPECT_TRUE(items(d.cboOikeaalapunos).empty());
-        EXPECT_EQ(d.cboOikeaalapunos.text(), "7");
+        EXPECT_EQ(d.cboOikeaalapunos.text(), "6");
         // An emptied support length takes the shown type's default.
         expectDefault("100");
         ui.paste(d.txtOikeatukipituus, "");
@@ -240,10 +248,50 @@ TEST_F(SlabFields, AClassCodeOutsideTheListIsStoredAsTwoOnlyByOk) {
     });
     EXPECT_EQ(m.ConcreteQualityClass(3).number(), 5.0);
     EXPECT_EQ(m.SubFormChanged, 0);
-    // Filling the strand combos counts as an edit: OK writes everything.
     openFields([&](frm2Ontelolaatasto& d) { ui.click(d.cmdOK); });
     EXPECT_EQ(m.ConcreteQualityClass(3).number(), 2.0);
     EXPECT_EQ(m.InputChanged, -1);
+}
+
+// A dialog that changed nothing changes nothing: OK after opening, or
+// after a box was only entered and left, keeps the results and leaves the
+// project unchanged. A designation is taken without the blanks around it,
+// also by OK pressed with the focus in its box.
+TEST_F(SlabFields, OkWithoutAnEditKeepsTheResultsAndDesignationsLoseTheirBlanks) {
+    const struct {
+        const char* what;
+        std::function<void(frm2Ontelolaatasto&)> edit;
+        bool changes;
+    } cases[] = {
+        {"nothing", [](frm2Ontelolaatasto&) {}, false},
+        {"a box entered and left", [&](frm2Ontelolaatasto& d) { ui.click(d.txtVasenjannitys); ui.click(d.txtPintapaksuus); }, false},
+        {"bottom designation with blanks",
+         [&](frm2Ontelolaatasto& d) {
+             retype(d.cboOikeaalapunos, " 4 ");
+             ui.click(d.txtPintapaksuus);
+             EXPECT_EQ(d.cboOikeaalapunos.text(), "4");
+         },
+         true},
+        {"top designation with a trailing blank",
+         [&](frm2Ontelolaatasto& d) {
+             retype(d.txtVasenylapunos, "2 ");
+             ui.click(d.cmdOK);  // OK with the focus still in the box
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m.ResultsValid = -1;
+        m.InputChanged = 0;
+        openFields([&](frm2Ontelolaatasto& d) {
+            c.edit(d);
+            if (d.isLoaded()) ui.click(d.cmdOK);
+        });
+        EXPECT_EQ(m.ResultsValid, c.changes ? 0 : -1);
+        EXPECT_EQ(m.InputChanged, c.changes ? -1 : 0);
+    }
+    EXPECT_EQ(m.BottomStrandCode(2), "4");
+    EXPECT_EQ(m.TopStrandCode(1), "2");
 }
 
 TEST_F(SlabFields, AMissingBottomStrandAsksAndNoKeepsTheStoredDesignation) {

@@ -2,11 +2,14 @@
 // for every control, every control lies inside its window and container,
 // no two controls of one container overlap (the sketch lines and shapes
 // aside), a screenshot is written for review, and every caption fits its
-// box in both languages.
+// box in both languages; an input dialog OK'd without an edit changes
+// nothing.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -28,6 +31,7 @@
 #include "dialogs/slabs/frm_reiat.h"
 #include "dialogs/slabs/frm_tukimomentit.h"
 #include "dialogs/steel-beams/table_beam_dialog.h"
+#include "inputfile/input_file_writer.h"
 #include "model/project_defaults.h"
 #include "platform/qt/qt_platform.h"
 #include "support/qt_wait.h"
@@ -127,6 +131,35 @@ TEST_P(DialogsQt, EveryControlLiesInsideTheWindowAndNoneOverlap) {
     EXPECT_FALSE(dialog->isLoaded());
 }
 
+// An input dialog that changed nothing changes nothing: OK clicked on the
+// Qt backend (whose widgets report their own edits) right after the window
+// opened writes nothing and reports no change, so the main window keeps
+// the project's results. A message box on the way is a failure.
+class InputDialogsQt : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(InputDialogsQt, OkWithoutAnEditChangesNothing) {
+    application();
+    TestPlatform ui;
+    model::ProjectModel m;
+    newProject(m);
+    std::unique_ptr<platform::Form> dialog = GetParam().make(m, ui);
+    const std::string before = inputfile::InputDataFileBytes(m);
+    quorvel::testing::ModalAnswers answers(
+        [&](QWidget& window) {
+            if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+                ADD_FAILURE() << "a message box: " << box->text().toStdString();
+                QTest::keyClick(box, Qt::Key_Escape);
+                return;
+            }
+            QTest::mouseClick(ui.widgetOf(*dialog->findControl("cmdOK")), Qt::LeftButton);
+        },
+        true);
+    dialog->showModal();
+    EXPECT_FALSE(dialog->isLoaded()) << "OK did not close the window";
+    EXPECT_EQ(m.SubFormChanged, 0);
+    EXPECT_EQ(inputfile::InputDataFileBytes(m), before);
+}
+
 template <typename Dialog>
 DialogCase dialogCase(const char* name) {
     return {name, [](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
@@ -141,6 +174,8 @@ const auto inputDialogs =
                       dialogCase<frmTukimomentit>("frmTukimomentit"));
 
 INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogsQt, inputDialogs,
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(InputDialogs, InputDialogsQt, inputDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 
 // A beam dialog on a project of its beam type.

@@ -223,6 +223,7 @@ public:
 
     // Used by the row editors and the rules.
     using InputDialog::acceptable;
+    using InputDialog::typedCount;
     using InputDialog::markChanged;
     using InputDialog::number;
     using InputDialog::shown;

@@ -139,7 +139,7 @@ bool RowEditor::enabledRows() const { return countBar.value() >= 1 || !rules_.nu
 void RowEditor::count_Change() {
     // A text that is no count the editor holds changes nothing; leaving
     // the box refuses it.
-    if (!count.text().empty() && !dialog_.acceptable(count, true)) return;
+    if (!count.text().empty() && !dialog_.typedCount(count)) return;
     int n = roundedCount(dialog_.number(count));
     const int top = countBar.highBound();
     if (n > top) n = top;
@@ -176,7 +176,7 @@ void RowEditor::countBar_Change() {
 // shown in the fields.
 void RowEditor::number_Change() {
     if (!enabledRows()) return;
-    if (!number.text().empty() && !dialog_.acceptable(number, true)) return;
+    if (!number.text().empty() && !dialog_.typedCount(number)) return;
     const int top = numberBar.min();
     int r = roundedCount(dialog_.number(number));
     if (r > top) r = top;

@@ -5,6 +5,7 @@
 
 #include "app/geometry_checks.h"
 #include "app/language.h"
+#include "app/slab_catalogue.h"
 
 namespace quorvel::dialogs {
 
@@ -88,14 +89,12 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
     for (ComboBox* c : {&cboVasenbetonilujuus, &cboOikeabetonilujuus, &cboSaumabetoni, &cboPintabetoni}) {
         c->setText(c == &cboVasenbetonilujuus || c == &cboOikeabetonilujuus ? "50" : "30");
         c->setToolTip("EC2:n mukainen sylinterilujuus");
-        filterKeys(*c);
     }
 
     for (int side = 1; side <= 2; ++side) {
         const Field f = field(side);
         for (TextBox* box : {f.top, f.stress, f.loss, f.coreFill, f.gap, f.grout, f.support})
             box->onChange = [this] { markChanged(); };
-        for (TextBox* box : {f.stress, f.loss, f.coreFill, f.gap, f.grout, f.support}) filterKeys(*box);
         f.strands->onChange = [this] { markChanged(); };
         f.strands->onClick = [this] { markChanged(); };
         // An emptied bottom combo keeps the stored designation (OK says so).
@@ -112,10 +111,8 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         checkByBounds(*f.support, [this, side] { return supportLengthCheck(side); });
     }
 
-    for (TextBox* box : {&txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus, &txtSaumanetaisyys}) {
+    for (TextBox* box : {&txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus, &txtSaumanetaisyys})
         box->onChange = [this] { markChanged(); };
-        filterKeys(*box);
-    }
     for (platform::Control* box : std::initializer_list<platform::Control*>{
              &cboSaumabetoni, &cboPintabetoni, &txtPintapaksuus, &txtRaudoiteala, &txtRaudoitelujuus})
         checkByTable(*box);
@@ -156,6 +153,7 @@ void frm2Ontelolaatasto::Form_Load() {
     beginLoad();
     model().SubFormChanged = 0;
     clearChanged();
+    strandListType_ = {};
     ProjectModel& m = model();
 
     // Slab types in catalogue order; a stored type the catalogue lacks (a
@@ -210,8 +208,13 @@ void frm2Ontelolaatasto::Form_Load() {
                  left.stress, left.loss})
             c->setEnabled(false);
     }
-    // The changed flag is not cleared here: filling the strand combos
-    // replaced their layout text, so OK writes the whole input.
+    // Filling the window is no edit: OK without one changes nothing (the
+    // results stay). A class code the lists do not hold shows as 2, which
+    // OK stores.
+    endLoad();
+    if (number(cboSaumaluokka) != m.ConcreteQualityClass(3).number() ||
+        number(cboPintaluokka) != m.ConcreteQualityClass(6).number())
+        markChanged();
 }
 
 void frm2Ontelolaatasto::FillStrandList(ComboBox& strandCombo, const std::string& slabTypeName,
@@ -228,22 +231,35 @@ void frm2Ontelolaatasto::FillStrandList(ComboBox& strandCombo, const std::string
         for (int k = 0; k < count; ++k) strandCombo.addItem(found->StrandNames(k));
     }
     strandCombo.setText(shownDesignation);
+    strandListType_[&strandCombo == &cboVasenalapunos ? 0 : 1] = name;
+}
+
+std::string frm2Ontelolaatasto::designation(int side, model::StrandLayer layer) {
+    const Field f = field(side);
+    return app::trimBlanks(layer == model::StrandLayer::Bottom ? f.strands->text() : f.top->text());
 }
 
 std::optional<std::string> frm2Ontelolaatasto::strandFault(int side, model::StrandLayer layer) {
     const Field f = field(side);
-    const bool bottom = layer == model::StrandLayer::Bottom;
-    const std::string code = bottom ? f.strands->text() : f.top->text();
-    if (bottom && code.empty()) return std::nullopt;
+    const std::string code = designation(side, layer);
+    if (layer == model::StrandLayer::Bottom && code.empty()) return std::nullopt;
     const auto breach = model().SlabCatalogue.strandDesignationBreach(f.type->text(), code, layer);
     if (!breach) return std::nullopt;
     return breach->text(platform().englishWindows() ? 1 : 0);
 }
 
+// A slab type chosen anew gives the side the type's first bottom strand
+// designation, as the main window does; filling the window keeps the
+// stored one.
 void frm2Ontelolaatasto::slabTypeRule(int side) {
     const Field f = field(side);
-    if (f.type->text() != model().SlabTypeName(side)) markChanged();
-    FillStrandList(*f.strands, f.type->text(), f.strands->text());
+    const std::string type = f.type->text();
+    if (type != model().SlabTypeName(side)) markChanged();
+    const std::string& filledFor = strandListType_[static_cast<std::size_t>(side - 1)];
+    const std::string shownDesignation = !filledFor.empty() && type != filledFor
+                                             ? app::BottomStrandForNewSlabType(model(), type, platform())
+                                             : f.strands->text();
+    FillStrandList(*f.strands, type, shownDesignation);
 }
 
 double frm2Ontelolaatasto::seatWidth(int side) const {
@@ -313,6 +329,8 @@ void frm2Ontelolaatasto::copyField(int from, int to) {
         t.type->addItem(type);
         index = t.type->listCount() - 1;
     }
+    // The target takes the source's designation, not the type's first.
+    strandListType_[static_cast<std::size_t>(to - 1)] = type;
     if (index >= 0) t.type->setListIndex(index);
     t.coreFill->setText(s.coreFill->text());
     t.grout->setText(s.grout->text());
@@ -345,10 +363,10 @@ void frm2Ontelolaatasto::CheckSlabFieldGeometry(std::string& lines, int16_t& fou
     const std::string missing =
         app::byLanguage(m.LanguageIndex, "- Ontelolaatan alpunoksen tunnus puuttuu => säilytetään tunnus ",
                         "- The bottom strand designation of the slab is missing => the designation kept is ");
-    if (cboVasenalapunos.text().empty()) {
+    if (designation(1, model::StrandLayer::Bottom).empty()) {
         lines += missing + m.BottomStrandCode(1) + CrLf;
         found = 1;
-    } else if (cboOikeaalapunos.text().empty()) {
+    } else if (designation(2, model::StrandLayer::Bottom).empty()) {
         lines += missing + m.BottomStrandCode(2) + CrLf;
         found = 1;
     }
@@ -356,8 +374,9 @@ void frm2Ontelolaatasto::CheckSlabFieldGeometry(std::string& lines, int16_t& fou
 
 void frm2Ontelolaatasto::writeInput(ProjectModel& m) {
     for (int side = 1; side <= 2; ++side)
-        if (!field(side).strands->text().empty()) m.BottomStrandCode(side) = field(side).strands->text();
-    for (int side = 1; side <= 2; ++side) m.TopStrandCode(side) = field(side).top->text();
+        if (const std::string code = designation(side, model::StrandLayer::Bottom); !code.empty())
+            m.BottomStrandCode(side) = code;
+    for (int side = 1; side <= 2; ++side) m.TopStrandCode(side) = designation(side, model::StrandLayer::Top);
     for (int side = 1; side <= 2; ++side) m.StrandInitialStress(side) = Value(number(*field(side).stress));
     for (int side = 1; side <= 2; ++side) m.StrandPrestressLoss(side) = Value(number(*field(side).loss) / 100.0f);
     for (int side = 1; side <= 2; ++side) m.SlabTypeName(side) = field(side).type->text();

@@ -6,6 +6,7 @@
 // and topping concrete, the topping and its reinforcement, and the first
 // longitudinal joint. OK checks the slab bearing against the beam family.
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -142,7 +143,14 @@ private:
     // share, from the beam family.
     double seatWidth(int side) const;
     std::string familyCode() const;
+    // The side's bottom or top strand designation as typed, without the
+    // blanks around it.
+    std::string designation(int side, model::StrandLayer layer);
     void writeInput(ProjectModel& m);
+
+    // The slab type each side's strand list was filled for (left, right):
+    // a type chosen anew gives the side its first designation.
+    std::array<std::string, 2> strandListType_;
 };
 
 }  // namespace quorvel::dialogs

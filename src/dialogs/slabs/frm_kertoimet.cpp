@@ -31,9 +31,6 @@ frmKertoimet::frmKertoimet(ProjectModel& m, platform::Platform& p)
     // Each factor within the bounds of its row in the table of field
     // limits; an emptied box gets the row's default (which is not the new
     // project's value).
-    for (TextBox* box : {&txtVarmg, &txtVarmq, &txtVarmlisa, &txtVarmvasenlab, &txtVarmoikealab, &txtHajontakerr,
-                         &txtwksall})
-        filterKeys(*box);
     for (platform::Control* box : std::initializer_list<platform::Control*>{
              &CmbKfi, &txtVarmg, &txtVarmq, &txtVarmlisa, &txtVarmvasenlab, &txtVarmoikealab, &txtHajontakerr,
              &txtwksall, &Txt_psii1, &txtPaasto})

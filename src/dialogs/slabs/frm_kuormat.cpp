@@ -31,10 +31,6 @@ frmKuormat::frmKuormat(ProjectModel& m, platform::Platform& p)
     }
 
     for (TextBox* box : {&txtPysyvaviivag1, &txtPysyvaviivag2, &txtPysyvaviivaX, &txtPysyvaviivaL,
-                         &txtMuuttuvaviivaq1, &txtMuuttuvaviivaq2, &txtMuuttuvaviivaX, &txtMuuttuvaviivaL,
-                         &txtPisteX, &txtPysyvapisteg, &txtMuuttuvapisteq})
-        filterKeys(*box);
-    for (TextBox* box : {&txtPysyvaviivag1, &txtPysyvaviivag2, &txtPysyvaviivaX, &txtPysyvaviivaL,
                          &txtMuuttuvaviivaq1, &txtMuuttuvaviivaq2, &txtMuuttuvaviivaX, &txtMuuttuvaviivaL})
         box->onChange = [this] { markChanged(); };
 

@@ -58,10 +58,8 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
     buildPlanView();
 
     for (TextBox* box : {&txtVasenlaatastopysyva, &txtOikealaatastopysyva, &txtVasenlaatastomuuttuva,
-                         &txtOikealaatastomuuttuva}) {
-        filterKeys(*box);
+                         &txtOikealaatastomuuttuva})
         box->onChange = [this] { markChanged(); };
-    }
     for (TextBox* box : {&txtReunanetaisyys1, &txtReunanetaisyys2}) box->onChange = [this] { markChanged(); };
 
     for (int g = 0; g < GroupCount; ++g) {

@@ -701,6 +701,17 @@ bool FormWindow::handleKeyPress(Control* c, QWidget* w, QKeyEvent* e) {
                 return true;
             }
     }
+    // A shortcut a menu shows wins over a box's own use of the key (a box
+    // takes Ctrl+A for select-all before the menu sees it): the menu's
+    // command runs.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        const QKeySequence pressed(e->keyCombination());
+        for (const auto& [menu, action] : actions_)
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed && action->isEnabled()) {
+                action->trigger();
+                return true;
+            }
+    }
     bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     // Enter presses the focused or the default button, also from a
     // multi-line box; only without a default button does it break a line.
