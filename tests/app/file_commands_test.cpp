@@ -565,7 +565,9 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\. Tiedostoa .*/XYZ\\.mit ei ole\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
-        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.mit ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
+        // The catalogue named as it stands on disk, not as the project
+        // names it ("HQLIB.mit").
+        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.MIT ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
                      "virheellinen:\r\nrivi LOPPU1 puuttuu.*Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         {4, "P99 10L 0  900 20 40 1  50 7200 7200",
