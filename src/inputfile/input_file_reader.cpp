@@ -410,7 +410,7 @@ private:
             const model::FieldName name = model::fieldName(field, element);
             report_.problems->push_back(
                 {counter_, "kentän " + name.finnish + " arvo " + shown + " ei ole välillä " + limit,
-                 "the count " + shown + " of " + name.english + " is outside " + limit});
+                 "the value " + shown + " of " + name.english + " is outside " + limit});
         }
         return w < 0 || std::isnan(w) ? 0 : max;
     }
