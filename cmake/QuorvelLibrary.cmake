@@ -26,14 +26,124 @@ function(quorvel_library name)
   endforeach()
   if(sources)
     add_library(quorvel_${name} STATIC ${sources})
-    target_include_directories(quorvel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(quorvel_${name} PUBLIC ${QL_DEPS})
   else()
     add_library(quorvel_${name} INTERFACE)
-    target_include_directories(quorvel_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(quorvel_${name} INTERFACE ${QL_DEPS})
   endif()
+  quorvel_include_view(quorvel_${name} "${folder}")
 endfunction()
+
+# quorvel_include_view(<target> <folder>)
+# Gives a library of src/ the include folder that shows its own source
+# folder alone, at its path below src/ (src/platform/qt as platform/qt:
+# "build/include/<target>/platform/qt" is a link to it), and passes that on
+# to whatever links the library. A library so sees its own folder and the
+# folders of the libraries it links, directly or through others, and no
+# other folder of src/: an include that goes the wrong way is not found.
+# The library is also listed for the layering check (quorvel_layer_check).
+function(quorvel_include_view target folder)
+  file(RELATIVE_PATH below "${PROJECT_SOURCE_DIR}/src" "${folder}")
+  set(view "${PROJECT_BINARY_DIR}/include/${target}")
+  get_filename_component(parent "${view}/${below}" DIRECTORY)
+  file(MAKE_DIRECTORY "${parent}")
+  file(CREATE_LINK "${folder}" "${view}/${below}" SYMBOLIC)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE "${view}")
+  else()
+    target_include_directories(${target} PUBLIC "${view}")
+  endif()
+  set_property(TARGET ${target} PROPERTY QUORVEL_SOURCE_FOLDER "${below}")
+  set_property(GLOBAL APPEND PROPERTY QUORVEL_LAYER_LIBRARIES ${target})
+endfunction()
+
+# The libraries of src/ that <target> links, directly or through others.
+function(quorvel_linked_layers target out)
+  get_property(layers GLOBAL PROPERTY QUORVEL_LAYER_LIBRARIES)
+  set(found "")
+  set(queue ${target})
+  while(queue)
+    list(POP_FRONT queue current)
+    get_target_property(type ${current} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(linked ${current} INTERFACE_LINK_LIBRARIES)
+    else()
+      get_target_property(linked ${current} LINK_LIBRARIES)
+    endif()
+    foreach(lib IN LISTS linked)
+      if(lib IN_LIST layers AND NOT lib IN_LIST found)
+        list(APPEND found ${lib})
+        list(APPEND queue ${lib})
+      endif()
+    endforeach()
+  endwhile()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# quorvel_layer_check([PROGRAM <target> <source>])
+# Writes, for each library of src/, the folders it may include from (its
+# own and those of the libraries it links, directly or through others),
+# and for the program's source file those of the program's libraries, to
+# build/layers.txt, and registers the test Layers.EveryIncludeGoesDown,
+# which reads every source and header of src/ and fails on an include of a
+# folder its file may not use (cmake/CheckLayers.cmake). The build itself
+# refuses most of them (quorvel_include_view); the check also finds the
+# header that no file of its own library includes, and the program file,
+# which stands in src/ itself. What a library may use is what it links:
+# its DEPS in its folder's CMakeLists.txt.
+function(quorvel_layer_check)
+  cmake_parse_arguments(QC "" "" "PROGRAM" ${ARGN})
+  get_property(layers GLOBAL PROPERTY QUORVEL_LAYER_LIBRARIES)
+  set(text "")
+  foreach(lib IN LISTS layers)
+    get_target_property(own ${lib} QUORVEL_SOURCE_FOLDER)
+    quorvel_linked_layers(${lib} linked)
+    set(allowed ${own})
+    foreach(other IN LISTS linked)
+      get_target_property(folder ${other} QUORVEL_SOURCE_FOLDER)
+      list(APPEND allowed ${folder})
+    endforeach()
+    list(JOIN allowed " " allowed)
+    string(APPEND text "${own}: ${allowed}\n")
+  endforeach()
+  if(QC_PROGRAM)
+    list(GET QC_PROGRAM 0 program)
+    list(GET QC_PROGRAM 1 source)
+    quorvel_linked_layers(${program} linked)
+    set(allowed "")
+    foreach(other IN LISTS linked)
+      get_target_property(folder ${other} QUORVEL_SOURCE_FOLDER)
+      list(APPEND allowed ${folder})
+    endforeach()
+    list(JOIN allowed " " allowed)
+    string(APPEND text "${source}: ${allowed}\n")
+  endif()
+  file(WRITE "${PROJECT_BINARY_DIR}/layers.txt" "${text}")
+  add_test(NAME Layers.EveryIncludeGoesDown
+           COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/src -DLAYERS=${PROJECT_BINARY_DIR}/layers.txt
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake)
+  # The check itself, on a small tree with one include the wrong way.
+  set(sample ${PROJECT_SOURCE_DIR}/tests/fixtures/layers)
+  add_test(NAME Layers.AWrongWayIncludeFails
+           COMMAND ${CMAKE_COMMAND} -DSOURCE=${sample}/src -DLAYERS=${sample}/layers.txt
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake)
+  set_tests_properties(Layers.EveryIncludeGoesDown PROPERTIES TIMEOUT ${QUORVEL_TEST_TIMEOUT})
+  set_tests_properties(Layers.AWrongWayIncludeFails PROPERTIES TIMEOUT ${QUORVEL_TEST_TIMEOUT}
+      PASS_REGULAR_EXPRESSION "low/low\\.h includes \"high/high\\.h\""
+      FAIL_REGULAR_EXPRESSION "low/fine\\.h includes")
+endfunction()
+
+# The time limit of each test, in seconds, set on every test the build
+# registers, so that a plain ctest has it too and a hanging test fails in
+# seconds under its own name (ctest's --timeout only fills in for tests
+# without a limit). The slowest case takes some 15 s on a machine loaded
+# by three parallel jobs; the sanitizer build runs several times slower.
+if(QUORVEL_SANITIZE)
+  set(QUORVEL_TEST_TIMEOUT 240 CACHE STRING "Time limit of each test (s)")
+else()
+  set(QUORVEL_TEST_TIMEOUT 30 CACHE STRING "Time limit of each test (s)")
+endif()
 
 # quorvel_test(<area> DEPS <targets...>)
 # One test executable per area of tests/ (tests/<area>/*.cpp), run by CTest
@@ -58,5 +168,5 @@ function(quorvel_test area)
       QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       QUORVEL_FIXTURES_DIR="${CMAKE_CURRENT_SOURCE_DIR}/fixtures")
   gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT ${QUORVEL_TEST_TIMEOUT})
 endfunction()

@@ -55,6 +55,9 @@ struct GoverningWebStation {
     double transferShear = 0.0;  // tau_cp, before alpha
     double thc = 0.0;
     double tvl = 0.0;
+    double sigma1 = 0.0;
+    double limit = 0.0;         // the station's allowed sigma1
+    double safetyFactor = 0.0;  // the station's additional safety factor
 };
 
 struct AnalysisRun {

@@ -124,7 +124,8 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     run.SlabPointShearRatio(i, s) = utilisation;
     GoverningWebStation& governing = run.GoverningWeb[static_cast<std::size_t>(s)];
     if (governing.station < 0 || utilisation > governing.utilisation)
-        governing = {i, utilisation, alpha, run.PointPrestressStress, sigmaN, tauT, thc, tvl};
+        governing = {i,   utilisation, alpha,  run.PointPrestressStress, sigmaN, tauT,
+                     thc, tvl,         sigma1, fi,                       run.PointSafetyFactor};
 
     // 12. Group 1: stations checked with filled cores (or every station when
     //     the dowelled joints call for a long filling); group 2 the others.
@@ -153,6 +154,20 @@ void findSideMaxima(ProjectModel& m, AnalysisRun& run, int s) {
     library::CopyMatrixColumn(run.SlabPointRatioNumerator, run.PointMaximumWork, -1, s, model::MaxCalculationPoint, 2);
     library::FindArrayMaximum(run.PointMaximumWork, m.CalculationPointCount, largest, station);
     m.SlabPrincipalStressTransferFactor(s) = run.PointTransferFactor(runtime::toInt32(station), s);
+
+    // The governing station's terms, which the report prints as one set.
+    const GoverningWebStation& g = run.GoverningWeb[static_cast<std::size_t>(s)];
+    if (g.station < 0) return;
+    m.GoverningWebX(s) = m.CalculationPointX(g.station);
+    m.GoverningWebThc(s) = g.thc;
+    m.GoverningWebTvl(s) = g.tvl;
+    m.GoverningWebTransferFactor(s) = g.transferFactor;
+    m.GoverningWebTransferShear(s) = g.transferFactor * g.transferShear;
+    m.GoverningWebPrestress(s) = g.transferFactor * g.prestress;
+    m.GoverningWebNormalStress(s) = g.normalStress;
+    m.GoverningWebPrincipalStress(s) = g.sigma1;
+    m.GoverningWebLimit(s) = g.limit;
+    m.GoverningWebSafetyFactor(s) = g.safetyFactor;
 }
 
 }  // namespace slabcheck

@@ -430,6 +430,24 @@ struct CalculationResultFields {
     SideArray SideRequiredBeamStiffness;
     SideArray SideShearExceedancePosition;
 
+    // --- The station that governs each slab field's web check ------------
+    // The station whose sigma1 is the most over its own limit, with the
+    // terms that sigma1 was formed from (MPa), so that the report prints
+    // one station's set from which sigma1 and the shear reserve recombine.
+    // The transfer terms carry the transfer factor alpha; the prestress is
+    // the one in force there (the effective strands only where the slab
+    // underside is cracked).
+    SideArray GoverningWebX;                // mm from the beam start
+    SideArray GoverningWebThc;
+    SideArray GoverningWebTvl;
+    SideArray GoverningWebTransferFactor;   // alpha
+    SideArray GoverningWebTransferShear;    // alpha tau_cp
+    SideArray GoverningWebPrestress;        // alpha sigma_cp
+    SideArray GoverningWebNormalStress;     // sigma_n
+    SideArray GoverningWebPrincipalStress;  // sigma1
+    SideArray GoverningWebLimit;            // the station's allowed sigma1
+    SideArray GoverningWebSafetyFactor;     // the station's additional safety factor
+
     // --- Core filling per side (mm) --------------------------------------
     SideArray CoreFillingResult;
     SideArray RequiredCoreFillingLength;

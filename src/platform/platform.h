@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/forms/style.h"
+#include "runtime/program_context.h"
 
 namespace quorvel::platform {
 
@@ -69,14 +70,7 @@ struct ScreenSize {
 
 // A moment of the local clock (the report header prints its date and
 // time).
-struct LocalDateTime {
-    int year = 2000;
-    int month = 1;   // 1..12
-    int day = 1;     // 1..31
-    int hour = 0;    // 0..23
-    int minute = 0;
-    int second = 0;
-};
+using runtime::LocalDateTime;
 
 // Raised by a platform whose program end does not stop the process (the
 // headless one), so that the code after the end is never run.
@@ -84,9 +78,10 @@ struct ProgramEnded {
     int exitCode = 0;
 };
 
-class Platform {
+// The program folder and the local clock are the ProgramContext the
+// layers below the windows (the report) take.
+class Platform : public runtime::ProgramContext {
 public:
-    virtual ~Platform() = default;
 
     // A modal message box; returns the button the user chose. Escape, and
     // closing the box by its frame, give escapeAnswer.
@@ -125,7 +120,7 @@ public:
 
     virtual ScreenSize screenSize() const = 0;
     // The folder of the program file, ending with "/".
-    virtual std::string programFolder() const = 0;
+    std::string programFolder() const override = 0;
     // The per-user folder the program writes its own work files into,
     // ending with "/"; it exists and may be written, and no other running
     // copy of the program writes into it. A folder that vanished is made
@@ -142,7 +137,7 @@ public:
     // The decimal mark of the user's locale ("," or ".").
     virtual char decimalMark() const = 0;
     // The local date and time now.
-    virtual LocalDateTime localDateTime() const = 0;
+    LocalDateTime localDateTime() const override = 0;
     // Ends the program at once: no window is unloaded, nothing is saved.
     [[noreturn]] virtual void endProgram() = 0;
 

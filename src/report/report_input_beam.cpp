@@ -333,7 +333,7 @@ void printJointConcrete(RowPrinter& out) {
 
 }  // namespace
 
-void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now) {
+void printReportHeader(RowPrinter& out, const runtime::LocalDateTime& now) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
     out.keyLine("1");
@@ -367,12 +367,12 @@ void printBeamSections(RowPrinter& out) {
     printJointConcrete(out);
 }
 
-int16_t WriteReportInputPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
+int16_t WriteReportInputPart(model::ProjectModel& m, runtime::ProgramContext& context, ReportFile& file) {
     // Without its texts the half prints nothing and fails: a report
     // without its input would otherwise pass for a whole one.
-    ReportLanguageFile texts = openReportLanguageFile(m.LanguageIndex, platform);
+    ReportLanguageFile texts = openReportLanguageFile(m.LanguageIndex, context);
     RowPrinter out(m, file, texts);
-    printReportHeader(out, platform.localDateTime());
+    printReportHeader(out, context.localDateTime());
     printBeamSections(out);
     printSlabSections(out);
     printLoadSections(out);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/program_context.h"
 #include "report/report_lines.h"
 #include "report/report_rows.h"
 
@@ -17,7 +17,7 @@ namespace quorvel::report {
 // printed then). A run-time error (a damaged language file, a value that is
 // not a finite number, a zero divisor) is not handled here: it ends the
 // half and reaches the caller. The model is not changed.
-int16_t WriteReportInputPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
+int16_t WriteReportInputPart(model::ProjectModel& m, runtime::ProgramContext& context, ReportFile& file);
 
 // Whether the input half shows the slab field of side s: both sides, or
 // the one side that carries slabs. A side without slabs beside one with
@@ -27,7 +27,7 @@ bool SlabSideShown(const model::ProjectModel& m, int s);
 
 // The sections of the input half, in the order they are printed; each
 // continues on the same report file with the same texts.
-void printReportHeader(RowPrinter& out, const platform::LocalDateTime& now);
+void printReportHeader(RowPrinter& out, const runtime::LocalDateTime& now);
 void printBeamSections(RowPrinter& out);
 void printSlabSections(RowPrinter& out);
 void printLoadSections(RowPrinter& out);

@@ -11,23 +11,33 @@ ReportFile::ReportFile(const std::string& path)
 
 ReportFile& ReportFile::moveTo(int column) {
     column = std::max(column, 1);
+    if (writer_->column() != column) afterBlank_ = true;
     if (writer_->column() > column && column > 1) ++forcedLineBreaks_;
     writer_->tab(column);
     return *this;
 }
 
+ReportFile& ReportFile::textApartAt(int column, std::string_view s) {
+    moveTo(column);
+    if (!afterBlank_ && !s.empty() && s.front() != ' ') text(" ");
+    return text(s);
+}
+
 ReportFile& ReportFile::text(std::string_view s) {
     writer_->text(s);
+    if (!s.empty()) afterBlank_ = s.back() == ' ';
     return *this;
 }
 
 ReportFile& ReportFile::nextZone() {
     writer_->nextZone();
+    afterBlank_ = true;
     return *this;
 }
 
 ReportFile& ReportFile::endLine() {
     writer_->newLine();
+    afterBlank_ = true;
     return *this;
 }
 
@@ -47,7 +57,7 @@ void printHead(ReportFile& file, const std::string& text, const std::string& sym
 }
 
 void finish(ReportFile& file, const std::string& unit, int unitColumn, int16_t endLine) {
-    file.moveTo(unitColumn).text(unit);
+    file.textApartAt(unitColumn, unit);
     if (endLine == 1) file.endLine();
 }
 
@@ -58,7 +68,7 @@ void PrintLabelValueLine(ReportFile& file, const std::string& text, const std::s
                          int16_t roundFlag, int c1, int c2, int c3, int c4, int16_t endLine) {
     const std::string number = FormatFixed(value, width, decimals, roundFlag);
     printHead(file, text, symbol, c1, c2, c3);
-    file.moveTo(c3).text(number);
+    file.textApartAt(c3, number);
     finish(file, unit, c4, endLine);
 }
 
@@ -71,8 +81,8 @@ void PrintSideValuesLine(ReportFile& file, int16_t selector, const std::string& 
     const std::string left = selector != 2 ? FormatFixed(leftValue, width, decimals, roundFlag) : "";
     const std::string right = selector != 1 ? FormatFixed(rightValue, width, decimals, roundFlag) : "";
     printHead(file, text, symbol, c1, c2, c3);
-    if (selector != 2) file.moveTo(c3).text(left);
-    if (selector != 1) file.moveTo(c4).text(right);
+    if (selector != 2) file.textApartAt(c3, left);
+    if (selector != 1) file.textApartAt(c4, right);
     finish(file, unit, c5, endLine);
 }
 

@@ -43,6 +43,9 @@ public:
 
     // The column move described above; the one place of that rule.
     ReportFile& moveTo(int column);
+    // A number or a unit at the column: where the item before it ends right
+    // at the column, one blank keeps the two apart.
+    ReportFile& textApartAt(int column, std::string_view s);
     // Text as it stands at the current position.
     ReportFile& text(std::string_view s);
     // On to the next print zone (zones start at columns 1, 15, 29, ...).
@@ -65,6 +68,7 @@ private:
     std::unique_ptr<runtime::TextFileWriter> writer_;
     bool open_ = true;
     int forcedLineBreaks_ = 0;
+    bool afterBlank_ = true;  // the line is empty or its last character a blank
 };
 
 // One report item: at column c1 the text, at c2 the symbol, " = " at

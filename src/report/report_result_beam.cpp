@@ -62,10 +62,21 @@ constexpr LabelRow kBeamMoments[] = {
     labelRow(
         item(70), item(77), "kNm", [](const ProjectModel& m) -> Value { return m.MomentResistanceSolved * 1e-6; },
         kMoment, 1, 37, 49, 56, false, analysis::BeamSaggingMomentChecked),
-    labelRow(
-        item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
-        {3, 2, 1}, 1, 37, 49, 56, false, analysis::BeamSaggingMomentChecked),
 };
+constexpr LabelRow kBeamUtilisation = labelRow(
+    item(190), fixed(" "), " ", [](const ProjectModel& m) { return VerdictUtilisation(m.UtilisationRatio, 2); },
+    {3, 2, 1}, 1, 37, 49, 56, false, analysis::BeamSaggingMomentChecked);
+
+// The widths of the slab top flanges and toppings that MRd.c is solved
+// with: each side's slabs narrowed (or widened) to a span / 12 from the
+// beam's centre line less half the joint, not the width b_cd of the
+// stiffness stages that the part table above shows.
+void writeCompositeSlabWidths(ResultHalf& r) {
+    const ProjectModel& m = r.m;
+    r.file.text(r.text("201a")).moveTo(37).text("b.eff").moveTo(46).text(" = ");
+    r.file.text(FormatFixed(m.JointPartTopWidth(2), 4, 0, 0) + " + " + FormatFixed(m.JointPartTopWidth(3), 4, 0, 0));
+    r.file.text(" mm").endLine();
+}
 
 // The beam is checked in sagging only. A beam with no sagging moment left
 // to check shows its composite resistance and utilisation as not checked
@@ -184,6 +195,8 @@ constexpr LabelRow kSlabTension[] = {
 void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
     r.printAll(kBeamMoments);
+    if (analysis::BeamSaggingMomentChecked(m)) writeCompositeSlabWidths(r);
+    r.print(kBeamUtilisation);
     writeHoggingRows(r);
     r.printAll(kSolvedSection);
 

@@ -242,9 +242,9 @@ void writeSectionTables(ResultHalf& r) {
 
 }  // namespace resulthalf
 
-int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file) {
+int16_t WriteReportResultPart(model::ProjectModel& m, runtime::ProgramContext& context, ReportFile& file) {
     try {
-        ReportLanguageFile language = openReportLanguageFile(m.LanguageIndex, platform);
+        ReportLanguageFile language = openReportLanguageFile(m.LanguageIndex, context);
         const ReportHeadings headings = ReportHeadings::read(m.DataPath, m.LanguageIndex);
 
         resulthalf::ResultHalf r(m, file, headings, language);

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/program_context.h"
 #include "report/report_lines.h"
 
 namespace quorvel::report {
@@ -19,6 +19,6 @@ namespace quorvel::report {
 // runs to its end closes the report file; after a failure the file stays
 // open with the lines written so far, for the results writer to discard. It
 // sets GoverningSide(1..3) as it prints them and changes no other result.
-int16_t WriteReportResultPart(model::ProjectModel& m, platform::Platform& platform, ReportFile& file);
+int16_t WriteReportResultPart(model::ProjectModel& m, runtime::ProgramContext& context, ReportFile& file);
 
 }  // namespace quorvel::report

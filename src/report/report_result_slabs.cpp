@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "library/checked_math.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
 #include "report/verdict.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::report::resulthalf {
 
@@ -134,12 +136,14 @@ void writeSlabShear(ResultHalf& r) {
 // the slabs take the largest shear flow from the beam (the first of
 // equals), with its distance from the beam start. The shear flow of a stage
 // is the slab part's factor times that stage's shear, so each row's v goes
-// with its V. A shear flow of three digits with its sign fills eight
-// columns, so the right value and the unit stand one column further right
-// than the left value's width alone would need, and the three never touch.
+// with its V. The shear flows stand right-aligned in eight columns, room
+// for four digits with a sign and two decimals: the left value from column
+// 67, the right one from 76 and the unit from 85, a blank between each and
+// the next; the side heads end where the numbers end.
 // The beam's largest design shear over the span, which its shear design and
 // the results table take, follows under its own name.
-constexpr int kRightFlowColumn = 78;
+constexpr int kLeftFlowColumn = 67;
+constexpr int kRightFlowColumn = 76;
 
 double stationShearFlow(const ProjectModel& m, int station, int side) {
     return m.SlabEdgeShearFlow(station, side, 1) + m.SlabEdgeShearFlow(station, side, 2);
@@ -174,11 +178,15 @@ void writeJointShear(ResultHalf& r) {
                             4, 1, 1, 1, 37, 49, 57, 0);
     };
     auto flow = [&](int symbolItem, double left, double right) {
-        PrintSideValuesLine(r.file, r.selector(), "", r.heading(symbolItem), "N/mm", Value(left), Value(right), 3, 2, 1,
-                            60, 60, 70, kRightFlowColumn, 86, 1);
+        PrintSideValuesLine(r.file, r.selector(), "", r.heading(symbolItem), "N/mm", Value(left), Value(right), 5, 2, 1,
+                            60, 60, kLeftFlowColumn, kRightFlowColumn, 85, 1);
     };
     shear(51, 80, m.BeamShearDesign(i, 0) + m.BeamShearDesign(i, 1));
-    r.file.moveTo(70).text(r.heading(39)).moveTo(kRightFlowColumn).text(r.heading(40)).endLine();
+    const auto headAt = [](int valueColumn, const std::string& head) {
+        return valueColumn + 8 - static_cast<int>(runtime::utf8ToCp1252(head).size());
+    };
+    r.file.moveTo(headAt(kLeftFlowColumn, r.heading(39))).text(r.heading(39));
+    r.file.moveTo(headAt(kRightFlowColumn, r.heading(40))).text(r.heading(40)).endLine();
     shear(52, 81, m.BeamShearDesign(i, 2));
     flow(85, m.SlabEdgeShearFlow(i, 1, 1), m.SlabEdgeShearFlow(i, 2, 1));
     shear(53, 82, m.BeamShearDesign(i, 5));
@@ -190,8 +198,12 @@ void writeJointShear(ResultHalf& r) {
     r.emptyLine();
 }
 
-// Block 13: longitudinal shear stresses of the slab fields; tvl0 is the
-// stress before the connection and hole factors are applied.
+// Block 13: longitudinal shear stresses of the slab fields, each the side's
+// largest over the stations. tvl.A and tvl.B already carry the hole factor
+// of their half of the zero-moment zone (beta.r1, beta.r2) once; tvl0 is
+// their sum, before the connection factors beta.t and beta.y, the core
+// filling factor beta.f and the station's hole factor that the tvl of the
+// web stresses below carries.
 constexpr SideRow kLongitudinalShear[] = {
     sideRow(
         item(52), item(89), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxA(s); }, kRatio, 1,
@@ -277,7 +289,10 @@ constexpr LabelRow kStirrups[] = {
 };
 
 // Block 15: shear of the beam. The design shear over the upper limit is
-// shown on one line; the limit's value stands clear of its symbol.
+// shown on one line; the limit's value stands clear of its symbol. No
+// stirrups carry a shear over that limit, which the block says in place of
+// the stirrups' area (the design leaves it 0, which would read as "none
+// needed").
 void writeBeamShear(ResultHalf& r) {
     const ProjectModel& m = r.m;
     if (!beamShearDesignRan(m)) return;
@@ -298,55 +313,75 @@ void writeBeamShear(ResultHalf& r) {
                 fixed(" > "), fixed("vumax"), "kN",
                 [](const ProjectModel& m) -> Value { return m.MaxShearResistance * 0.001; }, {5, 0, 0}, 65, 68, 76, 82,
                 true));
+            r.file.endLine();
+            r.line(r.text("215a"));
+            for (const LabelRow& row : std::span(kStirrups).subspan(1)) r.print(row);
+        } else {
+            r.printAll(kStirrups);
         }
-        r.printAll(kStirrups);
     }
     r.emptyLine();
 }
 
-// Block 16: stresses in the slab webs and their shear resistance.
+// Block 16: stresses in the slab webs and their shear resistance. Every
+// row of the first set is the one station that governs the side's verdict
+// (sigma1 the most over its own limit), so that sigma1 recombines from the
+// rows above it and the shear reserve of the warnings from them:
+// sig.1 = s / 2 + sqrt(s^2 / 4 + (tau.cp + thc)^2 + tvl^2), s = sig.cp +
+// sig.n. The transfer terms carry the transfer factor alpha that sigma1
+// was formed with; fctd is the station's limit, the slab concrete's fctd
+// over the station's additional safety factor. The side's largest values,
+// each at its own station, follow on lines of their own.
 constexpr NumberFormat kStress{4, 2, 1};
+constexpr SideRow kGoverningStation = sideRow(
+    key("261a"), fixed("x"), "mm", [](const ProjectModel& m, int s) { return m.GoverningWebX(s); }, {7, 0, 0}, 1, 37,
+    50, 58, 66);
 constexpr SideRow kWebStresses[] = {
     sideRow(
-        item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); }, kStress, 1,
-        37, 50, 58, 66),
-    // The transfer terms are printed times the transfer factor alpha that
-    // sig.1 below was calculated with, which the row above them prints.
+        item(171), item(61), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebThc(s); }, kStress, 1, 37,
+        50, 58, 66),
     sideRow(
-        key("261"), fixed("alpha"), "",
-        [](const ProjectModel& m, int s) { return m.SlabPrincipalStressTransferFactor(s); }, kStress, 1, 37, 50, 58,
-        66),
-    sideRow(
-        item(172), item(191), "MPa",
-        [](const ProjectModel& m, int s) -> Value {
-            return m.SlabPrincipalStressTransferFactor(s) * m.SlabTransferShearStress(s);
-        },
+        key("261"), fixed("alpha"), "", [](const ProjectModel& m, int s) { return m.GoverningWebTransferFactor(s); },
         kStress, 1, 37, 50, 58, 66),
     sideRow(
-        item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); }, kStress, 1,
-        37, 50, 58, 66),
-    sideRow(
-        item(94), item(95), "MPa",
-        [](const ProjectModel& m, int s) -> Value {
-            return m.SlabPrincipalStressTransferFactor(s) * m.SlabPrestressStress(s);
-        },
+        item(172), item(191), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebTransferShear(s); },
         kStress, 1, 37, 50, 58, 66),
     sideRow(
-        item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); }, kStress, 1,
+        item(171), item(91), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebTvl(s); }, kStress, 1, 37,
+        50, 58, 66),
+    sideRow(
+        item(94), item(95), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebPrestress(s); }, kStress, 1,
         37, 50, 58, 66),
+    sideRow(
+        item(173), item(192), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebNormalStress(s); },
+        kStress, 1, 37, 50, 58, 66),
     sideRow(
         item(96), item(97), "MPa",
         [](const ProjectModel& m, int s) {
-            return VerdictValue(m.SlabPrincipalStressMax(s), m.SlabPrincipalStressLimit(s), kStress.decimals,
+            return VerdictValue(m.GoverningWebPrincipalStress(s), m.GoverningWebLimit(s), kStress.decimals,
                                 UtilisationExceeded(m.SlabShearUtilisation(s)));
         },
         kStress, 1, 37, 50, 58, 66),
     sideRow(
-        item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.SlabPrincipalStressLimit(s); }, kStress,
-        1, 37, 50, 58, 66),
+        item(98), item(99), "MPa", [](const ProjectModel& m, int s) { return m.GoverningWebLimit(s); }, kStress, 1, 37,
+        50, 58, 66),
     sideRow(
-        key("216"), none, "", [](const ProjectModel& m, int s) { return m.EffectiveAdditionalSafetyFactor(s); },
+        key("216"), none, "", [](const ProjectModel& m, int s) { return m.GoverningWebSafetyFactor(s); }, kStress, 1,
+        37, 50, 58, 66),
+};
+constexpr SideRow kLargestWebStresses[] = {
+    sideRow(
+        item(171), fixed("thc.max"), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressThcMax(s); },
         kStress, 1, 37, 50, 58, 66),
+    sideRow(
+        item(171), fixed("tvl.max"), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMax(s); },
+        kStress, 1, 37, 50, 58, 66),
+    sideRow(
+        item(173), fixed("sig.n.max"), "MPa", [](const ProjectModel& m, int s) { return m.SlabNormalStressMax(s); },
+        kStress, 1, 37, 50, 58, 66),
+    sideRow(
+        item(96), fixed("sig.1.max"), "MPa",
+        [](const ProjectModel& m, int s) { return m.SlabPrincipalStressMax(s); }, kStress, 1, 37, 50, 58, 66),
 };
 constexpr SideRow kWebResistance[] = {
     sideRow(
@@ -382,7 +417,10 @@ Value shearOverResistanceShown(const ProjectModel& m, int side) {
 
 void writeWebStresses(ResultHalf& r) {
     r.file.text(r.heading(93)).moveTo(52).text(r.text(206)).moveTo(60).text(r.text(207)).endLine();
+    r.print(kGoverningStation);
     r.printAll(kWebStresses);
+    r.line(r.text("261b"));
+    r.printAll(kLargestWebStresses);
     r.emptyLine();
     r.line(r.heading(101));
     r.printAll(kWebResistance);

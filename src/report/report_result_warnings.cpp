@@ -69,7 +69,8 @@ void writePrincipalStressWarnings(ResultHalf& r) {
 // A check of the beam whose utilisation is exceeded: its text, the first
 // number ending at column 43, the comparison from column 45, the second
 // number from column 73 and the unit at column 81; both numbers as the
-// results table prints them.
+// results table prints them. A longer comparison text or number pushes what
+// follows it right, always with a blank between.
 void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKey, double second,
                     const std::string& unit) {
     const std::string firstText = VerdictNumberText(first);
@@ -79,7 +80,7 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
     // A comparison text that reaches the number's column keeps a blank
     // before the number.
     r.file.moveTo(std::max(r.file.column() + 1, 73)).text(VerdictNumberText(second));
-    r.file.moveTo(81).text(unit).endLine();
+    r.file.moveTo(std::max(r.file.column() + 1, 81)).text(unit).endLine();
 }
 
 void writeBeamWarnings(ResultHalf& r) {
@@ -122,8 +123,8 @@ void writeSlabTensionWarnings(ResultHalf& r) {
             FormatFixed(VerdictValue(m.SlabTensileStressSum, m.ConcreteFctd(side + 3), 2, true), 2, 2, 1);
         const std::string strength = FormatFixed(m.ConcreteFctd(side + 3), 1, 2, 1);
         r.line(r.text(198 + side));
-        r.file.text(r.text(223)).moveTo(45).text(stress).moveTo(51).text("MPa > fctd = ");
-        r.file.moveTo(65).text(strength).moveTo(70).text("MPa").endLine();
+        r.file.text(r.text(223)).textApartAt(45, stress).textApartAt(51, "MPa > fctd = ");
+        r.file.textApartAt(65, strength).textApartAt(70, "MPa").endLine();
         any = true;
     }
     if (any)

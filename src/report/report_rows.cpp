@@ -76,13 +76,13 @@ std::string twoDigits(int n) {
 
 }  // namespace
 
-std::string reportDate(const platform::LocalDateTime& t) {
+std::string reportDate(const runtime::LocalDateTime& t) {
     char year[8];
     std::snprintf(year, sizeof year, "%04d", t.year % 10000);
     return twoDigits(t.day) + "-" + twoDigits(t.month) + "-" + year;
 }
 
-std::string reportTime(const platform::LocalDateTime& t) {
+std::string reportTime(const runtime::LocalDateTime& t) {
     return twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
 }
 

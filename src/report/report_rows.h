@@ -120,8 +120,8 @@ Value dividedBy(const Value& a, const Value& b);
 // value that is not a finite number raises 5 or 6 as FormatFixed does.
 std::string plainNumberText(const Value& v);
 
-// dd-mm-yyyy and hh:mm:ss of the platform's clock.
-std::string reportDate(const platform::LocalDateTime& t);
-std::string reportTime(const platform::LocalDateTime& t);
+// dd-mm-yyyy and hh:mm:ss of the program's clock.
+std::string reportDate(const runtime::LocalDateTime& t);
+std::string reportTime(const runtime::LocalDateTime& t);
 
 }  // namespace quorvel::report

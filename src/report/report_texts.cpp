@@ -40,14 +40,14 @@ std::string LookupQuotedEntry(const std::string& key, runtime::TextFileReader& f
     return {};
 }
 
-std::string reportLanguageFilePath(int16_t languageIndex, const platform::Platform& platform) {
-    if (languageIndex == 0) return platform.programFolder() + "resultLanguage.fin";
-    if (languageIndex == 1) return platform.programFolder() + "resultLanguage.eng";
+std::string reportLanguageFilePath(int16_t languageIndex, const runtime::ProgramContext& context) {
+    if (languageIndex == 0) return context.programFolder() + "resultLanguage.fin";
+    if (languageIndex == 1) return context.programFolder() + "resultLanguage.eng";
     return "resultLanguage.fin";
 }
 
-ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const platform::Platform& platform) {
-    const std::string path = reportLanguageFilePath(languageIndex, platform);
+ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const runtime::ProgramContext& context) {
+    const std::string path = reportLanguageFilePath(languageIndex, context);
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

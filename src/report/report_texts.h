@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "platform/platform.h"
+#include "runtime/program_context.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::report {
@@ -42,11 +42,11 @@ private:
 };
 
 // The path of the report language file of a language index.
-std::string reportLanguageFilePath(int16_t languageIndex, const platform::Platform& platform);
+std::string reportLanguageFilePath(int16_t languageIndex, const runtime::ProgramContext& context);
 
 // Opens the report language file of the language index. When no such file
 // exists it raises run-time error 53 naming the file, so that the report
 // ends and the window says, in its language, which text file is missing.
-ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const platform::Platform& platform);
+ReportLanguageFile openReportLanguageFile(int16_t languageIndex, const runtime::ProgramContext& context);
 
 }  // namespace quorvel::report

@@ -6,7 +6,7 @@
 
 namespace quorvel::report {
 
-int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
+int16_t writeReportFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
                         const ReportHalf& inputHalf, const ReportHalf& resultHalf) {
     std::optional<ReportFile> file;
     m.FailedFile.clear();
@@ -21,10 +21,10 @@ int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, co
     status[4] = 0;
     int element = 3;
     try {
-        status[3] = inputHalf(m, platform, *file);
+        status[3] = inputHalf(m, context, *file);
         if (status[3] == 0) {
             element = 4;
-            status[4] = resultHalf(m, platform, *file);
+            status[4] = resultHalf(m, context, *file);
         }
     } catch (const runtime::RunTimeError& e) {
         status[element] = static_cast<int16_t>(e.number());

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/project_model.h"
-#include "platform/platform.h"
+#include "runtime/program_context.h"
 #include "report/report_lines.h"
 
 namespace quorvel::report {
@@ -16,10 +16,10 @@ namespace quorvel::report {
 // number; the main window's save, view and print commands call it. It
 // records the status of the input half in CalculationStatus[3] and of the
 // result half in [4].
-int16_t WriteResultsFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName);
+int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName);
 
 // One half of the report: prints into the open file and returns its status.
-using ReportHalf = std::function<int16_t(model::ProjectModel&, platform::Platform&, ReportFile&)>;
+using ReportHalf = std::function<int16_t(model::ProjectModel&, runtime::ProgramContext&, ReportFile&)>;
 
 // The steps of WriteResultsFile with the two halves given:
 //  - the file cannot be opened: its error number, nothing written;
@@ -35,7 +35,7 @@ using ReportHalf = std::function<int16_t(model::ProjectModel&, platform::Platfor
 // stood under fileName byte for byte, so nothing shows a fragment as if it
 // were the whole report. A failure to write the file out is returned as its
 // error number.
-int16_t writeReportFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName,
+int16_t writeReportFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
                         const ReportHalf& inputHalf, const ReportHalf& resultHalf);
 
 }  // namespace quorvel::report

@@ -7,8 +7,8 @@
 
 namespace quorvel::report {
 
-int16_t WriteResultsFile(model::ProjectModel& m, platform::Platform& platform, const std::string& fileName) {
-    return writeReportFile(m, platform, fileName, WriteReportInputPart, WriteReportResultPart);
+int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName) {
+    return writeReportFile(m, context, fileName, WriteReportInputPart, WriteReportResultPart);
 }
 
 }  // namespace quorvel::report

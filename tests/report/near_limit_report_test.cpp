@@ -61,7 +61,8 @@ TEST(VerdictRows, NoExceededNumberPrintsAtOrBelowItsLimit) {
         m.SlabCrackingUtilisation(s) = 72.52 / 72.5;
         m.SlabMaxDesignMoment(s) = 118.62;
         m.SlabBendingUtilisation(s) = 118.62 / 118.6;
-        m.SlabPrincipalStressMax(s) = 1.3918;
+        m.GoverningWebPrincipalStress(s) = 1.3918;
+        m.GoverningWebLimit(s) = 1.67 / 1.2;
         m.SlabShearUtilisation(s) = 1.3918 / (1.67 / 1.2);
         m.SlabMaxDesignShear(s) = (96.1 + s) * 1.0002;
     }

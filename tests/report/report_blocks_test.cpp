@@ -72,7 +72,7 @@ Report english(ProjectModel m) {
 
 // A stand-in for the result half: one line, and the given status.
 ReportHalf resultHalfStub(int16_t status) {
-    return [status](model::ProjectModel&, platform::Platform&, ReportFile& file) -> int16_t {
+    return [status](model::ProjectModel&, runtime::ProgramContext&, ReportFile& file) -> int16_t {
         file.line("RESULT HALF");
         return status;
     };
@@ -368,7 +368,7 @@ TEST(InputHalfFailures, MissingLanguageFileIsNamedAndFailsTheHalf) {
         folder.write("r.tul", {"OLD REPORT"});
         bool resultHalfRan = false;
         const int16_t status = writeReportFile(m, ui, folder.file("r.tul"), WriteReportInputPart,
-                                               [&](ProjectModel&, platform::Platform&, ReportFile&) -> int16_t {
+                                               [&](ProjectModel&, runtime::ProgramContext&, ReportFile&) -> int16_t {
                                                    resultHalfRan = true;
                                                    return 0;
                                                });
@@ -428,7 +428,7 @@ TEST(ResultsWriter, RunsBothHalvesInOrderAndReturnsTheResultHalfStatus) {
     // A result half that ends with its own status: the status is the
     // result, and the whole report written before stays byte for byte.
     const std::string whole = f.folder.read("r.tul");
-    auto failing = [](ProjectModel&, platform::Platform&, ReportFile& file) -> int16_t {
+    auto failing = [](ProjectModel&, runtime::ProgramContext&, ReportFile& file) -> int16_t {
         file.line("PART");
         return 62;
     };
@@ -437,7 +437,7 @@ TEST(ResultsWriter, RunsBothHalvesInOrderAndReturnsTheResultHalfStatus) {
     EXPECT_EQ(f.folder.read("r.tul"), whole);
 
     // A run-time error escaping the result half is its status too.
-    auto raising = [](ProjectModel&, platform::Platform&, ReportFile& file) -> int16_t {
+    auto raising = [](ProjectModel&, runtime::ProgramContext&, ReportFile& file) -> int16_t {
         file.line("PART");
         throw runtime::RunTimeError(runtime::ErrInputPastEndOfFile);
     };
@@ -455,7 +455,7 @@ TEST(ResultsWriter, UnwritablePathReturnsItsNumberAndWritesNothing) {
     ReportFolder f;
     ProjectModel m = defaultReportModel();
     bool ran = false;
-    auto half = [&](ProjectModel&, platform::Platform&, ReportFile&) -> int16_t {
+    auto half = [&](ProjectModel&, runtime::ProgramContext&, ReportFile&) -> int16_t {
         ran = true;
         return 0;
     };

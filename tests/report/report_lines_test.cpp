@@ -156,7 +156,7 @@ TEST(ReportFile, OldReportStaysWholeUntilTheNewOneIsClosed) {
 }
 
 TEST(ReportClock, DateAndTimeAreZeroPaddedDayFirst) {
-    const quorvel::platform::LocalDateTime t{2025, 1, 9, 7, 5, 3};
+    const quorvel::runtime::LocalDateTime t{2025, 1, 9, 7, 5, 3};
     EXPECT_EQ(quorvel::report::reportDate(t), "09-01-2025");
     EXPECT_EQ(quorvel::report::reportTime(t), "07:05:03");
 }

@@ -326,15 +326,22 @@ TEST(ResultHalfBeam, TheCrackingMomentRowNeedsAFiniteMoment) {
 TEST(ResultHalfBeamShear, ShownWheneverTheAnalysisRanTheDesign) {
     auto m = calculatedProject();
     // The design ran and raised beta_y to 1: vd 320 kN > vumax 290 kN.
-    const std::string over = report(m).only("Mitoittava leikkausvoima");
+    Report r = report(m);
+    const std::string over = r.only("Mitoittava leikkausvoima");
     EXPECT_EQ(columns(over, 51, 83), " vd =   320 kN > vumax =   290 kN");
+    // No stirrups carry a shear over the limit: said so, never an area.
+    EXPECT_TRUE(r.has("Leikkausta vd > vumax ei voi kantaa hakaraudoituksella."));
+    EXPECT_FALSE(r.has(R"( {57}Asw +=)"));
+    EXPECT_TRUE(r.has("Leikkausraudoituksen minimi"));
 
-    // The design ran and the limit holds: no exceedance line.
+    // The design ran and the limit holds: no exceedance line, the area.
     m.BetaY = 0.995;
     m.MaxShearResistance = 1080.0e3;
-    Report r = report(m);
+    m.ShearReinforcementDesign = 452.0;
+    r = report(m);
     EXPECT_TRUE(r.has("Palkin leikkaus:"));
     EXPECT_FALSE(r.has("Mitoittava leikkausvoima"));
+    EXPECT_FALSE(r.has("hakaraudoituksella"));
     EXPECT_TRUE(r.has(R"( {57}Asw += +452 mm2/m)"));
 
     // Just over the limit the analysis gives up the reduced connection, and

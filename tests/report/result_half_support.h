@@ -216,8 +216,27 @@ inline model::ProjectModel calculatedProject() {
         // left 1.21 / 1.392 = 0.869, right 1.62 / 1.392 = 1.164.
         m.SlabShearUtilisation(s) = principal[s] / (1.67 / 1.2);
         m.SlabPrincipalStressTransferFactor(s) = 1.0;
+        // The station that governs the web check (the only one, x = 1200
+        // mm): thc and tvl as above, alpha 1, tau.cp 0.12, sig.cp -1.00,
+        // and the normal stress that gives the side's sigma1 through
+        // sig.1 = s / 2 + sqrt(s^2 / 4 + t^2 + tvl^2), i.e.
+        // s = sig.1 - (t^2 + tvl^2) / sig.1 with t = tau.cp + thc.
+        const double thc = thcA[s] + thcB[s], tvl = m.SlabShearStressTvlMax(s), t = 0.12 + thc;
+        m.GoverningWebX(s) = 1200.0;
+        m.GoverningWebThc(s) = thc;
+        m.GoverningWebTvl(s) = tvl;
+        m.GoverningWebTransferFactor(s) = 1.0;
+        m.GoverningWebTransferShear(s) = 0.12;
+        m.GoverningWebPrestress(s) = -1.0;
+        m.GoverningWebNormalStress(s) = principal[s] - (t * t + tvl * tvl) / principal[s] + 1.0;
+        m.GoverningWebPrincipalStress(s) = principal[s];
+        m.GoverningWebLimit(s) = 1.67 / 1.2;
+        m.GoverningWebSafetyFactor(s) = 1.2;
     }
     m.ToppingReinforcementArea = 188.0;
+    // The slab widths MRd.c is solved with: 7200 / 12 less half of a 90 mm
+    // joint on each side.
+    m.JointPartTopWidth(2) = m.JointPartTopWidth(3) = 555.0;
 
     // Beam shear by load stage at the one slab check station (x = 1200 mm),
     // 45 + 12 + 98 + 150 = 305 kN, and the shear flow of the slab parts
@@ -238,11 +257,12 @@ inline model::ProjectModel calculatedProject() {
     }
 
     // Beam shear design: vmax 290 kN < 320 kN, so beta_y was raised
-    // to 1; stirrups 452 mm2/m, minimum 200 x 1.8 x 380 / 500 = 274 mm2/m,
-    // fywd 500 / 1.15 = 434.8 MPa.
+    // to 1 and no stirrups carry the shear (the design leaves their area
+    // 0); minimum 200 x 1.8 x 380 / 500 = 274 mm2/m, fywd 500 / 1.15 =
+    // 434.8 MPa.
     m.BetaY = 1.0;
     m.MaxShearResistance = 290.0e3;
-    m.ShearReinforcementDesign = 452.0;
+    m.ShearReinforcementDesign = 0.0;
     m.ShearReinforcementRequired = 273.6;
     m.StirrupDesignStrength = 500.0 / 1.15;
 

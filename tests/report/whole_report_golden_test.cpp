@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -126,20 +129,117 @@ void compareWithGolden(const Written& w, const std::string& name) {
 void expectCleanLines(const Written& w) {
     static const std::regex notANumber(R"((^|[^A-Za-z])(inf|nan)([^A-Za-z]|$))", std::regex::icase);
     // A number stands apart from the "=" or ":" before it (a clock time
-    // hh:mm:ss is one item).
-    static const std::regex touching(R"(=[-0-9]|(^|[^0-9]):[-0-9])");
+    // hh:mm:ss is one item), from an "=" after it and from its unit.
+    static const std::regex touching(
+        R"(=[-0-9]|(^|[^0-9]):[-0-9]|[0-9.]=|[0-9.](kNm|kN|MPa|mm|N/mm|MN|%o|kpl|pcs)(?![A-Za-z]))");
     static const std::regex spilled(
         R"( *(mm|kN|kNm|MPa|N/mm|kN/m|kNm/m|kN/m2|mm2|mm2/m|m2|m3|m4|1/m|%|%o|%o/m|mm\^[234]|MN|MNm|MNm2|kpl|pcs) *)");
     for (std::size_t i = 0; i < w.lines.size(); ++i) {
         const std::string& l = w.lines[i];
         EXPECT_FALSE(std::regex_search(l, notANumber)) << "line " << i + 1 << ": [" << l << "]";
-        EXPECT_FALSE(std::regex_search(l, touching)) << "a number touches its sign, line " << i + 1 << ": [" << l
+        EXPECT_FALSE(std::regex_search(l, touching)) << "a number touches its sign or unit, line " << i + 1 << ": [" << l
                                                      << "]";
         EXPECT_LE(platform::utf8::length(l), report::ReportWidth) << "line " << i + 1 << ": [" << l << "]";
         if (l.empty() || l == " " || l == "  ") continue;
         EXPECT_FALSE(l.find_first_not_of(' ') == std::string::npos) << "line " << i + 1 << " holds only blanks";
         EXPECT_FALSE(std::regex_match(l, spilled)) << "line " << i + 1 << ": [" << l << "]";
     }
+}
+
+// A report line with each character in one column: the UTF-8 letters of
+// the Finnish texts (one column each in the file) become "?".
+std::string byColumn(const std::string& utf8) {
+    std::string columns;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte < 0xC0) continue;
+        columns += byte >= 0x80 ? '?' : c;
+    }
+    return columns;
+}
+
+// The number that starts in the column range [from, from + width) of a
+// column-indexed line, if any.
+std::optional<double> numberAt(const std::string& columns, std::size_t from, std::size_t width) {
+    if (columns.size() <= from) return std::nullopt;
+    std::istringstream in(columns.substr(from, width));
+    double v = 0;
+    if (in >> v) return v;
+    return std::nullopt;
+}
+
+// The texts that frame the block of slab web stresses and the shear
+// reserves in each language: the block's heading, the line that opens the
+// side's largest values, and the lines that name the side of a reserve.
+struct WebStressTexts {
+    const char* heading;
+    const char* largest;
+    const char* side[2];
+};
+constexpr WebStressTexts kWebStressTexts[] = {
+    {"Laatan uumien jännitykset:", "Puolen suurimmat arvot", {"VASEN LAATTA: ", "OIKEA LAATTA: "}},
+    {"Stresses in the slab webs:", "Largest values of the side", {"LEFT SLABS: ", "RIGHT SLABS: "}},
+};
+
+// The rows of the web stress block come from one station, so an engineer
+// recombines the principal stress from them as the program forms it,
+//   sig.1 = s / 2 + sqrt(s^2 / 4 + t^2 + tvl^2), s = sig.cp + sig.n,
+//   t = tau.cp + thc,
+// and, where the side is over its limit and its additional safety factor
+// is 1 (the limit then stays fctd whatever tvl is), the shear stress left
+// for tvl as the tvl that brings sig.1 to that limit f:
+//   tvl.res = sqrt(f (f - s) - t^2), 0 where the root has no real value.
+// Each printed input is within half its last digit (0.005) of its value:
+// the tolerance adds those halves times how strongly each enters, half a
+// digit for the result's own rounding and one digit for a verdict number
+// lifted above its limit. The rows are read at their value columns (50
+// left, 58 right).
+void expectWebStressesRecombine(const Written& w, int16_t language) {
+    const WebStressTexts& texts = kWebStressTexts[language];
+    std::map<std::string, std::array<std::optional<double>, 2>> rows;
+    bool inBlock = false;
+    std::size_t reserveLine[2] = {0, 0};
+    for (std::size_t i = 0; i < w.lines.size(); ++i) {
+        const std::string l = byColumn(w.lines[i]);
+        if (w.lines[i].rfind(texts.heading, 0) == 0) inBlock = true;
+        else if (w.lines[i].rfind(texts.largest, 0) == 0) inBlock = false;
+        else if (inBlock && l.size() > 49 && l.find('=') != std::string::npos) {
+            // The additional safety factor's row is the one without a symbol.
+            std::istringstream symbol(l.substr(36));
+            std::string name = "gamma";
+            if (l[36] != ' ') symbol >> name;
+            rows[name] = {numberAt(l, 49, 8), numberAt(l, 57, 8)};
+        }
+        for (int side = 0; side < 2; ++side)
+            if (w.lines[i] == texts.side[side]) reserveLine[side] = i + 1;
+    }
+    for (const char* name : {"x", "thc", "alpha", "tau.cp", "tvl", "sig.cp", "sig.n", "sig.1", "fctd", "gamma"})
+        ASSERT_EQ(rows.count(name), 1u) << "no row " << name << " in the web stress block";
+    const double half = 0.005;
+    int sides = 0;
+    for (int side = 0; side < 2; ++side) {
+        if (!rows["sig.1"][side]) continue;
+        ++sides;
+        auto v = [&](const char* name) { return rows[name][side].value_or(std::nan("")); };
+        const double s = v("sig.cp") + v("sig.n"), t = v("tau.cp") + v("thc"), tvl = v("tvl");
+        const double root = std::sqrt(s * s / 4 + t * t + tvl * tvl);
+        const double sigma1 = s / 2 + root;
+        const double byS = std::fabs(0.5 + s / (4 * root)), byT = t / root, byTvl = tvl / root;
+        EXPECT_NEAR(v("sig.1"), sigma1, half * (2 * byS + 2 * byT + byTvl) + half + 0.01)
+            << "side " << side + 1 << ": thc " << v("thc") << ", tau.cp " << v("tau.cp") << ", tvl " << tvl
+            << ", sig.cp " << v("sig.cp") << ", sig.n " << v("sig.n");
+        // The side's reserve where the report gives one.
+        const std::size_t at = reserveLine[side];
+        if (at == 0 || at >= w.lines.size() || rows["gamma"][side] != 1.0) continue;
+        const std::optional<double> printed = numberAt(byColumn(w.lines[at]), 60, 8);
+        ASSERT_TRUE(printed.has_value()) << w.lines[at];
+        const double f = v("fctd"), radicand = f * (f - s) - t * t;
+        const double reserve = radicand > 0 ? std::sqrt(radicand) : 0.0;
+        const double spread =
+            radicand > 0 ? half * (std::fabs(2 * f - s) + 2 * f + 4 * t) / (2 * reserve) : 0.0;
+        EXPECT_NEAR(*printed, reserve, spread + half) << "reserve of side " << side + 1;
+    }
+    EXPECT_GT(sides, 0) << "no side of the web stress block holds sig.1";
 }
 
 struct Example {
@@ -193,6 +293,7 @@ TEST(WholeReport, EveryFixtureProjectPrintsCleanLinesInBothLanguages) {
                 const Written w = p.report(language);
                 ASSERT_EQ(w.status, 0);
                 expectCleanLines(w);
+                expectWebStressesRecombine(w, language);
                 ++reports;
                 for (const char* text : {"kNm < max design moment Md =", "kNm < laskentamomentti Md =",
                                          "kNm < acting moment Md =", "kNm < taivutusmomentti Md ="})
@@ -327,6 +428,35 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     EXPECT_EQ(w.after("Mitoitusmomentti                    Md"), (Items{"54.7", "54.7", "kNm/m"}));
     EXPECT_EQ(w.after("Murtomomentti"), (Items{"243.1", "243.1", "kNm/m"}));
     EXPECT_TRUE(w.has("Käyttöaste                                    =   0.22    0.22         oikea"));
+}
+
+TEST(WholeReportValues, SuoraWithoutDowelsOverTheShearLimitSaysNoStirrupsCarryIt) {
+    // concrete_middle_beam.dat without dowels and with a permanent line
+    // load of 200 kN/m over the beam: the beam's design shear exceeds the
+    // method's upper limit for stirrups through the joint, so the shear
+    // block prints (without dowels it prints only then) and says that no
+    // stirrups carry it, in both languages, never an area of 0.
+    // vd = (q.d) L / 2 with q.d = 74.697 + 1.15 x 200 = 304.70 kN/m over
+    // L = 7.2 m: 1096.9 kN (the worked example's q.d, WholeReportValues.
+    // SuoraMiddleBeam).
+    CalculatedProject p("concrete_middle_beam.dat", false);
+    p.m.DowelsOnBeamTop = 0;
+    p.m.BeamLineLoadG1 = p.m.BeamLineLoadG2 = 200;
+    p.m.BeamLineLoadGX = 0;
+    p.m.BeamLineLoadGLength = p.m.BeamSpan;
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 0);
+    EXPECT_NEAR(p.m.MaxShearStage6 * 0.001, 304.70 * 7.2 / 2, 0.5);
+    for (const int16_t language : {0, 1}) {
+        const Written w = p.report(language);
+        ASSERT_EQ(w.status, 0);
+        const std::string over = w.line(language == 0 ? "Mitoittava leikkausvoima" : "Design shear exceeds");
+        EXPECT_NE(over.find(" vd =  1097 kN > vumax ="), std::string::npos) << over;
+        EXPECT_TRUE(w.has(language == 0 ? "Leikkausta vd > vumax ei voi kantaa hakaraudoituksella."
+                                        : "No stirrups can carry a design shear vd > vumax."));
+        EXPECT_TRUE(std::none_of(w.lines.begin(), w.lines.end(), [](const std::string& l) {
+            return l.find("Asw") != std::string::npos;
+        }));
+    }
 }
 
 TEST(WholeReportValues, DeltaEdgeBeam) {

@@ -1,0 +1,72 @@
+# cmake -DSOURCE=<src folder> -DLAYERS=<layers.txt> -P CheckLayers.cmake
+# Fails when a source or header includes a folder its own folder may not
+# use. LAYERS holds one line per folder below SOURCE (or per file standing
+# in SOURCE itself): "<folder>: <folders it may include from>", its own
+# folder among them. An include names a folder by its leading path
+# ("platform/qt/x.h" is of platform/qt, "platform/forms/y.h" of platform:
+# the longest folder of the list that starts it); an include of no listed
+# folder (a file beside the includer, a system header) is not judged. A
+# file belongs to the longest listed folder that holds it.
+cmake_minimum_required(VERSION 3.25)
+if(NOT SOURCE OR NOT LAYERS)
+  message(FATAL_ERROR "usage: cmake -DSOURCE=<folder> -DLAYERS=<file> -P CheckLayers.cmake")
+endif()
+get_filename_component(SOURCE "${SOURCE}" ABSOLUTE)
+file(STRINGS "${LAYERS}" entries)
+set(folders "")
+foreach(entry IN LISTS entries)
+  string(REGEX MATCH "^([^:]+): *(.*)$" matched "${entry}")
+  if(NOT matched)
+    continue()
+  endif()
+  set(folder "${CMAKE_MATCH_1}")
+  string(REPLACE " " ";" allowed "${CMAKE_MATCH_2}")
+  list(APPEND folders "${folder}")
+  set("may_${folder}" "${allowed}")
+endforeach()
+if(NOT folders)
+  message(FATAL_ERROR "${LAYERS} lists no folders")
+endif()
+
+# The longest listed folder that starts the path (a path of its own folder
+# or below it); empty when none does.
+function(owning_folder path out)
+  set(best "")
+  foreach(folder IN LISTS folders)
+    string(LENGTH "${folder}" length)
+    string(LENGTH "${best}" bestLength)
+    if((path STREQUAL folder OR path MATCHES "^${folder}/") AND length GREATER bestLength)
+      set(best "${folder}")
+    endif()
+  endforeach()
+  set(${out} "${best}" PARENT_SCOPE)
+endfunction()
+
+set(faults 0)
+set(files_checked 0)
+file(GLOB_RECURSE sources RELATIVE "${SOURCE}" "${SOURCE}/*.h" "${SOURCE}/*.cpp")
+foreach(file IN LISTS sources)
+  owning_folder("${file}" owner)
+  if(owner STREQUAL "")
+    continue()
+  endif()
+  math(EXPR files_checked "${files_checked} + 1")
+  file(STRINGS "${SOURCE}/${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX MATCH "\"([^\"]+)\"" quoted "${line}")
+    set(included "${CMAKE_MATCH_1}")
+    owning_folder("${included}" target)
+    if(target STREQUAL "" OR target IN_LIST "may_${owner}")
+      continue()
+    endif()
+    message("${file} includes \"${included}\": ${owner} may use only ${may_${owner}}")
+    math(EXPR faults "${faults} + 1")
+  endforeach()
+endforeach()
+if(files_checked EQUAL 0)
+  message(FATAL_ERROR "no file of ${SOURCE} belongs to a folder of ${LAYERS}")
+endif()
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} includes go the wrong way between the layers")
+endif()
+message("${files_checked} files, every include within its layers")
