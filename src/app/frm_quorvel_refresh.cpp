@@ -109,7 +109,9 @@ void frmQuorvel::RefreshMainForm() {
     show(txtVasenontelotaytto, m.CoreFillingLength(1));
     show(txtOikeaontelotaytto, m.CoreFillingLength(2));
     show(txtSaumanetaisyys, m.FirstJointDistance);
-    for (int side = 1; side <= 2; ++side)
+    // An edge beam's hidden left gap stays as the file gives it: the
+    // calculation takes nothing of it, and the file is saved as opened.
+    for (int side = m.IsMiddleBeam == 0 ? 2 : 1; side <= 2; ++side)
         if (m.SlabBottomGap(side) < 0.002) m.SlabBottomGap(side) = 0;
     show(txtVasenlaatanalavali, m.SlabBottomGap(1));
     show(txtOikealaatanalavali, m.SlabBottomGap(2));

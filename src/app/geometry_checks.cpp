@@ -517,7 +517,9 @@ int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span
     lines.clear();
     bool beyondBeam = false;
     bool beyondSlab = false;
-    for (int s = 1; s <= 2; ++s) {
+    // An edge beam's hidden left side has no slabs and no holes the
+    // calculation takes.
+    for (int s = m.IsMiddleBeam != 0 ? 1 : 2; s <= 2; ++s) {
         const int holes = std::clamp<int>(m.HoleCount(s), 0, 2);
         for (int h = 1; h <= holes; ++h) {
             const float x1 = static_cast<float>(m.HoleX(s, h).number());

@@ -109,7 +109,8 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
 int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines);
 // Slab holes beyond the beam end or beyond the slab span, the slab span
 // running linearly from the beam spacing at the start to that at the end
-// (spacing by (side, end); only sides and ends 1 and 2 are read).
+// (spacing by (side, end); only sides and ends 1 and 2 are read). An edge
+// beam's hidden left side is not checked: it has no slabs.
 int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span,
                            const model::SideEndSingleArray& spacing);
 

@@ -39,6 +39,14 @@ std::string sentence(std::string text) {
     return text;
 }
 
+// A data file's name as it stands on disk in the folder (the lookup
+// ignores letter case: "ONTELO.MIT" for a project's "ONTELO.mit"), or as
+// given when there is none.
+std::string nameOnDisk(const std::string& folder, const std::string& name) {
+    const auto found = runtime::findFileIgnoringCase(folder.empty() ? "." : folder, name);
+    return found ? std::filesystem::path(*found).filename().string() : name;
+}
+
 // The one message of a refused file.
 std::string refusalText(int16_t language, const std::string& fileName, const inputfile::LineProblem& problem) {
     const std::string line = std::to_string(problem.line);
@@ -175,11 +183,13 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
                                std::to_string(TitleCharacters) + " characters; its first " +
                                std::to_string(TitleCharacters) + " characters are used."));
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
+        const std::string catalogue = nameOnDisk(m.DataPath, m.SlabFileName);
+        const std::string standIn = nameOnDisk(before->DataPath, before->SlabFileName);
         say(byLanguage(language,
-                       "Projektin ontelolaattatiedostoa " + m.SlabFileName + " ei voi käyttää. " + fault->text(0) +
-                           " Käytetään tiedostoa " + before->SlabFileName + ".",
-                       "The project's slab catalogue " + m.SlabFileName + " cannot be used. " + fault->text(1) + " " +
-                           before->SlabFileName + " is used."));
+                       "Projektin ontelolaattatiedostoa " + catalogue + " ei voi käyttää. " + fault->text(0) +
+                           " Käytetään tiedostoa " + standIn + ".",
+                       "The project's slab catalogue " + catalogue + " cannot be used. " + fault->text(1) + " " +
+                           standIn + " is used."));
         m.SlabFileName = before->SlabFileName;
     }
     // A slab type the catalogue lacks stays the project's: it is named, and

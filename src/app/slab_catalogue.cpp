@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "analysis/analysis_setup.h"
+#include "inputfile/data_line.h"
+#include "library/slab_data.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 #include "runtime/input_items.h"
@@ -61,12 +63,36 @@ double columnNumber(const std::string& word) {
     }
 }
 
+// The fields of a catalogue line that the calculation reads as numbers
+// (strand lines 2..6, slab lines 2..17, up to the "/" that ends the data of
+// a line) each hold a number: a text that is no number ("3.6O", "abc") is
+// never read as its leading digits or as 0. The catalogue is refused,
+// naming the line, the field and the text.
+void requireNumbers(const std::string& path, int line, const std::string& lineText, bool slabLine) {
+    std::vector<std::string> words;
+    const int count = blankWords(lineText.substr(0, lineText.find('/')), words);
+    for (int k = 2; k <= std::min(count, slabLine ? 17 : 6); ++k) {
+        const std::string& word = words[static_cast<std::size_t>(k)];
+        if (runtime::fieldNumber(word)) continue;
+        const inputfile::LineProblem problem =
+            inputfile::NotANumberProblem(line, k, word, library::CatalogueFieldName(slabLine, k, 0),
+                                         library::CatalogueFieldName(slabLine, k, 1));
+        const std::string n = std::to_string(line);
+        throw DataFileError(path,
+                            "Tiedosto " + path + " on virheellinen:\r\nrivillä " + n + " tunnuksen " + words[1] +
+                                " " + problem.finnish + ".",
+                            "The file " + path + " is not valid:\r\non line " + n + ", " + words[1] + ": " +
+                                problem.english + ".");
+    }
+}
+
 // The key and diameter of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
 void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
-    for (;;) {
+    for (bool title = true;; title = false) {
         const std::string line = nextItem(items, path, "LOPPU1");
         if (startsWith(line, "LOPPU1")) return;
+        if (!title) requireNumbers(path, items.line(), line, false);
         std::vector<std::string> words;
         const int count = blankWords(line, words);
         if (count > 0) m.SlabCatalogue.appendStrandType({words[1], count > 1 ? columnNumber(words[2]) : 0.0});
@@ -88,6 +114,7 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
         std::string line = nextItem(items, path, "LOPPU");
         std::vector<std::string> words;
         if (blankWords(line, words) > 16) {
+            requireNumbers(path, items.line(), line, true);
             model::SlabTypeRecord record;
             record.Name = words[1];
             record.Thickness = parseWord(words[3]);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "inputfile/beam_section_fields.h"
+#include "model/field_names.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
@@ -21,6 +22,32 @@ std::string upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return s;
+}
+
+// Where a section record stands: the project file's own line, or a line
+// of the beam library it names (said before the field).
+struct RecordPlace {
+    int line;  // the project file's line
+    model::FieldName where = {};
+};
+
+// Whether a field of the section record is a number; a field that is not
+// is named (place: its place on the line) and flags the record.
+bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
+                 std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag) {
+    if (text.empty() || runtime::fieldNumber(text)) return true;
+    const int line = record.line;
+    LineProblem problem = NotANumberProblem(line, place, text, name.finnish, name.english, field, element);
+    problem.finnish = record.where.finnish + problem.finnish;
+    problem.english = record.where.english + problem.english;
+    errorFlag = 1;
+    const std::string l = std::to_string(line);
+    report.errorLog.write("Rivi " + l + ": " + problem.finnish);
+    if (report.problems)
+        report.problems->push_back(std::move(problem));
+    else if (report.messages)
+        report.messages->push_back({"Rivi " + l + ": " + problem.finnish, "Line " + l + ": " + problem.english});
+    return false;
 }
 
 }  // namespace
@@ -41,11 +68,16 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
     const std::vector<std::string> defaults(31);
     int16_t lineFlag = 0;
     int position = 3;
+    RecordPlace record{lineCounter};
 
     try {
         if (namesBeamLibrary(m)) {
             m.CurrentFileNumber = 4;
-            runtime::TextFileReader library(runtime::resolveFile(m.DataPath, m.BeamLibraryFileName));
+            const std::string libraryPath = runtime::resolveFile(m.DataPath, m.BeamLibraryFileName);
+            runtime::TextFileReader library(libraryPath);
+            // The library as it is named on disk ("KIRJASTO.MIT" for a
+            // project's "KIRJASTO.mit").
+            const std::string libraryName = libraryPath.substr(libraryPath.find_last_of('/') + 1);
             int16_t libraryCounter = 0;
             const std::string wanted = upper(m.BeamTypeName);
             // The library's own short lines are the library's matter: a
@@ -60,25 +92,44 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             if (texts[1] == "LOPPU") {
                 if (report.problems)
                     report.problems->push_back(
-                        {lineCounter, "palkkikirjastossa " + m.BeamLibraryFileName + " ei ole palkkityyppiä " + wanted,
-                         "the beam library " + m.BeamLibraryFileName + " has no beam type " + wanted});
+                        {lineCounter, "palkkikirjastossa " + libraryName + " ei ole palkkityyppiä " + wanted,
+                         "the beam library " + libraryName + " has no beam type " + wanted});
                 else if (report.messages)
                     report.messages->push_back({"*** Virhe: Palkkityyppi " + m.BeamTypeName + " tuntematon",
                                                 "*** Error: beam type " + m.BeamTypeName + " unknown"});
                 errorFlag = 1;
             } else if (lineFlag == 1 && report.problems) {
                 report.problems->push_back({lineCounter,
-                                            "palkkikirjaston " + m.BeamLibraryFileName + " palkkityypin " + wanted +
+                                            "palkkikirjaston " + libraryName + " palkkityypin " + wanted +
                                                 " rivillä on liian vähän lukuja",
                                             "the line of beam type " + wanted + " in the beam library " +
-                                                m.BeamLibraryFileName + " holds too few numbers"});
+                                                libraryName + " holds too few numbers"});
             }
             if (lineFlag == 1) errorFlag = 1;
             position = 5;
+            const std::string n = std::to_string(libraryCounter);
+            record.where = {"palkkikirjaston " + libraryName + " rivillä " + n + " ",
+                            "line " + n + " of the beam library " + libraryName + ", "};
         } else {
             m.CurrentFileNumber = 1;
             ReadDataLine(report, inputFile, lineCounter, 4, values, texts, defaults, lineFlag);
             errorFlag = lineFlag;
+        }
+        record.line = lineCounter;
+        // The record's own numbers: the category, the ledge flag (a
+        // library's line then gives the slab bottom level and the joint
+        // width) and the parameter count. Its structure needs the counts: a
+        // text that is no number stands as 0 there, the record refused.
+        for (int k = 2; k <= position + 1; ++k) {
+            const bool library = position == 5;
+            const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
+            const model::FieldName name =
+                k <= 3                 ? model::fieldName(field)
+                : k == position + 1    ? model::FieldName{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"}
+                : library && k == 4    ? model::FieldName{"Laattojen alapinnan taso", "Level of the slab bottoms"}
+                                       : model::FieldName{"Saumavalu", "Joint grout"};
+            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], field, 0, name, errorFlag))
+                values[static_cast<std::size_t>(k)] = 0;
         }
 
         m.BeamCategory = static_cast<double>(runtime::floorToInt32(values[2]));
@@ -114,9 +165,16 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         }
 
         if (known) {
-            const auto fields = sectionParameterFields(m, family);
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                *fields[i] = i + 1 <= static_cast<std::size_t>(n) ? runtime::Value(values[i + 1]) : runtime::Value(0);
+            const auto fields = namedSectionParameterFields(m, family);
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                const bool given = i + 1 <= static_cast<std::size_t>(n);
+                double v = given ? values[i + 1] : 0.0;
+                if (given && !numberField(report, record, static_cast<int>(i) + position + 2, texts[i + 1],
+                                          fields[i].name, fields[i].element,
+                                          model::fieldName(fields[i].name, fields[i].element), errorFlag))
+                    v = std::nan("");
+                *fields[i].value = runtime::Value(v);
+            }
             completeSectionFields(m, family);
         }
     } catch (const RunTimeError& e) {

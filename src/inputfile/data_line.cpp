@@ -124,6 +124,14 @@ LineProblem ErrorProblem(int line, int errorNumber) {
     }
 }
 
+LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                              const std::string& englishName, std::string_view field, int element) {
+    const std::string quoted = runtime::quotedText(text);
+    const std::string n = std::to_string(place);
+    return {line, "kenttä " + n + " (" + finnishName + ") " + quoted + " ei ole luku",
+            "field " + n + " (" + englishName + ") " + quoted + " is not a number", std::string(field), element};
+}
+
 void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,
                   int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
                   const std::vector<std::string>& defaults, int16_t& errorFlag) {

@@ -5,7 +5,9 @@
 // A data line holds fields separated by blanks, commas and slashes; the
 // caller asks for n fields. Arrays are indexed from 1 (element 0 unused):
 // values(k) gets the leading number of field k, texts(k) the field as
-// written and texts(n+1) the rest of the line behind field n; defaults(k) is
+// written (a caller that takes field k as a number holds texts(k) to
+// runtime::fieldNumber, so that "2O" is never read as 2) and texts(n+1)
+// the rest of the line behind field n; defaults(k) is
 // what field k takes when the line does not give it. "/" ends the data of a
 // line (what follows is a comment, missing fields take their defaults
 // silently); two touching commas omit a field. A line that ends before n
@@ -14,6 +16,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inputfile/error_log.h"
@@ -23,8 +26,8 @@
 namespace quorvel::inputfile {
 
 // What is wrong with one line of a file, in words in both languages of
-// the windows; line counts from 1 (0: the file as a whole). Never holds text
-// read from the file, which may be anything.
+// the windows; line counts from 1 (0: the file as a whole). Text read from
+// the file, which may be anything, appears only quoted (runtime::quotedText).
 struct LineProblem {
     int line = 0;
     std::string finnish;
@@ -35,6 +38,12 @@ struct LineProblem {
 
 // The run-time error that stopped the read of a line, in words.
 LineProblem ErrorProblem(int line, int errorNumber);
+
+// A field of a line that should hold a number and holds the text it quotes:
+// named by its place on the line (from 1) and by its name in each
+// language; field and element name the model field for the caller.
+LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                              const std::string& englishName, std::string_view field = {}, int element = 0);
 
 // Where a short line is reported: as a message for the user in messages,
 // or, when problems is set, as an entry of that list (the reader then says

@@ -15,6 +15,7 @@
 #include "runtime/data_files.h"
 #include "model/beam_rules.h"
 #include "model/field_limits.h"
+#include "model/field_names.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
@@ -28,11 +29,18 @@ using runtime::RunTimeError;
 using runtime::Value;
 
 double steelStrengthOf(const std::string& field) {
+    // An omitted field reads as 0.
+    if (field.empty()) return 0.0;
     std::size_t i = 0;
-    while (i < field.size() && !(field[i] >= '0' && field[i] <= '9') && field[i] != '.' && field[i] != '-' &&
-           field[i] != '+')
-        ++i;
-    return runtime::scanNumber(field.substr(i));
+    while (i < field.size() && ((field[i] >= 'A' && field[i] <= 'Z') || (field[i] >= 'a' && field[i] <= 'z'))) ++i;
+    std::string_view number = std::string_view(field).substr(i);
+    // The subgrades of EN 10025-2, -3 and -4 after the yield strength.
+    for (std::string_view subgrade : {"JR", "J0", "J2", "K2", "NL", "ML", "N", "M"})
+        if (number.size() > subgrade.size() && number.ends_with(subgrade)) {
+            number.remove_suffix(subgrade.size());
+            break;
+        }
+    return runtime::fieldNumber(number).value_or(std::nan(""));
 }
 
 namespace {
@@ -66,8 +74,7 @@ public:
             m_.BottomStrandCode(s) = t(2);
             m_.TopStrandCode(s) = t(3);
             m_.StrandInitialStress(s) = f(4, "StrandInitialStress", s);
-            m_.StrandPrestressLoss(s) = x(5) * 0.01;
-            stored_.push_back({"StrandPrestressLoss", s, values_[5], counter_, 100});  // written in per cent
+            m_.StrandPrestressLoss(s) = f(5, "StrandPrestressLoss", s, 100) * 0.01;  // written in per cent
             m_.SlabConcreteClass(s) = f(6, "SlabConcreteClass", s);
             m_.ConcreteQualityClass(s + 3) = f(7, "ConcreteQualityClass", s + 3);
             m_.CoreFillingLength(s) = f(8, "CoreFillingLength", s);
@@ -158,7 +165,7 @@ public:
         m_.BeamLineLoadQX = f(3, "BeamLineLoadQX", 0);
         m_.BeamLineLoadQLength = f(4, "BeamLineLoadQLength", 0);
         read(1);
-        m_.BeamPointLoadCount = static_cast<int16_t>(count(x(1), 5));
+        m_.BeamPointLoadCount = static_cast<int16_t>(count(1, "BeamPointLoadCount", 0, 5));
         for (int p = 1; p <= m_.BeamPointLoadCount; ++p) {
             read(3);
             m_.BeamPointLoad(1, p) = f(1, "BeamPointLoad", decltype(m_.BeamPointLoad)::elementNumber(1, p));
@@ -185,7 +192,7 @@ public:
             m_.DowelsOnBeamTop = whole16(1, "DowelsOnBeamTop", 0);
             m_.DowelledConnection = 0;
             m_.BetaY = f(2, "BetaY", 0);
-            m_.BetaYAsStored = x(2);
+            m_.BetaYAsStored = m_.BetaY;
         } else {
             m_.DowelsOnBeamTop = 0;
             m_.DowelledConnection = whole16(1, "DowelledConnection", 0);
@@ -194,7 +201,7 @@ public:
         }
         for (int s = 1; s <= 2; ++s) {
             read(1);
-            m_.HoleCount(s) = static_cast<int16_t>(count(x(1), 2));
+            m_.HoleCount(s) = static_cast<int16_t>(count(1, "HoleCount", s, 2));
             for (int h = 1; h <= m_.HoleCount(s); ++h) {
                 read(4);
                 m_.HoleX(s, h) = f(1, "HoleX", decltype(m_.HoleX)::elementNumber(s, h));
@@ -234,10 +241,12 @@ public:
         // whatever else would be found.
         for (const StoredValue& v : stored_)
             if (v.field == "BeamCategory" && !model::withinFieldLimit(v.field, 0, v.value)) {
-                problems.push_back({v.line, "kentän BeamCategory arvo " + shown(v.value) + " ei ole rajoissa (" +
-                                                model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field)) + ")",
-                                    "the value " + shown(v.value) + " of BeamCategory is outside its limits (" +
-                                        model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field)) + ")",
+                const std::string range =
+                    model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field));
+                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " ei ole rajoissa (" +
+                                                range + ")",
+                                    "the value " + shown(v.value) + " of " + caption(v, 1) + " is outside its limits (" +
+                                        range + ")",
                                     "BeamCategory"});
                 raiseFlag(v.line, 1);
                 return;
@@ -259,7 +268,7 @@ public:
                     model::describeRange(range, v.scale == 100 ? std::string_view("%") : model::fieldUnit(v.field));
                 problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
                                                 " ei ole rajoissa (" + limitText + ")",
-                                    "the value " + shown(v.value) + " of " + caption(v, true) + " is outside its limits (" +
+                                    "the value " + shown(v.value) + " of " + caption(v, 1) + " is outside its limits (" +
                                         limitText + ")",
                                     field, v.element});
                 raiseFlag(v.line, 1);
@@ -273,12 +282,12 @@ public:
             if (bound == stored_.end() || !model::withinFieldLimit(bound->field, 0, bound->value)) continue;
             const double most = limit->atMostFactor * bound->value;
             if (std::fabs(v.value) <= most) continue;
-            const std::string boundField =
-                (limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ") + std::string(limit->atMostField);
+            const model::FieldName boundName = model::fieldName(limit->atMostField);
+            const std::string factor = limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ";
             problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
-                                            boundField + " " + shown(most),
-                                "the value " + shown(v.value) + " of " + caption(v, true) + " is above " + boundField + " " +
-                                    shown(most),
+                                            factor + boundName.finnish + " " + shown(most),
+                                "the value " + shown(v.value) + " of " + caption(v, 1) + " is above " + factor +
+                                    boundName.english + " " + shown(most),
                                 field, v.element});
             raiseFlag(v.line, 1);
         }
@@ -296,16 +305,10 @@ public:
     const std::vector<StoredValue>& stored() const { return stored_; }
 
 private:
-    // The field by the name of the box that edits just this element, and
-    // its model name.
-    static std::string caption(const StoredValue& v, bool english = false) {
-        const std::string field = std::string(v.field);
-        for (const model::BoxLimit& box : model::boxLimits()) {
-            const std::string_view name = english ? box.englishName : box.name;
-            if (box.field == v.field && box.element == v.element && !name.empty())
-                return std::string(name) + " (" + field + ")";
-        }
-        return field;
+    // The field by its name in the language (1 English): the caption of the
+    // box that edits just this element where there is one.
+    static std::string caption(const StoredValue& v, int language = 0) {
+        return model::fieldName(v.field, v.element).text(language);
     }
     static std::string shown(double value) {
         std::string text = runtime::numberStr(value, NumberKind::Double);
@@ -327,12 +330,37 @@ private:
         if (counter_ >= maxLines) throw RunTimeError(runtime::ErrOverflow);
         return flags_[static_cast<std::size_t>(counter_) + 1];
     }
-    Value x(int k) const { return Value(values_[static_cast<std::size_t>(k)]); }
+    // Field k of the line as a number. A text that is no number ("2O",
+    // "480mm", "xx") is never cut to its leading digits or read as 0: its
+    // line is flagged, the field named with the text quoted, and the value
+    // taken is no number either (NaN). A field the line does not give holds
+    // its default, the program's own text.
+    double number(int k, std::string_view field, int element) {
+        const std::string& text = t(k);
+        if (text.empty() || runtime::fieldNumber(text)) return values_[static_cast<std::size_t>(k)];
+        notANumber(k + place_, text, field, element);
+        return std::nan("");
+    }
+    void notANumber(int place, const std::string& text, std::string_view field, int element) {
+        const model::FieldName name = model::fieldName(field, element);
+        LineProblem problem = NotANumberProblem(counter_, place, text, name.finnish, name.english, field, element);
+        raiseFlag(counter_, 1);
+        if (report_.problems) {
+            report_.problems->push_back(std::move(problem));
+            return;
+        }
+        const std::string line = std::to_string(counter_);
+        if (report_.messages)
+            report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
+        log_.write("Rivi " + line + ": " + problem.finnish);
+    }
     // Field k of the line, noted with the model field it is stored in, so
-    // that a value outside the field's limits is named with its line.
-    Value f(int k, std::string_view field, int element) {
-        stored_.push_back({field, element, values_[static_cast<std::size_t>(k)], counter_});
-        return x(k);
+    // that a value outside the field's limits is named with its line (the
+    // file writes the field times scale).
+    Value f(int k, std::string_view field, int element, double scale = 1.0) {
+        const double v = number(k, field, element);
+        if (!std::isnan(v)) stored_.push_back({field, element, v, counter_, scale});
+        return Value(v);
     }
     // Field k as a 16-bit whole number (its whole part, or rounded), noted
     // as f notes a field. A value no 16-bit number holds stops the read with
@@ -360,23 +388,29 @@ private:
         const int line = namesBeamLibrary(m_) ? materialLine : counter_;
         stored_.push_back({"BeamCategory", 0, m_.BeamCategory.number(), line});
         stored_.push_back({"SlabsOnLedge", 0, static_cast<double>(m_.SlabsOnLedge), line});
+        // A parameter that is no number is named already.
         for (const SectionField& field : namedSectionParameterFields(m_, m_.BeamFamilyCode()))
-            stored_.push_back({field.name, field.element, field.value->number(), line});
+            if (!std::isnan(field.value->number()))
+                stored_.push_back({field.name, field.element, field.value->number(), line});
     }
 
     // A count read from the file: its whole part, which must lie in
     // 0..max. A count outside that range flags the line and is held to the
     // range, so no record can reach beyond its array.
-    int count(const Value& v, int max) {
-        const double w = std::floor(v.number());
+    int count(int k, std::string_view field, int element, int max) {
+        const double v = number(k, field, element);
+        if (std::isnan(v)) return 0;
+        const double w = std::floor(v);
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
         if (report_.problems) {
             const std::string limit = "0..." + std::to_string(max);
             const std::string shown = std::isfinite(w) && std::fabs(w) < 1e9 ? std::to_string(static_cast<long long>(w))
                                                                             : runtime::numberStr(w, NumberKind::Double);
-            report_.problems->push_back({counter_, "lukumäärä " + shown + " ei ole välillä " + limit,
-                                         "the count " + shown + " is outside " + limit});
+            const model::FieldName name = model::fieldName(field, element);
+            report_.problems->push_back(
+                {counter_, "kentän " + name.finnish + " arvo " + shown + " ei ole välillä " + limit,
+                 "the value " + shown + " of " + name.english + " is outside " + limit});
         }
         return w < 0 || std::isnan(w) ? 0 : max;
     }
@@ -447,22 +481,34 @@ private:
                        "Palkin materiaaliparametreja liian vähän; tarvittava määrä " +
                        runtime::numberStr(count, NumberKind::Integer) + " " + " kpl");
         }
+        // The material values stand behind the library, type and span:
+        // value k is field k + 3 of the line.
+        const int16_t lineRead = counter_;
+        counter_ = line;
+        place_ = 3;
         auto noteAt = [&](double v, std::string_view field, int element) {
-            if (noteValues) stored_.push_back({field, element, v, line});
+            if (noteValues && !std::isnan(v)) stored_.push_back({field, element, v, line});
             return Value(v);
         };
+        auto steelAt = [&](int k, std::string_view field) {
+            const double v = steelStrengthOf(t(k));
+            if (std::isnan(v)) notANumber(k + place_, t(k), field, 0);
+            return noteAt(v, field, 0);
+        };
         if (steel) {
-            m_.SteelStrength = noteAt(steelStrengthOf(t(1)), "SteelStrength", 0);
-            m_.SteelStrength2 = noteAt(steelStrengthOf(t(2)), "SteelStrength2", 0);
-            m_.SteelStrength3 = noteAt(steelStrengthOf(t(3)), "SteelStrength3", 0);
+            m_.SteelStrength = steelAt(1, "SteelStrength");
+            m_.SteelStrength2 = steelAt(2, "SteelStrength2");
+            m_.SteelStrength3 = steelAt(3, "SteelStrength3");
         } else if (prestressed) {
-            m_.SteelStrength = noteAt(steelStrengthOf(t(1)), "SteelStrength", 0);
-            m_.BeamConcreteClass = noteAt(values_[2], "BeamConcreteClass", 0);
-            m_.ConcreteQualityClass(1) = noteAt(values_[3], "ConcreteQualityClass", 1);
+            m_.SteelStrength = steelAt(1, "SteelStrength");
+            m_.BeamConcreteClass = noteAt(number(2, "BeamConcreteClass", 0), "BeamConcreteClass", 0);
+            m_.ConcreteQualityClass(1) = noteAt(number(3, "ConcreteQualityClass", 1), "ConcreteQualityClass", 1);
         } else {
-            m_.BeamConcreteClass = noteAt(values_[1], "BeamConcreteClass", 0);
-            m_.ConcreteQualityClass(1) = noteAt(values_[2], "ConcreteQualityClass", 1);
+            m_.BeamConcreteClass = noteAt(number(1, "BeamConcreteClass", 0), "BeamConcreteClass", 0);
+            m_.ConcreteQualityClass(1) = noteAt(number(2, "ConcreteQualityClass", 1), "ConcreteQualityClass", 1);
         }
+        place_ = 0;
+        counter_ = lineRead;
     }
 
     // Records 10 to 16 by category and family.
@@ -473,7 +519,7 @@ private:
             read(3);
             m_.ReinforcementModulus = f(1, "ReinforcementModulus", 0);
             m_.ReinforcementStrength = f(2, "ReinforcementStrength", 0);
-            m_.ReinforcementRowCount = static_cast<int16_t>(count(x(3), 10));
+            m_.ReinforcementRowCount = static_cast<int16_t>(count(3, "ReinforcementRowCount", 0, 10));
             for (int r = 1; r <= m_.ReinforcementRowCount; ++r) {
                 read(4);
                 m_.BarsInRow(r) = whole16(1, "BarsInRow", r, false);
@@ -485,7 +531,7 @@ private:
                 read(3);
                 m_.TopRebarModulus = f(1, "TopRebarModulus", 0);
                 m_.TopRebarStrength = f(2, "TopRebarStrength", 0);
-                m_.TopRebarRowCount = static_cast<int16_t>(count(x(3), 10));
+                m_.TopRebarRowCount = static_cast<int16_t>(count(3, "TopRebarRowCount", 0, 10));
                 for (int r = 1; r <= m_.TopRebarRowCount; ++r) {
                     read(4);
                     m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r, false);
@@ -512,7 +558,7 @@ private:
             read(3);
             m_.SteelBeamRebarModulus = f(1, "SteelBeamRebarModulus", 0);
             m_.SteelBeamRebarStrength = f(2, "SteelBeamRebarStrength", 0);
-            m_.SteelBeamRebarRowCount = static_cast<int16_t>(count(x(3), 10));
+            m_.SteelBeamRebarRowCount = static_cast<int16_t>(count(3, "SteelBeamRebarRowCount", 0, 10));
             for (int r = 1; r <= m_.SteelBeamRebarRowCount; ++r) {
                 read(4);
                 m_.SteelBeamBarsInRow(r) = whole16(1, "SteelBeamBarsInRow", r);
@@ -527,7 +573,7 @@ private:
     void readSlabLoads() {
         for (int s = 1; s <= 2; ++s) {
             read(1);
-            m_.SlabLineLoadCount(s) = static_cast<double>(count(x(1), 5));
+            m_.SlabLineLoadCount(s) = static_cast<double>(count(1, "SlabLineLoadCount", s, 5));
             for (int i = 1; i <= static_cast<int>(m_.SlabLineLoadCount(s)); ++i) {
                 read(3);
                 m_.SlabLineLoadG(i, s) = f(1, "SlabLineLoadG", decltype(m_.SlabLineLoadG)::elementNumber(i, s));
@@ -537,7 +583,7 @@ private:
         }
         for (int s = 1; s <= 2; ++s) {
             read(1);
-            m_.SlabPointLoadCount(s) = static_cast<double>(count(x(1), 5));
+            m_.SlabPointLoadCount(s) = static_cast<double>(count(1, "SlabPointLoadCount", s, 5));
             for (int i = 1; i <= static_cast<int>(m_.SlabPointLoadCount(s)); ++i) {
                 read(4);
                 m_.SlabPointLoadG(i, s) = f(1, "SlabPointLoadG", decltype(m_.SlabPointLoadG)::elementNumber(i, s));
@@ -562,6 +608,9 @@ private:
     std::vector<int16_t> flags_ = std::vector<int16_t>(maxLines + 2, 0);
 
     std::vector<StoredValue> stored_;
+    // Where field 1 of the fields read stands on its line, less one (the
+    // material values stand behind three fields of their line).
+    int place_ = 0;
 };
 
 // Reads fileName into m. With problems set, every problem met goes to that

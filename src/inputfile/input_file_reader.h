@@ -56,8 +56,10 @@ std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::st
 std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, std::string_view bytes,
                                             bool leftSideCarriesSlabs = false);
 
-// A steel strength field ("S355", "[S460]", "1000"): the whole number after
-// any letter prefix.
+// A steel strength field ("355", "S355", "S355J2"): the number after any
+// prefix of letters and before an EN 10025 subgrade (JR, J0, J2, K2, N, NL,
+// M, ML); NaN when that is no number ("S35x", "S", "[S460]"); an empty
+// field 0.
 double steelStrengthOf(const std::string& field);
 
 }  // namespace quorvel::inputfile

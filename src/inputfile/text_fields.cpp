@@ -64,9 +64,8 @@ std::optional<LineProblem> findStrandDesignationProblem(const model::ProjectMode
             if (!breach) continue;
             const std::string model = bottom ? "BottomStrandCode" : "TopStrandCode";
             const TextField& field = strandField(side, layer);
-            return LineProblem{3 + side,
-                               "kentän " + std::string(field.finnishName) + " (" + model + ") " + breach->finnish,
-                               std::string(field.englishName) + " (" + model + "), " + breach->english, model, side};
+            return LineProblem{3 + side, "kentän " + std::string(field.finnishName) + " " + breach->finnish,
+                               std::string(field.englishName) + ", " + breach->english, model, side};
         }
     }
     return std::nullopt;

@@ -9,6 +9,7 @@
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
+#include "runtime/messages.h"
 #include "runtime/number_text.h"
 #include "runtime/text_file.h"
 
@@ -76,7 +77,11 @@ public:
         const std::string text = items_.readItem();
         double v = std::nan("");
         try {
-            v = runtime::scanNumber(text);
+            // A text that is no number ("0.1O", "2O") is never read as its
+            // leading digits or as 0.
+            const std::optional<double> number = runtime::fieldNumber(text);
+            if (!number) notANumber(limit, text);
+            v = *number;
         } catch (const RunTimeError&) {  // beyond the double range
         }
         const bool inside = std::isfinite(v) && (limit.above ? v > limit.least : v >= limit.least) &&
@@ -96,6 +101,15 @@ public:
                 "\" ei ole sallittu (" + range + wholeFi + ").",
             "In the file " + path_ + " on line " + line + " the value " + limit.name + " = \"" + text +
                 "\" is not allowed (" + range + wholeEn + ").");
+    }
+
+    [[noreturn]] void notANumber(const Limit& limit, const std::string& text) const {
+        const std::string line = std::to_string(items_.line());
+        const std::string quoted = runtime::quotedText(text);
+        throw CoefficientTableError(
+            "Tiedoston " + path_ + " rivillä " + line + " arvo " + limit.name + " = " + quoted + " ei ole luku.",
+            "In the file " + path_ + " on line " + line + " the value " + limit.name + " = " + quoted +
+                " is not a number.");
     }
 
     // The table ends before the block it was read for is complete.

@@ -38,7 +38,8 @@ class CatalogueFile {
 public:
     CatalogueFile(model::ProjectModel& m, inputfile::DataLineReporting& report)
         : report_(report),
-          file_(runtime::resolveDataFile(m.DataFiles, m.DataPath, m.SlabFileName)),
+          path_(runtime::resolveDataFile(m.DataFiles, m.DataPath, m.SlabFileName)),
+          file_(path_),
           values_(slabFieldCount + 1, 0.0),
           texts_(slabFieldCount + 2),
           defaults_(slabFieldCount + 1) {
@@ -65,7 +66,10 @@ public:
     }
 
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
+    const std::string& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int line() const { return counter_; }
+    // The catalogue as it is named on disk.
+    const std::string& path() const { return path_; }
 
 private:
     void readLine(int fieldCount) {
@@ -76,6 +80,7 @@ private:
     }
 
     inputfile::DataLineReporting& report_;
+    std::string path_;
     runtime::TextFileReader file_;
     int16_t counter_ = 0;
     std::vector<double> values_;
@@ -135,8 +140,21 @@ constexpr FieldRule slabRules[] = {
 constexpr double largestCatalogueValue = 1e6;
 
 template <std::size_t N>
-std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f,
-                                            const std::string& key, const FieldRule (&rules)[N]) {
+std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::string& key,
+                                            const FieldRule (&rules)[N]) {
+    const std::string& file = f.path();
+    const std::string line = std::to_string(f.line());
+    // A text that is no number is never read as its leading digits or as 0.
+    for (const FieldRule& r : rules) {
+        const std::string& text = f.text(r.field);
+        if (text.empty() || runtime::fieldNumber(text)) continue;
+        const inputfile::LineProblem problem =
+            inputfile::NotANumberProblem(f.line(), r.field, text, r.name, r.englishName);
+        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+                                    " " + problem.finnish + "." + lineFeed + "Korjaa laattatiedoston rivi.",
+                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key + ": " +
+                                    problem.english + "." + lineFeed + "Correct the line of the slab catalogue."};
+    }
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);
         if (std::isfinite(v) && (r.above ? v > r.least : v >= r.least) && v <= largestCatalogueValue) continue;
@@ -146,8 +164,6 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
             return " (" + num(r.least) + (r.above ? " < " : " <= ") + name + " <= " + num(largestCatalogueValue) +
                    ")." + lineFeed;
         };
-        const std::string file = m.DataPath + m.SlabFileName;
-        const std::string line = std::to_string(f.line());
         return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                                     " arvo " + value(r.name) + " ei ole sallittu" + range(r.name) +
                                     "Korjaa laattatiedoston rivi.",
@@ -160,9 +176,8 @@ std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const 
 
 // A line whose fields each lie within their limits but whose section or
 // strand cannot exist: the message names the file, the line and the rule.
-runtime::Message brokenRuleMessage(const model::ProjectModel& m, int lineNumber, const std::string& key,
+runtime::Message brokenRuleMessage(const std::string& file, int lineNumber, const std::string& key,
                                    const model::RuleBreach& breach) {
-    const std::string file = m.DataPath + m.SlabFileName;
     const std::string line = std::to_string(lineNumber);
     return {"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                 " mukaista ei voi olla, ehto ei täyty: " + breach.finnish + "." + lineFeed +
@@ -179,12 +194,12 @@ model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
 
 // The line the search found, field by field and then as a whole.
 template <std::size_t N>
-std::optional<runtime::Message> unsoundLine(const model::ProjectModel& m, const CatalogueFile& f,
-                                            const std::string& key, const FieldRule (&rules)[N], bool slabLine) {
-    if (auto message = unsoundLine(m, f, key, rules)) return message;
+std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::string& key,
+                                            const FieldRule (&rules)[N], bool slabLine) {
+    if (auto message = unsoundLine(f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
         slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(5), f.value(6));
-    if (breach) return brokenRuleMessage(m, f.line(), key, *breach);
+    if (breach) return brokenRuleMessage(f.path(), f.line(), key, *breach);
     return std::nullopt;
 }
 
@@ -284,6 +299,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
     inputfile::DataLineReporting report{errorLog, &messages};
     std::vector<std::string> keys;
     int slabLine = 0;
+    std::string path;
 
     {
         CatalogueFile file(m, report);
@@ -302,7 +318,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, bottomKey, strandRules, false)) {
+        if (auto message = unsoundLine(file, bottomKey, strandRules, false)) {
             messages.push_back(*message);
             status = -1;
             return;
@@ -319,25 +335,26 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, m.SlabTypeName(s), slabRules, true)) {
+        if (auto message = unsoundLine(file, m.SlabTypeName(s), slabRules, true)) {
             messages.push_back(*message);
             status = -1;
             return;
         }
         const model::SlabSectionColumns columns = sectionColumns(file);
         if (auto breach = model::selfWeightBreach(columns, SlabConcreteArea(columns))) {
-            messages.push_back(brokenRuleMessage(m, file.line(), m.SlabTypeName(s), *breach));
+            messages.push_back(brokenRuleMessage(file.path(), file.line(), m.SlabTypeName(s), *breach));
             status = -1;
             return;
         }
         takeSlabLine(m, s, file);
         slabLine = file.line();
+        path = file.path();
     }
     // The strands at the line's axis height have the cover their bond needs.
     auto coverBroken = [&](double diameter) {
         const auto breach = model::strandCoverBreach(m.BottomStrandAxisDistance(s), diameter);
         if (breach) {
-            messages.push_back(brokenRuleMessage(m, slabLine, m.SlabTypeName(s), *breach));
+            messages.push_back(brokenRuleMessage(path, slabLine, m.SlabTypeName(s), *breach));
             status = -1;
         }
         return breach.has_value();
@@ -357,7 +374,7 @@ void readSide(model::ProjectModel& m, runtime::Messages& messages, int s, int16_
             status = -1;
             return;
         }
-        if (auto message = unsoundLine(m, file, topKey, strandRules, false)) {
+        if (auto message = unsoundLine(file, topKey, strandRules, false)) {
             messages.push_back(*message);
             status = -1;
             return;
@@ -398,6 +415,15 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
         return;
     }
     if (version && errorLog.entryCount() == 0) cleanReads(*m.DataFiles).keep(*version, query, recordOf(m, s));
+}
+
+std::string CatalogueFieldName(bool slabLine, int field, int16_t language) {
+    auto find = [&](const auto& rules) -> std::string {
+        for (const FieldRule& r : rules)
+            if (r.field == field) return language == 1 ? r.englishName : r.name;
+        return {};
+    };
+    return slabLine ? find(slabRules) : find(strandRules);
 }
 
 void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status) {

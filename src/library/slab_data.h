@@ -49,4 +49,9 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
 // side's field, and sets status to -1. status is left unchanged otherwise.
 void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status);
 
+// The name in messages of field k (from 2) of a strand line (slabLine
+// false: 2..6) or a slab line (2..17) of the catalogue, in the language
+// (1 English); empty for a field the calculation does not read as a number.
+std::string CatalogueFieldName(bool slabLine, int field, int16_t language);
+
 }  // namespace quorvel::library

@@ -170,7 +170,11 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("SteelStrength", steelStrength),
         plain("SteelStrength2", steelStrength),
         plain("SteelStrength3", steelStrength),
-        elements("ConcreteQualityClass", 1, 6, between(1, 3), true),
+        // The quality classes of the beam, infill and joint, the left and
+        // right slabs (the left one bound only on a middle beam) and topping.
+        elements("ConcreteQualityClass", 1, 3, between(1, 3), true),
+        elements("ConcreteQualityClass", 4, 4, between(1, 3), true, true),
+        elements("ConcreteQualityClass", 5, 6, between(1, 3), true),
         // Reinforcement row groups: rows 1..10.
         plain("ReinforcementRowCount", between(0, 10), true),
         elements("BarsInRow", 1, 10, between(0, BarsInRowMaximum), true),
@@ -198,27 +202,16 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("SlabFieldEdgeDistance1", AlongBeamRange),
         plain("SlabFieldEdgeDistance2", AlongBeamRange),
         elements("HoleCount", 1, 2, between(0, 2), true),
-        // Holes (side, hole): elements 4, 5, 7, 8.
-        elements("HoleX", 4, 8, AlongBeamRange),
-        elements("HoleWidthB", 4, 8, AlongBeamRange),
-        elements("HoleY", 4, 8, AcrossSlabRange),
-        elements("HoleLengthA", 4, 8, AcrossSlabRange),
+        // Holes (side, hole): elements 4, 5, 7, 8; see the slab sides below.
         plain("JointConcreteClass", aboveUpTo(0, 100)),
         plain("ToppingConcreteClass", concreteClass),
         plain("ToppingThickness", between(0, 500)),
         plain("ToppingReinforcementArea", between(0, 5000)),
         plain("ToppingReinforcementStrength", between(200, 700)),
-        // Loads on the slab fields: the counts, then (load, side) elements
-        // 7..17 held as 16-bit whole numbers.
+        // Loads on the slab fields: the counts; the loads (load, side) are
+        // per slab side below.
         elements("SlabLineLoadCount", 1, 2, between(0, 5), true),
         elements("SlabPointLoadCount", 1, 2, between(0, 5), true),
-        elements("SlabLineLoadG", 6, 17, LineLoadRange, true),
-        elements("SlabLineLoadQ", 6, 17, LineLoadRange, true),
-        elements("SlabLineLoadY", 6, 17, SlabLoadPlaceRange, true),
-        elements("SlabPointLoadG", 6, 17, PointLoadRange, true),
-        elements("SlabPointLoadQ", 6, 17, PointLoadRange, true),
-        elements("SlabPointLoadX", 6, 17, SlabLoadPlaceRange, true),
-        elements("SlabPointLoadY", 6, 17, SlabLoadPlaceRange, true),
         // Loads on the beam.
         plain("BeamLineLoadG1", LineLoadRange),
         plain("BeamLineLoadG2", LineLoadRange),
@@ -247,7 +240,6 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("PartialFactorPermanent", PermanentFactorRange),
         plain("PartialFactorVariable", VariableFactorRange),
         plain("AdditionalSafetyFactor", AdditionalFactorRange),
-        elements("SlabSelfWeightFactor", 1, 2, SelfWeightFactorRange),
         plain("SlabTensileStrengthFactor", TensileFactorRange),
         plain("AllowedCrackWidth", CrackWidthRange),
         plain("ReleaseStrengthRatio", aboveUpTo(0, 1)),
@@ -259,7 +251,30 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("BetaY", between(0, 1)),
         plain("LanguageIndex", int16Range(), true),
     };
-    // Per slab field.
+    // Per slab field. Every value of the left slab field binds only on a
+    // middle beam: an edge beam's left side carries no slabs, the window
+    // never shows it and the calculation takes nothing of it (the counts of
+    // its loads and holes still bound: they say which lines follow).
+    perSide(v, "SlabSelfWeightFactor", SelfWeightFactorRange);
+    // Holes (side, hole): the left side's elements 4 and 7, the right's 5
+    // and 8.
+    for (auto [field, range] : {std::pair{"HoleX", AlongBeamRange}, std::pair{"HoleWidthB", AlongBeamRange},
+                                std::pair{"HoleY", AcrossSlabRange}, std::pair{"HoleLengthA", AcrossSlabRange}}) {
+        for (int hole = 1; hole <= 2; ++hole) {
+            v.push_back(elements(field, 1 + 3 * hole, 1 + 3 * hole, range, false, true));
+            v.push_back(elements(field, 2 + 3 * hole, 2 + 3 * hole, range));
+        }
+    }
+    // Loads (load, side), held as 16-bit whole numbers: the left side's
+    // elements 6..11, the right's 12..17.
+    for (auto [field, range] :
+         {std::pair{"SlabLineLoadG", LineLoadRange}, std::pair{"SlabLineLoadQ", LineLoadRange},
+          std::pair{"SlabLineLoadY", SlabLoadPlaceRange}, std::pair{"SlabPointLoadG", PointLoadRange},
+          std::pair{"SlabPointLoadQ", PointLoadRange}, std::pair{"SlabPointLoadX", SlabLoadPlaceRange},
+          std::pair{"SlabPointLoadY", SlabLoadPlaceRange}}) {
+        v.push_back(elements(field, 6, 11, range, true, true));
+        v.push_back(elements(field, 12, 17, range, true));
+    }
     perSide(v, "StrandInitialStress", aboveUpTo(0, 2000));
     perSide(v, "StrandPrestressLoss", {0, 1, false});
     perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));

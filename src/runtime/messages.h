@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel::runtime {
@@ -18,6 +19,19 @@ struct Message {
 };
 
 using Messages = std::vector<Message>;
+
+// A text read from a file as a message quotes it: between double quotes,
+// its first 40 characters followed by "..." when it is longer (a field may
+// be a whole line of anything).
+inline std::string quotedText(std::string_view text) {
+    constexpr int shownCharacters = 40;
+    std::size_t end = 0;
+    for (int characters = 0; end < text.size() && characters < shownCharacters; ++characters) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return "\"" + std::string(text.substr(0, end)) + (end < text.size() ? "...\"" : "\"");
+}
 
 // What makes a project impossible to calculate, said as the windows say
 // it: "Laskentaa ei tehty: " / "Not calculated: " and the reason in each

@@ -369,4 +369,34 @@ double scanNumber(std::string_view text) {
     return result;
 }
 
+std::optional<double> fieldNumber(std::string_view text) {
+    std::string number(text);
+    std::size_t i = 0;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    bool digit = false;
+    bool mark = false;
+    for (; i < number.size(); ++i) {
+        char& c = number[i];
+        if (isDigit(c)) {
+            digit = true;
+        } else if ((c == '.' || c == ',') && !mark) {
+            mark = true;
+            c = '.';
+        } else {
+            break;
+        }
+    }
+    if (!digit) return std::nullopt;
+    if (i < number.size()) {
+        const char e = number[i];
+        if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return std::nullopt;
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+        const std::size_t exponentDigits = i;
+        while (i < number.size() && isDigit(number[i])) ++i;
+        if (i == exponentDigits || i != number.size()) return std::nullopt;
+    }
+    return scanNumber(number);
+}
+
 }  // namespace quorvel::runtime

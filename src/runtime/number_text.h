@@ -2,6 +2,7 @@
 // Numbers to text and text to numbers, as the program's files, reports and
 // windows need them. Nothing here depends on the process locale.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,5 +56,15 @@ std::string generalNumberText(const Value& v, char decimalMark = '.');
 // number; a text without a number gives 0. "nan", "inf" and hex floats are
 // not numbers. A magnitude beyond the double range raises error 6.
 double scanNumber(std::string_view text);
+
+// A number field of a data file, read whole: an optional sign, digits with
+// at most one decimal mark ("." or ","), at least one digit, then an
+// optional exponent introduced by E or D (either case) with its own
+// optional sign and at least one digit: what the program's writer writes
+// ("12", "-3", ".5", "1E-05", "1.5E+30") and what a hand edit of such a
+// file plainly means ("+4", "3,6"). Nothing for any other text: "2O",
+// "9OO", "480mm", "abc", "", "1e", "&HFF", "inf", "1.2.3". A magnitude
+// beyond the double range raises error 6 as scanNumber does.
+std::optional<double> fieldNumber(std::string_view text);
 
 }  // namespace quorvel::runtime

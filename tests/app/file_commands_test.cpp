@@ -472,28 +472,28 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         const char* finnish;  // the message's line and words
     } damages[] = {
         {"short.dat", fileOf(11), "Rivi 12: tiedosto loppuu kesken: tämä rivi puuttuu"},
-        {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: lukumäärä 900 ei ole välillä 0\\.\\.\\.10"},
+        {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: kentän Raudoiterivien lkm arvo 900 ei ole välillä 0\\.\\.\\.10"},
         {"short-line.dat", fileOf(lines.size(), 13, " 10 10 90"), "Rivi 14: rivillä on liian vähän lukuja: 3, tarvitaan 6"},
         {"xyz.dat", "\r\n\r\nXYZ\r\n", "Rivi 4: tiedosto loppuu kesken"},
-        {"language7.dat", languageSeven, "Rivi 10: lukumäärä 900"},
+        {"language7.dat", languageSeven, "Rivi 10: kentän Raudoiterivien lkm arvo 900"},
         {"garbage.dat", garbage, "Rivi [0-9]+: tiedostossa on binääritietoa eikä tekstiä"},
         {"big.dat", std::string(1024 * 1024 + 1, 'x'), "Tiedosto on liian suuri lähtötiedoiksi \\(yli 1 Mt\\)"},
         {"hx.dat", hx, "Palkkityyppiä HX ei voi käsitellä tässä ikkunassa"},
         // Values outside the limits of their fields.
         {"spacing.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 -7800 1E+39"),
-         "Rivi 5: kentän Palkkivälit alkupäässä, oikea \\(BeamSpacing\\) arvo -7800 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
-        {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän .*BeamSpacing"},
+         "Rivi 5: kentän Palkkivälit alkupäässä, oikea arvo -7800 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
+        {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän Palkkivälit alkupäässä, oikea arvo 0 "},
         {"kfi.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 -1 .7"),
-         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo -1 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.2\\)"},
+         "Rivi 15: kentän Kfi arvo -1 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.2\\)"},
         // A factor far below its range would turn every gauge green.
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
-         "Rivi 15: kentän .*ConsequenceClassFactorKfi.* arvo 1E-30 ei ole rajoissa"},
-        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän .*ReinforcementStrength.* arvo -1"},
+         "Rivi 15: kentän Kfi arvo 1E-30 ei ole rajoissa"},
+        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän Raudoitteen lujuus arvo -1"},
         // The left slab of a middle beam: its values bind as the right one's.
         {"left-spacing.dat", fileOf(lines.size(), 3, "P27 10L 0  900 20 40 1  50 7200 .001"),
-         "Rivi 4: kentän .*BeamSpacing.* arvo \\.001 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
+         "Rivi 4: kentän Palkkivälit loppupäässä, vasen arvo \\.001 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
         {"left-loss.dat", fileOf(lines.size(), 3, "P27 10L 0  900 -50 40 1  50 7200 7200"),
-         "Rivi 4: kentän .*StrandPrestressLoss.* arvo -50 ei ole rajoissa"},
+         "Rivi 4: kentän Jännityshäviö, vasen arvo -50 ei ole rajoissa"},
     };
 
     // An edited project with results: the save questions are answered No,
@@ -565,7 +565,9 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\. Tiedostoa .*/XYZ\\.mit ei ole\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
-        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.mit ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
+        // The catalogue named as it stands on disk, not as the project
+        // names it ("HQLIB.mit").
+        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.MIT ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
                      "virheellinen:\r\nrivi LOPPU1 puuttuu.*Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         {4, "P99 10L 0  900 20 40 1  50 7200 7200",
@@ -668,7 +670,7 @@ TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
         std::string message;  // a pattern; @ for the file saved
     } cases[] = {
         {"a span outside its limits", 0, [&] { m.BeamSpan = 1e-30; }, false,
-         "^Laskentaa ei tehty: kentän Palkin jänneväli \\(BeamSpan\\) arvo 1E-30 ei ole rajoissa "
+         "^Laskentaa ei tehty: kentän Palkin jänneväli arvo 1E-30 ei ole rajoissa "
          "\\(1000 \\.\\.\\. 40000 mm\\)\\.$"},
         {"no report headings", 1, [&] { fs::remove(folder.path() / "TEKSTIT1.DA0"); }, true,
          "^The file @ was not saved\\. The text file .*/(TEKSTIT1\\.DA0|tekstit1\\.da0) of the report is missing\\. \\(Error 53\\)$"},
@@ -695,7 +697,7 @@ TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
     }
 }
 
-TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
+TEST_F(FileCommands, AMissingOrFaultyBeamLibraryIsNamed) {
     const std::string path = fixture("concrete_middle_beam.dat");
     runtime::TextFileReader source(path);
     std::vector<std::string> lines;
@@ -712,12 +714,22 @@ TEST_F(FileCommands, AMissingBeamLibraryIsNamed) {
     EXPECT_TRUE(m.InputFilePath.empty());
     EXPECT_EQ(m.InputChanged, 0);
 
-    // A library without the project's beam type is named too.
-    folder.write("KIRJASTO.mit", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
+    // A library without the project's beam type is named too, as it
+    // stands on disk.
+    folder.write("KIRJASTO.MIT", {"BLEUKA 2 0 0 0 6 700 300 300 300 0 200", "LOPPU"});
     ui.clearMessages();
     open(folder.file("library.dat"));
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastossa KIRJASTO\\.mit ei ole palkkityyppiä SUORA\\.\r\n"));
+    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjastossa KIRJASTO\\.MIT ei ole palkkityyppiä SUORA\\.\r\n"));
+
+    // A text that is no number in the library's line is named with the
+    // library's line and field, never read as its leading digits.
+    folder.write("KIRJASTO.MIT", {"SUORA 2 0 0 0 2 6OO 480", "LOPPU"});
+    ui.clearMessages();
+    open(folder.file("library.dat"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(shown("\r\nRivi 8: palkkikirjaston KIRJASTO\\.MIT rivillä 1 kenttä 7 \\(Palkin korkeus\\) \"6OO\" ei "
+                      "ole luku\\.\r\n"));
 }
 
 // A strand designation typed with a blank would be split into two fields

@@ -19,7 +19,10 @@
 #include <vector>
 
 #include "analysis/calculation_driver.h"
+#include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
+#include "library/coefficient_table.h"
+#include "library/slab_data.h"
 #include "model/field_limits.h"
 #include "model/topping_load.h"
 #include "project_window_fixture.h"
@@ -192,7 +195,7 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
 
 // The values no engineer could mean that opened without a word and
 // calculated to a success before: each refused at Open with its line, its
-// field and the range.
+// field (named in the window's language) and the range.
 TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndField) {
     const std::vector<std::string> lines =
         linesOf(quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat"));
@@ -218,7 +221,7 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         {"bar prestress 3.4E+38", 11, " 5 491 45 3.4E+38", "BarPrestress", "arvo 3\\.4E\\+38 "},
         {"bar prestress 32767 MPa", 11, " 5 491 45 32767", "BarPrestress", "arvo 32767 "},
         {"bar prestress above the bars' strength", 11, " 5 491 45 501", "BarPrestress",
-         "arvo 501 on suurempi kuin ReinforcementStrength 500"},
+         "arvo 501 on suurempi kuin Raudoitteen lujuus 500"},
         {"beam span 0.5 mm", 8, "0 SUORA  .5 50  1", "BeamSpan", "\\(1000 \\.\\.\\. 40000 mm\\)"},
         {"beam concrete class 1E+30", 8, "0 SUORA  7200 1E+30  1", "BeamConcreteClass",
          "arvo 1E\\+30 ei ole rajoissa \\(30 \\.\\.\\. 100\\)"},
@@ -229,7 +232,7 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         {"joint concrete class 3.5E+38", 13, " 3.5E+38 2", "JointConcreteClass", "\\(16 \\.\\.\\. 60\\)"},
         {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180 \\.\\.\\. 5000 mm\\)"},
         {"first joint beyond half the span", 6, " 4000", "FirstJointDistance",
-         "arvo 4000 on suurempi kuin \\.5 \\* BeamSpan 3600"},
+         "arvo 4000 on suurempi kuin \\.5 \\* Palkin jänneväli 3600"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -239,19 +242,157 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         ASSERT_TRUE(o.problem);
         EXPECT_EQ(o.problem->line, static_cast<int>(c.line));
         EXPECT_EQ(o.problem->field, c.field);
-        EXPECT_TRUE(std::regex_search(o.problem->finnish, std::regex(std::string(c.field) + "\\)? .*" + c.shown)))
+        EXPECT_TRUE(std::regex_search(o.problem->finnish, std::regex(std::string("kentän .* ") + c.shown)))
             << o.problem->finnish;
-        EXPECT_NE(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
+        // The field by its name in each language, never by the model's.
+        EXPECT_EQ(o.problem->finnish.find(c.field), std::string::npos) << o.problem->finnish;
+        EXPECT_EQ(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
     }
     // A factor is named as its box's caption names it, in each language.
     std::vector<std::string> changed = lines;
     changed[14] = " 1.15 1.5 -1 1.15 1.15 1 .7";
     Outcome o = open(bytesOf(changed));
     ASSERT_TRUE(o.problem);
-    EXPECT_NE(o.problem->finnish.find("Lisävarmuuskerroin (AdditionalSafetyFactor)"), std::string::npos)
-        << o.problem->finnish;
-    EXPECT_NE(o.problem->english.find("Additional safety factor (AdditionalSafetyFactor)"), std::string::npos)
+    EXPECT_NE(o.problem->finnish.find("kentän Lisävarmuuskerroin arvo"), std::string::npos) << o.problem->finnish;
+    EXPECT_NE(o.problem->english.find("of Additional safety factor is outside"), std::string::npos)
         << o.problem->english;
+}
+
+
+// A text that is no number in a number field of a project file or of a
+// data file is never read as 0 nor cut to its leading digits: the file is
+// refused with a message that quotes the text as it stands, with the file
+// as it is named on disk, the line and the field (its place on the line and
+// its name in the window's language), and nothing of it is taken: the
+// window keeps its project, the catalogue loaded before stays, a
+// calculation is not made.
+TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndField) {
+    enum class Door { Open, StartUp, Calculate, Table };
+    struct Case {
+        Door door;
+        const char* file;  // the project fixture, or the data file changed
+        int line;          // from 1
+        const char* from;  // the text of the line replaced
+        const char* to;
+        const char* quoted;  // what the message quotes between double quotes (nullptr: it names it so)
+        const char* field;   // "kenttä 5 (...)", or the name the message gives
+    } cases[] = {
+        // Measured on concrete_middle_beam.dat: read as 0 %, as 2, "value 9",
+        // "the value 0", 480.
+        {Door::Open, "concrete_middle_beam.dat", 4, "900 20 40", "900 xx 40", "xx", "kenttä 5 (Jännityshäviö, vasen)"},
+        {Door::Open, "concrete_middle_beam.dat", 4, "900 20 40", "900 2O 40", "2O", "kenttä 5 (Jännityshäviö, vasen)"},
+        {Door::Open, "concrete_middle_beam.dat", 5, "900 20 40", "9OO 20 40", "9OO",
+         "kenttä 4 (Punosten alkujännitys, oikea)"},
+        {Door::Open, "concrete_middle_beam.dat", 8, "7200 50", "abc 50", "abc", "kenttä 3 (Palkin jänneväli)"},
+        {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 480mm", "480mm", "kenttä 6 (Palkin leveys)"},
+        // And the other kinds of number fields: a concrete class of the
+        // material group, a count, a row, a factor, a load count, the section
+        // record's category, the language, a steel strength.
+        {Door::Open, "concrete_middle_beam.dat", 8, "7200 50", "7200 5O", "5O", "kenttä 4 (Betoni)"},
+        {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 2x", "2x", "kenttä 3 (Raudoiterivien lkm)"},
+        {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5 491a", "491a",
+         "kenttä 2 (Raudoitteen pinta-ala, rivi 1)"},
+        {Door::Open, "concrete_middle_beam.dat", 15, "1.5 1 ", "1.5 1.2.3 ", "1.2.3", "kenttä 3 (Lisävarmuuskerroin)"},
+        {Door::Open, "concrete_middle_beam.dat", 15, "1.15 1.5", "1e 1.5", "1e",
+         "kenttä 1 (Pysyvän kuorman varmuuskerroin)"},
+        {Door::Open, "concrete_middle_beam.dat", 19, " 0", " 1O", "1O", "kenttä 1 (Viivakuormien lkm, vasen)"},
+        {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
+        {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
+        {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
+        // The slab catalogue at start-up and at a calculation (P27's self
+        // weight "3.6O" calculated as 3.6, "abc" named "g = 0"), the strand
+        // file, the coefficient table.
+        {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "abc 4.14", "abc", "kenttä 13 (g)"},
+        {Door::StartUp, "ONTELO.MIT", 3, "S 9.3 52", "S 9.3mm 52", "9.3mm", "kenttä 2 (halkaisija)"},
+        {Door::Calculate, "ONTELO.MIT", 9, "3.60 4.14", "3.6O 4.14", "3.6O", "kenttä 13 (g)"},
+        {Door::Calculate, "ONTELO.MIT", 3, "3.2 195000", "3.2 195OOO", "195OOO", "kenttä 6 (Ep)"},
+        {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6 x5 7", nullptr, "laattatyypin P27 punostunnus ei kelpaa: tunnus x5:"},
+        {Door::Table, "kef.da0", 3, "1,150,0.10", "1,150,0.1O", "0.1O", "k_cd"},
+    };
+    const std::string fixtures = std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " line " + std::to_string(c.line) + " " + c.to);
+        // The file with the line changed, in the test's folder.
+        const bool project = c.door == Door::Open;
+        std::vector<std::string> lines = linesOf(
+            quorvel::testing::readBytes(project ? fixtures + c.file : std::string(QUORVEL_SOURCE_DIR "/data/") + c.file));
+        std::string& line = lines[static_cast<std::size_t>(c.line - 1)];
+        const std::size_t at = line.find(c.from);
+        ASSERT_NE(at, std::string::npos) << line;
+        line.replace(at, std::string(c.from).size(), c.to);
+        const std::string name = project ? "changed.dat" : c.file;
+        folder.writeRaw(name, bytesOf(lines));
+        const std::string path = folder.file(name);
+
+        std::string said;
+        switch (c.door) {
+        case Door::Open: {
+            const std::string before = inputBytes(m, folder, "before.dat");
+            ui.clearMessages();
+            declineSaveQuestions();
+            ui.answerFileDialog(path);
+            ui.click(w.cmdAvaalahto);
+            ASSERT_FALSE(ui.messages().empty());
+            said = ui.messages().back().text;
+            EXPECT_NE(said.find("Tiedostoa " + path + " ei voi avata."), std::string::npos) << said;
+            EXPECT_NE(said.find("Rivi " + std::to_string(c.line) + ": "), std::string::npos) << said;
+            EXPECT_EQ(inputBytes(m, folder, "after.dat"), before) << "the window keeps its project";
+            break;
+        }
+        case Door::StartUp: {
+            model::ProjectModel loaded = m;
+            loaded.DataPath = folder.dataPath();
+            loaded.SlabFileName = "Ontelo.mit";
+            const auto types = loaded.SlabCatalogue;
+            const auto fault = LoadSlabCatalogueOrFault(loaded);
+            ASSERT_TRUE(fault);
+            said = fault->text(0);
+            EXPECT_EQ(loaded.SlabCatalogue.size(), types.size()) << "the catalogue loaded before stays";
+            EXPECT_EQ(loaded.SlabCatalogue.find("P27")->Thickness, types.find("P27")->Thickness);
+            break;
+        }
+        case Door::Calculate: {
+            model::ProjectModel run = m;
+            run.DataPath = folder.dataPath();
+            run.SlabFileName = "ONTELO.mit";  // as a project file names it: found as ONTELO.MIT
+            run.SlabTypeName(2) = "P27";
+            run.BottomStrandType(2) = "S";
+            run.SlabSelfWeight(2) = -1;  // what no read gives
+            runtime::Messages messages;
+            int16_t status = 0;
+            library::ReadSlabAndStrandData(run, messages, 2, status);
+            EXPECT_EQ(status, -1) << "nothing is calculated";
+            EXPECT_EQ(run.SlabSelfWeight(2).number(), -1) << "nothing of the line is taken";
+            ASSERT_FALSE(messages.empty());
+            said = messages.back().finnish;
+            EXPECT_NE(messages.back().english.find("is not a number"), std::string::npos) << messages.back().english;
+            break;
+        }
+        case Door::Table: {
+            model::ProjectModel run = m;
+            run.DataPath = folder.dataPath();
+            const auto fault = library::CheckKefTable(run);
+            ASSERT_TRUE(fault);
+            said = fault->text(0);
+            runtime::Value kcd(-1.0), extra(-1.0);
+            std::string type = "SUORA";
+            EXPECT_THROW(library::LookupKefCoefficient(run, type, "P27", 265, 105, 0, 0, kcd, extra),
+                         library::CoefficientTableError);
+            EXPECT_EQ(kcd.number(), -1) << "nothing of the table is taken";
+            break;
+        }
+        }
+        // The text as it stands, the field, the line and the file as on disk.
+        if (c.quoted) {
+            EXPECT_NE(said.find(std::string("\"") + c.quoted + "\""), std::string::npos) << said;
+        }
+        EXPECT_NE(said.find(c.field), std::string::npos) << said;
+        EXPECT_NE(said.find(std::to_string(c.line)), std::string::npos) << said;
+        if (!project) {
+            EXPECT_NE(said.find(path), std::string::npos) << said;
+            folder.writeRaw(name, quorvel::testing::readBytes(std::string(QUORVEL_SOURCE_DIR "/data/") + c.file));
+        }
+    }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
 #include "app/frm_taulukot.h"
+#include "app/geometry_checks.h"
 #include "model/field_limits.h"
 #include "model/topping_load.h"
 #include "report/results_file.h"
@@ -217,6 +218,59 @@ TEST_F(StrainCheck, AnEdgeBeamTakesNothingOfItsLeftSide) {
             EXPECT_EQ(report(), reportBefore);
             EXPECT_EQ(inputBytes(m, folder, "after.dat"), saved);  // the entered values come back
         }
+    }
+
+    // The same hidden side in a file: delta_edge_beam_holes_loads.dat, as
+    // the program writes it, with every left value below its field's range,
+    // then above it (five line and point loads and two holes on the left),
+    // then with the left quality class 0, 4 or 9 (refused at Open before).
+    // The file opens without a word, calculates to the delivered file's
+    // gauges and is saved as it was opened, byte for byte. The counts of
+    // the loads and holes stay in their ranges: they say which lines
+    // follow; the topping load is derived from the levels at Open.
+    // Open and Calculate as the user gives them: Open says nothing, and
+    // Calculate asks only the delivered file's own question (its right
+    // ledge against grout and support), answered No to calculate.
+    auto openFile = [&](const std::string& path) {
+        declineSaveQuestions();
+        ui.answerFileDialog(path);
+        ui.click(w.cmdAvaalahto);
+        ASSERT_EQ(m.IsMiddleBeam, 0);
+        ui.expectMessage(ContradictionQuestion(ContradictionLine(Contradiction::LedgeGroutSupport, 0),
+                                               "Haluatko jatkaa lähtötietojen muokkausta ennen laskentaa?", 0),
+                         WarningTitle(0), platform::Buttons::YesNo, platform::Icon::Exclamation,
+                         platform::Answer::No);
+        ui.click(w.cmdLaske0);
+        ASSERT_EQ(m.ResultsValid, -1);
+    };
+    openFile(fixture("delta_edge_beam_holes_loads.dat"));
+    const std::array<double, 8> delivered = gauges();
+    const model::ProjectModel opened = m;
+    enum class Variant { Below, Above, Quality0, Quality4, Quality9 };
+    for (Variant variant : {Variant::Below, Variant::Above, Variant::Quality0, Variant::Quality4, Variant::Quality9}) {
+        SCOPED_TRACE(static_cast<int>(variant));
+        m = opened;
+        if (variant == Variant::Below || variant == Variant::Above) {
+            m.SlabLineLoadCount(1) = 5;
+            m.SlabPointLoadCount(1) = 5;
+            m.HoleCount(1) = 2;
+            for (const LeftField& f : fields) {
+                if (f.field.ends_with("Count") || f.field == "ToppingLoad") continue;
+                for (int e : f.elements) {
+                    const model::NumberRange& r = model::fieldLimit(f.field, e)->range;
+                    f.set(m, e, variant == Variant::Below ? r.minimum - 1 : r.maximum + 1);
+                }
+            }
+        } else {
+            m.ConcreteQualityClass(4) = variant == Variant::Quality0 ? 0 : variant == Variant::Quality4 ? 4 : 9;
+        }
+        model::ComputeToppingLoad(m);
+        const std::string bytes = inputBytes(m, folder, "hidden.dat");
+        openFile(folder.file("hidden.dat"));
+        EXPECT_EQ(gauges(), delivered) << "calculated as the delivered file (its left class 1 among them)";
+        m.InputChanged = -1;
+        ui.click(w.cmdTallennalahto);
+        EXPECT_EQ(folder.read("hidden.dat"), bytes) << "saved as it was opened";
     }
 }
 

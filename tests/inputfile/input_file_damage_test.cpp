@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -125,7 +126,7 @@ TEST(InputFileReader, SlashRecordsTakeTheirDefaultsSilently) {
     EXPECT_TRUE(r->messages.empty());
 }
 
-TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
+TEST(InputFileReader, SteelStrengthsAreTheNumberOfTheirGrade) {
     const auto dir = quorvel::testing::companyDataFolder();
     auto lines = plainFile();
     lines[7] = "0 HQ  6000 S460";
@@ -138,11 +139,19 @@ TEST(InputFileReader, SteelStrengthsAreTheWholeNumberAfterAnyPrefix) {
     EXPECT_EQ(r->model.SteelStrength3.number(), 355);
     EXPECT_EQ(r->model.MaterialParameterCount, 3);
 
-    lines[7] = "0 HQ  6000 [S460] 1000 S355J2";
+    lines[7] = "0 HQ  6000 S460 1000 S355J2";
     r = readLines(dir, lines);
     EXPECT_EQ(r->model.SteelStrength.number(), 460);
     EXPECT_EQ(r->model.SteelStrength2.number(), 1000);
     EXPECT_EQ(r->model.SteelStrength3.number(), 355);
+
+    // What is no steel grade is no number: never its leading digits.
+    for (const char* text : {"[S460]", "S35x", "S", "460MPa", "S355J9"}) {
+        lines[7] = std::string("0 HQ  6000 ") + text;
+        r = readLines(dir, lines);
+        EXPECT_EQ(r->status, -1) << text;
+        EXPECT_TRUE(std::isnan(r->model.SteelStrength.number())) << text;
+    }
 }
 
 TEST(InputFileReader, CountsBeyondTheArraysAreFlaggedNotFollowed) {

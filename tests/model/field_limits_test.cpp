@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <regex>
+
+#include "model/field_names.h"
 
 namespace quorvel::model {
 namespace {
@@ -90,6 +93,29 @@ TEST(FieldLimits, EveryBoxAcceptsOnlyWhatItsFieldHolds) {
             EXPECT_TRUE(b.whole);
         }
     }
+}
+
+// Every element of every input field has a name of its own in each
+// language for the messages that name it, never the model's name of the
+// field: a box's caption where one edits just that element, else the
+// field's name with its side, row or load.
+TEST(FieldNames, EveryInputFieldIsNamedInBothLanguagesWithoutItsModelName) {
+    const std::regex modelName(R"(\b[A-Z][a-z]+[A-Z]\w*)");
+    for (const FieldLimit& f : fieldLimits())
+        for (int e = f.firstElement; e <= f.lastElement; ++e) {
+            const FieldName name = fieldName(f.field, e);
+            SCOPED_TRACE(std::string(f.field) + " " + std::to_string(e) + ": " + name.finnish + " / " + name.english);
+            EXPECT_FALSE(name.finnish.empty());
+            EXPECT_NE(name.finnish, name.english);
+            EXPECT_FALSE(std::regex_search(name.finnish, modelName));
+            EXPECT_FALSE(std::regex_search(name.english, modelName));
+        }
+    // The element decides the side, the row and the load.
+    EXPECT_EQ(fieldName("ConcreteQualityClass", 4).text(1), "Quality class of the slab concrete, left");
+    EXPECT_EQ(fieldName("BarArea", 3).text(0), "Raudoitteen pinta-ala, rivi 3");
+    EXPECT_EQ(fieldName("SlabLineLoadG", 2 + 6 * 2).text(1), "Permanent line load, load 2, right");
+    EXPECT_EQ(fieldName("BeamPointLoad", 2 + 3 * 4).text(0), "Muuttuva pistekuorma 4");
+    EXPECT_EQ(fieldName("StrandPrestressLoss", 1).text(0), "Jännityshäviö, vasen");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "runtime/errors.h"
@@ -158,6 +159,30 @@ TEST(ScanNumber, LeadingNumberTable) {
     for (const auto& c : cases) {
         EXPECT_EQ(scanNumber(c.text), c.expected) << "text = \"" << c.text << "\"";
     }
+}
+
+// A number field of a data file is read whole: what the writer writes
+// (numberStr of any number) and what a hand edit plainly means read as
+// their number; any other text is no number, never its leading digits.
+TEST(FieldNumber, TakesWhatTheWriterWritesAndNothingElse) {
+    struct Case {
+        const char* text;
+        std::optional<double> expected;
+    };
+    const Case cases[] = {
+        {"12", 12},       {"-3", -3},        {".5", 0.5},       {"-.5", -0.5},    {"+7", 7},
+        {"1E-05", 1e-5},  {"1.5E+30", 1.5e30}, {"1e3", 1000},   {"1D3", 1000},    {"2.5d-1", 0.25},
+        {"12.", 12},      {"007", 7},        {"3,6", 3.6},      {"0", 0},         {"1E-400", 0},
+        {"2O", {}},       {"9OO", {}},       {"480mm", {}},     {"3.6O", {}},     {"abc", {}},
+        {"xx", {}},       {"", {}},          {"-", {}},         {".", {}},        {"1e", {}},
+        {"1e+", {}},      {"E5", {}},        {"1.2.3", {}},     {"1,2.3", {}},    {"&HFF", {}},
+        {"nan", {}},      {"inf", {}},       {"1 2", {}},       {" 1", {}},       {"--1", {}},
+        {"1e5.5", {}},    {"0x10", {}},      {"1\t", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(fieldNumber(c.text), c.expected) << "text = \"" << c.text << "\"";
+    for (double x : {0.1, 1.0 / 3.0, -2.5e-7, 1.5e30, 1e15, 12345.678, -0.0, 3.4e38})
+        EXPECT_EQ(fieldNumber(numberText(x, D)), scanNumber(numberText(x, D))) << numberStr(x, D);
+    EXPECT_EQ(errorOf([] { fieldNumber("1E400"); }), ErrOverflow);
 }
 
 TEST(ScanNumber, ConvertsExactlyLikeTheDecimalText) {
