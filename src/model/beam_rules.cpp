@@ -312,10 +312,11 @@ std::vector<Family> makeFamilies() {
          {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
           {"bLB", "Alaleveys", "Bottom width", "BottomFlangeWidth"},
           // The window works out the web width and offers the ledges in
-          // lists without captions: they are named by their fields.
-          {"B", "BeamWidth", "BeamWidth", "BeamWidth"},
-          {"wL", "LeftLedgeWidth", "LeftLedgeWidth", "LeftLedgeWidth"},
-          {"wR", "RightLedgeWidth", "RightLedgeWidth", "RightLedgeWidth"}},
+          // lists without captions: they are named as every message names
+          // those fields.
+          {"B", "Palkin leveys", "Beam width", "BeamWidth"},
+          {"wL", "Leuan leveys, vasen", "Ledge width, left", "LeftLedgeWidth"},
+          {"wR", "Leuan leveys, oikea", "Ledge width, right", "RightLedgeWidth"}},
          {{"betoni kapenee ylöspäin: yläleveys on enintään alaleveys",
            "the concrete narrows upwards: its top width is at most its bottom width", "B",
            [](S s) { return static_cast<double>(s.m.BeamWidth); }, Op::AtMost, "bLB", lblBottom},
