@@ -175,6 +175,7 @@ void frmQuorvel::Form_Load() {
     LoadSettings(model_, ui);
     model_.WorkPath = ui.workFolder();
     workFolderSought_ = true;
+    model_.NoWorkFolder = model_.WorkPath.empty() && !ui.workFolderPlacesTried().empty();
     model_.LogPath = ui.logFolder();
     // Stored data files that do not load give way to the installation's
     // own; the user is told once the window speaks the language.

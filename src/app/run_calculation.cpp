@@ -147,10 +147,12 @@ bool frmQuorvel::workFolderReady() {
     platform::Platform& ui = platform();
     if (const std::string work = ui.workFolder(); !work.empty()) {
         if (workFolderSought_) model_.WorkPath = work;
+        model_.NoWorkFolder = false;
         return true;
     }
     const std::vector<std::string> tried = ui.workFolderPlacesTried();
     if (tried.empty()) return true;  // a platform without work folders: the data folder, as ever
+    model_.NoWorkFolder = true;
     std::string places;
     for (const std::string& place : tried) places += (places.empty() ? "" : ", ") + place;
     ui.messageBox(byLanguage(model_.LanguageIndex,

@@ -6,11 +6,18 @@
 
 namespace quorvel::inputfile {
 
+// A log without a folder (the running program has no place for its own
+// files) counts its entries and writes none: never a file in the current
+// folder.
 ErrorLog::ErrorLog(const std::string& folder, runtime::DataFileCache* names)
-    : path_(runtime::resolveDataFile(names, folder, fileName)) {}
+    : path_(folder.empty() ? std::string() : runtime::resolveDataFile(names, folder, fileName)) {}
 
 void ErrorLog::write(const std::string& entry) {
     ++entryCount_;
+    if (path_.empty()) {
+        ++failedWrites_;
+        return;
+    }
     try {
         runtime::TextFileWriter out(path_, runtime::TextFileWriter::Mode::Append);
         out.line(entry);

@@ -73,8 +73,17 @@ struct ProjectInputFields {
     // data folder.
     const std::string& WorkFolder() const { return WorkPath.empty() ? DataPath : WorkPath; }
     // The folder of the error log: the per-user folder that every running
-    // copy appends to and that outlives them, else the work folder.
-    const std::string& ErrorLogFolder() const { return LogPath.empty() ? WorkFolder() : LogPath; }
+    // copy appends to and that outlives them, else the work folder; none
+    // (an empty path, and no log is written) when the running program could
+    // make neither, so the log never goes into the program's or the data
+    // folder.
+    const std::string& ErrorLogFolder() const {
+        static const std::string none;
+        if (!LogPath.empty()) return LogPath;
+        return NoWorkFolder ? none : WorkFolder();
+    }
+    // The running program could make no work folder of its own.
+    bool NoWorkFolder = false;
 
     // Family code: the first two letters of BeamTypeName, upper-cased.
     std::string BeamFamilyCode() const {

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "inputfile/input_file_reader.h"
 #include "qt_test_platform.h"
 
 extern char** environ;
@@ -266,6 +267,17 @@ TEST_F(NoWorkFolder, CalculateSaysWhereItSoughtOneAndWritesNothingBesideTheProgr
     ASSERT_EQ(ui.said.size(), 2u);
     EXPECT_EQ(ui.said[1].rfind("No work folder can be made (tried: ", 0), 0u) << ui.said[1];
     EXPECT_NE(m.ResultsValid, -1);
+    // A read that flags a line (the left losses "xx") has no place for its
+    // error log either: the log is not written beside the program.
+    std::string damaged = quorvel::testing::readBytes(quorvel::testing::fixturesFolder() +
+                                                      "/inputfiles/concrete_middle_beam.dat");
+    const std::size_t losses = damaged.find("P27 10L 0  900 20 ");
+    ASSERT_NE(losses, std::string::npos);
+    damaged.replace(losses + 18, 2, "xx");
+    runtime::Messages messages;
+    int16_t firstErrorLine = 0;
+    EXPECT_NE(inputfile::ReadInputDataBytes(m, messages, damaged, firstErrorLine), 0);
+    EXPECT_EQ(firstErrorLine, 4);
     EXPECT_EQ(files(), before) << "a file was written beside the program";
     window.unload();
 }
