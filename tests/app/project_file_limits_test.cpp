@@ -395,5 +395,49 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
     }
 }
 
+
+// What stored files rely on: the number rule that refuses a text that is no
+// number, the limits and the section rules still read every file that
+// exists. The delivered slab catalogue, strand file and coefficient table
+// load; every corpus project opens (its left side held as a middle beam's
+// where it has slabs there; the beam rules' test calculates each); and the
+// file the program writes of each opens again to the same bytes.
+TEST(StoredFiles, EveryDeliveredDataFileCorpusProjectAndWrittenFileStillReads) {
+    const std::string data = quorvel::testing::sourceFolder() + "/data/";
+    const quorvel::testing::TempFolder folder;
+    auto catalogue = std::make_unique<model::ProjectModel>();
+    catalogue->DataPath = data;
+    catalogue->SlabFileName = "ONTELO.MIT";
+    catalogue->StrandFileName = "PUNOS.VAT";
+    const auto fault = LoadSlabCatalogueOrFault(*catalogue);
+    EXPECT_FALSE(fault) << fault->text(1);
+    EXPECT_GT(catalogue->SlabTypeCount, 0);
+    const auto kef = library::CheckKefTable(*catalogue);
+    EXPECT_FALSE(kef) << kef->text(1);
+
+    int read = 0;
+    for (const fs::path& project : quorvel::testing::fixtureProjects()) {
+        SCOPED_TRACE(project.filename().string());
+        auto m = std::make_unique<model::ProjectModel>(*catalogue);
+        std::optional<inputfile::LineProblem> problem = inputfile::ReadProjectFile(*m, project.string());
+        ASSERT_FALSE(problem) << problem->english;
+        const bool leftSlabs = m->BeamSpacing(1, 1) > 0 || m->BeamSpacing(1, 2) > 0;
+        if (leftSlabs) {
+            problem = inputfile::ReadProjectFile(*m, project.string(), true);
+            ASSERT_FALSE(problem) << problem->english;
+        }
+        const std::string written = folder.file("written.dat");
+        ASSERT_EQ(inputfile::WriteInputDataFile(*m, written), 0);
+        auto again = std::make_unique<model::ProjectModel>(*catalogue);
+        problem = inputfile::ReadProjectFile(*again, written, leftSlabs);
+        ASSERT_FALSE(problem) << problem->english;
+        const std::string rewritten = folder.file("rewritten.dat");
+        ASSERT_EQ(inputfile::WriteInputDataFile(*again, rewritten), 0);
+        EXPECT_EQ(quorvel::testing::readBytes(written), quorvel::testing::readBytes(rewritten));
+        ++read;
+    }
+    EXPECT_GE(read, 16);
+}
+
 }  // namespace
 }  // namespace quorvel::app
