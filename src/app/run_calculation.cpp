@@ -180,12 +180,16 @@ void frmQuorvel::RunCalculation() {
                Answer::Yes;
     };
 
-    // Nothing is calculated without a place for the work files.
-    if (!workFolderReady()) {
+    // A refused or failed calculation shows its reason, where none was
+    // shown yet, and leaves no result standing.
+    auto refuse = [this, &m, &ui](const std::string& reason) {
+        if (!reason.empty()) ui.messageBox(reason, Buttons::Ok, Icon::Exclamation);
         analysis::ResetCalculationResults(m);
         MarkResultsInvalid(m, *this);
-        return;
-    }
+    };
+
+    // Nothing is calculated without a place for the work files.
+    if (!workFolderReady()) return refuse({});
 
     // The data files are taken as they stand when the command first looks
     // at them: each is looked at once for the checks, the readers and the
@@ -196,39 +200,20 @@ void frmQuorvel::RunCalculation() {
     // that no longer holds what is read from it, is not read.
     auto unreadable = oversizedDataFileText(m);
     if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder(), true, m.LanguageIndex);
-    if (unreadable) {
-        ui.messageBox(*unreadable, Buttons::Ok, Icon::Exclamation);
-        analysis::ResetCalculationResults(m);
-        MarkResultsInvalid(m, *this);
-        return;
-    }
+    if (unreadable) return refuse(*unreadable);
 
     // A coefficient table value outside what its meaning allows.
-    if (auto fault = library::CheckKefTable(m)) {
-        ui.messageBox(fault->text(m.LanguageIndex), Buttons::Ok, Icon::Exclamation);
-        analysis::ResetCalculationResults(m);
-        MarkResultsInvalid(m, *this);
-        return;
-    }
+    if (auto fault = library::CheckKefTable(m)) return refuse(fault->text(m.LanguageIndex));
 
-    if (auto missing = missingSlabTypeText(m, {Label26.caption(), Label31.caption()})) {
-        ui.messageBox(*missing, Buttons::Ok, Icon::Exclamation);
-        analysis::ResetCalculationResults(m);
-        MarkResultsInvalid(m, *this);
-        return;
-    }
+    if (auto missing = missingSlabTypeText(m, {Label26.caption(), Label31.caption()})) return refuse(*missing);
 
-    // A value the calculation cannot use (a spacing outside its range, a
-    // factor outside its range) is named, and nothing is calculated. What
-    // only the calculation can judge (a slab side whose spacing leaves its
-    // slabs no span) it names itself, after the contradiction question.
-    if (auto problem = valueOutsideLimits(m)) {
-        ui.messageBox(runtime::NotCalculated(problem->finnish + ".", problem->english + ".").text(m.LanguageIndex),
-                      Buttons::Ok, Icon::Exclamation);
-        analysis::ResetCalculationResults(m);
-        MarkResultsInvalid(m, *this);
-        return;
-    }
+    // A value the calculation cannot use (a spacing or a factor outside its
+    // range, a beam section that cannot be built) is named, and nothing is
+    // calculated. What only the calculation can judge (a slab side whose
+    // spacing leaves its slabs no span) it names itself, after the
+    // contradiction question.
+    if (auto problem = valueOutsideLimits(m))
+        return refuse(runtime::NotCalculated(problem->finnish + ".", problem->english + ".").text(m.LanguageIndex));
 
     std::string contradictions;
     int16_t found = 0;
@@ -278,10 +263,8 @@ void frmQuorvel::RunCalculation() {
     if (status != 0) {
         m.ToppingLoad = toppingLoadBefore;
         // The result fields may be half written: nothing of them is shown
-        // or kept as a result.
-        analysis::ResetCalculationResults(m);
-        MarkResultsInvalid(m, *this);
-        return;
+        // or kept as a result (the failure is said above).
+        return refuse({});
     }
 
     m.ResultsValid = -1;
