@@ -117,7 +117,7 @@ public:
 
         read(2);
         m_.JointConcreteClass = f(1, "JointConcreteClass", 0);
-        m_.ConcreteQualityClass(3) = whole(f(2, "ConcreteQualityClass", 3));
+        m_.ConcreteQualityClass(3) = whole(2, "ConcreteQualityClass", 3);
         if (forCalculation_) {
             if (m_.JointConcreteClass < 10) m_.JointConcreteClass = 10;
             if (m_.ConcreteQualityClass(3) == 0) m_.ConcreteQualityClass(3) = 2;
@@ -341,9 +341,11 @@ private:
         notANumber(k + place_, text, field, element);
         return std::nan("");
     }
-    void notANumber(int place, const std::string& text, std::string_view field, int element) {
+    void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
         const model::FieldName name = model::fieldName(field, element);
-        LineProblem problem = NotANumberProblem(counter_, place, text, name.finnish, name.english, field, element);
+        LineProblem problem =
+            (whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
+                                                                 field, element);
         raiseFlag(counter_, 1);
         if (report_.problems) {
             report_.problems->push_back(std::move(problem));
@@ -366,14 +368,25 @@ private:
     // as f notes a field. A value no 16-bit number holds stops the read with
     // error 6, unless the limits of the field are checked afterwards: it is
     // then kept as 0 and named there.
-    int16_t whole16(int k, std::string_view field, int element, bool wholePart = true) {
-        const double v = f(k, field, element).number();
-        const double w = wholePart ? std::floor(v) : v;
+    // Field k of a count or a class: a number that is not whole ("5.5"
+    // bars, "2.5" for a class) flags its line, named; it is never rounded
+    // or cut to its whole part without a word. The value taken is its
+    // whole part, so that the lines the count says follow are read as
+    // before.
+    double wholeNumber(double v, int k, std::string_view field, int element) {
+        if (std::isfinite(v) && v != std::floor(v) && flags_[static_cast<std::size_t>(counter_)] == 0)
+            notANumber(k + place_, t(k), field, element, true);
+        return std::isfinite(v) ? std::floor(v) : v;
+    }
+    int16_t whole16(int k, std::string_view field, int element) {
+        const double w = wholeNumber(f(k, field, element).number(), k, field, element);
         if (report_.problems && !(w > -32768.5 && w < 32767.5)) return 0;
         return runtime::toInt16(w);
     }
     const std::string& t(int k) const { return texts_[static_cast<std::size_t>(k)]; }
-    static Value whole(const Value& v) { return Value(std::floor(v.number())); }
+    Value whole(int k, std::string_view field, int element) {
+        return Value(wholeNumber(f(k, field, element).number(), k, field, element));
+    }
     // What the calculation takes for a value below limit: the value read,
     // or replacement when the file is read for a calculation. A file read
     // for the user keeps what it holds.
@@ -400,7 +413,7 @@ private:
     int count(int k, std::string_view field, int element, int max) {
         const double v = number(k, field, element);
         if (std::isnan(v)) return 0;
-        const double w = std::floor(v);
+        const double w = wholeNumber(v, k, field, element);
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
         if (report_.problems) {
@@ -522,7 +535,7 @@ private:
             m_.ReinforcementRowCount = static_cast<int16_t>(count(3, "ReinforcementRowCount", 0, 10));
             for (int r = 1; r <= m_.ReinforcementRowCount; ++r) {
                 read(4);
-                m_.BarsInRow(r) = whole16(1, "BarsInRow", r, false);
+                m_.BarsInRow(r) = whole16(1, "BarsInRow", r);
                 m_.BarArea(r) = f(2, "BarArea", r);
                 m_.BarDistanceFromBottom(r) = f(3, "BarDistanceFromBottom", r);
                 m_.BarPrestress(r) = corrected(f(4, "BarPrestress", r), 0.0011, 0.00001);
@@ -534,7 +547,7 @@ private:
                 m_.TopRebarRowCount = static_cast<int16_t>(count(3, "TopRebarRowCount", 0, 10));
                 for (int r = 1; r <= m_.TopRebarRowCount; ++r) {
                     read(4);
-                    m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r, false);
+                    m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r);
                     m_.TopBarArea(r) = f(2, "TopBarArea", r);
                     m_.TopBarDistanceFromTop(r) = f(3, "TopBarDistanceFromTop", r);
                     if (family == "BE")
@@ -554,7 +567,7 @@ private:
         if (category == 4 || category == 5) {
             read(2);
             m_.InfillConcreteClass = f(1, "InfillConcreteClass", 0);
-            m_.ConcreteQualityClass(2) = whole(f(2, "ConcreteQualityClass", 2));
+            m_.ConcreteQualityClass(2) = whole(2, "ConcreteQualityClass", 2);
             read(3);
             m_.SteelBeamRebarModulus = f(1, "SteelBeamRebarModulus", 0);
             m_.SteelBeamRebarStrength = f(2, "SteelBeamRebarStrength", 0);

@@ -296,6 +296,11 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 15, "1.15 1.5", "1e 1.5", "1e",
          "kenttä 1 (Pysyvän kuorman varmuuskerroin)"},
         {Door::Open, "concrete_middle_beam.dat", 19, " 0", " 1O", "1O", "kenttä 1 (Viivakuormien lkm, vasen)"},
+        // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
+        // as 2 and half a load as none, without a word).
+        {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5.5 491", "5.5", "kenttä 1 (Raudoitteiden lkm, rivi 1)"},
+        {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 2.5", "2.5", "kenttä 3 (Raudoiterivien lkm)"},
+        {Door::Open, "concrete_middle_beam.dat", 19, " 0", " 0.5", "0.5", "kenttä 1 (Viivakuormien lkm, vasen)"},
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
         {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
