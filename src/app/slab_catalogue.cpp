@@ -73,10 +73,16 @@ void requireNumbers(const std::string& path, int line, const std::string& lineTe
     const int count = blankWords(lineText.substr(0, lineText.find('/')), words);
     for (int k = 2; k <= std::min(count, slabLine ? 17 : 6); ++k) {
         const std::string& word = words[static_cast<std::size_t>(k)];
-        if (runtime::fieldNumber(word)) continue;
+        bool tooLarge = false;
+        try {
+            if (runtime::fieldNumber(word)) continue;
+        } catch (const runtime::RunTimeError&) {  // beyond the double range
+            tooLarge = true;
+        }
         const inputfile::LineProblem problem =
-            inputfile::NotANumberProblem(line, k, word, library::CatalogueFieldName(slabLine, k, 0),
-                                         library::CatalogueFieldName(slabLine, k, 1));
+            (tooLarge ? inputfile::TooLargeNumberProblem : inputfile::NotANumberProblem)(
+                line, k, word, library::CatalogueFieldName(slabLine, k, 0), library::CatalogueFieldName(slabLine, k, 1),
+                {}, 0);
         const std::string n = std::to_string(line);
         throw DataFileError(path,
                             "Tiedosto " + path + " on virheellinen:\r\nrivillä " + n + " tunnuksen " + words[1] +

@@ -142,6 +142,12 @@ LineProblem NotANumberProblem(int line, int place, std::string_view text, const 
     return fieldProblem(line, place, text, finnishName, englishName, field, element, "luku", "a number");
 }
 
+LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                                  const std::string& englishName, std::string_view field, int element) {
+    return fieldProblem(line, place, text, finnishName, englishName, field, element, "käytettävä luku (liian suuri)",
+                        "a usable number (too large)");
+}
+
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field, int element) {
     return fieldProblem(line, place, text, finnishName, englishName, field, element, "kokonaisluku",
