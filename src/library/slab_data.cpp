@@ -187,6 +187,24 @@ std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::s
                                 "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key + ": " +
                                     problem.english + "." + lineFeed + "Correct the line of the slab catalogue."};
     }
+    // The line ends after its last field, or with "/" and a comment: a
+    // number written with a decimal comma ("60,5") reads as two fields, and
+    // the one it leaves over is named rather than dropped.
+    const FieldRule& last = rules[N - 1];
+    std::string rest = f.text(last.field + 1);
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
+    if (const std::size_t at = rest.find_first_not_of(" \t"); at != std::string::npos && rest[at] != '/') {
+        const std::string field = std::to_string(last.field);
+        const std::string quoted = runtime::quotedText(rest.substr(at));
+        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+                                    " kentän " + field + " (" + last.name + ") jälkeen on vielä " + quoted +
+                                    " (rivillä on " + field + " kenttää; desimaalierotin on piste)." + lineFeed +
+                                    "Korjaa laattatiedoston rivi.",
+                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key +
+                                    ": after field " + field + " (" + last.englishName + ") the line still holds " +
+                                    quoted + " (the line has " + field + " fields; the decimal mark is a point)." +
+                                    lineFeed + "Correct the line of the slab catalogue."};
+    }
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);
         if (std::isfinite(v) && (r.above ? v > r.least : v >= r.least) && v <= largestCatalogueValue) continue;

@@ -315,6 +315,12 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // error (before: "divide by zero 6" at a calculation).
         {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 1e400", "1e400", "kenttä 17 (l.tuki)"},
         {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 1e400", "1e400", "kenttä 17 (l.tuki)"},
+        // A decimal comma in the catalogue (before: l.tuki "60,5" read as 60,
+        // the ",5" dropped without a word; g "3,60" cut P27's line short at
+        // start-up, so the type vanished from the catalogue).
+        {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)"},
+        {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)"},
+        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "5", "kentän 17 (l.tuki) jälkeen"},
         {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6 x5 7", nullptr, "laattatyypin P27 punostunnus ei kelpaa: tunnus x5:"},
         {Door::Table, "kef.da0", 3, "1,150,0.10", "1,150,0.1O", "0.1O", "k_cd"},
     };
@@ -374,7 +380,10 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
             EXPECT_EQ(run.SlabSelfWeight(2).number(), -1) << "nothing of the line is taken";
             ASSERT_FALSE(messages.empty());
             said = messages.back().finnish;
-            EXPECT_NE(messages.back().english.find("is not a "), std::string::npos) << messages.back().english;
+            const std::string& english = messages.back().english;
+            EXPECT_TRUE(english.find("is not a ") != std::string::npos ||
+                        english.find("the line still holds") != std::string::npos)
+                << english;
             break;
         }
         case Door::Table: {
