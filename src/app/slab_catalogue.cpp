@@ -164,7 +164,7 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
     runtime::InputItemReader items(file);
     readThrough(items, path, "DATA");
     for (;;) {
-        std::string line = nextItem(items, path, "LOPPU");
+        std::string line = nextLine(items, path, "LOPPU");
         std::vector<std::string> words;
         if (const int count = blankWords(line, words); count > 0) {
             const int n = std::min(count, model::MaxStrandNames + 1);

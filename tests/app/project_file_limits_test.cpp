@@ -321,6 +321,8 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)"},
         {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)"},
         {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "5", "kentän 17 (l.tuki) jälkeen"},
+        {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6,5 7", nullptr,
+         "laattatyypin P27 punostunnus ei kelpaa: tunnus 6,5:"},
         {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6 x5 7", nullptr, "laattatyypin P27 punostunnus ei kelpaa: tunnus x5:"},
         {Door::Table, "kef.da0", 3, "1,150,0.10", "1,150,0.1O", "0.1O", "k_cd"},
     };
