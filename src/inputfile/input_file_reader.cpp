@@ -97,7 +97,7 @@ public:
             }
         }
 
-        read(3);
+        read(3, false);  // the material group follows on the line
         const int16_t materialLine = counter_;
         m_.BeamLibraryFileName = t(1) + ".mit";
         // The calculation knows the type names in upper case; the project
@@ -323,8 +323,33 @@ public:
 private:
     // Reads the next record with n fields into the work arrays, flagging
     // its line when it is short.
-    void read(int n) {
+    // A record that is its line whole ends after its n fields (or with "/"
+    // and a comment): what stands after them ("7200,5", whose comma
+    // separates fields, leaves "5") is named, never dropped.
+    void read(int n, bool wholeLine = true) {
         ReadDataLine(report_, file_, counter_, n, values_, texts_, defaults_, nextFlag());
+        if (!wholeLine || flags_[static_cast<std::size_t>(counter_)] != 0) return;
+        std::string rest = t(n + 1);
+        while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
+        const std::size_t at = rest.find_first_not_of(" \t");
+        if (at == std::string::npos || rest[at] == '/') return;
+        const std::string count = std::to_string(n), quoted = runtime::quotedText(rest.substr(at));
+        raise({counter_, "rivillä on " + count + " lukua, ja niiden jälkeen vielä " + quoted +
+                             " (desimaalierotin on piste)",
+               "the line holds " + count + " numbers, and " + quoted + " after them (the decimal mark is a point)"});
+    }
+    // Flags the current line with its problem, as a problem of the read or
+    // a message.
+    void raise(LineProblem problem) {
+        raiseFlag(counter_, 1);
+        if (report_.problems) {
+            report_.problems->push_back(std::move(problem));
+            return;
+        }
+        const std::string line = std::to_string(counter_);
+        if (report_.messages)
+            report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
+        log_.write("Rivi " + line + ": " + problem.finnish);
     }
     int16_t& nextFlag() {
         if (counter_ >= maxLines) throw RunTimeError(runtime::ErrOverflow);
@@ -343,18 +368,8 @@ private:
     }
     void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
         const model::FieldName name = model::fieldName(field, element);
-        LineProblem problem =
-            (whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
-                                                                 field, element);
-        raiseFlag(counter_, 1);
-        if (report_.problems) {
-            report_.problems->push_back(std::move(problem));
-            return;
-        }
-        const std::string line = std::to_string(counter_);
-        if (report_.messages)
-            report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
-        log_.write("Rivi " + line + ": " + problem.finnish);
+        raise((whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
+                                                                   field, element));
     }
     // Field k of the line, noted with the model field it is stored in, so
     // that a value outside the field's limits is named with its line (the

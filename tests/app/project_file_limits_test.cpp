@@ -296,6 +296,12 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 15, "1.15 1.5", "1e 1.5", "1e",
          "kenttä 1 (Pysyvän kuorman varmuuskerroin)"},
         {Door::Open, "concrete_middle_beam.dat", 19, " 0", " 1O", "1O", "kenttä 1 (Viivakuormien lkm, vasen)"},
+        // A decimal comma, which separates fields: what the line holds after
+        // its last field is named (before: the first joint at "1,5" opened as
+        // 1 and the right end spacing "7200,5" as 7200, the rest dropped).
+        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "rivillä on 1 lukua, ja niiden jälkeen vielä"},
+        {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", "5",
+         "rivillä on 10 lukua, ja niiden jälkeen vielä"},
         // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
         // as 2 and half a load as none, without a word).
         {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5.5 491", "5.5", "kenttä 1 (Raudoitteiden lkm, rivi 1)"},
