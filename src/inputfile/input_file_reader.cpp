@@ -334,9 +334,12 @@ private:
         const std::size_t at = rest.find_first_not_of(" \t");
         if (at == std::string::npos || rest[at] == '/') return;
         const std::string count = std::to_string(n), quoted = runtime::quotedText(rest.substr(at));
-        raise({counter_, "rivillä on " + count + " lukua, ja niiden jälkeen vielä " + quoted +
-                             " (desimaalierotin on piste)",
-               "the line holds " + count + " numbers, and " + quoted + " after them (the decimal mark is a point)"});
+        const bool one = n == 1;
+        raise({counter_,
+               "rivillä on " + count + (one ? " luku, ja sen" : " lukua, ja niiden") + " jälkeen vielä " + quoted +
+                   " (desimaalierotin on piste)",
+               "the line holds " + count + (one ? " number, and " : " numbers, and ") + quoted +
+                   (one ? " after it" : " after them") + " (the decimal mark is a point)"});
     }
     // Flags the current line with its problem, as a problem of the read or
     // a message.
