@@ -53,6 +53,16 @@ std::string nextItem(runtime::InputItemReader& items, const std::string& path, c
     return items.readItem();
 }
 
+// The next line of the catalogue's strand or slab lines, whole: the items
+// a comma splits it into are joined again, so that a number written with a
+// decimal comma ("60,5") is seen where it stands and refused, never taken
+// as its whole part with the rest of the line read as a line of its own.
+std::string nextLine(runtime::InputItemReader& items, const std::string& path, const char* awaited) {
+    std::string line = nextItem(items, path, awaited);
+    while (items.lineHasMoreItems()) line += "," + items.readItem();
+    return line;
+}
+
 // A column the rules check, at the precision the calculation reads it (a
 // number beyond the double range is none).
 double columnNumber(const std::string& word) {
@@ -66,17 +76,24 @@ double columnNumber(const std::string& word) {
 // The fields of a catalogue line that the calculation reads as numbers
 // (strand lines 2..6, slab lines 2..17, up to the "/" that ends the data of
 // a line) each hold a number: a text that is no number ("3.6O", "abc") is
-// never read as its leading digits or as 0. The catalogue is refused,
-// naming the line, the field and the text.
+// never read as its leading digits or as 0, nor a number with a decimal
+// comma, which the calculation reads as two fields. The catalogue is
+// refused, naming the line, the field and the text.
 void requireNumbers(const std::string& path, int line, const std::string& lineText, bool slabLine) {
     std::vector<std::string> words;
     const int count = blankWords(lineText.substr(0, lineText.find('/')), words);
     for (int k = 2; k <= std::min(count, slabLine ? 17 : 6); ++k) {
         const std::string& word = words[static_cast<std::size_t>(k)];
-        if (runtime::fieldNumber(word)) continue;
+        bool tooLarge = false;
+        try {
+            if (word.find(',') == std::string::npos && runtime::fieldNumber(word)) continue;
+        } catch (const runtime::RunTimeError&) {  // beyond the double range
+            tooLarge = true;
+        }
         const inputfile::LineProblem problem =
-            inputfile::NotANumberProblem(line, k, word, library::CatalogueFieldName(slabLine, k, 0),
-                                         library::CatalogueFieldName(slabLine, k, 1));
+            (tooLarge ? inputfile::TooLargeNumberProblem : inputfile::NotANumberProblem)(
+                line, k, word, library::CatalogueFieldName(slabLine, k, 0), library::CatalogueFieldName(slabLine, k, 1),
+                {}, 0);
         const std::string n = std::to_string(line);
         throw DataFileError(path,
                             "Tiedosto " + path + " on virheellinen:\r\nrivillä " + n + " tunnuksen " + words[1] +
@@ -90,7 +107,7 @@ void requireNumbers(const std::string& path, int line, const std::string& lineTe
 // the calculation's search reads it), up to and with the line "LOPPU1".
 void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
     for (bool title = true;; title = false) {
-        const std::string line = nextItem(items, path, "LOPPU1");
+        const std::string line = nextLine(items, path, "LOPPU1");
         if (startsWith(line, "LOPPU1")) return;
         if (!title) requireNumbers(path, items.line(), line, false);
         std::vector<std::string> words;
@@ -111,7 +128,7 @@ void readSlabLines(model::ProjectModel& m, const std::string& path) {
     readStrandTypes(m, items, path);
     nextItem(items, path, "LOPPU");  // the heading line
     for (;;) {
-        std::string line = nextItem(items, path, "LOPPU");
+        std::string line = nextLine(items, path, "LOPPU");
         std::vector<std::string> words;
         if (blankWords(line, words) > 16) {
             requireNumbers(path, items.line(), line, true);
@@ -147,7 +164,7 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
     runtime::InputItemReader items(file);
     readThrough(items, path, "DATA");
     for (;;) {
-        std::string line = nextItem(items, path, "LOPPU");
+        std::string line = nextLine(items, path, "LOPPU");
         std::vector<std::string> words;
         if (const int count = blankWords(line, words); count > 0) {
             const int n = std::min(count, model::MaxStrandNames + 1);

@@ -124,12 +124,34 @@ LineProblem ErrorProblem(int line, int errorNumber) {
     }
 }
 
-LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
-                              const std::string& englishName, std::string_view field, int element) {
+namespace {
+
+LineProblem fieldProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                         const std::string& englishName, std::string_view field, int element,
+                         const std::string& finnishWhat, const std::string& englishWhat) {
     const std::string quoted = runtime::quotedText(text);
     const std::string n = std::to_string(place);
-    return {line, "kenttä " + n + " (" + finnishName + ") " + quoted + " ei ole luku",
-            "field " + n + " (" + englishName + ") " + quoted + " is not a number", std::string(field), element};
+    return {line, "kenttä " + n + " (" + finnishName + ") " + quoted + " ei ole " + finnishWhat,
+            "field " + n + " (" + englishName + ") " + quoted + " is not " + englishWhat, std::string(field), element};
+}
+
+}  // namespace
+
+LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                              const std::string& englishName, std::string_view field, int element) {
+    return fieldProblem(line, place, text, finnishName, englishName, field, element, "luku", "a number");
+}
+
+LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                                  const std::string& englishName, std::string_view field, int element) {
+    return fieldProblem(line, place, text, finnishName, englishName, field, element, "käytettävä luku (liian suuri)",
+                        "a usable number (too large)");
+}
+
+LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
+                                   const std::string& englishName, std::string_view field, int element) {
+    return fieldProblem(line, place, text, finnishName, englishName, field, element, "kokonaisluku",
+                        "a whole number");
 }
 
 void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,

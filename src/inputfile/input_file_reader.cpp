@@ -97,7 +97,7 @@ public:
             }
         }
 
-        read(3);
+        read(3, false);  // the material group follows on the line
         const int16_t materialLine = counter_;
         m_.BeamLibraryFileName = t(1) + ".mit";
         // The calculation knows the type names in upper case; the project
@@ -117,7 +117,7 @@ public:
 
         read(2);
         m_.JointConcreteClass = f(1, "JointConcreteClass", 0);
-        m_.ConcreteQualityClass(3) = whole(f(2, "ConcreteQualityClass", 3));
+        m_.ConcreteQualityClass(3) = whole(2, "ConcreteQualityClass", 3);
         if (forCalculation_) {
             if (m_.JointConcreteClass < 10) m_.JointConcreteClass = 10;
             if (m_.ConcreteQualityClass(3) == 0) m_.ConcreteQualityClass(3) = 2;
@@ -323,8 +323,36 @@ public:
 private:
     // Reads the next record with n fields into the work arrays, flagging
     // its line when it is short.
-    void read(int n) {
+    // A record that is its line whole ends after its n fields (or with "/"
+    // and a comment): what stands after them ("7200,5", whose comma
+    // separates fields, leaves "5") is named, never dropped.
+    void read(int n, bool wholeLine = true) {
         ReadDataLine(report_, file_, counter_, n, values_, texts_, defaults_, nextFlag());
+        if (!wholeLine || flags_[static_cast<std::size_t>(counter_)] != 0) return;
+        std::string rest = t(n + 1);
+        while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
+        const std::size_t at = rest.find_first_not_of(" \t");
+        if (at == std::string::npos || rest[at] == '/') return;
+        const std::string count = std::to_string(n), quoted = runtime::quotedText(rest.substr(at));
+        const bool one = n == 1;
+        raise({counter_,
+               "rivillä on " + count + (one ? " luku, ja sen" : " lukua, ja niiden") + " jälkeen vielä " + quoted +
+                   " (desimaalierotin on piste)",
+               "the line holds " + count + (one ? " number, and " : " numbers, and ") + quoted +
+                   (one ? " after it" : " after them") + " (the decimal mark is a point)"});
+    }
+    // Flags the current line with its problem, as a problem of the read or
+    // a message.
+    void raise(LineProblem problem) {
+        raiseFlag(counter_, 1);
+        if (report_.problems) {
+            report_.problems->push_back(std::move(problem));
+            return;
+        }
+        const std::string line = std::to_string(counter_);
+        if (report_.messages)
+            report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
+        log_.write("Rivi " + line + ": " + problem.finnish);
     }
     int16_t& nextFlag() {
         if (counter_ >= maxLines) throw RunTimeError(runtime::ErrOverflow);
@@ -341,18 +369,10 @@ private:
         notANumber(k + place_, text, field, element);
         return std::nan("");
     }
-    void notANumber(int place, const std::string& text, std::string_view field, int element) {
+    void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
         const model::FieldName name = model::fieldName(field, element);
-        LineProblem problem = NotANumberProblem(counter_, place, text, name.finnish, name.english, field, element);
-        raiseFlag(counter_, 1);
-        if (report_.problems) {
-            report_.problems->push_back(std::move(problem));
-            return;
-        }
-        const std::string line = std::to_string(counter_);
-        if (report_.messages)
-            report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
-        log_.write("Rivi " + line + ": " + problem.finnish);
+        raise((whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
+                                                                   field, element));
     }
     // Field k of the line, noted with the model field it is stored in, so
     // that a value outside the field's limits is named with its line (the
@@ -366,14 +386,25 @@ private:
     // as f notes a field. A value no 16-bit number holds stops the read with
     // error 6, unless the limits of the field are checked afterwards: it is
     // then kept as 0 and named there.
-    int16_t whole16(int k, std::string_view field, int element, bool wholePart = true) {
-        const double v = f(k, field, element).number();
-        const double w = wholePart ? std::floor(v) : v;
+    // Field k of a count or a class: a number that is not whole ("5.5"
+    // bars, "2.5" for a class) flags its line, named; it is never rounded
+    // or cut to its whole part without a word. The value taken is its
+    // whole part, so that the lines the count says follow are read as
+    // before.
+    double wholeNumber(double v, int k, std::string_view field, int element) {
+        if (std::isfinite(v) && v != std::floor(v) && flags_[static_cast<std::size_t>(counter_)] == 0)
+            notANumber(k + place_, t(k), field, element, true);
+        return std::isfinite(v) ? std::floor(v) : v;
+    }
+    int16_t whole16(int k, std::string_view field, int element) {
+        const double w = wholeNumber(f(k, field, element).number(), k, field, element);
         if (report_.problems && !(w > -32768.5 && w < 32767.5)) return 0;
         return runtime::toInt16(w);
     }
     const std::string& t(int k) const { return texts_[static_cast<std::size_t>(k)]; }
-    static Value whole(const Value& v) { return Value(std::floor(v.number())); }
+    Value whole(int k, std::string_view field, int element) {
+        return Value(wholeNumber(f(k, field, element).number(), k, field, element));
+    }
     // What the calculation takes for a value below limit: the value read,
     // or replacement when the file is read for a calculation. A file read
     // for the user keeps what it holds.
@@ -400,7 +431,7 @@ private:
     int count(int k, std::string_view field, int element, int max) {
         const double v = number(k, field, element);
         if (std::isnan(v)) return 0;
-        const double w = std::floor(v);
+        const double w = wholeNumber(v, k, field, element);
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
         if (report_.problems) {
@@ -522,7 +553,7 @@ private:
             m_.ReinforcementRowCount = static_cast<int16_t>(count(3, "ReinforcementRowCount", 0, 10));
             for (int r = 1; r <= m_.ReinforcementRowCount; ++r) {
                 read(4);
-                m_.BarsInRow(r) = whole16(1, "BarsInRow", r, false);
+                m_.BarsInRow(r) = whole16(1, "BarsInRow", r);
                 m_.BarArea(r) = f(2, "BarArea", r);
                 m_.BarDistanceFromBottom(r) = f(3, "BarDistanceFromBottom", r);
                 m_.BarPrestress(r) = corrected(f(4, "BarPrestress", r), 0.0011, 0.00001);
@@ -534,7 +565,7 @@ private:
                 m_.TopRebarRowCount = static_cast<int16_t>(count(3, "TopRebarRowCount", 0, 10));
                 for (int r = 1; r <= m_.TopRebarRowCount; ++r) {
                     read(4);
-                    m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r, false);
+                    m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r);
                     m_.TopBarArea(r) = f(2, "TopBarArea", r);
                     m_.TopBarDistanceFromTop(r) = f(3, "TopBarDistanceFromTop", r);
                     if (family == "BE")
@@ -554,7 +585,7 @@ private:
         if (category == 4 || category == 5) {
             read(2);
             m_.InfillConcreteClass = f(1, "InfillConcreteClass", 0);
-            m_.ConcreteQualityClass(2) = whole(f(2, "ConcreteQualityClass", 2));
+            m_.ConcreteQualityClass(2) = whole(2, "ConcreteQualityClass", 2);
             read(3);
             m_.SteelBeamRebarModulus = f(1, "SteelBeamRebarModulus", 0);
             m_.SteelBeamRebarStrength = f(2, "SteelBeamRebarStrength", 0);

@@ -65,6 +65,9 @@ public:
         while (texts_[1] != endMarker);
     }
 
+    // The field of the last line read that holds a number beyond the double
+    // range ("1e400", hundreds of digits), or 0.
+    int tooLargeField() const { return tooLarge_; }
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
     const std::string& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int line() const { return counter_; }
@@ -76,7 +79,32 @@ private:
         // The catalogue's own lines carry their fields; a short one has been
         // reported by the parser and reads as zeros.
         int16_t flag = 0;
-        inputfile::ReadDataLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+        tooLarge_ = 0;
+        try {
+            inputfile::ReadDataLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+        } catch (const runtime::RunTimeError& e) {
+            // A number beyond the double range stops the split of its line
+            // (which has been read): the fields before it stand, the one
+            // that holds it is kept for its message and the rest hold
+            // nothing, so that a search passes the line and a line the
+            // project uses is refused naming the field.
+            if (e.number() != runtime::ErrOverflow) throw;
+            for (int k = 1; k <= fieldCount; ++k) {
+                auto& text = texts_[static_cast<std::size_t>(k)];
+                auto& value = values_[static_cast<std::size_t>(k)];
+                if (tooLarge_ != 0) {
+                    text.clear();
+                    value = std::nan("");
+                    continue;
+                }
+                try {
+                    runtime::fieldNumber(text);
+                } catch (const runtime::RunTimeError&) {
+                    tooLarge_ = k;
+                    value = std::nan("");
+                }
+            }
+        }
     }
 
     inputfile::DataLineReporting& report_;
@@ -86,6 +114,7 @@ private:
     std::vector<double> values_;
     std::vector<std::string> texts_;
     const std::vector<std::string> defaults_;
+    int tooLarge_ = 0;
 };
 
 // The first fields of the lines between a search's first line (the title
@@ -144,16 +173,37 @@ std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::s
                                             const FieldRule (&rules)[N]) {
     const std::string& file = f.path();
     const std::string line = std::to_string(f.line());
-    // A text that is no number is never read as its leading digits or as 0.
+    // A text that is no number is never read as its leading digits or as 0,
+    // nor a number beyond the double range stopped on as an arithmetic error.
     for (const FieldRule& r : rules) {
         const std::string& text = f.text(r.field);
-        if (text.empty() || runtime::fieldNumber(text)) continue;
+        const bool tooLarge = r.field == f.tooLargeField();
+        if (!tooLarge && (text.empty() || runtime::fieldNumber(text))) continue;
         const inputfile::LineProblem problem =
-            inputfile::NotANumberProblem(f.line(), r.field, text, r.name, r.englishName);
+            tooLarge ? inputfile::TooLargeNumberProblem(f.line(), r.field, text, r.name, r.englishName)
+                     : inputfile::NotANumberProblem(f.line(), r.field, text, r.name, r.englishName);
         return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                                     " " + problem.finnish + "." + lineFeed + "Korjaa laattatiedoston rivi.",
                                 "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key + ": " +
                                     problem.english + "." + lineFeed + "Correct the line of the slab catalogue."};
+    }
+    // The line ends after its last field, or with "/" and a comment: a
+    // number written with a decimal comma ("60,5") reads as two fields, and
+    // the one it leaves over is named rather than dropped.
+    const FieldRule& last = rules[N - 1];
+    std::string rest = f.text(last.field + 1);
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
+    if (const std::size_t at = rest.find_first_not_of(" \t"); at != std::string::npos && rest[at] != '/') {
+        const std::string field = std::to_string(last.field);
+        const std::string quoted = runtime::quotedText(rest.substr(at));
+        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
+                                    " kentän " + field + " (" + last.name + ") jälkeen on vielä " + quoted +
+                                    " (rivillä on " + field + " kenttää; desimaalierotin on piste)." + lineFeed +
+                                    "Korjaa laattatiedoston rivi.",
+                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key +
+                                    ": after field " + field + " (" + last.englishName + ") the line still holds " +
+                                    quoted + " (the line has " + field + " fields; the decimal mark is a point)." +
+                                    lineFeed + "Correct the line of the slab catalogue."};
     }
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);

@@ -52,13 +52,21 @@ struct SectionRule {
 // A group of bar or strand rows of the model.
 enum class Group { Main, Top, SteelBeam };
 
+constexpr const char* AreaFinnish = "Yhden teräksen pinta-ala halkaisijaksi muutettuna";
+constexpr const char* AreaEnglish = "Area of one bar as a diameter";
+
 struct RowGroupRule {
     Group group;
     const char* finnish;  // the frame the dialog shows the rows in
     const char* english;
     // The Kvatro window asks for the bar's diameter rather than its area.
-    const char* areaFinnish = "Yhden teräksen pinta-ala halkaisijaksi muutettuna";
-    const char* areaEnglish = "Area of one bar as a diameter";
+    const char* areaFinnish = AreaFinnish;
+    const char* areaEnglish = AreaEnglish;
+    // SUPER's bars welded to its angle steel: their window gives them from
+    // the bottom, and they lie on the steel beside the concrete, so they are
+    // held within the beam's height only, not to the concrete's width nor
+    // to its share of steel.
+    bool weldedToSteel = false;
 };
 
 // One family's table: its rules, and the concrete its rows stand in.
@@ -291,7 +299,9 @@ std::vector<Family> makeFamilies() {
                    {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
                     {"hA", "Kulmateräs", "Angle steel", "AngleSteelHeight"}},
                    {},
-                   {{Group::Main, "Jänneteräkset", "Strands"}},
+                   {{Group::Main, "Jänneteräkset", "Strands"},
+                    {Group::Top, "Kulmateräkseen hitsatut harjateräkset", "Rebars welded to the angle steel",
+                     AreaFinnish, AreaEnglish, true}},
                    zero,
                    [](S s) { return static_cast<double>(s.m.BeamHeight); },
                    [](S s, double y) {
@@ -731,14 +741,14 @@ const char* const BarsEnglish = "Number of bars in the row";
 std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
     const double bottom = f.bottom(s), top = f.top(s);
     for (const RowGroupRule& g : f.rows) {
-        const bool fromTop = g.group == Group::Top;
+        const bool fromTop = g.group == Group::Top && !g.weldedToSteel;
         const std::string distanceFinnish =
             fromTop ? "Terästen etäisyys yläpinnasta" : "Terästen etäisyys alapinnasta";
         const std::string distanceEnglish =
             fromTop ? "Distance of the bars from the top" : "Distance of the bars from the bottom";
-        const std::string distanceField = g.group == Group::Main ? "BarDistanceFromBottom"
-                                          : fromTop              ? "TopBarDistanceFromTop"
-                                                                 : "SteelBeamBarDistance";
+        const std::string distanceField = g.group == Group::Main  ? "BarDistanceFromBottom"
+                                          : g.group == Group::Top ? "TopBarDistanceFromTop"
+                                                                  : "SteelBeamBarDistance";
         for (int r = 1; r <= rowCount(s.m, g.group); ++r) {
             const Row row = rowOf(s.m, g.group, r);
             const std::string rowFinnish = std::string(g.finnish) + ", rivi " + std::to_string(r) + ": ";
@@ -778,6 +788,7 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
             // Side by side with the clear spacing of EN 1992-1-1 8.2(2),
             // the larger of the diameter and 20 mm, and the family's cover
             // beside the outer bars.
+            if (g.weldedToSteel) continue;
             const int n = std::max(row.bars, 0);
             const double need = n * d + std::max(n - 1, 0) * std::max(d, 20.0) + 2 * f.cover;
             const double width = f.width(s, level);
@@ -797,7 +808,9 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                 text.english.insert(text.english.size() - 1,
                                     std::string("; n: ") + BarsEnglish + ", d: " + g.areaEnglish);
                 return BeamRuleBreach{
-                    text, g.group == Group::Main ? "BarsInRow" : fromTop ? "TopBarsInRow" : "SteelBeamBarsInRow"};
+                    text, g.group == Group::Main  ? "BarsInRow"
+                          : g.group == Group::Top ? "TopBarsInRow"
+                                                  : "SteelBeamBarsInRow"};
             }
         }
     }
@@ -808,7 +821,7 @@ std::optional<BeamRuleBreach> steelRatioBreach(const Family& f, const Section& s
     if (f.rows.empty()) return std::nullopt;
     double steel = 0;
     for (const RowGroupRule& g : f.rows)
-        for (int r = 1; r <= rowCount(s.m, g.group); ++r) {
+        for (int r = 1; r <= rowCount(s.m, g.group) && !g.weldedToSteel; ++r) {
             const Row row = rowOf(s.m, g.group, r);
             steel += std::max(row.bars, 0) * std::max(row.area, 0.0);
         }

@@ -20,6 +20,9 @@ public:
     std::string readItem();
     // The next item as a number (leading-number rule; "12kN" gives 12).
     double readNumber();
+    // True when the line the item read last came from holds further items
+    // (a comma followed that item).
+    bool lineHasMoreItems() const { return pending_; }
     // True when every item has been read.
     bool eof() const { return !pending_ && file_.eof(); }
     // The number of the line the item read last came from (1 for the first).

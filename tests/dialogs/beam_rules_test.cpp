@@ -311,6 +311,14 @@ const std::vector<Impossible> Rows = {
      },
      "Jänneteräkset, rivi 1: " + Fit + "30 mm (n d + (n - 1) max(d, 20) + 2 * 30 = 11287.37 > betonin leveys "
      "tasolla 40 = 600" + AreaNote},
+    // And its bars welded to the angle steel, which its window measures from
+    // the bottom: row 1 (314 mm2, d / 2 = sqrt(314 / pi) = 9.9975 mm) 2000 mm
+    // up in the 240 mm beam, whose concrete ends at 240 - 9.9975 = 230.0025
+    // mm. Before, besuper_new_project_old_format.dat took such a row 400 mm
+    // up in its 240 mm beam: MRd 446.3 -> 533.9 kNm, beam 0.649 -> 0.543.
+    {"SuperWeldedBarsAboveTheBeam", "BESUPER", [](ProjectModel& m) { m.TopBarDistanceFromTop(1) = 2000; },
+     "Kulmateräkseen hitsatut harjateräkset, rivi 1: rivi on betonin sisällä (Terästen etäisyys alapinnasta = "
+     "2000 > betonin yläpinta - d / 2 = 230.0025)"},
     // Five rows of four 1256 mm2 bars (d = 39.99 mm: 7 * 39.99 + 50 =
     // 329.9 mm, each fitting 380 mm) in 380 x 580: 20 * 1256 = 25120 mm2 >
     // 0.08 * 380 * 580 = 17632 mm2.
