@@ -124,8 +124,9 @@ std::optional<std::string> startFault(const model::ProjectModel& m, const DataFi
             // Named as it stands in the folder, when something of that name
             // (a pipe, a folder, a link to nowhere) does.
             const auto entry = runtime::findEntryIgnoringCase(folder, name);
-            const std::string shown =
-                c->DataPath + (entry ? std::filesystem::path(*entry).filename().string() : name);
+            std::filesystem::path named(c->DataPath + name);
+            if (entry) named.replace_filename(std::filesystem::path(*entry).filename());
+            const std::string shown = named.string();
             return english ? "The file " + quotedValue(shown) + " does not exist or cannot be read."
                            : "Tiedostoa " + quotedValue(shown) + " ei ole tai sitä ei voi lukea.";
         }

@@ -272,6 +272,8 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
          {"\"OMA.VAT\" ei voi käyttää", "Punostiedoston @OMA.VAT rivillä 8 laattatyypin P27 punostunnus ei kelpaa: "
           "tunnus -6", "käytetään tiedostoa PUNOS.VAT."}},
         {"Punostiedosto", "VANHA.VAT", "1", "PUNOS.VAT", {"\"VANHA.VAT\"", "The file @VANHA.VAT does not exist"}},
+        {"Punostiedosto", "../../../../../../../../dev/zero", "1", "PUNOS.VAT",
+         {"The file @../../../../../../../../dev/zero does not exist or cannot be read."}},
         {"QuorPath", oneHeading.dataPath(), "0", "@",
          {"datakansiota " + oneHeading.dataPath() + " ei voi käyttää", "vain 1 tekstiä; raportti tarvitsee 192",
           "käytetään kansiota @."}},
