@@ -48,9 +48,27 @@ std::string readThrough(runtime::InputItemReader& items, const std::string& path
 }
 
 // The next item, read while the file's end marker awaited is still due.
-std::string nextItem(runtime::InputItemReader& items, const std::string& path, const char* awaited) {
+// Each line of these files is one item: a comma splits a line into items
+// (it separates fields for the data-line reader too), so that "3,60" typed
+// for 3.60 dropped its slab type from the catalogue without a word. A line
+// that gives a second item is refused, naming it. lastLine holds the line
+// of the item read before, 0 for none to compare with.
+std::string nextItem(runtime::InputItemReader& items, const std::string& path, const char* awaited,
+                     std::size_t& lastLine) {
     if (items.eof()) throw missingMarker(path, awaited);
-    return items.readItem();
+    std::string item = items.readItem();
+    const std::size_t line = items.line();
+    if (lastLine != 0 && line == lastLine) {
+        const std::string n = std::to_string(line);
+        throw DataFileError(path,
+                            "Tiedosto " + path + " on virheellinen:\r\nrivillä " + n +
+                                " on pilkku: rivin kentät erotetaan välilyönnein ja luvun desimaalierotin on piste.",
+                            "The file " + path + " is not valid:\r\nline " + n +
+                                " holds a comma: the fields of a line are separated by blanks, and a number's "
+                                "decimal mark is a point.");
+    }
+    lastLine = line;
+    return item;
 }
 
 // A column the rules check, at the precision the calculation reads it (a
@@ -88,9 +106,10 @@ void requireNumbers(const std::string& path, int line, const std::string& lineTe
 
 // The key and diameter of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
-void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
+void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path,
+                     std::size_t& lastLine) {
     for (bool title = true;; title = false) {
-        const std::string line = nextItem(items, path, "LOPPU1");
+        const std::string line = nextItem(items, path, "LOPPU1", lastLine);
         if (startsWith(line, "LOPPU1")) return;
         if (!title) requireNumbers(path, items.line(), line, false);
         std::vector<std::string> words;
@@ -108,10 +127,11 @@ model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
 void readSlabLines(model::ProjectModel& m, const std::string& path) {
     runtime::TextFileReader file(path);
     runtime::InputItemReader items(file);
-    readStrandTypes(m, items, path);
-    nextItem(items, path, "LOPPU");  // the heading line
+    std::size_t lastLine = 0;
+    readStrandTypes(m, items, path, lastLine);
+    nextItem(items, path, "LOPPU", lastLine);  // the heading line
     for (;;) {
-        std::string line = nextItem(items, path, "LOPPU");
+        std::string line = nextItem(items, path, "LOPPU", lastLine);
         std::vector<std::string> words;
         if (blankWords(line, words) > 16) {
             requireNumbers(path, items.line(), line, true);
@@ -146,8 +166,9 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
     runtime::TextFileReader file(path);
     runtime::InputItemReader items(file);
     readThrough(items, path, "DATA");
+    std::size_t lastLine = 0;  // the description and the DATA line are free text
     for (;;) {
-        std::string line = nextItem(items, path, "LOPPU");
+        std::string line = nextItem(items, path, "LOPPU", lastLine);
         std::vector<std::string> words;
         if (const int count = blankWords(line, words); count > 0) {
             const int n = std::min(count, model::MaxStrandNames + 1);
