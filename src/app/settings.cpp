@@ -120,9 +120,16 @@ std::optional<std::string> startFault(const model::ProjectModel& m, const DataFi
                        : "Kansiota " + quotedValue(c->DataPath) + " ei ole.";
     for (const std::string& name : requiredDataFiles(*c)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found || !runtime::opensForReading(*found))
-            return english ? "The file " + quotedValue(c->DataPath + name) + " does not exist or cannot be read."
-                           : "Tiedostoa " + quotedValue(c->DataPath + name) + " ei ole tai sitä ei voi lukea.";
+        if (!found || !runtime::opensForReading(*found)) {
+            // Named as it stands in the folder, when something of that name
+            // (a pipe, a folder, a link to nowhere) does.
+            const auto entry = runtime::findEntryIgnoringCase(folder, name);
+            std::filesystem::path named(c->DataPath + name);
+            if (entry) named.replace_filename(std::filesystem::path(*entry).filename());
+            const std::string shown = named.string();
+            return english ? "The file " + quotedValue(shown) + " does not exist or cannot be read."
+                           : "Tiedostoa " + quotedValue(shown) + " ei ole tai sitä ei voi lukea.";
+        }
     }
     if (auto text = oversizedDataFileText(*c)) return text;
     if (auto text = unsoundTextFileText(*c, "", false)) return text;

@@ -198,7 +198,9 @@ void writeBeamResults(ResultHalf& r) {
     if (analysis::BeamSaggingMomentChecked(m)) writeCompositeSlabWidths(r);
     r.print(kBeamUtilisation);
     writeHoggingRows(r);
-    r.printAll(kSolvedSection);
+    // The strains of the plane MRd.c is solved with: none where MRd.c is
+    // not checked.
+    if (analysis::BeamSaggingMomentChecked(m)) r.printAll(kSolvedSection);
 
     r.emptyLine();
     r.line(r.heading(129));

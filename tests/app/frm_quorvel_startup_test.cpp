@@ -234,12 +234,16 @@ TEST_F(StartUp, EnglishWithoutItsFilesStartsInFinnishAndIsNotSwitchedTo) {
 TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne) {
     // A beam library, which a data folder may hold: no catalogue.
     program.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
-    TempFolder oneHeading, noCompany;
+    TempFolder oneHeading, noCompany, pipeTable;
     for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data")) {
         fs::copy_file(entry.path(), oneHeading.path() / entry.path().filename());
         if (entry.path().filename() != "FIRMA.DA0")
             fs::copy_file(entry.path(), noCompany.path() / entry.path().filename());
+        if (entry.path().filename() != "kef.da0")
+            fs::copy_file(entry.path(), pipeTable.path() / entry.path().filename());
     }
+    // The coefficient table a named pipe: named as it stands in the folder.
+    ASSERT_EQ(mkfifo((pipeTable.path() / "kef.da0").c_str(), 0600), 0);
     oneHeading.write("TEKSTIT0.DA0", {"\"Laskelma\""});
     // A strand file whose P27 line (line 8) offers -6 strands.
     std::string strands = program.read("PUNOS.VAT");
@@ -268,6 +272,8 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
          {"\"OMA.VAT\" ei voi käyttää", "Punostiedoston @OMA.VAT rivillä 8 laattatyypin P27 punostunnus ei kelpaa: "
           "tunnus -6", "käytetään tiedostoa PUNOS.VAT."}},
         {"Punostiedosto", "VANHA.VAT", "1", "PUNOS.VAT", {"\"VANHA.VAT\"", "The file @VANHA.VAT does not exist"}},
+        {"Punostiedosto", "../../../../../../../../dev/zero", "1", "PUNOS.VAT",
+         {"The file @../../../../../../../../dev/zero does not exist or cannot be read."}},
         {"QuorPath", oneHeading.dataPath(), "0", "@",
          {"datakansiota " + oneHeading.dataPath() + " ei voi käyttää", "vain 1 tekstiä; raportti tarvitsee 192",
           "käytetään kansiota @."}},
@@ -275,6 +281,9 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
          {"The data folder " + noCompany.dataPath(), noCompany.dataPath() + "FIRMA.DA0 does not exist",
           "The folder @ is used instead."}},
         {"QuorPath", gone, "0", "@", {"Kansiota " + gone + " ei ole."}},
+        {"QuorPath", pipeTable.dataPath(), "1", "@",
+         {"The data folder " + pipeTable.dataPath(),
+          "The file " + pipeTable.dataPath() + "kef.da0 does not exist or cannot be read."}},
     };
     const auto inProgram = [&](std::string text) {
         for (std::size_t at; (at = text.find('@')) != std::string::npos;) text.replace(at, 1, program.dataPath());

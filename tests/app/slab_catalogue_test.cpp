@@ -107,6 +107,53 @@ TEST(LoadSlabCatalogue, MissingEndMarkersAreReportedNotReadPast) {
     }
 }
 
+// A comma splits a line into items: "3,60" typed for 3.60 once dropped the
+// slab type's line without a word, "12,5" made a strand key "5", "6,10" cut
+// P27's designations to one. Each refuses its file, naming the file and the
+// line.
+TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
+    const std::string p27 = slabLine("P27", "265");
+    struct Case {
+        std::vector<std::string> catalogue;
+        std::vector<std::string> strands;
+        const char* file;
+        int line;
+    } cases[] = {
+        {{strandPart[0], strandPart[1], strandPart[2], heading, "P27 6 265 35 190 105 30 135 105 1200 20 110 3,60 4.14 "
+                                                                "0.5 45 60", "LOPPU"},
+         {"DATA", "LOPPU"}, "ONTELO.MIT", 5},
+        {{strandPart[0], "0 12,5 93 1860 3.2 195000", strandPart[2], heading, p27, "LOPPU"},
+         {"DATA", "LOPPU"}, "ONTELO.MIT", 2},
+        {{strandPart[0], strandPart[1], strandPart[2], heading, p27 + ",", "LOPPU"}, {"DATA", "LOPPU"}, "ONTELO.MIT",
+         5},
+        {{strandPart[0], strandPart[1], strandPart[2], heading, p27, "LOPPU"}, {"Kuvaus, vapaa", "DATA", "P27 6,10", "LOPPU"},
+         "PUNOS.VAT", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " line " + std::to_string(c.line));
+        auto lines = [](const std::vector<std::string>& all) {
+            std::string bytes;
+            for (const std::string& line : all) bytes += line + "\r\n";
+            return bytes;
+        };
+        TempFolder folder;
+        folder.writeRaw("ONTELO.MIT", lines(c.catalogue));
+        folder.writeRaw("PUNOS.VAT", lines(c.strands));
+        model::ProjectModel m = modelFor(folder);
+        const std::optional<DataFileError> fault = LoadSlabCatalogueOrFault(m);
+        ASSERT_TRUE(fault.has_value());
+        EXPECT_NE(fault->text().find(folder.dataPath() + c.file), std::string::npos) << fault->text();
+        EXPECT_NE(fault->text().find("rivillä " + std::to_string(c.line) + " "), std::string::npos) << fault->text();
+    }
+    // The description before DATA is free text: a comma there is no fault.
+    TempFolder folder;
+    folder.write("ONTELO.MIT", {strandPart[0], strandPart[1], strandPart[2], heading, p27, "LOPPU"});
+    folder.write("PUNOS.VAT", {"Kuvaus, vapaa", "DATA", "P27 6 10", "LOPPU"});
+    model::ProjectModel m = modelFor(folder);
+    EXPECT_FALSE(LoadSlabCatalogueOrFault(m).has_value());
+    EXPECT_EQ(m.SlabCatalogue(1).StrandCount, 2);
+}
+
 TEST(LoadSlabCatalogue, CatalogueWithoutSlabTypesIsAFatalDataError) {
     TempFolder folder;
     folder.write("ONTELO.MIT", {strandPart[0], strandPart[1], strandPart[2], heading, "P27 6 265", "LOPPU"});

@@ -58,8 +58,9 @@ bool anyLineStarts(const Lines& lines, const std::string& start) {
 
 // The words of each language: the hogging row, its note, the rows of the
 // composite resistance and utilisation not checked, the note of a beam
-// with no sagging moment, the beam's utilisation row as 0 (never printed)
-// and the slab underside's warning.
+// with no sagging moment, the beam's utilisation row as 0 (never printed),
+// the slab underside's warning and the row of the strains MRd.c is solved
+// with (printed only where MRd.c is checked).
 struct Words {
     int16_t language;
     const char* hoggingRow;
@@ -69,6 +70,7 @@ struct Words {
     const char* noSagging;
     const char* zeroUtilisation;
     const char* tensionWarning;
+    const char* solvedStrains;
 };
 
 const Words words[] = {
@@ -77,13 +79,15 @@ const Words words[] = {
      "Moment resistance, composite        MRd.c     not checked",
      "Utilisation                                   not checked",
      "No sagging moment: Lo is the whole span, not a zone between zero moments.",
-     "Utilisation                                   =   0.00  ", "Tension at the slab underside sig.ct ="},
+     "Utilisation                                   =   0.00  ", "Tension at the slab underside sig.ct =",
+     "Strains at MRd.c"},
     {0, "Negatiivinen momentti, suurin       Md.neg    = ",
      "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
      "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta",
      "Käyttöaste                                    ei tarkisteta",
      "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
-     "Käyttöaste                                    =   0.00  ", "Laatan alapinnan vetojännitys sig.ct ="},
+     "Käyttöaste                                    =   0.00  ", "Laatan alapinnan vetojännitys sig.ct =",
+     "Venymät, MRd.c"},
 };
 
 // -500 / -500 kNm: the whole beam hogs (-575 kNm at the supports, about
@@ -99,12 +103,14 @@ TEST(HoggingReport, HoggingRowsAndTheChecksNotMade) {
         EXPECT_TRUE(hasLine(whole, w.utilisationNotChecked));
         EXPECT_TRUE(hasLine(whole, w.noSagging));
         EXPECT_FALSE(hasLine(whole, w.zeroUtilisation));
+        EXPECT_FALSE(anyLineStarts(whole, w.solvedStrains));
 
         const Lines partly = reportOf(-300, 0, w.language);
         EXPECT_TRUE(hasLine(partly, std::string(w.hoggingRow) + "-345.0 kNm"));
         EXPECT_TRUE(hasLine(partly, w.hoggingNote));
         EXPECT_FALSE(hasLine(partly, w.utilisationNotChecked));
         EXPECT_FALSE(hasLine(partly, w.noSagging));
+        EXPECT_TRUE(anyLineStarts(partly, w.solvedStrains));
 
         const Lines none = reportOf(0, 0, w.language);
         EXPECT_FALSE(anyLineStarts(none, w.hoggingRow));
