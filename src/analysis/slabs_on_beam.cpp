@@ -80,6 +80,10 @@ bool BeamSaggingMomentChecked(const model::ProjectModel& m) { return !(BeamHogs(
 
 bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 0.0; }
 
+bool BeamStrainChecked(const model::ProjectModel& m) {
+    return library::StrainCheckApplies(m) && BeamSaggingMomentChecked(m);
+}
+
 Value BeamAloneMomentResistance(const model::ProjectModel& m) {
     return m.BeamCategory == 1 ? Value(m.SteelPartialFactor * m.MomentResistanceA) : m.MomentResistanceA;
 }

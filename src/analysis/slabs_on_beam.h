@@ -81,6 +81,11 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // whole span has none left, and its bending check is not made (shown as
 // not checked, never as 0 % adequate).
 bool BeamSaggingMomentChecked(const model::ProjectModel& m);
+// Whether the strain at the slab support is checked: the check applies
+// (slabs on the beam top) and the beam has a sagging moment left; a beam
+// that hogs over the whole span stretches its top, which the check of the
+// top's shortening does not judge.
+bool BeamStrainChecked(const model::ProjectModel& m);
 // Whether the design moment hogs anywhere along the beam, supports
 // included: its largest hogging moment is reported as not checked.
 bool BeamHogs(const model::ProjectModel& m);

@@ -315,10 +315,11 @@ void frmQuorvel::DrawResultGauges() {
         DrawGauge(picPalkkitaipuma, m.UtilisationRatio, false);
     else
         DrawGaugeNotApplicable(picPalkkitaipuma, gaugeText("momentNotChecked"));
-    if (library::StrainCheckApplies(m))
+    if (analysis::BeamStrainChecked(m))
         DrawGauge(picVenyma, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain), false);
     else
-        DrawGaugeNotApplicable(picVenyma, gaugeText("strainNotApplicable"));
+        DrawGaugeNotApplicable(picVenyma, gaugeText(library::StrainCheckApplies(m) ? "momentNotChecked"
+                                                                                   : "strainNotApplicable"));
 }
 
 // A text of the window language's file, read once per language and key.

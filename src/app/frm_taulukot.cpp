@@ -169,13 +169,17 @@ void frmTaulukot::FillResultTables() {
     // The strain ratio has no value while the allowed strain is 0. Where
     // the check does not apply the row says so, without values or picture.
     const double allowed = m.AllowedStrain;
-    if (library::StrainCheckApplies(m)) {
+    // A beam with no sagging moment left stretches its top: the check of
+    // its shortening is not made, as the bending row says.
+    if (analysis::BeamStrainChecked(m)) {
         ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
                  allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
     } else {
         Grid3.setTextMatrix(2, 1, Dashes);
         Grid3.setTextMatrix(2, 2, Dashes);
-        Grid3.setTextMatrix(2, 3, LookupQuotedEntry("strainNotApplicable", *file) + " ");
+        Grid3.setTextMatrix(
+            2, 3,
+            LookupQuotedEntry(library::StrainCheckApplies(m) ? "momentNotChecked" : "strainNotApplicable", *file) + " ");
     }
     Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
     Grid3.setTextMatrix(3, 2, Dashes);

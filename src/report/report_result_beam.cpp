@@ -210,7 +210,7 @@ void writeBeamResults(ResultHalf& r) {
 
     r.emptyLine();
     r.line(r.heading(120));
-    if (library::StrainCheckApplies(m)) {
+    if (analysis::BeamStrainChecked(m)) {
         r.printAll(kSupportStrains);
         // The allowed strain and the crack width it comes from.
         PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000),
@@ -218,7 +218,7 @@ void writeBeamResults(ResultHalf& r) {
         PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk.lim", " mm ", m.AllowedCrackWidth, 4, 2, 1,
                             1, 37, 50, 58, 1);
     } else {
-        r.line(r.text("120a"));
+        r.line(r.text(library::StrainCheckApplies(m) ? "120b" : "120a"));
     }
 
     r.emptyLine();

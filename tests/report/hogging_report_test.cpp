@@ -71,6 +71,7 @@ struct Words {
     const char* zeroUtilisation;
     const char* tensionWarning;
     const char* solvedStrains;
+    const char* strainNotChecked;
 };
 
 const Words words[] = {
@@ -80,14 +81,16 @@ const Words words[] = {
      "Utilisation                                   not checked",
      "No sagging moment: Lo is the whole span, not a zone between zero moments.",
      "Utilisation                                   =   0.00  ", "Tension at the slab underside sig.ct =",
-     "Strains at MRd.c"},
+     "Strains at MRd.c",
+     "Not checked: the beam hogs over the whole span, and its top is stretched, not shortened."},
     {0, "Negatiivinen momentti, suurin       Md.neg    = ",
      "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
      "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta",
      "Käyttöaste                                    ei tarkisteta",
      "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
      "Käyttöaste                                    =   0.00  ", "Laatan alapinnan vetojännitys sig.ct =",
-     "Venymät, MRd.c"},
+     "Venymät, MRd.c",
+     "Ei tarkisteta: palkin momentti on negatiivinen koko jänteellä, ja sen yläpinta venyy, ei lyhene."},
 };
 
 // -500 / -500 kNm: the whole beam hogs (-575 kNm at the supports, about
@@ -104,6 +107,7 @@ TEST(HoggingReport, HoggingRowsAndTheChecksNotMade) {
         EXPECT_TRUE(hasLine(whole, w.noSagging));
         EXPECT_FALSE(hasLine(whole, w.zeroUtilisation));
         EXPECT_FALSE(anyLineStarts(whole, w.solvedStrains));
+        EXPECT_TRUE(hasLine(whole, w.strainNotChecked));
 
         const Lines partly = reportOf(-300, 0, w.language);
         EXPECT_TRUE(hasLine(partly, std::string(w.hoggingRow) + "-345.0 kNm"));
@@ -111,6 +115,7 @@ TEST(HoggingReport, HoggingRowsAndTheChecksNotMade) {
         EXPECT_FALSE(hasLine(partly, w.utilisationNotChecked));
         EXPECT_FALSE(hasLine(partly, w.noSagging));
         EXPECT_TRUE(anyLineStarts(partly, w.solvedStrains));
+        EXPECT_FALSE(hasLine(partly, w.strainNotChecked));
 
         const Lines none = reportOf(0, 0, w.language);
         EXPECT_FALSE(anyLineStarts(none, w.hoggingRow));
