@@ -121,18 +121,52 @@ void InputDialog::checkByBounds(platform::Control& box, std::function<app::BoxCh
 }
 
 void InputDialog::spinBox(platform::TextBox& box, platform::VScrollBar& bar) {
-    box.onChange = [this, &box, &bar] {
+    // The edit under way: the count before its first key, and the text the
+    // box showed last. A text that does not begin with the last one (a
+    // replacement, or the first key after the focus came) starts a new
+    // edit; keys added to a count the bar already took ("3" then ",5")
+    // continue it, so a refusal gives back the count before the "3".
+    struct Edit {
+        int base = 0;
+        std::string last;
+        bool moving = false;  // the bar is following the box
+    };
+    auto edit = std::make_shared<Edit>();
+    const auto begin = [&box, &bar, edit] {
+        edit->base = bar.value();
+        edit->last = box.text();
+    };
+    box.onGotFocus = [begin, own = std::move(box.onGotFocus)] {
+        begin();
+        if (own) own();
+    };
+    box.onChange = [this, &box, &bar, edit] {
+        if (edit->moving) return;  // the bar's Change showing its value
+        if (!box.text().starts_with(edit->last)) edit->base = bar.value();
+        edit->last = box.text();
         if (!typedCount(box)) return;  // leaving the box checks it
+        struct Moving {
+            bool& on;
+            explicit Moving(bool& f) : on(f) { on = true; }
+            ~Moving() { on = false; }
+        } moving(edit->moving);
         bar.setValue(heldInt16(number(box)));
         box.setText(std::to_string(bar.value()));
+        edit->last = box.text();
     };
-    box.onKeyDown = [&bar](int& keyCode, int) {
+    // A count spun by the arrow keys is taken: an edit starts from it.
+    box.onKeyDown = [&bar, begin](int& keyCode, int) {
         if (keyCode == KeyUp) bar.lineUp();
         if (keyCode == KeyDown) bar.lineDown();
+        if (keyCode == KeyUp || keyCode == KeyDown) begin();
     };
-    checkOnLeave(box, [&box] { return app::tableCheck(box); }, [&box, &bar](std::string& kept) {
-        kept = std::to_string(bar.value());
-        return app::CheckTableBox(box, kept);
+    // A refused text gives way to the count before the edit, and the bar
+    // goes back to it (the box's Change moves it).
+    checkOnLeave(box, [&box] { return app::tableCheck(box); }, [&box, edit, begin](std::string& kept) {
+        kept = std::to_string(edit->base);
+        const bool taken = app::CheckTableBox(box, kept);
+        begin();
+        return taken;
     });
 }
 

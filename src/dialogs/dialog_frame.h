@@ -96,8 +96,9 @@ protected:
     // a count typed (typedCount) moves the bar at once (held to the bar's
     // range, which the box then shows), and so do the up and down arrow
     // keys; leaving the box checks it by its row (a count that is not whole
-    // is refused with a message) and puts the bar's value back after a
-    // refusal.
+    // is refused with a message). A refused text gives way to the count
+    // before it began to be typed, in the box and the bar: "3,5" over 1
+    // gives back 1, though its "3" moved the bar.
     void spinBox(platform::TextBox& box, platform::VScrollBar& bar);
     // The box checked by the number rule with the bounds and default of
     // its row in the table of field limits.

@@ -98,6 +98,42 @@ TEST_F(BeamLoads, TypedCountsAreZeroToFiveAndNothingElse) {
     EXPECT_EQ(m.BeamPointLoadCount, 0);
 }
 
+// A count typed key by key that is not whole is refused when it is left and
+// gives back the count before its first key, though that key had moved the
+// count: "3,5" over one load adds none, "1,5" or "0.5" over three drops
+// none, and the loads keep their values.
+TEST_F(BeamLoads, ARefusedCountGivesBackTheCountBeforeItsFirstKey) {
+    struct Case {
+        int count;
+        const char* typed;
+        int movedTo;  // by the first key
+    };
+    for (const Case c : {Case{1, "3,5", 3}, Case{3, "1,5", 1}, Case{3, "0.5", 0}}) {
+        SCOPED_TRACE(c.typed);
+        threeLoads();
+        m.BeamPointLoadCount = static_cast<int16_t>(c.count);
+        openLoads([&](frmKuormat& d) {
+            ui.typeOver(d.txtPisteLkm, c.typed);
+            EXPECT_EQ(d.vsbPisteLkm.value(), c.movedTo);
+            ui.expectMessage("Pistekuormien määrä: Syöte " + d.txtPisteLkm.text() +
+                                 " ei arvoalueella (kokonaisluku 0<=...<=5)",
+                             "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+            ui.tab();
+            EXPECT_EQ(d.txtPisteLkm.text(), std::to_string(c.count));
+            EXPECT_EQ(d.vsbPisteLkm.value(), c.count);
+            EXPECT_TRUE(d.txtPisteX.enabled());
+            select(d, c.count);
+            EXPECT_EQ(d.txtPisteX.text(), std::to_string(1000 * c.count));
+            ui.click(d.cmdOK);
+        });
+        EXPECT_EQ(m.BeamPointLoadCount, c.count);
+        for (int p = 1; p <= c.count; ++p) {
+            EXPECT_EQ(m.BeamPointLoadX(p).number(), 1000.0 * p);
+            EXPECT_EQ(m.BeamPointLoad(1, p).number(), 10.0 * p);
+        }
+    }
+}
+
 // Deleting number 2 of three moves load 3 down; the record it frees is
 // cleared, so raising the count brings back an empty load, not load 3
 // twice.

@@ -409,7 +409,7 @@ TEST_F(EveryDialog, LoadBoxesRefuseANegativeLoadAndSupportMomentsTakeEitherSign)
 // value inside the range is taken, one past a fixed maximum (written with
 // an exponent) refused with the text as typed, the kept value shown. A
 // count or row number typed with a decimal mark keeps it and is refused on
-// leaving when it is not whole.
+// leaving when it is not whole, giving back the count it held before.
 TEST_F(EveryDialog, EveryNumberBoxKeepsAnExponentAndBeepsForASwallowedKey) {
     int boxes = 0;
     // v as a mantissa and an exponent: 7200 as "72e2", -7.75 as "-0.0775e2".
@@ -460,6 +460,8 @@ TEST_F(EveryDialog, EveryNumberBoxKeepsAnExponentAndBeepsForASwallowedKey) {
                 ASSERT_EQ(messages.size(), 1u);
                 EXPECT_NE(messages[0].text.find("Syöte 1.5 ei arvoalueella (kokonaisluku "), std::string::npos)
                     << messages[0].text;
+                // The "1" a spinner took goes with the refused text.
+                EXPECT_EQ(boxText(*box), shown(v)) << "the count before the refused text";
             }
             ui.paste(*box, original);
             leave();
