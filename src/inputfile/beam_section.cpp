@@ -32,12 +32,13 @@ struct RecordPlace {
 };
 
 // Whether a field of the section record is a number; a field that is not
-// is named (place: its place on the line) and flags the record.
+// (or holds one beyond the double range) is named (place: its place on the line) and flags the record.
 bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
                  std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag) {
-    if (text.empty() || runtime::fieldNumber(text)) return true;
     const int line = record.line;
-    LineProblem problem = NotANumberProblem(line, place, text, name.finnish, name.english, field, element);
+    auto found = NumberFieldProblem(line, place, text, name.finnish, name.english, field, element);
+    if (!found) return true;
+    LineProblem problem = std::move(*found);
     problem.finnish = record.where.finnish + problem.finnish;
     problem.english = record.where.english + problem.english;
     errorFlag = 1;

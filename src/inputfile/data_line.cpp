@@ -1,5 +1,6 @@
 #include "inputfile/data_line.h"
 
+#include <cmath>
 #include <optional>
 
 #include "runtime/errors.h"
@@ -29,14 +30,19 @@ const std::string& defaultOf(const std::vector<std::string>& defaults, int k) {
 // nothing when the line gave them all or its data ended at a "/".
 std::optional<int> splitFields(int fieldCount, const std::string& line, std::vector<double>& values,
                                std::vector<std::string>& texts,
-                               const std::vector<std::string>& defaults) {
+                               const std::vector<std::string>& defaults, bool keepTooLarge) {
     if (fieldCount < 0) throw RunTimeError(ErrInvalidCall);
     const auto n = static_cast<std::size_t>(fieldCount);
     if (values.size() < n + 1 || texts.size() < n + 2) throw RunTimeError(ErrSubscriptOutOfRange);
 
     auto store = [&](std::size_t k, const std::string& field) {
         texts[k] = field;
-        values[k] = runtime::scanNumber(field);
+        try {
+            values[k] = runtime::scanNumber(field);
+        } catch (const RunTimeError& e) {
+            if (!keepTooLarge || e.number() != ErrOverflow) throw;
+            values[k] = std::nan("");
+        }
     };
 
     // Positions count from 1 as in the line; position L + 1 is a blank.
@@ -148,6 +154,19 @@ LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, co
                         "a usable number (too large)");
 }
 
+std::optional<LineProblem> NumberFieldProblem(int line, int place, std::string_view text,
+                                              const std::string& finnishName, const std::string& englishName,
+                                              std::string_view field, int element) {
+    if (text.empty()) return std::nullopt;
+    try {
+        if (runtime::fieldNumber(text)) return std::nullopt;
+    } catch (const RunTimeError& e) {
+        if (e.number() != ErrOverflow) throw;
+        return TooLargeNumberProblem(line, place, text, finnishName, englishName, field, element);
+    }
+    return NotANumberProblem(line, place, text, finnishName, englishName, field, element);
+}
+
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field, int element) {
     return fieldProblem(line, place, text, finnishName, englishName, field, element, "kokonaisluku",
@@ -161,7 +180,7 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
     if (lineCounter == INT16_MAX) throw RunTimeError(ErrOverflow);
     ++lineCounter;
     const std::string line = file.readLine();
-    if (auto found = splitFields(fieldCount, line, values, texts, defaults)) {
+    if (auto found = splitFields(fieldCount, line, values, texts, defaults, report.keepTooLargeNumbers)) {
         reportShortLine(report, line, lineCounter, *found, fieldCount);
         errorFlag = 1;
     }
@@ -171,7 +190,7 @@ void ParseDataFields(DataLineReporting& report, int fieldCount, const std::strin
                      std::vector<double>& values, std::vector<std::string>& texts,
                      const std::vector<std::string>& defaults, int16_t& errorFlag) {
     errorFlag = 0;
-    if (auto found = splitFields(fieldCount, lineText, values, texts, defaults)) {
+    if (auto found = splitFields(fieldCount, lineText, values, texts, defaults, report.keepTooLargeNumbers)) {
         reportShortLine(report, lineText, 0, *found, fieldCount);
         errorFlag = 1;
     }

@@ -15,6 +15,7 @@
 // flagged, and completed from the defaults.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,12 @@ LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, co
                                   const std::string& englishName, std::string_view field = {}, int element = 0);
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field = {}, int element = 0);
+// What is wrong with a field read whole as a number (runtime::fieldNumber):
+// a text that is no number or a number beyond the double range, named as
+// above; nothing for a number or an empty field.
+std::optional<LineProblem> NumberFieldProblem(int line, int place, std::string_view text,
+                                              const std::string& finnishName, const std::string& englishName,
+                                              std::string_view field = {}, int element = 0);
 
 // Where a short line is reported: as a message for the user in messages,
 // or, when problems is set, as an entry of that list (the reader then says
@@ -59,6 +66,10 @@ struct DataLineReporting {
     ErrorLog& errorLog;
     runtime::Messages* messages = nullptr;
     std::vector<LineProblem>* problems = nullptr;
+    // A number beyond the double range ("1e400") is kept as its text, with
+    // the value NaN, for the caller to name with its field
+    // (NumberFieldProblem); unset, it stops the split with error 6.
+    bool keepTooLargeNumbers = false;
 };
 
 // Reads the next line of file and splits it. lineCounter is increased before

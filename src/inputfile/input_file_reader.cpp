@@ -57,7 +57,7 @@ class Reader {
 public:
     Reader(ProjectModel& m, runtime::Messages* messages, runtime::TextFileReader& file,
            std::vector<LineProblem>* problems, ReadMode mode)
-        : m_(m), log_(m.ErrorLogFolder(), m.DataFiles), report_{log_, messages, problems}, file_(file),
+        : m_(m), log_(m.ErrorLogFolder(), m.DataFiles), report_{log_, messages, problems, true}, file_(file),
           forCalculation_(mode == ReadMode::ForCalculation) {}
 
     // Reads every record; returns the first flagged line or 0.
@@ -359,14 +359,16 @@ private:
         return flags_[static_cast<std::size_t>(counter_) + 1];
     }
     // Field k of the line as a number. A text that is no number ("2O",
-    // "480mm", "xx") is never cut to its leading digits or read as 0: its
-    // line is flagged, the field named with the text quoted, and the value
+    // "480mm", "xx") is never cut to its leading digits or read as 0, nor
+    // is a number beyond the double range ("1e400") stopped on: its line
+    // is flagged, the field named with the text quoted, and the value
     // taken is no number either (NaN). A field the line does not give holds
     // its default, the program's own text.
     double number(int k, std::string_view field, int element) {
-        const std::string& text = t(k);
-        if (text.empty() || runtime::fieldNumber(text)) return values_[static_cast<std::size_t>(k)];
-        notANumber(k + place_, text, field, element);
+        const model::FieldName name = model::fieldName(field, element);
+        auto problem = NumberFieldProblem(counter_, k + place_, t(k), name.finnish, name.english, field, element);
+        if (!problem) return values_[static_cast<std::size_t>(k)];
+        raise(std::move(*problem));
         return std::nan("");
     }
     void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
@@ -522,9 +524,16 @@ private:
             return Value(v);
         };
         auto steelAt = [&](int k, std::string_view field) {
-            const double v = steelStrengthOf(t(k));
-            if (std::isnan(v)) notANumber(k + place_, t(k), field, 0);
-            return noteAt(v, field, 0);
+            try {
+                const double v = steelStrengthOf(t(k));
+                if (std::isnan(v)) notANumber(k + place_, t(k), field, 0);
+                return noteAt(v, field, 0);
+            } catch (const RunTimeError& e) {
+                if (e.number() != runtime::ErrOverflow) throw;
+                const model::FieldName name = model::fieldName(field, 0);
+                raise(TooLargeNumberProblem(counter_, k + place_, t(k), name.finnish, name.english, field, 0));
+                return Value(std::nan(""));
+            }
         };
         if (steel) {
             m_.SteelStrength = steelAt(1, "SteelStrength");

@@ -267,7 +267,7 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
 // window keeps its project, the catalogue loaded before stays, a
 // calculation is not made.
 TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndField) {
-    enum class Door { Open, StartUp, Calculate, Table };
+    enum class Door { Open, Read, StartUp, Calculate, Table };
     struct Case {
         Door door;
         const char* file;  // the project fixture, or the data file changed
@@ -310,6 +310,14 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
         {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
+        // A number beyond the double range, at Open and at the calculation's
+        // read of the file (before: "Rivi 9: luku on liian suuri").
+        {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 1e400", "1e400",
+         "kenttä 6 (Palkin leveys) \"1e400\" ei ole käytettävä luku (liian suuri)"},
+        {Door::Read, "concrete_middle_beam.dat", 9, "600 480", "600 1e400", "1e400", "kenttä 6 (Palkin leveys)"},
+        {Door::Open, "concrete_middle_beam.dat", 8, "7200 50", "9e99999 50", "9e99999", "kenttä 3 (Palkin jänneväli)"},
+        {Door::Read, "concrete_middle_beam.dat", 19, " 0", " 1e400", "1e400", "kenttä 1 (Viivakuormien lkm, vasen)"},
+        {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S1e400", "S1e400", "kenttä 4 (Teräksen myötölujuus)"},
         // The slab catalogue at start-up and at a calculation (P27's self
         // weight "3.6O" calculated as 3.6, "abc" named "g = 0"), the strand
         // file, the coefficient table.
@@ -336,7 +344,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " line " + std::to_string(c.line) + " " + c.to);
         // The file with the line changed, in the test's folder.
-        const bool project = c.door == Door::Open;
+        const bool project = c.door == Door::Open || c.door == Door::Read;
         std::vector<std::string> lines = linesOf(
             quorvel::testing::readBytes(project ? fixtures + c.file : std::string(QUORVEL_SOURCE_DIR "/data/") + c.file));
         std::string& line = lines[static_cast<std::size_t>(c.line - 1)];
@@ -360,6 +368,20 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
             EXPECT_NE(said.find("Tiedostoa " + path + " ei voi avata."), std::string::npos) << said;
             EXPECT_NE(said.find("Rivi " + std::to_string(c.line) + ": "), std::string::npos) << said;
             EXPECT_EQ(inputBytes(m, folder, "after.dat"), before) << "the window keeps its project";
+            break;
+        }
+        case Door::Read: {
+            model::ProjectModel run = m;
+            runtime::Messages messages;
+            int16_t firstErrorLine = 0;
+            EXPECT_EQ(inputfile::ReadInputDataBytes(run, messages, bytesOf(lines), firstErrorLine), -1);
+            EXPECT_EQ(firstErrorLine, c.line);
+            std::string english;
+            for (const auto& message : messages) {
+                said += message.finnish;
+                english += message.english;
+            }
+            EXPECT_NE(english.find(std::string("\"") + c.quoted + "\" is not"), std::string::npos) << english;
             break;
         }
         case Door::StartUp: {
