@@ -45,11 +45,11 @@ LineProblem ErrorProblem(int line, int errorNumber);
 // language; field and element name the model field for the caller.
 LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                               const std::string& englishName, std::string_view field = {}, int element = 0);
-// The same for a field that holds a count or a class and holds a number
-// that is not whole ("5.5" bars): it is named, never rounded.
 // The same for a number beyond the double range ("1e400").
 LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                   const std::string& englishName, std::string_view field = {}, int element = 0);
+// The same for a field that holds a count or a class and holds a number
+// that is not whole ("5.5" bars): it is named, never rounded.
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field = {}, int element = 0);
 // What is wrong with a field read whole as a number (runtime::fieldNumber):
