@@ -67,6 +67,15 @@ struct RowGroupRule {
     // held within the beam's height only, not to the concrete's width nor
     // to its share of steel.
     bool weldedToSteel = false;
+    // A BEAM W's top rows: their distances are measured from the top face
+    // of the steel, `face` (the concrete's top when nullptr), which lies
+    // `faceGap` above the concrete (the top plate, named by gapFinnish /
+    // gapEnglish). Row 1 lies on that plate rather than under it.
+    Num face = nullptr;
+    Num faceGap = nullptr;
+    const char* gapFinnish = "";
+    const char* gapEnglish = "";
+    bool firstOnTopPlate = false;
 };
 
 // One family's table: its rules, and the concrete its rows stand in.
@@ -413,7 +422,13 @@ std::vector<Family> makeFamilies() {
            [](S s) { return s.m.LeftLedgeWidth + s.m.RightLedgeWidth > 0; }},
           {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wR", rightLedge, seatsOnLedges},
           {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "wL", leftLedge, leftSeat}},
-         {{Group::Main, "Raudoitus", "Reinforcement"}},
+         {{Group::Main, "Raudoitus", "Reinforcement"},
+          // Its top rows, measured from the top plate's top face: row 1
+          // lies on the plate, the others in the core under it.
+          {Group::Top, "Yläpinnan raudoitteet", "Top reinforcement", AreaFinnish, AreaEnglish, false,
+           [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight; },
+           [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }, "Ylälevyn paksuus (tt)",
+           "Top plate thickness (tt)", true}},
          [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
          [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight - s.m.TopFlangeThickness; },
          [](S s, double y) {
@@ -749,27 +764,52 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
         const std::string distanceField = g.group == Group::Main  ? "BarDistanceFromBottom"
                                           : g.group == Group::Top ? "TopBarDistanceFromTop"
                                                                   : "SteelBeamBarDistance";
+        // The face the distances from the top are measured from, and what
+        // lies between it and the concrete.
+        const double face = g.face ? g.face(s) : top;
+        const double gap = g.faceGap ? g.faceGap(s) : 0.0;
+        const std::string gapFinnish = g.faceGap ? std::string(g.gapFinnish) + " + " : "";
+        const std::string gapEnglish = g.faceGap ? std::string(g.gapEnglish) + " + " : "";
         for (int r = 1; r <= rowCount(s.m, g.group); ++r) {
             const Row row = rowOf(s.m, g.group, r);
             const std::string rowFinnish = std::string(g.finnish) + ", rivi " + std::to_string(r) + ": ";
             const std::string rowEnglish = std::string(g.english) + ", row " + std::to_string(r) + ": ";
             const double d = 2 * std::sqrt(std::max(row.area, 0.0) / 3.14159265358979);
-            const double level = fromTop ? top - row.distance : row.distance;
+            const bool onTopPlate = g.firstOnTopPlate && r == 1;
+            const double level = onTopPlate ? face + row.distance : fromTop ? face - row.distance : row.distance;
             // The row's axis lies in the concrete (on the plate where the
             // rows rest on one) and its bars below the concrete's top.
             const double lowest = f.onPlate ? bottom : bottom + d / 2;
             const std::string lowestText = f.onPlate ? "" : " + d / 2";
-            if (fromTop) {
-                if (!holds(d / 2, Op::AtMost, row.distance))
+            if (onTopPlate) {
+                // Row 1 of the A beam lies on its top plate: the window lays
+                // it there (at d / 2, rounded to whole mm) and gives the beam
+                // an overall height of one bar over the steel; the beam's own
+                // section counts it before any concrete is cast over the
+                // plate. How high the cast concrete over the plate reaches
+                // depends on the slabs, which the beam's data do not give.
+                if (!holds(row.distance, Op::AtMost, d / 2 + 0.5))
+                    return BeamRuleBreach{
+                        breach(rowFinnish + "rivi on ylälevyn päällä (etäisyys pyöristettynä millimetreiksi)",
+                               rowEnglish + "the row lies on the top plate (its distance rounded to whole mm)",
+                               distanceFinnish, distanceEnglish, row.distance, Op::AtMost, "d / 2 + 0.5",
+                               "d / 2 + 0.5", d / 2 + 0.5),
+                        distanceField};
+            } else if (fromTop) {
+                if (!holds(gap + d / 2, Op::AtMost, row.distance))
                     return BeamRuleBreach{breach(rowFinnish + "rivi on betonin sisällä",
-                                                 rowEnglish + "the row lies inside the concrete", "d / 2", "d / 2",
-                                                 d / 2, Op::AtMost, distanceFinnish, distanceEnglish, row.distance),
+                                                 rowEnglish + "the row lies inside the concrete", gapFinnish + "d / 2",
+                                                 gapEnglish + "d / 2", gap + d / 2, Op::AtMost, distanceFinnish,
+                                                 distanceEnglish, row.distance),
                                           distanceField};
-                if (!holds(row.distance, Op::AtMost, top - lowest))
+                if (!holds(row.distance, Op::AtMost, face - lowest))
                     return BeamRuleBreach{
                         breach(rowFinnish + "rivi on betonin sisällä", rowEnglish + "the row lies inside the concrete",
                                distanceFinnish, distanceEnglish, row.distance, Op::AtMost,
-                               "betonin korkeus" + lowestText, "the concrete's height" + lowestText, top - lowest),
+                               (g.face ? "yläpinnan korkeus betonin alapinnasta" : "betonin korkeus") + lowestText,
+                               (g.face ? "the top face's height above the concrete's bottom" : "the concrete's height") +
+                                   lowestText,
+                               face - lowest),
                         distanceField};
             } else {
                 if (!holds(lowest, Op::AtMost, level))
@@ -787,21 +827,30 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
             }
             // Side by side with the clear spacing of EN 1992-1-1 8.2(2),
             // the larger of the diameter and 20 mm, and the family's cover
-            // beside the outer bars.
+            // beside the outer bars; bars on the top plate within its width.
             if (g.weldedToSteel) continue;
             const int n = std::max(row.bars, 0);
-            const double need = n * d + std::max(n - 1, 0) * std::max(d, 20.0) + 2 * f.cover;
-            const double width = f.width(s, level);
+            const double cover = onTopPlate ? 0.0 : f.cover;
+            const double need = n * d + std::max(n - 1, 0) * std::max(d, 20.0) + 2 * cover;
+            const double width = onTopPlate ? static_cast<double>(s.m.TopFlangeWidth) : f.width(s, level);
             if (n > 0 && !holds(need, Op::AtMost, width)) {
-                const std::string cover = num(f.cover);
-                const std::string sum = "n d + (n - 1) max(d, 20) + 2 * " + cover;
-                RuleBreach text = breach(
-                    rowFinnish + "rivin teräkset mahtuvat betonin leveydelle vapain välein max(d, 20 mm) ja "
-                                 "reunoilta peitteellä " + cover + " mm",
-                    rowEnglish + "the row's bars fit the concrete's width with clear spacings of max(d, 20 mm) "
-                                 "and a cover of " + cover + " mm at the sides",
-                    sum, sum, need, Op::AtMost, "betonin leveys tasolla " + num(level),
-                    "the concrete's width at the level " + num(level), width);
+                RuleBreach text;
+                if (onTopPlate) {
+                    const std::string sum = "n d + (n - 1) max(d, 20)";
+                    text = breach(rowFinnish + "rivin teräkset mahtuvat ylälevyn leveydelle vapain välein max(d, 20 mm)",
+                                  rowEnglish + "the row's bars fit the top plate's width with clear spacings of "
+                                               "max(d, 20 mm)",
+                                  sum, sum, need, Op::AtMost, "Ylälevyn leveys (bt)", "Top plate width (bt)", width);
+                } else {
+                    const std::string coverText = num(cover);
+                    const std::string sum = "n d + (n - 1) max(d, 20) + 2 * " + coverText;
+                    text = breach(rowFinnish + "rivin teräkset mahtuvat betonin leveydelle vapain välein max(d, 20 mm) "
+                                               "ja reunoilta peitteellä " + coverText + " mm",
+                                  rowEnglish + "the row's bars fit the concrete's width with clear spacings of "
+                                               "max(d, 20 mm) and a cover of " + coverText + " mm at the sides",
+                                  sum, sum, need, Op::AtMost, "betonin leveys tasolla " + num(level),
+                                  "the concrete's width at the level " + num(level), width);
+                }
                 // What n and d stand for, before the closing parenthesis.
                 text.finnish.insert(text.finnish.size() - 1,
                                     std::string("; n: ") + BarsFinnish + ", d: " + g.areaFinnish);
@@ -821,7 +870,7 @@ std::optional<BeamRuleBreach> steelRatioBreach(const Family& f, const Section& s
     if (f.rows.empty()) return std::nullopt;
     double steel = 0;
     for (const RowGroupRule& g : f.rows)
-        for (int r = 1; r <= rowCount(s.m, g.group) && !g.weldedToSteel; ++r) {
+        for (int r = g.firstOnTopPlate ? 2 : 1; r <= rowCount(s.m, g.group) && !g.weldedToSteel; ++r) {
             const Row row = rowOf(s.m, g.group, r);
             steel += std::max(row.bars, 0) * std::max(row.area, 0.0);
         }

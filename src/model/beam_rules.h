@@ -15,7 +15,8 @@
 //   - the concrete the bar and strand rows stand in: its bottom and top
 //     level, its width at a level and the side cover the family's default
 //     rows assume.
-// Every row in use lies inside that concrete, its bars fit the width at
+// Every row in use lies inside that concrete (A BEAM W's first top row on
+// its top plate, within the plate's width), its bars fit the width at
 // its level with the clear spacing of EN 1992-1-1 8.2(2), and the steel
 // of all rows is at most 0.08 of the concrete area (twice EN 1992-1-1
 // 9.2.1.1(3)'s 0.04 Ac outside laps: bars lie doubled at a lap).

@@ -319,6 +319,27 @@ const std::vector<Impossible> Rows = {
     {"SuperWeldedBarsAboveTheBeam", "BESUPER", [](ProjectModel& m) { m.TopBarDistanceFromTop(1) = 2000; },
      "Kulmateräkseen hitsatut harjateräkset, rivi 1: rivi on betonin sisällä (Terästen etäisyys alapinnasta = "
      "2000 > betonin yläpinta - d / 2 = 230.0025)"},
+    // A BEAM W's top rows, measured from the top plate's top face
+    // (apalkki_new_project_old_format.dat: h 245, tt 15, bt 200, two bars
+    // of 314 mm2, d / 2 = sqrt(314 / pi) = 9.99747 mm, in each row). Row 1
+    // lies on the top plate, at d / 2 rounded to whole mm: at 400 mm it
+    // made the overall height 280 -> 1060 mm, MRd 822.6 -> 925.7 kNm, the
+    // beam 0.347 -> 0.290. 100 bars of 2500 mm2 on the 200 mm plate (MRd
+    // 1084.1 kNm) need 199 * 56.419 = 11227.4 mm. Row 2 lies in the core
+    // under the plate: at 10 mm its bars stand in the 15 mm plate.
+    {"ABeamWTopRowAboveThePlate", "Apalkki", [](ProjectModel& m) { m.TopBarDistanceFromTop(1) = 400; },
+     "Yläpinnan raudoitteet, rivi 1: rivi on ylälevyn päällä (etäisyys pyöristettynä millimetreiksi) (Terästen "
+     "etäisyys yläpinnasta = 400 > d / 2 + 0.5 = 10.49747)"},
+    {"ABeamWHundredBarsOnThePlate", "Apalkki",
+     [](ProjectModel& m) {
+         m.TopBarsInRow(1) = 100;
+         m.TopBarArea(1) = 2500;
+     },
+     "Yläpinnan raudoitteet, rivi 1: rivin teräkset mahtuvat ylälevyn leveydelle vapain välein max(d, 20 mm) (n d + "
+     "(n - 1) max(d, 20) = 11227.37 > Ylälevyn leveys (bt) = 200" + AreaNote},
+    {"ABeamWRowInTheTopPlate", "Apalkki", [](ProjectModel& m) { m.TopBarDistanceFromTop(2) = 10; },
+     "Yläpinnan raudoitteet, rivi 2: rivi on betonin sisällä (Ylälevyn paksuus (tt) + d / 2 = 24.99747 > Terästen "
+     "etäisyys yläpinnasta = 10)"},
     // Five rows of four 1256 mm2 bars (d = 39.99 mm: 7 * 39.99 + 50 =
     // 329.9 mm, each fitting 380 mm) in 380 x 580: 20 * 1256 = 25120 mm2 >
     // 0.08 * 380 * 580 = 17632 mm2.
