@@ -163,14 +163,16 @@ double trapezoidPatchDeflection(double q1, double q2, double a, double w, double
 
 double shoreReactionCoefficient(int n, int i) {
     // Rows by shore count, columns by shore: interior reactions of a beam
-    // continuous over n + 1 equal spans, in units of q l. Three shores keep
-    // the three-digit table values; four use the exact fractions, so that
-    // the small midspan deflection left between the shores is not swamped
-    // by rounding.
+    // continuous over n + 1 equal spans, in units of q l, as exact
+    // fractions, so that the small midspan deflection left between the
+    // shores is not swamped by rounding. Three shores (four spans): the
+    // three-moment equation gives M1 = M3 = -3/28 q l^2, M2 = -1/14 q l^2;
+    // the outer shore takes 17/28 + 15/28 = 8/7 q l, the middle one
+    // 2 x 13/28 = 13/14 q l (tables round them to 1.143 and 0.929).
     static constexpr double coefficients[MaxShoreCount][MaxShoreCount] = {
         {1.25, 0, 0, 0},
         {1.1, 1.1, 0, 0},
-        {1.143, 0.929, 1.143, 0},
+        {8.0 / 7.0, 13.0 / 14.0, 8.0 / 7.0, 0},
         {43.0 / 38.0, 37.0 / 38.0, 37.0 / 38.0, 43.0 / 38.0},
     };
     if (n < 1 || n > MaxShoreCount || i < 1 || i > n)

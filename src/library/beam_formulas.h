@@ -101,7 +101,7 @@ inline constexpr int MaxShoreCount = 4;
 // Reaction of shore i (1..n) of n equally spaced shores under a uniform
 // load, in units of q L / (n + 1): the interior support reactions of a beam
 // continuous over n + 1 equal spans. Two spans 1.25; three 1.1, 1.1; four
-// 1.143, 0.929, 1.143 (8/7, 13/14); five 43/38, 37/38, 37/38, 43/38
+// 8/7, 13/14, 8/7 (tabulated 1.143, 0.929); five 43/38, 37/38, 37/38, 43/38
 // (1.1316, 0.9737). n outside 1..4 raises error 9.
 double shoreReactionCoefficient(int n, int i);
 

@@ -204,8 +204,7 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
     // continuous over n + 1 spans l = L / (n + 1) (beam tables):
     //   one shore: midspan is a support, 0;
     //   two: 5 w l^4/384 - (w l^2/10) l^2/8 = w l^4 / 1920;
-    //   three: a support, 0 (reactions 1.143/0.929 leave about
-    //     -0.00083 w l^4, hence the tolerance);
+    //   three: a support, 0;
     //   four: 5 w l^4/384 - (3 w l^2/38) l^2/8 = w l^4 (5/384 - 3/304).
     // The precast part deflects alone: 5 x 3 L^4 / (384 EI1) in d3. Taking
     // the shores away puts the reactions on the grouted section; at
@@ -213,8 +212,8 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
     // (48 EI), so d7 = c R1 L^3 / (48 EI5) with c the sum over the shores of
     // (Rk / R1) xk (3 - 4 xk^2), xk = ak / L mirrored into the left half:
     //   one shore at 1/2: 1;   two at 1/3: 2 x (1/3)(3 - 4/9) = 46/27;
-    //   three at 1/4, 1/2, 3/4 (1.143, 0.929, 1.143):
-    //     2 x 0.25 x 2.75 + 0.929/1.143 = 2.1878;
+    //   three at 1/4, 1/2, 3/4 (8/7, 13/14, 8/7):
+    //     2 x 0.25 x 2.75 + (13/14)/(8/7) = 1.375 + 13/16 = 35/16;
     //   four at 1/5 .. 4/5 (R2/R1 = 37/43):
     //     2 x 0.2 x 2.84 + 2 x 37/43 x 0.4 x 2.36 = 2.7606.
     struct Case {
@@ -223,7 +222,7 @@ TEST(BeamDeflections, ShoresAsContinuousBeams) {
     };
     const Case cases[] = {{1, 1.25, 1.0, 0.0, 1e-12},
                           {2, 1.1, 46.0 / 27, 1.0 / 1920, 1e-12},
-                          {3, 1.143, 2.1878, 0.0, 1e-3},
+                          {3, 8.0 / 7, 35.0 / 16, 0.0, 1e-12},
                           {4, 43.0 / 38, 2.7606, 5.0 / 384 - 3.0 / 304, 1e-12}};
     for (const Case& k : cases) {
         ProjectModel m = beamModel("BESUPER");
