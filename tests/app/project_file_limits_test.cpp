@@ -376,7 +376,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // A decimal comma, which separates fields: what the line holds after
         // its last field is named (before: the first joint at "1,5" opened as
         // 1 and the right end spacing "7200,5" as 7200, the rest dropped).
-        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "kentän 1 (Ensimmäisen sauman etäisyys) jälkeen"},
+        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "kentän 1 (Ensimmäisen sauman etäisyys palkin tuelta) jälkeen"},
         {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", "5",
          "kentän 10 ("},
         // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
