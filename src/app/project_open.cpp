@@ -10,10 +10,15 @@
 // from a new project's defaults.
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
@@ -21,6 +26,7 @@
 #include "app/slab_catalogue.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/text_fields.h"
+#include "model/beam_rules.h"
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "platform/forms/utf8.h"
@@ -76,6 +82,39 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
     return problem("laite", "a device");
 }
 
+// Why the file does not open for reading, in words of both languages:
+// the cause the system gives (no read permission, a loop of symbolic
+// links), never a bare error number; nothing when it opens.
+std::optional<inputfile::LineProblem> unreadable(const std::string& fileName) {
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const int cause = errno;
+    auto problem = [](const std::string& finnish, const std::string& english) {
+        return inputfile::LineProblem{0, "tiedostoa ei voi lukea: " + finnish, "the file cannot be read: " + english};
+    };
+    switch (cause) {
+    case EACCES:
+    case EPERM:
+        return problem("lukuoikeus puuttuu (tiedostoon tai sen kansioon)",
+                       "permission denied (no read permission for the file or its folder)");
+    case ELOOP:
+        return problem("liian monta symbolista linkkiä (linkit kiertävät silmukkana)",
+                       "too many symbolic links (the links lead round in a loop)");
+    case ENOENT:
+        return problem("sitä ei ole", "it does not exist");
+    case ENOTDIR:
+        return problem("jokin sen polun kansioista ei ole kansio", "a folder of its path is not a folder");
+    case ENAMETOOLONG:
+        return problem("nimi on liian pitkä", "the name is too long");
+    default:
+        return problem("järjestelmän virhe " + std::to_string(cause) + " (" + std::strerror(cause) + ")",
+                       "system error " + std::to_string(cause) + " (" + std::strerror(cause) + ")");
+    }
+}
+
 // A copy of the project as a new project starts (the file is read into
 // one): a middle beam with every input field at its default.
 std::unique_ptr<model::ProjectModel> newProjectCopy(const model::ProjectModel& m) {
@@ -91,6 +130,7 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     // Only a regular file is read: a named pipe would hold the program until
     // another program wrote to it.
     if (auto problem = notAFile(fileName)) return problem;
+    if (auto problem = unreadable(fileName)) return problem;
     std::error_code sizeError;
     const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
     if (!sizeError && size > LargestProjectFile)
@@ -200,6 +240,17 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
                            u->catalogue + ". Laskentaa ei tehdä, ennen kuin laattatyyppi on valittu.",
                        "The slab type \"" + u->type + "\" (" + u->side + ") is not in the slab catalogue " +
                            u->catalogue + ". Nothing is calculated until a slab type is chosen."));
+    }
+    // A beam section that cannot be built opens, to be mended in the beam
+    // dialog: the rule it breaks and the box that mends it are said here,
+    // and Calculate and the dialog's OK refuse it until then.
+    if (const auto section = model::beamSectionBreach(m, m.IsMiddleBeam != 0)) {
+        const std::string button = cmdPalkki.caption();
+        say(model::beamBreachMessage(*section, "palkin ikkunassa (painike " + button + ")",
+                                     "in the beam dialog (the " + button + " button)")
+                .text(language) +
+            byLanguage(language, " Laskentaa ei tehdä, ennen kuin se on korjattu.",
+                       " Nothing is calculated until it is mended."));
     }
     if (!notice.empty()) platform().messageBox(notice);
     // The topping load is derived from the topping and the slab levels;

@@ -21,6 +21,7 @@
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
 #include "library/coefficient_table.h"
+#include "model/beam_rules.h"
 #include "model/topping_load.h"
 #include "report/support_line_table.h"
 #include "runtime/data_files.h"
@@ -115,6 +116,16 @@ std::optional<inputfile::LineProblem> valueOutsideLimits(const model::ProjectMod
         return std::nullopt;
     }
     std::optional<inputfile::LineProblem> problem = inputfile::ReadProjectBytes(*copy, bytes, m.IsMiddleBeam != 0);
+    // A section that no one could build, held to its family's rules, with
+    // the box of the beam dialog that mends it.
+    if (!problem)
+        if (const auto section = model::beamSectionBreach(*copy, m.IsMiddleBeam != 0)) {
+            const model::RuleBreach text =
+                model::beamBreachMessage(*section, "palkin ikkunassa", "in the beam dialog");
+            // The message's own full stop ends the sentence.
+            return inputfile::LineProblem{0, text.finnish.substr(0, text.finnish.size() - 1),
+                                          text.english.substr(0, text.english.size() - 1), section->field};
+        }
     if (!problem || problem->field.empty()) return std::nullopt;  // the calculation's own read reports the rest
     return problem;
 }

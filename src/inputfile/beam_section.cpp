@@ -31,14 +31,22 @@ struct RecordPlace {
     model::FieldName where = {};
 };
 
+void reportProblem(DataLineReporting& report, const RecordPlace& record, LineProblem problem, int16_t& errorFlag);
+
 // Whether a field of the section record is a number; a field that is not
 // (or holds one beyond the double range) is named (place: its place on the line) and flags the record.
 bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
                  std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag) {
-    const int line = record.line;
-    auto found = NumberFieldProblem(line, place, text, name.finnish, name.english, field, element);
+    auto found = NumberFieldProblem(record.line, place, text, name.finnish, name.english, field, element);
     if (!found) return true;
-    LineProblem problem = std::move(*found);
+    reportProblem(report, record, std::move(*found), errorFlag);
+    return false;
+}
+
+// A problem of the section record, said where it stands (the beam
+// library's line before it), flagging the record.
+void reportProblem(DataLineReporting& report, const RecordPlace& record, LineProblem problem, int16_t& errorFlag) {
+    const int line = record.line;
     problem.finnish = record.where.finnish + problem.finnish;
     problem.english = record.where.english + problem.english;
     errorFlag = 1;
@@ -48,7 +56,6 @@ bool numberField(DataLineReporting& report, const RecordPlace& record, int place
         report.problems->push_back(std::move(problem));
     else if (report.messages)
         report.messages->push_back({"Rivi " + l + ": " + problem.finnish, "Line " + l + ": " + problem.english});
-    return false;
 }
 
 }  // namespace
@@ -163,6 +170,24 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                 report.problems->back().line = lineCounter;
             report.errorLog.write("Virhe rivillä " + runtime::numberStr(lineCounter, NumberKind::Integer) + " ");
             errorFlag = 1;
+        } else {
+            // The record ends after its n dimensions: what stands after them
+            // is named with the field it follows.
+            const auto fields = known ? namedSectionParameterFields(m, family) : std::vector<SectionField>{};
+            model::FieldName name{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"};
+            std::string_view field;
+            int element = 0;
+            if (n > 0 && static_cast<std::size_t>(n) <= fields.size()) {
+                field = fields[static_cast<std::size_t>(n) - 1].name;
+                element = fields[static_cast<std::size_t>(n) - 1].element;
+                name = model::fieldName(field, element);
+            } else if (n > 0) {
+                name = {};
+            }
+            if (auto problem = LeftoverTextProblem(lineCounter, n + position + 1,
+                                                   texts[static_cast<std::size_t>(n) + 1], name.finnish,
+                                                   name.english, field, element))
+                reportProblem(report, record, std::move(*problem), errorFlag);
         }
 
         if (known) {

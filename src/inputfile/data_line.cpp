@@ -173,6 +173,24 @@ LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, c
                         "a whole number");
 }
 
+std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_view rest,
+                                               const std::string& finnishName, const std::string& englishName,
+                                               std::string_view field, int element) {
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.remove_suffix(1);
+    const std::size_t at = rest.find_first_not_of(" \t");
+    if (at == std::string_view::npos || rest[at] == '/') return std::nullopt;
+    const std::string quoted = runtime::quotedText(rest.substr(at));
+    const std::string n = std::to_string(place);
+    const bool one = place == 1;
+    auto named = [](const std::string& name) { return name.empty() ? std::string() : " (" + name + ")"; };
+    return LineProblem{line,
+                       "kentän " + n + named(finnishName) + " jälkeen on vielä " + quoted + ": rivillä on " + n +
+                           (one ? " kenttä" : " kenttää") + " (desimaalierotin on piste)",
+                       "after field " + n + named(englishName) + " the line still holds " + quoted +
+                           ": the line has " + n + (one ? " field" : " fields") + " (the decimal mark is a point)",
+                       std::string(field), element};
+}
+
 void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int16_t& lineCounter,
                   int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
                   const std::vector<std::string>& defaults, int16_t& errorFlag) {

@@ -59,6 +59,17 @@ std::optional<LineProblem> NumberFieldProblem(int line, int place, std::string_v
                                               const std::string& finnishName, const std::string& englishName,
                                               std::string_view field = {}, int element = 0);
 
+// What a line holds after its last field (rest: texts(n+1) of the split),
+// named with the line, the field it follows (its place on the line, from
+// 1, and its name in each language) and the text: nothing when the line
+// ends after that field, or with "/" and a comment. A number written with
+// a decimal comma ("480,5") splits into two fields: what it leaves over is
+// named, never dropped. field and element name the model field of the
+// field it follows for the caller.
+std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_view rest,
+                                               const std::string& finnishName, const std::string& englishName,
+                                               std::string_view field = {}, int element = 0);
+
 // Where a short line is reported: as a message for the user in messages,
 // or, when problems is set, as an entry of that list (the reader then says
 // in one message what stopped it). The error log gets the entry either way.

@@ -13,7 +13,6 @@
 #include "inputfile/data_line.h"
 #include "inputfile/text_fields.h"
 #include "runtime/data_files.h"
-#include "model/beam_rules.h"
 #include "model/field_limits.h"
 #include "model/field_names.h"
 #include "runtime/errors.h"
@@ -62,12 +61,15 @@ public:
 
     // Reads every record; returns the first flagged line or 0.
     void readAll() {
+        // The count names the line a file that ends too early lacks.
+        counter_ = 1;
         m_.TitleLine1 = file_.readLine();
-        m_.TitleLine2 = file_.readLine();
         counter_ = 2;
+        m_.TitleLine2 = file_.readLine();
 
         read(1);
         m_.SlabFileName = t(1) + ".mit";
+        if (leftover_) leftover_->name = {"Laattatiedosto", "Slab catalogue"};
         for (int s = 1; s <= 2; ++s) {
             read(10);
             m_.SlabTypeName(s) = upper(t(1));
@@ -107,6 +109,7 @@ public:
         std::string materialRest = t(4);
 
         readSectionRecord();
+        sectionLine_ = counter_;
         // A section record that could not be read leaves the category of
         // the project before: its fields and the material group it decides
         // are not held to limits (the record's own problem says it all).
@@ -226,6 +229,7 @@ public:
             read(1);
             m_.ReleaseStrengthRatio = f(1, "ReleaseStrengthRatio", 0);
         }
+        nameLeftover();
     }
 
     // Every value stored in a field against the field's limits (those the
@@ -291,6 +295,12 @@ public:
                                 field, v.element});
             raiseFlag(v.line, 1);
         }
+        if (materialLeftover_ && std::none_of(problems.begin(), problems.end(), [&](const LineProblem& p) {
+                return p.field == "BeamCategory" || p.line == sectionLine_;
+            })) {
+            raiseFlag(materialLeftover_->line, 1);
+            problems.push_back(std::move(*materialLeftover_));
+        }
     }
 
     int16_t lineCount() const { return counter_; }
@@ -325,31 +335,60 @@ private:
     // its line when it is short.
     // A record that is its line whole ends after its n fields (or with "/"
     // and a comment): what stands after them ("7200,5", whose comma
-    // separates fields, leaves "5") is named, never dropped.
+    // separates fields, leaves "5") is named with the field it follows,
+    // never dropped. That field is named once the record has read it.
     void read(int n, bool wholeLine = true) {
+        nameLeftover();
         ReadDataLine(report_, file_, counter_, n, values_, texts_, defaults_, nextFlag());
         if (!wholeLine || flags_[static_cast<std::size_t>(counter_)] != 0) return;
-        std::string rest = t(n + 1);
-        while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
-        const std::size_t at = rest.find_first_not_of(" \t");
-        if (at == std::string::npos || rest[at] == '/') return;
-        const std::string count = std::to_string(n), quoted = runtime::quotedText(rest.substr(at));
-        const bool one = n == 1;
-        raise({counter_,
-               "rivillä on " + count + (one ? " luku, ja sen" : " lukua, ja niiden") + " jälkeen vielä " + quoted +
-                   " (desimaalierotin on piste)",
-               "the line holds " + count + (one ? " number, and " : " numbers, and ") + quoted +
-                   (one ? " after it" : " after them") + " (the decimal mark is a point)"});
+        if (LeftoverTextProblem(counter_, n, t(n + 1), "", ""))
+            leftover_ = Leftover{counter_, n, t(n + 1), {}};
     }
+    // What the line read last holds after its last field, waiting for that
+    // field's name; the field's model name when it is a number field.
+    struct Leftover {
+        int line;
+        int place;
+        std::string rest;
+        model::FieldName name;
+        std::string field = {};
+        int element = 0;
+    };
+    std::optional<Leftover> leftover_;
+    // The text left after the material values of record 8.
+    std::optional<LineProblem> materialLeftover_;
+    int sectionLine_ = 0;
+    // Field k of the line read last, read as the named field.
+    void noteFieldRead(int k, std::string_view field, int element) {
+        if (leftover_ && leftover_->line == counter_ && k + place_ == leftover_->place) {
+            leftover_->name = model::fieldName(field, element);
+            leftover_->field = std::string(field);
+            leftover_->element = element;
+        }
+    }
+
+public:
+    // Names the text left after the last field of the line read last.
+    void nameLeftover() {
+        if (!leftover_) return;
+        const Leftover l = *leftover_;
+        leftover_.reset();
+        if (auto problem = LeftoverTextProblem(l.line, l.place, l.rest, l.name.finnish, l.name.english, l.field,
+                                               l.element))
+            raiseOn(l.line, std::move(*problem));
+    }
+
+private:
     // Flags the current line with its problem, as a problem of the read or
     // a message.
-    void raise(LineProblem problem) {
-        raiseFlag(counter_, 1);
+    void raise(LineProblem problem) { raiseOn(counter_, std::move(problem)); }
+    void raiseOn(int lineNumber, LineProblem problem) {
+        raiseFlag(lineNumber, 1);
         if (report_.problems) {
             report_.problems->push_back(std::move(problem));
             return;
         }
-        const std::string line = std::to_string(counter_);
+        const std::string line = std::to_string(lineNumber);
         if (report_.messages)
             report_.messages->push_back({"Rivi " + line + ": " + problem.finnish, "Line " + line + ": " + problem.english});
         log_.write("Rivi " + line + ": " + problem.finnish);
@@ -365,6 +404,7 @@ private:
     // taken is no number either (NaN). A field the line does not give holds
     // its default, the program's own text.
     double number(int k, std::string_view field, int element) {
+        noteFieldRead(k, field, element);
         const model::FieldName name = model::fieldName(field, element);
         auto problem = NumberFieldProblem(counter_, k + place_, t(k), name.finnish, name.english, field, element);
         if (!problem) return values_[static_cast<std::size_t>(k)];
@@ -490,6 +530,9 @@ private:
         const bool steel = category == 1 || category == 4;
         const bool prestressed = category == 3 || category == 5;
         int16_t count = 2;
+        // A steel beam's line may give one strength for all three: the
+        // others then default to 355.
+        const std::size_t fromFile = rest.size();
         if (steel) {
             count = 3;
             rest += " 355 355";
@@ -499,6 +542,9 @@ private:
         m_.MaterialParameterCount = count;
         int16_t flag = 0;
         ParseDataFields(report_, count, rest, values_, texts_, defaults_, flag);
+        // What the file's own text holds after the last material value.
+        std::string leftover = texts_[static_cast<std::size_t>(count) + 1];
+        leftover.resize(std::min(leftover.size(), fromFile - std::min(fromFile, rest.size() - leftover.size())));
         raiseFlag(line, flag);
         if (flag == 1 && report_.problems) {
             // The parser's own entry has no line; this one says it all.
@@ -546,6 +592,17 @@ private:
         } else {
             m_.BeamConcreteClass = noteAt(number(1, "BeamConcreteClass", 0), "BeamConcreteClass", 0);
             m_.ConcreteQualityClass(1) = noteAt(number(2, "ConcreteQualityClass", 1), "ConcreteQualityClass", 1);
+        }
+        if (flag == 0) {
+            const std::string_view last = steel ? "SteelStrength3" : "ConcreteQualityClass";
+            const int element = steel ? 0 : 1;
+            const model::FieldName name = model::fieldName(last, element);
+            // Said with the limits: the section record's category decides
+            // how many values the line holds, and one outside its range
+            // explains the text left over.
+            materialLeftover_ =
+                LeftoverTextProblem(line, count + place_, leftover, name.finnish, name.english, last, element);
+            if (materialLeftover_ && !report_.problems) raise(std::move(*materialLeftover_));
         }
         place_ = 0;
         counter_ = lineRead;
@@ -657,11 +714,23 @@ private:
 // list, the one that stopped the read last; otherwise what the user is told
 // goes to messages.
 // The file's lines: those of the named file, or of the bytes given for it.
+// A UTF-8 byte-order mark at the start marks the text after it as UTF-8
+// (an editor saved the file so): the mark is no part of the title, and the
+// text is taken as the characters it holds, in the file's own encoding.
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+runtime::TextFileReader linesAfterMark(std::string_view bytes) {
+    return runtime::TextFileReader::fromBytes(runtime::utf8ToCp1252(bytes.substr(Utf8Mark.size())));
+}
+
 struct InputSource {
     const std::string* fileName = nullptr;
     std::string_view bytes;
     runtime::TextFileReader open() const {
-        return fileName ? runtime::TextFileReader(*fileName) : runtime::TextFileReader::fromBytes(bytes);
+        if (!fileName) return bytes.starts_with(Utf8Mark) ? linesAfterMark(bytes) : runtime::TextFileReader::fromBytes(bytes);
+        if (runtime::readRegularFilePrefix(*fileName, Utf8Mark.size()).starts_with(Utf8Mark))
+            return linesAfterMark(runtime::readRegularFile(*fileName));
+        return runtime::TextFileReader(*fileName);
     }
 };
 
@@ -752,12 +821,7 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
             if (e == 0) return strands;
             problems.push_back(*strands);
         }
-    // A section that no one could build, held to its family's rules.
-    if (e == 0) {
-        if (auto section = model::beamSectionBreach(m, leftSideCarriesSlabs))
-            return LineProblem{0, section->text.finnish, section->text.english, section->field};
-        return std::nullopt;
-    }
+    if (e == 0) return std::nullopt;
     // The earliest problem explains the rest: a count held to its range or
     // a short line puts every later record on the wrong line, up to an
     // error that stops the read.

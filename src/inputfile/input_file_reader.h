@@ -47,9 +47,9 @@ int16_t ReadInputDataBytes(model::ProjectModel& m, runtime::Messages& messages, 
 // only when leftSideCarriesSlabs (a file does not say whether it is a
 // middle beam). The strand designations are held to the slab catalogue
 // loaded in m (findStrandDesignationProblem) when the file names the
-// catalogue m names before the read; the beam section of a file read whole
-// is held to its family's rules (model::beamSectionBreach), the problem
-// then naming no line.
+// catalogue m names before the read. The beam section is not held to its
+// family's rules here (model::beamSectionBreach): a file whose beam breaks
+// one opens, to be mended in the beam dialog.
 std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::string& fileName,
                                            bool leftSideCarriesSlabs = false);
 // ReadProjectFile of the bytes a file would hold.

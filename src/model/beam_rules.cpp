@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -707,6 +708,44 @@ RuleBreach breach(const std::string& finnish, const std::string& english, const 
 
 bool holds(double left, Op op, double right) { return op == Op::Less ? left < right : left <= right; }
 
+// How a box (or a sum of boxes) must be bounded for a rule to hold.
+enum class Bound { AtLeast, MoreThan, AtMost, LessThan };
+
+// "<what> at least 26.0 mm": a value the rule allows only on one side is
+// rounded to 0.1 away from the breach (25.99747 needs at least 26.0); a
+// strict bound is given as it stands. unit: " mm", " mm²" or none.
+RuleBreach mendText(const std::string& finnish, const std::string& english, Bound bound, double value,
+                    const std::string& unit) {
+    std::string shown;
+    if (bound == Bound::AtLeast || bound == Bound::AtMost) {
+        const double tenths = bound == Bound::AtLeast ? std::ceil(value * 10 - 1e-6) : std::floor(value * 10 + 1e-6);
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.1f", tenths / 10);
+        shown = buffer;
+    } else {
+        shown = num(value);
+    }
+    const char* fi[] = {" vähintään ", " yli ", " enintään ", " alle "};
+    const char* en[] = {" at least ", " more than ", " at most ", " less than "};
+    const auto b = static_cast<std::size_t>(bound);
+    return {finnish + fi[b] + shown + unit, english + en[b] + shown + unit};
+}
+
+bool isKey(std::string_view formula, const Family& f) {
+    return std::any_of(f.captions.begin(), f.captions.end(), [&](const Caption& c) { return c.key == formula; });
+}
+
+// Where a broken comparison is mended: a side that is one box, the left
+// one first (the field the breach names), else the side whose boxes the
+// rule names, bounded by the other side's value.
+RuleBreach sectionRuleMend(const Family& f, const SectionRule& r, double left, double right) {
+    const bool onLeft = isKey(r.left, f) || (!isKey(r.right, f) && !firstField(r.left, f).empty());
+    const std::string_view side = onLeft ? r.left : r.right;
+    const Bound bound = onLeft ? (r.op == Op::Less ? Bound::LessThan : Bound::AtMost)
+                               : (r.op == Op::Less ? Bound::MoreThan : Bound::AtLeast);
+    return mendText(named(side, f, false), named(side, f, true), bound, onLeft ? right : left, " mm");
+}
+
 std::optional<BeamRuleBreach> sectionRuleBreach(const Family& f, const Section& s) {
     for (const SectionRule& r : f.rules) {
         if (r.applies && !r.applies(s)) continue;
@@ -719,7 +758,7 @@ std::optional<BeamRuleBreach> sectionRuleBreach(const Family& f, const Section& 
         if (field.empty()) field = "BeamTypeName";
         return BeamRuleBreach{breach(r.finnish, r.english, named(r.left, f, false), named(r.left, f, true), left, r.op,
                                      named(r.right, f, false), named(r.right, f, true), right),
-                              field};
+                              field, sectionRuleMend(f, r, left, right)};
     }
     return std::nullopt;
 }
@@ -774,6 +813,10 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
             const Row row = rowOf(s.m, g.group, r);
             const std::string rowFinnish = std::string(g.finnish) + ", rivi " + std::to_string(r) + ": ";
             const std::string rowEnglish = std::string(g.english) + ", row " + std::to_string(r) + ": ";
+            // The row's distance box, bounded.
+            auto distanceMend = [&](Bound bound, double value) {
+                return mendText(rowFinnish + distanceFinnish, rowEnglish + distanceEnglish, bound, value, " mm");
+            };
             const double d = 2 * std::sqrt(std::max(row.area, 0.0) / 3.14159265358979);
             const bool onTopPlate = g.firstOnTopPlate && r == 1;
             const double level = onTopPlate ? face + row.distance : fromTop ? face - row.distance : row.distance;
@@ -794,14 +837,14 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                                rowEnglish + "the row lies on the top plate (its distance rounded to whole mm)",
                                distanceFinnish, distanceEnglish, row.distance, Op::AtMost, "d / 2 + 0.5",
                                "d / 2 + 0.5", d / 2 + 0.5),
-                        distanceField};
+                        distanceField, distanceMend(Bound::AtMost, d / 2 + 0.5)};
             } else if (fromTop) {
                 if (!holds(gap + d / 2, Op::AtMost, row.distance))
                     return BeamRuleBreach{breach(rowFinnish + "rivi on betonin sisällä",
                                                  rowEnglish + "the row lies inside the concrete", gapFinnish + "d / 2",
                                                  gapEnglish + "d / 2", gap + d / 2, Op::AtMost, distanceFinnish,
                                                  distanceEnglish, row.distance),
-                                          distanceField};
+                                          distanceField, distanceMend(Bound::AtLeast, gap + d / 2)};
                 if (!holds(row.distance, Op::AtMost, face - lowest))
                     return BeamRuleBreach{
                         breach(rowFinnish + "rivi on betonin sisällä", rowEnglish + "the row lies inside the concrete",
@@ -810,20 +853,20 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                                (g.face ? "the top face's height above the concrete's bottom" : "the concrete's height") +
                                    lowestText,
                                face - lowest),
-                        distanceField};
+                        distanceField, distanceMend(Bound::AtMost, face - lowest)};
             } else {
                 if (!holds(lowest, Op::AtMost, level))
                     return BeamRuleBreach{
                         breach(rowFinnish + "rivi on betonin sisällä", rowEnglish + "the row lies inside the concrete",
                                "betonin alapinta" + lowestText, "the concrete's bottom" + lowestText, lowest,
                                Op::AtMost, distanceFinnish, distanceEnglish, level),
-                        distanceField};
+                        distanceField, distanceMend(Bound::AtLeast, lowest)};
                 if (!holds(level, Op::AtMost, top - d / 2))
                     return BeamRuleBreach{
                         breach(rowFinnish + "rivi on betonin sisällä", rowEnglish + "the row lies inside the concrete",
                                distanceFinnish, distanceEnglish, level, Op::AtMost, "betonin yläpinta - d / 2",
                                "the concrete's top - d / 2", top - d / 2),
-                        distanceField};
+                        distanceField, distanceMend(Bound::AtMost, top - d / 2)};
             }
             // Side by side with the clear spacing of EN 1992-1-1 8.2(2),
             // the larger of the diameter and 20 mm, and the family's cover
@@ -856,10 +899,16 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                                     std::string("; n: ") + BarsFinnish + ", d: " + g.areaFinnish);
                 text.english.insert(text.english.size() - 1,
                                     std::string("; n: ") + BarsEnglish + ", d: " + g.areaEnglish);
+                // The most bars of this diameter that fit: n d + (n - 1) s
+                // + 2 cover <= width, s = max(d, 20).
+                const double spacing = std::max(d, 20.0);
+                const double most = std::max(std::floor((width - 2 * cover + spacing) / (d + spacing) + 1e-9), 0.0);
                 return BeamRuleBreach{
-                    text, g.group == Group::Main  ? "BarsInRow"
-                          : g.group == Group::Top ? "TopBarsInRow"
-                                                  : "SteelBeamBarsInRow"};
+                    text,
+                    g.group == Group::Main  ? "BarsInRow"
+                    : g.group == Group::Top ? "TopBarsInRow"
+                                            : "SteelBeamBarsInRow",
+                    {rowFinnish + BarsFinnish + " enintään " + num(most), rowEnglish + BarsEnglish + " at most " + num(most)}};
             }
         }
     }
@@ -888,7 +937,10 @@ std::optional<BeamRuleBreach> steelRatioBreach(const Family& f, const Section& s
                                  "As (" + std::string(BarsFinnish) + " * pinta-ala, kaikki rivit)",
                                  "As (" + std::string(BarsEnglish) + " * area, all rows)", steel, Op::AtMost,
                                  ratio + " Ac", ratio + " Ac", most),
-                          "BarsInRow"};
+                          "BarsInRow",
+                          mendText("As (" + std::string(BarsFinnish) + " * pinta-ala, kaikki rivit)",
+                                   "As (" + std::string(BarsEnglish) + " * area, all rows)", Bound::AtMost, most,
+                                   " mm²")};
 }
 
 }  // namespace
@@ -901,6 +953,15 @@ std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool left
     if (f->rows.empty()) return std::nullopt;
     if (auto b = rowBreach(*f, s)) return b;
     return steelRatioBreach(*f, s);
+}
+
+RuleBreach beamBreachMessage(const BeamRuleBreach& breach, const std::string& whereFinnish,
+                             const std::string& whereEnglish) {
+    auto where = [](const std::string& w) { return w.empty() ? std::string() : " " + w; };
+    return {"Palkin poikkileikkausta ei voi rakentaa: " + breach.text.finnish + ".\r\nKorjattava" +
+                where(whereFinnish) + ": " + breach.mend.finnish + ".",
+            "The beam section cannot be built: " + breach.text.english + ".\r\nTo be mended" +
+                where(whereEnglish) + ": " + breach.mend.english + "."};
 }
 
 std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode) {

@@ -36,10 +36,16 @@ namespace quorvel::model {
 
 // A rule the section breaks: the rule and the values that break it, the
 // fields named by the captions their dialog shows them with, in both
-// languages; and the model field the rule names first.
+// languages; the model field the rule names first; and where to mend it:
+// the box of the family's dialog (its caption, with the frame and row of a
+// bar row) and the value that would do ("Top reinforcement, row 2:
+// Distance of the bars from the top at least 26.0 mm"), a value rounded
+// away from the breach to 0.1 mm, or the boxes of a sum and the value the
+// sum must reach.
 struct BeamRuleBreach {
     RuleBreach text;
     std::string field;
+    RuleBreach mend = {};
 };
 
 // The first rule of the family's table the section breaks, else the first
@@ -48,6 +54,13 @@ struct BeamRuleBreach {
 // can exist and for a family without a table (HX, SX, XX). The right
 // side always carries slabs; the left side when leftSideCarriesSlabs.
 std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool leftSideCarriesSlabs);
+
+// The breach as the user is told it: the section cannot be built, the
+// rule with its values, and the box to mend with the value that would do,
+// said to be in the place where (its Finnish and English words: "in the
+// beam dialog"; empty inside that dialog).
+RuleBreach beamBreachMessage(const BeamRuleBreach& breach, const std::string& whereFinnish = {},
+                             const std::string& whereEnglish = {});
 
 // A field as the rules of a family name it: the caption its dialog (or
 // the main window) shows it with, in Finnish and English, and its model

@@ -14,6 +14,7 @@
 #include "app/frm_quorvel.h"
 #include "app/settings.h"
 #include "project_window_fixture.h"
+#include "support/as_other_user.h"
 #include "support/fixture_projects.h"
 
 namespace quorvel::app {
@@ -475,6 +476,10 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: kentän Raudoiterivien lkm arvo 900 ei ole välillä 0\\.\\.\\.10"},
         {"short-line.dat", fileOf(lines.size(), 13, " 10 10 90"), "Rivi 14: rivillä on liian vähän lukuja: 3, tarvitaan 6"},
         {"xyz.dat", "\r\n\r\nXYZ\r\n", "Rivi 4: tiedosto loppuu kesken"},
+        // A file that ends inside line 1 or 2 names the line it lacks
+        // (before: no line).
+        {"empty.dat", "", "Rivi 1: tiedosto loppuu kesken: tämä rivi puuttuu"},
+        {"title-only.dat", "Toimistotalo", "Rivi 2: tiedosto loppuu kesken: tämä rivi puuttuu"},
         {"language7.dat", languageSeven, "Rivi 10: kentän Raudoiterivien lkm arvo 900"},
         {"garbage.dat", garbage, "Rivi [0-9]+: tiedostossa on binääritietoa eikä tekstiä"},
         {"big.dat", std::string(1024 * 1024 + 1, 'x'), "Tiedosto on liian suuri lähtötiedoiksi \\(yli 1 Mt\\)"},
@@ -544,6 +549,75 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
     // Nothing of a refused file reaches the settings.
     SaveSettings(m, ui);
     EXPECT_EQ(ui.settings().at("Quorvel835/Settings/Ontelolaatat"), catalogue);
+}
+
+// A file that does not open for reading is named with the cause the
+// system gives, in the window's language (before: "the line cannot be read
+// (error 75)"). The superuser reads any file: the row without read
+// permission is run again as the user nobody.
+TEST_F(FileCommands, AFileThatDoesNotOpenIsNamedWithItsCause) {
+    const std::string bytes = quorvel::testing::readBytes(fixture("concrete_middle_beam.dat"));
+    fs::create_symlink("loop-b.dat", folder.path() / "loop-a.dat");
+    fs::create_symlink("loop-a.dat", folder.path() / "loop-b.dat");
+    folder.writeRaw("locked.dat", bytes);
+    fs::permissions(folder.path() / "locked.dat", fs::perms::none);
+    const bool superuser = geteuid() == 0;
+    struct Case {
+        const char* name;
+        bool english;
+        const char* cause;
+    } cases[] = {
+        {"loop-a.dat", false, "Tiedostoa ei voi lukea: liian monta symbolista linkkiä (linkit kiertävät silmukkana)."},
+        {"locked.dat", false, "Tiedostoa ei voi lukea: lukuoikeus puuttuu (tiedostoon tai sen kansioon)."},
+        {"missing.dat", false, "Tiedostoa ei voi lukea: sitä ei ole."},
+        {"loop-a.dat", true, "The file cannot be read: too many symbolic links (the links lead round in a loop)."},
+        {"locked.dat", true,
+         "The file cannot be read: permission denied (no read permission for the file or its folder)."},
+    };
+    ui.setStrict(false);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.english ? " in English" : ""));
+        if (superuser && std::string(c.name) == "locked.dat") continue;
+        if (c.english && m.LanguageIndex != 1) ui.click(w.cmdEnglanti);
+        const std::string path = folder.file(c.name);
+        ui.clearMessages();
+        declineSaveQuestions();
+        open(path);
+        ASSERT_FALSE(ui.messages().empty());
+        EXPECT_EQ(ui.messages().back().text,
+                  c.english ? "The file " + path + " cannot be opened.\r\n" + c.cause +
+                                  "\r\nThe project in the window is kept as it was."
+                            : "Tiedostoa " + path + " ei voi avata.\r\n" + c.cause +
+                                  "\r\nIkkunan projekti säilyy ennallaan.");
+        EXPECT_TRUE(m.InputFilePath.empty());
+    }
+    if (superuser) {
+        std::string failure;
+        const auto status = quorvel::testing::runAsNobody("FileCommands.AFileThatDoesNotOpenIsNamedWithItsCause", failure);
+        ASSERT_TRUE(status) << failure;
+        EXPECT_EQ(*status, 0) << "the rows failed as the user nobody";
+    }
+}
+
+// A file an editor saved in UTF-8 with a byte-order mark opens with the
+// mark taken as what it is: no part of the title (before: "ï»¿" at its
+// start), the text after it read as UTF-8.
+TEST_F(FileCommands, AByteOrderMarkIsNoPartOfTheTitle) {
+    const std::string plain = fixture("concrete_middle_beam.dat");
+    std::string bytes = quorvel::testing::readBytes(plain);
+    bytes.replace(0, std::string("Toimistotalo").size(), "Työmaatalo Ä");
+    open(plain);
+    const std::string asWindows = inputBytes(m, scratch, "windows.dat");
+    folder.writeRaw("marked.dat", "\xEF\xBB\xBF" + bytes);
+    m.InputChanged = 0;  // no save question
+    ui.clearMessages();
+    open(folder.file("marked.dat"));
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front().text;
+    EXPECT_EQ(m.InputFilePath, folder.file("marked.dat"));
+    EXPECT_EQ(w.txtOtsikko1.text(), "Työmaatalo Ä, 3. kerros");
+    // Everything else as the file without the mark, in Windows-1252.
+    m.TitleLine1 = "Toimistotalo, 3. kerros";
+    EXPECT_EQ(inputBytes(m, scratch, "marked.dat"), asWindows);
 }
 
 // A project naming a catalogue this installation lacks opens with the

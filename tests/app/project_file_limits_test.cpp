@@ -259,6 +259,83 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
 }
 
 
+// No number of a project file is dropped: every line ends after its
+// fields (or with "/" and a comment), and what stands after them is named
+// with the line, the field it follows and the text. One row per line of
+// a fixture, " 777" appended; then the measured cases (before: the beam
+// line "... 600 480,5" opened as 480, "... 480 777" and the material line
+// "... 50 1,5" opened without a word) and the steel beam's line, whose
+// strengths the reader completes.
+TEST_F(ProjectFileLimits, TextAfterTheFieldsOfAnyLineIsNamedNeverDropped) {
+    const std::vector<std::string> lines =
+        linesOf(quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "concrete_middle_beam.dat"));
+    const std::vector<std::string> steel =
+        linesOf(quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / "steel_hq_line_loads.dat"));
+    struct Case {
+        const std::vector<std::string>* file;
+        std::size_t line;         // from 1
+        const char* replacement;  // nullptr: the line with " 777" appended
+        const char* named;        // "kentän N (name)", nullptr: the line opens
+        const char* quoted = "777";
+    } cases[] = {
+        {&lines, 3, nullptr, "kentän 1 (Laattatiedosto)"},
+        {&lines, 4, nullptr, "kentän 10 (Palkkivälit loppupäässä, vasen)"},
+        {&lines, 5, nullptr, "kentän 10 (Palkkivälit loppupäässä, oikea)"},
+        {&lines, 6, nullptr, "kentän 1 (Ensimmäisen sauman etäisyys palkin tuelta)"},
+        {&lines, 7, nullptr, "kentän 5 (Raudoituksen myötölujuus)"},
+        {&lines, 8, nullptr, "kentän 5 (Palkin betonin laatuluokka)"},
+        {&lines, 9, nullptr, "kentän 6 (Palkin leveys)"},
+        {&lines, 10, nullptr, "kentän 3 (Raudoiterivien lkm)"},
+        {&lines, 11, nullptr, "kentän 4 (Esijännitys, rivi 1)"},
+        {&lines, 12, nullptr, "kentän 4 (Esijännitys, rivi 2)"},
+        {&lines, 13, nullptr, "kentän 2 (Saumavalun betonin laatuluokka)"},
+        {&lines, 14, nullptr, "kentän 6 (Tukipituus, oikea)"},
+        {&lines, 15, nullptr, "kentän 7 (Hyötykuorman yhdistelykerroin tavallisessa kuormayhdistelmässä psii1)"},
+        {&lines, 16, nullptr, "kentän 3 (Muuttuva hyötykuorma, vasen)"},
+        {&lines, 17, nullptr, "kentän 3 (Muuttuva hyötykuorma, oikea)"},
+        {&lines, 18, nullptr, "kentän 2 (Laataston reuna loppupäässä)"},
+        {&lines, 19, nullptr, "kentän 1 (Viivakuormien lkm, vasen)"},
+        {&lines, 20, nullptr, "kentän 1 (Viivakuormien lkm, oikea)"},
+        {&lines, 21, nullptr, "kentän 1 (Pistekuormien lkm, vasen)"},
+        {&lines, 22, nullptr, "kentän 1 (Pistekuormien lkm, oikea)"},
+        {&lines, 23, nullptr, "kentän 4 (Pysyvä viivakuorma L)"},
+        {&lines, 24, nullptr, "kentän 4 (Muuttuva viivakuorma L)"},
+        {&lines, 25, nullptr, "kentän 1 (Pistekuormien määrä)"},
+        {&lines, 26, nullptr, "kentän 8 (Tukimomentti muuttuvasta kuormasta, loppupää)"},
+        {&lines, 27, nullptr, "kentän 1 (Sallittu halkeaman leveys)"},
+        {&lines, 28, nullptr, "kentän 1 (Ontelolaattabetonin vetolujuuden kerroin)"},
+        {&lines, 29, nullptr, "kentän 2 (Kerroin βy)"},
+        {&lines, 30, nullptr, "kentän 1 (Reikien lkm, vasen)"},
+        {&lines, 31, nullptr, "kentän 1 (Reikien lkm, oikea)"},
+        {&lines, 32, nullptr, "kentän 1 (Kieli)"},
+        // Measured.
+        {&lines, 9, "SUORA 2 0 2 600 480,5", "kentän 6 (Palkin leveys)", "5"},
+        {&lines, 8, "0 SUORA  7200 50  1,5", "kentän 5 (Palkin betonin laatuluokka)", "5"},
+        {&lines, 9, "SUORA 2 0 2 600 480 / leveys 480", nullptr},
+        // The steel strengths: one given (the others 355), three, three and more.
+        {&steel, 8, nullptr, "kentän 6 (Teräksen myötölujuus 3)"},
+        {&steel, 8, "0 HQ  8400 355", nullptr},
+        {&steel, 8, "0 HQ  8400 355 355 355", nullptr},
+        {&steel, 8, "0 HQ  8400 355 355 355,5", "kentän 6 (Teräksen myötölujuus 3)", "5"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> changed = *c.file;
+        std::string& line = changed[c.line - 1];
+        line = c.replacement ? std::string(c.replacement) : line + " 777";
+        SCOPED_TRACE("line " + std::to_string(c.line) + ": " + line);
+        Outcome o = open(bytesOf(changed));
+        if (!c.named) {
+            EXPECT_FALSE(o.problem) << o.problem->finnish;
+            continue;
+        }
+        ASSERT_TRUE(o.problem);
+        EXPECT_EQ(o.problem->line, static_cast<int>(c.line));
+        EXPECT_EQ(o.problem->finnish.rfind(std::string(c.named) + " jälkeen on vielä \"" + c.quoted + "\": rivillä on", 0),
+                  0u)
+            << o.problem->finnish;
+    }
+}
+
 // A text that is no number in a number field of a project file or of a
 // data file is never read as 0 nor cut to its leading digits: the file is
 // refused with a message that quotes the text as it stands, with the file
@@ -299,9 +376,9 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // A decimal comma, which separates fields: what the line holds after
         // its last field is named (before: the first joint at "1,5" opened as
         // 1 and the right end spacing "7200,5" as 7200, the rest dropped).
-        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "rivillä on 1 luku, ja sen jälkeen vielä"},
+        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "kentän 1 (Ensimmäisen sauman etäisyys palkin tuelta) jälkeen"},
         {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", "5",
-         "rivillä on 10 lukua, ja niiden jälkeen vielä"},
+         "kentän 10 ("},
         // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
         // as 2 and half a load as none, without a word).
         {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5.5 491", "5.5", "kenttä 1 (Raudoitteiden lkm, rivi 1)"},

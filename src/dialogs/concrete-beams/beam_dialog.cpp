@@ -299,11 +299,8 @@ std::optional<model::BeamRuleBreach> BeamDialog::typedSectionBreach() {
 // here: any contradiction is put to the user, who may go on editing.
 void BeamDialog::cmdOK_Click() {
     if (const auto breach = typedSectionBreach()) {
-        const int16_t language = model().LanguageIndex;
-        platform().messageBox(app::byLanguage(language, "Palkin poikkileikkausta ei voi rakentaa: ",
-                                              "The beam section cannot be built: ") +
-                                  breach->text.text(language) + ".",
-                              platform::Buttons::Ok, platform::Icon::Exclamation);
+        platform().messageBox(model::beamBreachMessage(*breach).text(model().LanguageIndex), platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
         return;
     }
     std::string collected;
