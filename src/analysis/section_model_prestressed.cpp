@@ -132,15 +132,21 @@ void buildApalkki(ProjectModel& m) {
     const double tb = m.BottomFlangeThickness, tt = m.TopFlangeThickness;
     const double bb = m.BottomFlangeWidth, bt = m.TopFlangeWidth;
 
+    // Each web runs from the edge of the bottom plate (at tb) to the edge of
+    // the top plate (at Hn + tb - tt): it rises the height of the core, and
+    // a horizontal cut meets t = tw / sin(theta) of it at every level of
+    // that rise. A flatter web is longer and so carries more steel over the
+    // same levels; it never ends below the top plate.
     const double a = (bb - bt) / 2;
-    const InclinedWeb web = inclinedWeb(Hn - tb - tt, a + RunGuard, m.WebThickness);
+    const double rise = Hn - tt;
+    const InclinedWeb web = inclinedWeb(rise, a + RunGuard, m.WebThickness);
     const double t = web.width;
 
     setPart(m, Plates, 1, rect(bb, tb, 0));
     setPart(m, Plates, 2, rect(m.LeftLedgeWidth, m.LeftLedgeHeight, 0));
     setPart(m, Plates, 3, rect(m.RightLedgeWidth, m.RightLedgeHeight, 0));
-    setPart(m, Plates, 4, rect(t, m.WebHeight * web.sinTheta, 0));
-    setPart(m, Plates, 5, rect(t, m.WebHeight * web.sinTheta, 0));
+    setPart(m, Plates, 4, rect(t, rise, tb));
+    setPart(m, Plates, 5, rect(t, rise, tb));
     setPart(m, Plates, 6, rect(bt - m.ApalkkiHoleSize, tt, Hn + tb - tt));
     setPart(m, Precast, 1, {bb - 2 * t, bt - 2 * t, Hn - tt, tb});
 

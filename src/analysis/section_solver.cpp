@@ -147,8 +147,8 @@ void SolveSectionEquilibrium(ProjectModel& m) {
         m.SectionCurvature = kappa;
         m.SolverResidual = MC / (C + 0.000001) - MT / T;
 
-        const bool unbalanced = std::fabs(1 + C / T) > 0.005;
-        const bool open = (upper - lower) / m.SolverReferenceDepth > 0.0005;
+        const bool unbalanced = std::fabs(1 + C / T) > EquilibriumBalance;
+        const bool open = (upper - lower) / m.SolverReferenceDepth > EquilibriumBracket;
         if (!(unbalanced && open)) break;
         if (C + T < 0) upper = x;
         if (C + T > 0) lower = x;

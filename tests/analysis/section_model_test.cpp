@@ -252,10 +252,12 @@ std::vector<FamilyCase> familyCases() {
              middleBeam(m, 65, 35, 0);
          },
          3901.8173, 66000, 100408, 273, {{Precast, 1}, {Infill, 1}}},
-        // H = 245 + 15 + 2*10 = 280. Run (380-200)/2 = 90, rise 245-15-15
-        // = 215: sin = 215/233.07724 = 0.922441, t = 16.261203. Webs t*245*sin
-        // = 15*245 each. Steel 380*15 + 2*110*15 + 2*3675 + (200-135)*15 =
-        // 17325; precast (380 + 200 - 4*16.261203)/2 * 230 = 59219.847.
+        // H = 245 + 15 + 2*10 = 280. Each web rises from the bottom plate
+        // (15) to the top plate (245), the core's 245-15 = 230, over the run
+        // (380-200)/2 = 90: slope length 246.98178, sin = 230/246.98178 =
+        // 0.931243, t = 16.107507. Webs t*230 = 15*246.98178 = 3704.7267
+        // each. Steel 380*15 + 2*110*15 + 2*3704.7267 + (200-135)*15 =
+        // 17384.453; precast (380 + 200 - 4*16.107507)/2 * 230 = 59290.547.
         // Stack 15 + 230 + 15 + 2*10 (the top bars over the plate) = 280.
         {"Apalkki",
          [](ProjectModel& m) {
@@ -269,7 +271,7 @@ std::vector<FamilyCase> familyCases() {
              m.TopBarDistanceFromTop(2) = 25;
              middleBeam(m, 65, 45, 0);
          },
-         17325, 59219.847, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
+         17384.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
         // H = 265 + 6 = 271. Rise 271-15 = 256, run (400-307)/2 = 46.5:
         // sin = 256/260.18887 = 0.983901, t = 6.098177. Webs 2*t*265 =
         // 3232.0337; holes as negative widths: lower -2*6*80/1200*55 = -44,

@@ -53,11 +53,11 @@ TEST(SectionSolver, ReinforcedRectangleMatchesTheParabolaRectangleBlock) {
     const double MRd = As * fyd * (d - beta * x);
     EXPECT_NEAR(beta, 0.41597, 1e-5);
     EXPECT_NEAR(m.SolverReferenceDepth, d, 1e-9);
-    EXPECT_NEAR(m.NeutralAxisDepth, x, 0.01 * x);
+    EXPECT_NEAR(m.NeutralAxisDepth, x, 1e-5 * x);
     EXPECT_NEAR(m.SolverLimitStrain, -3.5, 1e-9);
-    EXPECT_NEAR(m.MomentResistanceSolved, MRd, 0.003 * MRd);
-    // The resultants balance within the search's 0.5 per cent.
-    EXPECT_NEAR(-m.SolverResultB / m.SolverResultA, 1, 0.005);
+    EXPECT_NEAR(m.MomentResistanceSolved, MRd, 1e-5 * MRd);
+    // The resultants balance within the search's stated balance.
+    EXPECT_NEAR(-m.SolverResultB / m.SolverResultA, 1, EquilibriumBalance);
 }
 
 TEST(SectionSolver, SectionWithoutRowsIsAnalysedToItsBottomFibre) {
