@@ -93,15 +93,6 @@ SlabSpanBound LeastSlabSpan(const ProjectModel& m, int side) {
     return bound;
 }
 
-namespace {
-
-// A length of the refusal in mm, to 0.1 mm and without trailing zeros.
-std::string millimetres(double v) {
-    return runtime::generalNumberText(std::round(v * 10.0) / 10.0, runtime::NumberKind::Double);
-}
-
-}  // namespace
-
 std::optional<runtime::Message> SlabSpanTooShortFault(const ProjectModel& m) {
     for (int side = 1; side <= 2; ++side) {
         if (m.SlabSidePresent(side) == 0) continue;
@@ -120,7 +111,7 @@ std::optional<runtime::Message> SlabSpanTooShortFault(const ProjectModel& m) {
             double need = std::ceil(taken + support + least.span) - 1.0;
             for (int step = 0; step < 3 && !leavesSpan(need); ++step) need += 1.0;
             const bool left = side == 1, start = end == 1;
-            const auto mm = millimetres;
+            const auto mm = runtime::tenthsText;
             return runtime::NotCalculated(
                 std::string(left ? "vasemman" : "oikean") + " laataston palkkiväli " +
                     (start ? "alkupäässä" : "loppupäässä") + ", " + mm(entered) +

@@ -488,11 +488,6 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
 
 namespace {
 
-// A position in mm as the load window takes it: to 0.1 mm, no trailing zeros.
-std::string positionText(double v) {
-    return runtime::generalNumberText(std::round(v * 10.0) / 10.0, runtime::NumberKind::Double);
-}
-
 // A line of the list with what it concerns after its two sides.
 std::string detailedLine(Contradiction line, int16_t languageIndex, const std::string& finnish,
                          const std::string& english) {
@@ -523,8 +518,8 @@ int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
         // its position and the field's extent there.
         auto along = [&](const std::string& loadFi, const std::string& loadEn, int n, double y) {
             const std::string number = std::to_string(n);
-            const std::string at = "y = " + positionText(y) + " mm";
-            const std::string field = "y = " + positionText(fieldStart) + " ... " + positionText(fieldEnd) + " mm";
+            const std::string at = "y = " + runtime::tenthsText(y) + " mm";
+            const std::string field = "y = " + runtime::tenthsText(fieldStart) + " ... " + runtime::tenthsText(fieldEnd) + " mm";
             lines += detailedLine(Contradiction::SlabLoadsField, language,
                                   sideFi + " laataston " + loadFi + " " + number + ", " + at +
                                       ": laatasto ulottuu palkin suunnassa välille " + field,
@@ -538,9 +533,9 @@ int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
                 along("pistekuorma", "point load", p, y);
             } else if (x > spacingAt(y) || x < 0) {
                 const std::string number = std::to_string(p);
-                const std::string at = "x = " + positionText(x) + " mm";
-                const std::string field = "x = 0 ... " + positionText(spacingAt(y)) + " mm";
-                const std::string where = "y = " + positionText(y) + " mm";
+                const std::string at = "x = " + runtime::tenthsText(x) + " mm";
+                const std::string field = "x = 0 ... " + runtime::tenthsText(spacingAt(y)) + " mm";
+                const std::string where = "y = " + runtime::tenthsText(y) + " mm";
                 lines += detailedLine(Contradiction::SlabLoadsField, language,
                                       sideFi + " laataston pistekuorma " + number + ", " + at +
                                           ": laatasto ulottuu palkista välille " + field + " (palkkiväli kohdassa " +

@@ -863,7 +863,7 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                 // What n and d stand for, with their values, before the
                 // closing parenthesis.
                 const std::string values = " = " + std::to_string(n) + ", d: ";
-                const std::string diameter = " = " + num(std::round(d * 10.0) / 10.0) + " mm";
+                const std::string diameter = " = " + runtime::tenthsText(d) + " mm";
                 text.finnish.insert(text.finnish.size() - 1,
                                     std::string("; n: ") + BarsFinnish + values + g.areaFinnish + diameter);
                 text.english.insert(text.english.size() - 1,
