@@ -122,13 +122,13 @@ std::set<std::string> catalogueSlabTypes() {
 // support 65 = l.eff) takes the end factor: a = (65 + b.cr) / 2,
 // p = (2 d - a)^2 / (4 d), least span 2 p (1 + 2 x 65 / l.max) where it is
 // above b.cr, and the spacing 180 + 65 + that, rounded up:
-//   P15 150 50 35 60:  d 115, a 82.5,  p 47.294,  2p x 3.1667 = 299.53 -> 545
+//   P15 150 50 35 60:  d 115, a 82.5,  p 47.296,  2p x 3.1667 = 299.54 -> 545
 //   P20 200 75 35 60:  d 165, a 95,    p 83.674,  529.94 -> 775
 //   P27 265 105 45 60: d 220, a 112.5, p 121.882, 771.92 -> 1017
 //   P32 320 130 45 60: d 275, a 127.5, p 162.278, 1027.76 -> 1273
 //   P37 370 0 45 60:   d 325, a 217.5, p 143.889, 911.30 -> 1157
 //   P40 400 180 45 100: d 355, a 142.5, p 226.800, 2p x 2.3 = 1043.28 -> 1289
-//   P50 500 260 45 100: d 455, a 152.5, p 315.281, 1450.29 -> 1696
+//   P50 500 260 45 100: d 455, a 152.5, p 315.278, 1450.28 -> 1696
 // (before: 4 d + 245, P50 2065, P40 1665, P37 1545). MEK
 // (mek_new_project_old_format.dat: slabs on the bottom flange, 240 mm
 // wide, grout 50, support 65) takes no end factor: the span must exceed
@@ -207,8 +207,8 @@ TEST(ShortSlabSpans, EverySlabTypeCalculatesSmoothlyFromTheLeastSpacing) {
 //   VA = 0.5 (3.60 x 1.15 + 0.0011 x 1.15) x 0.612 = 1.267227 kN/m;
 //   VB = 0.5 (1.0 x 1.15 + 2.5 x 1.5) x 0.612 = 1.499400 kN/m.
 //   End factor (SUORA: leff = support 65, lmax 60 of the catalogue):
-//   p = 121.882102, r = 386 / (386 - 121.882102) = 1.461465,
-//   beta.e = 1 + (1 - 1.461465) x 65 / 60 = 0.500080: the zones of
+//   p = 121.882102, r = 386 / (386 - 121.882102) = 1.461469,
+//   beta.e = 1 + (1 - 1.461469) x 65 / 60 = 0.500076: the zones of
 //   2 d = 440 mm at the two supports overlap (Ln < 880), and beta.e stays
 //   at half, thc doubled.
 //   thc = (VA S / I + VB St / It) b / (bw beta.e), with the section values
@@ -220,15 +220,15 @@ TEST(ShortSlabSpans, HandCalculationAtTheLeastSpacing) {
     ASSERT_EQ(o.status, 0) << o.message;
     const double VA = 0.5 * (3.60 * 1.15 + 0.0011 * 1.15) * 0.612;
     const double VB = 0.5 * (1.0 * 1.15 + 2.5 * 1.5) * 0.612;
-    const double betaE = 0.500080;
+    const double betaE = 0.500076;
     for (int s = 1; s <= 2; ++s) {
         EXPECT_NEAR(m->SlabShearPartA(s, 10).number(), VA, 1e-5);
         EXPECT_NEAR(m->SlabShearPartB(s, 10).number(), VB, 1e-5);
         const double thc = (VA * m->SlabFirstMoment(s) / m->SlabMomentOfInertia(s) +
                             VB * m->ToppedSlabFirstMoment(s) / m->ToppedSlabMomentOfInertia(s)) *
                            m->SlabUnitWidth(s) / (m->SlabWebWidthSum(s) * betaE);
-        EXPECT_NEAR(o.thcMax, thc, 2e-5 * thc);
-        EXPECT_NEAR(o.thcMin, thc, 2e-5 * thc);  // the same span all along the beam
+        EXPECT_NEAR(o.thcMax, thc, 1e-5 * thc);
+        EXPECT_NEAR(o.thcMin, thc, 1e-5 * thc);  // the same span all along the beam
     }
     const Outcome below = calculate(data, "concrete_middle_beam.dat", 1016, false);
     EXPECT_EQ(below.status, -1);
