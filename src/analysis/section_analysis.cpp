@@ -228,7 +228,7 @@ void beamResistance(ProjectModel& m, double Wb) {
 
 // The stiffness of a section that cracks is found under its sagging design
 // moment; a beam whose design moment hogs over the whole span has none, and
-// is not calculated: the hogging is named, with its largest moment. (A beam
+// is not calculated: the hogging is named, with its most negative moment. (A beam
 // with no moment at all is left to the error of the 0 / 0 below.)
 void refuseHoggingOverTheSpan(ProjectModel& m) {
     model::CalculationResultFields& results = m;
@@ -242,12 +242,12 @@ void refuseHoggingOverTheSpan(ProjectModel& m) {
     std::snprintf(moment, sizeof moment, "%.1f", m.MaxHoggingDesignMoment * 1e-6);
     throw CalculationRefused(runtime::NotCalculated(
         std::string("palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
-                    "suurimmillaan ") +
+                    "alimmillaan ") +
             moment +
             " kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
             "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.",
         std::string("the beam's design moment is hogging (negative) over the whole span, "
-                    "at most ") +
+                    "down to ") +
             moment +
             " kNm. The beam is checked in sagging only, and the stiffness of its cracked section is found from "
             "a sagging moment. Check the support moments."));

@@ -14,9 +14,11 @@
 #include "library/checked_math.h"
 #include "library/closed_forms.h"
 #include "library/shear_design.h"
+#include "library/slab_geometry.h"
 #include "library/slab_loads.h"
 #include "library/utilities.h"
 #include "runtime/errors.h"
+#include "runtime/number_text.h"
 
 namespace quorvel::analysis {
 
@@ -74,47 +76,59 @@ double ComputeEndFactor(double h, double ap, double L, double leff, double lmax,
     return result;
 }
 
-double LeastSlabSpan(const ProjectModel& m, int side) {
-    const double d = m.SlabHeight(side) - m.BottomStrandAxisDistance(side);
-    double least = library::MaxValue(4.0 * d, m.SlabBcr(side).number());
+SlabSpanBound LeastSlabSpan(const ProjectModel& m, int side) {
+    SlabSpanBound bound{m.SlabBcr(side).number(), false};
     // Where the end factor applies, it keeps at least half of its value
     // (r - 1 at most lmax / (2 leff)): L/2 - p >= 2 p leff / lmax.
+    const double d = m.SlabHeight(side) - m.BottomStrandAxisDistance(side);
     const double lmax = m.SlabSupportLengthLimit(side);
     if (!takesNoEndFactor(m.BeamTypeName) && d > 0 && lmax > 0) {
         const double a = 0.5 * (m.SlabSupportLength(side) + m.SlabBcr(side));
         const double u = library::MaxValue(2.0 * d - a, 0.0);
         const double p = 0.25 * u * u / d;
-        least = library::MaxValue(least, 2.0 * p * (1.0 + 2.0 * m.EffectiveSupportLength(side) / lmax));
+        const double leff = library::LongSpanEffectiveSupportLength(m, side);
+        const double endFactor = 2.0 * p * (1.0 + 2.0 * leff / lmax);
+        if (endFactor > bound.span) bound = {endFactor, true};
     }
-    return least;
+    return bound;
 }
 
 std::optional<runtime::Message> SlabSpanTooShortFault(const ProjectModel& m) {
     for (int side = 1; side <= 2; ++side) {
         if (m.SlabSidePresent(side) == 0) continue;
         const double support = m.SlabSupportLength(side);
-        const double least = LeastSlabSpan(m, side);
+        const SlabSpanBound least = LeastSlabSpan(m, side);
+        // The slab length is what the beam and the joints take from the
+        // spacing; its span runs between the bearing centres.
+        const double taken =
+            2.0 * m.SlabEndOffset(side) + (m.SlabsOnLedge == 1 ? SlabBearingWidth(m) : 0.0);
+        const auto leavesSpan = [&](double spacing) { return spacing - taken - support > least.span; };
         for (int end = 1; end <= 2; ++end) {
-            // The slab length is what the beam and the joints leave of the
-            // spacing; its span runs between the bearing centres.
             const double entered = m.EnteredBeamSpacing(side, end);
-            const double slabLength = m.BeamSpacing(side, end);
-            if (slabLength - support > least) continue;
-            const double taken =
-                2.0 * m.SlabEndOffset(side) + (m.SlabsOnLedge == 1 ? SlabBearingWidth(m) : 0.0);
-            auto mm = [](double v) { return std::to_string(static_cast<long long>(std::lround(v))); };
-            const std::string need = mm(std::ceil(taken + support + least));
-            const std::string zone = mm(least / 2);
+            if (leavesSpan(entered)) continue;
+            // The least whole millimetre that calculates, by the same test
+            // (the sum rounded up, or one more where it is whole).
+            double need = std::ceil(taken + support + least.span) - 1.0;
+            for (int step = 0; step < 3 && !leavesSpan(need); ++step) need += 1.0;
             const bool left = side == 1, start = end == 1;
+            const auto mm = runtime::tenthsText;
             return runtime::NotCalculated(
                 std::string(left ? "vasemman" : "oikean") + " laataston palkkiväli " +
                     (start ? "alkupäässä" : "loppupäässä") + ", " + mm(entered) +
-                    " mm, ei jätä laatoille jänneväliä: palkkivälin on oltava yli " + need + " mm (palkki ja saumat vievät " +
-                    mm(taken) + " mm, tukipituus " + mm(support) + " mm ja laatan päävyöhykkeet 2 × " + zone + " mm).",
+                    " mm, ei jätä laatoille jänneväliä: palkkivälin on oltava vähintään " + mm(need) +
+                    " mm (palkki ja saumat vievät " + mm(taken) + " mm, tukipituus " + mm(support) +
+                    " mm, ja laatan jännevälin on oltava yli " + mm(least.span) + " mm: " +
+                    (least.endFactor ? "päätekijän 2 p (1 + 2 leff / lmax)"
+                                     : "uuman tarkistusleikkauksen b.cr") +
+                    ").",
                 std::string("the beam spacing of the ") + (left ? "left" : "right") + " slab field at the beam " +
                     (start ? "start" : "end") + ", " + mm(entered) +
-                    " mm, leaves its slabs no span: the spacing must be more than " + need + " mm (the beam and the joints take " +
-                    mm(taken) + " mm, the support " + mm(support) + " mm and the slab's end zones 2 × " + zone + " mm).");
+                    " mm, leaves its slabs no span: the spacing must be at least " + mm(need) +
+                    " mm (the beam and the joints take " + mm(taken) + " mm, the support " + mm(support) +
+                    " mm, and the slab's span must be more than " + mm(least.span) + " mm: " +
+                    (least.endFactor ? "the end factor's 2 p (1 + 2 leff / lmax)"
+                                     : "the web check section b.cr") +
+                    ").");
         }
     }
     return std::nullopt;
@@ -178,12 +192,12 @@ runtime::Message holeRefusalMessage(int side, double from, double to) {
     std::snprintf(stretch, sizeof stretch, "%.0f ... %.0f mm", from, to);
     const bool left = side == 1;
     return runtime::NotCalculated(
-        std::string(left ? "vasemman" : "oikean") + " puolen reiät vievät koko laattakentän: välillä x = " + stretch +
-            " (puolet palkin momentin nollakohtien välistä) laatan päähän ei jää uumaa. Kavenna reikiä "
+        std::string(left ? "vasemman" : "oikean") + " puolen reiät vievät koko puolikkaan x = " + stretch +
+            " (puolet palkin momentin nollakohtien välistä): laatan päähän ei jää sillä uumaa. Kavenna reikiä "
             "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
         std::string("the holes of the ") + (left ? "left" : "right") +
-            " side take away the whole slab field: over x = " + stretch +
-            " (half of the beam between its zero moments) the slab end keeps no web. Make the holes "
+            " side take away the whole of the half x = " + stretch +
+            " (half of the beam between its zero moments): the slab end keeps no web there. Make the holes "
             "narrower along the beam (B) or move them further from the slab end (Y).");
 }
 }  // namespace

@@ -41,24 +41,32 @@ double ComputeEndFactor(double h, double ap, double L, double leff, double lmax,
 // The shortest slab the slab checks describe, by the slab's own geometry:
 // its span between the bearing centres (the slab length less the support
 // length) must exceed the larger of
-//   - 4 d, d = h - ap: the zone of 2 d next to each support, over which
-//     load goes straight into the support and which the end factor counts,
-//     lies on the slab's own half (otherwise the end factor's L/2 - p
-//     reaches 0 and the factor 0 or below, and thc grows without bound or
-//     turns negative);
 //   - b.cr: the web check section, b.cr / 2 beyond the bearing centre,
 //     lies before midspan (otherwise the support shear 0.5 q (Ln - b.cr)
 //     there, and thc with it, turns negative under downward loads);
 //   - where the end factor applies, 2 p (1 + 2 leff / lmax): the factor
 //     keeps at least half its value (L/2 - p >= 2 p leff / lmax gives
-//     r - 1 <= lmax / (2 leff)), so thc is at most doubled by it.
-// The least span (mm) of a side with slabs.
-double LeastSlabSpan(const model::ProjectModel& m, int side);
+//     r - 1 <= lmax / (2 leff)), so thc is at most doubled by it; it also
+//     keeps L/2 - p above 0, so the factor never divides by 0. leff is
+//     the side's long-span effective support length, the largest the
+//     spacing can give it: the bound does not move with the spacing, and
+//     every spacing above it calculates.
+// The zones of 2 d = 2 (h - ap) at the two supports may overlap: the end
+// factor needs only the load within p (at most d) of each support to stay
+// within the slab's half, which L/2 > p gives.
+// The least span (mm) of a side with slabs, and whether the end factor's
+// term governs it (else b.cr).
+struct SlabSpanBound {
+    double span;
+    bool endFactor;
+};
+SlabSpanBound LeastSlabSpan(const model::ProjectModel& m, int side);
 // The first side and beam end, of the sides with slabs, whose beam spacing
 // leaves its slabs a span no longer than LeastSlabSpan, named with the
-// spacing entered and the least spacing that would do, in both languages;
-// nothing when every side can carry its slabs. Read after the clear slab
-// spans, the slab sections and the effective support lengths are set.
+// spacing entered and the least whole millimetre of spacing that
+// calculates, in both languages; nothing when every side can carry its
+// slabs. Read after the clear slab spans, the slab sections and the
+// effective support lengths are set.
 std::optional<runtime::Message> SlabSpanTooShortFault(const model::ProjectModel& m);
 
 // The slab support shear V (kN/m) at which the principal tensile stress of

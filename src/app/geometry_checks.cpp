@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "app/language.h"
+#include "runtime/number_text.h"
 
 namespace quorvel::app {
 namespace {
@@ -485,6 +486,18 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
     return beyond || nowhere ? 1 : 0;
 }
 
+namespace {
+
+// A line of the list with what it concerns after its two sides.
+std::string detailedLine(Contradiction line, int16_t languageIndex, const std::string& finnish,
+                         const std::string& english) {
+    std::string text = ContradictionLine(line, languageIndex);
+    const std::size_t stop = text.rfind('.');
+    return text.substr(0, stop) + ": " + byLanguage(languageIndex, finnish, english) + "." + kCrLf;
+}
+
+}  // namespace
+
 int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
     lines.clear();
     const double span = m.BeamSpan;
@@ -493,23 +506,50 @@ int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
     const double fieldStart = -m.SlabFieldEdgeDistance1.number();
     const double fieldEnd = span + m.SlabFieldEdgeDistance2.number();
     auto offAlong = [&](double y) { return y < fieldStart || y > fieldEnd; };
-    bool off = false;
+    const int16_t language = m.LanguageIndex;
     for (int s = m.IsMiddleBeam != 0 ? 1 : 2; s <= 2; ++s) {
         auto spacingAt = [&](double y) {
             const double start = m.BeamSpacing(s, 1), end = m.BeamSpacing(s, 2);
             return span > 0 ? start + (end - start) * y / span : start;
         };
+        const std::string sideFi = s == 1 ? "vasemman" : "oikean";
+        const std::string sideEn = s == 1 ? "left" : "right";
+        // One line for each load off the field, naming the side, the load,
+        // its position and the field's extent there.
+        auto along = [&](const std::string& loadFi, const std::string& loadEn, int n, double y) {
+            const std::string number = std::to_string(n);
+            const std::string at = "y = " + runtime::tenthsText(y) + " mm";
+            const std::string field = "y = " + runtime::tenthsText(fieldStart) + " ... " + runtime::tenthsText(fieldEnd) + " mm";
+            lines += detailedLine(Contradiction::SlabLoadsField, language,
+                                  sideFi + " laataston " + loadFi + " " + number + ", " + at +
+                                      ": laatasto ulottuu palkin suunnassa välille " + field,
+                                  loadEn + " " + number + " of the " + sideEn + " slab field, " + at +
+                                      ": the field reaches " + field + " along the beam");
+        };
         const int points = std::clamp<int>(static_cast<int>(std::lround(m.SlabPointLoadCount(s).number())), 0, 5);
         for (int p = 1; p <= points; ++p) {
-            const double y = m.SlabPointLoadY(p, s);
-            off = off || offAlong(y) || m.SlabPointLoadX(p, s) > spacingAt(y) || m.SlabPointLoadX(p, s) < 0;
+            const double x = m.SlabPointLoadX(p, s), y = m.SlabPointLoadY(p, s);
+            if (offAlong(y)) {
+                along("pistekuorma", "point load", p, y);
+            } else if (x > spacingAt(y) || x < 0) {
+                const std::string number = std::to_string(p);
+                const std::string at = "x = " + runtime::tenthsText(x) + " mm";
+                const std::string field = "x = 0 ... " + runtime::tenthsText(spacingAt(y)) + " mm";
+                const std::string where = "y = " + runtime::tenthsText(y) + " mm";
+                lines += detailedLine(Contradiction::SlabLoadsField, language,
+                                      sideFi + " laataston pistekuorma " + number + ", " + at +
+                                          ": laatasto ulottuu palkista välille " + field + " (palkkiväli kohdassa " +
+                                          where + ")",
+                                      "point load " + number + " of the " + sideEn + " slab field, " + at +
+                                          ": the field reaches " + field + " from the beam (the beam spacing at " +
+                                          where + ")");
+            }
         }
         const int lineLoads = std::clamp<int>(static_cast<int>(std::lround(m.SlabLineLoadCount(s).number())), 0, 5);
-        for (int l = 1; l <= lineLoads; ++l) off = off || offAlong(m.SlabLineLoadY(l, s));
+        for (int l = 1; l <= lineLoads; ++l)
+            if (offAlong(m.SlabLineLoadY(l, s))) along("viivakuorma", "line load", l, m.SlabLineLoadY(l, s));
     }
-    if (!off) return 0;
-    lines = ContradictionLine(Contradiction::SlabLoadsField, m.LanguageIndex);
-    return 1;
+    return lines.empty() ? 0 : 1;
 }
 
 int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span,

@@ -105,7 +105,9 @@ int16_t CheckLoadPositions(const ProjectModel& m, std::string& lines, float span
 // Loads of the slab fields in use (the left one only on a middle beam)
 // that stand where no slab is: along the beam beyond the field's edges
 // (the beam's ends plus the slab field's edge distances), or a point load
-// farther from the beam than the beam spacing at its position.
+// farther from the beam than the beam spacing at its position. Each such
+// load has its own line: its side, kind, number and position, and the
+// field's extent there.
 int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines);
 // Slab holes beyond the beam end or beyond the slab span, the slab span
 // running linearly from the beam spacing at the start to that at the end

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <string>
 
 #include "library/checked_math.h"
 #include "library/utilities.h"
@@ -20,48 +22,50 @@ bool isFamily(const std::string& family, std::initializer_list<const char*> code
     return false;
 }
 
-// The deformable-seat reduction of one side: the length over which the seat
-// plate follows the slab end, doubled, less the joint grout, capped by the
-// catalogue limit and by the nominal bearing.
-double seatLimitedBearing(model::ProjectModel& m, int side, double Es, double projection,
-                          double thickness) {
+// The deformable-seat reduction of one side over a slab span L (the mean
+// clear spacing of the side; infinite for the longest span): the length
+// over which the seat plate follows the slab end, doubled, less the joint
+// grout, capped by the catalogue limit and by the nominal bearing.
+double seatLimitedBearing(const model::ProjectModel& m, int side, double Es, double projection, double thickness,
+                          double L) {
     const double D = Es * m.SlabWorkingWidth(side) * thickness * thickness * thickness / 12.0;
     const double EIs = 0.75 * m.ConcreteEcm(side + 3) * m.SlabMomentOfInertia(side);
     const double ratio = checkedQuotient(D, 18.0 * EIs);  // 11 when the slab has no stiffness
     if (!(ratio >= 0.0)) throw RunTimeError(runtime::ErrInvalidCall, "seat to slab stiffness ratio below 0");
-    const double L = 0.5 * (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2));
-    const double reach = L * std::sqrt(ratio);
+    const double reach = ratio > 0.0 ? L * std::sqrt(ratio) : 0.0;
     if (std::isnan(reach)) throw RunTimeError(runtime::ErrInvalidCall, "slab span is not a number");
     const double a = MinValue(reach, projection);
     const double a2 = MaxValue(2.0 * (a - m.JointGroutWidth(side)), 0.0);
     return MinValue(MinValue(a2, m.SlabSupportLengthLimit(side)), m.SlabSupportLength(side));
 }
 
+// The effective support length of a side over the slab span L; the
+// families that take the bearing as it stands keep its value as entered.
+runtime::Value effectiveSupportLengthOver(const model::ProjectModel& m, int side, double L) {
+    const std::string family = m.BeamTypeName.substr(0, 2);
+    if (isFamily(family, {"BI", "SU"})) return m.SlabSupportLength(side);
+    const double thickness = side == 1 ? m.LeftLedgeHeight.number() : m.RightLedgeHeight.number();
+    if (isFamily(family, {"BE", "DE"})) {
+        const bool equalFlanges = std::abs(m.TopFlangeWidth - m.BottomFlangeWidth) < 1.0;
+        return equalFlanges ? runtime::Value(m.SlabSupportLength(side) - thickness / 2.0) : m.SlabSupportLength(side);
+    }
+    const bool concreteLedge = isFamily(family, {"JA", "BL", "SX"});
+    const double Es = concreteLedge ? double(m.ConcreteEcm(1)) : double(m.SteelModulus);
+    const double projection = side == 1 ? (concreteLedge ? m.LeftLedgeDepth : m.LeftLedgeWidth).number()
+                                        : (concreteLedge ? m.RightLedgeDepth : m.RightLedgeWidth).number();
+    return runtime::Value(seatLimitedBearing(m, side, Es, projection, thickness, L));
+}
+
 }  // namespace
 
 void ComputeEffectiveSupportLength(model::ProjectModel& m) {
-    const std::string family = m.BeamTypeName.substr(0, 2);
-    const bool concreteLedge = isFamily(family, {"JA", "BL", "SX"});
-    const double Es = concreteLedge ? double(m.ConcreteEcm(1)) : double(m.SteelModulus);
-    model::SideArray projection, thickness;
-    projection(1) = concreteLedge ? m.LeftLedgeDepth : m.LeftLedgeWidth;
-    projection(2) = concreteLedge ? m.RightLedgeDepth : m.RightLedgeWidth;
-    thickness(1) = m.LeftLedgeHeight;
-    thickness(2) = m.RightLedgeHeight;
+    for (int side = 1; side <= 2; ++side)
+        m.EffectiveSupportLength(side) =
+            effectiveSupportLengthOver(m, side, 0.5 * (m.BeamSpacing(side, 1) + m.BeamSpacing(side, 2)));
+}
 
-    for (int side = 1; side <= 2; ++side) {
-        if (isFamily(family, {"BI", "SU"})) {
-            m.EffectiveSupportLength(side) = m.SlabSupportLength(side);
-        } else if (isFamily(family, {"BE", "DE"})) {
-            const bool equalFlanges = std::abs(m.TopFlangeWidth - m.BottomFlangeWidth) < 1.0;
-            m.EffectiveSupportLength(side) =
-                equalFlanges ? Value(m.SlabSupportLength(side) - thickness(side) / 2.0)
-                             : m.SlabSupportLength(side);
-        } else {
-            m.EffectiveSupportLength(side) =
-                seatLimitedBearing(m, side, Es, projection(side), thickness(side));
-        }
-    }
+double LongSpanEffectiveSupportLength(const model::ProjectModel& m, int side) {
+    return effectiveSupportLengthOver(m, side, std::numeric_limits<double>::infinity()).number();
 }
 
 void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,

@@ -31,6 +31,10 @@ inline constexpr int WebWalkStepCap = 100000;
 //   modulus. A slab stiffness of 0 raises error 11, a negative stiffness
 //   ratio error 5.
 void ComputeEffectiveSupportLength(model::ProjectModel& m);
+// The largest effective support length a side reaches, over a slab span
+// without end (the seat followed over its whole projection): the bound the
+// side's slabs are held to does not move with the spacing.
+double LongSpanEffectiveSupportLength(const model::ProjectModel& m, int side);
 
 // Core-filling zone lengths from the per-point flags F (side, point),
 // element side + 3 * point, 1 where core filling is required. For each side,

@@ -53,8 +53,8 @@ struct SectionRule {
 // A group of bar or strand rows of the model.
 enum class Group { Main, Top, SteelBeam };
 
-constexpr const char* AreaFinnish = "Yhden teräksen pinta-ala halkaisijaksi muutettuna";
-constexpr const char* AreaEnglish = "Area of one bar as a diameter";
+constexpr const char* AreaFinnish = "yhden teräksen halkaisija sen pinta-alasta A, 2 sqrt(A / pi)";
+constexpr const char* AreaEnglish = "the diameter of one bar from its area A, 2 sqrt(A / pi)";
 
 struct RowGroupRule {
     Group group;
@@ -877,13 +877,22 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
             const double need = n * d + std::max(n - 1, 0) * std::max(d, 20.0) + 2 * cover;
             const double width = onTopPlate ? static_cast<double>(s.m.TopFlangeWidth) : f.width(s, level);
             if (n > 0 && !holds(need, Op::AtMost, width)) {
+                // Shown to 0.1 mm; where rounding would hide the breach, the
+                // need is rounded up and the width down.
+                double needShown = std::round(need * 10.0) / 10.0;
+                double widthShown = std::round(width * 10.0) / 10.0;
+                if (needShown <= widthShown) {
+                    needShown = std::ceil(need * 10.0) / 10.0;
+                    widthShown = std::floor(width * 10.0) / 10.0;
+                }
                 RuleBreach text;
                 if (onTopPlate) {
                     const std::string sum = "n d + (n - 1) max(d, 20)";
                     text = breach(rowFinnish + "rivin teräkset mahtuvat ylälevyn leveydelle vapain välein max(d, 20 mm)",
                                   rowEnglish + "the row's bars fit the top plate's width with clear spacings of "
                                                "max(d, 20 mm)",
-                                  sum, sum, need, Op::AtMost, "Ylälevyn leveys (bt)", "Top plate width (bt)", width);
+                                  sum, sum, needShown, Op::AtMost, "Ylälevyn leveys (bt)", "Top plate width (bt)",
+                                  widthShown);
                 } else {
                     const std::string coverText = num(cover);
                     const std::string sum = "n d + (n - 1) max(d, 20) + 2 * " + coverText;
@@ -891,14 +900,17 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                                                "ja reunoilta peitteellä " + coverText + " mm",
                                   rowEnglish + "the row's bars fit the concrete's width with clear spacings of "
                                                "max(d, 20 mm) and a cover of " + coverText + " mm at the sides",
-                                  sum, sum, need, Op::AtMost, "betonin leveys tasolla " + num(level),
-                                  "the concrete's width at the level " + num(level), width);
+                                  sum, sum, needShown, Op::AtMost, "betonin leveys tasolla " + num(level),
+                                  "the concrete's width at the level " + num(level), widthShown);
                 }
-                // What n and d stand for, before the closing parenthesis.
+                // What n and d stand for, with their values, before the
+                // closing parenthesis.
+                const std::string values = " = " + std::to_string(n) + ", d: ";
+                const std::string diameter = " = " + runtime::tenthsText(d) + " mm";
                 text.finnish.insert(text.finnish.size() - 1,
-                                    std::string("; n: ") + BarsFinnish + ", d: " + g.areaFinnish);
+                                    std::string("; n: ") + BarsFinnish + values + g.areaFinnish + diameter);
                 text.english.insert(text.english.size() - 1,
-                                    std::string("; n: ") + BarsEnglish + ", d: " + g.areaEnglish);
+                                    std::string("; n: ") + BarsEnglish + values + g.areaEnglish + diameter);
                 // The most bars of this diameter that fit: n d + (n - 1) s
                 // + 2 cover <= width, s = max(d, 20).
                 const double spacing = std::max(d, 20.0);

@@ -230,6 +230,8 @@ std::string generalNumberText(const Value& v, char decimalMark) {
     return generalNumberText(v.number(), v.kind(), decimalMark);
 }
 
+std::string tenthsText(double x) { return generalNumberText(std::round(x * 10.0) / 10.0, NumberKind::Double); }
+
 namespace {
 
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }

@@ -46,6 +46,9 @@ std::string numberStr(const Value& v);  // empty gives " 0"
 // leading blank. An empty value gives the empty text.
 std::string generalNumberText(double x, NumberKind kind, char decimalMark = '.');
 std::string generalNumberText(const Value& v, char decimalMark = '.');
+// A length of a message to 0.1 (mm), in the general format: "1017",
+// "771.9", "-0.5".
+std::string tenthsText(double x);
 
 // The leading-number scanner used wherever text becomes a number. Blanks,
 // tabs and line feeds are skipped anywhere ("1 2" gives 12); then an

@@ -200,28 +200,49 @@ TEST(GeometryChecks, LineLoadOfZeroLengthWithAValue) {
 // A slab load stands on the field: along the beam from E1 before its start
 // to E2 beyond its end, a point load across at most the spacing at its
 // place. The left side of an edge beam carries no slabs and is not looked
-// at.
+// at. A load off the field is named with its side, number and position
+// and the field's extent there (the field here: y = -500 ... 6000 + 1000
+// mm; the left spacing 7200 mm at the start, 6600 at the end).
 TEST(GeometryChecks, SlabLoadsOffTheField) {
-    const std::string offFi = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
-    const std::string offEn = "- Position of the slab loads <=> extent of the slab field.\r\n";
+    const std::string offFi = "- Laataston kuormien sijainti <=> laataston rajat: ";
+    const std::string offEn = "- Position of the slab loads <=> extent of the slab field: ";
+    const std::string alongFi = ": laatasto ulottuu palkin suunnassa välille y = -500 ... 7000 mm.\r\n";
+    const std::string alongEn = ": the field reaches y = -500 ... 7000 mm along the beam.\r\n";
     enum Kind { Point, Line };
     struct Case {
         Kind kind;
         int side;
         double x, y;
         bool edgeBeam;
-        bool off;
+        std::string finnish, english;  // empty: on the field
     } cases[] = {
-        {Point, 2, 1000, 30000, false, true},   // y far beyond the beam (6 m) and its field edge (1 m)
-        {Point, 2, 1000, 7000, false, false},   // at the field's edge beyond the beam end
-        {Point, 2, 1000, 7001, false, true},
-        {Line, 1, 0, 7001, false, true},
-        {Line, 1, 0, 6500, false, false},       // beyond the beam, on the field
-        {Point, 1, 7200, 0, false, false},      // at the next beam (start spacing 7200)
-        {Point, 1, 6601, 6000, false, true},    // the spacing narrows to 6600 at the beam end
-        {Point, 1, 6600, 6000, false, false},
-        {Point, 1, 1000, 30000, true, false},   // an edge beam's hidden left side
-        {Line, 2, 0, 30000, true, true},
+        // y far beyond the beam (6 m) and its field edge (1 m)
+        {Point, 2, 1000, 30000, false, "oikean laataston pistekuorma 2, y = 30000 mm" + alongFi,
+         "point load 2 of the right slab field, y = 30000 mm" + alongEn},
+        {Point, 2, 1000, 7000, false, "", ""},  // at the field's edge beyond the beam end
+        {Point, 2, 1000, 7000.5, false, "oikean laataston pistekuorma 2, y = 7000.5 mm" + alongFi,
+         "point load 2 of the right slab field, y = 7000.5 mm" + alongEn},
+        {Point, 2, 1000, -500.5, false, "oikean laataston pistekuorma 2, y = -500.5 mm" + alongFi,
+         "point load 2 of the right slab field, y = -500.5 mm" + alongEn},
+        {Line, 1, 0, 7001, false, "vasemman laataston viivakuorma 1, y = 7001 mm" + alongFi,
+         "line load 1 of the left slab field, y = 7001 mm" + alongEn},
+        {Line, 1, 0, 6500, false, "", ""},  // beyond the beam, on the field
+        {Point, 1, 7200, 0, false, "", ""},  // at the next beam (start spacing 7200)
+        // the spacing narrows to 6600 at the beam end
+        {Point, 1, 6601, 6000, false,
+         "vasemman laataston pistekuorma 2, x = 6601 mm: laatasto ulottuu palkista välille x = 0 ... 6600 mm "
+         "(palkkiväli kohdassa y = 6000 mm).\r\n",
+         "point load 2 of the left slab field, x = 6601 mm: the field reaches x = 0 ... 6600 mm from the beam (the "
+         "beam spacing at y = 6000 mm).\r\n"},
+        {Point, 1, 6600, 6000, false, "", ""},
+        {Point, 1, -0.5, 3000, false,
+         "vasemman laataston pistekuorma 2, x = -0.5 mm: laatasto ulottuu palkista välille x = 0 ... 6900 mm "
+         "(palkkiväli kohdassa y = 3000 mm).\r\n",
+         "point load 2 of the left slab field, x = -0.5 mm: the field reaches x = 0 ... 6900 mm from the beam (the "
+         "beam spacing at y = 3000 mm).\r\n"},
+        {Point, 1, 1000, 30000, true, "", ""},  // an edge beam's hidden left side
+        {Line, 2, 0, 30000, true, "oikean laataston viivakuorma 1, y = 30000 mm" + alongFi,
+         "line load 1 of the right slab field, y = 30000 mm" + alongEn},
     };
     for (const Case& c : cases) {
         ProjectModel m = suoraBeam();
@@ -241,15 +262,28 @@ TEST(GeometryChecks, SlabLoadsOffTheField) {
         }
         SCOPED_TRACE(::testing::Message() << (c.kind == Point ? "point" : "line") << " side " << c.side << " x "
                                           << c.x << " y " << c.y);
-        EXPECT_EQ(collect(m), c.off ? offFi : "");
+        EXPECT_EQ(collect(m), c.finnish.empty() ? "" : offFi + c.finnish);
         m.LanguageIndex = 1;
-        EXPECT_EQ(collect(m), c.off ? offEn : "");
+        EXPECT_EQ(collect(m), c.english.empty() ? "" : offEn + c.english);
         // A load beyond the count is not in use.
         if (c.kind == Point) {
             m.SlabPointLoadCount(c.side) = 1;
             EXPECT_EQ(collect(m), "");
         }
     }
+    // Each load off the field has its own line, in the order of the sides
+    // and the loads.
+    ProjectModel m = suoraBeam();
+    m.LanguageIndex = 1;
+    m.SlabPointLoadCount(2) = 1;
+    m.SlabPointLoadX(1, 2) = 9000;  // beyond the right spacing of 7200 mm
+    m.SlabPointLoadY(1, 2) = 3000;
+    m.SlabLineLoadCount(1) = 2;
+    m.SlabLineLoadY(2, 1) = -1;  // the field starts at the beam start
+    EXPECT_EQ(collect(m), offEn + "line load 2 of the left slab field, y = -1 mm: the field reaches y = 0 ... 6000 mm "
+                                  "along the beam.\r\n" +
+                              offEn + "point load 1 of the right slab field, x = 9000 mm: the field reaches x = 0 ... "
+                                      "7200 mm from the beam (the beam spacing at y = 3000 mm).\r\n");
 }
 
 TEST(GeometryChecks, HolesAgainstBeamLengthAndTaperedSlabSpan) {

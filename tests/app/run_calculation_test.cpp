@@ -326,14 +326,14 @@ TEST_F(Calculate, ASideThatCannotCarrySlabsIsNamedAndNothingIsCalculated) {
 
 // A side whose beam spacing, at either end, leaves its slabs no span of
 // their own is never calculated, however the contradiction question is
-// answered. The new project: SUORA 380 mm, slabs P27 (h 265, ap 45) on the
-// beam top, joint grout 90 mm and support length 65 mm on each side. By
-// hand: the joints take 2 x 90 = 180 mm of the spacing, the support 65 mm,
-// and the slab's end zones 4 (h - ap) = 4 x 220 = 880 mm (more than
-// b.cr = h - hct = 265 - 105 = 160 mm, and more than the end factor's
-// 2 p (1 + 2 leff / lmax) = 2 x 121.88 x (1 + 2 x 65 / 60) = 771.9 mm with
-// a = (65 + 160) / 2 = 112.5, p = (440 - 112.5)^2 / 880 = 121.88): the
-// spacing must be more than 180 + 65 + 880 = 1125 mm.
+// answered. The new project: SUORA 380 mm, slabs P27 (h 265, h.ct 105,
+// ap 45, lmax 60) on the beam top, joint grout 90 mm and support length
+// 65 mm (= leff) on each side. By hand: the joints take 2 x 90 = 180 mm of
+// the spacing, the support 65 mm, and the slab's span must exceed the end
+// factor's 2 p (1 + 2 leff / lmax) = 2 x 121.882 x (1 + 2 x 65 / 60) =
+// 771.92 mm with d = 220, a = (65 + 160) / 2 = 112.5, p = (440 - 112.5)^2
+// / 880 = 121.882 (more than b.cr = 265 - 105 = 160 mm): the spacing must
+// be at least 180 + 65 + 771.92 = 1016.92, rounded up 1017 mm.
 TEST_F(Calculate, ASideWhoseSpacingLeavesItsSlabsNoSpanIsNotCalculated) {
     const std::string spacingLine = "- Palkin leveys <=> palkkivälit.\r\n";
     struct Case {
@@ -344,8 +344,8 @@ TEST_F(Calculate, ASideWhoseSpacingLeavesItsSlabsNoSpanIsNotCalculated) {
     } cases[] = {
         {2, 1, 200, 0, "oikean laataston palkkiväli alkupäässä, 200 mm"},
         {2, 2, 200, 1, "the beam spacing of the right slab field at the beam end, 200 mm"},
-        {1, 1, 1125, 0, "vasemman laataston palkkiväli alkupäässä, 1125 mm"},
-        {1, 2, 1125, 1, "the beam spacing of the left slab field at the beam end, 1125 mm"},
+        {1, 1, 1016, 0, "vasemman laataston palkkiväli alkupäässä, 1016 mm"},
+        {1, 2, 1016, 1, "the beam spacing of the left slab field at the beam end, 1016 mm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);
@@ -370,19 +370,21 @@ TEST_F(Calculate, ASideWhoseSpacingLeavesItsSlabsNoSpanIsNotCalculated) {
         const std::string refusal =
             c.language == 1
                 ? std::string("Not calculated: ") + c.named +
-                      ", leaves its slabs no span: the spacing must be more than 1125 mm (the beam and the joints "
-                      "take 180 mm, the support 65 mm and the slab's end zones 2 × 440 mm)."
+                      ", leaves its slabs no span: the spacing must be at least 1017 mm (the beam and the joints "
+                      "take 180 mm, the support 65 mm, and the slab's span must be more than 771.9 mm: the end "
+                      "factor's 2 p (1 + 2 leff / lmax))."
                 : std::string("Laskentaa ei tehty: ") + c.named +
-                      ", ei jätä laatoille jänneväliä: palkkivälin on oltava yli 1125 mm (palkki ja saumat vievät "
-                      "180 mm, tukipituus 65 mm ja laatan päävyöhykkeet 2 × 440 mm).";
+                      ", ei jätä laatoille jänneväliä: palkkivälin on oltava vähintään 1017 mm (palkki ja saumat "
+                      "vievät 180 mm, tukipituus 65 mm, ja laatan jännevälin on oltava yli 771.9 mm: päätekijän "
+                      "2 p (1 + 2 leff / lmax)).";
         ui.expectMessage(refusal, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
         w.RunCalculation();
         ui.verify();
         EXPECT_EQ(m.ResultsValid, 0);
         EXPECT_EQ(shown(c.side == 1 ? w.picVasenleikkaus : w.picOikealeikkaus).first, Grey);
         EXPECT_EQ(m.BeamSpacing(c.side, c.end).number(), c.spacing);  // the input as it was
-        // One millimetre more leaves the slabs their span.
-        m.BeamSpacing(c.side, c.end) = 1126;
+        // The least spacing named leaves the slabs their span.
+        m.BeamSpacing(c.side, c.end) = 1017;
         w.RunCalculation();
         EXPECT_EQ(m.ResultsValid, -1);
         m.BeamSpacing(c.side, c.end) = before;
@@ -396,7 +398,10 @@ TEST_F(Calculate, LoadsThatActNowhereAreContradictions) {
     const std::string zeroLine =
         "- Palkin viivakuorma <=> viivakuorman pituus 0: nollan pituinen viivakuorma ei vaikuta mihinkään "
         "palkin kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.\r\n";
-    const std::string offLine = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
+    // The field: 7200 mm before the beam start to 6000 + 7200 mm.
+    const std::string offLine =
+        "- Laataston kuormien sijainti <=> laataston rajat: oikean laataston pistekuorma 1, y = 30000 mm: laatasto "
+        "ulottuu palkin suunnassa välille y = -7200 ... 13200 mm.\r\n";
     m.BeamLineLoadG1 = 5.0;
     m.BeamLineLoadG2 = 5.0;
     m.BeamLineLoadQ1 = 2.0;
@@ -441,11 +446,11 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
     m.SupportMomentEndPermanent = -10000;
     m.LanguageIndex = 1;
     const std::string english =
-        "Not calculated: the beam's design moment is hogging (negative) over the whole span, at most -11500.0 kNm. "
+        "Not calculated: the beam's design moment is hogging (negative) over the whole span, down to -11500.0 kNm. "
         "The beam is checked in sagging only, and the stiffness of its cracked section is found from a sagging "
         "moment. Check the support moments.";
     const std::string finnish =
-        "Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, suurimmillaan "
+        "Laskentaa ei tehty: palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, alimmillaan "
         "-11500.0 kNm. Palkki tarkistetaan vain positiiviselle momentille, ja sen halkeilleen poikkileikkauksen "
         "jäykkyys lasketaan positiivisesta momentista. Tarkista tukimomentit.";
     ui.expectMessage(english, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
@@ -472,13 +477,13 @@ TEST_F(Calculate, HolesThatTakeTheWholeSlabFieldAreNamed) {
     m.HoleY(2, 1) = 0;
     m.HoleLengthA(2, 1) = 1000;
     m.LanguageIndex = 1;
-    ui.expectMessageMatching("Not calculated: the holes of the right side take away the whole slab field: over "
-                             "x = 0 \\.\\.\\. [0-9]+ mm .*",
+    ui.expectMessageMatching("Not calculated: the holes of the right side take away the whole of the half "
+                             "x = 0 \\.\\.\\. [0-9]+ mm \\(half of the beam between its zero moments\\): .*",
                              ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
     m.LanguageIndex = 0;
-    ui.expectMessageMatching("Laskentaa ei tehty: oikean puolen reiät vievät koko laattakentän: .*", ui.applicationTitle(),
+    ui.expectMessageMatching("Laskentaa ei tehty: oikean puolen reiät vievät koko puolikkaan x = 0 .*", ui.applicationTitle(),
                              Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);

@@ -270,11 +270,16 @@ INSTANTIATE_TEST_SUITE_P(Sections, BeamRules, ::testing::ValuesIn(Sections), nam
 // 32 / 265 = 475.17 mm, + 60 = 11287.37 mm on SUPER's 600 mm.
 const std::string Fit = "rivin teräkset mahtuvat betonin leveydelle vapain välein max(d, 20 mm) ja reunoilta "
                         "peitteellä ";
-const std::string AreaNote = "; n: Terästen lukumäärä rivillä, d: Yhden teräksen pinta-ala halkaisijaksi muutettuna)";
+// What n and d stand for, with their values (d to 0.1 mm as the window
+// shows lengths).
+std::string areaNote(const std::string& n, const std::string& d) {
+    return "; n: Terästen lukumäärä rivillä = " + n + ", d: yhden teräksen halkaisija sen pinta-alasta A, "
+           "2 sqrt(A / pi) = " + d + " mm)";
+}
 const std::vector<Impossible> Rows = {
     {"SuoraHundredBars", "SUORA", [](ProjectModel& m) { m.BarsInRow(1) = 100; },
-     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 5025.639 > betonin leveys tasolla 38 "
-     "= 380" + AreaNote},
+     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 5025.6 > betonin leveys tasolla 38 "
+     "= 380" + areaNote("100", "25")},
     // Files of the previous version that could not be opened: 8 bars of
     // 25 mm (491 mm2, d = 25.0032 mm) in one row of the 380 mm beam need
     // 15 * 25.0032 + 50 = 425.048 mm; 7 need 13 * 25.0032 + 50 = 375.04 mm.
@@ -283,19 +288,19 @@ const std::vector<Impossible> Rows = {
          m.BarsInRow(1) = 8;
          m.BarArea(1) = 491;
      },
-     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 425.0482 > betonin leveys tasolla 38 "
-     "= 380" + AreaNote},
+     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 425 > betonin leveys tasolla 38 "
+     "= 380" + areaNote("8", "25")},
     // A BEAM W whose top plate is 16 mm: row 2 (d / 2 = 9.99747 mm) 25 mm
     // from the top lies in the plate, 16 + 9.99747 = 25.99747 mm.
     {"ABeamWTopPlateSixteen", "Apalkki", [](ProjectModel& m) { m.TopFlangeThickness = 16; },
      "Yläpinnan raudoitteet, rivi 2: rivi on betonin sisällä (Ylälevyn paksuus (tt) + d / 2 = 25.99747 > Terästen "
      "etäisyys yläpinnasta = 25)"},
     {"BleukaRowAboveTheLedges", "BLEUKA", [](ProjectModel& m) { m.BarDistanceFromBottom(1) = 150; },
-     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 525.061 > betonin leveys tasolla "
-     "150 = 280" + AreaNote},
+     "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 525.1 > betonin leveys tasolla "
+     "150 = 280" + areaNote("10", "25")},
     {"KvatroTenBarsBetweenTheWebs", "KVATRO", [](ProjectModel& m) { m.BarsInRow(1) = 10; },
      "Raudoitus, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 658 > betonin leveys tasolla 48 = "
-     "240; n: Terästen lukumäärä rivillä, d: Yhden teräksen halkaisija)"},
+     "240; n: Terästen lukumäärä rivillä = 10, d: Yhden teräksen halkaisija = 32 mm)"},
     {"KvatroRowAboveTheBeam", "KVATRO", [](ProjectModel& m) { m.BarDistanceFromBottom(1) = 1000; },
      "Raudoitus, rivi 1: rivi on betonin sisällä (Terästen etäisyys alapinnasta = 1000 > betonin yläpinta - d / 2 "
      "= 255)",
@@ -319,8 +324,8 @@ const std::vector<Impossible> Rows = {
          m.SteelBeamBarArea(1) = 491;
          m.SteelBeamBarDistance(1) = 60;
      },
-     "Teräspalkin raudoitteet, rivi 1: " + Fit + "20 mm (n d + (n - 1) max(d, 20) + 2 * 20 = 1015.125 > betonin "
-     "leveys tasolla 60 = 361.1766" + AreaNote},
+     "Teräspalkin raudoitteet, rivi 1: " + Fit + "20 mm (n d + (n - 1) max(d, 20) + 2 * 20 = 1015.1 > betonin "
+     "leveys tasolla 60 = 361.2" + areaNote("20", "25")},
     {"LblHundredStrands", "LBL",
      [](ProjectModel& m) {
          for (int r = 1; r <= 2; ++r) {
@@ -328,8 +333,8 @@ const std::vector<Impossible> Rows = {
              m.BarArea(r) = 2500;
          }
      },
-     "Jänneteräkset, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 11277.37 > betonin leveys "
-     "tasolla 40 = 475.1698" + AreaNote},
+     "Jänneteräkset, rivi 1: " + Fit + "25 mm (n d + (n - 1) max(d, 20) + 2 * 25 = 11277.4 > betonin leveys "
+     "tasolla 40 = 475.2" + areaNote("100", "56.4")},
     // SUPER likewise: the strands stand on the 600 mm precast part, cover 30 mm.
     {"SuperHundredStrands", "BESUPER",
      [](ProjectModel& m) {
@@ -338,8 +343,8 @@ const std::vector<Impossible> Rows = {
              m.BarArea(r) = 2500;
          }
      },
-     "Jänneteräkset, rivi 1: " + Fit + "30 mm (n d + (n - 1) max(d, 20) + 2 * 30 = 11287.37 > betonin leveys "
-     "tasolla 40 = 600" + AreaNote},
+     "Jänneteräkset, rivi 1: " + Fit + "30 mm (n d + (n - 1) max(d, 20) + 2 * 30 = 11287.4 > betonin leveys "
+     "tasolla 40 = 600" + areaNote("100", "56.4")},
     // And its bars welded to the angle steel, which its window measures from
     // the bottom: row 1 (314 mm2, d / 2 = sqrt(314 / pi) = 9.9975 mm) 2000 mm
     // up in the 240 mm beam, whose concrete ends at 240 - 9.9975 = 230.0025
@@ -365,7 +370,7 @@ const std::vector<Impossible> Rows = {
          m.TopBarArea(1) = 2500;
      },
      "Yläpinnan raudoitteet, rivi 1: rivin teräkset mahtuvat ylälevyn leveydelle vapain välein max(d, 20 mm) (n d + "
-     "(n - 1) max(d, 20) = 11227.37 > Ylälevyn leveys (bt) = 200" + AreaNote},
+     "(n - 1) max(d, 20) = 11227.4 > Ylälevyn leveys (bt) = 200" + areaNote("100", "56.4")},
     {"ABeamWRowInTheTopPlate", "Apalkki", [](ProjectModel& m) { m.TopBarDistanceFromTop(2) = 10; },
      "Yläpinnan raudoitteet, rivi 2: rivi on betonin sisällä (Ylälevyn paksuus (tt) + d / 2 = 24.99747 > Terästen "
      "etäisyys yläpinnasta = 10)"},

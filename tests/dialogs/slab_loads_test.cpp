@@ -11,7 +11,12 @@ namespace {
 [[maybe_unused]] constexpr int LeftPoint = 0, LeftLine = 1, RightPoint = 2, RightLine = 3;
 [[maybe_unused]] constexpr int G = 0, Q = 1, X = 2, Y = 3;
 
-const std::string OffField = "- Laataston kuormien sijainti <=> laataston rajat.\r\n";
+// A slab load off its field, named with its side, number and position and
+// the field's extent along the beam (E1 and E2 7200 mm by default).
+std::string offField(const std::string& load, const std::string& fieldEnd) {
+    return "- Laataston kuormien sijainti <=> laataston rajat: " + load +
+           " mm: laatasto ulottuu palkin suunnassa välille y = -7200 ... " + fieldEnd + " mm.\r\n";
+}
 const std::string Question = "Haluatko jatkaa kuormien muokkausta?";
 
 class SlabLoads : public DialogTest {
@@ -122,7 +127,7 @@ TEST_F(SlabLoads, ValuesBeyondTheRangeAreRefusedAndAHeldOneIsCheckedByOk) {
         retype(d.txtOikeaPisteY, "29000");
         // x 30 m across a 7.2 m field, y 29 m along a 7.2 m beam: off the
         // field, answered No.
-        expectQuestion(OffField, Question, Answer::No);
+        expectQuestion(offField("oikean laataston pistekuorma 1, y = 29000", "13200"), Question, Answer::No);
         ui.pressEnter();
     });
     EXPECT_EQ(m.SlabPointLoadCount(2).number(), 5.0);
@@ -142,14 +147,14 @@ TEST_F(SlabLoads, ALoadWhereNoSlabFieldIsAsksAtOk) {
         retype(d.txtOikeaPysyvaPisteKuorma, "1000");
         retype(d.txtOikeaPisteX, "3600");
         retype(d.txtOikeaPisteY, "30000");
-        expectQuestion(OffField, Question, Answer::Yes);
+        expectQuestion(offField("oikean laataston pistekuorma 1, y = 30000", "14400"), Question, Answer::Yes);
         ui.click(d.cmdOK);
         EXPECT_TRUE(d.isLoaded());
         EXPECT_EQ(m.SlabPointLoadCount(2).number(), 0.0);
         retype(d.txtOikeaPisteY, "14400");  // at the field's edge
         spinCount(d.vsbVasenViivakuormienLkm, 1);
         retype(d.txtVasenViivaY, "14401");
-        expectQuestion(OffField, Question, Answer::Yes);
+        expectQuestion(offField("vasemman laataston viivakuorma 1, y = 14401", "14400"), Question, Answer::Yes);
         ui.click(d.cmdOK);
         retype(d.txtVasenViivaY, "3600");
         ui.click(d.cmdOK);
