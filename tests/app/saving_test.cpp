@@ -21,6 +21,7 @@
 #include "app/fileview.h"
 #include "main_window_fixture.h"
 #include "platform/headless/headless_platform.h"
+#include "support/as_other_user.h"
 #include "support/no_wait.h"
 #include "test_files.h"
 
@@ -52,7 +53,7 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
 class Session : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+        for (const auto& entry : fs::directory_iterator(quorvel::testing::sourceFolder() + "/data"))
             fs::copy_file(entry.path(), program.path() / entry.path().filename());
         ui.setProgramFolder(program.dataPath());
         ui.setWorkFolder(work.dataPath());
@@ -633,6 +634,68 @@ TEST_F(Session, ASaveAsksBeforeReplacingWhatAnotherCopySavedSince) {
     a.ui.verify();
     EXPECT_EQ(quorvel::testing::readBytes(results), bs + "B\r\n");
     EXPECT_EQ(a.m.ResultsSaved, 0);
+}
+
+// A save as an ordinary user (the superuser runs it as nobody): a group
+// the saved file cannot keep is named after the save; a file the user may
+// write in a folder the user may not, and another user's file in a sticky
+// folder, are refused with their reason, in the window's language.
+TEST_F(Session, ASaveNamesAGroupItCannotKeepAndWhyAFolderStopsIt) {
+    constexpr const char* SharedVariable = "QUORVEL_SHARED_FOLDERS";
+    struct Row {
+        const char* folder;
+        mode_t mode;
+        int16_t language;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"ryhma", 0777, 0,
+         "Tiedosto % tallennettiin, mutta sen ryhmää \"staff\" ei voitu säilyttää (et kuulu siihen): tiedosto "
+         "kuuluu nyt ryhmään \"nogroup\", eivätkä ryhmän \"staff\" jäsenet ehkä voi enää kirjoittaa sitä."},
+        {"suljettu", 0755, 1,
+         "The file % could not be saved: the folder is not writable: the file itself is, but a save writes the new "
+         "file beside it and puts it in the old one's place (save it under another name in a folder of your own)."},
+        {"sticky", 01777, 0,
+         "Tiedostoa % ei voitu tallentaa: tiedosto kuuluu toiselle käyttäjälle, ja kansio sallii vain tiedoston "
+         "omistajan korvata sen (kansion sticky-bitti on asetettu)."},
+    };
+    if (geteuid() == 0) {
+        for (const Row& row : rows) {
+            fs::create_directory(documents.path() / row.folder);
+            ASSERT_EQ(chmod(documents.file(row.folder).c_str(), row.mode), 0);
+            documents.writeRaw(std::string(row.folder) + "/kohde.dat", "old");
+            const std::string file = documents.file(std::string(row.folder) + "/kohde.dat");
+            ASSERT_EQ(chown(file.c_str(), 0, 50), 0);  // root:staff
+            ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+        }
+        ASSERT_EQ(chmod(documents.path().c_str(), 0755), 0);
+        setenv(SharedVariable, documents.dataPath().c_str(), 1);
+        std::string failure;
+        const auto status = quorvel::testing::runAsNobody("Session.ASaveNamesAGroupItCannotKeep*", failure);
+        unsetenv(SharedVariable);
+        ASSERT_TRUE(status) << failure;
+        EXPECT_EQ(*status, 0) << "the rows failed as the user nobody";
+        struct stat s {};
+        ASSERT_EQ(stat(documents.file("ryhma/kohde.dat").c_str(), &s), 0);
+        EXPECT_EQ(s.st_gid, 65534u) << "saved by nobody";
+        EXPECT_EQ(documents.read("suljettu/kohde.dat"), "old");
+        EXPECT_EQ(documents.read("sticky/kohde.dat"), "old");
+        return;
+    }
+    const char* shared = std::getenv(SharedVariable);
+    if (!shared) GTEST_SKIP() << "needs the files of another user and group, which only the superuser makes";
+    start();
+    for (const Row& row : rows) {
+        const std::string file = std::string(shared) + row.folder + "/kohde.dat";
+        SCOPED_TRACE(file);
+        ui.click(row.language == 1 ? w.cmdEnglanti : w.cmdSuomi);
+        std::string says = row.says;
+        says.replace(says.find('%'), 1, file);
+        ui.expectMessage(says, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        saveAs(file, w.cmdTallennalahtoNimella);
+        ui.verify();
+        EXPECT_EQ(m.InputFilePath == file, std::string(row.folder) == "ryhma");
+    }
 }
 
 }  // namespace
