@@ -400,7 +400,7 @@ FileContents contentsOf(const std::string& path, const FileContents* known) {
     return now;
 }
 
-// A lock on the folder of a file while a save checks the file it replaces
+// A lock on the folder of a file while a checked save checks the file it replaces
 // and renames its new file over it, so that two copies of the program
 // saving one file never both find the old file and one replaces the
 // other's save unasked. Other programs take no such lock; against them the
@@ -705,7 +705,10 @@ void TextFileWriter::close() {
     }
     if (mode_ != Mode::Replace) return;
     try {
-        const FolderLock folder(target_);
+        // Every save the user makes is checked, and only those take the
+        // lock: the program's own files have no second writer to wait for.
+        std::optional<FolderLock> folder;
+        if (check_) folder.emplace(target_);
         if (check_ && check_->expected) {
             check_->found = contentsOf(target_, &*check_->expected);
             if (check_->found.exists && !holdsSameAs(*check_->expected, check_->found)) {
