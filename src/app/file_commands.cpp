@@ -375,7 +375,8 @@ void frmQuorvel::SaveInputFile() {
     if (!textFieldsStorable()) return;
     const std::string path = model_.InputFilePath;
     const SaveOutcome outcome = saveChecked(
-        path, inputOnDisk_, [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, path, check); });
+        path, inputOnDisk_,
+        [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, path, check); });
     if (outcome == SaveOutcome::SaveAs) SaveInputFileAs();
     if (outcome != SaveOutcome::Saved) return;
     model_.InputSaved = -1;
@@ -390,7 +391,8 @@ void frmQuorvel::SaveInputFileAs() {
                        ".dat", model_.InputFilePath);
     if (name.empty()) return;
     const SaveOutcome outcome = saveChecked(
-        name, inputOnDisk_, [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, name, check); });
+        name, inputOnDisk_,
+        [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, name, check); });
     if (outcome == SaveOutcome::SaveAs) SaveInputFileAs();
     if (outcome != SaveOutcome::Saved) return;
     model_.InputSaved = -1;

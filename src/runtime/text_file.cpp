@@ -219,7 +219,8 @@ void removeLeftTemporaries(const std::string& target) {
 void keepOwnerAndGroup(int fd, const struct stat& old, SaveCheck* check) {
     struct stat made {};
     if (::fstat(fd, &made) != 0) return;
-    if (::geteuid() == 0 && made.st_uid != old.st_uid && ::fchown(fd, old.st_uid, old.st_gid) == 0) made.st_gid = old.st_gid;
+    if (::geteuid() == 0 && made.st_uid != old.st_uid && ::fchown(fd, old.st_uid, old.st_gid) == 0)
+        made.st_gid = old.st_gid;
     if (made.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0) made.st_gid = old.st_gid;
     if (!check) return;
     check->groupGiven = made.st_gid;
