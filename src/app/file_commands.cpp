@@ -79,8 +79,20 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
     case runtime::WriteProblem::FolderNotWritable:
         finnish = "kansioon ei voi kirjoittaa", english = "the folder is not writable";
         break;
+    case runtime::WriteProblem::FileWritableFolderNot:
+        finnish = "kansioon ei voi kirjoittaa: tiedostoon voi, mutta tallennus kirjoittaa uuden tiedoston sen viereen "
+                  "ja vaihtaa sen vanhan tilalle (tallenna se toisella nimellä omaan kansioosi)";
+        english = "the folder is not writable: the file itself is, but a save writes the new file beside it and puts "
+                  "it in the old one's place (save it under another name in a folder of your own)";
+        break;
     case runtime::WriteProblem::FileReadOnly:
         finnish = "tiedosto on kirjoitussuojattu", english = "the file is read-only";
+        break;
+    case runtime::WriteProblem::StickyFolder:
+        finnish = "tiedosto kuuluu toiselle käyttäjälle, ja kansio sallii vain tiedoston omistajan korvata sen "
+                  "(kansion sticky-bitti on asetettu)";
+        english = "the file belongs to another user, and the folder lets only a file's owner replace it (its sticky "
+                  "bit is set)";
         break;
     case runtime::WriteProblem::IsFolder:
         finnish = "samanniminen kansio on jo olemassa", english = "a folder of that name exists";
@@ -106,6 +118,31 @@ std::string saveFailureText(const model::ProjectModel& m, const std::string& fil
     }
     return byLanguage(m.LanguageIndex, "Tiedostoa " + file + " ei voitu tallentaa: " + finnish + ".",
                       "The file " + file + " could not be saved: " + english + ".");
+}
+
+// The question of a save that found the file changed on disk.
+std::string changedOnDiskText(const model::ProjectModel& m, const std::string& file, bool opened) {
+    return byLanguage(m.LanguageIndex,
+                      "Tiedostoa " + file + " on muutettu toisella ohjelmalla sen jälkeen, kun se " +
+                          (opened ? "avattiin" : "viimeksi tallennettiin tästä ohjelmasta") +
+                          ": korvataanko se?\r\n\r\nKyllä korvaa sen, Ei tallentaa toisella nimellä "
+                          "(Tallenna nimellä...), Peruuta jättää tallentamatta.",
+                      "The file " + file + " was changed by another program since it was " +
+                          (opened ? "opened" : "last saved here") +
+                          ": replace it?\r\n\r\nYes replaces it, No saves under another name (Save as...), "
+                          "Cancel saves nothing.");
+}
+
+// The notice of a save that could not give the new file the old one's group.
+std::string groupNotKeptText(const model::ProjectModel& m, const std::string& file, const std::string& oldGroup,
+                             const std::string& newGroup) {
+    return byLanguage(m.LanguageIndex,
+                      "Tiedosto " + file + " tallennettiin, mutta sen ryhmää \"" + oldGroup +
+                          "\" ei voitu säilyttää (et kuulu siihen): tiedosto kuuluu nyt ryhmään \"" + newGroup +
+                          "\", eivätkä ryhmän \"" + oldGroup + "\" jäsenet ehkä voi enää kirjoittaa sitä.",
+                      "The file " + file + " was saved, but it could not keep its group \"" + oldGroup +
+                          "\" (you are not a member of it): it now belongs to the group \"" + newGroup +
+                          "\", and the members of \"" + oldGroup + "\" may no longer be able to write it.");
 }
 
 // The folder of a file, ending with "/"; empty for a bare name.
@@ -213,9 +250,14 @@ void frmQuorvel::OpenInputFile() {
     request.flags = OpenFlags;
     request.initialFolder = dialogFolder(model_.InputFilePath);
     const std::string name = platform().openFileDialog(request).value_or(std::string());
+    if (name.empty()) return;
+    // What the file holds is taken before it is read: a change made while
+    // it is read is then a change the next save asks about.
+    const runtime::FileContents contents = runtime::contentsOf(name);
     // A cancelled dialog and a refused file leave the project and its
     // results as they were.
-    if (name.empty() || !readProjectFile(name)) return;
+    if (!readProjectFile(name)) return;
+    inputOnDisk_ = {name, contents, true};
     rememberFolder(name);
     RefreshMainForm();
     model_.InputChanged = 0;
@@ -284,6 +326,32 @@ bool frmQuorvel::saved(int16_t error, const std::string& fileName) {
     return true;
 }
 
+frmQuorvel::SaveOutcome frmQuorvel::saveChecked(const std::string& fileName, FileOnDisk& known,
+                                                const std::function<int16_t(runtime::SaveCheck*)>& write) {
+    runtime::SaveCheck check;
+    if (known.path == fileName) check.expected = known.contents;
+    for (;;) {
+        const int16_t error = write(&check);
+        if (error == runtime::ErrFileAlreadyExists && check.expected) {
+            const Answer answer = platform().messageBox(changedOnDiskText(model_, fileName, known.opened),
+                                                        Buttons::YesNoCancel, Icon::Exclamation);
+            if (answer == Answer::No) return SaveOutcome::SaveAs;
+            if (answer != Answer::Yes) return SaveOutcome::NotSaved;
+            // Replaces what stands there now; a further change while the
+            // question was open is asked about again.
+            check.expected = check.found;
+            continue;
+        }
+        if (!saved(error, fileName)) return SaveOutcome::NotSaved;
+        known = {fileName, check.written, false};
+        if (check.groupNotKept)
+            platform().messageBox(groupNotKeptText(model_, fileName, runtime::groupName(*check.groupNotKept),
+                                                   runtime::groupName(check.groupGiven)),
+                                  Buttons::Ok, Icon::Exclamation);
+        return SaveOutcome::Saved;
+    }
+}
+
 // A text field that would come back split on the next open is refused,
 // named, before anything is written.
 bool frmQuorvel::textFieldsStorable() {
@@ -305,7 +373,12 @@ void frmQuorvel::SaveInputFile() {
         return;
     }
     if (!textFieldsStorable()) return;
-    if (!saved(inputfile::WriteInputDataFile(model_, model_.InputFilePath), model_.InputFilePath)) return;
+    const std::string path = model_.InputFilePath;
+    const SaveOutcome outcome = saveChecked(
+        path, inputOnDisk_,
+        [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, path, check); });
+    if (outcome == SaveOutcome::SaveAs) SaveInputFileAs();
+    if (outcome != SaveOutcome::Saved) return;
     model_.InputSaved = -1;
     model_.InputFileTitle = model_.InputFilePath;
     showProjectTitle();
@@ -317,7 +390,11 @@ void frmQuorvel::SaveInputFileAs() {
         chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveFileAs", "title"), inputFilter(model_),
                        ".dat", model_.InputFilePath);
     if (name.empty()) return;
-    if (!saved(inputfile::WriteInputDataFile(model_, name), name)) return;
+    const SaveOutcome outcome = saveChecked(
+        name, inputOnDisk_,
+        [&](runtime::SaveCheck* check) { return inputfile::WriteInputDataFile(model_, name, check); });
+    if (outcome == SaveOutcome::SaveAs) SaveInputFileAs();
+    if (outcome != SaveOutcome::Saved) return;
     model_.InputSaved = -1;
     model_.InputFilePath = name;
     model_.ResultsFilePath.clear();
@@ -332,7 +409,12 @@ void frmQuorvel::SaveResultsFile() {
         SaveResultsFileAs();
         return;
     }
-    if (!saved(report::WriteResultsFile(model_, platform(), model_.ResultsFilePath), model_.ResultsFilePath)) return;
+    const std::string path = model_.ResultsFilePath;
+    const SaveOutcome outcome = saveChecked(path, resultsOnDisk_, [&](runtime::SaveCheck* check) {
+        return report::WriteResultsFile(model_, platform(), path, check);
+    });
+    if (outcome == SaveOutcome::SaveAs) SaveResultsFileAs();
+    if (outcome != SaveOutcome::Saved) return;
     model_.ResultsSaved = -1;
     model_.ResultsFileTitle = model_.ResultsFilePath;
 }
@@ -343,7 +425,11 @@ void frmQuorvel::SaveResultsFileAs() {
         chosenSaveName(GetLanguageText(platform(), model_.LanguageIndex, "saveResultsAs", "title"), reportFilter(model_),
                        ".tul", model_.ResultsFilePath.empty() ? model_.InputFilePath : model_.ResultsFilePath);
     if (name.empty()) return;
-    if (!saved(report::WriteResultsFile(model_, platform(), name), name)) return;
+    const SaveOutcome outcome = saveChecked(name, resultsOnDisk_, [&](runtime::SaveCheck* check) {
+        return report::WriteResultsFile(model_, platform(), name, check);
+    });
+    if (outcome == SaveOutcome::SaveAs) SaveResultsFileAs();
+    if (outcome != SaveOutcome::Saved) return;
     model_.ResultsSaved = -1;
     model_.ResultsFilePath = name;
     model_.ResultsFileTitle = name;

@@ -8,6 +8,7 @@
 // platform are the program's and outlive it. Places are twips in the
 // container.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,6 +20,7 @@
 #include "model/project_model.h"
 #include "platform/forms/form.h"
 #include "runtime/data_files.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::app {
 
@@ -353,6 +355,20 @@ private:
                                const std::string& projectFile);
     // Saves through write; on failure names the file and the reason.
     bool saved(int16_t error, const std::string& fileName);
+    // A file as this copy last opened or saved it, so that a save asks
+    // before it replaces what another program (or copy) wrote there since.
+    struct FileOnDisk {
+        std::string path;
+        runtime::FileContents contents;
+        bool opened = false;  // opened since it was last saved here
+    };
+    enum class SaveOutcome { Saved, NotSaved, SaveAs };
+    // Saves fileName through write, checked against known when that is the
+    // file last opened or saved; asks when the file changed on disk, and
+    // says when its group could not be kept. known then tells the file as
+    // saved.
+    SaveOutcome saveChecked(const std::string& fileName, FileOnDisk& known,
+                            const std::function<int16_t(runtime::SaveCheck*)>& write);
     // The folder a file dialog opens in, and remembering the one used.
     std::string dialogFolder(const std::string& projectFile);
     void rememberFolder(const std::string& fileName);
@@ -368,6 +384,8 @@ private:
     void showLanguageFlag();
 
     model::ProjectModel& model_;
+    FileOnDisk inputOnDisk_;
+    FileOnDisk resultsOnDisk_;
     // What the readers parsed from the data files, for every calculation of
     // this window's projects; the model points to it while the window lives.
     runtime::DataFileCache dataFiles_;

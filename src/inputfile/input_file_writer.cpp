@@ -266,8 +266,9 @@ private:
 namespace {
 
 // Opens fileName, builds the file's bytes and writes them; gives them back.
-std::string writeFile(ProjectModel& m, const std::string& fileName, runtime::TextFileWriter::Mode mode) {
-    runtime::TextFileWriter out(fileName, mode);
+std::string writeFile(ProjectModel& m, const std::string& fileName, runtime::TextFileWriter::Mode mode,
+                      runtime::SaveCheck* check = nullptr) {
+    runtime::TextFileWriter out(fileName, mode, check);
     std::string bytes;
     Writer(m, bytes).writeAll();
     out.bytes(bytes);
@@ -277,9 +278,9 @@ std::string writeFile(ProjectModel& m, const std::string& fileName, runtime::Tex
 
 }  // namespace
 
-int16_t WriteInputDataFile(ProjectModel& m, const std::string& fileName) {
+int16_t WriteInputDataFile(ProjectModel& m, const std::string& fileName, runtime::SaveCheck* check) {
     try {
-        writeFile(m, fileName, runtime::TextFileWriter::Mode::Replace);
+        writeFile(m, fileName, runtime::TextFileWriter::Mode::Replace, check);
         return 0;
     } catch (const RunTimeError& e) {
         return static_cast<int16_t>(e.number());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/project_model.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::inputfile {
 
@@ -16,7 +17,9 @@ namespace quorvel::inputfile {
 // library names get their defaults, the steel strengths of a single-strength
 // section are copied, MaterialParameterCount becomes the family's parameter
 // count, and the BI beam's overall height follows its height.
-int16_t WriteInputDataFile(model::ProjectModel& m, const std::string& fileName);
+// A check, when given, is made before the old file is replaced and tells
+// what was written (runtime::SaveCheck): 58 when the file changed on disk.
+int16_t WriteInputDataFile(model::ProjectModel& m, const std::string& fileName, runtime::SaveCheck* check = nullptr);
 
 // WriteInputDataFile for the program's own work file: the file is simply
 // overwritten (no temporary file and rename; a failed write leaves it

@@ -6,8 +6,8 @@
 
 namespace quorvel::report {
 
-ReportFile::ReportFile(const std::string& path)
-    : writer_(std::make_unique<runtime::TextFileWriter>(path, runtime::TextFileWriter::Mode::Replace)) {}
+ReportFile::ReportFile(const std::string& path, runtime::SaveCheck* check)
+    : writer_(std::make_unique<runtime::TextFileWriter>(path, runtime::TextFileWriter::Mode::Replace, check)) {}
 
 ReportFile& ReportFile::moveTo(int column) {
     column = std::max(column, 1);

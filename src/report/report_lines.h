@@ -36,8 +36,9 @@ constexpr int ReportWidth = 90;
 class ReportFile {
 public:
     // Opens the file for output; raises the run-time error of the failure
-    // (76 for a missing folder, 75 when it cannot be written).
-    explicit ReportFile(const std::string& path);
+    // (76 for a missing folder, 75 when it cannot be written); a save's
+    // check as the writer takes it (runtime::SaveCheck).
+    explicit ReportFile(const std::string& path, runtime::SaveCheck* check = nullptr);
     ReportFile(const ReportFile&) = delete;
     ReportFile& operator=(const ReportFile&) = delete;
 

@@ -7,11 +7,11 @@
 namespace quorvel::report {
 
 int16_t writeReportFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
-                        const ReportHalf& inputHalf, const ReportHalf& resultHalf) {
+                        const ReportHalf& inputHalf, const ReportHalf& resultHalf, runtime::SaveCheck* check) {
     std::optional<ReportFile> file;
     m.FailedFile.clear();
     try {
-        file.emplace(fileName);
+        file.emplace(fileName, check);
     } catch (const runtime::RunTimeError& e) {
         m.FailedFile = e.detail();
         return static_cast<int16_t>(e.number());

@@ -16,7 +16,10 @@ namespace quorvel::report {
 // number; the main window's save, view and print commands call it. It
 // records the status of the input half in CalculationStatus[3] and of the
 // result half in [4].
-int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName);
+// A check, when given, is made before the old file is replaced and tells
+// what was written (runtime::SaveCheck): 58 when the file changed on disk.
+int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
+                         runtime::SaveCheck* check = nullptr);
 
 // One half of the report: prints into the open file and returns its status.
 using ReportHalf = std::function<int16_t(model::ProjectModel&, runtime::ProgramContext&, ReportFile&)>;
@@ -36,6 +39,7 @@ using ReportHalf = std::function<int16_t(model::ProjectModel&, runtime::ProgramC
 // were the whole report. A failure to write the file out is returned as its
 // error number.
 int16_t writeReportFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
-                        const ReportHalf& inputHalf, const ReportHalf& resultHalf);
+                        const ReportHalf& inputHalf, const ReportHalf& resultHalf,
+                        runtime::SaveCheck* check = nullptr);
 
 }  // namespace quorvel::report

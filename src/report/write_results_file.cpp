@@ -7,8 +7,9 @@
 
 namespace quorvel::report {
 
-int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName) {
-    return writeReportFile(m, context, fileName, WriteReportInputPart, WriteReportResultPart);
+int16_t WriteResultsFile(model::ProjectModel& m, runtime::ProgramContext& context, const std::string& fileName,
+                         runtime::SaveCheck* check) {
+    return writeReportFile(m, context, fileName, WriteReportInputPart, WriteReportResultPart, check);
 }
 
 }  // namespace quorvel::report

@@ -23,6 +23,7 @@ std::string errorDescription(int number) {
     case ErrFileNotFound: return "File not found";
     case ErrFileAlreadyOpen: return "File already open";
     case ErrDeviceIo: return "Device I/O error";
+    case ErrFileAlreadyExists: return "File already exists";
     case ErrDiskFull: return "Disk full";
     case ErrInputPastEndOfFile: return "Input past end of file";
     case ErrPermissionDenied: return "Permission denied";

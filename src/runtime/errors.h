@@ -19,6 +19,9 @@ enum ErrorNumber : int {
     ErrBadFileNameOrNumber = 52,
     ErrFileNotFound = 53,
     ErrFileAlreadyOpen = 55,
+    // A save found in the file's place another file than the one it was
+    // told to replace (changed on disk since it was opened or saved).
+    ErrFileAlreadyExists = 58,
     ErrDeviceIo = 57,
     ErrDiskFull = 61,
     ErrInputPastEndOfFile = 62,

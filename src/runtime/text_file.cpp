@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -168,26 +169,30 @@ std::string randomTag() {
 
 // Whether entry is a temporary file of a save of the file whose temporary
 // names begin with prefix: the random part is 16 hexadecimal digits, or
-// "<digits>-<digits>" as earlier versions named them.
+// "<digits>-<digits>" as earlier versions named them; ".tmp" ends it, or
+// ".new" (16 digits only) for the name a save's file has until it is
+// locked.
 bool isTemporaryOf(const std::string& entry, const std::string& prefix) {
-    const std::string_view suffix = ".tmp";
-    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
-        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    const std::string_view tag(entry.data() + prefix.size(), entry.size() - prefix.size() - suffix.size());
+    constexpr std::size_t kSuffix = 4;  // ".tmp", ".new"
+    if (entry.size() <= prefix.size() + kSuffix || entry.compare(0, prefix.size(), prefix) != 0) return false;
+    const std::string_view suffix(entry.data() + entry.size() - kSuffix, kSuffix);
+    if (suffix != ".tmp" && suffix != ".new") return false;
+    const std::string_view tag(entry.data() + prefix.size(), entry.size() - prefix.size() - kSuffix);
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const auto isHex = [&](char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); };
     if (tag.size() == 16 && std::all_of(tag.begin(), tag.end(), isHex)) return true;
+    if (suffix != ".tmp") return false;
     const std::size_t dash = tag.find('-');
     return dash != std::string_view::npos && dash > 0 && dash + 1 < tag.size() &&
            std::all_of(tag.begin(), tag.begin() + static_cast<std::ptrdiff_t>(dash), isDigit) &&
            std::all_of(tag.begin() + static_cast<std::ptrdiff_t>(dash) + 1, tag.end(), isDigit);
 }
 
-// Removes the temporary files that interrupted saves of target left in its
-// folder. A save in progress holds a lock on its temporary file, so that
-// the temporary of another copy saving the same file at the same time is
-// left alone; so is a file of another user.
+// Removes the files that interrupted saves of target left in its folder:
+// the user's own regular files (no link) of the exact names a save gives
+// its file, whose lock no running save holds. A save in progress holds a
+// lock on its file, so that the file of another copy saving the same file
+// at the same time is left alone; so is a file of another user.
 void removeLeftTemporaries(const std::string& target) {
     const fs::path t(target);
     const std::string prefix = temporaryPrefixOf(t);
@@ -207,15 +212,32 @@ void removeLeftTemporaries(const std::string& target) {
     }
 }
 
+// Gives the new file of a save the owner and group of the file it
+// replaces, where the saver may: the superuser both, another user the
+// group when a member of it (the owner is then the saver). The group that
+// could not be given is told back.
+void keepOwnerAndGroup(int fd, const struct stat& old, SaveCheck* check) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return;
+    if (::geteuid() == 0 && made.st_uid != old.st_uid && ::fchown(fd, old.st_uid, old.st_gid) == 0)
+        made.st_gid = old.st_gid;
+    if (made.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0) made.st_gid = old.st_gid;
+    if (!check) return;
+    check->groupGiven = made.st_gid;
+    if (made.st_gid != old.st_gid) check->groupNotKept = old.st_gid;
+}
+
 // Creates the temporary file of a save of target exclusively, with the
 // permissions the saved file will have: those of the file it replaces, or
 // for a new file what the user's umask gives. A file the user keeps
 // private is never readable by others, not even while it is written. The
-// file is locked while the save writes it, from the moment it bears a name
-// that a clean-up of interrupted saves takes: it is made under a name no
-// clean-up takes (".new" in place of ".tmp"), locked, and only then renamed.
+// file is locked while the save writes it: it is made under a ".new" name,
+// locked, and only then renamed to ".tmp". A clean-up of interrupted saves
+// takes both names when no lock is held; one that takes the ".new" file in
+// the moment before it is locked makes this save try another name (the
+// lock or the rename fails), so a running save never loses its file.
 // Returns the descriptor, or -1 with errno set.
-int createTemporaryFor(const std::string& target, std::string& temporaryPath) {
+int createTemporaryFor(const std::string& target, std::string& temporaryPath, SaveCheck* check) {
     const fs::path t(target);
     struct stat old {};
     const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -227,10 +249,18 @@ int createTemporaryFor(const std::string& target, std::string& temporaryPath) {
         const int fd = ::open(making.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return -1;
-        // The umask may have taken more than the old file had away; the
-        // new file gets exactly the old one's permissions.
-        if (replacesFile) (void)::fchmod(fd, mode);
-        (void)::flock(fd, LOCK_EX | LOCK_NB);
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            // A clean-up holds it and is about to remove it.
+            ::close(fd);
+            continue;
+        }
+        // The owner first: a change of owner clears the set-id bits. The
+        // umask may have taken more than the old file had away; the new
+        // file gets exactly the old one's permissions.
+        if (replacesFile) {
+            keepOwnerAndGroup(fd, old, check);
+            (void)::fchmod(fd, mode);
+        }
         int renamed = ::renameat2(AT_FDCWD, making.c_str(), AT_FDCWD, temporaryPath.c_str(), RENAME_NOREPLACE);
         // A file system that cannot refuse to replace: the random name is
         // as good as unique.
@@ -240,7 +270,8 @@ int createTemporaryFor(const std::string& target, std::string& temporaryPath) {
         const int savedErrno = errno;
         ::unlink(making.c_str());
         ::close(fd);
-        if (savedErrno == EEXIST) continue;
+        // EEXIST: the name is taken; ENOENT: a clean-up removed the file.
+        if (savedErrno == EEXIST || savedErrno == ENOENT) continue;
         errno = savedErrno;
         return -1;
     }
@@ -323,6 +354,104 @@ void replaceWithTemporary(const std::string& temporary, const std::string& targe
 }  // namespace
 
 // ---------------------------------------------------------------------------
+// What a file is, and whether it changed
+
+namespace {
+
+std::uint64_t hashOn(std::uint64_t hash, std::string_view bytes) {
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3u;
+    }
+    return hash;
+}
+
+// The same identity tells the same bytes only for a file that had not
+// changed for a while when it was known: a change within the same tick of
+// the file system's clock could leave every time as it was.
+bool sameIdentity(const FileContents& known, const FileContents& now) {
+    return known.identity && now.identity && known.identity->settled && *known.identity == *now.identity;
+}
+
+// The file at path now. Its bytes are hashed unless known tells already:
+// the same identity holds the same bytes, another size other bytes.
+FileContents contentsOf(const std::string& path, const FileContents* known) {
+    FileContents now;
+    struct stat s {};
+    now.exists = ::lstat(path.c_str(), &s) == 0;
+    now.identity = identifyFile(path);
+    if (!now.identity) return now;
+    if (known && (sameIdentity(*known, now) || !known->identity || known->identity->size != now.identity->size))
+        return now;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return now;
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        if (n == 0) {
+            now.hash = hash;
+            break;
+        }
+        hash = hashOn(hash, std::string_view(buffer, static_cast<std::size_t>(n)));
+    }
+    ::close(fd);
+    return now;
+}
+
+// A lock on the folder of a file while a checked save checks the file it replaces
+// and renames its new file over it, so that two copies of the program
+// saving one file never both find the old file and one replaces the
+// other's save unasked. Other programs take no such lock; against them the
+// check stands alone. A copy stopped while it holds the lock (for the
+// moment of a check and a rename) stops no other's save: after about a
+// second the save goes on without it.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& file) {
+        const fs::path folder = fs::path(file).parent_path();
+        fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+            if (errno != EWOULDBLOCK && errno != EINTR) return;
+            ::usleep(2000);
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace
+
+FileContents contentsOf(const std::string& path) { return contentsOf(path, nullptr); }
+
+bool holdsSameAs(const FileContents& known, const FileContents& current) {
+    if (!known.exists || !current.exists) return known.exists == current.exists;
+    if (sameIdentity(known, current)) return true;
+    // A file known too fresh to be trusted by its times is hashed.
+    return known.identity && current.identity && known.identity->size == current.identity->size && known.hash &&
+           current.hash && *known.hash == *current.hash;
+}
+
+std::string groupName(unsigned gid) {
+    std::vector<char> buffer(16384);
+    group entry {};
+    group* found = nullptr;
+    if (::getgrgid_r(static_cast<gid_t>(gid), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->gr_name;
+    return std::to_string(gid);
+}
+
+// ---------------------------------------------------------------------------
 // Reader
 
 bool opensForReading(const std::string& path) {
@@ -399,7 +528,8 @@ constexpr int kZoneWidth = 14;
 constexpr std::size_t kPendingLimit = 8192;
 }
 
-TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path), mode_(mode) {
+TextFileWriter::TextFileWriter(const std::string& path, Mode mode, SaveCheck* check)
+    : path_(path), mode_(mode), check_(check) {
     if (mode_ == Mode::Replace) {
         target_ = replacementTarget(path);
         if (!replaceable(target_)) mode_ = Mode::Output;
@@ -410,7 +540,7 @@ TextFileWriter::TextFileWriter(const std::string& path, Mode mode) : path_(path)
     if (mode_ == Mode::Replace) {
         requireWritable(target_);
         removeLeftTemporaries(target_);
-        fd_ = createTemporaryFor(target_, openPath_);
+        fd_ = createTemporaryFor(target_, openPath_, check_);
         if (fd_ < 0) throw RunTimeError(ErrPathFileAccess, path);
         return;
     }
@@ -437,6 +567,7 @@ bool TextFileWriter::writeOut(std::string_view bytes) {
             if (n == 0) errno = EIO;
             return false;
         }
+        if (check_) hash_ = hashOn(hash_, bytes.substr(0, static_cast<std::size_t>(n)));
         written_ += static_cast<std::uintmax_t>(n);
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
@@ -575,7 +706,28 @@ void TextFileWriter::close() {
     }
     if (mode_ != Mode::Replace) return;
     try {
+        // Every save the user makes is checked, and only those take the
+        // lock: the program's own files have no second writer to wait for.
+        std::optional<FolderLock> folder;
+        if (check_) folder.emplace(target_);
+        if (check_ && check_->expected) {
+            check_->found = contentsOf(target_, &*check_->expected);
+            if (check_->found.exists && !holdsSameAs(*check_->expected, check_->found)) {
+                // Told whole (its bytes hashed too), so that a save told to
+                // replace what was found knows it again.
+                check_->found = contentsOf(target_);
+                removeQuietly(openPath_);
+                throw RunTimeError(ErrFileAlreadyExists, path_);
+            }
+        }
         replaceWithTemporary(openPath_, target_);
+        if (check_) {
+            // Taken under the folder's lock: no copy of the program can have
+            // replaced it since.
+            check_->written.exists = true;
+            check_->written.identity = identifyFile(target_);
+            check_->written.hash = hash_;
+        }
     } catch (...) {
         if (lockHolder >= 0) ::close(lockHolder);
         throw;
@@ -644,8 +796,8 @@ std::string resolveFile(const std::string& folder, const std::string& name) {
     return joinPath(folder, name);
 }
 
-void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    TextFileWriter out(path, TextFileWriter::Mode::Replace);
+void writeFileAtomically(const std::string& path, std::string_view bytes, SaveCheck* check) {
+    TextFileWriter out(path, TextFileWriter::Mode::Replace, check);
     out.bytes(bytes);
     out.close();
 }
@@ -660,8 +812,19 @@ WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber) {
     if (fs::is_directory(status)) return WriteProblem::IsFolder;
     if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_character_file(status))
         return WriteProblem::NotAFile;
-    if (access(folder.c_str(), W_OK) != 0) return WriteProblem::FolderNotWritable;
-    if (fs::exists(target, ec) && access(target.c_str(), W_OK) != 0) return WriteProblem::FileReadOnly;
+    const bool exists = fs::exists(target, ec);
+    const bool fileWritable = exists && access(target.c_str(), W_OK) == 0;
+    if (access(folder.c_str(), W_OK) != 0)
+        return fileWritable ? WriteProblem::FileWritableFolderNot : WriteProblem::FolderNotWritable;
+    if (exists && !fileWritable) return WriteProblem::FileReadOnly;
+    // In a folder with the sticky bit (/tmp and shared folders like it)
+    // only the owner of a file or of the folder may replace the file.
+    struct stat folderStat {};
+    struct stat fileStat {};
+    const uid_t me = ::geteuid();
+    if (exists && me != 0 && ::stat(folder.c_str(), &folderStat) == 0 && (folderStat.st_mode & S_ISVTX) &&
+        folderStat.st_uid != me && ::stat(target.c_str(), &fileStat) == 0 && fileStat.st_uid != me)
+        return WriteProblem::StickyFolder;
     return WriteProblem::Other;
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/data_files.h"
 #include "runtime/value.h"
 
 namespace quorvel::runtime {
@@ -77,6 +78,42 @@ private:
     std::size_t next_ = 0;
 };
 
+// What a file holds, so that a save can tell whether it is still the file
+// this copy of the program opened or saved: its identity (device, inode,
+// size, modification and change times to the nanosecond) and a hash of its
+// bytes.
+struct FileContents {
+    bool exists = false;
+    std::optional<FileIdentity> identity;  // none for what is no regular file
+    std::optional<std::uint64_t> hash;     // none when the bytes could not be read
+};
+// The file at path as it is now, its bytes read for the hash; exists is
+// false for a missing file.
+FileContents contentsOf(const std::string& path);
+// Whether the file now described by current still holds what known
+// describes: the same identity, or else the same size and bytes (a copy
+// that saved the same bytes changed nothing).
+bool holdsSameAs(const FileContents& known, const FileContents& current);
+
+// What a save checks before it replaces a file, and what it tells back.
+struct SaveCheck {
+    // The file as this copy last opened or saved it. When the file on disk
+    // is another (changed by another program or copy), the save writes
+    // nothing and raises 58; found then tells what stands there. A file
+    // deleted since is no conflict: the save makes it again. None: the
+    // save replaces whatever is there.
+    std::optional<FileContents> expected;
+    FileContents found;
+    // After a save: the file as written.
+    FileContents written;
+    // After a save: the group of the replaced file when the new file could
+    // not be given it (the saver is no member of it), and the new file's.
+    std::optional<unsigned> groupNotKept;
+    unsigned groupGiven = 0;
+};
+// The name of a group, or its number when it has none.
+std::string groupName(unsigned gid);
+
 // A text file open for sequential output with print-zone semantics:
 // columns count from 1; print zones are 14 columns wide (zone starts 1, 15,
 // 29, ...). Text is converted to Windows-1252 as it is written; lines end in
@@ -91,14 +128,18 @@ public:
     // Replace follows a symbolic link to the file it points to, creates the
     // temporary file exclusively with the old file's permissions (a new
     // file's follow the umask), removes the temporaries that interrupted
-    // saves of the same file left (".<name>.<random>.tmp"), refuses (75) a
+    // saves of the same file left (".<name>.<random>.tmp", and ".new" of a
+    // save killed before its file was locked), keeps the old file's owner
+    // where the saver may set it and its group where the saver is a member
+    // of it, refuses (75) a
     // file that may not be written, writes a character device in place and
     // refuses (75) anything else that is not a regular file. No mode ever
     // waits on opening: a named pipe, a socket or a folder is refused (75).
     enum class Mode { Output, Append, Replace };
     // Opens the file; raises 76 for a missing folder, 75 when the file
-    // cannot be written.
-    TextFileWriter(const std::string& path, Mode mode = Mode::Output);
+    // cannot be written. A Replace with a check checks and reports there
+    // (see SaveCheck); the check must outlive the writer.
+    TextFileWriter(const std::string& path, Mode mode = Mode::Output, SaveCheck* check = nullptr);
     ~TextFileWriter();
     TextFileWriter(const TextFileWriter&) = delete;
     TextFileWriter& operator=(const TextFileWriter&) = delete;
@@ -144,6 +185,8 @@ private:
     int column_ = 1;
     bool recordHasItem_ = false;
     bool closed_ = false;
+    SaveCheck* check_ = nullptr;
+    std::uint64_t hash_ = 0xcbf29ce484222325u;  // FNV-1a of the bytes handed to the file, when checked
 };
 
 // Case-insensitive lookup of a file in a folder: the path of the existing
@@ -162,11 +205,24 @@ std::string resolveFile(const std::string& folder, const std::string& name);
 // contents go to a temporary file in the same folder, which is renamed over
 // the target only when everything was written. Raises the error of the
 // failing step; the target is then untouched.
-void writeFileAtomically(const std::string& path, std::string_view bytes);
+void writeFileAtomically(const std::string& path, std::string_view bytes, SaveCheck* check = nullptr);
 
 // Why writing a file failed, as far as the file system tells, so that a
 // message can say it in words.
-enum class WriteProblem { FolderMissing, FolderNotWritable, FileReadOnly, IsFolder, NotAFile, DiskFull, Other };
+// FileWritableFolderNot: the file may be written, its folder not, and a
+// save puts a new file in the old one's place; StickyFolder: the folder
+// lets only the file's owner (or its own) replace the file.
+enum class WriteProblem {
+    FolderMissing,
+    FolderNotWritable,
+    FileWritableFolderNot,
+    FileReadOnly,
+    StickyFolder,
+    IsFolder,
+    NotAFile,
+    DiskFull,
+    Other
+};
 // The problem behind the error number a write of path raised.
 WriteProblem diagnoseWriteFailure(const std::string& path, int errorNumber);
 

@@ -21,6 +21,7 @@
 #include "app/fileview.h"
 #include "main_window_fixture.h"
 #include "platform/headless/headless_platform.h"
+#include "support/as_other_user.h"
 #include "support/no_wait.h"
 #include "test_files.h"
 
@@ -52,7 +53,7 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
 class Session : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+        for (const auto& entry : fs::directory_iterator(quorvel::testing::sourceFolder() + "/data"))
             fs::copy_file(entry.path(), program.path() / entry.path().filename());
         ui.setProgramFolder(program.dataPath());
         ui.setWorkFolder(work.dataPath());
@@ -513,6 +514,188 @@ TEST_F(Session, TheProgramWritesItsOwnFilesOnlyIntoTheWorkFolder) {
     for (const char* name : {"quortmp.dat", "quor.tu1", "quor01.tmp"})
         EXPECT_TRUE(fs::is_regular_file(work.path() / name)) << name;
     EXPECT_EQ(contents(program.path()), before);
+}
+
+// Another copy of the program, started as Session starts its own, with a
+// work folder of its own.
+struct Copy {
+    Copy(const TempFolder& program, const TempFolder& home) {
+        ui.setProgramFolder(program.dataPath());
+        ui.setWorkFolder(work.dataPath());
+        ui.setHomeFolder(home.dataPath());
+        ui.onModal("frmAbout", [&](platform::Form& about) { ui.click(static_cast<frmAbout&>(about).cmdOK); });
+        w.show();
+    }
+    void open(const std::string& file) {
+        ui.answerFileDialog(file);
+        ui.click(w.cmdAvaalahto);
+        ASSERT_EQ(m.InputFilePath, file);
+    }
+    TempFolder work;
+    platform::HeadlessPlatform ui;
+    model::ProjectModel m;
+    frmQuorvel w{m, ui};
+};
+
+// Two copies open one project; B types a title and saves, then A changes a
+// load and saves. A is asked before B's save is replaced: Cancel keeps B's
+// file, Yes replaces it, No goes to Save as. A file deleted since is made
+// again without a question; the same bytes saved again are no change. The
+// results file is checked as the project file is.
+TEST_F(Session, ASaveAsksBeforeReplacingWhatAnotherCopySavedSince) {
+    struct Row {
+        std::optional<Answer> answer;  // none: no question
+        bool english = false;
+        bool deleted = false;      // B deletes the file instead of saving it
+        bool sameBytes = false;    // B saves the file as it was
+        bool aLast = true;         // the file then holds A's save (else B's)
+    };
+    const Row rows[] = {{Answer::Cancel, false, false, false, false}, {Answer::Yes},
+                        {Answer::No, false, false, false, false},     {Answer::Yes, true},
+                        {std::nullopt, false, true},                  {std::nullopt, false, false, true}};
+    int n = 0;
+    for (const Row& row : rows) {
+        const std::string file = documents.file("yhteinen" + std::to_string(++n) + ".dat");
+        SCOPED_TRACE(file);
+        {
+            Copy maker(program, home);
+            maker.ui.answerFileDialog(file);
+            maker.ui.click(maker.w.cmdTallennalahtoNimella);
+        }
+        Copy a(program, home), b(program, home);
+        a.open(file);
+        b.open(file);
+        if (row.english) a.ui.click(a.w.cmdEnglanti);
+        if (row.deleted) {
+            fs::remove(file);
+        } else {
+            if (!row.sameBytes) b.ui.typeOver(b.w.txtOtsikko1, "KohdeB");
+            b.ui.setStrict(true);
+            b.ui.click(b.w.cmdTallennalahto);
+            EXPECT_TRUE(b.ui.messages().empty()) << "B's own save is asked nothing";
+        }
+        a.ui.typeOver(a.w.txtVasenlaatastopysyva, "2.75");
+        a.ui.setStrict(true);
+        if (row.answer) {
+            a.ui.expectMessage(row.english ? "The file " + file +
+                                                 " was changed by another program since it was opened: replace "
+                                                 "it?\r\n\r\nYes replaces it, No saves under another name (Save "
+                                                 "as...), Cancel saves nothing."
+                                           : "Tiedostoa " + file +
+                                                 " on muutettu toisella ohjelmalla sen jälkeen, kun se avattiin: "
+                                                 "korvataanko se?\r\n\r\nKyllä korvaa sen, Ei tallentaa toisella "
+                                                 "nimellä (Tallenna nimellä...), Peruuta jättää tallentamatta.",
+                               a.ui.applicationTitle(), Buttons::YesNoCancel, Icon::Exclamation, row.answer);
+        }
+        const std::string other = documents.file("muu" + std::to_string(n) + ".dat");
+        if (row.answer == Answer::No) a.ui.answerFileDialog(other);
+        const auto dialogs = a.ui.fileDialogs().size();
+        a.ui.click(a.w.cmdTallennalahto);
+        a.ui.verify();
+        const std::string bytes = quorvel::testing::readBytes(file);
+        EXPECT_EQ(bytes.find("2.75") != std::string::npos, row.aLast);
+        EXPECT_EQ(bytes.find("KohdeB") != std::string::npos, !row.aLast && !row.sameBytes);
+        EXPECT_EQ(a.m.InputSaved, row.answer == Answer::Cancel ? 0 : -1);
+        if (row.answer == Answer::No) {
+            ASSERT_EQ(a.ui.fileDialogs().size(), dialogs + 1);
+            EXPECT_TRUE(a.ui.fileDialogs().back().save);
+            EXPECT_NE(quorvel::testing::readBytes(other).find("2.75"), std::string::npos);
+            EXPECT_EQ(a.m.InputFilePath, other);
+        }
+        if (row.answer == Answer::Yes) {
+            // A's own file now: its next save is asked nothing.
+            a.ui.typeOver(a.w.txtVasenlaatastopysyva, "2.5");
+            a.ui.click(a.w.cmdTallennalahto);
+            a.ui.verify();
+            EXPECT_EQ(a.m.InputSaved, -1);
+        }
+    }
+
+    // The results file: A saves it, B saves its own under the same name,
+    // A saves again and is asked.
+    Copy a(program, home), b(program, home);
+    const std::string results = documents.file("tulokset.tul");
+    for (Copy* copy : {&a, &b}) {
+        copy->ui.click(copy->w.cmdLaske0);
+        ASSERT_EQ(copy->m.ResultsValid, -1);
+        copy->ui.answerFileDialog(results);
+        copy->ui.click(copy->w.cmdTallennatuloksetNimella);
+        ASSERT_EQ(copy->m.ResultsSaved, -1);
+    }
+    const std::string bs = quorvel::testing::readBytes(results);
+    // The two reports are alike (one project, the test's clock): B's
+    // differs by a line added after it was saved.
+    quorvel::testing::writeBytes(results, bs + "B\r\n");
+    a.m.ResultsSaved = 0;
+    a.ui.expectMessageMatching("Tiedostoa .*tulokset.tul on muutettu toisella ohjelmalla sen jälkeen, kun se "
+                               "viimeksi tallennettiin tästä ohjelmasta: korvataanko se\\?(.|\r|\n)*",
+                               a.ui.applicationTitle(), Buttons::YesNoCancel, Icon::Exclamation, Answer::Cancel);
+    a.ui.click(a.w.cmdTallennatulokset);
+    a.ui.verify();
+    EXPECT_EQ(quorvel::testing::readBytes(results), bs + "B\r\n");
+    EXPECT_EQ(a.m.ResultsSaved, 0);
+}
+
+// A save as an ordinary user (the superuser runs it as nobody): a group
+// the saved file cannot keep is named after the save; a file the user may
+// write in a folder the user may not, and another user's file in a sticky
+// folder, are refused with their reason, in the window's language.
+TEST_F(Session, ASaveNamesAGroupItCannotKeepAndWhyAFolderStopsIt) {
+    constexpr const char* SharedVariable = "QUORVEL_SHARED_FOLDERS";
+    struct Row {
+        const char* folder;
+        mode_t mode;
+        int16_t language;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"ryhma", 0777, 0,
+         "Tiedosto % tallennettiin, mutta sen ryhmää \"staff\" ei voitu säilyttää (et kuulu siihen): tiedosto "
+         "kuuluu nyt ryhmään \"nogroup\", eivätkä ryhmän \"staff\" jäsenet ehkä voi enää kirjoittaa sitä."},
+        {"suljettu", 0755, 1,
+         "The file % could not be saved: the folder is not writable: the file itself is, but a save writes the new "
+         "file beside it and puts it in the old one's place (save it under another name in a folder of your own)."},
+        {"sticky", 01777, 0,
+         "Tiedostoa % ei voitu tallentaa: tiedosto kuuluu toiselle käyttäjälle, ja kansio sallii vain tiedoston "
+         "omistajan korvata sen (kansion sticky-bitti on asetettu)."},
+    };
+    if (geteuid() == 0) {
+        for (const Row& row : rows) {
+            fs::create_directory(documents.path() / row.folder);
+            ASSERT_EQ(chmod(documents.file(row.folder).c_str(), row.mode), 0);
+            documents.writeRaw(std::string(row.folder) + "/kohde.dat", "old");
+            const std::string file = documents.file(std::string(row.folder) + "/kohde.dat");
+            ASSERT_EQ(chown(file.c_str(), 0, 50), 0);  // root:staff
+            ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+        }
+        ASSERT_EQ(chmod(documents.path().c_str(), 0755), 0);
+        setenv(SharedVariable, documents.dataPath().c_str(), 1);
+        std::string failure;
+        const auto status = quorvel::testing::runAsNobody("Session.ASaveNamesAGroupItCannotKeep*", failure);
+        unsetenv(SharedVariable);
+        ASSERT_TRUE(status) << failure;
+        EXPECT_EQ(*status, 0) << "the rows failed as the user nobody";
+        struct stat s {};
+        ASSERT_EQ(stat(documents.file("ryhma/kohde.dat").c_str(), &s), 0);
+        EXPECT_EQ(s.st_gid, 65534u) << "saved by nobody";
+        EXPECT_EQ(documents.read("suljettu/kohde.dat"), "old");
+        EXPECT_EQ(documents.read("sticky/kohde.dat"), "old");
+        return;
+    }
+    const char* shared = std::getenv(SharedVariable);
+    if (!shared) GTEST_SKIP() << "needs the files of another user and group, which only the superuser makes";
+    start();
+    for (const Row& row : rows) {
+        const std::string file = std::string(shared) + row.folder + "/kohde.dat";
+        SCOPED_TRACE(file);
+        ui.click(row.language == 1 ? w.cmdEnglanti : w.cmdSuomi);
+        std::string says = row.says;
+        says.replace(says.find('%'), 1, file);
+        ui.expectMessage(says, ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
+        saveAs(file, w.cmdTallennalahtoNimella);
+        ui.verify();
+        EXPECT_EQ(m.InputFilePath == file, std::string(row.folder) == "ryhma");
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
@@ -402,10 +403,12 @@ TEST_F(TextFileTest, TheTemporaryOfASaveHasTheSavedFilesPermissions) {
     }
 }
 
-// A save killed halfway leaves its temporary file; the next save of that
-// file removes it, and the temporaries an earlier version named by its own
-// pattern. What is not a temporary of that file stays, and so does the
-// temporary of a save another copy of the program has in progress.
+// A save killed halfway leaves its file behind: ".tmp" once locked, ".new"
+// when killed before its lock. The next save of that file removes the
+// program's own leftovers whose save has ended (the user's own regular
+// file of the exact name a save gives, no link, its lock free), and those
+// an earlier version named by its own pattern. One row each: a leftover
+// goes; a running save's file and every look-alike stays.
 TEST_F(TextFileTest, TheNextSaveRemovesWhatInterruptedSavesOfTheFileLeft) {
     putBytes(path("kohde.dat"), "old\r\n");
     const pid_t child = fork();
@@ -423,21 +426,107 @@ TEST_F(TextFileTest, TheNextSaveRemovesWhatInterruptedSavesOfTheFileLeft) {
     ASSERT_EQ(onlyBefore.size(), 2u) << "the killed save's temporary";
     ASSERT_EQ(onlyBefore[0].rfind(".kohde.dat.", 0), 0u) << onlyBefore[0];
 
-    const std::vector<std::string> kept = {".kohde.dat.0123456789abcdef.tmp.bak", ".kohde.dat.fedcba9876543210.tmp",
-                                           ".kohde.dat.keep.tmp", ".kohde.datx.0123456789abcdef.tmp",
-                                           ".muu.dat.0123456789abcdef.tmp", "kohde.dat.0123456789abcdef.tmp"};
-    for (const std::string& name : kept) putBytes(path(name), "x");
-    putBytes(path(".kohde.dat.123456-7.tmp"), "x");  // as earlier versions named them
-    const int inProgress = open(path(".kohde.dat.fedcba9876543210.tmp").c_str(), O_RDONLY);
-    ASSERT_EQ(flock(inProgress, LOCK_EX), 0);
+    enum Kind { File, Locked, Link, Folder, OtherUsers };
+    struct Row {
+        const char* name;
+        Kind kind;
+        bool goes;
+    };
+    const Row rows[] = {
+        {".kohde.dat.0123456789abcdef.new", File, true},   // killed before its lock
+        {".kohde.dat.00112233445566ff.tmp", File, true},   // killed while writing
+        {".kohde.dat.123456-7.tmp", File, true},           // as earlier versions named them
+        {".kohde.dat.fedcba9876543210.tmp", Locked, false},  // another copy's save in progress
+        {".kohde.dat.fedcba9876543211.new", Locked, false},
+        {".kohde.dat.1111111111111111.new", Link, false},
+        {".kohde.dat.2222222222222222.new", Folder, false},
+        {".kohde.dat.3333333333333333.new", OtherUsers, false},
+        {".kohde.dat.0123456789ABCDEF.new", File, false},  // not the program's form of the name
+        {".kohde.dat.0123456789abcde.new", File, false},
+        {".kohde.dat.123456-7.new", File, false},
+        {".kohde.dat.0123456789abcdef.new.bak", File, false},
+        {".kohde.dat.0123456789abcdef.tmp.bak", File, false},
+        {".kohde.dat.keep.tmp", File, false},
+        {".kohde.datx.0123456789abcdef.new", File, false},
+        {".muu.dat.0123456789abcdef.new", File, false},
+        {"kohde.dat.0123456789abcdef.new", File, false},
+    };
+    std::vector<int> locks;
+    putBytes(path("oma.dat"), "the user's\r\n");
+    std::vector<std::string> expected = {"kohde.dat", "oma.dat"};
+    for (const Row& row : rows) {
+        if (!row.goes) expected.push_back(row.name);
+        if (row.kind == Link) {
+            fs::create_symlink("oma.dat", path(row.name));
+            continue;
+        }
+        if (row.kind == Folder) {
+            fs::create_directory(path(row.name));
+            continue;
+        }
+        putBytes(path(row.name), "x");
+        if (row.kind == Locked) {
+            locks.push_back(open(path(row.name).c_str(), O_RDONLY));
+            ASSERT_EQ(flock(locks.back(), LOCK_EX), 0);
+        }
+        if (row.kind == OtherUsers && (geteuid() != 0 || chown(path(row.name).c_str(), 65534, 65534) != 0))
+            expected.pop_back(), fs::remove(path(row.name));  // only the superuser makes another user's file
+    }
 
     writeFileAtomically(path("kohde.dat"), "new\r\n");
-    close(inProgress);
-    std::vector<std::string> expected = kept;
-    expected.push_back("kohde.dat");
+    for (const int fd : locks) close(fd);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesInFolder(), expected);
     EXPECT_EQ(bytesOf(path("kohde.dat")), "new\r\n");
+    EXPECT_EQ(bytesOf(path("oma.dat")), "the user's\r\n");
+}
+
+// A checked save replaces only the file it was told of (as this copy
+// opened or last saved it). One row per change made on disk in between:
+// another content refuses the save (58) and leaves that content and no
+// temporary; the same bytes under a new inode, a file deleted since and an
+// unchecked save replace. What the save wrote is told back as the file on
+// disk now holds it.
+TEST_F(TextFileTest, ACheckedSaveReplacesOnlyTheFileItKnows) {
+    const std::string target = path("kohde.dat");
+    struct Row {
+        const char* change;
+        std::function<void()> make;
+        bool checked;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"none", [] {}, true, false},
+        {"other bytes of the same size, in place", [&] { putBytes(target, "OLD\r\n"); }, true, true},
+        {"a longer file", [&] { putBytes(target, "older\r\n"); }, true, true},
+        {"the same bytes in a new file", [&] {
+             putBytes(path("copy"), "old\r\n");
+             fs::rename(path("copy"), target);
+         }, true, false},
+        {"deleted", [&] { fs::remove(target); }, true, false},
+        {"other bytes, unchecked", [&] { putBytes(target, "OLD\r\n"); }, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.change);
+        putBytes(target, "old\r\n");
+        SaveCheck check;
+        if (row.checked) check.expected = contentsOf(target);
+        row.make();
+        const std::string before = fs::exists(target) ? bytesOf(target) : "";
+        const int error = errorOf([&] { writeFileAtomically(target, "new\r\n", &check); });
+        EXPECT_EQ(error, row.refused ? ErrFileAlreadyExists : 0);
+        EXPECT_EQ(bytesOf(target), row.refused ? before : "new\r\n");
+        EXPECT_EQ(filesInFolder(), std::vector<std::string>{"kohde.dat"});
+        if (row.refused) {
+            EXPECT_TRUE(holdsSameAs(check.found, contentsOf(target)));
+            // Replacing what was found: the save goes through.
+            check.expected = check.found;
+            EXPECT_EQ(errorOf([&] { writeFileAtomically(target, "new\r\n", &check); }), 0);
+        }
+        EXPECT_TRUE(holdsSameAs(check.written, contentsOf(target)));
+        putBytes(target, "new!\r\n");
+        EXPECT_FALSE(holdsSameAs(check.written, contentsOf(target))) << "a change after the save";
+    }
 }
 
 // Two copies save the same file at once: each one's clean-up of interrupted
@@ -523,6 +612,100 @@ TEST_F(TextFileTest, WriteFailuresAreDiagnosed) {
     EXPECT_EQ(errorOf([&] { writeFileAtomically(path("sub/a.dat"), "x"); }), ErrPathFileAccess);
     EXPECT_EQ(diagnoseWriteFailure(path("sub/a.dat"), ErrPathFileAccess), WriteProblem::FolderNotWritable);
     fs::permissions(path("sub"), fs::perms::owner_all);
+}
+
+// A save keeps the replaced file's owner where the saver may set it (the
+// superuser) and its group where the saver is a member; a group it cannot
+// keep is told back. A file the saver may write in a folder it may not,
+// or of another user in a sticky folder, is refused and left whole, for
+// the reason named. Run as the superuser, who makes the files of others
+// and runs the rows of an ordinary user (nobody, a member of the group
+// "users" besides its own) in a child.
+TEST_F(TextFileTest, ASaveKeepsTheOwnerAndGroupItMayAndNamesWhyItCannotReplace) {
+    if (geteuid() != 0) GTEST_SKIP() << "making files of other users and groups needs the superuser";
+    constexpr uid_t nobody = 65534;
+    constexpr gid_t nogroup = 65534, users = 100, staff = 50;
+    putBytes(path("own.dat"), "old\r\n");
+    ASSERT_EQ(chown(path("own.dat").c_str(), nobody, staff), 0);
+    ASSERT_EQ(chmod(path("own.dat").c_str(), 0640), 0);
+    SaveCheck check;
+    writeFileAtomically(path("own.dat"), "new\r\n", &check);
+    struct stat s {};
+    ASSERT_EQ(stat(path("own.dat").c_str(), &s), 0);
+    EXPECT_EQ(s.st_uid, nobody);
+    EXPECT_EQ(s.st_gid, staff);
+    EXPECT_EQ(s.st_mode & 07777, 0640u);
+    EXPECT_FALSE(check.groupNotKept);
+
+    struct Row {
+        const char* folder;
+        mode_t folderMode;
+        gid_t folderGroup, fileGroup;
+        mode_t fileMode;
+        const char* outcome;  // what the child finds
+    };
+    const Row rows[] = {
+        {"team", 0775, users, users, 0664, "saved 65534:100 664"},
+        {"notmember", 0777, 0, staff, 0666, "saved 65534:65534 666, group 50 not kept"},
+        {"shut", 0755, 0, 0, 0666, "refused 75, the file writable, the folder not"},
+        {"sticky", 01777, 0, 0, 0666, "refused 75, sticky folder"},
+    };
+    for (const Row& row : rows) {
+        fs::create_directory(path(row.folder));
+        ASSERT_EQ(chown(path(row.folder).c_str(), 0, row.folderGroup), 0);
+        ASSERT_EQ(chmod(path(row.folder).c_str(), row.folderMode), 0);
+        const std::string file = path(row.folder) + "/file.dat";
+        putBytes(file, "old\r\n");
+        ASSERT_EQ(chown(file.c_str(), 0, row.fileGroup), 0);
+        ASSERT_EQ(chmod(file.c_str(), row.fileMode), 0);
+    }
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        const gid_t groups[] = {users};
+        if (setgroups(1, groups) != 0 || setgid(nogroup) != 0 || setuid(nobody) != 0) _exit(126);
+        std::string found;
+        for (const Row& row : rows) {
+            const std::string file = path(row.folder) + "/file.dat";
+            SaveCheck c;
+            const int error = errorOf([&] { writeFileAtomically(file, "new\r\n", &c); });
+            struct stat after {};
+            stat(file.c_str(), &after);
+            if (error == 0) {
+                char mode[8];
+                snprintf(mode, sizeof mode, "%o", after.st_mode & 07777);
+                found += "saved " + std::to_string(after.st_uid) + ":" + std::to_string(after.st_gid) + " " + mode;
+                if (c.groupNotKept) found += ", group " + std::to_string(*c.groupNotKept) + " not kept";
+            } else {
+                found += "refused " + std::to_string(error);
+                const WriteProblem problem = diagnoseWriteFailure(file, error);
+                if (problem == WriteProblem::FileWritableFolderNot) found += ", the file writable, the folder not";
+                if (problem == WriteProblem::StickyFolder) found += ", sticky folder";
+                if (bytesOf(file) != "old\r\n") found += ", the old file lost";
+            }
+            found += "\n";
+        }
+        const ssize_t written = write(out[1], found.data(), found.size());
+        _exit(written == static_cast<ssize_t>(found.size()) ? 0 : 125);
+    }
+    ASSERT_GT(child, 0);
+    close(out[1]);
+    std::string found;
+    char buffer[512];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) found.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child as the user nobody";
+    std::string expected;
+    for (const Row& row : rows) expected += std::string(row.outcome) + "\n";
+    EXPECT_EQ(found, expected);
+    for (const Row& row : rows)
+        for (const auto& entry : fs::directory_iterator(path(row.folder)))
+            EXPECT_EQ(entry.path().filename(), "file.dat") << "left in " << row.folder;
 }
 
 TEST_F(TextFileTest, OutputErrorsHaveTheirNumbers) {
