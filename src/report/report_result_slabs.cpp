@@ -8,6 +8,7 @@
 #include <span>
 
 #include "library/checked_math.h"
+#include "library/closed_forms.h"
 #include "library/shear_design.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
@@ -257,14 +258,16 @@ constexpr SideRow kInteraction[] = {
 };
 
 // The reason a side's topping takes no part over the joint (beta.t then
-// has no topping term), empty where it takes part or the side has none:
+// has no topping term), empty where it takes part or the side has none
+// (a cast layer of a thousandth of a millimetre or less, as the part
+// tables take it):
 // "As = 200.0 < 200.6 mm2/m" below the least reinforcement of its
 // thickness, "h.top = 30.0 <= 39.9 mm" for a topping too thin. The two
 // areas are printed with as many decimals (up to four) as tell them apart.
 std::string toppingLeftOut(const ProjectModel& m, int s) {
     const double t = m.SideToppingThickness(s), As = m.ToppingReinforcementArea;
     const double fctk = m.ConcreteFctk(6), fyk = m.ToppingReinforcementStrength;
-    if (!(t > 0) || library::ToppingCounts(t, As, fctk, fyk)) return {};
+    if (!(t > library::NoToppingThickness) || library::ToppingCounts(t, As, fctk, fyk)) return {};
     if (t <= library::ThinnestCountedTopping)
         return "h.top = " + FormatFixed(Value(t), 1, 1, 1) + " <= " +
                FormatFixed(Value(library::ThinnestCountedTopping), 1, 1, 1) + " mm";
@@ -277,13 +280,16 @@ std::string toppingLeftOut(const ProjectModel& m, int s) {
            " mm2/m";
 }
 
-// Under beta.t: the rule that left a topping out, once when both shown
-// sides leave it out alike, else for each side with its side word.
+// Under beta.t: the rule that left a topping out, once for the one side
+// shown or for both sides alike, else for each side with its side word.
 void writeToppingLeftOut(ResultHalf& r) {
-    std::string reason[3];
-    for (int s = 1; s <= 2; ++s)
-        if (r.selector() == 0 || r.selector() == s) reason[s] = toppingLeftOut(r.m, s);
-    if (r.selector() == 0 && reason[1] == reason[2]) {
+    if (r.selector() != 0) {
+        const std::string reason = toppingLeftOut(r.m, r.selector());
+        if (!reason.empty()) r.line(r.text("211a") + " " + reason);
+        return;
+    }
+    const std::string reason[3] = {{}, toppingLeftOut(r.m, 1), toppingLeftOut(r.m, 2)};
+    if (reason[1] == reason[2]) {
         if (!reason[1].empty()) r.line(r.text("211a") + " " + reason[1]);
         return;
     }
