@@ -429,6 +429,10 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     EXPECT_EQ(w.value("Käyttöaste                                    ="), "0.64");
     EXPECT_EQ(w.after("Mitoitusmomentti                    Md"), (Items{"54.7", "54.7", "kNm/m"}));
     EXPECT_EQ(w.after("Murtomomentti"), (Items{"238.0", "238.0", "kNm/m"}));
+    // The strength it takes, printed under the strand area: fp0.1k = 0.88 x
+    // 1860 = 1636.8 MPa (prEN 10138-3, Fp0.1 = 0.88 Fm) and fp0.1k / 1.1.
+    EXPECT_EQ(w.after("Alapunoksen myötöraja"), (Items{"1636.8", "1636.8", "MPa"}));
+    EXPECT_EQ(w.after("Alapunoksen mitoituslujuus"), (Items{"1488.0", "1488.0", "MPa"}));
     EXPECT_TRUE(w.has("Käyttöaste                                    =   0.23    0.23         oikea"));
 }
 
