@@ -269,4 +269,29 @@ TEST(ResultsOverInputs, UltimateMomentIsTheStrainCompatibilityMomentOfEveryCatal
     }
 }
 
+TEST(ResultsOverInputs, ATopping150MmThickNeedsMoreThan200Mm2ToCount) {
+    // The CWQ example with 200 mm2/m of B500 in a C25/30 topping
+    // (fctk,0.05 = 0.21 x 25^(2/3) = 1.7955, fctm = 2.5650 MPa): As,min =
+    // 1000 x 0.26 x 2.5650 / 500 x t = 199.93 mm2/m at 149.9 mm, so the
+    // topping counts (beta.t below 1), and 200.07 at 150 mm, so it is
+    // dropped (beta.t 1) and the slab shear jumps (0.664 -> 1.672).
+    CalculationFolder data;
+    const struct {
+        double t;
+        bool counts;
+    } rows[] = {{149.9, true}, {150.0, false}};
+    for (const auto& row : rows) {
+        auto m = std::make_unique<ProjectModel>();
+        data.load(*m, "cwq_new_project_old_format.dat");
+        m->ToppingReinforcementArea = 200;
+        m->ToppingThickness = row.t;
+        quorvel::runtime::Messages messages;
+        ASSERT_EQ(PerformCalculation(*m, messages), 0) << row.t;
+        for (int side = 1; side <= 2; ++side) {
+            ASSERT_NEAR(m->SideToppingThickness(side), row.t, 1e-9);
+            EXPECT_EQ(m->BetaT(side) < 1.0, row.counts) << row.t;
+        }
+    }
+}
+
 }  // namespace
