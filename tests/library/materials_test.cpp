@@ -267,7 +267,8 @@ TEST(ConcreteParameters, RectangularBlockOfEurocode317) {
     // eps_cu2 for every class (the table above).
     const struct {
         double fck, lambda, eta;
-    } rows[] = {{40, 0.8, 1.0}, {50, 0.8, 1.0}, {55, 0.7875, 0.975}, {60, 0.775, 0.95}, {80, 0.725, 0.85}, {90, 0.7, 0.8}};
+    } rows[] = {{40, 0.8, 1.0},   {50, 0.8, 1.0},   {55, 0.7875, 0.975},
+                {60, 0.775, 0.95}, {80, 0.725, 0.85}, {90, 0.7, 0.8}};
     for (const auto& r : rows) {
         EXPECT_NEAR(ComputeBlockDepthFactor(r.fck), r.lambda, 1e-12) << r.fck;
         EXPECT_NEAR(ComputeBlockStrengthFactor(r.fck), r.eta, 1e-12) << r.fck;
