@@ -13,6 +13,7 @@
 #include "library/closed_forms.h"
 #include "library/coefficient_table.h"
 #include "library/factors.h"
+#include "library/materials.h"
 #include "library/slab_data.h"
 #include "library/slab_geometry.h"
 #include "library/slab_loads.h"
@@ -193,8 +194,11 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
                                         m.PrestressPartialFactor);
 
     // 15., 16. Strands of the slabs and the topping reinforcement.
+    //     The catalogue gives the strands' tensile strength fpk; they are
+    //     designed with their 0.1 % proof stress, fpd = fp0.1k / 1.1
+    //     (EN 1992-1-1 3.3.6(7) with the factor of factory-made slabs).
     for (int side = 1; side <= 2; ++side)
-        m.BottomStrandDesignStrength(side) = m.BottomStrandStrength(side) / 1.1;
+        m.BottomStrandDesignStrength(side) = library::ComputeStrandProofStress(m.BottomStrandStrength(side)) / 1.1;
     m.ToppingReinforcementDesignStrength =
         m.ToppingReinforcementStrength /
         library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(6));

@@ -39,9 +39,8 @@ void ComputeStrandForceAtSection(double P, double e, double M, double A, double 
 void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
                             double yA, double b3, double t2, double yB, double t1, double k,
                             double f2, double f1, Value& result, const StrandStrain& strain) {
-    constexpr double noTopping = 0.0011;
     const double d = yA - yB;
-    const bool topping = t1 > noTopping;
+    const bool topping = t1 > NoToppingThickness;
     const double share = topping ? 0.92 : 1.0;
     double F = p * q * share * k;
     if (strain.modulus > 0 && F > 0) {

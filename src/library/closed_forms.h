@@ -44,6 +44,10 @@ void ComputeStrandForceAtSection(double P, double e, double M, double A, double 
                                  double unusedHeight, double unusedArea2, double I2, double y2,
                                  double unusedTopping, double fct, Value& sigmaCp, Value& Mcr);
 
+// A topping of this thickness (mm) or less takes no part in the slab's
+// ultimate moment.
+inline constexpr double NoToppingThickness = 0.0011;
+
 // Ultimate moment of a slab unit: the strand force p q k' (k' = 0.92 k with
 // a topping thicker than 0.0011 mm, else k) is balanced by a rectangular
 // stress block in up to three stacked layers, from the top: the topping
@@ -64,11 +68,11 @@ void ComputeStrandForceAtSection(double P, double e, double M, double A, double 
 // force falls), never deeper than lambda D, where the strands reach the
 // neutral axis: beyond it more strands add nothing. So the moment never
 // falls as strands are added; an over-reinforced unit keeps the moment of
-// its deepest block.
+// its deepest block. f1 and f2 are the stresses of the block, eta fcd.
 struct StrandStrain {
     double modulus = 0;           // Ep, MPa; 0: every strand at k
     double prestrain = 0;         // sigma_pm,inf / Ep
-    double ultimateStrain = 0;    // eps_cu of the concrete, positive (0.0035)
+    double ultimateStrain = 0;    // eps_cu3 of the concrete, positive (0.0035)
     double blockFactor = 0.8;     // lambda, block depth over neutral-axis depth
 };
 void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,

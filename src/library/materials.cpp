@@ -42,6 +42,12 @@ double ComputeConcreteEpsCu2(double fck) {
     return 3.5;
 }
 
+double ComputeBlockDepthFactor(double fck) { return fck > 50 ? 0.8 - (fck - 50.0) / 400.0 : 0.8; }
+
+double ComputeBlockStrengthFactor(double fck) { return fck > 50 ? 1.0 - (fck - 50.0) / 200.0 : 1.0; }
+
+double ComputeStrandProofStress(double fpk) { return 0.88 * fpk; }
+
 double ComputeConcreteFctk005(double fck) {
     if (fck > 50) return 1.484 * std::log(1.0 + (fck + 8.0) / 10.0);
     return 0.21 * std::pow(fck, 2.0 / 3.0);

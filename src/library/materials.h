@@ -19,8 +19,20 @@ double ComputeConcreteEcm(double fck);
 double ComputeParabolaExponent(double fck);
 // epsilon_c2 in per mille (positive): 2.0 up to fck 50.
 double ComputeConcreteEpsC2(double fck);
-// epsilon_cu2 in per mille (positive): 3.5 up to fck 50.
+// epsilon_cu2 in per mille (positive): 3.5 up to fck 50. EN 1992-1-1
+// Table 3.1 gives epsilon_cu3, the ultimate strain of the rectangular
+// block, by the same expression for every class.
 double ComputeConcreteEpsCu2(double fck);
+// The rectangular stress block of EN 1992-1-1 3.1.7(3): its depth lambda x
+// over the neutral-axis depth x, 0.8 up to fck 50 and 0.8 - (fck - 50)/400
+// above; its stress eta fcd, eta 1 up to fck 50 and 1 - (fck - 50)/200
+// above.
+double ComputeBlockDepthFactor(double fck);
+double ComputeBlockStrengthFactor(double fck);
+// Characteristic 0.1 % proof stress fp0.1k of a strand of tensile strength
+// fpk: prEN 10138-3 gives the 0.1 % proof force of every strand as 0.88
+// times its characteristic maximum force, Fp0.1 = 0.88 Fm.
+double ComputeStrandProofStress(double fpk);
 // fctk,0.05 in MPa.
 double ComputeConcreteFctk005(double fck);
 

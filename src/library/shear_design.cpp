@@ -22,19 +22,25 @@ double stirrupArea(double b, double r) {
 
 }  // namespace
 
+double ComputeToppingMinimumReinforcement(double t, double fctk, double fyk) {
+    const double rhoMin = MaxValue(0.26 * (fctk / 0.7) / fyk, 0.0013);
+    return MaxValue(1000 * rhoMin * t, 130);
+}
+
+bool ToppingCounts(double t, double As, double fctk, double fyk) {
+    return t > ThinnestCountedTopping && As >= ComputeToppingMinimumReinforcement(t, fctk, fyk);
+}
+
 double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double As, double fyk,
                                  double fctk, double fckTop, double g1, double g2, double g3,
                                  double g4, double /*unused1*/, double /*unused2*/,
                                  double /*unused3*/, double /*unused4*/, double /*unused5*/,
                                  double g5, Value& term, Value& cap) {
-    const double rhoMin = MaxValue(0.26 * (fctk / 0.7) / fyk, 0.0013);
-    const double AsMin = MaxValue(1000 * rhoMin * t, 130);
-
     const bool cw = m.BeamTypeName.compare(0, 2, "CW") == 0;
     const double concrete = cw ? 0.24 * m.ConcreteFcd(6) * t : 0.15 * fckTop * t;
     const double reinforcement = (cw ? 1.25 : 1.0) * 0.001 * As * fyk;
 
-    cap = (t > 39.9 && As >= AsMin) ? MinValue(reinforcement, concrete) : 0.0;
+    cap = ToppingCounts(t, As, fctk, fyk) ? MinValue(reinforcement, concrete) : 0.0;
     term = (2.0 / 3.0) * g1 * g3 * g4 / (g2 * g5);
     return term / (term + cap);
 }

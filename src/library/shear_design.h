@@ -12,6 +12,15 @@ namespace quorvel::library {
 
 using runtime::Value;
 
+// Whether a topping of thickness t (mm) with the reinforcement As (mm2/m)
+// takes part over the joint: thicker than 39.9 mm and As at least
+// As,min = max(1000 rho_min t, 130) mm2/m, rho_min = max(0.26 (fctk / 0.7) /
+// fyk, 0.0013), fctk the topping concrete's fctk,0.05 (EN 1992-1-1 9.2.1.1
+// with fctm = fctk / 0.7).
+inline constexpr double ThinnestCountedTopping = 39.9;
+double ComputeToppingMinimumReinforcement(double t, double fctk, double fyk);
+bool ToppingCounts(double t, double As, double fctk, double fyk);
+
 // beta_t = term / (term + cap) of one slab side, with
 //   term := (2/3) g1 g3 g4 / (g2 g5)  (web share: web width sum g1 over the
 //           unit width g2, width b.cr g3, slab fctk g4, core-filling factor g5)

@@ -1,6 +1,7 @@
 #include "library/strand_transfer.h"
 
 #include "library/closed_forms.h"
+#include "library/materials.h"
 
 namespace quorvel::library {
 
@@ -90,17 +91,26 @@ void transferSide(model::ProjectModel& m, int s) {
 
     // The strands reach their design strength only while the compression
     // block leaves them the strain for it: their prestrain after losses
-    // and the slab concrete's ultimate strain at the top (EN 1992-1-1
-    // 3.1.7(3): block depth lambda x, lambda 0.8 up to C50/60).
+    // and the concrete's ultimate strain at the top (EN 1992-1-1 3.1.7(3):
+    // block depth lambda x and stress eta fcd, lambda 0.8 and eta 1 up to
+    // C50/60, both less above). A topping is the block's top fibre: of the
+    // slab and the topping concrete the higher class, whose ultimate strain
+    // and lambda are the smaller, sets the strain and the depth; each layer
+    // takes the eta of its own concrete.
+    const double fckSlab = m.ConcreteFck(s + 3);
+    const bool topped = m.SideToppingThickness(s) > NoToppingThickness;
+    const double fckTop = m.ConcreteFck(6);
+    const double fckBlock = topped && fckTop > fckSlab ? fckTop : fckSlab;
     StrandStrain strain;
     strain.modulus = m.SlabStrandModulus(s);
     strain.prestrain = strain.modulus > 0 ? sigmaPe / strain.modulus : 0.0;
-    strain.ultimateStrain = -0.001 * m.ConcreteStrainCu2(s + 3);
-    const double fck = m.ConcreteFck(s + 3);
-    strain.blockFactor = fck > 50 ? 0.8 - (fck - 50) / 400 : 0.8;
+    strain.ultimateStrain = 0.001 * ComputeConcreteEpsCu2(fckBlock);
+    strain.blockFactor = ComputeBlockDepthFactor(fckBlock);
+    const double slabBlockStress = ComputeBlockStrengthFactor(fckSlab) * m.ConcreteFcd(s + 3);
+    const double toppingBlockStress = ComputeBlockStrengthFactor(fckTop) * m.ConcreteFcd(6);
     ComputeStrandLossTerms(m, nb, ab, m.SlabUnitWidth(s), m.SlabWorkingWidth(s), h, bw,
                            m.SlabTopFlangeDesignThickness(s), ap, m.SideToppingThickness(s),
-                           m.BottomStrandDesignStrength(s), m.ConcreteFcd(s + 3), m.ConcreteFcd(6),
+                           m.BottomStrandDesignStrength(s), slabBlockStress, toppingBlockStress,
                            m.SlabUltimateMoment(s), strain);
 
     // Nmm per slab unit into kNm per metre of width.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "library/materials.h"
 #include "library/utilities.h"
 #include "report/format_fixed.h"
 #include "report/report_input_half.h"
@@ -88,6 +89,11 @@ constexpr SideRow strandRows[] = {
     slabRow(key("80"), none, key("81"), [](M m, int s) { return Value(m.BottomStrandCount[s]); }, {3, 0, 0}),
     slabRow(key("82"), fixed("d"), fixed("mm"), [](M m, int s) { return m.BottomStrandDiameter[s]; }, {2, 1, 1}),
     slabRow(key("83"), key("84"), fixed("mm2"), [](M m, int s) { return m.BottomStrandArea[s]; }, {4, 1, 0}),
+    // The strength the ultimate moment takes: the 0.1 % proof stress of the
+    // catalogue's fpk and the design strength fp0.1k / 1.1.
+    slabRow(key("83a"), fixed("fp0.1k"), fixed("MPa"),
+            [](M m, int s) { return Value(library::ComputeStrandProofStress(m.BottomStrandStrength[s])); }, f41r),
+    slabRow(key("83b"), fixed("fpd"), fixed("MPa"), [](M m, int s) { return m.BottomStrandDesignStrength[s]; }, f41r),
     slabRow(key("85"), none, key("81"), [](M m, int s) { return m.TopStrandCount[s]; }, {3, 0, 0}),
 };
 

@@ -8,6 +8,8 @@
 #include <span>
 
 #include "library/checked_math.h"
+#include "library/closed_forms.h"
+#include "library/shear_design.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
 #include "report/verdict.h"
@@ -229,7 +231,7 @@ constexpr NumberFormat kFactor{1, 3, 1};
 constexpr SideRow kToppingThickness = sideRow(
     item(111), fixed("h.top"), " mm ", [](const ProjectModel& m, int s) { return m.SideToppingThickness(s); }, kWhole,
     1, 37, 49, 57, 63);
-constexpr SideRow kInteraction[] = {
+constexpr SideRow kJointForces[] = {
     sideRow(
         item(107), fixed("Fweb"), "N/mm", [](const ProjectModel& m, int s) { return m.WebForcePerLength(s); }, kWhole,
         1, 37, 49, 57, 64),
@@ -239,6 +241,8 @@ constexpr SideRow kInteraction[] = {
     sideRow(
         key("211"), fixed("beta.t"), "", [](const ProjectModel& m, int s) { return m.BetaT(s); }, kFactor, 1, 37, 49,
         57, 64),
+};
+constexpr SideRow kInteraction[] = {
     sideRow(
         item(109), fixed("Lf  "), " mm ", [](const ProjectModel& m, int s) { return m.RequiredCoreFillingLength(s); },
         {3, 0, 0}, 1, 37, 49, 57, 63),
@@ -253,6 +257,46 @@ constexpr SideRow kInteraction[] = {
         49, 57, 64),
 };
 
+// The reason a side's topping takes no part over the joint (beta.t then
+// has no topping term), empty where it takes part or the side has none
+// (a cast layer of a thousandth of a millimetre or less, as the part
+// tables take it):
+// "As = 200.0 < 200.6 mm2/m" below the least reinforcement of its
+// thickness, "h.top = 30.0 <= 39.9 mm" for a topping too thin. The two
+// areas are printed with as many decimals (up to four) as tell them apart.
+std::string toppingLeftOut(const ProjectModel& m, int s) {
+    const double t = m.SideToppingThickness(s), As = m.ToppingReinforcementArea;
+    const double fctk = m.ConcreteFctk(6), fyk = m.ToppingReinforcementStrength;
+    if (!(t > library::NoToppingThickness) || library::ToppingCounts(t, As, fctk, fyk)) return {};
+    if (t <= library::ThinnestCountedTopping)
+        return "h.top = " + FormatFixed(Value(t), 1, 1, 1) + " <= " +
+               FormatFixed(Value(library::ThinnestCountedTopping), 1, 1, 1) + " mm";
+    const double least = library::ComputeToppingMinimumReinforcement(t, fctk, fyk);
+    if (!std::isfinite(least)) return "As = " + FormatFixed(Value(As), 1, 1, 1) + " mm2/m";
+    int16_t decimals = 1;
+    while (decimals < 4 && FormatFixed(Value(As), 1, decimals, 1) == FormatFixed(Value(least), 1, decimals, 1))
+        ++decimals;
+    return "As = " + FormatFixed(Value(As), 1, decimals, 1) + " < " + FormatFixed(Value(least), 1, decimals, 1) +
+           " mm2/m";
+}
+
+// Under beta.t: the rule that left a topping out, once for the one side
+// shown or for both sides alike, else for each side with its side word.
+void writeToppingLeftOut(ResultHalf& r) {
+    if (r.selector() != 0) {
+        const std::string reason = toppingLeftOut(r.m, r.selector());
+        if (!reason.empty()) r.line(r.text("211a") + " " + reason);
+        return;
+    }
+    const std::string reason[3] = {{}, toppingLeftOut(r.m, 1), toppingLeftOut(r.m, 2)};
+    if (reason[1] == reason[2]) {
+        if (!reason[1].empty()) r.line(r.text("211a") + " " + reason[1]);
+        return;
+    }
+    for (int s = 1; s <= 2; ++s)
+        if (!reason[s].empty()) r.line(r.text("211a") + " (" + r.text(s == 1 ? 206 : 207) + ") " + reason[s]);
+}
+
 void writeInteractionFactors(ResultHalf& r) {
     captionLine(r, r.heading(106), 49, 58, false);
     r.print(kToppingThickness);
@@ -261,6 +305,8 @@ void writeInteractionFactors(ResultHalf& r) {
     r.print(sideRow(
         item(112), fixed("Ast/s"), "mm2/m", [](const ProjectModel& m, int) { return m.ToppingReinforcementArea; },
         kWhole, 1, 37, 49, 57, 64));
+    r.printAll(kJointForces);
+    writeToppingLeftOut(r);
     r.printAll(kInteraction);
     r.print(labelRow(
         item(118), fixed("beta.y"), "", [](const ProjectModel& m) { return m.BetaY; }, kFactor, 1, 59, 69, 74));

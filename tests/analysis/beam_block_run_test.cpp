@@ -11,6 +11,7 @@
 #include "analysis/section_model.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/factors.h"
+#include "library/materials.h"
 #include "library/slab_data.h"
 #include "library/slab_geometry.h"
 #include "library/slab_section.h"
@@ -58,7 +59,7 @@ ProjectModel middleBeam(quorvel::runtime::Messages& messages) {
         m.SlabImposedLoadPermanentDesign(s) = 0.5 * gG;
         m.SlabImposedLoadVariableDesign(s) = 2.5 * gQ;
         m.SlabBottomLevel(s) = 10 + 580;
-        m.BottomStrandDesignStrength(s) = m.BottomStrandStrength(s) / 1.1;
+        m.BottomStrandDesignStrength(s) = library::ComputeStrandProofStress(m.BottomStrandStrength(s)) / 1.1;
     }
     // Grid: (floor(6000 / 1200) + 1) * 6 + 1 = 37.
     m.CalculationPointCount = 37;

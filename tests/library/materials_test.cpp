@@ -259,3 +259,31 @@ TEST(CompressionZone, NearlyUniformStrainIsNudgedInTheCallersVariable) {
     IntegrateCompressionZone(20, 300, 400, -1.0, single, -2.0, 2.0, N, M);
     EXPECT_TRUE(single.isSingle());
 }
+
+TEST(ConcreteParameters, RectangularBlockOfEurocode317) {
+    // EN 1992-1-1 3.1.7(3), (3.19) to (3.22): lambda = 0.8 and eta = 1 up
+    // to fck 50; above, lambda = 0.8 - (fck - 50)/400, eta = 1 - (fck -
+    // 50)/200. The ultimate strain of the block, eps_cu3, is Table 3.1's
+    // eps_cu2 for every class (the table above).
+    const struct {
+        double fck, lambda, eta;
+    } rows[] = {{40, 0.8, 1.0},   {50, 0.8, 1.0},   {55, 0.7875, 0.975},
+                {60, 0.775, 0.95}, {80, 0.725, 0.85}, {90, 0.7, 0.8}};
+    for (const auto& r : rows) {
+        EXPECT_NEAR(ComputeBlockDepthFactor(r.fck), r.lambda, 1e-12) << r.fck;
+        EXPECT_NEAR(ComputeBlockStrengthFactor(r.fck), r.eta, 1e-12) << r.fck;
+    }
+}
+
+TEST(StrandProofStress, IsTheStandardsProofForceOverTheArea) {
+    // prEN 10138-3 (2009 draft, as strand makers quote it) for Y1860S7:
+    // 9.3 mm, 52 mm2, Fp0.1 85.1 kN; 12.5 mm, 93 mm2, 152.0 kN; 12.9 mm,
+    // 100 mm2, Fm 186 kN and Fp0.1 = 0.88 Fm = 163.7 kN. fp0.1k = Fp0.1 /
+    // Ap: 1636.5, 1634.4 and 1637 MPa; the tables round Fp0.1 to 0.1 kN
+    // (152.0 for 0.88 x 173.0 = 152.2), so within 0.2 %.
+    const struct {
+        double area, proofForce;
+    } strands[] = {{52, 85100}, {93, 152000}, {100, 163700}};
+    for (const auto& s : strands)
+        EXPECT_NEAR(ComputeStrandProofStress(1860), s.proofForce / s.area, 0.002 * 1636.8) << s.area;
+}

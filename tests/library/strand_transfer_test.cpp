@@ -238,3 +238,21 @@ TEST(StrandTransfer, SupportLengthDefaults) {
     ComputeStrandTransferPerSide(kept);
     EXPECT_EQ(kept.SlabSupportLength(1), 0.1);
 }
+
+TEST(StrandTransfer, AToppingOfAHighClassTakesItsOwnEtaInTheBlock) {
+    // The unit above with 50 mm topping in C60 (fcd = 0.85 x 60 / 1.5 = 34,
+    // eta = 1 - 10/200 = 0.95, block stress 32.3 MPa), strands at Ep
+    // 195000: F = 0.92 x 6 x 93 x 1690.909 = 868 045 N stays in the
+    // topping, x1 = 868045 / (1200 x 32.3) = 22.395 mm; the neutral axis
+    // 22.395 / 0.775 = 28.90 mm down leaves the strands far past yield.
+    // Mu = F (220 + 50 - x1/2) = 224.652e6 Nmm, 187.210 kNm/m (187.615
+    // with eta = 1).
+    ProjectModel m = transferModel();
+    m.SlabStrandModulus(1) = 195000;
+    m.SideToppingThickness(1) = 50;
+    m.ConcreteFck(4) = 40;
+    m.ConcreteFck(6) = 60;
+    m.ConcreteFcd(6) = 0.85 * 60 / 1.5;
+    ComputeStrandTransferPerSide(m);
+    EXPECT_NEAR(m.SlabUltimateMoment(1), 187.210, 1e-3);
+}

@@ -73,6 +73,8 @@ inline ProjectModel defaultReportModel() {
         m.TopStrandType(s) = "0";
         m.BottomStrandDiameter(s) = 12.5;
         m.BottomStrandArea(s) = 93;
+        m.BottomStrandStrength(s) = 1860;
+        m.BottomStrandDesignStrength(s) = 0.88 * 1860 / 1.1;
         m.SlabPrestressStress(s) = 3.41;
         m.SlabPrestressStressAp(s) = 5.02;
         m.EffectiveSupportLength(s) = 55;

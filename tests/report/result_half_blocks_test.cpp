@@ -507,3 +507,41 @@ TEST(ResultHalfNumbers, AValueThatIsNotANumberEndsTheHalfWithoutPrintingIt) {
 }
 
 }  // namespace
+
+TEST(ResultHalfSlabs, AToppingLeftOutNamesItsRuleUnderBetaT) {
+    // Topping C25/30 (fctk 1.8 MPa, fctm = 1.8 / 0.7 = 2.5714), B500 mesh:
+    // rho_min = max(0.26 x 2.5714 / 500, 0.0013) = 0.0013371, so As,min =
+    // max(1000 rho_min t, 130) is 200.57 mm2/m at t = 150 and the floor 130
+    // at t = 50. A topping of 39.9 mm or less never counts. One line for
+    // both sides alike, else one per side with its side word; none without
+    // a topping (a thousandth of a millimetre is none).
+    struct Row {
+        double left, right, As;
+        Items lines;
+    };
+    const std::string label = "Pintavalua ei oteta mukaan:";
+    const Row rows[] = {
+        {150, 150, 200, {label + " As = 200.0 < 200.6 mm2/m"}},
+        // Printed with the decimals that tell the two apart.
+        {150, 150, 200.57, {label + " As = 200.570 < 200.571 mm2/m"}},
+        {150, 150, 200.6, {}},
+        {50, 50, 129, {label + " As = 129.0 < 130.0 mm2/m"}},
+        {50, 150, 200, {label + " (Oikea) As = 200.0 < 200.6 mm2/m"}},
+        {39.9, 40, 500, {label + " (Vasen) h.top = 39.9 <= 39.9 mm"}},
+        {0.0011, 0.0011, 0, {}},
+    };
+    for (const Row& row : rows) {
+        auto m = calculatedProject();
+        m.SideToppingThickness(1) = row.left;
+        m.SideToppingThickness(2) = row.right;
+        m.ToppingReinforcementArea = row.As;
+        m.ToppingReinforcementStrength = 500;
+        m.ConcreteFctk(6) = 1.8;
+        const Report r = report(m);
+        EXPECT_EQ(r.matching(label), row.lines) << row.left << " " << row.right << " " << row.As;
+        // The lines stand right under beta.t.
+        if (!row.lines.empty()) {
+            EXPECT_EQ(r.indexOf(label), r.indexOf(R"(\S.* beta\.t )") + 1);
+        }
+    }
+}

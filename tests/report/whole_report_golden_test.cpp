@@ -419,15 +419,21 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     // Allowed strain 0.001 (3 x 0.2 + 0.1) = 0.0007: 0.70 per mille.
     EXPECT_EQ(w.value("Sallittu venymä"), "0.70");
     // Utilisations from their printed parts: beam 483.8 / 755.8 = 0.640;
-    // slab bending Md / Mu = 54.7 / 243.1 = 0.225, the slab's Md checked by
+    // slab bending Md / Mu = 54.67 / 238.01 = 0.230, the slab's Md checked by
     // hand in support_line_table_golden_test.cpp (54.67 kNm/m), its Mu in
-    // docs/verification.md (the ten strands pull 1531 MPa at the strain the
-    // block leaves them, not their 1690.9).
+    // docs/verification.md: the ten strands yield at fpd = 0.88 x 1860 / 1.1
+    // = 1488.0 MPa (the block 75.81 mm deep leaves them 1622 MPa of strain),
+    // 1 488 000 N = flange 1180 x 38.3125 x 25.185 = 1 138 591 N at 200.844
+    // mm + webs 349 409 N at 162.939 mm: 285.611e6 Nmm / 1200 = 238.01.
     EXPECT_EQ(w.value("Taivutuskestävyys, tb-palkki"), "755.8");
     EXPECT_EQ(w.value("Käyttöaste                                    ="), "0.64");
     EXPECT_EQ(w.after("Mitoitusmomentti                    Md"), (Items{"54.7", "54.7", "kNm/m"}));
-    EXPECT_EQ(w.after("Murtomomentti"), (Items{"243.1", "243.1", "kNm/m"}));
-    EXPECT_TRUE(w.has("Käyttöaste                                    =   0.22    0.22         oikea"));
+    EXPECT_EQ(w.after("Murtomomentti"), (Items{"238.0", "238.0", "kNm/m"}));
+    // The strength it takes, printed under the strand area: fp0.1k = 0.88 x
+    // 1860 = 1636.8 MPa (prEN 10138-3, Fp0.1 = 0.88 Fm) and fp0.1k / 1.1.
+    EXPECT_EQ(w.after("Alapunoksen myötöraja"), (Items{"1636.8", "1636.8", "MPa"}));
+    EXPECT_EQ(w.after("Alapunoksen mitoituslujuus"), (Items{"1488.0", "1488.0", "MPa"}));
+    EXPECT_TRUE(w.has("Käyttöaste                                    =   0.23    0.23         oikea"));
 }
 
 TEST(WholeReportValues, SuoraWithoutDowelsOverTheShearLimitSaysNoStirrupsCarryIt) {
