@@ -118,10 +118,11 @@ void writeBeamWarnings(ResultHalf& r) {
                        m.AllowedStrain * 1000, "%o");
     // The hogging moments the beam's checks leave unchecked, among the
     // verdicts: never only a line under the moments above.
-    if (const analysis::BeamMomentCheck bending = analysis::BeamBendingCheck(m); bending.hogs())
-        notCheckedLine(r, "222a", bending.uncheckedHogging, "222c");
-    if (const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m); strain.hogs())
-        notCheckedLine(r, "222b", strain.uncheckedHogging, "222d");
+    const analysis::BeamMomentCheck bending = analysis::BeamBendingCheck(m);
+    const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
+    if ((bending.hogs() || strain.hogs()) && !UtilisationExceeded(m.UtilisationRatio)) r.line(" ");
+    if (bending.hogs()) notCheckedLine(r, "222a", bending.uncheckedHogging, "222c");
+    if (strain.hogs()) notCheckedLine(r, "222b", strain.uncheckedHogging, "222d");
     r.emptyLine();
 }
 
