@@ -101,7 +101,8 @@ bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 
 bool BeamHogsCharacteristic(const model::ProjectModel& m) { return m.MaxHoggingCharMoment < 0.0; }
 
 bool BeamStrainChecked(const model::ProjectModel& m) {
-    return library::StrainCheckApplies(m) && (!BeamHogsCharacteristic(m) || sags(m.MaxCharMoment, m.MaxHoggingCharMoment));
+    return library::StrainCheckApplies(m) &&
+           (!BeamHogsCharacteristic(m) || sags(m.MaxCharMoment, m.MaxHoggingCharMoment));
 }
 
 BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m) {

@@ -170,7 +170,8 @@ void frmTaulukot::FillResultTables() {
             Grid3.setTextMatrix(row, 1, cellText(check.uncheckedHogging / 1000000.0, mark));
             Grid3.setTextMatrix(row, 2, Dashes);
             Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
-            if (check.saggingChecked && report::UtilisationExceeded(ratio)) Grid3.setCellPicture(row, 3, imgNo.picture());
+            if (check.saggingChecked && std::isfinite(ratio) && report::UtilisationExceeded(ratio))
+                Grid3.setCellPicture(row, 3, imgNo.picture());
         } else if (check.applies && check.saggingChecked) {
             ratioRow(Grid3, row, acting, limit, ratio);
         } else {
