@@ -7,6 +7,7 @@
 
 #include "analysis/beam_block.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/analysis_setup.h"
@@ -61,10 +62,6 @@ model::SidePointArray ProjectModel::*const slabFieldLoadTables[] = {
     &ProjectModel::PointLoadSlabShear,   &ProjectModel::LineLoadSlabMomentK,
     &ProjectModel::LineLoadSlabMomentD,  &ProjectModel::LineLoadSlabShear,
 };
-
-// A millionth of a kNm (Nmm): below it a negative moment is the rounding of
-// a zero one.
-constexpr double HoggingMomentFloor = 1.0;
 
 double stationSpacing(const ProjectModel& m) {
     return library::checkedQuotient(m.BeamSpan, m.CalculationPointCount);
@@ -173,19 +170,23 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
     setUniformStations(m);
     actions(m);
 
-    // The largest hogging moment of the total row, supports included. The
-    // moment of a support without an end moment is 0 give or take the
-    // rounding of the load formulas there: a hogging moment is one below
-    // HoggingMomentFloor.
-    m.MaxHoggingDesignMoment = 0.0;
-    m.MaxHoggingDesignMomentX = 0.0;
-    for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        const double moment = m.BeamMomentDesign(i, 6);
-        if (moment < -HoggingMomentFloor && moment < m.MaxHoggingDesignMoment) {
-            m.MaxHoggingDesignMoment = moment;
-            m.MaxHoggingDesignMomentX = m.CalculationPointX(i);
+    // The largest hogging moments of the total rows, supports included,
+    // each judged by MomentHogs against the largest moment of its row.
+    const auto largestHogging = [&m](const model::PointStageArray& moments, Value& hogging, Value* x) {
+        double scale = 0.0;
+        for (int i = 0; i <= m.CalculationPointCount; ++i) scale = std::max(scale, std::fabs(moments(i, 6)));
+        hogging = 0.0;
+        if (x) *x = 0.0;
+        for (int i = 0; i <= m.CalculationPointCount; ++i) {
+            const double moment = moments(i, 6);
+            if (MomentHogs(moment, scale) && moment < hogging) {
+                hogging = moment;
+                if (x) *x = m.CalculationPointX(i);
+            }
         }
-    }
+    };
+    largestHogging(m.BeamMomentDesign, m.MaxHoggingDesignMoment, &m.MaxHoggingDesignMomentX);
+    largestHogging(m.BeamMomentChar, m.MaxHoggingCharMoment, nullptr);
     if (run) run->SpanMomentDesign = m.BeamMomentDesign;
 
     m.CalculationPointX = checkStations;

@@ -9,6 +9,7 @@
 #include "analysis/section_common.h"
 #include "analysis/section_forces.h"
 #include "analysis/section_solver.h"
+#include "analysis/slabs_on_beam.h"
 #include "library/beam_actions.h"
 #include "library/beam_formulas.h"
 #include "library/closed_forms.h"
@@ -234,7 +235,7 @@ void refuseHoggingOverTheSpan(ProjectModel& m) {
     model::CalculationResultFields& results = m;
     const auto before = std::make_unique<model::CalculationResultFields>(results);
     findBeamMaximaOverSpan(m, ComputeBeamActionsWithSelfWeight);
-    if (!(m.MaxHoggingDesignMoment < 0.0)) {
+    if (!BeamHogs(m)) {
         results = *before;
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "analysis/slabs_on_beam.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -76,12 +77,41 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m) {
     return true;
 }
 
-bool BeamSaggingMomentChecked(const model::ProjectModel& m) { return !(BeamHogs(m) && !(m.MaxDesignMoment > 0.0)); }
+bool MomentHogs(double moment, double largestMagnitude) {
+    return moment < -HoggingTolerance * std::max(largestMagnitude, 1e6);
+}
+
+namespace {
+
+// Whether a row's largest moment sags: its opposite hogs by the same rule,
+// against the largest magnitude of the row (its largest moment or its
+// largest hogging one). A residue at a support sags no more than it hogs.
+bool sags(double largest, double largestHogging) {
+    return MomentHogs(-largest, std::max(largest, -largestHogging));
+}
+
+}  // namespace
+
+bool BeamSaggingMomentChecked(const model::ProjectModel& m) {
+    return !BeamHogs(m) || sags(m.MaxDesignMoment, m.MaxHoggingDesignMoment);
+}
 
 bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 0.0; }
 
+bool BeamHogsCharacteristic(const model::ProjectModel& m) { return m.MaxHoggingCharMoment < 0.0; }
+
 bool BeamStrainChecked(const model::ProjectModel& m) {
-    return library::StrainCheckApplies(m) && BeamSaggingMomentChecked(m);
+    return library::StrainCheckApplies(m) &&
+           (!BeamHogsCharacteristic(m) || sags(m.MaxCharMoment, m.MaxHoggingCharMoment));
+}
+
+BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m) {
+    return {true, BeamSaggingMomentChecked(m), m.MaxHoggingDesignMoment};
+}
+
+BeamMomentCheck BeamStrainCheck(const model::ProjectModel& m) {
+    if (!library::StrainCheckApplies(m)) return {false, false, 0.0};
+    return {true, BeamStrainChecked(m), m.MaxHoggingCharMoment};
 }
 
 Value BeamAloneMomentResistance(const model::ProjectModel& m) {

@@ -76,19 +76,50 @@ void ResetCalculationResults(model::ProjectModel& m);
 // resistance of the composite section (composite, prestressed and CW
 // beams) rather than with that of the beam alone.
 bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
-// The beam is checked in bending for its sagging design moment only.
-// Whether it has one to check: a beam whose design moment hogs over the
-// whole span has none left, and its bending check is not made (shown as
-// not checked, never as 0 % adequate).
+// The beam is checked in sagging only. Whether a moment hogs: it lies
+// below -HoggingTolerance times the largest moment magnitude of its row
+// along the beam (taken as at least 1 kNm: a moment within 10 Nmm of zero
+// never hogs). The end moments act 0.001 mm inside the supports, so a
+// support without a hogging moment of its own keeps a residue of the other
+// end's moment of up to 0.001 mm / L of it (1e-6 at the shortest span,
+// 1000 mm: a sagging end moment of +150 kNm leaves -2.08e-5 kNm at the
+// start of a 7200 mm beam); the tolerance is ten times that, and a
+// hundredth of the 0.1 kNm the report prints moments to even on a 1000 kNm
+// beam. The one rule of "hogs" for the analysis, the gauges, the results
+// table and the report.
+constexpr double HoggingTolerance = 1e-5;
+bool MomentHogs(double moment, double largestMagnitude);
+// Whether the beam's sagging design moment is checked in bending: a beam
+// whose design moment hogs over the whole span has none left, and its
+// bending check is not made (shown as not checked, never as 0 % adequate).
 bool BeamSaggingMomentChecked(const model::ProjectModel& m);
-// Whether the strain at the slab support is checked: the check applies
-// (slabs on the beam top) and the beam has a sagging moment left; a beam
-// that hogs over the whole span stretches its top, which the check of the
-// top's shortening does not judge.
+// Whether the strain at the slab support is checked for a sagging
+// characteristic moment: the check applies (slabs on the beam top) and
+// the characteristic moment sags somewhere (a top it stretches along the
+// whole span is no shortening to judge).
 bool BeamStrainChecked(const model::ProjectModel& m);
 // Whether the design moment hogs anywhere along the beam, supports
-// included: its largest hogging moment is reported as not checked.
+// included (MaxHoggingDesignMoment): the bending check does not judge it,
+// and every view of the check says so beside its largest hogging moment.
 bool BeamHogs(const model::ProjectModel& m);
+// The same of the characteristic moment (MaxHoggingCharMoment), for the
+// strain check where it applies.
+bool BeamHogsCharacteristic(const model::ProjectModel& m);
+// What one of the beam's moment checks (its bending, or the strain at the
+// slab support) judges: whether it applies at all, whether a sagging
+// moment is left to check, and the largest hogging moment it leaves
+// unchecked (Nmm, negative; 0 when the moment nowhere hogs). The gauges,
+// the results table and the report show a check from this alone: a
+// hogging moment in words beside its value, a sagging ratio only beside
+// those words, never alone as adequate.
+struct BeamMomentCheck {
+    bool applies = true;
+    bool saggingChecked = true;
+    double uncheckedHogging = 0.0;
+    bool hogs() const { return uncheckedHogging < 0.0; }
+};
+BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m);
+BeamMomentCheck BeamStrainCheck(const model::ProjectModel& m);
 // The bending resistance of the beam alone, without slabs and joints (the
 // first section solve), as the steel beams take it with their factor; Nmm.
 runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);

@@ -1,6 +1,7 @@
 #include "app/frm_quorvel.h"
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -309,17 +310,30 @@ void frmQuorvel::DrawResultGauges() {
              {&picOikealeikkaus, m.SlabShearUtilisation[2], false},
              {&picOikeataipuma, m.SlabBendingUtilisation[2], false},
              {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], false}});
-    // A beam with no sagging moment left to check (its design moment hogs
-    // over the whole span) is not checked in bending: never 0 % adequate.
-    if (analysis::BeamSaggingMomentChecked(m))
-        DrawGauge(picPalkkitaipuma, m.UtilisationRatio, false);
-    else
-        DrawGaugeNotApplicable(picPalkkitaipuma, gaugeText("momentNotChecked"));
-    if (analysis::BeamStrainChecked(m))
-        DrawGauge(picVenyma, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain), false);
-    else
-        DrawGaugeNotApplicable(picVenyma, gaugeText(library::StrainCheckApplies(m) ? "momentNotChecked"
-                                                                                   : "strainNotApplicable"));
+    drawBeamGauge(picPalkkitaipuma, analysis::BeamBendingCheck(m), m.UtilisationRatio);
+    drawBeamGauge(picVenyma, analysis::BeamStrainCheck(m), m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain));
+}
+
+// A gauge of the beam's moment checks. A hogging moment is not checked: the
+// gauge says so in words with the moment beside them, and shows the ratio
+// of the sagging moment, where one is checked, only beside those words;
+// with no sagging moment left it reads "not checked", never 0 % adequate.
+void frmQuorvel::drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMomentCheck& check, double ratio) {
+    if (!check.applies) {
+        DrawGaugeNotApplicable(pic, gaugeText("strainNotApplicable"));
+    } else if (check.hogs()) {
+        std::string words = gaugeText("hoggingNotChecked");
+        char moment[32];
+        std::snprintf(moment, sizeof moment, "%.1f", check.uncheckedHogging * 1e-6);
+        std::string number = moment;
+        if (auto point = number.find('.'); point != std::string::npos) number[point] = platform().decimalMark();
+        if (auto mark = words.find('#'); mark != std::string::npos) words.replace(mark, 1, number);
+        DrawGaugeWithWords(pic, words, check.saggingChecked ? std::optional<double>(ratio) : std::nullopt);
+    } else if (check.saggingChecked) {
+        DrawGauge(pic, ratio, false);
+    } else {
+        DrawGaugeNotApplicable(pic, gaugeText("momentNotChecked"));
+    }
 }
 
 // A text of the window language's file, read once per language and key.

@@ -22,6 +22,10 @@
 #include "runtime/data_files.h"
 #include "runtime/text_file.h"
 
+namespace quorvel::analysis {
+struct BeamMomentCheck;
+}
+
 namespace quorvel::app {
 
 class frmQuorvel : public platform::Form, public MainWindowState {
@@ -401,6 +405,7 @@ private:
     // language they are of.
     std::pair<int16_t, std::map<std::string, std::string>> gaugeTexts_{-1, {}};
     const std::string& gaugeText(const std::string& key);
+    void drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMomentCheck& check, double ratio);
     // The fixed elements of the cross-section drawing.
     std::vector<std::unique_ptr<platform::Control>> drawing_;
     std::map<std::string, DialogFactory> dialogFactories_;

@@ -156,31 +156,37 @@ void frmTaulukot::FillResultTables() {
 
     alignColumns(Grid3);
     captions(Grid3, {"grid3", 3}, *file);
-    // A beam with no sagging moment left to check is not checked in
-    // bending: the row says so, without a ratio or picture.
-    if (analysis::BeamSaggingMomentChecked(m)) {
-        ratioRow(Grid3, 1, m.ActingDesignMoment / 1000000.0, m.MomentResistanceUsed / 1000000.0,
-                 m.UtilisationRatio);
-    } else {
-        Grid3.setTextMatrix(1, 1, Dashes);
-        Grid3.setTextMatrix(1, 2, Dashes);
-        Grid3.setTextMatrix(1, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
-    }
-    // The strain ratio has no value while the allowed strain is 0. Where
-    // the check does not apply the row says so, without values or picture.
+    // The beam's moment checks. A hogging moment is not checked: its row
+    // says so in words (the caption names the hogging moment), with the
+    // moment as it is and no resistance; a sagging ratio is never shown
+    // alone there, and only an exceeded one leaves its picture (not OK).
+    // With no sagging moment left, or where the strain check does not
+    // apply, the row says so without values or picture. The strain ratio
+    // has no value while the allowed strain is 0.
+    const auto beamRow = [&](int row, const analysis::BeamMomentCheck& check, const char* hoggingCaption,
+                             double acting, double limit, double ratio) {
+        if (check.applies && check.hogs()) {
+            Grid3.setTextMatrix(row, 0, LookupQuotedEntry(hoggingCaption, *file));
+            Grid3.setTextMatrix(row, 1, cellText(check.uncheckedHogging / 1000000.0, mark));
+            Grid3.setTextMatrix(row, 2, Dashes);
+            Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
+            if (check.saggingChecked && std::isfinite(ratio) && report::UtilisationExceeded(ratio))
+                Grid3.setCellPicture(row, 3, imgNo.picture());
+        } else if (check.applies && check.saggingChecked) {
+            ratioRow(Grid3, row, acting, limit, ratio);
+        } else {
+            Grid3.setTextMatrix(row, 1, Dashes);
+            Grid3.setTextMatrix(row, 2, Dashes);
+            Grid3.setTextMatrix(row, 3,
+                                LookupQuotedEntry(check.applies ? "momentNotChecked" : "strainNotApplicable", *file) +
+                                    " ");
+        }
+    };
     const double allowed = m.AllowedStrain;
-    // A beam with no sagging moment left stretches its top: the check of
-    // its shortening is not made, as the bending row says.
-    if (analysis::BeamStrainChecked(m)) {
-        ratioRow(Grid3, 2, m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
-                 allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
-    } else {
-        Grid3.setTextMatrix(2, 1, Dashes);
-        Grid3.setTextMatrix(2, 2, Dashes);
-        Grid3.setTextMatrix(
-            2, 3,
-            LookupQuotedEntry(library::StrainCheckApplies(m) ? "momentNotChecked" : "strainNotApplicable", *file) + " ");
-    }
+    beamRow(1, analysis::BeamBendingCheck(m), "grid3HoggingCaption1", m.ActingDesignMoment / 1000000.0,
+            m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
+    beamRow(2, analysis::BeamStrainCheck(m), "grid3HoggingCaption2", m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+            allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
     Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
     Grid3.setTextMatrix(3, 2, Dashes);
     Grid3.setTextMatrix(3, 3, Dashes);

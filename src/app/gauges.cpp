@@ -24,6 +24,13 @@ std::string percentText(double value, bool exceeded) {
     return std::to_string(static_cast<long long>(percent));
 }
 
+// The ratio a gauge draws and writes, as a single: one that is not a
+// number is drawn as the cap (exceeded), one beyond it as the cap.
+double shownRatio(double value) {
+    return std::isfinite(value) ? static_cast<double>(static_cast<float>(std::clamp(value, -TextCap, TextCap)))
+                                : TextCap;
+}
+
 }  // namespace
 
 namespace {
@@ -55,23 +62,35 @@ void drawMarks(platform::PictureBox& pic, double tw) {
 }  // namespace
 
 void DrawGaugeNotApplicable(platform::PictureBox& pic, const std::string& text) {
+    DrawGaugeWithWords(pic, text, std::nullopt);
+}
+
+void DrawGaugeWithWords(platform::PictureBox& pic, const std::string& words, std::optional<double> checkedRatio) {
     const double tw = prepareFace(pic);
-    const platform::Color grey = platform::paletteColor(8);
-    pic.setDrawColor(grey);
+    const double sh = std::floor(pic.scaleHeight());
+    const bool exceeded = checkedRatio && report::UtilisationExceeded(*checkedRatio);
+    const platform::Color color = exceeded ? platform::paletteColor(12) : platform::paletteColor(8);
+    pic.setDrawColor(color);
+    if (checkedRatio) {
+        const std::string number = percentText(shownRatio(*checkedRatio), exceeded);
+        pic.setCurrentX(2);
+        pic.setCurrentY((sh - pic.textHeight(number)) / 2);
+        pic.print(number);
+    }
     pic.setCurrentX(tw + 3);
-    pic.setCurrentY((std::floor(pic.scaleHeight()) - pic.textHeight(text)) / 2);
-    pic.print(text);
+    pic.setCurrentY((sh - pic.textHeight(words)) / 2);
+    pic.print(words);
     drawMarks(pic, tw);
 }
 
 void DrawGauge(platform::PictureBox& pic, double value, bool stale) {
     // The bar and the number are drawn from the ratio as a single. A ratio
     // that is not a number cannot be drawn to scale: show it as exceeded,
-    // and keep it away from every integer conversion below. A ratio beyond
-    // the text cap is drawn as the cap (past the right edge either way). The
-    // colour is decided on the ratio itself, as the results table does.
-    const double v =
-        std::isfinite(value) ? static_cast<double>(static_cast<float>(std::clamp(value, -TextCap, TextCap))) : TextCap;
+    // and keep it away from every integer conversion below (shownRatio). A
+    // ratio beyond the text cap is drawn as the cap (past the right edge
+    // either way). The colour is decided on the ratio itself, as the
+    // results table does.
+    const double v = shownRatio(value);
 
     const std::string text = percentText(v, report::UtilisationExceeded(value));
     const double tw = prepareFace(pic);

@@ -5,6 +5,7 @@
 // table and the report too), green otherwise; a stale one (after an input change, before a calculation) is a
 // grey outline with a grey number. The full bar width stands for 130 %.
 
+#include <optional>
 #include <string>
 
 #include "platform/forms/picture_box.h"
@@ -21,5 +22,11 @@ void DrawGauge(platform::PictureBox& pic, double value, bool stale);
 // number, only text (the window's "not applicable") in grey in the bar's
 // place, between the gauge's marks.
 void DrawGaugeNotApplicable(platform::PictureBox& pic, const std::string& text);
+
+// Draws a gauge whose check leaves a part unchecked (a hogging moment): no
+// bar, the words in the bar's place, and the ratio of the part that is
+// checked, where one is, in the number's place, never alone and never as
+// a green bar: grey, or red with the words when that ratio is exceeded.
+void DrawGaugeWithWords(platform::PictureBox& pic, const std::string& words, std::optional<double> checkedRatio);
 
 }  // namespace quorvel::app

@@ -240,7 +240,7 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
 }
 
 void FindBeamMaxima(ProjectModel& m) {
-    m.MaxCharMoment = 0.0;
+    m.MaxCharMoment = m.BeamMomentChar(0, 6);
     m.MaxCharMomentStation = 0.0;
     m.MaxDesignMoment = 0.0;
     m.MaxDesignMomentStation = 0.0;

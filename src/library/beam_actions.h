@@ -61,7 +61,9 @@ void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 // The governing values of the tables: the largest row-6 characteristic and
 // design moments (signed) and the largest absolute design shears of rows
 // 0 + 1, 2, 5 and 6, with their points (the lowest point on ties; all start
-// at 0, point 0).
+// at 0, point 0, but the characteristic moment, which starts at point 0's
+// own: a beam whose characteristic moment hogs everywhere shows it as it
+// is, negative, never as a sagging 0).
 void FindBeamMaxima(model::ProjectModel& m);
 
 }  // namespace quorvel::library

@@ -234,6 +234,10 @@ struct CalculationResultFields {
     // sagging only: this moment is reported, not checked.
     Value MaxHoggingDesignMoment;
     Value MaxHoggingDesignMomentX;
+    // The same of the total row of the characteristic moments: the moment
+    // that stretches the beam top at the slab support, which the strain
+    // check (a shortening) does not judge.
+    Value MaxHoggingCharMoment;
 
     // --- Section part lists (SectionPartList; parts 1..10) --------------
     int16_t SteelPlateCount = 0;

@@ -28,6 +28,13 @@ int resistanceLabel(const ProjectModel& m) {
 
 constexpr NumberFormat kMoment{4, 1, 1};
 
+// The largest hogging moment a check leaves unchecked, under its symbol
+// (Md.neg of the design moment, Mk.neg of the characteristic one).
+void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
+    PrintLabelValueLine(r.file, r.text("221a"), symbol, "kNm", Value(moment * 1e-6), kMoment.width,
+                        kMoment.decimals, kMoment.round, 1, 37, 49, 56, 1);
+}
+
 // The design moment as printed above the two resistances it is checked
 // against: never at or below one it exceeds.
 Value designMomentShown(const ProjectModel& m) {
@@ -78,24 +85,33 @@ void writeCompositeSlabWidths(ResultHalf& r) {
     r.file.text(" mm").endLine();
 }
 
-// The beam is checked in sagging only. A beam with no sagging moment left
-// to check shows its composite resistance and utilisation as not checked
-// (with hogging over the whole span the zone between zero moments is the
-// whole span and MRd.c the full composite resistance: neither is a check);
-// the largest hogging moment, wherever the beam hogs, is printed as not
-// checked.
-void writeHoggingRows(ResultHalf& r) {
-    const ProjectModel& m = r.m;
-    if (!analysis::BeamSaggingMomentChecked(m)) {
-        r.file.text(r.heading(70)).moveTo(37).text(r.heading(77)).moveTo(47).text(r.text("221c")).endLine();
-        r.file.text(r.heading(190)).moveTo(47).text(r.text("221c")).endLine();
+// The beam is checked in sagging only. Its utilisation row is its verdict:
+// where the design moment hogs, the row says in words that the hogging is
+// not checked, after the sagging utilisation where one is checked (never
+// that alone), and the largest hogging moment follows. A beam with no
+// sagging moment left to check shows its composite resistance as not
+// checked (with hogging over the whole span the zone between zero moments
+// is the whole span and MRd.c the full composite resistance: neither is a
+// check).
+void writeBeamVerdict(ResultHalf& r) {
+    const analysis::BeamMomentCheck check = analysis::BeamBendingCheck(r.m);
+    if (!check.hogs()) {
+        r.print(kBeamUtilisation);
+        return;
     }
-    if (!analysis::BeamHogs(m)) return;
-    r.print(labelRow(
-        key("221a"), fixed("Md.neg"), "kNm",
-        [](const ProjectModel& m) -> Value { return m.MaxHoggingDesignMoment * 1e-6; }, kMoment, 1, 37, 49, 56));
+    if (check.saggingChecked) {
+        LabelRow open = kBeamUtilisation;
+        open.endLine = false;
+        r.print(open);
+        r.file.moveTo(r.file.column() + 1);
+    } else {
+        r.file.text(r.heading(70)).moveTo(37).text(r.heading(77)).moveTo(47).text(r.text("221c")).endLine();
+        r.file.text(r.heading(190)).moveTo(47);
+    }
+    r.file.text(r.text("221e")).endLine();
+    writeHoggingMoment(r, "Md.neg", check.uncheckedHogging);
     r.line(r.text("221b"));
-    if (!analysis::BeamSaggingMomentChecked(m)) r.line(r.text("221d"));
+    if (!check.saggingChecked) r.line(r.text("221d"));
 }
 
 // Block 7: strains of the solved plane at the top and at the reference
@@ -196,8 +212,7 @@ void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
     r.printAll(kBeamMoments);
     if (analysis::BeamSaggingMomentChecked(m)) writeCompositeSlabWidths(r);
-    r.print(kBeamUtilisation);
-    writeHoggingRows(r);
+    writeBeamVerdict(r);
     // The strains of the plane MRd.c is solved with: none where MRd.c is
     // not checked.
     if (analysis::BeamSaggingMomentChecked(m)) r.printAll(kSolvedSection);
@@ -210,15 +225,23 @@ void writeBeamResults(ResultHalf& r) {
 
     r.emptyLine();
     r.line(r.heading(120));
-    if (analysis::BeamStrainChecked(m)) {
+    // The strain check judges the shortening of the beam top under a
+    // sagging characteristic moment; where that moment hogs, the top is
+    // stretched: not checked, said beside the largest such moment.
+    const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
+    if (strain.saggingChecked) {
         r.printAll(kSupportStrains);
         // The allowed strain and the crack width it comes from.
         PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000),
                             4, 2, 1, 1, 37, 50, 58, 1);
         PrintLabelValueLine(r.file, r.heading(178) + r.heading(179), "wk.lim", " mm ", m.AllowedCrackWidth, 4, 2, 1,
                             1, 37, 50, 58, 1);
-    } else {
-        r.line(r.text(library::StrainCheckApplies(m) ? "120b" : "120a"));
+    } else if (!strain.applies) {
+        r.line(r.text("120a"));
+    }
+    if (strain.hogs()) {
+        writeHoggingMoment(r, "Mk.neg", strain.uncheckedHogging);
+        r.line(r.text(strain.saggingChecked ? "120c" : "120b"));
     }
 
     r.emptyLine();

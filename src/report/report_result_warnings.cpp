@@ -83,6 +83,16 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
     r.file.moveTo(std::max(r.file.column() + 1, 81)).text(unit).endLine();
 }
 
+// A moment a check leaves unchecked (a hogging one): its text, the moment
+// ending at column 43 as the results table prints it, and the words of
+// the check not made from column 45.
+void notCheckedLine(ResultHalf& r, const char* keyNumber, double moment, const char* wordsKey) {
+    const std::string number = VerdictNumberText(moment * 1e-6);
+    r.file.text(r.text(keyNumber));
+    r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(number.size()))).text(number);
+    r.file.moveTo(std::max(r.file.column() + 1, 45)).text(r.text(wordsKey)).endLine();
+}
+
 void writeBeamWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
     // The acting number of each line never prints at or below its limit.
@@ -106,6 +116,13 @@ void writeBeamWarnings(ResultHalf& r) {
     if (m.AllowedStrain != 0.0 && UtilisationExceeded(UtilisationOf(m.BeamTopStrainMax, m.AllowedStrain)))
         comparisonLine(r, 222, acting(m.BeamTopStrainMax * 1000, m.AllowedStrain * 1000), 252,
                        m.AllowedStrain * 1000, "%o");
+    // The hogging moments the beam's checks leave unchecked, among the
+    // verdicts: never only a line under the moments above.
+    const analysis::BeamMomentCheck bending = analysis::BeamBendingCheck(m);
+    const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
+    if ((bending.hogs() || strain.hogs()) && !UtilisationExceeded(m.UtilisationRatio)) r.line(" ");
+    if (bending.hogs()) notCheckedLine(r, "222a", bending.uncheckedHogging, "222c");
+    if (strain.hogs()) notCheckedLine(r, "222b", strain.uncheckedHogging, "222d");
     r.emptyLine();
 }
 

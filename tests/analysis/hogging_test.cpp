@@ -67,35 +67,68 @@ Calculated calculate(const CalculationFolder& data, const std::string& fixture, 
     return r;
 }
 
-// The largest hogging design moment is the end moment at its support,
-// gamma times the entered moment: the slab and beam loads give no moment
-// at a support. Partly hogging (sagging left at midspan) keeps the bending
-// check; wholly hogging leaves none, and the gauge shows no 0 %.
-//   -300 at the start: -1.15 * 300 = -345 kNm at x = 0; midspan
-//     q L^2 / 8 - 345 / 2 = 484.0 - 172.5 = 311.5 kNm sags.
-//   -500 / -500: -575 kNm at both supports; midspan 484.0 - 575 = -91.0
-//     kNm: the whole beam hogs.
+// The largest hogging moments are the end moments at their support, gamma
+// times the entered moment for the design row, as entered for the
+// characteristic one: the slab and beam loads give no moment at a support.
+// The moment at a station is that of a simply supported beam under its
+// loads plus the end moments drawn linearly between the supports. The
+// largest moments lie at station 21 of the 43 uniform ones (x21 = 3516.28
+// mm, x (L - x) / 2 = 6.476e6 mm2), where the loads give q x (L - x) / 2 =
+// 483.77 kNm design and qk x (L - x) / 2 = 385.19 kNm characteristic, with
+// the characteristic line load qk = 59.4755 N/mm (calculation_worked_
+// example_test.cpp's q without its factors: 25.272 + 0.00792 + 7.2 + 18.0 +
+// 1.52896 + 7.46666). Partly hogging (sagging left near midspan) keeps the
+// check of the sagging moment; wholly hogging leaves none.
+//   -300 at the start: -345 / -300 kNm at x = 0; sags.
+//   -400 / -400: design -460 at the supports, 483.77 - 460 = 23.77 kNm
+//     at midspan sags; characteristic -400, 385.19 - 400 = -14.81 kNm:
+//     hogs over the whole span, so the strain is not checked, and the
+//     largest characteristic moment is that -14.81 kNm, as it is.
+//   -500 / -500: -575 / -500 at the supports; 483.77 - 575 < 0: the whole
+//     beam hogs.
 //   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
-//     = -49500 kNm.
+//     = -49500 kNm design, -40000 characteristic.
+//   +100 variable at the end: sags everywhere (+150 / +100 kNm at the end);
+//     the start keeps a residue of the end moment, which acts 0.001 mm
+//     inside the support: -150 kNm x 0.001 / 7200 = -2.1e-5 kNm, below the
+//     tolerance 1e-5 x 555 kNm: no hogging.
 TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
     CalculationFolder data;
     struct Case {
         const char* name;
         EndMoments moments;
-        double hogging;  // kNm, at x = 0
-        bool sagging;
+        double hogging, charHogging;  // kNm, at x = 0
+        bool sagging, strain;         // checked
     };
-    const double midspan = q * L * L / 8 * 1e-6;  // 484.0 kNm
+    const double x21 = 21 * L / 43, loads = x21 * (L - x21) / 2;
+    constexpr double qk = 25.272 + 0.00792 + 7.2 + 18.0 + 1.52896 + 7.46666;
+    // The largest characteristic moment over the 44 uniform stations:
+    // the loads' plus the end moments of every stage, linear between the
+    // supports (kNm).
+    const auto largestCharacteristic = [&](const EndMoments& e) {
+        const double ms = e.grouting[0] + e.topping[0] + e.permanent[0] + e.variable[0];
+        const double me = e.grouting[1] + e.topping[1] + e.permanent[1] + e.variable[1];
+        double largest = -1e300;
+        for (int i = 0; i <= 43; ++i) {
+            const double x = i * L / 43;
+            largest = std::max(largest, qk * x * (L - x) / 2 * 1e-6 + ms * (1 - x / L) + me * x / L);
+        }
+        return largest;
+    };
     const Case cases[] = {
-        {"no support moments", {}, 0.0, true},
-        {"-300 at the start", {{}, {}, {-300, 0}, {}}, -gG * 300, true},
-        {"-500 / -500", {{}, {}, {-500, -500}, {}}, -gG * 500, false},
+        {"no support moments", {}, 0.0, 0.0, true, true},
+        {"-300 at the start", {{}, {}, {-300, 0}, {}}, -gG * 300, -300, true, true},
+        {"-400 / -400", {{}, {}, {-400, -400}, {}}, -gG * 400, -400, true, false},
+        {"-500 / -500", {{}, {}, {-500, -500}, {}}, -gG * 500, -500, false, false},
         {"-10000 in every stage",
          {{-10000, -10000}, {-10000, -10000}, {-10000, -10000}, {-10000, -10000}},
          -10000 * (3 * gG + gQ),
+         -40000,
+         false,
          false},
+        {"+100 variable at the end", {{}, {}, {}, {0, 100}}, 0.0, 0.0, true, true},
     };
-    ASSERT_LT(midspan - gG * 500, 0.0);  // the -500 / -500 beam hogs at midspan too
+    ASSERT_LT(q * loads * 1e-6 - gG * 500, 0.0);  // the -500 / -500 beam hogs at midspan too
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Calculated r = calculate(data, "concrete_middle_beam.dat", c.moments);
@@ -104,12 +137,19 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         // The end moments act 0.001 mm inside the supports: within 1e-6 of
         // the moment.
         EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, c.hogging, 1e-6 * std::fabs(c.hogging) + 1e-9);
+        EXPECT_NEAR(m.MaxHoggingCharMoment * 1e-6, c.charHogging, 1e-6 * std::fabs(c.charHogging) + 1e-9);
+        const double charMaximum = largestCharacteristic(c.moments);
+        // Within 1e-5 of the loads' moment (the catalogue's core shapes move
+        // the line load by less than that) and of the end moments.
+        EXPECT_NEAR(m.MaxCharMoment * 1e-6, charMaximum, 1e-5 * (qk * L * L / 8 * 1e-6 + std::fabs(charMaximum)));
         // At a support: the start, or either where both ends take the
         // same moment.
         const double x = m.MaxHoggingDesignMomentX;
         EXPECT_NEAR(std::min(x, L - x), 0.0, 1e-6);
         EXPECT_EQ(BeamHogs(m), c.hogging < 0);
+        EXPECT_EQ(quorvel::analysis::BeamHogsCharacteristic(m), c.charHogging < 0);
         EXPECT_EQ(BeamSaggingMomentChecked(m), c.sagging);
+        EXPECT_EQ(quorvel::analysis::BeamStrainChecked(m), c.strain);
         if (c.sagging) {
             EXPECT_GT(m.UtilisationRatio, 0.0);
         } else {
@@ -117,6 +157,22 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
             EXPECT_EQ(m.UtilisationRatio, 0.0);  // the number no view shows as a check
         }
     }
+}
+
+// One rule of "hogs": below -1e-5 of the largest moment magnitude of the
+// row, and never within 10 Nmm (1e-5 of 1 kNm) of zero.
+TEST(Hogging, AMomentHogsBeyondItsTolerance) {
+    using quorvel::analysis::MomentHogs;
+    const struct {
+        double moment, scale;
+        bool hogs;
+    } rows[] = {
+        {-1.01e3, 1e8, true},  {-0.99e3, 1e8, false},  // 1e-5 of 100 kNm
+        {-10.1, 0.0, true},    {-9.9, 0.0, false},     // the floor
+        {-10.1, 1e5, true},    {-21.0, 5.55e8, false},  // the +100 kNm residue
+        {0.0, 0.0, false},     {5e8, 5e8, false},
+    };
+    for (const auto& row : rows) EXPECT_EQ(MomentHogs(row.moment, row.scale), row.hogs) << row.moment << " " << row.scale;
 }
 
 // The slabs' own checks depend on their span, not on the beam's moment. A

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -149,6 +150,47 @@ TEST_F(Gauges, ARatioThatIsNotANumberIsDrawnAsExceeded) {
         EXPECT_GT(g.barEnd(), innerWidth());
         Gauge stale = draw(bad, true);
         EXPECT_EQ(stale.barColor(), Grey);
+    }
+}
+
+// A gauge with words (a hogging moment not checked): never a bar; the
+// words in the bar's place, fitting between its marks with the widest
+// moment; the checked ratio, where there is one, in the number's place,
+// grey, or red with the words once exceeded (a NaN reads 999, exceeded).
+TEST_F(Gauges, WordsStandInTheBarsPlaceWithTheCheckedRatioBesideThem) {
+    const std::string words = "neg. -11500,0 kNm ei tarkisteta";
+    const struct {
+        std::optional<double> ratio;
+        const char* number;  // none without a ratio
+        platform::Color color;
+    } rows[] = {
+        {std::nullopt, nullptr, Grey},
+        {0.5, "50", Grey},
+        {1.0, "100", Grey},
+        {1.003, "101", Red},
+        {std::numeric_limits<double>::quiet_NaN(), "999", Red},
+    };
+    const int textZone = ui.textWidthPixels(platform::Font{"MS Serif", 6.75}, "999,");
+    for (const auto& row : rows) {
+        DrawGaugeWithWords(form.picMittari, words, row.ratio);
+        std::vector<const DrawCommand*> shown;
+        int lines = 0;
+        for (const DrawCommand& c : form.picMittari.displayList()) {
+            EXPECT_NE(c.kind, Kind::FilledBox);
+            if (c.kind == Kind::Text) shown.push_back(&c);
+            if (c.kind == Kind::Line) ++lines;
+        }
+        EXPECT_EQ(lines, 3);  // the marks only
+        ASSERT_EQ(shown.size(), row.number ? 2u : 1u);
+        if (row.number) {
+            EXPECT_EQ(shown[0]->text, row.number);
+            EXPECT_EQ(shown[0]->color, row.color);
+            EXPECT_EQ(shown[0]->x1, 2);
+        }
+        EXPECT_EQ(shown.back()->text, words);
+        EXPECT_EQ(shown.back()->color, row.color);
+        EXPECT_EQ(shown.back()->x1, textZone + 3);
+        EXPECT_LE(shown.back()->x1 + ui.textWidthPixels(platform::Font{"MS Serif", 6.75}, words), innerWidth());
     }
 }
 

@@ -11,6 +11,7 @@
 #include <cfloat>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -309,55 +310,122 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
     EXPECT_NE(percent[0].first, Grey);
 }
 
-// A beam whose design moment hogs over the whole span (SUORA with permanent
-// support moments of -1000 kNm: -1150 kNm at the supports against some 480
-// kNm of sagging from the loads, by hand) has no sagging moment to check:
-// its bending gauge shows no bar, only "ei tarkisteta" / "not checked" in
-// grey, and the table's bending row says the same without a picture;
-// before, a green 0 and 0.00 % with a tick.
-TEST_F(StrainCheck, ABeamThatHogsOverTheWholeSpanShowsItsBendingAsNotChecked) {
+// A hogging moment is never shown as checked. SUORA with support moments
+// (kNm): the largest hogging moments are at the supports, by hand 1.15 times
+// the permanent one for the design moment (Md.neg) and the permanent one
+// itself for the characteristic moment (Mk.neg); the loads give some 480
+// kNm of design sagging at midspan (simply supported, q L^2 / 8).
+//   -1000 / -1000: Md.neg -1150, Mk.neg -1000; nothing sags: each gauge
+//     shows only its words in grey, each table row the hogging moment with
+//     "not checked" and no picture; before, a green 0 and 0.00 % with a tick.
+//   -100 / -100: Md.neg -115, Mk.neg -100; both sag near midspan: the
+//     gauge shows the sagging percentage in grey beside the words, never a
+//     green bar; the table row the hogging moment without a picture; an
+//     exceeded sagging ratio turns the gauge red and leaves the not-OK
+//     picture. Before, a green bar and the OK picture.
+//   +100 variable at the end: sags everywhere (+150 kNm there); the model
+//     keeps a rounding residue of -2.5e-5 kNm at the start: no hogging
+//     words anywhere, the plain gauges and rows.
+TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
+    constexpr platform::Color Red = platform::rgb(255, 0, 0);
     const std::string dashes = "--------------------- ";
+    struct Case {
+        const char* name;
+        double start, end, variableEnd;
+        const char* md;  // the hogging moments as the gauges write them, or none
+        const char* mk;
+        bool sagging;    // a sagging ratio shown beside the words
+    };
+    const Case cases[] = {
+        {"-1000 / -1000", -1000, -1000, 0, "-1150", "-1000", false},
+        {"-100 / -100", -100, -100, 0, "-115", "-100", true},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, true},
+    };
+    struct Language {
+        int index;
+        const char* words;  // the gauge's words around the moment
+        const char* after;
+        const char* notChecked;
+        const char* mdCaption;
+        const char* mkCaption;
+    };
+    const Language languages[] = {
+        {0, "neg. ", ",0 kNm ei tarkisteta", "ei tarkisteta", "Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"},
+        {1, "hogging ", ",0 kNm not checked", "not checked", "Hogging Md.neg kNm", "Hogging Mk.neg kNm"},
+    };
     chooseType("SUORA");
-    m.SupportMomentStartPermanent = -1000;
-    m.SupportMomentEndPermanent = -1000;
-    calculate();
-    ASSERT_FALSE(analysis::BeamSaggingMomentChecked(m));
-    for (auto [language, text] : {std::pair{0, "ei tarkisteta"}, std::pair{1, "not checked"}}) {
-        SCOPED_TRACE(text);
-        if (language == 1) w.SwitchToEnglish();
-        // The bending and the strain at the slab support alike: a top that
-        // stretches is no shortening of 0.00 to show as adequate.
-        for (platform::PictureBox* gauge : {&w.picPalkkitaipuma, &w.picVenyma}) {
-            EXPECT_EQ(texts(*gauge), (std::vector<std::pair<platform::Color, std::string>>{{Grey, text}}))
-                << gauge->name();
-            for (const DrawCommand& c : gauge->displayList())
-                EXPECT_NE(c.kind, DrawCommand::Kind::FilledBox) << "a bar in " << gauge->name();
-        }
-        ui.onModal("frmTaulukot", [&, text = text](platform::Form& f) {
-            auto& table = static_cast<frmTaulukot&>(f);
-            for (int row : {1, 2}) {
-                EXPECT_EQ(table.Grid3.textMatrix(row, 1), dashes) << row;
-                EXPECT_EQ(table.Grid3.textMatrix(row, 2), dashes) << row;
-                EXPECT_EQ(table.Grid3.textMatrix(row, 3), std::string(text) + " ") << row;
-                EXPECT_EQ(table.Grid3.cellPicture(row, 3), "") << row;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m.SupportMomentStartPermanent = c.start;
+        m.SupportMomentEndPermanent = c.end;
+        m.SupportMomentEndVariable = c.variableEnd;
+        calculate();
+        ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
+        ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
+        for (const Language& l : languages) {
+            SCOPED_TRACE(l.index);
+            if (l.index == 1) w.SwitchToEnglish();
+            ui.setDecimalMark(',');
+            w.DrawResultGauges();
+            for (auto [gauge, moment, ratio] : {std::tuple{&w.picPalkkitaipuma, c.md, m.UtilisationRatio.number()},
+                                                std::tuple{&w.picVenyma, c.mk, m.BeamTopStrainMax / m.AllowedStrain}}) {
+                SCOPED_TRACE(gauge->name());
+                const auto shown = texts(*gauge);
+                bool bar = false;
+                for (const DrawCommand& d : gauge->displayList()) bar = bar || d.kind == DrawCommand::Kind::FilledBox;
+                const std::string percent = std::to_string(std::lround(100 * ratio));
+                if (!moment) {
+                    EXPECT_TRUE(bar);
+                    EXPECT_EQ(shown, (std::vector<std::pair<platform::Color, std::string>>{{shown[0].first, percent}}));
+                    EXPECT_NE(shown[0].first, Grey);
+                    continue;
+                }
+                EXPECT_FALSE(bar);
+                const std::string words = std::string(l.words) + moment + l.after;
+                std::vector<std::pair<platform::Color, std::string>> expected;
+                if (c.sagging) expected.emplace_back(Grey, percent);
+                expected.emplace_back(Grey, words);
+                EXPECT_EQ(shown, expected);
             }
-            table.cmdOK.press();
-        });
-        ui.click(w.cmdTaulukko);
+            ui.onModal("frmTaulukot", [&](platform::Form& f) {
+                auto& table = static_cast<frmTaulukot&>(f);
+                for (auto [row, moment, caption] : {std::tuple{1, c.md, l.mdCaption}, std::tuple{2, c.mk, l.mkCaption}}) {
+                    SCOPED_TRACE(row);
+                    if (!moment) {
+                        EXPECT_NE(table.Grid3.cellPicture(row, 3), "");  // the plain row's picture
+                        continue;
+                    }
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 0), caption);
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 1), std::string(moment) + ",00 ");
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 2), dashes);
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 3), std::string(l.notChecked) + " ");
+                    EXPECT_EQ(table.Grid3.cellPicture(row, 3), "");
+                }
+                table.cmdOK.press();
+            });
+            ui.click(w.cmdTaulukko);
+        }
+        w.SwitchToFinnish();
     }
 
-    // Partly hogging (-100 kNm): sagging is left, and its percentage shows.
-    m.SupportMomentStartPermanent = -100;
-    m.SupportMomentEndPermanent = -100;
+    // An exceeded sagging ratio beside hogging words: red, and the table's
+    // not-OK picture (the ratio set past 1 on the -100 / -100 beam).
+    m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = -100;
+    m.SupportMomentEndVariable = 0;
     calculate();
-    const auto percent = texts(w.picPalkkitaipuma);
-    ASSERT_EQ(percent.size(), 1u);
-    EXPECT_EQ(percent[0].second, std::to_string(std::lround(100 * m.UtilisationRatio)));
-    EXPECT_NE(percent[0].first, Grey);
-    const auto strain = texts(w.picVenyma);
-    ASSERT_EQ(strain.size(), 1u);
-    EXPECT_NE(strain[0].first, Grey);
+    m.UtilisationRatio = 1.2;
+    w.DrawResultGauges();
+    const auto shown = texts(w.picPalkkitaipuma);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], (std::pair<platform::Color, std::string>{Red, "120"}));
+    EXPECT_EQ(shown[1].first, Red);
+    ui.onModal("frmTaulukot", [&](platform::Form& f) {
+        auto& table = static_cast<frmTaulukot&>(f);
+        EXPECT_EQ(table.Grid3.cellPicture(1, 3), table.imgNo.picture());
+        table.cmdOK.press();
+    });
+    ui.click(w.cmdTaulukko);
 }
 
 }  // namespace

@@ -12,12 +12,14 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <filesystem>
 #include <map>
 
 #include "support/test_support.h"
 #include "app/frm_about.h"
 #include "app/frm_quorvel.h"
+#include "app/gauges.h"
 #include "app/language.h"
 #include "platform/qt/qt_platform.h"
 #include "qt_test_platform.h"
@@ -111,6 +113,29 @@ TEST_F(MainWindowQt, EveryControlIsAWidgetAtItsPlace) {
     EXPECT_FALSE(ui.widgetOf(window.optJalo)->isVisible());
     EXPECT_TRUE(ui.widgetOf(window.optLB)->isVisible());
     EXPECT_FALSE(ui.widgetOf(window.cmdLaatasto)->isEnabled());
+    window.unload();
+}
+
+// The words of a beam gauge whose hogging moment is not checked fit
+// between its marks in the real font, in both languages, with the widest
+// moment the support moments allow (1.5 x 10000 kNm at both ends of every
+// stage: -49500.0) and a ratio in the number's place.
+TEST_F(MainWindowQt, HoggingWordsFitTheBeamGauges) {
+    frmQuorvel window(m, ui);
+    window.show();
+    for (const char* words : {"hogging -49500,0 kNm not checked", "neg. -49500,0 kNm ei tarkisteta"}) {
+        for (platform::PictureBox* pic : {&window.picPalkkitaipuma, &window.picVenyma}) {
+            DrawGaugeWithWords(*pic, words, 1.234);
+            int found = 0;
+            for (const platform::DrawCommand& text : pic->displayList())
+                if (text.text == words) {
+                    ++found;
+                    EXPECT_LE(text.x1 + ui.textWidthPixels(text.font, words), std::floor(pic->scaleWidth()))
+                        << words << " in " << pic->name();
+                }
+            EXPECT_EQ(found, 1) << pic->name();
+        }
+    }
     window.unload();
 }
 

@@ -433,9 +433,16 @@ TEST(BeamMaxima, GoverningValuesAndTheirPoints) {
     EXPECT_EQ(m.MaxShearStage6, 120e3);
     EXPECT_EQ(m.MaxShearStage6Station, 0);
 
-    // Moments negative everywhere: the maximum stays 0 at point 0.
-    for (int i = 0; i <= 10; ++i) m.BeamMomentChar(i, 6) = -1e6 * (i + 1);
+    // Moments negative everywhere: the characteristic maximum is the least
+    // negative one, as it is (never a sagging 0), at its point; the design
+    // maximum, whose check is of sagging only, stays 0 at point 0.
+    for (int i = 0; i <= 10; ++i) {
+        m.BeamMomentChar(i, 6) = -1e6 * std::abs(i - 4) - 2e6;
+        m.BeamMomentDesign(i, 6) = -1e6 * (i + 1);
+    }
     FindBeamMaxima(m);
-    EXPECT_EQ(m.MaxCharMoment, 0);
-    EXPECT_EQ(m.MaxCharMomentStation, 0);
+    EXPECT_EQ(m.MaxCharMoment, -2e6);
+    EXPECT_EQ(m.MaxCharMomentStation, 4);
+    EXPECT_EQ(m.MaxDesignMoment, 0);
+    EXPECT_EQ(m.MaxDesignMomentStation, 0);
 }

@@ -24,7 +24,7 @@ using Lines = std::vector<std::string>;
 // concrete_middle_beam.dat with permanent support moments (kNm) and, where
 // given, other slab spacings on both sides; its report in the language.
 Lines reportOf(double startMoment, double endMoment, int16_t language, double spacingStart = 0,
-               double spacingEnd = 0) {
+               double spacingEnd = 0, double variableEndMoment = 0) {
     quorvel::testing::CalculationFolder data;
     platform::HeadlessPlatform ui;
     model::ProjectModel m;
@@ -33,6 +33,7 @@ Lines reportOf(double startMoment, double endMoment, int16_t language, double sp
     data.load(m, "concrete_middle_beam.dat");
     m.SupportMomentStartPermanent = startMoment;
     m.SupportMomentEndPermanent = endMoment;
+    m.SupportMomentEndVariable = variableEndMoment;
     if (spacingStart > 0)
         for (int side = 1; side <= 2; ++side) {
             m.BeamSpacing(side, 1) = spacingStart;
@@ -56,70 +57,114 @@ bool anyLineStarts(const Lines& lines, const std::string& start) {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
 }
 
-// The words of each language: the hogging row, its note, the rows of the
-// composite resistance and utilisation not checked, the note of a beam
-// with no sagging moment, the beam's utilisation row as 0 (never printed),
-// the slab underside's warning and the row of the strains MRd.c is solved
-// with (printed only where MRd.c is checked).
+bool anyLineHas(const Lines& lines, const std::string& part) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != l.npos; });
+}
+
+// The words of each language: the hogging row's label, its note, the
+// composite resistance not checked, the utilisation row's words (after
+// its value where a sagging moment is checked), the note of a beam with no
+// sagging moment, the slab underside's warning, the row of the strains
+// MRd.c is solved with (printed only where MRd.c is checked), the strain
+// not checked over the whole span and where Mk hogs in part, and the two
+// closing verdicts.
 struct Words {
     int16_t language;
     const char* hoggingRow;
     const char* hoggingNote;
     const char* resistanceNotChecked;
-    const char* utilisationNotChecked;
+    const char* utilisation;
+    const char* hoggingNotChecked;
     const char* noSagging;
-    const char* zeroUtilisation;
     const char* tensionWarning;
     const char* solvedStrains;
     const char* strainNotChecked;
+    const char* strainNotCheckedInPart;
+    const char* bendingVerdict;
+    const char* strainVerdict;
 };
 
 const Words words[] = {
-    {1, "Hogging moment, largest             Md.neg    = ",
-     "Not checked: the beam is checked in sagging only.",
-     "Moment resistance, composite        MRd.c     not checked",
-     "Utilisation                                   not checked",
-     "No sagging moment: Lo is the whole span, not a zone between zero moments.",
-     "Utilisation                                   =   0.00  ", "Tension at the slab underside sig.ct =",
-     "Strains at MRd.c",
-     "Not checked: the beam hogs over the whole span, and its top is stretched, not shortened."},
-    {0, "Negatiivinen momentti, suurin       Md.neg    = ",
-     "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
-     "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta",
-     "Käyttöaste                                    ei tarkisteta",
-     "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
-     "Käyttöaste                                    =   0.00  ", "Laatan alapinnan vetojännitys sig.ct =",
-     "Venymät, MRd.c",
-     "Ei tarkisteta: palkin momentti on negatiivinen koko jänteellä, ja sen yläpinta venyy, ei lyhene."},
+    {1, "Hogging moment, largest             ", "Not checked: the beam is checked in sagging only.",
+     "Moment resistance, composite        MRd.c     not checked", "Utilisation                                   ",
+     "hogging not checked", "No sagging moment: Lo is the whole span, not a zone between zero moments.",
+     "Tension at the slab underside sig.ct =", "Strains at MRd.c",
+     "Not checked: Mk hogs over the whole span, and the beam top is stretched, not shortened.",
+     "Not checked where Mk hogs: there the beam top is stretched, not shortened.",
+     "HOGGING MOMENT Md.neg =             ", "HOGGING MOMENT Mk.neg =             "},
+    {0, "Negatiivinen momentti, suurin       ", "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
+     "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta", "Käyttöaste                                    ",
+     "negatiivista ei tarkisteta", "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
+     "Laatan alapinnan vetojännitys sig.ct =", "Venymät, MRd.c",
+     "Ei tarkisteta: Mk on negatiivinen koko jänteellä, ja palkin yläpinta venyy, ei lyhene.",
+     "Ei tarkisteta, missä Mk on negatiivinen: siellä palkin yläpinta venyy, ei lyhene.",
+     "NEGATIIVINEN MOMENTTI Md.neg =      ", "NEGATIIVINEN MOMENTTI Mk.neg =      "},
 };
 
-// -500 / -500 kNm: the whole beam hogs (-575 kNm at the supports, about
-// -91 at midspan by hand: q L^2 / 8 - 575 = 484.0 - 575); -300 at the
-// start only: -345 kNm there, sagging left to check; none: no hogging row.
-TEST(HoggingReport, HoggingRowsAndTheChecksNotMade) {
+// The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
+// the largest hogging moments are the support moments, design gamma_G = 1.15
+// times the permanent one; the loads alone give 483.77 kNm design and
+// 385.19 characteristic at station 21 (x = 3516.3 mm).
+//   -500 / -500: Md.neg -575.0, Mk.neg -500.0; 483.77 - 575 and 385.19 -
+//     500 hog: nothing sags, so neither check has a sagging value.
+//   -400 / -400: Md.neg -460.0 with 23.77 kNm sagging left (utilisation
+//     0.03); Mk.neg -400.0 and Mk = 385.19 - 400 = -14.8 kNm: the top
+//     stretches over the whole span.
+//   -300 at the start: Md.neg -345.0, Mk.neg -300.0, both sag elsewhere.
+//   none, and +100 kNm variable at the end (sagging there: +150 / +100):
+//     no hogging line at all.
+TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
+    struct Case {
+        const char* name;
+        double start, end, variableEnd;
+        const char* mdNeg;  // as printed, or none
+        const char* mkNeg;
+        bool sagging;                  // a sagging design moment checked
+        bool strainInPart;             // Mk sags somewhere while it hogs
+        const char* mk;                // the characteristic row's value, or none to check
+    };
+    const Case cases[] = {
+        {"-500 / -500", -500, -500, 0, "-575.0", "-500.0", false, false, nullptr},
+        {"-400 / -400", -400, -400, 0, "-460.0", "-400.0", true, false, "Mk        =  -14.8 kNm"},
+        {"-300 at the start", -300, 0, 0, "-345.0", "-300.0", true, true, nullptr},
+        {"none", 0, 0, 0, nullptr, nullptr, true, true, nullptr},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, true, true, nullptr},
+    };
     for (const Words& w : words) {
-        SCOPED_TRACE(w.language);
-        const Lines whole = reportOf(-500, -500, w.language);
-        EXPECT_TRUE(hasLine(whole, std::string(w.hoggingRow) + "-575.0 kNm"));
-        EXPECT_TRUE(hasLine(whole, w.hoggingNote));
-        EXPECT_TRUE(hasLine(whole, w.resistanceNotChecked));
-        EXPECT_TRUE(hasLine(whole, w.utilisationNotChecked));
-        EXPECT_TRUE(hasLine(whole, w.noSagging));
-        EXPECT_FALSE(hasLine(whole, w.zeroUtilisation));
-        EXPECT_FALSE(anyLineStarts(whole, w.solvedStrains));
-        EXPECT_TRUE(hasLine(whole, w.strainNotChecked));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (w.language ? " English" : " Finnish"));
+            const Lines report = reportOf(c.start, c.end, w.language, 0, 0, c.variableEnd);
+            const std::string utilisation = w.utilisation;
+            const bool utilisationWithWords = std::any_of(report.begin(), report.end(), [&](const std::string& l) {
+                return l.rfind(utilisation, 0) == 0 && l.ends_with(w.hoggingNotChecked);
+            });
+            EXPECT_EQ(hasLine(report, utilisation + w.hoggingNotChecked), c.mdNeg && !c.sagging);
+            EXPECT_EQ(anyLineStarts(report, utilisation + "=   0.03   ") && utilisationWithWords,
+                      c.mdNeg && std::string(c.name) == "-400 / -400");
+            EXPECT_EQ(utilisationWithWords, c.mdNeg != nullptr);
+            EXPECT_FALSE(hasLine(report, utilisation + "=   0.00  "));  // never a 0 % check
+            EXPECT_EQ(hasLine(report, std::string(w.hoggingRow) + "Md.neg    = " + (c.mdNeg ? c.mdNeg : "") + " kNm"),
+                      c.mdNeg != nullptr);
+            EXPECT_EQ(anyLineHas(report, "Md.neg"), c.mdNeg != nullptr);
+            EXPECT_EQ(hasLine(report, w.hoggingNote), c.mdNeg != nullptr);
+            EXPECT_EQ(hasLine(report, w.resistanceNotChecked), !c.sagging);
+            EXPECT_EQ(hasLine(report, w.noSagging), !c.sagging);
+            EXPECT_EQ(anyLineStarts(report, w.solvedStrains), c.sagging);
+            EXPECT_EQ(anyLineStarts(report, std::string(w.bendingVerdict) + (c.mdNeg ? c.mdNeg : "") + "0 kNm"),
+                      c.mdNeg != nullptr);
 
-        const Lines partly = reportOf(-300, 0, w.language);
-        EXPECT_TRUE(hasLine(partly, std::string(w.hoggingRow) + "-345.0 kNm"));
-        EXPECT_TRUE(hasLine(partly, w.hoggingNote));
-        EXPECT_FALSE(hasLine(partly, w.utilisationNotChecked));
-        EXPECT_FALSE(hasLine(partly, w.noSagging));
-        EXPECT_TRUE(anyLineStarts(partly, w.solvedStrains));
-        EXPECT_FALSE(hasLine(partly, w.strainNotChecked));
-
-        const Lines none = reportOf(0, 0, w.language);
-        EXPECT_FALSE(anyLineStarts(none, w.hoggingRow));
-        EXPECT_FALSE(hasLine(none, w.hoggingNote));
+            EXPECT_EQ(hasLine(report, std::string(w.hoggingRow) + "Mk.neg    = " + (c.mkNeg ? c.mkNeg : "") + " kNm"),
+                      c.mkNeg != nullptr);
+            EXPECT_EQ(anyLineHas(report, "Mk.neg"), c.mkNeg != nullptr);
+            EXPECT_EQ(hasLine(report, w.strainNotChecked), c.mkNeg && !c.strainInPart);
+            EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.mkNeg && c.strainInPart);
+            EXPECT_EQ(anyLineHas(report, "eps.lim"), c.strainInPart);  // the strain's own rows
+            EXPECT_EQ(anyLineStarts(report, std::string(w.strainVerdict) + (c.mkNeg ? c.mkNeg : "") + "0 kNm"),
+                      c.mkNeg != nullptr);
+            if (c.mk) {
+                EXPECT_TRUE(anyLineHas(report, c.mk));
+            }
+        }
     }
 }
 
