@@ -80,8 +80,8 @@ void writeCompositeSlabWidths(ResultHalf& r) {
 
 // The beam is checked in sagging only. A beam with no sagging moment left
 // to check shows its composite resistance and utilisation as not checked
-// (with hogging over the whole span the zone between zero moments is the
-// whole span and MRd.c the full composite resistance: neither is a check);
+// (with hogging over the whole span no moment meets MRd.c: neither is a
+// check);
 // the largest hogging moment, wherever the beam hogs, is printed as not
 // checked.
 void writeHoggingRows(ResultHalf& r) {
