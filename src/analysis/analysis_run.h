@@ -73,10 +73,6 @@ struct AnalysisRun {
 
     // --- Beam block -------------------------------------------------------
     PointArray CompositeMomentLine;  // row 5 of the design moments
-    // The stations of the slab checks drawn into the zero-moment zone: tvl,
-    // which the method ties to the zone, is taken there (the slab's own
-    // checks take the stations over the whole beam).
-    PointArray ZoneStationX;
     // The design moments on stations spread uniformly over the whole span,
     // supports included, as the beam maxima take them.
     model::PointStageArray SpanMomentDesign;

@@ -103,18 +103,18 @@ void setUniformStations(ProjectModel& m, AnalysisRun* run) {
     }
 }
 
-void placeStationsInZone(ProjectModel& m, AnalysisRun& run) {
+void placeStations(ProjectModel& m, AnalysisRun& run) {
     library::CopyMatrixColumn(m.BeamMomentDesign, run.CompositeMomentLine, -1, 5,
                               model::MaxCalculationPoint, 0);
     library::FindZeroMomentPoints(m, m.CalculationPointX, run.CompositeMomentLine,
                                   m.CalculationPointCount, m.ZeroMomentX, m.ZeroMomentSpan);
 
-    // The webs nearest inside the zone, and those nearest inside the beam's
-    // ends. A hogging end moment shrinks the zone, but not the slab's span:
-    // the slab's own checks (bending, cracking, support shear) take the
-    // stations over the whole beam; tvl, which the method ties to the zone,
-    // takes them drawn into the zone. Without hogging the zone is the whole
-    // span and the two sets of stations are one.
+    // The webs nearest inside the zone (the governing joint), and those
+    // nearest inside the beam's ends. Every slab check, tvl included, takes
+    // its stations over the whole beam: a hogging end moment shrinks the
+    // zone but not the slab, and the shear the beam hands to the slab webs
+    // does not stop where the moment changes sign. A support moment then
+    // changes the checks only through the beam's forces.
     const auto webs = [&m](double xa, double xb, Value& first, Value& last, Value& nearest) {
         Value gap;
         library::FindSlabWebPositions(m.BeamSpan, m.FirstJointDistance, m.SlabWidthDeduction,
@@ -128,33 +128,8 @@ void placeStationsInZone(ProjectModel& m, AnalysisRun& run) {
 
     const auto clamp = [](double x, double lo, double hi) { return x < lo ? lo : x > hi ? hi : x; };
     const double h = stationSpacing(m);
-    for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        m.CalculationPointX(i) = clamp(i * h, beamFirst, beamLast);
-        run.ZoneStationX(i) = clamp(i * h, first, last);
-    }
-}
-
-void computeSlabEdgeShearFlowsInZone(ProjectModel& m, AnalysisRun& run) {
-    bool sameStations = true;
     for (int i = 0; i <= m.CalculationPointCount; ++i)
-        sameStations = sameStations && run.ZoneStationX(i) == m.CalculationPointX(i);
-    if (sameStations) {
-        computeSlabEdgeShearFlows(m, run);
-        return;
-    }
-    // The beam's shears at the zone's stations, then the tables of the slab
-    // checks back as they were.
-    const model::PointArray checkStations = m.CalculationPointX;
-    const model::PointStageArray momentChar = m.BeamMomentChar;
-    const model::PointStageArray momentDesign = m.BeamMomentDesign;
-    const model::PointStageArray shearDesign = m.BeamShearDesign;
-    m.CalculationPointX = run.ZoneStationX;
-    library::ComputeBeamMomentsAndShears(m);
-    computeSlabEdgeShearFlows(m, run);
-    m.CalculationPointX = checkStations;
-    m.BeamMomentChar = momentChar;
-    m.BeamMomentDesign = momentDesign;
-    m.BeamShearDesign = shearDesign;
+        m.CalculationPointX(i) = clamp(i * h, beamFirst, beamLast);
 }
 
 void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions, AnalysisRun* run) {
@@ -247,7 +222,7 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
     // First moment pass on the uniform stations, for the zero-moment zone.
     setUniformStations(m, &run_);
     library::ComputeBeamMomentsAndShears(m);
-    placeStationsInZone(m, run_);
+    placeStations(m, run_);
 
     // Loads standing on the slab fields, then the second moment pass on the
     // stations of the slab checks with those loads.
@@ -258,13 +233,17 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
     if (m.SlabLineLoadCount(1) + m.SlabLineLoadCount(2) > 0) library::DistributeSlabLineLoads(m);
     library::ComputeBeamMomentsAndShears(m);
 
-    // Effective width of each slab side acting with the beam.
+    // Effective width of each slab side acting with the beam, constant over
+    // the span at the value of a span supported at both ends (Lo the beam's
+    // span). Taken from the zero-moment zone it would shrink to nothing as
+    // the support moments grow and take the slab webs' shear with it, and
+    // it jumped back to the whole span once the beam hogged everywhere.
     for (int side = 1; side <= 2; ++side) {
         library::LookupKefCoefficient(m, m.BeamTypeName, m.SlabTypeName(side), m.SlabHeight(side),
                                       m.SlabDimensionHct(side), m.DowelsOnBeamTop,
                                       m.DowelledConnection, m.SlabKcd(side),
                                       m.SlabRecordValue14(side));
-        m.SlabBcd(side) = m.SlabKcd(side) * m.ZeroMomentSpan;
+        m.SlabBcd(side) = m.SlabKcd(side) * m.BeamSpan;
     }
 
     AnalyseBeamSection(m);
@@ -276,7 +255,7 @@ void SlabsOnBeamAnalysis::runBeamBlock() {
 
     m.TvlComponentWeightA = int16_t{1};
     m.TvlComponentWeightB = int16_t{1};
-    computeSlabEdgeShearFlowsInZone(m, run_);
+    computeSlabEdgeShearFlows(m, run_);
     m.UtilisationRatio = 0.0;
 }
 

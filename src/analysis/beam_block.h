@@ -31,13 +31,11 @@ void formBeamLineLoads(model::ProjectModel& m, const AnalysisRun& run);
 void setUniformStations(model::ProjectModel& m, AnalysisRun* run = nullptr);
 
 // Zero points of row 5 of the design moments (kept in CompositeMomentLine),
-// the slab webs nearest inside the zone between them (GoverningJointX), and
-// two sets of stations from the uniform ones. The stations of the slab
-// checks cover the whole beam: each uniform station before the first web of
-// the beam moves onto it, each beyond its last web onto that one. The
-// stations of tvl (ZoneStationX) are drawn the same way into the zone
-// between the zero points. Without hogging the two sets are one.
-void placeStationsInZone(model::ProjectModel& m, AnalysisRun& run);
+// the slab web nearest inside the zone between them (GoverningJointX), and
+// the stations of every slab check from the uniform ones: each uniform
+// station before the first web of the beam moves onto it, each beyond its
+// last web onto that one, whatever the moment.
+void placeStations(model::ProjectModel& m, AnalysisRun& run);
 
 // Fills the moment and shear tables at the current stations with every load
 // on the beam, its self weight included, and takes the beam maxima from them.
@@ -72,9 +70,5 @@ void designBeamShear(model::ProjectModel& m, AnalysisRun& run);
 // shear-flow factors of stages 5 and 6) and at the slab edges of both sides
 // at every station, N/mm.
 void computeSlabEdgeShearFlows(model::ProjectModel& m, AnalysisRun& run);
-// The same with the beam's shears taken at the stations of tvl in the zone
-// between the zero points (ZoneStationX); the tables of the slab checks are
-// left as they were.
-void computeSlabEdgeShearFlowsInZone(model::ProjectModel& m, AnalysisRun& run);
 
 }  // namespace quorvel::analysis

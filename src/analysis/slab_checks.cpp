@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/analysis_setup.h"
 #include "analysis/slabs_on_beam.h"
@@ -193,11 +194,11 @@ runtime::Message holeRefusalMessage(int side, double from, double to) {
     const bool left = side == 1;
     return runtime::NotCalculated(
         std::string(left ? "vasemman" : "oikean") + " puolen reiät vievät koko puolikkaan x = " + stretch +
-            " (puolet palkin momentin nollakohtien välistä): laatan päähän ei jää sillä uumaa. Kavenna reikiä "
+            " (puolet palkista): laatan päähän ei jää sillä uumaa. Kavenna reikiä "
             "palkin suunnassa (B) tai siirrä ne kauemmas laatan päästä (Y).",
         std::string("the holes of the ") + (left ? "left" : "right") +
             " side take away the whole of the half x = " + stretch +
-            " (half of the beam between its zero moments): the slab end keeps no web there. Make the holes "
+            " (half of the beam): the slab end keeps no web there. Make the holes "
             "narrower along the beam (B) or move them further from the slab end (Y).");
 }
 }  // namespace
@@ -229,48 +230,24 @@ void startSide(ProjectModel& m, int k) {
 void computeHoleFactors(ProjectModel& m, int k) {
     m.BetaR(k, 1) = 1.0;
     m.BetaR(k, 2) = 1.0;
-    // Everything along the beam from its start: the two halves of the
-    // zero-moment zone and each hole's stretch X .. X + B.
-    const double z1 = m.ZeroMomentX(1);
-    const double Lz = m.ZeroMomentSpan;
-    const double halves[3][2] = {{0, 0}, {z1, z1 + 0.5 * Lz}, {z1 + 0.5 * Lz, z1 + Lz}};
+    // The two halves of the beam, as the stations of the web checks cover
+    // it, and each hole's part X .. X + B within a half.
+    const double L = m.BeamSpan;
+    const double halves[3][2] = {{0, 0}, {0, 0.5 * L}, {0.5 * L, L}};
     const double bcr = m.SlabBcr(k);
-    // The part of a hole within one half, as a stretch along the beam (an
-    // empty one when they only touch or not at all).
-    struct Stretch {
-        double from = 0, to = 0;
-        double length() const { return to > from ? to - from : 0.0; }
-    };
-    const auto within = [&](int j, int half) {
-        const double X = m.HoleX(k, j);
-        return Stretch{std::max(X, halves[half][0]), std::min(X + m.HoleWidthB(k, j), halves[half][1])};
-    };
-    // A hole weakens the webs only within 3 b.cr of the slab end and when it
-    // reaches into the slab at all.
-    const auto weakens = [&](int j) { return m.HoleY(k, j) < 3.0 * bcr && m.HoleLengthA(k, j) > 0; };
-    const int holes = m.HoleCount(k);
     for (int half = 1; half <= 2; ++half) {
+        std::vector<library::SlabEndHole> holes;
+        for (int j = 1; j <= m.HoleCount(k); ++j) {
+            const double X = m.HoleX(k, j);
+            holes.push_back({std::max(X, halves[half][0]), std::min(X + m.HoleWidthB(k, j), halves[half][1]),
+                             m.HoleLengthA(k, j), m.HoleY(k, j)});
+        }
         // The holes that weaken the webs may leave the half no web at all:
         // the factor, the half over the length it keeps, has no value then.
-        double covered = 0.0;
-        Stretch before;
-        for (int j = 1; j <= holes; ++j) {
-            if (!weakens(j)) continue;
-            const Stretch part = within(j, half);
-            const Stretch shared{std::max(part.from, before.from), std::min(part.to, before.to)};
-            covered += part.length() - shared.length();
-            if (part.length() > 0) before = part;
-        }
         const double halfLength = halves[half][1] - halves[half][0];
-        if (halfLength > 0 && covered >= halfLength * (1.0 - 1e-9))
+        if (halfLength > 0 && library::HoleCoveredLength(holes, bcr) >= halfLength * (1.0 - 1e-9))
             throw HoleRefusal{k, halves[half][0], halves[half][1]};
-        for (int j = 1; j <= holes; ++j) {
-            if (!weakens(j)) continue;
-            const Stretch part = within(j, half);
-            const double centre = 0.5 * (part.from + part.to) - z1;
-            m.BetaR(k, half) = library::ComputeHoleReductionFactor(m.BetaR(k, half), Lz, part.length(),
-                                                                   m.HoleLengthA(k, j), centre, m.HoleY(k, j), bcr);
-        }
+        m.BetaR(k, half) = library::ComputeHoleReductionFactor(halfLength, holes, bcr);
     }
 }
 
@@ -393,16 +370,21 @@ void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
     const double bcr = m.SlabBcr(k);
     const double bw = m.SlabWebWidthSum(k);
     requireNonZero(bcr * bw, "slab width b.cr or web width");
+    //    Both carry the hole factor of the half of the beam the station
+    //    lies in, so that a project and its mirror image check alike.
     const double b = m.SlabUnitWidth(k);
+    //    A station at midspan belongs to both halves and takes the larger.
+    const double middle = 0.5 * m.BeamSpan;
+    run.PointZoneIndex = x > middle ? 2 : 1;
+    const double beta1 = m.BetaR(k, 1), beta2 = m.BetaR(k, 2);
+    const double betaR = x < middle ? beta1 : x > middle ? beta2 : std::max(beta1, beta2);
     run.PointShearStressTvlA(i, k) =
-        m.BetaR(k, 1) * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 1)), bcr, b, bw);
+        betaR * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 1)), bcr, b, bw);
     run.PointShearStressTvlB(i, k) =
-        m.BetaR(k, 2) * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 2)), bcr, b, bw);
+        betaR * library::ComputeShearStress(std::fabs(m.SlabEdgeShearFlow(i, k, 2)), bcr, b, bw);
     run.PointShearStressTvl0(i, k) = run.PointShearStressTvlA(i, k) + run.PointShearStressTvlB(i, k);
 
-    // 9.-10. Half of the zero-moment zone, and the core filling the station
-    //    starts from.
-    run.PointZoneIndex = x - m.ZeroMomentX(1) > m.ZeroMomentSpan / 2 ? 2 : 1;
+    // 10. The core filling the station starts from.
     run.PointCoreFillingLength = m.CoreFillingResult(k);
 }
 
@@ -443,9 +425,9 @@ void evaluateStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
         m.ConcreteFctd(k + 3), m.SlabPrestressStress(k), sigmaN, thc, tauCp,
         run.PointCoreFillingFactor, m.WebForcePerLength(k), m.TopForcePerLength(k));
 
-    // 16. tvl after the hole, connection and core-filling factors.
-    const int zone = run.PointZoneIndex > 1.5 ? 2 : 1;
-    const double tvl = m.BetaR(k, zone) * m.BetaY * run.PointCoreFillingFactor *
+    // 16. tvl after the connection and core-filling factors (the hole
+    //     factor is in its components).
+    const double tvl = m.BetaY * run.PointCoreFillingFactor *
                        (m.TvlComponentWeightA * run.PointShearStressTvlA(i, k) +
                         m.TvlComponentWeightB * m.BetaT(k) * run.PointShearStressTvlB(i, k));
     run.PointShearStressTvl(i, k) = tvl;

@@ -95,47 +95,50 @@ void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
             throw RunTimeError(runtime::ErrInvalidCall, "moment or position is not a number");
     }
 
-    // Brackets of zero points 1 and 2 that a sign change gives; a third
-    // sign change falls outside.
-    runtime::Array1<int, 0, 2> start, end;
-    runtime::Array1<bool, 0, 2> changed;
-    changed(1) = changed(2) = false;
-    int k = 1;
-
-    int scanFrom = 0;
-    if (M(0) >= 0) {  // the start counts as the first change
-        k = 2;
-        scanFrom = 1;
-    }
+    // Sign changes: opposite signs, or arriving at an exact 0 (a point with
+    // a moment of 0 is one change, counted where the moment reaches it).
+    // M(0) >= 0 counts as the first, and a last bracket ending at M(n) >= 0
+    // is not looked at; a moment that changes sign a third time has no one
+    // zero-moment zone.
+    int changes = M(0) >= 0 ? 1 : 0;
+    const int scanFrom = changes;
     const int scanTo = M(last) >= 0 ? last - 2 : last - 1;
     for (int i = scanFrom; i <= scanTo; ++i) {
         const double a = M(i), b = M(i + 1);
-        // Opposite signs, or arriving at an exact 0: a point with a moment of
-        // 0 is one change, counted where the moment reaches it.
-        const bool change = (a < 0 && b > 0) || (a > 0 && b < 0) || (b == 0 && a != 0);
-        if (change) {
-            start(k) = i;  // 9 on a third change
-            end(k) = i + 1;
-            changed(k) = true;
-            ++k;
-        }
+        if ((a < 0 && b > 0) || (a > 0 && b < 0) || (b == 0 && a != 0)) ++changes;
     }
+    if (changes > 2) throw RunTimeError(runtime::ErrSubscriptOutOfRange, "a third sign change of the moment");
 
-    // A zero point without a sign change of its own is its beam end: the
-    // moment does not cross 0 between it and the end, so the chord of the
-    // end bracket, extended, would meet 0 anywhere (inside the span where
-    // the moment rises towards the end).
-    for (int z = 1; z <= 2; ++z) {
-        if (!changed(z)) {
-            zero(z) = z == 1 ? 0.0 : double(m.BeamSpan);
-            continue;
+    // The zone is where the moment, straight between the points, does not
+    // hog: from the first such place to the last. A bracket whose moments
+    // have opposite signs holds a zero point on its chord. The zone follows
+    // the moment without a jump: as the hogging grows it shrinks, and where
+    // nothing is left that does not hog it is the one place where the
+    // moment is largest (the first of equals), of length 0: the beam acts
+    // alone there.
+    bool found = false;
+    double from = 0.0, to = 0.0;
+    const auto take = [&](double x) {
+        if (!found) from = x;
+        to = x;
+        found = true;
+    };
+    for (int i = 0; i <= last; ++i) {
+        if (i > 0) {
+            const double a = M(i - 1), b = M(i);
+            if ((a < 0 && b > 0) || (a > 0 && b < 0)) take(X(i - 1) - a * (X(i) - X(i - 1)) / (b - a));
         }
-        // The moments of a bracket differ: opposite signs, or 0 and not 0.
-        const int a = start(z), b = end(z);
-        zero(z) = X(a) - M(a) * (X(b) - X(a)) / (M(b) - M(a));
+        if (M(i) >= 0) take(X(i));
     }
-    if (zero(1) < 0) zero(1) = 0.0;
-    if (zero(2) > m.BeamSpan) zero(2) = double(m.BeamSpan);
+    if (!found) {
+        int top = 0;
+        for (int i = 1; i <= last; ++i)
+            if (M(i) > M(top)) top = i;
+        from = to = X(top);
+    }
+    zero(1) = from < 0 ? 0.0 : from;
+    zero(2) = to > m.BeamSpan ? double(m.BeamSpan) : to;
+    if (zero(1) > zero(2)) zero(1) = zero(2);
     span = zero(2) - zero(1);
 }
 

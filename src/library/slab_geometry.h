@@ -46,16 +46,19 @@ double LongSpanEffectiveSupportLength(const model::ProjectModel& m, int side);
 void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
                           model::SideEndArray& limits);
 
-// The first and the last zero point of the moment M at the points X(0..n)
-// and the length between them. Sign changes are brackets of neighbouring
-// points whose moments have opposite signs, or whose right moment is 0 and
-// the left one is not: a point with a moment of exactly 0 (or a run of such
-// points) counts once. M(0) >= 0 counts as the first change and M(n) >= 0
-// as the last; such a zero point, and any other without a sign change of
-// its own, is its beam end (0 or BeamSpan). A zero point with a sign change
-// is interpolated linearly in its bracket, the first one kept at or after 0
-// and the last at or before BeamSpan. A third sign change raises error 9; a
-// moment or position that is not a finite number error 5.
+// The zero-moment zone of the moment M at the points X(0..n): from the
+// first to the last place where M, straight between the points, is not
+// negative (a point with M >= 0, or the zero point of a chord between
+// moments of opposite signs), clamped to 0 .. BeamSpan, and its length
+// span. A simply supported beam gives 0 .. BeamSpan. Where M hogs at every
+// point the zone is the point of the largest moment (the first of equals)
+// and span is 0, so that the zone shrinks to nothing as the hogging grows
+// instead of jumping back to the whole beam. Sign changes are counted as
+// brackets of neighbouring points whose moments have opposite signs, or
+// whose right moment is 0 and the left one is not, M(0) >= 0 counting as
+// the first and a last bracket that ends at M(n) >= 0 not looked at: a
+// third raises error 9; a moment or position that is not a finite number
+// error 5.
 void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
                           const model::PointArray& M, int16_t& n, model::ZeroPointArray& zero,
                           Value& span);

@@ -1,5 +1,6 @@
 #include "library/slab_loads.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "library/checked_math.h"
@@ -191,13 +192,55 @@ double EvaluateSpreadPolynomial(double a1, double a2, double a3, double a4, doub
     return 0.0;
 }
 
-double ComputeHoleReductionFactor(double beta, double L0, double t, double A, double /*a*/,
-                                  double Y, double h) {
-    if (Y >= 3.0 * h) return beta;
-    if (t == 0.0) return beta;
-    const double inReach = MinValue(A, 3.0 * h - Y);
-    const double r = MinValue(checkedQuotient(inReach, h), 1.0);
-    return beta * (1.0 + r * checkedQuotient(2.0 * t, L0 - 2.0 * t));
+namespace {
+
+// How far a hole reaches into the slab's web check, 0 .. 1: the part of its
+// length A within 3 h of the slab end, over h; 0 from 3 h on or without a
+// length.
+double holeReach(const SlabEndHole& hole, double h) {
+    if (hole.Y >= 3.0 * h || hole.A <= 0) return 0.0;
+    return MinValue(checkedQuotient(MinValue(hole.A, 3.0 * h - hole.Y), h), 1.0);
+}
+
+// The union of the stretches of the holes in reach: its length, and the
+// sum of each piece's length times the largest reach over it.
+struct HoleUnion {
+    double covered = 0.0;
+    double weighted = 0.0;
+};
+
+HoleUnion unionOfHoles(const std::vector<SlabEndHole>& holes, double h) {
+    std::vector<double> cuts;
+    for (const SlabEndHole& hole : holes) {
+        if (hole.to <= hole.from || holeReach(hole, h) == 0.0) continue;
+        cuts.push_back(hole.from);
+        cuts.push_back(hole.to);
+    }
+    std::sort(cuts.begin(), cuts.end());
+    HoleUnion u;
+    for (std::size_t c = 1; c < cuts.size(); ++c) {
+        const double from = cuts[c - 1], to = cuts[c];
+        if (to <= from) continue;
+        double reach = 0.0;
+        for (const SlabEndHole& hole : holes)
+            if (hole.from <= from && to <= hole.to) reach = MaxValue(reach, holeReach(hole, h));
+        if (reach == 0.0) continue;
+        u.covered += to - from;
+        u.weighted += reach * (to - from);
+    }
+    return u;
+}
+
+}  // namespace
+
+double HoleCoveredLength(const std::vector<SlabEndHole>& holes, double h) {
+    return unionOfHoles(holes, h).covered;
+}
+
+double ComputeHoleReductionFactor(double half, const std::vector<SlabEndHole>& holes, double h) {
+    const HoleUnion u = unionOfHoles(holes, h);
+    if (u.covered == 0.0) return 1.0;
+    return 1.0 + checkedQuotient(u.weighted, half - u.covered);
 }
 
 }  // namespace quorvel::library

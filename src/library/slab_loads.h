@@ -11,6 +11,7 @@
 // table and its curves, and EvaluateSpreadPolynomial work in metres.
 
 #include <cstdint>
+#include <vector>
 
 #include "model/project_model.h"
 #include "runtime/arrays.h"
@@ -99,11 +100,23 @@ void InterpolateSpanCoefficients(double p, UnitCurveArray& c, UnitCurveArray& A,
 double EvaluateSpreadPolynomial(double a1, double a2, double a3, double a4, double a5, double a6,
                                 double a7, double a8, double a9, double a10);
 
-// The factor beta of one half of the zero-moment zone (L0 long) grown for a
-// hole within 3 h of the slab end: beta (1 + r 2 t / (L0 - 2 t)) with
-// r = min(min(A, 3 h - Y) / h, 1); beta itself when Y >= 3 h or t = 0. The
-// position a does not enter. L0 = 2 t, or h = 0 for a hole in reach, raise 11.
-double ComputeHoleReductionFactor(double beta, double L0, double t, double A, double a, double Y,
-                                  double h);
+// A hole in a slab end as the hole factor sees it: its stretch along the
+// beam within one half (from .. to, mm), its length A into the slab and its
+// distance Y from the slab end.
+struct SlabEndHole {
+    double from = 0, to = 0, A = 0, Y = 0;
+};
+
+// The length of the union of the stretches of the holes that weaken the
+// webs (Y < 3 h and A > 0; h the slab's b.cr).
+double HoleCoveredLength(const std::vector<SlabEndHole>& holes, double h);
+
+// The hole factor of one half of the beam (half long): the half over the
+// length its holes leave it, 1 + sum(r t) / (half - sum t), where t runs
+// over the pieces of the union of the holes' stretches and r is the
+// largest reach over a piece, r = min(min(A, 3 h - Y) / h, 1) for a hole
+// with Y < 3 h and A > 0. One hole gives 1 + r t / (half - t); holes that
+// weaken nothing give 1. Holes covering the whole half raise 11.
+double ComputeHoleReductionFactor(double half, const std::vector<SlabEndHole>& holes, double h);
 
 }  // namespace quorvel::library

@@ -90,9 +90,8 @@ void writeCompositeSlabWidths(ResultHalf& r) {
 // not checked, after the sagging utilisation where one is checked (never
 // that alone), and the largest hogging moment follows. A beam with no
 // sagging moment left to check shows its composite resistance as not
-// checked (with hogging over the whole span the zone between zero moments
-// is the whole span and MRd.c the full composite resistance: neither is a
-// check).
+// checked (with hogging over the whole span no moment meets MRd.c: neither
+// is a check).
 void writeBeamVerdict(ResultHalf& r) {
     const analysis::BeamMomentCheck check = analysis::BeamBendingCheck(r.m);
     if (!check.hogs()) {

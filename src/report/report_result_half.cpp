@@ -60,11 +60,11 @@ std::string trailingCharacters(const std::string& s, std::size_t count) {
 
 namespace {
 
-// Block 1: the span between the zero points of the beam moment and the
-// slab width acting with the beam on each side that carries slabs.
+// Block 1: the beam's span, which sets the slab width acting with the beam
+// on each side that carries slabs (whatever the support moments).
 void writeBearingWidths(ResultHalf& r) {
     r.print(labelRow(
-        key("198"), fixed("Lo"), "mm", [](const ProjectModel& m) { return m.ZeroMomentSpan; }, {6, 0, 0}, 1, 30, 35,
+        key("198"), fixed("Lo"), "mm", [](const ProjectModel& m) { return m.BeamSpan; }, {6, 0, 0}, 1, 30, 35,
         43));
     r.line(r.heading(2));
     for (int side = 1; side <= 2; ++side) {

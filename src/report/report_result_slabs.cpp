@@ -202,10 +202,10 @@ void writeJointShear(ResultHalf& r) {
 
 // Block 13: longitudinal shear stresses of the slab fields, each the side's
 // largest over the stations. tvl.A and tvl.B already carry the hole factor
-// of their half of the zero-moment zone (beta.r1, beta.r2) once; tvl0 is
-// their sum, before the connection factors beta.t and beta.y, the core
-// filling factor beta.f and the station's hole factor that the tvl of the
-// web stresses below carries.
+// of the half of the beam their station lies in (beta.r1, beta.r2) once;
+// tvl0 is their sum, before the connection factors beta.t and beta.y and
+// the core filling factor beta.f that the tvl of the web stresses below
+// carries.
 constexpr SideRow kLongitudinalShear[] = {
     sideRow(
         item(52), item(89), "MPa", [](const ProjectModel& m, int s) { return m.SlabShearStressTvlMaxA(s); }, kRatio, 1,

@@ -176,10 +176,9 @@ TEST(BeamBlockPass, SimplySupportedMiddleBeamAgainstTheSlabReactions) {
 
 TEST(BeamBlockPass, EndMomentsPutTheGoverningShearAtTheSupports) {
     // Hogging permanent end moments of -100 kNm at both ends: the stage
-    // moment q x (L - x) / 2 - 1.15 * 100e6 crosses zero inside the span, so
-    // the stations of tvl keep clear of the supports; those of the slab's
-    // own checks start at the first slab web, within a slab unit of the
-    // start. The design shear at the supports is still q L / 2 (equal end
+    // moment q x (L - x) / 2 - 1.15 * 100e6 crosses zero inside the span;
+    // the stations of the slab checks, tvl included, still start at the
+    // first slab web, within a slab unit of the start. The design shear at the supports is still q L / 2 (equal end
     // moments add none).
     BlockRun r;
     r.m.SupportMomentStartPermanent = -100e6;
@@ -189,7 +188,6 @@ TEST(BeamBlockPass, EndMomentsPutTheGoverningShearAtTheSupports) {
     const double q = designLineLoad();
 
     EXPECT_GT(m.ZeroMomentX(1), 500);
-    EXPECT_GT(r.analysis.state().ZoneStationX(0), 500);
     EXPECT_GT(m.CalculationPointX(0), 0);
     EXPECT_LT(m.CalculationPointX(0), m.SlabUnitWidth(1));
     EXPECT_NEAR(m.MaxShearStage6, q * L / 2, tol * q * L);

@@ -40,7 +40,12 @@ public:
         m.SlabFileName = "ONTELO.MIT";
         model::ResetProjectDefaults(m);
         m.IsMiddleBeam = 1;
-        const std::string path = std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + fixture;
+        // Read from a copy in the temporary folder, never from the fixture.
+        namespace fs = std::filesystem;
+        const fs::path copy = folder_.path() / fs::path(fixture).filename();
+        fs::copy_file(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / fixture, copy,
+                      fs::copy_options::overwrite_existing);
+        const std::string path = copy.string();
         if (const auto problem = inputfile::ReadProjectFile(m, path))
             throw std::runtime_error("fixture " + fixture + " refused at line " + std::to_string(problem->line) +
                                      ": " + problem->english);

@@ -333,13 +333,15 @@ TEST_F(SlabChecks, EndFactorByBeamFamily) {
     }
 }
 
-// Holes in the slab end. Zero-moment zone 1000..5000 (4000 long), b.cr 200:
-//   hole at 2800, 600 wide, 400 deep, 100 from the slab end, lies across
-//   the middle (3000): 200 in the first half, 400 in the second; within
-//   3 b.cr of the end with min(400, 600 - 100) / 200 >= 1:
-//   beta_r1 = 1 + 2 * 200 / (4000 - 400) = 1.111111,
-//   beta_r2 = 1 + 2 * 400 / (4000 - 800) = 1.25.
-//   A second hole ending before the zone (X + B < 1000) changes nothing.
+// Holes in the slab end. The halves are those of the beam, 0..3000 and
+// 3000..6000, whatever the zero moments (here 1000 and 5000); b.cr 200:
+//   hole 1 at 2800, 600 wide, 400 deep, 100 from the slab end, lies across
+//   the middle: 200 in the first half, 400 in the second; within 3 b.cr of
+//   the end with min(400, 600 - 100) / 200 >= 1, r = 1. Hole 2 at
+//   200..900 lies in the first half too (before, it lay before the zone
+//   and counted for nothing). The first half keeps 3000 - 900:
+//   beta_r1 = 1 + (200 + 700) / (3000 - 900) = 1.428571,
+//   beta_r2 = 1 + 400 / (3000 - 400) = 1.153846.
 TEST_F(SlabChecks, HoleFactorsOfTheTwoHalves) {
     m.BeamSpan = 6000.0;
     m.ZeroMomentX(1) = 1000.0;
@@ -355,15 +357,15 @@ TEST_F(SlabChecks, HoleFactorsOfTheTwoHalves) {
     m.HoleLengthA(1, 2) = 400.0;
     m.HoleY(1, 2) = 100.0;
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
-    EXPECT_NEAR(m.BetaR(1, 1), 1.111111, 1e-6);
-    EXPECT_NEAR(m.BetaR(1, 2), 1.25, 1e-12);
+    EXPECT_NEAR(m.BetaR(1, 1), 1.428571, 1e-6);
+    EXPECT_NEAR(m.BetaR(1, 2), 1.153846, 1e-6);
 
-    // Wholly in the second half: 1 + 2 * 600 / (4000 - 1200) = 1.428571.
+    // Wholly in the second half: 1 + 600 / (3000 - 600) = 1.25.
     m.HoleCount(1) = 1;
     m.HoleX(1, 1) = 3500.0;
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
     EXPECT_EQ(m.BetaR(1, 1), 1.0);
-    EXPECT_NEAR(m.BetaR(1, 2), 1.428571, 1e-6);
+    EXPECT_NEAR(m.BetaR(1, 2), 1.25, 1e-12);
 
     // Deeper into the slab than 3 b.cr: no effect.
     m.HoleY(1, 1) = 600.0;
@@ -372,12 +374,12 @@ TEST_F(SlabChecks, HoleFactorsOfTheTwoHalves) {
 }
 
 // A hole 400 wide (y 100, A 400: min(400, 600 - 100) / 200 >= 1, so r = 1)
-// slides in 10 mm steps over the ends of the zone 1000..5000 and over its
-// middle 3000. Only the part t of its width inside a half counts:
-//   beta = 1 + 2 t / (4000 - 2 t);
-// e.g. X = 4800 leaves t = 5000 - 4800 = 200 in the second half:
-//   beta_r2 = 1 + 400 / 3600 = 1.111111 (the whole width gave 1.25);
-// X = 5000 only touches the zone's end: t = 0, beta_r2 = 1.
+// slides in 10 mm steps over the beam, its middle 3000 and its end 6000.
+// Only the part t of its width inside a half counts:
+//   beta = 1 + t / (3000 - t);
+// e.g. X = 5800 leaves t = 6000 - 5800 = 200 in the second half:
+//   beta_r2 = 1 + 200 / 2800 = 1.071429 (the whole width gave 1.153846);
+// X = 6000 only touches the beam's end: t = 0, beta_r2 = 1.
 TEST_F(SlabChecks, HoleFactorsCountThePartOfEachHoleInsideTheHalf) {
     m.BeamSpan = 6000.0;
     m.ZeroMomentX(1) = 1000.0;
@@ -387,20 +389,20 @@ TEST_F(SlabChecks, HoleFactorsCountThePartOfEachHoleInsideTheHalf) {
     m.HoleWidthB(1, 1) = 400.0;
     m.HoleLengthA(1, 1) = 400.0;
     m.HoleY(1, 1) = 100.0;
-    const auto factor = [](double t) { return 1 + 2 * t / (4000 - 2 * t); };
+    const auto factor = [](double t) { return 1 + t / (3000 - t); };
     const auto inside = [](double from, double to, double X) {
         return std::max(0.0, std::min(to, X + 400) - std::max(from, X));
     };
-    for (double X = 400; X <= 5200; X += 10) {
+    for (double X = -400; X <= 6200; X += 10) {
         m.HoleX(1, 1) = X;
         quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
-        EXPECT_NEAR(m.BetaR(1, 1), factor(inside(1000, 3000, X)), 1e-12) << X;
-        EXPECT_NEAR(m.BetaR(1, 2), factor(inside(3000, 5000, X)), 1e-12) << X;
+        EXPECT_NEAR(m.BetaR(1, 1), factor(inside(0, 3000, X)), 1e-12) << X;
+        EXPECT_NEAR(m.BetaR(1, 2), factor(inside(3000, 6000, X)), 1e-12) << X;
     }
-    m.HoleX(1, 1) = 4800.0;
+    m.HoleX(1, 1) = 5800.0;
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
-    EXPECT_NEAR(m.BetaR(1, 2), 1.111111, 1e-6);
-    m.HoleX(1, 1) = 5000.0;
+    EXPECT_NEAR(m.BetaR(1, 2), 1.071429, 1e-6);
+    m.HoleX(1, 1) = 6000.0;
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
     EXPECT_EQ(m.BetaR(1, 2), 1.0);
 
@@ -411,10 +413,10 @@ TEST_F(SlabChecks, HoleFactorsCountThePartOfEachHoleInsideTheHalf) {
         double x1, b1, x2, b2;
         bool refused;
     };
-    const Case cases[] = {{3000, 2000, 0, 0, true},
-                          {2500, 3000, 0, 0, true},
-                          {3000, 1000, 4000, 1000, true},
-                          {3000, 1200, 3100, 1000, false}};
+    const Case cases[] = {{3000, 3000, 0, 0, true},
+                          {2500, 3500, 0, 0, true},
+                          {3000, 1500, 4500, 1500, true},
+                          {3000, 1700, 3100, 1000, false}};
     for (const Case& c : cases) {
         m.HoleCount(1) = c.b2 > 0 ? 2 : 1;
         m.HoleX(1, 1) = c.x1;
@@ -430,10 +432,10 @@ TEST_F(SlabChecks, HoleFactorsCountThePartOfEachHoleInsideTheHalf) {
             refused = true;
             EXPECT_EQ(r.side, 1);
             EXPECT_DOUBLE_EQ(r.from, 3000.0);
-            EXPECT_DOUBLE_EQ(r.to, 5000.0);
-            EXPECT_NE(r.message().english.find("the holes of the left side take away the whole of the half x = 3000 ... 5000 mm"),
+            EXPECT_DOUBLE_EQ(r.to, 6000.0);
+            EXPECT_NE(r.message().english.find("the holes of the left side take away the whole of the half x = 3000 ... 6000 mm (half of the beam)"),
                       std::string::npos);
-            EXPECT_NE(r.message().finnish.find("vasemman puolen reiät vievät koko puolikkaan x = 3000 ... 5000 mm"), std::string::npos);
+            EXPECT_NE(r.message().finnish.find("vasemman puolen reiät vievät koko puolikkaan x = 3000 ... 6000 mm (puolet palkista)"), std::string::npos);
         }
         EXPECT_EQ(refused, c.refused) << c.x1;
         if (!c.refused) {

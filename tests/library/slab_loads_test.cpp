@@ -332,15 +332,42 @@ TEST(HoleSpread, WhereNothingArrives) {
     EXPECT_GT(EvaluateSpreadPolynomial(4, 1.4, 5, HoleY, HoleB, HoleA, Span, 0, 0, R), 0);
 }
 
-TEST(HoleReduction, FactorGrowsForAHoleNearTheSlabEnd) {
-    // h = 200: a hole 600 or more from the slab end changes nothing.
-    EXPECT_EQ(ComputeHoleReductionFactor(1.1, 6000, 500, 300, 0, 600, 200), 1.1);
-    // A = 300 >= h, Y = 100 < 3h - A: r = 1, 1 + 2 * 500 / (6000 - 1000) = 1.2.
-    EXPECT_NEAR(ComputeHoleReductionFactor(1.0, 6000, 500, 300, 0, 100, 200), 1.2, 1e-12);
-    // Y = 450: only 150 of A lies within 3h, r = 0.75: 1 + 0.75 * 0.2 = 1.15;
-    // the position argument does not enter.
-    EXPECT_NEAR(ComputeHoleReductionFactor(2.0, 6000, 500, 300, 1234, 450, 200), 2.3, 1e-12);
-    EXPECT_EQ(ComputeHoleReductionFactor(1.3, 6000, 0, 300, 0, 100, 200), 1.3);
-    EXPECT_EQ(ComputeHoleReductionFactor(1.3, 0, 0, 300, 0, 100, 200), 1.3);  // t = 0, no zone
-    EXPECT_EQ(errorOf([] { ComputeHoleReductionFactor(1, 1000, 500, 300, 0, 100, 200); }), 11);
+TEST(HoleReduction, TheHalfOverTheLengthItsHolesLeaveIt) {
+    // Half of a 6000 mm beam, 3000 mm; slab b.cr h = 200: a hole reaches
+    // r = min(min(A, 3h - Y) / h, 1) into the web check. The factor is
+    // 1 + sum(r t) / (3000 - sum t) over the union of the holes' stretches,
+    // the largest r where they overlap. Before, each hole's factor
+    // 1 + r t / (3000 - t) was multiplied into the half's.
+    using H = SlabEndHole;
+    struct Case {
+        const char* name;
+        std::vector<H> holes;
+        double factor;
+    };
+    const Case cases[] = {
+        {"no hole", {}, 1.0},
+        // A = 300 >= h, Y = 100: r = 1; 1 + 500 / 2500.
+        {"one hole in reach", {{1000, 1500, 300, 100}}, 1.2},
+        // Y = 450: only 150 of A within 3h, r = 0.75: 1 + 0.75 * 500 / 2500.
+        {"one hole partly in reach", {{1000, 1500, 300, 450}}, 1.15},
+        {"one hole 3h from the end", {{1000, 1500, 300, 600}}, 1.0},
+        {"one hole of no length", {{1000, 1500, 0, 100}}, 1.0},
+        // The half keeps 200 mm: 1 + 2800 / 200 (multiplied: 1.875^2 = 3.516).
+        {"two holes leaving 200 mm", {{0, 1400, 300, 100}, {1500, 2900, 300, 100}}, 15.0},
+        // 1 + 800 / 2200 = 1.3636 (multiplied: (1 + 400 / 2600)^2 = 1.331).
+        {"two 400 mm holes", {{0, 400, 300, 100}, {1000, 1400, 300, 100}}, 1 + 800.0 / 2200},
+        // Overlap 500 .. 1000 counted once with the larger r: r = 1 over
+        // 0 .. 1000, r = 0.5 (Y = 500, 3h - Y = 100) over 1000 .. 1500:
+        // 1 + (1000 + 250) / (3000 - 1500).
+        {"two overlapping holes", {{0, 1000, 300, 100}, {500, 1500, 300, 500}}, 1 + 1250.0 / 1500},
+        // A hole wholly inside another adds nothing.
+        {"a hole inside another", {{0, 1000, 300, 100}, {200, 400, 300, 100}}, 1 + 1000.0 / 2000},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(ComputeHoleReductionFactor(3000, c.holes, 200), c.factor, 1e-12) << c.name;
+    EXPECT_NEAR(HoleCoveredLength({{0, 1000, 300, 100}, {500, 1500, 300, 500}, {2000, 2100, 300, 700}}, 200),
+                1500, 1e-12);
+    // Holes covering the whole half leave it no web: division by zero.
+    EXPECT_EQ(errorOf([] { ComputeHoleReductionFactor(3000, {{0, 1600, 300, 100}, {1500, 3000, 300, 100}}, 200); }),
+              11);
 }
