@@ -478,7 +478,7 @@ TEST_F(Calculate, HolesThatTakeTheWholeSlabFieldAreNamed) {
     m.HoleLengthA(2, 1) = 1000;
     m.LanguageIndex = 1;
     ui.expectMessageMatching("Not calculated: the holes of the right side take away the whole of the half "
-                             "x = 0 \\.\\.\\. [0-9]+ mm \\(half of the beam between its zero moments\\): .*",
+                             "x = 0 \\.\\.\\. [0-9]+ mm \\(half of the beam\\): .*",
                              ui.applicationTitle(), Buttons::Ok, Icon::Exclamation);
     w.RunCalculation();
     EXPECT_EQ(m.ResultsValid, 0);
