@@ -1,5 +1,6 @@
 #include "inputfile/data_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -179,7 +180,8 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
     errorFlag = 0;
     if (lineCounter == INT16_MAX) throw RunTimeError(ErrOverflow);
     ++lineCounter;
-    const std::string line = file.readLine();
+    std::string line = file.readLine();
+    if (report.tabsAreBlanks) std::replace(line.begin(), line.end(), '\t', ' ');
     if (auto found = splitFields(fieldCount, line, values, texts, defaults, report.keepTooLargeNumbers)) {
         reportShortLine(report, line, lineCounter, *found, fieldCount);
         errorFlag = 1;
