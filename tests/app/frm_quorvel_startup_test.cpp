@@ -281,6 +281,9 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
          {"The data folder " + noCompany.dataPath(), noCompany.dataPath() + "FIRMA.DA0 does not exist",
           "The folder @ is used instead."}},
         {"QuorPath", gone, "0", "@", {"Kansiota " + gone + " ei ole."}},
+        {"QuorPath", "/dev/zero/", "1", "@", {"The data folder /dev/zero/", "/dev/zero/ is not a folder but a device."}},
+        {"QuorPath", "/dev/null", "0", "@", {"datakansiota /dev/null", "/dev/null ei ole kansio vaan laite."}},
+        {"QuorPath", "@ONTELO.MIT", "0", "@", {"@ONTELO.MIT ei ole kansio vaan tiedosto."}},
         {"QuorPath", pipeTable.dataPath(), "1", "@",
          {"The data folder " + pipeTable.dataPath(),
           "The file " + pipeTable.dataPath() + "kef.da0 does not exist or cannot be read."}},
@@ -293,7 +296,7 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
         SCOPED_TRACE(std::string(c.key) + " = " + c.value);
         HeadlessPlatform fresh;
         fresh.setProgramFolder(program.dataPath());
-        fresh.saveSetting("Quorvel835", "Settings", c.key, c.value);
+        fresh.saveSetting("Quorvel835", "Settings", c.key, inProgram(c.value));
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
         for (int run = 0; run < 2; ++run) {  // the second start finds the reset key: no message
             model::ProjectModel fm;
