@@ -70,8 +70,8 @@ struct DataLineReporting {
     // the value NaN, for the caller to name with its field
     // (NumberFieldProblem); unset, it stops the split with error 6.
     bool keepTooLargeNumbers = false;
-    // A tab between fields stands for a blank (the slab catalogue's lines);
-    // unset, a tab is part of its field.
+    // A tab between fields stands for a blank (the slab catalogue's lines),
+    // in ReadDataLine and ParseDataFields; unset, a tab is part of its field.
     bool tabsAreBlanks = false;
 };
 

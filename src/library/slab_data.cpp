@@ -2,7 +2,6 @@
 
 #include "library/slab_section.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -101,12 +100,10 @@ private:
         inputfile::ErrorLog quiet{std::string()};
         std::vector<inputfile::LineProblem> ignored;
         inputfile::DataLineReporting report{quiet, nullptr, &ignored, true, true};
-        std::string line = file_.peekLine();
-        std::replace(line.begin(), line.end(), '\t', ' ');
         std::vector<double> values(2);
         std::vector<std::string> texts(3);
         int16_t flag = 0;
-        inputfile::ParseDataFields(report, 1, line, values, texts, {"", ""}, flag);
+        inputfile::ParseDataFields(report, 1, file_.peekLine(), values, texts, {"", ""}, flag);
         return texts[1];
     }
 
