@@ -116,6 +116,7 @@ private:
             ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
             line_ = counter_;
         } catch (const runtime::RunTimeError& e) {
+            line_ = counter_;  // the line read, whose split stopped
             // A number beyond the double range stops the split of its line
             // (which has been read): the fields before it stand, the one
             // that holds it is kept for its message and the rest hold
