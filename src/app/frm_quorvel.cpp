@@ -235,7 +235,8 @@ void frmQuorvel::Form_Load() {
     // The catalogue was found above; a damaged or empty one still cannot
     // start a project.
     try {
-        LoadSlabCatalogue(model_);
+        if (const auto passedOver = LoadSlabCatalogue(model_))
+            ui.messageBox(passedOver->text(model_.LanguageIndex), Buttons::Ok, Icon::Exclamation, titleBase_);
     } catch (const DataFileError& e) {
         ShowDataFileError(ui, e, model_.LanguageIndex);
         ui.endProgram();

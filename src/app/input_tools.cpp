@@ -29,6 +29,7 @@ constexpr EnglishMessage kEnglishMessages[] = {
     {MsgJointGroutTitle, "Joint grout"},
     {MsgThinBottomFlange, "A bottom flange thinner than 8 mm is not recommended!"},
     {MsgNotANumber, "Input + is not a number; the range is +"},
+    {MsgNotAWholeNumber, "Input + is not a whole number; the range is +"},
 };
 
 std::string withPointMark(std::string_view text, char mark) {
@@ -138,14 +139,18 @@ void showKept(platform::Control& box, const std::string& kept) {
 
 // The message of a refused text with the box's text and its range: a
 // text that is no number (letters, a unit, digits in groups "6 000") is
-// called so, a number outside the range is out of range. The box shows
-// the value its window keeps.
+// called so, and so is a number inside the range that is not whole ("2,5")
+// in a box of whole numbers; a number outside the range is out of range. The box
+// shows the value its window keeps.
 void refuse(platform::Control& box, const std::string& text, const BoxCheck& check, const std::string& kept) {
     platform::Platform& p = box.platform();
+    BoxCheck anyNumber = check;
+    anyNumber.whole = false;
     // The Finnish templates' range part is the bracketed "+<=...<=+".
     const std::string message =
-        readNumber(text) ? GetMessageText(p, MsgOutOfRange, "Syöte + ei arvoalueella (+)")
-                         : GetMessageText(p, MsgNotANumber, "Syöte + ei ole luku (+)");
+        !readNumber(text) ? GetMessageText(p, MsgNotANumber, "Syöte + ei ole luku (+)")
+        : accepts(text, anyNumber) ? GetMessageText(p, MsgNotAWholeNumber, "Syöte + ei ole kokonaisluku (+)")
+                                   : GetMessageText(p, MsgOutOfRange, "Syöte + ei arvoalueella (+)");
     showNumberError(box, fillPlaceholders(message, {text, rangeText(check, p)}));
     showKept(box, kept);
 }

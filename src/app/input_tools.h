@@ -135,6 +135,7 @@ enum MessageNumber : int {
     MsgJointGroutTitle = 15,
     MsgThinBottomFlange = 16,
     MsgNotANumber = 17,
+    MsgNotAWholeNumber = 18,
 };
 
 // The text of a message: the default text (Finnish), or in English windows

@@ -115,9 +115,22 @@ std::optional<std::string> startFault(const model::ProjectModel& m, const DataFi
     const bool english = m.LanguageIndex == 1;
     const std::string folder = c->DataPath.empty() ? "." : c->DataPath;
     std::error_code error;
-    if (!std::filesystem::is_directory(folder, error))
+    // "/dev/zero/" names /dev/zero as well: the kind is asked of the name itself.
+    std::string named = folder;
+    while (named.size() > 1 && named.back() == '/') named.pop_back();
+    const std::filesystem::file_status kind = std::filesystem::status(named, error);
+    if (!std::filesystem::exists(kind))
         return english ? "The folder " + quotedValue(c->DataPath) + " does not exist."
                        : "Kansiota " + quotedValue(c->DataPath) + " ei ole.";
+    if (!std::filesystem::is_directory(kind)) {
+        // Something of the name stands there: it is named for what it is.
+        const bool file = std::filesystem::is_regular_file(kind), pipe = std::filesystem::is_fifo(kind),
+                   socket = std::filesystem::is_socket(kind);
+        return english ? quotedValue(c->DataPath) + " is not a folder but " +
+                             (file ? "a file" : pipe ? "a named pipe" : socket ? "a socket" : "a device") + "."
+                       : quotedValue(c->DataPath) + " ei ole kansio vaan " +
+                             (file ? "tiedosto" : pipe ? "nimetty putki" : socket ? "pistoke" : "laite") + ".";
+    }
     for (const std::string& name : requiredDataFiles(*c)) {
         const auto found = runtime::findFileIgnoringCase(folder, name);
         if (!found || !runtime::opensForReading(*found)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "analysis/analysis_setup.h"
 #include "inputfile/data_line.h"
@@ -103,17 +104,94 @@ void requireNumbers(const std::string& path, int line, const std::string& lineTe
     }
 }
 
+// The lines of the catalogue as every reader of it reads them
+// (library::ReadCatalogueLine): the fields of each, and its text as it
+// stands, a tab as a blank, for the number check.
+class CatalogueLines {
+public:
+    explicit CatalogueLines(const std::string& path) : path_(path), file_(path) {}
+
+    // Reads the next line as one of fieldCount fields; a file that ends
+    // before the marker awaited is a DataFileError.
+    void next(int fieldCount, const char* awaited) {
+        if (file_.eof()) throw missingMarker(path_, awaited);
+        text_ = file_.peekLine();
+        std::replace(text_.begin(), text_.end(), '\t', ' ');
+        problems_.clear();
+        int16_t flag = 0;
+        library::ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+    }
+    const std::string& field(int k) const { return texts_[static_cast<std::size_t>(k)]; }
+    // The fields 1..count, as words of the line.
+    std::vector<std::string> words(int count) const {
+        return {texts_.begin(), texts_.begin() + count + 1};
+    }
+    const std::string& text() const { return text_; }
+    int line() const { return counter_; }
+    // Why the line read cannot serve (it holds too few fields); nothing
+    // when it can.
+    const inputfile::LineProblem* problem() const { return problems_.empty() ? nullptr : &problems_.front(); }
+
+private:
+    std::string path_;
+    runtime::TextFileReader file_;
+    inputfile::ErrorLog log_{std::string()};  // the start-up keeps no log: the problems are named
+    std::vector<inputfile::LineProblem> problems_;
+    inputfile::DataLineReporting report_{log_, nullptr, &problems_, true};
+    int16_t counter_ = 0;
+    std::vector<double> values_ = std::vector<double>(18);
+    std::vector<std::string> texts_ = std::vector<std::string>(19);
+    const std::vector<std::string> defaults_ = std::vector<std::string>(18);
+    std::string text_;
+};
+
+// What the start-up says about lines of the catalogue it passes over or
+// that another line of the same key replaces, line by line.
+struct CatalogueNotes {
+    std::string finnish;
+    std::string english;
+    void add(const std::string& fi, const std::string& en) {
+        finnish += "\r\n" + fi;
+        english += "\r\n" + en;
+    }
+    // A line holding the key of an earlier one: the later line is read, by
+    // the start-up and by the calculation alike.
+    void repeated(bool slab, const std::string& key, int earlier, int line) {
+        const std::string e = std::to_string(earlier), l = std::to_string(line);
+        add("rivi " + l + ": " + (slab ? "laattatyyppi " : "punostunnus ") + key + " on myös rivillä " + e +
+                "; rivin " + l + " tiedot ovat käytössä.",
+            "line " + l + ": " + (slab ? "slab type " : "strand key ") + key + " is also on line " + e + "; line " +
+                l + " is used.");
+    }
+};
+
 // The key and diameter of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
-void readStrandTypes(model::ProjectModel& m, runtime::InputItemReader& items, const std::string& path) {
+void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, const std::string& path, CatalogueNotes& notes) {
+    std::vector<model::StrandType> types;
+    std::vector<int> lineOf;
     for (bool title = true;; title = false) {
-        const std::string line = nextLine(items, path, "LOPPU1");
-        if (startsWith(line, "LOPPU1")) return;
-        if (!title) requireNumbers(path, items.line(), line, false);
-        std::vector<std::string> words;
-        const int count = blankWords(line, words);
-        if (count > 0) m.SlabCatalogue.appendStrandType({words[1], count > 1 ? columnNumber(words[2]) : 0.0});
+        lines.next(6, "LOPPU1");
+        const std::string& key = lines.field(1);
+        if (key == "LOPPU1") break;
+        if (key.empty()) continue;
+        if (!title) requireNumbers(path, lines.line(), lines.text(), false);
+        if (!title && lines.problem())
+            notes.add("rivi " + std::to_string(lines.line()) + ": " + lines.problem()->finnish + ".",
+                      "line " + std::to_string(lines.line()) + ": " + lines.problem()->english + ".");
+        model::StrandType type{key, columnNumber(lines.field(2))};
+        const auto same = std::find_if(types.begin(), types.end(), [&](const auto& t) { return t.key == key; });
+        if (same == types.end()) {
+            types.push_back(std::move(type));
+            lineOf.push_back(lines.line());
+            continue;
+        }
+        int& earlier = lineOf[static_cast<std::size_t>(same - types.begin())];
+        notes.repeated(false, key, earlier, lines.line());
+        *same = std::move(type);
+        earlier = lines.line();
     }
+    for (model::StrandType& type : types) m.SlabCatalogue.appendStrandType(std::move(type));
 }
 
 model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
@@ -122,29 +200,47 @@ model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
             word(16), word(13)};
 }
 
-void readSlabLines(model::ProjectModel& m, const std::string& path) {
-    runtime::TextFileReader file(path);
-    runtime::InputItemReader items(file);
-    readStrandTypes(m, items, path);
-    nextItem(items, path, "LOPPU");  // the heading line
+CatalogueNotes readSlabLines(model::ProjectModel& m, const std::string& path) {
+    CatalogueLines lines(path);
+    CatalogueNotes notes;
+    readStrandTypes(m, lines, path, notes);
+    lines.next(1, "LOPPU");  // the heading line
+    std::vector<int> lineOf;
     for (;;) {
-        std::string line = nextLine(items, path, "LOPPU");
-        std::vector<std::string> words;
-        if (blankWords(line, words) > 16) {
-            requireNumbers(path, items.line(), line, true);
-            model::SlabTypeRecord record;
-            record.Name = words[1];
-            record.Thickness = parseWord(words[3]);
-            record.DefaultSupportLength = parseWord(words[16]);
-            record.section = sectionOf(words);
-            m.SlabCatalogue.append(std::move(record));
-            m.SlabTypeCount = static_cast<int16_t>(m.SlabCatalogue.size());
+        lines.next(17, "LOPPU");
+        const std::string& name = lines.field(1);
+        if (name == "LOPPU") break;
+        if (name.empty()) continue;
+        if (const inputfile::LineProblem* problem = lines.problem()) {
+            const std::string n = std::to_string(lines.line());
+            notes.add("rivi " + n + ": " + problem->finnish + "; laattatyyppiä " + name + " ei tarjota.",
+                      "line " + n + ": " + problem->english + "; slab type " + name + " is not offered.");
+            continue;
         }
-        if (startsWith(line, "LOPPU")) break;
+        requireNumbers(path, lines.line(), lines.text(), true);
+        const std::vector<std::string> words = lines.words(17);
+        model::SlabTypeRecord record;
+        record.Name = name;
+        record.Thickness = parseWord(words[3]);
+        record.DefaultSupportLength = parseWord(words[16]);
+        record.section = sectionOf(words);
+        int i = 1;
+        while (i <= m.SlabCatalogue.size() && m.SlabCatalogue(i).Name != name) ++i;
+        if (i > m.SlabCatalogue.size()) {
+            m.SlabCatalogue.append(std::move(record));
+            lineOf.push_back(lines.line());
+        } else {
+            int& earlier = lineOf[static_cast<std::size_t>(i - 1)];
+            notes.repeated(true, name, earlier, lines.line());
+            m.SlabCatalogue(i) = std::move(record);
+            earlier = lines.line();
+        }
+        m.SlabTypeCount = static_cast<int16_t>(m.SlabCatalogue.size());
     }
     if (m.SlabTypeCount == 0)
         throw DataFileError(path, "Laattatiedostossa " + path + " ei ole yhtään laattatyyppiä.",
                             "The slab catalogue " + path + " holds no slab type.");
+    return notes;
 }
 
 // A designation the strand file offers that no slab of its type can have
@@ -185,12 +281,15 @@ void readStrandLines(model::ProjectModel& m, const std::string& path) {
 
 }  // namespace
 
-void LoadSlabCatalogue(model::ProjectModel& m) {
+std::optional<runtime::Message> LoadSlabCatalogue(model::ProjectModel& m) {
     m.SlabTypeCount = 0;
     m.SlabCatalogue.clear();
-    readSlabLines(m, runtime::resolveFile(m.DataPath, m.SlabFileName));
+    const std::string path = runtime::resolveFile(m.DataPath, m.SlabFileName);
+    const CatalogueNotes notes = readSlabLines(m, path);
     for (model::SlabTypeRecord& record : m.SlabCatalogue) record.StrandCount = 0;
     readStrandLines(m, runtime::resolveFile(m.DataPath, m.StrandFileName));
+    if (notes.english.empty()) return std::nullopt;
+    return runtime::Message{"Laattatiedosto " + path + ":" + notes.finnish, "The slab catalogue " + path + ":" + notes.english};
 }
 
 std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {

@@ -3,9 +3,10 @@
 // default) gives the names, thicknesses and default support lengths, the
 // strand file (PUNOS.VAT) the strand designations offered for each type.
 //
-// Catalogue layout: strand lines up to the first line starting "LOPPU1",
-// one heading line, then slab lines (17 or more words; shorter lines are
-// passed over) up to the first line starting "LOPPU". Strand file: lines up
+// Catalogue layout: strand lines up to the first line whose first field is
+// "LOPPU1", one heading line, then slab lines (17 or more fields) up to the
+// first line whose first field is "LOPPU"; a tab separates fields as a
+// blank does. Strand file: lines up
 // to the first one starting "DATA" are skipped, then one line per slab type
 // (name and at most 20 designations) up to the first line starting "LOPPU".
 // Each designation offered for a type of the catalogue is held to the
@@ -19,6 +20,7 @@
 
 #include "model/project_model.h"
 #include "platform/platform.h"
+#include "runtime/messages.h"
 
 namespace quorvel::app {
 
@@ -43,11 +45,16 @@ private:
 
 // Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
 // DataPath & StrandFileName (names matched without regard to case).
-// A missing or unreadable file raises its run-time error (53, 75);
-// a missing end marker, an empty catalogue or a designation a slab of its
-// type cannot have (named with the strand file's line) raises
-// DataFileError.
-void LoadSlabCatalogue(model::ProjectModel& m);
+// The catalogue's lines are read as each calculation reads them
+// (library::ReadCatalogueLine). A missing or unreadable file raises its
+// run-time error (53, 75); a missing end marker, an empty catalogue, a
+// number field that holds no number or a designation a slab of its type
+// cannot have (named with the strand file's line) raises DataFileError.
+// What is passed over or replaced is returned, line by line, for the
+// start-up to say once: a slab line with too few fields (its type is not
+// offered) and a line whose key an earlier line has (the later one stands,
+// at the place of the first); nothing when there is none.
+std::optional<runtime::Message> LoadSlabCatalogue(model::ProjectModel& m);
 
 // LoadSlabCatalogue with every fault as a DataFileError (a missing or
 // unreadable file too, named in words): the fault, or nothing when both

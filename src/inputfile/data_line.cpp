@@ -1,5 +1,6 @@
 #include "inputfile/data_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -114,6 +115,12 @@ void reportShortLine(DataLineReporting& report, const std::string& lineText, int
                           " too few numbers: " + std::to_string(found) + " < " + std::to_string(needed)});
 }
 
+// The line as it is split: tabs as blanks where the reader takes them so.
+std::string withBlanks(const DataLineReporting& report, std::string line) {
+    if (report.tabsAreBlanks) std::replace(line.begin(), line.end(), '\t', ' ');
+    return line;
+}
+
 }  // namespace
 
 LineProblem ErrorProblem(int line, int errorNumber) {
@@ -197,7 +204,7 @@ void ReadDataLine(DataLineReporting& report, runtime::TextFileReader& file, int1
     errorFlag = 0;
     if (lineCounter == INT16_MAX) throw RunTimeError(ErrOverflow);
     ++lineCounter;
-    const std::string line = file.readLine();
+    const std::string line = withBlanks(report, file.readLine());
     if (auto found = splitFields(fieldCount, line, values, texts, defaults, report.keepTooLargeNumbers)) {
         reportShortLine(report, line, lineCounter, *found, fieldCount);
         errorFlag = 1;
@@ -208,8 +215,9 @@ void ParseDataFields(DataLineReporting& report, int fieldCount, const std::strin
                      std::vector<double>& values, std::vector<std::string>& texts,
                      const std::vector<std::string>& defaults, int16_t& errorFlag) {
     errorFlag = 0;
-    if (auto found = splitFields(fieldCount, lineText, values, texts, defaults, report.keepTooLargeNumbers)) {
-        reportShortLine(report, lineText, 0, *found, fieldCount);
+    const std::string line = withBlanks(report, lineText);
+    if (auto found = splitFields(fieldCount, line, values, texts, defaults, report.keepTooLargeNumbers)) {
+        reportShortLine(report, line, 0, *found, fieldCount);
         errorFlag = 1;
     }
 }

@@ -81,6 +81,9 @@ struct DataLineReporting {
     // the value NaN, for the caller to name with its field
     // (NumberFieldProblem); unset, it stops the split with error 6.
     bool keepTooLargeNumbers = false;
+    // A tab between fields stands for a blank (the slab catalogue's lines),
+    // in ReadDataLine and ParseDataFields; unset, a tab is part of its field.
+    bool tabsAreBlanks = false;
 };
 
 // Reads the next line of file and splits it. lineCounter is increased before

@@ -46,6 +46,25 @@ namespace {
 
 constexpr int maxLines = 32767;
 
+// The data file a project line names (the slab catalogue, the beam
+// library): its first field with the extension ".mit", which the program
+// leaves out when it writes the name, unless the name ends in it already
+// ("ONTELO.MIT", in any case). A "/" ends the data of a line, so a name
+// with a folder ("/dev/zero") leaves the field empty: the name is then
+// taken as the line writes it, for messages to quote what the file holds.
+std::string dataFileName(const std::string& field, const std::string& line) {
+    std::string name = field;
+    if (name.empty()) {
+        const std::size_t from = line.find_first_not_of(" \t");
+        if (from != std::string::npos) name = line.substr(from, line.find_first_of(" \t,", from) - from);
+    }
+    constexpr std::string_view extension = ".mit";
+    if (name.size() > extension.size() &&
+        runtime::equalIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()), extension))
+        return name;
+    return name + std::string(extension);
+}
+
 std::string upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -67,8 +86,9 @@ public:
         counter_ = 2;
         m_.TitleLine2 = file_.readLine();
 
+        const std::string catalogueLine = file_.peekLine();
         read(1);
-        m_.SlabFileName = t(1) + ".mit";
+        m_.SlabFileName = dataFileName(t(1), catalogueLine);
         if (leftover_) leftover_->name = {"Laattatiedosto", "Slab catalogue"};
         for (int s = 1; s <= 2; ++s) {
             read(10);
@@ -99,9 +119,10 @@ public:
             }
         }
 
+        const std::string libraryLine = file_.peekLine();
         read(3, false);  // the material group follows on the line
         const int16_t materialLine = counter_;
-        m_.BeamLibraryFileName = t(1) + ".mit";
+        m_.BeamLibraryFileName = dataFileName(t(1), libraryLine);
         // The calculation knows the type names in upper case; the project
         // keeps the name as its file spells it (the window writes "Apalkki").
         m_.BeamTypeName = forCalculation_ ? upper(t(2)) : t(2);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "inputfile/data_line.h"
@@ -46,21 +47,40 @@ public:
         m.CurrentFileNumber = catalogueFileNumber;
     }
 
-    // Reads lines of at least fieldCount fields until the first field is key
-    // (true) or endMarker (false). keys receives the first field of each line
-    // of this search, the first line at keys[0].
+    // Reads lines of at least fieldCount fields through the line whose first
+    // field is endMarker; true when one of them had key as its first field,
+    // and the last such line is then the one read (the start-up names two
+    // lines of one key and lists the last). keys receives the first field
+    // of each line of this search, the first line at keys[0].
     bool search(const std::string& key, const std::string& endMarker, int fieldCount,
                 std::vector<std::string>& keys) {
         keys.clear();
-        for (;;) {  // ends at the key, at the marker, or with error 62 at the end of the file
-            readLine(fieldCount);
+        struct Match {
+            std::vector<double> values;
+            std::vector<std::string> texts;
+            int line;
+            int tooLarge;
+        };
+        std::optional<Match> match;
+        for (;;) {  // ends at the marker, or with error 62 at the end of the file
+            // The marker line holds no data: it is no short line.
+            readLine(!file_.eof() && nextKey() == endMarker ? 1 : fieldCount);
             keys.push_back(texts_[1]);
-            if (texts_[1] == key) return true;
-            if (texts_[1] == endMarker) return false;
+            if (texts_[1] == key) match = Match{values_, texts_, line_, tooLarge_};
+            if (texts_[1] == endMarker) break;
         }
+        passedMarker_ = true;
+        if (!match) return false;
+        values_ = std::move(match->values);
+        texts_ = std::move(match->texts);
+        line_ = match->line;
+        tooLarge_ = match->tooLarge;
+        return true;
     }
 
+    // A search has read through its marker already.
     void skipTo(const std::string& endMarker) {
+        if (std::exchange(passedMarker_, false)) return;
         do readLine(1);
         while (texts_[1] != endMarker);
     }
@@ -70,19 +90,33 @@ public:
     int tooLargeField() const { return tooLarge_; }
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
     const std::string& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
-    int line() const { return counter_; }
+    int line() const { return line_; }
     // The catalogue as it is named on disk.
     const std::string& path() const { return path_; }
 
 private:
+    // The first field of the next line, as reading it gives it.
+    std::string nextKey() const {
+        inputfile::ErrorLog quiet{std::string()};
+        std::vector<inputfile::LineProblem> ignored;
+        inputfile::DataLineReporting report{quiet, nullptr, &ignored, true, true};
+        std::vector<double> values(2);
+        std::vector<std::string> texts(3);
+        int16_t flag = 0;
+        inputfile::ParseDataFields(report, 1, file_.peekLine(), values, texts, {"", ""}, flag);
+        return texts[1];
+    }
+
     void readLine(int fieldCount) {
         // The catalogue's own lines carry their fields; a short one has been
         // reported by the parser and reads as zeros.
         int16_t flag = 0;
         tooLarge_ = 0;
         try {
-            inputfile::ReadDataLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+            ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+            line_ = counter_;
         } catch (const runtime::RunTimeError& e) {
+            line_ = counter_;  // the line read, whose split stopped
             // A number beyond the double range stops the split of its line
             // (which has been read): the fields before it stand, the one
             // that holds it is kept for its message and the rest hold
@@ -111,6 +145,8 @@ private:
     std::string path_;
     runtime::TextFileReader file_;
     int16_t counter_ = 0;
+    int line_ = 0;  // the line whose fields are held
+    bool passedMarker_ = false;
     std::vector<double> values_;
     std::vector<std::string> texts_;
     const std::vector<std::string> defaults_;
@@ -465,6 +501,13 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
         return;
     }
     if (version && errorLog.entryCount() == 0) cleanReads(*m.DataFiles).keep(*version, query, recordOf(m, s));
+}
+
+void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileReader& file, int16_t& lineCounter,
+                       int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
+                       const std::vector<std::string>& defaults, int16_t& errorFlag) {
+    report.tabsAreBlanks = true;
+    inputfile::ReadDataLine(report, file, lineCounter, fieldCount, values, texts, defaults, errorFlag);
 }
 
 std::string CatalogueFieldName(bool slabLine, int field, int16_t language) {

@@ -8,11 +8,15 @@
 // (key, diameter, area, strength, bond factor, modulus), ended by the line
 // whose first field is "LOPPU1"; then a heading line and part B, the slab
 // lines (17 fields, see ReadSlabAndStrandData), ended by "LOPPU". Lines are
-// split by the data-line parser of the input files.
+// split by the data-line parser of the input files, a tab standing for a
+// blank (ReadCatalogueLine). When several lines carry one key, the last
+// one is read.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "inputfile/data_line.h"
 #include "model/project_model.h"
 #include "runtime/messages.h"
 #include "runtime/value.h"
@@ -48,6 +52,14 @@ void ReadSlabAndStrandData(model::ProjectModel& m, runtime::Messages& messages, 
 // above what one layer of the unit holds) adds its message in both languages, naming the
 // side's field, and sets status to -1. status is left unchanged otherwise.
 void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status);
+
+// Reads the next line of the slab catalogue as every reader of it does (the
+// start-up's list of slab types, which the windows offer, and each
+// calculation): inputfile::ReadDataLine with a tab between fields standing
+// for a blank.
+void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileReader& file, int16_t& lineCounter,
+                       int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
+                       const std::vector<std::string>& defaults, int16_t& errorFlag);
 
 // The name in messages of field k (from 2) of a strand line (slabLine
 // false: 2..6) or a slab line (2..17) of the catalogue, in the language

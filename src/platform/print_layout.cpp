@@ -1,5 +1,7 @@
 #include "platform/print_layout.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -87,6 +89,19 @@ std::vector<PrintedPage> layoutPrintPages(const std::vector<std::string>& lines,
         }
     }
     return pages;
+}
+
+std::optional<std::string> printFileRefusal(const std::string& path, bool english) {
+    struct stat s {};
+    if (path.empty() || ::stat(path.c_str(), &s) != 0 || S_ISREG(s.st_mode)) return std::nullopt;
+    if (S_ISDIR(s.st_mode))
+        return english ? "The file " + path + " cannot be printed to: a folder of that name exists."
+                       : "Tiedostoon " + path + " ei voi tulostaa: samanniminen kansio on jo olemassa.";
+    return english ? "The file " + path +
+                         " cannot be printed to: the name belongs to a named pipe, a socket or a device, not to a file."
+                   : "Tiedostoon " + path +
+                         " ei voi tulostaa: nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei "
+                         "tiedostolle.";
 }
 
 }  // namespace quorvel::platform

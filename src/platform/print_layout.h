@@ -5,6 +5,7 @@
 // broken at a blank between its fields (never inside a number or a word)
 // and indented deeper than the line itself. Pages are filled from the top.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,13 @@ int widestLineLength(const std::vector<std::string>& lines);
 // still prints one empty page.
 std::vector<PrintedPage> layoutPrintPages(const std::vector<std::string>& lines, int charsPerLine,
                                           int linesPerPage);
+
+// Why printing to the file path (a PDF) is refused, as a message in the
+// language of the windows (english or Finnish): the name belongs to a
+// folder, a named pipe, a socket or a device (a link followed to what it
+// names). The type is asked without opening the file, whose opening by the
+// printer could wait for good (a pipe without a reader). Nothing for a
+// regular file or a name not yet taken.
+std::optional<std::string> printFileRefusal(const std::string& path, bool english);
 
 }  // namespace quorvel::platform

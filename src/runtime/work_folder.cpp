@@ -129,13 +129,18 @@ int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& pre
 
 PrivateWorkFolder::PrivateWorkFolder(std::string parent, std::string prefix)
     : parent_(std::move(parent)), prefix_(std::move(prefix)) {
+    name_ = newName();
+    RemoveAbandonedWorkFolders(parent_, prefix_);
+    make();
+}
+
+// A name of the program's form with a new random tag.
+std::string PrivateWorkFolder::newName() const {
     std::random_device random;
     static constexpr char kHex[] = "0123456789abcdef";
     std::string tag;
     for (std::uint32_t bits = random(), i = 0; i < TagDigits; ++i, bits >>= 4) tag += kHex[bits & 0xF];
-    name_ = prefix_ + std::to_string(::getpid()) + "-" + tag;
-    RemoveAbandonedWorkFolders(parent_, prefix_);
-    make();
+    return prefix_ + std::to_string(::getpid()) + "-" + tag;
 }
 
 PrivateWorkFolder::~PrivateWorkFolder() { release(); }
@@ -162,26 +167,33 @@ bool PrivateWorkFolder::make() {
 
 std::string PrivateWorkFolder::path() {
     const std::string folder = joined(parent_, name_);
-    // Still there when the lock file in the folder is the one this copy
-    // holds.
+    // Still there when the name is the user's own folder itself (never a
+    // link to one) and the lock file in it, itself no link, is the one this
+    // copy holds.
+    struct stat self {};
+    const bool ownFolder =
+        ::lstat(folder.c_str(), &self) == 0 && S_ISDIR(self.st_mode) && self.st_uid == ::geteuid();
     struct stat held {};
     struct stat there {};
-    const bool present = lock_ >= 0 && ::fstat(lock_, &held) == 0 &&
-                         ::stat(joined(folder, LockFileName).c_str(), &there) == 0 &&
+    const bool present = ownFolder && lock_ >= 0 && ::fstat(lock_, &held) == 0 &&
+                         ::lstat(joined(folder, LockFileName).c_str(), &there) == 0 &&
                          held.st_dev == there.st_dev && held.st_ino == there.st_ino;
     if (!present) {
         if (lock_ >= 0) ::close(lock_);
         lock_ = -1;
-        std::error_code ec;
-        if (fs::is_directory(folder, ec)) {
+        if (ownFolder) {
             // The files were removed, the folder kept.
             lock_ = takeLock(folder, true);
         } else {
+            // Gone, or something else (a link to another folder) stands in
+            // its place, which is left alone: a new folder, under a new name
+            // when the old one is taken.
+            if (::lstat(folder.c_str(), &self) == 0) name_ = newName();
             make();
         }
         if (lock_ < 0) return {};
     }
-    return folder + "/";
+    return joined(parent_, name_) + "/";
 }
 
 void PrivateWorkFolder::release() {

@@ -33,13 +33,17 @@ public:
 
     // The folder, ending with "/". A folder that vanished while the program
     // ran (removed by hand, by a clean-up of the user's files) is made again
-    // under the same name with a new lock. Empty when it cannot be made.
+    // under the same name with a new lock; one replaced by something else
+    // (a symbolic link to another folder) is never written through: that
+    // is left as it stands and a new folder is made under a new name.
+    // Empty when it cannot be made.
     std::string path();
     // Removes the folder now and lets go of its lock; path() makes it again.
     void release();
 
 private:
     bool make();
+    std::string newName() const;
     std::string parent_;
     std::string prefix_;
     std::string name_;  // prefix "<process>-<random>"

@@ -639,6 +639,16 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "^Projektin ontelolaattatiedostoa XYZ\\.mit ei voi käyttää\\. Tiedostoa .*/XYZ\\.mit ei ole\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
+        // A name with its extension is taken as it stands; one with a
+        // folder ("/" ends the data of a line) is quoted as the file has it.
+        {2, "XYZ.MIT",
+         "^Projektin ontelolaattatiedostoa XYZ\\.MIT ei voi käyttää\\. Tiedostoa .*/XYZ\\.MIT ei ole\\. "
+         "Käytetään tiedostoa ONTELO\\.MIT\\.$",
+         "P27"},
+        {2, "/dev/zero",
+         "^Projektin ontelolaattatiedostoa /dev/zero\\.mit ei voi käyttää\\. Tiedostoa .*//dev/zero\\.mit ei ole\\. "
+         "Käytetään tiedostoa ONTELO\\.MIT\\.$",
+         "P27"},
         // The catalogue named as it stands on disk, not as the project
         // names it ("HQLIB.mit").
         {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.MIT ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "

@@ -281,6 +281,9 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
          {"The data folder " + noCompany.dataPath(), noCompany.dataPath() + "FIRMA.DA0 does not exist",
           "The folder @ is used instead."}},
         {"QuorPath", gone, "0", "@", {"Kansiota " + gone + " ei ole."}},
+        {"QuorPath", "/dev/zero/", "1", "@", {"The data folder /dev/zero/", "/dev/zero/ is not a folder but a device."}},
+        {"QuorPath", "/dev/null", "0", "@", {"datakansiota /dev/null", "/dev/null ei ole kansio vaan laite."}},
+        {"QuorPath", "@ONTELO.MIT", "0", "@", {"@ONTELO.MIT ei ole kansio vaan tiedosto."}},
         {"QuorPath", pipeTable.dataPath(), "1", "@",
          {"The data folder " + pipeTable.dataPath(),
           "The file " + pipeTable.dataPath() + "kef.da0 does not exist or cannot be read."}},
@@ -293,7 +296,7 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
         SCOPED_TRACE(std::string(c.key) + " = " + c.value);
         HeadlessPlatform fresh;
         fresh.setProgramFolder(program.dataPath());
-        fresh.saveSetting("Quorvel835", "Settings", c.key, c.value);
+        fresh.saveSetting("Quorvel835", "Settings", c.key, inProgram(c.value));
         fresh.saveSetting("Quorvel835", "Settings", "Kieli", c.language);
         for (int run = 0; run < 2; ++run) {  // the second start finds the reset key: no message
             model::ProjectModel fm;
@@ -460,6 +463,25 @@ TEST_F(StartUp, ACatalogueWithoutSlabTypesStopsWithAMessage) {
     frmQuorvel window(m, ui);
     EXPECT_THROW(window.show(), ProgramEnded);
     EXPECT_TRUE(ui.messages().size() == 1);
+}
+
+// Two catalogue lines of one slab type are named once at start-up, with
+// both lines; the window starts on the later one.
+TEST_F(StartUp, TwoCatalogueLinesOfOneSlabTypeAreNamedOnce) {
+    const std::string p27 = "6 265 35 190 105 30 135 105 1200 20 110 3.60 4.14 0.5 ";
+    program.write("ONTELO.MIT", {"PUNOKSET tunnus halkaisija_mm pinta-ala_mm2 fpk_MPa tartuntakerroin Ep_MPa",
+                                 "0 12.5 93 1860 3.2 195000", "S 9.3 52 1860 3.2 195000",
+                                 "L 12.9 100 1860 3.2 195000", "LOPPU1 loppu",
+                                 "TYYPPI onteloita h h.fy h.c h.ct h.v b.c b.ca b.hc db e.r g gd c14 ap l.tuki",
+                                 "P27 " + p27 + "45 60", "P27\t" + p27 + "47 60", "LOPPU"});
+    ui.expectMessage("Laattatiedosto " + program.dataPath() + "ONTELO.MIT:\r\nrivi 8: laattatyyppi P27 on myös "
+                     "rivillä 7; rivin 8 tiedot ovat käytössä.",
+                     "Quorvel", Buttons::Ok, Icon::Exclamation);
+    frmQuorvel window(m, ui);
+    start(window);
+    ui.verify();
+    ASSERT_EQ(m.SlabTypeCount, 1);
+    EXPECT_FLOAT_EQ(m.SlabCatalogue(1).DefaultSupportLength, 47);
 }
 
 // A data file far larger than any delivered one (an 11 MB coefficient

@@ -137,6 +137,40 @@ TEST(ValidateMinTextBox, BelowMinimumAndValuesWrittenBackInTheLocaleFormat) {
     }
 }
 
+// A box of whole numbers (a count 0 ... 5) calls a number inside its range
+// that is not whole so ("2,5"), in both languages; a number outside the
+// range stays out of range, whole or not.
+TEST(CheckNumberBox, ANumberThatIsNotWholeIsCalledSo) {
+    const BoxCheck count{{0, 5}, std::nullopt, true, {}};
+    const struct {
+        const char* typed;
+        const char* finnish;
+        const char* english;
+    } rows[] = {
+        {"2,5", "Syöte 2,5 ei ole kokonaisluku (kokonaisluku 0<=...<=5)",
+         "Input 2,5 is not a whole number; the range is 0 ... 5, whole numbers only"},
+        {"6", "Syöte 6 ei arvoalueella (kokonaisluku 0<=...<=5)",
+         "Input 6 is outside the range 0 ... 5, whole numbers only"},
+        {"5.5", "Syöte 5.5 ei arvoalueella (kokonaisluku 0<=...<=5)",
+         "Input 5.5 is outside the range 0 ... 5, whole numbers only"},
+    };
+    for (const bool english : {false, true}) {
+        HeadlessPlatform ui(',');
+        if (english) ui.setLanguage("en");
+        platform::Form f(ui, "frmMaara", "", 3000, 3000);
+        platform::TextBox box(f, "txtMaara", {0, 0, 800, 285});
+        for (const auto& row : rows) {
+            box.setText(row.typed);
+            ui.expectMessageMatching(quorvel::testing::afterFieldName(english ? row.english : row.finnish),
+                                     english ? "Invalid number" : "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
+            std::string kept = "3";
+            EXPECT_FALSE(CheckNumberBox(box, count, kept)) << row.typed;
+            EXPECT_EQ(box.text(), "3");
+        }
+        ui.verify();
+    }
+}
+
 TEST(ValidateMinTextBox, ValueBeyondSingleRangeIsRefusedNotOverflowed) {
     HeadlessPlatform ui;
     platform::Form f(ui, "frmMin", "", 3000, 3000);

@@ -22,6 +22,7 @@
 #include "main_window_fixture.h"
 #include "platform/headless/headless_platform.h"
 #include "support/as_other_user.h"
+#include "platform/print_layout.h"
 #include "support/no_wait.h"
 #include "test_files.h"
 
@@ -428,6 +429,24 @@ TEST_F(Session, PipesSocketsAndFoldersAreRefusedAtOnceWithOneMessage) {
                           : "Tiedostoa " + path + " ei voitu tallentaa: " + row.saving + ".");
         }
     }
+    // Printing to a PDF file of those names is refused as the save is, and
+    // so is a device (which a save writes in place); a file or a new name
+    // is printed to.
+    fs::create_symlink(pipe, documents.path() / "linkki.pdf");
+    documents.writeRaw("vanha.pdf", "old");
+    const std::pair<std::string, std::optional<std::string>> printTargets[] = {
+        {pipe, notAFile},
+        {documents.file("pistoke.dat"), notAFile},
+        {documents.file("kansio.dat"), "samanniminen kansio on jo olemassa"},
+        {documents.file("linkki.pdf"), notAFile},
+        {"/dev/null", notAFile},
+        {documents.file("vanha.pdf"), std::nullopt},
+        {documents.file("uusi.pdf"), std::nullopt},
+    };
+    for (const auto& [target, reason] : printTargets)
+        EXPECT_EQ(platform::printFileRefusal(target, false),
+                  reason ? std::optional("Tiedostoon " + target + " ei voi tulostaa: " + *reason + ".") : std::nullopt)
+            << target;
     close(sock);
     EXPECT_TRUE(m.InputFilePath.empty());
     EXPECT_TRUE(m.ResultsFilePath.empty());

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "library/slab_data.h"
 #include "platform/headless/headless_platform.h"
 #include "runtime/errors.h"
 #include "test_files.h"
@@ -152,6 +155,78 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
     model::ProjectModel m = modelFor(folder);
     EXPECT_FALSE(LoadSlabCatalogueOrFault(m).has_value());
     EXPECT_EQ(m.SlabCatalogue(1).StrandCount, 2);
+}
+
+// The start-up and the calculation read each line alike: P27's line with
+// tabs between its fields is P27 for both (once listed at start-up and then
+// "not in the slab catalogue" to the calculation); of two lines of one
+// slab type or strand key both read the later (the start-up names the two
+// lines); a slab line with too few fields is named and not offered. The
+// later P27 line has its strand axis (field 16) at 47 mm instead of 45, the
+// later key "0" line the diameter 12.7 mm instead of 12.5.
+TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
+    std::string tabbed = slabLine("P27", "265");
+    std::replace(tabbed.begin(), tabbed.end(), ' ', '\t');
+    const std::string key0 = "0 12.7 98 1860 3.2 195000";
+    struct Row {
+        const char* what;
+        std::vector<std::string> catalogue;
+        std::vector<std::string> offered;
+        const char* note;  // what the start-up says, after the file's name
+        double axis;       // P27's strand axis, mm, at start-up and in the calculation
+        double diameter;   // the diameter of key 0, mm
+    } rows[] = {
+        {"tabs", {strandPart[0], strandPart[1], strandPart[2], heading, tabbed, "LOPPU"}, {"P27"}, "", 45, 12.5},
+        {"two P27 lines",
+         {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265"), slabLine("P32", "320"),
+          slabLine("P27", "265", "47"), "LOPPU"},
+         {"P27", "P32"},
+         "\r\nline 7: slab type P27 is also on line 5; line 7 is used.",
+         47,
+         12.5},
+        {"two lines of key 0",
+         {strandPart[0], strandPart[1], key0, strandPart[2], heading, slabLine("P27", "265"), "LOPPU"},
+         {"P27"},
+         "\r\nline 3: strand key 0 is also on line 2; line 3 is used.",
+         45,
+         12.7},
+        {"a short slab line",
+         {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P16", "160").substr(0, 60),
+          slabLine("P27", "265"), "LOPPU"},
+         {"P27"},
+         "\r\nline 5: the line holds too few numbers: 16 of 17; slab type P16 is not offered.",
+         45,
+         12.5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder folder;
+        std::string bytes;
+        for (const std::string& line : row.catalogue) bytes += line + "\r\n";
+        folder.writeRaw("ONTELO.MIT", bytes);
+        folder.write("PUNOS.VAT", {"DATA", "LOPPU"});
+        model::ProjectModel m = modelFor(folder);
+        const std::optional<runtime::Message> note = LoadSlabCatalogue(m);
+        EXPECT_EQ(note ? note->english : "",
+                  *row.note ? "The slab catalogue " + folder.dataPath() + "ONTELO.MIT:" + row.note : "");
+        std::vector<std::string> offered;
+        for (const model::SlabTypeRecord& record : m.SlabCatalogue) offered.push_back(record.Name);
+        EXPECT_EQ(offered, row.offered);
+        ASSERT_NE(m.SlabCatalogue.find("P27"), nullptr);
+        EXPECT_FLOAT_EQ(m.SlabCatalogue.find("P27")->DefaultSupportLength, static_cast<float>(row.axis));
+        ASSERT_EQ(m.SlabCatalogue.strandTypes().size(), 2u);  // the title line's key and "0"
+        EXPECT_EQ(m.SlabCatalogue.strandTypes()[1].diameter, row.diameter);
+
+        m.SlabTypeName(1) = "P27";
+        m.BottomStrandType(1) = "0";
+        m.TopStrandType(1) = "";
+        runtime::Messages messages;
+        int16_t status = 0;
+        library::ReadSlabAndStrandData(m, messages, 1, status);
+        ASSERT_EQ(status, 0) << (messages.empty() ? "" : messages[0].english);
+        EXPECT_EQ(m.BottomStrandAxisDistance(1), row.axis);
+        EXPECT_EQ(m.BottomStrandDiameter(1), row.diameter);
+    }
 }
 
 TEST(LoadSlabCatalogue, CatalogueWithoutSlabTypesIsAFatalDataError) {

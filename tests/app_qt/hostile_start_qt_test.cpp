@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -135,7 +136,8 @@ std::optional<std::vector<std::string>> startUp(const std::string& program, cons
 // (the size check sees 0 bytes) gives way to the installation's file; so
 // does a megabyte stored as a name, quoted by its start only. A settings
 // file that is a named pipe, or whose lock file is one, is started on the
-// defaults, as one that cannot be read. Each start reaches the main window
+// defaults, as one that cannot be read, and the pipe is never opened (a
+// watch on it sees no opening). Each start reaches the main window
 // with at most one message; the next is silent.
 TEST(HostileStartRun, StoredNamesAndSettingsFilesNeverStopAStartUp) {
     if (std::getenv(StartFolder)) GTEST_SKIP() << "the parent's test";
@@ -169,8 +171,11 @@ TEST(HostileStartRun, StoredNamesAndSettingsFilesNeverStopAStartUp) {
         TempFolder config, data;
         const fs::path settings = config.path() / "Quorvel835/Quorvel835.conf";
         fs::create_directories(settings.parent_path());
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
         if (c.pipe) {
             ASSERT_EQ(mkfifo((config.path() / c.pipe).c_str(), 0600), 0);
+            ASSERT_GE(inotify_add_watch(watch, (config.path() / c.pipe).c_str(), IN_OPEN), 0);
         } else {
             QSettings store(QString::fromStdString(settings.string()), QSettings::IniFormat);
             store.setValue("Settings/QuorPath", QString::fromStdString(program.dataPath()));
@@ -198,7 +203,10 @@ TEST(HostileStartRun, StoredNamesAndSettingsFilesNeverStopAStartUp) {
             struct stat s {};
             EXPECT_EQ(lstat((config.path() / c.pipe).c_str(), &s), 0);
             EXPECT_TRUE(S_ISFIFO(s.st_mode)) << "the pipe was replaced";
+            alignas(inotify_event) char events[4096];
+            EXPECT_LE(read(watch, events, sizeof events), 0) << "the pipe was opened";
         }
+        close(watch);
     }
 }
 

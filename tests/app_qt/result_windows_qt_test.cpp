@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,6 +20,8 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <future>
+#include <thread>
 #include <utility>
 
 #include "analysis/calculation_driver.h"
@@ -99,6 +106,38 @@ TEST_F(ResultWindowsQt, TheReportPrintsToPdfBehindSixBlanks) {
             ++printed;
         }
     EXPECT_GE(printed, report.lineCount());
+}
+
+// Printing to a PDF file whose name is a named pipe is refused at once with
+// its message; the pipe is never opened. Were the printer to open it, a
+// watcher reads the pipe after WaitSeconds so that the test goes on, and
+// says so.
+TEST_F(ResultWindowsQt, PrintingToANamedPipeIsRefusedAtOnce) {
+    frmQuorvel window(m, ui);
+    const std::string pipe = program.file("report.pdf");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ui.setPrintFile(pipe);
+    std::promise<void> printed;
+    bool released = false;
+    std::thread watcher([&pipe, &released, done = printed.get_future()] {
+        if (done.wait_for(std::chrono::seconds(quorvel::testing::WaitSeconds)) == std::future_status::ready) return;
+        released = true;
+        const int fd = open(pipe.c_str(), O_RDONLY);
+        for (char bytes[4096]; fd >= 0 && read(fd, bytes, sizeof bytes) > 0;) {
+        }
+        if (fd >= 0) close(fd);
+    });
+    std::string said;
+    auto answer = quorvel::testing::whenModalUp([&said](QWidget& up) {
+        if (auto* box = qobject_cast<QMessageBox*>(&up)) said = box->text().toStdString();
+        up.close();
+    });
+    window.PrintReport();
+    printed.set_value();
+    watcher.join();
+    EXPECT_FALSE(released) << "the print waited on the pipe";
+    EXPECT_EQ(said, "Tiedostoon " + pipe +
+                        " ei voi tulostaa: nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle.");
 }
 
 // The text of a PDF file as poppler's pdftotext reads it (layout kept),

@@ -230,6 +230,22 @@ TEST_F(SavingQt, TheWorkFolderIsTheCopysOwnAndComesBackAtTheNextCalculate) {
     EXPECT_EQ(m.ResultsValid, -1) << "the calculation after the work folder was removed";
     EXPECT_EQ(m.WorkPath, work.string() + "/");
     for (const char* name : {"quortmp.dat", "quor.tu1"}) EXPECT_TRUE(fs::is_regular_file(work / name)) << name;
+
+    // Replaced by a link to a folder of the user's holding a quor.tu1 of
+    // its own: Calculate writes nothing there, but into a new folder.
+    const fs::path mine = xdg.path() / "omat";
+    fs::create_directories(mine);
+    quorvel::testing::writeBytes(mine / "quor.tu1", "the user's");
+    fs::remove_all(work);
+    fs::create_directory_symlink(mine, work);
+    typeTitle("Kohde E");
+    window.RunCalculation();
+    EXPECT_EQ(m.ResultsValid, -1) << "the calculation after the work folder was replaced by a link";
+    EXPECT_NE(m.WorkPath, work.string() + "/");
+    EXPECT_TRUE(fs::is_regular_file(fs::path(m.WorkPath) / "quor.tu1"));
+    EXPECT_EQ(quorvel::testing::readBytes(mine / "quor.tu1"), "the user's");
+    EXPECT_EQ(std::distance(fs::directory_iterator(mine), fs::directory_iterator()), 1) << "only the user's file";
+    EXPECT_TRUE(fs::is_symlink(work));
     window.unload();
 }
 

@@ -84,7 +84,9 @@ TEST_F(BeamLoads, TypedCountsAreZeroToFiveAndNothingElse) {
             ui.paste(d.txtPisteLkm, typed);
             EXPECT_EQ(d.vsbPisteLkm.value(), 3) << typed;
             ui.expectMessage(std::string("Pistekuormien määrä: Syöte ") + typed +
-                                 (app::readNumber(typed) ? " ei arvoalueella" : " ei ole luku") +
+                                 (!app::readNumber(typed)             ? " ei ole luku"
+                                  : std::string(typed).find_first_of(".,") != std::string::npos ? " ei ole kokonaisluku"
+                                                                                     : " ei arvoalueella") +
                                  " (kokonaisluku 0<=...<=5)",
                              "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
             ui.click(d.txtPysyvaviivag1);
@@ -116,7 +118,7 @@ TEST_F(BeamLoads, ARefusedCountGivesBackTheCountBeforeItsFirstKey) {
             ui.typeOver(d.txtPisteLkm, c.typed);
             EXPECT_EQ(d.vsbPisteLkm.value(), c.movedTo);
             ui.expectMessage("Pistekuormien määrä: Syöte " + d.txtPisteLkm.text() +
-                                 " ei arvoalueella (kokonaisluku 0<=...<=5)",
+                                 " ei ole kokonaisluku (kokonaisluku 0<=...<=5)",
                              "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
             ui.tab();
             EXPECT_EQ(d.txtPisteLkm.text(), std::to_string(c.count));

@@ -57,7 +57,7 @@ TEST_F(KvatroDialog, DiameterBecomesAreaAndAFractionOfABarIsRefused) {
     open(d, [&] {
         ui.typeOver(d.txtAlaRaudA, "20");
         ui.paste(d.txtAlaRaudLkm, "2.5");
-        ui.expectMessage("Terästen lukumäärä rivillä: Syöte 2.5 ei arvoalueella (kokonaisluku 2<=...<=10)",
+        ui.expectMessage("Terästen lukumäärä rivillä: Syöte 2.5 ei ole kokonaisluku (kokonaisluku 2<=...<=10)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.cmdOK);
         ASSERT_TRUE(d.isLoaded());

@@ -237,6 +237,29 @@ TEST_F(RectangularDialog, ClassChoiceAloneIsSaved) {
 
 // --- the row editor ---
 
+// A bar row that does not fit the beam is refused at OK, and the focus goes
+// to the box refused with its row shown, whichever row and box were shown:
+// 8 bars of 25 mm need 8 * 25 + 7 * 25 + 2 * cover > 380 mm.
+TEST_F(RectangularDialog, ARefusedBarRowTakesTheFocusWithItsRowShown) {
+    open(d, [&] {
+        ui.spinUp(d.vsbRiviLkm);  // two rows
+        ui.spinUp(d.vsbRiviNo);
+        ui.typeOver(d.txtRaudLkm, "8");
+        ui.spinDown(d.vsbRiviNo);  // row 1 shown
+        ui.click(d.txtKorkeus);
+        ui.setStrict(false);
+        ui.clearMessages();
+        ui.click(d.cmdOK);
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_NE(ui.messages()[0].text.find("rivi 2: "), std::string::npos) << ui.messages()[0].text;
+        EXPECT_EQ(d.activeControl(), &d.txtRaudLkm);
+        EXPECT_EQ(d.txtRiviNo.text(), "2");
+        EXPECT_EQ(d.txtRaudLkm.text(), "8");
+        d.cmdPeruuta.fireClick();
+    });
+    EXPECT_EQ(m.SubFormChanged, 0);
+}
+
 // A count beyond 0..10 changes nothing and is refused when the box is
 // left; 0 disables the rows.
 TEST_F(RectangularDialog, RowCountOutsideTheRangeIsRefusedAndZeroDisablesTheRows) {

@@ -74,14 +74,14 @@ TEST_F(SlabLoads, LoadValuesAreWholeNumbersAndAFractionIsRefused) {
     openLoads([&](frmLaatankuormat& d) {
         spinCount(d.vsbVasenPistekuormienLkm, 1);
         retype(d.txtVasenPysyvaPisteKuorma, "12.5");
-        ui.expectMessage("Pysyvä pistekuorma, vasen: Syöte 12.5 ei arvoalueella (kokonaisluku 0<=...<=10000 kN)",
+        ui.expectMessage("Pysyvä pistekuorma, vasen: Syöte 12.5 ei ole kokonaisluku (kokonaisluku 0<=...<=10000 kN)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.click(d.txtVasenMuuttuvaPisteKuorma);
         EXPECT_EQ(d.activeControl(), &d.txtVasenPysyvaPisteKuorma);
         EXPECT_EQ(d.tableValue(LeftPoint, 1, G), 0) << "the value before the edit";
         retype(d.txtVasenPysyvaPisteKuorma, "12");
         ui.paste(d.txtVasenMuuttuvaPisteKuorma, "5,5");
-        ui.expectMessage("Muuttuva pistekuorma, vasen: Syöte 5,5 ei arvoalueella (kokonaisluku 0<=...<=10000 kN)",
+        ui.expectMessage("Muuttuva pistekuorma, vasen: Syöte 5,5 ei ole kokonaisluku (kokonaisluku 0<=...<=10000 kN)",
                          "Lukuarvovirhe", Buttons::Ok, Icon::Exclamation);
         ui.pressEnter();
         ASSERT_TRUE(d.isLoaded());

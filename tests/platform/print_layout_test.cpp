@@ -3,6 +3,7 @@
 // pages fill from the top.
 
 #include "platform/print_layout.h"
+#include "platform/message_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,40 @@ TEST(PrintLayout, TheFontShrinksToTheWidestLineButNotBelowSevenPoints) {
     EXPECT_DOUBLE_EQ(legibleFontSize(std::numeric_limits<double>::quiet_NaN()), 10);
     EXPECT_DOUBLE_EQ(legibleFontSize(-3), 6);
     EXPECT_EQ(widestLineLength({"ab", "äöäöä", ""}), 5);
+}
+
+}  // namespace
+}  // namespace quorvel::platform
+
+namespace quorvel::platform {
+namespace {
+
+// A message box is as wide as its longest line: a word longer than a line
+// (a megabyte stored as a name, a long path) is broken every 80
+// characters, counted in code points; a text beyond 2400 characters is cut
+// there. Blanks and line ends start a new run.
+TEST(MessageLayout, LongWordsBreakAndLongTextsAreCut) {
+    const std::string x80(80, 'x');
+    const std::string a80 = [] {
+        std::string s;
+        for (int i = 0; i < 80; ++i) s += "\xc3\xa4";  // "ä", two bytes
+        return s;
+    }();
+    const struct {
+        std::string text;
+        std::string shown;
+    } rows[] = {
+        {x80, x80},
+        {x80 + "y", x80 + "\ny"},
+        {a80 + "y", a80 + "\ny"},
+        {"/" + x80 + " " + x80, "/" + std::string(79, 'x') + "\nx " + x80},
+        {x80 + "\r\n" + x80, x80 + "\r\n" + x80},
+        {std::string(2400, ' '), std::string(2400, ' ')},
+        {std::string(2401, ' '), std::string(2400, ' ') + " ..."},
+    };
+    for (const auto& row : rows) EXPECT_EQ(messageBoxText(row.text), row.shown) << row.text.size();
+    const std::string megabyte = messageBoxText(std::string(1 << 20, 'x'));
+    EXPECT_EQ(megabyte.size(), 2400u + 2400u / 80 - 1 + 4);  // 30 lines of 80, the last without its break
 }
 
 }  // namespace

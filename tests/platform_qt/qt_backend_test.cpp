@@ -752,6 +752,21 @@ TEST_F(QtBackend, EscapeGivesTheAnswerTheCallerNamed) {
     }
 }
 
+// A message quoting a megabyte stored as a name fits the screen: Qt holds a
+// box to the screen and cuts what does not fit, so the box's text has no
+// word wider than a line (messageBoxText).
+TEST_F(QtBackend, AMessageWithALongWordFitsTheScreen) {
+    std::string shown;
+    const auto answer = whenModalUp([&](QWidget& box) {
+        if (auto* message = qobject_cast<QMessageBox*>(&box)) shown = message->text().toStdString();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    ui.messageBox("Tiedostoa \"" + std::string(1 << 20, 'x') + "\" ei voi käyttää.", Buttons::Ok, Icon::Exclamation, "");
+    std::size_t run = 0, longest = 0;
+    for (const char c : shown) longest = std::max(longest, run = c == '\n' || c == ' ' ? 0 : run + 1);
+    EXPECT_EQ(longest, 80u) << shown.size() << " bytes shown";
+}
+
 // Qt's own texts follow the windows' language: the standard buttons of a
 // message box read Finnish while the language is Finnish, English again
 // after the switch back.

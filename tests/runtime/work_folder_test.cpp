@@ -76,6 +76,38 @@ TEST(PrivateWorkFolder, EachCopyHasItsOwnThatComesBackAndGoesAtItsEnd) {
     EXPECT_EQ(entries(parent.path()), std::set<std::string>{"other"});
 }
 
+// A work folder replaced while the program runs by a link to another
+// folder (one of the user's holding a file of the name the program
+// writes, or the work folder itself moved away) is never written through:
+// a new folder is made, and the link and what it leads to stay as they are.
+TEST(PrivateWorkFolder, AFolderReplacedByALinkIsNeverWrittenThrough) {
+    TempFolder parent;
+    fs::create_directories(parent.path() / "mine");
+    quorvel::testing::writeBytes(parent.path() / "mine/quor.tu1", "the user's");
+    for (const char* target : {"mine", "moved"}) {
+        SCOPED_TRACE(target);
+        PrivateWorkFolder a(parent.dataPath());
+        const std::string before = a.path();
+        ASSERT_FALSE(before.empty());
+        const fs::path link = fs::path(before).parent_path();
+        if (std::string(target) == "moved")
+            fs::rename(link, parent.path() / target);
+        else
+            fs::remove_all(link);
+        fs::create_directory_symlink(parent.path() / target, link);
+        const std::set<std::string> held = entries(parent.path() / target);
+        const std::string after = a.path();
+        ASSERT_FALSE(after.empty());
+        EXPECT_NE(after, before);
+        EXPECT_TRUE(fs::is_directory(fs::symlink_status(fs::path(after).parent_path()))) << after;
+        EXPECT_EQ(a.path(), after) << "the new folder stands";
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(entries(parent.path() / target), held);
+        fs::remove(link);
+    }
+    EXPECT_EQ(quorvel::testing::readBytes(parent.path() / "mine/quor.tu1"), "the user's");
+}
+
 // The clean-up at start-up takes what copies that no longer run left, and
 // nothing else. Beside the program's own abandoned work folder and staging
 // folders, which go, every look-alike stays whatever it holds: a name that

@@ -294,6 +294,40 @@ std::optional<model::BeamRuleBreach> BeamDialog::typedSectionBreach() {
     return breach;
 }
 
+// The box of the field a refused section names gets the focus, where the
+// window has one; a field of a row shows the row refused first.
+void BeamDialog::focusRefusedBox(const model::BeamRuleBreach& breach) {
+    for (platform::Control* c : controls()) {
+        const model::BoxLimit* row = app::boxLimitOf(*c);
+        if (!row || row->field != breach.field) continue;
+        for (RowEditor* editor : rowEditors_)
+            if (editor->holds(*c))
+                if (const int r = refusedRow(*editor, breach.field); r > 0) editor->showRowNumber(r);
+        if (c->canTakeFocus()) c->setFocus();
+        return;
+    }
+}
+
+// The row of the editor's group that breaks the rule of the field: the
+// fewest rows of the group, as typed, that break it end with that row (the
+// rows are held to the rules one by one). 0 when none does.
+int BeamDialog::refusedRow(const RowEditor& editor, const std::string& field) {
+    if (!editor.group()) return 0;
+    ProjectModel& m = model();
+    const auto before = std::make_unique<ProjectModel>(m);
+    writeModel();
+    writeSpanAndSpacings();
+    int refused = 0;
+    const int count = m.*editor.group()->count;
+    for (int r = 1; r <= count && refused == 0; ++r) {
+        m.*editor.group()->count = static_cast<int16_t>(r);
+        const auto breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0);
+        if (breach && breach->field == field) refused = r;
+    }
+    m = *before;
+    return refused;
+}
+
 // A section that cannot exist is refused and the window stays open; then
 // the beam's own check, the loads and the holes against the span typed
 // here: any contradiction is put to the user, who may go on editing.
@@ -301,6 +335,7 @@ void BeamDialog::cmdOK_Click() {
     if (const auto breach = typedSectionBreach()) {
         platform().messageBox(model::beamBreachMessage(*breach).text(model().LanguageIndex), platform::Buttons::Ok,
                               platform::Icon::Exclamation);
+        focusRefusedBox(*breach);
         return;
     }
     std::string collected;

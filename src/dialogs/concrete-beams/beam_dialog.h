@@ -163,6 +163,14 @@ public:
     void write(ProjectModel& m, const RowGroup& group, int first = 1, int last = 10) const;
     int shownCount() const { return countBar.value(); }
     int currentRow() const { return numberBar.value(); }
+    // Shows row r (1..the count shown).
+    void showRowNumber(int r) { numberBar.setValue(r); }
+    // The group loaded; nullptr before the load.
+    const RowGroup* group() const { return group_; }
+    // Whether the control is one of the fields of the row shown.
+    bool holds(const platform::Control& c) const {
+        return &c == &bars || &c == &area || &c == &distance || &c == prestress.get();
+    }
     // The largest distance of rows 1..count shown, 0 without rows.
     float largestDistance() const;
     // The bottom edge of the editor in its container (twips).
@@ -256,6 +264,8 @@ public:
     ProjectModel& typeDefaults() const;
     // A box whose edits do not mark the dialog changed (row number boxes).
     void excludeFromWatch(const platform::Control* c) { unwatched_.push_back(c); }
+    // A row editor of the dialog, for OK to show the row a rule refuses.
+    void addRowEditor(RowEditor& editor) { rowEditors_.push_back(&editor); }
     // A label owned by the dialog.
     platform::Label& addLabel(platform::Control* container, const std::string& name,
                               platform::Place place, const std::string& caption);
@@ -316,6 +326,8 @@ private:
     void Form_Load();
     void cmdOK_Click();
     std::optional<model::BeamRuleBreach> typedSectionBreach();
+    void focusRefusedBox(const model::BeamRuleBreach& breach);
+    int refusedRow(const RowEditor& editor, const std::string& field);
     app::BoxCheck boxCheck(const Rule& rule) const;
     void writeSpanAndSpacings();
 
@@ -323,6 +335,7 @@ private:
     mutable std::unique_ptr<ProjectModel> typeDefaults_;
     std::vector<Rule> rules_;
     std::vector<const platform::Control*> unwatched_;
+    std::vector<RowEditor*> rowEditors_;
     std::vector<std::unique_ptr<platform::Label>> labels_;
     std::vector<std::unique_ptr<platform::Line>> sketch_;
 };

@@ -76,6 +76,7 @@ RowEditor::RowEditor(BeamDialog& d, platform::Control* c, int left, int top, con
             std::make_unique<platform::Label>(d, lbl(n.prestress) + "Unit", unitLabel(3), "MPa", &frame);
     }
     d.excludeFromWatch(&number);
+    d.addRowEditor(*this);
     count.onChange = [this] { count_Change(); };
     countBar.onChange = [this] { countBar_Change(); };
     number.onChange = [this] { number_Change(); };

@@ -32,6 +32,8 @@
 #include <unistd.h>
 
 #include "platform/forms/form.h"
+#include "platform/message_layout.h"
+#include "platform/print_layout.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_widgets.h"
 #include "runtime/errors.h"
@@ -42,9 +44,11 @@ namespace {
 
 std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
 
-// Message texts break lines with CR LF (some with LF CR); Qt shows LF.
+// Message texts break lines with CR LF (some with LF CR); Qt shows LF. A
+// word too long for a line is broken, a text too long for the screen cut
+// (messageBoxText): a box is as wide as its longest line.
 QString messageText(const std::string& s) {
-    QString q = qs(s);
+    QString q = qs(messageBoxText(s));
     q.replace("\r\n", "\n");
     q.replace("\n\r", "\n");
     q.replace("\r", "\n");
@@ -230,19 +234,33 @@ bool QtPlatform::print(const PrintJob& job) {
         printer.setPageSize(QPageSize(printPaper_ == "Letter" ? QPageSize::Letter : QPageSize::A4));
         printer.setPageOrientation(printLandscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
+    // A PDF file the printer would open is looked at first: opening a named
+    // pipe would hold the window until some program read it.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (auto refusal = printFileRefusal(utf8(printer.outputFileName()), englishWindows())) {
+            messageBox(*refusal, Buttons::Ok, Icon::Exclamation, {});
+            return false;
+        }
+    }
     return printText(printer, job);
 }
 
 namespace {
 
-// Whether path is missing or opens as something other than a named pipe,
-// a device or a socket; opened without waiting. A file that cannot be
-// opened, a regular file and a folder are the settings store's to handle
-// (it starts on the defaults); its own opens would wait on a pipe for good.
+// Whether path is missing or is a regular file or a folder. Its type is
+// asked without opening it (a named pipe, a device or a socket is never
+// opened); a regular file or a folder is then opened without waiting and
+// looked at again, so that one swapped for a pipe between the two looks
+// is refused too. A file that cannot be opened, a regular file and a folder
+// are the settings store's to handle (it starts on the defaults); its own
+// opens would wait on a pipe for good.
 bool storeOpensWithoutWaiting(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return true;
+    const QByteArray name = QFile::encodeName(path);
     struct stat s {};
+    if (::stat(name.constData(), &s) != 0) return true;
+    if (!S_ISREG(s.st_mode) && !S_ISDIR(s.st_mode)) return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return true;
     const bool waitsNever = ::fstat(fd, &s) == 0 && (S_ISREG(s.st_mode) || S_ISDIR(s.st_mode));
     ::close(fd);
     return waitsNever;
