@@ -1,0 +1,109 @@
+#include "model/beam_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace quorvel::model {
+namespace {
+
+// A bar of whole diameter d: the rules take d = 2 sqrt(A / pi) with pi to
+// 15 digits, which gives these areas back d exactly.
+double area(double d) { return 3.14159265358979 * (d / 2) * (d / 2); }
+
+void bars(ProjectModel& m, int row, int n, double d, double distance) {
+    m.ReinforcementRowCount = static_cast<int16_t>(std::max<int>(m.ReinforcementRowCount, row));
+    m.BarsInRow(row) = static_cast<int16_t>(n);
+    m.BarArea(row) = area(d);
+    m.BarDistanceFromBottom(row) = distance;
+}
+
+// SUORA 300 x 1000: concrete 0 .. 1000, 300 wide, side cover 25.
+void suora(ProjectModel& m) {
+    m.BeamTypeName = "SUORA";
+    m.OverallBeamHeight = 1000.0;
+    m.BeamWidth = 300.0;
+}
+
+// A BEAM W of its window's defaults: concrete from tb = 15 to
+// tb + h - tt = 245; the webs tw = 15 across 15 * hypot(230, 90) / 230 =
+// 16.108, so the concrete is 380 - 32.215 wide at its bottom and
+// 200 - 32.215 at its top: Ac = (347.785 + 167.785) / 2 * 230 = 59290.5,
+// 0.08 Ac = 4743.2 mm2. Its top rows are measured from the top face at
+// 260: row 1 on the plate (distance at most d / 2 + 0.5, its bars within
+// bt = 200), the others under the plate (at least tt + d / 2). The main row
+// of two 32 mm bars lies on the bottom plate.
+void abeamW(ProjectModel& m, int topRows, int mainBars) {
+    m.BeamTypeName = "Apalkki";
+    m.BeamHeight = 245.0;
+    m.WebThickness = 15.0;
+    m.TopFlangeThickness = 15.0;
+    m.TopFlangeWidth = 200.0;
+    m.BottomFlangeThickness = 15.0;
+    m.BottomFlangeWidth = 380.0;
+    m.BeamWidth = 380.0;
+    m.LeftLedgeWidth = 110.0;
+    m.RightLedgeWidth = 110.0;
+    m.LeftLedgeHeight = 15.0;
+    m.ApalkkiHoleSize = 135.0;
+    bars(m, 1, mainBars, 32, 16);
+    m.TopRebarRowCount = static_cast<int16_t>(topRows);
+    for (int r = 1; r <= 2; ++r) {
+        m.TopBarsInRow(r) = 2;
+        m.TopBarArea(r) = area(32);
+    }
+    m.TopBarDistanceFromTop(1) = 16.0;
+    m.TopBarDistanceFromTop(2) = 40.0;
+}
+
+// Each rule at its limit (holds) and just beyond it (refused, naming the
+// field to mend), straight on the model as every door reads it.
+TEST(BeamSectionBreach, EachRuleHoldsAtItsLimitAndRefusesJustBeyond) {
+    struct Row {
+        const char* name;
+        std::function<void(ProjectModel&)> set;
+        const char* field;  // "" when the section can exist
+    };
+    const Row rows[] = {
+        // Three 10 mm bars, clear spacing max(d, 20) = 20: 30 + 40 + 2 x 25 = 120.
+        {"spacing of 20 mm at the width", [](ProjectModel& m) { suora(m); m.BeamWidth = 120.0; bars(m, 1, 3, 10, 50); }, ""},
+        {"spacing of 20 mm beyond it", [](ProjectModel& m) { suora(m); m.BeamWidth = 119.9; bars(m, 1, 3, 10, 50); }, "BarsInRow"},
+        // One 40 mm bar: 40 + 2 x 25 = 90, no spacing.
+        {"a single bar at the width", [](ProjectModel& m) { suora(m); m.BeamWidth = 90.0; bars(m, 1, 1, 40, 50); }, ""},
+        {"a single bar beyond it", [](ProjectModel& m) { suora(m); m.BeamWidth = 89.9; bars(m, 1, 1, 40, 50); }, "BarsInRow"},
+        // Row 10 of ten, a 10 mm bar at most 1000 - 5 from the bottom.
+        {"row 10 at the top", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) bars(m, r, 1, 10, r == 10 ? 995.0 : 100.0); }, ""},
+        {"row 10 above it", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) bars(m, r, 1, 10, r == 10 ? 995.1 : 100.0); }, "BarDistanceFromBottom"},
+        // Ten rows of one 2400 mm2 bar: 24000 = 0.08 x 300 x 1000.
+        {"steel of 8 %", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) { bars(m, r, 1, 40, 500); m.BarArea(r) = 2400.0; } }, ""},
+        {"steel beyond 8 %", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) { bars(m, r, 1, 40, 500); m.BarArea(r) = r == 10 ? 2400.1 : 2400.0; } }, "BarsInRow"},
+        // BLEUKA 300 x 600: a ledge as high as the beam.
+        {"a ledge as high as the beam", [](ProjectModel& m) { m.BeamTypeName = "BLEUKA"; m.OverallBeamHeight = 600.0; m.BeamWidth = 300.0; m.LeftLedgeHeight = 600.0; }, ""},
+        {"a ledge above the beam", [](ProjectModel& m) { m.BeamTypeName = "BLEUKA"; m.OverallBeamHeight = 600.0; m.BeamWidth = 300.0; m.LeftLedgeHeight = 600.1; }, "LeftLedgeHeight"},
+        // A BEAM W, top row 1 of 32 mm bars on the plate: at most 16 + 0.5.
+        {"top row 1 at d / 2 on the plate", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = 16.5; }, ""},
+        {"top row 1 above it", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = 16.6; }, "TopBarDistanceFromTop"},
+        // Top row 2 under the plate: at least 15 + 16.
+        {"top row 2 at d / 2 under the plate", [](ProjectModel& m) { abeamW(m, 2, 2); m.TopBarDistanceFromTop(2) = 31.0; }, ""},
+        {"top row 2 into the plate", [](ProjectModel& m) { abeamW(m, 2, 2); m.TopBarDistanceFromTop(2) = 30.9; }, "TopBarDistanceFromTop"},
+        // Two 32 mm bars on the plate: 64 + 32 = 96 within bt = 200.
+        {"top row 1 at the plate's width", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopFlangeWidth = 96.0; m.ApalkkiHoleSize = 90.0; }, ""},
+        {"top row 1 beyond it", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopFlangeWidth = 95.9; m.ApalkkiHoleSize = 90.0; }, "TopBarsInRow"},
+        // Four main bars 3217 mm2 and top row 1 1608.5: row 1 lies on the
+        // plate, not in the concrete, and is no part of the 4743.2; row 2
+        // of the same bars is.
+        {"8 % without top row 1", [](ProjectModel& m) { abeamW(m, 1, 4); }, ""},
+        {"8 % with top row 2", [](ProjectModel& m) { abeamW(m, 2, 4); }, "BarsInRow"},
+    };
+    for (const Row& row : rows) {
+        ProjectModel m;
+        row.set(m);
+        const auto breach = beamSectionBreach(m, true);
+        EXPECT_EQ(breach ? breach->field : "", row.field) << row.name << ": " << (breach ? breach->text.english : "");
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::model
