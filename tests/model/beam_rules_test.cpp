@@ -58,51 +58,63 @@ void abeamW(ProjectModel& m, int topRows, int mainBars) {
     m.TopBarDistanceFromTop(2) = 40.0;
 }
 
-// Each rule at its limit (holds) and just beyond it (refused, naming the
-// field to mend), straight on the model as every door reads it.
+// Each rule holds at its limit and refuses just beyond it, naming the field
+// to mend, straight on the model as every door reads it.
 TEST(BeamSectionBreach, EachRuleHoldsAtItsLimitAndRefusesJustBeyond) {
+    using M = ProjectModel&;
     struct Row {
         const char* name;
-        std::function<void(ProjectModel&)> set;
-        const char* field;  // "" when the section can exist
+        std::function<void(M, double)> set;  // the section with the value x
+        double limit, beyond;
+        const char* field;
+    };
+    const auto rows10 = [](M m, double top) {
+        for (int r = 1; r <= 10; ++r) bars(m, r, 1, 10, r == 10 ? top : 100.0);
     };
     const Row rows[] = {
-        // Three 10 mm bars, clear spacing max(d, 20) = 20: 30 + 40 + 2 x 25 = 120.
-        {"spacing of 20 mm at the width", [](ProjectModel& m) { suora(m); m.BeamWidth = 120.0; bars(m, 1, 3, 10, 50); }, ""},
-        {"spacing of 20 mm beyond it", [](ProjectModel& m) { suora(m); m.BeamWidth = 119.9; bars(m, 1, 3, 10, 50); }, "BarsInRow"},
-        // One 40 mm bar: 40 + 2 x 25 = 90, no spacing.
-        {"a single bar at the width", [](ProjectModel& m) { suora(m); m.BeamWidth = 90.0; bars(m, 1, 1, 40, 50); }, ""},
-        {"a single bar beyond it", [](ProjectModel& m) { suora(m); m.BeamWidth = 89.9; bars(m, 1, 1, 40, 50); }, "BarsInRow"},
+        // Three 10 mm bars, clear spacing max(d, 20) = 20: 30 + 40 + 2 x 25.
+        {"20 mm spacing", [](M m, double x) { suora(m); m.BeamWidth = x; bars(m, 1, 3, 10, 50); }, 120, 119.9,
+         "BarsInRow"},
+        // One 40 mm bar: 40 + 2 x 25, no spacing.
+        {"single bar", [](M m, double x) { suora(m); m.BeamWidth = x; bars(m, 1, 1, 40, 50); }, 90, 89.9, "BarsInRow"},
         // Row 10 of ten, a 10 mm bar at most 1000 - 5 from the bottom.
-        {"row 10 at the top", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) bars(m, r, 1, 10, r == 10 ? 995.0 : 100.0); }, ""},
-        {"row 10 above it", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) bars(m, r, 1, 10, r == 10 ? 995.1 : 100.0); }, "BarDistanceFromBottom"},
-        // Ten rows of one 2400 mm2 bar: 24000 = 0.08 x 300 x 1000.
-        {"steel of 8 %", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) { bars(m, r, 1, 40, 500); m.BarArea(r) = 2400.0; } }, ""},
-        {"steel beyond 8 %", [](ProjectModel& m) { suora(m); for (int r = 1; r <= 10; ++r) { bars(m, r, 1, 40, 500); m.BarArea(r) = r == 10 ? 2400.1 : 2400.0; } }, "BarsInRow"},
+        {"row 10", [&](M m, double x) { suora(m); rows10(m, x); }, 995, 995.1, "BarDistanceFromBottom"},
+        // Ten rows of one bar: 10 x 2400 = 24000 = 0.08 x 300 x 1000.
+        {"8 %", [](M m, double x) {
+             suora(m);
+             for (int r = 1; r <= 10; ++r) {
+                 bars(m, r, 1, 40, 500);
+                 m.BarArea(r) = x;
+             }
+         }, 2400, 2400.01, "BarsInRow"},
         // BLEUKA 300 x 600: a ledge as high as the beam.
-        {"a ledge as high as the beam", [](ProjectModel& m) { m.BeamTypeName = "BLEUKA"; m.OverallBeamHeight = 600.0; m.BeamWidth = 300.0; m.LeftLedgeHeight = 600.0; }, ""},
-        {"a ledge above the beam", [](ProjectModel& m) { m.BeamTypeName = "BLEUKA"; m.OverallBeamHeight = 600.0; m.BeamWidth = 300.0; m.LeftLedgeHeight = 600.1; }, "LeftLedgeHeight"},
-        // A BEAM W, top row 1 of 32 mm bars on the plate: at most 16 + 0.5.
-        {"top row 1 at d / 2 on the plate", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = 16.5; }, ""},
-        {"top row 1 above it", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = 16.6; }, "TopBarDistanceFromTop"},
-        // Top row 2 under the plate: at least 15 + 16.
-        {"top row 2 at d / 2 under the plate", [](ProjectModel& m) { abeamW(m, 2, 2); m.TopBarDistanceFromTop(2) = 31.0; }, ""},
-        {"top row 2 into the plate", [](ProjectModel& m) { abeamW(m, 2, 2); m.TopBarDistanceFromTop(2) = 30.9; }, "TopBarDistanceFromTop"},
-        // Two 32 mm bars on the plate: 64 + 32 = 96 within bt = 200.
-        {"top row 1 at the plate's width", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopFlangeWidth = 96.0; m.ApalkkiHoleSize = 90.0; }, ""},
-        {"top row 1 beyond it", [](ProjectModel& m) { abeamW(m, 1, 2); m.TopFlangeWidth = 95.9; m.ApalkkiHoleSize = 90.0; }, "TopBarsInRow"},
-        // Four main bars 3217 mm2 and top row 1 1608.5: row 1 lies on the
-        // plate, not in the concrete, and is no part of the 4743.2; row 2
-        // of the same bars is.
-        {"8 % without top row 1", [](ProjectModel& m) { abeamW(m, 1, 4); }, ""},
-        {"8 % with top row 2", [](ProjectModel& m) { abeamW(m, 2, 4); }, "BarsInRow"},
+        {"ledge height", [](M m, double x) {
+             m.BeamTypeName = "BLEUKA";
+             m.OverallBeamHeight = 600.0;
+             m.BeamWidth = 300.0;
+             m.LeftLedgeHeight = x;
+         }, 600, 600.1, "LeftLedgeHeight"},
+        // A BEAM W, 32 mm bars: top row 1 on the plate at most 16 + 0.5,
+        // row 2 under it at least 15 + 16, row 1's two bars 64 + 32 within bt.
+        {"top row 1 on the plate", [](M m, double x) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = x; }, 16.5, 16.6,
+         "TopBarDistanceFromTop"},
+        {"top row 2 under the plate", [](M m, double x) { abeamW(m, 2, 2); m.TopBarDistanceFromTop(2) = x; }, 31, 30.9,
+         "TopBarDistanceFromTop"},
+        {"top row 1 in bt", [](M m, double x) { abeamW(m, 1, 2); m.TopFlangeWidth = x; m.ApalkkiHoleSize = 90.0; },
+         96, 95.9, "TopBarsInRow"},
+        // Four main bars 3217 mm2 and top row 1 1608.5 (4826 > 4743.2): row
+        // 1 lies on the plate and is no part of the concrete's 8 %; row 2 of
+        // the same bars is.
+        {"8 % and top row 1", [](M m, double x) { abeamW(m, static_cast<int>(x), 4); }, 1, 2, "BarsInRow"},
     };
-    for (const Row& row : rows) {
-        ProjectModel m;
-        row.set(m);
-        const auto breach = beamSectionBreach(m, true);
-        EXPECT_EQ(breach ? breach->field : "", row.field) << row.name << ": " << (breach ? breach->text.english : "");
-    }
+    for (const Row& row : rows)
+        for (const double x : {row.limit, row.beyond}) {
+            ProjectModel m;
+            row.set(m, x);
+            const auto breach = beamSectionBreach(m, true);
+            EXPECT_EQ(breach ? breach->field : "", x == row.limit ? "" : row.field)
+                << row.name << " " << x << ": " << (breach ? breach->text.english : "");
+        }
 }
 
 }  // namespace
