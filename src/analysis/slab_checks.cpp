@@ -66,10 +66,7 @@ double stationNormalStress(const ProjectModel& m, int k, int i) {
 }  // namespace
 
 double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a) {
-    const double d = h - ap;
-    double u = 2.0 * d - a;
-    if (u < 0) u = 0;
-    const double p = checkedQuotient(0.25 * u * u, d);
+    const double p = library::EndZoneReach(h - ap, a);
     double r = checkedQuotient(0.5 * L, 0.5 * L - p);
     if (r < 1) r = 1;
     double result = 1.0 + checkedQuotient((1.0 - r) * leff, lmax);
@@ -85,8 +82,7 @@ SlabSpanBound LeastSlabSpan(const ProjectModel& m, int side) {
     const double lmax = m.SlabSupportLengthLimit(side);
     if (!takesNoEndFactor(m.BeamTypeName) && d > 0 && lmax > 0) {
         const double a = 0.5 * (m.SlabSupportLength(side) + m.SlabBcr(side));
-        const double u = library::MaxValue(2.0 * d - a, 0.0);
-        const double p = 0.25 * u * u / d;
+        const double p = library::EndZoneReach(d, a);
         const double leff = library::LongSpanEffectiveSupportLength(m, side);
         const double endFactor = 2.0 * p * (1.0 + 2.0 * leff / lmax);
         if (endFactor > bound.span) bound = {endFactor, true};

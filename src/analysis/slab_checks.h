@@ -33,7 +33,7 @@ namespace quorvel::analysis {
 // height, ap the strand axis distance from the slab bottom, L the clear
 // slab span, leff the effective and lmax the largest support length, a the
 // distance of the web check from the slab end:
-//   d = h - ap; u = max(2d - a, 0); p = u^2 / (4d);
+//   d = h - ap; p = u^2 / (4d), u = max(2d - a, 0) (library::EndZoneReach);
 //   r = max(L/2 / (L/2 - p), 1); result = min(1 + (1 - r) leff / lmax, r).
 // d = 0, L/2 = p or lmax = 0 raise 11.
 double ComputeEndFactor(double h, double ap, double L, double leff, double lmax, double a);

@@ -17,8 +17,6 @@
 #include <optional>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "app/beam_types.h"
 #include "app/frm_quorvel.h"
@@ -30,15 +28,12 @@
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "platform/forms/utf8.h"
+#include "runtime/open_file.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
 
 namespace {
-
-// No project file comes near this size; a larger file is not a project and
-// is not read into memory.
-constexpr std::uintmax_t LargestProjectFile = 1024 * 1024;
 
 std::string sentence(std::string text) {
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
@@ -86,12 +81,9 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
 // the cause the system gives (no read permission, a loop of symbolic
 // links), never a bare error number; nothing when it opens.
 std::optional<inputfile::LineProblem> unreadable(const std::string& fileName) {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    const int cause = errno;
+    const runtime::OpenFile file(fileName);
+    if (file.opened()) return std::nullopt;
+    const int cause = file.openError();
     auto problem = [](const std::string& finnish, const std::string& english) {
         return inputfile::LineProblem{0, "tiedostoa ei voi lukea: " + finnish, "the file cannot be read: " + english};
     };
@@ -131,11 +123,6 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     // another program wrote to it.
     if (auto problem = notAFile(fileName)) return problem;
     if (auto problem = unreadable(fileName)) return problem;
-    std::error_code sizeError;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, sizeError);
-    if (!sizeError && size > LargestProjectFile)
-        return inputfile::LineProblem{0, "tiedosto on liian suuri lähtötiedoiksi (yli 1 Mt)",
-                                      "the file is too large for input data (over 1 MB)"};
     auto copy = newProjectCopy(m);
     if (auto problem = inputfile::ReadProjectFile(*copy, fileName)) return problem;
     // A file with left spacings opens as a middle beam: its left slab's

@@ -1,14 +1,11 @@
 #include "inputfile/company_header.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <optional>
 
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
+#include "runtime/open_file.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::inputfile {
@@ -21,33 +18,12 @@ constexpr std::size_t LargestFirstLine = 64 * 1024;
 
 // The bytes of the first line, or the problem that keeps them.
 CompanyHeaderProblem readFirstLine(const std::string& path, std::string& line) {
-    // Opened without waiting: a named pipe would hold the open until some
-    // other program wrote to it.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? CompanyHeaderProblem::Missing
-                                                           : CompanyHeaderProblem::Unreadable;
-    struct stat s {};
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
-        ::close(fd);
-        return CompanyHeaderProblem::NotAFile;
-    }
-    char buffer[4096];
-    bool ended = false;
-    while (!ended && line.size() < LargestFirstLine) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return CompanyHeaderProblem::Unreadable;
-        }
-        if (n == 0) break;
-        for (ssize_t i = 0; i < n && !ended; ++i) {
-            if (buffer[i] == '\r' || buffer[i] == '\n') ended = true;
-            else line += buffer[i];
-        }
-    }
-    ::close(fd);
-    if (line.size() > LargestFirstLine) line.resize(LargestFirstLine);
+    runtime::OpenFile file(path);
+    if (!file.opened()) return file.missing() ? CompanyHeaderProblem::Missing : CompanyHeaderProblem::Unreadable;
+    if (!file.regular()) return CompanyHeaderProblem::NotAFile;
+    const std::optional<std::string> bytes = file.readAtMost(LargestFirstLine);
+    if (!bytes) return CompanyHeaderProblem::Unreadable;
+    line = bytes->substr(0, std::min(bytes->find_first_of("\r\n"), LargestFirstLine));
     // The end-of-file mark of older editors ends the text.
     if (const std::size_t mark = line.find('\x1a'); mark != std::string::npos) line.resize(mark);
     for (char c : line) {

@@ -808,10 +808,14 @@ std::optional<LineProblem> firstBinaryByte(NextByte nextByte) {
 
 std::optional<LineProblem> binaryContent(std::string_view bytes);
 
-// A file that cannot be read is left to the reader, which reports it.
+// A file that cannot be read is left to the reader, which reports it; one
+// larger than any text file the program reads is no project.
 std::optional<LineProblem> binaryContent(const std::string& fileName) {
     try {
-        const std::string bytes = runtime::readRegularFile(fileName);
+        const std::string bytes = runtime::readRegularFilePrefix(fileName, runtime::LargestTextFile);
+        if (bytes.size() > runtime::LargestTextFile)
+            return LineProblem{0, "tiedosto on liian suuri lähtötiedoiksi (yli 1 Mt)",
+                               "the file is too large for input data (over 1 MB)"};
         return binaryContent(std::string_view(bytes));
     } catch (const RunTimeError&) {
         return std::nullopt;

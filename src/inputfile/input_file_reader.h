@@ -40,7 +40,8 @@ int16_t ReadInputDataBytes(model::ProjectModel& m, runtime::Messages& messages, 
 
 // Reads a project file the user opens, saying nothing: gives back what
 // made it unfit to use (the first flagged line, the error that stopped the
-// read, or binary content), or nothing when the file was read whole. The
+// read, binary content or a file larger than any text file the program
+// reads), or nothing when the file was read whole. The
 // model then holds what was read, as the file holds it; the caller decides
 // what stays of it. Every value is held to the limits of its field as the
 // windows of the project's beam family hold it; those of the left slab side

@@ -236,4 +236,10 @@ void FindSlabWebPositions(double L, double x0, const model::SideArray& dB,
     }
 }
 
+double EndZoneReach(double d, double a) {
+    double u = 2.0 * d - a;
+    if (u < 0) u = 0;
+    return checkedQuotient(0.25 * u * u, d);
+}
+
 }  // namespace quorvel::library

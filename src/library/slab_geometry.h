@@ -36,6 +36,12 @@ void ComputeEffectiveSupportLength(model::ProjectModel& m);
 // side's slabs are held to does not move with the spacing.
 double LongSpanEffectiveSupportLength(const model::ProjectModel& m, int side);
 
+// How far the support's own load reaches into a slab end's web check, the
+// end factor's p: with the strands at d from the slab top (d = h - ap) and
+// the check at a from the slab end, p = u^2 / (4 d), u = max(2 d - a, 0).
+// d = 0 raises 11.
+double EndZoneReach(double d, double a);
+
 // Core-filling zone lengths from the per-point flags F (side, point),
 // element side + 3 * point, 1 where core filling is required. For each side,
 // limits(side, 1) is the length from the beam start to the first point that

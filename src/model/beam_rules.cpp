@@ -70,12 +70,11 @@ struct RowGroupRule {
     bool weldedToSteel = false;
     // A BEAM W's top rows: their distances are measured from the top face
     // of the steel, `face` (the concrete's top when nullptr), which lies
-    // `faceGap` above the concrete (the top plate, named by gapFinnish /
-    // gapEnglish). Row 1 lies on that plate rather than under it.
+    // `faceGap` above the concrete (the top plate, the field of the
+    // family's caption gapKey). Row 1 lies on that plate rather than under it.
     Num face = nullptr;
     Num faceGap = nullptr;
-    const char* gapFinnish = "";
-    const char* gapEnglish = "";
+    const char* gapKey = "";
     bool firstOnTopPlate = false;
 };
 
@@ -428,8 +427,7 @@ std::vector<Family> makeFamilies() {
           // lies on the plate, the others in the core under it.
           {Group::Top, "Yläpinnan raudoitteet", "Top reinforcement", AreaFinnish, AreaEnglish, false,
            [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight; },
-           [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }, "Ylälevyn paksuus (tt)",
-           "Top plate thickness (tt)", true}},
+           [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }, "tt", true}},
          [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
          [](S s) { return s.m.BottomFlangeThickness + s.m.BeamHeight - s.m.TopFlangeThickness; },
          [](S s, double y) {
@@ -807,8 +805,8 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
         // lies between it and the concrete.
         const double face = g.face ? g.face(s) : top;
         const double gap = g.faceGap ? g.faceGap(s) : 0.0;
-        const std::string gapFinnish = g.faceGap ? std::string(g.gapFinnish) + " + " : "";
-        const std::string gapEnglish = g.faceGap ? std::string(g.gapEnglish) + " + " : "";
+        const std::string gapFinnish = g.faceGap ? named(g.gapKey, f, false) + " + " : "";
+        const std::string gapEnglish = g.faceGap ? named(g.gapKey, f, true) + " + " : "";
         for (int r = 1; r <= rowCount(s.m, g.group); ++r) {
             const Row row = rowOf(s.m, g.group, r);
             const std::string rowFinnish = std::string(g.finnish) + ", rivi " + std::to_string(r) + ": ";
@@ -891,8 +889,7 @@ std::optional<BeamRuleBreach> rowBreach(const Family& f, const Section& s) {
                     text = breach(rowFinnish + "rivin teräkset mahtuvat ylälevyn leveydelle vapain välein max(d, 20 mm)",
                                   rowEnglish + "the row's bars fit the top plate's width with clear spacings of "
                                                "max(d, 20 mm)",
-                                  sum, sum, needShown, Op::AtMost, "Ylälevyn leveys (bt)", "Top plate width (bt)",
-                                  widthShown);
+                                  sum, sum, needShown, Op::AtMost, named("bt", f, false), named("bt", f, true), widthShown);
                 } else {
                     const std::string coverText = num(cover);
                     const std::string sum = "n d + (n - 1) max(d, 20) + 2 * " + coverText;

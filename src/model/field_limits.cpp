@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/field_names.h"
+
 namespace quorvel::model {
 
 namespace {
@@ -831,9 +833,10 @@ std::vector<BoxLimit> withWholeNumbers(std::vector<BoxLimit> v) {
     return v;
 }
 
-// The names of the boxes in the messages of an English window. A name
-// ending in a side or an end ("Saumavalu, vasen") is its field's name and
-// the side's word.
+// The names of the boxes in the messages of an English window that the
+// table of field names (field_names.*) does not give. A name ending in a
+// side or an end ("Saumavalu, vasen") is its field's name and the side's
+// word.
 constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     // the partial factors, as their captions in the two languages
     {"Pysyvän kuorman varmuuskerroin", "Partial safety factor of permanent load"},
@@ -844,7 +847,6 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Vasemman ontelolaatan omanpainon varmuuskerroin", "Partial safety factor of the self weight of the left hollow-core slab"},
     {"Oikean ontelolaatan omanpainon varmuuskerroin", "Partial safety factor of the self weight of the right hollow-core slab"},
     {"Hyötykuorman yhdistelykerroin tavallisessa kuormayhdistelmässä psii1", "Combination factor of the imposed load in the frequent load combination psii1"},
-    {"Päästölujuus/nimellislujuus", "Release strength/nominal strength"},
     {"Palkkivälit alkupäässä", "Beam spacing at the start"},
     {"Palkkivälit loppupäässä", "Beam spacing at the end"},
     {"Pysyvä hyötykuorma", "Permanent imposed load"},
@@ -864,13 +866,6 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Ontelolaatan betoni", "Slab concrete"},
     {"Laataston reuna alkupäässä", "Slab field edge at the beam start"},
     {"Laataston reuna loppupäässä", "Slab field edge at the beam end"},
-    {"Pysyvä pistekuorma", "Permanent point load"},
-    {"Muuttuva pistekuorma", "Variable point load"},
-    {"Pistekuorman x", "Point load x"},
-    {"Pistekuorman y", "Point load y"},
-    {"Pysyvä viivakuorma", "Permanent line load"},
-    {"Muuttuva viivakuorma", "Variable line load"},
-    {"Viivakuorman y", "Line load y"},
     {"Reikä 1 X", "Hole 1 X"},
     {"Reikä 1 B", "Hole 1 B"},
     {"Reikä 1 Y", "Hole 1 Y"},
@@ -898,12 +893,8 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Tukimomentti ennen pintabetonin kovettumista", "Support moment before the topping has hardened"},
     {"Tukimomentti pysyvästä kuormasta", "Support moment from permanent load"},
     {"Tukimomentti muuttuvasta kuormasta", "Support moment from variable load"},
-    {"Palkin jänneväli", "Beam span"},
     {"Betoni", "Concrete"},
-    {"Palkin korkeus", "Beam height"},
-    {"Palkin leveys", "Beam width"},
     {"Uuman leveys", "Web width"},
-    {"Uuman paksuus", "Web thickness"},
     {"Leuan korkeus", "Ledge height"},
     {"Leuka", "Ledge"},
     {"Pohjalevyn paksuus", "Bottom plate thickness"},
@@ -912,19 +903,16 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Yläreunan raudoitteen halkaisija", "Diameter of the top bars"},
     {"Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom"},
     {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
-    {"Alalaipan paksuus", "Bottom flange thickness"},
-    {"Alaleveys", "Bottom width"},
     {"Kulmateräs", "Angle steel"},
-    {"Ylälaipan leveys", "Top flange width"},
-    {"Ylälaipan paksuus", "Top flange thickness"},
 };
 constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {
     {"vasen", "left"}, {"oikea", "right"}, {"alkupää", "start"}, {"loppupää", "end"}};
 
+// A box named as a field of the table of names takes that field's English.
 std::string_view englishOf(std::string_view finnish) {
     for (const auto& [fi, en] : kEnglishNames)
         if (fi == finnish) return en;
-    return {};
+    return englishFieldName(finnish);
 }
 
 // Kept for the life of the program: the rows hold views of them.

@@ -170,4 +170,10 @@ FieldName fieldName(std::string_view field, int element) {
     return {std::string(field), std::string(field)};
 }
 
+std::string_view englishFieldName(std::string_view finnish) {
+    for (const NameRow& row : kNames)
+        if (!finnish.empty() && row.finnish == finnish) return row.english;
+    return {};
+}
+
 }  // namespace quorvel::model

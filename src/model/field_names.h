@@ -22,4 +22,9 @@ struct FieldName {
 // every row of the limits table to a name).
 FieldName fieldName(std::string_view field, int element = 0);
 
+// The English of a field's Finnish name in the table of names (the names
+// of the fields that no box names element by element); empty when no
+// field is named so.
+std::string_view englishFieldName(std::string_view finnish);
+
 }  // namespace quorvel::model

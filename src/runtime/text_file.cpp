@@ -16,6 +16,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
+#include "runtime/open_file.h"
 
 namespace fs = std::filesystem;
 
@@ -202,13 +203,9 @@ void removeLeftTemporaries(const std::string& target) {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string entry = it->path().filename().string();
         if (!isTemporaryOf(entry, prefix)) continue;
-        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) continue;
-        struct stat s {};
-        if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        const OpenFile file(it->path().string(), O_RDONLY | O_NOFOLLOW);
+        if (file.regular() && file.status().st_uid == ::geteuid() && ::flock(file.fd(), LOCK_EX | LOCK_NB) == 0)
             ::unlink(it->path().c_str());
-        ::close(fd);
     }
 }
 
@@ -289,15 +286,9 @@ bool writableKind(mode_t mode) { return S_ISREG(mode) || S_ISCHR(mode); }
 // reader would hold the open for good) and refuses what is not a file to
 // write; -1 then.
 int openForWriting(const std::string& path, int flags) {
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return -1;
-    struct stat s {};
-    if (::fstat(fd, &s) != 0 || !writableKind(s.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
+    OpenFile file(path, flags, 0666);
+    if (!file.opened() || !writableKind(file.status().st_mode)) return -1;
+    return file.release(true);
 }
 
 void removeQuietly(const std::string& path) {
@@ -383,12 +374,12 @@ FileContents contentsOf(const std::string& path, const FileContents* known) {
     if (!now.identity) return now;
     if (known && (sameIdentity(*known, now) || !known->identity || known->identity->size != now.identity->size))
         return now;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return now;
+    const OpenFile file(path);
+    if (!file.opened()) return now;
     std::uint64_t hash = 0xcbf29ce484222325u;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(file.fd(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) break;
         if (n == 0) {
@@ -397,7 +388,6 @@ FileContents contentsOf(const std::string& path, const FileContents* known) {
         }
         hash = hashOn(hash, std::string_view(buffer, static_cast<std::size_t>(n)));
     }
-    ::close(fd);
     return now;
 }
 
@@ -454,46 +444,15 @@ std::string groupName(unsigned gid) {
 // ---------------------------------------------------------------------------
 // Reader
 
-bool opensForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat s {};
-    const bool regular = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode);
-    ::close(fd);
-    return regular;
-}
+bool opensForReading(const std::string& path) { return OpenFile(path).regular(); }
 
 std::string readRegularFilePrefix(const std::string& path, std::size_t limit) {
-    // Opened without waiting: a named pipe would otherwise hold the open
-    // until some other program writes to it.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw RunTimeError(errno == ENOENT || errno == ENOTDIR ? ErrFileNotFound : ErrPathFileAccess, path);
-    struct stat s {};
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
-        ::close(fd);
-        throw RunTimeError(ErrPathFileAccess, path);
-    }
-    // The size reported is no bound: a file of /proc reports none and may
-    // hold more than any memory. One byte past the limit tells it was passed.
-    const std::size_t wanted = limit + 1;
-    std::string bytes;
-    bytes.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(s.st_size, 0)), wanted));
-    char buffer[65536];
-    // Whole buffers are asked for: some files of /proc refuse a read of a
-    // few bytes.
-    while (bytes.size() < wanted) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            throw RunTimeError(ErrDeviceIo, path);
-        }
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    if (bytes.size() > wanted) bytes.resize(wanted);
-    return bytes;
+    OpenFile file(path);
+    if (!file.opened()) throw RunTimeError(file.missing() ? ErrFileNotFound : ErrPathFileAccess, path);
+    if (!file.regular()) throw RunTimeError(ErrPathFileAccess, path);
+    std::optional<std::string> bytes = file.readAtMost(limit);
+    if (!bytes) throw RunTimeError(ErrDeviceIo, path);
+    return std::move(*bytes);
 }
 
 std::string readRegularFile(const std::string& path) {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "runtime/open_file.h"
+
 namespace fs = std::filesystem;
 
 namespace quorvel::runtime {
@@ -32,15 +34,9 @@ std::string joined(const std::string& folder, const std::string& name) {
 // open until a writer came) and keeps only a regular file of the user's
 // own; -1 for anything else (a pipe, a device, a folder, a link).
 int openLockFile(const std::string& file, bool create) {
-    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (create ? O_RDWR | O_CREAT : O_RDONLY);
-    const int fd = ::open(file.c_str(), flags, 0600);
-    if (fd < 0) return -1;
-    struct stat s {};
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_uid != ::geteuid()) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    OpenFile lock(file, O_NOFOLLOW | (create ? O_RDWR | O_CREAT : O_RDONLY), 0600);
+    if (!lock.regular() || lock.status().st_uid != ::geteuid()) return -1;
+    return lock.release();
 }
 
 // The lock of a folder, taken without waiting; the descriptor holding it,

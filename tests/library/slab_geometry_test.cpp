@@ -153,6 +153,16 @@ struct ZoneCase {
     }
 };
 
+// The end factor's p = u^2 / (4 d), u = max(2 d - a, 0), by hand for a
+// P27 slab (d = 265 - 45 = 220): a = 112.5 gives 327.5^2 / 880 = 121.8821;
+// from a = 2 d on the check lies beyond the support's reach (without the
+// bound a = 450 would give 100 / 880). d = 0 raises 11.
+TEST(EndZoneReach, TheSupportsReachEndsAtTwiceTheDepth) {
+    const struct { double a, p; } rows[] = {{112.5, 107256.25 / 880}, {440, 0}, {450, 0}};
+    for (const auto& row : rows) EXPECT_NEAR(EndZoneReach(220, row.a), row.p, 1e-9) << row.a;
+    EXPECT_EQ(errorOf([] { EndZoneReach(0, 100); }), 11);
+}
+
 TEST(CoreFillingZones, EachZoneReachesOnePointBeyondTheLastFlaggedPoint) {
     ZoneCase none({});
     EXPECT_DOUBLE_EQ(none.limits(1, 1), 0.0);

@@ -351,6 +351,8 @@ TEST(HoleReduction, TheHalfOverTheLengthItsHolesLeaveIt) {
         // Y = 450: only 150 of A within 3h, r = 0.75: 1 + 0.75 * 500 / 2500.
         {"one hole partly in reach", {{1000, 1500, 300, 450}}, 1.15},
         {"one hole 3h from the end", {{1000, 1500, 300, 600}}, 1.0},
+        // Y = 599: 1 mm of A within 3h, r = 1 / 200: 1 + 0.005 * 500 / 2500.
+        {"one hole 1 mm within 3h", {{1000, 1500, 300, 599}}, 1.001},
         {"one hole of no length", {{1000, 1500, 0, 100}}, 1.0},
         // The half keeps 200 mm: 1 + 2800 / 200 (multiplied: 1.875^2 = 3.516).
         {"two holes leaving 200 mm", {{0, 1400, 300, 100}, {1500, 2900, 300, 100}}, 15.0},

@@ -140,6 +140,12 @@ TEST_F(TextFileTest, ReaderHandsOutUtf8LinesAndRaises62PastTheEnd) {
 TEST_F(TextFileTest, OpeningForInputReportsMissingFileAndFolder) {
     EXPECT_EQ(errorOf([&] { TextFileReader r(path("missing.txt")); }), ErrFileNotFound);
     EXPECT_EQ(errorOf([&] { TextFileReader r(folder()); }), ErrPathFileAccess);
+    // 1 MiB is read whole, one byte more refused.
+    for (const std::size_t size : {std::size_t{1024 * 1024}, std::size_t{1024 * 1024 + 1}}) {
+        putBytes(path("big.txt"), std::string(size, 'x'));
+        EXPECT_EQ(errorOf([&] { EXPECT_EQ(readRegularFile(path("big.txt")).size(), size); }),
+                  size > 1024 * 1024 ? ErrPathFileAccess : 0) << size;
+    }
 }
 
 // --- Print statement output -----------------------------------------------

@@ -138,6 +138,7 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
             folder(own + "0123abc", {".lock"});      // seven digits
             folder(own + "0123abcde", {".lock"});    // nine
             folder(own + "0123abcd.bak", {".lock"});
+            folder(own + "0123abcg", {".lock"});     // g is no hexadecimal digit
             folder(prefix + "0" + ended + "-0123abcd", {".lock"});  // no process number starts with 0
             folder(prefix + "-0123abcd", {".lock"});
             folder(".." + own + "0123abcd", {".lock"});
@@ -162,6 +163,10 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
                 folder(own + "bbbbbbbb", {".lock"});
                 EXPECT_EQ(chown((p / (own + "bbbbbbbb")).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
                 names.insert(own + "bbbbbbbb");
+                // The user's folder, another user's lock file in it.
+                folder(own + "cccccccc", {".lock"});
+                EXPECT_EQ(chown((p / (own + "cccccccc/.lock")).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+                names.insert(own + "cccccccc");
             }
             return names;
         }();

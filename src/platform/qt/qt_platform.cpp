@@ -27,9 +27,7 @@
 #include <QUrl>
 #include <cstdlib>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/forms/form.h"
 #include "platform/message_layout.h"
@@ -37,6 +35,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_widgets.h"
 #include "runtime/errors.h"
+#include "runtime/open_file.h"
 
 namespace quorvel::platform::qt {
 
@@ -259,11 +258,8 @@ bool storeOpensWithoutWaiting(const QString& path) {
     struct stat s {};
     if (::stat(name.constData(), &s) != 0) return true;
     if (!S_ISREG(s.st_mode) && !S_ISDIR(s.st_mode)) return false;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return true;
-    const bool waitsNever = ::fstat(fd, &s) == 0 && (S_ISREG(s.st_mode) || S_ISDIR(s.st_mode));
-    ::close(fd);
-    return waitsNever;
+    const runtime::OpenFile file(name.toStdString());
+    return !file.opened() || file.regular() || file.folder();
 }
 
 // Whether the settings store of the application may be opened: none of
