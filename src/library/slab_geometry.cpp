@@ -205,8 +205,14 @@ void FindSlabWebPositions(double L, double x0, const model::SideArray& dB,
             p += walk.step();
         };
 
-        // To the first web at or beyond xa.
+        // To the first web at or beyond xa. The units lie on both sides of
+        // the first joint: the walk starts whole units before it when the
+        // joint lies beyond xa, so that the webs before the joint count as
+        // those after the last joint do (a project and its mirror image
+        // then find mirror webs).
+        const double unit = walk.unitLength();
         double p = x0 + we;
+        if (p > xa) p -= std::ceil((p - xa) / unit) * unit;
         double before = p;  // the web before p
         while (p < xa) {
             before = p;

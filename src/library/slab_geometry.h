@@ -69,8 +69,8 @@ void FindZeroMomentPoints(model::ProjectModel& m, const model::PointArray& X,
                           const model::PointArray& M, int16_t& n, model::ZeroPointArray& zero,
                           Value& span);
 
-// Lays the slab units of each side along the beam from x0 (the first joint)
-// and finds, over both sides, the first web at or after the zero point xa
+// Lays the slab units of each side along the beam on both sides of x0 (the
+// first joint) and finds, over both sides, the first web at or after the zero point xa
 // (first, the smallest of the sides) and the last web not beyond xb (last,
 // the largest of the sides); nearest is the one of the two closer to its
 // zero point (first on a tie) and gap that distance. A unit's webs, from its

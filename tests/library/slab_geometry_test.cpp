@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "library/slab_geometry.h"
 #include "model/project_model.h"
@@ -377,6 +378,18 @@ TEST(SlabWebPositions, FiveUnitsFromTheFirstJointSpanFiveUnitWidths) {
     // A zone from the beam start: the first web is x0 + we.
     c.run(0, 0, 6900);
     EXPECT_NEAR(c.first, 26.25, 1e-9);
+    // Units lie before the first joint too, as after the last: with the
+    // joint at 300 the unit -900 .. 300 has its webs at 92 (-900 + 992)
+    // and 273.75, so the first web from 0 is 92 (326.25 when only the
+    // webs from the joint on were laid); at 900, -300 + 404 = 104. On a
+    // beam of 7800 the mirror joint (7800 - 300) mod 1200 = 300 gives the
+    // last web 7800 - 92 = 7708: 7500 + 208.
+    for (const auto& [x0, firstWeb] : {std::pair{300.0, 92.0}, std::pair{900.0, 104.0}}) {
+        c.run(x0, 0, 7800, 7800);
+        EXPECT_NEAR(c.first, firstWeb, 1e-9) << "first joint at " << x0;
+    }
+    c.run(300, 0, 7800, 7800);
+    EXPECT_NEAR(c.last, 7708.0, 1e-9);
 }
 
 TEST(SlabWebPositions, TheWalkKeepsItsPlaceInTheUnitAcrossTheZone) {

@@ -561,3 +561,46 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
 }
 
 }  // namespace
+// The shear-flow block prints x, V and v of one station: each v is the
+// slab part's shear flow factor Q/EI times the V of its stage printed
+// beside it. steel_hq_line_loads.dat (HQ 8400 mm, P27 both sides, b_cd
+// 1680 mm). Q/EI by hand from the section block of the same report, EA of
+// the slab part times its lever arm yc over the EI of its stage:
+//   before the topping hardens 2267.0e6 N x 110.0 mm / 191.87e12 N mm2
+//     = 1.2997e-3 1/mm = 1.2997 1/m;
+//   after it hardens 5439.7e6 N x 84.0 mm / 305.48e12 N mm2 = 1.4958 1/m.
+// Tolerance 0.3 N/mm: V printed to 0.05 kN (0.075 N/mm), v to 0.005, and
+// the printed EA, yc, EI to 0.06 % of v (0.13 N/mm at 210 N/mm). Before,
+// the block printed V.5 = 140.4 kN of x = 26 mm beside v.B = -190.51
+// N/mm, the v of x = 404 mm (128.6 kN x 1.481): 17 N/mm short.
+TEST(WholeReportValues, ShearFlowBlockPrintsOneStation) {
+    CalculatedProject p("steel_hq_line_loads.dat");
+    ASSERT_EQ(p.calculation, 0);
+    const Written w = p.report(1);
+    ASSERT_EQ(w.status, 0);
+    EXPECT_TRUE(w.has("Shear where the shear flow is largest (x =   26 mm)      Shear flow"));
+    const struct {
+        const char* label;  // the V row, which carries the v of its stage
+        double factor;      // Q/EI, 1/m
+    } rows[] = {
+        {"Before the topping hardens          V.2", 1.2997},
+        {"After hardening                     V.5", 1.4958},
+    };
+    double total[2] = {0, 0};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        // "51.8  kN v.A  =   -67.34   -67.34 N/mm": V, then v left and right.
+        const std::vector<std::string> items = w.after(row.label);
+        ASSERT_EQ(items.size(), 7u);
+        const double V = std::stod(items[0]);
+        for (int side = 0; side < 2; ++side) {
+            const double v = std::stod(items[4 + side]);
+            EXPECT_NEAR(std::fabs(v), row.factor * V, 0.3) << (side == 0 ? "left" : "right");
+            total[side] += v;
+        }
+    }
+    // The total's v is the sum of the two stages' (each printed to 0.005).
+    const std::vector<std::string> sum = w.after("Total                               V.6");
+    ASSERT_EQ(sum.size(), 7u);
+    for (int side = 0; side < 2; ++side) EXPECT_NEAR(std::stod(sum[4 + side]), total[side], 0.011);
+}
