@@ -125,12 +125,17 @@ std::string changedOnDiskText(const model::ProjectModel& m, const std::string& f
     return byLanguage(m.LanguageIndex,
                       "Tiedostoa " + file + " on muutettu toisella ohjelmalla sen jälkeen, kun se " +
                           (opened ? "avattiin" : "viimeksi tallennettiin tästä ohjelmasta") +
-                          ": korvataanko se?\r\n\r\nKyllä korvaa sen, Ei tallentaa toisella nimellä "
-                          "(Tallenna nimellä...), Peruuta jättää tallentamatta.",
+                          ": korvataanko se?",
                       "The file " + file + " was changed by another program since it was " +
                           (opened ? "opened" : "last saved here") +
-                          ": replace it?\r\n\r\nYes replaces it, No saves under another name (Save as...), "
-                          "Cancel saves nothing.");
+                          ": replace it?");
+}
+
+// The buttons of that question, in the order of the choices.
+std::vector<std::string> changedOnDiskCaptions(const model::ProjectModel& m) {
+    return {byLanguage(m.LanguageIndex, "Korvaa", "Replace"),
+            byLanguage(m.LanguageIndex, "Tallenna nimellä...", "Save as..."),
+            byLanguage(m.LanguageIndex, "Peruuta", "Cancel")};
 }
 
 // The notice of a save that could not give the new file the old one's group.
@@ -333,10 +338,14 @@ frmQuorvel::SaveOutcome frmQuorvel::saveChecked(const std::string& fileName, Fil
     for (;;) {
         const int16_t error = write(&check);
         if (error == runtime::ErrFileAlreadyExists && check.expected) {
-            const Answer answer = platform().messageBox(changedOnDiskText(model_, fileName, known.opened),
-                                                        Buttons::YesNoCancel, Icon::Exclamation);
-            if (answer == Answer::No) return SaveOutcome::SaveAs;
-            if (answer != Answer::Yes) return SaveOutcome::NotSaved;
+            // Enter saves under another name, which keeps both the other
+            // program's file and this copy's work; Escape saves nothing.
+            enum { Replace, SaveAs, Cancel };
+            const std::size_t answer = platform().choiceBox(
+                changedOnDiskText(model_, fileName, known.opened), changedOnDiskCaptions(model_), Icon::Exclamation,
+                platform().applicationTitle(), SaveAs, Cancel);
+            if (answer == SaveAs) return SaveOutcome::SaveAs;
+            if (answer != Replace) return SaveOutcome::NotSaved;
             // Replaces what stands there now; a further change while the
             // question was open is asked about again.
             check.expected = check.found;

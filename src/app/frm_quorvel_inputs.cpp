@@ -18,7 +18,6 @@
 #include "app/input_tools.h"
 #include "app/language.h"
 #include "model/topping_load.h"
-#include "platform/forms/utf8.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app::mainwindow {
@@ -113,11 +112,9 @@ const BoxRule boxes[] = {
 // The first character of text that Windows-1252 cannot hold; nothing when
 // the project file holds the text as it stands.
 std::optional<std::string> unstorableCharacter(const std::string& text) {
-    auto storable = [](const std::string& t) { return runtime::cp1252ToUtf8(runtime::utf8ToCp1252(t)) == t; };
-    if (storable(text)) return std::nullopt;
-    for (char32_t c : platform::utf8::decode(text))
-        if (const std::string character = platform::utf8::encode(c); !storable(character)) return character;
-    return "?";  // bytes that are no UTF-8
+    const auto unheld = runtime::firstUnheldCharacter(text);
+    if (!unheld) return std::nullopt;
+    return unheld->character;
 }
 
 // A title the file cannot hold goes no further than the box: the box gets

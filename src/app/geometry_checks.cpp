@@ -514,40 +514,57 @@ int16_t CheckSlabLoadPositions(const ProjectModel& m, std::string& lines) {
         };
         const std::string sideFi = s == 1 ? "vasemman" : "oikean";
         const std::string sideEn = s == 1 ? "left" : "right";
+        // A load's value as the Slab loads dialog shows it: its permanent
+        // and variable parts with their unit (a part never set shows 0).
+        auto shown = [](const runtime::Value& v, const char* unit) {
+            return (v.isEmpty() ? std::string("0") : runtime::generalNumberText(v)) + " " + unit;
+        };
+        auto valueFi = [&](const runtime::Value& g, const runtime::Value& q, const char* unit) {
+            return " (pysyvä " + shown(g, unit) + ", muuttuva " + shown(q, unit) + ")";
+        };
+        auto valueEn = [&](const runtime::Value& g, const runtime::Value& q, const char* unit) {
+            return " (permanent " + shown(g, unit) + ", variable " + shown(q, unit) + ")";
+        };
+        auto pointFi = [&](int p) { return valueFi(m.SlabPointLoadG(p, s), m.SlabPointLoadQ(p, s), "kN"); };
+        auto pointEn = [&](int p) { return valueEn(m.SlabPointLoadG(p, s), m.SlabPointLoadQ(p, s), "kN"); };
         // One line for each load off the field, naming the side, the load,
-        // its position and the field's extent there.
-        auto along = [&](const std::string& loadFi, const std::string& loadEn, int n, double y) {
+        // its value, its position and the field's extent there.
+        auto along = [&](const std::string& loadFi, const std::string& loadEn, int n, double y,
+                         const std::string& valueFiText, const std::string& valueEnText) {
             const std::string number = std::to_string(n);
             const std::string at = "y = " + runtime::tenthsText(y) + " mm";
             const std::string field = "y = " + runtime::tenthsText(fieldStart) + " ... " + runtime::tenthsText(fieldEnd) + " mm";
             lines += detailedLine(Contradiction::SlabLoadsField, language,
-                                  sideFi + " laataston " + loadFi + " " + number + ", " + at +
+                                  sideFi + " laataston " + loadFi + " " + number + valueFiText + ", " + at +
                                       ": laatasto ulottuu palkin suunnassa välille " + field,
-                                  loadEn + " " + number + " of the " + sideEn + " slab field, " + at +
+                                  loadEn + " " + number + " of the " + sideEn + " slab field" + valueEnText + ", " + at +
                                       ": the field reaches " + field + " along the beam");
         };
         const int points = std::clamp<int>(static_cast<int>(std::lround(m.SlabPointLoadCount(s).number())), 0, 5);
         for (int p = 1; p <= points; ++p) {
             const double x = m.SlabPointLoadX(p, s), y = m.SlabPointLoadY(p, s);
             if (offAlong(y)) {
-                along("pistekuorma", "point load", p, y);
+                along("pistekuorma", "point load", p, y, pointFi(p), pointEn(p));
             } else if (x > spacingAt(y) || x < 0) {
                 const std::string number = std::to_string(p);
                 const std::string at = "x = " + runtime::tenthsText(x) + " mm";
                 const std::string field = "x = 0 ... " + runtime::tenthsText(spacingAt(y)) + " mm";
                 const std::string where = "y = " + runtime::tenthsText(y) + " mm";
                 lines += detailedLine(Contradiction::SlabLoadsField, language,
-                                      sideFi + " laataston pistekuorma " + number + ", " + at +
+                                      sideFi + " laataston pistekuorma " + number + pointFi(p) + ", " + at +
                                           ": laatasto ulottuu palkista välille " + field + " (palkkiväli kohdassa " +
                                           where + ")",
-                                      "point load " + number + " of the " + sideEn + " slab field, " + at +
+                                      "point load " + number + " of the " + sideEn + " slab field" + pointEn(p) + ", " + at +
                                           ": the field reaches " + field + " from the beam (the beam spacing at " +
                                           where + ")");
             }
         }
         const int lineLoads = std::clamp<int>(static_cast<int>(std::lround(m.SlabLineLoadCount(s).number())), 0, 5);
         for (int l = 1; l <= lineLoads; ++l)
-            if (offAlong(m.SlabLineLoadY(l, s))) along("viivakuorma", "line load", l, m.SlabLineLoadY(l, s));
+            if (offAlong(m.SlabLineLoadY(l, s)))
+                along("viivakuorma", "line load", l, m.SlabLineLoadY(l, s),
+                      valueFi(m.SlabLineLoadG(l, s), m.SlabLineLoadQ(l, s), "kN/m"),
+                      valueEn(m.SlabLineLoadG(l, s), m.SlabLineLoadQ(l, s), "kN/m"));
     }
     return lines.empty() ? 0 : 1;
 }

@@ -209,6 +209,11 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
                            "The title on line " + std::to_string(line) + " is longer than " +
                                std::to_string(TitleCharacters) + " characters; its first " +
                                std::to_string(TitleCharacters) + " characters are used."));
+    // A file an editor saved as UTF-8 may hold characters the project file
+    // cannot (Save would write them as "?"): the first is named.
+    if (const auto unheld = inputfile::FirstUnheldCharacter(fileName))
+        say(byLanguage(language, "Rivi " + std::to_string(unheld->line) + ": " + unheld->finnish + ".",
+                       "Line " + std::to_string(unheld->line) + ": " + unheld->english + "."));
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
         const std::string catalogue = nameOnDisk(m.DataPath, m.SlabFileName);
         const std::string standIn = nameOnDisk(before->DataPath, before->SlabFileName);

@@ -860,6 +860,23 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
 
 }  // namespace
 
+std::optional<LineProblem> FirstUnheldCharacter(const std::string& fileName) {
+    try {
+        if (!runtime::readRegularFilePrefix(fileName, Utf8Mark.size()).starts_with(Utf8Mark)) return std::nullopt;
+        const std::vector<std::string> lines =
+            runtime::splitLines(std::string_view(runtime::readRegularFile(fileName)).substr(Utf8Mark.size()));
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (const auto unheld = runtime::firstUnheldCharacter(lines[i]))
+                return LineProblem{static_cast<int>(i + 1),
+                                   "merkki \"" + unheld->character +
+                                       "\" ei mahdu lähtötietoihin (Windows-1252), ja se luetaan merkkinä \"?\"",
+                                   "the character \"" + unheld->character +
+                                       "\" does not fit the input data (Windows-1252) and is read as \"?\""};
+    } catch (const RunTimeError&) {
+    }
+    return std::nullopt;
+}
+
 int16_t ReadInputDataFile(ProjectModel& m, runtime::Messages& messages, const std::string& fileName,
                           int16_t& firstErrorLine, ReadMode mode) {
     return readInputFile(m, &messages, InputSource{&fileName, {}}, firstErrorLine, nullptr, mode);

@@ -57,6 +57,11 @@ std::optional<LineProblem> ReadProjectFile(model::ProjectModel& m, const std::st
 std::optional<LineProblem> ReadProjectBytes(model::ProjectModel& m, std::string_view bytes,
                                             bool leftSideCarriesSlabs = false);
 
+// The first character of a file an editor saved as UTF-8 (it starts with
+// the byte-order mark) that the project file cannot hold: the read takes it
+// as "?". Nothing for any other file, and when every character is held.
+std::optional<LineProblem> FirstUnheldCharacter(const std::string& fileName);
+
 // A steel strength field ("355", "S355", "S355J2"): the number after any
 // prefix of letters and before an EN 10025 subgrade (JR, J0, J2, K2, N, NL,
 // M, ML); NaN when that is no number ("S35x", "S", "[S460]"); an empty

@@ -97,6 +97,13 @@ public:
         return messageBox(text, buttons, icon, applicationTitle());
     }
 
+    // A modal question whose buttons read captions, left to right, for the
+    // choices a standard box cannot name; returns the index of the button
+    // chosen. Enter presses enterButton, Escape and the box's frame give
+    // escapeButton.
+    virtual std::size_t choiceBox(const std::string& text, const std::vector<std::string>& captions, Icon icon,
+                                  const std::string& title, std::size_t enterButton, std::size_t escapeButton) = 0;
+
     // The application's title, used as the title of messages that name none.
     virtual std::string applicationTitle() const { return "Quorvel"; }
 

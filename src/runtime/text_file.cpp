@@ -117,6 +117,20 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::optional<UnheldCharacter> firstUnheldCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const char32_t cp = decodeUtf8(text, i);
+        const std::string_view read = text.substr(start, i - start);
+        const char held = toCp1252(cp);
+        if (cp1252ToUtf8(std::string_view(&held, 1)) == read) continue;
+        // A byte that is no UTF-8 decodes as U+FFFD, one byte long.
+        const bool utf8 = cp != 0xFFFD || read.size() == 3;
+        return UnheldCharacter{start, utf8 ? std::string(read) : std::string("?")};
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;

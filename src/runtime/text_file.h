@@ -22,6 +22,14 @@ namespace quorvel::runtime {
 // 0x9D) map to the C1 control of the same number so a round trip keeps them.
 std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view text);
+// The first character of UTF-8 text that Windows-1252 cannot hold (one
+// that utf8ToCp1252 writes as "?"), with the offset of its first byte;
+// "?" for bytes that are no UTF-8; nothing when the text converts whole.
+struct UnheldCharacter {
+    std::size_t offset = 0;
+    std::string character;
+};
+std::optional<UnheldCharacter> firstUnheldCharacter(std::string_view text);
 
 // Splits 8-bit file contents into lines (CR LF, LF or CR end a line; a last
 // line without an end counts as a line).

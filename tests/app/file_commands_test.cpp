@@ -536,13 +536,15 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
 
     // The message follows the window's language.
     ui.click(w.cmdEnglanti);
-    ui.clearMessages();
-    declineSaveQuestions();
-    open(folder.file("xyz.dat"));
-    ASSERT_EQ(ui.messages().size(), 3u);
-    EXPECT_EQ(ui.messages().back().text, "The file " + folder.file("xyz.dat") +
-                                             " cannot be opened.\r\nLine 4: the file ends too early: this line is "
-                                             "missing.\r\nThe project in the window is kept as it was.");
+    for (auto [name, line] : {std::pair{"xyz.dat", "4"}, std::pair{"empty.dat", "1"}}) {
+        ui.clearMessages();
+        declineSaveQuestions();
+        open(folder.file(name));
+        ASSERT_EQ(ui.messages().size(), 3u);
+        EXPECT_EQ(ui.messages().back().text, "The file " + folder.file(name) + " cannot be opened.\r\nLine " + line +
+                                                 ": the file ends too early: this line is missing.\r\nThe project "
+                                                 "in the window is kept as it was.");
+    }
     EXPECT_EQ(m.LanguageIndex, 1);
     EXPECT_EQ(m.SlabFileName, catalogue);
 
@@ -601,22 +603,44 @@ TEST_F(FileCommands, AFileThatDoesNotOpenIsNamedWithItsCause) {
 
 // A file an editor saved in UTF-8 with a byte-order mark opens with the
 // mark taken as what it is: no part of the title (before: "ï»¿" at its
-// start), the text after it read as UTF-8.
+// start), the text after it read as UTF-8. A character the project file
+// cannot hold is read as "?" and the first one is named, with its line, in
+// the window's language (before: not a word).
 TEST_F(FileCommands, AByteOrderMarkIsNoPartOfTheTitle) {
     const std::string plain = fixture("concrete_middle_beam.dat");
-    std::string bytes = quorvel::testing::readBytes(plain);
-    bytes.replace(0, std::string("Toimistotalo").size(), "Työmaatalo Ä");
+    struct Row {
+        bool english;
+        const char* from;  // replaced in the file
+        const char* to;
+        const char* shown;   // line 1 and 2 as the window shows them
+        std::string notice;  // the one message at Open; empty: none
+    } rows[] = {
+        {false, "Toimistotalo", "Työmaatalo Ä", "Työmaatalo Ä, 3. kerros|Keskipalkki K3, linja B/4-5", ""},
+        {true, "Toimistotalo", "Työmaatalo Ä", "Työmaatalo Ä, 3. kerros|Keskipalkki K3, linja B/4-5", ""},
+        {false, "Toimistotalo", "Ω-talo ≤",  "?-talo ?, 3. kerros|Keskipalkki K3, linja B/4-5",
+         "Rivi 1: merkki \"Ω\" ei mahdu lähtötietoihin (Windows-1252), ja se luetaan merkkinä \"?\"."},
+        {true, "Keskipalkki", "Palkki ≤ 2", "Toimistotalo, 3. kerros|Palkki ? 2 K3, linja B/4-5",
+         "Line 2: the character \"≤\" does not fit the input data (Windows-1252) and is read as \"?\"."},
+    };
     open(plain);
     const std::string asWindows = inputBytes(m, scratch, "windows.dat");
-    folder.writeRaw("marked.dat", "\xEF\xBB\xBF" + bytes);
-    m.InputChanged = 0;  // no save question
-    ui.clearMessages();
-    open(folder.file("marked.dat"));
-    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front().text;
-    EXPECT_EQ(m.InputFilePath, folder.file("marked.dat"));
-    EXPECT_EQ(w.txtOtsikko1.text(), "Työmaatalo Ä, 3. kerros");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.to);
+        std::string bytes = quorvel::testing::readBytes(plain);
+        bytes.replace(bytes.find(row.from), std::string(row.from).size(), row.to);
+        folder.writeRaw("marked.dat", "\xEF\xBB\xBF" + bytes);
+        if (row.english != (m.LanguageIndex == 1)) ui.click(row.english ? w.cmdEnglanti : w.cmdSuomi);
+        m.InputChanged = 0;  // no save question
+        ui.clearMessages();
+        open(folder.file("marked.dat"));
+        ASSERT_EQ(ui.messages().size(), row.notice.empty() ? 0u : 1u);
+        if (!row.notice.empty()) EXPECT_EQ(ui.messages().front().text, row.notice);
+        EXPECT_EQ(m.InputFilePath, folder.file("marked.dat"));
+        EXPECT_EQ(w.txtOtsikko1.text() + "|" + w.txtOtsikko2.text(), row.shown);
+    }
     // Everything else as the file without the mark, in Windows-1252.
     m.TitleLine1 = "Toimistotalo, 3. kerros";
+    m.TitleLine2 = "Keskipalkki K3, linja B/4-5";
     EXPECT_EQ(inputBytes(m, scratch, "marked.dat"), asWindows);
 }
 

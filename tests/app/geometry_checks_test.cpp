@@ -208,6 +208,9 @@ TEST(GeometryChecks, SlabLoadsOffTheField) {
     const std::string offEn = "- Position of the slab loads <=> extent of the slab field: ";
     const std::string alongFi = ": laatasto ulottuu palkin suunnassa välille y = -500 ... 7000 mm.\r\n";
     const std::string alongEn = ": the field reaches y = -500 ... 7000 mm along the beam.\r\n";
+    // The load's value as the Slab loads dialog shows it.
+    const std::string pointFi = " (pysyvä 1000 kN, muuttuva 12.5 kN)", pointEn = " (permanent 1000 kN, variable 12.5 kN)";
+    const std::string lineFi = " (pysyvä 500 kN/m, muuttuva 0.25 kN/m)", lineEn = " (permanent 500 kN/m, variable 0.25 kN/m)";
     enum Kind { Point, Line };
     struct Case {
         Kind kind;
@@ -217,32 +220,32 @@ TEST(GeometryChecks, SlabLoadsOffTheField) {
         std::string finnish, english;  // empty: on the field
     } cases[] = {
         // y far beyond the beam (6 m) and its field edge (1 m)
-        {Point, 2, 1000, 30000, false, "oikean laataston pistekuorma 2, y = 30000 mm" + alongFi,
-         "point load 2 of the right slab field, y = 30000 mm" + alongEn},
+        {Point, 2, 1000, 30000, false, "oikean laataston pistekuorma 2" + pointFi + ", y = 30000 mm" + alongFi,
+         "point load 2 of the right slab field" + pointEn + ", y = 30000 mm" + alongEn},
         {Point, 2, 1000, 7000, false, "", ""},  // at the field's edge beyond the beam end
-        {Point, 2, 1000, 7000.5, false, "oikean laataston pistekuorma 2, y = 7000.5 mm" + alongFi,
-         "point load 2 of the right slab field, y = 7000.5 mm" + alongEn},
-        {Point, 2, 1000, -500.5, false, "oikean laataston pistekuorma 2, y = -500.5 mm" + alongFi,
-         "point load 2 of the right slab field, y = -500.5 mm" + alongEn},
-        {Line, 1, 0, 7001, false, "vasemman laataston viivakuorma 1, y = 7001 mm" + alongFi,
-         "line load 1 of the left slab field, y = 7001 mm" + alongEn},
+        {Point, 2, 1000, 7000.5, false, "oikean laataston pistekuorma 2" + pointFi + ", y = 7000.5 mm" + alongFi,
+         "point load 2 of the right slab field" + pointEn + ", y = 7000.5 mm" + alongEn},
+        {Point, 2, 1000, -500.5, false, "oikean laataston pistekuorma 2" + pointFi + ", y = -500.5 mm" + alongFi,
+         "point load 2 of the right slab field" + pointEn + ", y = -500.5 mm" + alongEn},
+        {Line, 1, 0, 7001, false, "vasemman laataston viivakuorma 1" + lineFi + ", y = 7001 mm" + alongFi,
+         "line load 1 of the left slab field" + lineEn + ", y = 7001 mm" + alongEn},
         {Line, 1, 0, 6500, false, "", ""},  // beyond the beam, on the field
         {Point, 1, 7200, 0, false, "", ""},  // at the next beam (start spacing 7200)
         // the spacing narrows to 6600 at the beam end
         {Point, 1, 6601, 6000, false,
-         "vasemman laataston pistekuorma 2, x = 6601 mm: laatasto ulottuu palkista välille x = 0 ... 6600 mm "
+         "vasemman laataston pistekuorma 2" + pointFi + ", x = 6601 mm: laatasto ulottuu palkista välille x = 0 ... 6600 mm "
          "(palkkiväli kohdassa y = 6000 mm).\r\n",
-         "point load 2 of the left slab field, x = 6601 mm: the field reaches x = 0 ... 6600 mm from the beam (the "
+         "point load 2 of the left slab field" + pointEn + ", x = 6601 mm: the field reaches x = 0 ... 6600 mm from the beam (the "
          "beam spacing at y = 6000 mm).\r\n"},
         {Point, 1, 6600, 6000, false, "", ""},
         {Point, 1, -0.5, 3000, false,
-         "vasemman laataston pistekuorma 2, x = -0.5 mm: laatasto ulottuu palkista välille x = 0 ... 6900 mm "
+         "vasemman laataston pistekuorma 2" + pointFi + ", x = -0.5 mm: laatasto ulottuu palkista välille x = 0 ... 6900 mm "
          "(palkkiväli kohdassa y = 3000 mm).\r\n",
-         "point load 2 of the left slab field, x = -0.5 mm: the field reaches x = 0 ... 6900 mm from the beam (the "
+         "point load 2 of the left slab field" + pointEn + ", x = -0.5 mm: the field reaches x = 0 ... 6900 mm from the beam (the "
          "beam spacing at y = 3000 mm).\r\n"},
         {Point, 1, 1000, 30000, true, "", ""},  // an edge beam's hidden left side
-        {Line, 2, 0, 30000, true, "oikean laataston viivakuorma 1, y = 30000 mm" + alongFi,
-         "line load 1 of the right slab field, y = 30000 mm" + alongEn},
+        {Line, 2, 0, 30000, true, "oikean laataston viivakuorma 1" + lineFi + ", y = 30000 mm" + alongFi,
+         "line load 1 of the right slab field" + lineEn + ", y = 30000 mm" + alongEn},
     };
     for (const Case& c : cases) {
         ProjectModel m = suoraBeam();
@@ -253,11 +256,13 @@ TEST(GeometryChecks, SlabLoadsOffTheField) {
         if (c.kind == Point) {
             m.SlabPointLoadCount(c.side) = 2;
             m.SlabPointLoadG(2, c.side) = 1000;
+            m.SlabPointLoadQ(2, c.side) = 12.5;
             m.SlabPointLoadX(2, c.side) = c.x;
             m.SlabPointLoadY(2, c.side) = c.y;
         } else {
             m.SlabLineLoadCount(c.side) = 1;
             m.SlabLineLoadG(1, c.side) = 500;
+            m.SlabLineLoadQ(1, c.side) = 0.25;
             m.SlabLineLoadY(1, c.side) = c.y;
         }
         SCOPED_TRACE(::testing::Message() << (c.kind == Point ? "point" : "line") << " side " << c.side << " x "
@@ -278,11 +283,14 @@ TEST(GeometryChecks, SlabLoadsOffTheField) {
     m.SlabPointLoadCount(2) = 1;
     m.SlabPointLoadX(1, 2) = 9000;  // beyond the right spacing of 7200 mm
     m.SlabPointLoadY(1, 2) = 3000;
+    m.SlabPointLoadG(1, 2) = 25;
+    m.SlabPointLoadQ(1, 2) = 10;
+    m.SlabLineLoadG(2, 1) = quorvel::runtime::Value::empty();  // a value never set
     m.SlabLineLoadCount(1) = 2;
     m.SlabLineLoadY(2, 1) = -1;  // the field starts at the beam start
-    EXPECT_EQ(collect(m), offEn + "line load 2 of the left slab field, y = -1 mm: the field reaches y = 0 ... 6000 mm "
+    EXPECT_EQ(collect(m), offEn + "line load 2 of the left slab field (permanent 0 kN/m, variable 0 kN/m), y = -1 mm: the field reaches y = 0 ... 6000 mm "
                                   "along the beam.\r\n" +
-                              offEn + "point load 1 of the right slab field, x = 9000 mm: the field reaches x = 0 ... "
+                              offEn + "point load 1 of the right slab field (permanent 25 kN, variable 10 kN), x = 9000 mm: the field reaches x = 0 ... "
                                       "7200 mm from the beam (the beam spacing at y = 3000 mm).\r\n");
 }
 

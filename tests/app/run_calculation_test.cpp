@@ -399,8 +399,8 @@ TEST_F(Calculate, LoadsThatActNowhereAreContradictions) {
         "palkin kohtaan; anna sen pituus, tai tyhjennä ruutu jänteen loppuosalle.\r\n";
     // The field: 7200 mm before the beam start to 6000 + 7200 mm.
     const std::string offLine =
-        "- Laataston kuormien sijainti <=> laataston rajat: oikean laataston pistekuorma 1, y = 30000 mm: laatasto "
-        "ulottuu palkin suunnassa välille y = -7200 ... 13200 mm.\r\n";
+        "- Laataston kuormien sijainti <=> laataston rajat: oikean laataston pistekuorma 1 (pysyvä 1000 kN, "
+        "muuttuva 0 kN), y = 30000 mm: laatasto ulottuu palkin suunnassa välille y = -7200 ... 13200 mm.\r\n";
     m.BeamLineLoadG1 = 5.0;
     m.BeamLineLoadG2 = 5.0;
     m.BeamLineLoadQ1 = 2.0;

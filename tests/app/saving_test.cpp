@@ -557,21 +557,24 @@ struct Copy {
 };
 
 // Two copies open one project; B types a title and saves, then A changes a
-// load and saves. A is asked before B's save is replaced: Cancel keeps B's
-// file, Yes replaces it, No goes to Save as. A file deleted since is made
+// load and saves. A is asked before B's save is replaced, with a button for
+// each choice in the window's language: Cancel (and Escape) keeps B's file,
+// Replace replaces it, Save as... (and Enter) goes to Save as. A file deleted since is made
 // again without a question; the same bytes saved again are no change. The
 // results file is checked as the project file is.
 TEST_F(Session, ASaveAsksBeforeReplacingWhatAnotherCopySavedSince) {
+    enum Choice { None, Replace, SaveAs, Cancel, Enter, Escape };
     struct Row {
-        std::optional<Answer> answer;  // none: no question
+        Choice answer;  // None: no question
         bool english = false;
         bool deleted = false;      // B deletes the file instead of saving it
         bool sameBytes = false;    // B saves the file as it was
         bool aLast = true;         // the file then holds A's save (else B's)
     };
-    const Row rows[] = {{Answer::Cancel, false, false, false, false}, {Answer::Yes},
-                        {Answer::No, false, false, false, false},     {Answer::Yes, true},
-                        {std::nullopt, false, true},                  {std::nullopt, false, false, true}};
+    const Row rows[] = {{Cancel, false, false, false, false}, {Replace},
+                        {SaveAs, false, false, false, false}, {Replace, true},
+                        {Enter, true, false, false, false},   {Escape, true, false, false, false},
+                        {None, false, true},                  {None, false, false, true}};
     int n = 0;
     for (const Row& row : rows) {
         const std::string file = documents.file("yhteinen" + std::to_string(++n) + ".dat");
@@ -595,33 +598,40 @@ TEST_F(Session, ASaveAsksBeforeReplacingWhatAnotherCopySavedSince) {
         }
         a.ui.typeOver(a.w.txtVasenlaatastopysyva, "2.75");
         a.ui.setStrict(true);
-        if (row.answer) {
-            a.ui.expectMessage(row.english ? "The file " + file +
-                                                 " was changed by another program since it was opened: replace "
-                                                 "it?\r\n\r\nYes replaces it, No saves under another name (Save "
-                                                 "as...), Cancel saves nothing."
-                                           : "Tiedostoa " + file +
-                                                 " on muutettu toisella ohjelmalla sen jälkeen, kun se avattiin: "
-                                                 "korvataanko se?\r\n\r\nKyllä korvaa sen, Ei tallentaa toisella "
-                                                 "nimellä (Tallenna nimellä...), Peruuta jättää tallentamatta.",
-                               a.ui.applicationTitle(), Buttons::YesNoCancel, Icon::Exclamation, row.answer);
-        }
+        const std::vector<std::string> captions = row.english
+                                                      ? std::vector<std::string>{"Replace", "Save as...", "Cancel"}
+                                                      : std::vector<std::string>{"Korvaa", "Tallenna nimellä...", "Peruuta"};
+        if (row.answer == Enter) a.ui.setStrict(false);  // an unscripted box takes its Enter button
+        if (row.answer == Escape) a.ui.escapeNext();
+        if (row.answer >= Replace && row.answer <= Cancel)
+            a.ui.expectChoice(row.english ? "The file " + file +
+                                                " was changed by another program since it was opened: replace it?"
+                                          : "Tiedostoa " + file +
+                                                " on muutettu toisella ohjelmalla sen jälkeen, kun se avattiin: "
+                                                "korvataanko se?",
+                              a.ui.applicationTitle(), captions, Icon::Exclamation, captions[row.answer - Replace]);
+        const bool savedAs = row.answer == SaveAs || row.answer == Enter;
+        const bool cancelled = row.answer == Cancel || row.answer == Escape;
         const std::string other = documents.file("muu" + std::to_string(n) + ".dat");
-        if (row.answer == Answer::No) a.ui.answerFileDialog(other);
+        if (savedAs) a.ui.answerFileDialog(other);
         const auto dialogs = a.ui.fileDialogs().size();
         a.ui.click(a.w.cmdTallennalahto);
         a.ui.verify();
         const std::string bytes = quorvel::testing::readBytes(file);
         EXPECT_EQ(bytes.find("2.75") != std::string::npos, row.aLast);
         EXPECT_EQ(bytes.find("KohdeB") != std::string::npos, !row.aLast && !row.sameBytes);
-        EXPECT_EQ(a.m.InputSaved, row.answer == Answer::Cancel ? 0 : -1);
-        if (row.answer == Answer::No) {
+        if (row.answer != None) {
+            ASSERT_FALSE(a.ui.messages().empty());
+            EXPECT_EQ(a.ui.messages().back().captions, captions);
+        }
+        EXPECT_EQ(a.m.InputSaved, cancelled ? 0 : -1);
+        if (savedAs) {
             ASSERT_EQ(a.ui.fileDialogs().size(), dialogs + 1);
             EXPECT_TRUE(a.ui.fileDialogs().back().save);
             EXPECT_NE(quorvel::testing::readBytes(other).find("2.75"), std::string::npos);
             EXPECT_EQ(a.m.InputFilePath, other);
         }
-        if (row.answer == Answer::Yes) {
+        if (row.answer == Replace) {
             // A's own file now: its next save is asked nothing.
             a.ui.typeOver(a.w.txtVasenlaatastopysyva, "2.5");
             a.ui.click(a.w.cmdTallennalahto);
@@ -646,9 +656,10 @@ TEST_F(Session, ASaveAsksBeforeReplacingWhatAnotherCopySavedSince) {
     // differs by a line added after it was saved.
     quorvel::testing::writeBytes(results, bs + "B\r\n");
     a.m.ResultsSaved = 0;
-    a.ui.expectMessageMatching("Tiedostoa .*tulokset.tul on muutettu toisella ohjelmalla sen jälkeen, kun se "
-                               "viimeksi tallennettiin tästä ohjelmasta: korvataanko se\\?(.|\r|\n)*",
-                               a.ui.applicationTitle(), Buttons::YesNoCancel, Icon::Exclamation, Answer::Cancel);
+    a.ui.expectChoice("Tiedostoa " + results + " on muutettu toisella ohjelmalla sen jälkeen, kun se viimeksi "
+                      "tallennettiin tästä ohjelmasta: korvataanko se?",
+                      a.ui.applicationTitle(), {"Korvaa", "Tallenna nimellä...", "Peruuta"}, Icon::Exclamation,
+                      "Peruuta");
     a.ui.click(a.w.cmdTallennatulokset);
     a.ui.verify();
     EXPECT_EQ(quorvel::testing::readBytes(results), bs + "B\r\n");

@@ -127,7 +127,7 @@ TEST_F(SlabLoads, ValuesBeyondTheRangeAreRefusedAndAHeldOneIsCheckedByOk) {
         retype(d.txtOikeaPisteY, "29000");
         // x 30 m across a 7.2 m field, y 29 m along a 7.2 m beam: off the
         // field, answered No.
-        expectQuestion(offField("oikean laataston pistekuorma 1, y = 29000", "13200"), Question, Answer::No);
+        expectQuestion(offField("oikean laataston pistekuorma 1 (pysyvä 0 kN, muuttuva 0 kN), y = 29000", "13200"), Question, Answer::No);
         ui.pressEnter();
     });
     EXPECT_EQ(m.SlabPointLoadCount(2).number(), 5.0);
@@ -147,14 +147,14 @@ TEST_F(SlabLoads, ALoadWhereNoSlabFieldIsAsksAtOk) {
         retype(d.txtOikeaPysyvaPisteKuorma, "1000");
         retype(d.txtOikeaPisteX, "3600");
         retype(d.txtOikeaPisteY, "30000");
-        expectQuestion(offField("oikean laataston pistekuorma 1, y = 30000", "14400"), Question, Answer::Yes);
+        expectQuestion(offField("oikean laataston pistekuorma 1 (pysyvä 1000 kN, muuttuva 0 kN), y = 30000", "14400"), Question, Answer::Yes);
         ui.click(d.cmdOK);
         EXPECT_TRUE(d.isLoaded());
         EXPECT_EQ(m.SlabPointLoadCount(2).number(), 0.0);
         retype(d.txtOikeaPisteY, "14400");  // at the field's edge
         spinCount(d.vsbVasenViivakuormienLkm, 1);
         retype(d.txtVasenViivaY, "14401");
-        expectQuestion(offField("vasemman laataston viivakuorma 1, y = 14401", "14400"), Question, Answer::Yes);
+        expectQuestion(offField("vasemman laataston viivakuorma 1 (pysyvä 0 kN/m, muuttuva 0 kN/m), y = 14401", "14400"), Question, Answer::Yes);
         ui.click(d.cmdOK);
         retype(d.txtVasenViivaY, "3600");
         ui.click(d.cmdOK);

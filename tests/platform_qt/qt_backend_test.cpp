@@ -752,6 +752,27 @@ TEST_F(QtBackend, EscapeGivesTheAnswerTheCallerNamed) {
     }
 }
 
+// A choice box shows its captions in the caller's order; Enter presses the
+// button named for Enter, Escape the one named for Escape.
+TEST_F(QtBackend, AChoiceBoxShowsItsCaptionsAndEscapeCancels) {
+    const std::vector<std::string> captions{"Korvaa", "Tallenna nimellä...", "Peruuta"};
+    for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QStringList shown;
+        const auto answer = whenModalUp([&](QWidget& up) {
+            auto* box = qobject_cast<QMessageBox*>(&up);
+            if (!box) return;
+            const QList<QAbstractButton*> list = box->buttons();
+            std::vector<QAbstractButton*> buttons(list.begin(), list.end());
+            std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* l, QAbstractButton* r) { return l->x() < r->x(); });
+            for (QAbstractButton* b : buttons) shown << b->text().remove('&');
+            QTest::keyClick(&up, key);
+        });
+        EXPECT_EQ(ui.choiceBox("Korvataanko?", captions, Icon::Exclamation, "Quorvel", 1, 2), key == Qt::Key_Return ? 1u : 2u);
+        EXPECT_EQ(answer->answered, 1);
+        EXPECT_EQ(shown.join("|").toStdString(), "Korvaa|Tallenna nimellä...|Peruuta");
+    }
+}
+
 // A message quoting a megabyte stored as a name fits the screen: Qt holds a
 // box to the screen and cuts what does not fit, so the box's text has no
 // word wider than a line (messageBoxText).

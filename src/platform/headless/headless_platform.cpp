@@ -73,13 +73,14 @@ void HeadlessPlatform::fail(const std::string& what) { throw HeadlessFailure(wha
 
 Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
                                    Answer escapeAnswer) {
-    messages_.push_back({text, buttons, icon, title, escapeAnswer});
+    messages_.push_back({text, buttons, icon, title, escapeAnswer, {}});
     if (expected_.empty()) {
         if (strict_) fail("unexpected message box " + describe(text, title, buttons, icon));
         return firstButton(buttons);
     }
     Expected e = expected_.front();
     expected_.pop_front();
+    if (!e.captions.empty()) fail("message box " + describe(text, title, buttons, icon) + " where a choice box was expected");
     if (!e.any) {
         bool textMatches = e.regex ? std::regex_match(text, std::regex(e.text)) : e.text == text;
         if (!textMatches || e.title != title || e.buttons != buttons || e.icon != icon)
@@ -90,19 +91,52 @@ Answer HeadlessPlatform::messageBox(const std::string& text, Buttons buttons, Ic
     return e.answer.value_or(firstButton(buttons));
 }
 
+std::size_t HeadlessPlatform::choiceBox(const std::string& text, const std::vector<std::string>& captions, Icon icon,
+                                        const std::string& title, std::size_t enterButton, std::size_t escapeButton) {
+    messages_.push_back({text, Buttons::Ok, icon, title, Answer::Cancel, captions});
+    std::string buttons;
+    for (const std::string& caption : captions) buttons += (buttons.empty() ? "" : " | ") + caption;
+    const std::string shown = "\"" + text + "\" titled \"" + title + "\" [" + buttons + "] (" + iconName(icon) + ")";
+    if (expected_.empty()) {
+        if (strict_) fail("unexpected choice box " + shown);
+        return enterButton;
+    }
+    Expected e = expected_.front();
+    expected_.pop_front();
+    if (e.escape) return escapeButton;
+    if (e.captions.empty()) fail("choice box " + shown + " where a message box was expected");
+    if (e.text != text || e.title != title || e.captions != captions || e.icon != icon)
+        fail("choice box " + shown + " where \"" + e.text + "\" was expected");
+    const auto chosen = std::find(captions.begin(), captions.end(), e.choice);
+    if (chosen == captions.end()) fail("choice box " + shown + " has no button \"" + e.choice + "\"");
+    return static_cast<std::size_t>(chosen - captions.begin());
+}
+
+void HeadlessPlatform::expectChoice(const std::string& text, const std::string& title, std::vector<std::string> captions,
+                                    Icon icon, const std::string& answer) {
+    strict_ = true;
+    Expected e;
+    e.text = text;
+    e.title = title;
+    e.icon = icon;
+    e.captions = std::move(captions);
+    e.choice = answer;
+    expected_.push_back(std::move(e));
+}
+
 void HeadlessPlatform::expectMessage(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
                                      std::optional<Answer> answer) {
     strict_ = true;
-    expected_.push_back({false, false, text, title, buttons, icon, answer});
+    expected_.push_back({false, false, text, title, buttons, icon, answer, false, {}, {}});
 }
 
 void HeadlessPlatform::expectMessageMatching(const std::string& pattern, const std::string& title, Buttons buttons,
                                              Icon icon, std::optional<Answer> answer) {
     strict_ = true;
-    expected_.push_back({false, true, pattern, title, buttons, icon, answer});
+    expected_.push_back({false, true, pattern, title, buttons, icon, answer, false, {}, {}});
 }
 
-void HeadlessPlatform::answerNext(Answer a) { expected_.push_back({true, false, {}, {}, Buttons::Ok, Icon::None, a}); }
+void HeadlessPlatform::answerNext(Answer a) { expected_.push_back({true, false, {}, {}, Buttons::Ok, Icon::None, a, false, {}, {}}); }
 
 void HeadlessPlatform::escapeNext() {
     Expected e;

@@ -31,6 +31,7 @@ struct RecordedMessage {
     Icon icon;
     std::string title;
     Answer escapeAnswer;  // what Escape would have given
+    std::vector<std::string> captions;  // a choice box's buttons (buttons then unused)
 };
 
 struct HeadlessFailure : std::runtime_error {
@@ -46,6 +47,10 @@ public:
     Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
                       Answer escapeAnswer) override;
     using Platform::messageBox;
+    // A choice box left unscripted while strict mode is off gives its Enter
+    // button; escapeNext() gives its Escape button.
+    std::size_t choiceBox(const std::string& text, const std::vector<std::string>& captions, Icon icon,
+                          const std::string& title, std::size_t enterButton, std::size_t escapeButton) override;
 
     // The next box must have exactly this text, title, buttons and icon; it
     // is answered with answer (by default its first button).
@@ -54,7 +59,11 @@ public:
     // The same with a regular expression (ECMAScript) for the text.
     void expectMessageMatching(const std::string& pattern, const std::string& title, Buttons buttons, Icon icon,
                                std::optional<Answer> answer = std::nullopt);
-    // The next box, whatever it says, is answered with a. Without any
+    // The next box must be a choice box with exactly this text, title,
+    // captions and icon; it is answered with the button captioned answer.
+    void expectChoice(const std::string& text, const std::string& title, std::vector<std::string> captions,
+                      Icon icon, const std::string& answer);
+    // The next box, whatever it says, is answered with a (a standard box). Without any
     // script a box is answered with its first button (Ok, Yes, Retry,
     // Abort) unless strict mode is on; expectMessage turns strict mode on.
     void answerNext(Answer a);
@@ -182,6 +191,8 @@ private:
         Icon icon = Icon::None;
         std::optional<Answer> answer;
         bool escape = false;
+        std::vector<std::string> captions;  // a choice box
+        std::string choice;                 // the caption it is answered with
     };
     [[noreturn]] void fail(const std::string& what);
     void forget(Form& form);

@@ -20,11 +20,13 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
 #include <cstdlib>
 
 #include <sys/stat.h>
@@ -133,10 +135,8 @@ QtPlatform::~QtPlatform() {
 
 // --- services ---
 
-Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
-                              Answer escapeAnswer) {
-    DialogScope scope(*this);
-    QMessageBox box;
+namespace {
+void setUpBox(QMessageBox& box, const std::string& text, Icon icon, const std::string& title) {
     box.setWindowTitle(qs(title));
     box.setText(messageText(text));
     switch (icon) {
@@ -146,6 +146,14 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     }
+}
+}  // namespace
+
+Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                              Answer escapeAnswer) {
+    DialogScope scope(*this);
+    QMessageBox box;
+    setUpBox(box, text, icon, title);
     struct Choice {
         QMessageBox::StandardButton button;
         Answer answer;
@@ -178,6 +186,22 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     for (const Choice& c : choices)
         if (result == c.button) return c.answer;
     return escapeAnswer;
+}
+
+std::size_t QtPlatform::choiceBox(const std::string& text, const std::vector<std::string>& captions, Icon icon,
+                                  const std::string& title, std::size_t enterButton, std::size_t escapeButton) {
+    DialogScope scope(*this);
+    QMessageBox box;
+    setUpBox(box, text, icon, title);
+    // Each button keeps its place: the platform's button order would sort
+    // them by role.
+    std::vector<QPushButton*> buttons;
+    for (const std::string& caption : captions) buttons.push_back(box.addButton(qs(caption), QMessageBox::ActionRole));
+    if (enterButton < buttons.size()) box.setDefaultButton(buttons[enterButton]);
+    if (escapeButton < buttons.size()) box.setEscapeButton(buttons[escapeButton]);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? escapeButton : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title,

@@ -31,6 +31,8 @@ public:
     Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
                       Answer escapeAnswer) override;
     using Platform::messageBox;
+    std::size_t choiceBox(const std::string& text, const std::vector<std::string>& captions, Icon icon,
+                          const std::string& title, std::size_t enterButton, std::size_t escapeButton) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
