@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "model/beam_rules.h"
 #include "model/project_model.h"
 
 namespace quorvel::model {
@@ -34,6 +35,15 @@ TEST(BeamFamily, EveryFamilyHasItsRowAndItsCodeNamesItBack) {
         EXPECT_EQ(m.Family(), family);
     }
     EXPECT_EQ(codes.size(), BeamFamilyCount);
+}
+
+// The beam rules are a runtime table: every family a dialog edits has its
+// rules (their captions), and the three that only files bring have none.
+TEST(BeamFamily, EveryDialogFamilyHasItsBeamRules) {
+    for (const BeamFamilyInfo& info : BeamFamilies) {
+        SCOPED_TRACE(std::string(info.code));
+        EXPECT_EQ(beamRuleCaptions(info.family).empty(), info.dialog.empty());
+    }
 }
 
 // The model's family upper-cases the first two letters; the places that
