@@ -37,7 +37,10 @@ constexpr double ReducedConnectionCoreFilling = 100.0;
 // The joint grout width, mm, that a joint of no width is read with.
 constexpr double NoJointGroutWidth = 0.001;
 
-std::string familyAsItStands(const std::string& code) { return code.substr(0, 2); }
+using F = model::BeamFamily;
+
+// The family by the type name's first two letters as they stand ("Be..." is none).
+std::optional<F> familyAsItStands(const std::string& code) { return model::FamilyOfTypeNameAsItStands(code); }
 
 }  // namespace
 
@@ -50,12 +53,12 @@ bool SideSetAside(const model::ProjectInputFields& m, int side) {
 }
 
 double SlabBearingWidth(const model::ProjectModel& m) {
-    return familyAsItStands(m.BeamTypeName) == "BE" ? m.BeamWidth + 2.0 * m.WebThickness
+    return familyAsItStands(m.BeamTypeName) == F::BE ? m.BeamWidth + 2.0 * m.WebThickness
                                                     : m.BeamWidth.number();
 }
 
 void ResolveBeamSideValue(std::string& code, const Value& fallback, Value& value, Value& result) {
-    const std::string family = familyAsItStands(code);
+    const std::optional<F> family = familyAsItStands(code);
     if (value < 0) {
         value = Value(std::fabs(value.number()));
         result = value;
@@ -63,10 +66,10 @@ void ResolveBeamSideValue(std::string& code, const Value& fallback, Value& value
     }
     if (std::fabs(value.number()) < 0.1) {
         value = fallback;
-        result = (family == "LB" || family == "ME") ? Value(0.0) : fallback;
+        result = (family == F::LB || family == F::ME) ? Value(0.0) : fallback;
         return;
     }
-    result = (family == "LB") ? Value(0.0) : value;
+    result = (family == F::LB) ? Value(0.0) : value;
 }
 
 int16_t CalculationGridSize(double span, double unitWidth1, double unitWidth2, double coreCount1,

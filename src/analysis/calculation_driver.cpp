@@ -117,7 +117,7 @@ void giveBackEnteredInput(model::ProjectModel& m, const model::ProjectInputField
     m.BeamTypeName = entered.BeamTypeName;
     auto enteredModel = std::make_unique<model::ProjectModel>();
     static_cast<model::ProjectInputFields&>(*enteredModel) = entered;
-    const std::string family = m.BeamFamilyCode();
+    const std::optional<model::BeamFamily> family = m.Family();
     const auto now = inputfile::sectionParameterFields(m, family);
     const auto before = inputfile::sectionParameterFields(*enteredModel, family);
     for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) *now[i] = *before[i];

@@ -23,7 +23,7 @@ void setJointPart(ProjectModel& m, int k, double bottomWidth, double topWidth, d
 
 double slabTop(const ProjectModel& m, int s) { return m.SlabBottomLevel(s) + m.SlabHeight(s); }
 
-bool familyIs(const ProjectModel& m, const char* code) { return m.BeamFamilyCode() == code; }
+bool familyIs(const ProjectModel& m, model::BeamFamily family) { return m.Family() == family; }
 
 // Where the joint grout and the strip over the beam start.
 struct JointLevels {
@@ -49,7 +49,7 @@ JointLevels jointLevels(ProjectModel& m) {
         return {top, H, 0, 0};
     }
     JointLevels j{};
-    if (familyIs(m, "AP")) {
+    if (familyIs(m, model::BeamFamily::AP)) {
         j.beamTop = H - 2 * m.TopBarDistanceFromTop(1);
         j.flange = m.TopFlangeWidth;
     } else {
@@ -71,11 +71,11 @@ double stripWidth(const ProjectModel& m, double overhang) {
     const double g = m.JointGroutWidth(1) + m.JointGroutWidth(2);
     if (m.SlabsOnLedge == 0) return g;
     const double category = m.BeamCategory;
-    if (category == 2 || (category == 3 && familyIs(m, "LB")) ||
-        (category == 5 && familyIs(m, "SX")))
+    if (category == 2 || (category == 3 && familyIs(m, model::BeamFamily::LB)) ||
+        (category == 5 && familyIs(m, model::BeamFamily::SX)))
         return m.BeamWidth + g;
-    if (category == 3 && familyIs(m, "AP")) return g + m.TopFlangeWidth + overhang;
-    if (familyIs(m, "CW")) return g + m.TopFlangeWidth + 2 * m.WebThickness;
+    if (category == 3 && familyIs(m, model::BeamFamily::AP)) return g + m.TopFlangeWidth + overhang;
+    if (familyIs(m, model::BeamFamily::CW)) return g + m.TopFlangeWidth + 2 * m.WebThickness;
     return m.TopFlangeThickness < 1 ? m.BeamWidth + g : g;
 }
 

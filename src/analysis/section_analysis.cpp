@@ -61,17 +61,17 @@ void reset(ProjectModel& m) {
 // Rounded corners of the steel profile added to slot 1: four web-to-flange
 // fillets of the inner I profile of ME (at the profile's bottom level), two
 // fillets on the bottom plates of BE. Other families take none.
-void addFillets(ProjectModel& m, const std::string& family) {
+void addFillets(ProjectModel& m, std::optional<model::BeamFamily> family) {
     if (!(m.CornerRadius > 0)) return;
     Value a, c, s, i;
     double offset;
-    if (family == "ME") {
+    if (family == model::BeamFamily::ME) {
         m.FilletCorrection = 4;
         library::ComputeFilletPropertiesSubtract(m, m.CornerRadius, m.InnerProfileHeight,
                                                  m.InnerProfileFlangeThickness,
                                                  m.TopFlangeThickness, 0, a, c, s, i);
         offset = m.OverallBeamHeight - m.InnerProfileHeight;
-    } else if (family == "BE") {
+    } else if (family == model::BeamFamily::BE) {
         m.FilletCorrection = 2;
         library::ComputeFilletProperties(m, m.CornerRadius, 0, 0, 0, 0, a, c, s, i);
         a = a * m.FilletCorrection;
@@ -136,7 +136,7 @@ void copyStage(ProjectModel& m, int from, int to, bool withCentroid) {
 }
 
 // Slots 1..5, stages 1 and 2, the self weight, Wb of stage 2.
-double buildBeamStages(ProjectModel& m, const std::string& family) {
+double buildBeamStages(ProjectModel& m, std::optional<model::BeamFamily> family) {
     if (m.SteelPlateCount > 0) {
         setSlotFromPartList(m, 1, m.SteelPlateCount, m.SteelPlateBottomWidth,
                             m.SteelPlateTopWidth, m.SteelPlateHeight, m.SteelPlateLevel,
@@ -298,7 +298,7 @@ double beamStiffness(ProjectModel& m) {
 // the total row 6. Family BE keeps the bare beam's weight in row 0 and puts
 // the rest (the cast concrete) in row 1, the stage before grouting.
 void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
-    const bool onShores = upperTypeName(m).substr(0, 2) == "BE";
+    const bool onShores = m.Family() == model::BeamFamily::BE;
     library::ComputeBeamMomentsAndShears(m);
     const double L = m.BeamSpan;
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
@@ -325,7 +325,7 @@ void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
 }
 
 void AnalyseBeamSection(ProjectModel& m) {
-    const std::string family = upperTypeName(m).substr(0, 2);
+    const std::optional<model::BeamFamily> family = m.Family();
     reset(m);
     const double Wb = buildBeamStages(m, family);
     beamResistance(m, Wb);

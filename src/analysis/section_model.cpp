@@ -106,7 +106,7 @@ enum class GroutWidth { Entered, Nominal };
 // it carries, the joint grout width the section analysis uses, and the
 // build of its parts and derived dimensions.
 struct FamilyRule {
-    std::string_view code;
+    model::BeamFamily family;
     int16_t steelPlates;
     int16_t precastParts;
     int16_t infillParts;
@@ -118,43 +118,33 @@ struct FamilyRule {
 
 constexpr GroutWidth Entered = GroutWidth::Entered;
 constexpr GroutWidth Nominal = GroutWidth::Nominal;
+using F = model::BeamFamily;
 
+// One row per family in the enumeration's order.
 // clang-format off
 constexpr FamilyRule Families[] = {
-    // code plates precast infill  main   steel  grout    build
-    {"JA",  0,     3,      0,      true,  false, Entered, buildLedgeBeam},
-    {"BL",  0,     3,      0,      true,  false, Entered, buildLedgeBeam},
-    {"SU",  0,     1,      0,      true,  false, Entered, buildRectangularBeam},
-    {"BI",  0,     5,      0,      true,  false, Entered, buildConcreteIBeam},
-    {"TI",  3,     0,      0,      false, false, Entered, buildSteelIBeam},
-    {"HQ",  4,     0,      0,      false, false, Entered, buildSteelBoxBeam},
-    {"CW",  4,     0,      0,      false, false, Entered, buildSteelBoxBeam},
-    {"DE",  8,     0,      1,      false, true,  Entered, buildDeltaBeam},
-    {"HX",  4,     0,      1,      false, true,  Entered, buildHxBeam},
-    {"ME",  8,     0,      5,      false, true,  Nominal, buildMekBeam},
-    {"LB",  1,     1,      0,      true,  true,  Entered, buildLbBeam},
-    {"KE",  5,     1,      0,      true,  true,  Entered, buildKeBeam},
-    {"SX",  4,     1,      3,      true,  true,  Nominal, buildSxBeam},
-    {"XX",  6,     1,      0,      true,  true,  Entered, buildXxBeam},
-    {"KV",  3,     1,      0,      true,  false, Entered, buildKvatroBeam},
-    {"BE",  7,     1,      1,      true,  true,  Entered, buildSuperBeam},
-    {"AP",  6,     1,      0,      true,  false, Entered, buildApalkki},
-    {"AB",  9,     0,      1,      false, true,  Entered, buildAbeamS},
+    // family plates precast infill  main   steel  grout    build
+    {F::SU,  0,     1,      0,      true,  false, Entered, buildRectangularBeam},
+    {F::BL,  0,     3,      0,      true,  false, Entered, buildLedgeBeam},
+    {F::JA,  0,     3,      0,      true,  false, Entered, buildLedgeBeam},
+    {F::BI,  0,     5,      0,      true,  false, Entered, buildConcreteIBeam},
+    {F::KV,  3,     1,      0,      true,  false, Entered, buildKvatroBeam},
+    {F::BE,  7,     1,      1,      true,  true,  Entered, buildSuperBeam},
+    {F::LB,  1,     1,      0,      true,  true,  Entered, buildLbBeam},
+    {F::KE,  5,     1,      0,      true,  true,  Entered, buildKeBeam},
+    {F::AP,  6,     1,      0,      true,  false, Entered, buildApalkki},
+    {F::TI,  3,     0,      0,      false, false, Entered, buildSteelIBeam},
+    {F::HQ,  4,     0,      0,      false, false, Entered, buildSteelBoxBeam},
+    {F::CW,  4,     0,      0,      false, false, Entered, buildSteelBoxBeam},
+    {F::DE,  8,     0,      1,      false, true,  Entered, buildDeltaBeam},
+    {F::ME,  8,     0,      5,      false, true,  Nominal, buildMekBeam},
+    {F::AB,  9,     0,      1,      false, true,  Entered, buildAbeamS},
+    {F::HX,  4,     0,      1,      false, true,  Entered, buildHxBeam},
+    {F::SX,  4,     1,      3,      true,  true,  Nominal, buildSxBeam},
+    {F::XX,  6,     1,      0,      true,  true,  Entered, buildXxBeam},
 };
 // clang-format on
-
-std::string familyCode(const std::string& beamTypeName) {
-    std::string code = beamTypeName.substr(0, 2);
-    for (char& c : code)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return code;
-}
-
-const FamilyRule* findFamily(const std::string& code) {
-    for (const FamilyRule& rule : Families)
-        if (rule.code == code) return &rule;
-    return nullptr;
-}
+static_assert(model::EveryFamilyInOrder(Families));
 
 void clearPartLists(ProjectModel& m) {
     for (SectionPartListKind kind :
@@ -185,8 +175,9 @@ void BuildBeamSectionModel(ProjectModel& m, const std::string& beamTypeName) {
     m.FilletCorrection = 0;
     m.SuperPrestressTerm = 0;
 
-    const FamilyRule* rule = findFamily(familyCode(beamTypeName));
-    if (rule == nullptr) return;
+    const std::optional<model::BeamFamily> family = model::FamilyOfTypeName(beamTypeName);
+    if (!family) return;
+    const FamilyRule* rule = &Families[model::FamilyIndex(*family)];
 
     if (!rule->keepsMainRows) m.ReinforcementRowCount = 0;
     if (!rule->keepsSteelBeamRows) m.SteelBeamRebarRowCount = 0;

@@ -39,8 +39,9 @@ void requireNonZero(double divisor, const char* what) {
 
 // Beam families whose slab ends take no end factor.
 bool takesNoEndFactor(std::string_view beamTypeName) {
-    const std::string_view code = beamTypeName.substr(0, 2);
-    return code == "DE" || code == "ME" || code == "LB";
+    using F = model::BeamFamily;
+    const std::optional<F> family = model::FamilyOfTypeNameAsItStands(beamTypeName);
+    return family == F::DE || family == F::ME || family == F::LB;
 }
 
 // Beam spacing of a side at x, straight between the two beam ends.

@@ -73,7 +73,7 @@ Value largestMomentOfRow(const model::ProjectModel& m, int row, model::PointArra
 
 bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m) {
     if (m.BeamCategory == 2) return false;
-    if (m.BeamCategory == 1) return m.BeamTypeName.substr(0, 2) == "CW";
+    if (m.BeamCategory == 1) return model::FamilyOfTypeNameAsItStands(m.BeamTypeName) == model::BeamFamily::CW;
     return true;
 }
 

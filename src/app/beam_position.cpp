@@ -3,9 +3,9 @@
 namespace quorvel::app {
 
 double edgeJointGroutShift(const model::ProjectModel& m) {
-    const std::string family = m.BeamFamilyCode();
-    if (family == "SU") return 0.5 * m.BeamWidth;
-    if (family == "TI") return 0.5 * m.TopFlangeWidth;
+    const std::optional<model::BeamFamily> family = m.Family();
+    if (family == model::BeamFamily::SU) return 0.5 * m.BeamWidth;
+    if (family == model::BeamFamily::TI) return 0.5 * m.TopFlangeWidth;
     return 0.0;
 }
 
@@ -17,8 +17,8 @@ void SetMiddleBeam(model::ProjectModel& m) {
     m.SlabImposedLoadVariable(1) = m.SlabImposedLoadVariable(2);
     if (const double shift = edgeJointGroutShift(m); shift != 0.0) m.JointGroutWidth(2) -= shift;
     m.JointGroutWidth(1) = m.JointGroutWidth(2);
-    const std::string family = m.BeamFamilyCode();
-    if (family == "LB" || family == "KE") {
+    const std::optional<model::BeamFamily> family = m.Family();
+    if (family == model::BeamFamily::LB || family == model::BeamFamily::KE) {
         m.BottomFlangeWidth = m.BottomFlangeWidth + 100 - m.LeftLedgeWidth;
         m.LeftLedgeWidth = 100;
         m.SlabSupportLength(1) = m.SlabSupportLength(2);

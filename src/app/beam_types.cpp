@@ -10,6 +10,7 @@ namespace quorvel::app {
 
 using model::ProjectModel;
 using runtime::Value;
+using F = model::BeamFamily;
 
 namespace {
 
@@ -51,7 +52,7 @@ struct RowCounts {
 };
 
 struct TypeDefaults {
-    std::string_view typeName;
+    F family;
     std::vector<Assign> geometry;
     SlabEnds ends;
     std::vector<Assign> materials;
@@ -101,18 +102,18 @@ std::vector<Assign> plus(std::vector<Assign> a, const std::vector<Assign>& b) {
 
 const std::vector<TypeDefaults>& defaultsTable() {
     static const std::vector<TypeDefaults> table = {
-        {"SUORA",
+        {F::SU,
          {{&ProjectModel::OverallBeamHeight, 580}, {&ProjectModel::BeamWidth, 380}},
          {65, 155, 0, 10, 50},
          concreteMaterials, 1, 0, {1, -1, -1}, {plainRows}},
-        {"BLEUKA", ledgeGeometry, {65, 115, 0, 10, 50}, concreteMaterials, 1, 0, {1, -1, -1},
+        {F::BL, ledgeGeometry, {65, 115, 0, 10, 50}, concreteMaterials, 1, 0, {1, -1, -1},
          {{Group::Main, 1, 5, 10, 491, 38, 25, 0.001}}},
-        {"JALO", ledgeGeometry, {65, 115, 0, 10, 50},
+        {F::JA, ledgeGeometry, {65, 115, 0, 10, 50},
          {{&ProjectModel::BeamConcreteClass, 60},
           {&ProjectModel::ReinforcementStrength, 1550},
           {&ProjectModel::ReinforcementModulus, 195000}},
          1, 0, {1, -1, -1}, {{Group::Main, 1, 5, 14, 93, 43, 10, 1000}}},
-        {"BI",
+        {F::BI,
          {{&ProjectModel::BeamWidth, 100},
           {&ProjectModel::BeamHeight, 1100},
           {&ProjectModel::TopFlangeThickness, 50},
@@ -123,7 +124,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::LowerRecessHeight, 40}},
          {65, 155, 0, 10, 50},
          plus({{&ProjectModel::SteelStrength, 355}}, concreteMaterials), 1, 0, {1, -1, -1}, {plainRows}},
-        {"KVATRO",
+        {F::KV,
          {{&ProjectModel::BeamHeight, 265},
           {&ProjectModel::WebThickness, 5},
           {&ProjectModel::BottomFlangeThickness, 6},
@@ -137,7 +138,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::ReinforcementModulus, 210000}},
          1, 0, {1, -1, -1},
          {{Group::Main, 1, 1, 2, kvatroBarArea, 48, 0, 0.001}, {Group::Main, 2, 2, 2, kvatroBarArea, 217, 0, 0.001}}},
-        {"BESUPER",
+        {F::BE,
          {{&ProjectModel::BeamWidth, 600},
           {&ProjectModel::BeamHeight, 240},
           {&ProjectModel::TopFlangeThickness, 5},
@@ -157,7 +158,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::TopRebarModulus, 200000}},
          1, 0, {2, 2, -1},
          {{Group::Top, 1, 2, 2, 314, 40, 40, 0}, {Group::Main, 1, 2, 12, 100, 40, 40, 1100}}},
-        {"LBL",
+        {F::LB,
          {{&ProjectModel::BeamWidth, 440},
           {&ProjectModel::BeamHeight, 265},
           {&ProjectModel::BottomFlangeThickness, 8},
@@ -167,7 +168,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
          {80, 0, 20, 0, 50},
          prestressedMaterials, 1, 0, {2, 1, -1},
          {lbTopRow, {Group::Main, 1, 2, 9, 100, 40, 13, 1100}}},
-        {"KEMO_UUSI",
+        {F::KE,
          {{&ProjectModel::BeamWidth, 440},
           {&ProjectModel::BeamHeight, 265},
           {&ProjectModel::BottomFlangeThickness, 8},
@@ -182,7 +183,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
          // dialog shows none, so the calculation uses none.
          prestressedMaterials, 1, 0, {3, 0, -1},
          {{Group::Main, 1, 2, 9, 100, 40, 13, 1100}, {Group::Main, 3, 3, 2, 100, 66, 0, 1100}}},
-        {"Apalkki",
+        {F::AP,
          {{&ProjectModel::BeamWidth, 380},
           {&ProjectModel::BeamHeight, 245},
           {&ProjectModel::WebThickness, 15},
@@ -206,7 +207,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
          {{Group::Top, 1, 2, 2, 314, 0, 0, 0},
           {Group::Main, 1, 1, 3, 314, 40, 0, 0},
           {Group::SteelBeam, 1, 1, 0, 0, 0, 0, 0}}},
-        {"TI",
+        {F::TI,
          {{&ProjectModel::BeamHeight, 300},
           {&ProjectModel::WebThickness, 11},
           {&ProjectModel::TopFlangeThickness, 19},
@@ -216,15 +217,15 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::CornerRadius, 27}},
          {65, 150, 0, 0, 50},
          {{&ProjectModel::SteelStrength, 355}}, 0, 0, {}, {}},
-        {"HQ", hqGeometry, {65, 100, 0, 0, 50}, {{&ProjectModel::SteelStrength, 355}}, 0, 0, {}, {}},
-        {"CWQ",
+        {F::HQ, hqGeometry, {65, 100, 0, 0, 50}, {{&ProjectModel::SteelStrength, 355}}, 0, 0, {}, {}},
+        {F::CW,
          plus(hqGeometry, {{&ProjectModel::DowelWidth, 210}, {&ProjectModel::DowelHeight, 25}}),
          {65, 100, 0, 0, 50},
          {{&ProjectModel::SteelStrength, 355},
           {&ProjectModel::SteelStrength2, 355},
           {&ProjectModel::SteelStrength3, 355}},
          0, 0, {}, {}},
-        {"DELTA",
+        {F::DE,
          {{&ProjectModel::BeamHeight, 265},
           {&ProjectModel::WebThickness, 6},
           {&ProjectModel::TopFlangeThickness, 20},
@@ -238,7 +239,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::WebHoleEdgeDistance, 75}},
          {65, 100, 0, 0, 50},
          compositeMaterials, 0, 2, {-1, -1, 0}, {deltaRows}},
-        {"MEK",
+        {F::ME,
          {{&ProjectModel::BeamHeight, 265},
           {&ProjectModel::WebThickness, 7.5},
           {&ProjectModel::TopFlangeThickness, 12},
@@ -260,7 +261,7 @@ const std::vector<TypeDefaults>& defaultsTable() {
           {&ProjectModel::SteelBeamRebarStrength, 500},
           {&ProjectModel::SteelBeamRebarModulus, 210000}},
          0, 2, {-1, -1, 0}, {{Group::SteelBeam, 1, 10, 2, 491, 250, 12, 0.001}}},
-        {"ABeamS",
+        {F::AB,
          {{&ProjectModel::BeamHeight, 265},
           {&ProjectModel::WebThickness, 6},
           {&ProjectModel::TopFlangeThickness, 20},
@@ -282,23 +283,38 @@ const std::vector<TypeDefaults>& defaultsTable() {
     return table;
 }
 
-const BeamTypeInfo types[] = {
-    {"optSuora", "&SUORA", "SUORA", "SU", 2, "FrmSuorakaidepalkki", 0, DowelFlag::OnBeamTop, 0, 2},
-    {"optBLeuka", "BL&EUKA", "BLEUKA", "BL", 2, "frmBLeukapalkki", 1, DowelFlag::Connection, 1, 6},
-    {"optJalo", "&JALO", "JALO", "JA", 2, "frmBLeukapalkki", 1, DowelFlag::Connection, 1, 6},
-    {"optI", "I-BETO&NI", "BI", "BI", 2, "FrmIpalkki", 0, DowelFlag::OnBeamTop, 0, 8},
-    {"optKvatro", "K&VATRO", "KVATRO", "KV", 3, "frmKvatropalkki", 1, DowelFlag::OnBeamTop, 0, 6},
-    {"optSuper", "SU&PER", "BESUPER", "BE", 3, "FrmSuperpalkki", 1, DowelFlag::Connection, 0, 9},
-    {"optLBL", "LBL", "LBL", "LB", 3, "FrmKemo", 1, DowelFlag::Connection, 1, 6},
-    {"optLB", "L&B", "KEMO_UUSI", "KE", 3, "FrmLB", 1, DowelFlag::Connection, 1, 8},
-    {"OptApalkki", "A BEAM &W", "Apalkki", "AP", 3, "FrmApalkki", 1, DowelFlag::Connection, 1, 6},
-    {"optTI", "T&I", "TI", "TI", 1, "frmTIpalkki", 0, DowelFlag::OnBeamTop, 0, 6},
-    {"optHQ", "W&Q", "HQ", "HQ", 1, "frmHQpalkki", 1, DowelFlag::Connection, 0, 6},
-    {"OptCWQ", "&CWQ", "CWQ", "CW", 1, "frmCWQpalkki", 1, DowelFlag::Connection, 0, 6},
-    {"optDelta", "&DELTA", "DELTA", "DE", 4, "frmDeltapalkki", 1, DowelFlag::Connection, 1, 11},
-    {"optMEK", "&MEK", "MEK", "ME", 4, "frmMEKpalkki", 1, DowelFlag::Connection, 1, 13},
-    {"OptAbeamS", "&A BEAM S", "ABeamS", "AB", 4, "frmAbeamS", 1, DowelFlag::Connection, 1, 13},
+// The options in the order of the enumeration's first fifteen families.
+// clang-format off
+constexpr BeamTypeInfo types[] = {
+    {"optSuora",   "&SUORA",    F::SU, 0, DowelFlag::OnBeamTop,  0, 2},
+    {"optBLeuka",  "BL&EUKA",   F::BL, 1, DowelFlag::Connection, 1, 6},
+    {"optJalo",    "&JALO",     F::JA, 1, DowelFlag::Connection, 1, 6},
+    {"optI",       "I-BETO&NI", F::BI, 0, DowelFlag::OnBeamTop,  0, 8},
+    {"optKvatro",  "K&VATRO",   F::KV, 1, DowelFlag::OnBeamTop,  0, 6},
+    {"optSuper",   "SU&PER",    F::BE, 1, DowelFlag::Connection, 0, 9},
+    {"optLBL",     "LBL",       F::LB, 1, DowelFlag::Connection, 1, 6},
+    {"optLB",      "L&B",       F::KE, 1, DowelFlag::Connection, 1, 8},
+    {"OptApalkki", "A BEAM &W", F::AP, 1, DowelFlag::Connection, 1, 6},
+    {"optTI",      "T&I",       F::TI, 0, DowelFlag::OnBeamTop,  0, 6},
+    {"optHQ",      "W&Q",       F::HQ, 1, DowelFlag::Connection, 0, 6},
+    {"OptCWQ",     "&CWQ",      F::CW, 1, DowelFlag::Connection, 0, 6},
+    {"optDelta",   "&DELTA",    F::DE, 1, DowelFlag::Connection, 1, 11},
+    {"optMEK",     "&MEK",      F::ME, 1, DowelFlag::Connection, 1, 13},
+    {"OptAbeamS",  "&A BEAM S", F::AB, 1, DowelFlag::Connection, 1, 13},
 };
+// clang-format on
+
+// Every family with a dialog has its option, in the enumeration's order.
+constexpr bool everyWindowFamilyHasItsOption() {
+    std::size_t i = 0;
+    for (const model::BeamFamilyInfo& f : model::BeamFamilies) {
+        if (f.dialog.empty()) continue;
+        if (i >= std::size(types) || types[i].family != f.family) return false;
+        ++i;
+    }
+    return i == std::size(types);
+}
+static_assert(everyWindowFamilyHasItsOption());
 
 // A default as the model stores it: whole numbers as integers.
 Value number(double v) {
@@ -360,7 +376,7 @@ const BeamTypeInfo* findBeamType(std::string_view typeName) {
     return nullptr;
 }
 
-const BeamTypeInfo* findBeamTypeByFamily(std::string_view family) {
+const BeamTypeInfo* findBeamTypeByFamily(std::optional<model::BeamFamily> family) {
     for (const auto& t : types)
         if (t.family == family) return &t;
     return nullptr;
@@ -369,7 +385,7 @@ const BeamTypeInfo* findBeamTypeByFamily(std::string_view family) {
 void ApplyBeamTypeDefaults(ProjectModel& m, const BeamTypeInfo& type) {
     const TypeDefaults* d = nullptr;
     for (const auto& entry : defaultsTable())
-        if (entry.typeName == type.typeName) d = &entry;
+        if (entry.family == type.family) d = &entry;
 
     // Every type starts from an empty beam, ABeamS too, so that nothing of
     // the previous type's section or rows stays behind the new one.
@@ -406,15 +422,15 @@ void ApplyBeamTypeDefaults(ProjectModel& m, const BeamTypeInfo& type) {
     if (d->counts.steelBeam >= 0) m.SteelBeamRebarRowCount = static_cast<int16_t>(d->counts.steelBeam);
     for (const RowFill& f : d->rows) fillRows(m, f);
 
-    if (type.family == "LB" || type.family == "KE")
+    if (type.family == F::LB || type.family == F::KE)
         m.TopBarDistanceFromBottom(1) = m.BottomFlangeThickness + m.BeamHeight - 30;
-    if (type.family == "AP") placeApalkkiTopRows(m);
-    if (type.family == "AP" || type.family == "AB") SetABeamCheckDimensions(m);
+    if (type.family == F::AP) placeApalkkiTopRows(m);
+    if (type.family == F::AP || type.family == F::AB) SetABeamCheckDimensions(m);
 }
 
 void SetABeamCheckDimensions(ProjectModel& m) {
     m.BeamWidth = m.BottomFlangeWidth;
-    if (m.BeamFamilyCode() == "AB") m.OverallBeamHeight = m.BeamHeight + m.LeftLedgeHeight;
+    if (m.Family() == F::AB) m.OverallBeamHeight = m.BeamHeight + m.LeftLedgeHeight;
 }
 
 void SelectBeamType(ProjectModel& m, const BeamTypeInfo& type) {

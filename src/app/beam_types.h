@@ -1,9 +1,10 @@
 #pragma once
-// The beam types the main window offers, with their family codes,
-// categories, flags and the defaults that choosing a type writes into the
-// project.
+// The beam types the main window offers: each family's option with the
+// flags and the defaults that choosing it writes into the project. The type
+// name, category and dialog are the family's (model/beam_family.h).
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -14,12 +15,20 @@ namespace quorvel::app {
 enum class DowelFlag { OnBeamTop, Connection };
 
 struct BeamTypeInfo {
+    constexpr BeamTypeInfo(std::string_view option, std::string_view caption, model::BeamFamily family,
+                           int16_t slabsOnLedge, DowelFlag dowelFlag, int16_t dowelValue,
+                           int16_t materialParameterCount)
+        : option(option), caption(caption), family(family), typeName(model::FamilyInfo(family).typeName),
+          category(model::FamilyInfo(family).category), dialog(model::FamilyInfo(family).dialog),
+          slabsOnLedge(slabsOnLedge), dowelFlag(dowelFlag), dowelValue(dowelValue),
+          materialParameterCount(materialParameterCount) {}
+
     std::string_view option;    // option button of the main window
     std::string_view caption;   // its layout caption
-    std::string_view typeName;  // BeamTypeName
-    std::string_view family;    // BeamFamilyCode
-    int category;               // BeamCategory
-    std::string_view dialog;    // the beam dialog that edits the type
+    model::BeamFamily family;
+    std::string_view typeName;  // BeamTypeName, the family's
+    int category;               // BeamCategory, the family's
+    std::string_view dialog;    // the beam dialog that edits the type, the family's
     int16_t slabsOnLedge;       // SlabsOnLedge
     DowelFlag dowelFlag;        // which dowel flag the type writes
     int16_t dowelValue;
@@ -31,8 +40,8 @@ std::span<const BeamTypeInfo> BeamTypes();
 
 // The type of a type name (exact spelling) or nothing.
 const BeamTypeInfo* findBeamType(std::string_view typeName);
-// The first type of a family code ("BL" gives BLEUKA, "JA" JALO) or nothing.
-const BeamTypeInfo* findBeamTypeByFamily(std::string_view family);
+// The type of a family (BL gives BLEUKA, JA JALO) or nothing (HX, SX, XX).
+const BeamTypeInfo* findBeamTypeByFamily(std::optional<model::BeamFamily> family);
 
 // Replaces the beam definition by the type's: clears it, then writes the
 // type name, category, flags, geometry, slab-end values of both sides,

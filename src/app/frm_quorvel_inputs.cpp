@@ -27,6 +27,7 @@ namespace {
 using model::ProjectModel;
 using platform::TextBox;
 using runtime::Value;
+using F = model::BeamFamily;
 
 // What the Change event stores.
 enum class OnChange {
@@ -200,7 +201,7 @@ struct Kept {
 bool checkBox(frmQuorvel& w, const BoxRule& r, std::string& kept) {
     ProjectModel& m = w.model();
     TextBox& box = w.*r.box;
-    const std::string_view prefix = rawTypePrefix(m);
+    const std::optional<F> family = model::FamilyOfTypeNameAsItStands(m.BeamTypeName);
     BoxCheck check = tableCheck(box);
     switch (r.lostFocus) {
     case L::Table:
@@ -210,7 +211,7 @@ bool checkBox(frmQuorvel& w, const BoxRule& r, std::string& kept) {
         check.defaultValue = m.BeamCategory == 2 ? 10 : 0;
         break;
     case L::SupportLength: {
-        const bool noMinimum = prefix == "ME" || prefix == "HX" || prefix == "HQ";
+        const bool noMinimum = family == F::ME || family == F::HX || family == F::HQ;
         check.range.minimum = noMinimum ? 0 : 20;
         check.defaultValue = defaultSupportLength(m, r.side).number();
         break;
@@ -242,8 +243,11 @@ void boxLostFocus(frmQuorvel& w, const BoxRule& r, Kept& kept) {
     case L::JointGrout: {
         if (!accepted) break;
         // Slabs on the ledges of these beams lie close to the web by design.
-        const bool narrowJoints =
-            prefix == "AP" || prefix == "Ap" || prefix == "AB" || prefix == "LB" || prefix == "KE";
+        // The code's letters as they stand, and the A BEAM W by its own
+        // type name's spelling ("Apalkki") as well.
+        const std::optional<F> family = model::FamilyOfTypeNameAsItStands(m.BeamTypeName);
+        const bool narrowJoints = family == F::AP || family == F::AB || family == F::LB || family == F::KE ||
+                                  prefix == model::FamilyInfo(F::AP).typeName.substr(0, 2);
         if (!narrowJoints && m.JointGroutWidth(r.side) < 30)
             ShowJointGroutWarning(w.platform());
         break;

@@ -81,7 +81,7 @@ void frmQuorvel::RefreshMainForm() {
 
     // The option of the beam family; when it was not selected its handler
     // writes the type's defaults and refreshes the window once more.
-    if (const BeamTypeInfo* type = findBeamTypeByFamily(m.BeamFamilyCode())) {
+    if (const BeamTypeInfo* type = findBeamTypeByFamily(m.Family())) {
         static_cast<OptionButton*>(findControl(std::string(type->option)))->setValue(true);
     } else {
         // No option offers the family: a new project, shown as the window

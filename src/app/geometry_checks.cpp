@@ -600,30 +600,39 @@ int16_t CheckHolePositions(const ProjectModel& m, std::string& lines, float span
 void CollectInputContradictions(const ProjectModel& m, std::string& lines, int16_t& found) {
     lines.clear();
     found = 0;
-    const std::string code = m.BeamTypeName.substr(0, 2);  // as it stands: case matters
+    // The family by the code's letters as they stand: case matters.
+    const std::optional<model::BeamFamily> code = model::FamilyOfTypeNameAsItStands(m.BeamTypeName);
     const float bearing1 = SlabBearingNeed(m, 1);
     const float bearing2 = SlabBearingNeed(m, 2);
 
     using IntCheck = int16_t (*)(const ProjectModel&, int16_t, float, float, std::string&);
     using SingleCheck = int16_t (*)(const ProjectModel&, float, float, float, std::string&);
+    // One row per family in the enumeration's order; neither check: the
+    // plain beam check.
     struct FamilyCheck {
-        const char* code;
+        model::BeamFamily family;
         IntCheck intCheck;
         SingleCheck singleCheck;
     };
+    using F = model::BeamFamily;
+    // clang-format off
     static constexpr FamilyCheck kFamilies[] = {
-        {"BL", CheckLedgeBeamGeometry, nullptr}, {"JA", CheckLedgeBeamGeometry, nullptr},
-        {"DE", CheckDeltaBeamGeometry, nullptr}, {"LB", nullptr, CheckLblBeamGeometry},
-        {"KE", nullptr, CheckKemoBeamGeometry},  {"ME", nullptr, CheckMekBeamGeometry},
-        {"TI", CheckTiBeamGeometry, nullptr},    {"HQ", CheckHqBeamGeometry, nullptr},
-        {"BE", CheckSuperBeamGeometry, nullptr}, {"KV", CheckKvatroBeamGeometry, nullptr},
-        {"BI", CheckIBeamGeometry, nullptr},     {"CW", CheckCwqBeamGeometry, nullptr},
+        {F::SU, nullptr, nullptr},                {F::BL, CheckLedgeBeamGeometry, nullptr},
+        {F::JA, CheckLedgeBeamGeometry, nullptr}, {F::BI, CheckIBeamGeometry, nullptr},
+        {F::KV, CheckKvatroBeamGeometry, nullptr}, {F::BE, CheckSuperBeamGeometry, nullptr},
+        {F::LB, nullptr, CheckLblBeamGeometry},   {F::KE, nullptr, CheckKemoBeamGeometry},
+        {F::AP, nullptr, nullptr},                {F::TI, CheckTiBeamGeometry, nullptr},
+        {F::HQ, CheckHqBeamGeometry, nullptr},    {F::CW, CheckCwqBeamGeometry, nullptr},
+        {F::DE, CheckDeltaBeamGeometry, nullptr}, {F::ME, nullptr, CheckMekBeamGeometry},
+        {F::AB, nullptr, nullptr},                {F::HX, nullptr, nullptr},
+        {F::SX, nullptr, nullptr},                {F::XX, nullptr, nullptr},
     };
+    // clang-format on
+    static_assert(model::EveryFamilyInOrder(kFamilies));
     std::string familyLines;
     int16_t familyFound = 0;
-    const auto family = std::find_if(std::begin(kFamilies), std::end(kFamilies),
-                                     [&](const FamilyCheck& f) { return code == f.code; });
-    if (family == std::end(kFamilies))
+    const FamilyCheck* family = code ? &kFamilies[model::FamilyIndex(*code)] : nullptr;
+    if (!family || (!family->intCheck && !family->singleCheck))
         familyFound = CheckPlainBeamGeometry(m, 0, bearing1, bearing2, familyLines);
     else if (family->intCheck)
         familyFound = family->intCheck(m, 0, bearing1, bearing2, familyLines);

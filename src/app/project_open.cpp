@@ -141,7 +141,7 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     }
     // HX, SX and XX projects have no option in this window: showing them
     // would silently turn them into a default beam.
-    if (!findBeamTypeByFamily(copy->BeamFamilyCode()))
+    if (!findBeamTypeByFamily(copy->Family()))
         return inputfile::LineProblem{0, "palkkityyppiä " + copy->BeamTypeName + " ei voi käsitellä tässä ikkunassa",
                                       "beam type " + copy->BeamTypeName + " cannot be shown in this window"};
     return std::nullopt;
@@ -182,7 +182,7 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
         RefreshMainForm();
         problem = inputfile::ReadProjectFile(m, fileName);
     }
-    if (problem || !findBeamTypeByFamily(m.BeamFamilyCode())) {
+    if (problem || !findBeamTypeByFamily(m.Family())) {
         // The file was changed between the check and these reads: the
         // project comes back as it was, its results to be calculated anew.
         const inputfile::LineProblem changed{0, "tiedosto muuttui luettaessa", "the file changed while it was read"};

@@ -148,7 +148,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             m.JointGroutWidth(1) = values[5];
             m.JointGroutWidth(2) = m.JointGroutWidth(1);
         }
-        const std::string family = m.BeamFamilyCode();
+        const std::optional<model::BeamFamily> family = m.Family();
         const bool known = isKnownSectionFamily(family);
         if (!known) m.BeamTypeName = texts[1];
 

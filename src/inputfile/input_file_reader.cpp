@@ -260,7 +260,7 @@ public:
     // limit. The left slab side is held to its limits only when it carries
     // slabs; otherwise only to what a single-precision field keeps.
     void checkLimits(std::vector<LineProblem>& problems, bool leftSideCarriesSlabs) {
-        const std::string family = m_.BeamFamilyCode();
+        const std::optional<model::BeamFamily> family = m_.Family();
         // The section record's category decides how record 8 and the
         // reinforcement records read: a category outside its range explains
         // whatever else would be found.
@@ -483,7 +483,7 @@ private:
         stored_.push_back({"BeamCategory", 0, m_.BeamCategory.number(), line});
         stored_.push_back({"SlabsOnLedge", 0, static_cast<double>(m_.SlabsOnLedge), line});
         // A parameter that is no number is named already.
-        for (const SectionField& field : namedSectionParameterFields(m_, m_.BeamFamilyCode()))
+        for (const SectionField& field : namedSectionParameterFields(m_, m_.Family()))
             if (!std::isnan(field.value->number()))
                 stored_.push_back({field.name, field.element, field.value->number(), line});
     }
@@ -632,7 +632,7 @@ private:
     // Records 10 to 16 by category and family.
     void readReinforcement() {
         const Value category = m_.BeamCategory;
-        const std::string family = m_.BeamFamilyCode();
+        const std::optional<model::BeamFamily> family = m_.Family();
         if (category != 1 && category != 4) {
             read(3);
             m_.ReinforcementModulus = f(1, "ReinforcementModulus", 0);
@@ -645,7 +645,7 @@ private:
                 m_.BarDistanceFromBottom(r) = f(3, "BarDistanceFromBottom", r);
                 m_.BarPrestress(r) = corrected(f(4, "BarPrestress", r), 0.0011, 0.00001);
             }
-            if (family == "LB" || family == "BE" || family == "AP") {
+            if (hasTopRebarRecords(family)) {
                 read(3);
                 m_.TopRebarModulus = f(1, "TopRebarModulus", 0);
                 m_.TopRebarStrength = f(2, "TopRebarStrength", 0);
@@ -655,12 +655,12 @@ private:
                     m_.TopBarsInRow(r) = whole16(1, "TopBarsInRow", r);
                     m_.TopBarArea(r) = f(2, "TopBarArea", r);
                     m_.TopBarDistanceFromTop(r) = f(3, "TopBarDistanceFromTop", r);
-                    if (family == "BE")
+                    if (family == model::BeamFamily::BE)
                         m_.TopBarDistanceFromBottom(r) = m_.TopBarDistanceFromTop(r);
-                    else if (family == "AP" && r == 1)
+                    else if (family == model::BeamFamily::AP && r == 1)
                         m_.TopBarDistanceFromBottom(r) =
                             m_.BottomFlangeThickness + m_.BeamHeight + m_.TopBarDistanceFromTop(1);
-                    else if (family == "AP")
+                    else if (family == model::BeamFamily::AP)
                         m_.TopBarDistanceFromBottom(r) =
                             m_.BottomFlangeThickness + m_.BeamHeight - m_.TopBarDistanceFromTop(r);
                     else

@@ -75,7 +75,7 @@ public:
     Writer(ProjectModel& m, std::string& out) : m_(m), out_(out) {}
 
     void writeAll() {
-        const std::string family = m_.BeamFamilyCode();
+        const std::optional<model::BeamFamily> family = m_.Family();
         if (m_.SlabFileName.empty()) m_.SlabFileName = "ONTELO.mit";
         if (m_.BeamLibraryFileName.empty()) m_.BeamLibraryFileName = "0.mit";
 
@@ -172,9 +172,9 @@ private:
 
     // Records 8 to 16: library, type and span with the material group, the
     // section record, and the reinforcement groups of the category.
-    void writeBeamRecords(const std::string& family) {
+    void writeBeamRecords(std::optional<model::BeamFamily> family) {
         const Value category = m_.BeamCategory;
-        if (categoryIs(category, {1, 4}) && family != "CW") {
+        if (categoryIs(category, {1, 4}) && family != model::BeamFamily::CW) {
             m_.SteelStrength2 = m_.SteelStrength;
             m_.SteelStrength3 = m_.SteelStrength;
         }
@@ -194,7 +194,7 @@ private:
 
         // The section record. A family the file does not know is written
         // without parameters rather than with values left from elsewhere.
-        if (family == "BI") m_.OverallBeamHeight = m_.BeamHeight;
+        if (family == model::BeamFamily::BI) m_.OverallBeamHeight = m_.BeamHeight;
         const auto fields = sectionParameterFields(m_, family);
         if (isKnownSectionFamily(family)) m_.MaterialParameterCount = static_cast<int16_t>(fields.size());
         RecordLine r9;
@@ -211,7 +211,7 @@ private:
                 put(RecordLine()
                         .number(m_.BarsInRow(r)).number(m_.BarArea(r))
                         .number(m_.BarDistanceFromBottom(r)).number(m_.BarPrestress(r)));
-            if (family == "LB" || family == "BE" || family == "AP") {
+            if (hasTopRebarRecords(family)) {
                 put(RecordLine()
                         .number(m_.TopRebarModulus).gap()
                         .number(m_.TopRebarStrength)

@@ -198,7 +198,7 @@ double PlacedLoads::effect(LoadEffect effect, double x, double L, double EI) con
 }
 
 int shoreCount(const ProjectModel& m) {
-    return m.BeamFamilyCode() == "BE" ? runtime::toInt16(m.SuperPrestressTerm) : 0;
+    return m.Family() == model::BeamFamily::BE ? runtime::toInt16(m.SuperPrestressTerm) : 0;
 }
 
 void ComputeBeamMomentsAndShears(ProjectModel& m) {
@@ -208,7 +208,7 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
     if (n > model::MaxCalculationPoint)
         throw RunTimeError(runtime::ErrSubscriptOutOfRange, "calculation points");
 
-    const bool onShores = m.BeamFamilyCode() == "BE";
+    const bool onShores = m.Family() == model::BeamFamily::BE;
     const int shores = shoreCount(m);
     if (onShores) {
         // The shores carry the wet weight: the slabs as they lie along the

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/beam_family.h"
 #include "runtime/arrays.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
@@ -37,12 +38,13 @@ std::string upperCased(std::string text) {
     return text;
 }
 
-// Families whose slabs take the dowels on the beam top as their column.
-bool usesTopDowels(const std::string& family) {
-    static constexpr std::array<const char*, 4> families{"HI", "SU", "BI", "TI"};
-    for (const char* f : families)
-        if (family == f) return true;
-    return false;
+// Families whose slabs take the dowels on the beam top as their column, by
+// the upper-cased code; a type name beginning "HI" (no family of the
+// program's) takes them as well.
+bool usesTopDowels(const std::string& code) {
+    using F = model::BeamFamily;
+    const std::optional<F> family = model::FamilyOfCode(code);
+    return code == "HI" || family == F::SU || family == F::BI || family == F::TI;
 }
 
 // What the table's values mean bounds them. x is a slab height (mm),

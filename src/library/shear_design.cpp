@@ -36,7 +36,7 @@ double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double 
                                  double g4, double /*unused1*/, double /*unused2*/,
                                  double /*unused3*/, double /*unused4*/, double /*unused5*/,
                                  double g5, Value& term, Value& cap) {
-    const bool cw = m.BeamTypeName.compare(0, 2, "CW") == 0;
+    const bool cw = model::FamilyOfTypeNameAsItStands(m.BeamTypeName) == model::BeamFamily::CW;
     const double concrete = cw ? 0.24 * m.ConcreteFcd(6) * t : 0.15 * fckTop * t;
     const double reinforcement = (cw ? 1.25 : 1.0) * 0.001 * As * fyk;
 

@@ -16,9 +16,11 @@ using runtime::RunTimeError;
 
 namespace {
 
-bool isFamily(const std::string& family, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (family == c) return true;
+using F = model::BeamFamily;
+
+bool isFamily(std::optional<F> family, std::initializer_list<F> families) {
+    for (F f : families)
+        if (family == f) return true;
     return false;
 }
 
@@ -42,14 +44,16 @@ double seatLimitedBearing(const model::ProjectModel& m, int side, double Es, dou
 // The effective support length of a side over the slab span L; the
 // families that take the bearing as it stands keep its value as entered.
 runtime::Value effectiveSupportLengthOver(const model::ProjectModel& m, int side, double L) {
-    const std::string family = m.BeamTypeName.substr(0, 2);
-    if (isFamily(family, {"BI", "SU"})) return m.SlabSupportLength(side);
+    // The code's letters as they stand: a type name in lower case takes the
+    // seat-limited bearing.
+    const std::optional<F> family = model::FamilyOfTypeNameAsItStands(m.BeamTypeName);
+    if (isFamily(family, {F::BI, F::SU})) return m.SlabSupportLength(side);
     const double thickness = side == 1 ? m.LeftLedgeHeight.number() : m.RightLedgeHeight.number();
-    if (isFamily(family, {"BE", "DE"})) {
+    if (isFamily(family, {F::BE, F::DE})) {
         const bool equalFlanges = std::abs(m.TopFlangeWidth - m.BottomFlangeWidth) < 1.0;
         return equalFlanges ? runtime::Value(m.SlabSupportLength(side) - thickness / 2.0) : m.SlabSupportLength(side);
     }
-    const bool concreteLedge = isFamily(family, {"JA", "BL", "SX"});
+    const bool concreteLedge = isFamily(family, {F::JA, F::BL, F::SX});
     const double Es = concreteLedge ? double(m.ConcreteEcm(1)) : double(m.SteelModulus);
     const double projection = side == 1 ? (concreteLedge ? m.LeftLedgeDepth : m.LeftLedgeWidth).number()
                                         : (concreteLedge ? m.RightLedgeDepth : m.RightLedgeWidth).number();

@@ -80,7 +80,7 @@ struct RowGroupRule {
 
 // One family's table: its rules, and the concrete its rows stand in.
 struct Family {
-    std::vector<std::string_view> codes;
+    std::vector<BeamFamily> families;
     std::vector<Caption> captions;
     std::vector<SectionRule> rules;
     std::vector<RowGroupRule> rows;
@@ -167,7 +167,7 @@ std::vector<Family> makeFamilies() {
     std::vector<Family> all;
 
     // SUORA: one rectangle.
-    all.push_back({{"SU"},
+    all.push_back({{BeamFamily::SU},
                    {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
                     {"B", "Palkin leveys", "Beam width", "BeamWidth"}},
                    {},
@@ -180,7 +180,7 @@ std::vector<Family> makeFamilies() {
 
     // BLEUKA and JALO: a web of the full height on a ledge at each side.
     all.push_back(
-        {{"BL", "JA"},
+        {{BeamFamily::BL, BeamFamily::JA},
          {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
           {"B", "Uuman leveys", "Web width", "BeamWidth"},
           {"hL", "Leuan korkeus, vasen", "Ledge height, left", "LeftLedgeHeight"},
@@ -223,7 +223,7 @@ std::vector<Family> makeFamilies() {
 
     // I-BETONI: bottom flange, lower haunch, web, upper haunch, top flange.
     all.push_back(
-        {{"BI"},
+        {{BeamFamily::BI},
          {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
           {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
           {"hr1", "Alaviisteen korkeus (hr1)", "Lower haunch height (hr1)", "LowerRecessHeight"},
@@ -269,7 +269,7 @@ std::vector<Family> makeFamilies() {
         return m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth - 2 * m.WebThickness;
     };
     all.push_back(
-        {{"KV"},
+        {{BeamFamily::KV},
          {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
           {"bc", "Uumien väli", "Distance between the webs", "BottomFlangeWidth"},
           {"y1", "Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom",
@@ -304,7 +304,7 @@ std::vector<Family> makeFamilies() {
          25});
 
     // SUPER: a precast part between two angles, cast concrete above it.
-    all.push_back({{"BE"},
+    all.push_back({{BeamFamily::BE},
                    {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
                     {"hA", "Kulmateräs", "Angle steel", "AngleSteelHeight"}},
                    {},
@@ -327,7 +327,7 @@ std::vector<Family> makeFamilies() {
         return m.BottomFlangeWidth - m.LeftLedgeWidth - m.RightLedgeWidth;
     };
     all.push_back(
-        {{"LB"},
+        {{BeamFamily::LB},
          {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
           {"bLB", "Alaleveys", "Bottom width", "BottomFlangeWidth"},
           // The window works out the web width and offers the ledges in
@@ -359,7 +359,7 @@ std::vector<Family> makeFamilies() {
 
     // LB: a precast part, narrowing upwards, between two steel angles.
     all.push_back(
-        {{"KE"},
+        {{BeamFamily::KE},
          {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
           {"bLB", "Betonin alaleveys (bLB)", "Concrete bottom width (bLB)", "LBBottomWidth"},
           {"B", "Betonin yläleveys (B)", "Concrete top width (B)", "BeamWidth"},
@@ -394,7 +394,7 @@ std::vector<Family> makeFamilies() {
 
     // A BEAM W: inclined steel webs round a precast core on a bottom plate.
     all.push_back(
-        {{"AP"},
+        {{BeamFamily::AP},
          {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
           {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
           {"tt", "Ylälevyn paksuus (tt)", "Top plate thickness (tt)", "TopFlangeThickness"},
@@ -447,7 +447,7 @@ std::vector<Family> makeFamilies() {
         {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
         {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
         {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
-    all.push_back({{"TI"},
+    all.push_back({{BeamFamily::TI},
                    weldedI,
                    {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
                     plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
@@ -501,7 +501,7 @@ std::vector<Family> makeFamilies() {
         {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "bb - bt - 2 tw", wholeProjection,
          [](S s) { return seatsOnLedges(s) && !s.leftInUse; }},
         {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection, leftSeat}};
-    all.push_back({{"HQ"}, box, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
+    all.push_back({{BeamFamily::HQ}, box, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
     std::vector<Caption> cwq = box;
     cwq.push_back({"bv", "Vaarnan leveys (bv)", "Dowel width (bv)", "DowelWidth"});
     cwq.push_back({"hv", "Vaarnan korkeus (hv)", "Dowel height (hv)", "DowelHeight"});
@@ -513,7 +513,7 @@ std::vector<Family> makeFamilies() {
                         [](S s) { return static_cast<double>(s.m.DowelHeight); }, Op::AtMost, "ht",
                         [](S s) { return static_cast<double>(s.m.ToppingThickness); },
                         [](S s) { return s.m.ToppingThickness > 0; }});
-    all.push_back({{"CW"}, cwq, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
+    all.push_back({{BeamFamily::CW}, cwq, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
 
     // DELTA and A BEAM S: inclined webs from the bottom plate to the top
     // plate, holes in the webs, concrete cast between them.
@@ -553,7 +553,7 @@ std::vector<Family> makeFamilies() {
     deltaRules.push_back({"reikä on uuman sisällä", "the hole lies inside the web", "e + D",
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
-    all.push_back({{"DE"}, delta, deltaRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
+    all.push_back({{BeamFamily::DE}, delta, deltaRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
                    concreteTop, inclinedCoreWidth, true, 20});
 
     std::vector<Caption> abeam = inclined;
@@ -568,13 +568,13 @@ std::vector<Family> makeFamilies() {
     abeamRules.push_back({"alareikä on uuman sisällä", "the lower hole lies inside the web", "e2 + D2",
                           [](S s) { return s.m.LowerHoleEdgeDistance + s.m.LowerHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
-    all.push_back({{"AB"}, abeam, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
+    all.push_back({{BeamFamily::AB}, abeam, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
                    concreteTop, inclinedCoreWidth, true, 20});
 
     // MEK: an I-profile standing in concrete on the bottom plate, a raised
     // box under the slab ends.
     all.push_back(
-        {{"ME"},
+        {{BeamFamily::ME},
          {{"h", "Korkeus pohjalevyn päältä (h)", "Height above the bottom plate (h)", "BeamHeight"},
           {"hs", "I-profiilin korkeus (hs)", "I-profile height (hs)", "InnerProfileHeight"},
           {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
@@ -645,10 +645,10 @@ const std::vector<Family>& families() {
     return f;
 }
 
-const Family* familyOf(const std::string& code) {
+const Family* familyOf(std::optional<BeamFamily> family) {
     for (const Family& f : families())
-        for (std::string_view c : f.codes)
-            if (c == code) return &f;
+        for (BeamFamily c : f.families)
+            if (c == family) return &f;
     return nullptr;
 }
 
@@ -955,7 +955,7 @@ std::optional<BeamRuleBreach> steelRatioBreach(const Family& f, const Section& s
 }  // namespace
 
 std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool leftSideCarriesSlabs) {
-    const Family* f = familyOf(m.BeamFamilyCode());
+    const Family* f = familyOf(m.Family());
     if (!f) return std::nullopt;
     const Section s{m, leftSideCarriesSlabs};
     if (auto b = sectionRuleBreach(*f, s)) return b;
@@ -973,9 +973,9 @@ RuleBreach beamBreachMessage(const BeamRuleBreach& breach, const std::string& wh
                 where(whereEnglish) + ": " + breach.mend.english + "."};
 }
 
-std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode) {
+std::vector<BeamRuleCaption> beamRuleCaptions(BeamFamily family) {
     std::vector<BeamRuleCaption> captions;
-    if (const Family* f = familyOf(familyCode))
+    if (const Family* f = familyOf(family))
         for (const Caption& c : f->captions)
             captions.push_back({std::string(c.finnish), std::string(c.english), std::string(c.field)});
     return captions;

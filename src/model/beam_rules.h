@@ -71,6 +71,6 @@ struct BeamRuleCaption {
     std::string field;
 };
 // The captions of a family's rules; none for a family without a table.
-std::vector<BeamRuleCaption> beamRuleCaptions(const std::string& familyCode);
+std::vector<BeamRuleCaption> beamRuleCaptions(BeamFamily family);
 
 }  // namespace quorvel::model

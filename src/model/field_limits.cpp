@@ -1061,14 +1061,6 @@ const BoxLimit* boxLimit(std::string_view form, std::string_view control) {
 
 namespace {
 
-// The beam dialog of each beam family code (no dialog: HX, SX, XX).
-constexpr std::pair<std::string_view, std::string_view> kFamilyWindows[] = {
-    {"SU", "FrmSuorakaidepalkki"}, {"BL", "frmBLeukapalkki"}, {"JA", "frmBLeukapalkki"}, {"BI", "FrmIpalkki"},
-    {"KV", "frmKvatropalkki"},     {"BE", "FrmSuperpalkki"},  {"LB", "FrmKemo"},         {"KE", "FrmLB"},
-    {"AP", "FrmApalkki"},          {"TI", "frmTIpalkki"},     {"HQ", "frmHQpalkki"},     {"CW", "frmCWQpalkki"},
-    {"DE", "frmDeltapalkki"},      {"ME", "frmMEKpalkki"},    {"AB", "frmAbeamS"},
-};
-
 bool isBeamWindow(std::string_view form) {
     for (const BeamWindow& w : kBeamWindows)
         if (w.form == form) return true;
@@ -1091,12 +1083,10 @@ void narrowByBox(NumberRange& r, const BoxLimit& b) {
 }
 
 // projectFileRange worked out from the tables.
-std::optional<NumberRange> fileRangeOf(std::string_view field, int element, std::string_view family) {
+std::optional<NumberRange> fileRangeOf(std::string_view field, int element, std::optional<BeamFamily> family) {
     const FieldLimit* limit = fieldLimit(field, element);
     if (!limit) return std::nullopt;
-    std::string_view beamForm;
-    for (const auto& [code, form] : kFamilyWindows)
-        if (code == family) beamForm = form;
+    const std::string_view beamForm = family ? FamilyInfo(*family).dialog : std::string_view();
     // A row the beam dialog has for the field itself stands instead of the
     // rows every beam dialog shares for it (the LBL beam's strand boxes).
     bool beamFormHasOwnRow = false;
@@ -1117,16 +1107,15 @@ std::optional<NumberRange> fileRangeOf(std::string_view field, int element, std:
 
 }  // namespace
 
-std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family) {
+std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::optional<BeamFamily> family) {
     // Every Calculate reads the project through these ranges: each is
     // worked out from the tables once.
     const FieldLimit* limit = fieldLimit(field, element);
     if (!limit) return std::nullopt;
     // Keyed by the row, the element and the family's dialog (the families
     // without one share their ranges).
-    std::size_t window = std::size(kFamilyWindows);
-    for (std::size_t i = 0; i < std::size(kFamilyWindows); ++i)
-        if (kFamilyWindows[i].first == family) window = i;
+    const std::size_t window =
+        family && !FamilyInfo(*family).dialog.empty() ? FamilyIndex(*family) : BeamFamilyCount;
     static std::mutex guard;
     static std::map<std::tuple<const FieldLimit*, int, std::size_t>, std::optional<NumberRange>> known;
     const std::lock_guard<std::mutex> lock(guard);

@@ -25,6 +25,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/beam_family.h"
+
 namespace quorvel::model {
 
 // An interval of numbers. The bounds are inclusive unless said otherwise;
@@ -123,7 +125,7 @@ std::string_view fieldUnit(std::string_view field);
 // main window and its dialogs, and the family's beam dialog. A bound that a
 // window works out from other input is left to the window. Nothing for a
 // field without a row.
-std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::string_view family);
+std::optional<NumberRange> projectFileRange(std::string_view field, int element, std::optional<BeamFamily> family);
 
 // The box's row: the form's own row, else the shared beam-dialog row for
 // a beam dialog's shared box; nullptr for a box without one.

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/beam_family.h"
 #include "model/model_arrays.h"
 #include "model/slab_catalogue.h"
 
@@ -86,12 +87,9 @@ struct ProjectInputFields {
     bool NoWorkFolder = false;
 
     // Family code: the first two letters of BeamTypeName, upper-cased.
-    std::string BeamFamilyCode() const {
-        std::string code = BeamTypeName.substr(0, 2);
-        for (char& c : code)
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        return code;
-    }
+    std::string BeamFamilyCode() const { return FamilyCodeOfTypeName(BeamTypeName); }
+    // The family of that code, or none (an empty or unknown type name).
+    std::optional<BeamFamily> Family() const { return FamilyOfTypeName(BeamTypeName); }
 
     // --- Beam geometry (mm) ----------------------------------------------
     Value BeamSpan;               // span L

@@ -54,7 +54,7 @@ void printSteelGrade(RowPrinter& out, const std::string& label, const std::strin
     PrintLabelValueLine(f, "", "fyd", "MPa", fyd, 4, 0, 0, 60, 60, 67, 73, 1);
 }
 
-bool familyIs(M m, const char* code) { return m.BeamFamilyCode() == code; }
+bool familyIs(M m, model::BeamFamily family) { return m.Family() == family; }
 
 // The larger of two values, the second on a tie, with its own precision.
 const Value& larger(const Value& a, const Value& b) { return a > b ? a : b; }
@@ -67,7 +67,7 @@ struct ConditionalRows {
 };
 
 Value bottomWidth(M m) {
-    if (familyIs(m, "AP") || familyIs(m, "DE"))
+    if (familyIs(m, model::BeamFamily::AP) || familyIs(m, model::BeamFamily::DE))
         return plus(plus(m.BottomFlangeWidth, m.LeftLedgeWidth), m.RightLedgeWidth);
     return m.BottomFlangeWidth;
 }
@@ -79,10 +79,10 @@ constexpr ConditionalRows flangeAndWebRows[] = {
 };
 
 constexpr ConditionalRows webAndBelowRows[] = {
-    {[](M m) { return !familyIs(m, "KE") && !familyIs(m, "LB"); },
+    {[](M m) { return !familyIs(m, model::BeamFamily::KE) && !familyIs(m, model::BeamFamily::LB); },
      {{key("21"), fixed("hw"), fixed("mm"), [](M m) { return m.WebHeight; }, f40, 1, 23, 28, 35, false},
       {key("22"), fixed("tw"), fixed("mm"), [](M m) { return m.WebThickness; }, f31r, 40, 60, 67, 73, true}}},
-    {[](M m) { return familyIs(m, "DE"); },
+    {[](M m) { return familyIs(m, model::BeamFamily::DE); },
      {{key("26"), fixed("D"), fixed("mm"), [](M m) { return m.WebHoleDiameter; }, f40, 1, 23, 28, 35, false},
       {key("27"), none, fixed("mm"), [](M m) { return m.WebHoleEdgeDistance; }, {3, 0, 0}, 40, 60, 67, 73, true}}},
     {[](M m) { return times(m.InnerProfileFlangeThickness, m.InnerProfileWidth) > 0; },
@@ -107,7 +107,7 @@ constexpr ConditionalRows webAndBelowRows[] = {
      },
      {{key("38"), fixed("bf"), fixed("mm"), [](M m) { return m.RightLedgeWidth; }, f40, 40, 60, 67, 73, true},
       {}}},
-    {[](M m) { return familyIs(m, "ME"); },
+    {[](M m) { return familyIs(m, model::BeamFamily::ME); },
      {{key("40"), fixed("h"), fixed("mm"), [](M m) { return m.BoxHeight; }, f40, 1, 23, 28, 35, false},
       {key("41"), fixed("t"), fixed("mm"), [](M m) { return m.BoxPlateThickness; }, f31r, 40, 60, 67, 73, true}}},
 };
@@ -147,7 +147,7 @@ void printSteelSection(RowPrinter& out) {
     const ProjectModel& m = out.model();
     if (m.SteelPlateCount <= 0) return;
     out.keyLine("17");
-    if (familyIs(m, "CW")) {
+    if (familyIs(m, model::BeamFamily::CW)) {
         out.keyLine("18");
         static const char* const gradeKeys[] = {"242", "243", "244"};
         for (int i = 0; i <= 2; ++i)
@@ -160,13 +160,13 @@ void printSteelSection(RowPrinter& out) {
         printSteelGrade(out, out.text(""), " ", m.SteelGrade, m.SteelYieldStrength, m.SteelDesignStrength);
     }
 
-    if (familyIs(m, "BE")) {
+    if (familyIs(m, model::BeamFamily::BE)) {
         out.keyLine("227");
         out.print(angleRowsBE, 0);
         out.print(topPlateRowsBE);
     } else {
         printConditionalRows(out, flangeAndWebRows);
-        if (familyIs(m, "KE")) {
+        if (familyIs(m, model::BeamFamily::KE)) {
             out.keyLine("227");
             out.print(angleRowsKE, 0);
         }
@@ -206,7 +206,7 @@ void printPrecastConcrete(RowPrinter& out) {
     const ProjectModel& m = out.model();
     if (m.PrecastPartCount <= 0) return;
     printConcreteHead(out, "42", "43", 1);
-    const bool be = familyIs(m, "BE");
+    const bool be = familyIs(m, model::BeamFamily::BE);
     static constexpr LabelRow heightBE{key("235"), fixed("h"), fixed("mm"), [](M m) { return m.AngleSteelHeight; },
                                        f40, 1, 23, 28, 34, false};
     static constexpr LabelRow heights[] = {
@@ -281,7 +281,7 @@ void printRowGroup(RowPrinter& out, const RowGroup& g) {
     ReportFile& f = out.file();
     // Strands and wires have the symbols of prestressing steel.
     const bool strands = library::IsPrestressingSteel((m.*g.strength).number());
-    PrintLabelValueLine(f, out.text(familyIs(m, "BE") ? g.fykKeyBE : g.fykKey), strands ? "fpk" : "fyk", "MPa",
+    PrintLabelValueLine(f, out.text(familyIs(m, model::BeamFamily::BE) ? g.fykKeyBE : g.fykKey), strands ? "fpk" : "fyk", "MPa",
                         m.*g.strength, 4, 0, 0, 1, 23, 29, 35, 0);
     PrintLabelValueLine(f, "", strands ? "fpd" : "fyd", "MPa", m.*g.designStrength, 4, 0, 0, g.fydLabelColumn, 40,
                         46, 52, 0);

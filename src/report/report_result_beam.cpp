@@ -13,7 +13,7 @@ namespace quorvel::report::resulthalf {
 namespace {
 
 bool isBeFamily(const ProjectModel& m) {
-    return m.BeamFamilyCode() == "BE";
+    return m.Family() == model::BeamFamily::BE;
 }
 
 // The label of the resistance the design moment is compared with, by beam

@@ -194,7 +194,7 @@ void writeStageStiffness(ResultHalf& r) {
     auto stage = [&](int labelItem, int k) { row(r.heading(labelItem), k); };
     // A beam cast in two steps shows the precast part alone (stage 1) and
     // the beam with its infill (stage 2), each under its own name.
-    if (m.BeamFamilyCode() == "BE") {
+    if (m.Family() == model::BeamFamily::BE) {
         row(r.text(245), 1);
         row(m.InfillPartCount > 0 ? r.text(246) : r.heading(33), 2);
     } else {

@@ -85,7 +85,7 @@ bool raise(ProjectModel& m, const std::string& family, const std::string& field,
     if (field == "BarArea") return scaleBars(m.ReinforcementRowCount, m.BarArea, factor);
     if (field == "TopBarArea") return scaleBars(m.TopRebarRowCount, m.TopBarArea, factor);
     if (field == "SteelBeamBarArea") return scaleBars(m.SteelBeamRebarRowCount, m.SteelBeamBarArea, factor);
-    for (const inputfile::SectionField& f : inputfile::namedSectionParameterFields(m, family))
+    for (const inputfile::SectionField& f : inputfile::namedSectionParameterFields(m, model::FamilyOfCode(family)))
         if (f.name == field) *f.value = *f.value * factor;
     return true;
 }
@@ -94,12 +94,12 @@ TEST(BeamResistanceSweep, NeverFallsAsAWidthAThicknessOrABarAreaGrows) {
     testing::CalculationFolder data;
     int rows = 0;
     for (const BeamTypeInfo& type : BeamTypes()) {
-        const std::string family(type.family);
+        const std::string family(model::FamilyCode(type.family));
         // One row per dimension of the family: its field of the section
         // record, or the bar area of a reinforcement group.
         std::vector<std::string> dims;
         auto probe = std::make_unique<ProjectModel>();
-        for (const inputfile::SectionField& f : inputfile::namedSectionParameterFields(*probe, family))
+        for (const inputfile::SectionField& f : inputfile::namedSectionParameterFields(*probe, model::FamilyOfCode(family)))
             if (grows(family, std::string(f.name))) dims.push_back(std::string(f.name));
         for (const char* group : {"BarArea", "TopBarArea", "SteelBeamBarArea"})
             if (!LeftOut.count({family, group})) dims.push_back(group);

@@ -49,15 +49,15 @@ TEST(BeamTypes, FifteenTypesWithTheirFamilyCodesAndCategories) {
         ProjectModel m = project();
         app::SelectBeamType(m, t);
         EXPECT_EQ(m.BeamTypeName, t.typeName);
-        EXPECT_EQ(m.BeamFamilyCode(), t.family);  // the code is the first two letters, upper-cased
+        EXPECT_EQ(m.BeamFamilyCode(), model::FamilyCode(t.family));  // the code is the first two letters, upper-cased
         EXPECT_EQ(m.BeamCategory.number(), t.category);
     }
     EXPECT_EQ(options.size(), 15u);
-    EXPECT_EQ(findBeamType("Apalkki")->family, "AP");
-    EXPECT_EQ(findBeamType("ABeamS")->family, "AB");
+    EXPECT_EQ(findBeamType("Apalkki")->family, model::BeamFamily::AP);
+    EXPECT_EQ(findBeamType("ABeamS")->family, model::BeamFamily::AB);
     EXPECT_EQ(findBeamType("KEMO_UUSI")->dialog, "FrmLB");  // the crossed pair
     EXPECT_EQ(findBeamType("LBL")->dialog, "FrmKemo");
-    EXPECT_EQ(app::findBeamTypeByFamily("JA")->typeName, "JALO");
+    EXPECT_EQ(app::findBeamTypeByFamily(model::BeamFamily::JA)->typeName, "JALO");
     EXPECT_EQ(findBeamType("HX"), nullptr);  // no option in the window
 }
 

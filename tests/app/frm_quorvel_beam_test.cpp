@@ -198,7 +198,7 @@ TEST_F(MainWindowBeam, ProjectOfAHiddenTypeSelectsItsOption) {
         EXPECT_TRUE(option->value());
         EXPECT_FALSE(option->visible());
         EXPECT_EQ(m.BeamTypeName, name);
-        EXPECT_EQ(m.BeamFamilyCode(), app::findBeamType(name)->family);
+        EXPECT_EQ(m.Family(), app::findBeamType(name)->family);
     }
     EXPECT_EQ(m.ReinforcementStrength.number(), 1630.0);  // BESUPER's defaults were written
 }

@@ -208,7 +208,7 @@ void expectSameInput(const ProjectModel& e, ProjectModel& b) {
     expectSame("ConcreteQualityClass(6)", e.ConcreteQualityClass(6), b.ConcreteQualityClass(6));
 
     // The section parameters of the family.
-    const std::string family = e.BeamFamilyCode();
+    const std::optional<model::BeamFamily> family = e.Family();
     ProjectModel& ee = const_cast<ProjectModel&>(e);
     const auto expectedFields = inputfile::sectionParameterFields(ee, family);
     const auto actualFields = inputfile::sectionParameterFields(b, family);
@@ -245,7 +245,7 @@ void expectSameInput(const ProjectModel& e, ProjectModel& b) {
         SAME(SteelBeamRebarStrength);
         EXPECT_EQ(b.SteelBeamRebarRowCount, e.SteelBeamRebarRowCount);
     }
-    if (family == "LB" || family == "BE" || family == "AP") {
+    if (family == model::BeamFamily::LB || family == model::BeamFamily::BE || family == model::BeamFamily::AP) {
         SAME(TopRebarModulus);
         SAME(TopRebarStrength);
         EXPECT_EQ(b.TopRebarRowCount, e.TopRebarRowCount);

@@ -161,7 +161,7 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
                 if (huge.problem->field.empty()) continue;
 
                 // The field's limits: just outside refused, at them read.
-                const std::string family = huge.model->BeamFamilyCode();
+                const std::optional<model::BeamFamily> family = huge.model->Family();
                 const auto range = model::projectFileRange(huge.problem->field, huge.problem->element, family);
                 ASSERT_TRUE(range) << where << " " << huge.problem->field;
                 // The loss is given in per cent.

@@ -56,7 +56,7 @@ TEST(BeamFamilyTables, EachWindowEditsExactlyTheDimensionsOfItsSectionRecord) {
     for (const BeamFamilyTable& t : beamFamilyTables()) {
         model::ProjectModel m = newProjectOf(t.typeName);
         std::set<const Value*> record;
-        for (Value* v : inputfile::sectionParameterFields(m, m.BeamFamilyCode())) record.insert(v);
+        for (Value* v : inputfile::sectionParameterFields(m, m.Family())) record.insert(v);
         std::set<const Value*> window;
         std::set<std::string> controls;
         for (const SectionField& f : t.fields) {

@@ -490,12 +490,12 @@ TEST(BeamRuleCaptions, EveryFieldIsNamedByItsWindowsCaption) {
         const std::string form(type.dialog);
         const auto finnish = languageEntriesOf("language.fin", form);
         const auto english = languageEntriesOf("language.eng", form);
-        for (const model::BeamRuleCaption& c : model::beamRuleCaptions(std::string(type.family))) {
+        for (const model::BeamRuleCaption& c : model::beamRuleCaptions(type.family)) {
             SCOPED_TRACE(std::string(type.typeName) + ": " + c.finnish);
             // A field the window shows in no captioned box (LBL's web
             // width and ledges) is named in each language, never by its
             // model name.
-            bool shown = std::string(type.family) == "LB" && c.finnish != c.english && c.finnish != c.field &&
+            bool shown = type.family == model::BeamFamily::LB && c.finnish != c.english && c.finnish != c.field &&
                          c.english != c.field;
             for (const LanguageEntry& fi : finnish)
                 if (fi.value == c.finnish)

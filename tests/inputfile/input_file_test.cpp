@@ -257,7 +257,7 @@ TEST(InputFileRoundTrip, EverySectionFamilyKeepsItsParameters) {
         m.SteelBeamBarPrestress(1) = 0.001;
         m.InfillConcreteClass = 30;
         m.ConcreteQualityClass(2) = 1;
-        const std::string family = m.BeamFamilyCode();
+        const std::optional<model::BeamFamily> family = m.Family();
         auto fields = inputfile::sectionParameterFields(m, family);
         ASSERT_EQ(static_cast<int>(fields.size()), c.parameters);
         for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = 1000 + 10 * static_cast<int>(i);
@@ -327,7 +327,7 @@ TEST(BeamSectionRecord, FamilyRulesDeriveTheDependentFields) {
         m.BeamTypeName = c.typeName;
         m.BeamCategory = c.category;
         m.SteelStrength = 355;
-        auto fields = inputfile::sectionParameterFields(m, m.BeamFamilyCode());
+        auto fields = inputfile::sectionParameterFields(m, m.Family());
         for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = c.params[i];
         ASSERT_EQ(WriteInputDataFile(m, dir + "d.dat"), 0);
         ProjectModel back;

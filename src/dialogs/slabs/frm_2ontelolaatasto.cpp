@@ -39,21 +39,33 @@ void fillClassList(platform::ComboBox& combo, const Value& stored) {
 
 using IntCheck = int16_t (*)(const ProjectModel&, int16_t, float, float, std::string&);
 
+using SingleCheck = int16_t (*)(const ProjectModel&, float, float, float, std::string&);
+using F = model::BeamFamily;
+
 // The module check of each beam family for the slab bearing, with the mode
-// this window passes; any other family goes to the plain beam check.
+// this window passes, one row per family in the enumeration's order;
+// neither check: the plain beam check.
 struct FamilyCheck {
-    const char* code;
+    F family;
     IntCheck check;
+    SingleCheck singleCheck;
     int16_t mode;
 };
 
+// clang-format off
 constexpr FamilyCheck kFamilyChecks[] = {
-    {"BL", app::CheckLedgeBeamGeometry, 1}, {"JA", app::CheckLedgeBeamGeometry, 1},
-    {"DE", app::CheckDeltaBeamGeometry, 1}, {"HX", app::CheckHxBeamGeometry, 1},
-    {"ME", nullptr, 1},                     {"TI", app::CheckTiBeamGeometry, 1},
-    {"HQ", app::CheckHqBeamGeometry, 1},    {"BE", app::CheckSuperBeamGeometry, 0},
-    {"KV", app::CheckKvatroBeamGeometry, 0}, {"BI", app::CheckIBeamGeometry, 0},
+    {F::SU, nullptr, nullptr, 1},                     {F::BL, app::CheckLedgeBeamGeometry, nullptr, 1},
+    {F::JA, app::CheckLedgeBeamGeometry, nullptr, 1}, {F::BI, app::CheckIBeamGeometry, nullptr, 0},
+    {F::KV, app::CheckKvatroBeamGeometry, nullptr, 0}, {F::BE, app::CheckSuperBeamGeometry, nullptr, 0},
+    {F::LB, nullptr, nullptr, 1},                     {F::KE, nullptr, nullptr, 1},
+    {F::AP, nullptr, nullptr, 1},                     {F::TI, app::CheckTiBeamGeometry, nullptr, 1},
+    {F::HQ, app::CheckHqBeamGeometry, nullptr, 1},    {F::CW, nullptr, nullptr, 1},
+    {F::DE, app::CheckDeltaBeamGeometry, nullptr, 1}, {F::ME, nullptr, app::CheckMekBeamGeometry, 1},
+    {F::AB, nullptr, nullptr, 1},                     {F::HX, app::CheckHxBeamGeometry, nullptr, 1},
+    {F::SX, nullptr, nullptr, 1},                     {F::XX, nullptr, nullptr, 1},
 };
+// clang-format on
+static_assert(model::EveryFamilyInOrder(kFamilyChecks));
 
 }  // namespace
 
@@ -147,7 +159,9 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
 
 frm2Ontelolaatasto::~frm2Ontelolaatasto() = default;
 
-std::string frm2Ontelolaatasto::familyCode() const { return model().BeamTypeName.substr(0, 2); }
+std::optional<model::BeamFamily> frm2Ontelolaatasto::beamFamily() const {
+    return model::FamilyOfTypeNameAsItStands(model().BeamTypeName);
+}
 
 void frm2Ontelolaatasto::Form_Load() {
     beginLoad();
@@ -265,11 +279,11 @@ void frm2Ontelolaatasto::slabTypeRule(int side) {
 double frm2Ontelolaatasto::seatWidth(int side) const {
     const ProjectModel& m = model();
     if (m.BeamCategory.number() == 4) return side == 1 ? m.LeftLedgeWidth.number() : m.RightLedgeWidth.number();
-    const std::string code = familyCode();
-    if (code == "TI") return 0.5 * m.TopFlangeWidth;
-    if (code == "HQ") return 0.5 * m.BottomFlangeWidth - 0.5 * m.TopFlangeWidth - m.WebThickness;
-    if (code == "SU") return 0.5 * m.BeamWidth - 15;
-    if (code == "JA" || code == "BL") return (side == 1 ? m.LeftLedgeDepth : m.RightLedgeDepth) - 15;
+    const std::optional<F> code = beamFamily();
+    if (code == F::TI) return 0.5 * m.TopFlangeWidth;
+    if (code == F::HQ) return 0.5 * m.BottomFlangeWidth - 0.5 * m.TopFlangeWidth - m.WebThickness;
+    if (code == F::SU) return 0.5 * m.BeamWidth - 15;
+    if (code == F::JA || code == F::BL) return (side == 1 ? m.LeftLedgeDepth : m.RightLedgeDepth) - 15;
     return 0;
 }
 
@@ -281,9 +295,9 @@ double frm2Ontelolaatasto::seatWidth(int side) const {
 app::BoxCheck frm2Ontelolaatasto::jointGroutCheck(int side) {
     const Field f = field(side);
     const double seat = seatWidth(side);
-    const std::string code = familyCode();
+    const std::optional<F> code = beamFamily();
     double minimum = 0;
-    if (side == 2 && model().IsMiddleBeam == 0 && (code == "SU" || code == "TI")) minimum = -seat;
+    if (side == 2 && model().IsMiddleBeam == 0 && (code == F::SU || code == F::TI)) minimum = -seat;
     double defaultValue = seat - number(*f.support) - 20;
     if (defaultValue < minimum) defaultValue = 0;
     return minimumCheck(*f.grout, minimum, defaultValue);
@@ -298,8 +312,8 @@ bool frm2Ontelolaatasto::checkJointGrout(int side, std::string& kept) {
 
 app::BoxCheck frm2Ontelolaatasto::supportLengthCheck(int side) {
     const Field f = field(side);
-    const std::string code = familyCode();
-    const double minimum = code == "ME" || code == "HX" ? 0 : 20;
+    const std::optional<F> code = beamFamily();
+    const double minimum = code == F::ME || code == F::HX ? 0 : 20;
     double defaultValue = 0;
     const ProjectModel& m = model();
     for (int j = 1; j <= m.SlabTypeCount && j <= m.SlabCatalogue.size(); ++j)
@@ -349,13 +363,11 @@ void frm2Ontelolaatasto::CheckSlabFieldGeometry(std::string& lines, int16_t& fou
     const float left = number(txtVasensaumavalu) + number(txtVasentukipituus);
     const float right = number(txtOikeasaumavalu) + number(txtOikeatukipituus);
     lines.clear();
-    const std::string code = familyCode();
-    const FamilyCheck* family = nullptr;
-    for (const FamilyCheck& c : kFamilyChecks)
-        if (code == c.code) family = &c;
-    if (code == "ME")
-        found = app::CheckMekBeamGeometry(m, 1.0f, left, right, lines);
-    else if (family)
+    const std::optional<F> code = beamFamily();
+    const FamilyCheck* family = code ? &kFamilyChecks[model::FamilyIndex(*code)] : nullptr;
+    if (family && family->singleCheck)
+        found = family->singleCheck(m, static_cast<float>(family->mode), left, right, lines);
+    else if (family && family->check)
         found = family->check(m, family->mode, left, right, lines);
     else
         found = app::CheckPlainBeamGeometry(m, 1, left, right, lines);

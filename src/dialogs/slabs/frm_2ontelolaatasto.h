@@ -142,7 +142,7 @@ private:
     // The seat width of the side that the joint grout and support length
     // share, from the beam family.
     double seatWidth(int side) const;
-    std::string familyCode() const;
+    std::optional<model::BeamFamily> beamFamily() const;  // by the code as it stands
     // The side's bottom or top strand designation as typed, without the
     // blanks around it.
     std::string designation(int side, model::StrandLayer layer);

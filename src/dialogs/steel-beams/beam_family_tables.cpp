@@ -438,7 +438,7 @@ const BeamFamilyTable* findBeamFamilyTable(std::string_view formName) {
 }
 
 void completeSection(ProjectModel& m, const BeamFamilyTable& table) {
-    inputfile::completeSectionFields(m, m.BeamFamilyCode());
+    inputfile::completeSectionFields(m, m.Family());
     if (table.complete) table.complete(m);
 }
 
