@@ -130,7 +130,11 @@ TEST(WebShearContinuity, NoJumpAsTheSupportMomentsGrow) {
                 sweep.push_back(p);
             }
             ASSERT_GE(sweep.size(), 2u);
-            for (const auto& [what, value] : watched) {
+            for (const auto& watch : watched) {
+                // A named reference, not a structured binding: a lambda
+                // below takes it, which clang 14 does not allow a binding.
+                const auto& what = watch.first;
+                const auto& value = watch.second;
                 double scale = 0;
                 for (const Point& p : sweep) scale = std::max(scale, std::fabs(value(p.values)));
                 const double allowed = Bound * scale + 1e-9;

@@ -622,6 +622,7 @@ TEST_F(FileCommands, AByteOrderMarkIsNoPartOfTheTitle) {
         {true, "Keskipalkki", "Palkki ≤ 2", "Toimistotalo, 3. kerros|Palkki ? 2 K3, linja B/4-5",
          "Line 2: the character \"≤\" does not fit the input data (Windows-1252) and is read as \"?\"."},
     };
+    ui.setStrict(false);  // the notices are counted and matched below
     open(plain);
     const std::string asWindows = inputBytes(m, scratch, "windows.dat");
     for (const Row& row : rows) {
@@ -629,12 +630,16 @@ TEST_F(FileCommands, AByteOrderMarkIsNoPartOfTheTitle) {
         std::string bytes = quorvel::testing::readBytes(plain);
         bytes.replace(bytes.find(row.from), std::string(row.from).size(), row.to);
         folder.writeRaw("marked.dat", "\xEF\xBB\xBF" + bytes);
-        if (row.english != (m.LanguageIndex == 1)) ui.click(row.english ? w.cmdEnglanti : w.cmdSuomi);
+        if (row.english != (m.LanguageIndex == 1)) {
+            ui.click(row.english ? w.cmdEnglanti : w.cmdSuomi);
+        }
         m.InputChanged = 0;  // no save question
         ui.clearMessages();
         open(folder.file("marked.dat"));
         ASSERT_EQ(ui.messages().size(), row.notice.empty() ? 0u : 1u);
-        if (!row.notice.empty()) EXPECT_EQ(ui.messages().front().text, row.notice);
+        if (!row.notice.empty()) {
+            EXPECT_EQ(ui.messages().front().text, row.notice);
+        }
         EXPECT_EQ(m.InputFilePath, folder.file("marked.dat"));
         EXPECT_EQ(w.txtOtsikko1.text() + "|" + w.txtOtsikko2.text(), row.shown);
     }
