@@ -13,12 +13,11 @@
 //   10 per mille and the concrete, below its eps_c2, adds force beneath the
 //   centroid of the compression: MRd falls by some 0.07 per cent a step
 //   (pinned against the independent integration below);
-// - the bottom bars of the A BEAM W and KVATRO, which crush the concrete
-//   before their bottom plate yields: a bar above the elastic bottom plate
-//   lowers the neutral axis and with it the plate's stress;
-// - the bars of SUPER's top group, which lie by its angles 40 and 80 mm
-//   over the bottom, where the beam alone finds its neutral axis
-//   (-0.1 per cent a step; not explained further).
+// - the bottom bars of the A BEAM W and KVATRO and the strands of SUPER,
+//   whose sections crush the concrete before their bottom plate yields: a
+//   bar above the elastic bottom plate lowers the neutral axis and with it
+//   the plate's stress (SUPER -0.45 per cent a step, the neutral axis 33 mm
+//   over the bottom, below both strand rows).
 
 #include <gtest/gtest.h>
 
@@ -60,7 +59,7 @@ double beamAloneResistance(const testing::CalculationFolder& data, const BeamTyp
 const std::set<std::pair<std::string, std::string>> LeftOut = {
     {"KV", "LeftLedgeWidth"}, {"KV", "RightLedgeWidth"}, {"LB", "LeftLedgeWidth"},
     {"LB", "RightLedgeWidth"}, {"BI", "TopFlangeThickness"}, {"BI", "BeamWidth"},
-    {"AP", "BarArea"}, {"KV", "BarArea"}, {"BE", "TopBarArea"}};
+    {"AP", "BarArea"}, {"KV", "BarArea"}, {"BE", "BarArea"}};
 
 bool grows(const std::string& family, const std::string& field) {
     const bool dimension = field.find("Width") != std::string::npos ||
