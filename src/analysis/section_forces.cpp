@@ -168,7 +168,7 @@ void IntegrateSectionForces(ProjectModel& m, double eps0, double kappa, double /
         const double bm = 0.5 * (m.SteelPlateBottomWidth(i) + m.SteelPlateTopWidth(i));
         Value F, Mb;
         library::ComputeSteelPlateStress(bm, h, epsBottom, epsTop, SteelPlateDesignStrength(m, i),
-                                         m.SteelModulus, F, Mb);
+                                         m.SteelModulus, F, Mb, m.SteelPlateThickness(i));
         if (F < 0) {
             s.c += F;
             s.mc += Mb + level * F;
@@ -215,7 +215,9 @@ double SteelPlatePlasticMoment(const ProjectModel& m) {
     for (int i = 1; i <= n; ++i) {
         const double bm = 0.5 * (m.SteelPlateBottomWidth(i) + m.SteelPlateTopWidth(i));
         const double h = m.SteelPlateHeight(i);
-        const double fy = library::LookupSteelYieldStrength(bm, h, SteelPlateDesignStrength(m, i));
+        const double t = m.SteelPlateThickness(i);
+        const double fy = t > 0 ? library::LookupSteelYieldStrength(t, t, SteelPlateDesignStrength(m, i))
+                                : library::LookupSteelYieldStrength(bm, h, SteelPlateDesignStrength(m, i));
         plates[i - 1] = {m.SteelPlateLevel(i), m.SteelPlateLevel(i) + h, fy * bm};
         lo = i == 1 ? plates[0].from : std::min(lo, plates[i - 1].from);
         hi = i == 1 ? plates[0].to : std::max(hi, plates[i - 1].to);

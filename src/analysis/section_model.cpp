@@ -65,6 +65,10 @@ void setPart(ProjectModel& m, SectionPartListKind kind, int n, const Trapezoid& 
     list.level(n) = finite(p.y);
 }
 
+void setPlateThickness(ProjectModel& m, int first, int last, double t) {
+    for (int n = first; n <= last; ++n) m.SteelPlateThickness(n) = finite(t);
+}
+
 InclinedWeb inclinedWeb(double rise, double run, double thickness) {
     const double theta = std::atan(quotient(rise, run));
     const double s = std::sin(theta);
@@ -159,6 +163,7 @@ void clearPartLists(ProjectModel& m) {
             list.offset(n) = 0;
         }
     }
+    for (int n = 1; n <= MaxSectionPart; ++n) m.SteelPlateThickness(n) = 0;
 }
 
 // A row group handed on to the section analysis must fit its arrays.

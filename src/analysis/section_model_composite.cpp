@@ -79,6 +79,7 @@ void buildDeltaBeam(ProjectModel& m) {
     setPart(m, Plates, 5, rect(t, below, tb));
     setPart(m, Plates, 6, rect(t, above, H - above));
     setPart(m, Plates, 7, rect(t, above, H - above));
+    setPlateThickness(m, 4, 7, m.WebThickness);
     setPart(m, Plates, 8, rect(m.TopFlangeWidth - 2 * t, tt, H - tt));
     setDeltaInfill(m, delta.web);
 }
@@ -102,6 +103,7 @@ void buildAbeamS(ProjectModel& m) {
     setPart(m, Plates, 6, rect(-2 * t * quotient(l2, s2), D2 * s, e2 * s + tb));
     setPart(m, Plates, 7, rect(-2 * t * quotient(D1, s1), D1 * s, e1 * s + tb));
     setPart(m, Plates, 8, rect(-2 * t * quotient(hst, s1), hst, H - tt - hst));
+    setPlateThickness(m, 4, 8, m.WebThickness);
     setPart(m, Plates, 9, rect(m.TopFlangeWidth - 2 * t, tt, H - tt));
     setDeltaInfill(m, web);
 }
@@ -125,6 +127,7 @@ void buildHxBeam(ProjectModel& m) {
     setPart(m, Plates, 1, rect(bb, tb, 0));
     setPart(m, Plates, 2, rect(t, m.WebHeight, tb));
     setPart(m, Plates, 3, rect(t, m.WebHeight, tb));
+    setPlateThickness(m, 2, 3, m.WebThickness);
     setPart(m, Plates, 4, rect(bt, tt, H - tt));
     setPart(m, Infill, 1, rect(bt - 2 * t, H - tb - tt, tb));
 
@@ -231,6 +234,8 @@ void buildXxBeam(ProjectModel& m) {
     setPart(m, Plates, 4, rect(m.RightLedgeWidth, hR, 0));
     setPart(m, Plates, 5, rect(t, H, 0));
     setPart(m, Plates, 6, rect(p1, hR, H - hR));
+    setPlateThickness(m, 2, 2, m.WebThickness);
+    setPlateThickness(m, 5, 5, m.WebThickness);
 
     const float overhang = single((bb - B) / 2);
     m.BottomOverhangBySide(1) = overhang;

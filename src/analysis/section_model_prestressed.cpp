@@ -113,6 +113,7 @@ void buildSuperBeam(ProjectModel& m) {
             {2 * (bt * cosPhi + cornerRun), 2 * tt * sinPhi, bt * sinPhi + tt * cosPhi, roofLevel});
     setPart(m, Plates, 6, {-2 * bt * cosPhi, 0, bt * sinPhi, roofLevel});
     setPart(m, Plates, 7, {-2 * cornerRun, 0, tt * cosPhi, roofLevel});
+    setPlateThickness(m, 5, 7, tt);
     setPart(m, Precast, 1, rect(B, hA, 0));
     setPart(m, Infill, 1, rect(B + 2 * tw, H - hA, hA));
 
@@ -147,6 +148,7 @@ void buildApalkki(ProjectModel& m) {
     setPart(m, Plates, 3, rect(m.RightLedgeWidth, m.RightLedgeHeight, 0));
     setPart(m, Plates, 4, rect(t, rise, tb));
     setPart(m, Plates, 5, rect(t, rise, tb));
+    setPlateThickness(m, 4, 5, m.WebThickness);
     setPart(m, Plates, 6, rect(bt - m.ApalkkiHoleSize, tt, Hn + tb - tt));
     setPart(m, Precast, 1, {bb - 2 * t, bt - 2 * t, Hn - tt, tb});
 

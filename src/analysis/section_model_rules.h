@@ -34,6 +34,9 @@ inline Trapezoid rect(double b, double h, double y) { return {b, b, h, y}; }
 
 // Writes part n (1..10) of a list; the offset stays 0.
 void setPart(model::ProjectModel& m, SectionPartListKind kind, int n, const Trapezoid& p);
+// Steel plates first..last are cut from a plate of thickness t: their yield
+// strength is looked up by t, whatever their width in the section.
+void setPlateThickness(model::ProjectModel& m, int first, int last, double t);
 
 // A web inclined by the rise over the horizontal run: its angle to the
 // horizontal and its horizontal width t = thickness / sin(angle).

@@ -122,12 +122,17 @@ void SolveSectionEquilibrium(ProjectModel& m) {
     // 6. Start: the neutral axis at the centroid; the reference strain at the
     // lowest main row for reinforced concrete, else at the bottom fibre.
     double x = H - m.SolverSectionCentroid;
+    // The neutral axis may lie anywhere above the reference level: above the
+    // lowest row when the reference strain is the row's, anywhere above the
+    // bottom fibre otherwise. (A bracket that stopped at the lowest row held
+    // a heavily reinforced section there, its forces out of balance.)
     double startStrain;
     if (m.BeamCategory == 2) {
         startStrain = m.RowLimitStrainMain(1);
     } else {
         startStrain = lim.plate;
         m.SolverReferenceDepth = H;
+        upper = H;
     }
 
     // 7. Bisection on the neutral-axis depth.

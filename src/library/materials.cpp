@@ -91,9 +91,10 @@ double LookupSteelYieldStrength(double dimension1, double dimension2, double fyk
 }
 
 void ComputeSteelPlateStress(double width, double depth, double strainRef, double strainFar,
-                             double fyk, double Es, Value& N, Value& M) {
+                             double fyk, double Es, Value& N, Value& M, double thickness) {
     const double k = Es * 0.001;
-    const double fy = LookupSteelYieldStrength(width, depth, fyk);
+    const double fy = thickness > 0 ? LookupSteelYieldStrength(thickness, thickness, fyk)
+                                    : LookupSteelYieldStrength(width, depth, fyk);
     const double ey = fy / k;
     const double e1 = strainRef, e2 = strainFar;
     const double e1c = std::fabs(e1) > ey ? signOf(e1) * ey : e1;

@@ -54,8 +54,10 @@ double LookupSteelYieldStrength(double dimension1, double dimension2, double fyk
 // Axial force N and its moment M about the reference edge of a steel plate
 // width x depth, strain linear from strainRef to strainFar,
 // elastic-perfectly plastic with the thickness-reduced yield strength.
+// thickness > 0 is the plate's nominal thickness for the strength lookup, in
+// place of the smaller of width and depth.
 void ComputeSteelPlateStress(double width, double depth, double strainRef, double strainFar,
-                             double fyk, double Es, Value& N, Value& M);
+                             double fyk, double Es, Value& N, Value& M, double thickness = 0);
 
 // Resultant N (negative in compression) and its moment M about the reference
 // edge of the concrete of a rectangle width x depth by the parabola-rectangle

@@ -249,6 +249,11 @@ struct CalculationResultFields {
     PartListArray SteelPlateHeight;
     PartListArray SteelPlateLevel;
     PartListArray SteelPlateOffset;
+    // The nominal thickness of plate n by which its yield strength is looked
+    // up (EN 10025-2): set where the part's width is not the plate's
+    // thickness (an inclined web cut horizontally, a roof plate); 0 takes
+    // the smaller of the part's mean width and height.
+    PartListArray SteelPlateThickness;
     PartListArray PrecastPartBottomWidth;
     PartListArray PrecastPartTopWidth;
     PartListArray PrecastPartHeight;
