@@ -1,6 +1,11 @@
 #include "runtime/data_files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <ctime>
 #include <utility>
@@ -137,6 +142,34 @@ std::string resolveDataFile(DataFileCache* cache, const std::string& folder, con
     const ResolvedName resolved = state.resolve(folder, name, false);
     if (!isRegularFile(resolved.path)) return state.resolve(folder, name, true).path;
     return resolved.path;
+}
+
+std::optional<std::pair<std::string, std::string>> whyUnreadable(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const int cause = errno;
+    switch (cause) {
+    case EACCES:
+    case EPERM:
+        return std::pair{std::string("lukuoikeus puuttuu (tiedostoon tai sen kansioon)"),
+                         std::string("permission denied (no read permission for the file or its folder)")};
+    case ELOOP:
+        return std::pair{std::string("liian monta symbolista linkkiä (linkit kiertävät silmukkana)"),
+                         std::string("too many symbolic links (the links lead round in a loop)")};
+    case ENOENT:
+        return std::pair{std::string("sitä ei ole"), std::string("it does not exist")};
+    case ENOTDIR:
+        return std::pair{std::string("jokin sen polun kansioista ei ole kansio"),
+                         std::string("a folder of its path is not a folder")};
+    case ENAMETOOLONG:
+        return std::pair{std::string("nimi on liian pitkä"), std::string("the name is too long")};
+    default:
+        return std::pair{"järjestelmän virhe " + std::to_string(cause) + " (" + std::strerror(cause) + ")",
+                         "system error " + std::to_string(cause) + " (" + std::strerror(cause) + ")"};
+    }
 }
 
 }  // namespace quorvel::runtime
