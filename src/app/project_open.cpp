@@ -28,7 +28,8 @@
 #include "model/project_defaults.h"
 #include "model/topping_load.h"
 #include "platform/forms/utf8.h"
-#include "runtime/open_file.h"
+#include "runtime/data_files.h"
+#include "runtime/messages.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -81,30 +82,10 @@ std::optional<inputfile::LineProblem> notAFile(const std::string& fileName) {
 // the cause the system gives (no read permission, a loop of symbolic
 // links), never a bare error number; nothing when it opens.
 std::optional<inputfile::LineProblem> unreadable(const std::string& fileName) {
-    const runtime::OpenFile file(fileName);
-    if (file.opened()) return std::nullopt;
-    const int cause = file.openError();
-    auto problem = [](const std::string& finnish, const std::string& english) {
-        return inputfile::LineProblem{0, "tiedostoa ei voi lukea: " + finnish, "the file cannot be read: " + english};
-    };
-    switch (cause) {
-    case EACCES:
-    case EPERM:
-        return problem("lukuoikeus puuttuu (tiedostoon tai sen kansioon)",
-                       "permission denied (no read permission for the file or its folder)");
-    case ELOOP:
-        return problem("liian monta symbolista linkkiä (linkit kiertävät silmukkana)",
-                       "too many symbolic links (the links lead round in a loop)");
-    case ENOENT:
-        return problem("sitä ei ole", "it does not exist");
-    case ENOTDIR:
-        return problem("jokin sen polun kansioista ei ole kansio", "a folder of its path is not a folder");
-    case ENAMETOOLONG:
-        return problem("nimi on liian pitkä", "the name is too long");
-    default:
-        return problem("järjestelmän virhe " + std::to_string(cause) + " (" + std::strerror(cause) + ")",
-                       "system error " + std::to_string(cause) + " (" + std::strerror(cause) + ")");
-    }
+    const auto cause = runtime::whyUnreadable(fileName);
+    if (!cause) return std::nullopt;
+    return inputfile::LineProblem{0, "tiedostoa ei voi lukea: " + cause->first,
+                                  "the file cannot be read: " + cause->second};
 }
 
 // A copy of the project as a new project starts (the file is read into
@@ -215,7 +196,9 @@ bool frmQuorvel::readProjectFile(const std::string& fileName) {
         say(byLanguage(language, "Rivi " + std::to_string(unheld->line) + ": " + unheld->finnish + ".",
                        "Line " + std::to_string(unheld->line) + ": " + unheld->english + "."));
     if (auto fault = LoadSlabCatalogueOrFault(m)) {
-        const std::string catalogue = nameOnDisk(m.DataPath, m.SlabFileName);
+        // A name no file can have (a line of thousands of characters) is
+        // quoted by its start, so that the reason stays in the box.
+        const std::string catalogue = runtime::startOfLongText(nameOnDisk(m.DataPath, m.SlabFileName));
         const std::string standIn = nameOnDisk(before->DataPath, before->SlabFileName);
         say(byLanguage(language,
                        "Projektin ontelolaattatiedostoa " + catalogue + " ei voi käyttää. " + fault->text(0) +

@@ -20,6 +20,7 @@
 #include "runtime/errors.h"
 #include "runtime/input_items.h"
 #include "runtime/number_text.h"
+#include "runtime/messages.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -61,16 +62,7 @@ std::string fontSizeText(float size, char decimalMark) {
     return runtime::generalNumberText(size, runtime::NumberKind::Single, decimalMark);
 }
 
-// A stored value as a message quotes it: a long one (no path is longer
-// than some thousand bytes) by its start only, so that a stored megabyte
-// neither fills the screen nor slows the message.
-std::string quotedValue(const std::string& value) {
-    constexpr std::size_t Shown = 120;
-    if (value.size() <= Shown + 3) return value;
-    std::size_t cut = Shown;
-    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-    return value.substr(0, cut) + "...";
-}
+std::string quotedValue(const std::string& value) { return runtime::startOfLongText(value); }
 
 }  // namespace
 

@@ -7,11 +7,13 @@
 #include "analysis/analysis_setup.h"
 #include "inputfile/data_line.h"
 #include "library/slab_data.h"
+#include "runtime/data_files.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 #include "runtime/input_items.h"
 #include "app/input_tools.h"
 #include "app/language.h"
+#include "runtime/messages.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::app {
@@ -308,11 +310,15 @@ std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {
     } catch (const runtime::RunTimeError& e) {
         // The reader names the file it could not open.
         const std::string path = e.detail().empty() ? m.DataPath + m.SlabFileName : e.detail();
+        const std::string shown = runtime::startOfLongText(path);
         const std::string number = std::to_string(e.number());
         if (e.number() == runtime::ErrFileNotFound)
-            return fault(DataFileError(path, "Tiedostoa " + path + " ei ole.", "The file " + path + " does not exist."));
-        return fault(DataFileError(path, "Tiedostoa " + path + " ei voi lukea (virhe " + number + ").",
-                                   "The file " + path + " cannot be read (error " + number + ")."));
+            return fault(DataFileError(path, "Tiedostoa " + shown + " ei ole.", "The file " + shown + " does not exist."));
+        if (const auto cause = runtime::whyUnreadable(path))
+            return fault(DataFileError(path, "Tiedostoa " + shown + " ei voi lukea: " + cause->first + ".",
+                                       "The file " + shown + " cannot be read: " + cause->second + "."));
+        return fault(DataFileError(path, "Tiedostoa " + shown + " ei voi lukea (virhe " + number + ").",
+                                   "The file " + shown + " cannot be read (error " + number + ")."));
     }
 }
 

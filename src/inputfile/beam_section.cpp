@@ -7,6 +7,7 @@
 #include "inputfile/beam_section_fields.h"
 #include "model/field_names.h"
 #include "runtime/errors.h"
+#include "runtime/messages.h"
 #include "runtime/number_text.h"
 
 namespace quorvel::inputfile {
@@ -207,8 +208,9 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         errorFlag = static_cast<int16_t>(e.number());
         if (report.problems) {
             if (e.number() == runtime::ErrFileNotFound && namesBeamLibrary(m))
-                report.problems->push_back({lineCounter, "palkkikirjastoa " + m.BeamLibraryFileName + " ei löydy",
-                                            "the beam library " + m.BeamLibraryFileName + " is not found"});
+                report.problems->push_back(
+                    {lineCounter, "palkkikirjastoa " + runtime::startOfLongText(m.BeamLibraryFileName) + " ei löydy",
+                     "the beam library " + runtime::startOfLongText(m.BeamLibraryFileName) + " is not found"});
             else
                 report.problems->push_back(ErrorProblem(lineCounter, e.number()));
         }

@@ -1,10 +1,16 @@
 #include "runtime/data_files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <ctime>
 #include <utility>
 
+#include "runtime/open_file.h"
 #include "runtime/text_file.h"
 
 namespace quorvel::runtime {
@@ -137,6 +143,31 @@ std::string resolveDataFile(DataFileCache* cache, const std::string& folder, con
     const ResolvedName resolved = state.resolve(folder, name, false);
     if (!isRegularFile(resolved.path)) return state.resolve(folder, name, true).path;
     return resolved.path;
+}
+
+std::optional<std::pair<std::string, std::string>> whyUnreadable(const std::string& path) {
+    const OpenFile file(path);
+    if (file.opened()) return std::nullopt;
+    const int cause = file.openError();
+    switch (cause) {
+    case EACCES:
+    case EPERM:
+        return std::pair{std::string("lukuoikeus puuttuu (tiedostoon tai sen kansioon)"),
+                         std::string("permission denied (no read permission for the file or its folder)")};
+    case ELOOP:
+        return std::pair{std::string("liian monta symbolista linkkiä (linkit kiertävät silmukkana)"),
+                         std::string("too many symbolic links (the links lead round in a loop)")};
+    case ENOENT:
+        return std::pair{std::string("sitä ei ole"), std::string("it does not exist")};
+    case ENOTDIR:
+        return std::pair{std::string("jokin sen polun kansioista ei ole kansio"),
+                         std::string("a folder of its path is not a folder")};
+    case ENAMETOOLONG:
+        return std::pair{std::string("nimi on liian pitkä"), std::string("the name is too long")};
+    default:
+        return std::pair{"järjestelmän virhe " + std::to_string(cause) + " (" + std::strerror(cause) + ")",
+                         "system error " + std::to_string(cause) + " (" + std::strerror(cause) + ")"};
+    }
 }
 
 }  // namespace quorvel::runtime

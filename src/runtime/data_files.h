@@ -25,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 namespace quorvel::runtime {
 
@@ -51,6 +52,13 @@ inline constexpr std::int64_t SettlingTimeNs = 3'000'000'000;
 // The identity of the regular file at path; nothing when there is none (the
 // reader that opens it then reports the fault as before).
 std::optional<FileIdentity> identifyFile(const std::string& path);
+
+// Why the file at path does not open for reading, in words of both
+// languages (finnish, english): the cause the system gives (no read
+// permission, a loop of symbolic links, a name too long), never a bare
+// error number; nothing when it opens. A named pipe is opened without
+// waiting.
+std::optional<std::pair<std::string, std::string>> whyUnreadable(const std::string& path);
 
 // What a reader parsed for a query (a key, a type name) from one file,
 // kept while the file keeps its identity. Results of an earlier identity of

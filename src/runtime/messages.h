@@ -37,6 +37,18 @@ inline std::string quotedText(std::string_view text) {
 // it: "Laskentaa ei tehty: " / "Not calculated: " and the reason in each
 // language (the reason ends with its own full stop). Every check that
 // refuses a project words its message through here.
+// A name or a stored value as a message quotes it: a long one (no path
+// is longer than some thousand bytes, no file name than 255) by its start
+// only, so that a megabyte neither fills the screen nor pushes what the
+// message says of it out of the box.
+inline std::string startOfLongText(const std::string& value) {
+    constexpr std::size_t Shown = 120;
+    if (value.size() <= Shown + 3) return value;
+    std::size_t cut = Shown;
+    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    return value.substr(0, cut) + "...";
+}
+
 inline Message NotCalculated(const std::string& finnishReason, const std::string& englishReason) {
     return Message{"Laskentaa ei tehty: " + finnishReason, "Not calculated: " + englishReason};
 }

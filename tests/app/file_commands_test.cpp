@@ -658,6 +658,7 @@ TEST_F(FileCommands, AByteOrderMarkIsNoPartOfTheTitle) {
 // never calculated and saved as it was read.
 TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
     folder.write("HQLIB.MIT", {"HQ-PALKIT tyyppi luokka", "HQ400 1 0 220 30 2 S355", "LOPPU"});
+    const std::string noFileName(5000, 'K');  // longer than any file name: quoted by its start
     struct Case {
         int line;  // 0-based line of the project file replaced, with those after it the text holds
         const char* text;
@@ -676,6 +677,10 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "P27"},
         {2, "/dev/zero",
          "^Projektin ontelolaattatiedostoa /dev/zero\\.mit ei voi käyttää\\. Tiedostoa .*//dev/zero\\.mit ei ole\\. "
+         "Käytetään tiedostoa ONTELO\\.MIT\\.$",
+         "P27"},
+        {2, noFileName.c_str(),
+         "^Projektin ontelolaattatiedostoa K{120}\\.\\.\\. ei voi käyttää\\. Tiedostoa /[^ ]*K\\.\\.\\. ei voi lukea: nimi on liian pitkä\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         // The catalogue named as it stands on disk, not as the project

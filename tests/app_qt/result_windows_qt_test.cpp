@@ -10,9 +10,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTest>
@@ -109,35 +112,62 @@ TEST_F(ResultWindowsQt, TheReportPrintsToPdfBehindSixBlanks) {
 }
 
 // Printing to a PDF file whose name is a named pipe is refused at once with
-// its message; the pipe is never opened. Were the printer to open it, a
-// watcher reads the pipe after WaitSeconds so that the test goes on, and
-// says so.
+// its message; the pipe is never opened: neither when the name is the print
+// path's own nor when it is typed into the print dialog (whose Print button
+// would open the file to learn whether it may be written), where the
+// dialog stays up after the message. Were the pipe opened, a watcher reads
+// it after WaitSeconds so that the test goes on, and says so.
 TEST_F(ResultWindowsQt, PrintingToANamedPipeIsRefusedAtOnce) {
-    frmQuorvel window(m, ui);
-    const std::string pipe = program.file("report.pdf");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    ui.setPrintFile(pipe);
-    std::promise<void> printed;
-    bool released = false;
-    std::thread watcher([&pipe, &released, done = printed.get_future()] {
-        if (done.wait_for(std::chrono::seconds(quorvel::testing::WaitSeconds)) == std::future_status::ready) return;
-        released = true;
-        const int fd = open(pipe.c_str(), O_RDONLY);
-        for (char bytes[4096]; fd >= 0 && read(fd, bytes, sizeof bytes) > 0;) {
+    for (const bool typedInTheDialog : {false, true}) {
+        SCOPED_TRACE(typedInTheDialog ? "the name typed into the print dialog" : "the print path's own name");
+        frmQuorvel window(m, ui);
+        const std::string pipe = program.file(typedInTheDialog ? "typed.pdf" : "report.pdf");
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        ui.setPrintFile(typedInTheDialog ? std::string() : pipe);
+        std::promise<void> printed;
+        bool released = false;
+        std::thread watcher([&pipe, &released, done = printed.get_future()] {
+            if (done.wait_for(std::chrono::seconds(quorvel::testing::WaitSeconds)) == std::future_status::ready)
+                return;
+            released = true;
+            const int fd = open(pipe.c_str(), O_RDONLY);
+            for (char bytes[4096]; fd >= 0 && read(fd, bytes, sizeof bytes) > 0;) {
+            }
+            if (fd >= 0) close(fd);
+        });
+        std::string said;
+        bool dialogStayedUp = false;
+        auto answer = std::make_unique<quorvel::testing::ModalAnswers>(
+            [&](QWidget& up) {
+                if (auto* box = qobject_cast<QMessageBox*>(&up)) {
+                    said = box->text().toStdString();
+                    QTest::keyClick(&up, Qt::Key_Return);
+                    return;
+                }
+                auto* name = up.findChild<QLineEdit*>(QStringLiteral("filename"));
+                auto* buttons = up.findChild<QDialogButtonBox*>();
+                if (!name || !buttons || !name->isEnabled()) {
+                    ADD_FAILURE() << "the print dialog shows no PDF file name to type into";
+                    up.close();
+                    return;
+                }
+                name->setText(QString::fromStdString(pipe));
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                dialogStayedUp = up.isVisible();
+                up.close();
+            },
+            true);
+        window.PrintReport();
+        printed.set_value();
+        watcher.join();
+        EXPECT_FALSE(released) << "the print waited on the pipe";
+        EXPECT_EQ(said, "Tiedostoon " + pipe +
+                            " ei voi tulostaa: nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei "
+                            "tiedostolle.");
+        if (typedInTheDialog) {
+            EXPECT_TRUE(dialogStayedUp) << "the dialog closed on a name it refused";
         }
-        if (fd >= 0) close(fd);
-    });
-    std::string said;
-    auto answer = quorvel::testing::whenModalUp([&said](QWidget& up) {
-        if (auto* box = qobject_cast<QMessageBox*>(&up)) said = box->text().toStdString();
-        up.close();
-    });
-    window.PrintReport();
-    printed.set_value();
-    watcher.join();
-    EXPECT_FALSE(released) << "the print waited on the pipe";
-    EXPECT_EQ(said, "Tiedostoon " + pipe +
-                        " ei voi tulostaa: nimi kuuluu nimetylle putkelle, pistokkeelle tai laitteelle, ei tiedostolle.");
+    }
 }
 
 // The text of a PDF file as poppler's pdftotext reads it (layout kept),

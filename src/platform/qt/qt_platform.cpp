@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -250,6 +252,27 @@ bool QtPlatform::print(const PrintJob& job) {
     QPrinter printer;
     if (printFile_.empty()) {
         QPrintDialog dialog(&printer);
+        // Qt's dialog opens the file named in its box when Print is pressed
+        // (to learn whether it may be written), and on a named pipe that open
+        // waits until some program reads the pipe, the window frozen. The
+        // name's type is asked first, without opening it, and a name that is
+        // no file is refused there, the dialog left open; where this Qt
+        // names its check otherwise, the look after the dialog stands alone.
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (buttons && fileName &&
+            QObject::disconnect(buttons, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields()))) {
+            QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [this, &dialog, fileName] {
+                if (fileName->isEnabled()) {
+                    if (auto refusal = printFileRefusal(utf8(fileName->text()), englishWindows())) {
+                        messageBox(*refusal, Buttons::Ok, Icon::Exclamation, {});
+                        fileName->setFocus();
+                        return;
+                    }
+                }
+                QMetaObject::invokeMethod(&dialog, "_q_checkFields", Qt::DirectConnection);
+            });
+        }
         if (dialog.exec() != QDialog::Accepted) return false;
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
