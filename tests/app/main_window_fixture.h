@@ -11,11 +11,12 @@
 #include "app/slab_catalogue.h"
 #include "model/project_defaults.h"
 #include "platform/headless/headless_platform.h"
+#include "support/test_support.h"
 
 namespace quorvel::app::testing {
 
 inline void loadShippedCatalogue(model::ProjectModel& m) {
-    m.DataPath = std::string(QUORVEL_SOURCE_DIR) + "/data/";
+    m.DataPath = quorvel::testing::sourceFolder() + "/data/";
     m.SlabFileName = "ONTELO.MIT";
     m.StrandFileName = "PUNOS.VAT";
     LoadSlabCatalogue(m);

@@ -17,7 +17,9 @@ class ProjectWindowTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_SOURCE_DIR "/data"))
+        // The staged copy when the test runs again as another user, who may
+        // not enter the checkout.
+        for (const auto& entry : std::filesystem::directory_iterator(quorvel::testing::sourceFolder() + "/data"))
             std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
         m.DataPath = folder.dataPath();
         ui.setProgramFolder(folder.dataPath());
