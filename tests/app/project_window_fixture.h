@@ -34,7 +34,7 @@ protected:
 
     // A fixture project copied into the test's folder.
     std::string fixture(const std::string& name) {
-        std::filesystem::copy_file(std::string(QUORVEL_FIXTURES_DIR) + "/inputfiles/" + name, folder.path() / name);
+        std::filesystem::copy_file(quorvel::testing::fixturesFolder() + "/inputfiles/" + name, folder.path() / name);
         return folder.file(name);
     }
 
