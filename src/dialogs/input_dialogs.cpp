@@ -40,7 +40,7 @@ void RegisterInputDialogs(app::frmQuorvel& w) {
     add<frmKvatropalkki>(w, "frmKvatropalkki");
     // The beam dialogs built from the family tables, each under its name.
     for (const BeamFamilyTable& t : beamFamilyTables())
-        w.registerDialog(t.formName, [&t](ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
+        w.registerDialog(std::string(t.formName()), [&t](ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
             return std::make_unique<TableBeamDialog>(m, p, t);
         });
 }

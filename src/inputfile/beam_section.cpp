@@ -181,7 +181,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             if (n > 0 && static_cast<std::size_t>(n) <= fields.size()) {
                 field = fields[static_cast<std::size_t>(n) - 1].name;
                 element = fields[static_cast<std::size_t>(n) - 1].element;
-                name = model::fieldName(field, element);
+                name = model::fieldName(field, element, family);
             } else if (n > 0) {
                 name = {};
             }
@@ -198,7 +198,8 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                 double v = given ? values[i + 1] : 0.0;
                 if (given && !numberField(report, record, static_cast<int>(i) + position + 2, texts[i + 1],
                                           fields[i].name, fields[i].element,
-                                          model::fieldName(fields[i].name, fields[i].element), errorFlag))
+                                          model::fieldName(fields[i].name, fields[i].element, family),
+                                          errorFlag))
                     v = std::nan("");
                 *fields[i].value = runtime::Value(v);
             }

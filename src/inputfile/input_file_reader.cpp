@@ -307,7 +307,7 @@ public:
             if (bound == stored_.end() || !model::withinFieldLimit(bound->field, 0, bound->value)) continue;
             const double most = limit->atMostFactor * bound->value;
             if (std::fabs(v.value) <= most) continue;
-            const model::FieldName boundName = model::fieldName(limit->atMostField);
+            const model::FieldName boundName = model::fieldName(limit->atMostField, 0, family);
             const std::string factor = limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ";
             problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
                                             factor + boundName.finnish + " " + shown(most),
@@ -337,9 +337,10 @@ public:
 
 private:
     // The field by its name in the language (1 English): the caption of the
-    // box that edits just this element where there is one.
-    static std::string caption(const StoredValue& v, int language = 0) {
-        return model::fieldName(v.field, v.element).text(language);
+    // box that edits just this element where there is one, a section field
+    // by the caption of the project's beam dialog.
+    std::string caption(const StoredValue& v, int language = 0) const {
+        return model::fieldName(v.field, v.element, m_.Family()).text(language);
     }
     static std::string shown(double value) {
         std::string text = runtime::numberStr(value, NumberKind::Double);
@@ -382,7 +383,7 @@ private:
     // Field k of the line read last, read as the named field.
     void noteFieldRead(int k, std::string_view field, int element) {
         if (leftover_ && leftover_->line == counter_ && k + place_ == leftover_->place) {
-            leftover_->name = model::fieldName(field, element);
+            leftover_->name = model::fieldName(field, element, m_.Family());
             leftover_->field = std::string(field);
             leftover_->element = element;
         }
@@ -426,14 +427,14 @@ private:
     // its default, the program's own text.
     double number(int k, std::string_view field, int element) {
         noteFieldRead(k, field, element);
-        const model::FieldName name = model::fieldName(field, element);
+        const model::FieldName name = model::fieldName(field, element, m_.Family());
         auto problem = NumberFieldProblem(counter_, k + place_, t(k), name.finnish, name.english, field, element);
         if (!problem) return values_[static_cast<std::size_t>(k)];
         raise(std::move(*problem));
         return std::nan("");
     }
     void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
-        const model::FieldName name = model::fieldName(field, element);
+        const model::FieldName name = model::fieldName(field, element, m_.Family());
         raise((whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
                                                                    field, element));
     }
@@ -501,7 +502,7 @@ private:
             const std::string limit = "0..." + std::to_string(max);
             const std::string shown = std::isfinite(w) && std::fabs(w) < 1e9 ? std::to_string(static_cast<long long>(w))
                                                                             : runtime::numberStr(w, NumberKind::Double);
-            const model::FieldName name = model::fieldName(field, element);
+            const model::FieldName name = model::fieldName(field, element, m_.Family());
             report_.problems->push_back(
                 {counter_, "kentän " + name.finnish + " arvo " + shown + " ei ole välillä " + limit,
                  "the value " + shown + " of " + name.english + " is outside " + limit});
@@ -597,7 +598,7 @@ private:
                 return noteAt(v, field, 0);
             } catch (const RunTimeError& e) {
                 if (e.number() != runtime::ErrOverflow) throw;
-                const model::FieldName name = model::fieldName(field, 0);
+                const model::FieldName name = model::fieldName(field, 0, m_.Family());
                 raise(TooLargeNumberProblem(counter_, k + place_, t(k), name.finnish, name.english, field, 0));
                 return Value(std::nan(""));
             }
@@ -617,7 +618,7 @@ private:
         if (flag == 0) {
             const std::string_view last = steel ? "SteelStrength3" : "ConcreteQualityClass";
             const int element = steel ? 0 : 1;
-            const model::FieldName name = model::fieldName(last, element);
+            const model::FieldName name = model::fieldName(last, element, m_.Family());
             // Said with the limits: the section record's category decides
             // how many values the line holds, and one outside its range
             // explains the text left over.

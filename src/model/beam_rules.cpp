@@ -4,10 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "model/field_limits.h"
+#include "model/field_names.h"
 #include "runtime/number_text.h"
 
 namespace quorvel::model {
@@ -26,19 +28,11 @@ struct Section {
 using Num = double (*)(const Section&);
 using Test = bool (*)(const Section&);
 
-// A field as its dialog names it: the key a rule's formula writes it by,
-// the caption in Finnish and in English, and its model field.
-struct Caption {
-    std::string_view key;
-    std::string_view finnish;
-    std::string_view english;
-    std::string_view field;
-};
-
 enum class Op { Less, AtMost };
 
 // One rule of a section: left op right must hold where applies says the
-// rule binds. The formulas name fields by their captions' keys.
+// rule binds. The formulas name fields by the keys of the family's
+// section captions (model/field_names.h).
 struct SectionRule {
     const char* finnish;  // what must hold, as a sentence without its values
     const char* english;
@@ -81,7 +75,9 @@ struct RowGroupRule {
 // One family's table: its rules, and the concrete its rows stand in.
 struct Family {
     std::vector<BeamFamily> families;
-    std::vector<Caption> captions;
+    // The fields the rules name, by their keys (one caption table serves
+    // the families that share these rules).
+    std::span<const SectionCaption> captions() const { return sectionCaptions(families.front()); }
     std::vector<SectionRule> rules;
     std::vector<RowGroupRule> rows;
     Num bottom = nullptr;  // the concrete's bottom level above the beam's bottom face, mm
@@ -109,9 +105,6 @@ bool leftSeat(const Section& s) { return s.leftInUse && seatsOnLedges(s); }
 double zero(const Section&) { return 0; }
 double leftLedge(const Section& s) { return s.m.LeftLedgeWidth; }
 double rightLedge(const Section& s) { return s.m.RightLedgeWidth; }
-
-constexpr Caption LeftLedgePlate{"wL", "Vasen leuka (wL)", "Left ledge (wL)", "LeftLedgeWidth"};
-constexpr Caption RightLedgePlate{"wR", "Oikea leuka (wR)", "Right ledge (wR)", "RightLedgeWidth"};
 
 // A ledge that slabs bear on seats them: it is at least as deep as the
 // shortest bearing length a slab can be given (the least value of the
@@ -168,8 +161,6 @@ std::vector<Family> makeFamilies() {
 
     // SUORA: one rectangle.
     all.push_back({{BeamFamily::SU},
-                   {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
-                    {"B", "Palkin leveys", "Beam width", "BeamWidth"}},
                    {},
                    {{Group::Main, "Raudoitus", "Reinforcement"}},
                    zero,
@@ -181,12 +172,6 @@ std::vector<Family> makeFamilies() {
     // BLEUKA and JALO: a web of the full height on a ledge at each side.
     all.push_back(
         {{BeamFamily::BL, BeamFamily::JA},
-         {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
-          {"B", "Uuman leveys", "Web width", "BeamWidth"},
-          {"hL", "Leuan korkeus, vasen", "Ledge height, left", "LeftLedgeHeight"},
-          {"hR", "Leuan korkeus, oikea", "Ledge height, right", "RightLedgeHeight"},
-          {"dL", "Leuka, vasen", "Ledge, left", "LeftLedgeDepth"},
-          {"dR", "Leuka, oikea", "Ledge, right", "RightLedgeDepth"}},
          {{"leuka on palkin korkeuden sisällä", "the ledge lies within the beam's height", "hL",
            [](S s) { return static_cast<double>(s.m.LeftLedgeHeight); }, Op::AtMost, "H",
            [](S s) { return static_cast<double>(s.m.OverallBeamHeight); }},
@@ -224,14 +209,6 @@ std::vector<Family> makeFamilies() {
     // I-BETONI: bottom flange, lower haunch, web, upper haunch, top flange.
     all.push_back(
         {{BeamFamily::BI},
-         {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
-          {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
-          {"hr1", "Alaviisteen korkeus (hr1)", "Lower haunch height (hr1)", "LowerRecessHeight"},
-          {"hr2", "Yläviisteen korkeus (hr2)", "Upper haunch height (hr2)", "UpperRecessHeight"},
-          {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
-          {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"},
-          {"bw", "Uuman leveys (bw)", "Web width (bw)", "BeamWidth"},
-          {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"}},
          {{"laipat ja viisteet mahtuvat palkin korkeuteen", "the flanges and haunches fit the beam's height",
            "tb + hr1 + hr2 + tt",
            [](S s) {
@@ -270,13 +247,6 @@ std::vector<Family> makeFamilies() {
     };
     all.push_back(
         {{BeamFamily::KV},
-         {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
-          {"bc", "Uumien väli", "Distance between the webs", "BottomFlangeWidth"},
-          {"y1", "Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom",
-           "BarDistanceFromBottom"},
-          {"y2", "Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom", "BarDistanceFromBottom"},
-          {"wL", "Leuka, vasen", "Ledge, left", "LeftLedgeWidth"},
-          {"wR", "Leuka, oikea", "Ledge, right", "RightLedgeWidth"}},
          {{"uumien väli on vähintään 190 mm", "the distance between the webs is at least 190 mm", "190",
            [](S) { return 190.0; }, Op::AtMost, "bc", kvatroCore},
           {"uumien väli on enintään 500 mm", "the distance between the webs is at most 500 mm", "bc", kvatroCore,
@@ -305,8 +275,6 @@ std::vector<Family> makeFamilies() {
 
     // SUPER: a precast part between two angles, cast concrete above it.
     all.push_back({{BeamFamily::BE},
-                   {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
-                    {"hA", "Kulmateräs", "Angle steel", "AngleSteelHeight"}},
                    {},
                    {{Group::Main, "Jänneteräkset", "Strands"},
                     {Group::Top, "Kulmateräkseen hitsatut harjateräkset", "Rebars welded to the angle steel",
@@ -328,14 +296,6 @@ std::vector<Family> makeFamilies() {
     };
     all.push_back(
         {{BeamFamily::LB},
-         {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
-          {"bLB", "Alaleveys", "Bottom width", "BottomFlangeWidth"},
-          // The window works out the web width and offers the ledges in
-          // lists without captions: they are named as every message names
-          // those fields.
-          {"B", "Palkin leveys", "Beam width", "BeamWidth"},
-          {"wL", "Leuan leveys, vasen", "Ledge width, left", "LeftLedgeWidth"},
-          {"wR", "Leuan leveys, oikea", "Ledge width, right", "RightLedgeWidth"}},
          {{"betoni kapenee ylöspäin: yläleveys on enintään alaleveys",
            "the concrete narrows upwards: its top width is at most its bottom width", "B",
            [](S s) { return static_cast<double>(s.m.BeamWidth); }, Op::AtMost, "bLB", lblBottom},
@@ -360,14 +320,6 @@ std::vector<Family> makeFamilies() {
     // LB: a precast part, narrowing upwards, between two steel angles.
     all.push_back(
         {{BeamFamily::KE},
-         {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
-          {"bLB", "Betonin alaleveys (bLB)", "Concrete bottom width (bLB)", "LBBottomWidth"},
-          {"B", "Betonin yläleveys (B)", "Concrete top width (B)", "BeamWidth"},
-          {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
-          {"hA", "Kulmateräksen korkeus (hA)", "Angle height (hA)", "AngleSteelHeight"},
-          {"t", "Kulmateräksen paksuus (t)", "Angle thickness (t)", "LeftLedgeHeight"},
-          LeftLedgePlate,
-          RightLedgePlate},
          {{"betoni kapenee ylöspäin: yläleveys on enintään alaleveys",
            "the concrete narrows upwards: its top width is at most its bottom width", "B",
            [](S s) { return static_cast<double>(s.m.BeamWidth); }, Op::AtMost, "bLB",
@@ -395,16 +347,6 @@ std::vector<Family> makeFamilies() {
     // A BEAM W: inclined steel webs round a precast core on a bottom plate.
     all.push_back(
         {{BeamFamily::AP},
-         {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
-          {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
-          {"tt", "Ylälevyn paksuus (tt)", "Top plate thickness (tt)", "TopFlangeThickness"},
-          {"bt", "Ylälevyn leveys (bt)", "Top plate width (bt)", "TopFlangeWidth"},
-          {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
-          {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
-          {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"},
-          {"dA", "Ylälevyn aukko (dA)", "Top plate opening (dA)", "ApalkkiHoleSize"},
-          LeftLedgePlate,
-          RightLedgePlate},
          {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
           plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
           plate("tb", [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); }),
@@ -440,15 +382,7 @@ std::vector<Family> makeFamilies() {
          15});
 
     // TI: a welded I-section.
-    const std::vector<Caption> weldedI = {
-        {"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
-        {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
-        {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
-        {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
-        {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
-        {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
     all.push_back({{BeamFamily::TI},
-                   weldedI,
                    {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
                     plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
                     plate("tb", [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); }),
@@ -469,13 +403,6 @@ std::vector<Family> makeFamilies() {
                    0});
 
     // WQ and CWQ: two webs on the bottom plate, the top plate between them.
-    const std::vector<Caption> box = {
-        {"h", "Uumien korkeus (h)", "Web height (h)", "BeamHeight"},
-        {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
-        {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
-        {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
-        {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "LeftLedgeHeight"},
-        {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
     // The bottom plate beyond the webs: each side's half on a middle beam,
     // the whole of it under the right side's slabs on an edge beam.
     auto halfProjection = [](S s) {
@@ -501,11 +428,7 @@ std::vector<Family> makeFamilies() {
         {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "bb - bt - 2 tw", wholeProjection,
          [](S s) { return seatsOnLedges(s) && !s.leftInUse; }},
         {SeatFinnish, SeatEnglish, "", shortestBearing, Op::AtMost, "(bb - bt - 2 tw) / 2", halfProjection, leftSeat}};
-    all.push_back({{BeamFamily::HQ}, box, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
-    std::vector<Caption> cwq = box;
-    cwq.push_back({"bv", "Vaarnan leveys (bv)", "Dowel width (bv)", "DowelWidth"});
-    cwq.push_back({"hv", "Vaarnan korkeus (hv)", "Dowel height (hv)", "DowelHeight"});
-    cwq.push_back({"ht", "Pintabetonin paksuus", "Topping thickness", "ToppingThickness"});
+    all.push_back({{BeamFamily::HQ}, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
     boxRules.push_back({"vaarna on ylälaipan levyinen tai kapeampi", "the dowel is at most as wide as the top flange",
                         "bv", [](S s) { return static_cast<double>(s.m.DowelWidth); }, Op::AtMost, "bt",
                         [](S s) { return static_cast<double>(s.m.TopFlangeWidth); }});
@@ -513,20 +436,10 @@ std::vector<Family> makeFamilies() {
                         [](S s) { return static_cast<double>(s.m.DowelHeight); }, Op::AtMost, "ht",
                         [](S s) { return static_cast<double>(s.m.ToppingThickness); },
                         [](S s) { return s.m.ToppingThickness > 0; }});
-    all.push_back({{BeamFamily::CW}, cwq, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
+    all.push_back({{BeamFamily::CW}, boxRules, {}, nullptr, nullptr, nullptr, false, 0});
 
     // DELTA and A BEAM S: inclined webs from the bottom plate to the top
     // plate, holes in the webs, concrete cast between them.
-    const std::vector<Caption> inclined = {
-        {"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
-        {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
-        {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
-        {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
-        {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
-        {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
-        {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"},
-        LeftLedgePlate,
-        RightLedgePlate};
     std::vector<SectionRule> inclinedRules = {
         plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
         plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
@@ -546,21 +459,13 @@ std::vector<Family> makeFamilies() {
     auto concreteTop = [](S s) { return s.m.BeamHeight + s.m.LeftLedgeHeight - s.m.TopFlangeThickness; };
     const RowGroupRule steelBeamRows{Group::SteelBeam, "Teräspalkin raudoitteet", "Reinforcement of the steel beam"};
 
-    std::vector<Caption> delta = inclined;
-    delta.push_back({"D", "Uuman reiän halkaisija (D)", "Web hole diameter (D)", "WebHoleDiameter"});
-    delta.push_back({"e", "Reiän reunaetäisyys (e)", "Hole edge distance (e)", "WebHoleEdgeDistance"});
     std::vector<SectionRule> deltaRules = inclinedRules;
     deltaRules.push_back({"reikä on uuman sisällä", "the hole lies inside the web", "e + D",
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
-    all.push_back({{BeamFamily::DE}, delta, deltaRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
+    all.push_back({{BeamFamily::DE}, deltaRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
                    concreteTop, inclinedCoreWidth, true, 20});
 
-    std::vector<Caption> abeam = inclined;
-    abeam.push_back({"D1", "Yläreiän halkaisija (D1)", "Upper hole diameter (D1)", "WebHoleDiameter"});
-    abeam.push_back({"e1", "Yläreiän reunaetäisyys (e1)", "Upper hole edge distance (e1)", "WebHoleEdgeDistance"});
-    abeam.push_back({"D2", "Alareiän halkaisija (D2)", "Lower hole diameter (D2)", "LowerHoleDiameter"});
-    abeam.push_back({"e2", "Alareiän reunaetäisyys (e2)", "Lower hole edge distance (e2)", "LowerHoleEdgeDistance"});
     std::vector<SectionRule> abeamRules = inclinedRules;
     abeamRules.push_back({"yläreikä on uuman sisällä", "the upper hole lies inside the web", "e1 + D1",
                           [](S s) { return s.m.WebHoleEdgeDistance + s.m.WebHoleDiameter; }, Op::AtMost, slant,
@@ -568,27 +473,13 @@ std::vector<Family> makeFamilies() {
     abeamRules.push_back({"alareikä on uuman sisällä", "the lower hole lies inside the web", "e2 + D2",
                           [](S s) { return s.m.LowerHoleEdgeDistance + s.m.LowerHoleDiameter; }, Op::AtMost, slant,
                           slantedWeb});
-    all.push_back({{BeamFamily::AB}, abeam, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
+    all.push_back({{BeamFamily::AB}, abeamRules, {steelBeamRows}, [](S s) { return static_cast<double>(s.m.BottomFlangeThickness); },
                    concreteTop, inclinedCoreWidth, true, 20});
 
     // MEK: an I-profile standing in concrete on the bottom plate, a raised
     // box under the slab ends.
     all.push_back(
         {{BeamFamily::ME},
-         {{"h", "Korkeus pohjalevyn päältä (h)", "Height above the bottom plate (h)", "BeamHeight"},
-          {"hs", "I-profiilin korkeus (hs)", "I-profile height (hs)", "InnerProfileHeight"},
-          {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
-          {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
-          {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
-          {"ts", "I-profiilin alalaipan paksuus (ts)", "I-profile bottom flange thickness (ts)",
-           "InnerProfileFlangeThickness"},
-          {"bs", "I-profiilin alalaipan leveys (bs)", "I-profile bottom flange width (bs)", "InnerProfileWidth"},
-          {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
-          {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
-          {"hk", "Korokekotelon korkeus (hk)", "Raised box height (hk)", "BoxHeight"},
-          {"tk", "Korokekotelon levyn paksuus (tk)", "Raised box plate thickness (tk)", "BoxPlateThickness"},
-          LeftLedgePlate,
-          RightLedgePlate},
          {plate("tw", [](S s) { return static_cast<double>(s.m.WebThickness); }),
           plate("tt", [](S s) { return static_cast<double>(s.m.TopFlangeThickness); }),
           plate("ts", [](S s) { return static_cast<double>(s.m.InnerProfileFlangeThickness); }),
@@ -665,9 +556,8 @@ std::string named(std::string_view formula, const Family& f, bool english) {
         std::size_t end = i;
         while (end < formula.size() && word(formula[end])) ++end;
         const std::string_view token = formula.substr(i, end - i);
-        const auto c = std::find_if(f.captions.begin(), f.captions.end(),
-                                    [&](const Caption& k) { return k.key == token; });
-        out += c == f.captions.end() ? std::string(token) : std::string(english ? c->english : c->finnish);
+        const SectionCaption* c = sectionCaption(f.families.front(), token);
+        out += c ? std::string(english ? c->english : c->finnish) : std::string(token);
         i = end;
     }
     return out;
@@ -677,7 +567,7 @@ std::string named(std::string_view formula, const Family& f, bool english) {
 std::string firstField(std::string_view formula, const Family& f) {
     std::string_view best;
     std::size_t bestAt = std::string_view::npos;
-    for (const Caption& c : f.captions) {
+    for (const SectionCaption& c : f.captions()) {
         for (std::size_t at = formula.find(c.key); at != std::string_view::npos; at = formula.find(c.key, at + 1)) {
             const bool startsWord = at == 0 || !std::isalnum(static_cast<unsigned char>(formula[at - 1]));
             const std::size_t after = at + c.key.size();
@@ -730,7 +620,7 @@ RuleBreach mendText(const std::string& finnish, const std::string& english, Boun
 }
 
 bool isKey(std::string_view formula, const Family& f) {
-    return std::any_of(f.captions.begin(), f.captions.end(), [&](const Caption& c) { return c.key == formula; });
+    return sectionCaption(f.families.front(), formula) != nullptr;
 }
 
 // Where a broken comparison is mended: a side that is one box, the left
@@ -971,14 +861,6 @@ RuleBreach beamBreachMessage(const BeamRuleBreach& breach, const std::string& wh
                 where(whereFinnish) + ": " + breach.mend.finnish + ".",
             "The beam section cannot be built: " + breach.text.english + ".\r\nTo be mended" +
                 where(whereEnglish) + ": " + breach.mend.english + "."};
-}
-
-std::vector<BeamRuleCaption> beamRuleCaptions(BeamFamily family) {
-    std::vector<BeamRuleCaption> captions;
-    if (const Family* f = familyOf(family))
-        for (const Caption& c : f->captions)
-            captions.push_back({std::string(c.finnish), std::string(c.english), std::string(c.field)});
-    return captions;
 }
 
 }  // namespace quorvel::model

@@ -62,15 +62,4 @@ std::optional<BeamRuleBreach> beamSectionBreach(const ProjectModel& m, bool left
 RuleBreach beamBreachMessage(const BeamRuleBreach& breach, const std::string& whereFinnish = {},
                              const std::string& whereEnglish = {});
 
-// A field as the rules of a family name it: the caption its dialog (or
-// the main window) shows it with, in Finnish and English, and its model
-// field.
-struct BeamRuleCaption {
-    std::string finnish;
-    std::string english;
-    std::string field;
-};
-// The captions of a family's rules; none for a family without a table.
-std::vector<BeamRuleCaption> beamRuleCaptions(BeamFamily family);
-
 }  // namespace quorvel::model

@@ -1,6 +1,9 @@
 #include "model/field_names.h"
 
+#include <initializer_list>
+#include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "model/field_limits.h"
 
@@ -154,20 +157,208 @@ FieldName named(const NameRow& row, int element) {
     return {fi, en};
 }
 
-}  // namespace
 
-FieldName fieldName(std::string_view field, int element) {
+// --- the beam families' section captions ---
+
+using SC = SectionCaption;
+
+// The families whose windows show their dimensions without sketch labels
+// name them by the words alone; LBL's window works out the web width and
+// offers the ledges in lists without captions, so those are named as every
+// message names those fields.
+constexpr SC kSuora[] = {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
+                         {"B", "Palkin leveys", "Beam width", "BeamWidth"}};
+constexpr SC kLedged[] = {{"H", "Palkin korkeus", "Beam height", "OverallBeamHeight"},
+                          {"B", "Uuman leveys", "Web width", "BeamWidth"},
+                          {"hL", "Leuan korkeus, vasen", "Ledge height, left", "LeftLedgeHeight"},
+                          {"hR", "Leuan korkeus, oikea", "Ledge height, right", "RightLedgeHeight"},
+                          {"dL", "Leuka, vasen", "Ledge, left", "LeftLedgeDepth"},
+                          {"dR", "Leuka, oikea", "Ledge, right", "RightLedgeDepth"}};
+constexpr SC kConcreteI[] = {
+    {"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
+    {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
+    {"hr1", "Alaviisteen korkeus (hr1)", "Lower haunch height (hr1)", "LowerRecessHeight"},
+    {"hr2", "Yläviisteen korkeus (hr2)", "Upper haunch height (hr2)", "UpperRecessHeight"},
+    {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
+    {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"},
+    {"bw", "Uuman leveys (bw)", "Web width (bw)", "BeamWidth"},
+    {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"}};
+// KVATRO's two bar distances are the first two rows' fields; the distance
+// between its webs is the bottom plate's width less the ledges and webs.
+constexpr SC kKvatro[] = {
+    {"h", "Palkin korkeus", "Beam height", "BeamHeight"},
+    {"bc", "Uumien väli", "Distance between the webs", "BottomFlangeWidth", true},
+    {"y1", "Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom", "BarDistanceFromBottom"},
+    {"y2", "Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom", "BarDistanceFromBottom"},
+    {"wL", "Leuka, vasen", "Ledge, left", "LeftLedgeWidth"},
+    {"wR", "Leuka, oikea", "Ledge, right", "RightLedgeWidth"}};
+constexpr SC kSuper[] = {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
+                         {"hA", "Kulmateräs", "Angle steel", "AngleSteelHeight"}};
+constexpr SC kLbl[] = {{"h", "Palkin korkeus", "Beam height", "BeamHeight"},
+                       {"bLB", "Alaleveys", "Bottom width", "BottomFlangeWidth", true},
+                       {"B", "Palkin leveys", "Beam width", "BeamWidth", true},
+                       {"wL", "Leuan leveys, vasen", "Ledge width, left", "LeftLedgeWidth"},
+                       {"wR", "Leuan leveys, oikea", "Ledge width, right", "RightLedgeWidth"}};
+constexpr SC kLedgePlates[] = {{"wL", "Vasen leuka (wL)", "Left ledge (wL)", "LeftLedgeWidth"},
+                               {"wR", "Oikea leuka (wR)", "Right ledge (wR)", "RightLedgeWidth"}};
+constexpr SC kLb[] = {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
+                      {"bLB", "Betonin alaleveys (bLB)", "Concrete bottom width (bLB)", "LBBottomWidth"},
+                      {"B", "Betonin yläleveys (B)", "Concrete top width (B)", "BeamWidth"},
+                      {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
+                      {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
+                      {"hA", "Kulmateräksen korkeus (hA)", "Angle height (hA)", "AngleSteelHeight"},
+                      {"t", "Kulmateräksen paksuus (t)", "Angle thickness (t)", "LeftLedgeHeight"}};
+constexpr SC kABeamW[] = {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
+                          {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
+                          {"tt", "Ylälevyn paksuus (tt)", "Top plate thickness (tt)", "TopFlangeThickness"},
+                          {"bt", "Ylälevyn leveys (bt)", "Top plate width (bt)", "TopFlangeWidth"},
+                          {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
+                          {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
+                          {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"},
+                          {"dA", "Ylälevyn aukko (dA)", "Top plate opening (dA)", "ApalkkiHoleSize"}};
+constexpr SC kWeldedI[] = {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
+                           {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
+                           {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
+                           {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
+                           {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
+                           {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
+constexpr SC kCornerRadius[] = {{"r", "Pyöristyssäde (r)", "Corner radius (r)", "CornerRadius"}};
+// The box beams' bottom flange thickness is kept in the ledge plate's field.
+constexpr SC kBox[] = {{"h", "Uumien korkeus (h)", "Web height (h)", "BeamHeight"},
+                       {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
+                       {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
+                       {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
+                       {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "LeftLedgeHeight"},
+                       {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
+// CWQ's dowel, and the topping (a box of the main window) it lies in.
+constexpr SC kDowel[] = {{"bv", "Vaarnan leveys (bv)", "Dowel width (bv)", "DowelWidth"},
+                         {"hv", "Vaarnan korkeus (hv)", "Dowel height (hv)", "DowelHeight"},
+                         {"ht", "Pintabetonin paksuus", "Topping thickness", "ToppingThickness"}};
+constexpr SC kInclined[] = {
+    {"h", "Palkin korkeus (h)", "Beam height (h)", "BeamHeight"},
+    {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
+    {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
+    {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
+    {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
+    {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
+    {"hL", "Leukalevyn paksuus (hL)", "Ledge plate thickness (hL)", "LeftLedgeHeight"}};
+constexpr SC kDeltaHole[] = {{"D", "Uuman reiän halkaisija (D)", "Web hole diameter (D)", "WebHoleDiameter"},
+                             {"e", "Reiän reunaetäisyys (e)", "Hole edge distance (e)", "WebHoleEdgeDistance"}};
+constexpr SC kABeamSHoles[] = {
+    {"D1", "Yläreiän halkaisija (D1)", "Upper hole diameter (D1)", "WebHoleDiameter"},
+    {"e1", "Yläreiän reunaetäisyys (e1)", "Upper hole edge distance (e1)", "WebHoleEdgeDistance"},
+    {"D2", "Alareiän halkaisija (D2)", "Lower hole diameter (D2)", "LowerHoleDiameter"},
+    {"e2", "Alareiän reunaetäisyys (e2)", "Lower hole edge distance (e2)", "LowerHoleEdgeDistance"}};
+constexpr SC kMek[] = {
+    {"h", "Korkeus pohjalevyn päältä (h)", "Height above the bottom plate (h)", "BeamHeight"},
+    {"hs", "I-profiilin korkeus (hs)", "I-profile height (hs)", "InnerProfileHeight"},
+    {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
+    {"tt", "Ylälaipan paksuus (tt)", "Top flange thickness (tt)", "TopFlangeThickness"},
+    {"bt", "Ylälaipan leveys (bt)", "Top flange width (bt)", "TopFlangeWidth"},
+    {"ts", "I-profiilin alalaipan paksuus (ts)", "I-profile bottom flange thickness (ts)",
+     "InnerProfileFlangeThickness"},
+    {"bs", "I-profiilin alalaipan leveys (bs)", "I-profile bottom flange width (bs)", "InnerProfileWidth"},
+    {"tb", "Pohjalevyn paksuus (tb)", "Bottom plate thickness (tb)", "BottomFlangeThickness"},
+    {"bb", "Pohjalevyn leveys (bb)", "Bottom plate width (bb)", "BottomFlangeWidth"},
+    {"hk", "Korokekotelon korkeus (hk)", "Raised box height (hk)", "BoxHeight"},
+    {"tk", "Korokekotelon levyn paksuus (tk)", "Raised box plate thickness (tk)", "BoxPlateThickness"}};
+
+// One row per family, in the enumeration's order: the parts its captions
+// are made of.
+struct FamilyCaptions {
+    BeamFamily family;
+    std::initializer_list<std::span<const SC>> parts;
+};
+
+const std::vector<std::vector<SC>>& familyCaptions() {
+    static const std::vector<std::vector<SC>> all = [] {
+        using F = BeamFamily;
+        const FamilyCaptions rows[] = {
+            {F::SU, {kSuora}},
+            {F::BL, {kLedged}},
+            {F::JA, {kLedged}},
+            {F::BI, {kConcreteI}},
+            {F::KV, {kKvatro}},
+            {F::BE, {kSuper}},
+            {F::LB, {kLbl}},
+            {F::KE, {kLb, kLedgePlates}},
+            {F::AP, {kABeamW, kLedgePlates}},
+            {F::TI, {kWeldedI, kCornerRadius}},
+            {F::HQ, {kBox}},
+            {F::CW, {kBox, kDowel}},
+            {F::DE, {kInclined, kLedgePlates, kDeltaHole}},
+            {F::ME, {kMek, kLedgePlates, kCornerRadius}},
+            {F::AB, {kInclined, kLedgePlates, kABeamSHoles}},
+            {F::HX, {}},
+            {F::SX, {}},
+            {F::XX, {}},
+        };
+        std::vector<std::vector<SC>> out;
+        std::size_t i = 0;
+        for (const FamilyCaptions& row : rows) {
+            // The rows stand in the enumeration's order: the table is indexed by it.
+            if (row.family != static_cast<BeamFamily>(i++)) throw std::logic_error("section captions out of order");
+            std::vector<SC>& captions = out.emplace_back();
+            for (std::span<const SC> part : row.parts) captions.insert(captions.end(), part.begin(), part.end());
+        }
+        if (out.size() != BeamFamilyCount) throw std::logic_error("section captions of a family missing");
+        return out;
+    }();
+    return all;
+}
+
+// Whether the window is the beam dialog of a family other than the one
+// given (none given: no window is).
+bool otherFamilysDialog(std::string_view form, std::optional<BeamFamily> family) {
+    if (!family) return false;
+    for (const BeamFamilyInfo& info : BeamFamilies)
+        if (!info.dialog.empty() && info.dialog == form) return info.dialog != FamilyInfo(*family).dialog;
+    return false;
+}
+
+// The name of a field outside the family's section captions: the caption
+// of the box that edits just this element (in a window the project of the
+// family shows), else the table's name.
+FieldName plainFieldName(std::string_view field, int element, std::optional<BeamFamily> family) {
     if (field == "ConcreteQualityClass" && element >= 1 && element <= 6) {
         const auto& [fi, en] = kQualityClasses[element - 1];
         return {std::string(fi), std::string(en)};
     }
-    // The caption of the box that edits just this element.
     for (const BoxLimit& box : boxLimits())
-        if (box.field == field && box.element == element && !box.name.empty() && !box.englishName.empty())
+        if (box.field == field && box.element == element && !box.name.empty() && !box.englishName.empty() &&
+            !otherFamilysDialog(box.form, family))
             return {std::string(box.name), std::string(box.englishName)};
     for (const NameRow& row : kNames)
         if (row.field == field) return named(row, element);
     return {std::string(field), std::string(field)};
+}
+
+}  // namespace
+
+FieldName fieldName(std::string_view field, int element) { return plainFieldName(field, element, std::nullopt); }
+
+std::span<const SectionCaption> sectionCaptions(BeamFamily family) {
+    return familyCaptions()[FamilyIndex(family)];
+}
+
+const SectionCaption* sectionCaption(BeamFamily family, std::string_view key) {
+    for (const SectionCaption& c : sectionCaptions(family))
+        if (c.key == key) return &c;
+    return nullptr;
+}
+
+FieldName fieldName(std::string_view field, int element, std::optional<BeamFamily> family) {
+    if (family && element == 0) {
+        const SectionCaption* only = nullptr;
+        int count = 0;
+        for (const SectionCaption& c : sectionCaptions(*family))
+            if (c.field == field && !c.derived) {
+                only = &c;
+                ++count;
+            }
+        if (count == 1) return {std::string(only->finnish), std::string(only->english)};
+    }
+    return plainFieldName(field, element, family);
 }
 
 std::string_view englishFieldName(std::string_view finnish) {

@@ -564,5 +564,36 @@ TEST(StoredFiles, EveryDeliveredDataFileCorpusProjectAndWrittenFileStillReads) {
     EXPECT_GE(read, 16);
 }
 
+// A section value outside its box's limits is named by the caption of the
+// project's beam dialog, as the section rules name it: the box to mend.
+TEST_F(ProjectFileLimits, ASectionValueIsNamedByTheBoxOfItsBeamDialog) {
+    struct Case {
+        const char* fixture;
+        const char* sectionLine;  // line 9
+        const char* english;      // the start of the message
+    } cases[] = {
+        {"apalkki_new_project_old_format.dat", "Apalkki 3 1 10 245 15 15 2000 15 380 15 110 110 135",
+         "the value 2000 of Top plate width (bt) is outside"},
+        {"cwq_new_project_old_format.dat", "CWQ 1 1 8 265 5 25 240 1E+30 450 210 25",
+         "the value 1E+30 of Bottom flange thickness (tb) is outside"},
+        {"kemo_uusi_new_project_old_format.dat", "KEMO_UUSI 3 1 9 265 480 440 8 400 90 1E+30 100 100",
+         "the value 1E+30 of Angle thickness (t) is outside"},
+        // LBL's bottom width box shows the plate less its ledges.
+        {"lbl_core_filling.dat", "LBL 3 1 6 265 440 8 1E+30 100 100",
+         "the value 1E+30 of Bottom flange width is outside"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        std::vector<std::string> lines =
+            linesOf(quorvel::testing::readBytes(fs::path(QUORVEL_FIXTURES_DIR) / "inputfiles" / c.fixture));
+        ASSERT_GT(lines.size(), 9u);
+        lines[8] = c.sectionLine;
+        Outcome o = open(bytesOf(lines));
+        ASSERT_TRUE(o.problem);
+        EXPECT_EQ(o.problem->line, 9);
+        EXPECT_EQ(o.problem->english.rfind(c.english, 0), 0u) << o.problem->english;
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::app

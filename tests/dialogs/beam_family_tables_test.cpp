@@ -22,7 +22,7 @@
 namespace quorvel::dialogs {
 namespace {
 
-model::ProjectModel newProjectOf(const std::string& typeName) {
+model::ProjectModel newProjectOf(std::string_view typeName) {
     model::ProjectModel m;
     model::ResetProjectDefaults(m);
     m.IsMiddleBeam = 1;
@@ -39,11 +39,11 @@ const SectionField* fieldOf(const BeamFamilyTable& t, std::string_view control) 
 TEST(BeamFamilyTables, TheNineTypesWithoutAWindowOfTheirOwnEachHaveOneTable) {
     std::set<std::string> forms;
     for (const BeamFamilyTable& t : beamFamilyTables()) {
-        const app::BeamTypeInfo* type = app::findBeamType(t.typeName);
-        ASSERT_NE(type, nullptr) << t.typeName;
-        EXPECT_EQ(type->dialog, t.formName);  // the name ShowBeamForm opens
-        forms.insert(t.formName);
-        EXPECT_EQ(findBeamFamilyTable(t.formName), &t);
+        const app::BeamTypeInfo* type = app::findBeamType(t.typeName());
+        ASSERT_NE(type, nullptr) << t.typeName();
+        EXPECT_EQ(type->dialog, t.formName());  // the name ShowBeamForm opens
+        forms.emplace(t.formName());
+        EXPECT_EQ(findBeamFamilyTable(t.formName()), &t);
     }
     EXPECT_EQ(forms, (std::set<std::string>{"FrmIpalkki", "FrmLB", "FrmApalkki", "frmTIpalkki", "frmHQpalkki",
                                             "frmCWQpalkki", "frmDeltapalkki", "frmMEKpalkki", "frmAbeamS"}));
@@ -54,19 +54,19 @@ TEST(BeamFamilyTables, TheNineTypesWithoutAWindowOfTheirOwnEachHaveOneTable) {
 // does not carry would be lost when the project is saved.
 TEST(BeamFamilyTables, EachWindowEditsExactlyTheDimensionsOfItsSectionRecord) {
     for (const BeamFamilyTable& t : beamFamilyTables()) {
-        model::ProjectModel m = newProjectOf(t.typeName);
+        model::ProjectModel m = newProjectOf(t.typeName());
         std::set<const Value*> record;
         for (Value* v : inputfile::sectionParameterFields(m, m.Family())) record.insert(v);
         std::set<const Value*> window;
         std::set<std::string> controls;
         for (const SectionField& f : t.fields) {
             window.insert(&f.field(m));
-            EXPECT_TRUE(controls.insert(f.control).second) << t.formName << " " << f.control << " twice";
+            EXPECT_TRUE(controls.insert(f.control).second) << t.formName() << " " << f.control << " twice";
             if (f.fitsWithin) {
-                EXPECT_NE(fieldOf(t, f.fitsWithin), nullptr) << t.formName << " " << f.fitsWithin;
+                EXPECT_NE(fieldOf(t, f.fitsWithin), nullptr) << t.formName() << " " << f.fitsWithin;
             }
         }
-        EXPECT_EQ(window, record) << t.formName;
+        EXPECT_EQ(window, record) << t.formName();
     }
 }
 
@@ -77,12 +77,12 @@ bool within(double v, const FieldRange& r) { return v >= r.minimum && v <= r.max
 // emptied box must get a value its own bounds accept.
 TEST(BeamFamilyTables, EveryTypesDefaultsAndEveryEmptyBoxDefaultLieWithinTheBounds) {
     for (const BeamFamilyTable& t : beamFamilyTables()) {
-        model::ProjectModel m = newProjectOf(t.typeName);
+        model::ProjectModel m = newProjectOf(t.typeName());
         for (const SectionField& f : t.fields) {
-            EXPECT_TRUE(within(f.field(m).number(), f.range)) << t.formName << " " << f.control << " "
+            EXPECT_TRUE(within(f.field(m).number(), f.range)) << t.formName() << " " << f.control << " "
                                                               << f.field(m).number();
-            EXPECT_TRUE(within(f.range.defaultValue, f.range)) << t.formName << " " << f.control;
-            EXPECT_LT(f.range.minimum, f.range.maximum) << t.formName << " " << f.control;
+            EXPECT_TRUE(within(f.range.defaultValue, f.range)) << t.formName() << " " << f.control;
+            EXPECT_LT(f.range.minimum, f.range.maximum) << t.formName() << " " << f.control;
         }
         std::vector<MaterialField> materials = t.materials;
         for (const RowGroupTable& g : t.rows) {
@@ -90,9 +90,9 @@ TEST(BeamFamilyTables, EveryTypesDefaultsAndEveryEmptyBoxDefaultLieWithinTheBoun
             materials.push_back(g.strength);
         }
         for (const MaterialField& f : materials) {
-            EXPECT_TRUE(within(f.field(m).number(), f.range)) << t.formName << " " << f.control << " "
+            EXPECT_TRUE(within(f.field(m).number(), f.range)) << t.formName() << " " << f.control << " "
                                                               << f.field(m).number();
-            EXPECT_TRUE(within(f.range.defaultValue, f.range)) << t.formName << " " << f.control;
+            EXPECT_TRUE(within(f.range.defaultValue, f.range)) << t.formName() << " " << f.control;
         }
     }
 }
@@ -102,7 +102,7 @@ TEST(BeamFamilyTables, EveryTypesDefaultsAndEveryEmptyBoxDefaultLieWithinTheBoun
 // beam with slabs of 265 mm on both sides. False with the error number
 // when the build stopped.
 bool builds(const BeamFamilyTable& t, const std::vector<double>& values, std::string& failure) {
-    model::ProjectModel m = newProjectOf(t.typeName);
+    model::ProjectModel m = newProjectOf(t.typeName());
     for (std::size_t i = 0; i < t.fields.size(); ++i) t.fields[i].field(m) = Value(static_cast<float>(values[i]));
     completeSection(m, t);
     m.SlabSideCount = 2;
@@ -163,7 +163,7 @@ TEST(BeamFamilyTables, AnySectionWithinTheBoundsBuildsWithoutARunTimeError) {
         }
         for (const auto& values : cases) {
             std::string failure;
-            EXPECT_TRUE(builds(t, heldToFit(t, values), failure)) << t.formName << ": " << failure;
+            EXPECT_TRUE(builds(t, heldToFit(t, values), failure)) << t.formName() << ": " << failure;
         }
     }
 }

@@ -24,6 +24,7 @@
 #include "inputfile/input_file_reader.h"
 #include "language_entries.h"
 #include "model/field_limits.h"
+#include "model/field_names.h"
 #include "inputfile/input_file_writer.h"
 #include "model/beam_rules.h"
 #include "model/topping_load.h"
@@ -490,8 +491,8 @@ TEST(BeamRuleCaptions, EveryFieldIsNamedByItsWindowsCaption) {
         const std::string form(type.dialog);
         const auto finnish = languageEntriesOf("language.fin", form);
         const auto english = languageEntriesOf("language.eng", form);
-        for (const model::BeamRuleCaption& c : model::beamRuleCaptions(type.family)) {
-            SCOPED_TRACE(std::string(type.typeName) + ": " + c.finnish);
+        for (const model::SectionCaption& c : model::sectionCaptions(type.family)) {
+            SCOPED_TRACE(std::string(type.typeName) + ": " + std::string(c.finnish));
             // A field the window shows in no captioned box (LBL's web
             // width and ledges) is named in each language, never by its
             // model name.

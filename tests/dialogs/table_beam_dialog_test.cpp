@@ -438,7 +438,7 @@ TEST_F(TableBeamDialogs, EveryControlLiesInsideTheWindowAndNoneOverlap) {
         return p.left >= 0 && p.top >= 0 && p.left + p.width <= in.width && p.top + p.height <= in.height;
     };
     for (const BeamFamilyTable& t : beamFamilyTables()) {
-        SCOPED_TRACE(t.formName);
+        SCOPED_TRACE(t.formName());
         TableBeamDialog d(m, ui, t);
         std::vector<const platform::Control*> placed;
         for (const platform::Control* c : d.controls()) {

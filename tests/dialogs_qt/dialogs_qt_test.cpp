@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(InputDialogs, DialogCaptionsQt, inputDialogs,
 DialogCase tableDialogCase(const char* formName) {
     return {formName, [formName](model::ProjectModel& m, platform::Platform& p) -> std::unique_ptr<platform::Form> {
                 const BeamFamilyTable& table = *findBeamFamilyTable(formName);
-                app::SelectBeamType(m, *app::findBeamType(table.typeName));
+                app::SelectBeamType(m, *app::findBeamType(table.typeName()));
                 return std::make_unique<TableBeamDialog>(m, p, table);
             }};
 }

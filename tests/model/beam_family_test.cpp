@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "model/beam_rules.h"
+#include "model/field_names.h"
 #include "model/project_model.h"
 
 namespace quorvel::model {
@@ -37,12 +37,12 @@ TEST(BeamFamily, EveryFamilyHasItsRowAndItsCodeNamesItBack) {
     EXPECT_EQ(codes.size(), BeamFamilyCount);
 }
 
-// The beam rules are a runtime table: every family a dialog edits has its
-// rules (their captions), and the three that only files bring have none.
-TEST(BeamFamily, EveryDialogFamilyHasItsBeamRules) {
+// The section captions are a runtime table: every family a dialog edits
+// has its captions, and the three that only files bring have none.
+TEST(BeamFamily, EveryDialogFamilyHasItsSectionCaptions) {
     for (const BeamFamilyInfo& info : BeamFamilies) {
         SCOPED_TRACE(std::string(info.code));
-        EXPECT_EQ(beamRuleCaptions(info.family).empty(), info.dialog.empty());
+        EXPECT_EQ(sectionCaptions(info.family).empty(), info.dialog.empty());
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <regex>
 
 #include "model/field_names.h"
@@ -116,6 +117,48 @@ TEST(FieldNames, EveryInputFieldIsNamedInBothLanguagesWithoutItsModelName) {
     EXPECT_EQ(fieldName("SlabLineLoadG", 2 + 6 * 2).text(1), "Permanent line load, load 2, right");
     EXPECT_EQ(fieldName("BeamPointLoad", 2 + 3 * 4).text(0), "Muuttuva pistekuorma 4");
     EXPECT_EQ(fieldName("StrandPrestressLoss", 1).text(0), "Jännityshäviö, vasen");
+}
+
+// In a project of a family a section field is named as the family's dialog
+// shows it, so that a message names the box the user mends. A field the
+// dialog shows worked out from others, a row's field, a field of no
+// section and a family without a dialog keep the field's own name.
+TEST(FieldNames, ASectionFieldIsNamedByItsFamilysDialog) {
+    using F = BeamFamily;
+    struct Row {
+        const char* field;
+        int element;
+        std::optional<BeamFamily> family;
+        const char* finnish;
+        const char* english;
+    };
+    const Row rows[] = {
+        {"TopFlangeWidth", 0, F::AP, "Ylälevyn leveys (bt)", "Top plate width (bt)"},
+        {"TopFlangeWidth", 0, F::TI, "Ylälaipan leveys (bt)", "Top flange width (bt)"},
+        {"TopFlangeWidth", 0, std::nullopt, "Ylälaipan leveys", "Top flange width"},
+        {"TopFlangeWidth", 0, F::HX, "Ylälaipan leveys", "Top flange width"},
+        // The box beams and LB keep a bottom plate and an angle in the
+        // ledge plate's field.
+        {"LeftLedgeHeight", 0, F::CW, "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)"},
+        {"LeftLedgeHeight", 0, F::KE, "Kulmateräksen paksuus (t)", "Angle thickness (t)"},
+        {"CornerRadius", 0, F::ME, "Pyöristyssäde (r)", "Corner radius (r)"},
+        // LBL's and KVATRO's boxes show the plate less its ledges (and webs).
+        {"BottomFlangeWidth", 0, F::LB, "Alalaipan leveys", "Bottom flange width"},
+        {"BottomFlangeWidth", 0, F::KV, "Alalaipan leveys", "Bottom flange width"},
+        // KVATRO's window gives its first row a box of its own; another
+        // family's row is named by its row.
+        {"BarDistanceFromBottom", 1, F::KV, "Alareunan raudoitteen etäisyys",
+         "Distance of the bottom bars from the bottom"},
+        {"BarDistanceFromBottom", 1, F::SU, "Raudoitteen etäisyys alapinnasta, rivi 1",
+         "Bar distance from the bottom, row 1"},
+        {"BeamSpan", 0, F::AP, "Palkin jänneväli", "Beam span"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.field) + " " + (r.family ? std::string(FamilyCode(*r.family)) : "-"));
+        const FieldName name = fieldName(r.field, r.element, r.family);
+        EXPECT_EQ(name.finnish, r.finnish);
+        EXPECT_EQ(name.english, r.english);
+    }
 }
 
 }  // namespace

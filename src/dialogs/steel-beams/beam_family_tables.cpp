@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "app/beam_types.h"
 #include "app/geometry_checks.h"
 #include "inputfile/beam_section_fields.h"
 #include "model/field_limits.h"
+#include "model/field_names.h"
 
 namespace quorvel::dialogs {
 
@@ -118,9 +120,11 @@ RowGroupTable steelBeamReinforcement(int bars, double area, double first) {
 
 // --- section dimensions ---
 
-SectionField dim(const char* control, FieldRef field, const char* caption, const char* symbol, int left, int top,
+// The caption is the family's section caption of the symbol; makeTables()
+// takes it from the model's table of names.
+SectionField dim(const char* control, FieldRef field, const char* symbol, int left, int top,
                  const char* fitsWithin = nullptr) {
-    return {control, field, caption, symbol, left, top, {}, fitsWithin};
+    return {control, field, {}, symbol, left, top, {}, fitsWithin};
 }
 
 // --- sketches (twips in the sketch frame, 3960 x 2880) ---
@@ -205,19 +209,19 @@ void placeSymbol(std::vector<SectionField>& fields, std::string_view control, in
 }
 
 std::vector<BeamFamilyTable> makeTables() {
+    using F = model::BeamFamily;
     std::vector<BeamFamilyTable> all = {
-        {"FrmIpalkki",
+        {F::BI,
          "I-palkki - teräsbetonia",
-         "BI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
-          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2250),
-          dim("txtAlaviiste", modelField<&M::LowerRecessHeight>, "Alaviisteen korkeus", "hr1", 3000, 1950),
-          dim("txtYlaviiste", modelField<&M::UpperRecessHeight>, "Yläviisteen korkeus", "hr2", 3000, 840),
-          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
-          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520),
-          dim("txtUuma", modelField<&M::BeamWidth>, "Uuman leveys", "bw", 2160, 1380,
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
+          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "tb", 3000, 2250),
+          dim("txtAlaviiste", modelField<&M::LowerRecessHeight>, "hr1", 3000, 1950),
+          dim("txtYlaviiste", modelField<&M::UpperRecessHeight>, "hr2", 3000, 840),
+          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
+          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
+          dim("txtUuma", modelField<&M::BeamWidth>, "bw", 2160, 1380,
               "txtAlalaipanLeveys"),
-          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300)},
+          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 1740, 300)},
          {BeamConcrete, BeamConcreteClass},
          {mainReinforcement(4, 491, 38)},
          ConcreteISketch,
@@ -226,18 +230,17 @@ std::vector<BeamFamilyTable> makeTables() {
          &M::DowelsOnBeamTop,
          "Vaarnoitus palkin päällä"},
 
-        {"FrmLB",
+        {F::KE,
          "LB-palkki",
-         "KEMO_UUSI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
-          dim("txtAlaleveys", modelField<&M::LBBottomWidth>, "Betonin alaleveys", "bLB", 1740, 1860),
-          dim("txtLeveys", modelField<&M::BeamWidth>, "Betonin yläleveys", "B", 1740, 480),
-          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 2190),
-          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
-          dim("txtKulmanKorkeus", modelField<&M::AngleSteelHeight>, "Kulmateräksen korkeus", "hA", 300, 1800),
-          dim("txtKulmanPaksuus", modelField<&M::LeftLedgeHeight>, "Kulmateräksen paksuus", "t", 3180, 1800),
-          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
-          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520)},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
+          dim("txtAlaleveys", modelField<&M::LBBottomWidth>, "bLB", 1740, 1860),
+          dim("txtLeveys", modelField<&M::BeamWidth>, "B", 1740, 480),
+          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "tb", 3180, 2190),
+          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
+          dim("txtKulmanKorkeus", modelField<&M::AngleSteelHeight>, "hA", 300, 1800),
+          dim("txtKulmanPaksuus", modelField<&M::LeftLedgeHeight>, "t", 3180, 1800),
+          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "wL", 300, 2520),
+          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "wR", 3180, 2520)},
          {PrestressedConcrete, BeamConcreteClass, PlateSteel},
          {Strands},
          AngleSketch,
@@ -248,19 +251,18 @@ std::vector<BeamFamilyTable> makeTables() {
          &M::DowelledConnection,
          "Vaarnoitus uumassa"},
 
-        {"FrmApalkki",
+        {F::AP,
          "A-palkki W",
-         "Apalkki",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
-          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380),
-          dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "Ylälevyn paksuus", "tt", 3000, 540),
-          dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "Ylälevyn leveys", "bt", 1140, 300),
-          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3180, 1920),
-          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
-          dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300, 1920),
-          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
-          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520),
-          dim("txtAukko", modelField<&M::ApalkkiHoleSize>, "Ylälevyn aukko", "dA", 1800, 300,
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
+          dim("txtUuma", modelField<&M::WebThickness>, "tw", 1020, 1380),
+          dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
+          dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "bt", 1140, 300),
+          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "tb", 3180, 1920),
+          dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
+          dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "hL", 300, 1920),
+          dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "wL", 300, 2520),
+          dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "wR", 3180, 2520),
+          dim("txtAukko", modelField<&M::ApalkkiHoleSize>, "dA", 1800, 300,
               "txtYlalevynLeveys")},
          {BeamConcrete, BeamConcreteClass, PlateSteel},
          {mainReinforcement(3, 314, 40), TopReinforcement},
@@ -270,16 +272,15 @@ std::vector<BeamFamilyTable> makeTables() {
          &M::DowelledConnection,
          "Vaarnoitus uumassa"},
 
-        {"frmTIpalkki",
+        {F::TI,
          "Hitsattu I-palkki",
-         "TI",
-         {dim("txtKorkeus", modelField<&M::BeamHeight>, "Palkin korkeus", "h", 300, 1380),
-          dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 1380),
-          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
-          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300),
-          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Alalaipan paksuus", "tb", 3000, 2190),
-          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520),
-          dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 2160, 900)},
+         {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
+          dim("txtUuma", modelField<&M::WebThickness>, "tw", 2160, 1380),
+          dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
+          dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 1740, 300),
+          dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "tb", 3000, 2190),
+          dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
+          dim("txtPyoristys", modelField<&M::CornerRadius>, "r", 2160, 900)},
          {PlateSteel},
          {},
          ISketch,
@@ -291,17 +292,16 @@ std::vector<BeamFamilyTable> makeTables() {
     {
         // The box beams: two webs on the bottom plate, which reaches beyond
         // them and carries the slab ends.
-        auto box = [](const char* form, const char* caption, const char* type) {
+        auto box = [](F family, const char* caption) {
             return BeamFamilyTable{
-                form,
+                family,
                 caption,
-                type,
-                {dim("txtKorkeus", modelField<&M::BeamHeight>, "Uumien korkeus", "h", 780, 1380),
-                 dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2760, 1380),
-                 dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 1440, 1020),
-                 dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 2040, 1020),
-                 dim("txtAlalaippa", modelField<&M::LeftLedgeHeight>, "Alalaipan paksuus", "tb", 3120, 1950),
-                 dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Alalaipan leveys", "bb", 1740, 2520)},
+                {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 780, 1380),
+                 dim("txtUuma", modelField<&M::WebThickness>, "tw", 2760, 1380),
+                 dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 1440, 1020),
+                 dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 2040, 1020),
+                 dim("txtAlalaippa", modelField<&M::LeftLedgeHeight>, "tb", 3120, 1950),
+                 dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520)},
                 {PlateSteel},
                 {},
                 BoxSketch,
@@ -312,11 +312,11 @@ std::vector<BeamFamilyTable> makeTables() {
                 &M::DowelledConnection,
                 "Vaarnoitus uumassa"};
         };
-        all.push_back(box("frmHQpalkki", "WQ-palkki", "HQ"));
-        BeamFamilyTable cwq = box("frmCWQpalkki", "CWQ-palkki", "CWQ");
-        cwq.fields.push_back(dim("txtVaarnanLeveys", modelField<&M::DowelWidth>, "Vaarnan leveys", "bv", 1740, 300, "txtYlalaipanLeveys"));
+        all.push_back(box(F::HQ, "WQ-palkki"));
+        BeamFamilyTable cwq = box(F::CW, "CWQ-palkki");
+        cwq.fields.push_back(dim("txtVaarnanLeveys", modelField<&M::DowelWidth>, "bv", 1740, 300, "txtYlalaipanLeveys"));
         cwq.fields.push_back(
-            dim("txtVaarnanKorkeus", modelField<&M::DowelHeight>, "Vaarnan korkeus", "hv", 2400, 570));
+            dim("txtVaarnanKorkeus", modelField<&M::DowelHeight>, "hv", 2400, 570));
         // The top flange, the webs and the bottom flange each have a grade.
         cwq.materials = {steelGrade("cboTeras", modelField<&M::SteelStrength>, "Ylälaipan myötöraja"),
                          steelGrade("cboTeras2", modelField<&M::SteelStrength2>, "Uumien myötöraja"),
@@ -330,29 +330,29 @@ std::vector<BeamFamilyTable> makeTables() {
         // The composite beams: steel round concrete cast in place, the slab
         // ends on the ledges.
         const std::vector<MaterialField> composite{PlateSteel, InfillConcrete, InfillConcreteClass};
-        auto heightAndPlates = [](const char* heightCaption) {
+        auto heightAndPlates = [] {
             return std::vector<SectionField>{
-                dim("txtKorkeus", modelField<&M::BeamHeight>, heightCaption, "h", 300, 1380),
-                dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 1020, 1380),
-                dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 3000, 540),
-                dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300, "txtAlalaipanLeveys"),
-                dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950),
-                dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520)};
+                dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
+                dim("txtUuma", modelField<&M::WebThickness>, "tw", 1020, 1380),
+                dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
+                dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 1740, 300, "txtAlalaipanLeveys"),
+                dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "tb", 3120, 1950),
+                dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520)};
         };
         auto ledges = [](std::vector<SectionField>& f) {
-            f.push_back(dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "Leukalevyn paksuus", "hL", 300, 1950));
+            f.push_back(dim("txtLeukalevy", modelField<&M::LeftLedgeHeight>, "hL", 300, 1950));
             f.push_back(
-                dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520));
+                dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "wL", 300, 2520));
             f.push_back(
-                dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520));
+                dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "wR", 3180, 2520));
         };
 
-        std::vector<SectionField> delta = heightAndPlates("Palkin korkeus");
+        std::vector<SectionField> delta = heightAndPlates();
         ledges(delta);
-        delta.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Uuman reiän halkaisija", "D", 2880, 1140));
-        delta.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "Reiän reunaetäisyys", "e",
+        delta.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "D", 2880, 1140));
+        delta.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "e",
                             3120, 1560));
-        all.push_back({"frmDeltapalkki", "Delta-palkki", "DELTA", delta, composite,
+        all.push_back({F::DE, "Delta-palkki", delta, composite,
                        {steelBeamReinforcement(5, 113, 20)}, InclinedSketch,
                        [](const M& m, float b1, float b2, std::string& l) {
                            return app::CheckDeltaBeamGeometry(m, 0, b1, b2, l);
@@ -360,26 +360,24 @@ std::vector<BeamFamilyTable> makeTables() {
                        nullptr, &M::DowelledConnection, "Vaarnoitus uumassa"});
 
         all.push_back(
-            {"frmMEKpalkki",
+            {F::ME,
              "MEK-palkki",
-             "MEK",
-             {dim("txtKorkeus", modelField<&M::BeamHeight>, "Korkeus pohjalevyn päältä", "h", 300, 1200),
-              dim("txtProfiilinKorkeus", modelField<&M::InnerProfileHeight>, "I-profiilin korkeus", "hs", 3180, 960),
-              dim("txtUuma", modelField<&M::WebThickness>, "Uuman paksuus", "tw", 2160, 960),
-              dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "Ylälaipan paksuus", "tt", 2820, 570),
-              dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "Ylälaipan leveys", "bt", 1740, 300, "txtAlalaipanLeveys"),
-              dim("txtProfiilinLaippa", modelField<&M::InnerProfileFlangeThickness>, "I-profiilin alalaipan paksuus",
-                  "ts", 2820, 1320),
-              dim("txtProfiilinLeveys", modelField<&M::InnerProfileWidth>, "I-profiilin alalaipan leveys", "bs",
+             {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1200),
+              dim("txtProfiilinKorkeus", modelField<&M::InnerProfileHeight>, "hs", 3180, 960),
+              dim("txtUuma", modelField<&M::WebThickness>, "tw", 2160, 960),
+              dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 2820, 570),
+              dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 1740, 300, "txtAlalaipanLeveys"),
+              dim("txtProfiilinLaippa", modelField<&M::InnerProfileFlangeThickness>, "ts", 2820, 1320),
+              dim("txtProfiilinLeveys", modelField<&M::InnerProfileWidth>, "bs",
                   1740, 1560, "txtAlalaipanLeveys"),
-              dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "Pohjalevyn paksuus", "tb", 3120, 1950),
-              dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "Pohjalevyn leveys", "bb", 1740, 2520),
-              dim("txtKotelonKorkeus", modelField<&M::BoxHeight>, "Korokekotelon korkeus", "hk", 300, 1560),
-              dim("txtKotelonPaksuus", modelField<&M::BoxPlateThickness>, "Korokekotelon levyn paksuus", "tk", 660,
+              dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "tb", 3120, 1950),
+              dim("txtAlalaipanLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
+              dim("txtKotelonKorkeus", modelField<&M::BoxHeight>, "hk", 300, 1560),
+              dim("txtKotelonPaksuus", modelField<&M::BoxPlateThickness>, "tk", 660,
                   1920),
-              dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "Vasen leuka", "wL", 300, 2520),
-              dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "Oikea leuka", "wR", 3180, 2520),
-              dim("txtPyoristys", modelField<&M::CornerRadius>, "Pyöristyssäde", "r", 1380, 960)},
+              dim("txtVasenLeuka", modelField<&M::LeftLedgeWidth>, "wL", 300, 2520),
+              dim("txtOikeaLeuka", modelField<&M::RightLedgeWidth>, "wR", 3180, 2520),
+              dim("txtPyoristys", modelField<&M::CornerRadius>, "r", 1380, 960)},
              composite,
              {steelBeamReinforcement(2, 491, 250)},
              MekSketch,
@@ -390,20 +388,18 @@ std::vector<BeamFamilyTable> makeTables() {
              &M::DowelledConnection,
              "Vaarnoitus uumassa"});
 
-        std::vector<SectionField> abeam = heightAndPlates("Palkin korkeus");
+        std::vector<SectionField> abeam = heightAndPlates();
         ledges(abeam);
-        abeam.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "Yläreiän halkaisija", "D1", 2880, 1020));
-        abeam.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "Yläreiän reunaetäisyys",
-                            "e1", 3180, 1320));
-        abeam.push_back(dim("txtAlareika", modelField<&M::LowerHoleDiameter>, "Alareiän halkaisija", "D2", 2880,
+        abeam.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "D1", 2880, 1020));
+        abeam.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "e1", 3180, 1320));
+        abeam.push_back(dim("txtAlareika", modelField<&M::LowerHoleDiameter>, "D2", 2880,
                             1620));
-        abeam.push_back(dim("txtAlareiatEtaisyys", modelField<&M::LowerHoleEdgeDistance>, "Alareiän reunaetäisyys",
-                            "e2", 3180, 1920));
+        abeam.push_back(dim("txtAlareiatEtaisyys", modelField<&M::LowerHoleEdgeDistance>, "e2", 3180, 1920));
         // The holes' labels take the right side: the bottom plate and ledge
         // plate labels move left.
         placeSymbol(abeam, "txtAlalaippa", 300, 2220);
         placeSymbol(abeam, "txtLeukalevy", 300, 1860);
-        all.push_back({"frmAbeamS", "A-palkki S", "ABeamS", abeam, composite, {steelBeamReinforcement(5, 113, 20)},
+        all.push_back({F::AB, "A-palkki S", abeam, composite, {steelBeamReinforcement(5, 113, 20)},
                        InclinedSketch,
                        [](const M& m, float b1, float b2, std::string& l) {
                            return app::CheckPlainBeamGeometry(m, 0, b1, b2, l);
@@ -411,12 +407,17 @@ std::vector<BeamFamilyTable> makeTables() {
                        completeAbeamS, &M::DowelledConnection, "Vaarnoitus uumassa"});
     }
     for (BeamFamilyTable& t : all) {
-        for (SectionField& f : t.fields) f.range = rangeOf(t.formName, f.control);
+        for (SectionField& f : t.fields) {
+            f.range = rangeOf(t.formName(), f.control);
+            const model::SectionCaption* c = model::sectionCaption(t.family, f.symbol);
+            if (!c) throw std::logic_error("a beam dialog's dimension without a section caption");
+            f.caption = c->finnish;
+        }
         for (MaterialField& f : t.materials)
-            if (!f.classList) f.range = rangeOf(t.formName, f.control);
+            if (!f.classList) f.range = rangeOf(t.formName(), f.control);
         for (RowGroupTable& g : t.rows) {
-            g.modulus.range = rangeOf(t.formName, g.modulus.control);
-            g.strength.range = rangeOf(t.formName, g.strength.control);
+            g.modulus.range = rangeOf(t.formName(), g.modulus.control);
+            g.strength.range = rangeOf(t.formName(), g.strength.control);
         }
     }
     return all;
@@ -433,7 +434,7 @@ std::span<const BeamFamilyTable> beamFamilyTables() { return tables(); }
 
 const BeamFamilyTable* findBeamFamilyTable(std::string_view formName) {
     for (const BeamFamilyTable& t : tables())
-        if (formName == t.formName) return &t;
+        if (formName == t.formName()) return &t;
     return nullptr;
 }
 

@@ -54,7 +54,7 @@ struct FieldRange {
 struct SectionField {
     const char* control;
     FieldRef field;
-    const char* caption;
+    std::string_view caption;  // the family's section caption of the symbol, in Finnish
     const char* symbol;
     int symbolLeft;
     int symbolTop;
@@ -106,9 +106,11 @@ struct SketchLine {
 };
 
 struct BeamFamilyTable {
-    const char* formName;
+    model::BeamFamily family;  // the family the window edits
     const char* caption;
-    const char* typeName;  // BeamTypeName of the type the window edits
+    // The window's form name and the type name it writes: the family's.
+    std::string_view formName() const { return model::FamilyInfo(family).dialog; }
+    std::string_view typeName() const { return model::FamilyInfo(family).typeName; }
     std::vector<SectionField> fields;
     std::vector<MaterialField> materials;
     std::vector<RowGroupTable> rows;

@@ -67,7 +67,7 @@ TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const B
 
 TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const BeamFamilyTable& table,
                                  const Layout& layout)
-    : BeamDialog(m, p, table.formName, table.caption, layout.width, layout.height, limitsOf(table)),
+    : BeamDialog(m, p, std::string(table.formName()), table.caption, layout.width, layout.height, limitsOf(table)),
       fraPoikkileikkaus(*this, "fraPoikkileikkaus", {SketchLeft, 120, SketchWidth, SketchHeight}, "Poikkileikkaus"),
       table_(table) {
     // The dimensions, each with its label (naming its sketch symbol) and unit.
@@ -75,7 +75,7 @@ TableBeamDialog::TableBeamDialog(ProjectModel& m, platform::Platform& p, const B
     for (const SectionField& f : table.fields) {
         boxes_.push_back(std::make_unique<platform::TextBox>(*this, f.control, platform::Place{}));
         platform::TextBox& b = *boxes_.back();
-        placeLabelled(b, Margin, top, DimensionLabelWidth, std::string(f.caption) + " (" + f.symbol + ")", "mm");
+        placeLabelled(b, Margin, top, DimensionLabelWidth, std::string(f.caption), "mm");
         top += Pitch;
         const FieldRange r = f.range;
         const char* within = f.fitsWithin;
