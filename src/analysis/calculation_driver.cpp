@@ -4,11 +4,13 @@
 #include "analysis/calculation_driver.h"
 
 #include <array>
+#include <cmath>
 #include <exception>
 #include <memory>
 #include <string>
 
 #include "analysis/analysis_setup.h"
+#include "analysis/section_solver.h"
 #include "inputfile/beam_section_fields.h"
 #include "inputfile/input_file_reader.h"
 #include "inputfile/input_file_writer.h"
@@ -181,6 +183,26 @@ int16_t PerformCalculation(model::ProjectModel& m, runtime::Messages& messages,
     std::string failedFile;
     try {
         status = runCalculation(m, messages, writeSupportLineTable);
+    } catch (const SectionNotBalanced& e) {
+        // The user is told why, beside the error number.
+        const std::string apart = std::to_string(static_cast<int>(std::lround(100 * std::fmin(e.imbalance(), 99.99))));
+        const bool tension = e.tensionExceeds();
+        messages.push_back(runtime::NotCalculated(
+            "palkin poikkileikkauksen puristus- ja vetoresultantti eivät ole tasapainossa millään "
+            "poikkileikkauksen sisällä olevalla neutraaliakselin syvyydellä (ero " + apart + " %): " +
+                (tension ? "jänne- tai raudoiteterästen veto on suurempi kuin betoni ottaa puristuksena. Ohjelma ei "
+                           "laske poikkileikkausta, joka murtuessaan on koko korkeudeltaan puristettu; vähennä "
+                           "teräksiä tai niiden esijännitystä tai suurenna poikkileikkausta."
+                         : "puristus on suurempi kuin veto pienimmälläkin puristuspinnalla. Tarkista teräsrivien "
+                           "sijainti ja esijännitys."),
+            "the compressive and tensile resultants of the beam section balance at no depth of the neutral axis "
+            "within the section (" + apart + " % apart): " +
+                (tension ? "the tension of the strands or bars exceeds what the concrete takes in compression. The "
+                           "program does not calculate a section whose whole depth is compressed at failure; lessen "
+                           "the steel or its prestress, or enlarge the section."
+                         : "the compression exceeds the tension even with the least compressed zone. Check the "
+                           "levels and the prestress of the steel rows.")));
+        status = static_cast<int16_t>(e.number());
     } catch (const runtime::RunTimeError& e) {
         status = static_cast<int16_t>(e.number());
         failedFile = e.detail();

@@ -136,6 +136,7 @@ void SolveSectionEquilibrium(ProjectModel& m) {
     }
 
     // 7. Bisection on the neutral-axis depth.
+    const double lowest0 = lower, highest0 = upper;
     Value C, MC, T, MT, MCT;
     for (int pass = 1;; ++pass) {
         if (pass > EquilibriumPassCap)
@@ -154,7 +155,18 @@ void SolveSectionEquilibrium(ProjectModel& m) {
 
         const bool unbalanced = std::fabs(1 + C / T) > EquilibriumBalance;
         const bool open = (upper - lower) / m.SolverReferenceDepth > EquilibriumBracket;
-        if (!(unbalanced && open)) break;
+        if (!(unbalanced && open)) {
+            const double depth = m.SolverReferenceDepth;
+            const bool atRangeEnd =
+                depth > 0 && (x - lowest0 <= 1e-6 * depth || highest0 - x <= 1e-6 * depth);
+            const double apart = std::fabs(1 + C / T);
+            // A section strained nowhere (no steel to set a strain) has
+            // resultants of no size (below 1 kN) and a resistance of 0,
+            // which is reported as it is.
+            const bool forces = std::fmax(-C, T) > 1000.0;
+            if (atRangeEnd && forces && !(apart <= UnbalancedAtRangeEnd)) throw SectionNotBalanced(apart, C + T > 0);
+            break;
+        }
         if (C + T < 0) upper = x;
         if (C + T > 0) lower = x;
         x = 0.5 * (lower + upper);

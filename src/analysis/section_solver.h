@@ -9,6 +9,7 @@
 // section up to the highest topping top about SectionCentroid(6).
 
 #include "model/project_model.h"
+#include "runtime/errors.h"
 
 namespace quorvel::analysis {
 
@@ -28,10 +29,41 @@ inline constexpr double EquilibriumBracket = 1e-10;
 // cannot balance, and the calculation ends with run-time error 5.
 inline constexpr int EquilibriumPassCap = 100;
 
+// A search that closes at an end of its range of neutral-axis depths (from
+// the top fibre down to the reference level) with the resultants still
+// apart by more than this found no plane within the section that
+// balances: at the lower end the steel's tension exceeds what the concrete
+// takes in compression (strands far beyond what the section holds, which
+// only a plane compressing the whole depth could balance, if any), at the
+// top end the compression exceeds the tension. The resistance of such a
+// section is not calculated: the calculation ends with SectionNotBalanced
+// rather than report the mean of two resultants that do not balance. (A search that
+// closes inside its range stops at a plane where the governing strain
+// limit changes; the two resultants there are averaged.)
+inline constexpr double UnbalancedAtRangeEnd = 1e-3;
+
+// The section balances at no depth of its neutral axis: run-time error 5,
+// with the share by which the resultants stayed apart, |1 + C / T|, and
+// which of them is the larger.
+class SectionNotBalanced : public runtime::RunTimeError {
+public:
+    SectionNotBalanced(double imbalance, bool tensionExceeds)
+        : runtime::RunTimeError(runtime::ErrInvalidCall), imbalance_(imbalance), tensionExceeds_(tensionExceeds) {}
+    double imbalance() const noexcept { return imbalance_; }
+    // The tension exceeds the compression even with the whole section
+    // compressed (else the compression exceeds the tension at every depth).
+    bool tensionExceeds() const noexcept { return tensionExceeds_; }
+
+private:
+    double imbalance_;
+    bool tensionExceeds_;
+};
+
 // Writes the part extremes, the reference depth, the row limit strains, the
 // state of the last plane (NeutralAxisDepth, SolverReferenceStrain,
 // SectionCurvature, SolverLimitStrain, SolverResidual, SolverResultA/B) and
-// MomentResistanceSolved (Nmm).
+// MomentResistanceSolved (Nmm). Throws SectionNotBalanced where no plane
+// balances.
 void SolveSectionEquilibrium(model::ProjectModel& m);
 
 }  // namespace quorvel::analysis

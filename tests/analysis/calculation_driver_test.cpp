@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "analysis/calculation_support.h"
@@ -197,6 +198,42 @@ TEST_F(Driver, FailedWorkFileStopsTheCalculationWithItsError) {
     // The analysis never ran.
     EXPECT_EQ(m.CalculationPointCount, 0);
     EXPECT_EQ(m.DataPath, data.dataPath() + "no-such-folder/");
+}
+
+// A section whose resultants balance at no depth of the neutral axis is
+// not calculated: no moment resistance is reported from two resultants
+// that do not balance, and the user is told why. The LB fixture (a
+// precast part 480 .. 440 x 265 mm, C80, on an 8 x 400 plate between
+// 90 x 10 angles; strand rows 9 + 9 + 2 of 100 mm2 at 1100 MPa):
+//  - row 1 at 2500 mm2: the strands' strain is at least their prestrain
+//    1100 / 195000 = 5.64 per mille less the most the concrete shortens,
+//    eps_cu2 = 2.6 per mille (EN 1992-1-1 Table 3.1), so their tension is
+//    at least (9 x 2500 + 9 x 100 + 2 x 100) x 3.04e-3 x 195000 = 14.0 MN;
+//    the compression is at most the whole concrete at 80 / 1.5 (6.5 MN)
+//    and the whole steel at 355 MPa (400 x 8 + 2 (90 + 100) x 10 = 7000
+//    mm2, 2.5 MN): 9.0 MN. No plane balances.
+//  - row 3 at 2500 mm2 (what the strand box and the 8 % rule allow): the
+//    search ends at the section's bottom with the tension still ahead.
+TEST_F(Driver, ASectionWhoseResultantsNeverBalanceIsNotCalculated) {
+    struct Row {
+        int row;
+        double area;
+        int status;
+    } rows[] = {{1, 100, 0}, {1, 2500, 5}, {3, 2500, 5}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE("row " + std::to_string(r.row) + " at " + std::to_string(r.area));
+        ProjectModel m;
+        data.load(m, "kemo_uusi_new_project_old_format.dat");
+        m.BarArea(r.row) = r.area;
+        messages.clear();
+        EXPECT_EQ(PerformCalculation(m, messages), r.status);
+        const std::string said = quorvel::runtime::messagesText(messages, 1);
+        EXPECT_EQ(said.find("balance at no depth of the neutral axis") != std::string::npos, r.status != 0) << said;
+        if (r.status != 0) {
+            EXPECT_NE(said.find("the tension of the strands or bars exceeds"), std::string::npos) << said;
+            EXPECT_NE(quorvel::runtime::messagesText(messages, 0).find("eivät ole tasapainossa"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace
