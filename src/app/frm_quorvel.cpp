@@ -325,7 +325,8 @@ void frmQuorvel::drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMo
     } else if (check.hogs()) {
         std::string words = gaugeText("hoggingNotChecked");
         char moment[32];
-        std::snprintf(moment, sizeof moment, "%.1f", check.uncheckedHogging * 1e-6);
+        const double kNm = check.uncheckedHogging * 1e-6;
+        std::snprintf(moment, sizeof moment, "%.*f", analysis::HoggingMomentDecimals(kNm, 1), kNm);
         std::string number = moment;
         if (auto point = number.find('.'); point != std::string::npos) number[point] = platform().decimalMark();
         if (auto mark = words.find('#'); mark != std::string::npos) words.replace(mark, 1, number);
