@@ -242,7 +242,7 @@ void frmQuorvel::Form_Load() {
         ui.endProgram();
     } catch (const runtime::RunTimeError& e) {
         ui.messageBox(byLanguage(model_.LanguageIndex, "Virhe ", "Error ") + std::to_string(e.number()) + "\r\n" +
-                          model_.DataPath + model_.SlabFileName,
+                          runtime::pathInFolder(model_.DataPath, model_.SlabFileName),
                       Buttons::Ok, Icon::Critical, fatalTitle);
         ui.endProgram();
     }
