@@ -240,7 +240,8 @@ void refuseHoggingOverTheSpan(ProjectModel& m) {
         return;
     }
     char moment[32];
-    std::snprintf(moment, sizeof moment, "%.1f", m.MaxHoggingDesignMoment * 1e-6);
+    const double kNm = m.MaxHoggingDesignMoment * 1e-6;
+    std::snprintf(moment, sizeof moment, "%.*f", HoggingMomentDecimals(kNm, 1), kNm);
     throw CalculationRefused(runtime::NotCalculated(
         std::string("palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
                     "alimmillaan ") +

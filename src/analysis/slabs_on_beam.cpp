@@ -81,6 +81,13 @@ bool MomentHogs(double moment, double largestMagnitude) {
     return moment < -HoggingTolerance * std::max(largestMagnitude, 1e6);
 }
 
+int HoggingMomentDecimals(double kNm, int decimals) {
+    int places = std::max(decimals, 0);
+    if (!(kNm < 0.0)) return places;
+    while (places < 6 && std::round(-kNm * std::pow(10.0, places)) < 1.0) ++places;
+    return places;
+}
+
 namespace {
 
 // Whether a row's largest moment sags: its opposite hogs by the same rule,

@@ -89,6 +89,13 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // table and the report.
 constexpr double HoggingTolerance = 1e-5;
 bool MomentHogs(double moment, double largestMagnitude);
+// The decimal places a hogging moment (kNm) is printed with beside the
+// words that say it is not checked: `decimals`, or as many more as it
+// takes (up to 6) for it to print below zero, so that a moment the rule
+// above finds hogging never reads "0.0" beside them (-0.0115 kNm prints
+// "-0.01" where one place would print 0). A moment that does not hog keeps
+// `decimals`.
+int HoggingMomentDecimals(double kNm, int decimals);
 // Whether the beam's sagging design moment is checked in bending: a beam
 // whose design moment hogs over the whole span has none left, and its
 // bending check is not made (shown as not checked, never as 0 % adequate).

@@ -242,7 +242,7 @@ void frmQuorvel::Form_Load() {
         ui.endProgram();
     } catch (const runtime::RunTimeError& e) {
         ui.messageBox(byLanguage(model_.LanguageIndex, "Virhe ", "Error ") + std::to_string(e.number()) + "\r\n" +
-                          model_.DataPath + model_.SlabFileName,
+                          runtime::pathInFolder(model_.DataPath, model_.SlabFileName),
                       Buttons::Ok, Icon::Critical, fatalTitle);
         ui.endProgram();
     }
@@ -325,7 +325,8 @@ void frmQuorvel::drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMo
     } else if (check.hogs()) {
         std::string words = gaugeText("hoggingNotChecked");
         char moment[32];
-        std::snprintf(moment, sizeof moment, "%.1f", check.uncheckedHogging * 1e-6);
+        const double kNm = check.uncheckedHogging * 1e-6;
+        std::snprintf(moment, sizeof moment, "%.*f", analysis::HoggingMomentDecimals(kNm, 1), kNm);
         std::string number = moment;
         if (auto point = number.find('.'); point != std::string::npos) number[point] = platform().decimalMark();
         if (auto mark = words.find('#'); mark != std::string::npos) words.replace(mark, 1, number);

@@ -21,14 +21,19 @@ using runtime::Value;
 // have to cut, the same in every table.
 const std::string Dashes = "--------------------- ";
 
+// A number's text as a cell shows it: the window's decimal mark, and a
+// blank after it.
+std::string markedCell(std::string text, char decimalMark) {
+    if (auto point = text.find('.'); point != std::string::npos) text[point] = decimalMark;
+    return text + " ";
+}
+
 // A number as a cell shows it: two decimals with the user's decimal mark
 // and a blank after it. A value that is not a finite number (a ratio over
 // a zero limit) shows the dashes of an empty cell.
 std::string cellText(double value, char decimalMark) {
     if (!std::isfinite(value)) return Dashes;
-    std::string text = report::VerdictNumberText(value);
-    if (auto point = text.find('.'); point != std::string::npos) text[point] = decimalMark;
-    return text + " ";
+    return markedCell(report::VerdictNumberText(value), decimalMark);
 }
 
 // A length in mm rounded to a whole number; nothing for a value that is not
@@ -167,7 +172,7 @@ void frmTaulukot::FillResultTables() {
                              double acting, double limit, double ratio) {
         if (check.applies && check.hogs()) {
             Grid3.setTextMatrix(row, 0, LookupQuotedEntry(hoggingCaption, *file));
-            Grid3.setTextMatrix(row, 1, cellText(check.uncheckedHogging / 1000000.0, mark));
+            Grid3.setTextMatrix(row, 1, markedCell(report::HoggingNumberText(check.uncheckedHogging / 1000000.0), mark));
             Grid3.setTextMatrix(row, 2, Dashes);
             Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
             if (check.saggingChecked && std::isfinite(ratio) && report::UtilisationExceeded(ratio))

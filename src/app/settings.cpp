@@ -129,7 +129,7 @@ std::optional<std::string> startFault(const model::ProjectModel& m, const DataFi
             // Named as it stands in the folder, when something of that name
             // (a pipe, a folder, a link to nowhere) does.
             const auto entry = runtime::findEntryIgnoringCase(folder, name);
-            std::filesystem::path named(c->DataPath + name);
+            std::filesystem::path named(runtime::pathInFolder(c->DataPath, name));
             if (entry) named.replace_filename(std::filesystem::path(*entry).filename());
             const std::string shown = named.string();
             return english ? "The file " + quotedValue(shown) + " does not exist or cannot be read."
@@ -257,7 +257,7 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
                                   "The files the calculation uses are not found!\r\n"
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
-    for (const std::string& name : requiredDataFiles(m)) text += quotedValue(m.DataPath + name) + "\r\n";
+    for (const std::string& name : requiredDataFiles(m)) text += quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
     // The list says what is expected; the files not found are named too.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
     for (const std::string& name : requiredDataFiles(m)) {
@@ -269,7 +269,7 @@ std::string missingDataFilesText(const model::ProjectModel& m) {
         text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
                                     "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
                        : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
-                quotedValue(m.DataPath + name) + "\r\n";
+                quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
     }
     return text;
 }

@@ -309,7 +309,7 @@ std::optional<DataFileError> LoadSlabCatalogueOrFault(model::ProjectModel& m) {
         return fault(e);
     } catch (const runtime::RunTimeError& e) {
         // The reader names the file it could not open.
-        const std::string path = e.detail().empty() ? m.DataPath + m.SlabFileName : e.detail();
+        const std::string path = e.detail().empty() ? runtime::pathInFolder(m.DataPath, m.SlabFileName) : e.detail();
         const std::string shown = runtime::startOfLongText(path);
         const std::string number = std::to_string(e.number());
         if (e.number() == runtime::ErrFileNotFound)
@@ -335,7 +335,7 @@ std::optional<UnlistedSlabType> FindUnlistedSlabType(const model::ProjectModel& 
         std::string sideName = sideCaptions[static_cast<std::size_t>(side - 1)];
         while (!sideName.empty() && (sideName.back() == ':' || sideName.back() == ' ')) sideName.pop_back();
         const std::string file = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, m.SlabFileName)
-                                     .value_or(m.DataPath + m.SlabFileName);
+                                     .value_or(runtime::pathInFolder(m.DataPath, m.SlabFileName));
         return UnlistedSlabType{sideName, type, file};
     }
     return std::nullopt;

@@ -19,6 +19,8 @@ namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == ',' || c == '/'; }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::string num(int n) { return runtime::numberStr(n, NumberKind::Integer); }
 
 const std::string& defaultOf(const std::vector<std::string>& defaults, int k) {
@@ -90,7 +92,13 @@ std::optional<int> splitFields(int fieldCount, const std::string& line, std::vec
         if (!endedAtSlash && k < n) shortBy = static_cast<int>(k);
         for (std::size_t j = k + 1; j <= n; ++j) store(j, defaultOf(defaults, static_cast<int>(j)));
     }
-    texts[n + 1] = q <= length ? line.substr(q - 1) : std::string();
+    // What follows the last field. A comma that ended it right before a
+    // digit stays in front ("480,5" leaves ",5"), so that what is left over
+    // shows a decimal comma that cut the number; a later split of this text
+    // passes over a comma in its first column as over any.
+    std::size_t from = q - 1;
+    if (complete && from >= 1 && from < length && line[from - 1] == ',' && isDigit(line[from])) --from;
+    texts[n + 1] = q <= length ? line.substr(from) : std::string();
     return shortBy;
 }
 
@@ -180,6 +188,8 @@ LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, c
                         "a whole number");
 }
 
+bool CutByDecimalComma(std::string_view rest) { return rest.size() >= 2 && rest[0] == ',' && isDigit(rest[1]); }
+
 std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_view rest,
                                                const std::string& finnishName, const std::string& englishName,
                                                std::string_view field, int element) {
@@ -190,11 +200,13 @@ std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_
     const std::string n = std::to_string(place);
     const bool one = place == 1;
     auto named = [](const std::string& name) { return name.empty() ? std::string() : " (" + name + ")"; };
+    const bool comma = CutByDecimalComma(rest);
     return LineProblem{line,
                        "kentän " + n + named(finnishName) + " jälkeen on vielä " + quoted + ": rivillä on " + n +
-                           (one ? " kenttä" : " kenttää") + " (desimaalierotin on piste)",
+                           (one ? " kenttä" : " kenttää") + (comma ? " (desimaalierotin on piste)" : ""),
                        "after field " + n + named(englishName) + " the line still holds " + quoted +
-                           ": the line has " + n + (one ? " field" : " fields") + " (the decimal mark is a point)",
+                           ": the line has " + n + (one ? " field" : " fields") +
+                           (comma ? " (the decimal mark is a point)" : ""),
                        std::string(field), element};
 }
 

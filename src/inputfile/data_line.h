@@ -59,13 +59,19 @@ std::optional<LineProblem> NumberFieldProblem(int line, int place, std::string_v
                                               const std::string& finnishName, const std::string& englishName,
                                               std::string_view field = {}, int element = 0);
 
+// Whether what a line holds after a field (texts(n+1) of the split) was
+// plausibly cut from that field's number by a decimal comma: it begins
+// with the comma and a digit ("480,5" leaves ",5"; "480 777" leaves "777",
+// "480, 5" leaves " 5").
+bool CutByDecimalComma(std::string_view rest);
+
 // What a line holds after its last field (rest: texts(n+1) of the split),
 // named with the line, the field it follows (its place on the line, from
 // 1, and its name in each language) and the text: nothing when the line
 // ends after that field, or with "/" and a comment. A number written with
 // a decimal comma ("480,5") splits into two fields: what it leaves over is
-// named, never dropped. field and element name the model field of the
-// field it follows for the caller.
+// named, never dropped, and then said to want a decimal point. field and
+// element name the model field of the field it follows for the caller.
 std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_view rest,
                                                const std::string& finnishName, const std::string& englishName,
                                                std::string_view field = {}, int element = 0);

@@ -232,14 +232,16 @@ std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::s
     if (const std::size_t at = rest.find_first_not_of(" \t"); at != std::string::npos && rest[at] != '/') {
         const std::string field = std::to_string(last.field);
         const std::string quoted = runtime::quotedText(rest.substr(at));
+        const bool comma = inputfile::CutByDecimalComma(rest);
         return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
                                     " kentän " + field + " (" + last.name + ") jälkeen on vielä " + quoted +
-                                    " (rivillä on " + field + " kenttää; desimaalierotin on piste)." + lineFeed +
-                                    "Korjaa laattatiedoston rivi.",
+                                    " (rivillä on " + field + " kenttää" + (comma ? "; desimaalierotin on piste" : "") +
+                                    ")." + lineFeed + "Korjaa laattatiedoston rivi.",
                                 "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key +
                                     ": after field " + field + " (" + last.englishName + ") the line still holds " +
-                                    quoted + " (the line has " + field + " fields; the decimal mark is a point)." +
-                                    lineFeed + "Correct the line of the slab catalogue."};
+                                    quoted + " (the line has " + field + " fields" +
+                                    (comma ? "; the decimal mark is a point" : "") + ")." + lineFeed +
+                                    "Correct the line of the slab catalogue."};
     }
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);

@@ -29,10 +29,12 @@ int resistanceLabel(const ProjectModel& m) {
 constexpr NumberFormat kMoment{4, 1, 1};
 
 // The largest hogging moment a check leaves unchecked, under its symbol
-// (Md.neg of the design moment, Mk.neg of the characteristic one).
+// (Md.neg of the design moment, Mk.neg of the characteristic one), with
+// the places it takes to print below zero.
 void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
-    PrintLabelValueLine(r.file, r.text("221a"), symbol, "kNm", Value(moment * 1e-6), kMoment.width,
-                        kMoment.decimals, kMoment.round, 1, 37, 49, 56, 1);
+    const auto decimals = static_cast<int16_t>(analysis::HoggingMomentDecimals(moment * 1e-6, kMoment.decimals));
+    PrintLabelValueLine(r.file, r.text("221a"), symbol, "kNm", Value(moment * 1e-6), kMoment.width, decimals,
+                        kMoment.round, 1, 37, 49, 56, 1);
 }
 
 // The design moment as printed above the two resistances it is checked

@@ -87,7 +87,7 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
 // ending at column 43 as the results table prints it, and the words of
 // the check not made from column 45.
 void notCheckedLine(ResultHalf& r, const char* keyNumber, double moment, const char* wordsKey) {
-    const std::string number = VerdictNumberText(moment * 1e-6);
+    const std::string number = HoggingNumberText(moment * 1e-6);
     r.file.text(r.text(keyNumber));
     r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(number.size()))).text(number);
     r.file.moveTo(std::max(r.file.column() + 1, 45)).text(r.text(wordsKey)).endLine();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/slabs_on_beam.h"
 #include "report/format_fixed.h"
 
 namespace quorvel::report {
@@ -17,6 +18,10 @@ double UtilisationOf(double acting, double limit) {
 }
 
 std::string VerdictNumberText(double value) { return FormatFixed(runtime::Value(value), 0, 2, 0); }
+
+std::string HoggingNumberText(double kNm) {
+    return FormatFixed(runtime::Value(kNm), 0, static_cast<int16_t>(analysis::HoggingMomentDecimals(kNm, 2)), 0);
+}
 
 namespace {
 

@@ -27,6 +27,10 @@ double UtilisationOf(double acting, double limit);
 // A number of a verdict line as the results table shows it: rounded to two
 // decimals (halves away from zero), without padding ("538.77").
 std::string VerdictNumberText(double value);
+// A hogging moment (kNm) of a verdict line or the results table: as above,
+// with more places where two would print it as 0 (-0.004 kNm prints
+// "-0.004").
+std::string HoggingNumberText(double kNm);
 
 // A number that a verdict compares with its limit (an acting value with
 // its resistance, a stress with its allowed stress), as a row prints it with

@@ -24,18 +24,13 @@ bool isRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
-std::string joinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder.back() == '/') return folder + name;
-    return folder + "/" + name;
-}
-
 struct ResolvedName {
     std::string path;
 };
 
 ResolvedName lookUp(const std::string& folder, const std::string& name) {
     const std::optional<std::string> found = findFileIgnoringCase(folder, name);
-    return {found ? *found : joinPath(folder, name)};
+    return {found ? *found : pathInFolder(folder, name)};
 }
 
 }  // namespace

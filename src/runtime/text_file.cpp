@@ -717,14 +717,11 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-namespace {
-
-std::string joinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder.back() == '/') return folder + name;
-    return folder + "/" + name;
+std::string pathInFolder(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    const std::string inside = name.substr(std::min(name.find_first_not_of('/'), name.size()));
+    return folder.back() == '/' ? folder + inside : folder + "/" + inside;
 }
-
-}  // namespace
 
 namespace {
 
@@ -736,7 +733,7 @@ std::optional<std::string> findIgnoringCase(const std::string& folder, const std
         return anyKind ? fs::exists(fs::symlink_status(p, typeEc)) : fs::is_regular_file(p, typeEc);
     };
     std::error_code ec;
-    const std::string exact = joinPath(folder, name);
+    const std::string exact = pathInFolder(folder, name);
     if (kindTaken(exact)) return exact;
     if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
 
@@ -751,7 +748,7 @@ std::optional<std::string> findIgnoringCase(const std::string& folder, const std
         if (!best || entry < *best) best = entry;
     }
     if (!best) return std::nullopt;
-    return joinPath(folder, *best);
+    return pathInFolder(folder, *best);
 }
 
 }  // namespace
@@ -766,7 +763,7 @@ std::optional<std::string> findEntryIgnoringCase(const std::string& folder, cons
 
 std::string resolveFile(const std::string& folder, const std::string& name) {
     if (auto found = findFileIgnoringCase(folder, name)) return *found;
-    return joinPath(folder, name);
+    return pathInFolder(folder, name);
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes, SaveCheck* check) {

@@ -197,6 +197,13 @@ private:
     std::uint64_t hash_ = 0xcbf29ce484222325u;  // FNV-1a of the bytes handed to the file, when checked
 };
 
+// The path of name in folder: folder and name with one "/" between them.
+// A name that begins with "/" is still taken inside the folder, as the
+// system reads the doubled "/" ("/data/" and "/dev/zero.mit" give
+// "/data/dev/zero.mit", the file that opens); an empty folder leaves name
+// as it is.
+std::string pathInFolder(const std::string& folder, const std::string& name);
+
 // Case-insensitive lookup of a file in a folder: the path of the existing
 // file whose name equals name without regard to ASCII letter case, or
 // nothing. An exact match is preferred. folder may or may not end in "/".

@@ -175,6 +175,20 @@ TEST(Hogging, AMomentHogsBeyondItsTolerance) {
     for (const auto& row : rows) EXPECT_EQ(MomentHogs(row.moment, row.scale), row.hogs) << row.moment << " " << row.scale;
 }
 
+// A hogging moment (kNm) prints with the places it takes to stay below
+// zero beside "not checked": the smallest that hogs is 1e-5 kNm.
+TEST(Hogging, AHoggingMomentPrintsBelowZero) {
+    const struct {
+        double kNm;
+        int decimals, places;
+    } rows[] = {
+        {-575.0, 1, 1}, {-0.06, 1, 1},   {-0.04, 1, 2}, {-0.0115, 1, 2}, {-0.0115, 2, 2},
+        {-0.004, 2, 3}, {-1e-5, 2, 5}, {0.0, 1, 1},    {0.02, 1, 1},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(quorvel::analysis::HoggingMomentDecimals(row.kNm, row.decimals), row.places) << row.kNm;
+}
+
 // The slabs' own checks depend on their span, not on the beam's moment. A
 // hogging end moment draws the zero-moment zone in from that end, but the
 // stations of the slab checks still reach the first slab web at the beam's

@@ -670,13 +670,14 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         // A name with its extension is taken as it stands; one with a
-        // folder ("/" ends the data of a line) is quoted as the file has it.
+        // folder ("/" ends the data of a line) is quoted as the file has it,
+        // and sought inside the data folder, named without a doubled "/".
         {2, "XYZ.MIT",
          "^Projektin ontelolaattatiedostoa XYZ\\.MIT ei voi käyttää\\. Tiedostoa .*/XYZ\\.MIT ei ole\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         {2, "/dev/zero",
-         "^Projektin ontelolaattatiedostoa /dev/zero\\.mit ei voi käyttää\\. Tiedostoa .*//dev/zero\\.mit ei ole\\. "
+         "^Projektin ontelolaattatiedostoa /dev/zero\\.mit ei voi käyttää\\. Tiedostoa /[^ ]*[^/]/dev/zero\\.mit ei ole\\. "
          "Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         {2, noFileName.c_str(),

@@ -277,6 +277,7 @@ TEST_F(ProjectFileLimits, TextAfterTheFieldsOfAnyLineIsNamedNeverDropped) {
         const char* replacement;  // nullptr: the line with " 777" appended
         const char* named;        // "kentän N (name)", nullptr: the line opens
         const char* quoted = "777";
+        bool decimalComma = false;  // said to want a decimal point
     } cases[] = {
         {&lines, 3, nullptr, "kentän 1 (Laattatiedosto)"},
         {&lines, 4, nullptr, "kentän 10 (Palkkivälit loppupäässä, vasen)"},
@@ -309,14 +310,18 @@ TEST_F(ProjectFileLimits, TextAfterTheFieldsOfAnyLineIsNamedNeverDropped) {
         {&lines, 31, nullptr, "kentän 1 (Reikien lkm, oikea)"},
         {&lines, 32, nullptr, "kentän 1 (Kieli)"},
         // Measured.
-        {&lines, 9, "SUORA 2 0 2 600 480,5", "kentän 6 (Palkin leveys)", "5"},
-        {&lines, 8, "0 SUORA  7200 50  1,5", "kentän 5 (Palkin betonin laatuluokka)", "5"},
+        {&lines, 9, "SUORA 2 0 2 600 480,5", "kentän 6 (Palkin leveys)", ",5", true},
+        {&lines, 8, "0 SUORA  7200 50  1,5", "kentän 5 (Palkin betonin laatuluokka)", ",5", true},
         {&lines, 9, "SUORA 2 0 2 600 480 / leveys 480", nullptr},
+        // Only a comma right before a digit is a decimal comma.
+        {&lines, 9, "SUORA 2 0 2 600 480, 5", "kentän 6 (Palkin leveys)", "5"},
+        {&lines, 9, "SUORA 2 0 2 600 480 ,5", "kentän 6 (Palkin leveys)", ",5", true},
+        {&lines, 9, "SUORA 2 0 2 600 480,", nullptr},
         // The steel strengths: one given (the others 355), three, three and more.
         {&steel, 8, nullptr, "kentän 6 (Teräksen myötölujuus 3)"},
         {&steel, 8, "0 HQ  8400 355", nullptr},
         {&steel, 8, "0 HQ  8400 355 355 355", nullptr},
-        {&steel, 8, "0 HQ  8400 355 355 355,5", "kentän 6 (Teräksen myötölujuus 3)", "5"},
+        {&steel, 8, "0 HQ  8400 355 355 355,5", "kentän 6 (Teräksen myötölujuus 3)", ",5", true},
     };
     for (const Case& c : cases) {
         std::vector<std::string> changed = *c.file;
@@ -333,6 +338,8 @@ TEST_F(ProjectFileLimits, TextAfterTheFieldsOfAnyLineIsNamedNeverDropped) {
         EXPECT_EQ(o.problem->finnish.rfind(std::string(c.named) + " jälkeen on vielä \"" + c.quoted + "\": rivillä on", 0),
                   0u)
             << o.problem->finnish;
+        EXPECT_EQ(o.problem->finnish.ends_with(" (desimaalierotin on piste)"), c.decimalComma) << o.problem->finnish;
+        EXPECT_EQ(o.problem->english.ends_with(" (the decimal mark is a point)"), c.decimalComma) << o.problem->english;
     }
 }
 
@@ -353,6 +360,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         const char* to;
         const char* quoted;  // what the message quotes between double quotes (nullptr: it names it so)
         const char* field;   // "kenttä 5 (...)", or the name the message gives
+        bool decimalComma = false;  // said to want a decimal point
     } cases[] = {
         // Measured on concrete_middle_beam.dat: read as 0 %, as 2, "value 9",
         // "the value 0", 480.
@@ -376,9 +384,10 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // A decimal comma, which separates fields: what the line holds after
         // its last field is named (before: the first joint at "1,5" opened as
         // 1 and the right end spacing "7200,5" as 7200, the rest dropped).
-        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", "5", "kentän 1 (Ensimmäisen sauman etäisyys palkin tuelta) jälkeen"},
-        {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", "5",
-         "kentän 10 ("},
+        {Door::Open, "concrete_middle_beam.dat", 6, " 0", " 1,5", ",5", "kentän 1 (Ensimmäisen sauman etäisyys palkin tuelta) jälkeen",
+         true},
+        {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", ",5",
+         "kentän 10 (", true},
         // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
         // as 2 and half a load as none, without a word).
         {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5.5 491", "5.5", "kenttä 1 (Raudoitteiden lkm, rivi 1)"},
@@ -411,7 +420,10 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // start-up, so the type vanished from the catalogue).
         {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)"},
         {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)"},
-        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "5", "kentän 17 (l.tuki) jälkeen"},
+        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", ",5", "kentän 17 (l.tuki) jälkeen", true},
+        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60 777", "777", "kentän 17 (l.tuki) jälkeen"},
+        // A semicolon separates nothing: the field is no number.
+        {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 480;5", "480;5", "kenttä 6 (Palkin leveys)"},
         {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6,5 7", nullptr,
          "laattatyypin P27 punostunnus ei kelpaa: tunnus 6,5:"},
         {Door::StartUp, "PUNOS.VAT", 8, "P27 6 5 7", "P27 6 x5 7", nullptr, "laattatyypin P27 punostunnus ei kelpaa: tunnus x5:"},
@@ -491,6 +503,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
             EXPECT_TRUE(english.find("is not a ") != std::string::npos ||
                         english.find("the line still holds") != std::string::npos)
                 << english;
+            EXPECT_EQ(english.find("the decimal mark is a point") != std::string::npos, c.decimalComma) << english;
             break;
         }
         case Door::Table: {
@@ -512,6 +525,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
             EXPECT_NE(said.find(std::string("\"") + c.quoted + "\""), std::string::npos) << said;
         }
         EXPECT_NE(said.find(c.field), std::string::npos) << said;
+        EXPECT_EQ(said.find("desimaalierotin on piste") != std::string::npos, c.decimalComma) << said;
         EXPECT_NE(said.find(std::to_string(c.line)), std::string::npos) << said;
         if (!project) {
             EXPECT_NE(said.find(path), std::string::npos) << said;

@@ -111,24 +111,30 @@ const Words words[] = {
 //     0.03); Mk.neg -400.0 and Mk = 385.19 - 400 = -14.8 kNm: the top
 //     stretches over the whole span.
 //   -300 at the start: Md.neg -345.0, Mk.neg -300.0, both sag elsewhere.
+//   -0.01 at the start: Md.neg -0.0115 and Mk.neg -0.01 kNm hog (beyond
+//     1e-5 of 483.77 and 385.19 kNm: 0.0048 and 0.0039 kNm), so rows and
+//     verdicts print them below zero, never "0.0".
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
 TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     struct Case {
         const char* name;
         double start, end, variableEnd;
-        const char* mdNeg;  // as printed, or none
+        const char* mdNeg;         // the row's number as printed, or none
+        const char* mdNegVerdict;  // the verdict line's, right-aligned
         const char* mkNeg;
+        const char* mkNegVerdict;
         bool sagging;                  // a sagging design moment checked
         bool strainInPart;             // Mk sags somewhere while it hogs
         const char* mk;                // the characteristic row's value, or none to check
     };
     const Case cases[] = {
-        {"-500 / -500", -500, -500, 0, "-575.0", "-500.0", false, false, nullptr},
-        {"-400 / -400", -400, -400, 0, "-460.0", "-400.0", true, false, "Mk        =  -14.8 kNm"},
-        {"-300 at the start", -300, 0, 0, "-345.0", "-300.0", true, true, nullptr},
-        {"none", 0, 0, 0, nullptr, nullptr, true, true, nullptr},
-        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, true, true, nullptr},
+        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr},
+        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.8 kNm"},
+        {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
+        {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
+        {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
     };
     for (const Words& w : words) {
         for (const Case& c : cases) {
@@ -150,7 +156,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             EXPECT_EQ(hasLine(report, w.resistanceNotChecked), !c.sagging);
             EXPECT_EQ(hasLine(report, w.noSagging), !c.sagging);
             EXPECT_EQ(anyLineStarts(report, w.solvedStrains), c.sagging);
-            EXPECT_EQ(anyLineStarts(report, std::string(w.bendingVerdict) + (c.mdNeg ? c.mdNeg : "") + "0 kNm"),
+            EXPECT_EQ(anyLineStarts(report, std::string(w.bendingVerdict) + (c.mdNeg ? c.mdNegVerdict : "") + " kNm"),
                       c.mdNeg != nullptr);
 
             EXPECT_EQ(hasLine(report, std::string(w.hoggingRow) + "Mk.neg    = " + (c.mkNeg ? c.mkNeg : "") + " kNm"),
@@ -159,7 +165,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             EXPECT_EQ(hasLine(report, w.strainNotChecked), c.mkNeg && !c.strainInPart);
             EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.mkNeg && c.strainInPart);
             EXPECT_EQ(anyLineHas(report, "eps.lim"), c.strainInPart);  // the strain's own rows
-            EXPECT_EQ(anyLineStarts(report, std::string(w.strainVerdict) + (c.mkNeg ? c.mkNeg : "") + "0 kNm"),
+            EXPECT_EQ(anyLineStarts(report, std::string(w.strainVerdict) + (c.mkNeg ? c.mkNegVerdict : "") + " kNm"),
                       c.mkNeg != nullptr);
             if (c.mk) {
                 EXPECT_TRUE(anyLineHas(report, c.mk));

@@ -757,4 +757,12 @@ TEST_F(TextFileTest, FindsFilesWithoutRegardToCase) {
     EXPECT_EQ(resolveFile(dir_.string(), "kef.DA0"), folder() + "KEF.DA0");
     EXPECT_EQ(resolveFile(folder(), "new.da0"), folder() + "new.da0");
     EXPECT_EQ(resolveFile(dir_.string(), "new.da0"), folder() + "new.da0");
+
+    // A rooted name is taken inside the folder, as the system reads the
+    // doubled "/", and named without it.
+    fs::create_directory(path("dev"));
+    putBytes(path("dev/zero.mit"), "");
+    EXPECT_EQ(findFileIgnoringCase(folder(), "/dev/zero.mit"), folder() + "dev/zero.mit");
+    EXPECT_EQ(resolveFile(dir_.string(), "//dev/none.mit"), folder() + "dev/none.mit");
+    EXPECT_EQ(resolveFile("", "/dev/none.mit"), "/dev/none.mit");
 }
