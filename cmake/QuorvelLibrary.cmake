@@ -138,8 +138,8 @@ function(quorvel_layer_check)
 endfunction()
 
 # The time limit of each test, in seconds, set on every test the build
-# registers, so that a plain ctest has it too and a hanging test fails in
-# seconds under its own name (ctest's --timeout only fills in for tests
+# registers, so that a plain ctest has it too and a hanging test fails at
+# that limit under its own name (ctest's --timeout only fills in for tests
 # without a limit). The slowest cases (the random projects and the limits
 # sweep) take some 10 to 25 s on a machine whose eight cores other builds
 # keep busy (a load of 16); the sanitizer build runs several times slower.
