@@ -128,6 +128,9 @@ void SolveSectionEquilibrium(ProjectModel& m) {
     // a heavily reinforced section there, its forces out of balance.)
     double startStrain;
     if (m.BeamCategory == 2) {
+        // A lowest row at or above the top leaves no depth to search (the
+        // section rules refuse such a row before any calculation).
+        if (!(d > 0)) throw runtime::RunTimeError(runtime::ErrInvalidCall);
         startStrain = m.RowLimitStrainMain(1);
     } else {
         startStrain = lim.plate;

@@ -99,3 +99,17 @@ TEST(SectionSolver, RowCountBeyondTheArraysIsASubscriptError) {
     m.PrecastPartCount = 11;
     EXPECT_EQ(errorOf([&] { SolveSectionEquilibrium(m); }), 9);
 }
+
+// A reinforced section whose lowest row lies at or above its top has no
+// depth to search: error 5, never the mean of two resultants that do not
+// balance (a row at 2500 mm in a 580 mm beam gave an MRd of 1350 kNm).
+TEST(SectionSolver, ALowestRowAtOrAboveTheTopIsError5) {
+    for (const double level : {2500.0, 580.0}) {
+        ProjectModel m = rectangularBeam();
+        m.BarDistanceFromBottom(1) = level;
+        EXPECT_EQ(errorOf([&] { SolveSectionEquilibrium(m); }), 5) << level;
+    }
+    ProjectModel m = rectangularBeam();
+    m.BarDistanceFromBottom(1) = 579;
+    EXPECT_EQ(errorOf([&] { SolveSectionEquilibrium(m); }), 0);
+}
