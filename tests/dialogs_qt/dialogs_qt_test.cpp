@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "support/test_support.h"
 #include "app/main_window_fixture.h"
@@ -244,6 +246,63 @@ INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogsQt, tableBeamDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
 INSTANTIATE_TEST_SUITE_P(TableBeamDialogs, DialogCaptionsQt, tableBeamDialogs,
                          [](const ::testing::TestParamInfo<DialogCase>& info) { return info.param.name; });
+
+
+// Whether the segment crosses the rectangle [l, r] x [t, b] (twips).
+bool crosses(const platform::Line& line, double l, double t, double r, double b) {
+    // Clip the segment's parameter range to each slab of the rectangle.
+    double lo = 0, hi = 1;
+    const double x = line.x1(), y = line.y1(), dx = line.x2() - x, dy = line.y2() - y;
+    for (const auto& [p, d, from, to] : {std::tuple{x, dx, l, r}, std::tuple{y, dy, t, b}}) {
+        if (d == 0) {
+            if (p < from || p > to) return false;
+            continue;
+        }
+        const double a = (from - p) / d, c = (to - p) / d;
+        lo = std::max(lo, std::min(a, c));
+        hi = std::min(hi, std::max(a, c));
+    }
+    return lo <= hi;
+}
+
+// Each symbol of a sketch is read where it stands: no line of the sketch
+// runs through the symbol's text as the window's font draws it. (The A beam
+// W, DELTA and A beam S drew their web's "tw" across the left web.)
+TEST(TableBeamDialogSketch, NoLineRunsThroughASymbol) {
+    application();
+    for (const char* form : {"FrmIpalkki", "FrmLB", "FrmApalkki", "frmTIpalkki", "frmHQpalkki", "frmCWQpalkki",
+                             "frmDeltapalkki", "frmMEKpalkki", "frmAbeamS"}) {
+        TestPlatform ui;
+        model::ProjectModel m;
+        newProject(m);
+        std::unique_ptr<platform::Form> dialog = tableDialogCase(form).make(m, ui);
+        int symbols = 0;
+        const auto answer = quorvel::testing::whenModalUp([&](QWidget&) {
+            for (const platform::Control* c : dialog->controls()) {
+                if (c->kind() != ControlKind::Label || c->name().rfind("lblSymboli_", 0) != 0) continue;
+                ++symbols;
+                const QWidget* w = ui.widgetOf(*c);
+                const QFontMetrics fm(w->font());
+                const auto alignment = static_cast<int>(static_cast<const QLabel*>(w)->alignment());
+                const QRect text =
+                    fm.boundingRect(w->contentsRect(), alignment, QString::fromStdString(c->caption()));
+                const platform::Place at = c->place();
+                const double l = at.left + text.left() * platform::TwipsPerPixel;
+                const double t = at.top + text.top() * platform::TwipsPerPixel;
+                const double r = l + text.width() * platform::TwipsPerPixel;
+                const double b = t + text.height() * platform::TwipsPerPixel;
+                for (const platform::Control* other : dialog->controls()) {
+                    if (other->kind() != ControlKind::Line || other->container() != c->container()) continue;
+                    EXPECT_FALSE(crosses(static_cast<const platform::Line&>(*other), l, t, r, b))
+                        << form << ": " << other->name() << " runs through \"" << c->caption() << "\"";
+                }
+            }
+            dialog->unload();
+        });
+        dialog->showModal();
+        EXPECT_GT(symbols, 5) << form;
+    }
+}
 
 }  // namespace
 }  // namespace quorvel::dialogs

@@ -235,7 +235,7 @@ std::vector<BeamFamilyTable> makeTables() {
          {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
           dim("txtAlaleveys", modelField<&M::LBBottomWidth>, "bLB", 1740, 1860),
           dim("txtLeveys", modelField<&M::BeamWidth>, "B", 1740, 480),
-          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "tb", 3180, 2190),
+          dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "tb", 3180, 2250),
           dim("txtPohjalevynLeveys", modelField<&M::BottomFlangeWidth>, "bb", 1740, 2520),
           dim("txtKulmanKorkeus", modelField<&M::AngleSteelHeight>, "hA", 300, 1800),
           dim("txtKulmanPaksuus", modelField<&M::LeftLedgeHeight>, "t", 3180, 1800),
@@ -254,7 +254,7 @@ std::vector<BeamFamilyTable> makeTables() {
         {F::AP,
          "A-palkki W",
          {dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
-          dim("txtUuma", modelField<&M::WebThickness>, "tw", 1020, 1380),
+          dim("txtUuma", modelField<&M::WebThickness>, "tw", 1200, 1380),
           dim("txtYlalevy", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
           dim("txtYlalevynLeveys", modelField<&M::TopFlangeWidth>, "bt", 1140, 300),
           dim("txtPohjalevy", modelField<&M::BottomFlangeThickness>, "tb", 3180, 1920),
@@ -333,7 +333,7 @@ std::vector<BeamFamilyTable> makeTables() {
         auto heightAndPlates = [] {
             return std::vector<SectionField>{
                 dim("txtKorkeus", modelField<&M::BeamHeight>, "h", 300, 1380),
-                dim("txtUuma", modelField<&M::WebThickness>, "tw", 1020, 1380),
+                dim("txtUuma", modelField<&M::WebThickness>, "tw", 1200, 1380),
                 dim("txtYlalaippa", modelField<&M::TopFlangeThickness>, "tt", 3000, 540),
                 dim("txtYlalaipanLeveys", modelField<&M::TopFlangeWidth>, "bt", 1740, 300, "txtAlalaipanLeveys"),
                 dim("txtAlalaippa", modelField<&M::BottomFlangeThickness>, "tb", 3120, 1950),
@@ -392,13 +392,13 @@ std::vector<BeamFamilyTable> makeTables() {
         ledges(abeam);
         abeam.push_back(dim("txtReika", modelField<&M::WebHoleDiameter>, "D1", 2880, 1020));
         abeam.push_back(dim("txtReiatEtaisyys", modelField<&M::WebHoleEdgeDistance>, "e1", 3180, 1320));
-        abeam.push_back(dim("txtAlareika", modelField<&M::LowerHoleDiameter>, "D2", 2880,
-                            1620));
+        abeam.push_back(dim("txtAlareika", modelField<&M::LowerHoleDiameter>, "D2", 3000, 1620));
         abeam.push_back(dim("txtAlareiatEtaisyys", modelField<&M::LowerHoleEdgeDistance>, "e2", 3180, 1920));
         // The holes' labels take the right side: the bottom plate and ledge
-        // plate labels move left.
-        placeSymbol(abeam, "txtAlalaippa", 300, 2220);
-        placeSymbol(abeam, "txtLeukalevy", 300, 1860);
+        // plate labels move left, above the plate's end (on it the plate's
+        // outline ran through "tb").
+        placeSymbol(abeam, "txtAlalaippa", 300, 1965);
+        placeSymbol(abeam, "txtLeukalevy", 300, 1680);
         all.push_back({F::AB, "A-palkki S", abeam, composite, {steelBeamReinforcement(5, 113, 20)},
                        InclinedSketch,
                        [](const M& m, float b1, float b2, std::string& l) {
