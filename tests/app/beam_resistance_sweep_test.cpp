@@ -158,17 +158,39 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     //   B500 at 40 and 80: yn 33.839 (below both rows), MRd 248.948;
     //   strands x 1.08: yn 28.391, MRd 247.865 (elastic bottom plates lose
     //   stress as the axis sinks). The search that stopped at the lowest
-    //   row (yn 40, forces 8 % out of balance) gave 262.2.
+    //   row (yn 40, forces 8 % out of balance) gave 262.2;
+    // - BLEUKA default: web 280 x 365 on ledges 2 x 150 x 100 (580 wide to
+    //   100 mm), C60 (fcd 37.778, eps_c2 2.288, eps_cu2 2.8835, n 1.5895),
+    //   10 x 491 B500 at 38 (500 / 1.1, Es 200000). Over-reinforced: the bars
+    //   stay elastic. Closed form for the block in the web, alpha = 1 -
+    //   eps_c2 / ((n + 1) eps_cu2) = 0.69358: 0.69358 x 37.778 x 280 x^2 =
+    //   4910 x 200000 x 0.0028835 (327 - x) gives x = 211.31 (yn 153.69, bar
+    //   strain 1.579 per mille); the strips: yn 153.691, MRd 383.518;
+    // - KVATRO default: plate 490 x 6, webs 2 x 5 x 265 over it, core 240 x
+    //   265 C30 (fcd 0.85 x 30 / 1.35 = 18.889, eps_cu2 3.5, n 2), its one
+    //   row in use 2 x 804.25 at 48 (fy 355 / 1.1, Es 210000), plates 355,
+    //   E 210000: yn 81.230, plate elastic (1.498 per mille, +890.8 kN),
+    //   bars +207.0 kN, webs -401.4, core -696.4 kN: MRd 218.236;
+    // - LBL default: plate 680 x 8, precast 480 -> 440 x 265 C80 (fcd
+    //   50.370, eps_c2 2.5156, eps_cu2 2.6035, n 1.40234), 2 x 9 strands of
+    //   100 mm2 at 40 and 53 (1630 / 1.15, Ep 195000, prestrain 0.9 x 1100 /
+    //   195000 = 5.077 per mille), 4 x 314 B500 at 243 (30 below the top):
+    //   yn 79.947, strands elastic (5.62 and 5.44 per mille, 985.5 and
+    //   954.8 kN), plate elastic (1.08 per mille): MRd 558.623. The section
+    //   integrates a trapezoid's parabolic band by five-point Gauss-Legendre,
+    //   not exact for n 1.40: the same band so by hand gives 558.643, hence
+    //   0.03 (5e-5 of MRd) for this row.
     struct Row {
         const char* type;
-        double strandFactor, mrd;
-    } rows[] = {{"Apalkki", 1, 603.879}, {"BESUPER", 1, 248.948}, {"BESUPER", 1.08, 247.865}};
+        double strandFactor, mrd, tolerance;
+    } rows[] = {{"Apalkki", 1, 603.879, 0.005}, {"BESUPER", 1, 248.948, 0.005}, {"BESUPER", 1.08, 247.865, 0.005},
+                {"BLEUKA", 1, 383.518, 0.005},  {"KVATRO", 1, 218.236, 0.005},  {"LBL", 1, 558.623, 0.03}};
     testing::CalculationFolder data;
     for (const Row& r : rows) {
         const double mrd = beamAloneResistance(data, *findBeamType(r.type), [&](ProjectModel& m) {
             scaleBars(m.ReinforcementRowCount, m.BarArea, r.strandFactor);
         });
-        EXPECT_NEAR(mrd, r.mrd, 0.005) << r.type << " x" << r.strandFactor;
+        EXPECT_NEAR(mrd, r.mrd, r.tolerance) << r.type << " x" << r.strandFactor;
     }
 }
 
