@@ -194,5 +194,37 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     }
 }
 
+TEST(BeamResistanceSweep, BeamAloneStiffnessAgainstTheTransformedSection) {
+    // The beam's own uncracked stiffness EI (stage 2, which the deflections
+    // under its self weight and the slabs take), by hand: sum of E (I_own +
+    // A d^2) about the centroid of E A; bars and strands as points of
+    // (Es - Ecm) A (the concrete they displace), Ecm = 22000 ((fck + 8) /
+    // 10)^0.3 (EN 1992-1-1 Table 3.1), plates E 210000:
+    // - BLEUKA: 580 x 100 + 280 x 265 at C60 (Ecm 39099.874), 4910 mm2 at 38
+    //   (Es 200000): centroid 137.2611, EI 7.023522e13 Nmm2;
+    // - KVATRO: plate 490 x 6 and webs 10 x 265, core 240 x 265 at C30
+    //   (Ecm 32836.568), 1608.50 mm2 at 48 (Es 210000): 107.6461,
+    //   2.577275e13;
+    // - LBL: plate 680 x 8, trapezoid 480 -> 440 x 265 at C80 (Ecm
+    //   42244.238; own I = h^3 (b1^2 + 4 b1 b2 + b2^2) / (36 (b1 + b2))),
+    //   900 mm2 at 40 and at 53 (Ep 195000), 1256 mm2 at 243 (Es 200000):
+    //   115.1694, 5.160947e13.
+    struct Row {
+        const char* type;
+        double centroid, ei;
+    } rows[] = {{"BLEUKA", 137.2611, 7.023522e13}, {"KVATRO", 107.6461, 2.577275e13}, {"LBL", 115.1694, 5.160947e13}};
+    testing::CalculationFolder data;
+    for (const Row& r : rows) {
+        auto m = std::make_unique<ProjectModel>();
+        data.load(*m, "apalkki_new_project_old_format.dat");
+        SelectBeamType(*m, *findBeamType(r.type));
+        model::ComputeToppingLoad(*m);
+        runtime::Messages messages;
+        ASSERT_EQ(analysis::PerformCalculation(*m, messages), 0) << r.type;
+        EXPECT_NEAR(m->SectionCentroid(2), r.centroid, 1e-4) << r.type;
+        EXPECT_NEAR(m->SectionBendingStiffness(2), r.ei, 1e-6 * r.ei) << r.type;
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::app
