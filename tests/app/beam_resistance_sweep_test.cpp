@@ -194,7 +194,7 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     }
 }
 
-TEST(BeamResistanceSweep, BeamAloneStiffnessAgainstTheTransformedSection) {
+TEST(BeamResistanceSweep, BeamAloneStiffnessAndSelfWeightDeflectionByHand) {
     // The beam's own uncracked stiffness EI (stage 2, which the deflections
     // under its self weight and the slabs take), by hand: sum of E (I_own +
     // A d^2) about the centroid of E A; bars and strands as points of
@@ -209,10 +209,20 @@ TEST(BeamResistanceSweep, BeamAloneStiffnessAgainstTheTransformedSection) {
     //   42244.238; own I = h^3 (b1^2 + 4 b1 b2 + b2^2) / (36 (b1 + b2))),
     //   900 mm2 at 40 and at 53 (Ep 195000), 1256 mm2 at 243 (Es 200000):
     //   115.1694, 5.160947e13.
+    // Self weight g0 (N/mm): gross concrete at 25 kN/m3 (26 for C80) plus
+    // the steel, bars included, at 78.5: BLEUKA 132200 x 2.5e-5 + 4910 x
+    // 7.85e-5 = 3.690435; KVATRO 63600 x 2.5e-5 + (5590 + 1608.50) x
+    // 7.85e-5 = 2.155082; LBL 121900 x 2.6e-5 + (5440 + 1800 + 1256) x
+    // 7.85e-5 = 3.836336. Its deflection w.g0 on L = 6000 at the station
+    // nearest midspan, x = 18/37 L = 2918.919: q x (L^3 - 2 L x^2 + x^3) /
+    // (24 EI) = 0.885902, 1.409828, 1.253286 mm (0.99912 of 5 q L^4 /
+    // 384 EI), to 1e-6 of itself.
     struct Row {
         const char* type;
-        double centroid, ei;
-    } rows[] = {{"BLEUKA", 137.2611, 7.023522e13}, {"KVATRO", 107.6461, 2.577275e13}, {"LBL", 115.1694, 5.160947e13}};
+        double centroid, ei, g0, w;
+    } rows[] = {{"BLEUKA", 137.2611, 7.023522e13, 3.690435, 0.885902},
+                {"KVATRO", 107.6461, 2.577275e13, 2.155082, 1.409828},
+                {"LBL", 115.1694, 5.160947e13, 3.836336, 1.253286}};
     testing::CalculationFolder data;
     for (const Row& r : rows) {
         auto m = std::make_unique<ProjectModel>();
@@ -223,6 +233,8 @@ TEST(BeamResistanceSweep, BeamAloneStiffnessAgainstTheTransformedSection) {
         ASSERT_EQ(analysis::PerformCalculation(*m, messages), 0) << r.type;
         EXPECT_NEAR(m->SectionCentroid(2), r.centroid, 1e-4) << r.type;
         EXPECT_NEAR(m->SectionBendingStiffness(2), r.ei, 1e-6 * r.ei) << r.type;
+        EXPECT_NEAR(m->BeamSelfWeight, r.g0, 1e-6) << r.type;
+        EXPECT_NEAR(m->BeamDeflectionMax2, r.w, 1e-6 * r.w) << r.type;
     }
 }
 
