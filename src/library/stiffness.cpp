@@ -62,9 +62,13 @@ void ComputeNeutralAxisSectionStiffness(model::ProjectModel& m, double dS, Value
                            m.InfillPartHeight, m.InfillPartLevel, m.ConcreteEcm(2), y);
 
         // Zero-strain level of the counted section under a normal force at e.
+        // The sums returned are those of the cut at y, so y must be the level
+        // they imply: a loose stop would hand on a cut some millimetres off,
+        // and the section's EA and centroid (and through them the composite
+        // stiffness, the deflections and the shear flow) with it.
         const double eiTotal = sums.eiOwn + sums.eiPar;
         const double next = (eiTotal / e - sums.es) / (sums.es / e - sums.ea);
-        if (std::fabs(1 - y / next) <= 0.005) {
+        if (std::fabs(1 - y / next) <= NeutralAxisTolerance) {
             EA = sums.ea;
             ES = sums.es;
             EIown = sums.eiOwn;
