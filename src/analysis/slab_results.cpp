@@ -123,7 +123,11 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     const double utilisation = checkedQuotient(sigma1, fi);
     run.SlabPointShearRatio(i, s) = utilisation;
     GoverningWebStation& governing = run.GoverningWeb[static_cast<std::size_t>(s)];
-    if (governing.station < 0 || utilisation > governing.utilisation)
+    // The first station of equals governs: a station further along takes
+    // over only when it is larger by more than rounding (1e-9 of itself),
+    // so that the two ends of a symmetric beam never trade places on the
+    // last digit.
+    if (governing.station < 0 || utilisation > governing.utilisation + 1e-9 * std::fabs(governing.utilisation))
         governing = {i,   utilisation, alpha,  run.PointPrestressStress, sigmaN, tauT,
                      thc, tvl,         sigma1, fi,                       run.PointSafetyFactor};
 
