@@ -98,8 +98,12 @@ void buildAbeamS(ProjectModel& m) {
     const double l2 = m.LowerHoleLength, s2 = m.LowerHoleSpacing;
     const double hst = m.WebStripHeight;
 
-    setPart(m, Plates, 4, rect(t, m.WebHeight, tb));
-    setPart(m, Plates, 5, rect(t, m.WebHeight, tb));
+    // The webs end at the top of the section, H - tb above the bottom plate
+    // (the rise their slope is taken from). The nominal height Hn is that
+    // rise plus tb - hL: 9 mm more in the default (tb 15 on ledge plates of
+    // 6), which stood above the top plate.
+    setPart(m, Plates, 4, rect(t, H - tb, tb));
+    setPart(m, Plates, 5, rect(t, H - tb, tb));
     setPart(m, Plates, 6, rect(-2 * t * quotient(l2, s2), D2 * s, e2 * s + tb));
     setPart(m, Plates, 7, rect(-2 * t * quotient(D1, s1), D1 * s, e1 * s + tb));
     setPart(m, Plates, 8, rect(-2 * t * quotient(hst, s1), hst, H - tt - hst));
