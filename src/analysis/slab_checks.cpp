@@ -257,7 +257,10 @@ void formSideNormalStressMaximum(ProjectModel& m, AnalysisRun& run, int k) {
 void computeSideCapacities(ProjectModel& m, AnalysisRun& run, int k) {
     const double f0 = checkedQuotient(m.ConcreteFctd(k + 3), m.AdditionalSafetyFactor);
     run.BaseWebStressLimit(k) = f0;
-    if (m.SlabHeight(k) < 69) return;  // no slab: the earlier values stay
+    // A slab line under 69 mm high stands for no hollow-core slab on the
+    // side (the delivered units are 150 mm and more): there are no webs to
+    // crack, so the earlier values stay.
+    if (m.SlabHeight(k) < 69) return;
 
     const double n = m.BottomStrandCount(k);
     const double cores = m.SlabCoreCount(k);

@@ -22,26 +22,27 @@ double ComputeShearStressReserve(double fLimit, double a, double b, double c, do
     return radicand > 0 ? std::sqrt(radicand) : 0.0;
 }
 
-void ComputeStrandForceAtSection(double P, double e, double M, double A, double I, double y,
-                                 double /*unusedHeight*/, double /*unusedArea2*/, double I2,
-                                 double y2, double /*unusedTopping*/, double fct, Value& sigmaCp,
-                                 Value& Mcr) {
-    sigmaCp = -P * (1 / A + e * y / I);
+SlabCracking ComputeSlabCrackingMoment(double P, double e, double M, double A, double I, double y, double I2,
+                                       double y2, double fct) {
+    SlabCracking r;
+    r.prestressStress = -P * (1 / A + e * y / I);
     const double sigmaM = M * y / I;
-    if (fct > sigmaCp + sigmaM) {
-        Mcr = M + (fct - sigmaCp - sigmaM) * I2 / y2;
+    const double bare = (fct - r.prestressStress) * I / y;
+    if (fct > r.prestressStress + sigmaM) {
+        r.crackingMoment = M + (fct - r.prestressStress - sigmaM) * I2 / y2;
     } else {
-        Mcr = (fct - sigmaCp) * I / y;
+        r.crackingMoment = bare;
     }
-    if (Mcr < 0) Mcr = (fct - sigmaCp) * I / y;
+    if (r.crackingMoment < 0) r.crackingMoment = bare;
+    return r;
 }
 
-void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
-                            double yA, double b3, double t2, double yB, double t1, double k,
-                            double f2, double f1, Value& result, const StrandStrain& strain) {
+SlabUltimateMoment ComputeSlabUltimateMoment(double p, double q, double b1, double b2, double yA, double b3,
+                                             double t2, double yB, double t1, double k, double f2, double f1,
+                                             const StrandStrain& strain) {
     const double d = yA - yB;
     const bool topping = t1 > NoToppingThickness;
-    const double share = topping ? 0.92 : 1.0;
+    const double share = topping ? ToppedStrandForceShare : 1.0;
     double F = p * q * share * k;
     if (strain.modulus > 0 && F > 0) {
         // Force of the block y deep from its top, layer by layer.
@@ -104,11 +105,7 @@ void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b
         a3 = a2;
     }
 
-    m.SolverResultB = F1;
-    m.SectionHelperTemp1 = a1;
-    m.SectionHelperTemp2 = a2;
-    m.SectionHelperTemp3 = a3;
-    result = F1 * a1 + F2 * a2 + F3 * a3;
+    return {F1 * a1 + F2 * a2 + F3 * a3, F1, a1, a2, a3};
 }
 
 void ComputeTendonEccentricity(double code, double b, double bw, double h, double c4, double Wb,

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 
-#include "model/project_model.h"
 #include "runtime/value.h"
 
 namespace quorvel::library {
@@ -32,31 +31,32 @@ double ComputePrincipalTensileStress(double a, double b, double c, double d, dou
 double ComputeShearStressReserve(double fLimit, double a, double b, double c, double d, double e);
 
 // Stress from prestress at level y and the cracking moment of a slab unit.
-// sigmaCp := -P (1/A + e y / I), the stress at the level y (distance of the
-// checked fibre below the centroid) from the force P at eccentricity e.
-// The moment M already on the bare section (I, y) is kept; the tension
-// reserve fct - sigmaCp - M y / I is taken up by the topped section
-// (I2, y2): Mcr := M + reserve I2 / y2. With no reserve, or when that comes
-// out negative, Mcr := (fct - sigmaCp) I / y on the bare section.
-// The 7th, 8th and 11th arguments (slab height, topped area, topping
-// thickness) take no part.
-void ComputeStrandForceAtSection(double P, double e, double M, double A, double I, double y,
-                                 double unusedHeight, double unusedArea2, double I2, double y2,
-                                 double unusedTopping, double fct, Value& sigmaCp, Value& Mcr);
+// prestressStress := -P (1/A + e y / I), the stress at the level y
+// (distance of the checked fibre below the centroid) from the force P at
+// eccentricity e. The moment M already on the bare section (I, y) is kept;
+// the tension reserve fct - prestressStress - M y / I is taken up by the
+// topped section (I2, y2): crackingMoment := M + reserve I2 / y2. With no
+// reserve, or when that comes out negative, crackingMoment :=
+// (fct - prestressStress) I / y on the bare section.
+struct SlabCracking {
+    double prestressStress = 0;  // MPa, compression negative
+    double crackingMoment = 0;   // Nmm per slab unit
+};
+SlabCracking ComputeSlabCrackingMoment(double P, double e, double M, double A, double I, double y, double I2,
+                                       double y2, double fct);
 
 // A topping of this thickness (mm) or less takes no part in the slab's
 // ultimate moment.
 inline constexpr double NoToppingThickness = 0.0011;
 
-// Ultimate moment of a slab unit: the strand force p q k' (k' = 0.92 k with
-// a topping thicker than 0.0011 mm, else k) is balanced by a rectangular
-// stress block in up to three stacked layers, from the top: the topping
-// (width b1, thickness t1, strength f1), the top flange (width b2,
+// Ultimate moment of a slab unit: the strand force p q k' is balanced by a
+// rectangular stress block in up to three stacked layers, from the top: the
+// topping (width b1, thickness t1, strength f1), the top flange (width b2,
 // thickness t2, strength f2) and the webs below it (width b3, strength f2).
-// d = yA - yB is the depth of the strands below the slab top. Every layer
-// force acts at its lever arm to the strands: a1 = (d + t1) - x1/2,
-// a2 = d - x2/2, a3 = (d - t2) - x3/2. result := sum of force x arm.
-// Leaves F1 in SolverResultB and a1, a2, a3 in SectionHelperTemp1..3.
+// With a topping thicker than 0.0011 mm k' = ToppedStrandForceShare k,
+// else k. d = yA - yB is the depth of the strands below the slab top. Every
+// layer force acts at its lever arm to the strands: a1 = (d + t1) - x1/2,
+// a2 = d - x2/2, a3 = (d - t2) - x3/2. moment := sum of force x arm.
 //
 // With the strands' strain given (strain.modulus > 0) the strands are taken
 // at their design strength k only while they reach its strain: the neutral
@@ -75,9 +75,27 @@ struct StrandStrain {
     double ultimateStrain = 0;    // eps_cu3 of the concrete, positive (0.0035)
     double blockFactor = 0.8;     // lambda, block depth over neutral-axis depth
 };
-void ComputeStrandLossTerms(model::ProjectModel& m, double p, double q, double b1, double b2,
-                            double yA, double b3, double t2, double yB, double t1, double k,
-                            double f2, double f1, Value& result, const StrandStrain& strain = {});
+
+// The share of the strands' design force that a topped slab unit counts on
+// at its ultimate moment. The method takes the strands of the composite
+// unit, whose compression block may reach into a topping of another
+// concrete, at 92 % of their design force and the bare unit's at the full
+// force; no derivation of the figure comes with the method, so it stands as
+// a fixed share. With it a topping still raises the moment of the units
+// tried, by the deeper lever arm (311.67 against 285.66 kNm per unit in
+// the tests).
+inline constexpr double ToppedStrandForceShare = 0.92;
+
+struct SlabUltimateMoment {
+    double moment = 0;       // Nmm per slab unit
+    double toppingForce = 0; // F1, N: the topping's share of the block
+    double toppingArm = 0;   // a1, mm (d without a topping)
+    double flangeArm = 0;    // a2, mm
+    double webArm = 0;       // a3, mm (a2 when the block ends in the flange)
+};
+SlabUltimateMoment ComputeSlabUltimateMoment(double p, double q, double b1, double b2, double yA, double b3,
+                                             double t2, double yB, double t1, double k, double f2, double f1,
+                                             const StrandStrain& strain = {});
 
 // Cracking moment of a beam section at its bottom fibre:
 // result := Wb (k fctm + P/A - P e / Wb), with

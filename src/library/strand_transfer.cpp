@@ -82,10 +82,11 @@ void transferSide(model::ProjectModel& m, int s) {
     m.SlabPrestressStress(s) = -(nb * ab * sigmaB + nt * at * sigmaT) / A + (-px * ex * (yb - D)) / I;
 
     const double fctm = fctk / 0.7;
-    ComputeStrandForceAtSection(P, m.SlabPrestressEccentricity(s), m.SlabMaxDeadLoadMoment(s), A, I, yb, h,
-                                m.ToppedSlabArea(s), m.ToppedSlabMomentOfInertia(s), m.ToppedSlabCentroidPhc(s),
-                                m.SideToppingThickness(s), fctm, m.SlabPrestressStressAp(s),
-                                m.SlabCrackingMoment(s));
+    const SlabCracking cracking =
+        ComputeSlabCrackingMoment(P, m.SlabPrestressEccentricity(s), m.SlabMaxDeadLoadMoment(s), A, I, yb,
+                                  m.ToppedSlabMomentOfInertia(s), m.ToppedSlabCentroidPhc(s), fctm);
+    m.SlabPrestressStressAp(s) = cracking.prestressStress;
+    m.SlabCrackingMoment(s) = cracking.crackingMoment;
 
     m.SlabWorkingWidth(s) = m.SlabUnitWidth(s) - m.SlabWidthDeduction(s);
 
@@ -108,10 +109,11 @@ void transferSide(model::ProjectModel& m, int s) {
     strain.blockFactor = ComputeBlockDepthFactor(fckBlock);
     const double slabBlockStress = ComputeBlockStrengthFactor(fckSlab) * m.ConcreteFcd(s + 3);
     const double toppingBlockStress = ComputeBlockStrengthFactor(fckTop) * m.ConcreteFcd(6);
-    ComputeStrandLossTerms(m, nb, ab, m.SlabUnitWidth(s), m.SlabWorkingWidth(s), h, bw,
-                           m.SlabTopFlangeDesignThickness(s), ap, m.SideToppingThickness(s),
-                           m.BottomStrandDesignStrength(s), slabBlockStress, toppingBlockStress,
-                           m.SlabUltimateMoment(s), strain);
+    m.SlabUltimateMoment(s) =
+        ComputeSlabUltimateMoment(nb, ab, m.SlabUnitWidth(s), m.SlabWorkingWidth(s), h, bw,
+                                  m.SlabTopFlangeDesignThickness(s), ap, m.SideToppingThickness(s),
+                                  m.BottomStrandDesignStrength(s), slabBlockStress, toppingBlockStress, strain)
+            .moment;
 
     // Nmm per slab unit into kNm per metre of width.
     for (Value* moment : {&m.SlabMaxCharacteristicMoment(s), &m.SlabMaxDesignMoment(s), &m.SlabCrackingMoment(s),

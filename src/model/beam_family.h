@@ -31,6 +31,11 @@ struct BeamFamilyInfo {
     std::string_view dialog;    // the beam dialog that edits the family; empty: none
 };
 
+// LB and KE cross on purpose: the type "LBL" (option "&LBL"), the beam on
+// a steel bottom plate, is edited by FrmKemo, and the type "KEMO_UUSI"
+// (option "L&B"), the beam with steel angles, by FrmLB. Project files
+// store the type names and each window is named for the beam it was made
+// for, so neither side is renamed to match the other.
 // clang-format off
 inline constexpr std::array<BeamFamilyInfo, BeamFamilyCount> BeamFamilies{{
     // family          code  type name     cat dialog

@@ -300,9 +300,6 @@ struct CalculationResultFields {
     Value TrapezoidOwnInertia;
     Value TrapezoidFirstMoment2;
     Value TrapezoidOwnInertia2;
-    Value SectionHelperTemp1;
-    Value SectionHelperTemp2;
-    Value SectionHelperTemp3;
 
     // --- Transformed section per section stage 1..10 ---------------------
     SectionStageArray SectionAxialStiffness;
@@ -339,8 +336,8 @@ struct CalculationResultFields {
     Value SolverLimitStrain;
     Value SolverReferenceStrain;
     Value SectionCurvature;
-    Value SolverResultA;
-    Value SolverResultB;
+    Value SolverResultA;                // T, the tensile resultant of the last plane, N
+    Value SolverResultB;                // C, its compressive resultant (negative), N
     Value SolverResidual;
     Value SolverSectionCentroid;
     RowArray RowLimitStrainMain;        // limit strain per row 1..10, per mille

@@ -366,6 +366,11 @@ TEST_F(SlabChecks, HoleFactorsOfTheTwoHalves) {
     quorvel::analysis::slabcheck::computeHoleFactors(m, 1);
     EXPECT_EQ(m.BetaR(1, 1), 1.0);
     EXPECT_NEAR(m.BetaR(1, 2), 1.25, 1e-12);
+    // A station exactly at midspan lies in both halves and takes the larger:
+    // tvl.A = 1.25 x 1.5 x 20 x 1200 / (200 x 240) = 0.9375 (0.75 with 1).
+    m.CalculationPointX(1) = 3000.0;
+    analysis.checkSlabSide(1);
+    EXPECT_NEAR(run.PointShearStressTvlA(1, 1), 1.25 * 0.75, 1e-9);
 
     // Deeper into the slab than 3 b.cr: no effect.
     m.HoleY(1, 1) = 600.0;

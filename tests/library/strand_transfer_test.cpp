@@ -242,17 +242,39 @@ TEST(StrandTransfer, SupportLengthDefaults) {
 TEST(StrandTransfer, AToppingOfAHighClassTakesItsOwnEtaInTheBlock) {
     // The unit above with 50 mm topping in C60 (fcd = 0.85 x 60 / 1.5 = 34,
     // eta = 1 - 10/200 = 0.95, block stress 32.3 MPa), strands at Ep
-    // 195000: F = 0.92 x 6 x 93 x 1690.909 = 868 045 N stays in the
-    // topping, x1 = 868045 / (1200 x 32.3) = 22.395 mm; the neutral axis
-    // 22.395 / 0.775 = 28.90 mm down leaves the strands far past yield.
+    // 195000 (EN 1992-1-1 3.1.7, Table 3.1).
+    // Over C40, six strands: F = 0.92 x 6 x 93 x 1690.909 = 868 045 N stays
+    // in the topping, x1 = 868045 / (1200 x 32.3) = 22.395 mm; the neutral
+    // axis 22.395 / 0.775 = 28.90 mm down leaves the strands far past yield.
     // Mu = F (220 + 50 - x1/2) = 224.652e6 Nmm, 187.210 kNm/m (187.615
     // with eta = 1).
-    ProjectModel m = transferModel();
-    m.SlabStrandModulus(1) = 195000;
-    m.SideToppingThickness(1) = 50;
-    m.ConcreteFck(4) = 40;
-    m.ConcreteFck(6) = 60;
-    m.ConcreteFcd(6) = 0.85 * 60 / 1.5;
-    ComputeStrandTransferPerSide(m);
-    EXPECT_NEAR(m.SlabUltimateMoment(1), 187.210, 1e-3);
+    // Over C45 (fcd 25.5, eta 1), 24 strands that do not yield: the
+    // topping's lambda 0.775 and eps_cu3 = 2.6 + 35 x 0.3^4 = 2.8835 per
+    // mille govern (the slab's 0.8 and 3.5 would not). Prestrain 1105 /
+    // 195000; with the block y deep (x = y / 0.775, strands 270 below its
+    // top) the strands pull 195000 (1105/195000 + 0.0028835 (270 x 0.775 /
+    // y - 1)) = 542.72 + 117 657.6 / y MPa on 0.92 x 24 x 93 = 2053.44 mm2.
+    // Block: topping 1200 x 50 x 32.3 = 1 938 000, flange 1180 x 38.3125 x
+    // 25.5 = 1 152 823, webs 300 x 25.5 (y - 88.3125). Balance:
+    // 7650 y^2 + 1 300 795 y - 241 602 849 = 0, y = 111.984 mm, stress
+    // 1593.38 < 1690.91 MPa; webs x3 = 23.672 mm, F3 = 181 088 N.
+    // Mu = 1 938 000 x 245 + 1 152 823 x 200.844 + 181 088 x (181.6875 -
+    // 11.836) = 737.105e6 Nmm, 614.255 kNm/m.
+    const struct {
+        double fckSlab, strands, Mu;
+    } rows[] = {{40, 6, 187.210}, {45, 24, 614.255}};
+    for (const auto& row : rows) {
+        ProjectModel m = transferModel();
+        m.SlabStrandModulus(1) = 195000;
+        m.SideToppingThickness(1) = 50;
+        m.BottomStrandCount(1) = row.strands;
+        m.ConcreteFck(4) = row.fckSlab;
+        m.ConcreteFcd(4) = 0.85 * row.fckSlab / 1.5;
+        m.ConcreteFck(6) = 60;
+        m.ConcreteFcd(6) = 0.85 * 60 / 1.5;
+        m.SolverResultB = -4000;  // the beam section's compression, which the steel web's shear reads later
+        ComputeStrandTransferPerSide(m);
+        EXPECT_NEAR(m.SlabUltimateMoment(1), row.Mu, 1e-3) << "C" << row.fckSlab;
+        EXPECT_EQ(m.SolverResultB, -4000);  // not the topping's force
+    }
 }

@@ -94,6 +94,12 @@ TEST(BeamSectionBreach, EachRuleHoldsAtItsLimitAndRefusesJustBeyond) {
              m.BeamWidth = 300.0;
              m.LeftLedgeHeight = x;
          }, 600, 600.1, "LeftLedgeHeight"},
+        // JALO 600 high: a web of 130 without a left ledge; beside a left
+        // ledge of 0.1 or more (100 high) the 130 web is refused.
+        {"web 130", [](M m, double x) { m.BeamTypeName = "JALO"; m.OverallBeamHeight = 600.0; m.BeamWidth = x; },
+         130, 129.9, "BeamWidth"},
+        {"web 130 beside a ledge", [](M m, double x) { m.BeamTypeName = "BLEUKA"; m.OverallBeamHeight = 600.0;
+             m.BeamWidth = 130.0; m.LeftLedgeHeight = 100.0; m.LeftLedgeDepth = x; }, 0.09, 0.1, "BeamWidth"},
         // A BEAM W, 32 mm bars: top row 1 on the plate at most 16 + 0.5,
         // row 2 under it at least 15 + 16, row 1's two bars 64 + 32 within bt.
         {"top row 1 on the plate", [](M m, double x) { abeamW(m, 1, 2); m.TopBarDistanceFromTop(1) = x; }, 16.5, 16.6,
