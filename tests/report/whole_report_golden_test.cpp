@@ -294,6 +294,19 @@ TEST(WholeReport, EveryFixtureProjectPrintsCleanLinesInBothLanguages) {
                 ASSERT_EQ(w.status, 0);
                 expectCleanLines(w);
                 expectWebStressesRecombine(w, language);
+                // The main rows' strength as given: strands' (above 1000
+                // MPa: LBL, KEMO_UUSI, BESUPER, JALO) as the 0.1 % proof
+                // stress that fpd is taken from, bars' as fyk.
+                if (p.m.ReinforcementRowCount > 0 && !overloaded) {
+                    const bool strands = p.m.ReinforcementStrength > 1000;
+                    const auto heading = std::find(w.lines.begin(), w.lines.end(),
+                                                   language == 0 ? "PÄÄRAUDOITUS TAI JÄNNEPUNOKSET" : "MAIN REINFORCEMENT OR STRANDS");
+                    ASSERT_NE(heading, w.lines.end());
+                    const std::string& l = heading[1];
+                    const auto at = l.find(strands ? "fp0.1k = " : "fyk = ");
+                    ASSERT_NE(at, std::string::npos) << l;
+                    EXPECT_EQ(std::stod(l.substr(l.find('=', at) + 1)), p.m.ReinforcementStrength.number()) << l;
+                }
                 ++reports;
                 for (const char* text : {"kNm < max design moment Md =", "kNm < laskentamomentti Md =",
                                          "kNm < acting moment Md =", "kNm < taivutusmomentti Md ="})
@@ -523,6 +536,18 @@ TEST(WholeReportValues, DeltaEdgeBeam) {
     EXPECT_EQ(w.value("Laatan leikkausvoima                Vd "), "53.3");
     EXPECT_EQ(w.value("Pienin leikkauskestävyys"), "10.5");
     EXPECT_NEAR(std::stod(w.value("Leikkausvoima / kestävyys")), 53.3 / 10.5, 0.02);
+
+    // The heights as the dialog names them: "Palkin korkeus (h)" 265, the
+    // overall H = h + hL = 265 + 20 = 285. The webs stand between the
+    // bottom plate (tb 20) and the top plate (tt 15): 285 - 20 - 15 = 250,
+    // not the 265 over which their slope is laid. With h 400 and tt 25:
+    // H = 420, webs 420 - 20 - 25 = 375 mm.
+    EXPECT_TRUE(w.has("Kokonaiskorkeus       H  =  285   mm   Palkin korkeus      h    =  265  mm"));
+    EXPECT_EQ(w.value("Uuman korkeus         hw"), "250");
+    p.m.BeamHeight = 400;
+    p.m.TopFlangeThickness = 25;
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 0);
+    EXPECT_EQ(p.report(1).value("Web height            hw"), "375");
 }
 
 TEST(WholeReportValues, LblBeamWithCoreFilling) {
@@ -538,8 +563,8 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
     // C80/95: fcd = 0.85 x 80 / 1.35 = 50.37, Ecm = 22000 x 8.8^0.3 = 42244.
     EXPECT_EQ(w.line("Betoni C 80-1"), "Betoni C 80-1          fck =  80.0 MPa fcd  =  50.4  MPa   Ec  = 42244 MPa");
     // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (rounded to 1417).
-    EXPECT_EQ(w.line("Pääraudoitus          fpk"),
-              "Pääraudoitus          fpk = 1630  MPa  fpd = 1417  MPa Ep  = 195000 MPa");
+    EXPECT_EQ(w.line("Pääraudoitus       fp0.1k"),
+              "Pääraudoitus       fp0.1k = 1630  MPa  fpd = 1417  MPa Ep  = 195000 MPa");
     // Beam self weight: concrete (480 + 440) / 2 x 265 = 121 900 mm2 x
     // 2.6e-5 (C80 is heavier than C60) = 3.1694; plate 5440, strands 1800
     // and top bars 1256 mm2 x 7.85e-5 = 0.6669: 3.8363 kN/m, design 4.4117.
