@@ -205,7 +205,6 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         const char* replacement;
         const char* field;
         const char* shown;  // the message's value and range
-        const char* english = nullptr;  // the English message's end, where held
     } cases[] = {
         {"additional safety factor -32768", 15, " 1.15 1.5 -32768 1.15 1.15 1 .7", "AdditionalSafetyFactor",
          "arvo -32768 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.4\\)"},
@@ -234,12 +233,9 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180 \\.\\.\\. 5000 mm\\)"},
         // Half the 7200 mm span either way, each bound named by its side.
         {"first joint beyond half the span", 6, " 3601", "FirstJointDistance",
-         "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$",
-         "of Distance of the first joint from the beam support is above 3600 mm (half the beam's span)"},
+         "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$"},
         {"first joint before minus half the span", 6, " -3601", "FirstJointDistance",
-         "arvo -3601 on pienempi kuin -3600 mm \\(miinus puolet palkin jännevälistä\\)$",
-         "the value -3601 of Distance of the first joint from the beam support is below -3600 mm (minus half the "
-         "beam's span)"},
+         "arvo -3601 on pienempi kuin -3600 mm \\(miinus puolet palkin jännevälistä\\)$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -254,9 +250,6 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         // The field by its name in each language, never by the model's.
         EXPECT_EQ(o.problem->finnish.find(c.field), std::string::npos) << o.problem->finnish;
         EXPECT_EQ(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
-        if (c.english) {
-            EXPECT_TRUE(o.problem->english.ends_with(c.english)) << o.problem->english;
-        }
     }
     // A factor is named as its box's caption names it, in each language.
     std::vector<std::string> changed = lines;
