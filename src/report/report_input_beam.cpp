@@ -53,7 +53,7 @@ void printBeamLines(RowPrinter& out) {
         {key("20"), fixed("hnim"), fixed("mm"), [](M m) { return m.BeamHeight; }, f40, 40, 60, 67, 73, true},
     };
     // The dialog of the inclined-web beams calls their nominal height
-    // "Beam height (h)"; the overall height H stands on the ledge plates.
+    // "Beam height (h)"; the overall height H adds the ledge plate, h + hL.
     static constexpr LabelRow inclinedWebHeights[] = {
         {key("19a"), fixed("H"), fixed("mm"), [](M m) { return m.OverallBeamHeight; }, f40, 1, 23, 28, 35, false},
         {key("19"), fixed("h"), fixed("mm"), [](M m) { return m.BeamHeight; }, f40, 40, 60, 67, 73, true},
