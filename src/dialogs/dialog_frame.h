@@ -26,6 +26,13 @@ namespace quorvel::dialogs {
 using model::ProjectModel;
 using runtime::Value;
 
+// The caption of a strand row group's strength box. The calculation
+// designs strands with fpd = the box's value / gamma_s, which EN 1992-1-1
+// 3.3.6(7) gives for the 0.1 % proof stress, so the box takes fp0.1k (the
+// tensile strength fpk typed there would give a design strength 1 / 0.88
+// times too high). The boxes of bars keep "Teräksen ominaislujuus" (fyk).
+inline constexpr const char* StrandStrengthCaption = "0,1-rajan ominaislujuus fp0.1k";
+
 // Background colours of boxes that are in use and not in use.
 inline constexpr platform::Color BoxInUse = platform::rgb(0xFF, 0xFF, 0xFF);
 inline constexpr platform::Color BoxNotInUse = platform::rgb(0xE0, 0xE0, 0xE0);

@@ -307,13 +307,10 @@ public:
             if (bound == stored_.end() || !model::withinFieldLimit(bound->field, 0, bound->value)) continue;
             const double most = limit->atMostFactor * bound->value;
             if (std::fabs(v.value) <= most) continue;
-            const model::FieldName boundName = model::fieldName(limit->atMostField, 0, family);
-            const std::string factor = limit->atMostFactor == 1.0 ? "" : shown(limit->atMostFactor) + " * ";
-            problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " on suurempi kuin " +
-                                            factor + boundName.finnish + " " + shown(most),
-                                "the value " + shown(v.value) + " of " + caption(v, 1) + " is above " + factor +
-                                    boundName.english + " " + shown(most),
-                                field, v.element});
+            const model::FieldName words = model::boundExceededWords(*limit, v.value < 0, shown(most), family);
+            problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " " + words.finnish,
+                                "the value " + shown(v.value) + " of " + caption(v, 1) + " " + words.english, field,
+                                v.element});
             raiseFlag(v.line, 1);
         }
         if (materialLeftover_ && std::none_of(problems.begin(), problems.end(), [&](const LineProblem& p) {

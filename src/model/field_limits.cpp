@@ -200,7 +200,8 @@ std::vector<FieldLimit> makeFieldLimits() {
         plain("SteelBeamRebarModulus", modulus),
         plain("SteelBeamRebarStrength", rebarStrength),
         // The slab fields and the joints.
-        FieldLimit{"FirstJointDistance", 0, 0, FirstJointRange, false, false, "BeamSpan", 0.5},
+        FieldLimit{"FirstJointDistance", 0, 0, FirstJointRange, false, false, "BeamSpan", 0.5,
+                   "puolet palkin jännevälistä", "half the beam's span"},
         plain("SlabFieldEdgeDistance1", AlongBeamRange),
         plain("SlabFieldEdgeDistance2", AlongBeamRange),
         elements("HoleCount", 1, 2, between(0, 2), true),

@@ -58,6 +58,10 @@ struct FieldLimit {
     // of its steel; the first joint and half the span); empty for none.
     std::string_view atMostField = {};
     double atMostFactor = 1.0;
+    // What that bound is, in words, Finnish and English ("puolet palkin
+    // jännevälistä", "half the beam's span"); empty: the other field's name.
+    std::string_view atMostFinnish = {};
+    std::string_view atMostEnglish = {};
 };
 
 // Which of a box's bounds the window works out when the box is left.

@@ -347,6 +347,18 @@ const SectionCaption* sectionCaption(BeamFamily family, std::string_view key) {
     return nullptr;
 }
 
+FieldName boundExceededWords(const FieldLimit& limit, bool below, const std::string& boundText,
+                             std::optional<BeamFamily> family) {
+    FieldName bound = limit.atMostFinnish.empty()
+                          ? fieldName(limit.atMostField, 0, family)
+                          : FieldName{std::string(limit.atMostFinnish), std::string(limit.atMostEnglish)};
+    const std::string_view unit = fieldUnit(limit.field);
+    const std::string value = (below ? "-" : "") + boundText + (unit.empty() ? "" : " " + std::string(unit));
+    if (below) return {"on pienempi kuin " + value + " (miinus " + bound.finnish + ")",
+                       "is below " + value + " (minus " + bound.english + ")"};
+    return {"on suurempi kuin " + value + " (" + bound.finnish + ")", "is above " + value + " (" + bound.english + ")"};
+}
+
 FieldName fieldName(std::string_view field, int element, std::optional<BeamFamily> family) {
     if (family && element == 0) {
         const SectionCaption* only = nullptr;

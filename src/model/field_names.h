@@ -55,6 +55,16 @@ const SectionCaption* sectionCaption(BeamFamily family, std::string_view key);
 // field as fieldName(field, element) names it.
 FieldName fieldName(std::string_view field, int element, std::optional<BeamFamily> family);
 
+// The words of a value beyond the bound that another field sets on its
+// magnitude (FieldLimit::atMostField), after "the value V of F": below
+// the negative bound "is below -3600 mm (minus half the beam's span)",
+// above the positive one "is above 3600 mm (half the beam's span)", the
+// bound named by its words or else by the other field's name. boundText is
+// the bound's magnitude as the message shows numbers.
+struct FieldLimit;
+FieldName boundExceededWords(const FieldLimit& limit, bool below, const std::string& boundText,
+                             std::optional<BeamFamily> family);
+
 // The English of a field's Finnish name in the table of names (the names
 // of the fields that no box names element by element); empty when no
 // field is named so.

@@ -17,6 +17,21 @@ using M = const ProjectModel&;
 constexpr NumberFormat f40{4, 0, 0};
 constexpr NumberFormat f31r{3, 1, 1};
 
+bool familyIs(M m, model::BeamFamily family) { return m.Family() == family; }
+
+// DELTA and ABeamS: webs leaning in from the bottom plate to the top plate.
+bool hasInclinedWebs(M m) { return familyIs(m, model::BeamFamily::DE) || familyIs(m, model::BeamFamily::AB); }
+
+// The web height the section has. The inclined webs' WebHeight holds the
+// nominal height their slope is laid over; the concrete between them, and
+// the webs' clear height, run from the top of the bottom plate (the first
+// plate) to the underside of the top plate (the last).
+Value webHeight(M m) {
+    if (!hasInclinedWebs(m) || m.SteelPlateCount < 2) return m.WebHeight;
+    const int top = m.SteelPlateCount;
+    return minus(m.SteelPlateLevel[top], plus(m.SteelPlateLevel[1], m.SteelPlateHeight[1]));
+}
+
 // --- header ---------------------------------------------------------------
 
 void printBeamLines(RowPrinter& out) {
@@ -37,8 +52,14 @@ void printBeamLines(RowPrinter& out) {
         {key("19"), fixed("h"), fixed("mm"), [](M m) { return m.OverallBeamHeight; }, f40, 1, 23, 28, 35, false},
         {key("20"), fixed("hnim"), fixed("mm"), [](M m) { return m.BeamHeight; }, f40, 40, 60, 67, 73, true},
     };
+    // The dialog of the inclined-web beams calls their nominal height
+    // "Beam height (h)"; the overall height H adds the ledge plate, h + hL.
+    static constexpr LabelRow inclinedWebHeights[] = {
+        {key("19a"), fixed("H"), fixed("mm"), [](M m) { return m.OverallBeamHeight; }, f40, 1, 23, 28, 35, false},
+        {key("19"), fixed("h"), fixed("mm"), [](M m) { return m.BeamHeight; }, f40, 40, 60, 67, 73, true},
+    };
     out.blankLine(0);
-    out.print(heights);
+    out.print(hasInclinedWebs(m) ? inclinedWebHeights : heights);
     out.blankLine(0);
 }
 
@@ -53,8 +74,6 @@ void printSteelGrade(RowPrinter& out, const std::string& label, const std::strin
     PrintLabelValueLine(f, "", "fyk", "MPa", fyk, 4, 0, 0, 40, 40, 46, 51, 0);
     PrintLabelValueLine(f, "", "fyd", "MPa", fyd, 4, 0, 0, 60, 60, 67, 73, 1);
 }
-
-bool familyIs(M m, model::BeamFamily family) { return m.Family() == family; }
 
 // The larger of two values, the second on a tie, with its own precision.
 const Value& larger(const Value& a, const Value& b) { return a > b ? a : b; }
@@ -80,7 +99,7 @@ constexpr ConditionalRows flangeAndWebRows[] = {
 
 constexpr ConditionalRows webAndBelowRows[] = {
     {[](M m) { return !familyIs(m, model::BeamFamily::KE) && !familyIs(m, model::BeamFamily::LB); },
-     {{key("21"), fixed("hw"), fixed("mm"), [](M m) { return m.WebHeight; }, f40, 1, 23, 28, 35, false},
+     {{key("21"), fixed("hw"), fixed("mm"), webHeight, f40, 1, 23, 28, 35, false},
       {key("22"), fixed("tw"), fixed("mm"), [](M m) { return m.WebThickness; }, f31r, 40, 60, 67, 73, true}}},
     {[](M m) { return familyIs(m, model::BeamFamily::DE); },
      {{key("26"), fixed("D"), fixed("mm"), [](M m) { return m.WebHoleDiameter; }, f40, 1, 23, 28, 35, false},
@@ -279,10 +298,13 @@ void printRowGroup(RowPrinter& out, const RowGroup& g) {
     if (count <= 0) return;
     if (g.headingKey) out.keyLine(g.headingKey);
     ReportFile& f = out.file();
-    // Strands and wires have the symbols of prestressing steel.
+    // Strands and wires have the symbols of prestressing steel. Their
+    // strength is the 0.1 % proof stress fp0.1k that fpd is taken from; its
+    // longer symbol starts three columns earlier so that the " = " and the
+    // number keep their columns.
     const bool strands = library::IsPrestressingSteel((m.*g.strength).number());
-    PrintLabelValueLine(f, out.text(familyIs(m, model::BeamFamily::BE) ? g.fykKeyBE : g.fykKey), strands ? "fpk" : "fyk", "MPa",
-                        m.*g.strength, 4, 0, 0, 1, 23, 29, 35, 0);
+    PrintLabelValueLine(f, out.text(familyIs(m, model::BeamFamily::BE) ? g.fykKeyBE : g.fykKey),
+                        strands ? "fp0.1k" : "fyk", "MPa", m.*g.strength, 4, 0, 0, 1, strands ? 20 : 23, 29, 35, 0);
     PrintLabelValueLine(f, "", strands ? "fpd" : "fyd", "MPa", m.*g.designStrength, 4, 0, 0, g.fydLabelColumn, 40,
                         46, 52, 0);
     PrintLabelValueLine(f, "", strands ? "Ep" : "Es", "MPa", m.*g.modulus, 6, 0, 0, 55, 56, 62, 69, 1);

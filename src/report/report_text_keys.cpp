@@ -8,7 +8,7 @@ const std::vector<std::string>& ReportTextKeys() {
     // The numbers after "resultText", as the delivered files list them
     // after the bare key "resultText" (the label of a steel grade).
     static const char* const numbers =
-        "1 2 3 3a 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 26 27 28 29 30 31 32 33 34 35 36 37 38 "
+        "1 2 3 3a 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 19a 20 21 22 26 27 28 29 30 31 32 33 34 35 36 37 38 "
         "40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55 56 57 58 59 60 62 63 64 65 66 67 68 70 71 72 73 74 "
         "75 76 77 78 79 80 81 82 83 83a 83b 84 85 86 87 88 89 90 91 92 93 94 95 96 97 98 99 100 101 102 103 104 105 "
         "105a 106 107 108 109 110 111 113 115 116 117 118 119 120 121 122 123 124 125 126 127 128 129 132 133 "

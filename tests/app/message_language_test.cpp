@@ -188,8 +188,8 @@ bool englishWord(const std::string& word) {
 }
 
 // Words both languages' messages write: the program's title, beam type names,
-// the unit and the name of the coefficient k_cd.
-const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "knm", "cd"};
+// the units and the name of the coefficient k_cd.
+const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "knm", "mpa", "cd"};
 
 TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) {
     const ProblemPath paths[] = {

@@ -221,7 +221,7 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         {"bar prestress 3.4E+38", 11, " 5 491 45 3.4E+38", "BarPrestress", "arvo 3\\.4E\\+38 "},
         {"bar prestress 32767 MPa", 11, " 5 491 45 32767", "BarPrestress", "arvo 32767 "},
         {"bar prestress above the bars' strength", 11, " 5 491 45 501", "BarPrestress",
-         "arvo 501 on suurempi kuin Raudoitteen lujuus 500"},
+         "arvo 501 on suurempi kuin 500 MPa \\(Raudoitteen lujuus\\)"},
         {"beam span 0.5 mm", 8, "0 SUORA  .5 50  1", "BeamSpan", "\\(1000 \\.\\.\\. 40000 mm\\)"},
         {"beam concrete class 1E+30", 8, "0 SUORA  7200 1E+30  1", "BeamConcreteClass",
          "arvo 1E\\+30 ei ole rajoissa \\(30 \\.\\.\\. 100\\)"},
@@ -231,8 +231,11 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
          "\\(200 \\.\\.\\. 30000 mm\\)"},
         {"joint concrete class 3.5E+38", 13, " 3.5E+38 2", "JointConcreteClass", "\\(16 \\.\\.\\. 60\\)"},
         {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180 \\.\\.\\. 5000 mm\\)"},
-        {"first joint beyond half the span", 6, " 4000", "FirstJointDistance",
-         "arvo 4000 on suurempi kuin \\.5 \\* Palkin jänneväli 3600"},
+        // Half the 7200 mm span either way, each bound named by its side.
+        {"first joint beyond half the span", 6, " 3601", "FirstJointDistance",
+         "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$"},
+        {"first joint before minus half the span", 6, " -3601", "FirstJointDistance",
+         "arvo -3601 on pienempi kuin -3600 mm \\(miinus puolet palkin jännevälistä\\)$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

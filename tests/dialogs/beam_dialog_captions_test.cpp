@@ -18,6 +18,7 @@
 #include "dialogs/concrete-beams/frm_kvatropalkki.h"
 #include "dialogs/concrete-beams/frm_suorakaidepalkki.h"
 #include "dialogs/concrete-beams/frm_superpalkki.h"
+#include "dialogs/steel-beams/table_beam_dialog.h"
 #include "language_entries.h"
 
 namespace quorvel::dialogs::testing {
@@ -160,6 +161,19 @@ TEST(ConcreteBeamDialogCaptions, EveryEntryNamesOneCaptionedControlOnce) {
             EXPECT_EQ(seen.size(), names.size()) << "entries and captioned controls differ in number";
         }
     }
+}
+
+// The strands' strength box names the 0.1 % proof stress that fpd is taken from.
+TEST(ConcreteBeamDialogCaptions, StrandStrengthBoxesNameTheProofStress) {
+    const BeamDialogCase kemoUusi{"FrmLB", "KEMO_UUSI", [](model::ProjectModel& m, platform::Platform& p) {
+                                      return std::unique_ptr<platform::Form>(
+                                          new TableBeamDialog(m, p, *findBeamFamilyTable("FrmLB")));
+                                  }};
+    for (const BeamDialogCase& d : {concreteBeamDialogs()[2], concreteBeamDialogs()[3], kemoUusi})  // LBL, BESUPER
+        for (int16_t language : {0, 1})
+            EXPECT_EQ(LoadedBeamDialog(d, language).form->findControl("lbltxt_Janne_lujuus")->caption(),
+                      language == 0 ? "0,1-rajan ominaislujuus fp0.1k" : "0.1 % proof stress fp0.1k")
+                << d.name;
 }
 
 }  // namespace

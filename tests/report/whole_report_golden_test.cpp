@@ -294,6 +294,18 @@ TEST(WholeReport, EveryFixtureProjectPrintsCleanLinesInBothLanguages) {
                 ASSERT_EQ(w.status, 0);
                 expectCleanLines(w);
                 expectWebStressesRecombine(w, language);
+                // The main rows' strength: strands' (above 1000 MPa) as fp0.1k, bars' as fyk.
+                if (p.m.ReinforcementRowCount > 0 && !overloaded) {
+                    const std::string symbol = p.m.ReinforcementStrength > 1000 ? "fp0.1k = " : "fyk = ";
+                    const auto at = std::find(w.lines.begin(), w.lines.end(),
+                                              language == 0 ? "PÄÄRAUDOITUS TAI JÄNNEPUNOKSET"
+                                                            : "MAIN REINFORCEMENT OR STRANDS");
+                    ASSERT_NE(at, w.lines.end());
+                    const auto s = at[1].find(symbol);
+                    EXPECT_TRUE(s != std::string::npos &&
+                                std::stod(at[1].substr(s + symbol.size())) == p.m.ReinforcementStrength.number())
+                        << at[1];
+                }
                 ++reports;
                 for (const char* text : {"kNm < max design moment Md =", "kNm < laskentamomentti Md =",
                                          "kNm < acting moment Md =", "kNm < taivutusmomentti Md ="})
@@ -523,6 +535,15 @@ TEST(WholeReportValues, DeltaEdgeBeam) {
     EXPECT_EQ(w.value("Laatan leikkausvoima                Vd "), "53.3");
     EXPECT_EQ(w.value("Pienin leikkauskestävyys"), "10.5");
     EXPECT_NEAR(std::stod(w.value("Leikkausvoima / kestävyys")), 53.3 / 10.5, 0.02);
+
+    // The webs' clear height, between the bottom plate (tb 20) and the top
+    // plate: with the dialog's "Beam height (h)" 400 and tt 25, H = h + hL =
+    // 400 + 20 = 420 and hw = 420 - 20 - 25 = 375 mm (the golden's h 265,
+    // tt 15: 285 - 20 - 15 = 250), not the h over which their slope is laid.
+    p.m.BeamHeight = 400;
+    p.m.TopFlangeThickness = 25;
+    ASSERT_EQ(analysis::PerformCalculation(p.m, p.messages), 0);
+    EXPECT_EQ(p.report(1).value("Web height            hw"), "375");
 }
 
 TEST(WholeReportValues, LblBeamWithCoreFilling) {
@@ -538,8 +559,8 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
     // C80/95: fcd = 0.85 x 80 / 1.35 = 50.37, Ecm = 22000 x 8.8^0.3 = 42244.
     EXPECT_EQ(w.line("Betoni C 80-1"), "Betoni C 80-1          fck =  80.0 MPa fcd  =  50.4  MPa   Ec  = 42244 MPa");
     // Strands: fpd = 1630 / (1.1 + 0.05) = 1417.4 (rounded to 1417).
-    EXPECT_EQ(w.line("Pääraudoitus          fpk"),
-              "Pääraudoitus          fpk = 1630  MPa  fpd = 1417  MPa Ep  = 195000 MPa");
+    EXPECT_EQ(w.line("Pääraudoitus       fp0.1k"),
+              "Pääraudoitus       fp0.1k = 1630  MPa  fpd = 1417  MPa Ep  = 195000 MPa");
     // Beam self weight: concrete (480 + 440) / 2 x 265 = 121 900 mm2 x
     // 2.6e-5 (C80 is heavier than C60) = 3.1694; plate 5440, strands 1800
     // and top bars 1256 mm2 x 7.85e-5 = 0.6669: 3.8363 kN/m, design 4.4117.

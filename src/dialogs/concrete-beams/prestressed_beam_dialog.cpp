@@ -40,7 +40,7 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
       txt_ypRaud_kimmo(*this, "txt_ypRaud_kimmo", {}, &Frame1),
       txt_ypRaud_lujuus(*this, "txt_ypRaud_lujuus", {}, &Frame1) {
     placeLabelled(txt_Janne_kimmo, 180, 2880, SteelLabelWidth, "Teräksen kimmokerroin", "MPa");
-    placeLabelled(txt_Janne_lujuus, 180, 3240, SteelLabelWidth, "Teräksen ominaislujuus", "MPa");
+    placeLabelled(txt_Janne_lujuus, 180, 3240, SteelLabelWidth, StrandStrengthCaption, "MPa");
     placeLabelled(txt_ypRaud_kimmo, 180, 2520, SteelLabelWidth, "Teräksen kimmokerroin", "MPa");
     placeLabelled(txt_ypRaud_lujuus, 180, 2880, SteelLabelWidth, "Teräksen ominaislujuus", "MPa");
     placeLabelled(txtAlalaippaLujuus, 240, 3600, 2040, "Alalaipan lujuus", "MPa");

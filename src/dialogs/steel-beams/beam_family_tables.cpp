@@ -6,6 +6,7 @@
 
 #include "app/beam_types.h"
 #include "app/geometry_checks.h"
+#include "dialogs/dialog_frame.h"
 #include "inputfile/beam_section_fields.h"
 #include "model/field_limits.h"
 #include "model/field_names.h"
@@ -51,8 +52,8 @@ const MaterialField PlateSteel = steelGrade("cboTeras", modelField<&M::SteelStre
 MaterialField modulus(const char* control, FieldRef field) {
     return {control, field, "Teräksen kimmokerroin", "MPa", {}, false};
 }
-MaterialField strength(const char* control, FieldRef field) {
-    return {control, field, "Teräksen ominaislujuus", "MPa", {}, false};
+MaterialField strength(const char* control, FieldRef field, const char* caption = "Teräksen ominaislujuus") {
+    return {control, field, caption, "MPa", {}, false};
 }
 
 // --- reinforcement row groups ---
@@ -85,7 +86,7 @@ const RowGroupTable Strands{RowGroupKind::Main,
                             40,
                             1100,
                             modulus("txt_Janne_kimmo", modelField<&M::ReinforcementModulus>),
-                            strength("txt_Janne_lujuus", modelField<&M::ReinforcementStrength>)};
+                            strength("txt_Janne_lujuus", modelField<&M::ReinforcementStrength>, StrandStrengthCaption)};
 
 const RowGroupTable TopReinforcement{
     RowGroupKind::Top,
