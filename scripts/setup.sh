@@ -13,6 +13,17 @@ quorvel_packages=(
 # its sanitizer and libFuzzer run-times, llvm the symbolizer that puts file
 # and line into their reports.
 
+# QUORVEL_JOBS, when set, holds every build of the scripts (and the tests
+# that scripts/test runs at once) to that many jobs; unset, the build uses
+# what Ninja takes by default and scripts/test runs as many tests as there
+# are cores.
+if [ -n "${QUORVEL_JOBS:-}" ]; then
+  case "$QUORVEL_JOBS" in
+    *[!0-9]* | 0*) echo "QUORVEL_JOBS must be a whole number above 0, not \"$QUORVEL_JOBS\"." >&2; exit 2 ;;
+  esac
+  export CMAKE_BUILD_PARALLEL_LEVEL="$QUORVEL_JOBS"
+fi
+
 # build/: the program and every test, warnings as errors. scripts/run and
 # scripts/test configure it alike, so neither undoes the other's build.
 quorvel_main_options=(-DQUORVEL_TESTS=ON -DQUORVEL_QT=ON -DQUORVEL_WERROR=ON)

@@ -2,10 +2,13 @@
 // data/quorvel_fi.html), data/README.md and docs/verification.md quote: the
 // slab shear utilisation of the worked examples and of a new project as
 // k_cd, S, the catalogue's section columns, the "dowels" box and some
-// factors change, all else unchanged. Each project is opened and calculated
-// on the headless main window as the Open and Calculate commands do it,
-// with the delivered data folder copied and the one changed value written
-// into the copy (kef.da0, ONTELO.MIT) or typed into the project.
+// factors change, all else unchanged, and the figures they quote of a
+// hole in the slab ends, the topping's threshold, Vd / VRd.min and support
+// moments (README.md and the manual quote some of them too). Each project
+// is opened and calculated on the headless main window as the Open and
+// Calculate commands do it, with the delivered data folder copied and the
+// one changed value written into the copy (kef.da0, ONTELO.MIT), set in
+// the project or typed into the main window's boxes.
 //
 // scripts/sensitivity prints them; a test compares every figure the
 // documents quote with them.
@@ -121,14 +124,26 @@ struct Outcome {
     double variableDeflection = 0;  // w.q, mm
     double compositeResistance = 0;  // MRd.c, kNm
     double strain = 0;      // the strain of the strain check
+    // Of each slab side (1 left, 2 right) as the report prints it: the
+    // shear utilisation, Vd / VRd.min, VRd.min (kN/m), beta.r1, the largest
+    // V.A and V.B (kN/m), tvl at the governing station (MPa), the
+    // core-filling zones from the beam's start and end (mm), the governing
+    // station x (mm) and beta.t.
+    struct Side {
+            double shear = 0, shearOverResistance = 0, resistanceMin = 0, holeFactor1 = 0, shearA = 0, shearB = 0,
+               tvl = 0, zoneStart = 0, zoneEnd = 0, station = 0, toppingFactor = 0;
+    } side[3];
 };
 
 using Edit = std::function<void(model::ProjectModel&)>;
+// Keys typed into the main window's boxes, as a user types them.
+using Typing = std::function<void(app::frmQuorvel&, platform::HeadlessPlatform&)>;
 
 // Opens fixture (empty: a new project) on a fresh headless main window over
 // a copy of the data folder with change, applies edit to the project, and
 // calculates it with the Calculate command.
-Outcome calculate(const std::string& fixture, const DataChange& change, const Edit& edit = {}) {
+Outcome calculate(const std::string& fixture, const DataChange& change, const Edit& edit = {},
+                  const Typing& typing = {}) {
     std::string pattern = (fs::temp_directory_path() / "quorvel-sensitivity-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
     const fs::path folder = pattern;
@@ -176,6 +191,7 @@ Outcome calculate(const std::string& fixture, const DataChange& change, const Ed
         edit(*m);
         w.RefreshMainForm();
     }
+    if (typing) typing(w, ui);
     // A contradiction question of Calculate (the DELTA and WQ examples'
     // ledge against grout and bearing) is answered "calculate anyway"; any
     // other message stops the program.
@@ -195,6 +211,19 @@ Outcome calculate(const std::string& fixture, const DataChange& change, const Ed
         o.shear = std::max(o.shear, static_cast<double>(m->SlabShearUtilisation(side)));
         o.bending = std::max(o.bending, static_cast<double>(m->SlabBendingUtilisation(side)));
         o.cracking = std::max(o.cracking, static_cast<double>(m->SlabCrackingUtilisation(side)));
+        const auto d = [](const model::Value& v) { return static_cast<double>(v); };
+        const double resistance = d(m->SlabMinShearValue(side));
+        o.side[side] = {d(m->SlabShearUtilisation(side)),
+                        resistance > 0 ? d(m->SlabMaxDesignShear(side)) / resistance : 0.0,
+                        resistance,
+                        d(m->BetaR(side, 1)),
+                        d(m->SlabMaxShearPartA(side)),
+                        d(m->SlabMaxShearPartB(side)),
+                        d(m->GoverningWebTvl(side)),
+                        d(m->CoreFillingZoneLimits(side, 1)),
+                        d(m->CoreFillingZoneLimits(side, 2)),
+                        d(m->GoverningWebX(side)),
+                        d(m->BetaT(side))};
     }
     o.deflection = m->BeamDeflectionTotalMax;
     o.toppingDeflection = m->BeamDeflectionMax5;
@@ -216,6 +245,8 @@ const Example Delta{"DELTA edge beam example (delta_edge_beam_holes_loads)", "de
                     "delta_edge_beam_holes_loads.dat"};
 const Example Wq{"WQ example (steel_hq_line_loads)", "wq", "steel_hq_line_loads.dat"};
 const Example Lbl{"LBL example, 600 mm filled cores (lbl_core_filling)", "lbl", "lbl_core_filling.dat"};
+const Example Cwq{"CWQ example (cwq_new_project_old_format)", "cwq", "cwq_new_project_old_format.dat"};
+const Example Jalo{"JALO example (jalo_new_project_old_format)", "jalo", "jalo_new_project_old_format.dat"};
 
 // The change from a to b in whole per cent.
 long percent(double from, double to) { return std::lround((to / from - 1) * 100); }
@@ -360,6 +391,84 @@ Sensitivities RunSensitivities(const std::string& sourceFolder) {
                               }).strain;
         out.print("  %-55s %.3g\n", label.c_str(), strain);
         out.figure("strain.gaps" + std::to_string(gaps.first) + "-" + std::to_string(gaps.second), strain);
+    }
+
+    out.print("\nVd / VRd.min of the right side against its slab shear utilisation; VRd.min kN/m:\n");
+    for (const Example& e : {Delta, Wq, Lbl}) {
+        const Outcome::Side right = calculate(e.fixture, {}).side[2];
+        out.print("  %-55s %.3f  %.3f  %.1f\n", e.label, right.shearOverResistance, right.shear, right.resistanceMin);
+        const std::string key = std::string("vrd.") + e.key;
+        out.figure(key + ".ratio", right.shearOverResistance);
+        out.figure(key + ".shear", right.shear);
+        out.figure(key + ".min", right.resistanceMin);
+    }
+
+    out.print("\nSUORA example, one hole in the right slab ends (B 300, Y 0, A 600 mm) at X 0 / at X 7200\n"
+              "(beyond the beam's end, calculated past the contradiction question): right side's\n"
+              "slab shear, beta.r1, tvl MPa of the governing station, largest V.A and V.B kN/m:\n");
+    for (const double holeX : {-1.0, 0.0, 7200.0}) {
+        const Outcome::Side right = calculate(Suora.fixture, {}, [&](model::ProjectModel& m) {
+                                        if (holeX < 0) return;
+                                        m.HoleCount(2) = 1;
+                                        m.HoleX(2, 1) = holeX;
+                                        m.HoleWidthB(2, 1) = 300;
+                                        m.HoleY(2, 1) = 0;
+                                        m.HoleLengthA(2, 1) = 600;
+                                    }).side[2];
+        const std::string label = holeX < 0 ? "no hole" : "hole at X " + std::to_string(static_cast<int>(holeX));
+        out.print("  %-55s %.3f  %.3f  %.2f  %.1f  %.1f\n", label.c_str(), right.shear, right.holeFactor1, right.tvl,
+                  right.shearA, right.shearB);
+        const std::string key = holeX < 0 ? "hole.none" : "hole.x" + std::to_string(static_cast<int>(holeX));
+        out.figure(key + ".shear", right.shear);
+        out.figure(key + ".betar1", right.holeFactor1);
+        out.figure(key + ".tvl", right.tvl);
+        out.figure(key + ".va", right.shearA);
+        out.figure(key + ".vb", right.shearB);
+    }
+
+    out.print("\nCWQ example, 200 mm2/m and the topping typed into the main window 149.9 / 150 mm\n"
+              "(Calculate takes the topping's weight from it): slab shear, beta.t:\n");
+    for (const char* thickness : {"149.9", "150"}) {
+        const Outcome::Side right = calculate(Cwq.fixture, {}, {}, [&](app::frmQuorvel& w, platform::HeadlessPlatform& ui) {
+                                        ui.typeOver(w.txtRaudoiteala, "200");
+                                        ui.typeOver(w.txtPintapaksuus, thickness);
+                                        ui.tab();
+                                    }).side[2];
+        out.print("  %-55s %.3f  %.3f\n", (std::string("topping ") + thickness + " mm").c_str(), right.shear,
+                  right.toppingFactor);
+        out.figure(std::string("topping.cwq.") + thickness + ".shear", right.shear);
+        out.figure(std::string("topping.cwq.") + thickness + ".betat", right.toppingFactor);
+    }
+
+    // Support moments after the topping hardens, permanent, characteristic.
+    const auto permanentMoments = [](double start, double end) {
+        return [=](model::ProjectModel& m) {
+            m.SupportMomentStartPermanent = start;
+            m.SupportMomentEndPermanent = end;
+        };
+    };
+    out.print("\nSupport moments (permanent, after the topping hardens) at both ends: slab shear\n");
+    const auto bothEnds = [&](const Example& e, const char* label, double first, double second) {
+        const double u1 = calculate(e.fixture, {}, permanentMoments(first, first)).shear;
+        const double u2 = calculate(e.fixture, {}, permanentMoments(second, second)).shear;
+        out.print("  %-55s %.3f  %.3f\n", label, u1, u2);
+        out.figure("hogging." + std::string(e.key) + "." + std::to_string(static_cast<int>(-first)), u1);
+        out.figure("hogging." + std::string(e.key) + "." + std::to_string(static_cast<int>(-second)), u2);
+    };
+    bothEnds(Jalo, "JALO example, -120 / -125 kNm", -120, -125);
+    bothEnds(Suora, "SUORA example, -300 / -302 kNm", -300, -302);
+    out.print("\nLBL example, permanent support moment at the start only: slab shear, its station x mm,\n"
+              "the core-filling zones from the start / the end mm\n");
+    for (const double moment : {-3.0, -4.0, -11.0, -17.0, -18.0}) {
+        const Outcome::Side left = calculate(Lbl.fixture, {}, permanentMoments(moment, 0)).side[1];
+        out.print("  %-55s %.5f  %.0f  %.0f / %.0f\n",
+                  (std::to_string(static_cast<int>(moment)) + " kNm").c_str(), left.shear, left.station, left.zoneStart,
+                  left.zoneEnd);
+        const std::string key = "hogging.lbl." + std::to_string(static_cast<int>(-moment));
+        out.figure(key + ".shear", left.shear);
+        out.figure(key + ".station", left.station);
+        out.figure(key + ".zoneStart", left.zoneStart);
+        out.figure(key + ".zoneEnd", left.zoneEnd);
     }
     return result;
 }
