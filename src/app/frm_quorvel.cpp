@@ -204,6 +204,10 @@ void frmQuorvel::Form_Load() {
     titleBase_ = caption();
     showLanguageFlag();
 
+    // A settings file too large to read was passed over: the program runs
+    // on the defaults and leaves it as it is.
+    if (auto oversized = oversizedSettingsText(ui, model_.LanguageIndex))
+        ui.messageBox(*oversized, Buttons::Ok, Icon::Exclamation, titleBase_);
     if (englishMissing)
         ui.messageBox(englishUnavailableText(*englishMissing, true, model_.LanguageIndex), Buttons::Ok,
                       Icon::Exclamation, titleBase_);

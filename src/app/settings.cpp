@@ -64,7 +64,29 @@ std::string fontSizeText(float size, char decimalMark) {
 
 std::string quotedValue(const std::string& value) { return runtime::startOfLongText(value); }
 
+// "<the file> path is too large: ... bytes, at most <limit>." in the
+// language of the index; size is nothing when the file reports less than
+// it holds (it was read past the limit).
+std::string tooLargeText(int16_t languageIndex, const std::string& fileFi, const std::string& fileEn,
+                         const std::string& path, std::optional<std::uintmax_t> size) {
+    const std::string largest = std::to_string(LargestDataFile);
+    const std::string bytes = size ? std::to_string(*size) : std::string();
+    return languageIndex == 1
+               ? fileEn + " " + path + " is too large: " + (size ? bytes : "more than " + largest) + " bytes, at most " +
+                     largest + "."
+               : fileFi + " " + path + " on liian suuri: " + (size ? bytes : "yli " + largest) + " tavua, enintään " +
+                     largest + ".";
+}
+
 }  // namespace
+
+std::optional<std::string> oversizedSettingsText(platform::Platform& p, int16_t languageIndex) {
+    const auto file = p.oversizedSettingsFile(App);
+    if (!file) return std::nullopt;
+    return tooLargeText(languageIndex, "Asetustiedosto", "The settings file", quotedValue(file->path), file->size) +
+           byLanguage(languageIndex, " Ohjelma käynnistyy oletusasetuksin eikä muuta tiedostoa.",
+                      " The program starts on the default settings and leaves the file as it is.");
+}
 
 void LoadSettings(model::ProjectModel& m, platform::Platform& p) {
     m.DataPath = get(p, "QuorPath", "?");
@@ -290,13 +312,8 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
         const runtime::DataFile file = runtime::findDataFile(m.DataFiles, folder, name);
         if (!file.version) continue;
         const std::string& found = file.path;
-        const std::string largest = std::to_string(LargestDataFile);
-        if (file.version->size > LargestDataFile) {
-            const std::string bytes = std::to_string(file.version->size);
-            return m.LanguageIndex == 1
-                       ? "The data file " + found + " is too large: " + bytes + " bytes, at most " + largest + "."
-                       : "Tiedosto " + found + " on liian suuri: " + bytes + " tavua, enintään " + largest + ".";
-        }
+        if (file.version->size > LargestDataFile)
+            return tooLargeText(m.LanguageIndex, "Tiedosto", "The data file", found, file.version->size);
         // The size the file reports is no bound: it is read to one byte past
         // the limit (a file found within it is not read again while it
         // stays the same).
@@ -308,10 +325,7 @@ std::optional<std::string> oversizedDataFileText(const model::ProjectModel& m) {
             continue;  // a file that cannot be read is named where it is read
         }
         if (bytes.size() > LargestDataFile)
-            return m.LanguageIndex == 1 ? "The data file " + found + " is too large: more than " + largest +
-                                              " bytes, at most " + largest + "."
-                                        : "Tiedosto " + found + " on liian suuri: yli " + largest + " tavua, enintään " +
-                                              largest + ".";
+            return tooLargeText(m.LanguageIndex, "Tiedosto", "The data file", found, std::nullopt);
         if (withinLimit) withinLimit->keep(*file.version, "", true);
     }
     return std::nullopt;

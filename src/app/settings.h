@@ -28,6 +28,12 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 // folder is not written (the stored one stays).
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
+// The message of a settings file larger than the settings store reads (a
+// data file's limit, LargestDataFile), naming it and its size, in the
+// language of the index: the program starts on the defaults, stores nothing
+// and leaves the file as it is. Nothing when the settings were read.
+std::optional<std::string> oversizedSettingsText(platform::Platform& p, int16_t languageIndex);
+
 // A stored data folder, slab catalogue or strand file that does not load (a
 // file missing, too large, of another kind, report headings too few) would
 // stop every start-up. The fewest of them are replaced by the

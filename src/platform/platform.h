@@ -8,6 +8,7 @@
 // layer: a Form tells its platform when it is shown, hidden or unloaded and
 // when a control or the focus changed, so that a backend can mirror it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -124,6 +125,19 @@ public:
                                    const std::string& key, const std::string& defaultValue) = 0;
     virtual void saveSetting(const std::string& application, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
+    // A settings file of the application larger than the store reads
+    // (runtime::LargestTextFile): its path and the size it reports, or no
+    // size when it reports less than it holds. From the moment one is found
+    // to the end of the run the store is neither read nor written: the
+    // program runs on the defaults and the file stays as it is. Nothing
+    // when the store is read.
+    struct OversizedFile {
+        std::string path;
+        std::optional<std::uintmax_t> size;
+    };
+    virtual std::optional<OversizedFile> oversizedSettingsFile(const std::string& /*application*/) {
+        return std::nullopt;
+    }
 
     virtual ScreenSize screenSize() const = 0;
     // The folder of the program file, ending with "/".

@@ -73,6 +73,36 @@ std::optional<pid_t> processOfName(std::string_view name, std::string_view prefi
 // Whether the process is known to run no longer.
 bool processGone(pid_t process) { return process > 0 && ::kill(process, 0) != 0 && errno == ESRCH; }
 
+// Whether name now stands for the very file whose status is known (the
+// same device and file number, never through a link).
+bool standsFor(const std::string& name, const struct stat& known) {
+    struct stat there {};
+    return ::lstat(name.c_str(), &there) == 0 && there.st_dev == known.st_dev && there.st_ino == known.st_ino;
+}
+
+// Whether name stands for the file the descriptor holds open.
+bool standsFor(const std::string& name, int fd) {
+    struct stat held {};
+    return fd >= 0 && ::fstat(fd, &held) == 0 && standsFor(name, held);
+}
+
+// Removes a work folder so that a removal cut short (the program killed
+// in it) leaves what the next start-up's clean-up takes: first everything
+// but the lock file (a lock file left with files beside it still marks
+// the folder abandoned), then the lock file, then the empty folder. True
+// when the folder is gone.
+bool removeWorkFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code removeEc;
+        if (it->path().filename() != LockFileName) fs::remove_all(it->path(), removeEc);
+    }
+    std::error_code lockEc;
+    fs::remove(folder / LockFileName, lockEc);
+    return ::rmdir(folder.c_str()) == 0;
+}
+
 // Whether the staging folder holds nothing but, at most, its lock file:
 // the program writes nothing into it before the lock is taken.
 bool holdsAtMostItsLock(const fs::path& folder) {
@@ -102,10 +132,15 @@ int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& pre
         struct stat s {};
         if (::lstat(it->path().c_str(), &s) != 0 || !S_ISDIR(s.st_mode) || s.st_uid != ::geteuid()) continue;
         // A work folder goes when its lock can be taken: no running copy
-        // holds it. One without a lock file, or whose lock file is no
-        // regular file, is not known to be one and stays. A staging folder
-        // is being made by its copy until that copy no longer runs: it goes
-        // then, locked by nobody or never locked, if it holds nothing else.
+        // holds it. One whose lock file is no regular file is not known to
+        // be one and stays; so does one without a lock file unless it is
+        // empty and its copy no longer runs (its removal was cut short
+        // between the lock file and the folder). While the copy runs, its
+        // folder may stand empty for a moment (made again after its files
+        // were removed): the process check is what leaves it alone. A
+        // staging folder is being made by its copy until that copy no
+        // longer runs: it goes then, locked by nobody or never locked, if
+        // it holds nothing else.
         const int fd = takeLock(it->path().string(), false);
         bool abandoned = fd >= 0;
         if (staged) {
@@ -115,8 +150,9 @@ int RemoveAbandonedWorkFolders(const std::string& parent, const std::string& pre
             abandoned = (fd >= 0 || neverLocked) && processGone(*process) && holdsAtMostItsLock(it->path());
         }
         if (abandoned) {
-            std::error_code removeEc;
-            if (fs::remove_all(it->path(), removeEc) > 0 && !removeEc) ++removed;
+            if (removeWorkFolder(it->path())) ++removed;
+        } else if (!staged && fd < 0 && processGone(*process) && ::rmdir(it->path().c_str()) == 0) {
+            ++removed;  // rmdir takes the folder only while it is empty
         }
         if (fd >= 0) ::close(fd);
     }
@@ -152,28 +188,29 @@ bool PrivateWorkFolder::make() {
     fs::remove_all(staging, ec);
     if (::mkdir(staging.c_str(), 0700) != 0) return false;
     const int fd = takeLock(staging, true);
-    if (fd < 0 || ::rename(staging.c_str(), folder.c_str()) != 0) {
+    const int folderFd = ::open(staging.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || folderFd < 0 || ::rename(staging.c_str(), folder.c_str()) != 0) {
         if (fd >= 0) ::close(fd);
+        if (folderFd >= 0) ::close(folderFd);
         fs::remove_all(staging, ec);
         return false;
     }
     lock_ = fd;
+    folder_ = folderFd;
     return true;
 }
 
+// Whether the name stands for the folder this copy made: held open, its
+// file number cannot pass to a folder made later under the same name.
+bool PrivateWorkFolder::madeFolderStands() const { return standsFor(joined(parent_, name_), folder_); }
+
 std::string PrivateWorkFolder::path() {
     const std::string folder = joined(parent_, name_);
-    // Still there when the name is the user's own folder itself (never a
-    // link to one) and the lock file in it, itself no link, is the one this
-    // copy holds.
-    struct stat self {};
-    const bool ownFolder =
-        ::lstat(folder.c_str(), &self) == 0 && S_ISDIR(self.st_mode) && self.st_uid == ::geteuid();
-    struct stat held {};
-    struct stat there {};
-    const bool present = ownFolder && lock_ >= 0 && ::fstat(lock_, &held) == 0 &&
-                         ::lstat(joined(folder, LockFileName).c_str(), &there) == 0 &&
-                         held.st_dev == there.st_dev && held.st_ino == there.st_ino;
+    // Still there when the name stands for the folder this copy made (never
+    // a link to it) and the lock file in it, itself no link, is the one
+    // this copy holds.
+    const bool ownFolder = madeFolderStands();
+    const bool present = ownFolder && standsFor(joined(folder, LockFileName), lock_);
     if (!present) {
         if (lock_ >= 0) ::close(lock_);
         lock_ = -1;
@@ -181,10 +218,13 @@ std::string PrivateWorkFolder::path() {
             // The files were removed, the folder kept.
             lock_ = takeLock(folder, true);
         } else {
-            // Gone, or something else (a link to another folder) stands in
-            // its place, which is left alone: a new folder, under a new name
-            // when the old one is taken.
-            if (::lstat(folder.c_str(), &self) == 0) name_ = newName();
+            // Gone, or something else (a link to another folder, a folder
+            // of the user's) stands in its place, which is left alone: a new
+            // folder, under a new name when the old one is taken.
+            if (folder_ >= 0) ::close(folder_);
+            folder_ = -1;
+            struct stat taken {};
+            if (::lstat(folder.c_str(), &taken) == 0) name_ = newName();
             make();
         }
         if (lock_ < 0) return {};
@@ -193,11 +233,16 @@ std::string PrivateWorkFolder::path() {
 }
 
 void PrivateWorkFolder::release() {
-    if (lock_ < 0) return;
-    std::error_code ec;
-    fs::remove_all(joined(parent_, name_), ec);
-    ::close(lock_);
+    // Only the folder this copy made, holding the lock this copy holds, is
+    // removed: whatever was put in its place (a folder of the user's, a
+    // link) stays as it is.
+    const std::string folder = joined(parent_, name_);
+    if (lock_ >= 0 && madeFolderStands() && standsFor(joined(folder, LockFileName), lock_))
+        removeWorkFolder(folder);
+    if (lock_ >= 0) ::close(lock_);
+    if (folder_ >= 0) ::close(folder_);
     lock_ = -1;
+    folder_ = -1;
 }
 
 }  // namespace quorvel::runtime

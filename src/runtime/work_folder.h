@@ -11,11 +11,15 @@
 // the same folder, and nothing else: only a folder of the user's own (not a
 // link) whose whole name has the form above is looked at; such a folder
 // goes when its lock file is a regular file whose lock no running copy
-// holds, a staging folder ("." and the same form) when its process no
+// holds, or when it is empty and its process no longer runs (a removal cut
+// short); a staging folder ("." and the same form) when its process no
 // longer runs and it holds nothing but, at most, such a lock file. A lock
 // file is never opened in a way that could wait (a named pipe); one that is
 // no regular file leaves its folder alone. The copy's own folder is removed
-// when the object is destroyed or release() is called.
+// when the object is destroyed or release() is called, only while its name
+// still stands for the folder the copy made, with the lock the copy holds
+// in it: anything put in its place stays. A folder is removed lock file
+// last, so that a removal cut short leaves what the clean-up takes.
 
 #include <string>
 
@@ -38,16 +42,19 @@ public:
     // is left as it stands and a new folder is made under a new name.
     // Empty when it cannot be made.
     std::string path();
-    // Removes the folder now and lets go of its lock; path() makes it again.
+    // Removes the folder now (only the one made, as above) and lets go of
+    // its lock; path() makes it again.
     void release();
 
 private:
     bool make();
+    bool madeFolderStands() const;
     std::string newName() const;
     std::string parent_;
     std::string prefix_;
     std::string name_;  // prefix "<process>-<random>"
     int lock_ = -1;     // the descriptor holding the lock
+    int folder_ = -1;   // the folder made, held open
 };
 
 // Removes the abandoned work folders under parent (named

@@ -1,7 +1,7 @@
 // Nothing a user's folders hold stops a start-up or a calculation, on the
 // Qt backend with its real settings store: start-ups (real processes,
 // children running this test program) with stored data file names that
-// lead to a file without end or hold a megabyte, and with a settings file
+// lead to a file without end or hold half a megabyte, and with a settings file
 // or its lock that is a named pipe, reach the main window with at most one
 // message and start clean the next time; Calculate without any folder to
 // work in says so and writes nothing into the program's folder.
@@ -134,48 +134,60 @@ std::optional<std::vector<std::string>> startUp(const std::string& program, cons
 
 // A stored name that leads to a file reported as regular but without end
 // (the size check sees 0 bytes) gives way to the installation's file; so
-// does a megabyte stored as a name, quoted by its start only. A settings
+// does half a megabyte stored as a name (the settings file stays within
+// its limit), quoted by its start only. A settings
 // file that is a named pipe, or whose lock file is one, is started on the
 // defaults, as one that cannot be read, and the pipe is never opened (a
 // watch on it sees no opening). Each start reaches the main window
-// with at most one message; the next is silent.
+// with at most one message; the next is silent. A settings file larger than
+// a data file may be is never read nor written: every start says so and
+// runs on the defaults.
 TEST(HostileStartRun, StoredNamesAndSettingsFilesNeverStopAStartUp) {
     if (std::getenv(StartFolder)) GTEST_SKIP() << "the parent's test";
     TempFolder program;
     for (const auto& entry : fs::directory_iterator(quorvel::testing::sourceFolder() + "/data"))
         fs::copy_file(entry.path(), program.path() / entry.path().filename());
     const std::string endless = "../../../../../../../../../../../../proc/self/pagemap";
-    const std::string megabyte(1 << 20, 'x');
+    const std::string halfMegabyte(1 << 19, 'x');
     struct Case {
         const char* what;
-        std::string key;    // stored with value; empty: the settings file is made by pipe
+        std::string key;    // stored with value; empty: the settings file is made by pipe or size
         std::string value;
         std::string after;  // the key's value after the first start
         std::string said;   // what the message says (in Finnish, the language of a first start)
         const char* pipe;   // the file of the store that is a named pipe
+        std::uintmax_t size = 0;  // the settings file made this large (without data): every start says so
     } cases[] = {
         {"a catalogue without end", "Ontelolaatat", endless, "ONTELO.MIT",
          "liian suuri: yli 1048576 tavua, enintään 1048576. Sen sijaan käytetään tiedostoa ONTELO.MIT.", nullptr},
         {"a strand file without end", "Punostiedosto", endless, "PUNOS.VAT",
          "liian suuri: yli 1048576 tavua, enintään 1048576. Sen sijaan käytetään tiedostoa PUNOS.VAT.", nullptr},
-        {"a megabyte data folder", "QuorPath", "/" + megabyte + "/", program.dataPath(),
+        {"half a megabyte data folder", "QuorPath", "/" + halfMegabyte + "/", program.dataPath(),
          "xxx... ei voi käyttää. Kansiota /xxx", nullptr},
-        {"a megabyte catalogue", "Ontelolaatat", megabyte, "ONTELO.MIT", "käytetään tiedostoa ONTELO.MIT.", nullptr},
-        {"a megabyte strand file", "Punostiedosto", megabyte, "PUNOS.VAT", "käytetään tiedostoa PUNOS.VAT.", nullptr},
+        {"half a megabyte catalogue", "Ontelolaatat", halfMegabyte, "ONTELO.MIT", "käytetään tiedostoa ONTELO.MIT.", nullptr},
+        {"half a megabyte strand file", "Punostiedosto", halfMegabyte, "PUNOS.VAT", "käytetään tiedostoa PUNOS.VAT.", nullptr},
         {"a settings file that is a pipe", "", "", "", "", "Quorvel835/Quorvel835.conf"},
         {"a settings lock file that is a pipe", "", "", "", "", "Quorvel835/Quorvel835.conf.lock"},
         {"an organisation's settings file that is a pipe", "", "", "", "", "Quorvel835.conf"},
+        {"a settings file of a gigabyte", "", "", "", "Asetustiedosto", nullptr, std::uintmax_t{1} << 30},
+        {"a settings file one byte too large", "", "", "", "on liian suuri: 1048577 tavua, enintään 1048576. "
+         "Ohjelma käynnistyy oletusasetuksin eikä muuta tiedostoa.", nullptr, (1u << 20) + 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder config, data;
         const fs::path settings = config.path() / "Quorvel835/Quorvel835.conf";
         fs::create_directories(settings.parent_path());
+        struct stat made {};  // the settings file as the test made it
         const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         ASSERT_GE(watch, 0);
         if (c.pipe) {
             ASSERT_EQ(mkfifo((config.path() / c.pipe).c_str(), 0600), 0);
             ASSERT_GE(inotify_add_watch(watch, (config.path() / c.pipe).c_str(), IN_OPEN), 0);
+        } else if (c.size) {
+            quorvel::testing::writeBytes(settings, "");
+            fs::resize_file(settings, c.size);
+            ASSERT_EQ(stat(settings.c_str(), &made), 0);
         } else {
             QSettings store(QString::fromStdString(settings.string()), QSettings::IniFormat);
             store.setValue("Settings/QuorPath", QString::fromStdString(program.dataPath()));
@@ -188,15 +200,21 @@ TEST(HostileStartRun, StoredNamesAndSettingsFilesNeverStopAStartUp) {
             for (const std::string& line : *said)
                 if (line.rfind("message ", 0) == 0) messages.push_back(line);
             EXPECT_NE(std::find(said->begin(), said->end(), "window"), said->end()) << "start " << start + 1;
-            EXPECT_LE(messages.size(), start == 0 && !c.pipe ? 1u : 0u) << "start " << start + 1 << ": "
-                                                                        << (messages.empty() ? "" : messages[0]);
-            if (start == 0 && !c.pipe) {
+            const bool says = !c.pipe && (start == 0 || c.size);
+            EXPECT_LE(messages.size(), says ? 1u : 0u) << "start " << start + 1 << ": "
+                                                       << (messages.empty() ? "" : messages[0]);
+            if (says) {
                 ASSERT_EQ(messages.size(), 1u);
                 EXPECT_LT(std::stoul(messages[0].substr(8)), 2000u) << "the message quotes the stored value whole";
                 EXPECT_NE(messages[0].find(c.said), std::string::npos) << messages[0];
             }
         }
-        if (!c.pipe) {
+        if (c.size) {
+            struct stat s {};
+            EXPECT_EQ(stat(settings.c_str(), &s), 0);
+            EXPECT_EQ(s.st_ino, made.st_ino) << "the settings file was replaced";
+            EXPECT_EQ(static_cast<std::uintmax_t>(s.st_size), c.size) << "the settings file was written";
+        } else if (!c.pipe) {
             QSettings store(QString::fromStdString(settings.string()), QSettings::IniFormat);
             EXPECT_EQ(store.value(QString::fromStdString("Settings/" + c.key)).toString().toStdString(), c.after);
         } else {

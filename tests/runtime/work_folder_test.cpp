@@ -108,6 +108,32 @@ TEST(PrivateWorkFolder, AFolderReplacedByALinkIsNeverWrittenThrough) {
     EXPECT_EQ(quorvel::testing::readBytes(parent.path() / "mine/quor.tu1"), "the user's");
 }
 
+// A copy's end removes only the folder it made, with the lock it holds in
+// it: whatever was put under the folder's name while the copy ran (a
+// folder of the user's, with a lock file of its own, or a link to the work
+// folder moved aside) stays, with what it holds.
+TEST(PrivateWorkFolder, ItsEndRemovesOnlyTheFolderItMade) {
+    for (const bool link : {false, true}) {
+        SCOPED_TRACE(link ? "a link" : "a folder of the user's");
+        TempFolder parent;
+        PrivateWorkFolder a(parent.dataPath());
+        const fs::path made = fs::path(a.path()).parent_path();
+        quorvel::testing::writeBytes(made / "quor.tu1", "results");
+        fs::rename(made, parent.path() / "aside");
+        if (link) {
+            fs::create_directory_symlink(parent.path() / "aside", made);
+        } else {
+            fs::create_directory(made);
+            for (const char* file : {"plan.dat", ".lock"}) quorvel::testing::writeBytes(made / file, "the user's");
+        }
+        const std::set<std::string> names = entries(parent.path()), held = entries(made);
+        a.release();
+        EXPECT_EQ(entries(parent.path()), names);
+        EXPECT_EQ(entries(made), held);
+        EXPECT_EQ(fs::is_symlink(made), link);
+    }
+}
+
 // The clean-up at start-up takes what copies that no longer run left, and
 // nothing else. Beside the program's own abandoned work folder and staging
 // folders, which go, every look-alike stays whatever it holds: a name that
@@ -115,7 +141,8 @@ TEST(PrivateWorkFolder, AFolderReplacedByALinkIsNeverWrittenThrough) {
 // a folder that is a link or another user's, a staging folder holding more
 // than its lock, a lock that a copy holds, a lock file that is none (a
 // named pipe, a folder, a link). The clean-up runs in a child process that
-// must end: a pipe as the lock file once held it for good.
+// must end: a pipe as the lock file once held it for good. An empty folder
+// of the program's form goes when its copy no longer runs.
 TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) {
     const std::string ended = std::to_string(endedProcess()), running = std::to_string(getpid());
     for (const std::string prefix : {"work-", "Quorvel-"}) {
@@ -142,7 +169,8 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
             folder(prefix + "0" + ended + "-0123abcd", {".lock"});  // no process number starts with 0
             folder(prefix + "-0123abcd", {".lock"});
             folder(".." + own + "0123abcd", {".lock"});
-            folder(own + "11111111", {});           // no lock file: not known to be one
+            folder(own + "11111111", {"notes.txt"});  // no lock file: not known to be one
+            folder(prefix + running + "-11111112", {});   // empty without a lock file: its copy runs
             folder("." + own + "22222222", {".lock", "notes.txt"});  // a staging folder holds nothing else
             folder("." + prefix + running + "-33333333", {});        // its copy runs
             folder(own + "44444444", {".lock"});    // its lock is held
@@ -174,6 +202,7 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
         folder(own + "0123abcd", {".lock", "quortmp.dat", "quor01.tmp"});
         folder("." + own + "89abcdef", {});
         folder("." + own + "89abcde0", {".lock"});
+        folder(own + "89abcde1", {});  // a removal cut short after the lock file
         const int held = open((p / (own + "44444444/.lock")).c_str(), O_RDONLY);
         ASSERT_EQ(flock(held, LOCK_EX), 0);
 
@@ -181,7 +210,7 @@ TEST(RemoveAbandonedWorkFolders, TakesOnlyTheFoldersOfEndedCopiesAndNeverWaits) 
             quorvel::testing::childReturns([&] { return RemoveAbandonedWorkFolders(parent.dataPath(), prefix); });
         close(held);
         ASSERT_TRUE(removed) << "the clean-up did not end within " << quorvel::testing::PipeWaitSeconds << " s";
-        EXPECT_EQ(*removed, 3);
+        EXPECT_EQ(*removed, 4);
         EXPECT_EQ(entries(p), staying);
         for (const char* kept : {"target/kept.txt", "target/.lock"}) EXPECT_TRUE(fs::exists(p / kept)) << kept;
         EXPECT_TRUE(fs::exists(p / (prefix + "projects/beam.dat")));

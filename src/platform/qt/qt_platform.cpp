@@ -40,6 +40,7 @@
 #include "platform/qt/qt_widgets.h"
 #include "runtime/errors.h"
 #include "runtime/open_file.h"
+#include "runtime/text_file.h"
 
 namespace quorvel::platform::qt {
 
@@ -299,31 +300,55 @@ namespace {
 // looked at again, so that one swapped for a pipe between the two looks
 // is refused too. A file that cannot be opened, a regular file and a folder
 // are the settings store's to handle (it starts on the defaults); its own
-// opens would wait on a pipe for good.
-bool storeOpensWithoutWaiting(const QString& path) {
+// opens would wait on a pipe for good. When a limit is given, a regular
+// file larger than it is named in oversized: the store would read it whole
+// (a gigabyte of it ends the program), so it is held to the size of the
+// data files, read to one byte past the limit whatever size it reports.
+bool storeOpensWithoutWaiting(const QString& path, std::size_t limit,
+                              std::optional<Platform::OversizedFile>& oversized) {
     const QByteArray name = QFile::encodeName(path);
     struct stat s {};
     if (::stat(name.constData(), &s) != 0) return true;
     if (!S_ISREG(s.st_mode) && !S_ISDIR(s.st_mode)) return false;
-    const runtime::OpenFile file(name.toStdString());
-    return !file.opened() || file.regular() || file.folder();
+    runtime::OpenFile file(name.toStdString());
+    if (!file.opened() || file.folder()) return true;
+    if (!file.regular()) return false;
+    if (limit == 0) return true;
+    const auto reported = static_cast<std::uintmax_t>(file.status().st_size);
+    if (reported > limit) {
+        oversized = Platform::OversizedFile{utf8(path), reported};
+    } else if (const auto bytes = file.readAtMost(limit); bytes && bytes->size() > limit) {
+        oversized = Platform::OversizedFile{utf8(path), std::nullopt};
+    }
+    return true;
 }
+
+}  // namespace
 
 // Whether the settings store of the application may be opened: none of
 // the files it reads (the user's and the system's settings of the
 // application and of its organisation, of the same name) nor the lock file
 // it takes to write them is a named pipe or another file whose opening can
-// wait. Otherwise the program runs on the defaults and stores nothing, as
-// it does when the settings file is a folder or cannot be read.
-bool settingsStoreOpens(const std::string& application) {
+// wait, and none of the files it reads is larger than a data file may be
+// (that one is kept for the rest of the run). Otherwise the program runs on
+// the defaults and stores nothing, as it does when the settings file is a
+// folder or cannot be read.
+bool QtPlatform::settingsStoreOpens(const std::string& application) {
+    if (oversizedSettings_) return false;
     const QString name = qs(application);
     for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
-        for (const QString& file : {folder + "/" + name + "/" + name + ".conf", folder + "/" + name + ".conf"})
-            if (!storeOpensWithoutWaiting(file) || !storeOpensWithoutWaiting(file + ".lock")) return false;
+        for (const QString& file : {folder + "/" + name + "/" + name + ".conf", folder + "/" + name + ".conf"}) {
+            if (!storeOpensWithoutWaiting(file, runtime::LargestTextFile, oversizedSettings_) ||
+                !storeOpensWithoutWaiting(file + ".lock", 0, oversizedSettings_) || oversizedSettings_)
+                return false;
+        }
     return true;
 }
 
-}  // namespace
+std::optional<Platform::OversizedFile> QtPlatform::oversizedSettingsFile(const std::string& application) {
+    settingsStoreOpens(application);
+    return oversizedSettings_;
+}
 
 std::string QtPlatform::getSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) {

@@ -42,6 +42,7 @@ public:
                            const std::string& defaultValue) override;
     void saveSetting(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    std::optional<OversizedFile> oversizedSettingsFile(const std::string& application) override;
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
     std::string workFolder() override;
@@ -127,6 +128,12 @@ private:
     // Makes the window active again after a dialog: the one active before
     // it, else the innermost modal form's, else any shown form's.
     void reactivate(QWidget* previous);
+
+    // Whether the settings store of the application may be read and
+    // written now (qt_platform.cpp).
+    bool settingsStoreOpens(const std::string& application);
+    // The settings file found too large; the store is left alone from then on.
+    std::optional<OversizedFile> oversizedSettings_;
 
     // Removes this copy's work folder (at the end of the program).
     void releaseWorkFolder();
