@@ -205,7 +205,7 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
         {"g with a decimal comma",
          {strandPart[0], strandPart[1], strandPart[2], heading,
           "P27 6 265 35 190 105 30 135 105 1200 20 110 3,60 4.14 0.5 45 60", "LOPPU"},
-         {}, "", 0, 0, "line 5, P27: field 13 (g) \"3,60\" is not a number."},
+         {}, "", 0, 0, "line 5, P27: field 13 (g) \"3,60\" is not a number (the decimal mark is a point)."},
         {"a field after the last", {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265") + " 777", "LOPPU"},
          {}, "", 0, 0, "line 5, P27: after field 17 (l.tuki) the line still holds \"777\": the line has 17 fields."},
         {"a number beyond the double range",
