@@ -252,7 +252,9 @@ int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
     return 1;
 }
 
-std::string missingDataFilesText(const model::ProjectModel& m) { return missingDataFilesText(m, requiredDataFiles(m)); }
+std::string missingDataFilesText(const model::ProjectModel& m) {
+    return missingDataFilesText(m, requiredDataFiles(m));
+}
 
 std::string missingDataFilesText(const model::ProjectModel& m, const std::vector<std::string>& names) {
     std::string text = byLanguage(m.LanguageIndex,
