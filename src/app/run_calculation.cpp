@@ -212,6 +212,10 @@ void frmQuorvel::RunCalculation() {
     auto unreadable = oversizedDataFileText(m);
     if (!unreadable) unreadable = unsoundTextFileText(m, ui.programFolder(), true, m.LanguageIndex);
     if (unreadable) return refuse(*unreadable);
+    // A slab catalogue that is gone, or was put back as a folder, a pipe or
+    // a link that leads nowhere, is named as the start-up names it (its
+    // open never waits for a pipe's writer).
+    if (!DataFilePresent(m, m.SlabFileName)) return refuse(missingDataFilesText(m, {m.SlabFileName}));
 
     // A coefficient table value outside what its meaning allows.
     if (auto fault = library::CheckKefTable(m)) return refuse(fault->text(m.LanguageIndex));

@@ -263,35 +263,43 @@ std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {
             m.StrandFileName};
 }
 
+bool DataFilePresent(const model::ProjectModel& m, const std::string& name) {
+    const auto found = runtime::findFileIgnoringCase(m.DataPath.empty() ? "." : m.DataPath, name);
+    return found && runtime::opensForReading(*found);
+}
+
 int16_t CheckDataFilesPresent(const model::ProjectModel& m) {
-    const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
-    for (const std::string& name : requiredDataFiles(m)) {
-        auto found = runtime::findFileIgnoringCase(folder, name);
-        if (!found || !runtime::opensForReading(*found)) return 0;
-    }
+    for (const std::string& name : requiredDataFiles(m))
+        if (!DataFilePresent(m, name)) return 0;
     return 1;
 }
 
 std::string missingDataFilesText(const model::ProjectModel& m) {
+    return missingDataFilesText(m, requiredDataFiles(m));
+}
+
+std::string missingDataFilesText(const model::ProjectModel& m, const std::vector<std::string>& names) {
     std::string text = byLanguage(m.LanguageIndex,
                                   "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
                                   "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n",
                                   "The files the calculation uses are not found!\r\n"
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
-    for (const std::string& name : requiredDataFiles(m)) text += quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
+    for (const std::string& name : names) text += quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
     // The list says what is expected; the files not found are named too.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
-    for (const std::string& name : requiredDataFiles(m)) {
+    for (const std::string& name : names) {
+        if (DataFilePresent(m, name)) continue;
         const auto found = runtime::findFileIgnoringCase(folder, name);
-        if (found && runtime::opensForReading(*found)) continue;
         // A folder, a device, a pipe or a dangling link of the name is
-        // there, but no file.
-        const bool other = !found && runtime::findEntryIgnoringCase(folder, name);
+        // there, but no file: named as it stands on disk.
+        const auto other = found ? std::nullopt : runtime::findEntryIgnoringCase(folder, name);
+        std::filesystem::path named(runtime::pathInFolder(m.DataPath, name));
+        if (other) named.replace_filename(std::filesystem::path(*other).filename());
         text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
                                     "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
                        : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
-                quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
+                quotedValue(named.string()) + "\r\n";
     }
     return text;
 }

@@ -70,9 +70,14 @@ std::vector<std::string> requiredDataFiles(const model::ProjectModel& m);
 // matched without regard to case.
 int16_t CheckDataFilesPresent(const model::ProjectModel& m);
 
-// The text of the "Vakava virhe!" message: every expected path, not only the
-// missing ones.
+// The text of the "Vakava virhe!" message: every expected path (of names,
+// by default the required data files), not only the missing ones.
 std::string missingDataFilesText(const model::ProjectModel& m);
+std::string missingDataFilesText(const model::ProjectModel& m, const std::vector<std::string>& names);
+
+// Whether the data file name (matched without regard to case) opens for
+// reading as a file; the open never waits (a named pipe).
+bool DataFilePresent(const model::ProjectModel& m, const std::string& name);
 
 // No data file the program reads comes near this size (the largest
 // delivered one, a language file, holds some 33 kB): a larger one is not

@@ -66,49 +66,9 @@ std::string nextLine(runtime::InputItemReader& items, const std::string& path, c
     return line;
 }
 
-// A column the rules check, at the precision the calculation reads it (a
-// number beyond the double range is none).
-double columnNumber(const std::string& word) {
-    try {
-        return runtime::scanNumber(word);
-    } catch (const runtime::RunTimeError&) {
-        return NAN;
-    }
-}
-
-// The fields of a catalogue line that the calculation reads as numbers
-// (strand lines 2..6, slab lines 2..17, up to the "/" that ends the data of
-// a line) each hold a number: a text that is no number ("3.6O", "abc") is
-// never read as its leading digits or as 0, nor a number with a decimal
-// comma, which the calculation reads as two fields. The catalogue is
-// refused, naming the line, the field and the text.
-void requireNumbers(const std::string& path, int line, const std::string& lineText, bool slabLine) {
-    std::vector<std::string> words;
-    const int count = blankWords(lineText.substr(0, lineText.find('/')), words);
-    for (int k = 2; k <= std::min(count, slabLine ? 17 : 6); ++k) {
-        const std::string& word = words[static_cast<std::size_t>(k)];
-        bool tooLarge = false;
-        try {
-            if (word.find(',') == std::string::npos && runtime::fieldNumber(word)) continue;
-        } catch (const runtime::RunTimeError&) {  // beyond the double range
-            tooLarge = true;
-        }
-        const inputfile::LineProblem problem =
-            (tooLarge ? inputfile::TooLargeNumberProblem : inputfile::NotANumberProblem)(
-                line, k, word, library::CatalogueFieldName(slabLine, k, 0), library::CatalogueFieldName(slabLine, k, 1),
-                {}, 0);
-        const std::string n = std::to_string(line);
-        throw DataFileError(path,
-                            "Tiedosto " + path + " on virheellinen:\r\nrivillä " + n + " tunnuksen " + words[1] +
-                                " " + problem.finnish + ".",
-                            "The file " + path + " is not valid:\r\non line " + n + ", " + words[1] + ": " +
-                                problem.english + ".");
-    }
-}
-
 // The lines of the catalogue as every reader of it reads them
 // (library::ReadCatalogueLine): the fields of each, and its text as it
-// stands, a tab as a blank, for the number check.
+// stands for the check of its fields (library::FindCatalogueLineFault).
 class CatalogueLines {
 public:
     explicit CatalogueLines(const std::string& path) : path_(path), file_(path) {}
@@ -118,21 +78,25 @@ public:
     void next(int fieldCount, const char* awaited) {
         if (file_.eof()) throw missingMarker(path_, awaited);
         text_ = file_.peekLine();
-        std::replace(text_.begin(), text_.end(), '\t', ' ');
         problems_.clear();
         int16_t flag = 0;
         library::ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
     }
     const std::string& field(int k) const { return texts_[static_cast<std::size_t>(k)]; }
-    // The fields 1..count, as words of the line.
-    std::vector<std::string> words(int count) const {
-        return {texts_.begin(), texts_.begin() + count + 1};
-    }
-    const std::string& text() const { return text_; }
+    // The value of field k (NaN for a number beyond the double range).
+    double value(int k) const { return values_[static_cast<std::size_t>(k)]; }
     int line() const { return counter_; }
-    // Why the line read cannot serve (it holds too few fields); nothing
-    // when it can.
-    const inputfile::LineProblem* problem() const { return problems_.empty() ? nullptr : &problems_.front(); }
+    // What keeps the line from serving, as every reader of the catalogue
+    // judges it; nothing for a sound line.
+    std::optional<library::CatalogueLineFault> fault(bool slabLine) const {
+        return library::FindCatalogueLineFault(slabLine, counter_, text_);
+    }
+    // A fault that refuses the catalogue, in the words the calculation
+    // uses for it.
+    DataFileError refusal(const std::string& key, const inputfile::LineProblem& problem) const {
+        const runtime::Message message = library::CatalogueLineMessage(path_, key, problem);
+        return DataFileError(path_, message.finnish, message.english);
+    }
 
 private:
     std::string path_;
@@ -169,7 +133,7 @@ struct CatalogueNotes {
 
 // The key and diameter of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
-void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, const std::string& path, CatalogueNotes& notes) {
+void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, CatalogueNotes& notes) {
     std::vector<model::StrandType> types;
     std::vector<int> lineOf;
     for (bool title = true;; title = false) {
@@ -177,11 +141,15 @@ void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, const std::s
         const std::string& key = lines.field(1);
         if (key == "LOPPU1") break;
         if (key.empty()) continue;
-        if (!title) requireNumbers(path, lines.line(), lines.text(), false);
-        if (!title && lines.problem())
-            notes.add("rivi " + std::to_string(lines.line()) + ": " + lines.problem()->finnish + ".",
-                      "line " + std::to_string(lines.line()) + ": " + lines.problem()->english + ".");
-        model::StrandType type{key, columnNumber(lines.field(2))};
+        // A strand line missing a field is named and kept (a designation
+        // of its key is refused by the calculation); any other fault
+        // refuses the catalogue.
+        if (const auto fault = title ? std::nullopt : lines.fault(false)) {
+            if (!fault->fieldMissing) throw lines.refusal(key, fault->problem);
+            notes.add("rivi " + std::to_string(lines.line()) + ": " + fault->problem.finnish + ".",
+                      "line " + std::to_string(lines.line()) + ": " + fault->problem.english + ".");
+        }
+        model::StrandType type{key, lines.value(2)};
         const auto same = std::find_if(types.begin(), types.end(), [&](const auto& t) { return t.key == key; });
         if (same == types.end()) {
             types.push_back(std::move(type));
@@ -196,8 +164,8 @@ void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, const std::s
     for (model::StrandType& type : types) m.SlabCatalogue.appendStrandType(std::move(type));
 }
 
-model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
-    auto word = [&](int k) { return columnNumber(words[static_cast<std::size_t>(k)]); };
+model::SlabSectionColumns sectionOf(const CatalogueLines& lines) {
+    auto word = [&](int k) { return lines.value(k); };
     return {word(2), word(3), word(4), word(5), word(6), word(7), word(8), word(9), word(10), word(11), word(12),
             word(16), word(13)};
 }
@@ -205,7 +173,7 @@ model::SlabSectionColumns sectionOf(const std::vector<std::string>& words) {
 CatalogueNotes readSlabLines(model::ProjectModel& m, const std::string& path) {
     CatalogueLines lines(path);
     CatalogueNotes notes;
-    readStrandTypes(m, lines, path, notes);
+    readStrandTypes(m, lines, notes);
     lines.next(1, "LOPPU");  // the heading line
     std::vector<int> lineOf;
     for (;;) {
@@ -213,19 +181,20 @@ CatalogueNotes readSlabLines(model::ProjectModel& m, const std::string& path) {
         const std::string& name = lines.field(1);
         if (name == "LOPPU") break;
         if (name.empty()) continue;
-        if (const inputfile::LineProblem* problem = lines.problem()) {
+        // A slab line missing a field is named and its type not offered;
+        // any other fault refuses the catalogue.
+        if (const auto fault = lines.fault(true)) {
+            if (!fault->fieldMissing) throw lines.refusal(name, fault->problem);
             const std::string n = std::to_string(lines.line());
-            notes.add("rivi " + n + ": " + problem->finnish + "; laattatyyppiä " + name + " ei tarjota.",
-                      "line " + n + ": " + problem->english + "; slab type " + name + " is not offered.");
+            notes.add("rivi " + n + ": " + fault->problem.finnish + "; laattatyyppiä " + name + " ei tarjota.",
+                      "line " + n + ": " + fault->problem.english + "; slab type " + name + " is not offered.");
             continue;
         }
-        requireNumbers(path, lines.line(), lines.text(), true);
-        const std::vector<std::string> words = lines.words(17);
         model::SlabTypeRecord record;
         record.Name = name;
-        record.Thickness = parseWord(words[3]);
-        record.DefaultSupportLength = parseWord(words[16]);
-        record.section = sectionOf(words);
+        record.Thickness = parseWord(lines.field(3));
+        record.DefaultSupportLength = parseWord(lines.field(16));
+        record.section = sectionOf(lines);
         int i = 1;
         while (i <= m.SlabCatalogue.size() && m.SlabCatalogue(i).Name != name) ++i;
         if (i > m.SlabCatalogue.size()) {

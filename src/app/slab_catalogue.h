@@ -4,7 +4,7 @@
 // strand file (PUNOS.VAT) the strand designations offered for each type.
 //
 // Catalogue layout: strand lines up to the first line whose first field is
-// "LOPPU1", one heading line, then slab lines (17 or more fields) up to the
+// "LOPPU1", one heading line, then slab lines (17 fields) up to the
 // first line whose first field is "LOPPU"; a tab separates fields as a
 // blank does. Strand file: lines up
 // to the first one starting "DATA" are skipped, then one line per slab type
@@ -45,15 +45,17 @@ private:
 
 // Fills SlabTypeCount and SlabCatalogue from DataPath & SlabFileName and
 // DataPath & StrandFileName (names matched without regard to case).
-// The catalogue's lines are read as each calculation reads them
-// (library::ReadCatalogueLine). A missing or unreadable file raises its
-// run-time error (53, 75); a missing end marker, an empty catalogue, a
-// number field that holds no number or a designation a slab of its type
-// cannot have (named with the strand file's line) raises DataFileError.
-// What is passed over or replaced is returned, line by line, for the
-// start-up to say once: a slab line with too few fields (its type is not
-// offered) and a line whose key an earlier line has (the later one stands,
-// at the place of the first); nothing when there is none.
+// The catalogue's lines are read and judged as each calculation reads and
+// judges them (library::ReadCatalogueLine, library::FindCatalogueLineFault).
+// A missing or unreadable file raises its run-time error (53, 75); a
+// missing end marker, an empty catalogue, a number field that holds no
+// number, text after a line's last field (refused in the calculation's
+// words) or a designation a slab of its type cannot have (named with the
+// strand file's line) raises DataFileError. What is passed over or
+// replaced is returned, line by line, for the start-up to say once: a line
+// that ends before its last field (a slab line's type is not offered) and a
+// line whose key an earlier line has (the later one stands, at the place of
+// the first); nothing when there is none.
 std::optional<runtime::Message> LoadSlabCatalogue(model::ProjectModel& m);
 
 // LoadSlabCatalogue with every fault as a DataFileError (a missing or

@@ -160,7 +160,12 @@ LineProblem fieldProblem(int line, int place, std::string_view text, const std::
 
 LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                               const std::string& englishName, std::string_view field, int element) {
-    return fieldProblem(line, place, text, finnishName, englishName, field, element, "luku", "a number");
+    // A comma before a digit ("3,60") was meant as a decimal mark.
+    const std::size_t comma = text.find(',');
+    const bool decimalComma = comma != std::string_view::npos && CutByDecimalComma(text.substr(comma));
+    return fieldProblem(line, place, text, finnishName, englishName, field, element,
+                        decimalComma ? "luku (desimaalierotin on piste)" : "luku",
+                        decimalComma ? "a number (the decimal mark is a point)" : "a number");
 }
 
 LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,

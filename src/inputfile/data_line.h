@@ -42,7 +42,9 @@ LineProblem ErrorProblem(int line, int errorNumber);
 
 // A field of a line that should hold a number and holds the text it quotes:
 // named by its place on the line (from 1) and by its name in each
-// language; field and element name the model field for the caller.
+// language, and said to want a decimal point when a comma in it comes
+// before a digit ("3,60"); field and element name the model field for the
+// caller.
 LineProblem NotANumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                               const std::string& englishName, std::string_view field = {}, int element = 0);
 // The same for a number beyond the double range ("1e400").

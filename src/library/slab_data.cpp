@@ -2,6 +2,7 @@
 
 #include "library/slab_section.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -59,14 +60,14 @@ public:
             std::vector<double> values;
             std::vector<std::string> texts;
             int line;
-            int tooLarge;
+            std::string text;
         };
         std::optional<Match> match;
         for (;;) {  // ends at the marker, or with error 62 at the end of the file
             // The marker line holds no data: it is no short line.
             readLine(!file_.eof() && nextKey() == endMarker ? 1 : fieldCount);
             keys.push_back(texts_[1]);
-            if (texts_[1] == key) match = Match{values_, texts_, line_, tooLarge_};
+            if (texts_[1] == key) match = Match{values_, texts_, line_, text_};
             if (texts_[1] == endMarker) break;
         }
         passedMarker_ = true;
@@ -74,7 +75,7 @@ public:
         values_ = std::move(match->values);
         texts_ = std::move(match->texts);
         line_ = match->line;
-        tooLarge_ = match->tooLarge;
+        text_ = std::move(match->text);
         return true;
     }
 
@@ -85,12 +86,11 @@ public:
         while (texts_[1] != endMarker);
     }
 
-    // The field of the last line read that holds a number beyond the double
-    // range ("1e400", hundreds of digits), or 0.
-    int tooLargeField() const { return tooLarge_; }
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
     const std::string& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int line() const { return line_; }
+    // The line whose fields are held, as it stands in the file.
+    const std::string& lineText() const { return text_; }
     // The catalogue as it is named on disk.
     const std::string& path() const { return path_; }
 
@@ -111,34 +111,9 @@ private:
         // The catalogue's own lines carry their fields; a short one has been
         // reported by the parser and reads as zeros.
         int16_t flag = 0;
-        tooLarge_ = 0;
-        try {
-            ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
-            line_ = counter_;
-        } catch (const runtime::RunTimeError& e) {
-            line_ = counter_;  // the line read, whose split stopped
-            // A number beyond the double range stops the split of its line
-            // (which has been read): the fields before it stand, the one
-            // that holds it is kept for its message and the rest hold
-            // nothing, so that a search passes the line and a line the
-            // project uses is refused naming the field.
-            if (e.number() != runtime::ErrOverflow) throw;
-            for (int k = 1; k <= fieldCount; ++k) {
-                auto& text = texts_[static_cast<std::size_t>(k)];
-                auto& value = values_[static_cast<std::size_t>(k)];
-                if (tooLarge_ != 0) {
-                    text.clear();
-                    value = std::nan("");
-                    continue;
-                }
-                try {
-                    runtime::fieldNumber(text);
-                } catch (const runtime::RunTimeError&) {
-                    tooLarge_ = k;
-                    value = std::nan("");
-                }
-            }
-        }
+        text_ = file_.peekLine();
+        ReadCatalogueLine(report_, file_, counter_, fieldCount, values_, texts_, defaults_, flag);
+        line_ = counter_;
     }
 
     inputfile::DataLineReporting& report_;
@@ -150,7 +125,7 @@ private:
     std::vector<double> values_;
     std::vector<std::string> texts_;
     const std::vector<std::string> defaults_;
-    int tooLarge_ = 0;
+    std::string text_;  // the line whose fields are held
 };
 
 // The first fields of the lines between a search's first line (the title
@@ -181,7 +156,7 @@ void reportUnknownSlab(runtime::Messages& messages, const std::string& name, con
 // has its least value (positive: above 0; a slab has at least one core;
 // the support length limit at least the least net bearing length of a
 // floor's linear support, 25 mm, EN 1992-1-1 Table 10.2);
-// every value is finite and below a million. Gives the message naming the
+// every value is finite and at most a million. Gives the message naming the
 // file, the line and the value, or nothing for a sound line.
 struct FieldRule {
     int field;
@@ -204,45 +179,25 @@ constexpr FieldRule slabRules[] = {
     {17, "l.tuki", "l.tuki", 25, false}};
 constexpr double largestCatalogueValue = 1e6;
 
+// The name in messages of field k (from 2) of a strand line or a slab
+// line, in the language (1 English); empty for a field not read as a
+// number.
+std::string catalogueFieldName(bool slabLine, int field, int16_t language) {
+    auto find = [&](const auto& rules) -> std::string {
+        for (const FieldRule& r : rules)
+            if (r.field == field) return language == 1 ? r.englishName : r.name;
+        return {};
+    };
+    return slabLine ? find(slabRules) : find(strandRules);
+}
+
+// The value of a field of a line that FindCatalogueLineFault has found
+// sound: within its rule's range, or the message naming it.
 template <std::size_t N>
-std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::string& key,
-                                            const FieldRule (&rules)[N]) {
+std::optional<runtime::Message> valueOutsideItsRange(const CatalogueFile& f, const std::string& key,
+                                                     const FieldRule (&rules)[N]) {
     const std::string& file = f.path();
     const std::string line = std::to_string(f.line());
-    // A text that is no number is never read as its leading digits or as 0,
-    // nor a number beyond the double range stopped on as an arithmetic error.
-    for (const FieldRule& r : rules) {
-        const std::string& text = f.text(r.field);
-        const bool tooLarge = r.field == f.tooLargeField();
-        if (!tooLarge && (text.empty() || runtime::fieldNumber(text))) continue;
-        const inputfile::LineProblem problem =
-            tooLarge ? inputfile::TooLargeNumberProblem(f.line(), r.field, text, r.name, r.englishName)
-                     : inputfile::NotANumberProblem(f.line(), r.field, text, r.name, r.englishName);
-        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
-                                    " " + problem.finnish + "." + lineFeed + "Korjaa laattatiedoston rivi.",
-                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key + ": " +
-                                    problem.english + "." + lineFeed + "Correct the line of the slab catalogue."};
-    }
-    // The line ends after its last field, or with "/" and a comment: a
-    // number written with a decimal comma ("60,5") reads as two fields, and
-    // the one it leaves over is named rather than dropped.
-    const FieldRule& last = rules[N - 1];
-    std::string rest = f.text(last.field + 1);
-    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
-    if (const std::size_t at = rest.find_first_not_of(" \t"); at != std::string::npos && rest[at] != '/') {
-        const std::string field = std::to_string(last.field);
-        const std::string quoted = runtime::quotedText(rest.substr(at));
-        const bool comma = inputfile::CutByDecimalComma(rest);
-        return runtime::Message{"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key +
-                                    " kentän " + field + " (" + last.name + ") jälkeen on vielä " + quoted +
-                                    " (rivillä on " + field + " kenttää" + (comma ? "; desimaalierotin on piste" : "") +
-                                    ")." + lineFeed + "Korjaa laattatiedoston rivi.",
-                                "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key +
-                                    ": after field " + field + " (" + last.englishName + ") the line still holds " +
-                                    quoted + " (the line has " + field + " fields" +
-                                    (comma ? "; the decimal mark is a point" : "") + ")." + lineFeed +
-                                    "Correct the line of the slab catalogue."};
-    }
     for (const FieldRule& r : rules) {
         const double v = f.value(r.field);
         if (std::isfinite(v) && (r.above ? v > r.least : v >= r.least) && v <= largestCatalogueValue) continue;
@@ -284,7 +239,11 @@ model::SlabSectionColumns sectionColumns(const CatalogueFile& f) {
 template <std::size_t N>
 std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::string& key,
                                             const FieldRule (&rules)[N], bool slabLine) {
-    if (auto message = unsoundLine(f, key, rules)) return message;
+    // Its fields as the start-up judged them (a missing field is named as
+    // such, never as the 0 it reads as), then their values.
+    if (auto fault = FindCatalogueLineFault(slabLine, f.line(), f.lineText()))
+        return CatalogueLineMessage(f.path(), key, fault->problem);
+    if (auto message = valueOutsideItsRange(f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
         slabLine ? model::slabSectionBreach(sectionColumns(f)) : model::strandLineBreach(f.value(2), f.value(3), f.value(5), f.value(6));
     if (breach) return brokenRuleMessage(f.path(), f.line(), key, *breach);
@@ -509,16 +468,44 @@ void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileRea
                        int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
                        const std::vector<std::string>& defaults, int16_t& errorFlag) {
     report.tabsAreBlanks = true;
+    report.keepTooLargeNumbers = true;
     inputfile::ReadDataLine(report, file, lineCounter, fieldCount, values, texts, defaults, errorFlag);
 }
 
-std::string CatalogueFieldName(bool slabLine, int field, int16_t language) {
-    auto find = [&](const auto& rules) -> std::string {
-        for (const FieldRule& r : rules)
-            if (r.field == field) return language == 1 ? r.englishName : r.name;
-        return {};
-    };
-    return slabLine ? find(slabRules) : find(strandRules);
+std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, std::string_view lineText) {
+    const int last = slabLine ? slabFieldCount : strandFieldCount;
+    const std::size_t dataEnd = std::min(lineText.find('/'), lineText.size());
+    std::size_t at = 0;
+    for (int k = 1; k <= last; ++k) {
+        const std::string fi = catalogueFieldName(slabLine, k, 0), en = catalogueFieldName(slabLine, k, 1);
+        const std::size_t from = std::min(lineText.find_first_not_of(" \t", at), dataEnd);
+        if (from == dataEnd) {
+            if (k == 1) return std::nullopt;  // no key: no line of a type
+            const std::string n = std::to_string(k);
+            return CatalogueLineFault{
+                {line, "kenttä " + n + " (" + fi + ") puuttuu", "field " + n + " (" + en + ") is missing"}, true};
+        }
+        at = std::min(lineText.find_first_of(" \t/", from), dataEnd);
+        if (k == 1) continue;
+        const std::string_view text = lineText.substr(from, at - from);
+        if (text.find(',') != std::string_view::npos)
+            return CatalogueLineFault{inputfile::NotANumberProblem(line, k, text, fi, en)};
+        if (auto problem = inputfile::NumberFieldProblem(line, k, text, fi, en)) return CatalogueLineFault{*problem};
+    }
+    if (auto problem = inputfile::LeftoverTextProblem(line, last, lineText.substr(at),
+                                                      catalogueFieldName(slabLine, last, 0),
+                                                      catalogueFieldName(slabLine, last, 1)))
+        return CatalogueLineFault{*problem};
+    return std::nullopt;
+}
+
+runtime::Message CatalogueLineMessage(const std::string& file, const std::string& key,
+                                      const inputfile::LineProblem& problem) {
+    const std::string line = std::to_string(problem.line);
+    return {"*** VIRHE ***: Laattatiedoston " + file + " rivillä " + line + " tunnuksen " + key + " " +
+                problem.finnish + "." + lineFeed + "Korjaa laattatiedoston rivi.",
+            "*** ERROR ***: slab catalogue " + file + ", line " + line + ", " + key + ": " + problem.english + "." +
+                lineFeed + "Correct the line of the slab catalogue."};
 }
 
 void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages, int16_t side, int16_t& status) {

@@ -13,7 +13,9 @@
 // one is read.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inputfile/data_line.h"
@@ -56,14 +58,31 @@ void CheckStrandDesignations(model::ProjectModel& m, runtime::Messages& messages
 // Reads the next line of the slab catalogue as every reader of it does (the
 // start-up's list of slab types, which the windows offer, and each
 // calculation): inputfile::ReadDataLine with a tab between fields standing
-// for a blank.
+// for a blank, a number beyond the double range kept as its text (value
+// NaN) for FindCatalogueLineFault to name.
 void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileReader& file, int16_t& lineCounter,
                        int fieldCount, std::vector<double>& values, std::vector<std::string>& texts,
                        const std::vector<std::string>& defaults, int16_t& errorFlag);
 
-// The name in messages of field k (from 2) of a strand line (slabLine
-// false: 2..6) or a slab line (2..17) of the catalogue, in the language
-// (1 English); empty for a field the calculation does not read as a number.
-std::string CatalogueFieldName(bool slabLine, int field, int16_t language);
+// What the start-up and every calculation find wrong with a line of the
+// catalogue (line: its number in the file; lineText: the line as it
+// stands) before any of its values is taken, judged on the fields between
+// blanks (a tab counts as one) up to a "/" that ends the data: a field
+// read as a number (2..6 of a strand line, 2..17 of a slab line) that the
+// line ends before (fieldMissing), that holds no number
+// (inputfile::NumberFieldProblem; a comma in it too, for the reader splits
+// the line there: "3,60" would read as 3 and a field 60) or one beyond the
+// double range, or text after the last of them
+// (inputfile::LeftoverTextProblem). Nothing for a sound line.
+struct CatalogueLineFault {
+    inputfile::LineProblem problem;
+    bool fieldMissing = false;
+};
+std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, std::string_view lineText);
+
+// The message naming the problem of a line of the catalogue file (its path),
+// the line's key among it, as the start-up and the calculation show it.
+runtime::Message CatalogueLineMessage(const std::string& file, const std::string& key,
+                                      const inputfile::LineProblem& problem);
 
 }  // namespace quorvel::library

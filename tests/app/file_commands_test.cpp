@@ -686,8 +686,9 @@ TEST_F(FileCommands, AProjectsCatalogueAndSlabTypesAreLoadedOrNamedAtOpen) {
          "P27"},
         // The catalogue named as it stands on disk, not as the project
         // names it ("HQLIB.mit").
-        {2, "HQLIB", "^Projektin ontelolaattatiedostoa HQLIB\\.MIT ei voi käyttää\\. Tiedosto .*/HQLIB\\.MIT on "
-                     "virheellinen:\r\nrivi LOPPU1 puuttuu.*Käytetään tiedostoa ONTELO\\.MIT\\.$",
+        {2, "HQLIB",
+         "^Projektin ontelolaattatiedostoa HQLIB\\.MIT ei voi käyttää\\. [^]*Laattatiedoston .*/HQLIB\\.MIT rivillä 2 "
+         "tunnuksen HQ400 kentän 6 \\(Ep\\) jälkeen on vielä \"S355\"[^]*Käytetään tiedostoa ONTELO\\.MIT\\.$",
          "P27"},
         {4, "P99 10L 0  900 20 40 1  50 7200 7200",
          "^Laattatyyppiä \"P99\" \\(Oikea ontelolaatta\\) ei ole laattatiedostossa .*/ONTELO\\.MIT\\. Laskentaa ei "

@@ -258,7 +258,7 @@ TEST_F(StartUp, AStoredDataFileOrFolderThatDoesNotLoadGivesWayToTheInstalledOne)
         std::vector<std::string> said;  // parts of the message in order, @ for the program folder
     } cases[] = {
         {"Ontelolaatat", "HQLIB.MIT", "0", "ONTELO.MIT",
-         {"tiedostoa \"HQLIB.MIT\" ei voi käyttää", "@HQLIB.MIT on virheellinen", "LOPPU1 puuttuu",
+         {"tiedostoa \"HQLIB.MIT\" ei voi käyttää", "@HQLIB.MIT rivillä 2", "jälkeen on vielä \"S355\"",
           "käytetään tiedostoa ONTELO.MIT."}},
         {"Ontelolaatat", "PUNOS.VAT", "0", "ONTELO.MIT", {"\"PUNOS.VAT\" ei voi käyttää", "@PUNOS.VAT"}},
         {"Ontelolaatat", "kef.da0", "1", "ONTELO.MIT",

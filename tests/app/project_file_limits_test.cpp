@@ -421,9 +421,10 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         // A decimal comma in the catalogue (before: l.tuki "60,5" read as 60,
         // the ",5" dropped without a word; g "3,60" cut P27's line short at
         // start-up, so the type vanished from the catalogue).
-        {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)"},
-        {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)"},
-        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", ",5", "kentän 17 (l.tuki) jälkeen", true},
+        {Door::StartUp, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)", true},
+        {Door::StartUp, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)", true},
+        {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60,5", "60,5", "kenttä 17 (l.tuki)", true},
+        {Door::Calculate, "ONTELO.MIT", 9, "3.60 4.14", "3,60 4.14", "3,60", "kenttä 13 (g)", true},
         {Door::Calculate, "ONTELO.MIT", 9, "0.5 45 60", "0.5 45 60 777", "777", "kentän 17 (l.tuki) jälkeen"},
         // A semicolon separates nothing: the field is no number.
         {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 480;5", "480;5", "kenttä 6 (Palkin leveys)"},

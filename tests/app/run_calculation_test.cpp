@@ -3,6 +3,7 @@
 // core-filling notice, table button) and the failure messages.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <cmath>
@@ -498,12 +499,23 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         std::function<void()> make;
         int16_t language;
         std::string message;  // a pattern
-    } cases[] = {
+    };
+    // The catalogue removed and put back as what put makes in the folder.
+    auto instead = [&](auto put) { return [&, put] { fs::remove(folder.path() / "ONTELO.MIT"); put(folder.path()); }; };
+    const Case cases[] = {
         {"a beam library as the catalogue", [&] { m.SlabFileName = "HQLIB.MIT"; }, 0,
          "Laskenta keskeytyi virhetoimintoon 62: datatiedosto .*/HQLIB\\.MIT loppuu ennen tietoja, jotka laskenta "
          "siitä lukee\\.$"},
-        {"the catalogue removed", [&] { fs::remove(folder.path() / "ONTELO.MIT"); }, 1,
-         "Calculation error 53: the data file .*/ONTELO\\.(MIT|mit) was not found\\.$"},
+        // Gone, or put back after the start-up as what is no file: named
+        // as the start-up names it (as it stands on disk), and the pipe's
+        // open does not wait for a writer.
+        {"the catalogue removed", instead([](const fs::path&) {}), 1, "Not found: .*/ONTELO\\.MIT\r\n$"},
+        {"a folder", instead([](const fs::path& p) { fs::create_directory(p / "ontelo.mit"); }), 1,
+         "Not a file but a folder, a device, a pipe or a broken link: .*/ontelo\\.mit\r\n$"},
+        {"a named pipe", instead([](const fs::path& p) { ASSERT_EQ(::mkfifo((p / "ONTELO.MIT").c_str(), 0600), 0); }),
+         0, "Ei tiedosto vaan kansio, laite, putki tai katkennut linkki: .*/ONTELO\\.MIT\r\n$"},
+        {"a link loop", instead([](const fs::path& p) { fs::create_symlink("ONTELO.MIT", p / "ONTELO.MIT"); }), 1,
+         "Not a file but a folder, a device, a pipe or a broken link: .*/ONTELO\\.MIT\r\n$"},
         {"the work folder removed", [&] { m.WorkPath = folder.dataPath() + "poistettu/"; }, 0,
          "Laskenta keskeytyi virhetoimintoon 76: työkansiota .*/poistettu/ ei ole\\.$"},
     };
@@ -523,6 +535,8 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         const std::string& last = ui.messages().back().text;
         EXPECT_TRUE(std::regex_search(last, std::regex("(^|\r\n\r\n)" + c.message))) << last;
         m = before;
+        fs::remove_all(folder.path() / "ontelo.mit");
+        fs::remove(folder.path() / "ONTELO.MIT");
         folder.writeRaw("ONTELO.MIT", catalogue);
     }
     ui.clearMessages();

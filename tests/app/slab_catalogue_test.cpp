@@ -163,7 +163,11 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
 // slab type or strand key both read the later (the start-up names the two
 // lines); a slab line with too few fields is named and not offered. The
 // later P27 line has its strand axis (field 16) at 47 mm instead of 45, the
-// later key "0" line the diameter 12.7 mm instead of 12.5.
+// later key "0" line the diameter 12.7 mm instead of 12.5. A line that
+// cannot serve gets one verdict in the same words from both: the start-up
+// refuses the catalogue as the calculation refuses the line (a missing
+// field is named by the start-up, the type not offered), and a missing
+// field is never called a 0 out of its range.
 TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
     std::string tabbed = slabLine("P27", "265");
     std::replace(tabbed.begin(), tabbed.end(), ' ', '\t');
@@ -175,6 +179,7 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
         const char* note;  // what the start-up says, after the file's name
         double axis;       // P27's strand axis, mm, at start-up and in the calculation
         double diameter;   // the diameter of key 0, mm
+        const char* refused = "";  // the verdict on P27's or key 0's line, in both readers' message
     } rows[] = {
         {"tabs", {strandPart[0], strandPart[1], strandPart[2], heading, tabbed, "LOPPU"}, {"P27"}, "", 45, 12.5},
         {"two P27 lines",
@@ -194,9 +199,24 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
          {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P16", "160").substr(0, 60),
           slabLine("P27", "265"), "LOPPU"},
          {"P27"},
-         "\r\nline 5: the line holds too few numbers: 16 of 17; slab type P16 is not offered.",
+         "\r\nline 5: field 17 (l.tuki) is missing; slab type P16 is not offered.",
          45,
          12.5},
+        {"g with a decimal comma",
+         {strandPart[0], strandPart[1], strandPart[2], heading,
+          "P27 6 265 35 190 105 30 135 105 1200 20 110 3,60 4.14 0.5 45 60", "LOPPU"},
+         {}, "", 0, 0, "line 5, P27: field 13 (g) \"3,60\" is not a number (the decimal mark is a point)."},
+        {"a field after the last",
+         {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265") + " 777", "LOPPU"},
+         {}, "", 0, 0, "line 5, P27: after field 17 (l.tuki) the line still holds \"777\": the line has 17 fields."},
+        {"a number beyond the double range",
+         {strandPart[0], "0 12.5 93 1e400 3.2 195000", strandPart[2], heading, slabLine("P27", "265"), "LOPPU"},
+         {}, "", 0, 0, "line 2, 0: field 4 (fpk) \"1e400\" is not a usable number (too large)."},
+        {"P27 ends before its last field",
+         {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265").substr(0, 60) + " / 60",
+          slabLine("P32", "320"), "LOPPU"},
+         {"P32"}, "\r\nline 5: field 17 (l.tuki) is missing; slab type P27 is not offered.", 0, 0,
+         "line 5, P27: field 17 (l.tuki) is missing."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -206,23 +226,38 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
         folder.writeRaw("ONTELO.MIT", bytes);
         folder.write("PUNOS.VAT", {"DATA", "LOPPU"});
         model::ProjectModel m = modelFor(folder);
-        const std::optional<runtime::Message> note = LoadSlabCatalogue(m);
+        std::optional<runtime::Message> note;
+        std::string startUpRefusal;
+        try {
+            note = LoadSlabCatalogue(m);
+        } catch (const DataFileError& e) {
+            startUpRefusal = e.text(1);
+        }
         EXPECT_EQ(note ? note->english : "",
                   *row.note ? "The slab catalogue " + folder.dataPath() + "ONTELO.MIT:" + row.note : "");
         std::vector<std::string> offered;
         for (const model::SlabTypeRecord& record : m.SlabCatalogue) offered.push_back(record.Name);
         EXPECT_EQ(offered, row.offered);
-        ASSERT_NE(m.SlabCatalogue.find("P27"), nullptr);
-        EXPECT_FLOAT_EQ(m.SlabCatalogue.find("P27")->DefaultSupportLength, static_cast<float>(row.axis));
-        ASSERT_EQ(m.SlabCatalogue.strandTypes().size(), 2u);  // the title line's key and "0"
-        EXPECT_EQ(m.SlabCatalogue.strandTypes()[1].diameter, row.diameter);
-
         m.SlabTypeName(1) = "P27";
         m.BottomStrandType(1) = "0";
         m.TopStrandType(1) = "";
         runtime::Messages messages;
         int16_t status = 0;
         library::ReadSlabAndStrandData(m, messages, 1, status);
+        if (*row.refused) {
+            EXPECT_EQ(status, -1);
+            ASSERT_FALSE(messages.empty());
+            const std::string& verdict = messages.back().english;
+            EXPECT_NE(verdict.find(folder.dataPath() + "ONTELO.MIT, " + row.refused), std::string::npos) << verdict;
+            EXPECT_EQ(verdict.find("not allowed"), std::string::npos) << verdict;
+            EXPECT_EQ(startUpRefusal, *row.note ? "" : verdict);
+            continue;
+        }
+        ASSERT_EQ(startUpRefusal, "");
+        ASSERT_NE(m.SlabCatalogue.find("P27"), nullptr);
+        EXPECT_FLOAT_EQ(m.SlabCatalogue.find("P27")->DefaultSupportLength, static_cast<float>(row.axis));
+        ASSERT_EQ(m.SlabCatalogue.strandTypes().size(), 2u);  // the title line's key and "0"
+        EXPECT_EQ(m.SlabCatalogue.strandTypes()[1].diameter, row.diameter);
         ASSERT_EQ(status, 0) << (messages.empty() ? "" : messages[0].english);
         EXPECT_EQ(m.BottomStrandAxisDistance(1), row.axis);
         EXPECT_EQ(m.BottomStrandDiameter(1), row.diameter);
