@@ -188,12 +188,21 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         ParseDataFields(report, n, rest, values, texts, defaults, groupFlag);
         if (groupFlag == 1) {
             // A tab before the parameters joined two of the record's own
-            // fields, which the parameters' short line then shows.
+            // fields, which the parameters' short line then shows; a decimal
+            // comma among them put its decimals into the count.
             const runtime::Message tab = rest.find('\t') == std::string::npos ? TabNote(lineText) : runtime::Message{};
+            const auto cut = FindDecimalCommaCut(lineText, position + 2);
             if (report.problems && !report.problems->empty() && report.problems->back().line == 0) {
                 report.problems->back().line = lineCounter;
                 report.problems->back().finnish += tab.finnish;
                 report.problems->back().english += tab.english;
+                if (cut) report.problems->pop_back();
+            }
+            if (cut) {
+                const std::string_view field = cut->place == 2 ? "BeamCategory" : cut->place == 3 ? "SlabsOnLedge" : "";
+                const model::FieldName name = recordFieldName(cut->place, position);
+                reportProblem(report, record, DecimalCommaProblem(lineCounter, *cut, name.finnish, name.english, field),
+                              errorFlag);
             }
             report.errorLog.write("Virhe rivillä " + runtime::numberStr(lineCounter, NumberKind::Integer) + " ");
             errorFlag = 1;

@@ -399,6 +399,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 4, "900 20 40", "900 20,5 40", "20,5", "kenttä 5 (Jännityshäviö, vasen)",
          true},
         {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600,5 480", "600,5", "kenttä 5 (Palkin korkeus)", true},
+        {Door::Open, "concrete_middle_beam.dat", 9, "2 0 2", "2 0,5 2", "0,5", "kenttä 3 (Laatat leuan päällä)", true},
         {Door::Open, "concrete_middle_beam.dat", 8, "7200 50", "7200,5 50", "7200,5", "kenttä 3 (Palkin jänneväli)", true},
         // A tab separates no fields: the short line says it holds one.
         {Door::Open, "concrete_middle_beam.dat", 11, " 5 491", " 5\t491", nullptr,
