@@ -36,7 +36,8 @@ void reportProblem(DataLineReporting& report, const RecordPlace& record, LinePro
 
 // Whether a field of the section record is a number (whole: a whole
 // number); a field that is not (or holds one beyond the double range) is
-// named (place: its place on the line) and flags the record.
+// named (place: its place on the line) and flags the record. A number
+// that is not whole is named and still taken.
 bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
                  std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag,
                  bool whole = false) {
@@ -47,7 +48,9 @@ bool numberField(DataLineReporting& report, const RecordPlace& record, int place
     found->finnish += tab.finnish;
     found->english += tab.english;
     reportProblem(report, record, std::move(*found), errorFlag);
-    return false;
+    // A number that is not whole is still a number: its whole part reads
+    // the record as before.
+    return whole && !NumberFieldProblem(record.line, place, text, "", "");
 }
 
 // A problem of the section record, said where it stands (the beam

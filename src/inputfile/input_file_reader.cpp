@@ -459,7 +459,10 @@ private:
         problem->finnish += tab.finnish;
         problem->english += tab.english;
         raise(std::move(*problem));
-        return std::nan("");
+        // A number that is not whole is still a number: its whole part
+        // reads the lines a count says follow.
+        const bool aNumber = whole && !NumberFieldProblem(counter_, k + place_, t(k), "", "");
+        return aNumber ? values_[static_cast<std::size_t>(k)] : std::nan("");
     }
     void notANumber(int place, const std::string& text, std::string_view field, int element) {
         const model::FieldName name = model::fieldName(field, element, m_.Family());
