@@ -215,7 +215,8 @@ std::optional<DecimalCommaCut> FindDecimalCommaCut(const std::string& line, int 
         if (splitFields(k, line, values, texts, defaults, true)) return std::nullopt;  // the line ends first
         const std::string& field = texts[static_cast<std::size_t>(k)];
         const std::string& rest = texts[static_cast<std::size_t>(k) + 1];
-        if (CutByDecimalComma(rest) && !field.empty() && isDigit(field.back()))
+        if (CutByDecimalComma(rest) && !field.empty() && isDigit(field.back()) &&
+            !NumberFieldProblem(0, k, field, "", ""))  // "P27,5" holds no number cut short
             return DecimalCommaCut{k, field + rest.substr(0, rest.find_first_of(" ,/", 1))};
     }
     return std::nullopt;

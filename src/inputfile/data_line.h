@@ -76,7 +76,8 @@ bool CutByDecimalComma(std::string_view rest);
 // fields of a line: the comma split it into two fields, so that the line
 // holds text after its last field. place is the field the comma ended (from
 // 1), text the number as written ("600,5" of "SUORA 2 0 2 600,5 480");
-// nothing when no field ends at a comma between two digits. A comma
+// nothing when no field that is a number ends at a comma before a digit
+// ("P27,5" is none). A comma
 // after the last field leaves its own text over (LeftoverTextProblem).
 struct DecimalCommaCut {
     int place;

@@ -89,7 +89,7 @@ public:
         const std::string catalogueLine = file_.peekLine();
         read(1);
         m_.SlabFileName = dataFileName(t(1), catalogueLine);
-        if (leftover_) leftover_->name = {"Laattatiedosto", "Slab catalogue"};
+        if (leftover_) leftover_->end.name = {"Laattatiedosto", "Slab catalogue"};
         for (int s = 1; s <= 2; ++s) {
             read(10);
             m_.SlabTypeName(s) = upper(t(1));
@@ -369,28 +369,31 @@ private:
     // never dropped. That field is named once the record has read it.
     // A number written with a decimal comma before the last field ("20,5"
     // among ten fields) leaves the last field's text over: the number is
-    // named where it stands instead.
+    // named where it stands instead, when the record reads that field as a
+    // number.
     void read(int n, bool wholeLine = true) {
         nameLeftover();
         const std::string line = file_.peekLine();
         ReadDataLine(report_, file_, counter_, n, values_, texts_, defaults_, nextFlag());
         if (!wholeLine || flags_[static_cast<std::size_t>(counter_)] != 0) return;
         if (!LeftoverTextProblem(counter_, n, t(n + 1), "", "")) return;
-        if (auto cut = FindDecimalCommaCut(line, n))
-            leftover_ = Leftover{counter_, cut->place, cut->text, {}, {}, 0, true};
-        else
-            leftover_ = Leftover{counter_, n, t(n + 1), {}};
+        leftover_ = Leftover{counter_, {n, t(n + 1)}};
+        if (auto cut = FindDecimalCommaCut(line, n)) leftover_->cut = Leftover::Place{cut->place, cut->text};
     }
     // What the line read last holds after its last field, waiting for that
-    // field's name; the field's model name when it is a number field.
+    // field's name; the field's model name when it is a number field. The
+    // same for a number a decimal comma cut before it.
     struct Leftover {
+        struct Place {
+            int place;
+            std::string text;
+            model::FieldName name = {};
+            std::string field = {};
+            int element = 0;
+        };
         int line;
-        int place;
-        std::string rest;
-        model::FieldName name;
-        std::string field = {};
-        int element = 0;
-        bool decimalComma = false;  // rest: the number at place, cut by its decimal comma
+        Place end;
+        std::optional<Place> cut = {};
     };
     std::optional<Leftover> leftover_;
     // The text left after the material values of record 8.
@@ -400,11 +403,10 @@ private:
     std::vector<std::string> sectionTexts_;
     // Field k of the line read last, read as the named field.
     void noteFieldRead(int k, std::string_view field, int element) {
-        if (leftover_ && leftover_->line == counter_ && k + place_ == leftover_->place) {
-            leftover_->name = model::fieldName(field, element, m_.Family());
-            leftover_->field = std::string(field);
-            leftover_->element = element;
-        }
+        if (!leftover_ || leftover_->line != counter_) return;
+        for (Leftover::Place* at : {&leftover_->end, leftover_->cut ? &*leftover_->cut : nullptr})
+            if (at && k + place_ == at->place) *at = {at->place, at->text, model::fieldName(field, element, m_.Family()),
+                                                      std::string(field), element};
     }
 
 public:
@@ -413,11 +415,11 @@ public:
         if (!leftover_) return;
         const Leftover l = *leftover_;
         leftover_.reset();
-        if (l.decimalComma)
-            raiseOn(l.line, DecimalCommaProblem(l.line, {l.place, l.rest}, l.name.finnish, l.name.english, l.field,
-                                                l.element));
-        else if (auto problem = LeftoverTextProblem(l.line, l.place, l.rest, l.name.finnish, l.name.english,
-                                                    l.field, l.element))
+        if (l.cut && !l.cut->field.empty())
+            raiseOn(l.line, DecimalCommaProblem(l.line, {l.cut->place, l.cut->text}, l.cut->name.finnish,
+                                                l.cut->name.english, l.cut->field, l.cut->element));
+        else if (auto problem = LeftoverTextProblem(l.line, l.end.place, l.end.text, l.end.name.finnish,
+                                                    l.end.name.english, l.end.field, l.end.element))
             raiseOn(l.line, std::move(*problem));
     }
 
