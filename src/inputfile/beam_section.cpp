@@ -68,12 +68,13 @@ void reportProblem(DataLineReporting& report, const RecordPlace& record, LinePro
         report.messages->push_back({"Rivi " + l + ": " + problem.finnish, "Line " + l + ": " + problem.english});
 }
 
-// The name of field k of the record's own numbers, before its
-// parameters (position + 1: the parameter count).
+// The model field of field k of the record's own numbers (the category
+// and the ledge flag), and its name, for the fields before the parameters
+// (position + 1: the parameter count).
+std::string_view recordField(int k) { return k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : ""; }
 model::FieldName recordFieldName(int k, int position) {
     if (k == 1) return {"Palkkityyppi", "Beam type"};
-    if (k == 2) return model::fieldName("BeamCategory");
-    if (k == 3) return model::fieldName("SlabsOnLedge");
+    if (k == 2 || k == 3) return model::fieldName(recordField(k));
     if (k == position + 1) return {"Poikkileikkauksen mittojen lkm", "Number of section dimensions"};
     if (k == 4) return {"Laattojen alapinnan taso", "Level of the slab bottoms"};
     return {"Saumavalu", "Joint grout"};
@@ -156,9 +157,8 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         // category, the flag and the count are whole numbers: one that is
         // not is named, never cut to its whole part.
         for (int k = 2; k <= position + 1; ++k) {
-            const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
             const bool whole = k <= 3 || k == position + 1;
-            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], field, 0,
+            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], recordField(k), 0,
                              recordFieldName(k, position), errorFlag, whole))
                 values[static_cast<std::size_t>(k)] = 0;
         }
@@ -202,9 +202,9 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                 if (cut) report.problems->pop_back();
             }
             if (cut) {
-                const std::string_view field = cut->place == 2 ? "BeamCategory" : cut->place == 3 ? "SlabsOnLedge" : "";
                 const model::FieldName name = recordFieldName(cut->place, position);
-                reportProblem(report, record, DecimalCommaProblem(lineCounter, *cut, name.finnish, name.english, field),
+                reportProblem(report, record,
+                              DecimalCommaProblem(lineCounter, *cut, name.finnish, name.english, recordField(cut->place)),
                               errorFlag);
             }
             report.errorLog.write("Virhe rivillä " + runtime::numberStr(lineCounter, NumberKind::Integer) + " ");
@@ -230,7 +230,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                 // where it stands.
                 if (auto cut = FindDecimalCommaCut(lineText, n + position + 1)) {
                     const int parameter = cut->place - position - 1;
-                    field = cut->place == 2 ? "BeamCategory" : cut->place == 3 ? "SlabsOnLedge" : "";
+                    field = recordField(cut->place);
                     element = 0;
                     name = recordFieldName(cut->place, position);
                     if (parameter >= 1 && static_cast<std::size_t>(parameter) <= fields.size()) {
