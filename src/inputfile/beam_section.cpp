@@ -34,14 +34,23 @@ struct RecordPlace {
 
 void reportProblem(DataLineReporting& report, const RecordPlace& record, LineProblem problem, int16_t& errorFlag);
 
-// Whether a field of the section record is a number; a field that is not
-// (or holds one beyond the double range) is named (place: its place on the line) and flags the record.
+// Whether a field of the section record is a number (whole: a whole
+// number); a field that is not (or holds one beyond the double range) is
+// named (place: its place on the line) and flags the record. A number
+// that is not whole is named and still taken.
 bool numberField(DataLineReporting& report, const RecordPlace& record, int place, const std::string& text,
-                 std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag) {
-    auto found = NumberFieldProblem(record.line, place, text, name.finnish, name.english, field, element);
+                 std::string_view field, int element, const model::FieldName& name, int16_t& errorFlag,
+                 bool whole = false) {
+    auto found = (whole ? WholeNumberFieldProblem : NumberFieldProblem)(record.line, place, text, name.finnish,
+                                                                        name.english, field, element);
     if (!found) return true;
+    const runtime::Message tab = TabNote(text);
+    found->finnish += tab.finnish;
+    found->english += tab.english;
     reportProblem(report, record, std::move(*found), errorFlag);
-    return false;
+    // A number that is not whole is still a number: its whole part reads
+    // the record as before.
+    return whole && !NumberFieldProblem(record.line, place, text, "", "");
 }
 
 // A problem of the section record, said where it stands (the beam
@@ -59,6 +68,18 @@ void reportProblem(DataLineReporting& report, const RecordPlace& record, LinePro
         report.messages->push_back({"Rivi " + l + ": " + problem.finnish, "Line " + l + ": " + problem.english});
 }
 
+// The model field of field k of the record's own numbers (the category
+// and the ledge flag), and its name, for the fields before the parameters
+// (position + 1: the parameter count).
+std::string_view recordField(int k) { return k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : ""; }
+model::FieldName recordFieldName(int k, int position) {
+    if (k == 1) return {"Palkkityyppi", "Beam type"};
+    if (k == 2 || k == 3) return model::fieldName(recordField(k));
+    if (k == position + 1) return {"Poikkileikkauksen mittojen lkm", "Number of section dimensions"};
+    if (k == 4) return {"Laattojen alapinnan taso", "Level of the slab bottoms"};
+    return {"Saumavalu", "Joint grout"};
+}
+
 }  // namespace
 
 bool namesBeamLibrary(const model::ProjectModel& m) {
@@ -68,8 +89,9 @@ bool namesBeamLibrary(const model::ProjectModel& m) {
 }
 
 void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime::TextFileReader& inputFile,
-                     int16_t& lineCounter, int16_t& errorFlag) {
+                     int16_t& lineCounter, int16_t& errorFlag, std::vector<std::string>* typedTexts) {
     errorFlag = 0;
+    if (typedTexts) typedTexts->clear();
     // Fresh work arrays on every call: nothing of an earlier record can
     // stand in for a parameter this record does not give.
     std::vector<double> values(31, 0.0);
@@ -78,6 +100,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
     int16_t lineFlag = 0;
     int position = 3;
     RecordPlace record{lineCounter};
+    std::string lineText;  // the record's line as it stands
 
     try {
         if (namesBeamLibrary(m)) {
@@ -96,6 +119,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             DataLineReporting libraryReport = report;
             if (report.problems) libraryReport.problems = &libraryProblems;
             do {
+                lineText = library.peekLine();
                 ReadDataLine(libraryReport, library, libraryCounter, 6, values, texts, defaults, lineFlag);
             } while (texts[1] != "LOPPU" && texts[1] != wanted);
             if (texts[1] == "LOPPU") {
@@ -121,6 +145,7 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
                             "line " + n + " of the beam library " + libraryName + ", "};
         } else {
             m.CurrentFileNumber = 1;
+            lineText = inputFile.peekLine();
             ReadDataLine(report, inputFile, lineCounter, 4, values, texts, defaults, lineFlag);
             errorFlag = lineFlag;
         }
@@ -128,18 +153,16 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         // The record's own numbers: the category, the ledge flag (a
         // library's line then gives the slab bottom level and the joint
         // width) and the parameter count. Its structure needs the counts: a
-        // text that is no number stands as 0 there, the record refused.
+        // text that is no number stands as 0 there, the record refused. The
+        // category, the flag and the count are whole numbers: one that is
+        // not is named, never cut to its whole part.
         for (int k = 2; k <= position + 1; ++k) {
-            const bool library = position == 5;
-            const std::string_view field = k == 2 ? "BeamCategory" : k == 3 ? "SlabsOnLedge" : "";
-            const model::FieldName name =
-                k <= 3                 ? model::fieldName(field)
-                : k == position + 1    ? model::FieldName{"Poikkileikkauksen mittojen lkm", "Number of section dimensions"}
-                : library && k == 4    ? model::FieldName{"Laattojen alapinnan taso", "Level of the slab bottoms"}
-                                       : model::FieldName{"Saumavalu", "Joint grout"};
-            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], field, 0, name, errorFlag))
+            const bool whole = k <= 3 || k == position + 1;
+            if (!numberField(report, record, k, texts[static_cast<std::size_t>(k)], recordField(k), 0,
+                             recordFieldName(k, position), errorFlag, whole))
                 values[static_cast<std::size_t>(k)] = 0;
         }
+        if (typedTexts) *typedTexts = {texts[2], texts[3]};
 
         m.BeamCategory = static_cast<double>(runtime::floorToInt32(values[2]));
         m.SlabsOnLedge = runtime::toInt16(std::floor(values[3]));
@@ -167,8 +190,23 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         int16_t groupFlag = 0;
         ParseDataFields(report, n, rest, values, texts, defaults, groupFlag);
         if (groupFlag == 1) {
-            if (report.problems && !report.problems->empty() && report.problems->back().line == 0)
+            // A tab before the parameters joined two of the record's own
+            // fields, which the parameters' short line then shows; a decimal
+            // comma among them put its decimals into the count.
+            const runtime::Message tab = rest.find('\t') == std::string::npos ? TabNote(lineText) : runtime::Message{};
+            const auto cut = FindDecimalCommaCut(lineText, position + 2);
+            if (report.problems && !report.problems->empty() && report.problems->back().line == 0) {
                 report.problems->back().line = lineCounter;
+                report.problems->back().finnish += tab.finnish;
+                report.problems->back().english += tab.english;
+                if (cut) report.problems->pop_back();
+            }
+            if (cut) {
+                const model::FieldName name = recordFieldName(cut->place, position);
+                reportProblem(report, record,
+                              DecimalCommaProblem(lineCounter, *cut, name.finnish, name.english, recordField(cut->place)),
+                              errorFlag);
+            }
             report.errorLog.write("Virhe rivillä " + runtime::numberStr(lineCounter, NumberKind::Integer) + " ");
             errorFlag = 1;
         } else {
@@ -187,14 +225,33 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
             }
             if (auto problem = LeftoverTextProblem(lineCounter, n + position + 1,
                                                    texts[static_cast<std::size_t>(n) + 1], name.finnish,
-                                                   name.english, field, element))
+                                                   name.english, field, element)) {
+                // A number written with a decimal comma left it: named
+                // where it stands.
+                if (auto cut = FindDecimalCommaCut(lineText, n + position + 1)) {
+                    const int parameter = cut->place - position - 1;
+                    field = recordField(cut->place);
+                    element = 0;
+                    name = recordFieldName(cut->place, position);
+                    if (parameter >= 1 && static_cast<std::size_t>(parameter) <= fields.size()) {
+                        field = fields[static_cast<std::size_t>(parameter) - 1].name;
+                        element = fields[static_cast<std::size_t>(parameter) - 1].element;
+                        name = model::fieldName(field, element, family);
+                    } else if (parameter >= 1) {
+                        name = {"Poikkileikkauksen mitta " + std::to_string(parameter),
+                                "Section dimension " + std::to_string(parameter)};
+                    }
+                    problem = DecimalCommaProblem(lineCounter, *cut, name.finnish, name.english, field, element);
+                }
                 reportProblem(report, record, std::move(*problem), errorFlag);
+            }
         }
 
         if (known) {
             const auto fields = namedSectionParameterFields(m, family);
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 const bool given = i + 1 <= static_cast<std::size_t>(n);
+                if (typedTexts) typedTexts->push_back(given ? texts[i + 1] : std::string());
                 double v = given ? values[i + 1] : 0.0;
                 if (given && !numberField(report, record, static_cast<int>(i) + position + 2, texts[i + 1],
                                           fields[i].name, fields[i].element,

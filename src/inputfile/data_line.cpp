@@ -106,21 +106,23 @@ std::optional<int> splitFields(int fieldCount, const std::string& line, std::vec
 // after found of the needed fields.
 void reportShortLine(DataLineReporting& report, const std::string& lineText, int lineNumber, int found,
                      int needed) {
+    const runtime::Message tab = TabNote(lineText);
     const std::string finnish = lineText + "\r\n" + (lineNumber > 0 ? "Rivillä " + num(lineNumber) : "rivillä") +
-                                " liian vähän lukuja: " + num(found) + " < " + num(needed);
+                                " liian vähän lukuja: " + num(found) + " < " + num(needed) + tab.finnish;
     report.errorLog.write(finnish);
     if (report.problems) {
         report.problems->push_back({lineNumber, "rivillä on liian vähän lukuja: " + std::to_string(found) +
-                                                    ", tarvitaan " + std::to_string(needed),
+                                                    ", tarvitaan " + std::to_string(needed) + tab.finnish,
                                     "the line holds too few numbers: " + std::to_string(found) + " of " +
-                                        std::to_string(needed)});
+                                        std::to_string(needed) + tab.english});
         return;
     }
     if (report.messages)
         report.messages->push_back(
             {finnish, lineText + "\r\n" +
                           (lineNumber > 0 ? "Line " + std::to_string(lineNumber) + " holds" : "The line holds") +
-                          " too few numbers: " + std::to_string(found) + " < " + std::to_string(needed)});
+                          " too few numbers: " + std::to_string(found) + " < " + std::to_string(needed) +
+                          tab.english});
 }
 
 // The line as it is split: tabs as blanks where the reader takes them so.
@@ -191,6 +193,46 @@ LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, c
                                    const std::string& englishName, std::string_view field, int element) {
     return fieldProblem(line, place, text, finnishName, englishName, field, element, "kokonaisluku",
                         "a whole number");
+}
+
+std::optional<LineProblem> WholeNumberFieldProblem(int line, int place, std::string_view text,
+                                                   const std::string& finnishName, const std::string& englishName,
+                                                   std::string_view field, int element) {
+    if (auto problem = NumberFieldProblem(line, place, text, finnishName, englishName, field, element)) return problem;
+    const std::optional<double> v = text.empty() ? std::nullopt : runtime::fieldNumber(text);
+    if (v && *v != std::floor(*v))
+        return NotAWholeNumberProblem(line, place, text, finnishName, englishName, field, element);
+    return std::nullopt;
+}
+
+runtime::Message TabNote(std::string_view line) {
+    if (line.find('\t') == std::string_view::npos) return {};
+    return {" (rivillä on sarkain, joka ei erota kenttiä)", " (the line holds a tab, which separates no fields)"};
+}
+
+std::optional<DecimalCommaCut> FindDecimalCommaCut(const std::string& line, int fieldCount) {
+    // Field k ended at a comma right before a digit when the rest of the
+    // line after k fields keeps that comma in front (splitFields).
+    std::vector<double> values(static_cast<std::size_t>(std::max(fieldCount, 1)) + 1);
+    std::vector<std::string> texts(values.size() + 1);
+    const std::vector<std::string> defaults(values.size());
+    for (int k = 1; k < fieldCount; ++k) {
+        if (splitFields(k, line, values, texts, defaults, true)) return std::nullopt;  // the line ends first
+        const std::string& field = texts[static_cast<std::size_t>(k)];
+        const std::string& rest = texts[static_cast<std::size_t>(k) + 1];
+        if (CutByDecimalComma(rest) && !field.empty() && isDigit(field.back()) &&
+            !NumberFieldProblem(0, k, field, "", ""))  // "P27,5" holds no number cut short
+            return DecimalCommaCut{k, field + rest.substr(0, rest.find_first_of(" ,/", 1))};
+    }
+    return std::nullopt;
+}
+
+LineProblem DecimalCommaProblem(int line, const DecimalCommaCut& cut, const std::string& finnishName,
+                                const std::string& englishName, std::string_view field, int element) {
+    LineProblem problem = NotANumberProblem(line, cut.place, cut.text, finnishName, englishName, field, element);
+    problem.finnish += " (desimaalierotin on piste)";
+    problem.english += " (the decimal mark is a point)";
+    return problem;
 }
 
 bool CutByDecimalComma(std::string_view rest) { return rest.size() >= 2 && rest[0] == ',' && isDigit(rest[1]); }

@@ -54,6 +54,13 @@ LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, co
 // that is not whole ("5.5" bars): it is named, never rounded.
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field = {}, int element = 0);
+// What is wrong with a field that holds a count, a class or a flag, read
+// whole as a number: what NumberFieldProblem names, or a number that is
+// not whole (NotAWholeNumberProblem); nothing for a whole number or an
+// empty field.
+std::optional<LineProblem> WholeNumberFieldProblem(int line, int place, std::string_view text,
+                                                   const std::string& finnishName, const std::string& englishName,
+                                                   std::string_view field = {}, int element = 0);
 // What is wrong with a field read whole as a number (runtime::fieldNumber):
 // a text that is no number or a number beyond the double range, named as
 // above; nothing for a number or an empty field.
@@ -67,6 +74,23 @@ std::optional<LineProblem> NumberFieldProblem(int line, int place, std::string_v
 // "480, 5" leaves " 5").
 bool CutByDecimalComma(std::string_view rest);
 
+// A number written with a decimal comma among the first fieldCount - 1
+// fields of a line: the comma split it into two fields, so that the line
+// holds text after its last field. place is the field the comma ended (from
+// 1), text the number as written ("600,5" of "SUORA 2 0 2 600,5 480");
+// nothing when no field that is a number ends at a comma before a digit
+// ("P27,5" is none). A comma
+// after the last field leaves its own text over (LeftoverTextProblem).
+struct DecimalCommaCut {
+    int place;
+    std::string text;
+};
+std::optional<DecimalCommaCut> FindDecimalCommaCut(const std::string& line, int fieldCount);
+// The field a decimal comma cut, named with the number as written and
+// said to want a decimal point.
+LineProblem DecimalCommaProblem(int line, const DecimalCommaCut& cut, const std::string& finnishName,
+                                const std::string& englishName, std::string_view field = {}, int element = 0);
+
 // What a line holds after its last field (rest: texts(n+1) of the split),
 // named with the line, the field it follows (its place on the line, from
 // 1, and its name in each language) and the text: nothing when the line
@@ -77,6 +101,12 @@ bool CutByDecimalComma(std::string_view rest);
 std::optional<LineProblem> LeftoverTextProblem(int line, int place, std::string_view rest,
                                                const std::string& finnishName, const std::string& englishName,
                                                std::string_view field = {}, int element = 0);
+
+// What a message about the fields of a line adds when the line holds a
+// tab, which separates no fields (unless tabsAreBlanks): a field and the
+// one after it read as one ("SUORA<tab>2"). Empty texts for a line
+// without a tab.
+runtime::Message TabNote(std::string_view line);
 
 // Where a short line is reported: as a message for the user in messages,
 // or, when problems is set, as an entry of that list (the reader then says

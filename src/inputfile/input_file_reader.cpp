@@ -89,7 +89,7 @@ public:
         const std::string catalogueLine = file_.peekLine();
         read(1);
         m_.SlabFileName = dataFileName(t(1), catalogueLine);
-        if (leftover_) leftover_->name = {"Laattatiedosto", "Slab catalogue"};
+        if (leftover_) leftover_->end.name = {"Laattatiedosto", "Slab catalogue"};
         for (int s = 1; s <= 2; ++s) {
             read(10);
             m_.SlabTypeName(s) = upper(t(1));
@@ -98,7 +98,7 @@ public:
             m_.StrandInitialStress(s) = f(4, "StrandInitialStress", s);
             m_.StrandPrestressLoss(s) = f(5, "StrandPrestressLoss", s, 100) * 0.01;  // written in per cent
             m_.SlabConcreteClass(s) = f(6, "SlabConcreteClass", s);
-            m_.ConcreteQualityClass(s + 3) = f(7, "ConcreteQualityClass", s + 3);
+            m_.ConcreteQualityClass(s + 3) = whole(7, "ConcreteQualityClass", s + 3);
             m_.CoreFillingLength(s) = f(8, "CoreFillingLength", s);
             m_.BeamSpacing(s, 1) = f(9, "BeamSpacing", decltype(m_.BeamSpacing)::elementNumber(s, 1));
             m_.BeamSpacing(s, 2) = f(10, "BeamSpacing", decltype(m_.BeamSpacing)::elementNumber(s, 2));
@@ -107,7 +107,7 @@ public:
         m_.FirstJointDistance = f(1, "FirstJointDistance", 0);
         read(5);
         m_.ToppingConcreteClass = f(1, "ToppingConcreteClass", 0);
-        m_.ConcreteQualityClass(6) = f(2, "ConcreteQualityClass", 6);
+        m_.ConcreteQualityClass(6) = whole(2, "ConcreteQualityClass", 6);
         m_.ToppingThickness = f(3, "ToppingThickness", 0);
         m_.ToppingReinforcementArea = f(4, "ToppingReinforcementArea", 0);
         m_.ToppingReinforcementStrength = f(5, "ToppingReinforcementStrength", 0);
@@ -136,7 +136,7 @@ public:
         // are not held to limits (the record's own problem says it all).
         const bool sectionRead = flags_[static_cast<std::size_t>(counter_)] == 0;
         if (sectionRead) noteSectionFields(materialLine);
-        readMaterialGroup(materialRest, materialLine, sectionRead);
+        readMaterialGroup(materialRest, materialLine, sectionRead, libraryLine);
         readReinforcement();
 
         read(2);
@@ -268,9 +268,9 @@ public:
             if (v.field == "BeamCategory" && !model::withinFieldLimit(v.field, 0, v.value)) {
                 const std::string range =
                     model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field));
-                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " ei ole rajoissa (" +
+                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + typed(v) + " ei ole rajoissa (" +
                                                 range + ")",
-                                    "the value " + shown(v.value) + " of " + caption(v, 1) + " is outside its limits (" +
+                                    "the value " + typed(v) + " of " + caption(v, 1) + " is outside its limits (" +
                                         range + ")",
                                     "BeamCategory"});
                 raiseFlag(v.line, 1);
@@ -291,9 +291,9 @@ public:
             if (!range.contains(v.value) || !model::NumberRange{}.contains(v.value)) {
                 const std::string limitText =
                     model::describeRange(range, v.scale == 100 ? std::string_view("%") : model::fieldUnit(v.field));
-                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) +
+                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + typed(v) +
                                                 " ei ole rajoissa (" + limitText + ")",
-                                    "the value " + shown(v.value) + " of " + caption(v, 1) + " is outside its limits (" +
+                                    "the value " + typed(v) + " of " + caption(v, 1) + " is outside its limits (" +
                                         limitText + ")",
                                     field, v.element});
                 raiseFlag(v.line, 1);
@@ -308,8 +308,8 @@ public:
             const double most = limit->atMostFactor * bound->value;
             if (std::fabs(v.value) <= most) continue;
             const model::FieldName words = model::boundExceededWords(*limit, v.value < 0, shown(most), family);
-            problems.push_back({v.line, "kentän " + caption(v) + " arvo " + shown(v.value) + " " + words.finnish,
-                                "the value " + shown(v.value) + " of " + caption(v, 1) + " " + words.english, field,
+            problems.push_back({v.line, "kentän " + caption(v) + " arvo " + typed(v) + " " + words.finnish,
+                                "the value " + typed(v) + " of " + caption(v, 1) + " " + words.english, field,
                                 v.element});
             raiseFlag(v.line, 1);
         }
@@ -329,6 +329,7 @@ public:
         double value;  // as the file writes it
         int line;
         double scale = 1.0;  // the file writes the field times this
+        std::string text = {};  // as the file writes it; empty: as the program writes value
     };
     const std::vector<StoredValue>& stored() const { return stored_; }
 
@@ -344,6 +345,13 @@ private:
         text.erase(0, text.find_first_not_of(' '));
         return text;
     }
+    // A value read as a message names it: as the program writes the
+    // number, or, where the file writes it otherwise ("1e-999" read as 0,
+    // "0.5"), the text as the file writes it, quoted.
+    static std::string typed(const StoredValue& v) {
+        const std::string number = shown(v.value);
+        return v.text.empty() || v.text == number ? number : runtime::quotedText(v.text);
+    }
 
 public:
     int16_t flagOf(int line) const { return flags_[static_cast<std::size_t>(line)]; }
@@ -356,34 +364,46 @@ private:
     // and a comment): what stands after them ("7200,5", whose comma
     // separates fields, leaves "5") is named with the field it follows,
     // never dropped. That field is named once the record has read it.
+    // A number written with a decimal comma before the last field ("20,5"
+    // among ten fields) leaves the last field's text over: the number is
+    // named where it stands instead, when the record reads that field as a
+    // number.
     void read(int n, bool wholeLine = true) {
         nameLeftover();
+        const std::string line = file_.peekLine();
         ReadDataLine(report_, file_, counter_, n, values_, texts_, defaults_, nextFlag());
         if (!wholeLine || flags_[static_cast<std::size_t>(counter_)] != 0) return;
-        if (LeftoverTextProblem(counter_, n, t(n + 1), "", ""))
-            leftover_ = Leftover{counter_, n, t(n + 1), {}};
+        if (!LeftoverTextProblem(counter_, n, t(n + 1), "", "")) return;
+        leftover_ = Leftover{counter_, {n, t(n + 1)}};
+        if (auto cut = FindDecimalCommaCut(line, n)) leftover_->cut = Leftover::Place{cut->place, cut->text};
     }
     // What the line read last holds after its last field, waiting for that
-    // field's name; the field's model name when it is a number field.
+    // field's name; the field's model name when it is a number field. The
+    // same for a number a decimal comma cut before it.
     struct Leftover {
+        struct Place {
+            int place;
+            std::string text;
+            model::FieldName name = {};
+            std::string field = {};
+            int element = 0;
+        };
         int line;
-        int place;
-        std::string rest;
-        model::FieldName name;
-        std::string field = {};
-        int element = 0;
+        Place end;
+        std::optional<Place> cut = {};
     };
     std::optional<Leftover> leftover_;
     // The text left after the material values of record 8.
     std::optional<LineProblem> materialLeftover_;
     int sectionLine_ = 0;
+    // The section record's numbers as its line writes them (ReadBeamSection).
+    std::vector<std::string> sectionTexts_;
     // Field k of the line read last, read as the named field.
     void noteFieldRead(int k, std::string_view field, int element) {
-        if (leftover_ && leftover_->line == counter_ && k + place_ == leftover_->place) {
-            leftover_->name = model::fieldName(field, element, m_.Family());
-            leftover_->field = std::string(field);
-            leftover_->element = element;
-        }
+        if (!leftover_ || leftover_->line != counter_) return;
+        for (Leftover::Place* at : {&leftover_->end, leftover_->cut ? &*leftover_->cut : nullptr})
+            if (at && k + place_ == at->place) *at = {at->place, at->text, model::fieldName(field, element, m_.Family()),
+                                                      std::string(field), element};
     }
 
 public:
@@ -392,8 +412,11 @@ public:
         if (!leftover_) return;
         const Leftover l = *leftover_;
         leftover_.reset();
-        if (auto problem = LeftoverTextProblem(l.line, l.place, l.rest, l.name.finnish, l.name.english, l.field,
-                                               l.element))
+        if (l.cut && !l.cut->field.empty())
+            raiseOn(l.line, DecimalCommaProblem(l.line, {l.cut->place, l.cut->text}, l.cut->name.finnish,
+                                                l.cut->name.english, l.cut->field, l.cut->element));
+        else if (auto problem = LeftoverTextProblem(l.line, l.end.place, l.end.text, l.end.name.finnish,
+                                                    l.end.name.english, l.end.field, l.end.element))
             raiseOn(l.line, std::move(*problem));
     }
 
@@ -422,50 +445,52 @@ private:
     // is flagged, the field named with the text quoted, and the value
     // taken is no number either (NaN). A field the line does not give holds
     // its default, the program's own text.
-    double number(int k, std::string_view field, int element) {
+    // A field of a count, a class or a flag (whole) holds a whole number:
+    // one that is not ("5.5" bars, "2.5" for a class) is named in the same
+    // way, never rounded or cut to its whole part.
+    double number(int k, std::string_view field, int element, bool whole = false) {
         noteFieldRead(k, field, element);
         const model::FieldName name = model::fieldName(field, element, m_.Family());
-        auto problem = NumberFieldProblem(counter_, k + place_, t(k), name.finnish, name.english, field, element);
+        auto problem = (whole ? WholeNumberFieldProblem : NumberFieldProblem)(counter_, k + place_, t(k), name.finnish,
+                                                                             name.english, field, element);
         if (!problem) return values_[static_cast<std::size_t>(k)];
+        const runtime::Message tab = TabNote(t(k));
+        problem->finnish += tab.finnish;
+        problem->english += tab.english;
         raise(std::move(*problem));
-        return std::nan("");
+        // A number that is not whole is still a number: its whole part
+        // reads the lines a count says follow.
+        const bool aNumber = whole && !NumberFieldProblem(counter_, k + place_, t(k), "", "");
+        return aNumber ? values_[static_cast<std::size_t>(k)] : std::nan("");
     }
-    void notANumber(int place, const std::string& text, std::string_view field, int element, bool whole = false) {
+    void notANumber(int place, const std::string& text, std::string_view field, int element) {
         const model::FieldName name = model::fieldName(field, element, m_.Family());
-        raise((whole ? NotAWholeNumberProblem : NotANumberProblem)(counter_, place, text, name.finnish, name.english,
-                                                                   field, element));
+        raise(NotANumberProblem(counter_, place, text, name.finnish, name.english, field, element));
     }
     // Field k of the line, noted with the model field it is stored in, so
     // that a value outside the field's limits is named with its line (the
     // file writes the field times scale).
-    Value f(int k, std::string_view field, int element, double scale = 1.0) {
-        const double v = number(k, field, element);
-        if (!std::isnan(v)) stored_.push_back({field, element, v, counter_, scale});
+    Value f(int k, std::string_view field, int element, double scale = 1.0, bool whole = false) {
+        const double v = number(k, field, element, whole);
+        if (!std::isnan(v)) stored_.push_back({field, element, v, counter_, scale, t(k)});
         return Value(v);
     }
-    // Field k as a 16-bit whole number (its whole part, or rounded), noted
-    // as f notes a field. A value no 16-bit number holds stops the read with
-    // error 6, unless the limits of the field are checked afterwards: it is
-    // then kept as 0 and named there.
-    // Field k of a count or a class: a number that is not whole ("5.5"
-    // bars, "2.5" for a class) flags its line, named; it is never rounded
-    // or cut to its whole part without a word. The value taken is its
-    // whole part, so that the lines the count says follow are read as
-    // before.
-    double wholeNumber(double v, int k, std::string_view field, int element) {
-        if (std::isfinite(v) && v != std::floor(v) && flags_[static_cast<std::size_t>(counter_)] == 0)
-            notANumber(k + place_, t(k), field, element, true);
-        return std::isfinite(v) ? std::floor(v) : v;
+    // Field k of a count, a class or a flag, noted as f notes a field. The
+    // value taken from a number that is not whole (named) is its whole
+    // part, so that the lines a count says follow are read as before.
+    static double wholePart(double v) { return std::isfinite(v) ? std::floor(v) : v; }
+    Value whole(int k, std::string_view field, int element) {
+        return Value(wholePart(f(k, field, element, 1.0, true).number()));
     }
+    // The same as a 16-bit number. A value no 16-bit number holds stops
+    // the read with error 6, unless the limits of the field are checked
+    // afterwards: it is then kept as 0 and named there.
     int16_t whole16(int k, std::string_view field, int element) {
-        const double w = wholeNumber(f(k, field, element).number(), k, field, element);
+        const double w = whole(k, field, element).number();
         if (report_.problems && !(w > -32768.5 && w < 32767.5)) return 0;
         return runtime::toInt16(w);
     }
     const std::string& t(int k) const { return texts_[static_cast<std::size_t>(k)]; }
-    Value whole(int k, std::string_view field, int element) {
-        return Value(wholeNumber(f(k, field, element).number(), k, field, element));
-    }
     // What the calculation takes for a value below limit: the value read,
     // or replacement when the file is read for a calculation. A file read
     // for the user keeps what it holds.
@@ -478,21 +503,24 @@ private:
     // line of record 8 when the section comes from a beam library.
     void noteSectionFields(int16_t materialLine) {
         const int line = namesBeamLibrary(m_) ? materialLine : counter_;
-        stored_.push_back({"BeamCategory", 0, m_.BeamCategory.number(), line});
-        stored_.push_back({"SlabsOnLedge", 0, static_cast<double>(m_.SlabsOnLedge), line});
+        auto typed = [&](std::size_t i) { return i < sectionTexts_.size() ? sectionTexts_[i] : std::string(); };
+        stored_.push_back({"BeamCategory", 0, m_.BeamCategory.number(), line, 1.0, typed(0)});
+        stored_.push_back({"SlabsOnLedge", 0, static_cast<double>(m_.SlabsOnLedge), line, 1.0, typed(1)});
         // A parameter that is no number is named already.
-        for (const SectionField& field : namedSectionParameterFields(m_, m_.Family()))
-            if (!std::isnan(field.value->number()))
-                stored_.push_back({field.name, field.element, field.value->number(), line});
+        const std::vector<SectionField> fields = namedSectionParameterFields(m_, m_.Family());
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (!std::isnan(fields[i].value->number()))
+                stored_.push_back({fields[i].name, fields[i].element, fields[i].value->number(), line, 1.0,
+                                   typed(i + 2)});
     }
 
     // A count read from the file: its whole part, which must lie in
     // 0..max. A count outside that range flags the line and is held to the
     // range, so no record can reach beyond its array.
     int count(int k, std::string_view field, int element, int max) {
-        const double v = number(k, field, element);
+        const double v = number(k, field, element, true);
         if (std::isnan(v)) return 0;
-        const double w = wholeNumber(v, k, field, element);
+        const double w = wholePart(v);
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
         if (report_.problems) {
@@ -515,7 +543,7 @@ private:
     // library when the file holds no section record.
     void readSectionRecord() {
         if (!namesBeamLibrary(m_)) {
-            ReadBeamSection(m_, report_, file_, counter_, nextFlag());
+            ReadBeamSection(m_, report_, file_, counter_, nextFlag(), &sectionTexts_);
             return;
         }
         const bool hasSectionRecord = upper(firstField(file_.peekLine())) == m_.BeamTypeName;
@@ -525,7 +553,7 @@ private:
             ++counter_;
         }
         int16_t sectionFlag = 0;
-        ReadBeamSection(m_, report_, file_, counter_, sectionFlag);
+        ReadBeamSection(m_, report_, file_, counter_, sectionFlag, &sectionTexts_);
         raiseFlag(counter_, sectionFlag);
     }
 
@@ -543,11 +571,20 @@ private:
     }
 
     // The material group of record 8, chosen by the category that the
-    // section record has just set.
-    void readMaterialGroup(std::string rest, int16_t line, bool noteValues) {
+    // section record has just set (lineText: the line as it stands).
+    void readMaterialGroup(std::string rest, int16_t line, bool noteValues, const std::string& lineText) {
         const Value category = m_.BeamCategory;
         const bool steel = category == 1 || category == 4;
         const bool prestressed = category == 3 || category == 5;
+        struct MaterialField {
+            std::string_view field;
+            int element;
+        };
+        const std::vector<MaterialField> fields =
+            steel         ? std::vector<MaterialField>{{"SteelStrength", 0}, {"SteelStrength2", 0}, {"SteelStrength3", 0}}
+            : prestressed ? std::vector<MaterialField>{{"SteelStrength", 0}, {"BeamConcreteClass", 0},
+                                                       {"ConcreteQualityClass", 1}}
+                          : std::vector<MaterialField>{{"BeamConcreteClass", 0}, {"ConcreteQualityClass", 1}};
         int16_t count = 2;
         // A steel beam's line may give one strength for all three: the
         // others then default to 355.
@@ -584,15 +621,16 @@ private:
         const int16_t lineRead = counter_;
         counter_ = line;
         place_ = 3;
-        auto noteAt = [&](double v, std::string_view field, int element) {
-            if (noteValues && !std::isnan(v)) stored_.push_back({field, element, v, line});
+        auto noteAt = [&](double v, int k) {
+            const MaterialField& f = fields[static_cast<std::size_t>(k) - 1];
+            if (noteValues && !std::isnan(v)) stored_.push_back({f.field, f.element, v, line, 1.0, t(k)});
             return Value(v);
         };
         auto steelAt = [&](int k, std::string_view field) {
             try {
                 const double v = steelStrengthOf(t(k));
                 if (std::isnan(v)) notANumber(k + place_, t(k), field, 0);
-                return noteAt(v, field, 0);
+                return noteAt(v, k);
             } catch (const RunTimeError& e) {
                 if (e.number() != runtime::ErrOverflow) throw;
                 const model::FieldName name = model::fieldName(field, 0, m_.Family());
@@ -606,21 +644,33 @@ private:
             m_.SteelStrength3 = steelAt(3, "SteelStrength3");
         } else if (prestressed) {
             m_.SteelStrength = steelAt(1, "SteelStrength");
-            m_.BeamConcreteClass = noteAt(number(2, "BeamConcreteClass", 0), "BeamConcreteClass", 0);
-            m_.ConcreteQualityClass(1) = noteAt(number(3, "ConcreteQualityClass", 1), "ConcreteQualityClass", 1);
+            m_.BeamConcreteClass = noteAt(number(2, "BeamConcreteClass", 0), 2);
+            m_.ConcreteQualityClass(1) = noteAt(number(3, "ConcreteQualityClass", 1, true), 3);
         } else {
-            m_.BeamConcreteClass = noteAt(number(1, "BeamConcreteClass", 0), "BeamConcreteClass", 0);
-            m_.ConcreteQualityClass(1) = noteAt(number(2, "ConcreteQualityClass", 1), "ConcreteQualityClass", 1);
+            m_.BeamConcreteClass = noteAt(number(1, "BeamConcreteClass", 0), 1);
+            m_.ConcreteQualityClass(1) = noteAt(number(2, "ConcreteQualityClass", 1, true), 2);
         }
         if (flag == 0) {
-            const std::string_view last = steel ? "SteelStrength3" : "ConcreteQualityClass";
-            const int element = steel ? 0 : 1;
+            const auto [last, element] = fields.back();
             const model::FieldName name = model::fieldName(last, element, m_.Family());
             // Said with the limits: the section record's category decides
             // how many values the line holds, and one outside its range
             // explains the text left over.
             materialLeftover_ =
                 LeftoverTextProblem(line, count + place_, leftover, name.finnish, name.english, last, element);
+            // A number written with a decimal comma explains it whatever
+            // the category: named where it stands, at once.
+            const auto cut = materialLeftover_ ? FindDecimalCommaCut(lineText, count + place_) : std::nullopt;
+            if (cut) {
+                materialLeftover_.reset();
+                const MaterialField f = cut->place > place_ ? fields[static_cast<std::size_t>(cut->place - place_) - 1]
+                                        : cut->place == 3   ? MaterialField{"BeamSpan", 0}
+                                                            : MaterialField{};
+                const model::FieldName cutName = !f.field.empty() ? model::fieldName(f.field, f.element, m_.Family())
+                                                 : cut->place == 1 ? model::FieldName{"Palkkikirjasto", "Beam library"}
+                                                                   : model::FieldName{"Palkkityyppi", "Beam type"};
+                raise(DecimalCommaProblem(line, *cut, cutName.finnish, cutName.english, f.field, f.element));
+            }
             if (materialLeftover_ && !report_.problems) raise(std::move(*materialLeftover_));
         }
         place_ = 0;

@@ -208,6 +208,9 @@ TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) 
         {"a value outside its limits", [](Session& s) { s.openChanged(4, "P27 10L 0  900 20 40 1  50 -7800 7200"); }},
         {"a value above the field that bounds it", [](Session& s) { s.openChanged(10, " 5 491 45 501"); }},
         {"a text that is no number", [](Session& s) { s.openChanged(4, "P27 10L 0  900 20 4O 1  50 7200 7200"); }},
+        {"a fraction in a whole-number field", [](Session& s) { s.openChanged(8, "SUORA 2.9999 0 2 600 480"); }},
+        {"a decimal comma before the last field", [](Session& s) { s.openChanged(8, "SUORA 2 0 2 600,5 480"); }},
+        {"a tab between two fields", [](Session& s) { s.openChanged(10, " 5\t491 45 1E-05"); }},
         {"a beam family the window lacks", [](Session& s) {
              std::vector<std::string> lines = s.projectLines();
              lines[7] = "0 HX  7200 355 355 355";

@@ -231,6 +231,8 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
          "\\(200 \\.\\.\\. 30000 mm\\)"},
         {"joint concrete class 3.5E+38", 13, " 3.5E+38 2", "JointConcreteClass", "\\(16 \\.\\.\\. 60\\)"},
         {"beam width -380", 9, "SUORA 2 0 2 600 -380", "BeamWidth", "\\(180 \\.\\.\\. 5000 mm\\)"},
+        // Quoted as the file writes it, not as the 0 it reads as.
+        {"beam width 1e-999", 9, "SUORA 2 0 2 600 1e-999", "BeamWidth", "arvo \"1e-999\" ei ole rajoissa \\(180 "},
         // Half the 7200 mm span either way, each bound named by its side.
         {"first joint beyond half the span", 6, " 3601", "FirstJointDistance",
          "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$"},
@@ -320,6 +322,8 @@ TEST_F(ProjectFileLimits, TextAfterTheFieldsOfAnyLineIsNamedNeverDropped) {
         {&lines, 9, "SUORA 2 0 2 600 480, 5", "kentän 6 (Palkin leveys)", "5"},
         {&lines, 9, "SUORA 2 0 2 600 480 ,5", "kentän 6 (Palkin leveys)", ",5", true},
         {&lines, 9, "SUORA 2 0 2 600 480,", nullptr},
+        {&lines, 9, "SUORA 2 0 2 600 480 ,", "kentän 6 (Palkin leveys)", ","},
+        {&lines, 9, "SUORA 2 0 2 600 480,x", "kentän 6 (Palkin leveys)", "x"},
         // The steel strengths: one given (the others 355), three, three and more.
         {&steel, 8, nullptr, "kentän 6 (Teräksen myötölujuus 3)"},
         {&steel, 8, "0 HQ  8400 355", nullptr},
@@ -391,11 +395,32 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
          true},
         {Door::Open, "concrete_middle_beam.dat", 5, "7200 7200", "7200 7200,5", ",5",
          "kentän 10 (", true},
+        // A decimal comma before the last field, named where it stands (before:
+        // "after field 6 (Beam width) the line still holds "480"", no hint): on
+        // a line of its own, the section's dimensions and the span before the
+        // material values.
+        {Door::Open, "concrete_middle_beam.dat", 4, "900 20 40", "900 20,5 40", "20,5", "kenttä 5 (Jännityshäviö, vasen)",
+         true},
+        {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600,5 480", "600,5", "kenttä 5 (Palkin korkeus)", true},
+        {Door::Open, "concrete_middle_beam.dat", 9, "2 0 2", "2 0,5 2", "0,5", "kenttä 3 (Laatat leuan päällä)", true},
+        {Door::Open, "concrete_middle_beam.dat", 8, "7200 50", "7200,5 50", "7200,5", "kenttä 3 (Palkin jänneväli)", true},
+        // A tab separates no fields: the short line says it holds one.
+        {Door::Open, "concrete_middle_beam.dat", 11, " 5 491", " 5\t491", nullptr,
+         "liian vähän lukuja: 3, tarvitaan 4 (rivillä on sarkain, joka ei erota kenttiä)"},
         // A count that is not whole (before: 5.5 bars opened as 6, 2.5 rows
         // as 2 and half a load as none, without a word).
         {Door::Open, "concrete_middle_beam.dat", 11, "5 491", "5.5 491", "5.5", "kenttä 1 (Raudoitteiden lkm, rivi 1)"},
         {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 2.5", "2.5", "kenttä 3 (Raudoiterivien lkm)"},
         {Door::Open, "concrete_middle_beam.dat", 19, " 0", " 0.5", "0.5", "kenttä 1 (Viivakuormien lkm, vasen)"},
+        // So is a class, a flag or a count of the section line and a quality
+        // class (before: the section line's read with floor, "2.9999" saved
+        // as 2; "3.5" dimensions said "too few numbers: 2, needs 3").
+        {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA 2.9999 ", "2.9999",
+         "kenttä 2 (Palkin luokka) \"2.9999\" ei ole kokonaisluku"},
+        {Door::Open, "concrete_middle_beam.dat", 9, "0 2 600", "0 3.5 600", "3.5",
+         "kenttä 4 (Poikkileikkauksen mittojen lkm) \"3.5\" ei ole kokonaisluku"},
+        {Door::Open, "concrete_middle_beam.dat", 7, "25  2  0", "25  2.5  0", "2.5", "kenttä 2 (Pintabetonin laatuluokka)"},
+        {Door::Open, "concrete_middle_beam.dat", 8, "50  1", "50  1.5", "1.5", "kenttä 5 (Palkin betonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
         {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
