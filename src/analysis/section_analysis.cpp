@@ -1,6 +1,5 @@
 #include "analysis/section_analysis.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -239,9 +238,7 @@ void refuseHoggingOverTheSpan(ProjectModel& m) {
         results = *before;
         return;
     }
-    char moment[32];
-    const double kNm = m.MaxHoggingDesignMoment * 1e-6;
-    std::snprintf(moment, sizeof moment, "%.*f", HoggingMomentDecimals(kNm, 1), kNm);
+    const std::string moment = HoggingMomentText(m.MaxHoggingDesignMoment * 1e-6, 1);
     throw CalculationRefused(runtime::NotCalculated(
         std::string("palkin mitoitusmomentti on negatiivinen (tukimomentti) koko jänteellä, "
                     "alimmillaan ") +

@@ -15,6 +15,7 @@
 #include "library/utilities.h"
 #include "runtime/data_files.h"
 #include "runtime/errors.h"
+#include "runtime/format_fixed.h"
 
 namespace quorvel::analysis {
 
@@ -88,6 +89,10 @@ int HoggingMomentDecimals(double kNm, int decimals) {
     return places;
 }
 
+std::string HoggingMomentText(double kNm, int decimals) {
+    return runtime::FormatFixed(Value(kNm), 0, static_cast<int16_t>(HoggingMomentDecimals(kNm, decimals)), 0);
+}
+
 namespace {
 
 // Whether a row's largest moment sags: its opposite hogs by the same rule,
@@ -106,6 +111,8 @@ bool BeamSaggingMomentChecked(const model::ProjectModel& m) {
 bool BeamHogs(const model::ProjectModel& m) { return m.MaxHoggingDesignMoment < 0.0; }
 
 bool BeamHogsCharacteristic(const model::ProjectModel& m) { return m.MaxHoggingCharMoment < 0.0; }
+
+bool BeamShearFlowChecked(const model::ProjectModel& m) { return m.ZeroMomentSpan > 0.0; }
 
 bool BeamStrainChecked(const model::ProjectModel& m) {
     return library::StrainCheckApplies(m) &&

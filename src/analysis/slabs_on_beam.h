@@ -96,6 +96,10 @@ bool MomentHogs(double moment, double largestMagnitude);
 // "-0.01" where one place would print 0). A moment that does not hog keeps
 // `decimals`.
 int HoggingMomentDecimals(double kNm, int decimals);
+// The text of a hogging moment (kNm) beside those words, with those places
+// and a point ("-575.0", "-0.004"): the one text of the gauges, the results
+// table, the report's verdict lines and the message that refuses a beam.
+std::string HoggingMomentText(double kNm, int decimals);
 // Whether the beam's sagging design moment is checked in bending: a beam
 // whose design moment hogs over the whole span has none left, and its
 // bending check is not made (shown as not checked, never as 0 % adequate).
@@ -112,6 +116,10 @@ bool BeamHogs(const model::ProjectModel& m);
 // The same of the characteristic moment (MaxHoggingCharMoment), for the
 // strain check where it applies.
 bool BeamHogsCharacteristic(const model::ProjectModel& m);
+// Whether the shear flow between a welded steel beam and its concrete
+// (2 F k / Lo) is checked: it runs over the zero-moment span Lo of the
+// composite stage, which a beam that sags nowhere lacks (Lo = 0).
+bool BeamShearFlowChecked(const model::ProjectModel& m);
 // What one of the beam's moment checks (its bending, or the strain at the
 // slab support) judges: whether it applies at all, whether a sagging
 // moment is left to check, and the largest hogging moment it leaves
@@ -124,6 +132,8 @@ struct BeamMomentCheck {
     bool saggingChecked = true;
     double uncheckedHogging = 0.0;
     bool hogs() const { return uncheckedHogging < 0.0; }
+    // Whether a sagging moment of it is judged (beside hogging words or not).
+    bool checked() const { return applies && saggingChecked; }
 };
 BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m);
 BeamMomentCheck BeamStrainCheck(const model::ProjectModel& m);

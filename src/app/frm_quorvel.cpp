@@ -1,7 +1,6 @@
 #include "app/frm_quorvel.h"
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -316,7 +315,11 @@ void frmQuorvel::DrawResultGauges() {
              {&picOikeataipuma, m.SlabBendingUtilisation[2], false},
              {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], false}});
     drawBeamGauge(picPalkkitaipuma, analysis::BeamBendingCheck(m), m.UtilisationRatio);
-    drawBeamGauge(picVenyma, analysis::BeamStrainCheck(m), m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain));
+    const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
+    drawBeamGauge(picVenyma, strain, m.BeamTopStrainMax / static_cast<double>(m.AllowedStrain));
+    // The note on the level of the strain stands beside a strain that is
+    // checked, and nowhere else.
+    Label20.setVisible(strain.checked());
 }
 
 // A gauge of the beam's moment checks. A hogging moment is not checked: the
@@ -328,10 +331,7 @@ void frmQuorvel::drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMo
         DrawGaugeNotApplicable(pic, gaugeText("strainNotApplicable"));
     } else if (check.hogs()) {
         std::string words = gaugeText("hoggingNotChecked");
-        char moment[32];
-        const double kNm = check.uncheckedHogging * 1e-6;
-        std::snprintf(moment, sizeof moment, "%.*f", analysis::HoggingMomentDecimals(kNm, 1), kNm);
-        std::string number = moment;
+        std::string number = analysis::HoggingMomentText(check.uncheckedHogging * 1e-6, 1);
         if (auto point = number.find('.'); point != std::string::npos) number[point] = platform().decimalMark();
         if (auto mark = words.find('#'); mark != std::string::npos) words.replace(mark, 1, number);
         DrawGaugeWithWords(pic, words, check.saggingChecked ? std::optional<double>(ratio) : std::nullopt);
@@ -364,6 +364,9 @@ void frmQuorvel::ClearResultGauges() {
              {&picOikeahalkeilu, m.SlabCrackingUtilisation[2], true},
              {&picPalkkitaipuma, m.UtilisationRatio, true},
              {&picVenyma, 0.0, true}});
+    // Without results, beside the strain wherever the project's slabs rest
+    // on the beam top (the check applies).
+    Label20.setVisible(library::StrainCheckApplies(m));
 }
 
 void frmQuorvel::hideCoreFillingNotices() {

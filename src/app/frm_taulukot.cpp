@@ -50,6 +50,19 @@ struct CaptionKeys {
     int rowCount;        // value rows
 };
 
+// Whether a beam check takes two rows: it hogs while a sagging moment is
+// checked, so its sagging ratio stands in its own row and the hogging
+// moment, not checked, in the row under it.
+bool takesHoggingRow(const analysis::BeamMomentCheck& check) {
+    return check.applies && check.hogs() && check.saggingChecked;
+}
+
+// The beam table's rows: the caption row, bending, strain and shear, and
+// a hogging row under each check that takes one.
+int beamTableRows(const model::ProjectModel& m) {
+    return 4 + takesHoggingRow(analysis::BeamBendingCheck(m)) + takesHoggingRow(analysis::BeamStrainCheck(m));
+}
+
 }  // namespace
 
 frmTaulukot::frmTaulukot(model::ProjectModel& m, platform::Platform& p)
@@ -74,12 +87,16 @@ frmTaulukot::~frmTaulukot() = default;
 
 void frmTaulukot::Form_Load() {
     model::ProjectModel& m = model_;
+    fitBeamTableRows();
     CenterForm(*this);
     ApplyLanguage(*this, m.LanguageIndex);
     FitGridCells(Grid1, 1, 2);
     FitGridCells(Grid2, 1, 2);
     FitGridCells(Grid3, 1, 2);
     FillResultTables();
+    // The note on the level of the strain stands beside a strain that is
+    // checked, and nowhere else.
+    Label10.setVisible(analysis::BeamStrainCheck(m).checked());
 
     // An edge beam's left table stays empty and is titled by its side alone.
     if (m.IsMiddleBeam == 1) Label1.setCaption(Label1.caption() + " - " + m.SlabTypeName(1));
@@ -102,6 +119,21 @@ void frmTaulukot::Form_Load() {
 }
 
 void frmTaulukot::cmdOK_Click() { unload(); }
+
+// The beam table grows by its hogging rows, each as high as the rows it
+// has, and everything below it moves down with the window's bottom.
+void frmTaulukot::fitBeamTableRows() {
+    const int rows = beamTableRows(model_);
+    const int step = (Grid3.height() - 20 * (Grid3.rows() - 1)) / Grid3.rows() + 20;
+    const int grow = (rows - Grid3.rows()) * step;
+    if (grow == 0) return;
+    const int below = Grid3.top() + Grid3.height();
+    Grid3.setRows(rows);
+    Grid3.setPlace({Grid3.left(), Grid3.top(), Grid3.width(), Grid3.height() + grow});
+    for (platform::Control* c : controls())
+        if (c->top() >= below) c->move(c->left(), c->top() + grow);
+    setClientSize(clientWidth(), clientHeight() + grow);
+}
 
 void frmTaulukot::FitGridCells(Grid& grid, int rowScale, int colScale) {
     const int w = runtime::toInt32(static_cast<double>(grid.width()) / grid.cols() - 373);
@@ -127,15 +159,17 @@ void frmTaulukot::FillResultTables() {
             grid.setTextMatrix(r, 0, LookupQuotedEntry(prefix + "RowCaption" + std::to_string(r), file));
     };
     // A row: acting value, resistance or limit, utilisation in per cent with
-    // its picture (not-OK above 100 %, as the gauges turn red). An exceeded
-    // row never shows its acting value at or below its limit, nor 100.00 %.
-    auto ratioRow = [&](Grid& grid, int row, double acting, double resistance, double ratio) {
+    // its picture (not-OK above 100 %, as the gauges turn red; the OK one
+    // only where `adequatePicture`). An exceeded row never shows its acting
+    // value at or below its limit, nor 100.00 %.
+    auto ratioRow = [&](Grid& grid, int row, double acting, double resistance, double ratio,
+                        bool adequatePicture = true) {
         const bool exceeded = report::UtilisationExceeded(ratio);
         grid.setTextMatrix(row, 1, cellText(report::VerdictValue(acting, resistance, 2, exceeded).number(), mark));
         grid.setTextMatrix(row, 2, cellText(resistance, mark));
         grid.setTextMatrix(row, 3, cellText(report::VerdictValue(100.0 * ratio, 100.0, 2, exceeded).number(), mark));
-        if (std::isfinite(ratio))
-            grid.setCellPicture(row, 3, report::UtilisationExceeded(ratio) ? imgNo.picture() : imgOK.picture());
+        if (std::isfinite(ratio) && (exceeded || adequatePicture))
+            grid.setCellPicture(row, 3, exceeded ? imgNo.picture() : imgOK.picture());
     };
     auto slabTable = [&](Grid& grid, int side, const std::string& firstDashes) {
         grid.setTextMatrix(1, 1, cellText(m.SlabMaxDesignShear(side), mark));
@@ -160,41 +194,50 @@ void frmTaulukot::FillResultTables() {
     slabTable(Grid2, 2, Dashes);
 
     alignColumns(Grid3);
-    captions(Grid3, {"grid3", 3}, *file);
-    // The beam's moment checks. A hogging moment is not checked: its row
-    // says so in words (the caption names the hogging moment), with the
-    // moment as it is and no resistance; a sagging ratio is never shown
-    // alone there, and only an exceeded one leaves its picture (not OK).
-    // With no sagging moment left, or where the strain check does not
-    // apply, the row says so without values or picture. The strain ratio
-    // has no value while the allowed strain is 0.
-    const auto beamRow = [&](int row, const analysis::BeamMomentCheck& check, const char* hoggingCaption,
-                             double acting, double limit, double ratio) {
-        if (check.applies && check.hogs()) {
-            Grid3.setTextMatrix(row, 0, LookupQuotedEntry(hoggingCaption, *file));
-            Grid3.setTextMatrix(row, 1, markedCell(report::HoggingNumberText(check.uncheckedHogging / 1000000.0), mark));
-            Grid3.setTextMatrix(row, 2, Dashes);
-            Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
-            if (check.saggingChecked && std::isfinite(ratio) && report::UtilisationExceeded(ratio))
-                Grid3.setCellPicture(row, 3, imgNo.picture());
-        } else if (check.applies && check.saggingChecked) {
-            ratioRow(Grid3, row, acting, limit, ratio);
-        } else {
+    captions(Grid3, {"grid3", 0}, *file);
+    // The beam's moment checks, each from its caption row on. A hogging
+    // moment is not checked: its row says so in words (the caption names
+    // the hogging moment), with the moment as it is and no resistance.
+    // Where a sagging moment is checked too, its ratio keeps the check's
+    // own row above the hogging one, with the not-OK picture where it is
+    // exceeded and never the OK one. With no sagging moment left, or where
+    // the strain check does not apply, one row says so without values or
+    // picture. The strain ratio has no value while the allowed strain is 0.
+    int row = 1;
+    const auto beamRows = [&](const analysis::BeamMomentCheck& check, int captionRow, const char* hoggingCaption,
+                              double acting, double limit, double ratio) {
+        const std::string caption = LookupQuotedEntry("grid3RowCaption" + std::to_string(captionRow), *file);
+        if (!check.applies || (!check.hogs() && !check.saggingChecked)) {
+            Grid3.setTextMatrix(row, 0, caption);
             Grid3.setTextMatrix(row, 1, Dashes);
             Grid3.setTextMatrix(row, 2, Dashes);
             Grid3.setTextMatrix(row, 3,
                                 LookupQuotedEntry(check.applies ? "momentNotChecked" : "strainNotApplicable", *file) +
                                     " ");
+            ++row;
+            return;
+        }
+        if (check.saggingChecked) {
+            Grid3.setTextMatrix(row, 0, caption);
+            ratioRow(Grid3, row++, acting, limit, ratio, !check.hogs());
+        }
+        if (check.hogs()) {
+            Grid3.setTextMatrix(row, 0, LookupQuotedEntry(hoggingCaption, *file));
+            Grid3.setTextMatrix(row, 1, markedCell(report::HoggingNumberText(check.uncheckedHogging / 1000000.0), mark));
+            Grid3.setTextMatrix(row, 2, Dashes);
+            Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
+            ++row;
         }
     };
     const double allowed = m.AllowedStrain;
-    beamRow(1, analysis::BeamBendingCheck(m), "grid3HoggingCaption1", m.ActingDesignMoment / 1000000.0,
-            m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
-    beamRow(2, analysis::BeamStrainCheck(m), "grid3HoggingCaption2", m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
-            allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
-    Grid3.setTextMatrix(3, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
-    Grid3.setTextMatrix(3, 2, Dashes);
-    Grid3.setTextMatrix(3, 3, Dashes);
+    beamRows(analysis::BeamBendingCheck(m), 1, "grid3HoggingCaption1", m.ActingDesignMoment / 1000000.0,
+             m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
+    beamRows(analysis::BeamStrainCheck(m), 2, "grid3HoggingCaption2", m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+             allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
+    Grid3.setTextMatrix(row, 0, LookupQuotedEntry("grid3RowCaption3", *file));
+    Grid3.setTextMatrix(row, 1, cellText(m.MaxShearStage6 / 1000.0, mark));
+    Grid3.setTextMatrix(row, 2, Dashes);
+    Grid3.setTextMatrix(row, 3, Dashes);
 }
 
 }  // namespace quorvel::app

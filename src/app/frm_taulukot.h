@@ -66,6 +66,9 @@ public:
     // Sizes the columns and rows of a grid to its width and height; the
     // fixed column takes colScale widths, the fixed rows rowScale heights.
     static void FitGridCells(Grid& grid, int rowScale, int colScale);
+    // Grows the beam table by a row for each hogging moment shown beside a
+    // checked sagging ratio, and the window with it.
+    void fitBeamTableRows();
 
 private:
     model::ProjectModel& model_;

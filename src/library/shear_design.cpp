@@ -60,7 +60,7 @@ void DesignShearReinforcement(double category, double V, double b, double d, dou
         webStress = 0;
     } else if (category == 1) {
         const double k = MaxValue((m1 - m2) / (m3 - m2 + 1e-6), 0.5);
-        webStress = 2 * std::fabs(Vs) * k / tw;
+        webStress = tw > 0 ? 2 * std::fabs(Vs) * k / tw : 0;
         design = 0;
         minimum = 0;
         vmax = noShearLimit;

@@ -47,7 +47,10 @@ double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double 
 // partial factor as c8 (so min(c6, c7) c8 is fctk) and the compressive
 // design strengths as c9, c10.
 // Category 1 (welded steel): webStress := 2 |Vs| k / tw with
-// k = max((m1 - m2) / (m3 - m2 + 1e-6), 0.5); no stirrups, vmax 1e30.
+// k = max((m1 - m2) / (m3 - m2 + 1e-6), 0.5), the shear flow between steel
+// and concrete over the zero-moment span tw; no stirrups, vmax 1e30. A
+// span of 0 (a beam that sags nowhere) carries no flow: webStress 0, which
+// the views show as not checked.
 // Any other category: zeros and vmax 1e30.
 void DesignShearReinforcement(double category, double V, double b, double d, double c4, double c5,
                               double c6, double c7, double c8, double c9, double c10, double fyk,

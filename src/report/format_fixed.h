@@ -1,28 +1,11 @@
 #pragma once
-// The fixed-point number text of the report's columns.
+// The report's fixed-point number text; it lives with the other number
+// texts in runtime, where the analysis's messages reach it too.
 
-#include <cstdint>
-#include <string>
-
-#include "runtime/value.h"
+#include "runtime/format_fixed.h"
 
 namespace quorvel::report {
 
-// The number as the report prints it: the integer part right-aligned in
-// intWidth characters (sign included, never cut when wider) followed by a
-// point and exactly `decimals` digits. Rounding is decided on the decimal
-// digits of the number's shortest text (15 significant digits for a double,
-// 7 for a single), not on its binary value, so 2.675 gives "2.68" and 1.005
-// gives "1.01"; a round-up of all-nine digits carries into the integer part.
-// With decimals <= 0 the number is rounded to a whole number (halves away
-// from zero: 32.5 gives "33"); roundFlag 1 ends the unpadded text with ".",
-// any other roundFlag pads it to intWidth and prints no point.
-// An exponent form never reaches the text: 1E+30 prints all its digits. A
-// value that is zero at the printed precision has no sign ("0.00", never
-// "-0.00").
-// A value that is not a finite number raises run-time error 5 (not a number)
-// or 6 (infinite): a report never prints "inf" or "nan".
-std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t decimals,
-                        int16_t roundFlag);
+using runtime::FormatFixed;
 
 }  // namespace quorvel::report

@@ -2,6 +2,9 @@
 // utilisation, the state of the solved section, deflections, strains at
 // the slab support and the tension they cause in the slab underside.
 
+#include <algorithm>
+#include <string>
+
 #include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
 #include "report/format_fixed.h"
@@ -30,11 +33,16 @@ constexpr NumberFormat kMoment{4, 1, 1};
 
 // The largest hogging moment a check leaves unchecked, under its symbol
 // (Md.neg of the design moment, Mk.neg of the characteristic one), with
-// the places it takes to print below zero.
+// the places it takes to print below zero. The moment column holds seven
+// characters before the unit at column 56: more places give up the
+// number's leading blanks, and a number longer still ("-0.00001") pushes
+// the unit right rather than onto a line of its own.
 void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
     const auto decimals = static_cast<int16_t>(analysis::HoggingMomentDecimals(moment * 1e-6, kMoment.decimals));
-    PrintLabelValueLine(r.file, r.text("221a"), symbol, "kNm", Value(moment * 1e-6), kMoment.width, decimals,
-                        kMoment.round, 1, 37, 49, 56, 1);
+    std::string number = FormatFixed(Value(moment * 1e-6), kMoment.width, decimals, kMoment.round);
+    number.erase(0, std::min(number.find_first_not_of(' '), number.size() > 7 ? number.size() - 7 : 0));
+    r.file.moveTo(1).text(r.text("221a")).moveTo(37).text(symbol).moveTo(46).text(" = ").textApartAt(49, number);
+    r.file.textApartAt(std::max(56, r.file.column()), "kNm").endLine();
 }
 
 // The design moment as printed above the two resistances it is checked

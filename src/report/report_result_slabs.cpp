@@ -7,6 +7,7 @@
 #include <cmath>
 #include <span>
 
+#include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
 #include "library/closed_forms.h"
 #include "library/shear_design.h"
@@ -343,10 +344,12 @@ void writeBeamShear(ResultHalf& r) {
     const ProjectModel& m = r.m;
     if (!beamShearDesignRan(m)) return;
     r.line(r.heading(180));
-    if (m.BeamCategory == 1)
+    if (m.BeamCategory == 1 && analysis::BeamShearFlowChecked(m))
         r.print(labelRow(
             item(181), item(184), "N/mm", [](const ProjectModel& m) { return m.SteelWebShearStress; }, {6, 0, 0}, 1, 58,
             62, 72));
+    else if (m.BeamCategory == 1)  // no zero-moment span to carry the flow: in words, never a 0
+        r.file.text(r.heading(181)).moveTo(58).text(r.heading(184)).moveTo(62).text(r.text("221c")).endLine();
     if (m.BeamCategory == 2) {
         if (UtilisationExceeded(UtilisationOf(m.MaxShearStage6, m.MaxShearResistance))) {
             r.print(labelRow(

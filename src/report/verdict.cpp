@@ -20,7 +20,7 @@ double UtilisationOf(double acting, double limit) {
 std::string VerdictNumberText(double value) { return FormatFixed(runtime::Value(value), 0, 2, 0); }
 
 std::string HoggingNumberText(double kNm) {
-    return FormatFixed(runtime::Value(kNm), 0, static_cast<int16_t>(analysis::HoggingMomentDecimals(kNm, 2)), 0);
+    return analysis::HoggingMomentText(kNm, 2);
 }
 
 namespace {

@@ -23,6 +23,7 @@
 #include "model/field_limits.h"
 #include "model/topping_load.h"
 #include "report/results_file.h"
+#include "runtime/text_file.h"
 #include "project_window_fixture.h"
 
 namespace quorvel::app {
@@ -297,12 +298,15 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
             EXPECT_EQ(table.Grid3.textMatrix(2, 2), dashes);
             EXPECT_EQ(table.Grid3.textMatrix(2, 3), std::string(text) + " ");
             EXPECT_EQ(table.Grid3.cellPicture(2, 3), "");
+            EXPECT_FALSE(table.Label10.visible());  // the note on the strain's level
             table.cmdOK.press();
         });
         ui.click(w.cmdTaulukko);
+        EXPECT_FALSE(w.Label20.visible());
     }
 
     chooseType("SUORA");
+    EXPECT_TRUE(w.Label20.visible());
     calculate();
     const auto percent = texts(w.picVenyma);
     ASSERT_EQ(percent.size(), 1u);
@@ -310,59 +314,80 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
     EXPECT_NE(percent[0].first, Grey);
 }
 
-// A hogging moment is never shown as checked. SUORA with support moments
-// (kNm): the largest hogging moments are at the supports, by hand 1.15 times
-// the permanent one for the design moment (Md.neg) and the permanent one
-// itself for the characteristic moment (Mk.neg); the loads give some 480
-// kNm of design sagging at midspan (simply supported, q L^2 / 8).
-//   -1000 / -1000: Md.neg -1150, Mk.neg -1000; nothing sags: each gauge
-//     shows only its words in grey, each table row the hogging moment with
-//     "not checked" and no picture; before, a green 0 and 0.00 % with a tick.
-//   -100 / -100: Md.neg -115, Mk.neg -100; both sag near midspan: the
-//     gauge shows the sagging percentage in grey beside the words, never a
-//     green bar; the table row the hogging moment without a picture; an
+// A hogging moment is never shown as checked. concrete_middle_beam.dat
+// (SUORA, span 7200 mm) with support moments at both ends (kNm): the
+// largest hogging moments are at the supports, by hand gamma times the
+// entered ones for the design moment (Md.neg) and as entered for the
+// characteristic one (Mk.neg); the loads give 483.77 kNm of design and
+// 385.19 of characteristic sagging at station 21 (x = 3516.3 mm, see
+// Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck).
+//   -1000 / -1000 permanent: Md.neg -1150, Mk.neg -1000; nothing sags:
+//     each gauge shows only its words in grey, each table row the hogging
+//     moment with "not checked" and no picture; before, a green 0 and
+//     0.00 % with a tick.
+//   -200 permanent and -100 variable: Md.neg -1.15 x 200 - 1.5 x 100 =
+//     -380, Mk.neg -300; both sag near midspan (Md = 483.77 - 380 = 103.77
+//     kNm): the gauge shows the sagging percentage in grey beside the
+//     words, never a green bar; the table keeps the sagging row (Md, MRd
+//     and its per cent, 100 x 103.77 / MRd) without the OK picture, the
+//     hogging row under it; the report's utilisation row the same ratio
+//     beside its words. Before, the table showed the hogging row alone. An
 //     exceeded sagging ratio turns the gauge red and leaves the not-OK
-//     picture. Before, a green bar and the OK picture.
+//     picture.
 //   +100 variable at the end: sags everywhere (+150 kNm there); the model
-//     keeps a rounding residue of -2.5e-5 kNm at the start: no hogging
+//     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
 //     words anywhere, the plain gauges and rows.
+//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 = 0.00385
+//     kNm) and prints with three places, never "-0,00"; Md.neg -0.0046
+//     does not (within 1e-5 x 483.77 = 0.00484).
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
     const std::string dashes = "--------------------- ";
     struct Case {
         const char* name;
-        double start, end, variableEnd;
+        double permanent, variable, variableEnd;  // both ends, and the end's variable beyond that
         const char* md;  // the hogging moments as the gauges write them, or none
         const char* mk;
+        const char* mdTable;  // and as the table does
+        const char* mkTable;
         bool sagging;    // a sagging ratio shown beside the words
     };
     const Case cases[] = {
-        {"-1000 / -1000", -1000, -1000, 0, "-1150", "-1000", false},
-        {"-100 / -100", -100, -100, 0, "-115", "-100", true},
-        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, true},
+        {"-1000 / -1000", -1000, 0, 0, "-1150,0", "-1000,0", "-1150,00", "-1000,00", false},
+        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-300,0", "-380,00", "-300,00", true},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true},
+        {"-0.004 / -0.004", -0.004, 0, 0, nullptr, "-0,004", nullptr, "-0,004", true},
     };
     struct Language {
         int index;
         const char* words;  // the gauge's words around the moment
         const char* after;
         const char* notChecked;
-        const char* mdCaption;
-        const char* mkCaption;
+        const char* captions[2];  // the checks' own rows
+        const char* hoggingCaptions[2];
+        const char* utilisation;  // the report's row, to the ratio
     };
     const Language languages[] = {
-        {0, "neg. ", ",0 kNm ei tarkisteta", "ei tarkisteta", "Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"},
-        {1, "hogging ", ",0 kNm not checked", "not checked", "Hogging Md.neg kNm", "Hogging Mk.neg kNm"},
+        {0, "neg. ", " kNm ei tarkisteta", "ei tarkisteta", {"Taivutusmomentti kNm", "Venymä ‰"},
+         {"Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"}, "Käyttöaste                                    =   0.14   "},
+        {1, "hogging ", " kNm not checked", "not checked", {"Bending moment kNm", "Strain ‰"},
+         {"Hogging Md.neg kNm", "Hogging Mk.neg kNm"}, "Utilisation                                   =   0.14   "},
     };
-    chooseType("SUORA");
+    ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
+    declineSaveQuestions();
+    ui.click(w.cmdAvaalahto);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        m.SupportMomentStartPermanent = c.start;
-        m.SupportMomentEndPermanent = c.end;
-        m.SupportMomentEndVariable = c.variableEnd;
+        m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = c.permanent;
+        m.SupportMomentStartVariable = c.variable;
+        m.SupportMomentEndVariable = c.variable + c.variableEnd;
         calculate();
         ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
         ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
+        if (c.md && c.sagging) {
+            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 483.77 - 380, 0.01);
+        }
         for (const Language& l : languages) {
             SCOPED_TRACE(l.index);
             if (l.index == 1) w.SwitchToEnglish();
@@ -388,31 +413,50 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                 expected.emplace_back(Grey, words);
                 EXPECT_EQ(shown, expected);
             }
+            EXPECT_EQ(w.Label20.visible(), c.sagging);
             ui.onModal("frmTaulukot", [&](platform::Form& f) {
                 auto& table = static_cast<frmTaulukot&>(f);
-                for (auto [row, moment, caption] : {std::tuple{1, c.md, l.mdCaption}, std::tuple{2, c.mk, l.mkCaption}}) {
-                    SCOPED_TRACE(row);
-                    if (!moment) {
-                        EXPECT_NE(table.Grid3.cellPicture(row, 3), "");  // the plain row's picture
-                        continue;
+                int row = 1;
+                for (int check : {0, 1}) {
+                    SCOPED_TRACE(check);
+                    const char* moment = check == 0 ? c.mdTable : c.mkTable;
+                    if (!moment || c.sagging) {  // the check's own row, its picture only where not hogging
+                        EXPECT_EQ(table.Grid3.textMatrix(row, 0), l.captions[check]);
+                        EXPECT_EQ(table.Grid3.cellPicture(row, 3) != "", !moment);
+                        if (moment && check == 0) {  // the gauge's ratio (14), with two decimals
+                            std::string percent = table.Grid3.textMatrix(row, 3);
+                            percent[percent.find(',')] = '.';
+                            EXPECT_NEAR(std::stod(percent), 100 * m.ActingDesignMoment / m.MomentResistanceUsed, 0.005);
+                            EXPECT_EQ(std::lround(std::stod(percent)), 14);
+                        }
+                        ++row;
                     }
-                    EXPECT_EQ(table.Grid3.textMatrix(row, 0), caption);
-                    EXPECT_EQ(table.Grid3.textMatrix(row, 1), std::string(moment) + ",00 ");
+                    if (!moment) continue;
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 0), l.hoggingCaptions[check]);
+                    EXPECT_EQ(table.Grid3.textMatrix(row, 1), std::string(moment) + " ");
                     EXPECT_EQ(table.Grid3.textMatrix(row, 2), dashes);
                     EXPECT_EQ(table.Grid3.textMatrix(row, 3), std::string(l.notChecked) + " ");
                     EXPECT_EQ(table.Grid3.cellPicture(row, 3), "");
+                    ++row;
                 }
+                EXPECT_EQ(table.Grid3.rows(), row + 1);  // the shear row last
+                EXPECT_EQ(table.Label10.visible(), c.sagging);  // the strain's level, beside a checked strain
                 table.cmdOK.press();
             });
             ui.click(w.cmdTaulukko);
+            if (c.md && c.sagging) {  // the report's utilisation row: the same ratio beside its words
+                ASSERT_EQ(report::WriteResultsFile(m, ui, folder.file("r.tul")), 0);
+                EXPECT_NE(folder.read("r.tul").find(runtime::utf8ToCp1252(l.utilisation)),
+                          std::string::npos);
+            }
         }
         w.SwitchToFinnish();
     }
 
     // An exceeded sagging ratio beside hogging words: red, and the table's
-    // not-OK picture (the ratio set past 1 on the -100 / -100 beam).
-    m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = -100;
-    m.SupportMomentEndVariable = 0;
+    // not-OK picture (the ratio set past 1 on the partly hogging beam).
+    m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = -200;
+    m.SupportMomentStartVariable = m.SupportMomentEndVariable = -100;
     calculate();
     m.UtilisationRatio = 1.2;
     w.DrawResultGauges();

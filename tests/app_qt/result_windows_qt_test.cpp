@@ -271,12 +271,13 @@ TEST_F(ResultWindowsQt, EveryReportLinePrintsWholeOnOneLineOnA4AndLetter) {
 
 // Every cell whole, also with the beam's rows of a hogging moment not
 // checked (support moments -1000 / -1000 kNm: the caption naming it, the
-// moment as it is, "not checked") in both languages.
+// moment as it is, "not checked"; -100 / -100 kNm: those rows under the
+// sagging ones, the table grown by two rows) in both languages.
 TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
-    for (int hogging : {0, 1}) {
+    for (double hogging : {0.0, -1000.0, -100.0}) {
         for (int16_t language : {0, 1}) {
-            if (hogging) {
-                m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = -1000;
+            if (hogging != 0.0) {
+                m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = hogging;
                 runtime::Messages messages;
                 ASSERT_EQ(analysis::PerformCalculation(m, messages), 0);
                 ASSERT_TRUE(analysis::BeamHogs(m));
@@ -302,7 +303,8 @@ TEST_F(ResultWindowsQt, TheTableIsGrabbedWithFilledGrids) {
                                 << "[" << item->text().toStdString() << "] row " << row << " column " << col;
                         }
                 }
-                if (!hogging && language == 0) {
+                EXPECT_EQ(grids[2]->rowCount(), hogging == -100.0 ? 6 : 4);
+                if (hogging == 0.0 && language == 0) {
                     QImage image = ui.windowOf(table)->grab().toImage();
                     EXPECT_TRUE(image.save(QString::fromStdString(shot("quorvel-results-table.png"))));
                 }

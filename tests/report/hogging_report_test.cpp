@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,20 @@ namespace {
 using namespace quorvel;
 using Lines = std::vector<std::string>;
 
-// concrete_middle_beam.dat with permanent support moments (kNm) and, where
-// given, other slab spacings on both sides; its report in the language.
+// concrete_middle_beam.dat (or another example) with permanent support
+// moments (kNm) and, where given, other slab spacings on both sides; its
+// report in the language.
 Lines reportOf(double startMoment, double endMoment, int16_t language, double spacingStart = 0,
-               double spacingEnd = 0, double variableEndMoment = 0) {
+               double spacingEnd = 0, double variableEndMoment = 0,
+               const std::function<void(model::ProjectModel&)>& edit = nullptr,
+               const char* fixture = "concrete_middle_beam.dat") {
     quorvel::testing::CalculationFolder data;
     platform::HeadlessPlatform ui;
     model::ProjectModel m;
     ui.setProgramFolder(data.dataPath());
     runtime::Messages messages;
-    data.load(m, "concrete_middle_beam.dat");
+    data.load(m, fixture);
+    if (edit) edit(m);
     m.SupportMomentStartPermanent = startMoment;
     m.SupportMomentEndPermanent = endMoment;
     m.SupportMomentEndVariable = variableEndMoment;
@@ -114,6 +119,10 @@ const Words words[] = {
 //   -0.01 at the start: Md.neg -0.0115 and Mk.neg -0.01 kNm hog (beyond
 //     1e-5 of 483.77 and 385.19 kNm: 0.0048 and 0.0039 kNm), so rows and
 //     verdicts print them below zero, never "0.0".
+//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 =
+//     0.00385 kNm) and prints with three places; Md.neg 1.15 x -0.004 =
+//     -0.0046 kNm does not (within 0.0048). Before, the row's number ran
+//     into its unit's column and "kNm" fell onto a line of its own.
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
 TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
@@ -133,6 +142,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
         {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.8 kNm"},
         {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
+        {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, " -0.004", " -0.004", true, true, nullptr},
         {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
         {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
     };
@@ -184,6 +194,22 @@ TEST(HoggingReport, TensionOverAHoggingSupportIsWarnedOf) {
         EXPECT_TRUE(anyLineStarts(reportOf(-300, 0, w.language, 9000, 5000), w.tensionWarning));
         EXPECT_FALSE(anyLineStarts(reportOf(0, 0, w.language, 9000, 5000), w.tensionWarning));
     }
+}
+
+// A TI beam with its joints dowelled on its top (grout 100 mm: beta.y
+// 0.96) prints the shear flow between steel and concrete, 2 F k / Lo over
+// the zero-moment span Lo. With -500 kNm at both ends its composite stage
+// hogs everywhere and Lo is 0: the row says in words that the flow is not
+// checked. Before, the calculation stopped with error 11.
+TEST(HoggingReport, AShearFlowWithoutAZeroMomentSpanIsSaidNotChecked) {
+    const auto dowelled = [](model::ProjectModel& m) {
+        m.DowelsOnBeamTop = 1;
+        m.JointGroutWidth(1) = m.JointGroutWidth(2) = 100;
+    };
+    for (const auto& [language, line] :
+         {std::pair{int16_t{0}, "Leikkausvuo teräksen ja betonin välillä                      ei tarkisteta"},
+          std::pair{int16_t{1}, "Shear flow between steel and concrete                        not checked"}})
+        EXPECT_TRUE(hasLine(reportOf(-500, -500, language, 0, 0, 0, dowelled, "ti_new_project_old_format.dat"), line));
 }
 
 }  // namespace

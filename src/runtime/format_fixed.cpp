@@ -1,4 +1,4 @@
-#include "report/format_fixed.h"
+#include "runtime/format_fixed.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
 
-namespace quorvel::report {
+namespace quorvel::runtime {
 namespace {
 
 // Adds one to a string of decimal digits in place ("0095" -> "0096",
@@ -31,15 +31,15 @@ bool allZero(const std::string& digits) {
 // The digits are those of the number's shortest text written out
 // positionally (an exponent form included); they are read place by place
 // from its significant digits rather than from the text itself.
-std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t decimals,
+std::string FormatFixed(const Value& value, int16_t intWidth, int16_t decimals,
                         int16_t roundFlag) {
     const double x = value.number();
-    if (std::isnan(x)) throw runtime::RunTimeError(5);
-    if (std::isinf(x)) throw runtime::RunTimeError(6);
+    if (std::isnan(x)) throw RunTimeError(5);
+    if (std::isinf(x)) throw RunTimeError(6);
 
-    const runtime::NumberKind kind =
-        value.isSingle() ? runtime::NumberKind::Single : runtime::NumberKind::Double;
-    const runtime::SignificantDigits d = runtime::significantDigitsOf(x, kind);
+    const NumberKind kind =
+        value.isSingle() ? NumberKind::Single : NumberKind::Double;
+    const SignificantDigits d = significantDigitsOf(x, kind);
     // The integer digits, without leading zeros ("0" when there are none).
     std::string whole;
     if (d.exponent < 0) {
@@ -89,4 +89,4 @@ std::string FormatFixed(const runtime::Value& value, int16_t intWidth, int16_t d
     return out;
 }
 
-}  // namespace quorvel::report
+}  // namespace quorvel::runtime
