@@ -10,6 +10,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "beam_dialog_fixture.h"
@@ -44,8 +45,15 @@ const std::vector<BeamDialogCase>& concreteBeamDialogs() {
         beamCase<FrmKemo>("FrmKemo", "LBL"),
         beamCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
         beamCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO"),
+        beamCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
     };
     return all;
+}
+
+// JALO's strands take an entry of their own for the strength box's caption.
+constexpr const char* JaloStrengthKey = "lblRaud_lujuusJalo";
+std::string captionKey(const BeamDialogCase& d, const std::string& control) {
+    return std::string(d.typeName) == "JALO" && control == "lblRaud_lujuus" ? JaloStrengthKey : control;
 }
 
 bool captioned(const platform::Control& c) { return app::IsTranslatableControl(c) == -1; }
@@ -82,7 +90,7 @@ struct LoadedBeamDialog {
 TEST(ConcreteBeamDialogCaptions, EveryCaptionedControlAndTheWindowTakeTheirCaptionFromTheLanguageFile) {
     for (const BeamDialogCase& d : concreteBeamDialogs()) {
         for (int16_t language : {0, 1}) {
-            SCOPED_TRACE(std::string(d.name) + " in " + LanguageFileNames[language]);
+            SCOPED_TRACE(std::string(d.name) + " (" + d.typeName + ") in " + LanguageFileNames[language]);
             const auto entries = languageEntriesOf(LanguageFileNames[language], d.name);
             LoadedBeamDialog dialog(d, language);
             const platform::Form& form = *dialog.form;
@@ -97,7 +105,7 @@ TEST(ConcreteBeamDialogCaptions, EveryCaptionedControlAndTheWindowTakeTheirCapti
                 const platform::Control& c = *form.controls()[i];
                 const std::string& layout = dialog.layout[i];
                 if (!captioned(c) || layout.empty()) continue;
-                const LanguageEntry* entry = findLanguageEntry(entries, c.name());
+                const LanguageEntry* entry = findLanguageEntry(entries, captionKey(d, c.name()));
                 if (entry == nullptr) {
                     ADD_FAILURE() << c.name() << " (" << layout << ") has no entry";
                     continue;
@@ -146,6 +154,7 @@ TEST(ConcreteBeamDialogCaptions, EveryEntryNamesOneCaptionedControlOnce) {
         LoadedBeamDialog dialog(d, 0);
         // Two captioned controls of one name would share one entry.
         std::map<std::string, int> names = {{"caption", 1}};
+        if (std::string(d.name) == "frmBLeukapalkki") names[lowerAscii(JaloStrengthKey)] = 1;
         for (const platform::Control* c : dialog.form->controls())
             if (captioned(*c)) {
                 EXPECT_EQ(++names[lowerAscii(c->name())], 1) << d.name << "." << c->name();
@@ -163,17 +172,24 @@ TEST(ConcreteBeamDialogCaptions, EveryEntryNamesOneCaptionedControlOnce) {
     }
 }
 
-// The strands' strength box names the 0.1 % proof stress that fpd is taken from.
+// The strands' strength box names the 0.1 % proof stress that fpd is taken
+// from; the bars' box of BLEUKA keeps the characteristic strength.
 TEST(ConcreteBeamDialogCaptions, StrandStrengthBoxesNameTheProofStress) {
     const BeamDialogCase kemoUusi{"FrmLB", "KEMO_UUSI", [](model::ProjectModel& m, platform::Platform& p) {
                                       return std::unique_ptr<platform::Form>(
                                           new TableBeamDialog(m, p, *findBeamFamilyTable("FrmLB")));
                                   }};
-    for (const BeamDialogCase& d : {concreteBeamDialogs()[2], concreteBeamDialogs()[3], kemoUusi})  // LBL, BESUPER
+    const auto& all = concreteBeamDialogs();
+    const std::tuple<BeamDialogCase, const char*, bool> boxes[] = {
+        {all[2], "lbltxt_Janne_lujuus", true}, {all[3], "lbltxt_Janne_lujuus", true},  // LBL, BESUPER
+        {kemoUusi, "lbltxt_Janne_lujuus", true}, {all[1], "lblRaud_lujuus", true},    // KEMO_UUSI, JALO
+        {all[5], "lblRaud_lujuus", false}};                                           // BLEUKA
+    for (const auto& [d, label, strands] : boxes)
         for (int16_t language : {0, 1})
-            EXPECT_EQ(LoadedBeamDialog(d, language).form->findControl("lbltxt_Janne_lujuus")->caption(),
-                      language == 0 ? "0,1-rajan ominaislujuus fp0.1k" : "0.1 % proof stress fp0.1k")
-                << d.name;
+            EXPECT_EQ(LoadedBeamDialog(d, language).form->findControl(label)->caption(),
+                      strands ? (language == 0 ? "0,1-rajan ominaislujuus fp0.1k" : "0.1 % proof stress fp0.1k")
+                              : (language == 0 ? "Teräksen ominaislujuus" : "Characteristic strength of steel"))
+                << d.typeName;
 }
 
 }  // namespace

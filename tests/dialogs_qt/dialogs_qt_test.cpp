@@ -192,6 +192,7 @@ DialogCase beamDialogCase(const char* name, const char* typeName) {
 const auto concreteBeamDialogs =
     ::testing::Values(beamDialogCase<FrmSuorakaidepalkki>("FrmSuorakaidepalkki", "SUORA"),
                       beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki", "BLEUKA"),
+                      beamDialogCase<frmBLeukapalkki>("frmBLeukapalkki_JALO", "JALO"),
                       beamDialogCase<FrmKemo>("FrmKemo", "LBL"),
                       beamDialogCase<FrmSuperpalkki>("FrmSuperpalkki", "BESUPER"),
                       beamDialogCase<frmKvatropalkki>("frmKvatropalkki", "KVATRO"));

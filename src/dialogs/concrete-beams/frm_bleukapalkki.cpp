@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "app/language.h"
+
 namespace quorvel::dialogs {
 
 namespace {
 constexpr BeamDialogLimits Limits{false, &ProjectModel::DowelledConnection, "Vaarnoitus uumassa"};
+// The language entry of the strength box's caption on a JALO beam.
+constexpr const char* StrandStrengthKey = "lblRaud_lujuusJalo";
 }  // namespace
 
 frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
@@ -21,6 +25,9 @@ frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
                {2040, 2100}});
     txtLeveys.setPlace({2040, 660, 615, 285});
     txtKorkeus.setPlace({1320, 1500, 615, 285});
+    // JALO's rows are strands, BLEUKA's bars: on a JALO beam the strength
+    // box takes the strands' 0.1 % proof stress.
+    if (strands()) lblRaud_lujuus.setCaption(StrandStrengthCaption);
 
     addRule(txtKorkeus, [this] {
         const float ledges = std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus));
@@ -46,9 +53,17 @@ frmBLeukapalkki::frmBLeukapalkki(ProjectModel& m, platform::Platform& p)
     watchEdits();
 }
 
+bool frmBLeukapalkki::strands() const { return model().Family() == model::BeamFamily::JA; }
+
 void frmBLeukapalkki::loadControls() {
     loadShared();
     const ProjectModel& m = model();
+    // The window's language gave the strength box the bars' caption; a JALO
+    // beam's box has an entry of its own (the layout text without one).
+    if (strands()) {
+        const std::string own = app::GetLanguageText(platform(), m.LanguageIndex, name(), StrandStrengthKey);
+        lblRaud_lujuus.setCaption(own.empty() ? StrandStrengthCaption : own);
+    }
     txtVasenLeuankorkeus.setText(shown(m.LeftLedgeHeight));
     txtOikeaLeuankorkeus.setText(shown(m.RightLedgeHeight));
     txtVasenleuka.setText(shown(m.LeftLedgeDepth));

@@ -1,7 +1,8 @@
 #pragma once
 // The section dialog of the reinforced-concrete ledge beams (BLEUKA and
 // JALO): the web, a ledge on either side (height of its top and projection
-// beyond the web) and the main reinforcement rows.
+// beyond the web) and the main reinforcement rows (BLEUKA's bars, JALO's
+// strands, whose strength box is captioned as their 0.1 % proof stress).
 
 #include "dialogs/concrete-beams/reinforced_beam_dialog.h"
 
@@ -20,6 +21,8 @@ public:
     void CheckBLeukaFormInput(std::string& message, int16_t& conflict);
 
 protected:
+    // Whether the beam's rows are strands (JALO).
+    bool strands() const;
     void loadControls() override;
     void checkInput(std::string& message, int16_t& conflict) override { CheckBLeukaFormInput(message, conflict); }
     void writeModel() override;
