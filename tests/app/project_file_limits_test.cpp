@@ -555,6 +555,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         }
         EXPECT_NE(said.find(c.field), std::string::npos) << said;
         EXPECT_EQ(said.find("desimaalierotin on piste") != std::string::npos, c.decimalComma) << said;
+        EXPECT_EQ(said.find("desimaalierotin on piste"), said.rfind("desimaalierotin on piste")) << "said once: " << said;
         EXPECT_NE(said.find(std::to_string(c.line)), std::string::npos) << said;
         if (!project) {
             EXPECT_NE(said.find(path), std::string::npos) << said;
