@@ -17,6 +17,7 @@
 
 #include "app/geometry_checks.h"
 #include "app/input_tools.h"
+#include "model/field_limits.h"
 #include "model/project_model.h"
 #include "platform/forms/form.h"
 #include "runtime/value.h"
@@ -31,7 +32,7 @@ using runtime::Value;
 // 3.3.6(7) gives for the 0.1 % proof stress, so the box takes fp0.1k (the
 // tensile strength fpk typed there would give a design strength 1 / 0.88
 // times too high). The boxes of bars keep "Teräksen ominaislujuus" (fyk).
-inline constexpr const char* StrandStrengthCaption = "0,1-rajan ominaislujuus fp0.1k";
+inline constexpr const char* StrandStrengthCaption = model::StrandStrengthName;
 
 // Background colours of boxes that are in use and not in use.
 inline constexpr platform::Color BoxInUse = platform::rgb(0xFF, 0xFF, 0xFF);

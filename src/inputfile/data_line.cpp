@@ -229,10 +229,9 @@ std::optional<DecimalCommaCut> FindDecimalCommaCut(const std::string& line, int 
 
 LineProblem DecimalCommaProblem(int line, const DecimalCommaCut& cut, const std::string& finnishName,
                                 const std::string& englishName, std::string_view field, int element) {
-    LineProblem problem = NotANumberProblem(line, cut.place, cut.text, finnishName, englishName, field, element);
-    problem.finnish += " (desimaalierotin on piste)";
-    problem.english += " (the decimal mark is a point)";
-    return problem;
+    // The cut text holds the comma before a digit, so the problem names the
+    // decimal point once.
+    return NotANumberProblem(line, cut.place, cut.text, finnishName, englishName, field, element);
 }
 
 bool CutByDecimalComma(std::string_view rest) { return rest.size() >= 2 && rest[0] == ',' && isDigit(rest[1]); }

@@ -363,8 +363,8 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
         v.push_back(box(form, control, field, 0, between(180000, 210000), defaultValue));
     };
     auto strength = [&v](std::string_view form, const char* control, const char* field, double minimum,
-                         double maximum, double defaultValue) {
-        v.push_back(box(form, control, field, 0, between(minimum, maximum), defaultValue));
+                         double maximum, double defaultValue, std::string_view name = {}) {
+        v.push_back(box(form, control, field, 0, between(minimum, maximum), defaultValue, name));
     };
     auto rebar = [&](std::string_view form) {
         moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
@@ -403,7 +403,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
     v.push_back(box("FrmLB", "cboBetoni", "BeamConcreteClass", 0, between(40, 90), 80));
     steel("FrmLB", "cboTeras", "SteelStrength");
     moduli("FrmLB", "txt_Janne_kimmo", "ReinforcementModulus", 195000);
-    strength("FrmLB", "txt_Janne_lujuus", "ReinforcementStrength", 1400, 1800, 1630);
+    strength("FrmLB", "txt_Janne_lujuus", "ReinforcementStrength", 1400, 1800, 1630, StrandStrengthName);
 
     dims("FrmApalkki", {{"txtKorkeus", "BeamHeight", 200, 600, 245},
                         {"txtUuma", "WebThickness", 3, 50, 15},
@@ -790,7 +790,7 @@ std::vector<BoxLimit> makeBoxLimits() {
         add(box(form, "txthfala", "BottomFlangeThickness", 0, between(6, 16), 8, "Alalaipan paksuus"));
         add(box(form, "txtAlalaippaLujuus", "SteelStrength", 0, between(220, 700), 355));
         add(box(form, "txt_Janne_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
-        add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630));
+        add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630, StrandStrengthName));
         add(box(form, "txt_ypRaud_kimmo", "TopRebarModulus", 0, between(180000, 210000), 200000));
         add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500));
         add(box(form, "txtJanneLkm", "BarsInRow", -1, between(2, BarsInRowMaximum), 9));
@@ -905,6 +905,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom"},
     {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
     {"Kulmateräs", "Angle steel"},
+    {StrandStrengthName, "0.1 % proof stress fp0.1k"},
 };
 constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {
     {"vasen", "left"}, {"oikea", "right"}, {"alkupää", "start"}, {"loppupää", "end"}};

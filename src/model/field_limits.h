@@ -76,6 +76,10 @@ constexpr Computed operator|(Computed a, Computed b) {
 }
 constexpr bool has(Computed set, Computed c) { return (static_cast<unsigned>(set) & static_cast<unsigned>(c)) != 0; }
 
+// The caption of a strand row group's strength box, which takes the 0.1 %
+// proof stress; a file's value outside the box's range is named by it.
+inline constexpr const char* StrandStrengthName = "0,1-rajan ominaislujuus fp0.1k";
+
 // An input box: what it edits, what it checks when it is left.
 struct BoxLimit {
     // The window's form name; empty for the boxes every beam dialog shares

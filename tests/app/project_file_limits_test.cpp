@@ -424,6 +424,8 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
         {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
+        // The strands' strength named as its box names the proof stress.
+        {Door::Open, "lbl_core_filling.dat", 10, "1630 2", "1801 2", nullptr, "kentän 0,1-rajan ominaislujuus fp0.1k arvo"},
         // A number beyond the double range, at Open and at the calculation's
         // read of the file (before: "Rivi 9: luku on liian suuri").
         {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 1e400", "1e400",
@@ -555,6 +557,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         }
         EXPECT_NE(said.find(c.field), std::string::npos) << said;
         EXPECT_EQ(said.find("desimaalierotin on piste") != std::string::npos, c.decimalComma) << said;
+        EXPECT_EQ(said.find("desimaalierotin on piste"), said.rfind("desimaalierotin on piste")) << "said once: " << said;
         EXPECT_NE(said.find(std::to_string(c.line)), std::string::npos) << said;
         if (!project) {
             EXPECT_NE(said.find(path), std::string::npos) << said;
