@@ -61,6 +61,8 @@ model::SidePointArray ProjectModel::*const slabFieldLoadTables[] = {
     &ProjectModel::PointLoadSlabMomentK, &ProjectModel::PointLoadSlabMomentD,
     &ProjectModel::PointLoadSlabShear,   &ProjectModel::LineLoadSlabMomentK,
     &ProjectModel::LineLoadSlabMomentD,  &ProjectModel::LineLoadSlabShear,
+    &ProjectModel::PointLoadSlabMomentG, &ProjectModel::PointLoadSlabShearG,
+    &ProjectModel::LineLoadSlabMomentG,  &ProjectModel::LineLoadSlabShearG,
 };
 
 double stationSpacing(const ProjectModel& m) {
@@ -141,6 +143,7 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
     const model::PointStageArray momentChar = m.BeamMomentChar;
     const model::PointStageArray momentDesign = m.BeamMomentDesign;
     const model::PointStageArray shearDesign = m.BeamShearDesign;
+    const model::PointStageArray shearChar = m.BeamShearChar;
 
     setUniformStations(m);
     actions(m);
@@ -168,6 +171,7 @@ void findBeamMaximaOverSpan(ProjectModel& m, const BeamActionsAndMaxima& actions
     m.BeamMomentChar = momentChar;
     m.BeamMomentDesign = momentDesign;
     m.BeamShearDesign = shearDesign;
+    m.BeamShearChar = shearChar;
 }
 
 void designBeamShearReinforcement(ProjectModel& m, AnalysisRun& run) {

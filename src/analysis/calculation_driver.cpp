@@ -151,6 +151,9 @@ int16_t runCalculation(model::ProjectModel& m, runtime::Messages& messages,
     m.VariableLoadFactorKfi = m.PartialFactorVariable * m.ConsequenceClassFactorKfi;
     for (int side = 1; side <= 2; ++side)
         m.SlabSelfWeightFactorKfi(side) = m.SlabSelfWeightFactor(side) * m.ConsequenceClassFactorKfi;
+    // Expression (6.10a) of EN 1990 by the Finnish National Annex: 1.35 K_FI
+    // on every permanent load and no variable load.
+    m.PermanentOnlyLoadFactorKfi = 1.35 * m.ConsequenceClassFactorKfi;
 
     ScaleSupportMoments(m, 1);
     AnalyseSlabsOnBeam(m, messages, m.CalculationStatus(0), writeSupportLineTable);

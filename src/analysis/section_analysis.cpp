@@ -170,9 +170,21 @@ double buildBeamStages(ProjectModel& m, std::optional<model::BeamFamily> family)
     }
 
     // Self weight: unit weight of slot k's material times its area, N/mm.
+    // The concrete's 25 kN/m3 holds its normal reinforcement (EN 1991-1-1
+    // Table A.1) and its area is the gross one: a bar adds only what it
+    // weighs beyond the concrete it displaces, 78.5 - 25 kN/m3. Bars of
+    // slot 3 stand in the precast concrete (or, without it, in the infill),
+    // those of slot 5 in the infill; bars with no concrete round them weigh
+    // in full.
+    const auto hostConcrete = [&m](int slot) {
+        if (slot == 3 && m.PrecastPartCount > 0) return static_cast<double>(m.UnitWeightByKind(2));
+        if ((slot == 3 || slot == 5) && m.InfillPartCount > 0) return static_cast<double>(m.UnitWeightByKind(4));
+        return 0.0;
+    };
     double partial = 0, whole = 0;
     for (int k = 1; k <= 5; ++k) {
-        const double w = m.UnitWeightByKind(k) * m.PartArea(k);
+        const double displaced = k == 3 || k == 5 ? hostConcrete(k) : 0.0;
+        const double w = (m.UnitWeightByKind(k) - displaced) * m.PartArea(k);
         if (k <= 3) partial += w;
         whole += w;
     }
@@ -318,8 +330,10 @@ void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
         }
         m.BeamShearDesign(i, 0) = library::ComputeUdlShear(m.BeamSelfWeightDesign, x, L);
         m.BeamShearDesign(i, 6) += m.BeamShearDesign(i, 0);
+        m.BeamShearChar(i, 0) = library::ComputeUdlShear(m.BeamSelfWeight, x, L);
+        m.BeamShearChar(i, 6) += m.BeamShearChar(i, 0);
     }
-    library::FindBeamMaxima(m);
+    library::DesignBeamWithGoverningExpression(m);
 }
 
 void AnalyseBeamSection(ProjectModel& m) {

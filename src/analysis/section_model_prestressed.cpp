@@ -37,20 +37,22 @@ void buildLbBeam(ProjectModel& m) {
     setTopRowsFromBottom(m);
 }
 
-// A precast part standing on the beam bottom, a bottom plate, and two steel
-// angles of thickness hL whose horizontal legs carry the slabs.
+// A precast part on a bottom plate, and two steel angles of thickness t
+// (hL) whose horizontal legs, beside the plate, carry the slabs. As the
+// dialog draws it (and as LBL stands): the concrete from the plate's top tb
+// to H = Hn + tb, moving with tb; each angle hA high, its horizontal leg
+// 0 .. t and its upright leg above it, t .. hA.
 void buildKeBeam(ProjectModel& m) {
     m.OverallBeamHeight = finite(m.BeamHeight + m.BottomFlangeThickness);
     m.RightLedgeHeight = m.LeftLedgeHeight;
     m.WebHeight = 0;
-    const double hL = m.LeftLedgeHeight, hR = m.RightLedgeHeight;
-    const double upright = m.AngleSteelHeight - hL / 2;
-    setPart(m, Precast, 1, {m.LBBottomWidth, m.BeamWidth, m.BeamHeight, 0});
-    setPart(m, Plates, 1, rect(m.BottomFlangeWidth, m.BottomFlangeThickness, 0));
+    const double hL = m.LeftLedgeHeight, hR = m.RightLedgeHeight, tb = m.BottomFlangeThickness;
+    setPart(m, Precast, 1, {m.LBBottomWidth, m.BeamWidth, m.BeamHeight, tb});
+    setPart(m, Plates, 1, rect(m.BottomFlangeWidth, tb, 0));
     setPart(m, Plates, 2, rect(m.LeftLedgeWidth, hL, 0));
     setPart(m, Plates, 3, rect(m.RightLedgeWidth, hR, 0));
-    setPart(m, Plates, 4, rect(hL, upright, 0));
-    setPart(m, Plates, 5, rect(hR, upright, 0));
+    setPart(m, Plates, 4, rect(hL, m.AngleSteelHeight - hL, hL));
+    setPart(m, Plates, 5, rect(hR, m.AngleSteelHeight - hR, hR));
     setLedgeOverhang(m, m.LBBottomWidth - m.BeamWidth);
     setTopRowsFromBottom(m);
 }
@@ -123,10 +125,12 @@ void buildSuperBeam(ProjectModel& m) {
 
 // Inclined steel webs from the bottom plate to the top plate (which has a
 // hole dA wide) around a precast core; the top bars lie on the top plate, so
-// the overall height includes twice the distance of top row 1 from the top.
+// the overall height is the steel's top, Hn over the bottom plate tb, and
+// twice the distance of top row 1 from the top. (The ledge plates hL lie
+// beside the bottom plate and do not lift the section.)
 void buildApalkki(ProjectModel& m) {
     m.OverallBeamHeight =
-        finite(m.BeamHeight + m.LeftLedgeHeight + 2 * m.TopBarDistanceFromTop(1));
+        finite(m.BeamHeight + m.BottomFlangeThickness + 2 * m.TopBarDistanceFromTop(1));
     m.RightLedgeHeight = m.LeftLedgeHeight;
     m.WebHeight = m.BeamHeight;
     const double H = m.OverallBeamHeight, Hn = m.BeamHeight;

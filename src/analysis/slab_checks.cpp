@@ -14,6 +14,7 @@
 #include "analysis/slabs_on_beam.h"
 #include "library/checked_math.h"
 #include "library/closed_forms.h"
+#include "library/slab_actions.h"
 #include "library/shear_design.h"
 #include "library/slab_geometry.h"
 #include "library/slab_loads.h"
@@ -343,10 +344,11 @@ void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
         m.WorkSlabSpanReduced =
             spacingAt(m, k, m.HoleX(k, j)) - m.SlabSupportLength(k) - m.SlabBcr(k);
         const double span = 0.001 * m.WorkSlabSpanReduced;
-        const double RA =
-            library::ComputeUdlReaction(m.SlabSelfWeightDesign(k) + m.ToppingLoadDesign(k), span);
-        const double RB = library::ComputeUdlReaction(
-            m.SlabImposedLoadPermanentDesign(k) + m.SlabImposedLoadVariableDesign(k), span);
+        // The loads of the expression that governs the station's shear.
+        const library::SlabAreaDesignLoads q =
+            library::SlabDesignAreaLoads(m, k, m.SlabShearExpressionAt(k, i) != 0.0);
+        const double RA = library::ComputeUdlReaction(q.beforeTopping, span);
+        const double RB = library::ComputeUdlReaction(q.afterTopping, span);
         const auto share = [&](double R) {
             return library::EvaluateSpreadPolynomial(
                 0.001 * x, 0.001 * run.EndCheckDistance, 0.001 * m.HoleX(k, j),

@@ -139,6 +139,7 @@ void ResetCalculationResults(model::ProjectModel& m) {
     const Value permanentFactor = results.PermanentLoadFactorKfi;
     const Value variableFactor = results.VariableLoadFactorKfi;
     const model::SideArray selfWeightFactor = results.SlabSelfWeightFactorKfi;
+    const Value permanentOnlyFactor = results.PermanentOnlyLoadFactorKfi;
     const model::StatusArray statuses = results.CalculationStatus;
     const int16_t firstInputErrorLine = results.FirstInputErrorLine;
     const model::SideEndSingleArray analysedSpacing = results.AnalysedBeamSpacing;
@@ -151,6 +152,7 @@ void ResetCalculationResults(model::ProjectModel& m) {
     results.PermanentLoadFactorKfi = permanentFactor;
     results.VariableLoadFactorKfi = variableFactor;
     results.SlabSelfWeightFactorKfi = selfWeightFactor;
+    results.PermanentOnlyLoadFactorKfi = permanentOnlyFactor;
     results.CalculationStatus = statuses;
     results.FirstInputErrorLine = firstInputErrorLine;
     results.AnalysedBeamSpacing = analysedSpacing;

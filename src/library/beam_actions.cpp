@@ -105,8 +105,7 @@ StationPartials partialsAt(const ProjectModel& m, const SpanLoads& loads, LoadEf
     };
     const auto ends = [&](const SpanLoads::Ends& e) { return endMomentsEffect(effect, e.start, e.end, x, L, 0.0); };
     StationPartials p;
-    // The slab self weight enters the shears only through its design value.
-    if (effect == LoadEffect::Moment) p.g1 = spanLoad(loads.slab);
+    p.g1 = spanLoad(loads.slab);
     p.g1d = spanLoad(loads.slabDesign);
     p.t = spanLoad(loads.topping);
     p.gi = spanLoad(loads.imposedG);
@@ -230,13 +229,48 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
         const StationPartials pv = partialsAt(m, loads, LoadEffect::Shear, x, L, shores);
         const StageRows mc = characteristicRows(pm, onShores, onShores);
         const StageRows md = designRows(mc, pm, gammaG, gammaQ);
-        const StageRows vd = designRows(characteristicRows(pv, onShores, false), pv, gammaG, gammaQ);
+        const StageRows vc = characteristicRows(pv, onShores, false);
+        const StageRows vd = designRows(vc, pv, gammaG, gammaQ);
         for (int r = 1; r <= model::MaxLoadStage; ++r) {
             m.BeamMomentChar(i, r) = mc.r[r];
             m.BeamMomentDesign(i, r) = md.r[r];
+            m.BeamShearChar(i, r) = vc.r[r];
             m.BeamShearDesign(i, r) = vd.r[r];
         }
     }
+}
+
+namespace {
+
+// Station i's design rows 0..6 by expression (6.10a), each permanent row
+// times a, the variable row 4 none, when their total is the larger; true
+// when it is.
+bool designStationPermanentOnly(const model::PointStageArray& characteristic, model::PointStageArray& design,
+                                int i, double a) {
+    const double total = a * (characteristic(i, 6) - characteristic(i, 4));
+    if (!(std::fabs(total) > std::fabs(design(i, 6)))) return false;
+    for (int r = 0; r <= 3; ++r) design(i, r) = a * characteristic(i, r);
+    design(i, 4) = 0.0;
+    design(i, 5) = design(i, 3);
+    design(i, 6) = total;
+    return true;
+}
+
+}  // namespace
+
+void DesignBeamWithGoverningExpression(ProjectModel& m) {
+    const double a = m.PermanentOnlyLoadFactorKfi;
+    std::vector<bool> momentA, shearA;
+    for (int i = 0; i <= m.CalculationPointCount; ++i) {
+        momentA.push_back(designStationPermanentOnly(m.BeamMomentChar, m.BeamMomentDesign, i, a));
+        shearA.push_back(designStationPermanentOnly(m.BeamShearChar, m.BeamShearDesign, i, a));
+    }
+    FindBeamMaxima(m);
+    const auto at = [](const std::vector<bool>& flags, double station) {
+        return static_cast<int16_t>(flags[static_cast<std::size_t>(station)] ? 1 : 0);
+    };
+    m.BeamMomentExpression = at(momentA, m.MaxDesignMomentStation);
+    m.BeamShearExpression = at(shearA, m.MaxShearStage6Station);
 }
 
 void FindBeamMaxima(ProjectModel& m) {

@@ -66,4 +66,12 @@ void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 // is, negative, never as a sagging 0).
 void FindBeamMaxima(model::ProjectModel& m);
 
+// Designs every station with the larger of the two expressions of EN 1990
+// (Finnish National Annex): the design rows 0..6 as they stand, (6.10b),
+// or every permanent characteristic row times PermanentOnlyLoadFactorKfi
+// (1.35 K_FI) and no variable load, (6.10a), moments and shears each by
+// their own row-6 magnitude. Then finds the maxima (FindBeamMaxima) and
+// keeps which expression governs at the largest design moment and shear.
+void DesignBeamWithGoverningExpression(model::ProjectModel& m);
+
 }  // namespace quorvel::library

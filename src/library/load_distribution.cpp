@@ -74,6 +74,8 @@ struct LoadTables {
     model::SidePointArray& momentK;
     model::SidePointArray& momentD;
     model::SidePointArray& shear;
+    model::SidePointArray& momentG;  // the permanent load's part of momentK
+    model::SidePointArray& shearG;   // its characteristic part of the shear
     SegmentStart& start;
     SegmentStart& length;
     SegmentIntensity& intensity;
@@ -89,6 +91,8 @@ void clearPointTables(LoadTables& t, int n) {
             t.momentK(s, i) = 0.0;
             t.momentD(s, i) = 0.0;
             t.shear(s, i) = 0.0;
+            t.momentG(s, i) = 0.0;
+            t.shearG(s, i) = 0.0;
         }
 }
 
@@ -101,7 +105,8 @@ bool sideCarries(const model::ProjectModel& m, int s, double Ls) {
 
 void DistributeSlabPointLoads(model::ProjectModel& m) {
     LoadTables t{m.PointLoadSlabMomentK,  m.PointLoadSlabMomentD,   m.PointLoadSlabShear,
-                 m.PointLoadSegmentStart, m.PointLoadSegmentLength, m.PointLoadSegmentIntensity};
+                 m.PointLoadSlabMomentG,  m.PointLoadSlabShearG,    m.PointLoadSegmentStart,
+                 m.PointLoadSegmentLength, m.PointLoadSegmentIntensity};
     const int n = lastPoint(m);
     clearPointTables(t, n);
     const double dx = m.CalculationPointX(2) - m.CalculationPointX(1);
@@ -144,9 +149,12 @@ void DistributeSlabPointLoads(model::ProjectModel& m) {
                 if (u != 0) {
                     t.momentK(s, i) += shares(u) * (G + Q) * slabMoment;
                     t.momentD(s, i) += shares(u) * (gammaG * G + gammaQ * Q) * slabMoment;
+                    t.momentG(s, i) += shares(u) * G * slabMoment;
                 }
-                if (y - spread.before < x && x < y + spread.after)
+                if (y - spread.before < x && x < y + spread.after) {
                     t.shear(s, i) += t.intensity(j, 3);
+                    t.shearG(s, i) += t.intensity(j, 1);
+                }
             }
         }
     }
@@ -154,7 +162,8 @@ void DistributeSlabPointLoads(model::ProjectModel& m) {
 
 void DistributeSlabLineLoads(model::ProjectModel& m) {
     LoadTables t{m.LineLoadSlabMomentK,  m.LineLoadSlabMomentD,   m.LineLoadSlabShear,
-                 m.LineLoadSegmentStart, m.LineLoadSegmentLength, m.LineLoadSegmentIntensity};
+                 m.LineLoadSlabMomentG,  m.LineLoadSlabShearG,    m.LineLoadSegmentStart,
+                 m.LineLoadSegmentLength, m.LineLoadSegmentIntensity};
     const int n = lastPoint(m);
     clearPointTables(t, n);
     const double dx = m.CalculationPointX(2) - m.CalculationPointX(1);
@@ -194,11 +203,13 @@ void DistributeSlabLineLoads(model::ProjectModel& m) {
                     const double spanMoment = 0.125 * Lsi * Lsi / (0.001 * SlabUnitWidthMm);
                     t.momentK(s, i) += shares(u) * (G + Q) * spanMoment;
                     t.momentD(s, i) += shares(u) * (gammaG * G + gammaQ * Q) * spanMoment;
+                    t.momentG(s, i) += shares(u) * G * spanMoment;
                 }
-                if (y - spread.before < x && x < y + spread.after)
-                    t.shear(s, i) += t.intensity(j, 3) *
-                                     (Lsi - m.SlabSupportLength(s) - m.SlabBcr(s)) /
-                                     (Lsi + 0.001);
+                if (y - spread.before < x && x < y + spread.after) {
+                    const double clear = (Lsi - m.SlabSupportLength(s) - m.SlabBcr(s)) / (Lsi + 0.001);
+                    t.shear(s, i) += t.intensity(j, 3) * clear;
+                    t.shearG(s, i) += t.intensity(j, 1) * clear;
+                }
             }
         }
     }

@@ -4,13 +4,33 @@
 
 namespace quorvel::library {
 
+SlabAreaDesignLoads SlabDesignAreaLoads(const model::ProjectModel& m, int s, bool permanentOnly) {
+    if (permanentOnly) {
+        const double a = m.PermanentOnlyLoadFactorKfi;
+        return {a * (m.SlabSelfWeight(s) + m.ToppingLoad(s)), a * m.SlabImposedLoadPermanent(s)};
+    }
+    return {m.SlabSelfWeightDesign(s) + m.ToppingLoadDesign(s),
+            m.SlabImposedLoadPermanentDesign(s) + m.SlabImposedLoadVariableDesign(s)};
+}
+
+namespace {
+
+// The design values of one station by one expression of EN 1990: the area
+// loads before and after the topping hardens, and the slab-field loads'
+// moment and shear.
+struct SlabStationDesign {
+    SlabAreaDesignLoads q;
+    double loadMoment, loadShear;
+};
+
+}  // namespace
+
 void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
+    const double a = m.PermanentOnlyLoadFactorKfi;
     for (int s = 1; s <= 2; ++s) {
         m.SlabDesignAreaLoad(s) = m.SlabSelfWeightDesign(s) + m.ToppingLoadDesign(s) +
                                   m.SlabImposedLoadPermanentDesign(s) +
                                   m.SlabImposedLoadVariableDesign(s);
-        const double qA = m.SlabSelfWeightDesign(s) + m.ToppingLoadDesign(s);
-        const double qB = m.SlabImposedLoadPermanentDesign(s) + m.SlabImposedLoadVariableDesign(s);
         const double qDead = m.SlabSelfWeight(s) + m.ToppingLoad(s);
         const double qImposed = m.SlabImposedLoadPermanent(s) + m.SlabImposedLoadVariable(s);
         const double unit = m.SlabUnitWidth(s) * 0.001;  // slab unit width, m
@@ -22,6 +42,8 @@ void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
         m.SlabMaxShearPartA(s) = 0;
         m.SlabMaxShearPartB(s) = 0;
         m.SlabMaxDesignShear(s) = 0;
+        m.SlabMomentExpression(s) = 0;
+        m.SlabShearExpression(s) = 0;
 
         const double start = m.BeamSpacing(s, 1);
         const double slope = (m.BeamSpacing(s, 2) - start) / m.BeamSpan;
@@ -36,12 +58,30 @@ void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
             const double imposed = (ComputeUdlMidspanMoment(qImposed, Ln) +
                                     m.LineLoadSlabMomentK(s, i) + m.PointLoadSlabMomentK(s, i)) *
                                    unit;
-            const double design = (ComputeUdlMidspanMoment(m.SlabDesignAreaLoad(s), Ln) +
-                                   m.LineLoadSlabMomentD(s, i) + m.PointLoadSlabMomentD(s, i)) *
-                                  unit;
             m.SlabDeadLoadMoment(s, i) = dead;
             m.SlabImposedLoadMoment(s, i) = imposed;
             m.SlabCharacteristicMoment(s, i) = dead + imposed;
+
+            // (6.10b) with the factors of the dialog; (6.10a) 1.35 K_FI on
+            // every permanent load and no variable load. The station's
+            // moment and its shear each take the larger.
+            const SlabStationDesign b{SlabDesignAreaLoads(m, s, false),
+                                      m.LineLoadSlabMomentD(s, i) + m.PointLoadSlabMomentD(s, i),
+                                      m.LineLoadSlabShear(s, i) + m.PointLoadSlabShear(s, i)};
+            const SlabStationDesign pa{SlabDesignAreaLoads(m, s, true),
+                                       a * (m.LineLoadSlabMomentG(s, i) + m.PointLoadSlabMomentG(s, i)),
+                                       a * (m.LineLoadSlabShearG(s, i) + m.PointLoadSlabShearG(s, i))};
+            const auto moment = [&](const SlabStationDesign& d) {
+                return (ComputeUdlMidspanMoment(d.q.beforeTopping + d.q.afterTopping, Ln) + d.loadMoment) * unit;
+            };
+            const auto shear = [&](const SlabStationDesign& d, double& partA, double& partB) {
+                partA = ComputeUdlReaction(d.q.beforeTopping, 0.001 * Lr);
+                partB = ComputeUdlReaction(d.q.afterTopping, 0.001 * Lr) + d.loadShear;
+                return partA + partB;
+            };
+            const bool momentA = moment(pa) > moment(b);
+            const SlabStationDesign& md = momentA ? pa : b;
+            const double design = moment(md);
             m.SlabDesignMoment(s, i) = design;
 
             // Moment at b.cr from the slab end: the midspan value times
@@ -49,17 +89,24 @@ void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
             const double r = m.SlabBcr(s) / Ln;
             const double shape = r * (1.0 - r) / 0.25;
             m.SlabDesignMomentAtBcr(s, i) = design * shape;
-            m.SlabAreaLoadMomentAtBcr(s, i) = ComputeUdlMidspanMoment(qA, Ln) * shape;
+            m.SlabAreaLoadMomentAtBcr(s, i) = ComputeUdlMidspanMoment(md.q.beforeTopping, Ln) * shape;
             m.SlabMomentAtBcrDifference(s, i) =
                 m.SlabDesignMomentAtBcr(s, i) - m.SlabAreaLoadMomentAtBcr(s, i);
 
-            const double shearA = ComputeUdlReaction(qA, 0.001 * Lr);
-            const double shearB = ComputeUdlReaction(qB, 0.001 * Lr) +
-                                  (m.LineLoadSlabShear(s, i) + m.PointLoadSlabShear(s, i));
+            double shearA = 0, shearB = 0, shearAa = 0, shearBa = 0;
+            const double totalB = shear(b, shearA, shearB);
+            const bool shearByA = shear(pa, shearAa, shearBa) > totalB;
+            if (shearByA) {
+                shearA = shearAa;
+                shearB = shearBa;
+            }
+            m.SlabShearExpressionAt(s, i) = shearByA ? 1.0 : 0.0;
             m.SlabShearPartA(s, i) = shearA;
             m.SlabShearPartB(s, i) = shearB;
             m.SlabDesignShear(s, i) = shearA + shearB;
 
+            if (design > m.SlabMaxDesignMoment(s)) m.SlabMomentExpression(s) = momentA ? 1 : 0;
+            if (shearA + shearB > m.SlabMaxDesignShear(s)) m.SlabShearExpression(s) = shearByA ? 1 : 0;
             m.SlabMaxDeadLoadMoment(s) = MaxValue(m.SlabMaxDeadLoadMoment(s), dead);
             m.SlabMaxImposedLoadMoment(s) = MaxValue(m.SlabMaxImposedLoadMoment(s), imposed);
             m.SlabMaxCharacteristicMoment(s) =

@@ -68,6 +68,16 @@ struct CalculationResultFields {
     Value VariableLoadFactorKfi;
     SideArray SlabSelfWeightFactorKfi;
     SideArray EffectiveAdditionalSafetyFactor;
+    // EN 1990 with the Finnish National Annex: expression (6.10a) takes every
+    // permanent load, the slabs' self weight included, times 1.35 K_FI and no
+    // variable load; (6.10b) the factors above. Each station of the beam and
+    // of the slabs is designed with the larger; the expression that governs
+    // at the largest value is kept (1 for 6.10a, 0 for 6.10b).
+    Value PermanentOnlyLoadFactorKfi;
+    int16_t BeamMomentExpression = 0;
+    int16_t BeamShearExpression = 0;
+    SideIntArray SlabMomentExpression;
+    SideIntArray SlabShearExpression;
 
     // --- Slab data from the catalogue (per side, mm) ---------------------
     SideIntArray SlabCoreCount;
@@ -80,6 +90,9 @@ struct CalculationResultFields {
     SideArray SlabRecordValue8;
     SideArray SlabUnitWidth;
     SideArray SlabWidthDeduction;
+    // The grout of the longitudinal joints between the units, kN/m2 of floor
+    // (the catalogue's g is the unit's own weight): joined to SlabSelfWeight.
+    SideArray SlabJointGroutWeight;
     SideArray SlabEdgeCoreDistance;
     SideArray SlabRecordValue14;
     SideArray SlabSupportLengthLimit;
@@ -213,6 +226,7 @@ struct CalculationResultFields {
     PointStageArray BeamMomentChar;
     PointStageArray BeamMomentDesign;
     PointStageArray BeamShearDesign;
+    PointStageArray BeamShearChar;
 
     // --- Beam maxima -----------------------------------------------------
     Value MaxCharMoment;
@@ -368,6 +382,12 @@ struct CalculationResultFields {
     SidePointArray SlabDesignShear;      // kN/m
     SidePointArray PointLoadSlabShear;
     SidePointArray LineLoadSlabShear;
+    // The permanent loads' part of the four tables above, characteristic.
+    SidePointArray PointLoadSlabMomentG;
+    SidePointArray LineLoadSlabMomentG;
+    SidePointArray PointLoadSlabShearG;
+    SidePointArray LineLoadSlabShearG;
+    SidePointArray SlabShearExpressionAt;  // 1 where (6.10a) governs the support shear
     PointSidePartArray SlabEdgeShearFlow;  // (point, side, part)
 
     // --- Slab maxima and minima per side ---------------------------------

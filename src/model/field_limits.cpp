@@ -24,7 +24,7 @@ constexpr NumberRange int16Range() { return between(-32768, 32767); }
 
 // The factors of the factors window: the same range for the box and for a
 // value read from a file.
-constexpr NumberRange KfiRange = between(0.8, 1.2);
+constexpr NumberRange KfiRange = between(0.9, 1.1);
 constexpr NumberRange PermanentFactorRange = between(0.9, 1.4);
 constexpr NumberRange VariableFactorRange = between(0.8, 1.8);
 constexpr NumberRange AdditionalFactorRange = between(0.8, 1.4);

@@ -243,8 +243,9 @@ struct FactorRow {
     bool (*when)(M);  // nullptr: always
 };
 constexpr FactorRow factorRowsBeforeSafety[] = {
-    {"188", "gam.g", [](M m) { return m.PermanentLoadFactorKfi; }, nullptr},
-    {"189", "gam.q", [](M m) { return m.VariableLoadFactorKfi; }, nullptr},
+    {"188", "gam.g", [](M m) { return m.PartialFactorPermanent; }, nullptr},
+    {"189", "gam.q", [](M m) { return m.PartialFactorVariable; }, nullptr},
+    {"187a", "K.FI", [](M m) { return m.ConsequenceClassFactorKfi; }, nullptr},
     {"190", "gam.p", [](M m) { return m.PrestressPartialFactor; }, nullptr},
 };
 // The concrete factors are those each design strength fcd of the beam
@@ -281,13 +282,38 @@ void printFactors(RowPrinter& out, std::span<const FactorRow> rows) {
         if (!r.when || r.when(out.model())) printFactor(out, r.key, r.symbol, r.value(out.model()), true);
 }
 
+// EN 1990's two expressions of the design loads (the Finnish National
+// Annex's 6.10a takes the permanent loads alone) and the one that governs the
+// largest design value of the beam and of each slab field that carries slabs.
+void printLoadExpressions(RowPrinter& out) {
+    const ProjectModel& m = out.model();
+    ReportFile& f = out.file();
+    const auto name = [](int permanentOnly) { return permanentOnly != 0 ? "6.10a" : "6.10b"; };
+    f.text(out.text("187b")).moveTo(25).text("6.10a: 1.35 K.FI G").endLine();
+    f.moveTo(25).text("6.10b: gam.g K.FI G + gam.q K.FI Q").endLine();
+    f.text(out.text("187c")).moveTo(25).text(name(m.BeamMomentExpression)).text(" / ").text(
+        name(m.BeamShearExpression)).endLine();
+    bool first = true;
+    for (int s = 1; s <= 2; ++s) {
+        if (m.SlabSidePresent[s] == 0) continue;
+        if (first) f.text(out.text("187d"));
+        f.moveTo(first ? 25 : 40).text(first ? "" : "| ").text(name(m.SlabMomentExpression[s])).text(" / ").text(
+            name(m.SlabShearExpression[s]));
+        first = false;
+    }
+    if (!first) f.endLine();
+}
+
 void printPartialFactors(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
     out.keyLine("186");
-    printFactor(out, "187", "gam.hc", m.SlabSelfWeightFactorKfi[1], false);
-    f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(m.SlabSelfWeightFactorKfi[2], 1, 2, 1)).endLine();
+    // The factors as the factors window shows them; K_FI multiplies the
+    // loads' factors.
+    printFactor(out, "187", "gam.hc", m.SlabSelfWeightFactor[1], false);
+    f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(m.SlabSelfWeightFactor[2], 1, 2, 1)).endLine();
     printFactors(out, factorRowsBeforeSafety);
+    printLoadExpressions(out);
     std::vector<int> sides;  // the sides that carry slabs
     for (int s = 1; s <= 2; ++s)
         if (m.SlabSidePresent[s] != 0) sides.push_back(s);

@@ -29,7 +29,10 @@ using quorvel::testing::CalculationFolder;
 // Design line load on the beam, kN/m = N/mm, by hand:
 //   clear slab span 7200 - 2 * 90 = 7020 mm, half from each side on the
 //   beam: 3.51 m; joint strip 0.09 + 0.09 = 0.18 m
-//   slab self weight   2 * 3.51 * 3.60 * 1.15             = 29.0628
+//   slab self weight with the grout of the longitudinal joints (the
+//     width deduction 20 mm over the height 265 mm per unit of 1200 mm, at
+//     25 kN/m3: 0.110417 kN/m2)
+//                      2 * 3.51 * (3.60 + 0.110417) * 1.15 = 29.954194
 //   topping            0.0011 * (0.18 + 7.02) * 1.15       =  0.009108
 //   imposed permanent  1.0 * 7.2 * 1.15                    =  8.28
 //   imposed variable   2.5 * 7.2 * 1.5                     = 27.0
@@ -38,12 +41,15 @@ using quorvel::testing::CalculationFolder;
 //     with the slab's concrete A = 172800 mm2 (3.60e-3 * 1200 / 2.5e-5, the
 //     published weight; the strands fill no core): 5829.17 mm2;
 //     2 * 30579.17 * 2.5e-5 = 1.528958, times 1.15             =  1.75830
-//   beam 480 * 600 * 2.5e-5 + (5 * 491 + 3 * 314) * 7.85e-5
-//     = 7.2 + 0.26666 = 7.46666, times 1.15                    =  8.58666
-//   q = 74.6970 N/mm
+//   beam 480 * 600 * 2.5e-5 + (5 * 491 + 3 * 314) * (7.85e-5 - 2.5e-5),
+//     the bars beyond the concrete they displace,
+//     = 7.2 + 0.18174 = 7.38174, times 1.15                    =  8.48900
+//   q = 75.4906 N/mm by expression (6.10b), which governs: (6.10a) gives
+//   1.35 * (29.954194 / 1.15 + 0.009108 / 1.15 + 7.2 + 1.528958 + 7.38174)
+//   = 1.35 * 42.171 = 56.93 N/mm.
 // The catalogue's core shapes give A within 0.1 % of the published weight,
 // which moves q by less than 1e-5 of it.
-constexpr double q = 29.0628 + 0.009108 + 8.28 + 27.0 + 1.75830 + 8.58666;
+constexpr double q = 29.954194 + 0.009108 + 8.28 + 27.0 + 1.75830 + 8.489000;
 constexpr double L = 7200;
 
 TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
@@ -57,11 +63,18 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     // 7200 / 43 = 167.44 mm.
     ASSERT_EQ(m.CalculationPointCount, 43);
 
-    // Support: the largest design shear is the reaction q L / 2 = 268 909 N.
+    // The self weights: the joints' grout 2.5e-5 * 20 * 265 / 1200 * 1000
+    // kN/m2 on the catalogue's 3.60, the beam's bars beyond their concrete.
+    EXPECT_NEAR(m.SlabJointGroutWeight(1), 0.1104167, 1e-7);
+    EXPECT_NEAR(m.SlabSelfWeight(1), 3.60 + 0.1104167, 1e-6);
+    EXPECT_NEAR(m.BeamSelfWeight, 7.3817395, 1e-7);
+    EXPECT_EQ(m.BeamMomentExpression, 0);  // 6.10b
+    EXPECT_EQ(m.BeamShearExpression, 0);
+    // Support: the largest design shear is the reaction q L / 2 = 271 766 N.
     EXPECT_NEAR(m.MaxShearStage6, q * L / 2, 1e-5 * q * L);
     // Midspan lies between stations 21 and 22 (3516.3 and 3683.7 mm); the
     // largest design moment is that of station 21, q x (L - x) / 2 =
-    // 483.77 kNm against q L^2 / 8 = 484.04 kNm at midspan.
+    // 488.91 kNm against q L^2 / 8 = 489.18 kNm at midspan.
     const double x21 = 21 * L / 43;
     EXPECT_NEAR(m.MaxDesignMoment, q * x21 * (L - x21) / 2, 1e-5 * q * L * L / 8);
     EXPECT_LT(m.MaxDesignMoment, q * L * L / 8);
@@ -82,6 +95,39 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     EXPECT_DOUBLE_EQ(m.SlabShearUtilisation(1), m.SlabShearUtilisation(2));
     EXPECT_DOUBLE_EQ(m.SlabBendingUtilisation(1), m.SlabBendingUtilisation(2));
     EXPECT_GT(m.SlabShearUtilisation(1), 0.0);
+}
+
+TEST(WorkedExample, HeavyPermanentLoadIsDesignedByExpression610a) {
+    // The SUORA example with 7.5 kN/m2 of other permanent load and 0.5 of
+    // imposed load on both fields. Characteristic permanent line load:
+    // slabs 2 * 3.51 * 3.710417 = 26.047125, topping 0.0011 * 7.2 =
+    // 0.00792, other 7.5 * 7.2 = 54.0, joint concrete 1.528958, beam
+    // 7.381740: G = 88.965742 N/mm; variable Q = 0.5 * 7.2 = 3.6.
+    // (6.10a) 1.35 K_FI G = 120.10375; (6.10b) 1.15 G + 1.5 Q = 107.71060:
+    // (6.10a) governs, +11.5 %. At station 21 Md = q x (L - x) / 2.
+    CalculationFolder data;
+    quorvel::runtime::Messages messages;
+    ProjectModel m;
+    data.load(m, "concrete_middle_beam.dat");
+    for (int side = 1; side <= 2; ++side) {
+        m.SlabImposedLoadPermanent(side) = 7.5;
+        m.SlabImposedLoadVariable(side) = 0.5;
+    }
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
+    const double qa = 1.35 * 88.965742, x21 = 21 * L / 43;
+    EXPECT_NEAR(m.MaxDesignMoment, qa * x21 * (L - x21) / 2, 1e-5 * qa * L * L / 8);
+    EXPECT_NEAR(m.MaxShearStage6, qa * L / 2, 1e-5 * qa * L);
+    EXPECT_EQ(m.BeamMomentExpression, 1);
+    EXPECT_EQ(m.BeamShearExpression, 1);
+    // The slabs: (6.10a) 1.35 (3.710417 + 0.0011 + 7.5) = 15.1355 kN/m2
+    // against (6.10b) 1.15 * 11.211517 + 1.5 * 0.5 = 13.6432: the slab's
+    // design moment is 15.1355 / 11.711517 = 1.292364 of its characteristic
+    // one (the same span, both uniform; (6.10b) would give 1.16493).
+    for (int side = 1; side <= 2; ++side) {
+        EXPECT_EQ(m.SlabMomentExpression(side), 1);
+        EXPECT_EQ(m.SlabShearExpression(side), 1);
+        EXPECT_NEAR(m.SlabMaxDesignMoment(side) / m.SlabMaxCharacteristicMoment(side), 1.292364, 2e-6);
+    }
 }
 
 TEST(WorkedExample, EdgeBeamChecksNothingOnItsEmptySide) {

@@ -181,9 +181,11 @@ std::vector<FamilyCase> familyCases() {
              middleBeam(m, 80, 20, 0);
          },
          5440, 121900, 0, 273, {{Steel, 1}, {Precast, 1}}},
-        // (480+440)/2*265 = 121900; steel 400*8 + 2*100*10 + 2*10*(90-5)
-        // = 3200 + 2000 + 1700 = 6900. The precast part stands on the beam
-        // bottom face, so the section height 265 + 8 reaches 8 above it.
+        // As its dialog draws it: the bottom plate 400*8 (0..8), the precast
+        // part (480+440)/2*265 = 121900 on it (8..273 = H), each angle's
+        // horizontal leg 100*10 (0..10) and its upright leg above it,
+        // 10*(90-10) (10..90). Steel 3200 + 2000 + 1600 = 6800; stack plate
+        // 8 + precast 265 = 273, no gap.
         {"KEMO_UUSI",
          [](ProjectModel& m) {
              set(m, {{&F::BeamHeight, 265}, {&F::LBBottomWidth, 480}, {&F::BeamWidth, 440},
@@ -192,7 +194,7 @@ std::vector<FamilyCase> familyCases() {
                      {&F::LeftLedgeWidth, 100}, {&F::RightLedgeWidth, 100}});
              middleBeam(m, 80, 20, 0);
          },
-         6900, 121900, 0, 273, {{Precast, 1}}, 8},
+         6800, 121900, 0, 273, {{Steel, 1}, {Precast, 1}}},
         // Chosen: Hn 265, tt 20, bt 245, hL 100, tb 10, bb 400. H = 365.
         // Precast (400-20)*90 = 34200; steel 400*10 + 2*10*90 + 245*20 =
         // 10700; infill 245*245 = 60025 (the two strips beside the top
@@ -272,6 +274,23 @@ std::vector<FamilyCase> familyCases() {
              middleBeam(m, 65, 45, 0);
          },
          17384.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
+        // The same with ledge plates hL 18 beside the bottom plate tb 15: H
+        // = Hn + tb + 2 d(1) = 245 + 15 + 20 = 280 still (the ledge plates
+        // lie beside the bottom plate, not under the webs); steel + 2*110*3
+        // = 17384.453 + 660 = 18044.453; stack 15 + 230 + 15 + 20 = 280.
+        {"Apalkki",
+         [](ProjectModel& m) {
+             set(m, {{&F::BeamHeight, 245}, {&F::WebThickness, 15}, {&F::TopFlangeThickness, 15},
+                     {&F::TopFlangeWidth, 200}, {&F::BottomFlangeThickness, 15},
+                     {&F::LeftLedgeHeight, 18}, {&F::RightLedgeHeight, 18},
+                     {&F::BottomFlangeWidth, 380}, {&F::LeftLedgeWidth, 110},
+                     {&F::RightLedgeWidth, 110}, {&F::ApalkkiHoleSize, 135}});
+             m.TopRebarRowCount = 2;
+             m.TopBarDistanceFromTop(1) = 10;
+             m.TopBarDistanceFromTop(2) = 25;
+             middleBeam(m, 65, 45, 0);
+         },
+         18044.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
         // H = 265 + 6 = 271. Rise 271-15 = 256, run (400-307)/2 = 46.5:
         // sin = 256/260.18887 = 0.983901, t = 6.098177. Webs 2*t*256 =
         // 3122.2665 (from the bottom plate to the top, not Hn = 265 high);

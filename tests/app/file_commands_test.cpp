@@ -489,7 +489,10 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
          "Rivi 5: kentän Palkkivälit alkupäässä, oikea arvo -7800 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
         {"spacing0.dat", fileOf(lines.size(), 4, "P27 10L 0  900 20 40 1  50 0 0"), "Rivi 5: kentän Palkkivälit alkupäässä, oikea arvo 0 "},
         {"kfi.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 -1 .7"),
-         "Rivi 15: kentän Kfi arvo -1 ei ole rajoissa \\(0\\.8 \\.\\.\\. 1\\.2\\)"},
+         "Rivi 15: kentän Kfi arvo -1 ei ole rajoissa \\(0\\.9 \\.\\.\\. 1\\.1\\)"},
+        // The annex's classes CC1 ... CC3 take 0.9 ... 1.1: 0.8 designs 11 % under CC1.
+        {"kfi-08.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 .8 .7"),
+         "Rivi 15: kentän Kfi arvo \\.8 ei ole rajoissa \\(0\\.9 \\.\\.\\. 1\\.1\\)"},
         // A factor far below its range would turn every gauge green.
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
          "Rivi 15: kentän Kfi arvo 1E-30 ei ole rajoissa"},

@@ -247,6 +247,9 @@ TEST(SlabPointLoads, SlabMomentsAndShearsPerStation) {
     const double S = m.PointLoadSpreadLength(1, 1);
     EXPECT_NEAR(m.PointLoadSlabShear(1, 18), 0.5 * 43.5 / S * 1000, 1e-9);
     EXPECT_EQ(m.PointLoadSlabShear(1, 0), 0);
+    // The permanent load's own part, for expression (6.10a): G = 10 alone.
+    EXPECT_NEAR(m.PointLoadSlabMomentG(1, 18), 0.316205 * 10 * perUnit, 0.0001 * 10 * perUnit);
+    EXPECT_NEAR(m.PointLoadSlabShearG(1, 18), 0.5 * 10 / S * 1000, 1e-9);
 }
 
 TEST(SlabPointLoads, NoShareWithoutSlabsOrSpan) {
@@ -342,6 +345,9 @@ TEST(SlabLineLoads, SlabMomentsAndShearsPerStation) {
     EXPECT_NEAR(q3, (1.35 * 2 + 1.5 * 3) * 5000 / m.LineLoadSegmentLength(1), 1e-9);
     EXPECT_NEAR(m.LineLoadSlabShear(1, 18), q3 * 9787.5 / 10000.001, 1e-9);
     EXPECT_EQ(m.LineLoadSlabShear(1, 0), 0);
+    // The permanent load's own part, for expression (6.10a): g = 2 alone.
+    EXPECT_NEAR(m.LineLoadSlabMomentG(1, 18), 0.29 * 2 * perUnit, 1e-4 * 2 * perUnit);
+    EXPECT_NEAR(m.LineLoadSlabShearG(1, 18), 2 * 5000 / m.LineLoadSegmentLength(1) * 9787.5 / 10000.001, 1e-9);
 }
 
 TEST(SlabLineLoads, NoShareWithoutSlabsOrSpan) {

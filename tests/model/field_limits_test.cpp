@@ -43,6 +43,11 @@ TEST(FieldLimits, FieldsByElement) {
     EXPECT_FALSE(withinFieldLimit("SlabPointLoadG", 13, 40000));
     EXPECT_FALSE(withinFieldLimit("ReleaseStrengthRatio", 0, 0));
     EXPECT_FALSE(withinFieldLimit("ConsequenceClassFactorKfi", 0, -1));
+    // K_FI of the annex's consequence classes CC1 ... CC3: 0.9 ... 1.1.
+    EXPECT_TRUE(withinFieldLimit("ConsequenceClassFactorKfi", 0, 0.9));
+    EXPECT_TRUE(withinFieldLimit("ConsequenceClassFactorKfi", 0, 1.1));
+    EXPECT_FALSE(withinFieldLimit("ConsequenceClassFactorKfi", 0, 0.89));
+    EXPECT_FALSE(withinFieldLimit("ConsequenceClassFactorKfi", 0, 1.11));
     EXPECT_TRUE(withinFieldLimit("SupportMomentEndPermanent", 0, -250.5));
     EXPECT_EQ(fieldLimit("NoSuchField"), nullptr);
     EXPECT_EQ(fieldLimit("BarArea", 11), nullptr);
