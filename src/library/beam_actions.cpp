@@ -244,11 +244,16 @@ namespace {
 
 // Station i's design rows 0..6 by expression (6.10a), each permanent row
 // times a, the variable row 4 none, when their total is the larger; true
-// when it is.
+// when it is. A shear is larger by its magnitude. A moment is larger in the
+// sense (6.10b) gives it at the station: more sagging where that sags, more
+// hogging where it hogs; so a sagging moment is never replaced by a hogging
+// one, which the beam's sagging check would not see.
 bool designStationPermanentOnly(const model::PointStageArray& characteristic, model::PointStageArray& design,
-                                int i, double a) {
+                                int i, double a, bool moment) {
     const double total = a * (characteristic(i, 6) - characteristic(i, 4));
-    if (!(std::fabs(total) > std::fabs(design(i, 6)))) return false;
+    const double b = design(i, 6);
+    const bool larger = moment ? (b < 0 ? total < b : total > b) : std::fabs(total) > std::fabs(b);
+    if (!larger) return false;
     for (int r = 0; r <= 3; ++r) design(i, r) = a * characteristic(i, r);
     design(i, 4) = 0.0;
     design(i, 5) = design(i, 3);
@@ -262,8 +267,8 @@ void DesignBeamWithGoverningExpression(ProjectModel& m) {
     const double a = m.PermanentOnlyLoadFactorKfi;
     std::vector<bool> momentA, shearA;
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
-        momentA.push_back(designStationPermanentOnly(m.BeamMomentChar, m.BeamMomentDesign, i, a));
-        shearA.push_back(designStationPermanentOnly(m.BeamShearChar, m.BeamShearDesign, i, a));
+        momentA.push_back(designStationPermanentOnly(m.BeamMomentChar, m.BeamMomentDesign, i, a, true));
+        shearA.push_back(designStationPermanentOnly(m.BeamShearChar, m.BeamShearDesign, i, a, false));
     }
     FindBeamMaxima(m);
     const auto at = [](const std::vector<bool>& flags, double station) {

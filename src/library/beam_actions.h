@@ -70,7 +70,8 @@ void FindBeamMaxima(model::ProjectModel& m);
 // (Finnish National Annex): the design rows 0..6 as they stand, (6.10b),
 // or every permanent characteristic row times PermanentOnlyLoadFactorKfi
 // (1.35 K_FI) and no variable load, (6.10a), moments and shears each by
-// their own row-6 magnitude. Then finds the maxima (FindBeamMaxima) and
+// their own row 6: a shear by its magnitude, a moment in the sense (6.10b)
+// gives it (more sagging where it sags, more hogging where it hogs). Then finds the maxima (FindBeamMaxima) and
 // keeps which expression governs at the largest design moment and shear.
 void DesignBeamWithGoverningExpression(model::ProjectModel& m);
 

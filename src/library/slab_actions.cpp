@@ -1,5 +1,7 @@
 #include "library/slab_actions.h"
 
+#include <cmath>
+
 #include "library/utilities.h"
 
 namespace quorvel::library {
@@ -79,7 +81,7 @@ void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
                 partB = ComputeUdlReaction(d.q.afterTopping, 0.001 * Lr) + d.loadShear;
                 return partA + partB;
             };
-            const bool momentA = moment(pa) > moment(b);
+            const bool momentA = std::fabs(moment(pa)) > std::fabs(moment(b));
             const SlabStationDesign& md = momentA ? pa : b;
             const double design = moment(md);
             m.SlabDesignMoment(s, i) = design;
@@ -95,7 +97,7 @@ void ComputeSlabLoadsOnBeam(model::ProjectModel& m) {
 
             double shearA = 0, shearB = 0, shearAa = 0, shearBa = 0;
             const double totalB = shear(b, shearA, shearB);
-            const bool shearByA = shear(pa, shearAa, shearBa) > totalB;
+            const bool shearByA = std::fabs(shear(pa, shearAa, shearBa)) > std::fabs(totalB);
             if (shearByA) {
                 shearA = shearAa;
                 shearB = shearBa;

@@ -246,6 +246,8 @@ constexpr FactorRow factorRowsBeforeSafety[] = {
     {"188", "gam.g", [](M m) { return m.PartialFactorPermanent; }, nullptr},
     {"189", "gam.q", [](M m) { return m.PartialFactorVariable; }, nullptr},
     {"187a", "K.FI", [](M m) { return m.ConsequenceClassFactorKfi; }, nullptr},
+};
+constexpr FactorRow prestressFactorRow[] = {
     {"190", "gam.p", [](M m) { return m.PrestressPartialFactor; }, nullptr},
 };
 // The concrete factors are those each design strength fcd of the beam
@@ -308,12 +310,15 @@ void printPartialFactors(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
     out.keyLine("186");
-    // The factors as the factors window shows them; K_FI multiplies the
-    // loads' factors.
-    printFactor(out, "187", "gam.hc", m.SlabSelfWeightFactor[1], false);
-    f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(m.SlabSelfWeightFactor[2], 1, 2, 1)).endLine();
+    // The factors as the factors window shows them (the slabs' as the
+    // calculation took them, a side without slabs set aside); K_FI
+    // multiplies the loads' factors.
+    const auto slabFactor = [&m](int s) { return dividedBy(m.SlabSelfWeightFactorKfi[s], m.ConsequenceClassFactorKfi); };
+    printFactor(out, "187", "gam.hc", slabFactor(1), false);
+    f.moveTo(40).text("/ ").moveTo(42).text(FormatFixed(slabFactor(2), 1, 2, 1)).endLine();
     printFactors(out, factorRowsBeforeSafety);
     printLoadExpressions(out);
+    printFactors(out, prestressFactorRow);
     std::vector<int> sides;  // the sides that carry slabs
     for (int s = 1; s <= 2; ++s)
         if (m.SlabSidePresent[s] != 0) sides.push_back(s);

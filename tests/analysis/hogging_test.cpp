@@ -26,9 +26,11 @@ using quorvel::testing::CalculationFolder;
 
 // tests/fixtures/inputfiles/concrete_middle_beam.dat (see
 // calculation_worked_example_test.cpp): SUORA 480 x 600, span 7200 mm,
-// P27 slabs at 7200 mm on both sides, design line load q = 74.697 N/mm,
-// gamma_G = 1.15, gamma_Q = 1.5.
-constexpr double q = 74.697, L = 7200, gG = 1.15, gQ = 1.5;
+// P27 slabs at 7200 mm on both sides, design line load q = 75.4906 N/mm,
+// gamma_G = 1.15, gamma_Q = 1.5, K_FI = 1. A moment of the permanent loads
+// alone (a support moment at its support) is designed by expression (6.10a)
+// of EN 1990, 1.35 K_FI times it, the larger there.
+constexpr double q = 75.4906, L = 7200, gG = 1.15, gQ = 1.5, gA = 1.35;
 
 // Support moments of the four stages, kNm as entered: before grouting,
 // before topping, permanent, variable; start and end.
@@ -67,27 +69,33 @@ Calculated calculate(const CalculationFolder& data, const std::string& fixture, 
     return r;
 }
 
-// The largest hogging moments are the end moments at their support, gamma
-// times the entered moment for the design row, as entered for the
+// The largest hogging moments are the end moments at their support, 1.35
+// (6.10a) times the entered permanent moment for the design row (a
+// variable one at its 1.5 in 6.10b), as entered for the
 // characteristic one: the slab and beam loads give no moment at a support.
 // The moment at a station is that of a simply supported beam under its
 // loads plus the end moments drawn linearly between the supports. The
 // largest moments lie at station 21 of the 43 uniform ones (x21 = 3516.28
 // mm, x (L - x) / 2 = 6.476e6 mm2), where the loads give q x (L - x) / 2 =
-// 483.77 kNm design and qk x (L - x) / 2 = 385.19 kNm characteristic, with
-// the characteristic line load qk = 59.4755 N/mm (calculation_worked_
-// example_test.cpp's q without its factors: 25.272 + 0.00792 + 7.2 + 18.0 +
-// 1.52896 + 7.46666). Partly hogging (sagging left near midspan) keeps the
-// check of the sagging moment; wholly hogging leaves none.
-//   -300 at the start: -345 / -300 kNm at x = 0; sags.
-//   -400 / -400: design -460 at the supports, 483.77 - 460 = 23.77 kNm
-//     at midspan sags; characteristic -400, 385.19 - 400 = -14.81 kNm:
-//     hogs over the whole span, so the strain is not checked, and the
-//     largest characteristic moment is that -14.81 kNm, as it is.
-//   -500 / -500: -575 / -500 at the supports; 483.77 - 575 < 0: the whole
-//     beam hogs.
+// 488.91 kNm design and qk x (L - x) / 2 = 389.66 kNm characteristic, with
+// the characteristic line load qk = 60.1657 N/mm (calculation_worked_
+// example_test.cpp's q without its factors: 26.047125 + 0.00792 + 7.2 +
+// 18.0 + 1.528958 + 7.381740), of it permanent G = 42.1657 (273.07 kNm at
+// x21) and variable 18.0 (116.57 kNm). Partly hogging (sagging left near
+// midspan) keeps the check of the sagging moment; wholly hogging leaves
+// none.
+//   -300 at the start: -1.35 * 300 = -405 / -300 kNm at x = 0; sags.
+//   -400 / -400: design -540 at the supports; at midspan (6.10b) 1.15
+//     (273.07 - 400) + 1.5 * 116.57 = 28.89 kNm sags ((6.10a) -171.4
+//     hogs, but a sagging station keeps its sagging design moment);
+//     characteristic 389.66 - 400 = -10.34 kNm: hogs over the whole span,
+//     so the strain is not checked, and the largest characteristic moment
+//     is that -10.34 kNm, as it is.
+//   -500 / -500: -675 / -500 at the supports; at midspan 1.15 (273.07 -
+//     500) + 174.86 = -86.1 < 0: the whole beam hogs.
 //   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
-//     = -49500 kNm design, -40000 characteristic.
+//     = -49500 kNm design by (6.10b), more than (6.10a)'s 1.35 * -30000,
+//     -40000 characteristic.
 //   +100 variable at the end: sags everywhere (+150 / +100 kNm at the end);
 //     the start keeps a residue of the end moment, which acts 0.001 mm
 //     inside the support: -150 kNm x 0.001 / 7200 = -2.1e-5 kNm, below the
@@ -101,7 +109,7 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         bool sagging, strain;         // checked
     };
     const double x21 = 21 * L / 43, loads = x21 * (L - x21) / 2;
-    constexpr double qk = 25.272 + 0.00792 + 7.2 + 18.0 + 1.52896 + 7.46666;
+    constexpr double qk = 26.047125 + 0.00792 + 7.2 + 18.0 + 1.528958 + 7.381740;
     // The largest characteristic moment over the 44 uniform stations:
     // the loads' plus the end moments of every stage, linear between the
     // supports (kNm).
@@ -117,9 +125,9 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
     };
     const Case cases[] = {
         {"no support moments", {}, 0.0, 0.0, true, true},
-        {"-300 at the start", {{}, {}, {-300, 0}, {}}, -gG * 300, -300, true, true},
-        {"-400 / -400", {{}, {}, {-400, -400}, {}}, -gG * 400, -400, true, false},
-        {"-500 / -500", {{}, {}, {-500, -500}, {}}, -gG * 500, -500, false, false},
+        {"-300 at the start", {{}, {}, {-300, 0}, {}}, -gA * 300, -300, true, true},
+        {"-400 / -400", {{}, {}, {-400, -400}, {}}, -gA * 400, -400, true, false},
+        {"-500 / -500", {{}, {}, {-500, -500}, {}}, -gA * 500, -500, false, false},
         {"-10000 in every stage",
          {{-10000, -10000}, {-10000, -10000}, {-10000, -10000}, {-10000, -10000}},
          -10000 * (3 * gG + gQ),
@@ -220,8 +228,10 @@ TEST(Hogging, AHoggingMomentPrintsBelowZero) {
 // By hand, at the first station x0 (the first web, within one slab unit
 // of the start): clear slab span 16000 - 2 * 90 (grout) = 15820 mm at the
 // start, 5820 at the end, less the 65 mm support, Ln = 15755 - 10000 x0 /
-// 7200 mm; design area load 3.60 * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 +
-// 2.5 * 1.5 = 9.0413 kN/m2; Md = 9.0413 Ln^2 / 8 per metre of slab width.
+// 7200 mm; design area load (3.60 + 0.110417) * 1.15 + 0.0011 * 1.15 + 1.0
+// * 1.15 + 2.5 * 1.5 = 9.1682 kN/m2 ((6.10b); (6.10a) 1.35 * 4.7115 = 6.36
+// is less; 0.110417 the joints' grout); Md = 9.1682 Ln^2 / 8 per metre of
+// slab width.
 TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
     CalculationFolder data;
     struct Case {
@@ -250,7 +260,7 @@ TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
         if (c.bending) {
             const double x0 = m.CalculationPointX(0);
             const double Ln = 15755 - 10000 * x0 / 7200;
-            const double qd = 3.60 * gG + 0.0011 * gG + 1.0 * gG + 2.5 * gQ;
+            const double qd = (3.60 + 0.1104167) * gG + 0.0011 * gG + 1.0 * gG + 2.5 * gQ;
             EXPECT_NEAR(m.SlabMaxDesignMoment(1), qd * (Ln / 1000) * (Ln / 1000) / 8,
                         1e-6 * m.SlabMaxDesignMoment(1));
         }
@@ -261,15 +271,15 @@ TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
 // the beam top, 10 mm above it: their underside (610 mm) lies above the
 // centroid of the composite section, so a hogging moment stretches it.
 // Spacings 9000 / 5000 mm, -300 kNm permanent at the start: the design
-// moment of the composite stage at the support is 1.15 * -300 = -345 kNm
-// (the loads give none there, nor does the stage before the topping
-// hardens), so by hand
-//   sig.ct = E_slab * 345e6 * (y_b - y_c6) / EI_6
+// moment of the composite stage at the support is (6.10a) 1.35 * -300 =
+// -405 kNm (the loads give none there, nor does the stage before the
+// topping hardens), so by hand
+//   sig.ct = E_slab * 405e6 * (y_b - y_c6) / EI_6
 // with E_slab = Ecm of the slab concrete C40/50 = 22 (48 / 10)^0.3 = 35.22 GPa and the centroid
 // and stiffness of the composite section as the report's stiffness table
-// prints them: 35220 * 345e6 * (610 - 405) / 9.924e14 = 2.51 MPa with the
+// prints them: 35220 * 405e6 * (610 - 405) / 9.924e14 = 2.95 MPa with the
 // b.cd of the zero-moment zone; with b.cd = k_cd L, the stiffer section
-// of the whole span, about 1.83 MPa, against f_ctd = 1.82 MPa. Before, the stress was taken at the largest sagging
+// of the whole span, about 2.15 MPa, against f_ctd = 1.82 MPa. Before, the stress was taken at the largest sagging
 // moment only: -0.556 MPa, no warning.
 TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     CalculationFolder data;
@@ -279,12 +289,12 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     ASSERT_EQ(r.status, 0);
     const ProjectModel& m = *r.m;
     EXPECT_NEAR(m.ConcreteEcm(4), 35220, 1);
-    const double byHand = m.ConcreteEcm(4) * gG * 300e6 * (m.SlabBottomLevel(1) - m.SectionCentroid(6)) /
+    const double byHand = m.ConcreteEcm(4) * gA * 300e6 * (m.SlabBottomLevel(1) - m.SectionCentroid(6)) /
                           m.SectionBendingStiffness(6);
     EXPECT_GT(m.SlabBottomLevel(1), m.SectionCentroid(6));
     EXPECT_NEAR(m.SlabTensileStressSum, byHand, 1e-6 * byHand);
     EXPECT_NEAR(m.SlabTensileStressPart1, 0.0, 1e-9);
-    EXPECT_NEAR(m.SlabTensileStressSum, 1.83, 0.3);  // b.cd of the whole span
+    EXPECT_NEAR(m.SlabTensileStressSum, 2.15, 0.3);  // b.cd of the whole span
     EXPECT_GT(m.SlabTensileStressSum, m.ConcreteFctd(4));
 
     // Without the support moment the underside is in compression along the
@@ -295,8 +305,8 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
 }
 
 // Every family's example with permanent support moments of -500 kNm at both
-// ends: the design moment at each support is gamma_G x -500 = 1.15 x -500 =
-// -575 kNm (the loads give none there; every example takes gamma_G 1.15).
+// ends: the design moment at each support is (6.10a) 1.35 K_FI x -500 =
+// -675 kNm (the loads give none there; every example takes K_FI 1).
 // A beam whose cracked stiffness is found under its sagging design moment
 // (the composite steel beams and the A beam without prestress) is refused
 // by name where none is left; every other family calculates, the slab
@@ -305,7 +315,7 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
 // the zero-moment span, 0 where the composite stage hogs everywhere; now
 // that flow is not checked. composite_delta_point_load.dat keeps a
 // sagging moment under its point load and calculates (with -100 / -100
-// kNm too, -115 kNm); with -1500 / -1500 kNm it has none (-1725 kNm).
+// kNm too, -135 kNm); with -1500 / -1500 kNm it has none (-2025 kNm).
 TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
     CalculationFolder data;
     const struct {
@@ -328,7 +338,7 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
         EndMoments hogging;
         hogging.permanent[0] = hogging.permanent[1] = row.permanent;
         const Calculated r = calculate(data, row.fixture, hogging);
-        const std::string moment = std::to_string(std::lround(gG * row.permanent)) + ".0 kNm";
+        const std::string moment = std::to_string(std::lround(gA * row.permanent)) + ".0 kNm";
         if (row.refused) {
             EXPECT_EQ(r.status, -1);
             ASSERT_EQ(r.messages.size(), 1u);
@@ -341,7 +351,7 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
         }
         ASSERT_EQ(r.status, 0) << (r.messages.empty() ? "" : r.messages[0].english);
         const ProjectModel& m = *r.m;
-        EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, gG * row.permanent, 1e-6 * 575);
+        EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, gA * row.permanent, 1e-6 * 675);
         for (int side = 1; side <= 2; ++side) {
             EXPECT_TRUE(m.SlabSidePresent(side) == 0 || m.SlabShearUtilisation(side) > 0.0) << "side " << side;
         }

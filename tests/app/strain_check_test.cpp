@@ -316,20 +316,21 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 
 // A hogging moment is never shown as checked. concrete_middle_beam.dat
 // (SUORA, span 7200 mm) with support moments at both ends (kNm): the
-// largest hogging moments are at the supports, by hand gamma times the
-// entered ones for the design moment (Md.neg) and as entered for the
-// characteristic one (Mk.neg); the loads give 483.77 kNm of design and
-// 385.19 of characteristic sagging at station 21 (x = 3516.3 mm, see
+// largest hogging moments are at the supports, by hand the larger of
+// EN 1990's (6.10a) 1.35 x the permanent ones and (6.10b) gamma times each
+// for the design moment (Md.neg) and as entered for the characteristic one
+// (Mk.neg); the loads give 488.91 kNm of design and 389.66 of
+// characteristic sagging at station 21 (x = 3516.3 mm, see
 // Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck).
-//   -1000 / -1000 permanent: Md.neg -1150, Mk.neg -1000; nothing sags:
+//   -1000 / -1000 permanent: Md.neg -1350, Mk.neg -1000; nothing sags:
 //     each gauge shows only its words in grey, each table row the hogging
 //     moment with "not checked" and no picture; before, a green 0 and
 //     0.00 % with a tick.
-//   -200 permanent and -100 variable: Md.neg -1.15 x 200 - 1.5 x 100 =
-//     -380, Mk.neg -300; both sag near midspan (Md = 483.77 - 380 = 103.77
-//     kNm): the gauge shows the sagging percentage in grey beside the
+//   -200 permanent and -100 variable: Md.neg (6.10b) -1.15 x 200 - 1.5 x
+//     100 = -380 (6.10a's -1.35 x 200 = -270 less), Mk.neg -300; both sag
+//     near midspan (Md = 488.91 - 380 = 108.91 kNm): the gauge shows the sagging percentage in grey beside the
 //     words, never a green bar; the table keeps the sagging row (Md, MRd
-//     and its per cent, 100 x 103.77 / MRd) without the OK picture, the
+//     and its per cent, 100 x 108.91 / MRd) without the OK picture, the
 //     hogging row under it; the report's utilisation row the same ratio
 //     beside its words. Before, the table showed the hogging row alone. An
 //     exceeded sagging ratio turns the gauge red and leaves the not-OK
@@ -337,9 +338,9 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 //   +100 variable at the end: sags everywhere (+150 kNm there); the model
 //     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
 //     words anywhere, the plain gauges and rows.
-//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 = 0.00385
-//     kNm) and prints with three places, never "-0,00"; Md.neg -0.0046
-//     does not (within 1e-5 x 483.77 = 0.00484).
+//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 389.66 = 0.0039
+//     kNm) and prints with three places, never "-0,00"; Md.neg (6.10a)
+//     -1.35 x 0.004 = -0.0054 too (beyond 1e-5 x 488.91 = 0.0049), "-0,01".
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
@@ -352,12 +353,13 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
         const char* mdTable;  // and as the table does
         const char* mkTable;
         bool sagging;    // a sagging ratio shown beside the words
+        const char* ratio;  // that ratio as the report prints it (per cent: x 100)
     };
     const Case cases[] = {
-        {"-1000 / -1000", -1000, 0, 0, "-1150,0", "-1000,0", "-1150,00", "-1000,00", false},
-        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-300,0", "-380,00", "-300,00", true},
-        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true},
-        {"-0.004 / -0.004", -0.004, 0, 0, nullptr, "-0,004", nullptr, "-0,004", true},
+        {"-1000 / -1000", -1000, 0, 0, "-1350,0", "-1000,0", "-1350,00", "-1000,00", false, nullptr},
+        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-300,0", "-380,00", "-300,00", true, "0.14"},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, nullptr},
+        {"-0.004 / -0.004", -0.004, 0, 0, "-0,01", "-0,004", "-0,01", "-0,004", true, "0.65"},
     };
     struct Language {
         int index;
@@ -370,9 +372,9 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     };
     const Language languages[] = {
         {0, "neg. ", " kNm ei tarkisteta", "ei tarkisteta", {"Taivutusmomentti kNm", "Venymä ‰"},
-         {"Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"}, "Käyttöaste                                    =   0.14   "},
+         {"Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"}, "Käyttöaste                                    =   "},
         {1, "hogging ", " kNm not checked", "not checked", {"Bending moment kNm", "Strain ‰"},
-         {"Hogging Md.neg kNm", "Hogging Mk.neg kNm"}, "Utilisation                                   =   0.14   "},
+         {"Hogging Md.neg kNm", "Hogging Mk.neg kNm"}, "Utilisation                                   =   "},
     };
     ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
     declineSaveQuestions();
@@ -385,8 +387,8 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
         calculate();
         ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
         ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
-        if (c.md && c.sagging) {
-            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 483.77 - 380, 0.01);
+        if (c.variable != 0) {
+            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 488.91 - 380, 0.01);
         }
         for (const Language& l : languages) {
             SCOPED_TRACE(l.index);
@@ -423,11 +425,11 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                     if (!moment || c.sagging) {  // the check's own row, its picture only where not hogging
                         EXPECT_EQ(table.Grid3.textMatrix(row, 0), l.captions[check]);
                         EXPECT_EQ(table.Grid3.cellPicture(row, 3) != "", !moment);
-                        if (moment && check == 0) {  // the gauge's ratio (14), with two decimals
+                        if (moment && check == 0) {  // the gauge's ratio, with two decimals
                             std::string percent = table.Grid3.textMatrix(row, 3);
                             percent[percent.find(',')] = '.';
                             EXPECT_NEAR(std::stod(percent), 100 * m.ActingDesignMoment / m.MomentResistanceUsed, 0.005);
-                            EXPECT_EQ(std::lround(std::stod(percent)), 14);
+                            EXPECT_EQ(std::lround(std::stod(percent)), std::lround(100 * std::stod(c.ratio)));
                         }
                         ++row;
                     }
@@ -446,7 +448,7 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
             ui.click(w.cmdTaulukko);
             if (c.md && c.sagging) {  // the report's utilisation row: the same ratio beside its words
                 ASSERT_EQ(report::WriteResultsFile(m, ui, folder.file("r.tul")), 0);
-                EXPECT_NE(folder.read("r.tul").find(runtime::utf8ToCp1252(l.utilisation)),
+                EXPECT_NE(folder.read("r.tul").find(runtime::utf8ToCp1252(l.utilisation + std::string(c.ratio) + "   ")),
                           std::string::npos);
             }
         }

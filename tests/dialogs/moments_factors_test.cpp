@@ -141,8 +141,13 @@ TEST_F(PartialFactors, OutOfRangeValuesAreRefusedAndKeepTheFocusAndEmptiedOnesGe
 // cent typed as 70 would scale every load or the bond strength.
 TEST_F(PartialFactors, KfiPsi1AndReleaseRatioRefuseZeroAndPerCents) {
     open<frmKertoimet>(w.cmdKertoimet, "frmKertoimet", [&](frmKertoimet& d) {
-        expectRange("0", "0.8", "1.2");
+        expectRange("0", "0.9", "1.1");
         ui.typeOver(d.CmbKfi, "0");
+        ui.click(d.txtVarmg);
+        EXPECT_EQ(d.activeControl(), &d.CmbKfi);
+        // The annex's classes CC1 ... CC3 take 0.9 ... 1.1; 0.8 is below CC1.
+        expectRange("0.8", "0.9", "1.1");
+        ui.typeOver(d.CmbKfi, "0.8");
         ui.click(d.txtVarmg);
         EXPECT_EQ(d.activeControl(), &d.CmbKfi);
         ui.typeOver(d.CmbKfi, "1.05");

@@ -107,22 +107,24 @@ const Words words[] = {
 };
 
 // The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
-// the largest hogging moments are the support moments, design gamma_G = 1.15
-// times the permanent one; the loads alone give 483.77 kNm design and
-// 385.19 characteristic at station 21 (x = 3516.3 mm).
-//   -500 / -500: Md.neg -575.0, Mk.neg -500.0; 483.77 - 575 and 385.19 -
-//     500 hog: nothing sags, so neither check has a sagging value.
-//   -400 / -400: Md.neg -460.0 with 23.77 kNm sagging left (utilisation
-//     0.03); Mk.neg -400.0 and Mk = 385.19 - 400 = -14.8 kNm: the top
-//     stretches over the whole span.
-//   -300 at the start: Md.neg -345.0, Mk.neg -300.0, both sag elsewhere.
-//   -0.01 at the start: Md.neg -0.0115 and Mk.neg -0.01 kNm hog (beyond
-//     1e-5 of 483.77 and 385.19 kNm: 0.0048 and 0.0039 kNm), so rows and
+// the largest hogging moments are the support moments, design (6.10a)
+// 1.35 K_FI times the permanent one (more than 6.10b's 1.15); the loads
+// alone give 488.91 kNm design and 389.66 characteristic at station 21
+// (x = 3516.3 mm).
+//   -500 / -500: Md.neg -675.0, Mk.neg -500.0; at midspan 1.15 (273.07 -
+//     500) + 174.86 < 0 and 389.66 - 500 hog: nothing sags, so neither
+//     check has a sagging value.
+//   -400 / -400: Md.neg -540.0 with 28.89 kNm sagging left (6.10b; the
+//     utilisation 0.04); Mk.neg -400.0 and Mk = 389.66 - 400 = -10.3 kNm:
+//     the top stretches over the whole span.
+//   -300 at the start: Md.neg -405.0, Mk.neg -300.0, both sag elsewhere.
+//   -0.01 at the start: Md.neg -0.0135 and Mk.neg -0.01 kNm hog (beyond
+//     1e-5 of 488.91 and 389.66 kNm: 0.0049 and 0.0039 kNm), so rows and
 //     verdicts print them below zero, never "0.0".
-//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 =
-//     0.00385 kNm) and prints with three places; Md.neg 1.15 x -0.004 =
-//     -0.0046 kNm does not (within 0.0048). Before, the row's number ran
-//     into its unit's column and "kNm" fell onto a line of its own.
+//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 389.66 =
+//     0.0039 kNm) and prints with three places; Md.neg 1.35 x -0.004 =
+//     -0.0054 kNm too (beyond 0.0049), "-0.01". Before, the row's number
+//     ran into its unit's column and "kNm" fell onto a line of its own.
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
 TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
@@ -138,11 +140,11 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
         const char* mk;                // the characteristic row's value, or none to check
     };
     const Case cases[] = {
-        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr},
-        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.8 kNm"},
-        {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
+        {"-500 / -500", -500, -500, 0, "-675.0", "-675.00", "-500.0", "-500.00", false, false, nullptr},
+        {"-400 / -400", -400, -400, 0, "-540.0", "-540.00", "-400.0", "-400.00", true, false, "Mk        =  -10.3 kNm"},
+        {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "-300.0", "-300.00", true, true, nullptr},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
-        {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, " -0.004", " -0.004", true, true, nullptr},
+        {"-0.004 at the start", -0.004, 0, 0, "  -0.01", "  -0.01", " -0.004", " -0.004", true, true, nullptr},
         {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
         {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
     };
@@ -155,7 +157,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
                 return l.rfind(utilisation, 0) == 0 && l.ends_with(w.hoggingNotChecked);
             });
             EXPECT_EQ(hasLine(report, utilisation + w.hoggingNotChecked), c.mdNeg && !c.sagging);
-            EXPECT_EQ(anyLineStarts(report, utilisation + "=   0.03   ") && utilisationWithWords,
+            EXPECT_EQ(anyLineStarts(report, utilisation + "=   0.04   ") && utilisationWithWords,
                       c.mdNeg && std::string(c.name) == "-400 / -400");
             EXPECT_EQ(utilisationWithWords, c.mdNeg != nullptr);
             EXPECT_FALSE(hasLine(report, utilisation + "=   0.00  "));  // never a 0 % check
