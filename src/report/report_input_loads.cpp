@@ -295,15 +295,16 @@ void printLoadExpressions(RowPrinter& out) {
     f.moveTo(25).text("6.10b: gam.g K.FI G + gam.q K.FI Q").endLine();
     f.text(out.text("187c")).moveTo(25).text(name(m.BeamMomentExpression)).text(" / ").text(
         name(m.BeamShearExpression)).endLine();
-    bool first = true;
+    // Left, then right; a side without slabs is designed by neither.
+    f.text(out.text("187d"));
     for (int s = 1; s <= 2; ++s) {
-        if (m.SlabSidePresent[s] == 0) continue;
-        if (first) f.text(out.text("187d"));
-        f.moveTo(first ? 25 : 40).text(first ? "" : "| ").text(name(m.SlabMomentExpression[s])).text(" / ").text(
-            name(m.SlabShearExpression[s]));
-        first = false;
+        f.moveTo(s == 1 ? 25 : 40).text(s == 1 ? "" : "| ");
+        if (m.SlabSidePresent[s] == 0)
+            f.text("-");
+        else
+            f.text(name(m.SlabMomentExpression[s])).text(" / ").text(name(m.SlabShearExpression[s]));
     }
-    if (!first) f.endLine();
+    f.endLine();
 }
 
 void printPartialFactors(RowPrinter& out) {
