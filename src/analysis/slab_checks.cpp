@@ -340,8 +340,11 @@ void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
     run.HoleShearIncrementA = 0.0;
     run.HoleShearIncrementB = 0.0;
     for (int j = 1; j <= m.HoleCount(k); ++j) {
-        m.WorkSlabSpanReduced =
-            spacingAt(m, k, m.HoleX(k, j)) - m.SlabSupportLength(k) - m.SlabBcr(k);
+        // The slab span over the hole is taken at the hole's centre along
+        // the beam, the mean of the straight spacing over X .. X + B, so
+        // that a project and its mirror image read the same span.
+        const double centre = m.HoleX(k, j) + 0.5 * m.HoleWidthB(k, j);
+        m.WorkSlabSpanReduced = spacingAt(m, k, centre) - m.SlabSupportLength(k) - m.SlabBcr(k);
         const double span = 0.001 * m.WorkSlabSpanReduced;
         const double RA =
             library::ComputeUdlReaction(m.SlabSelfWeightDesign(k) + m.ToppingLoadDesign(k), span);

@@ -282,11 +282,17 @@ TEST(WebShearContinuity, ASymmetricBeamReportsTheFirstOfItsEqualStations) {
 // the stations beside its stretch, none inside it, and the station at
 // the start, x = 26 mm, lies inside 0 .. 300 while the one at the end,
 // 5974 mm, lies 74 mm past 5600 .. 5900 (0.647 / 0.661; 0.660 / 0.659).
+// With spacings tapering from 10200 to 3900 mm (mirrored: 3900 to 10200)
+// the slab span over the hole is read at its centre, 450 mm from the
+// thick end in both: 9727.5 mm (at its start edge, 300 and 5400 mm, the
+// two read 9885 and 9570 mm and gave 0.7801 / 0.7795).
 TEST(WebShearContinuity, OneHoleNearEitherEndOfASymmetricBeam) {
     CalculationFolder data;
-    const auto shear = [&data](double x) {
+    const auto shear = [&data](double x, double startSpacing, double endSpacing) {
         ProjectModel m;
         data.load(m, "concrete_middle_beam.dat");
+        m.BeamSpacing(2, 1) = startSpacing;
+        m.BeamSpacing(2, 2) = endSpacing;
         m.BeamSpan = 6000;
         m.FirstJointDistance = 0;  // 6000 = 5 x 1200
         m.HoleCount(2) = 1;
@@ -300,10 +306,12 @@ TEST(WebShearContinuity, OneHoleNearEitherEndOfASymmetricBeam) {
         return double(m.SlabShearUtilisation(2));
     };
     const struct {
-        double start, end, tolerance;
-    } rows[] = {{0, 5700, 1e-6}, {300, 5400, 1e-6}, {0, 5600, 0.025}, {300, 5300, 0.025}};
+        double start, end, tolerance, startSpacing = 7200, endSpacing = 7200;
+    } rows[] = {{0, 5700, 1e-6}, {300, 5400, 1e-6}, {0, 5600, 0.025}, {300, 5300, 0.025},
+                {300, 5400, 1e-6, 10200, 3900}};
     for (const auto& row : rows) {
-        const double a = shear(row.start), b = shear(row.end);
+        const double a = shear(row.start, row.startSpacing, row.endSpacing);
+        const double b = shear(row.end, row.endSpacing, row.startSpacing);
         EXPECT_NEAR(a, b, row.tolerance * a) << "hole at " << row.start << " and at " << row.end;
     }
 }
