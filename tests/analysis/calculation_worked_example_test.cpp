@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "analysis/calculation_driver.h"
@@ -265,29 +266,22 @@ TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7250, 1e-3);
 }
 
-// VRd.min is the slab shear V at which sigma1 first reaches f_i = 1.819389
-// (gamma 1) with thc and tvl growing as V (station 0 above, Vd = 30.7177
-// kN/m): D V^2 + 2 a t V + t^2 - f (f - alpha sig.cp - sig.n,max) = 0,
-// a = thc / Vd = 0.014662, b = tvl / Vd = 0.043937, D = a^2 + b^2 =
-// 0.0021454, t = alpha tau.cp, V = sqrt(h^2 + (f (...) - t^2) / D) - h,
-// h = a t / D. At release 0.8 the transfer length is 0.7 / 0.8 of that at
-// 0.7 and sig.cp, tau.cp at the section grow by 0.8 / 0.7: -1.535331, 0.779282.
-//   release 0.7: alpha 0.75 42.116, alpha 1.5 44.057 kN/m
-//   release 0.8: alpha 0.75 42.577, alpha 1.5 44.123 (alpha 1.5 governs
-//   sigma1 at Vd there, and its root was printed)
-// Tolerance 0.05 kN/m (tvl known to 0.001 MPa).
+// VRd.min: the smaller root over alpha of D V^2 + 2 a t V + t^2 - f (f -
+// alpha sig.cp - sig.n,max) = 0 at station 0 above (f 1.819389, a = thc /
+// Vd = 0.014662, D = a^2 + (tvl / Vd)^2 = 0.0021454, t = alpha tau.cp; at
+// release 0.8 sig.cp and tau.cp grow by 0.8 / 0.7, the transfer length
+// being 0.7 / 0.8 of it): release 0.7: alpha 0.75 42.116, 1.5 44.057;
+// release 0.8: 42.577 and 44.123 (alpha 1.5 governs sigma1 at Vd there).
+// Tolerance 0.05 kN/m (tvl to 0.001 MPa).
 TEST(WorkedExample, SuoraLeastSlabShearResistanceIsTheSmallerRoot) {
-    const struct {
-        double release, root;
-    } rows[] = {{0.7, 42.116}, {0.8, 42.577}};
     CalculationFolder data;
-    for (const auto& row : rows) {
+    for (const auto& [release, root] : {std::pair{0.7, 42.116}, std::pair{0.8, 42.577}}) {
         quorvel::runtime::Messages messages;
         ProjectModel m;
         data.load(m, "concrete_middle_beam.dat");
-        m.ReleaseStrengthRatio = row.release;
+        m.ReleaseStrengthRatio = release;
         ASSERT_EQ(PerformCalculation(m, messages), 0);
-        EXPECT_NEAR(m.SlabMinShearValue(1), row.root, 0.05) << "release " << row.release;
+        EXPECT_NEAR(m.SlabMinShearValue(1), root, 0.05) << "release " << release;
     }
 }
 

@@ -282,10 +282,8 @@ TEST(WebShearContinuity, ASymmetricBeamReportsTheFirstOfItsEqualStations) {
 // the stations beside its stretch, none inside it, and the station at
 // the start, x = 26 mm, lies inside 0 .. 300 while the one at the end,
 // 5974 mm, lies 74 mm past 5600 .. 5900 (0.647 / 0.661; 0.660 / 0.659).
-// With spacings tapering from 10200 to 3900 mm (mirrored: 3900 to 10200)
-// the slab span over the hole is read at its centre, 450 mm from the
-// thick end in both: 9727.5 mm (at its start edge, 300 and 5400 mm, the
-// two read 9885 and 9570 mm and gave 0.7801 / 0.7795).
+// Spacings 10200 / 3900 mm and mirrored: the span over the hole at its
+// centre, 9727.5 mm in both (at X: 9885 / 9570 mm, 0.7801 / 0.7795).
 TEST(WebShearContinuity, OneHoleNearEitherEndOfASymmetricBeam) {
     CalculationFolder data;
     const auto shear = [&data](double x, double startSpacing, double endSpacing) {
