@@ -135,7 +135,7 @@ TEST(BeamDeflections, EndMoments) {
     m.SupportMomentStartBeforeTopping = -40e6;
     m.SupportMomentEndBeforeTopping = -40e6;
     ComputeBeamDeflections(m);
-    const double one = 60e6 * L * L / (9 * std::sqrt(3.0) * EI5);
+    const double one = 60e6 * L * L / (9 * std::sqrt(3.0) * EI8);
     EXPECT_NEAR(m.BeamDeflectionMax6, one, 1e-4 * one);  // nearest point 0.42 L
     EXPECT_NEAR(m.BeamDeflectionMax5, -40e6 * L * L / (8 * EI5), 1e-12);
     // The variable pair with psi1 on the composite section.
@@ -144,6 +144,39 @@ TEST(BeamDeflections, EndMoments) {
     v.SupportMomentEndVariable = -30e6;
     ComputeBeamDeflections(v);
     EXPECT_NEAR(v.BeamDeflectionMax6, -0.7 * 30e6 * L * L / (8 * EI8), 1e-12);
+}
+
+TEST(BeamDeflections, EndMomentsDeflectTheSectionOfTheirMomentRow) {
+    // -50 kNm at both ends, M L^2 / (8 EI) at midspan on the section of the
+    // moment row the pair stands in (of the pair before grouting, -20 kNm
+    // is the beam's self-weight share):
+    //   before grouting, row 1: -50e6 L^2 / (8 EI1) = -1.620 mm (d2 -0.648, d4 -0.972);
+    //   BE before grouting, row 2: -50e6 L^2 / (8 EI5) = -1.080 mm in d5;
+    //   permanent, rows 3 and 5: -50e6 L^2 / (8 EI8) = -0.720 mm in d6.
+    struct Case {
+        const char* what;
+        const char* type;
+        bool beforeGrouting;
+        double EI;
+        quorvel::runtime::Value ProjectModel::*term;
+    };
+    const Case cases[] = {
+        {"SUORA before grouting", "SUORA", true, EI1, &ProjectModel::BeamDeflectionMax4},
+        {"BESUPER before grouting", "BESUPER", true, EI5, &ProjectModel::BeamDeflectionMax5},
+        {"BESUPER permanent", "BESUPER", false, EI8, &ProjectModel::BeamDeflectionMax6},
+        {"SUORA permanent", "SUORA", false, EI8, &ProjectModel::BeamDeflectionMax6},
+    };
+    for (const Case& c : cases) {
+        ProjectModel m = beamModel(c.type);
+        m.SuperPrestressTerm = 1.0;  // one shore, carrying nothing here
+        const double M = -50e6, share = c.beforeGrouting && c.EI == EI1 ? 0.6 : 1.0;
+        (c.beforeGrouting ? m.SupportMomentStartBeforeGrouting : m.SupportMomentStartPermanent) = M;
+        (c.beforeGrouting ? m.SupportMomentEndBeforeGrouting : m.SupportMomentEndPermanent) = M;
+        m.SupportMomentStartBeamSelfWeight = m.SupportMomentEndBeamSelfWeight = c.beforeGrouting ? -20e6 : 0.0;
+        ComputeBeamDeflections(m);
+        EXPECT_NEAR(m.BeamDeflectionTotalMax, M * L * L / (8 * c.EI), 1e-12) << c.what;
+        EXPECT_NEAR(m.*c.term, share * M * L * L / (8 * c.EI), 1e-12) << c.what;
+    }
 }
 
 TEST(BeamDeflections, FixedEndMomentsBeforeGroutingCountOnce) {
