@@ -80,7 +80,6 @@ struct AnalysisRun {
     PointArray BeamShearFlowB;
     Value ShearCheckJointWidth;      // guard of the beam shear design
     Value StirrupPartialFactor;
-    Value ShearConcretePartialFactor;
 
     // --- Slab checks per station (MPa; resistances kN/m) ------------------
     StationSideArray PointShearStressTvlA;

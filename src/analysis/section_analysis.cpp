@@ -320,6 +320,8 @@ void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
         m.BeamShearDesign(i, 6) += m.BeamShearDesign(i, 0);
     }
     library::FindBeamMaxima(m);
+    // A point load or a peak between two stations is not missed.
+    library::FindBeamMomentPeaks(m, m.BeamSelfWeight, m.BeamSelfWeightDesign);
 }
 
 void AnalyseBeamSection(ProjectModel& m) {

@@ -29,7 +29,8 @@ void AnalyseBeamSection(model::ProjectModel& m);
 
 // The beam's moment and shear tables at the current stations with every
 // load, the beam's self weight included (row 0, added to row 6; family BE
-// puts the cast part of it in row 1), and the beam maxima taken from them.
+// puts the cast part of it in row 1), and the beam maxima taken from them;
+// the largest moments are the peaks of the span, between stations too.
 void ComputeBeamActionsWithSelfWeight(model::ProjectModel& m);
 
 // The joint, slab, topping and strip parts over the beam, stages 5, 6 and 8,

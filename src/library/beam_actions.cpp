@@ -124,16 +124,16 @@ StationPartials partialsAt(const ProjectModel& m, const SpanLoads& loads, LoadEf
 }
 
 // Rows 1..6 of one station. On shores (family BE) the shore reactions leave
-// row 1 for row 2, where the shores are removed; the end moments before
-// grouting are counted in row 2 when e0InRow2.
+// row 1 for row 2, where the shores are removed, and the end moments before
+// grouting stand in row 2 too: their moment and their shear alike.
 struct StageRows {
     double r[7] = {};
 };
 
-StageRows characteristicRows(const StationPartials& p, bool onShores, bool e0InRow2) {
+StageRows characteristicRows(const StationPartials& p, bool onShores) {
     StageRows rows;
-    rows.r[1] = p.g1 + p.j + (onShores ? -p.s : 0.0) + (e0InRow2 ? 0.0 : p.e0);
-    rows.r[2] = p.t + p.e1 + (onShores ? p.s : 0.0) + (e0InRow2 ? p.e0 : 0.0);
+    rows.r[1] = p.g1 + p.j + (onShores ? -p.s : p.e0);
+    rows.r[2] = p.t + p.e1 + (onShores ? p.s + p.e0 : 0.0);
     rows.r[3] = p.gi + p.placedG + p.eG;
     rows.r[4] = p.qi + p.placedQ + p.eQ;
     rows.r[5] = rows.r[3] + rows.r[4];
@@ -154,6 +154,58 @@ StageRows designRows(const StageRows& c, const StationPartials& p, double gammaG
     rows.r[6] = rows.r[1] + rows.r[2] + rows.r[5];
     return rows;
 }
+
+// The loads of the beam, read from the model once, and the rows they give
+// at any point of the span.
+class BeamRows {
+public:
+    explicit BeamRows(const ProjectModel& m)
+        : m_(m), loads_(m), L_(m.BeamSpan), shores_(shoreCount(m)),
+          onShores_(m.Family() == model::BeamFamily::BE), gammaG_(m.PermanentLoadFactorKfi),
+          gammaQ_(m.VariableLoadFactorKfi) {}
+
+    // Characteristic and design moments and design shears at x; vc the
+    // characteristic shears but for the slab self weight, which the shear
+    // partials hold by its design value only.
+    void at(double x, StageRows& mc, StageRows& md, StageRows& vd, StageRows* vc = nullptr) const {
+        const StationPartials pm = partialsAt(m_, loads_, LoadEffect::Moment, x, L_, shores_);
+        const StationPartials pv = partialsAt(m_, loads_, LoadEffect::Shear, x, L_, shores_);
+        mc = characteristicRows(pm, onShores_);
+        md = designRows(mc, pm, gammaG_, gammaQ_);
+        const StageRows v = characteristicRows(pv, onShores_);
+        vd = designRows(v, pv, gammaG_, gammaQ_);
+        if (vc) *vc = v;
+    }
+
+    // Row 6 at x with a uniform load (q, qd) added: the characteristic and
+    // design moments and the shears that are their slopes.
+    struct Total {
+        double momentChar, momentDesign, shearChar, shearDesign;
+    };
+    Total totalAt(double x, double q, double qd) const {
+        StageRows mc, md, vd, vc;
+        at(x, mc, md, vd, &vc);
+        const double slab = ComputeTrapezoidShear(loads_.slab.q1, loads_.slab.q2, x, L_);
+        return {mc.r[6] + ComputeUdlMoment(q, x, L_), md.r[6] + ComputeUdlMoment(qd, x, L_),
+                vc.r[6] + slab + ComputeUdlShear(q, x, L_), vd.r[6] + ComputeUdlShear(qd, x, L_)};
+    }
+
+    // Where the shear jumps: the beam point loads and the shores.
+    std::vector<double> pointLoadPositions() const {
+        std::vector<double> positions = loads_.placedG.pointPositions();
+        for (double a : loads_.placedQ.pointPositions()) positions.push_back(a);
+        for (int k = 1; k <= shores_; ++k) positions.push_back(k * L_ / (shores_ + 1));
+        return positions;
+    }
+
+private:
+    const ProjectModel& m_;
+    SpanLoads loads_;
+    double L_;
+    int shores_;
+    bool onShores_;
+    double gammaG_, gammaQ_;
+};
 
 }  // namespace
 
@@ -190,6 +242,12 @@ PlacedLoads::PlacedLoads(const ProjectModel& m, int kind) {
     }
 }
 
+std::vector<double> PlacedLoads::pointPositions() const {
+    std::vector<double> positions;
+    for (const Point& p : points_) positions.push_back(p.a);
+    return positions;
+}
+
 double PlacedLoads::effect(LoadEffect effect, double x, double L, double EI) const {
     double r = patchEffect(effect, beamLine_.q1, beamLine_.q2, beamLine_.a, beamLine_.w, x, L, EI);
     for (const Point& p : points_) r += pointEffect(effect, p.P, p.a, x, L, EI);
@@ -221,16 +279,10 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
         for (int k = 1; k <= MaxShoreCount; ++k) m.PrestressEquivalentLoads(k) = 0.0;
     }
 
-    const double gammaG = m.PermanentLoadFactorKfi;
-    const double gammaQ = m.VariableLoadFactorKfi;
-    const SpanLoads loads(m);
+    const BeamRows rows(m);
     for (int i = 0; i <= n; ++i) {
-        const double x = m.CalculationPointX(i);
-        const StationPartials pm = partialsAt(m, loads, LoadEffect::Moment, x, L, shores);
-        const StationPartials pv = partialsAt(m, loads, LoadEffect::Shear, x, L, shores);
-        const StageRows mc = characteristicRows(pm, onShores, onShores);
-        const StageRows md = designRows(mc, pm, gammaG, gammaQ);
-        const StageRows vd = designRows(characteristicRows(pv, onShores, false), pv, gammaG, gammaQ);
+        StageRows mc, md, vd;
+        rows.at(m.CalculationPointX(i), mc, md, vd);
         for (int r = 1; r <= model::MaxLoadStage; ++r) {
             m.BeamMomentChar(i, r) = mc.r[r];
             m.BeamMomentDesign(i, r) = md.r[r];
@@ -262,6 +314,52 @@ void FindBeamMaxima(ProjectModel& m) {
         KeepMaximum(m.MaxShearStage5, std::fabs(m.BeamShearDesign(i, 5)), unusedStation, i);
         KeepMaximum(m.MaxShearStage6, std::fabs(m.BeamShearDesign(i, 6)), m.MaxShearStage6Station,
                     i);
+    }
+}
+
+void FindBeamMomentPeaks(ProjectModel& m, double selfWeight, double selfWeightDesign) {
+    const double L = m.BeamSpan;
+    requirePositive(L, "beam span");
+    const BeamRows rows(m);
+    const auto total = [&](double x) { return rows.totalAt(x, selfWeight, selfWeightDesign); };
+    runtime::Value unusedStation;
+    const auto keep = [&](double x) {
+        const BeamRows::Total t = total(x);
+        KeepMaximum(m.MaxCharMoment, t.momentChar, unusedStation, 0);
+        KeepMaximum(m.MaxDesignMoment, t.momentDesign, unusedStation, 0);
+    };
+
+    // The points between which the shear runs without a jump: the
+    // supports, the stations and the point loads on the span.
+    std::vector<double> points = {0.0, L};
+    const int n = std::min<int>(m.CalculationPointCount, model::MaxCalculationPoint);
+    for (int i = 0; i <= n; ++i) points.push_back(std::clamp<double>(m.CalculationPointX(i), 0.0, L));
+    for (double a : rows.pointLoadPositions()) {
+        if (!(a > 0.0 && a < L)) continue;
+        points.push_back(a);
+        keep(a);
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+
+    // Between two neighbours the moment is smooth; where its slope turns
+    // from rising to falling, halving the stretch finds the peak to far
+    // below a micrometre.
+    const double inset = 1e-9 * L;
+    const auto peak = [&](double a, double b, double BeamRows::Total::*shear) {
+        if ((total(a).*shear) <= 0.0 || (total(b).*shear) >= 0.0) return;
+        for (int pass = 0; pass < 60; ++pass) {
+            const double x = 0.5 * (a + b);
+            if ((total(x).*shear) > 0.0) a = x;
+            else b = x;
+        }
+        keep(0.5 * (a + b));
+    };
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        const double a = points[k - 1] + inset, b = points[k] - inset;
+        if (!(b > a)) continue;
+        peak(a, b, &BeamRows::Total::shearChar);
+        peak(a, b, &BeamRows::Total::shearDesign);
     }
 }
 

@@ -28,6 +28,8 @@ public:
     // Shear, moment or deflection at x of these loads on a span L; EI is
     // read only for deflections.
     double effect(LoadEffect effect, double x, double L, double EI) const;
+    // Positions of the point loads along the beam, as entered.
+    std::vector<double> pointPositions() const;
 
 private:
     struct Patch {
@@ -65,5 +67,16 @@ void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 // own: a beam whose characteristic moment hogs everywhere shows it as it
 // is, negative, never as a sagging 0).
 void FindBeamMaxima(model::ProjectModel& m);
+
+// Raises MaxCharMoment and MaxDesignMoment, found at the stations, to the
+// peaks of row 6 between them: the moment under every point load on the
+// span (beam point loads, shores) and, where the row's shear turns from
+// positive to negative between two neighbouring stations, point loads or
+// supports, the moment at the zero of the shear. The beam's self weight
+// (selfWeight characteristic, selfWeightDesign design, N/mm) stands on the
+// span as a uniform load. The tables, the stations and the maxima's
+// stations stay as they are. Needs the shore reactions that
+// ComputeBeamMomentsAndShears leaves in PrestressEquivalentLoads.
+void FindBeamMomentPeaks(model::ProjectModel& m, double selfWeight, double selfWeightDesign);
 
 }  // namespace quorvel::library

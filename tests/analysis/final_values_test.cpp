@@ -119,8 +119,8 @@ TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtTheLowerSlabUnderside) {
 TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
     // A reinforced concrete beam carrying the slabs on its top, joints
     // dowelled (beta_y 0.9). Upper limit of the shear resistance:
-    // vmax = 0.25 min(fcd1, fcd3) (b + sides * support) d
-    //      = 0.25 * 20 * (40 + 2 * 100) * 500 = 600000 N.
+    // vmax = 0.25 min(fcd1, fcd3) (b + left + right bearing) d
+    //      = 0.25 * 20 * (40 + 100 + 100) * 500 = 600000 N.
     m.BeamCategory = 2;
     m.SlabsOnLedge = 0;
     m.BetaY = 0.9;
@@ -131,7 +131,10 @@ TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
     m.JointGroutWidth(1) = 20;
     m.JointGroutWidth(2) = 20;
     m.SlabSideCount = 2;
+    m.SlabSidePresent(1) = 1;
+    m.SlabSidePresent(2) = 1;
     m.SlabSupportLength(1) = 100;
+    m.SlabSupportLength(2) = 100;
     m.SolverReferenceDepth = 500;
     m.ConcreteQualityClass(3) = 2;  // stirrups: gamma 1.15
     m.MaxShearStage6 = 600000;      // equal: the limit holds

@@ -72,19 +72,18 @@ Calculated calculate(const CalculationFolder& data, const std::string& fixture, 
 // characteristic one: the slab and beam loads give no moment at a support.
 // The moment at a station is that of a simply supported beam under its
 // loads plus the end moments drawn linearly between the supports. The
-// largest moments lie at station 21 of the 43 uniform ones (x21 = 3516.28
-// mm, x (L - x) / 2 = 6.476e6 mm2), where the loads give q x (L - x) / 2 =
-// 483.77 kNm design and qk x (L - x) / 2 = 385.19 kNm characteristic, with
-// the characteristic line load qk = 59.4755 N/mm (calculation_worked_
+// largest moments are the peaks of the span: at midspan the loads give
+// q L^2 / 8 = 484.04 kNm design and qk L^2 / 8 = 385.40 kNm characteristic,
+// with the characteristic line load qk = 59.4755 N/mm (calculation_worked_
 // example_test.cpp's q without its factors: 25.272 + 0.00792 + 7.2 + 18.0 +
 // 1.52896 + 7.46666). Partly hogging (sagging left near midspan) keeps the
 // check of the sagging moment; wholly hogging leaves none.
 //   -300 at the start: -345 / -300 kNm at x = 0; sags.
-//   -400 / -400: design -460 at the supports, 483.77 - 460 = 23.77 kNm
-//     at midspan sags; characteristic -400, 385.19 - 400 = -14.81 kNm:
+//   -400 / -400: design -460 at the supports, 484.04 - 460 = 24.04 kNm
+//     at midspan sags; characteristic -400, 385.40 - 400 = -14.60 kNm:
 //     hogs over the whole span, so the strain is not checked, and the
-//     largest characteristic moment is that -14.81 kNm, as it is.
-//   -500 / -500: -575 / -500 at the supports; 483.77 - 575 < 0: the whole
+//     largest characteristic moment is that -14.60 kNm, as it is.
+//   -500 / -500: -575 / -500 at the supports; 484.04 - 575 < 0: the whole
 //     beam hogs.
 //   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
 //     = -49500 kNm design, -40000 characteristic.
@@ -100,20 +99,16 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         double hogging, charHogging;  // kNm, at x = 0
         bool sagging, strain;         // checked
     };
-    const double x21 = 21 * L / 43, loads = x21 * (L - x21) / 2;
+    const double loads = L * L / 8;
     constexpr double qk = 25.272 + 0.00792 + 7.2 + 18.0 + 1.52896 + 7.46666;
-    // The largest characteristic moment over the 44 uniform stations:
-    // the loads' plus the end moments of every stage, linear between the
-    // supports (kNm).
+    // The largest characteristic moment of the span: the loads' plus the
+    // end moments of every stage, linear between the supports (kNm), at
+    // its peak x = L / 2 + (Me - Ms) / (qk L) within the span.
     const auto largestCharacteristic = [&](const EndMoments& e) {
         const double ms = e.grouting[0] + e.topping[0] + e.permanent[0] + e.variable[0];
         const double me = e.grouting[1] + e.topping[1] + e.permanent[1] + e.variable[1];
-        double largest = -1e300;
-        for (int i = 0; i <= 43; ++i) {
-            const double x = i * L / 43;
-            largest = std::max(largest, qk * x * (L - x) / 2 * 1e-6 + ms * (1 - x / L) + me * x / L);
-        }
-        return largest;
+        const double x = std::clamp(L / 2 + (me - ms) * 1e6 / (qk * L), 0.0, L);
+        return qk * x * (L - x) / 2 * 1e-6 + ms * (1 - x / L) + me * x / L;
     };
     const Case cases[] = {
         {"no support moments", {}, 0.0, 0.0, true, true},

@@ -318,18 +318,18 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 // (SUORA, span 7200 mm) with support moments at both ends (kNm): the
 // largest hogging moments are at the supports, by hand gamma times the
 // entered ones for the design moment (Md.neg) and as entered for the
-// characteristic one (Mk.neg); the loads give 483.77 kNm of design and
-// 385.19 of characteristic sagging at station 21 (x = 3516.3 mm, see
+// characteristic one (Mk.neg); the loads give 484.04 kNm of design and
+// 385.40 of characteristic sagging at their peak, midspan (see
 // Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck).
 //   -1000 / -1000 permanent: Md.neg -1150, Mk.neg -1000; nothing sags:
 //     each gauge shows only its words in grey, each table row the hogging
 //     moment with "not checked" and no picture; before, a green 0 and
 //     0.00 % with a tick.
 //   -200 permanent and -100 variable: Md.neg -1.15 x 200 - 1.5 x 100 =
-//     -380, Mk.neg -300; both sag near midspan (Md = 483.77 - 380 = 103.77
+//     -380, Mk.neg -300; both sag near midspan (Md = 484.04 - 380 = 104.04
 //     kNm): the gauge shows the sagging percentage in grey beside the
 //     words, never a green bar; the table keeps the sagging row (Md, MRd
-//     and its per cent, 100 x 103.77 / MRd) without the OK picture, the
+//     and its per cent, 100 x 104.04 / MRd) without the OK picture, the
 //     hogging row under it; the report's utilisation row the same ratio
 //     beside its words. Before, the table showed the hogging row alone. An
 //     exceeded sagging ratio turns the gauge red and leaves the not-OK
@@ -337,9 +337,9 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 //   +100 variable at the end: sags everywhere (+150 kNm there); the model
 //     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
 //     words anywhere, the plain gauges and rows.
-//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 = 0.00385
+//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 385.40 = 0.00385
 //     kNm) and prints with three places, never "-0,00"; Md.neg -0.0046
-//     does not (within 1e-5 x 483.77 = 0.00484).
+//     does not (within 1e-5 x 484.04 = 0.00484).
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
@@ -386,7 +386,7 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
         ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
         ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
         if (c.md && c.sagging) {
-            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 483.77 - 380, 0.01);
+            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 484.04 - 380, 0.01);
         }
         for (const Language& l : languages) {
             SCOPED_TRACE(l.index);

@@ -108,18 +108,18 @@ const Words words[] = {
 
 // The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
 // the largest hogging moments are the support moments, design gamma_G = 1.15
-// times the permanent one; the loads alone give 483.77 kNm design and
-// 385.19 characteristic at station 21 (x = 3516.3 mm).
-//   -500 / -500: Md.neg -575.0, Mk.neg -500.0; 483.77 - 575 and 385.19 -
+// times the permanent one; the loads alone give 484.04 kNm design and
+// 385.40 characteristic at their peak, midspan.
+//   -500 / -500: Md.neg -575.0, Mk.neg -500.0; 484.04 - 575 and 385.40 -
 //     500 hog: nothing sags, so neither check has a sagging value.
-//   -400 / -400: Md.neg -460.0 with 23.77 kNm sagging left (utilisation
-//     0.03); Mk.neg -400.0 and Mk = 385.19 - 400 = -14.8 kNm: the top
+//   -400 / -400: Md.neg -460.0 with 24.04 kNm sagging left (utilisation
+//     0.03); Mk.neg -400.0 and Mk = 385.40 - 400 = -14.6 kNm: the top
 //     stretches over the whole span.
 //   -300 at the start: Md.neg -345.0, Mk.neg -300.0, both sag elsewhere.
 //   -0.01 at the start: Md.neg -0.0115 and Mk.neg -0.01 kNm hog (beyond
-//     1e-5 of 483.77 and 385.19 kNm: 0.0048 and 0.0039 kNm), so rows and
+//     1e-5 of 484.04 and 385.40 kNm: 0.0048 and 0.0039 kNm), so rows and
 //     verdicts print them below zero, never "0.0".
-//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 385.19 =
+//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 385.40 =
 //     0.00385 kNm) and prints with three places; Md.neg 1.15 x -0.004 =
 //     -0.0046 kNm does not (within 0.0048). Before, the row's number ran
 //     into its unit's column and "kNm" fell onto a line of its own.
@@ -139,7 +139,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     };
     const Case cases[] = {
         {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr},
-        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.8 kNm"},
+        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.6 kNm"},
         {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
         {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, " -0.004", " -0.004", true, true, nullptr},

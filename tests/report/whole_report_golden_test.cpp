@@ -403,11 +403,11 @@ TEST(WholeReportValues, SuoraMiddleBeam) {
     EXPECT_EQ(w.after("Laattabetoni            gam.c"), (Items{"1.35", "/", "1.35"}));
     // Design moment and shear of the worked example of the calculation
     // (calculation_worked_example_test.cpp): q = 74.697 kN/m,
-    // Md = q x21 (L - x21) / 2 at x21 = 3516.28 mm: 483.77 kNm; V = q L / 2
+    // Md = q L^2 / 8 = 484.04 kNm at midspan, its peak; V = q L / 2
     // = 268.91 kN, the beam's largest design shear. Characteristic q = 25.272 + 0.0079 + 7.2 + 18.0 + 1.5290
-    // + 7.4667 = 59.476 kN/m, Mk = 385.19 kNm.
-    EXPECT_EQ(w.value("Mitoitusmomentti, max"), "483.8");
-    EXPECT_EQ(w.value("Ominaismomentti, max"), "385.2");
+    // + 7.4667 = 59.476 kN/m, Mk = 385.40 kNm.
+    EXPECT_EQ(w.value("Mitoitusmomentti, max"), "484.0");
+    EXPECT_EQ(w.value("Ominaismomentti, max"), "385.4");
     EXPECT_EQ(w.value("Palkin mitoittava leikkaus, max"), "268.9");
     // The shear block stands at the first slab web, x = 26.25 mm (printed
     // 26): V.6 = q (L / 2 - x) = 74.697 x (3.6 - 0.02625) = 266.95 kN, and
