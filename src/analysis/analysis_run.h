@@ -69,6 +69,7 @@ struct AnalysisRun {
     int16_t ConnectionGivenUp = 0;
     SideArray ActiveCoreFillingLength;    // filling in effect for the beam block, mm
     SidePointArray PointCoreFillingFlag;  // (side, station): checked with filled cores
+    SidePointArray PointCoreFillingUsed;  // (side, station): the filling it was checked with, mm (0: none)
     Value PointCoreFillingLength;         // filling in force at the station being checked
 
     // --- Beam block -------------------------------------------------------

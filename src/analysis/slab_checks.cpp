@@ -289,6 +289,7 @@ void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
     for (int i = 0; i <= model::MaxCalculationPoint; ++i) {
         for (StationSideArray* t : tables) (*t)(i, k) = 0.0;
         run.PointCoreFillingFlag(k, i) = 0.0;
+        run.PointCoreFillingUsed(k, i) = 0.0;
     }
     m.SlabCheckMinimum1(k) = 0.0;
     m.SlabMinShearValue(k) = 0.0;

@@ -62,6 +62,7 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     //    filling above the threshold, whether the starting filling or the
     //    whole available one.
     run.PointCoreFillingFlag(s, i) = run.PointCoreFillingLength > CoreFillingThreshold ? 1.0 : 0.0;
+    run.PointCoreFillingUsed(s, i) = run.PointCoreFillingFlag(s, i) * run.PointCoreFillingLength;
 
     const double f0 = run.BaseWebStressLimit(s);
     const double fi = run.PointStressLimit;

@@ -222,7 +222,7 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, runtime::Messages& messages, int
 SupportLineTables SlabsOnBeamAnalysis::supportLineTables() const {
     return {run_.BeamShearFlowA,          run_.BeamShearFlowB,        run_.PointShearStressTvl0,
             run_.PointShearStressTvl,     run_.PointShearResistance,  run_.PointShearStressThc,
-            run_.SlabPointRatioNumerator, run_.SlabPointShearRatio,   run_.PointCoreFillingFlag};
+            run_.SlabPointRatioNumerator, run_.SlabPointShearRatio,   run_.PointCoreFillingUsed};
 }
 
 void SlabsOnBeamAnalysis::run(int16_t& status) {

@@ -29,8 +29,8 @@ namespace quorvel::analysis {
 // The nine per-station tables of the along-the-beam results file, as the
 // run leaves them: the beam's two shear-flow components (by station), and
 // per station and side tvl0, tvl, the slab's shear resistance, thc, the
-// principal tensile stress and the utilisation; the core-filling flags are
-// (side, station).
+// principal tensile stress and the utilisation; the core filling each
+// station was checked with (0 where none) is (side, station).
 struct SupportLineTables {
     const PointArray& shearFlowA;
     const PointArray& shearFlowB;
@@ -40,7 +40,7 @@ struct SupportLineTables {
     const StationSideArray& thcStress;
     const StationSideArray& principalStress;
     const StationSideArray& utilisation;
-    const SidePointArray& coreFilledFlag;
+    const SidePointArray& coreFillingUsed;
 };
 
 // Writes the along-the-beam results file at the end of a complete run. The

@@ -62,10 +62,12 @@ constexpr NumberRange AcrossSlabRange = between(0, 30000);
 constexpr NumberRange SlabLoadPlaceRange = between(0, 30000);
 // The slab end on its support: the gap under it (a bearing strip and its
 // tolerance, some tens of mm), the joint grout between the slab end and
-// the beam, the bearing length, and the cores filled from the slab end.
+// the beam, the bearing length, and the cores filled from the slab end. A
+// negative filling length asks for the filling to count as placed from the
+// start of the analysis (its length the absolute value).
 constexpr NumberRange BottomGapRange = between(0, 200);
 constexpr NumberRange JointGroutRange = between(0, 500);
-constexpr NumberRange CoreFillingRange = between(0, 5000);
+constexpr NumberRange CoreFillingRange = between(-5000, 5000);
 constexpr double SupportLengthMaximum = 500;
 // Half the longest span, either way from the beam's support.
 constexpr NumberRange FirstJointRange = between(-20000, 20000);
@@ -368,7 +370,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
     };
     auto rebar = [&](std::string_view form) {
         moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
-        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500);
+        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500, BarOrStrandStrengthName);
     };
     auto steelBeamRebar = [&](std::string_view form, double modulus) {
         moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", modulus);
@@ -419,7 +421,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
     steel("FrmApalkki", "cboTeras", "SteelStrength");
     rebar("FrmApalkki");
     moduli("FrmApalkki", "txt_ypRaud_kimmo", "TopRebarModulus", 200000);
-    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500);
+    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500, BarOrStrandStrengthName);
 
     dims("frmTIpalkki", {{"txtKorkeus", "BeamHeight", 100, 2000, 300},
                          {"txtUuma", "WebThickness", 3, 80, 11},
@@ -748,7 +750,7 @@ std::vector<BoxLimit> makeBoxLimits() {
     for (std::string_view form : {R, B}) {
         add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 60, "Betoni"));
         add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 200000));
-        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 500));
+        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 500, BarOrStrandStrengthName));
         add(box(form, "txtKorkeus", "OverallBeamHeight", 0, between(80, ConcreteBeamHeightMaximum), {},
                 "Palkin korkeus", Def));
     }
@@ -782,7 +784,7 @@ std::vector<BoxLimit> makeBoxLimits() {
             Min | Max));
     add(box(Q, "txtTeraslujuus", "SteelStrength", 0, between(220, 700), 355));
     add(box(Q, "txtRaud_kimmo", "ReinforcementModulus", 0, between(150000, 210000), 210000));
-    add(box(Q, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 355));
+    add(box(Q, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 355, BarOrStrandStrengthName));
 
     // The prestressed beams on a steel plate (LBL and Super).
     for (std::string_view form : {std::string_view("FrmKemo"), std::string_view("FrmSuperpalkki")}) {
@@ -792,7 +794,7 @@ std::vector<BoxLimit> makeBoxLimits() {
         add(box(form, "txt_Janne_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
         add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630, StrandStrengthName));
         add(box(form, "txt_ypRaud_kimmo", "TopRebarModulus", 0, between(180000, 210000), 200000));
-        add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500));
+        add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500, BarOrStrandStrengthName));
         add(box(form, "txtJanneLkm", "BarsInRow", -1, between(2, BarsInRowMaximum), 9));
         add(box(form, "txtJanneA", "BarArea", -1, between(10, 2500), 100));
         add(box(form, "txtEsijannitys", "BarPrestress", -1, between(0, 1300), 1100));
@@ -906,6 +908,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
     {"Kulmateräs", "Angle steel"},
     {StrandStrengthName, "0.1 % proof stress fp0.1k"},
+    {BarOrStrandStrengthName, "Strength fyk, strands fp0.1k"},
 };
 constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {
     {"vasen", "left"}, {"oikea", "right"}, {"alkupää", "start"}, {"loppupää", "end"}};

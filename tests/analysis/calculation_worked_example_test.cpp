@@ -134,6 +134,14 @@ TEST(WorkedExample, CoreFillingCalledForRerunsTheBeamBlockWithTheFilling) {
     // sides * 2.5e-5 N/mm3 = 4.735 N/mm, within the 0.1 % of the slab area.
     const double cores = (1180.0 * 265 - 172800) / 1200 * 600;
     EXPECT_NEAR(m.JointConcreteLineLoad, 2 * (24750 + cores) * 2.5e-5, 0.002 * 4.735);
+
+    // -50: filling from the start that fills no station (50 mm or less
+    // counts as none): no required length, so no notice (before: 50, no
+    // zone); the typed length stays.
+    for (int side = 1; side <= 2; ++side) m.CoreFillingLength(side) = -50.0;
+    ASSERT_EQ(PerformCalculation(m, messages), 0);
+    EXPECT_EQ(m.RequiredCoreFillingLength(1) + m.RequiredCoreFillingLength(2) + m.CoreFillingResult(1), 0.0);
+    EXPECT_EQ(m.CoreFillingLength(2), -50.0);
 }
 
 }  // namespace

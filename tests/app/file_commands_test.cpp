@@ -493,7 +493,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         // A factor far below its range would turn every gauge green.
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
          "Rivi 15: kentän Kfi arvo 1E-30 ei ole rajoissa"},
-        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän Raudoitteen lujuus arvo -1"},
+        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän Lujuus fyk, punokset fp0.1k arvo -1"},
         // The left slab of a middle beam: its values bind as the right one's.
         {"left-spacing.dat", fileOf(lines.size(), 3, "P27 10L 0  900 20 40 1  50 7200 .001"),
          "Rivi 4: kentän Palkkivälit loppupäässä, vasen arvo \\.001 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
