@@ -80,6 +80,15 @@ void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& f
         int j = 0;
         // The start zone runs to the first point that is not flagged.
         while (j != n && flags(side, j) != 0) ++j;
+        if (n > 0 && j == n && flags(side, n) != 0) {
+            // Every point flagged: the cores are filled from end to end, and
+            // both zones are the whole beam (not the last point from the
+            // start and the last interval from the end, which a site crew
+            // reads as two unrelated zones).
+            limits(side, 1) = m.BeamSpan;
+            limits(side, 2) = m.BeamSpan;
+            continue;
+        }
         limits(side, 1) = X(j);
         // The far zone starts at the point before the next flagged one.
         while (j != n && flags(side, j) != 1) ++j;

@@ -47,7 +47,8 @@ double EndZoneReach(double d, double a);
 // limits(side, 1) is the length from the beam start to the first point that
 // is not flagged (0 when point 0 is not flagged) and limits(side, 2) the
 // length from the far end back to the point before the next flagged point
-// (0 when no point after the start zone is flagged). Needs
+// (0 when no point after the start zone is flagged). Where every point is
+// flagged, both are the beam span: the filling runs over the whole beam. Needs
 // CalculationPointCount of at least 1 (else error 9).
 void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
                           model::SideEndArray& limits);

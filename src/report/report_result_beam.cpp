@@ -46,8 +46,11 @@ void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
 }
 
 // The design moment as printed above the two resistances it is checked
-// against: never at or below one it exceeds.
+// against: never at or below one it exceeds. A beam that hogs over its
+// whole span has no sagging moment to check: its largest design moment
+// stands as it is (below 0), as the characteristic one does, never as 0.
 Value designMomentShown(const ProjectModel& m) {
+    if (!analysis::BeamSaggingMomentChecked(m)) return m.LargestDesignMoment * 1e-6;
     const Value md = VerdictValue(m.MaxDesignMoment * 1e-6, m.MomentResistanceUsed * 1e-6, kMoment.decimals,
                                   UtilisationExceeded(m.UtilisationRatio));
     return VerdictValue(md, m.MomentResistanceSolved * 1e-6, kMoment.decimals,
