@@ -67,13 +67,15 @@ double ComputeTrapezoidPatchMoment(double q1, double q2, double a, double w, dou
 // Concentrated moment M applied at a. Shear (-M/L everywhere) and deflection
 // guarded. The moment is M (1 - x/L) for a = 0 and -M x/L for a = L; a
 // station on the support where the moment acts shows the whole moment (the
-// side of the jump inside the span), and the other support none, exactly:
+// side of the jump inside the span, whatever the last digit of a station
+// computed as i L / n), and the other support none, exactly:
 // the design moment over a support is then the factored entered moment to
 // the last digit, as the report's table of support moments prints it.
+double ComputeEndMomentShear(double M, double L);
 inline double ComputeEndMomentMoment(double M, double a, double x, double L) {
     if (a < 0) return M;
-    if (x < a || (x == L && a == L)) return -M * (x / L);
-    if (a > L) return -M;
+    if (a == 0) return M * (1.0 - x / L);
+    if (a >= L || x < a) return -M * (x / L);
     return M * (1.0 - x / L);
 }
 double ComputeEndMomentDeflection(double M, double a, double x, double L, double EI);
