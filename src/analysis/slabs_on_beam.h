@@ -79,14 +79,10 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // The beam is checked in sagging only. Whether a moment hogs: it lies
 // below -HoggingTolerance times the largest moment magnitude of its row
 // along the beam (taken as at least 1 kNm: a moment within 10 Nmm of zero
-// never hogs). The end moments act 0.001 mm inside the supports, so a
-// support without a hogging moment of its own keeps a residue of the other
-// end's moment of up to 0.001 mm / L of it (1e-6 at the shortest span,
-// 1000 mm: a sagging end moment of +150 kNm leaves -2.08e-5 kNm at the
-// start of a 7200 mm beam); the tolerance is ten times that, and a
-// hundredth of the 0.1 kNm the report prints moments to even on a 1000 kNm
-// beam. The one rule of "hogs" for the analysis, the gauges, the results
-// table and the report.
+// never hogs): it passes over the rounding noise of summed load rows, and
+// is a hundredth of the 0.1 kNm the report prints moments to even on a
+// 1000 kNm beam. The one rule of "hogs" for the analysis, the gauges, the
+// results table and the report.
 constexpr double HoggingTolerance = 1e-5;
 bool MomentHogs(double moment, double largestMagnitude);
 // The decimal places a hogging moment (kNm) is printed with beside the

@@ -215,8 +215,8 @@ double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x,
     case LoadEffect::Shear: return (Mend - Mstart) / L;
     case LoadEffect::Moment:
         // The end moment is applied as a moment at x = L with its sign
-        // reversed; the station moves 0.001 back so that x = L shows it.
-        return ComputeEndMomentMoment(Mstart, 0, x, L) + ComputeEndMomentMoment(-Mend, L, x - 0.001, L);
+        // reversed; a station at x = L shows it whole.
+        return ComputeEndMomentMoment(Mstart, 0, x, L) + ComputeEndMomentMoment(-Mend, L, x, L);
     case LoadEffect::Deflection:
         return ComputeEndMomentDeflection(Mstart, 0, x, L, EI) +
                ComputeEndMomentDeflection(-Mend, L, x, L, EI);
@@ -296,6 +296,7 @@ void FindBeamMaxima(ProjectModel& m) {
     m.MaxCharMomentStation = 0.0;
     m.MaxDesignMoment = 0.0;
     m.MaxDesignMomentStation = 0.0;
+    m.LargestDesignMoment = m.BeamMomentDesign(0, 6);
     m.MaxShearStage01 = 0.0;
     m.MaxShearStage01Station = 0.0;
     m.MaxShearStage2 = 0.0;
@@ -307,6 +308,7 @@ void FindBeamMaxima(ProjectModel& m) {
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
         KeepMaximum(m.MaxCharMoment, m.BeamMomentChar(i, 6), m.MaxCharMomentStation, i);
         KeepMaximum(m.MaxDesignMoment, m.BeamMomentDesign(i, 6), m.MaxDesignMomentStation, i);
+        KeepMaximum(m.LargestDesignMoment, m.BeamMomentDesign(i, 6), unusedStation, i);
         KeepMaximum(m.MaxShearStage01, std::fabs(m.BeamShearDesign(i, 0) + m.BeamShearDesign(i, 1)),
                     m.MaxShearStage01Station, i);
         KeepMaximum(m.MaxShearStage2, std::fabs(m.BeamShearDesign(i, 2)), m.MaxShearStage2Station,
@@ -327,6 +329,7 @@ void FindBeamMomentPeaks(ProjectModel& m, double selfWeight, double selfWeightDe
         const BeamRows::Total t = total(x);
         KeepMaximum(m.MaxCharMoment, t.momentChar, unusedStation, 0);
         KeepMaximum(m.MaxDesignMoment, t.momentDesign, unusedStation, 0);
+        KeepMaximum(m.LargestDesignMoment, t.momentDesign, unusedStation, 0);
     };
 
     // The points between which the shear runs without a jump: the

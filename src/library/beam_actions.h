@@ -68,8 +68,8 @@ void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 // is, negative, never as a sagging 0).
 void FindBeamMaxima(model::ProjectModel& m);
 
-// Raises MaxCharMoment and MaxDesignMoment, found at the stations, to the
-// peaks of row 6 between them: the moment under every point load on the
+// Raises MaxCharMoment, MaxDesignMoment and LargestDesignMoment, found at
+// the stations, to the peaks of row 6 between them: the moment under every point load on the
 // span (beam point loads, shores) and, where the row's shear turns from
 // positive to negative between two neighbouring stations, point loads or
 // supports, the moment at the zero of the shear. The beam's self weight

@@ -228,6 +228,11 @@ struct CalculationResultFields {
     Value MaxShearStage6;
     Value MaxShearStage6Station;
     Value ActingDesignMoment;
+    // The largest design moment of the total row over the span as it is,
+    // Nmm: MaxDesignMoment where the beam sags somewhere, below 0 where it
+    // hogs over the whole span (MaxDesignMoment, the checked one, is then
+    // 0). The report prints it as it prints MaxCharMoment.
+    Value LargestDesignMoment;
     // The most negative (hogging) design moment of the total row over the
     // whole span, supports included, Nmm, and where it acts (mm from the
     // start); 0 at 0 when the beam nowhere hogs. The beam is checked in

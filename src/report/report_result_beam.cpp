@@ -3,6 +3,7 @@
 // the slab support and the tension they cause in the slab underside.
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "analysis/slabs_on_beam.h"
@@ -37,12 +38,16 @@ constexpr NumberFormat kMoment{4, 1, 1};
 // characters before the unit at column 56: more places give up the
 // number's leading blanks, and a number longer still ("-0.00001") pushes
 // the unit right rather than onto a line of its own.
-void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
+void writeMomentBelowZero(ResultHalf& r, const std::string& label, const char* symbol, double moment) {
     const auto decimals = static_cast<int16_t>(analysis::HoggingMomentDecimals(moment * 1e-6, kMoment.decimals));
     std::string number = FormatFixed(Value(moment * 1e-6), kMoment.width, decimals, kMoment.round);
     number.erase(0, std::min(number.find_first_not_of(' '), number.size() > 7 ? number.size() - 7 : 0));
-    r.file.moveTo(1).text(r.text("221a")).moveTo(37).text(symbol).moveTo(46).text(" = ").textApartAt(49, number);
+    r.file.moveTo(1).text(label).moveTo(37).text(symbol).moveTo(46).text(" = ").textApartAt(49, number);
     r.file.textApartAt(std::max(56, r.file.column()), "kNm").endLine();
+}
+
+void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
+    writeMomentBelowZero(r, r.text("221a"), symbol, moment);
 }
 
 // The design moment as printed above the two resistances it is checked
@@ -219,7 +224,17 @@ constexpr LabelRow kSlabTension[] = {
 
 void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
-    r.printAll(kBeamMoments);
+    // A beam that hogs over its whole span has no sagging moment to check:
+    // its design moment row shows the largest design moment as it is, below
+    // zero with the places that keep it so (as the characteristic row shows
+    // Mk), never 0.
+    constexpr int designRow = 2;
+    for (int row = 0; row < static_cast<int>(std::size(kBeamMoments)); ++row) {
+        if (row == designRow && !analysis::BeamSaggingMomentChecked(m))
+            writeMomentBelowZero(r, r.heading(m.BeamCategory == 2 ? 63 : 64), "Md", m.LargestDesignMoment);
+        else
+            r.print(kBeamMoments[row]);
+    }
     if (analysis::BeamSaggingMomentChecked(m)) writeCompositeSlabWidths(r);
     writeBeamVerdict(r);
     // The strains of the plane MRd.c is solved with: none where MRd.c is

@@ -285,7 +285,7 @@ TEST(BeamMaxima, TakenOverTheWholeSpanWithTheSupports) {
     //   = 128e6 - 66.667e6 - 50e6 = 11.333e6 Nmm, times 1.35.
     const double x = 4000;
     const double M = q * x * (L - x) / 2 + Ms * (1 - x / L) + Me * x / L;
-    // The end moments act 0.001 mm inside the supports: within 100 Nmm.
+    // Within 100 Nmm for the rounding of the summed rows.
     EXPECT_NEAR(m.MaxDesignMoment, gG * M, 100);
     EXPECT_NEAR(m.MaxCharMoment, M, 100);
     EXPECT_EQ(m.MaxDesignMomentStation, 20);

@@ -306,7 +306,8 @@ protected:
 //   no station filled: 0 and 0;
 //   stations 0..3 and 20..24 filled: x(4) = 1000 from the start and
 //   6000 - x(19) = 6000 - 4750 = 1250 from the end;
-//   every station filled: x(24) = 6000 and 6000 - x(23) = 250.
+//   every station filled: the whole beam from both ends, 6000 and 6000
+//   (before, x(24) = 6000 and 6000 - x(23) = 250).
 TEST_F(ZonesAndDeflections, CoreFillingZoneLimits) {
     flag(1, 0, 3);
     flag(1, 20, 24);
@@ -315,7 +316,7 @@ TEST_F(ZonesAndDeflections, CoreFillingZoneLimits) {
     EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(1, 1), 1000.0);
     EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(1, 2), 1250.0);
     EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(2, 1), 6000.0);
-    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(2, 2), 250.0);
+    EXPECT_DOUBLE_EQ(m.CoreFillingZoneLimits(2, 2), 6000.0);
 
     for (int side = 1; side <= 2; ++side)
         for (int i = 0; i <= 24; ++i) run.PointCoreFillingFlag(side, i) = 0.0;

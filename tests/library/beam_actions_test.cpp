@@ -58,9 +58,10 @@ double pointShear(double P, double a, double x) { return x < a ? P * (L - a) / L
 // End moments: Ms (1 - x/L) + Me x/L; shear (Me - Ms) / L.
 double endMoment(double ms, double me, double x) { return ms * (1 - x / L) + me * x / L; }
 
-// The end moments are applied 0.001 mm inside the span at the supports:
-// an error of at most M x 0.001 / L.
-double endTolerance(double m) { return std::fabs(m) * 0.001 / L * 2 + 1e-6; }
+// The end moments are taken whole on their supports: the stations differ
+// from the line only in the last digits (before, the moments acted 0.001
+// mm inside the span, an error of up to M x 0.001 / L).
+double endTolerance(double m) { return std::fabs(m) * 1e-15 + 1e-6; }
 
 }  // namespace
 

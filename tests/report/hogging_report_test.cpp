@@ -111,10 +111,21 @@ const Words words[] = {
 // times the permanent one; the loads alone give 484.04 kNm design and
 // 385.40 characteristic at their peak, midspan.
 //   -500 / -500: Md.neg -575.0, Mk.neg -500.0; 484.04 - 575 and 385.40 -
-//     500 hog: nothing sags, so neither check has a sagging value.
+//     500 hog: nothing sags, so neither check has a sagging value. The
+//     design moment row prints its largest as it is, 484.04 - 575 =
+//     -91.0 kNm at midspan, as the characteristic row prints its own
+//     (before, "Md = 0.0").
 //   -400 / -400: Md.neg -460.0 with 24.04 kNm sagging left (utilisation
-//     0.03); Mk.neg -400.0 and Mk = 385.40 - 400 = -14.6 kNm: the top
+//     0.03, the design moment row 24.0); Mk.neg -400.0 and Mk = 385.40 -
+//     400 = -14.6 kNm: the top
 //     stretches over the whole span.
+//   -301 / -301: Md.neg = 1.15 x -301 = -346.15 kNm exactly, printed
+//     from that one value wherever it stands: -346.2 at one place (the
+//     half rounds away from zero) in the support-moment table and the
+//     hogging row, -346.15 at two in the verdict line; 484.04 - 346.15
+//     and 385.40 - 301 sag. Before, the hogging row printed -346.1: the
+//     end moments acted 0.001 mm inside the supports, -346.15 (1 - 0.001
+//     / 7200) = -346.14995 kNm.
 //   -300 at the start: Md.neg -345.0, Mk.neg -300.0, both sag elsewhere.
 //   -0.01 at the start: Md.neg -0.0115 and Mk.neg -0.01 kNm hog (beyond
 //     1e-5 of 484.04 and 385.40 kNm: 0.0048 and 0.0039 kNm), so rows and
@@ -136,10 +147,15 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
         bool sagging;                  // a sagging design moment checked
         bool strainInPart;             // Mk sags somewhere while it hogs
         const char* mk;                // the characteristic row's value, or none to check
+        const char* also = nullptr;    // a further line the report holds, or none
     };
     const Case cases[] = {
-        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr},
-        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.6 kNm"},
+        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr,
+         "Md        =  -91.0 kNm"},
+        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.6 kNm",
+         "Md        =   24.0 kNm"},
+        {"-301 / -301", -301, -301, 0, "-346.2", "-346.15", "-301.0", "-301.00", true, true, nullptr,
+         "M.ta2g = -301.0 kNm -346.2 kNm"},
         {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
         {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, " -0.004", " -0.004", true, true, nullptr},
@@ -180,6 +196,10 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             if (c.mk) {
                 EXPECT_TRUE(anyLineHas(report, c.mk));
             }
+            if (c.also) {
+                EXPECT_TRUE(anyLineHas(report, c.also)) << c.also;
+            }
+            EXPECT_FALSE(anyLineHas(report, "Md        =    0.0 kNm"));
         }
     }
 }

@@ -524,7 +524,7 @@ TEST(WholeReportValues, DeltaEdgeBeam) {
     // No core filling (50 mm is not above the 50 mm threshold), so the
     // right slab's principal stress over its limit fctd = 1.82 shows the
     // warning and its reserve; the left side is not checked.
-    EXPECT_EQ(w.value("Ontelotäytön pituus (vaadittu)"), "0");
+    EXPECT_EQ(w.value("Ontelotäytön pituus, käytetty       Lf"), "0");
     EXPECT_TRUE(w.has("Uumien pääjännitys:                                          EI RIITÄ !!!"));
     EXPECT_TRUE(w.has("OIKEA LAATTA: "));
     EXPECT_FALSE(w.has("VASEN LAATTA: "));
@@ -570,8 +570,8 @@ TEST(WholeReportValues, LblBeamWithCoreFilling) {
     EXPECT_EQ(w.after("Vasen laatta  k_cd"), (Items{"0.2000", "b_cd", "=", "840.", "mm"}));
     // The slab webs call for core filling: the 600 mm in effect on both
     // sides, and the zones where it is needed from both beam ends.
-    EXPECT_EQ(w.after("Ontelotäytön pituus (vaadittu)"), (Items{"600", "600", "mm"}));
-    EXPECT_EQ(w.after("Tarvittava ontelotäyttö"), (Items{"600", "600", "mm"}));
+    EXPECT_EQ(w.after("Ontelotäytön pituus, käytetty       Lf"), (Items{"600", "600", "mm"}));
+    EXPECT_EQ(w.after("Ontelotäytön pituus, käytetty         Lf"), (Items{"600", "600", "mm"}));
     EXPECT_GT(std::stod(w.value("Pituus palkin alusta")), 0.0);
     EXPECT_GT(std::stod(w.value("Pituus palkin lopusta")), 0.0);
     // With the filling the principal stress keeps within its limit: the
