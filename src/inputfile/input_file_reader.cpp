@@ -880,9 +880,15 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
     if (e < 0 && std::none_of(problems.begin(), problems.end(),
                               [&](const LineProblem& p) { return p.line == firstErrorLine; }))
         problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
-    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
-        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
-    });
+    // The section record's category decides how the material line before
+    // it reads: a category refused explains what that line lacks, and
+    // stands before it.
+    auto order = [](const LineProblem& p) {
+        const int line = p.line > 0 ? p.line : INT32_MAX;
+        return p.field == "BeamCategory" && p.line > 0 ? std::pair{line - 1, 0} : std::pair{line, 1};
+    };
+    return *std::min_element(problems.begin(), problems.end(),
+                             [&](const LineProblem& a, const LineProblem& b) { return order(a) < order(b); });
 }
 
 }  // namespace
