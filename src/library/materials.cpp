@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "library/utilities.h"
+#include "model/slab_rules.h"
 
 namespace quorvel::library {
 
@@ -58,7 +59,7 @@ double ComputeBlockDepthFactor(double fck) { return fck > 50 ? 0.8 - (fck - 50.0
 
 double ComputeBlockStrengthFactor(double fck) { return fck > 50 ? 1.0 - (fck - 50.0) / 200.0 : 1.0; }
 
-double ComputeStrandProofStress(double fpk) { return 0.88 * fpk; }
+double ComputeStrandProofStress(double fpk) { return model::StrandProofStressRatio * fpk; }
 
 double ComputeConcreteFctk005(double fck) {
     if (fck > 50) return 1.484 * std::log(1.0 + (fck + 8.0) / 10.0);

@@ -31,7 +31,8 @@ double ComputeBlockDepthFactor(double fck);
 double ComputeBlockStrengthFactor(double fck);
 // Characteristic 0.1 % proof stress fp0.1k of a strand of tensile strength
 // fpk: prEN 10138-3 gives the 0.1 % proof force of every strand as 0.88
-// times its characteristic maximum force, Fp0.1 = 0.88 Fm.
+// times its characteristic maximum force, Fp0.1 = 0.88 Fm
+// (model::StrandProofStressRatio).
 double ComputeStrandProofStress(double fpk);
 // fctk,0.05 in MPa.
 double ComputeConcreteFctk005(double fck);

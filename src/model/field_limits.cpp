@@ -54,12 +54,10 @@ constexpr NumberRange PointLoadRange = between(0, 10000);  // kN
 // strongest beam the windows can describe resists some thousands of kNm.
 constexpr NumberRange SupportMomentRange = between(-10000, 10000);  // kNm
 // Positions and lengths along the beam lie within the longest span a beam
-// window takes (40 m); across a slab field within the longest spacing. The
-// slab fields' loads are kept as 16-bit whole numbers: their positions
-// along the beam too stay within 30 m.
+// window takes (40 m), a slab load's y too; across a slab field within the
+// longest spacing.
 constexpr NumberRange AlongBeamRange = between(0, 40000);
 constexpr NumberRange AcrossSlabRange = between(0, 30000);
-constexpr NumberRange SlabLoadPlaceRange = between(0, 30000);
 // The slab end on its support: the gap under it (a bearing strip and its
 // tolerance, some tens of mm), the joint grout between the slab end and
 // the beam, the bearing length, and the cores filled from the slab end. A
@@ -270,17 +268,26 @@ std::vector<FieldLimit> makeFieldLimits() {
             v.push_back(elements(field, 2 + 3 * hole, 2 + 3 * hole, range));
         }
     }
-    // Loads (load, side), held as 16-bit whole numbers: the left side's
-    // elements 6..11, the right's 12..17.
-    for (auto [field, range] :
-         {std::pair{"SlabLineLoadG", LineLoadRange}, std::pair{"SlabLineLoadQ", LineLoadRange},
-          std::pair{"SlabLineLoadY", SlabLoadPlaceRange}, std::pair{"SlabPointLoadG", PointLoadRange},
-          std::pair{"SlabPointLoadQ", PointLoadRange}, std::pair{"SlabPointLoadX", SlabLoadPlaceRange},
-          std::pair{"SlabPointLoadY", SlabLoadPlaceRange}}) {
-        v.push_back(elements(field, 6, 11, range, true, true));
-        v.push_back(elements(field, 12, 17, range, true));
+    // Loads (load, side): the left side's elements 6..11, the right's
+    // 12..17. A load takes decimals; its place is given in whole mm, y
+    // along the beam, x across the slab field.
+    for (auto [field, range, whole] :
+         {std::tuple{"SlabLineLoadG", LineLoadRange, false}, std::tuple{"SlabLineLoadQ", LineLoadRange, false},
+          std::tuple{"SlabLineLoadY", AlongBeamRange, true}, std::tuple{"SlabPointLoadG", PointLoadRange, false},
+          std::tuple{"SlabPointLoadQ", PointLoadRange, false}, std::tuple{"SlabPointLoadX", AcrossSlabRange, true},
+          std::tuple{"SlabPointLoadY", AlongBeamRange, true}}) {
+        v.push_back(elements(field, 6, 11, range, whole, true));
+        v.push_back(elements(field, 12, 17, range, whole));
     }
-    perSide(v, "StrandInitialStress", aboveUpTo(0, 2000));
+    // The strands' initial stress: at most the stress the strands the side's
+    // designations name may be tensioned to, which their strength in the
+    // slab catalogue gives (inputfile::findStrandInitialStressProblem).
+    for (const int side : {1, 2}) {
+        FieldLimit row = elements("StrandInitialStress", side, side, aboveUpTo(0, 2000), false, side == 1);
+        row.atMostFinnish = "punosten suurin jännitys jännitettäessä min(0,8 fpk; 0,9 fp0.1k), EN 1992-1-1 5.10.2.1";
+        row.atMostEnglish = "the strands' largest stress at tensioning min(0.8 fpk, 0.9 fp0.1k), EN 1992-1-1 5.10.2.1";
+        v.push_back(row);
+    }
     perSide(v, "StrandPrestressLoss", {0, 1, false});
     perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));
     perSide(v, "SlabSupportLength", between(0, SupportLengthMaximum));
@@ -576,21 +583,21 @@ std::vector<BoxLimit> makeBoxLimits() {
         NumberRange range;
         const char* name;
     };
-    const NumberRange Pt = PointLoadRange, Ln = LineLoadRange, X = SlabLoadPlaceRange;
+    const NumberRange Pt = PointLoadRange, Ln = LineLoadRange, X = AcrossSlabRange, Y = AlongBeamRange;
     for (LoadBox b : {LoadBox{"txtVasenPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, vasen"},
                       LoadBox{"txtVasenMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, vasen"},
                       LoadBox{"txtVasenPisteX", "SlabPointLoadX", X, "Pistekuorman x, vasen"},
-                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", X, "Pistekuorman y, vasen"},
+                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", Y, "Pistekuorman y, vasen"},
                       LoadBox{"txtVasenPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, vasen"},
                       LoadBox{"txtVasenMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, vasen"},
-                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", X, "Viivakuorman y, vasen"},
+                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", Y, "Viivakuorman y, vasen"},
                       LoadBox{"txtOikeaPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, oikea"},
                       LoadBox{"txtOikeaMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, oikea"},
                       LoadBox{"txtOikeaPisteX", "SlabPointLoadX", X, "Pistekuorman x, oikea"},
-                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", X, "Pistekuorman y, oikea"},
+                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", Y, "Pistekuorman y, oikea"},
                       LoadBox{"txtOikeaPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, oikea"},
                       LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, oikea"},
-                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", X, "Viivakuorman y, oikea"}})
+                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", Y, "Viivakuorman y, oikea"}})
         add(box(L, b.control, b.field, -1, b.range, {}, b.name));
     // The counts of the loads and the number of the load the boxes edit,
     // point loads then line loads of each side (the rows keep views of

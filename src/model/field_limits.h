@@ -60,6 +60,8 @@ struct FieldLimit {
     double atMostFactor = 1.0;
     // What that bound is, in words, Finnish and English ("puolet palkin
     // jännevälistä", "half the beam's span"); empty: the other field's name.
+    // Words without a field: a bound that the slab catalogue gives (the
+    // strands' initial stress by their strength).
     std::string_view atMostFinnish = {};
     std::string_view atMostEnglish = {};
 };
