@@ -350,8 +350,7 @@ int SlabTensionGoverningSide(const model::ProjectModel& m) {
 void SlabsOnBeamAnalysis::computeFinalValues() {
     model::ProjectModel& m = m_;
 
-    // 1., 2. Lower slab underside; largest design moments of rows 2 and 5.
-    run_.LowerSlabBottomLevel = MinValue(m.SlabBottomLevel(1), m.SlabBottomLevel(2));
+    // 1., 2. Largest design moments of rows 2 and 5.
     run_.BeamMomentRow2Max = largestMomentOfRow(m, 2, run_.PointMaximumWork);
     run_.BeamMomentRow5Max = largestMomentOfRow(m, 5, run_.PointMaximumWork);
 
