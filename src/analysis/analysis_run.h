@@ -120,7 +120,6 @@ struct AnalysisRun {
     PointArray PointMaximumWork;
     Value BeamMomentRow2Max;
     Value BeamMomentRow5Max;
-    Value LowerSlabBottomLevel;
 };
 
 }  // namespace quorvel::analysis

@@ -29,7 +29,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
                             &m.BeamDeflectionMax5, &m.BeamDeflectionMax6,
                             &m.BeamDeflectionMax7, &m.BeamDeflectionTotalMax,
                             &m.BeamTopStrainMaxA,  &m.BeamTopStrainMaxB,
-                            &m.BeamTopStrainMax};
+                            &m.BeamTopStrainMax,   &m.BeamTopStrainMin};
     for (Value* v : terms) *v = 0.0;
 
     const double L = m.BeamSpan;
@@ -69,8 +69,10 @@ void ComputeBeamDeflections(ProjectModel& m) {
     const bool anySide = m.SlabSidePresent(1) != 0 || m.SlabSidePresent(2) != 0;
     bool strainSide[3] = {false, false, false};
     for (int side = 1; side <= 2; ++side) strainSide[side] = strainChecked && (!anySide || m.SlabSidePresent(side) != 0);
-    // Per side: the largest stage-2, composite-stage and total strains.
+    // Per side: the largest stage-2, composite-stage and total strains
+    // (shortening), and the largest stretch of the total.
     double strainA[3] = {0, 0, 0}, strainB[3] = {0, 0, 0}, strainTotal[3] = {0, 0, 0};
+    double stretch = 0;
     // Beam-self-weight part of the end moments before grouting, and the
     // rest of that pair: each enters one term only.
     const double swStart = m.SupportMomentStartBeamSelfWeight;
@@ -95,6 +97,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
             strainA[side] = MaxValue(epsA, strainA[side]);
             strainB[side] = MaxValue(epsB, strainB[side]);
             strainTotal[side] = MaxValue(epsA + epsB, strainTotal[side]);
+            stretch = MinValue(epsA + epsB, stretch);
         }
 
         const auto ends = [&](double ms, double me, double ei) {
@@ -163,6 +166,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
     m.BeamTopStrainMaxA = strainA[governing];
     m.BeamTopStrainMaxB = strainB[governing];
     m.BeamTopStrainMax = strainTotal[governing];
+    m.BeamTopStrainMin = stretch;
 }
 
 bool StrainCheckApplies(const ProjectModel& m) { return m.SlabsOnLedge == 0; }

@@ -30,7 +30,11 @@ namespace quorvel::library {
 // BeamTopStrainMaxB, BeamTopStrainMax (largest value, from 0). The strains
 // are taken at the underside (SlabBottomLevel) of each side that carries
 // slabs, of both sides when neither does; the side with the larger total
-// gives all three. Where the strain check does not apply they stay 0. A
+// gives all three. A strain is positive where the seat shortens; each
+// part is its own largest over the stations, the total the largest
+// simultaneous sum. BeamTopStrainMin is the largest stretch of the total
+// (most negative, from 0) over those sides, which the check does not judge.
+// Where the strain check does not apply they stay 0. A
 // zero span or stiffness raises error 11, a negative one or not a number 5.
 void ComputeBeamDeflections(model::ProjectModel& m);
 

@@ -430,6 +430,10 @@ struct CalculationResultFields {
     Value SlabTensileStressPart1;
     Value SlabTensileStressPart2;
     Value SlabTensileStressSum;
+    // Each slab field's largest underside tension from the beam's bending,
+    // in its own slab concrete (MPa); the three values above are those of
+    // the side whose tension is the most over its tensile strength.
+    SideArray SlabTensileStressBySide;
 
     // --- Shear reserve of each slab field --------------------------------
     // Formed at the end of the analysis for each side whose principal
@@ -477,6 +481,7 @@ struct CalculationResultFields {
     Value BeamTopStrainMaxA;
     Value BeamTopStrainMaxB;
     Value BeamTopStrainMax;
+    Value BeamTopStrainMin;  // largest stretch of the seat (<= 0), not checked
     Value AllowedStrain;
     int16_t DeflectionLoopExceeded = 0;
     int16_t DeflectionLoopRepeated = 0;

@@ -291,6 +291,24 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     const Calculated plain = calculate(data, "concrete_middle_beam.dat", {}, 9000, 5000);
     ASSERT_EQ(plain.status, 0);
     EXPECT_LT(plain.m->SlabTensileStressSum, 0.0);
+
+    // Each slab in its own concrete: the left slab C60, the right C40, -280
+    // kNm permanent at both ends. The same strain at the same underside
+    // gives stresses in the ratio of the moduli, EN 1992-1-1 Table 3.1:
+    // Ecm = 22000 ((fck + 8) / 10)^0.3 = 39100 (C60), 35220 (C40) MPa. The
+    // right slab's 1.64 MPa stays below its f_ctd 1.82 (before: 1.83 with
+    // the left slab's modulus, a false warning).
+    ProjectModel& mixed = *plain.m;
+    data.load(mixed, "concrete_middle_beam.dat");
+    mixed.SlabConcreteClass(1) = 60;
+    mixed.SupportMomentStartPermanent = mixed.SupportMomentEndPermanent = -280;
+    quorvel::runtime::Messages messages;
+    ASSERT_EQ(PerformCalculation(mixed, messages), 0);
+    const double E60 = 22000 * std::pow(6.8, 0.3), E40 = 22000 * std::pow(4.8, 0.3);
+    EXPECT_NEAR(mixed.SlabTensileStressBySide(2) / mixed.SlabTensileStressBySide(1), E40 / E60, 1e-9);
+    EXPECT_NEAR(mixed.SlabTensileStressBySide(2), 1.64, 0.01);
+    EXPECT_LT(mixed.SlabTensileStressBySide(2), mixed.ConcreteFctd(5));
+    EXPECT_EQ(mixed.SlabTensileStressSum, mixed.SlabTensileStressBySide(2));  // the nearer its strength
 }
 
 // Every family's example with permanent support moments of -500 kNm at both
@@ -353,3 +371,56 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
 }
 
 }  // namespace
+// The strain at the slab seat is checked by its own sign: positive where
+// the seat shortens, whichever way the moment bends. eps = Mk (seat -
+// yc(8)) / EI(8) at the support station, where the end moments act (the
+// stage-2 part is nil there); the stage's own sums are pinned by
+// WorkedExample.MekCompositeStageLeavesOutItsSlabFlangesInTension.
+//   SUORA (concrete_middle_beam.dat), seat 610 above yc(8) 419.6 mm:
+//     sagging shortens it: checked; -500 / -500 kNm hogs everywhere and
+//     stretches it along the whole span: not checked, the stretch at the
+//     support -500e6 (610 - 419.6) / 1.059e15 = -9.0e-5.
+//   TI (ti_new_project_old_format.dat) with an 80 mm topping, seat 300
+//     below yc(8) 397 mm, allowed crack width 0 (allowed strain 0.10 per
+//     mille): sagging stretches it everywhere: not checked (before: a 0 %
+//     check); -400 / -400 kNm permanent and variable shorten it: 800e6 x
+//     (397 - 300) / 3.79e14 = 2.05e-4, checked and over 1.0e-4 (before:
+//     "not checked: Mk hogs").
+TEST(Hogging, TheSeatStrainIsCheckedByItsSign) {
+    struct Case {
+        const char* fixture;
+        double end;      // kNm, permanent and (TI) variable at both ends
+        bool checked;    // the seat shortens somewhere
+        double strain;   // by hand: the largest shortening if checked, else the stretch; NaN: any stretch
+    };
+    const Case cases[] = {
+        {"concrete_middle_beam.dat", 0, true, 0.0},
+        {"concrete_middle_beam.dat", -500, false, -500e6 * (610 - 419.6) / 1.059e15},
+        {"ti_new_project_old_format.dat", 0, false, std::nan("")},
+        {"ti_new_project_old_format.dat", -400, true, 800e6 * (397 - 300) / 3.79e14},
+    };
+    CalculationFolder data;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fixture) + " " + std::to_string(c.end));
+        ProjectModel m;
+        data.load(m, c.fixture);
+        if (std::string(c.fixture).starts_with("ti")) {
+            m.ToppingThickness = 80;
+            m.AllowedCrackWidth = 0;
+            m.SupportMomentStartVariable = m.SupportMomentEndVariable = c.end;
+        }
+        m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = c.end;
+        quorvel::runtime::Messages messages;
+        ASSERT_EQ(PerformCalculation(m, messages), 0);
+        const auto check = quorvel::analysis::BeamStrainCheck(m);
+        EXPECT_EQ(check.checked(), c.checked);
+        // What is left unchecked: nothing, or the stretch (the first
+        // station lies inside the support: 1 %).
+        const double unchecked = c.checked ? 0.0 : std::isnan(c.strain) ? check.uncheckedHogging : c.strain;
+        EXPECT_NEAR(check.uncheckedHogging, unchecked, 0.01 * std::fabs(unchecked));
+        EXPECT_EQ(check.hogs(), !c.checked);
+        if (c.strain > 0) {
+            EXPECT_NEAR(m.BeamTopStrainMax, c.strain, 0.01 * c.strain);  // over 1.0e-4
+        }
+    }
+}

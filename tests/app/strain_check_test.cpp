@@ -337,9 +337,18 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 //   +100 variable at the end: sags everywhere (+150 kNm there); the model
 //     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
 //     words anywhere, the plain gauges and rows.
-//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 385.40 = 0.00385
-//     kNm) and prints with three places, never "-0,00"; Md.neg -0.0046
-//     does not (within 1e-5 x 484.04 = 0.00484).
+//   -0.004 / -0.004: Md.neg -0.0046 does not hog (within 1e-5 x 484.04 =
+//     0.00484 kNm).
+// The strain gauge and row show the seat's stretch instead of Mk.neg: the
+// seat (610 mm) lies above the composite centroid (yc(8) 419.6 mm, EI(8)
+// 1.059e15 N mm2), so Mk.neg stretches it by Mk.neg (610 - 419.6) /
+// EI(8): -1000 kNm -0.180 per mille, -300 kNm -0.054. With -200 and -100
+// the moment after the slabs are seated (the imposed loads' 163 kNm less
+// 300) hogs at midspan too, so the seat stretches along the whole span
+// and no strain ratio is shown, while the bending keeps its sagging
+// ratio (the slabs' and the beam's own weight sag it). The stations the
+// strain is taken at start 26.25 mm inside the support, where -0.004 kNm
+// leaves the moment positive: no stretch.
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
@@ -347,32 +356,35 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     struct Case {
         const char* name;
         double permanent, variable, variableEnd;  // both ends, and the end's variable beyond that
-        const char* md;  // the hogging moments as the gauges write them, or none
+        const char* md;  // the hogging moment and the seat's stretch as the gauges write them, or none
         const char* mk;
         const char* mdTable;  // and as the table does
         const char* mkTable;
         bool sagging;    // a sagging ratio shown beside the words
+        bool shortened;  // and a strain ratio: the seat shortens somewhere
     };
     const Case cases[] = {
-        {"-1000 / -1000", -1000, 0, 0, "-1150,0", "-1000,0", "-1150,00", "-1000,00", false},
-        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-300,0", "-380,00", "-300,00", true},
-        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true},
-        {"-0.004 / -0.004", -0.004, 0, 0, nullptr, "-0,004", nullptr, "-0,004", true},
+        {"-1000 / -1000", -1000, 0, 0, "-1150,0", "-0,18", "-1150,00", "-0,18", false, false},
+        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-0,05", "-380,00", "-0,05", true, false},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true},
+        {"-0.004 / -0.004", -0.004, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true},
     };
     struct Language {
         int index;
-        const char* words;  // the gauge's words around the moment
-        const char* after;
+        const char* words[2];  // each gauge's words around its moment or stretch
+        const char* after[2];
         const char* notChecked;
         const char* captions[2];  // the checks' own rows
         const char* hoggingCaptions[2];
         const char* utilisation;  // the report's row, to the ratio
     };
     const Language languages[] = {
-        {0, "neg. ", " kNm ei tarkisteta", "ei tarkisteta", {"Taivutusmomentti kNm", "Venymä ‰"},
-         {"Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"}, "Käyttöaste                                    =   0.14   "},
-        {1, "hogging ", " kNm not checked", "not checked", {"Bending moment kNm", "Strain ‰"},
-         {"Hogging Md.neg kNm", "Hogging Mk.neg kNm"}, "Utilisation                                   =   0.14   "},
+        {0, {"neg. ", "venyy "}, {" kNm ei tarkisteta", " ‰ ei tarkisteta"}, "ei tarkisteta",
+         {"Taivutusmomentti kNm", "Venymä ‰"}, {"Negatiivinen Md.neg kNm", "Tukipinta venyy ‰"},
+         "Käyttöaste                                    =   0.14   "},
+        {1, {"hogging ", "stretched "}, {" kNm not checked", " ‰ not checked"}, "not checked",
+         {"Bending moment kNm", "Strain ‰"}, {"Hogging Md.neg kNm", "Stretched seat ‰"},
+         "Utilisation                                   =   0.14   "},
     };
     ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
     declineSaveQuestions();
@@ -384,7 +396,7 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
         m.SupportMomentEndVariable = c.variable + c.variableEnd;
         calculate();
         ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
-        ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
+        ASSERT_EQ(analysis::BeamStrainChecked(m), c.shortened);
         if (c.md && c.sagging) {
             EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 484.04 - 380, 0.01);
         }
@@ -393,8 +405,9 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
             if (l.index == 1) w.SwitchToEnglish();
             ui.setDecimalMark(',');
             w.DrawResultGauges();
-            for (auto [gauge, moment, ratio] : {std::tuple{&w.picPalkkitaipuma, c.md, m.UtilisationRatio.number()},
-                                                std::tuple{&w.picVenyma, c.mk, m.BeamTopStrainMax / m.AllowedStrain}}) {
+            for (auto [gauge, moment, ratio, check] :
+                 {std::tuple{&w.picPalkkitaipuma, c.md, m.UtilisationRatio.number(), 0},
+                  std::tuple{&w.picVenyma, c.mk, m.BeamTopStrainMax / m.AllowedStrain, 1}}) {
                 SCOPED_TRACE(gauge->name());
                 const auto shown = texts(*gauge);
                 bool bar = false;
@@ -407,20 +420,20 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                     continue;
                 }
                 EXPECT_FALSE(bar);
-                const std::string words = std::string(l.words) + moment + l.after;
+                const std::string words = std::string(l.words[check]) + moment + l.after[check];
                 std::vector<std::pair<platform::Color, std::string>> expected;
-                if (c.sagging) expected.emplace_back(Grey, percent);
+                if (check == 0 ? c.sagging : c.shortened) expected.emplace_back(Grey, percent);
                 expected.emplace_back(Grey, words);
                 EXPECT_EQ(shown, expected);
             }
-            EXPECT_EQ(w.Label20.visible(), c.sagging);
+            EXPECT_EQ(w.Label20.visible(), c.shortened);
             ui.onModal("frmTaulukot", [&](platform::Form& f) {
                 auto& table = static_cast<frmTaulukot&>(f);
                 int row = 1;
                 for (int check : {0, 1}) {
                     SCOPED_TRACE(check);
                     const char* moment = check == 0 ? c.mdTable : c.mkTable;
-                    if (!moment || c.sagging) {  // the check's own row, its picture only where not hogging
+                    if (!moment || (check == 0 ? c.sagging : c.shortened)) {  // its own row, a picture only where nothing is left unchecked
                         EXPECT_EQ(table.Grid3.textMatrix(row, 0), l.captions[check]);
                         EXPECT_EQ(table.Grid3.cellPicture(row, 3) != "", !moment);
                         if (moment && check == 0) {  // the gauge's ratio (14), with two decimals
@@ -440,7 +453,7 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                     ++row;
                 }
                 EXPECT_EQ(table.Grid3.rows(), row + 1);  // the shear row last
-                EXPECT_EQ(table.Label10.visible(), c.sagging);  // the strain's level, beside a checked strain
+                EXPECT_EQ(table.Label10.visible(), c.shortened);  // the strain's level, beside a checked strain
                 table.cmdOK.press();
             });
             ui.click(w.cmdTaulukko);

@@ -71,8 +71,9 @@ bool anyLineHas(const Lines& lines, const std::string& part) {
 // its value where a sagging moment is checked), the note of a beam with no
 // sagging moment, the slab underside's warning, the row of the strains
 // MRd.c is solved with (printed only where MRd.c is checked), the strain
-// not checked over the whole span and where Mk hogs in part, and the two
-// closing verdicts.
+// not checked where the seat stretches over the whole span and in part,
+// the two closing verdicts, the row of the largest stretch and the strain
+// verdict's words.
 struct Words {
     int16_t language;
     const char* hoggingRow;
@@ -87,6 +88,8 @@ struct Words {
     const char* strainNotCheckedInPart;
     const char* bendingVerdict;
     const char* strainVerdict;
+    const char* stretchRow;
+    const char* strainVerdictWords;
 };
 
 const Words words[] = {
@@ -94,16 +97,18 @@ const Words words[] = {
      "Moment resistance, composite        MRd.c     not checked", "Utilisation                                   ",
      "hogging not checked", "No sagging moment: Lo is the whole span, not a zone between zero moments.",
      "Tension at the slab underside sig.ct =", "Strains at MRd.c",
-     "Not checked: Mk hogs over the whole span, and the beam top is stretched, not shortened.",
-     "Not checked where Mk hogs: there the beam top is stretched, not shortened.",
-     "HOGGING MOMENT Md.neg =             ", "HOGGING MOMENT Mk.neg =             "},
+     "Not checked: the beam top at the slab support stretches over the whole span.",
+     "Not checked where the beam top at the slab support is stretched, not shortened.",
+     "HOGGING MOMENT Md.neg =             ", "STRETCH AT THE SLAB SUPPORT eps.neg =", "Stretch at slab support, largest    ",
+     " %o: strain not checked"},
     {0, "Negatiivinen momentti, suurin       ", "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
      "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta", "Käyttöaste                                    ",
      "negatiivista ei tarkisteta", "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
      "Laatan alapinnan vetojännitys sig.ct =", "Venymät, MRd.c",
-     "Ei tarkisteta: Mk on negatiivinen koko jänteellä, ja palkin yläpinta venyy, ei lyhene.",
-     "Ei tarkisteta, missä Mk on negatiivinen: siellä palkin yläpinta venyy, ei lyhene.",
-     "NEGATIIVINEN MOMENTTI Md.neg =      ", "NEGATIIVINEN MOMENTTI Mk.neg =      "},
+     "Ei tarkisteta: palkin yläpinta laatan tuella venyy koko jänteellä, ei lyhene.",
+     "Ei tarkisteta, missä palkin yläpinta laatan tuella venyy: siellä se ei lyhene.",
+     "NEGATIIVINEN MOMENTTI Md.neg =      ", "VENYMÄ LAATAN TUELLA eps.neg =", "Venymä laatan tuella, suurin        ",
+     " %o: venymää ei tarkisteta"},
 };
 
 // The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
@@ -136,29 +141,36 @@ const Words words[] = {
 //     into its unit's column and "kNm" fell onto a line of its own.
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
+// The slab seat (610 mm) lies above the composite stage's centroid
+// (yc(8) = 419.6 mm, EI(8) = 1.059e15 N mm2), so a hogging Mk stretches it
+// and the strain is not checked there; the largest stretch, per mille,
+// 1000 Mk.neg (610 - 419.6) / 1.059e15: -500 -0.090, -400 -0.072, -300
+// -0.054. The strain is taken at the stations, the first 26.25 mm inside
+// the support, where the loads' +2.4 kNm outweighs -0.01 and -0.004 kNm:
+// the seat stretches nowhere there.
 TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     struct Case {
         const char* name;
         double start, end, variableEnd;
         const char* mdNeg;         // the row's number as printed, or none
         const char* mdNegVerdict;  // the verdict line's, right-aligned
-        const char* mkNeg;
-        const char* mkNegVerdict;
+        const char* stretch;           // the largest stretch as printed, or none
+        const char* stretchVerdict;
         bool sagging;                  // a sagging design moment checked
-        bool strainInPart;             // Mk sags somewhere while it hogs
+        bool strainInPart;             // the seat shortens somewhere
         const char* mk;                // the characteristic row's value, or none to check
         const char* also = nullptr;    // a further line the report holds, or none
     };
     const Case cases[] = {
-        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "-500.0", "-500.00", false, false, nullptr,
+        {"-500 / -500", -500, -500, 0, "-575.0", "-575.00", "  -0.09", "-0.09", false, false, nullptr,
          "Md        =  -91.0 kNm"},
-        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "-400.0", "-400.00", true, false, "Mk        =  -14.6 kNm",
+        {"-400 / -400", -400, -400, 0, "-460.0", "-460.00", "  -0.07", "-0.07", true, false, "Mk        =  -14.6 kNm",
          "Md        =   24.0 kNm"},
-        {"-301 / -301", -301, -301, 0, "-346.2", "-346.15", "-301.0", "-301.00", true, true, nullptr,
+        {"-301 / -301", -301, -301, 0, "-346.2", "-346.15", "  -0.05", "-0.05", true, false, nullptr,
          "M.ta2g = -301.0 kNm -346.2 kNm"},
-        {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "-300.0", "-300.00", true, true, nullptr},
-        {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
-        {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, " -0.004", " -0.004", true, true, nullptr},
+        {"-300 at the start", -300, 0, 0, "-345.0", "-345.00", "  -0.05", "-0.05", true, true, nullptr},
+        {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
+        {"-0.004 at the start", -0.004, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
         {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
         {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
     };
@@ -185,14 +197,16 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             EXPECT_EQ(anyLineStarts(report, std::string(w.bendingVerdict) + (c.mdNeg ? c.mdNegVerdict : "") + " kNm"),
                       c.mdNeg != nullptr);
 
-            EXPECT_EQ(hasLine(report, std::string(w.hoggingRow) + "Mk.neg    = " + (c.mkNeg ? c.mkNeg : "") + " kNm"),
-                      c.mkNeg != nullptr);
-            EXPECT_EQ(anyLineHas(report, "Mk.neg"), c.mkNeg != nullptr);
-            EXPECT_EQ(hasLine(report, w.strainNotChecked), c.mkNeg && !c.strainInPart);
-            EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.mkNeg && c.strainInPart);
+            const std::string stretch = c.stretch ? c.stretch : "";
+            EXPECT_EQ(hasLine(report, std::string(w.stretchRow) + "eps.neg   = " + stretch + " %o"),
+                      c.stretch != nullptr);
+            EXPECT_FALSE(anyLineHas(report, "Mk.neg"));
+            EXPECT_EQ(hasLine(report, w.strainNotChecked), c.stretch && !c.strainInPart);
+            EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.stretch && c.strainInPart);
             EXPECT_EQ(anyLineHas(report, "eps.lim"), c.strainInPart);  // the strain's own rows
-            EXPECT_EQ(anyLineStarts(report, std::string(w.strainVerdict) + (c.mkNeg ? c.mkNegVerdict : "") + " kNm"),
-                      c.mkNeg != nullptr);
+            EXPECT_EQ(anyLineStarts(report, w.strainVerdict), c.stretch != nullptr);
+            EXPECT_EQ(anyLineHas(report, std::string(" ") + (c.stretch ? c.stretchVerdict : "") + w.strainVerdictWords),
+                      c.stretch != nullptr);
             if (c.mk) {
                 EXPECT_TRUE(anyLineHas(report, c.mk));
             }
@@ -202,6 +216,24 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             EXPECT_FALSE(anyLineHas(report, "Md        =    0.0 kNm"));
         }
     }
+}
+
+// A seat below the composite centroid shortens under hogging: the TI beam
+// with an 80 mm topping and the allowed crack width 0 (0.10 per mille),
+// -400 kNm permanent and variable at both ends (by hand 0.205 per mille,
+// Hogging.TheSeatStrainIsCheckedByItsSign): the strains are printed, the
+// total over the allowed strain in the verdicts, and nothing says "not
+// checked". Before, the strain block said "not checked: Mk hogs".
+TEST(HoggingReport, AShortenedSeatUnderHoggingIsCheckedAndExceeded) {
+    const auto ti = [](model::ProjectModel& m) {
+        m.ToppingThickness = 80;
+        m.AllowedCrackWidth = 0;
+        m.SupportMomentStartVariable = -400;
+    };
+    const Lines report = reportOf(-400, -400, 1, 0, 0, -400, ti, "ti_new_project_old_format.dat");
+    EXPECT_TRUE(hasLine(report, "Total                               eps        =    0.20  %o"));
+    EXPECT_TRUE(hasLine(report, "STRAIN AT THE SLAB SUPPORT eps =       0.20 %o > allowed strain         0.10    %o"));
+    EXPECT_FALSE(anyLineHas(report, "eps.neg"));
 }
 
 // Spacings 9000 / 5000 mm and -300 kNm at the start: the slab underside over
