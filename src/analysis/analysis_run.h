@@ -69,6 +69,7 @@ struct AnalysisRun {
     int16_t ConnectionGivenUp = 0;
     SideArray ActiveCoreFillingLength;    // filling in effect for the beam block, mm
     SidePointArray PointCoreFillingFlag;  // (side, station): checked with filled cores
+    SidePointArray PointCoreFillingUsed;  // (side, station): the filling it was checked with, mm (0: none)
     Value PointCoreFillingLength;         // filling in force at the station being checked
 
     // --- Beam block -------------------------------------------------------
@@ -80,7 +81,6 @@ struct AnalysisRun {
     PointArray BeamShearFlowB;
     Value ShearCheckJointWidth;      // guard of the beam shear design
     Value StirrupPartialFactor;
-    Value ShearConcretePartialFactor;
 
     // --- Slab checks per station (MPa; resistances kN/m) ------------------
     StationSideArray PointShearStressTvlA;
@@ -120,7 +120,6 @@ struct AnalysisRun {
     PointArray PointMaximumWork;
     Value BeamMomentRow2Max;
     Value BeamMomentRow5Max;
-    Value LowerSlabBottomLevel;
 };
 
 }  // namespace quorvel::analysis

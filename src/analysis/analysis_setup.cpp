@@ -145,12 +145,15 @@ bool SlabsOnBeamAnalysis::setUp(int16_t& status) {
                                           m.JointGroutWidth(1) + m.JointGroutWidth(2), m.BetaY);
 
     // 8. Starting core filling, one rule for both sides. A negative length
-    // asks for the filling to count as placed from the start.
+    // asks for the filling to count as placed from the start, by its size;
+    // the typed lengths stay as typed (the run reads their size). A filling
+    // of the threshold or less fills no station, so it starts as none: no
+    // required length without a zone.
     model::SideArray startFilling;
     if (m.CoreFillingLength(1) < 0 || m.CoreFillingLength(2) < 0) {
         for (int side = 1; side <= 2; ++side) {
-            m.CoreFillingLength(side) = Value(std::fabs(m.CoreFillingLength(side).number()));
-            startFilling(side) = m.CoreFillingLength(side);
+            const double length = slabcheck::availableCoreFilling(m, side);
+            startFilling(side) = length > CoreFillingThreshold ? length : 0.0;
         }
     } else {
         const double start = m.BetaY < 1 ? ReducedConnectionCoreFilling : 0.0;

@@ -178,12 +178,16 @@ void designBeamShearReinforcement(ProjectModel& m, AnalysisRun& run) {
     run.StirrupPartialFactor = library::SelectSteelPartialFactor(0, m.ConcreteQualityClass(3));
     m.StirrupYieldStrength = 500.0;
     m.StirrupDesignStrength = library::checkedQuotient(m.StirrupYieldStrength, run.StirrupPartialFactor);
-    run.ShearConcretePartialFactor = library::SelectConcretePartialFactor(
-        library::MaxValue(m.ConcreteQualityClass(1), m.ConcreteQualityClass(2)));
+    // The compression strut spreads over the slab bearings of each side
+    // that carries slabs, each with its own length; the minimum stirrups
+    // take the weaker of the beam's and the grout's concrete.
+    double bearings = 0.0;
+    for (int side = 1; side <= 2; ++side)
+        if (m.SlabSidePresent(side) != 0) bearings += m.SlabSupportLength(side);
     library::DesignShearReinforcement(
         m.BeamCategory, m.MaxShearStage6, m.JointGroutWidth(1) + m.JointGroutWidth(2),
-        m.SolverReferenceDepth, m.SlabSideCount, m.SlabSupportLength(1), m.ConcreteFctd(1),
-        m.ConcreteFctd(3), run.ShearConcretePartialFactor, m.ConcreteFcd(1), m.ConcreteFcd(3),
+        m.SolverReferenceDepth, bearings, m.ConcreteFctd(1), m.ConcreteFctd(3),
+        library::MinValue(m.ConcreteFctk(1), m.ConcreteFctk(3)), m.ConcreteFcd(1), m.ConcreteFcd(3),
         m.StirrupYieldStrength, m.StirrupDesignStrength, m.ShearReinforcementDesign,
         m.ShearReinforcementRequired, m.MaxShearResistance, m.MaxDesignMoment,
         m.MomentResistanceA, m.MomentResistanceSolved, m.SolverResultB, m.ZeroMomentSpan,

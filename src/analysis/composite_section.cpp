@@ -252,8 +252,8 @@ void BuildCompositeSection(ProjectModel& m, double b0) {
     // from the beam's centre line.
     for (int s = 1; s <= 2; ++s) {
         m.SideSpanWidthLimit(s) = m.BeamSpan / 12;
-        const double es = (m.BeamSpan / 12 - slabWidth[s] - g / 2) * m.SlabSidePresent(s);
-        const double w = slabWidth[s] + es;
+        const double w = CompositeStageSlabWidth(m, s);
+        const double es = w - slabWidth[s];
         m.JointPartBottomWidth(1 + s) = w;
         m.JointPartTopWidth(1 + s) = w;
         m.JointPartBottomWidth(5 + s) = w;
@@ -263,8 +263,15 @@ void BuildCompositeSection(ProjectModel& m, double b0) {
         setSlotFromRectangle(m, 16 + s, es, m.SideToppingThickness(s),
                              m.PartCentroidHeight(11 + s), m.ConcreteEcm(6));
     }
-    sumStage(m, 8, 6, 18);
+    // The composite stage leaves out tension concrete as the grouted stages
+    // do: a slab flange below its centroid cracks.
+    stageWithoutTensionFlanges(m, 8, 18);
     m.JointPartCount = 8;
+}
+
+double CompositeStageSlabWidth(const ProjectModel& m, int s) {
+    const double g = m.EffectiveJointGroutWidth(1) + m.EffectiveJointGroutWidth(2);
+    return (m.BeamSpan / 12 - g / 2) * m.SlabSidePresent(s);
 }
 
 }  // namespace quorvel::analysis

@@ -334,6 +334,8 @@ void ComputeBeamActionsWithSelfWeight(ProjectModel& m) {
         m.BeamShearChar(i, 6) += m.BeamShearChar(i, 0);
     }
     library::DesignBeamWithGoverningExpression(m);
+    // A point load or a peak between two stations is not missed.
+    library::FindBeamMomentPeaks(m, m.BeamSelfWeight, m.BeamSelfWeightDesign);
 }
 
 void AnalyseBeamSection(ProjectModel& m) {

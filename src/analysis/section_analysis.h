@@ -29,7 +29,8 @@ void AnalyseBeamSection(model::ProjectModel& m);
 
 // The beam's moment and shear tables at the current stations with every
 // load, the beam's self weight included (row 0, added to row 6; family BE
-// puts the cast part of it in row 1), and the beam maxima taken from them.
+// puts the cast part of it in row 1), and the beam maxima taken from them;
+// the largest moments are the peaks of the span, between stations too.
 void ComputeBeamActionsWithSelfWeight(model::ProjectModel& m);
 
 // The joint, slab, topping and strip parts over the beam, stages 5, 6 and 8,
@@ -37,5 +38,10 @@ void ComputeBeamActionsWithSelfWeight(model::ProjectModel& m);
 // below which the joint grout does not reach (the cracked beam's centroid, or
 // 0). Leaves JointPartCount = 8 for the composite solver call.
 void BuildCompositeSection(model::ProjectModel& m, double b0);
+// The width of side s's slab in the composite stage 8 (the stage of the
+// deflection under the imposed loads and of the strain eps.B): the slab
+// reaches span / 12 from the beam's centre line, less half the joint
+// grout between the slab ends; 0 on a side without slabs.
+double CompositeStageSlabWidth(const model::ProjectModel& m, int s);
 
 }  // namespace quorvel::analysis

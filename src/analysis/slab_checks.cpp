@@ -290,6 +290,7 @@ void clearSideWithoutSlabs(ProjectModel& m, AnalysisRun& run, int k) {
     for (int i = 0; i <= model::MaxCalculationPoint; ++i) {
         for (StationSideArray* t : tables) (*t)(i, k) = 0.0;
         run.PointCoreFillingFlag(k, i) = 0.0;
+        run.PointCoreFillingUsed(k, i) = 0.0;
     }
     m.SlabCheckMinimum1(k) = 0.0;
     m.SlabMinShearValue(k) = 0.0;
@@ -341,8 +342,11 @@ void prepareStation(ProjectModel& m, AnalysisRun& run, int k, int i) {
     run.HoleShearIncrementA = 0.0;
     run.HoleShearIncrementB = 0.0;
     for (int j = 1; j <= m.HoleCount(k); ++j) {
-        m.WorkSlabSpanReduced =
-            spacingAt(m, k, m.HoleX(k, j)) - m.SlabSupportLength(k) - m.SlabBcr(k);
+        // The slab span over the hole is taken at the hole's centre along
+        // the beam, the mean of the straight spacing over X .. X + B, so
+        // that a project and its mirror image read the same span.
+        const double centre = m.HoleX(k, j) + 0.5 * m.HoleWidthB(k, j);
+        m.WorkSlabSpanReduced = spacingAt(m, k, centre) - m.SlabSupportLength(k) - m.SlabBcr(k);
         const double span = 0.001 * m.WorkSlabSpanReduced;
         // The loads of the expression that governs the station's shear.
         const library::SlabAreaDesignLoads q =

@@ -62,6 +62,7 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     //    filling above the threshold, whether the starting filling or the
     //    whole available one.
     run.PointCoreFillingFlag(s, i) = run.PointCoreFillingLength > CoreFillingThreshold ? 1.0 : 0.0;
+    run.PointCoreFillingUsed(s, i) = run.PointCoreFillingFlag(s, i) * run.PointCoreFillingLength;
 
     const double f0 = run.BaseWebStressLimit(s);
     const double fi = run.PointStressLimit;
@@ -89,9 +90,14 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     const double shear = std::sqrt((thc + transfer) * (thc + transfer) + tvl * tvl);
     const double ratio = checkedQuotient(ci, shear);
 
-    // 4. Slab shear resistance at the station.
-    double resistance =
-        ComputePointShearResistance(thc, tvl, Vd, alpha, sigmaCp, sigmaNMax, tauT, fi);
+    // 4. Slab shear resistance at the station: the slab shear at which
+    //    sigma1 first reaches the limit, of either transfer factor (at a
+    //    higher shear the factor that did not govern at Vd can reach it
+    //    first).
+    const auto resistanceWith = [&](double factor) {
+        return ComputePointShearResistance(thc, tvl, Vd, factor, sigmaCp, sigmaNMax, tauT, fi);
+    };
+    double resistance = MinValue(resistanceWith(m.FactorLpt1Ratio), resistanceWith(m.FactorLpt2Ratio));
 
     // 5. Governing station of the side: the smallest ratio, the first of equals.
     if (ratio < m.SlabCheckMinimum5(s)) {
@@ -103,10 +109,12 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
     }
 
     // 6.-8. Base shear capacity, its cap in a slab cracked at the underside,
-    //    and the resistance clipped to both.
-    const double v0 = checkedQuotient(c0, thc) * Vd;
+    //    and the resistance clipped to both. A web whose transfer shear
+    //    alone uses up its capacity resists no slab shear: 0, not a
+    //    negative resistance (its sigma1 still fails the check).
+    const double v0 = c0 > 0 ? checkedQuotient(c0, thc) * Vd : 0.0;
     m.SlabCheckMinimum1(s) = MinValue(m.SlabCheckMinimum1(s), v0);
-    if (run.PointCrackingStress > m.ConcreteFctd(s + 3))
+    if (run.PointCrackingStress > m.ConcreteFctd(s + 3) && c0 > 0)
         run.PointShearResistanceCap(i, s) =
             checkedQuotient(run.ReducedPrestressWebCapacity(s), c0) * v0;
     else
@@ -117,8 +125,8 @@ void closeStation(ProjectModel& m, AnalysisRun& run, int s, int i) {
 
     // 9.-11. Minima of the side and the station's utilisation.
     m.SlabMinShearValue(s) = MinValue(m.SlabMinShearValue(s), resistance);
-    m.SlabCheckMinimum3(s) =
-        MinValue(m.SlabCheckMinimum3(s), checkedQuotient(resistance, m.SlabCheckMinimum1(s)));
+    m.SlabCheckMinimum3(s) = MinValue(
+        m.SlabCheckMinimum3(s), m.SlabCheckMinimum1(s) > 0 ? resistance / m.SlabCheckMinimum1(s) : 0.0);
     m.BetaF(s) = MinValue(m.BetaF(s), run.PointCoreFillingFactor);
     const double utilisation = checkedQuotient(sigma1, fi);
     run.SlabPointShearRatio(i, s) = utilisation;

@@ -114,9 +114,25 @@ bool BeamHogsCharacteristic(const model::ProjectModel& m) { return m.MaxHoggingC
 
 bool BeamShearFlowChecked(const model::ProjectModel& m) { return m.ZeroMomentSpan > 0.0; }
 
+namespace {
+
+// The strain below which the seat's shortening or stretch is a rounding
+// residue: the tolerance of "hogs" against the larger of the two (a
+// strain of 1e-6 at the least).
+double seatStrainTolerance(const model::ProjectModel& m) {
+    return HoggingTolerance * std::max({m.BeamTopStrainMax.number(), -m.BeamTopStrainMin.number(), 1e-6});
+}
+
+// The largest stretch of the slab seat that the strain check leaves
+// unjudged (negative), 0 where the seat stretches nowhere.
+double seatStretch(const model::ProjectModel& m) {
+    return m.BeamTopStrainMin < -seatStrainTolerance(m) ? m.BeamTopStrainMin.number() : 0.0;
+}
+
+}  // namespace
+
 bool BeamStrainChecked(const model::ProjectModel& m) {
-    return library::StrainCheckApplies(m) &&
-           (!BeamHogsCharacteristic(m) || sags(m.MaxCharMoment, m.MaxHoggingCharMoment));
+    return library::StrainCheckApplies(m) && m.BeamTopStrainMax > seatStrainTolerance(m);
 }
 
 BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m) {
@@ -124,8 +140,8 @@ BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m) {
 }
 
 BeamMomentCheck BeamStrainCheck(const model::ProjectModel& m) {
-    if (!library::StrainCheckApplies(m)) return {false, false, 0.0};
-    return {true, BeamStrainChecked(m), m.MaxHoggingCharMoment};
+    if (!library::StrainCheckApplies(m)) return {false, false, 0.0, true};
+    return {true, BeamStrainChecked(m), seatStretch(m), true};
 }
 
 Value BeamAloneMomentResistance(const model::ProjectModel& m) {
@@ -224,7 +240,7 @@ void AnalyseSlabsOnBeam(model::ProjectModel& m, runtime::Messages& messages, int
 SupportLineTables SlabsOnBeamAnalysis::supportLineTables() const {
     return {run_.BeamShearFlowA,          run_.BeamShearFlowB,        run_.PointShearStressTvl0,
             run_.PointShearStressTvl,     run_.PointShearResistance,  run_.PointShearStressThc,
-            run_.SlabPointRatioNumerator, run_.SlabPointShearRatio,   run_.PointCoreFillingFlag};
+            run_.SlabPointRatioNumerator, run_.SlabPointShearRatio,   run_.PointCoreFillingUsed};
 }
 
 void SlabsOnBeamAnalysis::run(int16_t& status) {
@@ -283,48 +299,65 @@ void SlabsOnBeamAnalysis::runPasses(int16_t& status) {
                                 "a re-run of the beam block was asked for a second time");
 }
 
-void SlabsOnBeamAnalysis::findHoggingSlabTension() {
+void SlabsOnBeamAnalysis::findSlabTension() {
     model::ProjectModel& m = m_;
-    // The stress at the largest sagging moments is the tension of an
-    // underside below the centroid of the section. An underside above it
-    // (slabs on the beam top) is stretched by a hogging moment instead: the
-    // stress itself is searched over the stations of the whole span,
-    // supports included, at the underside of each slab field that carries
-    // slabs, and the largest tension stands where it exceeds the value at
-    // the largest moments.
+    // Each slab field's underside in its own slab concrete: at the largest
+    // moments of rows 2 and 5 (an underside below the centroid of the
+    // section), and, where larger, the largest stress over the stations of
+    // the whole span, supports included (an underside above the centroid,
+    // which a hogging moment stretches). A side that carries no slabs is
+    // left out while the other carries them.
+    const bool anySide = m.SlabSidePresent(1) != 0 || m.SlabSidePresent(2) != 0;
+    Value parts[3][2];
     for (int side = 1; side <= 2; ++side) {
-        if (m.SlabSidePresent(side) == 0) continue;
+        m.SlabTensileStressBySide(side) = 0.0;
+        if (anySide && m.SlabSidePresent(side) == 0) continue;
+        const double level = m.SlabBottomLevel(side);
+        const double E = m.ConcreteEcm(3 + side);
+        Value& sum = m.SlabTensileStressBySide(side);
+        library::ComputeTwoRatiosAndSum(run_.BeamMomentRow2Max, run_.BeamMomentRow5Max,
+                                        m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
+                                        m.SectionCentroid(5), m.SectionCentroid(6), level, E, parts[side][0],
+                                        parts[side][1], sum);
         for (int i = 0; i <= m.CalculationPointCount; ++i) {
-            Value part1, part2, sum;
+            Value part1, part2, stationSum;
             library::ComputeTwoRatiosAndSum(run_.SpanMomentDesign(i, 2), run_.SpanMomentDesign(i, 5),
                                             m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
-                                            m.SectionCentroid(5), m.SectionCentroid(6), m.SlabBottomLevel(side),
-                                            m.ConcreteEcm(4), part1, part2, sum);
-            if (sum > TensionFloor && sum > m.SlabTensileStressSum) {
-                m.SlabTensileStressPart1 = part1;
-                m.SlabTensileStressPart2 = part2;
-                m.SlabTensileStressSum = sum;
+                                            m.SectionCentroid(5), m.SectionCentroid(6), level, E, part1, part2,
+                                            stationSum);
+            if (stationSum > TensionFloor && stationSum > sum) {
+                parts[side][0] = part1;
+                parts[side][1] = part2;
+                sum = stationSum;
             }
         }
     }
+    // The summary shows the side whose tension is the most over its own
+    // tensile strength.
+    const int side = SlabTensionGoverningSide(m);
+    m.SlabTensileStressPart1 = parts[side][0];
+    m.SlabTensileStressPart2 = parts[side][1];
+    m.SlabTensileStressSum = m.SlabTensileStressBySide(side);
+}
+
+int SlabTensionGoverningSide(const model::ProjectModel& m) {
+    if (m.SlabSidePresent(1) == 0 && m.SlabSidePresent(2) != 0) return 2;
+    if (m.SlabSidePresent(2) == 0 && m.SlabSidePresent(1) != 0) return 1;
+    // sum(2) / fctd(2) > sum(1) / fctd(1) without dividing by a strength.
+    const double right = m.SlabTensileStressBySide(2) * m.ConcreteFctd(4);
+    const double left = m.SlabTensileStressBySide(1) * m.ConcreteFctd(5);
+    return right > left ? 2 : 1;
 }
 
 void SlabsOnBeamAnalysis::computeFinalValues() {
     model::ProjectModel& m = m_;
 
-    // 1., 2. Lower slab underside; largest design moments of rows 2 and 5.
-    run_.LowerSlabBottomLevel = MinValue(m.SlabBottomLevel(1), m.SlabBottomLevel(2));
+    // 1., 2. Largest design moments of rows 2 and 5.
     run_.BeamMomentRow2Max = largestMomentOfRow(m, 2, run_.PointMaximumWork);
     run_.BeamMomentRow5Max = largestMomentOfRow(m, 5, run_.PointMaximumWork);
 
-    // 3. Tension at the slab underside from the beam's bending.
-    library::ComputeTwoRatiosAndSum(run_.BeamMomentRow2Max, run_.BeamMomentRow5Max,
-                                    m.SectionBendingStiffness(5), m.SectionBendingStiffness(6),
-                                    m.SectionCentroid(5), m.SectionCentroid(6),
-                                    run_.LowerSlabBottomLevel, m.ConcreteEcm(4),
-                                    m.SlabTensileStressPart1, m.SlabTensileStressPart2,
-                                    m.SlabTensileStressSum);
-    findHoggingSlabTension();
+    // 3. Tension at the slab undersides from the beam's bending.
+    findSlabTension();
 
     // 4. Shear design of a concrete beam carrying the slabs on its top with
     // dowelled joints; a design shear over the upper limit gives up the

@@ -29,8 +29,8 @@ namespace quorvel::analysis {
 // The nine per-station tables of the along-the-beam results file, as the
 // run leaves them: the beam's two shear-flow components (by station), and
 // per station and side tvl0, tvl, the slab's shear resistance, thc, the
-// principal tensile stress and the utilisation; the core-filling flags are
-// (side, station).
+// principal tensile stress and the utilisation; the core filling each
+// station was checked with (0 where none) is (side, station).
 struct SupportLineTables {
     const PointArray& shearFlowA;
     const PointArray& shearFlowB;
@@ -40,7 +40,7 @@ struct SupportLineTables {
     const StationSideArray& thcStress;
     const StationSideArray& principalStress;
     const StationSideArray& utilisation;
-    const SidePointArray& coreFilledFlag;
+    const SidePointArray& coreFillingUsed;
 };
 
 // Writes the along-the-beam results file at the end of a complete run. The
@@ -79,14 +79,10 @@ bool BeamCheckUsesCompositeResistance(const model::ProjectModel& m);
 // The beam is checked in sagging only. Whether a moment hogs: it lies
 // below -HoggingTolerance times the largest moment magnitude of its row
 // along the beam (taken as at least 1 kNm: a moment within 10 Nmm of zero
-// never hogs). The end moments act 0.001 mm inside the supports, so a
-// support without a hogging moment of its own keeps a residue of the other
-// end's moment of up to 0.001 mm / L of it (1e-6 at the shortest span,
-// 1000 mm: a sagging end moment of +150 kNm leaves -2.08e-5 kNm at the
-// start of a 7200 mm beam); the tolerance is ten times that, and a
-// hundredth of the 0.1 kNm the report prints moments to even on a 1000 kNm
-// beam. The one rule of "hogs" for the analysis, the gauges, the results
-// table and the report.
+// never hogs): it passes over the rounding noise of summed load rows, and
+// is a hundredth of the 0.1 kNm the report prints moments to even on a
+// 1000 kNm beam. The one rule of "hogs" for the analysis, the gauges, the
+// results table and the report.
 constexpr double HoggingTolerance = 1e-5;
 bool MomentHogs(double moment, double largestMagnitude);
 // The decimal places a hogging moment (kNm) is printed with beside the
@@ -104,10 +100,12 @@ std::string HoggingMomentText(double kNm, int decimals);
 // whose design moment hogs over the whole span has none left, and its
 // bending check is not made (shown as not checked, never as 0 % adequate).
 bool BeamSaggingMomentChecked(const model::ProjectModel& m);
-// Whether the strain at the slab support is checked for a sagging
-// characteristic moment: the check applies (slabs on the beam top) and
-// the characteristic moment sags somewhere (a top it stretches along the
-// whole span is no shortening to judge).
+// Whether the strain at the slab support is checked: the check applies
+// (slabs on the beam top) and the seat shortens somewhere, whichever way
+// the moment bends (a seat below the composite centroid shortens under a
+// hogging moment); a seat stretched along the whole span is no shortening
+// to judge. Shortening and stretch are told apart by the one tolerance of
+// "hogs", against the larger of the two.
 bool BeamStrainChecked(const model::ProjectModel& m);
 // Whether the design moment hogs anywhere along the beam, supports
 // included (MaxHoggingDesignMoment): the bending check does not judge it,
@@ -121,22 +119,32 @@ bool BeamHogsCharacteristic(const model::ProjectModel& m);
 // composite stage, which a beam that sags nowhere lacks (Lo = 0).
 bool BeamShearFlowChecked(const model::ProjectModel& m);
 // What one of the beam's moment checks (its bending, or the strain at the
-// slab support) judges: whether it applies at all, whether a sagging
-// moment is left to check, and the largest hogging moment it leaves
-// unchecked (Nmm, negative; 0 when the moment nowhere hogs). The gauges,
-// the results table and the report show a check from this alone: a
-// hogging moment in words beside its value, a sagging ratio only beside
-// those words, never alone as adequate.
+// slab support) judges: whether it applies at all, whether a part is left
+// to check (the sagging moment of the bending, the shortening seat of the
+// strain), and the largest value it leaves unchecked, negative, 0 where
+// there is none: the hogging design moment of the bending (Nmm), the
+// stretch of the seat of the strain. The gauges, the results table and
+// the report show a check from this alone: the unchecked value in words
+// beside its value, a checked ratio only beside those words, never alone
+// as adequate.
 struct BeamMomentCheck {
     bool applies = true;
     bool saggingChecked = true;
     double uncheckedHogging = 0.0;
+    bool seat = false;  // the strain check: the unchecked value is the seat's stretch
     bool hogs() const { return uncheckedHogging < 0.0; }
+    // The unchecked value in the unit it is shown in: kNm, or per mille.
+    double uncheckedShown() const { return seat ? uncheckedHogging * 1000.0 : uncheckedHogging * 1e-6; }
     // Whether a sagging moment of it is judged (beside hogging words or not).
     bool checked() const { return applies && saggingChecked; }
 };
 BeamMomentCheck BeamBendingCheck(const model::ProjectModel& m);
 BeamMomentCheck BeamStrainCheck(const model::ProjectModel& m);
+// The slab field whose underside tension (SlabTensileStressBySide, each in
+// its own slab concrete) is the most over its own tensile strength: the
+// side the summary's sig.ct and its parts are of. A side without slabs
+// never governs while the other carries them; on equal ratios the left.
+int SlabTensionGoverningSide(const model::ProjectModel& m);
 // The bending resistance of the beam alone, without slabs and joints (the
 // first section solve), as the steel beams take it with their factor; Nmm.
 runtime::Value BeamAloneMomentResistance(const model::ProjectModel& m);
@@ -183,8 +191,8 @@ public:
     void findZonesAndDeflections();
     // Governing utilisations of the slab fields and of the beam.
     void computeFinalValues();
-    // The tension at the slab underside where a hogging moment stretches it.
-    void findHoggingSlabTension();
+    // The tension at each slab field's underside from the beam's bending.
+    void findSlabTension();
 
     AnalysisRun& state() { return run_; }
     const AnalysisRun& state() const { return run_; }

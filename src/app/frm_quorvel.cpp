@@ -322,16 +322,17 @@ void frmQuorvel::DrawResultGauges() {
     Label20.setVisible(strain.checked());
 }
 
-// A gauge of the beam's moment checks. A hogging moment is not checked: the
-// gauge says so in words with the moment beside them, and shows the ratio
-// of the sagging moment, where one is checked, only beside those words;
-// with no sagging moment left it reads "not checked", never 0 % adequate.
+// A gauge of the beam's moment checks. A hogging moment, or a stretched
+// slab seat, is not checked: the gauge says so in words with the moment
+// or the stretch beside them, and shows the ratio of the part that is
+// checked, where there is one, only beside those words; with none left it
+// reads "not checked", never 0 % adequate.
 void frmQuorvel::drawBeamGauge(platform::PictureBox& pic, const analysis::BeamMomentCheck& check, double ratio) {
     if (!check.applies) {
         DrawGaugeNotApplicable(pic, gaugeText("strainNotApplicable"));
     } else if (check.hogs()) {
-        std::string words = gaugeText("hoggingNotChecked");
-        std::string number = analysis::HoggingMomentText(check.uncheckedHogging * 1e-6, 1);
+        std::string words = gaugeText(check.seat ? "stretchNotChecked" : "hoggingNotChecked");
+        std::string number = analysis::HoggingMomentText(check.uncheckedShown(), check.seat ? 2 : 1);
         if (auto point = number.find('.'); point != std::string::npos) number[point] = platform().decimalMark();
         if (auto mark = words.find('#'); mark != std::string::npos) words.replace(mark, 1, number);
         DrawGaugeWithWords(pic, words, check.saggingChecked ? std::optional<double>(ratio) : std::nullopt);

@@ -223,7 +223,7 @@ void frmTaulukot::FillResultTables() {
         }
         if (check.hogs()) {
             Grid3.setTextMatrix(row, 0, LookupQuotedEntry(hoggingCaption, *file));
-            Grid3.setTextMatrix(row, 1, markedCell(report::HoggingNumberText(check.uncheckedHogging / 1000000.0), mark));
+            Grid3.setTextMatrix(row, 1, markedCell(report::HoggingNumberText(check.uncheckedShown()), mark));
             Grid3.setTextMatrix(row, 2, Dashes);
             Grid3.setTextMatrix(row, 3, LookupQuotedEntry("momentNotChecked", *file) + " ");
             ++row;
@@ -232,7 +232,7 @@ void frmTaulukot::FillResultTables() {
     const double allowed = m.AllowedStrain;
     beamRows(analysis::BeamBendingCheck(m), 1, "grid3HoggingCaption1", m.ActingDesignMoment / 1000000.0,
              m.MomentResistanceUsed / 1000000.0, m.UtilisationRatio);
-    beamRows(analysis::BeamStrainCheck(m), 2, "grid3HoggingCaption2", m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
+    beamRows(analysis::BeamStrainCheck(m), 2, "grid3StretchCaption2", m.BeamTopStrainMax * 1000.0, allowed * 1000.0,
              allowed != 0.0 ? m.BeamTopStrainMax / allowed : std::nan(""));
     Grid3.setTextMatrix(row, 0, LookupQuotedEntry("grid3RowCaption3", *file));
     Grid3.setTextMatrix(row, 1, cellText(m.MaxShearStage6 / 1000.0, mark));

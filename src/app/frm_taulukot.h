@@ -33,7 +33,7 @@ public:
     Label Label10{*this, "Label10", {6960, 2580, 6600, 495},
                   "Venymä on laskettu alempana olevan ontelolaatan tukipinnan tasossa!"};
 
-    Label Label4{*this, "Label4", {120, 4200, 3615, 255}, "Tarvittava ontelotäytön pituus"};
+    Label Label4{*this, "Label4", {120, 4200, 3615, 255}, "Ontelotäytön pituus, käytetty"};
     Label txtVasenLf{*this, "txtVasenLf", {3780, 4200, 975, 255}};
     Label fLabel11{*this, "fLabel11", {4800, 4200, 495, 255}, "mm"};
     Label Label6{*this, "Label6", {120, 4560, 3615, 255}, "Ontelotäyttötarve palkin alkupäässä"};
@@ -43,7 +43,7 @@ public:
     Label txtVasenTayttoalueLoppu{*this, "txtVasenTayttoalueLoppu", {3780, 4920, 975, 255}};
     Label fLabel13{*this, "fLabel13", {4800, 4920, 495, 255}, "mm"};
 
-    Label Label5{*this, "Label5", {6960, 4200, 3615, 255}, "Tarvittava ontelotäytön pituus"};
+    Label Label5{*this, "Label5", {6960, 4200, 3615, 255}, "Ontelotäytön pituus, käytetty"};
     Label txtOikeaLf{*this, "txtOikeaLf", {10620, 4200, 975, 255}};
     Label fLabel14{*this, "fLabel14", {11640, 4200, 495, 255}, "mm"};
     Label Label9{*this, "Label9", {6960, 4560, 3615, 255}, "Ontelotäyttötarve palkin alkupäässä"};

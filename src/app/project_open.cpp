@@ -117,7 +117,7 @@ std::optional<inputfile::LineProblem> projectFileProblem(const model::ProjectMod
     // to the one loaded before, which stands in for it).
     if (copy->SlabFileName != m.SlabFileName) {
         LoadSlabCatalogueOrFault(*copy);
-        if (auto problem = inputfile::findStrandDesignationProblem(*copy, !model::LeftSpacingsEmpty(*copy)))
+        if (auto problem = inputfile::findStrandProblem(*copy, !model::LeftSpacingsEmpty(*copy)))
             return problem;
     }
     // HX, SX and XX projects have no option in this window: showing them

@@ -131,7 +131,7 @@ struct CatalogueNotes {
     }
 };
 
-// The key and diameter of each strand line (the title line among them, as
+// The key, diameter and strength of each strand line (the title line among them, as
 // the calculation's search reads it), up to and with the line "LOPPU1".
 void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, CatalogueNotes& notes) {
     std::vector<model::StrandType> types;
@@ -149,7 +149,7 @@ void readStrandTypes(model::ProjectModel& m, CatalogueLines& lines, CatalogueNot
             notes.add("rivi " + std::to_string(lines.line()) + ": " + fault->problem.finnish + ".",
                       "line " + std::to_string(lines.line()) + ": " + fault->problem.english + ".");
         }
-        model::StrandType type{key, lines.value(2)};
+        model::StrandType type{key, lines.value(2), lines.value(4)};
         const auto same = std::find_if(types.begin(), types.end(), [&](const auto& t) { return t.key == key; });
         if (same == types.end()) {
             types.push_back(std::move(type));

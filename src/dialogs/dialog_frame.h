@@ -31,8 +31,11 @@ using runtime::Value;
 // designs strands with fpd = the box's value / gamma_s, which EN 1992-1-1
 // 3.3.6(7) gives for the 0.1 % proof stress, so the box takes fp0.1k (the
 // tensile strength fpk typed there would give a design strength 1 / 0.88
-// times too high). The boxes of bars keep "Teräksen ominaislujuus" (fyk).
+// times too high). A box that takes bars or strands (a value above 1000 MPa
+// is designed as prestressing steel) names both; the boxes of bars only keep
+// "Teräksen ominaislujuus" (fyk).
 inline constexpr const char* StrandStrengthCaption = model::StrandStrengthName;
+inline constexpr const char* BarOrStrandStrengthCaption = model::BarOrStrandStrengthName;
 
 // Background colours of boxes that are in use and not in use.
 inline constexpr platform::Color BoxInUse = platform::rgb(0xFF, 0xFF, 0xFF);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "inputfile/beam_section_fields.h"
+#include "model/field_limits.h"
 #include "model/field_names.h"
 #include "runtime/errors.h"
 #include "runtime/messages.h"
@@ -164,8 +166,23 @@ void ReadBeamSection(model::ProjectModel& m, DataLineReporting& report, runtime:
         }
         if (typedTexts) *typedTexts = {texts[2], texts[3]};
 
-        m.BeamCategory = static_cast<double>(runtime::floorToInt32(values[2]));
-        m.SlabsOnLedge = runtime::toInt16(std::floor(values[3]));
+        // A category or a flag beyond what its model field holds is named
+        // with its text and the field's limits, and held as 0.
+        auto held = [&](int k, double lowest, double highest) {
+            const auto at = static_cast<std::size_t>(k);
+            const double v = std::floor(values[at]);
+            if (v >= lowest && v <= highest) return v;
+            const std::string_view field = recordField(k);
+            const model::FieldName name = recordFieldName(k, position);
+            reportProblem(report, record,
+                          OutsideLimitsProblem(record.line, TypedValue(values[at], texts[at]), name.finnish,
+                                               name.english, model::describeRange(model::fieldLimit(field)->range),
+                                               field),
+                          errorFlag);
+            return 0.0;
+        };
+        m.BeamCategory = held(2, INT32_MIN, INT32_MAX);
+        m.SlabsOnLedge = static_cast<int16_t>(held(3, INT16_MIN, INT16_MAX));
         if (position == 5) {
             m.SlabBottomLevel(1) = values[4];
             m.SlabBottomLevel(2) = m.SlabBottomLevel(1);

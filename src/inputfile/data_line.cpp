@@ -195,14 +195,69 @@ LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, c
                         "a whole number");
 }
 
+namespace {
+
+// Whether a number's text (as runtime::fieldNumber takes it: a sign,
+// digits with one decimal mark, an exponent) writes a whole number, judged
+// on its digits, not on the double it reads as: "2.0000000000000000001"
+// and "1e-400" are not whole though they read as 2 and 0; "2.0", "20e-1"
+// and "0e-400" are.
+bool wholeAsWritten(std::string_view text) {
+    std::size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    std::string digits;
+    long long fractionDigits = 0;
+    bool mark = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits += c;
+            if (mark) ++fractionDigits;
+        } else if ((c == '.' || c == ',') && !mark) {
+            mark = true;
+        } else {
+            break;
+        }
+    }
+    long long exponent = 0;
+    if (i < text.size()) {
+        ++i;  // the exponent letter
+        const bool negative = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        // Held short of overflow: any exponent this large decides alone.
+        for (; i < text.size(); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
+        if (negative) exponent = -exponent;
+    }
+    // The value is digits x 10^(exponent - fractionDigits); zeros at the
+    // end of the digits raise the power.
+    const std::size_t last = digits.find_last_not_of('0');
+    if (last == std::string::npos) return true;  // zero
+    const long long trailingZeros = static_cast<long long>(digits.size() - 1 - last);
+    return exponent - fractionDigits + trailingZeros >= 0;
+}
+
+}  // namespace
+
 std::optional<LineProblem> WholeNumberFieldProblem(int line, int place, std::string_view text,
                                                    const std::string& finnishName, const std::string& englishName,
                                                    std::string_view field, int element) {
     if (auto problem = NumberFieldProblem(line, place, text, finnishName, englishName, field, element)) return problem;
-    const std::optional<double> v = text.empty() ? std::nullopt : runtime::fieldNumber(text);
-    if (v && *v != std::floor(*v))
+    if (!text.empty() && !wholeAsWritten(text))
         return NotAWholeNumberProblem(line, place, text, finnishName, englishName, field, element);
     return std::nullopt;
+}
+
+std::string TypedValue(double value, std::string_view text) {
+    std::string number = runtime::numberStr(value, runtime::NumberKind::Double);
+    number.erase(0, number.find_first_not_of(' '));
+    return text.empty() || text == number ? number : runtime::quotedText(text);
+}
+
+LineProblem OutsideLimitsProblem(int line, const std::string& typedValue, const std::string& finnishName,
+                                 const std::string& englishName, const std::string& range, std::string_view field,
+                                 int element) {
+    return {line, "kentän " + finnishName + " arvo " + typedValue + " ei ole rajoissa (" + range + ")",
+            "the value " + typedValue + " of " + englishName + " is outside its limits (" + range + ")",
+            std::string(field), element};
 }
 
 runtime::Message TabNote(std::string_view line) {

@@ -55,12 +55,24 @@ LineProblem TooLargeNumberProblem(int line, int place, std::string_view text, co
 LineProblem NotAWholeNumberProblem(int line, int place, std::string_view text, const std::string& finnishName,
                                    const std::string& englishName, std::string_view field = {}, int element = 0);
 // What is wrong with a field that holds a count, a class or a flag, read
-// whole as a number: what NumberFieldProblem names, or a number that is
-// not whole (NotAWholeNumberProblem); nothing for a whole number or an
-// empty field.
+// whole as a number: what NumberFieldProblem names, or a number whose
+// digits as written are not whole (NotAWholeNumberProblem), though the
+// double it reads as may be ("2.0000000000000000001", "1e-400"); nothing
+// for a whole number or an empty field.
 std::optional<LineProblem> WholeNumberFieldProblem(int line, int place, std::string_view text,
                                                    const std::string& finnishName, const std::string& englishName,
                                                    std::string_view field = {}, int element = 0);
+// A value read as a message names it: as the program writes the number,
+// or, where the file writes it otherwise ("1e-999" read as 0, "0.5",
+// "99999999999999999999"), the text as the file writes it, quoted.
+std::string TypedValue(double value, std::string_view text);
+// A value outside its field's limits (range as model::describeRange gives
+// it), named with the field: "kentän N arvo V ei ole rajoissa (R)", "the
+// value V of N is outside its limits (R)"; typedValue as TypedValue gives it.
+LineProblem OutsideLimitsProblem(int line, const std::string& typedValue, const std::string& finnishName,
+                                 const std::string& englishName, const std::string& range,
+                                 std::string_view field = {}, int element = 0);
+
 // What is wrong with a field read whole as a number (runtime::fieldNumber):
 // a text that is no number or a number beyond the double range, named as
 // above; nothing for a number or an empty field.

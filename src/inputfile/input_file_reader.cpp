@@ -268,11 +268,7 @@ public:
             if (v.field == "BeamCategory" && !model::withinFieldLimit(v.field, 0, v.value)) {
                 const std::string range =
                     model::describeRange(model::fieldLimit(v.field)->range, model::fieldUnit(v.field));
-                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + typed(v) + " ei ole rajoissa (" +
-                                                range + ")",
-                                    "the value " + typed(v) + " of " + caption(v, 1) + " is outside its limits (" +
-                                        range + ")",
-                                    "BeamCategory"});
+                problems.push_back(OutsideLimitsProblem(v.line, typed(v), caption(v), caption(v, 1), range, "BeamCategory"));
                 raiseFlag(v.line, 1);
                 return;
             }
@@ -291,11 +287,8 @@ public:
             if (!range.contains(v.value) || !model::NumberRange{}.contains(v.value)) {
                 const std::string limitText =
                     model::describeRange(range, v.scale == 100 ? std::string_view("%") : model::fieldUnit(v.field));
-                problems.push_back({v.line, "kentän " + caption(v) + " arvo " + typed(v) +
-                                                " ei ole rajoissa (" + limitText + ")",
-                                    "the value " + typed(v) + " of " + caption(v, 1) + " is outside its limits (" +
-                                        limitText + ")",
-                                    field, v.element});
+                problems.push_back(OutsideLimitsProblem(v.line, typed(v), caption(v), caption(v, 1), limitText, field,
+                                                        v.element));
                 raiseFlag(v.line, 1);
                 continue;
             }
@@ -340,18 +333,8 @@ private:
     std::string caption(const StoredValue& v, int language = 0) const {
         return model::fieldName(v.field, v.element, m_.Family()).text(language);
     }
-    static std::string shown(double value) {
-        std::string text = runtime::numberStr(value, NumberKind::Double);
-        text.erase(0, text.find_first_not_of(' '));
-        return text;
-    }
-    // A value read as a message names it: as the program writes the
-    // number, or, where the file writes it otherwise ("1e-999" read as 0,
-    // "0.5"), the text as the file writes it, quoted.
-    static std::string typed(const StoredValue& v) {
-        const std::string number = shown(v.value);
-        return v.text.empty() || v.text == number ? number : runtime::quotedText(v.text);
-    }
+    static std::string shown(double value) { return TypedValue(value, {}); }
+    static std::string typed(const StoredValue& v) { return TypedValue(v.value, v.text); }
 
 public:
     int16_t flagOf(int line) const { return flags_[static_cast<std::size_t>(line)]; }
@@ -524,13 +507,9 @@ private:
         if (w >= 0 && w <= max) return static_cast<int>(w);
         flags_[static_cast<std::size_t>(counter_)] = 1;
         if (report_.problems) {
-            const std::string limit = "0..." + std::to_string(max);
-            const std::string shown = std::isfinite(w) && std::fabs(w) < 1e9 ? std::to_string(static_cast<long long>(w))
-                                                                            : runtime::numberStr(w, NumberKind::Double);
             const model::FieldName name = model::fieldName(field, element, m_.Family());
-            report_.problems->push_back(
-                {counter_, "kentän " + name.finnish + " arvo " + shown + " ei ole välillä " + limit,
-                 "the value " + shown + " of " + name.english + " is outside " + limit});
+            report_.problems->push_back(OutsideLimitsProblem(counter_, TypedValue(v, t(k)), name.finnish, name.english,
+                                                             model::describeRange({0, static_cast<double>(max)})));
         }
         return w < 0 || std::isnan(w) ? 0 : max;
     }
@@ -886,11 +865,11 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
     int16_t firstErrorLine = 0;
     const std::string loadedCatalogue = m.SlabFileName;
     const int16_t e = readInputFile(m, nullptr, source, firstErrorLine, &problems, ReadMode::AsEntered, leftSideCarriesSlabs);
-    // The strand designations of a file read through, held to the slab
-    // catalogue loaded in m when the file names that one (another one is
+    // The strand designations and the strands' initial stress of a file
+    // read through, held to the slab catalogue loaded in m when the file names that one (another one is
     // loaded, and held to, by the caller).
     if (e <= 0 && runtime::equalIgnoringAsciiCase(loadedCatalogue, m.SlabFileName))
-        if (auto strands = findStrandDesignationProblem(m, leftSideCarriesSlabs)) {
+        if (auto strands = findStrandProblem(m, leftSideCarriesSlabs)) {
             if (e == 0) return strands;
             problems.push_back(*strands);
         }
@@ -901,9 +880,15 @@ std::optional<LineProblem> readProject(ProjectModel& m, const InputSource& sourc
     if (e < 0 && std::none_of(problems.begin(), problems.end(),
                               [&](const LineProblem& p) { return p.line == firstErrorLine; }))
         problems.push_back({firstErrorLine, "rivin tiedot ovat virheelliset", "the data of the line is wrong"});
-    return *std::min_element(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
-        return (a.line > 0 ? a.line : INT32_MAX) < (b.line > 0 ? b.line : INT32_MAX);
-    });
+    // The section record's category decides how the material line before
+    // it reads: a category refused explains what that line lacks, and
+    // stands before it.
+    auto order = [](const LineProblem& p) {
+        const int line = p.line > 0 ? p.line : INT32_MAX;
+        return p.field == "BeamCategory" && p.line > 0 ? std::pair{line - 1, 0} : std::pair{line, 1};
+    };
+    return *std::min_element(problems.begin(), problems.end(),
+                             [&](const LineProblem& a, const LineProblem& b) { return order(a) < order(b); });
 }
 
 }  // namespace

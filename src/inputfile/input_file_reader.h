@@ -47,7 +47,8 @@ int16_t ReadInputDataBytes(model::ProjectModel& m, runtime::Messages& messages, 
 // windows of the project's beam family hold it; those of the left slab side
 // only when leftSideCarriesSlabs (a file does not say whether it is a
 // middle beam). The strand designations are held to the slab catalogue
-// loaded in m (findStrandDesignationProblem) when the file names the
+// loaded in m (findStrandProblem), and so is the strands' initial stress,
+// when the file names the
 // catalogue m names before the read. The beam section is not held to its
 // family's rules here (model::beamSectionBreach): a file whose beam breaks
 // one opens, to be mended in the beam dialog.

@@ -2,6 +2,9 @@
 
 #include <functional>
 
+#include "model/field_limits.h"
+#include "model/field_names.h"
+
 namespace quorvel::inputfile {
 
 bool isStorableTextField(std::string_view text) {
@@ -69,6 +72,29 @@ std::optional<LineProblem> findStrandDesignationProblem(const model::ProjectMode
         }
     }
     return std::nullopt;
+}
+
+std::optional<LineProblem> findStrandInitialStressProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs) {
+    auto text = [](double v) { return TypedValue(v, {}); };
+    for (int side = leftSideCarriesSlabs ? 1 : 2; side <= 2; ++side) {
+        const auto fpk = m.SlabCatalogue.weakestStrandStrength(m.BottomStrandCode(side), m.TopStrandCode(side));
+        if (!fpk) continue;
+        const double most = model::strandInitialStressLimit(*fpk);
+        const double sigma0 = m.StrandInitialStress(side);
+        if (sigma0 <= most) continue;
+        const model::FieldName name = model::fieldName("StrandInitialStress", side);
+        const model::FieldName words =
+            model::boundExceededWords(*model::fieldLimit("StrandInitialStress", side), false, text(most), std::nullopt);
+        return LineProblem{3 + side, "kentän " + name.finnish + " arvo " + text(sigma0) + " " + words.finnish,
+                           "the value " + text(sigma0) + " of " + name.english + " " + words.english,
+                           "StrandInitialStress", side};
+    }
+    return std::nullopt;
+}
+
+std::optional<LineProblem> findStrandProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs) {
+    if (auto problem = findStrandDesignationProblem(m, leftSideCarriesSlabs)) return problem;
+    return findStrandInitialStressProblem(m, leftSideCarriesSlabs);
 }
 
 std::optional<UnstorableTextField> findUnstorableTextField(const model::ProjectModel& m) {

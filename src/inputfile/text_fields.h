@@ -43,4 +43,18 @@ std::string strandFieldName(int side, model::StrandLayer layer, int16_t language
 // taken (a side whose slab type the catalogue lacks is not held to it).
 std::optional<LineProblem> findStrandDesignationProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs);
 
+// The strands' initial stress of the sides that carry slabs held to the
+// largest stress their strands may be tensioned to (EN 1992-1-1 5.10.2.1,
+// model::strandInitialStressLimit) by the strength the slab
+// catalogue loaded in m gives the strand types of the side's designations
+// (the weaker of the bottom and top ones). The first one above it, as the
+// problem of its line (4 left, 5 right) naming the field and the limit;
+// nothing when every one is within it or no strength is listed.
+std::optional<LineProblem> findStrandInitialStressProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs);
+
+// What the slab catalogue loaded in m finds wrong with the strands of the
+// project: findStrandDesignationProblem, then
+// findStrandInitialStressProblem.
+std::optional<LineProblem> findStrandProblem(const model::ProjectModel& m, bool leftSideCarriesSlabs);
+
 }  // namespace quorvel::inputfile

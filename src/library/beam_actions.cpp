@@ -123,16 +123,16 @@ StationPartials partialsAt(const ProjectModel& m, const SpanLoads& loads, LoadEf
 }
 
 // Rows 1..6 of one station. On shores (family BE) the shore reactions leave
-// row 1 for row 2, where the shores are removed; the end moments before
-// grouting are counted in row 2 when e0InRow2.
+// row 1 for row 2, where the shores are removed, and the end moments before
+// grouting stand in row 2 too: their moment and their shear alike.
 struct StageRows {
     double r[7] = {};
 };
 
-StageRows characteristicRows(const StationPartials& p, bool onShores, bool e0InRow2) {
+StageRows characteristicRows(const StationPartials& p, bool onShores) {
     StageRows rows;
-    rows.r[1] = p.g1 + p.j + (onShores ? -p.s : 0.0) + (e0InRow2 ? 0.0 : p.e0);
-    rows.r[2] = p.t + p.e1 + (onShores ? p.s : 0.0) + (e0InRow2 ? p.e0 : 0.0);
+    rows.r[1] = p.g1 + p.j + (onShores ? -p.s : p.e0);
+    rows.r[2] = p.t + p.e1 + (onShores ? p.s + p.e0 : 0.0);
     rows.r[3] = p.gi + p.placedG + p.eG;
     rows.r[4] = p.qi + p.placedQ + p.eQ;
     rows.r[5] = rows.r[3] + rows.r[4];
@@ -154,6 +154,62 @@ StageRows designRows(const StageRows& c, const StationPartials& p, double gammaG
     return rows;
 }
 
+// The loads of the beam, read from the model once, and the rows they give
+// at any point of the span.
+class BeamRows {
+public:
+    explicit BeamRows(const ProjectModel& m)
+        : m_(m), loads_(m), L_(m.BeamSpan), shores_(shoreCount(m)),
+          onShores_(m.Family() == model::BeamFamily::BE), gammaG_(m.PermanentLoadFactorKfi),
+          gammaQ_(m.VariableLoadFactorKfi), permanentOnly_(m.PermanentOnlyLoadFactorKfi) {}
+
+    // Characteristic and design moments and shears at x, by expression
+    // (6.10b).
+    void at(double x, StageRows& mc, StageRows& md, StageRows& vc, StageRows& vd) const {
+        const StationPartials pm = partialsAt(m_, loads_, LoadEffect::Moment, x, L_, shores_);
+        const StationPartials pv = partialsAt(m_, loads_, LoadEffect::Shear, x, L_, shores_);
+        mc = characteristicRows(pm, onShores_);
+        md = designRows(mc, pm, gammaG_, gammaQ_);
+        vc = characteristicRows(pv, onShores_);
+        vd = designRows(vc, pv, gammaG_, gammaQ_);
+    }
+
+    // Row 6 at x with a uniform load (q, qd) added: the characteristic
+    // moment, the design moment by expression (6.10b) and by (6.10a) (the
+    // permanent loads alone times permanentOnly_), and the shears that are
+    // their slopes.
+    struct Total {
+        double momentChar, momentDesign, momentPermanentOnly, shearChar, shearDesign, shearPermanentOnly;
+    };
+    Total totalAt(double x, double q, double qd) const {
+        StageRows mc, md, vc, vd;
+        at(x, mc, md, vc, vd);
+        const double mq = ComputeUdlMoment(q, x, L_), vq = ComputeUdlShear(q, x, L_);
+        return {mc.r[6] + mq,
+                md.r[6] + ComputeUdlMoment(qd, x, L_),
+                permanentOnly_ * (mc.r[6] - mc.r[4] + mq),
+                vc.r[6] + vq,
+                vd.r[6] + ComputeUdlShear(qd, x, L_),
+                permanentOnly_ * (vc.r[6] - vc.r[4] + vq)};
+    }
+
+    // Where the shear jumps: the beam point loads and the shores.
+    std::vector<double> pointLoadPositions() const {
+        std::vector<double> positions = loads_.placedG.pointPositions();
+        for (double a : loads_.placedQ.pointPositions()) positions.push_back(a);
+        for (int k = 1; k <= shores_; ++k) positions.push_back(k * L_ / (shores_ + 1));
+        return positions;
+    }
+
+private:
+    const ProjectModel& m_;
+    SpanLoads loads_;
+    double L_;
+    int shores_;
+    bool onShores_;
+    double gammaG_, gammaQ_, permanentOnly_;
+};
+
 }  // namespace
 
 double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x, double L,
@@ -162,8 +218,8 @@ double endMomentsEffect(LoadEffect effect, double Mstart, double Mend, double x,
     case LoadEffect::Shear: return (Mend - Mstart) / L;
     case LoadEffect::Moment:
         // The end moment is applied as a moment at x = L with its sign
-        // reversed; the station moves 0.001 back so that x = L shows it.
-        return ComputeEndMomentMoment(Mstart, 0, x, L) + ComputeEndMomentMoment(-Mend, L, x - 0.001, L);
+        // reversed; a station at x = L shows it whole.
+        return ComputeEndMomentMoment(Mstart, 0, x, L) + ComputeEndMomentMoment(-Mend, L, x, L);
     case LoadEffect::Deflection:
         return ComputeEndMomentDeflection(Mstart, 0, x, L, EI) +
                ComputeEndMomentDeflection(-Mend, L, x, L, EI);
@@ -187,6 +243,12 @@ PlacedLoads::PlacedLoads(const ProjectModel& m, int kind) {
         const double q = m.PointLoadSegmentIntensity(j, kind);
         segments_.push_back({q, q, m.PointLoadSegmentStart(j), m.PointLoadSegmentLength(j)});
     }
+}
+
+std::vector<double> PlacedLoads::pointPositions() const {
+    std::vector<double> positions;
+    for (const Point& p : points_) positions.push_back(p.a);
+    return positions;
 }
 
 double PlacedLoads::effect(LoadEffect effect, double x, double L, double EI) const {
@@ -220,17 +282,10 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
         for (int k = 1; k <= MaxShoreCount; ++k) m.PrestressEquivalentLoads(k) = 0.0;
     }
 
-    const double gammaG = m.PermanentLoadFactorKfi;
-    const double gammaQ = m.VariableLoadFactorKfi;
-    const SpanLoads loads(m);
+    const BeamRows rows(m);
     for (int i = 0; i <= n; ++i) {
-        const double x = m.CalculationPointX(i);
-        const StationPartials pm = partialsAt(m, loads, LoadEffect::Moment, x, L, shores);
-        const StationPartials pv = partialsAt(m, loads, LoadEffect::Shear, x, L, shores);
-        const StageRows mc = characteristicRows(pm, onShores, onShores);
-        const StageRows md = designRows(mc, pm, gammaG, gammaQ);
-        const StageRows vc = characteristicRows(pv, onShores, false);
-        const StageRows vd = designRows(vc, pv, gammaG, gammaQ);
+        StageRows mc, md, vc, vd;
+        rows.at(m.CalculationPointX(i), mc, md, vc, vd);
         for (int r = 1; r <= model::MaxLoadStage; ++r) {
             m.BeamMomentChar(i, r) = mc.r[r];
             m.BeamMomentDesign(i, r) = md.r[r];
@@ -243,17 +298,12 @@ void ComputeBeamMomentsAndShears(ProjectModel& m) {
 namespace {
 
 // Station i's design rows 0..6 by expression (6.10a), each permanent row
-// times a, the variable row 4 none, when their total is the larger; true
-// when it is. A shear is larger by its magnitude. A moment is larger in the
-// sense (6.10b) gives it at the station: more sagging where that sags, more
-// hogging where it hogs; so a sagging moment is never replaced by a hogging
-// one, which the beam's sagging check would not see.
+// times a, the variable row 4 none, when their total governs; true when it
+// does.
 bool designStationPermanentOnly(const model::PointStageArray& characteristic, model::PointStageArray& design,
                                 int i, double a, bool moment) {
     const double total = a * (characteristic(i, 6) - characteristic(i, 4));
-    const double b = design(i, 6);
-    const bool larger = moment ? (b < 0 ? total < b : total > b) : std::fabs(total) > std::fabs(b);
-    if (!larger) return false;
+    if (!PermanentOnlyExpressionGoverns(design(i, 6), total, moment)) return false;
     for (int r = 0; r <= 3; ++r) design(i, r) = a * characteristic(i, r);
     design(i, 4) = 0.0;
     design(i, 5) = design(i, 3);
@@ -262,6 +312,10 @@ bool designStationPermanentOnly(const model::PointStageArray& characteristic, mo
 }
 
 }  // namespace
+
+bool PermanentOnlyExpressionGoverns(double b, double a, bool moment) {
+    return moment ? (b < 0 ? a < b : a > b) : std::fabs(a) > std::fabs(b);
+}
 
 void DesignBeamWithGoverningExpression(ProjectModel& m) {
     const double a = m.PermanentOnlyLoadFactorKfi;
@@ -283,6 +337,7 @@ void FindBeamMaxima(ProjectModel& m) {
     m.MaxCharMomentStation = 0.0;
     m.MaxDesignMoment = 0.0;
     m.MaxDesignMomentStation = 0.0;
+    m.LargestDesignMoment = m.BeamMomentDesign(0, 6);
     m.MaxShearStage01 = 0.0;
     m.MaxShearStage01Station = 0.0;
     m.MaxShearStage2 = 0.0;
@@ -294,6 +349,7 @@ void FindBeamMaxima(ProjectModel& m) {
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
         KeepMaximum(m.MaxCharMoment, m.BeamMomentChar(i, 6), m.MaxCharMomentStation, i);
         KeepMaximum(m.MaxDesignMoment, m.BeamMomentDesign(i, 6), m.MaxDesignMomentStation, i);
+        KeepMaximum(m.LargestDesignMoment, m.BeamMomentDesign(i, 6), unusedStation, i);
         KeepMaximum(m.MaxShearStage01, std::fabs(m.BeamShearDesign(i, 0) + m.BeamShearDesign(i, 1)),
                     m.MaxShearStage01Station, i);
         KeepMaximum(m.MaxShearStage2, std::fabs(m.BeamShearDesign(i, 2)), m.MaxShearStage2Station,
@@ -301,6 +357,59 @@ void FindBeamMaxima(ProjectModel& m) {
         KeepMaximum(m.MaxShearStage5, std::fabs(m.BeamShearDesign(i, 5)), unusedStation, i);
         KeepMaximum(m.MaxShearStage6, std::fabs(m.BeamShearDesign(i, 6)), m.MaxShearStage6Station,
                     i);
+    }
+}
+
+void FindBeamMomentPeaks(ProjectModel& m, double selfWeight, double selfWeightDesign) {
+    const double L = m.BeamSpan;
+    requirePositive(L, "beam span");
+    const BeamRows rows(m);
+    const auto total = [&](double x) { return rows.totalAt(x, selfWeight, selfWeightDesign); };
+    runtime::Value unusedStation;
+    const auto keep = [&](double x) {
+        const BeamRows::Total t = total(x);
+        KeepMaximum(m.MaxCharMoment, t.momentChar, unusedStation, 0);
+        // The design moment by the expression that governs there, as at
+        // the stations.
+        const bool permanentOnly = PermanentOnlyExpressionGoverns(t.momentDesign, t.momentPermanentOnly, true);
+        const double design = permanentOnly ? t.momentPermanentOnly : t.momentDesign;
+        if (design > m.MaxDesignMoment) m.BeamMomentExpression = permanentOnly ? 1 : 0;
+        KeepMaximum(m.MaxDesignMoment, design, unusedStation, 0);
+        KeepMaximum(m.LargestDesignMoment, design, unusedStation, 0);
+    };
+
+    // The points between which the shear runs without a jump: the
+    // supports, the stations and the point loads on the span.
+    std::vector<double> points = {0.0, L};
+    const int n = std::min<int>(m.CalculationPointCount, model::MaxCalculationPoint);
+    for (int i = 0; i <= n; ++i) points.push_back(std::clamp<double>(m.CalculationPointX(i), 0.0, L));
+    for (double a : rows.pointLoadPositions()) {
+        if (!(a > 0.0 && a < L)) continue;
+        points.push_back(a);
+        keep(a);
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+
+    // Between two neighbours the moment is smooth; where its slope turns
+    // from rising to falling, halving the stretch finds the peak to far
+    // below a micrometre.
+    const double inset = 1e-9 * L;
+    const auto peak = [&](double a, double b, double BeamRows::Total::*shear) {
+        if ((total(a).*shear) <= 0.0 || (total(b).*shear) >= 0.0) return;
+        for (int pass = 0; pass < 60; ++pass) {
+            const double x = 0.5 * (a + b);
+            if ((total(x).*shear) > 0.0) a = x;
+            else b = x;
+        }
+        keep(0.5 * (a + b));
+    };
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        const double a = points[k - 1] + inset, b = points[k] - inset;
+        if (!(b > a)) continue;
+        peak(a, b, &BeamRows::Total::shearChar);
+        peak(a, b, &BeamRows::Total::shearDesign);
+        peak(a, b, &BeamRows::Total::shearPermanentOnly);
     }
 }
 

@@ -28,6 +28,8 @@ public:
     // Shear, moment or deflection at x of these loads on a span L; EI is
     // read only for deflections.
     double effect(LoadEffect effect, double x, double L, double EI) const;
+    // Positions of the point loads along the beam, as entered.
+    std::vector<double> pointPositions() const;
 
 private:
     struct Patch {
@@ -66,13 +68,35 @@ void ComputeBeamMomentsAndShears(model::ProjectModel& m);
 // is, negative, never as a sagging 0).
 void FindBeamMaxima(model::ProjectModel& m);
 
+// True where expression (6.10a)'s design value a governs (6.10b)'s b: a
+// shear by its magnitude; a moment in the sense (6.10b) gives it, more
+// sagging where b sags, more hogging where it hogs, so that a sagging
+// moment is never replaced by a hogging one, which the beam's sagging
+// check would not see.
+bool PermanentOnlyExpressionGoverns(double b, double a, bool moment);
+
 // Designs every station with the larger of the two expressions of EN 1990
 // (Finnish National Annex): the design rows 0..6 as they stand, (6.10b),
 // or every permanent characteristic row times PermanentOnlyLoadFactorKfi
 // (1.35 K_FI) and no variable load, (6.10a), moments and shears each by
 // their own row 6: a shear by its magnitude, a moment in the sense (6.10b)
-// gives it (more sagging where it sags, more hogging where it hogs). Then finds the maxima (FindBeamMaxima) and
-// keeps which expression governs at the largest design moment and shear.
+// gives it (more sagging where it sags, more hogging where it hogs). Then
+// finds the maxima (FindBeamMaxima) and keeps which expression governs at
+// the largest design moment and shear.
 void DesignBeamWithGoverningExpression(model::ProjectModel& m);
+
+// Raises MaxCharMoment, MaxDesignMoment and LargestDesignMoment, found at
+// the stations, to the peaks of row 6 between them: the moment under every point load on the
+// span (beam point loads, shores) and, where the row's shear turns from
+// positive to negative between two neighbouring stations, point loads or
+// supports, the moment at the zero of the shear. The design moment there is
+// that of the expression that governs it, as DesignBeamWithGoverningExpression
+// takes it at the stations (both expressions' peaks are sought), and a peak
+// that raises MaxDesignMoment sets BeamMomentExpression. The beam's self weight
+// (selfWeight characteristic, selfWeightDesign design, N/mm) stands on the
+// span as a uniform load. The tables, the stations and the maxima's
+// stations stay as they are. Needs the shore reactions that
+// ComputeBeamMomentsAndShears leaves in PrestressEquivalentLoads.
+void FindBeamMomentPeaks(model::ProjectModel& m, double selfWeight, double selfWeightDesign);
 
 }  // namespace quorvel::library

@@ -66,19 +66,17 @@ double ComputeTrapezoidPatchMoment(double q1, double q2, double a, double w, dou
 
 // Concentrated moment M applied at a. Shear (-M/L everywhere) and deflection
 // guarded. The moment is M (1 - x/L) for a = 0 and -M x/L for a = L; a
-// station on a support is moved 0.001 into the span.
+// station on the support where the moment acts shows the whole moment (the
+// side of the jump inside the span, whatever the last digit of a station
+// computed as i L / n), and the other support none, exactly:
+// the design moment over a support is then the factored entered moment to
+// the last digit, as the report's table of support moments prints it.
 double ComputeEndMomentShear(double M, double L);
 inline double ComputeEndMomentMoment(double M, double a, double x, double L) {
-    // A station on a support moves just into the span, so that the end where
-    // the moment acts shows the applied moment rather than the other side of
-    // the jump.
-    double xs = x;
-    if (x == 0) xs = 0.001;
-    else if (x == L) xs = L - 0.001;
     if (a < 0) return M;
-    if (xs < a) return -M * xs / L;
-    if (a > L) return -M;
-    return M * (1.0 - xs / L);
+    if (a == 0) return M * (1.0 - x / L);
+    if (a >= L || x < a) return -M * (x / L);
+    return M * (1.0 - x / L);
 }
 double ComputeEndMomentDeflection(double M, double a, double x, double L, double EI);
 

@@ -29,7 +29,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
                             &m.BeamDeflectionMax5, &m.BeamDeflectionMax6,
                             &m.BeamDeflectionMax7, &m.BeamDeflectionTotalMax,
                             &m.BeamTopStrainMaxA,  &m.BeamTopStrainMaxB,
-                            &m.BeamTopStrainMax};
+                            &m.BeamTopStrainMax,   &m.BeamTopStrainMin};
     for (Value* v : terms) *v = 0.0;
 
     const double L = m.BeamSpan;
@@ -69,14 +69,18 @@ void ComputeBeamDeflections(ProjectModel& m) {
     const bool anySide = m.SlabSidePresent(1) != 0 || m.SlabSidePresent(2) != 0;
     bool strainSide[3] = {false, false, false};
     for (int side = 1; side <= 2; ++side) strainSide[side] = strainChecked && (!anySide || m.SlabSidePresent(side) != 0);
-    // Per side: the largest stage-2, composite-stage and total strains.
+    // Per side: the largest stage-2, composite-stage and total strains
+    // (shortening), and the largest stretch of the total.
     double strainA[3] = {0, 0, 0}, strainB[3] = {0, 0, 0}, strainTotal[3] = {0, 0, 0};
+    double stretch = 0;
     // Beam-self-weight part of the end moments before grouting, and the
     // rest of that pair: each enters one term only.
     const double swStart = m.SupportMomentStartBeamSelfWeight;
     const double swEnd = m.SupportMomentEndBeamSelfWeight;
     const double restStart = m.SupportMomentStartBeforeGrouting - swStart;
     const double restEnd = m.SupportMomentEndBeforeGrouting - swEnd;
+    const bool onShores = m.Family() == model::BeamFamily::BE;
+    const double beforeGroutingEI = onShores ? ei5 : ei1;
 
     const PlacedLoads placedLoadsG(m, 1), placedLoadsQ(m, 2);
     for (int i = 0; i <= n; ++i) {
@@ -93,6 +97,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
             strainA[side] = MaxValue(epsA, strainA[side]);
             strainB[side] = MaxValue(epsB, strainB[side]);
             strainTotal[side] = MaxValue(epsA + epsB, strainTotal[side]);
+            stretch = MinValue(epsA + epsB, stretch);
         }
 
         const auto ends = [&](double ms, double me, double ei) {
@@ -101,11 +106,15 @@ void ComputeBeamDeflections(ProjectModel& m) {
         const auto span = [&](const model::SideArray& q, double factor, double ei) {
             return ComputeTrapezoidDeflection(factor * q(1), factor * q(2), x, L, ei);
         };
-        const double eSw = ends(swStart, swEnd, ei1);
-        const double e0 = ends(restStart, restEnd, ei1);
+        // Each pair of end moments deflects the section of the moment row
+        // it stands in: on shores the end moments before grouting stand in
+        // row 2 (the shores are out, the section grouted), the permanent
+        // ones in rows 3 and 5 on the composite section.
+        const double eSw = ends(swStart, swEnd, beforeGroutingEI);
+        const double e0 = ends(restStart, restEnd, beforeGroutingEI);
         const double e1 =
             ends(m.SupportMomentStartBeforeTopping, m.SupportMomentEndBeforeTopping, ei5);
-        const double eG = ends(m.SupportMomentStartPermanent, m.SupportMomentEndPermanent, ei5);
+        const double eG = ends(m.SupportMomentStartPermanent, m.SupportMomentEndPermanent, ei8);
         const double eQ = ends(psi1 * m.SupportMomentStartVariable,
                                psi1 * m.SupportMomentEndVariable, ei8);
 
@@ -127,14 +136,20 @@ void ComputeBeamDeflections(ProjectModel& m) {
         double d[8];
         d[1] = m.PrestressMomentTerm * L * L * xi * (1.0 - xi) / (2.0 * ei1);
         if (shores > 0) {
-            d[3] = eSw + uPartial;
+            d[3] = uPartial;
             d[2] = (uBeam - uPartial) + sBeam;
         } else {
             d[3] = 0.0;
-            d[2] = eSw + uBeam;
+            d[2] = uBeam;
         }
-        d[4] = tSlab + uJoint + e0 + sRest;
+        d[4] = tSlab + uJoint + sRest;
         d[5] = e1 + tTopping;
+        if (onShores) {
+            d[5] += eSw + e0;
+        } else {
+            d[2] += eSw;
+            d[4] += e0;
+        }
         d[6] = tG + tQ + placedG + placedQ + eG + eQ;
         d[7] = -(sBeam + sRest) * ei1 / ei5;
         double total = 0.0;
@@ -151,6 +166,7 @@ void ComputeBeamDeflections(ProjectModel& m) {
     m.BeamTopStrainMaxA = strainA[governing];
     m.BeamTopStrainMaxB = strainB[governing];
     m.BeamTopStrainMax = strainTotal[governing];
+    m.BeamTopStrainMin = stretch;
 }
 
 bool StrainCheckApplies(const ProjectModel& m) { return m.SlabsOnLedge == 0; }

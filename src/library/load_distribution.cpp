@@ -101,6 +101,28 @@ bool sideCarries(const model::ProjectModel& m, int s, double Ls) {
     return m.SlabSidePresent(s) != 0 && Ls > 0;
 }
 
+// The factor on the unit shares of a load at y along the beam: the loaded
+// unit lies centred under the load and its neighbours 1 and 2 unit widths
+// to either side. A unit that lies wholly or partly beyond an edge of the
+// slab field (E1 before the beam start, E2 beyond its end) is not there to
+// carry its share, or the part of it beyond the edge: that part goes to
+// the units that are there, in proportion to their shares, so that the
+// units carry the whole load. Within the field the factor is 1.
+double fieldEdgeShareFactor(const model::ProjectModel& m, double y, const UnitShareArray& shares) {
+    const double from = -m.SlabFieldEdgeDistance1, to = m.BeamSpan + m.SlabFieldEdgeDistance2;
+    const double w = SlabUnitWidthMm;
+    double total = shares(1), kept = shares(1);
+    for (int u = 2; u <= 3; ++u) {
+        for (const double direction : {-1.0, 1.0}) {
+            const double centre = y + direction * (u - 1) * w;
+            const double inField = MinValue(centre + w / 2, to) - MaxValue(centre - w / 2, from);
+            total += shares(u);
+            kept += shares(u) * MinValue(MaxValue(inField, 0.0), w) / w;
+        }
+    }
+    return kept > 0 ? total / kept : 1.0;
+}
+
 }  // namespace
 
 void DistributeSlabPointLoads(model::ProjectModel& m) {
@@ -142,7 +164,7 @@ void DistributeSlabPointLoads(model::ProjectModel& m) {
 
             UnitShareArray shares;
             ComputePointLoadShares(Ls / 1000, a / 1000, LoadedUnitFactor, shares);
-            const double slabMoment = toBeam * a / 1.2 * 1000;
+            const double slabMoment = toBeam * a / 1.2 * 1000 * fieldEdgeShareFactor(m, y, shares);
             for (int i = 0; i <= n; ++i) {
                 const double x = m.CalculationPointX(i);
                 const int u = unitOfStation(std::fabs(x - y), dx);
@@ -195,12 +217,13 @@ void DistributeSlabLineLoads(model::ProjectModel& m) {
 
             UnitShareArray shares;
             ComputeLineLoadShares(Ls / 1000, shares);
+            const double edgeFactor = fieldEdgeShareFactor(m, y, shares);
             for (int i = 0; i <= n; ++i) {
                 const double x = m.CalculationPointX(i);
                 const double Lsi = slabSpanAt(m, s, x);
                 const int u = unitOfStation(std::fabs(x - y), dx);
                 if (u != 0) {
-                    const double spanMoment = 0.125 * Lsi * Lsi / (0.001 * SlabUnitWidthMm);
+                    const double spanMoment = 0.125 * Lsi * Lsi / (0.001 * SlabUnitWidthMm) * edgeFactor;
                     t.momentK(s, i) += shares(u) * (G + Q) * spanMoment;
                     t.momentD(s, i) += shares(u) * (gammaG * G + gammaQ * Q) * spanMoment;
                     t.momentG(s, i) += shares(u) * G * spanMoment;
@@ -222,17 +245,25 @@ void ComputePointLoadShares(double Ls, double a, double f, UnitShareArray& share
         {1.0 / 5, 0.2468, -0.1397, 0.2785, 0.23116},
         {1.0 / 5, -0.2468, 0, 0.2785, 0},
     };
-    const double effective = MaxValue(a, Ls / 20);
+    // The share follows the distance to the nearer support: the strip's
+    // moment P a (Ls - a) / Ls and its spread are the same for a and Ls - a.
+    const double effective = MaxValue(MinValue(a, Ls - a), Ls / 20);
     const double spanRatio = checkedQuotient(Ls, effective);
+    // The shares run straight from the table's at midspan (the loaded unit
+    // at f times its table share, the others giving up what it carries
+    // beyond it) to the whole load on the loaded unit at Ls/20: both add up
+    // to the load, and so does every share between them.
+    const double towardsMidspan = (20 - spanRatio) / 18;
+    double loadedAtMidspan = 0;
     for (int u = 1; u <= 3; ++u) {
         const double* c = C[u - 1];
         const double D = c[0] + c[1] * std::exp(-c[3] * Ls) + c[2] * std::exp(-c[4] * Ls);
-        // Full table share at midspan, none at Ls/20 from the support.
-        double share = D * (20 - spanRatio) / 18;
+        double share = D * towardsMidspan;
         if (u == 1) {
-            share = f * share + (spanRatio - 2) / 18;
+            loadedAtMidspan = D;
+            share = f * share + (1 - towardsMidspan);
         } else if (share > 0.001) {
-            share = MinValue(share * checkedQuotient(1 - shares(1), 1 - shares(1) / f),
+            share = MinValue(share * checkedQuotient(1 - f * loadedAtMidspan, 1 - loadedAtMidspan),
                              shares(u - 1));
         } else {
             share = 0;

@@ -33,8 +33,9 @@ void DistributeSlabPointLoads(model::ProjectModel& m);
 void DistributeSlabLineLoads(model::ProjectModel& m);
 
 // Unit shares of a point load at distance a (m) from the support on a slab
-// span Ls (m), f the factor of the loaded unit. A load within Ls/20 of the
-// support stays on the loaded unit. Ls = a = 0 raises 11.
+// span Ls (m), f the factor of the loaded unit; the shares follow the
+// distance to the nearer support, min(a, Ls - a). A load within Ls/20 of
+// either support stays on the loaded unit. Ls = a = 0 raises 11.
 void ComputePointLoadShares(double Ls, double a, double f, UnitShareArray& shares);
 
 // Unit shares of a line load across a slab field of span Ls (m).

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "library/utilities.h"
+#include "model/slab_rules.h"
 
 namespace quorvel::library {
 
@@ -13,14 +14,26 @@ double signOf(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 // Thickness steps (upper bounds, mm) of the yield strength reduction.
 constexpr double SteelThicknessSteps[9] = {0, 16, 40, 63, 80, 100, 150, 200, 250};
 
-// Reductions of the yield strength (MPa) by grade column (1: fyk <= 235,
-// 2: fyk <= 275, 3: above) and thickness row. Row 0 and column 0 are unused;
-// row 9 is the 250..400 mm band of EN 10025-2.
-constexpr double SteelStrengthReductions[4][10] = {
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {0, 0, 10, 20, 20, 20, 40, 50, 60, 70},
-    {0, 0, 10, 20, 30, 40, 50, 60, 70, 80},
-    {0, 0, 10, 20, 30, 40, 60, 70, 80, 90},
+// The grades by nominal yield strength (MPa); a strength between two grades
+// takes the steps of the next grade at or above it, one above S460 S460's.
+constexpr double SteelGrades[6] = {235, 275, 355, 420, 450, 460};
+
+// Reductions of the yield strength (MPa) by grade and thickness row (row 0,
+// t <= 0, and row 1, t <= 16 mm, keep fyk; row 9 is beyond 250 mm).
+// S235, S275 and S355 follow EN 10025-2 over all rows (row 9 its 250..400 mm
+// band). S420 and S460 follow EN 10025-3 and -4 to 80 mm, the lower of the
+// two where they differ (S420 at 63..80 mm: 370 by -3 against 380 by -4),
+// S450 EN 10025-2 to 80 mm (450 / 430 / 410 / 390). Past 80 mm, which no
+// plate of the steel dialogs reaches, these three drop further as S355 does;
+// this is EN 10025-3 for S420N (360 / 340 / 330 / 320 to 250 mm) and S460N
+// (400 / 380 / 370 to 200 mm) and below EN 10025-2's 380 for S450.
+constexpr double SteelStrengthReductions[6][10] = {
+    {0, 0, 10, 20, 20, 20, 40, 50, 60, 70},     // S235
+    {0, 0, 10, 20, 30, 40, 50, 60, 70, 80},     // S275
+    {0, 0, 10, 20, 30, 40, 60, 70, 80, 90},     // S355
+    {0, 0, 20, 30, 50, 60, 80, 90, 100, 110},   // S420
+    {0, 0, 20, 40, 60, 70, 90, 100, 110, 120},  // S450
+    {0, 0, 20, 30, 50, 60, 80, 90, 100, 110},   // S460
 };
 
 }  // namespace
@@ -46,7 +59,7 @@ double ComputeBlockDepthFactor(double fck) { return fck > 50 ? 0.8 - (fck - 50.0
 
 double ComputeBlockStrengthFactor(double fck) { return fck > 50 ? 1.0 - (fck - 50.0) / 200.0 : 1.0; }
 
-double ComputeStrandProofStress(double fpk) { return 0.88 * fpk; }
+double ComputeStrandProofStress(double fpk) { return model::StrandProofStressRatio * fpk; }
 
 double ComputeConcreteFctk005(double fck) {
     if (fck > 50) return 1.484 * std::log(1.0 + (fck + 8.0) / 10.0);
@@ -79,7 +92,8 @@ double ComputeBilinearSteelStress(double fd, double Es, double strain, double pr
 
 double LookupSteelYieldStrength(double dimension1, double dimension2, double fyk) {
     const double t = MinValue(dimension1, dimension2);
-    const int grade = fyk <= 235 ? 1 : (fyk <= 275 ? 2 : 3);
+    int grade = 0;
+    while (grade < 5 && fyk > SteelGrades[grade]) ++grade;
     int row = 9;  // beyond the last step (and a thickness that is not a number)
     for (int j = 0; j < 9; ++j) {
         if (t <= SteelThicknessSteps[j]) {

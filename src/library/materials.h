@@ -31,7 +31,8 @@ double ComputeBlockDepthFactor(double fck);
 double ComputeBlockStrengthFactor(double fck);
 // Characteristic 0.1 % proof stress fp0.1k of a strand of tensile strength
 // fpk: prEN 10138-3 gives the 0.1 % proof force of every strand as 0.88
-// times its characteristic maximum force, Fp0.1 = 0.88 Fm.
+// times its characteristic maximum force, Fp0.1 = 0.88 Fm
+// (model::StrandProofStressRatio).
 double ComputeStrandProofStress(double fpk);
 // fctk,0.05 in MPa.
 double ComputeConcreteFctk005(double fck);
@@ -47,7 +48,9 @@ double ComputeBilinearSteelStress(double fd, double Es, double strain, double pr
                                   double extraStrain);
 
 // Yield strength of a plate whose thickness is the smaller dimension,
-// reduced from fyk by thickness step and grade (EN 10025-2). Above 250 mm the
+// reduced from fyk by thickness step and by the steps of its grade's product
+// standard (S235 ... S460, EN 10025-2, -3, -4); a strength that is no grade
+// takes the steps of the next grade at or above it. Above 250 mm the
 // 250..400 mm row applies.
 double LookupSteelYieldStrength(double dimension1, double dimension2, double fyk);
 

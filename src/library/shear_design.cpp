@@ -45,8 +45,8 @@ double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double 
     return term / (term + cap);
 }
 
-void DesignShearReinforcement(double category, double V, double b, double d, double c4, double c5,
-                              double c6, double c7, double c8, double c9, double c10, double fyk,
+void DesignShearReinforcement(double category, double V, double b, double d, double bearings,
+                              double c6, double c7, double fctk, double c9, double c10, double fyk,
                               double fywd, Value& design, Value& minimum, Value& vmax, double m1,
                               double m2, double m3, double Vs, double tw, Value& webStress) {
     if (category == 2) {
@@ -54,9 +54,9 @@ void DesignShearReinforcement(double category, double V, double b, double d, dou
         const double f = MinValue(c6, c7);
         const double r = MaxValue(tau - 0.3 * f, 0) / fywd;
         const double required = stirrupArea(b, r);
-        minimum = 200 * f * c8 * b / fyk;
+        minimum = 200 * fctk * b / fyk;
         design = MaxValue(required, minimum);
-        vmax = 0.25 * MinValue(c9, c10) * (b + c4 * c5) * d;
+        vmax = 0.25 * MinValue(c9, c10) * (b + bearings) * d;
         webStress = 0;
     } else if (category == 1) {
         const double k = MaxValue((m1 - m2) / (m3 - m2 + 1e-6), 0.5);

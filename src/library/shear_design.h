@@ -41,19 +41,20 @@ double ComputeToppingFactorBetaT(const model::ProjectModel& m, double t, double 
 
 // Category 2 (reinforced concrete): the stirrups that carry the shear
 // stress V / (b d) in excess of the concrete share 0.3 min(c6, c7), as
-// mm2/m (`minimum` 200 min(c6, c7) c8 b / fyk governs below it), and the
-// upper limit vmax = 0.25 min(c9, c10) (b + c4 c5) d. The analysis passes
-// the tensile design strengths of beam and grout as c6, c7, the concrete
-// partial factor as c8 (so min(c6, c7) c8 is fctk) and the compressive
-// design strengths as c9, c10.
+// mm2/m (`minimum` 200 fctk b / fyk governs below it), and the upper limit
+// vmax = 0.25 min(c9, c10) (b + bearings) d. The analysis passes the
+// tensile design strengths of beam and grout as c6, c7, the smaller fctk
+// of the two concretes as fctk, the compressive design strengths as c9,
+// c10 and, as bearings, the sum of the slab bearing lengths of the sides
+// that carry slabs.
 // Category 1 (welded steel): webStress := 2 |Vs| k / tw with
 // k = max((m1 - m2) / (m3 - m2 + 1e-6), 0.5), the shear flow between steel
 // and concrete over the zero-moment span tw; no stirrups, vmax 1e30. A
 // span of 0 (a beam that sags nowhere) carries no flow: webStress 0, which
 // the views show as not checked.
 // Any other category: zeros and vmax 1e30.
-void DesignShearReinforcement(double category, double V, double b, double d, double c4, double c5,
-                              double c6, double c7, double c8, double c9, double c10, double fyk,
+void DesignShearReinforcement(double category, double V, double b, double d, double bearings,
+                              double c6, double c7, double fctk, double c9, double c10, double fyk,
                               double fywd, Value& design, Value& minimum, Value& vmax, double m1,
                               double m2, double m3, double Vs, double tw, Value& webStress);
 

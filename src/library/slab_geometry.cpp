@@ -75,18 +75,35 @@ double LongSpanEffectiveSupportLength(const model::ProjectModel& m, int side) {
 void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
                           model::SideEndArray& limits) {
     const int n = m.CalculationPointCount;
+    if (n < 1) throw RunTimeError(runtime::ErrSubscriptOutOfRange, "no calculation interval for the core-filling zones");
     const auto& X = m.CalculationPointX;
+    const double L = m.BeamSpan;
+    // Each zone is filled from its beam end to one point beyond the
+    // farthest flagged point of its half of the beam (a point at midspan
+    // belongs to both halves, within the last digits of x = i L / n): a
+    // project and its mirror image get mirror zones, and every flagged
+    // point lies in one.
+    const double half = L / 2, digits = 1e-9 * L;
     for (int side = 1; side <= 2; ++side) {
-        int j = 0;
-        // The start zone runs to the first point that is not flagged.
-        while (j != n && flags(side, j) != 0) ++j;
-        limits(side, 1) = X(j);
-        // The far zone starts at the point before the next flagged one.
-        while (j != n && flags(side, j) != 1) ++j;
-        limits(side, 2) = X(j - 1);  // 9 when n is 0
-        if (X(0) == limits(side, 1)) limits(side, 1) = 0.0;
-        if (flags(side, n) == 0 && X(n - 1) == limits(side, 2)) limits(side, 2) = m.BeamSpan;
-        limits(side, 2) = m.BeamSpan - limits(side, 2);
+        bool every = true;
+        int lastOfStartHalf = -1, firstOfEndHalf = -1;
+        for (int i = 0; i <= n; ++i) {
+            if (flags(side, i) == 0) {
+                every = false;
+                continue;
+            }
+            if (X(i) <= half + digits) lastOfStartHalf = i;
+            if (X(i) >= half - digits && firstOfEndHalf < 0) firstOfEndHalf = i;
+        }
+        if (every) {
+            // The cores are filled from end to end: both zones are the
+            // whole beam, not two unrelated lengths.
+            limits(side, 1) = L;
+            limits(side, 2) = L;
+            continue;
+        }
+        limits(side, 1) = lastOfStartHalf < 0 ? 0.0 : lastOfStartHalf < n ? double(X(lastOfStartHalf + 1)) : L;
+        limits(side, 2) = firstOfEndHalf < 0 ? 0.0 : firstOfEndHalf > 0 ? L - double(X(firstOfEndHalf - 1)) : L;
     }
 }
 

@@ -44,11 +44,13 @@ double EndZoneReach(double d, double a);
 
 // Core-filling zone lengths from the per-point flags F (side, point),
 // element side + 3 * point, 1 where core filling is required. For each side,
-// limits(side, 1) is the length from the beam start to the first point that
-// is not flagged (0 when point 0 is not flagged) and limits(side, 2) the
-// length from the far end back to the point before the next flagged point
-// (0 when no point after the start zone is flagged). Needs
-// CalculationPointCount of at least 1 (else error 9).
+// limits(side, 1) is the length from the beam start to one point beyond the
+// last flagged point of the beam's first half, limits(side, 2) the length
+// from the far end back to the point before the first flagged point of its
+// second half (a point at midspan counts in both); 0 where a half has no
+// flagged point. Where every point is flagged, both are the beam span: the
+// filling runs over the whole beam. Needs CalculationPointCount of at least
+// 1 (else error 9).
 void FindCoreFillingZones(model::ProjectModel& m, const model::SidePointArray& flags,
                           model::SideEndArray& limits);
 

@@ -242,6 +242,11 @@ struct CalculationResultFields {
     Value MaxShearStage6;
     Value MaxShearStage6Station;
     Value ActingDesignMoment;
+    // The largest design moment of the total row over the span as it is,
+    // Nmm: MaxDesignMoment where the beam sags somewhere, below 0 where it
+    // hogs over the whole span (MaxDesignMoment, the checked one, is then
+    // 0). The report prints it as it prints MaxCharMoment.
+    Value LargestDesignMoment;
     // The most negative (hogging) design moment of the total row over the
     // whole span, supports included, Nmm, and where it acts (mm from the
     // start); 0 at 0 when the beam nowhere hogs. The beam is checked in
@@ -445,6 +450,10 @@ struct CalculationResultFields {
     Value SlabTensileStressPart1;
     Value SlabTensileStressPart2;
     Value SlabTensileStressSum;
+    // Each slab field's largest underside tension from the beam's bending,
+    // in its own slab concrete (MPa); the three values above are those of
+    // the side whose tension is the most over its tensile strength.
+    SideArray SlabTensileStressBySide;
 
     // --- Shear reserve of each slab field --------------------------------
     // Formed at the end of the analysis for each side whose principal
@@ -492,6 +501,7 @@ struct CalculationResultFields {
     Value BeamTopStrainMaxA;
     Value BeamTopStrainMaxB;
     Value BeamTopStrainMax;
+    Value BeamTopStrainMin;  // largest stretch of the seat (<= 0), not checked
     Value AllowedStrain;
     int16_t DeflectionLoopExceeded = 0;
     int16_t DeflectionLoopRepeated = 0;

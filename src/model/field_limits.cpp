@@ -54,18 +54,18 @@ constexpr NumberRange PointLoadRange = between(0, 10000);  // kN
 // strongest beam the windows can describe resists some thousands of kNm.
 constexpr NumberRange SupportMomentRange = between(-10000, 10000);  // kNm
 // Positions and lengths along the beam lie within the longest span a beam
-// window takes (40 m); across a slab field within the longest spacing. The
-// slab fields' loads are kept as 16-bit whole numbers: their positions
-// along the beam too stay within 30 m.
+// window takes (40 m), a slab load's y too; across a slab field within the
+// longest spacing.
 constexpr NumberRange AlongBeamRange = between(0, 40000);
 constexpr NumberRange AcrossSlabRange = between(0, 30000);
-constexpr NumberRange SlabLoadPlaceRange = between(0, 30000);
 // The slab end on its support: the gap under it (a bearing strip and its
 // tolerance, some tens of mm), the joint grout between the slab end and
-// the beam, the bearing length, and the cores filled from the slab end.
+// the beam, the bearing length, and the cores filled from the slab end. A
+// negative filling length asks for the filling to count as placed from the
+// start of the analysis (its length the absolute value).
 constexpr NumberRange BottomGapRange = between(0, 200);
 constexpr NumberRange JointGroutRange = between(0, 500);
-constexpr NumberRange CoreFillingRange = between(0, 5000);
+constexpr NumberRange CoreFillingRange = between(-5000, 5000);
 constexpr double SupportLengthMaximum = 500;
 // Half the longest span, either way from the beam's support.
 constexpr NumberRange FirstJointRange = between(-20000, 20000);
@@ -268,17 +268,26 @@ std::vector<FieldLimit> makeFieldLimits() {
             v.push_back(elements(field, 2 + 3 * hole, 2 + 3 * hole, range));
         }
     }
-    // Loads (load, side), held as 16-bit whole numbers: the left side's
-    // elements 6..11, the right's 12..17.
-    for (auto [field, range] :
-         {std::pair{"SlabLineLoadG", LineLoadRange}, std::pair{"SlabLineLoadQ", LineLoadRange},
-          std::pair{"SlabLineLoadY", SlabLoadPlaceRange}, std::pair{"SlabPointLoadG", PointLoadRange},
-          std::pair{"SlabPointLoadQ", PointLoadRange}, std::pair{"SlabPointLoadX", SlabLoadPlaceRange},
-          std::pair{"SlabPointLoadY", SlabLoadPlaceRange}}) {
-        v.push_back(elements(field, 6, 11, range, true, true));
-        v.push_back(elements(field, 12, 17, range, true));
+    // Loads (load, side): the left side's elements 6..11, the right's
+    // 12..17. A load takes decimals; its place is given in whole mm, y
+    // along the beam, x across the slab field.
+    for (auto [field, range, whole] :
+         {std::tuple{"SlabLineLoadG", LineLoadRange, false}, std::tuple{"SlabLineLoadQ", LineLoadRange, false},
+          std::tuple{"SlabLineLoadY", AlongBeamRange, true}, std::tuple{"SlabPointLoadG", PointLoadRange, false},
+          std::tuple{"SlabPointLoadQ", PointLoadRange, false}, std::tuple{"SlabPointLoadX", AcrossSlabRange, true},
+          std::tuple{"SlabPointLoadY", AlongBeamRange, true}}) {
+        v.push_back(elements(field, 6, 11, range, whole, true));
+        v.push_back(elements(field, 12, 17, range, whole));
     }
-    perSide(v, "StrandInitialStress", aboveUpTo(0, 2000));
+    // The strands' initial stress: at most the stress the strands the side's
+    // designations name may be tensioned to, which their strength in the
+    // slab catalogue gives (inputfile::findStrandInitialStressProblem).
+    for (const int side : {1, 2}) {
+        FieldLimit row = elements("StrandInitialStress", side, side, aboveUpTo(0, 2000), false, side == 1);
+        row.atMostFinnish = "punosten suurin jännitys jännitettäessä min(0,8 fpk; 0,9 fp0.1k), EN 1992-1-1 5.10.2.1";
+        row.atMostEnglish = "the strands' largest stress at tensioning min(0.8 fpk, 0.9 fp0.1k), EN 1992-1-1 5.10.2.1";
+        v.push_back(row);
+    }
     perSide(v, "StrandPrestressLoss", {0, 1, false});
     perSide(v, "SlabConcreteClass", aboveUpTo(0, 100));
     perSide(v, "SlabSupportLength", between(0, SupportLengthMaximum));
@@ -368,7 +377,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
     };
     auto rebar = [&](std::string_view form) {
         moduli(form, "txtRaud_kimmo", "ReinforcementModulus", 200000);
-        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500);
+        strength(form, "txtRaud_lujuus", "ReinforcementStrength", 200, 1800, 500, BarOrStrandStrengthName);
     };
     auto steelBeamRebar = [&](std::string_view form, double modulus) {
         moduli(form, "txtTRaud_kimmo", "SteelBeamRebarModulus", modulus);
@@ -419,7 +428,7 @@ void addSectionBoxes(std::vector<BoxLimit>& v) {
     steel("FrmApalkki", "cboTeras", "SteelStrength");
     rebar("FrmApalkki");
     moduli("FrmApalkki", "txt_ypRaud_kimmo", "TopRebarModulus", 200000);
-    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500);
+    strength("FrmApalkki", "txt_ypRaud_lujuus", "TopRebarStrength", 200, 1800, 500, BarOrStrandStrengthName);
 
     dims("frmTIpalkki", {{"txtKorkeus", "BeamHeight", 100, 2000, 300},
                          {"txtUuma", "WebThickness", 3, 80, 11},
@@ -574,21 +583,21 @@ std::vector<BoxLimit> makeBoxLimits() {
         NumberRange range;
         const char* name;
     };
-    const NumberRange Pt = PointLoadRange, Ln = LineLoadRange, X = SlabLoadPlaceRange;
+    const NumberRange Pt = PointLoadRange, Ln = LineLoadRange, X = AcrossSlabRange, Y = AlongBeamRange;
     for (LoadBox b : {LoadBox{"txtVasenPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, vasen"},
                       LoadBox{"txtVasenMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, vasen"},
                       LoadBox{"txtVasenPisteX", "SlabPointLoadX", X, "Pistekuorman x, vasen"},
-                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", X, "Pistekuorman y, vasen"},
+                      LoadBox{"txtVasenPisteY", "SlabPointLoadY", Y, "Pistekuorman y, vasen"},
                       LoadBox{"txtVasenPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, vasen"},
                       LoadBox{"txtVasenMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, vasen"},
-                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", X, "Viivakuorman y, vasen"},
+                      LoadBox{"txtVasenViivaY", "SlabLineLoadY", Y, "Viivakuorman y, vasen"},
                       LoadBox{"txtOikeaPysyvaPisteKuorma", "SlabPointLoadG", Pt, "Pysyvä pistekuorma, oikea"},
                       LoadBox{"txtOikeaMuuttuvaPisteKuorma", "SlabPointLoadQ", Pt, "Muuttuva pistekuorma, oikea"},
                       LoadBox{"txtOikeaPisteX", "SlabPointLoadX", X, "Pistekuorman x, oikea"},
-                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", X, "Pistekuorman y, oikea"},
+                      LoadBox{"txtOikeaPisteY", "SlabPointLoadY", Y, "Pistekuorman y, oikea"},
                       LoadBox{"txtOikeaPysyvaViivaKuorma", "SlabLineLoadG", Ln, "Pysyvä viivakuorma, oikea"},
                       LoadBox{"txtOikeaMuuttuvaViivaKuorma", "SlabLineLoadQ", Ln, "Muuttuva viivakuorma, oikea"},
-                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", X, "Viivakuorman y, oikea"}})
+                      LoadBox{"txtOikeaViivaY", "SlabLineLoadY", Y, "Viivakuorman y, oikea"}})
         add(box(L, b.control, b.field, -1, b.range, {}, b.name));
     // The counts of the loads and the number of the load the boxes edit,
     // point loads then line loads of each side (the rows keep views of
@@ -748,7 +757,7 @@ std::vector<BoxLimit> makeBoxLimits() {
     for (std::string_view form : {R, B}) {
         add(box(form, "cboBetoni", "BeamConcreteClass", 0, between(30, 100), 60, "Betoni"));
         add(box(form, "txtRaud_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 200000));
-        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 500));
+        add(box(form, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 500, BarOrStrandStrengthName));
         add(box(form, "txtKorkeus", "OverallBeamHeight", 0, between(80, ConcreteBeamHeightMaximum), {},
                 "Palkin korkeus", Def));
     }
@@ -782,7 +791,7 @@ std::vector<BoxLimit> makeBoxLimits() {
             Min | Max));
     add(box(Q, "txtTeraslujuus", "SteelStrength", 0, between(220, 700), 355));
     add(box(Q, "txtRaud_kimmo", "ReinforcementModulus", 0, between(150000, 210000), 210000));
-    add(box(Q, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 355));
+    add(box(Q, "txtRaud_lujuus", "ReinforcementStrength", 0, between(200, 1800), 355, BarOrStrandStrengthName));
 
     // The prestressed beams on a steel plate (LBL and Super).
     for (std::string_view form : {std::string_view("FrmKemo"), std::string_view("FrmSuperpalkki")}) {
@@ -792,7 +801,7 @@ std::vector<BoxLimit> makeBoxLimits() {
         add(box(form, "txt_Janne_kimmo", "ReinforcementModulus", 0, between(180000, 210000), 195000));
         add(box(form, "txt_Janne_lujuus", "ReinforcementStrength", 0, between(1400, 1800), 1630, StrandStrengthName));
         add(box(form, "txt_ypRaud_kimmo", "TopRebarModulus", 0, between(180000, 210000), 200000));
-        add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500));
+        add(box(form, "txt_ypRaud_lujuus", "TopRebarStrength", 0, between(200, 1800), 500, BarOrStrandStrengthName));
         add(box(form, "txtJanneLkm", "BarsInRow", -1, between(2, BarsInRowMaximum), 9));
         add(box(form, "txtJanneA", "BarArea", -1, between(10, 2500), 100));
         add(box(form, "txtEsijannitys", "BarPrestress", -1, between(0, 1300), 1100));
@@ -906,6 +915,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
     {"Kulmateräs", "Angle steel"},
     {StrandStrengthName, "0.1 % proof stress fp0.1k"},
+    {BarOrStrandStrengthName, "Strength fyk, strands fp0.1k"},
 };
 constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {
     {"vasen", "left"}, {"oikea", "right"}, {"alkupää", "start"}, {"loppupää", "end"}};

@@ -60,6 +60,8 @@ struct FieldLimit {
     double atMostFactor = 1.0;
     // What that bound is, in words, Finnish and English ("puolet palkin
     // jännevälistä", "half the beam's span"); empty: the other field's name.
+    // Words without a field: a bound that the slab catalogue gives (the
+    // strands' initial stress by their strength).
     std::string_view atMostFinnish = {};
     std::string_view atMostEnglish = {};
 };
@@ -79,6 +81,10 @@ constexpr bool has(Computed set, Computed c) { return (static_cast<unsigned>(set
 // The caption of a strand row group's strength box, which takes the 0.1 %
 // proof stress; a file's value outside the box's range is named by it.
 inline constexpr const char* StrandStrengthName = "0,1-rajan ominaislujuus fp0.1k";
+// The caption of a row group's strength box that takes bars or strands: a
+// value above 1000 MPa is designed as prestressing steel from its 0.1 %
+// proof stress, so the caption names both (fyk of bars, fp0.1k of strands).
+inline constexpr const char* BarOrStrandStrengthName = "Lujuus fyk, punokset fp0.1k";
 
 // An input box: what it edits, what it checks when it is left.
 struct BoxLimit {

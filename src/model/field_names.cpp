@@ -223,6 +223,10 @@ constexpr SC kWeldedI[] = {{"h", "Palkin korkeus (h)", "Beam height (h)", "BeamH
                            {"tb", "Alalaipan paksuus (tb)", "Bottom flange thickness (tb)", "BottomFlangeThickness"},
                            {"bb", "Alalaipan leveys (bb)", "Bottom flange width (bb)", "BottomFlangeWidth"}};
 constexpr SC kCornerRadius[] = {{"r", "Pyöristyssäde (r)", "Corner radius (r)", "CornerRadius"}};
+// The welded I-beam's plates have no fillets: its radius, kept in the
+// project file, enters no section, and its caption says so.
+constexpr SC kUnusedCornerRadius[] = {
+    {"r", "Pyöristyssäde (r), ei käytössä", "Corner radius (r), not used", "CornerRadius"}};
 // The box beams' bottom flange thickness is kept in the ledge plate's field.
 constexpr SC kBox[] = {{"h", "Uumien korkeus (h)", "Web height (h)", "BeamHeight"},
                        {"tw", "Uuman paksuus (tw)", "Web thickness (tw)", "WebThickness"},
@@ -283,7 +287,7 @@ const std::vector<std::vector<SC>>& familyCaptions() {
             {F::LB, {kLbl}},
             {F::KE, {kLb, kLedgePlates}},
             {F::AP, {kABeamW, kLedgePlates}},
-            {F::TI, {kWeldedI, kCornerRadius}},
+            {F::TI, {kWeldedI, kUnusedCornerRadius}},
             {F::HQ, {kBox}},
             {F::CW, {kBox, kDowel}},
             {F::DE, {kInclined, kLedgePlates, kDeltaHole}},

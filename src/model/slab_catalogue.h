@@ -71,6 +71,24 @@ public:
         return model::strandDesignationBreach(code, layer, record->section, strandTypes_);
     }
 
+    // The smallest tensile strength fpk of the strand types the bottom and
+    // the top designation name (the top one where it is given; the first
+    // type of a key, as the search finds it); nothing when neither names a
+    // type listed with a strength.
+    std::optional<double> weakestStrandStrength(std::string_view bottomCode, std::string_view topCode) const {
+        std::optional<double> weakest;
+        for (std::string_view code : {bottomCode, topCode}) {
+            if (code.empty()) continue;
+            const std::string key = strandKeyOf(code);
+            for (const StrandType& t : strandTypes_) {
+                if (t.key != key) continue;
+                if (t.strength > 0 && (!weakest || t.strength < *weakest)) weakest = t.strength;
+                break;
+            }
+        }
+        return weakest;
+    }
+
 private:
     std::size_t offset(int i) const {
         if (i < 1 || i > size()) throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange);

@@ -182,6 +182,8 @@ std::optional<int> strandLayerCapacity(const SlabSectionColumns& c, double diame
     return static_cast<int>(std::min(std::floor(room / pitch) + 1, 1e9));
 }
 
+double strandInitialStressLimit(double fpk) { return std::min(0.8 * fpk, 0.9 * StrandProofStressRatio * fpk); }
+
 std::string strandKeyOf(std::string_view code) {
     if (code.empty()) return {};
     // The last character, not the last byte: in UTF-8 a character such as

@@ -64,7 +64,18 @@ std::optional<RuleBreach> strandCoverBreach(double axisHeight, double diameter);
 struct StrandType {
     std::string key;
     double diameter = 0;
+    double strength = 0;  // characteristic tensile strength fpk, MPa
 };
+
+// The characteristic 0.1 % proof stress fp0.1k of a strand over its
+// tensile strength fpk: prEN 10138-3 gives the 0.1 % proof force of every
+// strand as 0.88 times its characteristic maximum force.
+inline constexpr double StrandProofStressRatio = 0.88;
+
+// The largest stress a strand of tensile strength fpk may be tensioned to,
+// EN 1992-1-1 5.10.2.1(1): min(k1 fpk, k2 fp0.1k) with k1 = 0.8 and
+// k2 = 0.9: 0.792 fpk, 1473.12 MPa for fpk 1860.
+double strandInitialStressLimit(double fpk);
 
 // The most strands of the diameter that one layer of a unit of the section
 // holds, or nothing when the section breaks a rule or the diameter is not

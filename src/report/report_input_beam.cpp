@@ -264,6 +264,10 @@ void printPrecastConcrete(RowPrinter& out) {
 struct RowGroup {
     int16_t ProjectModel::*count;
     const char* headingKey;  // nullptr: no heading line
+    // The Super beam's own heading and strength label: its top group is the
+    // bars welded to the angle steel, placed by their distance from the
+    // bottom as its dialog asks them.
+    const char* headingKeyBE;
     const char* fykKeyBE;
     const char* fykKey;
     Value ProjectModel::*strength;
@@ -271,6 +275,7 @@ struct RowGroup {
     Value ProjectModel::*modulus;
     int fydLabelColumn;
     const char* columnHeadKeys[2];
+    const char* columnHeadKeysBE[2];
     model::RowIntArray ProjectModel::*bars;
     model::RowArray ProjectModel::*area;
     model::RowArray ProjectModel::*prestress;
@@ -278,17 +283,17 @@ struct RowGroup {
 };
 
 const RowGroup rowGroups[] = {
-    {&ProjectModel::ReinforcementRowCount, "51", "232", "52", &ProjectModel::ReinforcementStrength,
+    {&ProjectModel::ReinforcementRowCount, "51", "51", "232", "52", &ProjectModel::ReinforcementStrength,
      &ProjectModel::ReinforcementDesignStrength, &ProjectModel::ReinforcementModulus, 39, {"53", "54"},
-     &ProjectModel::BarsInRow, &ProjectModel::BarArea, &ProjectModel::BarPrestress,
+     {"53", "54"}, &ProjectModel::BarsInRow, &ProjectModel::BarArea, &ProjectModel::BarPrestress,
      &ProjectModel::BarDistanceFromBottom},
-    {&ProjectModel::TopRebarRowCount, nullptr, "233", "55", &ProjectModel::TopRebarStrength,
-     &ProjectModel::TopRebarDesignStrength, &ProjectModel::TopRebarModulus, 39, {"56", "57"},
+    {&ProjectModel::TopRebarRowCount, nullptr, "233", "232", "55", &ProjectModel::TopRebarStrength,
+     &ProjectModel::TopRebarDesignStrength, &ProjectModel::TopRebarModulus, 39, {"56", "57"}, {"53", "54"},
      &ProjectModel::TopBarsInRow, &ProjectModel::TopBarArea, &ProjectModel::TopBarPrestress,
      &ProjectModel::TopBarDistanceFromTop},
-    {&ProjectModel::SteelBeamRebarRowCount, "62", "63", "63", &ProjectModel::SteelBeamRebarStrength,
+    {&ProjectModel::SteelBeamRebarRowCount, "62", "62", "63", "63", &ProjectModel::SteelBeamRebarStrength,
      &ProjectModel::SteelBeamRebarDesignStrength, &ProjectModel::SteelBeamRebarModulus, 40, {"64", "65"},
-     &ProjectModel::SteelBeamBarsInRow, &ProjectModel::SteelBeamBarArea, &ProjectModel::SteelBeamBarPrestress,
+     {"64", "65"}, &ProjectModel::SteelBeamBarsInRow, &ProjectModel::SteelBeamBarArea, &ProjectModel::SteelBeamBarPrestress,
      &ProjectModel::SteelBeamBarDistance},
 };
 
@@ -296,20 +301,20 @@ void printRowGroup(RowPrinter& out, const RowGroup& g) {
     const ProjectModel& m = out.model();
     const int16_t count = m.*g.count;
     if (count <= 0) return;
-    if (g.headingKey) out.keyLine(g.headingKey);
+    const bool be = familyIs(m, model::BeamFamily::BE);
+    if (const char* heading = be ? g.headingKeyBE : g.headingKey) out.keyLine(heading);
     ReportFile& f = out.file();
     // Strands and wires have the symbols of prestressing steel. Their
     // strength is the 0.1 % proof stress fp0.1k that fpd is taken from; its
     // longer symbol starts three columns earlier so that the " = " and the
     // number keep their columns.
     const bool strands = library::IsPrestressingSteel((m.*g.strength).number());
-    PrintLabelValueLine(f, out.text(familyIs(m, model::BeamFamily::BE) ? g.fykKeyBE : g.fykKey),
+    PrintLabelValueLine(f, out.text(be ? g.fykKeyBE : g.fykKey),
                         strands ? "fp0.1k" : "fyk", "MPa", m.*g.strength, 4, 0, 0, 1, strands ? 20 : 23, 29, 35, 0);
     PrintLabelValueLine(f, "", strands ? "fpd" : "fyd", "MPa", m.*g.designStrength, 4, 0, 0, g.fydLabelColumn, 40,
                         46, 52, 0);
     PrintLabelValueLine(f, "", strands ? "Ep" : "Es", "MPa", m.*g.modulus, 6, 0, 0, 55, 56, 62, 69, 1);
-    out.keyLine(g.columnHeadKeys[0]);
-    out.keyLine(g.columnHeadKeys[1]);
+    for (const char* head : be ? g.columnHeadKeysBE : g.columnHeadKeys) out.keyLine(head);
     for (int r = 1; r <= count; ++r) {
         f.moveTo(5).text(FormatFixed((m.*g.bars)[r], 2, 0, 0));
         f.moveTo(20).text(FormatFixed((m.*g.area)[r], 4, 0, 0));

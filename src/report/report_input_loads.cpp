@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "library/beam_actions.h"
 #include "library/factors.h"
 #include "report/format_fixed.h"
 #include "report/report_input_half.h"
@@ -218,11 +219,27 @@ void printSupportMoments(RowPrinter& out) {
         if (k == MomentFactor::Grouting) return groutingFactor;
         return k == MomentFactor::Permanent ? m.PermanentLoadFactorKfi : m.VariableLoadFactorKfi;
     };
+    // A support's design moments by the expression that governs there, as
+    // the calculation takes it at the support's station, where only the end
+    // moments act: (6.10b) each stage's own factor, or (6.10a) 1.35 K_FI on
+    // the permanent stages and none on the variable one. So the table
+    // prints the design moment that Md.neg and the verdict print.
+    const Value none = 0.0;
     auto print = [&](std::span<const MomentRow> rows) {
+        double b = 0.0, permanent = 0.0;
+        for (const MomentRow& r : rows) {
+            b += times(factorOf(r.factor), m.*r.moment);
+            if (r.factor != MomentFactor::Variable) permanent += m.*r.moment;
+        }
+        const bool permanentOnly =
+            library::PermanentOnlyExpressionGoverns(b, m.PermanentOnlyLoadFactorKfi * permanent, true);
         for (const MomentRow& r : rows) {
             const Value& moment = m.*r.moment;
+            const Value& factor = !permanentOnly                      ? factorOf(r.factor)
+                                  : r.factor == MomentFactor::Variable ? none
+                                                                       : m.PermanentOnlyLoadFactorKfi;
             f.text(out.text(r.key)).text(r.symbol).text(FormatFixed(moment, 4, 1, 1)).text(" kNm").text(" ");
-            f.text(FormatFixed(times(factorOf(r.factor), moment), 4, 1, 1)).text(" kNm").endLine();
+            f.text(FormatFixed(times(factor, moment), 4, 1, 1)).text(" kNm").endLine();
         }
     };
     out.blankLine(0);

@@ -3,8 +3,10 @@
 // the slab support and the tension they cause in the slab underside.
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
+#include "analysis/section_analysis.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
 #include "report/format_fixed.h"
@@ -37,12 +39,22 @@ constexpr NumberFormat kMoment{4, 1, 1};
 // characters before the unit at column 56: more places give up the
 // number's leading blanks, and a number longer still ("-0.00001") pushes
 // the unit right rather than onto a line of its own.
-void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
-    const auto decimals = static_cast<int16_t>(analysis::HoggingMomentDecimals(moment * 1e-6, kMoment.decimals));
-    std::string number = FormatFixed(Value(moment * 1e-6), kMoment.width, decimals, kMoment.round);
+// The same line serves the largest stretch of the slab seat (per mille).
+void writeUncheckedValue(ResultHalf& r, const std::string& label, const char* symbol, double value, int places,
+                         const char* unit) {
+    const auto decimals = static_cast<int16_t>(analysis::HoggingMomentDecimals(value, places));
+    std::string number = FormatFixed(Value(value), kMoment.width, decimals, kMoment.round);
     number.erase(0, std::min(number.find_first_not_of(' '), number.size() > 7 ? number.size() - 7 : 0));
-    r.file.moveTo(1).text(r.text("221a")).moveTo(37).text(symbol).moveTo(46).text(" = ").textApartAt(49, number);
-    r.file.textApartAt(std::max(56, r.file.column()), "kNm").endLine();
+    r.file.moveTo(1).text(label).moveTo(37).text(symbol).moveTo(46).text(" = ").textApartAt(49, number);
+    r.file.textApartAt(std::max(56, r.file.column()), unit).endLine();
+}
+
+void writeMomentBelowZero(ResultHalf& r, const std::string& label, const char* symbol, double moment) {
+    writeUncheckedValue(r, label, symbol, moment * 1e-6, kMoment.decimals, "kNm");
+}
+
+void writeHoggingMoment(ResultHalf& r, const char* symbol, double moment) {
+    writeMomentBelowZero(r, r.text("221a"), symbol, moment);
 }
 
 // The design moment as printed above the two resistances it is checked
@@ -89,10 +101,7 @@ constexpr LabelRow kBeamUtilisation = labelRow(
 // beam's centre line less half the joint, not the width b_cd of the
 // stiffness stages that the part table above shows.
 void writeCompositeSlabWidths(ResultHalf& r) {
-    const ProjectModel& m = r.m;
-    r.file.text(r.text("201a")).moveTo(37).text("b.eff").moveTo(46).text(" = ");
-    r.file.text(FormatFixed(m.JointPartTopWidth(2), 4, 0, 0) + " + " + FormatFixed(m.JointPartTopWidth(3), 4, 0, 0));
-    r.file.text(" mm").endLine();
+    writeSlabWidths(r, r.text("201a"), "b.eff", r.m.JointPartTopWidth(2), r.m.JointPartTopWidth(3));
 }
 
 // The beam is checked in sagging only. Its utilisation row is its verdict:
@@ -143,15 +152,13 @@ constexpr LabelRow kSolvedSection[] = {
 
 constexpr NumberFormat kDeflection{4, 2, 1};
 
-// The tension in the slab underside as printed above the tensile strength
-// of each slab field that carries slabs: never at or below one it exceeds.
+// The tension in the slab underside, of the side it governs, as printed
+// above that side's tensile strength: never at or below it where it
+// exceeds it.
 Value slabTensionShown(const ProjectModel& m) {
-    Value shown = m.SlabTensileStressSum;
-    for (int side = 1; side <= 2; ++side)
-        if (m.SlabSidePresent(side) > 0)
-            shown = VerdictValue(shown, m.ConcreteFctd(side + 3), kDeflection.decimals,
-                                 UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))));
-    return shown;
+    const double strength = m.ConcreteFctd(analysis::SlabTensionGoverningSide(m) + 3);
+    return VerdictValue(m.SlabTensileStressSum, strength, kDeflection.decimals,
+                        UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, strength)));
 }
 
 // Block 8: the deflection terms of the beam. The psi1 factor the imposed
@@ -217,9 +224,25 @@ constexpr LabelRow kSlabTension[] = {
 
 }  // namespace
 
+void writeSlabWidths(ResultHalf& r, const std::string& label, const char* symbol, double left, double right) {
+    r.file.text(label).moveTo(37).text(symbol).moveTo(46).text(" = ");
+    r.file.text(FormatFixed(Value(left), 4, 0, 0) + " + " + FormatFixed(Value(right), 4, 0, 0));
+    r.file.text(" mm").endLine();
+}
+
 void writeBeamResults(ResultHalf& r) {
     const ProjectModel& m = r.m;
-    r.printAll(kBeamMoments);
+    // A beam that hogs over its whole span has no sagging moment to check:
+    // its design moment row shows the largest design moment as it is, below
+    // zero with the places that keep it so (as the characteristic row shows
+    // Mk), never 0.
+    constexpr int designRow = 2;
+    for (int row = 0; row < static_cast<int>(std::size(kBeamMoments)); ++row) {
+        if (row == designRow && !analysis::BeamSaggingMomentChecked(m))
+            writeMomentBelowZero(r, r.heading(m.BeamCategory == 2 ? 63 : 64), "Md", m.LargestDesignMoment);
+        else
+            r.print(kBeamMoments[row]);
+    }
     if (analysis::BeamSaggingMomentChecked(m)) writeCompositeSlabWidths(r);
     writeBeamVerdict(r);
     // The strains of the plane MRd.c is solved with: none where MRd.c is
@@ -228,18 +251,22 @@ void writeBeamResults(ResultHalf& r) {
 
     r.emptyLine();
     r.line(r.heading(129));
-    r.line(r.heading(130) + FormatFixed(Value(m.SlabSidePresent(1) * m.SideSpanWidthLimit(1)), 4, 0, 0) + " + " +
-           FormatFixed(Value(m.SlabSidePresent(2) * m.SideSpanWidthLimit(2)), 4, 0, 0) + " mm):");
+    // The slab widths of the composite stage the imposed loads deflect.
+    r.line(r.heading(130) + FormatFixed(Value(analysis::CompositeStageSlabWidth(m, 1)), 4, 0, 0) + " + " +
+           FormatFixed(Value(analysis::CompositeStageSlabWidth(m, 2)), 4, 0, 0) + " mm):");
     r.printAll(kDeflections);
 
     r.emptyLine();
     r.line(r.heading(120));
-    // The strain check judges the shortening of the beam top under a
-    // sagging characteristic moment; where that moment hogs, the top is
-    // stretched: not checked, said beside the largest such moment.
+    // The strain check judges the shortening of the beam top at the slab
+    // seat, whichever way the moment bends; where the seat is stretched it
+    // is not checked, said beside the largest stretch.
     const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
     if (strain.saggingChecked) {
         r.printAll(kSupportStrains);
+        // The parts are each their own largest, the total the largest sum
+        // at one station: they need not add up.
+        r.line(r.text("120d"));
         // The allowed strain and the crack width it comes from.
         PrintLabelValueLine(r.file, r.heading(178) + r.heading(124), "eps.lim", " %o", Value(m.AllowedStrain * 1000),
                             4, 2, 1, 1, 37, 50, 58, 1);
@@ -249,7 +276,7 @@ void writeBeamResults(ResultHalf& r) {
         r.line(r.text("120a"));
     }
     if (strain.hogs()) {
-        writeHoggingMoment(r, "Mk.neg", strain.uncheckedHogging);
+        writeUncheckedValue(r, r.text("120e"), "eps.neg", strain.uncheckedShown(), kDeflection.decimals, "%o");
         r.line(r.text(strain.saggingChecked ? "120c" : "120b"));
     }
 

@@ -4,6 +4,7 @@
 
 #include "report/report_result_half.h"
 
+#include "analysis/section_analysis.h"
 #include "library/checked_math.h"
 #include "report/format_fixed.h"
 #include "report/report_result_rows.h"
@@ -205,6 +206,11 @@ void writeStageStiffness(ResultHalf& r) {
     r.line(r.heading(37));
     stage(35, 5);
     stage(36, 6);
+    // The stage the deflection w.q and the strain eps.B are taken on: the
+    // slabs at their widths below, without flanges in tension.
+    row(r.text("246a"), 8);
+    writeSlabWidths(r, r.text("246b"), "b.w", analysis::CompositeStageSlabWidth(m, 1),
+                    analysis::CompositeStageSlabWidth(m, 2));
     r.line(" ");
 }
 

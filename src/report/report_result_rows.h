@@ -83,6 +83,10 @@ void writeBeamResults(ResultHalf& r);    // moments, solved section, deflections
 void writeSlabResults(ResultHalf& r);    // slab bending, shear, joint, topping, beam shear, webs, core filling
 void writeWarnings(ResultHalf& r);       // principal stress, reserves, beam and slab tension warnings
 
+// A line of the two slab widths a section is taken with (mm), under its
+// label and symbol.
+void writeSlabWidths(ResultHalf& r, const std::string& label, const char* symbol, double left, double right);
+
 // The side that governs a slab result: the only side that carries slabs,
 // otherwise the side whose ratio alone is negative (exceeded), else the left
 // side when its value is strictly larger, else the right.

@@ -83,11 +83,11 @@ void comparisonLine(ResultHalf& r, int keyNumber, double first, int comparisonKe
     r.file.moveTo(std::max(r.file.column() + 1, 81)).text(unit).endLine();
 }
 
-// A moment a check leaves unchecked (a hogging one): its text, the moment
-// ending at column 43 as the results table prints it, and the words of
+// A value a check leaves unchecked (a hogging moment in kNm, a stretch of
+// the slab seat in per mille): its text, the value ending at column 43 as the results table prints it, and the words of
 // the check not made from column 45.
-void notCheckedLine(ResultHalf& r, const char* keyNumber, double moment, const char* wordsKey) {
-    const std::string number = HoggingNumberText(moment * 1e-6);
+void notCheckedLine(ResultHalf& r, const char* keyNumber, double shown, const char* wordsKey) {
+    const std::string number = HoggingNumberText(shown);
     r.file.text(r.text(keyNumber));
     r.file.moveTo(std::max(r.file.column() + 1, 44 - static_cast<int>(number.size()))).text(number);
     r.file.moveTo(std::max(r.file.column() + 1, 45)).text(r.text(wordsKey)).endLine();
@@ -121,8 +121,8 @@ void writeBeamWarnings(ResultHalf& r) {
     const analysis::BeamMomentCheck bending = analysis::BeamBendingCheck(m);
     const analysis::BeamMomentCheck strain = analysis::BeamStrainCheck(m);
     if ((bending.hogs() || strain.hogs()) && !UtilisationExceeded(m.UtilisationRatio)) r.line(" ");
-    if (bending.hogs()) notCheckedLine(r, "222a", bending.uncheckedHogging, "222c");
-    if (strain.hogs()) notCheckedLine(r, "222b", strain.uncheckedHogging, "222d");
+    if (bending.hogs()) notCheckedLine(r, "222a", bending.uncheckedShown(), "222c");
+    if (strain.hogs()) notCheckedLine(r, "222b", strain.uncheckedShown(), "222d");
     r.emptyLine();
 }
 
@@ -132,12 +132,11 @@ void writeSlabTensionWarnings(ResultHalf& r) {
     const ProjectModel& m = r.m;
     bool any = false;
     for (int side = 1; side <= 2; ++side) {
-        const bool tension = m.SlabTensileStressSum > 0;
-        if (!r.sidePresent(side) || !tension ||
-            !UtilisationExceeded(UtilisationOf(m.SlabTensileStressSum, m.ConcreteFctd(side + 3))))
+        // Each side's own tension, in its own slab concrete.
+        const double sum = m.SlabTensileStressBySide(side);
+        if (!r.sidePresent(side) || !(sum > 0) || !UtilisationExceeded(UtilisationOf(sum, m.ConcreteFctd(side + 3))))
             continue;
-        const std::string stress =
-            FormatFixed(VerdictValue(m.SlabTensileStressSum, m.ConcreteFctd(side + 3), 2, true), 2, 2, 1);
+        const std::string stress = FormatFixed(VerdictValue(sum, m.ConcreteFctd(side + 3), 2, true), 2, 2, 1);
         const std::string strength = FormatFixed(m.ConcreteFctd(side + 3), 1, 2, 1);
         r.line(r.text(198 + side));
         r.file.text(r.text(223)).textApartAt(45, stress).textApartAt(51, "MPa > fctd = ");

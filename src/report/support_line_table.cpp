@@ -54,7 +54,7 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
                            const analysis::StationSideArray& thcStress,
                            const analysis::StationSideArray& principalStress,
                            const analysis::StationSideArray& utilisation,
-                           const model::SidePointArray& coreFilledFlag) {
+                           const model::SidePointArray& coreFillingUsed) {
     runtime::TextFileWriter out(runtime::resolveFile(m.WorkFolder(), SupportLineTableFileName),
                                 runtime::TextFileWriter::Mode::Output);
     const int n = m.CalculationPointCount;
@@ -98,7 +98,9 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
             out.tab(52).text(fixed(principalStress(i, side), 3, 2));
             out.tab(60).text(fixed(stationSafetyFactor(m.AdditionalSafetyFactor, thc, tvl), 1, 2));
             out.tab(66).text(fixed(library::MinValue(utilisation(i, side), UtilisationPrintCap), 3, 2));
-            out.tab(73).text(fixed(coreFilledFlag(side, i) == 1 ? m.CoreFillingLength(side).number() : 0.0, 4, 0));
+            // Lf: the filling the station was checked with, not the box's
+            // length (with dowels every station starts from 100 mm).
+            out.tab(73).text(fixed(coreFillingUsed(side, i), 4, 0));
             out.tab(78).text(fixed(m.SlabCharacteristicMoment(side, i) * perMetre, 4, 1));
             out.tab(85).text(fixed(m.SlabDesignMoment(side, i) * perMetre, 4, 1));
             out.newLine();
@@ -112,7 +114,7 @@ void WriteSupportLineTableOfRun(const model::ProjectModel& m,
                                 const analysis::SupportLineTables& t) {
     WriteSupportLineTable(m, t.shearFlowA, t.shearFlowB, t.tvl0Stress, t.tvlStress,
                           t.shearResistance, t.thcStress, t.principalStress, t.utilisation,
-                          t.coreFilledFlag);
+                          t.coreFillingUsed);
 }
 
 }  // namespace quorvel::report

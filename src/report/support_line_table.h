@@ -27,7 +27,7 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
                            const analysis::StationSideArray& thcStress,
                            const analysis::StationSideArray& principalStress,
                            const analysis::StationSideArray& utilisation,
-                           const model::SidePointArray& coreFilledFlag);
+                           const model::SidePointArray& coreFillingUsed);
 
 // The same from the tables of a run; fits analysis::SupportLineTableWriter,
 // so the caller of a calculation hands it to the analysis.

@@ -285,7 +285,7 @@ TEST(BeamMaxima, TakenOverTheWholeSpanWithTheSupports) {
     //   = 128e6 - 66.667e6 - 50e6 = 11.333e6 Nmm, times 1.35.
     const double x = 4000;
     const double M = q * x * (L - x) / 2 + Ms * (1 - x / L) + Me * x / L;
-    // The end moments act 0.001 mm inside the supports: within 100 Nmm.
+    // Within 100 Nmm for the rounding of the summed rows.
     EXPECT_NEAR(m.MaxDesignMoment, gG * M, 100);
     EXPECT_NEAR(m.MaxCharMoment, M, 100);
     EXPECT_EQ(m.MaxDesignMomentStation, 20);
@@ -317,12 +317,17 @@ ProjectModel shearBeam(double V) {
     m.JointGroutWidth(2) = 100;
     m.SolverReferenceDepth = 500;
     m.SlabSideCount = 2;
+    m.SlabSidePresent(1) = 1;
+    m.SlabSidePresent(2) = 1;
     m.SlabSupportLength(1) = 60;
+    m.SlabSupportLength(2) = 60;
     m.ConcreteQualityClass(1) = 2;
     m.ConcreteQualityClass(2) = 1;
     m.ConcreteQualityClass(3) = 2;
     m.ConcreteFctd(1) = 1.2;
     m.ConcreteFctd(3) = 1.0;
+    m.ConcreteFctk(1) = 1.8;
+    m.ConcreteFctk(3) = 1.5;
     m.ConcreteFcd(1) = 20;
     m.ConcreteFcd(3) = 13.3;
     m.MaxShearStage6 = V;
@@ -339,23 +344,48 @@ TEST(BeamShearDesign, StirrupsOverTheJointFromTheGoverningShear) {
     designBeamShear(m, run);
 
     // Stirrups: class 2 steel, gamma_s 1.15: fywd = 500 / 1.15 = 434.78 MPa.
-    // Concrete class max(2, 1) = 2: gamma_c 1.5.
     // tau = V / (b d) = 1e5 / (200 * 500) = 1.0 MPa; f = min(1.2, 1.0) = 1.0.
     // r = (1.0 - 0.3) / 434.78 = 0.00161: between the straight parts,
     // A = 200 (sqrt(7.563 + 11670 r) - 2.75) mm2/m.
-    // Minimum 200 * 1.0 * 1.5 * 200 / 500 = 120 mm2/m.
+    // Minimum 200 min(1.8, 1.5) 200 / 500 = 120 mm2/m.
     // Upper limit 0.25 * min(20, 13.3) * (200 + 2 * 60) * 500 = 532000 N.
     const double fywd = 500 / 1.15;
     const double r = 0.7 / fywd;
     EXPECT_EQ(m.StirrupYieldStrength, 500);
     EXPECT_NEAR(m.StirrupDesignStrength, fywd, 1e-9);
     EXPECT_NEAR(run.StirrupPartialFactor, 1.15, 1e-12);
-    EXPECT_NEAR(run.ShearConcretePartialFactor, 1.5, 1e-12);
     EXPECT_NEAR(m.ShearReinforcementDesign, 200 * (std::sqrt(7.563 + 11670 * r) - 2.75), 1e-9);
     EXPECT_NEAR(m.ShearReinforcementRequired, 120, 1e-9);
     EXPECT_NEAR(m.MaxShearResistance, 532000, 1e-6);
     EXPECT_FLOAT_EQ(m.BetaY, 0.9f);
     EXPECT_EQ(run.ShearCheckJointWidth, 100);
+}
+
+TEST(BeamShearDesign, UpperLimitFromEachBearingAndMinimumFromTheWeakerFctk) {
+    // vumax = 0.25 min(20, 13.3) (b + the bearings of the sides with slabs) d,
+    // b = 200, d = 500: 150 / 40 and its mirror 0.25 13.3 390 500 = 648 375 N;
+    // an edge beam, slabs right only (40): 0.25 13.3 240 500 = 399 000 N.
+    // Minimum 200 min(fctk 1.8, 1.5) b / 500 = 120 mm2/m whatever the class
+    // codes of beam, infill and grout (gamma_c 1.35 / 1.5 / 1.9).
+    const struct {
+        double left, right;
+        int leftSlabs, codes[3];
+        double vmax;
+    } cases[] = {{150, 40, 1, {2, 1, 2}, 648375}, {40, 150, 1, {2, 1, 2}, 648375},
+                 {150, 40, 0, {2, 1, 2}, 399000}, {60, 60, 1, {1, 1, 1}, 532000},
+                 {60, 60, 1, {2, 3, 2}, 532000},  {60, 60, 1, {3, 3, 3}, 532000}};
+    for (const auto& c : cases) {
+        ProjectModel m = shearBeam(1e5);
+        m.SlabSupportLength(1) = c.left;
+        m.SlabSupportLength(2) = c.right;
+        m.SlabSidePresent(1) = static_cast<int16_t>(c.leftSlabs);
+        for (int k = 1; k <= 3; ++k) m.ConcreteQualityClass(k) = c.codes[k - 1];
+        AnalysisRun run;
+        run.ShearCheckJointWidth = 100;
+        designBeamShear(m, run);
+        EXPECT_NEAR(m.MaxShearResistance, c.vmax, 1e-6) << c.left << c.leftSlabs << c.codes[0];
+        EXPECT_NEAR(m.ShearReinforcementRequired, 120, 1e-9) << c.left << c.leftSlabs << c.codes[0];
+    }
 }
 
 TEST(BeamShearDesign, ShearAboveTheUpperLimitEndsTheConnectionReduction) {

@@ -98,7 +98,7 @@ TEST_F(FinalValues, RowMaximaTakeStationsUpToTheLastOnlyAndMayBeNegative) {
     EXPECT_DOUBLE_EQ(row5Max, 40e6);
 }
 
-TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtTheLowerSlabUnderside) {
+TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtEachSlabUnderside) {
     m.BeamMomentDesign(1, 2) = 100e6;        // Nmm
     m.BeamMomentDesign(2, 5) = 200e6;
     m.SectionBendingStiffness(5) = 1e14;     // N mm^2 / E, as the stages hold it
@@ -106,11 +106,17 @@ TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtTheLowerSlabUnderside) {
     m.SectionCentroid(5) = 400;
     m.SectionCentroid(6) = 500;
     m.SlabBottomLevel(1) = 350;
-    m.SlabBottomLevel(2) = 300;              // the lower one counts
-    m.ConcreteEcm(4) = 35000;
+    m.SlabBottomLevel(2) = 300;
+    m.ConcreteEcm(4) = m.ConcreteEcm(5) = 35000;
+    m.ConcreteFctd(4) = m.ConcreteFctd(5) = 1.82;
     finish();
-    // Part 1 = E M2 (yc5 - yb) / EI5 = 35000 * 100e6 * (400 - 300) / 1e14 = 3.5
-    // Part 2 = 35000 * 200e6 * (500 - 300) / 4e14 = 3.5; sum 7.0 (MPa).
+    // Each side at its own underside, in its own concrete:
+    // right (300): Part 1 = E M2 (yc5 - yb) / EI5 = 35000 * 100e6 * (400 -
+    // 300) / 1e14 = 3.5, Part 2 = 35000 * 200e6 * (500 - 300) / 4e14 = 3.5,
+    // sum 7.0 (MPa); left (350): 1.75 + 2.625 = 4.375. The summary is the
+    // right side's, the more over the same strength.
+    EXPECT_NEAR(m.SlabTensileStressBySide(1), 4.375, 1e-12);
+    EXPECT_NEAR(m.SlabTensileStressBySide(2), 7.0, 1e-12);
     EXPECT_NEAR(m.SlabTensileStressPart1, 3.5, 1e-12);
     EXPECT_NEAR(m.SlabTensileStressPart2, 3.5, 1e-12);
     EXPECT_NEAR(m.SlabTensileStressSum, 7.0, 1e-12);
@@ -119,8 +125,8 @@ TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtTheLowerSlabUnderside) {
 TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
     // A reinforced concrete beam carrying the slabs on its top, joints
     // dowelled (beta_y 0.9). Upper limit of the shear resistance:
-    // vmax = 0.25 min(fcd1, fcd3) (b + sides * support) d
-    //      = 0.25 * 20 * (40 + 2 * 100) * 500 = 600000 N.
+    // vmax = 0.25 min(fcd1, fcd3) (b + left + right bearing) d
+    //      = 0.25 * 20 * (40 + 100 + 100) * 500 = 600000 N.
     m.BeamCategory = 2;
     m.SlabsOnLedge = 0;
     m.BetaY = 0.9;
@@ -131,7 +137,10 @@ TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
     m.JointGroutWidth(1) = 20;
     m.JointGroutWidth(2) = 20;
     m.SlabSideCount = 2;
+    m.SlabSidePresent(1) = 1;
+    m.SlabSidePresent(2) = 1;
     m.SlabSupportLength(1) = 100;
+    m.SlabSupportLength(2) = 100;
     m.SolverReferenceDepth = 500;
     m.ConcreteQualityClass(3) = 2;  // stirrups: gamma 1.15
     m.MaxShearStage6 = 600000;      // equal: the limit holds

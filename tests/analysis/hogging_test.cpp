@@ -75,31 +75,31 @@ Calculated calculate(const CalculationFolder& data, const std::string& fixture, 
 // characteristic one: the slab and beam loads give no moment at a support.
 // The moment at a station is that of a simply supported beam under its
 // loads plus the end moments drawn linearly between the supports. The
-// largest moments lie at station 21 of the 43 uniform ones (x21 = 3516.28
-// mm, x (L - x) / 2 = 6.476e6 mm2), where the loads give q x (L - x) / 2 =
-// 488.91 kNm design and qk x (L - x) / 2 = 389.66 kNm characteristic, with
-// the characteristic line load qk = 60.1657 N/mm (calculation_worked_
-// example_test.cpp's q without its factors: 26.047125 + 0.00792 + 7.2 +
-// 18.0 + 1.528958 + 7.381740), of it permanent G = 42.1657 (273.07 kNm at
-// x21) and variable 18.0 (116.57 kNm). Partly hogging (sagging left near
-// midspan) keeps the check of the sagging moment; wholly hogging leaves
-// none.
+// largest moments are the peaks of the span: at midspan the loads give
+// q L^2 / 8 = 489.18 kNm design and qk L^2 / 8 = 389.87 kNm characteristic
+// (L^2 / 8 = 6.48e6 mm2), with the characteristic line load qk = 60.1657
+// N/mm (calculation_worked_example_test.cpp's q without its factors:
+// 26.047125 + 0.00792 + 7.2 + 18.0 + 1.528958 + 7.381740), of it permanent
+// G = 42.1657 (273.23 kNm at midspan) and variable 18.0 (116.64 kNm).
+// Partly hogging (sagging left near midspan) keeps the check of the
+// sagging moment; wholly hogging leaves none.
 //   -300 at the start: -1.35 * 300 = -405 / -300 kNm at x = 0; sags.
 //   -400 / -400: design -540 at the supports; at midspan (6.10b) 1.15
-//     (273.07 - 400) + 1.5 * 116.57 = 28.89 kNm sags ((6.10a) -171.4
-//     hogs, but a sagging station keeps its sagging design moment);
-//     characteristic 389.66 - 400 = -10.34 kNm: hogs over the whole span,
+//     (273.23 - 400) + 1.5 * 116.64 = 29.18 kNm sags ((6.10a) -171.1
+//     hogs, but a sagging point keeps its sagging design moment);
+//     characteristic 389.87 - 400 = -10.13 kNm: hogs over the whole span,
 //     so the strain is not checked, and the largest characteristic moment
-//     is that -10.34 kNm, as it is.
-//   -500 / -500: -675 / -500 at the supports; at midspan 1.15 (273.07 -
-//     500) + 174.86 = -86.1 < 0: the whole beam hogs.
+//     is that -10.13 kNm, as it is.
+//   -500 / -500: -675 / -500 at the supports; at midspan (6.10b) 1.15
+//     (273.23 - 500) + 174.96 = -85.82 < 0: the whole beam hogs, and
+//     (6.10a) hogs more there, 1.35 (273.23 - 500) = -306.13 kNm.
 //   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
 //     = -49500 kNm design by (6.10b), more than (6.10a)'s 1.35 * -30000,
 //     -40000 characteristic.
 //   +100 variable at the end: sags everywhere (+150 / +100 kNm at the end);
-//     the start keeps a residue of the end moment, which acts 0.001 mm
-//     inside the support: -150 kNm x 0.001 / 7200 = -2.1e-5 kNm, below the
-//     tolerance 1e-5 x 555 kNm: no hogging.
+//     the start takes none of the end moment (while it acted 0.001 mm
+//     inside the support, a residue of -150 kNm x 0.001 / 7200 = -2.1e-5
+//     kNm, below the tolerance 1e-5 x 555 kNm): no hogging.
 TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
     CalculationFolder data;
     struct Case {
@@ -108,20 +108,16 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         double hogging, charHogging;  // kNm, at x = 0
         bool sagging, strain;         // checked
     };
-    const double x21 = 21 * L / 43, loads = x21 * (L - x21) / 2;
+    const double loads = L * L / 8;
     constexpr double qk = 26.047125 + 0.00792 + 7.2 + 18.0 + 1.528958 + 7.381740;
-    // The largest characteristic moment over the 44 uniform stations:
-    // the loads' plus the end moments of every stage, linear between the
-    // supports (kNm).
+    // The largest characteristic moment of the span: the loads' plus the
+    // end moments of every stage, linear between the supports (kNm), at
+    // its peak x = L / 2 + (Me - Ms) / (qk L) within the span.
     const auto largestCharacteristic = [&](const EndMoments& e) {
         const double ms = e.grouting[0] + e.topping[0] + e.permanent[0] + e.variable[0];
         const double me = e.grouting[1] + e.topping[1] + e.permanent[1] + e.variable[1];
-        double largest = -1e300;
-        for (int i = 0; i <= 43; ++i) {
-            const double x = i * L / 43;
-            largest = std::max(largest, qk * x * (L - x) / 2 * 1e-6 + ms * (1 - x / L) + me * x / L);
-        }
-        return largest;
+        const double x = std::clamp(L / 2 + (me - ms) * 1e6 / (qk * L), 0.0, L);
+        return qk * x * (L - x) / 2 * 1e-6 + ms * (1 - x / L) + me * x / L;
     };
     const Case cases[] = {
         {"no support moments", {}, 0.0, 0.0, true, true},
@@ -142,10 +138,11 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         const Calculated r = calculate(data, "concrete_middle_beam.dat", c.moments);
         ASSERT_EQ(r.status, 0);
         const ProjectModel& m = *r.m;
-        // The end moments act 0.001 mm inside the supports: within 1e-6 of
-        // the moment.
-        EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, c.hogging, 1e-6 * std::fabs(c.hogging) + 1e-9);
-        EXPECT_NEAR(m.MaxHoggingCharMoment * 1e-6, c.charHogging, 1e-6 * std::fabs(c.charHogging) + 1e-9);
+        // The end moments are taken whole on their supports: within the
+        // last digits of the moment (before, 1e-6 of it: they acted 0.001
+        // mm inside the supports).
+        EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, c.hogging, 1e-12 * std::fabs(c.hogging) + 1e-9);
+        EXPECT_NEAR(m.MaxHoggingCharMoment * 1e-6, c.charHogging, 1e-12 * std::fabs(c.charHogging) + 1e-9);
         const double charMaximum = largestCharacteristic(c.moments);
         // Within 1e-5 of the loads' moment (the catalogue's core shapes move
         // the line load by less than that) and of the end moments.
@@ -162,6 +159,18 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
             EXPECT_GT(m.UtilisationRatio, 0.0);
         } else {
             EXPECT_EQ(m.MaxDesignMoment, 0.0);
+            // The largest design moment as it is, at midspan (the end
+            // moments equal at both ends), by the expression that hogs more
+            // there: (6.10b) q L^2 / 8 + the design end moments, (6.10a)
+            // 1.35 (G L^2 / 8 + the permanent end moments). -500 / -500:
+            // -85.82 against -306.13, (6.10a); -10000 in every stage:
+            // 489.18 - 49500 = -49010.82 against 1.35 (273.23 - 30000) =
+            // -40131.2, (6.10b).
+            const EndMoments& e = c.moments;
+            const double permanent = e.grouting[0] + e.topping[0] + e.permanent[0];
+            const double b = q * loads * 1e-6 + gG * permanent + gQ * e.variable[0];
+            const double a = gA * ((qk - 18.0) * loads * 1e-6 + permanent);
+            EXPECT_NEAR(m.LargestDesignMoment * 1e-6, std::min(a, b), 1e-5 * std::fabs(std::min(a, b)));
             EXPECT_EQ(m.UtilisationRatio, 0.0);  // the number no view shows as a check
         }
     }
@@ -302,6 +311,27 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     const Calculated plain = calculate(data, "concrete_middle_beam.dat", {}, 9000, 5000);
     ASSERT_EQ(plain.status, 0);
     EXPECT_LT(plain.m->SlabTensileStressSum, 0.0);
+
+    // Each slab in its own concrete: the left slab C60, the right C40, -240
+    // kNm permanent at both ends, designed by (6.10a) 1.35 x -240 = -324
+    // kNm at the supports. The same strain at the same underside gives
+    // stresses in the ratio of the moduli, EN 1992-1-1 Table 3.1: Ecm =
+    // 22000 ((fck + 8) / 10)^0.3 = 39100 (C60), 35220 (C40) MPa. With the
+    // left slab's modulus the stress is 1.823 MPa at -322 kNm (1.15 x -280),
+    // so 1.823 x 324 / 322 = 1.834 at -324 (a false warning against 1.82);
+    // the right slab's own is 1.834 x 35220 / 39100 = 1.652 MPa, below its
+    // f_ctd 1.82.
+    ProjectModel& mixed = *plain.m;
+    data.load(mixed, "concrete_middle_beam.dat");
+    mixed.SlabConcreteClass(1) = 60;
+    mixed.SupportMomentStartPermanent = mixed.SupportMomentEndPermanent = -240;
+    quorvel::runtime::Messages messages;
+    ASSERT_EQ(PerformCalculation(mixed, messages), 0);
+    const double E60 = 22000 * std::pow(6.8, 0.3), E40 = 22000 * std::pow(4.8, 0.3);
+    EXPECT_NEAR(mixed.SlabTensileStressBySide(2) / mixed.SlabTensileStressBySide(1), E40 / E60, 1e-9);
+    EXPECT_NEAR(mixed.SlabTensileStressBySide(2), 1.652, 0.01);
+    EXPECT_LT(mixed.SlabTensileStressBySide(2), mixed.ConcreteFctd(5));
+    EXPECT_EQ(mixed.SlabTensileStressSum, mixed.SlabTensileStressBySide(2));  // the nearer its strength
 }
 
 // Every family's example with permanent support moments of -500 kNm at both
@@ -364,3 +394,56 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
 }
 
 }  // namespace
+// The strain at the slab seat is checked by its own sign: positive where
+// the seat shortens, whichever way the moment bends. eps = Mk (seat -
+// yc(8)) / EI(8) at the support station, where the end moments act (the
+// stage-2 part is nil there); the stage's own sums are pinned by
+// WorkedExample.MekCompositeStageLeavesOutItsSlabFlangesInTension.
+//   SUORA (concrete_middle_beam.dat), seat 610 above yc(8) 419.6 mm:
+//     sagging shortens it: checked; -500 / -500 kNm hogs everywhere and
+//     stretches it along the whole span: not checked, the stretch at the
+//     support -500e6 (610 - 419.6) / 1.059e15 = -9.0e-5.
+//   TI (ti_new_project_old_format.dat) with an 80 mm topping, seat 300
+//     below yc(8) 397 mm, allowed crack width 0 (allowed strain 0.10 per
+//     mille): sagging stretches it everywhere: not checked (before: a 0 %
+//     check); -400 / -400 kNm permanent and variable shorten it: 800e6 x
+//     (397 - 300) / 3.79e14 = 2.05e-4, checked and over 1.0e-4 (before:
+//     "not checked: Mk hogs").
+TEST(Hogging, TheSeatStrainIsCheckedByItsSign) {
+    struct Case {
+        const char* fixture;
+        double end;      // kNm, permanent and (TI) variable at both ends
+        bool checked;    // the seat shortens somewhere
+        double strain;   // by hand: the largest shortening if checked, else the stretch; NaN: any stretch
+    };
+    const Case cases[] = {
+        {"concrete_middle_beam.dat", 0, true, 0.0},
+        {"concrete_middle_beam.dat", -500, false, -500e6 * (610 - 419.6) / 1.059e15},
+        {"ti_new_project_old_format.dat", 0, false, std::nan("")},
+        {"ti_new_project_old_format.dat", -400, true, 800e6 * (397 - 300) / 3.79e14},
+    };
+    CalculationFolder data;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fixture) + " " + std::to_string(c.end));
+        ProjectModel m;
+        data.load(m, c.fixture);
+        if (std::string(c.fixture).starts_with("ti")) {
+            m.ToppingThickness = 80;
+            m.AllowedCrackWidth = 0;
+            m.SupportMomentStartVariable = m.SupportMomentEndVariable = c.end;
+        }
+        m.SupportMomentStartPermanent = m.SupportMomentEndPermanent = c.end;
+        quorvel::runtime::Messages messages;
+        ASSERT_EQ(PerformCalculation(m, messages), 0);
+        const auto check = quorvel::analysis::BeamStrainCheck(m);
+        EXPECT_EQ(check.checked(), c.checked);
+        // What is left unchecked: nothing, or the stretch (the first
+        // station lies inside the support: 1 %).
+        const double unchecked = c.checked ? 0.0 : std::isnan(c.strain) ? check.uncheckedHogging : c.strain;
+        EXPECT_NEAR(check.uncheckedHogging, unchecked, 0.01 * std::fabs(unchecked));
+        EXPECT_EQ(check.hogs(), !c.checked);
+        if (c.strain > 0) {
+            EXPECT_NEAR(m.BeamTopStrainMax, c.strain, 0.01 * c.strain);  // over 1.0e-4
+        }
+    }
+}

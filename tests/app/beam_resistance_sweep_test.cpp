@@ -234,10 +234,18 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     //   mille): yn 132.992, bottom plate -2130.0 kN, ledges -553.8, webs
     //   +86.7, the holes' parts +8.0, -55.8, -4.3, concrete +615.2, top plate
     //   +2034.2: MRd 704.306.
+    // - TI default (h 300, web 11, flanges 300 wide) with flanges of 50 mm
+    //   and S460 (fyk 460), printed beam-alone at fyk (gamma_s 1): flanges
+    //   at 430 (EN 10025-3/-4, 40 < t <= 63; S355's steps gave 440), web at
+    //   460 (t <= 16), the plastic axis at mid-height: 300 x 50 x 430 x 250
+    //   + 11 x 200^2 / 4 x 460 = 1612.5 + 50.6 = 1663.100 kNm (1700.6 with
+    //   flanges at 440).
     struct Row {
         const char* type;
         double strandFactor, mrd, tolerance;
-    } rows[] = {{"Apalkki", 1, 603.879, 0.005}, {"BESUPER", 1, 248.948, 0.005}, {"BESUPER", 1.08, 247.865, 0.005},
+        double fyk = 0, flanges = 0;  // steel grade and flange thickness, 0: the default's
+    } rows[] = {{"TI", 1, 1663.100, 0.005, 460, 50},
+                {"Apalkki", 1, 603.879, 0.005}, {"BESUPER", 1, 248.948, 0.005}, {"BESUPER", 1.08, 247.865, 0.005},
                 {"BLEUKA", 1, 383.518, 0.005},  {"KVATRO", 1, 218.236, 0.005},  {"LBL", 1, 558.623, 0.03},
                 {"JALO", 1, 376.241, 0.005},    {"KEMO_UUSI", 1, 463.638, 0.03}, {"MEK", 1, 443.678, 0.005},
                 {"DELTA", 1, 643.105, 0.005}, {"ABeamS", 1, 704.306, 0.005}};
@@ -245,6 +253,8 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     for (const Row& r : rows) {
         const double mrd = beamAloneResistance(data, *findBeamType(r.type), [&](ProjectModel& m) {
             scaleBars(m.ReinforcementRowCount, m.BarArea, r.strandFactor);
+            if (r.fyk > 0) m.SteelStrength = m.SteelStrength2 = m.SteelStrength3 = r.fyk;
+            if (r.flanges > 0) m.TopFlangeThickness = m.BottomFlangeThickness = r.flanges;
         });
         EXPECT_NEAR(mrd, r.mrd, r.tolerance) << r.type << " x" << r.strandFactor;
     }

@@ -473,7 +473,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         const char* finnish;  // the message's line and words
     } damages[] = {
         {"short.dat", fileOf(11), "Rivi 12: tiedosto loppuu kesken: tämä rivi puuttuu"},
-        {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: kentän Raudoiterivien lkm arvo 900 ei ole välillä 0\\.\\.\\.10"},
+        {"huge.dat", fileOf(lines.size(), 9, " 200000  500 900"), "Rivi 10: kentän Raudoiterivien lkm arvo 900 ei ole rajoissa \\(0 \\.\\.\\. 10\\)"},
         {"short-line.dat", fileOf(lines.size(), 13, " 10 10 90"), "Rivi 14: rivillä on liian vähän lukuja: 3, tarvitaan 6"},
         {"xyz.dat", "\r\n\r\nXYZ\r\n", "Rivi 4: tiedosto loppuu kesken"},
         // A file that ends inside line 1 or 2 names the line it lacks
@@ -496,7 +496,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheProjectAndItsResultsAsTheyWere) {
         // A factor far below its range would turn every gauge green.
         {"kfi-tiny.dat", fileOf(lines.size(), 14, " 1.15 1.5 1 1.15 1.15 1E-30 .7"),
          "Rivi 15: kentän Kfi arvo 1E-30 ei ole rajoissa"},
-        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän Raudoitteen lujuus arvo -1"},
+        {"rebar.dat", fileOf(lines.size(), 9, " 200000  -1E+30 2"), "Rivi 10: kentän Lujuus fyk, punokset fp0.1k arvo -1"},
         // The left slab of a middle beam: its values bind as the right one's.
         {"left-spacing.dat", fileOf(lines.size(), 3, "P27 10L 0  900 20 40 1  50 7200 .001"),
          "Rivi 4: kentän Palkkivälit loppupäässä, vasen arvo \\.001 ei ole rajoissa \\(200 \\.\\.\\. 30000 mm\\)"},
@@ -795,6 +795,10 @@ TEST_F(FileCommands, SavingResultsThatCannotBeMadeNamesTheCause) {
         {"a span outside its limits", 0, [&] { m.BeamSpan = 1e-30; }, false,
          "^Laskentaa ei tehty: kentän Palkin jänneväli arvo 1E-30 ei ole rajoissa "
          "\\(1000 \\.\\.\\. 40000 mm\\)\\.$"},
+        // Above min(0.8 fpk, 0.9 fp0.1k) = 1473.12 MPa of the 1860 MPa strands.
+        {"a strand stress above its limit", 1, [&] { m.StrandInitialStress(2) = 1474; }, false,
+         "^Not calculated: the value 1474 of .* is above 1473\\.12 MPa \\(the strands' largest stress at tensioning "
+         "min\\(0\\.8 fpk, 0\\.9 fp0\\.1k\\), EN 1992-1-1 5\\.10\\.2\\.1\\)\\.$"},
         {"no report headings", 1, [&] { fs::remove(folder.path() / "TEKSTIT1.DA0"); }, true,
          "^The file @ was not saved\\. The text file .*/(TEKSTIT1\\.DA0|tekstit1\\.da0) of the report is missing\\. \\(Error 53\\)$"},
     };

@@ -48,6 +48,15 @@ TEST_F(MainWindowInputs, BoxesStoreEveryKeystrokeAndMarkTheInputChanged) {
     leave();
     EXPECT_EQ(m.CoreFillingLength(2).number(), 120.0);
     EXPECT_EQ(m.BeamSpacing(2, 2).number(), 6600.0);
+    // A negative core filling (placed from the start) is taken to -5000.
+    ui.typeOver(w.txtOikeaontelotaytto, "-600");
+    leave();
+    EXPECT_EQ(m.CoreFillingLength(2).number(), -600.0);
+    ui.typeOver(w.txtOikeaontelotaytto, "-5001");
+    ui.expectMessageMatching(quorvel::testing::afterFieldName("Syöte -5001 ei arvoalueella (-5000<=...<=5000 mm)"),
+                             Title, Buttons::Ok, Icon::Exclamation);
+    leave();
+    ui.verify();
 }
 
 TEST_F(MainWindowInputs, SpacingRangeAndEmptyDefault) {

@@ -637,8 +637,8 @@ TEST_F(StartUp, GaugesAreStaleUntilResultsAndTurnGreyAgainOnAnInputChange) {
     m.SlabShearUtilisation[1] = 0.4;
     m.SlabBendingUtilisation[2] = -0.62;  // negative: exceeded, read with its sign
     m.UtilisationRatio = 1.2;
-    m.BeamTopStrainMax = -0.35;
-    m.AllowedStrain = 0.5;
+    m.BeamTopStrainMax = 0.35;  // a shortened seat over a negative allowed strain
+    m.AllowedStrain = -0.5;
     m.ResultsValid = -1;
     window.paint();
     EXPECT_EQ(shown(window.picVasenleikkaus), std::make_pair(Green, std::string("40")));

@@ -188,8 +188,9 @@ bool englishWord(const std::string& word) {
 }
 
 // Words both languages' messages write: the program's title, beam type names,
-// the units and the name of the coefficient k_cd.
-const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "knm", "mpa", "cd"};
+// the units, the name of the coefficient k_cd and the symbol fyk of a
+// strength box's caption.
+const std::set<std::string> sharedNames = {"quorvel", "suora", "hx", "cwq", "mm", "knm", "mpa", "cd", "fyk"};
 
 TEST(MessageLanguage, EveryProblemOfOpenAndCalculateIsSaidInTheWindowsLanguage) {
     const ProblemPath paths[] = {

@@ -172,11 +172,13 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
                     EXPECT_EQ(o.problem->line, static_cast<int>(i + 1)) << where << " " << outside;
                     EXPECT_EQ(o.problem->field, huge.problem->field) << where << " " << outside;
                 }
-                // A bound that another field narrows (a prestress at most
-                // the steel's strength) is tried by the measured cases.
+                // A bound that another field or the slab catalogue narrows
+                // (a prestress at most the steel's strength) is tried by the
+                // measured cases.
+                const bool narrowed = !limit->atMostField.empty() || !limit->atMostFinnish.empty();
                 std::vector<double> inside;
-                if (!range->aboveMinimum && limit->atMostField.empty()) inside.push_back(range->minimum);
-                if (limit->atMostField.empty()) inside.push_back(range->maximum);
+                if (!range->aboveMinimum && !narrowed) inside.push_back(range->minimum);
+                if (!narrowed) inside.push_back(range->maximum);
                 for (double bound : inside) {
                     Outcome o = with(text(bound * scale));
                     const bool refusedHere = o.problem && o.problem->line == static_cast<int>(i + 1) &&
@@ -221,10 +223,12 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         {"bar prestress 3.4E+38", 11, " 5 491 45 3.4E+38", "BarPrestress", "arvo 3\\.4E\\+38 "},
         {"bar prestress 32767 MPa", 11, " 5 491 45 32767", "BarPrestress", "arvo 32767 "},
         {"bar prestress above the bars' strength", 11, " 5 491 45 501", "BarPrestress",
-         "arvo 501 on suurempi kuin 500 MPa \\(Raudoitteen lujuus\\)"},
+         "arvo 501 on suurempi kuin 500 MPa \\(Lujuus fyk, punokset fp0\\.1k\\)"},
         {"beam span 0.5 mm", 8, "0 SUORA  .5 50  1", "BeamSpan", "\\(1000 \\.\\.\\. 40000 mm\\)"},
         {"beam concrete class 1E+30", 8, "0 SUORA  7200 1E+30  1", "BeamConcreteClass",
          "arvo 1E\\+30 ei ole rajoissa \\(30 \\.\\.\\. 100\\)"},
+        {"core filling -5001 mm", 5, "P27 10L 0  900 20 40 1  -5001 7200 7200", "CoreFillingLength",
+         "arvo -5001 ei ole rajoissa \\(-5000 \\.\\.\\. 5000 mm\\)"},
         {"right spacing 0.001 mm", 5, "P27 10L 0  900 20 40 1  50 .001 7200", "BeamSpacing",
          "\\(200 \\.\\.\\. 30000 mm\\)"},
         {"right spacing 50 000 mm", 5, "P27 10L 0  900 20 40 1  50 7200 50000", "BeamSpacing",
@@ -238,6 +242,12 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
          "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$"},
         {"first joint before minus half the span", 6, " -3601", "FirstJointDistance",
          "arvo -3601 on pienempi kuin -3600 mm \\(miinus puolet palkin jännevälistä\\)$"},
+        // The catalogue's 10L strands, fpk 1860 MPa: fp0.1k = 0.88 x 1860 =
+        // 1636.8, so min(0.8 x 1860, 0.9 x 1636.8) = min(1488, 1473.12) =
+        // 1473.12 MPa (EN 1992-1-1 5.10.2.1); 1473 opens (below).
+        {"strand initial stress 1474 MPa", 5, "P27 10L 0  1474 20 40 1  50 7200 7200", "StrandInitialStress",
+         "arvo 1474 on suurempi kuin 1473\\.12 MPa \\(punosten suurin jännitys jännitettäessä min\\(0,8 fpk; 0,9 "
+         "fp0\\.1k\\), EN 1992-1-1 5\\.10\\.2\\.1\\)$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -253,8 +263,11 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
         EXPECT_EQ(o.problem->finnish.find(c.field), std::string::npos) << o.problem->finnish;
         EXPECT_EQ(o.problem->english.find(c.field), std::string::npos) << o.problem->english;
     }
-    // A factor is named as its box's caption names it, in each language.
     std::vector<std::string> changed = lines;
+    changed[4] = "P27 10L 0  1473 20 40 1  50 7200 7200";
+    EXPECT_FALSE(open(bytesOf(changed)).problem) << "the strands' initial stress at 1473 MPa";
+    // A factor is named as its box's caption names it, in each language.
+    changed = lines;
     changed[14] = " 1.15 1.5 -1 1.15 1.15 1 .7";
     Outcome o = open(bytesOf(changed));
     ASSERT_TRUE(o.problem);
@@ -422,6 +435,30 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 7, "25  2  0", "25  2.5  0", "2.5", "kenttä 2 (Pintabetonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 8, "50  1", "50  1.5", "1.5", "kenttä 5 (Palkin betonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
+        // Wholeness judged on the digits as written, not on the double they
+        // read as (before: 2.0000000000000000001 opened as 2; 1e-400 as 0,
+        // a flag saved as 0, and the rows' count blamed line 11).
+        {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 2.0000000000000000001", "2.0000000000000000001",
+         "kenttä 3 (Raudoiterivien lkm)"},
+        {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 1e-400", "1e-400", "kenttä 3 (Raudoiterivien lkm)"},
+        {Door::Open, "concrete_middle_beam.dat", 7, "25  2  0", "25  2.0000000000000000001  0", "2.0000000000000000001",
+         "kenttä 2 (Pintabetonin laatuluokka)"},
+        {Door::Open, "concrete_middle_beam.dat", 29, " 0 1", " 1e-400 1", "1e-400", "kenttä 1 (Vaarnat palkin yläpinnassa)"},
+        {Door::Open, "concrete_middle_beam.dat", 9, "2 0 2", "2 1e-400 2", "1e-400", "kenttä 3 (Laatat leuan päällä)"},
+        // The section line's category and ledge flag beyond what their
+        // fields hold, and a count of 1e9 or more, named as every field is
+        // (before: "a number is too large"; "the value  4294967298 of ... is
+        // outside 0...10").
+        {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "3 32768 9", nullptr,
+         "kentän Laatat leuan päällä arvo 32768 ei ole rajoissa (0 ... 1)"},
+        {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "3 -32769 9", nullptr,
+         "kentän Laatat leuan päällä arvo -32769 ei ole rajoissa (0 ... 1)"},
+        {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "3 65538 9", nullptr,
+         "kentän Laatat leuan päällä arvo 65538 ei ole rajoissa (0 ... 1)"},
+        {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "99999999999999999999 1 9",
+         "99999999999999999999", "kentän Palkin luokka arvo \"99999999999999999999\" ei ole rajoissa (1 ... 5)"},
+        {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 4294967298", nullptr,
+         "kentän Raudoiterivien lkm arvo 4294967298 ei ole rajoissa (0 ... 10)"},
         {Door::Open, "concrete_middle_beam.dat", 32, " 0", " O", "O", "kenttä 1 (Kieli)"},
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
         // The strands' strength named as its box names the proof stress.

@@ -139,6 +139,20 @@ TEST_F(SaveCalculate, TypedZerosAndAFailedCalculationLeaveTheInputAsTyped) {
     EXPECT_NE(m.ResultsValid, -1);
     EXPECT_EQ(inputBytes(m, scratch, "after.dat"), typed);
     EXPECT_NE(typed, before);
+
+    // A negative core filling (placed from the start) opens, calculates by
+    // its size and keeps -600 through Calculate, Save and reopen (the boxes
+    // show the saved file's value).
+    std::string bytes = quorvel::testing::readBytes(fixture("concrete_middle_beam.dat"));
+    for (std::size_t at; (at = bytes.find(" 1  50 7200")) != std::string::npos;) bytes.replace(at, 11, " 1  -600 7200");
+    quorvel::testing::writeBytes(scratch.file("negative.dat"), bytes);
+    declineSaveQuestions();
+    ui.answerFileDialog(scratch.file("negative.dat"));
+    ui.click(w.cmdAvaalahto);
+    ASSERT_EQ(m.InputFilePath, scratch.file("negative.dat"));
+    expectInputKeptAndResultsReproduced("negative core filling");
+    EXPECT_EQ(m.RequiredCoreFillingLength(1), 600.0);
+    EXPECT_EQ(w.txtVasenontelotaytto.text() + w.txtOikeaontelotaytto.text(), "-600-600");
 }
 
 // Opening a project file and saving it without an edit writes the same

@@ -319,8 +319,8 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 // largest hogging moments are at the supports, by hand the larger of
 // EN 1990's (6.10a) 1.35 x the permanent ones and (6.10b) gamma times each
 // for the design moment (Md.neg) and as entered for the characteristic one
-// (Mk.neg); the loads give 488.91 kNm of design and 389.66 of
-// characteristic sagging at station 21 (x = 3516.3 mm, see
+// (Mk.neg); the loads give 489.18 kNm of design and 389.87 of
+// characteristic sagging at their peak, midspan (see
 // Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck).
 //   -1000 / -1000 permanent: Md.neg -1350, Mk.neg -1000; nothing sags:
 //     each gauge shows only its words in grey, each table row the hogging
@@ -328,9 +328,10 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 //     0.00 % with a tick.
 //   -200 permanent and -100 variable: Md.neg (6.10b) -1.15 x 200 - 1.5 x
 //     100 = -380 (6.10a's -1.35 x 200 = -270 less), Mk.neg -300; both sag
-//     near midspan (Md = 488.91 - 380 = 108.91 kNm): the gauge shows the sagging percentage in grey beside the
-//     words, never a green bar; the table keeps the sagging row (Md, MRd
-//     and its per cent, 100 x 108.91 / MRd) without the OK picture, the
+//     near midspan (Md = 489.18 - 380 = 109.18 kNm): the gauge shows the
+//     sagging percentage in grey beside the words, never a green bar; the
+//     table keeps the sagging row (Md, MRd and its per cent, 100 x 109.18 /
+//     MRd = 14 with MRd 755.8 kNm) without the OK picture, the
 //     hogging row under it; the report's utilisation row the same ratio
 //     beside its words. Before, the table showed the hogging row alone. An
 //     exceeded sagging ratio turns the gauge red and leaves the not-OK
@@ -338,9 +339,19 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 //   +100 variable at the end: sags everywhere (+150 kNm there); the model
 //     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
 //     words anywhere, the plain gauges and rows.
-//   -0.004 / -0.004: Mk.neg -0.004 hogs (beyond 1e-5 x 389.66 = 0.0039
-//     kNm) and prints with three places, never "-0,00"; Md.neg (6.10a)
-//     -1.35 x 0.004 = -0.0054 too (beyond 1e-5 x 488.91 = 0.0049), "-0,01".
+//   -0.004 / -0.004: Md.neg (6.10a) -1.35 x 0.004 = -0.0054 hogs (beyond
+//     1e-5 x 489.18 = 0.0049 kNm) and prints with two places, never
+//     "-0,00": "-0,01", beside the sagging ratio 489.18 / 755.8 = 0.65.
+// The strain gauge and row show the seat's stretch instead of Mk.neg: the
+// seat (610 mm) lies above the composite centroid (yc(8) 419.6 mm, EI(8)
+// 1.059e15 N mm2), so Mk.neg stretches it by Mk.neg (610 - 419.6) /
+// EI(8): -1000 kNm -0.180 per mille, -300 kNm -0.054. With -200 and -100
+// the moment after the slabs are seated (the imposed loads' 163 kNm less
+// 300) hogs at midspan too, so the seat stretches along the whole span
+// and no strain ratio is shown, while the bending keeps its sagging
+// ratio (the slabs' and the beam's own weight sag it). The stations the
+// strain is taken at start 26.25 mm inside the support, where -0.004 kNm
+// leaves the moment positive: no stretch.
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
@@ -348,33 +359,36 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     struct Case {
         const char* name;
         double permanent, variable, variableEnd;  // both ends, and the end's variable beyond that
-        const char* md;  // the hogging moments as the gauges write them, or none
+        const char* md;  // the hogging moment and the seat's stretch as the gauges write them, or none
         const char* mk;
         const char* mdTable;  // and as the table does
         const char* mkTable;
         bool sagging;    // a sagging ratio shown beside the words
-        const char* ratio;  // that ratio as the report prints it (per cent: x 100)
+        bool shortened;  // and a strain ratio: the seat shortens somewhere
+        const char* ratio;  // the sagging ratio as the report prints it (per cent: x 100)
     };
     const Case cases[] = {
-        {"-1000 / -1000", -1000, 0, 0, "-1350,0", "-1000,0", "-1350,00", "-1000,00", false, nullptr},
-        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-300,0", "-380,00", "-300,00", true, "0.14"},
-        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, nullptr},
-        {"-0.004 / -0.004", -0.004, 0, 0, "-0,01", "-0,004", "-0,01", "-0,004", true, "0.65"},
+        {"-1000 / -1000", -1000, 0, 0, "-1350,0", "-0,18", "-1350,00", "-0,18", false, false, nullptr},
+        {"-200 and -100 variable", -200, -100, 0, "-380,0", "-0,05", "-380,00", "-0,05", true, false, "0.14"},
+        {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
+        {"-0.004 / -0.004", -0.004, 0, 0, "-0,01", nullptr, "-0,01", nullptr, true, true, "0.65"},
     };
     struct Language {
         int index;
-        const char* words;  // the gauge's words around the moment
-        const char* after;
+        const char* words[2];  // each gauge's words around its moment or stretch
+        const char* after[2];
         const char* notChecked;
         const char* captions[2];  // the checks' own rows
         const char* hoggingCaptions[2];
         const char* utilisation;  // the report's row, to the ratio
     };
     const Language languages[] = {
-        {0, "neg. ", " kNm ei tarkisteta", "ei tarkisteta", {"Taivutusmomentti kNm", "Venymä ‰"},
-         {"Negatiivinen Md.neg kNm", "Negatiivinen Mk.neg kNm"}, "Käyttöaste                                    =   "},
-        {1, "hogging ", " kNm not checked", "not checked", {"Bending moment kNm", "Strain ‰"},
-         {"Hogging Md.neg kNm", "Hogging Mk.neg kNm"}, "Utilisation                                   =   "},
+        {0, {"neg. ", "venyy "}, {" kNm ei tarkisteta", " ‰ ei tarkisteta"}, "ei tarkisteta",
+         {"Taivutusmomentti kNm", "Venymä ‰"}, {"Negatiivinen Md.neg kNm", "Tukipinta venyy ‰"},
+         "Käyttöaste                                    =   "},
+        {1, {"hogging ", "stretched "}, {" kNm not checked", " ‰ not checked"}, "not checked",
+         {"Bending moment kNm", "Strain ‰"}, {"Hogging Md.neg kNm", "Stretched seat ‰"},
+         "Utilisation                                   =   "},
     };
     ui.answerFileDialog(fixture("concrete_middle_beam.dat"));
     declineSaveQuestions();
@@ -386,17 +400,18 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
         m.SupportMomentEndVariable = c.variable + c.variableEnd;
         calculate();
         ASSERT_EQ(analysis::BeamHogs(m), c.md != nullptr);
-        ASSERT_EQ(analysis::BeamStrainChecked(m), c.sagging);
+        ASSERT_EQ(analysis::BeamStrainChecked(m), c.shortened);
         if (c.variable != 0) {
-            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 488.91 - 380, 0.01);
+            EXPECT_NEAR(m.ActingDesignMoment * 1e-6, 489.18 - 380, 0.01);
         }
         for (const Language& l : languages) {
             SCOPED_TRACE(l.index);
             if (l.index == 1) w.SwitchToEnglish();
             ui.setDecimalMark(',');
             w.DrawResultGauges();
-            for (auto [gauge, moment, ratio] : {std::tuple{&w.picPalkkitaipuma, c.md, m.UtilisationRatio.number()},
-                                                std::tuple{&w.picVenyma, c.mk, m.BeamTopStrainMax / m.AllowedStrain}}) {
+            for (auto [gauge, moment, ratio, check] :
+                 {std::tuple{&w.picPalkkitaipuma, c.md, m.UtilisationRatio.number(), 0},
+                  std::tuple{&w.picVenyma, c.mk, m.BeamTopStrainMax / m.AllowedStrain, 1}}) {
                 SCOPED_TRACE(gauge->name());
                 const auto shown = texts(*gauge);
                 bool bar = false;
@@ -409,20 +424,20 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                     continue;
                 }
                 EXPECT_FALSE(bar);
-                const std::string words = std::string(l.words) + moment + l.after;
+                const std::string words = std::string(l.words[check]) + moment + l.after[check];
                 std::vector<std::pair<platform::Color, std::string>> expected;
-                if (c.sagging) expected.emplace_back(Grey, percent);
+                if (check == 0 ? c.sagging : c.shortened) expected.emplace_back(Grey, percent);
                 expected.emplace_back(Grey, words);
                 EXPECT_EQ(shown, expected);
             }
-            EXPECT_EQ(w.Label20.visible(), c.sagging);
+            EXPECT_EQ(w.Label20.visible(), c.shortened);
             ui.onModal("frmTaulukot", [&](platform::Form& f) {
                 auto& table = static_cast<frmTaulukot&>(f);
                 int row = 1;
                 for (int check : {0, 1}) {
                     SCOPED_TRACE(check);
                     const char* moment = check == 0 ? c.mdTable : c.mkTable;
-                    if (!moment || c.sagging) {  // the check's own row, its picture only where not hogging
+                    if (!moment || (check == 0 ? c.sagging : c.shortened)) {  // its own row, a picture only where nothing is left unchecked
                         EXPECT_EQ(table.Grid3.textMatrix(row, 0), l.captions[check]);
                         EXPECT_EQ(table.Grid3.cellPicture(row, 3) != "", !moment);
                         if (moment && check == 0) {  // the gauge's ratio, with two decimals
@@ -442,7 +457,7 @@ TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
                     ++row;
                 }
                 EXPECT_EQ(table.Grid3.rows(), row + 1);  // the shear row last
-                EXPECT_EQ(table.Label10.visible(), c.sagging);  // the strain's level, beside a checked strain
+                EXPECT_EQ(table.Label10.visible(), c.shortened);  // the strain's level, beside a checked strain
                 table.cmdOK.press();
             });
             ui.click(w.cmdTaulukko);

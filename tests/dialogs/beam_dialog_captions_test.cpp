@@ -173,23 +173,36 @@ TEST(ConcreteBeamDialogCaptions, EveryEntryNamesOneCaptionedControlOnce) {
 }
 
 // The strands' strength box names the 0.1 % proof stress that fpd is taken
-// from; the bars' box of BLEUKA keeps the characteristic strength.
+// from; a box of bars that a strand's value (above 1000 MPa) turns into
+// prestressing steel names both; a box of bars only keeps the
+// characteristic strength.
 TEST(ConcreteBeamDialogCaptions, StrandStrengthBoxesNameTheProofStress) {
-    const BeamDialogCase kemoUusi{"FrmLB", "KEMO_UUSI", [](model::ProjectModel& m, platform::Platform& p) {
-                                      return std::unique_ptr<platform::Form>(
-                                          new TableBeamDialog(m, p, *findBeamFamilyTable("FrmLB")));
-                                  }};
+    auto table = [](const char* form) {
+        return BeamDialogCase{form, findBeamFamilyTable(form)->typeName().data(), [form](model::ProjectModel& m, platform::Platform& p) {
+                                  return std::unique_ptr<platform::Form>(
+                                      new TableBeamDialog(m, p, *findBeamFamilyTable(form)));
+                              }};
+    };
+    enum Kind { Strands, BarsOrStrands, Bars };
+    const char* const captions[3][2] = {{"0,1-rajan ominaislujuus fp0.1k", "0.1 % proof stress fp0.1k"},
+                                        {"Lujuus fyk, punokset fp0.1k", "Strength fyk, strands fp0.1k"},
+                                        {"Teräksen ominaislujuus", "Characteristic strength of steel"}};
     const auto& all = concreteBeamDialogs();
-    const std::tuple<BeamDialogCase, const char*, bool> boxes[] = {
-        {all[2], "lbltxt_Janne_lujuus", true}, {all[3], "lbltxt_Janne_lujuus", true},  // LBL, BESUPER
-        {kemoUusi, "lbltxt_Janne_lujuus", true}, {all[1], "lblRaud_lujuus", true},    // KEMO_UUSI, JALO
-        {all[5], "lblRaud_lujuus", false}};                                           // BLEUKA
-    for (const auto& [d, label, strands] : boxes)
+    const std::tuple<BeamDialogCase, const char*, Kind> boxes[] = {
+        {all[2], "lbltxt_Janne_lujuus", Strands},  {all[3], "lbltxt_Janne_lujuus", Strands},  // LBL, BESUPER
+        {table("FrmLB"), "lbltxt_Janne_lujuus", Strands}, {all[1], "lblRaud_lujuus", Strands},  // JALO
+        {all[0], "lblRaud_lujuus", BarsOrStrands},                                               // SUORA
+        {all[5], "lblRaud_lujuus", BarsOrStrands},                                               // BLEUKA
+        {all[4], "lbltxtRaud_lujuus", BarsOrStrands},                                            // KVATRO
+        {all[2], "lbltxt_ypRaud_lujuus", BarsOrStrands}, {all[3], "lbltxt_ypRaud_lujuus", BarsOrStrands},
+        {table("FrmIpalkki"), "lbltxtRaud_lujuus", BarsOrStrands},
+        {table("FrmApalkki"), "lbltxtRaud_lujuus", BarsOrStrands},
+        {table("FrmApalkki"), "lbltxt_ypRaud_lujuus", BarsOrStrands},
+        {table("frmDeltapalkki"), "lbltxtTRaud_lujuus", Bars}};
+    for (const auto& [d, label, kind] : boxes)
         for (int16_t language : {0, 1})
-            EXPECT_EQ(LoadedBeamDialog(d, language).form->findControl(label)->caption(),
-                      strands ? (language == 0 ? "0,1-rajan ominaislujuus fp0.1k" : "0.1 % proof stress fp0.1k")
-                              : (language == 0 ? "Teräksen ominaislujuus" : "Characteristic strength of steel"))
-                << d.typeName;
+            EXPECT_EQ(LoadedBeamDialog(d, language).form->findControl(label)->caption(), captions[kind][language])
+                << d.typeName << "." << label;
 }
 
 }  // namespace

@@ -58,9 +58,10 @@ double pointShear(double P, double a, double x) { return x < a ? P * (L - a) / L
 // End moments: Ms (1 - x/L) + Me x/L; shear (Me - Ms) / L.
 double endMoment(double ms, double me, double x) { return ms * (1 - x / L) + me * x / L; }
 
-// The end moments are applied 0.001 mm inside the span at the supports:
-// an error of at most M x 0.001 / L.
-double endTolerance(double m) { return std::fabs(m) * 0.001 / L * 2 + 1e-6; }
+// The end moments are taken whole on their supports: the stations differ
+// from the line only in the last digits (before, the moments acted 0.001
+// mm inside the span, an error of up to M x 0.001 / L).
+double endTolerance(double m) { return std::fabs(m) * 1e-15 + 1e-6; }
 
 }  // namespace
 
@@ -326,6 +327,15 @@ TEST(BeamActions, OneShoreMovesTheMidspanReactionToRow2) {
         EXPECT_NEAR(be.BeamShearDesign(i, 1), su.BeamShearDesign(i, 1) - gG * vs, 1e-8);
         EXPECT_NEAR(be.BeamShearDesign(i, 2), su.BeamShearDesign(i, 2) + gG * vs, 1e-8);
     }
+    // The start moment alone (-15e6 Nmm): its shear gG 15e6 / L = 2812.5 N
+    // goes with its moment, into row 2 on shores (at x = 1440 < L / 2).
+    for (ProjectModel* m : {&be, &su}) {
+        m->SupportMomentEndBeforeGrouting = 0.0;
+        ComputeBeamMomentsAndShears(*m);
+    }
+    const double shift = gG * R / 2 + 2812.5;
+    EXPECT_NEAR(be.BeamShearDesign(10, 2), su.BeamShearDesign(10, 2) + shift, 1e-8);
+    EXPECT_NEAR(be.BeamShearDesign(10, 1), su.BeamShearDesign(10, 1) - shift, 1e-8);
 }
 
 TEST(BeamActions, ShoresGiveTheContinuousBeamSupportMoments) {
@@ -445,4 +455,37 @@ TEST(BeamMaxima, GoverningValuesAndTheirPoints) {
     EXPECT_EQ(m.MaxCharMomentStation, 4);
     EXPECT_EQ(m.MaxDesignMoment, 0);
     EXPECT_EQ(m.MaxDesignMomentStation, 0);
+}
+
+TEST(BeamMaxima, PeaksBetweenTheStations) {
+    // Point loads G at aG, Q at aQ (kN), the self weight q = 10 N/mm (design
+    // 1.35 q) given to the peak search only; L = 7200; within 1 Nmm:
+    //   midspan, 49 stations: Mk = 300e3 L / 4 + q L^2 / 8 = 604.8e6 Nmm,
+    //     Md = (1.35 + 1.5) 150e3 L / 4 + 1.35 q L^2 / 8 = 856.98e6;
+    //   100 kN G at 2000 (h 144): Mk = P a b / L + q a b / 2 = 196.444e6,
+    //     Md = 1.35 Mk; with 60 kN Q at 5000 the shear turns to 0 at
+    //     x = 2000 + (126555.6 - 120000) / 10 = 2655.56 mm: Mk = 126555.6 x -
+    //     100e3 (x - 2000) - 5 x^2 = 235.2599e6 (station 2592: 235.2397e6);
+    //     design RA = 173600 N, x = 2000 + 11600 / 13.5 = 2859.26 mm:
+    //     Md = 325.1837e6 (station 2880: 325.1808e6).
+    const struct {
+        int n;
+        double G, aG, Q, Mk, Md;
+    } cases[] = {{49, 150, 3600, 150, 604.8e6, 856.98e6},
+                 {50, 100, 2000, 0, 196444444.44, 265200000.0},
+                 {50, 100, 2000, 60, 235259876.54, 325183703.70}};
+    for (const auto& c : cases) {
+        ProjectModel m = beamModel();
+        evenGrid(m, c.n);
+        m.BeamPointLoadCount = 2;
+        m.BeamPointLoad(1, 1) = c.G;
+        m.BeamPointLoadX(1) = c.aG;
+        m.BeamPointLoad(2, 2) = c.Q;
+        m.BeamPointLoadX(2) = c.n == 49 ? 3600 : 5000;
+        ComputeBeamMomentsAndShears(m);
+        FindBeamMaxima(m);
+        FindBeamMomentPeaks(m, 10, gG * 10);
+        EXPECT_NEAR(m.MaxCharMoment, c.Mk, 1.0) << c.Q;
+        EXPECT_NEAR(m.MaxDesignMoment, c.Md, 1.0) << c.Q;
+    }
 }

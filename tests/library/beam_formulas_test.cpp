@@ -192,8 +192,11 @@ TEST(EndMoments, DiagramAndStationsOnTheSupports) {
     // Applied at the left end: M (1 - x/L), at the right end: -M x/L.
     EXPECT_NEAR(ComputeEndMomentMoment(M, 0, 1800, L), M * 0.75, 1e-6);
     EXPECT_NEAR(ComputeEndMomentMoment(M, L, 1800, L), -M * 0.25, 1e-6);
-    EXPECT_NEAR(ComputeEndMomentMoment(M, 0, 0, L), M * (1 - 0.001 / L), 1e-6);
-    EXPECT_NEAR(ComputeEndMomentMoment(M, L, L, L), -M * (L - 0.001) / L, 1e-6);
+    // On its own support the whole moment, on the other none, exactly.
+    EXPECT_EQ(ComputeEndMomentMoment(M, 0, 0, L), M);
+    EXPECT_EQ(ComputeEndMomentMoment(M, L, L, L), -M);
+    EXPECT_EQ(ComputeEndMomentMoment(M, L, 0, L), 0.0);
+    EXPECT_EQ(ComputeEndMomentMoment(M, 0, L, L), 0.0);
     // Start and end moments of a beam (the end one passed reversed)
     // interpolate linearly: Mstart (1 - x/L) + Mend x/L.
     const double ms = -3e7, me = -5e7;

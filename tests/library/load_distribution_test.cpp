@@ -102,6 +102,13 @@ TEST(UnitShares, PointLoadSharesAddUpAndFollowTheSpan) {
         EXPECT_LE(s(3), s(2));
         EXPECT_LT(s(1), previous) << "a longer span spreads the load wider";
         previous = s(1);
+        // At 0.8 Ls a load stands 0.2 Ls from the nearer support: shared as
+        // at 0.2 Ls, and the shares add up to the load there too.
+        UnitShareArray near, far;
+        ComputePointLoadShares(Ls, 0.2 * Ls, 1.25, near);
+        ComputePointLoadShares(Ls, 0.8 * Ls, 1.25, far);
+        for (int u = 1; u <= 3; ++u) EXPECT_NEAR(far(u), near(u), 1e-12) << Ls;
+        EXPECT_NEAR(near(1) + 2 * near(2) + 2 * near(3), 1.0, 1e-3) << Ls;
     }
 }
 
@@ -186,6 +193,22 @@ TEST(SlabPointLoads, NearAFieldEdgeTheBeamReceivesTheWholeShare) {
         EXPECT_NEAR(pointReactions(m, j, 1), share * 12, 1e-9) << j;
         EXPECT_NEAR(pointReactions(m, j, 2), share * 6, 1e-9) << j;
     }
+}
+
+TEST(SlabPointLoads, AtAFieldEdgeTheUnitsThereCarryTheWholeLoad) {
+    // A load at y = 100, the field's edge at 0: the units centred 1200 and
+    // 2400 before it are beyond the edge, and the three there carry the
+    // load. Point load at midspan: unit 1 0.316205 / (0.316205 + 0.189278
+    // + 0.152655) = 0.480454 of P a (Ls - a) / Ls per 1.2 m; a line load on
+    // a 10 m span 0.29 / (0.29 + 0.201536 + 0.153464) = 0.449612 of q Ls^2 / 8.
+    ProjectModel m = beamWithSlabs();
+    addPointLoad(m, 1, 10, 20, 3600, 100);
+    DistributeSlabPointLoads(m);
+    EXPECT_NEAR(m.PointLoadSlabMomentK(1, 0), 0.480454 * 30 * 1.5e6, 1e-4 * 30 * 1.5e6);
+    m = beamWithSlabs(10000);
+    addLineLoad(m, 1, 2, 3, 100);
+    DistributeSlabLineLoads(m);
+    EXPECT_NEAR(m.LineLoadSlabMomentK(1, 0), 0.449612 * 5 * 0.125e8 / 1.2, 1e-4 * 5 * 0.125e8 / 1.2);
 }
 
 TEST(SlabPointLoads, FieldBeyondTheBeamEndKeepsItsPart) {

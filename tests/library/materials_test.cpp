@@ -114,28 +114,41 @@ TEST(SteelStressLaw, PrestressingSteelHasAProofBranch) {
 }
 
 TEST(SteelPlates, YieldStrengthByThicknessFollowsEn10025) {
-    // EN 10025-2 minimum yield strength by nominal thickness (mm):
-    // <=16, <=40, <=63, <=80, <=100, <=150, <=200, <=250, <=400.
+    // Minimum yield strength by nominal thickness (mm): <=16, <=40, <=63,
+    // <=80, <=100, <=150, <=200, <=250, <=400. S235 ... S355 EN 10025-2;
+    // S420 and S460 to 80 mm the lower of EN 10025-3 and -4 (S420 at 63..80:
+    // 370 by -3, 380 by -4), S450 EN 10025-2; past 80 mm these three drop as
+    // S355 does (S420N 360 / 340 / 330 / 320 and S460N 400 / 380 / 370 by -3).
     const double bands[] = {16, 40, 63, 80, 100, 150, 200, 250, 400};
-    const double s235[] = {235, 225, 215, 215, 215, 195, 185, 175, 165};
-    const double s275[] = {275, 265, 255, 245, 235, 225, 215, 205, 195};
-    const double s355[] = {355, 345, 335, 325, 315, 295, 285, 275, 265};
-    for (int i = 0; i < 9; ++i) {
-        const double top = bands[i];
-        const double inside = i == 0 ? 10 : 0.5 * (bands[i - 1] + top);
-        for (double t : {inside, top}) {
-            EXPECT_EQ(LookupSteelYieldStrength(t, 1000, 235), s235[i]) << t;
-            EXPECT_EQ(LookupSteelYieldStrength(2000, t, 275), s275[i]) << t;
-            EXPECT_EQ(LookupSteelYieldStrength(t, t + 1, 355), s355[i]) << t;
+    const double table[][10] = {
+        {235, 235, 225, 215, 215, 215, 195, 185, 175, 165},
+        {275, 275, 265, 255, 245, 235, 225, 215, 205, 195},
+        {355, 355, 345, 335, 325, 315, 295, 285, 275, 265},
+        {420, 420, 400, 390, 370, 360, 340, 330, 320, 310},
+        {450, 450, 430, 410, 390, 380, 360, 350, 340, 330},
+        {460, 460, 440, 430, 410, 400, 380, 370, 360, 350},
+    };
+    for (const auto& g : table) {
+        for (int i = 0; i < 9; ++i) {
+            const double top = bands[i];
+            const double inside = i == 0 ? 10 : 0.5 * (bands[i - 1] + top);
+            for (double t : {inside, top}) {
+                EXPECT_EQ(LookupSteelYieldStrength(t, 1000, g[0]), g[i + 1]) << g[0] << " " << t;
+                EXPECT_EQ(LookupSteelYieldStrength(2000, t, g[0]), g[i + 1]) << g[0] << " " << t;
+            }
         }
+        EXPECT_EQ(LookupSteelYieldStrength(16.01, 300, g[0]), g[2]) << g[0];
+        EXPECT_EQ(LookupSteelYieldStrength(0, 300, g[0]), g[0]) << g[0];
+        // Above 250 mm the 250..400 mm band, also far above it.
+        EXPECT_EQ(LookupSteelYieldStrength(500, 600, g[0]), g[9]) << g[0];
     }
     EXPECT_EQ(LookupSteelYieldStrength(20, 300, 355), 345);
     EXPECT_EQ(LookupSteelYieldStrength(100, 60, 355), 335);
-    EXPECT_EQ(LookupSteelYieldStrength(16.01, 300, 355), 345);
-    EXPECT_EQ(LookupSteelYieldStrength(0, 300, 355), 355);
-    // Above 250 mm the 250..400 mm band, also far above it.
-    EXPECT_EQ(LookupSteelYieldStrength(500, 600, 355), 265);
-    EXPECT_EQ(LookupSteelYieldStrength(250.5, 600, 420), 330);
+    // A strength that is no grade takes the next grade's steps at or above
+    // it: 300 as S355 (-10), 440 as S450 (-40), 455 as S460 (-50).
+    EXPECT_EQ(LookupSteelYieldStrength(30, 300, 300), 290);
+    EXPECT_EQ(LookupSteelYieldStrength(50, 300, 440), 400);
+    EXPECT_EQ(LookupSteelYieldStrength(70, 300, 455), 405);
 }
 
 TEST(SteelPlates, PlateResultantMatchesNumericalIntegration) {

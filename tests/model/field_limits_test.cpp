@@ -32,15 +32,19 @@ TEST(FieldLimits, RangesHoldOnlyFiniteSingleNumbersWithTheirEnds) {
 
 TEST(FieldLimits, FieldsByElement) {
     // The right spacings are needed on every beam, the left ones on a
-    // middle beam only; a slab point load is a whole number of 16 bits.
+    // middle beam only; a slab point load takes decimals, its place along
+    // the beam whole millimetres up to the longest span, 40 m.
     EXPECT_FALSE(withinFieldLimit("BeamSpacing", 8, -7800));
     EXPECT_FALSE(withinFieldLimit("BeamSpacing", 8, 1e39));
     EXPECT_FALSE(withinFieldLimit("BeamSpacing", 5, 0));
     EXPECT_FALSE(withinFieldLimit("BeamSpacing", 4, 0, true));
     EXPECT_TRUE(withinFieldLimit("BeamSpacing", 4, 0, false));
     EXPECT_TRUE(withinFieldLimit("SlabPointLoadG", 7, 12));
-    EXPECT_FALSE(withinFieldLimit("SlabPointLoadG", 7, 12.5));
+    EXPECT_TRUE(withinFieldLimit("SlabPointLoadG", 7, 12.5));
     EXPECT_FALSE(withinFieldLimit("SlabPointLoadG", 13, 40000));
+    EXPECT_TRUE(withinFieldLimit("SlabPointLoadY", 13, 40000));
+    EXPECT_FALSE(withinFieldLimit("SlabPointLoadY", 13, 40001));
+    EXPECT_FALSE(withinFieldLimit("SlabLineLoadY", 13, 3000.5));
     EXPECT_FALSE(withinFieldLimit("ReleaseStrengthRatio", 0, 0));
     EXPECT_FALSE(withinFieldLimit("ConsequenceClassFactorKfi", 0, -1));
     // K_FI of the annex's consequence classes CC1 ... CC3: 0.9 ... 1.1.
@@ -66,7 +70,8 @@ TEST(FieldLimits, BoxesByWindowAndControl) {
     EXPECT_EQ(boxLimit("frmQuorvel", "txtRaudLkm"), nullptr);
     // A dialog's own row wins over the shared one.
     EXPECT_EQ(boxLimit("FrmKemo", "txtJanneA")->defaultValue, 100);
-    EXPECT_TRUE(boxLimit("frmLaatankuormat", "txtVasenPysyvaPisteKuorma")->whole);
+    EXPECT_FALSE(boxLimit("frmLaatankuormat", "txtVasenPysyvaPisteKuorma")->whole);
+    EXPECT_TRUE(boxLimit("frmLaatankuormat", "txtVasenPisteY")->whole);
     EXPECT_FALSE(boxLimit("frmKuormat", "txtPysyvapisteg")->whole);
 }
 

@@ -71,8 +71,9 @@ bool anyLineHas(const Lines& lines, const std::string& part) {
 // its value where a sagging moment is checked), the note of a beam with no
 // sagging moment, the slab underside's warning, the row of the strains
 // MRd.c is solved with (printed only where MRd.c is checked), the strain
-// not checked over the whole span and where Mk hogs in part, and the two
-// closing verdicts.
+// not checked where the seat stretches over the whole span and in part,
+// the two closing verdicts, the row of the largest stretch and the strain
+// verdict's words.
 struct Words {
     int16_t language;
     const char* hoggingRow;
@@ -87,6 +88,8 @@ struct Words {
     const char* strainNotCheckedInPart;
     const char* bendingVerdict;
     const char* strainVerdict;
+    const char* stretchRow;
+    const char* strainVerdictWords;
 };
 
 const Words words[] = {
@@ -94,57 +97,82 @@ const Words words[] = {
      "Moment resistance, composite        MRd.c     not checked", "Utilisation                                   ",
      "hogging not checked", "No sagging moment: Lo is the whole span, not a zone between zero moments.",
      "Tension at the slab underside sig.ct =", "Strains at MRd.c",
-     "Not checked: Mk hogs over the whole span, and the beam top is stretched, not shortened.",
-     "Not checked where Mk hogs: there the beam top is stretched, not shortened.",
-     "HOGGING MOMENT Md.neg =             ", "HOGGING MOMENT Mk.neg =             "},
+     "Not checked: the beam top at the slab support stretches over the whole span.",
+     "Not checked where the beam top at the slab support is stretched, not shortened.",
+     "HOGGING MOMENT Md.neg =             ", "STRETCH AT THE SLAB SUPPORT eps.neg =", "Stretch at slab support, largest    ",
+     " %o: strain not checked"},
     {0, "Negatiivinen momentti, suurin       ", "Ei tarkisteta: palkki tarkistetaan vain positiiviselle momentille.",
      "Taivutuskestävyys, liittopalkki     MRd.c     ei tarkisteta", "Käyttöaste                                    ",
      "negatiivista ei tarkisteta", "Ei positiivista momenttia: Lo on koko jänne, ei momentin nollakohtien väli.",
      "Laatan alapinnan vetojännitys sig.ct =", "Venymät, MRd.c",
-     "Ei tarkisteta: Mk on negatiivinen koko jänteellä, ja palkin yläpinta venyy, ei lyhene.",
-     "Ei tarkisteta, missä Mk on negatiivinen: siellä palkin yläpinta venyy, ei lyhene.",
-     "NEGATIIVINEN MOMENTTI Md.neg =      ", "NEGATIIVINEN MOMENTTI Mk.neg =      "},
+     "Ei tarkisteta: palkin yläpinta laatan tuella venyy koko jänteellä, ei lyhene.",
+     "Ei tarkisteta, missä palkin yläpinta laatan tuella venyy: siellä se ei lyhene.",
+     "NEGATIIVINEN MOMENTTI Md.neg =      ", "VENYMÄ LAATAN TUELLA eps.neg =", "Venymä laatan tuella, suurin        ",
+     " %o: venymää ei tarkisteta"},
 };
 
 // The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
-// the largest hogging moments are the support moments, design (6.10a)
-// 1.35 K_FI times the permanent one (more than 6.10b's 1.15); the loads
-// alone give 488.91 kNm design and 389.66 characteristic at station 21
-// (x = 3516.3 mm).
-//   -500 / -500: Md.neg -675.0, Mk.neg -500.0; at midspan 1.15 (273.07 -
-//     500) + 174.86 < 0 and 389.66 - 500 hog: nothing sags, so neither
-//     check has a sagging value.
-//   -400 / -400: Md.neg -540.0 with 28.89 kNm sagging left (6.10b; the
-//     utilisation 0.04); Mk.neg -400.0 and Mk = 389.66 - 400 = -10.3 kNm:
-//     the top stretches over the whole span.
+// the largest hogging moments are the support moments, design the larger
+// of (6.10a) 1.35 K_FI times the permanent one and (6.10b) 1.15 K_FI times
+// it (K_FI = 1): 1.35; the loads alone give 489.18 kNm design and 389.87
+// characteristic at their peak, midspan, of it G L^2 / 8 = 273.23 kNm
+// permanent and 116.64 variable.
+//   -500 / -500: Md.neg -675.0, Mk.neg -500.0; at midspan (6.10b) 1.15
+//     (273.23 - 500) + 1.5 x 116.64 = -85.8 and 389.87 - 500 hog: nothing
+//     sags, so neither check has a sagging value. The design moment row
+//     prints its largest as it is, at midspan, where (6.10a) hogs more:
+//     1.35 (273.23 - 500) = -306.1 kNm, as the characteristic row prints
+//     its own (before, "Md = 0.0").
+//   -400 / -400: Md.neg -540.0 with 1.15 (273.23 - 400) + 174.96 = 29.18
+//     kNm sagging left ((6.10b); utilisation 29.18 / 755.8 = 0.04, the
+//     design moment row 29.2); Mk.neg -400.0 and Mk = 389.87 - 400 = -10.1
+//     kNm: the top stretches over the whole span.
+//   -301 / -301: Md.neg = 1.35 x -301 = -406.35 kNm by (6.10a) (6.10b's
+//     1.15 x -301 = -346.15 less), printed from that one value wherever it
+//     stands: -406.4 at one place (the half rounds away from zero) in the
+//     support-moment table and the hogging row, -406.35 at two in the
+//     verdict line; 1.15 (273.23 - 301) + 174.96 = 143.0 and 389.87 - 301
+//     sag. Before, the support-moment table printed 6.10b's -346.2 beside
+//     Md.neg -406.4.
 //   -300 at the start: Md.neg -405.0, Mk.neg -300.0, both sag elsewhere.
 //   -0.01 at the start: Md.neg -0.0135 and Mk.neg -0.01 kNm hog (beyond
-//     1e-5 of 488.91 and 389.66 kNm: 0.0049 and 0.0039 kNm), so rows and
+//     1e-5 of 489.18 and 389.87 kNm: 0.0049 and 0.0039 kNm), so rows and
 //     verdicts print them below zero, never "0.0".
-//   -0.004 at the start: Mk.neg -0.004 hogs (beyond 1e-5 x 389.66 =
-//     0.0039 kNm) and prints with three places; Md.neg 1.35 x -0.004 =
-//     -0.0054 kNm too (beyond 0.0049), "-0.01". Before, the row's number
+//   -0.004 at the start: Md.neg 1.35 x -0.004 = -0.0054 kNm hogs (beyond
+//     0.0049) and prints with two places, "-0.01". Before, the row's number
 //     ran into its unit's column and "kNm" fell onto a line of its own.
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
+// The slab seat (610 mm) lies above the composite stage's centroid
+// (yc(8) = 419.6 mm, EI(8) = 1.059e15 N mm2), so a hogging Mk stretches it
+// and the strain is not checked there; the largest stretch, per mille,
+// 1000 Mk.neg (610 - 419.6) / 1.059e15: -500 -0.090, -400 -0.072, -300
+// -0.054. The strain is taken at the stations, the first 26.25 mm inside
+// the support, where the loads' +2.4 kNm outweighs -0.01 and -0.004 kNm:
+// the seat stretches nowhere there.
 TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     struct Case {
         const char* name;
         double start, end, variableEnd;
         const char* mdNeg;         // the row's number as printed, or none
         const char* mdNegVerdict;  // the verdict line's, right-aligned
-        const char* mkNeg;
-        const char* mkNegVerdict;
+        const char* stretch;           // the largest stretch as printed, or none
+        const char* stretchVerdict;
         bool sagging;                  // a sagging design moment checked
-        bool strainInPart;             // Mk sags somewhere while it hogs
+        bool strainInPart;             // the seat shortens somewhere
         const char* mk;                // the characteristic row's value, or none to check
+        const char* also = nullptr;    // a further line the report holds, or none
     };
     const Case cases[] = {
-        {"-500 / -500", -500, -500, 0, "-675.0", "-675.00", "-500.0", "-500.00", false, false, nullptr},
-        {"-400 / -400", -400, -400, 0, "-540.0", "-540.00", "-400.0", "-400.00", true, false, "Mk        =  -10.3 kNm"},
-        {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "-300.0", "-300.00", true, true, nullptr},
-        {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", "  -0.01", "  -0.01", true, true, nullptr},
-        {"-0.004 at the start", -0.004, 0, 0, "  -0.01", "  -0.01", " -0.004", " -0.004", true, true, nullptr},
+        {"-500 / -500", -500, -500, 0, "-675.0", "-675.00", "  -0.09", "-0.09", false, false, nullptr,
+         "Md        = -306.1 kNm"},
+        {"-400 / -400", -400, -400, 0, "-540.0", "-540.00", "  -0.07", "-0.07", true, false, "Mk        =  -10.1 kNm",
+         "Md        =   29.2 kNm"},
+        {"-301 / -301", -301, -301, 0, "-406.4", "-406.35", "  -0.05", "-0.05", true, false, nullptr,
+         "M.ta2g = -301.0 kNm -406.4 kNm"},
+        {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "  -0.05", "-0.05", true, true, nullptr},
+        {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
+        {"-0.004 at the start", -0.004, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
         {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
         {"+100 variable at the end", 0, 0, 100, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
     };
@@ -171,19 +199,43 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
             EXPECT_EQ(anyLineStarts(report, std::string(w.bendingVerdict) + (c.mdNeg ? c.mdNegVerdict : "") + " kNm"),
                       c.mdNeg != nullptr);
 
-            EXPECT_EQ(hasLine(report, std::string(w.hoggingRow) + "Mk.neg    = " + (c.mkNeg ? c.mkNeg : "") + " kNm"),
-                      c.mkNeg != nullptr);
-            EXPECT_EQ(anyLineHas(report, "Mk.neg"), c.mkNeg != nullptr);
-            EXPECT_EQ(hasLine(report, w.strainNotChecked), c.mkNeg && !c.strainInPart);
-            EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.mkNeg && c.strainInPart);
+            const std::string stretch = c.stretch ? c.stretch : "";
+            EXPECT_EQ(hasLine(report, std::string(w.stretchRow) + "eps.neg   = " + stretch + " %o"),
+                      c.stretch != nullptr);
+            EXPECT_FALSE(anyLineHas(report, "Mk.neg"));
+            EXPECT_EQ(hasLine(report, w.strainNotChecked), c.stretch && !c.strainInPart);
+            EXPECT_EQ(hasLine(report, w.strainNotCheckedInPart), c.stretch && c.strainInPart);
             EXPECT_EQ(anyLineHas(report, "eps.lim"), c.strainInPart);  // the strain's own rows
-            EXPECT_EQ(anyLineStarts(report, std::string(w.strainVerdict) + (c.mkNeg ? c.mkNegVerdict : "") + " kNm"),
-                      c.mkNeg != nullptr);
+            EXPECT_EQ(anyLineStarts(report, w.strainVerdict), c.stretch != nullptr);
+            EXPECT_EQ(anyLineHas(report, std::string(" ") + (c.stretch ? c.stretchVerdict : "") + w.strainVerdictWords),
+                      c.stretch != nullptr);
             if (c.mk) {
                 EXPECT_TRUE(anyLineHas(report, c.mk));
             }
+            if (c.also) {
+                EXPECT_TRUE(anyLineHas(report, c.also)) << c.also;
+            }
+            EXPECT_FALSE(anyLineHas(report, "Md        =    0.0 kNm"));
         }
     }
+}
+
+// A seat below the composite centroid shortens under hogging: the TI beam
+// with an 80 mm topping and the allowed crack width 0 (0.10 per mille),
+// -400 kNm permanent and variable at both ends (by hand 0.205 per mille,
+// Hogging.TheSeatStrainIsCheckedByItsSign): the strains are printed, the
+// total over the allowed strain in the verdicts, and nothing says "not
+// checked". Before, the strain block said "not checked: Mk hogs".
+TEST(HoggingReport, AShortenedSeatUnderHoggingIsCheckedAndExceeded) {
+    const auto ti = [](model::ProjectModel& m) {
+        m.ToppingThickness = 80;
+        m.AllowedCrackWidth = 0;
+        m.SupportMomentStartVariable = -400;
+    };
+    const Lines report = reportOf(-400, -400, 1, 0, 0, -400, ti, "ti_new_project_old_format.dat");
+    EXPECT_TRUE(hasLine(report, "Total                               eps        =    0.20  %o"));
+    EXPECT_TRUE(hasLine(report, "STRAIN AT THE SLAB SUPPORT eps =       0.20 %o > allowed strain         0.10    %o"));
+    EXPECT_FALSE(anyLineHas(report, "eps.neg"));
 }
 
 // Spacings 9000 / 5000 mm and -300 kNm at the start: the slab underside over

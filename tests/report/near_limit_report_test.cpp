@@ -56,6 +56,7 @@ TEST(VerdictRows, NoExceededNumberPrintsAtOrBelowItsLimit) {
     m.UtilisationRatio = 610.003 / 610.0;
     m.BeamTopStrainMax = 0.000700004;
     m.SlabTensileStressSum = 1.67004;
+    m.SlabTensileStressBySide(1) = m.SlabTensileStressBySide(2) = 1.67004;
     for (int s = 1; s <= 2; ++s) {
         m.SlabMaxCharacteristicMoment(s) = 72.52;
         m.SlabCrackingUtilisation(s) = 72.52 / 72.5;

@@ -155,6 +155,14 @@ TEST(InputHalfBeam, BeamFamiliesPrintTheirOwnSectionRows) {
     EXPECT_EQ(columnOf(flange, "  80"), 35);
     EXPECT_EQ(r.line("Height ").substr(0, 6), "Height");
     EXPECT_NE(r.line("th ").find("Top plate"), std::string::npos);
+    // Its top group is the bars welded to the angle steel, by their
+    // distance from the bottom as the dialog asks them.
+    m.TopRebarRowCount = 1;
+    r = english(m);
+    EXPECT_TRUE(r.has("Bars welded to the angle steel"));
+    EXPECT_EQ(r.count("Distance from top"), 0);
+    EXPECT_EQ(r.count("Distance from bottom"), 2);  // the strands' and the bars'
+    m.TopRebarRowCount = 0;
 
     // LB: no web rows; DE and AP: the bottom width holds both ledges.
     m.BeamTypeName = "LBL";

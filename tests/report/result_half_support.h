@@ -170,6 +170,7 @@ inline model::ProjectModel calculatedProject() {
     m.SlabTensileStressPart1 = 0.97;
     m.SlabTensileStressPart2 = 0.85;
     m.SlabTensileStressSum = 1.82;
+    m.SlabTensileStressBySide(1) = m.SlabTensileStressBySide(2) = 1.82;
 
     // Slab fields (kNm/m, kN/m, MPa); the left one within its principal
     // stress limit 1.67 / 1.2 = 1.39 MPa, the right one over it.

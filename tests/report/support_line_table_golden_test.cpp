@@ -53,6 +53,15 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
 
     quorvel::testing::expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/concrete_middle_beam.tu1",
                                          written);
+
+    // With dowels on the beam top (grout 90 + 90 = 180 mm: beta.y 0.8) every
+    // station is checked with 100 mm of filled cores, and Lf says so, not
+    // the box's 50 mm.
+    m.DowelsOnBeamTop = 1;
+    ASSERT_EQ(analysis::PerformCalculation(m, messages, report::WriteSupportLineTableOfRun), 0);
+    const std::vector<std::string> dowelled = quorvel::testing::utf8Lines(data.folder().read("quor.tu1"));
+    ASSERT_GE(dowelled.size(), 50u);
+    for (std::size_t row = 6; row < 50; ++row) EXPECT_EQ(dowelled[row].substr(72, 4), " 100");
 }
 
 }  // namespace

@@ -22,12 +22,12 @@ using quorvel::testing::TempFolder;
 struct Tables {
     PointArray shearFlowA, shearFlowB;
     StationSideArray tvl0, tvl, resistance, thc, sigma1, ratio;
-    SidePointArray flag;
+    SidePointArray filling;
 };
 
 void write(const ProjectModel& m, const Tables& t) {
     WriteSupportLineTable(m, t.shearFlowA, t.shearFlowB, t.tvl0, t.tvl, t.resistance, t.thc, t.sigma1,
-                          t.ratio, t.flag);
+                          t.ratio, t.filling);
 }
 
 // The file's lines, converted from Windows-1252.
@@ -81,7 +81,7 @@ TEST(SupportLineTable, HeaderAndRowsOfAnEdgeBeamInTheirColumns) {
     t.sigma1(0, 2) = -1.25;             // -1.25 with the sign inside its width
     // gamlisä = 1 + (1.2 - 1) 0.375 / (0.375 + 0.125) = 1.15
     t.ratio(0, 2) = 1000.0;             // 999 or more prints as 999.00
-    t.flag(2, 0) = 1;                   // filled: Lf = CoreFillingLength = 600
+    t.filling(2, 0) = 100;              // checked with 100 mm (dowels), the box 600: Lf 100
     // Slab moments per 1.2 m unit: 14.808e6 / 1.2 m = 12.34 kNm/m (12.3),
     // 19.992e6 / 1.2 = 16.66 kNm/m (16.7).
     m.SlabCharacteristicMoment(2, 0) = 14.808e6;
@@ -108,7 +108,7 @@ TEST(SupportLineTable, HeaderAndRowsOfAnEdgeBeamInTheirColumns) {
     // 60-63, 66-71, 73-76, 78-83, 85-90.
     EXPECT_EQ(lines[6], std::string("    0") + " " + "  35.0" + " " + "  12.5" + "  0.25" + "  0.13" +
                             "  61.3" + " " + " 140.0" + "  0.38" + " " + " -1.25" + "  " + "1.15" +
-                            "  " + "999.00" + " " + " 600" + " " + "  12.3" + " " + "  16.7");
+                            "  " + "999.00" + " " + " 100" + " " + "  12.3" + " " + "  16.7");
     EXPECT_EQ(lines[7], std::string(" 1235") + " " + "   0.0" + " " + "   0.0" + "  0.00" + "  0.00" +
                             "   0.0" + " " + "   0.0" + "  0.50" + " " + "  0.00" + "  " + "1.20" +
                             "  " + "  0.46" + " " + "   0" + " " + "   0.0" + " " + "   0.0");

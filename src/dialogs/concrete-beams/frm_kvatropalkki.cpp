@@ -57,7 +57,7 @@ frmKvatropalkki::frmKvatropalkki(ProjectModel& m, platform::Platform& p)
     placeBarRow(txtYlaRaudLkm, txtYlaRaudA, txtYlaRaudDist);
     placeLabelled(txtTeraslujuus, 240, 3360, 2040, "Teräsrakenteen lujuus", "MPa");
     placeLabelled(txtRaud_kimmo, RightColumn, 3840, 2400, "Teräksen kimmokerroin", "MPa");
-    placeLabelled(txtRaud_lujuus, RightColumn, 4200, 2400, "Teräksen ominaislujuus", "MPa");
+    placeLabelled(txtRaud_lujuus, RightColumn, 4200, 2400, BarOrStrandStrengthCaption, "MPa");
     placeSpanAndSpacings(240, 3840);
     chkVaarnoitus.setPlace({RightColumn, 4680, 3600, 255});
     placeButtons(6000, 5280);

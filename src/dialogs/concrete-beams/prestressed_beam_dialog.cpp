@@ -42,7 +42,7 @@ PrestressedBeamDialog::PrestressedBeamDialog(ProjectModel& m, platform::Platform
     placeLabelled(txt_Janne_kimmo, 180, 2880, SteelLabelWidth, "Teräksen kimmokerroin", "MPa");
     placeLabelled(txt_Janne_lujuus, 180, 3240, SteelLabelWidth, StrandStrengthCaption, "MPa");
     placeLabelled(txt_ypRaud_kimmo, 180, 2520, SteelLabelWidth, "Teräksen kimmokerroin", "MPa");
-    placeLabelled(txt_ypRaud_lujuus, 180, 2880, SteelLabelWidth, "Teräksen ominaislujuus", "MPa");
+    placeLabelled(txt_ypRaud_lujuus, 180, 2880, SteelLabelWidth, BarOrStrandStrengthCaption, "MPa");
     placeLabelled(txtAlalaippaLujuus, 240, 3600, 2040, "Alalaipan lujuus", "MPa");
     placeSpanAndSpacings(240, 4080);
     chkVaarnoitus.setPlace({240, 5280, 3600, 255});

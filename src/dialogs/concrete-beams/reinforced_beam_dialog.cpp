@@ -23,7 +23,7 @@ ReinforcedBeamDialog::ReinforcedBeamDialog(ProjectModel& m, platform::Platform& 
       lblRaud_kimmo(*this, "lblRaud_kimmo", {RightColumn, SteelTop + 30, 2400, 255}, "Teräksen kimmokerroin"),
       txtRaud_kimmo(*this, "txtRaud_kimmo", {RightColumn + 2400, SteelTop, 855, 285}),
       lblRaud_kimmoUnit(*this, "lblRaud_kimmoUnit", {RightColumn + 3315, SteelTop + 30, 600, 255}, "MPa"),
-      lblRaud_lujuus(*this, "lblRaud_lujuus", {RightColumn, SteelTop + 390, 2400, 255}, "Teräksen ominaislujuus"),
+      lblRaud_lujuus(*this, "lblRaud_lujuus", {RightColumn, SteelTop + 390, 2400, 255}, BarOrStrandStrengthCaption),
       txtRaud_lujuus(*this, "txtRaud_lujuus", {RightColumn + 2400, SteelTop + 360, 855, 285}),
       lblRaud_lujuusUnit(*this, "lblRaud_lujuusUnit", {RightColumn + 3315, SteelTop + 390, 600, 255}, "MPa") {
     placeSpanAndSpacings(240, 3360);

@@ -113,7 +113,12 @@ frm2Ontelolaatasto::frm2Ontelolaatasto(ProjectModel& m, platform::Platform& p)
         checkDesignation(*f.strands, [this, side] { return strandFault(side, model::StrandLayer::Bottom); });
         checkDesignation(*f.top, [this, side] { return strandFault(side, model::StrandLayer::Top); });
         f.type->onClick = [this, side] { slabTypeRule(side); };
-        checkByTable(*f.stress);
+        // The initial stress at most what the strands the side's boxes name
+        // may be tensioned to.
+        checkByTable(*f.stress, [this, f](app::BoxCheck& c) {
+            if (const auto fpk = model().SlabCatalogue.weakestStrandStrength(f.strands->text(), f.top->text()))
+                c.range.maximum = std::min(c.range.maximum, model::strandInitialStressLimit(*fpk));
+        });
         checkByTable(*f.loss);
         checkOnLeave(*f.concrete, [box = f.concrete] { return app::tableCheck(*box); },
                      [this, side](std::string& kept) { return checkSlabConcrete(side, kept); });

@@ -49,7 +49,9 @@ struct frmLaatankuormat::LoadGroup {
     platform::VScrollBar* numberBar = nullptr;
     std::array<platform::TextBox*, 4> values{};  // by field; null where the group has none
     std::vector<platform::Control*> members;     // shown and hidden together
-    std::array<std::array<int16_t, 4>, 6> table{};
+    // The loads as the project holds them (a load of 4.2 kN/m stays 4.2),
+    // replaced only by what is typed into a box.
+    std::array<std::array<Value, 4>, 6> table{};
 };
 
 frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
@@ -79,11 +81,10 @@ frmLaatankuormat::frmLaatankuormat(ProjectModel& m, platform::Platform& p)
             TextBox* box = group.values[static_cast<std::size_t>(f)];
             if (!box) continue;
             box->onChange = [this, g, f] { entryRule(g, f); };
-            // A whole number of 16 bits, as the project file holds it; a
-            // refused value leaves the load as it was before the edit.
+            // A refused value leaves the load as it was before the edit.
             box->onGotFocus = [this, g, f] { heldBefore_ = entryValue(g, f); };
             checkOnLeave(*box, [box] { return app::tableCheck(*box); }, [this, box, g, f](std::string& kept) {
-                const int16_t before = heldBefore_;  // the focus coming back sets it anew
+                const Value before = heldBefore_;  // the focus coming back sets it anew
                 const std::string keptBefore = kept;
                 if (app::CheckTableBox(*box, kept)) return true;
                 if (kept == keptBefore) entryValue(g, f) = before;  // refused, not a default put in
@@ -200,7 +201,7 @@ void frmLaatankuormat::buildPlanView() {
     mark(3, {line("ov1", 6000, 5400, 6960, 5400, Red, true), line("ov2", 6840, 5400, 6840, 6480, Red, true)});
 }
 
-int16_t frmLaatankuormat::tableValue(int group, int entry, int field) const {
+double frmLaatankuormat::tableValue(int group, int entry, int field) const {
     const LoadGroup& g = groups_.at(static_cast<std::size_t>(runtime::toIndex(group, 0, GroupCount - 1)));
     return g.table[static_cast<std::size_t>(runtime::toIndex(entry, 0, MaxLoads))]
                   [static_cast<std::size_t>(runtime::toIndex(field, 0, 3))];
@@ -226,14 +227,12 @@ void frmLaatankuormat::Form_Load() {
         for (int e = 0; e <= MaxLoads; ++e)
             for (int f = 0; f < 4; ++f)
                 if (g.fields[f])
-                    g.table[static_cast<std::size_t>(e)][static_cast<std::size_t>(f)] =
-                        heldInt16((m.*g.fields[f])(e, g.side));
+                    g.table[static_cast<std::size_t>(e)][static_cast<std::size_t>(f)] = (m.*g.fields[f])(e, g.side);
         g.countBox->setText(std::to_string(heldCount((m.*g.count)(g.side))));
         g.numberBox->setText("1");
         for (int f = 0; f < 4; ++f)
             if (g.values[static_cast<std::size_t>(f)])
-                g.values[static_cast<std::size_t>(f)]->setText(
-                    std::to_string(g.table[1][static_cast<std::size_t>(f)]));
+                g.values[static_cast<std::size_t>(f)]->setText(shown(g.table[1][static_cast<std::size_t>(f)]));
     }
     txtReunanetaisyys1.setText(shown(m.SlabFieldEdgeDistance1));
     txtReunanetaisyys2.setText(shown(m.SlabFieldEdgeDistance2));
@@ -272,24 +271,23 @@ void frmLaatankuormat::numberRule(int group) {
     const auto values = g.table[static_cast<std::size_t>(runtime::toIndex(entry, 1, MaxLoads))];
     for (int f = 0; f < 4; ++f)
         if (g.values[static_cast<std::size_t>(f)])
-            g.values[static_cast<std::size_t>(f)]->setText(std::to_string(values[static_cast<std::size_t>(f)]));
+            g.values[static_cast<std::size_t>(f)]->setText(shown(values[static_cast<std::size_t>(f)]));
 }
 
-int16_t& frmLaatankuormat::entryValue(int group, int field) {
+Value& frmLaatankuormat::entryValue(int group, int field) {
     LoadGroup& g = groups_[static_cast<std::size_t>(group)];
     const int entry = runtime::toIndex(g.numberBar->value(), 1, MaxLoads);
     return g.table[static_cast<std::size_t>(entry)][static_cast<std::size_t>(field)];
 }
 
-// A typed value into the selected load while the text is a whole number
-// (held to the 16-bit range until the box is left and checks its bounds);
-// any other text leaves the load as it was.
+// A typed value into the selected load while the text is a number the box
+// takes (its bounds are checked when the box is left); any other text, and
+// the text the load is shown with, leaves the load as it was.
 void frmLaatankuormat::entryRule(int group, int field) {
-    LoadGroup& g = groups_[static_cast<std::size_t>(group)];
-    if (!acceptable(*g.values[static_cast<std::size_t>(field)])) return;
-    const int entry = runtime::toIndex(g.numberBar->value(), 1, MaxLoads);
-    g.table[static_cast<std::size_t>(entry)][static_cast<std::size_t>(field)] =
-        heldInt16(number(*g.values[static_cast<std::size_t>(field)]));
+    const TextBox& box = *groups_[static_cast<std::size_t>(group)].values[static_cast<std::size_t>(field)];
+    Value& load = entryValue(group, field);
+    if (!acceptable(box) || box.text() == shown(load)) return;
+    load = Value(number(box));
     markChanged();
 }
 
@@ -310,7 +308,7 @@ void frmLaatankuormat::setGroupVisible(int group, bool visible) {
 
 void frmLaatankuormat::clearUnused(int group) {
     LoadGroup& g = groups_[static_cast<std::size_t>(group)];
-    for (int e = g.countBar->value() + 1; e <= MaxLoads; ++e) g.table[static_cast<std::size_t>(e)] = {};
+    for (int e = g.countBar->value() + 1; e <= MaxLoads; ++e) g.table[static_cast<std::size_t>(e)].fill(Value(0));
 }
 
 void frmLaatankuormat::writeInput(ProjectModel& m) {
@@ -323,7 +321,7 @@ void frmLaatankuormat::writeInput(ProjectModel& m) {
         for (int e = 0; e <= MaxLoads; ++e)
             for (int f = 0; f < 4; ++f)
                 if (g.fields[f])
-                    (m.*g.fields[f])(e, g.side) = Value(g.table[static_cast<std::size_t>(e)][static_cast<std::size_t>(f)]);
+                    (m.*g.fields[f])(e, g.side) = g.table[static_cast<std::size_t>(e)][static_cast<std::size_t>(f)];
     }
     m.SlabFieldEdgeDistance1 = Value(number(txtReunanetaisyys1));
     m.SlabFieldEdgeDistance2 = Value(number(txtReunanetaisyys2));

@@ -3,7 +3,7 @@
 // area loads, up to five point loads and up to five line loads (edited one
 // at a time through a count and a number spin control), the weight of the
 // topping shown, and how far the slab fields reach beyond the beam ends.
-// Load values are whole numbers of 16 bits.
+// A box shows the load as the project holds it; loads take decimals.
 
 #include <array>
 #include <memory>
@@ -144,7 +144,7 @@ public:
     // The load table of a group (0 left point, 1 left line, 2 right point,
     // 3 right line): entry 0..5, field 0..3 (G, Q, X, Y; a line load has
     // G, Q, Y).
-    int16_t tableValue(int group, int entry, int field) const;
+    double tableValue(int group, int entry, int field) const;
 
 private:
     static constexpr int GroupCount = 4;
@@ -157,7 +157,7 @@ private:
     void numberRule(int group);
     void entryRule(int group, int field);
     // The value of the selected load of a group's field.
-    int16_t& entryValue(int group, int field);
+    Value& entryValue(int group, int field);
     void hideGroup(int group);
     void showGroup(int group);
     void setGroupVisible(int group, bool visible);
@@ -165,7 +165,7 @@ private:
     void writeInput(ProjectModel& m);
 
     std::vector<LoadGroup> groups_;
-    int16_t heldBefore_ = 0;  // the value of the box with the focus when it took it
+    Value heldBefore_;  // the value of the box with the focus when it took it
     std::vector<std::unique_ptr<platform::Control>> planView_;
 };
 

@@ -71,7 +71,7 @@ RowGroupTable mainReinforcement(int bars, double area, double first) {
             first,
             0,
             modulus("txtRaud_kimmo", modelField<&M::ReinforcementModulus>),
-            strength("txtRaud_lujuus", modelField<&M::ReinforcementStrength>)};
+            strength("txtRaud_lujuus", modelField<&M::ReinforcementStrength>, BarOrStrandStrengthCaption)};
 }
 
 const RowGroupTable Strands{RowGroupKind::Main,
@@ -101,7 +101,7 @@ const RowGroupTable TopReinforcement{
     10,
     0,
     modulus("txt_ypRaud_kimmo", modelField<&M::TopRebarModulus>),
-    strength("txt_ypRaud_lujuus", modelField<&M::TopRebarStrength>)};
+    strength("txt_ypRaud_lujuus", modelField<&M::TopRebarStrength>, BarOrStrandStrengthCaption)};
 
 RowGroupTable steelBeamReinforcement(int bars, double area, double first) {
     return {RowGroupKind::SteelBeam,
