@@ -468,14 +468,21 @@ TEST(BeamMaxima, PeaksBetweenTheStations) {
     //     100e3 (x - 2000) - 5 x^2 = 235.2599e6 (station 2592: 235.2397e6);
     //     design RA = 173600 N, x = 2000 + 11600 / 13.5 = 2859.26 mm:
     //     Md = 325.1837e6 (station 2880: 325.1808e6).
+    //   300 kN G at midspan, (6.10a) factor 1.485 (1.35 K_FI, K_FI 1.1)
+    //     against (6.10b) 1.35: Mk = 300e3 L / 4 + q L^2 / 8 = 604.8e6, Md =
+    //     1.485 Mk = 898.128e6 ((6.10b) 816.48e6; station 24's (6.10a)
+    //     without the self weight, which the stations do not hold here,
+    //     801.6e6).
     const struct {
         int n;
-        double G, aG, Q, Mk, Md;
+        double G, aG, Q, Mk, Md, a = 0.0;
     } cases[] = {{49, 150, 3600, 150, 604.8e6, 856.98e6},
                  {50, 100, 2000, 0, 196444444.44, 265200000.0},
-                 {50, 100, 2000, 60, 235259876.54, 325183703.70}};
+                 {50, 100, 2000, 60, 235259876.54, 325183703.70},
+                 {49, 300, 3600, 0, 604.8e6, 898.128e6, 1.485}};
     for (const auto& c : cases) {
         ProjectModel m = beamModel();
+        m.PermanentOnlyLoadFactorKfi = c.a;
         evenGrid(m, c.n);
         m.BeamPointLoadCount = 2;
         m.BeamPointLoad(1, 1) = c.G;
@@ -483,9 +490,10 @@ TEST(BeamMaxima, PeaksBetweenTheStations) {
         m.BeamPointLoad(2, 2) = c.Q;
         m.BeamPointLoadX(2) = c.n == 49 ? 3600 : 5000;
         ComputeBeamMomentsAndShears(m);
-        FindBeamMaxima(m);
+        DesignBeamWithGoverningExpression(m);
         FindBeamMomentPeaks(m, 10, gG * 10);
         EXPECT_NEAR(m.MaxCharMoment, c.Mk, 1.0) << c.Q;
         EXPECT_NEAR(m.MaxDesignMoment, c.Md, 1.0) << c.Q;
+        EXPECT_EQ(m.BeamMomentExpression, c.a > 0 ? 1 : 0) << c.Q;
     }
 }
