@@ -65,10 +65,15 @@ protected:
 };
 
 TEST_F(Calculate, NewProjectCalculatesWithoutAQuestionAndShowsItsResults) {
+    // The along-the-beam results are placed whole beside the error log.
+    std::filesystem::create_directory(folder.path() / "log");
+    m.LogPath = folder.dataPath() + "log/";
     // The strict platform fails the test on any message box.
     w.cmdLaske0.fireClick();
     ASSERT_EQ(m.ResultsValid, -1);
     EXPECT_TRUE(resultFileWritten());
+    const std::string first = folder.read("quor.tu1");
+    EXPECT_EQ(folder.read("log/quor.tu1"), first);
     // Every gauge is current (coloured) and shows its own result in percent.
     for (const platform::PictureBox* pic : {&w.picVasenleikkaus, &w.picOikeataipuma, &w.picPalkkitaipuma, &w.picVenyma})
         EXPECT_NE(shown(*pic).first, Grey) << pic->name();
@@ -82,9 +87,11 @@ TEST_F(Calculate, NewProjectCalculatesWithoutAQuestionAndShowsItsResults) {
     ui.type(w.txtVasenlaatastomuuttuva, "3");
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
-    // The button's first press calculates.
+    // The button's first press calculates; its results replace the kept ones.
     ui.click(w.cmdTaulukko);
     EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_NE(folder.read("quor.tu1"), first);
+    EXPECT_EQ(folder.read("log/quor.tu1"), folder.read("quor.tu1"));
 }
 
 TEST_F(Calculate, EveryBeamTypeOfTheWindowCalculatesAsMiddleAndEdgeBeam) {

@@ -110,10 +110,10 @@ TEST(LoadSlabCatalogue, MissingEndMarkersAreReportedNotReadPast) {
     }
 }
 
-// A comma splits a line into items: "3,60" typed for 3.60 once dropped the
+// A comma splits a line into fields: "3,60" typed for 3.60 once dropped the
 // slab type's line without a word, "12,5" made a strand key "5", "6,10" cut
-// P27's designations to one. Each refuses its file, naming the file and the
-// line.
+// P27's designations to one; ",777" after the last field is a field too
+// many. Each refuses its file, naming the file and the line.
 TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
     const std::string p27 = slabLine("P27", "265");
     struct Case {
@@ -127,7 +127,7 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
          {"DATA", "LOPPU"}, "ONTELO.MIT", 5},
         {{strandPart[0], "0 12,5 93 1860 3.2 195000", strandPart[2], heading, p27, "LOPPU"},
          {"DATA", "LOPPU"}, "ONTELO.MIT", 2},
-        {{strandPart[0], strandPart[1], strandPart[2], heading, p27 + ",", "LOPPU"}, {"DATA", "LOPPU"}, "ONTELO.MIT",
+        {{strandPart[0], strandPart[1], strandPart[2], heading, p27 + ",777", "LOPPU"}, {"DATA", "LOPPU"}, "ONTELO.MIT",
          5},
         {{strandPart[0], strandPart[1], strandPart[2], heading, p27, "LOPPU"}, {"Kuvaus, vapaa", "DATA", "P27 6,10", "LOPPU"},
          "PUNOS.VAT", 3},

@@ -385,13 +385,15 @@ std::uintmax_t settingsSizeAfterSave(const QString& path, const QString& key, co
 
 }  // namespace
 
-// A save that would take the settings file past what the next start reads
-// is refused, and the file is left as it is for the rest of the run.
+// A value the store already holds is not written again; a save that would
+// take the settings file past what the next start reads is refused, and
+// the file is left as it is for the rest of the run.
 void QtPlatform::saveSetting(const std::string& application, const std::string& section, const std::string& key,
                              const std::string& value) {
     if (!settingsStoreOpens(application) || refusedSave_) return;
     QSettings settings(qs(application), qs(application));
     const QString name = qs(section + "/" + key);
+    if (settings.contains(name) && settings.value(name).toString() == qs(value)) return;
     const std::uintmax_t size = settingsSizeAfterSave(settings.fileName(), name, qs(value));
     if (size > runtime::LargestTextFile) {
         refusedSave_ = OversizedFile{utf8(settings.fileName()), size};
