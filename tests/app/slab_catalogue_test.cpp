@@ -158,9 +158,10 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
 }
 
 // The start-up and the calculation read each line alike: P27's line with
-// tabs, commas or ", " between its fields is P27 for both (once listed at
-// start-up and then "not in the slab catalogue" to the calculation, or
-// "field 2 missing" for the comma line); a NUL byte after the last field is
+// tabs, commas or ", " between its fields is P27 for both, split as every
+// data line is (the tab line was once listed at start-up and then "not in
+// the slab catalogue" to the calculation, the comma lines refused for a
+// field 2 missing or "6," no number); a NUL byte after the last field is
 // named as a control character; of two lines of one
 // slab type or strand key both read the later (the start-up names the two
 // lines); a slab line with too few fields is named and not offered. The
