@@ -169,12 +169,7 @@ void requireFolderOf(const std::string& path) {
 std::string temporaryPrefixOf(const fs::path& target) {
     constexpr std::size_t kLongestName = 255;
     constexpr std::size_t kAdded = 22;  // ".", ".", 16 random digits, ".tmp"
-    // Built by appending: GCC 12 at -O3 takes "." + a temporary string for
-    // an overlapping copy (a false -Wrestrict).
-    std::string prefix(1, '.');
-    prefix += target.filename().string().substr(0, kLongestName - kAdded);
-    prefix += '.';
-    return prefix;
+    return "." + target.filename().string().substr(0, kLongestName - kAdded) + ".";
 }
 
 std::string randomTag() {
@@ -642,9 +637,7 @@ TextFileWriter& TextFileWriter::writeItem(std::string_view s) {
 }
 
 TextFileWriter& TextFileWriter::writeItem(double x, NumberKind k) {
-    std::string item = recordHasItem_ ? "," : "";
-    item += numberText(x, k);
-    put(item);
+    put((recordHasItem_ ? "," : "") + numberText(x, k));
     recordHasItem_ = true;
     return *this;
 }
