@@ -160,8 +160,8 @@ void findSideMaxima(ProjectModel& m, AnalysisRun& run, int s) {
     for (const StationMaximum& entry : StationMaxima)
         (m.*entry.maximum)(s) = sideMaximum(run, run.*entry.station, s, m.CalculationPointCount);
     // The transfer factor of the station with the largest sigma1 (the
-    // first of equals), so that the report prints the transfer terms that
-    // sigma1 holds.
+    // first of equals): the alpha that maximum was calculated with, kept
+    // beside it (the report prints the governing station's own terms).
     runtime::Value largest, station;
     library::CopyMatrixColumn(run.SlabPointRatioNumerator, run.PointMaximumWork, -1, s, model::MaxCalculationPoint, 2);
     library::FindArrayMaximum(run.PointMaximumWork, m.CalculationPointCount, largest, station);

@@ -7,6 +7,7 @@
 #include "app/language.h"
 #include "analysis/slabs_on_beam.h"
 #include "library/deflections.h"
+#include "model/beam_family.h"
 #include "report/format_fixed.h"
 #include "report/verdict.h"
 #include "runtime/errors.h"
@@ -101,7 +102,7 @@ void frmTaulukot::Form_Load() {
     // An edge beam's left table stays empty and is titled by its side alone.
     if (m.IsMiddleBeam == 1) Label1.setCaption(Label1.caption() + " - " + m.SlabTypeName(1));
     Label2.setCaption(Label2.caption() + " - " + m.SlabTypeName(2));
-    Label3.setCaption(Label3.caption() + " - " + report::BeamTypeDisplayName(m.BeamTypeName));
+    Label3.setCaption(Label3.caption() + " - " + model::BeamTypeDisplayName(m.BeamTypeName));
 
     // CoreFillingZoneLimits by element number side + 3 * end.
     if (m.IsMiddleBeam != 0) {

@@ -282,6 +282,20 @@ void frmQuorvel::RunCalculation() {
         return refuse({});
     }
 
+    // The along-the-beam results are placed where the user finds them; the
+    // results stand when that fails, and the message says so.
+    try {
+        report::KeepSupportLineTable(m);
+    } catch (const runtime::RunTimeError& e) {
+        const std::string error = std::to_string(e.number());
+        ui.messageBox(byLanguage(m.LanguageIndex,
+                                 "Tuloksia palkin pituudella (quor.tu1) ei voitu sijoittaa kansioon " +
+                                     m.ErrorLogFolder() + " (virhe " + error + ").",
+                                 "The along-the-beam results (quor.tu1) could not be placed in the folder " +
+                                     m.ErrorLogFolder() + " (error " + error + ")."),
+                      Buttons::Ok, Icon::Exclamation);
+    }
+
     m.ResultsValid = -1;
     DrawResultGauges();
     txtOntelotaytto1.setVisible(true);

@@ -256,6 +256,22 @@ void SaveSettings(const model::ProjectModel& m, platform::Platform& p) {
     p.saveSetting(App, Section, "Tulostusfontti", m.PrintFontName);
     p.saveSetting(App, Section, "Tulostusfonttikoko", fontSizeText(m.PrintFontSize, p.decimalMark()));
     if (strandLoads) p.saveSetting(App, Section, "Punostiedosto", m.StrandFileName);
+    // A save that would have made the file too large for the next start to
+    // read left it as it is: said once.
+    if (const auto refused = p.refusedSettingsSave(App)) {
+        const std::string path = quotedValue(refused->path), size = std::to_string(refused->size.value_or(0)),
+                          largest = std::to_string(LargestDataFile);
+        p.messageBox(byLanguage(m.LanguageIndex,
+                                "Asetustiedosto " + path + " kasvaisi tallennettaessa liian suureksi: " + size +
+                                    " tavua, enintään " + largest +
+                                    ". Asetuksia ei tallennettu, jotta seuraava käynnistys voi lukea tiedoston; "
+                                    "se jää ennalleen.",
+                                "The settings file " + path + " would grow too large on saving: " + size +
+                                    " bytes, at most " + largest +
+                                    ". The settings are not saved, so that the next start can read the file; "
+                                    "it is left as it is."),
+                     platform::Buttons::Ok, platform::Icon::Exclamation);
+    }
 }
 
 std::vector<std::string> requiredDataFiles(const model::ProjectModel& m) {
@@ -285,21 +301,25 @@ std::string missingDataFilesText(const model::ProjectModel& m, const std::vector
                                   "The files the calculation uses are not found!\r\n"
                                   "One of the following files is missing or its path is wrong:\r\n") +
                        "\r\n";
-    for (const std::string& name : names) text += quotedValue(runtime::pathInFolder(m.DataPath, name)) + "\r\n";
-    // The list says what is expected; the files not found are named too.
+    // The list says what is expected, each name as it stands on disk where
+    // something of that name is there; the files not found are named too.
     const std::string folder = m.DataPath.empty() ? "." : m.DataPath;
+    auto onDisk = [&](const std::string& name) {
+        std::filesystem::path named(runtime::pathInFolder(m.DataPath, name));
+        if (const auto entry = runtime::findEntryIgnoringCase(folder, name))
+            named.replace_filename(std::filesystem::path(*entry).filename());
+        return quotedValue(named.string());
+    };
+    for (const std::string& name : names) text += onDisk(name) + "\r\n";
     for (const std::string& name : names) {
         if (DataFilePresent(m, name)) continue;
-        const auto found = runtime::findFileIgnoringCase(folder, name);
         // A folder, a device, a pipe or a dangling link of the name is
-        // there, but no file: named as it stands on disk.
-        const auto other = found ? std::nullopt : runtime::findEntryIgnoringCase(folder, name);
-        std::filesystem::path named(runtime::pathInFolder(m.DataPath, name));
-        if (other) named.replace_filename(std::filesystem::path(*other).filename());
+        // there, but no file.
+        const bool other = !runtime::findFileIgnoringCase(folder, name) && runtime::findEntryIgnoringCase(folder, name);
         text += (other ? byLanguage(m.LanguageIndex, "\r\nEi tiedosto vaan kansio, laite, putki tai katkennut linkki: ",
                                     "\r\nNot a file but a folder, a device, a pipe or a broken link: ")
                        : byLanguage(m.LanguageIndex, "\r\nEi löydy: ", "\r\nNot found: ")) +
-                quotedValue(named.string()) + "\r\n";
+                onDisk(name) + "\r\n";
     }
     return text;
 }

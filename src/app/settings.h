@@ -25,7 +25,10 @@ void LoadSettings(model::ProjectModel& m, platform::Platform& p);
 
 // Writes the six settings from the model, in the same order; a slab
 // catalogue or strand file name whose file does not load from the data
-// folder is not written (the stored one stays).
+// folder is not written (the stored one stays). When a save of a setting
+// (this one's or an earlier one of the run) was refused because the
+// settings file would have grown past what a start reads, a message says
+// so, once in the run.
 void SaveSettings(const model::ProjectModel& m, platform::Platform& p);
 
 // The message of a settings file larger than the settings store reads (a

@@ -67,8 +67,9 @@ std::string nextLine(runtime::InputItemReader& items, const std::string& path, c
 }
 
 // The lines of the catalogue as every reader of it reads them
-// (library::ReadCatalogueLine): the fields of each, and its text as it
-// stands for the check of its fields (library::FindCatalogueLineFault).
+// (library::ReadCatalogueLine): the fields of each, judged as the
+// calculation judges them (library::FindCatalogueLineFault), and its text
+// as it stands, which that check looks at only to name a decimal comma.
 class CatalogueLines {
 public:
     explicit CatalogueLines(const std::string& path) : path_(path), file_(path) {}
@@ -89,7 +90,7 @@ public:
     // What keeps the line from serving, as every reader of the catalogue
     // judges it; nothing for a sound line.
     std::optional<library::CatalogueLineFault> fault(bool slabLine) const {
-        return library::FindCatalogueLineFault(slabLine, counter_, text_);
+        return library::FindCatalogueLineFault(slabLine, counter_, texts_, text_);
     }
     // A fault that refuses the catalogue, in the words the calculation
     // uses for it.

@@ -88,6 +88,8 @@ public:
 
     double value(int field) const { return values_[static_cast<std::size_t>(field)]; }
     const std::string& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
+    // The fields of that line as the reader split them.
+    const std::vector<std::string>& texts() const { return texts_; }
     int line() const { return line_; }
     // The line whose fields are held, as it stands in the file.
     const std::string& lineText() const { return text_; }
@@ -241,7 +243,7 @@ std::optional<runtime::Message> unsoundLine(const CatalogueFile& f, const std::s
                                             const FieldRule (&rules)[N], bool slabLine) {
     // Its fields as the start-up judged them (a missing field is named as
     // such, never as the 0 it reads as), then their values.
-    if (auto fault = FindCatalogueLineFault(slabLine, f.line(), f.lineText()))
+    if (auto fault = FindCatalogueLineFault(slabLine, f.line(), f.texts(), f.lineText()))
         return CatalogueLineMessage(f.path(), key, fault->problem);
     if (auto message = valueOutsideItsRange(f, key, rules)) return message;
     const std::optional<model::RuleBreach> breach =
@@ -472,31 +474,59 @@ void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileRea
     inputfile::ReadDataLine(report, file, lineCounter, fieldCount, values, texts, defaults, errorFlag);
 }
 
-std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, std::string_view lineText) {
-    const int last = slabLine ? slabFieldCount : strandFieldCount;
-    const std::size_t dataEnd = std::min(lineText.find('/'), lineText.size());
-    std::size_t at = 0;
-    for (int k = 1; k <= last; ++k) {
-        const std::string fi = catalogueFieldName(slabLine, k, 0), en = catalogueFieldName(slabLine, k, 1);
-        const std::size_t from = std::min(lineText.find_first_not_of(" \t", at), dataEnd);
-        if (from == dataEnd) {
-            if (k == 1) return std::nullopt;  // no key: no line of a type
-            const std::string n = std::to_string(k);
-            return CatalogueLineFault{
-                {line, "kenttä " + n + " (" + fi + ") puuttuu", "field " + n + " (" + en + ") is missing"}, true};
-        }
-        at = std::min(lineText.find_first_of(" \t/", from), dataEnd);
-        if (k == 1) continue;
-        const std::string_view text = lineText.substr(from, at - from);
-        if (text.find(',') != std::string_view::npos)
-            return CatalogueLineFault{inputfile::NotANumberProblem(line, k, text, fi, en)};
-        if (auto problem = inputfile::NumberFieldProblem(line, k, text, fi, en)) return CatalogueLineFault{*problem};
+namespace {
+
+// The first control character (other than a tab) of a line, as a problem
+// naming its code; nothing for a line of text.
+std::optional<inputfile::LineProblem> controlCharacterProblem(int line, std::string_view text) {
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code >= 0x20 && code != 0x7F) || c == '\t') continue;
+        const std::string n = std::to_string(code);
+        return inputfile::LineProblem{line, "rivillä on ohjausmerkki (koodi " + n + ")",
+                                      "the line holds a control character (code " + n + ")"};
     }
-    if (auto problem = inputfile::LeftoverTextProblem(line, last, lineText.substr(at),
-                                                      catalogueFieldName(slabLine, last, 0),
-                                                      catalogueFieldName(slabLine, last, 1)))
-        return CatalogueLineFault{*problem};
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, const std::vector<std::string>& fields,
+                                                         std::string_view lineText) {
+    const int last = slabLine ? slabFieldCount : strandFieldCount;
+    if (fields.size() < static_cast<std::size_t>(last) + 2) throw runtime::RunTimeError(runtime::ErrSubscriptOutOfRange);
+    if (fields[1].empty()) return std::nullopt;  // no key: no line of a type
+    auto found = [&]() -> std::optional<CatalogueLineFault> {
+        for (int k = 2; k <= last; ++k) {
+            const std::string fi = catalogueFieldName(slabLine, k, 0), en = catalogueFieldName(slabLine, k, 1);
+            const std::string& text = fields[static_cast<std::size_t>(k)];
+            const std::string n = std::to_string(k);
+            if (text.empty())
+                return CatalogueLineFault{
+                    {line, "kenttä " + n + " (" + fi + ") puuttuu", "field " + n + " (" + en + ") is missing"}, true};
+            if (auto problem = inputfile::NumberFieldProblem(line, k, text, fi, en)) return CatalogueLineFault{*problem};
+        }
+        if (auto problem = inputfile::LeftoverTextProblem(line, last, fields[static_cast<std::size_t>(last) + 1],
+                                                          catalogueFieldName(slabLine, last, 0),
+                                                          catalogueFieldName(slabLine, last, 1))) {
+            // A number written with a decimal comma left a field over: it
+            // is named where it stands.
+            std::string blanks(lineText);
+            std::replace(blanks.begin(), blanks.end(), '\t', ' ');
+            if (auto cut = inputfile::FindDecimalCommaCut(blanks, last + 1))
+                return CatalogueLineFault{inputfile::DecimalCommaProblem(line, *cut,
+                                                                         catalogueFieldName(slabLine, cut->place, 0),
+                                                                         catalogueFieldName(slabLine, cut->place, 1))};
+            return CatalogueLineFault{*problem};
+        }
+        return std::nullopt;
+    };
+    std::optional<CatalogueLineFault> fault = found();
+    if (fault && !fault->fieldMissing) {
+        if (auto control = controlCharacterProblem(line, lineText.substr(0, lineText.find('/'))))
+            fault->problem = *control;
+    }
+    return fault;
 }
 
 runtime::Message CatalogueLineMessage(const std::string& file, const std::string& key,

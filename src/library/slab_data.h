@@ -65,20 +65,26 @@ void ReadCatalogueLine(inputfile::DataLineReporting report, runtime::TextFileRea
                        const std::vector<std::string>& defaults, int16_t& errorFlag);
 
 // What the start-up and every calculation find wrong with a line of the
-// catalogue (line: its number in the file; lineText: the line as it
-// stands) before any of its values is taken, judged on the fields between
-// blanks (a tab counts as one) up to a "/" that ends the data: a field
-// read as a number (2..6 of a strand line, 2..17 of a slab line) that the
-// line ends before (fieldMissing), that holds no number
-// (inputfile::NumberFieldProblem; a comma in it too, for the reader splits
-// the line there: "3,60" would read as 3 and a field 60) or one beyond the
-// double range, or text after the last of them
-// (inputfile::LeftoverTextProblem). Nothing for a sound line.
+// catalogue (line: its number in the file) before any of its values is
+// taken, judged on the fields ReadCatalogueLine split it into (fields: its
+// texts, read as a line of 17 fields for a slab line, 6 for a strand line;
+// a comma, blanks, tabs and "/" separate them as in every data file): a
+// field read as a number (2..6 of a strand line, 2..17 of a slab line) that
+// the line ends before or two touching commas omit (fieldMissing), that
+// holds no number (inputfile::NumberFieldProblem) or one beyond the double
+// range, or text after the last of them (inputfile::LeftoverTextProblem).
+// The line as it stands (lineText) is looked at only to name what the
+// split cannot: a number written with a decimal comma, which the split
+// cut into two fields ("3,60" reads as 3 and a field 60, and the line then
+// holds a field too many), and a control character in a faulty field or
+// after the last one, which a quote would show as nothing or a blank.
+// Nothing for a sound line.
 struct CatalogueLineFault {
     inputfile::LineProblem problem;
     bool fieldMissing = false;
 };
-std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, std::string_view lineText);
+std::optional<CatalogueLineFault> FindCatalogueLineFault(bool slabLine, int line, const std::vector<std::string>& fields,
+                                                         std::string_view lineText);
 
 // The message naming the problem of a line of the catalogue file (its path),
 // the line's key among it, as the start-up and the calculation show it.

@@ -105,4 +105,11 @@ constexpr std::optional<BeamFamily> FamilyOfTypeNameAsItStands(std::string_view 
     return FamilyOfCode(typeName.substr(0, 2));
 }
 
+// The name of a beam type as the windows and the report show it: the type
+// name as it stands, except the steel box beam's, stored "HQ" (the name
+// the input file keeps) and shown "WQ".
+inline std::string BeamTypeDisplayName(std::string_view typeName) {
+    return typeName == "HQ" ? "WQ" : std::string(typeName);
+}
+
 }  // namespace quorvel::model

@@ -138,6 +138,15 @@ public:
     virtual std::optional<OversizedFile> oversizedSettingsFile(const std::string& /*application*/) {
         return std::nullopt;
     }
+    // A setting whose save would have made the application's settings file
+    // larger than the store reads, so that every later start would pass
+    // the file over: the file's path and the size the save would have given
+    // it. Such a save writes nothing, and from then to the end of the run
+    // no setting is written: the file stays as it is. Given once, at the
+    // first asking after the refusal; nothing otherwise.
+    virtual std::optional<OversizedFile> refusedSettingsSave(const std::string& /*application*/) {
+        return std::nullopt;
+    }
 
     virtual ScreenSize screenSize() const = 0;
     // The folder of the program file, ending with "/".

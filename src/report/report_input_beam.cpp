@@ -4,6 +4,7 @@
 #include <string>
 
 #include "library/factors.h"
+#include "model/beam_family.h"
 #include "report/format_fixed.h"
 #include "report/report_input_half.h"
 #include "runtime/errors.h"
@@ -38,7 +39,7 @@ void printBeamLines(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
     const std::string& type = m.BeamTypeName;
-    f.text(out.text("14")).text(type == "HQ" ? "WQ" : type).text(out.text("15"));
+    f.text(out.text("14")).text(model::BeamTypeDisplayName(type)).text(out.text("15"));
     f.text(FormatFixed(m.BeamSpan, 5, 0, 0)).text(" mm  ").endLine();
 
     // The entered spacings: left side at the start ... at the end, then the

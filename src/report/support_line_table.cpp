@@ -110,6 +110,13 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
     out.close();
 }
 
+void KeepSupportLineTable(const model::ProjectModel& m) {
+    const std::string& kept = m.ErrorLogFolder();
+    if (kept.empty() || kept == m.WorkFolder()) return;
+    const std::string bytes = runtime::readRegularFile(runtime::resolveFile(m.WorkFolder(), SupportLineTableFileName));
+    runtime::writeFileAtomically(runtime::resolveFile(kept, SupportLineTableFileName), bytes);
+}
+
 void WriteSupportLineTableOfRun(const model::ProjectModel& m,
                                 const analysis::SupportLineTables& t) {
     WriteSupportLineTable(m, t.shearFlowA, t.shearFlowB, t.tvl0Stress, t.tvlStress,

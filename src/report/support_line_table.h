@@ -1,5 +1,6 @@
 #pragma once
-// The along-the-beam results file quor.tu1 of the work folder: for each
+// The along-the-beam results file quor.tu1 of the work folder (after a
+// calculation also kept in the application data folder): for each
 // side that carries slabs, a short header (slab designation, slab spans at
 // both beam ends, prestress, cracking and ultimate moments) and one row per
 // station of the beam's shear and shear flow, the slab's shear stresses,
@@ -28,6 +29,14 @@ void WriteSupportLineTable(const model::ProjectModel& m, const model::PointArray
                            const analysis::StationSideArray& principalStress,
                            const analysis::StationSideArray& utilisation,
                            const model::SidePointArray& coreFillingUsed);
+
+// Places the work folder's quor.tu1 whole in the folder of the error log
+// (the application data folder, which outlives the running copy and its
+// work folder), where the user finds it: written aside and renamed over the
+// one the last calculation placed there. Nothing when that folder is the
+// work folder itself. A file that cannot be read or written raises its
+// run-time error; the one placed before then stays as it was.
+void KeepSupportLineTable(const model::ProjectModel& m);
 
 // The same from the tables of a run; fits analysis::SupportLineTableWriter,
 // so the caller of a calculation hands it to the analysis.

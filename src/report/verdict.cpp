@@ -49,6 +49,4 @@ runtime::Value VerdictUtilisation(const runtime::Value& ratio, int decimals) {
     return VerdictValue(ratio, runtime::Value(1.0), decimals, UtilisationExceeded(ratio.number()));
 }
 
-std::string BeamTypeDisplayName(const std::string& typeName) { return typeName == "HQ" ? "WQ" : typeName; }
-
 }  // namespace quorvel::report

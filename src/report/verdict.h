@@ -48,8 +48,4 @@ runtime::Value VerdictValue(const runtime::Value& value, const runtime::Value& l
 // three).
 runtime::Value VerdictUtilisation(const runtime::Value& ratio, int decimals);
 
-// The name of a beam type as the windows and the report show it: the type
-// name, except the steel box beam, whose type name "HQ" is shown "WQ".
-std::string BeamTypeDisplayName(const std::string& typeName);
-
 }  // namespace quorvel::report

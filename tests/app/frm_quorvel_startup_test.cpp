@@ -162,14 +162,15 @@ TEST_F(StartUp, EnglishStoredGivesEnglishCaptions) {
 }
 
 // Only when the installation's own data folder lacks a file does the start
-// stop: the message lists every expected path and names the one missing.
+// stop: the message lists every expected path, as it stands on disk
+// ("kef.da0"), and names the one missing.
 TEST_F(StartUp, TheInstallationsOwnFolderLackingAFileListsEveryPathAndStops) {
     fs::remove(program.path() / "FIRMA.DA0");
     setting("Kieli", "1");
     const std::string p = program.dataPath();
     ui.expectMessage("The files the calculation uses are not found!\r\n"
                      "One of the following files is missing or its path is wrong:\r\n\r\n" +
-                         p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
+                         p + "ONTELO.MIT\r\n" + p + "kef.da0\r\n" + p + "TEKSTIT1.DA0\r\n" + p + "FIRMA.DA0\r\n" +
                          p + "PUNOS.VAT\r\n\r\nNot found: " + p + "FIRMA.DA0\r\n",
                      "Fatal error!", Buttons::Ok, Icon::Critical);
     frmQuorvel window(m, ui);
@@ -404,7 +405,7 @@ TEST_F(StartUp, ACompanyHeaderThatIsNoFileIsNamedSoAtStartUp) {
     const std::string p = program.dataPath();
     const std::string list = "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
                              "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n\r\n" +
-                             p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT0.DA0\r\n" + p +
+                             p + "ONTELO.MIT\r\n" + p + "kef.da0\r\n" + p + "TEKSTIT0.DA0\r\n" + p +
                              "FIRMA.DA0\r\n" + p + "PUNOS.VAT\r\n\r\n";
     const std::string notAFile = "Ei tiedosto vaan kansio, laite, putki tai katkennut linkki: ";
     const struct {

@@ -65,10 +65,15 @@ protected:
 };
 
 TEST_F(Calculate, NewProjectCalculatesWithoutAQuestionAndShowsItsResults) {
+    // The along-the-beam results are placed whole beside the error log.
+    std::filesystem::create_directory(folder.path() / "log");
+    m.LogPath = folder.dataPath() + "log/";
     // The strict platform fails the test on any message box.
     w.cmdLaske0.fireClick();
     ASSERT_EQ(m.ResultsValid, -1);
     EXPECT_TRUE(resultFileWritten());
+    const std::string first = folder.read("quor.tu1");
+    EXPECT_EQ(folder.read("log/quor.tu1"), first);
     // Every gauge is current (coloured) and shows its own result in percent.
     for (const platform::PictureBox* pic : {&w.picVasenleikkaus, &w.picOikeataipuma, &w.picPalkkitaipuma, &w.picVenyma})
         EXPECT_NE(shown(*pic).first, Grey) << pic->name();
@@ -82,9 +87,11 @@ TEST_F(Calculate, NewProjectCalculatesWithoutAQuestionAndShowsItsResults) {
     ui.type(w.txtVasenlaatastomuuttuva, "3");
     EXPECT_EQ(m.ResultsValid, 0);
     EXPECT_EQ(w.cmdTaulukko.caption(), "Laske");
-    // The button's first press calculates.
+    // The button's first press calculates; its results replace the kept ones.
     ui.click(w.cmdTaulukko);
     EXPECT_EQ(m.ResultsValid, -1);
+    EXPECT_NE(folder.read("quor.tu1"), first);
+    EXPECT_EQ(folder.read("log/quor.tu1"), folder.read("quor.tu1"));
 }
 
 TEST_F(Calculate, EveryBeamTypeOfTheWindowCalculatesAsMiddleAndEdgeBeam) {
@@ -507,12 +514,14 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         {"a beam library as the catalogue", [&] { m.SlabFileName = "HQLIB.MIT"; }, 0,
          "Laskenta keskeytyi virhetoimintoon 62: datatiedosto .*/HQLIB\\.MIT loppuu ennen tietoja, jotka laskenta "
          "siitä lukee\\.$"},
-        // Gone, or put back after the start-up as what is no file: named
-        // as the start-up names it (as it stands on disk), and the pipe's
+        // Gone, or put back after the start-up as what is no file: named,
+        // in the list of files too, as the start-up names it (as it stands
+        // on disk), and the pipe's
         // open does not wait for a writer.
         {"the catalogue removed", instead([](const fs::path&) {}), 1, "Not found: .*/ONTELO\\.MIT\r\n$"},
         {"a folder", instead([](const fs::path& p) { fs::create_directory(p / "ontelo.mit"); }), 1,
-         "Not a file but a folder, a device, a pipe or a broken link: .*/ontelo\\.mit\r\n$"},
+         "[^\r\n]*/ontelo\\.mit\r\n[\\s\\S]*Not a file but a folder, a device, a pipe or a broken link: "
+         ".*/ontelo\\.mit\r\n$"},
         {"a named pipe", instead([](const fs::path& p) { ASSERT_EQ(::mkfifo((p / "ONTELO.MIT").c_str(), 0600), 0); }),
          0, "Ei tiedosto vaan kansio, laite, putki tai katkennut linkki: .*/ONTELO\\.MIT\r\n$"},
         {"a link loop", instead([](const fs::path& p) { fs::create_symlink("ONTELO.MIT", p / "ONTELO.MIT"); }), 1,

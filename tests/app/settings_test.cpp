@@ -146,8 +146,8 @@ TEST_F(DataFiles, TheMessageListsEveryExpectedPath) {
               "Laskennassa käytettäviä tiedostoja ei löydy!\r\n"
               "Jokin seuraavista tiedostoista puuttuu tai polku on väärin:\r\n"
               "\r\n" +
-                  p + "ONTELO.MIT\r\n" + p + "KEF.DA0\r\n" + p + "TEKSTIT0.DA0\r\n" + p + "FIRMA.DA0\r\n" + p +
-                  "PUNOS.VAT\r\n");
+                  p + "ONTELO.MIT\r\n" + p + "kef.da0\r\n" + p + "TEKSTIT0.DA0\r\n" + p + "FIRMA.DA0\r\n" + p +
+                  "punos.vat\r\n");
 }
 
 TEST(MinimumBeamLength, LoadsHolesAndTheFirstJointKeepTheSpanLongEnough) {

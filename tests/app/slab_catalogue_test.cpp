@@ -110,10 +110,10 @@ TEST(LoadSlabCatalogue, MissingEndMarkersAreReportedNotReadPast) {
     }
 }
 
-// A comma splits a line into items: "3,60" typed for 3.60 once dropped the
+// A comma splits a line into fields: "3,60" typed for 3.60 once dropped the
 // slab type's line without a word, "12,5" made a strand key "5", "6,10" cut
-// P27's designations to one. Each refuses its file, naming the file and the
-// line.
+// P27's designations to one; ",777" after the last field is a field too
+// many. Each refuses its file, naming the file and the line.
 TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
     const std::string p27 = slabLine("P27", "265");
     struct Case {
@@ -127,7 +127,7 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
          {"DATA", "LOPPU"}, "ONTELO.MIT", 5},
         {{strandPart[0], "0 12,5 93 1860 3.2 195000", strandPart[2], heading, p27, "LOPPU"},
          {"DATA", "LOPPU"}, "ONTELO.MIT", 2},
-        {{strandPart[0], strandPart[1], strandPart[2], heading, p27 + ",", "LOPPU"}, {"DATA", "LOPPU"}, "ONTELO.MIT",
+        {{strandPart[0], strandPart[1], strandPart[2], heading, p27 + ",777", "LOPPU"}, {"DATA", "LOPPU"}, "ONTELO.MIT",
          5},
         {{strandPart[0], strandPart[1], strandPart[2], heading, p27, "LOPPU"}, {"Kuvaus, vapaa", "DATA", "P27 6,10", "LOPPU"},
          "PUNOS.VAT", 3},
@@ -158,8 +158,11 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
 }
 
 // The start-up and the calculation read each line alike: P27's line with
-// tabs between its fields is P27 for both (once listed at start-up and then
-// "not in the slab catalogue" to the calculation); of two lines of one
+// tabs, commas or ", " between its fields is P27 for both, split as every
+// data line is (the tab line was once listed at start-up and then "not in
+// the slab catalogue" to the calculation, the comma lines refused for a
+// field 2 missing or "6," no number); a NUL byte after the last field is
+// named as a control character; of two lines of one
 // slab type or strand key both read the later (the start-up names the two
 // lines); a slab line with too few fields is named and not offered. The
 // later P27 line has its strand axis (field 16) at 47 mm instead of 45, the
@@ -172,6 +175,12 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
     std::string tabbed = slabLine("P27", "265");
     std::replace(tabbed.begin(), tabbed.end(), ' ', '\t');
     const std::string key0 = "0 12.7 98 1860 3.2 195000";
+    // P27's line with its fields between commas, as the data-line reader splits them.
+    auto commas = [](const std::string& separator) {
+        std::string line;
+        for (const char c : slabLine("P27", "265")) line += c == ' ' ? separator : std::string(1, c);
+        return line;
+    };
     struct Row {
         const char* what;
         std::vector<std::string> catalogue;
@@ -209,6 +218,14 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
         {"a field after the last",
          {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265") + " 777", "LOPPU"},
          {}, "", 0, 0, "line 5, P27: after field 17 (l.tuki) the line still holds \"777\": the line has 17 fields."},
+        {"commas", {strandPart[0], "0,12.5,93,1860,3.2,195000", strandPart[2], heading, commas(","), "LOPPU"},
+         {"P27"}, "", 45, 12.5},
+        {"commas and blanks",
+         {strandPart[0], "0, 12.5, 93, 1860, 3.2, 195000", strandPart[2], heading, commas(", "), "LOPPU"},
+         {"P27"}, "", 45, 12.5},
+        {"a NUL byte after the last field",
+         {strandPart[0], strandPart[1], strandPart[2], heading, slabLine("P27", "265") + std::string(" \0", 2), "LOPPU"},
+         {}, "", 0, 0, "line 5, P27: the line holds a control character (code 0)."},
         {"a number beyond the double range",
          {strandPart[0], "0 12.5 93 1e400 3.2 195000", strandPart[2], heading, slabLine("P27", "265"), "LOPPU"},
          {}, "", 0, 0, "line 2, 0: field 4 (fpk) \"1e400\" is not a usable number (too large)."},

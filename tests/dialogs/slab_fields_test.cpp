@@ -240,6 +240,14 @@ TEST_F(SlabFields, AnEmptiedJointGroutGetsADefaultItsCheckAccepts) {
         ui.paste(d.txtOikeasaumavalu, "");
         ui.click(d.txtPintapaksuus);
         ui.verify();
+        // The grout warning stands below 30 mm: 30 is silent, 29 warns.
+        retype(d.txtOikeasaumavalu, "30");
+        ui.click(d.txtPintapaksuus);
+        ui.verify();
+        ui.expectMessage("Arvo alle 30!", "Saumavalu", Buttons::Ok, Icon::Exclamation);
+        retype(d.txtOikeasaumavalu, "29");
+        ui.click(d.txtPintapaksuus);
+        ui.verify();
         ui.click(d.cmdPeruuta);
     });
     m.BeamTypeName = "BI";

@@ -1,6 +1,7 @@
 // The one verdict rule of gauges, results table and report, and the number
 // text of its lines.
 
+#include "model/beam_family.h"
 #include "report/verdict.h"
 
 #include "report/format_fixed.h"
@@ -37,8 +38,8 @@ TEST(Verdict, NumbersRoundToTwoDecimalsAsTheTableShowsThem) {
     EXPECT_EQ(VerdictNumberText(827.615), "827.62");  // halves away from zero
     EXPECT_EQ(VerdictNumberText(469.996), "470.00");  // never cut to 469
     EXPECT_EQ(VerdictNumberText(0.83), "0.83");
-    EXPECT_EQ(BeamTypeDisplayName("HQ"), "WQ");
-    EXPECT_EQ(BeamTypeDisplayName("SUORA"), "SUORA");
+    EXPECT_EQ(quorvel::model::BeamTypeDisplayName("HQ"), "WQ");
+    EXPECT_EQ(quorvel::model::BeamTypeDisplayName("SUORA"), "SUORA");
 }
 
 TEST(Verdict, AnExceededNumberNeverPrintsAtOrBelowItsLimit) {

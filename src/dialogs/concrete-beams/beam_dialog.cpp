@@ -285,13 +285,18 @@ void BeamDialog::Form_Load() {
 // the values OK would write are written into the project, looked at and
 // taken back.
 std::optional<model::BeamRuleBreach> BeamDialog::typedSectionBreach() {
+    std::optional<model::BeamRuleBreach> breach;
+    withTypedValues([&](ProjectModel& m) { breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0); });
+    return breach;
+}
+
+void BeamDialog::withTypedValues(const std::function<void(ProjectModel&)>& look) {
     ProjectModel& m = model();
     const auto before = std::make_unique<ProjectModel>(m);
     writeModel();
     writeSpanAndSpacings();
-    std::optional<model::BeamRuleBreach> breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0);
+    look(m);
     m = *before;
-    return breach;
 }
 
 // The box of the field a refused section names gets the focus, where the
@@ -313,18 +318,15 @@ void BeamDialog::focusRefusedBox(const model::BeamRuleBreach& breach) {
 // rows are held to the rules one by one). 0 when none does.
 int BeamDialog::refusedRow(const RowEditor& editor, const std::string& field) {
     if (!editor.group()) return 0;
-    ProjectModel& m = model();
-    const auto before = std::make_unique<ProjectModel>(m);
-    writeModel();
-    writeSpanAndSpacings();
     int refused = 0;
-    const int count = m.*editor.group()->count;
-    for (int r = 1; r <= count && refused == 0; ++r) {
-        m.*editor.group()->count = static_cast<int16_t>(r);
-        const auto breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0);
-        if (breach && breach->field == field) refused = r;
-    }
-    m = *before;
+    withTypedValues([&](ProjectModel& m) {
+        const int count = m.*editor.group()->count;
+        for (int r = 1; r <= count && refused == 0; ++r) {
+            m.*editor.group()->count = static_cast<int16_t>(r);
+            const auto breach = model::beamSectionBreach(m, m.IsMiddleBeam != 0);
+            if (breach && breach->field == field) refused = r;
+        }
+    });
     return refused;
 }
 

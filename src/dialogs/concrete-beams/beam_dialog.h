@@ -317,6 +317,11 @@ protected:
 
     model::SideEndSingleArray spacing;
 
+    // Calls look with the project holding the window's values as OK would
+    // write them (the dialog's own writes, the span and the spacings), and
+    // takes them back.
+    void withTypedValues(const std::function<void(ProjectModel&)>& look);
+
 private:
     struct Rule {
         platform::Control* box;

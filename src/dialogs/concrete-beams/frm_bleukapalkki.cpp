@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/geometry_checks.h"
 #include "app/language.h"
 
 namespace quorvel::dialogs {
@@ -70,21 +71,12 @@ void frmBLeukapalkki::loadControls() {
     txtOikealeuka.setText(shown(m.RightLedgeDepth));
 }
 
+// The window's values as OK would write them, held to the ledge beam's
+// check of the calculation and taken back: one rule for both.
 void frmBLeukapalkki::CheckBLeukaFormInput(std::string& message, int16_t& conflict) {
-    message.clear();
-    const ProjectModel& m = model();
-    const float left = number(txtVasenleuka);
-    const float right = number(txtOikealeuka);
-    const bool rightShort = right < static_cast<float>(m.JointGroutWidth(2) + m.SlabSupportLength(2));
-    const bool leftShort = middleBeam() && left < static_cast<float>(m.JointGroutWidth(1) + m.SlabSupportLength(1));
-    if (rightShort || leftShort) message += contradiction(app::Contradiction::LedgeGroutsSupports);
-    fillSpacingTable();
-    if (left + number(txtLeveys) + right > smallestSpacing()) message += contradiction(app::Contradiction::WidthSpacings);
-    const float height = number(txtKorkeus);
-    if (height < largestRowDistance() + 30.0f) message += contradiction(app::Contradiction::HeightRebars);
-    if (height < std::max(number(txtVasenLeuankorkeus), number(txtOikeaLeuankorkeus)))
-        message += contradiction(app::Contradiction::HeightLedgeHeight);
-    conflict = message.empty() ? 0 : 1;
+    withTypedValues([&](const ProjectModel& m) {
+        conflict = app::CheckLedgeBeamGeometry(m, 0, app::SlabBearingNeed(m, 1), app::SlabBearingNeed(m, 2), message);
+    });
 }
 
 void frmBLeukapalkki::writeModel() {

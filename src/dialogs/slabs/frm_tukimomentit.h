@@ -45,7 +45,7 @@ public:
     Label Label7{*this, "Label7", {120, 1050, 1755, 255}, "Muuttuvasta kuormasta", &Frame3};
     TextBox txtAlkupaaM_muuttuva{*this, "txtAlkupaaM_muuttuva", {1920, 1020, 855, 285}, "0", &Frame3};
     Label fLabel17{*this, "fLabel17", {2820, 1050, 435, 255}, "kNm", &Frame3};
-    Label Label8{*this, "Label8", {3360, 1050, 1755, 255}, "muuttuvasta kuormasta", &Frame3};
+    Label Label8{*this, "Label8", {3360, 1050, 1755, 255}, "Muuttuvasta kuormasta", &Frame3};
     TextBox txtLoppupaaM_muuttuva{*this, "txtLoppupaaM_muuttuva", {5160, 1020, 855, 285}, "0", &Frame3};
     Label fLabel18{*this, "fLabel18", {6060, 1050, 435, 255}, "kNm", &Frame3};
 

@@ -26,10 +26,12 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -357,11 +359,52 @@ std::string QtPlatform::getSetting(const std::string& application, const std::st
     return utf8(settings.value(qs(section + "/" + key), qs(defaultValue)).toString());
 }
 
+namespace {
+
+// The size the settings file (path) would have with key set to value, as
+// the store writes it. A file far enough below the limit is taken as
+// staying below it (an escaped character takes at most a few bytes);
+// otherwise a copy in a temporary folder takes the change and is measured,
+// and where no copy can be made the estimate stands.
+std::uintmax_t settingsSizeAfterSave(const QString& path, const QString& key, const QString& value) {
+    const QFileInfo file(path);
+    const auto now = static_cast<std::uintmax_t>(file.exists() ? file.size() : 0);
+    const std::uintmax_t estimate = now + 8 * static_cast<std::uintmax_t>(key.size() + value.size()) + 64;
+    if (estimate <= runtime::LargestTextFile) return now;
+    QTemporaryDir folder;
+    const QString trial = folder.filePath("trial.conf");
+    if (!folder.isValid() || (file.exists() && !QFile::copy(path, trial))) return estimate;
+    {
+        QSettings store(trial, QSettings::IniFormat);
+        store.setValue(key, value);
+        store.sync();
+        if (store.status() != QSettings::NoError) return estimate;
+    }
+    return static_cast<std::uintmax_t>(QFileInfo(trial).size());
+}
+
+}  // namespace
+
+// A value the store already holds is not written again; a save that would
+// take the settings file past what the next start reads is refused, and
+// the file is left as it is for the rest of the run.
 void QtPlatform::saveSetting(const std::string& application, const std::string& section, const std::string& key,
                              const std::string& value) {
-    if (!settingsStoreOpens(application)) return;
+    if (!settingsStoreOpens(application) || refusedSave_) return;
     QSettings settings(qs(application), qs(application));
-    settings.setValue(qs(section + "/" + key), qs(value));
+    const QString name = qs(section + "/" + key);
+    if (settings.contains(name) && settings.value(name).toString() == qs(value)) return;
+    const std::uintmax_t size = settingsSizeAfterSave(settings.fileName(), name, qs(value));
+    if (size > runtime::LargestTextFile) {
+        refusedSave_ = OversizedFile{utf8(settings.fileName()), size};
+        return;
+    }
+    settings.setValue(name, qs(value));
+}
+
+std::optional<Platform::OversizedFile> QtPlatform::refusedSettingsSave(const std::string&) {
+    if (!refusedSave_ || std::exchange(refusedSaveSaid_, true)) return std::nullopt;
+    return refusedSave_;
 }
 
 ScreenSize QtPlatform::screenSize() const {

@@ -43,6 +43,7 @@ public:
     void saveSetting(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& value) override;
     std::optional<OversizedFile> oversizedSettingsFile(const std::string& application) override;
+    std::optional<OversizedFile> refusedSettingsSave(const std::string& application) override;
     ScreenSize screenSize() const override;
     std::string programFolder() const override;
     std::string workFolder() override;
@@ -134,6 +135,10 @@ private:
     bool settingsStoreOpens(const std::string& application);
     // The settings file found too large; the store is left alone from then on.
     std::optional<OversizedFile> oversizedSettings_;
+    // A save refused for the size it would have given the settings file;
+    // nothing is written from then on. Said: it has been given once.
+    std::optional<OversizedFile> refusedSave_;
+    bool refusedSaveSaid_ = false;
 
     // Removes this copy's work folder (at the end of the program).
     void releaseWorkFolder();
