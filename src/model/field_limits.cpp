@@ -914,7 +914,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
     {"Alareunan raudoitteen etäisyys", "Distance of the bottom bars from the bottom"},
     {"Yläreunan raudoitteen etäisyys", "Distance of the top bars from the bottom"},
     {"Kulmateräs", "Angle steel"},
-    {StrandStrengthName, "0.1 % proof stress fp0.1k"},
+    {StrandStrengthName, StrandStrengthEnglishName},
     {BarOrStrandStrengthName, "Strength fyk, strands fp0.1k"},
 };
 constexpr std::pair<std::string_view, std::string_view> kEnglishSides[] = {

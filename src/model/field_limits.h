@@ -81,6 +81,7 @@ constexpr bool has(Computed set, Computed c) { return (static_cast<unsigned>(set
 // The caption of a strand row group's strength box, which takes the 0.1 %
 // proof stress; a file's value outside the box's range is named by it.
 inline constexpr const char* StrandStrengthName = "0,1-rajan ominaislujuus fp0.1k";
+inline constexpr const char* StrandStrengthEnglishName = "0.1 % proof stress fp0.1k";
 // The caption of a row group's strength box that takes bars or strands: a
 // value above 1000 MPa is designed as prestressing steel from its 0.1 %
 // proof stress, so the caption names both (fyk of bars, fp0.1k of strands).

@@ -364,6 +364,10 @@ FieldName boundExceededWords(const FieldLimit& limit, bool below, const std::str
 }
 
 FieldName fieldName(std::string_view field, int element, std::optional<BeamFamily> family) {
+    // JALO shares the ledge beam's window, whose strength box takes bars or
+    // strands; JALO's rows are strands, so the window captions that box as
+    // their 0.1 % proof stress, and a message names it so.
+    if (family == BeamFamily::JA && field == "ReinforcementStrength") return {StrandStrengthName, StrandStrengthEnglishName};
     if (family && element == 0) {
         const SectionCaption* only = nullptr;
         int count = 0;

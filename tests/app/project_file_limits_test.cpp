@@ -463,6 +463,8 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "steel_hq_line_loads.dat", 8, "8400 355", "8400 S35x", "S35x", "kenttä 4 (Teräksen myötölujuus)"},
         // The strands' strength named as its box names the proof stress.
         {Door::Open, "lbl_core_filling.dat", 10, "1630 2", "1801 2", nullptr, "kentän 0,1-rajan ominaislujuus fp0.1k arvo"},
+        // JALO's strands in the ledge beam's window, whose box JALO captions so too.
+        {Door::Open, "jalo_new_project_old_format.dat", 10, "1550 1", "1801 1", nullptr, "kentän 0,1-rajan ominaislujuus fp0.1k arvo"},
         // A number beyond the double range, at Open and at the calculation's
         // read of the file (before: "Rivi 9: luku on liian suuri").
         {Door::Open, "concrete_middle_beam.dat", 9, "600 480", "600 1e400", "1e400",
