@@ -114,29 +114,29 @@ const Words words[] = {
 // The moments by hand (Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck):
 // the largest hogging moments are the support moments, design the larger
 // of (6.10a) 1.35 K_FI times the permanent one and (6.10b) 1.15 K_FI times
-// it (K_FI = 1): 1.35; the loads alone give 489.18 kNm design and 389.87
-// characteristic at their peak, midspan, of it G L^2 / 8 = 273.23 kNm
-// permanent and 116.64 variable.
+// it (K_FI = 1): 1.35; the loads alone give 494.96 kNm design and 394.90
+// characteristic at their peak, midspan, of it G L^2 / 8 = 278.26 kNm
+// permanent and 116.64 variable (g1 = 3.82 kN/m2 with the joints' grout).
 //   -500 / -500: Md.neg -675.0, Mk.neg -500.0; at midspan (6.10b) 1.15
-//     (273.23 - 500) + 1.5 x 116.64 = -85.8 and 389.87 - 500 hog: nothing
+//     (278.26 - 500) + 1.5 x 116.64 = -80.0 and 394.90 - 500 hog: nothing
 //     sags, so neither check has a sagging value. The design moment row
 //     prints its largest as it is, at midspan, where (6.10a) hogs more:
-//     1.35 (273.23 - 500) = -306.1 kNm, as the characteristic row prints
-//     its own (before, "Md = 0.0").
-//   -400 / -400: Md.neg -540.0 with 1.15 (273.23 - 400) + 174.96 = 29.18
-//     kNm sagging left ((6.10b); utilisation 29.18 / 755.8 = 0.04, the
-//     design moment row 29.2); Mk.neg -400.0 and Mk = 389.87 - 400 = -10.1
-//     kNm: the top stretches over the whole span.
+//     1.35 (278.26 - 500) = -299.35 kNm, printed -299.4, as the
+//     characteristic row prints its own (before, "Md = 0.0").
+//   -400 / -400: Md.neg -540.0 with 1.15 (278.26 - 400) + 174.96 = 34.96
+//     kNm sagging left ((6.10b); utilisation 34.96 / 755.8 = 0.046, printed
+//     0.05, the design moment row 35.0); Mk.neg -400.0 and Mk = 394.90 -
+//     400 = -5.1 kNm: the top stretches over the whole span.
 //   -301 / -301: Md.neg = 1.35 x -301 = -406.35 kNm by (6.10a) (6.10b's
 //     1.15 x -301 = -346.15 less), printed from that one value wherever it
 //     stands: -406.4 at one place (the half rounds away from zero) in the
 //     support-moment table and the hogging row, -406.35 at two in the
-//     verdict line; 1.15 (273.23 - 301) + 174.96 = 143.0 and 389.87 - 301
+//     verdict line; 1.15 (278.26 - 301) + 174.96 = 148.8 and 394.90 - 301
 //     sag. Before, the support-moment table printed 6.10b's -346.2 beside
 //     Md.neg -406.4.
 //   -300 at the start: Md.neg -405.0, Mk.neg -300.0, both sag elsewhere.
 //   -0.01 at the start: Md.neg -0.0135 and Mk.neg -0.01 kNm hog (beyond
-//     1e-5 of 489.18 and 389.87 kNm: 0.0049 and 0.0039 kNm), so rows and
+//     1e-5 of 494.96 and 394.90 kNm: 0.0049 and 0.0039 kNm), so rows and
 //     verdicts print them below zero, never "0.0".
 //   -0.004 at the start: Md.neg 1.35 x -0.004 = -0.0054 kNm hogs (beyond
 //     0.0049) and prints with two places, "-0.01". Before, the row's number
@@ -165,9 +165,9 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     };
     const Case cases[] = {
         {"-500 / -500", -500, -500, 0, "-675.0", "-675.00", "  -0.09", "-0.09", false, false, nullptr,
-         "Md        = -306.1 kNm"},
-        {"-400 / -400", -400, -400, 0, "-540.0", "-540.00", "  -0.07", "-0.07", true, false, "Mk        =  -10.1 kNm",
-         "Md        =   29.2 kNm"},
+         "Md        = -299.4 kNm"},
+        {"-400 / -400", -400, -400, 0, "-540.0", "-540.00", "  -0.07", "-0.07", true, false, "Mk        =   -5.1 kNm",
+         "Md        =   35.0 kNm"},
         {"-301 / -301", -301, -301, 0, "-406.4", "-406.35", "  -0.05", "-0.05", true, false, nullptr,
          "M.ta2g = -301.0 kNm -406.4 kNm"},
         {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "  -0.05", "-0.05", true, true, nullptr},
@@ -185,7 +185,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
                 return l.rfind(utilisation, 0) == 0 && l.ends_with(w.hoggingNotChecked);
             });
             EXPECT_EQ(hasLine(report, utilisation + w.hoggingNotChecked), c.mdNeg && !c.sagging);
-            EXPECT_EQ(anyLineStarts(report, utilisation + "=   0.04   ") && utilisationWithWords,
+            EXPECT_EQ(anyLineStarts(report, utilisation + "=   0.05   ") && utilisationWithWords,
                       c.mdNeg && std::string(c.name) == "-400 / -400");
             EXPECT_EQ(utilisationWithWords, c.mdNeg != nullptr);
             EXPECT_FALSE(hasLine(report, utilisation + "=   0.00  "));  // never a 0 % check

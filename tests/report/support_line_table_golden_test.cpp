@@ -35,17 +35,18 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     // No core filling (Lf 0); additional safety factor 1 (gamlisä 1.00).
     // Slab of the clear span 7020 mm less the 65 mm bearing, Ln = 6955 mm,
     // and Lr = Ln - b.cr = 6955 - 160 = 6795 mm, design area load
-    // (3.60 + 0.110417) * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 + 2.5 * 1.5 =
-    // 9.16825 kN/m2 (the catalogue's g and the joints' grout; 6.10b governs):
-    //   Vdhc = 0.5 * 9.16825 * 6.795 = 31.15 kN/m
-    //   Mkhc = (3.710417 + 0.0011 + 1.0 + 2.5) * 6.955^2 / 8 = 43.61 kNm/m
-    //   Mdhc = 9.16825 * 6.955^2 / 8 = 55.44 kNm/m
+    // (3.60 + 0.220833) * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 + 2.5 * 1.5 =
+    // 9.29522 kN/m2 (the catalogue's g and the joints' grout 25 * 0.040 *
+    // 0.265 / 1.2 = 0.220833; 6.10b governs):
+    //   Vdhc = 0.5 * 9.29522 * 6.795 = 31.58 kN/m
+    //   Mkhc = (3.820833 + 0.0011 + 1.0 + 2.5) * 6.955^2 / 8 = 44.27 kNm/m
+    //   Mdhc = 9.29522 * 6.955^2 / 8 = 56.20 kNm/m
     ASSERT_GE(got.size(), 7u);
     EXPECT_EQ(got[0].substr(0, 28), "  Vasen laatta :  P27-10L- 0");
     EXPECT_EQ(got[6].substr(0, 12), "   26  126.1");
-    EXPECT_EQ(got[6].substr(31, 6), "  31.1");
-    EXPECT_EQ(got[6].substr(77, 6), "  43.6");
-    EXPECT_EQ(got[6].substr(84, 6), "  55.4");
+    EXPECT_EQ(got[6].substr(31, 6), "  31.6");
+    EXPECT_EQ(got[6].substr(77, 6), "  44.3");
+    EXPECT_EQ(got[6].substr(84, 6), "  56.2");
     EXPECT_EQ(got[6].substr(59, 4), "1.00");
     EXPECT_EQ(got[6].substr(72, 4), "   0");
     // Two blocks of 6 head lines, 44 rows (n = 43) and the closing line.
