@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -69,6 +70,17 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     // their concrete.
     EXPECT_NEAR(m.SlabJointGroutWeight(1), 0.2208333, 1e-7);
     EXPECT_NEAR(m.SlabSelfWeight(1), 3.60 + 0.2208333, 1e-6);
+    // The grout is the joint grout's concrete, not the topping's: C70 joint
+    // grout weighs 26 kN/m3, 2.6e-5 * 40 * 265 / 1200 * 1000 = 0.2296667;
+    // a C70 topping leaves the joints at 25 kN/m3.
+    for (const auto& [joint, topping, grout] : {std::tuple{70.0, 25.0, 0.2296667}, std::tuple{25.0, 70.0, 0.2208333}}) {
+        ProjectModel heavy;
+        data.load(heavy, "concrete_middle_beam.dat");
+        heavy.JointConcreteClass = joint;
+        heavy.ToppingConcreteClass = topping;
+        ASSERT_EQ(PerformCalculation(heavy, messages), 0);
+        EXPECT_NEAR(heavy.SlabJointGroutWeight(1), grout, 1e-7) << joint << " / " << topping;
+    }
     EXPECT_NEAR(m.BeamSelfWeight, 7.3817395, 1e-7);
     EXPECT_EQ(m.BeamMomentExpression, 0);  // 6.10b
     EXPECT_EQ(m.BeamShearExpression, 0);
