@@ -182,11 +182,9 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
          "M.ta2g = -301.0 kNm -406.4 kNm"},
         {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "  -0.05", "-0.05", true, true, nullptr},
         {"-100 before grouting", 0, 0, 0, "-140.0", "-140.00", nullptr, nullptr, true, true, nullptr,
-         "M.ta0g = -100.0 kNm -140.0 kNm",
-         [](model::ProjectModel& m) {
+         "M.ta0g = -100.0 kNm -140.0 kNm", [](model::ProjectModel& m) {
              m.SupportMomentStartBeforeGrouting = m.SupportMomentEndBeforeGrouting = -100;
-             m.PartialFactorPermanent = 1.4;
-             m.SlabSelfWeightFactor(1) = m.SlabSelfWeightFactor(2) = 0.9;
+             m.PartialFactorPermanent = 1.4, m.SlabSelfWeightFactor(1) = m.SlabSelfWeightFactor(2) = 0.9;
          }},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
         {"-0.004 at the start", -0.004, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
