@@ -270,6 +270,7 @@ BoxCheck tableCheck(const platform::Control& box) {
 }
 
 std::string fieldName(const platform::Control& box) {
+    if (!box.accessibleName().empty()) return box.accessibleName();
     const model::BoxLimit* row = boxLimitOf(box);
     const bool english = box.platform().englishWindows();
     if (row && english && !row->englishName.empty()) return std::string(row->englishName);

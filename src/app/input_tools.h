@@ -81,7 +81,9 @@ const model::BoxLimit* boxLimitOf(const platform::Control& box);
 // The fixed bounds and default of the box's row (any finite number and no
 // default for a box without a row).
 BoxCheck tableCheck(const platform::Control& box);
-// The name of the box's field in messages: the name its row gives (its
+// The name of the box's field in messages: the accessible name its window
+// gave it (where the box's one row serves windows that caption it
+// otherwise), else the name its row gives (its
 // English name in an English window), else the caption of its label (the
 // label named "lbl" + the box's name, else the nearest label to its left
 // on its line); empty when none.

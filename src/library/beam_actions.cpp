@@ -160,8 +160,8 @@ class BeamRows {
 public:
     explicit BeamRows(const ProjectModel& m)
         : m_(m), loads_(m), L_(m.BeamSpan), shores_(shoreCount(m)),
-          onShores_(m.Family() == model::BeamFamily::BE), gammaG_(m.PermanentLoadFactorKfi),
-          gammaQ_(m.VariableLoadFactorKfi), permanentOnly_(m.PermanentOnlyLoadFactorKfi) {}
+          onShores_(m.Family() == model::BeamFamily::BE), gammaG_(DesignRowFactor(m, 3, false)),
+          gammaQ_(DesignRowFactor(m, 4, false)), permanentOnly_(DesignRowFactor(m, 3, true)) {}
 
     // Characteristic and design moments and shears at x, by expression
     // (6.10b).
@@ -317,8 +317,26 @@ bool PermanentOnlyExpressionGoverns(double b, double a, bool moment) {
     return moment ? (b < 0 ? a < b : a > b) : std::fabs(a) > std::fabs(b);
 }
 
+double DesignRowFactor(const ProjectModel& m, int row, bool permanentOnly) {
+    if (row == 4) return permanentOnly ? 0.0 : m.VariableLoadFactorKfi.number();
+    return permanentOnly ? m.PermanentOnlyLoadFactorKfi : m.PermanentLoadFactorKfi;
+}
+
+std::array<double, 4> SupportDesignMoments(const ProjectModel& m, const std::array<double, 4>& characteristic) {
+    double b = 0.0, a = 0.0;
+    for (int stage = 0; stage < 4; ++stage) {
+        b += DesignRowFactor(m, stage + 1, false) * characteristic[stage];
+        a += DesignRowFactor(m, stage + 1, true) * characteristic[stage];
+    }
+    const bool permanentOnly = PermanentOnlyExpressionGoverns(b, a, true);
+    std::array<double, 4> design{};
+    for (int stage = 0; stage < 4; ++stage)
+        design[stage] = DesignRowFactor(m, stage + 1, permanentOnly) * characteristic[stage];
+    return design;
+}
+
 void DesignBeamWithGoverningExpression(ProjectModel& m) {
-    const double a = m.PermanentOnlyLoadFactorKfi;
+    const double a = DesignRowFactor(m, 3, true);
     std::vector<bool> momentA, shearA;
     for (int i = 0; i <= m.CalculationPointCount; ++i) {
         momentA.push_back(designStationPermanentOnly(m.BeamMomentChar, m.BeamMomentDesign, i, a, true));

@@ -9,6 +9,7 @@
 // 2 before the topping hardens, 3 permanent loads after hardening, 4
 // variable loads, 5 = 3 + 4, 6 = 1 + 2 + 5.
 
+#include <array>
 #include <vector>
 
 #include "model/project_model.h"
@@ -74,6 +75,24 @@ void FindBeamMaxima(model::ProjectModel& m);
 // moment is never replaced by a hogging one, which the beam's sagging
 // check would not see.
 bool PermanentOnlyExpressionGoverns(double b, double a, bool moment);
+
+// The factor by which the design rows take the characteristic loads of row
+// r (0 the beam's self weight, 1 before grouting, 2 before the topping, 3
+// the other permanent loads, 4 the variable ones; the slab self weight of
+// row 1 aside, which has a design load of its own): by expression (6.10b)
+// PermanentLoadFactorKfi on rows 0..3 and VariableLoadFactorKfi on row 4,
+// by (6.10a) PermanentOnlyLoadFactorKfi on rows 0..3 and none on row 4. A
+// stage's end moments stand in its row (on shores, those before grouting
+// in row 2, which has the same factor) and are designed with its factor.
+double DesignRowFactor(const model::ProjectModel& m, int row, bool permanentOnly);
+
+// The design values of one support's end moments of the four stages
+// (before grouting, before the topping, permanent, variable), from their
+// characteristic values, as the design rows hold them at the support's
+// station, where only the end moments act: each times its row's factor by
+// the expression that governs there (PermanentOnlyExpressionGoverns on
+// their sums).
+std::array<double, 4> SupportDesignMoments(const model::ProjectModel& m, const std::array<double, 4>& characteristic);
 
 // Designs every station with the larger of the two expressions of EN 1990
 // (Finnish National Annex): the design rows 0..6 as they stand, (6.10b),

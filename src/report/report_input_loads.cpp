@@ -1,6 +1,7 @@
 // The input half: loads on the slabs and on the beam, support moments and
 // partial factors.
 
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -186,60 +187,41 @@ void printBeamLoads(RowPrinter& out) {
 
 // --- support moments -----------------------------------------------------------
 
-enum class MomentFactor { Grouting, Permanent, Variable };
-
 struct MomentRow {
     const char* key;
     const char* symbol;
     Value ProjectModel::*moment;
-    MomentFactor factor;
 };
+// The stages in order: before grouting, before the topping, permanent,
+// variable.
 constexpr MomentRow startMoments[] = {
-    {"177", "M.ta0g = ", &ProjectModel::SupportMomentStartBeforeGrouting, MomentFactor::Grouting},
-    {"178", "M.ta1g = ", &ProjectModel::SupportMomentStartBeforeTopping, MomentFactor::Permanent},
-    {"179", "M.ta2g = ", &ProjectModel::SupportMomentStartPermanent, MomentFactor::Permanent},
-    {"180", "M.ta2q = ", &ProjectModel::SupportMomentStartVariable, MomentFactor::Variable},
+    {"177", "M.ta0g = ", &ProjectModel::SupportMomentStartBeforeGrouting},
+    {"178", "M.ta1g = ", &ProjectModel::SupportMomentStartBeforeTopping},
+    {"179", "M.ta2g = ", &ProjectModel::SupportMomentStartPermanent},
+    {"180", "M.ta2q = ", &ProjectModel::SupportMomentStartVariable},
 };
 constexpr MomentRow endMoments[] = {
-    {"182", "M.tb0g = ", &ProjectModel::SupportMomentEndBeforeGrouting, MomentFactor::Grouting},
-    {"183", "M.tb1g = ", &ProjectModel::SupportMomentEndBeforeTopping, MomentFactor::Permanent},
-    {"184", "M.tb2g = ", &ProjectModel::SupportMomentEndPermanent, MomentFactor::Permanent},
-    {"185", "M.tb2q = ", &ProjectModel::SupportMomentEndVariable, MomentFactor::Variable},
+    {"182", "M.tb0g = ", &ProjectModel::SupportMomentEndBeforeGrouting},
+    {"183", "M.tb1g = ", &ProjectModel::SupportMomentEndBeforeTopping},
+    {"184", "M.tb2g = ", &ProjectModel::SupportMomentEndPermanent},
+    {"185", "M.tb2q = ", &ProjectModel::SupportMomentEndVariable},
 };
 
 void printSupportMoments(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
-    // Design over characteristic load of the grouting stage (beam, slabs,
-    // joint concrete); a zero characteristic sum is a division by zero.
-    const Value groutingFactor =
-        dividedBy(plus(plus(m.BeamSelfWeightDesign, m.SlabSelfWeightLineLoadDesign[1]), m.JointConcreteLineLoadDesign),
-                  plus(plus(m.BeamSelfWeight, m.SlabSelfWeightLineLoad[1]), m.JointConcreteLineLoad));
-    auto factorOf = [&](MomentFactor k) -> const Value& {
-        if (k == MomentFactor::Grouting) return groutingFactor;
-        return k == MomentFactor::Permanent ? m.PermanentLoadFactorKfi : m.VariableLoadFactorKfi;
-    };
-    // A support's design moments by the expression that governs there, as
-    // the calculation takes it at the support's station, where only the end
-    // moments act: (6.10b) each stage's own factor, or (6.10a) 1.35 K_FI on
-    // the permanent stages and none on the variable one. So the table
-    // prints the design moment that Md.neg and the verdict print.
-    const Value none = 0.0;
-    auto print = [&](std::span<const MomentRow> rows) {
-        double b = 0.0, permanent = 0.0;
-        for (const MomentRow& r : rows) {
-            b += times(factorOf(r.factor), m.*r.moment);
-            if (r.factor != MomentFactor::Variable) permanent += m.*r.moment;
-        }
-        const bool permanentOnly =
-            library::PermanentOnlyExpressionGoverns(b, m.PermanentOnlyLoadFactorKfi * permanent, true);
-        for (const MomentRow& r : rows) {
-            const Value& moment = m.*r.moment;
-            const Value& factor = !permanentOnly                      ? factorOf(r.factor)
-                                  : r.factor == MomentFactor::Variable ? none
-                                                                       : m.PermanentOnlyLoadFactorKfi;
-            f.text(out.text(r.key)).text(r.symbol).text(FormatFixed(moment, 4, 1, 1)).text(" kNm").text(" ");
-            f.text(FormatFixed(times(factor, moment), 4, 1, 1)).text(" kNm").endLine();
+    // Each stage's design end moment as the calculation designs it at the
+    // support's station (its load row's factor by the expression that
+    // governs there), so that the table prints the design moment that
+    // Md.neg and the verdict print.
+    auto print = [&](std::span<const MomentRow, 4> rows) {
+        std::array<double, 4> characteristic{};
+        for (std::size_t s = 0; s < rows.size(); ++s) characteristic[s] = m.*rows[s].moment;
+        const std::array<double, 4> design = library::SupportDesignMoments(m, characteristic);
+        for (std::size_t s = 0; s < rows.size(); ++s) {
+            const MomentRow& r = rows[s];
+            f.text(out.text(r.key)).text(r.symbol).text(FormatFixed(m.*r.moment, 4, 1, 1)).text(" kNm").text(" ");
+            f.text(FormatFixed(Value(design[s]), 4, 1, 1)).text(" kNm").endLine();
         }
     };
     out.blankLine(0);

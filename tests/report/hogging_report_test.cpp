@@ -141,6 +141,15 @@ const Words words[] = {
 //   -0.004 at the start: Md.neg 1.35 x -0.004 = -0.0054 kNm hogs (beyond
 //     0.0049) and prints with two places, "-0.01". Before, the row's number
 //     ran into its unit's column and "kNm" fell onto a line of its own.
+//   -100 before grouting at both ends with gam.g 1.40 and the slabs'
+//     gam.hc 0.90 (K_FI 1): at the supports only those end moments act, by
+//     (6.10b) 1.40 x -100 = -140.0 kNm, by (6.10a) 1.35 x -100 = -135.0;
+//     -140 hogs more and governs: the table's Md of M.ta0g, Md.neg and the
+//     verdict all -140.0 (-140.00). Before, the table took the grouting
+//     stage's loads' factor (10.3 + 23.4 + 2.1) / (7.4 + 26.0 + 1.5) = 1.03
+//     (-102.6, so 6.10a's -135.0 governed there) beside Md.neg -140.0.
+//     Before grouting the slabs bear no seat: the seat strain takes the
+//     moments from the topping on (rows 2 and 5), so nothing stretches it.
 //   none, and +100 kNm variable at the end (sagging there: +150 / +100):
 //     no hogging line at all.
 // The slab seat (610 mm) lies above the composite stage's centroid
@@ -162,6 +171,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
         bool strainInPart;             // the seat shortens somewhere
         const char* mk;                // the characteristic row's value, or none to check
         const char* also = nullptr;    // a further line the report holds, or none
+        void (*edit)(model::ProjectModel&) = nullptr;  // further input, or none
     };
     const Case cases[] = {
         {"-500 / -500", -500, -500, 0, "-675.0", "-675.00", "  -0.09", "-0.09", false, false, nullptr,
@@ -171,6 +181,11 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
         {"-301 / -301", -301, -301, 0, "-406.4", "-406.35", "  -0.05", "-0.05", true, false, nullptr,
          "M.ta2g = -301.0 kNm -406.4 kNm"},
         {"-300 at the start", -300, 0, 0, "-405.0", "-405.00", "  -0.05", "-0.05", true, true, nullptr},
+        {"-100 before grouting", 0, 0, 0, "-140.0", "-140.00", nullptr, nullptr, true, true, nullptr,
+         "M.ta0g = -100.0 kNm -140.0 kNm", [](model::ProjectModel& m) {
+             m.SupportMomentStartBeforeGrouting = m.SupportMomentEndBeforeGrouting = -100;
+             m.PartialFactorPermanent = 1.4, m.SlabSelfWeightFactor(1) = m.SlabSelfWeightFactor(2) = 0.9;
+         }},
         {"-0.01 at the start", -0.01, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
         {"-0.004 at the start", -0.004, 0, 0, "  -0.01", "  -0.01", nullptr, nullptr, true, true, nullptr},
         {"none", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, true, true, nullptr},
@@ -179,7 +194,7 @@ TEST(HoggingReport, EveryHoggingMomentIsSaidNotCheckedBesideItsValue) {
     for (const Words& w : words) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.name) + (w.language ? " English" : " Finnish"));
-            const Lines report = reportOf(c.start, c.end, w.language, 0, 0, c.variableEnd);
+            const Lines report = reportOf(c.start, c.end, w.language, 0, 0, c.variableEnd, c.edit);
             const std::string utilisation = w.utilisation;
             const bool utilisationWithWords = std::any_of(report.begin(), report.end(), [&](const std::string& l) {
                 return l.rfind(utilisation, 0) == 0 && l.ends_with(w.hoggingNotChecked);

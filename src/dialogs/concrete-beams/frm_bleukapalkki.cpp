@@ -65,6 +65,10 @@ void frmBLeukapalkki::loadControls() {
         const std::string own = app::GetLanguageText(platform(), m.LanguageIndex, name(), StrandStrengthKey);
         lblRaud_lujuus.setCaption(own.empty() ? StrandStrengthCaption : own);
     }
+    // The box's row names it for bars or strands; a message about JALO's
+    // box names it as its caption does, as the proof stress.
+    txtRaud_lujuus.setAccessibleName(
+        strands() ? app::byLanguage(m.LanguageIndex, model::StrandStrengthName, model::StrandStrengthEnglishName) : "");
     txtVasenLeuankorkeus.setText(shown(m.LeftLedgeHeight));
     txtOikeaLeuankorkeus.setText(shown(m.RightLedgeHeight));
     txtVasenleuka.setText(shown(m.LeftLedgeDepth));

@@ -78,6 +78,12 @@ void Control::setToolTip(const std::string& t) {
     changed();
 }
 
+void Control::setAccessibleName(const std::string& name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = name;
+    changed();
+}
+
 void Control::setForeColor(Color c) {
     if (foreColor_ == c) return;
     foreColor_ = c;

@@ -96,6 +96,11 @@ public:
 
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(const std::string& t);
+    // The name the control goes by where neither its caption nor its
+    // label's says it ("" by default): read by assistive technology, and
+    // the name messages about a box give it.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const std::string& name);
     std::optional<Color> foreColor() const { return foreColor_; }
     void setForeColor(Color c);
     std::optional<Color> backColor() const { return backColor_; }
@@ -155,6 +160,7 @@ private:
     int tabIndex_;
     bool tabStop_ = true;
     std::string toolTip_;
+    std::string accessibleName_;
     std::optional<Color> foreColor_;
     std::optional<Color> backColor_;
     std::optional<Font> font_;

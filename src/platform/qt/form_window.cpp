@@ -459,6 +459,7 @@ void FormWindow::syncWidget(Control* c, QWidget* w) {
     if (w->isVisibleTo(w->parentWidget()) != c->visible()) w->setVisible(c->visible());
     w->setEnabled(c->enabled());
     w->setToolTip(qs(c->toolTip()));
+    w->setAccessibleName(qs(c->accessibleName()));
     QFont f = mapFont(c->font());
     if (w->font() != f) w->setFont(f);
     QPalette pal = w->palette();
