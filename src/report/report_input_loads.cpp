@@ -149,7 +149,9 @@ constexpr BeamLineLoad beamLineLoads[] = {
 void printBeamLoads(RowPrinter& out) {
     const ProjectModel& m = out.model();
     ReportFile& f = out.file();
-    f.text(out.text("163")).moveTo(32).text("qk").moveTo(54).text("qd").endLine();
+    // The design columns are (6.10b)'s; the partial factors below name the
+    // expression that governs, which may be (6.10a).
+    f.text(out.text("163")).moveTo(32).text("qk").moveTo(54).text("qd (6.10b)").endLine();
     for (const BeamLoadRow& r : beamLoadRows) {
         f.text(out.text(r.key)).moveTo(25).text(r.symbol + FormatFixed(r.characteristic(m), 3, 1, 1));
         f.moveTo(37).text(std::string(" kN/m   ") + r.designSymbol).moveTo(51).text(FormatFixed(r.design(m), 3, 1, 1));
