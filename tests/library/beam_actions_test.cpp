@@ -58,9 +58,7 @@ double pointShear(double P, double a, double x) { return x < a ? P * (L - a) / L
 // End moments: Ms (1 - x/L) + Me x/L; shear (Me - Ms) / L.
 double endMoment(double ms, double me, double x) { return ms * (1 - x / L) + me * x / L; }
 
-// The end moments are taken whole on their supports: the stations differ
-// from the line only in the last digits (before, the moments acted 0.001
-// mm inside the span, an error of up to M x 0.001 / L).
+// The end moments act whole on their supports: only rounding differs.
 double endTolerance(double m) { return std::fabs(m) * 1e-15 + 1e-6; }
 
 }  // namespace
@@ -327,8 +325,7 @@ TEST(BeamActions, OneShoreMovesTheMidspanReactionToRow2) {
         EXPECT_NEAR(be.BeamShearDesign(i, 1), su.BeamShearDesign(i, 1) - gG * vs, 1e-8);
         EXPECT_NEAR(be.BeamShearDesign(i, 2), su.BeamShearDesign(i, 2) + gG * vs, 1e-8);
     }
-    // The start moment alone (-15e6 Nmm): its shear gG 15e6 / L = 2812.5 N
-    // goes with its moment, into row 2 on shores (at x = 1440 < L / 2).
+    // Start moment -15e6 alone: its shear gG 15e6 / L = 2812.5 N goes to row 2 with it.
     for (ProjectModel* m : {&be, &su}) {
         m->SupportMomentEndBeforeGrouting = 0.0;
         ComputeBeamMomentsAndShears(*m);
@@ -458,25 +455,14 @@ TEST(BeamMaxima, GoverningValuesAndTheirPoints) {
 }
 
 TEST(BeamMaxima, PeaksBetweenTheStations) {
-    // Point loads G at aG, Q at aQ (kN), the self weight q = 10 N/mm (design
-    // 1.35 q) given to the peak search only; L = 7200; within 1 Nmm:
-    //   midspan, 49 stations: Mk = 300e3 L / 4 + q L^2 / 8 = 604.8e6 Nmm,
-    //     Md = (1.35 + 1.5) 150e3 L / 4 + 1.35 q L^2 / 8 = 856.98e6;
-    //   100 kN G at 2000 (h 144): Mk = P a b / L + q a b / 2 = 196.444e6,
-    //     Md = 1.35 Mk; with 60 kN Q at 5000 the shear turns to 0 at
-    //     x = 2000 + (126555.6 - 120000) / 10 = 2655.56 mm: Mk = 126555.6 x -
-    //     100e3 (x - 2000) - 5 x^2 = 235.2599e6 (station 2592: 235.2397e6);
-    //     design RA = 173600 N, x = 2000 + 11600 / 13.5 = 2859.26 mm:
-    //     Md = 325.1837e6 (station 2880: 325.1808e6).
-    //   300 kN G at midspan, (6.10a) factor 1.485 (1.35 K_FI, K_FI 1.1)
-    //     against (6.10b) 1.35: Mk = 300e3 L / 4 + q L^2 / 8 = 604.8e6, Md =
-    //     1.485 Mk = 898.128e6 ((6.10b) 816.48e6; station 24's (6.10a)
-    //     without the self weight, which the stations do not hold here,
-    //     801.6e6).
-    const struct {
-        int n;
-        double G, aG, Q, Mk, Md, a = 0.0;
-    } cases[] = {{49, 150, 3600, 150, 604.8e6, 856.98e6},
+    // n stations (49: L/2 falls between two), G at aG, Q (kN), self weight q = 10 N/mm to the
+    // peak search only, L = 7200, tolerance 1 Nmm:
+    //   G = Q = 150 at L/2: Mk = 300e3 L/4 + q L^2/8 = 604.8e6, Md = 2.85 150e3 L/4 + 1.35 q L^2/8 = 856.98e6;
+    //   G 100 at 2000: Mk = P a b / L + q a b / 2 = 196.444e6, Md = 1.35 Mk;
+    //   + Q 60 at 5000: V = 0 at x = 2000 + 6555.6 / 10 = 2655.56, Mk = 126555.6 x - 100e3 (x - 2000)
+    //     - 5 x^2 = 235.2599e6; design RA = 173600, x = 2000 + 11600 / 13.5 = 2859.26, Md = 325.1837e6;
+    //   G 300 at L/2, (6.10a) 1.35 x K_FI 1.1 = 1.485 > 1.35: Md = 1.485 x 604.8e6 = 898.128e6.
+    const struct { int n; double G, aG, Q, Mk, Md, a = 0.0; } cases[] = {{49, 150, 3600, 150, 604.8e6, 856.98e6},
                  {50, 100, 2000, 0, 196444444.44, 265200000.0},
                  {50, 100, 2000, 60, 235259876.54, 325183703.70},
                  {49, 300, 3600, 0, 604.8e6, 898.128e6, 1.485}};

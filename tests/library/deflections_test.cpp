@@ -147,16 +147,10 @@ TEST(BeamDeflections, EndMoments) {
 }
 
 TEST(BeamDeflections, EndMomentsDeflectTheSectionOfTheirMomentRow) {
-    // -50 kNm at both ends (of a pair before grouting -20 the self weight's
-    // share), M L^2 / (8 EI) at midspan on the section of its moment row:
-    // before grouting -1.620 mm (EI1; d4 -0.972); BE before grouting -1.080
-    // mm (row 2, EI5, in d5); permanent -0.720 mm (rows 3, 5, EI8, in d6).
-    const struct {
-        const char* type;
-        bool grouting;
-        double EI, share;
-        quorvel::runtime::Value ProjectModel::*term;
-    } cases[] = {{"SUORA", true, EI1, 0.6, &ProjectModel::BeamDeflectionMax4},
+    // M = -50 kNm at both ends (before grouting -20 of it the self weight's), w = M L^2 / (8 EI)
+    // on its row's section: before grouting EI1 -1.620 mm (d4 0.6 x); BE row 2 EI5 -1.080 (d5);
+    // permanent, rows 3 and 5, EI8 -0.720 (d6).
+    const struct { const char* type; bool grouting; double EI, share; quorvel::runtime::Value ProjectModel::*term; } cases[] = {{"SUORA", true, EI1, 0.6, &ProjectModel::BeamDeflectionMax4},
                  {"BESUPER", true, EI5, 1, &ProjectModel::BeamDeflectionMax5},
                  {"BESUPER", false, EI8, 1, &ProjectModel::BeamDeflectionMax6},
                  {"SUORA", false, EI8, 1, &ProjectModel::BeamDeflectionMax6}};

@@ -102,8 +102,7 @@ TEST(UnitShares, PointLoadSharesAddUpAndFollowTheSpan) {
         EXPECT_LE(s(3), s(2));
         EXPECT_LT(s(1), previous) << "a longer span spreads the load wider";
         previous = s(1);
-        // At 0.8 Ls a load stands 0.2 Ls from the nearer support: shared as
-        // at 0.2 Ls, and the shares add up to the load there too.
+        // At 0.8 Ls shared as at 0.2 Ls (its distance to the nearer support), adding up to the load.
         UnitShareArray near, far;
         ComputePointLoadShares(Ls, 0.2 * Ls, 1.25, near);
         ComputePointLoadShares(Ls, 0.8 * Ls, 1.25, far);
@@ -196,11 +195,9 @@ TEST(SlabPointLoads, NearAFieldEdgeTheBeamReceivesTheWholeShare) {
 }
 
 TEST(SlabPointLoads, AtAFieldEdgeTheUnitsThereCarryTheWholeLoad) {
-    // A load at y = 100, the field's edge at 0: the units centred 1200 and
-    // 2400 before it are beyond the edge, and the three there carry the
-    // load. Point load at midspan: unit 1 0.316205 / (0.316205 + 0.189278
-    // + 0.152655) = 0.480454 of P a (Ls - a) / Ls per 1.2 m; a line load on
-    // a 10 m span 0.29 / (0.29 + 0.201536 + 0.153464) = 0.449612 of q Ls^2 / 8.
+    // y = 100, the field's edge at 0: the units at -1200, -2400 are beyond it, the three left carry
+    // the load. Point load at midspan: 0.316205 / (0.316205 + 0.189278 + 0.152655) = 0.480454 of
+    // P a b / Ls per 1.2 m; line load, 10 m span: 0.29 / (0.29 + 0.201536 + 0.153464) = 0.449612 of q Ls^2 / 8.
     ProjectModel m = beamWithSlabs();
     addPointLoad(m, 1, 10, 20, 3600, 100);
     DistributeSlabPointLoads(m);

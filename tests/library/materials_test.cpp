@@ -114,11 +114,9 @@ TEST(SteelStressLaw, PrestressingSteelHasAProofBranch) {
 }
 
 TEST(SteelPlates, YieldStrengthByThicknessFollowsEn10025) {
-    // Minimum yield strength by nominal thickness (mm): <=16, <=40, <=63,
-    // <=80, <=100, <=150, <=200, <=250, <=400. S235 ... S355 EN 10025-2;
-    // S420 and S460 to 80 mm the lower of EN 10025-3 and -4 (S420 at 63..80:
-    // 370 by -3, 380 by -4), S450 EN 10025-2; past 80 mm these three drop as
-    // S355 does (S420N 360 / 340 / 330 / 320 and S460N 400 / 380 / 370 by -3).
+    // Minimum yield strength by nominal thickness <=16, 40, 63, 80, 100, 150, 200, 250, 400 mm:
+    // S235..S355 and S450 EN 10025-2; S420, S460 to 80 mm the lower of EN 10025-3 and -4 (S420
+    // 63..80: 370 / 380), past 80 mm as S355 drops (S420N 360 / 340 / 330 / 320, S460N 400 / 380 / 370).
     const double bands[] = {16, 40, 63, 80, 100, 150, 200, 250, 400};
     const double table[][10] = {
         {235, 235, 225, 215, 215, 215, 195, 185, 175, 165},
@@ -144,8 +142,7 @@ TEST(SteelPlates, YieldStrengthByThicknessFollowsEn10025) {
     }
     EXPECT_EQ(LookupSteelYieldStrength(20, 300, 355), 345);
     EXPECT_EQ(LookupSteelYieldStrength(100, 60, 355), 335);
-    // A strength that is no grade takes the next grade's steps at or above
-    // it: 300 as S355 (-10), 440 as S450 (-40), 455 as S460 (-50).
+    // No grade: the next grade's steps at or above: 300 as S355 (-10), 440 as S450 (-40), 455 as S460 (-50).
     EXPECT_EQ(LookupSteelYieldStrength(30, 300, 300), 290);
     EXPECT_EQ(LookupSteelYieldStrength(50, 300, 440), 400);
     EXPECT_EQ(LookupSteelYieldStrength(70, 300, 455), 405);

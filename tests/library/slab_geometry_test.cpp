@@ -181,26 +181,19 @@ TEST(CoreFillingZones, EachZoneReachesOnePointBeyondTheLastFlaggedPoint) {
     EXPECT_DOUBLE_EQ(both.limits(1, 1), 2000.0);
     EXPECT_DOUBLE_EQ(both.limits(1, 2), 2000.0);
 
-    // Every point flagged: the filling runs over the whole beam, both zones
-    // the span (before, X(10) = 10000 and 10000 - X(9) = 1000).
+    // Every point flagged: both zones the whole span.
     ZoneCase all({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     EXPECT_DOUBLE_EQ(all.limits(1, 1), 10000.0);
     EXPECT_DOUBLE_EQ(all.limits(1, 2), 10000.0);
 
-    // A flagged point inside belongs to the zone of its half, one at
-    // midspan (X(5) = 5000) to both: mirror flags give mirror zones.
-    // Before, the far zone took every point after the start zone: {0, 1,
-    // 4, 9, 10} gave 2000 / 7000 and its mirror {0, 1, 6, 9, 10} 2000 /
-    // 5000; {0, 1, 5, 9, 10}, its own mirror, 2000 / 6000.
-    ZoneCase inner({0, 1, 4, 9, 10});  // X(5); back to X(8)
-    EXPECT_DOUBLE_EQ(inner.limits(1, 1), 5000.0);
-    EXPECT_DOUBLE_EQ(inner.limits(1, 2), 2000.0);
-    ZoneCase innerMirrored({0, 1, 6, 9, 10});  // X(2); back to X(5)
-    EXPECT_DOUBLE_EQ(innerMirrored.limits(1, 1), 2000.0);
-    EXPECT_DOUBLE_EQ(innerMirrored.limits(1, 2), 5000.0);
-    ZoneCase midspan({0, 1, 5, 9, 10});  // X(6); back to X(4)
-    EXPECT_DOUBLE_EQ(midspan.limits(1, 1), 6000.0);
-    EXPECT_DOUBLE_EQ(midspan.limits(1, 2), 6000.0);
+    // A flagged inner point joins the zone of its half, one at midspan (X(5)) both: mirror flags,
+    // mirror zones. {0, 1, 4, 9, 10}: X(5) / back to X(8); {0, 1, 6, 9, 10}: X(2) / X(5); {0, 1, 5, 9, 10}: X(6) / X(4).
+    const struct { int inner; double start, end; } rows[] = {{4, 5000, 2000}, {6, 2000, 5000}, {5, 6000, 6000}};
+    for (const auto& r : rows) {
+        ZoneCase z({0, 1, r.inner, 9, 10});
+        EXPECT_DOUBLE_EQ(z.limits(1, 1), r.start) << r.inner;
+        EXPECT_DOUBLE_EQ(z.limits(1, 2), r.end) << r.inner;
+    }
 
     ZoneCase lastButOne({9});  // point 10 free: back to X(8)
     EXPECT_DOUBLE_EQ(lastButOne.limits(1, 2), 2000.0);
