@@ -201,10 +201,9 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     //   90, at 355 (E 210000); strands 9 + 9 + 2 of 100 mm2 at 40, 53 and 66
     //   (1630 / 1.15, Ep 195000, prestrain 5.077 per mille), no top row:
     //   yn 61.902, strands elastic (5.35 / 5.19 / 5.03 per mille, below
-    //   0.9 fpd at 6.54): MRd 463.638. (The same integration of the section
-    //   as built before, concrete 0 to 265 and legs from 0, gives 436.218.)
-    //   The program's five-point quadrature of the trapezoid's parabolic
-    //   band (n 1.40) gives 463.660 (5e-5): 0.03 for this row, as for LBL;
+    //   0.9 fpd at 6.54): MRd 463.638. The program's five-point quadrature
+    //   of the trapezoid's parabolic band (n 1.40) gives 463.660 (5e-5):
+    //   0.03 for this row, as for LBL;
     // - MEK default: plates 500 x 8, the I-profile's flanges 240 x 12 at 43
     //   and 261 and its web 7.5 x 206 from 55 (all 355; the profile's root
     //   fillets r 21 are not in the resistance), infill C30 of class 2
@@ -234,16 +233,12 @@ TEST(BeamResistanceSweep, BeamAloneAgainstAnIndependentIntegration) {
     //   mille): yn 132.992, bottom plate -2130.0 kN, ledges -553.8, webs
     //   +86.7, the holes' parts +8.0, -55.8, -4.3, concrete +615.2, top plate
     //   +2034.2: MRd 704.306.
-    // - TI default (h 300, web 11, flanges 300 wide) with flanges of 50 mm
-    //   and S460 (fyk 460), printed beam-alone at fyk (gamma_s 1): flanges
-    //   at 430 (EN 10025-3/-4, 40 < t <= 63; S355's steps gave 440), web at
-    //   460 (t <= 16), the plastic axis at mid-height: 300 x 50 x 430 x 250
-    //   + 11 x 200^2 / 4 x 460 = 1612.5 + 50.6 = 1663.100 kNm (1700.6 with
-    //   flanges at 440).
+    // - TI default (h 300, web 11, flanges 300) with 50 mm S460 flanges, at fyk (gamma_s 1):
+    //   flanges 430 (EN 10025-3/-4, 40 < t <= 63), web 460, plastic axis at mid-height:
+    //   300 x 50 x 430 x 250 + 11 x 200^2 / 4 x 460 = 1612.5 + 50.6 = 1663.100 kNm.
     struct Row {
         const char* type;
-        double strandFactor, mrd, tolerance;
-        double fyk = 0, flanges = 0;  // steel grade and flange thickness, 0: the default's
+        double strandFactor, mrd, tolerance, fyk = 0, flanges = 0;  // fyk, flanges 0: the default's
     } rows[] = {{"TI", 1, 1663.100, 0.005, 460, 50},
                 {"Apalkki", 1, 603.879, 0.005}, {"BESUPER", 1, 248.948, 0.005}, {"BESUPER", 1.08, 247.865, 0.005},
                 {"BLEUKA", 1, 383.518, 0.005},  {"KVATRO", 1, 218.236, 0.005},  {"LBL", 1, 558.623, 0.03},
@@ -275,16 +270,13 @@ TEST(BeamResistanceSweep, BeamAloneStiffnessAndSelfWeightDeflectionByHand) {
     //   42244.238; own I = h^3 (b1^2 + 4 b1 b2 + b2^2) / (36 (b1 + b2))),
     //   900 mm2 at 40 and at 53 (Ep 195000), 1256 mm2 at 243 (Es 200000):
     //   115.1694, 5.160947e13.
-    // Self weight g0 (N/mm): gross concrete at 25 kN/m3 (26 for C80), which
-    // holds its reinforcement (EN 1991-1-1 Table A.1), the plates at 78.5 and
-    // the bars and strands at what they weigh beyond the concrete they
-    // displace, 78.5 - 25 (- 26): BLEUKA 132200 x 2.5e-5 + 4910 x 5.35e-5 =
-    // 3.567685; KVATRO 63600 x 2.5e-5 + 5590 x 7.85e-5 + 1608.50 x 5.35e-5
-    // = 2.114870; LBL 121900 x 2.6e-5 + 5440 x 7.85e-5 + (1800 + 1256) x
-    // 5.25e-5 = 3.756880. Its deflection w.g0 on L = 6000 at the station
-    // nearest midspan, x = 18/37 L = 2918.919: q x (L^3 - 2 L x^2 + x^3) /
-    // (24 EI) = 0.856435, 1.383521, 1.227329 mm (0.99912 of 5 q L^4 /
-    // 384 EI), to 1e-6 of itself.
+    // Self weight g0 (N/mm): gross concrete at 25 kN/m3 (26 for C80, reinforcement included,
+    // EN 1991-1-1 Table A.1), plates at 78.5, bars and strands at 78.5 - 25 (- 26): BLEUKA
+    // 132200 x 2.5e-5 + 4910 x 5.35e-5 = 3.567685; KVATRO 63600 x 2.5e-5 + 5590 x 7.85e-5 +
+    // 1608.50 x 5.35e-5 = 2.114870; LBL 121900 x 2.6e-5 + 5440 x 7.85e-5 + (1800 + 1256) x 5.25e-5
+    // = 3.756880. Its deflection w.g0 on L = 6000 at the station nearest midspan, x = 18/37 L =
+    // 2918.919: q x (L^3 - 2 L x^2 + x^3) / (24 EI) = 0.856435, 1.383521, 1.227329 mm (0.99912 of
+    // 5 q L^4 / 384 EI), to 1e-6 of itself.
     struct Row {
         const char* type;
         double centroid, ei, g0, w;

@@ -172,9 +172,7 @@ TEST_F(ProjectFileLimits, EveryNumberOfEveryCorpusProjectIsHeldToItsLimits) {
                     EXPECT_EQ(o.problem->line, static_cast<int>(i + 1)) << where << " " << outside;
                     EXPECT_EQ(o.problem->field, huge.problem->field) << where << " " << outside;
                 }
-                // A bound that another field or the slab catalogue narrows
-                // (a prestress at most the steel's strength) is tried by the
-                // measured cases.
+                // A bound another field or the catalogue narrows is tried by the measured cases.
                 const bool narrowed = !limit->atMostField.empty() || !limit->atMostFinnish.empty();
                 std::vector<double> inside;
                 if (!range->aboveMinimum && !narrowed) inside.push_back(range->minimum);
@@ -242,9 +240,7 @@ TEST_F(ProjectFileLimits, MeasuredValuesNoEngineerMeansAreRefusedWithLineAndFiel
          "arvo 3601 on suurempi kuin 3600 mm \\(puolet palkin jännevälistä\\)$"},
         {"first joint before minus half the span", 6, " -3601", "FirstJointDistance",
          "arvo -3601 on pienempi kuin -3600 mm \\(miinus puolet palkin jännevälistä\\)$"},
-        // The catalogue's 10L strands, fpk 1860 MPa: fp0.1k = 0.88 x 1860 =
-        // 1636.8, so min(0.8 x 1860, 0.9 x 1636.8) = min(1488, 1473.12) =
-        // 1473.12 MPa (EN 1992-1-1 5.10.2.1); 1473 opens (below).
+        // 10L strands, fpk 1860, fp0.1k 0.88 x 1860 = 1636.8: min(0.8 fpk, 0.9 fp0.1k) = 1473.12 MPa.
         {"strand initial stress 1474 MPa", 5, "P27 10L 0  1474 20 40 1  50 7200 7200", "StrandInitialStress",
          "arvo 1474 on suurempi kuin 1473\\.12 MPa \\(punosten suurin jännitys jännitettäessä min\\(0,8 fpk; 0,9 "
          "fp0\\.1k\\), EN 1992-1-1 5\\.10\\.2\\.1\\)$"},
@@ -435,9 +431,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
         {Door::Open, "concrete_middle_beam.dat", 7, "25  2  0", "25  2.5  0", "2.5", "kenttä 2 (Pintabetonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 8, "50  1", "50  1.5", "1.5", "kenttä 5 (Palkin betonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 9, "SUORA 2 ", "SUORA &H2 ", "&H2", "kenttä 2 (Palkin luokka)"},
-        // Wholeness judged on the digits as written, not on the double they
-        // read as (before: 2.0000000000000000001 opened as 2; 1e-400 as 0,
-        // a flag saved as 0, and the rows' count blamed line 11).
+        // Wholeness judged on the digits as written, not on the double they read as.
         {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 2.0000000000000000001", "2.0000000000000000001",
          "kenttä 3 (Raudoiterivien lkm)"},
         {Door::Open, "concrete_middle_beam.dat", 10, "500 2", "500 1e-400", "1e-400", "kenttä 3 (Raudoiterivien lkm)"},
@@ -445,10 +439,7 @@ TEST_F(ProjectFileLimits, ATextThatIsNoNumberRefusesItsFileNamingTextLineAndFiel
          "kenttä 2 (Pintabetonin laatuluokka)"},
         {Door::Open, "concrete_middle_beam.dat", 29, " 0 1", " 1e-400 1", "1e-400", "kenttä 1 (Vaarnat palkin yläpinnassa)"},
         {Door::Open, "concrete_middle_beam.dat", 9, "2 0 2", "2 1e-400 2", "1e-400", "kenttä 3 (Laatat leuan päällä)"},
-        // The section line's category and ledge flag beyond what their
-        // fields hold, and a count of 1e9 or more, named as every field is
-        // (before: "a number is too large"; "the value  4294967298 of ... is
-        // outside 0...10").
+        // A category, flag or count beyond what its field holds is named as every field is.
         {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "3 32768 9", nullptr,
          "kentän Laatat leuan päällä arvo 32768 ei ole rajoissa (0 ... 1)"},
         {Door::Open, "besuper_new_project_old_format.dat", 9, "3 1 9", "3 -32769 9", nullptr,

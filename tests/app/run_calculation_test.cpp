@@ -446,8 +446,7 @@ TEST_F(Calculate, ASpanOutsideItsLimitsOrAFailedRunIsToldInTheChosenLanguage) {
 
     // Every value inside its limits, but a hogging support moment that
     // leaves the cracked composite section no sagging moment: named (before,
-    // "divide by zero 6"), (6.10a) -1.35 * 10000 = -13500 kNm at the
-    // supports (6.10b's -1.15 * 10000 less).
+    // "divide by zero 6"), (6.10a) -1.35 * 10000 = -13500 kNm at the supports.
     choose("DELTA");
     m.BeamSpan = 6000;
     m.SupportMomentStartPermanent = -10000;
@@ -514,10 +513,8 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
         {"a beam library as the catalogue", [&] { m.SlabFileName = "HQLIB.MIT"; }, 0,
          "Laskenta keskeytyi virhetoimintoon 62: datatiedosto .*/HQLIB\\.MIT loppuu ennen tietoja, jotka laskenta "
          "siitä lukee\\.$"},
-        // Gone, or put back after the start-up as what is no file: named,
-        // in the list of files too, as the start-up names it (as it stands
-        // on disk), and the pipe's
-        // open does not wait for a writer.
+        // Gone, or put back after the start-up as what is no file: named, in the list of files
+        // too, as the start-up names it (as on disk); the pipe's open does not wait for a writer.
         {"the catalogue removed", instead([](const fs::path&) {}), 1, "Not found: .*/ONTELO\\.MIT\r\n$"},
         {"a folder", instead([](const fs::path& p) { fs::create_directory(p / "ontelo.mit"); }), 1,
          "[^\r\n]*/ontelo\\.mit\r\n[\\s\\S]*Not a file but a folder, a device, a pipe or a broken link: "
@@ -555,8 +552,7 @@ TEST_F(Calculate, AStoppedCalculationNamesItsCause) {
 // A negative utilisation through Calculate, on the new SUORA project with
 // the right slab's strands and prestress changed, every value within what
 // the windows take: one bottom and 29 top strands (as many as one layer of
-// the 1200 mm unit holds) stressed to 1473 MPa, within the largest stress
-// at tensioning min(0.8 fpk, 0.9 fp0.1k) = 1473.12 MPa. The prestress
+// the 1200 mm unit holds) stressed to 1473 MPa (at most 1473.12). The prestress
 // alone cracks the slab underside (cracking moment below 0, so the ratio
 // Mk / Mcr is negative): the calculation completes, the gauge is red and
 // reads the ratio with its minus sign, the table shows the not-OK picture

@@ -140,9 +140,7 @@ TEST_F(SaveCalculate, TypedZerosAndAFailedCalculationLeaveTheInputAsTyped) {
     EXPECT_EQ(inputBytes(m, scratch, "after.dat"), typed);
     EXPECT_NE(typed, before);
 
-    // A negative core filling (placed from the start) opens, calculates by
-    // its size and keeps -600 through Calculate, Save and reopen (the boxes
-    // show the saved file's value).
+    // A negative core filling (from the start) opens, calculates by its size, keeps -600 on reopen.
     std::string bytes = quorvel::testing::readBytes(fixture("concrete_middle_beam.dat"));
     for (std::size_t at; (at = bytes.find(" 1  50 7200")) != std::string::npos;) bytes.replace(at, 11, " 1  -600 7200");
     quorvel::testing::writeBytes(scratch.file("negative.dat"), bytes);

@@ -158,11 +158,8 @@ TEST(LoadSlabCatalogue, ACommaInALineRefusesTheFileNamingTheLine) {
 }
 
 // The start-up and the calculation read each line alike: P27's line with
-// tabs, commas or ", " between its fields is P27 for both, split as every
-// data line is (the tab line was once listed at start-up and then "not in
-// the slab catalogue" to the calculation, the comma lines refused for a
-// field 2 missing or "6," no number); a NUL byte after the last field is
-// named as a control character; of two lines of one
+// tabs, commas or ", " between its fields is P27 for both; a NUL byte after
+// the last field is named as a control character; of two lines of one
 // slab type or strand key both read the later (the start-up names the two
 // lines); a slab line with too few fields is named and not offered. The
 // later P27 line has its strand axis (field 16) at 47 mm instead of 45, the
@@ -175,8 +172,7 @@ TEST(LoadSlabCatalogue, TheStartUpAndTheCalculationReadEachLineAlike) {
     std::string tabbed = slabLine("P27", "265");
     std::replace(tabbed.begin(), tabbed.end(), ' ', '\t');
     const std::string key0 = "0 12.7 98 1860 3.2 195000";
-    // P27's line with its fields between commas, as the data-line reader splits them.
-    auto commas = [](const std::string& separator) {
+    auto commas = [](const std::string& separator) {  // P27's line, fields between separators
         std::string line;
         for (const char c : slabLine("P27", "265")) line += c == ' ' ? separator : std::string(1, c);
         return line;
