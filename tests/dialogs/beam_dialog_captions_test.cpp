@@ -172,16 +172,13 @@ TEST(ConcreteBeamDialogCaptions, EveryEntryNamesOneCaptionedControlOnce) {
     }
 }
 
-// The strands' strength box names the 0.1 % proof stress that fpd is taken
-// from; a box of bars that a strand's value (above 1000 MPa) turns into
-// prestressing steel names both; a box of bars only keeps the
-// characteristic strength.
+// The strands' strength box names the 0.1 % proof stress fpd is taken from; a bars' box that a
+// strand's value (above 1000 MPa) makes prestressing steel names both; a bars-only box fyk.
 TEST(ConcreteBeamDialogCaptions, StrandStrengthBoxesNameTheProofStress) {
     auto table = [](const char* form) {
         return BeamDialogCase{form, findBeamFamilyTable(form)->typeName().data(), [form](model::ProjectModel& m, platform::Platform& p) {
-                                  return std::unique_ptr<platform::Form>(
-                                      new TableBeamDialog(m, p, *findBeamFamilyTable(form)));
-                              }};
+            return std::unique_ptr<platform::Form>(new TableBeamDialog(m, p, *findBeamFamilyTable(form)));
+        }};
     };
     enum Kind { Strands, BarsOrStrands, Bars };
     const char* const captions[3][2] = {{"0,1-rajan ominaislujuus fp0.1k", "0.1 % proof stress fp0.1k"},
@@ -191,20 +188,17 @@ TEST(ConcreteBeamDialogCaptions, StrandStrengthBoxesNameTheProofStress) {
     const std::tuple<BeamDialogCase, const char*, Kind> boxes[] = {
         {all[2], "lbltxt_Janne_lujuus", Strands},  {all[3], "lbltxt_Janne_lujuus", Strands},  // LBL, BESUPER
         {table("FrmLB"), "lbltxt_Janne_lujuus", Strands}, {all[1], "lblRaud_lujuus", Strands},  // JALO
-        {all[0], "lblRaud_lujuus", BarsOrStrands},                                               // SUORA
-        {all[5], "lblRaud_lujuus", BarsOrStrands},                                               // BLEUKA
-        {all[4], "lbltxtRaud_lujuus", BarsOrStrands},                                            // KVATRO
+        {all[0], "lblRaud_lujuus", BarsOrStrands}, {all[5], "lblRaud_lujuus", BarsOrStrands},  // SUORA, BLEUKA
+        {all[4], "lbltxtRaud_lujuus", BarsOrStrands},                                             // KVATRO
         {all[2], "lbltxt_ypRaud_lujuus", BarsOrStrands}, {all[3], "lbltxt_ypRaud_lujuus", BarsOrStrands},
-        {table("FrmIpalkki"), "lbltxtRaud_lujuus", BarsOrStrands},
-        {table("FrmApalkki"), "lbltxtRaud_lujuus", BarsOrStrands},
+        {table("FrmIpalkki"), "lbltxtRaud_lujuus", BarsOrStrands}, {table("FrmApalkki"), "lbltxtRaud_lujuus", BarsOrStrands},
         {table("FrmApalkki"), "lbltxt_ypRaud_lujuus", BarsOrStrands},
         {table("frmDeltapalkki"), "lbltxtTRaud_lujuus", Bars}};
     for (const auto& [d, label, kind] : boxes)
         for (int16_t language : {0, 1}) {
             LoadedBeamDialog dialog(d, language);
             EXPECT_EQ(dialog.form->findControl(label)->caption(), captions[kind][language]) << d.typeName << "." << label;
-            // 1900 MPa, above every such box's range, is refused with the box
-            // named as captioned (JALO's too, whose row BLEUKA's box shares).
+            // 1900 MPa, above every range, is refused naming the box as captioned (JALO sharing BLEUKA's row).
             std::string name = std::string(label).substr(3), kept = "500";
             auto& box = static_cast<platform::TextBox&>(*dialog.form->findControl(name.starts_with("txt") ? name : "txt" + name));
             box.setText("1900");

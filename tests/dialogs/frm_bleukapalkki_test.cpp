@@ -103,8 +103,7 @@ TEST_F(LedgeDialog, CheckComparesHeightsLedgesAndSpacings) {
         ui.typeOver(d.txtKorkeus, "620");
         d.CheckBLeukaFormInput(lines, conflict);
         EXPECT_EQ(lines, "");
-        // Ledges 200 and 200 on a web of 300 take 700 between the beams
-        // (the calculation's check, which the window shares).
+        // Ledges 200 + 200 on a web of 300 take 700 between the beams (the calculation's check).
         ui.typeOver(d.txtVasenleuka, "200");
         ui.typeOver(d.txtOikealeuka, "200");
         ui.typeOver(d.txtLeveys, "300");

@@ -18,8 +18,7 @@ protected:
         // each of the section of the delivered P27, and the delivered strand
         // types 0 (12.5 mm), S (9.3 mm) and L (12.9 mm), all of 1860 MPa.
         m.SlabCatalogue.clear();
-        for (const model::StrandType& t :
-             {model::StrandType{"0", 12.5, 1860}, {"S", 9.3, 1860}, {"L", 12.9, 1860}})
+        for (const model::StrandType& t : {model::StrandType{"0", 12.5, 1860}, {"S", 9.3, 1860}, {"L", 12.9, 1860}})
             m.SlabCatalogue.appendStrandType(t);
         auto add = [&](const char* name, float support, std::vector<std::string> strands) {
             model::SlabTypeRecord r;
@@ -45,9 +44,8 @@ protected:
     static std::vector<std::string> items(const platform::ComboBox& c) { return c.items(); }
 };
 
-// The initial stress at most min(0.8 fpk, 0.9 fp0.1k) of the side's
-// strands, EN 1992-1-1 5.10.2.1: fpk 1860, fp0.1k = 0.88 x 1860 = 1636.8,
-// min(1488, 1473.12) = 1473.12 MPa; 1474 is refused with that limit.
+// Initial stress at most min(0.8 fpk, 0.9 fp0.1k) (EN 1992-1-1 5.10.2.1): fpk 1860, fp0.1k =
+// 0.88 x 1860 = 1636.8: min(1488, 1473.12) = 1473.12 MPa.
 TEST_F(SlabFields, TheInitialStressIsHeldToTheStrandsLimit) {
     openFields([&](frm2Ontelolaatasto& d) {
         ui.expectMessage("Punosten alkujännitys, vasen: Syöte 1474 ei arvoalueella (500<=...<=1473.12 MPa)",

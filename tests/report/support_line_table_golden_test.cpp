@@ -35,9 +35,8 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     // No core filling (Lf 0); additional safety factor 1 (gamlisä 1.00).
     // Slab of the clear span 7020 mm less the 65 mm bearing, Ln = 6955 mm,
     // and Lr = Ln - b.cr = 6955 - 160 = 6795 mm, design area load
-    // (3.60 + 0.220833) * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15 + 2.5 * 1.5 =
-    // 9.29522 kN/m2 (the catalogue's g and the joints' grout 25 * 0.040 *
-    // 0.265 / 1.2 = 0.220833; 6.10b governs):
+    // (3.60 + 0.220833 joint grout 25 * 0.040 * 0.265 / 1.2) * 1.15 + 0.0011 * 1.15 + 1.0 * 1.15
+    // + 2.5 * 1.5 = 9.29522 kN/m2 (6.10b governs):
     //   Vdhc = 0.5 * 9.29522 * 6.795 = 31.58 kN/m
     //   Mkhc = (3.820833 + 0.0011 + 1.0 + 2.5) * 6.955^2 / 8 = 44.27 kNm/m
     //   Mdhc = 9.29522 * 6.955^2 / 8 = 56.20 kNm/m
@@ -55,9 +54,8 @@ TEST(SupportLineTableGolden, SuoraMiddleBeam) {
     quorvel::testing::expectSameAsGolden(std::string(QUORVEL_FIXTURES_DIR) + "/reports/concrete_middle_beam.tu1",
                                          written);
 
-    // With dowels on the beam top (grout 90 + 90 = 180 mm: beta.y 0.8) every
-    // station is checked with 100 mm of filled cores, and Lf says so, not
-    // the box's 50 mm.
+    // Dowels on the beam top (grout 90 + 90 = 180 mm: beta.y 0.8): every station checked, and
+    // printed, with 100 mm of filled cores, not the box's 50.
     m.DowelsOnBeamTop = 1;
     ASSERT_EQ(analysis::PerformCalculation(m, messages, report::WriteSupportLineTableOfRun), 0);
     const std::vector<std::string> dowelled = quorvel::testing::utf8Lines(data.folder().read("quor.tu1"));
