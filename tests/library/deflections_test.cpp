@@ -150,10 +150,12 @@ TEST(BeamDeflections, EndMomentsDeflectTheSectionOfTheirMomentRow) {
     // M = -50 kNm at both ends (before grouting -20 of it the self weight's), w = M L^2 / (8 EI)
     // on its row's section: before grouting EI1 -1.620 mm (d4 0.6 x); BE row 2 EI5 -1.080 (d5);
     // permanent, rows 3 and 5, EI8 -0.720 (d6).
-    const struct { const char* type; bool grouting; double EI, share; quorvel::runtime::Value ProjectModel::*term; } cases[] = {{"SUORA", true, EI1, 0.6, &ProjectModel::BeamDeflectionMax4},
-                 {"BESUPER", true, EI5, 1, &ProjectModel::BeamDeflectionMax5},
-                 {"BESUPER", false, EI8, 1, &ProjectModel::BeamDeflectionMax6},
-                 {"SUORA", false, EI8, 1, &ProjectModel::BeamDeflectionMax6}};
+    using Term = quorvel::runtime::Value ProjectModel::*;
+    const struct { const char* type; bool grouting; double EI, share; Term term; } cases[] = {
+        {"SUORA", true, EI1, 0.6, &ProjectModel::BeamDeflectionMax4},
+        {"BESUPER", true, EI5, 1, &ProjectModel::BeamDeflectionMax5},
+        {"BESUPER", false, EI8, 1, &ProjectModel::BeamDeflectionMax6},
+        {"SUORA", false, EI8, 1, &ProjectModel::BeamDeflectionMax6}};
     for (const auto& c : cases) {
         ProjectModel m = beamModel(c.type);
         m.SuperPrestressTerm = 1.0;  // one shore, carrying nothing here
