@@ -97,11 +97,16 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     EXPECT_DOUBLE_EQ(m.SlabShearUtilisation(1), m.SlabShearUtilisation(2));
     EXPECT_DOUBLE_EQ(m.SlabBendingUtilisation(1), m.SlabBendingUtilisation(2));
     EXPECT_GT(m.SlabShearUtilisation(1), 0.0);
+}
 
-    // Heavy permanent load, 7.5 + 0.5 kN/m2 on both fields: G = 2 * 3.51 *
-    // 3.820833 + 0.0011 * 7.2 + 7.5 * 7.2 + 1.528958 + 7.381740 = 89.740868
-    // N/mm, Q = 3.6; (6.10a) 1.35 G = 121.15017 > (6.10b) 1.15 G + 1.5 Q =
-    // 108.60200 governs: Md = 1.35 G L^2 / 8 = 785.05 kNm at midspan.
+TEST(WorkedExample, HeavyPermanentLoadIsDesignedByExpression610a) {
+    // 7.5 + 0.5 kN/m2 on both fields: G = 2 * 3.51 * 3.820833 + 0.0011 *
+    // 7.2 + 7.5 * 7.2 + 1.528958 + 7.381740 = 89.740868 N/mm, Q = 3.6;
+    // (6.10a) 1.35 G = 121.15017 > (6.10b) 1.15 G + 1.5 Q = 108.60200
+    // governs: Md = 1.35 G L^2 / 8 = 785.05 kNm at midspan.
+    CalculationFolder data;
+    quorvel::runtime::Messages messages;
+    ProjectModel m;
     data.load(m, "concrete_middle_beam.dat");
     for (int side = 1; side <= 2; ++side) m.SlabImposedLoadPermanent(side) = 7.5, m.SlabImposedLoadVariable(side) = 0.5;
     ASSERT_EQ(PerformCalculation(m, messages), 0);
@@ -321,12 +326,17 @@ TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     EXPECT_DOUBLE_EQ(m.SlabPrincipalStressMax(1), sigma1);
     EXPECT_NEAR(m.SlabPrincipalStressTransferFactor(1), 0.75, 1e-12);
     EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7304, 1e-3);
+}
 
-    // VRd.min, the smaller root over alpha of D V^2 + 2 a t V + t^2 - f (f
-    // - alpha sig.cp - sig.n,max) = 0: Vd = 31.58052 kN/m, a = thc / Vd =
-    // 0.014662, D = a^2 + (tvl / Vd)^2 = 0.0020414, t = alpha tau.cp;
+TEST(WorkedExample, SuoraLeastSlabShearResistanceIsTheSmallerRoot) {
+    // VRd.min at station 0 above, the smaller root over alpha of D V^2 + 2 a
+    // t V + t^2 - f (f - alpha sig.cp - sig.n,max) = 0: Vd = 31.58052 kN/m,
+    // a = thc / Vd = 0.014662, D = a^2 + (tvl / Vd)^2 = 0.0020414, t = alpha tau.cp;
     // release 0.7: 43.028 (alpha 0.75; 1.5 gives 44.952); release 0.8
     // (sig.cp, tau.cp x 0.8 / 0.7): 43.490 (45.002). Tolerance 0.05 kN/m.
+    CalculationFolder data;
+    quorvel::runtime::Messages messages;
+    ProjectModel m;
     for (const auto& [release, root] : {std::pair{0.7, 43.028}, std::pair{0.8, 43.490}}) {
         data.load(m, "concrete_middle_beam.dat");
         m.ReleaseStrengthRatio = release;
