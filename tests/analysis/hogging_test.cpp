@@ -374,13 +374,14 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
 //     (allowed 1.0e-4): sagging stretches it, not checked; -400 / -400
 //     permanent and variable: 800e6 (397 - 300) / 3.79e14 = 2.05e-4 > 1e-4.
 TEST(Hogging, TheSeatStrainIsCheckedByItsSign) {
-    struct Case {
+    // End moments (kNm, permanent and for TI variable), whether the seat
+    // shortens somewhere, the largest shortening or else the stretch (NaN: any).
+    const struct Case {
         const char* fixture;
-        double end;      // kNm, permanent and (TI) variable at both ends
-        bool checked;    // the seat shortens somewhere
-        double strain;   // by hand: the largest shortening if checked, else the stretch; NaN: any stretch
-    };
-    const Case cases[] = {
+        double end;
+        bool checked;
+        double strain;
+    } cases[] = {
         {"concrete_middle_beam.dat", 0, true, 0.0},
         {"concrete_middle_beam.dat", -500, false, -500e6 * (610 - 419.6) / 1.059e15},
         {"ti_new_project_old_format.dat", 0, false, std::nan("")},
