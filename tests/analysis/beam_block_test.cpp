@@ -317,17 +317,14 @@ ProjectModel shearBeam(double V) {
     m.JointGroutWidth(2) = 100;
     m.SolverReferenceDepth = 500;
     m.SlabSideCount = 2;
-    m.SlabSidePresent(1) = 1;
-    m.SlabSidePresent(2) = 1;
-    m.SlabSupportLength(1) = 60;
-    m.SlabSupportLength(2) = 60;
+    m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
+    m.SlabSupportLength(1) = m.SlabSupportLength(2) = 60;
     m.ConcreteQualityClass(1) = 2;
     m.ConcreteQualityClass(2) = 1;
     m.ConcreteQualityClass(3) = 2;
     m.ConcreteFctd(1) = 1.2;
     m.ConcreteFctd(3) = 1.0;
-    m.ConcreteFctk(1) = 1.8;
-    m.ConcreteFctk(3) = 1.5;
+    m.ConcreteFctk(1) = 1.8, m.ConcreteFctk(3) = 1.5;
     m.ConcreteFcd(1) = 20;
     m.ConcreteFcd(3) = 13.3;
     m.MaxShearStage6 = V;
@@ -362,11 +359,10 @@ TEST(BeamShearDesign, StirrupsOverTheJointFromTheGoverningShear) {
 }
 
 TEST(BeamShearDesign, UpperLimitFromEachBearingAndMinimumFromTheWeakerFctk) {
-    // vumax = 0.25 min(20, 13.3) (b + the bearings of the sides with slabs) d,
-    // b = 200, d = 500: 150 / 40 and its mirror 0.25 13.3 390 500 = 648 375 N;
-    // an edge beam, slabs right only (40): 0.25 13.3 240 500 = 399 000 N.
-    // Minimum 200 min(fctk 1.8, 1.5) b / 500 = 120 mm2/m whatever the class
-    // codes of beam, infill and grout (gamma_c 1.35 / 1.5 / 1.9).
+    // vumax from the bearings of the sides with slabs: 150 / 40 either way
+    // 0.25 13.3 (200 + 190) 500 = 648 375 N; slabs right only (40): 0.25
+    // 13.3 240 500 = 399 000 N. The minimum stays 120 mm2/m whatever the
+    // class codes of beam, infill and grout (gamma_c 1.35 / 1.5 / 1.9).
     const struct {
         double left, right;
         int leftSlabs, codes[3];
@@ -376,8 +372,7 @@ TEST(BeamShearDesign, UpperLimitFromEachBearingAndMinimumFromTheWeakerFctk) {
                  {60, 60, 1, {2, 3, 2}, 532000},  {60, 60, 1, {3, 3, 3}, 532000}};
     for (const auto& c : cases) {
         ProjectModel m = shearBeam(1e5);
-        m.SlabSupportLength(1) = c.left;
-        m.SlabSupportLength(2) = c.right;
+        m.SlabSupportLength(1) = c.left, m.SlabSupportLength(2) = c.right;
         m.SlabSidePresent(1) = static_cast<int16_t>(c.leftSlabs);
         for (int k = 1; k <= 3; ++k) m.ConcreteQualityClass(k) = c.codes[k - 1];
         AnalysisRun run;

@@ -31,9 +31,7 @@ using quorvel::testing::CalculationFolder;
 // Design line load on the beam, kN/m = N/mm, by hand:
 //   clear slab span 7200 - 2 * 90 = 7020 mm, half from each side on the
 //   beam: 3.51 m; joint strip 0.09 + 0.09 = 0.18 m
-//   slab self weight with the grout of the longitudinal joints (the
-//     effective joint width 40 mm over the height 265 mm per unit of
-//     1200 mm, at 25 kN/m3: 25 * 0.040 * 0.265 / 1.2 = 0.220833 kN/m2)
+//   slab with its joints' grout 25 * 0.040 * 0.265 / 1.2 = 0.220833 kN/m2
 //                      2 * 3.51 * (3.60 + 0.220833) * 1.15 = 30.845588
 //   topping            0.0011 * (0.18 + 7.02) * 1.15       =  0.009108
 //   imposed permanent  1.0 * 7.2 * 1.15                    =  8.28
@@ -43,12 +41,9 @@ using quorvel::testing::CalculationFolder;
 //     with the slab's concrete A = 172800 mm2 (3.60e-3 * 1200 / 2.5e-5, the
 //     published weight; the strands fill no core): 5829.17 mm2;
 //     2 * 30579.17 * 2.5e-5 = 1.528958, times 1.15             =  1.75830
-//   beam 480 * 600 * 2.5e-5 + (5 * 491 + 3 * 314) * (7.85e-5 - 2.5e-5),
-//     the bars beyond the concrete they displace,
+//   beam 480 * 600 * 2.5e-5 + (5 * 491 + 3 * 314) * (7.85e-5 - 2.5e-5)
 //     = 7.2 + 0.18174 = 7.38174, times 1.15                    =  8.48900
-//   q = 76.3820 N/mm by expression (6.10b), which governs: (6.10a) gives
-//   1.35 * (30.845588 / 1.15 + 0.009108 / 1.15 + 7.2 + 1.528958 + 7.38174)
-//   = 1.35 * 42.941 = 57.97 N/mm.
+//   q = 76.3820 N/mm by (6.10b); (6.10a) 1.35 G = 1.35 * 42.941 = 57.97.
 // The catalogue's core shapes give A within 0.1 % of the published weight,
 // which moves q by less than 1e-5 of it.
 constexpr double q = 30.845588 + 0.009108 + 8.28 + 27.0 + 1.75830 + 8.489000;
@@ -65,14 +60,10 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     // 7200 / 43 = 167.44 mm.
     ASSERT_EQ(m.CalculationPointCount, 43);
 
-    // The self weights: the joints' grout 2.5e-5 * 40 * 265 / 1200 * 1000
-    // = 0.2208333 kN/m2 on the catalogue's 3.60, the beam's bars beyond
-    // their concrete.
     EXPECT_NEAR(m.SlabJointGroutWeight(1), 0.2208333, 1e-7);
     EXPECT_NEAR(m.SlabSelfWeight(1), 3.60 + 0.2208333, 1e-6);
-    // The grout is the joint grout's concrete, not the topping's: C70 joint
-    // grout weighs 26 kN/m3, 2.6e-5 * 40 * 265 / 1200 * 1000 = 0.2296667;
-    // a C70 topping leaves the joints at 25 kN/m3.
+    // Grout of the joint concrete's class, not the topping's: C70 joints
+    // 26 * 0.040 * 0.265 / 1.2 = 0.2296667; a C70 topping leaves 0.2208333.
     for (const auto& [joint, topping, grout] : {std::tuple{70.0, 25.0, 0.2296667}, std::tuple{25.0, 70.0, 0.2208333}}) {
         ProjectModel heavy;
         data.load(heavy, "concrete_middle_beam.dat");
@@ -86,9 +77,8 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
     EXPECT_EQ(m.BeamShearExpression, 0);
     // Support: the largest design shear is the reaction q L / 2 = 274 975 N.
     EXPECT_NEAR(m.MaxShearStage6, q * L / 2, 1e-5 * q * L);
-    // Midspan lies between stations 21 and 22 (3516.3 and 3683.7 mm); the
-    // largest design moment is the peak there, q L^2 / 8 = 494.96 kNm, not
-    // that of station 21, q x (L - x) / 2 = 494.69 kNm.
+    // The peak between stations 21 and 22, q L^2 / 8 = 494.96 kNm, not
+    // station 21's q x (L - x) / 2 = 494.69 kNm.
     const double peak = q * L * L / 8;
     EXPECT_NEAR(m.MaxDesignMoment, peak, 1e-5 * peak);
 
@@ -110,33 +100,23 @@ TEST(WorkedExample, SuoraMiddleBeamDesignMomentAndShear) {
 }
 
 TEST(WorkedExample, HeavyPermanentLoadIsDesignedByExpression610a) {
-    // The SUORA example with 7.5 kN/m2 of other permanent load and 0.5 of
-    // imposed load on both fields. Characteristic permanent line load:
-    // slabs 2 * 3.51 * 3.820833 = 26.822250, topping 0.0011 * 7.2 =
-    // 0.00792, other 7.5 * 7.2 = 54.0, joint concrete 1.528958, beam
-    // 7.381740: G = 89.740868 N/mm; variable Q = 0.5 * 7.2 = 3.6.
-    // (6.10a) 1.35 K_FI G = 121.15017; (6.10b) 1.15 G + 1.5 Q = 108.60200:
-    // (6.10a) governs, +11.6 %, at the stations and at the peak between
-    // them, midspan: Md = 1.35 G L^2 / 8 = 785.05 kNm ((6.10b) 703.74;
-    // station 21's (6.10a) q x (L - x) / 2 = 784.63).
+    // 7.5 + 0.5 kN/m2 on both fields: G = 2 * 3.51 * 3.820833 + 0.0011 *
+    // 7.2 + 7.5 * 7.2 + 1.528958 + 7.381740 = 89.740868 N/mm, Q = 3.6;
+    // (6.10a) 1.35 G = 121.15017 > (6.10b) 1.15 G + 1.5 Q = 108.60200
+    // governs: Md = 1.35 G L^2 / 8 = 785.05 kNm at midspan.
     CalculationFolder data;
     quorvel::runtime::Messages messages;
     ProjectModel m;
     data.load(m, "concrete_middle_beam.dat");
-    for (int side = 1; side <= 2; ++side) {
-        m.SlabImposedLoadPermanent(side) = 7.5;
-        m.SlabImposedLoadVariable(side) = 0.5;
-    }
+    for (int side = 1; side <= 2; ++side) m.SlabImposedLoadPermanent(side) = 7.5, m.SlabImposedLoadVariable(side) = 0.5;
     ASSERT_EQ(PerformCalculation(m, messages), 0);
     const double qa = 1.35 * 89.740868;
     EXPECT_NEAR(m.MaxDesignMoment, qa * L * L / 8, 1e-5 * qa * L * L / 8);
     EXPECT_NEAR(m.MaxShearStage6, qa * L / 2, 1e-5 * qa * L);
     EXPECT_EQ(m.BeamMomentExpression, 1);
     EXPECT_EQ(m.BeamShearExpression, 1);
-    // The slabs: (6.10a) 1.35 (3.820833 + 0.0011 + 7.5) = 15.28461 kN/m2
-    // against (6.10b) 1.15 * 11.321933 + 1.5 * 0.5 = 13.77022: the slab's
-    // design moment is 15.28461 / 11.821933 = 1.292903 of its characteristic
-    // one (the same span, both uniform; (6.10b) would give 1.16480).
+    // Slabs: (6.10a) 1.35 (3.820833 + 0.0011 + 7.5) = 15.28461 kN/m2 >
+    // (6.10b) 13.77022; Md / Mk = 15.28461 / 11.821933 = 1.292903.
     for (int side = 1; side <= 2; ++side) {
         EXPECT_EQ(m.SlabMomentExpression(side), 1);
         EXPECT_EQ(m.SlabShearExpression(side), 1);
@@ -196,9 +176,8 @@ TEST(WorkedExample, CoreFillingCalledForRerunsTheBeamBlockWithTheFilling) {
     const double cores = (1180.0 * 265 - 172800) / 1200 * 600;
     EXPECT_NEAR(m.JointConcreteLineLoad, 2 * (24750 + cores) * 2.5e-5, 0.002 * 4.735);
 
-    // -50: filling from the start that fills no station (50 mm or less
-    // counts as none): no required length, so no notice (before: 50, no
-    // zone); the typed length stays.
+    // -50 fills no station (50 mm or less counts as none): nothing
+    // required, no notice; the typed length stays.
     for (int side = 1; side <= 2; ++side) m.CoreFillingLength(side) = -50.0;
     ASSERT_EQ(PerformCalculation(m, messages), 0);
     EXPECT_EQ(m.RequiredCoreFillingLength(1) + m.RequiredCoreFillingLength(2) + m.CoreFillingResult(1), 0.0);
@@ -210,16 +189,11 @@ TEST(WorkedExample, CoreFillingCalledForRerunsTheBeamBlockWithTheFilling) {
 namespace {
 
 TEST(WorkedExample, MekCompositeStageLeavesOutItsSlabFlangesInTension) {
-    // tests/fixtures/inputfiles/mek_new_project_old_format.dat: the slabs
-    // rest on the MEK beam's bottom flange, their undersides at 8 mm, far
-    // below the composite stage's centroid (114.5 mm): their bottom flanges
-    // are in tension and crack, as in the grouted stages. Independent
-    // transformed-section sums of the stage (slots 6..18): EI(8) = 9.665e13
-    // N mm2 with the two bottom flanges, 5.060e13 without them.
-    // Deflection under the imposed permanent load and psi1 x the imposed
-    // one, q = 16.2 N/mm on the span L = 6850 mm:
-    //   w.q = 5 q L^4 / (384 EI(8)) = 5 x 16.2 x 6850^4 / (384 x 5.060e13)
-    //       = 9.18 mm (4.80 mm with the flanges), to 0.5 %.
+    // mek_new_project_old_format.dat: slab undersides at 8 mm, below the
+    // composite centroid 114.5 mm, so their bottom flanges crack. Transformed
+    // section sums (slots 6..18): EI(8) = 5.060e13 N mm2 without them
+    // (9.665e13 with). w.q = 5 q L^4 / (384 EI) = 5 x 16.2 x 6850^4 /
+    // (384 x 5.060e13) = 9.18 mm (q: imposed permanent + psi1 imposed), 0.5 %.
     CalculationFolder data;
     quorvel::runtime::Messages messages;
     ProjectModel m;
@@ -290,8 +264,7 @@ namespace {
 //   = 6.508894e6 mm3; C = A0 - (1180 * 70 - 6 * 3600) = 111716.11 mm2.
 //
 // Slab shear (clear span 7200 - 2 * 90 - 65 = 6955, less b.cr: 6795 mm):
-//   part A 0.5 * (3.820833 + 0.0011) * 1.15 * 6.795 = 14.93277 kN/m (the
-//   catalogue's 3.60 and the joints' grout 0.220833 kN/m2),
+//   part A 0.5 * (3.820833 + 0.0011) * 1.15 * 6.795 = 14.93277 kN/m,
 //   part B 0.5 * (1.0 * 1.15 + 2.5 * 1.5) * 6.795 = 16.64775 kN/m.
 // End factor: d = 220, a = (65 + 160) / 2 = 112.5, u = 440 - 112.5,
 //   p = u^2 / 880 = 121.882, r = 3477.5 / (3477.5 - p) = 1.036322,
@@ -355,21 +328,16 @@ TEST(WorkedExample, SuoraGoverningSlabStationSigma1ByHand) {
     EXPECT_NEAR(m.SlabShearUtilisation(1), 0.7304, 1e-3);
 }
 
-// VRd.min: the smaller root over alpha of D V^2 + 2 a t V + t^2 - f (f -
-// alpha sig.cp - sig.n,max) = 0 at station 0 above (f 1.819389, Vd =
-// 14.93277 + 16.64775 = 31.58052 kN/m, a = thc / Vd = 0.463045 / Vd =
-// 0.014662, D = a^2 + (tvl / Vd)^2 = 0.014662^2 + (1.34963 / Vd)^2 =
-// 0.0020414, t = alpha tau.cp, sig.n,max 0.251292; at release 0.8 sig.cp
-// and tau.cp grow by 0.8 / 0.7, the transfer length being 0.7 / 0.8 of
-// it): release 0.7: alpha 0.75 43.028, 1.5 44.952; release 0.8: 43.490
-// and 45.002 (alpha 1.5 governs sigma1 at Vd there, 1.3273 against
-// 1.3166 MPa).
-// Tolerance 0.05 kN/m (tvl to 0.001 MPa).
 TEST(WorkedExample, SuoraLeastSlabShearResistanceIsTheSmallerRoot) {
+    // VRd.min at station 0 above, the smaller root over alpha of D V^2 + 2 a
+    // t V + t^2 - f (f - alpha sig.cp - sig.n,max) = 0: Vd = 31.58052 kN/m,
+    // a = thc / Vd = 0.014662, D = a^2 + (tvl / Vd)^2 = 0.0020414, t = alpha tau.cp;
+    // release 0.7: 43.028 (alpha 0.75; 1.5 gives 44.952); release 0.8
+    // (sig.cp, tau.cp x 0.8 / 0.7): 43.490 (45.002). Tolerance 0.05 kN/m.
     CalculationFolder data;
+    quorvel::runtime::Messages messages;
+    ProjectModel m;
     for (const auto& [release, root] : {std::pair{0.7, 43.028}, std::pair{0.8, 43.490}}) {
-        quorvel::runtime::Messages messages;
-        ProjectModel m;
         data.load(m, "concrete_middle_beam.dat");
         m.ReleaseStrengthRatio = release;
         ASSERT_EQ(PerformCalculation(m, messages), 0);

@@ -110,11 +110,10 @@ TEST_F(FinalValues, SlabTensionFromTheBeamsBendingAtEachSlabUnderside) {
     m.ConcreteEcm(4) = m.ConcreteEcm(5) = 35000;
     m.ConcreteFctd(4) = m.ConcreteFctd(5) = 1.82;
     finish();
-    // Each side at its own underside, in its own concrete:
-    // right (300): Part 1 = E M2 (yc5 - yb) / EI5 = 35000 * 100e6 * (400 -
-    // 300) / 1e14 = 3.5, Part 2 = 35000 * 200e6 * (500 - 300) / 4e14 = 3.5,
-    // sum 7.0 (MPa); left (350): 1.75 + 2.625 = 4.375. The summary is the
-    // right side's, the more over the same strength.
+    // Each side at its own underside: right (300) Part 1 = E M2 (yc5 - yb) /
+    // EI5 = 35000 * 100e6 * (400 - 300) / 1e14 = 3.5, Part 2 = 35000 * 200e6
+    // * (500 - 300) / 4e14 = 3.5, sum 7.0 MPa; left (350) 1.75 + 2.625 =
+    // 4.375. The summary is the right side's, the more over equal strengths.
     EXPECT_NEAR(m.SlabTensileStressBySide(1), 4.375, 1e-12);
     EXPECT_NEAR(m.SlabTensileStressBySide(2), 7.0, 1e-12);
     EXPECT_NEAR(m.SlabTensileStressPart1, 3.5, 1e-12);
@@ -137,10 +136,8 @@ TEST_F(FinalValues, ShearOverTheUpperLimitGivesUpTheReducedConnection) {
     m.JointGroutWidth(1) = 20;
     m.JointGroutWidth(2) = 20;
     m.SlabSideCount = 2;
-    m.SlabSidePresent(1) = 1;
-    m.SlabSidePresent(2) = 1;
-    m.SlabSupportLength(1) = 100;
-    m.SlabSupportLength(2) = 100;
+    m.SlabSidePresent(1) = m.SlabSidePresent(2) = 1;
+    m.SlabSupportLength(1) = m.SlabSupportLength(2) = 100;
     m.SolverReferenceDepth = 500;
     m.ConcreteQualityClass(3) = 2;  // stirrups: gamma 1.15
     m.MaxShearStage6 = 600000;      // equal: the limit holds

@@ -27,9 +27,8 @@ using quorvel::testing::CalculationFolder;
 // tests/fixtures/inputfiles/concrete_middle_beam.dat (see
 // calculation_worked_example_test.cpp): SUORA 480 x 600, span 7200 mm,
 // P27 slabs at 7200 mm on both sides, design line load q = 76.3820 N/mm,
-// gamma_G = 1.15, gamma_Q = 1.5, K_FI = 1. A moment of the permanent loads
-// alone (a support moment at its support) is designed by expression (6.10a)
-// of EN 1990, 1.35 K_FI times it, the larger there.
+// gamma_G = 1.15, gamma_Q = 1.5, K_FI = 1; a permanent support moment alone
+// is designed by (6.10a), 1.35 K_FI times it.
 constexpr double q = 76.3820, L = 7200, gG = 1.15, gQ = 1.5, gA = 1.35;
 
 // Support moments of the four stages, kNm as entered: before grouting,
@@ -69,38 +68,24 @@ Calculated calculate(const CalculationFolder& data, const std::string& fixture, 
     return r;
 }
 
-// The largest hogging moments are the end moments at their support, 1.35
-// (6.10a) times the entered permanent moment for the design row (a
-// variable one at its 1.5 in 6.10b), as entered for the
-// characteristic one: the slab and beam loads give no moment at a support.
-// The moment at a station is that of a simply supported beam under its
-// loads plus the end moments drawn linearly between the supports. The
-// largest moments are the peaks of the span: at midspan the loads give
-// q L^2 / 8 = 494.96 kNm design and qk L^2 / 8 = 394.90 kNm characteristic
-// (L^2 / 8 = 6.48e6 mm2), with the characteristic line load qk = 60.9409
-// N/mm (calculation_worked_example_test.cpp's q without its factors:
-// 26.822250 + 0.00792 + 7.2 + 18.0 + 1.528958 + 7.381740), of it permanent
-// G = 42.9409 (278.26 kNm at midspan) and variable 18.0 (116.64 kNm).
-// Partly hogging (sagging left near midspan) keeps the check of the
-// sagging moment; wholly hogging leaves none.
+// The largest hogging moments are the end moments at their support:
+// design 1.35 (6.10a) times a permanent one (1.5 a variable one, 6.10b),
+// characteristic as entered; the loads give no moment there. A station's
+// moment is the simply supported one plus the end moments drawn linearly.
+// At midspan the loads give q L^2 / 8 = 494.96 kNm design, qk L^2 / 8 =
+// 394.90 characteristic, qk = 26.822250 + 0.00792 + 7.2 + 18.0 + 1.528958
+// + 7.381740 = 60.9409 N/mm: G 42.9409 (278.26 kNm), Q 18.0 (116.64 kNm).
+// Sagging left anywhere keeps the sagging check; wholly hogging, none.
 //   -300 at the start: -1.35 * 300 = -405 / -300 kNm at x = 0; sags.
-//   -400 / -400: design -540 at the supports; at midspan (6.10b) 1.15
-//     (278.26 - 400) + 1.5 * 116.64 = 34.96 kNm sags ((6.10a) -164.4
-//     hogs, but a sagging point keeps its sagging design moment);
-//     characteristic 394.90 - 400 = -5.10 kNm: hogs over the whole span,
-//     so the strain is not checked, and the largest characteristic moment
-//     is that -5.10 kNm, as it is.
-//   -500 / -500: -675 / -500 at the supports; at midspan (6.10b) 1.15
-//     (278.26 - 500) + 174.96 = -80.04 < 0: the whole beam hogs, and
-//     (6.10a) hogs more there, 1.35 (278.26 - 500) = -299.35 kNm.
-//   -10000 in every stage at both ends: -10000 (1.15 + 1.15 + 1.15 + 1.5)
-//     = -49500 kNm design by (6.10b), more than (6.10a)'s 1.35 * -30000,
-//     -40000 characteristic.
-//   +100 variable at the end: sags everywhere (+150 / +100 kNm at the end);
-//     the start takes none of the end moment (while it acted 0.001 mm
-//     inside the support, a residue of -150 kNm x 0.001 / 7200 = -2.1e-5
-//     kNm, below the tolerance, 1e-5 of the row's largest moment, which
-//     is over 490 kNm): no hogging.
+//   -400 / -400: design -540 at the supports; midspan (6.10b) 1.15 (278.26
+//     - 400) + 1.5 * 116.64 = 34.96 kNm sags; characteristic 394.90 - 400
+//     = -5.10 kNm hogs everywhere: strain not checked, largest Mk -5.10.
+//   -500 / -500: -675 / -500; midspan (6.10b) 1.15 (278.26 - 500) + 174.96
+//     = -80.04 < 0, (6.10a) 1.35 (278.26 - 500) = -299.35: all hogs.
+//   -10000 in every stage: -10000 (3 * 1.15 + 1.5) = -49500 kNm (6.10b)
+//     > 1.35 * 30000; -40000 characteristic.
+//   +100 variable at the end: sags everywhere (+150 / +100 kNm); the start
+//     takes none of it: no hogging.
 TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
     CalculationFolder data;
     struct Case {
@@ -111,9 +96,8 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
     };
     const double loads = L * L / 8;
     constexpr double qk = 26.822250 + 0.00792 + 7.2 + 18.0 + 1.528958 + 7.381740;
-    // The largest characteristic moment of the span: the loads' plus the
-    // end moments of every stage, linear between the supports (kNm), at
-    // its peak x = L / 2 + (Me - Ms) / (qk L) within the span.
+    // The largest characteristic moment (kNm), at its peak x = L / 2 + (Me
+    // - Ms) / (qk L) within the span.
     const auto largestCharacteristic = [&](const EndMoments& e) {
         const double ms = e.grouting[0] + e.topping[0] + e.permanent[0] + e.variable[0];
         const double me = e.grouting[1] + e.topping[1] + e.permanent[1] + e.variable[1];
@@ -139,9 +123,7 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
         const Calculated r = calculate(data, "concrete_middle_beam.dat", c.moments);
         ASSERT_EQ(r.status, 0);
         const ProjectModel& m = *r.m;
-        // The end moments are taken whole on their supports: within the
-        // last digits of the moment (before, 1e-6 of it: they acted 0.001
-        // mm inside the supports).
+        // The end moments are taken whole on their supports.
         EXPECT_NEAR(m.MaxHoggingDesignMoment * 1e-6, c.hogging, 1e-12 * std::fabs(c.hogging) + 1e-9);
         EXPECT_NEAR(m.MaxHoggingCharMoment * 1e-6, c.charHogging, 1e-12 * std::fabs(c.charHogging) + 1e-9);
         const double charMaximum = largestCharacteristic(c.moments);
@@ -160,13 +142,9 @@ TEST(Hogging, LargestHoggingMomentAndWhetherSaggingIsLeftToCheck) {
             EXPECT_GT(m.UtilisationRatio, 0.0);
         } else {
             EXPECT_EQ(m.MaxDesignMoment, 0.0);
-            // The largest design moment as it is, at midspan (the end
-            // moments equal at both ends), by the expression that hogs more
-            // there: (6.10b) q L^2 / 8 + the design end moments, (6.10a)
-            // 1.35 (G L^2 / 8 + the permanent end moments). -500 / -500:
-            // -80.04 against -299.35, (6.10a); -10000 in every stage:
-            // 494.96 - 49500 = -49005.04 against 1.35 (278.26 - 30000) =
-            // -40124.35, (6.10b).
+            // The largest design moment as it is, at midspan, by the
+            // expression hogging more: -500: -80.04 (b) / -299.35 (a);
+            // -10000: 494.96 - 49500 = -49005.04 (b) / -40124.35 (a).
             const EndMoments& e = c.moments;
             const double permanent = e.grouting[0] + e.topping[0] + e.permanent[0];
             const double b = q * loads * 1e-6 + gG * permanent + gQ * e.variable[0];
@@ -239,9 +217,8 @@ TEST(Hogging, AHoggingMomentPrintsBelowZero) {
 // of the start): clear slab span 16000 - 2 * 90 (grout) = 15820 mm at the
 // start, 5820 at the end, less the 65 mm support, Ln = 15755 - 10000 x0 /
 // 7200 mm; design area load (3.60 + 0.220833) * 1.15 + 0.0011 * 1.15 + 1.0
-// * 1.15 + 2.5 * 1.5 = 9.2952 kN/m2 ((6.10b); (6.10a) 1.35 * 4.8219 = 6.51
-// is less; 0.220833 the joints' grout); Md = 9.2952 Ln^2 / 8 per metre of
-// slab width.
+// * 1.15 + 2.5 * 1.5 = 9.2952 kN/m2 (6.10b > 6.10a's 1.35 * 4.8219 = 6.51);
+// Md = 9.2952 Ln^2 / 8 per metre of slab width.
 TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
     CalculationFolder data;
     struct Case {
@@ -289,8 +266,7 @@ TEST(Hogging, SlabChecksAtTheHoggingEndKeepTheirVerdicts) {
 // and stiffness of the composite section as the report's stiffness table
 // prints them: 35220 * 405e6 * (610 - 405) / 9.924e14 = 2.95 MPa with the
 // b.cd of the zero-moment zone; with b.cd = k_cd L, the stiffer section
-// of the whole span, about 2.15 MPa, against f_ctd = 1.82 MPa. Before, the stress was taken at the largest sagging
-// moment only: -0.556 MPa, no warning.
+// of the whole span, about 2.15 MPa, against f_ctd = 1.82 MPa.
 TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     CalculationFolder data;
     EndMoments hogging;
@@ -313,15 +289,10 @@ TEST(Hogging, TensionAtTheSlabUndersideOverAHoggingSupport) {
     ASSERT_EQ(plain.status, 0);
     EXPECT_LT(plain.m->SlabTensileStressSum, 0.0);
 
-    // Each slab in its own concrete: the left slab C60, the right C40, -240
-    // kNm permanent at both ends, designed by (6.10a) 1.35 x -240 = -324
-    // kNm at the supports. The same strain at the same underside gives
-    // stresses in the ratio of the moduli, EN 1992-1-1 Table 3.1: Ecm =
-    // 22000 ((fck + 8) / 10)^0.3 = 39100 (C60), 35220 (C40) MPa. With the
-    // left slab's modulus the stress is 1.823 MPa at -322 kNm (1.15 x -280),
-    // so 1.823 x 324 / 322 = 1.834 at -324 (a false warning against 1.82);
-    // the right slab's own is 1.834 x 35220 / 39100 = 1.652 MPa, below its
-    // f_ctd 1.82.
+    // Left slab C60, right C40, -240 kNm at both ends (-324 design): the
+    // same strain, stresses in the ratio of Ecm = 22000 ((fck + 8) / 10)^0.3
+    // = 39100 / 35220 MPa; C60's 1.834 MPa (1.823 at -322 kNm, x 324 / 322)
+    // gives the right slab 1.834 x 35220 / 39100 = 1.652 < f_ctd 1.82.
     ProjectModel& mixed = *plain.m;
     data.load(mixed, "concrete_middle_beam.dat");
     mixed.SlabConcreteClass(1) = 60;
@@ -395,29 +366,22 @@ TEST(Hogging, EveryFamilyHoggingAtBothEndsCalculatesOrIsRefusedByName) {
 }
 
 }  // namespace
-// The strain at the slab seat is checked by its own sign: positive where
-// the seat shortens, whichever way the moment bends. eps = Mk (seat -
-// yc(8)) / EI(8) at the support station, where the end moments act (the
-// stage-2 part is nil there); the stage's own sums are pinned by
-// WorkedExample.MekCompositeStageLeavesOutItsSlabFlangesInTension.
-//   SUORA (concrete_middle_beam.dat), seat 610 above yc(8) 419.6 mm:
-//     sagging shortens it: checked; -500 / -500 kNm hogs everywhere and
-//     stretches it along the whole span: not checked, the stretch at the
-//     support -500e6 (610 - 419.6) / 1.059e15 = -9.0e-5.
-//   TI (ti_new_project_old_format.dat) with an 80 mm topping, seat 300
-//     below yc(8) 397 mm, allowed crack width 0 (allowed strain 0.10 per
-//     mille): sagging stretches it everywhere: not checked (before: a 0 %
-//     check); -400 / -400 kNm permanent and variable shorten it: 800e6 x
-//     (397 - 300) / 3.79e14 = 2.05e-4, checked and over 1.0e-4 (before:
-//     "not checked: Mk hogs").
+// The seat strain is checked where the seat shortens, whichever way the
+// moment bends: eps = Mk (seat - yc(8)) / EI(8) at the support station.
+//   SUORA, seat 610 above yc(8) 419.6: sagging checked; -500 / -500 kNm
+//     stretches it everywhere, -500e6 (610 - 419.6) / 1.059e15 = -9.0e-5.
+//   TI with an 80 mm topping, seat 300 below yc(8) 397, crack width 0
+//     (allowed 1.0e-4): sagging stretches it, not checked; -400 / -400
+//     permanent and variable: 800e6 (397 - 300) / 3.79e14 = 2.05e-4 > 1e-4.
 TEST(Hogging, TheSeatStrainIsCheckedByItsSign) {
-    struct Case {
+    // End moments (kNm, permanent and for TI variable), whether the seat
+    // shortens somewhere, the largest shortening or else the stretch (NaN: any).
+    const struct Case {
         const char* fixture;
-        double end;      // kNm, permanent and (TI) variable at both ends
-        bool checked;    // the seat shortens somewhere
-        double strain;   // by hand: the largest shortening if checked, else the stretch; NaN: any stretch
-    };
-    const Case cases[] = {
+        double end;
+        bool checked;
+        double strain;
+    } cases[] = {
         {"concrete_middle_beam.dat", 0, true, 0.0},
         {"concrete_middle_beam.dat", -500, false, -500e6 * (610 - 419.6) / 1.059e15},
         {"ti_new_project_old_format.dat", 0, false, std::nan("")},
@@ -438,8 +402,7 @@ TEST(Hogging, TheSeatStrainIsCheckedByItsSign) {
         ASSERT_EQ(PerformCalculation(m, messages), 0);
         const auto check = quorvel::analysis::BeamStrainCheck(m);
         EXPECT_EQ(check.checked(), c.checked);
-        // What is left unchecked: nothing, or the stretch (the first
-        // station lies inside the support: 1 %).
+        // Left unchecked: nothing, or the stretch (1 %: first station).
         const double unchecked = c.checked ? 0.0 : std::isnan(c.strain) ? check.uncheckedHogging : c.strain;
         EXPECT_NEAR(check.uncheckedHogging, unchecked, 0.01 * std::fabs(unchecked));
         EXPECT_EQ(check.hogs(), !c.checked);

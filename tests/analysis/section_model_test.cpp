@@ -87,6 +87,20 @@ void steelBox(ProjectModel& m) {
 }
 
 std::vector<FamilyCase> familyCases() {
+    // The Apalkki section below, with ledge plates hL high.
+    const auto apalkki = [](double hL) {
+        return [hL](ProjectModel& m) {
+            set(m, {{&F::BeamHeight, 245}, {&F::WebThickness, 15}, {&F::TopFlangeThickness, 15},
+                    {&F::TopFlangeWidth, 200}, {&F::BottomFlangeThickness, 15},
+                    {&F::LeftLedgeHeight, hL}, {&F::RightLedgeHeight, hL},
+                    {&F::BottomFlangeWidth, 380}, {&F::LeftLedgeWidth, 110},
+                    {&F::RightLedgeWidth, 110}, {&F::ApalkkiHoleSize, 135}});
+            m.TopRebarRowCount = 2;
+            m.TopBarDistanceFromTop(1) = 10;
+            m.TopBarDistanceFromTop(2) = 25;
+            middleBeam(m, 65, 45, 0);
+        };
+    };
     return {
         // 280 * 365 + 2 * 150 * 100 = 102200 + 30000 = 132200.
         {"BLEUKA", ledgeBeam, 0, 132200, 0, 365, {{Precast, 1}}},
@@ -181,11 +195,9 @@ std::vector<FamilyCase> familyCases() {
              middleBeam(m, 80, 20, 0);
          },
          5440, 121900, 0, 273, {{Steel, 1}, {Precast, 1}}},
-        // As its dialog draws it: the bottom plate 400*8 (0..8), the precast
-        // part (480+440)/2*265 = 121900 on it (8..273 = H), each angle's
-        // horizontal leg 100*10 (0..10) and its upright leg above it,
-        // 10*(90-10) (10..90). Steel 3200 + 2000 + 1600 = 6800; stack plate
-        // 8 + precast 265 = 273, no gap.
+        // Plate 400*8 (0..8), precast (480+440)/2*265 = 121900 on it (8..273),
+        // angles' legs 100*10 (0..10) and 10*(90-10) (10..90) each: steel
+        // 3200 + 2000 + 1600 = 6800; stack 8 + 265 = 273, no gap.
         {"KEMO_UUSI",
          [](ProjectModel& m) {
              set(m, {{&F::BeamHeight, 265}, {&F::LBBottomWidth, 480}, {&F::BeamWidth, 440},
@@ -261,36 +273,10 @@ std::vector<FamilyCase> familyCases() {
         // each. Steel 380*15 + 2*110*15 + 2*3704.7267 + (200-135)*15 =
         // 17384.453; precast (380 + 200 - 4*16.107507)/2 * 230 = 59290.547.
         // Stack 15 + 230 + 15 + 2*10 (the top bars over the plate) = 280.
-        {"Apalkki",
-         [](ProjectModel& m) {
-             set(m, {{&F::BeamHeight, 245}, {&F::WebThickness, 15}, {&F::TopFlangeThickness, 15},
-                     {&F::TopFlangeWidth, 200}, {&F::BottomFlangeThickness, 15},
-                     {&F::LeftLedgeHeight, 15}, {&F::RightLedgeHeight, 15},
-                     {&F::BottomFlangeWidth, 380}, {&F::LeftLedgeWidth, 110},
-                     {&F::RightLedgeWidth, 110}, {&F::ApalkkiHoleSize, 135}});
-             m.TopRebarRowCount = 2;
-             m.TopBarDistanceFromTop(1) = 10;
-             m.TopBarDistanceFromTop(2) = 25;
-             middleBeam(m, 65, 45, 0);
-         },
-         17384.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
-        // The same with ledge plates hL 18 beside the bottom plate tb 15: H
-        // = Hn + tb + 2 d(1) = 245 + 15 + 20 = 280 still (the ledge plates
-        // lie beside the bottom plate, not under the webs); steel + 2*110*3
-        // = 17384.453 + 660 = 18044.453; stack 15 + 230 + 15 + 20 = 280.
-        {"Apalkki",
-         [](ProjectModel& m) {
-             set(m, {{&F::BeamHeight, 245}, {&F::WebThickness, 15}, {&F::TopFlangeThickness, 15},
-                     {&F::TopFlangeWidth, 200}, {&F::BottomFlangeThickness, 15},
-                     {&F::LeftLedgeHeight, 18}, {&F::RightLedgeHeight, 18},
-                     {&F::BottomFlangeWidth, 380}, {&F::LeftLedgeWidth, 110},
-                     {&F::RightLedgeWidth, 110}, {&F::ApalkkiHoleSize, 135}});
-             m.TopRebarRowCount = 2;
-             m.TopBarDistanceFromTop(1) = 10;
-             m.TopBarDistanceFromTop(2) = 25;
-             middleBeam(m, 65, 45, 0);
-         },
-         18044.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
+        {"Apalkki", apalkki(15), 17384.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
+        // Ledge plates hL 18 beside the bottom plate: H = 245 + 15 + 20 = 280
+        // still; steel + 2*110*(18-15) = 17384.453 + 660 = 18044.453.
+        {"Apalkki", apalkki(18), 18044.453, 59290.547, 0, 280, {{Steel, 1}, {Precast, 1}, {Steel, 6}}, 20},
         // H = 265 + 6 = 271. Rise 271-15 = 256, run (400-307)/2 = 46.5:
         // sin = 256/260.18887 = 0.983901, t = 6.098177. Webs 2*t*256 =
         // 3122.2665 (from the bottom plate to the top, not Hn = 265 high);

@@ -315,43 +315,26 @@ TEST_F(StrainCheck, WhereTheCheckDoesNotApplyGaugeAndTableSaySo) {
 }
 
 // A hogging moment is never shown as checked. concrete_middle_beam.dat
-// (SUORA, span 7200 mm) with support moments at both ends (kNm): the
-// largest hogging moments are at the supports, by hand the larger of
-// EN 1990's (6.10a) 1.35 x the permanent ones and (6.10b) gamma times each
-// for the design moment (Md.neg) and as entered for the characteristic one
-// (Mk.neg); the loads give 494.96 kNm of design and 394.90 of
-// characteristic sagging at their peak, midspan (see
+// with support moments at both ends (kNm): design hogging at the supports
+// the larger of (6.10a) 1.35 x the permanent and (6.10b) gamma x each; the
+// loads give 494.96 kNm design sagging at midspan (by hand in
 // Hogging.LargestHoggingMomentAndWhetherSaggingIsLeftToCheck).
-//   -1000 / -1000 permanent: Md.neg -1350, Mk.neg -1000; nothing sags:
-//     each gauge shows only its words in grey, each table row the hogging
-//     moment with "not checked" and no picture; before, a green 0 and
-//     0.00 % with a tick.
-//   -200 permanent and -100 variable: Md.neg (6.10b) -1.15 x 200 - 1.5 x
-//     100 = -380 (6.10a's -1.35 x 200 = -270 less), Mk.neg -300; both sag
-//     near midspan (Md = 494.96 - 380 = 114.96 kNm): the gauge shows the
-//     sagging percentage in grey beside the words, never a green bar; the
-//     table keeps the sagging row (Md, MRd and its per cent, 100 x 114.96 /
-//     MRd = 15 with MRd 755.8 kNm) without the OK picture, the
-//     hogging row under it; the report's utilisation row the same ratio
-//     beside its words. Before, the table showed the hogging row alone. An
-//     exceeded sagging ratio turns the gauge red and leaves the not-OK
-//     picture.
-//   +100 variable at the end: sags everywhere (+150 kNm there); the model
-//     keeps a rounding residue of -2.1e-5 kNm at the start: no hogging
-//     words anywhere, the plain gauges and rows.
-//   -0.004 / -0.004: Md.neg (6.10a) -1.35 x 0.004 = -0.0054 hogs (beyond
-//     1e-5 x 494.96 = 0.0049 kNm) and prints with two places, never
-//     "-0,00": "-0,01", beside the sagging ratio 494.96 / 755.8 = 0.65.
-// The strain gauge and row show the seat's stretch instead of Mk.neg: the
-// seat (610 mm) lies above the composite centroid (yc(8) 419.6 mm, EI(8)
-// 1.059e15 N mm2), so Mk.neg stretches it by Mk.neg (610 - 419.6) /
-// EI(8): -1000 kNm -0.180 per mille, -300 kNm -0.054. With -200 and -100
-// the moment after the slabs are seated (the imposed loads' 163 kNm less
-// 300) hogs at midspan too, so the seat stretches along the whole span
-// and no strain ratio is shown, while the bending keeps its sagging
-// ratio (the slabs' and the beam's own weight sag it). The stations the
-// strain is taken at start 26.25 mm inside the support, where -0.004 kNm
-// leaves the moment positive: no stretch.
+//   -1000 / -1000 permanent: Md.neg -1350; nothing sags: each gauge shows
+//     its words in grey only, each table row "not checked", no picture.
+//   -200 permanent, -100 variable: Md.neg (6.10b) -1.15 x 200 - 1.5 x 100
+//     = -380 (> 6.10a's 270); Md = 494.96 - 380 = 114.96 kNm sags: the
+//     sagging percentage 100 x 114.96 / 755.8 = 15 in grey beside the
+//     words, no green bar; the table keeps the sagging row without the OK
+//     picture above the hogging row; the report's utilisation row the
+//     same ratio beside its words. An exceeded ratio turns the gauge red.
+//   +100 variable at the end: sags everywhere: the plain gauges and rows.
+//   -0.004 / -0.004: Md.neg -1.35 x 0.004 = -0.0054 hogs (beyond 1e-5 x
+//     494.96 = 0.0049 kNm), "-0,01", beside the ratio 494.96 / 755.8 = 0.65.
+// The strain gauge and row show the seat's stretch Mk.neg (610 - 419.6) /
+// 1.059e15 (seat above yc(8)): -1000 kNm -0.180 per mille, -300 -0.054.
+// With -200 / -100 the moment after seating (163 - 300 kNm) hogs at
+// midspan too: no strain ratio, while bending keeps its sagging ratio.
+// At the first station (26.25 mm inside) -0.004 kNm leaves no stretch.
 TEST_F(StrainCheck, AHoggingMomentIsNeverShownAsChecked) {
     constexpr platform::Color Grey = platform::rgb(128, 128, 128);
     constexpr platform::Color Red = platform::rgb(255, 0, 0);
