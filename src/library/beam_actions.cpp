@@ -413,8 +413,9 @@ void FindBeamMomentPeaks(ProjectModel& m, double selfWeight, double selfWeightDe
     // from rising to falling, halving the stretch finds the peak to far
     // below a micrometre.
     const double inset = 1e-9 * L;
-    const auto peak = [&](double a, double b, double BeamRows::Total::*shear) {
-        if ((total(a).*shear) <= 0.0 || (total(b).*shear) >= 0.0) return;
+    const auto peak = [&](double a, double b, const BeamRows::Total& ta, const BeamRows::Total& tb,
+                          double BeamRows::Total::*shear) {
+        if ((ta.*shear) <= 0.0 || (tb.*shear) >= 0.0) return;
         for (int pass = 0; pass < 60; ++pass) {
             const double x = 0.5 * (a + b);
             if ((total(x).*shear) > 0.0) a = x;
@@ -425,9 +426,12 @@ void FindBeamMomentPeaks(ProjectModel& m, double selfWeight, double selfWeightDe
     for (std::size_t k = 1; k < points.size(); ++k) {
         const double a = points[k - 1] + inset, b = points[k] - inset;
         if (!(b > a)) continue;
-        peak(a, b, &BeamRows::Total::shearChar);
-        peak(a, b, &BeamRows::Total::shearDesign);
-        peak(a, b, &BeamRows::Total::shearPermanentOnly);
+        // The ends' rows once per stretch; only a stretch whose shear turns
+        // is halved.
+        const BeamRows::Total ta = total(a), tb = total(b);
+        peak(a, b, ta, tb, &BeamRows::Total::shearChar);
+        peak(a, b, ta, tb, &BeamRows::Total::shearDesign);
+        peak(a, b, ta, tb, &BeamRows::Total::shearPermanentOnly);
     }
 }
 
